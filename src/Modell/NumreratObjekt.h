@@ -1,0 +1,40 @@
+#pragma once
+// Base of every object with a user-visible number: the number text
+// `nummer` and the ordinal `ordningstal` derived from it.
+#include "Strommar.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class NumreratObjekt : public Sparbar {
+public:
+    int64_t ordningstal = 0;
+    std::string nummer;
+
+    NumreratObjekt() = default;
+    // Reads the base record: number text, ordinal, closing word.
+    NumreratObjekt(Inström& ström, const Referenser& ref);
+    // A new object numbered after the earlier ones.
+    explicit NumreratObjekt(const std::vector<const NumreratObjekt*>& tidigare);
+
+    // Writes the base record; subclasses write their own fields first.
+    void spara(Utström& ström) const override;
+
+    // The ordinal of a number text: its first run of digits, or the
+    // platform string hash of a text without digits. Throws
+    // `OgiltigtNummer` when the digits do not fit a 64-bit integer.
+    static int64_t ordningstalFrånNummer(const std::string& nummer);
+    // Like the above, but gives none where the ordinal cannot be computed.
+    static std::optional<int64_t> försökOrdningstalFrånNummer(const std::string& nummer);
+
+    // Gives every new object, in order, the numbers that follow `tidigare`.
+    static void numreraObjekt(const std::vector<NumreratObjekt*>& nya,
+                              const std::vector<const NumreratObjekt*>& utifrånTidigareLista);
+};
+
+// A number text whose ordinal cannot be computed, given for new input.
+class OgiltigtNummer : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};

@@ -1,0 +1,93 @@
+#pragma once
+// Decimal numbers with the value model of the platform decimal the
+// documents were written with: a 128-bit mantissa (eight 16-bit words), a
+// signed 8-bit base-10 exponent and a sign, kept exactly as stored so a
+// value that is read and written back unchanged keeps its 20 bytes.
+#include <array>
+#include <compare>
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+enum class RoundingMode { plain = 0, down = 1, up = 2, bankers = 3 };
+
+// How an operation rounds and which failures it raises. `scale` is the
+// number of digits kept after the decimal point; none means no fixed scale.
+struct DecimalBehavior {
+    RoundingMode mode = RoundingMode::plain;
+    std::optional<int> scale;
+    bool raiseOnOverflow = true;
+    bool raiseOnUnderflow = true;
+    bool raiseOnDivideByZero = true;
+
+    static const DecimalBehavior& standard();  // plain, no scale, raises
+};
+
+// A raised arithmetic failure (overflow, underflow, division by zero, or
+// a NaN operand under a raising behaviour).
+class DecimalError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class Decimal {
+public:
+    using Stored = std::array<uint8_t, 20>;
+
+    Decimal() = default;  // zero, 20 zero bytes
+    static Decimal fromInt(int64_t value);
+    static Decimal notANumber();
+    // Mantissa × 10^exponent, negated when negative; compacted.
+    static Decimal make(unsigned __int128 mantissa, int exponent, bool negative);
+
+    // The platform's string initializer: leading white space, optional sign,
+    // digits, optional "." fraction, optional exponent; stops at the first
+    // character that does not fit. Nothing consumed gives NaN.
+    static Decimal parsePrefix(std::string_view text);
+    // Strict form: the whole text (white space around it allowed) must be a
+    // number; otherwise none.
+    static std::optional<Decimal> parseWhole(std::string_view text);
+
+    // The 20-byte stored form. Reading rejects a length above 8.
+    static Decimal fromStored(const Stored& bytes);
+    Stored stored() const;
+
+    bool isNaN() const { return length_ == 0 && negative_; }
+    bool isZero() const { return length_ == 0 && !negative_; }
+    bool isNegative() const { return negative_ && length_ != 0; }
+
+    int exponent() const { return exponent_; }
+    unsigned __int128 mantissa() const;  // from the words in use
+
+    // Plain text: digits with "." and a leading "-", no grouping, no
+    // exponent notation; "NaN" for not-a-number.
+    std::string text() const;
+
+    Decimal adding(const Decimal& other, const DecimalBehavior& b = DecimalBehavior::standard()) const;
+    Decimal subtracting(const Decimal& other, const DecimalBehavior& b = DecimalBehavior::standard()) const;
+    Decimal multiplying(const Decimal& other, const DecimalBehavior& b = DecimalBehavior::standard()) const;
+    Decimal dividing(const Decimal& other, const DecimalBehavior& b = DecimalBehavior::standard()) const;
+    // Rounds to the behaviour's scale with its mode (unchanged without scale).
+    Decimal rounding(const DecimalBehavior& b) const;
+    Decimal negated() const;
+
+    // Value comparison; NaN is below every number and equal to NaN.
+    std::strong_ordering compare(const Decimal& other) const;
+    friend bool operator==(const Decimal& a, const Decimal& b) { return a.compare(b) == 0; }
+    friend std::strong_ordering operator<=>(const Decimal& a, const Decimal& b) { return a.compare(b); }
+
+    // Exactly the same stored bytes (not only the same value).
+    bool identical(const Decimal& other) const { return stored() == other.stored(); }
+
+private:
+    int8_t exponent_ = 0;
+    uint8_t length_ = 0;
+    bool negative_ = false;
+    bool compact_ = false;
+    uint32_t reserved_ = 0;
+    std::array<uint16_t, 8> words_{};
+
+    friend struct DecimalAccess;
+};

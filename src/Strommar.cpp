@@ -1,0 +1,104 @@
+#include "Strommar.h"
+
+#include "Modell/NumreratObjekt.h"
+
+#include <string_view>
+
+std::optional<bool> Inström::optionalBool() {
+    uint8_t b = u8();
+    if (b == 2) return std::nullopt;
+    return b == 1;
+}
+
+std::optional<Bytes> Inström::optionalData() {
+    int64_t längd = i64();
+    if (längd == -1) return std::nullopt;
+    if (längd < 0) throw FormatError("negative length " + std::to_string(längd));
+    if (static_cast<uint64_t>(längd) > remaining())
+        throw FormatError("length " + std::to_string(längd) + " runs past the end of the data");
+    auto del = take(static_cast<size_t>(längd));
+    return Bytes(del.begin(), del.end());
+}
+
+Bytes Inström::data() {
+    auto d = optionalData();
+    if (!d) throw FormatError("a required byte block is stored as none");
+    return std::move(*d);
+}
+
+std::optional<std::string> Inström::optionalString() {
+    auto d = optionalData();
+    if (!d) return std::nullopt;
+    if (!isValidUtf8(*d)) throw FormatError("a stored text is not valid UTF-8");
+    return std::string(d->begin(), d->end());
+}
+
+std::string Inström::string() {
+    auto s = optionalString();
+    if (!s) throw FormatError("a required text is stored as none");
+    return std::move(*s);
+}
+
+std::optional<Decimal> Inström::optionalDecimalNumber() {
+    if (u8() != 1) return std::nullopt;
+    auto del = take(20);
+    Decimal::Stored b;
+    std::copy(del.begin(), del.end(), b.begin());
+    return Decimal::fromStored(b);
+}
+
+Decimal Inström::decimalNumber() {
+    auto d = optionalDecimalNumber();
+    if (!d) throw FormatError("a required decimal number is stored as none");
+    return *d;
+}
+
+std::optional<Datum> Inström::optionalDatum() {
+    int64_t v = i64();
+    if (v == 0) return std::nullopt;
+    return Datum(v);
+}
+
+int64_t Inström::listCount() {
+    int64_t antal = i64();
+    if (antal < 1) return 0;
+    // Every element takes at least one byte, so a larger count cannot be real.
+    if (static_cast<uint64_t>(antal) > remaining())
+        throw FormatError("list count " + std::to_string(antal) + " is larger than the data left");
+    return antal;
+}
+
+void Utström::writeData(const std::optional<Bytes>& data) {
+    if (!data) {
+        i64(-1);
+        return;
+    }
+    i64(static_cast<int64_t>(data->size()));
+    append(*data);
+}
+
+void Utström::writeString(const std::optional<std::string>& s) {
+    if (!s) {
+        i64(-1);
+        return;
+    }
+    i64(static_cast<int64_t>(s->size()));
+    append(std::span(reinterpret_cast<const uint8_t*>(s->data()), s->size()));
+}
+
+void Utström::writeDecimalNumber(const std::optional<Decimal>& d) {
+    if (!d) {
+        u8(0);
+        return;
+    }
+    u8(1);
+    append(d->stored());
+}
+
+Affärskontakt* Referenser::kontaktMedNummer(const std::string& nummer) const {
+    if (!kontakter_) return nullptr;
+    if (auto ordningstal = NumreratObjekt::försökOrdningstalFrånNummer(nummer))
+        if (auto* k = kontakt(*ordningstal)) return k;
+    auto it = kontakterPåNummer_.find(nummer);
+    return it == kontakterPåNummer_.end() ? nullptr : it->second;
+}

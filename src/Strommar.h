@@ -1,0 +1,160 @@
+#pragma once
+// Record primitives of the document body: how integers, Booleans, strings,
+// byte blocks, decimals and dates are written to and read from the memory
+// streams, the list record, and the `Sparbar` shape of stored types.
+#include "Modell/Datum.h"
+#include "Plattform/Bytes.h"
+#include "Plattform/Decimal.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class Konto;
+class Kostnadsställe;
+class Artikel;
+class Affärskontakt;
+
+class Inström : public ByteReader {
+public:
+    using ByteReader::ByteReader;
+
+    int64_t int64() { return i64(); }
+    // A Boolean byte: only 1 is true.
+    bool boolByte() { return u8() == 1; }
+    // 0 false, 1 true, 2 none; any other byte false.
+    std::optional<bool> optionalBool();
+    std::optional<std::string> optionalString();
+    // A string that must be present (a stored -1 is a format error).
+    std::string string();
+    std::optional<Bytes> optionalData();
+    Bytes data();
+    std::optional<Decimal> optionalDecimalNumber();
+    // A decimal that must be present (flag byte other than 1 is an error).
+    Decimal decimalNumber();
+    std::optional<Datum> optionalDatum();
+    double float64() { return f64(); }
+
+    // Reads a list count; a count below 1 is an empty list. A count larger
+    // than the bytes left could hold is a format error.
+    int64_t listCount();
+};
+
+class Utström : public ByteWriter {
+public:
+    void writeInt64(int64_t v) { i64(v); }
+    void writeByte(bool v) { u8(v ? 1 : 0); }
+    void writeBool(std::optional<bool> v) { u8(v ? (*v ? 1 : 0) : 2); }
+    void writeString(const std::optional<std::string>& s);
+    void writeData(const std::optional<Bytes>& data);
+    void writeDecimalNumber(const std::optional<Decimal>& d);
+    void writeDatum(std::optional<Datum> datum) { i64(datum ? datum->d : 0); }
+    void writeFloat64(double v) { f64(v); }
+};
+
+// What has been read of the document so far, handed to every record
+// reader. Each table is either not given or given (possibly empty): some
+// readers behave differently in the two cases. The setters are templates so
+// this header needs only the names of the model types.
+class Referenser {
+public:
+    template <class L>
+    void sättKonton(const L& konton) {
+        konton_.emplace();
+        for (const auto& k : konton) konton_->emplace(k->nummer, &*k);
+    }
+    template <class L>
+    void sättKostnadsställen(const L& kostnadsställen) {
+        kostnadsställen_.emplace();
+        for (const auto& k : kostnadsställen) kostnadsställen_->emplace(std::pair(k->dimensionsnummer, k->nummer), &*k);
+    }
+    template <class L>
+    void sättArtiklar(const L& artiklar) {
+        artiklar_.emplace();
+        for (const auto& a : artiklar) artiklar_->emplace(a->nummer, &*a);
+    }
+    // Contacts are keyed by ordinal; a later contact with the same ordinal
+    // replaces an earlier one, as in a table built from the list.
+    template <class L>
+    void sättKontakter(const L& kontakter) {
+        kontakter_.emplace();
+        kontakterPåNummer_.clear();
+        for (const auto& k : kontakter) {
+            (*kontakter_)[k->ordningstal] = &*k;
+            kontakterPåNummer_.emplace(k->nummer, &*k);
+        }
+    }
+
+    bool harKonton() const { return konton_.has_value(); }
+    bool harKostnadsställen() const { return kostnadsställen_.has_value(); }
+    bool harArtiklar() const { return artiklar_.has_value(); }
+    bool harKontakter() const { return kontakter_.has_value(); }
+
+    // Lookups give null when the table is not given or holds no match.
+    Konto* konto(int64_t nummer) const { return hitta(konton_, nummer); }
+    // The first cost centre in list order with this dimension and number.
+    Kostnadsställe* kostnadsställe(int64_t dimension, const std::string& nummer) const {
+        return hitta(kostnadsställen_, std::pair(dimension, nummer));
+    }
+    Artikel* artikel(const std::string& nummer) const { return hitta(artiklar_, nummer); }
+    Affärskontakt* kontakt(int64_t ordningstal) const { return hitta(kontakter_, ordningstal); }
+    // The contact that a record names by number text: by the ordinal derived
+    // from the text, else by the text itself, so that a document whose
+    // stored ordinals disagree with our derivation still resolves.
+    Affärskontakt* kontaktMedNummer(const std::string& nummer) const;
+
+private:
+    struct ParHash {
+        size_t operator()(const std::pair<int64_t, std::string>& p) const noexcept {
+            return std::hash<std::string>{}(p.second) * 31 + std::hash<int64_t>{}(p.first);
+        }
+    };
+    template <class M, class K>
+    static auto hitta(const std::optional<M>& tabell, const K& nyckel) -> typename M::mapped_type {
+        if (!tabell) return nullptr;
+        auto it = tabell->find(nyckel);
+        return it == tabell->end() ? nullptr : it->second;
+    }
+
+    std::optional<std::unordered_map<int64_t, Konto*>> konton_;
+    std::optional<std::unordered_map<std::pair<int64_t, std::string>, Kostnadsställe*, ParHash>> kostnadsställen_;
+    std::optional<std::unordered_map<std::string, Artikel*>> artiklar_;
+    std::optional<std::unordered_map<int64_t, Affärskontakt*>> kontakter_;
+    std::unordered_map<std::string, Affärskontakt*> kontakterPåNummer_;
+};
+
+// The protocol of every stored type: a reading constructor
+// `T(Inström&, const Referenser&)` and `spara`.
+class Sparbar {
+public:
+    virtual ~Sparbar() = default;
+    virtual void spara(Utström& ström) const = 0;
+};
+
+template <class T>
+void skrivListaMedSparbaraObjekt(Utström& ström, const std::vector<std::unique_ptr<T>>& lista) {
+    ström.writeInt64(static_cast<int64_t>(lista.size()));
+    for (const auto& objekt : lista) objekt->spara(ström);
+}
+
+template <class T>
+void skrivListaMedSparbaraObjekt(Utström& ström, const std::vector<T>& lista) {
+    ström.writeInt64(static_cast<int64_t>(lista.size()));
+    for (const auto& objekt : lista) objekt.spara(ström);
+}
+
+// Appends the elements of a list record to `lista` (not cleared first).
+template <class T>
+void läsInLista(Inström& ström, std::vector<std::unique_ptr<T>>& lista, const Referenser& ref) {
+    int64_t antal = ström.listCount();
+    for (int64_t i = 0; i < antal; ++i) lista.push_back(std::make_unique<T>(ström, ref));
+}
+
+template <class T>
+void läsInLista(Inström& ström, std::vector<T>& lista, const Referenser& ref) {
+    int64_t antal = ström.listCount();
+    for (int64_t i = 0; i < antal; ++i) lista.emplace_back(ström, ref);
+}
