@@ -1,0 +1,15 @@
+#pragma once
+// Compression of the document body (LZFSE streams).
+#include "Plattform/Bytes.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+// The LZFSE encoding of the whole block. Never fails: a block that does
+// not compress is stored in an uncompressed block.
+Bytes komprimerad(std::span<const uint8_t> data);
+
+// Decodes an LZFSE stream that should give exactly `originalstorlek`
+// bytes; none when the stream is damaged or decodes to another size.
+std::optional<Bytes> dekomprimerad(std::span<const uint8_t> data, int64_t originalstorlek);
