@@ -7,7 +7,7 @@
 // loaded before the ledger exists, so these are not reached; they say so
 // rather than pretend to work.
 //
-// Pieces already in place for them: läsVisningsval / sparaVisningsval
+// Already in place for them: läsVisningsval / sparaVisningsval
 // (Visningsval.h) for the latest-invoice job, skrivÖverDokumentfilen
 // (Laddning.h) and skrivBokfil (Fillagring.h) for the import job's save.
 
