@@ -6,88 +6,57 @@
 #include <unicode/utf8.h>
 
 namespace {
-
-std::string nfc(std::string_view text) {
-    UErrorCode fel = U_ZERO_ERROR;
-    const icu::Normalizer2* n = icu::Normalizer2::getNFCInstance(fel);
-    if (U_FAILURE(fel)) return std::string(text);
-    icu::UnicodeString u = icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
-    icu::UnicodeString normaliserad = n->normalize(u, fel);
-    if (U_FAILURE(fel)) return std::string(text);
-    std::string ut;
-    normaliserad.toUTF8String(ut);
-    return ut;
+bool isAscii(std::string_view s) {
+    for (unsigned char c : s)
+        if (c >= 0x80) return false;
+    return true;
 }
 
-bool horizontalSpace(UChar32 c) { return c == 0x09 || u_charType(c) == U_SPACE_SEPARATOR; }
-
-bool spaceOrNewline(UChar32 c) {
-    if (c >= 0x09 && c <= 0x0D) return true;
-    if (c == 0x85) return true;
-    auto typ = u_charType(c);
-    return typ == U_SPACE_SEPARATOR || typ == U_LINE_SEPARATOR || typ == U_PARAGRAPH_SEPARATOR;
-}
-
-template <class Pred>
-std::string trim(std::string_view text, Pred skalBort) {
-    const auto* s = reinterpret_cast<const uint8_t*>(text.data());
-    int32_t längd = static_cast<int32_t>(text.size());
-    int32_t början = 0;
-    while (början < längd) {
-        int32_t nästa = början;
-        UChar32 c;
-        U8_NEXT(s, nästa, längd, c);
-        if (c < 0 || !skalBort(c)) break;
-        början = nästa;
-    }
-    int32_t slut = längd;
-    while (slut > början) {
-        int32_t före = slut;
-        UChar32 c;
-        U8_PREV(s, början, före, c);
-        if (c < 0 || !skalBort(c)) break;
-        slut = före;
-    }
-    return std::string(text.substr(static_cast<size_t>(början), static_cast<size_t>(slut - början)));
-}
-
+bool isTrimmed(UChar32 c) { return c == '\t' || (c >= 0 && u_charType(c) == U_SPACE_SEPARATOR); }
 }  // namespace
+
+std::string normalizedNFC(std::string_view text) {
+    if (isAscii(text)) return std::string(text);  // ASCII is always NFC
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(status);
+    icu::UnicodeString source = icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), int32_t(text.size())));
+    if (U_FAILURE(status)) return std::string(text);
+    icu::UnicodeString normal = nfc->normalize(source, status);
+    if (U_FAILURE(status)) return std::string(text);
+    std::string out;
+    normal.toUTF8String(out);
+    return out;
+}
 
 bool canonicallyEqual(std::string_view a, std::string_view b) {
     if (a == b) return true;
-    return nfc(a) == nfc(b);
+    if (isAscii(a) && isAscii(b)) return false;
+    return normalizedNFC(a) == normalizedNFC(b);
 }
 
-std::string trimWhitespace(std::string_view text) { return trim(text, horizontalSpace); }
+std::strong_ordering compareCanonically(std::string_view a, std::string_view b) {
+    if (isAscii(a) && isAscii(b)) return a.compare(b) <=> 0;
+    return normalizedNFC(a).compare(normalizedNFC(b)) <=> 0;
+}
 
-std::string trimWhitespaceAndNewlines(std::string_view text) { return trim(text, spaceOrNewline); }
-
-std::string capitalizeWords(std::string_view text) {
+std::string trimmingSpacesAndTabs(std::string_view text) {
     const auto* s = reinterpret_cast<const uint8_t*>(text.data());
-    int32_t längd = static_cast<int32_t>(text.size());
-    std::string ut;
-    ut.reserve(text.size());
-    bool ordbörjan = true;
-    int32_t i = 0;
-    while (i < längd) {
-        int32_t start = i;
+    int32_t length = int32_t(text.size());
+    int32_t start = 0;
+    while (start < length) {
+        int32_t next = start;
         UChar32 c;
-        U8_NEXT(s, i, längd, c);
-        if (c < 0) {
-            ut.append(text.substr(static_cast<size_t>(start), static_cast<size_t>(i - start)));
-            ordbörjan = false;
-            continue;
-        }
-        if (spaceOrNewline(c)) {
-            ordbörjan = true;
-        } else if (ordbörjan) {
-            c = u_totitle(c);
-            ordbörjan = false;
-        }
-        uint8_t buf[U8_MAX_LENGTH];
-        int32_t n = 0;
-        U8_APPEND_UNSAFE(buf, n, c);
-        ut.append(reinterpret_cast<const char*>(buf), static_cast<size_t>(n));
+        U8_NEXT(s, next, length, c);
+        if (!isTrimmed(c)) break;
+        start = next;
     }
-    return ut;
+    int32_t end = length;
+    while (end > start) {
+        int32_t previous = end;
+        UChar32 c;
+        U8_PREV(s, start, previous, c);
+        if (!isTrimmed(c)) break;
+        end = previous;
+    }
+    return std::string(text.substr(size_t(start), size_t(end - start)));
 }

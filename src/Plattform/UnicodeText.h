@@ -1,22 +1,18 @@
 #pragma once
-// Unicode-aware text helpers that the model needs at its edges: string
-// equality the way the ledger's texts compare (canonical equivalence) and
-// trimming with the platform's notion of white space.
+// Text comparison and trimming with the platform string semantics the
+// stored documents were made with: texts are equal when they are
+// canonically equivalent and ordered by their NFC scalar values.
+#include <compare>
 #include <string>
 #include <string_view>
 
-// True when the two UTF-8 texts are canonically equivalent (equal after
-// NFC normalisation), so "e" + U+0301 equals "é".
+// The NFC form of UTF-8 text (invalid sequences become U+FFFD).
+std::string normalizedNFC(std::string_view text);
+
 bool canonicallyEqual(std::string_view a, std::string_view b);
+// Order of the NFC forms by Unicode scalar value (= UTF-8 byte order).
+std::strong_ordering compareCanonically(std::string_view a, std::string_view b);
 
-// Removes horizontal white space (tab and the space separators) from both
-// ends; line breaks stay.
-std::string trimWhitespace(std::string_view text);
-
-// Removes white space and line breaks (including U+0085, U+2028 and
-// U+2029) from both ends.
-std::string trimWhitespaceAndNewlines(std::string_view text);
-
-// Upper-cases the first letter of every word (words separated by white
-// space); the other letters are left as they are.
-std::string capitalizeWords(std::string_view text);
+// Removes space separators (general category Zs) and tabs from both ends;
+// line breaks and other characters stay.
+std::string trimmingSpacesAndTabs(std::string_view text);
