@@ -1,5 +1,10 @@
 // kontobok: one job on one .bok document per run.
+#include "Kommandorad/Kommandorad.h"
+
+#include <string>
+#include <vector>
+
 int main(int argc, char** argv) {
-    if (argc < 2) return 1;
-    return 1;
+    std::vector<std::string> args(argv, argv + argc);
+    return kör(args);
 }

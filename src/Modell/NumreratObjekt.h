@@ -4,6 +4,8 @@
 #include "Strommar.h"
 
 #include <cstdint>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -13,9 +15,11 @@ public:
     std::string nummer;
 
     NumreratObjekt() = default;
-    // Reads the base record: number text, ordinal, closing word.
+    // Reads the base record: number text, ordinal, closing word. The stored
+    // ordinal is kept as it is, not derived again.
     NumreratObjekt(Inström& ström, const Referenser& ref);
-    // A new object numbered after the earlier ones.
+    // A new object numbered after the earlier ones. Throws `OgiltigtNummer`
+    // when the next number would have no ordinal.
     explicit NumreratObjekt(const std::vector<const NumreratObjekt*>& tidigare);
 
     // Writes the base record; subclasses write their own fields first.
@@ -23,15 +27,30 @@ public:
 
     // The ordinal of a number text: its first run of digits, or the
     // platform string hash of a text without digits. Throws
-    // `OgiltigtNummer` when the digits do not fit a 64-bit integer.
+    // `OgiltigtNummer` when the digits do not make a 64-bit integer.
     static int64_t ordningstalFrånNummer(const std::string& nummer);
     // Like the above, but gives none where the ordinal cannot be computed.
     static std::optional<int64_t> försökOrdningstalFrånNummer(const std::string& nummer);
 
-    // Gives every new object, in order, the numbers that follow `tidigare`.
+    // Gives every new object, in order, the numbers that follow `tidigare`,
+    // skipping number texts the earlier list already holds. Either every
+    // new object is numbered or, on `OgiltigtNummer`, none is changed.
     static void numreraObjekt(const std::vector<NumreratObjekt*>& nya,
                               const std::vector<const NumreratObjekt*>& utifrånTidigareLista);
+
+    // The number texts that `antal` new objects would get after `tidigare`.
+    static std::vector<std::string> nästaNummer(const std::vector<const NumreratObjekt*>& tidigare, size_t antal);
 };
+
+// The numbered objects of a document list (of owning or plain pointers),
+// as the numbering operations take them.
+template <class Lista>
+std::vector<const NumreratObjekt*> somNumrerade(const Lista& lista) {
+    std::vector<const NumreratObjekt*> ut;
+    ut.reserve(lista.size());
+    for (const auto& objekt : lista) ut.push_back(&*objekt);
+    return ut;
+}
 
 // A number text whose ordinal cannot be computed, given for new input.
 class OgiltigtNummer : public std::runtime_error {

@@ -7,10 +7,11 @@
 #include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 class Användarinställningar {
 public:
-    using Värde = std::variant<bool, int64_t, std::string>;
+    using Värde = std::variant<bool, int64_t, std::string, double, std::vector<std::string>>;
 
     static Användarinställningar& standard();
 
@@ -23,6 +24,9 @@ public:
     bool boolVärde(const std::string& nyckel) const;
     int64_t heltal(const std::string& nyckel) const;
     std::optional<std::string> text(const std::string& nyckel) const;
+    // A number of either kind as a floating-point value; otherwise 0.
+    double flyttal(const std::string& nyckel) const;
+    std::optional<std::vector<std::string>> textlista(const std::string& nyckel) const;
 
     void rensa() { värden_.clear(); }
 

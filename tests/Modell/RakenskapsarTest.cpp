@@ -1,4 +1,5 @@
 #include "Modell/Konto.h"
+#include "Modell/Kostnadsstalle.h"
 #include "Modell/Rakenskapsar.h"
 #include "Modell/RedovisningsalternativForMoms.h"
 #include "Modell/Redovisningsperiod.h"
@@ -195,4 +196,33 @@ TEST(RedovisningsalternativForMoms, Codes) {
     EXPECT_EQ(frånKod<RedovisningsalternativFörMoms>(1), RedovisningsalternativFörMoms::beskattningsår);
     EXPECT_EQ(frånKod<RedovisningsalternativFörMoms>(6), RedovisningsalternativFörMoms::kalenderår);
     for (int64_t k : {0, 7, -1}) EXPECT_FALSE(frånKod<RedovisningsalternativFörMoms>(k));
+}
+
+TEST(Rakenskapsar, AnyDamagedByteIsReadOrRefusedWithoutCrashing) {
+    Plan plan;
+    std::vector<std::unique_ptr<Kostnadsställe>> ks;
+    ks.push_back(std::make_unique<Kostnadsställe>(1, "3", "Butik"));
+    plan.ref.sättKostnadsställen(ks);
+    Räkenskapsår år(Datum(20240101), Datum(20241231), "2024");
+    år.läggTillSparatVärde("k", "v");
+    år.sättIngåendeSaldo(plan.k(1930), dec(10));
+    auto v = verifikation(3, plan.k(1930));
+    v->rader[0]->kostnadsställen.push_back(ks[0].get());
+    v->rader[0]->borttagenAv = "x";
+    v->registreringsdatum = Datum(20240102);
+    år.verifikationer.push_back(std::move(v));
+    const Bytes original = skriv(år);
+    for (size_t i = 0; i < original.size(); ++i) {
+        for (uint8_t värde : {uint8_t{0x00}, uint8_t{0x01}, uint8_t{0x80}, uint8_t{0xFF}}) {
+            Bytes skadat = original;
+            skadat[i] = värde;
+            Inström in(skadat);
+            try {
+                Räkenskapsår läst(in, plan.ref);
+                skriv(läst);
+            } catch (const FormatError&) {
+            } catch (const SkadatDokument&) {
+            }
+        }
+    }
 }

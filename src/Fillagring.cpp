@@ -1,0 +1,115 @@
+#include "Fillagring.h"
+
+#include "Komprimering.h"
+#include "Strommar.h"
+
+#include <algorithm>
+#include <exception>
+
+namespace {
+
+constexpr size_t huvudetsLängd = 24;
+
+[[noreturn]] void fel(Filformatsfel fall, const std::string& detalj) { throw FilformatsfelUndantag(fall, detalj); }
+
+[[noreturn]] void skadad(const std::string& detalj) { fel(Filformatsfel::kundeIntePackaUpp, detalj); }
+
+[[noreturn]] void inteEnBokfil(const std::string& detalj) {
+    fel(Filformatsfel::inteEnBokföringsfilFrånVersion7, detalj);
+}
+
+}  // namespace
+
+Bokfilshuvud läsBokfilshuvud(std::span<const uint8_t> fil) {
+    ByteReader r(fil);
+    // The magic number decides first, whatever else the file holds.
+    if (r.remaining() < 4) inteEnBokfil("the file is shorter than a magic number");
+    if (r.u32() != bokfilensMagiskaTal) inteEnBokfil("the file does not start with the magic number");
+    if (r.remaining() < 4) inteEnBokfil("the file ends inside the header");
+
+    Bokfilshuvud huvud;
+    huvud.version = r.u32();
+    if (huvud.version >= förstaOläsbaraVersion)
+        fel(Filformatsfel::förGammalVersion, "version " + std::to_string(huvud.version) + " is newer than this program reads");
+    if (fil.size() < huvudetsLängd) inteEnBokfil("the file ends inside the header");
+
+    huvud.kroppslängd = r.i64();
+    // An empty body is refused as well: no encoder output decodes to nothing.
+    if (huvud.kroppslängd < 1 || huvud.kroppslängd > störstaKropp)
+        skadad("implausible body length " + std::to_string(huvud.kroppslängd));
+
+    int64_t förhandsvisningensLängd = r.i64();
+    if (förhandsvisningensLängd < 0 || static_cast<uint64_t>(förhandsvisningensLängd) > r.remaining())
+        skadad("preview length " + std::to_string(förhandsvisningensLängd) + " does not fit in the file");
+    huvud.förhandsvisning = r.take(static_cast<size_t>(förhandsvisningensLängd));
+    huvud.komprimeradKropp = r.take(r.remaining());
+    return huvud;
+}
+
+Bokfil läsBokfil(std::span<const uint8_t> fil) {
+    Bokfilshuvud huvud = läsBokfilshuvud(fil);
+
+    Bokfil bokfil;
+    bokfil.version = huvud.version;
+    try {
+        Inström förhandsvisning(huvud.förhandsvisning);
+        bokfil.logotyp = förhandsvisning.optionalData();
+    } catch (const FormatError& e) {
+        skadad(std::string("the logo in the preview block is damaged: ") + e.what());
+    }
+
+    std::optional<Bytes> kropp;
+    try {
+        kropp = dekomprimerad(huvud.komprimeradKropp, huvud.kroppslängd);
+    } catch (const std::exception&) {
+        // Whatever stops the decoder (damage, a size it cannot allocate)
+        // means the body does not decompress.
+    }
+    if (!kropp) skadad("the body does not decompress");
+    // A stream that decodes to another size than the header promises is as
+    // damaged as one that does not decode at all.
+    if (kropp->size() != static_cast<uint64_t>(huvud.kroppslängd))
+        skadad("the body decodes to " + std::to_string(kropp->size()) + " bytes, the header says " +
+               std::to_string(huvud.kroppslängd));
+    bokfil.kropp = std::move(*kropp);
+    return bokfil;
+}
+
+Förhandsvisning läsFörhandsvisning(std::span<const uint8_t> block) {
+    Inström ström(block);
+    Förhandsvisning f;
+    f.logotyp = ström.optionalData();
+    f.namn = ström.string();
+    f.organisationsnummer = ström.string();
+    int64_t datum = ström.int64();
+    if (datum != 0) f.senasteVerifikationsdatum = Datum(datum);
+    f.störstaFakturaordningstal = ström.int64();
+    return f;
+}
+
+Bytes skrivBokfil(uint32_t version, std::span<const uint8_t> kropp, const Förhandsvisning& förhandsvisning) {
+    if (kropp.empty()) throw Sparfel("an empty document body cannot be stored");
+    if (kropp.size() > static_cast<uint64_t>(störstaKropp)) throw Sparfel("the document body is too large to store");
+
+    Bytes komprimerat = komprimerad(kropp);
+    // The file replaces the user's only copy, so prove it reads back before
+    // handing it out.
+    auto tillbaka = dekomprimerad(komprimerat, static_cast<int64_t>(kropp.size()));
+    if (!tillbaka || !std::equal(tillbaka->begin(), tillbaka->end(), kropp.begin(), kropp.end()))
+        throw Sparfel("the compressed document body does not decode back to the original");
+
+    Utström förhandsblock;
+    förhandsblock.writeData(förhandsvisning.logotyp);
+    förhandsblock.writeString(förhandsvisning.namn);
+    förhandsblock.writeString(förhandsvisning.organisationsnummer);
+    förhandsblock.writeDatum(förhandsvisning.senasteVerifikationsdatum);
+    förhandsblock.writeInt64(förhandsvisning.störstaFakturaordningstal);
+
+    Utström fil;
+    fil.u32(bokfilensMagiskaTal);
+    fil.u32(version);
+    fil.writeInt64(static_cast<int64_t>(kropp.size()));
+    fil.writeData(förhandsblock.bytes());
+    fil.append(komprimerat);
+    return fil.take();
+}

@@ -1,0 +1,92 @@
+#pragma once
+// The .bok container: a fixed header, an uncompressed preview block and the
+// compressed document body. This layer works on the body as bytes; building
+// the ledger from them belongs to the document root.
+//
+//   offset 0   u32  magic 20050825 (bytes 89 F3 31 01)
+//   offset 4   u32  version
+//   offset 8   i64  length of the uncompressed body
+//   offset 16  i64  length P of the preview block
+//   offset 24  P    preview: logo data?, name, organisation number,
+//                   date of the latest entry (0 = none), greatest invoice ordinal
+//   24 + P     ..   the compressed body, up to the end of the file
+#include "Modell/Datum.h"
+#include "Plattform/Bytes.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <stdexcept>
+#include <string>
+
+// Why a file could not be opened as a document. The cases carry no text of
+// their own: the tool prints a fixed message for each.
+enum class Filformatsfel {
+    kundeIntePackaUpp,
+    inteEnBokföringsfilFrånVersion7,
+    förGammalVersion,
+};
+
+// Thrown with a Filformatsfel. `what()` says which check failed, for
+// developers; users see the tool's message for the case.
+class FilformatsfelUndantag : public std::runtime_error {
+public:
+    FilformatsfelUndantag(Filformatsfel fall, const std::string& detalj) : std::runtime_error(detalj), fall(fall) {}
+    Filformatsfel fall;
+};
+
+// Thrown by the writer when it cannot produce a file that reads back.
+class Sparfel : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+inline constexpr uint32_t bokfilensMagiskaTal = 20050825;
+// The first version this program no longer reads.
+inline constexpr uint32_t förstaOläsbaraVersion = 77000;
+// The version the tool writes.
+inline constexpr uint32_t versionSomSkrivs = 76000;
+// No real ledger comes near this; a larger stored length is damage, and
+// believing it would mean allocating that much before decoding a byte.
+inline constexpr int64_t störstaKropp = int64_t{2} << 30;
+
+// The five preview fields. Only the logo is read back when loading; the
+// other four are for file browsers and are written from the document.
+struct Förhandsvisning {
+    // The logo's stored bytes (PDF, PNG, JPEG or TIFF), kept verbatim.
+    std::optional<Bytes> logotyp;
+    std::string namn;
+    std::string organisationsnummer;
+    std::optional<Datum> senasteVerifikationsdatum;
+    int64_t störstaFakturaordningstal = 0;
+};
+
+// A document file taken apart: what the document root needs to build itself.
+struct Bokfil {
+    uint32_t version = 0;
+    Bytes kropp;
+    std::optional<Bytes> logotyp;
+};
+
+// The header fields and where the parts lie, without decoding the body.
+struct Bokfilshuvud {
+    uint32_t version = 0;
+    int64_t kroppslängd = 0;
+    std::span<const uint8_t> förhandsvisning;
+    std::span<const uint8_t> komprimeradKropp;
+};
+
+// Checks, in this order: the magic number, the version, the header's
+// lengths; then decodes the body. Throws FilformatsfelUndantag, and never
+// reads outside `fil`.
+Bokfil läsBokfil(std::span<const uint8_t> fil);
+
+// The header checks of läsBokfil alone (magic, version, lengths).
+Bokfilshuvud läsBokfilshuvud(std::span<const uint8_t> fil);
+
+// All five preview fields, for inspection tools. Throws FormatError.
+Förhandsvisning läsFörhandsvisning(std::span<const uint8_t> block);
+
+// The whole file. Throws Sparfel when the body is empty or its encoding
+// does not decode back to it, so that a save never leaves an unreadable file.
+Bytes skrivBokfil(uint32_t version, std::span<const uint8_t> kropp, const Förhandsvisning& förhandsvisning);

@@ -1,0 +1,16 @@
+#pragma once
+// The three jobs of a run. Each returns the process's exit status.
+#include <string>
+#include <vector>
+
+class Bokföring;
+
+// Prints the number of the latest ledger entry, if there is one.
+int senasteVerifikationsjobbet(Bokföring& bokföring);
+
+// Lays out the sent invoice with the greatest ordinal as a PDF file in the
+// temporary directory and prints "number;e-mail;path".
+int senasteFakturajobbet(Bokföring& bokföring, const std::vector<std::string>& args);
+
+// Imports JSON from standard input into the document and saves it over `fil`.
+int importjobbet(Bokföring& bokföring, const std::string& fil);

@@ -1,0 +1,50 @@
+#include "Kommandorad/Laddning.h"
+
+#include "Kommandorad/Utskrift.h"
+#include "Plattform/Filer.h"
+
+#include <cstdio>
+#include <exception>
+#include <string>
+
+std::string_view meddelande(Filformatsfel fel) {
+    switch (fel) {
+    case Filformatsfel::kundeIntePackaUpp:
+        return "Could not decompress archive - file possibly corrupt.";
+    case Filformatsfel::inteEnBokföringsfilFrånVersion7:
+        return "Magic number missing - this is not a .bok file from version 7 or later.";
+    case Filformatsfel::förGammalVersion:
+        return "Version number too low - this version cannot load this file.";
+    }
+    return "";
+}
+
+Dokument bokföring(const std::string& fil) {
+    try {
+        Bytes data = readWholeFile(fil);
+        return läsDokument(data);
+    } catch (const FilformatsfelUndantag& fel) {
+        if (fel.fall == Filformatsfel::kundeIntePackaUpp) {
+            // The decoder's result, which is 0 whenever it fails; callers of
+            // the tool have always seen this line on standard output.
+            skrivRad("Error with status: 0");
+            std::fflush(stdout);
+        }
+        skrivFel(meddelande(fel.fall));
+    } catch (const std::exception& fel) {
+        // A missing or unreadable file, or a body that breaks the encoding or
+        // the ledger's rules.
+        skrivFel(std::string(fel.what()) + "\n\tCould not read input .bok file.\n");
+    }
+    return ingetDokument();
+}
+
+bool skrivÖverDokumentfilen(const std::string& fil, std::span<const uint8_t> utdata) {
+    try {
+        writeFileSafely(fil, utdata);
+        return true;
+    } catch (const FileError&) {
+        skrivFel("Unable to write output file!");
+        return false;
+    }
+}

@@ -1,0 +1,139 @@
+#include "Plattform/Filer.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class Filer : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string mall = (fs::temp_directory_path() / "filer-XXXXXX").string();
+        ASSERT_TRUE(::mkdtemp(mall.data()));
+        katalog = mall;
+    }
+    void TearDown() override { fs::remove_all(katalog); }
+
+    std::string sökväg(const std::string& namn) const { return (katalog / namn).string(); }
+
+    void skriv(const std::string& namn, const std::string& innehåll) const {
+        std::ofstream(sökväg(namn), std::ios::binary) << innehåll;
+    }
+
+    std::string innehåll(const std::string& namn) const {
+        Bytes b = readWholeFile(sökväg(namn));
+        return std::string(b.begin(), b.end());
+    }
+
+    static Bytes bytes(std::string_view s) { return Bytes(s.begin(), s.end()); }
+
+    std::vector<std::string> namnIKatalogen() const {
+        std::vector<std::string> namn;
+        for (const auto& e : fs::directory_iterator(katalog)) namn.push_back(e.path().filename().string());
+        std::sort(namn.begin(), namn.end());
+        return namn;
+    }
+
+    static mode_t rättigheter(const std::string& s) {
+        struct stat st;
+        EXPECT_EQ(::stat(s.c_str(), &st), 0);
+        return st.st_mode & 07777;
+    }
+
+    fs::path katalog;
+};
+
+std::string felText(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const FileError& e) {
+        return e.what();
+    }
+    return "(no error)";
+}
+
+}  // namespace
+
+TEST_F(Filer, ReadingNamesTheFileTheWayUsersSeeIt) {
+    skriv("a.bok", std::string("x\0y", 3));
+    EXPECT_EQ(innehåll("a.bok"), std::string("x\0y", 3));
+    EXPECT_EQ(felText([&] { readWholeFile(sökväg("saknas.bok")); }),
+              "The file \u201Csaknas.bok\u201D couldn\u2019t be opened because there is no such file.");
+    EXPECT_EQ(felText([&] { readWholeFile(katalog.string() + "/"); }),
+              "The file \u201C" + katalog.filename().string() + "\u201D couldn\u2019t be opened: Is a directory.");
+    EXPECT_EQ(felText([&] { readWholeFile(""); }),
+              "The file \u201C\u201D couldn\u2019t be opened because there is no such file.");
+    try {
+        readWholeFile(sökväg("saknas/inne.bok"));
+        FAIL();
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.errnoValue, ENOENT);
+    }
+}
+
+TEST_F(Filer, SafeSaveReplacesContentsAndKeepsPermissions) {
+    skriv("a.bok", "gammalt innehåll som är längre");
+    ASSERT_EQ(::chmod(sökväg("a.bok").c_str(), 0640), 0);
+    writeFileSafely(sökväg("a.bok"), bytes("nytt"));
+    EXPECT_EQ(innehåll("a.bok"), "nytt");
+    EXPECT_EQ(rättigheter(sökväg("a.bok")), 0640u);
+    EXPECT_EQ(namnIKatalogen(), std::vector<std::string>{"a.bok"});
+
+    // A file that does not exist yet is created with the usual permissions.
+    mode_t mask = ::umask(022);
+    writeFileSafely(sökväg("ny.bok"), bytes("första"));
+    ::umask(mask);
+    EXPECT_EQ(innehåll("ny.bok"), "första");
+    EXPECT_EQ(rättigheter(sökväg("ny.bok")), 0644u);
+}
+
+TEST_F(Filer, SafeSaveThroughASymbolicLinkReplacesTheTargetAndKeepsTheLink) {
+    fs::create_directory(katalog / "mål");
+    skriv("mål/a.bok", "gammalt");
+    ASSERT_EQ(::chmod(sökväg("mål/a.bok").c_str(), 0600), 0);
+    fs::create_symlink("mål/a.bok", katalog / "länk.bok");
+
+    writeFileSafely(sökväg("länk.bok"), bytes("nytt"));
+    EXPECT_TRUE(fs::is_symlink(katalog / "länk.bok"));
+    EXPECT_EQ(innehåll("mål/a.bok"), "nytt");
+    EXPECT_EQ(rättigheter(sökväg("mål/a.bok")), 0600u);
+    EXPECT_EQ(namnIKatalogen(), (std::vector<std::string>{"länk.bok", "mål"}));
+    EXPECT_EQ(fs::directory_iterator(katalog / "mål")->path().filename(), "a.bok");
+}
+
+TEST_F(Filer, FailedSaveLeavesTheOriginalAndNoTemporaryFile) {
+    skriv("a.bok", "originalet");
+    std::string sågsTemporär;
+    auto avbryt = [&](const std::string& temporär) {
+        sågsTemporär = temporär;
+        // The new bytes are complete on disk before the replace.
+        std::ifstream in(temporär, std::ios::binary);
+        std::string s((std::istreambuf_iterator<char>(in)), {});
+        EXPECT_EQ(s, "nytt innehåll");
+        return false;
+    };
+    EXPECT_THROW(writeFileSafely(sökväg("a.bok"), bytes("nytt innehåll"), avbryt), FileError);
+    EXPECT_EQ(fs::path(sågsTemporär).parent_path(), katalog);
+    EXPECT_EQ(innehåll("a.bok"), "originalet");
+    EXPECT_EQ(namnIKatalogen(), std::vector<std::string>{"a.bok"});
+
+    EXPECT_THROW(writeFileSafely(sökväg("saknas/a.bok"), bytes("x")), FileError);
+    EXPECT_THROW(writeFileSafely(katalog.string(), bytes("x")), FileError);
+    EXPECT_EQ(namnIKatalogen(), std::vector<std::string>{"a.bok"});
+}
+
+TEST_F(Filer, SaveInAReadOnlyDirectoryFailsWithoutTouchingTheFile) {
+    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+    skriv("a.bok", "originalet");
+    ASSERT_EQ(::chmod(katalog.c_str(), 0500), 0);
+    EXPECT_THROW(writeFileSafely(sökväg("a.bok"), bytes("nytt")), FileError);
+    ::chmod(katalog.c_str(), 0700);
+    EXPECT_EQ(innehåll("a.bok"), "originalet");
+}

@@ -1,0 +1,128 @@
+// bokinspect: looks inside a .bok document for developers.
+//
+//   bokinspect header DOC     version, body length and the preview fields
+//   bokinspect body DOC OUT   the decompressed body, written to OUT
+//
+// A new subcommand is one function and one line in `kommandon`.
+#include "Fillagring.h"
+#include "Plattform/Filer.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+#include <functional>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using Argument = std::vector<std::string>;
+
+struct Kommando {
+    std::string_view namn;
+    std::string_view argument;
+    size_t antalArgument;
+    std::function<int(const Argument&)> kör;
+};
+
+std::string visaText(const std::string& text) {
+    std::string ut = "\"";
+    for (unsigned char c : text) {
+        if (c == '"' || c == '\\') ut += '\\';
+        if (c < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\x%02x", c);
+            ut += buf;
+        } else {
+            ut += static_cast<char>(c);
+        }
+    }
+    return ut + "\"";
+}
+
+std::string visaLogotyp(const std::optional<Bytes>& logotyp) {
+    if (!logotyp) return "none";
+    std::string ut = std::to_string(logotyp->size()) + " bytes";
+    // The first bytes tell the format apart (%PDF, \x89PNG, JPEG, TIFF).
+    if (!logotyp->empty()) {
+        ut += ", starting";
+        for (size_t i = 0; i < std::min<size_t>(8, logotyp->size()); ++i) {
+            char buf[4];
+            std::snprintf(buf, sizeof buf, " %02x", (*logotyp)[i]);
+            ut += buf;
+        }
+    }
+    return ut;
+}
+
+int huvud(const Argument& a) {
+    Bytes fil = readWholeFile(a[0]);
+    Bokfilshuvud h = läsBokfilshuvud(fil);
+    std::cout << "version: " << h.version << "\n"
+              << "body length: " << h.kroppslängd << "\n"
+              << "compressed body: " << h.komprimeradKropp.size() << " bytes\n"
+              << "preview length: " << h.förhandsvisning.size() << "\n";
+    try {
+        Förhandsvisning f = läsFörhandsvisning(h.förhandsvisning);
+        std::cout << "logo: " << visaLogotyp(f.logotyp) << "\n"
+                  << "name: " << visaText(f.namn) << "\n"
+                  << "organisation number: " << visaText(f.organisationsnummer) << "\n"
+                  << "latest entry date: "
+                  << (f.senasteVerifikationsdatum ? std::to_string(f.senasteVerifikationsdatum->d) : "none") << "\n"
+                  << "greatest invoice ordinal: " << f.störstaFakturaordningstal << "\n";
+    } catch (const FormatError& e) {
+        std::cout << "preview: damaged (" << e.what() << ")\n";
+    }
+    return 0;
+}
+
+int kropp(const Argument& a) {
+    Bokfil bokfil = läsBokfil(readWholeFile(a[0]));
+    writeFileSafely(a[1], bokfil.kropp);
+    std::cout << "wrote " << bokfil.kropp.size() << " bytes to " << a[1] << "\n";
+    return 0;
+}
+
+const std::vector<Kommando> kommandon = {
+    {"header", "DOC", 1, huvud},
+    {"body", "DOC OUT", 2, kropp},
+};
+
+int användning() {
+    std::cerr << "usage:\n";
+    for (const auto& k : kommandon) std::cerr << "  bokinspect " << k.namn << " " << k.argument << "\n";
+    return 2;
+}
+
+std::string_view fallnamn(Filformatsfel fel) {
+    switch (fel) {
+    case Filformatsfel::kundeIntePackaUpp: return "kundeIntePackaUpp";
+    case Filformatsfel::inteEnBokföringsfilFrånVersion7: return "inteEnBokföringsfilFrånVersion7";
+    case Filformatsfel::förGammalVersion: return "förGammalVersion";
+    }
+    return "?";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return användning();
+    std::string_view namn = argv[1];
+    Argument argument(argv + 2, argv + argc);
+    for (const auto& k : kommandon) {
+        if (k.namn != namn) continue;
+        if (argument.size() != k.antalArgument) return användning();
+        try {
+            return k.kör(argument);
+        } catch (const FilformatsfelUndantag& e) {
+            std::cerr << "bokinspect: " << fallnamn(e.fall) << ": " << e.what() << "\n";
+        } catch (const std::exception& e) {
+            std::cerr << "bokinspect: " << e.what() << "\n";
+        }
+        return 1;
+    }
+    return användning();
+}
