@@ -1,6 +1,7 @@
 #include "Modell/Adress.h"
 
 #include "Plattform/PostalAddress.h"
+#include "Plattform/TextShaping.h"
 #include "Plattform/UnicodeText.h"
 
 namespace {
@@ -22,7 +23,7 @@ std::string formatera(const Adress& a, const std::string& landskod, bool taMedAt
     p.city = a.postadress;
     p.state = a.delstat.value_or("");
     p.isoCountryCode = a.land;
-    if (a.land != landskod) p.country = capitalizeWords(countryName(a.land, landskod));
+    if (a.land != landskod) p.country = capitalizingWords(countryName(a.land, landskod));
 
     std::string text = formatPostalAddress(p);
     if (taMedAttention && a.attention) text = *a.attention + "\n" + text;
@@ -35,7 +36,7 @@ std::string formatera(const Adress& a, const std::string& landskod, bool taMedAt
         else
             medAvgränsare += c;
     }
-    return trimWhitespaceAndNewlines(medAvgränsare);
+    return trimmingWhitespaceAndNewlines(medAvgränsare);
 }
 
 }  // namespace

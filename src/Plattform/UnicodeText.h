@@ -16,15 +16,3 @@ std::strong_ordering compareCanonically(std::string_view a, std::string_view b);
 // Removes space separators (general category Zs) and tabs from both ends;
 // line breaks and other characters stay.
 std::string trimmingSpacesAndTabs(std::string_view text);
-
-// Removes horizontal white space (tab and the space separators) from both
-// ends; line breaks stay.
-std::string trimWhitespace(std::string_view text);
-
-// Removes white space and line breaks (including U+0085, U+2028 and
-// U+2029) from both ends.
-std::string trimWhitespaceAndNewlines(std::string_view text);
-
-// Upper-cases the first letter of every word (words separated by white
-// space); the other letters are left as they are.
-std::string capitalizeWords(std::string_view text);
