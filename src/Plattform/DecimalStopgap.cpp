@@ -1,5 +1,5 @@
 // Interim definitions of the few Decimal operations the payment codes need
-// (construction, plain text and comparison) until the full decimal
+// (construction, not-a-number, plain text and comparison) until the full decimal
 // arithmetic is in the tree. They are weak symbols: once Decimal.cpp
 // defines the same members, the linker takes those and ignores these.
 // Delete this file when that happens.
@@ -72,4 +72,10 @@ __attribute__((weak)) std::strong_ordering Decimal::compare(const Decimal& other
         storlek = c <=> 0;
     }
     return ta > 0 ? storlek : 0 <=> storlek;
+}
+
+__attribute__((weak)) Decimal Decimal::notANumber() {
+    Stored b{};
+    b[1] = 0x10;  // length 0 with the sign set
+    return fromStored(b);
 }
