@@ -38,6 +38,20 @@ public:
 
     Decimal() = default;  // zero, 20 zero bytes
     static Decimal fromInt(int64_t value);
+    // A whole number below 65536 in its compact form, for constants.
+    static constexpr Decimal smallInteger(uint16_t value, bool negative = false) {
+        Decimal d;
+        if (value == 0) return d;
+        while (value % 10 == 0) {
+            value /= 10;
+            ++d.exponent_;
+        }
+        d.length_ = 1;
+        d.negative_ = negative;
+        d.compact_ = true;
+        d.words_[0] = value;
+        return d;
+    }
     static Decimal notANumber();
     // Mantissa × 10^exponent, negated when negative; compacted.
     static Decimal make(unsigned __int128 mantissa, int exponent, bool negative);
