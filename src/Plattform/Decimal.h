@@ -15,6 +15,9 @@ enum class RoundingMode { plain = 0, down = 1, up = 2, bankers = 3 };
 
 // How an operation rounds and which failures it raises. `scale` is the
 // number of digits kept after the decimal point; none means no fixed scale.
+// The operation runs with the mode first, then its result is rounded to the
+// scale. A failure that is not raised gives NaN (overflow, division by zero,
+// a NaN operand) or zero (underflow); cut digits are never a failure.
 struct DecimalBehavior {
     RoundingMode mode = RoundingMode::plain;
     std::optional<int> scale;
