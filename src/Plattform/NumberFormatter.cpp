@@ -68,9 +68,7 @@ struct NumberFormatter::Handle {
     }
 };
 
-NumberFormatter::NumberFormatter(Style style, std::string localeId) : style_(style), localeId_(std::move(localeId)) {
-    rebuild();
-}
+NumberFormatter::NumberFormatter(Style style, std::string localeId) : style_(style), localeId_(std::move(localeId)) {}
 
 NumberFormatter::NumberFormatter(const NumberFormatter& o)
     : style_(o.style_),
@@ -81,9 +79,7 @@ NumberFormatter::NumberFormatter(const NumberFormatter& o)
       minimumIntegerDigits_(o.minimumIntegerDigits_),
       groupingSeparator_(o.groupingSeparator_),
       groupingUsed_(o.groupingUsed_),
-      lenient_(o.lenient_) {
-    rebuild();
-}
+      lenient_(o.lenient_) {}
 
 NumberFormatter& NumberFormatter::operator=(const NumberFormatter& o) {
     if (this != &o) {
@@ -99,8 +95,10 @@ NumberFormatter::~NumberFormatter() = default;
 
 // The settings are applied in the platform formatter's order: style, then
 // currency (which brings its fraction digits), then the explicit digits
-// and symbols.
-void NumberFormatter::rebuild() {
+// and symbols. Built on first use after a change, so a formatter set up
+// step by step opens one ICU formatter.
+UNumberFormat* NumberFormatter::icu() const {
+    if (handle_) return handle_->f;
     UErrorCode error = U_ZERO_ERROR;
     auto h = std::make_unique<Handle>();
     h->f = unum_open(icuStyle(style_), nullptr, 0, localeId_.c_str(), nullptr, &error);
@@ -122,47 +120,48 @@ void NumberFormatter::rebuild() {
     }
     unum_setAttribute(h->f, UNUM_GROUPING_USED, groupingUsed_ ? 1 : 0);
     handle_ = std::move(h);
+    return handle_->f;
 }
 
 void NumberFormatter::setStyle(Style style) {
     style_ = style;
-    rebuild();
+    handle_.reset();
 }
 
 void NumberFormatter::setLocaleId(std::string localeId) {
     localeId_ = std::move(localeId);
-    rebuild();
+    handle_.reset();
 }
 
 void NumberFormatter::setCurrencyCode(std::string_view code) {
     currencyCode_ = isCurrencyCode(code) ? std::string(code) : "XXX";
-    rebuild();
+    handle_.reset();
 }
 
 void NumberFormatter::setFractionDigits(std::optional<int> minimum, std::optional<int> maximum) {
     minimumFractionDigits_ = minimum;
     maximumFractionDigits_ = maximum;
-    rebuild();
+    handle_.reset();
 }
 
 void NumberFormatter::setMinimumIntegerDigits(int digits) {
     minimumIntegerDigits_ = digits;
-    rebuild();
+    handle_.reset();
 }
 
 void NumberFormatter::setGroupingSeparator(std::optional<std::string> separator) {
     groupingSeparator_ = std::move(separator);
-    rebuild();
+    handle_.reset();
 }
 
 void NumberFormatter::setGroupingUsed(bool used) {
     groupingUsed_ = used;
-    rebuild();
+    handle_.reset();
 }
 
 void NumberFormatter::setLenient(bool lenient) {
     lenient_ = lenient;
-    rebuild();
+    handle_.reset();
 }
 
 std::optional<std::string> NumberFormatter::format(const Decimal& value) const {
@@ -171,7 +170,7 @@ std::optional<std::string> NumberFormatter::format(const Decimal& value) const {
     std::vector<UChar> buffer(digits.size() * 2 + 64);
     for (int attempt = 0; attempt < 2; ++attempt) {
         UErrorCode error = U_ZERO_ERROR;
-        int32_t n = unum_formatDecimal(handle_->f, digits.c_str(), int32_t(digits.size()), buffer.data(),
+        int32_t n = unum_formatDecimal(icu(), digits.c_str(), int32_t(digits.size()), buffer.data(),
                                        int32_t(buffer.size()), nullptr, &error);
         if (error == U_BUFFER_OVERFLOW_ERROR) {
             buffer.resize(size_t(n) + 1);
@@ -188,7 +187,7 @@ std::optional<Decimal> NumberFormatter::parse(std::string_view text) const {
     int32_t position = 0;
     UErrorCode error = U_ZERO_ERROR;
     char out[512];
-    int32_t n = unum_parseDecimal(handle_->f, reinterpret_cast<const UChar*>(u.data()), int32_t(u.size()),
+    int32_t n = unum_parseDecimal(icu(), reinterpret_cast<const UChar*>(u.data()), int32_t(u.size()),
                                   &position, out, int32_t(sizeof out), &error);
     if (U_FAILURE(error) || n <= 0 || n >= int32_t(sizeof out)) return std::nullopt;
     for (size_t i = size_t(position); i < u.size(); ++i)
@@ -197,7 +196,7 @@ std::optional<Decimal> NumberFormatter::parse(std::string_view text) const {
 }
 
 std::string NumberFormatter::decimalSeparator() const {
-    return symbol(handle_->f, isCurrencyStyle(style_) ? UNUM_MONETARY_SEPARATOR_SYMBOL : UNUM_DECIMAL_SEPARATOR_SYMBOL);
+    return symbol(icu(), isCurrencyStyle(style_) ? UNUM_MONETARY_SEPARATOR_SYMBOL : UNUM_DECIMAL_SEPARATOR_SYMBOL);
 }
 
 std::array<std::string, 10> NumberFormatter::digitSymbols() const {
@@ -206,7 +205,7 @@ std::array<std::string, 10> NumberFormatter::digitSymbols() const {
         UNUM_FOUR_DIGIT_SYMBOL,  UNUM_FIVE_DIGIT_SYMBOL,  UNUM_SIX_DIGIT_SYMBOL, UNUM_SEVEN_DIGIT_SYMBOL,
         UNUM_EIGHT_DIGIT_SYMBOL, UNUM_NINE_DIGIT_SYMBOL};
     std::array<std::string, 10> digits;
-    for (int i = 0; i < 10; ++i) digits[size_t(i)] = symbol(handle_->f, which[i]);
+    for (int i = 0; i < 10; ++i) digits[size_t(i)] = symbol(icu(), which[i]);
     return digits;
 }
 

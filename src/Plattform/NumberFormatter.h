@@ -62,7 +62,8 @@ public:
     static int currencyFractionDigits(std::string_view code);
 
 private:
-    void rebuild();
+    // The ICU formatter (a UNumberFormat*) for the current settings.
+    void** icu() const;
 
     Style style_;
     std::string localeId_;
@@ -74,5 +75,5 @@ private:
     bool lenient_ = false;
 
     struct Handle;
-    std::unique_ptr<Handle> handle_;
+    mutable std::unique_ptr<Handle> handle_;
 };
