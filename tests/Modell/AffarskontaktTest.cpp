@@ -220,3 +220,18 @@ TEST(Affärskontakt, DamagedRecordsAreFormatErrors) {
     Bytes fel = u.take();
     EXPECT_THROW(*läs<Affärskontakt>(fel), FormatError);
 }
+
+TEST(Affärskontakt, NewContactIsNumberedAfterTheEarlierOnes) {
+    std::vector<std::unique_ptr<Affärskontakt>> kontakter;
+    for (const char* n : {"1005", "1012", "1007"}) {
+        auto k = std::make_unique<Affärskontakt>();
+        k->nummer = n;
+        k->ordningstal = NumreratObjekt::ordningstalFrånNummer(n);
+        kontakter.push_back(std::move(k));
+    }
+    Affärskontakt ny(somNumrerade(kontakter));
+    EXPECT_EQ(ny.nummer, "1013");
+    EXPECT_EQ(ny.ordningstal, 1013);
+    EXPECT_EQ(ny.typ, Kontakttyp::kund);
+    EXPECT_TRUE(ny.behållEfter7År);
+}
