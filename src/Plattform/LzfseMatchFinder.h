@@ -30,7 +30,7 @@ public:
 private:
     static constexpr int hashBits = 16;
     static constexpr size_t windowSize = size_t(1) << 18;  // above the largest distance
-    static constexpr int chainDepth = 24;
+    static constexpr int chainDepth = 16;
     static constexpr size_t maxLength = size_t(1) << 16;  // longer runs continue in the next match
     static constexpr uint32_t goodEnough = 128;  // stop searching once a match is this long
 
