@@ -18,13 +18,9 @@ namespace {
 // Inputs below this size also try a single LZVN block.
 constexpr size_t lzvnInputLimit = 16384;
 
-void putU32(Bytes& out, uint32_t v) {
-    for (int i = 0; i < 4; ++i) out.push_back(uint8_t(v >> (8 * i)));
-}
-
 void appendRawBlock(std::span<const uint8_t> bytes, Bytes& out) {
-    putU32(out, magicRaw);
-    putU32(out, uint32_t(bytes.size()));
+    appendLe32(out, magicRaw);
+    appendLe32(out, uint32_t(bytes.size()));
     out.insert(out.end(), bytes.begin(), bytes.end());
 }
 
@@ -103,13 +99,13 @@ Bytes encode(std::span<const uint8_t> in) {
         });
         blocks.finish();
     }
-    putU32(out, magicEnd);
+    appendLe32(out, magicEnd);
 
     // An LZFSE block's tables cost more than LZVN saves on small inputs.
     if (in.size() >= 8 && in.size() < lzvnInputLimit) {
         Bytes lzvn;
         encodeLzvnBlock(in, lzvn);
-        putU32(lzvn, magicEnd);
+        appendLe32(lzvn, magicEnd);
         if (lzvn.size() < out.size()) return lzvn;
     }
     return out;

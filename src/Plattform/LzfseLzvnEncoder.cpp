@@ -84,10 +84,6 @@ private:
     uint32_t previousDistance_ = 0;  // none yet
 };
 
-void putU32(Bytes& out, uint32_t v) {
-    for (int i = 0; i < 4; ++i) out.push_back(uint8_t(v >> (8 * i)));
-}
-
 }  // namespace
 
 void encodeLzvnBlock(std::span<const uint8_t> in, Bytes& out) {
@@ -97,9 +93,9 @@ void encodeLzvnBlock(std::span<const uint8_t> in, Bytes& out) {
         writer.add(in.data() + literalStart, literalCount, length, distance);
     });
     writer.finish();
-    putU32(out, magicLzvn);
-    putU32(out, uint32_t(in.size()));
-    putU32(out, uint32_t(payload.size()));
+    appendLe32(out, magicLzvn);
+    appendLe32(out, uint32_t(in.size()));
+    appendLe32(out, uint32_t(payload.size()));
     out.insert(out.end(), payload.begin(), payload.end());
 }
 
