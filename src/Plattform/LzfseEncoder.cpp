@@ -42,11 +42,11 @@ public:
             if (literalCount > 0) push(uint32_t(literalCount), 0, 0, literals);
             return;
         }
-        uint32_t piece = uint32_t(std::min<size_t>(length, maxM));
-        push(uint32_t(literalCount), piece, distance, literals);
-        for (length -= piece; length > 0; length -= piece) {
-            piece = uint32_t(std::min<size_t>(length, maxM));
-            push(0, piece, distance, nullptr);
+        uint32_t chunk = uint32_t(std::min<size_t>(length, maxM));
+        push(uint32_t(literalCount), chunk, distance, literals);
+        for (length -= chunk; length > 0; length -= chunk) {
+            chunk = uint32_t(std::min<size_t>(length, maxM));
+            push(0, chunk, distance, nullptr);
         }
     }
 

@@ -48,14 +48,14 @@ public:
         previousDistance_ = distance;
         // The rest of the match repeats the distance just set.
         for (size_t rest = length - used; rest > 0;) {
-            size_t piece = std::min<size_t>(rest, 271);
-            if (piece < 16) {
-                out_.push_back(uint8_t(0xF0 | piece));
+            size_t chunk = std::min<size_t>(rest, 271);
+            if (chunk < 16) {
+                out_.push_back(uint8_t(0xF0 | chunk));
             } else {
                 out_.push_back(0xF0);
-                out_.push_back(uint8_t(piece - 16));
+                out_.push_back(uint8_t(chunk - 16));
             }
-            rest -= piece;
+            rest -= chunk;
         }
     }
 
@@ -67,16 +67,16 @@ public:
 private:
     void writeLiterals(const uint8_t* literals, size_t count) {
         while (count > 0) {
-            size_t piece = std::min<size_t>(count, 271);
-            if (piece < 16) {
-                out_.push_back(uint8_t(0xE0 | piece));
+            size_t chunk = std::min<size_t>(count, 271);
+            if (chunk < 16) {
+                out_.push_back(uint8_t(0xE0 | chunk));
             } else {
                 out_.push_back(0xE0);
-                out_.push_back(uint8_t(piece - 16));
+                out_.push_back(uint8_t(chunk - 16));
             }
-            out_.insert(out_.end(), literals, literals + piece);
-            literals += piece;
-            count -= piece;
+            out_.insert(out_.end(), literals, literals + chunk);
+            literals += chunk;
+            count -= chunk;
         }
     }
 
