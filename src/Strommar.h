@@ -6,9 +6,11 @@
 #include "Plattform/Bytes.h"
 #include "Plattform/Decimal.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -35,12 +37,34 @@ public:
     std::optional<Decimal> optionalDecimalNumber();
     // A decimal that must be present (flag byte other than 1 is an error).
     Decimal decimalNumber();
-    std::optional<Datum> optionalDatum();
+    std::optional<Datum> optionalDatum() {
+        int64_t v = i64();
+        if (v == 0) return std::nullopt;
+        return Datum(v);
+    }
     double float64() { return f64(); }
 
     // Reads a list count; a count below 1 is an empty list. A count larger
     // than the bytes left could hold is a format error.
-    int64_t listCount();
+    int64_t listCount() {
+        int64_t antal = i64();
+        if (antal < 1) return 0;
+        // Every element takes at least one byte, so a larger count cannot be real.
+        if (static_cast<uint64_t>(antal) > remaining()) throwCount(antal);
+        return antal;
+    }
+
+private:
+    // A length-prefixed block in place (none for -1), without copying it.
+    // Inline, like the counts and dates: a document holds millions of them.
+    std::optional<std::span<const uint8_t>> optionalBlock() {
+        int64_t längd = i64();
+        if (längd == -1) return std::nullopt;
+        if (längd < 0 || static_cast<uint64_t>(längd) > remaining()) throwLength(längd);
+        return take(static_cast<size_t>(längd));
+    }
+    [[noreturn]] void throwCount(int64_t antal) const;
+    [[noreturn]] void throwLength(int64_t längd) const;
 };
 
 class Utström : public ByteWriter {
@@ -147,14 +171,20 @@ void skrivListaMedSparbaraObjekt(Utström& ström, const std::vector<T>& lista) 
 }
 
 // Appends the elements of a list record to `lista` (not cleared first).
+// Room for at most this many elements is made before reading a list: a
+// count is not trusted further than that until its elements have been read.
+inline constexpr int64_t störstaFörhandsreservation = 4096;
+
 template <class T>
 void läsInLista(Inström& ström, std::vector<std::unique_ptr<T>>& lista, const Referenser& ref) {
     int64_t antal = ström.listCount();
+    lista.reserve(lista.size() + static_cast<size_t>(std::min(antal, störstaFörhandsreservation)));
     for (int64_t i = 0; i < antal; ++i) lista.push_back(std::make_unique<T>(ström, ref));
 }
 
 template <class T>
 void läsInLista(Inström& ström, std::vector<T>& lista, const Referenser& ref) {
     int64_t antal = ström.listCount();
+    lista.reserve(lista.size() + static_cast<size_t>(std::min(antal, störstaFörhandsreservation)));
     for (int64_t i = 0; i < antal; ++i) lista.emplace_back(ström, ref);
 }
