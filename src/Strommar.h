@@ -88,7 +88,11 @@ public:
     template <class L>
     void sättKonton(const L& konton) {
         konton_.emplace();
-        for (const auto& k : konton) konton_->emplace(k->nummer, &*k);
+        for (const auto& k : konton) konton_->emplace_back(k->nummer, &*k);
+        // Sorted by number, the first in list order first among equals; rows
+        // look their account up here hundreds of thousands of times.
+        std::stable_sort(konton_->begin(), konton_->end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
     }
     template <class L>
     void sättKostnadsställen(const L& kostnadsställen) {
@@ -118,7 +122,12 @@ public:
     bool harKontakter() const { return kontakter_.has_value(); }
 
     // Lookups give null when the table is not given or holds no match.
-    Konto* konto(int64_t nummer) const { return hitta(konton_, nummer); }
+    Konto* konto(int64_t nummer) const {
+        if (!konton_) return nullptr;
+        auto it = std::lower_bound(konton_->begin(), konton_->end(), nummer,
+                                   [](const auto& par, int64_t n) { return par.first < n; });
+        return it != konton_->end() && it->first == nummer ? it->second : nullptr;
+    }
     // The first cost centre in list order with this dimension and number.
     Kostnadsställe* kostnadsställe(int64_t dimension, const std::string& nummer) const {
         return hitta(kostnadsställen_, std::pair(dimension, nummer));
@@ -143,7 +152,7 @@ private:
         return it == tabell->end() ? nullptr : it->second;
     }
 
-    std::optional<std::unordered_map<int64_t, Konto*>> konton_;
+    std::optional<std::vector<std::pair<int64_t, Konto*>>> konton_;
     std::optional<std::unordered_map<std::pair<int64_t, std::string>, Kostnadsställe*, ParHash>> kostnadsställen_;
     std::optional<std::unordered_map<std::string, Artikel*>> artiklar_;
     std::optional<std::unordered_map<int64_t, Affärskontakt*>> kontakter_;
