@@ -93,7 +93,9 @@ TEST(Bokföring, AccountsKeepTheirVatLevelOverSavesWhateverTheLevelsIndex) {
         const Momsnivå* a = första->konton[i]->momsnivå;
         const Momsnivå* b = andra->konton[i]->momsnivå;
         ASSERT_EQ(a == nullptr, b == nullptr) << första->konton[i]->nummer;
-        if (a) EXPECT_EQ(a->nivå, b->nivå) << första->konton[i]->nummer;
+        if (a) {
+            EXPECT_EQ(a->nivå, b->nivå) << första->konton[i]->nummer;
+        }
     }
     EXPECT_EQ(kropp(*andra), kropp(*första));
 }
@@ -326,7 +328,9 @@ TEST(Organisationsnummer, CompanyFormFromTheNumber) {
     for (int64_t kod = -1; kod <= 11; ++kod) {
         auto form = frånKod<Företagsform>(kod);
         EXPECT_EQ(form.has_value(), kod >= 1 && kod <= 10 && kod != 4) << kod;
-        if (form) EXPECT_EQ(::kod(*form), kod);
+        if (form) {
+            EXPECT_EQ(::kod(*form), kod);
+        }
     }
 }
 
