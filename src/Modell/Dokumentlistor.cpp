@@ -2,6 +2,7 @@
 
 #include "Modell/Affarskontakt.h"
 #include "Modell/Bokforing.h"
+#include "Modell/Fakturor/EjSkickadFaktura.h"
 #include "Modell/Fakturor/Fakturamall.h"
 #include "Modell/Konto.h"
 #include "Modell/Kostnadsstalle.h"
@@ -14,9 +15,9 @@
 #include <stdexcept>
 #include <string>
 
-// The invoice records are not part of this build: no document object can
-// hold an invoice, so the lists' element types need no more than a name.
-class EjSkickadFaktura {};
+// The sent-invoice record is not part of this build: no document object
+// can hold a sent invoice, so the list's element type needs no more than a
+// name.
 class Faktura {};
 
 namespace {
@@ -48,10 +49,12 @@ void läsTomLista(Inström& ström, const char* vad) {
 void läsArtiklar(Inström& ström, const Referenser&, Bokföringsbas&) { läsTomLista(ström, "articles"); }
 void skrivArtiklar(Utström& ström, const Bokföringsbas&) { ström.writeInt64(0); }
 
-void läsEjSkickadeFakturor(Inström& ström, const Referenser&, Bokföringsbas&) {
-    läsTomLista(ström, "unsent invoices");
+void läsEjSkickadeFakturor(Inström& ström, const Referenser& ref, Bokföringsbas& bok) {
+    läsInLista(ström, bok.ejSkickadeFakturor, ref);
 }
-void skrivEjSkickadeFakturor(Utström& ström, const Bokföringsbas&) { ström.writeInt64(0); }
+void skrivEjSkickadeFakturor(Utström& ström, const Bokföringsbas& bok) {
+    skrivListaMedSparbaraObjekt(ström, bok.ejSkickadeFakturor);
+}
 
 void läsSkickadeFakturor(Inström& ström, const Referenser&, Bokföringsbas&) { läsTomLista(ström, "sent invoices"); }
 void skrivSkickadeFakturor(Utström& ström, const Bokföringsbas&) { ström.writeInt64(0); }
@@ -74,7 +77,16 @@ void läsLöneutbetalningar(Inström& ström, const Referenser&, Bokföring&) { 
 void skrivLöneutbetalningar(Utström& ström, const Bokföring&) { ström.writeInt64(0); }
 
 void länkaSkickadeFakturorTillMallar(Bokföringsbas&) {}
-void länkaEjSkickadeFakturor(Bokföringsbas&) {}
+// The amounts of an unsent invoice read the document's default article
+// through `bokföring`, so they must not be asked for before this.
+void länkaEjSkickadeFakturor(Bokföringsbas& bok) {
+    Bokföring* dokument = dynamic_cast<Bokföring*>(&bok);
+    for (auto& faktura : bok.ejSkickadeFakturor) {
+        faktura->ställInFakturamallBlandMallar(bok.fakturamallar);
+        faktura->ställInFakturakoppling();
+        faktura->bokföring = dokument;
+    }
+}
 void tillämpaKundfordringsändringar(Bokföringsbas&, const std::vector<Verifikation*>&) {}
 int64_t störstaFakturaordningstal(const Bokföringsbas&) { return 0; }
 
