@@ -55,8 +55,9 @@ public:
     Stored stored() const;
 
     bool isNaN() const { return length_ == 0 && negative_; }
-    bool isZero() const { return length_ == 0 && !negative_; }
-    bool isNegative() const { return negative_ && length_ != 0; }
+    // By value: a stored mantissa of zero words in use is zero as well.
+    bool isZero() const { return !isNaN() && mantissa() == 0; }
+    bool isNegative() const { return negative_ && !isNaN() && mantissa() != 0; }
 
     int exponent() const { return exponent_; }
     unsigned __int128 mantissa() const;  // from the words in use

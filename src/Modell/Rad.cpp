@@ -1,0 +1,80 @@
+#include "Modell/Rad.h"
+
+#include "Modell/Konto.h"
+#include "Modell/Kostnadsstalle.h"
+#include "Modell/SkadatDokument.h"
+
+#include <algorithm>
+
+Rad::Rad(Konto& konto, Decimal belopp, int64_t nummer, std::vector<Kostnadsställe*> kostnadsställe,
+         std::optional<std::string> tillagdAv, std::optional<Datum> tillagdDatum, std::optional<std::string> borttagenAv,
+         std::optional<Datum> borttagenDatum, std::optional<std::string> hash)
+    : konto(&konto),
+      ursprungligtBelopp(belopp),
+      nummer(nummer),
+      kostnadsställen(std::move(kostnadsställe)),
+      tillagdAv(std::move(tillagdAv)),
+      tillagdDatum(tillagdDatum),
+      borttagenAv(std::move(borttagenAv)),
+      borttagenDatum(borttagenDatum),
+      utdragshash(std::move(hash)) {}
+
+Rad::Rad(Inström& ström, const Referenser& ref) {
+    nummer = ström.int64();
+    konto = ref.konto(ström.int64());
+    if (!konto) throw SkadatDokument("Konto för rad saknas");
+    auto belopp = ström.optionalDecimalNumber();
+    if (!belopp) throw SkadatDokument("Belopp för rad saknas");
+    ursprungligtBelopp = *belopp;
+    tillagdAv = ström.optionalString();
+    tillagdDatum = ström.optionalDatum();
+    borttagenAv = ström.optionalString();
+    borttagenDatum = ström.optionalDatum();
+    int64_t typkod = ström.int64();
+    auto typ = frånKod<Försäljningstyp>(typkod);
+    if (!typ) throw SkadatDokument("Okänd försäljningstyp " + std::to_string(typkod));
+    försäljningstyp = *typ;
+    utdragshash = ström.optionalString();
+    kostnadsställen = Kostnadsställe::läsInReferenserTillKostnadsställen(ref, ström);
+    ström.int64();  // closing word
+}
+
+void Rad::spara(Utström& ström) const {
+    ström.writeInt64(nummer);
+    ström.writeInt64(konto->nummer);
+    ström.writeDecimalNumber(ursprungligtBelopp);
+    ström.writeString(tillagdAv);
+    ström.writeDatum(tillagdDatum);
+    ström.writeString(borttagenAv);
+    ström.writeDatum(borttagenDatum);
+    ström.writeInt64(kod(försäljningstyp));
+    ström.writeString(utdragshash);
+    Kostnadsställe::sparaReferenserTillKostnadsställen(kostnadsställen, ström);
+    ström.writeInt64(0);
+}
+
+Decimal Rad::belopp() const { return borttagen() ? Decimal() : ursprungligtBelopp; }
+
+namespace {
+std::vector<const Kostnadsställe*> sorterade(const std::vector<Kostnadsställe*>& lista) {
+    std::vector<const Kostnadsställe*> kopia(lista.begin(), lista.end());
+    std::stable_sort(kopia.begin(), kopia.end(), [](const auto* a, const auto* b) { return *a < *b; });
+    return kopia;
+}
+}  // namespace
+
+bool operator==(const Rad& a, const Rad& b) {
+    if (a.konto->nummer != b.konto->nummer || a.borttagen() != b.borttagen()) return false;
+    if (a.kostnadsställen.size() != b.kostnadsställen.size()) return false;
+    if (a.belopp() != b.belopp()) return false;
+    auto ka = sorterade(a.kostnadsställen), kb = sorterade(b.kostnadsställen);
+    return std::equal(ka.begin(), ka.end(), kb.begin(), [](const auto* x, const auto* y) { return *x == *y; });
+}
+
+bool operator<(const Rad& a, const Rad& b) {
+    if (a.konto->nummer != b.konto->nummer) return a.konto->nummer < b.konto->nummer;
+    auto ba = a.belopp(), bb = b.belopp();
+    if (ba != bb) return ba < bb;
+    if (a.borttagen() != b.borttagen()) return a.borttagen();
+    return a.kostnadsställen.size() < b.kostnadsställen.size();
+}

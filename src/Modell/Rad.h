@@ -1,0 +1,66 @@
+#pragma once
+// A row of a ledger entry: an amount on one account, optionally assigned
+// to cost centres. A struck row keeps its amount but counts as zero.
+#include "Modell/Datum.h"
+#include "Plattform/Decimal.h"
+#include "Strommar.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+class Konto;
+class Kostnadsställe;
+
+// The sales kind of a row; the code is the case's position.
+enum class Försäljningstyp : int64_t {
+    okänd = 0,
+    medMomsEllerUtanförEU = 1,
+    faktura = 2,
+    momsfriVara = 3,
+    momsfriTjänst = 4,
+};
+
+constexpr int64_t kod(Försäljningstyp typ) { return static_cast<int64_t>(typ); }
+template <class E>
+std::optional<E> frånKod(int64_t kod);
+template <>
+inline std::optional<Försäljningstyp> frånKod<Försäljningstyp>(int64_t kod) {
+    if (kod < 0 || kod > 4) return std::nullopt;
+    return static_cast<Försäljningstyp>(kod);
+}
+
+class Rad : public Sparbar {
+public:
+    Konto* konto;                   // never null; fixed when made
+    Decimal ursprungligtBelopp;     // the amount as entered; fixed when made
+    int64_t nummer;                 // fixed when made
+    std::vector<Kostnadsställe*> kostnadsställen;
+    std::optional<std::string> tillagdAv;     // fixed when made
+    std::optional<Datum> tillagdDatum;        // fixed when made
+    std::optional<std::string> borttagenAv;   // set when the row is struck
+    std::optional<Datum> borttagenDatum;
+    Försäljningstyp försäljningstyp = Försäljningstyp::okänd;
+    std::optional<std::string> utdragshash;   // bank-statement line identity; fixed when made
+
+    Rad(Konto& konto, Decimal belopp, int64_t nummer, std::vector<Kostnadsställe*> kostnadsställe,
+        std::optional<std::string> tillagdAv, std::optional<Datum> tillagdDatum, std::optional<std::string> borttagenAv,
+        std::optional<Datum> borttagenDatum, std::optional<std::string> hash);
+    // Throws SkadatDokument "Konto för rad saknas" when the account is not
+    // among the given ones, and for a missing amount or an unknown sales kind.
+    Rad(Inström& ström, const Referenser& ref);
+    void spara(Utström& ström) const override;
+
+    bool borttagen() const { return borttagenAv.has_value(); }
+    // Zero for a struck row, else the amount as entered.
+    Decimal belopp() const;
+
+    // Same account number, equal amount by value, same struck state and
+    // equal cost centres (compared sorted). Numbers, who and when, the
+    // sales kind and the statement identity take no part.
+    friend bool operator==(const Rad& a, const Rad& b);
+    // By account number, amount, struck before not struck, then fewer
+    // cost centres first.
+    friend bool operator<(const Rad& a, const Rad& b);
+};

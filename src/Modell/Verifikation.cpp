@@ -1,0 +1,149 @@
+#include "Modell/Verifikation.h"
+
+#include "Modell/Konto.h"
+#include "Plattform/UnicodeText.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace {
+std::optional<std::string> förstaUtdragshash(const std::vector<std::unique_ptr<Rad>>& rader) {
+    for (const auto& rad : rader)
+        if (rad->utdragshash) return rad->utdragshash;
+    return std::nullopt;
+}
+
+// The text of an invoice event; the keys of the localisation double as the
+// texts where no translation exists, as in this tool.
+const char* fakturahändelsetext(Verifikationstyp typ) {
+    switch (typ) {
+        case Verifikationstyp::skickadFaktura: return "Faktura #%@ skickad";
+        case Verifikationstyp::delbetaldFaktura: return "Faktura #%@ delbetald";
+        case Verifikationstyp::betaldFaktura: return "Faktura #%@ betald";
+        case Verifikationstyp::kundförlust: return "Kundförlust avseende #%@";
+        case Verifikationstyp::Återköp: return "Retur/återköp för faktura #%@";
+        case Verifikationstyp::påminnelseavgift: return "Reminder fee for invoice #%@";
+        default: return nullptr;
+    }
+}
+
+std::vector<const Rad*> pekare(const std::vector<std::unique_ptr<Rad>>& rader) {
+    std::vector<const Rad*> ut;
+    ut.reserve(rader.size());
+    for (const auto& r : rader) ut.push_back(r.get());
+    return ut;
+}
+}  // namespace
+
+Verifikation::Verifikation(std::optional<int64_t> nummer, std::string namn, Verifikationstyp typ, Datum datum,
+                           std::vector<std::unique_ptr<Rad>> rader, std::optional<std::string> kommentar,
+                           std::optional<Bildinfo> bildinfo, std::optional<std::string> leverantörsfakturanummer)
+    : namn(std::move(namn)),
+      datum(datum),
+      leverantörsfakturanummer(std::move(leverantörsfakturanummer)),
+      typ(typ),
+      rader(std::move(rader)),
+      kommentar(std::move(kommentar)),
+      nummer_(nummer) {
+    if (bildinfo) {
+        bildobjekt = std::move(bildinfo->objekt);
+        bildbokmärke = std::move(bildinfo->bokmärke);
+        bildURL = std::move(bildinfo->sandlådeURL);
+    }
+    utdrag = förstaUtdragshash(this->rader);
+}
+
+std::unique_ptr<Verifikation> Verifikation::förFakturahändelse(Verifikationstyp typ, const std::string& nummer,
+                                                              Datum datum, std::vector<std::unique_ptr<Rad>> rader,
+                                                              std::optional<std::string> kommentar,
+                                                              std::optional<Bildinfo> bildinfo,
+                                                              std::optional<std::string>) {
+    const char* mall = fakturahändelsetext(typ);
+    if (!mall) throw std::logic_error("Okänd verifikationstyp för denna init");
+    std::string namn = mall;
+    namn.replace(namn.find("%@"), 2, nummer);
+    auto v = std::make_unique<Verifikation>(std::nullopt, std::move(namn), typ, datum, std::move(rader),
+                                            std::move(kommentar), std::move(bildinfo), std::nullopt);
+    v->fakturanummer = nummer;
+    return v;
+}
+
+Verifikation::Verifikation(Inström& ström, const Referenser& ref) {
+    int64_t lagratNummer = ström.int64();
+    if (lagratNummer != -1) nummer_ = lagratNummer;
+    namn = ström.string();
+    datum = Datum(ström.int64());
+    // Codes outside the table are read as the unknown kind.
+    typ = frånKod<Verifikationstyp>(ström.int64()).value_or(Verifikationstyp::okänd);
+    kommentar = ström.optionalString();
+    fakturanummer = ström.optionalString();
+    leverantörsfakturanummer = ström.optionalString();
+    momsregistreringsnummer = ström.optionalString();
+    bildURL = ström.optionalData();
+    bildobjekt = ström.optionalData();
+    bildbokmärke = ström.optionalData();
+    utdrag = ström.optionalString();
+    läsInLista(ström, rader, ref);
+    // The registration date, when there is one, takes the place of the
+    // closing word and is followed by it.
+    int64_t ord = ström.int64();
+    if (ord >= 1) {
+        registreringsdatum = Datum(ord);
+        ström.int64();
+    }
+}
+
+void Verifikation::spara(Utström& ström) const {
+    ström.writeInt64(nummer_.value_or(-1));
+    ström.writeString(namn);
+    ström.writeInt64(datum.d);
+    ström.writeInt64(kod(typ));
+    ström.writeString(kommentar);
+    ström.writeString(fakturanummer);
+    ström.writeString(leverantörsfakturanummer);
+    ström.writeString(momsregistreringsnummer);
+    ström.writeData(bildURL);
+    ström.writeData(bildobjekt);
+    ström.writeData(bildbokmärke);
+    ström.writeString(utdrag);
+    skrivListaMedSparbaraObjekt(ström, rader);
+    if (registreringsdatum && registreringsdatum->d > 0) ström.writeInt64(registreringsdatum->d);
+    ström.writeInt64(0);
+}
+
+void Verifikation::sättNummer(std::optional<int64_t> nummer) {
+    nummer_ = nummer;
+    registreringsdatum = nummer ? std::optional(Datum::idag()) : std::nullopt;
+}
+
+bool Verifikation::jämförRader(const std::vector<const Rad*>& rad1, const std::vector<const Rad*>& rad2) {
+    if (rad1.size() != rad2.size()) return false;
+    auto ordning = [](const Rad* a, const Rad* b) { return *a < *b; };
+    auto a = rad1, b = rad2;
+    std::stable_sort(a.begin(), a.end(), ordning);
+    std::stable_sort(b.begin(), b.end(), ordning);
+    return std::equal(a.begin(), a.end(), b.begin(), [](const Rad* x, const Rad* y) { return *x == *y; });
+}
+
+bool Verifikation::jämförRader(const std::vector<std::unique_ptr<Rad>>& rad1,
+                               const std::vector<std::unique_ptr<Rad>>& rad2) {
+    return jämförRader(pekare(rad1), pekare(rad2));
+}
+
+bool Verifikation::kommerFöre(const std::optional<int64_t>& nummerA, Datum datumA, Verifikationstyp typA,
+                              const std::string& namnA, const std::optional<int64_t>& nummerB, Datum datumB,
+                              Verifikationstyp typB, const std::string& namnB) {
+    if (nummerA != nummerB) return nummerA.value_or(0) < nummerB.value_or(0);
+    if (datumA != datumB) return datumA < datumB;
+    if (typA != typB) return kod(typA) < kod(typB);
+    return compareCanonically(namnA, namnB) < 0;
+}
+
+bool operator==(const Verifikation& a, const Verifikation& b) {
+    return a.nummer_ == b.nummer_ && a.datum == b.datum && canonicallyEqual(a.namn, b.namn) &&
+           Verifikation::jämförRader(a.rader, b.rader);
+}
+
+bool operator<(const Verifikation& a, const Verifikation& b) {
+    return Verifikation::kommerFöre(a.nummer_, a.datum, a.typ, a.namn, b.nummer_, b.datum, b.typ, b.namn);
+}

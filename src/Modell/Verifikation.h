@@ -1,0 +1,96 @@
+#pragma once
+// A ledger entry: one dated booking, numbered within its fiscal year, with
+// its rows. Entries live in their fiscal year or, before they are booked,
+// among the document's pending entries.
+#include "Modell/Datum.h"
+#include "Modell/Rad.h"
+#include "Modell/Verifikationstyp.h"
+#include "Plattform/Bytes.h"
+#include "Strommar.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The attached image handed to the initializers; each part may be absent.
+struct Bildinfo {
+    std::optional<Bytes> objekt;
+    std::optional<Bytes> bokmärke;
+    std::optional<Bytes> sandlådeURL;  // the URL's bytes
+};
+
+class Verifikation : public Sparbar {
+public:
+    std::string namn;
+    Datum datum;  // fixed when made
+    std::optional<Datum> registreringsdatum;
+    std::optional<std::string> fakturanummer;
+    std::optional<std::string> leverantörsfakturanummer;  // fixed when made
+    Verifikationstyp typ = Verifikationstyp::okänd;       // fixed when made
+    std::vector<std::unique_ptr<Rad>> rader;
+    std::optional<std::string> kommentar;  // fixed when made
+    std::optional<Bytes> bildobjekt;
+    // The URL of the attached image file as stored. Kept as bytes so a
+    // document round-trips even when they do not form a URL.
+    std::optional<Bytes> bildURL;
+    std::optional<Bytes> bildbokmärke;
+    std::optional<std::string> momsregistreringsnummer;
+    std::optional<std::string> utdrag;  // fixed when made
+
+    // Sets the given fields; `utdrag` is the first row statement identity
+    // that is set. A number given here does not stamp a registration date.
+    Verifikation(std::optional<int64_t> nummer, std::string namn, Verifikationstyp typ, Datum datum,
+                 std::vector<std::unique_ptr<Rad>> rader, std::optional<std::string> kommentar,
+                 std::optional<Bildinfo> bildinfo, std::optional<std::string> leverantörsfakturanummer);
+    // The unnumbered entry for an event of a customer invoice, named after
+    // the kind and the invoice number, which also becomes `fakturanummer`.
+    // Only the six invoice kinds are accepted (std::logic_error otherwise).
+    // The `utdrag` argument is not used: the rows decide it.
+    static std::unique_ptr<Verifikation> förFakturahändelse(Verifikationstyp typ, const std::string& nummer, Datum datum,
+                                                           std::vector<std::unique_ptr<Rad>> rader,
+                                                           std::optional<std::string> kommentar,
+                                                           std::optional<Bildinfo> bildinfo,
+                                                           std::optional<std::string> utdrag);
+    // Throws FormatError for damaged bytes and SkadatDokument for rows that
+    // break the ledger's rules.
+    Verifikation(Inström& ström, const Referenser& ref);
+    void spara(Utström& ström) const override;
+
+    const std::optional<int64_t>& nummer() const { return nummer_; }
+    // Numbering stamps today's date as the registration date; removing the
+    // number removes the date.
+    void sättNummer(std::optional<int64_t> nummer);
+
+    // True when both lists hold the same rows in any order.
+    static bool jämförRader(const std::vector<const Rad*>& rad1, const std::vector<const Rad*>& rad2);
+    static bool jämförRader(const std::vector<std::unique_ptr<Rad>>& rad1, const std::vector<std::unique_ptr<Rad>>& rad2);
+
+    // The entry order on its parts, shared with the editable entry: by
+    // number (none counting as 0) when the numbers differ, else by date,
+    // kind code and text. Entries equal on all of these are unordered.
+    // Note: an entry numbered 0 and an unnumbered one are unordered while
+    // two unnumbered ones are ordered by date, so this is not a strict weak
+    // order when 0 and none mix; use stable sorts or linear scans.
+    static bool kommerFöre(const std::optional<int64_t>& nummerA, Datum datumA, Verifikationstyp typA,
+                           const std::string& namnA, const std::optional<int64_t>& nummerB, Datum datumB,
+                           Verifikationstyp typB, const std::string& namnB);
+
+    // Equal numbers, dates and texts and the same rows in any order.
+    friend bool operator==(const Verifikation& a, const Verifikation& b);
+    friend bool operator<(const Verifikation& a, const Verifikation& b);
+
+private:
+    std::optional<int64_t> nummer_;
+};
+
+template <>
+struct std::hash<Verifikation> {
+    size_t operator()(const Verifikation& v) const noexcept {
+        size_t h = std::hash<bool>{}(v.nummer().has_value());
+        h = h * 31 + std::hash<int64_t>{}(v.nummer().value_or(0));
+        return h * 31 + std::hash<Datum>{}(v.datum);
+    }
+};

@@ -1,0 +1,44 @@
+#pragma once
+// Finds earlier occurrences of the bytes at a position: hash chains over
+// 4-byte prefixes, limited to the distances an LZFSE block can express.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace lzfse {
+
+struct Match {
+    uint32_t length = 0;  // 0: none found
+    uint32_t distance = 0;
+};
+
+class MatchFinder {
+public:
+    static constexpr uint32_t minLength = 4;
+
+    explicit MatchFinder(std::span<const uint8_t> input);
+
+    // Records `pos` as a match candidate for later positions. Positions
+    // must be inserted in increasing order.
+    void insert(size_t pos);
+
+    // The longest match for `pos` among the candidates inserted so far,
+    // or length 0 when none reaches minLength.
+    Match longest(size_t pos) const;
+
+private:
+    static constexpr int hashBits = 16;
+    static constexpr size_t windowSize = size_t(1) << 18;  // above the largest distance
+    static constexpr int chainDepth = 24;
+    static constexpr size_t maxLength = size_t(1) << 16;  // longer runs continue in the next match
+    static constexpr uint32_t goodEnough = 128;  // stop searching once a match is this long
+
+    uint32_t hash(size_t pos) const;
+
+    std::span<const uint8_t> in_;
+    std::vector<int32_t> head_;
+    std::vector<int32_t> previous_;  // per position modulo the window: the previous one with its hash
+};
+
+}  // namespace lzfse
