@@ -26,6 +26,8 @@ const char* JSONImportfel::meddelande(Fall fall) {
     case Fall::vetInteVilkenArtikelSomBörAnvändas: return "Don't know which product to use.";
     case Fall::växelkursSaknas: return "Missing exchange rate.";
     case Fall::verifikationKundeInteSkapasFörFaktura: return "Could not create entry for invoice.";
+    case Fall::nummerTarSlut: return "No number is left for '%@'.";
+    case Fall::fakturaimportSaknas: return "Invoice import is not supported yet.";
     }
     return "";
 }
@@ -80,6 +82,7 @@ JSONImportfel JSONImportfel::verifikationEjBalanserad(std::string beskrivning) {
 JSONImportfel JSONImportfel::räkenskapsårSaknas(Datum datum) {
     return {Fall::räkenskapsårSaknas, datumtext(datum.d), {}, datum.d};
 }
+JSONImportfel JSONImportfel::nummerTarSlut(std::string vad) { return {Fall::nummerTarSlut, std::move(vad)}; }
 JSONImportfel JSONImportfel::ingenKundHarNummer(std::string nr) { return {Fall::ingenKundHarNummer, std::move(nr)}; }
 JSONImportfel JSONImportfel::okändFakturamall(std::string ts) { return {Fall::okändFakturamall, std::move(ts)}; }
 JSONImportfel JSONImportfel::verifikationKundeInteSkapasFörFakturaMedMeddelande(std::string meddelande) {
@@ -97,6 +100,7 @@ std::string JSONImportfel::description() const {
     case Fall::ingenKundHarNummer:
     case Fall::okändFakturamall:
     case Fall::verifikationKundeInteSkapasFörFakturaMedMeddelande:
+    case Fall::nummerTarSlut:
         return fyllI(format, {text_});
     case Fall::ogiltigTransaktion:
         return fyllI(format, {text_, text2_});

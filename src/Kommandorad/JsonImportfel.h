@@ -32,6 +32,12 @@ public:
         vetInteVilkenArtikelSomBörAnvändas,
         växelkursSaknas,
         verifikationKundeInteSkapasFörFaktura,
+        // Our own, after the established ones.
+        // The numbers of an entry's year or of the contacts have run out
+        // (the highest number is the greatest 64-bit integer).
+        nummerTarSlut,
+        // This build cannot make sent invoices.
+        fakturaimportSaknas,
     };
 
     static JSONImportfel okändNyckel(std::string nyckel);
@@ -43,6 +49,8 @@ public:
     static JSONImportfel ingenKundHarNummer(std::string nr);
     static JSONImportfel okändFakturamall(std::string ts);
     static JSONImportfel verifikationKundeInteSkapasFörFakturaMedMeddelande(std::string meddelande);
+    // `vad`: the entry's description or the customer's label.
+    static JSONImportfel nummerTarSlut(std::string vad);
     // The cases without a payload.
     explicit JSONImportfel(Fall fall);
 
