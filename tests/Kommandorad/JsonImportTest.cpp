@@ -149,7 +149,7 @@ TEST_F(JsonImport, EntryChecksInOrder) {
         {"{" + d + R"(,"date":"2023-01-01","transactions":[{"account":1930,"amount":""}]})", "Invalid transaction"},
         {"{" + d + R"(,"date":"2023-01-01","transactions":[{"account":1930,"amount":"100"},{"account":3001,"amount":"-99.99"}]})",
          "Entry 'D' is not balanced."},
-        {"{" + d + R"(,"date":"2023-01-01","pending":false,"transactions":[{"account":1930,"amount":"9e127"},{"account":1930,"amount":"9e127"}]})",
+        {"{" + d + R"(,"date":"2023-01-01","pending":false,"transactions":[{"account":1930,"amount":"99999999999999999999999999999999999999e127"},{"account":1930,"amount":"99999999999999999999999999999999999999e127"}]})",
          "Entry 'D' is not balanced."},
         {"{" + d + R"(,"date":"2025-06-30","pending":false,"transactions":[]})", "No fiscal year for date 2025-06-30."},
     };
