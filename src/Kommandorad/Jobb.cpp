@@ -21,8 +21,3 @@ int senasteFakturajobbet(Bokföring&, const std::vector<std::string>&) {
     skrivFel("The latest-invoice job is not available in this build.");
     return 1;
 }
-
-int importjobbet(Bokföring&, const std::string&) {
-    skrivFel("The import job is not available in this build.");
-    return 1;
-}
