@@ -1,17 +1,8 @@
 #pragma once
-// Placeholders for element types whose records are being built elsewhere;
-// the document refuses any body that holds one of them.
-#include "Modell/Datum.h"
-#include "Modell/NumreratObjekt.h"
-
-class Affärskontakt;
-
-class Artikel : public NumreratObjekt {};
-class EjRegistreradLeverantörsfaktura : public NumreratObjekt {};
-class Leverantörsfaktura : public NumreratObjekt {
-public:
-    Datum datum;
-    Affärskontakt* avsändare = nullptr;
-};
-class SmartMapp {};
-class Löneutbetalning {};
+// The element types of the document's lists whose records the reader does
+// not take yet; the document refuses any body that holds one of them.
+#include "Modell/Artikel.h"
+#include "Modell/EjRegistreradLeverantorsfaktura.h"
+#include "Modell/Leverantorsfaktura.h"
+#include "Modell/Loneutbetalning.h"
+#include "Modell/SmartMapp.h"
