@@ -17,26 +17,6 @@ const std::string* text(const JsonVärde& objekt, std::string_view nyckel) {
     return v ? v->text() : nullptr;
 }
 
-// Tags are cost-centre numbers separated by single blanks; two blanks give
-// an empty part, which names nothing. Only dimension 0 is searched.
-std::vector<Kostnadsställe*> kostnadsställenFrånTaggar(const std::string& taggar, const Bokföringsbas& till) {
-    std::vector<Kostnadsställe*> ut;
-    size_t början = 0;
-    while (true) {
-        size_t slut = taggar.find(' ', början);
-        std::string_view del(taggar.data() + början, (slut == std::string::npos ? taggar.size() : slut) - början);
-        for (const auto& k : till.kostnadsställen) {
-            if (k->dimensionsnummer == 0 && k->nummer == del) {
-                ut.push_back(k.get());
-                break;
-            }
-        }
-        if (slut == std::string::npos) break;
-        början = slut + 1;
-    }
-    return ut;
-}
-
 std::unique_ptr<Rad> rad(const JsonVärde& tobjekt, const JsonVärde& vobjekt, const Bokföringsbas& till) {
     const JsonVärde* kontovärde = tobjekt.medlem("account");
     std::optional<int64_t> kontonummer = kontovärde ? kontovärde->heltal() : std::nullopt;
@@ -76,6 +56,26 @@ Räkenskapsår* räkenskapsårFör(Datum datum, const Bokföringsbas& till) {
 }
 
 }  // namespace
+
+// Tags are cost-centre numbers separated by single blanks; two blanks give
+// an empty part, which names nothing. Only dimension 0 is searched.
+std::vector<Kostnadsställe*> kostnadsställenFrånTaggar(const std::string& taggar, const Bokföringsbas& till) {
+    std::vector<Kostnadsställe*> ut;
+    size_t början = 0;
+    while (true) {
+        size_t slut = taggar.find(' ', början);
+        std::string_view del(taggar.data() + början, (slut == std::string::npos ? taggar.size() : slut) - början);
+        for (const auto& k : till.kostnadsställen) {
+            if (k->dimensionsnummer == 0 && k->nummer == del) {
+                ut.push_back(k.get());
+                break;
+            }
+        }
+        if (slut == std::string::npos) break;
+        början = slut + 1;
+    }
+    return ut;
+}
 
 void importeraVerifikationer(const std::vector<JsonVärde>& verifikationsobjekt, const Bokföringsbas& till,
                              Importresultat& resultat, const Förloppsrad& skrivRad) {

@@ -28,6 +28,8 @@ const char* JSONImportfel::meddelande(Fall fall) {
     case Fall::verifikationKundeInteSkapasFörFaktura: return "Could not create entry for invoice.";
     case Fall::nummerTarSlut: return "No number is left for '%@'.";
     case Fall::fakturaimportSaknas: return "Invoice import is not supported yet.";
+    case Fall::ogiltigtTalIFaktura: return "Invalid %@ '%@' in invoice.";
+    case Fall::skatteavdragIAnnanValuta: return "Invoice has a ROT/RUT deduction but its currency is not SEK.";
     }
     return "";
 }
@@ -83,6 +85,9 @@ JSONImportfel JSONImportfel::räkenskapsårSaknas(Datum datum) {
     return {Fall::räkenskapsårSaknas, datumtext(datum.d), {}, datum.d};
 }
 JSONImportfel JSONImportfel::nummerTarSlut(std::string vad) { return {Fall::nummerTarSlut, std::move(vad)}; }
+JSONImportfel JSONImportfel::ogiltigtTalIFaktura(std::string nyckel, std::string text) {
+    return {Fall::ogiltigtTalIFaktura, std::move(nyckel), std::move(text)};
+}
 JSONImportfel JSONImportfel::ingenKundHarNummer(std::string nr) { return {Fall::ingenKundHarNummer, std::move(nr)}; }
 JSONImportfel JSONImportfel::okändFakturamall(std::string ts) { return {Fall::okändFakturamall, std::move(ts)}; }
 JSONImportfel JSONImportfel::verifikationKundeInteSkapasFörFakturaMedMeddelande(std::string meddelande) {
@@ -103,6 +108,7 @@ std::string JSONImportfel::description() const {
     case Fall::nummerTarSlut:
         return fyllI(format, {text_});
     case Fall::ogiltigTransaktion:
+    case Fall::ogiltigtTalIFaktura:
         return fyllI(format, {text_, text2_});
     default:
         // Not a format: a percent sign in the text stays as it is.

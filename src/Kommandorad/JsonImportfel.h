@@ -38,6 +38,11 @@ public:
         nummerTarSlut,
         // This build cannot make sent invoices.
         fakturaimportSaknas,
+        // An invoice's "quantity", "price" or "exchange rate" is not wholly
+        // a number (the key, then the text).
+        ogiltigtTalIFaktura,
+        // A ROT/RUT deduction on an invoice in another currency than SEK.
+        skatteavdragIAnnanValuta,
     };
 
     static JSONImportfel okändNyckel(std::string nyckel);
@@ -51,6 +56,7 @@ public:
     static JSONImportfel verifikationKundeInteSkapasFörFakturaMedMeddelande(std::string meddelande);
     // `vad`: the entry's description or the customer's label.
     static JSONImportfel nummerTarSlut(std::string vad);
+    static JSONImportfel ogiltigtTalIFaktura(std::string nyckel, std::string text);
     // The cases without a payload.
     explicit JSONImportfel(Fall fall);
 

@@ -42,8 +42,8 @@ void läsTomLista(Inström& ström, const char* vad) {
 }
 }  // namespace
 
-void läsArtiklar(Inström& ström, const Referenser&, Bokföringsbas&) { läsTomLista(ström, "articles"); }
-void skrivArtiklar(Utström& ström, const Bokföringsbas&) { ström.writeInt64(0); }
+void läsArtiklar(Inström& ström, const Referenser& ref, Bokföringsbas& bok) { läsInLista(ström, bok.artiklar, ref); }
+void skrivArtiklar(Utström& ström, const Bokföringsbas& bok) { skrivListaMedSparbaraObjekt(ström, bok.artiklar); }
 
 void läsEjSkickadeFakturor(Inström& ström, const Referenser& ref, Bokföringsbas& bok) {
     läsInLista(ström, bok.ejSkickadeFakturor, ref);
