@@ -112,7 +112,7 @@ TEST_F(Importjobb, EveryFailureLeavesTheFileAsItWas) {
          "Either 'company' or 'name' is required for all customers.\n", "Added customer Eva\n"},
         {R"({"entries":[{"description":"Hyra","date":"2023-03-01","pending":false,)" + tx +
              R"(}],"invoices":[{"date":"2023-03-01","items":[]}]})",
-         "Invoice import is not supported yet.\n", "Added entry 11 'Hyra' to fiscal year 2023.\n"},
+         "No customer for invoice.\n", "Added entry 11 'Hyra' to fiscal year 2023.\n"},
     };
     const std::string före = läs(dokumentfil);
     for (const Rad& rad : rader) {
