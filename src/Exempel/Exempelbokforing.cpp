@@ -1,5 +1,6 @@
 #include "Exempel/Exempelbokforing.h"
 
+#include "Exempel/ExempelFakturor.h"
 #include "Modell/Affarskontakt.h"
 #include "Modell/Fakturor/Fakturamall.h"
 #include "Modell/Konto.h"
@@ -294,6 +295,7 @@ std::unique_ptr<Bokföring> byggExempelbokföring(const Exempelval& val) {
     bok->namnPåLöneutbetalning = "Lön";
 
     if (val.medFakturamall) läggTillMall(*bok);
+    läggTillSkickadeFakturor(*bok, val.antalSkickadeFakturor);
     if (val.medÖvrigt) {
         bok->sättKreditvillkor("sv", "Vid betalning efter förfallodagen debiteras dröjsmålsränta enligt räntelagen.");
         bok->sättKreditvillkor("en", "Interest is charged on late payment.");

@@ -1,5 +1,6 @@
 // Sent invoices: their record (and older ones), documents holding them,
 // freezing an unsent invoice, the status and the sign-adjusted totals.
+#include "Exempel/Exempelbokforing.h"
 #include "Fillagring.h"
 #include "Modell/Fakturor/Fakturamall.h"
 #include "Modell/SkadatDokument.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 using namespace fakturabok;
 
@@ -328,4 +330,22 @@ TEST(Faktura, ItemRecordRepairsPercentRatesAndRefusesUnknownCodes) {
         Inström i2(data);
         EXPECT_THROW(Fakturapost(i2, referenser(*b)), SkadatDokument) << plats;
     }
+}
+
+TEST(Faktura, ExampleLedgerWithSentInvoicesReadsBackByteForByte) {
+    Exempelval val;
+    val.antalVerifikationer = 20;
+    val.antalSkickadeFakturor = 12;
+    Bytes fil = byggExempelbokföring(val)->dataMedMellansteg(versionSomSkrivs);
+    EXPECT_EQ(byggExempelbokföring(val)->dataMedMellansteg(versionSomSkrivs), fil);
+    auto bok = Bokföring::från(fil);
+    ASSERT_EQ(bok->skickadeFakturor.size(), 12u);
+    std::set<std::string> valutor, språk;
+    for (const auto& f : bok->skickadeFakturor) {
+        valutor.insert(f->valuta_);
+        språk.insert(f->språk_);
+    }
+    EXPECT_EQ(valutor, (std::set<std::string>{"EUR", "NOK", "SEK"}));
+    EXPECT_GE(språk.size(), 4u);
+    EXPECT_EQ(bok->dataMedMellansteg(versionSomSkrivs), fil);
 }
