@@ -3,6 +3,7 @@
 #include "Exempel/Exempelbokforing.h"
 #include "Fillagring.h"
 #include "Modell/Fakturor/Fakturamall.h"
+#include "Modell/Rakenskapsar.h"
 #include "Modell/SkadatDokument.h"
 #include "Plattform/Klocka.h"
 #include "Fakturabok.h"
@@ -348,4 +349,31 @@ TEST(Faktura, ExampleLedgerWithSentInvoicesReadsBackByteForByte) {
     EXPECT_EQ(valutor, (std::set<std::string>{"EUR", "NOK", "SEK"}));
     EXPECT_GE(språk.size(), 4u);
     EXPECT_EQ(bok->dataMedMellansteg(versionSomSkrivs), fil);
+}
+
+TEST(Faktura, ReadingMasksContactsWhoseInvoicesAreSevenYearsOld) {
+    FastDag idag({2024, 6, 1});  // the boundary is the start of fiscal year 2017
+    auto b = bokföring();
+    b->räkenskapsår.push_back(std::make_unique<Räkenskapsår>(Datum(20170101), Datum(20171231), "2017"));
+    b->kontakter[1]->företag = "Berg Design";
+    for (auto& k : b->kontakter) k->behållEfter7År = false;
+    auto skicka = [&](Affärskontakt* till, Datum datum, const char* nummer) {
+        auto d = ejSkickad(*b);
+        d->mottagare = till;
+        d->sättFakturadatum(datum);
+        d->NumreratObjekt::nummer = nummer;
+        b->skickadeFakturor.push_back(std::make_unique<Faktura>(*d, std::nullopt));
+    };
+    skicka(b->kontakter[0].get(), Datum(20170301), "1");  // Acme AB: recent enough
+    skicka(b->kontakter[1].get(), Datum(20161231), "2");  // Berg Design: seven years ago
+    auto läst = Bokföring::från(b->dataMedMellansteg(versionSomSkrivs));
+    const std::string mask = Bokföring::mask;
+    EXPECT_EQ(läst->kontakter[0]->namn, "Eva Ek");
+    EXPECT_FALSE(läst->kontakter[0]->makulerad);
+    EXPECT_EQ(läst->skickadeFakturor[0]->_företag, "Acme AB");
+    EXPECT_EQ(läst->kontakter[1]->namn, mask);
+    EXPECT_EQ(läst->kontakter[1]->företag, mask);
+    EXPECT_TRUE(läst->kontakter[1]->makulerad);
+    EXPECT_EQ(läst->skickadeFakturor[1]->_företag, mask);
+    EXPECT_EQ(läst->skickadeFakturor[1]->erReferens_, mask);
 }
