@@ -1,0 +1,25 @@
+#pragma once
+// Our LZFSE codec: reads every block kind of the stream format (raw, LZVN,
+// LZFSE version 1 and 2) and writes LZFSE version 2 blocks, falling back to
+// raw blocks where compression does not pay.
+#include "Plattform/Bytes.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+namespace lzfse {
+
+// Decodes a whole stream. Gives none when the stream is damaged, ends early,
+// or does not decode to exactly `expectedSize` bytes; an intact stream of an
+// empty input gives an empty block. Never reads outside `in` and never
+// produces more than `expectedSize` bytes, whatever the input holds.
+std::optional<Bytes> decode(std::span<const uint8_t> in, size_t expectedSize);
+
+// Encodes `in` as a stream ending with the end marker. Never fails: parts
+// that do not compress are stored in raw blocks, so the result is at most
+// slightly larger than the input.
+Bytes encode(std::span<const uint8_t> in);
+
+}  // namespace lzfse

@@ -1,0 +1,124 @@
+// The LZFSE block decoder: literals first, then the (L, M, D) triplets that
+// interleave them with matches. Checks what a valid block always satisfies
+// (exact table sums, literal and output totals), so damaged blocks are
+// rejected instead of decoding into undefined bytes.
+#include "Plattform/LzfseBitStream.h"
+#include "Plattform/LzfseBlockDecoders.h"
+#include "Plattform/LzfseFse.h"
+
+#include <cstring>
+#include <vector>
+
+namespace lzfse {
+namespace {
+
+bool tableUsable(const uint16_t* freq, int symbols, int states, bool used) {
+    int sum = frequencySum(freq, symbols);
+    return used ? sum == states : sum <= states;
+}
+
+bool headerValid(const LzfseBlockHeader& h) {
+    if (h.nLiterals > maxLiteralsPerBlock || h.nLiterals % 4 != 0 || h.nMatches > maxMatchesPerBlock) return false;
+    for (auto s : h.literalState)
+        if (s >= literalStates) return false;
+    if (h.lState >= lStates || h.mState >= mStates || h.dState >= dStates) return false;
+    if (h.literalBits < -7 || h.literalBits > 0 || h.lmdBits < -7 || h.lmdBits > 0) return false;
+    bool hasTriplets = h.nMatches > 0;
+    return tableUsable(h.literalFreq, literalSymbols, literalStates, h.nLiterals > 0) &&
+           tableUsable(h.lFreq, lSymbols, lStates, hasTriplets) &&
+           tableUsable(h.mFreq, mSymbols, mStates, hasTriplets) &&
+           tableUsable(h.dFreq, dSymbols, dStates, hasTriplets);
+}
+
+// Literal bytes plus slack, so literal runs may be copied in whole words.
+constexpr size_t literalSlack = 32;
+
+bool decodeLiterals(const LzfseBlockHeader& h, const uint8_t* payload, uint8_t* literals) {
+    LiteralDecodeEntry table[literalStates];
+    buildLiteralDecodeTable(h.literalFreq, table);
+    BackwardBitReader in;
+    if (!in.open(payload, h.nLiteralPayloadBytes, h.literalBits)) return false;
+    uint32_t s0 = h.literalState[0], s1 = h.literalState[1], s2 = h.literalState[2], s3 = h.literalState[3];
+    for (uint32_t i = 0; i < h.nLiterals; i += 4) {
+        in.refill();  // 4 x 10 bits at most
+        const auto& e0 = table[s0];
+        literals[i] = e0.symbol;
+        s0 = e0.nextBase + in.read(e0.nbits);
+        const auto& e1 = table[s1];
+        literals[i + 1] = e1.symbol;
+        s1 = e1.nextBase + in.read(e1.nbits);
+        const auto& e2 = table[s2];
+        literals[i + 2] = e2.symbol;
+        s2 = e2.nextBase + in.read(e2.nbits);
+        const auto& e3 = table[s3];
+        literals[i + 3] = e3.symbol;
+        s3 = e3.nextBase + in.read(e3.nbits);
+    }
+    // States stay below 1024 by construction of the table, so only running
+    // out of bits can go wrong.
+    return !in.overrun();
+}
+
+inline uint32_t decodeValue(const ValueDecodeEntry* table, uint32_t& state, BackwardBitReader& in) {
+    const ValueDecodeEntry& e = table[state];
+    uint32_t field = in.read(e.totalBits);
+    state = e.nextBase + (field >> e.extraBits);
+    return uint32_t(e.valueBase) + (field & ((1u << e.extraBits) - 1));
+}
+
+}  // namespace
+
+bool decodeLzfseBlock(const LzfseBlockHeader& h, std::span<const uint8_t> payloads, OutputWindow& out) {
+    if (!headerValid(h)) return false;
+    if (payloads.size() != size_t(h.nLiteralPayloadBytes) + h.nLmdPayloadBytes) return false;
+    if (out.end - out.pos != h.nRawBytes) return false;
+
+    std::vector<uint8_t> literals(h.nLiterals + literalSlack);
+    if (!decodeLiterals(h, payloads.data(), literals.data())) return false;
+
+    // The LMD payload always starts with unused bytes; a shorter one is
+    // malformed (and refused by other decoders too).
+    if (h.nLmdPayloadBytes < (h.lmdBits == 0 ? 7u : 8u)) return false;
+    BackwardBitReader in;
+    if (!in.open(payloads.data() + h.nLiteralPayloadBytes, h.nLmdPayloadBytes, h.lmdBits)) return false;
+
+    ValueDecodeEntry lTable[lStates], mTable[mStates], dTable[dStates];
+    if (h.nMatches > 0) {
+        buildValueDecodeTable(lStates, lSymbols, h.lFreq, lExtraBits, lBase, lTable);
+        buildValueDecodeTable(mStates, mSymbols, h.mFreq, mExtraBits, mBase, mTable);
+        buildValueDecodeTable(dStates, dSymbols, h.dFreq, dExtraBits, dBase, dTable);
+    }
+    uint32_t lState = h.lState, mState = h.mState, dState = h.dState;
+    size_t previousDistance = 0;  // none yet in this block
+    const uint8_t* lit = literals.data();
+    const uint8_t* const litEnd = lit + h.nLiterals;
+    uint8_t* const data = out.data;
+    size_t pos = out.pos;
+    const size_t end = out.end;
+
+    for (uint32_t i = 0; i < h.nMatches; ++i) {
+        in.refill();  // one triplet needs at most 14 + 17 + 23 bits
+        const size_t l = decodeValue(lTable, lState, in);
+        const size_t m = decodeValue(mTable, mState, in);
+        size_t d = decodeValue(dTable, dState, in);
+        if (in.overrun()) return false;
+        if (d == 0) d = previousDistance;
+        previousDistance = d;
+        if (d == 0 || d > pos + l) return false;
+        if (size_t(litEnd - lit) < l || end - pos < l + m) return false;
+
+        if (pos + l + 16 <= end) {
+            for (size_t j = 0; j < l; j += 16) std::memcpy(data + pos + j, lit + j, 16);
+        } else {
+            std::memcpy(data + pos, lit, l);
+        }
+        lit += l;
+        pos += l;
+        copyMatch(data, pos, end, d, m);
+        pos += m;
+    }
+    out.pos = pos;
+    return pos == end;
+}
+
+}  // namespace lzfse
