@@ -108,6 +108,11 @@ struct U256 {
     }
     // Quotient of a long division by a non-zero 128-bit divisor.
     U256 dividedBy(u128 d) const {
+        if (d >> 64 == 0) {
+            U256 q = *this;
+            q.divSmall(uint64_t(d));
+            return q;
+        }
         U256 q;
         u128 rem = 0;
         for (int bit = 255; bit >= 0; --bit) {

@@ -15,6 +15,9 @@ enum class RoundingMode { plain = 0, down = 1, up = 2, bankers = 3 };
 
 // How an operation rounds and which failures it raises. `scale` is the
 // number of digits kept after the decimal point; none means no fixed scale.
+// The operation runs with the mode first, then its result is rounded to the
+// scale. A failure that is not raised gives NaN (overflow, division by zero,
+// a NaN operand) or zero (underflow); cut digits are never a failure.
 struct DecimalBehavior {
     RoundingMode mode = RoundingMode::plain;
     std::optional<int> scale;
@@ -38,6 +41,20 @@ public:
 
     Decimal() = default;  // zero, 20 zero bytes
     static Decimal fromInt(int64_t value);
+    // A whole number below 65536 in its compact form, for constants.
+    static constexpr Decimal smallInteger(uint16_t value, bool negative = false) {
+        Decimal d;
+        if (value == 0) return d;
+        while (value % 10 == 0) {
+            value /= 10;
+            ++d.exponent_;
+        }
+        d.length_ = 1;
+        d.negative_ = negative;
+        d.compact_ = true;
+        d.words_[0] = value;
+        return d;
+    }
     static Decimal notANumber();
     // Mantissa × 10^exponent, negated when negative; compacted.
     static Decimal make(unsigned __int128 mantissa, int exponent, bool negative);

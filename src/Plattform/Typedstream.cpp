@@ -150,7 +150,7 @@ private:
     }
 
     // The index of the object in `objects_`, none for nil.
-    std::optional<size_t> object(uint8_t head) {
+    std::optional<size_t> readObject(uint8_t head) {
         DepthGuard guard(depth_);
         if (head == tagNil) return std::nullopt;
         if (head == tagNew) {
@@ -200,7 +200,7 @@ private:
             v.real = realFrom(in_.u8(), type == 'd');
             return v;
         case '@':
-            if (auto o = object(in_.u8())) {
+            if (auto o = readObject(in_.u8())) {
                 v.kind = Value::Kind::object;
                 v.object = *o;
             }
