@@ -1,16 +1,14 @@
 #pragma once
 // The document the run works on, as the driver holds it.
+#include "Modell/Bokforing.h"
+
 #include <cstdint>
 #include <memory>
 #include <span>
 
-class Bokföring;
+using Dokument = std::unique_ptr<Bokföring>;
 
-// The deleter travels with the pointer, so the driver can own and drop the
-// document without seeing the ledger's definition.
-using Dokument = std::unique_ptr<Bokföring, void (*)(Bokföring*)>;
-
-inline Dokument ingetDokument() { return Dokument(nullptr, nullptr); }
+inline Dokument ingetDokument() { return nullptr; }
 
 // The document in a whole .bok file: the container is opened here, the
 // ledger built from its body. Throws FilformatsfelUndantag for the

@@ -1,0 +1,27 @@
+// The document as a whole .bok file: the container around the body.
+#include "Fillagring.h"
+#include "Modell/Bokforing.h"
+#include "Modell/Dokumentlistor.h"
+
+std::unique_ptr<Bokföring> Bokföring::från(std::span<const uint8_t> data) {
+    Bokfil fil = läsBokfil(data);
+    Inström ström(fil.kropp);
+    auto bokföring = std::make_unique<Bokföring>(ström);
+    // The preview's logo is the document's logo, kept as stored.
+    bokföring->logotyp = std::move(fil.logotyp);
+    return bokföring;
+}
+
+Bytes Bokföring::dataMedMellansteg(uint32_t id, const std::function<void()>& åtgärd) const {
+    Utström ström;
+    spara(ström);
+    std::optional<Bytes> logotypensForm = logotyp;
+    if (åtgärd) åtgärd();
+    Förhandsvisning förhandsvisning;
+    förhandsvisning.logotyp = std::move(logotypensForm);
+    förhandsvisning.namn = namn;
+    förhandsvisning.organisationsnummer = organisationsnummer;
+    förhandsvisning.senasteVerifikationsdatum = senasteVerifikationsdatum();
+    förhandsvisning.störstaFakturaordningstal = störstaFakturaordningstal(*this);
+    return skrivBokfil(id, ström.bytes(), förhandsvisning);
+}
