@@ -2,6 +2,7 @@
 // A ledger account of the chart of accounts and its kind. Accounts are
 // identified by their number: they compare, order and hash by it alone,
 // and every record that refers to an account stores only the number.
+#include "Modell/Koder.h"
 #include "Plattform/Bytes.h"
 #include "Strommar.h"
 
@@ -22,8 +23,6 @@ enum class Kontotyp : int64_t {
 };
 
 constexpr int64_t kod(Kontotyp typ) { return static_cast<int64_t>(typ); }
-template <class E>
-std::optional<E> frånKod(int64_t kod);
 template <>
 std::optional<Kontotyp> frånKod<Kontotyp>(int64_t kod);
 

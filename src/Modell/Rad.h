@@ -1,6 +1,7 @@
 #pragma once
 // A row of a ledger entry: an amount on one account, optionally assigned
 // to cost centres. A struck row keeps its amount but counts as zero.
+#include "Modell/Koder.h"
 #include "Modell/Datum.h"
 #include "Plattform/Decimal.h"
 #include "Strommar.h"
@@ -23,8 +24,6 @@ enum class Försäljningstyp : int64_t {
 };
 
 constexpr int64_t kod(Försäljningstyp typ) { return static_cast<int64_t>(typ); }
-template <class E>
-std::optional<E> frånKod(int64_t kod);
 template <>
 inline std::optional<Försäljningstyp> frånKod<Försäljningstyp>(int64_t kod) {
     if (kod < 0 || kod > 4) return std::nullopt;

@@ -1,6 +1,7 @@
 #pragma once
 // How often the ledger reports VAT; stored by the document root as its
 // code (the case's position + 1).
+#include "Modell/Koder.h"
 #include <cstdint>
 #include <optional>
 
@@ -14,8 +15,6 @@ enum class RedovisningsalternativFörMoms : int64_t {
 };
 
 constexpr int64_t kod(RedovisningsalternativFörMoms alternativ) { return static_cast<int64_t>(alternativ); }
-template <class E>
-std::optional<E> frånKod(int64_t kod);
 template <>
 inline std::optional<RedovisningsalternativFörMoms> frånKod<RedovisningsalternativFörMoms>(int64_t kod) {
     if (kod < 1 || kod > 6) return std::nullopt;

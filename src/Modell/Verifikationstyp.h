@@ -1,5 +1,6 @@
 #pragma once
 // The kind of a ledger entry, with its fixed code in the document.
+#include "Modell/Koder.h"
 #include <cstdint>
 #include <optional>
 
@@ -24,8 +25,6 @@ enum class Verifikationstyp : int64_t {
 };
 
 constexpr int64_t kod(Verifikationstyp typ) { return static_cast<int64_t>(typ); }
-template <class E>
-std::optional<E> frånKod(int64_t kod);
 // None for 7, 8, 9, 18, 19, negative codes and codes above 21.
 template <>
 inline std::optional<Verifikationstyp> frånKod<Verifikationstyp>(int64_t kod) {

@@ -16,7 +16,7 @@ class Adress;
 class Bokföring;
 class Fakturamall;
 class Skatteavdrag;
-class Bild;
+struct Bild;
 
 class Fakturaliknande {
 public:
