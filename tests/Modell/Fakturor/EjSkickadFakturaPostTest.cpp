@@ -253,11 +253,10 @@ TEST(EjSkickadFakturaPost, BrokenRecordsAreRefused) {
 TEST(EjSkickadFakturaPost, DocumentsWithUnsentInvoicesRoundTripByteForByte) {
     Prov prov;
     Bokföring& bok = *prov.bok;
-    bok.artiklar.clear();  // not stored by this build's document writer
+    bok.förvaldArtikel = &prov.artikel("B-2", 1);
     bok.fakturamallar.push_back(std::make_unique<Fakturamall>());
     bok.fakturamallar.back()->namn = "Min mall";
     auto f = prov.fullFaktura();
-    f->poster[0]->sättArtikel(nullptr);
     f->bokföring = &bok;
     bok.ejSkickadeFakturor.push_back(std::move(f));
     auto enkel = std::make_unique<EjSkickadFaktura>();
@@ -277,7 +276,9 @@ TEST(EjSkickadFakturaPost, DocumentsWithUnsentInvoicesRoundTripByteForByte) {
     EXPECT_EQ(första.mottagare, läst->kontakter.front().get());
     EXPECT_EQ(första.kostnadsställen, std::vector<Kostnadsställe*>{läst->kostnadsställen.front().get()});
     for (const auto& p : första.poster) EXPECT_EQ(p->faktura, &första);
-    EXPECT_EQ(läst->ejSkickadeFakturor[1]->attBetala(), D("99.50"));
+    EXPECT_EQ(första.poster[0]->artikel(), läst->artiklar.front().get());
+    // The item without article takes the default article's 12 % once linked.
+    EXPECT_EQ(läst->ejSkickadeFakturor[1]->attBetala(), D("111.44"));
     EXPECT_EQ(läst->dataMedMellansteg(76000), fil);
 }
 
