@@ -5,7 +5,9 @@
 #include "Modell/Affarskontakt.h"
 #include "Modell/Bokforing.h"
 #include "Modell/Dokumentlistor.h"
+#include "Modell/KontantLeverantorsfaktura.h"
 #include "Modell/Konto.h"
+#include "Modell/VanligLeverantorsfaktura.h"
 #include "Modell/Organisationsnummer.h"
 #include "Modell/Rad.h"
 #include "Modell/Rakenskapsar.h"
@@ -14,6 +16,8 @@
 #include "Plattform/Klocka.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace {
 
@@ -64,6 +68,18 @@ TEST(Bokföring, ExampleDocumentsOfSeveralSizesRoundTripToTheSameFileAndBody) {
         EXPECT_EQ(läsBokfil(fil).kropp, kropp(*bok));
         EXPECT_EQ(läst->senasteVerifikationsnummer(), bok->senasteVerifikationsnummer());
     }
+}
+
+TEST(Bokföring, SupplierInvoicesAreStoredRegularOnesFirst) {
+    auto bok = byggExempelbokföring({0, 5, false, true});
+    ASSERT_EQ(bok->leverantörsfakturor.size(), 2u);
+    ASSERT_TRUE(dynamic_cast<KontantLeverantörsfaktura*>(bok->leverantörsfakturor[0].get()));
+    auto läst = läsKropp(kropp(*bok));
+    ASSERT_EQ(läst->leverantörsfakturor.size(), 2u);
+    EXPECT_TRUE(dynamic_cast<VanligLeverantörsfaktura*>(läst->leverantörsfakturor[0].get()));
+    EXPECT_TRUE(dynamic_cast<KontantLeverantörsfaktura*>(läst->leverantörsfakturor[1].get()));
+    EXPECT_EQ(läst->förvaldArtikel, läst->artiklar.front().get());
+    EXPECT_EQ(läst->löneutbetalningar.size(), 3u);
 }
 
 TEST(Bokföring, ExamplesAreReproducible) {
@@ -125,6 +141,7 @@ TEST(Bokföring, FieldsTheReaderNormalises) {
 
 TEST(Bokföring, OlderBodies) {
     auto bok = byggExempelbokföring({20, 3, false, true});
+    bok->löneutbetalningar.clear();  // the tail below ends with an empty payroll list
     bok->faktureringsläge = true;
     bok->_bokföringsläge = true;
     bok->arbetsgivaravgift = Bokföring::NivåPåArbetsgivaravgift::Innan1938;
@@ -183,25 +200,23 @@ TEST(Bokföring, BodiesThatBreakTheRulesAreRefused) {
     }
 }
 
-TEST(Bokföring, ListsWhoseRecordsThisBuildLacksAreRefusedNotMisread) {
+TEST(Bokföring, InvoiceListsAreRefusedNotMisread) {
     Bytes b = kropp(*tomBokföring());
-    // Set each word of an empty ledger's body to 1 in turn: wherever that
-    // makes one of those lists non-empty, the reader says so.
-    size_t refuserade = 0;
-    for (size_t plats = 0; plats + 8 <= b.size(); ++plats) {
+    // Set each byte of an empty ledger's body to 1 in turn: wherever that
+    // makes an invoice list non-empty, the reader says so.
+    std::set<std::string> meddelanden;
+    for (size_t plats = 0; plats < b.size(); ++plats) {
         Bytes c = b;
-        sättOrd(c, plats, 1);
+        c[plats] = 1;
         Inström ström(c);
         try {
             Bokföring läst(ström);
-        } catch (const OstöddDokumentdel&) {
-            ++refuserade;
+        } catch (const OstöddDokumentdel& fel) {
+            meddelanden.insert(fel.what());
         } catch (const std::exception&) {
         }
     }
-    // Articles, unsent and sent invoices, three supplier-invoice lists,
-    // smart folders and payroll.
-    EXPECT_GE(refuserade, 8u);
+    EXPECT_EQ(meddelanden, (std::set<std::string>{"Documents with sent invoices are not supported yet."}));
 }
 
 TEST(Bokföring, LatestEntryComesFromTheLatestYearWithANumberedEntry) {
@@ -314,6 +329,14 @@ TEST_F(FastDag, ContactsWithoutActivityForSevenYearsAreMasked) {
     kontakt("Bo", "Bos Fisk", false);        // masked
     kontakt(std::nullopt, "Ceco Oy", false);  // no name stays none
     kontakt("Dan", std::nullopt, true);       // kept on purpose
+    kontakt("Eva", "Evas Ved", false);       // sent a supplier invoice in 2018: kept
+    auto faktura = std::make_unique<VanligLeverantörsfaktura>();
+    faktura->avsändare = bok->kontakter.back().get();
+    faktura->nummer = "1";
+    faktura->ordningstal = 1;
+    faktura->fakturadatum = Datum(20180115);
+    faktura->växelkurs = Decimal::fromInt(1);
+    bok->leverantörsfakturor.push_back(std::move(faktura));
     Bytes b = kropp(*bok);
 
     idag(2025, 6, 1);  // seven years back: 2018-06-01, inside 2018
@@ -328,6 +351,8 @@ TEST_F(FastDag, ContactsWithoutActivityForSevenYearsAreMasked) {
     EXPECT_EQ(k[3]->namn, "Dan");
     EXPECT_TRUE(k[0]->makulerad && k[1]->makulerad && k[2]->makulerad);
     EXPECT_FALSE(k[3]->makulerad);
+    EXPECT_EQ(k[4]->namn, "Eva");
+    EXPECT_FALSE(k[4]->makulerad);
     EXPECT_EQ(std::string(Bokföring::mask).size(), 21u);
 
     idag(2027, 6, 1);  // 2020-06-01 lies in no fiscal year: nothing masked
