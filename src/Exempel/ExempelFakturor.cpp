@@ -10,7 +10,6 @@
 #include "Modell/Konto.h"
 
 #include <array>
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -103,9 +102,9 @@ void läggTillSkickadeFakturor(Bokföring& bok, int64_t antal) {
         if (v.kurs) kurs = *Decimal::parseWhole(v.kurs);
         auto f = std::make_unique<Faktura>(d, kurs);
         // A fixed identity instead of a random one: same ledger, same bytes.
-        char uuid[40];
-        std::snprintf(uuid, sizeof uuid, "5E7D1A00-0000-4000-8000-%012lld", static_cast<long long>(1001 + i));
-        f->uuid = uuid;
+        std::string löpnummer = std::to_string(1001 + i);
+        f->uuid = "5E7D1A00-0000-4000-8000-" + std::string(löpnummer.size() < 12 ? 12 - löpnummer.size() : 0, '0') +
+                  löpnummer;
         // The payment states, in turn.
         switch (i % 8) {
             case 1: f->betalningsdatum = f->förfallodatum_ + 3; f->hittillsBetaltBelopp = f->lokaltBeloppAttBetala; break;

@@ -2,6 +2,12 @@
 
 #include "Exempel/ExempelFakturor.h"
 #include "Modell/Affarskontakt.h"
+#include "Modell/Artikel.h"
+#include "Modell/EjRegistreradLeverantorsfaktura.h"
+#include "Modell/KontantLeverantorsfaktura.h"
+#include "Modell/Loneutbetalning.h"
+#include "Modell/SmartMapp.h"
+#include "Modell/VanligLeverantorsfaktura.h"
 #include "Modell/Fakturor/Fakturamall.h"
 #include "Modell/Konto.h"
 #include "Modell/Kostnadsstalle.h"
@@ -193,6 +199,86 @@ void läggTillMall(Bokföring& bok) {
     mall->språk.push_back(std::move(svenska));
     bok.fakturamallar.push_back(std::move(mall));
 }
+// Articles, supplier invoices, a smart folder and payroll payments.
+void läggTillÖvrigt(Bokföring& bok) {
+    std::vector<const NumreratObjekt*> tidigare;
+    struct Vara {
+        const char* namn;
+        int64_t konto;
+        const char* enhet;
+        int64_t öre;
+        Artikeltyp typ;
+    };
+    for (const Vara& v : {Vara{"Konsulttimme", 3001, "tim", 95000, Artikeltyp::tjänster},
+                          Vara{"Kokbok", 3003, "st", 29900, Artikeltyp::varor},
+                          Vara{"Kaffe 500 g", 3002, "st", 8950, Artikeltyp::varor},
+                          Vara{"Support per månad", 3001, "mån", 250000, Artikeltyp::tjänster}}) {
+        auto artikel = std::make_unique<Artikel>();
+        static_cast<NumreratObjekt&>(*artikel) = NumreratObjekt(tidigare);
+        artikel->namn = v.namn;
+        artikel->försäljningskonto = bok.hittaKonto(v.konto);
+        artikel->enhet = v.enhet;
+        artikel->pris = kronor(v.öre);
+        artikel->typ = v.typ;
+        artikel->_momssats = Decimal::make(25, -2, false);
+        tidigare.push_back(artikel.get());
+        bok.artiklar.push_back(std::move(artikel));
+    }
+    bok.förvaldArtikel = bok.artiklar.front().get();
+
+    Affärskontakt* leverantör = nullptr;
+    for (const auto& k : bok.kontakter)
+        if (k->leverantör()) leverantör = k.get();
+    if (leverantör) {
+        auto ej = std::make_unique<EjRegistreradLeverantörsfaktura>();
+        ej->nummer = "1";
+        ej->ordningstal = 1;
+        ej->avsändare = leverantör;
+        ej->externtNummer = "F-20261";
+        ej->betalningsinfo = EjRegistreradLeverantörsfaktura::Betalningsinformation::faktura(Datum(20261201), 30);
+        bok.ejRegistreradeLeverantörsfakturor.push_back(std::move(ej));
+
+        // A cash invoice first: the file keeps regular ones before cash ones.
+        auto kontant = std::make_unique<KontantLeverantörsfaktura>();
+        kontant->nummer = "2";
+        kontant->ordningstal = 2;
+        kontant->avsändare = leverantör;
+        kontant->externtNummer = "K-77";
+        kontant->betalningsdatum = Datum(20261110);
+        kontant->växelkurs = Decimal::fromInt(1);
+        kontant->poster.emplace_back(bok.hittaKonto(6110), kronor(49900));
+        kontant->poster.emplace_back(bok.hittaKonto(2640), kronor(12475));
+        auto vanlig = std::make_unique<VanligLeverantörsfaktura>();
+        vanlig->nummer = "1";
+        vanlig->ordningstal = 1;
+        vanlig->avsändare = leverantör;
+        vanlig->externtNummer = "4711";
+        vanlig->fakturadatum = Datum(20261015);
+        vanlig->betalningsfrist = 30;
+        vanlig->växelkurs = Decimal::fromInt(1);
+        vanlig->poster.emplace_back(bok.hittaKonto(5010), kronor(1200000));
+        vanlig->poster.emplace_back(bok.hittaKonto(2640), kronor(300000));
+        bok.leverantörsfakturor.push_back(std::move(kontant));
+        bok.leverantörsfakturor.push_back(std::move(vanlig));
+    }
+
+    auto mapp = std::make_unique<SmartMapp>();
+    mapp->rubrik = "Obetalda leverantörsfakturor";
+    mapp->typ = TypAvSmartMapp::förLeverantörsfakturor;
+    bok.smartaMappar.push_back(std::move(mapp));
+
+    for (int månad = 1; månad <= 3; ++månad) {
+        auto lön = std::make_unique<Löneutbetalning>();
+        lön->skattetabell = 32;
+        lön->datum = Datum(20260025 + månad * 100);
+        lön->bruttolön = kronor(3500000);
+        lön->skatt = kronor(1050000);
+        lön->arbetsgivaravgift = kronor(1099700);
+        lön->avgift = Decimal::make(3142, -4, false);
+        lön->lönekostnad = kronor(4599700);
+        bok.löneutbetalningar.push_back(std::move(lön));
+    }
+}
 }  // namespace
 
 std::unique_ptr<Bokföring> byggExempelbokföring(const Exempelval& val) {
@@ -295,6 +381,7 @@ std::unique_ptr<Bokföring> byggExempelbokföring(const Exempelval& val) {
     bok->namnPåLöneutbetalning = "Lön";
 
     if (val.medFakturamall) läggTillMall(*bok);
+    if (val.medÖvrigt) läggTillÖvrigt(*bok);
     läggTillSkickadeFakturor(*bok, val.antalSkickadeFakturor);
     if (val.medÖvrigt) {
         bok->sättKreditvillkor("sv", "Vid betalning efter förfallodagen debiteras dröjsmålsränta enligt räntelagen.");

@@ -21,11 +21,14 @@ void importeraKunder(const std::vector<JsonVärde>& kundobjekt, const Bokföring
     // numbered after all of them.
     std::vector<const NumreratObjekt*> tidigare = somNumrerade(till.kontakter);
     for (const auto& k : resultat.kontakter) tidigare.push_back(k.get());
+    Nummerserie serie(tidigare);
 
     for (const JsonVärde& objekt : kundobjekt) {
-        std::unique_ptr<Affärskontakt> kontakt;
+        // As Affärskontakt(tidigare) would number it, with the list so far.
+        auto kontakt = std::make_unique<Affärskontakt>();
         try {
-            kontakt = std::make_unique<Affärskontakt>(tidigare);
+            kontakt->nummer = serie.nästa();
+            kontakt->ordningstal = NumreratObjekt::ordningstalFrånNummer(kontakt->nummer);
         } catch (const OgiltigtNummer&) {
             throw JSONImportfel::nummerTarSlut(
                 text(objekt, "company").value_or(text(objekt, "name").value_or(std::string())));
@@ -51,7 +54,7 @@ void importeraKunder(const std::vector<JsonVärde>& kundobjekt, const Bokföring
         if (!kontakt->företag && !kontakt->namn) throw JSONImportfel(JSONImportfel::Fall::nödvändigKundinformationSaknas);
 
         skrivRad("Added customer " + kontakt->alternativBeskrivning());
-        tidigare.push_back(kontakt.get());
+        serie.läggTill(*kontakt);
         resultat.kontakter.push_back(std::move(kontakt));
     }
 }

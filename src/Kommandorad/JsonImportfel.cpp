@@ -63,8 +63,8 @@ std::string datumtext(int64_t yyyymmdd) {
 
 JSONImportfel::JSONImportfel(Fall fall) : JSONImportfel(fall, std::string()) {}
 
-JSONImportfel::JSONImportfel(Fall fall, std::string text, std::string text2, int64_t tal)
-    : fall_(fall), text_(std::move(text)), text2_(std::move(text2)), tal_(tal) {
+JSONImportfel::JSONImportfel(Fall fall, std::string text, std::string text2)
+    : fall_(fall), text_(std::move(text)), text2_(std::move(text2)) {
     beskrivning_ = description();
 }
 
@@ -76,13 +76,13 @@ JSONImportfel JSONImportfel::ogiltigTransaktion(const JsonVärde& tobjekt, const
     return {Fall::ogiltigTransaktion, jsonTextform(tobjekt), jsonTextform(vobjekt)};
 }
 JSONImportfel JSONImportfel::kontoFinnsInte(int64_t nummer) {
-    return {Fall::kontoFinnsInte, std::to_string(nummer), {}, nummer};
+    return {Fall::kontoFinnsInte, std::to_string(nummer)};
 }
 JSONImportfel JSONImportfel::verifikationEjBalanserad(std::string beskrivning) {
     return {Fall::verifikationEjBalanserad, std::move(beskrivning)};
 }
 JSONImportfel JSONImportfel::räkenskapsårSaknas(Datum datum) {
-    return {Fall::räkenskapsårSaknas, datumtext(datum.d), {}, datum.d};
+    return {Fall::räkenskapsårSaknas, datumtext(datum.d)};
 }
 JSONImportfel JSONImportfel::nummerTarSlut(std::string vad) { return {Fall::nummerTarSlut, std::move(vad)}; }
 JSONImportfel JSONImportfel::ogiltigtTalIFaktura(std::string nyckel, std::string text) {

@@ -72,11 +72,12 @@ public:
     static const char* meddelande(Fall fall);
 
 private:
-    JSONImportfel(Fall fall, std::string text, std::string text2 = {}, int64_t tal = 0);
+    JSONImportfel(Fall fall, std::string text, std::string text2 = {});
 
     Fall fall_;
-    std::string text_;   // key, description, number, template, message, or the entry object's text form
+    // The payload as the message shows it: the key, the entry object's
+    // text form, the account number, the description, the date, ...
+    std::string text_;
     std::string text2_;  // the transaction's entry object (ogiltigTransaktion)
-    int64_t tal_ = 0;    // account number, or the date's yyyyMMdd
     std::string beskrivning_;
 };

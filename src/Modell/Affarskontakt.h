@@ -1,6 +1,7 @@
 #pragma once
 // A customer or supplier of the ledger. Invoices and supplier invoices
 // refer to a contact by its number text.
+#include "Modell/Koder.h"
 #include "Modell/Adress.h"
 #include "Modell/NumreratObjekt.h"
 #include "Plattform/Bytes.h"
@@ -14,8 +15,6 @@
 enum class Kontakttyp : int64_t { okänd = 0, kund = 1, leverantör = 2, bådeOch = 3 };
 
 constexpr int64_t kod(Kontakttyp t) { return static_cast<int64_t>(t); }
-template <class E>
-std::optional<E> frånKod(int64_t kod);
 template <>
 std::optional<Kontakttyp> frånKod<Kontakttyp>(int64_t kod);  // 0 to 3 only
 

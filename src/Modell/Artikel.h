@@ -1,5 +1,6 @@
 #pragma once
 // A product or service that invoice items are made from.
+#include "Modell/Koder.h"
 #include "Modell/NumreratObjekt.h"
 #include "Modell/RotOchRutKategori.h"
 #include "Plattform/Decimal.h"
@@ -13,8 +14,6 @@ class Konto;
 enum class Artikeltyp : int64_t { varor = 0, tjänster = 1 };
 
 constexpr int64_t kod(Artikeltyp t) { return static_cast<int64_t>(t); }
-template <class E>
-std::optional<E> frånKod(int64_t kod);
 template <>
 inline std::optional<Artikeltyp> frånKod<Artikeltyp>(int64_t kod) {
     if (kod < 0 || kod > 1) return std::nullopt;

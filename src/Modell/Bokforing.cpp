@@ -4,12 +4,13 @@
 #include "Modell/Dokumentlistor.h"
 #include "Modell/Fakturor/Fakturamall.h"
 #include "Modell/Konto.h"
+#include "Modell/Loneutbetalning.h"
 #include "Modell/Kostnadsstalle.h"
 #include "Modell/Momsniva.h"
 #include "Modell/Organisationsnummer.h"
 #include "Modell/Rakenskapsar.h"
 #include "Modell/SkadatDokument.h"
-#include "Modell/Tillfalligaposter.h"
+#include "Modell/Artikel.h"
 #include "Modell/Verifikation.h"
 
 #include <string>

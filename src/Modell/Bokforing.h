@@ -4,6 +4,7 @@
 // file's body.
 #include "Modell/Bokforingsbas.h"
 #include "Modell/Foretagsform.h"
+#include "Modell/Loneutbetalning.h"
 #include "Strommar.h"
 
 #include <cstdint>
@@ -14,7 +15,6 @@
 #include <string>
 #include <vector>
 
-class Löneutbetalning;
 
 class Bokföring : public Bokföringsbas, public Sparbar {
 public:

@@ -10,7 +10,12 @@
 #include "Modell/Momsniva.h"
 #include "Modell/Rakenskapsar.h"
 #include "Modell/SkadatDokument.h"
-#include "Modell/Tillfalligaposter.h"
+#include "Modell/Artikel.h"
+#include "Modell/EjRegistreradLeverantorsfaktura.h"
+#include "Modell/KontantLeverantorsfaktura.h"
+#include "Modell/Loneutbetalning.h"
+#include "Modell/SmartMapp.h"
+#include "Modell/VanligLeverantorsfaktura.h"
 #include "Modell/Verifikation.h"
 
 #include <stdexcept>
@@ -35,13 +40,6 @@ Bokföringsbas::Bokföringsbas(std::string valuta, std::string organisationsnumm
 
 Bokföringsbas::~Bokföringsbas() = default;
 
-namespace {
-void läsTomLista(Inström& ström, const char* vad) {
-    if (ström.listCount() > 0)
-        throw OstöddDokumentdel(std::string("Documents with ") + vad + " are not supported yet.");
-}
-}  // namespace
-
 void läsArtiklar(Inström& ström, const Referenser& ref, Bokföringsbas& bok) { läsInLista(ström, bok.artiklar, ref); }
 void skrivArtiklar(Utström& ström, const Bokföringsbas& bok) { skrivListaMedSparbaraObjekt(ström, bok.artiklar); }
 
@@ -52,22 +50,42 @@ void skrivEjSkickadeFakturor(Utström& ström, const Bokföringsbas& bok) {
     skrivListaMedSparbaraObjekt(ström, bok.ejSkickadeFakturor);
 }
 
-void läsLeverantörsfakturor(Inström& ström, const Referenser&, Bokföringsbas&) {
-    läsTomLista(ström, "unregistered supplier invoices");
-    läsTomLista(ström, "supplier invoices");
-    läsTomLista(ström, "cash supplier invoices");
-}
-void skrivLeverantörsfakturor(Utström& ström, const Bokföringsbas&) {
-    ström.writeInt64(0);
-    ström.writeInt64(0);
-    ström.writeInt64(0);
+void läsLeverantörsfakturor(Inström& ström, const Referenser& ref, Bokföringsbas& bok) {
+    läsInLista(ström, bok.ejRegistreradeLeverantörsfakturor, ref);
+    std::vector<std::unique_ptr<VanligLeverantörsfaktura>> vanliga;
+    std::vector<std::unique_ptr<KontantLeverantörsfaktura>> kontanta;
+    läsInLista(ström, vanliga, ref);
+    läsInLista(ström, kontanta, ref);
+    for (auto& f : vanliga) bok.leverantörsfakturor.push_back(std::move(f));
+    for (auto& f : kontanta) bok.leverantörsfakturor.push_back(std::move(f));
 }
 
-void läsSmartaMappar(Inström& ström, const Referenser&, Bokföringsbas&) { läsTomLista(ström, "smart folders"); }
-void skrivSmartaMappar(Utström& ström, const Bokföringsbas&) { ström.writeInt64(0); }
+// The registered supplier invoices are stored by kind: the regular ones,
+// then the cash ones, each in list order.
+void skrivLeverantörsfakturor(Utström& ström, const Bokföringsbas& bok) {
+    skrivListaMedSparbaraObjekt(ström, bok.ejRegistreradeLeverantörsfakturor);
+    std::vector<const Leverantörsfaktura*> vanliga, kontanta;
+    for (const auto& f : bok.leverantörsfakturor) {
+        if (dynamic_cast<const VanligLeverantörsfaktura*>(f.get())) vanliga.push_back(f.get());
+        else if (dynamic_cast<const KontantLeverantörsfaktura*>(f.get())) kontanta.push_back(f.get());
+    }
+    for (const auto* lista : {&vanliga, &kontanta}) {
+        ström.writeInt64(static_cast<int64_t>(lista->size()));
+        for (const auto* f : *lista) f->spara(ström);
+    }
+}
 
-void läsLöneutbetalningar(Inström& ström, const Referenser&, Bokföring&) { läsTomLista(ström, "payroll payments"); }
-void skrivLöneutbetalningar(Utström& ström, const Bokföring&) { ström.writeInt64(0); }
+void läsSmartaMappar(Inström& ström, const Referenser& ref, Bokföringsbas& bok) {
+    läsInLista(ström, bok.smartaMappar, ref);
+}
+void skrivSmartaMappar(Utström& ström, const Bokföringsbas& bok) { skrivListaMedSparbaraObjekt(ström, bok.smartaMappar); }
+
+void läsLöneutbetalningar(Inström& ström, const Referenser& ref, Bokföring& bok) {
+    läsInLista(ström, bok.löneutbetalningar, ref);
+}
+void skrivLöneutbetalningar(Utström& ström, const Bokföring& bok) {
+    skrivListaMedSparbaraObjekt(ström, bok.löneutbetalningar);
+}
 
 // The amounts of an unsent invoice read the document's default article
 // through `bokföring`, so they must not be asked for before this.

@@ -1,10 +1,12 @@
 #pragma once
-// The parts of reading, writing and maintaining the document that work on
-// element types whose records this build does not have yet (invoices,
-// articles, supplier invoices, smart folders, payroll payments). Each list
-// is read only when it is empty: a document that holds any of them is
-// refused with a clear message instead of being misread. The element
-// packages complete these functions as their records arrive.
+// The parts of reading, writing and maintaining the document that touch
+// its lists of articles, invoices, supplier invoices, smart folders and
+// payroll payments, kept in one place because the invoice records are not
+// part of this build yet: the unsent and sent invoice lists are read only
+// when empty, and a document that holds an invoice is refused with a clear
+// message instead of being misread. The invoice model completes the
+// functions below that name invoices (and defines `EjSkickadFaktura` and
+// `Faktura` in place of the empty definitions in Dokumentlistor.cpp).
 #include "Modell/Datum.h"
 #include "Strommar.h"
 

@@ -1,6 +1,8 @@
 #pragma once
 // The countries a ledger can belong to, stored as two-letter lower-case
 // codes.
+#include "Modell/Koder.h"
+
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -32,8 +34,6 @@ inline constexpr std::array<Land, 14> allaLänder = {
 // The stored code ("se" for Sweden).
 std::string_view kod(Land land);
 
-template <class E>
-std::optional<E> frånKod(std::string_view kod);
 // Exactly the 14 codes: case-sensitive and untrimmed ("SE" and "se " give none).
 template <>
 std::optional<Land> frånKod<Land>(std::string_view kod);

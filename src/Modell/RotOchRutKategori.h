@@ -1,6 +1,7 @@
 #pragma once
 // The ROT/RUT work category of an article; the stored code is the case's
 // position.
+#include "Modell/Koder.h"
 #include <cstdint>
 #include <optional>
 
@@ -25,8 +26,6 @@ enum class ROT_och_RUT_kategori : int64_t {
 };
 
 constexpr int64_t kod(ROT_och_RUT_kategori k) { return static_cast<int64_t>(k); }
-template <class E>
-std::optional<E> frånKod(int64_t kod);
 // 0 to 16; anything else gives none.
 template <>
 inline std::optional<ROT_och_RUT_kategori> frånKod<ROT_och_RUT_kategori>(int64_t kod) {

@@ -6,7 +6,8 @@
 #include <string>
 #include <variant>
 
-struct Rotuppgifter {
+class Rotuppgifter {
+public:
     struct Hus {
         std::string fastighetsbeteckning;
     };

@@ -9,7 +9,8 @@
 #include <string>
 #include <variant>
 
-struct Skatteavdrag {
+class Skatteavdrag {
+public:
     struct Rot {
         std::optional<std::string> personnummer1;
         std::optional<std::string> personnummer2;

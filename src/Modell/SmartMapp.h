@@ -1,5 +1,6 @@
 #pragma once
 // A saved search of the user: a title, what it searches and its predicate.
+#include "Modell/Koder.h"
 #include "Plattform/Bytes.h"
 #include "Strommar.h"
 
@@ -10,8 +11,6 @@
 enum class TypAvSmartMapp : int64_t { förVerifikationer = 0, förFakturor = 1, förLeverantörsfakturor = 2 };
 
 constexpr int64_t kod(TypAvSmartMapp t) { return static_cast<int64_t>(t); }
-template <class E>
-std::optional<E> frånKod(int64_t kod);
 template <>
 inline std::optional<TypAvSmartMapp> frånKod<TypAvSmartMapp>(int64_t kod) {
     if (kod < 0 || kod > 2) return std::nullopt;

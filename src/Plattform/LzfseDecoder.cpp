@@ -6,6 +6,7 @@
 #include "Plattform/LzfseFormat.h"
 #include "Plattform/LzfseHeader.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace lzfse {

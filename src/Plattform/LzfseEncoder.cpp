@@ -1,10 +1,12 @@
 // The stream encoder: a lazy hash-chain parse of the whole input into
-// triplets, cut into LZFSE blocks at the block limits. A block that would
+// triplets, cut into LZFSE blocks at the block limits; small inputs may go
+// in one LZVN block instead, whichever is shorter. A block that would
 // not be smaller than its bytes stored raw is stored raw instead; matches
 // still reach back into it from later blocks.
 #include "Plattform/Lzfse.h"
 #include "Plattform/LzfseBlockEncoder.h"
 #include "Plattform/LzfseFormat.h"
+#include "Plattform/LzfseLzvnEncoder.h"
 #include "Plattform/LzfseMatchFinder.h"
 
 #include <algorithm>
@@ -13,13 +15,12 @@
 namespace lzfse {
 namespace {
 
-void putU32(Bytes& out, uint32_t v) {
-    for (int i = 0; i < 4; ++i) out.push_back(uint8_t(v >> (8 * i)));
-}
+// Inputs below this size also try a single LZVN block.
+constexpr size_t lzvnInputLimit = 16384;
 
 void appendRawBlock(std::span<const uint8_t> bytes, Bytes& out) {
-    putU32(out, magicRaw);
-    putU32(out, uint32_t(bytes.size()));
+    appendLe32(out, magicRaw);
+    appendLe32(out, uint32_t(bytes.size()));
     out.insert(out.end(), bytes.begin(), bytes.end());
 }
 
@@ -41,11 +42,11 @@ public:
             if (literalCount > 0) push(uint32_t(literalCount), 0, 0, literals);
             return;
         }
-        uint32_t piece = uint32_t(std::min<size_t>(length, maxM));
-        push(uint32_t(literalCount), piece, distance, literals);
-        for (length -= piece; length > 0; length -= piece) {
-            piece = uint32_t(std::min<size_t>(length, maxM));
-            push(0, piece, distance, nullptr);
+        uint32_t chunk = uint32_t(std::min<size_t>(length, maxM));
+        push(uint32_t(literalCount), chunk, distance, literals);
+        for (length -= chunk; length > 0; length -= chunk) {
+            chunk = uint32_t(std::min<size_t>(length, maxM));
+            push(0, chunk, distance, nullptr);
         }
     }
 
@@ -92,33 +93,21 @@ Bytes encode(std::span<const uint8_t> in) {
     if (in.empty()) {
         appendRawBlock(in, out);
     } else {
-        MatchFinder finder(in);
         BlockAssembler blocks(in, out);
-        const size_t n = in.size();
-        size_t pos = 0, literalStart = 0;
-        while (pos + MatchFinder::minLength <= n) {
-            Match match = finder.longest(pos);
-            finder.insert(pos);
-            if (match.length == 0) {
-                ++pos;
-                continue;
-            }
-            // Lazy step: a longer match one byte later is worth a literal.
-            while (pos + 1 + MatchFinder::minLength <= n) {
-                Match next = finder.longest(pos + 1);
-                if (next.length <= match.length) break;
-                match = next;
-                finder.insert(++pos);
-            }
-            blocks.add(literalStart, pos - literalStart, match.length, match.distance);
-            for (size_t p = pos + 1; p < pos + match.length; ++p) finder.insert(p);
-            pos += match.length;
-            literalStart = pos;
-        }
-        blocks.add(literalStart, n - literalStart, 0, 0);
+        parseMatches(in, maxD, [&](size_t literalStart, size_t literalCount, size_t length, uint32_t distance) {
+            blocks.add(literalStart, literalCount, length, distance);
+        });
         blocks.finish();
     }
-    putU32(out, magicEnd);
+    appendLe32(out, magicEnd);
+
+    // An LZFSE block's tables cost more than LZVN saves on small inputs.
+    if (in.size() >= 8 && in.size() < lzvnInputLimit) {
+        Bytes lzvn;
+        encodeLzvnBlock(in, lzvn);
+        appendLe32(lzvn, magicEnd);
+        if (lzvn.size() < out.size()) return lzvn;
+    }
     return out;
 }
 

@@ -3,6 +3,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace lzfse {
 
@@ -63,5 +64,8 @@ inline uint64_t load64(const uint8_t* p) {
     return v;
 }
 inline void store64(uint8_t* p, uint64_t v) { std::memcpy(p, &v, 8); }
+inline void appendLe32(std::vector<uint8_t>& out, uint32_t v) {
+    for (int i = 0; i < 4; ++i) out.push_back(uint8_t(v >> (8 * i)));
+}
 
 }  // namespace lzfse

@@ -18,9 +18,6 @@ void put16(Bytes& out, uint32_t v) {
     out.push_back(uint8_t(v));
     out.push_back(uint8_t(v >> 8));
 }
-void put32(Bytes& out, uint32_t v) {
-    for (int i = 0; i < 4; ++i) out.push_back(uint8_t(v >> (8 * i)));
-}
 void put64(Bytes& out, uint64_t v) {
     for (int i = 0; i < 8; ++i) out.push_back(uint8_t(v >> (8 * i)));
 }
@@ -136,8 +133,8 @@ void writeV2Header(const LzfseBlockHeader& header, Bytes& out) {
                  uint64_t(h.nLmdPayloadBytes) << 40 | uint64_t(h.lmdBits + 7) << 60;
     uint64_t c = uint64_t(v2FixedHeaderSize + tables.size()) | uint64_t(h.lState) << 32 | uint64_t(h.mState) << 42 |
                  uint64_t(h.dState) << 52;
-    put32(out, magicV2);
-    put32(out, h.nRawBytes);
+    appendLe32(out, magicV2);
+    appendLe32(out, h.nRawBytes);
     put64(out, a);
     put64(out, b);
     put64(out, c);
@@ -146,16 +143,16 @@ void writeV2Header(const LzfseBlockHeader& header, Bytes& out) {
 
 void writeV1Header(const LzfseBlockHeader& header, Bytes& out) {
     LzfseBlockHeader h = header;
-    put32(out, magicV1);
-    put32(out, h.nRawBytes);
-    put32(out, h.nLiteralPayloadBytes + h.nLmdPayloadBytes);
-    put32(out, h.nLiterals);
-    put32(out, h.nMatches);
-    put32(out, h.nLiteralPayloadBytes);
-    put32(out, h.nLmdPayloadBytes);
-    put32(out, uint32_t(h.literalBits));
+    appendLe32(out, magicV1);
+    appendLe32(out, h.nRawBytes);
+    appendLe32(out, h.nLiteralPayloadBytes + h.nLmdPayloadBytes);
+    appendLe32(out, h.nLiterals);
+    appendLe32(out, h.nMatches);
+    appendLe32(out, h.nLiteralPayloadBytes);
+    appendLe32(out, h.nLmdPayloadBytes);
+    appendLe32(out, uint32_t(h.literalBits));
     for (auto s : h.literalState) put16(out, s);
-    put32(out, uint32_t(h.lmdBits));
+    appendLe32(out, uint32_t(h.lmdBits));
     put16(out, h.lState);
     put16(out, h.mState);
     put16(out, h.dState);

@@ -7,8 +7,8 @@
 
 namespace lzfse {
 
-MatchFinder::MatchFinder(std::span<const uint8_t> input)
-    : in_(input), head_(size_t(1) << hashBits, -1), previous_(windowSize, -1) {}
+MatchFinder::MatchFinder(std::span<const uint8_t> input, uint32_t maxDistance)
+    : in_(input), maxDistance_(std::min(maxDistance, maxD)), head_(size_t(1) << hashBits, -1), previous_(windowSize, -1) {}
 
 uint32_t MatchFinder::hash(size_t pos) const { return (load32(in_.data() + pos) * 2654435761u) >> (32 - hashBits); }
 
@@ -47,7 +47,7 @@ Match MatchFinder::longest(size_t pos) const {
     int32_t candidate = head_[hash(pos)];
     for (int depth = 0; depth < chainDepth && candidate >= 0; ++depth) {
         size_t c = size_t(candidate);
-        if (c >= pos || pos - c > maxD) break;
+        if (c >= pos || pos - c > maxDistance_) break;
         const uint8_t* there = data + c;
         // Cheap rejection: the candidate must beat the best so far at its end
         // byte and share the first four bytes.
@@ -64,6 +64,32 @@ Match MatchFinder::longest(size_t pos) const {
         candidate = next;
     }
     return best;
+}
+
+void parseMatches(std::span<const uint8_t> in, uint32_t maxDistance, const ParseEmit& emit) {
+    MatchFinder finder(in, maxDistance);
+    const size_t n = in.size();
+    size_t pos = 0, literalStart = 0;
+    while (pos + MatchFinder::minLength <= n) {
+        Match match = finder.longest(pos);
+        finder.insert(pos);
+        if (match.length == 0) {
+            ++pos;
+            continue;
+        }
+        // Lazy step: a longer match one byte later is worth a literal.
+        while (pos + 1 + MatchFinder::minLength <= n) {
+            Match next = finder.longest(pos + 1);
+            if (next.length <= match.length) break;
+            match = next;
+            finder.insert(++pos);
+        }
+        emit(literalStart, pos - literalStart, match.length, match.distance);
+        for (size_t p = pos + 1; p < pos + match.length; ++p) finder.insert(p);
+        pos += match.length;
+        literalStart = pos;
+    }
+    emit(literalStart, n - literalStart, 0, 0);
 }
 
 }  // namespace lzfse

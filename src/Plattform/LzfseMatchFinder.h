@@ -3,6 +3,7 @@
 // 4-byte prefixes, limited to the distances an LZFSE block can express.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -17,7 +18,7 @@ class MatchFinder {
 public:
     static constexpr uint32_t minLength = 4;
 
-    explicit MatchFinder(std::span<const uint8_t> input);
+    MatchFinder(std::span<const uint8_t> input, uint32_t maxDistance);
 
     // Records `pos` as a match candidate for later positions. Positions
     // must be inserted in increasing order.
@@ -30,15 +31,23 @@ public:
 private:
     static constexpr int hashBits = 16;
     static constexpr size_t windowSize = size_t(1) << 18;  // above the largest distance
-    static constexpr int chainDepth = 24;
+    static constexpr int chainDepth = 16;
     static constexpr size_t maxLength = size_t(1) << 16;  // longer runs continue in the next match
     static constexpr uint32_t goodEnough = 128;  // stop searching once a match is this long
 
     uint32_t hash(size_t pos) const;
 
     std::span<const uint8_t> in_;
+    uint32_t maxDistance_;
     std::vector<int32_t> head_;
     std::vector<int32_t> previous_;  // per position modulo the window: the previous one with its hash
 };
+
+// Parses the whole input into literal runs each followed by a match (lazy
+// matching one byte ahead). Calls emit(literalStart, literalCount, length,
+// distance) per match, and once at the end with the last literals and length
+// 0. Distances stay within `maxDistance`.
+using ParseEmit = std::function<void(size_t literalStart, size_t literalCount, size_t length, uint32_t distance)>;
+void parseMatches(std::span<const uint8_t> in, uint32_t maxDistance, const ParseEmit& emit);
 
 }  // namespace lzfse

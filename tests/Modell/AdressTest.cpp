@@ -1,13 +1,13 @@
 #include "Modell/Adress.h"
 #include "Modell/Land.h"
-#include "Posthjalp.h"
+#include "Postprov.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <set>
 
-using namespace posthjalp;
+using namespace postprov;
 
 namespace {
 
@@ -123,22 +123,20 @@ TEST(Adress, EmptyPartsAndEndsAreDropped) {
 TEST(Adress, RecordRoundTripsAndEqualityIgnoresAttention) {
     Adress a = adress("Gata", "123 45", "Ort", "de", "Bayern");
     a.attention = "";
-    Bytes b = sparat(a);
-    size_t kvar = 1;
-    Adress läs = läst<Adress>(b, {}, &kvar);
-    EXPECT_EQ(kvar, 0u);
-    EXPECT_EQ(läs.attention, std::optional<std::string>(""));
-    EXPECT_EQ(läs.delstat, std::optional<std::string>("Bayern"));
-    EXPECT_EQ(sparat(läs), b);
+    Bytes b = skriv(a);
+    Adress tillbaka = *läs<Adress>(b);
+    EXPECT_EQ(tillbaka.attention, std::optional<std::string>(""));
+    EXPECT_EQ(tillbaka.delstat, std::optional<std::string>("Bayern"));
+    EXPECT_EQ(skriv(tillbaka), b);
 
     Adress utan = adress("", "", "", "se");
-    Bytes u = sparat(utan);
+    Bytes u = skriv(utan);
     // attention -1, three empty texts, delstat -1, "se", closing 0.
     EXPECT_EQ(u.size(), 8u * 7 + 2);
-    Adress läsUtan = läst<Adress>(u);
+    Adress läsUtan = *läs<Adress>(u);
     EXPECT_FALSE(läsUtan.attention);
     EXPECT_FALSE(läsUtan.delstat);
-    EXPECT_EQ(sparat(läsUtan), u);
+    EXPECT_EQ(skriv(läsUtan), u);
 
     Adress b1 = adress("Gata", "1", "Ort", "se");
     Adress b2 = b1;
@@ -158,17 +156,15 @@ TEST(Adress, DamagedRecordsAreFormatErrors) {
     ut.writeString(std::nullopt);
     ut.writeString(std::nullopt);  // a street must be present
     Bytes b = ut.take();
-    EXPECT_THROW(läst<Adress>(b), FormatError);
+    EXPECT_THROW(*läs<Adress>(b), FormatError);
 
     Utström fel;
     fel.writeString(std::nullopt);
     fel.writeData(Bytes{0xff, 0xfe});  // not UTF-8
     Bytes f = fel.take();
-    EXPECT_THROW(läst<Adress>(f), FormatError);
+    EXPECT_THROW(*läs<Adress>(f), FormatError);
 
-    Bytes kort = sparat(adress("Gata", "1", "Ort", "se"));
-    kort.resize(kort.size() - 3);
-    EXPECT_THROW(läst<Adress>(kort), FormatError);
+    varjeAvklippKastar<Adress>(skriv(adress("Gata", "1", "Ort", "se", "Skåne")));
 }
 
 TEST(Land, ExactlyTheFourteenCodes) {

@@ -113,3 +113,10 @@ TEST(Skatteavdrag, Equality) {
     EXPECT_FALSE(Rotuppgifter::hus("F") == Rotuppgifter::bostadsrätt("F", ""));
     EXPECT_FALSE(Rotuppgifter::bostadsrätt("F", "1") == Rotuppgifter::bostadsrätt("F", "2"));
 }
+
+TEST(Skatteavdrag, StandardRates) {
+    EXPECT_EQ(Skatteavdrag::standardFörROT().text(), "0.3");
+    EXPECT_EQ(Skatteavdrag::standardFörRUT().text(), "0.5");
+    EXPECT_TRUE(Skatteavdrag::standardFörROT().identical(dec(3, -1)));
+    EXPECT_TRUE(Skatteavdrag::standardFörRUT().identical(dec(5, -1)));
+}

@@ -1,6 +1,7 @@
 #include "Plattform/Lzfse.h"
 #include "Plattform/LzfseFormat.h"
 #include "Plattform/LzfseHeader.h"
+#include "Plattform/LzfseLzvnEncoder.h"
 #include "LzfseTestData.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +13,9 @@ using namespace lzfsetest;
 namespace {
 
 // Walks the blocks of one of our streams: every block complete, each LZFSE
-// block within the format's limits, the end marker last. Gives the number of
-// bvx2 blocks, or -1 when the stream is malformed.
+// block within the format's limits, each LZVN block closed by its end
+// instruction, the end marker last. Gives the number of bvx2 blocks, or -1
+// when the stream is malformed.
 int checkBlocks(const Bytes& s) {
     size_t at = 0;
     int compressed = 0;
@@ -23,6 +25,14 @@ int checkBlocks(const Bytes& s) {
         if (magic == lzfse::magicRaw) {
             if (s.size() - at < 8) return -1;
             at += 8 + lzfse::load32(s.data() + at + 4);
+            continue;
+        }
+        if (magic == lzfse::magicLzvn) {
+            if (s.size() - at < 12) return -1;
+            uint32_t nRaw = lzfse::load32(s.data() + at + 4), nPayload = lzfse::load32(s.data() + at + 8);
+            if (nRaw == 0 || nPayload < 8 || s.size() - at - 12 < nPayload) return -1;
+            at += 12 + nPayload;
+            if (s[at - 8] != 0x06) return -1;  // ends with the end instruction
             continue;
         }
         if (magic != lzfse::magicV2) return -1;
@@ -85,6 +95,32 @@ TEST(LzfseEncode, EveryVectorInputRoundTripsAndLargeOnesCompressLikeTheReference
             EXPECT_LE(double(stream.size()), 1.10 * double(reference)) << "reference " << reference;
         }
     }
+}
+
+TEST(LzfseEncode, SmallTextGoesInOneLzvnBlock) {
+    Bytes input = readFile(vectorDir() / "s05-ledger-300.bin");
+    Bytes stream = lzfse::encode(input);
+    EXPECT_EQ(std::string(stream.begin(), stream.begin() + 4), "bvxn");
+    EXPECT_LE(stream.size(), readFile(vectorDir() / "s05-ledger-300.lzfse").size());
+    EXPECT_TRUE(lzfse::decode(stream, input.size()) == input);
+    // Every instruction form: long literal runs, short and long matches at
+    // small, medium and large distances, repeated distances.
+    Bytes mixed = randomBytes(300, 1);
+    for (size_t back : {5u, 40u, 2000u, 12000u, 20000u}) {
+        Bytes more = randomBytes(back, back);
+        mixed.insert(mixed.end(), more.begin(), more.end());
+        for (size_t len : {3u, 4u, 7u, 11u, 35u, 300u}) {
+            size_t from = mixed.size() - back;
+            for (size_t i = 0; i < len; ++i) mixed.push_back(mixed[from + i]);
+            mixed.push_back(uint8_t(len));
+        }
+    }
+    ASSERT_LT(mixed.size(), 65536u);
+    Bytes lzvn;
+    lzfse::encodeLzvnBlock(mixed, lzvn);
+    lzvn.insert(lzvn.end(), {'b', 'v', 'x', '$'});
+    EXPECT_TRUE(lzfse::decode(lzvn, mixed.size()) == mixed);
+    EXPECT_LT(lzvn.size(), mixed.size());
 }
 
 TEST(LzfseEncode, EmptyAndTinyInputsAreStoredRaw) {

@@ -83,8 +83,9 @@ void EjSkickadFakturapost::sättRabattbeskrivning(const std::optional<std::strin
         relativRabatt = procent.parse(*text);
         return;
     }
+    // Not lenient: ICU's lenient parse takes a misplaced separator for
+    // grouping, so "12.50" in Swedish would become a discount of 1250.
     NumberFormatter tal(NumberFormatter::Style::decimal, lokal::aktuell());
-    tal.setLenient(true);
     absolutRabatt = tal.parse(valutaTecken.trimmad(*text));
 }
 

@@ -1,0 +1,161 @@
+// The latest-entry job and the loading of real documents, through the
+// tool itself.
+#include "Exempel/Exempelbokforing.h"
+#include "Fillagring.h"
+#include "Modell/Konto.h"
+#include "Modell/Rad.h"
+#include "Modell/Rakenskapsar.h"
+#include "Modell/Verifikation.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Utfall {
+    int status;
+    std::string ut;
+    std::string fel;
+};
+
+std::string läs(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
+class SenasteVerifikation : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string mall = (fs::temp_directory_path() / "senaste-XXXXXX").string();
+        ASSERT_TRUE(::mkdtemp(mall.data()));
+        katalog = mall;
+    }
+    void TearDown() override { fs::remove_all(katalog); }
+
+    std::string spara(const Bytes& innehåll) {
+        fs::path p = katalog / "dok.bok";
+        std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(innehåll.data()), std::streamsize(innehåll.size()));
+        return p.string();
+    }
+
+    Utfall kör(const std::string& dokument) {
+        std::vector<std::string> args = {KONTOBOK_BINARY, dokument, "--latestEntry"};
+        std::vector<char*> argv;
+        for (auto& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        const std::string ut = (katalog / "stdout").string(), fel = (katalog / "stderr").string();
+        posix_spawn_file_actions_t åtgärder;
+        posix_spawn_file_actions_init(&åtgärder);
+        posix_spawn_file_actions_addopen(&åtgärder, 0, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&åtgärder, 1, ut.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        posix_spawn_file_actions_addopen(&åtgärder, 2, fel.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        pid_t pid;
+        EXPECT_EQ(posix_spawn(&pid, KONTOBOK_BINARY, &åtgärder, nullptr, argv.data(), environ), 0);
+        posix_spawn_file_actions_destroy(&åtgärder);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status)) << "the tool died with signal " << WTERMSIG(status);
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, läs(ut), läs(fel)};
+    }
+
+    fs::path katalog;
+};
+
+std::unique_ptr<Verifikation> post(Konto& konto, std::optional<int64_t> nummer, int64_t datum) {
+    std::vector<std::unique_ptr<Rad>> rader;
+    rader.push_back(std::make_unique<Rad>(konto, Decimal::fromInt(10), 1, std::vector<Kostnadsställe*>{}, std::nullopt,
+                                          std::nullopt, std::nullopt, std::nullopt, std::nullopt));
+    rader.push_back(std::make_unique<Rad>(konto, Decimal::fromInt(-10), 2, std::vector<Kostnadsställe*>{},
+                                          std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt));
+    return std::make_unique<Verifikation>(nummer, "Test", Verifikationstyp::manuell, Datum(datum), std::move(rader),
+                                          std::nullopt, std::nullopt, std::nullopt);
+}
+
+Bytes kropp(const Bokföring& bok) {
+    Utström ström;
+    bok.spara(ström);
+    return ström.take();
+}
+
+}  // namespace
+
+TEST_F(SenasteVerifikation, PrintsTheHighestNumberOfTheLatestYearWithNumberedEntries) {
+    auto bok = byggExempelbokföring({0, 2, false, false});
+    Konto& bank = *bok->hittaKonto(1930);
+    auto& år = bok->räkenskapsår;  // 2025, 2026
+    for (int64_t n = 1; n <= 120; ++n) år[0]->verifikationer.push_back(post(bank, n, 20250101 + n % 28));
+    EXPECT_EQ(kör(spara(bok->dataMedMellansteg(versionSomSkrivs))).ut, "120\n");
+
+    år[1]->verifikationer.push_back(post(bank, 7, 20260301));
+    år[1]->verifikationer.push_back(post(bank, 12, 20260201));
+    år[1]->verifikationer.push_back(post(bank, std::nullopt, 20260401));
+    // Stored out of order, and a later year with unnumbered entries only.
+    std::swap(år[0], år[1]);
+    år.insert(år.begin(), std::make_unique<Räkenskapsår>(Datum(20270101), Datum(20271231), "2027"));
+    år[0]->verifikationer.push_back(post(bank, std::nullopt, 20270105));
+    år.push_back(std::make_unique<Räkenskapsår>(Datum(20280101), Datum(20281231), "2028"));
+    bok->kommandeVerifikationer.push_back(post(bank, 500, 20290101));
+
+    Utfall u = kör(spara(bok->dataMedMellansteg(versionSomSkrivs)));
+    EXPECT_EQ(u.status, 0);
+    EXPECT_EQ(u.ut, "12\n");
+    EXPECT_EQ(u.fel, "");
+}
+
+TEST_F(SenasteVerifikation, PrintsNothingWithoutNumberedEntries) {
+    auto bok = byggExempelbokföring({0, 0, false, false});
+    bok->kommandeVerifikationer.push_back(post(*bok->hittaKonto(1930), 3, 20250101));
+    Utfall u = kör(spara(bok->dataMedMellansteg(versionSomSkrivs)));
+    EXPECT_EQ(u.status, 0);
+    EXPECT_EQ(u.ut, "");
+    EXPECT_EQ(u.fel, "");
+}
+
+TEST_F(SenasteVerifikation, DamagedBodiesEndWithStatusOneAndAMessage) {
+    auto bok = byggExempelbokföring({12, 3, true, true});
+    Bytes ren = kropp(*bok);
+    Förhandsvisning förhandsvisning;
+    std::vector<Bytes> skadade;
+    for (size_t längd : {size_t(0) + 1, ren.size() / 3, ren.size() - 1}) skadade.emplace_back(ren.begin(), ren.begin() + längd);
+    for (size_t plats = 40; plats < ren.size(); plats += ren.size() / 9) {
+        Bytes b = ren;
+        for (size_t i = plats; i < std::min(plats + 8, b.size()); ++i) b[i] = 0xFF;
+        skadade.push_back(b);
+    }
+    Bytes mittIListan = ren;
+    mittIListan.insert(mittIListan.end(), 5, 0);  // bytes after the record are ignored, so this one reads
+    skadade.push_back(mittIListan);
+    int lästa = 0;
+    for (const Bytes& b : skadade) {
+        std::string dok = spara(skrivBokfil(versionSomSkrivs, b, förhandsvisning));
+        std::string före = läs(dok);
+        Utfall u = kör(dok);
+        if (u.status == 0) {
+            ++lästa;
+            continue;
+        }
+        EXPECT_EQ(u.status, 1);
+        EXPECT_EQ(u.ut, "");
+        EXPECT_NE(u.fel.find("\n\tCould not read input .bok file.\n"), std::string::npos) << u.fel;
+        EXPECT_EQ(läs(dok), före);
+    }
+    // The three cut bodies at least are refused.
+    EXPECT_LE(lästa, int(skadade.size()) - 3);
+}
+
+TEST_F(SenasteVerifikation, ADocumentWithSentInvoicesIsReadLikeAnyOther) {
+    Exempelval val{12, 3, true, true};
+    val.antalSkickadeFakturor = 8;
+    Utfall u = kör(spara(byggExempelbokföring(val)->dataMedMellansteg(versionSomSkrivs)));
+    EXPECT_EQ(u.status, 0);
+    EXPECT_EQ(u.ut, "4\n");
+    EXPECT_EQ(u.fel, "");
+}
