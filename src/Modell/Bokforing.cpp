@@ -98,6 +98,11 @@ void Bokföring::läsKropp(Inström& ström) {
     läsInLista(ström, konton, ref);
     ref.sättKonton(konton);
     läsInLista(ström, momsnivåer, ref);
+    // Accounts name their level by its position in the list, but each level
+    // writes its own index, which accounts then store. A level whose index is
+    // not its position would send its accounts to another level (or past the
+    // end) on the next save, so the index becomes the position.
+    for (size_t i = 0; i < momsnivåer.size(); ++i) momsnivåer[i]->index = static_cast<int64_t>(i);
     for (const auto& konto : konton) {
         if (konto->_momsnivåindex < 0) continue;
         if (static_cast<uint64_t>(konto->_momsnivåindex) >= momsnivåer.size())

@@ -7,6 +7,7 @@
 #include "Modell/Dokumentlistor.h"
 #include "Modell/KontantLeverantorsfaktura.h"
 #include "Modell/Konto.h"
+#include "Modell/Momsniva.h"
 #include "Modell/VanligLeverantorsfaktura.h"
 #include "Modell/Organisationsnummer.h"
 #include "Modell/Rad.h"
@@ -80,6 +81,21 @@ TEST(Bokföring, SupplierInvoicesAreStoredRegularOnesFirst) {
     EXPECT_TRUE(dynamic_cast<KontantLeverantörsfaktura*>(läst->leverantörsfakturor[1].get()));
     EXPECT_EQ(läst->förvaldArtikel, läst->artiklar.front().get());
     EXPECT_EQ(läst->löneutbetalningar.size(), 3u);
+}
+
+TEST(Bokföring, AccountsKeepTheirVatLevelOverSavesWhateverTheLevelsIndex) {
+    auto bok = byggExempelbokföring({0, 0, false, false});
+    // Levels whose own index is not their position in the list.
+    std::swap(bok->momsnivåer[0]->index, bok->momsnivåer[1]->index);
+    auto första = läsKropp(kropp(*bok));
+    auto andra = läsKropp(kropp(*första));
+    for (size_t i = 0; i < första->konton.size(); ++i) {
+        const Momsnivå* a = första->konton[i]->momsnivå;
+        const Momsnivå* b = andra->konton[i]->momsnivå;
+        ASSERT_EQ(a == nullptr, b == nullptr) << första->konton[i]->nummer;
+        if (a) EXPECT_EQ(a->nivå, b->nivå) << första->konton[i]->nummer;
+    }
+    EXPECT_EQ(kropp(*andra), kropp(*första));
 }
 
 TEST(Bokföring, ExamplesAreReproducible) {
