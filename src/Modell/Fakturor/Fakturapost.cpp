@@ -42,8 +42,9 @@ Fakturapost::Fakturapost(Inström& ström, const Referenser& ref) {
     beloppExklMoms_ = krävDecimal(ström);
     belopp_ = krävDecimal(ström);
     // Older versions stored the rate in percent; the amounts derived from it
-    // were scaled alike.
-    if (momssats_ > ett) {
+    // were scaled alike. A value above 100 is no percentage either: it is
+    // kept as it is, so that reading a saved document again changes nothing.
+    if (momssats_ > ett && momssats_ <= Decimal::smallInteger(100)) {
         const Decimal hundradel = Decimal::make(1, -2, false);
         DecimalBehavior exakt{RoundingMode::plain, std::nullopt, false, false, false};
         momssats_ = momssats_.multiplying(hundradel, exakt);
