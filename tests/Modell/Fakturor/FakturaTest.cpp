@@ -319,6 +319,16 @@ TEST(Faktura, ItemRecordRepairsPercentRatesAndRefusesUnknownCodes) {
     EXPECT_EQ(q.försäljningskonto, konto(*b, 3002));
     EXPECT_EQ(q.prisInklMoms(), tal("125"));
 
+    // Above 100 it is no percentage: kept as read.
+    p.momssats_ = tal("25000");
+    Utström ut2;
+    p.spara(ut2);
+    Bytes r2 = ut2.take();
+    Inström in2(r2);
+    Fakturapost s(in2, referenser(*b));
+    EXPECT_FALSE(s.fixadMomssats);
+    EXPECT_EQ(s.momssats(), tal("25000"));
+
     for (auto [plats, värde] : {std::pair{std::string("typ"), 2}, std::pair{std::string("rot"), 17}}) {
         Fakturapost x = Fakturapost();
         x.artikelnummer_ = std::nullopt;
