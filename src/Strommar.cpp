@@ -10,14 +10,19 @@ std::optional<bool> Inström::optionalBool() {
     return b == 1;
 }
 
-std::optional<Bytes> Inström::optionalData() {
-    int64_t längd = i64();
-    if (längd == -1) return std::nullopt;
+void Inström::throwLength(int64_t längd) const {
     if (längd < 0) throw FormatError("negative length " + std::to_string(längd));
-    if (static_cast<uint64_t>(längd) > remaining())
-        throw FormatError("length " + std::to_string(längd) + " runs past the end of the data");
-    auto del = take(static_cast<size_t>(längd));
-    return Bytes(del.begin(), del.end());
+    throw FormatError("length " + std::to_string(längd) + " runs past the end of the data");
+}
+
+void Inström::throwCount(int64_t antal) const {
+    throw FormatError("list count " + std::to_string(antal) + " is larger than the data left");
+}
+
+std::optional<Bytes> Inström::optionalData() {
+    auto del = optionalBlock();
+    if (!del) return std::nullopt;
+    return Bytes(del->begin(), del->end());
 }
 
 Bytes Inström::data() {
@@ -27,10 +32,10 @@ Bytes Inström::data() {
 }
 
 std::optional<std::string> Inström::optionalString() {
-    auto d = optionalData();
+    auto d = optionalBlock();
     if (!d) return std::nullopt;
     if (!isValidUtf8(*d)) throw FormatError("a stored text is not valid UTF-8");
-    return std::string(d->begin(), d->end());
+    return std::string(reinterpret_cast<const char*>(d->data()), d->size());
 }
 
 std::string Inström::string() {
@@ -51,21 +56,6 @@ Decimal Inström::decimalNumber() {
     auto d = optionalDecimalNumber();
     if (!d) throw FormatError("a required decimal number is stored as none");
     return *d;
-}
-
-std::optional<Datum> Inström::optionalDatum() {
-    int64_t v = i64();
-    if (v == 0) return std::nullopt;
-    return Datum(v);
-}
-
-int64_t Inström::listCount() {
-    int64_t antal = i64();
-    if (antal < 1) return 0;
-    // Every element takes at least one byte, so a larger count cannot be real.
-    if (static_cast<uint64_t>(antal) > remaining())
-        throw FormatError("list count " + std::to_string(antal) + " is larger than the data left");
-    return antal;
 }
 
 void Utström::writeData(const std::optional<Bytes>& data) {

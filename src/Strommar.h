@@ -6,9 +6,11 @@
 #include "Plattform/Bytes.h"
 #include "Plattform/Decimal.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -35,12 +37,34 @@ public:
     std::optional<Decimal> optionalDecimalNumber();
     // A decimal that must be present (flag byte other than 1 is an error).
     Decimal decimalNumber();
-    std::optional<Datum> optionalDatum();
+    std::optional<Datum> optionalDatum() {
+        int64_t v = i64();
+        if (v == 0) return std::nullopt;
+        return Datum(v);
+    }
     double float64() { return f64(); }
 
     // Reads a list count; a count below 1 is an empty list. A count larger
     // than the bytes left could hold is a format error.
-    int64_t listCount();
+    int64_t listCount() {
+        int64_t antal = i64();
+        if (antal < 1) return 0;
+        // Every element takes at least one byte, so a larger count cannot be real.
+        if (static_cast<uint64_t>(antal) > remaining()) throwCount(antal);
+        return antal;
+    }
+
+private:
+    // A length-prefixed block in place (none for -1), without copying it.
+    // Inline, like the counts and dates: a document holds millions of them.
+    std::optional<std::span<const uint8_t>> optionalBlock() {
+        int64_t längd = i64();
+        if (längd == -1) return std::nullopt;
+        if (längd < 0 || static_cast<uint64_t>(längd) > remaining()) throwLength(längd);
+        return take(static_cast<size_t>(längd));
+    }
+    [[noreturn]] void throwCount(int64_t antal) const;
+    [[noreturn]] void throwLength(int64_t längd) const;
 };
 
 class Utström : public ByteWriter {
@@ -64,7 +88,11 @@ public:
     template <class L>
     void sättKonton(const L& konton) {
         konton_.emplace();
-        for (const auto& k : konton) konton_->emplace(k->nummer, &*k);
+        for (const auto& k : konton) konton_->emplace_back(k->nummer, &*k);
+        // Sorted by number, the first in list order first among equals; rows
+        // look their account up here hundreds of thousands of times.
+        std::stable_sort(konton_->begin(), konton_->end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
     }
     template <class L>
     void sättKostnadsställen(const L& kostnadsställen) {
@@ -94,7 +122,12 @@ public:
     bool harKontakter() const { return kontakter_.has_value(); }
 
     // Lookups give null when the table is not given or holds no match.
-    Konto* konto(int64_t nummer) const { return hitta(konton_, nummer); }
+    Konto* konto(int64_t nummer) const {
+        if (!konton_) return nullptr;
+        auto it = std::lower_bound(konton_->begin(), konton_->end(), nummer,
+                                   [](const auto& par, int64_t n) { return par.first < n; });
+        return it != konton_->end() && it->first == nummer ? it->second : nullptr;
+    }
     // The first cost centre in list order with this dimension and number.
     Kostnadsställe* kostnadsställe(int64_t dimension, const std::string& nummer) const {
         return hitta(kostnadsställen_, std::pair(dimension, nummer));
@@ -119,7 +152,7 @@ private:
         return it == tabell->end() ? nullptr : it->second;
     }
 
-    std::optional<std::unordered_map<int64_t, Konto*>> konton_;
+    std::optional<std::vector<std::pair<int64_t, Konto*>>> konton_;
     std::optional<std::unordered_map<std::pair<int64_t, std::string>, Kostnadsställe*, ParHash>> kostnadsställen_;
     std::optional<std::unordered_map<std::string, Artikel*>> artiklar_;
     std::optional<std::unordered_map<int64_t, Affärskontakt*>> kontakter_;
@@ -147,14 +180,20 @@ void skrivListaMedSparbaraObjekt(Utström& ström, const std::vector<T>& lista) 
 }
 
 // Appends the elements of a list record to `lista` (not cleared first).
+// Room for at most this many elements is made before reading a list: a
+// count is not trusted further than that until its elements have been read.
+inline constexpr int64_t störstaFörhandsreservation = 4096;
+
 template <class T>
 void läsInLista(Inström& ström, std::vector<std::unique_ptr<T>>& lista, const Referenser& ref) {
     int64_t antal = ström.listCount();
+    lista.reserve(lista.size() + static_cast<size_t>(std::min(antal, störstaFörhandsreservation)));
     for (int64_t i = 0; i < antal; ++i) lista.push_back(std::make_unique<T>(ström, ref));
 }
 
 template <class T>
 void läsInLista(Inström& ström, std::vector<T>& lista, const Referenser& ref) {
     int64_t antal = ström.listCount();
+    lista.reserve(lista.size() + static_cast<size_t>(std::min(antal, störstaFörhandsreservation)));
     for (int64_t i = 0; i < antal; ++i) lista.emplace_back(ström, ref);
 }

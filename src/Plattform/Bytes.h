@@ -26,13 +26,26 @@ public:
     size_t remaining() const { return bytes_.size() - pos_; }
     bool atEnd() const { return pos_ == bytes_.size(); }
 
-    std::span<const uint8_t> take(size_t count);
-    uint8_t u8();
+    // The reads are inline: documents hold millions of them.
+    std::span<const uint8_t> take(size_t count) {
+        if (count > remaining()) throwShort(count);
+        auto part = bytes_.subspan(pos_, count);
+        pos_ += count;
+        return part;
+    }
+    uint8_t u8() { return take(1)[0]; }
     uint32_t u32();
-    int64_t i64();
+    int64_t i64() {
+        const uint8_t* b = take(8).data();
+        uint64_t v = 0;
+        for (int i = 7; i >= 0; --i) v = v << 8 | b[i];
+        return static_cast<int64_t>(v);
+    }
     double f64();
 
 private:
+    [[noreturn]] void throwShort(size_t count) const;
+
     std::span<const uint8_t> bytes_;
     size_t pos_ = 0;
 };
@@ -42,7 +55,12 @@ public:
     void append(std::span<const uint8_t> bytes) { out_.insert(out_.end(), bytes.begin(), bytes.end()); }
     void u8(uint8_t v) { out_.push_back(v); }
     void u32(uint32_t v);
-    void i64(int64_t v);
+    void i64(int64_t v) {
+        auto u = static_cast<uint64_t>(v);
+        uint8_t b[8];
+        for (int i = 0; i < 8; ++i) b[i] = uint8_t(u >> (8 * i));
+        out_.insert(out_.end(), b, b + 8);
+    }
     void f64(double v);
 
     const Bytes& bytes() const { return out_; }

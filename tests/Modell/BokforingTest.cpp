@@ -93,7 +93,9 @@ TEST(Bokföring, AccountsKeepTheirVatLevelOverSavesWhateverTheLevelsIndex) {
         const Momsnivå* a = första->konton[i]->momsnivå;
         const Momsnivå* b = andra->konton[i]->momsnivå;
         ASSERT_EQ(a == nullptr, b == nullptr) << första->konton[i]->nummer;
-        if (a) EXPECT_EQ(a->nivå, b->nivå) << första->konton[i]->nummer;
+        if (a) {
+            EXPECT_EQ(a->nivå, b->nivå) << första->konton[i]->nummer;
+        }
     }
     EXPECT_EQ(kropp(*andra), kropp(*första));
 }
@@ -326,7 +328,9 @@ TEST(Organisationsnummer, CompanyFormFromTheNumber) {
     for (int64_t kod = -1; kod <= 11; ++kod) {
         auto form = frånKod<Företagsform>(kod);
         EXPECT_EQ(form.has_value(), kod >= 1 && kod <= 10 && kod != 4) << kod;
-        if (form) EXPECT_EQ(::kod(*form), kod);
+        if (form) {
+            EXPECT_EQ(::kod(*form), kod);
+        }
     }
 }
 
@@ -413,4 +417,44 @@ TEST(Bokföring, ReceivableCandidatesAndMatches) {
     EXPECT_TRUE(bok->kundfordringsändringarFörFaktura("7", kandidater).empty());
     bok->kontoFörKundfordringar = nullptr;
     EXPECT_TRUE(bok->kundfordringskandidater().empty());
+}
+
+TEST(Bokföring, TheLogoTravelsInThePreviewAsStoredBytes) {
+    auto bok = byggExempelbokföring({2, 1, false, false});
+    Bytes logotyp = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R', 0xFF, 0x00};
+    bok->logotyp = logotyp;
+    Bytes fil = bok->dataMedMellansteg(versionSomSkrivs);
+    auto läst = Bokföring::från(fil);
+    EXPECT_EQ(läst->logotyp, logotyp);
+    EXPECT_EQ(läst->dataMedMellansteg(versionSomSkrivs), fil);
+    Förhandsvisning förhandsvisning = läsFörhandsvisning(läsBokfilshuvud(fil).förhandsvisning);
+    EXPECT_EQ(förhandsvisning.namn, bok->namn);
+    EXPECT_EQ(förhandsvisning.organisationsnummer, "556677-8899");
+    EXPECT_EQ(förhandsvisning.senasteVerifikationsdatum, bok->senasteVerifikationsdatum());
+}
+
+TEST(Bokföring, TheCallbackRunsAfterTheBodyAndBeforeThePreview) {
+    auto bok = byggExempelbokföring({2, 1, false, false});
+    Bytes fil = bok->dataMedMellansteg(versionSomSkrivs, [&] { bok->namn = "Nytt namn AB"; });
+    EXPECT_EQ(läsFörhandsvisning(läsBokfilshuvud(fil).förhandsvisning).namn, "Nytt namn AB");
+    EXPECT_EQ(Bokföring::från(fil)->namn, "Exempelbolaget i Sverige AB");
+}
+
+TEST(Bokföring, ASupplierFindsItsContactByNumberWhenTheStoredOrdinalDisagrees) {
+    auto bok = byggExempelbokföring({0, 0, false, false});
+    auto kontakt = std::make_unique<Affärskontakt>();
+    kontakt->nummer = "LEV";
+    kontakt->ordningstal = 4711;  // not what the number text gives
+    kontakt->namn = "Leverantören";
+    auto faktura = std::make_unique<VanligLeverantörsfaktura>();
+    faktura->avsändare = kontakt.get();
+    faktura->nummer = "1";
+    faktura->ordningstal = 1;
+    faktura->fakturadatum = Datum(20250301);
+    faktura->växelkurs = Decimal::fromInt(1);
+    bok->kontakter.push_back(std::move(kontakt));
+    bok->leverantörsfakturor.push_back(std::move(faktura));
+    auto läst = läsKropp(kropp(*bok));
+    ASSERT_EQ(läst->leverantörsfakturor.size(), 1u);
+    EXPECT_EQ(läst->leverantörsfakturor[0]->avsändare, läst->kontakter[0].get());
 }
