@@ -2,15 +2,26 @@
 //
 //   bokinspect header DOC     version, body length and the preview fields
 //   bokinspect body DOC OUT   the decompressed body, written to OUT
+//   bokinspect qr DOC NUMBER OUT.png
+//                             the payment QR code of sent invoice NUMBER
+//   bokinspect fi-barcode DOC NUMBER IBAN OUT.png
+//                             the Finnish bank barcode of sent invoice NUMBER
+//                             for the payee IBAN; prints its text and the
+//                             creditor reference
 //
 // A new subcommand is one function and one line in `kommandon`.
 #include "Fillagring.h"
+#include "Modell/Bokforing.h"
+#include "Modell/Fakturor/Faktura.h"
+#include "Modell/Fakturor/FinsktReferensnummer.h"
 #include "Plattform/Filer.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <functional>
+#include <memory>
+#include <stdexcept>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -86,9 +97,47 @@ int kropp(const Argument& a) {
     return 0;
 }
 
+std::unique_ptr<Bokföring> dokument(const std::string& fil) { return Bokföring::från(readWholeFile(fil)); }
+
+// The sent invoice whose number text is `nummer`, the first of several.
+const Faktura& skickadFaktura(const Bokföring& bok, const std::string& nummer) {
+    for (const auto& f : bok.skickadeFakturor)
+        if (f->nummer() == nummer) return *f;
+    throw std::runtime_error("no sent invoice has the number " + visaText(nummer));
+}
+
+void skrivBild(const Bild& bild, const std::string& fil) {
+    if (!bild.skrivPNG(fil)) throw std::runtime_error("could not write " + fil);
+    std::cout << "wrote " << bild.bredd << " x " << bild.höjd << " pixels to " << fil << "\n";
+}
+
+int qr(const Argument& a) {
+    auto bok = dokument(a[0]);
+    skrivBild(skickadFaktura(*bok, a[1]).qrkodMedBokföring(*bok), a[2]);
+    return 0;
+}
+
+int finskStreckkod(const Argument& a) {
+    auto bok = dokument(a[0]);
+    const Faktura& f = skickadFaktura(*bok, a[1]);
+    try {
+        std::string text = f.finskStreckkodssträngMedIBAN(a[2]);
+        Bild bild = f.finskStreckkodsbildMedIban(a[2]);
+        std::cout << "barcode: " << text << "\n"
+                  << "reference: " << f.finsktReferensnummer() << "\n";
+        skrivBild(bild, a[3]);
+    } catch (const FelPåFinsktReferensnummer& fel) {
+        std::cerr << "bokinspect: " << fel.description() << "\n";
+        return 1;
+    }
+    return 0;
+}
+
 const std::vector<Kommando> kommandon = {
     {"header", "DOC", 1, huvud},
     {"body", "DOC OUT", 2, kropp},
+    {"qr", "DOC NUMBER OUT.png", 3, qr},
+    {"fi-barcode", "DOC NUMBER IBAN OUT.png", 4, finskStreckkod},
 };
 
 int användning() {

@@ -1,6 +1,6 @@
 // make-example: writes a realistic example .bok document.
 //
-//   make-example [--entries N] [--contacts N] [--no-template] [--bare] OUTPUT
+//   make-example [--entries N] [--contacts N] [--invoices N] [--no-template] [--bare] OUTPUT
 //
 // The same options always give the same bytes.
 #include "Exempel/Exempelbokforing.h"
@@ -14,7 +14,7 @@
 
 namespace {
 int användning() {
-    std::fprintf(stderr, "usage: make-example [--entries N] [--contacts N] [--no-template] [--bare] OUTPUT\n");
+    std::fprintf(stderr, "usage: make-example [--entries N] [--contacts N] [--invoices N] [--no-template] [--bare] OUTPUT\n");
     return 2;
 }
 
@@ -29,6 +29,8 @@ bool tal(const char* text, int64_t& ut) {
 
 int main(int argc, char** argv) {
     Exempelval val;
+    // The tool's example carries sent invoices unless told otherwise.
+    val.antalSkickadeFakturor = 12;
     std::string utfil;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
@@ -36,6 +38,8 @@ int main(int argc, char** argv) {
             if (!tal(argv[++i], val.antalVerifikationer)) return användning();
         } else if (a == "--contacts" && i + 1 < argc) {
             if (!tal(argv[++i], val.antalKontakter)) return användning();
+        } else if (a == "--invoices" && i + 1 < argc) {
+            if (!tal(argv[++i], val.antalSkickadeFakturor)) return användning();
         } else if (a == "--no-template") {
             val.medFakturamall = false;
         } else if (a == "--bare") {
@@ -51,9 +55,9 @@ int main(int argc, char** argv) {
         auto bok = byggExempelbokföring(val);
         Bytes fil = bok->dataMedMellansteg(versionSomSkrivs);
         writeFileSafely(utfil, fil);
-        std::printf("wrote %s: %lld entries, %zu accounts, %zu contacts, %zu bytes\n", utfil.c_str(),
-                    static_cast<long long>(val.antalVerifikationer), bok->konton.size(), bok->kontakter.size(),
-                    fil.size());
+        std::printf("wrote %s: %lld entries, %zu accounts, %zu contacts, %zu sent invoices, %zu bytes\n",
+                    utfil.c_str(), static_cast<long long>(val.antalVerifikationer), bok->konton.size(),
+                    bok->kontakter.size(), bok->skickadeFakturor.size(), fil.size());
     } catch (const std::exception& fel) {
         std::fprintf(stderr, "make-example: %s\n", fel.what());
         return 1;

@@ -1,5 +1,6 @@
 #include "Exempel/Exempelbokforing.h"
 
+#include "Exempel/ExempelFakturor.h"
 #include "Modell/Affarskontakt.h"
 #include "Modell/Artikel.h"
 #include "Modell/EjRegistreradLeverantorsfaktura.h"
@@ -381,6 +382,7 @@ std::unique_ptr<Bokföring> byggExempelbokföring(const Exempelval& val) {
 
     if (val.medFakturamall) läggTillMall(*bok);
     if (val.medÖvrigt) läggTillÖvrigt(*bok);
+    läggTillSkickadeFakturor(*bok, val.antalSkickadeFakturor);
     if (val.medÖvrigt) {
         bok->sättKreditvillkor("sv", "Vid betalning efter förfallodagen debiteras dröjsmålsränta enligt räntelagen.");
         bok->sättKreditvillkor("en", "Interest is charged on late payment.");

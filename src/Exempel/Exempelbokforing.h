@@ -15,6 +15,8 @@ struct Exempelval {
     bool medFakturamall = true;
     // Pending entries, closed periods, credit terms and opening balances.
     bool medÖvrigt = true;
+    // Sent invoices (with the articles they use), numbered from 1001.
+    int64_t antalSkickadeFakturor = 0;
 };
 
 std::unique_ptr<Bokföring> byggExempelbokföring(const Exempelval& val = {});

@@ -5,12 +5,9 @@
 
 #include <string>
 
-// NOT YET AVAILABLE: the latest-invoice job needs the invoice view and the
-// import job the JSON importer; they say so rather than pretend to work.
-//
-// Already in place for them: läsVisningsval / sparaVisningsval
-// (Visningsval.h) for the latest-invoice job, skrivÖverDokumentfilen
-// (Laddning.h) and skrivBokfil (Fillagring.h) for the import job's save.
+// NOT YET AVAILABLE: the latest-invoice job needs the invoice view; it says
+// so rather than pretend to work. Already in place for it: läsVisningsval /
+// sparaVisningsval (Visningsval.h). The import job is in Importjobb.cpp.
 
 int senasteVerifikationsjobbet(Bokföring& bokföring) {
     if (auto nummer = bokföring.senasteVerifikationsnummer()) skrivRad(std::to_string(*nummer));
@@ -19,10 +16,5 @@ int senasteVerifikationsjobbet(Bokföring& bokföring) {
 
 int senasteFakturajobbet(Bokföring&, const std::vector<std::string>&) {
     skrivFel("The latest-invoice job is not available in this build.");
-    return 1;
-}
-
-int importjobbet(Bokföring&, const std::string&) {
-    skrivFel("The import job is not available in this build.");
     return 1;
 }

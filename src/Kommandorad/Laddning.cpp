@@ -39,9 +39,10 @@ Dokument bokföring(const std::string& fil) {
     return ingetDokument();
 }
 
-bool skrivÖverDokumentfilen(const std::string& fil, std::span<const uint8_t> utdata) {
+bool skrivÖverDokumentfilen(const std::string& fil, std::span<const uint8_t> utdata,
+                            const BeforeReplaceHook& innanErsättning) {
     try {
-        writeFileSafely(fil, utdata);
+        writeFileSafely(fil, utdata, innanErsättning);
         return true;
     } catch (const FileError&) {
         skrivFel("Unable to write output file!");

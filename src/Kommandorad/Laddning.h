@@ -2,6 +2,7 @@
 // Loading the run's document and saving it back.
 #include "Fillagring.h"
 #include "Kommandorad/Dokument.h"
+#include "Plattform/Filer.h"
 
 #include <span>
 #include <string>
@@ -16,5 +17,6 @@ Dokument bokföring(const std::string& fil);
 
 // Replaces the document file with `utdata` so that a failed save leaves the
 // old file whole; prints "Unable to write output file!" and gives false on
-// failure.
-bool skrivÖverDokumentfilen(const std::string& fil, std::span<const uint8_t> utdata);
+// failure. `innanErsättning` runs between writing and replacing (tests).
+bool skrivÖverDokumentfilen(const std::string& fil, std::span<const uint8_t> utdata,
+                            const BeforeReplaceHook& innanErsättning = {});

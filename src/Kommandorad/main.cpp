@@ -1,10 +1,22 @@
 // kontobok: one job on one .bok document per run.
 #include "Kommandorad/Kommandorad.h"
+#include "Kommandorad/Utskrift.h"
 
+#include <exception>
 #include <string>
 #include <vector>
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv, argv + argc);
-    return kör(args);
+    // Every failure a user can cause is reported where it happens; this is
+    // the last line against anything else, so the run still ends with a
+    // message and status 1 and never with a half-written file.
+    try {
+        return kör(args);
+    } catch (const std::exception& fel) {
+        skrivFel(std::string("Internal error: ") + fel.what());
+    } catch (...) {
+        skrivFel("Internal error.");
+    }
+    return 1;
 }

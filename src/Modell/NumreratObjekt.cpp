@@ -77,12 +77,15 @@ int64_t NumreratObjekt::ordningstalFrånNummer(const std::string& nummer) {
     return *v;
 }
 
-std::vector<std::string> NumreratObjekt::nästaNummer(const std::vector<const NumreratObjekt*>& tidigare, size_t antal) {
-    // The base is the last of the earlier objects with the greatest ordinal.
-    const NumreratObjekt* bas = nullptr;
-    for (const auto* objekt : tidigare)
-        if (!bas || objekt->ordningstal >= bas->ordningstal) bas = objekt;
+namespace {
 
+// The base is the last of the earlier objects with the greatest ordinal.
+void följBas(const NumreratObjekt*& bas, const NumreratObjekt* objekt) {
+    if (!bas || objekt->ordningstal >= bas->ordningstal) bas = objekt;
+}
+
+std::vector<std::string> nummerEfter(const NumreratObjekt* bas, const std::unordered_set<std::string>& upptagna,
+                                     size_t antal) {
     std::string mall;
     size_t plats = std::string::npos;
     std::string gammalt;
@@ -105,9 +108,6 @@ std::vector<std::string> NumreratObjekt::nästaNummer(const std::vector<const Nu
     // A number that the earlier list already holds is never handed out
     // again: a stale stored ordinal, or a base without its ordinal's
     // digits, would otherwise restart or repeat the series.
-    std::unordered_set<std::string> upptagna;
-    for (const auto* objekt : tidigare) upptagna.insert(objekt->nummer);
-
     std::vector<std::string> nummer;
     nummer.reserve(antal);
     while (nummer.size() < antal) {
@@ -119,6 +119,29 @@ std::vector<std::string> NumreratObjekt::nästaNummer(const std::vector<const Nu
         }
     }
     return nummer;
+}
+
+}  // namespace
+
+std::vector<std::string> NumreratObjekt::nästaNummer(const std::vector<const NumreratObjekt*>& tidigare, size_t antal) {
+    const NumreratObjekt* bas = nullptr;
+    std::unordered_set<std::string> upptagna;
+    for (const auto* objekt : tidigare) {
+        följBas(bas, objekt);
+        upptagna.insert(objekt->nummer);
+    }
+    return nummerEfter(bas, upptagna, antal);
+}
+
+Nummerserie::Nummerserie(const std::vector<const NumreratObjekt*>& tidigare) {
+    for (const auto* objekt : tidigare) läggTill(*objekt);
+}
+
+std::string Nummerserie::nästa() const { return nummerEfter(bas_, upptagna_, 1).front(); }
+
+void Nummerserie::läggTill(const NumreratObjekt& objekt) {
+    följBas(bas_, &objekt);
+    upptagna_.insert(objekt.nummer);
 }
 
 void NumreratObjekt::numreraObjekt(const std::vector<NumreratObjekt*>& nya,

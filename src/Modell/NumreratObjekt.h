@@ -7,6 +7,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 class NumreratObjekt : public Sparbar {
@@ -40,6 +41,23 @@ public:
 
     // The number texts that `antal` new objects would get after `tidigare`.
     static std::vector<std::string> nästaNummer(const std::vector<const NumreratObjekt*>& tidigare, size_t antal);
+};
+
+// Numbers new objects one at a time, each after the earlier list and the
+// objects numbered before it, exactly as `NumreratObjekt(tidigare)` with a
+// list that grows by each new object would, without going over the whole
+// list for every object. The objects handed in must outlive the series.
+class Nummerserie {
+public:
+    explicit Nummerserie(const std::vector<const NumreratObjekt*>& tidigare);
+    // The number text the next object gets. Throws `OgiltigtNummer`.
+    std::string nästa() const;
+    // The object now counts as one of the earlier ones.
+    void läggTill(const NumreratObjekt& objekt);
+
+private:
+    const NumreratObjekt* bas_ = nullptr;
+    std::unordered_set<std::string> upptagna_;
 };
 
 // The numbered objects of a document list (of owning or plain pointers),

@@ -1,0 +1,17 @@
+#pragma once
+// The import job with its input given, so that tests can drive it without
+// standard input and interrupt its save.
+#include "Plattform/Filer.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+class Bokföring;
+
+// Parses `indata` as JSON, imports it, appends the result to the document
+// and saves the document over `fil`. Prints progress and failures as the
+// tool does and returns the exit status. `innanErsättning` is handed to
+// the save.
+int importeraOchSpara(Bokföring& bokföring, std::span<const uint8_t> indata, const std::string& fil,
+                      const BeforeReplaceHook& innanErsättning = {});

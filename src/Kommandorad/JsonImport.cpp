@@ -1,0 +1,44 @@
+#include "Kommandorad/JsonImport.h"
+
+#include "Kommandorad/JsonImportDelar.h"
+#include "Kommandorad/JsonImportFakturor.h"
+#include "Modell/Affarskontakt.h"
+#include "Modell/Bokforingsbas.h"
+#include "Modell/Rakenskapsar.h"
+#include "Modell/Verifikation.h"
+
+#include <algorithm>
+
+Importresultat::Importresultat() = default;
+Importresultat::Importresultat(Importresultat&&) noexcept = default;
+Importresultat& Importresultat::operator=(Importresultat&&) noexcept = default;
+Importresultat::~Importresultat() = default;
+
+Importresultat importera(const JsonVärde& json, const Bokföringsbas& till, const Förloppsrad& skrivRad) {
+    if (!json.ärObjekt()) throw JSONImportfel(JSONImportfel::Fall::felToppobjekt);
+    // Every key is checked before any section runs.
+    for (const auto& [nyckel, värde] : json.medlemmar()) {
+        if (std::find(godk.begin(), godk.end(), nyckel) == godk.end()) throw JSONImportfel::okändNyckel(nyckel);
+    }
+
+    Importresultat resultat;
+    // A section that is absent, not an array of objects, or empty is skipped.
+    auto sektion = [&](std::string_view nyckel) -> const std::vector<JsonVärde>* {
+        const JsonVärde* v = json.medlem(nyckel);
+        const std::vector<JsonVärde>* lista = v ? v->listaAvObjekt() : nullptr;
+        return lista && !lista->empty() ? lista : nullptr;
+    };
+    if (auto* lista = sektion("entries")) importeraVerifikationer(*lista, till, resultat, skrivRad);
+    if (auto* lista = sektion("customers")) importeraKunder(*lista, till, resultat, skrivRad);
+    if (auto* lista = sektion("invoices")) importeraFakturor(*lista, till, resultat, skrivRad);
+    return resultat;
+}
+
+void läggTillImporten(Bokföringsbas& bokföring, Importresultat&& resultat) {
+    for (auto& post : resultat.verifikationer) {
+        if (post.år) post.år->verifikationer.push_back(std::move(post.v));
+        else bokföring.kommandeVerifikationer.push_back(std::move(post.v));
+    }
+    for (auto& kontakt : resultat.kontakter) bokföring.kontakter.push_back(std::move(kontakt));
+    läggTillFakturor(bokföring, std::move(resultat.fakturor));
+}

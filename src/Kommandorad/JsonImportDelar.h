@@ -1,0 +1,21 @@
+#pragma once
+// The sections of the JSON import, each adding to the run's result. Only
+// the import's own files use these.
+#include "Kommandorad/JsonImport.h"
+
+#include <string>
+#include <vector>
+
+class Kostnadsställe;
+
+// "entries": booked and pending ledger entries.
+void importeraVerifikationer(const std::vector<JsonVärde>& verifikationsobjekt, const Bokföringsbas& till,
+                             Importresultat& resultat, const Förloppsrad& skrivRad);
+
+// "customers": new contacts numbered after the document's.
+void importeraKunder(const std::vector<JsonVärde>& kundobjekt, const Bokföringsbas& till, Importresultat& resultat,
+                     const Förloppsrad& skrivRad);
+
+// The cost centres of dimension 0 named by `taggar`, numbers separated by
+// single blanks; parts that name nothing are skipped.
+std::vector<Kostnadsställe*> kostnadsställenFrånTaggar(const std::string& taggar, const Bokföringsbas& till);

@@ -1,0 +1,259 @@
+#include "Kommandorad/JsonImportFakturor.h"
+
+#include "Kommandorad/JsonImportDelar.h"
+#include "Modell/Affarskontakt.h"
+#include "Modell/Artikel.h"
+#include "Modell/Belopp.h"
+#include "Modell/Bokforing.h"
+#include "Modell/Fakturor/EjSkickadFaktura.h"
+#include "Modell/Fakturor/EjSkickadFakturapost.h"
+#include "Modell/Fakturor/Faktura.h"
+#include "Modell/Fakturor/Fakturafel.h"
+#include "Modell/Fakturor/Fakturamall.h"
+#include "Modell/Verifikation.h"
+#include "Plattform/Lokal.h"
+#include "Plattform/NumberFormatter.h"
+
+#include <climits>
+#include <optional>
+#include <string>
+
+namespace {
+
+std::optional<std::string> text(const JsonVärde& objekt, std::string_view nyckel) {
+    const JsonVärde* v = objekt.medlem(nyckel);
+    if (!v || !v->text()) return std::nullopt;
+    return *v->text();
+}
+
+std::optional<bool> boolesk(const JsonVärde& objekt, std::string_view nyckel) {
+    const JsonVärde* v = objekt.medlem(nyckel);
+    return v ? v->boolesk() : std::nullopt;
+}
+
+// A number the invoice is computed from must be one, wholly: "12,50" or
+// "12 st" would otherwise count as 12, and a text without digits as
+// not-a-number, which no total or entry can be made from.
+std::optional<Decimal> decimaltext(const JsonVärde& objekt, std::string_view nyckel) {
+    auto t = text(objekt, nyckel);
+    if (!t) return std::nullopt;
+    auto d = Decimal::parseWhole(*t);
+    if (!d || d->isNaN()) throw JSONImportfel::ogiltigtTalIFaktura(std::string(nyckel), *t);
+    return d;
+}
+
+// "10%" is 0.1, in the user's locale; none when the text is not a percentage.
+std::optional<Decimal> procenttext(const JsonVärde& objekt, std::string_view nyckel) {
+    auto t = text(objekt, nyckel);
+    if (!t) return std::nullopt;
+    NumberFormatter procent(NumberFormatter::Style::percent, lokal::aktuell());
+    procent.setLenient(true);
+    return procent.parse(*t);
+}
+
+Affärskontakt* mottagareFör(const JsonVärde& objekt, const std::vector<Affärskontakt*>& allaKontakter,
+                            const Importresultat& resultat) {
+    if (auto nummer = text(objekt, "recipient")) {
+        for (Affärskontakt* k : allaKontakter)
+            if (k->nummer == *nummer) return k;
+        throw JSONImportfel::ingenKundHarNummer(*nummer);
+    }
+    if (resultat.kontakter.empty()) throw JSONImportfel(JSONImportfel::Fall::fakturaSaknarKund);
+    return resultat.kontakter.front().get();
+}
+
+// Numbers the invoice after the document's sent invoices and those made
+// earlier in this run. A number that an unsent invoice of the document
+// already holds is passed over, so two invoices never share one; those
+// numbers do not move the series itself.
+void numrera(EjSkickadFaktura& faktura, const Bokföringsbas& till, const Importresultat& resultat) {
+    std::vector<NumreratObjekt> upptagna(till.ejSkickadeFakturor.size());
+    std::vector<const NumreratObjekt*> tidigare;
+    for (size_t i = 0; i < upptagna.size(); ++i) {
+        upptagna[i].nummer = till.ejSkickadeFakturor[i]->NumreratObjekt::nummer;
+        upptagna[i].ordningstal = INT64_MIN;
+        tidigare.push_back(&upptagna[i]);
+    }
+    for (const auto& f : till.skickadeFakturor) tidigare.push_back(f.get());
+    for (const auto& f : resultat.fakturor) tidigare.push_back(f.get());
+    try {
+        NumreratObjekt::numreraObjekt({&faktura}, tidigare);
+    } catch (const OgiltigtNummer&) {
+        throw JSONImportfel::nummerTarSlut("invoice");
+    }
+}
+
+void ställInMall(EjSkickadFaktura& faktura, const JsonVärde& objekt, const Bokföringsbas& till) {
+    if (auto namn = text(objekt, "template")) {
+        if (auto inbyggd = frånKod<InbyggdFakturamall>(std::string_view(*namn))) {
+            faktura.sättInbyggdFakturamall(*inbyggd);
+            faktura.sättEgenFakturamall(nullptr);
+            return;
+        }
+        for (const auto& mall : till.fakturamallar)
+            if (mall->namn == *namn) {
+                faktura.sättEgenFakturamall(mall.get());
+                faktura.sättInbyggdFakturamall(InbyggdFakturamall::Standard);
+                return;
+            }
+        throw JSONImportfel::okändFakturamall(*namn);
+    }
+    // Taken from the document's last invoice in list order, sent first.
+    const Fakturaliknande* förlaga = nullptr;
+    if (!till.skickadeFakturor.empty())
+        förlaga = till.skickadeFakturor.back().get();
+    else if (!till.ejSkickadeFakturor.empty())
+        förlaga = till.ejSkickadeFakturor.back().get();
+    if (!förlaga) throw JSONImportfel(JSONImportfel::Fall::ingenFakturamallOchIngenTidigareFaktura);
+    faktura.sättInbyggdFakturamall(förlaga->inbyggdFakturamall());
+    faktura.sättEgenFakturamall(förlaga->egenFakturamall());
+}
+
+void ställInSkatteavdrag(EjSkickadFaktura& faktura, const JsonVärde& objekt) {
+    const JsonVärde* avdrag = objekt.medlem("skatteavdrag");
+    if (!avdrag || !avdrag->ärObjekt()) return;
+    auto typ = text(*avdrag, "type");
+    auto personnummer1 = text(*avdrag, "personnummer1");
+    auto personnummer2 = text(*avdrag, "personnummer2");
+    Decimal andel = procenttext(*avdrag, "share").value_or(noll);
+    auto fastighetsbeteckning = text(*avdrag, "fastighetsbeteckning");
+    auto förening = text(*avdrag, "organisationsnummer");
+    auto lägenhet = text(*avdrag, "apartment #");
+    if (typ == "ROT" && personnummer1) {
+        std::optional<Rotuppgifter> uppgifter;
+        if (fastighetsbeteckning)
+            uppgifter = Rotuppgifter::hus(*fastighetsbeteckning);
+        else if (förening && lägenhet)
+            uppgifter = Rotuppgifter::bostadsrätt(*förening, *lägenhet);
+        else
+            throw JSONImportfel(JSONImportfel::Fall::felaktigROTInformation);
+        faktura.sättSkatteavdrag(
+            Skatteavdrag::rot(personnummer1, personnummer2, andel, uppgifter, Skatteavdrag::standardFörROT()));
+    } else if (typ == "RUT" && personnummer1) {
+        faktura.sättSkatteavdrag(Skatteavdrag::rut(personnummer1, personnummer2, andel, Skatteavdrag::standardFörRUT()));
+    } else {
+        throw JSONImportfel(JSONImportfel::Fall::felaktigROTInformation);
+    }
+}
+
+void läggTillPoster(EjSkickadFaktura& faktura, const JsonVärde& objekt, const Bokföringsbas& till) {
+    const JsonVärde* poster = objekt.medlem("items");
+    const std::vector<JsonVärde>* lista = poster ? poster->listaAvObjekt() : nullptr;
+    if (!lista) throw JSONImportfel(JSONImportfel::Fall::ingaFakturaposter);
+    for (const JsonVärde& p : *lista) {
+        EjSkickadFakturapost& post = faktura.läggTillPost();
+        post.sättAntal(decimaltext(p, "quantity").value_or(ett));
+        post.sättRabattbeskrivning(text(p, "discount"));
+        post.sättKommentar(text(p, "comment"));
+        post.benämning = text(p, "description");
+        const Artikel* artikel = nullptr;
+        if (auto nummer = text(p, "product")) {
+            for (const auto& a : till.artiklar)
+                if (a->nummer == *nummer) {
+                    artikel = a.get();
+                    break;
+                }
+            if (!artikel) throw JSONImportfel(JSONImportfel::Fall::vetInteVilkenArtikelSomBörAnvändas);
+            post.sättArtikel(const_cast<Artikel*>(artikel));
+        } else {
+            // The item counts as the default article, which gives the
+            // defaults below.
+            artikel = till.förvaldArtikel;
+            if (!artikel) throw JSONImportfel(JSONImportfel::Fall::vetInteVilkenArtikelSomBörAnvändas);
+        }
+        post.sättPris(decimaltext(p, "price").value_or(artikel->pris));
+        auto enhet = text(p, "unit");
+        post.sättEnhet(enhet ? enhet : artikel->enhet);
+    }
+}
+
+}  // namespace
+
+void importeraFakturor(const std::vector<JsonVärde>& fakturaobjekt, const Bokföringsbas& till,
+                       Importresultat& resultat, const Förloppsrad& skrivRad) {
+    const auto* dokument = dynamic_cast<const Bokföring*>(&till);
+    if (!dokument) throw JSONImportfel(JSONImportfel::Fall::verifikationKundeInteSkapasFörFaktura);
+    // A new unsent invoice keeps a pointer to its document; it only reads
+    // through it, and the invoice is dropped once it has been sent.
+    Bokföring& bok = const_cast<Bokföring&>(*dokument);
+
+    std::vector<Affärskontakt*> allaKontakter;
+    for (const auto& k : till.kontakter) allaKontakter.push_back(k.get());
+    for (const auto& k : resultat.kontakter) allaKontakter.push_back(k.get());
+
+    std::vector<const Fakturaliknande*> skickade;
+    std::vector<const NumreratObjekt*> skickadeSomNumrerade;
+    for (const auto& f : till.skickadeFakturor) {
+        skickade.push_back(f.get());
+        skickadeSomNumrerade.push_back(f.get());
+    }
+
+    for (const JsonVärde& objekt : fakturaobjekt) {
+        Affärskontakt* mottagare = mottagareFör(objekt, allaKontakter, resultat);
+        auto datumtext = text(objekt, "date");
+        std::optional<Datum> datum = datumtext ? Datum::från(*datumtext) : std::nullopt;
+        if (!datum) throw JSONImportfel(JSONImportfel::Fall::ogiltigtFakturadatum);
+
+        std::unique_ptr<EjSkickadFaktura> faktura;
+        try {
+            faktura = std::make_unique<EjSkickadFaktura>(bok, skickade, skickadeSomNumrerade);
+        } catch (const OgiltigtNummer&) {
+            throw JSONImportfel::nummerTarSlut("invoice");
+        }
+        numrera(*faktura, till, resultat);
+        faktura->mottagare = mottagare;
+        faktura->sättFakturadatum(*datum);
+
+        if (const JsonVärde* frist = objekt.medlem("credit period"); frist && frist->heltal())
+            faktura->sättBetalningsfrist(*frist->heltal());
+        else
+            faktura->sättBetalningsfrist(till.betalningsfrist);
+        faktura->sättMeddelande(text(objekt, "message"));
+        faktura->sättInköpsordernummer(text(objekt, "purchase order"));
+        faktura->sättLeveranssätt(text(objekt, "delivery method"));
+        faktura->sättVårReferens(text(objekt, "our reference"));
+        if (auto taggar = text(objekt, "tags")) faktura->kostnadsställen = kostnadsställenFrånTaggar(*taggar, till);
+        faktura->sättValuta(text(objekt, "currency").value_or(till.valuta));
+        if (text(objekt, "discount")) faktura->sättRabatt(procenttext(objekt, "discount"));
+        faktura->visaLeveransdatum = boolesk(objekt, "show delivery date").value_or(false);
+        faktura->visaLeveransadress = boolesk(objekt, "show delivery address").value_or(false);
+        faktura->sättÖresutjämna(boolesk(objekt, "rounding").value_or(till.kontoFörÖresutjämning != nullptr));
+
+        ställInMall(*faktura, objekt, till);
+        ställInSkatteavdrag(*faktura, objekt);
+        läggTillPoster(*faktura, objekt, till);
+
+        std::optional<Decimal> växelkurs;
+        if (faktura->valuta() != till.valuta) {
+            if (!text(objekt, "exchange rate")) throw JSONImportfel(JSONImportfel::Fall::växelkursSaknas);
+            växelkurs = decimaltext(objekt, "exchange rate");
+        }
+        // The deduction is claimed in kronor: it cannot be sent, nor booked,
+        // in another currency.
+        if (!faktura->skatteavdrag().ärInget() && faktura->valuta() != "SEK")
+            throw JSONImportfel(JSONImportfel::Fall::skatteavdragIAnnanValuta);
+
+        std::unique_ptr<Faktura> skickad;
+        std::unique_ptr<Verifikation> verifikation;
+        try {
+            skickad = std::make_unique<Faktura>(*faktura, växelkurs);
+            verifikation = skickad->verifikationFörSkickandet(*dokument);
+        } catch (const Fakturafel& fel) {
+            throw JSONImportfel::verifikationKundeInteSkapasFörFakturaMedMeddelande(fel.meddelande());
+        } catch (const std::exception&) {
+            throw JSONImportfel(JSONImportfel::Fall::verifikationKundeInteSkapasFörFaktura);
+        }
+        if (verifikation) resultat.verifikationer.push_back({std::move(verifikation), nullptr});
+
+        skrivRad("Sent invoice " + skickad->nummer() + " for " + skickad->attBetala().text() + " " +
+                 skickad->valuta() + " to " + mottagare->alternativBeskrivning());
+        resultat.fakturor.push_back(ImporteradFaktura(skickad.release()));
+    }
+}
+
+void läggTillFakturor(Bokföringsbas& bokföring, std::vector<ImporteradFaktura>&& fakturor) {
+    for (auto& f : fakturor) bokföring.skickadeFakturor.push_back(std::unique_ptr<Faktura>(f.release()));
+    fakturor.clear();
+}
+
+void RaderaFaktura::operator()(Faktura* faktura) const { delete faktura; }

@@ -1,0 +1,132 @@
+#include "Kommandorad/JsonImportDelar.h"
+#include "Modell/Bokforingsbas.h"
+#include "Modell/Konto.h"
+#include "Modell/Kostnadsstalle.h"
+#include "Modell/Rad.h"
+#include "Modell/Rakenskapsar.h"
+#include "Modell/Verifikation.h"
+
+#include <optional>
+#include <string>
+#include <unordered_map>
+
+namespace {
+
+const std::string* text(const JsonVärde& objekt, std::string_view nyckel) {
+    const JsonVärde* v = objekt.medlem(nyckel);
+    return v ? v->text() : nullptr;
+}
+
+std::unique_ptr<Rad> rad(const JsonVärde& tobjekt, const JsonVärde& vobjekt, const Bokföringsbas& till) {
+    const JsonVärde* kontovärde = tobjekt.medlem("account");
+    std::optional<int64_t> kontonummer = kontovärde ? kontovärde->heltal() : std::nullopt;
+    const std::string* belopptext = text(tobjekt, "amount");
+    if (!kontonummer || !belopptext) throw JSONImportfel::ogiltigTransaktion(tobjekt, vobjekt);
+
+    Konto* konto = Konto::hittaKontoMedNummer(*kontonummer, till.konton);
+    if (!konto) throw JSONImportfel::kontoFinnsInte(*kontonummer);
+
+    // An amount must be a number and nothing else: "12,50" or "12 kr" would
+    // otherwise be read as 12, and a text without digits as not-a-number.
+    std::optional<Decimal> belopp = Decimal::parseWhole(*belopptext);
+    if (!belopp || belopp->isNaN()) throw JSONImportfel::ogiltigTransaktion(tobjekt, vobjekt);
+
+    auto r = std::make_unique<Rad>(*konto, *belopp, *kontonummer, std::vector<Kostnadsställe*>{}, std::nullopt,
+                                   std::nullopt, std::nullopt, std::nullopt, std::nullopt);
+    if (const std::string* taggar = text(tobjekt, "tags")) r->kostnadsställen = kostnadsställenFrånTaggar(*taggar, till);
+    return r;
+}
+
+// The exact sum of the amounts is zero. A sum too large for the decimal
+// type cannot be shown to balance.
+bool balanserar(const std::vector<std::unique_ptr<Rad>>& rader) {
+    try {
+        Decimal summa;
+        for (const auto& r : rader) summa = summa.adding(r->ursprungligtBelopp);
+        return summa.isZero();
+    } catch (const DecimalError&) {
+        return false;
+    }
+}
+
+Räkenskapsår* räkenskapsårFör(Datum datum, const Bokföringsbas& till) {
+    for (const auto& år : till.räkenskapsår)
+        if (år->frånOchMed <= datum && datum <= år->tillOchMed) return år.get();
+    return nullptr;
+}
+
+}  // namespace
+
+// Tags are cost-centre numbers separated by single blanks; two blanks give
+// an empty part, which names nothing. Only dimension 0 is searched.
+std::vector<Kostnadsställe*> kostnadsställenFrånTaggar(const std::string& taggar, const Bokföringsbas& till) {
+    std::vector<Kostnadsställe*> ut;
+    size_t början = 0;
+    while (true) {
+        size_t slut = taggar.find(' ', början);
+        std::string_view del(taggar.data() + början, (slut == std::string::npos ? taggar.size() : slut) - början);
+        for (const auto& k : till.kostnadsställen) {
+            if (k->dimensionsnummer == 0 && k->nummer == del) {
+                ut.push_back(k.get());
+                break;
+            }
+        }
+        if (slut == std::string::npos) break;
+        början = slut + 1;
+    }
+    return ut;
+}
+
+void importeraVerifikationer(const std::vector<JsonVärde>& verifikationsobjekt, const Bokföringsbas& till,
+                             Importresultat& resultat, const Förloppsrad& skrivRad) {
+    // One counter over every year: entries booked earlier in the run push
+    // the numbers of later ones, whichever year they went to. The highest
+    // number of a year is of the document's entries only, so it is taken
+    // once per year.
+    int64_t bokförda = 0;
+    std::unordered_map<const Räkenskapsår*, int64_t> högsta;
+
+    for (const JsonVärde& vobjekt : verifikationsobjekt) {
+        const std::string* beskrivning = text(vobjekt, "description");
+        const std::string* datumtext = beskrivning ? text(vobjekt, "date") : nullptr;
+        std::optional<Datum> datum = datumtext ? Datum::från(*datumtext) : std::nullopt;
+        // A date that names no calendar day ("2024-02-30") is refused for
+        // new entries.
+        if (datum && !datum->ärGiltigt()) datum.reset();
+        const JsonVärde* transaktioner = datum ? vobjekt.medlem("transactions") : nullptr;
+        const std::vector<JsonVärde>* tobjekt = transaktioner ? transaktioner->listaAvObjekt() : nullptr;
+        if (!tobjekt) throw JSONImportfel::ogiltigVerifikation(vobjekt);
+
+        std::vector<std::unique_ptr<Rad>> rader;
+        rader.reserve(tobjekt->size());
+        for (const JsonVärde& t : *tobjekt) rader.push_back(rad(t, vobjekt, till));
+
+        if (!balanserar(rader)) throw JSONImportfel::verifikationEjBalanserad(*beskrivning);
+
+        std::optional<std::string> kommentar;
+        if (const std::string* k = text(vobjekt, "comment")) kommentar = *k;
+        auto v = std::make_unique<Verifikation>(std::nullopt, *beskrivning, Verifikationstyp::okänd, *datum,
+                                                std::move(rader), std::move(kommentar), std::nullopt, std::nullopt);
+
+        const JsonVärde* väntande = vobjekt.medlem("pending");
+        const bool bokför = väntande && väntande->boolesk() == false;
+        if (!bokför) {
+            skrivRad("Added pending entry '" + *beskrivning + "'.");
+            resultat.verifikationer.push_back({std::move(v), nullptr});
+            continue;
+        }
+
+        Räkenskapsår* år = räkenskapsårFör(*datum, till);
+        if (!år) throw JSONImportfel::räkenskapsårSaknas(*datum);
+        auto [it, ny] = högsta.try_emplace(år, 0);
+        if (ny) it->second = år->högstaVerifikationsnummer();
+        int64_t nummer;
+        if (__builtin_add_overflow(it->second, bokförda + 1, &nummer))
+            throw JSONImportfel::nummerTarSlut(*beskrivning);
+        v->sättNummer(nummer);
+        ++bokförda;
+
+        skrivRad("Added entry " + std::to_string(nummer) + " '" + *beskrivning + "' to fiscal year " + år->namn + ".");
+        resultat.verifikationer.push_back({std::move(v), år});
+    }
+}

@@ -1,0 +1,251 @@
+// The invoice section of the import through the tool itself: every
+// message it can end with, each leaving the document file byte for byte as
+// it was, and successful runs with their numbering, progress lines and
+// booking entries.
+#include "Fillagring.h"
+#include "Modell/Fakturor/Fakturabok.h"
+#include "Modell/Fakturor/Fakturamall.h"
+#include "Modell/Verifikation.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace fakturabok;
+
+namespace {
+
+struct Utfall {
+    int status;
+    std::string ut;
+    std::string fel;
+};
+
+std::string läsFil(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
+void skrivFil(const fs::path& p, std::string_view innehåll) {
+    std::ofstream(p, std::ios::binary).write(innehåll.data(), static_cast<std::streamsize>(innehåll.size()));
+}
+
+// The ledger of the invoice tests without a ROT/RUT account, with the user
+// templates "Egen" and "M" and, when asked, one sent and one unsent invoice.
+std::unique_ptr<Bokföring> dokument(bool medFakturor) {
+    auto b = bokföring();
+    b->kontoFörROT = nullptr;
+    auto mall = std::make_unique<Fakturamall>();
+    mall->namn = "Egen";
+    b->fakturamallar.push_back(std::move(mall));
+    auto m = std::make_unique<Fakturamall>();
+    m->namn = "M";  // also the code of a built-in template
+    b->fakturamallar.push_back(std::move(m));
+    if (medFakturor) {
+        auto d = ejSkickad(*b);
+        post(*b, *d, "V", "10", "1");
+        d->NumreratObjekt::nummer = "1005";
+        d->ordningstal = 1005;
+        d->sättInbyggdFakturamall(InbyggdFakturamall::Minimal);
+        b->skickadeFakturor.push_back(std::make_unique<Faktura>(*d, std::nullopt));
+        auto e = ejSkickad(*b);
+        e->NumreratObjekt::nummer = "1006";
+        e->ordningstal = 1006;
+        b->ejSkickadeFakturor.push_back(std::move(e));
+    }
+    return b;
+}
+
+class Fakturaimport : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string mall = (fs::temp_directory_path() / "fakturaimport-XXXXXX").string();
+        ASSERT_TRUE(::mkdtemp(mall.data()));
+        katalog = mall;
+        dokumentfil = katalog / "fakturor.bok";
+    }
+    void TearDown() override { fs::remove_all(katalog); }
+
+    void skrivDokument(bool medFakturor) {
+        Bytes data = dokument(medFakturor)->dataMedMellansteg(versionSomSkrivs);
+        skrivFil(dokumentfil, std::string_view(reinterpret_cast<const char*>(data.data()), data.size()));
+    }
+
+    Utfall importera(std::string_view json) {
+        std::string program = KONTOBOK_BINARY, fil = dokumentfil.string();
+        char* argv[] = {program.data(), fil.data(), nullptr};
+        const std::string in = (katalog / "stdin").string(), ut = (katalog / "stdout").string(),
+                          fel = (katalog / "stderr").string();
+        skrivFil(in, json);
+        posix_spawn_file_actions_t åtgärder;
+        posix_spawn_file_actions_init(&åtgärder);
+        posix_spawn_file_actions_addopen(&åtgärder, 0, in.c_str(), O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&åtgärder, 1, ut.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        posix_spawn_file_actions_addopen(&åtgärder, 2, fel.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        pid_t pid;
+        EXPECT_EQ(posix_spawn(&pid, KONTOBOK_BINARY, &åtgärder, nullptr, argv, environ), 0);
+        posix_spawn_file_actions_destroy(&åtgärder);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status));
+        return {WEXITSTATUS(status), läsFil(ut), läsFil(fel)};
+    }
+
+    std::unique_ptr<Bokföring> läsDokument() {
+        std::string data = läsFil(dokumentfil);
+        return Bokföring::från(std::span(reinterpret_cast<const uint8_t*>(data.data()), data.size()));
+    }
+
+    fs::path katalog;
+    fs::path dokumentfil;
+};
+
+// An invoice object with `extra` members before the items.
+std::string faktura(const std::string& extra, const std::string& poster = R"([{"product":"V"}])") {
+    return R"({"recipient":"1","date":"2024-05-02",)" + extra + (extra.empty() ? "" : ",") + R"("items":)" + poster +
+           "}";
+}
+
+std::string fakturor(const std::string& f) { return R"({"invoices":[)" + f + "]}"; }
+
+}  // namespace
+
+TEST_F(Fakturaimport, EveryFailureLeavesTheFileAsItWas) {
+    struct Rad {
+        bool medFakturor;
+        std::string json;
+        std::string fel;
+        std::string ut = "";
+    };
+    const std::string mall = R"("template":"Df")";
+    const std::string rot = R"("skatteavdrag":{"type":"ROT","personnummer1":"19700101-1234","fastighetsbeteckning":"Berga 1:2"})";
+    const std::vector<Rad> rader = {
+        {false, fakturor(R"({"recipient":"99","date":"2024-05-02","template":"Df","items":[]})"),
+         "No customer with number '99'.\n"},
+        {false, fakturor(R"({"date":"2024-05-02","template":"Df","items":[]})"), "No customer for invoice.\n"},
+        {false, fakturor(R"({"recipient":1,"date":"2024-05-02","template":"Df","items":[]})"),
+         "No customer for invoice.\n"},
+        {false, fakturor(R"({"recipient":"1","date":"2024-13-45x","template":"Df","items":[]})"),
+         "No valid invoice date.\n"},
+        {false, fakturor(R"({"recipient":"1","template":"Df","items":[]})"), "No valid invoice date.\n"},
+        {false, fakturor(faktura(R"("template":"Nope")")), "Unknown template 'Nope'.\n"},
+        {false, fakturor(faktura("")), "No template specified and no existing invoice.\n"},
+        {false, fakturor(faktura(mall + R"(,"skatteavdrag":{"type":"rot","personnummer1":"1","fastighetsbeteckning":"2"})")),
+         "Invoice has incorrect ROT/RUT information.\n"},
+        {false, fakturor(faktura(mall + R"(,"skatteavdrag":{"type":"RUT"})")),
+         "Invoice has incorrect ROT/RUT information.\n"},
+        {false,
+         fakturor(faktura(mall + R"(,"skatteavdrag":{"type":"ROT","personnummer1":"1","organisationsnummer":"7"})")),
+         "Invoice has incorrect ROT/RUT information.\n"},
+        {false, fakturor(R"({"recipient":"1","date":"2024-05-02","template":"Df"})"), "Invoice has no items.\n"},
+        {false, fakturor(faktura(mall, "[1]")), "Invoice has no items.\n"},
+        {false, fakturor(faktura(mall, R"([{"product":"ZZ"}])")), "Don't know which product to use.\n"},
+        {false, fakturor(faktura(R"("currency":"EUR",)" + mall)), "Missing exchange rate.\n"},
+        {false, fakturor(faktura(R"("currency":"sek","exchange rate":1,)" + mall)), "Missing exchange rate.\n"},
+        {false, fakturor(faktura(mall, R"([{"product":"V","quantity":"abc"}])")),
+         "Invalid quantity 'abc' in invoice.\n"},
+        {false, fakturor(faktura(mall, R"([{"product":"V","price":"12,50"}])")), "Invalid price '12,50' in invoice.\n"},
+        {false, fakturor(faktura(R"("currency":"EUR","exchange rate":"11.5 kr",)" + mall)),
+         "Invalid exchange rate '11.5 kr' in invoice.\n"},
+        {false, fakturor(faktura(R"("currency":"EUR","exchange rate":"11.5",)" + mall + "," + rot, R"([{"product":"T"}])")),
+         "Invoice has a ROT/RUT deduction but its currency is not SEK.\n"},
+        {false, fakturor(faktura(mall + "," + rot, R"([{"product":"T"}])")),
+         "Could not create entry for invoice 'You need to configure the 'ROT' or 'RUT' account, under Settings / "
+         "ROT & RUT.'.\n"},
+        {false, fakturor(faktura(mall, R"([{"product":"V","price":"1e100","quantity":"1e100"}])")),
+         "Could not create entry for invoice.\n"},
+        // Lines printed before the failure stay printed; nothing is saved.
+        {true,
+         R"({"customers":[{"company":"Ny AB"}],"invoices":[{"date":"2024-05-03","items":[{"product":"V"}]},)" +
+             faktura(mall, R"([{"product":"ZZ"}])") + "]}",
+         "Don't know which product to use.\n", "Added customer Ny AB\nSent invoice 1007 for 112 SEK to Ny AB\n"},
+    };
+    for (const Rad& rad : rader) {
+        skrivDokument(rad.medFakturor);
+        const std::string före = läsFil(dokumentfil);
+        Utfall u = importera(rad.json);
+        EXPECT_EQ(u.status, 1) << rad.json;
+        EXPECT_EQ(u.fel, rad.fel) << rad.json;
+        EXPECT_EQ(u.ut, rad.ut) << rad.json;
+        EXPECT_TRUE(läsFil(dokumentfil) == före) << rad.json;
+    }
+}
+
+TEST_F(Fakturaimport, ImportsNumbersAndBooksInvoices) {
+    skrivDokument(true);
+    const std::string json = R"({"customers":[{"company":"Ny AB","name":"Per"}],"invoices":[)"
+                             // To the run's customer; template copied from the last sent invoice.
+                             R"({"date":"20240503","credit period":10,"our reference":"Kim","tags":"P1 X",)"
+                             R"("discount":"10%","items":[{"product":"T","quantity":"2","price":"100"},)"
+                             R"({"description":"Frakt","price":"49.50","unit":"st","discount":"5%"}]},)"
+                             // Euro, a user template, to a contact of the document by number.
+                             R"({"recipient":"2","date":"2024-05-04","currency":"EUR","exchange rate":"11.5",)"
+                             R"("template":"Egen","rounding":false,"show delivery date":"yes",)"
+                             R"("items":[{"product":"V","price":"10"}]},)"
+                             // A built-in code wins even where a user template has its name.
+                             R"({"recipient":"3","date":"2024-05-05","template":"M","items":[],)"
+                             R"("skatteavdrag":{"type":"RUT","personnummer1":"19700101-1234"}}]})";
+    Utfall u = importera(json);
+    ASSERT_EQ(u.status, 0) << u.fel;
+    EXPECT_EQ(u.fel, "");
+    // 2 × 100 + 49.50 less 5 % = 247.02 (VAT 61.75); less 10 %: 222.31 +
+    // 55.57 = 277.88 → 278. The euro invoice: 10 + 1.20 VAT.
+    EXPECT_EQ(u.ut,
+              "Added customer Ny AB / Per\n"
+              "Sent invoice 1007 for 278 SEK to Ny AB / Per\n"
+              "Sent invoice 1008 for 11.2 EUR to Ola Berg\n"
+              "Sent invoice 1009 for 0 SEK to Ny AB / Per\n");
+
+    auto b = läsDokument();
+    ASSERT_EQ(b->skickadeFakturor.size(), 4u);
+    const Faktura& a = *b->skickadeFakturor[1];
+    EXPECT_EQ(a.nummer(), "1007");
+    EXPECT_EQ(a.mottagare, b->kontakter.back().get());
+    EXPECT_EQ(a.inbyggdFakturamall_, InbyggdFakturamall::Minimal);
+    EXPECT_EQ(a.förfallodatum_, Datum(20240513));
+    EXPECT_EQ(a.vårReferens_, "Kim");
+    EXPECT_EQ(a.rabatt_, tal("0.1"));
+    EXPECT_EQ(a.kostnadsställen.size(), 1u);
+    EXPECT_EQ(a.poster.size(), 2u);
+    EXPECT_EQ(a.poster[1]->artikelnamn(), "Frakt");
+    const Faktura& e = *b->skickadeFakturor[2];
+    EXPECT_EQ(e.valuta_, "EUR");
+    EXPECT_EQ(e.växelkurs, tal("11.5"));
+    EXPECT_EQ(e.lokaltBeloppAttBetala, tal("128.8"));
+    EXPECT_EQ(e.egenFakturamall(), b->fakturamallar.front().get());
+    EXPECT_EQ(e.inbyggdFakturamall_, InbyggdFakturamall::Standard);
+    EXPECT_FALSE(e.leveransdatum_);
+    const Faktura& r = *b->skickadeFakturor[3];
+    EXPECT_EQ(r.inbyggdFakturamall_, InbyggdFakturamall::Minimal);
+    EXPECT_EQ(r.egenFakturamall(), nullptr);
+    EXPECT_TRUE(r.skatteavdrag_.somRut());
+
+    // Each booking entry waits among the pending entries.
+    ASSERT_EQ(b->kommandeVerifikationer.size(), 3u);
+    const Verifikation& v = *b->kommandeVerifikationer[0];
+    EXPECT_EQ(v.namn, "Faktura #1007 skickad");
+    EXPECT_EQ(v.rader.back()->konto->nummer, 1510);
+    EXPECT_EQ(v.rader.back()->ursprungligtBelopp, tal("278"));
+    const Verifikation& ev = *b->kommandeVerifikationer[1];
+    EXPECT_EQ(ev.rader.back()->ursprungligtBelopp, tal("128.8"));
+}
+
+TEST_F(Fakturaimport, TheCashMethodBooksNothing) {
+    auto b = dokument(false);
+    b->metod = Bokföringsmetod::kontantmetoden;
+    Bytes data = b->dataMedMellansteg(versionSomSkrivs);
+    skrivFil(dokumentfil, std::string_view(reinterpret_cast<const char*>(data.data()), data.size()));
+    Utfall u = importera(fakturor(faktura(R"("template":"Df")")));
+    ASSERT_EQ(u.status, 0) << u.fel;
+    EXPECT_EQ(u.ut, "Sent invoice 1 for 112 SEK to Acme AB / Eva Ek\n");
+    auto läst = läsDokument();
+    EXPECT_EQ(läst->skickadeFakturor.size(), 1u);
+    EXPECT_TRUE(läst->kommandeVerifikationer.empty());
+    EXPECT_EQ(läst->skickadeFakturor[0]->metod, Bokföringsmetod::kontantmetoden);
+}

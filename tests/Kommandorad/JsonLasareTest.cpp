@@ -1,0 +1,191 @@
+// The JSON reader against a hand-made corpus of accepted and refused
+// texts, the conversions the import applies to values, and the bounded
+// text form used in messages.
+#include "Kommandorad/JsonLasare.h"
+#include "Kommandorad/JsonTextform.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+
+std::vector<uint8_t> b(std::string_view s) { return {s.begin(), s.end()}; }
+
+std::vector<uint8_t> utf16(std::u16string_view s, bool storÄnde, bool bom) {
+    std::vector<uint8_t> ut;
+    auto enhet = [&](char16_t c) {
+        if (storÄnde) { ut.push_back(c >> 8); ut.push_back(c & 0xFF); }
+        else { ut.push_back(c & 0xFF); ut.push_back(c >> 8); }
+    };
+    if (bom) enhet(0xFEFF);
+    for (char16_t c : s) enhet(c);
+    return ut;
+}
+
+std::vector<uint8_t> utf32(std::u32string_view s, bool storÄnde, bool bom) {
+    std::vector<uint8_t> ut;
+    auto enhet = [&](char32_t c) {
+        for (int i = 0; i < 4; ++i) ut.push_back(storÄnde ? (c >> (24 - 8 * i)) & 0xFF : (c >> (8 * i)) & 0xFF);
+    };
+    if (bom) enhet(0xFEFF);
+    for (char32_t c : s) enhet(c);
+    return ut;
+}
+
+std::string nästlat(size_t djup) { return std::string(djup, '[') + std::string(djup, ']'); }
+
+struct Fall {
+    const char* namn;
+    std::vector<uint8_t> data;
+    bool godtas;
+};
+
+TEST(JsonLasare, CorpusOfAcceptedAndRefusedTexts) {
+    const std::vector<Fall> fall = {
+        {"empty object", b("{}"), true},
+        {"empty array", b("[]"), true},
+        {"white space around", b(" \t\r\n{}\n"), true},
+        {"bare number", b("5"), false},
+        {"bare string", b("\"x\""), false},
+        {"bare literal", b("true"), false},
+        {"nothing", b(""), false},
+        {"only blanks", b("  "), false},
+        {"trailing comma in array", b("[1,]"), false},
+        {"trailing comma in object", b("{\"a\":1,}"), false},
+        {"leading zero", b("[01]"), false},
+        {"fraction without digits", b("[1.]"), false},
+        {"fraction without integer", b("[.5]"), false},
+        {"NaN", b("[NaN]"), false},
+        {"Infinity", b("[Infinity]"), false},
+        {"number out of double range", b("[1e400]"), false},
+        {"tiny number", b("[1e-400]"), true},
+        {"comment", b("// c\n{}"), false},
+        {"content after the value", b("{} x"), false},
+        {"two values", b("{}{}"), false},
+        {"form feed is no white space", b("\f{}"), false},
+        {"raw tab in a string", b("[\"a\tb\"]"), false},
+        {"single quotes", b("['a']"), false},
+        {"unquoted key", b("{a:1}"), false},
+        {"lone high surrogate", b("[\"\\ud800\"]"), false},
+        {"lone low surrogate", b("[\"\\udc00\"]"), false},
+        {"surrogate pair", b("[\"\\ud83d\\ude00\"]"), true},
+        {"escaped NUL", b("[\"\\u0000\"]"), true},
+        {"invalid UTF-8", b("[\"\xff\"]"), false},
+        {"overlong UTF-8", b("[\"\xc0\xaf\"]"), false},
+        {"UTF-8 text", b("[\"r\xc3\xa4kning\"]"), true},
+        {"UTF-8 byte-order mark", b("\xEF\xBB\xBF{}"), true},
+        {"two byte-order marks", b("\xEF\xBB\xBF\xEF\xBB\xBF{}"), false},
+        {"half a byte-order mark", b("\xEF\xBB{}"), false},
+        {"UTF-16LE with mark", utf16(u"{\"a\":\"\u00e5\"}", false, true), true},
+        {"UTF-16BE with mark", utf16(u"[1]", true, true), true},
+        {"UTF-16LE without mark", utf16(u"{}", false, false), true},
+        {"UTF-16BE without mark", utf16(u"[\"\U0001F600\"]", true, false), true},
+        {"UTF-16 odd length", [] { auto v = utf16(u"[1]", false, true); v.push_back('x'); return v; }(), false},
+        {"UTF-16 lone surrogate", utf16(u"[\"\xd800\"]", false, true), false},
+        {"UTF-32LE with mark", utf32(U"{}", false, true), true},
+        {"UTF-32BE without mark", utf32(U"[\"\U0001F600\"]", true, false), true},
+        {"UTF-32 beyond Unicode", [] { auto v = utf32(U"[\"", true, false); v.insert(v.end(), {0, 0x11, 0, 0}); auto e = utf32(U"\"]", true, false); v.insert(v.end(), e.begin(), e.end()); return v; }(), false},
+        {"512 levels", b(nästlat(512)), true},
+        {"513 levels", b(nästlat(513)), false},
+        {"a million levels", b(nästlat(1'000'000)), false},
+    };
+    for (const auto& f : fall) {
+        EXPECT_EQ(läsJson(f.data).has_value(), f.godtas) << f.namn;
+    }
+}
+
+TEST(JsonLasare, TextIsDecodedFromEveryEncoding) {
+    auto v = läsJson(utf16(u"{\"k\":\"\u00e5\U0001F600\"}", false, true));
+    ASSERT_TRUE(v);
+    ASSERT_TRUE(v->medlem("k") && v->medlem("k")->text());
+    EXPECT_EQ(*v->medlem("k")->text(), "\xc3\xa5\xf0\x9f\x98\x80");
+    auto w = läsJson(b("[\"a\\u0000b\"]"));
+    ASSERT_TRUE(w);
+    EXPECT_EQ(*w->element()[0].text(), std::string("a\0b", 3));
+}
+
+TEST(JsonLasare, LastOfEqualKeysWins) {
+    auto v = läsJson(b("{\"a\":1,\"b\":2,\"a\":3}"));
+    ASSERT_TRUE(v);
+    ASSERT_EQ(v->medlemmar().size(), 2u);
+    EXPECT_EQ(v->medlem("a")->heltal(), 3);
+    EXPECT_EQ(v->medlem("b")->heltal(), 2);
+}
+
+TEST(JsonLasare, IntegersAreExact) {
+    const int64_t max = std::numeric_limits<int64_t>::max(), min = std::numeric_limits<int64_t>::min();
+    const std::vector<std::pair<const char*, std::optional<int64_t>>> fall = {
+        {"1930", 1930},
+        {"1930.0", 1930},
+        {"1930.5", std::nullopt},
+        {"1.93e3", 1930},
+        {"1.93E+3", 1930},
+        {"193000e-2", 1930},
+        {"193001e-2", std::nullopt},
+        {"-0", 0},
+        {"-0.0", 0},
+        {"0e999999999999999999999", 0},
+        {"9223372036854775807", max},
+        {"9223372036854775807.0", max},
+        {"9.223372036854775807e18", max},
+        {"9223372036854775808", std::nullopt},
+        {"9.223372036854775808e18", std::nullopt},
+        {"-9223372036854775808", min},
+        {"-9223372036854775809", std::nullopt},
+        {"1e19", std::nullopt},
+        {"1e18", 1'000'000'000'000'000'000},
+        {"100000000000000000000e-2", 1'000'000'000'000'000'000},
+        {"1e-400", std::nullopt},
+        {"0.1", std::nullopt},
+    };
+    for (const auto& [text, väntat] : fall) {
+        // Through the parser, so the number keeps the text it was read with.
+        auto v = läsJson(b(std::string("[") + text + "]"));
+        ASSERT_TRUE(v) << text;
+        EXPECT_EQ(v->element()[0].heltal(), väntat) << text;
+    }
+    // Beyond what the parser lets through, the conversion still decides.
+    EXPECT_EQ(heltalFrånJsonTal("1e999999999999999999"), std::nullopt);
+    EXPECT_EQ(heltalFrånJsonTal("-1e999999999999999999"), std::nullopt);
+}
+
+TEST(JsonLasare, ConversionsRefuseOtherTypes) {
+    auto v = läsJson(b(R"({"s":"1930","t":true,"f":false,"one":1,"zero":0.0,"two":2,"n":null,"a":[{}],"m":[{},1]})"));
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->medlem("s")->heltal(), std::nullopt);
+    EXPECT_EQ(v->medlem("t")->heltal(), std::nullopt);
+    EXPECT_EQ(v->medlem("t")->boolesk(), true);
+    EXPECT_EQ(v->medlem("f")->boolesk(), false);
+    EXPECT_EQ(v->medlem("one")->boolesk(), true);
+    EXPECT_EQ(v->medlem("zero")->boolesk(), false);
+    EXPECT_EQ(v->medlem("two")->boolesk(), std::nullopt);
+    EXPECT_EQ(v->medlem("s")->boolesk(), std::nullopt);
+    EXPECT_EQ(v->medlem("n")->text(), nullptr);
+    EXPECT_EQ(v->medlem("one")->text(), nullptr);
+    EXPECT_NE(v->medlem("a")->listaAvObjekt(), nullptr);
+    EXPECT_EQ(v->medlem("m")->listaAvObjekt(), nullptr);
+    EXPECT_EQ(v->medlem("saknas"), nullptr);
+}
+
+TEST(JsonTextform, IsCompactAndBounded) {
+    auto v = läsJson(b(R"({"b":[1.50,true,null],"a":"x\n\"y\""})"));
+    ASSERT_TRUE(v);
+    EXPECT_EQ(jsonTextform(*v), R"({"a":"x\n\"y\"","b":[1.50,true,null]})");
+
+    auto djup = läsJson(b(nästlat(512)));
+    ASSERT_TRUE(djup);
+    EXPECT_EQ(jsonTextform(*djup, {.djup = 3, .längd = 1000}), "[[[[\u2026]]]]");
+
+    auto lång = läsJson(b("[\"" + std::string(5000, 'x') + "\"]"));
+    ASSERT_TRUE(lång);
+    std::string t = jsonTextform(*lång, {.djup = 6, .längd = 100});
+    EXPECT_EQ(t, "[\"" + std::string(98, 'x') + "\u2026");
+
+    // A cut never splits a character.
+    auto å = läsJson(b("[\"" + std::string(10, 'x') + "\xc3\xa5\xc3\xa5\"]"));
+    std::string s = jsonTextform(*å, {.djup = 6, .längd = 13});
+    EXPECT_EQ(s, "[\"" + std::string(10, 'x') + "\u2026");
+}
+
+}  // namespace

@@ -1,0 +1,47 @@
+// The payment codes of an unsent invoice, read back as a scanner would.
+#include "Modell/Fakturor/EjSkickadFaktura.h"
+#include "Modell/Fakturor/FinsktReferensnummer.h"
+
+#include <gtest/gtest.h>
+
+#include "Fakturaprov.h"
+#include "Streckkodslasare.h"
+
+using fakturaprov::D;
+using fakturaprov::post;
+
+TEST(Betalkoder, QrCodeOfAnUnsentInvoiceCarriesItsAmountsAndTheLedgersGiro) {
+    fakturaprov::Bok b;
+    b.bok->namn = "Firma";
+    b.bok->bankgiro = "123-4567";
+    Artikel& a25 = b.artikel("1", 0);
+    Artikel& a12 = b.artikel("2", 1);
+    auto f = b.faktura();
+    f->NumreratObjekt::nummer = "1007";
+    f->sättFakturadatum(Datum(20240131));
+    f->sättBetalningsfrist(30);
+    post(*f, "100", "1", &a25);
+    post(*f, "50", "1", &a12);
+
+    auto text = testhjalp::avkoda(f->qrkodMedBokföring(*b.bok), "ejskickad-qr");
+    ASSERT_TRUE(text);
+    for (const char* del : {"\"idt\":\"20240131\"", "\"ddt\":\"20240301\"", "\"iref\":\"1007\"", "\"due\":181",
+                            "\"vat\":31", "\"pt\":\"BG\"", "\"acc\":\"123-4567\"", "\"vh\":100", "\"vm\":50"})
+        EXPECT_NE(text->find(del), std::string::npos) << del << " in " << *text;
+}
+
+TEST(Betalkoder, FinnishReferenceAndBarcodeUseTheInvoicesNumberAmountAndDueDate) {
+    fakturaprov::Bok b;
+    Artikel& a = b.artikel("1", 0);
+    auto f = b.faktura();
+    f->NumreratObjekt::nummer = "1007";
+    f->sättFakturadatum(Datum(20240131));
+    f->sättBetalningsfrist(14);
+    post(*f, "100", "1", &a);
+    EXPECT_EQ(f->finsktReferensnummer(), finsktReferensnummerBaseratPåNummer("1007"));
+    const char* iban = "FI2112345600000785";
+    EXPECT_EQ(f->finskStreckkodssträngMedIBAN(iban),
+              streckkodssträngMedIBAN(iban, D("125"), "1007", Datum(20240214)));
+    EXPECT_EQ(testhjalp::avkoda(f->finskStreckkodsbildMedIban(iban), "ejskickad-streckkod"),
+              f->finskStreckkodssträngMedIBAN(iban));
+}
