@@ -27,7 +27,6 @@ const char* JSONImportfel::meddelande(Fall fall) {
     case Fall::växelkursSaknas: return "Missing exchange rate.";
     case Fall::verifikationKundeInteSkapasFörFaktura: return "Could not create entry for invoice.";
     case Fall::nummerTarSlut: return "No number is left for '%@'.";
-    case Fall::fakturaimportSaknas: return "Invoice import is not supported yet.";
     case Fall::ogiltigtTalIFaktura: return "Invalid %@ '%@' in invoice.";
     case Fall::skatteavdragIAnnanValuta: return "Invoice has a ROT/RUT deduction but its currency is not SEK.";
     }

@@ -36,8 +36,6 @@ public:
         // The numbers of an entry's year or of the contacts have run out
         // (the highest number is the greatest 64-bit integer).
         nummerTarSlut,
-        // This build cannot make sent invoices.
-        fakturaimportSaknas,
         // An invoice's "quantity", "price" or "exchange rate" is not wholly
         // a number (the key, then the text).
         ogiltigtTalIFaktura,

@@ -25,3 +25,52 @@ TEST(Datum, ArithmeticCrossesMonthsYearsAndLeapDays) {
     EXPECT_TRUE(Datum(20240229).ärGiltigt());
     EXPECT_FALSE(Datum(20230229).ärGiltigt());
 }
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+
+namespace {
+// Every day from 1900 to 2100 with its neighbours, a month and a year on,
+// and seven years back, as Python's datetime computes them.
+const char* kPythonDagar = R"PY(
+import datetime
+d = datetime.date(1900, 1, 1)
+end = datetime.date(2100, 12, 31)
+one = datetime.timedelta(days=1)
+def n(x): return x.year * 10000 + x.month * 100 + x.day
+def seven(x):
+    try: return x.replace(year=x.year - 7)
+    except ValueError: return x.replace(year=x.year - 7, day=28)
+out = []
+while d <= end:
+    out.append("%d %d %d %d %d %d" % (n(d), n(d + one), n(d - one), n(d + datetime.timedelta(days=30)),
+                                      n(d - datetime.timedelta(days=365)), n(seven(d))))
+    d += one
+print("\n".join(out))
+)PY";
+}  // namespace
+
+TEST(Datum, ArithmeticAgreesWithPythonForEveryDayFrom1900To2100) {
+    std::string kommando = "python3 -c '" + std::string(kPythonDagar) + "'";
+    FILE* rör = popen(kommando.c_str(), "r");
+    ASSERT_NE(rör, nullptr);
+    std::string text;
+    char buf[65536];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, rör)) > 0) text.append(buf, n);
+    ASSERT_EQ(pclose(rör), 0);
+
+    std::istringstream rader(text);
+    int64_t dag, nästa, föregående, månadSenare, årTidigare, sjuÅr;
+    int antal = 0, fel = 0;
+    while (rader >> dag >> nästa >> föregående >> månadSenare >> årTidigare >> sjuÅr) {
+        Datum d(dag);
+        bool rätt = d.ärGiltigt() && (d + 1).d == nästa && (d + -1).d == föregående && (d + 30).d == månadSenare &&
+                    (d + -365).d == årTidigare && d.sjuÅrTidigare().d == sjuÅr;
+        if (!rätt && ++fel <= 5) ADD_FAILURE() << "disagrees on " << dag;
+        ++antal;
+    }
+    EXPECT_EQ(antal, 73414);
+    EXPECT_EQ(fel, 0);
+}

@@ -53,5 +53,7 @@ private:
     mutable std::string what_;
 };
 
-// Where users send documents that the program could not book.
-inline constexpr const char* supportadress = "support@kontobok.se";
+// Where users send documents that the program could not book. No support
+// mailbox exists for this tool, so the message points at the documentation
+// instead of naming an address nobody reads.
+inline constexpr const char* supportadress = "the support address in the program's documentation";
