@@ -87,8 +87,8 @@ void Utström::writeDecimalNumber(const std::optional<Decimal>& d) {
 
 Affärskontakt* Referenser::kontaktMedNummer(const std::string& nummer) const {
     if (!kontakter_) return nullptr;
-    if (auto ordningstal = NumreratObjekt::försökOrdningstalFrånNummer(nummer))
-        if (auto* k = kontakt(*ordningstal)) return k;
     auto it = kontakterPåNummer_.find(nummer);
-    return it == kontakterPåNummer_.end() ? nullptr : it->second;
+    if (it != kontakterPåNummer_.end()) return it->second;
+    if (auto ordningstal = NumreratObjekt::försökOrdningstalFrånNummer(nummer)) return kontakt(*ordningstal);
+    return nullptr;
 }

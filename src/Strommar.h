@@ -134,9 +134,11 @@ public:
     }
     Artikel* artikel(const std::string& nummer) const { return hitta(artiklar_, nummer); }
     Affärskontakt* kontakt(int64_t ordningstal) const { return hitta(kontakter_, ordningstal); }
-    // The contact that a record names by number text: by the ordinal derived
-    // from the text, else by the text itself, so that a document whose
-    // stored ordinals disagree with our derivation still resolves.
+    // The contact that a record names by number text: the first contact
+    // with exactly that number, else the one whose stored ordinal is the
+    // ordinal of the text. The exact text goes first so that a reference
+    // never moves to another contact that merely shares its ordinal ("12"
+    // and "K12"), which would change the document on every save.
     Affärskontakt* kontaktMedNummer(const std::string& nummer) const;
 
 private:

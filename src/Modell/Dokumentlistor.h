@@ -16,12 +16,6 @@
 #include <unordered_set>
 #include <vector>
 
-// A document that holds records this build cannot read yet.
-class OstöddDokumentdel : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
 class Bokföringsbas;
 class Bokföring;
 class Affärskontakt;
