@@ -12,6 +12,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -34,6 +35,13 @@ public:
     std::string string();
     std::optional<Bytes> optionalData();
     Bytes data();
+    // A byte block that must be present, left in place: valid until the
+    // stream's bytes go away. Fails as `data` does.
+    std::span<const uint8_t> dataInPlace() {
+        auto del = optionalBlock();
+        if (!del) throwMissingData();
+        return *del;
+    }
     std::optional<Decimal> optionalDecimalNumber();
     // A decimal that must be present (flag byte other than 1 is an error).
     Decimal decimalNumber();
@@ -63,6 +71,7 @@ private:
         if (längd < 0 || static_cast<uint64_t>(längd) > remaining()) throwLength(längd);
         return take(static_cast<size_t>(längd));
     }
+    [[noreturn]] static void throwMissingData();
     [[noreturn]] void throwCount(int64_t antal) const;
     [[noreturn]] void throwLength(int64_t längd) const;
 };
@@ -93,11 +102,16 @@ public:
         // look their account up here hundreds of thousands of times.
         std::stable_sort(konton_->begin(), konton_->end(),
                          [](const auto& a, const auto& b) { return a.first < b.first; });
+        byggKontotabell();
     }
     template <class L>
     void sättKostnadsställen(const L& kostnadsställen) {
         kostnadsställen_.emplace();
-        for (const auto& k : kostnadsställen) kostnadsställen_->emplace(std::pair(k->dimensionsnummer, k->nummer), &*k);
+        for (const auto& k : kostnadsställen) kostnadsställen_->push_back({k->dimensionsnummer, k->nummer, &*k});
+        // Sorted like the accounts, the first in list order first among
+        // equals, so that a reference is found without building a key.
+        std::stable_sort(kostnadsställen_->begin(), kostnadsställen_->end(),
+                         [](const auto& a, const auto& b) { return a.före(b.dimension, b.nummer); });
     }
     template <class L>
     void sättArtiklar(const L& artiklar) {
@@ -124,13 +138,22 @@ public:
     // Lookups give null when the table is not given or holds no match.
     Konto* konto(int64_t nummer) const {
         if (!konton_) return nullptr;
+        if (harKontotabell_) {
+            // Outside the table's span there is no account with the number.
+            uint64_t plats = static_cast<uint64_t>(nummer) - static_cast<uint64_t>(kontotabellensFörsta_);
+            return plats < kontotabell_.size() ? kontotabell_[plats] : nullptr;
+        }
         auto it = std::lower_bound(konton_->begin(), konton_->end(), nummer,
                                    [](const auto& par, int64_t n) { return par.first < n; });
         return it != konton_->end() && it->first == nummer ? it->second : nullptr;
     }
     // The first cost centre in list order with this dimension and number.
-    Kostnadsställe* kostnadsställe(int64_t dimension, const std::string& nummer) const {
-        return hitta(kostnadsställen_, std::pair(dimension, nummer));
+    Kostnadsställe* kostnadsställe(int64_t dimension, std::string_view nummer) const {
+        if (!kostnadsställen_) return nullptr;
+        auto it = std::partition_point(kostnadsställen_->begin(), kostnadsställen_->end(),
+                                       [&](const KostnadsställePlats& p) { return p.före(dimension, nummer); });
+        return it != kostnadsställen_->end() && it->dimension == dimension && it->nummer == nummer ? it->ställe
+                                                                                                  : nullptr;
     }
     Artikel* artikel(const std::string& nummer) const { return hitta(artiklar_, nummer); }
     Affärskontakt* kontakt(int64_t ordningstal) const { return hitta(kontakter_, ordningstal); }
@@ -142,11 +165,16 @@ public:
     Affärskontakt* kontaktMedNummer(const std::string& nummer) const;
 
 private:
-    struct ParHash {
-        size_t operator()(const std::pair<int64_t, std::string>& p) const noexcept {
-            return std::hash<std::string>{}(p.second) * 31 + std::hash<int64_t>{}(p.first);
-        }
+    struct KostnadsställePlats {
+        int64_t dimension;
+        std::string nummer;
+        Kostnadsställe* ställe;
+        bool före(int64_t d, std::string_view n) const { return dimension != d ? dimension < d : nummer < n; }
     };
+    // Rows look their account up hundreds of thousands of times while a
+    // document is read; when the numbers span a modest range, a table
+    // indexed by number answers without a search.
+    void byggKontotabell();
     template <class M, class K>
     static auto hitta(const std::optional<M>& tabell, const K& nyckel) -> typename M::mapped_type {
         if (!tabell) return nullptr;
@@ -155,7 +183,10 @@ private:
     }
 
     std::optional<std::vector<std::pair<int64_t, Konto*>>> konton_;
-    std::optional<std::unordered_map<std::pair<int64_t, std::string>, Kostnadsställe*, ParHash>> kostnadsställen_;
+    bool harKontotabell_ = false;
+    int64_t kontotabellensFörsta_ = 0;
+    std::vector<Konto*> kontotabell_;  // the first account with number kontotabellensFörsta_ + i, or null
+    std::optional<std::vector<KostnadsställePlats>> kostnadsställen_;
     std::optional<std::unordered_map<std::string, Artikel*>> artiklar_;
     std::optional<std::unordered_map<int64_t, Affärskontakt*>> kontakter_;
     std::unordered_map<std::string, Affärskontakt*> kontakterPåNummer_;

@@ -2,6 +2,9 @@
 
 #include "Plattform/UnicodeText.h"
 
+#include <algorithm>
+#include <string_view>
+
 Kostnadsställe::Kostnadsställe(int64_t dimension, std::string nummer, std::optional<std::string> namn)
     : namn(std::move(namn)), dimensionsnummer(dimension) {
     this->ordningstal = försökOrdningstalFrånNummer(nummer).value_or(0);
@@ -27,12 +30,14 @@ std::vector<Kostnadsställe*> Kostnadsställe::läsInReferenserTillKostnadsstäl
                                                                                 Inström& iStröm) {
     std::vector<Kostnadsställe*> resultat;
     int64_t antal = iStröm.listCount();
+    // Rows name a cost centre or two; the count is not trusted further.
+    if (antal > 0) resultat.reserve(static_cast<size_t>(std::min<int64_t>(antal, 8)));
     for (int64_t i = 0; i < antal; ++i) {
         int64_t dimension = iStröm.int64();
-        Bytes nummer = iStröm.data();
+        auto nummer = iStröm.dataInPlace();
         if (!isValidUtf8(nummer)) throw FormatError("a cost-centre reference is not valid UTF-8");
-        if (auto* k = kostnadsställen.kostnadsställe(dimension, std::string(nummer.begin(), nummer.end())))
-            resultat.push_back(k);
+        std::string_view text(reinterpret_cast<const char*>(nummer.data()), nummer.size());
+        if (auto* k = kostnadsställen.kostnadsställe(dimension, text)) resultat.push_back(k);
     }
     return resultat;
 }
