@@ -2,8 +2,10 @@
 // Byte blocks and the bounded memory streams that the document body is
 // written to and read from. These know nothing of records; the record
 // primitives live in Strommar.h.
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -38,7 +40,12 @@ public:
     int64_t i64() {
         const uint8_t* b = take(8).data();
         uint64_t v = 0;
-        for (int i = 7; i >= 0; --i) v = v << 8 | b[i];
+        if constexpr (std::endian::native == std::endian::little) {
+            // One load: the compiler does not fold the byte loop into one.
+            std::memcpy(&v, b, 8);
+        } else {
+            for (int i = 7; i >= 0; --i) v = v << 8 | b[i];
+        }
         return static_cast<int64_t>(v);
     }
     double f64();
