@@ -32,11 +32,12 @@ Bytes Inström::data() {
     return Bytes(del.begin(), del.end());
 }
 
+void Inström::throwInvalidUtf8() { throw FormatError("a stored text is not valid UTF-8"); }
+
 std::optional<std::string> Inström::optionalString() {
-    auto d = optionalBlock();
-    if (!d) return std::nullopt;
-    if (!isValidUtf8(*d)) throw FormatError("a stored text is not valid UTF-8");
-    return std::string(reinterpret_cast<const char*>(d->data()), d->size());
+    std::optional<std::string> text;
+    optionalStringInto(text);
+    return text;
 }
 
 std::string Inström::string() {

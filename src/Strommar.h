@@ -31,6 +31,17 @@ public:
     // 0 false, 1 true, 2 none; any other byte false.
     std::optional<bool> optionalBool();
     std::optional<std::string> optionalString();
+    // The same, read straight into `ut` (which is replaced or emptied):
+    // readers of many records skip a temporary per text this way.
+    void optionalStringInto(std::optional<std::string>& ut) {
+        auto d = optionalBlock();
+        if (!d) {
+            ut.reset();
+            return;
+        }
+        if (!isValidUtf8(*d)) throwInvalidUtf8();
+        ut.emplace(reinterpret_cast<const char*>(d->data()), d->size());
+    }
     // A string that must be present (a stored -1 is a format error).
     std::string string();
     std::optional<Bytes> optionalData();
@@ -72,6 +83,7 @@ private:
         return take(static_cast<size_t>(längd));
     }
     [[noreturn]] static void throwMissingData();
+    [[noreturn]] static void throwInvalidUtf8();
     [[noreturn]] void throwCount(int64_t antal) const;
     [[noreturn]] void throwLength(int64_t längd) const;
 };

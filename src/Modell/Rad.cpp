@@ -26,15 +26,15 @@ Rad::Rad(Inström& ström, const Referenser& ref) {
     auto belopp = ström.optionalDecimalNumber();
     if (!belopp) throw SkadatDokument("Belopp för rad saknas");
     ursprungligtBelopp = *belopp;
-    tillagdAv = ström.optionalString();
+    ström.optionalStringInto(tillagdAv);
     tillagdDatum = ström.optionalDatum();
-    borttagenAv = ström.optionalString();
+    ström.optionalStringInto(borttagenAv);
     borttagenDatum = ström.optionalDatum();
     int64_t typkod = ström.int64();
     auto typ = frånKod<Försäljningstyp>(typkod);
     if (!typ) throw SkadatDokument("Okänd försäljningstyp " + std::to_string(typkod));
     försäljningstyp = *typ;
-    utdragshash = ström.optionalString();
+    ström.optionalStringInto(utdragshash);
     kostnadsställen = Kostnadsställe::läsInReferenserTillKostnadsställen(ref, ström);
     ström.int64();  // closing word
 }

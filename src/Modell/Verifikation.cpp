@@ -75,14 +75,14 @@ Verifikation::Verifikation(Inström& ström, const Referenser& ref) {
     datum = Datum(ström.int64());
     // Codes outside the table are read as the unknown kind.
     typ = frånKod<Verifikationstyp>(ström.int64()).value_or(Verifikationstyp::okänd);
-    kommentar = ström.optionalString();
-    fakturanummer = ström.optionalString();
-    leverantörsfakturanummer = ström.optionalString();
-    momsregistreringsnummer = ström.optionalString();
+    ström.optionalStringInto(kommentar);
+    ström.optionalStringInto(fakturanummer);
+    ström.optionalStringInto(leverantörsfakturanummer);
+    ström.optionalStringInto(momsregistreringsnummer);
     bildURL = ström.optionalData();
     bildobjekt = ström.optionalData();
     bildbokmärke = ström.optionalData();
-    utdrag = ström.optionalString();
+    ström.optionalStringInto(utdrag);
     läsInLista(ström, rader, ref);
     // The registration date, when there is one, takes the place of the
     // closing word and is followed by it.
