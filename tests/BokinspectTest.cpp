@@ -61,3 +61,26 @@ TEST_F(Bokinspect, FinnishBarcodeOfASentInvoiceDecodes) {
     EXPECT_NE(fel.status, 0);
     EXPECT_EQ(fel.ut + fel.fel, "bokinspect: The IBAN appears to be of incorrect length for SEPA barcodes.\n");
 }
+
+TEST_F(Bokinspect, LzfseCommandsReproduceTheReferenceStreams) {
+    const fs::path data = fs::path(KONTOBOK_SHARED_DIR) / "testdata" / "lzfse";
+    if (!fs::exists(data)) GTEST_SKIP() << "no reference streams";
+    for (const char* namn : {"s05", "s11"}) {
+        fs::path in, ström;
+        for (const auto& f : fs::directory_iterator(data)) {
+            const std::string fil = f.path().filename().string();
+            if (fil.rfind(namn, 0) != 0) continue;
+            if (f.path().extension() == ".bin") in = f.path();
+            if (fil.ends_with(".lzfse") && fil.find("cap-plus") == std::string::npos) ström = f.path();
+        }
+        ASSERT_FALSE(in.empty() || ström.empty()) << namn;
+        const fs::path avkodad = katalog / "avkodad", kodad = katalog / "kodad", igen = katalog / "igen";
+        ASSERT_EQ(inspektera({"lzfse-decode", ström.string(), avkodad.string()}).status, 0);
+        EXPECT_TRUE(läsFil(avkodad) == läsFil(in)) << namn;
+        ASSERT_EQ(inspektera({"lzfse-encode", in.string(), kodad.string()}).status, 0);
+        ASSERT_EQ(inspektera({"lzfse-decode", kodad.string(), igen.string()}).status, 0);
+        EXPECT_TRUE(läsFil(igen) == läsFil(in)) << namn;
+    }
+    EXPECT_NE(inspektera({"lzfse-decode", dokument.string(), (katalog / "x").string()}).status, 0)
+        << "a .bok file is not a bare stream";
+}
