@@ -1,5 +1,7 @@
 #include "Installningar.h"
 
+#include "Modell/ValutaformatPaFakturor.h"
+
 namespace {
 
 constexpr const char* kNycklar[] = {
@@ -8,13 +10,6 @@ constexpr const char* kNycklar[] = {
 };
 
 std::string nyckel(GlobalInställning i) { return rawValue(i); }
-
-// The code of the chosen invoice currency format: a stored value outside
-// 0 to 2 counts as the first format.
-int64_t valtValutaformat(const Användarinställningar& inställningar) {
-    int64_t v = inställningar.heltal(nyckel(GlobalInställning::valutaformatPåFakturor));
-    return v >= 0 && v <= 2 ? v : 0;
-}
 
 }  // namespace
 
@@ -48,7 +43,7 @@ void Installningar::uppdatera() {
     sätt(kryssrutaFörDagensDatum, inställningar_.boolVärde(nyckel(GlobalInställning::fakturadatumTillDagens)));
     sätt(kryssrutaFörUtskrift, inställningar_.boolVärde(nyckel(GlobalInställning::skrivUtEfterSkickning)));
     sätt(kryssrutaFörAutocomplete, !inställningar_.boolVärde(nyckel(GlobalInställning::ingenAutokomplettering)));
-    int64_t valuta = valtValutaformat(inställningar_);
+    int64_t valuta = kod(valutaformatPåFakturor::valt(inställningar_));
     for (Knapp* k : {knappFörKortValuta, knappFörLångValuta, knappFörIngenValuta}) sätt(k, k && k->tagg == valuta);
     if (sliderFörMarginal)
         sliderFörMarginal->värde = static_cast<float>(inställningar_.flyttal(nyckel(GlobalInställning::marginalFörC5)));
@@ -103,7 +98,7 @@ void Installningar::hämtaPoster(const Knapp&) {
 }
 
 void Installningar::sättValutaformatPåFakturor(const Knapp& avsändare) {
-    if (avsändare.tagg == valtValutaformat(inställningar_)) return;
+    if (avsändare.tagg == kod(valutaformatPåFakturor::valt(inställningar_))) return;
     inställningar_.sätt(nyckel(GlobalInställning::valutaformatPåFakturor), avsändare.tagg);
     notifiera();
 }

@@ -3,42 +3,23 @@
 #include "Fillagring.h"
 #include "Modell/Fakturor/Fakturabok.h"
 #include "Plattform/Filer.h"
+#include "Programkorning.h"
+#include "Streckkodslasare.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <unistd.h>
-
 namespace fs = std::filesystem;
 using namespace fakturabok;
+using namespace testhjalp;
 
 namespace {
 
-std::string kör(const std::string& kommando, int& status) {
-    FILE* rör = ::popen(kommando.c_str(), "r");
-    std::string ut;
-    char buf[4096];
-    for (size_t n; rör && (n = std::fread(buf, 1, sizeof buf, rör)) > 0;) ut.append(buf, n);
-    status = rör ? ::pclose(rör) : -1;
-    return ut;
-}
-
-std::string avkoda(const fs::path& png) {
-    int status = 0;
-    std::string ut = kör("zbarimg --raw -q '" + png.string() + "' 2>/dev/null", status);
-    if (!ut.empty() && ut.back() == '\n') ut.pop_back();
-    return ut;
-}
-
-class Bokinspect : public ::testing::Test {
+class Bokinspect : public MedTillfälligKatalog {
 protected:
     void SetUp() override {
         program = fs::path(KONTOBOK_BINARY).parent_path() / "bokinspect";
         if (!fs::exists(program)) GTEST_SKIP() << "bokinspect is not built";
-        katalog = fs::temp_directory_path() / ("bokinspect-" + std::to_string(::getpid()));
-        fs::create_directories(katalog);
+        MedTillfälligKatalog::SetUp();
         auto b = bokföring();
         b->bankgiro = "123-4567";
         auto d = ejSkickad(*b);
@@ -49,43 +30,57 @@ protected:
         dokument = katalog / "koder.bok";
         writeFileSafely(dokument, b->dataMedMellansteg(versionSomSkrivs));
     }
-    void TearDown() override {
-        if (!katalog.empty()) fs::remove_all(katalog);
-    }
+    Körning inspektera(const std::vector<std::string>& argument) { return körProgram(program.string(), argument); }
 
-    std::string inspektera(const std::string& argument, int& status) {
-        return kör("'" + program.string() + "' " + argument + " 2>&1", status);
-    }
-
-    fs::path program, katalog, dokument;
+    fs::path program, dokument;
 };
 
 }  // namespace
 
 TEST_F(Bokinspect, QrCodeOfASentInvoiceDecodes) {
     const fs::path png = katalog / "qr.png";
-    int status = 0;
-    inspektera("qr '" + dokument.string() + "' 1005 '" + png.string() + "'", status);
-    ASSERT_EQ(status, 0);
-    EXPECT_EQ(avkoda(png),
+    ASSERT_EQ(inspektera({"qr", dokument.string(), "1005", png.string()}).status, 0);
+    EXPECT_EQ(avkodaFil(png),
               R"({"uqr":2,"tp":1,"idt":"20240502","ddt":"20240601","cur":"SEK","iref":"1005","cid":"556000-0000",)"
               R"("cc":"se","nme":"Fakturor AB","due":11,"vat":1.2,"pt":"BG","acc":"123-4567","vm":10})");
-    std::string fel = inspektera("qr '" + dokument.string() + "' 999 '" + png.string() + "'", status);
-    EXPECT_NE(status, 0);
-    EXPECT_EQ(fel, "bokinspect: no sent invoice has the number \"999\"\n");
+    Körning fel = inspektera({"qr", dokument.string(), "999", png.string()});
+    EXPECT_NE(fel.status, 0);
+    EXPECT_EQ(fel.ut + fel.fel, "bokinspect: no sent invoice has the number \"999\"\n");
 }
 
 TEST_F(Bokinspect, FinnishBarcodeOfASentInvoiceDecodes) {
     const fs::path png = katalog / "fi.png";
-    int status = 0;
-    std::string ut = inspektera("fi-barcode '" + dokument.string() + "' 1005 'FI21 1234 5600 0007 85' '" + png.string() + "'",
-                                status);
-    ASSERT_EQ(status, 0) << ut;
+    Körning k = inspektera({"fi-barcode", dokument.string(), "1005", "FI21 1234 5600 0007 85", png.string()});
+    const std::string ut = k.ut + k.fel;
+    ASSERT_EQ(k.status, 0) << ut;
     // Reference 1005 with its 7-3-1 check digit 8; 11.00 euros; due 2024-06-01.
     const std::string streckkod = "4211234560000078500001100000000000000000000100582406" "01";
     EXPECT_EQ(ut.substr(0, ut.find("wrote")), "barcode: " + streckkod + "\nreference: 10058\n");
-    EXPECT_EQ(avkoda(png), streckkod);
-    std::string fel = inspektera("fi-barcode '" + dokument.string() + "' 1005 FI21 '" + png.string() + "'", status);
-    EXPECT_NE(status, 0);
-    EXPECT_EQ(fel, "bokinspect: The IBAN appears to be of incorrect length for SEPA barcodes.\n");
+    EXPECT_EQ(avkodaFil(png), streckkod);
+    Körning fel = inspektera({"fi-barcode", dokument.string(), "1005", "FI21", png.string()});
+    EXPECT_NE(fel.status, 0);
+    EXPECT_EQ(fel.ut + fel.fel, "bokinspect: The IBAN appears to be of incorrect length for SEPA barcodes.\n");
+}
+
+TEST_F(Bokinspect, LzfseCommandsReproduceTheReferenceStreams) {
+    const fs::path data = fs::path(KONTOBOK_SHARED_DIR) / "testdata" / "lzfse";
+    if (!fs::exists(data)) GTEST_SKIP() << "no reference streams";
+    for (const char* namn : {"s05", "s11"}) {
+        fs::path in, ström;
+        for (const auto& f : fs::directory_iterator(data)) {
+            const std::string fil = f.path().filename().string();
+            if (fil.rfind(namn, 0) != 0) continue;
+            if (f.path().extension() == ".bin") in = f.path();
+            if (fil.ends_with(".lzfse") && fil.find("cap-plus") == std::string::npos) ström = f.path();
+        }
+        ASSERT_FALSE(in.empty() || ström.empty()) << namn;
+        const fs::path avkodad = katalog / "avkodad", kodad = katalog / "kodad", igen = katalog / "igen";
+        ASSERT_EQ(inspektera({"lzfse-decode", ström.string(), avkodad.string()}).status, 0);
+        EXPECT_TRUE(läsFil(avkodad) == läsFil(in)) << namn;
+        ASSERT_EQ(inspektera({"lzfse-encode", in.string(), kodad.string()}).status, 0);
+        ASSERT_EQ(inspektera({"lzfse-decode", kodad.string(), igen.string()}).status, 0);
+        EXPECT_TRUE(läsFil(igen) == läsFil(in)) << namn;
+    }
+    EXPECT_NE(inspektera({"lzfse-decode", dokument.string(), (katalog / "x").string()}).status, 0)
+        << "a .bok file is not a bare stream";
 }

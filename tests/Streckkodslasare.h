@@ -2,8 +2,8 @@
 // Reads codes back from our images with an independent decoder (zbarimg),
 // so tests check what a scanner would see, not what we meant to draw.
 #include "Plattform/Bild.h"
+#include "Programkorning.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -16,23 +16,23 @@ inline std::filesystem::path tillfälligFil(const std::string& namn) {
            ("kontobok-" + std::to_string(::getpid()) + "-" + namn);
 }
 
-// The decoded text of the single symbol in the image, or none when zbarimg
-// finds nothing (or the image cannot be written).
+// The decoded text of the single symbol in an image file, or none when
+// zbarimg finds nothing.
+inline std::optional<std::string> avkodaFil(const std::filesystem::path& fil) {
+    Körning k = körProgram("zbarimg", {"--raw", "-q", fil.string()});
+    if (k.status != 0) return std::nullopt;
+    // zbarimg ends each symbol's text with a line feed.
+    if (!k.ut.empty() && k.ut.back() == '\n') k.ut.pop_back();
+    return k.ut;
+}
+
+// The same for an image of ours (none also when it cannot be written).
 inline std::optional<std::string> avkoda(const Bild& bild, const std::string& namn) {
     const std::filesystem::path fil = tillfälligFil(namn + ".png");
     if (!bild.skrivPNG(fil)) return std::nullopt;
-    const std::string kommando = "zbarimg --raw -q '" + fil.string() + "' 2>/dev/null";
-    FILE* rör = ::popen(kommando.c_str(), "r");
-    if (!rör) return std::nullopt;
-    std::string ut;
-    char buf[4096];
-    for (size_t n; (n = std::fread(buf, 1, sizeof buf, rör)) > 0;) ut.append(buf, n);
-    const int status = ::pclose(rör);
+    auto text = avkodaFil(fil);
     std::filesystem::remove(fil);
-    if (status != 0) return std::nullopt;
-    // zbarimg ends each symbol's text with a line feed.
-    if (!ut.empty() && ut.back() == '\n') ut.pop_back();
-    return ut;
+    return text;
 }
 
 }  // namespace testhjalp

@@ -2,6 +2,9 @@
 //
 //   bokinspect header DOC     version, body length and the preview fields
 //   bokinspect body DOC OUT   the decompressed body, written to OUT
+//   bokinspect lzfse-decode IN OUT
+//   bokinspect lzfse-encode IN OUT
+//                             our LZFSE codec on any file
 //   bokinspect qr DOC NUMBER OUT.png
 //                             the payment QR code of sent invoice NUMBER
 //   bokinspect fi-barcode DOC NUMBER IBAN OUT.png
@@ -15,6 +18,7 @@
 #include "Modell/Fakturor/Faktura.h"
 #include "Modell/Fakturor/FinsktReferensnummer.h"
 #include "Plattform/Filer.h"
+#include "Plattform/Lzfse.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -97,6 +101,24 @@ int kropp(const Argument& a) {
     return 0;
 }
 
+// Decoded streams are capped well above any document body.
+constexpr size_t störstaAvkodning = size_t(4) << 30;
+
+int lzfseAvkoda(const Argument& a) {
+    auto ut = lzfse::decodeUpTo(readWholeFile(a[0]), störstaAvkodning);
+    if (!ut) throw std::runtime_error(a[0] + " is not an intact LZFSE stream");
+    writeFileSafely(a[1], *ut);
+    std::cout << "wrote " << ut->size() << " bytes to " << a[1] << "\n";
+    return 0;
+}
+
+int lzfseKoda(const Argument& a) {
+    Bytes ut = lzfse::encode(readWholeFile(a[0]));
+    writeFileSafely(a[1], ut);
+    std::cout << "wrote " << ut.size() << " bytes to " << a[1] << "\n";
+    return 0;
+}
+
 std::unique_ptr<Bokföring> dokument(const std::string& fil) { return Bokföring::från(readWholeFile(fil)); }
 
 // The sent invoice whose number text is `nummer`, the first of several.
@@ -136,6 +158,8 @@ int finskStreckkod(const Argument& a) {
 const std::vector<Kommando> kommandon = {
     {"header", "DOC", 1, huvud},
     {"body", "DOC OUT", 2, kropp},
+    {"lzfse-decode", "IN OUT", 2, lzfseAvkoda},
+    {"lzfse-encode", "IN OUT", 2, lzfseKoda},
     {"qr", "DOC NUMBER OUT.png", 3, qr},
     {"fi-barcode", "DOC NUMBER IBAN OUT.png", 4, finskStreckkod},
 };

@@ -1,8 +1,8 @@
 #include "Modell/Artikel.h"
 
 #include "Modell/Konto.h"
+#include "Modell/LagradKod.h"
 #include "Modell/Momsniva.h"
-#include "Modell/SkadatDokument.h"
 #include "Plattform/UnicodeText.h"
 
 Artikel::Artikel(Inström& ström, const Referenser& ref) {
@@ -10,14 +10,8 @@ Artikel::Artikel(Inström& ström, const Referenser& ref) {
     namn = trimmingSpacesAndTabs(ström.string());
     enhet = ström.optionalString();
     pris = ström.decimalNumber();
-    int64_t typkod = ström.int64();
-    auto t = frånKod<Artikeltyp>(typkod);
-    if (!t) throw SkadatDokument("Okänd artikeltyp " + std::to_string(typkod));
-    typ = *t;
-    int64_t kategorikod = ström.int64();
-    auto k = frånKod<ROT_och_RUT_kategori>(kategorikod);
-    if (!k) throw SkadatDokument("Okänd ROT/RUT-kategori " + std::to_string(kategorikod));
-    rot_och_rut = *k;
+    typ = läsKod<Artikeltyp>(ström, "Okänd artikeltyp");
+    rot_och_rut = läsKod<ROT_och_RUT_kategori>(ström, "Okänd ROT/RUT-kategori");
     valuta = ström.string();
     påminnelseavgift = ström.boolByte();
     försäljningskonto = ref.konto(ström.int64());

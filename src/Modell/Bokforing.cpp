@@ -1,16 +1,17 @@
 #include "Modell/Bokforing.h"
 
 #include "Modell/Affarskontakt.h"
+#include "Modell/Artikel.h"
 #include "Modell/Dokumentlistor.h"
 #include "Modell/Fakturor/Fakturamall.h"
 #include "Modell/Konto.h"
-#include "Modell/Loneutbetalning.h"
 #include "Modell/Kostnadsstalle.h"
+#include "Modell/LagradKod.h"
+#include "Modell/Loneutbetalning.h"
 #include "Modell/Momsniva.h"
 #include "Modell/Organisationsnummer.h"
 #include "Modell/Rakenskapsar.h"
 #include "Modell/SkadatDokument.h"
-#include "Modell/Artikel.h"
 #include "Modell/Verifikation.h"
 
 #include <string>
@@ -36,10 +37,7 @@ Bokföring::Läsläge Bokföring::läsInledning(Inström& ström) {
     Läsläge läge{};
     läge.uuid = ström.string();
     läge.organisationsnummer = rengörOrganisationsnummer(ström.string(), Land::Sverige);
-    int64_t formkod = ström.int64();
-    auto form = frånKod<Företagsform>(formkod);
-    if (!form) throw SkadatDokument("Okänd företagsform " + std::to_string(formkod));
-    läge.företagsform = *form;
+    läge.företagsform = läsKod<Företagsform>(ström, "Okänd företagsform");
     return läge;
 }
 
@@ -72,27 +70,17 @@ void Bokföring::läsKropp(Inström& ström) {
     email = kontaktuppgift(ström);
     mobil = kontaktuppgift(ström);
     hemsida = kontaktuppgift(ström);
-    int64_t alternativ = ström.int64();
-    auto momsalternativ = frånKod<RedovisningsalternativFörMoms>(alternativ);
-    if (!momsalternativ) throw SkadatDokument("Okänt redovisningsalternativ för moms " + std::to_string(alternativ));
-    momsredovisningsalternativ = *momsalternativ;
+    momsredovisningsalternativ = läsKod<RedovisningsalternativFörMoms>(ström, "Okänt redovisningsalternativ för moms");
     _säte = ström.optionalString();
     godkändFörFSkatt = ström.boolByte();
-    int64_t metodkod = ström.int64();
-    auto läsMetod = frånKod<Bokföringsmetod>(metodkod);
-    if (!läsMetod) throw SkadatDokument("Okänd bokföringsmetod " + std::to_string(metodkod));
-    metod = *läsMetod;
+    metod = läsKod<Bokföringsmetod>(ström, "Okänd bokföringsmetod");
     bokförFakturorAutomatiskt = ström.boolByte();
     betalningsfrist = ström.int64();
     kontoindelningEnligtBAS = ström.boolByte();
     // The stored set replaces the default one, even when it is empty.
     tillåtnaKolumner.clear();
-    for (int64_t i = 0, n = antal(ström, 8, "invoice columns"); i < n; ++i) {
-        int64_t kolumnkod = ström.int64();
-        auto kolumn = frånKod<Fakturakolumn>(kolumnkod);
-        if (!kolumn) throw SkadatDokument("Okänd fakturakolumn " + std::to_string(kolumnkod));
-        läggTillKolumn(*kolumn);
-    }
+    for (int64_t i = 0, n = antal(ström, 8, "invoice columns"); i < n; ++i)
+        läggTillKolumn(läsKod<Fakturakolumn>(ström, "Okänd fakturakolumn"));
 
     Referenser ref;
     läsInLista(ström, konton, ref);

@@ -1,7 +1,7 @@
 #include "Modell/Konto.h"
 
+#include "Modell/LagradKod.h"
 #include "Modell/Momsniva.h"
-#include "Modell/SkadatDokument.h"
 #include "Plattform/UnicodeText.h"
 
 template <>
@@ -23,10 +23,7 @@ Konto::Konto(Inström& ström, const Referenser&) {
     namn = trimmingSpacesAndTabs(ström.string());
     momskod = ström.optionalString();
     srukod = ström.optionalString();
-    int64_t typkod = ström.int64();
-    auto läst = frånKod<Kontotyp>(typkod);
-    if (!läst) throw SkadatDokument("Okänd kontotyp " + std::to_string(typkod) + " för konto " + std::to_string(nummer));
-    typ = *läst;
+    typ = läsKod<Kontotyp>(ström, "Okänd kontotyp", " för konto " + std::to_string(nummer));
     _momsnivåindex = ström.int64();
     importprofil = ström.optionalData();
     ström.int64();  // closing word

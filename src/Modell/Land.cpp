@@ -22,7 +22,5 @@ std::string_view kod(Land land) {
 
 template <>
 std::optional<Land> frånKod<Land>(std::string_view text) {
-    for (Land land : allaLänder)
-        if (kod(land) == text) return land;
-    return std::nullopt;
+    return frånKodBland(allaLänder, text);
 }

@@ -2,6 +2,7 @@
 
 #include "Modell/Konto.h"
 #include "Modell/Kostnadsstalle.h"
+#include "Modell/LagradKod.h"
 #include "Modell/SkadatDokument.h"
 
 #include <algorithm>
@@ -30,10 +31,7 @@ Rad::Rad(Inström& ström, const Referenser& ref) {
     tillagdDatum = ström.optionalDatum();
     ström.optionalStringInto(borttagenAv);
     borttagenDatum = ström.optionalDatum();
-    int64_t typkod = ström.int64();
-    auto typ = frånKod<Försäljningstyp>(typkod);
-    if (!typ) throw SkadatDokument("Okänd försäljningstyp " + std::to_string(typkod));
-    försäljningstyp = *typ;
+    försäljningstyp = läsKod<Försäljningstyp>(ström, "Okänd försäljningstyp");
     ström.optionalStringInto(utdragshash);
     kostnadsställen = Kostnadsställe::läsInReferenserTillKostnadsställen(ref, ström);
     ström.int64();  // closing word

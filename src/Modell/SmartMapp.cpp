@@ -1,14 +1,11 @@
 #include "Modell/SmartMapp.h"
 
-#include "Modell/SkadatDokument.h"
+#include "Modell/LagradKod.h"
 
 SmartMapp::SmartMapp(Inström& ström, const Referenser&) {
     rubrik = ström.string();
     predikat = ström.optionalData();
-    int64_t typkod = ström.int64();
-    auto t = frånKod<TypAvSmartMapp>(typkod);
-    if (!t) throw SkadatDokument("Okänd typ av smart mapp " + std::to_string(typkod));
-    typ = *t;
+    typ = läsKod<TypAvSmartMapp>(ström, "Okänd typ av smart mapp");
     visaIndikator = ström.boolByte();
     ström.int64();  // closing word
 }

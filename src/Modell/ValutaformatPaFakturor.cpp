@@ -2,16 +2,19 @@
 
 #include "Plattform/Anvandarinstallningar.h"
 
-namespace valutaformatPåFakturor {
-
-std::optional<ValutaformatPåFakturor> frånKod(int64_t kod) {
+template <>
+std::optional<ValutaformatPåFakturor> frånKod<ValutaformatPåFakturor>(int64_t kod) {
     if (kod < 0 || kod > 2) return std::nullopt;
     return static_cast<ValutaformatPåFakturor>(kod);
 }
 
-ValutaformatPåFakturor valt() {
-    int64_t kod = Användarinställningar::standard().heltal(nyckelFörValutaformatPåFakturor);
-    return frånKod(kod).value_or(ValutaformatPåFakturor::kort);
+namespace valutaformatPåFakturor {
+
+ValutaformatPåFakturor valt(const Användarinställningar& inställningar) {
+    const int64_t kod = inställningar.heltal(nyckelFörValutaformatPåFakturor);
+    return frånKod<ValutaformatPåFakturor>(kod).value_or(ValutaformatPåFakturor::kort);
 }
+
+ValutaformatPåFakturor valt() { return valt(Användarinställningar::standard()); }
 
 }  // namespace valutaformatPåFakturor

@@ -1,7 +1,11 @@
 #pragma once
 // How amounts on invoices show their currency, chosen in the user defaults.
+#include "Modell/Koder.h"
+
 #include <cstdint>
 #include <optional>
+
+class Användarinställningar;
 
 // The user-defaults keys read for invoice amounts.
 inline constexpr const char* nyckelFörValutaformatPåFakturor = "TVMBInvoiceCurrencyStyle";
@@ -13,13 +17,16 @@ enum class ValutaformatPåFakturor : int64_t {
     ingen = 2,  // no currency
 };
 
-namespace valutaformatPåFakturor {
-
-std::optional<ValutaformatPåFakturor> frånKod(int64_t kod);
+template <>
+std::optional<ValutaformatPåFakturor> frånKod<ValutaformatPåFakturor>(int64_t kod);
 inline int64_t kod(ValutaformatPåFakturor format) { return static_cast<int64_t>(format); }
 
-// The format stored under "TVMBInvoiceCurrencyStyle" in the standard user
-// defaults, read afresh; a missing key or a code outside 0...2 gives kort.
+namespace valutaformatPåFakturor {
+
+// The format stored under "TVMBInvoiceCurrencyStyle" in the given user
+// defaults (the standard ones when none are given), read afresh; a missing
+// key or a code outside 0...2 gives kort.
+ValutaformatPåFakturor valt(const Användarinställningar& inställningar);
 ValutaformatPåFakturor valt();
 
 }  // namespace valutaformatPåFakturor

@@ -17,6 +17,10 @@ namespace lzfse {
 // produces more than `expectedSize` bytes, whatever the input holds.
 std::optional<Bytes> decode(std::span<const uint8_t> in, size_t expectedSize);
 
+// Decodes a whole stream of unknown decoded length, up to `maxSize` bytes
+// (for tools; documents always know their body length).
+std::optional<Bytes> decodeUpTo(std::span<const uint8_t> in, size_t maxSize);
+
 // Encodes `in` as a stream ending with the end marker. Never fails: parts
 // that do not compress are stored in raw blocks, so the result is at most
 // slightly larger than the input.

@@ -17,9 +17,9 @@ namespace {
 // allocated.
 constexpr uint64_t lzvnMaxExpansion = 136;
 
-}  // namespace
-
-std::optional<Bytes> decode(std::span<const uint8_t> in, size_t expectedSize) {
+// Decodes a whole stream into at most `expectedSize` bytes; with `exact`,
+// a stream of any other length is refused.
+std::optional<Bytes> decodeStream(std::span<const uint8_t> in, size_t expectedSize, bool exact) {
     Bytes out;
     size_t ip = 0;
 
@@ -39,7 +39,7 @@ std::optional<Bytes> decode(std::span<const uint8_t> in, size_t expectedSize) {
         const uint32_t magic = load32(block.data());
         switch (magic) {
             case magicEnd:
-                if (out.size() != expectedSize) return std::nullopt;
+                if (exact && out.size() != expectedSize) return std::nullopt;
                 return out;
 
             case magicRaw: {
@@ -86,6 +86,16 @@ std::optional<Bytes> decode(std::span<const uint8_t> in, size_t expectedSize) {
                 return std::nullopt;
         }
     }
+}
+
+}  // namespace
+
+std::optional<Bytes> decode(std::span<const uint8_t> in, size_t expectedSize) {
+    return decodeStream(in, expectedSize, true);
+}
+
+std::optional<Bytes> decodeUpTo(std::span<const uint8_t> in, size_t maxSize) {
+    return decodeStream(in, maxSize, false);
 }
 
 }  // namespace lzfse

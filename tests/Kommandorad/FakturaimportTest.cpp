@@ -6,35 +6,14 @@
 #include "Modell/Fakturor/Fakturabok.h"
 #include "Modell/Fakturor/Fakturamall.h"
 #include "Modell/Verifikation.h"
+#include "Programkorning.h"
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <filesystem>
-#include <fstream>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-namespace fs = std::filesystem;
 using namespace fakturabok;
+using namespace testhjalp;
 
 namespace {
-
-struct Utfall {
-    int status;
-    std::string ut;
-    std::string fel;
-};
-
-std::string läsFil(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), {});
-}
-
-void skrivFil(const fs::path& p, std::string_view innehåll) {
-    std::ofstream(p, std::ios::binary).write(innehåll.data(), static_cast<std::streamsize>(innehåll.size()));
-}
 
 // The ledger of the invoice tests without a ROT/RUT account, with the user
 // templates "Egen" and "M" and, when asked, one sent and one unsent invoice.
@@ -62,48 +41,23 @@ std::unique_ptr<Bokföring> dokument(bool medFakturor) {
     return b;
 }
 
-class Fakturaimport : public ::testing::Test {
+class Fakturaimport : public MedTillfälligKatalog {
 protected:
     void SetUp() override {
-        std::string mall = (fs::temp_directory_path() / "fakturaimport-XXXXXX").string();
-        ASSERT_TRUE(::mkdtemp(mall.data()));
-        katalog = mall;
+        MedTillfälligKatalog::SetUp();
         dokumentfil = katalog / "fakturor.bok";
     }
-    void TearDown() override { fs::remove_all(katalog); }
 
-    void skrivDokument(bool medFakturor) {
-        Bytes data = dokument(medFakturor)->dataMedMellansteg(versionSomSkrivs);
-        skrivFil(dokumentfil, std::string_view(reinterpret_cast<const char*>(data.data()), data.size()));
-    }
+    void skrivDokument(bool medFakturor) { skrivFil(dokumentfil, dokument(medFakturor)->dataMedMellansteg(versionSomSkrivs)); }
 
-    Utfall importera(std::string_view json) {
-        std::string program = KONTOBOK_BINARY, fil = dokumentfil.string();
-        char* argv[] = {program.data(), fil.data(), nullptr};
-        const std::string in = (katalog / "stdin").string(), ut = (katalog / "stdout").string(),
-                          fel = (katalog / "stderr").string();
-        skrivFil(in, json);
-        posix_spawn_file_actions_t åtgärder;
-        posix_spawn_file_actions_init(&åtgärder);
-        posix_spawn_file_actions_addopen(&åtgärder, 0, in.c_str(), O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&åtgärder, 1, ut.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        posix_spawn_file_actions_addopen(&åtgärder, 2, fel.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        pid_t pid;
-        EXPECT_EQ(posix_spawn(&pid, KONTOBOK_BINARY, &åtgärder, nullptr, argv, environ), 0);
-        posix_spawn_file_actions_destroy(&åtgärder);
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status));
-        return {WEXITSTATUS(status), läsFil(ut), läsFil(fel)};
-    }
+    Körning importera(std::string_view json) { return körKontobok({dokumentfil.string()}, {.indata = std::string(json)}); }
 
     std::unique_ptr<Bokföring> läsDokument() {
         std::string data = läsFil(dokumentfil);
         return Bokföring::från(std::span(reinterpret_cast<const uint8_t*>(data.data()), data.size()));
     }
 
-    fs::path katalog;
-    fs::path dokumentfil;
+    std::filesystem::path dokumentfil;
 };
 
 // An invoice object with `extra` members before the items.
@@ -169,7 +123,7 @@ TEST_F(Fakturaimport, EveryFailureLeavesTheFileAsItWas) {
     for (const Rad& rad : rader) {
         skrivDokument(rad.medFakturor);
         const std::string före = läsFil(dokumentfil);
-        Utfall u = importera(rad.json);
+        Körning u = importera(rad.json);
         EXPECT_EQ(u.status, 1) << rad.json;
         EXPECT_EQ(u.fel, rad.fel) << rad.json;
         EXPECT_EQ(u.ut, rad.ut) << rad.json;
@@ -191,7 +145,7 @@ TEST_F(Fakturaimport, ImportsNumbersAndBooksInvoices) {
                              // A built-in code wins even where a user template has its name.
                              R"({"recipient":"3","date":"2024-05-05","template":"M","items":[],)"
                              R"("skatteavdrag":{"type":"RUT","personnummer1":"19700101-1234"}}]})";
-    Utfall u = importera(json);
+    Körning u = importera(json);
     ASSERT_EQ(u.status, 0) << u.fel;
     EXPECT_EQ(u.fel, "");
     // 2 × 100 + 49.50 less 5 % = 247.02 (VAT 61.75); less 10 %: 222.31 +
@@ -239,9 +193,8 @@ TEST_F(Fakturaimport, ImportsNumbersAndBooksInvoices) {
 TEST_F(Fakturaimport, TheCashMethodBooksNothing) {
     auto b = dokument(false);
     b->metod = Bokföringsmetod::kontantmetoden;
-    Bytes data = b->dataMedMellansteg(versionSomSkrivs);
-    skrivFil(dokumentfil, std::string_view(reinterpret_cast<const char*>(data.data()), data.size()));
-    Utfall u = importera(fakturor(faktura(R"("template":"Df")")));
+    skrivFil(dokumentfil, b->dataMedMellansteg(versionSomSkrivs));
+    Körning u = importera(fakturor(faktura(R"("template":"Df")")));
     ASSERT_EQ(u.status, 0) << u.fel;
     EXPECT_EQ(u.ut, "Sent invoice 1 for 112 SEK to Acme AB / Eva Ek\n");
     auto läst = läsDokument();

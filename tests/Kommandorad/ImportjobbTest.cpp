@@ -5,78 +5,34 @@
 #include "Kommandorad/Importexempel.h"
 #include "Kommandorad/Importjobb.h"
 #include "Kommandorad/Laddning.h"
+#include "Programkorning.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <fcntl.h>
-#include <filesystem>
-#include <fstream>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
+#include <cstdio>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+using namespace testhjalp;
 
 namespace {
 
-struct Utfall {
-    int status;
-    std::string ut;
-    std::string fel;
-};
-
-std::string läs(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), {});
-}
-
-void skriv(const fs::path& p, std::string_view innehåll) {
-    std::ofstream(p, std::ios::binary).write(innehåll.data(), static_cast<std::streamsize>(innehåll.size()));
-}
-
-class Importjobb : public ::testing::Test {
+class Importjobb : public MedTillfälligKatalog {
 protected:
     void SetUp() override {
-        std::string mall = (fs::temp_directory_path() / "importjobb-XXXXXX").string();
-        ASSERT_TRUE(::mkdtemp(mall.data()));
-        katalog = mall;
+        MedTillfälligKatalog::SetUp();
         dokumentfil = katalog / "exempel.bok";
-        Bytes data = importexempel::dokument()->dataMedMellansteg(76000);
-        skriv(dokumentfil, std::string_view(reinterpret_cast<const char*>(data.data()), data.size()));
-    }
-    void TearDown() override {
-        fs::permissions(katalog, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(katalog);
+        skrivFil(dokumentfil, importexempel::dokument()->dataMedMellansteg(76000));
     }
 
-    Utfall kör(std::vector<std::string> args, std::string_view indata) {
-        args.insert(args.begin(), KONTOBOK_BINARY);
-        std::vector<char*> argv;
-        for (auto& a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        const std::string in = (katalog / "stdin").string(), ut = (katalog / "stdout").string(),
-                          fel = (katalog / "stderr").string();
-        skriv(in, indata);
-        posix_spawn_file_actions_t åtgärder;
-        posix_spawn_file_actions_init(&åtgärder);
-        posix_spawn_file_actions_addopen(&åtgärder, 0, in.c_str(), O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&åtgärder, 1, ut.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        posix_spawn_file_actions_addopen(&åtgärder, 2, fel.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        pid_t pid;
-        EXPECT_EQ(posix_spawn(&pid, KONTOBOK_BINARY, &åtgärder, nullptr, argv.data(), environ), 0);
-        posix_spawn_file_actions_destroy(&åtgärder);
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status));
-        return {WEXITSTATUS(status), läs(ut), läs(fel)};
+    Körning kör(const std::vector<std::string>& args, std::string_view indata) {
+        return körKontobok(args, {.indata = std::string(indata)});
     }
 
-    Utfall importera(std::string_view json) { return kör({dokumentfil.string()}, json); }
+    Körning importera(std::string_view json) { return kör({dokumentfil.string()}, json); }
 
-    fs::path katalog;
     fs::path dokumentfil;
 };
 
@@ -114,20 +70,20 @@ TEST_F(Importjobb, EveryFailureLeavesTheFileAsItWas) {
              R"(}],"invoices":[{"date":"2023-03-01","items":[]}]})",
          "No customer for invoice.\n", "Added entry 11 'Hyra' to fiscal year 2023.\n"},
     };
-    const std::string före = läs(dokumentfil);
+    const std::string före = läsFil(dokumentfil);
     for (const Rad& rad : rader) {
-        Utfall u = importera(rad.json);
+        Körning u = importera(rad.json);
         EXPECT_EQ(u.status, 1) << rad.json.substr(0, 200);
         EXPECT_EQ(u.fel, rad.stderr_) << rad.json.substr(0, 200);
         EXPECT_EQ(u.ut, rad.stdout_) << rad.json.substr(0, 200);
-        EXPECT_TRUE(läs(dokumentfil) == före) << rad.json.substr(0, 200);
+        EXPECT_TRUE(läsFil(dokumentfil) == före) << rad.json.substr(0, 200);
     }
 }
 
 TEST_F(Importjobb, NumbersAcrossYearsAndTheLatestEntryShowsTheNewNumber) {
     EXPECT_EQ(kör({dokumentfil.string(), "--latestEntry"}, "").ut, "5\n");
     const std::string f = R"(,"pending":false,)";
-    Utfall u = importera(R"({"entries":[)"
+    Körning u = importera(R"({"entries":[)"
                          R"({"description":"A","date":"2023-06-01")" + f + tx + "}," +
                          R"({"description":"B","date":"2024-06-01")" + f + tx + "}," +
                          R"({"description":"C","date":"2023-06-02",)" + tx + "}," +
@@ -147,7 +103,7 @@ TEST_F(Importjobb, NumbersAcrossYearsAndTheLatestEntryShowsTheNewNumber) {
     // The saved document holds everything in its place.
     Bytes data;
     {
-        std::string s = läs(dokumentfil);
+        std::string s = läsFil(dokumentfil);
         data.assign(s.begin(), s.end());
     }
     auto dok = Bokföring::från(data);
@@ -158,13 +114,13 @@ TEST_F(Importjobb, NumbersAcrossYearsAndTheLatestEntryShowsTheNewNumber) {
     EXPECT_EQ(dok->kontakter.back()->nummer, "3");
 
     // A second run continues from what the first saved.
-    Utfall andra = importera(R"({"entries":[{"description":"E","date":"2024-07-01")" + f + tx + "}]}");
+    Körning andra = importera(R"({"entries":[{"description":"E","date":"2024-07-01")" + f + tx + "}]}");
     EXPECT_EQ(andra.ut, "Added entry 8 'E' to fiscal year 2024.\n");
     EXPECT_EQ(kör({dokumentfil.string(), "--latestEntry"}, "").ut, "8\n");
 }
 
 TEST_F(Importjobb, AnEmptyImportStillRewritesTheFile) {
-    Utfall u = importera("\xEF\xBB\xBF{}");
+    Körning u = importera("\xEF\xBB\xBF{}");
     EXPECT_EQ(u.status, 0);
     EXPECT_EQ(u.ut + u.fel, "");
     EXPECT_EQ(kör({dokumentfil.string(), "--latestEntry"}, "").ut, "5\n");
@@ -173,47 +129,28 @@ TEST_F(Importjobb, AnEmptyImportStillRewritesTheFile) {
 // The disk fills up while the new document is written (a file-size limit
 // stands in for it, and holds for root too).
 TEST_F(Importjobb, AFailedSaveLeavesTheFileAsItWas) {
-    const std::string före = läs(dokumentfil);
+    const std::string före = läsFil(dokumentfil);
     ASSERT_GT(före.size(), 600u);
-    const std::string in = (katalog / "stdin").string(), ut = (katalog / "stdout").string(),
-                      fel = (katalog / "stderr").string();
-    skriv(in, R"({"customers":[{"name":"Eva"}]})");
-    pid_t barn = ::fork();
-    ASSERT_GE(barn, 0);
-    if (barn == 0) {
-        ::dup2(::open(in.c_str(), O_RDONLY), 0);
-        ::dup2(::open(ut.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
-        ::dup2(::open(fel.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
-        rlimit gräns{512, 512};
-        ::setrlimit(RLIMIT_FSIZE, &gräns);
-        std::signal(SIGXFSZ, SIG_IGN);
-        std::string bin = KONTOBOK_BINARY, dok = dokumentfil.string();
-        char* argv[] = {bin.data(), dok.data(), nullptr};
-        ::execv(bin.c_str(), argv);
-        std::_Exit(127);
-    }
-    int status = 0;
-    ::waitpid(barn, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 1);
-    EXPECT_EQ(läs(fel), "Unable to write output file!\n");
-    EXPECT_EQ(läs(ut), "Added customer Eva\n");
-    EXPECT_TRUE(läs(dokumentfil) == före);
+    Körning u = körKontobok({dokumentfil.string()},
+                            {.indata = R"({"customers":[{"name":"Eva"}]})", .filstorleksgräns = 512});
+    EXPECT_EQ(u.status, 1);
+    EXPECT_EQ(u.fel, "Unable to write output file!\n");
+    EXPECT_EQ(u.ut, "Added customer Eva\n");
+    EXPECT_TRUE(läsFil(dokumentfil) == före);
     // No temporary file is left behind.
-    for (const auto& e : fs::directory_iterator(katalog))
-        EXPECT_TRUE(e.path() == dokumentfil || e.path().filename().string().starts_with("std")) << e.path();
+    for (const auto& e : fs::directory_iterator(katalog)) EXPECT_EQ(e.path(), dokumentfil);
 }
 
 // The process dies after the new document is on disk in the temporary file
 // and before it replaces the old one: the old file is whole.
 TEST_F(Importjobb, KilledDuringTheSaveLeavesTheFileAsItWas) {
-    const std::string före = läs(dokumentfil);
+    const std::string före = läsFil(dokumentfil);
     const std::string json = R"({"customers":[{"name":"Eva"}]})";
     pid_t barn = ::fork();
     ASSERT_GE(barn, 0);
     if (barn == 0) {
         std::freopen("/dev/null", "w", stdout);
-        std::string s = läs(dokumentfil);
+        std::string s = läsFil(dokumentfil);
         auto dok = Bokföring::från(Bytes(s.begin(), s.end()));
         importeraOchSpara(*dok, Bytes(json.begin(), json.end()), dokumentfil.string(), [](const std::string&) {
             ::raise(SIGKILL);
@@ -225,11 +162,11 @@ TEST_F(Importjobb, KilledDuringTheSaveLeavesTheFileAsItWas) {
     ::waitpid(barn, &status, 0);
     ASSERT_TRUE(WIFSIGNALED(status));
     EXPECT_EQ(WTERMSIG(status), SIGKILL);
-    EXPECT_TRUE(läs(dokumentfil) == före);
+    EXPECT_TRUE(läsFil(dokumentfil) == före);
     EXPECT_EQ(kör({dokumentfil.string(), "--latestEntry"}, "").ut, "5\n");
 
     // A hook that refuses ends the save as a failed write.
-    std::string s = läs(dokumentfil);
+    std::string s = läsFil(dokumentfil);
     auto dok = Bokföring::från(Bytes(s.begin(), s.end()));
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
@@ -238,7 +175,7 @@ TEST_F(Importjobb, KilledDuringTheSaveLeavesTheFileAsItWas) {
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Unable to write output file!\n");
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Added customer Eva\n");
     EXPECT_EQ(utfall, 1);
-    EXPECT_TRUE(läs(dokumentfil) == före);
+    EXPECT_TRUE(läsFil(dokumentfil) == före);
 }
 
 }  // namespace

@@ -1,69 +1,22 @@
 // The tool as its callers see it: exit status and the exact bytes on both
 // streams.
 #include "Fillagring.h"
+#include "Programkorning.h"
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <filesystem>
-#include <fstream>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-namespace fs = std::filesystem;
+using namespace testhjalp;
 
 namespace {
 
-struct Körning {
-    int status;
-    std::string ut;
-    std::string fel;
-};
-
-std::string läs(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), {});
-}
-
-class Kommandorad : public ::testing::Test {
+class Kommandorad : public MedTillfälligKatalog {
 protected:
-    void SetUp() override {
-        std::string mall = (fs::temp_directory_path() / "kommandorad-XXXXXX").string();
-        ASSERT_TRUE(::mkdtemp(mall.data()));
-        katalog = mall;
-    }
-    void TearDown() override { fs::remove_all(katalog); }
-
-    Körning kör(std::vector<std::string> args) {
-        args.insert(args.begin(), KONTOBOK_BINARY);
-        std::vector<char*> argv;
-        for (auto& a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-
-        const std::string ut = (katalog / "stdout").string(), fel = (katalog / "stderr").string();
-        posix_spawn_file_actions_t åtgärder;
-        posix_spawn_file_actions_init(&åtgärder);
-        posix_spawn_file_actions_addopen(&åtgärder, 0, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&åtgärder, 1, ut.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        posix_spawn_file_actions_addopen(&åtgärder, 2, fel.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        pid_t pid;
-        int fel_ = posix_spawn(&pid, KONTOBOK_BINARY, &åtgärder, nullptr, argv.data(), environ);
-        posix_spawn_file_actions_destroy(&åtgärder);
-        EXPECT_EQ(fel_, 0);
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status));
-        return {WEXITSTATUS(status), läs(ut), läs(fel)};
-    }
+    Körning kör(const std::vector<std::string>& args) { return körKontobok(args); }
 
     std::string fil(const std::string& namn, const Bytes& innehåll) {
-        std::ofstream(katalog / namn, std::ios::binary)
-            .write(reinterpret_cast<const char*>(innehåll.data()), static_cast<std::streamsize>(innehåll.size()));
+        skrivFil(katalog / namn, innehåll);
         return (katalog / namn).string();
     }
-
-    fs::path katalog;
 };
 
 Bytes huvud(uint32_t magi, uint32_t version, const std::string& kropp) {

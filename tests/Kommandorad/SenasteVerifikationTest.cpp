@@ -7,66 +7,24 @@
 #include "Modell/Rakenskapsar.h"
 #include "Modell/Verifikation.h"
 
+#include "Programkorning.h"
+
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <filesystem>
-#include <fstream>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 namespace fs = std::filesystem;
+using namespace testhjalp;
 
 namespace {
 
-struct Utfall {
-    int status;
-    std::string ut;
-    std::string fel;
-};
-
-std::string läs(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), {});
-}
-
-class SenasteVerifikation : public ::testing::Test {
+class SenasteVerifikation : public MedTillfälligKatalog {
 protected:
-    void SetUp() override {
-        std::string mall = (fs::temp_directory_path() / "senaste-XXXXXX").string();
-        ASSERT_TRUE(::mkdtemp(mall.data()));
-        katalog = mall;
-    }
-    void TearDown() override { fs::remove_all(katalog); }
-
     std::string spara(const Bytes& innehåll) {
         fs::path p = katalog / "dok.bok";
-        std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(innehåll.data()), std::streamsize(innehåll.size()));
+        skrivFil(p, innehåll);
         return p.string();
     }
 
-    Utfall kör(const std::string& dokument) {
-        std::vector<std::string> args = {KONTOBOK_BINARY, dokument, "--latestEntry"};
-        std::vector<char*> argv;
-        for (auto& a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        const std::string ut = (katalog / "stdout").string(), fel = (katalog / "stderr").string();
-        posix_spawn_file_actions_t åtgärder;
-        posix_spawn_file_actions_init(&åtgärder);
-        posix_spawn_file_actions_addopen(&åtgärder, 0, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&åtgärder, 1, ut.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        posix_spawn_file_actions_addopen(&åtgärder, 2, fel.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        pid_t pid;
-        EXPECT_EQ(posix_spawn(&pid, KONTOBOK_BINARY, &åtgärder, nullptr, argv.data(), environ), 0);
-        posix_spawn_file_actions_destroy(&åtgärder);
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status)) << "the tool died with signal " << WTERMSIG(status);
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, läs(ut), läs(fel)};
-    }
-
-    fs::path katalog;
+    Körning kör(const std::string& dokument) { return körKontobok({dokument, "--latestEntry"}); }
 };
 
 std::unique_ptr<Verifikation> post(Konto& konto, std::optional<int64_t> nummer, int64_t datum) {
@@ -104,7 +62,7 @@ TEST_F(SenasteVerifikation, PrintsTheHighestNumberOfTheLatestYearWithNumberedEnt
     år.push_back(std::make_unique<Räkenskapsår>(Datum(20280101), Datum(20281231), "2028"));
     bok->kommandeVerifikationer.push_back(post(bank, 500, 20290101));
 
-    Utfall u = kör(spara(bok->dataMedMellansteg(versionSomSkrivs)));
+    Körning u = kör(spara(bok->dataMedMellansteg(versionSomSkrivs)));
     EXPECT_EQ(u.status, 0);
     EXPECT_EQ(u.ut, "12\n");
     EXPECT_EQ(u.fel, "");
@@ -113,7 +71,7 @@ TEST_F(SenasteVerifikation, PrintsTheHighestNumberOfTheLatestYearWithNumberedEnt
 TEST_F(SenasteVerifikation, PrintsNothingWithoutNumberedEntries) {
     auto bok = byggExempelbokföring({0, 0, false, false});
     bok->kommandeVerifikationer.push_back(post(*bok->hittaKonto(1930), 3, 20250101));
-    Utfall u = kör(spara(bok->dataMedMellansteg(versionSomSkrivs)));
+    Körning u = kör(spara(bok->dataMedMellansteg(versionSomSkrivs)));
     EXPECT_EQ(u.status, 0);
     EXPECT_EQ(u.ut, "");
     EXPECT_EQ(u.fel, "");
@@ -136,8 +94,8 @@ TEST_F(SenasteVerifikation, DamagedBodiesEndWithStatusOneAndAMessage) {
     int lästa = 0;
     for (const Bytes& b : skadade) {
         std::string dok = spara(skrivBokfil(versionSomSkrivs, b, förhandsvisning));
-        std::string före = läs(dok);
-        Utfall u = kör(dok);
+        std::string före = läsFil(dok);
+        Körning u = kör(dok);
         if (u.status == 0) {
             ++lästa;
             continue;
@@ -145,7 +103,7 @@ TEST_F(SenasteVerifikation, DamagedBodiesEndWithStatusOneAndAMessage) {
         EXPECT_EQ(u.status, 1);
         EXPECT_EQ(u.ut, "");
         EXPECT_NE(u.fel.find("\n\tCould not read input .bok file.\n"), std::string::npos) << u.fel;
-        EXPECT_EQ(läs(dok), före);
+        EXPECT_EQ(läsFil(dok), före);
     }
     // The three cut bodies at least are refused.
     EXPECT_LE(lästa, int(skadade.size()) - 3);
@@ -154,7 +112,7 @@ TEST_F(SenasteVerifikation, DamagedBodiesEndWithStatusOneAndAMessage) {
 TEST_F(SenasteVerifikation, ADocumentWithSentInvoicesIsReadLikeAnyOther) {
     Exempelval val{12, 3, true, true};
     val.antalSkickadeFakturor = 8;
-    Utfall u = kör(spara(byggExempelbokföring(val)->dataMedMellansteg(versionSomSkrivs)));
+    Körning u = kör(spara(byggExempelbokföring(val)->dataMedMellansteg(versionSomSkrivs)));
     EXPECT_EQ(u.status, 0);
     EXPECT_EQ(u.ut, "4\n");
     EXPECT_EQ(u.fel, "");

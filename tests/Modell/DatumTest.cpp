@@ -1,4 +1,5 @@
 #include "Modell/Datum.h"
+#include "Programkorning.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +27,6 @@ TEST(Datum, ArithmeticCrossesMonthsYearsAndLeapDays) {
     EXPECT_FALSE(Datum(20230229).ärGiltigt());
 }
 
-#include <cstdio>
 #include <sstream>
 #include <string>
 
@@ -52,14 +52,9 @@ print("\n".join(out))
 }  // namespace
 
 TEST(Datum, ArithmeticAgreesWithPythonForEveryDayFrom1900To2100) {
-    std::string kommando = "python3 -c '" + std::string(kPythonDagar) + "'";
-    FILE* rör = popen(kommando.c_str(), "r");
-    ASSERT_NE(rör, nullptr);
-    std::string text;
-    char buf[65536];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, rör)) > 0) text.append(buf, n);
-    ASSERT_EQ(pclose(rör), 0);
+    testhjalp::Körning python = testhjalp::körProgram("python3", {"-c", kPythonDagar});
+    ASSERT_EQ(python.status, 0) << python.fel;
+    const std::string& text = python.ut;
 
     std::istringstream rader(text);
     int64_t dag, nästa, föregående, månadSenare, årTidigare, sjuÅr;

@@ -3,12 +3,11 @@
 // scales, including the four behaviours amounts are computed with.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <random>
+#include <sstream>
 
 #include "Plattform/Decimal.h"
+#include "Programkorning.h"
 
 namespace {
 
@@ -108,25 +107,15 @@ TEST(DecimalOracle, AgreesWithPythonDecimalOnRandomOperations) {
     const int count = 120000;
     auto cases = makeCases(count);
 
-    auto input = std::filesystem::temp_directory_path() / ("decimal-oracle-" + std::to_string(getpid()) + ".txt");
-    {
-        std::ofstream f(input);
-        for (const auto& c : cases) {
-            f << c.op << ' ' << c.a.text() << ' ' << (c.op == "round" ? "0" : c.b.text()) << ' '
-              << int(c.behaviour.mode) << ' ' << (c.behaviour.scale ? std::to_string(*c.behaviour.scale) : "-")
-              << '\n';
-        }
+    std::ostringstream input;
+    for (const auto& c : cases) {
+        input << c.op << ' ' << c.a.text() << ' ' << (c.op == "round" ? "0" : c.b.text()) << ' ' << int(c.behaviour.mode)
+              << ' ' << (c.behaviour.scale ? std::to_string(*c.behaviour.scale) : "-") << '\n';
     }
-    std::string command = "python3 " KONTOBOK_SOURCE_DIR "/tests/Plattform/decimal_oracle.py < " + input.string();
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string output;
-    char buffer[65536];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
-    int status = pclose(pipe);
-    std::filesystem::remove(input);
-    ASSERT_EQ(status, 0) << "python3 oracle failed";
+    testhjalp::Körning oracle = testhjalp::körProgram(
+        "python3", {KONTOBOK_SOURCE_DIR "/tests/Plattform/decimal_oracle.py"}, {.indata = input.str()});
+    ASSERT_EQ(oracle.status, 0) << "python3 oracle failed: " << oracle.fel;
+    const std::string& output = oracle.ut;
 
     std::istringstream lines(output);
     std::string expected;

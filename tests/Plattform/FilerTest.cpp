@@ -1,4 +1,5 @@
 #include "Plattform/Filer.h"
+#include "Programkorning.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +13,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class Filer : public ::testing::Test {
+class Filer : public testhjalp::MedTillfälligKatalog {
 protected:
-    void SetUp() override {
-        std::string mall = (fs::temp_directory_path() / "filer-XXXXXX").string();
-        ASSERT_TRUE(::mkdtemp(mall.data()));
-        katalog = mall;
-    }
-    void TearDown() override { fs::remove_all(katalog); }
-
     std::string sökväg(const std::string& namn) const { return (katalog / namn).string(); }
 
     void skriv(const std::string& namn, const std::string& innehåll) const {
@@ -47,7 +41,6 @@ protected:
         return st.st_mode & 07777;
     }
 
-    fs::path katalog;
 };
 
 std::string felText(const std::function<void()>& f) {

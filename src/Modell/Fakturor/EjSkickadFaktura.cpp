@@ -22,8 +22,6 @@ void EjSkickadFaktura::ställInFakturakoppling() {
     for (auto& post : poster) post->faktura = this;
 }
 
-const std::string& EjSkickadFaktura::mallensNamn(const Fakturamall& mall) { return mall.namn; }
-
 void EjSkickadFaktura::sättEgenFakturamall(Fakturamall* mall) {
     egenFakturamall_ = mall;
     _namnPåEgenFakturamall = mall ? std::optional<std::string>(mall->namn) : std::nullopt;

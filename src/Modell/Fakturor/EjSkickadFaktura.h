@@ -65,13 +65,7 @@ public:
     // `mallar` with that name, or none.
     template <class Lista>
     void ställInFakturamallBlandMallar(const Lista& mallar) {
-        egenFakturamall_ = nullptr;
-        if (!_namnPåEgenFakturamall) return;
-        for (const auto& mall : mallar)
-            if (mallensNamn(*mall) == *_namnPåEgenFakturamall) {
-                egenFakturamall_ = &*mall;
-                return;
-            }
+        egenFakturamall_ = fakturamallMedNamn(mallar, _namnPåEgenFakturamall);
     }
 
     bool tillåterKolumn(Fakturakolumn kolumn) const;
@@ -140,7 +134,6 @@ public:
     std::optional<Adress> leveransadress() const override;
 
 private:
-    static const std::string& mallensNamn(const Fakturamall& mall);
     // 1 − rabatt, when there is a discount.
     std::optional<Decimal> rabattfaktor() const;
     // Net plus VAT less the deduction: the total before öre rounding.

@@ -9,8 +9,6 @@
 
 Faktura::~Faktura() = default;
 
-const std::string& Faktura::mallensNamn(const Fakturamall& mall) { return mall.namn; }
-
 Fakturastatus Faktura::status() const {
     if (återköpsdatum) return Fakturastatus::återköpt;
     if (kundförlustsdatum) return Fakturastatus::kundförlust;

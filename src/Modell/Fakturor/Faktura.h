@@ -127,13 +127,7 @@ public:
     // `mallar` with that name, or none.
     template <class Lista>
     void ställInFakturamallBlandMallar(const Lista& mallar) {
-        egenFakturamall_ = nullptr;
-        if (!_namnPåEgenFakturamall) return;
-        for (const auto& mall : mallar)
-            if (mallensNamn(*mall) == *_namnPåEgenFakturamall) {
-                egenFakturamall_ = &*mall;
-                return;
-            }
+        egenFakturamall_ = fakturamallMedNamn(mallar, _namnPåEgenFakturamall);
     }
 
     // The invoice interface. Totals read negated once the invoice has been
@@ -178,7 +172,6 @@ public:
     std::optional<Adress> leveransadress() const override { return leveransadress_; }
 
 private:
-    static const std::string& mallensNamn(const Fakturamall& mall);
     Decimal medTecken(const Decimal& belopp) const;
 };
 

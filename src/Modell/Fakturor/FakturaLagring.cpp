@@ -6,6 +6,7 @@
 #include "Modell/Fakturor/Fakturamall.h"
 #include "Modell/Konto.h"
 #include "Modell/Kostnadsstalle.h"
+#include "Modell/LagradKod.h"
 #include "Modell/SkadatDokument.h"
 
 namespace {
@@ -72,10 +73,7 @@ Faktura::Faktura(Inström& ström, const Referenser& ref) {
     ingårInteIKundfordringar = ström.boolByte();
     annanValuta = ström.boolByte();
     växelkurs = krävDecimal(ström, "exchange rate");
-    int64_t metodkod = ström.int64();
-    auto m = frånKod<Bokföringsmetod>(metodkod);
-    if (!m) throw SkadatDokument("Okänd bokföringsmetod " + std::to_string(metodkod) + " i skickad faktura");
-    metod = *m;
+    metod = läsKod<Bokföringsmetod>(ström, "Okänd bokföringsmetod", " i skickad faktura");
     skatteavdrag_ = Skatteavdrag::ladda(ström);
     momsregistreringsnummer_ = ström.optionalString();
     fakturadatum_ = Datum(ström.int64());
@@ -112,12 +110,8 @@ Faktura::Faktura(Inström& ström, const Referenser& ref) {
     kundförlustsdatum = ström.optionalDatum();
     kostnadsställen = Kostnadsställe::läsInReferenserTillKostnadsställen(ref, ström);
     int64_t antalKolumner = antalIRecord(ström, 8, "columns");
-    for (int64_t i = 0; i < antalKolumner; ++i) {
-        int64_t k = ström.int64();
-        auto kolumn = frånKod<Fakturakolumn>(k);
-        if (!kolumn) throw SkadatDokument("Okänd fakturakolumn " + std::to_string(k) + " i skickad faktura");
-        kolumner_.push_back(*kolumn);
-    }
+    for (int64_t i = 0; i < antalKolumner; ++i)
+        kolumner_.push_back(läsKod<Fakturakolumn>(ström, "Okänd fakturakolumn", " i skickad faktura"));
     auto mallkod = ström.optionalString();
     inbyggdFakturamall_ = InbyggdFakturamall::Standard;
     if (mallkod)

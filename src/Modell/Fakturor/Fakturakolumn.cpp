@@ -11,7 +11,5 @@ const std::array<Fakturakolumn, 13>& allaFakturakolumner() {
 
 template <>
 std::optional<Fakturakolumn> frånKod<Fakturakolumn>(int64_t kod) {
-    for (auto k : allaFakturakolumner())
-        if (static_cast<int64_t>(k) == kod) return k;
-    return std::nullopt;
+    return frånKodBland(allaFakturakolumner(), kod);
 }

@@ -73,3 +73,17 @@ public:
     Bild finskStreckkodsbildMedIban(const std::string& iban) const;          // throws on bad input
     Bild qrkodMedBokföring(const Bokföring& bokföring) const;
 };
+
+// Where Fakturamall is complete; lets the lookup below live in headers that
+// only declare it.
+const std::string& fakturamallensNamn(const Fakturamall& mall);
+
+// The user template an invoice names: the first of `mallar` with that name,
+// or none, also when the invoice names none.
+template <class Lista>
+Fakturamall* fakturamallMedNamn(const Lista& mallar, const std::optional<std::string>& namn) {
+    if (!namn) return nullptr;
+    for (const auto& mall : mallar)
+        if (fakturamallensNamn(*mall) == *namn) return &*mall;
+    return nullptr;
+}

@@ -1,5 +1,6 @@
 #include "Modell/Fakturor/Fakturamall.h"
 
+#include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Fakturor/Mallantal.h"
 
 namespace {
@@ -41,3 +42,5 @@ const Fakturaspråk* Fakturamall::språkversion(const std::string& fakturaspråk
         if (s.språk == fakturaspråk) return &s;
     return språk.empty() ? nullptr : &språk.front();
 }
+
+const std::string& fakturamallensNamn(const Fakturamall& mall) { return mall.namn; }

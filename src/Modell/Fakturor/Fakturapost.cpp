@@ -2,7 +2,7 @@
 
 #include "Modell/Belopp.h"
 #include "Modell/Konto.h"
-#include "Modell/SkadatDokument.h"
+#include "Modell/LagradKod.h"
 
 namespace {
 Decimal krävDecimal(Inström& ström) {
@@ -15,14 +15,8 @@ Decimal krävDecimal(Inström& ström) {
 Fakturapost::Fakturapost(Inström& ström, const Referenser& ref) {
     artikelnummer_ = ström.optionalString();
     artikelnamn_ = ström.optionalString();
-    int64_t typkod = ström.int64();
-    auto t = frånKod<Artikeltyp>(typkod);
-    if (!t) throw SkadatDokument("Okänd artikeltyp " + std::to_string(typkod) + " i fakturapost");
-    typ = *t;
-    int64_t kategorikod = ström.int64();
-    auto k = frånKod<ROT_och_RUT_kategori>(kategorikod);
-    if (!k) throw SkadatDokument("Okänd ROT/RUT-kategori " + std::to_string(kategorikod) + " i fakturapost");
-    rotOchRut = *k;
+    typ = läsKod<Artikeltyp>(ström, "Okänd artikeltyp", " i fakturapost");
+    rotOchRut = läsKod<ROT_och_RUT_kategori>(ström, "Okänd ROT/RUT-kategori", " i fakturapost");
     int64_t kontonummer = ström.int64();
     försäljningskonto = ref.konto(kontonummer);
     // An account that is gone: the item's article still knows where it sells.

@@ -11,7 +11,5 @@ const std::array<Fakturastatus, 8>& allaFakturastatusar() {
 
 template <>
 std::optional<Fakturastatus> frånKod<Fakturastatus>(int64_t kod) {
-    for (auto s : allaFakturastatusar())
-        if (static_cast<int64_t>(s) == kod) return s;
-    return std::nullopt;
+    return frånKodBland(allaFakturastatusar(), kod);
 }

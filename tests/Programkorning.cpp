@@ -1,0 +1,115 @@
+#include "Programkorning.h"
+
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace testhjalp {
+
+namespace {
+
+// An unnamed file: it goes away with its last descriptor, so nothing is
+// left behind in any directory the test looks at.
+int namnlösFil() {
+    std::string mall = (fs::temp_directory_path() / "kontobok-korning-XXXXXX").string();
+    const int fd = ::mkostemp(mall.data(), O_CLOEXEC);
+    if (fd >= 0) ::unlink(mall.c_str());
+    return fd;
+}
+
+std::string läsFrånBörjan(int fd) {
+    std::string text;
+    if (fd < 0 || ::lseek(fd, 0, SEEK_SET) < 0) return text;
+    char buf[65536];
+    for (ssize_t n; (n = ::read(fd, buf, sizeof buf)) > 0;) text.append(buf, static_cast<size_t>(n));
+    return text;
+}
+
+bool skrivAllt(int fd, std::string_view text) {
+    while (!text.empty()) {
+        const ssize_t n = ::write(fd, text.data(), text.size());
+        if (n <= 0) return false;
+        text.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
+}  // namespace
+
+Körning körProgram(const std::string& program, const std::vector<std::string>& argument, const Körval& val) {
+    std::vector<std::string> args = argument;
+    args.insert(args.begin(), program);
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+
+    const int in = val.indata ? namnlösFil() : ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    const int ut = namnlösFil(), fel = namnlösFil();
+    if (in < 0 || ut < 0 || fel < 0 || (val.indata && (!skrivAllt(in, *val.indata) || ::lseek(in, 0, SEEK_SET) < 0))) {
+        ADD_FAILURE() << "could not set up the streams for " << program;
+        for (int fd : {in, ut, fel})
+            if (fd >= 0) ::close(fd);
+        return {-1, "", ""};
+    }
+
+    // Everything the child needs is prepared above: between fork and exec it
+    // only makes system calls.
+    const pid_t barn = ::fork();
+    if (barn == 0) {
+        ::dup2(in, 0);
+        ::dup2(ut, 1);
+        ::dup2(fel, 2);
+        if (val.filstorleksgräns) {
+            const rlimit gräns{static_cast<rlim_t>(*val.filstorleksgräns), static_cast<rlim_t>(*val.filstorleksgräns)};
+            ::setrlimit(RLIMIT_FSIZE, &gräns);
+            ::signal(SIGXFSZ, SIG_IGN);
+        }
+        ::execvp(argv[0], argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    if (barn < 0) {
+        ADD_FAILURE() << "could not start " << program;
+    } else {
+        ::waitpid(barn, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status)) << program << " died with signal " << WTERMSIG(status);
+    }
+    Körning k{barn > 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1, läsFrånBörjan(ut), läsFrånBörjan(fel)};
+    for (int fd : {in, ut, fel}) ::close(fd);
+    return k;
+}
+
+std::string läsFil(const fs::path& fil) {
+    std::ifstream in(fil, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
+void skrivFil(const fs::path& fil, std::string_view innehåll) {
+    std::ofstream(fil, std::ios::binary).write(innehåll.data(), static_cast<std::streamsize>(innehåll.size()));
+}
+
+void skrivFil(const fs::path& fil, const Bytes& innehåll) {
+    skrivFil(fil, std::string_view(reinterpret_cast<const char*>(innehåll.data()), innehåll.size()));
+}
+
+void MedTillfälligKatalog::SetUp() {
+    std::string mall = (fs::temp_directory_path() / "kontobok-test-XXXXXX").string();
+    ASSERT_TRUE(::mkdtemp(mall.data())) << "could not make a temporary directory";
+    katalog = mall;
+}
+
+void MedTillfälligKatalog::TearDown() {
+    if (katalog.empty()) return;
+    // A test may have taken away our own permissions to see a write fail.
+    std::error_code ignorerat;
+    fs::permissions(katalog, fs::perms::owner_all, fs::perm_options::add, ignorerat);
+    fs::remove_all(katalog, ignorerat);
+}
+
+}  // namespace testhjalp
