@@ -1,4 +1,4 @@
-// bokinspect's payment-code commands, read back with an independent
+// The developer tool bokinspect: its payment-code and codec commands, read
 // decoder (zbarimg).
 #include "Fillagring.h"
 #include "Modell/Fakturor/Fakturabok.h"
