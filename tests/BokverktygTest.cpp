@@ -1,5 +1,5 @@
 // The developer tool bokinspect: its payment-code and codec commands, read
-// decoder (zbarimg).
+// back with an independent decoder (zbarimg) and the reference streams.
 #include "Fillagring.h"
 #include "Modell/Fakturor/Fakturabok.h"
 #include "Plattform/Filer.h"
