@@ -8,6 +8,7 @@
 // functions below that name invoices (and defines `EjSkickadFaktura` and
 // `Faktura` in place of the empty definitions in Dokumentlistor.cpp).
 #include "Modell/Datum.h"
+#include "Modell/Referenser.h"
 #include "Strommar.h"
 
 #include <cstdint>
