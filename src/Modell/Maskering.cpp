@@ -5,7 +5,7 @@
 #include "Modell/Bokforing.h"
 #include "Modell/Dokumentlistor.h"
 #include "Modell/Rakenskapsar.h"
-#include "Plattform/TextShaping.h"
+#include "Plattform/Strangar.h"
 
 #include <array>
 #include <string_view>
@@ -15,7 +15,7 @@ namespace {
 bool slutarMedBolagsform(const std::string& företag) {
     static constexpr std::array<std::string_view, 11> ändelser = {
         "AB", "OY", " AS", "A/S", "HB", "KB", " INC", " INC.", " LTD", "LTD.", "GMBH"};
-    std::string stora = uppercased(företag);
+    std::string stora = versaler(företag);
     for (auto ändelse : ändelser)
         if (stora.size() >= ändelse.size() && stora.compare(stora.size() - ändelse.size(), ändelse.size(), ändelse) == 0)
             return true;

@@ -1,8 +1,6 @@
 #include "Plattform/TextShaping.h"
 
-#include <unicode/locid.h>
 #include <unicode/uchar.h>
-#include <unicode/unistr.h>
 #include <unicode/utf8.h>
 
 namespace {
@@ -68,13 +66,5 @@ std::string capitalizingWords(std::string_view text) {
         U8_APPEND_UNSAFE(buf, n, c);
         ut.append(reinterpret_cast<const char*>(buf), static_cast<size_t>(n));
     }
-    return ut;
-}
-
-std::string uppercased(std::string_view text) {
-    icu::UnicodeString u = icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
-    u.toUpper(icu::Locale::getRoot());
-    std::string ut;
-    u.toUTF8String(ut);
     return ut;
 }
