@@ -4,7 +4,7 @@
 #include "Vyer/Faktura/Fakturavy.h"
 
 #include "Modell/Fakturor/Fakturaliknande.h"
-#include "Modell/Skatteavdrag.h"
+#include "Vyer/Faktura/Mallverktyg.h"
 
 #include <algorithm>
 #include <cmath>
@@ -55,43 +55,20 @@ Fakturavy::Datalistband Fakturavy::datalistMedKolumndata(const Datalista& data, 
     return band;
 }
 
-namespace {
-
-const Rotuppgifter* rotuppgifter(const Skatteavdrag& avdrag) {
-    auto* rot = avdrag.somRot();
-    return rot && rot->uppgifter ? &*rot->uppgifter : nullptr;
-}
-
-std::optional<std::string> personnummer(const Skatteavdrag& avdrag, bool andra) {
-    if (auto* rot = avdrag.somRot()) return andra ? rot->personnummer2 : rot->personnummer1;
-    if (auto* rut = avdrag.somRut()) return andra ? rut->personnummer2 : rut->personnummer1;
-    return std::nullopt;
-}
-
-}  // namespace
-
 void Fakturavy::läggInKolumndataÖverTreKolumner(const TextAttributes& rubrikattribut,
                                                 const TextAttributes& värdeattribut, bool storaBokstäverPåRubrik,
                                                 bool fetStilPåFörstaRaden, double vid,
                                                 const std::vector<double>& platser, double kolumnbredd) {
     // The templates that use this all stand on A4 backgrounds.
     constexpr double sidhöjd = 842;
-    const Skatteavdrag avdrag = f.skatteavdrag();
-    const Rotuppgifter* fastighet = rotuppgifter(avdrag);
-    std::optional<std::string> fastighetsbeteckning, lägenhetsnummer;
-    if (fastighet && fastighet->somHus()) fastighetsbeteckning = fastighet->somHus()->fastighetsbeteckning;
-    if (fastighet && fastighet->somBostadsrätt()) lägenhetsnummer = fastighet->somBostadsrätt()->lägenhetsnummer;
-
+    Datalista referenser = {
+        {rubrikFörErReferens(), f.erReferens()},
+        {rubrikFörVårReferens(), f.vårReferens()},
+        {rubrikFörKundnummer(), f.kundnummer()},
+    };
+    for (Datapost& post : mallverktyg::rotOchRutUppgifter(*this)) referenser.push_back(std::move(post));
     const Datalista kolumner[3] = {
-        {
-            {rubrikFörErReferens(), f.erReferens()},
-            {rubrikFörVårReferens(), f.vårReferens()},
-            {rubrikFörKundnummer(), f.kundnummer()},
-            {rubrikFörPersonnummer(), personnummer(avdrag, false)},
-            {rubrikFörPersonnummer2(), personnummer(avdrag, true)},
-            {rubrikFörFastighetsbeteckning(), fastighetsbeteckning},
-            {rubrikFörLägenhetsnummer(), lägenhetsnummer},
-        },
+        referenser,
         {
             {rubrikFörInköpsordernummer(), f.inköpsordernummer()},
             {rubrikFörLeveranssätt(), f.leveranssätt()},

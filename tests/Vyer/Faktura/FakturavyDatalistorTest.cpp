@@ -119,6 +119,91 @@ Kolumner treKolumner(prov::Stegvy& steg, double vid = 100) {
     return k;
 }
 
+bool slutarMed(const std::string& text, const std::string& slut) {
+    return text.size() >= slut.size() && text.compare(text.size() - slut.size(), slut.size(), slut) == 0;
+}
+
+TEST(TreKolumner, TheDeliveryDateJoinsTheFirstColumnWithRoomElseTheThird) {
+    struct {
+        const char* namn;
+        bool ettFull, tvåFull;
+        int kolumn;  // where the date is the last row
+    } fall[] = {
+        {"first has room", false, false, 0},
+        {"first has room, second full", false, true, 0},
+        {"first full, second has room", true, false, 1},
+        {"both full", true, true, 2},
+    };
+    for (const auto& f : fall) {
+        prov::Stegvy steg;
+        steg.bok->visaKundnummerPåFakturor = true;
+        steg.faktura.erReferens_ = "Anna";
+        steg.faktura.leveransdatum_ = Datum{20261130};
+        if (f.ettFull) steg.faktura.vårReferens_ = "Bo", steg.faktura.kundnummer_ = "K-7";
+        if (f.tvåFull) steg.faktura.inköpsordernummer_ = "PO-9";
+        auto k = treKolumner(steg);
+        ASSERT_EQ(k.texter.size(), 3u) << f.namn;
+        for (int i = 0; i < 3; ++i) {
+            bool harDatum = k.texter[i].find("2026-11-30") != std::string::npos;
+            EXPECT_EQ(harDatum, i == f.kolumn) << f.namn << " column " << i << ": " << k.texter[i];
+        }
+        EXPECT_TRUE(slutarMed(k.texter[f.kolumn], "\t2026-11-30")) << f.namn << ": " << k.texter[f.kolumn];
+    }
+}
+
+TEST(TreKolumner, FactsGoToTheirColumnsInOrder) {
+    prov::Stegvy steg;
+    steg.bok->visaKundnummerPåFakturor = true;
+    auto& f = steg.faktura;
+    f.erReferens_ = "Anna", f.vårReferens_ = "Bo", f.kundnummer_ = "K-7";
+    f.inköpsordernummer_ = "PO-9", f.leveranssätt_ = "Post";
+    f.nummer_ = "1042", f.fakturadatum_ = Datum{20261201}, f.förfallodatum_ = Datum{20261231};
+    f.momsregistreringsnummer_ = "SE556000000001";
+    auto vy = steg.vy();
+    auto k = treKolumner(steg);
+    ASSERT_EQ(k.texter.size(), 3u);
+    auto rad = [](const std::string& rubrik, const std::string& värde) { return rubrik + "\t" + värde; };
+    const std::string P = "\u2029";
+    EXPECT_EQ(k.texter[0], rad(vy->rubrikFörErReferens(), "Anna") + P + rad(vy->rubrikFörVårReferens(), "Bo") + P +
+                               rad(*vy->rubrikFörKundnummer(), "K-7"));
+    EXPECT_EQ(k.texter[1], rad(vy->rubrikFörInköpsordernummer(), "PO-9") + P + rad(vy->rubrikFörLeveranssätt(), "Post") +
+                               P + rad(vy->rubrikFörBetalningsvillkor(), vy->rubrikFörDagar()) + P +
+                               rad(vy->rubrikFörFörfallodatum(), "2026-12-31"));
+    EXPECT_EQ(k.texter[2], rad(vy->rubrikFörFakturanummer(), "1042") + P + rad(vy->rubrikFörFakturadatum(), "2026-12-01") +
+                               P + rad(vy->rubrikFörMottagarensMomsregistreringsnummer(), "SE556000000001"));
+}
+
+TEST(TreKolumner, PropertyFactsFollowTheKindOfDeduction) {
+    struct {
+        const char* namn;
+        Skatteavdrag avdrag;
+        bool personnummer, fastighet, lägenhet;
+    } fall[] = {
+        {"ROT on a house",
+         Skatteavdrag::rot("19700101-1234", std::nullopt, D("0"), Rotuppgifter::hus("Kåkstad 1:2"), D("0.3")), true,
+         true, false},
+        {"ROT on a flat",
+         Skatteavdrag::rot("19700101-1234", std::nullopt, D("0"), Rotuppgifter::bostadsrätt("BRF Eken", "1101"),
+                           D("0.3")),
+         true, false, true},
+        {"ROT without property", Skatteavdrag::rot("19700101-1234", std::nullopt, D("0"), std::nullopt, D("0.3")), true,
+         false, false},
+        {"RUT", Skatteavdrag::rut("19700101-1234", std::nullopt, D("0"), D("0.5")), true, false, false},
+        {"none", Skatteavdrag::inget(), false, false, false},
+    };
+    for (const auto& f : fall) {
+        prov::Stegvy steg;
+        steg.faktura.skatteavdrag_ = f.avdrag;
+        auto k = treKolumner(steg);
+        ASSERT_EQ(k.texter.size(), 3u);
+        const std::string& första = k.texter[0];
+        EXPECT_EQ(första.find("19700101-1234") != std::string::npos, f.personnummer) << f.namn << ": " << första;
+        EXPECT_EQ(första.find("Kåkstad 1:2") != std::string::npos, f.fastighet) << f.namn << ": " << första;
+        EXPECT_EQ(första.find("1101") != std::string::npos, f.lägenhet) << f.namn << ": " << första;
+        EXPECT_EQ(första.find("BRF Eken"), std::string::npos) << f.namn;
+    }
+}
+
 TEST(TreKolumner, TheTallestColumnIsCentredThirtyPointsAboveTheEdge) {
     prov::Stegvy steg;
     steg.faktura.erReferens_ = "Anna";

@@ -108,6 +108,7 @@ TEST(Tabeller, OnlyTheDatasOwnFirstPairIsBold) {
     auto vy = steg.vy();
     const Font vanlig{"Helvetica", 10};
     const Font fet = fonts::boldFont(vanlig);
+    ASSERT_NE(fet, vanlig);
     auto typsnittVid = [](const AttributedString& s, const std::string& del) {
         return s.attributesAt(s.text().find(del))->font;
     };
