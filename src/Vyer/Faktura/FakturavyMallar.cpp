@@ -82,16 +82,22 @@ const egenmall::Fält* förstaMed(const std::vector<egenmall::Fält>& fält, Id 
 
 void Fakturavy::laddaBakgrundFörFakturamall(const Fakturamall& mall) {
     const Fakturaspråk* version = mall.språkversion(f.språk());
-    if (!version || !version->pdfData) {
+    if (version && version->pdfData) {
+        // The invoice's own language names the background even when another
+        // version stands in for it.
+        std::string nyckel = "__" + mall.namn + f.språk();
+        if (mallOchSpråk != nyckel || !bakgrund) {
+            mallOchSpråk = std::move(nyckel);
+            bakgrund = PdfDocument::fromBytes(*version->pdfData);
+        }
+    } else {
         bakgrund = nullptr;
-        return;
     }
-    // The invoice's own language names the background even when another
-    // version stands in for it.
-    std::string nyckel = "__" + mall.namn + f.språk();
-    if (mallOchSpråk == nyckel && bakgrund) return;
-    mallOchSpråk = std::move(nyckel);
-    bakgrund = PdfDocument::fromBytes(*version->pdfData);
+    // Without it the fields have nothing to stand on: no page is laid out.
+    if (bakgrund)
+        saknadBakgrund.reset();
+    else
+        saknadBakgrund = "for the template \"" + mall.namn + "\"";
 }
 
 void Fakturavy::uppdateraMedFakturamall(const Fakturamall& mall) {

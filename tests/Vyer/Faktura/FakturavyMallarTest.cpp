@@ -163,9 +163,11 @@ TEST(Anvandarmall, WithoutAUsableBackgroundNothingIsLaidOut) {
         auto vy = p.vy();
         if (i == 3) {  // a blank page is a background
             EXPECT_EQ(vy->antalSidor(), 1);
+            EXPECT_EQ(vy->saknadBakgrund, std::nullopt);
             continue;
         }
         EXPECT_EQ(vy->bakgrund, nullptr) << i;
+        EXPECT_EQ(vy->saknadBakgrund, "for the template \"Mallen\"") << i;
         EXPECT_TRUE(vy->innehållFörAllaSidor.empty()) << i;
         EXPECT_EQ(vy->antalSidor(), 0) << i;
     }
