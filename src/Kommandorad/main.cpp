@@ -2,11 +2,15 @@
 #include "Kommandorad/Kommandorad.h"
 #include "Kommandorad/Utskrift.h"
 
+#include <csignal>
 #include <exception>
 #include <string>
 #include <vector>
 
 int main(int argc, char** argv) {
+    // A reader that goes away (a pipe into head) is a failed write that the
+    // run reports, not a silent death halfway through an import.
+    std::signal(SIGPIPE, SIG_IGN);
     std::vector<std::string> args(argv, argv + argc);
     // Every failure a user can cause is reported where it happens; this is
     // the last line against anything else, so the run still ends with a
