@@ -52,6 +52,19 @@ Startad startaProgram(const std::string& program, const std::vector<std::string>
     for (auto& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
 
+    // The environment with the run's own variables in place of the test's.
+    std::vector<std::string> miljö;
+    for (char** e = environ; *e; ++e) {
+        std::string_view post(*e);
+        bool ersatt = false;
+        for (const auto& [namn, värde] : val.miljö) ersatt |= post.starts_with(namn + "=");
+        if (!ersatt) miljö.emplace_back(post);
+    }
+    for (const auto& [namn, värde] : val.miljö) miljö.push_back(namn + "=" + värde);
+    std::vector<char*> envp;
+    for (auto& e : miljö) envp.push_back(e.data());
+    envp.push_back(nullptr);
+
     int in = -1;
     if (val.indatafil)
         in = ::open(val.indatafil->c_str(), O_RDONLY | O_CLOEXEC);
@@ -84,7 +97,7 @@ Startad startaProgram(const std::string& program, const std::vector<std::string>
             if (val.användare && ::geteuid() == 0 && *val.användare != 0 &&
                 (::setgroups(0, nullptr) != 0 || ::setgid(*val.användare) != 0 || ::setuid(*val.användare) != 0))
                 ::_exit(126);
-            ::execvp(argv[0], argv.data());
+            ::execvpe(argv[0], argv.data(), envp.data());
             ::_exit(127);
         }
         if (s.pid < 0) ADD_FAILURE() << "could not start " << program;

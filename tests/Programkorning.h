@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace testhjalp {
@@ -39,6 +40,8 @@ struct Körval {
     std::optional<long> filstorleksgräns = std::nullopt;
     // The user (and group) to run as; only a process run by root can choose.
     std::optional<unsigned> användare = std::nullopt;
+    // Environment variables set for the program, over the test's own.
+    std::vector<std::pair<std::string, std::string>> miljö = {};
 };
 
 // A program started and not yet waited for.
