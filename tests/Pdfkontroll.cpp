@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <regex>
 #include <sstream>
@@ -106,6 +107,39 @@ std::optional<Rect> rutaFörText(const std::vector<Ord>& ord, int sida, std::str
         return r;
     }
     return std::nullopt;
+}
+
+double Raster::vid(double x, double y) const {
+    const int px = int(x * dpi / 72), py = int(y * dpi / 72);
+    if (px < 0 || py < 0 || px >= bredd || py >= höjd) return 1;
+    return ljus[size_t(py) * size_t(bredd) + size_t(px)];
+}
+
+std::vector<double> Raster::inom(const Rect& r) const {
+    const double skala = dpi / 72;
+    const int x0 = int(std::ceil(r.minX() * skala)) + 1, x1 = int(std::floor(r.maxX() * skala)) - 1;
+    const int y0 = int(std::ceil(r.minY() * skala)) + 1, y1 = int(std::floor(r.maxY() * skala)) - 1;
+    std::vector<double> ut;
+    for (int y = std::max(y0, 0); y < std::min(y1, höjd); ++y)
+        for (int x = std::max(x0, 0); x < std::min(x1, bredd); ++x) ut.push_back(ljus[size_t(y) * size_t(bredd) + size_t(x)]);
+    return ut;
+}
+
+Raster rastrera(const std::filesystem::path& pdf, int sida, int dpi) {
+    const std::string data = körOchLäs("pdftoppm", {"-r", std::to_string(dpi), "-gray", "-f", std::to_string(sida), "-l",
+                                                    std::to_string(sida), "-singlefile", pdf.string()});
+    std::istringstream in(data);
+    std::string magi;
+    int maxvärde = 0;
+    Raster r;
+    r.dpi = dpi;
+    in >> magi >> r.bredd >> r.höjd >> maxvärde;
+    in.get();
+    EXPECT_EQ(magi, "P5");
+    const size_t början = size_t(in.tellg());
+    EXPECT_EQ(data.size() - början, size_t(r.bredd) * size_t(r.höjd));
+    for (size_t i = början; i < data.size(); ++i) r.ljus.push_back(static_cast<unsigned char>(data[i]) / double(maxvärde));
+    return r;
 }
 
 bool inom(const Rect& ruta, const Rect& ram, double marginal) {

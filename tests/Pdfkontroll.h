@@ -38,6 +38,21 @@ std::vector<Ord> ord(const std::filesystem::path& pdf);
 // spell `text` (its words separated by single spaces).
 std::optional<Rect> rutaFörText(const std::vector<Ord>& ord, int sida, std::string_view text);
 
+// A grey-level raster of one page, 0 black to 1 white.
+struct Raster {
+    int bredd = 0, höjd = 0;
+    double dpi = 0;
+    std::vector<double> ljus;  // row by row
+
+    // The pixel under a point of the page.
+    double vid(double x, double y) const;
+    // The pixels wholly inside a rectangle of points, one pixel in from its
+    // edges, where smoothing blends inside and out.
+    std::vector<double> inom(const Rect& r) const;
+};
+// pdftoppm: page `sida` (from 1) at `dpi`.
+Raster rastrera(const std::filesystem::path& pdf, int sida, int dpi);
+
 // Whether `ruta` lies in `ram` grown by `marginal` on every side.
 bool inom(const Rect& ruta, const Rect& ram, double marginal);
 

@@ -53,7 +53,7 @@ std::string långKommentar(int64_t post) {
         "slipning och tre strykningar med linoljefärg på fasaden",
         "byte av fönsterbleck och tätning runt alla fönster"};
     return "Rad " + std::to_string(post + 1) + ": " + arbeten[size_t(post) % arbeten.size()] +
-           ", enligt offert och överenskommelse på plats, inklusive slutstädning och bortforsling av byggavfall.";
+           ", enligt offert och överenskommelse på plats.";
 }
 
 }  // namespace

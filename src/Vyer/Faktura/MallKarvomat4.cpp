@@ -85,8 +85,9 @@ void Fakturavy::konfigureraInnehållFörK4() {
                                {rubrikFörFax(), b.fax},
                                {rubrikFörEmail(), b.email},
                                {rubrikFörWebsite(), b.hemsida}};
+    const Datalista betalning = betalningsinformation();
     const std::pair<const Datalista&, Rect> fottabeller[] = {
-        {avsändare, {38, 741, 153, 85}}, {kontakt, {195, 741, 175, 82}}, {betalningsinformation(), {375, 740, 184, 82}}};
+        {avsändare, {38, 741, 153, 85}}, {kontakt, {195, 741, 175, 82}}, {betalning, {375, 740, 184, 82}}};
     for (const auto& [data, ram] : fottabeller)
         alla.push_back(CachatObjekt(std::nullopt, std::nullopt,
                                     cachad::stringNeedingLayoutManager{tabellMedData(data, fot, fot, false, false).tabell, ram}));
