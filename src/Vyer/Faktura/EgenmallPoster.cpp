@@ -82,8 +82,10 @@ void läggUtRader(Körning& k, const std::vector<Fält>& fält) {
             sida.clear();
             förskjutning = 0;
         }
+        // Each cell spans its own row only: text set on a frame's foot then
+        // stands on the row's foot, not a whole line area lower.
         const double y = överkant + förskjutning;
-        for (auto& [f, text] : celler) sida.emplace_back(std::move(text), Rect{f->ram.x, y, f->ram.width, f->ram.height});
+        for (auto& [f, text] : celler) sida.emplace_back(std::move(text), Rect{f->ram.x, y, f->ram.width, höjd});
         ++n;
         förskjutning += höjd;
     }

@@ -423,6 +423,7 @@ struct Radprov : Mallprov {
     }
 };
 
+// Each cell spans its row (40 high), not its column field.
 TEST(Anvandarmall, RowsFlowDownTheLineAreaAndOverPages) {
     Radprov p;
     p.faktura.poster = {post("A"), post("B"), post("C")};
@@ -430,12 +431,12 @@ TEST(Anvandarmall, RowsFlowDownTheLineAreaAndOverPages) {
     ASSERT_EQ(vy->antalSidor(), 2);
     const auto& sida1 = vy->innehållFörVarjeSida[0];
     const auto& sida2 = vy->innehållFörVarjeSida[1];
-    EXPECT_EQ(ram(*medText(sida1, "A")), (Rect{40, 442, 200, 100}));
-    EXPECT_EQ(ram(*medText(sida1, "B")), (Rect{40, 482, 200, 100}));
-    EXPECT_EQ(ram(*medText(sida1, "2")), (Rect{10, 482, 20, 120}));
+    EXPECT_EQ(ram(*medText(sida1, "A")), (Rect{40, 442, 200, 40}));
+    EXPECT_EQ(ram(*medText(sida1, "B")), (Rect{40, 482, 200, 40}));
+    EXPECT_EQ(ram(*medText(sida1, "2")), (Rect{10, 482, 20, 40}));
     // 80 + 40 > 100: the third row opens page 2 at the top, still numbered 3.
-    EXPECT_EQ(ram(*medText(sida2, "C")), (Rect{40, 442, 200, 100}));
-    EXPECT_EQ(ram(*medText(sida2, "3")), (Rect{10, 442, 20, 120}));
+    EXPECT_EQ(ram(*medText(sida2, "C")), (Rect{40, 442, 200, 40}));
+    EXPECT_EQ(ram(*medText(sida2, "3")), (Rect{10, 442, 20, 40}));
     EXPECT_EQ(texter(sida2), std::vector<std::string>({"C", "3"}));
 }
 
