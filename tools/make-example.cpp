@@ -1,8 +1,11 @@
 // make-example: writes a realistic example .bok document.
 //
-//   make-example [--entries N] [--contacts N] [--invoices N] [--no-template] [--bare] OUTPUT
+//   make-example [--entries N] [--contacts N] [--invoices N] [--unsent N]
+//                [--every-shape] [--no-template] [--bare] OUTPUT
 //
-// The same options always give the same bytes.
+// --unsent adds unsent invoices; --every-shape adds records of every kind
+// in each of their shapes (see Exempel/Exempelvarianter.h). The same
+// options always give the same bytes.
 #include "Exempel/Exempelbokforing.h"
 #include "Fillagring.h"
 #include "Plattform/Filer.h"
@@ -14,7 +17,9 @@
 
 namespace {
 int användning() {
-    std::fprintf(stderr, "usage: make-example [--entries N] [--contacts N] [--invoices N] [--no-template] [--bare] OUTPUT\n");
+    std::fprintf(stderr,
+                 "usage: make-example [--entries N] [--contacts N] [--invoices N] [--unsent N] [--every-shape] "
+                 "[--no-template] [--bare] OUTPUT\n");
     return 2;
 }
 
@@ -40,6 +45,10 @@ int main(int argc, char** argv) {
             if (!tal(argv[++i], val.antalKontakter)) return användning();
         } else if (a == "--invoices" && i + 1 < argc) {
             if (!tal(argv[++i], val.antalSkickadeFakturor)) return användning();
+        } else if (a == "--unsent" && i + 1 < argc) {
+            if (!tal(argv[++i], val.antalEjSkickadeFakturor)) return användning();
+        } else if (a == "--every-shape") {
+            val.allaPostformer = true;
         } else if (a == "--no-template") {
             val.medFakturamall = false;
         } else if (a == "--bare") {
@@ -55,9 +64,9 @@ int main(int argc, char** argv) {
         auto bok = byggExempelbokföring(val);
         Bytes fil = bok->dataMedMellansteg(versionSomSkrivs);
         writeFileSafely(utfil, fil);
-        std::printf("wrote %s: %lld entries, %zu accounts, %zu contacts, %zu sent invoices, %zu bytes\n",
+        std::printf("wrote %s: %lld entries, %zu accounts, %zu contacts, %zu sent and %zu unsent invoices, %zu bytes\n",
                     utfil.c_str(), static_cast<long long>(val.antalVerifikationer), bok->konton.size(),
-                    bok->kontakter.size(), bok->skickadeFakturor.size(), fil.size());
+                    bok->kontakter.size(), bok->skickadeFakturor.size(), bok->ejSkickadeFakturor.size(), fil.size());
     } catch (const std::exception& fel) {
         std::fprintf(stderr, "make-example: %s\n", fel.what());
         return 1;

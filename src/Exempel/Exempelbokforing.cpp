@@ -1,6 +1,7 @@
 #include "Exempel/Exempelbokforing.h"
 
 #include "Exempel/ExempelFakturor.h"
+#include "Exempel/Exempelvarianter.h"
 #include "Modell/Affarskontakt.h"
 #include "Modell/Artikel.h"
 #include "Modell/EjRegistreradLeverantorsfaktura.h"
@@ -382,7 +383,9 @@ std::unique_ptr<Bokföring> byggExempelbokföring(const Exempelval& val) {
 
     if (val.medFakturamall) läggTillMall(*bok);
     if (val.medÖvrigt) läggTillÖvrigt(*bok);
-    läggTillSkickadeFakturor(*bok, val.antalSkickadeFakturor);
+    if (val.allaPostformer) läggTillAllaPostformer(*bok);
+    läggTillSkickadeFakturor(*bok, val.antalSkickadeFakturor, val.allaPostformer);
+    läggTillEjSkickadeFakturor(*bok, val.antalEjSkickadeFakturor);
     if (val.medÖvrigt) {
         bok->sättKreditvillkor("sv", "Vid betalning efter förfallodagen debiteras dröjsmålsränta enligt räntelagen.");
         bok->sättKreditvillkor("en", "Interest is charged on late payment.");
