@@ -5,6 +5,7 @@
 #include "Modell/Belopp.h"
 #include "Modell/Bokforing.h"
 #include "Modell/EjRegistreradLeverantorsfaktura.h"
+#include "Modell/Fakturor/Fakturakolumn.h"
 #include "Modell/Fakturor/Fakturamall.h"
 #include "Modell/KontantLeverantorsfaktura.h"
 #include "Modell/Konto.h"
