@@ -1,4 +1,5 @@
 #include "Exempel/ExempelFakturor.h"
+#include "Exempel/Exempelbelopp.h"
 
 #include "Modell/Affarskontakt.h"
 #include "Modell/Artikel.h"
@@ -13,8 +14,6 @@
 #include <string>
 
 namespace {
-
-Decimal öre(int64_t v) { return Decimal::make(static_cast<unsigned __int128>(v < 0 ? -v : v), -2, v < 0); }
 
 Artikel& nyArtikel(Bokföring& bok, const char* nummer, const char* namn, Artikeltyp typ, ROT_och_RUT_kategori kategori,
                    int64_t konto, int64_t prisIÖre, const char* enhet) {

@@ -1,4 +1,5 @@
 #include "Exempel/Exempelvarianter.h"
+#include "Exempel/Exempelbelopp.h"
 
 #include "Modell/Affarskontakt.h"
 #include "Modell/Artikel.h"
@@ -22,8 +23,6 @@
 #include <utility>
 
 namespace {
-
-Decimal öre(int64_t v) { return Decimal::make(static_cast<unsigned __int128>(v < 0 ? -v : v), -2, v < 0); }
 
 Bytes text(std::string_view s) { return Bytes(s.begin(), s.end()); }
 
