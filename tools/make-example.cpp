@@ -1,13 +1,18 @@
 // make-example: writes a realistic example .bok document.
 //
-//   make-example [--entries N] [--contacts N] [--invoices N] [--unsent N]
-//                [--every-shape] [--no-template] [--bare] OUTPUT
+//   make-example [--entries N] [--contacts N] [--invoices N] [--unsent N] [--every-shape]
+//                [--no-template] [--bare] [--latest-template CODE] [--latest-language CODE]
+//                [--latest-country CODE] [--latest-items N] [--long-comments] OUTPUT
 //
 // --unsent adds unsent invoices; --every-shape adds records of every kind
-// in each of their shapes (see Exempel/Exempelvarianter.h). The same
-// options always give the same bytes.
+// in each of their shapes (see Exempel/Exempelvarianter.h). The --latest
+// options shape the latest sent invoice, the one --latestInvoice lays out:
+// its built-in template (Karvomat4 unless told), its language, the country
+// of its customer, its number of items and long comments on every item.
+// The same options always give the same bytes.
 #include "Exempel/Exempelbokforing.h"
 #include "Fillagring.h"
+#include "Modell/Fakturor/InbyggdFakturamall.h"
 #include "Plattform/Filer.h"
 
 #include <cstdio>
@@ -18,8 +23,9 @@
 namespace {
 int användning() {
     std::fprintf(stderr,
-                 "usage: make-example [--entries N] [--contacts N] [--invoices N] [--unsent N] [--every-shape] "
-                 "[--no-template] [--bare] OUTPUT\n");
+                 "usage: make-example [--entries N] [--contacts N] [--invoices N] [--unsent N] [--every-shape]\n"
+                 "                    [--no-template] [--bare] [--latest-template CODE] [--latest-language CODE]\n"
+                 "                    [--latest-country CODE] [--latest-items N] [--long-comments] OUTPUT\n");
     return 2;
 }
 
@@ -49,6 +55,19 @@ int main(int argc, char** argv) {
             if (!tal(argv[++i], val.antalEjSkickadeFakturor)) return användning();
         } else if (a == "--every-shape") {
             val.allaPostformer = true;
+        } else if (a == "--latest-template" && i + 1 < argc) {
+            val.senasteFaktura.mall = argv[++i];
+            if (!frånKod<InbyggdFakturamall>(val.senasteFaktura.mall)) return användning();
+        } else if (a == "--latest-language" && i + 1 < argc) {
+            val.senasteFaktura.språk = argv[++i];
+        } else if (a == "--latest-country" && i + 1 < argc) {
+            val.senasteFaktura.land = argv[++i];
+        } else if (a == "--latest-items" && i + 1 < argc) {
+            int64_t n;
+            if (!tal(argv[++i], n)) return användning();
+            val.senasteFaktura.antalPoster = n;
+        } else if (a == "--long-comments") {
+            val.senasteFaktura.långaKommentarer = true;
         } else if (a == "--no-template") {
             val.medFakturamall = false;
         } else if (a == "--bare") {

@@ -11,6 +11,7 @@
 #include "Modell/Konto.h"
 
 #include <array>
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -43,6 +44,23 @@ constexpr std::array<Variant, 6> varianter = {{{"SEK", nullptr, "sv", "Df"},
                                                {"NOK", "0.9871", "no", "NoGiro2"},
                                                {"EUR", "11.3107", "en", "M"},
                                                {"SEK", nullptr, "de", "Karvomat4"}}};
+
+// A comment of a few lines, a little different for every item.
+std::string långKommentar(int64_t post) {
+    static constexpr std::array<const char*, 3> arbeten = {
+        "demontering av gammal panel, ny isolering och nya reglar",
+        "slipning och tre strykningar med linoljefärg på fasaden",
+        "byte av fönsterbleck och tätning runt alla fönster"};
+    return "Rad " + std::to_string(post + 1) + ": " + arbeten[size_t(post) % arbeten.size()] +
+           ", enligt offert och överenskommelse på plats.";
+}
+
+void sättInbyggdMall(EjSkickadFaktura& d, const char* kod) {
+    auto inbyggd = frånKod<InbyggdFakturamall>(std::string_view(kod));
+    if (!inbyggd) throw std::invalid_argument(std::string("no built-in invoice template is called ") + kod);
+    d.sättInbyggdFakturamall(*inbyggd);
+    d.sättEgenFakturamall(nullptr);
+}
 
 // The invoice articles, made once: a ROT service (the default article)
 // and goods, and for the varied shapes a RUT service too.
@@ -92,8 +110,7 @@ void forma(EjSkickadFaktura& d, int64_t i, Bokföring& bok, const Fakturaartikla
         d.sättInbyggdFakturamall(InbyggdFakturamall::Standard);
         d.sättEgenFakturamall(bok.fakturamallar[size_t(i / 3) % bok.fakturamallar.size()].get());
     } else {
-        d.sättInbyggdFakturamall(*frånKod<InbyggdFakturamall>(std::string_view(mallar[size_t(i) % mallar.size()])));
-        d.sättEgenFakturamall(nullptr);
+        sättInbyggdMall(d, mallar[size_t(i) % mallar.size()]);
     }
     if (i % 2 == 1) d.sättRabatt(öre(5));
     if (i % 3 != 2) d.sättMeddelande("Faktura " + std::to_string(i + 1) + " enligt avtal");
@@ -171,7 +188,7 @@ std::vector<Affärskontakt*> kunder(Bokföring& bok) {
 
 }  // namespace
 
-void läggTillSkickadeFakturor(Bokföring& bok, int64_t antal, bool allaFormer) {
+void läggTillSkickadeFakturor(Bokföring& bok, int64_t antal, const Senastefakturaval& senaste, bool allaFormer) {
     std::vector<Affärskontakt*> mottagare = kunder(bok);
     if (mottagare.empty() || antal <= 0) return;
 
@@ -181,40 +198,64 @@ void läggTillSkickadeFakturor(Bokföring& bok, int64_t antal, bool allaFormer) 
     std::vector<const NumreratObjekt*> numrerade;
     for (int64_t i = 0; i < antal; ++i) {
         const Variant& v = varianter[size_t(i) % varianter.size()];
+        const bool sista = i == antal - 1;
         EjSkickadFaktura d(bok, skickade, numrerade);
         d.NumreratObjekt::nummer = std::to_string(1001 + i);
         d.ordningstal = 1001 + i;
         d.mottagare = mottagare[size_t(i) % mottagare.size()];
+        if (sista && senaste.land)
+            for (Affärskontakt* k : mottagare)
+                if (k->adress.land == *senaste.land) {
+                    d.mottagare = k;
+                    break;
+                }
         d.sättFakturadatum(Datum(20250115) + i * 23);
         std::optional<Decimal> kurs;
         if (allaFormer) {
             forma(d, i, bok, artiklar);
+            if (sista) {
+                sättInbyggdMall(d, senaste.mall.c_str());
+                if (senaste.språk) d.sättSpråk(*senaste.språk);
+                if (senaste.långaKommentarer)
+                    for (size_t n = 0; n < d.poster.size(); ++n) d.poster[n]->sättKommentar(långKommentar(int64_t(n)));
+            }
             if (d.valuta() != "SEK") kurs = *Decimal::parseWhole("11.4523");
         } else {
             d.sättValuta(v.valuta);
-            d.sättSpråk(v.språk);
+            d.sättSpråk(sista && senaste.språk ? *senaste.språk : v.språk);
             d.sättVårReferens(std::string("Anna Andersson"));
             d.sättÖresutjämna(i % 2 == 0);
-            if (*v.mall) {
-                d.sättInbyggdFakturamall(*frånKod<InbyggdFakturamall>(std::string_view(v.mall)));
-                d.sättEgenFakturamall(nullptr);
+            const char* mall = sista ? senaste.mall.c_str() : v.mall;
+            if (*mall) {
+                sättInbyggdMall(d, mall);
             } else {
                 d.sättInbyggdFakturamall(InbyggdFakturamall::Standard);
                 d.sättEgenFakturamall(const_cast<Fakturamall*>(egen));
             }
             if (i % 4 == 1) d.sättRabatt(öre(10));
             if (i % 3 == 0) d.sättMeddelande("Tack för ert förtroende!");
-            auto& p1 = d.läggTillPost();
-            p1.sättArtikel(artiklar.tjänst);
-            p1.sättAntal(Decimal::fromInt(1 + i % 7));
-            auto& p2 = d.läggTillPost();
-            p2.sättArtikel(artiklar.vara);
-            p2.sättAntal(Decimal::fromInt(1 + i % 3));
-            if (i % 5 == 2) p2.sättRabattbeskrivning("10%");
-            auto& p3 = d.läggTillPost();
-            p3.benämning = "Resekostnad";
-            p3.sättPris(öre(12550 + 100 * i));
-            p3.sättAntal(ett);
+            // A service, a book and a travel cost, in turn.
+            const int64_t antalPoster = sista && senaste.antalPoster ? *senaste.antalPoster : 3;
+            for (int64_t n = 0; n < antalPoster; ++n) {
+                auto& p = d.läggTillPost();
+                switch (n % 3) {
+                    case 0:
+                        p.sättArtikel(artiklar.tjänst);
+                        p.sättAntal(Decimal::fromInt(1 + (i + n) % 7));
+                        break;
+                    case 1:
+                        p.sättArtikel(artiklar.vara);
+                        p.sättAntal(Decimal::fromInt(1 + (i + n - 1) % 3));
+                        if (i % 5 == 2) p.sättRabattbeskrivning("10%");
+                        break;
+                    default:
+                        p.benämning = "Resekostnad";
+                        p.sättPris(öre(12550 + 100 * i + n - 2));
+                        p.sättAntal(ett);
+                        break;
+                }
+                if (sista && senaste.långaKommentarer) p.sättKommentar(långKommentar(n));
+            }
             if (std::string(v.valuta) == "SEK" && i % 6 == 2)
                 d.sättSkatteavdrag(Skatteavdrag::rot("19700101-1234", std::nullopt, öre(100),
                                                      Rotuppgifter::hus("Exempel 1:23"), Skatteavdrag::standardFörROT()));

@@ -4,14 +4,33 @@
 // payment state, with fixed UUIDs so the same ledger always gives the same
 // bytes; unsent ones in the shapes their record takes.
 #include <cstdint>
+#include <optional>
+#include <string>
 
 class Bokföring;
 
+// The latest sent invoice, the one the latest-invoice job lays out.
+struct Senastefakturaval {
+    // Its built-in template.
+    std::string mall = "Karvomat4";
+    // Its language; none: as the invoices before it take turns.
+    std::optional<std::string> språk;
+    // Sent to the first customer in this country; none: as the others.
+    std::optional<std::string> land;
+    // Its number of items; none: the usual three.
+    std::optional<int64_t> antalPoster;
+    // Every item carries a comment of a few lines.
+    bool långaKommentarer = false;
+};
+
 // Adds a service and a goods article (the service the default article),
 // the ROT/RUT account, and `antal` sent invoices to the ledger's customers,
-// numbered from 1001. With `allaFormer` the invoices take the varied
-// shapes of the unsent ones. Nothing is added without customers.
-void läggTillSkickadeFakturor(Bokföring& bok, int64_t antal, bool allaFormer = false);
+// numbered from 1001, the last as `senaste` says. With `allaFormer` the
+// invoices take the varied shapes of the unsent ones; the last then takes
+// the template, language, country and comments `senaste` gives but keeps
+// its own items. Nothing is added without customers.
+void läggTillSkickadeFakturor(Bokföring& bok, int64_t antal, const Senastefakturaval& senaste = {},
+                              bool allaFormer = false);
 
 // Adds `antal` unsent invoices numbered after the ledger's invoices,
 // cycling through the varied shapes (and the articles they use). Nothing

@@ -383,7 +383,7 @@ std::unique_ptr<Bokföring> byggExempelbokföring(const Exempelval& val) {
     if (val.medFakturamall) läggTillMall(*bok);
     if (val.medÖvrigt) läggTillÖvrigt(*bok);
     if (val.allaPostformer) läggTillAllaPostformer(*bok);
-    läggTillSkickadeFakturor(*bok, val.antalSkickadeFakturor, val.allaPostformer);
+    läggTillSkickadeFakturor(*bok, val.antalSkickadeFakturor, val.senasteFaktura, val.allaPostformer);
     läggTillEjSkickadeFakturor(*bok, val.antalEjSkickadeFakturor);
     if (val.medÖvrigt) {
         bok->sättKreditvillkor("sv", "Vid betalning efter förfallodagen debiteras dröjsmålsränta enligt räntelagen.");

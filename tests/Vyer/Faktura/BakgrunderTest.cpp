@@ -4,6 +4,7 @@
 // Checked on the built-in bytes, rasterised by poppler.
 #include "Vyer/Faktura/Bakgrunder.h"
 
+#include "Pdfkontroll.h"
 #include "Programkorning.h"
 
 #include <gtest/gtest.h>
@@ -17,13 +18,12 @@
 #include <vector>
 
 using namespace testhjalp;
+using namespace pdfkontroll;
 namespace fs = std::filesystem;
 
 namespace {
 
 const fs::path artwork = fs::path(KONTOBOK_SOURCE_DIR) / "resources" / "backgrounds";
-
-constexpr int dpi = 36;
 
 struct Kontrakt {
     double bredd = 0, höjd = 0;
@@ -54,38 +54,6 @@ Kontrakt läsKontrakt(const fs::path& fil) {
     return k;
 }
 
-// A grey-level raster of page 1, 0 black to 1 white.
-struct Raster {
-    int bredd = 0, höjd = 0;
-    std::vector<double> ljus;
-
-    // The pixels wholly inside the rectangle of points, one pixel in from
-    // its edges, where smoothing blends inside and out.
-    std::vector<double> inom(const Rect& r) const {
-        const double skala = dpi / 72.0;
-        int x0 = int(std::ceil(r.minX() * skala)) + 1, x1 = int(std::floor(r.maxX() * skala)) - 1;
-        int y0 = int(std::ceil(r.minY() * skala)) + 1, y1 = int(std::floor(r.maxY() * skala)) - 1;
-        std::vector<double> ut;
-        for (int y = std::max(y0, 0); y < std::min(y1, höjd); ++y)
-            for (int x = std::max(x0, 0); x < std::min(x1, bredd); ++x) ut.push_back(ljus[size_t(y) * bredd + x]);
-        return ut;
-    }
-};
-
-Raster läsPgm(const std::string& data) {
-    std::istringstream in(data);
-    std::string magi;
-    int maxvärde = 0;
-    Raster r;
-    in >> magi >> r.bredd >> r.höjd >> maxvärde;
-    in.get();
-    EXPECT_EQ(magi, "P5");
-    const size_t början = size_t(in.tellg());
-    EXPECT_EQ(data.size() - början, size_t(r.bredd) * r.höjd);
-    for (size_t i = början; i < data.size(); ++i) r.ljus.push_back(static_cast<unsigned char>(data[i]) / double(maxvärde));
-    return r;
-}
-
 class Bakgrunder : public MedTillfälligKatalog {};
 
 TEST_F(Bakgrunder, EveryBuiltInBackgroundKeepsItsContract) {
@@ -112,10 +80,7 @@ TEST_F(Bakgrunder, EveryBuiltInBackgroundKeepsItsContract) {
         storlek << "Page size:       " << k.bredd << " x " << k.höjd << " pts";
         EXPECT_NE(info.ut.find(storlek.str()), std::string::npos) << info.ut;
 
-        Körning bild = körProgram("pdftoppm", {"-r", std::to_string(dpi), "-gray", "-singlefile", pdf.string(),
-                                               (katalog / namn).string()});
-        ASSERT_EQ(bild.status, 0) << bild.fel;
-        const Raster raster = läsPgm(läsFil(katalog / (namn + ".pgm")));
+        const Raster raster = rastrera(pdf, 1, 36);
 
         for (const Rect& r : k.mörka) {
             auto p = raster.inom(r);
