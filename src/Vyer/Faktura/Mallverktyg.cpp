@@ -16,6 +16,16 @@ CachatObjekt panel(const Rect& ram, double hörnradie, const Color& fyllning) {
                         cachad::path{BezierPath::roundedRect(ram, hörnradie, hörnradie), fyllning, std::nullopt});
 }
 
+CachatObjekt tabell(AttributedString tabell, const Rect& ram) {
+    return CachatObjekt(std::nullopt, std::nullopt, cachad::stringNeedingLayoutManager{std::move(tabell), ram});
+}
+
+CachatObjekt roteradText(std::string_view text, const TextAttributes& attribut, const Rect& ram, Point vid,
+                         double vinkel) {
+    return CachatObjekt(AttributedString(text, attribut), ram,
+                        AffineTransform::translation(vid.x, vid.y).rotated(vinkel));
+}
+
 std::optional<std::string> datum(const std::optional<Datum>& datum) {
     if (!datum) return std::nullopt;
     return Fakturavy::datumtext(*datum);
@@ -43,6 +53,25 @@ Datalista rotOchRutUppgifter(const Fakturavy& vy) {
 std::string landFörAvsändaradressen(const Fakturavy& vy) {
     if (auto adress = vy.f.mottagaradress()) return adress->land;
     return std::string(kod(vy.b.land));
+}
+
+std::optional<std::string> adressFrånAvsändaren(const Fakturavy& vy, const std::optional<Adress>& adress) {
+    if (!adress) return std::nullopt;
+    return adress->formatteradFörAvsändarland(std::string(kod(vy.b.land)), true);
+}
+
+Datalista avsändaruppgifter(const Fakturavy& vy) {
+    return {{vy.rubrikFörAvsändare(), vy.b.namn},
+            {vy.rubrikFörAdress(), vy.b.adress.formatteradFörMottagarland(landFörAvsändaradressen(vy), true)},
+            {vy.rubrikFörOrganisationsnummer(), vy.b.organisationsnummer},
+            {vy.rubrikFörMomsregistreringsnummer(), vy.b.momsregistreringsnummer()}};
+}
+
+Datalista kontaktuppgifter(const Fakturavy& vy) {
+    return {{vy.rubrikFörTelefon(), vy.b.telefon},
+            {vy.rubrikFörFax(), vy.b.fax},
+            {vy.rubrikFörEmail(), vy.b.email},
+            {vy.rubrikFörWebsite(), vy.b.hemsida}};
 }
 
 }  // namespace mallverktyg

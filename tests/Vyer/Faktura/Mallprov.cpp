@@ -18,8 +18,10 @@ namespace mallprov {
 
 std::string Mallkörning::nummer() const { return faktura->nummer(); }
 
-std::string Mallkörning::attBetala() const {
-    return Beloppsformatterare::förFaktura(faktura->valuta()).string(faktura->attBetala()).value_or("");
+std::string Mallkörning::attBetala() const { return belopp(faktura->attBetala()); }
+
+std::string Mallkörning::belopp(const Decimal& värde) const {
+    return Beloppsformatterare::förFaktura(faktura->valuta()).string(värde).value_or("");
 }
 
 std::string Mallkörning::förfallodatum() const { return Fakturavy::datumtext(faktura->förfallodatum()); }

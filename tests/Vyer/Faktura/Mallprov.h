@@ -33,6 +33,7 @@ struct Mallkörning {
     // The texts every reader looks for, as this invoice prints them.
     std::string nummer() const;
     std::string attBetala() const;     // the amount to pay, formatted
+    std::string belopp(const Decimal& värde) const;  // any amount, formatted
     std::string förfallodatum() const; // yyyy-mm-dd
 };
 
