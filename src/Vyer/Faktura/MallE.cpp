@@ -10,14 +10,15 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/Pilbana.h"
 #include "Vyer/Faktura/Rubrikrutor.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
 
-using mallverktyg::datum;
-using mallverktyg::tabell;
+using mallverktyg::fakt;
+using mallverktyg::tabelltext;
 using mallverktyg::text;
 
 void Fakturavy::konfigureraInnehållFörE() {
@@ -63,34 +64,30 @@ void Fakturavy::konfigureraInnehållFörE() {
     alla.push_back(text(rubrikFörNummer(), liten, {453, 34, 17, 11}));
 
     // Recipient, delivery and references side by side under the title.
-    Datalista referenser = {{rubrikFörErReferens(), f.erReferens()},
-                            {rubrikFörVårReferens(), f.vårReferens()},
-                            {rubrikFörKundnummer(), f.kundnummer()}};
-    for (Datapost& post : mallverktyg::rotOchRutUppgifter(*this)) referenser.push_back(std::move(post));
-    referenser.push_back({rubrikFörMottagarensMomsregistreringsnummer(), f.momsregistreringsnummer()});
-    referenser.push_back({rubrikFörInköpsordernummer(), f.inköpsordernummer()});
-    referenser.push_back({rubrikFörLeveranssätt(), f.leveranssätt()});
+    using enum mallverktyg::Fakt;
     const std::pair<Datalista, Rect> fakta[] = {
-        {{{rubrikFörMottagare(), f.företag()},
-          {rubrikFörAdress(), mallverktyg::adressFrånAvsändaren(*this, f.mottagaradress())}},
-         {45, 135, 165, 77}},
-        {{{rubrikFörLeveransdatum(), datum(f.leveransdatum())},
-          {rubrikFörLeveransadress(), mallverktyg::adressFrånAvsändaren(*this, f.leveransadress())}},
-         {217, 135, 165, 77}},
-        {referenser, {389, 135, 165, 77}},
+        {{fakt(*this, mottagare), {rubrikFörAdress(), fakt(*this, mottagaradress).värde}}, {45, 135, 165, 77}},
+        {mallverktyg::fakta(*this, {leveransdatum, leveransadress}), {217, 135, 165, 77}},
+        {mallverktyg::fakta(*this, {erReferens, vårReferens, kundnummer, personnummer, personnummer2,
+                                    fastighetsbeteckning, lägenhetsnummer, mottagarensMomsregistreringsnummer,
+                                    inköpsordernummer, leveranssätt}),
+         {389, 135, 165, 77}},
     };
-    for (const auto& [lista, ram] : fakta) alla.push_back(tabell(tabellMedData(lista, dataHöger, data, false, false).tabell, ram));
+    for (const auto& [lista, ram] : fakta)
+        alla.push_back(tabelltext(tabellMedData(lista, dataHöger, data, false, false).tabell, ram));
 
     // The sender in white on the foot band; a longer contact table stands
     // a little higher.
-    Datalista kontakt = mallverktyg::kontaktuppgifter(*this);
+    Datalista kontakt = mallverktyg::fakta(*this, {telefon, fax, email, hemsida});
     for (Datapost& post : betalningsinformation()) kontakt.push_back(std::move(post));
-    Tabell avsändare = tabellMedData(mallverktyg::avsändaruppgifter(*this), avsändarrubrik, avsändarvärde, false, false);
+    Tabell avsändaren = tabellMedData(mallverktyg::fakta(*this, {avsändare, avsändaradress, organisationsnummer,
+                                                                 momsregistreringsnummer}),
+                                      avsändarrubrik, avsändarvärde, false, false);
     Tabell kontakttabell = tabellMedData(kontakt, avsändarrubrik, avsändarvärde, false, false);
     const double h = kontakttabell.antalRader > 6 ? 97 : 91;
     const double y = 842 - (22 + h);
-    alla.push_back(tabell(std::move(avsändare.tabell), {45, y, 176, h}));
-    alla.push_back(tabell(std::move(kontakttabell.tabell), {227, y, 196, h}));
+    alla.push_back(tabelltext(std::move(avsändaren.tabell), {45, y, 176, h}));
+    alla.push_back(tabelltext(std::move(kontakttabell.tabell), {227, y, 196, h}));
 
     kolumnavstånd = 8;
     rubrikutfyllnad = 5;

@@ -76,13 +76,20 @@ void Fakturavy::konfigureraInnehållFörK4() {
     alla.push_back(CachatObjekt(tabellMedData(fakta, brödtext, brödtext, false, false).tabell, {47, 249, 210, 100}));
 
     const std::string avsändarland(kod(b.land));
-    const Datalista avsändare = mallverktyg::avsändaruppgifter(*this);
-    const Datalista kontakt = mallverktyg::kontaktuppgifter(*this);
+    const Datalista avsändare = {
+        {rubrikFörAvsändare(), b.namn},
+        {rubrikFörAdress(), b.adress.formatteradFörMottagarland(mallverktyg::landFörAvsändaradressen(*this), true)},
+        {rubrikFörOrganisationsnummer(), b.organisationsnummer},
+        {rubrikFörMomsregistreringsnummer(), b.momsregistreringsnummer()}};
+    const Datalista kontakt = {{rubrikFörTelefon(), b.telefon},
+                               {rubrikFörFax(), b.fax},
+                               {rubrikFörEmail(), b.email},
+                               {rubrikFörWebsite(), b.hemsida}};
     const Datalista betalning = betalningsinformation();
     const std::pair<const Datalista&, Rect> fottabeller[] = {
         {avsändare, {38, 741, 153, 85}}, {kontakt, {195, 741, 175, 82}}, {betalning, {375, 740, 184, 82}}};
     for (const auto& [data, ram] : fottabeller)
-        alla.push_back(mallverktyg::tabell(tabellMedData(data, fot, fot, false, false).tabell, ram));
+        alla.push_back(mallverktyg::tabelltext(tabellMedData(data, fot, fot, false, false).tabell, ram));
 
     if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland)) alla.push_back(text(*adress, brödtext, {312, 120, 243, 115}));
     if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {

@@ -5,19 +5,42 @@
 #include "Modell/Land.h"
 #include "Modell/Skatteavdrag.h"
 
+#include <algorithm>
+
 namespace mallverktyg {
 
 CachatObjekt text(std::string_view text, const TextAttributes& attribut, const Rect& ram) {
     return CachatObjekt(AttributedString(text, attribut), ram);
 }
 
+CachatObjekt tabelltext(AttributedString tabell, const Rect& ram) {
+    return CachatObjekt(std::nullopt, std::nullopt, cachad::stringNeedingLayoutManager{std::move(tabell), ram});
+}
+
+CachatObjekt kontur(const Rect& ram, double linjebredd, const Color& färg, double hörnradie) {
+    BezierPath väg = hörnradie > 0 ? BezierPath::roundedRect(ram, hörnradie, hörnradie) : BezierPath::rect(ram);
+    väg.lineWidth = linjebredd;
+    return CachatObjekt(std::nullopt, std::nullopt, cachad::path{std::move(väg), std::nullopt, färg});
+}
+
+CachatObjekt streck(const std::vector<Sträcka>& sträckor, double linjebredd, const Color& färg) {
+    BezierPath väg;
+    for (const Sträcka& s : sträckor) {
+        väg.moveTo(s.från);
+        väg.lineTo(s.till);
+    }
+    väg.lineWidth = linjebredd;
+    return CachatObjekt(std::nullopt, std::nullopt, cachad::path{std::move(väg), std::nullopt, färg});
+}
+
+Size uppmätt(const Fakturavy& vy, const AttributedString& text, Size gräns) {
+    Size s = vy.mätare.boundingSize(text, gräns);
+    return {std::max(0.0, s.width), std::max(0.0, s.height)};
+}
+
 CachatObjekt panel(const Rect& ram, double hörnradie, const Color& fyllning) {
     return CachatObjekt(std::nullopt, std::nullopt,
                         cachad::path{BezierPath::roundedRect(ram, hörnradie, hörnradie), fyllning, std::nullopt});
-}
-
-CachatObjekt tabell(AttributedString tabell, const Rect& ram) {
-    return CachatObjekt(std::nullopt, std::nullopt, cachad::stringNeedingLayoutManager{std::move(tabell), ram});
 }
 
 CachatObjekt roteradText(std::string_view text, const TextAttributes& attribut, const Rect& ram, Point vid,
@@ -53,25 +76,6 @@ Datalista rotOchRutUppgifter(const Fakturavy& vy) {
 std::string landFörAvsändaradressen(const Fakturavy& vy) {
     if (auto adress = vy.f.mottagaradress()) return adress->land;
     return std::string(kod(vy.b.land));
-}
-
-std::optional<std::string> adressFrånAvsändaren(const Fakturavy& vy, const std::optional<Adress>& adress) {
-    if (!adress) return std::nullopt;
-    return adress->formatteradFörAvsändarland(std::string(kod(vy.b.land)), true);
-}
-
-Datalista avsändaruppgifter(const Fakturavy& vy) {
-    return {{vy.rubrikFörAvsändare(), vy.b.namn},
-            {vy.rubrikFörAdress(), vy.b.adress.formatteradFörMottagarland(landFörAvsändaradressen(vy), true)},
-            {vy.rubrikFörOrganisationsnummer(), vy.b.organisationsnummer},
-            {vy.rubrikFörMomsregistreringsnummer(), vy.b.momsregistreringsnummer()}};
-}
-
-Datalista kontaktuppgifter(const Fakturavy& vy) {
-    return {{vy.rubrikFörTelefon(), vy.b.telefon},
-            {vy.rubrikFörFax(), vy.b.fax},
-            {vy.rubrikFörEmail(), vy.b.email},
-            {vy.rubrikFörWebsite(), vy.b.hemsida}};
 }
 
 }  // namespace mallverktyg

@@ -18,10 +18,12 @@ namespace mallprov {
 
 std::string Mallkörning::nummer() const { return faktura->nummer(); }
 
-std::string Mallkörning::attBetala() const { return belopp(faktura->attBetala()); }
+std::string Mallkörning::attBetala() const {
+    return Beloppsformatterare::förFaktura(faktura->valuta()).string(faktura->attBetala()).value_or("");
+}
 
-std::string Mallkörning::belopp(const Decimal& värde) const {
-    return Beloppsformatterare::förFaktura(faktura->valuta()).string(värde).value_or("");
+std::string Mallkörning::nettobelopp() const {
+    return Beloppsformatterare::förFaktura(faktura->valuta()).string(faktura->nettobelopp()).value_or("");
 }
 
 std::string Mallkörning::förfallodatum() const { return Fakturavy::datumtext(faktura->förfallodatum()); }
@@ -90,6 +92,11 @@ void Mallprov::kontrolleraRuta(const Mallkörning& k, int sida, const std::strin
 
 void Mallprov::kontrolleraSaknas(const Mallkörning& k, int sida, const std::string& text) {
     EXPECT_FALSE(rutaFörText(k.ord, sida, text)) << "'" << text << "' on page " << sida;
+}
+
+void Mallprov::kontrolleraBeloppenBaraPåSistaSidan(const Mallkörning& k, int sidor) {
+    for (int sida = 1; sida < sidor; ++sida) kontrolleraSaknas(k, sida, k.nettobelopp());
+    EXPECT_TRUE(rutaFörText(k.ord, sidor, k.nettobelopp())) << "'" << k.nettobelopp() << "' on page " << sidor;
 }
 
 }  // namespace mallprov
