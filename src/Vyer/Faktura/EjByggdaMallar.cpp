@@ -22,7 +22,6 @@ void Fakturavy::konfigureraInnehållFörR() { ejByggd("R"); }
 void Fakturavy::konfigureraInnehållFörFr() { ejByggd("Fr"); }
 void Fakturavy::konfigureraInnehållFörDoMedFärg(const Color&) { ejByggd("DotRed and DotGrey"); }
 void Fakturavy::konfigureraInnehållFörPi() { ejByggd("Pi"); }
-void Fakturavy::konfigureraInnehållFörP() { ejByggd("P"); }
 void Fakturavy::konfigureraInnehållFörO() { ejByggd("O"); }
 void Fakturavy::konfigureraInnehållFörM() { ejByggd("M"); }
 void Fakturavy::konfigureraInnehållFörCC() { ejByggd("CC"); }
