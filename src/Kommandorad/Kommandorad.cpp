@@ -2,17 +2,36 @@
 
 #include "Kommandorad/Jobb.h"
 #include "Kommandorad/Laddning.h"
+#include "Kommandorad/Utskrift.h"
 
-int kör(const std::vector<std::string>& args) {
+#include <optional>
+
+namespace {
+
+int körJobbet(const std::vector<std::string>& args) {
     const size_t n = args.size();
-    if (n < 2) return 1;
+    const bool senasteVerifikation = n == 3 && args[2] == "--latestEntry";
+    const bool senasteFaktura = n >= 3 && args[2] == "--latestInvoice";
 
     // The document comes first: a file that cannot be loaded ends every job,
     // and standard input is never read for it.
-    Dokument dokument = bokföring(args[1]);
+    if (senasteVerifikation || senasteFaktura) {
+        Dokument dokument = bokföring(args[1]);
+        if (!dokument) return 1;
+        return senasteVerifikation ? senasteVerifikationsjobbet(*dokument) : senasteFakturajobbet(*dokument, args);
+    }
+    // An import holds the file from reading it until it is saved.
+    std::optional<LockedFile> lås;
+    Dokument dokument = bokföringFörÄndring(args[1], lås);
     if (!dokument) return 1;
-
-    if (n == 3 && args[2] == "--latestEntry") return senasteVerifikationsjobbet(*dokument);
-    if (n >= 3 && args[2] == "--latestInvoice") return senasteFakturajobbet(*dokument, args);
     return importjobbet(*dokument, args[1]);
+}
+
+}  // namespace
+
+int kör(const std::vector<std::string>& args) {
+    if (args.size() < 2) return 1;
+    const int status = körJobbet(args);
+    // Output that never arrived is no completed job.
+    return rapporteraStandardutensFel() ? 1 : status;
 }

@@ -90,6 +90,10 @@ std::vector<Paragraph> splitParagraphs(std::string_view text) {
     return out;
 }
 
+// Valid UTF-8, yet cairo refuses a text holding one (and then draws
+// nothing more on the page).
+bool isNoncharacter(UChar32 c) { return (c >= 0xFDD0 && c <= 0xFDEF) || (c & 0xFFFE) == 0xFFFE; }
+
 bool isParagraphSeparator(UChar32 c) { return c == '\n' || c == '\r' || c == 0x85 || c == 0x2029; }
 
 // What pango is handed for one paragraph: the text as pango should see it
@@ -139,10 +143,10 @@ const PangoFontDescription* descriptionOf(const Font& font) {
 }
 
 // The text of [start, end) as pango gets it: NUL dropped (pango takes no
-// NUL); in single-line use every separator a space; where lines are
-// truncated one by one, U+2028 becomes U+2029 (pango ellipsizes per
-// paragraph; both are three bytes); a soft hyphen before each point of
-// `hyphens`.
+// NUL); noncharacters replaced; in single-line use every separator a
+// space; where lines are truncated one by one, U+2028 becomes U+2029
+// (pango ellipsizes per paragraph; both are three bytes); a soft hyphen
+// before each point of `hyphens`.
 PangoText pangoText(const AttributedString& s, Paragraph p, Use use, bool linesAsParagraphs,
                     const std::vector<size_t>& hyphens) {
     PangoText out;
@@ -162,6 +166,10 @@ PangoText pangoText(const AttributedString& s, Paragraph p, Use use, bool linesA
             UChar32 c;
             U8_NEXT(text.data(), i, to, c);
             if (c == 0) continue;
+            if (isNoncharacter(c)) {
+                out.text += "\uFFFD";
+                continue;
+            }
             if (use == Use::singleLine && (isParagraphSeparator(c) || c == 0x2028)) {
                 if (!(c == '\n' && at > 0 && text[at - 1] == '\r')) out.text += ' ';
             } else if (linesAsParagraphs && c == 0x2028) {
@@ -365,29 +373,35 @@ Layout layOut(const AttributedString& s, double width, Use use) {
 
 // A layout made to measure a text is the one that draws it: the layouts
 // of the most recent texts are kept, so laying out pages and then drawing
-// them shapes each text once. Some 2 kB a text.
+// them shapes each text once. A layout takes some 60 bytes a character;
+// the limits keep the whole under 40 MB.
 class LayoutCache {
 public:
     std::shared_ptr<const Layout> layout(const AttributedString& s, double width, Use use) {
         if (!finitePositive(width)) width = unlimited;
         if (auto it = layouts_.find(KeyView{&s, width, use}); it != layouts_.end()) return it->second;
         auto made = std::make_shared<const Layout>(layOut(s, width, use));
-        if (layouts_.size() == capacity) {
-            layouts_.erase(layouts_.find(*order_.front()));
+        while (!order_.empty() && (layouts_.size() >= mostLayouts || characters_ + s.length() > mostCharacters)) {
+            auto oldest = layouts_.find(*order_.front());
+            characters_ -= oldest->first.text.length();
+            layouts_.erase(oldest);
             order_.pop_front();
         }
         auto it = layouts_.emplace(Key{s, width, use}, made).first;
         order_.push_back(&it->first);
+        characters_ += s.length();
         return made;
     }
 
     void clear() {
         layouts_.clear();
         order_.clear();
+        characters_ = 0;
     }
 
 private:
-    static constexpr size_t capacity = 16384;
+    static constexpr size_t mostLayouts = 16384;
+    static constexpr size_t mostCharacters = 512 * 1024;
 
     struct Key {
         AttributedString text;
@@ -418,6 +432,7 @@ private:
     };
     std::unordered_map<Key, std::shared_ptr<const Layout>, Hash, Equal> layouts_;
     std::deque<const Key*> order_;
+    size_t characters_ = 0;  // bytes of the texts kept
 };
 
 LayoutCache& cache() {

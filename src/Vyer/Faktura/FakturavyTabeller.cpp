@@ -51,7 +51,7 @@ Fakturavy::Tabell Fakturavy::tabellMedData(const Datalista& data, const TextAttr
     stil.tabStops.push_back({TextTab::Kind::left, bredast + kolumnmellanrum});
     // The line height follows the caption font, never its bold copy, so
     // that a bold first row does not stand taller.
-    double standardhöjd = etikettattribut.font ? mätare.defaultLineHeight(*etikettattribut.font) : 0;
+    double standardhöjd = mätare.defaultLineHeight(etikettattribut.font.value_or(fonts::defaultFont()));
     double radhöjd = std::ceil(standardhöjd + 1);
     stil.minimumLineHeight = radhöjd;
     stil.maximumLineHeight = radhöjd;
