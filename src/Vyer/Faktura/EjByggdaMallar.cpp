@@ -10,7 +10,6 @@ namespace {
 
 }  // namespace
 
-void Fakturavy::konfigureraInnehållFörDf() { ejByggd("Df"); }
 void Fakturavy::konfigureraInnehållFörV() { ejByggd("V"); }
 void Fakturavy::konfigureraInnehållFörSL() { ejByggd("SL"); }
 void Fakturavy::konfigureraInnehållFörG() { ejByggd("G"); }
@@ -24,12 +23,10 @@ void Fakturavy::konfigureraInnehållFörR() { ejByggd("R"); }
 void Fakturavy::konfigureraInnehållFörFr() { ejByggd("Fr"); }
 void Fakturavy::konfigureraInnehållFörDoMedFärg(const Color&) { ejByggd("DotRed and DotGrey"); }
 void Fakturavy::konfigureraInnehållFörPi() { ejByggd("Pi"); }
-void Fakturavy::konfigureraInnehållFörE() { ejByggd("E"); }
 void Fakturavy::konfigureraInnehållFörP() { ejByggd("P"); }
 void Fakturavy::konfigureraInnehållFörO() { ejByggd("O"); }
 void Fakturavy::konfigureraInnehållFörM() { ejByggd("M"); }
 void Fakturavy::konfigureraInnehållFörCC() { ejByggd("CC"); }
-void Fakturavy::konfigureraInnehållFörC() { ejByggd("C"); }
 void Fakturavy::konfigureraInnehållFörHi() { ejByggd("Hi"); }
 void Fakturavy::konfigureraInnehållFörCL() { ejByggd("CL"); }
 void Fakturavy::konfigureraInnehållFörFL() { ejByggd("FL"); }
