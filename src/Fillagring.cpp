@@ -95,7 +95,7 @@ Bytes skrivBokfil(uint32_t version, std::span<const uint8_t> kropp, const Förha
     // handing it out.
     auto tillbaka = dekomprimerad(komprimerat, static_cast<int64_t>(kropp.size()));
     if (!tillbaka || !std::equal(tillbaka->begin(), tillbaka->end(), kropp.begin(), kropp.end()))
-        throw Sparfel("the compressed document body does not decode back to the original");
+        throw Sparfel("the compressed document body does not decode back to the body");
 
     Utström förhandsblock;
     förhandsblock.writeData(förhandsvisning.logotyp);

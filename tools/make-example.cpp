@@ -5,9 +5,10 @@
 //                [--latest-items N] [--long-comments] OUTPUT
 //
 // The --latest options shape the latest sent invoice, the one
-// --latestInvoice lays out: its built-in template (Karvomat4 unless told),
-// its language, the country of its customer, its number of items and long
-// comments on every item. The same options always give the same bytes.
+// --latestInvoice lays out: its built-in template (the standard template Df
+// unless told), its language, the country of its customer, its number of
+// items and long comments on every item. The same options always give the
+// same bytes.
 #include "Exempel/Exempelbokforing.h"
 #include "Fillagring.h"
 #include "Modell/Fakturor/InbyggdFakturamall.h"

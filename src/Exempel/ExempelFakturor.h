@@ -10,8 +10,8 @@ class Bokföring;
 
 // The latest sent invoice, the one the latest-invoice job lays out.
 struct Senastefakturaval {
-    // Its built-in template.
-    std::string mall = "Karvomat4";
+    // Its built-in template; the standard one unless told.
+    std::string mall = "Df";
     // Its language; none: as the invoices before it take turns.
     std::optional<std::string> språk;
     // Sent to the first customer in this country; none: as the others.

@@ -7,8 +7,8 @@
 // Arithmetic follows the platform decimal's own algorithms step for step
 // (normalising before adding, a 256-bit product, a quotient of the
 // dividend scaled by 10^38 and cut by truncation, rounding with a sticky
-// digit), so that documents computed here hold the same values the desktop
-// program would have written. Only integer arithmetic is used.
+// digit), so that a value computed here is stored with the same bytes as
+// the platform decimal gives. Only integer arithmetic is used.
 
 namespace {
 

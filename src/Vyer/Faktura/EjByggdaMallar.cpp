@@ -10,7 +10,6 @@ namespace {
 
 }  // namespace
 
-void Fakturavy::konfigureraInnehållFörDf() { ejByggd("Df"); }
 void Fakturavy::konfigureraInnehållFörV() { ejByggd("V"); }
 void Fakturavy::konfigureraInnehållFörSL() { ejByggd("SL"); }
 void Fakturavy::konfigureraInnehållFörG() { ejByggd("G"); }

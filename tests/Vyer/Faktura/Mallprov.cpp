@@ -22,6 +22,10 @@ std::string Mallkörning::attBetala() const {
     return Beloppsformatterare::förFaktura(faktura->valuta()).string(faktura->attBetala()).value_or("");
 }
 
+std::string Mallkörning::nettobelopp() const {
+    return Beloppsformatterare::förFaktura(faktura->valuta()).string(faktura->nettobelopp()).value_or("");
+}
+
 std::string Mallkörning::förfallodatum() const { return Fakturavy::datumtext(faktura->förfallodatum()); }
 
 std::string Mallprov::skrivExempel(const std::string& kod, std::vector<std::string> val) {
@@ -88,6 +92,11 @@ void Mallprov::kontrolleraRuta(const Mallkörning& k, int sida, const std::strin
 
 void Mallprov::kontrolleraSaknas(const Mallkörning& k, int sida, const std::string& text) {
     EXPECT_FALSE(rutaFörText(k.ord, sida, text)) << "'" << text << "' on page " << sida;
+}
+
+void Mallprov::kontrolleraBeloppenBaraPåSistaSidan(const Mallkörning& k, int sidor) {
+    for (int sida = 1; sida < sidor; ++sida) kontrolleraSaknas(k, sida, k.nettobelopp());
+    EXPECT_TRUE(rutaFörText(k.ord, sidor, k.nettobelopp())) << "'" << k.nettobelopp() << "' on page " << sidor;
 }
 
 }  // namespace mallprov

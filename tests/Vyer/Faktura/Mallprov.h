@@ -34,6 +34,7 @@ struct Mallkörning {
     std::string nummer() const;
     std::string attBetala() const;     // the amount to pay, formatted
     std::string förfallodatum() const; // yyyy-mm-dd
+    std::string nettobelopp() const;   // the first amount row's, formatted
 };
 
 class Mallprov : public testhjalp::MedTillfälligKatalog {
@@ -54,6 +55,9 @@ protected:
     void kontrolleraRuta(const Mallkörning& k, int sida, const std::string& text, const Rect& ram);
     // The text is nowhere on that page.
     void kontrolleraSaknas(const Mallkörning& k, int sida, const std::string& text);
+    // The amount rows (told by the net amount) stand on the last page of
+    // `sidor` and on no page before it.
+    void kontrolleraBeloppenBaraPåSistaSidan(const Mallkörning& k, int sidor);
 
 private:
     std::string skrivExempel(const std::string& kod, std::vector<std::string> val);
