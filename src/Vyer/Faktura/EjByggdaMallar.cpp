@@ -27,7 +27,6 @@ void Fakturavy::konfigureraInnehållFörP() { ejByggd("P"); }
 void Fakturavy::konfigureraInnehållFörO() { ejByggd("O"); }
 void Fakturavy::konfigureraInnehållFörM() { ejByggd("M"); }
 void Fakturavy::konfigureraInnehållFörCC() { ejByggd("CC"); }
-void Fakturavy::konfigureraInnehållFörC() { ejByggd("C"); }
 void Fakturavy::konfigureraInnehållFörHi() { ejByggd("Hi"); }
 void Fakturavy::konfigureraInnehållFörCL() { ejByggd("CL"); }
 void Fakturavy::konfigureraInnehållFörFL() { ejByggd("FL"); }
