@@ -22,7 +22,6 @@ void Fakturavy::konfigureraInnehållFörGu() { ejByggd("Gu"); }
 void Fakturavy::konfigureraInnehållFörR() { ejByggd("R"); }
 void Fakturavy::konfigureraInnehållFörFr() { ejByggd("Fr"); }
 void Fakturavy::konfigureraInnehållFörDoMedFärg(const Color&) { ejByggd("DotRed and DotGrey"); }
-void Fakturavy::konfigureraInnehållFörE() { ejByggd("E"); }
 void Fakturavy::konfigureraInnehållFörP() { ejByggd("P"); }
 void Fakturavy::konfigureraInnehållFörO() { ejByggd("O"); }
 void Fakturavy::konfigureraInnehållFörM() { ejByggd("M"); }
