@@ -35,5 +35,4 @@ void Fakturavy::konfigureraInnehållFörCp() { ejByggd("Cp"); }
 void Fakturavy::konfigureraInnehållFörF() { ejByggd("F"); }
 void Fakturavy::konfigureraInnehållFörEB() { ejByggd("EB"); }
 void Fakturavy::konfigureraInnehållFörEBs() { ejByggd("EBs"); }
-void Fakturavy::konfigureraInnehållFörNoGiroAvTyp(NoGirotyp) { ejByggd("NoGiro1 and NoGiro2"); }
 void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp) { ejByggd("FiGiro1 and FiGiro2"); }
