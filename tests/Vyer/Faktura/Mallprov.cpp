@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 using namespace pdfkontroll;
@@ -85,14 +84,15 @@ void Mallprov::kontrolleraDokument(const Mallkörning& k, int sidor, Size sida,
 }
 
 void Mallprov::kontrolleraRuta(const Mallkörning& k, int sida, const std::string& text, const Rect& ram) {
-    const auto rutor = rutorFörText(k.ord, sida, text);
+    auto rutor = rutorFörText(k.ord, sida, text);
     ASSERT_FALSE(rutor.empty()) << "'" << text << "' on page " << sida;
-    std::ostringstream funna;
+    std::string var;
     for (const Rect& ruta : rutor) {
         if (inom(ruta, ram, 2)) return;
-        funna << " (" << ruta.x << ", " << ruta.y << ", " << ruta.width << ", " << ruta.height << ")";
+        var += " (" + std::to_string(ruta.x) + ", " + std::to_string(ruta.y) + ", " + std::to_string(ruta.width) +
+               ", " + std::to_string(ruta.height) + ")";
     }
-    ADD_FAILURE() << "'" << text << "' at" << funna.str();
+    ADD_FAILURE() << "'" << text << "' at" << var;
 }
 
 void Mallprov::kontrolleraSaknas(const Mallkörning& k, int sida, const std::string& text) {
