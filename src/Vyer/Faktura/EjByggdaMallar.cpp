@@ -14,7 +14,6 @@ void Fakturavy::konfigureraInnehållFörV() { ejByggd("V"); }
 void Fakturavy::konfigureraInnehållFörSL() { ejByggd("SL"); }
 void Fakturavy::konfigureraInnehållFörG() { ejByggd("G"); }
 void Fakturavy::konfigureraInnehållFörB() { ejByggd("B"); }
-void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color&) { ejByggd("Ru1 and Ru2"); }
 void Fakturavy::konfigureraInnehållFörCTMedFärg(const Color&) { ejByggd("CT1 and CT2"); }
 void Fakturavy::konfigureraInnehållFörBB() { ejByggd("BB"); }
 void Fakturavy::konfigureraInnehållFörSk() { ejByggd("Sk"); }
