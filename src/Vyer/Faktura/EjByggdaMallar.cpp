@@ -18,7 +18,6 @@ void Fakturavy::konfigureraInnehållFörCTMedFärg(const Color&) { ejByggd("CT1 
 void Fakturavy::konfigureraInnehållFörBB() { ejByggd("BB"); }
 void Fakturavy::konfigureraInnehållFörSk() { ejByggd("Sk"); }
 void Fakturavy::konfigureraInnehållFörGu() { ejByggd("Gu"); }
-void Fakturavy::konfigureraInnehållFörR() { ejByggd("R"); }
 void Fakturavy::konfigureraInnehållFörFr() { ejByggd("Fr"); }
 void Fakturavy::konfigureraInnehållFörDoMedFärg(const Color&) { ejByggd("DotRed and DotGrey"); }
 void Fakturavy::konfigureraInnehållFörP() { ejByggd("P"); }
