@@ -4,6 +4,7 @@
 // the boxes.
 #include "Vyer/Faktura/Fakturavy.h"
 
+#include "Beloppsrader.h"
 #include "Dataomrade.h"
 #include "Displaylista.h"
 #include "FastMatare.h"
@@ -92,13 +93,7 @@ TEST_F(MallC, AmountsBlockGrowsUpwardWithItsRows) {
     for (const Fall& c : fall) {
         faktura = prov::Faktura();
         faktura.inbyggdFakturamall_ = InbyggdFakturamall::Klassisk;
-        if (c.n >= 3) faktura.rabatt_ = prov::D("0.1");
-        if (c.n >= 5) {
-            faktura.skatteavdrag_ = Skatteavdrag::rut("19700101-1234", std::nullopt, prov::D("1"), std::nullopt);
-            faktura.avdragsbelopp_ = prov::D("30");
-            faktura.öresutjämna_ = true;
-            faktura.öresutjämningsbelopp_ = prov::D("0.4");
-        }
+        ställBeloppsrader(faktura, c.n);
         Fakturavy vy(faktura, *bok, false, mätare);
         ASSERT_EQ(vy.antalBeloppsrader(false), c.n);
         const auto& sista = vy.innehållFörVarjeSida.back();
