@@ -28,7 +28,6 @@ void Fakturavy::konfigureraInnehållFörHi() { ejByggd("Hi"); }
 void Fakturavy::konfigureraInnehållFörCL() { ejByggd("CL"); }
 void Fakturavy::konfigureraInnehållFörFL() { ejByggd("FL"); }
 void Fakturavy::konfigureraInnehållFörD() { ejByggd("D"); }
-void Fakturavy::konfigureraInnehållFörDi() { ejByggd("Di"); }
 void Fakturavy::konfigureraInnehållFörCp() { ejByggd("Cp"); }
 void Fakturavy::konfigureraInnehållFörF() { ejByggd("F"); }
 void Fakturavy::konfigureraInnehållFörEB() { ejByggd("EB"); }
