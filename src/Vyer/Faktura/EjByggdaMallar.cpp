@@ -19,7 +19,6 @@ void Fakturavy::konfigureraInnehållFörBB() { ejByggd("BB"); }
 void Fakturavy::konfigureraInnehållFörSk() { ejByggd("Sk"); }
 void Fakturavy::konfigureraInnehållFörFr() { ejByggd("Fr"); }
 void Fakturavy::konfigureraInnehållFörDoMedFärg(const Color&) { ejByggd("DotRed and DotGrey"); }
-void Fakturavy::konfigureraInnehållFörPi() { ejByggd("Pi"); }
 void Fakturavy::konfigureraInnehållFörP() { ejByggd("P"); }
 void Fakturavy::konfigureraInnehållFörO() { ejByggd("O"); }
 void Fakturavy::konfigureraInnehållFörM() { ejByggd("M"); }
@@ -28,7 +27,6 @@ void Fakturavy::konfigureraInnehållFörHi() { ejByggd("Hi"); }
 void Fakturavy::konfigureraInnehållFörCL() { ejByggd("CL"); }
 void Fakturavy::konfigureraInnehållFörFL() { ejByggd("FL"); }
 void Fakturavy::konfigureraInnehållFörD() { ejByggd("D"); }
-void Fakturavy::konfigureraInnehållFörDi() { ejByggd("Di"); }
 void Fakturavy::konfigureraInnehållFörCp() { ejByggd("Cp"); }
 void Fakturavy::konfigureraInnehållFörF() { ejByggd("F"); }
 void Fakturavy::konfigureraInnehållFörEB() { ejByggd("EB"); }
