@@ -9,6 +9,7 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
@@ -78,13 +79,12 @@ void Fakturavy::konfigureraInnehållFörGu() {
                                                  leveranssätt, leveransadress}),
                       tabellrubrik, tabellvärde, false, true)
             .tabell;
-    Datalista avsändarlista = mallverktyg::fakta(*this, {avsändare, säte, organisationsnummer, momsregistreringsnummer,
-                                                        telefon, fax, email, hemsida, avsändaradress});
-    for (Datapost& post : betalningsinformation()) avsändarlista.push_back(std::move(post));
-    AttributedString avsändaren = tabellMedData(avsändarlista, tabellrubrik, tabellvärde, false, true).tabell;
+    AttributedString avsändaren =
+        tabellMedData(mallverktyg::avsändarfakta(*this), tabellrubrik, tabellvärde, false, true).tabell;
     riktaUppTabbarIKolumn(mottagaren, avsändaren);
-    alla.push_back(mallverktyg::tabellKring(*this, std::move(mottagaren), 27, 219, 144.5, 0.5));
-    alla.push_back(mallverktyg::tabellKring(*this, std::move(avsändaren), 27, 219, 373.5, 0.3));
+    using mallverktyg::Avrundning;
+    alla.push_back(mallverktyg::tabellVidLinje(*this, std::move(mottagaren), 27, 219, 144.5, 0.5, Avrundning::utåt));
+    alla.push_back(mallverktyg::tabellVidLinje(*this, std::move(avsändaren), 27, 219, 373.5, 0.3, Avrundning::utåt));
 
     std::vector<CachatObjekt> sistaSidan =
         beloppfältMedRubrikattribut(brödtext, brödtextHöger, {587, 362, 176, 17}, {587, 362, 176, 17}, 14, true, false)

@@ -43,12 +43,6 @@ CachatObjekt panel(const Rect& ram, double hörnradie, const Color& fyllning) {
                         cachad::path{BezierPath::roundedRect(ram, hörnradie, hörnradie), fyllning, std::nullopt});
 }
 
-CachatObjekt tabellKring(const Fakturavy& vy, AttributedString tabell, double x, double bredd, double y,
-                         double andel) {
-    const double h = uppmätt(vy, tabell).height;
-    return tabelltext(std::move(tabell), Rect{x, y - andel * h, bredd, h + 1}.integral());
-}
-
 CachatObjekt roteradText(std::string_view text, const TextAttributes& attribut, const Rect& ram, Point vid,
                          double vinkel) {
     return CachatObjekt(AttributedString(text, attribut), ram,

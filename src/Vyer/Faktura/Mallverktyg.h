@@ -28,11 +28,6 @@ CachatObjekt streck(const std::vector<Sträcka>& sträckor, double linjebredd, c
 // The size of a text laid out within `gräns` (unbounded by default),
 // never negative.
 Size uppmätt(const Fakturavy& vy, const AttributedString& text, Size gräns = {10000, 10000});
-// A table made by tabellMedData, `bredd` wide from `x`, measured and set
-// on whole points so that the share `andel` of its height stands above
-// `y` (0.5: centred on y); a point taller than measured.
-CachatObjekt tabellKring(const Fakturavy& vy, AttributedString tabell, double x, double bredd, double y,
-                         double andel);
 // A text set in `ram` of a system turned by `vinkel` radians (negative:
 // counter-clockwise on the page) about the page point `vid`, which is the
 // system's origin.
