@@ -24,7 +24,6 @@ void Fakturavy::konfigureraInnehållFörM() { ejByggd("M"); }
 void Fakturavy::konfigureraInnehållFörCC() { ejByggd("CC"); }
 void Fakturavy::konfigureraInnehållFörHi() { ejByggd("Hi"); }
 void Fakturavy::konfigureraInnehållFörCL() { ejByggd("CL"); }
-void Fakturavy::konfigureraInnehållFörFL() { ejByggd("FL"); }
 void Fakturavy::konfigureraInnehållFörD() { ejByggd("D"); }
 void Fakturavy::konfigureraInnehållFörCp() { ejByggd("Cp"); }
 void Fakturavy::konfigureraInnehållFörF() { ejByggd("F"); }
