@@ -87,14 +87,19 @@ private:
 
 }  // namespace
 
-Bytes encode(std::span<const uint8_t> in) {
+Encoder::Encoder() : tables_(std::make_unique<MatchTables>()) {}
+Encoder::~Encoder() = default;
+
+Bytes encode(std::span<const uint8_t> in) { return Encoder().encode(in); }
+
+Bytes Encoder::encode(std::span<const uint8_t> in) {
     Bytes out;
     out.reserve(in.size() / 2 + 64);
     if (in.empty()) {
         appendRawBlock(in, out);
     } else {
         BlockAssembler blocks(in, out);
-        parseMatches(in, maxD, [&](size_t literalStart, size_t literalCount, size_t length, uint32_t distance) {
+        parseMatches(in, maxD, *tables_, [&](size_t literalStart, size_t literalCount, size_t length, uint32_t distance) {
             blocks.add(literalStart, literalCount, length, distance);
         });
         blocks.finish();
@@ -104,7 +109,7 @@ Bytes encode(std::span<const uint8_t> in) {
     // An LZFSE block's tables cost more than LZVN saves on small inputs.
     if (in.size() >= 8 && in.size() < lzvnInputLimit) {
         Bytes lzvn;
-        encodeLzvnBlock(in, lzvn);
+        encodeLzvnBlock(in, lzvn, *tables_);
         appendLe32(lzvn, magicEnd);
         if (lzvn.size() < out.size()) return lzvn;
     }

@@ -4,19 +4,31 @@
 
 #include <algorithm>
 #include <bit>
+#include <limits>
 
 namespace lzfse {
 
-MatchFinder::MatchFinder(std::span<const uint8_t> input, uint32_t maxDistance)
-    : in_(input), maxDistance_(std::min(maxDistance, maxD)), head_(size_t(1) << hashBits, -1), previous_(windowSize, -1) {}
+int64_t MatchTables::begin(size_t size) {
+    if (head.empty() || int64_t(size) > std::numeric_limits<int32_t>::max() - nextBase_) {
+        head.assign(size_t(1) << hashBits, -1);
+        previous.assign(windowSize, -1);
+        nextBase_ = 0;
+    }
+    int64_t base = nextBase_;
+    nextBase_ += int64_t(size);
+    return base;
+}
+
+MatchFinder::MatchFinder(std::span<const uint8_t> input, uint32_t maxDistance, MatchTables& tables)
+    : in_(input), maxDistance_(std::min(maxDistance, maxD)), tables_(tables), base_(tables.begin(input.size())) {}
 
 uint32_t MatchFinder::hash(size_t pos) const { return (load32(in_.data() + pos) * 2654435761u) >> (32 - hashBits); }
 
 void MatchFinder::insert(size_t pos) {
     if (pos + 4 > in_.size()) return;
     uint32_t h = hash(pos);
-    previous_[pos & (windowSize - 1)] = head_[h];
-    head_[h] = int32_t(pos);
+    tables_.previous[pos & (windowSize - 1)] = tables_.head[h];
+    tables_.head[h] = int32_t(base_ + int64_t(pos));
 }
 
 namespace {
@@ -44,7 +56,8 @@ Match MatchFinder::longest(size_t pos) const {
     const uint8_t* here = data + pos;
     const uint32_t first4 = load32(here);
     const size_t limit = std::min(n - pos, maxLength);
-    int32_t candidate = head_[hash(pos)];
+    // Relative to this input: what earlier inputs stored is negative.
+    int64_t candidate = tables_.head[hash(pos)] - base_;
     for (int depth = 0; depth < chainDepth && candidate >= 0; ++depth) {
         size_t c = size_t(candidate);
         if (c >= pos || pos - c > maxDistance_) break;
@@ -59,15 +72,15 @@ Match MatchFinder::longest(size_t pos) const {
                 if (len >= goodEnough) break;
             }
         }
-        int32_t next = previous_[c & (windowSize - 1)];
+        int64_t next = tables_.previous[c & (windowSize - 1)] - base_;
         if (next >= candidate) break;  // the slot was reused by a newer position
         candidate = next;
     }
     return best;
 }
 
-void parseMatches(std::span<const uint8_t> in, uint32_t maxDistance, const ParseEmit& emit) {
-    MatchFinder finder(in, maxDistance);
+void parseMatches(std::span<const uint8_t> in, uint32_t maxDistance, MatchTables& tables, const ParseEmit& emit) {
+    MatchFinder finder(in, maxDistance, tables);
     const size_t n = in.size();
     size_t pos = 0, literalStart = 0;
     while (pos + MatchFinder::minLength <= n) {

@@ -1,4 +1,5 @@
 #include "Plattform/Typedstream.h"
+#include "Exempel/Exempelarkiv.h"
 #include "Typedstreamprov.h"
 
 #include <gtest/gtest.h>
@@ -110,4 +111,19 @@ TEST(Typedstream, GivesNoneForAnythingElse) {
             (void)unarchiveFont(b);
             (void)unarchiveColor(b);
         }
+}
+
+TEST(Typedstream, DecodesTheArchivesOfEveryForm) {
+    // Written byte by byte after the stream rules (Exempel/Exempelarkiv),
+    // not by our archiver.
+    for (const auto& a : typsnittsarkiv()) {
+        SCOPED_TRACE(a.namn);
+        EXPECT_EQ(unarchiveFont(a.bytes), a.typsnitt);
+        EXPECT_FALSE(unarchiveColor(a.bytes));
+    }
+    for (const auto& a : färgarkiv()) {
+        SCOPED_TRACE(a.namn);
+        EXPECT_EQ(unarchiveColor(a.bytes), a.färg);
+        EXPECT_FALSE(unarchiveFont(a.bytes));
+    }
 }
