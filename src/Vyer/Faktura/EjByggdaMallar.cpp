@@ -18,7 +18,6 @@ void Fakturavy::konfigureraInnehållFörBB() { ejByggd("BB"); }
 void Fakturavy::konfigureraInnehållFörSk() { ejByggd("Sk"); }
 void Fakturavy::konfigureraInnehållFörFr() { ejByggd("Fr"); }
 void Fakturavy::konfigureraInnehållFörDoMedFärg(const Color&) { ejByggd("DotRed and DotGrey"); }
-void Fakturavy::konfigureraInnehållFörP() { ejByggd("P"); }
 void Fakturavy::konfigureraInnehållFörO() { ejByggd("O"); }
 void Fakturavy::konfigureraInnehållFörM() { ejByggd("M"); }
 void Fakturavy::konfigureraInnehållFörCC() { ejByggd("CC"); }
