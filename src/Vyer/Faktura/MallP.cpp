@@ -102,8 +102,8 @@ void Fakturavy::konfigureraInnehållFörP() {
     // upward together; the first pair of each is bold.
     auto& alla = innehållFörAllaSidor;
     {
-        Datalista kontakt = mallverktyg::fakta(*this, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});
-        for (Datapost& post : betalningsinformation()) kontakt.push_back(std::move(post));
+        const Datalista kontakt =
+            mallverktyg::faktaOchBetalning(*this, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});
         auto tabell = [&](const Datalista& data) {
             return tabellMedData(data, avsändaretikett, avsändarvärde, false, true).tabell;
         };

@@ -24,10 +24,9 @@ Datalista mottagarfakta(const Fakturavy& vy) {
 }
 
 Datalista avsändarfakta(const Fakturavy& vy) {
-    Datalista lista = fakta(vy, {Fakt::avsändare, Fakt::säte, Fakt::organisationsnummer, Fakt::momsregistreringsnummer,
-                                 Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida, Fakt::avsändaradress});
-    for (Datapost& post : vy.betalningsinformation()) lista.push_back(std::move(post));
-    return lista;
+    return faktaOchBetalning(vy, {Fakt::avsändare, Fakt::säte, Fakt::organisationsnummer,
+                                  Fakt::momsregistreringsnummer, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida,
+                                  Fakt::avsändaradress});
 }
 
 Faktatabeller mottagarOchAvsändartabeller(const Fakturavy& vy, const TextAttributes& etikettattribut,
