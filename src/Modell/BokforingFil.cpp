@@ -4,11 +4,17 @@
 #include "Modell/Dokumentlistor.h"
 
 std::unique_ptr<Bokföring> Bokföring::från(std::span<const uint8_t> data) {
-    Bokfil fil = läsBokfil(data);
-    Inström ström(fil.kropp);
-    auto bokföring = std::make_unique<Bokföring>(ström);
+    Bokfilsläsare fil(data);
+    std::unique_ptr<Bokföring> bokföring;
+    try {
+        bokföring = std::make_unique<Bokföring>(fil.kropp());
+    } catch (...) {
+        fil.läsKlart();
+        throw;
+    }
+    fil.läsKlart();
     // The preview's logo is the document's logo, kept as stored.
-    bokföring->logotyp = std::move(fil.logotyp);
+    bokföring->logotyp = std::move(fil.logotyp());
     return bokföring;
 }
 

@@ -3,9 +3,17 @@
 #include <bit>
 #include <cstring>
 
+void ByteReader::fetch(size_t count) {
+    if (count > remaining() || !source_) throwShort(count);
+    offset_ += pos_;
+    pos_ = 0;
+    bytes_ = source_->view(offset_, count);
+    if (bytes_.size() < count) throwShort(count);
+}
+
 void ByteReader::throwShort(size_t count) const {
     throw FormatError("unexpected end of data: " + std::to_string(count) + " bytes wanted at offset " +
-                      std::to_string(pos_) + ", " + std::to_string(remaining()) + " left");
+                      std::to_string(position()) + ", " + std::to_string(remaining()) + " left");
 }
 
 uint32_t ByteReader::u32() {

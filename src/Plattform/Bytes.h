@@ -20,17 +20,31 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Where a reader gets the bytes past its current view: a stream decoded a
+// piece at a time, so that the whole never needs to be in memory at once.
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    // The bytes from stream offset `offset` on, at least `need` of them, as
+    // far as they are at hand. The reader asks only within the stream's
+    // size and never goes back, so the source may drop what lies before
+    // `offset`; the view stays valid until the next call.
+    virtual std::span<const uint8_t> view(size_t offset, size_t need) = 0;
+};
+
 class ByteReader {
 public:
-    explicit ByteReader(std::span<const uint8_t> bytes) : bytes_(bytes) {}
+    explicit ByteReader(std::span<const uint8_t> bytes) : bytes_(bytes), size_(bytes.size()) {}
+    // Reads `size` bytes that `source` hands over piece by piece.
+    ByteReader(ByteSource& source, size_t size) : size_(size), source_(&source) {}
 
-    size_t position() const { return pos_; }
-    size_t remaining() const { return bytes_.size() - pos_; }
-    bool atEnd() const { return pos_ == bytes_.size(); }
+    size_t position() const { return offset_ + pos_; }
+    size_t remaining() const { return size_ - position(); }
+    bool atEnd() const { return position() == size_; }
 
     // The reads are inline: documents hold millions of them.
     std::span<const uint8_t> take(size_t count) {
-        if (count > remaining()) throwShort(count);
+        if (count > bytes_.size() - pos_) [[unlikely]] fetch(count);
         auto part = bytes_.subspan(pos_, count);
         pos_ += count;
         return part;
@@ -51,10 +65,16 @@ public:
     double f64();
 
 private:
+    // Makes `count` bytes from the position on available in the view, or
+    // throws when the stream has fewer left.
+    void fetch(size_t count);
     [[noreturn]] void throwShort(size_t count) const;
 
-    std::span<const uint8_t> bytes_;
-    size_t pos_ = 0;
+    std::span<const uint8_t> bytes_;  // the view, starting at stream offset offset_
+    size_t pos_ = 0;                  // within the view
+    size_t offset_ = 0;
+    size_t size_;
+    ByteSource* source_ = nullptr;
 };
 
 class ByteWriter {
