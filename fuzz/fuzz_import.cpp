@@ -2,7 +2,7 @@
 // import failure, or as a result that the document takes and saves into a
 // file that reads back. Parsed JSON written out and parsed again is the
 // same value.
-#include "../tests/Kommandorad/Importexempel.h"
+#include "Exempel/Importexempel.h"
 #include "Fillagring.h"
 #include "Kommandorad/JsonImport.h"
 #include "Kommandorad/JsonLasare.h"

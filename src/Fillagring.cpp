@@ -134,8 +134,7 @@ Förhandsvisning läsFörhandsvisning(std::span<const uint8_t> block) {
     f.logotyp = ström.optionalData();
     f.namn = ström.string();
     f.organisationsnummer = ström.string();
-    int64_t datum = ström.int64();
-    if (datum != 0) f.senasteVerifikationsdatum = Datum(datum);
+    f.senasteVerifikationsdatum = ström.int64();
     f.störstaFakturaordningstal = ström.int64();
     return f;
 }
@@ -155,7 +154,7 @@ Bytes skrivBokfil(uint32_t version, std::span<const uint8_t> kropp, const Förha
     förhandsblock.writeData(förhandsvisning.logotyp);
     förhandsblock.writeString(förhandsvisning.namn);
     förhandsblock.writeString(förhandsvisning.organisationsnummer);
-    förhandsblock.writeDatum(förhandsvisning.senasteVerifikationsdatum);
+    förhandsblock.writeInt64(förhandsvisning.senasteVerifikationsdatum);
     förhandsblock.writeInt64(förhandsvisning.störstaFakturaordningstal);
 
     Utström fil;

@@ -10,7 +10,6 @@
 //   offset 24  P    preview: logo data?, name, organisation number,
 //                   date of the latest entry (0 = none), greatest invoice ordinal
 //   24 + P     ..   the compressed body, up to the end of the file
-#include "Modell/Datum.h"
 #include "Plattform/Bytes.h"
 #include "Strommar.h"
 
@@ -59,7 +58,7 @@ struct Förhandsvisning {
     std::optional<Bytes> logotyp;
     std::string namn;
     std::string organisationsnummer;
-    std::optional<Datum> senasteVerifikationsdatum;
+    int64_t senasteVerifikationsdatum = 0;  // yyyyMMdd, 0 for none
     int64_t störstaFakturaordningstal = 0;
 };
 

@@ -1,6 +1,6 @@
 #include "Installningar.h"
 
-#include "Modell/ValutaformatPaFakturor.h"
+#include "ValutaformatPaFakturor.h"
 
 namespace {
 

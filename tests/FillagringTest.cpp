@@ -88,7 +88,7 @@ TEST(Fillagring, PreviewFieldsAndLogoBytesComeBackVerbatim) {
     f.logotyp = Bytes{0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0xFF};
     f.namn = "Åkeri & Söner AB";
     f.organisationsnummer = "556677-8899";
-    f.senasteVerifikationsdatum = Datum(20240315);
+    f.senasteVerifikationsdatum = 20240315;
     f.störstaFakturaordningstal = -42;  // hash ordinals can be negative
     Bytes kropp(70000);
     std::mt19937 slump(7);

@@ -86,7 +86,7 @@ int huvud(const Argument& a) {
                   << "name: " << visaText(f.namn) << "\n"
                   << "organisation number: " << visaText(f.organisationsnummer) << "\n"
                   << "latest entry date: "
-                  << (f.senasteVerifikationsdatum ? std::to_string(f.senasteVerifikationsdatum->d) : "none") << "\n"
+                  << (f.senasteVerifikationsdatum != 0 ? std::to_string(f.senasteVerifikationsdatum) : "none") << "\n"
                   << "greatest invoice ordinal: " << f.störstaFakturaordningstal << "\n";
     } catch (const FormatError& e) {
         std::cout << "preview: damaged (" << e.what() << ")\n";

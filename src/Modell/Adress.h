@@ -1,6 +1,7 @@
 #pragma once
 // A postal address: stored in contacts, in the ledger root and in
 // invoices, and laid out as the address block the invoices print.
+#include "Modell/Referenser.h"
 #include "Strommar.h"
 
 #include <optional>

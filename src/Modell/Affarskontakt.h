@@ -1,7 +1,7 @@
 #pragma once
 // A customer or supplier of the ledger. Invoices and supplier invoices
 // refer to a contact by its number text.
-#include "Modell/Koder.h"
+#include "Koder.h"
 #include "Modell/Adress.h"
 #include "Modell/NumreratObjekt.h"
 #include "Plattform/Bytes.h"

@@ -1,6 +1,6 @@
 #pragma once
 // A product or service that invoice items are made from.
-#include "Modell/Koder.h"
+#include "Koder.h"
 #include "Modell/NumreratObjekt.h"
 #include "Modell/RotOchRutKategori.h"
 #include "Plattform/Decimal.h"

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "Modell/ValutaformatPaFakturor.h"
 #include "Plattform/Decimal.h"
 #include "Plattform/NumberFormatter.h"
+#include "ValutaformatPaFakturor.h"
 
 class Beloppsformatterare {
 public:

@@ -3,7 +3,6 @@
 #include "Modell/Affarskontakt.h"
 #include "Modell/Artikel.h"
 #include "Modell/Dokumentlistor.h"
-#include "Modell/Fakturor/Fakturamall.h"
 #include "Modell/Konto.h"
 #include "Modell/Kostnadsstalle.h"
 #include "Modell/LagradKod.h"
@@ -80,7 +79,7 @@ void Bokföring::läsKropp(Inström& ström) {
     // The stored set replaces the default one, even when it is empty.
     tillåtnaKolumner.clear();
     for (int64_t i = 0, n = antal(ström, 8, "invoice columns"); i < n; ++i)
-        läggTillKolumn(läsKod<Fakturakolumn>(ström, "Okänd fakturakolumn"));
+        läggTillKolumn(läsFakturakolumn(ström));
 
     Referenser ref;
     läsInLista(ström, konton, ref);
@@ -106,7 +105,7 @@ void Bokföring::läsKropp(Inström& ström) {
     kontonOchKostnadsställen.sättKostnadsställen(kostnadsställen);
     läsInLista(ström, räkenskapsår, kontonOchKostnadsställen);
     läsInLista(ström, kommandeVerifikationer, kontonOchKostnadsställen);
-    läsInLista(ström, fakturamallar, Referenser());
+    läsFakturamallar(ström, *this);
     läsInLista(ström, kontakter, Referenser());
     ref.sättArtiklar(artiklar);
     ref.sättKontakter(kontakter);
@@ -192,7 +191,7 @@ void Bokföring::spara(Utström& ström) const {
     ström.writeInt64(betalningsfrist);
     ström.writeByte(kontoindelningEnligtBAS);
     ström.writeInt64(static_cast<int64_t>(tillåtnaKolumner.size()));
-    for (Fakturakolumn kolumn : tillåtnaKolumner) ström.writeInt64(kod(kolumn));
+    for (Fakturakolumn kolumn : tillåtnaKolumner) skrivFakturakolumn(ström, kolumn);
 
     skrivListaMedSparbaraObjekt(ström, konton);
     skrivListaMedSparbaraObjekt(ström, momsnivåer);
@@ -200,7 +199,7 @@ void Bokföring::spara(Utström& ström) const {
     skrivListaMedSparbaraObjekt(ström, kostnadsställen);
     skrivListaMedSparbaraObjekt(ström, räkenskapsår);
     skrivListaMedSparbaraObjekt(ström, kommandeVerifikationer);
-    skrivListaMedSparbaraObjekt(ström, fakturamallar);
+    skrivFakturamallar(ström, *this);
     skrivListaMedSparbaraObjekt(ström, kontakter);
     skrivEjSkickadeFakturor(ström, *this);
     skrivSkickadeFakturor(ström, *this);
@@ -240,12 +239,6 @@ std::optional<std::string> Bokföring::säte() const {
 }
 
 Konto* Bokföring::hittaKonto(int64_t kontonummer) const { return Konto::hittaKontoMedNummer(kontonummer, konton); }
-
-Fakturamall* Bokföring::mallMedNamn(const std::string& namn) const {
-    for (const auto& mall : fakturamallar)
-        if (mall->namn == namn) return mall.get();
-    return nullptr;
-}
 
 std::string Bokföring::rengörOrganisationsnummer(const std::string& o, Land för) {
     return ::rengörOrganisationsnummer(o, för);

@@ -27,7 +27,7 @@ Bytes Bokföring::dataMedMellansteg(uint32_t id, const std::function<void()>& å
     förhandsvisning.logotyp = std::move(logotypensForm);
     förhandsvisning.namn = namn;
     förhandsvisning.organisationsnummer = organisationsnummer;
-    förhandsvisning.senasteVerifikationsdatum = senasteVerifikationsdatum();
+    if (auto datum = senasteVerifikationsdatum()) förhandsvisning.senasteVerifikationsdatum = datum->d;
     förhandsvisning.störstaFakturaordningstal = störstaFakturaordningstal(*this);
     return skrivBokfil(id, ström.bytes(), förhandsvisning);
 }

@@ -9,11 +9,6 @@
 #include <algorithm>
 #include <random>
 
-std::vector<Fakturakolumn> Bokföringsbas::förvaldaKolumner() {
-    return {Fakturakolumn::artikelnummer, Fakturakolumn::artikelnamn, Fakturakolumn::kommentar,
-            Fakturakolumn::antal,         Fakturakolumn::pris,        Fakturakolumn::belopp};
-}
-
 std::string Bokföringsbas::nyUUID() {
     std::random_device slump;
     std::uniform_int_distribution<int> nibble(0, 15);

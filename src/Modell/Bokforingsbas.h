@@ -4,7 +4,6 @@
 #include "Modell/Adress.h"
 #include "Modell/Bokforingsmetod.h"
 #include "Modell/Datum.h"
-#include "Modell/Fakturor/Fakturakolumn.h"
 #include "Modell/Land.h"
 #include "Modell/RedovisningsalternativForMoms.h"
 #include "Modell/Redovisningsperiod.h"
@@ -26,6 +25,8 @@ class Verifikation;
 class Artikel;
 class Affärskontakt;
 class Fakturamall;
+// The invoice model's column flags (Modell/Fakturor/Fakturakolumn.h).
+enum class Fakturakolumn : int64_t;
 class EjSkickadFaktura;
 class Faktura;
 class EjRegistreradLeverantörsfaktura;

@@ -1,6 +1,6 @@
 #pragma once
 // The booking method of a ledger and of each sent invoice.
-#include "Modell/Koder.h"
+#include "Koder.h"
 
 #include <cstdint>
 #include <optional>

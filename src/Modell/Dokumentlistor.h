@@ -1,13 +1,11 @@
 #pragma once
 // The parts of reading, writing and maintaining the document that touch
-// its lists of articles, invoices, supplier invoices, smart folders and
-// payroll payments, kept in one place because the invoice records are not
-// part of this build yet: the unsent and sent invoice lists are read only
-// when empty, and a document that holds an invoice is refused with a clear
-// message instead of being misread. The invoice model completes the
-// functions below that name invoices (and defines `EjSkickadFaktura` and
-// `Faktura` in place of the empty definitions in Dokumentlistor.cpp).
+// its lists of articles, invoices, invoice templates, supplier invoices,
+// smart folders and payroll payments. Those that name the invoice model are
+// defined in Fakturor/FakturorIDokumentet.cpp, so the rest of the model
+// builds without it.
 #include "Modell/Datum.h"
+#include "Modell/Referenser.h"
 #include "Strommar.h"
 
 #include <cstdint>
@@ -20,8 +18,14 @@ class Bokföringsbas;
 class Bokföring;
 class Affärskontakt;
 class Verifikation;
+enum class Fakturakolumn : int64_t;
 
-// Items 23, 29, 30, 31-33, 34 and 67 of the body, in both directions.
+// Items 23, 29, 30, 31-33, 34 and 67 of the body, in both directions; one
+// word of the allowed invoice columns; the user templates.
+Fakturakolumn läsFakturakolumn(Inström& ström);
+void skrivFakturakolumn(Utström& ström, Fakturakolumn kolumn);
+void läsFakturamallar(Inström& ström, Bokföringsbas& bok);
+void skrivFakturamallar(Utström& ström, const Bokföringsbas& bok);
 void läsArtiklar(Inström& ström, const Referenser& ref, Bokföringsbas& bok);
 void skrivArtiklar(Utström& ström, const Bokföringsbas& bok);
 void läsEjSkickadeFakturor(Inström& ström, const Referenser& ref, Bokföringsbas& bok);

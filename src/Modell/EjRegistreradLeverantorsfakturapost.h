@@ -1,6 +1,7 @@
 #pragma once
 // An item of a supplier invoice not yet registered: an account and an
 // amount, either of which may still be missing.
+#include "Modell/Referenser.h"
 #include "Plattform/Decimal.h"
 #include "Strommar.h"
 

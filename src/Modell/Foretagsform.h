@@ -1,7 +1,7 @@
 #pragma once
 // The company form of the ledger's owner, stored as its code, and the form
 // that a Swedish organisation number shows.
-#include "Modell/Koder.h"
+#include "Koder.h"
 
 #include <cstdint>
 #include <optional>

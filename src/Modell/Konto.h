@@ -2,7 +2,8 @@
 // A ledger account of the chart of accounts and its kind. Accounts are
 // identified by their number: they compare, order and hash by it alone,
 // and every record that refers to an account stores only the number.
-#include "Modell/Koder.h"
+#include "Koder.h"
+#include "Modell/Referenser.h"
 #include "Plattform/Bytes.h"
 #include "Strommar.h"
 

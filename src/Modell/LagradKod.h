@@ -1,6 +1,6 @@
 #pragma once
 // An enumeration's stored code, read inside a record.
-#include "Modell/Koder.h"
+#include "Koder.h"
 #include "Modell/SkadatDokument.h"
 #include "Strommar.h"
 

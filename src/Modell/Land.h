@@ -1,7 +1,7 @@
 #pragma once
 // The countries a ledger can belong to, stored as two-letter lower-case
 // codes.
-#include "Modell/Koder.h"
+#include "Koder.h"
 
 #include <array>
 #include <cstdint>

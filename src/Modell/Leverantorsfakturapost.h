@@ -1,5 +1,6 @@
 #pragma once
 // An item of a registered supplier invoice: an account and an amount.
+#include "Modell/Referenser.h"
 #include "Plattform/Decimal.h"
 #include "Strommar.h"
 

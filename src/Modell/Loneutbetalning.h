@@ -1,6 +1,7 @@
 #pragma once
 // A payroll payment: the tax table used, the day of payment and its amounts.
 #include "Modell/Datum.h"
+#include "Modell/Referenser.h"
 #include "Plattform/Decimal.h"
 #include "Strommar.h"
 

@@ -5,22 +5,12 @@
 #include "Modell/Bokforing.h"
 #include "Modell/Dokumentlistor.h"
 #include "Modell/Rakenskapsar.h"
-
-#include <unicode/locid.h>
-#include <unicode/unistr.h>
+#include "Plattform/Strangar.h"
 
 #include <array>
 #include <string_view>
 
 namespace {
-std::string versaler(const std::string& text) {
-    icu::UnicodeString u = icu::UnicodeString::fromUTF8(text);
-    u.toUpper(icu::Locale::getRoot());
-    std::string ut;
-    u.toUTF8String(ut);
-    return ut;
-}
-
 // A company name that ends in a company-form suffix names no person.
 bool slutarMedBolagsform(const std::string& företag) {
     static constexpr std::array<std::string_view, 11> ändelser = {

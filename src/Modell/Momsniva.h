@@ -1,5 +1,6 @@
 #pragma once
 // A VAT level: one VAT rate and the accounts VAT at that rate is booked to.
+#include "Modell/Referenser.h"
 #include "Plattform/Decimal.h"
 #include "Strommar.h"
 

@@ -1,6 +1,7 @@
 #pragma once
 // Base of every object with a user-visible number: the number text
 // `nummer` and the ordinal `ordningstal` derived from it.
+#include "Modell/Referenser.h"
 #include "Strommar.h"
 
 #include <cstdint>

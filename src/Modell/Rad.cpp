@@ -3,6 +3,7 @@
 #include "Modell/Konto.h"
 #include "Modell/Kostnadsstalle.h"
 #include "Modell/LagradKod.h"
+#include "Modell/LagratDatum.h"
 #include "Modell/SkadatDokument.h"
 
 #include <algorithm>
@@ -28,9 +29,9 @@ Rad::Rad(Inström& ström, const Referenser& ref) {
     if (!belopp) throw SkadatDokument("Belopp för rad saknas");
     ursprungligtBelopp = *belopp;
     ström.optionalStringInto(tillagdAv);
-    tillagdDatum = ström.optionalDatum();
+    tillagdDatum = optionalDatum(ström);
     ström.optionalStringInto(borttagenAv);
-    borttagenDatum = ström.optionalDatum();
+    borttagenDatum = optionalDatum(ström);
     försäljningstyp = läsKod<Försäljningstyp>(ström, "Okänd försäljningstyp");
     ström.optionalStringInto(utdragshash);
     kostnadsställen = Kostnadsställe::läsInReferenserTillKostnadsställen(ref, ström);
@@ -42,9 +43,9 @@ void Rad::spara(Utström& ström) const {
     ström.writeInt64(konto->nummer);
     ström.writeDecimalNumber(ursprungligtBelopp);
     ström.writeString(tillagdAv);
-    ström.writeDatum(tillagdDatum);
+    writeDatum(ström, tillagdDatum);
     ström.writeString(borttagenAv);
-    ström.writeDatum(borttagenDatum);
+    writeDatum(ström, borttagenDatum);
     ström.writeInt64(kod(försäljningstyp));
     ström.writeString(utdragshash);
     Kostnadsställe::sparaReferenserTillKostnadsställen(kostnadsställen, ström);

@@ -1,8 +1,9 @@
 #pragma once
 // A row of a ledger entry: an amount on one account, optionally assigned
 // to cost centres. A struck row keeps its amount but counts as zero.
-#include "Modell/Koder.h"
+#include "Koder.h"
 #include "Modell/Datum.h"
+#include "Modell/Referenser.h"
 #include "Plattform/Decimal.h"
 #include "Strommar.h"
 

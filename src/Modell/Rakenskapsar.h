@@ -3,6 +3,7 @@
 // entries, the opening balance of each account and values saved for the
 // year's forms. Entry numbers run within a fiscal year.
 #include "Modell/Datum.h"
+#include "Modell/Referenser.h"
 #include "Modell/Verifikation.h"
 #include "Plattform/Decimal.h"
 #include "Strommar.h"

@@ -1,7 +1,7 @@
 #pragma once
 // How often the ledger reports VAT; stored by the document root as its
 // code (the case's position + 1).
-#include "Modell/Koder.h"
+#include "Koder.h"
 #include <cstdint>
 #include <optional>
 

@@ -2,6 +2,7 @@
 // A span of days (a VAT reporting period) that can be marked as closed;
 // the document keeps the closed ones.
 #include "Modell/Datum.h"
+#include "Modell/Referenser.h"
 #include "Strommar.h"
 
 struct Redovisningsperiod : public Sparbar {

@@ -1,7 +1,7 @@
 #pragma once
 // The ROT/RUT work category of an article; the stored code is the case's
 // position.
-#include "Modell/Koder.h"
+#include "Koder.h"
 #include <cstdint>
 #include <optional>
 

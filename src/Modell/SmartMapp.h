@@ -1,6 +1,7 @@
 #pragma once
 // A saved search of the user: a title, what it searches and its predicate.
-#include "Modell/Koder.h"
+#include "Koder.h"
+#include "Modell/Referenser.h"
 #include "Plattform/Bytes.h"
 #include "Strommar.h"
 

@@ -1,9 +1,11 @@
 #include "Modell/VanligLeverantorsfaktura.h"
 
+#include "Modell/LagratDatum.h"
+
 VanligLeverantörsfaktura::VanligLeverantörsfaktura(Inström& ström, const Referenser& ref) {
     fakturadatum = Datum(ström.int64());
     betalningsfrist = ström.int64();
-    betalningsdatum = ström.optionalDatum();
+    betalningsdatum = optionalDatum(ström);
     ström.int64();  // closing word of the own part
     läsGemensamDel(ström, ref);
 }
@@ -11,7 +13,7 @@ VanligLeverantörsfaktura::VanligLeverantörsfaktura(Inström& ström, const Ref
 void VanligLeverantörsfaktura::spara(Utström& ström) const {
     ström.writeInt64(fakturadatum.d);
     ström.writeInt64(betalningsfrist);
-    ström.writeDatum(betalningsdatum);
+    writeDatum(ström, betalningsdatum);
     ström.writeInt64(0);
     Leverantörsfaktura::spara(ström);
 }

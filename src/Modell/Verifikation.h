@@ -4,6 +4,7 @@
 // among the document's pending entries.
 #include "Modell/Datum.h"
 #include "Modell/Rad.h"
+#include "Modell/Referenser.h"
 #include "Modell/Verifikationstyp.h"
 #include "Plattform/Bytes.h"
 #include "Strommar.h"

@@ -1,6 +1,6 @@
 #pragma once
 // The kind of a ledger entry, with its fixed code in the document.
-#include "Modell/Koder.h"
+#include "Koder.h"
 #include <cstdint>
 #include <optional>
 

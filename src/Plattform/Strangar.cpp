@@ -1,6 +1,7 @@
 #include "Plattform/Strangar.h"
 
 #include <unicode/brkiter.h>
+#include <unicode/locid.h>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
 #include <unicode/utext.h>
@@ -90,4 +91,12 @@ std::string medStorBokstavIVarjeOrd(std::string_view text) {
     std::string resultat;
     ut.toUTF8String(resultat);
     return resultat;
+}
+
+std::string versaler(std::string_view text) {
+    icu::UnicodeString u = icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+    u.toUpper(icu::Locale::getRoot());
+    std::string ut;
+    u.toUTF8String(ut);
+    return ut;
 }

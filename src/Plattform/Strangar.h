@@ -16,6 +16,10 @@ std::string sista(std::string_view text, int64_t n);
 // The number of characters of the text.
 int64_t antalTecken(std::string_view text);
 
+// The text in capitals by the full Unicode case mapping of no particular
+// language: "ß" becomes "SS", "ﬁ" becomes "FI".
+std::string versaler(std::string_view text);
+
 // Every word (a run between white space) with its first character in
 // title case and the rest in lower case, in no particular language.
 std::string medStorBokstavIVarjeOrd(std::string_view text);

@@ -2,9 +2,12 @@
 // with its exact message, status 1 and the document file byte for byte as
 // it was; a successful run with its numbering; and a save that is
 // interrupted between writing and replacing.
-#include "Kommandorad/Importexempel.h"
+#include "Exempel/Importexempel.h"
 #include "Kommandorad/Importjobb.h"
 #include "Kommandorad/Laddning.h"
+#include "Modell/Affarskontakt.h"
+#include "Modell/Rakenskapsar.h"
+#include "Modell/Verifikation.h"
 #include "Programkorning.h"
 
 #include <gtest/gtest.h>

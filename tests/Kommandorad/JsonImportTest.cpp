@@ -1,8 +1,14 @@
 // The importer on a document in memory: the frame's rules, entries with
 // their numbering, rows, tags and balance, and customers.
+#include "Exempel/Importexempel.h"
 #include "Kommandorad/JsonImport.h"
 #include "Kommandorad/JsonLasare.h"
-#include "Kommandorad/Importexempel.h"
+#include "Modell/Affarskontakt.h"
+#include "Modell/Konto.h"
+#include "Modell/Kostnadsstalle.h"
+#include "Modell/Rad.h"
+#include "Modell/Rakenskapsar.h"
+#include "Modell/Verifikation.h"
 
 #include <gtest/gtest.h>
 

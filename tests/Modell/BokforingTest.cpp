@@ -437,7 +437,7 @@ TEST(Bokföring, TheLogoTravelsInThePreviewAsStoredBytes) {
     Förhandsvisning förhandsvisning = läsFörhandsvisning(läsBokfilshuvud(fil).förhandsvisning);
     EXPECT_EQ(förhandsvisning.namn, bok->namn);
     EXPECT_EQ(förhandsvisning.organisationsnummer, "556677-8899");
-    EXPECT_EQ(förhandsvisning.senasteVerifikationsdatum, bok->senasteVerifikationsdatum());
+    EXPECT_EQ(förhandsvisning.senasteVerifikationsdatum, bok->senasteVerifikationsdatum()->d);
 }
 
 TEST(Bokföring, TheCallbackRunsAfterTheBodyAndBeforeThePreview) {

@@ -1,4 +1,5 @@
 #include "Modell/Datum.h"
+#include "Modell/LagratDatum.h"
 #include "Programkorning.h"
 
 #include <gtest/gtest.h>
@@ -68,4 +69,15 @@ TEST(Datum, ArithmeticAgreesWithPythonForEveryDayFrom1900To2100) {
     }
     EXPECT_EQ(antal, 73414);
     EXPECT_EQ(fel, 0);
+}
+
+TEST(Datum, AStoredDateIsItsIntegerAndNoneIsZero) {
+    Utström ut;
+    writeDatum(ut, std::nullopt);
+    writeDatum(ut, Datum(20240315));
+    const Bytes förväntat = {0, 0, 0, 0, 0, 0, 0, 0, 0xBB, 0xD7, 0x34, 0x01, 0, 0, 0, 0};
+    EXPECT_EQ(ut.bytes(), förväntat);
+    Inström in(ut.bytes());
+    EXPECT_EQ(optionalDatum(in), std::nullopt);
+    EXPECT_EQ(optionalDatum(in), Datum(20240315));
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers for record tests: write a record, read it back, and check that
 // every truncation of a record is refused with a thrown error.
+#include "Modell/Referenser.h"
 #include "Modell/SkadatDokument.h"
 #include "Plattform/Bytes.h"
 #include "Strommar.h"

@@ -2,29 +2,27 @@
 // Shared helpers of the LZFSE tests: the reference vectors and generated
 // inputs.
 #include "Plattform/Bytes.h"
+#include "Testdata.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace lzfsetest {
 
-inline std::filesystem::path vectorDir() { return std::filesystem::path(KONTOBOK_SHARED_DIR) / "testdata" / "lzfse"; }
+inline std::filesystem::path vectorDir() { return testdata::fil("lzfse"); }
 
-inline Bytes readFile(const std::filesystem::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-}
+inline Bytes readFile(const std::filesystem::path& p) { return testdata::läs(p); }
 
 // Stems of the vectors: each has STEM.bin and STEM.lzfse.
 inline std::vector<std::string> vectorStems() {
     std::vector<std::string> stems;
     for (const auto& e : std::filesystem::directory_iterator(vectorDir()))
         if (e.path().extension() == ".lzfse") stems.push_back(e.path().stem().string());
+    if (stems.empty()) throw std::runtime_error("no reference streams in " + vectorDir().string());
     std::sort(stems.begin(), stems.end());
     return stems;
 }

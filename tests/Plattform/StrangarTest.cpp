@@ -61,3 +61,22 @@ TEST(Strangar, CapitalisesEachWhitespaceSeparatedWord) {
     EXPECT_EQ(medStorBokstavIVarjeOrd("(abc) x-ray"), "(abc) X-ray");
     EXPECT_EQ(medStorBokstavIVarjeOrd(""), "");
 }
+
+// Expected texts from Python's str.upper(), which applies the same full
+// Unicode case mapping without a language.
+TEST(Strangar, CapitalsUseTheFullCaseMappingOfNoLanguage) {
+    struct {
+        std::string text, versaler;
+    } fall[] = {
+        {"straße", "STRASSE"},
+        {"ﬁl", "FIL"},
+        {"ǆungla", "ǄUNGLA"},
+        {"räksmörgås", "RÄKSMÖRGÅS"},
+        {"istanbul", "ISTANBUL"},  // no Turkish dotted capital
+        {"ŉ", "ʼN"},
+        {"\u0390", "\u0399\u0308\u0301"},
+        {"1 234,00 kr", "1 234,00 KR"},
+        {"", ""},
+    };
+    for (const auto& f : fall) EXPECT_EQ(versaler(f.text), f.versaler) << f.text;
+}

@@ -7,6 +7,7 @@
 #include "Modell/Fakturor/Fakturarubriker.h"
 #include "Modell/Fakturor/Momssammanfattning.h"
 #include "Modell/Kostnadsstalle.h"
+#include "Modell/LagratDatum.h"
 
 #include <algorithm>
 
@@ -233,7 +234,7 @@ EjSkickadFaktura::EjSkickadFaktura(Inström& ström, const Referenser& ref) {
     visaLeveransadress = ström.boolByte();
     visaLeveransdatum = ström.boolByte();
     leveranssätt_ = ström.optionalString();
-    _leveransdatum = ström.optionalDatum();
+    _leveransdatum = optionalDatum(ström);
     fakturadatum_ = Datum(ström.int64());
     betalningsfrist_ = ström.int64();
     inköpsordernummer_ = ström.optionalString();
@@ -270,7 +271,7 @@ void EjSkickadFaktura::spara(Utström& ström) const {
     ström.writeByte(visaLeveransadress);
     ström.writeByte(visaLeveransdatum);
     ström.writeString(leveranssätt_);
-    ström.writeDatum(_leveransdatum);
+    writeDatum(ström, _leveransdatum);
     ström.writeInt64(fakturadatum_.d);
     ström.writeInt64(betalningsfrist_);
     ström.writeString(inköpsordernummer_);

@@ -4,6 +4,7 @@
 // price, the quantity, the discount and the VAT rate read live from the
 // article (or the ledger's default article).
 #include "Modell/Fakturor/Fakturapostliknande.h"
+#include "Modell/Referenser.h"
 #include "Plattform/Decimal.h"
 #include "Strommar.h"
 

@@ -7,6 +7,7 @@
 #include "Modell/Konto.h"
 #include "Modell/Kostnadsstalle.h"
 #include "Modell/LagradKod.h"
+#include "Modell/LagratDatum.h"
 #include "Modell/SkadatDokument.h"
 
 namespace {
@@ -61,7 +62,7 @@ Faktura::Faktura(Inström& ström, const Referenser& ref) {
     _företag = ström.string();
     _mottagaradress = Adress(ström, ref);
     if (ström.u8() == 1) leveransadress_ = Adress(ström, ref);
-    leveransdatum_ = ström.optionalDatum();
+    leveransdatum_ = optionalDatum(ström);
     leveranssätt_ = ström.optionalString();
     inköpsordernummer_ = ström.optionalString();
     valuta_ = ström.string();
@@ -103,11 +104,11 @@ Faktura::Faktura(Inström& ström, const Referenser& ref) {
         ä.belopp = Decimal::fromStored(b);
         kundfordringsändringar.push_back(ä);
     }
-    betalningsdatum = ström.optionalDatum();
+    betalningsdatum = optionalDatum(ström);
     int64_t antalPåminnelser = antalIRecord(ström, 8, "reminders");
     for (int64_t i = 0; i < antalPåminnelser; ++i) påminnelserSkickade.push_back(Datum(ström.int64()));
-    återköpsdatum = ström.optionalDatum();
-    kundförlustsdatum = ström.optionalDatum();
+    återköpsdatum = optionalDatum(ström);
+    kundförlustsdatum = optionalDatum(ström);
     kostnadsställen = Kostnadsställe::läsInReferenserTillKostnadsställen(ref, ström);
     int64_t antalKolumner = antalIRecord(ström, 8, "columns");
     for (int64_t i = 0; i < antalKolumner; ++i)
@@ -183,7 +184,7 @@ void Faktura::spara(Utström& ström) const {
     _mottagaradress.spara(ström);
     ström.writeByte(leveransadress_.has_value());
     if (leveransadress_) leveransadress_->spara(ström);
-    ström.writeDatum(leveransdatum_);
+    writeDatum(ström, leveransdatum_);
     ström.writeString(leveranssätt_);
     ström.writeString(inköpsordernummer_);
     ström.writeString(valuta_);
@@ -216,11 +217,11 @@ void Faktura::spara(Utström& ström) const {
         ström.writeInt64(ä.verifikationsnummer);
         ström.writeDecimalNumber(ä.belopp);
     }
-    ström.writeDatum(betalningsdatum);
+    writeDatum(ström, betalningsdatum);
     ström.writeInt64(static_cast<int64_t>(påminnelserSkickade.size()));
     for (Datum d : påminnelserSkickade) ström.writeInt64(d.d);
-    ström.writeDatum(återköpsdatum);
-    ström.writeDatum(kundförlustsdatum);
+    writeDatum(ström, återköpsdatum);
+    writeDatum(ström, kundförlustsdatum);
     Kostnadsställe::sparaReferenserTillKostnadsställen(kostnadsställen, ström);
     ström.writeInt64(static_cast<int64_t>(kolumner_.size()));
     for (Fakturakolumn k : kolumner_) ström.writeInt64(kod(k));

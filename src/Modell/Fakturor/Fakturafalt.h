@@ -2,8 +2,9 @@
 // A positioned field of a user invoice template: which value it shows, where
 // and in which style. Fields have no record of their own; the template and
 // language records write and read them inline.
+#include "Koder.h"
 #include "Modell/Fakturor/Stil.h"
-#include "Modell/Koder.h"
+#include "Modell/Referenser.h"
 #include "Plattform/Geometry.h"
 #include "Strommar.h"
 

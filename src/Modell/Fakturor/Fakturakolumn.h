@@ -1,7 +1,7 @@
 #pragma once
 // The item columns an invoice can show. Each is a single bit flag; documents
 // store one word per column, never several flags or-ed together.
-#include "Modell/Koder.h"
+#include "Koder.h"
 
 #include <array>
 #include <cstdint>

@@ -4,6 +4,7 @@
 // the JSON import find a template by its name.
 #include "Modell/Fakturor/Fakturafalt.h"
 #include "Modell/Fakturor/Fakturasprak.h"
+#include "Modell/Referenser.h"
 #include "Strommar.h"
 
 #include <string>

@@ -3,6 +3,7 @@
 // amounts stored as they were then.
 #include "Modell/Artikel.h"
 #include "Modell/Fakturor/Fakturapostliknande.h"
+#include "Modell/Referenser.h"
 #include "Modell/RotOchRutKategori.h"
 #include "Plattform/Decimal.h"
 #include "Strommar.h"

@@ -3,6 +3,7 @@
 // the fields shown only in this language and its own phrases.
 #include "Modell/Fakturor/Fakturafalt.h"
 #include "Modell/Fakturor/Frastabell.h"
+#include "Modell/Referenser.h"
 #include "Plattform/Bytes.h"
 #include "Strommar.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // The payment status of a sent invoice. The codes are not in case order.
-#include "Modell/Koder.h"
+#include "Koder.h"
 
 #include <array>
 #include <cstdint>

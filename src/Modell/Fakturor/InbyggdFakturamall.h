@@ -2,7 +2,7 @@
 // The built-in invoice templates. Documents and the JSON import name a
 // template by its code; the layout engine loads its page background by
 // `pdfnamn`.
-#include "Modell/Koder.h"
+#include "Koder.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 // The e-invoice delivery status of a sent invoice. While uploading it
 // carries two progress counters, which are never stored.
-#include "Modell/Koder.h"
+#include "Koder.h"
 
 #include <cstdint>
 #include <optional>

@@ -5,6 +5,7 @@
 // unchanged, and draw with what we can decode from them; an archive we
 // cannot decode is drawn with a standard font (or black) rather than
 // making the document unloadable, since the bytes themselves are kept.
+#include "Modell/Referenser.h"
 #include "Plattform/Bytes.h"
 #include "Plattform/Font.h"
 #include "Strommar.h"

@@ -4,9 +4,9 @@
 
 #include "Fakturaprov.h"
 #include "Modell/Belopp.h"
-#include "Modell/ValutaformatPaFakturor.h"
 #include "Plattform/Anvandarinstallningar.h"
 #include "Plattform/Lokal.h"
+#include "ValutaformatPaFakturor.h"
 
 #include <map>
 #include <random>

@@ -1,24 +1,19 @@
-#pragma once
-// A small ledger for the import's tests, benchmark and fuzz target: the
-// accounts 1930, 2440, 3001, 5010 and 6071; cost centres P1 and P2 in
-// dimension 0 and another P1 in dimension 1; fiscal year "2023" holding
-// entries 1 to 10, fiscal year "2024" (closed) holding entries 1 to 5, and
-// a year "2026" from 2026-01-01 with no entry; one pending entry; two
-// contacts.
+#include "Exempel/Importexempel.h"
+
 #include "Modell/Affarskontakt.h"
-#include "Modell/Bokforing.h"
 #include "Modell/Konto.h"
 #include "Modell/Kostnadsstalle.h"
 #include "Modell/Rad.h"
 #include "Modell/Rakenskapsar.h"
 #include "Modell/Verifikation.h"
 
-#include <memory>
 #include <string>
 
 namespace importexempel {
 
-inline std::unique_ptr<Verifikation> verifikation(Bokföring& b, std::optional<int64_t> nummer, Datum datum,
+namespace {
+
+std::unique_ptr<Verifikation> verifikation(Bokföring& b, std::optional<int64_t> nummer, Datum datum,
                                                   const std::string& namn) {
     std::vector<std::unique_ptr<Rad>> rader;
     Konto* bank = Konto::hittaKontoMedNummer(1930, b.konton);
@@ -31,8 +26,9 @@ inline std::unique_ptr<Verifikation> verifikation(Bokföring& b, std::optional<i
                                           std::nullopt, std::nullopt, std::nullopt);
 }
 
-// `antalI2023` entries in the first year (10 in the small example).
-inline std::unique_ptr<Bokföring> dokument(int64_t antalI2023 = 10) {
+}  // namespace
+
+std::unique_ptr<Bokföring> dokument(int64_t antalI2023) {
     auto b = std::make_unique<Bokföring>("SEK", "5560000000", "se", std::string("0A1B2C3D-0000-4000-8000-00000000000A"),
                                          Företagsform::aktiebolag);
     b->namn = "Exempel AB";

@@ -1,4 +1,4 @@
-#include "Modell/ValutaformatPaFakturor.h"
+#include "ValutaformatPaFakturor.h"
 
 #include "Plattform/Anvandarinstallningar.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // How amounts on invoices show their currency, chosen in the user defaults.
-#include "Modell/Koder.h"
+#include "Koder.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,0 +1,65 @@
+#pragma once
+// One drawing object of an invoice page. Layouts never draw: they append
+// these plain values to the view's page lists, and drawing only replays
+// them (FakturavyRitning.cpp).
+#include "Plattform/AttributedString.h"
+#include "Plattform/BezierPath.h"
+#include "Plattform/Font.h"
+#include "Plattform/Geometry.h"
+#include "Plattform/Image.h"
+
+#include <memory>
+#include <optional>
+#include <variant>
+
+namespace cachad {
+
+// Filled with `fill`, then stroked with `stroke`, each when present.
+struct path {
+    BezierPath path;
+    std::optional<Color> fill;
+    std::optional<Color> stroke;
+};
+// Set from the frame's top left (or on its foot in the view's other
+// string mode), wrapped to its width, not clipped.
+struct string {
+    AttributedString string;
+    Rect frame;
+};
+// Full text layout in a container of the frame's size.
+struct stringNeedingLayoutManager {
+    AttributedString string;
+    Rect frame;
+};
+// Fitted into the frame with its aspect kept, centred, on whole points.
+struct image {
+    std::shared_ptr<const Image> image;
+    Rect frame;
+};
+
+}  // namespace cachad
+
+using CachadObjektData =
+    std::variant<cachad::path, cachad::string, cachad::stringNeedingLayoutManager, cachad::image>;
+
+struct CachatObjekt {
+    // Page coordinates, applied before the transform.
+    std::optional<Rect> clippingRect;
+    std::optional<AffineTransform> transform;
+    CachadObjektData data;
+
+    CachatObjekt(std::optional<Rect> clippingRect, std::optional<AffineTransform> transform,
+                 CachadObjektData data)
+        : clippingRect(std::move(clippingRect)), transform(std::move(transform)), data(std::move(data)) {}
+
+    // A text in a frame.
+    CachatObjekt(AttributedString attributedString, Rect frame,
+                 std::optional<AffineTransform> transform = std::nullopt,
+                 std::optional<Rect> clip = std::nullopt)
+        : clippingRect(clip), transform(transform),
+          data(cachad::string{std::move(attributedString), frame}) {}
+
+    // A rectangle exactly covering the frame.
+    CachatObjekt(Rect frame, std::optional<Color> fillColor, std::optional<Color> strokeColor = std::nullopt)
+        : data(cachad::path{BezierPath::rect(frame), fillColor, strokeColor}) {}
+};

@@ -1,0 +1,65 @@
+#include "Displaylista.h"
+
+#include <cstdio>
+#include <sstream>
+
+namespace displaylista {
+
+const AttributedString* text(const CachatObjekt& objekt) {
+    if (auto* s = std::get_if<cachad::string>(&objekt.data)) return &s->string;
+    if (auto* s = std::get_if<cachad::stringNeedingLayoutManager>(&objekt.data)) return &s->string;
+    return nullptr;
+}
+
+Rect ram(const CachatObjekt& objekt) {
+    return std::visit(
+        [](const auto& d) -> Rect {
+            using T = std::decay_t<decltype(d)>;
+            if constexpr (std::is_same_v<T, cachad::path>)
+                return d.path.bounds();
+            else
+                return d.frame;
+        },
+        objekt.data);
+}
+
+const CachatObjekt* medText(const std::vector<CachatObjekt>& lista, const std::string& t) {
+    for (const auto& o : lista)
+        if (auto* s = text(o); s && s->text() == t) return &o;
+    return nullptr;
+}
+
+const CachatObjekt* medTextSomInnehåller(const std::vector<CachatObjekt>& lista, const std::string& del) {
+    for (const auto& o : lista)
+        if (auto* s = text(o); s && s->text().find(del) != std::string::npos) return &o;
+    return nullptr;
+}
+
+std::string beskriv(const CachatObjekt& objekt) {
+    std::ostringstream ut;
+    static const char* slag[] = {"path", "string", "layoutManager", "image"};
+    Rect r = ram(objekt);
+    char ramtext[120];
+    std::snprintf(ramtext, sizeof ramtext, " (%g, %g, %g, %g)", r.x, r.y, r.width, r.height);
+    ut << slag[objekt.data.index()] << ramtext;
+    if (auto* s = text(objekt)) {
+        ut << " '" << s->text() << "'";
+        if (!s->runs().empty() && s->runs()[0].attributes.font)
+            ut << " " << s->runs()[0].attributes.font->name << " " << s->runs()[0].attributes.font->pointSize;
+    }
+    if (auto* p = std::get_if<cachad::path>(&objekt.data)) {
+        if (p->fill) ut << " fill";
+        if (p->stroke) ut << " stroke";
+    }
+    if (objekt.clippingRect) ut << " clipped";
+    if (objekt.transform) ut << " transformed";
+    return ut.str();
+}
+
+std::string beskriv(const std::vector<CachatObjekt>& lista) {
+    std::string ut;
+    for (const auto& o : lista) ut += beskriv(o) + "\n";
+    return ut;
+}
+
+}  // namespace displaylista
