@@ -146,8 +146,7 @@ Bytes skrivBokfil(uint32_t version, std::span<const uint8_t> kropp, const Förha
     Bytes komprimerat = komprimerad(kropp);
     // The file replaces the user's only copy, so prove it reads back before
     // handing it out.
-    auto tillbaka = dekomprimerad(komprimerat, static_cast<int64_t>(kropp.size()));
-    if (!tillbaka || !std::equal(tillbaka->begin(), tillbaka->end(), kropp.begin(), kropp.end()))
+    if (!avkodasTill(komprimerat, kropp))
         throw Sparfel("the compressed document body does not decode back to the original");
 
     Utström förhandsblock;

@@ -13,6 +13,7 @@ std::unique_ptr<Bokföring> Bokföring::från(std::span<const uint8_t> data) {
         throw;
     }
     fil.läsKlart();
+    bokföring->lästKroppslängd_ = fil.kropp().position() + fil.kropp().remaining();
     // The preview's logo is the document's logo, kept as stored.
     bokföring->logotyp = std::move(fil.logotyp());
     return bokföring;
@@ -20,6 +21,8 @@ std::unique_ptr<Bokföring> Bokföring::från(std::span<const uint8_t> data) {
 
 Bytes Bokföring::dataMedMellansteg(uint32_t id, const std::function<void()>& åtgärd) const {
     Utström ström;
+    // A saved document is mostly what was read, plus what was added since.
+    ström.reserve(lästKroppslängd_ + lästKroppslängd_ / 8);
     spara(ström);
     std::optional<Bytes> logotypensForm = logotyp;
     if (åtgärd) åtgärd();

@@ -79,22 +79,52 @@ private:
 
 class ByteWriter {
 public:
-    void append(std::span<const uint8_t> bytes) { out_.insert(out_.end(), bytes.begin(), bytes.end()); }
-    void u8(uint8_t v) { out_.push_back(v); }
+    // Makes room for `total` bytes in all, so that a writer whose size is
+    // known roughly grows its block once.
+    void reserve(size_t total) {
+        if (total > out_.size()) out_.resize(total);
+    }
+
+    // The writes are inline, like the reads: a document body is millions
+    // of them. The block is kept ahead of what was written (`used_`), so a
+    // write is a copy, and trimmed when it is handed out.
+    void append(std::span<const uint8_t> bytes) {
+        if (!bytes.empty()) std::memcpy(room(bytes.size()), bytes.data(), bytes.size());
+    }
+    void u8(uint8_t v) { *room(1) = v; }
     void u32(uint32_t v);
     void i64(int64_t v) {
         auto u = static_cast<uint64_t>(v);
-        uint8_t b[8];
-        for (int i = 0; i < 8; ++i) b[i] = uint8_t(u >> (8 * i));
-        out_.insert(out_.end(), b, b + 8);
+        uint8_t* b = room(8);
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(b, &u, 8);
+        } else {
+            for (int i = 0; i < 8; ++i) b[i] = uint8_t(u >> (8 * i));
+        }
     }
     void f64(double v);
 
-    const Bytes& bytes() const { return out_; }
-    Bytes take() { return std::move(out_); }
+    const Bytes& bytes() const {
+        out_.resize(used_);
+        return out_;
+    }
+    Bytes take() {
+        out_.resize(used_);
+        used_ = 0;
+        return std::move(out_);
+    }
 
 private:
-    Bytes out_;
+    uint8_t* room(size_t count) {
+        if (out_.size() - used_ < count) [[unlikely]] grow(count);
+        uint8_t* at = out_.data() + used_;
+        used_ += count;
+        return at;
+    }
+    void grow(size_t count);
+
+    mutable Bytes out_;
+    size_t used_ = 0;
 };
 
 // True when the bytes are well-formed UTF-8 (no overlongs, no surrogates).
