@@ -3,19 +3,23 @@
 #include "Plattform/LzfseFormat.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
+#include <exception>
+#include <memory>
+#include <thread>
 
 namespace lzfse {
 
 MatchFinder::MatchFinder(std::span<const uint8_t> input, uint32_t maxDistance)
-    : in_(input), maxDistance_(std::min(maxDistance, maxD)), head_(size_t(1) << hashBits, -1), previous_(windowSize, -1) {}
+    : in_(input), maxDistance_(std::min(maxDistance, maxD)), head_(size_t(1) << hashBits, -1), previous_(window, -1) {}
 
 uint32_t MatchFinder::hash(size_t pos) const { return (load32(in_.data() + pos) * 2654435761u) >> (32 - hashBits); }
 
 void MatchFinder::insert(size_t pos) {
     if (pos + 4 > in_.size()) return;
     uint32_t h = hash(pos);
-    previous_[pos & (windowSize - 1)] = head_[h];
+    previous_[pos & (window - 1)] = head_[h];
     head_[h] = int32_t(pos);
 }
 
@@ -59,18 +63,23 @@ Match MatchFinder::longest(size_t pos) const {
                 if (len >= goodEnough) break;
             }
         }
-        int32_t next = previous_[c & (windowSize - 1)];
+        int32_t next = previous_[c & (window - 1)];
         if (next >= candidate) break;  // the slot was reused by a newer position
         candidate = next;
     }
     return best;
 }
 
-void parseMatches(std::span<const uint8_t> in, uint32_t maxDistance, const ParseEmit& emit) {
-    MatchFinder finder(in, maxDistance);
-    const size_t n = in.size();
-    size_t pos = 0, literalStart = 0;
-    while (pos + MatchFinder::minLength <= n) {
+namespace {
+
+// Parses from `pos`, with every position before it already inserted, until
+// the parse stands at or past `stop` or at the input's end; gives where it
+// stands. Calls found(start, length, distance) per match. Which match is
+// found at a position depends only on the input and the position, so two
+// parses that ever stand at the same position go on alike.
+template <class Found>
+size_t parseFrom(MatchFinder& finder, size_t n, size_t pos, size_t stop, Found found) {
+    while (pos < stop && pos + MatchFinder::minLength <= n) {
         Match match = finder.longest(pos);
         finder.insert(pos);
         if (match.length == 0) {
@@ -84,12 +93,92 @@ void parseMatches(std::span<const uint8_t> in, uint32_t maxDistance, const Parse
             match = next;
             finder.insert(++pos);
         }
-        emit(literalStart, pos - literalStart, match.length, match.distance);
+        found(pos, match.length, match.distance);
         for (size_t p = pos + 1; p < pos + match.length; ++p) finder.insert(p);
         pos += match.length;
-        literalStart = pos;
     }
+    return pos;
+}
+
+// A finder that has seen what a parse standing at `pos` has: the candidates
+// older than the window are never looked at.
+std::unique_ptr<MatchFinder> finderAt(std::span<const uint8_t> in, uint32_t maxDistance, size_t pos) {
+    auto finder = std::make_unique<MatchFinder>(in, maxDistance);
+    for (size_t p = pos > MatchFinder::window ? pos - MatchFinder::window : 0; p < pos; ++p) finder->insert(p);
+    return finder;
+}
+
+struct Segment {
+    size_t begin = 0, end = 0;
+    std::vector<ParsedMatch> matches;
+    size_t stoppedAt = 0;  // the first position at or past `end` the parse stood at
+    std::exception_ptr error;
+};
+
+}  // namespace
+
+void parseMatches(std::span<const uint8_t> in, uint32_t maxDistance, const ParseEmit& emit) {
+    MatchFinder finder(in, maxDistance);
+    const size_t n = in.size();
+    size_t literalStart = 0;
+    parseFrom(finder, n, 0, n, [&](size_t start, uint32_t length, uint32_t distance) {
+        emit(literalStart, start - literalStart, length, distance);
+        literalStart = start + length;
+    });
     emit(literalStart, n - literalStart, 0, 0);
+}
+
+std::vector<ParsedMatch> parseMatchesInSegments(std::span<const uint8_t> in, uint32_t maxDistance,
+                                                size_t segmentSize, unsigned threads) {
+    const size_t n = in.size();
+    std::vector<Segment> segments;
+    for (size_t begin = 0; begin < n || segments.empty(); begin += segmentSize)
+        segments.push_back({begin, std::min(n, begin + segmentSize), {}, 0, {}});
+
+    auto parseSegment = [&](Segment& s) {
+        try {
+            auto finder = finderAt(in, maxDistance, s.begin);
+            s.stoppedAt = parseFrom(*finder, n, s.begin, s.end, [&](size_t start, uint32_t length, uint32_t distance) {
+                s.matches.push_back({start, length, distance});
+            });
+        } catch (...) {
+            s.error = std::current_exception();
+        }
+    };
+    std::atomic<size_t> nextSegment{0};
+    auto worker = [&] {
+        for (size_t i; (i = nextSegment++) < segments.size();) parseSegment(segments[i]);
+    };
+    std::vector<std::thread> pool;
+    for (unsigned t = 1; t < std::min<size_t>(std::max(threads, 1u), segments.size()); ++t) pool.emplace_back(worker);
+    worker();
+    for (auto& t : pool) t.join();
+    for (const auto& s : segments)
+        if (s.error) std::rethrow_exception(s.error);
+
+    // Join: the parse so far stands at `pos`. Where the segment's own parse
+    // also stood there (anywhere but strictly inside one of its matches),
+    // the rest of that parse is the parse; otherwise go on alone until the
+    // two meet.
+    std::vector<ParsedMatch> out = std::move(segments[0].matches);
+    size_t pos = segments[0].stoppedAt;
+    for (size_t k = 1; k < segments.size(); ++k) {
+        const Segment& s = segments[k];
+        std::unique_ptr<MatchFinder> alone;
+        while (pos < s.end && pos + MatchFinder::minLength <= n) {
+            auto after = std::partition_point(s.matches.begin(), s.matches.end(),
+                                              [&](const ParsedMatch& m) { return m.start + m.length <= pos; });
+            if (after == s.matches.end() || after->start >= pos) {
+                out.insert(out.end(), after, s.matches.end());
+                pos = s.stoppedAt;
+                break;
+            }
+            if (!alone) alone = finderAt(in, maxDistance, pos);
+            pos = parseFrom(*alone, n, pos, pos + 1,
+                            [&](size_t start, uint32_t length, uint32_t distance) { out.push_back({start, length, distance}); });
+        }
+    }
+    return out;
 }
 
 }  // namespace lzfse

@@ -17,6 +17,8 @@ struct Match {
 class MatchFinder {
 public:
     static constexpr uint32_t minLength = 4;
+    // Positions kept for candidates; above the largest distance.
+    static constexpr size_t window = size_t(1) << 18;
 
     MatchFinder(std::span<const uint8_t> input, uint32_t maxDistance);
 
@@ -30,7 +32,6 @@ public:
 
 private:
     static constexpr int hashBits = 16;
-    static constexpr size_t windowSize = size_t(1) << 18;  // above the largest distance
     static constexpr int chainDepth = 16;
     static constexpr size_t maxLength = size_t(1) << 16;  // longer runs continue in the next match
     static constexpr uint32_t goodEnough = 128;  // stop searching once a match is this long
@@ -49,5 +50,19 @@ private:
 // 0. Distances stay within `maxDistance`.
 using ParseEmit = std::function<void(size_t literalStart, size_t literalCount, size_t length, uint32_t distance)>;
 void parseMatches(std::span<const uint8_t> in, uint32_t maxDistance, const ParseEmit& emit);
+
+// One match of a parse; its literals run from the previous match's end.
+struct ParsedMatch {
+    size_t start;
+    uint32_t length;
+    uint32_t distance;
+};
+
+// The matches parseMatches finds, exactly, found by several threads at once:
+// the input is cut into segments of about `segmentSize` bytes, each parsed
+// on its own from its start, and the parses are joined where the one coming
+// from before reaches a position the next one also stood at.
+std::vector<ParsedMatch> parseMatchesInSegments(std::span<const uint8_t> in, uint32_t maxDistance,
+                                                size_t segmentSize, unsigned threads);
 
 }  // namespace lzfse
