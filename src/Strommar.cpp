@@ -67,6 +67,25 @@ void Utström::writeData(const std::optional<Bytes>& data) {
     append(*data);
 }
 
+void Utström::writeText(const CompactText& s) {
+    if (!s) {
+        i64(-1);
+        return;
+    }
+    std::string_view text = *s;
+    i64(static_cast<int64_t>(text.size()));
+    append(std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+}
+
+void Utström::writeCompactData(const CompactBytes& data) {
+    if (!data) {
+        i64(-1);
+        return;
+    }
+    i64(static_cast<int64_t>((*data).size()));
+    append(*data);
+}
+
 void Utström::writeString(const std::optional<std::string>& s) {
     if (!s) {
         i64(-1);

@@ -5,6 +5,7 @@
 // type of the model: dates and the lookup tables of references are the
 // model's (Modell/LagratDatum.h, Modell/Referenser.h).
 #include "Plattform/Bytes.h"
+#include "Plattform/CompactText.h"
 #include "Plattform/Decimal.h"
 
 #include <algorithm>
@@ -36,6 +37,15 @@ public:
         }
         if (!isValidUtf8(*d)) throwInvalidUtf8();
         ut.emplace(reinterpret_cast<const char*>(d->data()), d->size());
+    }
+    void optionalStringInto(CompactText& ut) {
+        auto d = optionalBlock();
+        if (!d) {
+            ut.reset();
+            return;
+        }
+        if (!isValidUtf8(*d)) throwInvalidUtf8();
+        ut = CompactText(std::string_view(reinterpret_cast<const char*>(d->data()), d->size()));
     }
     // A string that must be present (a stored -1 is a format error).
     std::string string();
@@ -84,6 +94,8 @@ public:
     void writeByte(bool v) { u8(v ? 1 : 0); }
     void writeBool(std::optional<bool> v) { u8(v ? (*v ? 1 : 0) : 2); }
     void writeString(const std::optional<std::string>& s);
+    void writeText(const CompactText& s);
+    void writeCompactData(const CompactBytes& data);
     void writeData(const std::optional<Bytes>& data);
     void writeDecimalNumber(const std::optional<Decimal>& d);
     void writeFloat64(double v) { f64(v); }

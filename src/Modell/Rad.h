@@ -37,12 +37,14 @@ public:
     Decimal ursprungligtBelopp;     // the amount as entered; fixed when made
     int64_t nummer;                 // fixed when made
     std::vector<Kostnadsställe*> kostnadsställen;
-    std::optional<std::string> tillagdAv;     // fixed when made
+    // A large ledger holds hundreds of thousands of rows: their texts,
+    // mostly none or short, are kept in one word each.
+    CompactText tillagdAv;                    // fixed when made
     std::optional<Datum> tillagdDatum;        // fixed when made
-    std::optional<std::string> borttagenAv;   // set when the row is struck
+    CompactText borttagenAv;                  // set when the row is struck
     std::optional<Datum> borttagenDatum;
     Försäljningstyp försäljningstyp = Försäljningstyp::okänd;
-    std::optional<std::string> utdragshash;   // bank-statement line identity; fixed when made
+    CompactText utdragshash;                  // bank-statement line identity; fixed when made
 
     Rad(Konto& konto, Decimal belopp, int64_t nummer, std::vector<Kostnadsställe*> kostnadsställe,
         std::optional<std::string> tillagdAv, std::optional<Datum> tillagdDatum, std::optional<std::string> borttagenAv,

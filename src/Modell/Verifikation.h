@@ -28,18 +28,20 @@ public:
     std::string namn;
     Datum datum;  // fixed when made
     std::optional<Datum> registreringsdatum;
-    std::optional<std::string> fakturanummer;
-    std::optional<std::string> leverantörsfakturanummer;  // fixed when made
-    Verifikationstyp typ = Verifikationstyp::okänd;       // fixed when made
+    // A large ledger holds a hundred thousand entries: their seldom set
+    // texts are kept in one word each.
+    CompactText fakturanummer;
+    CompactText leverantörsfakturanummer;            // fixed when made
+    Verifikationstyp typ = Verifikationstyp::okänd;  // fixed when made
     std::vector<std::unique_ptr<Rad>> rader;
-    std::optional<std::string> kommentar;  // fixed when made
-    std::optional<Bytes> bildobjekt;
+    CompactText kommentar;  // fixed when made
+    CompactBytes bildobjekt;
     // The URL of the attached image file as stored. Kept as bytes so a
     // document round-trips even when they do not form a URL.
-    std::optional<Bytes> bildURL;
-    std::optional<Bytes> bildbokmärke;
-    std::optional<std::string> momsregistreringsnummer;
-    std::optional<std::string> utdrag;  // fixed when made
+    CompactBytes bildURL;
+    CompactBytes bildbokmärke;
+    CompactText momsregistreringsnummer;
+    CompactText utdrag;  // fixed when made
 
     // Sets the given fields; `utdrag` is the first row statement identity
     // that is set. A number given here does not stamp a registration date.
