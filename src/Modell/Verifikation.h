@@ -7,6 +7,7 @@
 #include "Modell/Referenser.h"
 #include "Modell/Verifikationstyp.h"
 #include "Plattform/Bytes.h"
+#include "Plattform/SlotPool.h"
 #include "Strommar.h"
 
 #include <cstdint>
@@ -23,11 +24,17 @@ struct Bildinfo {
     std::optional<Bytes> sandlådeURL;  // the URL's bytes
 };
 
-class Verifikation : public Sparbar {
+// Not a Sparbar, like its rows: nothing saves an entry through that
+// interface, and a large ledger holds a hundred thousand of them.
+class Verifikation {
 public:
+    // A large ledger holds hundreds of thousands of these.
+    static void* operator new(size_t size) { return SlotPool<sizeof(Verifikation)>::allocate(size); }
+    static void operator delete(void* p, size_t size) { SlotPool<sizeof(Verifikation)>::release(p, size); }
+
     std::string namn;
     Datum datum;  // fixed when made
-    std::optional<Datum> registreringsdatum;
+    ValfrittDatum registreringsdatum;
     // A large ledger holds a hundred thousand entries: their seldom set
     // texts are kept in one word each.
     CompactText fakturanummer;
@@ -60,7 +67,7 @@ public:
     // Throws FormatError for damaged bytes and SkadatDokument for rows that
     // break the ledger's rules.
     Verifikation(Inström& ström, const Referenser& ref);
-    void spara(Utström& ström) const override;
+    void spara(Utström& ström) const;
 
     const std::optional<int64_t>& nummer() const { return nummer_; }
     // Numbering stamps today's date as the registration date; removing the
