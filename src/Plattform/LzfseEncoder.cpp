@@ -100,20 +100,16 @@ Bytes encode(std::span<const uint8_t> in) {
         appendRawBlock(in, out);
     } else {
         BlockAssembler blocks(in, out);
+        auto add = [&](size_t literalStart, size_t literalCount, size_t length, uint32_t distance) {
+            blocks.add(literalStart, literalCount, length, distance);
+        };
         if (in.size() >= segmentedInputLimit) {
             // The same matches as the parse below, found several at a time.
             unsigned threads = std::max(1u, std::thread::hardware_concurrency());
             size_t segment = std::max(smallestSegment, in.size() / (2 * size_t(threads)) + 1);
-            size_t literalStart = 0;
-            for (const ParsedMatch& m : parseMatchesInSegments(in, maxD, segment, threads)) {
-                blocks.add(literalStart, m.start - literalStart, m.length, m.distance);
-                literalStart = m.start + m.length;
-            }
-            blocks.add(literalStart, in.size() - literalStart, 0, 0);
+            parseMatchesInSegments(in, maxD, segment, threads, add);
         } else {
-            parseMatches(in, maxD, [&](size_t literalStart, size_t literalCount, size_t length, uint32_t distance) {
-                blocks.add(literalStart, literalCount, length, distance);
-            });
+            parseMatches(in, maxD, add);
         }
         blocks.finish();
     }

@@ -108,6 +108,13 @@ std::unique_ptr<MatchFinder> finderAt(std::span<const uint8_t> in, uint32_t maxD
     return finder;
 }
 
+// One match of a parse; its literals run from the previous match's end.
+struct ParsedMatch {
+    size_t start;
+    uint32_t length;
+    uint32_t distance;
+};
+
 struct Segment {
     size_t begin = 0, end = 0;
     std::vector<ParsedMatch> matches;
@@ -128,8 +135,8 @@ void parseMatches(std::span<const uint8_t> in, uint32_t maxDistance, const Parse
     emit(literalStart, n - literalStart, 0, 0);
 }
 
-std::vector<ParsedMatch> parseMatchesInSegments(std::span<const uint8_t> in, uint32_t maxDistance,
-                                                size_t segmentSize, unsigned threads) {
+void parseMatchesInSegments(std::span<const uint8_t> in, uint32_t maxDistance, size_t segmentSize, unsigned threads,
+                            const ParseEmit& emit) {
     const size_t n = in.size();
     std::vector<Segment> segments;
     for (size_t begin = 0; begin < n || segments.empty(); begin += segmentSize)
@@ -160,25 +167,31 @@ std::vector<ParsedMatch> parseMatchesInSegments(std::span<const uint8_t> in, uin
     // also stood there (anywhere but strictly inside one of its matches),
     // the rest of that parse is the parse; otherwise go on alone until the
     // two meet.
-    std::vector<ParsedMatch> out = std::move(segments[0].matches);
+    size_t literalStart = 0;
+    auto found = [&](size_t start, uint32_t length, uint32_t distance) {
+        emit(literalStart, start - literalStart, length, distance);
+        literalStart = start + length;
+    };
+    for (const ParsedMatch& m : segments[0].matches) found(m.start, m.length, m.distance);
+    std::vector<ParsedMatch>().swap(segments[0].matches);
     size_t pos = segments[0].stoppedAt;
     for (size_t k = 1; k < segments.size(); ++k) {
-        const Segment& s = segments[k];
+        Segment& s = segments[k];
         std::unique_ptr<MatchFinder> alone;
         while (pos < s.end && pos + MatchFinder::minLength <= n) {
             auto after = std::partition_point(s.matches.begin(), s.matches.end(),
                                               [&](const ParsedMatch& m) { return m.start + m.length <= pos; });
             if (after == s.matches.end() || after->start >= pos) {
-                out.insert(out.end(), after, s.matches.end());
+                for (auto m = after; m != s.matches.end(); ++m) found(m->start, m->length, m->distance);
                 pos = s.stoppedAt;
                 break;
             }
             if (!alone) alone = finderAt(in, maxDistance, pos);
-            pos = parseFrom(*alone, n, pos, pos + 1,
-                            [&](size_t start, uint32_t length, uint32_t distance) { out.push_back({start, length, distance}); });
+            pos = parseFrom(*alone, n, pos, pos + 1, found);
         }
+        std::vector<ParsedMatch>().swap(s.matches);
     }
-    return out;
+    emit(literalStart, n - literalStart, 0, 0);
 }
 
 }  // namespace lzfse

@@ -51,18 +51,12 @@ private:
 using ParseEmit = std::function<void(size_t literalStart, size_t literalCount, size_t length, uint32_t distance)>;
 void parseMatches(std::span<const uint8_t> in, uint32_t maxDistance, const ParseEmit& emit);
 
-// One match of a parse; its literals run from the previous match's end.
-struct ParsedMatch {
-    size_t start;
-    uint32_t length;
-    uint32_t distance;
-};
-
-// The matches parseMatches finds, exactly, found by several threads at once:
-// the input is cut into segments of about `segmentSize` bytes, each parsed
-// on its own from its start, and the parses are joined where the one coming
-// from before reaches a position the next one also stood at.
-std::vector<ParsedMatch> parseMatchesInSegments(std::span<const uint8_t> in, uint32_t maxDistance,
-                                                size_t segmentSize, unsigned threads);
+// The same calls as parseMatches, exactly, with the matches found by several
+// threads at once: the input is cut into segments of about `segmentSize`
+// bytes, each parsed on its own from its start, and the parses are joined
+// where the one coming from before reaches a position the next one also
+// stood at.
+void parseMatchesInSegments(std::span<const uint8_t> in, uint32_t maxDistance, size_t segmentSize, unsigned threads,
+                            const ParseEmit& emit);
 
 }  // namespace lzfse

@@ -11,26 +11,23 @@ using namespace lzfsetest;
 
 namespace {
 
-std::vector<lzfse::ParsedMatch> oneParse(const Bytes& in) {
-    std::vector<lzfse::ParsedMatch> matches;
-    lzfse::parseMatches(in, lzfse::maxD, [&](size_t, size_t, size_t length, uint32_t distance) {
-        if (length > 0) matches.push_back({0, uint32_t(length), distance});
-    });
-    // The starts follow from the literal counts; recompute them the same way.
-    size_t at = 0;
-    size_t i = 0;
-    lzfse::parseMatches(in, lzfse::maxD, [&](size_t, size_t literals, size_t length, uint32_t) {
-        at += literals;
-        if (length > 0) matches[i++].start = at;
-        at += length;
-    });
-    return matches;
+struct Call {
+    size_t literalStart, literalCount, length;
+    uint32_t distance;
+    bool operator==(const Call&) const = default;
+};
+
+std::vector<Call> oneParse(const Bytes& in) {
+    std::vector<Call> calls;
+    lzfse::parseMatches(in, lzfse::maxD, [&](size_t a, size_t b, size_t c, uint32_t d) { calls.push_back({a, b, c, d}); });
+    return calls;
 }
 
-bool same(const std::vector<lzfse::ParsedMatch>& a, const std::vector<lzfse::ParsedMatch>& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](const auto& x, const auto& y) {
-               return x.start == y.start && x.length == y.length && x.distance == y.distance;
-           });
+std::vector<Call> segmentedParse(const Bytes& in, size_t segment, unsigned threads) {
+    std::vector<Call> calls;
+    lzfse::parseMatchesInSegments(in, lzfse::maxD, segment, threads,
+                                  [&](size_t a, size_t b, size_t c, uint32_t d) { calls.push_back({a, b, c, d}); });
+    return calls;
 }
 
 }  // namespace
@@ -48,8 +45,7 @@ TEST(LzfseMatchFinder, SegmentedParseIsTheOneParse) {
         auto expected = oneParse(input);
         for (size_t segment : {size_t(20'000), size_t(70'001), size_t(1) << 20}) {
             for (unsigned threads : {1u, 4u}) {
-                EXPECT_TRUE(same(lzfse::parseMatchesInSegments(input, lzfse::maxD, segment, threads), expected))
-                    << segment << " " << threads;
+                EXPECT_TRUE(segmentedParse(input, segment, threads) == expected) << segment << " " << threads;
             }
         }
     }
