@@ -49,6 +49,19 @@ Körning körProgram(const std::string& program, const std::vector<std::string>&
     for (auto& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
 
+    // The environment with the run's own variables in place of the test's.
+    std::vector<std::string> miljö;
+    for (char** e = environ; *e; ++e) {
+        std::string_view post(*e);
+        bool ersatt = false;
+        for (const auto& [namn, värde] : val.miljö) ersatt |= post.starts_with(namn + "=");
+        if (!ersatt) miljö.emplace_back(post);
+    }
+    for (const auto& [namn, värde] : val.miljö) miljö.push_back(namn + "=" + värde);
+    std::vector<char*> envp;
+    for (auto& e : miljö) envp.push_back(e.data());
+    envp.push_back(nullptr);
+
     const int in = val.indata ? namnlösFil() : ::open("/dev/null", O_RDONLY | O_CLOEXEC);
     const int ut = namnlösFil(), fel = namnlösFil();
     if (in < 0 || ut < 0 || fel < 0 || (val.indata && (!skrivAllt(in, *val.indata) || ::lseek(in, 0, SEEK_SET) < 0))) {
@@ -70,7 +83,7 @@ Körning körProgram(const std::string& program, const std::vector<std::string>&
             ::setrlimit(RLIMIT_FSIZE, &gräns);
             ::signal(SIGXFSZ, SIG_IGN);
         }
-        ::execvp(argv[0], argv.data());
+        ::execvpe(argv[0], argv.data(), envp.data());
         ::_exit(127);
     }
     int status = 0;

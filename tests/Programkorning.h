@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace testhjalp {
@@ -26,6 +27,8 @@ struct Körval {
     // A limit on the size of files the program writes, with SIGXFSZ ignored
     // so that a write past it fails instead of killing the program.
     std::optional<long> filstorleksgräns = std::nullopt;
+    // Environment variables set for the program, over the test's own.
+    std::vector<std::pair<std::string, std::string>> miljö = {};
 };
 
 // Runs `program` (looked up on PATH when it has no slash) with `argument`

@@ -1,10 +1,16 @@
 // make-example: writes a realistic example .bok document.
 //
-//   make-example [--entries N] [--contacts N] [--invoices N] [--no-template] [--bare] OUTPUT
+//   make-example [--entries N] [--contacts N] [--invoices N] [--no-template] [--bare]
+//                [--latest-template CODE] [--latest-language CODE] [--latest-country CODE]
+//                [--latest-items N] [--long-comments] OUTPUT
 //
-// The same options always give the same bytes.
+// The --latest options shape the latest sent invoice, the one
+// --latestInvoice lays out: its built-in template (Karvomat4 unless told),
+// its language, the country of its customer, its number of items and long
+// comments on every item. The same options always give the same bytes.
 #include "Exempel/Exempelbokforing.h"
 #include "Fillagring.h"
+#include "Modell/Fakturor/InbyggdFakturamall.h"
 #include "Plattform/Filer.h"
 
 #include <cstdio>
@@ -14,7 +20,10 @@
 
 namespace {
 int användning() {
-    std::fprintf(stderr, "usage: make-example [--entries N] [--contacts N] [--invoices N] [--no-template] [--bare] OUTPUT\n");
+    std::fprintf(stderr,
+                 "usage: make-example [--entries N] [--contacts N] [--invoices N] [--no-template] [--bare]\n"
+                 "                    [--latest-template CODE] [--latest-language CODE] [--latest-country CODE]\n"
+                 "                    [--latest-items N] [--long-comments] OUTPUT\n");
     return 2;
 }
 
@@ -40,6 +49,19 @@ int main(int argc, char** argv) {
             if (!tal(argv[++i], val.antalKontakter)) return användning();
         } else if (a == "--invoices" && i + 1 < argc) {
             if (!tal(argv[++i], val.antalSkickadeFakturor)) return användning();
+        } else if (a == "--latest-template" && i + 1 < argc) {
+            val.senasteFaktura.mall = argv[++i];
+            if (!frånKod<InbyggdFakturamall>(val.senasteFaktura.mall)) return användning();
+        } else if (a == "--latest-language" && i + 1 < argc) {
+            val.senasteFaktura.språk = argv[++i];
+        } else if (a == "--latest-country" && i + 1 < argc) {
+            val.senasteFaktura.land = argv[++i];
+        } else if (a == "--latest-items" && i + 1 < argc) {
+            int64_t n;
+            if (!tal(argv[++i], n)) return användning();
+            val.senasteFaktura.antalPoster = n;
+        } else if (a == "--long-comments") {
+            val.senasteFaktura.långaKommentarer = true;
         } else if (a == "--no-template") {
             val.medFakturamall = false;
         } else if (a == "--bare") {

@@ -10,6 +10,7 @@
 #include "Modell/Konto.h"
 
 #include <array>
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -45,9 +46,19 @@ constexpr std::array<Variant, 6> varianter = {{{"SEK", nullptr, "sv", "Df"},
                                                {"EUR", "11.3107", "en", "M"},
                                                {"SEK", nullptr, "de", "Karvomat4"}}};
 
+// A comment of a few lines, a little different for every item.
+std::string långKommentar(int64_t post) {
+    static constexpr std::array<const char*, 3> arbeten = {
+        "demontering av gammal panel, ny isolering och nya reglar",
+        "slipning och tre strykningar med linoljefärg på fasaden",
+        "byte av fönsterbleck och tätning runt alla fönster"};
+    return "Rad " + std::to_string(post + 1) + ": " + arbeten[size_t(post) % arbeten.size()] +
+           ", enligt offert och överenskommelse på plats.";
+}
+
 }  // namespace
 
-void läggTillSkickadeFakturor(Bokföring& bok, int64_t antal) {
+void läggTillSkickadeFakturor(Bokföring& bok, int64_t antal, const Senastefakturaval& senaste) {
     std::vector<Affärskontakt*> kunder;
     for (auto& k : bok.kontakter)
         if (k->kund()) kunder.push_back(k.get());
@@ -65,17 +76,27 @@ void läggTillSkickadeFakturor(Bokföring& bok, int64_t antal) {
     std::vector<const NumreratObjekt*> numrerade;
     for (int64_t i = 0; i < antal; ++i) {
         const Variant& v = varianter[size_t(i) % varianter.size()];
+        const bool sista = i == antal - 1;
         EjSkickadFaktura d(bok, skickade, numrerade);
         d.NumreratObjekt::nummer = std::to_string(1001 + i);
         d.ordningstal = 1001 + i;
         d.mottagare = kunder[size_t(i) % kunder.size()];
+        if (sista && senaste.land)
+            for (Affärskontakt* k : kunder)
+                if (k->adress.land == *senaste.land) {
+                    d.mottagare = k;
+                    break;
+                }
         d.sättFakturadatum(Datum(20250115) + i * 23);
         d.sättValuta(v.valuta);
-        d.sättSpråk(v.språk);
+        d.sättSpråk(sista && senaste.språk ? *senaste.språk : v.språk);
         d.sättVårReferens(std::string("Anna Andersson"));
         d.sättÖresutjämna(i % 2 == 0);
-        if (*v.mall) {
-            d.sättInbyggdFakturamall(*frånKod<InbyggdFakturamall>(std::string_view(v.mall)));
+        const char* mall = sista ? senaste.mall.c_str() : v.mall;
+        if (*mall) {
+            auto inbyggd = frånKod<InbyggdFakturamall>(std::string_view(mall));
+            if (!inbyggd) throw std::invalid_argument(std::string("no built-in invoice template is called ") + mall);
+            d.sättInbyggdFakturamall(*inbyggd);
             d.sättEgenFakturamall(nullptr);
         } else {
             d.sättInbyggdFakturamall(InbyggdFakturamall::Standard);
@@ -83,17 +104,28 @@ void läggTillSkickadeFakturor(Bokföring& bok, int64_t antal) {
         }
         if (i % 4 == 1) d.sättRabatt(öre(10));
         if (i % 3 == 0) d.sättMeddelande("Tack för ert förtroende!");
-        auto& p1 = d.läggTillPost();
-        p1.sättArtikel(&tjänst);
-        p1.sättAntal(Decimal::fromInt(1 + i % 7));
-        auto& p2 = d.läggTillPost();
-        p2.sättArtikel(&vara);
-        p2.sättAntal(Decimal::fromInt(1 + i % 3));
-        if (i % 5 == 2) p2.sättRabattbeskrivning("10%");
-        auto& p3 = d.läggTillPost();
-        p3.benämning = "Resekostnad";
-        p3.sättPris(öre(12550 + 100 * i));
-        p3.sättAntal(ett);
+        // A service, a book and a travel cost, in turn.
+        const int64_t antalPoster = sista && senaste.antalPoster ? *senaste.antalPoster : 3;
+        for (int64_t n = 0; n < antalPoster; ++n) {
+            auto& p = d.läggTillPost();
+            switch (n % 3) {
+                case 0:
+                    p.sättArtikel(&tjänst);
+                    p.sättAntal(Decimal::fromInt(1 + (i + n) % 7));
+                    break;
+                case 1:
+                    p.sättArtikel(&vara);
+                    p.sättAntal(Decimal::fromInt(1 + (i + n - 1) % 3));
+                    if (i % 5 == 2) p.sättRabattbeskrivning("10%");
+                    break;
+                default:
+                    p.benämning = "Resekostnad";
+                    p.sättPris(öre(12550 + 100 * i + n - 2));
+                    p.sättAntal(ett);
+                    break;
+            }
+            if (sista && senaste.långaKommentarer) p.sättKommentar(långKommentar(n));
+        }
         if (std::string(v.valuta) == "SEK" && i % 6 == 2)
             d.sättSkatteavdrag(Skatteavdrag::rot("19700101-1234", std::nullopt, öre(100),
                                                  Rotuppgifter::hus("Exempel 1:23"), Skatteavdrag::standardFörROT()));

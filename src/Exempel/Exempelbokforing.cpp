@@ -382,7 +382,7 @@ std::unique_ptr<Bokföring> byggExempelbokföring(const Exempelval& val) {
 
     if (val.medFakturamall) läggTillMall(*bok);
     if (val.medÖvrigt) läggTillÖvrigt(*bok);
-    läggTillSkickadeFakturor(*bok, val.antalSkickadeFakturor);
+    läggTillSkickadeFakturor(*bok, val.antalSkickadeFakturor, val.senasteFaktura);
     if (val.medÖvrigt) {
         bok->sättKreditvillkor("sv", "Vid betalning efter förfallodagen debiteras dröjsmålsränta enligt räntelagen.");
         bok->sättKreditvillkor("en", "Interest is charged on late payment.");

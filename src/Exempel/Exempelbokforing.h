@@ -2,6 +2,7 @@
 // Realistic example ledgers built through the model, for the example tool,
 // the benchmarks, the fuzzing seeds and the tests. The same options always
 // give the same document, byte for byte.
+#include "Exempel/ExempelFakturor.h"
 #include "Modell/Bokforing.h"
 
 #include <cstdint>
@@ -17,6 +18,7 @@ struct Exempelval {
     bool medÖvrigt = true;
     // Sent invoices (with the articles they use), numbered from 1001.
     int64_t antalSkickadeFakturor = 0;
+    Senastefakturaval senasteFaktura;
 };
 
 std::unique_ptr<Bokföring> byggExempelbokföring(const Exempelval& val = {});

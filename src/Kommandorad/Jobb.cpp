@@ -1,9 +1,13 @@
 #include "Kommandorad/Jobb.h"
 
+#include "Kommandorad/Fakturafil.h"
 #include "Kommandorad/Utskrift.h"
 #include "Kommandorad/Visningsval.h"
 #include "Modell/Bokforing.h"
+#include "Modell/Affarskontakt.h"
 #include "Modell/Fakturor/Faktura.h"
+#include "Plattform/Filer.h"
+#include "Vyer/Faktura/Fakturavy.h"
 
 #include <string>
 
@@ -18,11 +22,15 @@ int senasteFakturajobbet(Bokföring& bokföring, const std::vector<std::string>&
     const Faktura* faktura = senasteSkickadeFaktura(bokföring.skickadeFakturor);
     if (!faktura) return 0;  // nothing to lay out, and the settings stay as they were
     // The settings are written before any layout, as every run that finds an
-    // invoice does, so a run without the options resets them.
+    // invoice does, so a run without the options resets them; the view's
+    // amount formatter reads them.
     sparaVisningsval(läsVisningsval(args));
-    // The invoice view that lays the invoice out and renders its PDF is not
-    // part of this build; say so rather than write an empty file.
-    skrivFel("The latest-invoice job is not available in this build: invoice " + faktura->nummer() +
-             " cannot be laid out.");
-    return 1;
+    // Laid out, rendered and in place before the result line is printed, so
+    // that a failure (thrown on to main) leaves neither a line nor a file.
+    const std::vector<uint8_t> pdf = Fakturavy(*faktura, bokföring, false).pdf();
+    const std::string sökväg = sökvägFörFaktura(temporaryDirectory(), faktura->nummer());
+    writeNewFileSafely(sökväg, pdf);
+    const std::optional<std::string>& epost = faktura->mottagare->epost;
+    skrivRad(faktura->nummer() + ";" + epost.value_or("") + ";" + sökväg);
+    return 0;
 }

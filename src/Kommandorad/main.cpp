@@ -1,6 +1,9 @@
 // kontobok: one job on one .bok document per run.
 #include "Kommandorad/Kommandorad.h"
 #include "Kommandorad/Utskrift.h"
+#include "Plattform/Filer.h"
+#include "Plattform/PdfWriter.h"
+#include "Vyer/Faktura/Fakturavy.h"
 
 #include <exception>
 #include <string>
@@ -8,11 +11,18 @@
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv, argv + argc);
-    // Every failure a user can cause is reported where it happens; this is
-    // the last line against anything else, so the run still ends with a
-    // message and status 1 and never with a half-written file.
+    // The latest-invoice job's failures arrive here as typed errors; other
+    // failures a user can cause are reported where they happen. The last
+    // two catches hold the line against anything else, so the run still ends
+    // with a message and status 1 and never with a half-written file.
     try {
         return kör(args);
+    } catch (const Layoutfel& fel) {
+        skrivFel(fel.what());
+    } catch (const PdfError& fel) {
+        skrivFel(std::string("The invoice PDF cannot be made: ") + fel.what());
+    } catch (const FileError& fel) {
+        skrivFel(fel.what());
     } catch (const std::exception& fel) {
         skrivFel(std::string("Internal error: ") + fel.what());
     } catch (...) {

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -117,13 +118,23 @@ Bytes readWholeFile(const std::string& path) {
     return contents;
 }
 
-void writeFileSafely(const std::string& path, std::span<const uint8_t> contents, const BeforeReplaceHook& beforeReplace) {
-    const std::string target = replaceTarget(path);
+namespace {
+
+enum class Existing { keepAndFollowLink, replaceName };
+
+void replaceFile(const std::string& path, std::span<const uint8_t> contents, const BeforeReplaceHook& beforeReplace,
+                 Existing existing) {
+    const bool follow = existing == Existing::keepAndFollowLink;
+    const std::string target = follow ? replaceTarget(path) : path;
 
     struct stat original;
-    bool exists = ::stat(target.c_str(), &original) == 0;
+    bool exists = (follow ? ::stat(target.c_str(), &original) : ::lstat(target.c_str(), &original)) == 0;
     if (!exists && errno != ENOENT) throw writeError(path, "it cannot be examined", errno);
-    if (exists && !S_ISREG(original.st_mode)) throw writeError(path, "it is not a regular file", 0);
+    if (exists && !S_ISREG(original.st_mode) && !(S_ISLNK(original.st_mode) && !follow))
+        throw writeError(path, "it is not a regular file", 0);
+    // What stands there now is replaced, never consulted: its owner and
+    // permissions may be anyone's.
+    if (!follow) exists = false;
 
     const std::string directory = directoryOf(target);
     std::string temporary = target + ".XXXXXX";
@@ -166,4 +177,20 @@ void writeFileSafely(const std::string& path, std::span<const uint8_t> contents,
         (void)::fsync(dir);
         ::close(dir);
     }
+}
+
+}  // namespace
+
+void writeFileSafely(const std::string& path, std::span<const uint8_t> contents, const BeforeReplaceHook& beforeReplace) {
+    replaceFile(path, contents, beforeReplace, Existing::keepAndFollowLink);
+}
+
+void writeNewFileSafely(const std::string& path, std::span<const uint8_t> contents, const BeforeReplaceHook& beforeReplace) {
+    replaceFile(path, contents, beforeReplace, Existing::replaceName);
+}
+
+std::string temporaryDirectory() {
+    const char* tmpdir = std::getenv("TMPDIR");
+    if (tmpdir && *tmpdir) return tmpdir;
+    return P_tmpdir;
 }

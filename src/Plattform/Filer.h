@@ -34,3 +34,14 @@ using BeforeReplaceHook = std::function<bool(const std::string& temporaryPath)>;
 // old contents are untouched, and FileError is thrown.
 void writeFileSafely(const std::string& path, std::span<const uint8_t> contents,
                      const BeforeReplaceHook& beforeReplace = {});
+
+// Writes the file at `path` as writeFileSafely does, for a directory others
+// share, such as the temporary directory: whatever stands at `path` is
+// replaced as a name (a symbolic link there is never followed) and the
+// file gets the default permissions.
+void writeNewFileSafely(const std::string& path, std::span<const uint8_t> contents,
+                        const BeforeReplaceHook& beforeReplace = {});
+
+// The directory for temporary files: TMPDIR when it is set and not empty,
+// else the system's default.
+std::string temporaryDirectory();

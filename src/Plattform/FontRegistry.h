@@ -1,8 +1,8 @@
 #pragma once
 // Fonts by PostScript name. Every name a built-in layout asks for maps to
-// one face of the fonts the program ships with (fonts.conf in the
-// repository lists them); the program loads that configuration itself, so
-// a PDF comes out the same on every machine.
+// one face of the fonts the program is installed with (src/Plattform/
+// fonts.conf names their directories); the program loads that
+// configuration itself, so a PDF comes out the same on every machine.
 #include "Plattform/Font.h"
 
 #include <optional>
@@ -12,7 +12,8 @@
 namespace fonts {
 
 // The font of that name at that size, or none when the name is not one
-// of the table (as the platform answers for a font it does not have).
+// of the table (as the platform answers for a font it does not have) or
+// its face is not installed.
 std::optional<Font> fontWithName(std::string_view postScriptName, double pointSize);
 
 // The same family's bold member; the font unchanged when it has none.
@@ -28,8 +29,9 @@ Font defaultFont();  // the system font at 12 points
 // Oblique, Light, Condensed). Never fails.
 Font mappedFont(std::string_view anyName, double pointSize);
 
-// The PostScript name of the face that stands for a name of the table
-// (what ends up embedded in a PDF); none outside the table.
+// The PostScript name of the face that stands for a name of the table or
+// a bold member boldFont gives (what ends up embedded in a PDF); none for
+// other names.
 std::optional<std::string> substituteFaceName(std::string_view postScriptName);
 
 }  // namespace fonts

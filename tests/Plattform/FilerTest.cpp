@@ -101,6 +101,43 @@ TEST_F(Filer, SafeSaveThroughASymbolicLinkReplacesTheTargetAndKeepsTheLink) {
     EXPECT_EQ(fs::directory_iterator(katalog / "mål")->path().filename(), "a.bok");
 }
 
+// In a shared directory a link someone planted must not redirect the write.
+TEST_F(Filer, NewFileInASharedDirectoryReplacesALinkWithoutFollowingIt) {
+    fs::create_directory(katalog / "mål");
+    skriv("mål/a.txt", "annans");
+    ASSERT_EQ(::chmod(sökväg("mål/a.txt").c_str(), 0600), 0);
+    fs::create_symlink("mål/a.txt", katalog / "faktura.pdf");
+    skriv("gammal.pdf", "gammal");
+    ASSERT_EQ(::chmod(sökväg("gammal.pdf").c_str(), 0600), 0);
+    const mode_t mask = ::umask(022);
+
+    writeNewFileSafely(sökväg("faktura.pdf"), bytes("pdf"));
+    writeNewFileSafely(sökväg("gammal.pdf"), bytes("ny"));
+    ::umask(mask);
+    EXPECT_FALSE(fs::is_symlink(katalog / "faktura.pdf"));
+    EXPECT_EQ(innehåll("faktura.pdf"), "pdf");
+    EXPECT_EQ(innehåll("mål/a.txt"), "annans");
+    EXPECT_EQ(innehåll("gammal.pdf"), "ny");
+    EXPECT_EQ(rättigheter(sökväg("gammal.pdf")), 0644u);
+    EXPECT_EQ(namnIKatalogen(), (std::vector<std::string>{"faktura.pdf", "gammal.pdf", "mål"}));
+
+    fs::create_directory(katalog / "katalog.pdf");
+    EXPECT_NE(felText([&] { writeNewFileSafely(sökväg("katalog.pdf"), bytes("x")); }).find("not a regular file"),
+              std::string::npos);
+}
+
+TEST(TemporaryDirectory, IsTmpdirWhenSetElseTheSystemDefault) {
+    const char* före = std::getenv("TMPDIR");
+    const std::string sparad = före ? före : "";
+    ::setenv("TMPDIR", "/var/tmp/egen", 1);
+    EXPECT_EQ(temporaryDirectory(), "/var/tmp/egen");
+    ::setenv("TMPDIR", "", 1);
+    EXPECT_EQ(temporaryDirectory(), "/tmp");
+    ::unsetenv("TMPDIR");
+    EXPECT_EQ(temporaryDirectory(), "/tmp");
+    if (före) ::setenv("TMPDIR", sparad.c_str(), 1);
+}
+
 TEST_F(Filer, FailedSaveLeavesTheOriginalAndNoTemporaryFile) {
     skriv("a.bok", "originalet");
     std::string sågsTemporär;

@@ -11,7 +11,6 @@ namespace {
 }  // namespace
 
 void Fakturavy::konfigureraInnehållFörDf() { ejByggd("Df"); }
-void Fakturavy::konfigureraInnehållFörK4() { ejByggd("Karvomat4"); }
 void Fakturavy::konfigureraInnehållFörV() { ejByggd("V"); }
 void Fakturavy::konfigureraInnehållFörSL() { ejByggd("SL"); }
 void Fakturavy::konfigureraInnehållFörG() { ejByggd("G"); }

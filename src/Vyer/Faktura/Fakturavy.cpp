@@ -24,6 +24,7 @@ Fakturavy::Fakturavy(const Fakturaliknande& faktura, const Bokföring& bokförin
 Fakturavy::~Fakturavy() = default;
 
 void Fakturavy::uppdateraBakgrund(const Fakturamall* mall) {
+    saknadBakgrund.reset();
     if (!mall) mall = f.egenFakturamall();
     if (mall) {
         laddaBakgrundFörFakturamall(*mall);
@@ -34,6 +35,7 @@ void Fakturavy::uppdateraBakgrund(const Fakturamall* mall) {
     if (!inbyggd) return;
     if (auto namn = pdfnamn(*inbyggd)) {
         bakgrund = inbyggdBakgrund(*namn);
+        if (!bakgrund) saknadBakgrund = std::string(*namn);
         mallOchSpråk.reset();
     }
 }

@@ -90,6 +90,9 @@ public:
     // The first font a layout asked for and did not get (a layout that
     // misses a font lays out nothing).
     std::optional<std::string> saknatTypsnitt;
+    // The built-in background the template names and the program could
+    // not load.
+    std::optional<std::string> saknadBakgrund;
 
     // --- Pages ---------------------------------------------------------
     int antalSidor() const { return static_cast<int>(innehållFörVarjeSida.size()); }
@@ -101,7 +104,8 @@ public:
     // objects of every page, then the page's own.
     void ritaSida(Canvas& canvas, int n) const;
     // The whole invoice as a PDF document. Throws Layoutfel when there is
-    // no page and PdfError when the document cannot be made.
+    // no page or the background is missing, and PdfError when the document
+    // cannot be made.
     std::vector<uint8_t> pdf() const;
 
     // --- Construction steps --------------------------------------------

@@ -1,8 +1,257 @@
-// The item table (not yet built).
+// The item table: which columns, what each cell says, how wide each column
+// is and where the headings go. The rows are then placed page by page in
+// FakturavyKolumnsidor.cpp.
+#include "Modell/Fakturor/Fakturaliknande.h"
+#include "Plattform/Lokal.h"
+#include "Plattform/NumberFormatter.h"
+#include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Fakturavy.h"
+#include "Vyer/Faktura/Kolumntabell.h"
 
-void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes&, const TextAttributes&, const TextAttributes&,
-                                                   const TextAttributes&, const Rect&, const Rect&, double, bool,
-                                                   std::optional<Color>, EgnaRubriker) {
-    innehållFörVarjeSida = {{}};
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+using K = Fakturakolumn;
+
+bool högerställd(K k) {
+    return k == K::belopp || k == K::beloppInklMoms || k == K::momsbelopp || k == K::momssats || k == K::pris ||
+           k == K::prisInklMoms;
+}
+
+// Stretch columns take what room is left over.
+bool töjbar(K k) { return k == K::kommentar || k == K::rabatt || k == K::artikelnamn; }
+
+bool visasPåFöljesedel(K k) { return !högerställd(k) && k != K::rabatt; }
+
+std::string rubrik(const Fakturavy& vy, K k) {
+    switch (k) {
+        case K::radnummer: return vy.rubrikFörNummer();
+        case K::artikelnummer: return vy.rubrikFörArticleNumber();
+        case K::artikelnamn: return vy.rubrikFörBeskrivning();
+        case K::rabatt: return vy.rubrikFörRabattkolumn();
+        case K::kommentar: return vy.rubrikFörKommentar();
+        case K::antal: return vy.rubrikFörAntal();
+        case K::pris:
+        case K::prisInklMoms: return vy.rubrikFörStyckpris();
+        case K::momssats:
+        case K::momsbelopp: return vy.rubrikFörMoms();
+        case K::belopp: return vy.rubrikFörRadensBelopp();
+        case K::beloppInklMoms: return vy.rubrikFörRadensBeloppInklMoms();
+        case K::enhet: break;  // only adds the unit to the quantity
+    }
+    throw std::logic_error("Rubrik saknas");
+}
+
+// The columns shown, left to right: the invoice's own, without the unit
+// (and on a delivery note without prices and discounts), in flag order.
+std::vector<K> kolumnlista(const Fakturavy& vy) {
+    std::vector<K> kolumner;
+    for (K k : vy.f.kolumner())
+        if (k != K::enhet && (!vy.följesedel || visasPåFöljesedel(k))) kolumner.push_back(k);
+    std::stable_sort(kolumner.begin(), kolumner.end(),
+                     [](K a, K b) { return static_cast<int64_t>(a) < static_cast<int64_t>(b); });
+    return kolumner;
+}
+
+class Cellbyggare {
+public:
+    Cellbyggare(const Fakturavy& vy, const TextAttributes& dataattribut, const TextAttributes& högerställdaDataattribut,
+                Size mätruta)
+        : vy_(vy),
+          dataattribut_(dataattribut),
+          högerställdaDataattribut_(högerställdaDataattribut),
+          mätruta_(mätruta),
+          antalsformatterare_(NumberFormatter::Style::decimal, lokal::aktuell()),
+          procentformatterare_(NumberFormatter::Style::percent, lokal::aktuell()) {
+        for (K k : vy.f.kolumner())
+            if (k == K::enhet) medEnhet_ = true;
+    }
+
+    // A text measured at the item region's size, rounded up to whole points.
+    Tabellcell mätt(std::string text, const TextAttributes& attribut) const {
+        AttributedString s(text, attribut);
+        Size mått = vy_.mätare.boundingSize(s, mätruta_);
+        return {std::move(s), Size{std::max(0.0, std::ceil(mått.width)), std::max(0.0, std::ceil(mått.height))}};
+    }
+
+    Tabellcell cell(K k, const Fakturapostliknande& post, size_t index) const {
+        std::optional<std::string> text = celltext(k, post, index);
+        if (!text) return {};
+        return mätt(std::move(*text), högerställd(k) ? högerställdaDataattribut_ : dataattribut_);
+    }
+
+private:
+    std::optional<std::string> celltext(K k, const Fakturapostliknande& post, size_t index) const {
+        switch (k) {
+            case K::radnummer: return std::to_string(index + 1);
+            case K::artikelnummer: return post.artikelnummer();
+            case K::artikelnamn: return post.artikelnamn();
+            case K::rabatt: return post.rabattbeskrivning();
+            case K::kommentar: return post.kommentar();
+            case K::antal: {
+                auto antal = antalsformatterare_.format(post.antal());
+                if (!antal) return std::nullopt;
+                if (auto enhet = post.enhet(); enhet && medEnhet_) *antal += " " + *enhet;
+                return antal;
+            }
+            case K::pris: return vy_.belopp(post.pris());
+            case K::prisInklMoms: return vy_.belopp(post.prisInklMoms());
+            case K::momssats: return procentformatterare_.format(post.momssats());
+            case K::momsbelopp: return vy_.belopp(post.momsbelopp());
+            case K::belopp: return vy_.belopp(post.beloppExklMoms());
+            case K::beloppInklMoms: return vy_.belopp(post.belopp());
+            case K::enhet: break;
+        }
+        return std::nullopt;
+    }
+
+    const Fakturavy& vy_;
+    const TextAttributes& dataattribut_;
+    const TextAttributes& högerställdaDataattribut_;
+    Size mätruta_;
+    NumberFormatter antalsformatterare_;
+    NumberFormatter procentformatterare_;
+    bool medEnhet_ = false;
+};
+
+// The widest cell; cells without a size do not count.
+double naturligBredd(const Tabellkolumn& kolumn) {
+    double bredd = 0;
+    for (const auto& cell : kolumn.celler)
+        if (cell.storlek && cell.storlek->width > bredd) bredd = cell.storlek->width;
+    return bredd;
+}
+
+// A single stretch column's cells at its new width, sized as measured.
+void mätOmOavrundat(const TextMeasurer& mätare, Tabellkolumn& kolumn) {
+    for (auto& cell : kolumn.celler) {
+        if (cell.text && cell.storlek)
+            cell.storlek = mätare.boundingSize(*cell.text, {kolumn.bredd, 1000});
+        else
+            cell = {};
+    }
+}
+
+// Several stretch columns' cells: each as wide as its column, as tall as
+// its text wraps there, rounded up.
+void mätOmIKolumnbredd(const TextMeasurer& mätare, Tabellkolumn& kolumn) {
+    for (auto& cell : kolumn.celler) {
+        if (cell.text)
+            cell.storlek = Size{kolumn.bredd,
+                                std::max(0.0, std::ceil(mätare.boundingSize(*cell.text, {kolumn.bredd, 1000}).height))};
+        else
+            cell = {};
+    }
+}
+
+}  // namespace
+
+void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrikattribut,
+                                                   const TextAttributes& dataattribut,
+                                                   const TextAttributes& högerställdaRubrikattribut,
+                                                   const TextAttributes& högerställdaDataattribut,
+                                                   const Rect& rubrikutrymme, const Rect& datautrymme,
+                                                   double höjdPåÖvrigaSidor, bool storaBokstäverPåRubriker,
+                                                   std::optional<Color> alternerandeRadfärg,
+                                                   EgnaRubriker egnaRubriker) {
+    const Cellbyggare byggare(*this, dataattribut, högerställdaDataattribut, datautrymme.size());
+    const auto poster = f.fakturaposter();
+    const double rubrikpaddning = egnaRubriker ? 2 * rubrikutfyllnad : 0;
+
+    Kolumntabell tabell;
+    for (K k : kolumnlista(*this)) {
+        Tabellkolumn kolumn{k, {}, 0};
+        kolumn.celler.reserve(poster.size() + 1);
+        std::string text = rubrik(*this, k);
+        if (storaBokstäverPåRubriker) text = versaler(text);
+        Tabellcell rubrikcell = byggare.mätt(std::move(text), högerställd(k) ? högerställdaRubrikattribut : rubrikattribut);
+        rubrikcell.storlek->width += rubrikpaddning;
+        kolumn.celler.push_back(std::move(rubrikcell));
+        for (size_t i = 0; i < poster.size(); ++i) kolumn.celler.push_back(byggare.cell(k, *poster[i], i));
+        kolumn.bredd = naturligBredd(kolumn);
+        tabell.kolumner.push_back(std::move(kolumn));
+    }
+    const size_t n = tabell.kolumner.size();
+
+    // Fitting the width: stretch columns take the room the others leave,
+    // then the spacing is widened so that the table ends at the right edge.
+    const double W = datautrymme.width;
+    const double g = kolumnavstånd;
+    std::vector<Tabellkolumn*> fasta, töjbara;
+    double fastBredd = 0, töjbarBredd = 0;
+    for (auto& kolumn : tabell.kolumner) {
+        if (töjbar(kolumn.kolumn)) {
+            töjbara.push_back(&kolumn);
+            töjbarBredd += kolumn.bredd;
+        } else {
+            fasta.push_back(&kolumn);
+            fastBredd += kolumn.bredd;
+        }
+    }
+    double rest = W - fastBredd - g * (static_cast<double>(fasta.size()) - 1);
+    if (rest > 0) {
+        if (töjbara.size() == 1) {
+            Tabellkolumn& s = *töjbara.front();
+            rest -= g;
+            double bredd = n >= 2 && rest > 1.5 * s.bredd ? 1.5 * s.bredd : rest;
+            // The spacing alone can eat what was left: no negative width.
+            s.bredd = std::max(0.0, bredd);
+            mätOmOavrundat(mätare, s);
+        } else if (töjbara.size() >= 2) {
+            // Without any width or spacing to scale, the cap is all there is.
+            double underlag = töjbarBredd + static_cast<double>(töjbara.size()) * g;
+            double faktor = underlag > 0 ? std::clamp(rest / underlag, 0.0, 1.5) : 1.5;
+            for (Tabellkolumn* s : töjbara) {
+                s->bredd = std::floor(s->bredd * faktor) + rubrikpaddning;
+                mätOmIKolumnbredd(mätare, *s);
+            }
+        }
+        if (n > 1) {
+            double summa = 0;
+            for (const auto& kolumn : tabell.kolumner) summa += kolumn.bredd;
+            kolumnavstånd = (W - summa) / static_cast<double>(n - 1);
+        }
+    }
+
+    tabell.radhöjder.assign(poster.size(), radavstånd);
+    for (size_t i = 0; i < poster.size(); ++i) {
+        double högst = 0;
+        for (const auto& kolumn : tabell.kolumner)
+            if (const auto& storlek = kolumn.celler[i + 1].storlek) högst = std::max(högst, storlek->height);
+        tabell.radhöjder[i] += högst;
+    }
+
+    // Headings, repeated on every page.
+    if (egnaRubriker) {
+        std::vector<AttributedString> rubriker;
+        std::vector<double> positioner;
+        double o = 0;
+        for (const auto& kolumn : tabell.kolumner) {
+            double summa = 0;
+            for (const auto& cell : kolumn.celler)
+                if (cell.storlek) summa += cell.storlek->width;
+            double s = 0.3 * summa / static_cast<double>(kolumn.celler.size());
+            double förskjutning = högerställd(kolumn.kolumn) ? kolumn.bredd - s : s;
+            rubriker.push_back(*kolumn.celler.front().text);
+            positioner.push_back(std::round(rubrikutrymme.x + o + förskjutning));
+            o += kolumn.bredd + kolumnavstånd;
+        }
+        for (auto& objekt : egnaRubriker(rubriker, positioner)) innehållFörAllaSidor.push_back(std::move(objekt));
+    } else {
+        double o = 0;
+        for (const auto& kolumn : tabell.kolumner) {
+            innehållFörAllaSidor.emplace_back(*kolumn.celler.front().text,
+                                              Rect{rubrikutrymme.x + o, rubrikutrymme.y, kolumn.bredd,
+                                                   rubrikutrymme.height});
+            o += kolumn.bredd + kolumnavstånd;
+        }
+    }
+
+    innehållFörVarjeSida = sidorMedRader(
+        *this, std::move(tabell),
+        {dataattribut, högerställdaDataattribut, datautrymme, höjdPåÖvrigaSidor, alternerandeRadfärg});
 }

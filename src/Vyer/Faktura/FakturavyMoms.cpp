@@ -1,7 +1,33 @@
-// VAT summary (not yet built).
+// The VAT summary under the amounts: the invoice's ready-made lines per
+// VAT rate with a caption above or to their left.
 #include "Vyer/Faktura/Fakturavy.h"
 
+#include "Modell/Fakturor/Fakturaliknande.h"
+#include "Plattform/Strangar.h"
+
+#include <algorithm>
+
 std::optional<std::vector<CachatObjekt>> Fakturavy::momssammanfattningMedRubrikAttribut(
-    const TextAttributes&, const TextAttributes&, const Rect&, bool, bool) const {
-    return {};
+    const TextAttributes& rubrikattribut, const TextAttributes& sammanfattningsattribut, const Rect& tillgängligRuta,
+    bool rubrikOvanförSammanfattning, bool rubrikMedStoraBokstäver) const {
+    if (följesedel || f.omvändSkattskyldighetFörMoms()) return std::nullopt;
+
+    std::string rubrik = rubrikFörBeloppPerMomsnivå();
+    if (rubrikMedStoraBokstäver) rubrik = versaler(rubrik);
+    AttributedString sammanfattning(f.momssammanfattning(), sammanfattningsattribut);
+
+    if (rubrikOvanförSammanfattning) {
+        AttributedString text(rubrik + std::string(paragraphSeparator), rubrikattribut);
+        text.append(sammanfattning);
+        return std::vector<CachatObjekt>{{std::move(text), tillgängligRuta}};
+    }
+
+    AttributedString rubriktext(rubrik, rubrikattribut);
+    double rubrikbredd = std::max(0.0, mätare.boundingSize(rubriktext, tillgängligRuta.size()).width);
+    const Rect& r = tillgängligRuta;
+    Rect sammanfattningsram{r.x + rubrikbredd + 5, r.y, std::max(0.0, r.width - rubrikbredd - 5), r.height};
+    std::vector<CachatObjekt> objekt;
+    objekt.emplace_back(std::move(rubriktext), tillgängligRuta);
+    objekt.emplace_back(std::move(sammanfattning), sammanfattningsram);
+    return objekt;
 }

@@ -1,13 +1,120 @@
-// Label and value tables (not yet built).
+// Label and value tables: caption-and-value lists as one tabbed text, or
+// as one text object per caption and per value in fixed rows.
 #include "Vyer/Faktura/Fakturavy.h"
 
-Fakturavy::Tabell Fakturavy::tabellMedData(const Datalista&, const TextAttributes&, const TextAttributes&, bool,
-                                           bool) const {
-    return {};
+#include "Plattform/FontRegistry.h"
+#include "Plattform/Strangar.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Values start this far right of the widest caption.
+constexpr double kolumnmellanrum = 5;
+
+TextAttributes medFetStil(TextAttributes attribut) {
+    if (attribut.font) attribut.font = fonts::boldFont(*attribut.font);
+    return attribut;
 }
-std::vector<CachatObjekt> Fakturavy::cachadeObjektFörData(const Datalista&, const TextAttributes&,
-                                                          const TextAttributes&, double, Point, double, double,
-                                                          const std::optional<std::string>&, bool, double) const {
-    return {};
+
+}  // namespace
+
+Fakturavy::Tabell Fakturavy::tabellMedData(const Datalista& data, const TextAttributes& etikettattribut,
+                                           const TextAttributes& värdeattribut, bool storaBokstäverPåRubrik,
+                                           bool fetStilPåFörstaRaden) const {
+    const std::string tabb = "\t";
+    const bool högerställdaRubriker =
+        etikettattribut.paragraphStyle && etikettattribut.paragraphStyle->alignment == TextAlignment::right;
+
+    struct Rad {
+        AttributedString rubrik, värde;
+    };
+    std::vector<Rad> rader;
+    for (size_t i = 0; i < data.size(); ++i) {
+        const Datapost& post = data[i];
+        if (!post.rubrik || !post.värde) continue;
+        std::string rubrik = storaBokstäverPåRubrik ? versaler(*post.rubrik) : *post.rubrik;
+        // Only the data's own first pair is bold: a skipped first pair
+        // leaves every row plain.
+        bool fet = i == 0 && fetStilPåFörstaRaden;
+        rader.push_back({AttributedString(rubrik, fet ? medFetStil(etikettattribut) : etikettattribut),
+                         AttributedString(*post.värde, fet ? medFetStil(värdeattribut) : värdeattribut)});
+    }
+
+    double bredast = 0;
+    for (const Rad& rad : rader) bredast = std::max(bredast, mätare.boundingSize(rad.rubrik, {1000, 14}).width);
+
+    ParagraphStyle stil;
+    stil.tabStops.clear();
+    if (högerställdaRubriker) stil.tabStops.push_back({TextTab::Kind::right, bredast});
+    stil.tabStops.push_back({TextTab::Kind::left, bredast + kolumnmellanrum});
+    // The line height follows the caption font, never its bold copy, so
+    // that a bold first row does not stand taller.
+    double standardhöjd = etikettattribut.font ? mätare.defaultLineHeight(*etikettattribut.font) : 0;
+    double radhöjd = std::ceil(standardhöjd + 1);
+    stil.minimumLineHeight = radhöjd;
+    stil.maximumLineHeight = radhöjd;
+    stil.lineBreakMode =
+        värdeattribut.paragraphStyle ? värdeattribut.paragraphStyle->lineBreakMode : LineBreakMode::clipping;
+    stil.firstLineHeadIndent = 0;
+    stil.headIndent = bredast + kolumnmellanrum;
+    stil.paragraphSpacing = std::round(radhöjd / 3);
+
+    AttributedString tabell;
+    for (size_t i = 0; i < rader.size(); ++i) {
+        if (högerställdaRubriker) tabell.append(tabb);
+        tabell.append(rader[i].rubrik);
+        tabell.append(tabb);
+        tabell.append(rader[i].värde);
+        if (i + 1 < rader.size()) tabell.append(paragraphSeparator);
+    }
+    tabell.setParagraphStyle(stil);
+    return {std::move(tabell), static_cast<int>(rader.size())};
 }
-void riktaUppTabbarIKolumn(AttributedString&, AttributedString&) {}
+
+void riktaUppTabbarIKolumn(AttributedString& t1, AttributedString& t2) {
+    if (t1.empty() || t2.empty()) return;
+    const ParagraphStyle* s1 = t1.paragraphStyleAt(0);
+    const ParagraphStyle* s2 = t2.paragraphStyleAt(0);
+    if (!s1 || !s2 || s1->tabStops.empty() || s2->tabStops.empty()) return;
+    // Copied first: setting a style over a text replaces the one pointed at.
+    if (s2->tabStops.front().location > s1->tabStops.front().location) {
+        ParagraphStyle stil = *s2;
+        t1.setParagraphStyle(stil);
+    } else {
+        ParagraphStyle stil = *s1;
+        t2.setParagraphStyle(stil);
+    }
+}
+
+std::vector<CachatObjekt> Fakturavy::cachadeObjektFörData(const Datalista& data, const TextAttributes& etikettattribut,
+                                                          const TextAttributes& värdeattribut, double radhöjd,
+                                                          Point startposition, double etikettbredd, double värdebredd,
+                                                          const std::optional<std::string>& paddning,
+                                                          bool storaBokstäverPåEtiketter, double offset) const {
+    std::vector<CachatObjekt> objekt;
+    const double x = startposition.x;
+    const double värdex = x + etikettbredd + kolumnmellanrum;
+    double y = startposition.y;
+    for (const Datapost& post : data) {
+        if (!post.rubrik || !post.värde || post.värde->empty()) continue;
+        std::string rubrik = *post.rubrik;
+        if (paddning) rubrik += " " + *paddning;
+        if (storaBokstäverPåEtiketter) rubrik = versaler(rubrik);
+        objekt.emplace_back(AttributedString(rubrik, etikettattribut), Rect{x, y, etikettbredd, radhöjd});
+
+        AttributedString värde(*post.värde, värdeattribut);
+        double höjd = std::max(0.0, mätare.boundingSize(värde, {värdebredd, 10000}).height);
+        if (höjd <= radhöjd) {
+            objekt.emplace_back(std::move(värde), Rect{värdex, y - offset, värdebredd, radhöjd});
+            y += radhöjd;
+        } else {
+            // A value of several lines starts on its caption's line and
+            // pushes the next row below its last line.
+            objekt.emplace_back(std::move(värde), Rect{värdex, y - offset, värdebredd, höjd});
+            y += höjd + 2;
+        }
+    }
+    return objekt;
+}

@@ -35,6 +35,12 @@ const CachatObjekt* medTextSomInnehåller(const std::vector<CachatObjekt>& lista
     return nullptr;
 }
 
+const CachatObjekt* medRam(const std::vector<CachatObjekt>& lista, const Rect& r) {
+    for (const auto& o : lista)
+        if (ram(o) == r) return &o;
+    return nullptr;
+}
+
 std::string beskriv(const CachatObjekt& objekt) {
     std::ostringstream ut;
     static const char* slag[] = {"path", "string", "layoutManager", "image"};

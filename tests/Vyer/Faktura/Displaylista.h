@@ -19,6 +19,9 @@ const CachatObjekt* medText(const std::vector<CachatObjekt>& lista, const std::s
 // The first object whose text contains `del`.
 const CachatObjekt* medTextSomInnehåller(const std::vector<CachatObjekt>& lista, const std::string& del);
 
+// The first object whose frame (or path bounds) is exactly `ram`.
+const CachatObjekt* medRam(const std::vector<CachatObjekt>& lista, const Rect& ram);
+
 // "string (x, y, w, h) 'text' Font 9", "path (x, y, w, h) fill", ...
 std::string beskriv(const CachatObjekt& objekt);
 std::string beskriv(const std::vector<CachatObjekt>& lista);

@@ -1,0 +1,10 @@
+#pragma once
+// Hyphenation by the dictionaries of the system's hyphen-* packages.
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+// The byte offsets into `text` (UTF-8) before which a word may be broken
+// with a hyphen, in increasing order; none when no dictionary is installed
+// for the language ("sv", "en", "de", ... or "sv_SE").
+std::vector<size_t> hyphenationPoints(std::string_view text, std::string_view language);

@@ -1,0 +1,28 @@
+#pragma once
+// The text engine: pango shapes, breaks lines, sets tabs and ellipses;
+// lines are stacked here from the fonts' hhea metrics, as the platform's
+// text system stacks them. Measuring and drawing run the same layout, so
+// a measured frame is where the text lands.
+#include "Plattform/AttributedString.h"
+#include "Plattform/Canvas.h"
+#include "Plattform/Geometry.h"
+
+#include <cairo.h>
+
+namespace text {
+
+// The size of the text laid out from the top left, wrapped to
+// bounds.width (no wrapping for a width that is not a positive number);
+// bounds.height does not cut lines off. An empty text measures 0 x 0.
+Size measure(const AttributedString& text, Size bounds);
+
+void draw(cairo_t* cr, const AttributedString& text, const Rect& frame, TextDrawingMode mode);
+
+// Drops the layouts kept from measuring for drawing, so that a benchmark
+// starts each round as a fresh process would.
+void forgetLayouts();
+
+// Ascent, descent and line gap of the font's face.
+double defaultLineHeight(const Font& font);
+
+}  // namespace text

@@ -1,0 +1,47 @@
+#pragma once
+// The item table between its two passes: the columns with their measured
+// cells and final widths, and the height of each row
+// (FakturavyKolumner.cpp), which the second pass places page by page
+// (FakturavyKolumnsidor.cpp).
+#include "Modell/Fakturor/Fakturakolumn.h"
+#include "Plattform/AttributedString.h"
+#include "Plattform/Font.h"
+#include "Plattform/Geometry.h"
+#include "Vyer/Faktura/CachatObjekt.h"
+
+#include <optional>
+#include <vector>
+
+class Fakturavy;
+
+// A text with its size, or an empty cell with neither.
+struct Tabellcell {
+    std::optional<AttributedString> text;
+    std::optional<Size> storlek;
+};
+
+struct Tabellkolumn {
+    Fakturakolumn kolumn;
+    // The heading first, then one cell per item in item order.
+    std::vector<Tabellcell> celler;
+    double bredd = 0;
+};
+
+struct Kolumntabell {
+    std::vector<Tabellkolumn> kolumner;  // left to right
+    std::vector<double> radhöjder;       // one per item, line spacing included
+};
+
+// What the rows are placed with.
+struct Radplacering {
+    const TextAttributes& dataattribut;            // its font sets the message
+    const TextAttributes& högerställdaDataattribut; // also the continuation lines
+    Rect datautrymme;
+    double höjdPåÖvrigaSidor = 0;
+    std::optional<Color> alternerandeRadfärg;
+};
+
+// The pages of the item rows, at least one, with the continuation lines,
+// the row bands and the invoice's message. Takes the cell texts over.
+std::vector<std::vector<CachatObjekt>> sidorMedRader(const Fakturavy& vy, Kolumntabell&& tabell,
+                                                     const Radplacering& placering);

@@ -1,0 +1,150 @@
+// Template Karvomat4: quiet light-grey panels and light Helvetica Neue in
+// dark grey, without a background. Logo top left, title and a number box
+// top right, the invoice address below them, facts on the left, the
+// amount to pay in two panels on the right, the item table across the
+// middle, a total band near the foot and three small sender tables at the
+// very foot.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include "Modell/Bokforing.h"
+#include "Modell/Fakturor/Fakturaliknande.h"
+#include "Modell/Land.h"
+#include "Plattform/Strangar.h"
+#include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/Styckeformat.h"
+
+using mallverktyg::datum;
+using mallverktyg::text;
+
+namespace {
+
+const Color textgrå = Color::rgb(0.328, 0.344, 0.343);
+const Color påminnelseröd = Color::rgb(0.828, 0, 0);
+const Color panelgrå = Color::rgb(0.92, 0.93, 0.92);
+
+CachatObjekt panel(const Rect& ram) { return mallverktyg::panel(ram, 5, panelgrå); }
+
+}  // namespace
+
+void Fakturavy::konfigureraInnehållFörK4() {
+    const auto lätt8 = typsnitt("HelveticaNeue-Light", 8);
+    const auto lätt9 = typsnitt("HelveticaNeue-Light", 9);
+    const auto lätt10 = typsnitt("HelveticaNeue-Light", 10);
+    const auto normal18 = typsnitt("HelveticaNeue", 18);
+    const auto normal16 = typsnitt("HelveticaNeue", 16);
+    const auto fet10 = typsnitt("HelveticaNeue-Bold", 10);
+    const auto normal10 = typsnitt("HelveticaNeue", 10);
+    if (!lätt8 || !lätt9 || !lätt10 || !normal18 || !normal16 || !fet10 || !normal10) return;
+
+    ParagraphStyle högerTrunkerande;
+    högerTrunkerande.lineBreakMode = LineBreakMode::truncatingTail;
+    högerTrunkerande.alignment = TextAlignment::right;
+
+    //                                     paragraph style        colour         font
+    const TextAttributes titel           {rightAligned(),         std::nullopt,  normal18};
+    const TextAttributes påminnelse      {rightAligned(),         påminnelseröd, fet10};
+    const TextAttributes liten           {std::nullopt,           textgrå,       lätt9};
+    const TextAttributes litenHöger      {rightAligned(),         textgrå,       lätt9};
+    const TextAttributes villkor         {högerTrunkerande,       textgrå,       lätt8};
+    const TextAttributes fot             {truncatedTail(),        textgrå,       lätt8};
+    const TextAttributes brödtext        {truncatedTail(),        textgrå,       lätt10};
+    const TextAttributes brödtextHöger   {rightAligned(),         textgrå,       lätt10};
+    const TextAttributes totalrubrik     {rightAligned(),         textgrå,       normal10};
+    const TextAttributes nummer          {centerAligned(),        std::nullopt,  normal18};
+    const TextAttributes belopp_         {rightAligned(),         std::nullopt,  normal16};
+    const TextAttributes beloppsrubrik   {std::nullopt,           textgrå,       normal16};
+
+    läggTillInnehållMedRamFörLogotyp({47, 29, 210, 120}, titel, {261, 42, 176, 25}, påminnelse, {346, 332, 205, 20},
+                                     villkor, {186, 718, 373, 15}, fot, {37, 718, 145, 15});
+
+    auto& alla = innehållFörAllaSidor;
+    alla.push_back(panel({443, 30, 116, 46}));
+    alla.push_back(text(f.nummer(), nummer, {443, 42, 116, 31}));
+    if (!följesedel)
+        alla.push_back(text(rubrikFörFakturadatum() + " " + datumtext(f.fakturadatum()), liten, {443, 75, 116, 19}));
+
+    // The invoice date stands in the facts on delivery notes too.
+    Datalista fakta = {{rubrikFörErReferens(), f.erReferens()},
+                       {rubrikFörVårReferens(), f.vårReferens()},
+                       {rubrikFörKundnummer(), f.kundnummer()}};
+    for (const Datapost& post : mallverktyg::rotOchRutUppgifter(*this)) fakta.push_back(post);
+    fakta.push_back({rubrikFörLeveranssätt(), f.leveranssätt()});
+    fakta.push_back({rubrikFörLeveransdatum(), datum(f.leveransdatum())});
+    fakta.push_back({rubrikFörInköpsordernummer(), f.inköpsordernummer()});
+    fakta.push_back({rubrikFörMottagarensMomsregistreringsnummer(), f.momsregistreringsnummer()});
+    fakta.push_back({rubrikFörFakturadatum(), datumtext(f.fakturadatum())});
+    alla.push_back(CachatObjekt(tabellMedData(fakta, brödtext, brödtext, false, false).tabell, {47, 249, 210, 100}));
+
+    const std::string avsändarland(kod(b.land));
+    const Datalista avsändare = {
+        {rubrikFörAvsändare(), b.namn},
+        {rubrikFörAdress(), b.adress.formatteradFörMottagarland(mallverktyg::landFörAvsändaradressen(*this), true)},
+        {rubrikFörOrganisationsnummer(), b.organisationsnummer},
+        {rubrikFörMomsregistreringsnummer(), b.momsregistreringsnummer()}};
+    const Datalista kontakt = {{rubrikFörTelefon(), b.telefon},
+                               {rubrikFörFax(), b.fax},
+                               {rubrikFörEmail(), b.email},
+                               {rubrikFörWebsite(), b.hemsida}};
+    const Datalista betalning = betalningsinformation();
+    const std::pair<const Datalista&, Rect> fottabeller[] = {
+        {avsändare, {38, 741, 153, 85}}, {kontakt, {195, 741, 175, 82}}, {betalning, {375, 740, 184, 82}}};
+    for (const auto& [data, ram] : fottabeller)
+        alla.push_back(CachatObjekt(std::nullopt, std::nullopt,
+                                    cachad::stringNeedingLayoutManager{tabellMedData(data, fot, fot, false, false).tabell, ram}));
+
+    if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland)) alla.push_back(text(*adress, brödtext, {312, 120, 243, 115}));
+    if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
+        alla.push_back(text(rubrikFörLeveransadress(), brödtext, {47, 162, 209, 14}));
+        AttributedString adresstext(*adress, brödtext);
+        const double h = mätare.boundingSize(adresstext, {209, 10000}).height;
+        alla.push_back(CachatObjekt(std::move(adresstext), {47, 176, 209, h}));
+    }
+
+    if (!följesedel) {
+        alla.push_back(panel({262, 296, 296, 32}));
+        alla.push_back(panel({262, 242, 296, 45}));
+        // Caption at the left of the frame, the amount at its right.
+        alla.push_back(text(versaler(rubrikFörBeloppAttBetala()), beloppsrubrik, {272, 252, 278, 47}));
+        alla.push_back(text(belopp(f.attBetala()), belopp_, {272, 252, 278, 47}));
+        alla.push_back(text(rubrikFörFörfallodatum() + " " + datumtext(f.förfallodatum()), brödtextHöger,
+                            {272, 304, 278, 20}));
+        alla.push_back(text(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar(), brödtext, {272, 304, 278, 20}));
+    }
+
+    alla.push_back(panel({37, 365, 522, 25}));
+
+    // The amount area on the last page, with room for at least three rows;
+    // d is its distance from the page foot.
+    std::vector<CachatObjekt> sistaSidan;
+    double d = 123;
+    if (!följesedel) {
+        alla.push_back(panel({37, 684, 522, 19}));
+        const int n = antalBeloppsrader(false);
+        const int k = n > 2 ? n : 3;
+        const double h = (k - 1) * 16 + 161;
+        const double y0 = 842 - (h + 17);
+        sistaSidan = beloppfältMedRubrikattribut(brödtextHöger, brödtextHöger, {335, y0, 120, 17}, {469, y0, 83, 17},
+                                                 16, false, false)
+                         .data;
+        if (auto moms = momssammanfattningMedRubrikAttribut(liten, liten, {47, 842 - (h + 16), 291, (h + 16) - 160},
+                                                            false, false))
+            sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
+        sistaSidan.push_back(text(belopp(f.attBetala()), brödtextHöger, {469, 686, 83, 17}));
+        sistaSidan.push_back(text(rubrikFörTotaltBelopp(), totalrubrik, {335, 686, 120, 17}));
+
+        // A vertical rule between captions and amounts up from the total
+        // band to a rule across the page.
+        const double r = 842 - (h + 19);
+        BezierPath linjer;
+        linjer.moveTo({462, 703});
+        linjer.lineTo({462, r});
+        linjer.moveTo({47, r});
+        linjer.lineTo({551, r});
+        sistaSidan.push_back(CachatObjekt(std::nullopt, std::nullopt, cachad::path{linjer, std::nullopt, textgrå}));
+        d = h + 22;
+    }
+
+    läggTillKolumnerMedRubrikattribut(brödtext, liten, brödtextHöger, litenHöger, {47, 369, 504, 17},
+                                      Rect{47, 379, 504, (447 - d) - 8}.integral(), 320, true);
+    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+}

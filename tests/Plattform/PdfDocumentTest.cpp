@@ -1,0 +1,151 @@
+#include "PdfVerktyg.h"
+#include "Programkorning.h"
+
+#include "Plattform/PdfDocument.h"
+#include "Plattform/PdfWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+#include <iterator>
+
+using testhjalp::handmadePdf;
+using testhjalp::HandmadePage;
+using testhjalp::PdfFil;
+
+namespace {
+
+std::vector<uint8_t> readFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// A background of our own: a text near its top left and a grey band.
+std::vector<uint8_t> background(Size size) {
+    PdfWriter writer({"", "", "", 0});
+    Canvas& c = writer.beginPage(size);
+    c.fill(BezierPath::rect({0, size.height - 100, size.width, 100}), Color::grey(0.8));
+    c.drawText(AttributedString("Bakgrund", {std::nullopt, std::nullopt, Font{"GillSans", 14}}), {40, 30, 200, 20},
+               TextDrawingMode::fromTopLeft);
+    writer.endPage();
+    return writer.finish();
+}
+
+std::vector<uint8_t> qpdf(const std::vector<uint8_t>& in, std::vector<std::string> arguments) {
+    PdfFil source(in);
+    std::filesystem::path out = source.path().string() + ".out.pdf";
+    arguments.insert(arguments.begin(), source.path().string());
+    arguments.push_back(out.string());
+    testhjalp::Körning k = testhjalp::körProgram("qpdf", arguments);
+    EXPECT_EQ(k.status, 0) << k.fel;
+    std::vector<uint8_t> bytes = readFile(out);
+    std::filesystem::remove(out);
+    return bytes;
+}
+
+}  // namespace
+
+TEST(PdfDocument, BoxesOfPageOne) {
+    auto letter = PdfDocument::fromBytes(background({612, 792}));
+    ASSERT_TRUE(letter);
+    EXPECT_EQ(letter->cropBox(), (Rect{0, 0, 612, 792}));
+    EXPECT_EQ(letter->mediaBoxHeight(), 792);
+
+    auto cropped = PdfDocument::fromBytes(handmadePdf({{.mediaBox = "0 0 600 800", .cropBox = "10 20 510 720"}}));
+    ASSERT_TRUE(cropped);
+    EXPECT_EQ(cropped->cropBox(), (Rect{10, 20, 500, 700}));
+    EXPECT_EQ(cropped->mediaBoxHeight(), 800);
+
+    // The boxes as stored, not turned by the page's rotation.
+    auto turned = PdfDocument::fromBytes(handmadePdf({{.mediaBox = "0 0 842 595", .cropBox = "", .rotate = 90}, {}}));
+    ASSERT_TRUE(turned);
+    EXPECT_EQ(turned->cropBox(), (Rect{0, 0, 842, 595}));
+    EXPECT_EQ(turned->mediaBoxHeight(), 595);
+}
+
+TEST(PdfDocument, UnreadableEncryptedOrEmptyIsNoDocument) {
+    const std::vector<uint8_t> good = background({595, 842});
+    ASSERT_TRUE(PdfDocument::fromBytes(good));
+    std::vector<std::vector<uint8_t>> bad = {
+        {},
+        {good.begin(), good.begin() + good.size() / 3},
+        std::vector<uint8_t>(good.size(), 'x'),
+        handmadePdf({}),
+        qpdf(good, {"--encrypt", "user", "owner", "256", "--"}),
+        // Readable without a password, yet encrypted.
+        qpdf(good, {"--encrypt", "", "owner", "256", "--"}),
+        qpdf(good, {"--allow-weak-crypto", "--encrypt", "", "owner", "40", "--"}),
+    };
+    std::string header = "%PDF-1.7\n";
+    bad.push_back({header.begin(), header.end()});
+    for (size_t i = 0; i < bad.size(); ++i) EXPECT_FALSE(PdfDocument::fromBytes(bad[i])) << i;
+}
+
+TEST(PdfDocument, DrawnUnderAPageItKeepsItsVectorsAndPlace) {
+    auto document = PdfDocument::fromBytes(background({595, 842}));
+    ASSERT_TRUE(document);
+    PdfWriter writer({"", "", "", 0});
+    Canvas& c = writer.beginPage(document->cropBox().size());
+    c.drawPdfPage(*document);
+    c.drawText(AttributedString("Faktura", {std::nullopt, std::nullopt, Font{"HelveticaNeue", 12}}),
+               {40, 100, 200, 20}, TextDrawingMode::fromTopLeft);
+    writer.endPage();
+    PdfFil pdf(writer.finish());
+    EXPECT_TRUE(pdf.passesQpdfCheck());
+    auto words = pdf.words();
+    EXPECT_NEAR(testhjalp::findWord(words, "Bakgrund").xMin, 40, 1.5);
+    EXPECT_NEAR(testhjalp::findWord(words, "Bakgrund").yMin, 30, 1.5);
+    // Upright: the band stays at the foot of the page.
+    cairo_surface_t* page = pdf.render(1, 72);
+    EXPECT_EQ(testhjalp::pixelAt(page, 300, 800), 0xCCCCCCu);
+    EXPECT_EQ(testhjalp::pixelAt(page, 300, 400), 0xFFFFFFu);
+    cairo_surface_destroy(page);
+    // Text, not pixels: no image on the page, the background's face kept.
+    EXPECT_EQ(testhjalp::körProgram("pdfimages", {"-list", pdf.path().string()}).ut.find("image"),
+              testhjalp::körProgram("pdfimages", {"-list", pdf.path().string()}).ut.rfind("image"));
+    std::set<std::string> faces;
+    for (const auto& f : pdf.fonts()) faces.insert(f.name);
+    EXPECT_EQ(faces, (std::set<std::string>{"GilliusADF-Regular", "SwitzeraADF-Regular"}));
+}
+
+TEST(PdfDocument, AnOffsetCropBoxIsDrawnFromItsTopLeft) {
+    // A blue square at (100, 100)-(150, 150) in PDF space (y up) of a
+    // 600 x 800 media box cropped to (50, 50)-(350, 450): on the page, 50
+    // from the crop's left and 450 - 150 = 300 from the crop's top.
+    auto document = PdfDocument::fromBytes(handmadePdf(
+        {{.mediaBox = "0 0 600 800", .cropBox = "50 50 350 450", .content = "0 0 1 rg 100 100 50 50 re f"}}));
+    ASSERT_TRUE(document);
+    PdfWriter writer({"", "", "", 0});
+    writer.beginPage(document->cropBox().size()).drawPdfPage(*document);
+    writer.endPage();
+    cairo_surface_t* page = PdfFil(writer.finish()).render(1, 72);
+    EXPECT_EQ(testhjalp::pixelAt(page, 75, 325), 0x0000FFu);
+    EXPECT_EQ(testhjalp::pixelAt(page, 45, 325), 0xFFFFFFu);
+    EXPECT_EQ(testhjalp::pixelAt(page, 75, 295), 0xFFFFFFu);
+    EXPECT_EQ(testhjalp::pixelAt(page, 75, 355), 0xFFFFFFu);
+    cairo_surface_destroy(page);
+}
+
+TEST(PdfDocument, ARotatedPageIsDrawnAsStored) {
+    // The page's size is its crop box as stored; its contents are drawn
+    // the same way round, whatever rotation a viewer would show it in.
+    for (int rotate : {0, 90, 180, 270}) {
+        SCOPED_TRACE(rotate);
+        auto document = PdfDocument::fromBytes(
+            handmadePdf({{.mediaBox = "0 0 400 300", .cropBox = "", .rotate = rotate,
+                          .content = "0 0 1 rg 10 10 50 30 re f"}}));
+        ASSERT_TRUE(document);
+        ASSERT_EQ(document->cropBox(), (Rect{0, 0, 400, 300}));
+        PdfWriter writer({"", "", "", 0});
+        writer.beginPage({400, 300}).drawPdfPage(*document);
+        writer.endPage();
+        cairo_surface_t* page = PdfFil(writer.finish()).render(1, 72);
+        // (10, 10)-(60, 40) with y up is (10, 260)-(60, 290) on the page.
+        EXPECT_EQ(testhjalp::pixelAt(page, 15, 285), 0x0000FFu);
+        EXPECT_EQ(testhjalp::pixelAt(page, 55, 265), 0x0000FFu);
+        EXPECT_EQ(testhjalp::pixelAt(page, 65, 275), 0xFFFFFFu);
+        EXPECT_EQ(testhjalp::pixelAt(page, 15, 255), 0xFFFFFFu);
+        cairo_surface_destroy(page);
+    }
+}

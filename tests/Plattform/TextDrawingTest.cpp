@@ -1,0 +1,213 @@
+// Text drawn into a PDF lands where a PDF reader finds it: the frames of
+// the layout, checked with pdftotext -bbox-layout to within 1.5 points.
+#include "PdfVerktyg.h"
+
+#include "Plattform/FontRegistry.h"
+#include "Plattform/PdfWriter.h"
+#include "Plattform/TextMeasurer.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+using testhjalp::findWord;
+using testhjalp::PdfFil;
+using testhjalp::PdfWord;
+
+namespace {
+
+constexpr double tolerance = 1.5;
+
+std::vector<uint8_t> pdfOf(const std::function<void(Canvas&)>& draw) {
+    PdfWriter writer({"Text", "Test", "kontobok", 0});
+    draw(writer.beginPage({595, 842}));
+    writer.endPage();
+    return writer.finish();
+}
+
+std::vector<PdfWord> wordsOf(const std::function<void(Canvas&)>& draw) { return PdfFil(pdfOf(draw)).words(); }
+
+TextAttributes styled(ParagraphStyle style, double size = 10, std::string font = "HelveticaNeue") {
+    return {std::move(style), std::nullopt, Font{std::move(font), size}};
+}
+
+ParagraphStyle aligned(TextAlignment a) {
+    ParagraphStyle s;
+    s.alignment = a;
+    return s;
+}
+
+double lineHeight(const TextAttributes& a) {
+    return systemTextMeasurer().boundingSize(AttributedString("x", a), {1000, 1000}).height;
+}
+
+}  // namespace
+
+TEST(TextDrawing, AlignmentWithinTheFrame) {
+    const Rect frame{100, 200, 200, 40};
+    struct Case {
+        TextAlignment alignment;
+        std::function<double(const PdfWord&, const PdfWord&)> position;  // of the first and last word
+        double expected;
+    };
+    const Case cases[] = {
+        {TextAlignment::left, [](auto& f, auto&) { return f.xMin; }, frame.minX()},
+        {TextAlignment::natural, [](auto& f, auto&) { return f.xMin; }, frame.minX()},
+        {TextAlignment::right, [](auto&, auto& l) { return l.xMax; }, frame.maxX()},
+        {TextAlignment::center, [](auto& f, auto& l) { return (f.xMin + l.xMax) / 2; }, frame.midX()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.alignment));
+        auto words = wordsOf([&](Canvas& canvas) {
+            canvas.drawText(AttributedString("Faktura 1042", styled(aligned(c.alignment))), frame,
+                            TextDrawingMode::fromTopLeft);
+        });
+        ASSERT_EQ(words.size(), 2u);
+        EXPECT_NEAR(c.position(words[0], words[1]), c.expected, tolerance);
+        EXPECT_NEAR(words[0].yMin, frame.y, tolerance);
+    }
+}
+
+TEST(TextDrawing, WrappedLinesStayInTheFrameAndStackByTheMeasuredHeight) {
+    const Rect frame{100, 200, 90, 100};
+    const TextAttributes a = styled({});
+    const std::string text = "Konsulttimmar under vecka tolv för projektet Ekbacken";
+    auto words = wordsOf([&](Canvas& c) { c.drawText(AttributedString(text, a), frame, TextDrawingMode::fromTopLeft); });
+    ASSERT_GE(words.size(), 7u);
+    std::vector<double> lineTops;
+    for (const PdfWord& w : words) {
+        EXPECT_GE(w.xMin, frame.minX() - tolerance) << w.text;
+        EXPECT_LE(w.xMax, frame.maxX() + tolerance) << w.text;
+        if (lineTops.empty() || w.yMin > lineTops.back() + 1) lineTops.push_back(w.yMin);
+    }
+    Size measured = systemTextMeasurer().boundingSize(AttributedString(text, a), frame.size());
+    double line = lineHeight(a);
+    ASSERT_EQ(lineTops.size(), static_cast<size_t>(std::lround(measured.height / line)));
+    for (size_t i = 0; i < lineTops.size(); ++i) EXPECT_NEAR(lineTops[i], frame.y + i * line, tolerance);
+    // Every line starts at the frame's left edge.
+    EXPECT_NEAR(findWord(words, "Ekbacken").xMin, frame.x, tolerance);
+}
+
+TEST(TextDrawing, TabStops) {
+    ParagraphStyle style;
+    style.tabStops = {{TextTab::Kind::right, 80}, {TextTab::Kind::left, 85}};
+    style.headIndent = 85;
+    const Rect frame{100, 300, 300, 60};
+    auto words = wordsOf([&](Canvas& c) {
+        c.drawText(AttributedString("\tFakturanr\t1042\u2029\tDatum\t2024-05-31", styled(style)), frame,
+                   TextDrawingMode::fromTopLeft);
+    });
+    EXPECT_NEAR(findWord(words, "Fakturanr").xMax, 180, tolerance);
+    EXPECT_NEAR(findWord(words, "Datum").xMax, 180, tolerance);
+    EXPECT_NEAR(findWord(words, "1042").xMin, 185, tolerance);
+    EXPECT_NEAR(findWord(words, "2024-05-31").xMin, 185, tolerance);
+    // Default stops every 28 points.
+    auto plain = wordsOf([&](Canvas& c) {
+        c.drawText(AttributedString("a\tb\t\tc", styled({})), frame, TextDrawingMode::fromTopLeft);
+    });
+    EXPECT_NEAR(findWord(plain, "b").xMin, frame.x + 28, tolerance);
+    EXPECT_NEAR(findWord(plain, "c").xMin, frame.x + 84, tolerance);
+}
+
+TEST(TextDrawing, TruncationEndsEachLineInsideTheFrame) {
+    ParagraphStyle truncating;
+    truncating.lineBreakMode = LineBreakMode::truncatingTail;
+    const TextAttributes a = styled(truncating);
+    const Rect frame{100, 400, 100, 10};
+    PdfFil pdf(pdfOf([&](Canvas& c) {
+        c.drawText(AttributedString("Storgatan 1 med en mycket lång adress\u2028SE-211 22 Malmö i Skåne län", a),
+                   frame, TextDrawingMode::fromTopLeft);
+    }));
+    auto words = pdf.words();
+    double firstLine = findWord(words, "Storgatan").yMin;
+    double secondLine = findWord(words, "SE-211").yMin;
+    EXPECT_NEAR(firstLine, frame.y, tolerance);
+    EXPECT_NEAR(secondLine, frame.y + lineHeight(a), tolerance);
+    // The reader maps the ellipsis back to the words it stands for; what
+    // is drawn ends inside the frame.
+    for (const PdfWord& w : words) EXPECT_LE(w.xMax, frame.maxX() + tolerance) << w.text;
+    // Ink stops at the frame: the page right of it is blank at 72 dpi.
+    cairo_surface_t* page = pdf.render(1, 72);
+    for (int y = 400; y < 420; ++y)
+        for (int x = 202; x < 260; ++x) ASSERT_EQ(testhjalp::pixelAt(page, x, y), 0xFFFFFFu) << x << "," << y;
+    cairo_surface_destroy(page);
+}
+
+TEST(TextDrawing, SingleLineStandsOnTheFramesFoot) {
+    const Rect frame{100, 500, 200, 20};
+    auto words = wordsOf([&](Canvas& c) {
+        c.drawText(AttributedString("1 234,00\nkr", styled(aligned(TextAlignment::right))), frame,
+                   TextDrawingMode::baselineAtFoot);
+    });
+    ASSERT_EQ(words.size(), 3u);
+    // One line: every word at the same height, the last ending at the
+    // frame's right edge, the baseline on the foot (descenders below it).
+    for (const PdfWord& w : words) {
+        EXPECT_NEAR(w.yMin, words[0].yMin, 0.01);
+        EXPECT_LT(w.yMin, frame.maxY());
+        EXPECT_GT(w.yMax, frame.maxY());
+        EXPECT_LT(w.yMax, frame.maxY() + 3);
+    }
+    EXPECT_NEAR(words.back().xMax, frame.maxX(), tolerance);
+}
+
+TEST(TextDrawing, LayoutManagerLinesIncludeTheLineGap) {
+    const TextAttributes a = styled({}, 14, "Baskerville");
+    const Rect frame{100, 600, 300, 20};
+    auto words = wordsOf([&](Canvas& c) {
+        c.drawText(AttributedString("Första\u2028Andra\u2028Tredje", a), frame, TextDrawingMode::layoutManager);
+    });
+    double gapped = systemTextMeasurer().defaultLineHeight(Font{"Baskerville", 14});
+    EXPECT_GT(gapped, lineHeight(a));
+    EXPECT_NEAR(findWord(words, "Första").yMin, frame.y, tolerance);
+    EXPECT_NEAR(findWord(words, "Andra").yMin - findWord(words, "Första").yMin, gapped, 0.01);
+    // Lines past the container are drawn too.
+    EXPECT_NEAR(findWord(words, "Tredje").yMin - frame.y, 2 * gapped, tolerance);
+}
+
+TEST(TextDrawing, HyphenatedWordsBreakWithAHyphen) {
+    ParagraphStyle style;
+    style.hyphenationFactor = 1;
+    style.hyphenationLanguage = "sv";
+    const TextAttributes a = styled(style, 7, "TrebuchetMS-Bold");
+    double w = systemTextMeasurer().boundingSize(AttributedString("MOTTAGAR-", a), {1000, 100}).width + 1;
+    auto words = wordsOf([&](Canvas& c) {
+        c.drawText(AttributedString("MOTTAGARADRESS", a), {100, 700, w, 30}, TextDrawingMode::fromTopLeft);
+    });
+    ASSERT_EQ(words.size(), 2u);
+    // The hyphen drawn at the break stands for the soft hyphen put there.
+    EXPECT_EQ(words[0].text, "MOTTAGAR\u00AD");
+    EXPECT_EQ(words[1].text, "ADRESS");
+}
+
+TEST(TextDrawing, FacesEmbeddedAreThoseOfTheTable) {
+    const std::vector<std::string> names = {"HelveticaNeue", "HelveticaNeue-Light", "Baskerville-Italic",
+                                            "AmericanTypewriter-Bold", "Geneva", "Didot", "GillSans-Bold",
+                                            "TrebuchetMS", "Cochin-BoldItalic", "Futura-Medium",
+                                            "Copperplate-Bold", "CourierNewPSMT", "LucidaGrande-Bold"};
+    PdfFil pdf(pdfOf([&](Canvas& c) {
+        double y = 40;
+        for (const std::string& n : names) {
+            // Letters, Swedish and Danish letters, the euro and a no-break space.
+            c.drawText(AttributedString(n + " Åäö Øæ 1\u00A0234 €", styled({}, 11, n)), {40, y, 500, 20},
+                       TextDrawingMode::fromTopLeft);
+            y += 20;
+        }
+    }));
+    std::set<std::string> expected;
+    for (const std::string& n : names) expected.insert(*fonts::substituteFaceName(n));
+    std::set<std::string> embedded;
+    for (const testhjalp::PdfFont& f : pdf.fonts()) {
+        EXPECT_TRUE(f.embedded) << f.name;
+        EXPECT_TRUE(f.subset) << f.name;
+        embedded.insert(f.name);
+    }
+    // DejaVu Sans may stand in for a character a face lacks; nothing else.
+    expected.insert("DejaVuSans");
+    embedded.insert("DejaVuSans");
+    EXPECT_EQ(embedded, expected);
+    EXPECT_TRUE(pdf.passesQpdfCheck());
+}

@@ -1,0 +1,233 @@
+#include "Displaylista.h"
+#include "Stegvy.h"
+
+#include "Modell/Rotuppgifter.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using displaylista::beskriv;
+using displaylista::ram;
+using displaylista::text;
+using prov::D;
+
+const TextAttributes rubrikattribut = prov::attribut(7);
+const TextAttributes dataattribut = prov::attribut(9);
+
+// A separator 2 points wide, its origin at its foot.
+BezierPath separator() {
+    BezierPath p;
+    p.moveTo({0, 0});
+    p.lineTo({2, -10});
+    return p;
+}
+
+TEST(Datalista, EntriesAndSeparatorsRunFromEitherEdgeOfTheBand) {
+    prov::Stegvy steg;
+    steg.mätare.fasta["Nr\u2028" "1042"] = {40, 20};
+    steg.mätare.fasta["Datum\u2028" "2026-12-01"] = {60, 20};
+    auto vy = steg.vy();
+    Datalista data = {{"Nr", "1042"}, {"Utan värde", std::nullopt}, {std::nullopt, "utan rubrik"},
+                      {"Datum", "2026-12-01"}};
+    // The band lies 50 to 70 points above the foot of the 842-point page.
+    const double y = 842 - 70, mitt = 842 - 60;
+    struct {
+        const char* namn;
+        Rect ram;
+        bool vänsterTillHöger;
+        double skala;
+        std::vector<std::string> ordning;  // "|" for a separator
+        std::vector<double> x;
+        double utpunkt;
+    } fall[] = {
+        {"left to right", {100, 50, 400, 20}, true, 1, {"|", "Nr", "|", "Datum"}, {100, 108, 160, 168}, 240},
+        {"right to left", {100, 50, 400, 20}, false, 1, {"Nr", "|", "Datum", "|"}, {460, 454, 380, 374}, 360},
+        {"scaled by 2", {100, 50, 400, 20}, true, 2, {"|", "Nr", "|", "Datum"}, {100, 110, 162, 172}, 244},
+    };
+    for (const auto& f : fall) {
+        Color färg = Color::rgb(0.5, 0.2, 0.1);
+        auto band = vy->datalistMedKolumndata(data, rubrikattribut, dataattribut, separator(), färg, f.skala, f.ram,
+                                              f.vänsterTillHöger);
+        ASSERT_EQ(band.data.size(), 4u) << f.namn << "\n" << beskriv(band.data);
+        EXPECT_EQ(band.utpunkt, f.utpunkt) << f.namn;
+        for (size_t i = 0; i < 4; ++i) {
+            const CachatObjekt& o = band.data[i];
+            EXPECT_FALSE(o.clippingRect) << f.namn;
+            if (f.ordning[i] == "|") {
+                auto* p = std::get_if<cachad::path>(&o.data);
+                ASSERT_TRUE(p) << f.namn << " " << i;
+                EXPECT_EQ(p->path, separator());
+                EXPECT_FALSE(p->fill);
+                EXPECT_EQ(p->stroke, färg);
+                // Scaled about the path's origin, then moved to x and the
+                // band's middle.
+                EXPECT_EQ(o.transform, (AffineTransform{f.skala, 0, 0, f.skala, f.x[i], mitt})) << f.namn << " " << i;
+            } else {
+                const AttributedString* s = text(o);
+                ASSERT_TRUE(s) << f.namn << " " << i;
+                EXPECT_EQ(s->text().substr(0, s->text().find("\u2028")), f.ordning[i]);
+                EXPECT_FALSE(o.transform);
+                double bredd = f.ordning[i] == "Nr" ? 40 : 60;
+                EXPECT_EQ(ram(o), (Rect{f.x[i], y, bredd, 20})) << f.namn << " " << i;
+            }
+        }
+    }
+}
+
+TEST(Datalista, AnEntryIsTheCaptionAboveTheValueEachWithItsAttributes) {
+    prov::Stegvy steg;
+    auto vy = steg.vy();
+    auto band = vy->datalistMedKolumndata({{"", "1042"}}, rubrikattribut, dataattribut, separator(), Color::black(),
+                                          1, {100, 50, 400, 20}, true);
+    ASSERT_EQ(band.data.size(), 2u);
+    AttributedString väntad("\u2028", rubrikattribut);
+    väntad.append("1042", dataattribut);
+    EXPECT_EQ(*text(band.data[1]), väntad);
+    // "1042" at 9 pt is the widest line: 18 points.
+    EXPECT_EQ(ram(band.data[1]).width, 18);
+    EXPECT_EQ(band.utpunkt, 100 + 6 + 2 + 18 + 12);
+}
+
+TEST(Datalista, NoEntryEndsWhereTheBandBegins) {
+    prov::Stegvy steg;
+    auto vy = steg.vy();
+    Datalista inget = {{"Nr", std::nullopt}};
+    auto åt = [&](bool höger) {
+        return vy->datalistMedKolumndata(inget, rubrikattribut, dataattribut, separator(), Color::black(), 1,
+                                         {100, 50, 400, 20}, höger);
+    };
+    EXPECT_TRUE(åt(true).data.empty());
+    EXPECT_EQ(åt(true).utpunkt, 100);
+    EXPECT_EQ(åt(false).utpunkt, 500);
+}
+
+// The three tables of the fact columns, as the view's every-page objects.
+struct Kolumner {
+    std::vector<std::string> texter;
+    std::vector<Rect> ramar;
+};
+
+Kolumner treKolumner(prov::Stegvy& steg, double vid = 100) {
+    auto vy = steg.vy();
+    vy->läggInKolumndataÖverTreKolumner(rubrikattribut, dataattribut, false, false, vid, {40, 220, 400}, 150);
+    Kolumner k;
+    for (const auto& o : vy->innehållFörAllaSidor) {
+        k.texter.push_back(text(o)->text());
+        k.ramar.push_back(ram(o));
+    }
+    return k;
+}
+
+bool slutarMed(const std::string& text, const std::string& slut) {
+    return text.size() >= slut.size() && text.compare(text.size() - slut.size(), slut.size(), slut) == 0;
+}
+
+TEST(TreKolumner, TheDeliveryDateJoinsTheFirstColumnWithRoomElseTheThird) {
+    struct {
+        const char* namn;
+        bool ettFull, tvåFull;
+        int kolumn;  // where the date is the last row
+    } fall[] = {
+        {"first has room", false, false, 0},
+        {"first has room, second full", false, true, 0},
+        {"first full, second has room", true, false, 1},
+        {"both full", true, true, 2},
+    };
+    for (const auto& f : fall) {
+        prov::Stegvy steg;
+        steg.bok->visaKundnummerPåFakturor = true;
+        steg.faktura.erReferens_ = "Anna";
+        steg.faktura.leveransdatum_ = Datum{20261130};
+        if (f.ettFull) steg.faktura.vårReferens_ = "Bo", steg.faktura.kundnummer_ = "K-7";
+        if (f.tvåFull) steg.faktura.inköpsordernummer_ = "PO-9";
+        auto k = treKolumner(steg);
+        ASSERT_EQ(k.texter.size(), 3u) << f.namn;
+        for (int i = 0; i < 3; ++i) {
+            bool harDatum = k.texter[i].find("2026-11-30") != std::string::npos;
+            EXPECT_EQ(harDatum, i == f.kolumn) << f.namn << " column " << i << ": " << k.texter[i];
+        }
+        EXPECT_TRUE(slutarMed(k.texter[f.kolumn], "\t2026-11-30")) << f.namn << ": " << k.texter[f.kolumn];
+    }
+}
+
+TEST(TreKolumner, FactsGoToTheirColumnsInOrder) {
+    prov::Stegvy steg;
+    steg.bok->visaKundnummerPåFakturor = true;
+    auto& f = steg.faktura;
+    f.erReferens_ = "Anna", f.vårReferens_ = "Bo", f.kundnummer_ = "K-7";
+    f.inköpsordernummer_ = "PO-9", f.leveranssätt_ = "Post";
+    f.nummer_ = "1042", f.fakturadatum_ = Datum{20261201}, f.förfallodatum_ = Datum{20261231};
+    f.momsregistreringsnummer_ = "SE556000000001";
+    auto vy = steg.vy();
+    auto k = treKolumner(steg);
+    ASSERT_EQ(k.texter.size(), 3u);
+    auto rad = [](const std::string& rubrik, const std::string& värde) { return rubrik + "\t" + värde; };
+    const std::string P = "\u2029";
+    EXPECT_EQ(k.texter[0], rad(vy->rubrikFörErReferens(), "Anna") + P + rad(vy->rubrikFörVårReferens(), "Bo") + P +
+                               rad(*vy->rubrikFörKundnummer(), "K-7"));
+    EXPECT_EQ(k.texter[1], rad(vy->rubrikFörInköpsordernummer(), "PO-9") + P + rad(vy->rubrikFörLeveranssätt(), "Post") +
+                               P + rad(vy->rubrikFörBetalningsvillkor(), vy->rubrikFörDagar()) + P +
+                               rad(vy->rubrikFörFörfallodatum(), "2026-12-31"));
+    EXPECT_EQ(k.texter[2], rad(vy->rubrikFörFakturanummer(), "1042") + P + rad(vy->rubrikFörFakturadatum(), "2026-12-01") +
+                               P + rad(vy->rubrikFörMottagarensMomsregistreringsnummer(), "SE556000000001"));
+}
+
+TEST(TreKolumner, PropertyFactsFollowTheKindOfDeduction) {
+    struct {
+        const char* namn;
+        Skatteavdrag avdrag;
+        bool personnummer, fastighet, lägenhet;
+    } fall[] = {
+        {"ROT on a house",
+         Skatteavdrag::rot("19700101-1234", std::nullopt, D("0"), Rotuppgifter::hus("Kåkstad 1:2"), D("0.3")), true,
+         true, false},
+        {"ROT on a flat",
+         Skatteavdrag::rot("19700101-1234", std::nullopt, D("0"), Rotuppgifter::bostadsrätt("BRF Eken", "1101"),
+                           D("0.3")),
+         true, false, true},
+        {"ROT without property", Skatteavdrag::rot("19700101-1234", std::nullopt, D("0"), std::nullopt, D("0.3")), true,
+         false, false},
+        {"RUT", Skatteavdrag::rut("19700101-1234", std::nullopt, D("0"), D("0.5")), true, false, false},
+        {"none", Skatteavdrag::inget(), false, false, false},
+    };
+    for (const auto& f : fall) {
+        prov::Stegvy steg;
+        steg.faktura.skatteavdrag_ = f.avdrag;
+        auto k = treKolumner(steg);
+        ASSERT_EQ(k.texter.size(), 3u);
+        const std::string& första = k.texter[0];
+        EXPECT_EQ(första.find("19700101-1234") != std::string::npos, f.personnummer) << f.namn << ": " << första;
+        EXPECT_EQ(första.find("Kåkstad 1:2") != std::string::npos, f.fastighet) << f.namn << ": " << första;
+        EXPECT_EQ(första.find("1101") != std::string::npos, f.lägenhet) << f.namn << ": " << första;
+        EXPECT_EQ(första.find("BRF Eken"), std::string::npos) << f.namn;
+    }
+}
+
+TEST(TreKolumner, TheTallestColumnIsCentredThirtyPointsAboveTheEdge) {
+    prov::Stegvy steg;
+    steg.faktura.erReferens_ = "Anna";
+    auto vy = steg.vy();
+    // Heights of the three tables, pinned by their texts.
+    auto k = treKolumner(steg);
+    ASSERT_EQ(k.texter.size(), 3u);
+    struct {
+        double högst, vid, y, h;
+    } fall[] = {
+        {41, 100, 842 - 100 - 51, 51},  // 30 + 20.5 rounds away from zero
+        {40, 100, 842 - 100 - 50, 50},
+        {0, 60, 842 - 60 - 30, 30},
+    };
+    for (const auto& f : fall) {
+        steg.mätare.fasta.clear();
+        steg.mätare.fasta[k.texter[0]] = {150, f.högst};
+        steg.mätare.fasta[k.texter[1]] = {150, f.högst / 2};
+        steg.mätare.fasta[k.texter[2]] = {150, 0};
+        auto ny = treKolumner(steg, f.vid);
+        ASSERT_EQ(ny.ramar.size(), 3u);
+        const double x[] = {40, 220, 400};
+        for (int i = 0; i < 3; ++i) EXPECT_EQ(ny.ramar[i], (Rect{x[i], f.y, 150, f.h})) << f.högst << " column " << i;
+    }
+}
+
+}  // namespace

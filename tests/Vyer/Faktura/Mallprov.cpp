@@ -1,0 +1,93 @@
+#include "Mallprov.h"
+
+#include "Fillagring.h"
+#include "Modell/Beloppsformatterare.h"
+#include "Plattform/Filer.h"
+#include "Plattform/FontRegistry.h"
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace fs = std::filesystem;
+using namespace pdfkontroll;
+using namespace testhjalp;
+
+namespace mallprov {
+
+std::string Mallkörning::nummer() const { return faktura->nummer(); }
+
+std::string Mallkörning::attBetala() const {
+    return Beloppsformatterare::förFaktura(faktura->valuta()).string(faktura->attBetala()).value_or("");
+}
+
+std::string Mallkörning::förfallodatum() const { return Fakturavy::datumtext(faktura->förfallodatum()); }
+
+std::string Mallprov::skrivExempel(const std::string& kod, std::vector<std::string> val) {
+    const fs::path dokument = katalog / ("dok" + std::to_string(nästa++) + ".bok");
+    val.insert(val.begin(), {"--latest-template", kod});
+    val.push_back(dokument.string());
+    Körning k = körProgram((fs::path(KONTOBOK_BINARY).parent_path() / "make-example").string(), val);
+    EXPECT_EQ(k.status, 0) << k.fel;
+    return dokument.string();
+}
+
+static Mallkörning läs(const std::string& dokument) {
+    Mallkörning k;
+    k.bok = Bokföring::från(readWholeFile(dokument));
+    k.faktura = senasteSkickadeFaktura(k.bok->skickadeFakturor);
+    return k;
+}
+
+Mallkörning Mallprov::körMall(const std::string& kod, std::vector<std::string> val) {
+    const std::string dokument = skrivExempel(kod, val);
+    Mallkörning k = läs(dokument);
+    const fs::path ut = katalog / ("ut" + std::to_string(nästa++));
+    fs::create_directory(ut);
+    Körning körning = körKontobok({dokument, "--latestInvoice"}, {.miljö = {{"TMPDIR", ut.string()}}});
+    EXPECT_EQ(körning.status, 0) << körning.fel;
+    k.pdf = ut / (k.faktura->nummer() + ".pdf");
+    if (fs::exists(k.pdf)) k.ord = ord(k.pdf);
+    return k;
+}
+
+Mallkörning Mallprov::följesedel(const std::string& kod, std::vector<std::string> val) {
+    Mallkörning k = läs(skrivExempel(kod, val));
+    Fakturavy vy(*k.faktura, *k.bok, true);
+    std::vector<uint8_t> pdf = vy.pdf();
+    k.pdf = katalog / ("följesedel" + std::to_string(nästa++) + ".pdf");
+    std::ofstream(k.pdf, std::ios::binary).write(reinterpret_cast<const char*>(pdf.data()), pdf.size());
+    k.ord = ord(k.pdf);
+    return k;
+}
+
+void Mallprov::kontrolleraDokument(const Mallkörning& k, int sidor, Size sida,
+                                   const std::set<std::string>& mallensTypsnitt) {
+    ASSERT_TRUE(fs::exists(k.pdf)) << k.pdf;
+    auto info = information(k.pdf);
+    EXPECT_EQ(info["Pages"], std::to_string(sidor));
+    EXPECT_EQ(info["Page size"].substr(0, info["Page size"].find(" pts")),
+              std::to_string(static_cast<int>(sida.width)) + " x " + std::to_string(static_cast<int>(sida.height)));
+    std::string qpdf;
+    EXPECT_TRUE(qpdfGodkänner(k.pdf, qpdf)) << qpdf;
+    std::set<std::string> ytor;
+    for (const auto& namn : mallensTypsnitt) ytor.insert(fonts::substituteFaceName(namn).value_or(namn));
+    for (const Typsnitt& t : typsnitt(k.pdf)) {
+        EXPECT_TRUE(ytor.count(t.namn)) << t.namn << " is not a face of the template";
+        EXPECT_TRUE(t.inbäddat) << t.namn;
+    }
+}
+
+void Mallprov::kontrolleraRuta(const Mallkörning& k, int sida, const std::string& text, const Rect& ram) {
+    auto ruta = rutaFörText(k.ord, sida, text);
+    ASSERT_TRUE(ruta) << "'" << text << "' on page " << sida;
+    EXPECT_TRUE(inom(*ruta, ram, 2)) << "'" << text << "' at (" << ruta->x << ", " << ruta->y << ", "
+                                     << ruta->width << ", " << ruta->height << ")";
+}
+
+void Mallprov::kontrolleraSaknas(const Mallkörning& k, int sida, const std::string& text) {
+    EXPECT_FALSE(rutaFörText(k.ord, sida, text)) << "'" << text << "' on page " << sida;
+}
+
+}  // namespace mallprov

@@ -1,0 +1,63 @@
+#pragma once
+// The checks every built-in template goes through, through the tool on
+// documents written by make-example and, for delivery notes (which the tool
+// never makes), through the view: the PDF read back with poppler and qpdf.
+//
+//   class MallE : public mallprov::Mallprov {};
+//   TEST_F(MallE, OnePage) {
+//       auto k = körMall("E");                       // one page
+//       kontrolleraDokument(k, 1, {595, 842}, {"AmericanTypewriter-Bold", "Geneva"});
+//       kontrolleraRuta(k, 1, k.faktura->nummer(), {400, 40, 160, 30});
+//   }
+#include "Modell/Bokforing.h"
+#include "Modell/Fakturor/Faktura.h"
+#include "Pdfkontroll.h"
+#include "Programkorning.h"
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace mallprov {
+
+// One invoice PDF with the document it came from.
+struct Mallkörning {
+    std::filesystem::path pdf;
+    std::unique_ptr<Bokföring> bok;
+    const Faktura* faktura = nullptr;  // the latest sent invoice of `bok`
+    std::vector<pdfkontroll::Ord> ord;
+
+    // The texts every reader looks for, as this invoice prints them.
+    std::string nummer() const;
+    std::string attBetala() const;     // the amount to pay, formatted
+    std::string förfallodatum() const; // yyyy-mm-dd
+};
+
+class Mallprov : public testhjalp::MedTillfälligKatalog {
+protected:
+    // make-example with `--latest-template kod` and the further options,
+    // then --latestInvoice through the tool. `--latest-items 40
+    // --long-comments` gives three pages.
+    Mallkörning körMall(const std::string& kod, std::vector<std::string> val = {});
+    // The same document's latest invoice laid out by the view as a delivery
+    // note and written as a PDF.
+    Mallkörning följesedel(const std::string& kod, std::vector<std::string> val = {});
+
+    // Page count and size; clean for qpdf; every font embedded and one of
+    // the faces the template's PostScript names map to.
+    void kontrolleraDokument(const Mallkörning& k, int sidor, Size sida,
+                             const std::set<std::string>& mallensTypsnitt);
+    // The text stands on that page inside `ram` (2 points of slack).
+    void kontrolleraRuta(const Mallkörning& k, int sida, const std::string& text, const Rect& ram);
+    // The text is nowhere on that page.
+    void kontrolleraSaknas(const Mallkörning& k, int sida, const std::string& text);
+
+private:
+    std::string skrivExempel(const std::string& kod, std::vector<std::string> val);
+    int nästa = 0;
+};
+
+}  // namespace mallprov
