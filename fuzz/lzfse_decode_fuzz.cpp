@@ -1,17 +1,20 @@
-// libFuzzer target: any input must decode to none or to the size asked for,
-// and our encoding of it must decode back.
+// libFuzzer target for the LZFSE decoder alone. The first two bytes give
+// the size to expect (little-endian, so at most 64 KiB and every run stays
+// fast); the rest is the stream. A stream decodes to none or to exactly
+// the size asked for, and agrees with the decoder that is not told the
+// size.
 #include "Plattform/Lzfse.h"
 
-#include <algorithm>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    std::span<const uint8_t> in(data, size);
-    size_t expected = size < 2 ? 0 : size_t(data[0]) << 8 | data[1];
-    auto decoded = lzfse::decode(in, expected * 16);
-    if (decoded && decoded->size() != expected * 16) std::abort();
-    Bytes stream = lzfse::encode(in);
-    auto back = lzfse::decode(stream, size);
-    if (!back || !std::equal(back->begin(), back->end(), in.begin(), in.end())) std::abort();
+    if (size < 2) return 0;
+    const size_t expected = size_t(data[0]) | size_t(data[1]) << 8;
+    std::span<const uint8_t> stream(data + 2, size - 2);
+
+    auto decoded = lzfse::decode(stream, expected);
+    auto upTo = lzfse::decodeUpTo(stream, 0xFFFF);
+    if (decoded && (decoded->size() != expected || !upTo || *upTo != *decoded)) std::abort();
+    if (upTo && upTo->size() == expected && !decoded) std::abort();
     return 0;
 }

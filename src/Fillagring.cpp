@@ -147,7 +147,7 @@ Bytes skrivBokfil(uint32_t version, std::span<const uint8_t> kropp, const Förha
     // The file replaces the user's only copy, so prove it reads back before
     // handing it out.
     if (!avkodasTill(komprimerat, kropp))
-        throw Sparfel("the compressed document body does not decode back to the original");
+        throw Sparfel("the compressed document body does not decode back to the body");
 
     Utström förhandsblock;
     förhandsblock.writeData(förhandsvisning.logotyp);

@@ -1,8 +1,7 @@
 #pragma once
 // The global settings kept in the user defaults, and the controller of the
 // preferences panel that writes them. Settings live in this process only
-// (Användarinställningar): nothing here touches a desktop program's own
-// preferences.
+// (Användarinställningar): nothing here is written to disk.
 #include "Plattform/Anvandarinstallningar.h"
 
 #include <functional>

@@ -3,7 +3,10 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
+#include <chrono>
 #include <fstream>
+#include <grp.h>
+#include <thread>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -42,7 +45,7 @@ bool skrivAllt(int fd, std::string_view text) {
 
 }  // namespace
 
-Körning körProgram(const std::string& program, const std::vector<std::string>& argument, const Körval& val) {
+Startad startaProgram(const std::string& program, const std::vector<std::string>& argument, const Körval& val) {
     std::vector<std::string> args = argument;
     args.insert(args.begin(), program);
     std::vector<char*> argv;
@@ -62,40 +65,83 @@ Körning körProgram(const std::string& program, const std::vector<std::string>&
     for (auto& e : miljö) envp.push_back(e.data());
     envp.push_back(nullptr);
 
-    const int in = val.indata ? namnlösFil() : ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    int in = -1;
+    if (val.indatafil)
+        in = ::open(val.indatafil->c_str(), O_RDONLY | O_CLOEXEC);
+    else
+        in = val.indata ? namnlösFil() : ::open("/dev/null", O_RDONLY | O_CLOEXEC);
     const int ut = namnlösFil(), fel = namnlösFil();
-    if (in < 0 || ut < 0 || fel < 0 || (val.indata && (!skrivAllt(in, *val.indata) || ::lseek(in, 0, SEEK_SET) < 0))) {
+    int pipa[2] = {-1, -1};
+    if (val.utdata == Utdata::stängdPipe && ::pipe2(pipa, O_CLOEXEC) == 0) ::close(pipa[0]);
+    const int utTill = val.utdata == Utdata::full         ? ::open("/dev/full", O_WRONLY | O_CLOEXEC)
+                       : val.utdata == Utdata::stängdPipe ? pipa[1]
+                                                          : ut;
+    Startad s{program, -1, ut, fel};
+    if (in < 0 || ut < 0 || fel < 0 || utTill < 0 ||
+        (val.indata && !val.indatafil && (!skrivAllt(in, *val.indata) || ::lseek(in, 0, SEEK_SET) < 0))) {
         ADD_FAILURE() << "could not set up the streams for " << program;
-        for (int fd : {in, ut, fel})
-            if (fd >= 0) ::close(fd);
-        return {-1, "", ""};
-    }
-
-    // Everything the child needs is prepared above: between fork and exec it
-    // only makes system calls.
-    const pid_t barn = ::fork();
-    if (barn == 0) {
-        ::dup2(in, 0);
-        ::dup2(ut, 1);
-        ::dup2(fel, 2);
-        if (val.filstorleksgräns) {
-            const rlimit gräns{static_cast<rlim_t>(*val.filstorleksgräns), static_cast<rlim_t>(*val.filstorleksgräns)};
-            ::setrlimit(RLIMIT_FSIZE, &gräns);
-            ::signal(SIGXFSZ, SIG_IGN);
-        }
-        ::execvpe(argv[0], argv.data(), envp.data());
-        ::_exit(127);
-    }
-    int status = 0;
-    if (barn < 0) {
-        ADD_FAILURE() << "could not start " << program;
     } else {
-        ::waitpid(barn, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status)) << program << " died with signal " << WTERMSIG(status);
+        // Everything the child needs is prepared above: between fork and
+        // exec it only makes system calls.
+        s.pid = ::fork();
+        if (s.pid == 0) {
+            ::dup2(in, 0);
+            ::dup2(utTill, 1);
+            ::dup2(fel, 2);
+            if (val.filstorleksgräns) {
+                const rlimit gräns{static_cast<rlim_t>(*val.filstorleksgräns),
+                                   static_cast<rlim_t>(*val.filstorleksgräns)};
+                ::setrlimit(RLIMIT_FSIZE, &gräns);
+                ::signal(SIGXFSZ, SIG_IGN);
+            }
+            if (val.användare && ::geteuid() == 0 && *val.användare != 0 &&
+                (::setgroups(0, nullptr) != 0 || ::setgid(*val.användare) != 0 || ::setuid(*val.användare) != 0))
+                ::_exit(126);
+            ::execvpe(argv[0], argv.data(), envp.data());
+            ::_exit(127);
+        }
+        if (s.pid < 0) ADD_FAILURE() << "could not start " << program;
     }
-    Körning k{barn > 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1, läsFrånBörjan(ut), läsFrånBörjan(fel)};
-    for (int fd : {in, ut, fel}) ::close(fd);
+    for (int fd : {in, utTill})
+        if (fd >= 0 && fd != ut) ::close(fd);
+    return s;
+}
+
+Körning väntaPå(Startad& s) {
+    int status = 0;
+    bool slut = false;
+    if (s.pid > 0) {
+        const auto gräns = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+        while (::waitpid(s.pid, &status, WNOHANG) == 0) {
+            if (std::chrono::steady_clock::now() > gräns) {
+                ::kill(s.pid, SIGKILL);
+                ::waitpid(s.pid, &status, 0);
+                ADD_FAILURE() << s.program << " did not end within a minute";
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        slut = WIFEXITED(status);
+        EXPECT_TRUE(slut || !WIFSIGNALED(status)) << s.program << " died with signal " << WTERMSIG(status);
+    }
+    Körning k{slut ? WEXITSTATUS(status) : -1, läsFrånBörjan(s.ut), läsFrånBörjan(s.fel)};
+    for (int* fd : {&s.ut, &s.fel}) {
+        if (*fd >= 0) ::close(*fd);
+        *fd = -1;
+    }
+    s.pid = -1;
     return k;
+}
+
+unsigned vanligAnvändare() { return ::geteuid() == 0 ? 65534 : ::geteuid(); }
+
+void geTillVanligAnvändare(const fs::path& fil) {
+    if (::geteuid() != 0) return;
+    const unsigned vem = vanligAnvändare();
+    for (fs::path p = fil; !p.empty() && p != p.parent_path(); p = p.parent_path()) {
+        if (::chown(p.c_str(), vem, vem) != 0) ADD_FAILURE() << "could not give " << p << " away";
+        if (p.filename().string().rfind("kontobok-test-", 0) == 0) break;
+    }
 }
 
 std::string läsFil(const fs::path& fil) {

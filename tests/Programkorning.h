@@ -21,25 +21,63 @@ struct Körning {
     std::string fel;
 };
 
+// Where the program's standard output goes.
+enum class Utdata {
+    fångad,       // a file read back into Körning::ut
+    full,         // /dev/full: every write fails with "No space left on device"
+    stängdPipe,   // a pipe nobody reads, as when piped into a program that has quit
+};
+
 struct Körval {
-    // Text on standard input; without it standard input is /dev/null.
+    // Text on standard input; without it (and without `indatafil`)
+    // standard input is /dev/null.
     std::optional<std::string> indata = std::nullopt;
+    // A file to read standard input from.
+    std::optional<std::filesystem::path> indatafil = std::nullopt;
+    Utdata utdata = Utdata::fångad;
     // A limit on the size of files the program writes, with SIGXFSZ ignored
     // so that a write past it fails instead of killing the program.
     std::optional<long> filstorleksgräns = std::nullopt;
+    // The user (and group) to run as; only a process run by root can choose.
+    std::optional<unsigned> användare = std::nullopt;
     // Environment variables set for the program, over the test's own.
     std::vector<std::pair<std::string, std::string>> miljö = {};
 };
 
+// A program started and not yet waited for.
+struct Startad {
+    std::string program;
+    int pid = -1;
+    int ut = -1, fel = -1;
+};
+
 // Runs `program` (looked up on PATH when it has no slash) with `argument`
-// after its own name and waits for it. A program that does not end with an
-// exit status fails the current test.
-Körning körProgram(const std::string& program, const std::vector<std::string>& argument, const Körval& val = {});
+// after its own name. A program that has not ended after a minute is
+// killed; a program that does not end with an exit status fails the current
+// test.
+Startad startaProgram(const std::string& program, const std::vector<std::string>& argument, const Körval& val = {});
+Körning väntaPå(Startad& startad);
+inline Körning körProgram(const std::string& program, const std::vector<std::string>& argument,
+                          const Körval& val = {}) {
+    Startad s = startaProgram(program, argument, val);
+    return väntaPå(s);
+}
 
 // The tool under test.
+inline Startad startaKontobok(const std::vector<std::string>& argument, const Körval& val = {}) {
+    return startaProgram(KONTOBOK_BINARY, argument, val);
+}
 inline Körning körKontobok(const std::vector<std::string>& argument, const Körval& val = {}) {
     return körProgram(KONTOBOK_BINARY, argument, val);
 }
+
+// A user that is not root, for runs whose point is that permissions bind:
+// nobody when the tests run as root, else the tests' own user.
+unsigned vanligAnvändare();
+// Makes `fil` (and each directory from `katalog` down to it) belong to
+// vanligAnvändare(), so that a run as that user meets the permissions a
+// user meets on their own files.
+void geTillVanligAnvändare(const std::filesystem::path& fil);
 
 std::string läsFil(const std::filesystem::path& fil);
 void skrivFil(const std::filesystem::path& fil, std::string_view innehåll);

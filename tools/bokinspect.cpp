@@ -11,6 +11,8 @@
 //                             the Finnish bank barcode of sent invoice NUMBER
 //                             for the payee IBAN; prints its text and the
 //                             creditor reference
+//   bokinspect delivery-note DOC NUMBER OUT.pdf
+//                             sent invoice NUMBER laid out as a delivery note
 //
 // A new subcommand is one function and one line in `kommandon`.
 #include "Fillagring.h"
@@ -19,6 +21,7 @@
 #include "Modell/Fakturor/FinsktReferensnummer.h"
 #include "Plattform/Filer.h"
 #include "Plattform/Lzfse.h"
+#include "Vyer/Faktura/Fakturavy.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -155,6 +158,15 @@ int finskStreckkod(const Argument& a) {
     return 0;
 }
 
+int följesedel(const Argument& a) {
+    auto bok = dokument(a[0]);
+    Fakturavy vy(skickadFaktura(*bok, a[1]), *bok, true);
+    std::vector<uint8_t> pdf = vy.pdf();
+    writeFileSafely(a[2], Bytes(pdf.begin(), pdf.end()));
+    std::cout << "wrote " << vy.antalSidor() << " pages to " << a[2] << "\n";
+    return 0;
+}
+
 const std::vector<Kommando> kommandon = {
     {"header", "DOC", 1, huvud},
     {"body", "DOC OUT", 2, kropp},
@@ -162,6 +174,7 @@ const std::vector<Kommando> kommandon = {
     {"lzfse-encode", "IN OUT", 2, lzfseKoda},
     {"qr", "DOC NUMBER OUT.png", 3, qr},
     {"fi-barcode", "DOC NUMBER IBAN OUT.png", 4, finskStreckkod},
+    {"delivery-note", "DOC NUMBER OUT.pdf", 3, följesedel},
 };
 
 int användning() {

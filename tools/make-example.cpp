@@ -1,12 +1,14 @@
 // make-example: writes a realistic example .bok document.
 //
-//   make-example [--entries N] [--contacts N] [--invoices N] [--no-template] [--bare]
-//                [--latest-template CODE] [--latest-language CODE] [--latest-country CODE]
-//                [--latest-items N] [--long-comments] OUTPUT
+//   make-example [--entries N] [--contacts N] [--invoices N] [--unsent N] [--every-shape]
+//                [--no-template] [--bare] [--latest-template CODE] [--latest-language CODE]
+//                [--latest-country CODE] [--latest-items N] [--long-comments] OUTPUT
 //
-// The --latest options shape the latest sent invoice, the one
-// --latestInvoice lays out: its built-in template (Karvomat4 unless told),
-// its language, the country of its customer, its number of items and long
+// --unsent adds unsent invoices; --every-shape adds records of every kind
+// in each of their shapes (see Exempel/Exempelvarianter.h). The --latest
+// options shape the latest sent invoice, the one --latestInvoice lays out:
+// its built-in template (the standard template Df unless told), its
+// language, the country of its customer, its number of items and long
 // comments on every item. The same options always give the same bytes.
 #include "Exempel/Exempelbokforing.h"
 #include "Fillagring.h"
@@ -21,9 +23,9 @@
 namespace {
 int användning() {
     std::fprintf(stderr,
-                 "usage: make-example [--entries N] [--contacts N] [--invoices N] [--no-template] [--bare]\n"
-                 "                    [--latest-template CODE] [--latest-language CODE] [--latest-country CODE]\n"
-                 "                    [--latest-items N] [--long-comments] OUTPUT\n");
+                 "usage: make-example [--entries N] [--contacts N] [--invoices N] [--unsent N] [--every-shape]\n"
+                 "                    [--no-template] [--bare] [--latest-template CODE] [--latest-language CODE]\n"
+                 "                    [--latest-country CODE] [--latest-items N] [--long-comments] OUTPUT\n");
     return 2;
 }
 
@@ -49,6 +51,10 @@ int main(int argc, char** argv) {
             if (!tal(argv[++i], val.antalKontakter)) return användning();
         } else if (a == "--invoices" && i + 1 < argc) {
             if (!tal(argv[++i], val.antalSkickadeFakturor)) return användning();
+        } else if (a == "--unsent" && i + 1 < argc) {
+            if (!tal(argv[++i], val.antalEjSkickadeFakturor)) return användning();
+        } else if (a == "--every-shape") {
+            val.allaPostformer = true;
         } else if (a == "--latest-template" && i + 1 < argc) {
             val.senasteFaktura.mall = argv[++i];
             if (!frånKod<InbyggdFakturamall>(val.senasteFaktura.mall)) return användning();
@@ -77,9 +83,9 @@ int main(int argc, char** argv) {
         auto bok = byggExempelbokföring(val);
         Bytes fil = bok->dataMedMellansteg(versionSomSkrivs);
         writeFileSafely(utfil, fil);
-        std::printf("wrote %s: %lld entries, %zu accounts, %zu contacts, %zu sent invoices, %zu bytes\n",
+        std::printf("wrote %s: %lld entries, %zu accounts, %zu contacts, %zu sent and %zu unsent invoices, %zu bytes\n",
                     utfil.c_str(), static_cast<long long>(val.antalVerifikationer), bok->konton.size(),
-                    bok->kontakter.size(), bok->skickadeFakturor.size(), fil.size());
+                    bok->kontakter.size(), bok->skickadeFakturor.size(), bok->ejSkickadeFakturor.size(), fil.size());
     } catch (const std::exception& fel) {
         std::fprintf(stderr, "make-example: %s\n", fel.what());
         return 1;

@@ -1,4 +1,5 @@
 #include "Exempel/ExempelFakturor.h"
+#include "Exempel/Exempelbelopp.h"
 
 #include "Modell/Affarskontakt.h"
 #include "Modell/Artikel.h"
@@ -14,8 +15,6 @@
 #include <string>
 
 namespace {
-
-Decimal öre(int64_t v) { return Decimal::make(static_cast<unsigned __int128>(v < 0 ? -v : v), -2, v < 0); }
 
 Artikel& nyArtikel(Bokföring& bok, const char* nummer, const char* namn, Artikeltyp typ, ROT_och_RUT_kategori kategori,
                    int64_t konto, int64_t prisIÖre, const char* enhet) {
@@ -56,21 +55,144 @@ std::string långKommentar(int64_t post) {
            ", enligt offert och överenskommelse på plats.";
 }
 
+void sättInbyggdMall(EjSkickadFaktura& d, const char* kod) {
+    auto inbyggd = frånKod<InbyggdFakturamall>(std::string_view(kod));
+    if (!inbyggd) throw std::invalid_argument(std::string("no built-in invoice template is called ") + kod);
+    d.sättInbyggdFakturamall(*inbyggd);
+    d.sättEgenFakturamall(nullptr);
+}
+
+// The invoice articles, made once: a ROT service (the default article)
+// and goods, and for the varied shapes a RUT service too.
+struct Fakturaartiklar {
+    Artikel* tjänst;
+    Artikel* vara;
+};
+
+Fakturaartiklar fakturaartiklar(Bokföring& bok) {
+    auto finns = [&](const char* nummer) -> Artikel* {
+        for (auto& a : bok.artiklar)
+            if (a->nummer == nummer) return a.get();
+        return nullptr;
+    };
+    Artikel* tjänst = finns("100");
+    if (!tjänst)
+        tjänst = &nyArtikel(bok, "100", "Konsulttimme", Artikeltyp::tjänster, ROT_och_RUT_kategori::bygg, 3001, 95000,
+                            "tim");
+    Artikel* vara = finns("200");
+    if (!vara)
+        vara = &nyArtikel(bok, "200", "Handbok", Artikeltyp::varor, ROT_och_RUT_kategori::ej_rot_och_rut, 3002, 24900,
+                          "st");
+    bok.förvaldArtikel = tjänst;
+    bok.kontoFörROT = bok.hittaKonto(1513);
+    return {tjänst, vara};
+}
+
+Artikel& rutArtikel(Bokföring& bok) {
+    for (auto& a : bok.artiklar)
+        if (a->nummer == "300") return *a;
+    return nyArtikel(bok, "300", "Fönsterputs", Artikeltyp::tjänster, ROT_och_RUT_kategori::städning, 3001, 45000,
+                     "tim");
+}
+
+// Shapes invoice `i` after one of the varied forms: across a few
+// invoices every switch and optional field of the record is both set and
+// left out, each kind of tax deduction (and none) occurs, and items carry
+// discounts of both kinds, comments and units.
+void forma(EjSkickadFaktura& d, int64_t i, Bokföring& bok, const Fakturaartiklar& artiklar) {
+    static constexpr std::array<const char*, 5> språk = {"sv", "en", "de", "fi", "no"};
+    static constexpr std::array<const char*, 6> mallar = {"Df", "M", "FiGiro1", "NoGiro2", "Karvomat4", "E"};
+    const bool sek = i % 4 != 3;
+    d.sättValuta(sek ? "SEK" : "EUR");
+    d.sättSpråk(språk[size_t(i) % språk.size()]);
+    d.sättBetalningsfrist(10 + 5 * (i % 4));
+    if (i % 3 == 1 && !bok.fakturamallar.empty()) {
+        d.sättInbyggdFakturamall(InbyggdFakturamall::Standard);
+        d.sättEgenFakturamall(bok.fakturamallar[size_t(i / 3) % bok.fakturamallar.size()].get());
+    } else {
+        sättInbyggdMall(d, mallar[size_t(i) % mallar.size()]);
+    }
+    if (i % 2 == 1) d.sättRabatt(öre(5));
+    if (i % 3 != 2) d.sättMeddelande("Faktura " + std::to_string(i + 1) + " enligt avtal");
+    if (i % 2 == 0) d.sättVårReferens(std::string("Anna Andersson"));
+    if (i % 3 == 0) d.sättInköpsordernummer("PO-" + std::to_string(4000 + i));
+    if (i % 2 == 0) d.sättLeveranssätt(std::string("Bud"));
+    d.visaLeveransdatum = i % 2 == 0;
+    if (i % 4 != 1) d._leveransdatum = d.fakturadatum() + 2;
+    d.visaLeveransadress = i % 3 == 0;
+    d.sättÖresutjämna(i % 2 == 1);
+    // Reverse charge only without a deduction, which it would contradict.
+    d.sättOmvändSkattskyldighetFörMoms(i % 6 == 5);
+    if (i % 2 == 0 && bok.kostnadsställen.size() >= 4)
+        d.kostnadsställen = {bok.kostnadsställen[0].get(), bok.kostnadsställen[3].get()};
+    if (i % 2 == 1) {
+        d.tillåtKolumn(Fakturakolumn::radnummer);
+        d.tillåtKolumn(Fakturakolumn::rabatt);
+        d.tillåtKolumn(Fakturakolumn::enhet);
+        d.tillåtKolumn(Fakturakolumn::momsbelopp);
+    }
+
+    auto& tjänst = d.läggTillPost();
+    tjänst.sättArtikel(artiklar.tjänst);
+    tjänst.sättAntal(Decimal::fromInt(1 + i % 5));
+    if (i % 2 == 0) tjänst.sättKommentar(std::string("Arbete på plats"));
+    auto& vara = d.läggTillPost();
+    vara.sättArtikel(artiklar.vara);
+    vara.sättAntal(Decimal::fromInt(2 + i % 3));
+    vara.sättRabattbeskrivning(i % 2 == 0 ? "10%" : "50");
+    auto& fritext = d.läggTillPost();
+    fritext.benämning = "Milersättning";
+    fritext.sättPris(öre(2500 + 10 * i));
+    fritext.sättAntal(Decimal::make(125, -1, false));
+    fritext.sättEnhet(std::string("mil"));
+    if (i % 5 == 0) {
+        auto& tom = d.läggTillPost();  // a heading line without amount
+        tom.benämning = "Material enligt följesedel";
+        tom.sättAntal(noll);
+    }
+
+    if (!sek || i % 6 == 5) return;
+    switch (i % 6) {
+        case 0:
+            d.sättSkatteavdrag(Skatteavdrag::rot("19700101-1234", std::string("19720202-2345"), öre(50),
+                                                 Rotuppgifter::hus("Exempel 1:23"), Skatteavdrag::standardFörROT()));
+            break;
+        case 1:
+            d.sättSkatteavdrag(Skatteavdrag::rot("19700101-1234", std::nullopt, öre(100),
+                                                 Rotuppgifter::bostadsrätt("769600-1234", "1102"),
+                                                 Skatteavdrag::standardFörROT()));
+            break;
+        case 2:
+            d.sättSkatteavdrag(Skatteavdrag::rot(std::nullopt, std::nullopt, öre(100), std::nullopt, std::nullopt));
+            break;
+        case 4: {
+            auto& rut = d.läggTillPost();
+            rut.sättArtikel(&rutArtikel(bok));
+            rut.sättAntal(Decimal::fromInt(3));
+            d.sättSkatteavdrag(Skatteavdrag::rut("19800303-3456", std::string("19820404-4567"), öre(60),
+                                                 i % 12 == 4 ? std::optional<Decimal>(Skatteavdrag::standardFörRUT())
+                                                             : std::nullopt));
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+std::vector<Affärskontakt*> kunder(Bokföring& bok) {
+    std::vector<Affärskontakt*> ut;
+    for (auto& k : bok.kontakter)
+        if (k->kund()) ut.push_back(k.get());
+    return ut;
+}
+
 }  // namespace
 
-void läggTillSkickadeFakturor(Bokföring& bok, int64_t antal, const Senastefakturaval& senaste) {
-    std::vector<Affärskontakt*> kunder;
-    for (auto& k : bok.kontakter)
-        if (k->kund()) kunder.push_back(k.get());
-    if (kunder.empty() || antal <= 0) return;
+void läggTillSkickadeFakturor(Bokföring& bok, int64_t antal, const Senastefakturaval& senaste, bool allaFormer) {
+    std::vector<Affärskontakt*> mottagare = kunder(bok);
+    if (mottagare.empty() || antal <= 0) return;
 
-    Artikel& tjänst = nyArtikel(bok, "100", "Konsulttimme", Artikeltyp::tjänster, ROT_och_RUT_kategori::bygg, 3001,
-                                95000, "tim");
-    Artikel& vara = nyArtikel(bok, "200", "Handbok", Artikeltyp::varor, ROT_och_RUT_kategori::ej_rot_och_rut, 3002,
-                              24900, "st");
-    bok.förvaldArtikel = &tjänst;
-    bok.kontoFörROT = bok.hittaKonto(1513);
-
+    Fakturaartiklar artiklar = fakturaartiklar(bok);
     const Fakturamall* egen = bok.fakturamallar.empty() ? nullptr : bok.fakturamallar.front().get();
     std::vector<const Fakturaliknande*> skickade;
     std::vector<const NumreratObjekt*> numrerade;
@@ -80,58 +202,66 @@ void läggTillSkickadeFakturor(Bokföring& bok, int64_t antal, const Senastefakt
         EjSkickadFaktura d(bok, skickade, numrerade);
         d.NumreratObjekt::nummer = std::to_string(1001 + i);
         d.ordningstal = 1001 + i;
-        d.mottagare = kunder[size_t(i) % kunder.size()];
+        d.mottagare = mottagare[size_t(i) % mottagare.size()];
         if (sista && senaste.land)
-            for (Affärskontakt* k : kunder)
+            for (Affärskontakt* k : mottagare)
                 if (k->adress.land == *senaste.land) {
                     d.mottagare = k;
                     break;
                 }
         d.sättFakturadatum(Datum(20250115) + i * 23);
-        d.sättValuta(v.valuta);
-        d.sättSpråk(sista && senaste.språk ? *senaste.språk : v.språk);
-        d.sättVårReferens(std::string("Anna Andersson"));
-        d.sättÖresutjämna(i % 2 == 0);
-        const char* mall = sista ? senaste.mall.c_str() : v.mall;
-        if (*mall) {
-            auto inbyggd = frånKod<InbyggdFakturamall>(std::string_view(mall));
-            if (!inbyggd) throw std::invalid_argument(std::string("no built-in invoice template is called ") + mall);
-            d.sättInbyggdFakturamall(*inbyggd);
-            d.sättEgenFakturamall(nullptr);
-        } else {
-            d.sättInbyggdFakturamall(InbyggdFakturamall::Standard);
-            d.sättEgenFakturamall(const_cast<Fakturamall*>(egen));
-        }
-        if (i % 4 == 1) d.sättRabatt(öre(10));
-        if (i % 3 == 0) d.sättMeddelande("Tack för ert förtroende!");
-        // A service, a book and a travel cost, in turn.
-        const int64_t antalPoster = sista && senaste.antalPoster ? *senaste.antalPoster : 3;
-        for (int64_t n = 0; n < antalPoster; ++n) {
-            auto& p = d.läggTillPost();
-            switch (n % 3) {
-                case 0:
-                    p.sättArtikel(&tjänst);
-                    p.sättAntal(Decimal::fromInt(1 + (i + n) % 7));
-                    break;
-                case 1:
-                    p.sättArtikel(&vara);
-                    p.sättAntal(Decimal::fromInt(1 + (i + n - 1) % 3));
-                    if (i % 5 == 2) p.sättRabattbeskrivning("10%");
-                    break;
-                default:
-                    p.benämning = "Resekostnad";
-                    p.sättPris(öre(12550 + 100 * i + n - 2));
-                    p.sättAntal(ett);
-                    break;
-            }
-            if (sista && senaste.långaKommentarer) p.sättKommentar(långKommentar(n));
-        }
-        if (std::string(v.valuta) == "SEK" && i % 6 == 2)
-            d.sättSkatteavdrag(Skatteavdrag::rot("19700101-1234", std::nullopt, öre(100),
-                                                 Rotuppgifter::hus("Exempel 1:23"), Skatteavdrag::standardFörROT()));
-
         std::optional<Decimal> kurs;
-        if (v.kurs) kurs = *Decimal::parseWhole(v.kurs);
+        if (allaFormer) {
+            forma(d, i, bok, artiklar);
+            if (sista) {
+                sättInbyggdMall(d, senaste.mall.c_str());
+                if (senaste.språk) d.sättSpråk(*senaste.språk);
+                if (senaste.långaKommentarer)
+                    for (size_t n = 0; n < d.poster.size(); ++n) d.poster[n]->sättKommentar(långKommentar(int64_t(n)));
+            }
+            if (d.valuta() != "SEK") kurs = *Decimal::parseWhole("11.4523");
+        } else {
+            d.sättValuta(v.valuta);
+            d.sättSpråk(sista && senaste.språk ? *senaste.språk : v.språk);
+            d.sättVårReferens(std::string("Anna Andersson"));
+            d.sättÖresutjämna(i % 2 == 0);
+            const char* mall = sista ? senaste.mall.c_str() : v.mall;
+            if (*mall) {
+                sättInbyggdMall(d, mall);
+            } else {
+                d.sättInbyggdFakturamall(InbyggdFakturamall::Standard);
+                d.sättEgenFakturamall(const_cast<Fakturamall*>(egen));
+            }
+            if (i % 4 == 1) d.sättRabatt(öre(10));
+            if (i % 3 == 0) d.sättMeddelande("Tack för ert förtroende!");
+            // A service, a book and a travel cost, in turn.
+            const int64_t antalPoster = sista && senaste.antalPoster ? *senaste.antalPoster : 3;
+            for (int64_t n = 0; n < antalPoster; ++n) {
+                auto& p = d.läggTillPost();
+                switch (n % 3) {
+                    case 0:
+                        p.sättArtikel(artiklar.tjänst);
+                        p.sättAntal(Decimal::fromInt(1 + (i + n) % 7));
+                        break;
+                    case 1:
+                        p.sättArtikel(artiklar.vara);
+                        p.sättAntal(Decimal::fromInt(1 + (i + n - 1) % 3));
+                        if (i % 5 == 2) p.sättRabattbeskrivning("10%");
+                        break;
+                    default:
+                        p.benämning = "Resekostnad";
+                        p.sättPris(öre(12550 + 100 * i + n - 2));
+                        p.sättAntal(ett);
+                        break;
+                }
+                if (sista && senaste.långaKommentarer) p.sättKommentar(långKommentar(n));
+            }
+            if (std::string(v.valuta) == "SEK" && i % 6 == 2)
+                d.sättSkatteavdrag(Skatteavdrag::rot("19700101-1234", std::nullopt, öre(100),
+                                                     Rotuppgifter::hus("Exempel 1:23"), Skatteavdrag::standardFörROT()));
+            if (v.kurs) kurs = *Decimal::parseWhole(v.kurs);
+        }
+
         auto f = std::make_unique<Faktura>(d, kurs);
         // A fixed identity instead of a random one: same ledger, same bytes.
         std::string löpnummer = std::to_string(1001 + i);
@@ -151,5 +281,28 @@ void läggTillSkickadeFakturor(Bokföring& bok, int64_t antal, const Senastefakt
         skickade.push_back(f.get());
         numrerade.push_back(f.get());
         bok.skickadeFakturor.push_back(std::move(f));
+    }
+}
+
+void läggTillEjSkickadeFakturor(Bokföring& bok, int64_t antal) {
+    std::vector<Affärskontakt*> mottagare = kunder(bok);
+    if (mottagare.empty() || antal <= 0) return;
+
+    Fakturaartiklar artiklar = fakturaartiklar(bok);
+    std::vector<const Fakturaliknande*> skickade;
+    std::vector<const NumreratObjekt*> numrerade;
+    for (const auto& f : bok.skickadeFakturor) {
+        skickade.push_back(f.get());
+        numrerade.push_back(f.get());
+    }
+    for (int64_t i = 0; i < antal; ++i) {
+        auto d = std::make_unique<EjSkickadFaktura>(bok, skickade, numrerade);
+        // An unsent invoice may still lack its recipient.
+        if (i % 7 != 6) d->mottagare = mottagare[size_t(i) % mottagare.size()];
+        d->sättFakturadatum(Datum(20261101) + i * 3);
+        forma(*d, i, bok, artiklar);
+        // A template the document no longer has keeps its name.
+        if (i % 9 == 8) d->_namnPåEgenFakturamall = "Gammal mall";
+        bok.ejSkickadeFakturor.push_back(std::move(d));
     }
 }

@@ -1,7 +1,8 @@
 #pragma once
-// Sent invoices for the example ledgers: made the way sending makes them,
-// in several currencies, templates and languages and in every payment
-// state, with fixed UUIDs so the same ledger always gives the same bytes.
+// Invoices for the example ledgers: sent ones made the way sending makes
+// them, in several currencies, templates and languages and in every
+// payment state, with fixed UUIDs so the same ledger always gives the same
+// bytes; unsent ones in the shapes their record takes.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -10,8 +11,8 @@ class Bokföring;
 
 // The latest sent invoice, the one the latest-invoice job lays out.
 struct Senastefakturaval {
-    // Its built-in template.
-    std::string mall = "Karvomat4";
+    // Its built-in template; the standard one unless told.
+    std::string mall = "Df";
     // Its language; none: as the invoices before it take turns.
     std::optional<std::string> språk;
     // Sent to the first customer in this country; none: as the others.
@@ -22,9 +23,16 @@ struct Senastefakturaval {
     bool långaKommentarer = false;
 };
 
-
 // Adds a service and a goods article (the service the default article),
 // the ROT/RUT account, and `antal` sent invoices to the ledger's customers,
-// numbered from 1001, the last as `senaste` says. Nothing is added without
-// customers.
-void läggTillSkickadeFakturor(Bokföring& bok, int64_t antal, const Senastefakturaval& senaste = {});
+// numbered from 1001, the last as `senaste` says. With `allaFormer` the
+// invoices take the varied shapes of the unsent ones; the last then takes
+// the template, language, country and comments `senaste` gives but keeps
+// its own items. Nothing is added without customers.
+void läggTillSkickadeFakturor(Bokföring& bok, int64_t antal, const Senastefakturaval& senaste = {},
+                              bool allaFormer = false);
+
+// Adds `antal` unsent invoices numbered after the ledger's invoices,
+// cycling through the varied shapes (and the articles they use). Nothing
+// is added without customers.
+void läggTillEjSkickadeFakturor(Bokföring& bok, int64_t antal);

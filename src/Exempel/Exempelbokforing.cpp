@@ -1,6 +1,8 @@
 #include "Exempel/Exempelbokforing.h"
+#include "Exempel/Exempelbelopp.h"
 
 #include "Exempel/ExempelFakturor.h"
+#include "Exempel/Exempelvarianter.h"
 #include "Modell/Affarskontakt.h"
 #include "Modell/Artikel.h"
 #include "Modell/EjRegistreradLeverantorsfaktura.h"
@@ -35,8 +37,6 @@ public:
 private:
     uint64_t tillstånd_ = 0x5EED2026;
 };
-
-Decimal kronor(int64_t öre) { return Decimal::make(static_cast<unsigned __int128>(öre < 0 ? -öre : öre), -2, öre < 0); }
 
 struct Kontorad {
     int64_t nummer;
@@ -99,9 +99,9 @@ struct Bygge {
 
     Konto& konto(int64_t nummer) { return *bok.hittaKonto(nummer); }
 
-    std::unique_ptr<Rad> rad(int64_t kontonummer, int64_t öre, int64_t radnummer, Datum datum,
+    std::unique_ptr<Rad> rad(int64_t kontonummer, int64_t belopp, int64_t radnummer, Datum datum,
                              std::vector<Kostnadsställe*> kostnadsställen = {}) {
-        return std::make_unique<Rad>(konto(kontonummer), kronor(öre), radnummer, std::move(kostnadsställen),
+        return std::make_unique<Rad>(konto(kontonummer), öre(belopp), radnummer, std::move(kostnadsställen),
                                      std::string("Exempel"), datum, std::nullopt, std::nullopt, std::nullopt);
     }
 
@@ -218,7 +218,7 @@ void läggTillÖvrigt(Bokföring& bok) {
         artikel->namn = v.namn;
         artikel->försäljningskonto = bok.hittaKonto(v.konto);
         artikel->enhet = v.enhet;
-        artikel->pris = kronor(v.öre);
+        artikel->pris = öre(v.öre);
         artikel->typ = v.typ;
         artikel->_momssats = Decimal::make(25, -2, false);
         tidigare.push_back(artikel.get());
@@ -246,8 +246,8 @@ void läggTillÖvrigt(Bokföring& bok) {
         kontant->externtNummer = "K-77";
         kontant->betalningsdatum = Datum(20261110);
         kontant->växelkurs = Decimal::fromInt(1);
-        kontant->poster.emplace_back(bok.hittaKonto(6110), kronor(49900));
-        kontant->poster.emplace_back(bok.hittaKonto(2640), kronor(12475));
+        kontant->poster.emplace_back(bok.hittaKonto(6110), öre(49900));
+        kontant->poster.emplace_back(bok.hittaKonto(2640), öre(12475));
         auto vanlig = std::make_unique<VanligLeverantörsfaktura>();
         vanlig->nummer = "1";
         vanlig->ordningstal = 1;
@@ -256,8 +256,8 @@ void läggTillÖvrigt(Bokföring& bok) {
         vanlig->fakturadatum = Datum(20261015);
         vanlig->betalningsfrist = 30;
         vanlig->växelkurs = Decimal::fromInt(1);
-        vanlig->poster.emplace_back(bok.hittaKonto(5010), kronor(1200000));
-        vanlig->poster.emplace_back(bok.hittaKonto(2640), kronor(300000));
+        vanlig->poster.emplace_back(bok.hittaKonto(5010), öre(1200000));
+        vanlig->poster.emplace_back(bok.hittaKonto(2640), öre(300000));
         bok.leverantörsfakturor.push_back(std::move(kontant));
         bok.leverantörsfakturor.push_back(std::move(vanlig));
     }
@@ -271,11 +271,11 @@ void läggTillÖvrigt(Bokföring& bok) {
         auto lön = std::make_unique<Löneutbetalning>();
         lön->skattetabell = 32;
         lön->datum = Datum(20260025 + månad * 100);
-        lön->bruttolön = kronor(3500000);
-        lön->skatt = kronor(1050000);
-        lön->arbetsgivaravgift = kronor(1099700);
+        lön->bruttolön = öre(3500000);
+        lön->skatt = öre(1050000);
+        lön->arbetsgivaravgift = öre(1099700);
         lön->avgift = Decimal::make(3142, -4, false);
-        lön->lönekostnad = kronor(4599700);
+        lön->lönekostnad = öre(4599700);
         bok.löneutbetalningar.push_back(std::move(lön));
     }
 }
@@ -382,13 +382,15 @@ std::unique_ptr<Bokföring> byggExempelbokföring(const Exempelval& val) {
 
     if (val.medFakturamall) läggTillMall(*bok);
     if (val.medÖvrigt) läggTillÖvrigt(*bok);
-    läggTillSkickadeFakturor(*bok, val.antalSkickadeFakturor, val.senasteFaktura);
+    if (val.allaPostformer) läggTillAllaPostformer(*bok);
+    läggTillSkickadeFakturor(*bok, val.antalSkickadeFakturor, val.senasteFaktura, val.allaPostformer);
+    läggTillEjSkickadeFakturor(*bok, val.antalEjSkickadeFakturor);
     if (val.medÖvrigt) {
         bok->sättKreditvillkor("sv", "Vid betalning efter förfallodagen debiteras dröjsmålsränta enligt räntelagen.");
         bok->sättKreditvillkor("en", "Interest is charged on late payment.");
         auto& andra = *bok->räkenskapsår[1];
-        andra.sättIngåendeSaldo(*bok->hittaKonto(1930), kronor(15234550));
-        andra.sättIngåendeSaldo(*bok->hittaKonto(2081), kronor(-2500000));
+        andra.sättIngåendeSaldo(*bok->hittaKonto(1930), öre(15234550));
+        andra.sättIngåendeSaldo(*bok->hittaKonto(2081), öre(-2500000));
         for (auto [start, slut] : std::array<std::pair<int64_t, int64_t>, 4>{
                  {{20250101, 20250331}, {20250401, 20250630}, {20250701, 20250930}, {20251001, 20251231}}})
             bok->avslutadePerioder.emplace_back(Datum(start), Datum(slut), true);

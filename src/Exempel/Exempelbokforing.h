@@ -19,6 +19,16 @@ struct Exempelval {
     // Sent invoices (with the articles they use), numbered from 1001.
     int64_t antalSkickadeFakturor = 0;
     Senastefakturaval senasteFaktura;
+    // Unsent invoices after the sent ones, cycling through the shapes their
+    // record takes: with and without a recipient, each tax deduction, item
+    // discounts of both kinds, delivery details, another currency.
+    int64_t antalEjSkickadeFakturor = 0;
+    // Every record kind in each of its shapes: optional fields given and
+    // left out, templates with several languages and a background, supplier
+    // invoices and smart folders of each kind, contacts of each type, a
+    // closed year with annotated entries; sent invoices take the shapes of
+    // the unsent ones.
+    bool allaPostformer = false;
 };
 
 std::unique_ptr<Bokföring> byggExempelbokföring(const Exempelval& val = {});

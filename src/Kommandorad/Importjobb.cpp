@@ -8,19 +8,7 @@
 #include "Kommandorad/Utskrift.h"
 #include "Modell/Bokforing.h"
 
-#include <cstdio>
-
-namespace {
-
-Bytes läsStandardinmatning() {
-    Bytes data;
-    uint8_t buffert[1 << 16];
-    size_t n;
-    while ((n = std::fread(buffert, 1, sizeof buffert, stdin)) > 0) data.insert(data.end(), buffert, buffert + n);
-    return data;
-}
-
-}  // namespace
+#include <unistd.h>
 
 int importeraOchSpara(Bokföring& bokföring, std::span<const uint8_t> indata, const std::string& fil,
                       const BeforeReplaceHook& innanErsättning) {
@@ -37,6 +25,9 @@ int importeraOchSpara(Bokföring& bokföring, std::span<const uint8_t> indata, c
         skrivFel(fel.description());
         return 1;
     }
+    // Progress lines that did not reach their reader must not be taken for
+    // a report of what was saved: such a run saves nothing.
+    if (rapporteraStandardutensFel()) return 1;
     // The whole import succeeded: only now does the document change.
     läggTillImporten(bokföring, std::move(resultat));
     // The parsed input is done with; a large one should not stay beside the
@@ -46,15 +37,25 @@ int importeraOchSpara(Bokföring& bokföring, std::span<const uint8_t> indata, c
     Bytes utdata;
     try {
         utdata = bokföring.dataMedMellansteg(versionSomSkrivs);
-    } catch (const Sparfel&) {
+    } catch (const Sparfel& fel) {
         // A document that would not read back is never written.
-        skrivFel("Unable to write output file!");
+        skrivSparfel(fil, fel.what());
         return 1;
     }
     return skrivÖverDokumentfilen(fil, utdata, innanErsättning) ? 0 : 1;
 }
 
 int importjobbet(Bokföring& bokföring, const std::string& fil) {
-    Bytes indata = läsStandardinmatning();
-    return importeraOchSpara(bokföring, indata, fil);
+    std::optional<Bytes> indata;
+    try {
+        indata = readToEnd(STDIN_FILENO, störstaIndata, "standard input");
+    } catch (const FileError& fel) {
+        skrivFel("Unable to read input data: " + fel.cause + ".");
+        return 1;
+    }
+    if (!indata) {
+        skrivFel("Input data is larger than " + sizeText(störstaIndata) + ".");
+        return 1;
+    }
+    return importeraOchSpara(bokföring, *indata, fil);
 }

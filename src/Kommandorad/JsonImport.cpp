@@ -1,5 +1,6 @@
 #include "Kommandorad/JsonImport.h"
 
+#include "Kommandorad/JsonFalt.h"
 #include "Kommandorad/JsonImportDelar.h"
 #include "Kommandorad/JsonImportFakturor.h"
 #include "Modell/Affarskontakt.h"
@@ -22,10 +23,10 @@ Importresultat importera(const JsonVärde& json, const Bokföringsbas& till, con
     }
 
     Importresultat resultat;
-    // A section that is absent, not an array of objects, or empty is skipped.
+    // A section that is absent, null or empty is skipped; one that is not an
+    // array of objects is an error.
     auto sektion = [&](std::string_view nyckel) -> const std::vector<JsonVärde>* {
-        const JsonVärde* v = json.medlem(nyckel);
-        const std::vector<JsonVärde>* lista = v ? v->listaAvObjekt() : nullptr;
+        const std::vector<JsonVärde>* lista = jsonfält::listaAvObjekt(json, nyckel);
         return lista && !lista->empty() ? lista : nullptr;
     };
     if (auto* lista = sektion("entries")) importeraVerifikationer(*lista, till, resultat, skrivRad);

@@ -1,5 +1,6 @@
 #include "Kommandorad/JsonImportFakturor.h"
 
+#include "Kommandorad/JsonFalt.h"
 #include "Kommandorad/JsonImportDelar.h"
 #include "Modell/Affarskontakt.h"
 #include "Modell/Artikel.h"
@@ -20,26 +21,35 @@
 
 namespace {
 
-std::optional<std::string> text(const JsonVärde& objekt, std::string_view nyckel) {
-    const JsonVärde* v = objekt.medlem(nyckel);
-    if (!v || !v->text()) return std::nullopt;
-    return *v->text();
-}
+using jsonfält::boolesk;
+using jsonfält::text;
 
-std::optional<bool> boolesk(const JsonVärde& objekt, std::string_view nyckel) {
-    const JsonVärde* v = objekt.medlem(nyckel);
-    return v ? v->boolesk() : std::nullopt;
-}
+// The longest credit period taken: ten years.
+constexpr int64_t längstaBetalningsfrist = 3650;
+// The last day a date of eight digits can name; no due date may pass it.
+constexpr Datum sistaDatum{99991231};
 
 // A number the invoice is computed from must be one, wholly: "12,50" or
-// "12 st" would otherwise count as 12, and a text without digits as
-// not-a-number, which no total or entry can be made from.
+// "12 st" would otherwise count as 12, a text without digits as
+// not-a-number, which no total or entry can be made from, and digits beyond
+// what the decimal type holds would be rounded away.
 std::optional<Decimal> decimaltext(const JsonVärde& objekt, std::string_view nyckel) {
     auto t = text(objekt, nyckel);
     if (!t) return std::nullopt;
-    auto d = Decimal::parseWhole(*t);
+    auto d = Decimal::parseExact(*t);
     if (!d || d->isNaN()) throw JSONImportfel::ogiltigtTalIFaktura(std::string(nyckel), *t);
     return d;
+}
+
+// Days from the invoice date to its due date: the invoice's own or the
+// document's, from 0 to ten years.
+int64_t betalningsfrist(const JsonVärde& objekt, const Bokföringsbas& till) {
+    const JsonVärde* frist = jsonfält::tal(objekt, "credit period");
+    std::optional<int64_t> dagar = frist ? frist->heltal() : std::optional<int64_t>(till.betalningsfrist);
+    if (!dagar || *dagar < 0 || *dagar > längstaBetalningsfrist)
+        throw JSONImportfel::ogiltigtTalIFaktura("credit period",
+                                                 frist ? frist->talText() : std::to_string(till.betalningsfrist));
+    return *dagar;
 }
 
 // "10%" is 0.1, in the user's locale; none when the text is not a percentage.
@@ -110,8 +120,8 @@ void ställInMall(EjSkickadFaktura& faktura, const JsonVärde& objekt, const Bok
 }
 
 void ställInSkatteavdrag(EjSkickadFaktura& faktura, const JsonVärde& objekt) {
-    const JsonVärde* avdrag = objekt.medlem("skatteavdrag");
-    if (!avdrag || !avdrag->ärObjekt()) return;
+    const JsonVärde* avdrag = jsonfält::objekt(objekt, "skatteavdrag");
+    if (!avdrag) return;
     auto typ = text(*avdrag, "type");
     auto personnummer1 = text(*avdrag, "personnummer1");
     auto personnummer2 = text(*avdrag, "personnummer2");
@@ -190,9 +200,12 @@ void importeraFakturor(const std::vector<JsonVärde>& fakturaobjekt, const Bokf�
 
     for (const JsonVärde& objekt : fakturaobjekt) {
         Affärskontakt* mottagare = mottagareFör(objekt, allaKontakter, resultat);
-        auto datumtext = text(objekt, "date");
+        const std::string* datumtext = jsonfält::textOmDenFinns(objekt, "date");
         std::optional<Datum> datum = datumtext ? Datum::från(*datumtext) : std::nullopt;
-        if (!datum) throw JSONImportfel(JSONImportfel::Fall::ogiltigtFakturadatum);
+        if (!datum || !datum->ärGiltigt()) throw JSONImportfel(JSONImportfel::Fall::ogiltigtFakturadatum);
+        // The due date may be no later than the last day a date can name.
+        const int64_t frist = betalningsfrist(objekt, till);
+        if (*datum + frist > sistaDatum) throw JSONImportfel(JSONImportfel::Fall::ogiltigtFakturadatum);
 
         std::unique_ptr<EjSkickadFaktura> faktura;
         try {
@@ -204,10 +217,7 @@ void importeraFakturor(const std::vector<JsonVärde>& fakturaobjekt, const Bokf�
         faktura->mottagare = mottagare;
         faktura->sättFakturadatum(*datum);
 
-        if (const JsonVärde* frist = objekt.medlem("credit period"); frist && frist->heltal())
-            faktura->sättBetalningsfrist(*frist->heltal());
-        else
-            faktura->sättBetalningsfrist(till.betalningsfrist);
+        faktura->sättBetalningsfrist(frist);
         faktura->sättMeddelande(text(objekt, "message"));
         faktura->sättInköpsordernummer(text(objekt, "purchase order"));
         faktura->sättLeveranssätt(text(objekt, "delivery method"));
@@ -227,6 +237,10 @@ void importeraFakturor(const std::vector<JsonVärde>& fakturaobjekt, const Bokf�
         if (faktura->valuta() != till.valuta) {
             if (!text(objekt, "exchange rate")) throw JSONImportfel(JSONImportfel::Fall::växelkursSaknas);
             växelkurs = decimaltext(objekt, "exchange rate");
+            // A rate of zero or below would turn every amount into nothing
+            // or its opposite in the ledger's currency.
+            if (växelkurs->isZero() || växelkurs->isNegative())
+                throw JSONImportfel::ogiltigtTalIFaktura("exchange rate", *text(objekt, "exchange rate"));
         }
         // The deduction is claimed in kronor: it cannot be sent, nor booked,
         // in another currency.

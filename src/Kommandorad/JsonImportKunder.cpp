@@ -1,3 +1,4 @@
+#include "Kommandorad/JsonFalt.h"
 #include "Kommandorad/JsonImportDelar.h"
 #include "Modell/Affarskontakt.h"
 #include "Modell/Bokforingsbas.h"
@@ -5,15 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace {
-
-std::optional<std::string> text(const JsonVärde& objekt, std::string_view nyckel) {
-    const JsonVärde* v = objekt.medlem(nyckel);
-    if (!v || !v->text()) return std::nullopt;
-    return *v->text();
-}
-
-}  // namespace
+using jsonfält::text;
 
 void importeraKunder(const std::vector<JsonVärde>& kundobjekt, const Bokföringsbas& till, Importresultat& resultat,
                      const Förloppsrad& skrivRad) {

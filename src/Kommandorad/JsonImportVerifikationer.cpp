@@ -1,3 +1,4 @@
+#include "Kommandorad/JsonFalt.h"
 #include "Kommandorad/JsonImportDelar.h"
 #include "Modell/Bokforingsbas.h"
 #include "Modell/Konto.h"
@@ -12,28 +13,24 @@
 
 namespace {
 
-const std::string* text(const JsonVärde& objekt, std::string_view nyckel) {
-    const JsonVärde* v = objekt.medlem(nyckel);
-    return v ? v->text() : nullptr;
-}
-
 std::unique_ptr<Rad> rad(const JsonVärde& tobjekt, const JsonVärde& vobjekt, const Bokföringsbas& till) {
     const JsonVärde* kontovärde = tobjekt.medlem("account");
     std::optional<int64_t> kontonummer = kontovärde ? kontovärde->heltal() : std::nullopt;
-    const std::string* belopptext = text(tobjekt, "amount");
+    const std::string* belopptext = jsonfält::textOmDenFinns(tobjekt, "amount");
     if (!kontonummer || !belopptext) throw JSONImportfel::ogiltigTransaktion(tobjekt, vobjekt);
 
     Konto* konto = Konto::hittaKontoMedNummer(*kontonummer, till.konton);
     if (!konto) throw JSONImportfel::kontoFinnsInte(*kontonummer);
 
     // An amount must be a number and nothing else: "12,50" or "12 kr" would
-    // otherwise be read as 12, and a text without digits as not-a-number.
-    std::optional<Decimal> belopp = Decimal::parseWhole(*belopptext);
+    // otherwise be read as 12, a text without digits as not-a-number, and
+    // digits beyond what the decimal type holds would be rounded away.
+    std::optional<Decimal> belopp = Decimal::parseExact(*belopptext);
     if (!belopp || belopp->isNaN()) throw JSONImportfel::ogiltigTransaktion(tobjekt, vobjekt);
 
     auto r = std::make_unique<Rad>(*konto, *belopp, *kontonummer, std::vector<Kostnadsställe*>{}, std::nullopt,
                                    std::nullopt, std::nullopt, std::nullopt, std::nullopt);
-    if (const std::string* taggar = text(tobjekt, "tags")) r->kostnadsställen = kostnadsställenFrånTaggar(*taggar, till);
+    if (auto taggar = jsonfält::text(tobjekt, "tags")) r->kostnadsställen = kostnadsställenFrånTaggar(*taggar, till);
     return r;
 }
 
@@ -87,8 +84,8 @@ void importeraVerifikationer(const std::vector<JsonVärde>& verifikationsobjekt,
     std::unordered_map<const Räkenskapsår*, int64_t> högsta;
 
     for (const JsonVärde& vobjekt : verifikationsobjekt) {
-        const std::string* beskrivning = text(vobjekt, "description");
-        const std::string* datumtext = beskrivning ? text(vobjekt, "date") : nullptr;
+        const std::string* beskrivning = jsonfält::textOmDenFinns(vobjekt, "description");
+        const std::string* datumtext = beskrivning ? jsonfält::textOmDenFinns(vobjekt, "date") : nullptr;
         std::optional<Datum> datum = datumtext ? Datum::från(*datumtext) : std::nullopt;
         // A date that names no calendar day ("2024-02-30") is refused for
         // new entries.
@@ -103,13 +100,11 @@ void importeraVerifikationer(const std::vector<JsonVärde>& verifikationsobjekt,
 
         if (!balanserar(rader)) throw JSONImportfel::verifikationEjBalanserad(*beskrivning);
 
-        std::optional<std::string> kommentar;
-        if (const std::string* k = text(vobjekt, "comment")) kommentar = *k;
+        std::optional<std::string> kommentar = jsonfält::text(vobjekt, "comment");
         auto v = std::make_unique<Verifikation>(std::nullopt, *beskrivning, Verifikationstyp::okänd, *datum,
                                                 std::move(rader), std::move(kommentar), std::nullopt, std::nullopt);
 
-        const JsonVärde* väntande = vobjekt.medlem("pending");
-        const bool bokför = väntande && väntande->boolesk() == false;
+        const bool bokför = jsonfält::boolesk(vobjekt, "pending") == false;
         if (!bokför) {
             skrivRad("Added pending entry '" + *beskrivning + "'.");
             resultat.verifikationer.push_back({std::move(v), nullptr});

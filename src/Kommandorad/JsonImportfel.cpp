@@ -29,6 +29,8 @@ const char* JSONImportfel::meddelande(Fall fall) {
     case Fall::nummerTarSlut: return "No number is left for '%@'.";
     case Fall::ogiltigtTalIFaktura: return "Invalid %@ '%@' in invoice.";
     case Fall::skatteavdragIAnnanValuta: return "Invoice has a ROT/RUT deduction but its currency is not SEK.";
+    case Fall::felTyp: return "The value of '%@' must be %@.";
+    case Fall::nolltecken: return "The value of '%@' contains a NUL character.";
     }
     return "";
 }
@@ -87,6 +89,10 @@ JSONImportfel JSONImportfel::nummerTarSlut(std::string vad) { return {Fall::numm
 JSONImportfel JSONImportfel::ogiltigtTalIFaktura(std::string nyckel, std::string text) {
     return {Fall::ogiltigtTalIFaktura, std::move(nyckel), std::move(text)};
 }
+JSONImportfel JSONImportfel::felTyp(std::string nyckel, std::string väntadTyp) {
+    return {Fall::felTyp, std::move(nyckel), std::move(väntadTyp)};
+}
+JSONImportfel JSONImportfel::nolltecken(std::string nyckel) { return {Fall::nolltecken, std::move(nyckel)}; }
 JSONImportfel JSONImportfel::ingenKundHarNummer(std::string nr) { return {Fall::ingenKundHarNummer, std::move(nr)}; }
 JSONImportfel JSONImportfel::okändFakturamall(std::string ts) { return {Fall::okändFakturamall, std::move(ts)}; }
 JSONImportfel JSONImportfel::verifikationKundeInteSkapasFörFakturaMedMeddelande(std::string meddelande) {
@@ -105,9 +111,11 @@ std::string JSONImportfel::description() const {
     case Fall::okändFakturamall:
     case Fall::verifikationKundeInteSkapasFörFakturaMedMeddelande:
     case Fall::nummerTarSlut:
+    case Fall::nolltecken:
         return fyllI(format, {text_});
     case Fall::ogiltigTransaktion:
     case Fall::ogiltigtTalIFaktura:
+    case Fall::felTyp:
         return fyllI(format, {text_, text2_});
     default:
         // Not a format: a percent sign in the text stays as it is.

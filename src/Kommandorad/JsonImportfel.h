@@ -41,6 +41,12 @@ public:
         ogiltigtTalIFaktura,
         // A ROT/RUT deduction on an invoice in another currency than SEK.
         skatteavdragIAnnanValuta,
+        // A member's value is of another JSON type than the key takes (the
+        // key, then the type it takes: "a string", "a Boolean", ...).
+        felTyp,
+        // A text holds a NUL character, which the document's names cannot
+        // hold without loss (the key).
+        nolltecken,
     };
 
     static JSONImportfel okändNyckel(std::string nyckel);
@@ -55,6 +61,8 @@ public:
     // `vad`: the entry's description or the customer's label.
     static JSONImportfel nummerTarSlut(std::string vad);
     static JSONImportfel ogiltigtTalIFaktura(std::string nyckel, std::string text);
+    static JSONImportfel felTyp(std::string nyckel, std::string väntadTyp);
+    static JSONImportfel nolltecken(std::string nyckel);
     // The cases without a payload.
     explicit JSONImportfel(Fall fall);
 

@@ -2,27 +2,47 @@
 
 #include "Kommandorad/Jobb.h"
 #include "Kommandorad/Laddning.h"
+#include "Kommandorad/Utskrift.h"
 
-int kör(const std::vector<std::string>& args) {
-    const size_t n = args.size();
-    if (n < 2) return 1;
+#include <optional>
 
-    // The document comes first: a file that cannot be loaded ends every job,
-    // and standard input is never read for it.
-    Dokument dokument = bokföring(args[1]);
-    if (!dokument) return 1;
+namespace {
 
-    int status;
-    if (n == 3 && args[2] == "--latestEntry")
-        status = senasteVerifikationsjobbet(*dokument);
-    else if (n >= 3 && args[2] == "--latestInvoice")
-        status = senasteFakturajobbet(*dokument, args);
-    else
-        status = importjobbet(*dokument, args[1]);
-    // The document is kept to the end of the process, where its memory goes
-    // back at once: freeing a large ledger entry by entry would add a fifth
-    // to a --latestEntry run. Held from a static, so it is not a leak.
+// The document is kept to the end of the process, where its memory goes back
+// at once: freeing a large ledger entry by entry would add a fifth to a
+// --latestEntry run. Held from a static, so it is not a leak.
+int behållTillSlutet(Dokument dokument, int status) {
     static auto* kvar = new Dokument;
     *kvar = std::move(dokument);
     return status;
+}
+
+int körJobbet(const std::vector<std::string>& args) {
+    const size_t n = args.size();
+    const bool senasteVerifikation = n == 3 && args[2] == "--latestEntry";
+    const bool senasteFaktura = n >= 3 && args[2] == "--latestInvoice";
+
+    // The document comes first: a file that cannot be loaded ends every job,
+    // and standard input is never read for it.
+    if (senasteVerifikation || senasteFaktura) {
+        Dokument dokument = bokföring(args[1]);
+        if (!dokument) return 1;
+        int status = senasteVerifikation ? senasteVerifikationsjobbet(*dokument) : senasteFakturajobbet(*dokument, args);
+        return behållTillSlutet(std::move(dokument), status);
+    }
+    // An import holds the file from reading it until it is saved.
+    std::optional<LockedFile> lås;
+    Dokument dokument = bokföringFörÄndring(args[1], lås);
+    if (!dokument) return 1;
+    int status = importjobbet(*dokument, args[1]);
+    return behållTillSlutet(std::move(dokument), status);
+}
+
+}  // namespace
+
+int kör(const std::vector<std::string>& args) {
+    if (args.size() < 2) return 1;
+    const int status = körJobbet(args);
+    // Output that never arrived is no completed job.
+    return rapporteraStandardutensFel() ? 1 : status;
 }

@@ -1,10 +1,10 @@
 #include "Kommandorad/Laddning.h"
 
 #include "Kommandorad/Utskrift.h"
-#include "Plattform/Filer.h"
 
 #include <cstdio>
 #include <exception>
+#include <functional>
 #include <string>
 
 std::string_view meddelande(Filformatsfel fel) {
@@ -19,10 +19,15 @@ std::string_view meddelande(Filformatsfel fel) {
     return "";
 }
 
-Dokument bokföring(const std::string& fil) {
+namespace {
+
+Dokument ladda(const std::function<Bytes()>& läs) {
     try {
-        Bytes data = readWholeFile(fil);
+        Bytes data = läs();
         return läsDokument(data);
+    } catch (const FileNotChangeableError& fel) {
+        // The file reads well; it is not this run's to change.
+        skrivFel(fel.what());
     } catch (const FilformatsfelUndantag& fel) {
         if (fel.fall == Filformatsfel::kundeIntePackaUpp) {
             // The decoder's result, which is 0 whenever it fails; callers of
@@ -39,13 +44,31 @@ Dokument bokföring(const std::string& fil) {
     return ingetDokument();
 }
 
+}  // namespace
+
+Dokument bokföring(const std::string& fil) {
+    return ladda([&] { return readWholeFile(fil, störstaIndata); });
+}
+
+Dokument bokföringFörÄndring(const std::string& fil, std::optional<LockedFile>& lås) {
+    return ladda([&] {
+        lås.emplace(fil, störstaIndata, väntanPåDokumentet);
+        return lås->takeContents();
+    });
+}
+
+void skrivSparfel(const std::string& fil, const std::string& orsak) {
+    skrivFel("Unable to write output file!");
+    skrivFel(fil + ": " + orsak);
+}
+
 bool skrivÖverDokumentfilen(const std::string& fil, std::span<const uint8_t> utdata,
                             const BeforeReplaceHook& innanErsättning) {
     try {
         writeFileSafely(fil, utdata, innanErsättning);
         return true;
-    } catch (const FileError&) {
-        skrivFel("Unable to write output file!");
+    } catch (const FileError& fel) {
+        skrivSparfel(fil, fel.cause);
         return false;
     }
 }

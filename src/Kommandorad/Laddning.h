@@ -2,21 +2,41 @@
 // Loading the run's document and saving it back.
 #include "Fillagring.h"
 #include "Kommandorad/Dokument.h"
+#include "Plattform/FileLock.h"
 #include "Plattform/Filer.h"
 
+#include <chrono>
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
+// The most the tool reads of a document or of standard input.
+inline constexpr uint64_t störstaIndata = uint64_t{1} << 30;
+// How long an import waits for another run that is changing the document.
+inline constexpr std::chrono::seconds väntanPåDokumentet{5};
+
 // The message the tool prints for each container failure.
 std::string_view meddelande(Filformatsfel fel);
 
-// Reads the whole file and builds the document from it. On any failure the
-// reason has been printed and no document is returned.
+// Reads the whole file and builds the document from it, for a job that only
+// reads it (no lock is taken). On any failure the reason has been printed
+// and no document is returned.
 Dokument bokföring(const std::string& fil);
 
+// The same for a job that changes the document: the file must be writable,
+// and it is held locked for changing in `lås` from before it is read until
+// `lås` goes away, which must be after the save.
+Dokument bokföringFörÄndring(const std::string& fil, std::optional<LockedFile>& lås);
+
 // Replaces the document file with `utdata` so that a failed save leaves the
-// old file whole; prints "Unable to write output file!" and gives false on
-// failure. `innanErsättning` runs between writing and replacing (tests).
+// old file whole; prints "Unable to write output file!" and the cause and
+// gives false on failure. `innanErsättning` runs between writing and
+// replacing (tests).
 bool skrivÖverDokumentfilen(const std::string& fil, std::span<const uint8_t> utdata,
                             const BeforeReplaceHook& innanErsättning = {});
+
+// The save's failure: "Unable to write output file!" and, on the next line,
+// the file and what failed.
+void skrivSparfel(const std::string& fil, const std::string& orsak);

@@ -1,21 +1,44 @@
 #include "Kommandorad/Utskrift.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
-void StderrOutputStream::write(std::string_view text) const {
-    std::string sträng(text);
-    std::fputs(sträng.c_str(), stderr);
+namespace {
+
+std::optional<std::string> utfel;
+bool utfelRapporterat = false;
+
+// Every byte of the text, a NUL included, so a line is never cut short.
+bool skriv(std::FILE* ström, std::string_view text) {
+    return std::fwrite(text.data(), 1, text.size(), ström) == text.size();
 }
+
+}  // namespace
 
 void skrivFel(std::string_view meddelande) {
     std::string rad(meddelande);
     rad += '\n';
-    StderrOutputStream{}.write(rad);
+    skriv(stderr, rad);
 }
 
 void skrivRad(std::string_view rad) {
     std::string ut(rad);
     ut += '\n';
-    std::fputs(ut.c_str(), stdout);
+    if (!skriv(stdout, ut) && !utfel) utfel = std::strerror(errno);
+}
+
+std::optional<std::string> standardutensFel() {
+    if (std::fflush(stdout) != 0 && !utfel) utfel = std::strerror(errno);
+    if (std::ferror(stdout) && !utfel) utfel = "write error";
+    return utfel;
+}
+
+bool rapporteraStandardutensFel() {
+    auto fel = standardutensFel();
+    if (!fel) return false;
+    if (!utfelRapporterat) skrivFel("Unable to write to standard output: " + *fel + ".");
+    utfelRapporterat = true;
+    return true;
 }

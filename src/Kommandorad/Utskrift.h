@@ -1,13 +1,18 @@
 #pragma once
 // How the tool talks: every message is one string and one line feed.
+#include <optional>
+#include <string>
 #include <string_view>
 
-// The sink of every error message: standard error, written in one call.
-struct StderrOutputStream {
-    void write(std::string_view text) const;
-};
-
-// One message and a line feed on standard error.
+// One message and a line feed on standard error, written in one call.
 void skrivFel(std::string_view meddelande);
-// One line on standard output.
+// One line on standard output. A write that fails is remembered.
 void skrivRad(std::string_view rad);
+
+// Flushes standard output and gives the reason of the first write to it
+// that failed ("No space left on device"), if one did.
+std::optional<std::string> standardutensFel();
+
+// When a write to standard output failed, says so on standard error (once
+// per run) and gives true.
+bool rapporteraStandardutensFel();

@@ -5,11 +5,15 @@
 #include "Plattform/PdfWriter.h"
 #include "Vyer/Faktura/Fakturavy.h"
 
+#include <csignal>
 #include <exception>
 #include <string>
 #include <vector>
 
 int main(int argc, char** argv) {
+    // A reader that goes away (a pipe into head) is a failed write that the
+    // run reports, not a silent death halfway through an import.
+    std::signal(SIGPIPE, SIG_IGN);
     std::vector<std::string> args(argv, argv + argc);
     // The latest-invoice job's failures arrive here as typed errors; other
     // failures a user can cause are reported where they happen. The last

@@ -30,6 +30,6 @@ std::optional<Företagsform> frånKod<Företagsform>(int64_t kod);
 // number is too short or its digits are not digits.
 std::optional<Företagsform> företagsformFrånOrganisationsnummer(std::string_view organisationsnummer);
 
-// Swift-style integer parsing: an optional sign, then ASCII digits only,
-// within 64 bits.
+// Strict integer parsing: an optional sign, then ASCII digits only, within
+// 64 bits.
 std::optional<int64_t> heltalEllerInget(std::string_view text);

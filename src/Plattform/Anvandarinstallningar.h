@@ -1,7 +1,6 @@
 #pragma once
 // The user-defaults store: a process-wide table of typed values by key.
-// It lives only for the run; nothing is written to a desktop program's
-// preferences.
+// It lives only for the run; nothing is written to disk.
 #include <cstdint>
 #include <map>
 #include <optional>

@@ -7,8 +7,8 @@
 // Arithmetic follows the platform decimal's own algorithms step for step
 // (normalising before adding, a 256-bit product, a quotient of the
 // dividend scaled by 10^38 and cut by truncation, rounding with a sticky
-// digit), so that documents computed here hold the same values the desktop
-// program would have written. Only integer arithmetic is used.
+// digit), so that a value computed here is stored with the same bytes as
+// the platform decimal gives. Only integer arithmetic is used.
 
 namespace {
 
@@ -439,6 +439,7 @@ struct Scan {
     size_t consumed = 0;      // characters taken, leading white space included
     int mantissaDigits = 0;   // digits before and after the point
     bool bareExponent = false;  // an "e" without exponent digits
+    bool inexact = false;       // a digit other than 0 did not fit
     u128 m = 0;
     int exponent = 0;
     bool negative = false;
@@ -464,6 +465,7 @@ Scan scanDecimal(std::string_view s) {
     for (; i < s.size() && isDigit(s[i]); ++i) {
         ++r.mantissaDigits;
         if (!append(s[i] - '0')) {
+            r.inexact |= s[i] != '0';
             if (r.exponent == 127) return Scan{.failed = true};
             ++r.exponent;
         }
@@ -471,7 +473,10 @@ Scan scanDecimal(std::string_view s) {
     if (i < s.size() && s[i] == '.') {
         for (++i; i < s.size() && isDigit(s[i]); ++i) {
             ++r.mantissaDigits;
-            if (!append(s[i] - '0')) continue;
+            if (!append(s[i] - '0')) {
+                r.inexact |= s[i] != '0';
+                continue;
+            }
             if (r.exponent == -128) return Scan{.failed = true};
             --r.exponent;
         }
@@ -507,13 +512,29 @@ Decimal Decimal::parsePrefix(std::string_view text) {
     return fromScan(s);
 }
 
-std::optional<Decimal> Decimal::parseWhole(std::string_view text) {
+namespace {
+
+std::optional<Scan> scanWhole(std::string_view text) {
     Scan s = scanDecimal(text);
     if (s.failed || s.mantissaDigits == 0 || s.bareExponent) return std::nullopt;
     size_t i = s.consumed;
     while (i < text.size() && isSpace(text[i])) ++i;
     if (i != text.size()) return std::nullopt;
-    return fromScan(s);
+    return s;
+}
+
+}  // namespace
+
+std::optional<Decimal> Decimal::parseWhole(std::string_view text) {
+    auto s = scanWhole(text);
+    if (!s) return std::nullopt;
+    return fromScan(*s);
+}
+
+std::optional<Decimal> Decimal::parseExact(std::string_view text) {
+    auto s = scanWhole(text);
+    if (!s || s->inexact) return std::nullopt;
+    return fromScan(*s);
 }
 
 // ---------------------------------------------------------------------------

@@ -66,6 +66,10 @@ public:
     // Strict form: the whole text (white space around it allowed) must be a
     // number; otherwise none.
     static std::optional<Decimal> parseWhole(std::string_view text);
+    // The strict form, and only a number the type holds exactly: one whose
+    // digits other than 0 do not fit in the mantissa (more than 38
+    // significant digits) gives none instead of a rounded value.
+    static std::optional<Decimal> parseExact(std::string_view text);
 
     // The 20-byte stored form. Reading rejects a length above 8.
     static Decimal fromStored(const Stored& bytes);

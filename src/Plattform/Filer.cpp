@@ -1,5 +1,8 @@
 #include "Plattform/Filer.h"
 
+#include "Plattform/FileDescriptors.h"
+#include "Plattform/TemporaryFiles.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -8,6 +11,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+namespace files {
 
 namespace {
 
@@ -18,46 +23,81 @@ std::string displayName(std::string path) {
     return slash == std::string::npos || path.size() == 1 ? path : path.substr(slash + 1);
 }
 
-std::string quoted(const std::string& path) { return "\u201C" + displayName(path) + "\u201D"; }
+FileError tooLarge(const std::string& path, uint64_t limit) {
+    return FileError("The file " + quotedName(path) + " couldn\u2019t be opened because it is larger than " +
+                         sizeText(limit) + ".",
+                     EFBIG, path, "larger than " + sizeText(limit));
+}
+
+}  // namespace
+
+std::string quotedName(const std::string& path) { return "\u201C" + displayName(path) + "\u201D"; }
 
 FileError readError(const std::string& path, int err) {
-    std::string file = "The file " + quoted(path) + " couldn\u2019t be opened";
+    std::string file = "The file " + quotedName(path) + " couldn\u2019t be opened";
     switch (err) {
     case ENOENT:
-        return FileError(file + " because there is no such file.", err);
+        return FileError(file + " because there is no such file.", err, path, std::strerror(err));
     case EACCES:
     case EPERM:
-        return FileError(file + " because you don\u2019t have permission to view it.", err);
+        return FileError(file + " because you don\u2019t have permission to view it.", err, path, std::strerror(err));
     default:
-        return FileError(file + ": " + std::strerror(err) + ".", err);
+        return FileError(file + ": " + std::strerror(err) + ".", err, path, std::strerror(err));
     }
 }
 
 FileError writeError(const std::string& path, const std::string& step, int err) {
-    std::string text = "The file " + quoted(path) + " couldn\u2019t be saved: " + step;
-    if (err != 0) text += std::string(": ") + std::strerror(err);
-    return FileError(text + ".", err);
+    std::string cause = step;
+    if (err != 0) cause += std::string(": ") + std::strerror(err);
+    return FileError("The file " + quotedName(path) + " couldn\u2019t be saved: " + cause + ".", err, path, cause);
 }
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-    // Closes now so that a failing close (delayed write errors) is seen.
-    int close() {
-        int result = ::close(fd_);
-        fd_ = -1;
-        return result;
-    }
+FileDescriptor openRegularFile(const std::string& path, uint64_t limit) {
+    // Without O_NONBLOCK, opening a FIFO would wait for a writer.
+    int raw;
+    do raw = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    while (raw < 0 && errno == EINTR);
+    if (raw < 0) throw readError(path, errno);
+    FileDescriptor fd(raw);
 
-private:
-    int fd_;
-};
+    struct stat st;
+    if (::fstat(fd.get(), &st) != 0) throw readError(path, errno);
+    if (S_ISDIR(st.st_mode)) throw readError(path, EISDIR);
+    if (!S_ISREG(st.st_mode))
+        throw FileError("The file " + quotedName(path) + " couldn\u2019t be opened because it is not a regular file.",
+                        0, path, "not a regular file");
+    if (static_cast<uint64_t>(st.st_size) > limit) throw tooLarge(path, limit);
+    int flags = ::fcntl(fd.get(), F_GETFL);
+    if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) throw readError(path, errno);
+    return fd;
+}
+
+Bytes readAll(int fd, uint64_t limit, const std::string& path) {
+    Bytes contents;
+    struct stat st;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0 &&
+        static_cast<uint64_t>(st.st_size) <= limit)
+        contents.reserve(static_cast<size_t>(st.st_size));
+    uint8_t buffer[1 << 16];
+    for (;;) {
+        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throw readError(path, errno);
+        }
+        if (n == 0) break;
+        // A file that grows while it is read is held to the same limit.
+        if (static_cast<uint64_t>(n) > limit - contents.size()) throw tooLarge(path, limit);
+        contents.insert(contents.end(), buffer, buffer + n);
+    }
+    return contents;
+}
+
+}  // namespace files
+
+using namespace files;
+
+namespace {
 
 bool writeAll(int fd, std::span<const uint8_t> bytes) {
     size_t done = 0;
@@ -92,30 +132,30 @@ std::string directoryOf(const std::string& path) {
 
 }  // namespace
 
-Bytes readWholeFile(const std::string& path) {
-    int raw;
-    do raw = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    while (raw < 0 && errno == EINTR);
-    if (raw < 0) throw readError(path, errno);
-    FileDescriptor fd(raw);
+std::string sizeText(uint64_t bytes) {
+    if (bytes != 0 && bytes % (uint64_t{1} << 30) == 0) return std::to_string(bytes >> 30) + " GiB";
+    if (bytes != 0 && bytes % (uint64_t{1} << 20) == 0) return std::to_string(bytes >> 20) + " MiB";
+    return std::to_string(bytes) + (bytes == 1 ? " byte" : " bytes");
+}
 
+Bytes readWholeFile(const std::string& path, uint64_t limit) {
+    FileDescriptor fd = openRegularFile(path, limit);
+    return readAll(fd.get(), limit, path);
+}
+
+std::optional<Bytes> readToEnd(int fd, uint64_t limit, const std::string& name) {
     struct stat st;
-    if (::fstat(fd.get(), &st) != 0) throw readError(path, errno);
-    if (S_ISDIR(st.st_mode)) throw readError(path, EISDIR);
-
-    Bytes contents;
-    if (S_ISREG(st.st_mode) && st.st_size > 0) contents.reserve(static_cast<size_t>(st.st_size));
-    uint8_t buffer[1 << 16];
-    for (;;) {
-        ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            throw readError(path, errno);
-        }
-        if (n == 0) break;
-        contents.insert(contents.end(), buffer, buffer + n);
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        // What is left from the current offset.
+        off_t at = ::lseek(fd, 0, SEEK_CUR);
+        if (at >= 0 && st.st_size > at && static_cast<uint64_t>(st.st_size - at) > limit) return std::nullopt;
     }
-    return contents;
+    try {
+        return readAll(fd, limit, name);
+    } catch (const FileError& e) {
+        if (e.errnoValue == EFBIG) return std::nullopt;
+        throw;
+    }
 }
 
 namespace {
@@ -137,17 +177,16 @@ void replaceFile(const std::string& path, std::span<const uint8_t> contents, con
     if (!follow) exists = false;
 
     const std::string directory = directoryOf(target);
-    std::string temporary = target + ".XXXXXX";
-    // A hidden name keeps the half-written file out of sight of file browsers.
-    size_t nameStart = target.rfind('/') == std::string::npos ? 0 : target.rfind('/') + 1;
-    temporary.insert(nameStart, ".");
+    removeStaleTemporaryFiles(target);
 
-    int raw = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (raw < 0) throw writeError(path, "no temporary file can be made beside it", errno);
-    FileDescriptor fd(raw);
+    // Until it replaces the target or is removed, the temporary file goes
+    // away with the process on SIGINT, SIGTERM and SIGHUP.
+    TemporaryFile temporary(target);
+    if (!temporary.created()) throw writeError(path, "no temporary file can be made beside it", temporary.error());
+    FileDescriptor fd(temporary.release());
 
     auto fail = [&](const std::string& step, int err) {
-        ::unlink(temporary.c_str());
+        temporary.remove();
         return writeError(path, step, err);
     };
 
@@ -167,9 +206,9 @@ void replaceFile(const std::string& path, std::span<const uint8_t> contents, con
     if (::fsync(fd.get()) != 0) throw fail("writing to disk failed", errno);
     if (fd.close() != 0) throw fail("writing failed", errno);
 
-    if (beforeReplace && !beforeReplace(temporary)) throw fail("the save was interrupted", 0);
+    if (beforeReplace && !beforeReplace(temporary.path())) throw fail("the save was interrupted", 0);
 
-    if (::rename(temporary.c_str(), target.c_str()) != 0) throw fail("the new contents cannot replace the old", errno);
+    if (!temporary.renameTo(target)) throw fail("the new contents cannot replace the old", errno);
 
     // Make the rename itself durable; the new contents are in place either way.
     int dir = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

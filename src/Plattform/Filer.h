@@ -2,23 +2,51 @@
 // Whole-file reading and a crash-safe replace of a file's contents.
 #include "Plattform/Bytes.h"
 
+#include <cstdint>
 #include <functional>
+#include <limits>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 // A file that could not be read or written. `what()` is a sentence for the
 // user naming the file by its last path component; `errnoValue` is 0 when
-// the failure came from no system call.
+// the failure came from no system call. `path` is the path as given and
+// `cause` what failed, without the file's name ("writing failed: No space
+// left on device").
 class FileError : public std::runtime_error {
 public:
-    FileError(const std::string& description, int errnoValue) : std::runtime_error(description), errnoValue(errnoValue) {}
+    FileError(const std::string& description, int errnoValue, std::string path = {}, std::string cause = {})
+        : std::runtime_error(description), errnoValue(errnoValue), path(std::move(path)), cause(std::move(cause)) {}
     int errnoValue;
+    std::string path;
+    std::string cause;
 };
 
-// Everything in the file at `path` (relative paths from the current
-// directory). Throws FileError.
-Bytes readWholeFile(const std::string& path);
+// A file that can be read but not changed now: it is read-only to this
+// user, or another process holds it locked for changing.
+class FileNotChangeableError : public FileError {
+public:
+    using FileError::FileError;
+};
+
+inline constexpr uint64_t noSizeLimit = std::numeric_limits<uint64_t>::max();
+
+// Everything in the regular file at `path` (relative paths from the current
+// directory); anything else (a directory, a device, a FIFO) is refused
+// without waiting on it, as is a file of more than `limit` bytes. Throws
+// FileError.
+Bytes readWholeFile(const std::string& path, uint64_t limit = noSizeLimit);
+
+// Everything that can be read from `fd` up to its end; none when it holds
+// more than `limit` bytes (found without reading when `fd` is a regular
+// file). Throws FileError naming `name` when a read fails.
+std::optional<Bytes> readToEnd(int fd, uint64_t limit, const std::string& name);
+
+// "1 GiB", "512 bytes": a size limit as messages give it.
+std::string sizeText(uint64_t bytes);
 
 // Called after the new contents are on disk in the temporary file and
 // before it replaces the target; returning false aborts the save. For tests.
@@ -29,9 +57,16 @@ using BeforeReplaceHook = std::function<bool(const std::string& temporaryPath)>;
 // temporary file in the same directory, are synced, and the temporary file
 // is renamed over the target. A symbolic link is followed and its target
 // replaced (the link stays); the target's permission bits, and its owner
-// where the process may set it, are kept. A missing file is created with
-// the default permissions. On failure the temporary file is removed, the
-// old contents are untouched, and FileError is thrown.
+// where the process may set it, are kept. A hard-linked target gets a new
+// file: its other names keep the old contents. A missing file is created
+// with the default permissions. On failure the temporary file is removed,
+// the old contents are untouched, and FileError is thrown.
+//
+// The temporary file is named ".NAME.kontobok-XXXXXX" beside the target.
+// SIGINT, SIGTERM or SIGHUP during the save removes it before the signal
+// takes its course; one left by a process that died otherwise (SIGKILL, a
+// crash, a power cut) is removed by a later save of the same file once it
+// is more than a minute old.
 void writeFileSafely(const std::string& path, std::span<const uint8_t> contents,
                      const BeforeReplaceHook& beforeReplace = {});
 

@@ -93,7 +93,12 @@ private:
 
 }  // namespace
 
-Bytes encode(std::span<const uint8_t> in) {
+Encoder::Encoder() : tables_(std::make_unique<MatchTables>()) {}
+Encoder::~Encoder() = default;
+
+Bytes encode(std::span<const uint8_t> in) { return Encoder().encode(in); }
+
+Bytes Encoder::encode(std::span<const uint8_t> in) {
     Bytes out;
     out.reserve(in.size() / 2 + 64);
     if (in.empty()) {
@@ -109,7 +114,7 @@ Bytes encode(std::span<const uint8_t> in) {
             size_t segment = std::max(smallestSegment, in.size() / (2 * size_t(threads)) + 1);
             parseMatchesInSegments(in, maxD, segment, threads, add);
         } else {
-            parseMatches(in, maxD, add);
+            parseMatches(in, maxD, *tables_, add);
         }
         blocks.finish();
     }
@@ -118,7 +123,7 @@ Bytes encode(std::span<const uint8_t> in) {
     // An LZFSE block's tables cost more than LZVN saves on small inputs.
     if (in.size() >= 8 && in.size() < lzvnInputLimit) {
         Bytes lzvn;
-        encodeLzvnBlock(in, lzvn);
+        encodeLzvnBlock(in, lzvn, *tables_);
         appendLe32(lzvn, magicEnd);
         if (lzvn.size() < out.size()) return lzvn;
     }

@@ -86,10 +86,10 @@ private:
 
 }  // namespace
 
-void encodeLzvnBlock(std::span<const uint8_t> in, Bytes& out) {
+void encodeLzvnBlock(std::span<const uint8_t> in, Bytes& out, MatchTables& tables) {
     Bytes payload;
     LzvnWriter writer(payload);
-    parseMatches(in, lzvnMaxDistance, [&](size_t literalStart, size_t literalCount, size_t length, uint32_t distance) {
+    parseMatches(in, lzvnMaxDistance, tables, [&](size_t literalStart, size_t literalCount, size_t length, uint32_t distance) {
         writer.add(in.data() + literalStart, literalCount, length, distance);
     });
     writer.finish();
@@ -97,6 +97,11 @@ void encodeLzvnBlock(std::span<const uint8_t> in, Bytes& out) {
     appendLe32(out, uint32_t(in.size()));
     appendLe32(out, uint32_t(payload.size()));
     out.insert(out.end(), payload.begin(), payload.end());
+}
+
+void encodeLzvnBlock(std::span<const uint8_t> in, Bytes& out) {
+    MatchTables tables;
+    encodeLzvnBlock(in, out, tables);
 }
 
 }  // namespace lzfse

@@ -2,6 +2,7 @@
 // Writes small inputs as one LZVN block, which has far less overhead than an
 // LZFSE block's tables.
 #include "Plattform/Bytes.h"
+#include "Plattform/LzfseMatchFinder.h"
 
 #include <cstdint>
 #include <span>
@@ -12,6 +13,7 @@ namespace lzfse {
 constexpr uint32_t lzvnMaxDistance = 65535;
 
 // Appends one `bvxn` block holding all of `in` (which must not be empty).
+void encodeLzvnBlock(std::span<const uint8_t> in, Bytes& out, MatchTables& tables);
 void encodeLzvnBlock(std::span<const uint8_t> in, Bytes& out);
 
 }  // namespace lzfse

@@ -6,21 +6,33 @@
 #include <atomic>
 #include <bit>
 #include <exception>
+#include <limits>
 #include <memory>
 #include <thread>
 
 namespace lzfse {
 
-MatchFinder::MatchFinder(std::span<const uint8_t> input, uint32_t maxDistance)
-    : in_(input), maxDistance_(std::min(maxDistance, maxD)), head_(size_t(1) << hashBits, -1), previous_(window, -1) {}
+int64_t MatchTables::begin(size_t size) {
+    if (head.empty() || int64_t(size) > std::numeric_limits<int32_t>::max() - nextBase_) {
+        head.assign(size_t(1) << hashBits, -1);
+        previous.assign(windowSize, -1);
+        nextBase_ = 0;
+    }
+    int64_t base = nextBase_;
+    nextBase_ += int64_t(size);
+    return base;
+}
+
+MatchFinder::MatchFinder(std::span<const uint8_t> input, uint32_t maxDistance, MatchTables& tables)
+    : in_(input), maxDistance_(std::min(maxDistance, maxD)), tables_(tables), base_(tables.begin(input.size())) {}
 
 uint32_t MatchFinder::hash(size_t pos) const { return (load32(in_.data() + pos) * 2654435761u) >> (32 - hashBits); }
 
 void MatchFinder::insert(size_t pos) {
     if (pos + 4 > in_.size()) return;
     uint32_t h = hash(pos);
-    previous_[pos & (window - 1)] = head_[h];
-    head_[h] = int32_t(pos);
+    tables_.previous[pos & (windowSize - 1)] = tables_.head[h];
+    tables_.head[h] = int32_t(base_ + int64_t(pos));
 }
 
 namespace {
@@ -48,7 +60,8 @@ Match MatchFinder::longest(size_t pos) const {
     const uint8_t* here = data + pos;
     const uint32_t first4 = load32(here);
     const size_t limit = std::min(n - pos, maxLength);
-    int32_t candidate = head_[hash(pos)];
+    // Relative to this input: what earlier inputs stored is negative.
+    int64_t candidate = tables_.head[hash(pos)] - base_;
     for (int depth = 0; depth < chainDepth && candidate >= 0; ++depth) {
         size_t c = size_t(candidate);
         if (c >= pos || pos - c > maxDistance_) break;
@@ -63,7 +76,7 @@ Match MatchFinder::longest(size_t pos) const {
                 if (len >= goodEnough) break;
             }
         }
-        int32_t next = previous_[c & (window - 1)];
+        int64_t next = tables_.previous[c & (windowSize - 1)] - base_;
         if (next >= candidate) break;  // the slot was reused by a newer position
         candidate = next;
     }
@@ -100,13 +113,16 @@ size_t parseFrom(MatchFinder& finder, size_t n, size_t pos, size_t stop, Found f
     return pos;
 }
 
-// A finder that has seen what a parse standing at `pos` has: the candidates
-// older than the window are never looked at.
-std::unique_ptr<MatchFinder> finderAt(std::span<const uint8_t> in, uint32_t maxDistance, size_t pos) {
-    auto finder = std::make_unique<MatchFinder>(in, maxDistance);
-    for (size_t p = pos > MatchFinder::window ? pos - MatchFinder::window : 0; p < pos; ++p) finder->insert(p);
-    return finder;
-}
+// A finder with tables of its own that has seen what a parse standing at
+// `pos` has: candidates older than the window are never looked at.
+struct FinderAt {
+    MatchTables tables;
+    MatchFinder finder;
+    FinderAt(std::span<const uint8_t> in, uint32_t maxDistance, size_t pos) : finder(in, maxDistance, tables) {
+        for (size_t p = pos > MatchTables::windowSize ? pos - MatchTables::windowSize : 0; p < pos; ++p)
+            finder.insert(p);
+    }
+};
 
 // One match of a parse; its literals run from the previous match's end.
 struct ParsedMatch {
@@ -124,8 +140,8 @@ struct Segment {
 
 }  // namespace
 
-void parseMatches(std::span<const uint8_t> in, uint32_t maxDistance, const ParseEmit& emit) {
-    MatchFinder finder(in, maxDistance);
+void parseMatches(std::span<const uint8_t> in, uint32_t maxDistance, MatchTables& tables, const ParseEmit& emit) {
+    MatchFinder finder(in, maxDistance, tables);
     const size_t n = in.size();
     size_t literalStart = 0;
     parseFrom(finder, n, 0, n, [&](size_t start, uint32_t length, uint32_t distance) {
@@ -144,8 +160,8 @@ void parseMatchesInSegments(std::span<const uint8_t> in, uint32_t maxDistance, s
 
     auto parseSegment = [&](Segment& s) {
         try {
-            auto finder = finderAt(in, maxDistance, s.begin);
-            s.stoppedAt = parseFrom(*finder, n, s.begin, s.end, [&](size_t start, uint32_t length, uint32_t distance) {
+            auto at = std::make_unique<FinderAt>(in, maxDistance, s.begin);
+            s.stoppedAt = parseFrom(at->finder, n, s.begin, s.end, [&](size_t start, uint32_t length, uint32_t distance) {
                 s.matches.push_back({start, length, distance});
             });
         } catch (...) {
@@ -177,7 +193,7 @@ void parseMatchesInSegments(std::span<const uint8_t> in, uint32_t maxDistance, s
     size_t pos = segments[0].stoppedAt;
     for (size_t k = 1; k < segments.size(); ++k) {
         Segment& s = segments[k];
-        std::unique_ptr<MatchFinder> alone;
+        std::unique_ptr<FinderAt> alone;
         while (pos < s.end && pos + MatchFinder::minLength <= n) {
             auto after = std::partition_point(s.matches.begin(), s.matches.end(),
                                               [&](const ParsedMatch& m) { return m.start + m.length <= pos; });
@@ -186,8 +202,8 @@ void parseMatchesInSegments(std::span<const uint8_t> in, uint32_t maxDistance, s
                 pos = s.stoppedAt;
                 break;
             }
-            if (!alone) alone = finderAt(in, maxDistance, pos);
-            pos = parseFrom(*alone, n, pos, pos + 1, found);
+            if (!alone) alone = std::make_unique<FinderAt>(in, maxDistance, pos);
+            pos = parseFrom(alone->finder, n, pos, pos + 1, found);
         }
         std::vector<ParsedMatch>().swap(s.matches);
     }

@@ -14,13 +14,32 @@ struct Match {
     uint32_t distance = 0;
 };
 
+// The hash heads and chains of the match finder, kept from one input to
+// the next by an Encoder. A position is stored plus the base of the input
+// that inserted it, and every input gets a base past all earlier ones, so
+// what earlier inputs left reads as empty: the tables are filled once, and
+// again only when the stored values would run out.
+class MatchTables {
+public:
+    static constexpr int hashBits = 16;
+    static constexpr size_t windowSize = size_t(1) << 18;  // above the largest distance
+
+    // Makes the tables ready for an input of `size` bytes (below 2^31) and
+    // gives the base its positions are stored with.
+    int64_t begin(size_t size);
+
+    std::vector<int32_t> head;
+    std::vector<int32_t> previous;  // per position modulo the window: the previous one with its hash
+
+private:
+    int64_t nextBase_ = 0;
+};
+
 class MatchFinder {
 public:
     static constexpr uint32_t minLength = 4;
-    // Positions kept for candidates; above the largest distance.
-    static constexpr size_t window = size_t(1) << 18;
 
-    MatchFinder(std::span<const uint8_t> input, uint32_t maxDistance);
+    MatchFinder(std::span<const uint8_t> input, uint32_t maxDistance, MatchTables& tables);
 
     // Records `pos` as a match candidate for later positions. Positions
     // must be inserted in increasing order.
@@ -31,7 +50,8 @@ public:
     Match longest(size_t pos) const;
 
 private:
-    static constexpr int hashBits = 16;
+    static constexpr int hashBits = MatchTables::hashBits;
+    static constexpr size_t windowSize = MatchTables::windowSize;
     static constexpr int chainDepth = 16;
     static constexpr size_t maxLength = size_t(1) << 16;  // longer runs continue in the next match
     static constexpr uint32_t goodEnough = 128;  // stop searching once a match is this long
@@ -40,8 +60,8 @@ private:
 
     std::span<const uint8_t> in_;
     uint32_t maxDistance_;
-    std::vector<int32_t> head_;
-    std::vector<int32_t> previous_;  // per position modulo the window: the previous one with its hash
+    MatchTables& tables_;
+    int64_t base_;
 };
 
 // Parses the whole input into literal runs each followed by a match (lazy
@@ -49,13 +69,13 @@ private:
 // distance) per match, and once at the end with the last literals and length
 // 0. Distances stay within `maxDistance`.
 using ParseEmit = std::function<void(size_t literalStart, size_t literalCount, size_t length, uint32_t distance)>;
-void parseMatches(std::span<const uint8_t> in, uint32_t maxDistance, const ParseEmit& emit);
+void parseMatches(std::span<const uint8_t> in, uint32_t maxDistance, MatchTables& tables, const ParseEmit& emit);
 
 // The same calls as parseMatches, exactly, with the matches found by several
 // threads at once: the input is cut into segments of about `segmentSize`
-// bytes, each parsed on its own from its start, and the parses are joined
-// where the one coming from before reaches a position the next one also
-// stood at.
+// bytes, each parsed on its own from its start (with tables of its own),
+// and the parses are joined where the one coming from before reaches a
+// position the next one also stood at.
 void parseMatchesInSegments(std::span<const uint8_t> in, uint32_t maxDistance, size_t segmentSize, unsigned threads,
                             const ParseEmit& emit);
 

@@ -90,6 +90,10 @@ std::vector<Paragraph> splitParagraphs(std::string_view text) {
     return out;
 }
 
+// Valid UTF-8, yet cairo refuses a text holding one (and then draws
+// nothing more on the page).
+bool isNoncharacter(UChar32 c) { return (c >= 0xFDD0 && c <= 0xFDEF) || (c & 0xFFFE) == 0xFFFE; }
+
 bool isParagraphSeparator(UChar32 c) { return c == '\n' || c == '\r' || c == 0x85 || c == 0x2029; }
 
 // What pango is handed for one paragraph: the text as pango should see it
@@ -139,12 +143,9 @@ const PangoFontDescription* descriptionOf(const Font& font) {
 }
 
 // The text of [start, end) as pango gets it: NUL dropped (pango takes no
-// NUL); in single-line use every separator a space; where lines are
-// truncated one by one, U+2028 becomes U+2029 (pango ellipsizes per
-// paragraph; both are three bytes); a soft hyphen before each point of
-// `hyphens`.
-PangoText pangoText(const AttributedString& s, Paragraph p, Use use, bool linesAsParagraphs,
-                    const std::vector<size_t>& hyphens) {
+// NUL); noncharacters replaced; in single-line use every separator a
+// space; a soft hyphen before each point of `hyphens`.
+PangoText pangoText(const AttributedString& s, Paragraph p, Use use, const std::vector<size_t>& hyphens) {
     PangoText out;
     out.fallbackFont = fonts::defaultFont();
     if (const TextAttributes* a = s.attributesAt(p.start); a && a->font) out.fallbackFont = *a->font;
@@ -162,10 +163,12 @@ PangoText pangoText(const AttributedString& s, Paragraph p, Use use, bool linesA
             UChar32 c;
             U8_NEXT(text.data(), i, to, c);
             if (c == 0) continue;
+            if (isNoncharacter(c)) {
+                out.text += "\uFFFD";
+                continue;
+            }
             if (use == Use::singleLine && (isParagraphSeparator(c) || c == 0x2028)) {
                 if (!(c == '\n' && at > 0 && text[at - 1] == '\r')) out.text += ' ';
-            } else if (linesAsParagraphs && c == 0x2028) {
-                out.text += paragraphSeparator;
             } else {
                 out.text.append(text.substr(at, i - at));
             }
@@ -248,10 +251,13 @@ const ParagraphStyle& styleOf(const AttributedString& s, size_t index) {
 
 int pangoUnits(double points) { return static_cast<int>(std::lround(std::clamp(points, 0.0, 1e6) * PANGO_SCALE)); }
 
-// Lays out one paragraph, appending its lines from `top`; returns the
-// height of its lines.
-double layOutParagraph(const AttributedString& s, Paragraph p, double width, Use use, double top, Layout& out) {
-    const ParagraphStyle& style = styleOf(s, p.start);
+// Which of a paragraph's indents a piece of it takes.
+enum class Indents { both, firstLine, head };
+
+// Lays out [p.start, p.end) of a paragraph of that style, appending its
+// lines from `top`; returns the height of its lines.
+double layOutLines(const AttributedString& s, Paragraph p, const ParagraphStyle& style, Indents indents,
+                   double width, Use use, double top, Layout& out) {
     LineBreakMode mode = style.lineBreakMode;
     bool truncating = mode == LineBreakMode::truncatingHead || mode == LineBreakMode::truncatingTail ||
                       mode == LineBreakMode::truncatingMiddle;
@@ -264,19 +270,21 @@ double layOutParagraph(const AttributedString& s, Paragraph p, double width, Use
                                     style.hyphenationLanguage);
         for (size_t& h : hyphens) h += p.start;
     }
-    PangoText t = pangoText(s, p, use, truncating && use != Use::singleLine, hyphens);
+    PangoText t = pangoText(s, p, use, hyphens);
 
     // Pango indents the first line against the others: the layout starts
     // at the smaller of the two indents.
     double firstIndent = std::max(finiteOrZero(style.firstLineHeadIndent), 0.0);
     double headIndent = std::max(finiteOrZero(style.headIndent), 0.0);
-    double shift = use == Use::singleLine ? firstIndent : std::min(firstIndent, headIndent);
+    if (indents == Indents::firstLine || use == Use::singleLine) headIndent = firstIndent;
+    if (indents == Indents::head) firstIndent = headIndent;
+    double shift = std::min(firstIndent, headIndent);
 
     PangoLayout* layout = pango_layout_new(fonts::pangoContext());
     out.paragraphs.emplace_back(layout);
     pango_layout_set_text(layout, t.text.data(), static_cast<int>(t.text.size()));
     pango_layout_set_attributes(layout, t.attributes.get());
-    if (use != Use::singleLine) pango_layout_set_indent(layout, pangoUnits(firstIndent - shift) - pangoUnits(headIndent - shift));
+    pango_layout_set_indent(layout, pangoUnits(firstIndent - shift) - pangoUnits(headIndent - shift));
     if (t.text.find('\t') != std::string::npos) {
         PangoTabArray* tabs = tabArray(style, shift);
         pango_layout_set_tabs(layout, tabs);
@@ -345,6 +353,28 @@ double layOutParagraph(const AttributedString& s, Paragraph p, double width, Use
     return y - top;
 }
 
+// Lays out one paragraph from `top`; returns its height. Truncation works
+// line by line: each line of a truncating style between line separators
+// is laid out alone, so each is cut on its own and keeps its indent.
+double layOutParagraph(const AttributedString& s, Paragraph p, double width, Use use, double top, Layout& out) {
+    const ParagraphStyle& style = styleOf(s, p.start);
+    LineBreakMode mode = style.lineBreakMode;
+    bool truncating = mode == LineBreakMode::truncatingHead || mode == LineBreakMode::truncatingTail ||
+                      mode == LineBreakMode::truncatingMiddle;
+    if (!truncating || use == Use::singleLine) return layOutLines(s, p, style, Indents::both, width, use, top, out);
+    std::string_view text = s.text();
+    double y = top;
+    for (size_t start = p.start;;) {
+        size_t separator = text.find(lineSeparator, start);
+        size_t end = separator == std::string_view::npos || separator >= p.end ? p.end : separator;
+        y += layOutLines(s, {start, end}, style, start == p.start ? Indents::firstLine : Indents::head, width, use, y,
+                         out);
+        if (end == p.end) break;
+        start = end + lineSeparator.size();
+    }
+    return y - top;
+}
+
 Layout layOut(const AttributedString& s, double width, Use use) {
     Layout out;
     if (s.empty()) return out;
@@ -365,29 +395,35 @@ Layout layOut(const AttributedString& s, double width, Use use) {
 
 // A layout made to measure a text is the one that draws it: the layouts
 // of the most recent texts are kept, so laying out pages and then drawing
-// them shapes each text once. Some 2 kB a text.
+// them shapes each text once. A layout takes some 60 bytes a character;
+// the limits keep the whole under 40 MB.
 class LayoutCache {
 public:
     std::shared_ptr<const Layout> layout(const AttributedString& s, double width, Use use) {
         if (!finitePositive(width)) width = unlimited;
         if (auto it = layouts_.find(KeyView{&s, width, use}); it != layouts_.end()) return it->second;
         auto made = std::make_shared<const Layout>(layOut(s, width, use));
-        if (layouts_.size() == capacity) {
-            layouts_.erase(layouts_.find(*order_.front()));
+        while (!order_.empty() && (layouts_.size() >= mostLayouts || characters_ + s.length() > mostCharacters)) {
+            auto oldest = layouts_.find(*order_.front());
+            characters_ -= oldest->first.text.length();
+            layouts_.erase(oldest);
             order_.pop_front();
         }
         auto it = layouts_.emplace(Key{s, width, use}, made).first;
         order_.push_back(&it->first);
+        characters_ += s.length();
         return made;
     }
 
     void clear() {
         layouts_.clear();
         order_.clear();
+        characters_ = 0;
     }
 
 private:
-    static constexpr size_t capacity = 16384;
+    static constexpr size_t mostLayouts = 16384;
+    static constexpr size_t mostCharacters = 512 * 1024;
 
     struct Key {
         AttributedString text;
@@ -418,6 +454,7 @@ private:
     };
     std::unordered_map<Key, std::shared_ptr<const Layout>, Hash, Equal> layouts_;
     std::deque<const Key*> order_;
+    size_t characters_ = 0;  // bytes of the texts kept
 };
 
 LayoutCache& cache() {

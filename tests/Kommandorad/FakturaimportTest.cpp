@@ -84,10 +84,42 @@ TEST_F(Fakturaimport, EveryFailureLeavesTheFileAsItWas) {
          "No customer with number '99'.\n"},
         {false, fakturor(R"({"date":"2024-05-02","template":"Df","items":[]})"), "No customer for invoice.\n"},
         {false, fakturor(R"({"recipient":1,"date":"2024-05-02","template":"Df","items":[]})"),
-         "No customer for invoice.\n"},
+         "The value of 'recipient' must be a string.\n"},
         {false, fakturor(R"({"recipient":"1","date":"2024-13-45x","template":"Df","items":[]})"),
          "No valid invoice date.\n"},
         {false, fakturor(R"({"recipient":"1","template":"Df","items":[]})"), "No valid invoice date.\n"},
+        // Dates that name no day of the calendar, and a due date past the
+        // last day a date can name.
+        {false, fakturor(R"({"recipient":"1","date":"2026-02-30","template":"Df","items":[]})"),
+         "No valid invoice date.\n"},
+        {false, fakturor(R"({"recipient":"1","date":"2026-13-45","template":"Df","items":[]})"),
+         "No valid invoice date.\n"},
+        {false, fakturor(R"({"recipient":"1","date":"00000000","template":"Df","items":[]})"),
+         "No valid invoice date.\n"},
+        {false, fakturor(R"({"recipient":"1","date":"99999999","template":"Df","items":[]})"),
+         "No valid invoice date.\n"},
+        {false, fakturor(R"({"recipient":"1","date":"9999-12-31","credit period":1,"template":"Df","items":[]})"),
+         "No valid invoice date.\n"},
+        // Credit periods from 0 to ten years, as a JSON number.
+        {false, fakturor(faktura(R"("credit period":9223372036854775807,)" + mall)),
+         "Invalid credit period '9223372036854775807' in invoice.\n"},
+        {false, fakturor(faktura(R"("credit period":-9223372036854775808,)" + mall)),
+         "Invalid credit period '-9223372036854775808' in invoice.\n"},
+        {false, fakturor(faktura(R"("credit period":3651,)" + mall)), "Invalid credit period '3651' in invoice.\n"},
+        {false, fakturor(faktura(R"("credit period":-1,)" + mall)), "Invalid credit period '-1' in invoice.\n"},
+        {false, fakturor(faktura(R"("credit period":30.5,)" + mall)), "Invalid credit period '30.5' in invoice.\n"},
+        {false, fakturor(faktura(R"("credit period":"30",)" + mall)),
+         "The value of 'credit period' must be a number.\n"},
+        // A value of another JSON type is never passed over for a default.
+        {false, fakturor(faktura(mall, R"([{"product":"V","quantity":2,"price":"100"}])")),
+         "The value of 'quantity' must be a string.\n"},
+        {false, fakturor(faktura(mall, R"([{"product":"V","quantity":"2","price":100}])")),
+         "The value of 'price' must be a string.\n"},
+        {false, fakturor(faktura(mall + R"(,"skatteavdrag":"ROT")")), "The value of 'skatteavdrag' must be an object.\n"},
+        {false, fakturor(faktura(mall + R"(,"show delivery date":"yes")")),
+         "The value of 'show delivery date' must be true or false.\n"},
+        {false, fakturor(faktura(mall + R"(,"message":"Tack\u0000!")")),
+         "The value of 'message' contains a NUL character.\n"},
         {false, fakturor(faktura(R"("template":"Nope")")), "Unknown template 'Nope'.\n"},
         {false, fakturor(faktura("")), "No template specified and no existing invoice.\n"},
         {false, fakturor(faktura(mall + R"(,"skatteavdrag":{"type":"rot","personnummer1":"1","fastighetsbeteckning":"2"})")),
@@ -101,7 +133,14 @@ TEST_F(Fakturaimport, EveryFailureLeavesTheFileAsItWas) {
         {false, fakturor(faktura(mall, "[1]")), "Invoice has no items.\n"},
         {false, fakturor(faktura(mall, R"([{"product":"ZZ"}])")), "Don't know which product to use.\n"},
         {false, fakturor(faktura(R"("currency":"EUR",)" + mall)), "Missing exchange rate.\n"},
-        {false, fakturor(faktura(R"("currency":"sek","exchange rate":1,)" + mall)), "Missing exchange rate.\n"},
+        {false, fakturor(faktura(R"("currency":"sek","exchange rate":1,)" + mall)),
+         "The value of 'exchange rate' must be a string.\n"},
+        {false, fakturor(faktura(R"("currency":"EUR","exchange rate":"0",)" + mall)),
+         "Invalid exchange rate '0' in invoice.\n"},
+        {false, fakturor(faktura(R"("currency":"EUR","exchange rate":"-11.5",)" + mall)),
+         "Invalid exchange rate '-11.5' in invoice.\n"},
+        {false, fakturor(faktura(mall, R"([{"product":"V","price":"1234567890123456789012345678901234567891"}])")),
+         "Invalid price '1234567890123456789012345678901234567891' in invoice.\n"},
         {false, fakturor(faktura(mall, R"([{"product":"V","quantity":"abc"}])")),
          "Invalid quantity 'abc' in invoice.\n"},
         {false, fakturor(faktura(mall, R"([{"product":"V","price":"12,50"}])")), "Invalid price '12,50' in invoice.\n"},
@@ -140,7 +179,7 @@ TEST_F(Fakturaimport, ImportsNumbersAndBooksInvoices) {
                              R"({"description":"Frakt","price":"49.50","unit":"st","discount":"5%"}]},)"
                              // Euro, a user template, to a contact of the document by number.
                              R"({"recipient":"2","date":"2024-05-04","currency":"EUR","exchange rate":"11.5",)"
-                             R"("template":"Egen","rounding":false,"show delivery date":"yes",)"
+                             R"("template":"Egen","rounding":false,"show delivery date":false,)"
                              R"("items":[{"product":"V","price":"10"}]},)"
                              // A built-in code wins even where a user template has its name.
                              R"({"recipient":"3","date":"2024-05-05","template":"M","items":[],)"
@@ -194,11 +233,13 @@ TEST_F(Fakturaimport, TheCashMethodBooksNothing) {
     auto b = dokument(false);
     b->metod = Bokföringsmetod::kontantmetoden;
     skrivFil(dokumentfil, b->dataMedMellansteg(versionSomSkrivs));
-    Körning u = importera(fakturor(faktura(R"("template":"Df")")));
+    Körning u = importera(fakturor(faktura(R"("template":"Df","credit period":3650)")));
     ASSERT_EQ(u.status, 0) << u.fel;
     EXPECT_EQ(u.ut, "Sent invoice 1 for 112 SEK to Acme AB / Eva Ek\n");
     auto läst = läsDokument();
     EXPECT_EQ(läst->skickadeFakturor.size(), 1u);
+    // The longest credit period; Python's date(2024, 5, 2) + timedelta(3650).
+    EXPECT_EQ(läst->skickadeFakturor[0]->förfallodatum_, Datum(20340430));
     EXPECT_TRUE(läst->kommandeVerifikationer.empty());
     EXPECT_EQ(läst->skickadeFakturor[0]->metod, Bokföringsmetod::kontantmetoden);
 }

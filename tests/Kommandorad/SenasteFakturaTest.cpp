@@ -124,7 +124,7 @@ void kontrolleraRuta(const std::vector<Ord>& ord, int sida, const std::string& t
 }
 
 TEST_F(SenasteFaktura, OnePageInvoice) {
-    const std::string dokument = exempel({});
+    const std::string dokument = exempel({"--latest-template", "Karvomat4"});
     auto [bok, faktura] = läs(dokument);
     const fs::path pdf = körOchHämtaPdf(dokument, *faktura);
     kontrolleraDokument(pdf, *faktura, 1);
@@ -145,7 +145,7 @@ TEST_F(SenasteFaktura, OnePageInvoice) {
 }
 
 TEST_F(SenasteFaktura, FortyItemsWithLongCommentsTakeThreePages) {
-    const std::string dokument = exempel({"--latest-items", "40", "--long-comments", "--latest-language", "sv"});
+    const std::string dokument = exempel({"--latest-template", "Karvomat4", "--latest-items", "40", "--long-comments", "--latest-language", "sv"});
     auto [bok, faktura] = läs(dokument);
     const fs::path pdf = körOchHämtaPdf(dokument, *faktura);
     kontrolleraDokument(pdf, *faktura, 3);
@@ -181,7 +181,7 @@ TEST_F(SenasteFaktura, CaptionsInTheInvoicesLanguage) {
                 {"fi", "Eräpäivä", "KOKONAISSUMMA", "Laskutuspäivämäärä"}};
     for (const Fall& f : fall) {
         SCOPED_TRACE(f.språk);
-        const std::string dokument = exempel({"--latest-language", f.språk, "--latest-country", "de"});
+        const std::string dokument = exempel({"--latest-template", "Karvomat4", "--latest-language", f.språk, "--latest-country", "de"});
         auto [bok, faktura] = läs(dokument);
         ASSERT_EQ(faktura->språk(), f.språk);
         const fs::path pdf = körOchHämtaPdf(dokument, *faktura);
@@ -197,7 +197,7 @@ TEST_F(SenasteFaktura, CaptionsInTheInvoicesLanguage) {
 // An invoice in English to a Swedish customer lists every way to pay:
 // Bankgiro, IBAN and BIC, bank and account, Plusgiro and Swish.
 TEST_F(SenasteFaktura, EveryPaymentDetail) {
-    const std::string dokument = exempel({"--latest-language", "en", "--latest-country", "se"});
+    const std::string dokument = exempel({"--latest-template", "Karvomat4", "--latest-language", "en", "--latest-country", "se"});
     auto [bok, faktura] = läs(dokument);
     const fs::path pdf = körOchHämtaPdf(dokument, *faktura);
     kontrolleraDokument(pdf, *faktura, 1);
@@ -212,6 +212,7 @@ TEST_F(SenasteFaktura, EveryPaymentDetail) {
 TEST_F(SenasteFaktura, AnInvoiceNumberNamesAFileOnlyInsideTheDirectory) {
     Exempelval val{12, 6, false, true};
     val.antalSkickadeFakturor = 3;
+    val.senasteFaktura.mall = "Karvomat4";
     auto bok = byggExempelbokföring(val);
     bok->skickadeFakturor.back()->NumreratObjekt::nummer = "../x";
     const std::string dokument = (katalog / "dok.bok").string();
@@ -227,7 +228,7 @@ TEST_F(SenasteFaktura, AnInvoiceNumberNamesAFileOnlyInsideTheDirectory) {
 // A temporary directory that cannot take the file: the job says why, prints
 // no result line and leaves nothing behind.
 TEST_F(SenasteFaktura, AnUnwritableTemporaryDirectoryLeavesNoFile) {
-    const std::string dokument = exempel({});
+    const std::string dokument = exempel({"--latest-template", "Karvomat4"});
     const fs::path inteEnKatalog = katalog / "fil";
     skrivFil(inteEnKatalog, std::string("x"));
     struct Fall {

@@ -60,7 +60,9 @@ protected:
 
 TEST(Bokföring, ExampleDocumentsOfSeveralSizesRoundTripToTheSameFileAndBody) {
     for (Exempelval val : {Exempelval{0, 0, false, false}, Exempelval{1, 1, false, true}, Exempelval{10, 3, true, true},
-                           Exempelval{300, 24, true, true}, Exempelval{3000, 60, true, true}}) {
+                           Exempelval{300, 24, true, true}, Exempelval{3000, 60, true, true},
+                           Exempelval{.antalVerifikationer = 6, .antalKontakter = 8, .antalSkickadeFakturor = 8,
+                                      .antalEjSkickadeFakturor = 9, .allaPostformer = true}}) {
         SCOPED_TRACE(val.antalVerifikationer);
         auto bok = byggExempelbokföring(val);
         Bytes fil = bok->dataMedMellansteg(versionSomSkrivs);

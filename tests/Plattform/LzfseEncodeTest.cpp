@@ -2,6 +2,7 @@
 #include "Plattform/LzfseFormat.h"
 #include "Plattform/LzfseHeader.h"
 #include "Plattform/LzfseLzvnEncoder.h"
+#include "Plattform/LzfseMatchFinder.h"
 #include "LzfseTestData.h"
 
 #include <gtest/gtest.h>
@@ -163,4 +164,30 @@ TEST(LzfseEncode, RepetitiveTextCompressesInLzfseBlocks) {
     EXPECT_GT(checkBlocks(textStream), 1);
     EXPECT_LT(textStream.size(), text.size() / 3);
     EXPECT_TRUE(lzfse::decode(textStream, text.size()) == text);
+}
+
+TEST(LzfseEncode, AnEncoderKeptAcrossInputsEncodesEachAsAFreshOneWould) {
+    // The same input twice in a row, where entries left by the first would
+    // be plausible matches for the second; sizes past the match window;
+    // small inputs after a large one.
+    std::vector<Bytes> inputs = {ledgerText(5000, 1), ledgerText(5000, 1), randomBytes(300, 2),
+                                 ledgerText(600000, 3), Bytes(70000, 0x41), ledgerText(100, 4),
+                                 Bytes{}, bytesOf("A"), ledgerText(20000, 5), ledgerText(20000, 5)};
+    lzfse::Encoder encoder;
+    for (size_t i = 0; i < inputs.size(); ++i) {
+        SCOPED_TRACE(i);
+        Bytes stream = encoder.encode(inputs[i]);
+        EXPECT_EQ(stream, lzfse::encode(inputs[i]));
+        EXPECT_TRUE(lzfse::decode(stream, inputs[i].size()) == inputs[i]);
+    }
+}
+
+TEST(LzfseEncode, MatchTablesStartAfreshWhenStoredPositionsWouldRunOut) {
+    lzfse::MatchTables tables;
+    EXPECT_EQ(tables.begin(100), 0);
+    EXPECT_EQ(tables.begin(50), 100);
+    tables.head[7] = 120;
+    EXPECT_EQ(tables.begin(size_t(INT32_MAX) - 200), 150);
+    EXPECT_EQ(tables.begin(100), 0);  // would pass INT32_MAX: cleared
+    EXPECT_EQ(tables.head[7], -1);
 }

@@ -19,7 +19,9 @@ struct Call {
 
 std::vector<Call> oneParse(const Bytes& in) {
     std::vector<Call> calls;
-    lzfse::parseMatches(in, lzfse::maxD, [&](size_t a, size_t b, size_t c, uint32_t d) { calls.push_back({a, b, c, d}); });
+    lzfse::MatchTables tables;
+    lzfse::parseMatches(in, lzfse::maxD, tables,
+                        [&](size_t a, size_t b, size_t c, uint32_t d) { calls.push_back({a, b, c, d}); });
     return calls;
 }
 

@@ -109,43 +109,33 @@ TEST(PdfDocument, DrawnUnderAPageItKeepsItsVectorsAndPlace) {
     EXPECT_EQ(faces, (std::set<std::string>{"GilliusADF-Regular", "SwitzeraADF-Regular"}));
 }
 
-TEST(PdfDocument, AnOffsetCropBoxIsDrawnFromItsTopLeft) {
-    // A blue square at (100, 100)-(150, 150) in PDF space (y up) of a
-    // 600 x 800 media box cropped to (50, 50)-(350, 450): on the page, 50
-    // from the crop's left and 450 - 150 = 300 from the crop's top.
-    auto document = PdfDocument::fromBytes(handmadePdf(
-        {{.mediaBox = "0 0 600 800", .cropBox = "50 50 350 450", .content = "0 0 1 rg 100 100 50 50 re f"}}));
-    ASSERT_TRUE(document);
-    PdfWriter writer({"", "", "", 0});
-    writer.beginPage(document->cropBox().size()).drawPdfPage(*document);
-    writer.endPage();
-    cairo_surface_t* page = PdfFil(writer.finish()).render(1, 72);
-    EXPECT_EQ(testhjalp::pixelAt(page, 75, 325), 0x0000FFu);
-    EXPECT_EQ(testhjalp::pixelAt(page, 45, 325), 0xFFFFFFu);
-    EXPECT_EQ(testhjalp::pixelAt(page, 75, 295), 0xFFFFFFu);
-    EXPECT_EQ(testhjalp::pixelAt(page, 75, 355), 0xFFFFFFu);
-    cairo_surface_destroy(page);
-}
-
-TEST(PdfDocument, ARotatedPageIsDrawnAsStored) {
-    // The page's size is its crop box as stored; its contents are drawn
-    // the same way round, whatever rotation a viewer would show it in.
-    for (int rotate : {0, 90, 180, 270}) {
-        SCOPED_TRACE(rotate);
-        auto document = PdfDocument::fromBytes(
-            handmadePdf({{.mediaBox = "0 0 400 300", .cropBox = "", .rotate = rotate,
-                          .content = "0 0 1 rg 10 10 50 30 re f"}}));
+TEST(PdfDocument, DrawnFromTheCropBoxsTopLeftTheWayRoundItIsStored) {
+    struct Case {
+        HandmadePage page;
+        std::vector<Point> blue, white;  // pixels at 72 dpi
+    };
+    const std::string square = "0 0 1 rg 10 10 50 30 re f";
+    // (10, 10)-(60, 40) with y up is (10, 260)-(60, 290) on a 300-point page,
+    // whatever rotation a viewer would show the page in.
+    const std::vector<Point> inside = {{15, 285}, {55, 265}}, outside = {{65, 275}, {15, 255}};
+    std::vector<Case> cases;
+    for (int rotate : {0, 90, 180, 270})
+        cases.push_back({{.mediaBox = "0 0 400 300", .cropBox = "", .rotate = rotate, .content = square}, inside, outside});
+    // A square at (100, 100)-(150, 150) of a page cropped to (50, 50)-(350,
+    // 450): 50 from the crop's left, 450 - 150 = 300 from its top.
+    cases.push_back({{.mediaBox = "0 0 600 800", .cropBox = "50 50 350 450", .content = "0 0 1 rg 100 100 50 50 re f"},
+                     {{75, 325}},
+                     {{45, 325}, {75, 295}, {75, 355}}});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.page.cropBox + " rotated " + std::to_string(c.page.rotate));
+        auto document = PdfDocument::fromBytes(handmadePdf({c.page}));
         ASSERT_TRUE(document);
-        ASSERT_EQ(document->cropBox(), (Rect{0, 0, 400, 300}));
         PdfWriter writer({"", "", "", 0});
-        writer.beginPage({400, 300}).drawPdfPage(*document);
+        writer.beginPage(document->cropBox().size()).drawPdfPage(*document);
         writer.endPage();
         cairo_surface_t* page = PdfFil(writer.finish()).render(1, 72);
-        // (10, 10)-(60, 40) with y up is (10, 260)-(60, 290) on the page.
-        EXPECT_EQ(testhjalp::pixelAt(page, 15, 285), 0x0000FFu);
-        EXPECT_EQ(testhjalp::pixelAt(page, 55, 265), 0x0000FFu);
-        EXPECT_EQ(testhjalp::pixelAt(page, 65, 275), 0xFFFFFFu);
-        EXPECT_EQ(testhjalp::pixelAt(page, 15, 255), 0xFFFFFFu);
+        for (Point p : c.blue) EXPECT_EQ(testhjalp::pixelAt(page, int(p.x), int(p.y)), 0x0000FFu) << p.x << "," << p.y;
+        for (Point p : c.white) EXPECT_EQ(testhjalp::pixelAt(page, int(p.x), int(p.y)), 0xFFFFFFu) << p.x << "," << p.y;
         cairo_surface_destroy(page);
     }
 }

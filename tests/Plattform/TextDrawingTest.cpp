@@ -183,6 +183,20 @@ TEST(TextDrawing, HyphenatedWordsBreakWithAHyphen) {
     EXPECT_EQ(words[1].text, "ADRESS");
 }
 
+TEST(TextDrawing, NoncharactersDoNotStopThePage) {
+    // Valid UTF-8 that cairo refuses: drawn as replacement characters, and
+    // what follows on the page is still drawn.
+    PdfWriter writer({"", "", "", 0});
+    Canvas& c = writer.beginPage({595, 842});
+    c.drawText(AttributedString("a\uFFFE b\uFDD0 c\U0010FFFF", styled({})), {100, 100, 200, 20},
+               TextDrawingMode::fromTopLeft);
+    c.drawText(AttributedString("Efter", styled({})), {100, 200, 200, 20}, TextDrawingMode::fromTopLeft);
+    writer.endPage();
+    auto words = PdfFil(writer.finish()).words();
+    EXPECT_NEAR(findWord(words, "Efter").yMin, 200, tolerance);
+    EXPECT_NEAR(findWord(words, "a\uFFFD").xMin, 100, tolerance);
+}
+
 TEST(TextDrawing, FacesEmbeddedAreThoseOfTheTable) {
     const std::vector<std::string> names = {"HelveticaNeue", "HelveticaNeue-Light", "Baskerville-Italic",
                                             "AmericanTypewriter-Bold", "Geneva", "Didot", "GillSans-Bold",

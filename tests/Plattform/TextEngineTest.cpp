@@ -135,15 +135,23 @@ TEST(TextEngine, TabStops) {
 }
 
 TEST(TextEngine, HeadIndentAppliesToLinesAfterTheFirst) {
-    ParagraphStyle style;
-    style.headIndent = 55;
-    TextAttributes a = in("HelveticaNeue", 10, style);
-    EXPECT_NEAR(width("AAAAAAAAAAAA\u2028B", a), width("AAAAAAAAAAAA", a), 0.01);
-    EXPECT_NEAR(width("A\u2028B", a), 55 + width("B", a), 0.01);
-    // A new paragraph starts at the first-line indent again.
-    style.firstLineHeadIndent = 7;
-    TextAttributes b = in("HelveticaNeue", 10, style);
-    EXPECT_NEAR(width("B\u2029", b), 7 + width("B", a), 0.01);
+    // Whatever the line-break mode: truncation cuts lines one by one, and
+    // each keeps its indent.
+    for (LineBreakMode mode : {LineBreakMode::wordWrapping, LineBreakMode::clipping, LineBreakMode::truncatingTail}) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        ParagraphStyle style;
+        style.lineBreakMode = mode;
+        style.headIndent = 55;
+        TextAttributes a = in("HelveticaNeue", 10, style);
+        EXPECT_NEAR(width("AAAAAAAAAAAA\u2028B", a), width("AAAAAAAAAAAA", a), 0.01);
+        EXPECT_NEAR(width("A\u2028B", a), 55 + width("B", a), 0.01);
+        EXPECT_NEAR(width("A\u2028\u2028B", a), 55 + width("B", a), 0.01);
+        // A new paragraph starts at the first-line indent again.
+        style.firstLineHeadIndent = 7;
+        TextAttributes b = in("HelveticaNeue", 10, style);
+        EXPECT_NEAR(width("B\u2029", b), 7 + width("B", a), 0.01);
+        EXPECT_NEAR(width("B\u2029B", b), 7 + width("B", a), 0.01);
+    }
 }
 
 TEST(TextEngine, FixedLineHeightAndParagraphSpacing) {

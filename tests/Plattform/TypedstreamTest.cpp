@@ -1,20 +1,15 @@
 #include "Plattform/Typedstream.h"
+#include "Exempel/Exempelarkiv.h"
+#include "Typedstreamprov.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
-namespace {
+using namespace typedstreamprov;
 
-Bytes hex(const std::string& text) {
-    Bytes out;
-    std::string digits;
-    for (char c : text)
-        if (std::isxdigit(static_cast<unsigned char>(c))) digits += c;
-    for (size_t i = 0; i + 1 < digits.size(); i += 2) out.push_back(uint8_t(std::stoi(digits.substr(i, 2), nullptr, 16)));
-    return out;
-}
+namespace {
 
 Bytes ascii(const std::string& s) { return Bytes(s.begin(), s.end()); }
 
@@ -25,15 +20,6 @@ Bytes concat(std::initializer_list<Bytes> parts) {
 }
 
 const Bytes header = hex("04 0B 73747265616D7479706564 81 E8 03");
-
-// Standalone archives built from the published stream rules.
-const Bytes rgbArchive = hex(
-    "04 0B 73747265616D7479706564 81 E8 03 84 01 40 84 84 84 07 4E53436F6C6F72 00 84 84 08 4E534F626A656374 00 "
-    "85 84 01 63 01 84 04 66666666 83 0000003F 83 0000803E 00 01 86");
-const Bytes helveticaArchive = hex(
-    "04 0B 73747265616D7479706564 81 E8 03 84 01 40 84 84 84 06 4E53466F6E74 1E 84 84 08 4E534F626A656374 00 85 "
-    "84 01 69 1C 84 05 5B 32 38 63 5D 06000000 14000000 FFFE 4800 6500 6C00 7600 6500 7400 6900 6300 6100 "
-    "84 01 66 0C 84 01 63 00 98 01 98 00 98 00 86");
 
 const Bytes colourClassChain =
     concat({hex("84 84 84 07"), ascii("NSColor"), hex("00 84 84 08"), ascii("NSObject"), hex("00 85")});
@@ -125,4 +111,19 @@ TEST(Typedstream, GivesNoneForAnythingElse) {
             (void)unarchiveFont(b);
             (void)unarchiveColor(b);
         }
+}
+
+TEST(Typedstream, DecodesTheArchivesOfEveryForm) {
+    // Written byte by byte after the stream rules (Exempel/Exempelarkiv),
+    // not by our archiver.
+    for (const auto& a : typsnittsarkiv()) {
+        SCOPED_TRACE(a.namn);
+        EXPECT_EQ(unarchiveFont(a.bytes), a.typsnitt);
+        EXPECT_FALSE(unarchiveColor(a.bytes));
+    }
+    for (const auto& a : färgarkiv()) {
+        SCOPED_TRACE(a.namn);
+        EXPECT_EQ(unarchiveColor(a.bytes), a.färg);
+        EXPECT_FALSE(unarchiveFont(a.bytes));
+    }
 }

@@ -4,6 +4,7 @@
 #include "Modell/Adress.h"
 #include "Modell/Bokforing.h"
 #include "Modell/Fakturor/Fakturaliknande.h"
+#include "Plattform/UnicodeText.h"
 
 namespace {
 
@@ -22,7 +23,8 @@ std::optional<std::string> Fakturavy::företagOchAdress() const {
     std::vector<std::string> rader;
     auto adress = f.mottagaradress();
     // The address's attention line already names the person.
-    if (namn && !(adress && adress->attention == namn)) rader.push_back(*namn);
+    bool somAttention = namn && adress && adress->attention && canonicallyEqual(*adress->attention, *namn);
+    if (namn && !somAttention) rader.push_back(*namn);
     if (adress) {
         std::string formaterad = adress->formatteradFörAvsändarland(b.adress.land, true);
         if (!formaterad.empty()) rader.push_back(std::move(formaterad));

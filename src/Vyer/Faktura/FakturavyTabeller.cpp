@@ -51,7 +51,7 @@ Fakturavy::Tabell Fakturavy::tabellMedData(const Datalista& data, const TextAttr
     stil.tabStops.push_back({TextTab::Kind::left, bredast + kolumnmellanrum});
     // The line height follows the caption font, never its bold copy, so
     // that a bold first row does not stand taller.
-    double standardhöjd = etikettattribut.font ? mätare.defaultLineHeight(*etikettattribut.font) : 0;
+    double standardhöjd = mätare.defaultLineHeight(etikettattribut.font.value_or(fonts::defaultFont()));
     double radhöjd = std::ceil(standardhöjd + 1);
     stil.minimumLineHeight = radhöjd;
     stil.maximumLineHeight = radhöjd;
@@ -94,6 +94,13 @@ std::vector<CachatObjekt> Fakturavy::cachadeObjektFörData(const Datalista& data
                                                           const std::optional<std::string>& paddning,
                                                           bool storaBokstäverPåEtiketter, double offset) const {
     std::vector<CachatObjekt> objekt;
+    // A caption stands on one line of its row, cut at the column's edge,
+    // so that a long leader ends at the value column instead of wrapping
+    // into the rows below.
+    TextAttributes enRad = etikettattribut;
+    ParagraphStyle etikettstil = etikettattribut.paragraphStyle.value_or(ParagraphStyle());
+    etikettstil.lineBreakMode = LineBreakMode::clipping;
+    enRad.paragraphStyle = etikettstil;
     const double x = startposition.x;
     const double värdex = x + etikettbredd + kolumnmellanrum;
     double y = startposition.y;
@@ -102,7 +109,7 @@ std::vector<CachatObjekt> Fakturavy::cachadeObjektFörData(const Datalista& data
         std::string rubrik = *post.rubrik;
         if (paddning) rubrik += " " + *paddning;
         if (storaBokstäverPåEtiketter) rubrik = versaler(rubrik);
-        objekt.emplace_back(AttributedString(rubrik, etikettattribut), Rect{x, y, etikettbredd, radhöjd});
+        objekt.emplace_back(AttributedString(rubrik, enRad), Rect{x, y, etikettbredd, radhöjd});
 
         AttributedString värde(*post.värde, värdeattribut);
         double höjd = std::max(0.0, mätare.boundingSize(värde, {värdebredd, 10000}).height);

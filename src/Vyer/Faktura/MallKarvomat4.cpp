@@ -89,8 +89,7 @@ void Fakturavy::konfigureraInnehållFörK4() {
     const std::pair<const Datalista&, Rect> fottabeller[] = {
         {avsändare, {38, 741, 153, 85}}, {kontakt, {195, 741, 175, 82}}, {betalning, {375, 740, 184, 82}}};
     for (const auto& [data, ram] : fottabeller)
-        alla.push_back(CachatObjekt(std::nullopt, std::nullopt,
-                                    cachad::stringNeedingLayoutManager{tabellMedData(data, fot, fot, false, false).tabell, ram}));
+        alla.push_back(mallverktyg::tabelltext(tabellMedData(data, fot, fot, false, false).tabell, ram));
 
     if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland)) alla.push_back(text(*adress, brödtext, {312, 120, 243, 115}));
     if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {

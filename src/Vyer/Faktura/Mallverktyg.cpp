@@ -5,15 +5,48 @@
 #include "Modell/Land.h"
 #include "Modell/Skatteavdrag.h"
 
+#include <algorithm>
+
 namespace mallverktyg {
 
 CachatObjekt text(std::string_view text, const TextAttributes& attribut, const Rect& ram) {
     return CachatObjekt(AttributedString(text, attribut), ram);
 }
 
+CachatObjekt tabelltext(AttributedString tabell, const Rect& ram) {
+    return CachatObjekt(std::nullopt, std::nullopt, cachad::stringNeedingLayoutManager{std::move(tabell), ram});
+}
+
+CachatObjekt kontur(const Rect& ram, double linjebredd, const Color& färg, double hörnradie) {
+    BezierPath väg = hörnradie > 0 ? BezierPath::roundedRect(ram, hörnradie, hörnradie) : BezierPath::rect(ram);
+    väg.lineWidth = linjebredd;
+    return CachatObjekt(std::nullopt, std::nullopt, cachad::path{std::move(väg), std::nullopt, färg});
+}
+
+CachatObjekt streck(const std::vector<Sträcka>& sträckor, double linjebredd, const Color& färg) {
+    BezierPath väg;
+    for (const Sträcka& s : sträckor) {
+        väg.moveTo(s.från);
+        väg.lineTo(s.till);
+    }
+    väg.lineWidth = linjebredd;
+    return CachatObjekt(std::nullopt, std::nullopt, cachad::path{std::move(väg), std::nullopt, färg});
+}
+
+Size uppmätt(const Fakturavy& vy, const AttributedString& text, Size gräns) {
+    Size s = vy.mätare.boundingSize(text, gräns);
+    return {std::max(0.0, s.width), std::max(0.0, s.height)};
+}
+
 CachatObjekt panel(const Rect& ram, double hörnradie, const Color& fyllning) {
     return CachatObjekt(std::nullopt, std::nullopt,
                         cachad::path{BezierPath::roundedRect(ram, hörnradie, hörnradie), fyllning, std::nullopt});
+}
+
+CachatObjekt roteradText(std::string_view text, const TextAttributes& attribut, const Rect& ram, Point vid,
+                         double vinkel) {
+    return CachatObjekt(AttributedString(text, attribut), ram,
+                        AffineTransform::translation(vid.x, vid.y).rotated(vinkel));
 }
 
 std::optional<std::string> datum(const std::optional<Datum>& datum) {

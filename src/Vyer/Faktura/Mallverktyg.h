@@ -6,13 +6,33 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace mallverktyg {
 
 // A text set in a frame with one attribute set.
 CachatObjekt text(std::string_view text, const TextAttributes& attribut, const Rect& ram);
+// A tabbed table drawn with full text layout (every line, also past the
+// frame's foot).
+CachatObjekt tabelltext(AttributedString tabell, const Rect& ram);
 // A rectangle with rounded corners, filled, without an outline.
 CachatObjekt panel(const Rect& ram, double hörnradie, const Color& fyllning);
+// The outline of a rectangle; with a corner radius, of a rounded one.
+CachatObjekt kontur(const Rect& ram, double linjebredd, const Color& färg, double hörnradie = 0);
+// Straight rules, one path of separate segments.
+struct Sträcka {
+    Point från, till;
+};
+CachatObjekt streck(const std::vector<Sträcka>& sträckor, double linjebredd, const Color& färg);
+
+// The size of a text laid out within `gräns` (unbounded by default),
+// never negative.
+Size uppmätt(const Fakturavy& vy, const AttributedString& text, Size gräns = {10000, 10000});
+// A text set in `ram` of a system turned by `vinkel` radians (negative:
+// counter-clockwise on the page) about the page point `vid`, which is the
+// system's origin.
+CachatObjekt roteradText(std::string_view text, const TextAttributes& attribut, const Rect& ram, Point vid,
+                         double vinkel);
 
 // A date as invoices print it; none for none.
 std::optional<std::string> datum(const std::optional<Datum>& datum);

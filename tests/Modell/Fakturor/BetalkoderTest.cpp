@@ -1,6 +1,5 @@
 // The payment codes of an unsent invoice, read back as a scanner would.
 #include "Modell/Fakturor/EjSkickadFaktura.h"
-#include "Modell/Fakturor/FinsktReferensnummer.h"
 
 #include <gtest/gtest.h>
 
@@ -38,10 +37,12 @@ TEST(Betalkoder, FinnishReferenceAndBarcodeUseTheInvoicesNumberAmountAndDueDate)
     f->sättFakturadatum(Datum(20240131));
     f->sättBetalningsfrist(14);
     post(*f, "100", "1", &a);
-    EXPECT_EQ(f->finsktReferensnummer(), finsktReferensnummerBaseratPåNummer("1007"));
+    // 1007 with its 7-3-1 check digit: 7·7 + 0·3 + 0·1 + 1·7 = 56, 60 - 56 = 4.
+    EXPECT_EQ(f->finsktReferensnummer(), 10074);
     const char* iban = "FI2112345600000785";
-    EXPECT_EQ(f->finskStreckkodssträngMedIBAN(iban),
-              streckkodssträngMedIBAN(iban, D("125"), "1007", Datum(20240214)));
-    EXPECT_EQ(testhjalp::avkoda(f->finskStreckkodsbildMedIban(iban), "ejskickad-streckkod"),
-              f->finskStreckkodssträngMedIBAN(iban));
+    // Version 4, the IBAN's digits, 125.00 euros, reserve, the reference in
+    // 20 digits, due 2024-02-14 (the 31st of January and 14 days).
+    const std::string streckkod = "4" "2112345600000785" "000125" "00" "000" "00000000000000010074" "240214";
+    EXPECT_EQ(f->finskStreckkodssträngMedIBAN(iban), streckkod);
+    EXPECT_EQ(testhjalp::avkoda(f->finskStreckkodsbildMedIban(iban), "ejskickad-streckkod"), streckkod);
 }

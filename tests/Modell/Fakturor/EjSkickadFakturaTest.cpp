@@ -4,7 +4,6 @@
 
 #include "Fakturaprov.h"
 #include "Modell/Belopp.h"
-#include "Modell/Fakturor/Fakturarubriker.h"
 #include "Plattform/Lokal.h"
 
 #include <algorithm>
@@ -199,7 +198,8 @@ TEST(EjSkickadFakturapost, SettingAnArticleCopiesPriceAndUnitOnce) {
 }
 
 // ROT and RUT: only services of a category of the deduction's kind count,
-// discounted, rated, then rounded to whole units half to even.
+// discounted, rated, then rounded to whole units half to even. Each item is
+// 200 net at 25 % VAT (250 to pay), or at no VAT without an article.
 TEST(EjSkickadFaktura, TaxDeductionCountsMatchingServices) {
     fakturaprov::Bok b;
     Artikel& bygg = b.artikel("1", 0, "0", Artikeltyp::tjänster, ROT_och_RUT_kategori::bygg);
@@ -217,16 +217,20 @@ TEST(EjSkickadFaktura, TaxDeductionCountsMatchingServices) {
         Artikel* förvald;
         const char* rabatt;
         std::optional<const char*> väntat;
+        const char* attBetala;
     } fall[] = {
-        {"none", Skatteavdrag::inget(), {&bygg}, nullptr, nullptr, std::nullopt},
+        {"none", Skatteavdrag::inget(), {&bygg}, nullptr, nullptr, std::nullopt, "250"},
         {"no rate", Skatteavdrag::rot(std::nullopt, std::nullopt, ett, std::nullopt, std::nullopt), {&bygg}, nullptr,
-         nullptr, "0"},
-        {"rot on two categories", rot, {&bygg, &vvs}, nullptr, nullptr, "150"},  // (200+50) × 0.3 = 75 each item pair
-        {"rot ignores goods, rut and uncategorised", rot, {&varor, &städ, &ingen}, nullptr, nullptr, "0"},
-        {"rut ignores rot categories", rut, {&bygg, &städ}, nullptr, nullptr, "125"},
-        {"item without article takes the default", rot, {nullptr}, &bygg, nullptr, "75"},
-        {"item without article and no default", rot, {nullptr}, nullptr, nullptr, "0"},
-        {"discount first, halves to even", rot, {&bygg}, nullptr, "0.1", "68"},  // 250 × 0.9 × 0.3 = 67.5
+         nullptr, "0", "250"},
+        // 250 × 0.3 = 75 for each item; 500 - 150.
+        {"rot on two categories", rot, {&bygg, &vvs}, nullptr, nullptr, "150", "350"},
+        {"rot ignores goods, rut and uncategorised", rot, {&varor, &städ, &ingen}, nullptr, nullptr, "0", "750"},
+        // 250 × 0.5; 500 - 125.
+        {"rut ignores rot categories", rut, {&bygg, &städ}, nullptr, nullptr, "125", "375"},
+        {"item without article takes the default", rot, {nullptr}, &bygg, nullptr, "75", "175"},
+        {"item without article and no default", rot, {nullptr}, nullptr, nullptr, "0", "200"},
+        // 250 × 0.9 × 0.3 = 67.5 → 68; 180 + 45 VAT - 68.
+        {"discount first, halves to even", rot, {&bygg}, nullptr, "0.1", "68", "157"},
     };
     for (auto& c : fall) {
         SCOPED_TRACE(c.namn);
@@ -236,11 +240,9 @@ TEST(EjSkickadFaktura, TaxDeductionCountsMatchingServices) {
         if (c.rabatt) f->sättRabatt(D(c.rabatt));
         f->sättSkatteavdrag(c.avdrag);
         auto avdrag = f->avdragsbelopp();
-        ASSERT_EQ(avdrag.has_value(), c.väntat.has_value());
-        if (!avdrag) continue;
-        förväntaBelopp(*avdrag, *c.väntat, "deduction");
-        förväntaBelopp(f->attBetala(), f->momsbelopp().adding(f->beloppExklMoms()).subtracting(*avdrag).text().c_str(),
-                       "to pay less the deduction");
+        EXPECT_EQ(avdrag.has_value(), c.väntat.has_value());
+        if (avdrag && c.väntat) förväntaBelopp(*avdrag, *c.väntat, "deduction");
+        förväntaBelopp(f->attBetala(), c.attBetala, "to pay less the deduction");
     }
 }
 
@@ -290,10 +292,11 @@ TEST(EjSkickadFakturapost, DiscountTextParsesWholeInTheUsersLocale) {
         p.relativRabatt = D("0.9");  // both are replaced by every text
         p.absolutRabatt = D("9");
         p.sättRabattbeskrivning(std::string(c.text));
-        ASSERT_EQ(p.relativRabatt.has_value(), c.relativ.has_value());
-        ASSERT_EQ(p.absolutRabatt.has_value(), c.absolut.has_value());
-        if (c.relativ) EXPECT_EQ(*p.relativRabatt, D(*c.relativ));
-        if (c.absolut) EXPECT_EQ(*p.absolutRabatt, D(*c.absolut));
+        // No ASSERT here: the locale must be restored below.
+        EXPECT_EQ(p.relativRabatt.has_value(), c.relativ.has_value());
+        EXPECT_EQ(p.absolutRabatt.has_value(), c.absolut.has_value());
+        if (c.relativ && p.relativRabatt) EXPECT_EQ(*p.relativRabatt, D(*c.relativ));
+        if (c.absolut && p.absolutRabatt) EXPECT_EQ(*p.absolutRabatt, D(*c.absolut));
     }
     EjSkickadFakturapost p(nullptr);
     p.relativRabatt = D("0.1");
@@ -364,15 +367,14 @@ TEST(EjSkickadFaktura, RecipientTextsAndAddressesUseTheLineSeparator) {
     EXPECT_EQ(f->företag(), "Andersson AB");
     auto adress = f->fakturaadressGivetAvsändarland("se");
     ASSERT_TRUE(adress);
-    EXPECT_EQ(*adress, "Andersson AB\u2028" + kund.adress.formatteradFörAvsändarland("se", true));
+    EXPECT_EQ(*adress, "Andersson AB\u2028Storgatan 1\u2028111 22 Stockholm");
     EXPECT_EQ(adress->find('\n'), std::string::npos);
 
     EXPECT_FALSE(f->leveransadress());
     EXPECT_FALSE(f->adressAttLevereraTillGivetAvsändarland("se"));
     f->visaLeveransadress = true;
     EXPECT_EQ(f->leveransadress(), leverans);
-    EXPECT_EQ(f->adressAttLevereraTillGivetAvsändarland("se"),
-              "Andersson AB\u2028" + leverans.formatteradFörAvsändarland("se", true));
+    EXPECT_EQ(f->adressAttLevereraTillGivetAvsändarland("se"), "Andersson AB\u2028Lagervägen 9\u2028333 44 Jönköping");
     kund.leveransadress.reset();
     EXPECT_FALSE(f->adressAttLevereraTillGivetAvsändarland("se"));
 }
@@ -395,9 +397,8 @@ TEST(EjSkickadFaktura, DatesTitleAndFixedAnswers) {
     auto titel = f->rubriktextIFakturamall(nullptr, false);
     p.sättAntal(minusEtt);
     auto kredit = f->rubriktextIFakturamall(nullptr, false);
-    EXPECT_EQ(titel, rubriktextFörMall(nullptr, "sv", Fakturastatus::skickad, false, false));
-    EXPECT_EQ(kredit, rubriktextFörMall(nullptr, "sv", Fakturastatus::skickad, false, true));
-    EXPECT_NE(titel, kredit);
+    EXPECT_EQ(titel, "FAKTURA");
+    EXPECT_EQ(kredit, "KREDITFAKTURA") << "a negative amount makes a credit invoice";
 }
 
 // A sent invoice as the new-invoice defaults read it.

@@ -15,6 +15,8 @@ TEST(Mottagarblock, NameLineThenTheAddressAsTheLedgersCountryWritesIt) {
     const Adress stockholm = prov::Faktura::adress("Storgatan 1", "111 22", "Stockholm");
     Adress medAttention = stockholm;
     medAttention.attention = "Anna Berg";
+    Adress medAttentionNFD = stockholm;
+    medAttentionNFD.attention = "A\u030Asa Berg";  // "Åsa" with a combining ring
     const Adress oslo = prov::Faktura::adress("Karl Johans gate 3", "0154", "Oslo", "no");
     const std::string gata = "Storgatan 1" + L + "111 22 Stockholm";
     struct {
@@ -31,6 +33,8 @@ TEST(Mottagarblock, NameLineThenTheAddressAsTheLedgersCountryWritesIt) {
         {"'?' and no reference", "?", std::nullopt, stockholm, "se", gata},
         {"reference '?'", std::nullopt, "?", stockholm, "se", gata},
         {"name as attention line", std::nullopt, "Anna Berg", medAttention, "se", "Anna Berg" + L + gata},
+        {"name as attention line, composed otherwise", std::nullopt, "\u00C5sa Berg", medAttentionNFD, "se",
+         "A\u030Asa Berg" + L + gata},
         {"other name than attention", "Kund AB", std::nullopt, medAttention, "se",
          "Kund AB" + L + "Anna Berg" + L + gata},
         {"no address", "Kund AB", std::nullopt, std::nullopt, "se", "Kund AB"},

@@ -222,6 +222,9 @@ TEST(Tabeller, TheLeaderJoinsTheCaptionAndIsUpperCasedWithIt) {
         ASSERT_EQ(objekt.size(), 2u);
         EXPECT_EQ(text(objekt[0])->text(), f.rubrik);
         EXPECT_EQ(text(objekt[1])->text(), "x");
+        // One line cut at the column's edge: a leader never wraps into
+        // the rows below.
+        EXPECT_EQ(text(objekt[0])->paragraphStyleAt(0)->lineBreakMode, LineBreakMode::clipping);
     }
 }
 

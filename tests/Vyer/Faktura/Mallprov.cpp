@@ -22,6 +22,10 @@ std::string Mallkörning::attBetala() const {
     return Beloppsformatterare::förFaktura(faktura->valuta()).string(faktura->attBetala()).value_or("");
 }
 
+std::string Mallkörning::nettobelopp() const {
+    return Beloppsformatterare::förFaktura(faktura->valuta()).string(faktura->nettobelopp()).value_or("");
+}
+
 std::string Mallkörning::förfallodatum() const { return Fakturavy::datumtext(faktura->förfallodatum()); }
 
 std::string Mallprov::skrivExempel(const std::string& kod, std::vector<std::string> val) {
@@ -80,14 +84,24 @@ void Mallprov::kontrolleraDokument(const Mallkörning& k, int sidor, Size sida,
 }
 
 void Mallprov::kontrolleraRuta(const Mallkörning& k, int sida, const std::string& text, const Rect& ram) {
-    auto ruta = rutaFörText(k.ord, sida, text);
-    ASSERT_TRUE(ruta) << "'" << text << "' on page " << sida;
-    EXPECT_TRUE(inom(*ruta, ram, 2)) << "'" << text << "' at (" << ruta->x << ", " << ruta->y << ", "
-                                     << ruta->width << ", " << ruta->height << ")";
+    auto rutor = rutorFörText(k.ord, sida, text);
+    ASSERT_FALSE(rutor.empty()) << "'" << text << "' on page " << sida;
+    std::string var;
+    for (const Rect& ruta : rutor) {
+        if (inom(ruta, ram, 2)) return;
+        var += " (" + std::to_string(ruta.x) + ", " + std::to_string(ruta.y) + ", " + std::to_string(ruta.width) +
+               ", " + std::to_string(ruta.height) + ")";
+    }
+    ADD_FAILURE() << "'" << text << "' at" << var;
 }
 
 void Mallprov::kontrolleraSaknas(const Mallkörning& k, int sida, const std::string& text) {
     EXPECT_FALSE(rutaFörText(k.ord, sida, text)) << "'" << text << "' on page " << sida;
+}
+
+void Mallprov::kontrolleraBeloppenBaraPåSistaSidan(const Mallkörning& k, int sidor) {
+    for (int sida = 1; sida < sidor; ++sida) kontrolleraSaknas(k, sida, k.nettobelopp());
+    EXPECT_TRUE(rutaFörText(k.ord, sidor, k.nettobelopp())) << "'" << k.nettobelopp() << "' on page " << sidor;
 }
 
 }  // namespace mallprov

@@ -34,6 +34,7 @@ struct Mallkörning {
     std::string nummer() const;
     std::string attBetala() const;     // the amount to pay, formatted
     std::string förfallodatum() const; // yyyy-mm-dd
+    std::string nettobelopp() const;   // the first amount row's, formatted
 };
 
 class Mallprov : public testhjalp::MedTillfälligKatalog {
@@ -50,10 +51,14 @@ protected:
     // the faces the template's PostScript names map to.
     void kontrolleraDokument(const Mallkörning& k, int sidor, Size sida,
                              const std::set<std::string>& mallensTypsnitt);
-    // The text stands on that page inside `ram` (2 points of slack).
+    // The text stands on that page inside `ram` (2 points of slack), once
+    // at least.
     void kontrolleraRuta(const Mallkörning& k, int sida, const std::string& text, const Rect& ram);
     // The text is nowhere on that page.
     void kontrolleraSaknas(const Mallkörning& k, int sida, const std::string& text);
+    // The amount rows (told by the net amount) stand on the last page of
+    // `sidor` and on no page before it.
+    void kontrolleraBeloppenBaraPåSistaSidan(const Mallkörning& k, int sidor);
 
 private:
     std::string skrivExempel(const std::string& kod, std::vector<std::string> val);

@@ -1,0 +1,78 @@
+// libFuzzer target: any text from a document, in runs of any font, size
+// and paragraph style, measures to a finite size and draws in every mode
+// without crashing or spoiling the page.
+#include "Plattform/CairoCanvas.h"
+#include "Plattform/TextMeasurer.h"
+
+#include <cairo.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+namespace {
+
+// Takes bytes from the front of the input, zero once it is used up.
+struct Input {
+    const uint8_t* data;
+    size_t size;
+    uint8_t next() {
+        if (size == 0) return 0;
+        --size;
+        return *data++;
+    }
+    std::string_view text(size_t n) {
+        n = std::min(n, size);
+        std::string_view t(reinterpret_cast<const char*>(data), n);
+        data += n, size -= n;
+        return t;
+    }
+};
+
+const char* const names[] = {"HelveticaNeue", "Baskerville-Italic", "Didot", "GFSDidot-Regular", "",
+                             "TrebuchetMS-Bold", "Courier-BoldOblique", "Geneva"};
+
+ParagraphStyle styleFrom(Input& in) {
+    ParagraphStyle s;
+    s.alignment = static_cast<TextAlignment>(in.next() % 6);
+    s.lineBreakMode = static_cast<LineBreakMode>(in.next() % 7);
+    if (in.next() & 1) s.tabStops = {{TextTab::Kind::right, in.next() * 0.5}, {TextTab::Kind::left, in.next() * 1.0}};
+    s.defaultTabInterval = in.next() % 4 == 0 ? in.next() * 0.25 : 0;
+    s.firstLineHeadIndent = in.next() % 50;
+    s.headIndent = in.next() % 80;
+    s.minimumLineHeight = in.next() % 30;
+    s.maximumLineHeight = in.next() % 30;
+    s.paragraphSpacing = in.next() % 10;
+    s.hyphenationFactor = in.next() & 1;
+    s.hyphenationLanguage = in.next() & 1 ? "sv" : "fr";
+    return s;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    Input in{data, size};
+    double width = (in.next() << 8 | in.next()) * 0.1 - 20;
+    AttributedString text;
+    for (int run = 0, runs = in.next() % 5 + 1; run < runs && in.size > 0; ++run) {
+        TextAttributes a;
+        if (in.next() & 1) a.font = Font{names[in.next() % 8], (in.next() % 40) - 2.5};
+        if (in.next() & 1) a.paragraphStyle = styleFrom(in);
+        if (in.next() & 1) a.foregroundColor = Color{in.next() / 255.0, 0, 1, in.next() / 255.0};
+        text.append(in.text(in.next() % 64 + 1), a);
+    }
+    Size s = systemTextMeasurer().boundingSize(text, {width, 100});
+    if (!std::isfinite(s.width) || !std::isfinite(s.height) || s.width < 0 || s.height < 0) std::abort();
+    if (text.empty() != (s.width == 0 && s.height == 0) && text.empty()) std::abort();
+    cairo_surface_t* surface = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr);
+    cairo_t* cr = cairo_create(surface);
+    CairoCanvas canvas(cr);
+    for (TextDrawingMode mode :
+         {TextDrawingMode::fromTopLeft, TextDrawingMode::baselineAtFoot, TextDrawingMode::layoutManager})
+        canvas.drawText(text, {10, 10, width, 30}, mode);
+    if (cairo_status(cr) != CAIRO_STATUS_SUCCESS) { fprintf(stderr, "status %s\n", cairo_status_to_string(cairo_status(cr))); std::abort(); }
+    cairo_destroy(cr);
+    cairo_surface_destroy(surface);
+    return 0;
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The members of an import object, read by the JSON type each key takes.
+// An absent member and null give none. A member of another type is an
+// import error naming its key (JSONImportfel::felTyp): the import never
+// falls back to a default for a value it was given. A text with a NUL
+// character is refused (JSONImportfel::nolltecken).
+#include "Kommandorad/JsonImportfel.h"
+#include "Kommandorad/JsonVarde.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace jsonfält {
+
+std::optional<std::string> text(const JsonVärde& objekt, std::string_view nyckel);
+// true and false (and 1 and 0, as JSON numbers).
+std::optional<bool> boolesk(const JsonVärde& objekt, std::string_view nyckel);
+// Any JSON number, as it was written; its value is the caller's to judge.
+const JsonVärde* tal(const JsonVärde& objekt, std::string_view nyckel);
+const JsonVärde* objekt(const JsonVärde& objekt, std::string_view nyckel);
+const std::vector<JsonVärde>* listaAvObjekt(const JsonVärde& objekt, std::string_view nyckel);
+
+// For the keys whose absence and wrong type share an established message:
+// the text when the member is a string (a NUL refused as above), else none.
+const std::string* textOmDenFinns(const JsonVärde& objekt, std::string_view nyckel);
+
+}  // namespace jsonfält

@@ -1,0 +1,33 @@
+#pragma once
+// A file held for changing: an exclusive advisory lock (flock) on the file
+// itself from reading it until the process lets go, so that two processes
+// that change the same file one after the other never both start from the
+// same contents. Processes that only read the file take no lock and are
+// never held up.
+#include "Plattform/Bytes.h"
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+
+class LockedFile {
+public:
+    // Opens the regular file at `path` as readWholeFile does (its errors
+    // are readWholeFile's), refuses one this user may not write as a write
+    // in place would (FileNotChangeableError), then waits at most `wait`
+    // for the lock (FileNotChangeableError when another process keeps it).
+    // A file that its holder replaced while this one waited is opened
+    // afresh, so the contents read are the newest.
+    LockedFile(const std::string& path, uint64_t limit, std::chrono::milliseconds wait);
+    ~LockedFile();
+    LockedFile(LockedFile&&) noexcept;
+    LockedFile& operator=(LockedFile&&) noexcept;
+
+    // The contents read under the lock.
+    const Bytes& contents() const { return contents_; }
+    Bytes takeContents() { return std::move(contents_); }
+
+private:
+    int fd_ = -1;
+    Bytes contents_;
+};

@@ -1,0 +1,151 @@
+#include "Plattform/TemporaryFiles.h"
+
+#include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstring>
+#include <ctime>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr const char* marker = ".kontobok-";
+constexpr size_t uniqueLength = 6;  // mkostemp's XXXXXX
+constexpr int cleanupSignals[] = {SIGINT, SIGTERM, SIGHUP};
+constexpr size_t signalCount = sizeof cleanupSignals / sizeof cleanupSignals[0];
+
+// What the signal handler may touch: a fixed buffer and flags, no heap.
+char pendingPath[PATH_MAX + 1];
+volatile sig_atomic_t pending = 0;
+struct sigaction previous[signalCount];
+bool installed[signalCount];
+
+extern "C" void removeTemporaryAndRaise(int signal) {
+    if (pending) ::unlink(pendingPath);
+    for (size_t i = 0; i < signalCount; ++i)
+        if (cleanupSignals[i] == signal) ::sigaction(signal, &previous[i], nullptr);
+    ::raise(signal);
+}
+
+// Holds SIGINT, SIGTERM and SIGHUP back while the handler's state changes;
+// one that arrives meanwhile is delivered when this ends.
+class SignalsHeld {
+public:
+    SignalsHeld() {
+        sigset_t set;
+        sigemptyset(&set);
+        for (int s : cleanupSignals) sigaddset(&set, s);
+        ::pthread_sigmask(SIG_BLOCK, &set, &old_);
+    }
+    ~SignalsHeld() { ::pthread_sigmask(SIG_SETMASK, &old_, nullptr); }
+
+private:
+    sigset_t old_;
+};
+
+void installHandlers() {
+    struct sigaction action {};
+    action.sa_handler = removeTemporaryAndRaise;
+    sigemptyset(&action.sa_mask);
+    for (size_t i = 0; i < signalCount; ++i) {
+        installed[i] = false;
+        if (::sigaction(cleanupSignals[i], nullptr, &previous[i]) != 0) continue;
+        // A signal the process ignores (nohup) stays ignored.
+        if (previous[i].sa_handler == SIG_IGN) continue;
+        installed[i] = ::sigaction(cleanupSignals[i], &action, nullptr) == 0;
+    }
+}
+
+void restoreHandlers() {
+    for (size_t i = 0; i < signalCount; ++i)
+        if (installed[i]) ::sigaction(cleanupSignals[i], &previous[i], nullptr);
+}
+
+std::string hiddenPrefix(const std::string& target, size_t& nameStart) {
+    size_t slash = target.rfind('/');
+    nameStart = slash == std::string::npos ? 0 : slash + 1;
+    std::string prefix = target;
+    prefix.insert(nameStart, ".");
+    return prefix + marker;
+}
+
+}  // namespace
+
+TemporaryFile::TemporaryFile(const std::string& target) {
+    size_t nameStart;
+    path_ = hiddenPrefix(target, nameStart) + std::string(uniqueLength, 'X');
+    SignalsHeld held;
+    const bool protect = !pending && path_.size() <= PATH_MAX;
+    if (protect) installHandlers();
+    fd_ = ::mkostemp(path_.data(), O_CLOEXEC);
+    if (fd_ < 0) {
+        error_ = errno;
+        if (protect) restoreHandlers();
+        return;
+    }
+    owned_ = true;
+    if (protect) {
+        std::memcpy(pendingPath, path_.c_str(), path_.size() + 1);
+        pending = 1;
+    }
+}
+
+TemporaryFile::~TemporaryFile() {
+    if (fd_ >= 0) ::close(fd_);
+    remove();
+}
+
+int TemporaryFile::release() {
+    int fd = fd_;
+    fd_ = -1;
+    return fd;
+}
+
+bool TemporaryFile::renameTo(const std::string& target) {
+    SignalsHeld held;
+    if (::rename(path_.c_str(), target.c_str()) != 0) return false;
+    forget();
+    return true;
+}
+
+void TemporaryFile::remove() {
+    if (!owned_) return;
+    SignalsHeld held;
+    int saved = errno;
+    ::unlink(path_.c_str());
+    errno = saved;
+    forget();
+}
+
+// The file is no longer ours: stop protecting it. Runs with the signals
+// held back.
+void TemporaryFile::forget() {
+    if (!owned_) return;
+    owned_ = false;
+    if (pending && std::strcmp(pendingPath, path_.c_str()) == 0) {
+        pending = 0;
+        restoreHandlers();
+    }
+}
+
+void removeStaleTemporaryFiles(const std::string& target) {
+    size_t nameStart;
+    const std::string prefix = hiddenPrefix(target, nameStart);
+    const std::string directory = nameStart == 0 ? "." : target.substr(0, nameStart);
+    const std::string namePrefix = prefix.substr(nameStart);
+    DIR* dir = ::opendir(directory.c_str());
+    if (!dir) return;
+    const time_t now = std::time(nullptr);
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.size() != namePrefix.size() + uniqueLength || name.compare(0, namePrefix.size(), namePrefix) != 0)
+            continue;
+        struct stat st;
+        if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode)) continue;
+        if (now - st.st_mtime > 60) ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
+}

@@ -1,0 +1,151 @@
+// Template Df, the standard template: no background, its own boxes and
+// rules in one light blue, Helvetica Neue. Logo top left, the invoice
+// number top right with the recipient below it; facts and references in
+// dotted lists on the left, each with a thin rule; the amount to pay, the
+// due date and the credit terms in boxes on the right; the item table
+// between two heavy rules; the amounts at the foot of the item area; the
+// company's name, registration and contact details in the footer.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include "Modell/Bokforing.h"
+#include "Modell/Fakturor/Fakturaliknande.h"
+#include "Plattform/Strangar.h"
+#include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/Styckeformat.h"
+
+using mallverktyg::Fakt;
+using mallverktyg::kontur;
+using mallverktyg::streck;
+using mallverktyg::text;
+
+namespace {
+
+const Color blå = Color::rgb(0.39, 0.71, 0.87);
+const Color röd = Color::rgb(0.841, 0.232, 0.416);
+
+// Both dotted lists: rows 14 high, the rule at x 38.
+constexpr double listradhöjd = 14;
+constexpr double listregelx = 38;
+const std::string punkter(45, '.');
+
+}  // namespace
+
+void Fakturavy::konfigureraInnehållFörDf() {
+    const auto lätt10 = typsnitt("HelveticaNeue-Light", 10);
+    const auto lätt11 = typsnitt("HelveticaNeue-Light", 11);
+    const auto fet8 = typsnitt("HelveticaNeue-Bold", 8);
+    const auto normal8 = typsnitt("HelveticaNeue", 8);
+    const auto normal6 = typsnitt("HelveticaNeue", 6);
+    const auto fet8_5 = typsnitt("HelveticaNeue-Bold", 8.5);
+    const auto kursiv6 = typsnitt("HelveticaNeue-Italic", 6);
+    const auto smalFet20 = typsnitt("HelveticaNeue-CondensedBold", 20);
+    if (!lätt10 || !lätt11 || !fet8 || !normal8 || !normal6 || !fet8_5 || !kursiv6 || !smalFet20) return;
+
+    //                                    paragraph style            colour        font
+    const TextAttributes mottagare       {std::nullopt,              std::nullopt, lätt10};
+    const TextAttributes stortHöger      {rightAligned(),            std::nullopt, lätt11};
+    const TextAttributes nummerrubrik    {rightAligned(),            blå,          fet8};
+    const TextAttributes påminnelse      {rightAligned(),            röd,          fet8};
+    const TextAttributes brödtext        {std::nullopt,              std::nullopt, normal8};
+    const TextAttributes brödtextHöger   {rightAligned(),            std::nullopt, normal8};
+    const TextAttributes stort           {std::nullopt,              std::nullopt, lätt11};
+    const TextAttributes villkor         {std::nullopt,              std::nullopt, normal6};
+    const TextAttributes kolumnrubrik    {std::nullopt,              std::nullopt, fet8_5};
+    const TextAttributes kolumnrubrikHöger{rightAligned(),           std::nullopt, fet8_5};
+    const TextAttributes företagsnamn    {std::nullopt,              std::nullopt, fet8};
+    const TextAttributes fskatt          {std::nullopt,              std::nullopt, kursiv6};
+    const TextAttributes titel           {rightAligned(),            std::nullopt, smalFet20};
+    const TextAttributes etikett         {clippedLeftOnCharacters(), std::nullopt, normal8};
+
+    läggTillInnehållMedRamFörLogotyp({31, 24, 158, 105}, titel, {189, 195, 359, 20}, påminnelse, {326, 55, 223, 14},
+                                     villkor, {264, 294, 273, 43}, fskatt, {20, 814, 149, 11});
+
+    auto& alla = innehållFörAllaSidor;
+    alla.push_back(text(f.nummer(), stortHöger, {419, 37, 131, 19}));
+    alla.push_back(text(rubrikFörFakturanummer(), nummerrubrik, {419, 24, 131, 13}));
+    if (auto mottagarblock = företagOchAdress()) alla.push_back(text(*mottagarblock, mottagare, {326, 111, 234, 82}));
+    if (auto leverans = f.leveransadress()) {
+        alla.push_back(text(versaler(rubrikFörLeveransadress()), brödtext, {46, 138, 208, 13}));
+        alla.push_back(text(leverans->formatteradFörAvsändarland(b.adress.land, true), brödtext, {46, 151, 208, 70}));
+    }
+    if (!b.namn.empty()) alla.push_back(text(b.namn, företagsnamn, {54, 713, 229, 15}));
+
+    // The box frames the invoice's own terms; the ledger's, shown in their
+    // place, stand unframed.
+    if (auto egnaVillkor = f.kreditvillkor(); egnaVillkor && !egnaVillkor->empty())
+        alla.push_back(kontur({256, 287, 293, 53}, 0.5, blå));
+
+    if (!följesedel) {
+        alla.push_back(kontur({256, 257, 293, 24}, 0.5, blå));
+        alla.push_back(kontur({256, 226, 293, 24}, 2, blå));
+        // Caption at the left of each box, the value at its right.
+        alla.push_back(text(rubrikFörFörfallodatum(), stort, {265, 259, 273, 20}));
+        alla.push_back(text(datumtext(f.förfallodatum()), stortHöger, {265, 259, 273, 20}));
+        alla.push_back(text(rubrikFörBeloppAttBetala(), stort, {265, 228, 273, 20}));
+        alla.push_back(text(belopp(f.attBetala()), stortHöger, {265, 228, 273, 20}));
+    }
+
+    // The company's own address is written for the recipient's country,
+    // or for its own.
+    auto mottagaradress = f.mottagaradress();
+    const std::string adressland = mottagaradress ? mottagaradress->land : b.adress.land;
+    Datalista registrering = mallverktyg::fakta(*this, {Fakt::säte, Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
+    registrering.push_back({rubrikFörAdress(), b.adress.formatteradFörMottagarland(adressland, true)});
+    alla.push_back(mallverktyg::tabelltext(tabellMedData(registrering, brödtext, brödtext, false, false).tabell,
+                                           {54, 733, 207, 81}));
+    Datalista kontakt = mallverktyg::fakta(*this, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});
+    for (Datapost& post : betalningsinformation()) kontakt.push_back(std::move(post));
+    alla.push_back(CachatObjekt(tabellMedData(kontakt, brödtext, brödtext, false, false).tabell, {339, 722, 205, 103}));
+
+    // A list of dotted captions with their values, and a thin rule on its
+    // left from its top to the foot of its last value.
+    auto prickadLista = [&](const Datalista& data, double y) {
+        auto objekt = cachadeObjektFörData(data, etikett, brödtext, listradhöjd, {47, y}, 100, 100, punkter, false, -1);
+        if (objekt.empty() || !std::holds_alternative<cachad::string>(objekt.back().data)) return;
+        const double fot = std::get<cachad::string>(objekt.back().data).frame.maxY();
+        alla.insert(alla.end(), std::make_move_iterator(objekt.begin()), std::make_move_iterator(objekt.end()));
+        alla.push_back(streck({{{listregelx, y + 2}, {listregelx, fot}}}, 0.5, blå));
+    };
+    // A delivery note has no invoice facts; the references take their place.
+    double referenser = 234;
+    if (!följesedel) {
+        prickadLista(mallverktyg::fakta(*this, {Fakt::fakturanummer, Fakt::fakturadatum, Fakt::betalningsvillkor}),
+                     referenser - listradhöjd);
+        referenser = 292;
+    }
+    prickadLista(mallverktyg::fakta(*this, {Fakt::vårReferens, Fakt::erReferens, Fakt::kundnummer, Fakt::personnummer,
+                                            Fakt::personnummer2, Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer,
+                                            Fakt::mottagarensMomsregistreringsnummer, Fakt::inköpsordernummer,
+                                            Fakt::leveranssätt, Fakt::leveransdatum}),
+                 referenser - listradhöjd);
+
+    alla.push_back(streck({{{46, 393}, {549, 393}}, {{46, 692}, {549, 692}}}, 2, blå));
+
+    // The amount block stands at the foot of the item area and grows
+    // upward by a row height for each amount row beyond three; yB is its
+    // top rule.
+    constexpr double beloppsradhöjd = 12;
+    const int n = antalBeloppsrader(false);
+    const double y1 = 621 - (n - 3) * beloppsradhöjd;
+    std::vector<CachatObjekt> sistaSidan =
+        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {320, y1, 221, 13}, {320, y1, 221, 13}, beloppsradhöjd,
+                                    false, false)
+            .data;
+    const double yB = n > 0 ? 842 - (231 + (n - 3) * beloppsradhöjd) : 667;
+    std::vector<mallverktyg::Sträcka> ram;
+    if (n > 0) ram.push_back({{298, 669}, {549, 669}});
+    ram.push_back({{298, 692}, {298, yB}});
+    ram.push_back({{46, yB}, {549, yB}});
+    sistaSidan.push_back(streck(ram, 0.5, blå));
+    if (auto moms = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {55, yB + 3, 236, 80}, true, true))
+        sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
+    if (!följesedel) {
+        sistaSidan.push_back(text(belopp(f.attBetala()), brödtextHöger, {320, 673, 221, 13}));
+        sistaSidan.push_back(text(rubrikFörTotaltBelopp(), brödtext, {320, 673, 221, 13}));
+    }
+
+    läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger, {54, 375, 486, 15},
+                                      {54, 393, 486, yB - 393 - beloppsradhöjd}, 287, false);
+    läggTillInnehållPåSistaSidan(std::move(sistaSidan), Rect{0, 402, 595, 290});
+}

@@ -1,0 +1,65 @@
+#include "Vyer/Faktura/MallverktygFakta.h"
+
+#include "Modell/Bokforing.h"
+#include "Modell/Fakturor/Fakturaliknande.h"
+#include "Modell/Land.h"
+#include "Vyer/Faktura/Mallverktyg.h"
+
+namespace mallverktyg {
+
+namespace {
+
+std::optional<std::string> adresstext(const Fakturavy& vy, const std::optional<Adress>& adress) {
+    if (!adress) return std::nullopt;
+    return adress->formatteradFörAvsändarland(std::string(kod(vy.b.land)), true);
+}
+
+// The four ROT and RUT facts in the order rotOchRutUppgifter gives them.
+Datapost rotOchRut(const Fakturavy& vy, size_t i) { return rotOchRutUppgifter(vy).at(i); }
+
+}  // namespace
+
+Datapost fakt(const Fakturavy& vy, Fakt fakt) {
+    const Fakturaliknande& f = vy.f;
+    const Bokföring& b = vy.b;
+    switch (fakt) {
+        case Fakt::mottagare: return {vy.rubrikFörMottagare(), f.företag()};
+        case Fakt::mottagaradress: return {vy.rubrikFörMottagaradress(), adresstext(vy, f.mottagaradress())};
+        case Fakt::leveransadress: return {vy.rubrikFörLeveransadress(), adresstext(vy, f.leveransadress())};
+        case Fakt::erReferens: return {vy.rubrikFörErReferens(), f.erReferens()};
+        case Fakt::vårReferens: return {vy.rubrikFörVårReferens(), f.vårReferens()};
+        case Fakt::kundnummer: return {vy.rubrikFörKundnummer(), f.kundnummer()};
+        case Fakt::personnummer: return rotOchRut(vy, 0);
+        case Fakt::personnummer2: return rotOchRut(vy, 1);
+        case Fakt::fastighetsbeteckning: return rotOchRut(vy, 2);
+        case Fakt::lägenhetsnummer: return rotOchRut(vy, 3);
+        case Fakt::mottagarensMomsregistreringsnummer:
+            return {vy.rubrikFörMottagarensMomsregistreringsnummer(), f.momsregistreringsnummer()};
+        case Fakt::inköpsordernummer: return {vy.rubrikFörInköpsordernummer(), f.inköpsordernummer()};
+        case Fakt::leveranssätt: return {vy.rubrikFörLeveranssätt(), f.leveranssätt()};
+        case Fakt::leveransdatum: return {vy.rubrikFörLeveransdatum(), datum(f.leveransdatum())};
+        case Fakt::fakturanummer: return {vy.rubrikFörFakturanummer(), f.nummer()};
+        case Fakt::fakturadatum: return {vy.rubrikFörFakturadatum(), Fakturavy::datumtext(f.fakturadatum())};
+        case Fakt::förfallodatum: return {vy.rubrikFörFörfallodatum(), Fakturavy::datumtext(f.förfallodatum())};
+        case Fakt::betalningsvillkor: return {vy.rubrikFörBetalningsvillkor(), vy.rubrikFörDagar()};
+        case Fakt::avsändare: return {vy.rubrikFörAvsändare(), b.namn};
+        case Fakt::säte: return {vy.rubrikFörOrt(), b.säte()};
+        case Fakt::organisationsnummer: return {vy.rubrikFörOrganisationsnummer(), b.organisationsnummer};
+        case Fakt::momsregistreringsnummer: return {vy.rubrikFörMomsregistreringsnummer(), b.momsregistreringsnummer()};
+        case Fakt::avsändaradress:
+            return {vy.rubrikFörAdress(), b.adress.formatteradFörMottagarland(landFörAvsändaradressen(vy), true)};
+        case Fakt::telefon: return {vy.rubrikFörTelefon(), b.telefon};
+        case Fakt::fax: return {vy.rubrikFörFax(), b.fax};
+        case Fakt::email: return {vy.rubrikFörEmail(), b.email};
+        case Fakt::hemsida: return {vy.rubrikFörWebsite(), b.hemsida};
+    }
+    return {};
+}
+
+Datalista fakta(const Fakturavy& vy, std::initializer_list<Fakt> lista) {
+    Datalista ut;
+    for (Fakt f : lista) ut.push_back(fakt(vy, f));
+    return ut;
+}
+
+}  // namespace mallverktyg
