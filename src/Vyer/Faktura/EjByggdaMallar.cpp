@@ -22,7 +22,6 @@ void Fakturavy::konfigureraInnehållFörO() { ejByggd("O"); }
 void Fakturavy::konfigureraInnehållFörM() { ejByggd("M"); }
 void Fakturavy::konfigureraInnehållFörCC() { ejByggd("CC"); }
 void Fakturavy::konfigureraInnehållFörHi() { ejByggd("Hi"); }
-void Fakturavy::konfigureraInnehållFörCL() { ejByggd("CL"); }
 void Fakturavy::konfigureraInnehållFörD() { ejByggd("D"); }
 void Fakturavy::konfigureraInnehållFörCp() { ejByggd("Cp"); }
 void Fakturavy::konfigureraInnehållFörF() { ejByggd("F"); }
