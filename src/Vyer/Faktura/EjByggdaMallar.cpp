@@ -11,7 +11,6 @@ namespace {
 }  // namespace
 
 void Fakturavy::konfigureraInnehållFörV() { ejByggd("V"); }
-void Fakturavy::konfigureraInnehållFörSL() { ejByggd("SL"); }
 void Fakturavy::konfigureraInnehållFörB() { ejByggd("B"); }
 void Fakturavy::konfigureraInnehållFörCTMedFärg(const Color&) { ejByggd("CT1 and CT2"); }
 void Fakturavy::konfigureraInnehållFörBB() { ejByggd("BB"); }
@@ -22,7 +21,6 @@ void Fakturavy::konfigureraInnehållFörO() { ejByggd("O"); }
 void Fakturavy::konfigureraInnehållFörM() { ejByggd("M"); }
 void Fakturavy::konfigureraInnehållFörCC() { ejByggd("CC"); }
 void Fakturavy::konfigureraInnehållFörHi() { ejByggd("Hi"); }
-void Fakturavy::konfigureraInnehållFörCL() { ejByggd("CL"); }
 void Fakturavy::konfigureraInnehållFörD() { ejByggd("D"); }
 void Fakturavy::konfigureraInnehållFörCp() { ejByggd("Cp"); }
 void Fakturavy::konfigureraInnehållFörF() { ejByggd("F"); }
