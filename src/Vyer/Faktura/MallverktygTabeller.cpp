@@ -1,5 +1,6 @@
 #include "Vyer/Faktura/MallverktygTabeller.h"
 
+#include "Modell/Bokforing.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 
@@ -14,6 +15,23 @@ TabellerPåFot tabellerPåGemensamFot(const Fakturavy& vy, std::vector<Tabellpla
     for (Tabellplats& t : tabeller)
         ut.objekt.push_back(tabelltext(std::move(t.tabell), {t.x, fot - ut.höjd, t.bredd, ut.höjd}));
     return ut;
+}
+
+std::vector<CachatObjekt> företagsnamnÖverAvsändartabeller(const Fakturavy& vy, const TextAttributes& etikettattribut,
+                                                            const TextAttributes& värdeattribut,
+                                                            const TextAttributes& namnattribut, double adressbredd,
+                                                            double kontaktbredd) {
+    auto tabell = [&](const Datalista& data) {
+        return vy.tabellMedData(data, etikettattribut, värdeattribut, false, true).tabell;
+    };
+    TabellerPåFot tabeller = tabellerPåGemensamFot(
+        vy,
+        {{tabell(fakta(vy, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer})), 56,
+          adressbredd},
+         {tabell(faktaOchBetalning(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida})), 210, kontaktbredd}},
+        807);
+    tabeller.objekt.push_back(text(vy.b.namn, namnattribut, {55, 807 - tabeller.höjd - 18, 271, 18}));
+    return std::move(tabeller.objekt);
 }
 
 Datalista mottagarfakta(const Fakturavy& vy) {
