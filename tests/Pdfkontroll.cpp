@@ -56,7 +56,7 @@ std::vector<Typsnitt> typsnitt(const std::filesystem::path& pdf) {
         if (f.size() < 6) continue;
         std::string namn = f[0];
         if (namn.size() > 7 && namn[6] == '+') namn = namn.substr(7);
-        ut.push_back({namn, f[f.size() - 5] == "yes"});
+        ut.push_back({namn, f[f.size() - 5] == "yes", f[f.size() - 4] == "yes"});
     }
     return ut;
 }
@@ -84,7 +84,7 @@ std::vector<Ord> ord(const std::filesystem::path& pdf) {
     return ut;
 }
 
-std::optional<Rect> rutaFörText(const std::vector<Ord>& ord, int sida, std::string_view text) {
+std::vector<Rect> rutorFörText(const std::vector<Ord>& ord, int sida, std::string_view text) {
     // Readers give no-break spaces as spaces.
     std::string mellanslag(text);
     for (std::string_view nbsp : {"\u00A0", "\u202F"})
@@ -92,7 +92,8 @@ std::optional<Rect> rutaFörText(const std::vector<Ord>& ord, int sida, std::str
     std::vector<std::string> sökta;
     std::istringstream delar{mellanslag};
     for (std::string s; delar >> s;) sökta.push_back(s);
-    if (sökta.empty()) return std::nullopt;
+    std::vector<Rect> rutor;
+    if (sökta.empty()) return rutor;
     for (size_t i = 0; i + sökta.size() <= ord.size(); ++i) {
         bool lika = true;
         for (size_t j = 0; j < sökta.size() && lika; ++j)
@@ -104,9 +105,15 @@ std::optional<Rect> rutaFörText(const std::vector<Ord>& ord, int sida, std::str
             const double x0 = std::min(r.minX(), o.minX()), y0 = std::min(r.minY(), o.minY());
             r = {x0, y0, std::max(r.maxX(), o.maxX()) - x0, std::max(r.maxY(), o.maxY()) - y0};
         }
-        return r;
+        rutor.push_back(r);
     }
-    return std::nullopt;
+    return rutor;
+}
+
+std::optional<Rect> rutaFörText(const std::vector<Ord>& ord, int sida, std::string_view text) {
+    auto rutor = rutorFörText(ord, sida, text);
+    if (rutor.empty()) return std::nullopt;
+    return rutor.front();
 }
 
 double Raster::vid(double x, double y) const {

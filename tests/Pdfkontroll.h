@@ -19,6 +19,7 @@ std::map<std::string, std::string> information(const std::filesystem::path& pdf)
 struct Typsnitt {
     std::string namn;  // without the subset prefix ("ABCDEF+")
     bool inbäddat = false;
+    bool delmängd = false;  // only the glyphs used (a subset)
 };
 // pdffonts: every font of the document.
 std::vector<Typsnitt> typsnitt(const std::filesystem::path& pdf);
@@ -37,6 +38,8 @@ std::vector<Ord> ord(const std::filesystem::path& pdf);
 // The box around the first run of consecutive words of page `sida` that
 // spell `text` (its words separated by single spaces).
 std::optional<Rect> rutaFörText(const std::vector<Ord>& ord, int sida, std::string_view text);
+// The boxes of every such run, in reading order.
+std::vector<Rect> rutorFörText(const std::vector<Ord>& ord, int sida, std::string_view text);
 
 // A grey-level raster of one page, 0 black to 1 white.
 struct Raster {

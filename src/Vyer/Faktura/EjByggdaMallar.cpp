@@ -11,32 +11,20 @@ namespace {
 }  // namespace
 
 void Fakturavy::konfigureraInnehållFörV() { ejByggd("V"); }
-void Fakturavy::konfigureraInnehållFörSL() { ejByggd("SL"); }
 void Fakturavy::konfigureraInnehållFörG() { ejByggd("G"); }
 void Fakturavy::konfigureraInnehållFörB() { ejByggd("B"); }
-void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color&) { ejByggd("Ru1 and Ru2"); }
 void Fakturavy::konfigureraInnehållFörCTMedFärg(const Color&) { ejByggd("CT1 and CT2"); }
 void Fakturavy::konfigureraInnehållFörBB() { ejByggd("BB"); }
 void Fakturavy::konfigureraInnehållFörSk() { ejByggd("Sk"); }
-void Fakturavy::konfigureraInnehållFörGu() { ejByggd("Gu"); }
-void Fakturavy::konfigureraInnehållFörR() { ejByggd("R"); }
 void Fakturavy::konfigureraInnehållFörFr() { ejByggd("Fr"); }
 void Fakturavy::konfigureraInnehållFörDoMedFärg(const Color&) { ejByggd("DotRed and DotGrey"); }
-void Fakturavy::konfigureraInnehållFörPi() { ejByggd("Pi"); }
-void Fakturavy::konfigureraInnehållFörE() { ejByggd("E"); }
-void Fakturavy::konfigureraInnehållFörP() { ejByggd("P"); }
 void Fakturavy::konfigureraInnehållFörO() { ejByggd("O"); }
 void Fakturavy::konfigureraInnehållFörM() { ejByggd("M"); }
 void Fakturavy::konfigureraInnehållFörCC() { ejByggd("CC"); }
-void Fakturavy::konfigureraInnehållFörC() { ejByggd("C"); }
 void Fakturavy::konfigureraInnehållFörHi() { ejByggd("Hi"); }
-void Fakturavy::konfigureraInnehållFörCL() { ejByggd("CL"); }
-void Fakturavy::konfigureraInnehållFörFL() { ejByggd("FL"); }
 void Fakturavy::konfigureraInnehållFörD() { ejByggd("D"); }
-void Fakturavy::konfigureraInnehållFörDi() { ejByggd("Di"); }
 void Fakturavy::konfigureraInnehållFörCp() { ejByggd("Cp"); }
 void Fakturavy::konfigureraInnehållFörF() { ejByggd("F"); }
 void Fakturavy::konfigureraInnehållFörEB() { ejByggd("EB"); }
 void Fakturavy::konfigureraInnehållFörEBs() { ejByggd("EBs"); }
-void Fakturavy::konfigureraInnehållFörNoGiroAvTyp(NoGirotyp) { ejByggd("NoGiro1 and NoGiro2"); }
 void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp) { ejByggd("FiGiro1 and FiGiro2"); }

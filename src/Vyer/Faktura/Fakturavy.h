@@ -122,6 +122,10 @@ public:
                                            const Rect& villkorsram, const TextAttributes& fskattattribut,
                                            const Rect& fskattsram);
 
+    // The credit terms the title block prints, if any: the invoice's own,
+    // else the ledger's for the invoice's language.
+    std::optional<std::string> kreditvillkorSomVisas() const;
+
     std::optional<std::string> företagOchAdress() const;
     void läggTillInnehållPåSistaSidan(std::vector<CachatObjekt> objekt,
                                       std::optional<Rect> medVittPåÖvrigaSidor);

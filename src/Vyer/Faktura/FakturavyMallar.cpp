@@ -103,7 +103,8 @@ void Fakturavy::laddaBakgrundFörFakturamall(const Fakturamall& mall) {
 void Fakturavy::uppdateraMedFakturamall(const Fakturamall& mall) {
     const Fakturaspråk* version = mall.språkversion(f.språk());
     if (!version || !bakgrund) return;
-    radavstånd = mall.radavstånd;
+    // A spacing that is no number would put every item row nowhere.
+    radavstånd = std::isfinite(mall.radavstånd) ? mall.radavstånd : 0;
     annanSträngmetod = !mall.gammaldagsStränghantering;
 
     egenmall::Körning k(*this, mall);

@@ -31,12 +31,7 @@ void Fakturavy::läggTillInnehållMedRamFörLogotyp(const Rect& logotypram, cons
     if (auto påminnelse = f.påminnelsetextIFakturamall(nullptr); ärIfylld(påminnelse))
         innehållFörAllaSidor.emplace_back(AttributedString(*påminnelse, påminnelseattribut), påminnelseram);
 
-    // The invoice's own terms win, also when they are empty; only an
-    // invoice without any asks the ledger.
-    std::optional<std::string> villkor = f.kreditvillkor();
-    if (!villkor)
-        if (const std::string* förSpråket = b.kreditvillkorFör(f.språk())) villkor = *förSpråket;
-    if (ärIfylld(villkor))
+    if (auto villkor = kreditvillkorSomVisas())
         innehållFörAllaSidor.emplace_back(AttributedString(*villkor, villkorsattribut), villkorsram);
 
     if (b.godkändFörFSkatt) {
@@ -44,4 +39,14 @@ void Fakturavy::läggTillInnehållMedRamFörLogotyp(const Rect& logotypram, cons
                                     "Printed on invoice if the corresponding checkbox is ticked.", f.språk());
         innehållFörAllaSidor.emplace_back(AttributedString(fskatt, fskattattribut), fskattsram);
     }
+}
+
+std::optional<std::string> Fakturavy::kreditvillkorSomVisas() const {
+    // The invoice's own terms win, also when they are empty; only an
+    // invoice without any asks the ledger.
+    std::optional<std::string> villkor = f.kreditvillkor();
+    if (!villkor)
+        if (const std::string* förSpråket = b.kreditvillkorFör(f.språk())) villkor = *förSpråket;
+    if (!ärIfylld(villkor)) return std::nullopt;
+    return villkor;
 }

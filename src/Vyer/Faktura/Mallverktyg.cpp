@@ -43,6 +43,12 @@ CachatObjekt panel(const Rect& ram, double hörnradie, const Color& fyllning) {
                         cachad::path{BezierPath::roundedRect(ram, hörnradie, hörnradie), fyllning, std::nullopt});
 }
 
+CachatObjekt roteradText(std::string_view text, const TextAttributes& attribut, const Rect& ram, Point vid,
+                         double vinkel) {
+    return CachatObjekt(AttributedString(text, attribut), ram,
+                        AffineTransform::translation(vid.x, vid.y).rotated(vinkel));
+}
+
 std::optional<std::string> datum(const std::optional<Datum>& datum) {
     if (!datum) return std::nullopt;
     return Fakturavy::datumtext(*datum);

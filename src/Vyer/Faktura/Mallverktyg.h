@@ -28,6 +28,11 @@ CachatObjekt streck(const std::vector<Sträcka>& sträckor, double linjebredd, c
 // The size of a text laid out within `gräns` (unbounded by default),
 // never negative.
 Size uppmätt(const Fakturavy& vy, const AttributedString& text, Size gräns = {10000, 10000});
+// A text set in `ram` of a system turned by `vinkel` radians (negative:
+// counter-clockwise on the page) about the page point `vid`, which is the
+// system's origin.
+CachatObjekt roteradText(std::string_view text, const TextAttributes& attribut, const Rect& ram, Point vid,
+                         double vinkel);
 
 // A date as invoices print it; none for none.
 std::optional<std::string> datum(const std::optional<Datum>& datum);

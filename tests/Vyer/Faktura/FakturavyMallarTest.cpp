@@ -339,7 +339,8 @@ TEST(Anvandarmall, ADeliveryNoteLeavesOutTheMarkedFields) {
     }
     auto visade = [&](bool följesedel) {
         std::set<Id> ut;
-        for (const auto& o : p.vy(följesedel)->innehållFörAllaSidor) ut.insert(Id(int(std::lround(ram(o).x / 7))));
+        auto vy = p.vy(följesedel);
+        for (const auto& o : vy->innehållFörAllaSidor) ut.insert(Id(int(std::lround(ram(o).x / 7))));
         return ut;
     };
     EXPECT_EQ(visade(false), sidfält);

@@ -51,7 +51,8 @@ protected:
     // the faces the template's PostScript names map to.
     void kontrolleraDokument(const Mallkörning& k, int sidor, Size sida,
                              const std::set<std::string>& mallensTypsnitt);
-    // The text stands on that page inside `ram` (2 points of slack).
+    // The text stands on that page inside `ram` (2 points of slack), once
+    // at least.
     void kontrolleraRuta(const Mallkörning& k, int sida, const std::string& text, const Rect& ram);
     // The text is nowhere on that page.
     void kontrolleraSaknas(const Mallkörning& k, int sida, const std::string& text);

@@ -1,0 +1,156 @@
+// Template C, the classic: Baskerville in black on white, without a
+// background; a pale blue tint for the number box, the two boxes above
+// the item table, alternate item rows and the amounts block. Facts on the
+// right stand on a common foot; the company's details in three small
+// tables at the foot of the page.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include "Modell/Bokforing.h"
+#include "Modell/Fakturor/Fakturaliknande.h"
+#include "Modell/Land.h"
+#include "Plattform/Strangar.h"
+#include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/Styckeformat.h"
+
+#include <algorithm>
+
+using mallverktyg::Fakt;
+using mallverktyg::streck;
+using mallverktyg::text;
+
+namespace {
+
+const Color tonad = Color::rgb(0.95, 0.96, 0.99);
+const Color mörkröd = Color::rgb(0.585, 0.098, 0.139);
+
+// The facts block ends at this y however many rows it has.
+constexpr double faktatopp = 196;
+constexpr double faktarad = 14;
+constexpr int faktaraderFörTopp = 5;
+
+}  // namespace
+
+void Fakturavy::konfigureraInnehållFörC() {
+    const auto halvfet20 = typsnitt("Baskerville-SemiBold", 20);
+    const auto halvfet16 = typsnitt("Baskerville-SemiBold", 16);
+    const auto halvfet9 = typsnitt("Baskerville-SemiBold", 9);
+    const auto halvfet11 = typsnitt("Baskerville-SemiBold", 11);
+    const auto halvfet10 = typsnitt("Baskerville-SemiBold", 10);
+    const auto normal10 = typsnitt("Baskerville", 10);
+    const auto normal9 = typsnitt("Baskerville", 9);
+    const auto halvfet7 = typsnitt("Baskerville-SemiBold", 7);
+    const auto kursiv8 = typsnitt("Baskerville-Italic", 8);
+    const auto normal7 = typsnitt("Baskerville", 7);
+    if (!halvfet20 || !halvfet16 || !halvfet9 || !halvfet11 || !halvfet10 || !normal10 || !normal9 || !halvfet7 ||
+        !kursiv8 || !normal7)
+        return;
+
+    //                                     paragraph style  colour        font
+    const TextAttributes titel            {rightAligned(),  std::nullopt, halvfet20};
+    const TextAttributes faktaetikett     {std::nullopt,    std::nullopt, halvfet9};
+    const TextAttributes attBetala        {rightAligned(),  std::nullopt, halvfet11};
+    const TextAttributes text10           {std::nullopt,    std::nullopt, normal10};
+    const TextAttributes text9            {std::nullopt,    std::nullopt, normal9};
+    const TextAttributes text9Höger       {rightAligned(),  std::nullopt, normal9};
+    const TextAttributes företagsnamn     {std::nullopt,    std::nullopt, halvfet7};
+    const TextAttributes villkor          {std::nullopt,    std::nullopt, kursiv8};
+    const TextAttributes fotvärde         {std::nullopt,    std::nullopt, normal7};
+    const TextAttributes fotetikett       {rightAligned(),  std::nullopt, halvfet7};
+    const TextAttributes text10Höger      {rightAligned(),  std::nullopt, normal10};
+    const TextAttributes kolumnrubrik     {std::nullopt,    std::nullopt, halvfet10};
+    const TextAttributes kolumnrubrikHöger{rightAligned(),  std::nullopt, halvfet10};
+    const TextAttributes fskatt           {rightAligned(),  std::nullopt, normal7};
+    const TextAttributes påminnelse       {std::nullopt,    mörkröd,      halvfet16};
+
+    // The number box is as wide as the number and ends at x 559; its
+    // caption ends 4 points left of it. The title below reaches up under
+    // the box, so the box is laid first: its tint must not cut the title's
+    // letters.
+    auto& alla = innehållFörAllaSidor;
+    AttributedString nummer(f.nummer(), text9);
+    const double w = mallverktyg::uppmätt(*this, nummer).width;
+    const double xb = 559 - (w + 8);
+    alla.push_back(CachatObjekt(Rect{xb, 28, w + 8, 17}, tonad));
+
+    läggTillInnehållMedRamFörLogotyp({36, 30, 124, 90}, titel, {252, 38, 307, 32}, påminnelse, {37, 268, 270, 26},
+                                     villkor, {41, 707, 514, 30}, fskatt, {400, 738, 160, 14});
+
+    if (!följesedel) alla.push_back(text(datumtext(f.fakturadatum()), text9Höger, {456, 65, 103, 14}));
+    alla.push_back(CachatObjekt(std::move(nummer), Rect{xb + 4, 30, w, 13}));
+    alla.push_back(text(rubrikFörNummer(), text10Höger, {xb - 204, 30, 200, 13}));
+
+    alla.push_back(text(b.namn, företagsnamn, {36, 738, 164, 14}));
+
+    const std::string avsändarland(kod(b.land));
+    if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland)) alla.push_back(text(*adress, text10, {347, 91, 183, 90}));
+    if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
+        alla.push_back(text(*adress, text10, {44, 210, 190, 60}));
+        alla.push_back(text(versaler(rubrikFörLeveransadress()), text10, {44, 197, 190, 14}));
+    }
+
+    auto fottabell = [&](const Datalista& data, const Rect& ram) {
+        alla.push_back(mallverktyg::tabelltext(tabellMedData(data, fotetikett, fotvärde, false, false).tabell, ram));
+    };
+    fottabell(mallverktyg::fakta(*this, {Fakt::säte, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
+              {36, 756, 160, 59});
+    fottabell(mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
+              {205, 756, 155, 59});
+    fottabell(betalningsinformation(), {370, 756, 203, 59});
+
+    // The facts stand on a common foot: fewer than five rows move down.
+    {
+        Tabell fakta = tabellMedData(
+            mallverktyg::fakta(*this, {Fakt::leveranssätt, Fakt::leveransdatum, Fakt::inköpsordernummer,
+                                       Fakt::mottagarensMomsregistreringsnummer, Fakt::erReferens, Fakt::vårReferens,
+                                       Fakt::kundnummer, Fakt::personnummer, Fakt::personnummer2,
+                                       Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer}),
+            faktaetikett, text9, false, false);
+        const double d = std::max(0, faktaraderFörTopp - fakta.antalRader) * faktarad;
+        alla.push_back(CachatObjekt(std::move(fakta.tabell), Rect{316, faktatopp + d, 242, 72}));
+    }
+
+    if (!följesedel) {
+        alla.push_back(CachatObjekt(Rect{37, 299, 256, 43}, tonad));
+        alla.push_back(CachatObjekt(Rect{304, 299, 256, 43}, tonad));
+        alla.push_back(text(rubrikFörBeloppAttBetala(), attBetala, {319, 303, 226, 30}));
+        alla.push_back(text(belopp(f.attBetala()), attBetala, {319, 317, 226, 30}));
+        alla.push_back(text(versaler(rubrikFörFörfallodatum()) + " " + datumtext(f.förfallodatum()), text9,
+                            {51, 305, 202, 18}));
+        alla.push_back(text(versaler(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar()), text9, {51, 321, 202, 18}));
+    }
+
+    // The amounts block ends at y 703 and grows upward by a row for each
+    // amount row beyond two.
+    std::vector<CachatObjekt> sistaSidan;
+    if (!följesedel) {
+        const int m = std::max(antalBeloppsrader(false), 2);
+        const double h = (m - 3) * 14 + 77;
+        const double t = 703 - h;
+        sistaSidan.push_back(CachatObjekt(Rect{36, t, 523, h}, tonad));
+        if (auto moms = momssammanfattningMedRubrikAttribut(text10, text10, {44, t + 5, 280, h - 5}, false, false))
+            sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
+        sistaSidan.push_back(streck({{{335, 703}, {335, t}}, {{335, 680}, {559, 680}}}, 0.5, Color::black()));
+        sistaSidan.push_back(streck({{{36, t}, {559, t}}}, 1, Color::black()));
+        for (CachatObjekt& o :
+             beloppfältMedRubrikattribut(text10, text10Höger, {347, t + 4, 198, 15}, {347, t + 4, 198, 15}, 14, false,
+                                         false)
+                 .data)
+            sistaSidan.push_back(std::move(o));
+        sistaSidan.push_back(text(belopp(f.attBetala()), text10Höger, {347, 683, 198, 15}));
+        sistaSidan.push_back(text(rubrikFörTotaltBelopp(), text10, {347, 683, 198, 15}));
+    }
+
+    // A delivery note has no boxes above the item table: the table starts
+    // 60 points higher and has that much more room.
+    const double v = följesedel ? 526 : 466;
+    const double k = följesedel ? 297 : 237;
+    const double r = 842 - v;
+    alla.push_back(streck({{{36, 703}, {559, 703}}, {{36, r}, {559, r}}}, 0.5, Color::black()));
+
+    radavstånd = 2;
+    läggTillKolumnerMedRubrikattribut(kolumnrubrik, text10, kolumnrubrikHöger, text10Höger, {44, 842 - (v + 20), 501, 20},
+                                      Rect{44, 842 - (219 + k) - 14, 501, k - 7}.integral(), följesedel ? 366 : 306,
+                                      true, tonad);
+    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+}

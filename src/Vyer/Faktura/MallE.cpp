@@ -1,0 +1,145 @@
+// Template E: typewriter faces for titles, headings and amounts over small
+// Geneva data, on a background of line pictograms with a black foot band.
+// Title and number at the top, three fact tables under them, the item
+// table with its headings in outlined boxes, the amount to pay and the due
+// date in two arrow boxes pointing at them, the amounts beside the VAT
+// summary, and the sender in white on the foot band.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include "Modell/Bokforing.h"
+#include "Modell/Fakturor/Fakturaliknande.h"
+#include "Plattform/Strangar.h"
+#include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/Pilbana.h"
+#include "Vyer/Faktura/Rubrikrutor.h"
+#include "Vyer/Faktura/Styckeformat.h"
+
+#include <algorithm>
+
+using mallverktyg::fakt;
+using mallverktyg::tabelltext;
+using mallverktyg::text;
+
+void Fakturavy::konfigureraInnehållFörE() {
+    const auto geneva7 = typsnitt("Geneva", 7);
+    const auto geneva6 = typsnitt("Geneva", 6);
+    const auto smal11 = typsnitt("AmericanTypewriter-CondensedBold", 11);
+    const auto smal18 = typsnitt("AmericanTypewriter-CondensedBold", 18);
+    const auto smal23 = typsnitt("AmericanTypewriter-CondensedBold", 23);
+    const auto fet11 = typsnitt("AmericanTypewriter-Bold", 11);
+    const auto fet7_5 = typsnitt("AmericanTypewriter-Bold", 7.5);
+    if (!geneva7 || !geneva6 || !smal11 || !smal18 || !smal23 || !fet11 || !fet7_5) return;
+
+    const Color röd = Color::rgb(0.801, 0.039, 0.127);
+    const Color vit = Color::white();
+    const Color svart = Color::black();
+
+    //                                     paragraph style     colour         font
+    const TextAttributes titel           {rightAligned(),      std::nullopt,  smal23};
+    const TextAttributes påminnelse      {rightAligned(),      röd,           smal18};
+    const TextAttributes data            {std::nullopt,        std::nullopt,  geneva7};
+    const TextAttributes dataHöger       {rightAligned(),      std::nullopt,  geneva7};
+    const TextAttributes rutrubrikVit    {centerAligned(),     vit,           fet11};
+    const TextAttributes rutrubrik       {centerAligned(),     std::nullopt,  fet11};
+    const TextAttributes stor            {std::nullopt,        std::nullopt,  smal23};
+    const TextAttributes litenCentrerad  {centerAligned(),     std::nullopt,  geneva7};
+    const TextAttributes fskatt          {std::nullopt,        vit,           geneva6};
+    const TextAttributes liten           {std::nullopt,        std::nullopt,  geneva6};
+    const TextAttributes litenHöger      {rightAligned(),      std::nullopt,  geneva6};
+    const TextAttributes totalrubrik     {std::nullopt,        std::nullopt,  fet11};
+    const TextAttributes totalbelopp     {rightAligned(),      std::nullopt,  fet11};
+    const TextAttributes avsändarrubrik  {rightAligned(),      vit,           fet7_5};
+    const TextAttributes avsändarvärde   {std::nullopt,        vit,           geneva7};
+    const TextAttributes kolumnrubrik    {centerAligned(),     std::nullopt,  smal11};
+
+    läggTillInnehållMedRamFörLogotyp({24, 19, 106, 82}, titel, {131, 27, 255, 33}, påminnelse, {186, 83, 371, 29},
+                                     liten, {59, 467, 240, 42}, fskatt, {36, 811, 121, 9});
+
+    auto& alla = innehållFörAllaSidor;
+    if (!följesedel)
+        alla.push_back(text(versaler(rubrikFörFakturadatum() + std::string(lineSeparator) + datumtext(f.fakturadatum())),
+                            litenHöger, {443, 64, 114, 20}));
+    alla.push_back(text(f.nummer(), titel, {462, 27, 92, 33}));
+    alla.push_back(text(rubrikFörNummer(), liten, {453, 34, 17, 11}));
+
+    // Recipient, delivery and references side by side under the title.
+    using enum mallverktyg::Fakt;
+    const std::pair<Datalista, Rect> fakta[] = {
+        {{fakt(*this, mottagare), {rubrikFörAdress(), fakt(*this, mottagaradress).värde}}, {45, 135, 165, 77}},
+        {mallverktyg::fakta(*this, {leveransdatum, leveransadress}), {217, 135, 165, 77}},
+        {mallverktyg::fakta(*this, {erReferens, vårReferens, kundnummer, personnummer, personnummer2,
+                                    fastighetsbeteckning, lägenhetsnummer, mottagarensMomsregistreringsnummer,
+                                    inköpsordernummer, leveranssätt}),
+         {389, 135, 165, 77}},
+    };
+    for (const auto& [lista, ram] : fakta)
+        alla.push_back(tabelltext(tabellMedData(lista, dataHöger, data, false, false).tabell, ram));
+
+    // The sender in white on the foot band; a longer contact table stands
+    // a little higher.
+    Datalista kontakt = mallverktyg::fakta(*this, {telefon, fax, email, hemsida});
+    for (Datapost& post : betalningsinformation()) kontakt.push_back(std::move(post));
+    Tabell avsändaren = tabellMedData(mallverktyg::fakta(*this, {avsändare, avsändaradress, organisationsnummer,
+                                                                 momsregistreringsnummer}),
+                                      avsändarrubrik, avsändarvärde, false, false);
+    Tabell kontakttabell = tabellMedData(kontakt, avsändarrubrik, avsändarvärde, false, false);
+    const double h = kontakttabell.antalRader > 6 ? 97 : 91;
+    const double y = 842 - (22 + h);
+    alla.push_back(tabelltext(std::move(avsändaren.tabell), {45, y, 176, h}));
+    alla.push_back(tabelltext(std::move(kontakttabell.tabell), {227, y, 196, h}));
+
+    kolumnavstånd = 8;
+    rubrikutfyllnad = 5;
+
+    if (!följesedel) {
+        // Two arrow boxes mirrored about the page's middle: the black one
+        // points up at the amount to pay, the white one down at the due date.
+        AttributedString beloppsrubrik(versaler(rubrikFörBeloppAttBetala()), rutrubrikVit);
+        AttributedString datumrubrik(versaler(rubrikFörFörfallodatum()), rutrubrik);
+        const double w = std::max(mätare.boundingSize(beloppsrubrik, {10000, 10000}).width,
+                                  mätare.boundingSize(datumrubrik, {10000, 10000}).width) +
+                         24;
+        const Rect r1 = Rect{291.5 - w, 590, w, 40}.integral();
+        const Rect r2 = Rect{303.5, 589, w, 40}.integral();
+        alla.emplace_back(std::nullopt, std::nullopt, cachad::path{pilbana(r1, Pilriktning::uppåt), svart, std::nullopt});
+        BezierPath vitPil = pilbana(r2, Pilriktning::nedåt);
+        vitPil.lineWidth = 2;
+        alla.emplace_back(std::nullopt, std::nullopt, cachad::path{std::move(vitPil), vit, svart});
+        alla.emplace_back(std::move(beloppsrubrik), Rect{r1.x, r1.y + 10, r1.width, r1.height});
+        alla.emplace_back(std::move(datumrubrik), Rect{r2.x, r2.y + 11, r2.width, r2.height});
+        // A large amount under short captions is wider than its box: it
+        // runs on to the right rather than break onto the arrow's tab.
+        auto påEnRad = [&](std::string_view t, Rect ram) {
+            AttributedString a(t, stor);
+            ram.width = std::max(ram.width, mätare.boundingSize(a, {10000, 10000}).width);
+            return CachatObjekt(std::move(a), ram);
+        };
+        alla.push_back(påEnRad(belopp(f.attBetala()), {r1.x, r1.y - 21 - r1.height, r1.width, r1.height}));
+        alla.push_back(påEnRad(datumtext(f.förfallodatum()), {r2.x + 5, r2.y + 60, r2.width, 35}));
+        alla.push_back(text(versaler(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar()), litenCentrerad,
+                            {r1.x - 20, 655, r1.width + 40, 15}));
+    }
+
+    // The pictogram beside the credit terms belongs to them.
+    if (följesedel || !kreditvillkorSomVisas()) alla.emplace_back(Rect{36, 462, 21, 27}, vit);
+
+    // Amount rows beside the VAT summary, rising a little with every row
+    // beyond three, and the total two rows under them.
+    const int n = antalBeloppsrader(false);
+    const double y0 = 408 + (n - 3) * 0.5 * 14;
+    std::vector<CachatObjekt> sistaSidan =
+        beloppfältMedRubrikattribut(data, dataHöger, {340, 842 - (y0 + 15), 188, 15}, {340, 842 - (y0 + 15), 188, 15},
+                                    14, false, true)
+            .data;
+    if (auto moms = momssammanfattningMedRubrikAttribut(liten, liten, {60, 420, 238, 48}, false, false))
+        sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
+    const double totalY = y0 + 14 * (std::min(n, 3) + 2);
+    sistaSidan.push_back(text(belopp(f.attBetala()), totalbelopp, {340, totalY, 188, 15}));
+    sistaSidan.push_back(text(rubrikFörTotaltBelopp(), totalrubrik, {340, totalY, 188, 15}));
+
+    läggTillKolumnerMedRubrikattribut(kolumnrubrik, data, kolumnrubrik, dataHöger, {55, 232, 473, 21},
+                                      Rect{55, 259, 473, 130}.integral(), 228, true, std::nullopt,
+                                      rubrikrutor(mätare, vit, svart));
+    läggTillInnehållPåSistaSidan(std::move(sistaSidan), Rect{20, 398, 560, 110});
+}

@@ -1,0 +1,98 @@
+// Template Gu: a landscape page in Baskerville inside an ornamental frame.
+// Along the top a band of four facts runs leftwards from the right edge,
+// chevrons between them, with the reminder filling the room to its left;
+// the recipient and the sender in a left column, lined up on one value
+// column; the item table on the right with the amounts and the VAT
+// summary under it on the last page.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include "Modell/Fakturor/Fakturaliknande.h"
+#include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygTabeller.h"
+#include "Vyer/Faktura/Styckeformat.h"
+
+#include <algorithm>
+
+void Fakturavy::konfigureraInnehållFörGu() {
+    const auto fetKursiv19 = typsnitt("Baskerville-BoldItalic", 19);
+    const auto normal7 = typsnitt("Baskerville", 7);
+    const auto normal8 = typsnitt("Baskerville", 8);
+    const auto kursiv8 = typsnitt("Baskerville-Italic", 8);
+    const auto kursiv10 = typsnitt("Baskerville-Italic", 10);
+    const auto normal10 = typsnitt("Baskerville", 10);
+    const auto fet8 = typsnitt("Baskerville-Bold", 8);
+    const auto fet10 = typsnitt("Baskerville-Bold", 10);
+    const auto normal27 = typsnitt("Baskerville", 27);
+    if (!fetKursiv19 || !normal7 || !normal8 || !kursiv8 || !kursiv10 || !normal10 || !fet8 || !fet10 || !normal27)
+        return;
+
+    const Color vinröd = Color::rgb(0.621, 0, 0.335);
+    const Color skiffer = Color::rgb(0.417, 0.55, 0.629);
+
+    //                                   paragraph style   colour         font
+    const TextAttributes påminnelse    {rightAligned(),   vinröd,        fetKursiv19};
+    const TextAttributes titel         {rightAligned(),   skiffer,       normal27};
+    const TextAttributes tabellvärde   {std::nullopt,     std::nullopt,  normal8};
+    const TextAttributes tabellrubrik  {rightAligned(),   skiffer,       fet8};
+    const TextAttributes bandvärde     {std::nullopt,     std::nullopt,  normal7};
+    const TextAttributes bandrubrik    {std::nullopt,     std::nullopt,  fet8};
+    const TextAttributes brödtext      {std::nullopt,     std::nullopt,  normal10};
+    const TextAttributes brödtextHöger {rightAligned(),   std::nullopt,  normal10};
+    const TextAttributes villkor       {centerAligned(),  std::nullopt,  kursiv8};
+    const TextAttributes fskatt        {std::nullopt,     std::nullopt,  kursiv8};
+    const TextAttributes momsrubrik    {std::nullopt,     std::nullopt,  kursiv10};
+    const TextAttributes rubrik        {std::nullopt,     std::nullopt,  fet10};
+    const TextAttributes rubrikHöger   {rightAligned(),   std::nullopt,  fet10};
+
+    auto& alla = innehållFörAllaSidor;
+    using enum mallverktyg::Fakt;
+
+    // The band from the right edge leftwards, a chevron after each fact;
+    // the reminder takes the room left of it.
+    double påminnelsebredd = 458;
+    if (!följesedel) {
+        BezierPath chevron;
+        chevron.moveTo({-6, -26});
+        chevron.lineTo({-6, -6});
+        chevron.lineTo({0, 0});
+        chevron.lineTo({-6, 6});
+        chevron.lineTo({-6, 26});
+        const Datalista band = {mallverktyg::fakt(*this, betalningsvillkor), mallverktyg::fakt(*this, förfallodatum),
+                                {rubrikFörNummer(), f.nummer()}, mallverktyg::fakt(*this, fakturadatum)};
+        Datalistband objekt =
+            datalistMedKolumndata(band, bandrubrik, bandvärde, chevron, skiffer, 0.6, {0, 542, 792, 23}, false);
+        alla.insert(alla.end(), std::make_move_iterator(objekt.data.begin()),
+                    std::make_move_iterator(objekt.data.end()));
+        påminnelsebredd = std::max(0.0, objekt.utpunkt - 42);
+    }
+
+    läggTillInnehållMedRamFörLogotyp({46, 240, 139, 74}, titel, {378, 91, 391, 38}, påminnelse,
+                                     {42, 25, påminnelsebredd, 28}, villkor, {334, 446, 415, 37}, fskatt,
+                                     {43, 541, 176, 15});
+
+    // Recipient above sender, their values in one column.
+    AttributedString mottagaren =
+        tabellMedData(mallverktyg::fakta(*this, {mottagare, mottagaradress, erReferens, vårReferens, kundnummer,
+                                                 personnummer, personnummer2, fastighetsbeteckning, lägenhetsnummer,
+                                                 inköpsordernummer, mottagarensMomsregistreringsnummer, leveransdatum,
+                                                 leveranssätt, leveransadress}),
+                      tabellrubrik, tabellvärde, false, true)
+            .tabell;
+    AttributedString avsändaren =
+        tabellMedData(mallverktyg::avsändarfakta(*this), tabellrubrik, tabellvärde, false, true).tabell;
+    riktaUppTabbarIKolumn(mottagaren, avsändaren);
+    using mallverktyg::Avrundning;
+    alla.push_back(mallverktyg::tabellVidLinje(*this, std::move(mottagaren), 27, 219, 144.5, 0.5, Avrundning::utåt));
+    alla.push_back(mallverktyg::tabellVidLinje(*this, std::move(avsändaren), 27, 219, 373.5, 0.3, Avrundning::utåt));
+
+    std::vector<CachatObjekt> sistaSidan =
+        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {587, 362, 176, 17}, {587, 362, 176, 17}, 14, true, false)
+            .data;
+    if (auto moms = momssammanfattningMedRubrikAttribut(momsrubrik, brödtext, {323, 362, 202, 85}, true, false))
+        sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
+
+    läggTillKolumnerMedRubrikattribut(rubrik, brödtext, rubrikHöger, brödtextHöger, {323, 167, 440, 18},
+                                      Rect{323, 175, 440, 162}.integral(), 249, true);
+    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+}

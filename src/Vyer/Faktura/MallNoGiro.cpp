@@ -1,0 +1,114 @@
+// Templates NoGiro1 and NoGiro2: an invoice over a blank Norwegian giro
+// form. Logo and title at the top left, the addresses in a middle column,
+// the facts with dotted leaders at the top right, the body between two
+// black rules (on a light-grey band for NoGiro1), the sender tables under
+// it; on an invoice the form below is left to the background.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include "Modell/Bokforing.h"
+#include "Modell/Fakturor/Fakturaliknande.h"
+#include "Modell/Land.h"
+#include "Plattform/Strangar.h"
+#include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/Styckeformat.h"
+
+using mallverktyg::streck;
+using mallverktyg::tabelltext;
+using mallverktyg::text;
+
+void Fakturavy::konfigureraInnehållFörNoGiroAvTyp(NoGirotyp typ) {
+    const auto normal7 = typsnitt("HelveticaNeue", 7);
+    const auto fet7 = typsnitt("HelveticaNeue-Bold", 7);
+    const auto normal6 = typsnitt("HelveticaNeue", 6);
+    const auto fet18 = typsnitt("HelveticaNeue-Bold", 18);
+    const auto kursiv6 = typsnitt("HelveticaNeue-Italic", 6);
+    const auto smalFet8 = typsnitt("HelveticaNeue-CondensedBold", 8);
+    if (!normal7 || !fet7 || !normal6 || !fet18 || !kursiv6 || !smalFet8) return;
+
+    const Color accent = Color::rgb(0.801, 0, 0.417);
+    const Color bandgrå = Color::grey(0.96);
+    const Color svart = Color::black();
+
+    //                                    paragraph style             colour        font
+    const TextAttributes titel          {std::nullopt,               std::nullopt, fet18};
+    const TextAttributes påminnelse     {std::nullopt,               accent,       normal7};
+    const TextAttributes villkor        {std::nullopt,               std::nullopt, kursiv6};
+    const TextAttributes fskatt         {rightAligned(),             std::nullopt, kursiv6};
+    const TextAttributes faktavärde     {truncatedTail(),            std::nullopt, normal7};
+    const TextAttributes faktaetikett   {clippedLeftOnCharacters(),  std::nullopt, normal7};
+    const TextAttributes adressrubrik   {std::nullopt,               std::nullopt, fet7};
+    const TextAttributes brödtext       {std::nullopt,               std::nullopt, normal7};
+    const TextAttributes brödtextHöger  {rightAligned(),             std::nullopt, normal7};
+    const TextAttributes avsändarvärde  {clippedLeftOnCharacters(),  std::nullopt, normal6};
+    const TextAttributes avsändaretikett{rightAligned(),             std::nullopt, normal6};
+    const TextAttributes rubrikHöger    {rightAligned(),             std::nullopt, smalFet8};
+    const TextAttributes rubrik         {std::nullopt,               std::nullopt, smalFet8};
+
+    läggTillInnehållMedRamFörLogotyp({32, 24, 103, 85}, titel, {32, 135, 201, 20}, påminnelse, {32, 122, 202, 20},
+                                     villkor, {15, 397, 543, 27}, fskatt, {495, 486, 79, 13});
+
+    auto& alla = innehållFörAllaSidor;
+    using enum mallverktyg::Fakt;
+    if (!följesedel) {
+        const std::string ledare = " ....................................";
+        for (auto [lista, start] : {std::pair{mallverktyg::fakta(*this, {fakturanummer, fakturadatum, betalningsvillkor,
+                                                                          förfallodatum, leveransdatum}),
+                                              Point{381, 25}},
+                                    std::pair{mallverktyg::fakta(*this, {erReferens, vårReferens, kundnummer,
+                                                                          inköpsordernummer,
+                                                                          mottagarensMomsregistreringsnummer,
+                                                                          leveranssätt}),
+                                              Point{381, 91}}}) {
+            auto rader = cachadeObjektFörData(lista, faktaetikett, faktavärde, 12, start, 110, 90, ledare, false, 0);
+            alla.insert(alla.end(), std::make_move_iterator(rader.begin()), std::make_move_iterator(rader.end()));
+        }
+    }
+
+    const std::string avsändarland(kod(b.land));
+    if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland)) {
+        alla.push_back(text(*adress, brödtext, {257, 41, 115, 54}));
+        alla.push_back(text(versaler(rubrikFörMottagare()), adressrubrik, {257, 30, 115, 65}));
+    }
+    if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
+        alla.push_back(text(*adress, brödtext, {257, 107, 115, 51}));
+        alla.push_back(text(versaler(rubrikFörLeveransadress()), adressrubrik, {257, 96, 115, 51}));
+    }
+
+    // On a delivery note the body reaches over the form, the sender under it.
+    const double avsändarY = följesedel ? 704 : 432;
+    Datalista registrering = mallverktyg::fakta(*this, {organisationsnummer, momsregistreringsnummer});
+    for (Datapost& post : betalningsinformation()) registrering.push_back(std::move(post));
+    const std::pair<Datalista, double> avsändartabeller[] = {
+        {mallverktyg::fakta(*this, {avsändare, telefon, fax, email, hemsida}), 36},
+        {registrering, 263},
+    };
+    for (const auto& [lista, x] : avsändartabeller)
+        alla.push_back(tabelltext(tabellMedData(lista, avsändaretikett, avsändarvärde, false, false).tabell,
+                                  {x, avsändarY, 194, 68}));
+
+    const double h = följesedel ? 539 : 263;
+    if (typ == NoGirotyp::medGråBand) alla.emplace_back(Rect{0, 163, 595, h}, bandgrå);
+    alla.emplace_back(Rect{0, 162 + h, 595, 2}, svart);
+    alla.emplace_back(Rect{0, 162, 595, 2}, svart);
+    alla.push_back(streck({{{36, 655}, {559, 655}}}, 0.25, svart));
+
+    std::vector<CachatObjekt> sistaSidan =
+        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {329, 325, 224, 15}, {329, 325, 224, 15}, 14, false, false)
+            .data;
+    if (auto moms = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {43, 325, 235, 73}, true, false))
+        sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
+    if (!följesedel) {
+        // Caption and amount share the boxed frame, at its two ends.
+        sistaSidan.push_back(streck({{{36, 322}, {559, 322}}}, 0.25, svart));
+        BezierPath ruta = BezierPath::rect({317, 370, 242, 19});
+        ruta.lineWidth = 0.25;
+        sistaSidan.emplace_back(std::nullopt, std::nullopt, cachad::path{std::move(ruta), Color::white(), svart});
+        sistaSidan.push_back(text(rubrikFörBeloppAttBetala(), rubrik, {329, 371, 224, 15}));
+        sistaSidan.push_back(text(belopp(f.attBetala()), rubrikHöger, {329, 371, 224, 15}));
+    }
+
+    läggTillKolumnerMedRubrikattribut(rubrik, brödtext, rubrikHöger, brödtextHöger, {44, 172, 508, 15},
+                                      Rect{44, 179, 508, 118}.integral(), följesedel ? 519 : 195, false);
+    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+}

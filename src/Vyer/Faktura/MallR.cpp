@@ -1,0 +1,150 @@
+// Template R: a big condensed title across the top and up to eight facts
+// on fixed slots over the background's rainbow stripes, five stepping down
+// under the title and three in the lower part of the page, each value in
+// white with its caption turned by 32 degrees just left of it; the eighth
+// in orange on light ground. The logo and the sender tables at the foot.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include "Modell/Bokforing.h"
+#include "Modell/Fakturor/Fakturaliknande.h"
+#include "Modell/Land.h"
+#include "Plattform/Strangar.h"
+#include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/Styckeformat.h"
+
+#include <algorithm>
+#include <array>
+
+using mallverktyg::tabelltext;
+using mallverktyg::text;
+
+namespace {
+
+constexpr std::array<Rect, 8> faktaplatser = {{
+    {108, 93, 160, 20},
+    {115, 118, 160, 20},
+    {123, 142, 160, 20},
+    {131, 166, 160, 20},
+    {139, 189, 160, 20},
+    {157, 644, 300, 17},
+    {165, 667, 300, 17},
+    {171, 691, 300, 18},
+}};
+
+// -32 degrees: the captions rise towards their values.
+constexpr double rubrikvinkel = -0.5585053606381855;
+
+// The pairs that get one of `platser` slots, in order: present pairs only,
+// the invoice's own facts (`egna`) first or last. When there are more than
+// slots, the own facts keep theirs and the others give way from their end.
+Datalista tillPlatserna(const Datalista& egna, const Datalista& övriga, bool egnaFörst, size_t platser) {
+    auto visas = [](const Datapost& post) { return post.rubrik && post.värde; };
+    Datalista e, ö;
+    std::copy_if(egna.begin(), egna.end(), std::back_inserter(e), visas);
+    std::copy_if(övriga.begin(), övriga.end(), std::back_inserter(ö), visas);
+    if (e.size() + ö.size() > platser) ö.resize(platser - std::min(platser, e.size()));
+    Datalista ut = egnaFörst ? e : ö;
+    const Datalista& sedan = egnaFörst ? ö : e;
+    ut.insert(ut.end(), sedan.begin(), sedan.end());
+    return ut;
+}
+
+}  // namespace
+
+void Fakturavy::konfigureraInnehållFörR() {
+    const auto kursiv7 = typsnitt("HelveticaNeue-Italic", 7);
+    const auto lätt11 = typsnitt("HelveticaNeue-Light", 11);
+    const auto svart10 = typsnitt("HelveticaNeue-CondensedBlack", 10);
+    const auto svart11 = typsnitt("HelveticaNeue-CondensedBlack", 11);
+    const auto normal7 = typsnitt("HelveticaNeue", 7);
+    const auto ultralättKursiv18 = typsnitt("HelveticaNeue-UltraLightItalic", 18);
+    const auto lätt9 = typsnitt("HelveticaNeue-Light", 9);
+    const auto lättKursiv7 = typsnitt("HelveticaNeue-LightItalic", 7);
+    const auto svart48 = typsnitt("HelveticaNeue-CondensedBlack", 48);
+    const auto kursiv10 = typsnitt("HelveticaNeue-Italic", 10);
+    if (!kursiv7 || !lätt11 || !svart10 || !svart11 || !normal7 || !ultralättKursiv18 || !lätt9 || !lättKursiv7 ||
+        !svart48 || !kursiv10)
+        return;
+
+    const Color röd = Color::rgb(0.802, 0.039, 0.127);
+    const Color vit = Color::white();
+    const Color orange = Color::rgb(0.851, 0.31, 0.126);
+    const Color grön = Color::rgb(0, 0.543, 0.224);
+
+    //                                      paragraph style   colour         font
+    const TextAttributes titel            {std::nullopt,     std::nullopt,  svart48};
+    const TextAttributes påminnelse       {rightAligned(),   röd,           ultralättKursiv18};
+    const TextAttributes fskatt           {std::nullopt,     std::nullopt,  lättKursiv7};
+    const TextAttributes villkor          {std::nullopt,     std::nullopt,  kursiv7};
+    const TextAttributes platsvärde8      {std::nullopt,     orange,        lätt11};
+    const TextAttributes platsvärde       {std::nullopt,     vit,           lätt11};
+    const TextAttributes platsrubrik8     {rightAligned(),   orange,        svart11};
+    const TextAttributes platsrubrik      {rightAligned(),   vit,           svart11};
+    const TextAttributes beloppsrubrik    {std::nullopt,     std::nullopt,  svart10};
+    const TextAttributes belopp_          {rightAligned(),   std::nullopt,  svart10};
+    const TextAttributes liten            {std::nullopt,     std::nullopt,  lätt9};
+    const TextAttributes litenHöger       {rightAligned(),   std::nullopt,  lätt9};
+    const TextAttributes kolumnrubrik     {std::nullopt,     std::nullopt,  svart10};
+    const TextAttributes kolumnrubrikHöger{rightAligned(),   std::nullopt,  svart10};
+    const TextAttributes momsrubrik       {std::nullopt,     std::nullopt,  kursiv10};
+    const TextAttributes avsändarvärde    {std::nullopt,     std::nullopt,  normal7};
+    const TextAttributes avsändaretikett  {rightAligned(),   std::nullopt,  normal7};
+    const TextAttributes adress           {std::nullopt,     grön,          lätt9};
+
+    läggTillInnehållMedRamFörLogotyp({483, 730, 87, 75}, titel, {31, 22, 533, 50}, påminnelse, {44, 269, 511, 25},
+                                     villkor, {31, 595, 266, 45}, fskatt, {32, 804, 144, 12});
+
+    auto& alla = innehållFörAllaSidor;
+    if (auto fakturaadress = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
+        alla.push_back(text(*fakturaadress, adress, {382, 104, 182, 113}));
+
+    using enum mallverktyg::Fakt;
+    Datalista kontakt = mallverktyg::fakta(*this, {telefon, fax, email, hemsida});
+    for (Datapost& post : betalningsinformation()) kontakt.push_back(std::move(post));
+    const std::pair<Datalista, Rect> avsändartabeller[] = {
+        {mallverktyg::fakta(*this, {avsändare, avsändaradress, organisationsnummer, momsregistreringsnummer}),
+         {146, 733, 145, 73}},
+        {kontakt, {294, 732, 184, 103}},
+    };
+    for (auto [lista, ram] : avsändartabeller) {
+        AttributedString tabell = tabellMedData(lista, avsändaretikett, avsändarvärde, true, false).tabell;
+        // A ledger with every way of payment fills more rows than reach the
+        // page's foot: the table then rises until its last row is on it.
+        const double nedersta = ramFörEnSida().maxY() - 6;
+        ram.y = std::min(ram.y, nedersta - mallverktyg::uppmätt(*this, tabell, {ram.width, 10000}).height);
+        alla.push_back(tabelltext(std::move(tabell), ram));
+    }
+
+    // The slots: the invoice's own facts first on an invoice, last on a
+    // delivery note; slot 8 in orange.
+    const Datalista egna = mallverktyg::fakta(*this, {fakturanummer, fakturadatum, förfallodatum});
+    const Datalista övriga = mallverktyg::fakta(
+        *this, {inköpsordernummer, mottagarensMomsregistreringsnummer, erReferens, vårReferens, kundnummer,
+                fastighetsbeteckning, lägenhetsnummer, personnummer, personnummer2, betalningsvillkor, leveransdatum,
+                leveranssätt});
+    const Datalista iPlatserna = tillPlatserna(egna, övriga, !följesedel, faktaplatser.size());
+    for (size_t k = 0; k < iPlatserna.size() && k < faktaplatser.size(); ++k) {
+        const Rect& plats = faktaplatser[k];
+        const bool sista = k + 1 == faktaplatser.size();
+        alla.push_back(text(*iPlatserna[k].värde, sista ? platsvärde8 : platsvärde, plats));
+        alla.push_back(mallverktyg::roteradText(*iPlatserna[k].rubrik, sista ? platsrubrik8 : platsrubrik,
+                                                {-210, -2, 201, 15}, {plats.minX() - 11, plats.maxY() - 16},
+                                                rubrikvinkel));
+    }
+
+    if (!följesedel) {
+        // Caption at the left of the frame, the amount at its right.
+        alla.push_back(text(versaler(rubrikFörBeloppAttBetala()), beloppsrubrik, {319, 596, 219, 20}));
+        alla.push_back(text(belopp(f.attBetala()), belopp_, {319, 596, 219, 20}));
+    }
+
+    std::vector<CachatObjekt> sistaSidan =
+        beloppfältMedRubrikattribut(liten, litenHöger, {319, 508, 219, 15}, {319, 508, 219, 15}, 14, true, false).data;
+    if (auto moms = momssammanfattningMedRubrikAttribut(momsrubrik, liten, {45, 508, 266, 76}, false, false))
+        sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
+
+    läggTillKolumnerMedRubrikattribut(kolumnrubrik, liten, kolumnrubrikHöger, litenHöger, {45, 304, 493, 20},
+                                      Rect{45, 319, 493, 163}.integral(), 250, false);
+    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+}

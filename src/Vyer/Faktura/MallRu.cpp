@@ -1,0 +1,195 @@
+// Templates Ru1 and Ru2, small boxes: one layout in the accent colour the
+// dispatch gives, without a background. The invoice's facts stand in a
+// grid of small boxes with a coloured caption band, four to a row (the
+// delivery address takes a box of double height); the item table in a
+// large rounded frame with a coloured heading band, the amounts in its
+// lower part on the last page; a rounded payment bar below it, measured
+// to its texts; the company's details in four small tables at the foot.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include "Modell/Bokforing.h"
+#include "Modell/Fakturor/Fakturaliknande.h"
+#include "Modell/Land.h"
+#include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/Styckeformat.h"
+
+using mallverktyg::Fakt;
+using mallverktyg::text;
+
+namespace {
+
+const Color röd = Color::rgb(0.817, 0.137, 0.165);
+
+constexpr double hörnradie = 4;
+
+// The boxes of the facts: four columns 123 apart from x 55, rows 46 apart
+// from y 222; the delivery address's box stands in row 0 and is two rows
+// high, so row 1 starts in the second column.
+class Rutnät {
+public:
+    Rect nästaRuta(bool dubbel) const {
+        return {55 + 123.0 * kolumn, dubbel ? 222 : 222 + 46.0 * rad, 118, dubbel ? 89.0 : 42.0};
+    }
+    void flyttaFram(bool dubbel) {
+        if (++kolumn == 4) {
+            kolumn = harDubbel && rad == 0 ? 1 : 0;
+            ++rad;
+        }
+        if (dubbel) harDubbel = true;
+    }
+
+    int kolumn = 0;
+    int rad = 0;
+    bool harDubbel = false;
+};
+
+}  // namespace
+
+void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
+    const auto normal20 = typsnitt("HelveticaNeue", 20);
+    const auto fet8 = typsnitt("HelveticaNeue-Bold", 8);
+    const auto normal9 = typsnitt("HelveticaNeue", 9);
+    const auto normal6 = typsnitt("HelveticaNeue", 6);
+    const auto normal8 = typsnitt("HelveticaNeue", 8);
+    const auto kursiv14 = typsnitt("HelveticaNeue-Italic", 14);
+    const auto fet6 = typsnitt("HelveticaNeue-Bold", 6);
+    if (!normal20 || !fet8 || !normal9 || !normal6 || !normal8 || !kursiv14 || !fet6) return;
+
+    const Color vit = Color::white();
+    //                                     paragraph style  colour        font
+    const TextAttributes titel            {rightAligned(),  färg,         normal20};
+    const TextAttributes radrubrik        {std::nullopt,    färg,         fet8};
+    const TextAttributes mottagare        {std::nullopt,    std::nullopt, normal9};
+    const TextAttributes brödtext         {std::nullopt,    std::nullopt, normal8};
+    const TextAttributes brödtextHöger    {rightAligned(),  std::nullopt, normal8};
+    const TextAttributes liten            {std::nullopt,    std::nullopt, normal6};
+    const TextAttributes litenEtikett     {rightAligned(),  std::nullopt, fet6};
+    const TextAttributes påminnelse       {std::nullopt,    röd,          kursiv14};
+    const TextAttributes beloppFet        {rightAligned(),  std::nullopt, fet8};
+    const TextAttributes kolumnrubrik     {std::nullopt,    vit,          fet8};
+    const TextAttributes kolumnrubrikHöger{rightAligned(),  vit,          fet8};
+    const TextAttributes rutvärde         {truncatedTail(), std::nullopt, normal8};
+    const TextAttributes rutrubrik        {truncatedTail(), vit,          fet8};
+
+    läggTillInnehållMedRamFörLogotyp({34, 24, 110, 96}, titel, {149, 37, 391, 28}, påminnelse, {64, 174, 292, 21},
+                                     liten, {64, 688, 465, 32}, liten, {36, 806, 144, 12});
+
+    auto& alla = innehållFörAllaSidor;
+    const std::string avsändarland(kod(b.land));
+    if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland)) alla.push_back(text(*adress, mottagare, {379, 81, 169, 114}));
+
+    // A box: a coloured caption band with a straight lower edge, the
+    // value below it, a rounded outline.
+    Rutnät rutnät;
+    auto ruta = [&](const std::string& rubrik, const std::string& värde, bool dubbel) {
+        const Rect r = rutnät.nästaRuta(dubbel);
+        alla.push_back(mallverktyg::panel({r.x, r.y, 118, 25}, hörnradie, färg));
+        alla.push_back(CachatObjekt(Rect{r.x, r.y + 16, 118, 14}, vit));
+        alla.push_back(mallverktyg::kontur(r, 1, färg, hörnradie));
+        alla.push_back(text(rubrik, rutrubrik, {r.x + 10, r.y, 98, 16}));
+        alla.push_back(text(värde, rutvärde, {r.x + 10, r.y + 20, 98, r.height - 20}));
+        rutnät.flyttaFram(dubbel);
+    };
+    // A fact gets a box when it has both caption and value, an empty value
+    // too.
+    auto rutaFör = [&](const Datapost& post, bool dubbel = false) {
+        if (post.rubrik && post.värde) ruta(*post.rubrik, *post.värde, dubbel);
+    };
+    rutaFör(mallverktyg::fakt(*this, Fakt::leveransadress), true);
+    for (const Datapost& post :
+         mallverktyg::fakta(*this, {Fakt::mottagare, Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer,
+                                    Fakt::personnummer, Fakt::personnummer2, Fakt::fastighetsbeteckning,
+                                    Fakt::lägenhetsnummer, Fakt::mottagarensMomsregistreringsnummer,
+                                    Fakt::inköpsordernummer, Fakt::leveranssätt, Fakt::leveransdatum}))
+        rutaFör(post);
+    // The due date joins the grid only while it has not reached a third row.
+    if (rutnät.rad <= 1) rutaFör(mallverktyg::fakt(*this, Fakt::förfallodatum));
+    while (rutnät.kolumn != 0) ruta("", "", false);
+
+    // Caption and value on one line, the caption in the accent colour.
+    auto radMedRubrik = [&](const std::string& rubrik, const std::string& värde) {
+        AttributedString rad(rubrik + " ", radrubrik);
+        rad.append(värde, brödtext);
+        return rad;
+    };
+    alla.push_back(CachatObjekt(radMedRubrik(rubrikFörFakturanummer(), f.nummer()), Rect{64, 202, 159, 15}));
+    if (!följesedel) {
+        AttributedString datum = radMedRubrik(rubrikFörFakturadatum(), datumtext(f.fakturadatum()));
+        const double w = mallverktyg::uppmätt(*this, datum).width;
+        alla.push_back(CachatObjekt(std::move(datum), Rect{524 - w, 202, w + 1, 15}));
+    }
+
+    const std::pair<Datalista, Rect> företagstabeller[] = {
+        {mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress}), {44, 743, 127, 61}},
+        {mallverktyg::fakta(*this, {Fakt::säte, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
+         {173, 743, 109, 60}},
+        {mallverktyg::fakta(*this, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}), {284, 743, 129, 60}},
+        {betalningsinformation(), {415, 743, 166, 76}},
+    };
+    for (const auto& [data, ram] : företagstabeller)
+        alla.push_back(mallverktyg::tabelltext(tabellMedData(data, litenEtikett, liten, false, false).tabell, ram));
+
+    // The payment bar: terms, a divider, the due date; at the right the
+    // amount to pay and its caption, each behind a chevron. Every place
+    // follows from the measured widths of the texts.
+    if (!följesedel) {
+        BezierPath stapel = BezierPath::roundedRect({55, 654, 487, 25}, hörnradie, hörnradie);
+        auto uppmätt = [&](const std::string& t, const TextAttributes& a) {
+            AttributedString s(t, a);
+            const double w = mallverktyg::uppmätt(*this, s).width;
+            return std::pair{std::move(s), w};
+        };
+        auto vinkel = [&](double x) {
+            stapel.moveTo({x, 654});
+            stapel.lineTo({x + 7, 666.5});
+            stapel.lineTo({x, 679});
+        };
+        auto [villkor, w1] = uppmätt(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar(), brödtext);
+        alla.push_back(CachatObjekt(std::move(villkor), Rect{62, 659, w1 + 1, 21}));
+        stapel.moveTo({w1 + 69, 654});
+        stapel.lineTo({w1 + 69, 679});
+        auto [förfallodatum, w2] = uppmätt(rubrikFörFörfallodatum() + " " + datumtext(f.förfallodatum()), brödtext);
+        alla.push_back(CachatObjekt(std::move(förfallodatum), Rect{w1 + 76, 659, w2 + 1, 21}));
+        auto [attBetala, w3] = uppmätt(belopp(f.attBetala()), beloppFet);
+        alla.push_back(CachatObjekt(std::move(attBetala), Rect{55, 659, 480, 21}));
+        vinkel(521 - w3);
+        auto [rubrik, w4] = uppmätt(rubrikFörBeloppAttBetala(), brödtextHöger);
+        alla.push_back(CachatObjekt(std::move(rubrik), Rect{55, 659, 459 - w3, 21}));
+        vinkel(500 - w3 - w4);
+        alla.push_back(CachatObjekt(std::nullopt, std::nullopt, cachad::path{std::move(stapel), std::nullopt, färg}));
+    }
+
+    // The item frame starts higher when the grid has one row; its foot is
+    // fixed, lower on a delivery note, which has no payment bar.
+    const bool enRad = rutnät.rad == 1 && !rutnät.harDubbel;
+    const double y = enRad ? 284 : 326;
+    const double h = (enRad ? 358 : 316) + (följesedel ? 38 : 0);
+    alla.push_back(mallverktyg::panel({55, y, 487, 30}, hörnradie, färg));
+    alla.push_back(CachatObjekt(Rect{55, y + 23, 487, 12}, vit));
+    alla.push_back(mallverktyg::kontur({55, y, 487, h}, 1, färg, hörnradie));
+
+    // The totals in the frame's lower part grow upward by a row for each
+    // amount row beyond three; fewer rows centre on the place of three.
+    std::vector<CachatObjekt> sistaSidan;
+    double A = 163;
+    if (!följesedel) {
+        const int n = antalBeloppsrader(false);
+        const double a = n > 3 ? 255 + 15.0 * (n - 3) : 255;
+        const double förstaRad = 826 - (n < 3 ? a - 7.5 * (3 - n) : a);
+        sistaSidan = beloppfältMedRubrikattribut(brödtext, brödtextHöger, {364, förstaRad, 160, 16},
+                                                 {364, förstaRad, 160, 16}, 15, false, false)
+                         .data;
+        sistaSidan.push_back(text(belopp(f.attBetala()), brödtextHöger, {364, 624, 160, 16}));
+        sistaSidan.push_back(text(rubrikFörTotaltBelopp(), brödtext, {364, 624, 160, 16}));
+        if (auto moms = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {64, 827 - a, 289, a - 188}, true, true))
+            sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
+        sistaSidan.push_back(mallverktyg::streck(
+            {{{55, 823 - a}, {542, 823 - a}}, {{359, 823 - a}, {359, 642}}, {{359, 619}, {542, 619}}}, 0.5, färg));
+        A = a + 19;
+    }
+
+    läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger, {71, y + 3, 452, 15},
+                                      {71, y + 15, 452, 842 - A - y - 18}, h - 30, true);
+    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+}

@@ -1,0 +1,41 @@
+#pragma once
+// Captions with their values in one text: on one line (a caption, a space
+// and the value in its own attributes), or stacked (the caption in
+// capitals over its value), and stacks of such texts placed by their
+// measured heights.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include <string_view>
+#include <vector>
+
+namespace mallverktyg {
+
+// "Caption value": the caption and one space, then the value.
+AttributedString rubrikOchVärde(std::string_view rubrik, const TextAttributes& rubrikattribut, std::string_view värde,
+                                const TextAttributes& värdeattribut);
+
+// The caption in capitals and a paragraph separator, then the value.
+AttributedString rubrikÖverVärde(std::string_view rubrik, const TextAttributes& rubrikattribut, std::string_view värde,
+                                 const TextAttributes& värdeattribut);
+// One such text for each fact with both caption and value (an empty value
+// counts), in the list's order.
+std::vector<AttributedString> rubrikerÖverVärden(const Datalista& data, const TextAttributes& rubrikattribut,
+                                                 const TextAttributes& värdeattribut);
+
+// The texts one below the other from y `överkant` at x, each in a frame
+// `bredd` wide and one point higher than its height h measured at that
+// width; the next starts h + `avstånd` lower.
+std::vector<CachatObjekt> staplade(const Fakturavy& vy, std::vector<AttributedString> texter, double x,
+                                   double överkant, double bredd, double avstånd);
+
+// The foot of an item column at the right, on every page of an invoice:
+// the payment term and the due date on one line at (x, 698, bredd, 17),
+// "Payment terms 30 days  •  Due date 2024-03-05", and above it the amount
+// to pay at (x, 679, bredd, 21), its caption and a space in one face, the
+// amount in another. Nothing on a delivery note.
+std::vector<CachatObjekt> villkorOchAttBetala(const Fakturavy& vy, double x, double bredd,
+                                              const TextAttributes& villkorsattribut,
+                                              const TextAttributes& beloppsrubrikattribut,
+                                              const TextAttributes& beloppsattribut);
+
+}  // namespace mallverktyg

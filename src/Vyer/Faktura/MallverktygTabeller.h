@@ -1,0 +1,54 @@
+#pragma once
+// Tables placed by their measured size: side by side on a common foot, or
+// about a line of the page; and the two fact tables of templates with a
+// narrow fact column beside the item column.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include <vector>
+
+namespace mallverktyg {
+
+// Tables side by side that stand on one foot and share one height, that of
+// the tallest (each measured at its own width), so that they grow upward
+// together. Drawn with full text layout.
+struct Tabellplats {
+    AttributedString tabell;
+    double x = 0;
+    double bredd = 0;
+};
+struct TabellerPåFot {
+    std::vector<CachatObjekt> objekt;  // in the order given
+    double höjd = 0;
+};
+TabellerPåFot tabellerPåGemensamFot(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot);
+
+// The recipient's facts above the sender's, their values lined up in one
+// column, each placed by its measured height about a line of the page, so
+// that it grows up and down alike however many rows it has.
+//
+// Name, address, references, customer number, the ROT and RUT facts, the
+// recipient's VAT number, purchase order, delivery method, delivery date
+// and delivery address.
+Datalista mottagarfakta(const Fakturavy& vy);
+// Name, registered office, organisation and VAT numbers, telephone, fax,
+// e-mail, web site and address, then the payment details.
+Datalista avsändarfakta(const Fakturavy& vy);
+
+struct Faktatabeller {
+    AttributedString mottagare, avsändare;
+};
+// Both lists as tables, the first row bold, whose values start at one x.
+Faktatabeller mottagarOchAvsändartabeller(const Fakturavy& vy, const TextAttributes& etikettattribut,
+                                          const TextAttributes& värdeattribut);
+
+// How a table's frame meets whole points.
+enum class Avrundning {
+    överkant,  // its top to the nearest point, halves away from zero
+    utåt,      // the whole frame outward to whole points
+};
+// A table in full text layout, `bredd` wide at x and one point higher than
+// its measured height h, with `andelOvanför` of h above the line y = linje.
+CachatObjekt tabellVidLinje(const Fakturavy& vy, AttributedString tabell, double x, double bredd, double linje,
+                            double andelOvanför, Avrundning avrundning);
+
+}  // namespace mallverktyg

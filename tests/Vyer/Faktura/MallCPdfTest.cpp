@@ -1,0 +1,53 @@
+// Template C through the tool: one page, three pages and a delivery note,
+// with what every reader looks for inside the template's frames.
+#include "Mallprov.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class MallCPdf : public mallprov::Mallprov {};
+
+const std::set<std::string> ytor = {"Baskerville-SemiBold", "Baskerville", "Baskerville-Italic"};
+// The number box ends at x 559, as wide as the number.
+const Rect nummer{459, 28, 100, 17};
+const Rect attBetala{319, 317, 226, 30};
+const Rect förfallodatum{51, 305, 202, 18};
+const Rect identitet{205, 756, 155, 59};
+
+TEST_F(MallCPdf, OnePage) {
+    auto k = körMall("C");
+    kontrolleraDokument(k, 1, {595, 842}, ytor);
+    kontrolleraRuta(k, 1, k.nummer(), nummer);
+    kontrolleraRuta(k, 1, k.attBetala(), attBetala);
+    kontrolleraRuta(k, 1, k.förfallodatum(), förfallodatum);
+    kontrolleraRuta(k, 1, "Konsulttimme", {44, 372, 501, 230});
+    kontrolleraRuta(k, 1, k.bok->organisationsnummer, identitet);
+    kontrolleraBeloppenBaraPåSistaSidan(k, 1);
+}
+
+// Rows 2 points apart in Baskerville take more room than the shared
+// three-page example: twenty items with comments fill three pages.
+TEST_F(MallCPdf, ThreePages) {
+    auto k = körMall("C", {"--latest-items", "20", "--long-comments"});
+    kontrolleraDokument(k, 3, {595, 842}, ytor);
+    for (int sida = 1; sida <= 3; ++sida) {
+        kontrolleraRuta(k, sida, k.nummer(), nummer);
+        kontrolleraRuta(k, sida, k.attBetala(), attBetala);
+    }
+    kontrolleraRuta(k, 1, "Rad 1:", {44, 372, 501, 306});
+    kontrolleraBeloppenBaraPåSistaSidan(k, 3);
+}
+
+TEST_F(MallCPdf, DeliveryNote) {
+    auto k = följesedel("C");
+    kontrolleraDokument(k, 1, {595, 842}, ytor);
+    kontrolleraRuta(k, 1, k.nummer(), nummer);
+    kontrolleraRuta(k, 1, "Konsulttimme", {44, 312, 501, 290});
+    kontrolleraRuta(k, 1, k.bok->organisationsnummer, identitet);
+    kontrolleraSaknas(k, 1, k.attBetala());
+    kontrolleraSaknas(k, 1, k.förfallodatum());
+    kontrolleraSaknas(k, 1, k.nettobelopp());
+}
+
+}  // namespace

@@ -1,0 +1,140 @@
+// Template Gu with the fixed-width measurer over its landscape background:
+// the band of facts from the right edge leftwards and the reminder beside
+// it, the two tables of the left column, and the last page.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include "Displaylista.h"
+#include "FastMatare.h"
+#include "Plattform/Strangar.h"
+#include "Provfaktura.h"
+
+#include <gtest/gtest.h>
+
+using namespace displaylista;
+
+namespace {
+
+const Color skiffer = Color::rgb(0.417, 0.55, 0.629);
+
+class MallGu : public ::testing::Test {
+protected:
+    std::unique_ptr<Bokföring> bok = prov::bokföring();
+    prov::Faktura faktura;
+    FastMätare mätare;
+
+    MallGu() {
+        faktura.inbyggdFakturamall_ = InbyggdFakturamall::Rokoko;
+        faktura.påminnelsetext_ = "Påminnelse";
+    }
+
+    std::unique_ptr<Fakturavy> vy(bool följesedel = false) {
+        return std::make_unique<Fakturavy>(faktura, *bok, följesedel, mätare);
+    }
+};
+
+TEST_F(MallGu, BandRunsFromTheRightEdgeLeftwardsAndTheReminderFillsTheRest) {
+    const double bredd[] = {60, 50, 30, 50};
+    std::vector<std::string> poster;
+    {
+        auto v = vy();
+        poster = {v->rubrikFörBetalningsvillkor() + "\u2028" + v->rubrikFörDagar(),
+                  v->rubrikFörFörfallodatum() + "\u2028" + "2026-12-31", v->rubrikFörNummer() + "\u2028" + "1042",
+                  v->rubrikFörFakturadatum() + "\u2028" + "2026-12-01"};
+        for (size_t i = 0; i < poster.size(); ++i) mätare.fasta[poster[i]] = {bredd[i], 20};
+    }
+    auto v = vy();
+    ASSERT_EQ(v->ramFörEnSida(), (Rect{0, 0, 842, 595}));
+    const auto& alla = v->innehållFörAllaSidor;
+    SCOPED_TRACE(beskriv(alla));
+
+    // From x 792: each entry, 6 points, a separator 0.6 x 6 wide, 12
+    // points; the band 542 to 565 above the foot of the 595-point page.
+    double x = 792;
+    for (size_t i = 0; i < poster.size(); ++i) {
+        const CachatObjekt* post = medText(alla, poster[i]);
+        ASSERT_TRUE(post) << poster[i];
+        EXPECT_EQ(ram(*post), (Rect{x - bredd[i], 30, bredd[i], 23}));
+        x -= bredd[i] + 6;
+        const CachatObjekt& separator = *(post + 1);
+        const auto* p = std::get_if<cachad::path>(&separator.data);
+        ASSERT_TRUE(p);
+        EXPECT_EQ(p->stroke, skiffer);
+        EXPECT_FALSE(p->fill);
+        ASSERT_TRUE(separator.transform);
+        const Point mitt = separator.transform->apply({0, 0});
+        EXPECT_NEAR(mitt.x, x, 1e-9);
+        EXPECT_NEAR(mitt.y, 41.5, 1e-9);
+        EXPECT_NEAR(separator.transform->apply({-6, 26}).y - separator.transform->apply({-6, -26}).y, 31.2, 1e-9);
+        x -= 12 + 3.6;
+    }
+    const CachatObjekt* påminnelse = medText(alla, "Påminnelse");
+    ASSERT_TRUE(påminnelse);
+    EXPECT_NEAR(ram(*påminnelse).x, 42, 1e-9);
+    EXPECT_NEAR(ram(*påminnelse).width, x - 42, 1e-9);
+    EXPECT_EQ(ram(*påminnelse).height, 28);
+
+    // A delivery note has no band; its reminder is 458 wide.
+    auto följesedel = vy(true);
+    EXPECT_FALSE(medText(följesedel->innehållFörAllaSidor, poster[0]));
+    EXPECT_EQ(ram(*medText(följesedel->innehållFörAllaSidor, "Påminnelse")), (Rect{42, 25, 458, 28}));
+}
+
+TEST_F(MallGu, LeftColumnTablesShareTheirValueColumnAndStandAroundTheirLines) {
+    faktura.erReferens_ = "Eva Långnamnsdotter";
+    bok->_säte = "Göteborg";
+    auto v = vy();
+    const auto& alla = v->innehållFörAllaSidor;
+    SCOPED_TRACE(beskriv(alla));
+    const CachatObjekt* mottagaren = medTextSomInnehåller(alla, v->rubrikFörMottagaradress());
+    const CachatObjekt* avsändaren = medTextSomInnehåller(alla, v->rubrikFörAvsändare());
+    ASSERT_TRUE(mottagaren && avsändaren);
+    for (const auto* t : {mottagaren, avsändaren})
+        EXPECT_TRUE(std::holds_alternative<cachad::stringNeedingLayoutManager>(t->data));
+
+    // Centred on y 144.5, and 30 % of its height above y 373.5.
+    const double h1 = mätare.boundingSize(*text(*mottagaren), {10000, 10000}).height;
+    const double h2 = mätare.boundingSize(*text(*avsändaren), {10000, 10000}).height;
+    EXPECT_EQ(ram(*mottagaren), (Rect{27, 144.5 - h1 / 2, 219, h1 + 1}.integral()));
+    EXPECT_EQ(ram(*avsändaren), (Rect{27, 373.5 - 0.3 * h2, 219, h2 + 1}.integral()));
+
+    EXPECT_EQ(text(*mottagaren)->paragraphStyleAt(0)->tabStops, text(*avsändaren)->paragraphStyleAt(0)->tabStops);
+    // The first row's value is bold in each; the registered office of a
+    // limited company is listed.
+    for (const auto* t : {mottagaren, avsändaren}) {
+        const std::string& s = text(*t)->text();
+        EXPECT_EQ(text(*t)->attributesAt(s.find('\t', 1) + 1)->font, (Font{"Baskerville-Bold", 8}));
+        EXPECT_EQ(text(*t)->attributesAt(s.rfind('\t') + 1)->font, (Font{"Baskerville", 8}));
+    }
+    EXPECT_NE(text(*avsändaren)->text().find("Göteborg"), std::string::npos);
+
+    bok = std::make_unique<Bokföring>("SEK", "8001010000", "se", std::string("0A1B2C3D-0000-4000-8000-00000000000D"),
+                                      Företagsform::enskildFirma);
+    bok->_säte = "Göteborg";
+    auto enskild = vy();
+    const CachatObjekt* utanSäte = medTextSomInnehåller(enskild->innehållFörAllaSidor, v->rubrikFörAvsändare());
+    ASSERT_TRUE(utanSäte);
+    EXPECT_EQ(text(*utanSäte)->text().find(v->rubrikFörOrt()), std::string::npos);
+}
+
+TEST_F(MallGu, AmountsAndVatSummaryOnTheLastPageUnderTheItems) {
+    faktura.poster.assign(30, prov::Post());
+    auto v = vy();
+    ASSERT_GE(v->antalSidor(), 2);
+    for (int i = 0; i + 1 < v->antalSidor(); ++i) EXPECT_FALSE(medText(v->innehållFörVarjeSida[i], v->rubrikFörNettobelopp()));
+    const auto& sista = v->innehållFörVarjeSida.back();
+    SCOPED_TRACE(beskriv(sista));
+    const CachatObjekt* netto = medText(sista, v->rubrikFörNettobelopp());
+    ASSERT_TRUE(netto);
+    EXPECT_EQ(ram(*netto), (Rect{587, 362, 176, 17}));
+    const CachatObjekt* total = medText(sista, v->rubrikFörTotaltBelopp());
+    ASSERT_TRUE(total);
+    EXPECT_EQ(ram(*total).y, 362 + 14 * 2);  // net, VAT, total
+    EXPECT_TRUE(medTextSomInnehåller(sista, v->rubrikFörBeloppPerMomsnivå()));
+    EXPECT_TRUE(medText(v->innehållFörAllaSidor, versaler(v->rubrikFörStyckpris())));
+
+    faktura.omvändSkattskyldighetFörMoms_ = true;
+    auto omvänd = vy();
+    EXPECT_FALSE(medTextSomInnehåller(omvänd->innehållFörVarjeSida.back(), v->rubrikFörBeloppPerMomsnivå()));
+}
+
+}  // namespace

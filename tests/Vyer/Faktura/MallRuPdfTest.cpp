@@ -1,0 +1,56 @@
+// Templates Ru1 and Ru2 through the tool: one page, three pages and a
+// delivery note, with what every reader looks for inside the template's
+// frames.
+#include "Mallprov.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class MallRuPdf : public mallprov::Mallprov {};
+
+const std::set<std::string> ytor = {"HelveticaNeue", "HelveticaNeue-Bold", "HelveticaNeue-Italic"};
+const Rect nummerrad{64, 202, 159, 15};
+// The grid's first two rows of boxes, and the payment bar.
+const Rect rutnät{55, 222, 487, 88};
+const Rect betalningsstapel{55, 654, 487, 25};
+const Rect företagstabell2{173, 743, 109, 60};
+// Under the heading band of the item frame, above the totals.
+const Rect poster{71, 299, 452, 266};
+
+TEST_F(MallRuPdf, OnePageInEitherColour) {
+    for (const char* kod : {"Ru1", "Ru2"}) {
+        SCOPED_TRACE(kod);
+        auto k = körMall(kod);
+        kontrolleraDokument(k, 1, {595, 842}, ytor);
+        kontrolleraRuta(k, 1, k.nummer(), nummerrad);
+        kontrolleraRuta(k, 1, k.förfallodatum(), rutnät);
+        kontrolleraRuta(k, 1, k.attBetala(), betalningsstapel);
+        kontrolleraRuta(k, 1, "Konsulttimme", poster);
+        kontrolleraRuta(k, 1, k.bok->organisationsnummer, företagstabell2);
+        kontrolleraBeloppenBaraPåSistaSidan(k, 1);
+    }
+}
+
+TEST_F(MallRuPdf, ThreePages) {
+    auto k = körMall("Ru2", {"--latest-items", "40", "--long-comments"});
+    kontrolleraDokument(k, 3, {595, 842}, ytor);
+    for (int sida = 1; sida <= 3; ++sida) {
+        kontrolleraRuta(k, sida, k.nummer(), nummerrad);
+        kontrolleraRuta(k, sida, k.attBetala(), betalningsstapel);
+    }
+    kontrolleraRuta(k, 1, "Rad 1:", {71, 299, 452, 328});
+    kontrolleraBeloppenBaraPåSistaSidan(k, 3);
+}
+
+TEST_F(MallRuPdf, DeliveryNote) {
+    auto k = följesedel("Ru1");
+    kontrolleraDokument(k, 1, {595, 842}, ytor);
+    kontrolleraRuta(k, 1, k.nummer(), nummerrad);
+    kontrolleraRuta(k, 1, "Konsulttimme", {71, 299, 452, 377});
+    kontrolleraRuta(k, 1, k.bok->organisationsnummer, företagstabell2);
+    kontrolleraSaknas(k, 1, k.attBetala());
+    kontrolleraSaknas(k, 1, k.nettobelopp());
+}
+
+}  // namespace

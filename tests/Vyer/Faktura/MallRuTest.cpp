@@ -1,0 +1,194 @@
+// Templates Ru1 and Ru2 with the fixed-width measurer: the grid of fact
+// boxes (the double-height delivery box, fillers, the due date only in the
+// first two rows) and where it puts the item frame, the payment bar placed
+// by the measured widths of its texts, and the totals that grow upward.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include "Beloppsrader.h"
+#include "Dataomrade.h"
+#include "Displaylista.h"
+#include "FastMatare.h"
+#include "Provfaktura.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace displaylista;
+
+namespace {
+
+const Color grön = Color::rgb(0.511, 0.735, 0.252);
+const Color blå = Color::rgb(0, 0.33, 0.507);
+
+class MallRu : public ::testing::Test {
+protected:
+    std::unique_ptr<Bokföring> bok = prov::bokföring();
+    prov::Faktura faktura;
+    FastMätare mätare;
+
+    MallRu() { ny(); }
+    void ny() {
+        faktura = prov::Faktura();
+        faktura.inbyggdFakturamall_ = InbyggdFakturamall::SmåBlåLådor;
+        faktura.kolumner_ = {Fakturakolumn::artikelnamn};
+    }
+
+    // The boxes' outlines: rounded rectangles stroked in the accent.
+    static std::vector<Rect> rutor(const Fakturavy& vy, const Color& färg) {
+        std::vector<Rect> ut;
+        for (const auto& o : vy.innehållFörAllaSidor)
+            if (const auto* p = std::get_if<cachad::path>(&o.data);
+                p && p->stroke == färg && !p->fill && p->path.bounds().width == 118)
+                ut.push_back(p->path.bounds());
+        return ut;
+    }
+};
+
+Rect ruta(int kolumn, int rad) { return {55 + 123.0 * kolumn, 222 + 46.0 * rad, 118, 42}; }
+
+TEST_F(MallRu, BoxesFillTheGridAndPlaceTheItemFrame) {
+    struct Fall {
+        const char* namn;
+        void (*ställ)(prov::Faktura&);
+        std::vector<Rect> rutor;
+        bool förfallodatum;
+        double ramY;
+    } fall[] = {
+        // Recipient and due date, two fillers: one row.
+        {"recipient only", [](prov::Faktura&) {}, {ruta(0, 0), ruta(1, 0), ruta(2, 0), ruta(3, 0)}, true, 284},
+        // Four facts fill row 0: the due date opens row 1.
+        {"four facts",
+         [](prov::Faktura& f) {
+             f.erReferens_ = "Johan", f.vårReferens_ = "Anna", f.leveranssätt_ = "Bil";
+         },
+         {ruta(0, 0), ruta(1, 0), ruta(2, 0), ruta(3, 0), ruta(0, 1), ruta(1, 1), ruta(2, 1), ruta(3, 1)}, true, 326},
+        // The delivery box takes column 0 of rows 0 and 1; row 1 starts in
+        // column 1.
+        {"delivery address",
+         [](prov::Faktura& f) {
+             f.leveransadress_ = prov::Faktura::adress("Lagergatan 5", "412 50", "Göteborg");
+             f.erReferens_ = "Johan";
+         },
+         {{55, 222, 118, 89}, ruta(1, 0), ruta(2, 0), ruta(3, 0), ruta(1, 1), ruta(2, 1), ruta(3, 1)}, true, 326},
+        // Eight facts reach a third row: no due-date box.
+        {"eight facts",
+         [](prov::Faktura& f) {
+             f.erReferens_ = "Johan", f.vårReferens_ = "Anna", f.leveranssätt_ = "Bil", f.inköpsordernummer_ = "PO",
+             f.momsregistreringsnummer_ = "DE1";
+             f.skatteavdrag_ = Skatteavdrag::rut("111", "222", prov::D("1"), std::nullopt);
+         },
+         {ruta(0, 0), ruta(1, 0), ruta(2, 0), ruta(3, 0), ruta(0, 1), ruta(1, 1), ruta(2, 1), ruta(3, 1)}, false,
+         326},
+    };
+    for (const Fall& c : fall) {
+        SCOPED_TRACE(c.namn);
+        ny();
+        c.ställ(faktura);
+        Fakturavy vy(faktura, *bok, false, mätare);
+        SCOPED_TRACE(beskriv(vy.innehållFörAllaSidor));
+        EXPECT_EQ(rutor(vy, grön), c.rutor);
+        EXPECT_EQ(medText(vy.innehållFörAllaSidor, vy.rubrikFörFörfallodatum()) != nullptr, c.förfallodatum);
+        // The frame's foot stays at y 642.
+        EXPECT_TRUE(medRam(vy.innehållFörAllaSidor, {55, c.ramY, 487, 642 - c.ramY})) << "item frame";
+        EXPECT_TRUE(medRam(vy.innehållFörAllaSidor, {55, c.ramY, 487, 30})) << "heading band";
+    }
+}
+
+TEST_F(MallRu, ABoxIsABandSquaredOffUnderItsCaptionAndTheValueBelow) {
+    faktura.leveransadress_ = prov::Faktura::adress("Lagergatan 5", "412 50", "Göteborg");
+    Fakturavy vy(faktura, *bok, false, mätare);
+    const auto& alla = vy.innehållFörAllaSidor;
+    SCOPED_TRACE(beskriv(alla));
+    const CachatObjekt* band = medRam(alla, {55, 222, 118, 25});
+    ASSERT_TRUE(band);
+    EXPECT_EQ(std::get<cachad::path>(band->data).fill, grön);
+    const CachatObjekt* vitt = medRam(alla, {55, 238, 118, 14});
+    ASSERT_TRUE(vitt);
+    EXPECT_EQ(std::get<cachad::path>(vitt->data).fill, Color::white());
+    const CachatObjekt* rubrik = medText(alla, vy.rubrikFörLeveransadress());
+    ASSERT_TRUE(rubrik);
+    EXPECT_EQ(ram(*rubrik), (Rect{65, 222, 98, 16}));
+    const CachatObjekt* värde = medTextSomInnehåller(alla, "Lagergatan 5");
+    ASSERT_TRUE(värde);
+    EXPECT_EQ(ram(*värde), (Rect{65, 242, 98, 69}));
+    // A filler is a box without text.
+    EXPECT_TRUE(medRam(alla, {188, 288, 98, 22}));
+}
+
+// HelveticaNeue 8 is 4 points a character here.
+TEST_F(MallRu, ThePaymentBarFollowsTheWidthsOfItsTexts) {
+    faktura.inbyggdFakturamall_ = InbyggdFakturamall::SmåGrönaLådor;
+    Fakturavy vy(faktura, *bok, false, mätare);
+    const auto& alla = vy.innehållFörAllaSidor;
+    SCOPED_TRACE(beskriv(alla));
+    const std::string villkor = vy.rubrikFörBetalningsvillkor() + " " + vy.rubrikFörDagar();
+    const std::string förfallo = vy.rubrikFörFörfallodatum() + " 2026-12-31";
+    const double w1 = FastMätare::bredd(villkor, 8), w2 = FastMätare::bredd(förfallo, 8);
+    const double w3 = FastMätare::bredd(vy.belopp(faktura.attBetala_), 8);
+    const double w4 = FastMätare::bredd(vy.rubrikFörBeloppAttBetala(), 8);
+
+    auto iRam = [&](const std::string& t, const Rect& r) {
+        const CachatObjekt* o = medText(alla, t);
+        ASSERT_TRUE(o) << t;
+        EXPECT_EQ(ram(*o), r) << t;
+    };
+    iRam(villkor, {62, 659, w1 + 1, 21});
+    iRam(förfallo, {w1 + 76, 659, w2 + 1, 21});
+    iRam(vy.belopp(faktura.attBetala_), {55, 659, 480, 21});
+    iRam(vy.rubrikFörBeloppAttBetala(), {55, 659, 459 - w3, 21});
+
+    const CachatObjekt* stapel = medRam(alla, {55, 654, 487, 25});
+    ASSERT_TRUE(stapel);
+    const auto& p = std::get<cachad::path>(stapel->data);
+    EXPECT_EQ(p.stroke, blå);
+    EXPECT_FALSE(p.fill);
+    using K = BezierPath::Element::Kind;
+    std::vector<std::pair<K, Point>> linjer;
+    for (const auto& e : p.path.elements())
+        if (e.kind == K::moveTo || e.kind == K::lineTo) linjer.push_back({e.kind, e.point});
+    const std::vector<std::pair<K, Point>> väntade = {
+        {K::moveTo, {w1 + 69, 654}},       {K::lineTo, {w1 + 69, 679}},
+        {K::moveTo, {521 - w3, 654}},      {K::lineTo, {528 - w3, 666.5}},      {K::lineTo, {521 - w3, 679}},
+        {K::moveTo, {500 - w3 - w4, 654}}, {K::lineTo, {507 - w3 - w4, 666.5}}, {K::lineTo, {500 - w3 - w4, 679}}};
+    ASSERT_GE(linjer.size(), väntade.size());
+    EXPECT_TRUE(std::equal(väntade.begin(), väntade.end(), linjer.end() - väntade.size()));
+}
+
+// Fewer than three amount rows centre on the place of three; more grow
+// upward by 15 each, taking the data area's foot with them.
+TEST_F(MallRu, TotalsGrowUpwardWithTheirRows) {
+    struct Fall {
+        int n;
+        double förstaRad, a;
+    } fall[] = {{2, 578.5, 255}, {3, 571, 255}, {5, 541, 285}};
+    for (const Fall& c : fall) {
+        ny();
+        ställBeloppsrader(faktura, c.n);
+        Fakturavy vy(faktura, *bok, false, mätare);
+        ASSERT_EQ(vy.antalBeloppsrader(false), c.n);
+        const auto& sista = vy.innehållFörVarjeSida.back();
+        SCOPED_TRACE(beskriv(sista));
+        EXPECT_TRUE(medRam(sista, {364, c.förstaRad, 160, 16}));
+        EXPECT_TRUE(medRam(sista, {364, 624, 160, 16})) << "total";
+        EXPECT_TRUE(medRam(sista, {64, 827 - c.a, 289, c.a - 188})) << "VAT summary";
+        EXPECT_TRUE(medRam(sista, {55, 823 - c.a, 487, c.a - 823 + 642})) << "rules";
+        // One row of boxes: the frame at 284, data from 299 to 820 - a.
+        const double data = 820 - c.a - 299;
+        EXPECT_EQ(sidorMedEnPostSomÄr(faktura, *bok, mätare, data - 3), 1);
+        EXPECT_EQ(sidorMedEnPostSomÄr(faktura, *bok, mätare, data - 2), 2);
+    }
+}
+
+TEST_F(MallRu, ADeliveryNoteHasNoBarNoTotalsAndALongerFrame) {
+    Fakturavy vy(faktura, *bok, true, mätare);
+    const auto& alla = vy.innehållFörAllaSidor;
+    SCOPED_TRACE(beskriv(alla));
+    EXPECT_FALSE(medRam(alla, {55, 654, 487, 25}));
+    EXPECT_FALSE(medTextSomInnehåller(alla, vy.rubrikFörFakturadatum()));
+    EXPECT_TRUE(medRam(alla, {55, 284, 487, 396}));
+    EXPECT_TRUE(vy.innehållFörVarjeSida.back().empty() ||
+                !medRam(vy.innehållFörVarjeSida.back(), {364, 624, 160, 16}));
+}
+
+}  // namespace
