@@ -56,7 +56,7 @@ std::vector<Typsnitt> typsnitt(const std::filesystem::path& pdf) {
         if (f.size() < 6) continue;
         std::string namn = f[0];
         if (namn.size() > 7 && namn[6] == '+') namn = namn.substr(7);
-        ut.push_back({namn, f[f.size() - 5] == "yes"});
+        ut.push_back({namn, f[f.size() - 5] == "yes", f[f.size() - 4] == "yes"});
     }
     return ut;
 }

@@ -19,6 +19,7 @@ std::map<std::string, std::string> information(const std::filesystem::path& pdf)
 struct Typsnitt {
     std::string namn;  // without the subset prefix ("ABCDEF+")
     bool inbäddat = false;
+    bool delmängd = false;  // only the glyphs used (a subset)
 };
 // pdffonts: every font of the document.
 std::vector<Typsnitt> typsnitt(const std::filesystem::path& pdf);

@@ -113,11 +113,11 @@ TEST(Image, PdfLogosStayVectors) {
     PdfFil pdf(writer.finish());
     auto words = pdf.words();
     ASSERT_EQ(words.size(), 2u);
-    EXPECT_NEAR(words[0].xMin, 105, 1.5);
-    EXPECT_NEAR(words[0].yMin, 105, 1.5);
+    EXPECT_NEAR(words[0].ruta.minX(), 105, 1.5);
+    EXPECT_NEAR(words[0].ruta.minY(), 105, 1.5);
     auto fonts = pdf.fonts();
     ASSERT_EQ(fonts.size(), 1u);
-    EXPECT_EQ(fonts[0].name, "BaskervaldADFStd-Bold");
+    EXPECT_EQ(fonts[0].namn, "BaskervaldADFStd-Bold");
     EXPECT_TRUE(pdf.passesQpdfCheck());
 }
 

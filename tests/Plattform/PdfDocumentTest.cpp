@@ -94,8 +94,8 @@ TEST(PdfDocument, DrawnUnderAPageItKeepsItsVectorsAndPlace) {
     PdfFil pdf(writer.finish());
     EXPECT_TRUE(pdf.passesQpdfCheck());
     auto words = pdf.words();
-    EXPECT_NEAR(testhjalp::findWord(words, "Bakgrund").xMin, 40, 1.5);
-    EXPECT_NEAR(testhjalp::findWord(words, "Bakgrund").yMin, 30, 1.5);
+    EXPECT_NEAR(testhjalp::findWord(words, "Bakgrund").minX(), 40, 1.5);
+    EXPECT_NEAR(testhjalp::findWord(words, "Bakgrund").minY(), 30, 1.5);
     // Upright: the band stays at the foot of the page.
     cairo_surface_t* page = pdf.render(1, 72);
     EXPECT_EQ(testhjalp::pixelAt(page, 300, 800), 0xCCCCCCu);
@@ -105,7 +105,7 @@ TEST(PdfDocument, DrawnUnderAPageItKeepsItsVectorsAndPlace) {
     EXPECT_EQ(testhjalp::körProgram("pdfimages", {"-list", pdf.path().string()}).ut.find("image"),
               testhjalp::körProgram("pdfimages", {"-list", pdf.path().string()}).ut.rfind("image"));
     std::set<std::string> faces;
-    for (const auto& f : pdf.fonts()) faces.insert(f.name);
+    for (const auto& f : pdf.fonts()) faces.insert(f.namn);
     EXPECT_EQ(faces, (std::set<std::string>{"GilliusADF-Regular", "SwitzeraADF-Regular"}));
 }
 

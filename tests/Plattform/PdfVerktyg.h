@@ -1,7 +1,8 @@
 #pragma once
-// Reading our PDFs back with poppler-utils and qpdf, so tests check what a
-// reader sees: text positions (pdftotext -bbox-layout), embedded fonts
-// (pdffonts), syntax (qpdf --check) and pixels (pdftoppm).
+// Our PDFs in a temporary file, read back through Pdfkontroll.h (pdftotext,
+// pdffonts, pdfinfo, qpdf) and rendered in colour; PDFs written by hand.
+#include "Pdfkontroll.h"
+
 #include <cairo.h>
 
 #include <cstdint>
@@ -11,16 +12,6 @@
 
 namespace testhjalp {
 
-struct PdfWord {
-    std::string text;
-    double xMin, yMin, xMax, yMax;
-};
-
-struct PdfFont {
-    std::string name;  // without the subset tag
-    bool embedded, subset;
-};
-
 // Writes the bytes to a file that lives as long as the object.
 class PdfFil {
 public:
@@ -28,13 +19,11 @@ public:
     ~PdfFil();
     const std::filesystem::path& path() const { return path_; }
 
-    // Words in reading order of each page, page by page.
-    std::vector<PdfWord> words() const;
-    std::vector<PdfFont> fonts() const;
-    // qpdf --check passes without warnings.
+    std::vector<pdfkontroll::Ord> words() const { return pdfkontroll::ord(path_); }
+    std::vector<pdfkontroll::Typsnitt> fonts() const { return pdfkontroll::typsnitt(path_); }
     bool passesQpdfCheck() const;
     // A pdfinfo field ("Title", "Pages", "Page size", ...), as printed.
-    std::string info(const std::string& field) const;
+    std::string info(const std::string& field) const { return pdfkontroll::information(path_)[field]; }
     // Page `page` (from 1) rendered at `dpi`; the caller destroys it.
     cairo_surface_t* render(int page, int dpi) const;
 
@@ -52,8 +41,8 @@ struct HandmadePage {
 };
 std::vector<uint8_t> handmadePdf(const std::vector<HandmadePage>& pages);
 
-// The first word with this text; fails the test when there is none.
-PdfWord findWord(const std::vector<PdfWord>& words, const std::string& text);
+// The box of the first word with this text; fails the test when there is none.
+Rect findWord(const std::vector<pdfkontroll::Ord>& words, const std::string& text);
 
 // The colour of one pixel of a rendered page as 0xRRGGBB.
 uint32_t pixelAt(cairo_surface_t* image, int x, int y);

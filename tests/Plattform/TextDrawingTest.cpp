@@ -15,7 +15,7 @@
 
 using testhjalp::findWord;
 using testhjalp::PdfFil;
-using testhjalp::PdfWord;
+using pdfkontroll::Ord;
 
 namespace {
 
@@ -28,7 +28,7 @@ std::vector<uint8_t> pdfOf(const std::function<void(Canvas&)>& draw) {
     return writer.finish();
 }
 
-std::vector<PdfWord> wordsOf(const std::function<void(Canvas&)>& draw) { return PdfFil(pdfOf(draw)).words(); }
+std::vector<Ord> wordsOf(const std::function<void(Canvas&)>& draw) { return PdfFil(pdfOf(draw)).words(); }
 
 TextAttributes styled(ParagraphStyle style, double size = 10, std::string font = "HelveticaNeue") {
     return {std::move(style), std::nullopt, Font{std::move(font), size}};
@@ -50,14 +50,14 @@ TEST(TextDrawing, AlignmentWithinTheFrame) {
     const Rect frame{100, 200, 200, 40};
     struct Case {
         TextAlignment alignment;
-        std::function<double(const PdfWord&, const PdfWord&)> position;  // of the first and last word
+        std::function<double(const Ord&, const Ord&)> position;  // of the first and last word
         double expected;
     };
     const Case cases[] = {
-        {TextAlignment::left, [](auto& f, auto&) { return f.xMin; }, frame.minX()},
-        {TextAlignment::natural, [](auto& f, auto&) { return f.xMin; }, frame.minX()},
-        {TextAlignment::right, [](auto&, auto& l) { return l.xMax; }, frame.maxX()},
-        {TextAlignment::center, [](auto& f, auto& l) { return (f.xMin + l.xMax) / 2; }, frame.midX()},
+        {TextAlignment::left, [](auto& f, auto&) { return f.ruta.minX(); }, frame.minX()},
+        {TextAlignment::natural, [](auto& f, auto&) { return f.ruta.minX(); }, frame.minX()},
+        {TextAlignment::right, [](auto&, auto& l) { return l.ruta.maxX(); }, frame.maxX()},
+        {TextAlignment::center, [](auto& f, auto& l) { return (f.ruta.minX() + l.ruta.maxX()) / 2; }, frame.midX()},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.alignment));
@@ -67,7 +67,7 @@ TEST(TextDrawing, AlignmentWithinTheFrame) {
         });
         ASSERT_EQ(words.size(), 2u);
         EXPECT_NEAR(c.position(words[0], words[1]), c.expected, tolerance);
-        EXPECT_NEAR(words[0].yMin, frame.y, tolerance);
+        EXPECT_NEAR(words[0].ruta.minY(), frame.y, tolerance);
     }
 }
 
@@ -78,17 +78,17 @@ TEST(TextDrawing, WrappedLinesStayInTheFrameAndStackByTheMeasuredHeight) {
     auto words = wordsOf([&](Canvas& c) { c.drawText(AttributedString(text, a), frame, TextDrawingMode::fromTopLeft); });
     ASSERT_GE(words.size(), 7u);
     std::vector<double> lineTops;
-    for (const PdfWord& w : words) {
-        EXPECT_GE(w.xMin, frame.minX() - tolerance) << w.text;
-        EXPECT_LE(w.xMax, frame.maxX() + tolerance) << w.text;
-        if (lineTops.empty() || w.yMin > lineTops.back() + 1) lineTops.push_back(w.yMin);
+    for (const Ord& w : words) {
+        EXPECT_GE(w.ruta.minX(), frame.minX() - tolerance) << w.text;
+        EXPECT_LE(w.ruta.maxX(), frame.maxX() + tolerance) << w.text;
+        if (lineTops.empty() || w.ruta.minY() > lineTops.back() + 1) lineTops.push_back(w.ruta.minY());
     }
     Size measured = systemTextMeasurer().boundingSize(AttributedString(text, a), frame.size());
     double line = lineHeight(a);
     ASSERT_EQ(lineTops.size(), static_cast<size_t>(std::lround(measured.height / line)));
     for (size_t i = 0; i < lineTops.size(); ++i) EXPECT_NEAR(lineTops[i], frame.y + i * line, tolerance);
     // Every line starts at the frame's left edge.
-    EXPECT_NEAR(findWord(words, "Ekbacken").xMin, frame.x, tolerance);
+    EXPECT_NEAR(findWord(words, "Ekbacken").minX(), frame.x, tolerance);
 }
 
 TEST(TextDrawing, TabStops) {
@@ -100,16 +100,16 @@ TEST(TextDrawing, TabStops) {
         c.drawText(AttributedString("\tFakturanr\t1042\u2029\tDatum\t2024-05-31", styled(style)), frame,
                    TextDrawingMode::fromTopLeft);
     });
-    EXPECT_NEAR(findWord(words, "Fakturanr").xMax, 180, tolerance);
-    EXPECT_NEAR(findWord(words, "Datum").xMax, 180, tolerance);
-    EXPECT_NEAR(findWord(words, "1042").xMin, 185, tolerance);
-    EXPECT_NEAR(findWord(words, "2024-05-31").xMin, 185, tolerance);
+    EXPECT_NEAR(findWord(words, "Fakturanr").maxX(), 180, tolerance);
+    EXPECT_NEAR(findWord(words, "Datum").maxX(), 180, tolerance);
+    EXPECT_NEAR(findWord(words, "1042").minX(), 185, tolerance);
+    EXPECT_NEAR(findWord(words, "2024-05-31").minX(), 185, tolerance);
     // Default stops every 28 points.
     auto plain = wordsOf([&](Canvas& c) {
         c.drawText(AttributedString("a\tb\t\tc", styled({})), frame, TextDrawingMode::fromTopLeft);
     });
-    EXPECT_NEAR(findWord(plain, "b").xMin, frame.x + 28, tolerance);
-    EXPECT_NEAR(findWord(plain, "c").xMin, frame.x + 84, tolerance);
+    EXPECT_NEAR(findWord(plain, "b").minX(), frame.x + 28, tolerance);
+    EXPECT_NEAR(findWord(plain, "c").minX(), frame.x + 84, tolerance);
 }
 
 TEST(TextDrawing, TruncationEndsEachLineInsideTheFrame) {
@@ -122,13 +122,13 @@ TEST(TextDrawing, TruncationEndsEachLineInsideTheFrame) {
                    frame, TextDrawingMode::fromTopLeft);
     }));
     auto words = pdf.words();
-    double firstLine = findWord(words, "Storgatan").yMin;
-    double secondLine = findWord(words, "SE-211").yMin;
+    double firstLine = findWord(words, "Storgatan").minY();
+    double secondLine = findWord(words, "SE-211").minY();
     EXPECT_NEAR(firstLine, frame.y, tolerance);
     EXPECT_NEAR(secondLine, frame.y + lineHeight(a), tolerance);
     // The reader maps the ellipsis back to the words it stands for; what
     // is drawn ends inside the frame.
-    for (const PdfWord& w : words) EXPECT_LE(w.xMax, frame.maxX() + tolerance) << w.text;
+    for (const Ord& w : words) EXPECT_LE(w.ruta.maxX(), frame.maxX() + tolerance) << w.text;
     // Ink stops at the frame: the page right of it is blank at 72 dpi.
     cairo_surface_t* page = pdf.render(1, 72);
     for (int y = 400; y < 420; ++y)
@@ -145,13 +145,13 @@ TEST(TextDrawing, SingleLineStandsOnTheFramesFoot) {
     ASSERT_EQ(words.size(), 3u);
     // One line: every word at the same height, the last ending at the
     // frame's right edge, the baseline on the foot (descenders below it).
-    for (const PdfWord& w : words) {
-        EXPECT_NEAR(w.yMin, words[0].yMin, 0.01);
-        EXPECT_LT(w.yMin, frame.maxY());
-        EXPECT_GT(w.yMax, frame.maxY());
-        EXPECT_LT(w.yMax, frame.maxY() + 3);
+    for (const Ord& w : words) {
+        EXPECT_NEAR(w.ruta.minY(), words[0].ruta.minY(), 0.01);
+        EXPECT_LT(w.ruta.minY(), frame.maxY());
+        EXPECT_GT(w.ruta.maxY(), frame.maxY());
+        EXPECT_LT(w.ruta.maxY(), frame.maxY() + 3);
     }
-    EXPECT_NEAR(words.back().xMax, frame.maxX(), tolerance);
+    EXPECT_NEAR(words.back().ruta.maxX(), frame.maxX(), tolerance);
 }
 
 TEST(TextDrawing, LayoutManagerLinesIncludeTheLineGap) {
@@ -162,10 +162,10 @@ TEST(TextDrawing, LayoutManagerLinesIncludeTheLineGap) {
     });
     double gapped = systemTextMeasurer().defaultLineHeight(Font{"Baskerville", 14});
     EXPECT_GT(gapped, lineHeight(a));
-    EXPECT_NEAR(findWord(words, "Första").yMin, frame.y, tolerance);
-    EXPECT_NEAR(findWord(words, "Andra").yMin - findWord(words, "Första").yMin, gapped, 0.01);
+    EXPECT_NEAR(findWord(words, "Första").minY(), frame.y, tolerance);
+    EXPECT_NEAR(findWord(words, "Andra").minY() - findWord(words, "Första").minY(), gapped, 0.01);
     // Lines past the container are drawn too.
-    EXPECT_NEAR(findWord(words, "Tredje").yMin - frame.y, 2 * gapped, tolerance);
+    EXPECT_NEAR(findWord(words, "Tredje").minY() - frame.y, 2 * gapped, tolerance);
 }
 
 TEST(TextDrawing, HyphenatedWordsBreakWithAHyphen) {
@@ -193,8 +193,8 @@ TEST(TextDrawing, NoncharactersDoNotStopThePage) {
     c.drawText(AttributedString("Efter", styled({})), {100, 200, 200, 20}, TextDrawingMode::fromTopLeft);
     writer.endPage();
     auto words = PdfFil(writer.finish()).words();
-    EXPECT_NEAR(findWord(words, "Efter").yMin, 200, tolerance);
-    EXPECT_NEAR(findWord(words, "a\uFFFD").xMin, 100, tolerance);
+    EXPECT_NEAR(findWord(words, "Efter").minY(), 200, tolerance);
+    EXPECT_NEAR(findWord(words, "a\uFFFD").minX(), 100, tolerance);
 }
 
 TEST(TextDrawing, FacesEmbeddedAreThoseOfTheTable) {
@@ -214,10 +214,10 @@ TEST(TextDrawing, FacesEmbeddedAreThoseOfTheTable) {
     std::set<std::string> expected;
     for (const std::string& n : names) expected.insert(*fonts::substituteFaceName(n));
     std::set<std::string> embedded;
-    for (const testhjalp::PdfFont& f : pdf.fonts()) {
-        EXPECT_TRUE(f.embedded) << f.name;
-        EXPECT_TRUE(f.subset) << f.name;
-        embedded.insert(f.name);
+    for (const pdfkontroll::Typsnitt& f : pdf.fonts()) {
+        EXPECT_TRUE(f.inbäddat) << f.namn;
+        EXPECT_TRUE(f.delmängd) << f.namn;
+        embedded.insert(f.namn);
     }
     // DejaVu Sans may stand in for a character a face lacks; nothing else.
     expected.insert("DejaVuSans");

@@ -11,7 +11,6 @@ namespace {
 }  // namespace
 
 void Fakturavy::konfigureraInnehållFörV() { ejByggd("V"); }
-void Fakturavy::konfigureraInnehållFörSL() { ejByggd("SL"); }
 void Fakturavy::konfigureraInnehållFörG() { ejByggd("G"); }
 void Fakturavy::konfigureraInnehållFörB() { ejByggd("B"); }
 void Fakturavy::konfigureraInnehållFörCTMedFärg(const Color&) { ejByggd("CT1 and CT2"); }
@@ -19,13 +18,10 @@ void Fakturavy::konfigureraInnehållFörBB() { ejByggd("BB"); }
 void Fakturavy::konfigureraInnehållFörSk() { ejByggd("Sk"); }
 void Fakturavy::konfigureraInnehållFörFr() { ejByggd("Fr"); }
 void Fakturavy::konfigureraInnehållFörDoMedFärg(const Color&) { ejByggd("DotRed and DotGrey"); }
-void Fakturavy::konfigureraInnehållFörP() { ejByggd("P"); }
 void Fakturavy::konfigureraInnehållFörO() { ejByggd("O"); }
 void Fakturavy::konfigureraInnehållFörM() { ejByggd("M"); }
 void Fakturavy::konfigureraInnehållFörCC() { ejByggd("CC"); }
 void Fakturavy::konfigureraInnehållFörHi() { ejByggd("Hi"); }
-void Fakturavy::konfigureraInnehållFörCL() { ejByggd("CL"); }
-void Fakturavy::konfigureraInnehållFörFL() { ejByggd("FL"); }
 void Fakturavy::konfigureraInnehållFörD() { ejByggd("D"); }
 void Fakturavy::konfigureraInnehållFörCp() { ejByggd("Cp"); }
 void Fakturavy::konfigureraInnehållFörF() { ejByggd("F"); }

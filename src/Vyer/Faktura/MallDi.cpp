@@ -64,13 +64,9 @@ void Fakturavy::konfigureraInnehållFörDi() {
         mallverktyg::tabellVidLinje(*this, std::move(tabeller.avsändare), 32, 203, 506, 0.5, Avrundning::utåt));
 
     alla.push_back(text(f.nummer(), nummer, {346, 60, 207, 21}));
-    if (!följesedel) {
-        alla.push_back(text(datumtext(f.fakturadatum()), datum, {476, 80, 77, 17}));
-        alla.push_back(text(mallverktyg::betalningsvillkorOchFörfallodatum(*this), villkorsrad, {264, 698, 280, 17}));
-        alla.emplace_back(mallverktyg::rubrikOchVärde(rubrikFörBeloppAttBetala(), beloppsrubrik, belopp(f.attBetala()),
-                                                      beloppsvärde),
-                          Rect{264, 679, 280, 21});
-    }
+    if (!följesedel) alla.push_back(text(datumtext(f.fakturadatum()), datum, {476, 80, 77, 17}));
+    for (CachatObjekt& o : mallverktyg::villkorOchAttBetala(*this, 264, 280, villkorsrad, beloppsrubrik, beloppsvärde))
+        alla.push_back(std::move(o));
 
     std::vector<CachatObjekt> sistaSidan =
         beloppfältMedRubrikattribut(data, dataHöger, {408, 567, 135, 15}, {408, 567, 135, 15}, 14, true, false).data;

@@ -66,13 +66,9 @@ void Fakturavy::konfigureraInnehållFörPi() {
                                                Avrundning::överkant));
 
     alla.push_back(text(f.nummer(), nummer, {27, 45, 209, 25}));
-    if (!följesedel) {
-        alla.push_back(text(datumtext(f.fakturadatum()), datum, {27, 64, 209, 17}));
-        alla.push_back(text(mallverktyg::betalningsvillkorOchFörfallodatum(*this), villkorsrad, {286, 698, 279, 17}));
-        alla.emplace_back(mallverktyg::rubrikOchVärde(rubrikFörBeloppAttBetala(), beloppsrubrik, belopp(f.attBetala()),
-                                                      beloppsvärde),
-                          Rect{286, 679, 279, 21});
-    }
+    if (!följesedel) alla.push_back(text(datumtext(f.fakturadatum()), datum, {27, 64, 209, 17}));
+    for (CachatObjekt& o : mallverktyg::villkorOchAttBetala(*this, 286, 279, villkorsrad, beloppsrubrik, beloppsvärde))
+        alla.push_back(std::move(o));
 
     std::vector<CachatObjekt> sistaSidan =
         beloppfältMedRubrikattribut(data, dataHöger, {430, 566, 133, 15}, {430, 566, 133, 15}, 14, true, false).data;

@@ -28,8 +28,14 @@ std::vector<AttributedString> rubrikerÖverVärden(const Datalista& data, const 
 std::vector<CachatObjekt> staplade(const Fakturavy& vy, std::vector<AttributedString> texter, double x,
                                    double överkant, double bredd, double avstånd);
 
-// The payment term and the due date on one line:
-// "Payment terms 30 days  •  Due date 2024-03-05".
-std::string betalningsvillkorOchFörfallodatum(const Fakturavy& vy);
+// The foot of an item column at the right, on every page of an invoice:
+// the payment term and the due date on one line at (x, 698, bredd, 17),
+// "Payment terms 30 days  •  Due date 2024-03-05", and above it the amount
+// to pay at (x, 679, bredd, 21), its caption and a space in one face, the
+// amount in another. Nothing on a delivery note.
+std::vector<CachatObjekt> villkorOchAttBetala(const Fakturavy& vy, double x, double bredd,
+                                              const TextAttributes& villkorsattribut,
+                                              const TextAttributes& beloppsrubrikattribut,
+                                              const TextAttributes& beloppsattribut);
 
 }  // namespace mallverktyg

@@ -3,9 +3,18 @@
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace mallverktyg {
+
+TabellerPåFot tabellerPåGemensamFot(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot) {
+    TabellerPåFot ut;
+    for (const Tabellplats& t : tabeller) ut.höjd = std::max(ut.höjd, uppmätt(vy, t.tabell, {t.bredd, 10000}).height);
+    for (Tabellplats& t : tabeller)
+        ut.objekt.push_back(tabelltext(std::move(t.tabell), {t.x, fot - ut.höjd, t.bredd, ut.höjd}));
+    return ut;
+}
 
 Datalista mottagarfakta(const Fakturavy& vy) {
     return fakta(vy, {Fakt::mottagare, Fakt::mottagaradress, Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer,

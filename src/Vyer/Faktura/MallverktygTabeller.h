@@ -1,12 +1,31 @@
 #pragma once
-// The two fact tables of templates with a narrow fact column beside the
-// item column: the recipient's facts above the sender's, their values
-// lined up in one column, each placed by its measured height about a line
-// of the page, so that it grows up and down alike however many rows it has.
+// Tables placed by their measured size: side by side on a common foot, or
+// about a line of the page; and the two fact tables of templates with a
+// narrow fact column beside the item column.
 #include "Vyer/Faktura/Fakturavy.h"
+
+#include <vector>
 
 namespace mallverktyg {
 
+// Tables side by side that stand on one foot and share one height, that of
+// the tallest (each measured at its own width), so that they grow upward
+// together. Drawn with full text layout.
+struct Tabellplats {
+    AttributedString tabell;
+    double x = 0;
+    double bredd = 0;
+};
+struct TabellerPåFot {
+    std::vector<CachatObjekt> objekt;  // in the order given
+    double höjd = 0;
+};
+TabellerPåFot tabellerPåGemensamFot(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot);
+
+// The recipient's facts above the sender's, their values lined up in one
+// column, each placed by its measured height about a line of the page, so
+// that it grows up and down alike however many rows it has.
+//
 // Name, address, references, customer number, the ROT and RUT facts, the
 // recipient's VAT number, purchase order, delivery method, delivery date
 // and delivery address.

@@ -7,6 +7,7 @@
 
 #include "Displaylista.h"
 #include "Faktatabellramar.h"
+#include "Hogerspalt.h"
 #include "FastMatare.h"
 #include "Provfaktura.h"
 
@@ -40,56 +41,8 @@ TEST_F(MallPi, FactTablesKeepTheirLinesWhateverTheirLength) {
     }
 }
 
-TEST_F(MallPi, InvoiceAndDeliveryNote) {
-    for (bool följesedel : {false, true}) {
-        SCOPED_TRACE(följesedel ? "delivery note" : "invoice");
-        Fakturavy vy(faktura, *bok, följesedel, mätare);
-        const auto& alla = vy.innehållFörAllaSidor;
-        SCOPED_TRACE(beskriv(alla));
-
-        const CachatObjekt* nummer = medText(alla, "1042");
-        ASSERT_TRUE(nummer);
-        EXPECT_EQ(ram(*nummer), (Rect{27, 45, 209, 25}));
-        const CachatObjekt* datum = medText(alla, "2026-12-01");
-        const CachatObjekt* villkor = medTextSomInnehåller(alla, "  \u2022  ");
-        const CachatObjekt* attBetala = medTextSomInnehåller(alla, "125,00");
-        ASSERT_EQ(datum != nullptr, !följesedel);
-        ASSERT_EQ(villkor != nullptr, !följesedel);
-        ASSERT_EQ(attBetala != nullptr, !följesedel);
-        if (!följesedel) {
-            EXPECT_EQ(ram(*datum), (Rect{27, 64, 209, 17}));
-            EXPECT_EQ(ram(*villkor), (Rect{286, 698, 279, 17}));
-            // The caption may carry a soft hyphen.
-            EXPECT_EQ(text(*villkor)->text().rfind("Betalnings", 0), 0u);
-            EXPECT_NE(text(*villkor)->text().find("villkor 30 dagar  \u2022  Förfallodatum 2026-12-31"), std::string::npos);
-            EXPECT_EQ(ram(*attBetala), (Rect{286, 679, 279, 21}));
-            // The caption and a space in the caption's face, the amount in its own.
-            const auto& körningar = text(*attBetala)->runs();
-            ASSERT_EQ(körningar.size(), 2u);
-            EXPECT_EQ(körningar[0].attributes.font, (Font{"HelveticaNeue-CondensedBold", 12}));
-            EXPECT_EQ(körningar[1].attributes.font, (Font{"HelveticaNeue-Light", 12}));
-            EXPECT_EQ(text(*attBetala)->text().substr(0, körningar[1].start).back(), ' ');
-        }
-        // Amount rows and the VAT summary on the last page of an invoice only.
-        const auto& sista = vy.innehållFörVarjeSida.back();
-        EXPECT_EQ(medRam(sista, {430, 566, 133, 15}) != nullptr, !följesedel) << beskriv(sista);
-        EXPECT_EQ(medRam(sista, {285, 566, 132, 74}) != nullptr, !följesedel);
-    }
-}
-
-TEST_F(MallPi, RowsOfEarlierPagesEndAboveTheAmountToPay) {
-    prov::Post post;
-    faktura.poster.assign(80, post);
-    Fakturavy vy(faktura, *bok, false, mätare);
-    ASSERT_GE(vy.antalSidor(), 3);
-    for (int s = 0; s + 1 < vy.antalSidor(); ++s) {
-        const auto& lista = vy.innehållFörVarjeSida[size_t(s)];
-        SCOPED_TRACE("page " + std::to_string(s + 1) + ": " + beskriv(lista));
-        const CachatObjekt* fortsättning = medTextSomInnehåller(lista, "continued on page");
-        ASSERT_TRUE(fortsättning);
-        EXPECT_LE(ram(*fortsättning).maxY(), 679);
-        for (const auto& o : lista) EXPECT_LE(ram(o).maxY(), 679) << beskriv(o);
-    }
-}
+// Rows of earlier pages end above the amount to pay standing on every
+// page.
+TEST_F(MallPi, InvoiceDeliveryNoteAndEarlierPages) { kontrolleraHögerspalten(pixi); }
 
 }  // namespace

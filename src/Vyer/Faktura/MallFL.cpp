@@ -1,0 +1,108 @@
+// Template FL: Gill Sans over falling leaves. A white line at the very top
+// (due date and invoice number) on the background's dark band; a narrow
+// column of facts on the left, each a green caption in capitals over its
+// value, stacked by their measured heights; the recipient's address at the
+// right; the title across the page; the item table, the VAT summary and
+// amount rows, the amount to pay in the background's box and the credit
+// terms; a footer with the company name, two sender tables and the logo.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include "Modell/Bokforing.h"
+#include "Modell/Fakturor/Fakturaliknande.h"
+#include "Modell/Land.h"
+#include "Plattform/Strangar.h"
+#include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
+#include "Vyer/Faktura/Styckeformat.h"
+
+using mallverktyg::Fakt;
+using mallverktyg::text;
+
+namespace {
+
+const Color röd = Color::rgb(0.624, 0.087, 0.135);
+const Color grön = Color::rgb(0.212, 0.451, 0.149);
+const Color vit = Color::white();
+
+}  // namespace
+
+void Fakturavy::konfigureraInnehållFörFL() {
+    const auto lätt8 = typsnitt("GillSans-Light", 8);
+    const auto lätt10 = typsnitt("GillSans-Light", 10);
+    const auto lätt32 = typsnitt("GillSans-Light", 32);
+    const auto kursiv10 = typsnitt("GillSans-Italic", 10);
+    const auto lättKursiv7 = typsnitt("GillSans-LightItalic", 7);
+    const auto normal8 = typsnitt("GillSans", 8);
+    const auto lätt9 = typsnitt("GillSans-Light", 9);
+    const auto fet8 = typsnitt("GillSans-Bold", 8);
+    const auto fet9 = typsnitt("GillSans-Bold", 9);
+    if (!lätt8 || !lätt10 || !lätt32 || !kursiv10 || !lättKursiv7 || !normal8 || !lätt9 || !fet8 || !fet9) return;
+
+    //                                    paragraph style  colour        font
+    const TextAttributes titel           {rightAligned(),  std::nullopt, lätt32};
+    const TextAttributes påminnelse      {rightAligned(),  röd,          kursiv10};
+    const TextAttributes villkor         {std::nullopt,    std::nullopt, lättKursiv7};
+    const TextAttributes liten           {std::nullopt,    std::nullopt, lätt8};
+    const TextAttributes litenHöger      {rightAligned(),  std::nullopt, lätt8};
+    const TextAttributes kolumnrubrik    {std::nullopt,    grön,         fet9};
+    const TextAttributes kolumnrubrikHöger{rightAligned(), grön,         fet9};
+    const TextAttributes beloppsrubrik   {std::nullopt,    std::nullopt, lätt10};
+    const TextAttributes beloppHöger     {rightAligned(),  std::nullopt, lätt10};
+    const TextAttributes företagsnamn    {std::nullopt,    std::nullopt, fet9};
+    const TextAttributes faktarubrik     {std::nullopt,    grön,         normal8};
+    const TextAttributes mottagaradress  {std::nullopt,    std::nullopt, lätt9};
+    const TextAttributes toppvärde       {std::nullopt,    vit,          normal8};
+    const TextAttributes topprubrik      {std::nullopt,    vit,          fet8};
+
+    läggTillInnehållMedRamFörLogotyp({399, 711, 139, 77}, titel, {36, 263, 502, 49}, påminnelse, {395, 66, 164, 26},
+                                     villkor, {292, 624, 257, 43}, villkor, {25, 804, 148, 13});
+
+    auto& alla = innehållFörAllaSidor;
+    alla.push_back(text(b.namn, företagsnamn, {25, 703, 340, 16}));
+    if (auto adress = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
+        alla.push_back(text(*adress, mottagaradress, {357, 119, 145, 88}));
+
+    // The top line, white on the background's dark band.
+    if (!följesedel)
+        alla.emplace_back(mallverktyg::rubrikOchVärde(rubrikFörFörfallodatum(), topprubrik,
+                                                      datumtext(f.förfallodatum()), toppvärde),
+                          Rect{23, 24, 148, 13});
+    alla.emplace_back(mallverktyg::rubrikOchVärde(rubrikFörFakturanummer(), topprubrik, f.nummer(), toppvärde),
+                      Rect{176, 24, 153, 13});
+
+    Datalista registrering = mallverktyg::fakta(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
+    for (Datapost& post : betalningsinformation()) registrering.push_back(std::move(post));
+    const Datalista kontakt =
+        mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});
+    alla.push_back(
+        mallverktyg::tabelltext(tabellMedData(registrering, litenHöger, liten, true, false).tabell, {23, 719, 171, 84}));
+    alla.push_back(
+        mallverktyg::tabelltext(tabellMedData(kontakt, litenHöger, liten, true, false).tabell, {197, 719, 183, 84}));
+
+    // The column of facts; the due date stands here on delivery notes too.
+    const Datalista fakta = mallverktyg::fakta(
+        *this, {Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer, Fakt::personnummer, Fakt::personnummer2,
+                Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer, Fakt::inköpsordernummer,
+                Fakt::mottagarensMomsregistreringsnummer, Fakt::betalningsvillkor, Fakt::leveranssätt,
+                Fakt::förfallodatum, Fakt::leveransdatum});
+    for (CachatObjekt& o : mallverktyg::staplade(*this, mallverktyg::rubrikerÖverVärden(fakta, faktarubrik, liten), 37,
+                                                 67, 125, 4))
+        alla.push_back(std::move(o));
+
+    if (följesedel) {
+        alla.emplace_back(Rect{285, 591, 270, 29}, vit);
+    } else {
+        alla.push_back(text(versaler(rubrikFörBeloppAttBetala()), beloppsrubrik, {304, 599, 239, 18}));
+        alla.push_back(text(belopp(f.attBetala()), beloppHöger, {304, 599, 239, 18}));
+    }
+
+    std::vector<CachatObjekt> sistaSidan =
+        beloppfältMedRubrikattribut(liten, litenHöger, {339, 504, 199, 15}, {339, 504, 199, 15}, 14, true, false).data;
+    if (auto moms = momssammanfattningMedRubrikAttribut(liten, liten, {57, 504, 226, 62}, false, false))
+        sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
+
+    läggTillKolumnerMedRubrikattribut(kolumnrubrik, liten, kolumnrubrikHöger, litenHöger, {56, 320, 482, 18},
+                                      Rect{56, 329, 482, 154}.integral(), 186, false);
+    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+}

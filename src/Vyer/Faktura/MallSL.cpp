@@ -1,0 +1,156 @@
+// Template SL: Futura over waves at the head and foot of the page. A row
+// of up to five facts across the head, each a caption in capitals over its
+// value, spread by their measured widths from x 42 to x 552; the
+// recipient's address at the right; the reminder and the title at the
+// left; the item table; the payment term and due date centred in the
+// background's badge beside the VAT summary and amount rows; the credit
+// terms; a footer with the company name, two sender tables and the logo.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include "Modell/Bokforing.h"
+#include "Modell/Fakturor/Fakturaliknande.h"
+#include "Modell/Land.h"
+#include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
+#include "Vyer/Faktura/Styckeformat.h"
+
+#include <algorithm>
+#include <cmath>
+
+using mallverktyg::Fakt;
+using mallverktyg::text;
+
+namespace {
+
+const Color röd = Color::rgb(0.693, 0.156, 0.178);
+
+struct Faktum {
+    AttributedString text;
+    double bredd = 0;
+    // The invoice number and date are never the facts the row leaves out.
+    bool skyddat = false;
+};
+
+// Drops the last fact that may go; false when none may.
+bool utanSistaOskyddade(std::vector<Faktum>& fakta) {
+    auto sista = std::find_if(fakta.rbegin(), fakta.rend(), [](const Faktum& f) { return !f.skyddat; });
+    if (sista == fakta.rend()) return false;
+    fakta.erase(std::next(sista).base());
+    return true;
+}
+
+// The row of facts at y 30: at most five, the first at x 42, the gaps
+// equal and at least 7 points, so that the last ends at x 552 when they
+// fit. When they do not, the fact that crosses x 552 is cut there and the
+// rest are left out; before the invoice number or date would be, the
+// other facts give way, the last first.
+std::vector<CachatObjekt> faktarad(std::vector<Faktum> fakta) {
+    constexpr double vänster = 42, höger = 552, minstaMellanrum = 7;
+    while (fakta.size() > 5 && utanSistaOskyddade(fakta)) {
+    }
+    struct Plats {
+        double x, bredd;
+    };
+    std::vector<Plats> platser;
+    for (;;) {
+        double summa = 0;
+        for (const Faktum& f : fakta) summa += f.bredd;
+        const double k = static_cast<double>(fakta.size());
+        const double mellanrum =
+            std::floor(std::max((höger - vänster - summa) / (std::max(k, 2.0) - 1), minstaMellanrum));
+        platser.clear();
+        bool skyddatKapat = false;
+        double x = vänster;
+        for (const Faktum& f : fakta) {
+            const double bredd = std::min(höger - x, f.bredd);
+            platser.push_back({x, bredd});
+            skyddatKapat |= f.skyddat && bredd < f.bredd;
+            x += bredd + mellanrum;
+        }
+        if (!skyddatKapat || !utanSistaOskyddade(fakta)) break;
+    }
+    std::vector<CachatObjekt> objekt;
+    for (size_t i = 0; i < fakta.size(); ++i)
+        if (platser[i].bredd > 0) objekt.emplace_back(std::move(fakta[i].text), Rect{platser[i].x, 30, platser[i].bredd, 40});
+    return objekt;
+}
+
+}  // namespace
+
+void Fakturavy::konfigureraInnehållFörSL() {
+    const auto kursiv7 = typsnitt("Futura-MediumItalic", 7);
+    const auto medium9 = typsnitt("Futura-Medium", 9);
+    const auto medium7 = typsnitt("Futura-Medium", 7);
+    const auto extrafet28 = typsnitt("Futura-CondensedExtraBold", 28);
+    const auto extrafet12 = typsnitt("Futura-CondensedExtraBold", 12);
+    const auto medium11 = typsnitt("Futura-Medium", 11);
+    const auto kursiv6 = typsnitt("Futura-MediumItalic", 6);
+    if (!kursiv7 || !medium9 || !medium7 || !extrafet28 || !extrafet12 || !medium11 || !kursiv6) return;
+
+    //                                    paragraph style  colour        font
+    const TextAttributes titel           {std::nullopt,    std::nullopt, extrafet28};
+    const TextAttributes påminnelse      {std::nullopt,    röd,          kursiv7};
+    const TextAttributes fskatt          {std::nullopt,    std::nullopt, kursiv6};
+    const TextAttributes liten           {std::nullopt,    std::nullopt, medium7};
+    const TextAttributes litenCentrerad  {centerAligned(), std::nullopt, medium7};
+    const TextAttributes kolumnrubrik    {std::nullopt,    std::nullopt, extrafet12};
+    const TextAttributes kolumnrubrikHöger{rightAligned(), std::nullopt, extrafet12};
+    const TextAttributes litenHöger      {rightAligned(),  std::nullopt, medium7};
+    const TextAttributes mottagaradress  {std::nullopt,    std::nullopt, medium11};
+    const TextAttributes företagsnamn    {std::nullopt,    std::nullopt, medium9};
+    const TextAttributes fakta           {truncatedTail(), std::nullopt, medium9};
+
+    läggTillInnehållMedRamFörLogotyp({429, 739, 123, 70}, titel, {42, 140, 319, 34}, påminnelse, {42, 124, 319, 16},
+                                     liten, {232, 617, 310, 42}, fskatt, {34, 801, 154, 15});
+
+    auto& alla = innehållFörAllaSidor;
+    if (auto adress = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
+        alla.push_back(text(*adress, mottagaradress, {366, 90, 183, 85}));
+
+    // A delivery note lists the references and the delivery date only.
+    Datalista rad = mallverktyg::fakta(*this, {Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer, Fakt::leveransdatum});
+    const size_t skyddade = rad.size();
+    if (!följesedel)
+        for (const Datapost& post :
+             mallverktyg::fakta(*this, {Fakt::fakturanummer, Fakt::fakturadatum, Fakt::personnummer,
+                                        Fakt::personnummer2, Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer}))
+            rad.push_back(post);
+    std::vector<Faktum> faktum;
+    for (size_t i = 0; i < rad.size(); ++i) {
+        if (!rad[i].rubrik || !rad[i].värde) continue;
+        AttributedString t = mallverktyg::rubrikÖverVärde(*rad[i].rubrik, fakta, *rad[i].värde, fakta);
+        const double bredd = std::ceil(mallverktyg::uppmätt(*this, t).width);
+        faktum.push_back({std::move(t), bredd, i == skyddade || i == skyddade + 1});
+    }
+    for (CachatObjekt& o : faktarad(std::move(faktum))) alla.push_back(std::move(o));
+
+    alla.push_back(text(b.namn, företagsnamn, {34, 703, 222, 15}));
+    Datalista kontakt = mallverktyg::fakta(*this, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});
+    for (Datapost& post : betalningsinformation()) kontakt.push_back(std::move(post));
+    const Datalista registrering =
+        mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
+    alla.push_back(
+        mallverktyg::tabelltext(tabellMedData(kontakt, litenHöger, liten, true, false).tabell, {218, 721, 203, 107}));
+    alla.push_back(
+        mallverktyg::tabelltext(tabellMedData(registrering, litenHöger, liten, true, false).tabell, {34, 721, 161, 75}));
+
+    // The payment term and the due date, centred in the background's badge.
+    if (!följesedel) {
+        const std::string märke[] = {rubrikFörBetalningsvillkor(), rubrikFörDagar(), rubrikFörFörfallodatum(),
+                                     datumtext(f.förfallodatum())};
+        for (size_t i = 0; i < std::size(märke); ++i)
+            alla.push_back(text(märke[i], litenCentrerad, {51, 534 + 14 * static_cast<double>(i), 88, 88}));
+    }
+
+    std::vector<CachatObjekt> sistaSidan =
+        beloppfältMedRubrikattribut(liten, litenHöger, {424, 511, 116, 15}, {424, 511, 116, 15}, 14, true, false).data;
+    if (auto moms = momssammanfattningMedRubrikAttribut(liten, liten, {233, 512, 168, 68}, true, true))
+        sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
+
+    if (följesedel) alla.emplace_back(Rect{32, 499, 125, 123}, Color::white());
+
+    läggTillKolumnerMedRubrikattribut(kolumnrubrik, liten, kolumnrubrikHöger, litenHöger, {56, 323, 483, 20},
+                                      Rect{56, 336, 483, 159}.integral(), 173, false);
+    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+}

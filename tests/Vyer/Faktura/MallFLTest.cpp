@@ -1,0 +1,109 @@
+// Template FL with the fixed-width measurer (characters half their size
+// wide, lines 1.2 times it): the column of facts stacked by their measured
+// heights, the white top line, and the white patch of a delivery note in
+// place of the amount to pay.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include "Displaylista.h"
+#include "FastMatare.h"
+#include "Provfaktura.h"
+
+#include <gtest/gtest.h>
+
+using namespace displaylista;
+
+namespace {
+
+class MallFL : public ::testing::Test {
+protected:
+    std::unique_ptr<Bokföring> bok = prov::bokföring();
+    prov::Faktura faktura;
+    FastMätare mätare;
+
+    MallFL() { faktura.inbyggdFakturamall_ = InbyggdFakturamall::FallandeLöv; }
+
+    // The facts of the column, top to bottom: every text object at x 37.
+    static std::vector<const CachatObjekt*> kolumnen(const std::vector<CachatObjekt>& alla) {
+        std::vector<const CachatObjekt*> ut;
+        for (const auto& o : alla)
+            if (ram(o).x == 37) ut.push_back(&o);
+        return ut;
+    }
+};
+
+TEST_F(MallFL, FactsStackByTheirMeasuredHeights) {
+    // No customer reference: the column begins with ours, without a gap.
+    faktura.vårReferens_ = "Anna";
+    faktura.inköpsordernummer_ = "PO-7";
+    Fakturavy vy(faktura, *bok, false, mätare);
+    const auto fakta = kolumnen(vy.innehållFörAllaSidor);
+    SCOPED_TRACE(beskriv(vy.innehållFörAllaSidor));
+
+    // Caption over value: two 8-point lines, 19.2 high; frames 1 higher,
+    // each next one 4 below the text.
+    const char* väntade[] = {"VÅR REFERENS\u2029Anna", "INKÖPSORDERNUMMER\u2029PO-7", "BETALNINGS\u00ADVILLKOR\u202930 dagar",
+                             "FÖRFALLODATUM\u20292026-12-31"};
+    ASSERT_EQ(fakta.size(), std::size(väntade));
+    for (size_t i = 0; i < fakta.size(); ++i) {
+        SCOPED_TRACE(i);
+        const Rect r = ram(*fakta[i]);
+        EXPECT_EQ(r.x, 37);
+        EXPECT_EQ(r.width, 125);
+        EXPECT_NEAR(r.y, 67 + 23.2 * static_cast<double>(i), 1e-9);
+        EXPECT_NEAR(r.height, 20.2, 1e-9);
+        const AttributedString& t = *text(*fakta[i]);
+        ASSERT_EQ(t.runs().size(), 2u);
+        EXPECT_EQ(t.runs()[0].attributes.font, (Font{"GillSans", 8}));
+        EXPECT_EQ(t.runs()[0].attributes.foregroundColor, Color::rgb(0.212, 0.451, 0.149));
+        EXPECT_EQ(t.runs()[1].attributes.font, (Font{"GillSans-Light", 8}));
+    }
+    EXPECT_EQ(text(*fakta[0])->text(), väntade[0]);
+    EXPECT_EQ(text(*fakta[3])->text(), väntade[3]);
+}
+
+TEST_F(MallFL, AValueThatWrapsInTheColumnPushesTheNextFactDown) {
+    // 40 characters of 4 points do not fit 125 points: two lines of value.
+    faktura.vårReferens_ = "Anna Andersson och Johan Johansson, lager";
+    Fakturavy vy(faktura, *bok, false, mätare);
+    const auto fakta = kolumnen(vy.innehållFörAllaSidor);
+    ASSERT_GE(fakta.size(), 2u);
+    EXPECT_NEAR(ram(*fakta[0]).height, 3 * 9.6 + 1, 1e-9);
+    EXPECT_NEAR(ram(*fakta[1]).y, 67 + 3 * 9.6 + 4, 1e-9);
+}
+
+TEST_F(MallFL, TopLineAndTheAmountToPayOfAnInvoiceAndADeliveryNote) {
+    for (bool följesedel : {false, true}) {
+        SCOPED_TRACE(följesedel ? "delivery note" : "invoice");
+        Fakturavy vy(faktura, *bok, följesedel, mätare);
+        const auto& alla = vy.innehållFörAllaSidor;
+        SCOPED_TRACE(beskriv(alla));
+
+        const CachatObjekt* nummer = medRam(alla, {176, 24, 153, 13});
+        ASSERT_TRUE(nummer);
+        EXPECT_NE(text(*nummer)->text().find(" 1042"), std::string::npos);
+        for (const auto& körning : text(*nummer)->runs()) EXPECT_EQ(körning.attributes.foregroundColor, Color::white());
+
+        const CachatObjekt* förfallodag = medRam(alla, {23, 24, 148, 13});
+        EXPECT_EQ(förfallodag != nullptr, !följesedel);
+        if (förfallodag) {
+            EXPECT_NE(text(*förfallodag)->text().find(" 2026-12-31"), std::string::npos);
+        }
+        // The due date stays in the column either way.
+        EXPECT_TRUE(medText(alla, "FÖRFALLODATUM\u20292026-12-31"));
+
+        const CachatObjekt* vitt = medRam(alla, {285, 591, 270, 29});
+        EXPECT_EQ(vitt != nullptr, följesedel);
+        if (vitt) {
+            const auto& p = std::get<cachad::path>(vitt->data);
+            EXPECT_EQ(p.fill, Color::white());
+            EXPECT_FALSE(p.stroke);
+        }
+        EXPECT_EQ(medTextSomInnehåller(alla, "125,00") != nullptr, !följesedel);
+        EXPECT_EQ(medText(alla, "SUMMA ATT BETALA") != nullptr, !följesedel);
+
+        const auto& sista = vy.innehållFörVarjeSida.back();
+        EXPECT_EQ(medRam(sista, {339, 504, 199, 15}) != nullptr, !följesedel) << beskriv(sista);
+    }
+}
+
+}  // namespace
