@@ -17,7 +17,6 @@ void Fakturavy::konfigureraInnehållFörSk() { ejByggd("Sk"); }
 void Fakturavy::konfigureraInnehållFörFr() { ejByggd("Fr"); }
 void Fakturavy::konfigureraInnehållFörDoMedFärg(const Color&) { ejByggd("DotRed and DotGrey"); }
 void Fakturavy::konfigureraInnehållFörM() { ejByggd("M"); }
-void Fakturavy::konfigureraInnehållFörCC() { ejByggd("CC"); }
 void Fakturavy::konfigureraInnehållFörHi() { ejByggd("Hi"); }
 void Fakturavy::konfigureraInnehållFörD() { ejByggd("D"); }
 void Fakturavy::konfigureraInnehållFörCp() { ejByggd("Cp"); }

@@ -1,0 +1,165 @@
+// Template CC with the fixed-width measurer: the address captions turned to
+// run upward in their strips, the cover over the delivery address's place
+// when there is none, the amount block moving with its row count, and what
+// a delivery note leaves out.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include "Beloppsrader.h"
+#include "Displaylista.h"
+#include "FastMatare.h"
+#include "Plattform/Strangar.h"
+#include "Provfaktura.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace displaylista;
+
+namespace {
+
+const Color accent = Color::rgb(0.426, 0.116, 0.259);
+
+class MallCC : public ::testing::Test {
+protected:
+    std::unique_ptr<Bokföring> bok = prov::bokföring();
+    prov::Faktura faktura;
+    FastMätare mätare;
+
+    MallCC() {
+        faktura.inbyggdFakturamall_ = InbyggdFakturamall::Kurvor;
+        faktura.kolumner_ = {Fakturakolumn::artikelnamn};
+    }
+};
+
+TEST_F(MallCC, AddressCaptionsRunUpwardFromY224InTheirStrips) {
+    faktura.leveransadress_ = prov::Faktura::adress("Lagergatan 5", "412 50", "Göteborg");
+    Fakturavy vy(faktura, *bok, false, mätare);
+    const auto& alla = vy.innehållFörAllaSidor;
+    SCOPED_TRACE(beskriv(alla));
+
+    struct Fall {
+        std::string rubrik, adress;
+        Rect ram, remsa, adressram;
+    } fall[] = {
+        {vy.rubrikFörMottagaradress(), "Storgatan 1", {0, 0, 100, 14}, {268, 124, 14, 100}, {291, 166, 120, 84}},
+        {vy.rubrikFörLeveransadress(), "Lagergatan 5", {0, 150, 100, 14}, {418, 124, 14, 100}, {441, 166, 120, 85}},
+    };
+    for (const Fall& c : fall) {
+        SCOPED_TRACE(c.rubrik);
+        const CachatObjekt* rubrik = medText(alla, c.rubrik);
+        ASSERT_TRUE(rubrik);
+        EXPECT_EQ(ram(*rubrik), c.ram);
+        ASSERT_TRUE(rubrik->transform);
+        // The frame's left end stands at y 224 and its text runs up the
+        // page from there.
+        const AffineTransform& t = *rubrik->transform;
+        const Point början = t.apply({0, c.ram.y});
+        EXPECT_NEAR(början.x, 268 + c.ram.y, 1e-9);
+        EXPECT_NEAR(början.y, 224, 1e-9);
+        EXPECT_NEAR(t.apply({100, c.ram.y}).y, 124, 1e-9);
+        EXPECT_EQ(ramPåSidan(*rubrik), c.remsa);
+        const auto& stil = text(*rubrik)->runs()[0].attributes;
+        EXPECT_EQ(stil.foregroundColor, accent);
+        EXPECT_EQ(stil.font->pointSize, 10);
+        EXPECT_EQ(stil.font->name, "Cochin-Italic");
+
+        const CachatObjekt* adress = medTextSomInnehåller(alla, c.adress);
+        ASSERT_TRUE(adress);
+        EXPECT_EQ(ram(*adress), c.adressram);
+        EXPECT_FALSE(adress->transform);
+        EXPECT_LT(ramPåSidan(*rubrik).maxX(), ram(*adress).minX()) << "the strip stays clear of the address";
+    }
+    EXPECT_EQ(std::count_if(alla.begin(), alla.end(), [](const CachatObjekt& o) { return o.transform.has_value(); }),
+              2);
+}
+
+TEST_F(MallCC, WithoutADeliveryAddressAWhiteRectangleCoversItsPlace) {
+    const Rect täcke{420, 162, 22, 85};
+    for (bool leverans : {false, true}) {
+        SCOPED_TRACE(leverans ? "delivery address" : "no delivery address");
+        if (leverans) faktura.leveransadress_ = prov::Faktura::adress("Lagergatan 5", "412 50", "Göteborg");
+        Fakturavy vy(faktura, *bok, false, mätare);
+        const auto& alla = vy.innehållFörAllaSidor;
+        SCOPED_TRACE(beskriv(alla));
+        EXPECT_EQ(medText(alla, vy.rubrikFörLeveransadress()) != nullptr, leverans);
+        EXPECT_EQ(medRam(alla, {441, 166, 120, 85}) != nullptr, leverans);
+        const CachatObjekt* vitt = medRam(alla, täcke);
+        ASSERT_EQ(vitt != nullptr, !leverans);
+        if (vitt) {
+            const auto& väg = std::get<cachad::path>(vitt->data);
+            EXPECT_EQ(väg.fill, Color::white());
+            EXPECT_FALSE(väg.stroke);
+        }
+    }
+}
+
+// Four rows (the total among them) start at y 491; each row more starts
+// them 7 points higher, each row fewer 7 lower.
+TEST_F(MallCC, AmountRowsStartHigherTheMoreThereAre) {
+    for (int n : {1, 2, 3, 4, 5}) {
+        faktura = prov::Faktura();
+        faktura.inbyggdFakturamall_ = InbyggdFakturamall::Kurvor;
+        ställBeloppsrader(faktura, n);
+        Fakturavy vy(faktura, *bok, false, mätare);
+        const int rader = vy.antalBeloppsrader(true);
+        ASSERT_EQ(rader, n + 1);
+        const auto& sista = vy.innehållFörVarjeSida.back();
+        EXPECT_TRUE(medRam(sista, {233, 491.0 - 7 * (rader - 4), 306, 15})) << rader << " rows\n" << beskriv(sista);
+    }
+}
+
+TEST_F(MallCC, ADeliveryNoteLeavesOutTheAmountTermsAndDueDate) {
+    faktura.poster.assign(3, prov::Post{});
+    for (bool följesedel : {false, true}) {
+        SCOPED_TRACE(följesedel ? "delivery note" : "invoice");
+        Fakturavy vy(faktura, *bok, följesedel, mätare);
+        const auto& alla = vy.innehållFörAllaSidor;
+        SCOPED_TRACE(beskriv(alla));
+        struct Fall {
+            std::string text;
+            Rect ram;
+        } fall[] = {
+            {versaler(vy.rubrikFörBeloppAttBetala()), {221, 568, 317, 15}},
+            {vy.belopp(faktura.attBetala()), {221, 568, 317, 15}},
+            {vy.rubrikFörBetalningsvillkor(), {32, 162, 88, 88}},
+            {vy.rubrikFörDagar(), {32, 178, 88, 88}},
+            {vy.rubrikFörFörfallodatum(), {32, 200, 88, 88}},
+            {"2026-12-31", {32, 214, 88, 88}},
+        };
+        for (const Fall& c : fall) {
+            const CachatObjekt* o = medText(alla, c.text);
+            ASSERT_EQ(o != nullptr, !följesedel) << c.text;
+            if (o) EXPECT_EQ(ram(*o), c.ram) << c.text;
+        }
+        // The invoice number and date stay.
+        const CachatObjekt* nummer = medRam(alla, {296, 31, 255, 98});
+        ASSERT_TRUE(nummer);
+        EXPECT_NE(text(*nummer)->text().find("2026-12-01"), std::string::npos);
+        EXPECT_NE(text(*nummer)->text().find("1042"), std::string::npos);
+    }
+}
+
+// The sender's tables are laid out in full; the registered office shows
+// only for a limited company, beside the payment details.
+TEST_F(MallCC, FooterTablesAndTheRegisteredOffice) {
+    for (Företagsform form : {Företagsform::aktiebolag, Företagsform::enskildFirma}) {
+        bok = prov::bokföring(form);
+        bok->_säte = "Göteborg";
+        bok->bankgiro = "123-4567";
+        Fakturavy vy(faktura, *bok, false, mätare);
+        const auto& alla = vy.innehållFörAllaSidor;
+        SCOPED_TRACE(beskriv(alla));
+        const CachatObjekt* avsändare = medRam(alla, {212, 733, 175, 94});
+        const CachatObjekt* företag = medRam(alla, {394, 733, 185, 94});
+        ASSERT_TRUE(avsändare && företag);
+        EXPECT_TRUE(std::holds_alternative<cachad::stringNeedingLayoutManager>(avsändare->data));
+        EXPECT_TRUE(std::holds_alternative<cachad::stringNeedingLayoutManager>(företag->data));
+        EXPECT_NE(text(*avsändare)->text().find("Kungsgatan 2"), std::string::npos);
+        const std::string& t = text(*företag)->text();
+        EXPECT_EQ(t.find(vy.rubrikFörOrt()) != std::string::npos, form == Företagsform::aktiebolag);
+        EXPECT_LT(t.find("556000-0000"), t.find("123-4567"));
+    }
+}
+
+}  // namespace
