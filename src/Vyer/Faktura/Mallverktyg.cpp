@@ -49,6 +49,8 @@ CachatObjekt roteradText(std::string_view text, const TextAttributes& attribut, 
                         AffineTransform::translation(vid.x, vid.y).rotated(vinkel));
 }
 
+const std::string punktledare(45, '.');
+
 std::optional<std::string> datum(const std::optional<Datum>& datum) {
     if (!datum) return std::nullopt;
     return Fakturavy::datumtext(*datum);
