@@ -6,6 +6,7 @@
 #include "Modell/Skatteavdrag.h"
 
 #include <algorithm>
+#include <numbers>
 
 namespace mallverktyg {
 
@@ -50,6 +51,10 @@ CachatObjekt roteradText(std::string_view text, const TextAttributes& attribut, 
 }
 
 const std::string punktledare(45, '.');
+
+CachatObjekt textUppåt(std::string_view text, const TextAttributes& attribut, const Rect& ram, Point vid) {
+    return roteradText(text, attribut, ram, vid, -std::numbers::pi / 2);
+}
 
 std::optional<std::string> datum(const std::optional<Datum>& datum) {
     if (!datum) return std::nullopt;

@@ -93,4 +93,10 @@ Datalista faktaSomFårPlats(const Fakturavy& vy, const std::vector<Fakt>& lista,
     return faktaSomFårPlats(vy, lista, [platser](const Datalista& data) { return data.size() <= platser; });
 }
 
+Datalista faktaOchBetalning(const Fakturavy& vy, const std::vector<Fakt>& lista) {
+    Datalista ut = fakta(vy, lista);
+    for (Datapost& post : vy.betalningsinformation()) ut.push_back(std::move(post));
+    return ut;
+}
+
 }  // namespace mallverktyg

@@ -60,4 +60,7 @@ Datalista faktaSomFårPlats(const Fakturavy& vy, const std::vector<Fakt>& lista,
 // At most `platser` of them.
 Datalista faktaSomFårPlats(const Fakturavy& vy, const std::vector<Fakt>& lista, size_t platser);
 
+// The facts named, then the sender's payment details.
+Datalista faktaOchBetalning(const Fakturavy& vy, const std::vector<Fakt>& lista);
+
 }  // namespace mallverktyg
