@@ -52,8 +52,8 @@ void Fakturavy::konfigureraInnehållFörBB() {
 
     const Datalista kontakt =
         mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});
-    Datalista registrering = mallverktyg::fakta(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
-    for (Datapost& post : betalningsinformation()) registrering.push_back(std::move(post));
+    const Datalista registrering =
+        mallverktyg::faktaOchBetalning(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
     alla.push_back(mallverktyg::tabelltext(tabellMedData(kontakt, avsändaretikett, avsändarvärde, false, false).tabell,
                                            {73, 725, 208, 88}));
     alla.push_back(mallverktyg::tabelltext(
