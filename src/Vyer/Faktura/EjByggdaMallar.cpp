@@ -11,7 +11,6 @@ namespace {
 }  // namespace
 
 void Fakturavy::konfigureraInnehållFörB() { ejByggd("B"); }
-void Fakturavy::konfigureraInnehållFörCTMedFärg(const Color&) { ejByggd("CT1 and CT2"); }
 void Fakturavy::konfigureraInnehållFörSk() { ejByggd("Sk"); }
 void Fakturavy::konfigureraInnehållFörFr() { ejByggd("Fr"); }
 void Fakturavy::konfigureraInnehållFörDoMedFärg(const Color&) { ejByggd("DotRed and DotGrey"); }
