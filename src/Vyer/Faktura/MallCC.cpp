@@ -14,7 +14,11 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Styckeformat.h"
+
+#include <algorithm>
+#include <utility>
 
 using mallverktyg::Fakt;
 using mallverktyg::text;
@@ -90,16 +94,25 @@ void Fakturavy::konfigureraInnehållFörCC() {
                 {31, 31, 255, 98});
     faktatabell(mallverktyg::fakta(*this, {Fakt::fakturanummer, Fakt::fakturadatum}), {296, 31, 255, 98});
 
-    auto avsändartabell = [&](const Datalista& data, const Rect& ram) {
-        alla.push_back(
-            mallverktyg::tabelltext(tabellMedData(data, avsändarrubrik, avsändarvärde, false, false).tabell, ram));
+    // The sender's two tables; when every way of payment fills more rows
+    // than reach the page's foot, both rise together until the last row
+    // is on the page.
+    auto avsändartabell = [&](const Datalista& data) {
+        return tabellMedData(data, avsändarrubrik, avsändarvärde, false, false).tabell;
     };
-    avsändartabell(mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon, Fakt::fax,
-                                             Fakt::email, Fakt::hemsida}),
-                   {212, 733, 175, 94});
-    avsändartabell(mallverktyg::faktaOchBetalning(
-                       *this, {Fakt::säte, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
-                   {394, 733, 185, 94});
+    std::pair<AttributedString, Rect> avsändartabeller[] = {
+        {avsändartabell(mallverktyg::fakta(
+             *this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida})),
+         {212, 733, 175, 94}},
+        {avsändartabell(mallverktyg::faktaOchBetalning(
+             *this, {Fakt::säte, Fakt::organisationsnummer, Fakt::momsregistreringsnummer})),
+         {394, 733, 185, 94}},
+    };
+    double lyft = 0;
+    for (const auto& [tabell, ram] : avsändartabeller)
+        lyft = std::max(lyft, mallverktyg::lyftInomSidan(*this, tabell, ram, 6));
+    for (auto& [tabell, ram] : avsändartabeller)
+        alla.push_back(mallverktyg::tabelltext(std::move(tabell), {ram.x, ram.y - lyft, ram.width, ram.height}));
 
     // The amount to pay and its caption share a frame, at its two ends;
     // the payment terms and due date stand centred in the badge.

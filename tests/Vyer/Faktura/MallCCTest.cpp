@@ -162,4 +162,24 @@ TEST_F(MallCC, FooterTablesAndTheRegisteredOffice) {
     }
 }
 
+// Every way of payment fills more rows than reach the page's foot: both
+// tables rise together until the company table's last row ends 6 points
+// above it.
+TEST_F(MallCC, FooterTablesRiseTogetherToKeepEveryPaymentRowOnThePage) {
+    bok->bankgiro = "123-4567", bok->plusgiro = "12 34 56-7", bok->swish = "123 456 78 90";
+    bok->iban = "SE45 5000 0000 0583 9825 7466", bok->bic = "ESSESESS";
+    bok->bank = "Banken", bok->bankkonto = "1234-56 789 01";
+    faktura.språk_ = "en";
+    Fakturavy vy(faktura, *bok, false, mätare);
+    ASSERT_EQ(vy.betalningsinformation().size(), 7u);
+    const auto& alla = vy.innehållFörAllaSidor;
+    const CachatObjekt* företag = medTextSomInnehåller(alla, "1234-56 789 01");
+    const CachatObjekt* avsändare = medTextSomInnehåller(alla, "Kungsgatan 2");
+    ASSERT_TRUE(företag && avsändare) << beskriv(alla);
+    const double h = mätare.boundingSize(*text(*företag), {185, 10000}).height;
+    ASSERT_GT(733 + h, 836) << "the rows reach past the page's foot";
+    EXPECT_EQ(ram(*företag), (Rect{394, 836 - h, 185, 94}));
+    EXPECT_EQ(ram(*avsändare), (Rect{212, 836 - h, 175, 94}));
+}
+
 }  // namespace
