@@ -12,7 +12,6 @@ namespace {
 
 void Fakturavy::konfigureraInnehållFörV() { ejByggd("V"); }
 void Fakturavy::konfigureraInnehållFörG() { ejByggd("G"); }
-void Fakturavy::konfigureraInnehållFörB() { ejByggd("B"); }
 void Fakturavy::konfigureraInnehållFörCTMedFärg(const Color&) { ejByggd("CT1 and CT2"); }
 void Fakturavy::konfigureraInnehållFörBB() { ejByggd("BB"); }
 void Fakturavy::konfigureraInnehållFörSk() { ejByggd("Sk"); }
