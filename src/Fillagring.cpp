@@ -1,6 +1,7 @@
 #include "Fillagring.h"
 
 #include "Komprimering.h"
+#include "Plattform/Lzfse.h"
 #include "Strommar.h"
 
 #include <algorithm>
@@ -46,17 +47,23 @@ Bokfilshuvud läsBokfilshuvud(std::span<const uint8_t> fil) {
     return huvud;
 }
 
+namespace {
+std::optional<Bytes> läsLogotyp(const Bokfilshuvud& huvud) {
+    try {
+        Inström förhandsvisning(huvud.förhandsvisning);
+        return förhandsvisning.optionalData();
+    } catch (const FormatError& e) {
+        skadad(std::string("the logo in the preview block is damaged: ") + e.what());
+    }
+}
+}  // namespace
+
 Bokfil läsBokfil(std::span<const uint8_t> fil) {
     Bokfilshuvud huvud = läsBokfilshuvud(fil);
 
     Bokfil bokfil;
     bokfil.version = huvud.version;
-    try {
-        Inström förhandsvisning(huvud.förhandsvisning);
-        bokfil.logotyp = förhandsvisning.optionalData();
-    } catch (const FormatError& e) {
-        skadad(std::string("the logo in the preview block is damaged: ") + e.what());
-    }
+    bokfil.logotyp = läsLogotyp(huvud);
 
     std::optional<Bytes> kropp;
     try {
@@ -74,6 +81,52 @@ Bokfil läsBokfil(std::span<const uint8_t> fil) {
     bokfil.kropp = std::move(*kropp);
     return bokfil;
 }
+
+// The decoder behind the body's reader. Whatever stops it (damage, a size it
+// cannot allocate) means the body does not decompress; once stopped it stays
+// stopped.
+class Bokfilsläsare::Källa : public ByteSource {
+public:
+    Källa(std::span<const uint8_t> komprimerad, size_t längd) : avkodare_(komprimerad, längd) {}
+
+    std::span<const uint8_t> view(size_t offset, size_t need) override {
+        return skyddat([&] { return avkodare_.view(offset, need); });
+    }
+    void läsKlart() {
+        skyddat([&] {
+            avkodare_.finish();
+            return 0;
+        });
+    }
+
+private:
+    template <class F>
+    auto skyddat(F steg) -> decltype(steg()) {
+        if (stoppad_) skadad("the body does not decompress");
+        try {
+            return steg();
+        } catch (const std::exception&) {
+            stoppad_ = true;
+        }
+        skadad("the body does not decompress");
+    }
+
+    lzfse::WindowedDecoder avkodare_;
+    bool stoppad_ = false;
+};
+
+Bokfilsläsare::Bokfilsläsare(std::span<const uint8_t> fil) {
+    Bokfilshuvud huvud = läsBokfilshuvud(fil);
+    version_ = huvud.version;
+    logotyp_ = läsLogotyp(huvud);
+    const size_t längd = static_cast<size_t>(huvud.kroppslängd);
+    källa_ = std::make_unique<Källa>(huvud.komprimeradKropp, längd);
+    kropp_ = std::make_unique<Inström>(*källa_, längd);
+}
+
+Bokfilsläsare::~Bokfilsläsare() = default;
+
+void Bokfilsläsare::läsKlart() { källa_->läsKlart(); }
 
 Förhandsvisning läsFörhandsvisning(std::span<const uint8_t> block) {
     Inström ström(block);
@@ -93,8 +146,7 @@ Bytes skrivBokfil(uint32_t version, std::span<const uint8_t> kropp, const Förha
     Bytes komprimerat = komprimerad(kropp);
     // The file replaces the user's only copy, so prove it reads back before
     // handing it out.
-    auto tillbaka = dekomprimerad(komprimerat, static_cast<int64_t>(kropp.size()));
-    if (!tillbaka || !std::equal(tillbaka->begin(), tillbaka->end(), kropp.begin(), kropp.end()))
+    if (!avkodasTill(komprimerat, kropp))
         throw Sparfel("the compressed document body does not decode back to the body");
 
     Utström förhandsblock;

@@ -11,8 +11,10 @@
 //                   date of the latest entry (0 = none), greatest invoice ordinal
 //   24 + P     ..   the compressed body, up to the end of the file
 #include "Plattform/Bytes.h"
+#include "Strommar.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <stdexcept>
@@ -79,6 +81,33 @@ struct Bokfilshuvud {
 // lengths; then decodes the body. Throws FilformatsfelUndantag, and never
 // reads outside `fil`.
 Bokfil läsBokfil(std::span<const uint8_t> fil);
+
+// A document file opened for reading its body while the body decodes, a
+// block at a time through a small window: the body never stands in memory
+// whole. Opening makes the checks of läsBokfil up to the body; damage to the
+// body is FilformatsfelUndantag (kundeIntePackaUpp) from the reads that meet
+// it, or from läsKlart.
+class Bokfilsläsare {
+public:
+    explicit Bokfilsläsare(std::span<const uint8_t> fil);
+    ~Bokfilsläsare();
+
+    uint32_t version() const { return version_; }
+    std::optional<Bytes>& logotyp() { return logotyp_; }
+    Inström& kropp() { return *kropp_; }
+    // Decodes what the reads left of the body, proving it sound and of the
+    // stored length. A reader that failed calls this before passing its own
+    // error on, so that a damaged body is reported first, as when the whole
+    // body is decoded before reading.
+    void läsKlart();
+
+private:
+    class Källa;
+    uint32_t version_;
+    std::optional<Bytes> logotyp_;
+    std::unique_ptr<Källa> källa_;
+    std::unique_ptr<Inström> kropp_;
+};
 
 // The header checks of läsBokfil alone (magic, version, lengths).
 Bokfilshuvud läsBokfilshuvud(std::span<const uint8_t> fil);

@@ -13,3 +13,7 @@ Bytes komprimerad(std::span<const uint8_t> data);
 // Decodes an LZFSE stream that should give exactly `originalstorlek`
 // bytes; none when the stream is damaged or decodes to another size.
 std::optional<Bytes> dekomprimerad(std::span<const uint8_t> data, int64_t originalstorlek);
+
+// True when the LZFSE stream decodes to exactly `data`. Decodes through a
+// small window instead of a second copy of the whole block.
+bool avkodasTill(std::span<const uint8_t> komprimerat, std::span<const uint8_t> data);

@@ -58,23 +58,34 @@ Decimal Inström::decimalNumber() {
     return *d;
 }
 
-void Utström::writeData(const std::optional<Bytes>& data) {
-    if (!data) {
+namespace {
+std::span<const uint8_t> bytesOf(std::string_view text) {
+    return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
+}
+}  // namespace
+
+void Utström::writeBlock(std::optional<std::span<const uint8_t>> block) {
+    if (!block) {
         i64(-1);
         return;
     }
-    i64(static_cast<int64_t>(data->size()));
-    append(*data);
+    i64(static_cast<int64_t>(block->size()));
+    append(*block);
+}
+
+void Utström::writeData(const std::optional<Bytes>& data) {
+    writeBlock(data ? std::optional(std::span<const uint8_t>(*data)) : std::nullopt);
+}
+
+void Utström::writeCompactData(const CompactBytes& data) {
+    writeBlock(data ? std::optional(*data) : std::nullopt);
 }
 
 void Utström::writeString(const std::optional<std::string>& s) {
-    if (!s) {
-        i64(-1);
-        return;
-    }
-    i64(static_cast<int64_t>(s->size()));
-    append(std::span(reinterpret_cast<const uint8_t*>(s->data()), s->size()));
+    writeBlock(s ? std::optional(bytesOf(*s)) : std::nullopt);
 }
+
+void Utström::writeText(const CompactText& s) { writeBlock(s ? std::optional(bytesOf(*s)) : std::nullopt); }
 
 void Utström::writeDecimalNumber(const std::optional<Decimal>& d) {
     if (!d) {

@@ -5,6 +5,7 @@
 // type of the model: dates and the lookup tables of references are the
 // model's (Modell/LagratDatum.h, Modell/Referenser.h).
 #include "Plattform/Bytes.h"
+#include "Plattform/CompactText.h"
 #include "Plattform/Decimal.h"
 
 #include <algorithm>
@@ -29,13 +30,16 @@ public:
     // The same, read straight into `ut` (which is replaced or emptied):
     // readers of many records skip a temporary per text this way.
     void optionalStringInto(std::optional<std::string>& ut) {
-        auto d = optionalBlock();
-        if (!d) {
+        if (auto text = optionalTextInPlace())
+            ut.emplace(*text);
+        else
             ut.reset();
-            return;
-        }
-        if (!isValidUtf8(*d)) throwInvalidUtf8();
-        ut.emplace(reinterpret_cast<const char*>(d->data()), d->size());
+    }
+    void optionalStringInto(CompactText& ut) {
+        if (auto text = optionalTextInPlace())
+            ut = CompactText(*text);
+        else
+            ut.reset();
     }
     // A string that must be present (a stored -1 is a format error).
     std::string string();
@@ -72,6 +76,13 @@ private:
         if (längd < 0 || static_cast<uint64_t>(längd) > remaining()) throwLength(längd);
         return take(static_cast<size_t>(längd));
     }
+    // A text in place (none for -1), checked to be UTF-8.
+    std::optional<std::string_view> optionalTextInPlace() {
+        auto d = optionalBlock();
+        if (!d) return std::nullopt;
+        if (!isValidUtf8(*d)) throwInvalidUtf8();
+        return std::string_view(reinterpret_cast<const char*>(d->data()), d->size());
+    }
     [[noreturn]] static void throwMissingData();
     [[noreturn]] static void throwInvalidUtf8();
     [[noreturn]] void throwCount(int64_t antal) const;
@@ -84,9 +95,15 @@ public:
     void writeByte(bool v) { u8(v ? 1 : 0); }
     void writeBool(std::optional<bool> v) { u8(v ? (*v ? 1 : 0) : 2); }
     void writeString(const std::optional<std::string>& s);
+    void writeText(const CompactText& s);
+    void writeCompactData(const CompactBytes& data);
     void writeData(const std::optional<Bytes>& data);
     void writeDecimalNumber(const std::optional<Decimal>& d);
     void writeFloat64(double v) { f64(v); }
+
+private:
+    // A length-prefixed block, or -1 for none.
+    void writeBlock(std::optional<std::span<const uint8_t>> block);
 };
 
 // The protocol of every stored type: a reading constructor taking the

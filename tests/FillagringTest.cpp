@@ -189,3 +189,28 @@ TEST(Fillagring, CutOrFlippedFilesAreRefusedOrReadNeverOverRead) {
         }
     }
 }
+
+TEST(Fillagring, TheBodyReadWhileItDecodesIsTheDecodedBody) {
+    Bytes kropp = text(std::string(300'000, 'x') + "slut");
+    Delar d;
+    d.kroppslängd = static_cast<int64_t>(kropp.size());
+    d.ström = komprimerad(kropp);
+    Bytes fil = bygg(d);
+    Bokfilsläsare läsare(fil);
+    EXPECT_EQ(läsare.version(), 76000u);
+    auto början = läsare.kropp().take(10);
+    EXPECT_EQ(Bytes(början.begin(), början.end()), text("xxxxxxxxxx"));
+    läsare.läsKlart();
+
+    // Damage past what was read shows when the rest is proved.
+    Bytes skadad = fil;
+    skadad[skadad.size() - 2] ^= 0xFF;  // the end marker
+    Bokfilsläsare läsare2(skadad);
+    läsare2.kropp().take(10);
+    try {
+        läsare2.läsKlart();
+        FAIL() << "a damaged end marker was accepted";
+    } catch (const FilformatsfelUndantag& e) {
+        EXPECT_EQ(e.fall, Filformatsfel::kundeIntePackaUpp);
+    }
+}

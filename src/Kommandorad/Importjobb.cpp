@@ -30,6 +30,9 @@ int importeraOchSpara(Bokföring& bokföring, std::span<const uint8_t> indata, c
     if (rapporteraStandardutensFel()) return 1;
     // The whole import succeeded: only now does the document change.
     läggTillImporten(bokföring, std::move(resultat));
+    // The parsed input is done with; a large one should not stay beside the
+    // document's body while it is saved.
+    json.reset();
 
     Bytes utdata;
     try {

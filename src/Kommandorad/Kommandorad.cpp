@@ -8,6 +8,15 @@
 
 namespace {
 
+// The document is kept to the end of the process, where its memory goes back
+// at once: freeing a large ledger entry by entry would add a fifth to a
+// --latestEntry run. Held from a static, so it is not a leak.
+int behållTillSlutet(Dokument dokument, int status) {
+    static auto* kvar = new Dokument;
+    *kvar = std::move(dokument);
+    return status;
+}
+
 int körJobbet(const std::vector<std::string>& args) {
     const size_t n = args.size();
     const bool senasteVerifikation = n == 3 && args[2] == "--latestEntry";
@@ -18,13 +27,15 @@ int körJobbet(const std::vector<std::string>& args) {
     if (senasteVerifikation || senasteFaktura) {
         Dokument dokument = bokföring(args[1]);
         if (!dokument) return 1;
-        return senasteVerifikation ? senasteVerifikationsjobbet(*dokument) : senasteFakturajobbet(*dokument, args);
+        int status = senasteVerifikation ? senasteVerifikationsjobbet(*dokument) : senasteFakturajobbet(*dokument, args);
+        return behållTillSlutet(std::move(dokument), status);
     }
     // An import holds the file from reading it until it is saved.
     std::optional<LockedFile> lås;
     Dokument dokument = bokföringFörÄndring(args[1], lås);
     if (!dokument) return 1;
-    return importjobbet(*dokument, args[1]);
+    int status = importjobbet(*dokument, args[1]);
+    return behållTillSlutet(std::move(dokument), status);
 }
 
 }  // namespace

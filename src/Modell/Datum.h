@@ -35,6 +35,30 @@ struct Datum {
 
 Datum operator+(Datum datum, int64_t dagar);
 
+// An optional date in one word, for records a ledger holds by the hundred
+// thousand. The day 0 is none: the stored form cannot tell them apart either.
+class ValfrittDatum {
+public:
+    constexpr ValfrittDatum() = default;
+    constexpr ValfrittDatum(std::nullopt_t) {}
+    constexpr ValfrittDatum(Datum datum) : datum_(datum) {}
+    constexpr ValfrittDatum(std::optional<Datum> datum) : datum_(datum.value_or(Datum())) {}
+
+    constexpr bool has_value() const { return datum_.d != 0; }
+    constexpr explicit operator bool() const { return has_value(); }
+    constexpr const Datum& operator*() const { return datum_; }
+    constexpr const Datum* operator->() const { return &datum_; }
+    constexpr Datum value_or(Datum annars) const { return has_value() ? datum_ : annars; }
+    constexpr operator std::optional<Datum>() const { return has_value() ? std::optional(datum_) : std::nullopt; }
+
+    friend constexpr bool operator==(ValfrittDatum, ValfrittDatum) = default;
+    friend constexpr bool operator==(ValfrittDatum a, Datum b) { return a.has_value() && a.datum_ == b; }
+    friend constexpr bool operator==(ValfrittDatum a, std::nullopt_t) { return !a.has_value(); }
+
+private:
+    Datum datum_;
+};
+
 template <>
 struct std::hash<Datum> {
     size_t operator()(const Datum& x) const noexcept { return std::hash<int64_t>{}(x.d); }

@@ -42,12 +42,12 @@ void Rad::spara(Utström& ström) const {
     ström.writeInt64(nummer);
     ström.writeInt64(konto->nummer);
     ström.writeDecimalNumber(ursprungligtBelopp);
-    ström.writeString(tillagdAv);
+    ström.writeText(tillagdAv);
     writeDatum(ström, tillagdDatum);
-    ström.writeString(borttagenAv);
+    ström.writeText(borttagenAv);
     writeDatum(ström, borttagenDatum);
     ström.writeInt64(kod(försäljningstyp));
-    ström.writeString(utdragshash);
+    ström.writeText(utdragshash);
     Kostnadsställe::sparaReferenserTillKostnadsställen(kostnadsställen, ström);
     ström.writeInt64(0);
 }

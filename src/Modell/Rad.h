@@ -5,6 +5,7 @@
 #include "Modell/Datum.h"
 #include "Modell/Referenser.h"
 #include "Plattform/Decimal.h"
+#include "Plattform/SlotPool.h"
 #include "Strommar.h"
 
 #include <cstdint>
@@ -31,18 +32,26 @@ inline std::optional<Försäljningstyp> frånKod<Försäljningstyp>(int64_t kod)
     return static_cast<Försäljningstyp>(kod);
 }
 
-class Rad : public Sparbar {
+// Not a Sparbar: a row is read and written only as part of its entry, and
+// the virtual table's word is worth saving hundreds of thousands of times.
+class Rad {
 public:
+    // A large ledger holds hundreds of thousands of these.
+    static void* operator new(size_t size) { return SlotPool<sizeof(Rad)>::allocate(size); }
+    static void operator delete(void* p, size_t size) { SlotPool<sizeof(Rad)>::release(p, size); }
+
     Konto* konto;                   // never null; fixed when made
     Decimal ursprungligtBelopp;     // the amount as entered; fixed when made
     int64_t nummer;                 // fixed when made
     std::vector<Kostnadsställe*> kostnadsställen;
-    std::optional<std::string> tillagdAv;     // fixed when made
-    std::optional<Datum> tillagdDatum;        // fixed when made
-    std::optional<std::string> borttagenAv;   // set when the row is struck
-    std::optional<Datum> borttagenDatum;
+    // A large ledger holds hundreds of thousands of rows: their texts,
+    // mostly none or short, are kept in one word each.
+    CompactText tillagdAv;                    // fixed when made
+    ValfrittDatum tillagdDatum;               // fixed when made
+    CompactText borttagenAv;                  // set when the row is struck
+    ValfrittDatum borttagenDatum;
     Försäljningstyp försäljningstyp = Försäljningstyp::okänd;
-    std::optional<std::string> utdragshash;   // bank-statement line identity; fixed when made
+    CompactText utdragshash;                  // bank-statement line identity; fixed when made
 
     Rad(Konto& konto, Decimal belopp, int64_t nummer, std::vector<Kostnadsställe*> kostnadsställe,
         std::optional<std::string> tillagdAv, std::optional<Datum> tillagdDatum, std::optional<std::string> borttagenAv,
@@ -50,7 +59,7 @@ public:
     // Throws SkadatDokument "Konto för rad saknas" when the account is not
     // among the given ones, and for a missing amount or an unknown sales kind.
     Rad(Inström& ström, const Referenser& ref);
-    void spara(Utström& ström) const override;
+    void spara(Utström& ström) const;
 
     bool borttagen() const { return borttagenAv.has_value(); }
     // Zero for a struck row, else the amount as entered.

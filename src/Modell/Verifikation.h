@@ -7,6 +7,7 @@
 #include "Modell/Referenser.h"
 #include "Modell/Verifikationstyp.h"
 #include "Plattform/Bytes.h"
+#include "Plattform/SlotPool.h"
 #include "Strommar.h"
 
 #include <cstdint>
@@ -23,23 +24,31 @@ struct Bildinfo {
     std::optional<Bytes> sandlådeURL;  // the URL's bytes
 };
 
-class Verifikation : public Sparbar {
+// Not a Sparbar, like its rows: nothing saves an entry through that
+// interface, and a large ledger holds a hundred thousand of them.
+class Verifikation {
 public:
+    // A large ledger holds hundreds of thousands of these.
+    static void* operator new(size_t size) { return SlotPool<sizeof(Verifikation)>::allocate(size); }
+    static void operator delete(void* p, size_t size) { SlotPool<sizeof(Verifikation)>::release(p, size); }
+
     std::string namn;
     Datum datum;  // fixed when made
-    std::optional<Datum> registreringsdatum;
-    std::optional<std::string> fakturanummer;
-    std::optional<std::string> leverantörsfakturanummer;  // fixed when made
-    Verifikationstyp typ = Verifikationstyp::okänd;       // fixed when made
+    ValfrittDatum registreringsdatum;
+    // A large ledger holds a hundred thousand entries: their seldom set
+    // texts are kept in one word each.
+    CompactText fakturanummer;
+    CompactText leverantörsfakturanummer;            // fixed when made
+    Verifikationstyp typ = Verifikationstyp::okänd;  // fixed when made
     std::vector<std::unique_ptr<Rad>> rader;
-    std::optional<std::string> kommentar;  // fixed when made
-    std::optional<Bytes> bildobjekt;
+    CompactText kommentar;  // fixed when made
+    CompactBytes bildobjekt;
     // The URL of the attached image file as stored. Kept as bytes so a
     // document round-trips even when they do not form a URL.
-    std::optional<Bytes> bildURL;
-    std::optional<Bytes> bildbokmärke;
-    std::optional<std::string> momsregistreringsnummer;
-    std::optional<std::string> utdrag;  // fixed when made
+    CompactBytes bildURL;
+    CompactBytes bildbokmärke;
+    CompactText momsregistreringsnummer;
+    CompactText utdrag;  // fixed when made
 
     // Sets the given fields; `utdrag` is the first row statement identity
     // that is set. A number given here does not stamp a registration date.
@@ -58,7 +67,7 @@ public:
     // Throws FormatError for damaged bytes and SkadatDokument for rows that
     // break the ledger's rules.
     Verifikation(Inström& ström, const Referenser& ref);
-    void spara(Utström& ström) const override;
+    void spara(Utström& ström) const;
 
     const std::optional<int64_t>& nummer() const { return nummer_; }
     // Numbering stamps today's date as the registration date; removing the

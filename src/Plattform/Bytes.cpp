@@ -1,11 +1,21 @@
 #include "Plattform/Bytes.h"
 
+#include <algorithm>
+
 #include <bit>
 #include <cstring>
 
+void ByteReader::fetch(size_t count) {
+    if (count > remaining() || !source_) throwShort(count);
+    offset_ += pos_;
+    pos_ = 0;
+    bytes_ = source_->view(offset_, count);
+    if (bytes_.size() < count) throwShort(count);
+}
+
 void ByteReader::throwShort(size_t count) const {
     throw FormatError("unexpected end of data: " + std::to_string(count) + " bytes wanted at offset " +
-                      std::to_string(pos_) + ", " + std::to_string(remaining()) + " left");
+                      std::to_string(position()) + ", " + std::to_string(remaining()) + " left");
 }
 
 uint32_t ByteReader::u32() {
@@ -16,7 +26,12 @@ uint32_t ByteReader::u32() {
 double ByteReader::f64() { return std::bit_cast<double>(i64()); }
 
 void ByteWriter::u32(uint32_t v) {
-    for (int i = 0; i < 4; ++i) out_.push_back(uint8_t(v >> (8 * i)));
+    uint8_t* b = room(4);
+    for (int i = 0; i < 4; ++i) b[i] = uint8_t(v >> (8 * i));
+}
+
+void ByteWriter::grow(size_t count) {
+    out_.resize(std::max(used_ + count, std::max<size_t>(2 * out_.size(), 256)));
 }
 
 void ByteWriter::f64(double v) { i64(std::bit_cast<int64_t>(v)); }

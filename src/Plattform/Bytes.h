@@ -20,17 +20,31 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Where a reader gets the bytes past its current view: a stream decoded a
+// piece at a time, so that the whole never needs to be in memory at once.
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    // The bytes from stream offset `offset` on, at least `need` of them, as
+    // far as they are at hand. The reader asks only within the stream's
+    // size and never goes back, so the source may drop what lies before
+    // `offset`; the view stays valid until the next call.
+    virtual std::span<const uint8_t> view(size_t offset, size_t need) = 0;
+};
+
 class ByteReader {
 public:
-    explicit ByteReader(std::span<const uint8_t> bytes) : bytes_(bytes) {}
+    explicit ByteReader(std::span<const uint8_t> bytes) : bytes_(bytes), size_(bytes.size()) {}
+    // Reads `size` bytes that `source` hands over piece by piece.
+    ByteReader(ByteSource& source, size_t size) : size_(size), source_(&source) {}
 
-    size_t position() const { return pos_; }
-    size_t remaining() const { return bytes_.size() - pos_; }
-    bool atEnd() const { return pos_ == bytes_.size(); }
+    size_t position() const { return offset_ + pos_; }
+    size_t remaining() const { return size_ - position(); }
+    bool atEnd() const { return position() == size_; }
 
     // The reads are inline: documents hold millions of them.
     std::span<const uint8_t> take(size_t count) {
-        if (count > remaining()) throwShort(count);
+        if (count > bytes_.size() - pos_) [[unlikely]] fetch(count);
         auto part = bytes_.subspan(pos_, count);
         pos_ += count;
         return part;
@@ -51,30 +65,66 @@ public:
     double f64();
 
 private:
+    // Makes `count` bytes from the position on available in the view, or
+    // throws when the stream has fewer left.
+    void fetch(size_t count);
     [[noreturn]] void throwShort(size_t count) const;
 
-    std::span<const uint8_t> bytes_;
-    size_t pos_ = 0;
+    std::span<const uint8_t> bytes_;  // the view, starting at stream offset offset_
+    size_t pos_ = 0;                  // within the view
+    size_t offset_ = 0;
+    size_t size_;
+    ByteSource* source_ = nullptr;
 };
 
 class ByteWriter {
 public:
-    void append(std::span<const uint8_t> bytes) { out_.insert(out_.end(), bytes.begin(), bytes.end()); }
-    void u8(uint8_t v) { out_.push_back(v); }
+    // Makes room for `total` bytes in all, so that a writer whose size is
+    // known roughly grows its block once.
+    void reserve(size_t total) {
+        if (total > out_.size()) out_.resize(total);
+    }
+
+    // The writes are inline, like the reads: a document body is millions
+    // of them. The block is kept ahead of what was written (`used_`), so a
+    // write is a copy, and trimmed when it is handed out.
+    void append(std::span<const uint8_t> bytes) {
+        if (!bytes.empty()) std::memcpy(room(bytes.size()), bytes.data(), bytes.size());
+    }
+    void u8(uint8_t v) { *room(1) = v; }
     void u32(uint32_t v);
     void i64(int64_t v) {
         auto u = static_cast<uint64_t>(v);
-        uint8_t b[8];
-        for (int i = 0; i < 8; ++i) b[i] = uint8_t(u >> (8 * i));
-        out_.insert(out_.end(), b, b + 8);
+        uint8_t* b = room(8);
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(b, &u, 8);
+        } else {
+            for (int i = 0; i < 8; ++i) b[i] = uint8_t(u >> (8 * i));
+        }
     }
     void f64(double v);
 
-    const Bytes& bytes() const { return out_; }
-    Bytes take() { return std::move(out_); }
+    const Bytes& bytes() const {
+        out_.resize(used_);
+        return out_;
+    }
+    Bytes take() {
+        out_.resize(used_);
+        used_ = 0;
+        return std::move(out_);
+    }
 
 private:
-    Bytes out_;
+    uint8_t* room(size_t count) {
+        if (out_.size() - used_ < count) [[unlikely]] grow(count);
+        uint8_t* at = out_.data() + used_;
+        used_ += count;
+        return at;
+    }
+    void grow(size_t count);
+
+    mutable Bytes out_;
+    size_t used_ = 0;
 };
 
 // True when the bytes are well-formed UTF-8 (no overlongs, no surrogates).

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <stdexcept>
 
 namespace lzfse {
 
@@ -43,6 +44,42 @@ public:
 
 private:
     std::unique_ptr<MatchTables> tables_;
+};
+
+// Thrown by the windowed decoder for a damaged stream, or one that does not
+// decode to the size it was opened with.
+class DamagedStream : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class BlockWalker;
+
+// Decodes a stream of a known decoded size a block at a time into a window
+// that keeps only what later blocks may refer back to and what its reader
+// has not taken yet: a large stream is read through a small buffer that
+// stays in cache, and never stands in memory whole.
+class WindowedDecoder : public ByteSource {
+public:
+    WindowedDecoder(std::span<const uint8_t> in, size_t size);
+    ~WindowedDecoder() override;
+
+    // Throws DamagedStream once the blocks needed for the view fail.
+    std::span<const uint8_t> view(size_t offset, size_t need) override;
+    // Decodes the blocks not yet read, to prove the whole stream sound and
+    // of exactly the size given. Throws DamagedStream.
+    void finish();
+
+private:
+    void decodeNextBlock(size_t keepFrom);
+
+    std::unique_ptr<BlockWalker> walker_;
+    size_t size_;
+    std::unique_ptr<uint8_t[]> buffer_;
+    size_t capacity_ = 0;
+    size_t start_ = 0;   // stream offset of buffer_[0]
+    size_t filled_ = 0;  // decoded bytes in the buffer
+    bool finished_ = false;
 };
 
 }  // namespace lzfse

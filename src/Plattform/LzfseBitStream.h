@@ -18,7 +18,7 @@ public:
         pos_ = size;
         acc_ = 0;
         avail_ = 0;
-        overrun_ = false;
+        phantom_ = 0;
         if (bits < -7 || bits > 0) return false;
         if (size == 0) return bits == 0;
         int padding = -bits;
@@ -28,7 +28,9 @@ public:
         return true;
     }
 
-    // Tops the buffer up to at least 56 bits while stream bytes remain.
+    // Tops the buffer up to at least 56 bits. Past the stream's start it
+    // shifts in zero bits, counted, so that reads need no check of their
+    // own: overrun() tells afterwards whether any of them was used.
     void refill() {
         int wanted = (63 - avail_) >> 3;
         if (wanted == 0) return;
@@ -37,33 +39,35 @@ public:
             acc_ = (acc_ << (8 * wanted)) | (v >> (64 - 8 * wanted));
             pos_ -= size_t(wanted);
             avail_ += 8 * wanted;
-        } else {
-            while (avail_ <= 55 && pos_ > 0) {
+            return;
+        }
+        for (; wanted > 0; --wanted) {
+            if (pos_ > 0) {
                 acc_ = (acc_ << 8) | data_[--pos_];
-                avail_ += 8;
+            } else {
+                acc_ <<= 8;
+                phantom_ += 8;
             }
+            avail_ += 8;
         }
     }
 
-    // Reads a field of up to 32 bits. Reading past the stream's start gives 0
-    // and marks the stream as overrun.
+    // Reads a field of up to 32 bits; a refill must have made room for it
+    // (at most 56 bits between refills).
     uint32_t read(int width) {
-        if (width > avail_) {
-            overrun_ = true;
-            return 0;
-        }
         avail_ -= width;
         return uint32_t((acc_ >> avail_) & ((uint64_t(1) << width) - 1));
     }
 
-    bool overrun() const { return overrun_; }
+    // True once a read took bits from before the stream's start.
+    bool overrun() const { return avail_ < phantom_; }
 
 private:
     const uint8_t* data_ = nullptr;
     size_t pos_ = 0;      // stream bytes below this index are not loaded yet
     uint64_t acc_ = 0;    // the next `avail_` bits, the next to read highest
     int avail_ = 0;
-    bool overrun_ = false;
+    int phantom_ = 0;     // how many of the lowest `avail_` bits are not the stream's
 };
 
 class ForwardBitWriter {

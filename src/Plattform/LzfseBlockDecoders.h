@@ -5,6 +5,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <span>
 
 namespace lzfse {
@@ -20,19 +22,50 @@ struct OutputWindow {
 // `payload` is the LZVN instruction stream of one block.
 bool decodeLzvnBlock(std::span<const uint8_t> payload, OutputWindow& out);
 
+// Room for one block's literals, with slack so that literal runs may be
+// copied in whole words; kept from block to block.
+class BlockScratch {
+public:
+    static constexpr size_t literalSlack = 32;
+    uint8_t* literals() {
+        if (!literals_) literals_ = std::make_unique_for_overwrite<uint8_t[]>(maxLiteralsPerBlock + literalSlack);
+        return literals_.get();
+    }
+
+private:
+    std::unique_ptr<uint8_t[]> literals_;
+};
+
 // `payloads` holds the literal payload followed by the LMD payload, with the
 // sizes the header gives.
-bool decodeLzfseBlock(const LzfseBlockHeader& h, std::span<const uint8_t> payloads, OutputWindow& out);
+bool decodeLzfseBlock(const LzfseBlockHeader& h, std::span<const uint8_t> payloads, OutputWindow& out,
+                      BlockScratch& scratch);
 
 // Copies `length` bytes from `distance` back, byte by byte in effect, so an
 // overlapping source repeats its pattern. The caller has checked both bounds.
+// Where the block leaves room, the copy goes in whole words and may write up
+// to 15 bytes past `length`, which later literals and matches overwrite.
 inline void copyMatch(uint8_t* data, size_t pos, size_t end, size_t distance, size_t length) {
     uint8_t* dst = data + pos;
     const uint8_t* src = dst - distance;
-    if (distance >= 8 && pos + length + 8 <= end) {
-        // Eight bytes at a time; never reads bytes this copy has not yet
-        // written because the source stays at least 8 bytes behind.
-        for (size_t i = 0; i < length; i += 8) store64(dst + i, load64(src + i));
+    if (pos + length + 16 <= end) {
+        if (distance >= 16) {
+            for (size_t i = 0; i < length; i += 16) std::memcpy(dst + i, src + i, 16);
+            return;
+        }
+        if (distance >= 8) {
+            for (size_t i = 0; i < length; i += 8) store64(dst + i, load64(src + i));
+            return;
+        }
+        // A pattern shorter than a word: one word holds it repeated from
+        // its start, and goes down at every whole number of periods.
+        static constexpr uint64_t repeat[8] = {0, 0x0101010101010101, 0x0001000100010001, 0x0001000001000001,
+                                               0x0000000100000001, 0x0000010000000001, 0x0001000000000001,
+                                               0x0100000000000001};
+        const uint64_t pattern = load64(src) & ((uint64_t(1) << (8 * distance)) - 1);
+        const uint64_t word = pattern * repeat[distance];
+        const size_t stride = 8 - 8 % distance;
+        for (size_t i = 0; i < length; i += stride) store64(dst + i, word);
         return;
     }
     for (size_t i = 0; i < length; ++i) dst[i] = src[i];

@@ -1,10 +1,9 @@
-// The stream decoder: walks the blocks, bounds every block by the input that
-// holds it and by the output the caller expects, and hands the compressed
-// kinds to their block decoders.
+// The whole-stream decoder and the block walk it shares with the windowed
+// decoder: every block is bounded by the input that holds it and by the
+// output the caller expects before any room is made for it.
 #include "Plattform/Lzfse.h"
-#include "Plattform/LzfseBlockDecoders.h"
+#include "Plattform/LzfseBlockWalker.h"
 #include "Plattform/LzfseFormat.h"
-#include "Plattform/LzfseHeader.h"
 
 #include <algorithm>
 #include <cstring>
@@ -17,74 +16,99 @@ namespace {
 // allocated.
 constexpr uint64_t lzvnMaxExpansion = 136;
 
+// Room reserved up front for this many output bytes per input byte: enough
+// for every document body, without believing a size no input could hold.
+constexpr size_t usualExpansion = 32;
+
+}  // namespace
+
+BlockWalker::Next BlockWalker::next() {
+    const std::span<const uint8_t> block = in_.subspan(ip_);
+    if (block.size() < 4) return Next::damaged;
+    magic_ = load32(block.data());
+    uint64_t size = 0;
+    switch (magic_) {
+        case magicEnd:
+            return Next::end;
+
+        case magicRaw: {
+            if (block.size() < 8) return Next::damaged;
+            size = load32(block.data() + 4);
+            if (size > block.size() - 8) return Next::damaged;
+            payload_ = block.subspan(8, size_t(size));
+            ip_ += 8 + size_t(size);
+            break;
+        }
+
+        case magicLzvn: {
+            if (block.size() < 12) return Next::damaged;
+            size = load32(block.data() + 4);
+            uint32_t nPayload = load32(block.data() + 8);
+            if (nPayload > block.size() - 12 || size == 0) return Next::damaged;
+            if (size > uint64_t(nPayload) * lzvnMaxExpansion) return Next::damaged;
+            payload_ = block.subspan(12, nPayload);
+            ip_ += 12 + size_t(nPayload);
+            break;
+        }
+
+        case magicV1:
+        case magicV2: {
+            LzfseBlockHeader& h = header_;
+            size_t headerSize = magic_ == magicV1 ? readV1Header(block, h) : readV2Header(block, h);
+            if (headerSize == 0) return Next::damaged;
+            uint64_t payloadSize = uint64_t(h.nLiteralPayloadBytes) + h.nLmdPayloadBytes;
+            if (payloadSize > block.size() - headerSize) return Next::damaged;
+            if (uint64_t(h.nRawBytes) > uint64_t(h.nLiterals) + uint64_t(h.nMatches) * maxM) return Next::damaged;
+            size = h.nRawBytes;
+            payload_ = block.subspan(headerSize, size_t(payloadSize));
+            ip_ += headerSize + size_t(payloadSize);
+            break;
+        }
+
+        default:
+            return Next::damaged;
+    }
+    if (size > limit_ - produced_) return Next::damaged;
+    size_ = size_t(size);
+    produced_ += size_;
+    return Next::block;
+}
+
+bool BlockWalker::decode(OutputWindow out) {
+    switch (magic_) {
+        case magicRaw:
+            if (size_ > 0) std::memcpy(out.data + out.pos, payload_.data(), size_);
+            return true;
+        case magicLzvn:
+            return decodeLzvnBlock(payload_, out);
+        default:
+            return decodeLzfseBlock(header_, payload_, out, scratch_);
+    }
+}
+
+namespace {
+
 // Decodes a whole stream into at most `expectedSize` bytes; with `exact`,
 // a stream of any other length is refused.
 std::optional<Bytes> decodeStream(std::span<const uint8_t> in, size_t expectedSize, bool exact) {
+    BlockWalker walker(in, expectedSize);
     Bytes out;
-    size_t ip = 0;
-
-    // Makes room for a block of `size` bytes; false when it would pass the
-    // expected size.
-    auto grow = [&](uint64_t size) {
-        if (size > expectedSize - out.size()) return false;
-        size_t wanted = out.size() + size_t(size);
-        if (wanted > out.capacity()) out.reserve(std::max(wanted, std::min(expectedSize, 2 * out.capacity())));
-        out.resize(wanted);
-        return true;
-    };
-
+    out.reserve(std::min(expectedSize, std::max(in.size(), size_t(4096)) * usualExpansion));
     for (;;) {
-        if (in.size() - ip < 4) return std::nullopt;
-        const std::span<const uint8_t> block = in.subspan(ip);
-        const uint32_t magic = load32(block.data());
-        switch (magic) {
-            case magicEnd:
+        switch (walker.next()) {
+            case BlockWalker::Next::end:
                 if (exact && out.size() != expectedSize) return std::nullopt;
                 return out;
-
-            case magicRaw: {
-                if (block.size() < 8) return std::nullopt;
-                uint32_t n = load32(block.data() + 4);
-                if (n > block.size() - 8) return std::nullopt;
-                size_t at = out.size();
-                if (!grow(n)) return std::nullopt;
-                if (n > 0) std::memcpy(out.data() + at, block.data() + 8, n);
-                ip += 8 + size_t(n);
-                break;
-            }
-
-            case magicLzvn: {
-                if (block.size() < 12) return std::nullopt;
-                uint32_t nRaw = load32(block.data() + 4), nPayload = load32(block.data() + 8);
-                if (nPayload > block.size() - 12 || nRaw == 0) return std::nullopt;
-                if (nRaw > uint64_t(nPayload) * lzvnMaxExpansion) return std::nullopt;
-                size_t at = out.size();
-                if (!grow(nRaw)) return std::nullopt;
-                OutputWindow window{out.data(), at, out.size()};
-                if (!decodeLzvnBlock(block.subspan(12, nPayload), window)) return std::nullopt;
-                ip += 12 + size_t(nPayload);
-                break;
-            }
-
-            case magicV1:
-            case magicV2: {
-                LzfseBlockHeader h;
-                size_t headerSize = magic == magicV1 ? readV1Header(block, h) : readV2Header(block, h);
-                if (headerSize == 0) return std::nullopt;
-                uint64_t payloadSize = uint64_t(h.nLiteralPayloadBytes) + h.nLmdPayloadBytes;
-                if (payloadSize > block.size() - headerSize) return std::nullopt;
-                if (uint64_t(h.nRawBytes) > uint64_t(h.nLiterals) + uint64_t(h.nMatches) * maxM) return std::nullopt;
-                size_t at = out.size();
-                if (!grow(h.nRawBytes)) return std::nullopt;
-                OutputWindow window{out.data(), at, out.size()};
-                if (!decodeLzfseBlock(h, block.subspan(headerSize, size_t(payloadSize)), window)) return std::nullopt;
-                ip += headerSize + size_t(payloadSize);
-                break;
-            }
-
-            default:
+            case BlockWalker::Next::damaged:
                 return std::nullopt;
+            case BlockWalker::Next::block:
+                break;
         }
+        size_t at = out.size();
+        size_t wanted = at + walker.blockSize();
+        if (wanted > out.capacity()) out.reserve(std::max(wanted, std::min(expectedSize, 2 * out.capacity())));
+        out.resize(wanted);
+        if (!walker.decode({out.data(), at, wanted})) return std::nullopt;
     }
 }
 

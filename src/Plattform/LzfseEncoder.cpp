@@ -10,6 +10,7 @@
 #include "Plattform/LzfseMatchFinder.h"
 
 #include <algorithm>
+#include <thread>
 #include <vector>
 
 namespace lzfse {
@@ -17,6 +18,11 @@ namespace {
 
 // Inputs below this size also try a single LZVN block.
 constexpr size_t lzvnInputLimit = 16384;
+
+// Inputs from this size on are parsed by several threads, in segments of at
+// least this size (each segment first replays the window before it).
+constexpr size_t segmentedInputLimit = size_t(4) << 20;
+constexpr size_t smallestSegment = size_t(1) << 20;
 
 void appendRawBlock(std::span<const uint8_t> bytes, Bytes& out) {
     appendLe32(out, magicRaw);
@@ -99,9 +105,17 @@ Bytes Encoder::encode(std::span<const uint8_t> in) {
         appendRawBlock(in, out);
     } else {
         BlockAssembler blocks(in, out);
-        parseMatches(in, maxD, *tables_, [&](size_t literalStart, size_t literalCount, size_t length, uint32_t distance) {
+        auto add = [&](size_t literalStart, size_t literalCount, size_t length, uint32_t distance) {
             blocks.add(literalStart, literalCount, length, distance);
-        });
+        };
+        if (in.size() >= segmentedInputLimit) {
+            // The same matches as the parse below, found several at a time.
+            unsigned threads = std::max(1u, std::thread::hardware_concurrency());
+            size_t segment = std::max(smallestSegment, in.size() / (2 * size_t(threads)) + 1);
+            parseMatchesInSegments(in, maxD, segment, threads, add);
+        } else {
+            parseMatches(in, maxD, *tables_, add);
+        }
         blocks.finish();
     }
     appendLe32(out, magicEnd);

@@ -19,6 +19,9 @@ constexpr int literalSymbols = 256, lSymbols = 20, mSymbols = 20, dSymbols = 64;
 constexpr uint32_t maxLiteralsPerBlock = 40000;
 constexpr uint32_t maxMatchesPerBlock = 10000;
 constexpr uint32_t maxL = 315, maxM = 2359, maxD = 262139;
+// The farthest any block refers back into earlier output (LZVN distances
+// stop at 65535).
+constexpr size_t maxHistory = 262144;
 
 constexpr size_t v1HeaderSize = 772;
 constexpr size_t v2FixedHeaderSize = 32;

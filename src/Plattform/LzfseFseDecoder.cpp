@@ -7,7 +7,6 @@
 #include "Plattform/LzfseFse.h"
 
 #include <cstring>
-#include <vector>
 
 namespace lzfse {
 namespace {
@@ -29,9 +28,6 @@ bool headerValid(const LzfseBlockHeader& h) {
            tableUsable(h.mFreq, mSymbols, mStates, hasTriplets) &&
            tableUsable(h.dFreq, dSymbols, dStates, hasTriplets);
 }
-
-// Literal bytes plus slack, so literal runs may be copied in whole words.
-constexpr size_t literalSlack = 32;
 
 bool decodeLiterals(const LzfseBlockHeader& h, const uint8_t* payload, uint8_t* literals) {
     LiteralDecodeEntry table[literalStates];
@@ -68,13 +64,14 @@ inline uint32_t decodeValue(const ValueDecodeEntry* table, uint32_t& state, Back
 
 }  // namespace
 
-bool decodeLzfseBlock(const LzfseBlockHeader& h, std::span<const uint8_t> payloads, OutputWindow& out) {
+bool decodeLzfseBlock(const LzfseBlockHeader& h, std::span<const uint8_t> payloads, OutputWindow& out,
+                      BlockScratch& scratch) {
     if (!headerValid(h)) return false;
     if (payloads.size() != size_t(h.nLiteralPayloadBytes) + h.nLmdPayloadBytes) return false;
     if (out.end - out.pos != h.nRawBytes) return false;
 
-    std::vector<uint8_t> literals(h.nLiterals + literalSlack);
-    if (!decodeLiterals(h, payloads.data(), literals.data())) return false;
+    uint8_t* const literals = scratch.literals();
+    if (!decodeLiterals(h, payloads.data(), literals)) return false;
 
     // The LMD payload always starts with unused bytes; a shorter one is
     // malformed (and refused by other decoders too).
@@ -90,22 +87,25 @@ bool decodeLzfseBlock(const LzfseBlockHeader& h, std::span<const uint8_t> payloa
     }
     uint32_t lState = h.lState, mState = h.mState, dState = h.dState;
     size_t previousDistance = 0;  // none yet in this block
-    const uint8_t* lit = literals.data();
+    const uint8_t* lit = literals;
     const uint8_t* const litEnd = lit + h.nLiterals;
     uint8_t* const data = out.data;
     size_t pos = out.pos;
     const size_t end = out.end;
+    // A local count: the compiler cannot tell that output writes leave the
+    // header alone, and would read it again after every copy.
+    const uint32_t nMatches = h.nMatches;
 
-    for (uint32_t i = 0; i < h.nMatches; ++i) {
+    for (uint32_t i = 0; i < nMatches; ++i) {
         in.refill();  // one triplet needs at most 14 + 17 + 23 bits
         const size_t l = decodeValue(lTable, lState, in);
         const size_t m = decodeValue(mTable, mState, in);
         size_t d = decodeValue(dTable, dState, in);
-        if (in.overrun()) return false;
+        if (in.overrun()) [[unlikely]] return false;
         if (d == 0) d = previousDistance;
         previousDistance = d;
-        if (d == 0 || d > pos + l) return false;
-        if (size_t(litEnd - lit) < l || end - pos < l + m) return false;
+        if (d == 0 || d > pos + l) [[unlikely]] return false;
+        if (size_t(litEnd - lit) < l || end - pos < l + m) [[unlikely]] return false;
 
         if (pos + l + 16 <= end) {
             for (size_t j = 0; j < l; j += 16) std::memcpy(data + pos + j, lit + j, 16);

@@ -3,8 +3,12 @@
 #include "Plattform/LzfseFormat.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
+#include <exception>
 #include <limits>
+#include <memory>
+#include <thread>
 
 namespace lzfse {
 
@@ -79,11 +83,16 @@ Match MatchFinder::longest(size_t pos) const {
     return best;
 }
 
-void parseMatches(std::span<const uint8_t> in, uint32_t maxDistance, MatchTables& tables, const ParseEmit& emit) {
-    MatchFinder finder(in, maxDistance, tables);
-    const size_t n = in.size();
-    size_t pos = 0, literalStart = 0;
-    while (pos + MatchFinder::minLength <= n) {
+namespace {
+
+// Parses from `pos`, with every position before it already inserted, until
+// the parse stands at or past `stop` or at the input's end; gives where it
+// stands. Calls found(start, length, distance) per match. Which match is
+// found at a position depends only on the input and the position, so two
+// parses that ever stand at the same position go on alike.
+template <class Found>
+size_t parseFrom(MatchFinder& finder, size_t n, size_t pos, size_t stop, Found found) {
+    while (pos < stop && pos + MatchFinder::minLength <= n) {
         Match match = finder.longest(pos);
         finder.insert(pos);
         if (match.length == 0) {
@@ -97,10 +106,106 @@ void parseMatches(std::span<const uint8_t> in, uint32_t maxDistance, MatchTables
             match = next;
             finder.insert(++pos);
         }
-        emit(literalStart, pos - literalStart, match.length, match.distance);
+        found(pos, match.length, match.distance);
         for (size_t p = pos + 1; p < pos + match.length; ++p) finder.insert(p);
         pos += match.length;
-        literalStart = pos;
+    }
+    return pos;
+}
+
+// A finder with tables of its own that has seen what a parse standing at
+// `pos` has: candidates older than the window are never looked at.
+struct FinderAt {
+    MatchTables tables;
+    MatchFinder finder;
+    FinderAt(std::span<const uint8_t> in, uint32_t maxDistance, size_t pos) : finder(in, maxDistance, tables) {
+        for (size_t p = pos > MatchTables::windowSize ? pos - MatchTables::windowSize : 0; p < pos; ++p)
+            finder.insert(p);
+    }
+};
+
+// One match of a parse; its literals run from the previous match's end.
+struct ParsedMatch {
+    size_t start;
+    uint32_t length;
+    uint32_t distance;
+};
+
+struct Segment {
+    size_t begin = 0, end = 0;
+    std::vector<ParsedMatch> matches;
+    size_t stoppedAt = 0;  // the first position at or past `end` the parse stood at
+    std::exception_ptr error;
+};
+
+}  // namespace
+
+void parseMatches(std::span<const uint8_t> in, uint32_t maxDistance, MatchTables& tables, const ParseEmit& emit) {
+    MatchFinder finder(in, maxDistance, tables);
+    const size_t n = in.size();
+    size_t literalStart = 0;
+    parseFrom(finder, n, 0, n, [&](size_t start, uint32_t length, uint32_t distance) {
+        emit(literalStart, start - literalStart, length, distance);
+        literalStart = start + length;
+    });
+    emit(literalStart, n - literalStart, 0, 0);
+}
+
+void parseMatchesInSegments(std::span<const uint8_t> in, uint32_t maxDistance, size_t segmentSize, unsigned threads,
+                            const ParseEmit& emit) {
+    const size_t n = in.size();
+    std::vector<Segment> segments;
+    for (size_t begin = 0; begin < n || segments.empty(); begin += segmentSize)
+        segments.push_back({begin, std::min(n, begin + segmentSize), {}, 0, {}});
+
+    auto parseSegment = [&](Segment& s) {
+        try {
+            auto at = std::make_unique<FinderAt>(in, maxDistance, s.begin);
+            s.stoppedAt = parseFrom(at->finder, n, s.begin, s.end, [&](size_t start, uint32_t length, uint32_t distance) {
+                s.matches.push_back({start, length, distance});
+            });
+        } catch (...) {
+            s.error = std::current_exception();
+        }
+    };
+    std::atomic<size_t> nextSegment{0};
+    auto worker = [&] {
+        for (size_t i; (i = nextSegment++) < segments.size();) parseSegment(segments[i]);
+    };
+    std::vector<std::thread> pool;
+    for (unsigned t = 1; t < std::min<size_t>(std::max(threads, 1u), segments.size()); ++t) pool.emplace_back(worker);
+    worker();
+    for (auto& t : pool) t.join();
+    for (const auto& s : segments)
+        if (s.error) std::rethrow_exception(s.error);
+
+    // Join: the parse so far stands at `pos`. Where the segment's own parse
+    // also stood there (anywhere but strictly inside one of its matches),
+    // the rest of that parse is the parse; otherwise go on alone until the
+    // two meet.
+    size_t literalStart = 0;
+    auto found = [&](size_t start, uint32_t length, uint32_t distance) {
+        emit(literalStart, start - literalStart, length, distance);
+        literalStart = start + length;
+    };
+    for (const ParsedMatch& m : segments[0].matches) found(m.start, m.length, m.distance);
+    std::vector<ParsedMatch>().swap(segments[0].matches);
+    size_t pos = segments[0].stoppedAt;
+    for (size_t k = 1; k < segments.size(); ++k) {
+        Segment& s = segments[k];
+        std::unique_ptr<FinderAt> alone;
+        while (pos < s.end && pos + MatchFinder::minLength <= n) {
+            auto after = std::partition_point(s.matches.begin(), s.matches.end(),
+                                              [&](const ParsedMatch& m) { return m.start + m.length <= pos; });
+            if (after == s.matches.end() || after->start >= pos) {
+                for (auto m = after; m != s.matches.end(); ++m) found(m->start, m->length, m->distance);
+                pos = s.stoppedAt;
+                break;
+            }
+            if (!alone) alone = std::make_unique<FinderAt>(in, maxDistance, pos);
+            pos = parseFrom(alone->finder, n, pos, pos + 1, found);
+        }
+        std::vector<ParsedMatch>().swap(s.matches);
     }
     emit(literalStart, n - literalStart, 0, 0);
 }

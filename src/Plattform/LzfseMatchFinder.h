@@ -71,4 +71,12 @@ private:
 using ParseEmit = std::function<void(size_t literalStart, size_t literalCount, size_t length, uint32_t distance)>;
 void parseMatches(std::span<const uint8_t> in, uint32_t maxDistance, MatchTables& tables, const ParseEmit& emit);
 
+// The same calls as parseMatches, exactly, with the matches found by several
+// threads at once: the input is cut into segments of about `segmentSize`
+// bytes, each parsed on its own from its start (with tables of its own),
+// and the parses are joined where the one coming from before reaches a
+// position the next one also stood at.
+void parseMatchesInSegments(std::span<const uint8_t> in, uint32_t maxDistance, size_t segmentSize, unsigned threads,
+                            const ParseEmit& emit);
+
 }  // namespace lzfse

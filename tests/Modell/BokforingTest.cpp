@@ -15,6 +15,7 @@
 #include "Modell/SkadatDokument.h"
 #include "Modell/Verifikation.h"
 #include "Plattform/Klocka.h"
+#include "Plattform/Lzfse.h"
 
 #include <gtest/gtest.h>
 
@@ -218,6 +219,32 @@ TEST(Bokföring, BodiesThatBreakTheRulesAreRefused) {
         Inström ström(kort);
         EXPECT_ANY_THROW(Bokföring bok(ström)) << längd;
     }
+}
+
+// The body is read while it decodes; damage anywhere in its encoding is
+// still what a load reports, even when the bytes before it break the rules.
+TEST(Bokföring, ADamagedBodyIsReportedBeforeWhatItsBytesBreak) {
+    Bytes kropp(200'000, 0xFF);  // a UUID of length -1: a format error at once
+    Bytes ström = lzfse::encode(kropp);
+    ström[ström.size() - 1] ^= 0x01;  // the end marker
+    ByteWriter w;
+    w.u32(bokfilensMagiskaTal);
+    w.u32(versionSomSkrivs);
+    w.i64(static_cast<int64_t>(kropp.size()));
+    w.i64(40);
+    for (int64_t ord : {-1, 0, 0, 0, 0}) w.i64(ord);
+    w.append(ström);
+    try {
+        Bokföring::från(w.bytes());
+        FAIL() << "a damaged body was read";
+    } catch (const FilformatsfelUndantag& e) {
+        EXPECT_EQ(e.fall, Filformatsfel::kundeIntePackaUpp);
+    }
+    // Undamaged, the same body is refused for what it holds.
+    ström[ström.size() - 1] ^= 0x01;
+    Bytes hel = w.take();
+    std::copy(ström.begin(), ström.end(), hel.end() - static_cast<long>(ström.size()));
+    EXPECT_THROW(Bokföring::från(hel), FormatError);
 }
 
 TEST(Bokföring, LatestEntryComesFromTheLatestYearWithANumberedEntry) {

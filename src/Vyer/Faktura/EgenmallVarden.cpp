@@ -105,20 +105,20 @@ std::string streckkodssiffror(const Körning& k) {
     }
 }
 
-std::optional<Värde> streckkod(const Körning& k) {
-    try {
-        return Image::fromModules(k.vy.f.finskStreckkodsbildMedIban(k.vy.b.iban.value_or("")));
-    } catch (const FelPåFinsktReferensnummer& fel) {
-        loggaStreckkodsfel(fel);
-        return Image::fromModules(Bild::varningsikon());
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
-}
-
 std::optional<Värde> bild(std::shared_ptr<const Image> bild) {
     if (!bild) return std::nullopt;
     return bild;
+}
+
+std::optional<Värde> streckkod(const Körning& k) {
+    try {
+        return bild(Image::fromModules(k.vy.f.finskStreckkodsbildMedIban(k.vy.b.iban.value_or(""))));
+    } catch (const FelPåFinsktReferensnummer& fel) {
+        loggaStreckkodsfel(fel);
+        return bild(Image::fromModules(Bild::varningsikon()));
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
 }
 
 // The ROT and RUT buyers and the property a ROT deduction concerns.

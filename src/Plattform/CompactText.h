@@ -1,0 +1,117 @@
+#pragma once
+// An optional text or byte block in one word: none, up to seven bytes held
+// in the word itself, or a pointer to a block holding the length and the
+// bytes. Records of which a large ledger holds hundreds of thousands keep
+// their seldom set or short texts in it: a std::optional<std::string> takes
+// five words and, past fifteen bytes, a block as well.
+#include "Plattform/Bytes.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+
+// `Owned` is what it converts to and from: std::string (a text, seen as a
+// string_view) or Bytes (seen as a span).
+template <class Owned>
+class CompactOptional {
+public:
+    using View = std::conditional_t<std::is_same_v<Owned, std::string>, std::string_view, std::span<const uint8_t>>;
+
+    CompactOptional() = default;
+    CompactOptional(std::nullopt_t) {}
+    CompactOptional(View v) { set(v.data(), v.size()); }
+    CompactOptional(const Owned& v) { set(v.data(), v.size()); }
+    CompactOptional(const std::optional<Owned>& v) {
+        if (v) set(v->data(), v->size());
+    }
+    template <class T = Owned, class = std::enable_if_t<std::is_same_v<T, std::string>>>
+    CompactOptional(const char* text) : CompactOptional(std::string_view(text)) {}
+    CompactOptional(const CompactOptional& other) {
+        if (other) set((*other).data(), (*other).size());
+    }
+    CompactOptional(CompactOptional&& other) noexcept : word_(std::exchange(other.word_, 0)) {}
+    CompactOptional& operator=(CompactOptional other) noexcept {
+        std::swap(word_, other.word_);
+        return *this;
+    }
+    ~CompactOptional() { reset(); }
+
+    bool has_value() const { return word_ != 0; }
+    explicit operator bool() const { return has_value(); }
+    // The value; there must be one. Valid while this object is unchanged.
+    View operator*() const {
+        if (word_ & inlineTag) return view(reinterpret_cast<const uint8_t*>(&word_) + 1, size_t(word_ & 0xFF) >> 1);
+        const auto* block = reinterpret_cast<const Block*>(word_);
+        return view(block->bytes, block->size);
+    }
+    Owned value_or(View otherwise) const {
+        View v = *this ? **this : otherwise;
+        return Owned(v.begin(), v.end());
+    }
+    operator std::optional<Owned>() const {
+        if (!*this) return std::nullopt;
+        View v = **this;
+        return Owned(v.begin(), v.end());
+    }
+    void reset() {
+        if (word_ && !(word_ & inlineTag)) ::operator delete(reinterpret_cast<Block*>(word_));
+        word_ = 0;
+    }
+
+    friend bool operator==(const CompactOptional& a, const CompactOptional& b) {
+        return a.has_value() == b.has_value() && (!a || same(*a, *b));
+    }
+    friend bool operator==(const CompactOptional& a, std::nullopt_t) { return !a; }
+    friend bool operator==(const CompactOptional& a, View b) { return a && same(*a, b); }
+    friend bool operator==(const CompactOptional& a, const Owned& b) { return a && same(*a, View(b)); }
+    friend bool operator==(const CompactOptional& a, const std::optional<Owned>& b) {
+        return b ? a == *b : !a;
+    }
+    template <class T = Owned, class = std::enable_if_t<std::is_same_v<T, std::string>>>
+    friend bool operator==(const CompactOptional& a, const char* b) {
+        return a == std::string_view(b);
+    }
+
+private:
+    static_assert(std::endian::native == std::endian::little, "the inline bytes follow the tag byte in memory");
+    static constexpr uint64_t inlineTag = 1;  // blocks are aligned, so a pointer never has it
+    static constexpr size_t inlineBytes = 7;
+
+    struct Block {
+        size_t size;
+        uint8_t bytes[1];
+    };
+
+    static View view(const uint8_t* data, size_t size) {
+        if constexpr (std::is_same_v<View, std::string_view>)
+            return {reinterpret_cast<const char*>(data), size};
+        else
+            return {data, size};
+    }
+    static bool same(View a, View b) { return std::equal(a.begin(), a.end(), b.begin(), b.end()); }
+
+    template <class C>
+    void set(const C* data, size_t size) {
+        if (size <= inlineBytes) {
+            word_ = uint64_t(size) << 1 | inlineTag;
+            if (size > 0) std::memcpy(reinterpret_cast<uint8_t*>(&word_) + 1, data, size);
+            return;
+        }
+        auto* block = static_cast<Block*>(::operator new(offsetof(Block, bytes) + size));
+        block->size = size;
+        std::memcpy(block->bytes, data, size);
+        word_ = reinterpret_cast<uint64_t>(block);
+    }
+
+    uint64_t word_ = 0;
+};
+
+using CompactText = CompactOptional<std::string>;
+using CompactBytes = CompactOptional<Bytes>;
