@@ -94,8 +94,8 @@ void Fakturavy::konfigureraInnehållFörDf() {
     registrering.push_back({rubrikFörAdress(), b.adress.formatteradFörMottagarland(adressland, true)});
     alla.push_back(mallverktyg::tabelltext(tabellMedData(registrering, brödtext, brödtext, false, false).tabell,
                                            {54, 733, 207, 81}));
-    Datalista kontakt = mallverktyg::fakta(*this, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});
-    for (Datapost& post : betalningsinformation()) kontakt.push_back(std::move(post));
+    const Datalista kontakt =
+        mallverktyg::faktaOchBetalning(*this, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});
     alla.push_back(CachatObjekt(tabellMedData(kontakt, brödtext, brödtext, false, false).tabell, {339, 722, 205, 103}));
 
     // A list of dotted captions with their values, and a thin rule on its

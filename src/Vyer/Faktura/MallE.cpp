@@ -78,8 +78,7 @@ void Fakturavy::konfigureraInnehållFörE() {
 
     // The sender in white on the foot band; a longer contact table stands
     // a little higher.
-    Datalista kontakt = mallverktyg::fakta(*this, {telefon, fax, email, hemsida});
-    for (Datapost& post : betalningsinformation()) kontakt.push_back(std::move(post));
+    const Datalista kontakt = mallverktyg::faktaOchBetalning(*this, {telefon, fax, email, hemsida});
     Tabell avsändaren = tabellMedData(mallverktyg::fakta(*this, {avsändare, avsändaradress, organisationsnummer,
                                                                  momsregistreringsnummer}),
                                       avsändarrubrik, avsändarvärde, false, false);

@@ -71,8 +71,8 @@ void Fakturavy::konfigureraInnehållFörFL() {
     alla.emplace_back(mallverktyg::rubrikOchVärde(rubrikFörFakturanummer(), topprubrik, f.nummer(), toppvärde),
                       Rect{176, 24, 153, 13});
 
-    Datalista registrering = mallverktyg::fakta(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
-    for (Datapost& post : betalningsinformation()) registrering.push_back(std::move(post));
+    const Datalista registrering =
+        mallverktyg::faktaOchBetalning(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
     const Datalista kontakt =
         mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});
     alla.push_back(

@@ -77,8 +77,7 @@ void Fakturavy::konfigureraInnehållFörNoGiroAvTyp(NoGirotyp typ) {
 
     // On a delivery note the body reaches over the form, the sender under it.
     const double avsändarY = följesedel ? 704 : 432;
-    Datalista registrering = mallverktyg::fakta(*this, {organisationsnummer, momsregistreringsnummer});
-    for (Datapost& post : betalningsinformation()) registrering.push_back(std::move(post));
+    const Datalista registrering = mallverktyg::faktaOchBetalning(*this, {organisationsnummer, momsregistreringsnummer});
     const std::pair<Datalista, double> avsändartabeller[] = {
         {mallverktyg::fakta(*this, {avsändare, telefon, fax, email, hemsida}), 36},
         {registrering, 263},

@@ -11,11 +11,9 @@
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
-#include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
-using mallverktyg::Fakt;
 using mallverktyg::text;
 
 namespace {
@@ -98,25 +96,10 @@ void Fakturavy::konfigureraInnehållFörP() {
     läggTillInnehållMedRamFörLogotyp({393, 714, 164, 101}, titel, {32, 12, 554, 65}, påminnelse, {34, 304, 316, 24},
                                      villkor, {62, 664, 471, 34}, fskatt, {34, 808, 144, 12});
 
-    // The company's name over two tables that stand on y 807 and grow
-    // upward together; the first pair of each is bold.
     auto& alla = innehållFörAllaSidor;
-    {
-        Datalista kontakt = mallverktyg::fakta(*this, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});
-        for (Datapost& post : betalningsinformation()) kontakt.push_back(std::move(post));
-        auto tabell = [&](const Datalista& data) {
-            return tabellMedData(data, avsändaretikett, avsändarvärde, false, true).tabell;
-        };
-        auto tabeller = mallverktyg::tabellerPåGemensamFot(
-            *this,
-            {{tabell(mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::organisationsnummer,
-                                                Fakt::momsregistreringsnummer})),
-              56, 146},
-             {tabell(kontakt), 210, 180}},
-            807);
-        for (CachatObjekt& o : tabeller.objekt) alla.push_back(std::move(o));
-        alla.push_back(text(b.namn, företagsnamn, {55, 807 - tabeller.höjd - 18, 271, 18}));
-    }
+    for (CachatObjekt& o :
+         mallverktyg::företagsnamnÖverAvsändartabeller(*this, avsändaretikett, avsändarvärde, företagsnamn, 146, 180))
+        alla.push_back(std::move(o));
 
     // An address with its caption in a white arrow on its left.
     const BezierPath pilen = pil();

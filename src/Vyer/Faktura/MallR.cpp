@@ -100,8 +100,7 @@ void Fakturavy::konfigureraInnehållFörR() {
         alla.push_back(text(*fakturaadress, adress, {382, 104, 182, 113}));
 
     using enum mallverktyg::Fakt;
-    Datalista kontakt = mallverktyg::fakta(*this, {telefon, fax, email, hemsida});
-    for (Datapost& post : betalningsinformation()) kontakt.push_back(std::move(post));
+    const Datalista kontakt = mallverktyg::faktaOchBetalning(*this, {telefon, fax, email, hemsida});
     const std::pair<Datalista, Rect> avsändartabeller[] = {
         {mallverktyg::fakta(*this, {avsändare, avsändaradress, organisationsnummer, momsregistreringsnummer}),
          {146, 733, 145, 73}},

@@ -12,6 +12,7 @@
 #include "Modell/Land.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 using mallverktyg::Fakt;
@@ -108,14 +109,12 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
     while (rutnät.kolumn != 0) ruta("", "", false);
 
     // Caption and value on one line, the caption in the accent colour.
-    auto radMedRubrik = [&](const std::string& rubrik, const std::string& värde) {
-        AttributedString rad(rubrik + " ", radrubrik);
-        rad.append(värde, brödtext);
-        return rad;
-    };
-    alla.push_back(CachatObjekt(radMedRubrik(rubrikFörFakturanummer(), f.nummer()), Rect{64, 202, 159, 15}));
+    using mallverktyg::rubrikOchVärde;
+    alla.push_back(CachatObjekt(rubrikOchVärde(rubrikFörFakturanummer(), radrubrik, f.nummer(), brödtext),
+                                Rect{64, 202, 159, 15}));
     if (!följesedel) {
-        AttributedString datum = radMedRubrik(rubrikFörFakturadatum(), datumtext(f.fakturadatum()));
+        AttributedString datum =
+            rubrikOchVärde(rubrikFörFakturadatum(), radrubrik, datumtext(f.fakturadatum()), brödtext);
         const double w = mallverktyg::uppmätt(*this, datum).width;
         alla.push_back(CachatObjekt(std::move(datum), Rect{524 - w, 202, w + 1, 15}));
     }

@@ -6,6 +6,7 @@
 #include "Modell/Skatteavdrag.h"
 
 #include <algorithm>
+#include <numbers>
 
 namespace mallverktyg {
 
@@ -47,6 +48,10 @@ CachatObjekt roteradText(std::string_view text, const TextAttributes& attribut, 
                          double vinkel) {
     return CachatObjekt(AttributedString(text, attribut), ram,
                         AffineTransform::translation(vid.x, vid.y).rotated(vinkel));
+}
+
+CachatObjekt textUppåt(std::string_view text, const TextAttributes& attribut, const Rect& ram, Point vid) {
+    return roteradText(text, attribut, ram, vid, -std::numbers::pi / 2);
 }
 
 std::optional<std::string> datum(const std::optional<Datum>& datum) {

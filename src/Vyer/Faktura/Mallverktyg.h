@@ -33,6 +33,11 @@ Size uppmätt(const Fakturavy& vy, const AttributedString& text, Size gräns = {
 // system's origin.
 CachatObjekt roteradText(std::string_view text, const TextAttributes& attribut, const Rect& ram, Point vid,
                          double vinkel);
+// A caption turned a quarter turn so that it runs upward: `ram` lies in a
+// system whose origin is the page point `vid`, whose x axis points up the
+// page and whose y axis points right, so (x, y) lands on (vid.x + y,
+// vid.y - x).
+CachatObjekt textUppåt(std::string_view text, const TextAttributes& attribut, const Rect& ram, Point vid);
 
 // A date as invoices print it; none for none.
 std::optional<std::string> datum(const std::optional<Datum>& datum);

@@ -62,4 +62,10 @@ Datalista fakta(const Fakturavy& vy, std::initializer_list<Fakt> lista) {
     return ut;
 }
 
+Datalista faktaOchBetalning(const Fakturavy& vy, std::initializer_list<Fakt> lista) {
+    Datalista ut = fakta(vy, lista);
+    for (Datapost& post : vy.betalningsinformation()) ut.push_back(std::move(post));
+    return ut;
+}
+
 }  // namespace mallverktyg

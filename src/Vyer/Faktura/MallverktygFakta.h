@@ -43,5 +43,7 @@ enum class Fakt {
 
 Datapost fakt(const Fakturavy& vy, Fakt fakt);
 Datalista fakta(const Fakturavy& vy, std::initializer_list<Fakt> lista);
+// The facts named, then the sender's payment details.
+Datalista faktaOchBetalning(const Fakturavy& vy, std::initializer_list<Fakt> lista);
 
 }  // namespace mallverktyg

@@ -1,5 +1,6 @@
 #include "Vyer/Faktura/MallverktygTabeller.h"
 
+#include "Modell/Bokforing.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 
@@ -18,6 +19,23 @@ TabellerPåFot tabellerPåGemensamFot(const Fakturavy& vy, std::vector<Tabellpla
     return ut;
 }
 
+std::vector<CachatObjekt> företagsnamnÖverAvsändartabeller(const Fakturavy& vy, const TextAttributes& etikettattribut,
+                                                            const TextAttributes& värdeattribut,
+                                                            const TextAttributes& namnattribut, double adressbredd,
+                                                            double kontaktbredd) {
+    auto tabell = [&](const Datalista& data) {
+        return vy.tabellMedData(data, etikettattribut, värdeattribut, false, true).tabell;
+    };
+    TabellerPåFot tabeller = tabellerPåGemensamFot(
+        vy,
+        {{tabell(fakta(vy, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer})), 56,
+          adressbredd},
+         {tabell(faktaOchBetalning(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida})), 210, kontaktbredd}},
+        807);
+    tabeller.objekt.push_back(text(vy.b.namn, namnattribut, {55, 807 - tabeller.höjd - 18, 271, 18}));
+    return std::move(tabeller.objekt);
+}
+
 Datalista mottagarfakta(const Fakturavy& vy) {
     return fakta(vy, {Fakt::mottagare, Fakt::mottagaradress, Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer,
                       Fakt::personnummer, Fakt::personnummer2, Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer,
@@ -26,10 +44,9 @@ Datalista mottagarfakta(const Fakturavy& vy) {
 }
 
 Datalista avsändarfakta(const Fakturavy& vy) {
-    Datalista lista = fakta(vy, {Fakt::avsändare, Fakt::säte, Fakt::organisationsnummer, Fakt::momsregistreringsnummer,
-                                 Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida, Fakt::avsändaradress});
-    for (Datapost& post : vy.betalningsinformation()) lista.push_back(std::move(post));
-    return lista;
+    return faktaOchBetalning(vy, {Fakt::avsändare, Fakt::säte, Fakt::organisationsnummer,
+                                  Fakt::momsregistreringsnummer, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida,
+                                  Fakt::avsändaradress});
 }
 
 Faktatabeller mottagarOchAvsändartabeller(const Fakturavy& vy, const TextAttributes& etikettattribut,

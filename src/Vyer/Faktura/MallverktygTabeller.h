@@ -25,6 +25,15 @@ struct TabellerPåFot {
 TabellerPåFot tabellerPåGemensamFot(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot,
                                     const std::function<double(double)>& höjdAv = nullptr);
 
+// The company's name on a line 18 points high (x 55, 271 wide) over two
+// tables that stand on y 807 and grow upward together: at x 56 the
+// sender's address, organisation and VAT numbers, at x 210 its contact and
+// payment details, the first row of each bold.
+std::vector<CachatObjekt> företagsnamnÖverAvsändartabeller(const Fakturavy& vy, const TextAttributes& etikettattribut,
+                                                            const TextAttributes& värdeattribut,
+                                                            const TextAttributes& namnattribut, double adressbredd,
+                                                            double kontaktbredd);
+
 // The recipient's facts above the sender's, their values lined up in one
 // column, each placed by its measured height about a line of the page, so
 // that it grows up and down alike however many rows it has.

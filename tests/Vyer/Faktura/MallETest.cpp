@@ -55,29 +55,28 @@ Pil mät(const BezierPath& p) {
 
 TEST(MallEPilbana, BodyFillsTheWidthTheTabKeepsItsPlaceAndSize) {
     // s = 46 / 460 = 0.1: the body is 478 s = 47.8 high, the tab starts
-    // 182 s = 18.2 right of the left edge and is 341 s = 34.1 wide.
-    for (double bredd : {100.0, 200.0}) {
-        SCOPED_TRACE(bredd);
-        const Rect r{10, 100, bredd, 46};
-
-        Pil upp = mät(pilbana(r, Pilriktning::uppåt));
-        EXPECT_NEAR(upp.kropp.minX, 10, 1e-9);
-        EXPECT_NEAR(upp.kropp.maxX, 10 + bredd, 1e-9);
-        EXPECT_NEAR(upp.kropp.maxY, 146, 1e-9);  // on the rectangle's foot
-        EXPECT_NEAR(upp.kropp.maxY - upp.kropp.minY, 47.8, 1e-9);
-        EXPECT_NEAR(upp.flik.minX, 10 + 18.2, 1e-9);
-        EXPECT_NEAR(upp.flik.maxX - upp.flik.minX, 34.1, 1e-9);
-        EXPECT_NEAR(upp.flik.minY, 100 - 15.8, 1e-9);  // above the body
-
-        Pil ned = mät(pilbana(r, Pilriktning::nedåt));
-        EXPECT_NEAR(ned.kropp.minX, 10, 1e-9);
-        EXPECT_NEAR(ned.kropp.maxX, 10 + bredd, 1e-9);
-        EXPECT_NEAR(ned.kropp.minY, 100, 1e-9);  // from the rectangle's top
-        EXPECT_NEAR(ned.kropp.maxY - ned.kropp.minY, 47.8, 1e-9);
-        EXPECT_NEAR(ned.flik.minX, 10 + 18.2, 1e-9);
-        EXPECT_NEAR(ned.flik.maxX - ned.flik.minX, 34.1, 1e-9);
-        EXPECT_NEAR(ned.flik.maxY, 100 + 61.8, 1e-9);  // below the body
-    }
+    // 182 s = 18.2 right of the left edge and is 341 s = 34.1 wide. Up,
+    // the body rests on the rectangle's foot and the tab's top is 15.8
+    // above its top; down, the body hangs from its top and the tab reaches
+    // 61.8 below it.
+    struct Fall {
+        Pilriktning riktning;
+        double kroppensTopp, fliksTopp, fliksFot;
+    } fall[] = {{Pilriktning::uppåt, 146 - 47.8, 100 - 15.8, 146 - 47.8},
+                {Pilriktning::nedåt, 100, 100 + 47.8, 100 + 61.8}};
+    for (const Fall& f : fall)
+        for (double bredd : {100.0, 200.0}) {
+            SCOPED_TRACE(bredd);
+            Pil pil = mät(pilbana({10, 100, bredd, 46}, f.riktning));
+            EXPECT_NEAR(pil.kropp.minX, 10, 1e-9);
+            EXPECT_NEAR(pil.kropp.maxX, 10 + bredd, 1e-9);
+            EXPECT_NEAR(pil.kropp.minY, f.kroppensTopp, 1e-9);
+            EXPECT_NEAR(pil.kropp.maxY - pil.kropp.minY, 47.8, 1e-9);
+            EXPECT_NEAR(pil.flik.minX, 10 + 18.2, 1e-9);
+            EXPECT_NEAR(pil.flik.maxX - pil.flik.minX, 34.1, 1e-9);
+            EXPECT_NEAR(pil.flik.minY, f.fliksTopp, 1e-9);
+            EXPECT_NEAR(pil.flik.maxY, f.fliksFot, 1e-9);
+        }
 }
 
 // ---- Heading positions ---------------------------------------------------

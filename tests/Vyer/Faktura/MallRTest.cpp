@@ -174,7 +174,8 @@ TEST_F(MallR, AmountToPayOnEveryPageAmountRowsOnTheLast) {
 
 TEST_F(MallR, SenderAddressIsWrittenForTheRecipientsCountry) {
     faktura.mottagaradress_ = prov::Faktura::adress("Hauptstraße 1", "10115", "Berlin", "de");
-    const CachatObjekt* a = medRam(vy()->innehållFörAllaSidor, {146, 733, 145, 73});
+    auto utländsk = vy();
+    const CachatObjekt* a = medRam(utländsk->innehållFörAllaSidor, {146, 733, 145, 73});
     ASSERT_TRUE(a);
     EXPECT_NE(text(*a)->text().find("Schweden"), std::string::npos) << text(*a)->text();
 

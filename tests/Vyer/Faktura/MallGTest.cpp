@@ -1,0 +1,152 @@
+// Template G with the fixed-width measurer: the address captions turned to
+// run upward in their strips beside the addresses, the sender's tables on
+// their common foot, and what a delivery note leaves out.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include "Displaylista.h"
+#include "FastMatare.h"
+#include "Provfaktura.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace displaylista;
+
+namespace {
+
+class MallG : public ::testing::Test {
+protected:
+    std::unique_ptr<Bokföring> bok = prov::bokföring();
+    prov::Faktura faktura;
+    FastMätare mätare;
+
+    MallG() {
+        faktura.inbyggdFakturamall_ = InbyggdFakturamall::Trädgård;
+        faktura.kolumner_ = {Fakturakolumn::artikelnamn};
+    }
+};
+
+// Where a frame set under a transform lands on the page.
+Rect påSidan(const CachatObjekt& o) {
+    const Rect r = ram(o);
+    const Point a = o.transform->apply({r.minX(), r.minY()});
+    const Point b = o.transform->apply({r.maxX(), r.maxY()});
+    return {std::min(a.x, b.x), std::min(a.y, b.y), std::abs(b.x - a.x), std::abs(b.y - a.y)};
+}
+
+void förväntaNära(const Rect& r, const Rect& väntad) {
+    EXPECT_NEAR(r.x, väntad.x, 1e-9);
+    EXPECT_NEAR(r.y, väntad.y, 1e-9);
+    EXPECT_NEAR(r.width, väntad.width, 1e-9);
+    EXPECT_NEAR(r.height, väntad.height, 1e-9);
+}
+
+TEST_F(MallG, AddressCaptionsRunUpwardInTheStripsLeftOfTheirAddresses) {
+    faktura.leveransadress_ = prov::Faktura::adress("Lagergatan 5", "412 50", "Göteborg");
+    Fakturavy vy(faktura, *bok, false, mätare);
+    const auto& alla = vy.innehållFörAllaSidor;
+    SCOPED_TRACE(beskriv(alla));
+
+    struct Fall {
+        std::string rubrik, adress;
+        Rect ram, remsa, adressram;
+    } fall[] = {
+        {vy.rubrikFörLeveransadress(), "Lagergatan 5", {0, -132, 100, 14}, {315, 3, 14, 100}, {330, 50, 115, 103}},
+        {vy.rubrikFörMottagaradress(), "Storgatan 1", {0, 0, 100, 14}, {447, 3, 14, 100}, {462, 50, 115, 103}},
+    };
+    for (const Fall& c : fall) {
+        SCOPED_TRACE(c.rubrik);
+        const CachatObjekt* rubrik = medText(alla, c.rubrik);
+        ASSERT_TRUE(rubrik);
+        EXPECT_EQ(ram(*rubrik), c.ram);
+        ASSERT_TRUE(rubrik->transform);
+        // A quarter turn counter-clockwise about (447, 103): the text's
+        // baseline direction points up the page.
+        const AffineTransform& t = *rubrik->transform;
+        EXPECT_NEAR(t.a, 0, 1e-15);
+        EXPECT_EQ(t.b, -1);
+        EXPECT_EQ(t.c, 1);
+        EXPECT_NEAR(t.d, 0, 1e-15);
+        EXPECT_EQ(t.tx, 447);
+        EXPECT_EQ(t.ty, 103);
+        förväntaNära(påSidan(*rubrik), c.remsa);
+        EXPECT_EQ(text(*rubrik)->runs()[0].attributes.foregroundColor, Color::rgb(0, 0.534, 0.737));
+
+        const CachatObjekt* adress = medTextSomInnehåller(alla, c.adress);
+        ASSERT_TRUE(adress);
+        EXPECT_EQ(ram(*adress), c.adressram);
+        EXPECT_FALSE(adress->transform);
+        EXPECT_LT(påSidan(*rubrik).maxX(), ram(*adress).minX()) << "the strip stays clear of the address";
+    }
+    EXPECT_EQ(std::count_if(alla.begin(), alla.end(), [](const CachatObjekt& o) { return o.transform.has_value(); }),
+              2);
+}
+
+TEST_F(MallG, EachAddressBringsItsOwnCaption) {
+    faktura.mottagaradress_.reset();
+    faktura.företag_.reset();
+    for (bool leverans : {false, true}) {
+        SCOPED_TRACE(leverans ? "delivery address" : "no delivery address");
+        if (leverans) faktura.leveransadress_ = prov::Faktura::adress("Lagergatan 5", "412 50", "Göteborg");
+        Fakturavy vy(faktura, *bok, false, mätare);
+        const auto& alla = vy.innehållFörAllaSidor;
+        EXPECT_FALSE(medText(alla, vy.rubrikFörMottagaradress())) << beskriv(alla);
+        EXPECT_EQ(medText(alla, vy.rubrikFörLeveransadress()) != nullptr, leverans);
+        EXPECT_EQ(medRam(alla, {330, 50, 115, 103}) != nullptr, leverans);
+    }
+}
+
+TEST_F(MallG, SenderTablesStandOnY807AndGrowUpwardTogether) {
+    double föregående = 0;
+    for (int betalningssätt = 0; betalningssätt < 3; ++betalningssätt) {
+        SCOPED_TRACE(betalningssätt);
+        if (betalningssätt >= 1) bok->bankgiro = "123-4567";
+        if (betalningssätt >= 2) bok->swish = "123 456 78 90", bok->plusgiro = "12 34 56-7";
+        Fakturavy vy(faktura, *bok, false, mätare);
+        const auto& alla = vy.innehållFörAllaSidor;
+        const CachatObjekt* företag = medTextSomInnehåller(alla, "556000-0000");
+        const CachatObjekt* kontakt = medTextSomInnehåller(alla, "Bankgiro");
+        if (betalningssätt == 0) kontakt = företag + 1;
+        ASSERT_TRUE(företag && kontakt) << beskriv(alla);
+        ASSERT_TRUE(std::holds_alternative<cachad::stringNeedingLayoutManager>(kontakt->data));
+        const double h = std::max(mätare.boundingSize(*text(*företag), {162, 10000}).height,
+                                  mätare.boundingSize(*text(*kontakt), {195, 10000}).height);
+        EXPECT_EQ(ram(*företag), (Rect{46, 807 - h, 162, h}));
+        EXPECT_EQ(ram(*kontakt), (Rect{213, 807 - h, 195, h}));
+        if (betalningssätt > 0) {
+            EXPECT_GT(h, föregående);
+        }
+        föregående = h;
+    }
+}
+
+TEST_F(MallG, DueDateAndAmountShareTheirFramesAndADeliveryNoteLeavesThemOut) {
+    faktura.poster.assign(3, prov::Post{});
+    for (bool följesedel : {false, true}) {
+        SCOPED_TRACE(följesedel ? "delivery note" : "invoice");
+        Fakturavy vy(faktura, *bok, följesedel, mätare);
+        const auto& alla = vy.innehållFörAllaSidor;
+        const CachatObjekt* förfallodatum = medText(alla, "2026-12-31");
+        const CachatObjekt* attBetala = medText(alla, vy.rubrikFörBeloppAttBetala());
+        EXPECT_EQ(förfallodatum != nullptr, !följesedel);
+        EXPECT_EQ(attBetala != nullptr, !följesedel);
+        if (!följesedel) {
+            EXPECT_EQ(ram(*förfallodatum), (Rect{56, 646, 217, 17}));
+            EXPECT_EQ(ram(*medText(alla, vy.rubrikFörFörfallodatum())), (Rect{56, 646, 217, 17}));
+            EXPECT_EQ(ram(*attBetala), (Rect{325, 646, 217, 17}));
+            EXPECT_EQ(ram(*medText(alla, vy.belopp(faktura.attBetala()))), (Rect{325, 646, 217, 17}));
+        }
+        // The amount rows start at y 535 on the last page of an invoice.
+        EXPECT_EQ(medRam(vy.innehållFörVarjeSida.back(), {370, 535, 161, 15}) != nullptr, !följesedel);
+        // The three fact columns end at y 270.
+        for (double x : {42.0, 221.0, 400.0}) {
+            bool funnen = false;
+            for (const CachatObjekt& o : alla)
+                if (ram(o).x == x && ram(o).width == 176) funnen = ram(o).maxY() == 270;
+            EXPECT_TRUE(funnen) << x;
+        }
+    }
+}
+
+}  // namespace
