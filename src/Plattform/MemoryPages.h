@@ -8,3 +8,8 @@
 // leading part of a large buffer that its reader is done with while it
 // still reads the rest. The bytes must be ordinary allocated memory.
 void releaseWholePages(std::span<const uint8_t> bytes);
+
+// Hands the pages the allocator holds free back to the system: after many
+// small blocks are freed, a large block allocated next (which gets pages of
+// its own) does not come on top of them.
+void returnFreeMemory();
