@@ -13,3 +13,5 @@ void releaseWholePages(std::span<const uint8_t> bytes) {
 }
 
 void returnFreeMemory() { malloc_trim(0); }
+
+void giveLargeBlocksPagesOfTheirOwn() { mallopt(M_MMAP_THRESHOLD, 128 * 1024); }

@@ -13,3 +13,9 @@ void releaseWholePages(std::span<const uint8_t> bytes);
 // small blocks are freed, a large block allocated next (which gets pages of
 // its own) does not come on top of them.
 void returnFreeMemory();
+
+// From now on blocks of 128 KiB and more get pages of their own, given back
+// when the block is freed. By default the allocator raises that limit each
+// time it frees such a block and keeps later ones among its own pages, so a
+// run that frees a large input before it builds a large output holds both.
+void giveLargeBlocksPagesOfTheirOwn();
