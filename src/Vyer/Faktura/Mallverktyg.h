@@ -39,6 +39,13 @@ CachatObjekt roteradText(std::string_view text, const TextAttributes& attribut, 
 // vid.y - x).
 CachatObjekt textUppåt(std::string_view text, const TextAttributes& attribut, const Rect& ram, Point vid);
 
+// Facts listed down from `start`, rows 12 points high: each caption in a
+// column 110 wide followed by a leader of dots that ends at the value
+// column, the value 90 wide beside it. Facts without a value are left out.
+std::vector<CachatObjekt> faktaMedPunktledare(const Fakturavy& vy, const Datalista& fakta,
+                                              const TextAttributes& etikettattribut,
+                                              const TextAttributes& värdeattribut, Point start);
+
 // A date as invoices print it; none for none.
 std::optional<std::string> datum(const std::optional<Datum>& datum);
 
