@@ -18,6 +18,9 @@
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
+#include <algorithm>
+#include <cmath>
+
 using mallverktyg::streck;
 using mallverktyg::tabelltext;
 using mallverktyg::text;
@@ -77,15 +80,33 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
         alla.push_back(text(versaler(rubrikFörLeveransadress()), brödtext, {257, 112, 115, 72}));
     }
 
+    // FiGiro1's band: its height, and the top of the black bar at its foot.
+    const bool typ2 = typ == FiGirotyp::typ2;
+    const double bandhöjd = följesedel ? 595 : 270;
+    const double nedreStapel = bandhöjd + 187;
+
     // Above the slip; a delivery note has no slip and sets them lower.
     const double avsändarY = följesedel ? 695 : 470;
     const std::pair<Datalista, double> avsändartabeller[] = {
         {mallverktyg::fakta(*this, {avsändare, telefon, fax, email, hemsida}), 53},
         {mallverktyg::faktaOchBetalning(*this, {organisationsnummer, momsregistreringsnummer}), 315},
     };
-    for (const auto& [lista, x] : avsändartabeller)
-        alla.push_back(tabelltext(tabellMedData(lista, tabelletikett, tabellvärde, false, false).tabell,
-                                  {x, avsändarY, 189, 77}));
+    for (const auto& [lista, x] : avsändartabeller) {
+        AttributedString tabell = tabellMedData(lista, tabelletikett, tabellvärde, false, false).tabell;
+        Rect ram{x, avsändarY, 189, 77};
+        // Every way of payment fills more rows than the frame holds: the
+        // table then rises so that the slip below stays clear, up to the
+        // foot of the credit terms; on the band, further, until the bar
+        // falls between two of its rows.
+        const double höjd = mallverktyg::uppmätt(*this, tabell, {ram.width, 10000}).height;
+        if (!följesedel) ram.y = std::clamp(549 - höjd, 440.0, ram.y);
+        const ParagraphStyle* stil = tabell.paragraphStyleAt(0);
+        if (!typ2 && !följesedel && stil && ram.y < nedreStapel + 2 && ram.y + höjd > nedreStapel) {
+            const double rad = stil->minimumLineHeight, steg = rad + stil->paragraphSpacing;
+            ram.y = nedreStapel - rad - std::ceil((nedreStapel - rad - ram.y) / steg) * steg;
+        }
+        alla.push_back(tabelltext(std::move(tabell), ram));
+    }
 
     if (!följesedel) {
         std::vector<CachatObjekt> blankett =
@@ -99,7 +120,6 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
     const double e = n > 4 ? (n - 4) * 12 : 0;
 
     std::vector<CachatObjekt> sistaSidan;
-    const bool typ2 = typ == FiGirotyp::typ2;
     const std::string attBetalaRubrik = typ2 ? versaler(rubrikFörBeloppAttBetala()) : rubrikFörBeloppAttBetala();
     double rubriklinje = 1;
     if (typ2) {
@@ -107,9 +127,8 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
     } else {
         // The band goes under everything laid out so far: the credit terms
         // stand inside it and would be hidden.
-        const double h = följesedel ? 595 : 270;
-        const CachatObjekt band[] = {{Rect{0, 188, 595, h}, ljusblå},
-                                     {Rect{0, h + 187, 595, 2}, svart},
+        const CachatObjekt band[] = {{Rect{0, 188, 595, bandhöjd}, ljusblå},
+                                     {Rect{0, nedreStapel, 595, 2}, svart},
                                      {Rect{0, 187, 595, 2}, svart}};
         alla.insert(alla.begin(), std::begin(band), std::end(band));
         rubriklinje = 0.25;

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace displaylista;
 using prov::D;
 
@@ -336,6 +338,44 @@ TEST_F(MallFiGiro, ExtraAmountRowsLiftTheAmountsAndShortenTheRows) {
     const CachatObjekt* moms = medTextSomInnehåller(sista, v->rubrikFörBeloppPerMomsnivå());
     ASSERT_TRUE(moms);
     EXPECT_EQ(ram(*moms), (Rect{72, 323, 201, 70}));
+}
+
+TEST_F(MallFiGiro, LongSenderTableRisesClearOfTheSlip) {
+    // Every way of payment, written out in full on an invoice in English:
+    // nine rows, more than the frame holds.
+    bok->bankgiro = "123-4567";
+    bok->plusgiro = "12 34 56-7";
+    bok->swish = "123 456 78 90";
+    bok->bank = "Exempelbanken";
+    bok->bankkonto = "1234-56 789 01";
+    faktura.språk_ = "en";
+    auto v = vy(InbyggdFakturamall::Finsk2);
+    const CachatObjekt* kort = medTextSomInnehåller(v->innehållFörAllaSidor, "Exempel AB");
+    const CachatObjekt* lång = medTextSomInnehåller(v->innehållFörAllaSidor, "123 456 78 90");
+    ASSERT_TRUE(kort && lång);
+    EXPECT_EQ(ram(*kort), (Rect{53, 470, 189, 77}));
+    const Rect r = ram(*lång);
+    EXPECT_EQ(r.x, 315);
+    EXPECT_LT(r.y, 470);
+    EXPECT_GE(r.y, 440);
+    const double höjd = mätare.boundingSize(*text(*lång), {189, 10000}).height;
+    EXPECT_GT(höjd, 77);
+    EXPECT_LE(r.y + höjd, 549) << "the table reaches into the slip";
+
+    // On FiGiro1's band the black bar at y 457 to 459 falls between two
+    // rows (9-point lines, 3 points apart) rather than through one.
+    auto ett = vy(InbyggdFakturamall::Finsk1);
+    const Rect r1 = ram(*medTextSomInnehåller(ett->innehållFörAllaSidor, "123 456 78 90"));
+    EXPECT_LE(r1.y + höjd, 549);
+    const double iRaden = std::fmod(457 - r1.y, 12);
+    EXPECT_GE(iRaden, 9) << r1.y;
+    EXPECT_LE(iRaden, 10) << r1.y;
+
+    // A delivery note has room below: the tables keep their place.
+    auto följesedel = vy(InbyggdFakturamall::Finsk2, true);
+    const CachatObjekt* nere = medTextSomInnehåller(följesedel->innehållFörAllaSidor, "556000-0000");
+    ASSERT_TRUE(nere);
+    EXPECT_EQ(ram(*nere), (Rect{315, 695, 189, 77}));
 }
 
 TEST_F(MallFiGiro, DeliveryNoteHasNoSlipAndALongerBand) {
