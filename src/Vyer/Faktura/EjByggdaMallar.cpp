@@ -22,6 +22,4 @@ void Fakturavy::konfigureraInnehållFörHi() { ejByggd("Hi"); }
 void Fakturavy::konfigureraInnehållFörD() { ejByggd("D"); }
 void Fakturavy::konfigureraInnehållFörCp() { ejByggd("Cp"); }
 void Fakturavy::konfigureraInnehållFörF() { ejByggd("F"); }
-void Fakturavy::konfigureraInnehållFörEB() { ejByggd("EB"); }
-void Fakturavy::konfigureraInnehållFörEBs() { ejByggd("EBs"); }
 void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp) { ejByggd("FiGiro1 and FiGiro2"); }
