@@ -9,11 +9,11 @@
 #include "Displaylista.h"
 #include "FastMatare.h"
 #include "Provfaktura.h"
+#include "Uppatrubrik.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 
 using namespace displaylista;
 
@@ -50,21 +50,6 @@ protected:
         faktura.kolumner_ = {Fakturakolumn::artikelnamn};
     }
 };
-
-// Where a frame set under a transform lands on the page.
-Rect påSidan(const CachatObjekt& o) {
-    const Rect r = ram(o);
-    const Point a = o.transform->apply({r.minX(), r.minY()});
-    const Point b = o.transform->apply({r.maxX(), r.maxY()});
-    return {std::min(a.x, b.x), std::min(a.y, b.y), std::abs(b.x - a.x), std::abs(b.y - a.y)};
-}
-
-void förväntaNära(const Rect& r, const Rect& väntad) {
-    EXPECT_NEAR(r.x, väntad.x, 1e-9);
-    EXPECT_NEAR(r.y, väntad.y, 1e-9);
-    EXPECT_NEAR(r.width, väntad.width, 1e-9);
-    EXPECT_NEAR(r.height, väntad.height, 1e-9);
-}
 
 const TextAttributes& attribut(const CachatObjekt& o) { return text(o)->runs().at(0).attributes; }
 
@@ -111,17 +96,7 @@ TEST_P(MallEB, AddressCaptionsRunUpwardBesideTheirAddresses) {
         const CachatObjekt* rubrik = medText(alla, c.rubrik);
         ASSERT_TRUE(rubrik);
         EXPECT_EQ(ram(*rubrik), c.ram);
-        ASSERT_TRUE(rubrik->transform);
-        // A quarter turn counter-clockwise about (438, 102): the baseline
-        // points up the page.
-        const AffineTransform& t = *rubrik->transform;
-        EXPECT_NEAR(t.a, 0, 1e-15);
-        EXPECT_EQ(t.b, -1);
-        EXPECT_EQ(t.c, 1);
-        EXPECT_NEAR(t.d, 0, 1e-15);
-        EXPECT_EQ(t.tx, 438);
-        EXPECT_EQ(t.ty, 102);
-        förväntaNära(påSidan(*rubrik), c.remsa);
+        förväntaUppåt(*rubrik, {438, 102}, c.remsa);
         EXPECT_EQ(attribut(*rubrik).font, s.adressrubrik);
 
         const CachatObjekt* adress = medTextSomInnehåller(alla, c.adress);
