@@ -4,13 +4,15 @@
 // narrow fact column beside the item column.
 #include "Vyer/Faktura/Fakturavy.h"
 
+#include <functional>
 #include <vector>
 
 namespace mallverktyg {
 
 // Tables side by side that stand on one foot and share one height, that of
 // the tallest (each measured at its own width), so that they grow upward
-// together. Drawn with full text layout.
+// together; or a height made from the tallest's by `höjdAv`. Drawn with
+// full text layout.
 struct Tabellplats {
     AttributedString tabell;
     double x = 0;
@@ -20,7 +22,8 @@ struct TabellerPåFot {
     std::vector<CachatObjekt> objekt;  // in the order given
     double höjd = 0;
 };
-TabellerPåFot tabellerPåGemensamFot(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot);
+TabellerPåFot tabellerPåGemensamFot(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot,
+                                    const std::function<double(double)>& höjdAv = nullptr);
 
 // The company's name on a line 18 points high (x 55, 271 wide) over two
 // tables that stand on y 807 and grow upward together: at x 56 the
