@@ -53,6 +53,12 @@ struct Faktatabeller {
 Faktatabeller mottagarOchAvsändartabeller(const Fakturavy& vy, const TextAttributes& etikettattribut,
                                           const TextAttributes& värdeattribut);
 
+// How far a table set at `ram` (measured at its width) must rise for its
+// last row to end `marginal` above the page's foot; 0 when it already
+// does. A ledger with every way of payment can fill more rows than a
+// footer frame holds.
+double lyftInomSidan(const Fakturavy& vy, const AttributedString& tabell, const Rect& ram, double marginal);
+
 // How a table's frame meets whole points.
 enum class Avrundning {
     överkant,  // its top to the nearest point, halves away from zero
