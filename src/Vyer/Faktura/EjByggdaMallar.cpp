@@ -14,5 +14,3 @@ void Fakturavy::konfigureraInnehållFörFr() { ejByggd("Fr"); }
 void Fakturavy::konfigureraInnehållFörM() { ejByggd("M"); }
 void Fakturavy::konfigureraInnehållFörHi() { ejByggd("Hi"); }
 void Fakturavy::konfigureraInnehållFörCp() { ejByggd("Cp"); }
-void Fakturavy::konfigureraInnehållFörEB() { ejByggd("EB"); }
-void Fakturavy::konfigureraInnehållFörEBs() { ejByggd("EBs"); }
