@@ -14,4 +14,3 @@ void Fakturavy::konfigureraInnehållFörFr() { ejByggd("Fr"); }
 void Fakturavy::konfigureraInnehållFörM() { ejByggd("M"); }
 void Fakturavy::konfigureraInnehållFörHi() { ejByggd("Hi"); }
 void Fakturavy::konfigureraInnehållFörCp() { ejByggd("Cp"); }
-void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp) { ejByggd("FiGiro1 and FiGiro2"); }
