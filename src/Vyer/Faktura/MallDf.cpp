@@ -27,7 +27,6 @@ const Color röd = Color::rgb(0.841, 0.232, 0.416);
 // Both dotted lists: rows 14 high, the rule at x 38.
 constexpr double listradhöjd = 14;
 constexpr double listregelx = 38;
-const std::string punkter(45, '.');
 
 }  // namespace
 
@@ -101,7 +100,7 @@ void Fakturavy::konfigureraInnehållFörDf() {
     // A list of dotted captions with their values, and a thin rule on its
     // left from its top to the foot of its last value.
     auto prickadLista = [&](const Datalista& data, double y) {
-        auto objekt = cachadeObjektFörData(data, etikett, brödtext, listradhöjd, {47, y}, 100, 100, punkter, false, -1);
+        auto objekt = cachadeObjektFörData(data, etikett, brödtext, listradhöjd, {47, y}, 100, 100, mallverktyg::punktledare, false, -1);
         if (objekt.empty() || !std::holds_alternative<cachad::string>(objekt.back().data)) return;
         const double fot = std::get<cachad::string>(objekt.back().data).frame.maxY();
         alla.insert(alla.end(), std::make_move_iterator(objekt.begin()), std::make_move_iterator(objekt.end()));

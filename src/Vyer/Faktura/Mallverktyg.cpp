@@ -50,6 +50,8 @@ CachatObjekt roteradText(std::string_view text, const TextAttributes& attribut, 
                         AffineTransform::translation(vid.x, vid.y).rotated(vinkel));
 }
 
+const std::string punktledare(45, '.');
+
 CachatObjekt textUppåt(std::string_view text, const TextAttributes& attribut, const Rect& ram, Point vid) {
     return roteradText(text, attribut, ram, vid, -std::numbers::pi / 2);
 }

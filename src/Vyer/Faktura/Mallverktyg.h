@@ -39,6 +39,11 @@ CachatObjekt roteradText(std::string_view text, const TextAttributes& attribut, 
 // vid.y - x).
 CachatObjekt textUppåt(std::string_view text, const TextAttributes& attribut, const Rect& ram, Point vid);
 
+// The dot leader of fact labels: set in a style that wraps between
+// characters in a label frame one row high, the dots run on after the
+// caption up to the value column and the rest is cut off.
+extern const std::string punktledare;
+
 // A date as invoices print it; none for none.
 std::optional<std::string> datum(const std::optional<Datum>& datum);
 

@@ -5,6 +5,8 @@
 #include "Modell/Land.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 
+#include <algorithm>
+
 namespace mallverktyg {
 
 namespace {
@@ -25,6 +27,8 @@ Datapost fakt(const Fakturavy& vy, Fakt fakt) {
     switch (fakt) {
         case Fakt::mottagare: return {vy.rubrikFörMottagare(), f.företag()};
         case Fakt::mottagaradress: return {vy.rubrikFörMottagaradress(), adresstext(vy, f.mottagaradress())};
+        case Fakt::fakturaadress:
+            return {vy.rubrikFörMottagare(), f.fakturaadressGivetAvsändarland(std::string(kod(b.land)))};
         case Fakt::leveransadress: return {vy.rubrikFörLeveransadress(), adresstext(vy, f.leveransadress())};
         case Fakt::erReferens: return {vy.rubrikFörErReferens(), f.erReferens()};
         case Fakt::vårReferens: return {vy.rubrikFörVårReferens(), f.vårReferens()};
@@ -56,13 +60,40 @@ Datapost fakt(const Fakturavy& vy, Fakt fakt) {
     return {};
 }
 
-Datalista fakta(const Fakturavy& vy, std::initializer_list<Fakt> lista) {
+Datalista fakta(const Fakturavy& vy, const std::vector<Fakt>& lista) {
     Datalista ut;
     for (Fakt f : lista) ut.push_back(fakt(vy, f));
     return ut;
 }
 
-Datalista faktaOchBetalning(const Fakturavy& vy, std::initializer_list<Fakt> lista) {
+bool alltidMed(Fakt fakt) {
+    return fakt == Fakt::fakturanummer || fakt == Fakt::fakturadatum || fakt == Fakt::förfallodatum;
+}
+
+Datalista faktaSomFårPlats(const Fakturavy& vy, const std::vector<Fakt>& lista,
+                           const std::function<bool(const Datalista&)>& fårPlats) {
+    struct Visat {
+        Datapost post;
+        bool alltidMed;
+    };
+    std::vector<Visat> visade;
+    for (Fakt f : lista)
+        if (Datapost post = fakt(vy, f); post.rubrik && post.värde) visade.push_back({std::move(post), alltidMed(f)});
+    for (;;) {
+        Datalista data;
+        for (const Visat& v : visade) data.push_back(v.post);
+        if (fårPlats(data)) return data;
+        auto sista = std::find_if(visade.rbegin(), visade.rend(), [](const Visat& v) { return !v.alltidMed; });
+        if (sista == visade.rend()) return data;
+        visade.erase(std::next(sista).base());
+    }
+}
+
+Datalista faktaSomFårPlats(const Fakturavy& vy, const std::vector<Fakt>& lista, size_t platser) {
+    return faktaSomFårPlats(vy, lista, [platser](const Datalista& data) { return data.size() <= platser; });
+}
+
+Datalista faktaOchBetalning(const Fakturavy& vy, const std::vector<Fakt>& lista) {
     Datalista ut = fakta(vy, lista);
     for (Datapost& post : vy.betalningsinformation()) ut.push_back(std::move(post));
     return ut;

@@ -55,6 +55,26 @@ inline const Högerspalt diagonal{InbyggdFakturamall::Diagonal,
                                  {32, 300, 203, 412},
                                  12};
 
+// DotRed and DotGrey share their frames; three amount rows (net, VAT,
+// total) start at y 597 - 7 x 3.
+inline Högerspalt prickar(InbyggdFakturamall mall, std::string kod) {
+    return {mall,
+            std::move(kod),
+            {"HelveticaNeue-CondensedBold", "HelveticaNeue-Bold", "HelveticaNeue-Light", "HelveticaNeue-LightItalic",
+             "HelveticaNeue-Italic"},
+            {340, 169, 207, 21},
+            {259, 156, 77, 17},
+            264,
+            280,
+            {408, 576, 135, 15},
+            {264, 566, 132, 74},
+            {264, 301, 278, 228},
+            {30, 371, 205, 260},
+            14};
+}
+inline const Högerspalt rödaPrickar = prickar(InbyggdFakturamall::RödaPrickar, "DotRed");
+inline const Högerspalt gråPrickar = prickar(InbyggdFakturamall::GråPrickar, "DotGrey");
+
 // The amount to pay stands at y 679 on every page: the rows of earlier
 // pages end above it.
 constexpr double högerspaltensAttBetala = 679;

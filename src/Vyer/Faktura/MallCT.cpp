@@ -1,0 +1,151 @@
+// Templates CT1 and CT2: light Helvetica Neue over a dark panel in the
+// upper half of the page, green for CT1 and red for CT2. On the panel, in
+// white: the sender's table at the left, the invoice and delivery
+// addresses at the right, the large title at its foot. Below it a band of
+// facts, each a caption over its value after a notched mark; the reminder;
+// the item table; the VAT summary and the amount rows; and at the foot the
+// logo, the payment terms and due date in a block that grows upward
+// beside an accent bar, the amount to pay and the credit terms.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include "Modell/Bokforing.h"
+#include "Modell/Fakturor/Fakturaliknande.h"
+#include "Modell/Land.h"
+#include "Plattform/Strangar.h"
+#include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/Styckeformat.h"
+
+#include <algorithm>
+
+using mallverktyg::Fakt;
+using mallverktyg::text;
+
+namespace {
+
+const Color vit = Color::white();
+const Color röd = Color::rgb(0.802, 0.039, 0.127);
+
+// A stroke 52 points high with a notch pointing right at its middle.
+BezierPath skåra() {
+    BezierPath väg;
+    väg.moveTo({-6, -26});
+    väg.lineTo({-6, -6});
+    väg.lineTo({0, 0});
+    väg.lineTo({-6, 6});
+    väg.lineTo({-6, 26});
+    return väg;
+}
+
+}  // namespace
+
+void Fakturavy::konfigureraInnehållFörCTMedFärg(const Color& accent) {
+    const auto lätt7 = typsnitt("HelveticaNeue-Light", 7);
+    const auto lätt8 = typsnitt("HelveticaNeue-Light", 8);
+    const auto lätt10 = typsnitt("HelveticaNeue-Light", 10);
+    const auto lätt13 = typsnitt("HelveticaNeue-Light", 13);
+    const auto fet7 = typsnitt("HelveticaNeue-Bold", 7);
+    const auto fet8 = typsnitt("HelveticaNeue-Bold", 8);
+    const auto fet11 = typsnitt("HelveticaNeue-Bold", 11);
+    const auto kursiv7 = typsnitt("HelveticaNeue-Italic", 7);
+    const auto lättKursiv8 = typsnitt("HelveticaNeue-LightItalic", 8);
+    const auto extraLätt30 = typsnitt("HelveticaNeue-UltraLight", 30);
+    if (!lätt7 || !lätt8 || !lätt10 || !lätt13 || !fet7 || !fet8 || !fet11 || !kursiv7 || !lättKursiv8 ||
+        !extraLätt30)
+        return;
+
+    ParagraphStyle radhöjd17;
+    radhöjd17.minimumLineHeight = 17;
+    radhöjd17.maximumLineHeight = 17;
+
+    //                                    paragraph style  colour        font
+    const TextAttributes liten           {std::nullopt,    std::nullopt, lätt7};
+    const TextAttributes fskatt          {std::nullopt,    std::nullopt, kursiv7};
+    const TextAttributes titel           {rightAligned(),  vit,          extraLätt30};
+    const TextAttributes avsändarvärde   {std::nullopt,    vit,          lätt8};
+    const TextAttributes avsändaretikett {rightAligned(),  vit,          fet8};
+    const TextAttributes adress          {std::nullopt,    vit,          lätt10};
+    const TextAttributes påminnelse      {std::nullopt,    röd,          lätt13};
+    const TextAttributes data            {std::nullopt,    std::nullopt, lätt8};
+    const TextAttributes dataHöger       {rightAligned(),  std::nullopt, lätt8};
+    const TextAttributes kolumnrubrik    {std::nullopt,    std::nullopt, fet8};
+    const TextAttributes kolumnrubrikHöger{rightAligned(), std::nullopt, fet8};
+    const TextAttributes moms            {std::nullopt,    std::nullopt, lättKursiv8};
+    const TextAttributes villkorsrubrik  {radhöjd17,       accent,       fet8};
+    const TextAttributes villkorsvärde   {std::nullopt,    std::nullopt, fet8};
+    const TextAttributes beloppsrubrik   {std::nullopt,    std::nullopt, fet11};
+    const TextAttributes beloppsvärde    {rightAligned(),  std::nullopt, fet11};
+    const TextAttributes faktarubrik     {std::nullopt,    accent,       fet7};
+
+    läggTillInnehållMedRamFörLogotyp({49, 741, 99, 59}, titel, {197, 334, 370, 40}, påminnelse, {36, 436, 296, 24},
+                                     liten, {305, 773, 240, 44}, fskatt, {28, 352, 147, 21});
+
+    auto& alla = innehållFörAllaSidor;
+    if (const Datapost leverans = mallverktyg::fakt(*this, Fakt::leveransadress); leverans.värde) {
+        alla.push_back(text(*leverans.rubrik, adress, {351, 218, 140, 15}));
+        alla.push_back(text(*leverans.värde, adress, {351, 232, 140, 90}));
+    }
+    if (auto fakturaadress = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
+        alla.push_back(text(*fakturaadress, adress, {351, 92, 140, 104}));
+
+    const Datalista avsändare = mallverktyg::faktaOchBetalning(
+        *this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida,
+                Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
+    alla.push_back(mallverktyg::tabelltext(tabellMedData(avsändare, avsändaretikett, avsändarvärde, false, false).tabell,
+                                           {36, 92, 198, 240}));
+
+    // The band of facts runs right from x 36 and stops at the page's edge:
+    // facts that would cross it give way from the end, never the invoice
+    // number or date.
+    std::vector<Fakt> faktaband = {Fakt::erReferens,    Fakt::vårReferens,          Fakt::fakturanummer,
+                                   Fakt::kundnummer,    Fakt::personnummer,         Fakt::personnummer2,
+                                   Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer, Fakt::inköpsordernummer,
+                                   Fakt::leveranssätt,  Fakt::leveransdatum,
+                                   Fakt::mottagarensMomsregistreringsnummer};
+    if (!följesedel) faktaband.insert(faktaband.end(), {Fakt::fakturadatum, Fakt::betalningsvillkor});
+    const Rect bandram{36, 421, 523, 24};
+    const double sidkant = ramFörEnSida().maxX();
+    auto band = [&](const Datalista& data) {
+        return datalistMedKolumndata(data, faktarubrik, liten, skåra(), accent, 0.6, bandram, true).data;
+    };
+    auto innanför = [&](const std::vector<CachatObjekt>& objekt) {
+        return std::all_of(objekt.begin(), objekt.end(), [&](const CachatObjekt& o) {
+            const auto* s = std::get_if<cachad::string>(&o.data);
+            return !s || s->frame.maxX() <= sidkant;
+        });
+    };
+    for (CachatObjekt& o : band(mallverktyg::faktaSomFårPlats(
+             *this, faktaband, [&](const Datalista& data) { return innanför(band(data)); }))) {
+        // Only an invoice number or date too wide for the page on its own
+        // gets here past the edge; it is cut there.
+        if (const auto* s = std::get_if<cachad::string>(&o.data); s && s->frame.maxX() > sidkant)
+            o.clippingRect = ramFörEnSida();
+        alla.push_back(std::move(o));
+    }
+
+    if (följesedel) {
+        alla.emplace_back(Rect{295, 745, 43, 23}, vit);
+    } else {
+        // The payment terms and the due date, caption over value, stand on
+        // the foot y 800 with their right edge at x 297 and grow upward;
+        // the accent bar follows their left edge.
+        AttributedString villkor(versaler(rubrikFörBetalningsvillkor()) + "\n", villkorsrubrik);
+        villkor.append(rubrikFörDagar(), villkorsvärde);
+        villkor.append("\n" + versaler(rubrikFörFörfallodatum()) + "\n", villkorsrubrik);
+        villkor.append(datumtext(f.förfallodatum()), villkorsvärde);
+        const Size s = mallverktyg::uppmätt(*this, villkor, {1000, 1000});
+        alla.emplace_back(std::move(villkor), Rect{296 - s.width, 799 - s.height, s.width + 1, s.height + 1});
+        alla.emplace_back(Rect{287 - s.width, 799 - s.height, 2, s.height + 3}, accent);
+        alla.push_back(text(rubrikFörBeloppAttBetala(), beloppsrubrik, {341, 747, 205, 18}));
+        alla.push_back(text(belopp(f.attBetala()), beloppsvärde, {341, 747, 205, 18}));
+    }
+
+    std::vector<CachatObjekt> sistaSidan =
+        beloppfältMedRubrikattribut(data, dataHöger, {344, 641, 202, 15}, {344, 641, 202, 15}, 14, true, false).data;
+    if (auto summa = momssammanfattningMedRubrikAttribut(moms, moms, {49, 642, 177, 77}, true, false))
+        sistaSidan.insert(sistaSidan.end(), summa->begin(), summa->end());
+
+    läggTillKolumnerMedRubrikattribut(kolumnrubrik, data, kolumnrubrikHöger, dataHöger, {50, 474, 496, 17},
+                                      {50, 490, 496, 144}, 234, false);
+    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+}

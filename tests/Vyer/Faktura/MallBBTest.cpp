@@ -1,0 +1,107 @@
+// Template BB with the fixed-width measurer: the two dotted fact lists
+// (the second at y 219 however long the first), the amount rows that
+// start higher when there are five or more, and what a delivery note
+// leaves out or whites out.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include "Displaylista.h"
+#include "FastMatare.h"
+#include "Provfaktura.h"
+
+#include "Plattform/Strangar.h"
+
+#include <gtest/gtest.h>
+
+using namespace displaylista;
+
+namespace {
+
+class MallBB : public ::testing::Test {
+protected:
+    std::unique_ptr<Bokföring> bok = prov::bokföring();
+    prov::Faktura faktura;
+    FastMätare mätare;
+
+    MallBB() { faktura.inbyggdFakturamall_ = InbyggdFakturamall::Skrivmaskin; }
+};
+
+TEST_F(MallBB, DottedListsStandSideBySideWithTheAddresses) {
+    faktura.erReferens_ = "Johan";
+    faktura.leveransdatum_ = Datum{20261130};
+    Fakturavy vy(faktura, *bok, false, mätare);
+    const auto& alla = vy.innehållFörAllaSidor;
+    SCOPED_TRACE(beskriv(alla));
+
+    // Number, date, terms, due date, delivery date: rows 13 apart from y
+    // 132, values 5 points right of the 158-point labels.
+    const std::pair<const char*, double> värden[] = {
+        {"1042", 132}, {"2026-12-01", 145}, {"30 dagar", 158}, {"2026-12-31", 171}, {"2026-11-30", 184}};
+    for (const auto& [värde, y] : värden) {
+        const CachatObjekt* o = medText(alla, värde);
+        ASSERT_TRUE(o) << värde;
+        EXPECT_EQ(ram(*o), (Rect{436, y, 128, 13})) << värde;
+    }
+    const CachatObjekt* etikett = medTextSomInnehåller(alla, "..........");
+    ASSERT_TRUE(etikett);
+    EXPECT_EQ(ram(*etikett), (Rect{273, 132, 158, 13}));
+    EXPECT_EQ(text(*etikett)->text(), vy.rubrikFörFakturanummer() + " " + std::string(45, '.'));
+
+    // The second list starts at y 219.
+    const CachatObjekt* referens = medText(alla, "Johan");
+    ASSERT_TRUE(referens);
+    EXPECT_EQ(ram(*referens), (Rect{436, 219, 128, 13}));
+
+    EXPECT_TRUE(medRam(alla, {73, 143, 186, 75}));
+    const CachatObjekt* mottagare = medText(alla, versaler(vy.rubrikFörMottagare()));
+    ASSERT_TRUE(mottagare) << "the recipient caption in capitals";
+    EXPECT_EQ(ram(*mottagare), (Rect{73, 129, 186, 13}));
+    const CachatObjekt* attBetala = medTextSomInnehåller(alla, "125");
+    ASSERT_TRUE(attBetala);
+    EXPECT_EQ(ram(*attBetala), (Rect{80, 311, 435, 15}));
+}
+
+TEST_F(MallBB, AmountRowsStartSixPointsHigherFromFiveRows) {
+    // Net, VAT and total: three rows; a discount, a deduction and a rounding
+    // row make six.
+    for (bool sex : {false, true}) {
+        if (sex) {
+            faktura.rabatt_ = prov::D("0.1"), faktura.öresutjämna_ = true;
+            faktura.öresutjämningsbelopp_ = prov::D("0.4");
+            faktura.skatteavdrag_ = Skatteavdrag::rut("19800101-1234", std::nullopt, prov::D("0"), std::nullopt);
+            faktura.avdragsbelopp_ = prov::D("50");
+        }
+        Fakturavy vy(faktura, *bok, false, mätare);
+        ASSERT_EQ(vy.antalBeloppsrader(true), sex ? 6 : 3);
+        const auto& sista = vy.innehållFörVarjeSida.back();
+        SCOPED_TRACE(beskriv(sista));
+        const double y = sex ? 573 : 579;
+        EXPECT_TRUE(medRam(sista, {326, y, 189, 15}));
+        EXPECT_TRUE(medRam(sista, {326, y + 14, 189, 15}));
+        EXPECT_TRUE(medRam(sista, {80, 579, 142, 73})) << "the VAT summary stays at y 579";
+    }
+}
+
+TEST_F(MallBB, DeliveryNoteWhitesOutTheAmountAndKeepsTheBandOnEarlierPages) {
+    prov::Post post;
+    post.kommentar_ = "En rad\nTill\nOch en till";
+    faktura.poster.assign(40, post);
+    Fakturavy vy(faktura, *bok, true, mätare);
+    const auto& alla = vy.innehållFörAllaSidor;
+    SCOPED_TRACE(beskriv(alla));
+    const CachatObjekt* band = medRam(alla, {65, 304, 466, 33});
+    ASSERT_TRUE(band);
+    EXPECT_EQ(std::get<cachad::path>(band->data).fill, Color::white());
+    EXPECT_FALSE(medTextSomInnehåller(alla, "125"));
+    EXPECT_FALSE(medText(alla, "2026-12-01")) << "no invoice date";
+    EXPECT_FALSE(medText(alla, "2026-12-31")) << "no due date";
+
+    ASSERT_GE(vy.antalSidor(), 2);
+    for (int s = 0; s < vy.antalSidor(); ++s) {
+        const auto& lista = vy.innehållFörVarjeSida[size_t(s)];
+        const bool sista = s + 1 == vy.antalSidor();
+        EXPECT_EQ(medRam(lista, {0, 558, 595, 15}) != nullptr, !sista) << s;
+        EXPECT_FALSE(medTextSomInnehåller(lista, "Moms")) << "no amounts on a delivery note";
+    }
+}
+
+}  // namespace
