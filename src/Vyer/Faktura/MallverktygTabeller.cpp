@@ -9,9 +9,11 @@
 
 namespace mallverktyg {
 
-TabellerPåFot tabellerPåGemensamFot(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot) {
+TabellerPåFot tabellerPåGemensamFot(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot,
+                                    const std::function<double(double)>& höjdAv) {
     TabellerPåFot ut;
     for (const Tabellplats& t : tabeller) ut.höjd = std::max(ut.höjd, uppmätt(vy, t.tabell, {t.bredd, 10000}).height);
+    if (höjdAv) ut.höjd = std::max(0.0, höjdAv(ut.höjd));
     for (Tabellplats& t : tabeller)
         ut.objekt.push_back(tabelltext(std::move(t.tabell), {t.x, fot - ut.höjd, t.bredd, ut.höjd}));
     return ut;
@@ -53,6 +55,11 @@ Faktatabeller mottagarOchAvsändartabeller(const Fakturavy& vy, const TextAttrib
                     vy.tabellMedData(avsändarfakta(vy), etikettattribut, värdeattribut, false, true).tabell};
     riktaUppTabbarIKolumn(t.mottagare, t.avsändare);
     return t;
+}
+
+double lyftInomSidan(const Fakturavy& vy, const AttributedString& tabell, const Rect& ram, double marginal) {
+    const double nedersta = vy.ramFörEnSida().maxY() - marginal;
+    return std::max(0.0, ram.y + uppmätt(vy, tabell, {ram.width, 10000}).height - nedersta);
 }
 
 CachatObjekt tabellVidLinje(const Fakturavy& vy, AttributedString tabell, double x, double bredd, double linje,

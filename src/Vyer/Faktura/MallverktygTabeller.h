@@ -4,13 +4,15 @@
 // narrow fact column beside the item column.
 #include "Vyer/Faktura/Fakturavy.h"
 
+#include <functional>
 #include <vector>
 
 namespace mallverktyg {
 
 // Tables side by side that stand on one foot and share one height, that of
 // the tallest (each measured at its own width), so that they grow upward
-// together. Drawn with full text layout.
+// together; or a height made from the tallest's by `höjdAv`. Drawn with
+// full text layout.
 struct Tabellplats {
     AttributedString tabell;
     double x = 0;
@@ -20,7 +22,8 @@ struct TabellerPåFot {
     std::vector<CachatObjekt> objekt;  // in the order given
     double höjd = 0;
 };
-TabellerPåFot tabellerPåGemensamFot(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot);
+TabellerPåFot tabellerPåGemensamFot(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot,
+                                    const std::function<double(double)>& höjdAv = nullptr);
 
 // The company's name on a line 18 points high (x 55, 271 wide) over two
 // tables that stand on y 807 and grow upward together: at x 56 the
@@ -49,6 +52,12 @@ struct Faktatabeller {
 // Both lists as tables, the first row bold, whose values start at one x.
 Faktatabeller mottagarOchAvsändartabeller(const Fakturavy& vy, const TextAttributes& etikettattribut,
                                           const TextAttributes& värdeattribut);
+
+// How far a table set at `ram` (measured at its width) must rise for its
+// last row to end `marginal` above the page's foot; 0 when it already
+// does. A ledger with every way of payment can fill more rows than a
+// footer frame holds.
+double lyftInomSidan(const Fakturavy& vy, const AttributedString& tabell, const Rect& ram, double marginal);
 
 // How a table's frame meets whole points.
 enum class Avrundning {

@@ -1,0 +1,144 @@
+// Template B, small boxes: a landscape page over the background "B". The
+// recipient's and the sender's facts in a left column, each table centred
+// on its own line with the logo between them; along the top right the
+// title and four facts, each caption over its value in a box of the
+// artwork; the item table on the right with its column headings below the
+// rows, a green chevron over each heading pointing up at its column; the
+// VAT summary, the amount rows and the amount to pay beneath it.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include "Modell/Fakturor/Fakturaliknande.h"
+#include "Plattform/Strangar.h"
+#include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygTabeller.h"
+#include "Vyer/Faktura/Styckeformat.h"
+
+#include <algorithm>
+#include <numbers>
+
+using mallverktyg::text;
+
+namespace {
+
+const Color grön = Color::rgb(0.612, 0.732, 0.174);
+const Color röd = Color::rgb(0.656, 0.078, 0.132);
+
+// A chevron 88 units wide pointing down at (0, 20); its headings turn it
+// to point up.
+BezierPath chevron() {
+    BezierPath väg;
+    väg.moveTo({0, 0});
+    for (Point p : {Point{-44, -29}, Point{-44, -22}, Point{0, 20}, Point{44, -22}, Point{44, -29}, Point{0, 0}})
+        väg.lineTo(p);
+    väg.close();
+    return väg;
+}
+
+// The column headings in one row under the rows, each centred on its
+// column's anchor with a chevron above it. Headings that do not fit 520
+// points with 12 between them all give up the same width.
+Fakturavy::EgnaRubriker rubrikerMedChevroner(const Fakturavy& vy) {
+    return [&vy, väg = chevron()](const std::vector<AttributedString>& rubriker, const std::vector<double>& ankare) {
+        std::vector<CachatObjekt> objekt;
+        const size_t n = std::min(rubriker.size(), ankare.size());
+        if (n == 0) return objekt;
+        std::vector<double> bredder;
+        double över = 520 - 12 * static_cast<double>(n - 1);
+        for (size_t i = 0; i < n; ++i) {
+            bredder.push_back(mallverktyg::uppmätt(vy, rubriker[i]).width);
+            över -= bredder.back();
+        }
+        if (över <= 0)
+            for (double& w : bredder) w = std::max(0.0, w + över / static_cast<double>(n));
+        for (size_t i = 0; i < n; ++i) {
+            const Rect ram = Rect{ankare[i] - bredder[i] / 2, 368, bredder[i], 19}.integral();
+            objekt.emplace_back(rubriker[i], ram);
+            objekt.emplace_back(std::nullopt,
+                                AffineTransform::translation(ram.midX(), ram.minY() - 7)
+                                    .scaled(0.2, 0.2)
+                                    .rotated(std::numbers::pi),
+                                cachad::path{väg, grön, std::nullopt});
+        }
+        return objekt;
+    };
+}
+
+}  // namespace
+
+void Fakturavy::konfigureraInnehållFörB() {
+    const auto fet7 = typsnitt("HelveticaNeue-Bold", 7);
+    const auto lätt7 = typsnitt("HelveticaNeue-Light", 7);
+    const auto lätt6 = typsnitt("HelveticaNeue-Light", 6);
+    const auto lättKursiv6 = typsnitt("HelveticaNeue-LightItalic", 6);
+    const auto lätt12 = typsnitt("HelveticaNeue-Light", 12);
+    const auto smalFet13 = typsnitt("HelveticaNeue-CondensedBold", 13);
+    const auto smalFet12 = typsnitt("HelveticaNeue-CondensedBold", 12);
+    const auto smalFet9 = typsnitt("HelveticaNeue-CondensedBold", 9);
+    const auto smalFet20 = typsnitt("HelveticaNeue-CondensedBold", 20);
+    if (!fet7 || !lätt7 || !lätt6 || !lättKursiv6 || !lätt12 || !smalFet13 || !smalFet12 || !smalFet9 || !smalFet20)
+        return;
+
+    //                                    paragraph style  colour        font
+    const TextAttributes rubrik          {std::nullopt,    std::nullopt, fet7};
+    const TextAttributes brödtext        {std::nullopt,    std::nullopt, lätt7};
+    const TextAttributes brödtextHöger   {rightAligned(),  std::nullopt, lätt7};
+    const TextAttributes fskatt          {std::nullopt,    std::nullopt, lätt6};
+    const TextAttributes villkor         {std::nullopt,    std::nullopt, lättKursiv6};
+    const TextAttributes attBetala       {rightAligned(),  std::nullopt, lätt12};
+    const TextAttributes attBetalaRubrik {rightAligned(),  grön,         smalFet13};
+    const TextAttributes kolumnrubrik    {centerAligned(), std::nullopt, smalFet9};
+    const TextAttributes titel           {rightAligned(),  std::nullopt, smalFet20};
+    const TextAttributes påminnelse      {rightAligned(),  röd,          smalFet12};
+
+    läggTillInnehållMedRamFörLogotyp({45, 229, 193, 70}, titel, {248, 56, 241, 32}, påminnelse, {254, 103, 542, 24},
+                                     villkor, {255, 539, 534, 38}, fskatt, {36, 561, 120, 14});
+
+    // The recipient's table centred on y 135, the sender's on y 431, their
+    // values in one column.
+    auto& alla = innehållFörAllaSidor;
+    {
+        using mallverktyg::Avrundning;
+        auto tabeller = mallverktyg::mottagarOchAvsändartabeller(*this, brödtextHöger, brödtext);
+        alla.push_back(mallverktyg::tabellVidLinje(*this, std::move(tabeller.mottagare), 38, 207, 135, 0.5,
+                                                   Avrundning::överkant));
+        alla.push_back(mallverktyg::tabellVidLinje(*this, std::move(tabeller.avsändare), 38, 207, 431, 0.5,
+                                                   Avrundning::överkant));
+    }
+
+    if (följesedel) {
+        // The fact boxes are left empty.
+        alla.push_back(CachatObjekt(Rect{492, 49, 322, 40}, Color::white()));
+    } else {
+        // From the right: invoice date, number, due date, payment terms;
+        // each caption 15 points above its value.
+        const struct {
+            std::string rubrik, värde;
+            double x;
+        } fakta[] = {{rubrikFörFakturadatum(), datumtext(f.fakturadatum()), 742},
+                     {rubrikFörFörfallodatum(), datumtext(f.förfallodatum()), 585},
+                     {rubrikFörFakturanummer(), f.nummer(), 662},
+                     {rubrikFörBetalningsvillkor(), rubrikFörDagar(), 507}};
+        for (const auto& fakt : fakta) {
+            alla.push_back(text(fakt.värde, brödtext, {fakt.x, 67, 63, 14}));
+            alla.push_back(text(fakt.rubrik, rubrik, {fakt.x, 52, 63, 14}));
+        }
+        alla.push_back(text(versaler(rubrikFörBeloppAttBetala()), attBetalaRubrik, {469, 508, 144, 24}));
+        alla.push_back(text(belopp(f.attBetala()), attBetala, {641, 507, 144, 24}));
+    }
+
+    kolumnavstånd = 8;
+    rubrikutfyllnad = 0;
+
+    // Four rows start at y 418; each further row lifts the block half a row.
+    const int n = antalBeloppsrader(true);
+    const double y0 = 418 - 7 * (n - 4);
+    std::vector<CachatObjekt> sistaSidan =
+        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {626, y0, 160, 15}, {626, y0, 160, 15}, 14, true, false)
+            .data;
+    if (auto moms = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {268, 417, 187, 74}, true, true))
+        sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
+
+    läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrik, brödtextHöger, {264, 369, 521, 20},
+                                      {264, 134, 521, 203}, 203, false, std::nullopt, rubrikerMedChevroner(*this));
+    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+}

@@ -1,0 +1,139 @@
+// Template F, a flower: Gill Sans over the background "F". Title, number
+// and date right-aligned at the top right; down the left a column of
+// facts, each a blue caption in capitals over its value, at most two side
+// by side; the reminder under them; the item table in the middle with the
+// VAT summary and the amount rows below it, the flower's stem between the
+// two, and the amount to pay under the rows; at the foot two blue tables
+// of the sender's data, the F-tax note, the logo at the right and the
+// credit terms along the bottom edge.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include "Modell/Bokforing.h"
+#include "Modell/Fakturor/Fakturaliknande.h"
+#include "Modell/Land.h"
+#include "Plattform/Strangar.h"
+#include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
+#include "Vyer/Faktura/MallverktygTabeller.h"
+#include "Vyer/Faktura/Styckeformat.h"
+
+#include <algorithm>
+#include <cmath>
+
+using mallverktyg::Fakt;
+using mallverktyg::text;
+
+namespace {
+
+const Color röd = Color::rgb(0.608, 0.092, 0.137);
+const Color blå = Color::rgb(0, 0.3, 0.491);
+
+}  // namespace
+
+void Fakturavy::konfigureraInnehållFörF() {
+    const auto lätt6 = typsnitt("GillSans-Light", 6);
+    const auto lätt8 = typsnitt("GillSans-Light", 8);
+    const auto lätt19 = typsnitt("GillSans-Light", 19);
+    const auto lätt25 = typsnitt("GillSans-Light", 25);
+    const auto kursiv12 = typsnitt("GillSans-Italic", 12);
+    const auto normal8 = typsnitt("GillSans", 8);
+    const auto fet11 = typsnitt("GillSans-Bold", 11);
+    if (!lätt6 || !lätt8 || !lätt19 || !lätt25 || !kursiv12 || !normal8 || !fet11) return;
+
+    //                                     paragraph style  colour        font
+    const TextAttributes titel            {rightAligned(),  std::nullopt, lätt25};
+    const TextAttributes påminnelse       {std::nullopt,    röd,          kursiv12};
+    const TextAttributes småtext          {std::nullopt,    std::nullopt, lätt6};
+    const TextAttributes avsändarvärde    {std::nullopt,    blå,          lätt8};
+    const TextAttributes avsändaretikett  {rightAligned(),  blå,          lätt8};
+    const TextAttributes attBetala        {centerAligned(), std::nullopt, fet11};
+    const TextAttributes kolumnrubrik     {std::nullopt,    std::nullopt, fet11};
+    const TextAttributes kolumnrubrikMitt {centerAligned(), std::nullopt, fet11};
+    const TextAttributes brödtext         {std::nullopt,    std::nullopt, lätt8};
+    const TextAttributes brödtextHöger    {rightAligned(),  std::nullopt, lätt8};
+    const TextAttributes datum            {rightAligned(),  blå,          normal8};
+    const TextAttributes nummer           {rightAligned(),  std::nullopt, lätt19};
+    const TextAttributes faktarubrik      {std::nullopt,    blå,          normal8};
+
+    läggTillInnehållMedRamFörLogotyp({461, 700, 114, 85}, titel, {299, 24, 260, 33}, påminnelse, {19, 266, 156, 20},
+                                     småtext, {36, 801, 524, 25}, småtext, {36, 670, 149, 15});
+
+    auto& alla = innehållFörAllaSidor;
+    alla.push_back(text(f.nummer(), nummer, {299, 50, 260, 28}));
+    if (!följesedel) alla.push_back(text(datumtext(f.fakturadatum()), datum, {301, 82, 258, 20}));
+
+    // Two tables whose common height grows by half as much as the taller
+    // text, ending at y 796.
+    {
+        Datalista registrering = mallverktyg::fakta(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
+        for (Datapost& post : betalningsinformation()) registrering.push_back(std::move(post));
+        auto tabell = [&](const Datalista& data) {
+            return tabellMedData(data, avsändaretikett, avsändarvärde, false, false).tabell;
+        };
+        auto tabeller = mallverktyg::tabellerPåGemensamFot(
+            *this,
+            {{tabell(mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon, Fakt::fax,
+                                                Fakt::email, Fakt::hemsida})),
+              32, 186},
+             {tabell(registrering), 241, 210}},
+            796, [](double h) { return std::round(h * 0.5 + 47.5); });
+        for (CachatObjekt& o : tabeller.objekt) alla.push_back(std::move(o));
+    }
+
+    // The fact column: a row of one or two cells per group, each caption
+    // over its value; a group without values takes no room.
+    {
+        const std::string avsändarland(kod(b.land));
+        const Datalista rot = mallverktyg::rotOchRutUppgifter(*this);
+        const Datalista grupper[] = {
+            {{rubrikFörMottagare(), f.fakturaadressGivetAvsändarland(avsändarland)},
+             {rubrikFörLeveransadress(), f.adressAttLevereraTillGivetAvsändarland(avsändarland)}},
+            mallverktyg::fakta(*this, {Fakt::erReferens, Fakt::förfallodatum}),
+            mallverktyg::fakta(*this, {Fakt::vårReferens, Fakt::betalningsvillkor}),
+            mallverktyg::fakta(*this, {Fakt::mottagarensMomsregistreringsnummer, Fakt::leveranssätt}),
+            mallverktyg::fakta(*this, {Fakt::inköpsordernummer}),
+            mallverktyg::fakta(*this, {Fakt::leveransdatum}),
+            mallverktyg::fakta(*this, {Fakt::kundnummer}),
+            {rot[0]},
+            {rot[1]},
+            {rot[2]},
+            {rot[3]},
+        };
+        double y = 34;
+        for (const Datalista& grupp : grupper) {
+            std::vector<AttributedString> celler = mallverktyg::rubrikerÖverVärden(grupp, faktarubrik, brödtext);
+            double m = 0;
+            for (const AttributedString& cell : celler) m = std::max(m, mallverktyg::uppmätt(*this, cell).height);
+            if (m <= 0) continue;
+            double x = 36;
+            for (AttributedString& cell : celler) {
+                alla.emplace_back(std::move(cell), Rect{x, y, 126, m + 1});
+                x += 134;
+            }
+            y += m + 4;
+        }
+    }
+
+    if (!följesedel) {
+        alla.push_back(text(versaler(rubrikFörBeloppAttBetala()), brödtext, {364, 583, 79, 15}));
+        alla.push_back(text(belopp(f.attBetala()), attBetala, {360, 601, 150, 20}));
+    }
+
+    // Three rows start at y 498; each further row lifts the block half a row.
+    const int n = antalBeloppsrader(true);
+    const double y0 = 498 - 7 * (n - 3);
+    std::vector<CachatObjekt> sistaSidan =
+        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {347, y0, 165, 15}, {347, y0, 165, 15}, 14, true, false)
+            .data;
+    if (auto moms = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {231, 479, 96, 90}, true, false))
+        sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
+
+    // The headings overlap the top of the data area; the right-aligned
+    // columns' headings are centred.
+    läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrikMitt, brödtextHöger, {184, 320, 328, 20},
+                                      Rect{184, 327, 328, 133}.integral(), 209, false);
+    // Pages before the last hide the flower's stem between the VAT summary
+    // and the amount rows.
+    läggTillInnehållPåSistaSidan(std::move(sistaSidan), Rect{324, 478, 9, 85});
+}

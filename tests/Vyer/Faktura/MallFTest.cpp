@@ -1,0 +1,154 @@
+// Template F with the fixed-width measurer: the fact column, one row per
+// group with at most two cells side by side, each caption in capitals over
+// its value, rows as tall as their tallest cell; the two sender tables of
+// one height that end at y 796; what a delivery note leaves out; the stem
+// of the flower hidden on pages before the last.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include "Displaylista.h"
+#include "FastMatare.h"
+#include "Provfaktura.h"
+#include "Plattform/Strangar.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace displaylista;
+
+namespace {
+
+const Color blå = Color::rgb(0, 0.3, 0.491);
+// A line of Gill Sans 8 with the fixed-width measurer.
+constexpr double rad = 8 * 1.2;
+
+class MallF : public ::testing::Test {
+protected:
+    std::unique_ptr<Bokföring> bok = prov::bokföring();
+    prov::Faktura faktura;
+    FastMätare mätare;
+
+    MallF() { faktura.inbyggdFakturamall_ = InbyggdFakturamall::Blomma; }
+
+    // The fact cell whose text begins with the caption in capitals.
+    static const CachatObjekt* cell(const std::vector<CachatObjekt>& lista, const std::string& rubrik) {
+        for (const auto& o : lista)
+            if (const AttributedString* t = text(o); t && t->text().rfind(versaler(rubrik) + "\u2029", 0) == 0)
+                return &o;
+        return nullptr;
+    }
+};
+
+void förväntaRam(const CachatObjekt* o, const Rect& r) {
+    ASSERT_TRUE(o);
+    const Rect f = ram(*o);
+    EXPECT_NEAR(f.x, r.x, 1e-9);
+    EXPECT_NEAR(f.y, r.y, 1e-9);
+    EXPECT_NEAR(f.width, r.width, 1e-9);
+    EXPECT_NEAR(f.height, r.height, 1e-9);
+}
+
+TEST_F(MallF, FactCellsStandTwoToARow) {
+    faktura.erReferens_ = "Johan";
+    faktura.leveransdatum_ = Datum{20240131};
+    Fakturavy vy(faktura, *bok, false, mätare);
+    const auto& alla = vy.innehållFörAllaSidor;
+    SCOPED_TRACE(beskriv(alla));
+
+    // Recipient (caption and three lines of address) alone in the first row.
+    const double y1 = 34, y2 = y1 + 4 * rad + 4, y3 = y2 + 2 * rad + 4, y6 = y3 + 2 * rad + 4;
+    förväntaRam(cell(alla, vy.rubrikFörMottagare()), {36, y1, 126, 4 * rad + 1});
+    // Your reference and the due date side by side.
+    förväntaRam(cell(alla, vy.rubrikFörErReferens()), {36, y2, 126, 2 * rad + 1});
+    förväntaRam(cell(alla, vy.rubrikFörFörfallodatum()), {170, y2, 126, 2 * rad + 1});
+    // Without our reference the payment terms close up to the left.
+    förväntaRam(cell(alla, vy.rubrikFörBetalningsvillkor()), {36, y3, 126, 2 * rad + 1});
+    // No VAT number, delivery method or purchase order: those rows take no
+    // room.
+    förväntaRam(cell(alla, vy.rubrikFörLeveransdatum()), {36, y6, 126, 2 * rad + 1});
+
+    const CachatObjekt* datum = cell(alla, vy.rubrikFörLeveransdatum());
+    ASSERT_TRUE(datum);
+    const AttributedString& t = *text(*datum);
+    EXPECT_EQ(t.text(), versaler(vy.rubrikFörLeveransdatum()) + "\u20292024-01-31");
+    EXPECT_EQ(t.attributesAt(0)->foregroundColor, blå);
+    EXPECT_EQ(t.attributesAt(0)->font->name, "GillSans");
+    EXPECT_EQ(t.attributesAt(t.text().size() - 1)->font->name, "GillSans-Light");
+}
+
+TEST_F(MallF, ACellWithoutItsNeighbourStandsAtTheLeft) {
+    Fakturavy vy(faktura, *bok, false, mätare);
+    const CachatObjekt* förfallo = cell(vy.innehållFörAllaSidor, vy.rubrikFörFörfallodatum());
+    ASSERT_TRUE(förfallo);
+    EXPECT_EQ(ram(*förfallo).x, 36);
+    // An empty reference is a value: it keeps its cell.
+    faktura.erReferens_ = "";
+    Fakturavy tom(faktura, *bok, false, mätare);
+    const CachatObjekt* bredvid = cell(tom.innehållFörAllaSidor, tom.rubrikFörFörfallodatum());
+    ASSERT_TRUE(bredvid);
+    EXPECT_EQ(ram(*bredvid).x, 170);
+}
+
+// Both tables are round(m / 2 + 47.5) high, m the taller text's height,
+// and end at y 796.
+TEST_F(MallF, SenderTablesShareOneHeightEndingAtTheSameFoot) {
+    for (bool många : {false, true}) {
+        if (många) {
+            bok->telefon = "031-12 34 56", bok->fax = "031-12 34 57", bok->email = "info@exempel.se";
+            bok->hemsida = "exempel.se", bok->bank = "Exempelbanken", bok->bankkonto = "1234-56 789 01";
+        }
+        Fakturavy vy(faktura, *bok, false, mätare);
+        const auto& alla = vy.innehållFörAllaSidor;
+        const CachatObjekt* avsändare = medTextSomInnehåller(alla, "Exempel AB");
+        const CachatObjekt* registrering = medTextSomInnehåller(alla, "556000-0000");
+        ASSERT_TRUE(avsändare && registrering) << beskriv(alla);
+        const double m = std::max(mätare.boundingSize(*text(*avsändare), {186, 10000}).height,
+                                  mätare.boundingSize(*text(*registrering), {210, 10000}).height);
+        const double h = std::round(m / 2 + 47.5);
+        EXPECT_EQ(ram(*avsändare), (Rect{32, 796 - h, 186, h}));
+        EXPECT_EQ(ram(*registrering), (Rect{241, 796 - h, 210, h}));
+        EXPECT_TRUE(std::holds_alternative<cachad::stringNeedingLayoutManager>(avsändare->data));
+        const AttributedString& t = *text(*avsändare);
+        EXPECT_EQ(t.attributesAt(t.text().find("Exempel AB"))->foregroundColor, blå);
+    }
+}
+
+TEST_F(MallF, ADeliveryNoteKeepsTheDueDateAmongTheFactsAlone) {
+    for (bool följesedel : {false, true}) {
+        SCOPED_TRACE(följesedel ? "delivery note" : "invoice");
+        Fakturavy vy(faktura, *bok, följesedel, mätare);
+        const auto& alla = vy.innehållFörAllaSidor;
+        EXPECT_TRUE(cell(alla, vy.rubrikFörFörfallodatum()));
+        EXPECT_EQ(medRam(alla, {301, 82, 258, 20}) != nullptr, !följesedel) << "invoice date";
+        EXPECT_EQ(medRam(alla, {364, 583, 79, 15}) != nullptr, !följesedel) << "amount caption";
+        EXPECT_EQ(medRam(alla, {360, 601, 150, 20}) != nullptr, !följesedel) << "amount to pay";
+        ASSERT_TRUE(medText(alla, "1042"));
+        EXPECT_EQ(ram(*medText(alla, "1042")), (Rect{299, 50, 260, 28}));
+    }
+}
+
+// Amount rows: three start at y 498, each further row lifts them 7 points;
+// pages before the last white out the strip between them and the VAT
+// summary.
+TEST_F(MallF, AmountRowsAndTheStemOnEarlierPages) {
+    faktura.poster.assign(40, prov::Post{});
+    Fakturavy vy(faktura, *bok, false, mätare);
+    ASSERT_GE(vy.antalSidor(), 2);
+    for (int s = 0; s < vy.antalSidor(); ++s) {
+        const auto& lista = vy.innehållFörVarjeSida[size_t(s)];
+        const CachatObjekt* vitt = medRam(lista, {324, 478, 9, 85});
+        EXPECT_EQ(vitt != nullptr, s + 1 < vy.antalSidor()) << "page " << s + 1;
+    }
+    const auto& sista = vy.innehållFörVarjeSida.back();
+    const CachatObjekt* netto = medText(sista, vy.rubrikFörNettobelopp());
+    ASSERT_TRUE(netto) << beskriv(sista);
+    EXPECT_EQ(ram(*netto), (Rect{347, 498, 165, 15}));
+    faktura.rabatt_ = prov::D("0.1"), faktura.rabattbelopp_ = prov::D("10");
+    faktura.öresutjämna_ = true, faktura.öresutjämningsbelopp_ = prov::D("0.4");
+    Fakturavy fem(faktura, *bok, false, mätare);
+    netto = medText(fem.innehållFörVarjeSida.back(), fem.rubrikFörNettobelopp());
+    ASSERT_TRUE(netto);
+    EXPECT_EQ(ram(*netto), (Rect{347, 484, 165, 15}));
+}
+
+}  // namespace
