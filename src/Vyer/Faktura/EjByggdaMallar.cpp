@@ -12,4 +12,3 @@ namespace {
 
 void Fakturavy::konfigureraInnehållFörFr() { ejByggd("Fr"); }
 void Fakturavy::konfigureraInnehållFörM() { ejByggd("M"); }
-void Fakturavy::konfigureraInnehållFörHi() { ejByggd("Hi"); }
