@@ -11,6 +11,7 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
@@ -110,8 +111,7 @@ void Fakturavy::konfigureraInnehållFörR() {
         AttributedString tabell = tabellMedData(lista, avsändaretikett, avsändarvärde, true, false).tabell;
         // A ledger with every way of payment fills more rows than reach the
         // page's foot: the table then rises until its last row is on it.
-        const double nedersta = ramFörEnSida().maxY() - 6;
-        ram.y = std::min(ram.y, nedersta - mallverktyg::uppmätt(*this, tabell, {ram.width, 10000}).height);
+        ram.y -= mallverktyg::lyftInomSidan(*this, tabell, ram, 6);
         alla.push_back(tabelltext(std::move(tabell), ram));
     }
 

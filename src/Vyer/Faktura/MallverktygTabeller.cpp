@@ -57,6 +57,11 @@ Faktatabeller mottagarOchAvsändartabeller(const Fakturavy& vy, const TextAttrib
     return t;
 }
 
+double lyftInomSidan(const Fakturavy& vy, const AttributedString& tabell, const Rect& ram, double marginal) {
+    const double nedersta = vy.ramFörEnSida().maxY() - marginal;
+    return std::max(0.0, ram.y + uppmätt(vy, tabell, {ram.width, 10000}).height - nedersta);
+}
+
 CachatObjekt tabellVidLinje(const Fakturavy& vy, AttributedString tabell, double x, double bredd, double linje,
                             double andelOvanför, Avrundning avrundning) {
     const double h = uppmätt(vy, tabell).height;

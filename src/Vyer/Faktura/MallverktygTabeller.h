@@ -61,6 +61,12 @@ Faktatabeller mottagarOchAvsändartabeller(const Fakturavy& vy, const TextAttrib
 CachatObjekt tabellKringPunkt(const Fakturavy& vy, AttributedString tabell, Point mitt, double gränsbredd,
                               std::optional<double> bredd = std::nullopt);
 
+// How far a table set at `ram` (measured at its width) must rise for its
+// last row to end `marginal` above the page's foot; 0 when it already
+// does. A ledger with every way of payment can fill more rows than a
+// footer frame holds.
+double lyftInomSidan(const Fakturavy& vy, const AttributedString& tabell, const Rect& ram, double marginal);
+
 // How a table's frame meets whole points.
 enum class Avrundning {
     överkant,  // its top to the nearest point, halves away from zero

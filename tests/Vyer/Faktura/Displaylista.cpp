@@ -1,5 +1,7 @@
 #include "Displaylista.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <sstream>
 
@@ -21,6 +23,16 @@ Rect ram(const CachatObjekt& objekt) {
                 return d.frame;
         },
         objekt.data);
+}
+
+Rect ramPåSidan(const CachatObjekt& objekt) {
+    const Rect r = ram(objekt);
+    if (!objekt.transform) return r;
+    const Point a = objekt.transform->apply({r.minX(), r.minY()});
+    const Point b = objekt.transform->apply({r.maxX(), r.maxY()});
+    // A quarter turn leaves cosines of about 1e-17 in the matrix.
+    auto rund = [](double v) { return std::round(v * 1e9) / 1e9; };
+    return {rund(std::min(a.x, b.x)), rund(std::min(a.y, b.y)), rund(std::abs(b.x - a.x)), rund(std::abs(b.y - a.y))};
 }
 
 const CachatObjekt* medText(const std::vector<CachatObjekt>& lista, const std::string& t) {

@@ -13,6 +13,10 @@ namespace displaylista {
 const AttributedString* text(const CachatObjekt& objekt);
 // The frame of a string or image object, or the bounds of a path.
 Rect ram(const CachatObjekt& objekt);
+// Where that frame lands on the page under the object's transform (the
+// frame itself without one), as an upright rectangle rounded to a
+// billionth of a point.
+Rect ramPåSidan(const CachatObjekt& objekt);
 
 // The first object whose text is exactly `text`.
 const CachatObjekt* medText(const std::vector<CachatObjekt>& lista, const std::string& text);

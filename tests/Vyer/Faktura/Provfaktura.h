@@ -124,9 +124,9 @@ struct Faktura : Fakturaliknande {
 };
 
 // A Swedish limited company with its address, approved for F-tax.
-inline std::unique_ptr<Bokföring> bokföring() {
+inline std::unique_ptr<Bokföring> bokföring(Företagsform form = Företagsform::aktiebolag) {
     auto b = std::make_unique<Bokföring>("SEK", "556000-0000", "se", std::string("0A1B2C3D-0000-4000-8000-00000000000C"),
-                                         Företagsform::aktiebolag);
+                                         form);
     b->namn = "Exempel AB";
     b->adress = Faktura::adress("Kungsgatan 2", "411 19", "Göteborg");
     return b;

@@ -1,0 +1,139 @@
+// Template D: Baskerville on white with pale blue bands and boxes of its
+// own, no background. The invoice number and date in small capitals at
+// the top corners, the logo between them, a large centred title; a pale
+// band of facts in four columns spread evenly across the page; the item
+// table; the VAT summary and amount rows under a pale rule; the amount to
+// pay in a pale box; the credit terms, a pale rule and three small sender
+// tables at the foot.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include "Modell/Bokforing.h"
+#include "Modell/Fakturor/Fakturaliknande.h"
+#include "Plattform/Strangar.h"
+#include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/Styckeformat.h"
+
+#include <algorithm>
+#include <numeric>
+
+using mallverktyg::Fakt;
+using mallverktyg::text;
+
+namespace {
+
+const Color accent = Color::rgb(0.568, 0.103, 0.141);
+const Color blek = Color::rgb(0.94, 0.95, 0.98);
+
+// The facts, column by column, in the order they fill each column.
+const std::vector<Fakt> faktakolumner[] = {
+    {Fakt::erReferens, Fakt::fakturaadress},
+    {Fakt::vårReferens, Fakt::leveransadress},
+    {Fakt::inköpsordernummer, Fakt::leveranssätt, Fakt::leveransdatum, Fakt::kundnummer},
+    {Fakt::personnummer, Fakt::personnummer2, Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer,
+     Fakt::betalningsvillkor, Fakt::förfallodatum, Fakt::mottagarensMomsregistreringsnummer},
+};
+// The three places of a column, from the top; the second is tall enough
+// for an address.
+constexpr double radöverkant[] = {214, 255, 296};
+constexpr double radhöjd[] = {29, 70, 29};
+// The columns spread from x 48 to x 547.
+constexpr double faktavänster = 48, faktabredd = 499;
+
+}  // namespace
+
+void Fakturavy::konfigureraInnehållFörD() {
+    const auto normal6 = typsnitt("Baskerville", 6);
+    const auto normal7 = typsnitt("Baskerville", 7);
+    const auto kursiv7 = typsnitt("Baskerville-Italic", 7);
+    const auto halvfet7 = typsnitt("Baskerville-SemiBold", 7);
+    const auto normal8 = typsnitt("Baskerville", 8);
+    const auto normal9 = typsnitt("Baskerville", 9);
+    const auto normal24 = typsnitt("Baskerville", 24);
+    const auto halvfetKursiv9 = typsnitt("Baskerville-SemiBoldItalic", 9);
+    const auto fet9 = typsnitt("Baskerville-Bold", 9);
+    if (!normal6 || !normal7 || !kursiv7 || !halvfet7 || !normal8 || !normal9 || !normal24 || !halvfetKursiv9 || !fet9)
+        return;
+
+    //                                    paragraph style  colour        font
+    const TextAttributes fet             {std::nullopt,    std::nullopt, fet9};
+    const TextAttributes fetHöger        {rightAligned(),  std::nullopt, fet9};
+    const TextAttributes data            {std::nullopt,    std::nullopt, normal9};
+    const TextAttributes dataHöger       {rightAligned(),  std::nullopt, normal9};
+    const TextAttributes villkor         {std::nullopt,    std::nullopt, kursiv7};
+    const TextAttributes liten           {std::nullopt,    std::nullopt, normal7};
+    const TextAttributes litenEtikett    {rightAligned(),  std::nullopt, halvfet7};
+    const TextAttributes företagsnamn    {std::nullopt,    std::nullopt, halvfet7};
+    const TextAttributes fskatt          {rightAligned(),  std::nullopt, normal6};
+    const TextAttributes faktavärde      {std::nullopt,    std::nullopt, normal8};
+    const TextAttributes påminnelse      {rightAligned(),  accent,       halvfetKursiv9};
+    const TextAttributes litenHöger      {rightAligned(),  std::nullopt, normal7};
+    const TextAttributes titel           {centerAligned(), std::nullopt, normal24};
+
+    läggTillInnehållMedRamFörLogotyp({214, 38, 167, 103}, titel, {34, 153, 527, 36}, påminnelse, {383, 184, 179, 16},
+                                     villkor, {27, 695, 539, 32}, fskatt, {402, 736, 160, 13});
+
+    auto& alla = innehållFörAllaSidor;
+    alla.push_back(text(versaler(rubrikFörFakturanummer() + std::string(lineSeparator) + f.nummer()), liten,
+                        {35, 25, 150, 25}));
+    if (!följesedel)
+        alla.push_back(text(versaler(rubrikFörFakturadatum() + std::string(lineSeparator) + datumtext(f.fakturadatum())),
+                            litenHöger, {411, 25, 150, 25}));
+    alla.push_back(text(b.namn, företagsnamn, {34, 736, 164, 13}));
+
+    const Datalista kontakt =
+        mallverktyg::fakta(*this, {Fakt::säte, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});
+    const Datalista adress =
+        mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
+    const std::pair<Datalista, Rect> fottabeller[] = {
+        {kontakt, {35, 753, 168, 59}}, {adress, {211, 753, 168, 59}}, {betalningsinformation(), {395, 753, 186, 64}}};
+    for (const auto& [lista, ram] : fottabeller)
+        alla.push_back(mallverktyg::tabelltext(tabellMedData(lista, litenEtikett, liten, false, false).tabell, ram));
+
+    // The facts on a pale band: each a caption in capitals over its value,
+    // the columns as wide as their widest fact (also one that finds no
+    // place) and spread evenly over the band. A column shows three facts;
+    // of more, the others give way, the last first, before the due date.
+    alla.emplace_back(Rect{0, 201, 595, 129}, blek);
+    auto faktum = [&](const Datapost& post) {
+        AttributedString t(versaler(*post.rubrik), liten);
+        t.append(paragraphSeparator, TextAttributes{});
+        t.append(*post.värde, faktavärde);
+        return t;
+    };
+    std::vector<double> bredder;
+    for (const auto& kolumn : faktakolumner) {
+        double bredd = 0;
+        for (const Datapost& post : mallverktyg::fakta(*this, kolumn))
+            if (post.rubrik && post.värde) bredd = std::max(bredd, mallverktyg::uppmätt(*this, faktum(post)).width);
+        bredder.push_back(bredd);
+    }
+    const double mellanrum = (faktabredd - std::accumulate(bredder.begin(), bredder.end(), 0.0)) / 3;
+    double x = faktavänster;
+    for (size_t k = 0; k < bredder.size(); ++k) {
+        const Datalista visade = mallverktyg::faktaSomFårPlats(*this, faktakolumner[k], 3);
+        for (size_t rad = 0; rad < visade.size(); ++rad)
+            alla.emplace_back(faktum(visade[rad]), Rect{x, radöverkant[rad], bredder[k] + 1, radhöjd[rad]});
+        x += bredder[k] + mellanrum;
+    }
+
+    if (!följesedel) {
+        alla.emplace_back(Rect{297, 649, 304, 35}, blek);
+        alla.push_back(text(versaler(rubrikFörBeloppAttBetala()), fet, {315, 659, 232, 16}));
+        alla.push_back(text(belopp(f.attBetala()), fetHöger, {315, 659, 232, 16}));
+    }
+    alla.emplace_back(Rect{0, 728, 595, 4}, blek);
+
+    std::vector<CachatObjekt> sistaSidan =
+        beloppfältMedRubrikattribut(data, dataHöger, {315, 570, 232, 15}, {315, 570, 232, 15}, 14, true, false).data;
+    if (auto moms = momssammanfattningMedRubrikAttribut(data, data, {49, 570, 177, 89}, true, true))
+        sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
+    if (!följesedel) sistaSidan.emplace_back(Rect{0, 551, 595, 4}, blek);
+
+    // Rows of pages before the last end above the amount-to-pay box, which
+    // stands on every page; a delivery note has no box, and its rows end
+    // above the credit terms.
+    läggTillKolumnerMedRubrikattribut(fet, data, fetHöger, dataHöger, {48, 363, 499, 16},
+                                      Rect{48, 368, 499, 154}.integral(), följesedel ? 310 : 264, false);
+    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+}

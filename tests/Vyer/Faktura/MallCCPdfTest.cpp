@@ -1,0 +1,58 @@
+// Template CC through the tool: one page, three pages and a delivery note,
+// with what every reader looks for inside the template's frames.
+#include "Mallprov.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class MallCCPdf : public mallprov::Mallprov {};
+
+const std::set<std::string> ytor = {"Cochin", "Cochin-Bold", "Cochin-Italic", "Cochin-BoldItalic"};
+const Rect nummer{296, 31, 255, 98};
+// Caption and amount at the two ends of one line.
+const Rect attBetala{221, 568, 317, 15};
+// The last line in the badge.
+const Rect förfallodatum{32, 214, 88, 16};
+const Rect poster{59, 303, 478, 161};
+// From y 733; the example's every way of payment lifts it until its last
+// row ends 6 points above the page's foot.
+const Rect företagstabell{394, 688, 185, 148};
+
+TEST_F(MallCCPdf, OnePage) {
+    auto k = körMall("CC");
+    kontrolleraDokument(k, 1, {595, 842}, ytor);
+    kontrolleraRuta(k, 1, k.nummer(), nummer);
+    kontrolleraRuta(k, 1, k.attBetala(), attBetala);
+    kontrolleraRuta(k, 1, k.förfallodatum(), förfallodatum);
+    kontrolleraRuta(k, 1, "Konsulttimme", poster);
+    kontrolleraRuta(k, 1, k.bok->organisationsnummer, företagstabell);
+    kontrolleraBeloppenBaraPåSistaSidan(k, 1);
+}
+
+// Rows with long comments under 13-point headings: sixteen fill three
+// pages.
+TEST_F(MallCCPdf, ThreePages) {
+    auto k = körMall("CC", {"--latest-items", "16", "--long-comments"});
+    kontrolleraDokument(k, 3, {595, 842}, ytor);
+    for (int sida = 1; sida <= 3; ++sida) {
+        kontrolleraRuta(k, sida, k.nummer(), nummer);
+        kontrolleraRuta(k, sida, k.attBetala(), attBetala);
+    }
+    // The pages before the last give their rows 263 points.
+    kontrolleraRuta(k, 1, "Rad 1:", {59, 303, 478, 263});
+    kontrolleraBeloppenBaraPåSistaSidan(k, 3);
+}
+
+TEST_F(MallCCPdf, DeliveryNote) {
+    auto k = följesedel("CC");
+    kontrolleraDokument(k, 1, {595, 842}, ytor);
+    kontrolleraRuta(k, 1, k.nummer(), nummer);
+    kontrolleraRuta(k, 1, "Konsulttimme", poster);
+    kontrolleraRuta(k, 1, k.bok->organisationsnummer, företagstabell);
+    kontrolleraSaknas(k, 1, k.attBetala());
+    kontrolleraSaknas(k, 1, k.förfallodatum());
+    kontrolleraSaknas(k, 1, k.nettobelopp());
+}
+
+}  // namespace

@@ -1,0 +1,160 @@
+// Template CC with the fixed-width measurer: the address captions turned to
+// run upward in their strips, the cover over the delivery address's place
+// when there is none, the amount block moving with its row count, and what
+// a delivery note leaves out.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include "Beloppsrader.h"
+#include "Displaylista.h"
+#include "FastMatare.h"
+#include "Plattform/Strangar.h"
+#include "Provfaktura.h"
+#include "Rubrikremsor.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace displaylista;
+
+namespace {
+
+const Color accent = Color::rgb(0.426, 0.116, 0.259);
+
+class MallCC : public ::testing::Test {
+protected:
+    std::unique_ptr<Bokföring> bok = prov::bokföring();
+    prov::Faktura faktura;
+    FastMätare mätare;
+
+    MallCC() {
+        faktura.inbyggdFakturamall_ = InbyggdFakturamall::Kurvor;
+        faktura.kolumner_ = {Fakturakolumn::artikelnamn};
+    }
+};
+
+TEST_F(MallCC, AddressCaptionsRunUpwardFromY224InTheirStrips) {
+    faktura.leveransadress_ = prov::Faktura::adress("Lagergatan 5", "412 50", "Göteborg");
+    Fakturavy vy(faktura, *bok, false, mätare);
+    // Their frames' left ends stand at y 224: the texts run up the page
+    // from there.
+    rubrikremsor::kontrollera(
+        vy.innehållFörAllaSidor, {268, 224}, accent,
+        {{vy.rubrikFörMottagaradress(), "Storgatan 1", {0, 0, 100, 14}, {268, 124, 14, 100}, {291, 166, 120, 84}},
+         {vy.rubrikFörLeveransadress(), "Lagergatan 5", {0, 150, 100, 14}, {418, 124, 14, 100}, {441, 166, 120, 85}}});
+    for (const std::string& rubrik : {vy.rubrikFörMottagaradress(), vy.rubrikFörLeveransadress()}) {
+        const CachatObjekt* o = medText(vy.innehållFörAllaSidor, rubrik);
+        ASSERT_TRUE(o);
+        EXPECT_EQ(*text(*o)->runs()[0].attributes.font, (Font{"Cochin-Italic", 10}));
+    }
+}
+
+TEST_F(MallCC, WithoutADeliveryAddressAWhiteRectangleCoversItsPlace) {
+    const Rect täcke{420, 162, 22, 85};
+    for (bool leverans : {false, true}) {
+        SCOPED_TRACE(leverans ? "delivery address" : "no delivery address");
+        if (leverans) faktura.leveransadress_ = prov::Faktura::adress("Lagergatan 5", "412 50", "Göteborg");
+        Fakturavy vy(faktura, *bok, false, mätare);
+        const auto& alla = vy.innehållFörAllaSidor;
+        SCOPED_TRACE(beskriv(alla));
+        EXPECT_EQ(medText(alla, vy.rubrikFörLeveransadress()) != nullptr, leverans);
+        EXPECT_EQ(medRam(alla, {441, 166, 120, 85}) != nullptr, leverans);
+        const CachatObjekt* vitt = medRam(alla, täcke);
+        ASSERT_EQ(vitt != nullptr, !leverans);
+        if (vitt) {
+            const auto& väg = std::get<cachad::path>(vitt->data);
+            EXPECT_EQ(väg.fill, Color::white());
+            EXPECT_FALSE(väg.stroke);
+        }
+    }
+}
+
+// Four rows (the total among them) start at y 491; each row more starts
+// them 7 points higher, each row fewer 7 lower.
+TEST_F(MallCC, AmountRowsStartHigherTheMoreThereAre) {
+    for (int n : {1, 2, 3, 4, 5}) {
+        faktura = prov::Faktura();
+        faktura.inbyggdFakturamall_ = InbyggdFakturamall::Kurvor;
+        ställBeloppsrader(faktura, n);
+        Fakturavy vy(faktura, *bok, false, mätare);
+        const int rader = vy.antalBeloppsrader(true);
+        ASSERT_EQ(rader, n + 1);
+        const auto& sista = vy.innehållFörVarjeSida.back();
+        EXPECT_TRUE(medRam(sista, {233, 491.0 - 7 * (rader - 4), 306, 15})) << rader << " rows\n" << beskriv(sista);
+    }
+}
+
+TEST_F(MallCC, ADeliveryNoteLeavesOutTheAmountTermsAndDueDate) {
+    faktura.poster.assign(3, prov::Post{});
+    for (bool följesedel : {false, true}) {
+        SCOPED_TRACE(följesedel ? "delivery note" : "invoice");
+        Fakturavy vy(faktura, *bok, följesedel, mätare);
+        const auto& alla = vy.innehållFörAllaSidor;
+        SCOPED_TRACE(beskriv(alla));
+        struct Fall {
+            std::string text;
+            Rect ram;
+        } fall[] = {
+            {versaler(vy.rubrikFörBeloppAttBetala()), {221, 568, 317, 15}},
+            {vy.belopp(faktura.attBetala()), {221, 568, 317, 15}},
+            {vy.rubrikFörBetalningsvillkor(), {32, 162, 88, 88}},
+            {vy.rubrikFörDagar(), {32, 178, 88, 88}},
+            {vy.rubrikFörFörfallodatum(), {32, 200, 88, 88}},
+            {"2026-12-31", {32, 214, 88, 88}},
+        };
+        for (const Fall& c : fall) {
+            const CachatObjekt* o = medText(alla, c.text);
+            ASSERT_EQ(o != nullptr, !följesedel) << c.text;
+            if (o) EXPECT_EQ(ram(*o), c.ram) << c.text;
+        }
+        // The invoice number and date stay.
+        const CachatObjekt* nummer = medRam(alla, {296, 31, 255, 98});
+        ASSERT_TRUE(nummer);
+        EXPECT_NE(text(*nummer)->text().find("2026-12-01"), std::string::npos);
+        EXPECT_NE(text(*nummer)->text().find("1042"), std::string::npos);
+    }
+}
+
+// The sender's tables are laid out in full; the registered office shows
+// only for a limited company, beside the payment details.
+TEST_F(MallCC, FooterTablesAndTheRegisteredOffice) {
+    for (Företagsform form : {Företagsform::aktiebolag, Företagsform::enskildFirma}) {
+        bok = prov::bokföring(form);
+        bok->_säte = "Göteborg";
+        bok->bankgiro = "123-4567";
+        Fakturavy vy(faktura, *bok, false, mätare);
+        const auto& alla = vy.innehållFörAllaSidor;
+        SCOPED_TRACE(beskriv(alla));
+        const CachatObjekt* avsändare = medRam(alla, {212, 733, 175, 94});
+        const CachatObjekt* företag = medRam(alla, {394, 733, 185, 94});
+        ASSERT_TRUE(avsändare && företag);
+        EXPECT_TRUE(std::holds_alternative<cachad::stringNeedingLayoutManager>(avsändare->data));
+        EXPECT_TRUE(std::holds_alternative<cachad::stringNeedingLayoutManager>(företag->data));
+        EXPECT_NE(text(*avsändare)->text().find("Kungsgatan 2"), std::string::npos);
+        const std::string& t = text(*företag)->text();
+        EXPECT_EQ(t.find(vy.rubrikFörOrt()) != std::string::npos, form == Företagsform::aktiebolag);
+        EXPECT_LT(t.find("556000-0000"), t.find("123-4567"));
+    }
+}
+
+// Every way of payment fills more rows than reach the page's foot: both
+// tables rise together until the company table's last row ends 6 points
+// above it.
+TEST_F(MallCC, FooterTablesRiseTogetherToKeepEveryPaymentRowOnThePage) {
+    bok->bankgiro = "123-4567", bok->plusgiro = "12 34 56-7", bok->swish = "123 456 78 90";
+    bok->iban = "SE45 5000 0000 0583 9825 7466", bok->bic = "ESSESESS";
+    bok->bank = "Banken", bok->bankkonto = "1234-56 789 01";
+    faktura.språk_ = "en";
+    Fakturavy vy(faktura, *bok, false, mätare);
+    ASSERT_EQ(vy.betalningsinformation().size(), 7u);
+    const auto& alla = vy.innehållFörAllaSidor;
+    const CachatObjekt* företag = medTextSomInnehåller(alla, "1234-56 789 01");
+    const CachatObjekt* avsändare = medTextSomInnehåller(alla, "Kungsgatan 2");
+    ASSERT_TRUE(företag && avsändare) << beskriv(alla);
+    const double h = mätare.boundingSize(*text(*företag), {185, 10000}).height;
+    ASSERT_GT(733 + h, 836) << "the rows reach past the page's foot";
+    EXPECT_EQ(ram(*företag), (Rect{394, 836 - h, 185, 94}));
+    EXPECT_EQ(ram(*avsändare), (Rect{212, 836 - h, 175, 94}));
+}
+
+}  // namespace
