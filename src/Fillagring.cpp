@@ -87,10 +87,18 @@ Bokfil läsBokfil(std::span<const uint8_t> fil) {
 // stopped.
 class Bokfilsläsare::Källa : public ByteSource {
 public:
-    Källa(std::span<const uint8_t> komprimerad, size_t längd) : avkodare_(komprimerad, längd) {}
+    Källa(std::span<const uint8_t> komprimerad, size_t längd, Indataslut läst)
+        : komprimerad_(komprimerad), avkodare_(komprimerad, längd), läst_(std::move(läst)) {}
 
     std::span<const uint8_t> view(size_t offset, size_t need) override {
-        return skyddat([&] { return avkodare_.view(offset, need); });
+        auto utsnitt = skyddat([&] { return avkodare_.view(offset, need); });
+        // Told a quarter megabyte at a time: often enough to matter, seldom
+        // enough to cost nothing.
+        if (läst_ && avkodare_.inputDone() >= rapporterat_ + (size_t(1) << 18)) {
+            rapporterat_ = avkodare_.inputDone();
+            läst_(komprimerad_.data() + rapporterat_);
+        }
+        return utsnitt;
     }
     void läsKlart() {
         skyddat([&] {
@@ -111,16 +119,19 @@ private:
         skadad("the body does not decompress");
     }
 
+    std::span<const uint8_t> komprimerad_;
     lzfse::WindowedDecoder avkodare_;
+    Indataslut läst_;
+    size_t rapporterat_ = 0;
     bool stoppad_ = false;
 };
 
-Bokfilsläsare::Bokfilsläsare(std::span<const uint8_t> fil) {
+Bokfilsläsare::Bokfilsläsare(std::span<const uint8_t> fil, Indataslut läst) {
     Bokfilshuvud huvud = läsBokfilshuvud(fil);
     version_ = huvud.version;
     logotyp_ = läsLogotyp(huvud);
     const size_t längd = static_cast<size_t>(huvud.kroppslängd);
-    källa_ = std::make_unique<Källa>(huvud.komprimeradKropp, längd);
+    källa_ = std::make_unique<Källa>(huvud.komprimeradKropp, längd, std::move(läst));
     kropp_ = std::make_unique<Inström>(*källa_, längd);
 }
 

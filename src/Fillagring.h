@@ -14,6 +14,7 @@
 #include "Strommar.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -89,7 +90,12 @@ Bokfil läsBokfil(std::span<const uint8_t> fil);
 // it, or from läsKlart.
 class Bokfilsläsare {
 public:
-    explicit Bokfilsläsare(std::span<const uint8_t> fil);
+    // Called now and then with the end of the file's leading part that the
+    // reader will not look at again, for an owner who wants to give those
+    // bytes' memory back while the rest is still read.
+    using Indataslut = std::function<void(const uint8_t* lästFöre)>;
+
+    explicit Bokfilsläsare(std::span<const uint8_t> fil, Indataslut läst = {});
     ~Bokfilsläsare();
 
     uint32_t version() const { return version_; }

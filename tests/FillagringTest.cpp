@@ -214,3 +214,52 @@ TEST(Fillagring, TheBodyReadWhileItDecodesIsTheDecodedBody) {
         EXPECT_EQ(e.fall, Filformatsfel::kundeIntePackaUpp);
     }
 }
+
+namespace {
+
+// A stream of raw blocks of 64 KiB, whose input is taken a block at a time.
+Bytes råaBlock(const Bytes& kropp) {
+    ByteWriter w;
+    for (size_t från = 0; från < kropp.size(); från += 1 << 16) {
+        Bytes del(kropp.begin() + long(från), kropp.begin() + long(std::min(kropp.size(), från + (1 << 16))));
+        w.append(text("bvx-"));
+        w.u32(static_cast<uint32_t>(del.size()));
+        w.append(del);
+    }
+    w.append(text("bvx$"));
+    return w.take();
+}
+
+}  // namespace
+
+// The reader tells its owner which leading bytes of the file it is done
+// with; an owner that overwrites them at once must not change what is read.
+TEST(Fillagring, BytesReportedAsReadAreNeverReadAgain) {
+    std::mt19937 slump(7);
+    Bytes kropp(3 << 20);
+    for (auto& b : kropp) b = static_cast<uint8_t>(slump());
+    Delar d;
+    d.kroppslängd = static_cast<int64_t>(kropp.size());
+    d.ström = råaBlock(kropp);
+    Bytes fil = bygg(d);
+    const uint8_t* kroppensStart = fil.data() + (fil.size() - d.ström.size());
+
+    const uint8_t* senast = fil.data();
+    size_t anrop = 0;
+    Bokfilsläsare läsare(fil, [&](const uint8_t* lästFöre) {
+        EXPECT_GT(lästFöre, senast);
+        EXPECT_GE(lästFöre, kroppensStart);
+        EXPECT_LE(lästFöre, fil.data() + fil.size());
+        std::fill(fil.data(), const_cast<uint8_t*>(lästFöre), uint8_t{0xA5});
+        senast = lästFöre;
+        ++anrop;
+    });
+    Bytes läst;
+    while (läsare.kropp().remaining() > 0) {
+        auto del = läsare.kropp().take(std::min<size_t>(5000, läsare.kropp().remaining()));
+        läst.insert(läst.end(), del.begin(), del.end());
+    }
+    läsare.läsKlart();
+    EXPECT_EQ(läst, kropp);
+    EXPECT_GE(anrop, 8u);  // told as it went, not only at the end
+}

@@ -1,6 +1,7 @@
 #pragma once
 // The document the run works on, as the driver holds it.
 #include "Modell/Bokforing.h"
+#include "Plattform/Bytes.h"
 
 #include <cstdint>
 #include <memory>
@@ -13,4 +14,6 @@ inline Dokument ingetDokument() { return nullptr; }
 // The document in a whole .bok file: the container is opened here, the
 // ledger built from its body. Throws FilformatsfelUndantag for the
 // container, FormatError or SkadatDokument for a damaged body.
-Dokument läsDokument(std::span<const uint8_t> fil);
+// The file's memory is given back as it is read (see Bokföring::från), so
+// its bytes must not be read after this.
+Dokument läsDokument(Bytes& fil);

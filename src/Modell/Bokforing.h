@@ -40,8 +40,10 @@ public:
     void spara(Utström& ström) const override;
 
     // The document in a whole .bok file. Throws FilformatsfelUndantag for
-    // the container, FormatError or SkadatDokument for the body.
-    static std::unique_ptr<Bokföring> från(std::span<const uint8_t> data);
+    // the container, FormatError or SkadatDokument for the body. `läst` is
+    // told now and then where the part of `data` that is read for good ends.
+    static std::unique_ptr<Bokföring> från(std::span<const uint8_t> data,
+                                           const std::function<void(const uint8_t*)>& läst = {});
     // The whole file in version `id`. `åtgärd` runs after the body has been
     // written and before the preview fields are taken from the document.
     // Throws Sparfel when the file would not read back.

@@ -3,8 +3,9 @@
 #include "Modell/Bokforing.h"
 #include "Modell/Dokumentlistor.h"
 
-std::unique_ptr<Bokföring> Bokföring::från(std::span<const uint8_t> data) {
-    Bokfilsläsare fil(data);
+std::unique_ptr<Bokföring> Bokföring::från(std::span<const uint8_t> data,
+                                           const std::function<void(const uint8_t*)>& läst) {
+    Bokfilsläsare fil(data, läst);
     std::unique_ptr<Bokföring> bokföring;
     try {
         bokföring = std::make_unique<Bokföring>(fil.kropp());

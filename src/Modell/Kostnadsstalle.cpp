@@ -29,6 +29,13 @@ void Kostnadsställe::spara(Utström& ström) const {
 std::vector<Kostnadsställe*> Kostnadsställe::läsInReferenserTillKostnadsställen(const Referenser& kostnadsställen,
                                                                                 Inström& iStröm) {
     std::vector<Kostnadsställe*> resultat;
+    läsInReferenserTillKostnadsställen(kostnadsställen, iStröm, resultat);
+    return resultat;
+}
+
+void Kostnadsställe::läsInReferenserTillKostnadsställen(const Referenser& kostnadsställen, Inström& iStröm,
+                                                        std::vector<Kostnadsställe*>& resultat) {
+    resultat.clear();
     int64_t antal = iStröm.listCount();
     // Rows name a cost centre or two; the count is not trusted further.
     if (antal > 0) resultat.reserve(static_cast<size_t>(std::min<int64_t>(antal, 8)));
@@ -39,10 +46,9 @@ std::vector<Kostnadsställe*> Kostnadsställe::läsInReferenserTillKostnadsstäl
         std::string_view text(reinterpret_cast<const char*>(nummer.data()), nummer.size());
         if (auto* k = kostnadsställen.kostnadsställe(dimension, text)) resultat.push_back(k);
     }
-    return resultat;
 }
 
-void Kostnadsställe::sparaReferenserTillKostnadsställen(const std::vector<Kostnadsställe*>& lista, Utström& iStröm) {
+void Kostnadsställe::sparaReferenserTillKostnadsställen(std::span<Kostnadsställe* const> lista, Utström& iStröm) {
     iStröm.writeInt64(static_cast<int64_t>(lista.size()));
     for (const auto* k : lista) {
         iStröm.writeInt64(k->dimensionsnummer);

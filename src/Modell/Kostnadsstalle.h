@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,11 @@ public:
     // no cost centres are given) is read and dropped.
     static std::vector<Kostnadsställe*> läsInReferenserTillKostnadsställen(const Referenser& kostnadsställen,
                                                                           Inström& iStröm);
-    static void sparaReferenserTillKostnadsställen(const std::vector<Kostnadsställe*>& lista, Utström& iStröm);
+    // The same into `resultat`, which is emptied first: a reader of many
+    // records reuses one list.
+    static void läsInReferenserTillKostnadsställen(const Referenser& kostnadsställen, Inström& iStröm,
+                                                   std::vector<Kostnadsställe*>& resultat);
+    static void sparaReferenserTillKostnadsställen(std::span<Kostnadsställe* const> lista, Utström& iStröm);
 
     // Equal: same dimension and same name (number and ordinal take no part).
     friend bool operator==(const Kostnadsställe& a, const Kostnadsställe& b);

@@ -34,7 +34,11 @@ Rad::Rad(Inström& ström, const Referenser& ref) {
     borttagenDatum = optionalDatum(ström);
     försäljningstyp = läsKod<Försäljningstyp>(ström, "Okänd försäljningstyp");
     ström.optionalStringInto(utdragshash);
-    kostnadsställen = Kostnadsställe::läsInReferenserTillKostnadsställen(ref, ström);
+    // One list for all rows read on this thread, so that a row costs no
+    // list of its own while it is read.
+    thread_local std::vector<Kostnadsställe*> lästa;
+    Kostnadsställe::läsInReferenserTillKostnadsställen(ref, ström, lästa);
+    kostnadsställen = std::span<Kostnadsställe* const>(lästa);
     ström.int64();  // closing word
 }
 
@@ -48,14 +52,14 @@ void Rad::spara(Utström& ström) const {
     writeDatum(ström, borttagenDatum);
     ström.writeInt64(kod(försäljningstyp));
     ström.writeText(utdragshash);
-    Kostnadsställe::sparaReferenserTillKostnadsställen(kostnadsställen, ström);
+    Kostnadsställe::sparaReferenserTillKostnadsställen(kostnadsställen.span(), ström);
     ström.writeInt64(0);
 }
 
 Decimal Rad::belopp() const { return borttagen() ? Decimal() : ursprungligtBelopp; }
 
 namespace {
-std::vector<const Kostnadsställe*> sorterade(const std::vector<Kostnadsställe*>& lista) {
+std::vector<const Kostnadsställe*> sorterade(const CompactPointers<Kostnadsställe>& lista) {
     std::vector<const Kostnadsställe*> kopia(lista.begin(), lista.end());
     std::stable_sort(kopia.begin(), kopia.end(), [](const auto* a, const auto* b) { return *a < *b; });
     return kopia;

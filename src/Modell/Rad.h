@@ -4,6 +4,7 @@
 #include "Koder.h"
 #include "Modell/Datum.h"
 #include "Modell/Referenser.h"
+#include "Plattform/CompactPointers.h"
 #include "Plattform/Decimal.h"
 #include "Plattform/SlotPool.h"
 #include "Strommar.h"
@@ -43,7 +44,7 @@ public:
     Konto* konto;                   // never null; fixed when made
     Decimal ursprungligtBelopp;     // the amount as entered; fixed when made
     int64_t nummer;                 // fixed when made
-    std::vector<Kostnadsställe*> kostnadsställen;
+    CompactPointers<Kostnadsställe> kostnadsställen;  // mostly none or one
     // A large ledger holds hundreds of thousands of rows: their texts,
     // mostly none or short, are kept in one word each.
     CompactText tillagdAv;                    // fixed when made

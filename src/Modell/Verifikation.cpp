@@ -41,10 +41,10 @@ Verifikation::Verifikation(std::optional<int64_t> nummer, std::string namn, Veri
     : namn(std::move(namn)),
       datum(datum),
       leverantörsfakturanummer(std::move(leverantörsfakturanummer)),
-      typ(typ),
       rader(std::move(rader)),
       kommentar(std::move(kommentar)),
-      nummer_(nummer) {
+      typ(typ) {
+    sättLagratNummer(nummer);
     if (bildinfo) {
         bildobjekt = std::move(bildinfo->objekt);
         bildbokmärke = std::move(bildinfo->bokmärke);
@@ -70,7 +70,7 @@ std::unique_ptr<Verifikation> Verifikation::förFakturahändelse(Verifikationsty
 
 Verifikation::Verifikation(Inström& ström, const Referenser& ref) {
     int64_t lagratNummer = ström.int64();
-    if (lagratNummer != -1) nummer_ = lagratNummer;
+    if (lagratNummer != -1) sättLagratNummer(lagratNummer);
     namn = ström.string();
     datum = Datum(ström.int64());
     // Codes outside the table are read as the unknown kind.
@@ -94,7 +94,7 @@ Verifikation::Verifikation(Inström& ström, const Referenser& ref) {
 }
 
 void Verifikation::spara(Utström& ström) const {
-    ström.writeInt64(nummer_.value_or(-1));
+    ström.writeInt64(numrerad_ ? nummer_ : -1);
     ström.writeString(namn);
     ström.writeInt64(datum.d);
     ström.writeInt64(kod(typ));
@@ -112,7 +112,7 @@ void Verifikation::spara(Utström& ström) const {
 }
 
 void Verifikation::sättNummer(std::optional<int64_t> nummer) {
-    nummer_ = nummer;
+    sättLagratNummer(nummer);
     registreringsdatum = nummer ? std::optional(Datum::idag()) : std::nullopt;
 }
 
@@ -140,10 +140,10 @@ bool Verifikation::kommerFöre(const std::optional<int64_t>& nummerA, Datum datu
 }
 
 bool operator==(const Verifikation& a, const Verifikation& b) {
-    return a.nummer_ == b.nummer_ && a.datum == b.datum && canonicallyEqual(a.namn, b.namn) &&
+    return a.nummer() == b.nummer() && a.datum == b.datum && canonicallyEqual(a.namn, b.namn) &&
            Verifikation::jämförRader(a.rader, b.rader);
 }
 
 bool operator<(const Verifikation& a, const Verifikation& b) {
-    return Verifikation::kommerFöre(a.nummer_, a.datum, a.typ, a.namn, b.nummer_, b.datum, b.typ, b.namn);
+    return Verifikation::kommerFöre(a.nummer(), a.datum, a.typ, a.namn, b.nummer(), b.datum, b.typ, b.namn);
 }

@@ -38,8 +38,7 @@ public:
     // A large ledger holds a hundred thousand entries: their seldom set
     // texts are kept in one word each.
     CompactText fakturanummer;
-    CompactText leverantörsfakturanummer;            // fixed when made
-    Verifikationstyp typ = Verifikationstyp::okänd;  // fixed when made
+    CompactText leverantörsfakturanummer;  // fixed when made
     std::vector<std::unique_ptr<Rad>> rader;
     CompactText kommentar;  // fixed when made
     CompactBytes bildobjekt;
@@ -49,6 +48,8 @@ public:
     CompactBytes bildbokmärke;
     CompactText momsregistreringsnummer;
     CompactText utdrag;  // fixed when made
+    // Last, so that it shares a word with the number's flag.
+    Verifikationstyp typ = Verifikationstyp::okänd;  // fixed when made
 
     // Sets the given fields; `utdrag` is the first row statement identity
     // that is set. A number given here does not stamp a registration date.
@@ -69,7 +70,7 @@ public:
     Verifikation(Inström& ström, const Referenser& ref);
     void spara(Utström& ström) const;
 
-    const std::optional<int64_t>& nummer() const { return nummer_; }
+    std::optional<int64_t> nummer() const { return numrerad_ ? std::optional(nummer_) : std::nullopt; }
     // Numbering stamps today's date as the registration date; removing the
     // number removes the date.
     void sättNummer(std::optional<int64_t> nummer);
@@ -93,7 +94,14 @@ public:
     friend bool operator<(const Verifikation& a, const Verifikation& b);
 
 private:
-    std::optional<int64_t> nummer_;
+    void sättLagratNummer(std::optional<int64_t> nummer) {
+        numrerad_ = nummer.has_value();
+        nummer_ = nummer.value_or(0);
+    }
+
+    // Not a std::optional, whose flag would take a word of its own.
+    bool numrerad_ = false;
+    int64_t nummer_ = 0;
 };
 
 template <>

@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <optional>
 
-enum class Verifikationstyp : int64_t {
+// One byte: a large ledger holds a hundred thousand entries.
+enum class Verifikationstyp : uint8_t {
     okänd = 0,
     skickadFaktura = 1,
     delbetaldFaktura = 2,

@@ -69,6 +69,8 @@ public:
     // Decodes the blocks not yet read, to prove the whole stream sound and
     // of exactly the size given. Throws DamagedStream.
     void finish();
+    // Bytes at the start of the input that the decoder has read for good.
+    size_t inputDone() const;
 
 private:
     void decodeNextBlock(size_t keepFrom);

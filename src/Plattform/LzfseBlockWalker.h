@@ -28,6 +28,9 @@ public:
     bool decode(OutputWindow out);
     // Bytes of output announced so far, the current block's included.
     size_t produced() const { return produced_; }
+    // Bytes of input up to the end of the block `next` announced: the walk
+    // never reads them again.
+    size_t consumed() const { return ip_; }
 
 private:
     std::span<const uint8_t> in_;

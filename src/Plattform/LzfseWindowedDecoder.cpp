@@ -27,6 +27,8 @@ void WindowedDecoder::finish() {
     while (!finished_) decodeNextBlock(start_ + filled_);
 }
 
+size_t WindowedDecoder::inputDone() const { return walker_->consumed(); }
+
 void WindowedDecoder::decodeNextBlock(size_t keepFrom) {
     if (finished_) throw DamagedStream("the stream ends before its size");
     switch (walker_->next()) {

@@ -207,7 +207,7 @@ TEST(Rakenskapsar, AnyDamagedByteIsReadOrRefusedWithoutCrashing) {
     år.läggTillSparatVärde("k", "v");
     år.sättIngåendeSaldo(plan.k(1930), dec(10));
     auto v = verifikation(3, plan.k(1930));
-    v->rader[0]->kostnadsställen.push_back(ks[0].get());
+    v->rader[0]->kostnadsställen = {ks[0].get()};
     v->rader[0]->borttagenAv = "x";
     v->registreringsdatum = Datum(20240102);
     år.verifikationer.push_back(std::move(v));

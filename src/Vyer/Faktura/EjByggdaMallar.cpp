@@ -13,6 +13,4 @@ namespace {
 void Fakturavy::konfigureraInnehållFörM() { ejByggd("M"); }
 void Fakturavy::konfigureraInnehållFörHi() { ejByggd("Hi"); }
 void Fakturavy::konfigureraInnehållFörCp() { ejByggd("Cp"); }
-void Fakturavy::konfigureraInnehållFörEB() { ejByggd("EB"); }
-void Fakturavy::konfigureraInnehållFörEBs() { ejByggd("EBs"); }
 void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp) { ejByggd("FiGiro1 and FiGiro2"); }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,9 +21,10 @@ struct Remsa {
 };
 
 // Each caption is set in its frame turned counter-clockwise about `vid`
-// (its text runs up the page) in `färg`, and lands in its strip, clear of
-// its upright address; nothing else on the page is turned.
-inline void kontrollera(const std::vector<CachatObjekt>& alla, Point vid, const Color& färg,
+// (its text runs up the page) in `färg` (none: the default black), and
+// lands in its strip, clear of its upright address; nothing else on the
+// page is turned.
+inline void kontrollera(const std::vector<CachatObjekt>& alla, Point vid, const std::optional<Color>& färg,
                         const std::vector<Remsa>& remsor) {
     using namespace displaylista;
     SCOPED_TRACE(beskriv(alla));

@@ -1,0 +1,12 @@
+#include "Plattform/MemoryPages.h"
+
+#include <sys/mman.h>
+#include <unistd.h>
+
+void releaseWholePages(std::span<const uint8_t> bytes) {
+    static const uintptr_t page = uintptr_t(sysconf(_SC_PAGESIZE));
+    const auto begin = (reinterpret_cast<uintptr_t>(bytes.data()) + page - 1) / page * page;
+    const auto end = (reinterpret_cast<uintptr_t>(bytes.data()) + bytes.size()) / page * page;
+    // Advice only: a refusal leaves the memory as it was, which is no harm.
+    if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_DONTNEED);
+}

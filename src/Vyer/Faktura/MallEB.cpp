@@ -1,0 +1,181 @@
+// Templates EB and EBs, band: one page in two style sets. The reminder at
+// the top left, the two addresses at the top right, each with a caption
+// running upward along its left edge; the title; the facts in three columns
+// in white on the background's dark band; the credit terms; the item table;
+// the VAT summary beside the amount rows; the due date in white on a dark
+// box beside the amount to pay; at the foot the sender in two tables beside
+// the logo. EB is set in Didot with a wine red reminder, EBs in Helvetica
+// Neue with an orange title and caption of the amount to pay.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include "Modell/Bokforing.h"
+#include "Modell/Fakturor/Fakturaliknande.h"
+#include "Modell/Land.h"
+#include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygTabeller.h"
+#include "Vyer/Faktura/Styckeformat.h"
+
+using mallverktyg::Fakt;
+using mallverktyg::text;
+using mallverktyg::textUppåt;
+
+namespace {
+
+// What the two templates set differently: faces, sizes and colours.
+struct Bandstil {
+    TextAttributes titel, påminnelse, villkor, fskatt;
+    TextAttributes brödtext;          // addresses, amount rows, VAT summary, item cells
+    TextAttributes faktavärde, faktarubrik;
+    TextAttributes kolumnrubrik;
+    TextAttributes förfallodatum;     // its size chooses the due line's height
+    TextAttributes belopp, beloppsrubrik;
+    TextAttributes avsändarvärde, avsändaretikett;
+    TextAttributes adressrubrik;
+};
+
+// The address captions run upward from y 102, in the strips x 298 to 312
+// (delivery) and x 438 to 452 (invoice).
+constexpr Point rubrikvridning{438, 102};
+
+void läggUt(Fakturavy& vy, const Bandstil& s) {
+    const Fakturaliknande& f = vy.f;
+    auto& alla = vy.innehållFörAllaSidor;
+
+    // Right-aligned amounts and headings take only the face of their
+    // left-aligned kin.
+    const TextAttributes brödtextHöger{rightAligned(), std::nullopt, s.brödtext.font};
+    const TextAttributes kolumnrubrikHöger{rightAligned(), std::nullopt, s.kolumnrubrik.font};
+    const bool storFörfallorad = s.förfallodatum.font && s.förfallodatum.font->pointSize == 12;
+
+    vy.läggTillInnehållMedRamFörLogotyp({415, 727, 134, 76}, s.titel, {36, 156, 544, 36}, s.påminnelse,
+                                        {36, 46, 252, 25}, s.villkor, {36, 283, 523, 34}, s.fskatt,
+                                        {36, 805, 144, 11});
+
+    // The sender in two tables that stand on y 807 and grow upward
+    // together.
+    {
+        auto tabell = [&](const Datalista& data) {
+            return vy.tabellMedData(data, s.avsändaretikett, s.avsändarvärde, false, false).tabell;
+        };
+        auto tabeller = mallverktyg::tabellerPåGemensamFot(
+            vy,
+            {{tabell(mallverktyg::fakta(vy, {Fakt::avsändare, Fakt::avsändaradress, Fakt::organisationsnummer,
+                                             Fakt::momsregistreringsnummer})),
+              46, 162},
+             {tabell(mallverktyg::faktaOchBetalning(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida})),
+              213, 195}},
+            807);
+        for (CachatObjekt& o : tabeller.objekt) alla.push_back(std::move(o));
+    }
+
+    // The fact columns end at y 271.5, on the dark band.
+    vy.läggInKolumndataÖverTreKolumner(s.faktarubrik, s.faktavärde, false, false, 570.5, {40, 222, 404}, 180);
+
+    const std::string avsändarland(kod(vy.b.land));
+    if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
+        alla.push_back(textUppåt(vy.rubrikFörLeveransadress(), s.adressrubrik, {0, -140, 100, 14}, rubrikvridning));
+        alla.push_back(text(*adress, s.brödtext, {321, 51, 115, 101}));
+    } else {
+        // Hides the background's mark that goes with the caption.
+        alla.emplace_back(Rect{310, 46, 7, 84}, Color::white());
+    }
+    if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland)) {
+        alla.push_back(text(*adress, s.brödtext, {462, 52, 115, 97}));
+        alla.push_back(textUppåt(vy.rubrikFörMottagare(), s.adressrubrik, {0, 0, 100, 14}, rubrikvridning));
+    }
+
+    if (!vy.följesedel) {
+        const Rect förfallorad = storFörfallorad ? Rect{64, 643, 202, 21} : Rect{64, 646, 202, 17};
+        const Rect beloppsrad{333, förfallorad.y, 199, förfallorad.height};
+        alla.push_back(text(vy.rubrikFörFörfallodatum() + "  " + Fakturavy::datumtext(f.förfallodatum()),
+                            s.förfallodatum, förfallorad));
+        alla.push_back(text(vy.rubrikFörBeloppAttBetala(), s.beloppsrubrik, beloppsrad));
+        alla.push_back(text(vy.belopp(f.attBetala()), s.belopp, beloppsrad));
+    }
+
+    std::vector<CachatObjekt> sistaSidan =
+        vy.beloppfältMedRubrikattribut(s.brödtext, brödtextHöger, {366, 543, 167, 15}, {366, 543, 167, 15}, 14,
+                                       true, false)
+            .data;
+    if (auto summering = vy.momssammanfattningMedRubrikAttribut(s.brödtext, s.brödtext, {64, 535, 198, 92}, true,
+                                                                false))
+        sistaSidan.insert(sistaSidan.end(), summering->begin(), summering->end());
+
+    vy.läggTillKolumnerMedRubrikattribut(s.kolumnrubrik, s.brödtext, kolumnrubrikHöger, brödtextHöger,
+                                         {66, 324, 464, 18}, Rect{66, 333, 464, 179}.integral(),
+                                         vy.följesedel ? 345 : 266, false);
+    vy.läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+}
+
+}  // namespace
+
+void Fakturavy::konfigureraInnehållFörEB() {
+    const auto didot30 = typsnitt("Didot", 30);
+    const auto kursiv14 = typsnitt("Didot-Italic", 14);
+    const auto didot8 = typsnitt("Didot", 8);
+    const auto fet8 = typsnitt("Didot-Bold", 8);
+    const auto fet7 = typsnitt("Didot-Bold", 7);
+    const auto didot7 = typsnitt("Didot", 7);
+    const auto didot12 = typsnitt("Didot", 12);
+    const auto kursiv7 = typsnitt("Didot-Italic", 7);
+    if (!didot30 || !kursiv14 || !didot8 || !fet8 || !fet7 || !didot7 || !didot12 || !kursiv7) return;
+
+    const Color röd = Color::rgb(0.517, 0.057, 0.104);
+    const Color vit = Color::white();
+    //                      paragraph style  colour        font
+    läggUt(*this, Bandstil{
+                      .titel =           {std::nullopt,   std::nullopt, didot30},
+                      .påminnelse =      {std::nullopt,   röd,          kursiv14},
+                      .villkor =         {std::nullopt,   std::nullopt, didot7},
+                      .fskatt =          {std::nullopt,   std::nullopt, kursiv7},
+                      .brödtext =        {std::nullopt,   std::nullopt, didot8},
+                      .faktavärde =      {std::nullopt,   vit,          didot8},
+                      .faktarubrik =     {rightAligned(), vit,          fet8},
+                      .kolumnrubrik =    {std::nullopt,   std::nullopt, didot12},
+                      .förfallodatum =   {std::nullopt,   vit,          didot12},
+                      .belopp =          {rightAligned(), std::nullopt, didot12},
+                      .beloppsrubrik =   {std::nullopt,   std::nullopt, didot12},
+                      .avsändarvärde =   {std::nullopt,   std::nullopt, didot7},
+                      .avsändaretikett = {rightAligned(), std::nullopt, fet7},
+                      .adressrubrik =    {std::nullopt,   std::nullopt, kursiv7},
+                  });
+}
+
+void Fakturavy::konfigureraInnehållFörEBs() {
+    const auto kursiv8 = typsnitt("HelveticaNeue-Italic", 8);
+    const auto ultralätt34 = typsnitt("HelveticaNeue-UltraLight", 34);
+    const auto lätt6 = typsnitt("HelveticaNeue-Light", 6);
+    const auto lätt7 = typsnitt("HelveticaNeue-Light", 7);
+    const auto lätt8 = typsnitt("HelveticaNeue-Light", 8);
+    const auto normal8 = typsnitt("HelveticaNeue", 8);
+    const auto normal7 = typsnitt("HelveticaNeue", 7);
+    const auto fet8 = typsnitt("HelveticaNeue-Bold", 8);
+    const auto fet7 = typsnitt("HelveticaNeue-Bold", 7);
+    const auto fet10 = typsnitt("HelveticaNeue-Bold", 10);
+    const auto lättKursiv7 = typsnitt("HelveticaNeue-LightItalic", 7);
+    if (!kursiv8 || !ultralätt34 || !lätt6 || !lätt7 || !lätt8 || !normal8 || !normal7 || !fet8 || !fet7 ||
+        !fet10 || !lättKursiv7)
+        return;
+
+    const Color orange = Color::rgb(1, 0.5, 0);
+    const Color röd = Color::rgb(0.802, 0.039, 0.127);
+    const Color vit = Color::white();
+    //                      paragraph style  colour        font
+    läggUt(*this, Bandstil{
+                      .titel =           {std::nullopt,   orange,       ultralätt34},
+                      .påminnelse =      {std::nullopt,   röd,          kursiv8},
+                      .villkor =         {std::nullopt,   std::nullopt, lätt6},
+                      .fskatt =          {std::nullopt,   std::nullopt, lättKursiv7},
+                      .brödtext =        {std::nullopt,   std::nullopt, lätt8},
+                      .faktavärde =      {std::nullopt,   vit,          normal8},
+                      .faktarubrik =     {rightAligned(), vit,          fet8},
+                      .kolumnrubrik =    {std::nullopt,   std::nullopt, fet8},
+                      .förfallodatum =   {std::nullopt,   vit,          fet10},
+                      .belopp =          {rightAligned(), std::nullopt, fet10},
+                      .beloppsrubrik =   {std::nullopt,   orange,       fet10},
+                      .avsändarvärde =   {std::nullopt,   std::nullopt, lätt7},
+                      .avsändaretikett = {rightAligned(), std::nullopt, fet7},
+                      .adressrubrik =    {std::nullopt,   std::nullopt, normal7},
+                  });
+}
