@@ -51,7 +51,6 @@ void Fakturavy::konfigureraInnehållFörNoGiroAvTyp(NoGirotyp typ) {
     auto& alla = innehållFörAllaSidor;
     using enum mallverktyg::Fakt;
     if (!följesedel) {
-        const std::string ledare = " ....................................";
         for (auto [lista, start] : {std::pair{mallverktyg::fakta(*this, {fakturanummer, fakturadatum, betalningsvillkor,
                                                                           förfallodatum, leveransdatum}),
                                               Point{381, 25}},
@@ -60,7 +59,7 @@ void Fakturavy::konfigureraInnehållFörNoGiroAvTyp(NoGirotyp typ) {
                                                                           mottagarensMomsregistreringsnummer,
                                                                           leveranssätt}),
                                               Point{381, 91}}}) {
-            auto rader = cachadeObjektFörData(lista, faktaetikett, faktavärde, 12, start, 110, 90, ledare, false, 0);
+            auto rader = mallverktyg::faktaMedPunktledare(*this, lista, faktaetikett, faktavärde, start);
             alla.insert(alla.end(), std::make_move_iterator(rader.begin()), std::make_move_iterator(rader.end()));
         }
     }

@@ -56,6 +56,13 @@ CachatObjekt textUppåt(std::string_view text, const TextAttributes& attribut, c
     return roteradText(text, attribut, ram, vid, -std::numbers::pi / 2);
 }
 
+std::vector<CachatObjekt> faktaMedPunktledare(const Fakturavy& vy, const Datalista& fakta,
+                                              const TextAttributes& etikettattribut,
+                                              const TextAttributes& värdeattribut, Point start) {
+    return vy.cachadeObjektFörData(fakta, etikettattribut, värdeattribut, 12, start, 110, 90,
+                                   " ....................................", false, 0);
+}
+
 std::optional<std::string> datum(const std::optional<Datum>& datum) {
     if (!datum) return std::nullopt;
     return Fakturavy::datumtext(*datum);

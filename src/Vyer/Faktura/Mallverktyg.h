@@ -39,6 +39,14 @@ CachatObjekt roteradText(std::string_view text, const TextAttributes& attribut, 
 // vid.y - x).
 CachatObjekt textUppåt(std::string_view text, const TextAttributes& attribut, const Rect& ram, Point vid);
 
+// Facts listed down from `start`, rows 12 points high: each caption in a
+// column 110 wide followed by a space and a leader of 36 dots that runs to
+// the value column, the value 90 wide beside it (the giro templates').
+// Facts without a value are left out.
+std::vector<CachatObjekt> faktaMedPunktledare(const Fakturavy& vy, const Datalista& fakta,
+                                              const TextAttributes& etikettattribut,
+                                              const TextAttributes& värdeattribut, Point start);
+
 // The dot leader of fact labels: set in a style that wraps between
 // characters in a label frame one row high, the dots run on after the
 // caption up to the value column and the rest is cut off.

@@ -1,0 +1,138 @@
+#include "Vyer/Faktura/FinskGiroblankett.h"
+
+#include "Modell/Bokforing.h"
+#include "Modell/Fakturor/Fakturaliknande.h"
+#include "Modell/Fakturor/FinsktReferensnummer.h"
+#include "Modell/Land.h"
+#include "Plattform/NumberFormatter.h"
+#include "Vyer/Faktura/Mallverktyg.h"
+
+#include <algorithm>
+#include <cstdio>
+
+using mallverktyg::Sträcka;
+using mallverktyg::text;
+
+namespace {
+
+ParagraphStyle stycke(double styckeavstånd, double radhöjd, TextAlignment justering) {
+    ParagraphStyle s;
+    s.paragraphSpacing = styckeavstånd;
+    s.minimumLineHeight = s.maximumLineHeight = radhöjd;
+    s.alignment = justering;
+    return s;
+}
+
+// A fixed text of the slip: English, or Finnish with Swedish beneath. The
+// runs of spaces make the words wrap inside the narrow caption frames.
+struct Fast {
+    Rect ram;
+    const TextAttributes Giroblankettstilar::*stil;
+    const char* engelska;
+    const char* finskaOchSvenska;
+};
+
+const Fast fastaTexter[] = {
+    {{10, 557, 54.6, 43}, &Giroblankettstilar::rubrik, "Recipient's      account       number",
+     "Saajan    tilinumero\nMottagarens kontonummer"},
+    {{10, 603, 54.6, 39}, &Giroblankettstilar::rubrik, "Recipient", "Saaja       Mottagare"},
+    {{10, 645, 54.6, 81}, &Giroblankettstilar::rubrik, "Payer's name and address",
+     "Maksajan        nimi ja         osoite\nBetalarens    namn och     adress"},
+    {{10, 716, 54.6, 22}, &Giroblankettstilar::rubrik, "Signature", "Allekirjoitus\nUnderskrift"},
+    {{326.8, 740, 40.2, 22}, &Giroblankettstilar::rubrik, "Due date", "Eräpäivä\nFörfallodag"},
+    {{10, 740, 54.6, 22}, &Giroblankettstilar::rubrik, "From account number", "Tililtä nro\nFrån konto nr"},
+    {{466.6, 738, 121.4, 24}, &Giroblankettstilar::etikett, "Euro", "Euro"},
+    {{397, 768, 155, 74}, &Giroblankettstilar::notis,
+     "The payment will be cleared for the recipient in accordance with the General terms for payment "
+     "transmission and only on the basis of the account number given by the payer.",
+     "Maksu välitetään saajalle maksujenvälityksen ehtojen mukaisesti ja vain maksajan ilmoittaman "
+     "tilinumeron perusteella.\nBetalningen förmedlas till mottagaren enligt villkoren för betalningsförmedling "
+     "och endast till det kontonummer som betalaren angivit."},
+    {{70.6, 552, 259.2, 48}, &Giroblankettstilar::etikett, "IBAN", "IBAN"},
+    {{329.8, 552, 258.2, 48}, &Giroblankettstilar::etikett, "BIC", "BIC"},
+};
+
+// The grid: the rows of the form and the dividers between its fields.
+const std::vector<Sträcka> rutnät = {
+    {{10, 600}, {585, 600}},        // under the account row
+    {{10, 642}, {326.8, 642}},      // under the recipient
+    {{326.8, 762}, {585, 762}},     // under the due date and amount
+    {{10, 738}, {585, 738}},        // over the account-from, due-date and amount row
+    {{10, 762}, {585, 762}},        // under that row
+    {{463.6, 738}, {463.6, 762}},   // between due date and amount
+    {{67.6, 552}, {67.6, 642}},     // between captions and values, upper left
+    {{326.8, 552}, {326.8, 762}},   // between the left and right halves
+};
+
+std::string förfallodag(Datum datum) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%lld.%lld.%4lld", static_cast<long long>(datum.d % 100),
+                  static_cast<long long>((datum.d / 100) % 100), static_cast<long long>(datum.d / 10000));
+    return text;
+}
+
+}  // namespace
+
+Giroblankettstilar giroblankettstilar(const Font& normal7, const Font& normal6, const Font& normal9) {
+    return {
+        {std::nullopt, std::nullopt, normal7},
+        {stycke(2, 9, TextAlignment::right), std::nullopt, normal7},
+        {stycke(1, 7, TextAlignment::natural), std::nullopt, normal6},
+        {stycke(0, 11, TextAlignment::natural), std::nullopt, normal9},
+    };
+}
+
+std::string girobelopp(const Decimal& belopp) {
+    NumberFormatter formatterare(NumberFormatter::Style::decimal, "en_US_POSIX");
+    formatterare.setFractionDigits(2, 2);
+    formatterare.setGroupingUsed(false);
+    std::string text = formatterare.format(belopp).value_or("");
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
+
+std::vector<CachatObjekt> finskGiroblankett(const Fakturavy& vy, const Giroblankettstilar& stilar) {
+    const Color svart = Color::black();
+    const bool engelska = vy.f.språk() == "en";
+    std::vector<CachatObjekt> ut;
+
+    // Cut here.
+    BezierPath klipp;
+    klipp.moveTo({10, 552});
+    klipp.lineTo({585, 552});
+    klipp.lineWidth = 0.369;
+    klipp.dashPattern = {0.369, 0.369};
+    ut.emplace_back(std::nullopt, std::nullopt, cachad::path{std::move(klipp), std::nullopt, svart});
+    ut.push_back(mallverktyg::streck(rutnät, 1.42, svart));
+    // The signature line and the divider of the account-from field.
+    ut.push_back(mallverktyg::streck({{{70.6, 726}, {326.8, 726}}, {{67.6, 738}, {67.6, 762}}}, 1, svart));
+    for (const Fast& t : fastaTexter) ut.push_back(text(engelska ? t.engelska : t.finskaOchSvenska, stilar.*t.stil, t.ram));
+
+    const std::string land(kod(vy.b.land));
+    const bool finland = land == "fi";
+    if (finland) ut.push_back(text(engelska ? "Ref. No." : "Viitenro\nRef. nr", stilar.rubrik, {326.8, 716, 40.2, 22}));
+    if (vy.b.iban) ut.push_back(text(*vy.b.iban, stilar.värde, {70.6, 564, 259.2, 36}));
+    if (vy.b.bic) ut.push_back(text(*vy.b.bic, stilar.värde, {329.8, 564, 258.2, 36}));
+    if (auto meddelande = vy.f.meddelande()) ut.push_back(text(*meddelande, stilar.värde, {329.8, 603, 258.2, 99}));
+    ut.push_back(text(vy.b.namn, stilar.värde, {70.6, 603, 259.2, 39}));
+    if (auto betalare = vy.f.fakturaadressGivetAvsändarland(land))
+        ut.push_back(text(*betalare, stilar.värde, {70.6, 645, 259.2, 39}));
+    ut.push_back(text(förfallodag(vy.f.förfallodatum()), stilar.värde, {376, 747, 90.6, 15}));
+    ut.push_back(text(girobelopp(vy.f.attBetala()), stilar.värde, {469.6, 747, 118.4, 15}));
+
+    if (finland) {
+        ut.push_back(text(std::to_string(vy.f.finsktReferensnummer()), stilar.värde, {376, 723, 90.6, 15}));
+        if (vy.b.iban) {
+            const Rect streckkod{24.4, 768, 302.4, 39};
+            try {
+                ut.emplace_back(std::nullopt, std::nullopt,
+                                cachad::image{Image::fromModules(vy.f.finskStreckkodsbildMedIban(*vy.b.iban)), streckkod});
+            } catch (const FelPåFinsktReferensnummer& fel) {
+                ut.push_back(text(fel.description(), stilar.värde, streckkod));
+            } catch (const std::exception&) {
+                // No barcode and no message for a failure it does not know.
+            }
+        }
+    }
+    return ut;
+}
