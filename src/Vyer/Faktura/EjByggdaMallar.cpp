@@ -11,4 +11,3 @@ namespace {
 }  // namespace
 
 void Fakturavy::konfigureraInnehållFörM() { ejByggd("M"); }
-void Fakturavy::konfigureraInnehållFörHi() { ejByggd("Hi"); }
