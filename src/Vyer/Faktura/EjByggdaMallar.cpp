@@ -10,5 +10,4 @@ namespace {
 
 }  // namespace
 
-void Fakturavy::konfigureraInnehållFörFr() { ejByggd("Fr"); }
 void Fakturavy::konfigureraInnehållFörM() { ejByggd("M"); }
