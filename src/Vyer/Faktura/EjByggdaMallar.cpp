@@ -11,4 +11,3 @@ namespace {
 }  // namespace
 
 void Fakturavy::konfigureraInnehållFörFr() { ejByggd("Fr"); }
-void Fakturavy::konfigureraInnehållFörM() { ejByggd("M"); }
