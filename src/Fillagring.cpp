@@ -167,11 +167,13 @@ Bytes skrivBokfil(uint32_t version, std::span<const uint8_t> kropp, const Förha
     förhandsblock.writeInt64(förhandsvisning.senasteVerifikationsdatum);
     förhandsblock.writeInt64(förhandsvisning.störstaFakturaordningstal);
 
-    Utström fil;
-    fil.u32(bokfilensMagiskaTal);
-    fil.u32(version);
-    fil.writeInt64(static_cast<int64_t>(kropp.size()));
-    fil.writeData(förhandsblock.bytes());
-    fil.append(komprimerat);
-    return fil.take();
+    Utström huvud;
+    huvud.u32(bokfilensMagiskaTal);
+    huvud.u32(version);
+    huvud.writeInt64(static_cast<int64_t>(kropp.size()));
+    huvud.writeData(förhandsblock.bytes());
+    // The encoder leaves room to spare, so the header goes in front without
+    // a second copy of the compressed body.
+    komprimerat.insert(komprimerat.begin(), huvud.bytes().begin(), huvud.bytes().end());
+    return komprimerat;
 }

@@ -7,6 +7,7 @@
 #include "Kommandorad/Laddning.h"
 #include "Kommandorad/Utskrift.h"
 #include "Modell/Bokforing.h"
+#include "Plattform/MemoryPages.h"
 
 #include <unistd.h>
 
@@ -33,6 +34,7 @@ int importeraOchSpara(Bokföring& bokföring, std::span<const uint8_t> indata, c
     // The parsed input is done with; a large one should not stay beside the
     // document's body while it is saved.
     json.reset();
+    returnFreeMemory();
 
     Bytes utdata;
     try {

@@ -2,6 +2,7 @@
 #include "Kommandorad/Kommandorad.h"
 #include "Kommandorad/Utskrift.h"
 #include "Plattform/Filer.h"
+#include "Plattform/MemoryPages.h"
 #include "Plattform/PdfWriter.h"
 #include "Vyer/Faktura/Fakturavy.h"
 
@@ -14,6 +15,9 @@ int main(int argc, char** argv) {
     // A reader that goes away (a pipe into head) is a failed write that the
     // run reports, not a silent death halfway through an import.
     std::signal(SIGPIPE, SIG_IGN);
+    // A large document's file, body and encoder tables come and go in turn;
+    // each should give its memory back as it goes.
+    giveLargeBlocksPagesOfTheirOwn();
     std::vector<std::string> args(argv, argv + argc);
     // The latest-invoice job's failures arrive here as typed errors; other
     // failures a user can cause are reported where they happen. The last

@@ -31,7 +31,13 @@ void ByteWriter::u32(uint32_t v) {
 }
 
 void ByteWriter::grow(size_t count) {
-    out_.resize(std::max(used_ + count, std::max<size_t>(2 * out_.size(), 256)));
+    const size_t needed = used_ + count;
+    // Inside the reserved room the block is lengthened a step at a time.
+    if (needed <= out_.capacity()) {
+        out_.resize(std::min(out_.capacity(), std::max(needed, out_.size() + (size_t(1) << 16))));
+        return;
+    }
+    out_.resize(std::max(needed, std::max<size_t>(2 * out_.size(), 256)));
 }
 
 void ByteWriter::f64(double v) { i64(std::bit_cast<int64_t>(v)); }

@@ -80,9 +80,10 @@ private:
 class ByteWriter {
 public:
     // Makes room for `total` bytes in all, so that a writer whose size is
-    // known roughly grows its block once.
+    // known roughly grows its block once. Room that is never written is
+    // never touched, so a generous guess costs no memory.
     void reserve(size_t total) {
-        if (total > out_.size()) out_.resize(total);
+        if (total > out_.capacity()) out_.reserve(total);
     }
 
     // The writes are inline, like the reads: a document body is millions

@@ -111,7 +111,9 @@ Bytes Encoder::encode(std::span<const uint8_t> in) {
         if (in.size() >= segmentedInputLimit) {
             // The same matches as the parse below, found several at a time.
             unsigned threads = std::max(1u, std::thread::hardware_concurrency());
-            size_t segment = std::max(smallestSegment, in.size() / (2 * size_t(threads)) + 1);
+            // Several segments a thread, so that the few parsed ahead of the
+            // join hold a small share of the matches.
+            size_t segment = std::max(smallestSegment, in.size() / (4 * size_t(threads)) + 1);
             parseMatchesInSegments(in, maxD, segment, threads, add);
         } else {
             parseMatches(in, maxD, *tables_, add);

@@ -3,11 +3,12 @@
 #include "Plattform/LzfseFormat.h"
 
 #include <algorithm>
-#include <atomic>
+#include <condition_variable>
 #include <bit>
 #include <exception>
 #include <limits>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 namespace lzfse {
@@ -136,6 +137,7 @@ struct Segment {
     std::vector<ParsedMatch> matches;
     size_t stoppedAt = 0;  // the first position at or past `end` the parse stood at
     std::exception_ptr error;
+    bool done = false;
 };
 
 }  // namespace
@@ -158,6 +160,15 @@ void parseMatchesInSegments(std::span<const uint8_t> in, uint32_t maxDistance, s
     for (size_t begin = 0; begin < n || segments.empty(); begin += segmentSize)
         segments.push_back({begin, std::min(n, begin + segmentSize), {}, 0, {}});
 
+    // Segments are parsed in order, at most a few ahead of the join, so
+    // that the matches of only those few are held at a time.
+    const size_t workers = std::min<size_t>(std::max(threads, 1u), segments.size());
+    const size_t ahead = workers + 2;
+    std::mutex mutex;
+    std::condition_variable changed;
+    size_t nextSegment = 0, joined = 0;
+    bool stopping = false;
+
     auto parseSegment = [&](Segment& s) {
         try {
             auto at = std::make_unique<FinderAt>(in, maxDistance, s.begin);
@@ -168,16 +179,55 @@ void parseMatchesInSegments(std::span<const uint8_t> in, uint32_t maxDistance, s
             s.error = std::current_exception();
         }
     };
-    std::atomic<size_t> nextSegment{0};
     auto worker = [&] {
-        for (size_t i; (i = nextSegment++) < segments.size();) parseSegment(segments[i]);
+        for (;;) {
+            size_t i;
+            {
+                std::unique_lock lock(mutex);
+                changed.wait(lock, [&] { return stopping || nextSegment >= segments.size() || nextSegment < joined + ahead; });
+                if (stopping || nextSegment >= segments.size()) return;
+                i = nextSegment++;
+            }
+            parseSegment(segments[i]);
+            {
+                std::lock_guard lock(mutex);
+                segments[i].done = true;
+            }
+            changed.notify_all();
+        }
     };
     std::vector<std::thread> pool;
-    for (unsigned t = 1; t < std::min<size_t>(std::max(threads, 1u), segments.size()); ++t) pool.emplace_back(worker);
-    worker();
-    for (auto& t : pool) t.join();
-    for (const auto& s : segments)
-        if (s.error) std::rethrow_exception(s.error);
+    struct Stop {
+        std::vector<std::thread>& pool;
+        std::mutex& mutex;
+        std::condition_variable& changed;
+        bool& stopping;
+        ~Stop() {
+            {
+                std::lock_guard lock(mutex);
+                stopping = true;
+            }
+            changed.notify_all();
+            for (auto& t : pool) t.join();
+        }
+    } stop{pool, mutex, changed, stopping};
+    for (size_t t = 0; t < workers; ++t) pool.emplace_back(worker);
+
+    // Waits for segment k, and lets the workers run on past it.
+    auto await = [&](size_t k) -> Segment& {
+        std::unique_lock lock(mutex);
+        changed.wait(lock, [&] { return segments[k].done; });
+        if (segments[k].error) std::rethrow_exception(segments[k].error);
+        return segments[k];
+    };
+    auto release = [&](size_t k) {
+        std::vector<ParsedMatch>().swap(segments[k].matches);
+        {
+            std::lock_guard lock(mutex);
+            joined = k + 1;
+        }
+        changed.notify_all();
+    };
 
     // Join: the parse so far stands at `pos`. Where the segment's own parse
     // also stood there (anywhere but strictly inside one of its matches),
@@ -188,11 +238,11 @@ void parseMatchesInSegments(std::span<const uint8_t> in, uint32_t maxDistance, s
         emit(literalStart, start - literalStart, length, distance);
         literalStart = start + length;
     };
-    for (const ParsedMatch& m : segments[0].matches) found(m.start, m.length, m.distance);
-    std::vector<ParsedMatch>().swap(segments[0].matches);
+    for (const ParsedMatch& m : await(0).matches) found(m.start, m.length, m.distance);
     size_t pos = segments[0].stoppedAt;
+    release(0);
     for (size_t k = 1; k < segments.size(); ++k) {
-        Segment& s = segments[k];
+        Segment& s = await(k);
         std::unique_ptr<FinderAt> alone;
         while (pos < s.end && pos + MatchFinder::minLength <= n) {
             auto after = std::partition_point(s.matches.begin(), s.matches.end(),
@@ -205,7 +255,7 @@ void parseMatchesInSegments(std::span<const uint8_t> in, uint32_t maxDistance, s
             if (!alone) alone = std::make_unique<FinderAt>(in, maxDistance, pos);
             pos = parseFrom(alone->finder, n, pos, pos + 1, found);
         }
-        std::vector<ParsedMatch>().swap(s.matches);
+        release(k);
     }
     emit(literalStart, n - literalStart, 0, 0);
 }

@@ -1,5 +1,6 @@
 #include "Plattform/MemoryPages.h"
 
+#include <malloc.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -10,3 +11,7 @@ void releaseWholePages(std::span<const uint8_t> bytes) {
     // Advice only: a refusal leaves the memory as it was, which is no harm.
     if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_DONTNEED);
 }
+
+void returnFreeMemory() { malloc_trim(0); }
+
+void giveLargeBlocksPagesOfTheirOwn() { mallopt(M_MMAP_THRESHOLD, 128 * 1024); }

@@ -8,3 +8,14 @@
 // leading part of a large buffer that its reader is done with while it
 // still reads the rest. The bytes must be ordinary allocated memory.
 void releaseWholePages(std::span<const uint8_t> bytes);
+
+// Hands the pages the allocator holds free back to the system: after many
+// small blocks are freed, a large block allocated next (which gets pages of
+// its own) does not come on top of them.
+void returnFreeMemory();
+
+// From now on blocks of 128 KiB and more get pages of their own, given back
+// when the block is freed. By default the allocator raises that limit each
+// time it frees such a block and keeps later ones among its own pages, so a
+// run that frees a large input before it builds a large output holds both.
+void giveLargeBlocksPagesOfTheirOwn();

@@ -52,3 +52,20 @@ TEST(LzfseMatchFinder, SegmentedParseIsTheOneParse) {
         }
     }
 }
+
+// A failure while the parse is joined (the block writer running out of
+// memory, say) reaches the caller; the threads still parsing ahead are
+// stopped and joined, not left running or waiting.
+TEST(LzfseMatchFinder, SegmentedParseStopsItsThreadsWhenTheJoinFails) {
+    Bytes input = readFile(vectorDir() / "s13-mixed-4m.bin");
+    input.resize(600'000);
+    for (size_t failAt : {size_t(0), size_t(3), size_t(4000)}) {
+        size_t calls = 0;
+        EXPECT_THROW(lzfse::parseMatchesInSegments(input, lzfse::maxD, 10'000, 4,
+                                                   [&](size_t, size_t, size_t, uint32_t) {
+                                                       if (calls++ == failAt) throw std::runtime_error("full");
+                                                   }),
+                     std::runtime_error)
+            << failAt;
+    }
+}

@@ -1,0 +1,52 @@
+// Template Cp through the tool: one page, three pages and a delivery note,
+// with what every reader looks for inside the template's frames.
+#include "Mallprov.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class MallCpPdf : public mallprov::Mallprov {};
+
+const std::set<std::string> ytor = {"Copperplate-Bold", "LucidaGrande", "LucidaGrande-Bold"};
+const Rect nummer{407, 42, 160, 15};
+const Rect attBetala{344, 691, 216, 16};
+const Rect förfallodatum{336, 716, 222, 11};
+const Rect poster{51, 332, 493, 212};
+const Rect avsändartabell{20, 695, 149, 110};
+
+TEST_F(MallCpPdf, OnePage) {
+    auto k = körMall("Cp");
+    kontrolleraDokument(k, 1, {595, 842}, ytor);
+    kontrolleraRuta(k, 1, k.nummer(), nummer);
+    kontrolleraRuta(k, 1, k.attBetala(), attBetala);
+    kontrolleraRuta(k, 1, k.förfallodatum(), förfallodatum);
+    kontrolleraRuta(k, 1, "Konsulttimme", poster);
+    kontrolleraRuta(k, 1, k.bok->organisationsnummer, avsändartabell);
+    kontrolleraBeloppenBaraPåSistaSidan(k, 1);
+}
+
+// Twenty rows with long comments fill three of its short item areas.
+TEST_F(MallCpPdf, ThreePages) {
+    auto k = körMall("Cp", {"--latest-items", "20", "--long-comments"});
+    kontrolleraDokument(k, 3, {595, 842}, ytor);
+    for (int sida = 1; sida <= 3; ++sida) {
+        kontrolleraRuta(k, sida, k.nummer(), nummer);
+        kontrolleraRuta(k, sida, k.attBetala(), attBetala);
+    }
+    kontrolleraRuta(k, 1, "Rad 1:", poster);
+    kontrolleraBeloppenBaraPåSistaSidan(k, 3);
+}
+
+TEST_F(MallCpPdf, DeliveryNote) {
+    auto k = följesedel("Cp");
+    kontrolleraDokument(k, 1, {595, 842}, ytor);
+    kontrolleraRuta(k, 1, k.nummer(), nummer);
+    kontrolleraRuta(k, 1, "Konsulttimme", poster);
+    kontrolleraRuta(k, 1, k.bok->organisationsnummer, avsändartabell);
+    kontrolleraSaknas(k, 1, k.attBetala());
+    kontrolleraSaknas(k, 1, k.förfallodatum());
+    kontrolleraSaknas(k, 1, k.nettobelopp());
+}
+
+}  // namespace
