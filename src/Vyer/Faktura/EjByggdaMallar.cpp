@@ -10,6 +10,4 @@ namespace {
 
 }  // namespace
 
-void Fakturavy::konfigureraInnehållFörFr() { ejByggd("Fr"); }
 void Fakturavy::konfigureraInnehållFörM() { ejByggd("M"); }
-void Fakturavy::konfigureraInnehållFörHi() { ejByggd("Hi"); }

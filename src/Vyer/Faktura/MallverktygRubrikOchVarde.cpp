@@ -43,15 +43,18 @@ std::vector<CachatObjekt> staplade(const Fakturavy& vy, std::vector<AttributedSt
     return objekt;
 }
 
+std::string villkorOchFörfallodatum(const Fakturavy& vy) {
+    return vy.rubrikFörBetalningsvillkor() + " " + vy.rubrikFörDagar() + "  \u2022  " + vy.rubrikFörFörfallodatum() +
+           " " + Fakturavy::datumtext(vy.f.förfallodatum());
+}
+
 std::vector<CachatObjekt> villkorOchAttBetala(const Fakturavy& vy, double x, double bredd,
                                               const TextAttributes& villkorsattribut,
                                               const TextAttributes& beloppsrubrikattribut,
                                               const TextAttributes& beloppsattribut) {
     std::vector<CachatObjekt> objekt;
     if (vy.följesedel) return objekt;
-    const std::string villkor = vy.rubrikFörBetalningsvillkor() + " " + vy.rubrikFörDagar() + "  \u2022  " +
-                                vy.rubrikFörFörfallodatum() + " " + Fakturavy::datumtext(vy.f.förfallodatum());
-    objekt.push_back(text(villkor, villkorsattribut, {x, 698, bredd, 17}));
+    objekt.push_back(text(villkorOchFörfallodatum(vy), villkorsattribut, {x, 698, bredd, 17}));
     objekt.emplace_back(
         rubrikOchVärde(vy.rubrikFörBeloppAttBetala(), beloppsrubrikattribut, vy.belopp(vy.f.attBetala()), beloppsattribut),
         Rect{x, 679, bredd, 21});

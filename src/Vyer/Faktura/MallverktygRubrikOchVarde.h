@@ -5,6 +5,7 @@
 // measured heights.
 #include "Vyer/Faktura/Fakturavy.h"
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -27,6 +28,10 @@ std::vector<AttributedString> rubrikerÖverVärden(const Datalista& data, const 
 // width; the next starts h + `avstånd` lower.
 std::vector<CachatObjekt> staplade(const Fakturavy& vy, std::vector<AttributedString> texter, double x,
                                    double överkant, double bredd, double avstånd);
+
+// The payment term and the due date on one line:
+// "Payment terms 30 days  •  Due date 2024-03-05".
+std::string villkorOchFörfallodatum(const Fakturavy& vy);
 
 // The foot of an item column at the right, on every page of an invoice:
 // the payment term and the due date on one line at (x, 698, bredd, 17),

@@ -71,4 +71,11 @@ CachatObjekt tabellVidLinje(const Fakturavy& vy, AttributedString tabell, double
     return tabelltext(std::move(tabell), ram);
 }
 
+CachatObjekt tabellKringPunkt(const Fakturavy& vy, AttributedString tabell, Point mitt, double gränsbredd,
+                              std::optional<double> bredd) {
+    const Size s = uppmätt(vy, tabell, {gränsbredd, 1000});
+    const Rect ram{mitt.x - s.width / 2, mitt.y - s.height / 2, bredd.value_or(s.width + 1), s.height + 1};
+    return tabelltext(std::move(tabell), ram.integral());
+}
+
 }  // namespace mallverktyg

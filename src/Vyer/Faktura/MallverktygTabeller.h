@@ -1,10 +1,11 @@
 #pragma once
-// Tables placed by their measured size: side by side on a common foot, or
-// about a line of the page; and the two fact tables of templates with a
-// narrow fact column beside the item column.
+// Tables placed by their measured size: side by side on a common foot,
+// about a line of the page or about a point; and the two fact tables of
+// templates with a narrow fact column beside the item column.
 #include "Vyer/Faktura/Fakturavy.h"
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace mallverktyg {
@@ -52,6 +53,13 @@ struct Faktatabeller {
 // Both lists as tables, the first row bold, whose values start at one x.
 Faktatabeller mottagarOchAvsändartabeller(const Fakturavy& vy, const TextAttributes& etikettattribut,
                                           const TextAttributes& värdeattribut);
+
+// A table in full text layout whose text, measured at most `gränsbredd`
+// wide, has its middle on the point `mitt`; its frame, on whole points, is
+// one point higher than the text and `bredd` wide, or one point wider than
+// the text without a width.
+CachatObjekt tabellKringPunkt(const Fakturavy& vy, AttributedString tabell, Point mitt, double gränsbredd,
+                              std::optional<double> bredd = std::nullopt);
 
 // How far a table set at `ram` (measured at its width) must rise for its
 // last row to end `marginal` above the page's foot; 0 when it already

@@ -1,0 +1,104 @@
+// Template Fr, frames: Helvetica Neue over the background "Fr", whose
+// frames hold the recipient's facts (green captions, centred on a point
+// high on the left), the sender's (blue captions, centred on a point lower
+// down) and the amount to pay. The right column holds the logo, the title,
+// the number and date, the reminder, the item table, a red rule over the
+// VAT summary and the amount rows, the amount to pay with the payment
+// terms, and the credit terms.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include "Modell/Fakturor/Fakturaliknande.h"
+#include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygTabeller.h"
+#include "Vyer/Faktura/Styckeformat.h"
+
+using mallverktyg::text;
+
+namespace {
+
+const Color röd = Color::rgb(0.802, 0.039, 0.127);
+const Color grön = Color::rgb(0.204, 0.591, 0.215);
+const Color blå = Color::rgb(0, 0.573, 0.821);
+
+}  // namespace
+
+void Fakturavy::konfigureraInnehållFörFr() {
+    const auto lätt6 = typsnitt("HelveticaNeue-Light", 6);
+    const auto lätt7 = typsnitt("HelveticaNeue-Light", 7);
+    const auto lätt8 = typsnitt("HelveticaNeue-Light", 8);
+    const auto lätt14 = typsnitt("HelveticaNeue-Light", 14);
+    const auto lätt12 = typsnitt("HelveticaNeue-Light", 12);
+    const auto lätt10 = typsnitt("HelveticaNeue-Light", 10);
+    const auto fet7 = typsnitt("HelveticaNeue-Bold", 7);
+    const auto lättKursiv7 = typsnitt("HelveticaNeue-LightItalic", 7);
+    const auto lättKursiv8 = typsnitt("HelveticaNeue-LightItalic", 8);
+    const auto smalFet14 = typsnitt("HelveticaNeue-CondensedBold", 14);
+    const auto smalFet10 = typsnitt("HelveticaNeue-CondensedBold", 10);
+    if (!lätt6 || !lätt7 || !lätt8 || !lätt14 || !lätt12 || !lätt10 || !fet7 || !lättKursiv7 || !lättKursiv8 ||
+        !smalFet14 || !smalFet10)
+        return;
+
+    //                                     paragraph style  colour        font
+    const TextAttributes titel            {rightAligned(),  std::nullopt, smalFet14};
+    const TextAttributes påminnelse       {std::nullopt,    röd,          lätt14};
+    const TextAttributes villkor          {std::nullopt,    std::nullopt, lätt6};
+    const TextAttributes fskatt           {std::nullopt,    blå,          lättKursiv7};
+    const TextAttributes nummer           {rightAligned(),  std::nullopt, lätt12};
+    const TextAttributes datum            {rightAligned(),  std::nullopt, fet7};
+    const TextAttributes mottagarrubrik   {rightAligned(),  grön,         lätt7};
+    const TextAttributes avsändarrubrik   {rightAligned(),  blå,          lätt7};
+    const TextAttributes faktavärde       {std::nullopt,    std::nullopt, lätt7};
+    const TextAttributes attBetala        {rightAligned(),  std::nullopt, lätt10};
+    const TextAttributes kolumnrubrik     {std::nullopt,    std::nullopt, smalFet10};
+    const TextAttributes villkorsrad      {std::nullopt,    std::nullopt, lättKursiv8};
+    const TextAttributes liten            {std::nullopt,    std::nullopt, lätt8};
+    const TextAttributes litenHöger       {rightAligned(),  std::nullopt, lätt8};
+    const TextAttributes kolumnrubrikHöger{rightAligned(),  std::nullopt, smalFet10};
+
+    läggTillInnehållMedRamFörLogotyp({274, 47, 121, 88}, titel, {254, 168, 298, 20}, påminnelse, {254, 223, 297, 24},
+                                     villkor, {255, 686, 294, 59}, fskatt, {38, 638, 164, 10});
+
+    // Each fact table centred on its point, in the background's frames:
+    // the recipient's always 173 wide, the sender's as wide as its text.
+    auto& alla = innehållFörAllaSidor;
+    alla.push_back(mallverktyg::tabellKringPunkt(
+        *this, tabellMedData(mallverktyg::mottagarfakta(*this), mottagarrubrik, faktavärde, false, true).tabell,
+        {137.5, 202}, 173, 173));
+    alla.push_back(mallverktyg::tabellKringPunkt(
+        *this, tabellMedData(mallverktyg::avsändarfakta(*this), avsändarrubrik, faktavärde, false, true).tabell,
+        {127, 481.5}, 196));
+
+    alla.push_back(text(f.nummer(), nummer, {254, 183, 298, 21}));
+    // The payment terms line stands on the last page only: before it the
+    // item rows run on through its line.
+    std::vector<CachatObjekt> sistaSidan;
+    if (följesedel) {
+        alla.push_back(CachatObjekt(Rect{255, 620, 295, 27}, Color::white()));
+    } else {
+        alla.push_back(text(datumtext(f.fakturadatum()), datum, {254, 202, 298, 18}));
+        // Caption and amount on one line, the amount right-aligned.
+        alla.push_back(text(rubrikFörBeloppAttBetala(), kolumnrubrik, {259, 626, 284, 16}));
+        alla.push_back(text(belopp(f.attBetala()), attBetala, {259, 626, 284, 16}));
+        sistaSidan.push_back(text(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar() + "  /  " +
+                                      rubrikFörFörfallodatum() + " " + datumtext(f.förfallodatum()),
+                                  villkorsrad, {259, 649, 292, 15}));
+    }
+
+    // Four amount rows start at y 552 under a rule at y 544; each row more
+    // moves rule, rows and VAT summary up by a row.
+    const double t = 275 + 14 * (antalBeloppsrader(true) - 4);
+    alla.push_back(mallverktyg::streck({{{256, 842 - (23 + t)}, {546, 842 - (23 + t)}}}, 0.5, röd));
+    std::vector<CachatObjekt> rader =
+        beloppfältMedRubrikattribut(liten, litenHöger, {404, 827 - t, 137, 15}, {404, 827 - t, 137, 15}, 14, true,
+                                    false)
+            .data;
+    sistaSidan.insert(sistaSidan.end(), rader.begin(), rader.end());
+    if (auto moms = momssammanfattningMedRubrikAttribut(liten, liten, {258, 842 - (t + 14), 141, 70}, true, false))
+        sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
+
+    läggTillKolumnerMedRubrikattribut(kolumnrubrik, liten, kolumnrubrikHöger, litenHöger, {259, 271, 285, 18},
+                                      {259, 287, 285, 233}, 374, false);
+    // On pages before the last the rows run on through the amount line,
+    // which is whited out with its frame.
+    läggTillInnehållPåSistaSidan(std::move(sistaSidan), Rect{253, 617, 297, 31});
+}

@@ -1,0 +1,126 @@
+// Template Hi, sky: a typewriter slab face in slate blue on the background
+// "Hi". The white title on the sky band at the top; the facts with dot
+// leaders at the left and the invoice address at the right; the delivery
+// address under the facts; the item table; the VAT summary beside the
+// amount rows; the amount to pay ending at a tab stop over the payment
+// terms and due date; the F-tax line, and at the foot the sender in two
+// tables centred on one line beside the logo, the credit terms below them.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include "Modell/Fakturor/Fakturaliknande.h"
+#include "Modell/Bokforing.h"
+#include "Modell/Land.h"
+#include "Plattform/Strangar.h"
+#include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
+#include "Vyer/Faktura/Styckeformat.h"
+
+#include <algorithm>
+
+using mallverktyg::Fakt;
+using mallverktyg::tabelltext;
+using mallverktyg::text;
+
+void Fakturavy::konfigureraInnehållFörHi() {
+    const auto fet8 = typsnitt("AmericanTypewriter-Bold", 8);
+    const auto normal8 = typsnitt("AmericanTypewriter", 8);
+    const auto lätt28 = typsnitt("AmericanTypewriter-Light", 28);
+    const auto normal10 = typsnitt("AmericanTypewriter", 10);
+    const auto fet12 = typsnitt("AmericanTypewriter-Bold", 12);
+    const auto fet11 = typsnitt("AmericanTypewriter-Bold", 11);
+    const auto lätt8 = typsnitt("AmericanTypewriter-Light", 8);
+    const auto fet9 = typsnitt("AmericanTypewriter-Bold", 9);
+    const auto geneva5 = typsnitt("Geneva", 5);
+    const auto normal7 = typsnitt("AmericanTypewriter", 7);
+    const auto smalFet7 = typsnitt("AmericanTypewriter-CondensedBold", 7);
+    if (!fet8 || !normal8 || !lätt28 || !normal10 || !fet12 || !fet11 || !lätt8 || !fet9 || !geneva5 || !normal7 ||
+        !smalFet7)
+        return;
+
+    const Color skiffer = Color::rgb(0.355, 0.435, 0.535);
+    const Color magenta = Color::rgb(0.801, 0, 0.417);
+
+    //                                      paragraph style             colour          font
+    const TextAttributes uppgiftsrubrik    {clippedLeftOnCharacters(), skiffer,        fet8};
+    const TextAttributes uppgiftsvärde     {truncatedTail(),           skiffer,        normal8};
+    const TextAttributes titel             {centerAligned(),           Color::white(), lätt28};
+    const TextAttributes adress            {std::nullopt,              skiffer,        normal10};
+    const TextAttributes påminnelse        {rightAligned(),            magenta,        fet12};
+    const TextAttributes kolumnrubrik      {std::nullopt,              std::nullopt,   fet11};
+    const TextAttributes kolumnrubrikHöger {rightAligned(),            std::nullopt,   fet11};
+    const TextAttributes brödtext          {std::nullopt,              std::nullopt,   lätt8};
+    const TextAttributes brödtextHöger     {rightAligned(),            std::nullopt,   lätt8};
+    const TextAttributes beloppsrubrik     {std::nullopt,              std::nullopt,   fet9};
+    const TextAttributes fskatt            {std::nullopt,              skiffer,        geneva5};
+    const TextAttributes villkor           {std::nullopt,              std::nullopt,   geneva5};
+    const TextAttributes avsändarvärde     {std::nullopt,              skiffer,        normal7};
+    const TextAttributes avsändaretikett   {rightAligned(),            skiffer,        smalFet7};
+    const TextAttributes förfallodatum     {centerAligned(),           std::nullopt,   lätt8};
+
+    läggTillInnehållMedRamFörLogotyp({476, 692, 102, 79}, titel, {34, 19, 527, 49}, påminnelse, {275, 266, 259, 20},
+                                     villkor, {256, 793, 528, 34}, fskatt, {34, 665, 144, 11});
+
+    auto& alla = innehållFörAllaSidor;
+    const std::string avsändarland(kod(b.land));
+    if (auto faktureras = f.fakturaadressGivetAvsändarland(avsändarland))
+        alla.push_back(text(*faktureras, adress, {353, 76, 197, 144}));
+    if (auto leverans = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
+        alla.push_back(text(rubrikFörLeveransadress(), uppgiftsrubrik, {34, 182, 128, 13}));
+        alla.push_back(text(*leverans, uppgiftsvärde, {34, 195, 180, 119}));
+    }
+
+    if (!följesedel) {
+        alla.push_back(
+            text(versaler(mallverktyg::villkorOchFörfallodatum(*this)), förfallodatum, {249, 630, 297, 15}));
+        // The amount ends at one right tab stop, which replaces the
+        // alignment of its own attributes.
+        AttributedString attBetala(rubrikFörBeloppAttBetala(), beloppsrubrik);
+        attBetala.append("\t" + belopp(f.attBetala()), brödtextHöger);
+        ParagraphStyle tabbar;
+        tabbar.tabStops = {TextTab{TextTab::Kind::right, 274}};
+        attBetala.setParagraphStyle(tabbar);
+        alla.emplace_back(std::move(attBetala), Rect{259, 603, 275, 15});
+    }
+
+    // The sender in two tables of one height 107, both starting where the
+    // taller one, measured, is centred on y 732.
+    {
+        auto tabell = [&](const Datalista& data) {
+            return tabellMedData(data, avsändaretikett, avsändarvärde, true, false).tabell;
+        };
+        AttributedString företag = tabell(mallverktyg::fakta(
+            *this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}));
+        AttributedString registrering =
+            tabell(mallverktyg::faktaOchBetalning(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer}));
+        const double m = std::max(mallverktyg::uppmätt(*this, företag, {205, 10000}).height,
+                                  mallverktyg::uppmätt(*this, registrering, {217, 10000}).height);
+        alla.push_back(tabelltext(std::move(företag), {34, 732 - m / 2, 205, 107}));
+        alla.push_back(tabelltext(std::move(registrering), {256, 732 - m / 2, 217, 107}));
+    }
+
+    // A delivery note lists only what the goods need.
+    const Datalista uppgifter =
+        följesedel ? mallverktyg::fakta(*this, {Fakt::fakturanummer, Fakt::erReferens, Fakt::vårReferens,
+                                                Fakt::kundnummer, Fakt::inköpsordernummer, Fakt::leveransdatum,
+                                                Fakt::leveranssätt})
+                   : mallverktyg::fakta(*this, {Fakt::fakturanummer, Fakt::fakturadatum, Fakt::erReferens,
+                                                Fakt::vårReferens, Fakt::kundnummer, Fakt::personnummer,
+                                                Fakt::personnummer2, Fakt::fastighetsbeteckning,
+                                                Fakt::lägenhetsnummer, Fakt::mottagarensMomsregistreringsnummer,
+                                                Fakt::inköpsordernummer, Fakt::leveransdatum, Fakt::leveranssätt});
+    for (CachatObjekt& o : cachadeObjektFörData(uppgifter, uppgiftsrubrik, uppgiftsvärde, 13, {34, 81}, 125, 175,
+                                                mallverktyg::punktledare, false, -2))
+        alla.push_back(std::move(o));
+
+    std::vector<CachatObjekt> sistaSidan =
+        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {258, 532, 275, 15}, {258, 532, 275, 15}, 14, true,
+                                    false)
+            .data;
+    if (auto summering = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {62, 534, 173, 105}, true, true))
+        sistaSidan.insert(sistaSidan.end(), summering->begin(), summering->end());
+
+    läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger, {62, 324, 470, 18},
+                                      {62, 331, 470, 172}, 250, false);
+    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+}

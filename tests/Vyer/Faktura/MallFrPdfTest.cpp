@@ -1,0 +1,63 @@
+// Template Fr through the tool: one page, three pages and a delivery note,
+// with what every reader looks for inside the template's frames.
+#include "Mallprov.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class MallFrPdf : public mallprov::Mallprov {};
+
+const std::set<std::string> ytor = {"HelveticaNeue-Light", "HelveticaNeue-Bold", "HelveticaNeue-LightItalic",
+                                    "HelveticaNeue-CondensedBold"};
+const Size stående{595, 842};
+const Rect nummer{254, 183, 298, 21};
+const Rect attBetala{259, 626, 284, 16};
+// The payment terms line ends on the due date.
+const Rect villkorsrad{259, 649, 292, 15};
+const Rect poster{259, 287, 285, 233};
+// The sender's table about its middle (127, 481.5), at most 197 wide.
+const Rect avsändare{29, 380, 197, 203};
+
+TEST_F(MallFrPdf, OnePage) {
+    auto k = körMall("Fr");
+    kontrolleraDokument(k, 1, stående, ytor);
+    kontrolleraRuta(k, 1, k.nummer(), nummer);
+    kontrolleraRuta(k, 1, k.attBetala(), attBetala);
+    kontrolleraRuta(k, 1, k.förfallodatum(), villkorsrad);
+    kontrolleraRuta(k, 1, "Konsulttimme", poster);
+    kontrolleraRuta(k, 1, k.bok->organisationsnummer, avsändare);
+    kontrolleraBeloppenBaraPåSistaSidan(k, 1);
+}
+
+// The narrow description column wraps long comments and German captions:
+// fourteen items fill three pages, whose rows run on through the amount
+// line before the last.
+TEST_F(MallFrPdf, ThreePages) {
+    auto k = körMall("Fr", {"--latest-items", "14", "--long-comments", "--latest-language", "de"});
+    kontrolleraDokument(k, 3, stående, ytor);
+    for (int sida = 1; sida <= 3; ++sida) {
+        kontrolleraRuta(k, sida, k.nummer(), nummer);
+        kontrolleraRuta(k, sida, k.bok->organisationsnummer, avsändare);
+    }
+    // The payment terms line, with the due date, where no rows run.
+    for (int sida = 1; sida <= 2; ++sida) kontrolleraSaknas(k, sida, k.förfallodatum());
+    kontrolleraRuta(k, 3, k.förfallodatum(), villkorsrad);
+    kontrolleraRuta(k, 1, "Rad 1:", {259, 287, 285, 374});
+    for (int sida = 1; sida <= 2; ++sida) kontrolleraRuta(k, sida, "continued", {259, 287, 285, 374});
+    kontrolleraRuta(k, 3, k.attBetala(), attBetala);
+    kontrolleraBeloppenBaraPåSistaSidan(k, 3);
+}
+
+TEST_F(MallFrPdf, DeliveryNote) {
+    auto k = följesedel("Fr");
+    kontrolleraDokument(k, 1, stående, ytor);
+    kontrolleraRuta(k, 1, k.nummer(), nummer);
+    kontrolleraRuta(k, 1, "Konsulttimme", poster);
+    kontrolleraRuta(k, 1, k.bok->organisationsnummer, avsändare);
+    kontrolleraSaknas(k, 1, k.attBetala());
+    kontrolleraSaknas(k, 1, k.förfallodatum());
+    kontrolleraSaknas(k, 1, k.nettobelopp());
+}
+
+}  // namespace

@@ -1,0 +1,151 @@
+// Template Fr with the fixed-width measurer: the recipient's and the
+// sender's tables centred on their points by their measured size; the red
+// rule, the amount rows and the VAT summary moving up a row for each amount
+// row more; what a delivery note leaves out and the white patch it sets
+// instead.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include "Beloppsrader.h"
+#include "Displaylista.h"
+#include "FastMatare.h"
+#include "Provfaktura.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+using namespace displaylista;
+
+namespace {
+
+// Remembers the largest size each table was measured in.
+class Mätare : public FastMätare {
+public:
+    mutable std::map<std::string, Size> gränser;
+    Size boundingSize(const AttributedString& text, Size bounds) const override {
+        gränser[text.text()] = bounds;
+        return FastMätare::boundingSize(text, bounds);
+    }
+};
+
+class MallFr : public ::testing::Test {
+protected:
+    std::unique_ptr<Bokföring> bok = prov::bokföring();
+    prov::Faktura faktura;
+    Mätare mätare;
+
+    MallFr() { faktura.inbyggdFakturamall_ = InbyggdFakturamall::Ramar; }
+
+    struct Tabeller {
+        std::string mottagare, avsändare;
+    };
+    // The texts of the two fact tables, known by the recipient's name and
+    // the sender's organisation number.
+    Tabeller tabelltexter() {
+        Fakturavy vy(faktura, *bok, false, mätare);
+        const CachatObjekt* m = medTextSomInnehåller(vy.innehållFörAllaSidor, "Kund AB");
+        const CachatObjekt* a = medTextSomInnehåller(vy.innehållFörAllaSidor, "556000-0000");
+        EXPECT_TRUE(m && a) << beskriv(vy.innehållFörAllaSidor);
+        if (!m || !a) return {};
+        return {text(*m)->text(), text(*a)->text()};
+    }
+};
+
+// The recipient's table has its middle on (137.5, 202), is 173 wide and
+// measured at most that wide; the sender's has its middle on (127, 481.5),
+// is as wide as its text and measured at most 196 wide; both are a point
+// higher than their text, and their frames meet whole points outward.
+TEST_F(MallFr, FactTablesAreCentredOnTheirPoints) {
+    faktura.erReferens_ = "Johan", faktura.leveransdatum_ = Datum{20261130};
+    bok->telefon = "031-12 34 56", bok->bank = "Exempelbanken", bok->bankkonto = "1234-56 789 01";
+    const Tabeller t = tabelltexter();
+    ASSERT_FALSE(t.mottagare.empty());
+    EXPECT_EQ(mätare.gränser.at(t.mottagare), (Size{173, 1000}));
+    EXPECT_EQ(mätare.gränser.at(t.avsändare), (Size{196, 1000}));
+
+    const struct {
+        Size mottagare, avsändare;
+        Rect mottagarram, avsändarram;
+    } fall[] = {
+        // Whole halves: nothing to round.
+        {{100, 60}, {150, 81}, {87, 172, 174, 61}, {52, 441, 151, 82}},
+        // x 87.5 .. 260.5, y 171.5 .. 233.5; x 52.5 .. 202.5, y 441.5 .. 522.5
+        {{100, 61}, {149, 80}, {87, 171, 174, 63}, {52, 441, 151, 82}},
+        // Taller tables reach further up and down alike.
+        {{173, 161}, {196, 201}, {51, 121, 173, 163}, {29, 381, 197, 202}},
+    };
+    for (const auto& f : fall) {
+        SCOPED_TRACE(f.mottagarram.height);
+        mätare.fasta = {{t.mottagare, f.mottagare}, {t.avsändare, f.avsändare}};
+        Fakturavy vy(faktura, *bok, false, mätare);
+        const auto& alla = vy.innehållFörAllaSidor;
+        SCOPED_TRACE(beskriv(alla));
+        const CachatObjekt* m = medText(alla, t.mottagare);
+        const CachatObjekt* a = medText(alla, t.avsändare);
+        ASSERT_TRUE(m && a);
+        EXPECT_TRUE(std::holds_alternative<cachad::stringNeedingLayoutManager>(m->data));
+        EXPECT_TRUE(std::holds_alternative<cachad::stringNeedingLayoutManager>(a->data));
+        EXPECT_EQ(ram(*m), f.mottagarram);
+        EXPECT_EQ(ram(*a), f.avsändarram);
+    }
+}
+
+// N amount rows (the total among them) start at y 608 - 14 N under a rule
+// at y 600 - 14 N, so the total always stands on y 594.
+TEST_F(MallFr, TheAmountBlockRisesARowForEachRow) {
+    for (int n = 0; n <= 5; ++n) {
+        SCOPED_TRACE(n);
+        prov::Faktura f = faktura;
+        ställBeloppsrader(f, n);
+        Fakturavy vy(f, *bok, false, mätare);
+        const int rader = n + 1;
+        const double överst = 608 - 14 * rader;
+
+        const CachatObjekt* linje = medRam(vy.innehållFörAllaSidor, {256, 600.0 - 14 * rader, 290, 0});
+        ASSERT_TRUE(linje) << beskriv(vy.innehållFörAllaSidor);
+        const auto& streck = std::get<cachad::path>(linje->data);
+        EXPECT_EQ(streck.stroke, Color::rgb(0.802, 0.039, 0.127));
+        EXPECT_EQ(streck.path.lineWidth, 0.5);
+
+        const auto& sista = vy.innehållFörVarjeSida.back();
+        SCOPED_TRACE(beskriv(sista));
+        const CachatObjekt* total = medText(sista, vy.rubrikFörTotaltBelopp());
+        ASSERT_TRUE(total);
+        EXPECT_EQ(ram(*total), (Rect{404, 594, 137, 15}));
+        EXPECT_TRUE(medRam(sista, {404, överst, 137, 15}));
+        if (n >= 2) {
+            const CachatObjekt* moms = medTextSomInnehåller(sista, "25");
+            ASSERT_TRUE(moms);
+            EXPECT_GE(ram(*moms).x, 258);
+            EXPECT_GE(ram(*moms).y, överst + 1);
+        }
+    }
+}
+
+TEST_F(MallFr, ADeliveryNoteWhitesOutTheAmountLineAndLeavesOutTheTerms) {
+    for (bool följesedel : {false, true}) {
+        SCOPED_TRACE(följesedel ? "delivery note" : "invoice");
+        Fakturavy vy(faktura, *bok, följesedel, mätare);
+        const auto& alla = vy.innehållFörAllaSidor;
+        SCOPED_TRACE(beskriv(alla));
+        EXPECT_TRUE(medRam(alla, {254, 183, 298, 21}) && medText(alla, "1042")) << "the number";
+
+        const CachatObjekt* vitt = medRam(alla, {255, 620, 295, 27});
+        EXPECT_EQ(vitt != nullptr, följesedel);
+        if (vitt) EXPECT_EQ(std::get<cachad::path>(vitt->data).fill, Color::white());
+
+        const CachatObjekt* rubrik = medText(alla, vy.rubrikFörBeloppAttBetala());
+        EXPECT_EQ(rubrik && ram(*rubrik) == (Rect{259, 626, 284, 16}), !följesedel);
+        const CachatObjekt* belopp = medText(alla, vy.belopp(faktura.attBetala_));
+        EXPECT_EQ(belopp && ram(*belopp) == (Rect{259, 626, 284, 16}), !följesedel);
+        const std::string villkor = vy.rubrikFörBetalningsvillkor() + " " + vy.rubrikFörDagar() + "  /  " +
+                                    vy.rubrikFörFörfallodatum() + " 2026-12-31";
+        // Only on the last page: before it the rows run through its line.
+        EXPECT_FALSE(medText(alla, villkor));
+        const CachatObjekt* villkorsrad = medText(vy.innehållFörVarjeSida.back(), villkor);
+        EXPECT_EQ(villkorsrad && ram(*villkorsrad) == (Rect{259, 649, 292, 15}), !följesedel);
+        EXPECT_EQ(medRam(alla, {254, 202, 298, 18}) != nullptr, !följesedel) << "the invoice date";
+    }
+}
+
+}  // namespace

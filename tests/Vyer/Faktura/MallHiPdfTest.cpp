@@ -1,0 +1,55 @@
+// Template Hi through the tool: one page, three pages and a delivery note,
+// with what every reader looks for inside the template's frames.
+#include "Mallprov.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class MallHiPdf : public mallprov::Mallprov {};
+
+const std::set<std::string> ytor = {"AmericanTypewriter-Bold", "AmericanTypewriter", "AmericanTypewriter-Light",
+                                    "Geneva"};
+// The facts' values: the number first, 2 points below the first row at y 81.
+const Rect nummer{164, 83, 175, 13};
+const Rect attBetala{259, 603, 275, 15};
+const Rect förfallodatum{249, 630, 297, 15};
+const Rect poster{62, 331, 470, 172};
+// The registration table, centred on y 732 with the company's.
+const Rect avsändartabell{256, 660, 217, 145};
+
+TEST_F(MallHiPdf, OnePage) {
+    auto k = körMall("Hi");
+    kontrolleraDokument(k, 1, {595, 842}, ytor);
+    kontrolleraRuta(k, 1, k.nummer(), nummer);
+    kontrolleraRuta(k, 1, k.attBetala(), attBetala);
+    kontrolleraRuta(k, 1, k.förfallodatum(), förfallodatum);
+    kontrolleraRuta(k, 1, "Konsulttimme", poster);
+    kontrolleraRuta(k, 1, k.bok->organisationsnummer, avsändartabell);
+    kontrolleraBeloppenBaraPåSistaSidan(k, 1);
+}
+
+// Twenty rows with long comments fill three pages.
+TEST_F(MallHiPdf, ThreePages) {
+    auto k = körMall("Hi", {"--latest-items", "20", "--long-comments"});
+    kontrolleraDokument(k, 3, {595, 842}, ytor);
+    for (int sida = 1; sida <= 3; ++sida) {
+        kontrolleraRuta(k, sida, k.nummer(), nummer);
+        kontrolleraRuta(k, sida, k.attBetala(), attBetala);
+    }
+    kontrolleraRuta(k, 1, "Rad 1:", {62, 331, 470, 250});
+    kontrolleraBeloppenBaraPåSistaSidan(k, 3);
+}
+
+TEST_F(MallHiPdf, DeliveryNote) {
+    auto k = följesedel("Hi");
+    kontrolleraDokument(k, 1, {595, 842}, ytor);
+    kontrolleraRuta(k, 1, k.nummer(), nummer);
+    kontrolleraRuta(k, 1, "Konsulttimme", poster);
+    kontrolleraRuta(k, 1, k.bok->organisationsnummer, avsändartabell);
+    kontrolleraSaknas(k, 1, k.attBetala());
+    kontrolleraSaknas(k, 1, k.förfallodatum());
+    kontrolleraSaknas(k, 1, k.nettobelopp());
+}
+
+}  // namespace

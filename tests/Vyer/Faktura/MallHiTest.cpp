@@ -1,0 +1,130 @@
+// Template Hi with the fixed-width measurer: the amount line that ends at
+// its tab stop, the terms line in capitals, the sender's tables centred on
+// one line, and the shorter facts list of a delivery note.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include "Displaylista.h"
+#include "FastMatare.h"
+#include "Plattform/Strangar.h"
+#include "Provfaktura.h"
+
+#include <gtest/gtest.h>
+
+using namespace displaylista;
+
+namespace {
+
+class MallHi : public ::testing::Test {
+protected:
+    std::unique_ptr<Bokföring> bok = prov::bokföring();
+    prov::Faktura faktura;
+    FastMätare mätare;
+
+    MallHi() { faktura.inbyggdFakturamall_ = InbyggdFakturamall::Himmel; }
+};
+
+TEST_F(MallHi, AmountToPayEndsAtItsRightTabStop) {
+    for (const char* språk : {"sv", "en"}) {
+        SCOPED_TRACE(språk);
+        faktura.språk_ = språk;
+        Fakturavy vy(faktura, *bok, false, mätare);
+        const auto& alla = vy.innehållFörAllaSidor;
+        SCOPED_TRACE(beskriv(alla));
+        const CachatObjekt* rad = medText(alla, vy.rubrikFörBeloppAttBetala() + "\t" + vy.belopp(faktura.attBetala()));
+        ASSERT_TRUE(rad);
+        EXPECT_EQ(ram(*rad), (Rect{259, 603, 275, 15}));
+        const auto& runs = text(*rad)->runs();
+        ASSERT_EQ(runs.size(), 2u);
+        EXPECT_EQ(runs[0].attributes.font->name, "AmericanTypewriter-Bold");
+        EXPECT_EQ(runs[0].attributes.font->pointSize, 9);
+        EXPECT_EQ(runs[1].attributes.font->name, "AmericanTypewriter-Light");
+        EXPECT_EQ(runs[1].attributes.font->pointSize, 8);
+        // One style over both runs: a single right tab at 274 and no right
+        // alignment left over from the amount's own attributes.
+        for (const auto& run : runs) {
+            ASSERT_TRUE(run.attributes.paragraphStyle);
+            EXPECT_EQ(run.attributes.paragraphStyle->tabStops, (std::vector<TextTab>{{TextTab::Kind::right, 274}}));
+            EXPECT_NE(run.attributes.paragraphStyle->alignment, TextAlignment::right);
+        }
+        // Black text on the page, not the slate of the facts.
+        EXPECT_FALSE(runs[1].attributes.foregroundColor);
+    }
+}
+
+TEST_F(MallHi, TermsAndDueDateStandInCapitalsOnOneLine) {
+    faktura.förfallodatum_ = Datum{20240305};
+    faktura.språk_ = "en";
+    Fakturavy vy(faktura, *bok, false, mätare);
+    const std::string väntad = versaler(vy.rubrikFörBetalningsvillkor()) + " 30 DAYS  \u2022  " +
+                               versaler(vy.rubrikFörFörfallodatum()) + " 2024-03-05";
+    const CachatObjekt* rad = medText(vy.innehållFörAllaSidor, väntad);
+    ASSERT_TRUE(rad) << beskriv(vy.innehållFörAllaSidor);
+    EXPECT_EQ(ram(*rad), (Rect{249, 630, 297, 15}));
+    EXPECT_EQ(text(*rad)->runs()[0].attributes.paragraphStyle->alignment, TextAlignment::center);
+}
+
+TEST_F(MallHi, SenderTablesShareOneTopCentringTheTallerOnY732) {
+    struct Fall {
+        const char* namn;
+        int betalningssätt;
+    } fall[] = {{"no payment details: the company table is taller", 0},
+                {"every way of payment: the registration table is taller", 3}};
+    for (const Fall& c : fall) {
+        SCOPED_TRACE(c.namn);
+        if (c.betalningssätt > 0) {
+            bok->telefon.reset(), bok->email.reset(), bok->hemsida.reset();
+            bok->bankgiro = "123-4567", bok->plusgiro = "12 34 56-7", bok->swish = "123 456 78 90";
+        } else {
+            bok->telefon = "031-12 34 56", bok->email = "info@exempel.se", bok->hemsida = "exempel.se";
+        }
+        Fakturavy vy(faktura, *bok, false, mätare);
+        const auto& alla = vy.innehållFörAllaSidor;
+        SCOPED_TRACE(beskriv(alla));
+        const CachatObjekt* företag = medTextSomInnehåller(alla, "Exempel AB");
+        const CachatObjekt* registrering = medTextSomInnehåller(alla, "556000-0000");
+        ASSERT_TRUE(företag && registrering);
+        ASSERT_NE(företag, registrering);
+        EXPECT_TRUE(std::holds_alternative<cachad::stringNeedingLayoutManager>(företag->data));
+        const double h1 = mätare.boundingSize(*text(*företag), {205, 10000}).height;
+        const double h2 = mätare.boundingSize(*text(*registrering), {217, 10000}).height;
+        EXPECT_EQ(h1 > h2, c.betalningssätt == 0);
+        const double m = std::max(h1, h2);
+        EXPECT_EQ(ram(*företag), (Rect{34, 732 - m / 2, 205, 107}));
+        EXPECT_EQ(ram(*registrering), (Rect{256, 732 - m / 2, 217, 107}));
+        // Labels in capitals.
+        EXPECT_NE(text(*företag)->text().find(versaler(vy.rubrikFörAvsändare())), std::string::npos);
+    }
+}
+
+TEST_F(MallHi, DeliveryNoteListsSevenFactsAndNoAmounts) {
+    faktura.erReferens_ = "Kalle", faktura.vårReferens_ = "Eva", faktura.kundnummer_ = "K7";
+    faktura.inköpsordernummer_ = "PO-9", faktura.leveranssätt_ = "Bil", faktura.leveransdatum_ = Datum{20261130};
+    faktura.momsregistreringsnummer_ = "SE999999999901";
+    faktura.skatteavdrag_ = Skatteavdrag::rut("19700101-1234", std::nullopt, prov::D("0"), std::nullopt);
+    faktura.poster.assign(2, prov::Post{});
+    bok->visaKundnummerPåFakturor = true;
+    for (bool följesedel : {false, true}) {
+        SCOPED_TRACE(följesedel ? "delivery note" : "invoice");
+        Fakturavy vy(faktura, *bok, följesedel, mätare);
+        const auto& alla = vy.innehållFörAllaSidor;
+        SCOPED_TRACE(beskriv(alla));
+        // Each fact is a value beside its dotted caption, 13 points below
+        // the one before; the values stand 2 points lower than their rows,
+        // which start at y 81.
+        std::vector<std::string> värden;
+        for (const CachatObjekt& o : alla)
+            if (ram(o).x == 34 + 125 + 5 && ram(o).width == 175) värden.push_back(text(o)->text());
+        const std::vector<std::string> väntade =
+            följesedel ? std::vector<std::string>{"1042", "Kalle", "Eva", "K7", "PO-9", "2026-11-30", "Bil"}
+                       : std::vector<std::string>{"1042", "2026-12-01", "Kalle", "Eva", "K7", "19700101-1234",
+                                                  "SE999999999901", "PO-9", "2026-11-30", "Bil"};
+        EXPECT_EQ(värden, väntade);
+        EXPECT_EQ(ram(*medText(alla, "Bil")).y, 81 + 13 * (väntade.size() - 1) + 2);
+
+        EXPECT_EQ(medRam(alla, {259, 603, 275, 15}) != nullptr, !följesedel);
+        EXPECT_EQ(medRam(alla, {249, 630, 297, 15}) != nullptr, !följesedel);
+        EXPECT_EQ(medRam(vy.innehållFörVarjeSida.back(), {258, 532, 275, 15}) != nullptr, !följesedel);
+    }
+}
+
+}  // namespace
