@@ -62,8 +62,7 @@ public:
     enum class FiGirotyp { typ1, typ2 };
 
     // Lays the invoice out. `mätare` measures text; the drawing layer's own
-    // by default, a fixed-width one in tests. Throws Layoutfel for a
-    // built-in template this build cannot lay out.
+    // by default, a fixed-width one in tests.
     Fakturavy(const Fakturaliknande& faktura, const Bokföring& bokföring, bool följesedel,
               const TextMeasurer& mätare = systemTextMeasurer());
     ~Fakturavy();

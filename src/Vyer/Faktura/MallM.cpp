@@ -1,0 +1,120 @@
+// Template M, minimal: Helvetica Neue in black over the fine rules of the
+// background "M". The title and the invoice number in capitals at the top
+// left, the logo at the right; the delivery and invoice addresses side by
+// side, each with its caption turned to run upward in a narrow strip to its
+// left; one table of references and dates; a single payment line across
+// the page; the item table; the VAT summary beside the amount rows; the
+// credit terms, the company's name and three tables at the foot.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include "Modell/Fakturor/Fakturaliknande.h"
+#include "Modell/Bokforing.h"
+#include "Modell/Land.h"
+#include "Plattform/Strangar.h"
+#include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/Styckeformat.h"
+
+using mallverktyg::Fakt;
+using mallverktyg::tabelltext;
+using mallverktyg::text;
+
+namespace {
+
+// Both address captions run upward in their strips; a caption's frame
+// (x, y) lands on the page at (332 + y, 161 - x).
+constexpr Point rubrikvridning{332, 161};
+
+}  // namespace
+
+void Fakturavy::konfigureraInnehållFörM() {
+    const auto smalFet19 = typsnitt("HelveticaNeue-CondensedBold", 19);
+    const auto ultralätt10 = typsnitt("HelveticaNeue-UltraLight", 10);
+    const auto smalFet8 = typsnitt("HelveticaNeue-CondensedBold", 8);
+    const auto normal7 = typsnitt("HelveticaNeue", 7);
+    const auto normal6 = typsnitt("HelveticaNeue", 6);
+    const auto smalFet7 = typsnitt("HelveticaNeue-CondensedBold", 7);
+    const auto lätt6 = typsnitt("HelveticaNeue-Light", 6);
+    const auto ultralätt14 = typsnitt("HelveticaNeue-UltraLight", 14);
+    if (!smalFet19 || !ultralätt10 || !smalFet8 || !normal7 || !normal6 || !smalFet7 || !lätt6 || !ultralätt14)
+        return;
+
+    const Color röd = Color::rgb(205 / 255.0, 10 / 255.0, 32 / 255.0);
+
+    //                                  paragraph style  colour         font
+    const TextAttributes titel         {std::nullopt,    std::nullopt,  smalFet19};
+    const TextAttributes nummer        {std::nullopt,    std::nullopt,  ultralätt10};
+    const TextAttributes fet           {std::nullopt,    std::nullopt,  smalFet8};
+    const TextAttributes brödtext      {truncatedTail(), std::nullopt,  normal7};
+    const TextAttributes etikett       {std::nullopt,    std::nullopt,  smalFet7};
+    const TextAttributes brödtextHöger {rightAligned(),  std::nullopt,  normal7};
+    const TextAttributes villkor       {std::nullopt,    std::nullopt,  normal6};
+    const TextAttributes fskatt        {std::nullopt,    std::nullopt,  lätt6};
+    const TextAttributes påminnelse    {rightAligned(),  röd,           ultralätt14};
+
+    läggTillInnehållMedRamFörLogotyp({458, 25, 95, 49}, titel, {43, 57, 388, 20}, påminnelse, {305, 267, 245, 24},
+                                     villkor, {61, 670, 466, 34}, fskatt, {466, 792, 100, 24});
+
+    auto& alla = innehållFörAllaSidor;
+    alla.push_back(text(versaler(rubrikFörFakturanummer() + "   " + f.nummer()), nummer, {43, 89, 388, 20}));
+
+    alla.emplace_back(
+        tabellMedData(mallverktyg::fakta(*this, {Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer,
+                                                 Fakt::personnummer, Fakt::personnummer2, Fakt::fastighetsbeteckning,
+                                                 Fakt::lägenhetsnummer, Fakt::leveransdatum, Fakt::leveranssätt,
+                                                 Fakt::inköpsordernummer, Fakt::mottagarensMomsregistreringsnummer,
+                                                 Fakt::fakturadatum}),
+                      brödtext, brödtext, false, false)
+            .tabell,
+        Rect{61, 192, 203, 85});
+
+    if (!följesedel) {
+        alla.push_back(text(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar(), fet, {62, 313, 114, 17}));
+        alla.push_back(text(rubrikFörFörfallodatum() + " " + datumtext(f.förfallodatum()), fet, {183, 313, 200, 17}));
+        alla.push_back(text(rubrikFörBeloppAttBetala() + " " + belopp(f.attBetala()), fet, {418, 313, 129, 17}));
+    }
+
+    alla.push_back(text(b.namn, fet, {43, 713, 503, 14}));
+
+    {
+        auto tabell = [&](const Datalista& data, double x) {
+            alla.push_back(
+                tabelltext(tabellMedData(data, etikett, brödtext, false, false).tabell, {x, 733, 165, 77}));
+        };
+        tabell(mallverktyg::fakta(*this, {Fakt::säte, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}), 61);
+        tabell(mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::organisationsnummer,
+                                          Fakt::momsregistreringsnummer}),
+               214);
+        tabell(betalningsinformation(), 376);
+    }
+
+    // Each caption ends at y 111 whatever its length: its frame starts its
+    // measured width before x 50 of the turned system.
+    auto rubrikUppåt = [&](const std::string& rubrik, double y) {
+        const double w = mallverktyg::uppmätt(*this, AttributedString(rubrik, fet)).width;
+        alla.push_back(mallverktyg::textUppåt(rubrik, fet, {50 - w, y, 100, 14}, rubrikvridning));
+    };
+    const std::string avsändarland(kod(b.land));
+    if (auto faktureras = f.fakturaadressGivetAvsändarland(avsändarland)) {
+        alla.push_back(text(*faktureras, brödtext, {476, 109, 100, 112}));
+        rubrikUppåt(rubrikFörMottagaradress(), 120);
+    }
+    // Without a delivery address, white hides the bar beside its strip.
+    if (auto leverans = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
+        alla.push_back(text(*leverans, brödtext, {356, 109, 95, 112}));
+        rubrikUppåt(rubrikFörLeveransadress(), 0);
+    } else {
+        alla.emplace_back(Rect{340, 102, 15, 100}, Color::white());
+    }
+
+    std::vector<CachatObjekt> sistaSidan =
+        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {356, 584, 171, 15}, {356, 584, 171, 15}, 14, true,
+                                    false)
+            .data;
+    if (auto summering = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {69, 583, 180, 79}, true, true))
+        sistaSidan.insert(sistaSidan.end(), summering->begin(), summering->end());
+
+    läggTillKolumnerMedRubrikattribut(brödtext, brödtext, brödtextHöger, brödtextHöger, {68, 384, 459, 15},
+                                      Rect{68, 396, 459, 163}.integral(), 246, true);
+    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+}

@@ -1,0 +1,55 @@
+// Template M through the tool: one page, three pages and a delivery note,
+// with what every reader looks for inside the template's frames.
+#include "Mallprov.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class MallMPdf : public mallprov::Mallprov {};
+
+const std::set<std::string> ytor = {"HelveticaNeue-CondensedBold", "HelveticaNeue-UltraLight", "HelveticaNeue",
+                                    "HelveticaNeue-Light"};
+const Rect nummer{43, 89, 388, 20};
+const Rect attBetala{418, 313, 129, 17};
+const Rect förfallodatum{183, 313, 200, 17};
+const Rect poster{68, 396, 459, 163};
+// The second table at the foot: address, organisation and VAT numbers.
+const Rect avsändartabell{214, 733, 165, 77};
+
+TEST_F(MallMPdf, OnePage) {
+    auto k = körMall("M");
+    kontrolleraDokument(k, 1, {595, 842}, ytor);
+    kontrolleraRuta(k, 1, k.nummer(), nummer);
+    kontrolleraRuta(k, 1, k.attBetala(), attBetala);
+    kontrolleraRuta(k, 1, k.förfallodatum(), förfallodatum);
+    kontrolleraRuta(k, 1, "Konsulttimme", poster);
+    kontrolleraRuta(k, 1, k.bok->organisationsnummer, avsändartabell);
+    kontrolleraBeloppenBaraPåSistaSidan(k, 1);
+}
+
+// Its cells keep to one line: sixty rows fill three pages, the last
+// with rows of its own.
+TEST_F(MallMPdf, ThreePages) {
+    auto k = körMall("M", {"--latest-items", "60", "--long-comments"});
+    kontrolleraDokument(k, 3, {595, 842}, ytor);
+    for (int sida = 1; sida <= 3; ++sida) {
+        kontrolleraRuta(k, sida, k.nummer(), nummer);
+        kontrolleraRuta(k, sida, k.attBetala(), attBetala);
+    }
+    kontrolleraRuta(k, 1, "Rad 1:", poster);
+    kontrolleraBeloppenBaraPåSistaSidan(k, 3);
+}
+
+TEST_F(MallMPdf, DeliveryNote) {
+    auto k = följesedel("M");
+    kontrolleraDokument(k, 1, {595, 842}, ytor);
+    kontrolleraRuta(k, 1, k.nummer(), nummer);
+    kontrolleraRuta(k, 1, "Konsulttimme", poster);
+    kontrolleraRuta(k, 1, k.bok->organisationsnummer, avsändartabell);
+    kontrolleraSaknas(k, 1, k.attBetala());
+    kontrolleraSaknas(k, 1, k.förfallodatum());
+    kontrolleraSaknas(k, 1, k.nettobelopp());
+}
+
+}  // namespace
