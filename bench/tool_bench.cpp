@@ -22,16 +22,24 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path& arbetsmapp() {
-    static const fs::path mapp = [] {
-        fs::path p = fs::temp_directory_path() / ("kontobok-bench-" + std::to_string(getpid()));
+// Made on first use and removed when the benchmarks end.
+struct Arbetsmapp {
+    fs::path p = fs::temp_directory_path() / ("kontobok-bench-" + std::to_string(getpid()));
+    Arbetsmapp() {
         fs::create_directories(p);
         writeFileSafely((p / "stor.bok").string(), bänk::storFil());
         std::string json = bänk::tiotusenPoster();
         writeFileSafely((p / "import.json").string(), std::span(reinterpret_cast<const uint8_t*>(json.data()), json.size()));
-        return p;
-    }();
-    return mapp;
+    }
+    ~Arbetsmapp() {
+        std::error_code ignorerat;
+        fs::remove_all(p, ignorerat);
+    }
+};
+
+const fs::path& arbetsmapp() {
+    static const Arbetsmapp mapp;
+    return mapp.p;
 }
 
 struct Körning {
