@@ -148,6 +148,25 @@ void mätOmIKolumnbredd(const TextMeasurer& mätare, Tabellkolumn& kolumn) {
     }
 }
 
+// Shrinking every stretch column by one factor can leave one narrower than
+// its standard heading, which then wraps down over the first rows (headings
+// a template draws itself stand on one line and are left alone). Such a column keeps
+// its heading's width, taken from what the others have above theirs; when
+// they have too little, the widths stay as the factor made them.
+void lämnaRumFörRubrikerna(const std::vector<Tabellkolumn*>& töjbara) {
+    auto rubrikbredd = [](const Tabellkolumn& k) { return k.celler.front().storlek->width; };
+    double underskott = 0, överskott = 0;
+    for (const Tabellkolumn* s : töjbara) {
+        const double skillnad = s->bredd - rubrikbredd(*s);
+        (skillnad < 0 ? underskott : överskott) += std::abs(skillnad);
+    }
+    if (underskott <= 0 || överskott < underskott) return;
+    for (Tabellkolumn* s : töjbara) {
+        const double minst = rubrikbredd(*s);
+        s->bredd = s->bredd < minst ? minst : std::floor(s->bredd - (s->bredd - minst) * underskott / överskott);
+    }
+}
+
 }  // namespace
 
 void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrikattribut,
@@ -205,10 +224,9 @@ void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrika
             // Without any width or spacing to scale, the cap is all there is.
             double underlag = töjbarBredd + static_cast<double>(töjbara.size()) * g;
             double faktor = underlag > 0 ? std::clamp(rest / underlag, 0.0, 1.5) : 1.5;
-            for (Tabellkolumn* s : töjbara) {
-                s->bredd = std::floor(s->bredd * faktor) + rubrikpaddning;
-                mätOmIKolumnbredd(mätare, *s);
-            }
+            for (Tabellkolumn* s : töjbara) s->bredd = std::floor(s->bredd * faktor) + rubrikpaddning;
+            if (!egnaRubriker) lämnaRumFörRubrikerna(töjbara);
+            for (Tabellkolumn* s : töjbara) mätOmIKolumnbredd(mätare, *s);
         }
         if (n > 1) {
             double summa = 0;

@@ -137,11 +137,13 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
     alla.push_back(streck({{{54, 216}, {541, 216}}}, rubriklinje, svart));
 
     if (!följesedel) {
-        sistaSidan.push_back(streck({{{54, 351}, {541, 351}}}, 0.25, svart));
+        // The rule over the amounts rises with them, and the VAT summary starts
+        // a little below it: at the given 347 the rule struck through its caption.
+        sistaSidan.push_back(streck({{{54, 351 - e}, {541, 351 - e}}}, 0.25, svart));
         sistaSidan.push_back(text(attBetalaRubrik, rubrik, {328, 400, 195, 15}));
         sistaSidan.push_back(text(belopp(f.attBetala()), rubrikHöger, {328, 400, 195, 15}));
     }
-    if (auto moms = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {72, 347 - e, 201, 70}, true, false))
+    if (auto moms = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {72, 353 - e, 201, 70}, true, false))
         sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
     auto beloppsrader = beloppfältMedRubrikattribut(brödtext, brödtextHöger, {330, 356 - e, 193, 13},
                                                     {330, 356 - e, 193, 13}, 12, false, false);

@@ -337,7 +337,28 @@ TEST_F(MallFiGiro, ExtraAmountRowsLiftTheAmountsAndShortenTheRows) {
     iRam(sista, v->belopp(faktura.nettobelopp_), {330, 332, 193, 13});
     const CachatObjekt* moms = medTextSomInnehåller(sista, v->rubrikFörBeloppPerMomsnivå());
     ASSERT_TRUE(moms);
-    EXPECT_EQ(ram(*moms), (Rect{72, 323, 201, 70}));
+    EXPECT_EQ(ram(*moms), (Rect{72, 329, 201, 70}));
+}
+
+TEST_F(MallFiGiro, TheRuleOverTheAmountsNeverStrikesTheVatSummary) {
+    for (bool medExtraRader : {false, true}) {
+        if (medExtraRader) {
+            faktura.rabatt_ = D("10");
+            faktura.rabattbelopp_ = D("10");
+            faktura.öresutjämna_ = true;
+            faktura.öresutjämningsbelopp_ = D("0.4");
+        }
+        auto v = vy();
+        const auto& sista = v->innehållFörVarjeSida.back();
+        const CachatObjekt* moms = medTextSomInnehåller(sista, v->rubrikFörBeloppPerMomsnivå());
+        ASSERT_TRUE(moms);
+        const cachad::path* regel = sträckor(sista, 0.25);
+        ASSERT_TRUE(regel);
+        const auto [från, till] = segment(regel->path).at(0);
+        EXPECT_EQ(från.y, till.y);
+        EXPECT_LT(från.y, ram(*moms).y) << "with extra rows: " << medExtraRader;
+        EXPECT_LT(från.y, ram(*medText(sista, v->rubrikFörNettobelopp())).y);
+    }
 }
 
 TEST_F(MallFiGiro, LongSenderTableRisesClearOfTheSlip) {

@@ -29,9 +29,9 @@ TEST_F(MallGPdf, OnePage) {
     kontrolleraBeloppenBaraPåSistaSidan(k, 1);
 }
 
-// Rows with long comments under 11-point headings: thirty fill three pages.
+// Rows with long comments under 11-point headings: twenty-four fill three pages.
 TEST_F(MallGPdf, ThreePages) {
-    auto k = körMall("G", {"--latest-items", "30", "--long-comments"});
+    auto k = körMall("G", {"--latest-items", "24", "--long-comments"});
     kontrolleraDokument(k, 3, {595, 842}, ytor);
     for (int sida = 1; sida <= 3; ++sida) kontrolleraRuta(k, sida, k.nummer(), nummer);
     kontrolleraRuta(k, 3, k.attBetala(), attBetala);

@@ -28,7 +28,7 @@ TEST_F(MallGuPdf, OnePage) {
 }
 
 TEST_F(MallGuPdf, ThreePagesShowTheAmountRowsOnTheLastOnly) {
-    auto k = körMall("Gu", {"--latest-items", "14", "--long-comments"});
+    auto k = körMall("Gu", {"--latest-items", "10", "--long-comments"});
     kontrolleraDokument(k, 3, liggande, ytor);
     kontrolleraBeloppenBaraPåSistaSidan(k, 3);
     for (int sida = 1; sida <= 3; ++sida) {

@@ -29,9 +29,9 @@ TEST_F(MallHiPdf, OnePage) {
     kontrolleraBeloppenBaraPåSistaSidan(k, 1);
 }
 
-// Twenty rows with long comments fill three pages.
+// Sixteen rows with long comments fill three pages.
 TEST_F(MallHiPdf, ThreePages) {
-    auto k = körMall("Hi", {"--latest-items", "20", "--long-comments"});
+    auto k = körMall("Hi", {"--latest-items", "16", "--long-comments"});
     kontrolleraDokument(k, 3, {595, 842}, ytor);
     for (int sida = 1; sida <= 3; ++sida) {
         kontrolleraRuta(k, sida, k.nummer(), nummer);

@@ -37,10 +37,10 @@ protected:
         kontrolleraBeloppenBaraPåSistaSidan(k, 1);
     }
 
-    // Rows with long comments under 12-point headings: twenty-five fill
+    // Rows with long comments under 12-point headings: twenty-one fill
     // three pages.
     void treSidor(const Mall& m) {
-        auto k = körMall(m.kod, {"--latest-items", "25", "--long-comments"});
+        auto k = körMall(m.kod, {"--latest-items", "21", "--long-comments"});
         kontrolleraDokument(k, 3, {595, 842}, ytor);
         for (int sida = 1; sida <= 3; ++sida) {
             kontrolleraRuta(k, sida, k.nummer(), m.nummer);

@@ -33,7 +33,7 @@ TEST_F(MallRuPdf, OnePageInEitherColour) {
 }
 
 TEST_F(MallRuPdf, ThreePages) {
-    auto k = körMall("Ru2", {"--latest-items", "40", "--long-comments"});
+    auto k = körMall("Ru2", {"--latest-items", "36", "--long-comments"});
     kontrolleraDokument(k, 3, {595, 842}, ytor);
     for (int sida = 1; sida <= 3; ++sida) {
         kontrolleraRuta(k, sida, k.nummer(), nummerrad);

@@ -30,7 +30,7 @@ TEST_F(MallSLPdf, OnePage) {
 }
 
 TEST_F(MallSLPdf, ThreePages) {
-    auto k = körMall("SL", {"--latest-items", "26", "--long-comments"});
+    auto k = körMall("SL", {"--latest-items", "18", "--long-comments"});
     kontrolleraDokument(k, 3, {595, 842}, ytor);
     for (int sida = 1; sida <= 3; ++sida) {
         kontrolleraRuta(k, sida, k.nummer(), faktarad);
