@@ -21,13 +21,7 @@ const Rect registrering{241, 640, 210, 160};
 
 TEST_F(MallFPdf, OnePage) {
     auto k = körMall("F");
-    kontrolleraDokument(k, 1, stående, ytor);
-    kontrolleraRuta(k, 1, k.nummer(), nummer);
-    kontrolleraRuta(k, 1, k.attBetala(), attBetala);
-    kontrolleraRuta(k, 1, k.förfallodatum(), fakta);
-    kontrolleraRuta(k, 1, "Konsulttimme", poster);
-    kontrolleraRuta(k, 1, k.bok->organisationsnummer, registrering);
-    kontrolleraBeloppenBaraPåSistaSidan(k, 1);
+    kontrolleraEnSida(k, stående, ytor, {nummer, attBetala, fakta, poster, registrering});
 }
 
 // The narrow item column wraps long comments: ten items fill three pages.

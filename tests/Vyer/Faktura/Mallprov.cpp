@@ -104,4 +104,25 @@ void Mallprov::kontrolleraBeloppenBaraPåSistaSidan(const Mallkörning& k, int s
     EXPECT_TRUE(rutaFörText(k.ord, sidor, k.nettobelopp())) << "'" << k.nettobelopp() << "' on page " << sidor;
 }
 
+void Mallprov::kontrolleraEnSida(const Mallkörning& k, Size sida, const std::set<std::string>& mallensTypsnitt,
+                                 const Ramar& ramar) {
+    kontrolleraDokument(k, 1, sida, mallensTypsnitt);
+    kontrolleraRuta(k, 1, k.nummer(), ramar.nummer);
+    kontrolleraRuta(k, 1, k.attBetala(), ramar.attBetala);
+    kontrolleraRuta(k, 1, k.förfallodatum(), ramar.förfallodatum);
+    kontrolleraRuta(k, 1, "Konsulttimme", ramar.poster);
+    kontrolleraRuta(k, 1, k.bok->organisationsnummer, ramar.avsändare);
+    kontrolleraBeloppenBaraPåSistaSidan(k, 1);
+}
+
+void Mallprov::kontrolleraFöljesedeln(const Mallkörning& k, Size sida, const std::set<std::string>& mallensTypsnitt,
+                                      const Rect& nummer, const Rect& poster, const Rect& avsändare) {
+    kontrolleraDokument(k, 1, sida, mallensTypsnitt);
+    kontrolleraRuta(k, 1, k.nummer(), nummer);
+    kontrolleraRuta(k, 1, "Konsulttimme", poster);
+    kontrolleraRuta(k, 1, k.bok->organisationsnummer, avsändare);
+    kontrolleraSaknas(k, 1, k.attBetala());
+    kontrolleraSaknas(k, 1, k.nettobelopp());
+}
+
 }  // namespace mallprov

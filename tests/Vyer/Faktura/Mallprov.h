@@ -60,6 +60,21 @@ protected:
     // `sidor` and on no page before it.
     void kontrolleraBeloppenBaraPåSistaSidan(const Mallkörning& k, int sidor);
 
+    // Where a template sets what every reader of a one-page invoice looks
+    // for: the number, the amount to pay, the due date, an item and the
+    // sender's organisation number.
+    struct Ramar {
+        Rect nummer, attBetala, förfallodatum, poster, avsändare;
+    };
+    // A one-page invoice: the document, each of those in its frame, and the
+    // amount rows on the page.
+    void kontrolleraEnSida(const Mallkörning& k, Size sida, const std::set<std::string>& mallensTypsnitt,
+                           const Ramar& ramar);
+    // A delivery note: the document, the number, an item and the sender in
+    // their frames, and neither the amount to pay nor the amount rows.
+    void kontrolleraFöljesedeln(const Mallkörning& k, Size sida, const std::set<std::string>& mallensTypsnitt,
+                                const Rect& nummer, const Rect& poster, const Rect& avsändare);
+
 private:
     std::string skrivExempel(const std::string& kod, std::vector<std::string> val);
     int nästa = 0;
