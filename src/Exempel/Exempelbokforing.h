@@ -18,7 +18,7 @@ struct Exempelval {
     bool medÖvrigt = true;
     // Sent invoices (with the articles they use), numbered from 1001.
     int64_t antalSkickadeFakturor = 0;
-    Senastefakturaval senasteFaktura;
+    Senastefakturaval senasteFaktura{};
     // Unsent invoices after the sent ones, cycling through the shapes their
     // record takes: with and without a recipient, each tax deduction, item
     // discounts of both kinds, delivery details, another currency.
