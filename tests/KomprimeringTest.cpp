@@ -22,3 +22,30 @@ TEST(Komprimering, EmptyBodyIsWrittenButNeverReadBack) {
     Bytes packed = komprimerad({});
     EXPECT_FALSE(dekomprimerad(packed, 0));
 }
+
+// The check a save makes before it replaces the document: the stream must
+// give back exactly the body, byte for byte and to its last byte.
+TEST(Komprimering, SaveCheckAcceptsOnlyTheBodyItself) {
+    std::string text;
+    for (int i = 0; text.size() < 300'000; ++i) text += "VER B" + std::to_string(i * 7919 % 100'003) + " \"Hyra\"\n";
+    const Bytes body(text.begin(), text.end());
+    const Bytes packed = komprimerad(body);
+    EXPECT_TRUE(avkodasTill(packed, body));
+
+    Bytes changed = body;
+    for (size_t at : {size_t(0), size_t(1) << 16, body.size() - 1}) {
+        changed[at] ^= 1;
+        EXPECT_FALSE(avkodasTill(packed, changed)) << "byte " << at;
+        changed[at] ^= 1;
+    }
+    EXPECT_FALSE(avkodasTill(packed, std::span(body).first(body.size() - 1)));
+    Bytes longer = body;
+    longer.push_back('\n');
+    EXPECT_FALSE(avkodasTill(packed, longer));
+    EXPECT_FALSE(avkodasTill(std::span(packed).first(packed.size() - 1), body));
+    EXPECT_FALSE(avkodasTill({}, body));
+
+    Bytes damaged = packed;
+    damaged[damaged.size() / 2] ^= 0x40;
+    EXPECT_FALSE(avkodasTill(damaged, body));
+}
