@@ -19,6 +19,12 @@ struct OutputWindow {
     size_t end;
 };
 
+// How far past their end the wide copies below may write (and the literal
+// copy read): a caller takes the fast path only when the block has this much
+// room left beyond the bytes it copies. Later literals and matches overwrite
+// what lands there, since a block must fill its room exactly.
+inline constexpr size_t wideCopySlack = 32;
+
 // `payload` is the LZVN instruction stream of one block.
 bool decodeLzvnBlock(std::span<const uint8_t> payload, OutputWindow& out);
 
@@ -26,7 +32,7 @@ bool decodeLzvnBlock(std::span<const uint8_t> payload, OutputWindow& out);
 // copied in whole words; kept from block to block.
 class BlockScratch {
 public:
-    static constexpr size_t literalSlack = 32;
+    static constexpr size_t literalSlack = wideCopySlack;
     uint8_t* literals() {
         if (!literals_) literals_ = std::make_unique_for_overwrite<uint8_t[]>(maxLiteralsPerBlock + literalSlack);
         return literals_.get();
@@ -41,33 +47,47 @@ private:
 bool decodeLzfseBlock(const LzfseBlockHeader& h, std::span<const uint8_t> payloads, OutputWindow& out,
                       BlockScratch& scratch);
 
+inline void copy16(uint8_t* dst, const uint8_t* src) { std::memcpy(dst, src, 16); }
+
+// Most runs are shorter than one word, so the first goes unconditionally.
+inline void copyLiterals(uint8_t* dst, const uint8_t* src, size_t length) {
+    copy16(dst, src);
+    for (size_t i = 16; i < length; i += 16) copy16(dst + i, src + i);
+}
+
 // Copies `length` bytes from `distance` back, byte by byte in effect, so an
-// overlapping source repeats its pattern. The caller has checked both bounds.
-// Where the block leaves room, the copy goes in whole words and may write up
-// to 15 bytes past `length`, which later literals and matches overwrite.
-inline void copyMatch(uint8_t* data, size_t pos, size_t end, size_t distance, size_t length) {
-    uint8_t* dst = data + pos;
+// overlapping source repeats its pattern, in whole words. Each word reads
+// only bytes the copy has already put down.
+inline void copyMatchWide(uint8_t* dst, size_t distance, size_t length) {
     const uint8_t* src = dst - distance;
-    if (pos + length + 16 <= end) {
-        if (distance >= 16) {
-            for (size_t i = 0; i < length; i += 16) std::memcpy(dst + i, src + i, 16);
-            return;
-        }
-        if (distance >= 8) {
-            for (size_t i = 0; i < length; i += 8) store64(dst + i, load64(src + i));
-            return;
-        }
-        // A pattern shorter than a word: one word holds it repeated from
-        // its start, and goes down at every whole number of periods.
-        static constexpr uint64_t repeat[8] = {0, 0x0101010101010101, 0x0001000100010001, 0x0001000001000001,
-                                               0x0000000100000001, 0x0000010000000001, 0x0001000000000001,
-                                               0x0100000000000001};
-        const uint64_t pattern = load64(src) & ((uint64_t(1) << (8 * distance)) - 1);
-        const uint64_t word = pattern * repeat[distance];
-        const size_t stride = 8 - 8 % distance;
-        for (size_t i = 0; i < length; i += stride) store64(dst + i, word);
+    if (distance >= 16) [[likely]] {
+        copy16(dst, src);
+        copy16(dst + 16, src + 16);
+        for (size_t i = 32; i < length; i += 16) copy16(dst + i, src + i);
         return;
     }
+    if (distance >= 8) {
+        for (size_t i = 0; i < length; i += 8) store64(dst + i, load64(src + i));
+        return;
+    }
+    // A pattern shorter than a word: one word holds it repeated from its
+    // start, and goes down at every whole number of periods.
+    static constexpr uint64_t repeat[8] = {0, 0x0101010101010101, 0x0001000100010001, 0x0001000001000001,
+                                           0x0000000100000001, 0x0000010000000001, 0x0001000000000001,
+                                           0x0100000000000001};
+    const uint64_t pattern = load64(src) & ((uint64_t(1) << (8 * distance)) - 1);
+    const uint64_t word = pattern * repeat[distance];
+    const size_t stride = 8 - 8 % distance;
+    for (size_t i = 0; i < length; i += stride) store64(dst + i, word);
+}
+
+// copyMatchWide where the block leaves room, else a byte at a time. The
+// caller has checked that the source and `length` bytes at `pos` lie in the
+// buffer.
+inline void copyMatch(uint8_t* data, size_t pos, size_t end, size_t distance, size_t length) {
+    if (end - pos >= length + wideCopySlack) return copyMatchWide(data + pos, distance, length);
+    uint8_t* dst = data + pos;
+    const uint8_t* src = dst - distance;
     for (size_t i = 0; i < length; ++i) dst[i] = src[i];
 }
 

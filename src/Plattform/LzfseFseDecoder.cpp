@@ -96,27 +96,33 @@ bool decodeLzfseBlock(const LzfseBlockHeader& h, std::span<const uint8_t> payloa
     // header alone, and would read it again after every copy.
     const uint32_t nMatches = h.nMatches;
 
-    for (uint32_t i = 0; i < nMatches; ++i) {
+    for (uint32_t left = nMatches; left > 0; --left) {
         in.refill();  // one triplet needs at most 14 + 17 + 23 bits
         const size_t l = decodeValue(lTable, lState, in);
         const size_t m = decodeValue(mTable, mState, in);
         size_t d = decodeValue(dTable, dState, in);
-        if (in.overrun()) [[unlikely]] return false;
+        // Reading past the payload's start only shifts in zero bits and the
+        // states stay inside their tables, so one check after the loop
+        // catches it; the bounds below keep every copy inside the buffers.
         if (d == 0) d = previousDistance;
         previousDistance = d;
         if (d == 0 || d > pos + l) [[unlikely]] return false;
         if (size_t(litEnd - lit) < l || end - pos < l + m) [[unlikely]] return false;
 
-        if (pos + l + 16 <= end) {
-            for (size_t j = 0; j < l; j += 16) std::memcpy(data + pos + j, lit + j, 16);
+        if (end - pos >= l + m + wideCopySlack) [[likely]] {
+            copyLiterals(data + pos, lit, l);
+            lit += l;
+            pos += l;
+            copyMatchWide(data + pos, d, m);
         } else {
             std::memcpy(data + pos, lit, l);
+            lit += l;
+            pos += l;
+            copyMatch(data, pos, end, d, m);
         }
-        lit += l;
-        pos += l;
-        copyMatch(data, pos, end, d, m);
         pos += m;
     }
+    if (in.overrun()) return false;
     out.pos = pos;
     return pos == end;
 }

@@ -96,7 +96,11 @@ bool decodeLzvnBlock(std::span<const uint8_t> payload, OutputWindow& out) {
         // this instruction and its literals.
         if (n - ip <= opcodeBytes + literal) return false;
         if (out.end - out.pos < literal + match) return false;
-        std::memcpy(out.data + out.pos, p + ip + opcodeBytes, literal);
+        const uint8_t* from = p + ip + opcodeBytes;
+        if (n - ip >= opcodeBytes + literal + 16 && out.end - out.pos >= literal + 16)
+            copyLiterals(out.data + out.pos, from, literal);
+        else
+            std::memcpy(out.data + out.pos, from, literal);
         out.pos += literal;
         ip += opcodeBytes + literal;
         if (match > 0) {

@@ -111,3 +111,27 @@ TEST(LzfseDecode, VersionOneHeadersOfRealBlocks) {
         EXPECT_TRUE(*decoded == input);
     }
 }
+
+// Matches are copied in whole words where the block leaves room and a byte
+// at a time near its end; repeats shorter than a word take their own path.
+// Every short period, run lengths around the word sizes, and runs that end
+// right at or just before the block's end, in LZVN and in LZFSE blocks.
+TEST(LzfseDecode, RepeatsOfEveryShortPeriodEndingNearTheBlockEnd) {
+    lzfse::Encoder encoder;
+    for (size_t prefix : {size_t(200), size_t(20000)}) {
+        for (size_t period = 1; period <= 40; ++period) {
+            for (size_t run : {3u, 16u, 17u, 33u, 100u}) {
+                for (size_t tail : {0u, 1u, 17u, 33u}) {
+                    Bytes input = randomBytes(prefix + period, prefix * 131 + period);
+                    for (size_t i = 0; i < run; ++i) input.push_back(input[input.size() - period]);
+                    Bytes end = randomBytes(tail, tail + 7);
+                    input.insert(input.end(), end.begin(), end.end());
+                    SCOPED_TRACE(testing::Message() << prefix << " " << period << " " << run << " " << tail);
+                    auto decoded = lzfse::decode(encoder.encode(input), input.size());
+                    ASSERT_TRUE(decoded.has_value());
+                    ASSERT_TRUE(*decoded == input);
+                }
+            }
+        }
+    }
+}
