@@ -150,30 +150,74 @@ Förhandsvisning läsFörhandsvisning(std::span<const uint8_t> block) {
     return f;
 }
 
-Bytes skrivBokfil(uint32_t version, std::span<const uint8_t> kropp, const Förhandsvisning& förhandsvisning) {
-    if (kropp.empty()) throw Sparfel("an empty document body cannot be stored");
-    if (kropp.size() > static_cast<uint64_t>(störstaKropp)) throw Sparfel("the document body is too large to store");
+namespace {
 
-    Bytes komprimerat = komprimerad(kropp);
+// How much of the body is gathered before it is handed to the encoder.
+constexpr size_t kroppsbit = size_t(1) << 18;
+
+// Hands the body on to the encoder, refusing one too large to store before
+// it has all been made.
+class Kroppsmätare : public ByteSink {
+public:
+    explicit Kroppsmätare(ByteSink& vidare) : vidare_(vidare) {}
+    void write(std::span<const uint8_t> bytes) override {
+        längd_ += bytes.size();
+        if (längd_ > static_cast<uint64_t>(störstaKropp)) throw Sparfel("the document body is too large to store");
+        vidare_.write(bytes);
+    }
+    size_t längd() const { return längd_; }
+
+private:
+    ByteSink& vidare_;
+    size_t längd_ = 0;
+};
+
+Bytes förhandsblock(const Förhandsvisning& förhandsvisning) {
+    Utström block;
+    block.writeData(förhandsvisning.logotyp);
+    block.writeString(förhandsvisning.namn);
+    block.writeString(förhandsvisning.organisationsnummer);
+    block.writeInt64(förhandsvisning.senasteVerifikationsdatum);
+    block.writeInt64(förhandsvisning.störstaFakturaordningstal);
+    return block.take();
+}
+
+}  // namespace
+
+Bytes skrivBokfil(uint32_t version, const Kroppsskrivare& skrivKropp,
+                  const std::function<Förhandsvisning()>& förhandsvisning) {
+    lzfse::StreamEncoder kodare;
+    Kroppsmätare mätare(kodare);
+    {
+        Utström kropp(mätare, kroppsbit);
+        skrivKropp(kropp);
+        kropp.flush();
+    }
+    const size_t längd = mätare.längd();
+    if (längd == 0) throw Sparfel("an empty document body cannot be stored");
+    Bytes komprimerat = kodare.finish();
+
     // The file replaces the user's only copy, so prove it reads back before
     // handing it out.
-    if (!avkodasTill(komprimerat, kropp))
-        throw Sparfel("the compressed document body does not decode back to the body");
-
-    Utström förhandsblock;
-    förhandsblock.writeData(förhandsvisning.logotyp);
-    förhandsblock.writeString(förhandsvisning.namn);
-    förhandsblock.writeString(förhandsvisning.organisationsnummer);
-    förhandsblock.writeInt64(förhandsvisning.senasteVerifikationsdatum);
-    förhandsblock.writeInt64(förhandsvisning.störstaFakturaordningstal);
+    bool läsbar = avkodasTill(komprimerat, längd, [&](ByteSink& jämförelse) {
+        Utström kropp(jämförelse, kroppsbit);
+        skrivKropp(kropp);
+        kropp.flush();
+    });
+    if (!läsbar) throw Sparfel("the compressed document body does not decode back to the body");
 
     Utström huvud;
     huvud.u32(bokfilensMagiskaTal);
     huvud.u32(version);
-    huvud.writeInt64(static_cast<int64_t>(kropp.size()));
-    huvud.writeData(förhandsblock.bytes());
-    // The encoder leaves room to spare, so the header goes in front without
-    // a second copy of the compressed body.
+    huvud.writeInt64(static_cast<int64_t>(längd));
+    huvud.writeData(förhandsblock(förhandsvisning()));
+    // The encoder leaves room to spare, so the header usually goes in front
+    // without a second copy of the compressed body.
     komprimerat.insert(komprimerat.begin(), huvud.bytes().begin(), huvud.bytes().end());
     return komprimerat;
+}
+
+Bytes skrivBokfil(uint32_t version, std::span<const uint8_t> kropp, const Förhandsvisning& förhandsvisning) {
+    return skrivBokfil(
+        version, [&](Utström& ström) { ström.append(kropp); }, [&] { return förhandsvisning; });
 }

@@ -121,6 +121,18 @@ Bokfilshuvud läsBokfilshuvud(std::span<const uint8_t> fil);
 // All five preview fields, for inspection tools. Throws FormatError.
 Förhandsvisning läsFörhandsvisning(std::span<const uint8_t> block);
 
-// The whole file. Throws Sparfel when the body is empty or its encoding
-// does not decode back to it, so that a save never leaves an unreadable file.
+// The whole file. Throws Sparfel when the body is empty or too large, or
+// its encoding does not decode back to it, so that a save never leaves an
+// unreadable file.
 Bytes skrivBokfil(uint32_t version, std::span<const uint8_t> kropp, const Förhandsvisning& förhandsvisning);
+
+// Writes a body into the stream it is given.
+using Kroppsskrivare = std::function<void(Utström&)>;
+
+// The same for a body that `skrivKropp` writes, which it is asked to do
+// twice: once into the encoder, a piece at a time, and once more to prove
+// that what was encoded decodes back to it. So the body never stands in
+// memory whole; both writes must give the same bytes. The preview is asked
+// for after both.
+Bytes skrivBokfil(uint32_t version, const Kroppsskrivare& skrivKropp,
+                  const std::function<Förhandsvisning()>& förhandsvisning);

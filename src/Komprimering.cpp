@@ -14,18 +14,55 @@ std::optional<Bytes> dekomprimerad(std::span<const uint8_t> data, int64_t origin
     return lzfse::decode(data, size_t(originalstorlek));
 }
 
-bool avkodasTill(std::span<const uint8_t> komprimerat, std::span<const uint8_t> data) {
-    try {
-        lzfse::WindowedDecoder avkodare(komprimerat, data.size());
-        ByteReader läsare(avkodare, data.size());
-        constexpr size_t bit = size_t(1) << 16;
-        for (size_t i = 0; i < data.size(); i += bit) {
-            size_t n = std::min(bit, data.size() - i);
-            if (std::memcmp(läsare.take(n).data(), data.data() + i, n) != 0) return false;
+namespace {
+
+// Compares what is written into it with what the stream decodes to.
+class Jämförelse : public ByteSink {
+public:
+    Jämförelse(std::span<const uint8_t> komprimerat, size_t längd)
+        : avkodare_(komprimerat, längd), läsare_(avkodare_, längd) {}
+
+    void write(std::span<const uint8_t> bytes) override {
+        if (!lika_) return;
+        if (bytes.size() > läsare_.remaining()) {
+            lika_ = false;
+            return;
         }
-        avkodare.finish();
+        // A bit at a time, so that the window stays small whatever is written at once.
+        constexpr size_t bit = size_t(1) << 16;
+        for (size_t i = 0; i < bytes.size() && lika_; i += bit) {
+            size_t n = std::min(bit, bytes.size() - i);
+            lika_ = std::memcmp(läsare_.take(n).data(), bytes.data() + i, n) == 0;
+        }
+    }
+
+    // True when everything written matched and the stream ends just there.
+    bool slutetStämmer() {
+        if (!lika_ || !läsare_.atEnd()) return false;
+        avkodare_.finish();
         return true;
-    } catch (const std::exception&) {
+    }
+
+private:
+    lzfse::WindowedDecoder avkodare_;
+    ByteReader läsare_;
+    bool lika_ = true;
+};
+
+}  // namespace
+
+bool avkodasTill(std::span<const uint8_t> komprimerat, size_t längd, const std::function<void(ByteSink&)>& skriv) {
+    try {
+        Jämförelse jämförelse(komprimerat, längd);
+        skriv(jämförelse);
+        return jämförelse.slutetStämmer();
+    } catch (const lzfse::DamagedStream&) {
+        return false;
+    } catch (const FormatError&) {
         return false;
     }
+}
+
+bool avkodasTill(std::span<const uint8_t> komprimerat, std::span<const uint8_t> data) {
+    return avkodasTill(komprimerat, data.size(), [&](ByteSink& sink) { sink.write(data); });
 }

@@ -3,6 +3,7 @@
 #include "Plattform/Bytes.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 
@@ -17,3 +18,7 @@ std::optional<Bytes> dekomprimerad(std::span<const uint8_t> data, int64_t origin
 // True when the LZFSE stream decodes to exactly `data`. Decodes through a
 // small window instead of a second copy of the whole block.
 bool avkodasTill(std::span<const uint8_t> komprimerat, std::span<const uint8_t> data);
+
+// The same for data that `skriv` writes into the sink it is given, a piece
+// at a time, `längd` bytes in all: the data need never stand in memory.
+bool avkodasTill(std::span<const uint8_t> komprimerat, size_t längd, const std::function<void(ByteSink&)>& skriv);

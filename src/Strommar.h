@@ -91,6 +91,7 @@ private:
 
 class Utström : public ByteWriter {
 public:
+    using ByteWriter::ByteWriter;
     void writeInt64(int64_t v) { i64(v); }
     void writeByte(bool v) { u8(v ? 1 : 0); }
     void writeBool(std::optional<bool> v) { u8(v ? (*v ? 1 : 0) : 2); }

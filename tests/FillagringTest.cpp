@@ -263,3 +263,23 @@ TEST(Fillagring, BytesReportedAsReadAreNeverReadAgain) {
     EXPECT_EQ(läst, kropp);
     EXPECT_GE(anrop, 8u);  // told as it went, not only at the end
 }
+
+// The body is written twice, into the encoder and into the check: a body
+// that does not come out the same both times is never stored.
+TEST(Fillagring, ABodyThatIsNotWrittenTheSameTwiceIsRefused) {
+    int gånger = 0;
+    auto skiftande = [&](Utström& ström) {
+        ström.append(text(++gånger == 1 ? "första" : "andra!"));
+    };
+    EXPECT_THROW(skrivBokfil(versionSomSkrivs, skiftande, [] { return Förhandsvisning{}; }), Sparfel);
+    EXPECT_EQ(gånger, 2);
+
+    int skrivet = 0;
+    auto stabil = [&](Utström& ström) {
+        ++skrivet;
+        for (int i = 0; i < 50'000; ++i) ström.writeInt64(i % 977);
+    };
+    Bytes fil = skrivBokfil(versionSomSkrivs, stabil, [] { return Förhandsvisning{}; });
+    EXPECT_EQ(skrivet, 2);
+    EXPECT_EQ(läsBokfil(fil).kropp.size(), 400'000u);
+}

@@ -49,3 +49,22 @@ TEST(Komprimering, SaveCheckAcceptsOnlyTheBodyItself) {
     damaged[damaged.size() / 2] ^= 0x40;
     EXPECT_FALSE(avkodasTill(damaged, body));
 }
+
+// The save check takes the body a piece at a time, as the document writes
+// it, and still insists on every byte and on the end.
+TEST(Komprimering, SaveCheckTakesTheBodyInPieces) {
+    Bytes body;
+    for (int i = 0; i < 40'000; ++i) body.push_back(uint8_t(i * 7 % 251));
+    const Bytes packed = komprimerad(body);
+    auto inPieces = [&](size_t piece, std::span<const uint8_t> what) {
+        return [=](ByteSink& sink) {
+            for (size_t at = 0; at < what.size(); at += piece) sink.write(what.subspan(at, std::min(piece, what.size() - at)));
+        };
+    };
+    EXPECT_TRUE(avkodasTill(packed, body.size(), inPieces(1, body)));
+    EXPECT_TRUE(avkodasTill(packed, body.size(), inPieces(70'000, body)));
+    EXPECT_FALSE(avkodasTill(packed, body.size(), inPieces(999, std::span(body).first(body.size() - 1))));
+    Bytes changed = body;
+    changed[39'999] ^= 1;
+    EXPECT_FALSE(avkodasTill(packed, body.size(), inPieces(4096, changed)));
+}

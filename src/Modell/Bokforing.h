@@ -101,10 +101,6 @@ private:
     static Läsläge läsInledning(Inström& ström);
     Bokföring(Inström& ström, Läsläge&& läge);
     void läsKropp(Inström& ström);
-
-    // The length of the body this document was read from (0 for a new one):
-    // saving makes room for about that much at once.
-    size_t lästKroppslängd_ = 0;
 };
 
 constexpr int64_t kod(Bokföring::NivåPåArbetsgivaravgift nivå) { return static_cast<int64_t>(nivå); }

@@ -14,24 +14,21 @@ std::unique_ptr<Bokföring> Bokföring::från(std::span<const uint8_t> data,
         throw;
     }
     fil.läsKlart();
-    bokföring->lästKroppslängd_ = fil.kropp().position() + fil.kropp().remaining();
     // The preview's logo is the document's logo, kept as stored.
     bokföring->logotyp = std::move(fil.logotyp());
     return bokföring;
 }
 
 Bytes Bokföring::dataMedMellansteg(uint32_t id, const std::function<void()>& åtgärd) const {
-    Utström ström;
-    // A saved document is mostly what was read, plus what was added since.
-    ström.reserve(lästKroppslängd_ + lästKroppslängd_ / 8);
-    spara(ström);
-    std::optional<Bytes> logotypensForm = logotyp;
-    if (åtgärd) åtgärd();
-    Förhandsvisning förhandsvisning;
-    förhandsvisning.logotyp = std::move(logotypensForm);
-    förhandsvisning.namn = namn;
-    förhandsvisning.organisationsnummer = organisationsnummer;
-    if (auto datum = senasteVerifikationsdatum()) förhandsvisning.senasteVerifikationsdatum = datum->d;
-    förhandsvisning.störstaFakturaordningstal = störstaFakturaordningstal(*this);
-    return skrivBokfil(id, ström.bytes(), förhandsvisning);
+    auto förhandsvisning = [&] {
+        Förhandsvisning f;
+        f.logotyp = logotyp;
+        if (åtgärd) åtgärd();
+        f.namn = namn;
+        f.organisationsnummer = organisationsnummer;
+        if (auto datum = senasteVerifikationsdatum()) f.senasteVerifikationsdatum = datum->d;
+        f.störstaFakturaordningstal = störstaFakturaordningstal(*this);
+        return f;
+    };
+    return skrivBokfil(id, [&](Utström& ström) { spara(ström); }, förhandsvisning);
 }

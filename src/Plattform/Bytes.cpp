@@ -1,7 +1,6 @@
 #include "Plattform/Bytes.h"
 
 #include <algorithm>
-
 #include <bit>
 #include <cstring>
 
@@ -30,7 +29,21 @@ void ByteWriter::u32(uint32_t v) {
     for (int i = 0; i < 4; ++i) b[i] = uint8_t(v >> (8 * i));
 }
 
+void ByteWriter::flush() {
+    if (!sink_ || used_ == 0) return;
+    sink_->write({out_.data(), used_});
+    handedOn_ += used_;
+    used_ = 0;
+}
+
 void ByteWriter::grow(size_t count) {
+    if (sink_) {
+        flush();
+        // The block is reused piece after piece; only a single write larger
+        // than a piece makes it grow.
+        if (out_.size() < std::max(count, piece_)) out_.resize(std::max(count, piece_));
+        return;
+    }
     const size_t needed = used_ + count;
     // Inside the reserved room the block is lengthened a step at a time.
     if (needed <= out_.capacity()) {

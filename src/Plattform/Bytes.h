@@ -32,6 +32,15 @@ public:
     virtual std::span<const uint8_t> view(size_t offset, size_t need) = 0;
 };
 
+// Where a writer hands its bytes on, a piece at a time, instead of keeping
+// them: a large stream need not stand in memory whole.
+class ByteSink {
+public:
+    virtual ~ByteSink() = default;
+    // The next bytes of the stream; the span is valid during the call only.
+    virtual void write(std::span<const uint8_t> bytes) = 0;
+};
+
 class ByteReader {
 public:
     explicit ByteReader(std::span<const uint8_t> bytes) : bytes_(bytes), size_(bytes.size()) {}
@@ -79,6 +88,12 @@ private:
 
 class ByteWriter {
 public:
+    ByteWriter() = default;
+    // A writer that hands what it writes on to `sink` whenever about `piece`
+    // bytes have gathered, keeping no more than that; flush() hands on the
+    // rest. Its bytes() are only what it has not handed on yet.
+    ByteWriter(ByteSink& sink, size_t piece) : sink_(&sink), piece_(piece) {}
+
     // Makes room for `total` bytes in all, so that a writer whose size is
     // known roughly grows its block once. Room that is never written is
     // never touched, so a generous guess costs no memory.
@@ -114,6 +129,10 @@ public:
         used_ = 0;
         return std::move(out_);
     }
+    // Every byte written so far, handed on or not.
+    size_t written() const { return handedOn_ + used_; }
+    // Hands what has gathered on to the sink.
+    void flush();
 
 private:
     uint8_t* room(size_t count) {
@@ -126,6 +145,9 @@ private:
 
     mutable Bytes out_;
     size_t used_ = 0;
+    ByteSink* sink_ = nullptr;
+    size_t piece_ = 0;
+    size_t handedOn_ = 0;
 };
 
 // True when the bytes are well-formed UTF-8 (no overlongs, no surrogates).

@@ -46,6 +46,42 @@ private:
     std::unique_ptr<MatchTables> tables_;
 };
 
+// Encodes an input handed over a piece at a time to exactly the bytes that
+// `encode` gives for the whole of it. Once the input is large enough to be
+// worth it, it is parsed by several threads while the pieces still come,
+// and only what later matches and the block being gathered may still reach
+// back into is kept: a large input never stands in memory whole. A writer
+// that runs far ahead of the parse waits for it.
+class StreamEncoder : public ByteSink {
+public:
+    struct Options {
+        size_t segment = size_t(1) << 20;     // bytes a thread parses at a time
+        unsigned threads = 0;                 // 0: one per processor
+        size_t streamFrom = size_t(4) << 20;  // smaller inputs are encoded whole
+        size_t largestInput = size_t(2) << 30;
+    };
+    StreamEncoder() : StreamEncoder(Options{}) {}
+    explicit StreamEncoder(Options options);
+    ~StreamEncoder() override;
+    StreamEncoder(const StreamEncoder&) = delete;
+    StreamEncoder& operator=(const StreamEncoder&) = delete;
+
+    // Throws std::length_error past the largest input, and whatever stopped
+    // the encoding on its threads.
+    void write(std::span<const uint8_t> bytes) override;
+    // The input bytes written so far.
+    size_t size() const { return size_; }
+    // The whole stream, end marker included. The encoder is spent after it.
+    Bytes finish();
+
+private:
+    class Pipeline;
+    Options options_;
+    size_t size_ = 0;
+    Bytes small_;  // the input until it is large enough to stream
+    std::unique_ptr<Pipeline> pipeline_;
+};
+
 // Thrown by the windowed decoder for a damaged stream, or one that does not
 // decode to the size it was opened with.
 class DamagedStream : public std::runtime_error {

@@ -3,8 +3,9 @@
 #include "Plattform/LzfseFormat.h"
 
 #include <algorithm>
-#include <condition_variable>
 #include <bit>
+#include <condition_variable>
+#include <deque>
 #include <exception>
 #include <limits>
 #include <memory>
@@ -134,10 +135,23 @@ struct ParsedMatch {
 
 struct Segment {
     size_t begin = 0, end = 0;
+    size_t n = 0;  // the input's bytes known when the segment was parsed
     std::vector<ParsedMatch> matches;
     size_t stoppedAt = 0;  // the first position at or past `end` the parse stood at
     std::exception_ptr error;
+    bool pastTheEnd = false;  // the input ended before the segment would begin
     bool done = false;
+};
+
+// A whole input at hand from the start.
+class WholeInput : public ParseInput {
+public:
+    explicit WholeInput(std::span<const uint8_t> in) : in_(in) {}
+    std::span<const uint8_t> await(size_t) override { return in_; }
+    void abandon() override {}
+
+private:
+    std::span<const uint8_t> in_;
 };
 
 }  // namespace
@@ -155,24 +169,47 @@ void parseMatches(std::span<const uint8_t> in, uint32_t maxDistance, MatchTables
 
 void parseMatchesInSegments(std::span<const uint8_t> in, uint32_t maxDistance, size_t segmentSize, unsigned threads,
                             const ParseEmit& emit) {
-    const size_t n = in.size();
-    std::vector<Segment> segments;
-    for (size_t begin = 0; begin < n || segments.empty(); begin += segmentSize)
-        segments.push_back({begin, std::min(n, begin + segmentSize), {}, 0, {}});
+    WholeInput input(in);
+    const size_t segments = std::max<size_t>(1, (in.size() + segmentSize - 1) / segmentSize);
+    size_t literalStart = 0;
+    parseInSegments(
+        input, maxDistance, segmentSize, unsigned(std::min<size_t>(std::max(threads, 1u), segments)),
+        [&](size_t start, uint32_t length, uint32_t distance) {
+            emit(literalStart, start - literalStart, length, distance);
+            literalStart = start + length;
+        },
+        [](size_t) {});
+    emit(literalStart, in.size() - literalStart, 0, 0);
+}
 
+size_t parseInSegments(ParseInput& input, uint32_t maxDistance, size_t segmentSize, unsigned threads,
+                       const FoundMatch& found, const std::function<void(size_t joinedTo)>& joined) {
+    // Handed out in order; a deque, so that a segment stays where it is
+    // while later ones are added.
+    std::deque<Segment> segments;
+    const size_t workers = std::max(threads, 1u);
     // Segments are parsed in order, at most a few ahead of the join, so
     // that the matches of only those few are held at a time.
-    const size_t workers = std::min<size_t>(std::max(threads, 1u), segments.size());
     const size_t ahead = workers + 2;
     std::mutex mutex;
     std::condition_variable changed;
-    size_t nextSegment = 0, joined = 0;
-    bool stopping = false;
+    size_t nextSegment = 0, joinedSegments = 0;
+    bool stopping = false, noMore = false;
 
-    auto parseSegment = [&](Segment& s) {
+    // Parses segment i once its bytes and those a parse may look ahead at
+    // are in (or the input has ended short of them).
+    auto parseSegment = [&](Segment& s, size_t i) {
         try {
+            s.begin = i * segmentSize;
+            std::span<const uint8_t> in = input.await(s.begin + segmentSize + parseLookahead);
+            s.n = in.size();
+            if (s.begin >= s.n && i > 0) {
+                s.pastTheEnd = true;
+                return;
+            }
+            s.end = std::min(s.n, s.begin + segmentSize);
             auto at = std::make_unique<FinderAt>(in, maxDistance, s.begin);
-            s.stoppedAt = parseFrom(at->finder, n, s.begin, s.end, [&](size_t start, uint32_t length, uint32_t distance) {
+            s.stoppedAt = parseFrom(at->finder, s.n, s.begin, s.end, [&](size_t start, uint32_t length, uint32_t distance) {
                 s.matches.push_back({start, length, distance});
             });
         } catch (...) {
@@ -182,69 +219,74 @@ void parseMatchesInSegments(std::span<const uint8_t> in, uint32_t maxDistance, s
     auto worker = [&] {
         for (;;) {
             size_t i;
+            Segment* s;
             {
                 std::unique_lock lock(mutex);
-                changed.wait(lock, [&] { return stopping || nextSegment >= segments.size() || nextSegment < joined + ahead; });
-                if (stopping || nextSegment >= segments.size()) return;
+                changed.wait(lock, [&] { return stopping || noMore || nextSegment < joinedSegments + ahead; });
+                if (stopping || noMore) return;
                 i = nextSegment++;
+                s = &segments.emplace_back();
             }
-            parseSegment(segments[i]);
+            parseSegment(*s, i);
             {
                 std::lock_guard lock(mutex);
-                segments[i].done = true;
+                s->done = true;
+                if (s->pastTheEnd || s->error) noMore = true;
             }
             changed.notify_all();
         }
     };
     std::vector<std::thread> pool;
+    // Stops the workers however the join ends, waking any that wait for
+    // input that will not come now.
     struct Stop {
         std::vector<std::thread>& pool;
         std::mutex& mutex;
         std::condition_variable& changed;
         bool& stopping;
+        ParseInput& input;
         ~Stop() {
             {
                 std::lock_guard lock(mutex);
                 stopping = true;
             }
             changed.notify_all();
+            input.abandon();
             for (auto& t : pool) t.join();
         }
-    } stop{pool, mutex, changed, stopping};
+    } stop{pool, mutex, changed, stopping, input};
     for (size_t t = 0; t < workers; ++t) pool.emplace_back(worker);
 
     // Waits for segment k, and lets the workers run on past it.
     auto await = [&](size_t k) -> Segment& {
         std::unique_lock lock(mutex);
-        changed.wait(lock, [&] { return segments[k].done; });
+        changed.wait(lock, [&] { return k < segments.size() && segments[k].done; });
         if (segments[k].error) std::rethrow_exception(segments[k].error);
         return segments[k];
     };
-    auto release = [&](size_t k) {
-        std::vector<ParsedMatch>().swap(segments[k].matches);
+    auto release = [&](Segment& s, size_t k) {
+        std::vector<ParsedMatch>().swap(s.matches);
         {
             std::lock_guard lock(mutex);
-            joined = k + 1;
+            joinedSegments = k + 1;
         }
         changed.notify_all();
+        joined(s.end);
     };
 
     // Join: the parse so far stands at `pos`. Where the segment's own parse
     // also stood there (anywhere but strictly inside one of its matches),
     // the rest of that parse is the parse; otherwise go on alone until the
     // two meet.
-    size_t literalStart = 0;
-    auto found = [&](size_t start, uint32_t length, uint32_t distance) {
-        emit(literalStart, start - literalStart, length, distance);
-        literalStart = start + length;
-    };
-    for (const ParsedMatch& m : await(0).matches) found(m.start, m.length, m.distance);
-    size_t pos = segments[0].stoppedAt;
-    release(0);
-    for (size_t k = 1; k < segments.size(); ++k) {
+    Segment& first = await(0);
+    for (const ParsedMatch& m : first.matches) found(m.start, m.length, m.distance);
+    size_t pos = first.stoppedAt;
+    release(first, 0);
+    for (size_t k = 1;; ++k) {
         Segment& s = await(k);
+        if (s.pastTheEnd) break;
         std::unique_ptr<FinderAt> alone;
-        while (pos < s.end && pos + MatchFinder::minLength <= n) {
+        while (pos < s.end && pos + MatchFinder::minLength <= s.n) {
             auto after = std::partition_point(s.matches.begin(), s.matches.end(),
                                               [&](const ParsedMatch& m) { return m.start + m.length <= pos; });
             if (after == s.matches.end() || after->start >= pos) {
@@ -252,12 +294,12 @@ void parseMatchesInSegments(std::span<const uint8_t> in, uint32_t maxDistance, s
                 pos = s.stoppedAt;
                 break;
             }
-            if (!alone) alone = std::make_unique<FinderAt>(in, maxDistance, pos);
-            pos = parseFrom(alone->finder, n, pos, pos + 1, found);
+            if (!alone) alone = std::make_unique<FinderAt>(input.await(0).first(s.n), maxDistance, pos);
+            pos = parseFrom(alone->finder, s.n, pos, pos + 1, found);
         }
-        release(k);
+        release(s, k);
     }
-    emit(literalStart, n - literalStart, 0, 0);
+    return pos;
 }
 
 }  // namespace lzfse

@@ -38,6 +38,7 @@ private:
 class MatchFinder {
 public:
     static constexpr uint32_t minLength = 4;
+    static constexpr size_t maxLength = size_t(1) << 16;  // longer runs continue in the next match
 
     MatchFinder(std::span<const uint8_t> input, uint32_t maxDistance, MatchTables& tables);
 
@@ -53,7 +54,6 @@ private:
     static constexpr int hashBits = MatchTables::hashBits;
     static constexpr size_t windowSize = MatchTables::windowSize;
     static constexpr int chainDepth = 16;
-    static constexpr size_t maxLength = size_t(1) << 16;  // longer runs continue in the next match
     static constexpr uint32_t goodEnough = 128;  // stop searching once a match is this long
 
     uint32_t hash(size_t pos) const;
@@ -78,5 +78,34 @@ void parseMatches(std::span<const uint8_t> in, uint32_t maxDistance, MatchTables
 // position the next one also stood at.
 void parseMatchesInSegments(std::span<const uint8_t> in, uint32_t maxDistance, size_t segmentSize, unsigned threads,
                             const ParseEmit& emit);
+
+// How far past the position it stands at a parse may read: a run of lazy
+// steps, each to a longer match, then the longest match. Parsing up to a
+// position p in bytes that reach at least p + parseLookahead gives what
+// parsing the whole input would, however much more input follows.
+constexpr size_t parseLookahead = 2 * MatchFinder::maxLength + 64;
+
+// Where a parse in segments gets its input: bytes that come over time and,
+// once in, stay where they are until the parse is done with them.
+class ParseInput {
+public:
+    virtual ~ParseInput() = default;
+    // Waits until at least `need` bytes are in or the input has ended, and
+    // gives the bytes in now (all of them, once it has ended). May throw to
+    // stop the parse.
+    virtual std::span<const uint8_t> await(size_t need) = 0;
+    // The parse is stopping: waits now and later should throw rather than
+    // wait on.
+    virtual void abandon() = 0;
+};
+
+// The matches of the parse of the whole input, as parseMatchesInSegments
+// finds them: calls found(start, length, distance) per match while the
+// input is still coming, and joined(end) after each segment is joined
+// (from then on the parse reads no byte before end minus the window).
+// Gives the position the parse stands at when the input has ended.
+using FoundMatch = std::function<void(size_t start, uint32_t length, uint32_t distance)>;
+size_t parseInSegments(ParseInput& input, uint32_t maxDistance, size_t segmentSize, unsigned threads,
+                       const FoundMatch& found, const std::function<void(size_t joinedTo)>& joined);
 
 }  // namespace lzfse

@@ -1,0 +1,51 @@
+#pragma once
+// Collects the parse's triplets into LZFSE blocks and writes each block when
+// it is full. A block that would not be smaller than its bytes stored raw
+// is stored raw instead; matches still reach back into it from later blocks.
+#include "Plattform/Bytes.h"
+#include "Plattform/LzfseBlockEncoder.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace lzfse {
+
+class BlockAssembler {
+public:
+    // `in` holds the input from position `offset` on.
+    BlockAssembler(std::span<const uint8_t> in, Bytes& out, size_t offset = 0) : in_(in), offset_(offset), out_(out) {}
+
+    // The input moved, or more of it came: `in` now holds it from `offset`
+    // on, which must not be past pendingFrom().
+    void rebase(std::span<const uint8_t> in, size_t offset) {
+        in_ = in;
+        offset_ = offset;
+    }
+
+    // The first input position a later add or the pending block may still
+    // read (a raw block takes its bytes from the input).
+    size_t pendingFrom() const { return blockStart_; }
+
+    // The literals in[literalStart, +literalCount), then a match of `length`
+    // bytes at `distance` (length 0: literals only).
+    void add(size_t literalStart, size_t literalCount, size_t length, uint32_t distance);
+
+    void finish() { flush(); }
+
+private:
+    void push(uint32_t l, uint32_t m, uint32_t distance, const uint8_t* literals);
+    void flush();
+
+    std::span<const uint8_t> in_;
+    size_t offset_;
+    Bytes& out_;
+    std::vector<Triplet> triplets_;
+    Bytes literals_;
+    size_t blockStart_ = 0, blockEnd_ = 0;  // the input positions the pending block covers
+};
+
+void appendRawBlock(std::span<const uint8_t> bytes, Bytes& out);
+
+}  // namespace lzfse
