@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <stdexcept>
 
 namespace {
 
@@ -163,7 +164,12 @@ public:
     void write(std::span<const uint8_t> bytes) override {
         längd_ += bytes.size();
         if (längd_ > static_cast<uint64_t>(störstaKropp)) throw Sparfel("the document body is too large to store");
-        vidare_.write(bytes);
+        try {
+            vidare_.write(bytes);
+        } catch (const std::length_error&) {
+            // The encoder could not make room for that much here.
+            throw Sparfel("the document body is too large to store");
+        }
     }
     size_t längd() const { return längd_; }
 

@@ -94,6 +94,11 @@ Startad startaProgram(const std::string& program, const std::vector<std::string>
                 ::setrlimit(RLIMIT_FSIZE, &gräns);
                 ::signal(SIGXFSZ, SIG_IGN);
             }
+            if (val.adressrymdsgräns) {
+                const rlimit gräns{static_cast<rlim_t>(*val.adressrymdsgräns),
+                                   static_cast<rlim_t>(*val.adressrymdsgräns)};
+                ::setrlimit(RLIMIT_AS, &gräns);
+            }
             if (val.användare && ::geteuid() == 0 && *val.användare != 0 &&
                 (::setgroups(0, nullptr) != 0 || ::setgid(*val.användare) != 0 || ::setuid(*val.användare) != 0))
                 ::_exit(126);

@@ -38,6 +38,8 @@ struct Körval {
     // A limit on the size of files the program writes, with SIGXFSZ ignored
     // so that a write past it fails instead of killing the program.
     std::optional<long> filstorleksgräns = std::nullopt;
+    // A limit on the program's address space (as ulimit -v sets it).
+    std::optional<long> adressrymdsgräns = std::nullopt;
     // The user (and group) to run as; only a process run by root can choose.
     std::optional<unsigned> användare = std::nullopt;
     // Environment variables set for the program, over the test's own.

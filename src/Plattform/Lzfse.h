@@ -66,8 +66,9 @@ public:
     StreamEncoder(const StreamEncoder&) = delete;
     StreamEncoder& operator=(const StreamEncoder&) = delete;
 
-    // Throws std::length_error past the largest input, and whatever stopped
-    // the encoding on its threads.
+    // Throws std::length_error past the largest input (or past the room
+    // the process could reserve for it), and whatever stopped the encoding
+    // on its threads.
     void write(std::span<const uint8_t> bytes) override;
     // The input bytes written so far.
     size_t size() const { return size_; }

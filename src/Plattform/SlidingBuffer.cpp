@@ -1,18 +1,26 @@
 #include "Plattform/SlidingBuffer.h"
 
+#include <algorithm>
 #include <new>
 #include <sys/mman.h>
 #include <unistd.h>
 
-SlidingBuffer::SlidingBuffer(size_t capacity) : capacity_(capacity) {
-    // Reserved, not committed: only the pages written count against memory.
-    void* p = mmap(nullptr, capacity_ == 0 ? 1 : capacity_, PROT_READ | PROT_WRITE,
-                   MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
-    if (p == MAP_FAILED) throw std::bad_alloc();
-    data_ = static_cast<uint8_t*>(p);
+SlidingBuffer::SlidingBuffer(size_t capacity, size_t smallest) : capacity_(std::max<size_t>(capacity, 1)) {
+    for (;;) {
+        // Reserved, not committed: only the pages written count against memory.
+        void* p = mmap(nullptr, capacity_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+        if (p != MAP_FAILED) {
+            data_ = static_cast<uint8_t*>(p);
+            return;
+        }
+        // A limit on address space (ulimit -v) refuses the whole; a smaller
+        // room still serves every input that fits it.
+        if (capacity_ / 2 < smallest) throw std::bad_alloc();
+        capacity_ /= 2;
+    }
 }
 
-SlidingBuffer::~SlidingBuffer() { munmap(data_, capacity_ == 0 ? 1 : capacity_); }
+SlidingBuffer::~SlidingBuffer() { munmap(data_, capacity_); }
 
 void SlidingBuffer::releaseBefore(size_t offset) {
     static const size_t page = size_t(sysconf(_SC_PAGESIZE));

@@ -8,8 +8,10 @@
 
 class SlidingBuffer {
 public:
-    // Throws std::bad_alloc when the address space cannot be reserved.
-    explicit SlidingBuffer(size_t capacity);
+    // Reserves room for `capacity` bytes or, where the process may not take
+    // that much address space, for the most it can down to `smallest`.
+    // Throws std::bad_alloc when not even that can be reserved.
+    explicit SlidingBuffer(size_t capacity, size_t smallest = size_t(64) << 20);
     ~SlidingBuffer();
     SlidingBuffer(const SlidingBuffer&) = delete;
     SlidingBuffer& operator=(const SlidingBuffer&) = delete;

@@ -209,3 +209,34 @@ TEST_F(Importjobb, TheDemoImportKeepsEveryCustomerField) {
 }
 
 }  // namespace
+
+// A document whose body is large enough to be encoded while it is written
+// is saved whole, with what was imported in it; also when the process may
+// take little address space.
+TEST_F(Importjobb, ALargeDocumentIsSavedWholeAlsoUnderALimitOnAddressSpace) {
+    Exempelval val;
+    val.antalVerifikationer = 12'000;
+    const Bytes fil = byggExempelbokföring(val)->dataMedMellansteg(versionSomSkrivs);
+    ASSERT_GT(läsBokfilshuvud(fil).kroppslängd, int64_t(4) << 20);
+    auto antalPoster = [](const Bokföring& bok) {
+        size_t n = bok.kommandeVerifikationer.size();
+        for (const auto& år : bok.räkenskapsår) n += år->verifikationer.size();
+        return n;
+    };
+    const size_t före = antalPoster(*Bokföring::från(fil));
+
+    std::vector<std::optional<long>> gränser = {std::nullopt};
+#if !defined(__SANITIZE_ADDRESS__)
+    gränser.push_back(1L << 30);  // well below what room for the largest body would take
+#endif
+    for (auto gräns : gränser) {
+        skrivFil(dokumentfil, fil);
+        Körning u = körKontobok({dokumentfil.string()}, {.indata = poster(R"("description":"Stor","date":"2024-05-02")"),
+                                                         .adressrymdsgräns = gräns});
+        ASSERT_EQ(u.status, 0) << u.fel;
+        std::string sparad = läsFil(dokumentfil);
+        auto läst = Bokföring::från(Bytes(sparad.begin(), sparad.end()));
+        EXPECT_EQ(antalPoster(*läst), före + 1);
+        EXPECT_EQ(läst->kommandeVerifikationer.back()->namn, "Stor");
+    }
+}
