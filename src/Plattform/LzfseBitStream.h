@@ -51,7 +51,10 @@ public:
     // (at most 56 bits between refills).
     uint32_t read(int width) {
         avail_ -= width;
-        return uint32_t((acc_ >> avail_) & ((uint64_t(1) << width) - 1));
+        // A read of no bits may leave all 64 unread; masking the count keeps
+        // that shift defined (and free: the instruction masks it anyway),
+        // and the empty field is 0 whatever it shifted.
+        return uint32_t((acc_ >> (avail_ & 63)) & ((uint64_t(1) << width) - 1));
     }
 
     // True once a read took bits from before the stream's start.
