@@ -4,6 +4,7 @@
 #include "Plattform/Bytes.h"
 #include "Plattform/LzfseFormat.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -15,41 +16,35 @@ public:
     // be zero. False when the stream cannot be a valid one.
     bool open(const uint8_t* data, size_t size, int bits) {
         data_ = data;
-        pos_ = size;
-        acc_ = 0;
-        avail_ = 0;
-        phantom_ = 0;
+        size_ = ptrdiff_t(size);
         if (bits < -7 || bits > 0) return false;
-        if (size == 0) return bits == 0;
+        if (size == 0) {
+            base_ = 0;
+            acc_ = 0;
+            avail_ = phantom_ = 0;
+            return bits == 0;
+        }
         int padding = -bits;
         if (padding > 0 && (data[size - 1] >> (8 - padding)) != 0) return false;
-        refill();
-        avail_ -= padding;
+        base_ = size_ - 8;
+        phantom_ = 0;
+        load();
+        avail_ = 64 - padding;
         return true;
     }
 
-    // Tops the buffer up to at least 56 bits. Past the stream's start it
-    // shifts in zero bits, counted, so that reads need no check of their
-    // own: overrun() tells afterwards whether any of them was used.
+    // Makes at least 57 bits ready by moving the word down over the bytes
+    // read. Before the stream's start it holds zero bits, counted, so that
+    // reads need no check of their own: overrun() tells afterwards whether
+    // any of them was used.
     void refill() {
-        int wanted = (63 - avail_) >> 3;
-        if (wanted == 0) return;
-        if (pos_ >= 8) {
-            uint64_t v = load64(data_ + pos_ - 8);
-            acc_ = (acc_ << (8 * wanted)) | (v >> (64 - 8 * wanted));
-            pos_ -= size_t(wanted);
-            avail_ += 8 * wanted;
-            return;
-        }
-        for (; wanted > 0; --wanted) {
-            if (pos_ > 0) {
-                acc_ = (acc_ << 8) | data_[--pos_];
-            } else {
-                acc_ <<= 8;
-                phantom_ += 8;
-            }
-            avail_ += 8;
-        }
+        const int read = (64 - avail_) >> 3;
+        base_ -= read;
+        avail_ += 8 * read;
+        if (base_ >= 0) [[likely]]
+            acc_ = load64(data_ + base_);
+        else
+            load();
     }
 
     // Reads a field of up to 32 bits; a refill must have made room for it
@@ -63,11 +58,26 @@ public:
     bool overrun() const { return avail_ < phantom_; }
 
 private:
+    // The word at base_, which may start before the stream's first byte.
+    void load() {
+        if (base_ >= 0 && base_ + 8 <= size_) {
+            acc_ = load64(data_ + base_);
+            return;
+        }
+        acc_ = 0;
+        for (int i = 0; i < 8; ++i) {
+            const ptrdiff_t at = base_ + i;
+            if (at >= 0 && at < size_) acc_ |= uint64_t(data_[at]) << (8 * i);
+        }
+        phantom_ = base_ < 0 ? int(std::min<ptrdiff_t>(-base_, 8)) * 8 : 0;
+    }
+
     const uint8_t* data_ = nullptr;
-    size_t pos_ = 0;      // stream bytes below this index are not loaded yet
-    uint64_t acc_ = 0;    // the next `avail_` bits, the next to read highest
-    int avail_ = 0;
-    int phantom_ = 0;     // how many of the lowest `avail_` bits are not the stream's
+    ptrdiff_t size_ = 0;
+    ptrdiff_t base_ = 0;  // stream offset of the word's lowest byte
+    uint64_t acc_ = 0;    // the stream's bytes base_ .. base_ + 7
+    int avail_ = 0;       // the word's lowest bits not read yet, the next to read highest
+    int phantom_ = 0;     // how many of the word's lowest bits lie before the stream
 };
 
 class ForwardBitWriter {

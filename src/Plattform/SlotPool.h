@@ -1,11 +1,14 @@
 #pragma once
 // Memory for objects of which a document holds hundreds of thousands (rows,
-// entries): slots of one size cut from large pages and reused, without the
+// entries): slots of one size cut from large blocks and reused, without the
 // general allocator's header per block, and given back at the cost of one
-// store. Pages stay with the process. A class takes its memory from here
+// store. Blocks stay with the process. A class takes its memory from here
 // through its own operator new and delete; a derived class of another size
 // gets the general allocator. Under the address sanitizer every object gets
 // its own block, so that misuse is still caught.
+#include "Plattform/MemoryPages.h"
+
+#include <algorithm>
 #include <atomic>
 #include <cstddef>
 #include <new>
@@ -27,9 +30,14 @@ public:
     static void* allocate(size_t size) {
         if (!KONTOBOK_SLOT_POOL || size != Size) return ::operator new(size);
         Lock lock;
-        if (!free_) addPage();
-        Slot* slot = free_;
-        free_ = slot->next;
+        if (free_) {
+            Slot* slot = free_;
+            free_ = slot->next;
+            return slot;
+        }
+        if (next_ == ready_) prepareMore();
+        void* slot = next_;
+        next_ += slotSize;
         return slot;
     }
     static void release(void* p, size_t size) {
@@ -47,7 +55,10 @@ private:
     };
     // Whole words: the pooled classes need no stricter alignment.
     static constexpr size_t slotSize = (Size + 7) / 8 * 8;
-    static constexpr size_t slotsPerPage = (size_t(64) << 10) / slotSize;
+    // Blocks double from 64 KiB, so that a small document takes little,
+    // up to 2 MiB; their slots are made ready a stretch at a time.
+    static constexpr size_t firstBlock = size_t(64) << 10, largestBlock = size_t(2) << 20;
+    static constexpr size_t stretch = (size_t(256) << 10) / slotSize * slotSize;
 
     // Records are made on one thread; the lock only keeps a stray other
     // thread from breaking the list.
@@ -59,15 +70,31 @@ private:
         ~Lock() { busy_.clear(std::memory_order_release); }
     };
 
-    static void addPage() {
-        auto* page = static_cast<unsigned char*>(::operator new(slotsPerPage * slotSize));
-        for (size_t i = slotsPerPage; i-- > 0;) {
-            auto* slot = reinterpret_cast<Slot*>(page + i * slotSize);
-            slot->next = free_;
-            free_ = slot;
-        }
+    // Page faults cost more than the records written into the pages (a
+    // fresh process loading a large document spent about half its time in
+    // them), so the pages of each stretch are mapped in one call before its
+    // first slot is handed out; a stretch at a time keeps a pool that stops
+    // growing from holding more than a stretch it does not use.
+    static void prepareMore() {
+        if (ready_ == end_) addBlock();
+        const size_t bytes = std::min(size_t(end_ - next_), stretch);
+        prefaultPages(next_, bytes);
+        ready_ = next_ + bytes;
+    }
+
+    static void addBlock() {
+        const size_t bytes = blockBytes_;
+        next_ = ready_ = static_cast<unsigned char*>(::operator new(bytes));
+        end_ = next_ + bytes / slotSize * slotSize;
+        blockBytes_ = std::min(2 * bytes, largestBlock);
     }
 
     inline static Slot* free_ = nullptr;
+    // The newest block: slots from next_ on were never handed out; those
+    // before ready_ have their pages mapped.
+    inline static unsigned char* next_ = nullptr;
+    inline static unsigned char* ready_ = nullptr;
+    inline static unsigned char* end_ = nullptr;
+    inline static size_t blockBytes_ = firstBlock;
     inline static std::atomic_flag busy_ = ATOMIC_FLAG_INIT;
 };

@@ -1,8 +1,13 @@
 #include "Plattform/MemoryPages.h"
+#include "Plattform/SlotPool.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/mman.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <set>
 
 #include <vector>
 
@@ -27,6 +32,54 @@ TEST(MemoryPagesTest, GivesBackOnlyWholePagesInsideTheRange) {
             ASSERT_EQ(minne[i], inuti ? 0 : 0x5A) << "byte " << i << " in case " << f.början << ".." << f.slut;
         }
     }
+}
+
+// The pages come in at once (the kernel reports them resident before any
+// write) and the bytes already there stay as they were.
+TEST(MemoryPagesTest, PrefaultMapsThePagesAndKeepsTheirBytes) {
+    const size_t sida = size_t(sysconf(_SC_PAGESIZE));
+    const size_t sidor = 64;
+    void* p = mmap(nullptr, sidor * sida, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    ASSERT_NE(p, MAP_FAILED);
+    auto* minne = static_cast<uint8_t*>(p);
+    minne[5] = 0x5A;  // the first page is in already, with a byte of its own
+    prefaultPages(minne + 7, 40 * sida - 7);
+    std::vector<unsigned char> inne(sidor);
+    ASSERT_EQ(mincore(p, sidor * sida, inne.data()), 0);
+    for (size_t i = 0; i < sidor; ++i) EXPECT_EQ(inne[i] & 1, i < 40 ? 1 : 0) << "page " << i;
+    EXPECT_EQ(minne[5], 0x5A);
+    EXPECT_TRUE(std::all_of(minne + 6, minne + sidor * sida, [](uint8_t b) { return b == 0; }));
+    munmap(p, sidor * sida);
+}
+
+// Slots cut from blocks that grow, a stretch at a time, then handed back and
+// out again: every live slot distinct, aligned and fully writable.
+TEST(MemoryPagesTest, SlotPoolHandsOutDistinctSlotsAcrossBlocksAndReusesFreedOnes) {
+    using Pool = SlotPool<40>;
+    std::vector<void*> slots;
+    std::set<void*> distinct;
+    for (size_t i = 0; i < 200'000; ++i) {  // past the first blocks and several stretches
+        void* p = Pool::allocate(40);
+        ASSERT_EQ(reinterpret_cast<uintptr_t>(p) % 8, 0u);
+        std::fill_n(static_cast<uint8_t*>(p), 40, uint8_t(i));
+        slots.push_back(p);
+        distinct.insert(p);
+    }
+    EXPECT_EQ(distinct.size(), slots.size());
+    for (size_t i = 0; i < slots.size(); ++i)
+        ASSERT_TRUE(std::all_of(static_cast<uint8_t*>(slots[i]), static_cast<uint8_t*>(slots[i]) + 40,
+                                [&](uint8_t b) { return b == uint8_t(i); }));
+    for (size_t i = 0; i < slots.size(); i += 2) Pool::release(slots[i], 40);
+    for (size_t i = 0; i < slots.size(); i += 2) {
+        slots[i] = Pool::allocate(40);
+        std::fill_n(static_cast<uint8_t*>(slots[i]), 40, uint8_t(i));
+    }
+    distinct = std::set<void*>(slots.begin(), slots.end());
+    EXPECT_EQ(distinct.size(), slots.size());
+    for (size_t i = 1; i < slots.size(); i += 2)
+        ASSERT_TRUE(std::all_of(static_cast<uint8_t*>(slots[i]), static_cast<uint8_t*>(slots[i]) + 40,
+                                [&](uint8_t b) { return b == uint8_t(i); }));
+    for (void* p : slots) Pool::release(p, 40);
 }
 
 }  // namespace
