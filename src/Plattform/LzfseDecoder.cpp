@@ -4,6 +4,7 @@
 #include "Plattform/Lzfse.h"
 #include "Plattform/LzfseBlockWalker.h"
 #include "Plattform/LzfseFormat.h"
+#include "Plattform/MemoryPages.h"
 
 #include <algorithm>
 #include <cstring>
@@ -93,7 +94,13 @@ namespace {
 std::optional<Bytes> decodeStream(std::span<const uint8_t> in, size_t expectedSize, bool exact) {
     BlockWalker walker(in, expectedSize);
     Bytes out;
-    out.reserve(std::min(expectedSize, std::max(in.size(), size_t(4096)) * usualExpansion));
+    // A large output is written whole and at once: huge pages spare most of
+    // the page faults, which otherwise cost more than the decoding.
+    auto reserve = [&out](size_t size) {
+        out.reserve(size);
+        adviseHugePages({out.data(), out.capacity()});
+    };
+    reserve(std::min(expectedSize, std::max(in.size(), size_t(4096)) * usualExpansion));
     for (;;) {
         switch (walker.next()) {
             case BlockWalker::Next::end:
@@ -106,7 +113,7 @@ std::optional<Bytes> decodeStream(std::span<const uint8_t> in, size_t expectedSi
         }
         size_t at = out.size();
         size_t wanted = at + walker.blockSize();
-        if (wanted > out.capacity()) out.reserve(std::max(wanted, std::min(expectedSize, 2 * out.capacity())));
+        if (wanted > out.capacity()) reserve(std::max(wanted, std::min(expectedSize, 2 * out.capacity())));
         out.resize(wanted);
         if (!walker.decode({out.data(), at, wanted})) return std::nullopt;
     }

@@ -24,3 +24,12 @@ void prefaultPages(void* p, size_t size) {
     if (size > 0) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
 #endif
 }
+
+void adviseHugePages(std::span<uint8_t> bytes) {
+#ifdef MADV_HUGEPAGE
+    constexpr uintptr_t huge = uintptr_t(2) << 20;
+    const auto begin = (reinterpret_cast<uintptr_t>(bytes.data()) + huge - 1) / huge * huge;
+    const auto end = (reinterpret_cast<uintptr_t>(bytes.data()) + bytes.size()) / huge * huge;
+    if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+#endif
+}

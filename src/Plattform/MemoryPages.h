@@ -26,3 +26,8 @@ void giveLargeBlocksPagesOfTheirOwn();
 // as they are. Advice only: where the system cannot, the writes fault the
 // pages in as usual.
 void prefaultPages(void* p, size_t size);
+
+// Asks for huge pages under the whole huge pages inside `bytes`: a large
+// buffer about to be filled then takes one page fault per huge page (2 MiB)
+// instead of one per page. Advice only.
+void adviseHugePages(std::span<uint8_t> bytes);

@@ -7,7 +7,10 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <fstream>
 #include <set>
+#include <sstream>
+#include <string>
 
 #include <vector>
 
@@ -50,6 +53,49 @@ TEST(MemoryPagesTest, PrefaultMapsThePagesAndKeepsTheirBytes) {
     EXPECT_EQ(minne[5], 0x5A);
     EXPECT_TRUE(std::all_of(minne + 6, minne + sidor * sida, [](uint8_t b) { return b == 0; }));
     munmap(p, sidor * sida);
+}
+
+// Whether the kernel may back the mapping that holds `address` with huge
+// pages, as /proc/self/smaps tells.
+bool hugePagesEligible(const void* address) {
+    std::ifstream smaps("/proc/self/smaps");
+    std::string line;
+    bool inside = false;
+    const auto a = reinterpret_cast<uintptr_t>(address);
+    while (std::getline(smaps, line)) {
+        uintptr_t from = 0, to = 0;
+        char dash = 0;
+        std::istringstream head(line);
+        if (head >> std::hex >> from >> dash >> to && dash == '-') inside = from <= a && a < to;
+        if (inside && line.rfind("THPeligible:", 0) == 0) return line.find('1') != std::string::npos;
+    }
+    return false;
+}
+
+// Only the whole huge pages inside the range are asked for; the rest of the
+// mapping, and the bytes already written, stay as they were.
+TEST(MemoryPagesTest, HugePagesAreAskedForOnlyUnderWholeHugePagesInside) {
+    std::ifstream mode("/sys/kernel/mm/transparent_hugepage/enabled");
+    std::string modes;
+    std::getline(mode, modes);
+    if (modes.find("[never]") != std::string::npos || modes.empty()) GTEST_SKIP() << "no huge pages here";
+    const size_t huge = size_t(2) << 20;
+    void* p = mmap(nullptr, 4 * huge, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    ASSERT_NE(p, MAP_FAILED);
+    auto* minne = static_cast<uint8_t*>(p);
+    const auto start = reinterpret_cast<uintptr_t>(p);
+    uint8_t* förstaHela = reinterpret_cast<uint8_t*>((start + 1 + huge - 1) / huge * huge);
+    minne[1] = 0x5A;
+    adviseHugePages({minne + 1, förstaHela + huge - (minne + 1)});
+    EXPECT_TRUE(hugePagesEligible(förstaHela));
+    EXPECT_TRUE(hugePagesEligible(förstaHela + huge - 1));
+    if (modes.find("[madvise]") != std::string::npos) {
+        if (förstaHela > minne + 1) EXPECT_FALSE(hugePagesEligible(förstaHela - 1));
+        EXPECT_FALSE(hugePagesEligible(förstaHela + huge));
+    }
+    EXPECT_EQ(minne[1], 0x5A);
+    adviseHugePages({minne, 100});  // no whole huge page: nothing to ask for
+    munmap(p, 4 * huge);
 }
 
 // Slots cut from blocks that grow, a stretch at a time, then handed back and
