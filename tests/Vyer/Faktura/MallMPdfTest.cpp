@@ -26,13 +26,7 @@ TEST_F(MallMPdf, OnePage) {
 // with rows of its own.
 TEST_F(MallMPdf, ThreePages) {
     auto k = körMall("M", {"--latest-items", "60", "--long-comments"});
-    kontrolleraDokument(k, 3, {595, 842}, ytor);
-    for (int sida = 1; sida <= 3; ++sida) {
-        kontrolleraRuta(k, sida, k.nummer(), nummer);
-        kontrolleraRuta(k, sida, k.attBetala(), attBetala);
-    }
-    kontrolleraRuta(k, 1, "Rad 1:", poster);
-    kontrolleraBeloppenBaraPåSistaSidan(k, 3);
+    kontrolleraTreSidor(k, {595, 842}, ytor, nummer, attBetala, poster);
 }
 
 TEST_F(MallMPdf, DeliveryNote) {

@@ -41,13 +41,7 @@ protected:
     // three pages.
     void treSidor(const Mall& m) {
         auto k = körMall(m.kod, {"--latest-items", "21", "--long-comments"});
-        kontrolleraDokument(k, 3, {595, 842}, ytor);
-        for (int sida = 1; sida <= 3; ++sida) {
-            kontrolleraRuta(k, sida, k.nummer(), m.nummer);
-            kontrolleraRuta(k, sida, k.attBetala(), attBetala);
-        }
-        kontrolleraRuta(k, 1, "Rad 1:", m.raderPåFörstaSidan);
-        kontrolleraBeloppenBaraPåSistaSidan(k, 3);
+        kontrolleraTreSidor(k, {595, 842}, ytor, m.nummer, attBetala, m.raderPåFörstaSidan);
     }
 
     void somFöljesedel(const Mall& m) {

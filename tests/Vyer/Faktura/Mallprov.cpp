@@ -125,4 +125,15 @@ void Mallprov::kontrolleraFöljesedeln(const Mallkörning& k, Size sida, const s
     kontrolleraSaknas(k, 1, k.nettobelopp());
 }
 
+void Mallprov::kontrolleraTreSidor(const Mallkörning& k, Size sida, const std::set<std::string>& mallensTypsnitt,
+                                   const Rect& nummer, const Rect& attBetala, const Rect& förstaRaden) {
+    kontrolleraDokument(k, 3, sida, mallensTypsnitt);
+    for (int s = 1; s <= 3; ++s) {
+        kontrolleraRuta(k, s, k.nummer(), nummer);
+        kontrolleraRuta(k, s, k.attBetala(), attBetala);
+    }
+    kontrolleraRuta(k, 1, "Rad 1:", förstaRaden);
+    kontrolleraBeloppenBaraPåSistaSidan(k, 3);
+}
+
 }  // namespace mallprov

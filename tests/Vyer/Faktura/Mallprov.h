@@ -75,6 +75,12 @@ protected:
     void kontrolleraFöljesedeln(const Mallkörning& k, Size sida, const std::set<std::string>& mallensTypsnitt,
                                 const Rect& nummer, const Rect& poster, const Rect& avsändare);
 
+    // A three-page invoice: the document, the number and the amount to pay
+    // in their frames on every page, the first row in `förstaRaden` on the
+    // first page, and the amount rows on the last page only.
+    void kontrolleraTreSidor(const Mallkörning& k, Size sida, const std::set<std::string>& mallensTypsnitt,
+                             const Rect& nummer, const Rect& attBetala, const Rect& förstaRaden);
+
 private:
     std::string skrivExempel(const std::string& kod, std::vector<std::string> val);
     int nästa = 0;
