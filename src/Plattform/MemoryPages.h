@@ -7,7 +7,8 @@
 // Hands the whole pages inside `bytes` back to the system; reading them
 // afterwards gives zeros, and writing them takes fresh pages. For the
 // leading part of a large buffer that its reader is done with while it
-// still reads the rest. The bytes must be ordinary allocated memory.
+// still reads the rest. The bytes must be private memory of the process
+// (allocated, or mapped anonymously).
 void releaseWholePages(std::span<const uint8_t> bytes);
 
 // Hands the pages the allocator holds free back to the system: after many

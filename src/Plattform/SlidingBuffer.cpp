@@ -1,5 +1,7 @@
 #include "Plattform/SlidingBuffer.h"
 
+#include "Plattform/MemoryPages.h"
+
 #include <algorithm>
 #include <new>
 #include <sys/mman.h>
@@ -23,10 +25,9 @@ SlidingBuffer::SlidingBuffer(size_t capacity, size_t smallest) : capacity_(std::
 SlidingBuffer::~SlidingBuffer() { munmap(data_, capacity_); }
 
 void SlidingBuffer::releaseBefore(size_t offset) {
+    if (offset <= released_) return;
+    releaseWholePages({data_ + released_, offset - released_});
+    // The buffer starts on a page, so only the page `offset` falls in stays.
     static const size_t page = size_t(sysconf(_SC_PAGESIZE));
-    const size_t end = offset / page * page;
-    if (end <= released_) return;
-    // Advice only: a refusal leaves the memory as it was, which is no harm.
-    madvise(data_ + released_, end - released_, MADV_DONTNEED);
-    released_ = end;
+    released_ = std::max(released_, offset / page * page);
 }
