@@ -192,25 +192,22 @@ Bytes förhandsblock(const Förhandsvisning& förhandsvisning) {
 
 Bytes skrivBokfil(uint32_t version, const Kroppsskrivare& skrivKropp,
                   const std::function<Förhandsvisning()>& förhandsvisning) {
-    lzfse::StreamEncoder kodare;
-    Kroppsmätare mätare(kodare);
-    {
-        Utström kropp(mätare, kroppsbit);
+    // The body, a piece at a time, into `sink`.
+    auto skrivIn = [&](ByteSink& sink) {
+        Utström kropp(sink, kroppsbit);
         skrivKropp(kropp);
         kropp.flush();
-    }
+    };
+    lzfse::StreamEncoder kodare;
+    Kroppsmätare mätare(kodare);
+    skrivIn(mätare);
     const size_t längd = mätare.längd();
     if (längd == 0) throw Sparfel("an empty document body cannot be stored");
     Bytes komprimerat = kodare.finish();
 
     // The file replaces the user's only copy, so prove it reads back before
     // handing it out.
-    bool läsbar = avkodasTill(komprimerat, längd, [&](ByteSink& jämförelse) {
-        Utström kropp(jämförelse, kroppsbit);
-        skrivKropp(kropp);
-        kropp.flush();
-    });
-    if (!läsbar) throw Sparfel("the compressed document body does not decode back to the body");
+    if (!avkodasTill(komprimerat, längd, skrivIn)) throw Sparfel("the compressed document body does not decode back to the body");
 
     Utström huvud;
     huvud.u32(bokfilensMagiskaTal);
