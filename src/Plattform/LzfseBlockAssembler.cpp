@@ -13,7 +13,7 @@ void appendRawBlock(std::span<const uint8_t> bytes, Bytes& out) {
 }
 
 void BlockAssembler::add(size_t literalStart, size_t literalCount, size_t length, uint32_t distance) {
-    const uint8_t* literals = in_.data() + (literalStart - offset_);
+    const uint8_t* literals = in_.data() + literalStart;
     while (literalCount > maxL) {
         push(maxL, 0, 0, literals);
         literals += maxL;
@@ -46,7 +46,7 @@ void BlockAssembler::flush() {
     if (triplets_.empty()) return;
     Bytes block;
     encodeLzfseBlock(triplets_, literals_, block);
-    auto raw = in_.subspan(blockStart_ - offset_, blockEnd_ - blockStart_);
+    auto raw = in_.subspan(blockStart_, blockEnd_ - blockStart_);
     if (block.size() < raw.size() + 8)
         out_.insert(out_.end(), block.begin(), block.end());
     else

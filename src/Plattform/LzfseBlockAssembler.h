@@ -14,18 +14,11 @@ namespace lzfse {
 
 class BlockAssembler {
 public:
-    // `in` holds the input from position `offset` on.
-    BlockAssembler(std::span<const uint8_t> in, Bytes& out, size_t offset = 0) : in_(in), offset_(offset), out_(out) {}
+    // `in` is the whole input, or room that holds it as far as it is added.
+    BlockAssembler(std::span<const uint8_t> in, Bytes& out) : in_(in), out_(out) {}
 
-    // The input moved, or more of it came: `in` now holds it from `offset`
-    // on, which must not be past pendingFrom().
-    void rebase(std::span<const uint8_t> in, size_t offset) {
-        in_ = in;
-        offset_ = offset;
-    }
-
-    // The first input position a later add or the pending block may still
-    // read (a raw block takes its bytes from the input).
+    // The first input position the pending block may still read (a raw
+    // block takes its bytes from the input).
     size_t pendingFrom() const { return blockStart_; }
 
     // The literals in[literalStart, +literalCount), then a match of `length`
@@ -39,7 +32,6 @@ private:
     void flush();
 
     std::span<const uint8_t> in_;
-    size_t offset_;
     Bytes& out_;
     std::vector<Triplet> triplets_;
     Bytes literals_;
