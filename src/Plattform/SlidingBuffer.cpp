@@ -8,11 +8,21 @@
 #include <unistd.h>
 
 SlidingBuffer::SlidingBuffer(size_t capacity, size_t smallest) : capacity_(std::max<size_t>(capacity, 1)) {
+    bool backedOff = false;
     for (;;) {
         // Reserved, not committed: only the pages written count against memory.
         void* p = mmap(nullptr, capacity_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
         if (p != MAP_FAILED) {
             data_ = static_cast<uint8_t*>(p);
+            // Under a limit the first room granted is about all there is
+            // left; take half of it, so that threads and the allocator
+            // still find theirs.
+            if (!backedOff && capacity_ < capacity && capacity_ / 2 >= smallest) {
+                munmap(data_, capacity_);
+                capacity_ /= 2;
+                backedOff = true;
+                continue;
+            }
             return;
         }
         // A limit on address space (ulimit -v) refuses the whole; a smaller
