@@ -90,7 +90,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-class BlockWalker;
+class BlockFeed;
 
 // Decodes a stream of a known decoded size a block at a time into a window
 // that keeps only what later blocks may refer back to and what its reader
@@ -98,7 +98,10 @@ class BlockWalker;
 // stays in cache, and never stands in memory whole.
 class WindowedDecoder : public ByteSource {
 public:
-    WindowedDecoder(std::span<const uint8_t> in, size_t size);
+    // How the blocks are walked: a large stream on a thread of its own,
+    // ahead of the copies (see LzfseBlockFeed.h).
+    enum class Ahead { never, whenLarge, always };
+    WindowedDecoder(std::span<const uint8_t> in, size_t size, Ahead ahead = Ahead::whenLarge);
     ~WindowedDecoder() override;
 
     // Throws DamagedStream once the blocks needed for the view fail.
@@ -112,7 +115,7 @@ public:
 private:
     void decodeNextBlock(size_t keepFrom);
 
-    std::unique_ptr<BlockWalker> walker_;
+    std::unique_ptr<BlockFeed> blocks_;
     size_t size_;
     std::unique_ptr<uint8_t[]> buffer_;
     size_t capacity_ = 0;

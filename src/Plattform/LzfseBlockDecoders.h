@@ -28,24 +28,35 @@ inline constexpr size_t wideCopySlack = 32;
 // `payload` is the LZVN instruction stream of one block.
 bool decodeLzvnBlock(std::span<const uint8_t> payload, OutputWindow& out);
 
-// Room for one block's literals, with slack so that literal runs may be
-// copied in whole words; kept from block to block.
-class BlockScratch {
-public:
+// One LZFSE block's symbols, decoded ahead of the copies that make its
+// output: the literal bytes, with slack so that runs of them may be copied
+// in whole words, and the (L, M, D) triplets with every repeated distance
+// resolved. Kept from block to block.
+struct LzfseSymbols {
+    struct Triplet {
+        uint16_t literals;  // L, at most 315
+        uint16_t match;     // M, at most 2359
+        uint32_t distance;  // D, never 0 once resolved
+    };
     static constexpr size_t literalSlack = wideCopySlack;
-    uint8_t* literals() {
-        if (!literals_) literals_ = std::make_unique_for_overwrite<uint8_t[]>(maxLiteralsPerBlock + literalSlack);
-        return literals_.get();
-    }
 
-private:
-    std::unique_ptr<uint8_t[]> literals_;
+    LzfseSymbols()
+        : literals(std::make_unique_for_overwrite<uint8_t[]>(maxLiteralsPerBlock + literalSlack)),
+          triplets(std::make_unique_for_overwrite<Triplet[]>(maxMatchesPerBlock)) {}
+
+    std::unique_ptr<uint8_t[]> literals;
+    std::unique_ptr<Triplet[]> triplets;
+    uint32_t nLiterals = 0;
+    uint32_t nMatches = 0;
+    size_t nRawBytes = 0;
 };
 
 // `payloads` holds the literal payload followed by the LMD payload, with the
-// sizes the header gives.
-bool decodeLzfseBlock(const LzfseBlockHeader& h, std::span<const uint8_t> payloads, OutputWindow& out,
-                      BlockScratch& scratch);
+// sizes the header gives. The two halves of decoding an LZFSE block: the
+// first needs no output, so it may run ahead of the second on another
+// thread. Either is false when the block is damaged.
+bool decodeLzfseSymbols(const LzfseBlockHeader& h, std::span<const uint8_t> payloads, LzfseSymbols& into);
+bool copyLzfseSymbols(const LzfseSymbols& symbols, OutputWindow& out);
 
 inline void copy16(uint8_t* dst, const uint8_t* src) { std::memcpy(dst, src, 16); }
 

@@ -75,16 +75,21 @@ BlockWalker::Next BlockWalker::next() {
     return Next::block;
 }
 
-bool BlockWalker::decode(OutputWindow out) {
-    switch (magic_) {
+bool decodeBlock(uint32_t magic, std::span<const uint8_t> payload, const LzfseSymbols& symbols, OutputWindow out) {
+    switch (magic) {
         case magicRaw:
-            if (size_ > 0) std::memcpy(out.data + out.pos, payload_.data(), size_);
+            if (!payload.empty()) std::memcpy(out.data + out.pos, payload.data(), payload.size());
             return true;
         case magicLzvn:
-            return decodeLzvnBlock(payload_, out);
+            return decodeLzvnBlock(payload, out);
         default:
-            return decodeLzfseBlock(header_, payload_, out, scratch_);
+            return copyLzfseSymbols(symbols, out);
     }
+}
+
+bool BlockWalker::decode(OutputWindow out) {
+    if (isLzfseBlock(magic_) && !decodeSymbols(symbols_)) return false;
+    return decodeBlock(magic_, payload_, symbols_, out);
 }
 
 namespace {

@@ -64,14 +64,10 @@ inline uint32_t decodeValue(const ValueDecodeEntry* table, uint32_t& state, Back
 
 }  // namespace
 
-bool decodeLzfseBlock(const LzfseBlockHeader& h, std::span<const uint8_t> payloads, OutputWindow& out,
-                      BlockScratch& scratch) {
+bool decodeLzfseSymbols(const LzfseBlockHeader& h, std::span<const uint8_t> payloads, LzfseSymbols& into) {
     if (!headerValid(h)) return false;
     if (payloads.size() != size_t(h.nLiteralPayloadBytes) + h.nLmdPayloadBytes) return false;
-    if (out.end - out.pos != h.nRawBytes) return false;
-
-    uint8_t* const literals = scratch.literals();
-    if (!decodeLiterals(h, payloads.data(), literals)) return false;
+    if (!decodeLiterals(h, payloads.data(), into.literals.get())) return false;
 
     // The LMD payload always starts with unused bytes; a shorter one is
     // malformed (and refused by other decoders too).
@@ -86,26 +82,41 @@ bool decodeLzfseBlock(const LzfseBlockHeader& h, std::span<const uint8_t> payloa
         buildValueDecodeTable(dStates, dSymbols, h.dFreq, dExtraBits, dBase, dTable);
     }
     uint32_t lState = h.lState, mState = h.mState, dState = h.dState;
-    size_t previousDistance = 0;  // none yet in this block
-    const uint8_t* lit = literals;
-    const uint8_t* const litEnd = lit + h.nLiterals;
+    uint32_t previousDistance = 0;  // none yet in this block
+    LzfseSymbols::Triplet* const triplets = into.triplets.get();
+    // A local count: the compiler cannot tell that the triplet writes leave
+    // the header alone, and would read it again after every one.
+    const uint32_t nMatches = h.nMatches;
+    for (uint32_t i = 0; i < nMatches; ++i) {
+        in.refill();  // one triplet needs at most 14 + 17 + 23 bits
+        const uint32_t l = decodeValue(lTable, lState, in);
+        const uint32_t m = decodeValue(mTable, mState, in);
+        uint32_t d = decodeValue(dTable, dState, in);
+        // Reading past the payload's start only shifts in zero bits and the
+        // states stay inside their tables, so one check after the loop
+        // catches it; the copies check every triplet against the buffers.
+        if (d == 0) d = previousDistance;
+        previousDistance = d;
+        triplets[i] = {uint16_t(l), uint16_t(m), d};
+    }
+    if (in.overrun()) return false;
+    into.nLiterals = h.nLiterals;
+    into.nMatches = nMatches;
+    into.nRawBytes = h.nRawBytes;
+    return true;
+}
+
+bool copyLzfseSymbols(const LzfseSymbols& symbols, OutputWindow& out) {
+    if (out.end - out.pos != symbols.nRawBytes) return false;
+    const uint8_t* lit = symbols.literals.get();
+    const uint8_t* const litEnd = lit + symbols.nLiterals;
+    const LzfseSymbols::Triplet* triplet = symbols.triplets.get();
+    const LzfseSymbols::Triplet* const last = triplet + symbols.nMatches;
     uint8_t* const data = out.data;
     size_t pos = out.pos;
     const size_t end = out.end;
-    // A local count: the compiler cannot tell that output writes leave the
-    // header alone, and would read it again after every copy.
-    const uint32_t nMatches = h.nMatches;
-
-    for (uint32_t left = nMatches; left > 0; --left) {
-        in.refill();  // one triplet needs at most 14 + 17 + 23 bits
-        const size_t l = decodeValue(lTable, lState, in);
-        const size_t m = decodeValue(mTable, mState, in);
-        size_t d = decodeValue(dTable, dState, in);
-        // Reading past the payload's start only shifts in zero bits and the
-        // states stay inside their tables, so one check after the loop
-        // catches it; the bounds below keep every copy inside the buffers.
-        if (d == 0) d = previousDistance;
-        previousDistance = d;
+    for (; triplet != last; ++triplet) {
+        const size_t l = triplet->literals, m = triplet->match, d = triplet->distance;
         if (d == 0 || d > pos + l) [[unlikely]] return false;
         if (size_t(litEnd - lit) < l || end - pos < l + m) [[unlikely]] return false;
 
@@ -122,7 +133,6 @@ bool decodeLzfseBlock(const LzfseBlockHeader& h, std::span<const uint8_t> payloa
         }
         pos += m;
     }
-    if (in.overrun()) return false;
     out.pos = pos;
     return pos == end;
 }

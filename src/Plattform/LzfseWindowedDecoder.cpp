@@ -1,5 +1,5 @@
 #include "Plattform/Lzfse.h"
-#include "Plattform/LzfseBlockWalker.h"
+#include "Plattform/LzfseBlockFeed.h"
 
 #include <algorithm>
 #include <cstring>
@@ -11,10 +11,18 @@ namespace {
 // moved down only once per several blocks.
 constexpr size_t usualWindow = 4 * maxHistory;
 
+// Below this a thread of its own costs more than it saves.
+constexpr size_t smallestStreamWalkedAhead = size_t(4) << 20;
+
+bool walksAhead(WindowedDecoder::Ahead ahead, size_t size) {
+    return ahead == WindowedDecoder::Ahead::always ||
+           (ahead == WindowedDecoder::Ahead::whenLarge && size >= smallestStreamWalkedAhead);
+}
+
 }  // namespace
 
-WindowedDecoder::WindowedDecoder(std::span<const uint8_t> in, size_t size)
-    : walker_(std::make_unique<BlockWalker>(in, size)), size_(size) {}
+WindowedDecoder::WindowedDecoder(std::span<const uint8_t> in, size_t size, Ahead ahead)
+    : blocks_(std::make_unique<BlockFeed>(in, size, walksAhead(ahead, size))), size_(size) {}
 
 WindowedDecoder::~WindowedDecoder() = default;
 
@@ -27,21 +35,21 @@ void WindowedDecoder::finish() {
     while (!finished_) decodeNextBlock(start_ + filled_);
 }
 
-size_t WindowedDecoder::inputDone() const { return walker_->consumed(); }
+size_t WindowedDecoder::inputDone() const { return blocks_->consumed(); }
 
 void WindowedDecoder::decodeNextBlock(size_t keepFrom) {
     if (finished_) throw DamagedStream("the stream ends before its size");
-    switch (walker_->next()) {
+    switch (blocks_->next()) {
         case BlockWalker::Next::damaged:
             throw DamagedStream("a damaged block");
         case BlockWalker::Next::end:
-            if (walker_->produced() != size_) throw DamagedStream("the stream ends before its size");
+            if (blocks_->produced() != size_) throw DamagedStream("the stream ends before its size");
             finished_ = true;
             return;
         case BlockWalker::Next::block:
             break;
     }
-    const size_t block = walker_->blockSize();
+    const size_t block = blocks_->blockSize();
     const size_t end = start_ + filled_;
     if (filled_ + block > capacity_) {
         // Keep what the reader has not taken and what later blocks may
@@ -61,7 +69,7 @@ void WindowedDecoder::decodeNextBlock(size_t keepFrom) {
         start_ = keep;
         filled_ = kept;
     }
-    if (!walker_->decode({buffer_.get(), filled_, filled_ + block})) throw DamagedStream("a damaged block");
+    if (!blocks_->decode({buffer_.get(), filled_, filled_ + block})) throw DamagedStream("a damaged block");
     filled_ += block;
 }
 

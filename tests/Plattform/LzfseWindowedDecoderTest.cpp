@@ -9,11 +9,14 @@ using namespace lzfsetest;
 
 namespace {
 
+using Ahead = lzfse::WindowedDecoder::Ahead;
+
 // Reads the whole stream in pieces of pseudo-random sizes up to `largest`,
 // then proves the rest; none when the decoder refuses the stream.
-std::optional<Bytes> readInPieces(const Bytes& stream, size_t size, size_t largest, uint64_t seed) {
+std::optional<Bytes> readInPieces(const Bytes& stream, size_t size, size_t largest, uint64_t seed,
+                                  Ahead ahead = Ahead::never) {
     try {
-        lzfse::WindowedDecoder decoder(stream, size);
+        lzfse::WindowedDecoder decoder(stream, size, ahead);
         ByteReader reader(decoder, size);
         Random r{seed};
         Bytes out;
@@ -51,29 +54,47 @@ TEST(LzfseWindowedDecoder, GivesTheInputOfEveryStreamWhateverTheReads) {
     for (const auto& [name, stream] : streams) {
         SCOPED_TRACE(name);
         Bytes input = name == "far repeats" ? far : inputFor(name);
-        for (size_t largest : {size_t(1), size_t(9), size_t(70'000), size_t(3) << 20}) {
-            if (largest == 1 && input.size() > 300'000) continue;
-            auto got = readInPieces(stream, input.size(), largest, largest);
-            ASSERT_TRUE(got) << largest;
-            EXPECT_TRUE(*got == input) << largest;
-        }
+        for (size_t largest : {size_t(1), size_t(9), size_t(70'000), size_t(3) << 20})
+            for (Ahead ahead : {Ahead::never, Ahead::always}) {
+                if (largest == 1 && input.size() > 300'000) continue;
+                auto got = readInPieces(stream, input.size(), largest, largest, ahead);
+                ASSERT_TRUE(got) << largest;
+                EXPECT_TRUE(*got == input) << largest;
+            }
     }
 }
 
 TEST(LzfseWindowedDecoder, RefusesWhatTheWholeStreamDecoderRefuses) {
     Bytes input = readFile(vectorDir() / "s10-ledger-64k.bin");
     Bytes stream = readFile(vectorDir() / "s10-ledger-64k.lzfse");
-    EXPECT_FALSE(readInPieces(stream, input.size() - 1, 1000, 1));
-    EXPECT_FALSE(readInPieces(stream, input.size() + 1, 1000, 1));
+    for (Ahead ahead : {Ahead::never, Ahead::always}) {
+        EXPECT_FALSE(readInPieces(stream, input.size() - 1, 1000, 1, ahead));
+        EXPECT_FALSE(readInPieces(stream, input.size() + 1, 1000, 1, ahead));
+    }
     size_t refused = 0;
     for (size_t at = 0; at < stream.size(); at += 13) {
         Bytes damaged = stream;
         damaged[at] ^= 0x5A;
         auto whole = lzfse::decode(damaged, input.size());
         auto windowed = readInPieces(damaged, input.size(), 5000, at);
+        auto ahead = readInPieces(damaged, input.size(), 5000, at, Ahead::always);
         ASSERT_EQ(whole.has_value(), windowed.has_value()) << at;
-        if (whole) EXPECT_TRUE(*whole == *windowed) << at;
+        ASSERT_EQ(whole.has_value(), ahead.has_value()) << at;
+        if (whole) EXPECT_TRUE(*whole == *windowed && *whole == *ahead) << at;
         refused += !whole;
     }
     EXPECT_GT(refused, 0u);
+}
+
+// A reader that stops early leaves the walk waiting ahead of it; the
+// decoder must still go away cleanly, and report only input it is done with.
+TEST(LzfseWindowedDecoder, WalkingAheadStopsWithItsReaderAndReportsOnlyInputItIsDoneWith) {
+    Bytes far = farRepeats();
+    Bytes stream = lzfse::encode(far);
+    for (size_t readBytes : {size_t(0), size_t(1), size_t(700'000)}) {
+        lzfse::WindowedDecoder decoder(stream, far.size(), Ahead::always);
+        ByteReader reader(decoder, far.size());
+        if (readBytes > 0) reader.take(readBytes);
+        EXPECT_LT(decoder.inputDone(), stream.size()) << readBytes;
+    }
 }

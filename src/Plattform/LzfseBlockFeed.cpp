@@ -1,0 +1,90 @@
+#include "Plattform/LzfseBlockFeed.h"
+
+#include <system_error>
+
+namespace lzfse {
+
+BlockFeed::BlockFeed(std::span<const uint8_t> in, size_t limit, bool ahead) : walker_(in, limit) {
+    if (!ahead) return;
+    try {
+        thread_ = std::thread([this] { walkAhead(); });
+    } catch (const std::system_error&) {
+        // No thread to be had (a limit on threads or address space): the
+        // walk goes in step with the copies, as for a small stream.
+    }
+}
+
+BlockFeed::~BlockFeed() {
+    if (!thread_.joinable()) return;
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    changed_.notify_all();
+    thread_.join();
+}
+
+// On the walk's thread: fills the slots in turn, each once its block has
+// been handed back, until the walk ends or the feed goes away.
+void BlockFeed::walkAhead() {
+    for (size_t n = 0;; ++n) {
+        Block& block = slots_[n % slots_.size()];
+        {
+            std::unique_lock lock(mutex_);
+            changed_.wait(lock, [&] { return stopping_ || !block.ready; });
+            if (stopping_) return;
+        }
+        // The slot is the walk's alone until it is marked ready.
+        block.next = walker_.next();
+        block.produced = walker_.produced();
+        block.consumed = walker_.consumed();
+        if (block.next == BlockWalker::Next::block) {
+            block.size = walker_.blockSize();
+            block.magic = walker_.magic();
+            block.payload = walker_.payload();
+            block.symbolsSound = !isLzfseBlock(block.magic) || walker_.decodeSymbols(block.symbols);
+        }
+        {
+            std::lock_guard lock(mutex_);
+            block.ready = true;
+        }
+        changed_.notify_all();
+        if (block.next != BlockWalker::Next::block) return;
+    }
+}
+
+BlockWalker::Next BlockFeed::next() {
+    if (!thread_.joinable()) return walker_.next();
+    if (ended_) return current().next;
+    std::unique_lock lock(mutex_);
+    if (handedOut_ > 0) {
+        // The caller is done with the block before: its slot goes back.
+        slots_[(handedOut_ - 1) % slots_.size()].ready = false;
+        changed_.notify_all();
+    }
+    Block& block = slots_[handedOut_ % slots_.size()];
+    changed_.wait(lock, [&] { return block.ready; });
+    ++handedOut_;
+    ended_ = block.next != BlockWalker::Next::block;
+    return block.next;
+}
+
+size_t BlockFeed::blockSize() const { return thread_.joinable() ? current().size : walker_.blockSize(); }
+
+size_t BlockFeed::produced() const {
+    if (!thread_.joinable()) return walker_.produced();
+    return handedOut_ > 0 ? current().produced : 0;
+}
+
+size_t BlockFeed::consumed() const {
+    if (!thread_.joinable()) return walker_.consumed();
+    return handedOut_ > 0 ? current().consumed : 0;
+}
+
+bool BlockFeed::decode(OutputWindow out) {
+    if (!thread_.joinable()) return walker_.decode(out);
+    const Block& block = current();
+    return block.symbolsSound && decodeBlock(block.magic, block.payload, block.symbols, out);
+}
+
+}  // namespace lzfse
