@@ -44,14 +44,6 @@ std::string Inström::string() {
     return std::move(*s);
 }
 
-std::optional<Decimal> Inström::optionalDecimalNumber() {
-    if (u8() != 1) return std::nullopt;
-    auto del = take(20);
-    Decimal::Stored b;
-    std::copy(del.begin(), del.end(), b.begin());
-    return Decimal::fromStored(b);
-}
-
 Decimal Inström::decimalNumber() {
     auto d = optionalDecimalNumber();
     if (!d) throw FormatError("a required decimal number is stored as none");

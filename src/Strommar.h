@@ -52,7 +52,11 @@ public:
         if (!del) throwMissingData();
         return *del;
     }
-    std::optional<Decimal> optionalDecimalNumber();
+    // Inline: every row holds one.
+    std::optional<Decimal> optionalDecimalNumber() {
+        if (u8() != 1) return std::nullopt;
+        return Decimal::fromStored(take(20).data());
+    }
     // A decimal that must be present (flag byte other than 1 is an error).
     Decimal decimalNumber();
     double float64() { return f64(); }

@@ -4,6 +4,8 @@
 // signed 8-bit base-10 exponent and a sign, kept exactly as stored so a
 // value that is read and written back unchanged keeps its 20 bytes.
 #include <array>
+#include <bit>
+#include <cstring>
 #include <compare>
 #include <cstdint>
 #include <optional>
@@ -72,7 +74,22 @@ public:
     static std::optional<Decimal> parseExact(std::string_view text);
 
     // The 20-byte stored form. Reading rejects a length above 8.
-    static Decimal fromStored(const Stored& bytes);
+    static Decimal fromStored(const Stored& bytes) { return fromStored(bytes.data()); }
+    // The same from 20 bytes in place, as a document's reader finds them.
+    static Decimal fromStored(const uint8_t* bytes) {
+        Decimal d;
+        uint32_t w0;
+        std::memcpy(&w0, bytes, 4);
+        d.exponent_ = static_cast<int8_t>(w0 & 0xFF);
+        d.length_ = (w0 >> 8) & 0xF;
+        d.negative_ = (w0 >> 12) & 1;
+        d.compact_ = (w0 >> 13) & 1;
+        d.reserved_ = w0 >> 14;
+        if (d.length_ > 8) [[unlikely]] throwLongMantissa();
+        static_assert(std::endian::native == std::endian::little, "the words are stored as they lie in memory");
+        std::memcpy(d.words_.data(), bytes + 4, sizeof d.words_);
+        return d;
+    }
     Stored stored() const;
 
     bool isNaN() const { return length_ == 0 && negative_; }
@@ -110,6 +127,8 @@ private:
     bool compact_ = false;
     uint32_t reserved_ = 0;
     std::array<uint16_t, 8> words_{};
+
+    [[noreturn]] static void throwLongMantissa();
 
     friend struct DecimalAccess;
 };
