@@ -55,7 +55,7 @@ void ByteWriter::grow(size_t count) {
 
 void ByteWriter::f64(double v) { i64(std::bit_cast<int64_t>(v)); }
 
-bool isValidUtf8(std::span<const uint8_t> s) {
+bool isValidMixedUtf8(std::span<const uint8_t> s) {
     size_t i = 0, n = s.size();
     while (i < n) {
         // Most stored text is ASCII: skip it eight bytes at a time.

@@ -150,5 +150,29 @@ private:
     size_t handedOn_ = 0;
 };
 
+// True when every byte is below 0x80. Inline and branch-light: most stored
+// texts are short and ASCII, and a large ledger checks millions of them.
+inline bool isAscii(std::span<const uint8_t> bytes) {
+    const uint8_t* p = bytes.data();
+    const size_t n = bytes.size();
+    auto word = [](const uint8_t* at, auto w) {
+        std::memcpy(&w, at, sizeof w);
+        return w;
+    };
+    if (n >= 8) {
+        // Whole words, and a last one that may overlap the one before.
+        uint64_t seen = word(p + n - 8, uint64_t());
+        for (size_t i = 0; i + 8 <= n; i += 8) seen |= word(p + i, uint64_t());
+        return !(seen & 0x8080808080808080ULL);
+    }
+    if (n >= 4) return !((word(p, uint32_t()) | word(p + n - 4, uint32_t())) & 0x80808080U);
+    uint8_t seen = 0;
+    for (size_t i = 0; i < n; ++i) seen |= p[i];
+    return seen < 0x80;
+}
+
+// The check of bytes that are not all ASCII; use isValidUtf8.
+bool isValidMixedUtf8(std::span<const uint8_t> bytes);
+
 // True when the bytes are well-formed UTF-8 (no overlongs, no surrogates).
-bool isValidUtf8(std::span<const uint8_t> bytes);
+inline bool isValidUtf8(std::span<const uint8_t> bytes) { return isAscii(bytes) || isValidMixedUtf8(bytes); }
