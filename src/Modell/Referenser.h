@@ -76,6 +76,14 @@ public:
     // The first cost centre in list order with this dimension and number.
     Kostnadsställe* kostnadsställe(int64_t dimension, std::string_view nummer) const {
         if (!kostnadsställen_) return nullptr;
+        // A ledger keeps a handful of cost centres, and its rows name them
+        // hundreds of thousands of times: a scan comparing dimensions first
+        // beats a search comparing texts at every step.
+        if (kostnadsställen_->size() <= 16) {
+            for (const auto& plats : *kostnadsställen_)
+                if (plats.dimension == dimension && plats.nummer == nummer) return plats.ställe;
+            return nullptr;
+        }
         auto it = std::partition_point(kostnadsställen_->begin(), kostnadsställen_->end(),
                                        [&](const KostnadsställePlats& p) { return p.före(dimension, nummer); });
         return it != kostnadsställen_->end() && it->dimension == dimension && it->nummer == nummer ? it->ställe
