@@ -31,7 +31,8 @@ bool decodeLzvnBlock(std::span<const uint8_t> payload, OutputWindow& out);
 // One LZFSE block's symbols, decoded ahead of the copies that make its
 // output: the literal bytes, with slack so that runs of them may be copied
 // in whole words, and the (L, M, D) triplets with every repeated distance
-// resolved. Kept from block to block.
+// resolved. Kept from block to block; the room is taken at the first LZFSE
+// block, so that a walk that never decodes one here takes none.
 struct LzfseSymbols {
     struct Triplet {
         uint16_t literals;  // L, at most 315
@@ -40,9 +41,11 @@ struct LzfseSymbols {
     };
     static constexpr size_t literalSlack = wideCopySlack;
 
-    LzfseSymbols()
-        : literals(std::make_unique_for_overwrite<uint8_t[]>(maxLiteralsPerBlock + literalSlack)),
-          triplets(std::make_unique_for_overwrite<Triplet[]>(maxMatchesPerBlock)) {}
+    void makeRoom() {
+        if (literals) return;
+        literals = std::make_unique_for_overwrite<uint8_t[]>(maxLiteralsPerBlock + literalSlack);
+        triplets = std::make_unique_for_overwrite<Triplet[]>(maxMatchesPerBlock);
+    }
 
     std::unique_ptr<uint8_t[]> literals;
     std::unique_ptr<Triplet[]> triplets;

@@ -6,6 +6,8 @@ namespace lzfse {
 
 BlockFeed::BlockFeed(std::span<const uint8_t> in, size_t limit, bool ahead) : walker_(in, limit) {
     if (!ahead) return;
+    // The walk's thread must not allocate: it has no caller to throw to.
+    for (Block& block : slots_) block.symbols.makeRoom();
     try {
         thread_ = std::thread([this] { walkAhead(); });
     } catch (const std::system_error&) {

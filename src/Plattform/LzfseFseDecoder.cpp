@@ -67,6 +67,7 @@ inline uint32_t decodeValue(const ValueDecodeEntry* table, uint32_t& state, Back
 bool decodeLzfseSymbols(const LzfseBlockHeader& h, std::span<const uint8_t> payloads, LzfseSymbols& into) {
     if (!headerValid(h)) return false;
     if (payloads.size() != size_t(h.nLiteralPayloadBytes) + h.nLmdPayloadBytes) return false;
+    into.makeRoom();
     if (!decodeLiterals(h, payloads.data(), into.literals.get())) return false;
 
     // The LMD payload always starts with unused bytes; a shorter one is
