@@ -11,18 +11,22 @@ namespace {
 // moved down only once per several blocks.
 constexpr size_t usualWindow = 4 * maxHistory;
 
-// Below this a thread of its own costs more than it saves.
+// Below these a thread of its own costs more than it saves. The input's
+// size counts too: a stream that claims a large size is not believed until
+// there is input enough to make it.
 constexpr size_t smallestStreamWalkedAhead = size_t(4) << 20;
+constexpr size_t smallestInputWalkedAhead = size_t(64) << 10;
 
-bool walksAhead(WindowedDecoder::Ahead ahead, size_t size) {
+bool walksAhead(WindowedDecoder::Ahead ahead, size_t inputSize, size_t size) {
     return ahead == WindowedDecoder::Ahead::always ||
-           (ahead == WindowedDecoder::Ahead::whenLarge && size >= smallestStreamWalkedAhead);
+           (ahead == WindowedDecoder::Ahead::whenLarge && size >= smallestStreamWalkedAhead &&
+            inputSize >= smallestInputWalkedAhead);
 }
 
 }  // namespace
 
 WindowedDecoder::WindowedDecoder(std::span<const uint8_t> in, size_t size, Ahead ahead)
-    : blocks_(std::make_unique<BlockFeed>(in, size, walksAhead(ahead, size))), size_(size) {}
+    : blocks_(std::make_unique<BlockFeed>(in, size, walksAhead(ahead, in.size(), size))), size_(size) {}
 
 WindowedDecoder::~WindowedDecoder() = default;
 
