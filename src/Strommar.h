@@ -119,14 +119,14 @@ public:
     virtual void spara(Utström& ström) const = 0;
 };
 
-template <class T>
-void skrivListaMedSparbaraObjekt(Utström& ström, const std::vector<std::unique_ptr<T>>& lista) {
+template <class T, class A>
+void skrivListaMedSparbaraObjekt(Utström& ström, const std::vector<std::unique_ptr<T>, A>& lista) {
     ström.writeInt64(static_cast<int64_t>(lista.size()));
     for (const auto& objekt : lista) objekt->spara(ström);
 }
 
-template <class T>
-void skrivListaMedSparbaraObjekt(Utström& ström, const std::vector<T>& lista) {
+template <class T, class A>
+void skrivListaMedSparbaraObjekt(Utström& ström, const std::vector<T, A>& lista) {
     ström.writeInt64(static_cast<int64_t>(lista.size()));
     for (const auto& objekt : lista) objekt.spara(ström);
 }
@@ -137,15 +137,15 @@ void skrivListaMedSparbaraObjekt(Utström& ström, const std::vector<T>& lista) 
 // count is not trusted further than that until its elements have been read.
 inline constexpr int64_t störstaFörhandsreservation = 4096;
 
-template <class T, class Sammanhang>
-void läsInLista(Inström& ström, std::vector<std::unique_ptr<T>>& lista, const Sammanhang& ref) {
+template <class T, class A, class Sammanhang>
+void läsInLista(Inström& ström, std::vector<std::unique_ptr<T>, A>& lista, const Sammanhang& ref) {
     int64_t antal = ström.listCount();
     lista.reserve(lista.size() + static_cast<size_t>(std::min(antal, störstaFörhandsreservation)));
     for (int64_t i = 0; i < antal; ++i) lista.push_back(std::make_unique<T>(ström, ref));
 }
 
-template <class T, class Sammanhang>
-void läsInLista(Inström& ström, std::vector<T>& lista, const Sammanhang& ref) {
+template <class T, class A, class Sammanhang>
+void läsInLista(Inström& ström, std::vector<T, A>& lista, const Sammanhang& ref) {
     int64_t antal = ström.listCount();
     lista.reserve(lista.size() + static_cast<size_t>(std::min(antal, störstaFörhandsreservation)));
     for (int64_t i = 0; i < antal; ++i) lista.emplace_back(ström, ref);

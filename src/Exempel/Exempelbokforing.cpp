@@ -107,7 +107,7 @@ struct Bygge {
 
     // One balanced entry of a kind chosen by `slag`.
     std::unique_ptr<Verifikation> verifikation(std::optional<int64_t> nummer, Datum datum, int slag) {
-        std::vector<std::unique_ptr<Rad>> rader;
+        Radlista rader;
         std::string namn;
         Verifikationstyp typ = Verifikationstyp::manuell;
         int64_t netto = slump.mellan(100, 250000) * 100 + slump.mellan(0, 99);

@@ -221,7 +221,7 @@ void läggTillStängtÅr(Bokföring& bok) {
     år->sättIngåendeSaldo(*bok.hittaKonto(1930), öre(5000000));
     år->sättIngåendeSaldo(*bok.hittaKonto(2081), öre(-5000000));
 
-    std::vector<std::unique_ptr<Rad>> rader;
+    Radlista rader;
     rader.push_back(rad(bok, 1930, 125000, 1));
     rader.back()->tillagdAv = "Anna";
     rader.back()->tillagdDatum = Datum(20240312);
@@ -242,7 +242,7 @@ void läggTillStängtÅr(Bokföring& bok) {
     v->momsregistreringsnummer = "SE556677889901";
     år->verifikationer.push_back(std::move(v));
 
-    std::vector<std::unique_ptr<Rad>> lev;
+    Radlista lev;
     lev.push_back(rad(bok, 4010, 80000, 1));
     lev.push_back(rad(bok, 2640, 20000, 2));
     lev.push_back(rad(bok, 2440, -100000, 3));

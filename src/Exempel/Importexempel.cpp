@@ -15,7 +15,7 @@ namespace {
 
 std::unique_ptr<Verifikation> verifikation(Bokföring& b, std::optional<int64_t> nummer, Datum datum,
                                                   const std::string& namn) {
-    std::vector<std::unique_ptr<Rad>> rader;
+    Radlista rader;
     Konto* bank = Konto::hittaKontoMedNummer(1930, b.konton);
     Konto* intäkt = Konto::hittaKontoMedNummer(3001, b.konton);
     rader.push_back(std::make_unique<Rad>(*bank, Decimal::fromInt(100), 1930, std::vector<Kostnadsställe*>{},

@@ -36,7 +36,7 @@ std::unique_ptr<Rad> rad(const JsonVärde& tobjekt, const JsonVärde& vobjekt, c
 
 // The exact sum of the amounts is zero. A sum too large for the decimal
 // type cannot be shown to balance.
-bool balanserar(const std::vector<std::unique_ptr<Rad>>& rader) {
+bool balanserar(const Radlista& rader) {
     try {
         Decimal summa;
         for (const auto& r : rader) summa = summa.adding(r->ursprungligtBelopp);
@@ -94,7 +94,7 @@ void importeraVerifikationer(const std::vector<JsonVärde>& verifikationsobjekt,
         const std::vector<JsonVärde>* tobjekt = transaktioner ? transaktioner->listaAvObjekt() : nullptr;
         if (!tobjekt) throw JSONImportfel::ogiltigVerifikation(vobjekt);
 
-        std::vector<std::unique_ptr<Rad>> rader;
+        Radlista rader;
         rader.reserve(tobjekt->size());
         for (const JsonVärde& t : *tobjekt) rader.push_back(rad(t, vobjekt, till));
 

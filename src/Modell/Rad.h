@@ -3,6 +3,7 @@
 // to cost centres. A struck row keeps its amount but counts as zero.
 #include "Koder.h"
 #include "Modell/Datum.h"
+#include "Modell/Radlista.h"
 #include "Modell/Referenser.h"
 #include "Plattform/CompactPointers.h"
 #include "Plattform/Decimal.h"
@@ -10,6 +11,7 @@
 #include "Strommar.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>

@@ -7,7 +7,7 @@
 #include <stdexcept>
 
 namespace {
-std::optional<std::string> förstaUtdragshash(const std::vector<std::unique_ptr<Rad>>& rader) {
+std::optional<std::string> förstaUtdragshash(const Radlista& rader) {
     for (const auto& rad : rader)
         if (rad->utdragshash) return rad->utdragshash;
     return std::nullopt;
@@ -27,7 +27,7 @@ const char* fakturahändelsetext(Verifikationstyp typ) {
     }
 }
 
-std::vector<const Rad*> pekare(const std::vector<std::unique_ptr<Rad>>& rader) {
+std::vector<const Rad*> pekare(const Radlista& rader) {
     std::vector<const Rad*> ut;
     ut.reserve(rader.size());
     for (const auto& r : rader) ut.push_back(r.get());
@@ -36,7 +36,7 @@ std::vector<const Rad*> pekare(const std::vector<std::unique_ptr<Rad>>& rader) {
 }  // namespace
 
 Verifikation::Verifikation(std::optional<int64_t> nummer, std::string namn, Verifikationstyp typ, Datum datum,
-                           std::vector<std::unique_ptr<Rad>> rader, std::optional<std::string> kommentar,
+                           Radlista rader, std::optional<std::string> kommentar,
                            std::optional<Bildinfo> bildinfo, std::optional<std::string> leverantörsfakturanummer)
     : namn(std::move(namn)),
       datum(datum),
@@ -54,7 +54,7 @@ Verifikation::Verifikation(std::optional<int64_t> nummer, std::string namn, Veri
 }
 
 std::unique_ptr<Verifikation> Verifikation::förFakturahändelse(Verifikationstyp typ, const std::string& nummer,
-                                                              Datum datum, std::vector<std::unique_ptr<Rad>> rader,
+                                                              Datum datum, Radlista rader,
                                                               std::optional<std::string> kommentar,
                                                               std::optional<Bildinfo> bildinfo,
                                                               std::optional<std::string>) {
@@ -125,8 +125,8 @@ bool Verifikation::jämförRader(const std::vector<const Rad*>& rad1, const std:
     return std::equal(a.begin(), a.end(), b.begin(), [](const Rad* x, const Rad* y) { return *x == *y; });
 }
 
-bool Verifikation::jämförRader(const std::vector<std::unique_ptr<Rad>>& rad1,
-                               const std::vector<std::unique_ptr<Rad>>& rad2) {
+bool Verifikation::jämförRader(const Radlista& rad1,
+                               const Radlista& rad2) {
     return jämförRader(pekare(rad1), pekare(rad2));
 }
 

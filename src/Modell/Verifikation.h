@@ -39,7 +39,7 @@ public:
     // texts are kept in one word each.
     CompactText fakturanummer;
     CompactText leverantörsfakturanummer;  // fixed when made
-    std::vector<std::unique_ptr<Rad>> rader;
+    Radlista rader;
     CompactText kommentar;  // fixed when made
     CompactBytes bildobjekt;
     // The URL of the attached image file as stored. Kept as bytes so a
@@ -54,14 +54,14 @@ public:
     // Sets the given fields; `utdrag` is the first row statement identity
     // that is set. A number given here does not stamp a registration date.
     Verifikation(std::optional<int64_t> nummer, std::string namn, Verifikationstyp typ, Datum datum,
-                 std::vector<std::unique_ptr<Rad>> rader, std::optional<std::string> kommentar,
+                 Radlista rader, std::optional<std::string> kommentar,
                  std::optional<Bildinfo> bildinfo, std::optional<std::string> leverantörsfakturanummer);
     // The unnumbered entry for an event of a customer invoice, named after
     // the kind and the invoice number, which also becomes `fakturanummer`.
     // Only the six invoice kinds are accepted (std::logic_error otherwise).
     // The `utdrag` argument is not used: the rows decide it.
     static std::unique_ptr<Verifikation> förFakturahändelse(Verifikationstyp typ, const std::string& nummer, Datum datum,
-                                                           std::vector<std::unique_ptr<Rad>> rader,
+                                                           Radlista rader,
                                                            std::optional<std::string> kommentar,
                                                            std::optional<Bildinfo> bildinfo,
                                                            std::optional<std::string> utdrag);
@@ -77,7 +77,7 @@ public:
 
     // True when both lists hold the same rows in any order.
     static bool jämförRader(const std::vector<const Rad*>& rad1, const std::vector<const Rad*>& rad2);
-    static bool jämförRader(const std::vector<std::unique_ptr<Rad>>& rad1, const std::vector<std::unique_ptr<Rad>>& rad2);
+    static bool jämförRader(const Radlista& rad1, const Radlista& rad2);
 
     // The entry order on its parts, shared with the editable entry: by
     // number (none counting as 0) when the numbers differ, else by date,

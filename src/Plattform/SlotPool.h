@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstddef>
+#include <limits>
 #include <new>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -97,4 +98,34 @@ private:
     inline static unsigned char* end_ = nullptr;
     inline static size_t blockBytes_ = firstBlock;
     inline static std::atomic_flag busy_ = ATOMIC_FLAG_INIT;
+};
+
+// For the many small arrays a document holds one of per record (an entry's
+// few rows): arrays of up to 64 bytes come from slot pools by size, larger
+// ones from the general allocator.
+template <class T>
+struct PooledArrayAllocator {
+    using value_type = T;
+
+    PooledArrayAllocator() = default;
+    template <class U>
+    PooledArrayAllocator(const PooledArrayAllocator<U>&) {}
+
+    T* allocate(size_t n) {
+        if (n > std::numeric_limits<size_t>::max() / sizeof(T)) throw std::bad_array_new_length();
+        const size_t bytes = n * sizeof(T);
+        if (bytes <= 16) return static_cast<T*>(SlotPool<16>::allocate(16));
+        if (bytes <= 32) return static_cast<T*>(SlotPool<32>::allocate(32));
+        if (bytes <= 64) return static_cast<T*>(SlotPool<64>::allocate(64));
+        return static_cast<T*>(::operator new(bytes));
+    }
+    void deallocate(T* p, size_t n) {
+        const size_t bytes = n * sizeof(T);
+        if (bytes <= 16) return SlotPool<16>::release(p, 16);
+        if (bytes <= 32) return SlotPool<32>::release(p, 32);
+        if (bytes <= 64) return SlotPool<64>::release(p, 64);
+        ::operator delete(p);
+    }
+
+    friend bool operator==(const PooledArrayAllocator&, const PooledArrayAllocator&) { return true; }
 };

@@ -28,7 +28,7 @@ protected:
 };
 
 std::unique_ptr<Verifikation> post(Konto& konto, std::optional<int64_t> nummer, int64_t datum) {
-    std::vector<std::unique_ptr<Rad>> rader;
+    Radlista rader;
     rader.push_back(std::make_unique<Rad>(konto, Decimal::fromInt(10), 1, std::vector<Kostnadsställe*>{}, std::nullopt,
                                           std::nullopt, std::nullopt, std::nullopt, std::nullopt));
     rader.push_back(std::make_unique<Rad>(konto, Decimal::fromInt(-10), 2, std::vector<Kostnadsställe*>{},

@@ -252,7 +252,7 @@ TEST(Bokföring, LatestEntryComesFromTheLatestYearWithANumberedEntry) {
     auto& år = bok->räkenskapsår;
     Konto& bank = *bok->hittaKonto(1930);
     auto post = [&](std::optional<int64_t> nr, int64_t datum) {
-        std::vector<std::unique_ptr<Rad>> rader;
+        Radlista rader;
         rader.push_back(std::make_unique<Rad>(bank, Decimal::fromInt(1), 1, std::vector<Kostnadsställe*>{},
                                               std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt));
         return std::make_unique<Verifikation>(nr, "v", Verifikationstyp::manuell, Datum(datum), std::move(rader),
@@ -395,7 +395,7 @@ TEST(Bokföring, ReceivableCandidatesAndMatches) {
     Konto& intäkt = *bok->hittaKonto(3001);
     auto post = [&](std::optional<int64_t> nr, std::string namn, std::vector<std::pair<Konto*, int64_t>> belopp,
                     bool struken = false) {
-        std::vector<std::unique_ptr<Rad>> rader;
+        Radlista rader;
         int64_t i = 1;
         for (auto [konto, kr] : belopp)
             rader.push_back(std::make_unique<Rad>(*konto, Decimal::fromInt(kr), i++, std::vector<Kostnadsställe*>{},

@@ -24,7 +24,7 @@ struct Plan {
 };
 
 std::unique_ptr<Verifikation> verifikation(std::optional<int64_t> nummer, Konto& konto) {
-    std::vector<std::unique_ptr<Rad>> rader;
+    Radlista rader;
     rader.push_back(std::make_unique<Rad>(konto, dec(1), 1, std::vector<Kostnadsställe*>{}, std::nullopt, std::nullopt,
                                           std::nullopt, std::nullopt, std::nullopt));
     return std::make_unique<Verifikation>(nummer, "v", Verifikationstyp::manuell, Datum(20240110), std::move(rader),

@@ -35,15 +35,15 @@ struct Bok {
                                      std::move(borttagenAv), std::nullopt, std::move(hash));
     }
     std::unique_ptr<Verifikation> verifikation(std::optional<int64_t> nummer, std::string namn, int64_t datum,
-                                               std::vector<std::unique_ptr<Rad>> rader = {},
+                                               Radlista rader = {},
                                                Verifikationstyp typ = Verifikationstyp::okänd) {
         return std::make_unique<Verifikation>(nummer, std::move(namn), typ, Datum(datum), std::move(rader),
                                               std::nullopt, std::nullopt, std::nullopt);
     }
 };
 
-std::vector<std::unique_ptr<Rad>> lista(std::unique_ptr<Rad> a, std::unique_ptr<Rad> b) {
-    std::vector<std::unique_ptr<Rad>> v;
+Radlista lista(std::unique_ptr<Rad> a, std::unique_ptr<Rad> b) {
+    Radlista v;
     v.push_back(std::move(a));
     v.push_back(std::move(b));
     return v;
@@ -229,7 +229,7 @@ TEST(Verifikation, SettingTheNumberStampsTheRegistrationDate) {
 
 TEST(Verifikation, InitializerTakesTheStatementFromTheFirstRowThatHasOne) {
     Bok bok;
-    std::vector<std::unique_ptr<Rad>> rader;
+    Radlista rader;
     rader.push_back(bok.rad(1930, dec(1)));
     rader.push_back(bok.rad(1510, dec(1), {}, std::nullopt, "andra"));
     rader.push_back(bok.rad(3010, dec(1), {}, std::nullopt, "tredje"));
@@ -259,7 +259,7 @@ TEST(Verifikation, InvoiceEventEntries) {
         {Verifikationstyp::påminnelseavgift, "Reminder fee for invoice #1007"},
     };
     for (const auto& f : fall) {
-        std::vector<std::unique_ptr<Rad>> rader;
+        Radlista rader;
         rader.push_back(bok.rad(1510, dec(1), {}, std::nullopt, "u1"));
         auto v = Verifikation::förFakturahändelse(f.typ, "1007", Datum(20240102), std::move(rader), std::nullopt,
                                                   std::nullopt, "ignoreras");
@@ -279,7 +279,7 @@ TEST(Verifikation, RowComparison) {
     Bok bok;
     struct Fall {
         const char* vad;
-        std::vector<std::unique_ptr<Rad>> a, b;
+        Radlista a, b;
         bool lika;
     };
     std::vector<Fall> fall;
@@ -301,7 +301,7 @@ TEST(Verifikation, RowComparison) {
                     lista(bok.rad(1930, dec(7)), bok.rad(1930, dec(5))), true});
     for (auto& f : fall) EXPECT_EQ(Verifikation::jämförRader(f.a, f.b), f.lika) << f.vad;
 
-    std::vector<std::unique_ptr<Rad>> tom1, tom2, en;
+    Radlista tom1, tom2, en;
     en.push_back(bok.rad(1930, dec(1)));
     EXPECT_TRUE(Verifikation::jämförRader(tom1, tom2));
     EXPECT_FALSE(Verifikation::jämförRader(tom1, en));

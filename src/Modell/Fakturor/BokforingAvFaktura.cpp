@@ -39,7 +39,7 @@ bool ärIntäktEllerKostnad(const Konto& konto) {
 }
 }  // namespace
 
-std::vector<std::unique_ptr<Rad>> Faktura::försäljningsrader(const Bokföring& bokföring) const {
+Radlista Faktura::försäljningsrader(const Bokföring& bokföring) const {
     Konto* förvaltKonto = bokföring.förvaldArtikel ? bokföring.förvaldArtikel->försäljningskonto : nullptr;
     Kontokarta försäljning;
     Kontokarta moms;
@@ -103,7 +103,7 @@ std::vector<std::unique_ptr<Rad>> Faktura::försäljningsrader(const Bokföring&
     if (valuta_ != "SEK")
         for (auto& [nummer, kb] : försäljning) kb.belopp = kb.belopp.multiplying(växelkurs, ejAvrundande);
 
-    std::vector<std::unique_ptr<Rad>> rader;
+    Radlista rader;
     for (const auto& [nummer, kb] : försäljning) {
         auto rad = std::make_unique<Rad>(*kb.konto, kb.belopp.multiplying(minusEtt, ejAvrundande),
                                          static_cast<int64_t>(rader.size() + 1), std::vector<Kostnadsställe*>{},
@@ -137,7 +137,7 @@ std::unique_ptr<Verifikation> Faktura::verifikationFörSkickandet(const Bokföri
     Konto* kundfordringar = bokföring.kontoFörKundfordringar;
     if (!kundfordringar) throw Fakturafel(Fakturafel::Fall::kundfordringskontoSaknas);
 
-    std::vector<std::unique_ptr<Rad>> rader = försäljningsrader(bokföring);
+    Radlista rader = försäljningsrader(bokföring);
     if (_avdragsbelopp && !_avdragsbelopp->isZero()) {
         if (!bokföring.kontoFörROT) throw Fakturafel(Fakturafel::Fall::saknarKontoFörROT);
         // The deduction row's number is fixed by the receivables account,

@@ -12,6 +12,7 @@
 #include "Modell/Fakturor/Fakturastatus.h"
 #include "Modell/Fakturor/PEPPOLStatus.h"
 #include "Modell/NumreratObjekt.h"
+#include "Modell/Radlista.h"
 #include "Modell/Skatteavdrag.h"
 
 #include <memory>
@@ -117,7 +118,7 @@ public:
 
     // The sales, VAT and rounding rows of the booking on sending, one per
     // account, in account-number order. Throws Fakturafel.
-    std::vector<std::unique_ptr<Rad>> försäljningsrader(const Bokföring& bokföring) const;
+    Radlista försäljningsrader(const Bokföring& bokföring) const;
     // The entry that sending books, or none when the ledger does not book
     // invoices on sending or the invoice was sent under the cash method.
     // Changes nothing. Throws Fakturafel.
