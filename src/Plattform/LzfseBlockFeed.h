@@ -1,9 +1,9 @@
 #pragma once
 // The blocks of a stream for the windowed decoder, walked either in step
 // with their copies or on a thread of its own a block or two ahead: that
-// thread reads the headers and decodes the symbols of each LZFSE block,
-// most of the decoding, while the caller's thread copies the previous
-// block into its output. Same use as BlockWalker.
+// thread reads the headers and decodes the symbols of each LZFSE block
+// (about two fifths of the decoding) while the caller's thread copies the
+// previous block into its output. Same use as BlockWalker.
 #include "Plattform/LzfseBlockWalker.h"
 
 #include <array>

@@ -34,7 +34,7 @@ public:
 
     // Decoding in two steps, for a walk that runs ahead of its copies: what
     // the block `next` announced is, and the symbols of an LZFSE block
-    // (false when damaged), which are most of the work and need no output.
+    // (false when damaged), whose entropy decoding needs no output.
     uint32_t magic() const { return magic_; }
     std::span<const uint8_t> payload() const { return payload_; }
     bool decodeSymbols(LzfseSymbols& into) const { return decodeLzfseSymbols(header_, payload_, into); }
