@@ -35,7 +35,7 @@ public:
         else
             ut.reset();
     }
-    void optionalStringInto(CompactText& ut) {
+    [[gnu::always_inline]] void optionalStringInto(CompactText& ut) {
         if (auto text = optionalTextInPlace())
             ut = CompactText(*text);
         else
