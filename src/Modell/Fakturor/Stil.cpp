@@ -47,7 +47,11 @@ void Stil::sättFärg(std::optional<Color> färg) {
 
 TextAttributes Stil::attribut() const {
     TextAttributes a;
-    if (justering != TextAlignment::left) a.paragraphStyle = ParagraphStyle{justering};
+    if (justering != TextAlignment::left) {
+        ParagraphStyle stycke;
+        stycke.alignment = justering;
+        a.paragraphStyle = stycke;
+    }
     a.foregroundColor = färg_;
     a.font = typsnitt_;
     return a;
