@@ -1,14 +1,7 @@
 #include "Modell/Vaxelkurser.h"
 
-#include <algorithm>
+#include "Plattform/Bytes.h"
 
-namespace {
-
-bool ärAscii(const std::string& text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-}  // namespace
 
 Växelkurshämtare::Växelkurshämtare(std::shared_ptr<ExchangeRateService> tjänst) : tjänst_(std::move(tjänst)) {}
 
@@ -25,7 +18,7 @@ void Växelkurshämtare::hämtaVäxelkursFörValuta(const std::string& valuta,
         klart(*kurs);
         return;
     }
-    if (!ärAscii(valuta)) {
+    if (!isAscii(valuta)) {
         klart(Växelkursfel::ogiltigValuta);
         return;
     }
@@ -37,7 +30,7 @@ Växelkurssvar Växelkurshämtare::tolka(const std::string& valuta, const Exchan
     if (svar.timeout) return Växelkursfel::tidsgränsen;
     if (!svar.exchangeRate) return Växelkursfel::ingenKurs;
     std::string text = *svar.exchangeRate;
-    if (!ärAscii(text)) return Växelkursfel::ogiltigKurs;
+    if (!isAscii(text)) return Växelkursfel::ogiltigKurs;
     std::replace(text.begin(), text.end(), ',', '.');
     auto kurs = Decimal::parseWhole(text);
     // A negative rate is no rate either.

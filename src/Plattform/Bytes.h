@@ -9,6 +9,7 @@
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using Bytes = std::vector<uint8_t>;
@@ -169,6 +170,10 @@ inline bool isAscii(std::span<const uint8_t> bytes) {
     uint8_t seen = 0;
     for (size_t i = 0; i < n; ++i) seen |= p[i];
     return seen < 0x80;
+}
+
+inline bool isAscii(std::string_view text) {
+    return isAscii(std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }
 
 // The check of bytes that are not all ASCII; use isValidUtf8.
