@@ -26,6 +26,18 @@ BlockFeed::~BlockFeed() {
     thread_.join();
 }
 
+// The walker's next block into `block`, with its symbols decoded.
+void BlockFeed::fill(Block& block) {
+    block.next = walker_.next();
+    block.produced = walker_.produced();
+    block.consumed = walker_.consumed();
+    if (block.next != BlockWalker::Next::block) return;
+    block.size = walker_.blockSize();
+    block.magic = walker_.magic();
+    block.payload = walker_.payload();
+    block.symbolsSound = !isLzfseBlock(block.magic) || walker_.decodeSymbols(block.symbols);
+}
+
 // On the walk's thread: fills the slots in turn, each once its block has
 // been handed back, until the walk ends or the feed goes away.
 void BlockFeed::walkAhead() {
@@ -36,16 +48,7 @@ void BlockFeed::walkAhead() {
             changed_.wait(lock, [&] { return stopping_ || !block.ready; });
             if (stopping_) return;
         }
-        // The slot is the walk's alone until it is marked ready.
-        block.next = walker_.next();
-        block.produced = walker_.produced();
-        block.consumed = walker_.consumed();
-        if (block.next == BlockWalker::Next::block) {
-            block.size = walker_.blockSize();
-            block.magic = walker_.magic();
-            block.payload = walker_.payload();
-            block.symbolsSound = !isLzfseBlock(block.magic) || walker_.decodeSymbols(block.symbols);
-        }
+        fill(block);  // the slot is the walk's alone until it is marked ready
         {
             std::lock_guard lock(mutex_);
             block.ready = true;
@@ -56,35 +59,29 @@ void BlockFeed::walkAhead() {
 }
 
 BlockWalker::Next BlockFeed::next() {
-    if (!thread_.joinable()) return walker_.next();
-    if (ended_) return current().next;
-    std::unique_lock lock(mutex_);
-    if (handedOut_ > 0) {
-        // The caller is done with the block before: its slot goes back.
-        slots_[(handedOut_ - 1) % slots_.size()].ready = false;
-        changed_.notify_all();
-    }
+    // Once the walk has ended it stays ended.
+    if (handedOut_ > 0 && current().next != BlockWalker::Next::block) return current().next;
     Block& block = slots_[handedOut_ % slots_.size()];
-    changed_.wait(lock, [&] { return block.ready; });
+    if (!thread_.joinable()) {
+        fill(block);
+    } else {
+        std::unique_lock lock(mutex_);
+        if (handedOut_ > 0) {
+            // The caller is done with the block before: its slot goes back.
+            slots_[(handedOut_ - 1) % slots_.size()].ready = false;
+            changed_.notify_all();
+        }
+        changed_.wait(lock, [&] { return block.ready; });
+    }
     ++handedOut_;
-    ended_ = block.next != BlockWalker::Next::block;
     return block.next;
 }
 
-size_t BlockFeed::blockSize() const { return thread_.joinable() ? current().size : walker_.blockSize(); }
-
-size_t BlockFeed::produced() const {
-    if (!thread_.joinable()) return walker_.produced();
-    return handedOut_ > 0 ? current().produced : 0;
-}
-
-size_t BlockFeed::consumed() const {
-    if (!thread_.joinable()) return walker_.consumed();
-    return handedOut_ > 0 ? current().consumed : 0;
-}
+size_t BlockFeed::blockSize() const { return current().size; }
+size_t BlockFeed::produced() const { return handedOut_ > 0 ? current().produced : 0; }
+size_t BlockFeed::consumed() const { return handedOut_ > 0 ? current().consumed : 0; }
 
 bool BlockFeed::decode(OutputWindow out) {
-    if (!thread_.joinable()) return walker_.decode(out);
     const Block& block = current();
     return block.symbolsSound && decodeBlock(block.magic, block.payload, block.symbols, out);
 }

@@ -42,16 +42,16 @@ private:
         std::span<const uint8_t> payload;
         bool symbolsSound = false;
         LzfseSymbols symbols;
-        bool ready = false;  // filled by the walk, not yet handed back
+        bool ready = false;  // filled by the walk's thread, not yet handed back
     };
 
+    void fill(Block& block);
     void walkAhead();
     const Block& current() const { return slots_[(handedOut_ - 1) % slots_.size()]; }
 
     BlockWalker walker_;
     std::array<Block, 2> slots_;
     size_t handedOut_ = 0;  // blocks next() has returned
-    bool ended_ = false;
     std::mutex mutex_;
     std::condition_variable changed_;
     bool stopping_ = false;
