@@ -87,14 +87,21 @@ TEST(LzfseWindowedDecoder, RefusesWhatTheWholeStreamDecoderRefuses) {
 }
 
 // A reader that stops early leaves the walk waiting ahead of it; the
-// decoder must still go away cleanly, and report only input it is done with.
+// decoder must still go away cleanly, and report only input it is done
+// with: no more than a decoder walking in step reports.
 TEST(LzfseWindowedDecoder, WalkingAheadStopsWithItsReaderAndReportsOnlyInputItIsDoneWith) {
     Bytes far = farRepeats();
     Bytes stream = lzfse::encode(far);
-    for (size_t readBytes : {size_t(0), size_t(1), size_t(700'000)}) {
-        lzfse::WindowedDecoder decoder(stream, far.size(), Ahead::always);
-        ByteReader reader(decoder, far.size());
-        if (readBytes > 0) reader.take(readBytes);
-        EXPECT_LT(decoder.inputDone(), stream.size()) << readBytes;
+    for (size_t readBytes : {size_t(0), size_t(1), size_t(700'000), size_t(3'000'000)}) {
+        auto inputDoneAfterReading = [&](Ahead ahead) {
+            lzfse::WindowedDecoder decoder(stream, far.size(), ahead);
+            ByteReader reader(decoder, far.size());
+            if (readBytes > 0) reader.take(readBytes);
+            return decoder.inputDone();
+        };
+        const size_t inStep = inputDoneAfterReading(Ahead::never);
+        EXPECT_EQ(inputDoneAfterReading(Ahead::always), inStep) << readBytes;
+        EXPECT_LT(inStep, stream.size()) << readBytes;
+        EXPECT_EQ(inStep > 0, readBytes > 0) << readBytes;
     }
 }
