@@ -90,16 +90,15 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-class BlockFeed;
-
 // Decodes a stream of a known decoded size a block at a time into a window
 // that keeps only what later blocks may refer back to and what its reader
 // has not taken yet: a large stream is read through a small buffer that
 // stays in cache, and never stands in memory whole.
 class WindowedDecoder : public ByteSource {
 public:
-    // How the blocks are walked: a large stream on a thread of its own,
-    // ahead of the copies (see LzfseBlockFeed.h).
+    // When blocks are decoded: as the reader needs them, or (for a large
+    // stream) on a thread of their own ahead of the reader, so that
+    // decoding and reading go on side by side.
     enum class Ahead { never, whenLarge, always };
     WindowedDecoder(std::span<const uint8_t> in, size_t size, Ahead ahead = Ahead::whenLarge);
     ~WindowedDecoder() override;
@@ -109,19 +108,14 @@ public:
     // Decodes the blocks not yet read, to prove the whole stream sound and
     // of exactly the size given. Throws DamagedStream.
     void finish();
-    // Bytes at the start of the input that the decoder has read for good.
+    // Bytes at the start of the input that the decoder will not read again.
     size_t inputDone() const;
 
-private:
-    void decodeNextBlock(size_t keepFrom);
+    // The two ways of decoding: in step with the reader, or ahead of it.
+    class Decoding;
 
-    std::unique_ptr<BlockFeed> blocks_;
-    size_t size_;
-    std::unique_ptr<uint8_t[]> buffer_;
-    size_t capacity_ = 0;
-    size_t start_ = 0;   // stream offset of buffer_[0]
-    size_t filled_ = 0;  // decoded bytes in the buffer
-    bool finished_ = false;
+private:
+    std::unique_ptr<Decoding> decoding_;
 };
 
 }  // namespace lzfse

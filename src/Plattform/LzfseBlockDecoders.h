@@ -56,8 +56,8 @@ struct LzfseSymbols {
 
 // `payloads` holds the literal payload followed by the LMD payload, with the
 // sizes the header gives. The two halves of decoding an LZFSE block: the
-// first needs no output, so it may run ahead of the second on another
-// thread. Either is false when the block is damaged.
+// entropy decoding, which needs no output, then the copies. Either is false
+// when the block is damaged.
 bool decodeLzfseSymbols(const LzfseBlockHeader& h, std::span<const uint8_t> payloads, LzfseSymbols& into);
 bool copyLzfseSymbols(const LzfseSymbols& symbols, OutputWindow& out);
 

@@ -32,13 +32,6 @@ public:
     // never reads them again.
     size_t consumed() const { return ip_; }
 
-    // Decoding in two steps, for a walk that runs ahead of its copies: what
-    // the block `next` announced is, and the symbols of an LZFSE block
-    // (false when damaged), whose entropy decoding needs no output.
-    uint32_t magic() const { return magic_; }
-    std::span<const uint8_t> payload() const { return payload_; }
-    bool decodeSymbols(LzfseSymbols& into) const { return decodeLzfseSymbols(header_, payload_, into); }
-
 private:
     std::span<const uint8_t> in_;
     size_t ip_ = 0;
@@ -50,11 +43,5 @@ private:
     LzfseBlockHeader header_;
     LzfseSymbols symbols_;
 };
-
-inline bool isLzfseBlock(uint32_t magic) { return magic == magicV1 || magic == magicV2; }
-
-// Decodes a block from its magic and payload into `out` as
-// BlockWalker::decode does; an LZFSE block's `symbols` must be decoded.
-bool decodeBlock(uint32_t magic, std::span<const uint8_t> payload, const LzfseSymbols& symbols, OutputWindow out);
 
 }  // namespace lzfse

@@ -75,21 +75,16 @@ BlockWalker::Next BlockWalker::next() {
     return Next::block;
 }
 
-bool decodeBlock(uint32_t magic, std::span<const uint8_t> payload, const LzfseSymbols& symbols, OutputWindow out) {
-    switch (magic) {
+bool BlockWalker::decode(OutputWindow out) {
+    switch (magic_) {
         case magicRaw:
-            if (!payload.empty()) std::memcpy(out.data + out.pos, payload.data(), payload.size());
+            if (!payload_.empty()) std::memcpy(out.data + out.pos, payload_.data(), payload_.size());
             return true;
         case magicLzvn:
-            return decodeLzvnBlock(payload, out);
+            return decodeLzvnBlock(payload_, out);
         default:
-            return copyLzfseSymbols(symbols, out);
+            return decodeLzfseSymbols(header_, payload_, symbols_) && copyLzfseSymbols(symbols_, out);
     }
-}
-
-bool BlockWalker::decode(OutputWindow out) {
-    if (isLzfseBlock(magic_) && !decodeSymbols(symbols_)) return false;
-    return decodeBlock(magic_, payload_, symbols_, out);
 }
 
 namespace {
