@@ -40,9 +40,11 @@ std::optional<std::string> Inström::optionalString() {
 
 std::string Inström::string() {
     auto s = optionalString();
-    if (!s) throw FormatError("a required text is stored as none");
+    if (!s) throwMissingText();
     return std::move(*s);
 }
+
+void Inström::throwMissingText() { throw FormatError("a required text is stored as none"); }
 
 Decimal Inström::decimalNumber() {
     auto d = optionalDecimalNumber();
@@ -78,6 +80,7 @@ void Utström::writeString(const std::optional<std::string>& s) {
 }
 
 void Utström::writeText(const CompactText& s) { writeBlock(s ? std::optional(bytesOf(*s)) : std::nullopt); }
+void Utström::writeRequiredText(std::string_view s) { writeBlock(bytesOf(s)); }
 
 void Utström::writeDecimalNumber(const std::optional<Decimal>& d) {
     if (!d) {

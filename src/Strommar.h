@@ -43,6 +43,12 @@ public:
     }
     // A string that must be present (a stored -1 is a format error).
     std::string string();
+    // The same, left in place: valid until the stream's bytes go away.
+    std::string_view textInPlace() {
+        auto text = optionalTextInPlace();
+        if (!text) throwMissingText();
+        return *text;
+    }
     std::optional<Bytes> optionalData();
     Bytes data();
     // A byte block that must be present, left in place: valid until the
@@ -88,6 +94,7 @@ private:
         return std::string_view(reinterpret_cast<const char*>(d->data()), d->size());
     }
     [[noreturn]] static void throwMissingData();
+    [[noreturn]] static void throwMissingText();
     [[noreturn]] static void throwInvalidUtf8();
     [[noreturn]] void throwCount(int64_t antal) const;
     [[noreturn]] void throwLength(int64_t längd) const;
@@ -101,6 +108,7 @@ public:
     void writeBool(std::optional<bool> v) { u8(v ? (*v ? 1 : 0) : 2); }
     void writeString(const std::optional<std::string>& s);
     void writeText(const CompactText& s);
+    void writeRequiredText(std::string_view s);
     void writeCompactData(const CompactBytes& data);
     void writeData(const std::optional<Bytes>& data);
     void writeDecimalNumber(const std::optional<Decimal>& d);

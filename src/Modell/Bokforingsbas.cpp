@@ -113,7 +113,8 @@ std::vector<Kundfordringsändring> Bokföringsbas::kundfordringsändringarFörFa
     const std::string nummertecken = "#" + nummer + " ";
     std::vector<Kundfordringsändring> ändringar;
     for (Verifikation* v : kandidater) {
-        if (v->namn.find(mellanrum) == std::string::npos && v->namn.find(nummertecken) == std::string::npos) continue;
+        const std::string_view namn = v->namn;
+        if (namn.find(mellanrum) == std::string::npos && namn.find(nummertecken) == std::string::npos) continue;
         v->fakturanummer = nummer;
         if (v->nummer()) ändringar.push_back({v->datum, *v->nummer(), kundfordringsbelopp(*v)});
     }

@@ -71,7 +71,7 @@ std::unique_ptr<Verifikation> Verifikation::förFakturahändelse(Verifikationsty
 Verifikation::Verifikation(Inström& ström, const Referenser& ref) {
     int64_t lagratNummer = ström.int64();
     if (lagratNummer != -1) sättLagratNummer(lagratNummer);
-    namn = ström.string();
+    namn = ström.textInPlace();
     datum = Datum(ström.int64());
     // Codes outside the table are read as the unknown kind.
     typ = frånKod<Verifikationstyp>(ström.int64()).value_or(Verifikationstyp::okänd);
@@ -95,7 +95,7 @@ Verifikation::Verifikation(Inström& ström, const Referenser& ref) {
 
 void Verifikation::spara(Utström& ström) const {
     ström.writeInt64(numrerad_ ? nummer_ : -1);
-    ström.writeString(namn);
+    ström.writeRequiredText(namn);
     ström.writeInt64(datum.d);
     ström.writeInt64(kod(typ));
     ström.writeText(kommentar);
@@ -131,8 +131,8 @@ bool Verifikation::jämförRader(const Radlista& rad1,
 }
 
 bool Verifikation::kommerFöre(const std::optional<int64_t>& nummerA, Datum datumA, Verifikationstyp typA,
-                              const std::string& namnA, const std::optional<int64_t>& nummerB, Datum datumB,
-                              Verifikationstyp typB, const std::string& namnB) {
+                              std::string_view namnA, const std::optional<int64_t>& nummerB, Datum datumB,
+                              Verifikationstyp typB, std::string_view namnB) {
     if (nummerA != nummerB) return nummerA.value_or(0) < nummerB.value_or(0);
     if (datumA != datumB) return datumA < datumB;
     if (typA != typB) return kod(typA) < kod(typB);

@@ -32,7 +32,7 @@ public:
     static void* operator new(size_t size) { return SlotPool<sizeof(Verifikation)>::allocate(size); }
     static void operator delete(void* p, size_t size) { SlotPool<sizeof(Verifikation)>::release(p, size); }
 
-    std::string namn;
+    CompactString namn;
     Datum datum;  // fixed when made
     ValfrittDatum registreringsdatum;
     // A large ledger holds a hundred thousand entries: their seldom set
@@ -86,8 +86,8 @@ public:
     // two unnumbered ones are ordered by date, so this is not a strict weak
     // order when 0 and none mix; use stable sorts or linear scans.
     static bool kommerFöre(const std::optional<int64_t>& nummerA, Datum datumA, Verifikationstyp typA,
-                           const std::string& namnA, const std::optional<int64_t>& nummerB, Datum datumB,
-                           Verifikationstyp typB, const std::string& namnB);
+                           std::string_view namnA, const std::optional<int64_t>& nummerB, Datum datumB,
+                           Verifikationstyp typB, std::string_view namnB);
 
     // Equal numbers, dates and texts and the same rows in any order.
     friend bool operator==(const Verifikation& a, const Verifikation& b);

@@ -129,3 +129,27 @@ private:
 
 using CompactText = CompactOptional<std::string>;
 using CompactBytes = CompactOptional<Bytes>;
+
+// A text that is always there, perhaps empty, in one word: the name of each
+// of a hundred thousand ledger entries, most of them past the fifteen bytes
+// a std::string holds without a block of its own.
+class CompactString {
+public:
+    CompactString() : text_(std::string_view()) {}
+    CompactString(std::string_view text) : text_(text) {}
+    CompactString(const std::string& text) : text_(std::string_view(text)) {}
+    CompactString(const char* text) : text_(std::string_view(text)) {}
+
+    std::string_view view() const { return *text_; }
+    operator std::string_view() const { return view(); }
+    std::string str() const { return std::string(view()); }
+    bool empty() const { return view().empty(); }
+
+    friend bool operator==(const CompactString& a, const CompactString& b) { return a.view() == b.view(); }
+    friend bool operator==(const CompactString& a, std::string_view b) { return a.view() == b; }
+    friend bool operator==(const CompactString& a, const std::string& b) { return a.view() == b; }
+    friend bool operator==(const CompactString& a, const char* b) { return a.view() == b; }
+
+private:
+    CompactText text_;
+};

@@ -116,7 +116,7 @@ TEST_F(Dokumentfil, ImportsAtOnceLoseNoEntry) {
     const auto& år = *dok->räkenskapsår[0];
     for (size_t i = 10; i < år.verifikationer.size(); ++i)
         iDokumentet.insert("Added entry " + std::to_string(*år.verifikationer[i]->nummer()) + " '" +
-                           år.verifikationer[i]->namn + "' to fiscal year 2023.\n");
+                           år.verifikationer[i]->namn.str() + "' to fiscal year 2023.\n");
     EXPECT_FALSE(sparade.empty());
     EXPECT_EQ(iDokumentet, sparade);
 }
