@@ -154,6 +154,29 @@ TEST(Verifikation, EveryFieldRoundTrips) {
     varjeAvklippKastar<Verifikation>(skriv(*v), bok.ref);
 }
 
+// The name is kept in one word up to seven bytes and in a block beyond: every
+// length comes back, an empty name is stored as an empty text (never as
+// none), and a name stored as none is refused.
+TEST(Verifikation, NamesOfEveryLengthRoundTripAndNoneIsRefused) {
+    Bok bok;
+    for (size_t längd = 0; längd <= 20; ++längd) {
+        std::string namn;
+        for (size_t i = 0; i < längd; ++i) namn.push_back(char('a' + i));
+        auto v = bok.verifikation(1, namn, 20240101);
+        Bytes bytes = skriv(*v);
+        Inström in(bytes);
+        in.int64();
+        EXPECT_EQ(in.int64(), int64_t(längd));
+        auto läst = läs<Verifikation>(bytes, bok.ref);
+        EXPECT_EQ(läst->namn, namn);
+        EXPECT_EQ(skriv(*läst), bytes);
+    }
+    Bytes utanNamn = skriv(*bok.verifikation(1, "", 20240101));
+    Bytes minusEtt = Bygg().i64(-1).bytes();
+    std::copy(minusEtt.begin(), minusEtt.end(), utanNamn.begin() + 8);
+    EXPECT_THROW(läs<Verifikation>(utanNamn, bok.ref), FormatError);
+}
+
 TEST(Verifikation, NumberMinusOneMeansNone) {
     Bok bok;
     struct Fall {
