@@ -150,20 +150,22 @@ void mätOmIKolumnbredd(const TextMeasurer& mätare, Tabellkolumn& kolumn) {
 
 // Shrinking every stretch column by one factor can leave one narrower than
 // its standard heading, which then wraps down over the first rows (headings
-// a template draws itself stand on one line and are left alone). Such a column keeps
-// its heading's width, taken from what the others have above theirs; when
-// they have too little, the widths stay as the factor made them.
-void lämnaRumFörRubrikerna(const std::vector<Tabellkolumn*>& töjbara) {
+// a template draws itself stand on one line and are left alone). Such a
+// column keeps its heading's width, taken from what the others have above
+// theirs and then from `ledigtMellanrum`, the spacing the table can give up;
+// when all of that is too little, the widths stay as the factor made them.
+void lämnaRumFörRubrikerna(const std::vector<Tabellkolumn*>& töjbara, double ledigtMellanrum) {
     auto rubrikbredd = [](const Tabellkolumn& k) { return k.celler.front().storlek->width; };
     double underskott = 0, överskott = 0;
     for (const Tabellkolumn* s : töjbara) {
         const double skillnad = s->bredd - rubrikbredd(*s);
         (skillnad < 0 ? underskott : överskott) += std::abs(skillnad);
     }
-    if (underskott <= 0 || överskott < underskott) return;
+    if (underskott <= 0 || överskott + ledigtMellanrum < underskott) return;
+    const double andel = överskott > 0 ? std::min(underskott, överskott) / överskott : 0;
     for (Tabellkolumn* s : töjbara) {
         const double minst = rubrikbredd(*s);
-        s->bredd = s->bredd < minst ? minst : std::floor(s->bredd - (s->bredd - minst) * underskott / överskott);
+        s->bredd = s->bredd < minst ? minst : std::floor(s->bredd - (s->bredd - minst) * andel);
     }
 }
 
@@ -211,6 +213,11 @@ void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrika
             fastBredd += kolumn.bredd;
         }
     }
+    auto allaBredder = [&] {
+        double summa = 0;
+        for (const auto& kolumn : tabell.kolumner) summa += kolumn.bredd;
+        return summa;
+    };
     double rest = W - fastBredd - g * (static_cast<double>(fasta.size()) - 1);
     if (rest > 0) {
         if (töjbara.size() == 1) {
@@ -225,14 +232,14 @@ void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrika
             double underlag = töjbarBredd + static_cast<double>(töjbara.size()) * g;
             double faktor = underlag > 0 ? std::clamp(rest / underlag, 0.0, 1.5) : 1.5;
             for (Tabellkolumn* s : töjbara) s->bredd = std::floor(s->bredd * faktor) + rubrikpaddning;
-            if (!egnaRubriker) lämnaRumFörRubrikerna(töjbara);
+            if (!egnaRubriker) {
+                // The spacing may shrink to half its width to make room.
+                const double minstaMellanrum = std::max(0.0, g) / 2 * static_cast<double>(n - 1);
+                lämnaRumFörRubrikerna(töjbara, std::max(0.0, W - allaBredder() - minstaMellanrum));
+            }
             for (Tabellkolumn* s : töjbara) mätOmIKolumnbredd(mätare, *s);
         }
-        if (n > 1) {
-            double summa = 0;
-            for (const auto& kolumn : tabell.kolumner) summa += kolumn.bredd;
-            kolumnavstånd = (W - summa) / static_cast<double>(n - 1);
-        }
+        if (n > 1) kolumnavstånd = (W - allaBredder()) / static_cast<double>(n - 1);
     }
 
     tabell.radhöjder.assign(poster.size(), radavstånd);

@@ -162,6 +162,25 @@ TEST_F(Kolumnbredder, StretchColumnsNeverGetNegativeWidths) {
     }
 }
 
+// Shrunk by one factor, the comment column would be narrower than its
+// heading and the description column has too little above its own to make
+// up for it: the spacing gives up the rest, down to half its width, so that
+// no heading wraps down over the rows. Headings of 50; fixed columns 3 x 50;
+// the factor 101 / 422 gives 63 and 34; the comment column takes 13 from
+// the description and 3 from the spacing, which ends at 13 / 4 = 3.25.
+TEST_F(Kolumnbredder, StretchColumnsKeepTheirHeadingsWidthTakingFromTheSpacing) {
+    faktura.kolumner_ = {K::radnummer, K::artikelnamn, K::kommentar, K::antal, K::belopp};
+    faktura.poster = {vara(nioOrd, "1", "80", "100", femOrd)};
+    fästRubriker({50, 12});
+    fästBelopp();
+    lägg({30, 300, 263, 400}, 400);
+    EXPECT_DOUBLE_EQ(vy().kolumnavstånd, 3.25);
+    // One word of five letters to a line: nine lines in the tallest cell.
+    EXPECT_EQ(ram(1, nioOrd), (Rect{83.25, 312, 50, 108}));
+    EXPECT_EQ(ram(1, femOrd), (Rect{136.5, 312, 50, 108}));
+    EXPECT_EQ(ram(1, celltext("¤100")), (Rect{243, 312, 50, 108}));
+}
+
 TEST_F(Kolumnbredder, HeadingsStandAboveTheirColumnsInTheHeadingBand) {
     faktura.kolumner_ = {K::belopp, K::radnummer, K::pris, K::antal, K::enhet};
     faktura.poster = {vara("a", "1", "80", "100"), vara("b", "12", "80", "1200")};

@@ -40,7 +40,7 @@ inline const Högerspalt pixi{InbyggdFakturamall::Pixi,
                              {285, 566, 132, 74},
                              {285, 301, 278, 233},
                              {27, 300, 208, 400},
-                             14};
+                             8};
 inline const Högerspalt diagonal{InbyggdFakturamall::Diagonal,
                                  "Di",
                                  {"HelveticaNeue", "HelveticaNeue-Bold", "HelveticaNeue-CondensedBold",
@@ -53,7 +53,7 @@ inline const Högerspalt diagonal{InbyggdFakturamall::Diagonal,
                                  {264, 566, 132, 74},
                                  {264, 301, 278, 233},
                                  {32, 300, 203, 412},
-                                 12};
+                                 8};
 
 // DotRed and DotGrey share their frames; three amount rows (net, VAT,
 // total) start at y 597 - 7 x 3.
@@ -70,7 +70,7 @@ inline Högerspalt prickar(InbyggdFakturamall mall, std::string kod) {
             {264, 566, 132, 74},
             {264, 301, 278, 228},
             {30, 371, 205, 260},
-            14};
+            8};
 }
 inline const Högerspalt rödaPrickar = prickar(InbyggdFakturamall::RödaPrickar, "DotRed");
 inline const Högerspalt gråPrickar = prickar(InbyggdFakturamall::GråPrickar, "DotGrey");

@@ -24,9 +24,9 @@ TEST_F(MallFPdf, OnePage) {
     kontrolleraEnSida(k, stående, ytor, {nummer, attBetala, fakta, poster, registrering});
 }
 
-// The narrow item column wraps long comments: ten items fill three pages.
+// The narrow item column wraps long comments: five items fill three pages.
 TEST_F(MallFPdf, ThreePages) {
-    auto k = körMall("F", {"--latest-items", "10", "--long-comments"});
+    auto k = körMall("F", {"--latest-items", "5", "--long-comments"});
     kontrolleraDokument(k, 3, stående, ytor);
     for (int sida = 1; sida <= 3; ++sida) {
         kontrolleraRuta(k, sida, k.nummer(), nummer);
