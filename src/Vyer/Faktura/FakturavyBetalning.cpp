@@ -21,6 +21,13 @@ bool visaSvensktNummer(const Fakturavy& vy, const std::optional<std::string>& nu
     return !adress || adress->land == "se";
 }
 
+// The giro captions are empty outside Swedish and Norwegian, yet a Swedish
+// customer may get an invoice in any language: the number then goes under
+// the giro's own name rather than under no caption at all.
+std::string giroRubrik(std::string rubrik, std::string_view giro) {
+    return rubrik.empty() ? std::string(giro) : rubrik;
+}
+
 }  // namespace
 
 bool Fakturavy::visaBankgiro() const { return visaSvensktNummer(*this, b.bankgiro); }
@@ -40,7 +47,7 @@ bool Fakturavy::visaBankOchBankkonto() const { return ärIfylld(b.bank) && ärIf
 
 Datalista Fakturavy::betalningsinformation() const {
     Datalista lista;
-    if (visaBankgiro()) lista.push_back({rubrikFörLocalPaymentOption2(), b.bankgiro});
+    if (visaBankgiro()) lista.push_back({giroRubrik(rubrikFörLocalPaymentOption2(), "Bankgiro"), b.bankgiro});
     if (visaIBAN()) {
         lista.push_back({"IBAN", b.iban});
         lista.push_back({"SWIFT-BIC", b.bic});
@@ -49,7 +56,7 @@ Datalista Fakturavy::betalningsinformation() const {
         lista.push_back({rubrikFörBank(), b.bank});
         lista.push_back({rubrikFörBankAccount(), b.bankkonto});
     }
-    if (visaPlusgiro()) lista.push_back({rubrikFörLocalPaymentOption1(), b.plusgiro});
+    if (visaPlusgiro()) lista.push_back({giroRubrik(rubrikFörLocalPaymentOption1(), "Plusgiro"), b.plusgiro});
     if (visaSwish()) lista.push_back({"Swish", b.swish});
     return lista;
 }

@@ -40,11 +40,8 @@ TEST(Betalningsinformation, EachWayIsListedWhereItServesTheInvoice) {
         {.namn = "Norwegian customer", .mottagarland = "no", .utanBank = true, .väntat = {iban, bic}},
         {.namn = "no address", .mottagarland = std::nullopt, .utanBank = true, .väntat = {bankgiro, plusgiro, swish}},
         // English has no captions for the local ways, so IBAN is listed
-        // too, and the giro numbers stand without a caption.
-        {.namn = "English invoice at home",
-         .språk = "en",
-         .utanBank = true,
-         .väntat = {{"", "123-4567"}, iban, bic, {"", "12 34 56-7"}, swish}},
+        // too, and the giro numbers go under the giros' own names.
+        {.namn = "English invoice at home", .språk = "en", .utanBank = true, .väntat = {bankgiro, iban, bic, plusgiro, swish}},
         {.namn = "English invoice abroad", .språk = "en", .mottagarland = "de", .utanBank = true, .väntat = {iban, bic}},
         {.namn = "Norwegian captions at home", .språk = "no", .utanBank = true,
          .väntat = {{"Bankgiro", "123-4567"}, {"Plussgiro", "12 34 56-7"}, swish}},
