@@ -17,6 +17,7 @@
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
+#include <cmath>
 
 using mallverktyg::Fakt;
 using mallverktyg::tabelltext;
@@ -58,8 +59,24 @@ void Fakturavy::konfigureraInnehållFörHi() {
     const TextAttributes avsändaretikett   {rightAligned(),            skiffer,        smalFet7};
     const TextAttributes förfallodatum     {centerAligned(),           std::nullopt,   lätt8};
 
+    // The sender in two tables of one height 107, both starting where the
+    // taller one, measured, is centred on y 732.
+    auto avsändartabell = [&](const Datalista& data) {
+        return tabellMedData(data, avsändaretikett, avsändarvärde, true, false).tabell;
+    };
+    AttributedString företag = avsändartabell(mallverktyg::fakta(
+        *this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}));
+    AttributedString registrering = avsändartabell(
+        mallverktyg::faktaOchBetalning(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer}));
+    const double m = std::max(mallverktyg::uppmätt(*this, företag, {205, 10000}).height,
+                              mallverktyg::uppmätt(*this, registrering, {217, 10000}).height);
+    // Every way of payment in a language without giro captions of its own
+    // makes the registration table run down to y 800: the credit terms then
+    // go below it instead of over its last rows.
+    const double villkorsrad = std::max(793.0, std::ceil(732 + m / 2) + 2);
+
     läggTillInnehållMedRamFörLogotyp({476, 692, 102, 79}, titel, {34, 19, 527, 49}, påminnelse, {275, 266, 259, 20},
-                                     villkor, {256, 793, 528, 34}, fskatt, {34, 665, 144, 11});
+                                     villkor, {256, villkorsrad, 528, 34}, fskatt, {34, 665, 144, 11});
 
     auto& alla = innehållFörAllaSidor;
     const std::string avsändarland(kod(b.land));
@@ -83,21 +100,8 @@ void Fakturavy::konfigureraInnehållFörHi() {
         alla.emplace_back(std::move(attBetala), Rect{259, 603, 275, 15});
     }
 
-    // The sender in two tables of one height 107, both starting where the
-    // taller one, measured, is centred on y 732.
-    {
-        auto tabell = [&](const Datalista& data) {
-            return tabellMedData(data, avsändaretikett, avsändarvärde, true, false).tabell;
-        };
-        AttributedString företag = tabell(mallverktyg::fakta(
-            *this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}));
-        AttributedString registrering =
-            tabell(mallverktyg::faktaOchBetalning(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer}));
-        const double m = std::max(mallverktyg::uppmätt(*this, företag, {205, 10000}).height,
-                                  mallverktyg::uppmätt(*this, registrering, {217, 10000}).height);
-        alla.push_back(tabelltext(std::move(företag), {34, 732 - m / 2, 205, 107}));
-        alla.push_back(tabelltext(std::move(registrering), {256, 732 - m / 2, 217, 107}));
-    }
+    alla.push_back(tabelltext(std::move(företag), {34, 732 - m / 2, 205, 107}));
+    alla.push_back(tabelltext(std::move(registrering), {256, 732 - m / 2, 217, 107}));
 
     // A delivery note lists only what the goods need.
     const Datalista uppgifter =

@@ -29,6 +29,19 @@ TEST_F(MallHiPdf, ThreePages) {
     kontrolleraTreSidor(k, {595, 842}, ytor, nummer, attBetala, {62, 331, 470, 250});
 }
 
+// Every way of payment in German (no giro captions of its own, so IBAN and
+// BIC are listed beside the giros): nine registration rows run down past
+// y 793, and the credit terms go below the last of them.
+TEST_F(MallHiPdf, CreditTermsStayBelowEveryWayOfPayment) {
+    auto k = körMall("Hi", {"--every-shape", "--latest-language", "de"});
+    const auto swish = pdfkontroll::rutaFörText(k.ord, 1, "123 456 78 90");
+    const auto villkor = pdfkontroll::rutaFörText(k.ord, 1, "Zahlbar");
+    ASSERT_TRUE(swish && villkor);
+    EXPECT_GT(swish->y + swish->height, 793);
+    EXPECT_GE(villkor->y, swish->y + swish->height);
+    EXPECT_LT(villkor->y + villkor->height, 842);
+}
+
 TEST_F(MallHiPdf, DeliveryNote) {
     auto k = följesedel("Hi");
     kontrolleraFöljesedeln(k, {595, 842}, ytor, nummer, poster, avsändartabell);
