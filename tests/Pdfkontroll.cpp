@@ -149,6 +149,24 @@ Raster rastrera(const std::filesystem::path& pdf, int sida, int dpi) {
     return r;
 }
 
+std::vector<std::pair<Ord, Ord>> överlappandeOrd(const std::vector<Ord>& ord, int sida) {
+    std::vector<const Ord*> påSidan;
+    for (const Ord& o : ord)
+        if (o.sida == sida && o.text.find_first_not_of('.') != std::string::npos) påSidan.push_back(&o);
+    std::vector<std::pair<Ord, Ord>> par;
+    for (size_t i = 0; i < påSidan.size(); ++i)
+        for (size_t j = i + 1; j < påSidan.size(); ++j) {
+            const Rect& a = påSidan[i]->ruta;
+            const Rect& b = påSidan[j]->ruta;
+            const double bredd = std::min(a.maxX(), b.maxX()) - std::max(a.minX(), b.minX());
+            const double höjd = std::min(a.maxY(), b.maxY()) - std::max(a.minY(), b.minY());
+            const double minsta = std::min(a.width * a.height, b.width * b.height);
+            if (bredd > 0.5 && höjd > 0.5 && minsta > 0 && bredd * höjd > minsta / 6)
+                par.emplace_back(*påSidan[i], *påSidan[j]);
+        }
+    return par;
+}
+
 bool inom(const Rect& ruta, const Rect& ram, double marginal) {
     return ruta.minX() >= ram.minX() - marginal && ruta.maxX() <= ram.maxX() + marginal &&
            ruta.minY() >= ram.minY() - marginal && ruta.maxY() <= ram.maxY() + marginal;

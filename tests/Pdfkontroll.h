@@ -41,6 +41,11 @@ std::optional<Rect> rutaFörText(const std::vector<Ord>& ord, int sida, std::str
 // The boxes of every such run, in reading order.
 std::vector<Rect> rutorFörText(const std::vector<Ord>& ord, int sida, std::string_view text);
 
+// Pairs of words of page `sida` set over one another: boxes that share more
+// than a sixth of the smaller one. Leaders of dots are left out: their
+// frame clips them where the value starts, but their box runs on.
+std::vector<std::pair<Ord, Ord>> överlappandeOrd(const std::vector<Ord>& ord, int sida);
+
 // A grey-level raster of one page, 0 black to 1 white.
 struct Raster {
     int bredd = 0, höjd = 0;

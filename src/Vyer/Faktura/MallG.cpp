@@ -67,22 +67,16 @@ void Fakturavy::konfigureraInnehållFörG() {
                                      villkor, {36, 283, 523, 34}, fskatt, {36, 801, 144, 15});
 
     // The sender in two tables that stand on y 807 and grow upward
-    // together.
+    // together, below the due date and the amount to pay.
     auto& alla = innehållFörAllaSidor;
-    {
-        auto tabell = [&](const Datalista& data) {
-            return tabellMedData(data, avsändarrubrik, avsändarvärde, false, false).tabell;
-        };
-        auto tabeller = mallverktyg::tabellerPåGemensamFot(
-            *this,
-            {{tabell(mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::organisationsnummer,
-                                                Fakt::momsregistreringsnummer})),
-              46, 162},
-             {tabell(mallverktyg::faktaOchBetalning(*this, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida})),
-              213, 195}},
-            807);
-        for (CachatObjekt& o : tabeller.objekt) alla.push_back(std::move(o));
-    }
+    auto tabeller = mallverktyg::faktaPåGemensamFot(
+        *this,
+        mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::organisationsnummer,
+                                   Fakt::momsregistreringsnummer}),
+        mallverktyg::faktaOchBetalning(*this, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
+        [&](const Datalista& data) { return tabellMedData(data, avsändarrubrik, avsändarvärde, false, false).tabell; },
+        {{}, 46, 162}, {{}, 213, 195}, 807, 646 + 17);
+    for (CachatObjekt& o : tabeller.objekt) alla.push_back(std::move(o));
 
     const std::string avsändarland(kod(b.land));
     if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {

@@ -79,8 +79,9 @@ void läggUt(Fakturavy& vy, const Utseende& u) {
         alla.push_back(text(rubrik(vy.rubrikFörMottagare()), adressrubrik, {366, 86, 181, 15}));
     }
 
-    for (CachatObjekt& o :
-         mallverktyg::företagsnamnÖverAvsändartabeller(vy, tabellrubrik, tabellvärde, företagsnamn, 170, 170))
+    // The company's name stays below the credit terms' one line of 6 points.
+    for (CachatObjekt& o : mallverktyg::företagsnamnÖverAvsändartabeller(vy, tabellrubrik, tabellvärde, företagsnamn,
+                                                                        170, 170, u.villkorsram.y + 8))
         alla.push_back(std::move(o));
 
     vy.läggInKolumndataÖverTreKolumner(faktarubrik, faktavärde, false, false, u.faktaVid, {40, 222, 404}, 163);

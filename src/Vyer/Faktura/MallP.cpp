@@ -93,12 +93,14 @@ void Fakturavy::konfigureraInnehållFörP() {
     const TextAttributes kolumnrubrik     {std::nullopt,    std::nullopt, fet12};
     const TextAttributes kolumnrubrikHöger{rightAligned(),  std::nullopt, fet12};
 
+    const Rect villkorsram{62, 664, 471, 34};
     läggTillInnehållMedRamFörLogotyp({393, 714, 164, 101}, titel, {32, 12, 554, 65}, påminnelse, {34, 304, 316, 24},
-                                     villkor, {62, 664, 471, 34}, fskatt, {34, 808, 144, 12});
+                                     villkor, villkorsram, fskatt, {34, 808, 144, 12});
 
     auto& alla = innehållFörAllaSidor;
-    for (CachatObjekt& o :
-         mallverktyg::företagsnamnÖverAvsändartabeller(*this, avsändaretikett, avsändarvärde, företagsnamn, 146, 180))
+    // The company's name stays below the credit terms' one line of 6 points.
+    for (CachatObjekt& o : mallverktyg::företagsnamnÖverAvsändartabeller(*this, avsändaretikett, avsändarvärde,
+                                                                        företagsnamn, 146, 180, villkorsram.y + 8))
         alla.push_back(std::move(o));
 
     // An address with its caption in a white arrow on its left.

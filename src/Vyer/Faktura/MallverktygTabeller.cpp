@@ -19,20 +19,37 @@ TabellerPåFot tabellerPåGemensamFot(const Fakturavy& vy, std::vector<Tabellpla
     return ut;
 }
 
+TabellerPåFot faktaPåGemensamFot(const Fakturavy& vy, Datalista vänsterData, Datalista högerData,
+                                 const std::function<AttributedString(const Datalista&)>& tabell,
+                                 const Tabellplats& vänster, const Tabellplats& höger, double fot, double överkant) {
+    auto påFot = [&](const Datalista& v, const Datalista& h) {
+        return tabellerPåGemensamFot(vy, {{tabell(v), vänster.x, vänster.bredd}, {tabell(h), höger.x, höger.bredd}},
+                                     fot);
+    };
+    TabellerPåFot tabeller = påFot(vänsterData, högerData);
+    // Rows a table leaves out would move without lowering anything.
+    std::erase_if(högerData, [](const Datapost& post) { return !post.rubrik || !post.värde; });
+    while (fot - tabeller.höjd < överkant && högerData.size() > 1) {
+        Datalista längreVänster = vänsterData, kortareHöger(högerData.begin() + 1, högerData.end());
+        längreVänster.push_back(högerData.front());
+        TabellerPåFot jämnare = påFot(längreVänster, kortareHöger);
+        if (jämnare.höjd >= tabeller.höjd) break;
+        vänsterData = std::move(längreVänster), högerData = std::move(kortareHöger), tabeller = std::move(jämnare);
+    }
+    return tabeller;
+}
+
 std::vector<CachatObjekt> företagsnamnÖverAvsändartabeller(const Fakturavy& vy, const TextAttributes& etikettattribut,
                                                             const TextAttributes& värdeattribut,
                                                             const TextAttributes& namnattribut, double adressbredd,
-                                                            double kontaktbredd) {
-    auto tabell = [&](const Datalista& data) {
-        return vy.tabellMedData(data, etikettattribut, värdeattribut, false, true).tabell;
-    };
-    TabellerPåFot tabeller = tabellerPåGemensamFot(
-        vy,
-        {{tabell(fakta(vy, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer})), 56,
-          adressbredd},
-         {tabell(faktaOchBetalning(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida})), 210, kontaktbredd}},
-        807);
-    tabeller.objekt.push_back(text(vy.b.namn, namnattribut, {55, 807 - tabeller.höjd - 18, 271, 18}));
+                                                            double kontaktbredd, double namnetUnder) {
+    constexpr double fot = 807, namnhöjd = 18;
+    TabellerPåFot tabeller = faktaPåGemensamFot(
+        vy, fakta(vy, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
+        faktaOchBetalning(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
+        [&](const Datalista& data) { return vy.tabellMedData(data, etikettattribut, värdeattribut, false, true).tabell; },
+        {{}, 56, adressbredd}, {{}, 210, kontaktbredd}, fot, namnetUnder + namnhöjd);
+    tabeller.objekt.push_back(text(vy.b.namn, namnattribut, {55, fot - tabeller.höjd - namnhöjd, 271, namnhöjd}));
     return std::move(tabeller.objekt);
 }
 

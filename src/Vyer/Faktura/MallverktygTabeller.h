@@ -26,14 +26,24 @@ struct TabellerPåFot {
 TabellerPåFot tabellerPåGemensamFot(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot,
                                     const std::function<double(double)>& höjdAv = nullptr);
 
+// Two tables of facts on one foot, as above, made by `tabell` at `vänster`
+// and `höger` (x and width in a Tabellplats without its table). When the
+// pair would rise above y `överkant` (every way of payment listed, say),
+// the right table's first rows go to the end of the left one, one list
+// flowing over both columns, for as long as that lowers the pair.
+TabellerPåFot faktaPåGemensamFot(const Fakturavy& vy, Datalista vänsterData, Datalista högerData,
+                                 const std::function<AttributedString(const Datalista&)>& tabell,
+                                 const Tabellplats& vänster, const Tabellplats& höger, double fot, double överkant);
+
 // The company's name on a line 18 points high (x 55, 271 wide) over two
 // tables that stand on y 807 and grow upward together: at x 56 the
 // sender's address, organisation and VAT numbers, at x 210 its contact and
-// payment details, the first row of each bold.
+// payment details, the first row of each bold. When that would put the
+// name above y `namnetUnder`, rows move from the right table to the left.
 std::vector<CachatObjekt> företagsnamnÖverAvsändartabeller(const Fakturavy& vy, const TextAttributes& etikettattribut,
                                                             const TextAttributes& värdeattribut,
                                                             const TextAttributes& namnattribut, double adressbredd,
-                                                            double kontaktbredd);
+                                                            double kontaktbredd, double namnetUnder);
 
 // The recipient's facts above the sender's, their values lined up in one
 // column, each placed by its measured height about a line of the page, so
