@@ -16,6 +16,9 @@
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
+#include <algorithm>
+#include <cmath>
+
 using mallverktyg::Fakt;
 using mallverktyg::text;
 
@@ -55,8 +58,21 @@ void Fakturavy::konfigureraInnehållFörFL() {
     const TextAttributes toppvärde       {std::nullopt,    vit,          normal8};
     const TextAttributes topprubrik      {std::nullopt,    vit,          fet8};
 
+    // The registration table runs on below its frame with every way of
+    // payment: the F-tax line then goes below it instead of over its rows.
+    AttributedString registrering =
+        tabellMedData(mallverktyg::faktaOchBetalning(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
+                      litenHöger, liten, true, false)
+            .tabell;
+    const Datalista kontakt =
+        mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});
+    const Rect registreringsram{23, 719, 171, 84};
+    const double registreringensFot =
+        registreringsram.y + mallverktyg::uppmätt(*this, registrering, {registreringsram.width, 10000}).height;
+    const double fskattsrad = std::max(804.0, std::ceil(registreringensFot) + 1);
+
     läggTillInnehållMedRamFörLogotyp({399, 711, 139, 77}, titel, {36, 263, 502, 49}, påminnelse, {395, 66, 164, 26},
-                                     villkor, {292, 624, 257, 43}, villkor, {25, 804, 148, 13});
+                                     villkor, {292, 624, 257, 43}, villkor, {25, fskattsrad, 148, 13});
 
     auto& alla = innehållFörAllaSidor;
     alla.push_back(text(b.namn, företagsnamn, {25, 703, 340, 16}));
@@ -71,12 +87,7 @@ void Fakturavy::konfigureraInnehållFörFL() {
     alla.emplace_back(mallverktyg::rubrikOchVärde(rubrikFörFakturanummer(), topprubrik, f.nummer(), toppvärde),
                       Rect{176, 24, 153, 13});
 
-    const Datalista registrering =
-        mallverktyg::faktaOchBetalning(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
-    const Datalista kontakt =
-        mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});
-    alla.push_back(
-        mallverktyg::tabelltext(tabellMedData(registrering, litenHöger, liten, true, false).tabell, {23, 719, 171, 84}));
+    alla.push_back(mallverktyg::tabelltext(std::move(registrering), registreringsram));
     alla.push_back(
         mallverktyg::tabelltext(tabellMedData(kontakt, litenHöger, liten, true, false).tabell, {197, 719, 183, 84}));
 
