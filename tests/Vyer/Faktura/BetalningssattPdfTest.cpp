@@ -16,9 +16,9 @@ const char* const mallar[] = {"Df", "Karvomat4", "V",  "SL", "G",   "B",       "
 
 class Betalningssätt : public mallprov::Mallprov {
 protected:
-    void utanÖverlapp(const std::string& kod, const std::vector<std::string>& val) {
+    void utanÖverlapp(const std::string& kod, const std::vector<std::string>& val, bool följesedeln = false) {
         SCOPED_TRACE(kod);
-        auto k = körMall(kod, val);
+        auto k = följesedeln ? följesedel(kod, val) : körMall(kod, val);
         const int sidor = std::stoi(pdfkontroll::information(k.pdf)["Pages"]);
         for (int sida = 1; sida <= sidor; ++sida)
             for (const auto& [a, b] : pdfkontroll::överlappandeOrd(k.ord, sida))
@@ -39,6 +39,12 @@ TEST_F(Betalningssätt, NoTemplateSetsTextOverTextOnAnyPageOfALongInvoice) {
     for (const char* kod : mallar)
         if (std::string_view(kod) != "E")
             utanÖverlapp(kod, {"--latest-language", "sv", "--latest-items", "12", "--long-comments"});
+}
+
+// A delivery note lists only IBAN and BIC of the ways of payment, and the
+// goods' facts in place of the amounts.
+TEST_F(Betalningssätt, NoDeliveryNoteSetsTextOverText) {
+    for (const char* kod : mallar) utanÖverlapp(kod, {"--every-shape", "--latest-language", "sv"}, true);
 }
 
 // In German, with no giro captions of its own, IBAN and BIC are listed
