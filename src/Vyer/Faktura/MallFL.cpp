@@ -59,7 +59,8 @@ void Fakturavy::konfigureraInnehållFörFL() {
     const TextAttributes topprubrik      {std::nullopt,    vit,          fet8};
 
     // The registration table runs on below its frame with every way of
-    // payment: the F-tax line then goes below it instead of over its rows.
+    // payment: the F-tax line then goes below it instead of over its rows,
+    // as long as the page has room for it there.
     AttributedString registrering =
         tabellMedData(mallverktyg::faktaOchBetalning(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
                       litenHöger, liten, true, false)
@@ -69,10 +70,14 @@ void Fakturavy::konfigureraInnehållFörFL() {
     const Rect registreringsram{23, 719, 171, 84};
     const double registreringensFot =
         registreringsram.y + mallverktyg::uppmätt(*this, registrering, {registreringsram.width, 10000}).height;
-    const double fskattsrad = std::max(804.0, std::ceil(registreringensFot) + 1);
+    const Rect fskattsram{25, 804, 148, 13};
+    const double underTabellen = std::ceil(registreringensFot) + 1;
+    const double fskattsrad =
+        underTabellen + fskattsram.height <= 842 ? std::max(fskattsram.y, underTabellen) : fskattsram.y;
 
     läggTillInnehållMedRamFörLogotyp({399, 711, 139, 77}, titel, {36, 263, 502, 49}, påminnelse, {395, 66, 164, 26},
-                                     villkor, {292, 624, 257, 43}, villkor, {25, fskattsrad, 148, 13});
+                                     villkor, {292, 624, 257, 43}, villkor,
+                                     {fskattsram.x, fskattsrad, fskattsram.width, fskattsram.height});
 
     auto& alla = innehållFörAllaSidor;
     alla.push_back(text(b.namn, företagsnamn, {25, 703, 340, 16}));

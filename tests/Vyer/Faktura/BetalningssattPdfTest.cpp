@@ -1,9 +1,12 @@
 // Every way of payment at once lengthens the sender's tables at the foot of
 // the page; on no template may they, or anything else, then be set over
-// other text. Checked on what a reader of the PDF sees: the words' boxes.
+// other text or run off the page. Checked on what a reader of the PDF sees:
+// the words' boxes.
 #include "Mallprov.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 namespace {
 
@@ -19,11 +22,18 @@ protected:
     void utanÖverlapp(const std::string& kod, const std::vector<std::string>& val, bool följesedeln = false) {
         SCOPED_TRACE(kod);
         auto k = följesedeln ? följesedel(kod, val) : körMall(kod, val);
-        const int sidor = std::stoi(pdfkontroll::information(k.pdf)["Pages"]);
+        auto info = pdfkontroll::information(k.pdf);
+        const int sidor = std::stoi(info["Pages"]);
         for (int sida = 1; sida <= sidor; ++sida)
             for (const auto& [a, b] : pdfkontroll::överlappandeOrd(k.ord, sida))
                 ADD_FAILURE() << "page " << sida << ": '" << a.text << "' at y " << a.ruta.y << " over '" << b.text
                               << "' at y " << b.ruta.y;
+        // "595 x 842 pts (A4)": nothing may run off the page either.
+        double bredd = 0, höjd = 0;
+        std::sscanf(info["Page size"].c_str(), "%lf x %lf", &bredd, &höjd);
+        for (const auto& o : k.ord)
+            if (!pdfkontroll::inom(o.ruta, {0, 0, bredd, höjd}, 0))
+                ADD_FAILURE() << "page " << o.sida << ": '" << o.text << "' off the page at y " << o.ruta.y;
     }
 };
 
