@@ -2,10 +2,32 @@
 // the size to expect (little-endian, so at most 64 KiB and every run stays
 // fast); the rest is the stream. A stream decodes to none or to exactly
 // the size asked for, and agrees with the decoder that is not told the
-// size.
+// size, and with the windowed decoder read a piece at a time, in step and
+// on a thread of its own.
 #include "Plattform/Lzfse.h"
 
+#include <algorithm>
 #include <cstdlib>
+
+namespace {
+
+std::optional<Bytes> windowed(std::span<const uint8_t> stream, size_t size, lzfse::WindowedDecoder::Ahead ahead) {
+    try {
+        lzfse::WindowedDecoder decoder(stream, size, ahead);
+        ByteReader reader(decoder, size);
+        Bytes out;
+        while (!reader.atEnd()) {
+            auto piece = reader.take(std::min<size_t>(4093, reader.remaining()));
+            out.insert(out.end(), piece.begin(), piece.end());
+        }
+        decoder.finish();
+        return out;
+    } catch (const lzfse::DamagedStream&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 2) return 0;
@@ -16,5 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto upTo = lzfse::decodeUpTo(stream, 0xFFFF);
     if (decoded && (decoded->size() != expected || !upTo || *upTo != *decoded)) std::abort();
     if (upTo && upTo->size() == expected && !decoded) std::abort();
+    for (auto ahead : {lzfse::WindowedDecoder::Ahead::never, lzfse::WindowedDecoder::Ahead::always})
+        if (windowed(stream, expected, ahead) != decoded) std::abort();
     return 0;
 }
