@@ -38,11 +38,7 @@ std::optional<std::string> Inström::optionalString() {
     return text;
 }
 
-std::string Inström::string() {
-    auto s = optionalString();
-    if (!s) throwMissingText();
-    return std::move(*s);
-}
+std::string Inström::string() { return std::string(textInPlace()); }
 
 void Inström::throwMissingText() { throw FormatError("a required text is stored as none"); }
 

@@ -2,6 +2,7 @@
 
 #include "Plattform/Bytes.h"
 
+#include <algorithm>
 
 Växelkurshämtare::Växelkurshämtare(std::shared_ptr<ExchangeRateService> tjänst) : tjänst_(std::move(tjänst)) {}
 

@@ -125,8 +125,7 @@ bool Verifikation::jämförRader(const std::vector<const Rad*>& rad1, const std:
     return std::equal(a.begin(), a.end(), b.begin(), [](const Rad* x, const Rad* y) { return *x == *y; });
 }
 
-bool Verifikation::jämförRader(const Radlista& rad1,
-                               const Radlista& rad2) {
+bool Verifikation::jämförRader(const Radlista& rad1, const Radlista& rad2) {
     return jämförRader(pekare(rad1), pekare(rad2));
 }
 

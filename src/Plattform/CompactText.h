@@ -143,9 +143,7 @@ public:
     std::string_view view() const { return *text_; }
     operator std::string_view() const { return view(); }
     std::string str() const { return std::string(view()); }
-    bool empty() const { return view().empty(); }
 
-    friend bool operator==(const CompactString& a, const CompactString& b) { return a.view() == b.view(); }
     friend bool operator==(const CompactString& a, std::string_view b) { return a.view() == b; }
     friend bool operator==(const CompactString& a, const std::string& b) { return a.view() == b; }
     friend bool operator==(const CompactString& a, const char* b) { return a.view() == b; }
