@@ -30,16 +30,7 @@ void DecodingAhead::decodeAll() {
 }
 
 void DecodingAhead::decodeBlocks() {
-    for (;;) {
-        switch (walker_.next()) {
-            case BlockWalker::Next::damaged:
-                throw DamagedStream("a damaged block");
-            case BlockWalker::Next::end:
-                if (walker_.produced() != size_) throw DamagedStream("the stream ends before its size");
-                return;
-            case BlockWalker::Next::block:
-                break;
-        }
+    while (nextBlock(walker_, size_)) {
         const size_t block = walker_.blockSize();
         const size_t consumed = walker_.consumed();
         OutputWindow out;
@@ -53,7 +44,7 @@ void DecodingAhead::decodeBlocks() {
             if (stopping_) return;
             out = window_.nextBlock(block);
         }
-        if (!walker_.decode(out)) throw DamagedStream("a damaged block");
+        decodeBlock(walker_, out);
         std::lock_guard lock(mutex_);
         window_.added(block);
         // The block's input is read for good only once it is decoded.

@@ -14,6 +14,23 @@ constexpr size_t usualWindow = 4 * maxHistory;
 
 }  // namespace
 
+bool nextBlock(BlockWalker& walker, size_t size) {
+    switch (walker.next()) {
+        case BlockWalker::Next::damaged:
+            throw DamagedStream("a damaged block");
+        case BlockWalker::Next::end:
+            if (walker.produced() != size) throw DamagedStream("the stream ends before its size");
+            return false;
+        case BlockWalker::Next::block:
+            break;
+    }
+    return true;
+}
+
+void decodeBlock(BlockWalker& walker, OutputWindow out) {
+    if (!walker.decode(out)) throw DamagedStream("a damaged block");
+}
+
 void DecodeWindow::makeRoom(size_t keepFrom, size_t block) {
     if (fits(block)) return;
     const size_t end = this->end();

@@ -1,8 +1,10 @@
 #pragma once
-// What the windowed decoder's two ways of decoding share: the window the
-// blocks are decoded into, and the face each way shows the decoder.
+// What the windowed decoder's two ways of decoding share: the steps of the
+// walk, which refuse a damaged stream alike, the window the blocks are
+// decoded into, and the face each way shows the decoder.
 #include "Plattform/Lzfse.h"
 #include "Plattform/LzfseBlockDecoders.h"
+#include "Plattform/LzfseBlockWalker.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -18,6 +20,13 @@ public:
     virtual void finish() = 0;
     virtual size_t inputDone() const = 0;
 };
+
+// The walker's next block: true for a block, false at an end that gives
+// exactly `size` bytes. Throws DamagedStream for a damaged block or a
+// stream that ends before its size.
+bool nextBlock(BlockWalker& walker, size_t size);
+// Decodes the block `nextBlock` announced into `out`. Throws DamagedStream.
+void decodeBlock(BlockWalker& walker, OutputWindow out);
 
 // The decoded bytes still needed: the last `maxHistory` that later blocks may
 // refer back to and what the reader has not taken, followed by room for the

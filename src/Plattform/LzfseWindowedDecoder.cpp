@@ -1,5 +1,4 @@
 #include "Plattform/Lzfse.h"
-#include "Plattform/LzfseBlockWalker.h"
 #include "Plattform/LzfseDecodeAhead.h"
 #include "Plattform/LzfseDecodeWindow.h"
 
@@ -38,19 +37,13 @@ public:
 private:
     void decodeNextBlock(size_t keepFrom) {
         if (finished_) throw DamagedStream("the stream ends before its size");
-        switch (walker_.next()) {
-            case BlockWalker::Next::damaged:
-                throw DamagedStream("a damaged block");
-            case BlockWalker::Next::end:
-                if (walker_.produced() != size_) throw DamagedStream("the stream ends before its size");
-                finished_ = true;
-                return;
-            case BlockWalker::Next::block:
-                break;
+        if (!nextBlock(walker_, size_)) {
+            finished_ = true;
+            return;
         }
         const size_t block = walker_.blockSize();
         window_.makeRoom(keepFrom, block);
-        if (!walker_.decode(window_.nextBlock(block))) throw DamagedStream("a damaged block");
+        decodeBlock(walker_, window_.nextBlock(block));
         window_.added(block);
     }
 
