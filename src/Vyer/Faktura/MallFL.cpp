@@ -14,10 +14,9 @@
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
+#include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
-#include <algorithm>
-#include <cmath>
 
 using mallverktyg::Fakt;
 using mallverktyg::text;
@@ -58,9 +57,8 @@ void Fakturavy::konfigureraInnehållFörFL() {
     const TextAttributes toppvärde       {std::nullopt,    vit,          normal8};
     const TextAttributes topprubrik      {std::nullopt,    vit,          fet8};
 
-    // The registration table runs on below its frame with every way of
-    // payment: the F-tax line then goes below it instead of over its rows,
-    // as long as the page has room for it there.
+    // With every way of payment the registration table runs on below its
+    // frame and past the F-tax line.
     AttributedString registrering =
         tabellMedData(mallverktyg::faktaOchBetalning(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
                       litenHöger, liten, true, false)
@@ -70,14 +68,10 @@ void Fakturavy::konfigureraInnehållFörFL() {
     const Rect registreringsram{23, 719, 171, 84};
     const double registreringensFot =
         registreringsram.y + mallverktyg::uppmätt(*this, registrering, {registreringsram.width, 10000}).height;
-    const Rect fskattsram{25, 804, 148, 13};
-    const double underTabellen = std::ceil(registreringensFot) + 1;
-    const double fskattsrad =
-        underTabellen + fskattsram.height <= 842 ? std::max(fskattsram.y, underTabellen) : fskattsram.y;
 
     läggTillInnehållMedRamFörLogotyp({399, 711, 139, 77}, titel, {36, 263, 502, 49}, påminnelse, {395, 66, 164, 26},
                                      villkor, {292, 624, 257, 43}, villkor,
-                                     {fskattsram.x, fskattsrad, fskattsram.width, fskattsram.height});
+                                     mallverktyg::underTabellen(*this, {25, 804, 148, 13}, registreringensFot));
 
     auto& alla = innehållFörAllaSidor;
     alla.push_back(text(b.namn, företagsnamn, {25, 703, 340, 16}));

@@ -14,10 +14,10 @@
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
+#include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
-#include <cmath>
 
 using mallverktyg::Fakt;
 using mallverktyg::tabelltext;
@@ -71,12 +71,10 @@ void Fakturavy::konfigureraInnehållFörHi() {
     const double m = std::max(mallverktyg::uppmätt(*this, företag, {205, 10000}).height,
                               mallverktyg::uppmätt(*this, registrering, {217, 10000}).height);
     // Every way of payment in a language without giro captions of its own
-    // makes the registration table run down to y 800: the credit terms then
-    // go below it instead of over its last rows.
-    const double villkorsrad = std::max(793.0, std::ceil(732 + m / 2) + 2);
-
+    // runs the registration table down past the credit terms.
     läggTillInnehållMedRamFörLogotyp({476, 692, 102, 79}, titel, {34, 19, 527, 49}, påminnelse, {275, 266, 259, 20},
-                                     villkor, {256, villkorsrad, 528, 34}, fskatt, {34, 665, 144, 11});
+                                     villkor, mallverktyg::underTabellen(*this, {256, 793, 528, 34}, 732 + m / 2),
+                                     fskatt, {34, 665, 144, 11});
 
     auto& alla = innehållFörAllaSidor;
     const std::string avsändarland(kod(b.land));

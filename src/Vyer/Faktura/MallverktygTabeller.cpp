@@ -79,6 +79,12 @@ double lyftInomSidan(const Fakturavy& vy, const AttributedString& tabell, const 
     return std::max(0.0, ram.y + uppmätt(vy, tabell, {ram.width, 10000}).height - nedersta);
 }
 
+Rect underTabellen(const Fakturavy& vy, Rect ram, double fot) {
+    const double under = std::ceil(fot) + 2;
+    if (under > ram.y && under + ram.height <= vy.ramFörEnSida().maxY()) ram.y = under;
+    return ram;
+}
+
 CachatObjekt tabellVidLinje(const Fakturavy& vy, AttributedString tabell, double x, double bredd, double linje,
                             double andelOvanför, Avrundning avrundning) {
     const double h = uppmätt(vy, tabell).height;

@@ -77,6 +77,11 @@ CachatObjekt tabellKringPunkt(const Fakturavy& vy, AttributedString tabell, Poin
 // footer frame holds.
 double lyftInomSidan(const Fakturavy& vy, const AttributedString& tabell, const Rect& ram, double marginal);
 
+// A line's frame `ram` under a table that runs down past its own frame to
+// y `fot` (every way of payment listed): moved to just below the table when
+// the table reaches it, as long as the page keeps the frame whole.
+Rect underTabellen(const Fakturavy& vy, Rect ram, double fot);
+
 // How a table's frame meets whole points.
 enum class Avrundning {
     överkant,  // its top to the nearest point, halves away from zero
