@@ -75,7 +75,7 @@ void Fakturavy::konfigureraInnehållFörG() {
                                    Fakt::momsregistreringsnummer}),
         mallverktyg::faktaOchBetalning(*this, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
         [&](const Datalista& data) { return tabellMedData(data, avsändarrubrik, avsändarvärde, false, false).tabell; },
-        {{}, 46, 162}, {{}, 213, 195}, 807, 646 + 17);
+        {46, 162}, {213, 195}, 807, 646 + 17);
     for (CachatObjekt& o : tabeller.objekt) alla.push_back(std::move(o));
 
     const std::string avsändarland(kod(b.land));

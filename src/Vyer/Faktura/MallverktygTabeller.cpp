@@ -21,7 +21,7 @@ TabellerPåFot tabellerPåGemensamFot(const Fakturavy& vy, std::vector<Tabellpla
 
 TabellerPåFot faktaPåGemensamFot(const Fakturavy& vy, Datalista vänsterData, Datalista högerData,
                                  const std::function<AttributedString(const Datalista&)>& tabell,
-                                 const Tabellplats& vänster, const Tabellplats& höger, double fot, double överkant) {
+                                 Spalt vänster, Spalt höger, double fot, double överkant) {
     auto påFot = [&](const Datalista& v, const Datalista& h) {
         return tabellerPåGemensamFot(vy, {{tabell(v), vänster.x, vänster.bredd}, {tabell(h), höger.x, höger.bredd}},
                                      fot);
@@ -48,7 +48,7 @@ std::vector<CachatObjekt> företagsnamnÖverAvsändartabeller(const Fakturavy& v
         vy, fakta(vy, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
         faktaOchBetalning(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
         [&](const Datalista& data) { return vy.tabellMedData(data, etikettattribut, värdeattribut, false, true).tabell; },
-        {{}, 56, adressbredd}, {{}, 210, kontaktbredd}, fot, namnetUnder + namnhöjd);
+        {56, adressbredd}, {210, kontaktbredd}, fot, namnetUnder + namnhöjd);
     tabeller.objekt.push_back(text(vy.b.namn, namnattribut, {55, fot - tabeller.höjd - namnhöjd, 271, namnhöjd}));
     return std::move(tabeller.objekt);
 }

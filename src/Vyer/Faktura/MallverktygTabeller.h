@@ -26,14 +26,20 @@ struct TabellerPåFot {
 TabellerPåFot tabellerPåGemensamFot(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot,
                                     const std::function<double(double)>& höjdAv = nullptr);
 
-// Two tables of facts on one foot, as above, made by `tabell` at `vänster`
-// and `höger` (x and width in a Tabellplats without its table). When the
-// pair would rise above y `överkant` (every way of payment listed, say),
-// the right table's first rows go to the end of the left one, one list
-// flowing over both columns, for as long as that lowers the pair.
+// Where a table stands across the page.
+struct Spalt {
+    double x = 0;
+    double bredd = 0;
+};
+
+// Two tables of facts on one foot, as above, made by `tabell` in the
+// columns `vänster` and `höger`. When the pair would rise above y
+// `överkant` (every way of payment listed, say), the right table's first
+// rows go to the end of the left one, one list flowing over both columns,
+// for as long as that lowers the pair.
 TabellerPåFot faktaPåGemensamFot(const Fakturavy& vy, Datalista vänsterData, Datalista högerData,
                                  const std::function<AttributedString(const Datalista&)>& tabell,
-                                 const Tabellplats& vänster, const Tabellplats& höger, double fot, double överkant);
+                                 Spalt vänster, Spalt höger, double fot, double överkant);
 
 // The company's name on a line 18 points high (x 55, 271 wide) over two
 // tables that stand on y 807 and grow upward together: at x 56 the
