@@ -82,7 +82,9 @@ TEST(LzfseWindowedDecoder, RefusesWhatTheWholeStreamDecoderRefuses) {
         auto ahead = readInPieces(damaged, input.size(), 5000, at, Ahead::always);
         ASSERT_EQ(whole.has_value(), windowed.has_value()) << at;
         ASSERT_EQ(whole.has_value(), ahead.has_value()) << at;
-        if (whole) EXPECT_TRUE(*whole == *windowed && *whole == *ahead) << at;
+        if (whole) {
+            EXPECT_TRUE(*whole == *windowed && *whole == *ahead) << at;
+        }
         refused += !whole;
     }
     EXPECT_GT(refused, 0u);
@@ -96,8 +98,11 @@ TEST(LzfseWindowedDecoder, DecodingAheadStopsWithItsReader) {
     for (size_t readBytes : {size_t(0), size_t(1), size_t(700'000), size_t(3'000'000)}) {
         lzfse::WindowedDecoder decoder(stream, far.size(), Ahead::always);
         ByteReader reader(decoder, far.size());
-        if (readBytes > 0) EXPECT_TRUE(std::ranges::equal(reader.take(readBytes), std::span(far).first(readBytes)));
-        EXPECT_LE(decoder.inputDone(), stream.size());
+        if (readBytes > 0) {
+            EXPECT_TRUE(std::ranges::equal(reader.take(readBytes), std::span(far).first(readBytes)));
+            // The blocks decoded so far are reported, the one read from at least.
+            EXPECT_GT(decoder.inputDone(), 0u);
+        }
     }
 }
 
