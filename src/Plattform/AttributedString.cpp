@@ -76,6 +76,28 @@ void AttributedString::setFont(const Font& font) {
     mergeRuns();
 }
 
+TextAttributes TextAttributes::scaled(double factor) const {
+    TextAttributes a = *this;
+    if (a.font) a.font->pointSize *= factor;
+    if (a.paragraphStyle) {
+        ParagraphStyle& p = *a.paragraphStyle;
+        for (TextTab& tab : p.tabStops) tab.location *= factor;
+        p.defaultTabInterval *= factor;
+        p.firstLineHeadIndent *= factor;
+        p.headIndent *= factor;
+        p.minimumLineHeight *= factor;
+        p.maximumLineHeight *= factor;
+        p.paragraphSpacing *= factor;
+    }
+    return a;
+}
+
+AttributedString AttributedString::scaled(double factor) const {
+    AttributedString out = *this;
+    for (Run& run : out.runs_) run.attributes = run.attributes.scaled(factor);
+    return out;
+}
+
 void AttributedString::mergeRuns() {
     std::vector<Run> merged;
     for (Run& run : runs_) {

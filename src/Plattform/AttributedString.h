@@ -44,6 +44,11 @@ public:
     void setForegroundColor(const Color& color);
     void setFont(const Font& font);
 
+    // The text with every length in it times `factor`: font sizes, tab
+    // stops, indents, line heights and paragraph spacing, so that it sets
+    // as the same text made smaller.
+    AttributedString scaled(double factor) const;
+
     friend bool operator==(const AttributedString&, const AttributedString&) = default;
 
 private:

@@ -92,5 +92,9 @@ struct TextAttributes {
 
     size_t count() const { return (font ? 1 : 0) + (paragraphStyle ? 1 : 0) + (foregroundColor ? 1 : 0); }
 
+    // The same attributes with every length times `factor`: the font's
+    // size, tab stops, indents, line heights and paragraph spacing.
+    TextAttributes scaled(double factor) const;
+
     friend bool operator==(const TextAttributes&, const TextAttributes&) = default;
 };

@@ -5,8 +5,6 @@
 
 #include <array>
 #include <cctype>
-#include <map>
-#include <mutex>
 #include <string>
 
 namespace fonts {
@@ -131,15 +129,6 @@ const Face& mapped(std::string_view anyName) {
     return *best;
 }
 
-bool installed(const Face& face) {
-    static std::mutex mutex;
-    static std::map<std::string_view, bool> known;
-    std::lock_guard lock(mutex);
-    auto [it, isNew] = known.try_emplace(face.name, false);
-    if (isNew) it->second = isFaceInstalled(face);
-    return it->second;
-}
-
 }  // namespace
 
 std::span<const Face> allFaces() { return faces; }
@@ -157,7 +146,7 @@ const Face& faceFor(std::string_view anyName) {
 
 std::optional<Font> fontWithName(std::string_view postScriptName, double pointSize) {
     const Face* face = faceNamed(postScriptName);
-    if (!face || !face->inTable || !installed(*face)) return std::nullopt;
+    if (!face || !face->inTable || !loadFace(*face)) return std::nullopt;
     return Font{std::string(postScriptName), pointSize};
 }
 

@@ -1,5 +1,7 @@
 #include "Plattform/Hyphenation.h"
 
+#include "Plattform/HyphenationDictionary.h"
+
 #include <hyphen.h>
 #include <unicode/uchar.h>
 #include <unicode/utf8.h>
@@ -14,6 +16,10 @@
 namespace {
 
 constexpr const char* dictionaryDirectory = "/usr/share/hyphen";
+
+// Letters a break leaves at least on either side of it, whatever the
+// dictionary's own minimum (some allow a single letter).
+constexpr int shortestPart = 3;
 
 // Where a language has no dictionary of its bare code, the country whose
 // dictionary stands for it.
@@ -46,7 +52,7 @@ HyphenDict* dictionary(std::string_view language) {
     auto it = loaded.find(language);
     if (it == loaded.end()) {
         std::string path = dictionaryPath(std::string(language));
-        HyphenDict* d = path.empty() ? nullptr : hnj_hyphen_load(path.c_str());
+        HyphenDict* d = path.empty() ? nullptr : loadHyphenationDictionary(path);
         it = loaded.emplace(std::string(language), d).first;
     }
     return it->second.get();
@@ -77,7 +83,6 @@ void hyphenateWord(HyphenDict* dict, std::string_view text, size_t start, size_t
         }
     }
     constexpr size_t longestWord = 100;
-    constexpr int shortestPart = 2;  // letters kept together at either end
     if (characterStarts.size() < 2 * shortestPart || word.size() > longestWord) return;
     std::string hyphens(word.size() + 5, '\0');
     char** rep = nullptr;

@@ -5,6 +5,8 @@
 #include <vector>
 
 // The byte offsets into `text` (UTF-8) before which a word may be broken
-// with a hyphen, in increasing order; none when no dictionary is installed
-// for the language ("sv", "en", "de", ... or "sv_SE").
+// with a hyphen, in increasing order: the dictionary's points that leave
+// at least three letters of the word on either side. None when no
+// dictionary is installed for the language ("sv", "en", "de", ... or
+// "sv_SE").
 std::vector<size_t> hyphenationPoints(std::string_view text, std::string_view language);

@@ -2,6 +2,8 @@
 
 #include "Plattform/FontConfiguration.h"
 #include "Plattform/FontFaces.h"
+#include "Plattform/FontRegistry.h"
+#include "Plattform/PangoThreads.h"
 #include "Plattform/Font.h"
 
 #include <hb.h>
@@ -9,23 +11,55 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <mutex>
 #include <string>
 
 namespace fonts {
 
+namespace {
+
+// Fontconfig's default configuration is the system's (some 200 files to
+// read) unless one is made current before pango initialises it; ours is
+// the only one pango draws with. Once pango is past that, the default is
+// unset again, so that a library that does use it (poppler, for fonts a
+// PDF does not embed) loads the system's as it always did.
+PangoFontMap* makeFontMap() {
+    // Text without a font is drawn in the default font: its face is loaded
+    // before pango makes its first list of fonts, which a face loaded
+    // later would have it make anew.
+    loadFace(faceFor(defaultFont().name));
+    FcConfig* nothingToLoad = FcConfigCreate();
+    FcConfigSetCurrent(nothingToLoad);
+    FcConfigDestroy(nothingToLoad);
+    PangoFontMap* m = newFontMapInitialisedHere();
+    pango_fc_font_map_set_config(PANGO_FC_FONT_MAP(m), configuration());
+    // Returns once pango's initialisation has run.
+    pango_fc_font_map_get_config(PANGO_FC_FONT_MAP(m));
+    FcConfigSetCurrent(nullptr);
+    pango_cairo_font_map_set_resolution(PANGO_CAIRO_FONT_MAP(m), 72);
+    return m;
+}
+
+}  // namespace
+
 PangoFontMap* pangoFontMap() {
-    static PangoFontMap* const map = [] {
-        PangoFontMap* m = pango_cairo_font_map_new_for_font_type(CAIRO_FONT_TYPE_FT);
-        pango_fc_font_map_set_config(PANGO_FC_FONT_MAP(m), configuration());
-        pango_cairo_font_map_set_resolution(PANGO_CAIRO_FONT_MAP(m), 72);
-        return m;
-    }();
+    std::lock_guard lock(fontLock());
+    static PangoFontMap* const map = makeFontMap();
+    // Pango keeps its own list of the configuration's fonts: faces loaded
+    // since it was taken join it.
+    static unsigned version = fontSetVersion();
+    if (version != fontSetVersion()) {
+        version = fontSetVersion();
+        pango_fc_font_map_config_changed(PANGO_FC_FONT_MAP(map));
+    }
     return map;
 }
 
 PangoContext* pangoContext() {
-    static PangoContext* const context = [] {
-        PangoContext* c = pango_font_map_create_context(pangoFontMap());
+    std::lock_guard lock(fontLock());
+    PangoFontMap* map = pangoFontMap();
+    static PangoContext* const context = [map] {
+        PangoContext* c = pango_font_map_create_context(map);
         pango_cairo_context_set_resolution(c, 72);
         cairo_font_options_t* options = cairo_font_options_create();
         cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
@@ -49,8 +83,10 @@ double usableSize(double pointSize) {
 }
 
 PangoFontDescription* pangoDescription(const Font& font) {
+    const Face& face = faceFor(font.name);
+    loadFace(face);
     PangoFontDescription* d = pango_font_description_new();
-    std::string family(faceFor(font.name).name);
+    std::string family(face.name);
     pango_font_description_set_family(d, family.c_str());
     pango_font_description_set_absolute_size(d, usableSize(font.pointSize) * PANGO_SCALE);
     return d;
@@ -76,6 +112,7 @@ LineMetrics lineMetrics(PangoFont* font) {
 }
 
 LineMetrics lineMetrics(const Font& font) {
+    std::lock_guard lock(fontLock());
     PangoFontDescription* d = pangoDescription(font);
     PangoFont* loaded = pango_font_map_load_font(pangoFontMap(), pangoContext(), d);
     pango_font_description_free(d);

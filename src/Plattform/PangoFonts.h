@@ -5,16 +5,20 @@
 // output agree to the fraction of a point.
 #include <pango/pangocairo.h>
 
+#include <algorithm>
+
 struct Font;
 
 namespace fonts {
 
+// Both shared; callers hold fontLock() while they use them. Fonts added to
+// the configuration since the last call are taken in.
 PangoFontMap* pangoFontMap();
-// Shared; callers serialise their use of it (the text engine holds a lock).
 PangoContext* pangoContext();
 
 // The description pango loads the face standing for the font with: the
 // family our configuration gives the name, the size in absolute points.
+// The face is loaded into the configuration first.
 // A size that is not a positive number is 12 points, as the platform
 // takes it; a huge one is capped.
 PangoFontDescription* pangoDescription(const Font& font);
@@ -30,5 +34,9 @@ struct LineMetrics {
 };
 LineMetrics lineMetrics(PangoFont* font);
 LineMetrics lineMetrics(const Font& font);
+// The metrics of a line holding text of both: each the larger.
+inline LineMetrics tallest(const LineMetrics& a, const LineMetrics& b) {
+    return {std::max(a.ascent, b.ascent), std::max(a.descent, b.descent), std::max(a.lineGap, b.lineGap)};
+}
 
 }  // namespace fonts

@@ -9,9 +9,19 @@ public:
         return text::measure(text, bounds);
     }
     double defaultLineHeight(const Font& font) const override { return text::defaultLineHeight(font); }
+    TextExtent extent(const AttributedString& text, const Rect& frame, TextDrawingMode mode) const override {
+        return text::extent(text, frame, mode);
+    }
 };
 
 }  // namespace
+
+TextExtent TextMeasurer::extent(const AttributedString& text, const Rect& frame, TextDrawingMode) const {
+    TextExtent out;
+    out.size = boundingSize(text, {frame.width, frame.height});
+    if (out.size.width > 0 || out.size.height > 0) out.lines.push_back({frame.x, frame.y, out.size.width, out.size.height});
+    return out;
+}
 
 const TextMeasurer& systemTextMeasurer() {
     static const SystemTextMeasurer measurer;

@@ -1,11 +1,12 @@
 #include "Plattform/TextLayout.h"
 
+#include "Plattform/FontConfiguration.h"
+#include "Plattform/FontFaces.h"
 #include "Plattform/FontRegistry.h"
 #include "Plattform/Hyphenation.h"
+#include "Plattform/LongWords.h"
 #include "Plattform/PangoFonts.h"
-
-#include <unicode/uchar.h>
-#include <unicode/utf8.h>
+#include "Plattform/PangoText.h"
 
 #include <algorithm>
 #include <deque>
@@ -24,34 +25,43 @@ namespace {
 
 constexpr double unlimited = std::numeric_limits<double>::infinity();
 
-// Pango's context and font map are shared by every text; one text at a time.
-std::mutex engineMutex;
-
-struct LayoutUnref {
-    void operator()(PangoLayout* l) const { g_object_unref(l); }
-};
-using LayoutPtr = std::unique_ptr<PangoLayout, LayoutUnref>;
-
-struct AttrListUnref {
-    void operator()(PangoAttrList* l) const { pango_attr_list_unref(l); }
-};
-using AttrListPtr = std::unique_ptr<PangoAttrList, AttrListUnref>;
-
 enum class Use { fromTopLeft, singleLine, layoutManager };
 
 struct Line {
-    PangoLayoutLine* line = nullptr;  // owned by one of Layout::paragraphs
+    // Owned by one of Layout::paragraphs; none for a line broken by the
+    // engine itself, which is the bytes [start, end) of Layout::broken[text].
+    PangoLayoutLine* line = nullptr;
+    size_t text = 0, start = 0, end = 0;
+    bool hyphenated = false;
     double x = 0;         // left end of the line from the frame's left edge
     double baseline = 0;  // from the frame's top edge
     double extent = 0;    // right end of the line before alignment
+    double width = 0;     // from x to the line's right end
+    double ascent = 0, descent = 0;  // of its fonts
+    // The glyphs' ink: across from x, and up and down from the baseline.
+    double inkLeft = 0, inkWidth = 0, inkAbove = 0, inkBelow = 0;
+    double above = 0;     // height of the line above its baseline
+    double below = 0;     // and below it
 };
 
 struct Layout {
     std::vector<LayoutPtr> paragraphs;
+    std::vector<PangoText> broken;
     std::vector<Line> lines;
     Size size;
     // Lines are cut at this width from the frame's left edge (clipping).
     std::optional<double> clipWidth;
+    // A word was broken between two characters for lack of room.
+    bool brokeWord = false;
+
+    // About what the layout takes in memory: pango's some 60 bytes a
+    // character, lines broken by the engine much less.
+    size_t bytes() const {
+        size_t b = sizeof(Layout) + lines.size() * sizeof(Line);
+        for (const LayoutPtr& p : paragraphs) b += 64 * static_cast<size_t>(pango_layout_get_character_count(p.get()));
+        for (const PangoText& t : broken) b += t.text.size() + t.spans.size() * sizeof(PangoText::Span);
+        return b;
+    }
 };
 
 bool finitePositive(double v) { return std::isfinite(v) && v > 0; }
@@ -90,109 +100,6 @@ std::vector<Paragraph> splitParagraphs(std::string_view text) {
     return out;
 }
 
-// Valid UTF-8, yet cairo refuses a text holding one (and then draws
-// nothing more on the page).
-bool isNoncharacter(UChar32 c) { return (c >= 0xFDD0 && c <= 0xFDEF) || (c & 0xFFFE) == 0xFFFE; }
-
-bool isParagraphSeparator(UChar32 c) { return c == '\n' || c == '\r' || c == 0x85 || c == 0x2029; }
-
-// What pango is handed for one paragraph: the text as pango should see it
-// and the attributes of its runs.
-struct PangoText {
-    std::string text;
-    AttrListPtr attributes{pango_attr_list_new()};
-    // Runs without a font that hold only white space (the tab and separator
-    // a table appends bare): they take no part in the line height.
-    std::vector<std::pair<size_t, size_t>> metricsIgnored;
-    Font fallbackFont;  // for a line without glyphs
-};
-
-void addAttribute(PangoAttrList* list, PangoAttribute* a, size_t start, size_t end) {
-    a->start_index = static_cast<guint>(start);
-    a->end_index = static_cast<guint>(end);
-    pango_attr_list_insert(list, a);
-}
-
-bool onlyWhiteSpace(std::string_view s) {
-    for (size_t i = 0; i < s.size();) {
-        UChar32 c;
-        U8_NEXT(s.data(), i, s.size(), c);
-        if (c < 0 || !u_isUWhiteSpace(c)) return false;
-    }
-    return true;
-}
-
-uint16_t colorChannel(double v) { return static_cast<uint16_t>(std::lround(std::clamp(finiteOrZero(v), 0.0, 1.0) * 65535)); }
-
-// Pango's description of the font, made once per font and size.
-const PangoFontDescription* descriptionOf(const Font& font) {
-    struct Known {
-        Font font;
-        PangoFontDescription* description;
-    };
-    static std::vector<Known> known;
-    for (const Known& k : known)
-        if (k.font == font) return k.description;
-    constexpr size_t most = 256;
-    if (known.size() == most) {
-        for (Known& k : known) pango_font_description_free(k.description);
-        known.clear();
-    }
-    known.push_back({font, fonts::pangoDescription(font)});
-    return known.back().description;
-}
-
-// The text of [start, end) as pango gets it: NUL dropped (pango takes no
-// NUL); noncharacters replaced; in single-line use every separator a
-// space; a soft hyphen before each point of `hyphens`.
-PangoText pangoText(const AttributedString& s, Paragraph p, Use use, const std::vector<size_t>& hyphens) {
-    PangoText out;
-    out.fallbackFont = fonts::defaultFont();
-    if (const TextAttributes* a = s.attributesAt(p.start); a && a->font) out.fallbackFont = *a->font;
-    bool fallbackFromText = false;
-    auto nextHyphen = hyphens.begin();
-    std::string_view text = s.text();
-    for (const AttributedString::Run& run : s.runs()) {
-        size_t from = std::max(run.start, p.start), to = std::min(run.start + run.length, p.end);
-        if (from >= to) continue;
-        size_t first = out.text.size();
-        for (size_t i = from; i < to;) {
-            while (nextHyphen != hyphens.end() && *nextHyphen < i) ++nextHyphen;
-            if (nextHyphen != hyphens.end() && *nextHyphen == i) out.text += "\u00AD";
-            size_t at = i;
-            UChar32 c;
-            U8_NEXT(text.data(), i, to, c);
-            if (c == 0) continue;
-            if (isNoncharacter(c)) {
-                out.text += "\uFFFD";
-                continue;
-            }
-            if (use == Use::singleLine && (isParagraphSeparator(c) || c == 0x2028)) {
-                if (!(c == '\n' && at > 0 && text[at - 1] == '\r')) out.text += ' ';
-            } else {
-                out.text.append(text.substr(at, i - at));
-            }
-        }
-        size_t last = out.text.size();
-        if (first == last) continue;
-        const TextAttributes& a = run.attributes;
-        Font font = a.font ? *a.font : fonts::defaultFont();
-        if (a.font && !fallbackFromText) out.fallbackFont = font, fallbackFromText = true;
-        addAttribute(out.attributes.get(), pango_attr_font_desc_new(descriptionOf(font)), first, last);
-        // Black is what the line is drawn in where no colour is given.
-        Color color = a.foregroundColor ? *a.foregroundColor : Color::black();
-        if (color != Color::black())
-            addAttribute(out.attributes.get(),
-                         pango_attr_foreground_new(colorChannel(color.red), colorChannel(color.green),
-                                                   colorChannel(color.blue)),
-                         first, last);
-        if (color.alpha < 1)
-            addAttribute(out.attributes.get(), pango_attr_foreground_alpha_new(colorChannel(color.alpha)), first, last);
-        if (!a.font && onlyWhiteSpace(text.substr(from, to - from))) out.metricsIgnored.push_back({first, last});
-    }
-    return out;
-}
-
 // Tab stops in pango units from the layout's left edge, which lies `shift`
 // points right of the frame's; past the last stop, every
 // defaultTabInterval points when the style gives one.
@@ -222,27 +129,6 @@ PangoTabArray* tabArray(const ParagraphStyle& style, double shift) {
     return array;
 }
 
-// hhea metrics per loaded font; the cache holds a reference, so a font's
-// address is not reused for another while it is listed.
-fonts::LineMetrics metricsOf(PangoFont* font) {
-    static std::vector<std::pair<PangoFont*, fonts::LineMetrics>> known;
-    for (const auto& [f, m] : known)
-        if (f == font) return m;
-    constexpr size_t most = 256;
-    if (known.size() == most) {
-        for (auto& [f, m] : known) g_object_unref(f);
-        known.clear();
-    }
-    known.emplace_back(static_cast<PangoFont*>(g_object_ref(font)), fonts::lineMetrics(font));
-    return known.back().second;
-}
-
-bool ignoredForMetrics(const PangoText& t, int offset) {
-    for (auto [a, b] : t.metricsIgnored)
-        if (static_cast<size_t>(offset) >= a && static_cast<size_t>(offset) < b) return true;
-    return false;
-}
-
 const ParagraphStyle& styleOf(const AttributedString& s, size_t index) {
     static const ParagraphStyle standard;
     const ParagraphStyle* style = s.paragraphStyleAt(index);
@@ -251,8 +137,50 @@ const ParagraphStyle& styleOf(const AttributedString& s, size_t index) {
 
 int pangoUnits(double points) { return static_cast<int>(std::lround(std::clamp(points, 0.0, 1e6) * PANGO_SCALE)); }
 
+// Places a line below `y`: its height from its fonts (or the fallback
+// font for a line without glyphs) within the style's line heights, its x
+// by the alignment within the width left after the indent. Returns its
+// height.
+double stackLine(Line line, double lineWidth, std::optional<fonts::LineMetrics> metrics, const PangoText& t,
+                 const ParagraphStyle& style, Use use, double width, double y, Layout& out) {
+    fonts::LineMetrics m = metrics ? *metrics : fonts::lineMetrics(t.fallbackFont);
+    double gap = use == Use::layoutManager ? m.lineGap : 0;
+    double height = m.ascent + m.descent + gap;
+    double minimum = finiteOrZero(style.minimumLineHeight), maximum = finiteOrZero(style.maximumLineHeight);
+    if (minimum > 0) height = std::max(height, minimum);
+    if (maximum > 0) height = std::min(height, maximum);
+
+    double room = std::isfinite(width) ? width - (line.x + lineWidth) : 0;
+    line.extent = line.x + lineWidth;
+    line.width = lineWidth;
+    line.ascent = m.ascent, line.descent = m.descent;
+    if (room > 0 && style.alignment == TextAlignment::right) line.x += room;
+    if (room > 0 && style.alignment == TextAlignment::center) line.x += room / 2;
+
+    // Extra height of a minimum line height goes above the glyphs.
+    line.baseline = y + height - m.descent - gap;
+    line.above = line.baseline - y;
+    line.below = y + height - line.baseline;
+    out.lines.push_back(line);
+    return height;
+}
+
 // Which of a paragraph's indents a piece of it takes.
 enum class Indents { both, firstLine, head };
+
+// Whether a wrapped layout starts a line where the text offers no break:
+// inside a word that was too long for the line.
+bool breaksInsideWord(PangoLayout* layout, const std::string& text) {
+    int count = 0;
+    const PangoLogAttr* attributes = pango_layout_get_log_attrs_readonly(layout, &count);
+    for (GSList* l = pango_layout_get_lines_readonly(layout); l; l = l->next) {
+        const auto* line = static_cast<PangoLayoutLine*>(l->data);
+        if (line->start_index <= 0) continue;
+        glong offset = g_utf8_pointer_to_offset(text.data(), text.data() + line->start_index);
+        if (offset < count && !attributes[offset].is_line_break && !attributes[offset].is_mandatory_break) return true;
+    }
+    return false;
+}
 
 // Lays out [p.start, p.end) of a paragraph of that style, appending its
 // lines from `top`; returns the height of its lines.
@@ -270,7 +198,7 @@ double layOutLines(const AttributedString& s, Paragraph p, const ParagraphStyle&
                                     style.hyphenationLanguage);
         for (size_t& h : hyphens) h += p.start;
     }
-    PangoText t = pangoText(s, p, use, hyphens);
+    PangoText t = pangoText(s, p.start, p.end, use == Use::singleLine, hyphens);
 
     // Pango indents the first line against the others: the layout starts
     // at the smaller of the two indents.
@@ -280,25 +208,60 @@ double layOutLines(const AttributedString& s, Paragraph p, const ParagraphStyle&
     if (indents == Indents::head) firstIndent = headIndent;
     double shift = std::min(firstIndent, headIndent);
 
+    bool bounded = std::isfinite(width);
+    int layoutWidth = std::max(pangoUnits(width - shift), 1);
+    int indent = pangoUnits(firstIndent - shift) - pangoUnits(headIndent - shift);
+    bool hyphensSet = false;
+    if (wrapping && bounded && t.longWord && style.alignment != TextAlignment::justified) {
+        hyphensOnlyAtSoftHyphens(t);
+        hyphensSet = true;
+        auto lines = breakLongWords(t, layoutWidth - std::max(indent, 0), layoutWidth - std::max(-indent, 0),
+                                    mode == LineBreakMode::charWrapping);
+        if (lines) {
+            double y = top;
+            for (const BrokenLine& l : *lines) {
+                Line line;
+                line.text = out.broken.size();
+                line.start = l.start, line.end = l.end, line.hyphenated = l.hyphenated;
+                line.x = &l == &lines->front() ? firstIndent : headIndent;
+                // The ink is not known without shaping the line again: its
+                // box stands for it.
+                line.inkWidth = l.width;
+                line.inkAbove = line.inkBelow = std::numeric_limits<double>::infinity();
+                y += stackLine(line, l.width, l.metrics, t, style, use, width, y, out);
+                out.brokeWord |= l.insideWord;
+            }
+            out.broken.push_back(std::move(t));
+            return y - top;
+        }
+    }
+
     PangoLayout* layout = pango_layout_new(fonts::pangoContext());
     out.paragraphs.emplace_back(layout);
     pango_layout_set_text(layout, t.text.data(), static_cast<int>(t.text.size()));
     pango_layout_set_attributes(layout, t.attributes.get());
-    pango_layout_set_indent(layout, pangoUnits(firstIndent - shift) - pangoUnits(headIndent - shift));
+    pango_layout_set_indent(layout, indent);
     if (t.text.find('\t') != std::string::npos) {
         PangoTabArray* tabs = tabArray(style, shift);
         pango_layout_set_tabs(layout, tabs);
         pango_tab_array_free(tabs);
     }
     // Most texts fit their width: lay them out unbounded first, which is
-    // cheaper, and bound only those that are too wide.
-    bool bounded = std::isfinite(width);
-    int layoutWidth = std::max(pangoUnits(width - shift), 1);
+    // cheaper, and bound only those that are too wide. A paragraph this
+    // long never fits a page's width, and laying it out twice would double
+    // the cost of the longest texts.
+    constexpr size_t neverFits = 4096;  // bytes
     if ((wrapping || truncating) && bounded) {
-        PangoRectangle logical;
-        pango_layout_get_extents(layout, nullptr, &logical);
-        bool fits = logical.x >= 0 && logical.x + logical.width <= layoutWidth;
+        bool fits = false;
+        if (t.text.size() <= neverFits) {
+            PangoRectangle logical;
+            pango_layout_get_extents(layout, nullptr, &logical);
+            fits = logical.x >= 0 && logical.x + logical.width <= layoutWidth;
+        }
         if (!fits && wrapping) {
+            if (!hyphensSet) hyphensOnlyAtSoftHyphens(t);
+            if (mode != LineBreakMode::charWrapping) noShortPiecesOfWords(t);
+            pango_layout_set_attributes(layout, t.attributes.get());
             pango_layout_set_width(layout, layoutWidth);
             pango_layout_set_wrap(layout, mode == LineBreakMode::charWrapping ? PANGO_WRAP_CHAR : PANGO_WRAP_WORD_CHAR);
             pango_layout_set_justify(layout, style.alignment == TextAlignment::justified);
@@ -312,42 +275,27 @@ double layOutLines(const AttributedString& s, Paragraph p, const ParagraphStyle&
         out.clipWidth = width;
     }
 
-    bool withLineGap = use == Use::layoutManager;
-    double minimum = finiteOrZero(style.minimumLineHeight), maximum = finiteOrZero(style.maximumLineHeight);
     double y = top;
+    if (wrapping && pango_layout_is_wrapped(layout)) out.brokeWord |= breaksInsideWord(layout, t.text);
     PangoLayoutIter* it = pango_layout_get_iter(layout);
     do {
-        PangoLayoutLine* line = pango_layout_iter_get_line_readonly(it);
-        PangoRectangle logical;
-        pango_layout_iter_get_line_extents(it, nullptr, &logical);
-        double lineX = shift + static_cast<double>(logical.x) / PANGO_SCALE;
-        double lineWidth = static_cast<double>(logical.width) / PANGO_SCALE;
+        Line line;
+        line.line = pango_layout_iter_get_line_readonly(it);
+        PangoRectangle ink, logical;
+        pango_layout_iter_get_line_extents(it, &ink, &logical);
+        const int pangoBaseline = pango_layout_iter_get_baseline(it);
+        line.x = shift + static_cast<double>(logical.x) / PANGO_SCALE;
+        line.inkLeft = static_cast<double>(ink.x - logical.x) / PANGO_SCALE;
+        line.inkWidth = static_cast<double>(ink.width) / PANGO_SCALE;
+        line.inkAbove = static_cast<double>(pangoBaseline - ink.y) / PANGO_SCALE;
+        line.inkBelow = static_cast<double>(ink.y + ink.height - pangoBaseline) / PANGO_SCALE;
 
-        fonts::LineMetrics m;
-        bool any = false;
-        for (GSList* r = line->runs; r; r = r->next) {
-            PangoItem* item = static_cast<PangoGlyphItem*>(r->data)->item;
-            if (ignoredForMetrics(t, item->offset)) continue;
-            fonts::LineMetrics f = metricsOf(item->analysis.font);
-            m = {std::max(m.ascent, f.ascent), std::max(m.descent, f.descent), std::max(m.lineGap, f.lineGap)};
-            any = true;
+        std::optional<fonts::LineMetrics> m;
+        for (GSList* r = line.line->runs; r; r = r->next) {
+            if (auto f = itemMetrics(t, static_cast<PangoGlyphItem*>(r->data)->item))
+                m = fonts::tallest(m.value_or(fonts::LineMetrics{}), *f);
         }
-        if (!any) m = fonts::lineMetrics(t.fallbackFont);
-        double gap = withLineGap ? m.lineGap : 0;
-        double natural = m.ascent + m.descent + gap;
-        double height = natural;
-        if (minimum > 0) height = std::max(height, minimum);
-        if (maximum > 0) height = std::min(height, maximum);
-
-        // Alignment within what is left of the width after the indent.
-        double room = bounded ? width - (lineX + lineWidth) : 0;
-        double alignShift = 0;
-        if (room > 0 && style.alignment == TextAlignment::right) alignShift = room;
-        if (room > 0 && style.alignment == TextAlignment::center) alignShift = room / 2;
-
-        // Extra height of a minimum line height goes above the glyphs.
-        out.lines.push_back({line, lineX + alignShift, y + height - m.descent - gap, lineX + lineWidth});
-        y += height;
+        y += stackLine(line, static_cast<double>(logical.width) / PANGO_SCALE, m, t, style, use, width, y, out);
     } while (pango_layout_iter_next_line(it));
     pango_layout_iter_free(it);
     return y - top;
@@ -393,37 +341,61 @@ Layout layOut(const AttributedString& s, double width, Use use) {
     return out;
 }
 
+// Loads the faces the text's runs are drawn with, before any of its
+// paragraphs is laid out: pango's font lists then stay as they are for the
+// whole text.
+void loadFacesFor(const AttributedString& s) {
+    bool hyphenated = false;
+    for (const AttributedString::Run& run : s.runs())
+        if (const auto& style = run.attributes.paragraphStyle; style && style->hyphenationFactor > 0) hyphenated = true;
+    std::string_view text = s.text();
+    for (const AttributedString::Run& run : s.runs()) {
+        const Font font = run.attributes.font ? *run.attributes.font : fonts::defaultFont();
+        fonts::loadFacesFor(fonts::faceFor(font.name), text.substr(run.start, run.length), hyphenated);
+    }
+}
+
 // A layout made to measure a text is the one that draws it: the layouts
 // of the most recent texts are kept, so laying out pages and then drawing
-// them shapes each text once. A layout takes some 60 bytes a character;
-// the limits keep the whole under 40 MB.
+// them shapes each text once. The limits keep the whole under 40 MB.
 class LayoutCache {
 public:
     std::shared_ptr<const Layout> layout(const AttributedString& s, double width, Use use) {
         if (!finitePositive(width)) width = unlimited;
+        forgetIfFontsChanged();
         if (auto it = layouts_.find(KeyView{&s, width, use}); it != layouts_.end()) return it->second;
+        loadFacesFor(s);
+        forgetIfFontsChanged();
         auto made = std::make_shared<const Layout>(layOut(s, width, use));
-        while (!order_.empty() && (layouts_.size() >= mostLayouts || characters_ + s.length() > mostCharacters)) {
-            auto oldest = layouts_.find(*order_.front());
-            characters_ -= oldest->first.text.length();
-            layouts_.erase(oldest);
+        const size_t bytes = s.length() + made->bytes();
+        while (!order_.empty() && (layouts_.size() >= mostLayouts || bytes_ + bytes > mostBytes)) {
+            layouts_.erase(layouts_.find(*order_.front().first));
+            bytes_ -= order_.front().second;
             order_.pop_front();
         }
         auto it = layouts_.emplace(Key{s, width, use}, made).first;
-        order_.push_back(&it->first);
-        characters_ += s.length();
+        order_.emplace_back(&it->first, bytes);
+        bytes_ += bytes;
         return made;
     }
 
     void clear() {
         layouts_.clear();
         order_.clear();
-        characters_ = 0;
+        bytes_ = 0;
+    }
+
+    // Layouts made before fonts were added are not drawn: pango would lay
+    // them out anew under the lines kept from them.
+    void forgetIfFontsChanged() {
+        if (fonts_ == fonts::fontSetVersion()) return;
+        fonts_ = fonts::fontSetVersion();
+        clear();
     }
 
 private:
     static constexpr size_t mostLayouts = 16384;
-    static constexpr size_t mostCharacters = 512 * 1024;
+    static constexpr size_t mostBytes = 32 * 1024 * 1024;
 
     struct Key {
         AttributedString text;
@@ -453,30 +425,40 @@ private:
         }
     };
     std::unordered_map<Key, std::shared_ptr<const Layout>, Hash, Equal> layouts_;
-    std::deque<const Key*> order_;
-    size_t characters_ = 0;  // bytes of the texts kept
+    std::deque<std::pair<const Key*, size_t>> order_;  // oldest first, with the bytes each takes
+    size_t bytes_ = 0;
+    unsigned fonts_ = 0;  // the version of the fonts the layouts were made with
 };
 
+// Never destroyed: freeing every layout kept, as the process ends, would
+// only make the run take longer.
 LayoutCache& cache() {
-    static LayoutCache c;
+    static LayoutCache& c = *new LayoutCache;
     return c;
 }
+
+Use useFor(TextDrawingMode mode) {
+    return mode == TextDrawingMode::baselineAtFoot  ? Use::singleLine
+           : mode == TextDrawingMode::layoutManager ? Use::layoutManager
+                                                    : Use::fromTopLeft;
+}
+
+// The frame with a positive width and height, its corner the lowest.
+Rect upright(const Rect& frame) { return {frame.minX(), frame.minY(), std::abs(frame.width), std::abs(frame.height)}; }
 
 }  // namespace
 
 Size measure(const AttributedString& text, Size bounds) {
     if (text.empty()) return {};
-    std::lock_guard lock(engineMutex);
+    std::lock_guard lock(fonts::fontLock());
     return cache().layout(text, bounds.width, Use::fromTopLeft)->size;
 }
 
 void draw(cairo_t* cr, const AttributedString& text, const Rect& frame, TextDrawingMode mode) {
     if (text.empty() || !frame.isFinite()) return;
-    std::lock_guard lock(engineMutex);
-    Use use = mode == TextDrawingMode::baselineAtFoot  ? Use::singleLine
-              : mode == TextDrawingMode::layoutManager ? Use::layoutManager
-                                                       : Use::fromTopLeft;
-    Rect f{frame.minX(), frame.minY(), std::abs(frame.width), std::abs(frame.height)};
+    std::lock_guard lock(fonts::fontLock());
+    const Use use = useFor(mode);
+    const Rect f = upright(frame);
     std::shared_ptr<const Layout> shared = cache().layout(text, f.width, use);
     const Layout& layout = *shared;
     cairo_save(cr);
@@ -486,22 +468,65 @@ void draw(cairo_t* cr, const AttributedString& text, const Rect& frame, TextDraw
         cairo_rectangle(cr, f.x, f.y - margin, *layout.clipWidth, layout.size.height + 2 * margin);
         cairo_clip(cr);
     }
+    // Lines wholly outside the clip (the page, where nothing else clips)
+    // are left out: a long text cut off at its cell would otherwise put
+    // every glyph of it into the page. The margin keeps glyphs that reach
+    // past their line.
+    double clipTop, clipBottom, ignored;
+    cairo_clip_extents(cr, &ignored, &clipTop, &ignored, &clipBottom);
     cairo_set_source_rgb(cr, 0, 0, 0);
     for (const Line& line : layout.lines) {
         double baseline = use == Use::singleLine ? f.height : line.baseline;
+        double margin = line.above + line.below;
+        if (f.y + baseline + line.below + margin < clipTop || f.y + baseline - line.above - margin > clipBottom)
+            continue;
         cairo_move_to(cr, f.x + line.x, f.y + baseline);
-        pango_cairo_show_layout_line(cr, line.line);
+        if (line.line) {
+            pango_cairo_show_layout_line(cr, line.line);
+        } else {
+            // A line broken by the engine is shaped again on its own.
+            PangoText t = lineText(layout.broken[line.text], line.start, line.end, line.hyphenated);
+            LayoutPtr alone(pango_layout_new(fonts::pangoContext()));
+            pango_layout_set_text(alone.get(), t.text.data(), static_cast<int>(t.text.size()));
+            pango_layout_set_attributes(alone.get(), t.attributes.get());
+            pango_cairo_show_layout_line(cr, pango_layout_get_line_readonly(alone.get(), 0));
+        }
     }
     cairo_restore(cr);
 }
 
+TextExtent extent(const AttributedString& text, const Rect& frame, TextDrawingMode mode) {
+    TextExtent out;
+    if (text.empty() || !frame.isFinite()) return out;
+    std::lock_guard lock(fonts::fontLock());
+    const Use use = useFor(mode);
+    const Rect f = upright(frame);
+    std::shared_ptr<const Layout> layout = cache().layout(text, f.width, use);
+    out.size = layout->size;
+    out.brokeWord = layout->brokeWord;
+    for (const Line& line : layout->lines) {
+        double baseline = use == Use::singleLine ? f.height : line.baseline;
+        // Ink within the line's own box: an accent over a capital or an
+        // italic's overhang is the face's, not the layout's.
+        double left = f.x + line.x + std::max(line.inkLeft, 0.0);
+        double right = f.x + line.x + std::min(line.inkLeft + line.inkWidth, line.width);
+        double above = std::min(line.inkAbove, line.ascent), below = std::min(line.inkBelow, line.descent);
+        if (layout->clipWidth) right = std::min(right, f.x + *layout->clipWidth);
+        if (right <= left || above + below <= 0) continue;
+        out.lines.push_back({left, f.y + baseline - above, right - left, above + below});
+    }
+    return out;
+}
+
 void forgetLayouts() {
-    std::lock_guard lock(engineMutex);
+    std::lock_guard lock(fonts::fontLock());
     cache().clear();
 }
 
 double defaultLineHeight(const Font& font) {
-    std::lock_guard lock(engineMutex);
+    std::lock_guard lock(fonts::fontLock());
+    fonts::loadFace(fonts::faceFor(font.name));
+    cache().forgetIfFontsChanged();
     fonts::LineMetrics m = fonts::lineMetrics(font);
     return m.ascent + m.descent + m.lineGap;
 }

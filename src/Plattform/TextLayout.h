@@ -6,6 +6,7 @@
 #include "Plattform/AttributedString.h"
 #include "Plattform/Canvas.h"
 #include "Plattform/Geometry.h"
+#include "Plattform/TextMeasurer.h"
 
 #include <cairo.h>
 
@@ -17,6 +18,9 @@ namespace text {
 Size measure(const AttributedString& text, Size bounds);
 
 void draw(cairo_t* cr, const AttributedString& text, const Rect& frame, TextDrawingMode mode);
+
+// Where `draw` sets the text's lines.
+TextExtent extent(const AttributedString& text, const Rect& frame, TextDrawingMode mode);
 
 // Drops the layouts kept from measuring for drawing, so that a benchmark
 // starts each round as a fresh process would.

@@ -3,7 +3,19 @@
 // layout is written against this interface so tests can hand it a
 // measurer with fixed widths.
 #include "Plattform/AttributedString.h"
+#include "Plattform/Canvas.h"
 #include "Plattform/Geometry.h"
+
+#include <vector>
+
+// Where a text's lines land when it is set in a frame.
+struct TextExtent {
+    // The box of each line's glyphs (their ink, as far as it lies within
+    // the line's advance, ascent and descent), in the frame's space.
+    std::vector<Rect> lines;
+    Size size;               // the text's size as measured for that mode
+    bool brokeWord = false;  // a word was broken between two characters for lack of room
+};
 
 class TextMeasurer {
 public:
@@ -18,6 +30,10 @@ public:
     // The height of one line of the font as full text layout stacks it:
     // ascent, descent and the font's line gap.
     virtual double defaultLineHeight(const Font& font) const = 0;
+
+    // The lines of the text as drawn in `frame` in that mode. By default
+    // one box of the measured size at the frame's top left.
+    virtual TextExtent extent(const AttributedString& text, const Rect& frame, TextDrawingMode mode) const;
 };
 
 // The text engine of the drawing layer (shaping by the fonts the program

@@ -56,3 +56,20 @@ std::string trimmingSpacesAndTabs(std::string_view text) {
     }
     return std::string(text.substr(size_t(start), size_t(end - start)));
 }
+
+std::string replacingCharacters(std::string_view text,
+                                const std::function<std::optional<char>(char32_t)>& replacement) {
+    std::string out;
+    out.reserve(text.size());
+    const auto* s = reinterpret_cast<const uint8_t*>(text.data());
+    const auto length = static_cast<int32_t>(text.size());
+    for (int32_t i = 0; i < length;) {
+        const int32_t start = i;
+        UChar32 c;
+        U8_NEXT(s, i, length, c);
+        std::optional<char> with = c < 0 ? std::nullopt : replacement(char32_t(c));
+        if (with) out += *with;
+        else out.append(text.substr(size_t(start), size_t(i - start)));
+    }
+    return out;
+}
