@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -32,6 +33,7 @@ void CairoCanvas::restore() {
 }
 
 void CairoCanvas::clip(const Rect& r) {
+    untouched_ = false;
     Rect c = r.isFinite() ? normalised(r) : Rect{};  // no sensible area: nothing shows
     cairo_new_path(cr_);
     cairo_rectangle(cr_, c.x, c.y, c.width, c.height);
@@ -47,6 +49,7 @@ bool CairoCanvas::concat(const AffineTransform& t) {
     // test: a finite determinant other than 0).
     AffineTransform page{combined.xx, combined.yx, combined.xy, combined.yy, combined.x0, combined.y0};
     if (!page.isInvertible()) return false;
+    untouched_ = false;
     cairo_transform(cr_, &step);
     return true;
 }
@@ -77,6 +80,7 @@ void CairoCanvas::setColor(const Color& c) {
 
 void CairoCanvas::fill(const BezierPath& path, const Color& color) {
     if (path.isEmpty() || !setPath(path)) return;
+    untouched_ = false;
     setColor(color);
     cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_WINDING);
     cairo_fill(cr_);
@@ -85,6 +89,7 @@ void CairoCanvas::fill(const BezierPath& path, const Color& color) {
 void CairoCanvas::stroke(const BezierPath& path, const Color& color) {
     // A width of 0 is the thinnest line the device draws, as in PDF.
     if (path.isEmpty() || !std::isfinite(path.lineWidth) || path.lineWidth < 0 || !setPath(path)) return;
+    untouched_ = false;
     setColor(color);
     // Cairo's own default width is 2; a path always brings its own.
     cairo_set_line_width(cr_, path.lineWidth);
@@ -105,16 +110,20 @@ void CairoCanvas::stroke(const BezierPath& path, const Color& color) {
 }
 
 void CairoCanvas::drawText(const AttributedString& text, const Rect& frame, TextDrawingMode mode) {
+    untouched_ = false;
     text::draw(cr_, text, frame, mode);
 }
 
 void CairoCanvas::drawImage(const Image& image, const Rect& frame) {
     const auto* drawable = dynamic_cast<const CairoDrawable*>(&image);
     if (!drawable || !frame.isFinite() || frame.isEmpty()) return;
+    untouched_ = false;
     drawable->drawInto(cr_, normalised(frame));
 }
 
 void CairoCanvas::drawPdfPage(const PdfDocument& document) {
+    const bool first = std::exchange(untouched_, false);
+    if (first && underlay && underlay(document)) return;
     const auto* drawable = dynamic_cast<const CairoDrawable*>(&document);
     if (!drawable) return;
     Rect crop = document.cropBox();

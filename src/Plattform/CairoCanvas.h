@@ -6,9 +6,16 @@
 
 #include <cairo.h>
 
+#include <functional>
+
 class CairoCanvas : public Canvas {
 public:
     explicit CairoCanvas(cairo_t* cr) : cr_(cr) {}
+
+    // Asked by drawPdfPage while nothing is drawn, clipped or moved on the
+    // page yet: when it answers true, the page is put under this one some
+    // other way (the PDF writer refers to it) and not drawn here.
+    std::function<bool(const PdfDocument&)> underlay;
 
     void save() override;
     void restore() override;
@@ -26,4 +33,5 @@ private:
 
     cairo_t* cr_;
     int depth_ = 0;  // saves not yet restored
+    bool untouched_ = true;  // nothing drawn, clipped or moved yet
 };

@@ -40,5 +40,7 @@ public:
     // The whole image scaled into exactly `frame` (the caller fits it).
     virtual void drawImage(const Image& image, const Rect& frame) = 0;
     // Page 1 of the document with its crop box's top left at the origin.
+    // First on a page, it lies under everything: a PDF then refers to it
+    // rather than drawing it again on every page.
     virtual void drawPdfPage(const PdfDocument& document) = 0;
 };

@@ -7,14 +7,20 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
+#include <string>
 
 class Image {
 public:
+    struct Read;
     virtual ~Image() = default;
 
-    // None when the bytes are no image we can read (or a PDF without a page).
-    static std::shared_ptr<const Image> fromBytes(std::span<const uint8_t> bytes);
+    // The image in the bytes, to be drawn within a frame of `frame` points:
+    // a raster image is decoded at no more than 300 dpi of that frame (at
+    // its own size when none is given). An image too large to read within
+    // this program's fixed bounds is refused with the reason.
+    static Read fromBytes(std::span<const uint8_t> bytes, std::optional<Size> frame = std::nullopt);
     // Modules of a code: every pixel a sharp square, never smoothed.
     static std::shared_ptr<const Image> fromModules(Bild modules);
 
@@ -24,4 +30,12 @@ public:
 
 protected:
     Image() = default;
+};
+
+struct Image::Read {
+    // None when the bytes are no image we can read, or it is refused.
+    std::shared_ptr<const Image> image;
+    // Why an image that could be read is refused, as a clause: "it is
+    // 20000 x 20000 pixels, more than 16384 a side".
+    std::optional<std::string> refusal;
 };

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <vector>
 
 class PdfDocument {
 public:
@@ -20,6 +21,9 @@ public:
     // Page 1's media box height: stored frames measured from the foot of
     // the page are flipped with it.
     virtual double mediaBoxHeight() const = 0;
+    // The file, when a PDF can hold page 1 as it is stored and put it under
+    // its pages; none when the page must be drawn.
+    virtual const std::shared_ptr<const std::vector<uint8_t>>& underlay() const = 0;
 
 protected:
     PdfDocument() = default;

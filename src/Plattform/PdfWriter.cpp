@@ -1,9 +1,12 @@
 #include "Plattform/PdfWriter.h"
 
 #include "Plattform/CairoCanvas.h"
+#include "Plattform/PdfDocument.h"
+#include "Plattform/PdfUnderlay.h"
 
 #include <cairo-pdf.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -52,6 +55,18 @@ struct PdfWriter::State {
     std::unique_ptr<CairoCanvas> canvas;
     int pages = 0;
     bool finished = false;
+    // Backgrounds put under pages once the document is written, each file
+    // once.
+    std::vector<pdfunderlay::Underlay> underlays;
+
+    bool underlay(const PdfDocument& document) {
+        const auto& bytes = document.underlay();
+        if (!bytes) return false;
+        auto same = std::find_if(underlays.begin(), underlays.end(), [&](const auto& u) { return u.pdf == bytes; });
+        if (same == underlays.end()) same = underlays.insert(underlays.end(), {bytes, {}});
+        same->pages.push_back(pages);
+        return true;
+    }
 
     ~State() {
         if (cr) cairo_destroy(cr);
@@ -87,6 +102,7 @@ Canvas& PdfWriter::beginPage(Size size) {
     s.cr = cairo_create(s.surface);
     check(cairo_status(s.cr), "starting a page");
     s.canvas = std::make_unique<CairoCanvas>(s.cr);
+    s.canvas->underlay = [&s](const PdfDocument& document) { return s.underlay(document); };
     return *s.canvas;
 }
 
@@ -111,5 +127,11 @@ std::vector<uint8_t> PdfWriter::finish() {
     if (s.pages == 0) throw PdfError("The PDF could not be made (it has no page).");
     cairo_surface_finish(s.surface);
     check(cairo_surface_status(s.surface), "finishing the document");
-    return std::move(s.bytes);
+    if (s.underlays.empty()) return std::move(s.bytes);
+    try {
+        return pdfunderlay::apply(s.bytes, s.underlays);
+    } catch (const std::exception& e) {
+        throw PdfError(std::string("The PDF could not be made (putting a background under its pages: ") + e.what() +
+                       ").");
+    }
 }
