@@ -1,15 +1,21 @@
 // make-example: writes a realistic example .bok document.
 //
 //   make-example [--entries N] [--contacts N] [--invoices N] [--unsent N] [--every-shape]
-//                [--no-template] [--bare] [--latest-template CODE] [--latest-language CODE]
-//                [--latest-country CODE] [--latest-items N] [--long-comments] OUTPUT
+//                [--no-template] [--bare] [--all-contact-details] [--logo FILE]
+//                [--latest-template CODE] [--latest-language CODE] [--latest-country CODE]
+//                [--latest-items N] [--long-comments] [--long-names] [--latest-columns 8|10]
+//                [--all-facts] [--discount-and-rounding] [--reverse-charge] OUTPUT
 //
 // --unsent adds unsent invoices; --every-shape adds records of every kind
-// in each of their shapes (see Exempel/Exempelvarianter.h). The --latest
-// options shape the latest sent invoice, the one --latestInvoice lays out:
-// its built-in template (the standard template Df unless told), its
-// language, the country of its customer, its number of items and long
-// comments on every item. The same options always give the same bytes.
+// in each of their shapes (see Exempel/Exempelvarianter.h). The ledger
+// lists fax and mobile with --all-contact-details and takes its logo from
+// FILE (PNG, JPEG, TIFF or PDF) with --logo. The --latest options and
+// those after them shape the latest sent invoice, the one --latestInvoice
+// lays out: its built-in template (the standard template Df unless told),
+// its language, the country of its customer (any of the 14), its number
+// of items, long comments and long descriptions on every item, eight or
+// ten columns, every fact an invoice can carry, a discount and öre
+// rounding, reverse charge. The same options always give the same bytes.
 #include "Exempel/Exempelbokforing.h"
 #include "Fillagring.h"
 #include "Modell/Fakturor/InbyggdFakturamall.h"
@@ -18,14 +24,20 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <set>
 #include <string>
 
 namespace {
+// The invoice languages: Norwegian under either code.
+const std::set<std::string> fakturaspråk = {"da", "de", "en", "es", "fi", "fr", "it", "nl", "no", "nb", "sv"};
+
 int användning() {
     std::fprintf(stderr,
                  "usage: make-example [--entries N] [--contacts N] [--invoices N] [--unsent N] [--every-shape]\n"
-                 "                    [--no-template] [--bare] [--latest-template CODE] [--latest-language CODE]\n"
-                 "                    [--latest-country CODE] [--latest-items N] [--long-comments] OUTPUT\n");
+                 "                    [--no-template] [--bare] [--all-contact-details] [--logo FILE]\n"
+                 "                    [--latest-template CODE] [--latest-language CODE] [--latest-country CODE]\n"
+                 "                    [--latest-items N] [--long-comments] [--long-names] [--latest-columns 8|10]\n"
+                 "                    [--all-facts] [--discount-and-rounding] [--reverse-charge] OUTPUT\n");
     return 2;
 }
 
@@ -43,6 +55,7 @@ int main(int argc, char** argv) {
     // The tool's example carries sent invoices unless told otherwise.
     val.antalSkickadeFakturor = 12;
     std::string utfil;
+    std::string logotypfil;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--entries" && i + 1 < argc) {
@@ -60,6 +73,7 @@ int main(int argc, char** argv) {
             if (!frånKod<InbyggdFakturamall>(val.senasteFaktura.mall)) return användning();
         } else if (a == "--latest-language" && i + 1 < argc) {
             val.senasteFaktura.språk = argv[++i];
+            if (!fakturaspråk.contains(*val.senasteFaktura.språk)) return användning();
         } else if (a == "--latest-country" && i + 1 < argc) {
             val.senasteFaktura.land = argv[++i];
         } else if (a == "--latest-items" && i + 1 < argc) {
@@ -68,6 +82,22 @@ int main(int argc, char** argv) {
             val.senasteFaktura.antalPoster = n;
         } else if (a == "--long-comments") {
             val.senasteFaktura.långaKommentarer = true;
+        } else if (a == "--long-names") {
+            val.senasteFaktura.långaBenämningar = true;
+        } else if (a == "--latest-columns" && i + 1 < argc) {
+            int64_t n;
+            if (!tal(argv[++i], n) || (n != 8 && n != 10)) return användning();
+            val.senasteFaktura.kolumner = int(n);
+        } else if (a == "--all-facts") {
+            val.senasteFaktura.allaUppgifter = true;
+        } else if (a == "--discount-and-rounding") {
+            val.senasteFaktura.rabattOchAvrundning = true;
+        } else if (a == "--reverse-charge") {
+            val.senasteFaktura.omvändSkattskyldighet = true;
+        } else if (a == "--all-contact-details") {
+            val.allaKontaktuppgifter = true;
+        } else if (a == "--logo" && i + 1 < argc) {
+            logotypfil = argv[++i];
         } else if (a == "--no-template") {
             val.medFakturamall = false;
         } else if (a == "--bare") {
@@ -80,6 +110,7 @@ int main(int argc, char** argv) {
     }
     if (utfil.empty()) return användning();
     try {
+        if (!logotypfil.empty()) val.logotyp = readWholeFile(logotypfil);
         auto bok = byggExempelbokföring(val);
         Bytes fil = bok->dataMedMellansteg(versionSomSkrivs);
         writeFileSafely(utfil, fil);

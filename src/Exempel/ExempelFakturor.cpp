@@ -179,6 +179,132 @@ void forma(EjSkickadFaktura& d, int64_t i, Bokföring& bok, const Fakturaartikla
     }
 }
 
+// Credit terms in each invoice language, for invoices that list every
+// fact.
+constexpr std::array<std::pair<const char*, const char*>, 11> kreditvillkorPåSpråk = {{
+    {"sv", "Vid betalning efter förfallodagen debiteras dröjsmålsränta enligt räntelagen."},
+    {"en", "Interest is charged on payments made after the due date."},
+    {"de", "Bei Zahlung nach dem Fälligkeitsdatum werden Verzugszinsen berechnet."},
+    {"fi", "Eräpäivän jälkeen maksetuista laskuista peritään viivästyskorkoa."},
+    {"da", "Ved betaling efter forfaldsdagen beregnes morarente."},
+    {"no", "Ved betaling etter forfallsdato beregnes forsinkelsesrente."},
+    {"nb", "Ved betaling etter forfallsdato beregnes forsinkelsesrente."},
+    {"fr", "Tout paiement après l'échéance entraîne des intérêts de retard."},
+    {"es", "Los pagos posteriores al vencimiento devengan intereses de demora."},
+    {"it", "I pagamenti oltre la scadenza comportano interessi di mora."},
+    {"nl", "Bij betaling na de vervaldatum wordt wettelijke rente berekend."},
+}};
+
+// The columns of a table with eight or ten of them, in column order.
+std::vector<Fakturakolumn> kolumnerFör(int antal) {
+    using K = Fakturakolumn;
+    if (antal == 8) return {K::radnummer, K::artikelnummer, K::artikelnamn, K::kommentar,
+                            K::antal,     K::enhet,         K::pris,        K::belopp};
+    if (antal == 10) return {K::radnummer, K::artikelnummer, K::artikelnamn, K::rabatt, K::kommentar,
+                             K::antal,     K::enhet,         K::pris,        K::momssats, K::belopp};
+    throw std::invalid_argument("an example invoice has 8 or 10 columns, not " + std::to_string(antal));
+}
+
+// Where a customer of each country lives, for a latest invoice sent
+// abroad.
+struct Utlandskund {
+    const char* land;
+    const char* företag;
+    const char* gata;
+    const char* postnummer;
+    const char* ort;
+    const char* momsnummer;
+};
+constexpr std::array<Utlandskund, 14> utlandskunder = {{
+    {"at", "Alpenholz GmbH", "Kärntner Straße 21", "1010", "Wien", "ATU12345678"},
+    {"se", "Nordanvind Bygg AB", "Sveavägen 44", "113 50", "Stockholm", "SE556012345601"},
+    {"dk", "Havnens Tømrer A/S", "Strøget 18", "1160", "København K", "DK12345678"},
+    {"no", "Fjordhus Snekkeri AS", "Karl Johans gate 7", "0154", "Oslo", "NO912345678MVA"},
+    {"fi", "Järvenpään Puu Oy", "Aleksanterinkatu 15", "00100", "Helsinki", "FI12345678"},
+    {"de", "Schreinerei Müller GmbH", "Friedrichstraße 112", "10117", "Berlin", "DE123456789"},
+    {"es", "Carpintería Soler S.L.", "Calle de Alcalá 48", "28014", "Madrid", "ESB12345678"},
+    {"gb", "Thames Joinery Ltd", "12 Baker Street", "NW1 6XE", "London", "GB123456789"},
+    {"it", "Falegnameria Rossi S.r.l.", "Via del Corso 102", "00186", "Roma", "IT12345678901"},
+    {"ch", "Holzbau Keller AG", "Bahnhofstrasse 25", "8001", "Zürich", "CHE-123.456.789 MWST"},
+    {"be", "Menuiserie Dubois SPRL", "Rue Neuve 30", "1000", "Bruxelles", "BE0123456789"},
+    {"fr", "Menuiserie Lefèvre SARL", "Rue de Rivoli 64", "75004", "Paris", "FR12345678901"},
+    {"nl", "Timmerbedrijf de Vries B.V.", "Damrak 70", "1012 LM", "Amsterdam", "NL123456789B01"},
+    {"lu", "Menuiserie Schmit S.à r.l.", "Grand-Rue 5", "1660", "Luxembourg", "LU12345678"},
+}};
+
+// The ledger's first customer in the country with code `land`, or a new
+// one there; a code of no known country is refused.
+Affärskontakt& kundI(Bokföring& bok, const std::string& land) {
+    const Utlandskund* känd = nullptr;
+    for (const Utlandskund& k : utlandskunder)
+        if (land == k.land) känd = &k;
+    if (!känd) throw std::invalid_argument("no country has the code '" + land + "'");
+    for (auto& k : bok.kontakter)
+        if (k->kund() && k->adress.land == land) return *k;
+    std::vector<const NumreratObjekt*> tidigare;
+    for (auto& k : bok.kontakter) tidigare.push_back(k.get());
+    auto ny = std::make_unique<Affärskontakt>(tidigare);
+    ny->namn = "Alex Berg";
+    ny->företag = känd->företag;
+    ny->adress.gata = känd->gata;
+    ny->adress.postnummer = känd->postnummer;
+    ny->adress.postadress = känd->ort;
+    ny->adress.land = känd->land;
+    ny->momsregistreringsnummer = känd->momsnummer;
+    ny->epost = "inkop@exempel." + land;
+    ny->typ = Kontakttyp::kund;
+    bok.kontakter.push_back(std::move(ny));
+    return *bok.kontakter.back();
+}
+
+// Gives the latest invoice the shape `senaste` asks for beyond template,
+// language and items.
+void formaSenaste(EjSkickadFaktura& d, Bokföring& bok, const Senastefakturaval& senaste) {
+    const bool svensk = bok.land == Land::Sverige;
+    if (senaste.kolumner) {
+        d.tillåtnaKolumner = kolumnerFör(*senaste.kolumner);
+        // A discount on every other item, so the discount column has
+        // something to show.
+        for (size_t n = 1; n < d.poster.size(); n += 2) d.poster[n]->sättRabattbeskrivning("10%");
+    }
+    if (senaste.långaBenämningar)
+        for (size_t n = 0; n < d.poster.size(); ++n) {
+            d.poster[n]->sättArtikel(nullptr);
+            d.poster[n]->benämning = "Post " + std::to_string(n + 1) +
+                                     ": projektering, leverans och installation av ventilationsaggregat";
+        }
+    if (senaste.allaUppgifter) {
+        d.sättVårReferens(std::string("Anna Andersson"));
+        d.sättInköpsordernummer("PO-2026-0042");
+        d.sättLeveranssätt(std::string("Bud"));
+        d.visaLeveransdatum = true;
+        d._leveransdatum = d.fakturadatum() + 2;
+        if (d.mottagare) {
+            Adress lager = d.mottagare->adress;
+            lager.attention = "Godsmottagningen";
+            lager.gata = "Lagergatan 4";
+            d.mottagare->leveransadress = lager;
+            if (!d.mottagare->momsregistreringsnummer)
+                for (const Utlandskund& k : utlandskunder)
+                    if (d.mottagare->adress.land == k.land) d.mottagare->momsregistreringsnummer = k.momsnummer;
+        }
+        d.visaLeveransadress = true;
+        d.sättMeddelande("Tack för ert förtroende! Kontakta oss gärna vid frågor om fakturan.");
+        bok.visaKundnummerPåFakturor = true;
+        bok.godkändFörFSkatt = svensk;
+        for (auto [språk, text] : kreditvillkorPåSpråk)
+            if (språk == d.språk()) bok.sättKreditvillkor(språk, text);
+        if (svensk && !senaste.omvändSkattskyldighet)
+            d.sättSkatteavdrag(Skatteavdrag::rot("19700101-1234", std::string("19720202-2345"), öre(50),
+                                                 Rotuppgifter::hus("Exempel 1:23"), Skatteavdrag::standardFörROT()));
+    }
+    if (senaste.rabattOchAvrundning) {
+        d.sättRabatt(öre(5));
+        d.sättÖresutjämna(true);
+    }
+    if (senaste.omvändSkattskyldighet) d.sättOmvändSkattskyldighetFörMoms(true);
+}
+
 std::vector<Affärskontakt*> kunder(Bokföring& bok) {
     std::vector<Affärskontakt*> ut;
     for (auto& k : bok.kontakter)
@@ -203,12 +329,7 @@ void läggTillSkickadeFakturor(Bokföring& bok, int64_t antal, const Senastefakt
         d.NumreratObjekt::nummer = std::to_string(1001 + i);
         d.ordningstal = 1001 + i;
         d.mottagare = mottagare[size_t(i) % mottagare.size()];
-        if (sista && senaste.land)
-            for (Affärskontakt* k : mottagare)
-                if (k->adress.land == *senaste.land) {
-                    d.mottagare = k;
-                    break;
-                }
+        if (sista && senaste.land) d.mottagare = &kundI(bok, *senaste.land);
         d.sättFakturadatum(Datum(20250115) + i * 23);
         std::optional<Decimal> kurs;
         if (allaFormer) {
@@ -261,6 +382,15 @@ void läggTillSkickadeFakturor(Bokföring& bok, int64_t antal, const Senastefakt
                                                      Rotuppgifter::hus("Exempel 1:23"), Skatteavdrag::standardFörROT()));
             if (v.kurs) kurs = *Decimal::parseWhole(v.kurs);
         }
+
+        // A ledger in euro invoices in its own currency; invoices are
+        // booked in kronor all the same.
+        if (bok.valuta != "SEK") {
+            d.sättValuta(bok.valuta);
+            kurs = *Decimal::parseWhole("11.4523");
+            if (!d.skatteavdrag().ärInget()) d.sättSkatteavdrag(Skatteavdrag::inget());
+        }
+        if (sista) formaSenaste(d, bok, senaste);
 
         auto f = std::make_unique<Faktura>(d, kurs);
         // A fixed identity instead of a random one: same ledger, same bytes.

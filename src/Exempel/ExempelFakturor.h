@@ -21,6 +21,21 @@ struct Senastefakturaval {
     std::optional<int64_t> antalPoster;
     // Every item carries a comment of a few lines.
     bool långaKommentarer = false;
+    // Every item a long description of its own.
+    bool långaBenämningar = false;
+    // Columns allowed besides the usual: 8 or 10 in all; none: as the
+    // ledger allows.
+    std::optional<int> kolumner;
+    // Every fact an invoice can carry: delivery address, date and method,
+    // purchase order, both references, customer number, message, ROT on a
+    // house for two persons, and the ledger's credit terms in the
+    // invoice's language.
+    bool allaUppgifter = false;
+    // An invoice discount and öre rounding: with the ROT deduction of
+    // every fact, six amount rows.
+    bool rabattOchAvrundning = false;
+    // VAT charged to the buyer (reverse charge); it excludes ROT.
+    bool omvändSkattskyldighet = false;
 };
 
 // Adds a service and a goods article (the service the default article),

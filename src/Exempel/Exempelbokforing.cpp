@@ -19,6 +19,7 @@
 #include "Modell/Verifikation.h"
 
 #include <array>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -279,29 +280,57 @@ void läggTillÖvrigt(Bokföring& bok) {
         bok.löneutbetalningar.push_back(std::move(lön));
     }
 }
+
+void fyllIFinskaUppgifter(Bokföring& bok) {
+    bok.namn = "Esimerkkiyhtiö Oy";
+    bok.adress.gata = "Mannerheimintie 12";
+    bok.adress.postnummer = "00100";
+    bok.adress.postadress = "Helsinki";
+    bok.adress.land = "fi";
+    bok.telefon = "09 123 4567";
+    bok.email = "info@esimerkkiyhtio.fi";
+    bok.hemsida = "www.esimerkkiyhtio.fi";
+    bok._säte = "Helsinki";
+    bok.bank = "Esimerkkipankki";
+    bok.iban = "FI21 1234 5600 0007 85";
+    bok.bic = "NDEAFIHH";
+}
+
+void fyllISvenskaUppgifter(Bokföring& bok) {
+    bok.namn = "Exempelbolaget i Sverige AB";
+    bok.adress.gata = "Storgatan 12";
+    bok.adress.postnummer = "123 45";
+    bok.adress.postadress = "Stad";
+    bok.telefon = "08-123 456 78";
+    bok.email = "info@exempelbolaget.se";
+    bok.hemsida = "www.exempelbolaget.se";
+    bok._säte = "Stockholm";
+    bok.bank = "Exempelbanken";
+    bok.bankkonto = "1234-56 789 01";
+    bok.bankgiro = "123-4567";
+    bok.plusgiro = "12 34 56-7";
+    bok.iban = "SE45 5000 0000 0583 9825 7466";
+    bok.bic = "ESSESESS";
+    bok.swish = "123 456 78 90";
+}
 }  // namespace
 
 std::unique_ptr<Bokföring> byggExempelbokföring(const Exempelval& val) {
-    auto bok = std::make_unique<Bokföring>("SEK", "556677-8899", "se", "8F2C6A1E-4B7D-4E21-9C3A-5D0B7E9F1A24",
-                                           Företagsform::aktiebolag);
-    bok->namn = "Exempelbolaget i Sverige AB";
+    if (val.land != "se" && val.land != "fi")
+        throw std::invalid_argument("example ledgers are Swedish or Finnish, not '" + val.land + "'");
+    const bool finsk = val.land == "fi";
+    auto bok = std::make_unique<Bokföring>(finsk ? "EUR" : "SEK", finsk ? "1234567-8" : "556677-8899", val.land,
+                                           "8F2C6A1E-4B7D-4E21-9C3A-5D0B7E9F1A24", Företagsform::aktiebolag);
+    if (finsk)
+        fyllIFinskaUppgifter(*bok);
+    else
+        fyllISvenskaUppgifter(*bok);
     bok->momsregistrerat = true;
-    bok->adress.gata = "Storgatan 12";
-    bok->adress.postnummer = "123 45";
-    bok->adress.postadress = "Stad";
-    bok->telefon = "08-123 456 78";
-    bok->email = "info@exempelbolaget.se";
-    bok->hemsida = "www.exempelbolaget.se";
-    bok->fax = std::nullopt;
-    bok->mobil = std::nullopt;
-    bok->_säte = "Stockholm";
-    bok->bank = "Exempelbanken";
-    bok->bankkonto = "1234-56 789 01";
-    bok->bankgiro = "123-4567";
-    bok->plusgiro = "12 34 56-7";
-    bok->iban = "SE45 5000 0000 0583 9825 7466";
-    bok->bic = "ESSESESS";
-    bok->swish = "123 456 78 90";
+    bok->fax = val.allaKontaktuppgifter ? std::optional<std::string>(finsk ? "09 123 4568" : "08-123 456 79")
+                                        : std::nullopt;
+    bok->mobil = val.allaKontaktuppgifter ? std::optional<std::string>(finsk ? "040 123 4567" : "070-123 45 67")
+                                          : std::nullopt;
+    bok->logotyp = val.logotyp;
     bok->momsredovisningsalternativ = RedovisningsalternativFörMoms::kvartal;
 
     for (const auto& [nummer, namn] : kontoplan)

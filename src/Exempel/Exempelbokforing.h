@@ -4,9 +4,12 @@
 // give the same document, byte for byte.
 #include "Exempel/ExempelFakturor.h"
 #include "Modell/Bokforing.h"
+#include "Plattform/Bytes.h"
 
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
 
 struct Exempelval {
     // Entries spread over two fiscal years, numbered from 1 in each.
@@ -29,6 +32,14 @@ struct Exempelval {
     // closed year with annotated entries; sent invoices take the shapes of
     // the unsent ones.
     bool allaPostformer = false;
+    // The ledger's country: "se", or "fi" for a Finnish ledger invoicing in
+    // euro and paid by IBAN and BIC only. A document read from a file is
+    // always Swedish, so only ledgers laid out in memory are Finnish.
+    std::string land = "se";
+    // Fax and mobile besides telephone, e-mail and web site.
+    bool allaKontaktuppgifter = false;
+    // The ledger's logo as stored (PNG, JPEG, TIFF or PDF bytes).
+    std::optional<Bytes> logotyp;
 };
 
 std::unique_ptr<Bokföring> byggExempelbokföring(const Exempelval& val = {});

@@ -10,6 +10,7 @@
 #include "Vyer/Faktura/Fakturavy.h"
 
 #include <string>
+#include <unistd.h>
 
 // The import job is in Importjobb.cpp.
 
@@ -25,12 +26,27 @@ int senasteFakturajobbet(Bokföring& bokföring, const std::vector<std::string>&
     // invoice does, so a run without the options resets them; the view's
     // amount formatter reads them.
     sparaVisningsval(läsVisningsval(args));
+    const std::string sökväg = sökvägFörFaktura(temporaryDirectory(), faktura->nummer());
+    if (!dugerSomFältIResultatraden(sökväg)) {
+        skrivFel("The temporary directory " + temporaryDirectory() +
+                 " cannot be named on the result line: its path holds a \";\" or a line break.");
+        return 1;
+    }
     // Laid out, rendered and in place before the result line is printed, so
     // that a failure (thrown on to main) leaves neither a line nor a file.
-    const std::vector<uint8_t> pdf = Fakturavy(*faktura, bokföring, false).pdf();
-    const std::string sökväg = sökvägFörFaktura(temporaryDirectory(), faktura->nummer());
+    const Fakturavy vy(*faktura, bokföring, false);
+    const std::vector<uint8_t> pdf = vy.pdf();
     writeNewFileSafely(sökväg, pdf);
-    const std::optional<std::string>& epost = faktura->mottagare->epost;
-    skrivRad(faktura->nummer() + ";" + epost.value_or("") + ";" + sökväg);
+    // The invoice is made without what the layout had to leave out; the
+    // user learns why.
+    if (vy.utelämnadLogotyp)
+        skrivFel("Warning: the invoice is made without the ledger's logo: " + *vy.utelämnadLogotyp + ".");
+    skrivRad(resultatradFörFaktura(faktura->nummer(), faktura->mottagare->epost.value_or(""), sökväg));
+    // A line that did not arrive fails the run (main says why), and a
+    // failed run leaves no file.
+    if (standardutensFel()) {
+        ::unlink(sökväg.c_str());
+        return 1;
+    }
     return 0;
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "Modell/Verifikation.h"
+
 class Kostnadsställe;
 
 // "entries": booked and pending ledger entries.
@@ -19,3 +21,7 @@ void importeraKunder(const std::vector<JsonVärde>& kundobjekt, const Bokföring
 // The cost centres of dimension 0 named by `taggar`, numbers separated by
 // single blanks; parts that name nothing are skipped.
 std::vector<Kostnadsställe*> kostnadsställenFrånTaggar(const std::string& taggar, const Bokföringsbas& till);
+
+// The rows' amounts sum to zero, exactly: a sum the decimal type cannot
+// hold without losing digits cannot be shown to balance.
+bool balanserar(const Radlista& rader);

@@ -205,7 +205,7 @@ void importeraFakturor(const std::vector<JsonVärde>& fakturaobjekt, const Bokf�
         if (!datum || !datum->ärGiltigt()) throw JSONImportfel(JSONImportfel::Fall::ogiltigtFakturadatum);
         // The due date may be no later than the last day a date can name.
         const int64_t frist = betalningsfrist(objekt, till);
-        if (*datum + frist > sistaDatum) throw JSONImportfel(JSONImportfel::Fall::ogiltigtFakturadatum);
+        if (*datum + frist > sistaDatum) throw JSONImportfel::förfallodatumEfterKalendern(frist, *datum);
 
         std::unique_ptr<EjSkickadFaktura> faktura;
         try {
@@ -247,16 +247,26 @@ void importeraFakturor(const std::vector<JsonVärde>& fakturaobjekt, const Bokf�
         if (!faktura->skatteavdrag().ärInget() && faktura->valuta() != "SEK")
             throw JSONImportfel(JSONImportfel::Fall::skatteavdragIAnnanValuta);
 
+        // Every amount of the sent invoice and of its entry is computed
+        // here, once; an amount rounded for lack of digits would be saved
+        // for good, and an entry made of such amounts need not balance.
+        const std::string nummer = faktura->nummer();
         std::unique_ptr<Faktura> skickad;
         std::unique_ptr<Verifikation> verifikation;
+        DecimalExactnessWatch exakthet;
         try {
             skickad = std::make_unique<Faktura>(*faktura, växelkurs);
             verifikation = skickad->verifikationFörSkickandet(*dokument);
         } catch (const Fakturafel& fel) {
             throw JSONImportfel::verifikationKundeInteSkapasFörFakturaMedMeddelande(fel.meddelande());
+        } catch (const DecimalError&) {
+            throw JSONImportfel::fakturabeloppPassarInte(nummer);
         } catch (const std::exception&) {
             throw JSONImportfel(JSONImportfel::Fall::verifikationKundeInteSkapasFörFaktura);
         }
+        if (!exakthet.exact()) throw JSONImportfel::fakturabeloppPassarInte(nummer);
+        if (verifikation && !balanserar(verifikation->rader))
+            throw JSONImportfel::fakturaverifikationEjBalanserad(nummer);
         if (verifikation) resultat.verifikationer.push_back({std::move(verifikation), nullptr});
 
         skrivRad("Sent invoice " + skickad->nummer() + " for " + skickad->attBetala().text() + " " +

@@ -34,18 +34,6 @@ std::unique_ptr<Rad> rad(const JsonVärde& tobjekt, const JsonVärde& vobjekt, c
     return r;
 }
 
-// The exact sum of the amounts is zero. A sum too large for the decimal
-// type cannot be shown to balance.
-bool balanserar(const Radlista& rader) {
-    try {
-        Decimal summa;
-        for (const auto& r : rader) summa = summa.adding(r->ursprungligtBelopp);
-        return summa.isZero();
-    } catch (const DecimalError&) {
-        return false;
-    }
-}
-
 Räkenskapsår* räkenskapsårFör(Datum datum, const Bokföringsbas& till) {
     for (const auto& år : till.räkenskapsår)
         if (år->frånOchMed <= datum && datum <= år->tillOchMed) return år.get();
@@ -53,6 +41,17 @@ Räkenskapsår* räkenskapsårFör(Datum datum, const Bokföringsbas& till) {
 }
 
 }  // namespace
+
+bool balanserar(const Radlista& rader) {
+    DecimalExactnessWatch exakthet;
+    try {
+        Decimal summa;
+        for (const auto& r : rader) summa = summa.adding(r->ursprungligtBelopp);
+        return summa.isZero() && exakthet.exact();
+    } catch (const DecimalError&) {
+        return false;
+    }
+}
 
 // Tags are cost-centre numbers separated by single blanks; two blanks give
 // an empty part, which names nothing. Only dimension 0 is searched.

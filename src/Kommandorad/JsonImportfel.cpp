@@ -31,6 +31,9 @@ const char* JSONImportfel::meddelande(Fall fall) {
     case Fall::skatteavdragIAnnanValuta: return "Invoice has a ROT/RUT deduction but its currency is not SEK.";
     case Fall::felTyp: return "The value of '%@' must be %@.";
     case Fall::nolltecken: return "The value of '%@' contains a NUL character.";
+    case Fall::fakturabeloppPassarInte: return "The amounts of invoice '%@' do not fit the decimal type exactly.";
+    case Fall::fakturaverifikationEjBalanserad: return "The entry for invoice '%@' is not balanced.";
+    case Fall::förfallodatumEfterKalendern: return "The due date, %@ after %@, is past 9999-12-31.";
     }
     return "";
 }
@@ -93,6 +96,16 @@ JSONImportfel JSONImportfel::felTyp(std::string nyckel, std::string väntadTyp) 
     return {Fall::felTyp, std::move(nyckel), std::move(väntadTyp)};
 }
 JSONImportfel JSONImportfel::nolltecken(std::string nyckel) { return {Fall::nolltecken, std::move(nyckel)}; }
+JSONImportfel JSONImportfel::fakturabeloppPassarInte(std::string nummer) {
+    return {Fall::fakturabeloppPassarInte, std::move(nummer)};
+}
+JSONImportfel JSONImportfel::fakturaverifikationEjBalanserad(std::string nummer) {
+    return {Fall::fakturaverifikationEjBalanserad, std::move(nummer)};
+}
+JSONImportfel JSONImportfel::förfallodatumEfterKalendern(int64_t dagar, Datum fakturadatum) {
+    return {Fall::förfallodatumEfterKalendern, std::to_string(dagar) + (dagar == 1 ? " day" : " days"),
+            datumtext(fakturadatum.d)};
+}
 JSONImportfel JSONImportfel::ingenKundHarNummer(std::string nr) { return {Fall::ingenKundHarNummer, std::move(nr)}; }
 JSONImportfel JSONImportfel::okändFakturamall(std::string ts) { return {Fall::okändFakturamall, std::move(ts)}; }
 JSONImportfel JSONImportfel::verifikationKundeInteSkapasFörFakturaMedMeddelande(std::string meddelande) {
@@ -112,10 +125,13 @@ std::string JSONImportfel::description() const {
     case Fall::verifikationKundeInteSkapasFörFakturaMedMeddelande:
     case Fall::nummerTarSlut:
     case Fall::nolltecken:
+    case Fall::fakturabeloppPassarInte:
+    case Fall::fakturaverifikationEjBalanserad:
         return fyllI(format, {text_});
     case Fall::ogiltigTransaktion:
     case Fall::ogiltigtTalIFaktura:
     case Fall::felTyp:
+    case Fall::förfallodatumEfterKalendern:
         return fyllI(format, {text_, text2_});
     default:
         // Not a format: a percent sign in the text stays as it is.

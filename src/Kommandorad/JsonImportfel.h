@@ -47,6 +47,15 @@ public:
         // A text holds a NUL character, which the document's names cannot
         // hold without loss (the key).
         nolltecken,
+        // An invoice's amounts, or its booking entry's, are not exactly
+        // what they compute to: the decimal type cannot hold them (the
+        // invoice's number).
+        fakturabeloppPassarInte,
+        // An invoice's booking entry does not sum to zero (its number).
+        fakturaverifikationEjBalanserad,
+        // The credit period takes the due date past the last day a date
+        // can name (the credit period as "N days", then the invoice date).
+        förfallodatumEfterKalendern,
     };
 
     static JSONImportfel okändNyckel(std::string nyckel);
@@ -63,6 +72,9 @@ public:
     static JSONImportfel ogiltigtTalIFaktura(std::string nyckel, std::string text);
     static JSONImportfel felTyp(std::string nyckel, std::string väntadTyp);
     static JSONImportfel nolltecken(std::string nyckel);
+    static JSONImportfel fakturabeloppPassarInte(std::string nummer);
+    static JSONImportfel fakturaverifikationEjBalanserad(std::string nummer);
+    static JSONImportfel förfallodatumEfterKalendern(int64_t dagar, Datum fakturadatum);
     // The cases without a payload.
     explicit JSONImportfel(Fall fall);
 

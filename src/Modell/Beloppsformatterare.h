@@ -1,7 +1,7 @@
 #pragma once
 // The number formatter for amounts: currency style in a given ISO currency
 // code and the user's locale, an ordinary space between thousands, lenient
-// parsing into decimals. The one made by förFaktura(med:) formats every
+// parsing into decimals. The one made by förFaktura formats every
 // amount of an invoice, its VAT summary included.
 #include <optional>
 #include <string>

@@ -3,6 +3,7 @@
 #include "Plattform/Bytes.h"
 
 #include <algorithm>
+#include <climits>
 
 // Arithmetic follows the platform decimal's own algorithms step for step
 // (normalising before adding, a 256-bit product, a quotient of the
@@ -106,11 +107,12 @@ struct U256 {
         }
         return r;
     }
-    // Quotient of a long division by a non-zero 128-bit divisor.
-    U256 dividedBy(u128 d) const {
+    // Quotient of a long division by a non-zero 128-bit divisor;
+    // `remainder` tells whether it left one.
+    U256 dividedBy(u128 d, bool& remainder) const {
         if (d >> 64 == 0) {
             U256 q = *this;
-            q.divSmall(uint64_t(d));
+            remainder = q.divSmall(uint64_t(d)) != 0;
             return q;
         }
         U256 q;
@@ -125,9 +127,17 @@ struct U256 {
                 q.w[bit / 64] |= uint64_t(1) << (bit % 64);
             }
         }
+        remainder = rem != 0;
         return q;
     }
 };
+
+// Whether the k lowest decimal digits of m hold anything but zeros.
+bool lowDigitsNonZero(U256 m, int k) {
+    for (int i = 0; i < k && !m.isZero(); ++i)
+        if (m.divSmall(10) != 0) return true;
+    return false;
+}
 
 int digitCount(u128 m) {
     int n = 1;
@@ -188,7 +198,26 @@ enum class Calc { ok, lossOfPrecision, underflow, overflow, notANumberOperand, d
 struct Outcome {
     Decimal value;
     Calc error = Calc::ok;
+    // Digits other than zero were cut for lack of room: everything below
+    // 10^keptFrom, the place of the lowest digit kept. The value then lies
+    // less than two units of that place from the exact result. A cut of
+    // zeros alone sets keptFrom without `cut`.
+    bool cut = false;
+    int keptFrom = INT_MIN;
+
+    Outcome& cutBelow(int place) {
+        keptFrom = std::max(keptFrom, place);
+        cut = true;
+        return *this;
+    }
 };
+
+// A kept place above every exponent: what was lost is not bounded by any.
+constexpr int unboundedLoss = 1 << 20;
+
+// Results on this thread that were not the exact result at their
+// behaviour's scale; see DecimalExactnessWatch.
+thread_local uint64_t inexactResults = 0;
 
 }  // namespace
 
@@ -214,6 +243,8 @@ struct DecimalAccess {
     static Outcome finish(U256 m, int exponent, bool negative, Cut cut) {
         if (m.isZero()) return {};
         Calc error = Calc::ok;
+        bool lost = false;
+        const int unCut = exponent;
         if (!m.fitsU128()) {
             U256 probe = m;
             int k = 0;
@@ -223,16 +254,19 @@ struct DecimalAccess {
             }
             U256 cutValue = dropDigits(m, k, cut, negative);
             if (!cutValue.fitsU128()) cutValue = dropDigits(m, ++k, cut, negative);
+            lost = lowDigitsNonZero(m, k);
             m = cutValue;
             exponent += k;
             error = Calc::lossOfPrecision;
         }
         if (exponent < -128) {
+            lost = lost || lowDigitsNonZero(m, -128 - exponent);
             m = dropDigits(m, -128 - exponent, cut, negative);
             exponent = -128;
             if (m.isZero()) return {Decimal(), Calc::underflow};
             error = Calc::lossOfPrecision;
         }
+        const int keptFrom = exponent;
         u128 mant = m.low();
         while (exponent > 127 && mant <= kU128Max / 10) {
             mant *= 10;
@@ -243,7 +277,10 @@ struct DecimalAccess {
             mant /= 10;
             ++exponent;
         }
-        return {build(mant, exponent, negative), error};
+        Outcome out{build(mant, exponent, negative), error};
+        if (lost) out.cutBelow(keptFrom);
+        else if (keptFrom != unCut) out.keptFrom = keptFrom;
+        return out;
     }
 
     struct Parts {
@@ -255,8 +292,10 @@ struct DecimalAccess {
 
     // Brings two non-zero operands to a common exponent the platform's way:
     // exactly when the larger one can be scaled up, otherwise by dropping
-    // digits of the smaller one.
-    static Calc normalize(Parts& a, Parts& b) {
+    // digits of the smaller one. `lost` tells whether those digits held
+    // anything but zeros.
+    static Calc normalize(Parts& a, Parts& b, bool& lost) {
+        lost = false;
         if (a.exponent == b.exponent) return Calc::ok;
         Parts& x = a.exponent > b.exponent ? a : b;
         Parts& y = a.exponent > b.exponent ? b : a;
@@ -272,6 +311,7 @@ struct DecimalAccess {
         // (8 - words) × log10(65536), in integer arithmetic.
         int room = int(int64_t(8 - words) * 481647993 / 100000000);
         int dropped = gap - room;
+        lost = dropped > 38 ? y.m != 0 : y.m % pow10(dropped) != 0;
         y.m = dropped > 38 ? 0 : y.m / pow10(dropped);
         y.exponent += dropped;
         if (y.m != 0) {
@@ -289,20 +329,25 @@ struct DecimalAccess {
         if (r.isZero()) return {l};
         Parts a = parts(l), b = parts(r);
         if (negateRight) b.negative = !b.negative;
-        Calc loss = normalize(a, b);
+        bool lost;
+        Calc loss = normalize(a, b, lost);
         Outcome out;
         if (a.negative == b.negative) {
             U256 sum = U256::of(a.m);
             sum.add(U256::of(b.m));
             out = finish(sum, a.exponent, a.negative, cutFor(mode));
         } else if (a.m == b.m) {
-            return {};
+            // Equal only after the smaller one lost digits: zero is then
+            // as near as the result comes.
+            if (lost) out.cutBelow(a.exponent);
+            return out;
         } else {
             const Parts& big = a.m > b.m ? a : b;
             const Parts& small = a.m > b.m ? b : a;
             out = finish(U256::of(big.m - small.m), a.exponent, big.negative, cutFor(mode));
         }
         if (out.error == Calc::ok) out.error = loss;
+        if (lost) out.cutBelow(a.exponent);
         return out;
     }
 
@@ -318,18 +363,27 @@ struct DecimalAccess {
         if (r.isZero()) return {Decimal::notANumber(), Calc::divideByZero};
         if (l.isZero()) return {};
         Parts a = parts(l), b = parts(r);
+        // An operand that lost digits here moves the quotient by more than
+        // its last place: no bound holds for what it lost.
+        bool operandLost = false;
         if (a.exponent - b.exponent >= 19) {
             Parts na = a, nb = b;
-            normalize(na, nb);
+            normalize(na, nb, operandLost);
             if (na.m != 0 && nb.m != 0) {
                 a = na;
                 b = nb;
+            } else {
+                operandLost = false;
             }
         }
         U256 scaled = U256::of(a.m);
         scaled.mulPow10(38);  // < 2^128 × 10^38 < 2^256
-        return finish(scaled.dividedBy(b.m), a.exponent - b.exponent - 38, a.negative != b.negative,
-                      Cut::truncate);
+        bool remainder;
+        const int exponent = a.exponent - b.exponent - 38;
+        Outcome out = finish(scaled.dividedBy(b.m, remainder), exponent, a.negative != b.negative, Cut::truncate);
+        if (remainder) out.cutBelow(exponent);
+        if (operandLost) out.cutBelow(unboundedLoss);
+        return out;
     }
 
     // Rounding to a number of digits after the point; values that already
@@ -344,8 +398,40 @@ struct DecimalAccess {
         return finish(m, -scale, p.negative, Cut::truncate);
     }
 
-    // Applies a behaviour's error policy, then its scale.
+    // Whether a value that was cut (see Outcome) still rounds at `scale`
+    // with `mode` as the exact result does. The exact result lies less than
+    // two units of the kept place from the value; when no point where the
+    // rounding changes its answer (a multiple of the scale's unit, or a
+    // half of one for the modes that round to nearest) lies that near, both
+    // round alike. Nearer ones are not looked into further.
+    static bool roundsAsExact(const Outcome& out, int scale, RoundingMode mode) {
+        const int64_t steps = -int64_t(scale) - out.keptFrom;  // places kept below the scale
+        if (steps < 1 || out.value.exponent_ < out.keptFrom) return false;
+        // The value in units of the kept place; it had room for that form.
+        u128 units = out.value.mantissa();
+        for (int e = out.value.exponent_; e > out.keptFrom; --e) {
+            if (units > kU128Max / 10) return false;
+            units *= 10;
+        }
+        const bool nearest = mode == RoundingMode::plain || mode == RoundingMode::bankers;
+        // A scale's unit beyond 10^38 of those is more than any value here.
+        if (steps > 38) return nearest || units >= 2;
+        const u128 unit = pow10(int(steps));
+        const u128 rest = units % unit;
+        if (nearest) {
+            const u128 half = unit / 2;
+            return (rest > half ? rest - half : half - rest) >= 2;
+        }
+        return std::min(rest, unit - rest) >= 2;
+    }
+
+    // Applies a behaviour's error policy, then its scale. A result that is
+    // not the exact one at that scale is counted for DecimalExactnessWatch.
     static Decimal settle(Outcome out, const DecimalBehavior& b, bool applyScale = true) {
+        if (out.error == Calc::overflow || out.error == Calc::notANumberOperand || out.error == Calc::divideByZero ||
+            out.error == Calc::underflow ||
+            (out.cut && !(applyScale && b.scale && roundsAsExact(out, *b.scale, b.mode))))
+            ++inexactResults;
         switch (out.error) {
             case Calc::overflow:
                 if (b.raiseOnOverflow) throw DecimalError("decimal overflow");
@@ -367,6 +453,10 @@ struct DecimalAccess {
         return settle(round(out.value, *b.scale, b.mode), b, false);
     }
 };
+
+DecimalExactnessWatch::DecimalExactnessWatch() : start_(inexactResults) {}
+
+bool DecimalExactnessWatch::exact() const { return inexactResults == start_; }
 
 const DecimalBehavior& DecimalBehavior::standard() {
     static const DecimalBehavior b{};

@@ -37,6 +37,23 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Watches this thread's decimal arithmetic from its making on. exact() is
+// true while every result is the exact result rounded to its behaviour's
+// scale (or the exact result, without a scale). It turns false when digits
+// that scale keeps were cut for lack of room in the 38-digit mantissa, when
+// a cut below the scale may have changed how the value rounds, and when a
+// behaviour that does not raise gave NaN or zero for an overflow, a NaN
+// operand, a division by zero or an underflow. A quotient that does not end
+// is exact where the scale ends before its digits do.
+class DecimalExactnessWatch {
+public:
+    DecimalExactnessWatch();
+    bool exact() const;
+
+private:
+    uint64_t start_;
+};
+
 class Decimal {
 public:
     using Stored = std::array<uint8_t, 20>;

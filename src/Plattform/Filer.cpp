@@ -160,21 +160,25 @@ std::optional<Bytes> readToEnd(int fd, uint64_t limit, const std::string& name) 
 
 namespace {
 
-enum class Existing { keepAndFollowLink, replaceName };
+// A document keeps what it had (a symbolic link to it followed, its owner
+// and permissions) and is forced to disk. A new file in a directory others
+// share replaces whatever has its name and is not forced to disk (see
+// writeNewFileSafely).
+enum class Kind { document, newInSharedDirectory };
 
 void replaceFile(const std::string& path, std::span<const uint8_t> contents, const BeforeReplaceHook& beforeReplace,
-                 Existing existing) {
-    const bool follow = existing == Existing::keepAndFollowLink;
-    const std::string target = follow ? replaceTarget(path) : path;
+                 Kind kind) {
+    const bool document = kind == Kind::document;
+    const std::string target = document ? replaceTarget(path) : path;
 
     struct stat original;
-    bool exists = (follow ? ::stat(target.c_str(), &original) : ::lstat(target.c_str(), &original)) == 0;
+    bool exists = (document ? ::stat(target.c_str(), &original) : ::lstat(target.c_str(), &original)) == 0;
     if (!exists && errno != ENOENT) throw writeError(path, "it cannot be examined", errno);
-    if (exists && !S_ISREG(original.st_mode) && !(S_ISLNK(original.st_mode) && !follow))
+    if (exists && !S_ISREG(original.st_mode) && !(S_ISLNK(original.st_mode) && !document))
         throw writeError(path, "it is not a regular file", 0);
     // What stands there now is replaced, never consulted: its owner and
     // permissions may be anyone's.
-    if (!follow) exists = false;
+    if (!document) exists = false;
 
     const std::string directory = directoryOf(target);
     removeStaleTemporaryFiles(target);
@@ -203,7 +207,7 @@ void replaceFile(const std::string& path, std::span<const uint8_t> contents, con
     }
 
     if (!writeAll(fd.get(), contents)) throw fail("writing failed", errno);
-    if (::fsync(fd.get()) != 0) throw fail("writing to disk failed", errno);
+    if (document && ::fsync(fd.get()) != 0) throw fail("writing to disk failed", errno);
     if (fd.close() != 0) throw fail("writing failed", errno);
 
     if (beforeReplace && !beforeReplace(temporary.path())) throw fail("the save was interrupted", 0);
@@ -211,6 +215,7 @@ void replaceFile(const std::string& path, std::span<const uint8_t> contents, con
     if (!temporary.renameTo(target)) throw fail("the new contents cannot replace the old", errno);
 
     // Make the rename itself durable; the new contents are in place either way.
+    if (!document) return;
     int dir = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         (void)::fsync(dir);
@@ -221,11 +226,11 @@ void replaceFile(const std::string& path, std::span<const uint8_t> contents, con
 }  // namespace
 
 void writeFileSafely(const std::string& path, std::span<const uint8_t> contents, const BeforeReplaceHook& beforeReplace) {
-    replaceFile(path, contents, beforeReplace, Existing::keepAndFollowLink);
+    replaceFile(path, contents, beforeReplace, Kind::document);
 }
 
 void writeNewFileSafely(const std::string& path, std::span<const uint8_t> contents, const BeforeReplaceHook& beforeReplace) {
-    replaceFile(path, contents, beforeReplace, Existing::replaceName);
+    replaceFile(path, contents, beforeReplace, Kind::newInSharedDirectory);
 }
 
 std::string temporaryDirectory() {

@@ -73,7 +73,9 @@ void writeFileSafely(const std::string& path, std::span<const uint8_t> contents,
 // Writes the file at `path` as writeFileSafely does, for a directory others
 // share, such as the temporary directory: whatever stands at `path` is
 // replaced as a name (a symbolic link there is never followed) and the
-// file gets the default permissions.
+// file gets the default permissions. It is not forced to disk: such a file
+// is read from memory by whoever takes it next, and the rename alone keeps
+// a reader from seeing it half written.
 void writeNewFileSafely(const std::string& path, std::span<const uint8_t> contents,
                         const BeforeReplaceHook& beforeReplace = {});
 

@@ -1,5 +1,7 @@
 #include "Plattform/LzfseDecodeAhead.h"
 
+#include "Plattform/ThreadName.h"
+
 namespace lzfse {
 
 DecodingAhead::DecodingAhead(std::span<const uint8_t> in, size_t size)
@@ -15,6 +17,7 @@ DecodingAhead::~DecodingAhead() {
 }
 
 void DecodingAhead::decodeAll() {
+    nameThisThread("lzfse ahead");
     std::exception_ptr failure;
     try {
         decodeBlocks();

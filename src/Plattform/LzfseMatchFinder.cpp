@@ -1,6 +1,7 @@
 #include "Plattform/LzfseMatchFinder.h"
 
 #include "Plattform/LzfseFormat.h"
+#include "Plattform/ThreadName.h"
 
 #include <algorithm>
 #include <bit>
@@ -217,6 +218,7 @@ size_t parseInSegments(ParseInput& input, uint32_t maxDistance, size_t segmentSi
         }
     };
     auto worker = [&] {
+        nameThisThread("lzfse parse");
         for (;;) {
             size_t i;
             Segment* s;

@@ -9,6 +9,7 @@
 #include "Plattform/LzfseFormat.h"
 #include "Plattform/LzfseMatchFinder.h"
 #include "Plattform/SlidingBuffer.h"
+#include "Plattform/ThreadName.h"
 
 #include <algorithm>
 #include <condition_variable>
@@ -96,6 +97,7 @@ private:
     // On the encoder's own thread: the parse, the blocks, and giving back
     // the input no one will read again.
     void join() {
+        nameThisThread("lzfse join");
         try {
             BlockAssembler blocks({buffer_.data(), buffer_.capacity()}, out_);
             size_t literalStart = 0;

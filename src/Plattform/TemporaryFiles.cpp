@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <climits>
 #include <csignal>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <dirent.h>
@@ -64,12 +66,41 @@ void restoreHandlers() {
         if (installed[i]) ::sigaction(cleanupSignals[i], &previous[i], nullptr);
 }
 
+// The longest name a file in `directory` may have.
+size_t longestName(const std::string& directory) {
+    long most = ::pathconf(directory.c_str(), _PC_NAME_MAX);
+    return most > 0 ? static_cast<size_t>(most) : NAME_MAX;
+}
+
+// Eight hexadecimal digits of a hash of `name` (FNV-1a), the same in every
+// run, so that a later save finds the files of an earlier one.
+std::string hashText(const std::string& name) {
+    uint32_t h = 2166136261u;
+    for (unsigned char c : name) h = (h ^ c) * 16777619u;
+    char text[9];
+    std::snprintf(text, sizeof text, "%08x", h);
+    return text;
+}
+
+// The target's path up to the unique part of its temporary file's name:
+// ".NAME.kontobok-" in the same directory. When the whole name would pass
+// the directory's limit, NAME is cut to its first bytes (not inside a
+// character) followed by "~" and a hash of the whole, so that any name the
+// file system takes can be saved and two long names stay apart.
 std::string hiddenPrefix(const std::string& target, size_t& nameStart) {
     size_t slash = target.rfind('/');
     nameStart = slash == std::string::npos ? 0 : slash + 1;
-    std::string prefix = target;
-    prefix.insert(nameStart, ".");
-    return prefix + marker;
+    const std::string directory = nameStart == 0 ? "." : target.substr(0, nameStart);
+    std::string name = target.substr(nameStart);
+    const size_t around = 1 + std::strlen(marker) + uniqueLength;
+    const size_t most = longestName(directory);
+    if (around + name.size() > most) {
+        const std::string hash = "~" + hashText(name);
+        size_t keep = most > around + hash.size() ? most - around - hash.size() : 0;
+        while (keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;
+        name = name.substr(0, keep) + hash;
+    }
+    return target.substr(0, nameStart) + "." + name + marker;
 }
 
 }  // namespace

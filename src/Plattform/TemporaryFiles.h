@@ -4,6 +4,8 @@
 
 // A new, empty, hidden file beside `target`, named ".NAME.kontobok-XXXXXX",
 // so that it stays out of sight and a later save can tell it for its own.
+// A NAME too long for that within the directory's limit on names is cut
+// short and followed by "~" and a hash of the whole name.
 // Until it is renamed or removed, SIGINT, SIGTERM and SIGHUP remove it
 // before they take their course (their handler only unlinks the file and
 // raises the signal again). The destructor removes a file that was neither
