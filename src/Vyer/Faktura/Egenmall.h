@@ -58,10 +58,10 @@ struct Körning {
 
 using Värde = std::variant<std::string, std::shared_ptr<const Image>>;
 
-// What a field of this kind shows on every page; none for the kinds that
-// go with the items or the page numbers, and for what the invoice or the
-// ledger does not have.
-std::optional<Värde> sidvärde(const Körning& k, Fakturafält::Id id);
+// What a field of this kind shows on every page in a frame of size `ram`;
+// none for the kinds that go with the items or the page numbers, and for
+// what the invoice or the ledger does not have.
+std::optional<Värde> sidvärde(const Körning& k, Fakturafält::Id id, Size ram);
 
 bool ärRadfält(Fakturafält::Id id);
 // What a line field shows for the item numbered `n` from 1.

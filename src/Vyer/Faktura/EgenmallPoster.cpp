@@ -99,10 +99,12 @@ void läggUtTabell(Körning& k, const Fält& rubriker, const Fält& innehåll) {
     // instead of being cut away to nothing page after page.
     double höjdPåÖvrigaSidor = innehåll.ram.height;
     if (höjdPåÖvrigaSidor <= fortsättningsrad) höjdPåÖvrigaSidor = std::numeric_limits<double>::infinity();
-    k.vy.läggTillKolumnerMedRubrikattribut(
-        attribut(*rubriker.stil), attribut(*innehåll.stil), attribut(*rubriker.stil, TextAlignment::right),
-        attribut(*innehåll.stil, TextAlignment::right), Rect{x, rubriker.ram.y, bredd, rubriker.ram.height},
-        Rect{x, innehåll.ram.y, bredd, innehåll.ram.height}, höjdPåÖvrigaSidor, false, std::nullopt, nullptr);
+    k.vy.läggTillKolumnerMedRubrikattribut(attribut(*rubriker.stil), attribut(*innehåll.stil),
+                                           attribut(*rubriker.stil, TextAlignment::right),
+                                           attribut(*innehåll.stil, TextAlignment::right),
+                                           {.rubrikutrymme = Rect{x, rubriker.ram.y, bredd, rubriker.ram.height},
+                                            .datautrymme = Rect{x, innehåll.ram.y, bredd, innehåll.ram.height},
+                                            .höjdPåÖvrigaSidor = höjdPåÖvrigaSidor});
 }
 
 }  // namespace egenmall

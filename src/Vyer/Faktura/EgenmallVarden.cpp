@@ -21,6 +21,8 @@ namespace {
 using Id = Fakturafält::Id;
 
 constexpr DecimalBehavior utanFel{RoundingMode::plain, std::nullopt, false, false, false};
+// Whole units cut toward zero (the amount is made positive first).
+constexpr DecimalBehavior helaNedåt{RoundingMode::down, 0, false, false, false};
 
 // What a delivery note does not show: prices, amounts and when to pay.
 bool doldPåFöljesedel(Id id) {
@@ -58,11 +60,10 @@ HelaOchDelar helaOchDelar(const Decimal& belopp) {
     if (belopp.isNaN()) return {};
     const bool negativt = belopp.isNegative();
     const Decimal a = negativt ? belopp.negated() : belopp;
-    const Decimal ören = a.rounding({RoundingMode::down, 2, false, false, false});
-    const Decimal hela = ören.rounding({RoundingMode::down, 0, false, false, false});
-    const Decimal delar = ören.subtracting(hela, utanFel)
-                              .multiplying(Decimal::smallInteger(100), utanFel)
-                              .rounding({RoundingMode::down, 0, false, false, false});
+    const Decimal ören = a.rounding(helaÖren);
+    const Decimal hela = ören.rounding(helaNedåt);
+    const Decimal delar =
+        ören.subtracting(hela, utanFel).multiplying(Decimal::smallInteger(100), utanFel).rounding(helaNedåt);
     auto text = [negativt](const Decimal& d) { return (negativt && !d.isZero() ? "-" : "") + d.text(); };
     return {text(hela), text(delar)};
 }
@@ -245,11 +246,11 @@ std::optional<std::string> text(const Körning& k, Id id) {
 
 }  // namespace
 
-std::optional<Värde> sidvärde(const Körning& k, Fakturafält::Id id) {
+std::optional<Värde> sidvärde(const Körning& k, Fakturafält::Id id, Size ram) {
     if (k.vy.följesedel && doldPåFöljesedel(id)) return std::nullopt;
     switch (id) {
         case Id::QRCode: return bild(Image::fromModules(k.vy.f.qrkodMedBokföring(k.vy.b)));
-        case Id::Logo: return k.vy.b.logotyp ? bild(Image::fromBytes(*k.vy.b.logotyp)) : std::nullopt;
+        case Id::Logo: return bild(k.vy.logotyp(ram));
         case Id::BarCode: return streckkod(k);
         default: break;
     }

@@ -53,6 +53,7 @@ Rect Fakturavy::uppdateraInnehåll(const Fakturamall* mall) {
             case M::Vågor: konfigureraInnehållFörSL(); break;
             case M::Trädgård: konfigureraInnehållFörG(); break;
             case M::SmåLådor: konfigureraInnehållFörB(); break;
+            // Not a mix-up: "Ru2" (green boxes) is drawn blue and "Ru1" (blue boxes) green, as sent invoices show.
             case M::SmåGrönaLådor: konfigureraInnehållFörRuMedFärg(Color::rgb(0, 0.33, 0.507)); break;
             case M::SmåBlåLådor: konfigureraInnehållFörRuMedFärg(Color::rgb(0.511, 0.735, 0.252)); break;
             case M::SlutPåRödToner: konfigureraInnehållFörCTMedFärg(Color::rgb(0.74, 0.06, 0.1)); break;

@@ -50,6 +50,81 @@ struct Datapost {
 };
 using Datalista = std::vector<Datapost>;
 
+// The options of the shared layout steps, named so that a template's call
+// says what it sets ({.taMedTotalen = true}) and leaves the rest as they
+// are by default. They stand outside the class so that a step can default
+// them.
+
+// What sets a label and value table (Fakturavy::tabellMedData) apart from
+// the plain one.
+struct Tabellval {
+    bool storaBokstäverPåRubrik = false;  // the captions in capitals
+    bool fetStilPåFörstaRaden = false;    // the data's own first pair bold
+};
+
+// The amount rows' spacing, which nearly every template keeps; rows that
+// stand centred on one line move half a row up for each row more.
+inline constexpr double beloppsradhöjd = 14;
+inline constexpr double halvBeloppsrad = beloppsradhöjd / 2;
+
+// How the amount rows (Fakturavy::beloppfältMedRubrikattribut) are set.
+struct Beloppsradsval {
+    double radhöjd = beloppsradhöjd;
+    bool taMedTotalen = false;              // end on the total to pay
+    bool storaBokstäverPåRubriker = false;  // the captions in capitals
+};
+
+// Where the VAT summary's caption (Fakturavy::momssammanfattningMedRubrikAttribut)
+// stands and how it is written; by default left of the summary.
+struct Momsval {
+    bool rubrikOvanförSammanfattning = false;
+    bool rubrikMedStoraBokstäver = false;  // in capitals
+};
+
+// Where the three fact columns (Fakturavy::läggInKolumndataÖverTreKolumner)
+// stand: each `kolumnbredd` wide at its x in `platser`, the tallest centred
+// 30 points above the line `vid`, measured up from the page's foot. With
+// `inom`, the columns keep between its two lines (y down the page): moved
+// into it when they stick out, and when taller than it, all three set
+// smaller by one factor until they fit (Textpassning.h).
+struct Faktaband {
+    double överkant = 0;
+    double nederkant = 0;
+};
+struct Trekolumnsval {
+    Tabellval tabell;
+    double vid = 0;
+    std::vector<double> platser;
+    double kolumnbredd = 0;
+    std::optional<Faktaband> inom;
+};
+
+// How facts (Fakturavy::cachadeObjektFörData) are set in rows `radhöjd`
+// high down from `startposition`: each caption, followed by a space and
+// `paddning` if any (a dot leader), in a column `etikettbredd` wide, its
+// value beside it `värdebredd` wide and `offset` points higher.
+struct Dataradsval {
+    double radhöjd = 0;
+    Point startposition;
+    double etikettbredd = 0;
+    double värdebredd = 0;
+    std::optional<std::string> paddning;
+    bool storaBokstäverPåEtiketter = false;
+    double offset = 0;
+};
+
+// Where a band of data (Fakturavy::datalistMedKolumndata) runs: along
+// `ram`, given upward from the page's foot, from its right edge leftward
+// unless `vänsterTillHöger`; each entry's drawing is scaled by `skala`.
+struct Datalistval {
+    double skala = 1;
+    Rect ram;
+    bool vänsterTillHöger = false;
+};
+
+// Defined after the class: it holds the class's EgnaRubriker.
+struct Kolumnval;
+
 // Why an invoice could not be laid out.
 class Layoutfel : public std::runtime_error {
 public:
@@ -92,6 +167,9 @@ public:
     // The built-in background the template names and the program could
     // not load.
     std::optional<std::string> saknadBakgrund;
+    // Why the ledger's logo is left out when it is too large to read (a
+    // warning for the user; the invoice is laid out without it).
+    std::optional<std::string> utelämnadLogotyp;
 
     // --- Pages ---------------------------------------------------------
     int antalSidor() const { return static_cast<int>(innehållFörVarjeSida.size()); }
@@ -121,6 +199,11 @@ public:
                                            const Rect& villkorsram, const TextAttributes& fskattattribut,
                                            const Rect& fskattsram);
 
+    // The ledger's logo read for a frame of that size; none when the ledger
+    // has none, it is no image we can read, or it is too large to read
+    // (noted in utelämnadLogotyp).
+    std::shared_ptr<const Image> logotyp(Size ram);
+
     // The credit terms the title block prints, if any: the invoice's own,
     // else the ledger's for the invoice's language.
     std::optional<std::string> kreditvillkorSomVisas() const;
@@ -135,11 +218,7 @@ public:
                                                                  const std::vector<double>& positioner)>;
     void läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrikattribut, const TextAttributes& dataattribut,
                                            const TextAttributes& högerställdaRubrikattribut,
-                                           const TextAttributes& högerställdaDataattribut, const Rect& rubrikutrymme,
-                                           const Rect& datautrymme, double höjdPåÖvrigaSidor,
-                                           bool storaBokstäverPåRubriker,
-                                           std::optional<Color> alternerandeRadfärg = std::nullopt,
-                                           EgnaRubriker egnaRubriker = nullptr);
+                                           const TextAttributes& högerställdaDataattribut, const Kolumnval& val);
 
     int antalBeloppsrader(bool räknaMedTotalen) const;
     struct Beloppsfält {
@@ -148,20 +227,17 @@ public:
     };
     Beloppsfält beloppfältMedRubrikattribut(const TextAttributes& rubrikattribut, const TextAttributes& dataattribut,
                                             const Rect& initialRubrikram, const Rect& initialDataram,
-                                            double radhöjd, bool taMedTotalen, bool storaBokstäverPåRubriker) const;
+                                            Beloppsradsval val = {}) const;
 
     struct Tabell {
         AttributedString tabell;
         int antalRader = 0;
     };
     Tabell tabellMedData(const Datalista& data, const TextAttributes& etikettattribut,
-                         const TextAttributes& värdeattribut, bool storaBokstäverPåRubrik,
-                         bool fetStilPåFörstaRaden) const;
+                         const TextAttributes& värdeattribut, Tabellval val = {}) const;
     std::vector<CachatObjekt> cachadeObjektFörData(const Datalista& data, const TextAttributes& etikettattribut,
-                                                   const TextAttributes& värdeattribut, double radhöjd,
-                                                   Point startposition, double etikettbredd, double värdebredd,
-                                                   const std::optional<std::string>& paddning,
-                                                   bool storaBokstäverPåEtiketter, double offset) const;
+                                                   const TextAttributes& värdeattribut,
+                                                   const Dataradsval& val) const;
 
     struct Datalistband {
         std::vector<CachatObjekt> data;
@@ -169,11 +245,9 @@ public:
     };
     Datalistband datalistMedKolumndata(const Datalista& data, const TextAttributes& rubrikattribut,
                                        const TextAttributes& dataattribut, const BezierPath& separator,
-                                       const Color& färg, double skala, const Rect& ram,
-                                       bool vänsterTillHöger) const;
+                                       const Color& färg, const Datalistval& val) const;
     void läggInKolumndataÖverTreKolumner(const TextAttributes& rubrikattribut, const TextAttributes& värdeattribut,
-                                         bool storaBokstäverPåRubrik, bool fetStilPåFörstaRaden, double vid,
-                                         const std::vector<double>& platser, double kolumnbredd);
+                                         const Trekolumnsval& val);
 
     bool visaBankgiro() const;
     bool visaPlusgiro() const;
@@ -184,7 +258,7 @@ public:
 
     std::optional<std::vector<CachatObjekt>> momssammanfattningMedRubrikAttribut(
         const TextAttributes& rubrikattribut, const TextAttributes& sammanfattningsattribut,
-        const Rect& tillgängligRuta, bool rubrikOvanförSammanfattning, bool rubrikMedStoraBokstäver) const;
+        const Rect& tillgängligRuta, Momsval val = {}) const;
 
     // An amount as the invoice prints it; the empty text when it cannot be
     // formatted.
@@ -282,6 +356,26 @@ public:
     void konfigureraInnehållFörEBs();
     void konfigureraInnehållFörNoGiroAvTyp(NoGirotyp typ);
     void konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ);
+};
+
+// Where the item table (Fakturavy::läggTillKolumnerMedRubrikattribut)
+// stands and how it looks: the headings in `rubrikutrymme`, the rows in
+// `datautrymme` on the last page and `höjdPåÖvrigaSidor` high from the same
+// top on the pages before it; the headings in capitals, every other row on
+// a band of `alternerandeRadfärg`, and the template's own heading objects
+// when asked for.
+struct Kolumnval {
+    // The first row of a page stands `radbasensFörskjutning` below the top
+    // of `datautrymme`, so its rows end that far below the region; the
+    // message after the last row may end as far again below them.
+    static constexpr double radbasensFörskjutning = 12;
+
+    Rect rubrikutrymme;
+    Rect datautrymme;
+    double höjdPåÖvrigaSidor = 0;
+    bool storaBokstäverPåRubriker = false;
+    std::optional<Color> alternerandeRadfärg;
+    Fakturavy::EgnaRubriker egnaRubriker;
 };
 
 // Gives two tables made by tabellMedData one value column: the one whose

@@ -45,8 +45,7 @@ int Fakturavy::antalBeloppsrader(bool räknaMedTotalen) const {
 Fakturavy::Beloppsfält Fakturavy::beloppfältMedRubrikattribut(const TextAttributes& rubrikattribut,
                                                               const TextAttributes& dataattribut,
                                                               const Rect& initialRubrikram, const Rect& initialDataram,
-                                                              double radhöjd, bool taMedTotalen,
-                                                              bool storaBokstäverPåRubriker) const {
+                                                              Beloppsradsval val) const {
     struct Rad {
         std::string rubrik;
         Decimal belopp;
@@ -58,16 +57,16 @@ Fakturavy::Beloppsfält Fakturavy::beloppfältMedRubrikattribut(const TextAttrib
     if (auto avdrag = f.avdragsbelopp())
         rader.push_back({rubrikFörSkatteavdrag(f.skatteavdrag()), medOmväntTecken(*avdrag)});
     if (harÖresutjämning(f)) rader.push_back({rubrikFörÖresutjämning(), f.öresutjämningsbelopp()});
-    if (taMedTotalen) rader.push_back({rubrikFörTotaltBelopp(), f.attBetala()});
+    if (val.taMedTotalen) rader.push_back({rubrikFörTotaltBelopp(), f.attBetala()});
 
     Beloppsfält fält;
     Rect rubrikram = initialRubrikram, dataram = initialDataram;
     for (const Rad& rad : rader) {
         fält.data.emplace_back(AttributedString(belopp(rad.belopp), dataattribut), dataram);
-        std::string rubrik = storaBokstäverPåRubriker ? versaler(rad.rubrik) : rad.rubrik;
+        std::string rubrik = val.storaBokstäverPåRubriker ? versaler(rad.rubrik) : rad.rubrik;
         fält.data.emplace_back(AttributedString(rubrik, rubrikattribut), rubrikram);
-        rubrikram.y += radhöjd;
-        dataram.y += radhöjd;
+        rubrikram.y += val.radhöjd;
+        dataram.y += val.radhöjd;
     }
     fält.utpunkt = dataram.y;
     return fält;

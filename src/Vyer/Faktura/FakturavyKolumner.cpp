@@ -169,39 +169,79 @@ void lämnaRumFörRubrikerna(const std::vector<Tabellkolumn*>& töjbara, double 
     }
 }
 
-}  // namespace
 
-void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrikattribut,
-                                                   const TextAttributes& dataattribut,
-                                                   const TextAttributes& högerställdaRubrikattribut,
-                                                   const TextAttributes& högerställdaDataattribut,
-                                                   const Rect& rubrikutrymme, const Rect& datautrymme,
-                                                   double höjdPåÖvrigaSidor, bool storaBokstäverPåRubriker,
-                                                   std::optional<Color> alternerandeRadfärg,
-                                                   EgnaRubriker egnaRubriker) {
-    const Cellbyggare byggare(*this, dataattribut, högerställdaDataattribut, datautrymme.size());
-    const auto poster = f.fakturaposter();
-    const double rubrikpaddning = egnaRubriker ? 2 * rubrikutfyllnad : 0;
+// The attribute sets of the item table, all set by one factor.
+struct Kolumnattribut {
+    TextAttributes rubrik, data, högerRubrik, högerData;
 
+    Kolumnattribut skalade(double skala) const {
+        return {rubrik.scaled(skala), data.scaled(skala), högerRubrik.scaled(skala), högerData.scaled(skala)};
+    }
+};
+
+// The columns with their headings and cells measured in `attribut`, each
+// as wide as its widest cell.
+Kolumntabell mättaKolumner(const Fakturavy& vy, const Kolumnattribut& attribut, const Kolumnval& val,
+                           double rubrikpaddning) {
+    const Cellbyggare byggare(vy, attribut.data, attribut.högerData, val.datautrymme.size());
+    const auto poster = vy.f.fakturaposter();
     Kolumntabell tabell;
-    for (K k : kolumnlista(*this)) {
+    for (K k : kolumnlista(vy)) {
         Tabellkolumn kolumn{k, {}, 0};
         kolumn.celler.reserve(poster.size() + 1);
-        std::string text = rubrik(*this, k);
-        if (storaBokstäverPåRubriker) text = versaler(text);
-        Tabellcell rubrikcell = byggare.mätt(std::move(text), högerställd(k) ? högerställdaRubrikattribut : rubrikattribut);
+        std::string text = rubrik(vy, k);
+        if (val.storaBokstäverPåRubriker) text = versaler(text);
+        Tabellcell rubrikcell = byggare.mätt(std::move(text), högerställd(k) ? attribut.högerRubrik : attribut.rubrik);
         rubrikcell.storlek->width += rubrikpaddning;
         kolumn.celler.push_back(std::move(rubrikcell));
         for (size_t i = 0; i < poster.size(); ++i) kolumn.celler.push_back(byggare.cell(k, *poster[i], i));
         kolumn.bredd = naturligBredd(kolumn);
         tabell.kolumner.push_back(std::move(kolumn));
     }
+    return tabell;
+}
+
+// The least width the columns need side by side: fixed columns as wide as
+// their content, stretch columns as their headings, the spacing at half
+// its width.
+double minstaBredd(const Kolumntabell& tabell, double mellanrum) {
+    double bredd = mellanrum * std::max(0.0, static_cast<double>(tabell.kolumner.size()) - 1);
+    for (const auto& k : tabell.kolumner) bredd += töjbar(k.kolumn) ? k.celler.front().storlek->width : k.bredd;
+    return bredd;
+}
+
+}  // namespace
+
+void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrikattribut,
+                                                   const TextAttributes& dataattribut,
+                                                   const TextAttributes& högerställdaRubrikattribut,
+                                                   const TextAttributes& högerställdaDataattribut,
+                                                   const Kolumnval& val) {
+    const auto poster = f.fakturaposter();
+    const double rubrikpaddning = val.egnaRubriker ? 2 * rubrikutfyllnad : 0;
+    const double W = val.datautrymme.width;
+    const double g = kolumnavstånd;
+
+    // A table whose columns cannot share its width is set smaller, headings
+    // and rows by one factor, until they can: no column passes the right
+    // edge.
+    const Kolumnattribut attribut{rubrikattribut, dataattribut, högerställdaRubrikattribut, högerställdaDataattribut};
+    Kolumnattribut skalade = attribut;
+    Kolumntabell tabell = mättaKolumner(*this, attribut, val, rubrikpaddning);
+    double skala = 1;
+    const double mellanrum = g / 2 * std::max(0.0, static_cast<double>(tabell.kolumner.size()) - 1);
+    for (int försök = 0; försök < 8 && W > mellanrum; ++försök) {
+        const double behov = minstaBredd(tabell, g / 2);
+        if (behov <= W) break;
+        // Widths follow the text's size; the spacing stays.
+        skala *= std::min(0.99, (W - mellanrum) / std::max(1.0, behov - mellanrum));
+        skalade = attribut.skalade(skala);
+        tabell = mättaKolumner(*this, skalade, val, rubrikpaddning);
+    }
     const size_t n = tabell.kolumner.size();
 
     // Fitting the width: stretch columns take the room the others leave,
     // then the spacing is widened so that the table ends at the right edge.
-    const double W = datautrymme.width;
-    const double g = kolumnavstånd;
     std::vector<Tabellkolumn*> fasta, töjbara;
     double fastBredd = 0, töjbarBredd = 0;
     for (auto& kolumn : tabell.kolumner) {
@@ -232,17 +272,25 @@ void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrika
             double underlag = töjbarBredd + static_cast<double>(töjbara.size()) * g;
             double faktor = underlag > 0 ? std::clamp(rest / underlag, 0.0, 1.5) : 1.5;
             for (Tabellkolumn* s : töjbara) s->bredd = std::floor(s->bredd * faktor) + rubrikpaddning;
-            if (!egnaRubriker) {
-                // The spacing may shrink to half its width to make room.
-                const double minstaMellanrum = std::max(0.0, g) / 2 * static_cast<double>(n - 1);
+            // The spacing may shrink to half its width, no further.
+            const double minstaMellanrum = std::max(0.0, g) / 2 * static_cast<double>(n - 1);
+            if (!val.egnaRubriker) {
+                // It makes room for headings that would wrap.
                 lämnaRumFörRubrikerna(töjbara, std::max(0.0, W - allaBredder() - minstaMellanrum));
+            } else if (const double för = allaBredder() + minstaMellanrum - W; för > 0 && töjbarBredd > 0) {
+                // The padding each gets for its heading's box takes it
+                // from the stretch columns, not from the spacing: cells of
+                // neighbouring columns would touch.
+                double töjbaraNu = 0;
+                for (const Tabellkolumn* s : töjbara) töjbaraNu += s->bredd;
+                for (Tabellkolumn* s : töjbara) s->bredd = std::floor(s->bredd * std::max(0.0, 1 - för / töjbaraNu));
             }
             for (Tabellkolumn* s : töjbara) mätOmIKolumnbredd(mätare, *s);
         }
         if (n > 1) kolumnavstånd = (W - allaBredder()) / static_cast<double>(n - 1);
     }
 
-    tabell.radhöjder.assign(poster.size(), radavstånd);
+    tabell.radhöjder.assign(poster.size(), radavstånd * skala);
     for (size_t i = 0; i < poster.size(); ++i) {
         double högst = 0;
         for (const auto& kolumn : tabell.kolumner)
@@ -251,7 +299,8 @@ void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrika
     }
 
     // Headings, repeated on every page.
-    if (egnaRubriker) {
+    double nedåt = 0;
+    if (val.egnaRubriker) {
         std::vector<AttributedString> rubriker;
         std::vector<double> positioner;
         double o = 0;
@@ -262,21 +311,28 @@ void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrika
             double s = 0.3 * summa / static_cast<double>(kolumn.celler.size());
             double förskjutning = högerställd(kolumn.kolumn) ? kolumn.bredd - s : s;
             rubriker.push_back(*kolumn.celler.front().text);
-            positioner.push_back(std::round(rubrikutrymme.x + o + förskjutning));
+            positioner.push_back(std::round(val.rubrikutrymme.x + o + förskjutning));
             o += kolumn.bredd + kolumnavstånd;
         }
-        for (auto& objekt : egnaRubriker(rubriker, positioner)) innehållFörAllaSidor.push_back(std::move(objekt));
+        for (auto& objekt : val.egnaRubriker(rubriker, positioner)) innehållFörAllaSidor.push_back(std::move(objekt));
     } else {
         double o = 0;
         for (const auto& kolumn : tabell.kolumner) {
-            innehållFörAllaSidor.emplace_back(*kolumn.celler.front().text,
-                                              Rect{rubrikutrymme.x + o, rubrikutrymme.y, kolumn.bredd,
-                                                   rubrikutrymme.height});
+            const AttributedString& text = *kolumn.celler.front().text;
+            // A heading that wraps pushes the rows down instead of running
+            // into them.
+            const double höjd = mätare.boundingSize(text, {kolumn.bredd, 1000}).height;
+            nedåt = std::max(nedåt, std::ceil(höjd - val.rubrikutrymme.height));
+            innehållFörAllaSidor.emplace_back(text, Rect{val.rubrikutrymme.x + o, val.rubrikutrymme.y, kolumn.bredd,
+                                                         std::max(val.rubrikutrymme.height, höjd)});
             o += kolumn.bredd + kolumnavstånd;
         }
     }
+    const Rect datautrymme{val.datautrymme.x, val.datautrymme.y + nedåt, val.datautrymme.width,
+                           std::max(0.0, val.datautrymme.height - nedåt)};
+    const double höjdPåÖvrigaSidor = std::max(0.0, val.höjdPåÖvrigaSidor - nedåt);
 
-    innehållFörVarjeSida = sidorMedRader(
-        *this, std::move(tabell),
-        {dataattribut, högerställdaDataattribut, datautrymme, höjdPåÖvrigaSidor, alternerandeRadfärg});
+    innehållFörVarjeSida = sidorMedRader(*this, std::move(tabell),
+                                         {skalade.data, skalade.högerData, datautrymme, höjdPåÖvrigaSidor,
+                                          val.alternerandeRadfärg});
 }

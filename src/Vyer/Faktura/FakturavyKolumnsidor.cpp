@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -17,18 +18,19 @@ namespace {
 constexpr double fortsättningsrad = 15;
 // The last row only needs this much below it.
 constexpr double sistaRadensMarginal = 3;
-// How far the first row of a page lies below the top of the item region.
-constexpr double radbasensFörskjutning = 12;
+constexpr double radbasensFörskjutning = Kolumnval::radbasensFörskjutning;
 
-std::string medSidnummer(const char* nyckel, size_t sida) {
-    std::string text = lokaliseradSträng(nyckel, "");
+// A continuation line in the invoice's language.
+std::string medSidnummer(const char* nyckel, size_t sida, const std::string& språk) {
+    std::string text = sträng(nyckel, "", språk);
     if (auto pos = text.find("%d"); pos != std::string::npos) text.replace(pos, 2, std::to_string(sida));
     return text;
 }
 
 class Sidbyggare {
 public:
-    explicit Sidbyggare(const Radplacering& p) : p_(p), radbas_(p.datautrymme.y + radbasensFörskjutning) {}
+    Sidbyggare(const Radplacering& p, std::string språk)
+        : p_(p), språk_(std::move(språk)), radbas_(p.datautrymme.y + radbasensFörskjutning) {}
 
     double radbas() const { return radbas_; }
 
@@ -36,13 +38,14 @@ public:
     // naming the next page, and opens the next with a line naming it.
     void sidbrytning() {
         if (!sida.empty()) {
-            rad(medSidnummer("\u2026 continued on page %d", sidor.size() + 2), radbas_ + y, radräknare % 2 == 0);
+            rad(medSidnummer("\u2026 continued on page %d", sidor.size() + 2, språk_), radbas_ + y,
+                radräknare % 2 == 0);
             sidor.push_back(std::move(sida));
         }
         sida.clear();
         y = 0, radräknare = 0, radPlacerad = false;
         if (!sidor.empty()) {
-            rad(medSidnummer("\u2026 continued from page %d", sidor.size()), radbas_, true);
+            rad(medSidnummer("\u2026 continued from page %d", sidor.size(), språk_), radbas_, true);
             y = fortsättningsrad, radräknare = 1;
         }
     }
@@ -66,6 +69,7 @@ private:
     }
 
     const Radplacering& p_;
+    std::string språk_;
     double radbas_;
 };
 
@@ -101,7 +105,7 @@ std::vector<std::vector<CachatObjekt>> sidorMedRader(const Fakturavy& vy, Kolumn
     const auto meddelande = förberettMeddelande(vy, p, sistaSidan);
     const size_t antal = tabell.radhöjder.size();
 
-    Sidbyggare s(p);
+    Sidbyggare s(p, vy.f.språk());
     auto placeraMeddelande = [&] {
         double ledigt = sistaSidan - s.y;
         if (meddelande->höjd > ledigt) {
@@ -115,11 +119,16 @@ std::vector<std::vector<CachatObjekt>> sidorMedRader(const Fakturavy& vy, Kolumn
     for (size_t i = 0; i < antal; ++i) {
         const bool sista = i + 1 == antal;
         const double höjd = tabell.radhöjder[i];
-        const double marginal = sista ? sistaRadensMarginal : fortsättningsrad;
-        double behov = s.y + höjd + marginal;
+        // The last row leaves room for a continuation line too when the
+        // last page's content will not fit below it: the page then ends
+        // with one like any other.
+        auto marginalFör = [&](double y) {
+            return sista && y + höjd + sistaRadensMarginal <= sistaSidan ? sistaRadensMarginal : fortsättningsrad;
+        };
+        double behov = s.y + höjd + marginalFör(s.y);
         if (s.radPlacerad && behov > övrigaSidor) {
             s.sidbrytning();
-            behov = s.y + höjd + marginal;
+            behov = s.y + höjd + marginalFör(s.y);
         }
         // A row too tall for any page stays where it is, cut off at the
         // page's room: it would not fit on the next one either.

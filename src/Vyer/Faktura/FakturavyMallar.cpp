@@ -112,7 +112,7 @@ void Fakturavy::uppdateraMedFakturamall(const Fakturamall& mall) {
 
     for (const auto& fä : fält) {
         if (!fä.id) continue;
-        if (auto värde = egenmall::sidvärde(k, *fä.id)) innehållFörAllaSidor.push_back(objekt(*this, fä, *värde));
+        if (auto värde = egenmall::sidvärde(k, *fä.id, fä.ram.size())) innehållFörAllaSidor.push_back(objekt(*this, fä, *värde));
     }
 
     const auto* rubriker = förstaMed(fält, Id::LineHeaders);

@@ -7,16 +7,29 @@
 
 #include <algorithm>
 
+namespace {
+
+// Each rate's line breaks only after its tab: an amount is never parted at
+// its digit groups or from its currency where the summary's frame is
+// narrow (a long caption to its left).
+std::string utanBrytningarIBeloppen(std::string text) {
+    std::string ut;
+    for (char c : text) ut += c == ' ' ? std::string("\u00A0") : std::string(1, c);
+    return ut;
+}
+
+}  // namespace
+
 std::optional<std::vector<CachatObjekt>> Fakturavy::momssammanfattningMedRubrikAttribut(
     const TextAttributes& rubrikattribut, const TextAttributes& sammanfattningsattribut, const Rect& tillgängligRuta,
-    bool rubrikOvanförSammanfattning, bool rubrikMedStoraBokstäver) const {
+    Momsval val) const {
     if (följesedel || f.omvändSkattskyldighetFörMoms()) return std::nullopt;
 
     std::string rubrik = rubrikFörBeloppPerMomsnivå();
-    if (rubrikMedStoraBokstäver) rubrik = versaler(rubrik);
-    AttributedString sammanfattning(f.momssammanfattning(), sammanfattningsattribut);
+    if (val.rubrikMedStoraBokstäver) rubrik = versaler(rubrik);
+    AttributedString sammanfattning(utanBrytningarIBeloppen(f.momssammanfattning()), sammanfattningsattribut);
 
-    if (rubrikOvanförSammanfattning) {
+    if (val.rubrikOvanförSammanfattning) {
         AttributedString text(rubrik + std::string(paragraphSeparator), rubrikattribut);
         text.append(sammanfattning);
         return std::vector<CachatObjekt>{{std::move(text), tillgängligRuta}};

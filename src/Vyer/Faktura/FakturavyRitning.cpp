@@ -6,6 +6,7 @@
 #include "Plattform/Image.h"
 #include "Plattform/PdfDocument.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <type_traits>
@@ -134,6 +135,64 @@ void ritaObjekt(Canvas& duk, const CachatObjekt& objekt, const Rect& sida, bool 
     ritaInnehåll(duk, objekt.data, påFoten);
 }
 
+// The area an opaque rectangle drawn upright hides, if the object is one.
+std::optional<Rect> skymdYta(const CachatObjekt& objekt) {
+    const auto* väg = std::get_if<cachad::path>(&objekt.data);
+    if (!väg || !väg->fill || väg->fill->alpha < 1 || objekt.transform) return std::nullopt;
+    const Rect yta = väg->path.bounds();
+    if (!yta.isFinite() || !(väg->path == BezierPath::rect(yta))) return std::nullopt;
+    if (!objekt.clippingRect) return yta;
+    const Rect klipp = standardiserad(*objekt.clippingRect);
+    const double x0 = std::max(yta.minX(), klipp.minX()), x1 = std::min(yta.maxX(), klipp.maxX());
+    const double y0 = std::max(yta.minY(), klipp.minY()), y1 = std::min(yta.maxY(), klipp.maxY());
+    if (x1 <= x0 || y1 <= y0) return std::nullopt;
+    return Rect{x0, y0, x1 - x0, y1 - y0};
+}
+
+bool inom(const Rect& inre, const Rect& yttre) {
+    return inre.minX() >= yttre.minX() && inre.maxX() <= yttre.maxX() && inre.minY() >= yttre.minY() &&
+           inre.maxY() <= yttre.maxY();
+}
+
+bool möts(const Rect& a, const Rect& b) {
+    return a.minX() < b.maxX() && b.minX() < a.maxX() && a.minY() < b.maxY() && b.minY() < a.maxY();
+}
+
+// A text whose every line an opaque rectangle drawn after it hides shows
+// nothing of itself on the page; it is left out, so that a reader of the
+// PDF does not find it under the white either. For a page's objects in
+// drawing order: which are such texts.
+std::vector<bool> doldaTexter(const std::vector<const CachatObjekt*>& objekt, const TextMeasurer& mätare,
+                              bool annanSträngmetod) {
+    std::vector<bool> dolda(objekt.size(), false);
+    std::vector<Rect> senare;
+    for (size_t i = objekt.size(); i-- > 0;) {
+        const CachatObjekt& o = *objekt[i];
+        if (auto yta = skymdYta(o)) {
+            senare.push_back(*yta);
+            continue;
+        }
+        if (senare.empty() || o.transform || o.clippingRect) continue;
+        const AttributedString* text = nullptr;
+        Rect ram;
+        TextDrawingMode läge = TextDrawingMode::layoutManager;
+        if (const auto* s = std::get_if<cachad::string>(&o.data)) {
+            text = &s->string, ram = s->frame;
+            läge = annanSträngmetod ? TextDrawingMode::baselineAtFoot : TextDrawingMode::fromTopLeft;
+        } else if (const auto* s = std::get_if<cachad::stringNeedingLayoutManager>(&o.data)) {
+            text = &s->string, ram = s->frame;
+        }
+        if (!text || text->empty() || !ram.isFinite()) continue;
+        if (std::none_of(senare.begin(), senare.end(), [&](const Rect& yta) { return möts(yta, standardiserad(ram)); }))
+            continue;
+        const TextExtent utbredning = mätare.extent(*text, ram, läge);
+        dolda[i] = std::all_of(utbredning.lines.begin(), utbredning.lines.end(), [&](const Rect& linje) {
+            return std::any_of(senare.begin(), senare.end(), [&](const Rect& yta) { return inom(linje, yta); });
+        });
+    }
+    return dolda;
+}
+
 }  // namespace
 
 void Fakturavy::ritaSida(Canvas& canvas, int n) const {
@@ -148,7 +207,10 @@ void Fakturavy::ritaSida(Canvas& canvas, int n) const {
     // Drawn as it is: the document's page already has the page's top left
     // at the origin.
     if (bakgrund) canvas.drawPdfPage(*bakgrund);
-    for (const CachatObjekt& objekt : innehållFörAllaSidor) ritaObjekt(canvas, objekt, sida, annanSträngmetod);
-    for (const CachatObjekt& objekt : innehållFörVarjeSida[static_cast<size_t>(n - 1)])
-        ritaObjekt(canvas, objekt, sida, annanSträngmetod);
+    std::vector<const CachatObjekt*> objekt;
+    for (const CachatObjekt& o : innehållFörAllaSidor) objekt.push_back(&o);
+    for (const CachatObjekt& o : innehållFörVarjeSida[static_cast<size_t>(n - 1)]) objekt.push_back(&o);
+    const std::vector<bool> dolda = doldaTexter(objekt, mätare, annanSträngmetod);
+    for (size_t i = 0; i < objekt.size(); ++i)
+        if (!dolda[i]) ritaObjekt(canvas, *objekt[i], sida, annanSträngmetod);
 }

@@ -4,6 +4,7 @@
 
 #include "Plattform/FontRegistry.h"
 #include "Plattform/Strangar.h"
+#include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,8 +22,7 @@ TextAttributes medFetStil(TextAttributes attribut) {
 }  // namespace
 
 Fakturavy::Tabell Fakturavy::tabellMedData(const Datalista& data, const TextAttributes& etikettattribut,
-                                           const TextAttributes& värdeattribut, bool storaBokstäverPåRubrik,
-                                           bool fetStilPåFörstaRaden) const {
+                                           const TextAttributes& värdeattribut, Tabellval val) const {
     const std::string tabb = "\t";
     const bool högerställdaRubriker =
         etikettattribut.paragraphStyle && etikettattribut.paragraphStyle->alignment == TextAlignment::right;
@@ -34,10 +34,10 @@ Fakturavy::Tabell Fakturavy::tabellMedData(const Datalista& data, const TextAttr
     for (size_t i = 0; i < data.size(); ++i) {
         const Datapost& post = data[i];
         if (!post.rubrik || !post.värde) continue;
-        std::string rubrik = storaBokstäverPåRubrik ? versaler(*post.rubrik) : *post.rubrik;
+        std::string rubrik = val.storaBokstäverPåRubrik ? versaler(*post.rubrik) : *post.rubrik;
         // Only the data's own first pair is bold: a skipped first pair
         // leaves every row plain.
-        bool fet = i == 0 && fetStilPåFörstaRaden;
+        bool fet = i == 0 && val.fetStilPåFörstaRaden;
         rader.push_back({AttributedString(rubrik, fet ? medFetStil(etikettattribut) : etikettattribut),
                          AttributedString(*post.värde, fet ? medFetStil(värdeattribut) : värdeattribut)});
     }
@@ -61,13 +61,18 @@ Fakturavy::Tabell Fakturavy::tabellMedData(const Datalista& data, const TextAttr
     stil.headIndent = bredast + kolumnmellanrum;
     stil.paragraphSpacing = std::round(radhöjd / 3);
 
+    // Tabs and breaks draw nothing; they take the colour of the caption or
+    // value they lead into or close, so that the table carries no colour
+    // it does not show.
+    const TextAttributes rubrikensFärg{std::nullopt, etikettattribut.foregroundColor, std::nullopt};
+    const TextAttributes värdetsFärg{std::nullopt, värdeattribut.foregroundColor, std::nullopt};
     AttributedString tabell;
     for (size_t i = 0; i < rader.size(); ++i) {
-        if (högerställdaRubriker) tabell.append(tabb);
+        if (högerställdaRubriker) tabell.append(tabb, rubrikensFärg);
         tabell.append(rader[i].rubrik);
-        tabell.append(tabb);
+        tabell.append(tabb, värdetsFärg);
         tabell.append(rader[i].värde);
-        if (i + 1 < rader.size()) tabell.append(paragraphSeparator);
+        if (i + 1 < rader.size()) tabell.append(paragraphSeparator, värdetsFärg);
     }
     tabell.setParagraphStyle(stil);
     return {std::move(tabell), static_cast<int>(rader.size())};
@@ -89,37 +94,32 @@ void riktaUppTabbarIKolumn(AttributedString& t1, AttributedString& t2) {
 }
 
 std::vector<CachatObjekt> Fakturavy::cachadeObjektFörData(const Datalista& data, const TextAttributes& etikettattribut,
-                                                          const TextAttributes& värdeattribut, double radhöjd,
-                                                          Point startposition, double etikettbredd, double värdebredd,
-                                                          const std::optional<std::string>& paddning,
-                                                          bool storaBokstäverPåEtiketter, double offset) const {
+                                                          const TextAttributes& värdeattribut,
+                                                          const Dataradsval& val) const {
     std::vector<CachatObjekt> objekt;
     // A caption stands on one line of its row, cut at the column's edge,
     // so that a long leader ends at the value column instead of wrapping
     // into the rows below.
-    TextAttributes enRad = etikettattribut;
-    ParagraphStyle etikettstil = etikettattribut.paragraphStyle.value_or(ParagraphStyle());
-    etikettstil.lineBreakMode = LineBreakMode::clipping;
-    enRad.paragraphStyle = etikettstil;
-    const double x = startposition.x;
-    const double värdex = x + etikettbredd + kolumnmellanrum;
-    double y = startposition.y;
+    const TextAttributes enRad = påEnRad(etikettattribut);
+    const double x = val.startposition.x;
+    const double värdex = x + val.etikettbredd + kolumnmellanrum;
+    double y = val.startposition.y;
     for (const Datapost& post : data) {
         if (!post.rubrik || !post.värde || post.värde->empty()) continue;
         std::string rubrik = *post.rubrik;
-        if (paddning) rubrik += " " + *paddning;
-        if (storaBokstäverPåEtiketter) rubrik = versaler(rubrik);
-        objekt.emplace_back(AttributedString(rubrik, enRad), Rect{x, y, etikettbredd, radhöjd});
+        if (val.paddning) rubrik += " " + *val.paddning;
+        if (val.storaBokstäverPåEtiketter) rubrik = versaler(rubrik);
+        objekt.emplace_back(AttributedString(rubrik, enRad), Rect{x, y, val.etikettbredd, val.radhöjd});
 
         AttributedString värde(*post.värde, värdeattribut);
-        double höjd = std::max(0.0, mätare.boundingSize(värde, {värdebredd, 10000}).height);
-        if (höjd <= radhöjd) {
-            objekt.emplace_back(std::move(värde), Rect{värdex, y - offset, värdebredd, radhöjd});
-            y += radhöjd;
+        double höjd = std::max(0.0, mätare.boundingSize(värde, {val.värdebredd, 10000}).height);
+        if (höjd <= val.radhöjd) {
+            objekt.emplace_back(std::move(värde), Rect{värdex, y - val.offset, val.värdebredd, val.radhöjd});
+            y += val.radhöjd;
         } else {
             // A value of several lines starts on its caption's line and
             // pushes the next row below its last line.
-            objekt.emplace_back(std::move(värde), Rect{värdex, y - offset, värdebredd, höjd});
+            objekt.emplace_back(std::move(värde), Rect{värdex, y - val.offset, val.värdebredd, höjd});
             y += höjd + 2;
         }
     }

@@ -1,12 +1,15 @@
 // The header every built-in template repeats on each page: logo, title,
 // reminder, credit terms and the F-tax note. The template says where each
-// goes; this step says whether it is shown and what it says.
+// goes; this step says whether it is shown and what it says, and sets
+// each text smaller where it would otherwise wrap past its frame (a
+// long title or F-tax note in some languages).
 #include "Vyer/Faktura/Fakturavy.h"
 
 #include "Modell/Bokforing.h"
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Plattform/Image.h"
 #include "Plattform/Lokalisering.h"
+#include "Vyer/Faktura/Mallverktyg.h"
 
 namespace {
 
@@ -19,26 +22,35 @@ void Fakturavy::läggTillInnehållMedRamFörLogotyp(const Rect& logotypram, cons
                                                   const Rect& påminnelseram, const TextAttributes& villkorsattribut,
                                                   const Rect& villkorsram, const TextAttributes& fskattattribut,
                                                   const Rect& fskattsram) {
-    // A logo whose stored bytes are no image we can read is left out like
-    // a missing one.
-    if (b.logotyp)
-        if (auto logotyp = Image::fromBytes(*b.logotyp))
-            innehållFörAllaSidor.push_back({std::nullopt, std::nullopt, cachad::image{logotyp, logotypram}});
+    auto passad = [&](const std::string& text, const TextAttributes& attribut, const Rect& ram) {
+        return mallverktyg::påSinaRader(*this, AttributedString(text, attribut), ram.size());
+    };
+    if (auto bild = logotyp(logotypram.size()))
+        innehållFörAllaSidor.push_back({std::nullopt, std::nullopt, cachad::image{bild, logotypram}});
 
     if (auto titel = f.rubriktextIFakturamall(nullptr, följesedel); ärIfylld(titel))
-        innehållFörAllaSidor.emplace_back(AttributedString(*titel, titelattribut), titelram);
+        innehållFörAllaSidor.emplace_back(passad(*titel, titelattribut, titelram), titelram);
 
     if (auto påminnelse = f.påminnelsetextIFakturamall(nullptr); ärIfylld(påminnelse))
-        innehållFörAllaSidor.emplace_back(AttributedString(*påminnelse, påminnelseattribut), påminnelseram);
+        innehållFörAllaSidor.emplace_back(passad(*påminnelse, påminnelseattribut, påminnelseram), påminnelseram);
 
     if (auto villkor = kreditvillkorSomVisas())
-        innehållFörAllaSidor.emplace_back(AttributedString(*villkor, villkorsattribut), villkorsram);
+        innehållFörAllaSidor.emplace_back(passad(*villkor, villkorsattribut, villkorsram), villkorsram);
 
     if (b.godkändFörFSkatt) {
         std::string fskatt = sträng("Registered for tax.",
                                     "Printed on invoice if the corresponding checkbox is ticked.", f.språk());
-        innehållFörAllaSidor.emplace_back(AttributedString(fskatt, fskattattribut), fskattsram);
+        innehållFörAllaSidor.emplace_back(passad(fskatt, fskattattribut, fskattsram), fskattsram);
     }
+}
+
+std::shared_ptr<const Image> Fakturavy::logotyp(Size ram) {
+    if (!b.logotyp) return nullptr;
+    // A logo whose stored bytes are no image we can read is left out like a
+    // missing one; one too large to read is left out with a warning.
+    Image::Read läst = Image::fromBytes(*b.logotyp, ram);
+    if (läst.refusal && !utelämnadLogotyp) utelämnadLogotyp = *läst.refusal;
+    return läst.image;
 }
 
 std::optional<std::string> Fakturavy::kreditvillkorSomVisas() const {

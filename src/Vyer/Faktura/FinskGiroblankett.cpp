@@ -115,8 +115,11 @@ std::vector<CachatObjekt> finskGiroblankett(const Fakturavy& vy, const Giroblank
     if (vy.b.bic) ut.push_back(text(*vy.b.bic, stilar.värde, {329.8, 564, 258.2, 36}));
     if (auto meddelande = vy.f.meddelande()) ut.push_back(text(*meddelande, stilar.värde, {329.8, 603, 258.2, 99}));
     ut.push_back(text(vy.b.namn, stilar.värde, {70.6, 603, 259.2, 39}));
+    // The payer's field reaches down to the signature line: a full address
+    // abroad takes more lines than the field's upper part, and one taller
+    // still is set smaller rather than run onto the line.
     if (auto betalare = vy.f.fakturaadressGivetAvsändarland(land))
-        ut.push_back(text(*betalare, stilar.värde, {70.6, 645, 259.2, 39}));
+        ut.push_back(mallverktyg::passandeText(vy, AttributedString(*betalare, stilar.värde), {70.6, 645, 259.2, 68}));
     ut.push_back(text(förfallodag(vy.f.förfallodatum()), stilar.värde, {376, 747, 90.6, 15}));
     ut.push_back(text(girobelopp(vy.f.attBetala()), stilar.värde, {469.6, 747, 118.4, 15}));
 

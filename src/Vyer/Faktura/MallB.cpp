@@ -93,16 +93,23 @@ void Fakturavy::konfigureraInnehållFörB() {
     läggTillInnehållMedRamFörLogotyp({45, 229, 193, 70}, titel, {248, 56, 241, 32}, påminnelse, {254, 103, 542, 24},
                                      villkor, {255, 539, 534, 38}, fskatt, {36, 561, 120, 14});
 
-    // The recipient's table centred on y 135, the sender's on y 431, their
-    // values in one column.
+    // The recipient's table centred on y 135 above the logo, the sender's
+    // on y 431 between the logo and the F-tax note, their values in one
+    // column: moved and set smaller together when they outgrow that room.
     auto& alla = innehållFörAllaSidor;
     {
         using mallverktyg::Avrundning;
         auto tabeller = mallverktyg::mottagarOchAvsändartabeller(*this, brödtextHöger, brödtext);
-        alla.push_back(mallverktyg::tabellVidLinje(*this, std::move(tabeller.mottagare), 38, 207, 135, 0.5,
-                                                   Avrundning::överkant));
-        alla.push_back(mallverktyg::tabellVidLinje(*this, std::move(tabeller.avsändare), 38, 207, 431, 0.5,
-                                                   Avrundning::överkant));
+        for (CachatObjekt& o : mallverktyg::tabellerVidLinjer(
+                 *this, {{std::move(tabeller.mottagare),
+                          {.x = 38, .bredd = 207, .linje = 135, .andelOvanför = 0.5, .avrundning = Avrundning::överkant},
+                          36,
+                          225},
+                         {std::move(tabeller.avsändare),
+                          {.x = 38, .bredd = 207, .linje = 431, .andelOvanför = 0.5, .avrundning = Avrundning::överkant},
+                          303,
+                          557}}))
+            alla.push_back(std::move(o));
     }
 
     if (följesedel) {
@@ -118,9 +125,12 @@ void Fakturavy::konfigureraInnehållFörB() {
                      {rubrikFörFörfallodatum(), datumtext(f.förfallodatum()), 585},
                      {rubrikFörFakturanummer(), f.nummer(), 662},
                      {rubrikFörBetalningsvillkor(), rubrikFörDagar(), 507}};
+        // Each on one line: a caption too long for its box
+        // ("Rechnungsnummer") is set smaller rather than broken into its
+        // value.
         for (const auto& fakt : fakta) {
-            alla.push_back(text(fakt.värde, brödtext, {fakt.x, 67, 63, 14}));
-            alla.push_back(text(fakt.rubrik, rubrik, {fakt.x, 52, 63, 14}));
+            alla.push_back(mallverktyg::passandeText(*this, fakt.värde, påEnRad(brödtext), {fakt.x, 67, 63, 14}));
+            alla.push_back(mallverktyg::passandeText(*this, fakt.rubrik, påEnRad(rubrik), {fakt.x, 52, 63, 14}));
         }
         alla.push_back(text(versaler(rubrikFörBeloppAttBetala()), attBetalaRubrik, {469, 508, 144, 24}));
         alla.push_back(text(belopp(f.attBetala()), attBetala, {641, 507, 144, 24}));
@@ -131,14 +141,20 @@ void Fakturavy::konfigureraInnehållFörB() {
 
     // Four rows start at y 418; each further row lifts the block half a row.
     const int n = antalBeloppsrader(true);
-    const double y0 = 418 - 7 * (n - 4);
+    const double y0 = 418 - halvBeloppsrad * (n - 4);
     std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {626, y0, 160, 15}, {626, y0, 160, 15}, 14, true, false)
+        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {626, y0, 160, 15}, {626, y0, 160, 15},
+                                    {.taMedTotalen = true})
             .data;
-    if (auto moms = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {268, 417, 187, 74}, true, true))
+    if (auto moms = momssammanfattningMedRubrikAttribut(
+            brödtext, brödtext, {268, 417, 187, 74},
+            {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
         sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
 
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrik, brödtextHöger, {264, 369, 521, 20},
-                                      {264, 134, 521, 203}, 203, false, std::nullopt, rubrikerMedChevroner(*this));
+    läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrik, brödtextHöger,
+                                      {.rubrikutrymme = {264, 369, 521, 20},
+                                       .datautrymme = {264, 134, 521, 203},
+                                       .höjdPåÖvrigaSidor = 203,
+                                       .egnaRubriker = rubrikerMedChevroner(*this)});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
 }

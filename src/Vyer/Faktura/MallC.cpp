@@ -11,6 +11,7 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
@@ -66,48 +67,60 @@ void Fakturavy::konfigureraInnehållFörC() {
     // The number box is as wide as the number and ends at x 559; its
     // caption ends 4 points left of it. The title below reaches up under
     // the box, so the box is laid first: its tint must not cut the title's
-    // letters.
+    // letters; and it stands high enough for the number not to meet them.
     auto& alla = innehållFörAllaSidor;
     AttributedString nummer(f.nummer(), text9);
     const double w = mallverktyg::uppmätt(*this, nummer).width;
     const double xb = 559 - (w + 8);
-    alla.push_back(CachatObjekt(Rect{xb, 28, w + 8, 17}, tonad));
+    constexpr double nummerruta = 24;
+    alla.push_back(CachatObjekt(Rect{xb, nummerruta, w + 8, 17}, tonad));
 
     läggTillInnehållMedRamFörLogotyp({36, 30, 124, 90}, titel, {252, 38, 307, 32}, påminnelse, {37, 268, 270, 26},
                                      villkor, {41, 707, 514, 30}, fskatt, {400, 738, 160, 14});
 
     if (!följesedel) alla.push_back(text(datumtext(f.fakturadatum()), text9Höger, {456, 65, 103, 14}));
-    alla.push_back(CachatObjekt(std::move(nummer), Rect{xb + 4, 30, w, 13}));
-    alla.push_back(text(rubrikFörNummer(), text10Höger, {xb - 204, 30, 200, 13}));
+    alla.push_back(CachatObjekt(std::move(nummer), Rect{xb + 4, nummerruta + 2, w, 13}));
+    alla.push_back(text(rubrikFörNummer(), text10Höger, {xb - 204, nummerruta + 2, 200, 13}));
 
     alla.push_back(text(b.namn, företagsnamn, {36, 738, 164, 14}));
 
+    // Below the invoice address, or below the date without one, the facts
+    // have room to rise.
     const std::string avsändarland(kod(b.land));
-    if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland)) alla.push_back(text(*adress, text10, {347, 91, 183, 90}));
+    double adressensFot = 79;
+    if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland)) {
+        alla.push_back(text(*adress, text10, {347, 91, 183, 90}));
+        adressensFot = mallverktyg::nederkant(*this, {alla.back()}, adressensFot);
+    }
     if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
-        alla.push_back(text(*adress, text10, {44, 210, 190, 60}));
+        alla.push_back(mallverktyg::passandeText(*this, AttributedString(*adress, text10), {44, 210, 190, 60}));
         alla.push_back(text(versaler(rubrikFörLeveransadress()), text10, {44, 197, 190, 14}));
     }
 
     auto fottabell = [&](const Datalista& data, const Rect& ram) {
-        alla.push_back(mallverktyg::tabelltext(tabellMedData(data, fotetikett, fotvärde, false, false).tabell, ram));
+        alla.push_back(mallverktyg::tabelltext(*this, tabellMedData(data, fotetikett, fotvärde).tabell, ram));
     };
     fottabell(mallverktyg::fakta(*this, {Fakt::säte, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
               {36, 756, 160, 59});
     fottabell(mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
               {205, 756, 155, 59});
-    fottabell(betalningsinformation(), {370, 756, 203, 59});
+    // Every way of payment takes the room below its frame.
+    alla.push_back(mallverktyg::växandeTabell(*this, tabellMedData(betalningsinformation(), fotetikett, fotvärde).tabell,
+                                              {370, 756, 203, 59}, {mallverktyg::Växer::nedåt, 836}));
 
-    // The facts stand on a common foot: fewer than five rows move down.
+    // The facts stand on a common foot: fewer than five rows move down,
+    // more than the frame holds rise towards the invoice address and then
+    // reach down towards what stands under them.
     {
         Tabell fakta = tabellMedData(
             mallverktyg::fakta(*this, {Fakt::leveranssätt, Fakt::leveransdatum, Fakt::inköpsordernummer,
                                        Fakt::mottagarensMomsregistreringsnummer, Fakt::erReferens, Fakt::vårReferens,
                                        Fakt::kundnummer, Fakt::personnummer, Fakt::personnummer2,
                                        Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer}),
-            faktaetikett, text9, false, false);
+            faktaetikett, text9);
         const double d = std::max(0, faktaraderFörTopp - fakta.antalRader) * faktarad;
-        alla.push_back(CachatObjekt(std::move(fakta.tabell), Rect{316, faktatopp + d, 242, 72}));
+        alla.push_back(mallverktyg::växandeSträng(*this, fakta.tabell, {316, faktatopp + d, 242, 72},
+                                                  {mallverktyg::Växer::uppåt, adressensFot + 4, följesedel ? 292.0 : 297.0}));
     }
 
     if (!följesedel) {
@@ -125,16 +138,15 @@ void Fakturavy::konfigureraInnehållFörC() {
     std::vector<CachatObjekt> sistaSidan;
     if (!följesedel) {
         const int m = std::max(antalBeloppsrader(false), 2);
-        const double h = (m - 3) * 14 + 77;
+        const double h = (m - 3) * beloppsradhöjd + 77;
         const double t = 703 - h;
         sistaSidan.push_back(CachatObjekt(Rect{36, t, 523, h}, tonad));
-        if (auto moms = momssammanfattningMedRubrikAttribut(text10, text10, {44, t + 5, 280, h - 5}, false, false))
+        if (auto moms = momssammanfattningMedRubrikAttribut(text10, text10, {44, t + 5, 280, h - 5}))
             sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
         sistaSidan.push_back(streck({{{335, 703}, {335, t}}, {{335, 680}, {559, 680}}}, 0.5, Color::black()));
         sistaSidan.push_back(streck({{{36, t}, {559, t}}}, 1, Color::black()));
         for (CachatObjekt& o :
-             beloppfältMedRubrikattribut(text10, text10Höger, {347, t + 4, 198, 15}, {347, t + 4, 198, 15}, 14, false,
-                                         false)
+             beloppfältMedRubrikattribut(text10, text10Höger, {347, t + 4, 198, 15}, {347, t + 4, 198, 15})
                  .data)
             sistaSidan.push_back(std::move(o));
         sistaSidan.push_back(text(belopp(f.attBetala()), text10Höger, {347, 683, 198, 15}));
@@ -149,8 +161,11 @@ void Fakturavy::konfigureraInnehållFörC() {
     alla.push_back(streck({{{36, 703}, {559, 703}}, {{36, r}, {559, r}}}, 0.5, Color::black()));
 
     radavstånd = 2;
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, text10, kolumnrubrikHöger, text10Höger, {44, 842 - (v + 20), 501, 20},
-                                      Rect{44, 842 - (219 + k) - 14, 501, k - 7}.integral(), följesedel ? 366 : 306,
-                                      true, tonad);
+    läggTillKolumnerMedRubrikattribut(kolumnrubrik, text10, kolumnrubrikHöger, text10Höger,
+                                      {.rubrikutrymme = {44, 842 - (v + 20), 501, 20},
+                                       .datautrymme = Rect{44, 842 - (219 + k) - 14, 501, k - 7}.integral(),
+                                       .höjdPåÖvrigaSidor = följesedel ? 366.0 : 306.0,
+                                       .storaBokstäverPåRubriker = true,
+                                       .alternerandeRadfärg = tonad});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
 }

@@ -16,6 +16,7 @@
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Styckeformat.h"
+#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 #include <utility>
@@ -67,14 +68,20 @@ void Fakturavy::konfigureraInnehållFörCC() {
     const TextAttributes avsändarrubrik     {rightAligned(),  accent,       fet8};
 
     auto& alla = innehållFörAllaSidor;
+    // The address captions, like the badge's texts below, keep to their
+    // line, set smaller where a language's words would wrap them.
+    auto påRaden = [&](std::string_view text, const TextAttributes& attribut, double bredd) {
+        return mallverktyg::påSinaRader(*this, AttributedString(text, attribut), {bredd, 0});
+    };
     const std::string avsändarland(kod(b.land));
     if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland)) {
         alla.push_back(text(*adress, brödtext, {291, 166, 120, 84}));
-        alla.push_back(textUppåt(rubrikFörMottagaradress(), kursivRubrik, {0, 0, 100, 14}, rubrikvridning));
+        alla.push_back(textUppåt(påRaden(rubrikFörMottagaradress(), kursivRubrik, 100), {0, 0, 100, 14}, rubrikvridning));
     }
     if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
         alla.push_back(text(*adress, brödtext, {441, 166, 120, 85}));
-        alla.push_back(textUppåt(rubrikFörLeveransadress(), kursivRubrik, {0, 150, 100, 14}, rubrikvridning));
+        alla.push_back(
+            textUppåt(påRaden(rubrikFörLeveransadress(), kursivRubrik, 100), {0, 150, 100, 14}, rubrikvridning));
     } else {
         // Without a delivery address its bracket in the artwork goes too.
         alla.emplace_back(Rect{420, 162, 22, 85}, vit);
@@ -83,22 +90,31 @@ void Fakturavy::konfigureraInnehållFörCC() {
     läggTillInnehållMedRamFörLogotyp({56, 576, 118, 78}, titel, {59, 255, 479, 31}, påminnelse, {290, 30, 274, 26},
                                      villkor, {220, 592, 319, 40}, fskatt, {20, 801, 148, 13});
 
-    auto faktatabell = [&](const Datalista& data, const Rect& ram) {
-        alla.emplace_back(tabellMedData(data, faktarubrik, brödtext, false, false).tabell, ram);
-    };
-    faktatabell(mallverktyg::fakta(*this, {Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer,
-                                          Fakt::personnummer, Fakt::personnummer2, Fakt::fastighetsbeteckning,
-                                          Fakt::lägenhetsnummer, Fakt::inköpsordernummer,
-                                          Fakt::mottagarensMomsregistreringsnummer, Fakt::leveranssätt,
-                                          Fakt::leveransdatum}),
-                {31, 31, 255, 98});
-    faktatabell(mallverktyg::fakta(*this, {Fakt::fakturanummer, Fakt::fakturadatum}), {296, 31, 255, 98});
+    // The facts, and beside them the invoice number and date. Every fact
+    // filled in is more than the facts' frame holds even set smaller,
+    // for the badge stands below it: the last facts then go on under the
+    // number and date.
+    const Rect faktaram{31, 31, 255, 98}, nummerram{296, 31, 255, 98};
+    auto faktatabell = [&](const Datalista& data) { return tabellMedData(data, faktarubrik, brödtext).tabell; };
+    Datalista fakta = mallverktyg::fakta(
+        *this, {Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer, Fakt::personnummer, Fakt::personnummer2,
+                Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer, Fakt::inköpsordernummer,
+                Fakt::mottagarensMomsregistreringsnummer, Fakt::leveranssätt, Fakt::leveransdatum});
+    std::erase_if(fakta, [](const Datapost& post) { return !post.rubrik || !post.värde; });
+    Datalista nummerOchDatum = mallverktyg::fakta(*this, {Fakt::fakturanummer, Fakt::fakturadatum});
+    const auto underDatum = static_cast<std::ptrdiff_t>(nummerOchDatum.size());
+    while (fakta.size() > 1 &&
+           !passadText(mätare, faktatabell(fakta), faktaram.size(), TextDrawingMode::fromTopLeft).passar) {
+        nummerOchDatum.insert(nummerOchDatum.begin() + underDatum, std::move(fakta.back()));
+        fakta.pop_back();
+    }
+    for (const auto& [data, ram] : {std::pair{fakta, faktaram}, std::pair{nummerOchDatum, nummerram}})
+        alla.push_back(mallverktyg::passandeText(*this, faktatabell(data), ram));
 
-    // The sender's two tables; when every way of payment fills more rows
-    // than reach the page's foot, both rise together until the last row
-    // is on the page.
+    // The sender's two tables stand on one foot; when every way of payment
+    // is more than one holds even set smaller, both grow upward together.
     auto avsändartabell = [&](const Datalista& data) {
-        return tabellMedData(data, avsändarrubrik, avsändarvärde, false, false).tabell;
+        return tabellMedData(data, avsändarrubrik, avsändarvärde).tabell;
     };
     std::pair<AttributedString, Rect> avsändartabeller[] = {
         {avsändartabell(mallverktyg::fakta(
@@ -108,33 +124,44 @@ void Fakturavy::konfigureraInnehållFörCC() {
              *this, {Fakt::säte, Fakt::organisationsnummer, Fakt::momsregistreringsnummer})),
          {394, 733, 185, 94}},
     };
-    double lyft = 0;
+    double överkant = 733;
     for (const auto& [tabell, ram] : avsändartabeller)
-        lyft = std::max(lyft, mallverktyg::lyftInomSidan(*this, tabell, ram, 6));
+        överkant = std::min(överkant, ram.maxY() - mallverktyg::höjdSomRymmer(*this, tabell, ram));
     for (auto& [tabell, ram] : avsändartabeller)
-        alla.push_back(mallverktyg::tabelltext(std::move(tabell), {ram.x, ram.y - lyft, ram.width, ram.height}));
+        alla.push_back(mallverktyg::tabelltext(*this, std::move(tabell),
+                                               {ram.x, överkant, ram.width, ram.maxY() - överkant}));
 
     // The amount to pay and its caption share a frame, at its two ends;
     // the payment terms and due date stand centred in the badge.
     if (!följesedel) {
         alla.push_back(text(versaler(rubrikFörBeloppAttBetala()), attBetalaRubrik, {221, 568, 317, 15}));
         alla.push_back(text(belopp(f.attBetala()), attBetala, {221, 568, 317, 15}));
-        alla.push_back(text(rubrikFörBetalningsvillkor(), bricka, {32, 162, 88, 88}));
-        alla.push_back(text(rubrikFörDagar(), bricka, {32, 178, 88, 88}));
-        alla.push_back(text(rubrikFörFörfallodatum(), bricka, {32, 200, 88, 88}));
-        alla.push_back(text(datumtext(f.förfallodatum()), bricka, {32, 214, 88, 88}));
+        const std::pair<std::string, double> bricktexter[] = {{rubrikFörBetalningsvillkor(), 162},
+                                                              {rubrikFörDagar(), 178},
+                                                              {rubrikFörFörfallodatum(), 200},
+                                                              {datumtext(f.förfallodatum()), 214}};
+        for (const auto& [t, y] : bricktexter)
+            alla.push_back(mallverktyg::textPåSinaRader(*this, t, bricka, {32, y, 88, 88}));
     }
 
     // Four amount rows start at y 491; each further row starts them 7
-    // points higher.
-    const double y = 491 - 7 * (antalBeloppsrader(true) - 4);
+    // points higher, and the last page's item rows and message end as much
+    // higher to stay clear of them.
+    const double lyft = halvBeloppsrad * (antalBeloppsrader(true) - 4);
+    const double y = 491 - lyft;
     std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {233, y, 306, 15}, {233, y, 306, 15}, 14, true, false)
+        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {233, y, 306, 15}, {233, y, 306, 15},
+                                    {.taMedTotalen = true})
             .data;
-    if (auto summering = momssammanfattningMedRubrikAttribut(kursivRubrik, brödtext, {59, 489, 158, 73}, true, false))
+    if (auto summering = momssammanfattningMedRubrikAttribut(kursivRubrik, brödtext, {59, 489, 158, 73},
+                                                             {.rubrikOvanförSammanfattning = true}))
         sistaSidan.insert(sistaSidan.end(), summering->begin(), summering->end());
 
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger, {59, 294, 478, 21},
-                                      Rect{59, 303, 478, 161}.integral(), 263, false);
+    // The amount to pay stands on every page of an invoice, so there the
+    // rows of earlier pages leave their continuation line room above it.
+    läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,
+                                      {.rubrikutrymme = {59, 294, 478, 21},
+                                       .datautrymme = Rect{59, 303, 478, 161 - std::max(0.0, lyft)}.integral(),
+                                       .höjdPåÖvrigaSidor = följesedel ? 263.0 : 253.0});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), Rect{0, 482, 595, 79});
 }

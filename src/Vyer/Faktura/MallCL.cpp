@@ -82,13 +82,15 @@ void Fakturavy::konfigureraInnehållFörCL() {
                                                      Fakt::lägenhetsnummer, Fakt::inköpsordernummer,
                                                      Fakt::mottagarensMomsregistreringsnummer, Fakt::leveransdatum,
                                                      Fakt::leveranssätt, Fakt::leveransadress}),
-                          faktaetikett, faktavärde, false, true)
+                          faktaetikett, faktavärde, {.fetStilPåFörstaRaden = true})
                 .tabell;
         AttributedString avsändare =
-            tabellMedData(mallverktyg::avsändarfakta(*this), faktaetikett, faktavärde, false, true).tabell;
+            tabellMedData(mallverktyg::avsändarfakta(*this), faktaetikett, faktavärde, {.fetStilPåFörstaRaden = true})
+                .tabell;
         riktaUppTabbarIKolumn(mottagare, avsändare);
-        alla.push_back(mallverktyg::tabelltext(std::move(mottagare), Rect{38, 53, 225, 213}.integral()));
-        alla.push_back(mallverktyg::tabelltext(std::move(avsändare), Rect{38, 319, 225, 237}.integral()));
+        for (CachatObjekt& o : mallverktyg::tabelltexter(*this, {{std::move(mottagare), Rect{38, 53, 225, 213}.integral()},
+                                                                 {std::move(avsändare), Rect{38, 319, 225, 237}.integral()}}))
+            alla.push_back(std::move(o));
     }
 
     // The title ends where the date strip begins, or at the right edge of a
@@ -103,7 +105,7 @@ void Fakturavy::konfigureraInnehållFörCL() {
         auto band = datalistMedKolumndata(
             mallverktyg::fakta(*this, {Fakt::fakturadatum, Fakt::fakturanummer, Fakt::förfallodatum,
                                        Fakt::betalningsvillkor}),
-            bandrubrik, bandvärde, avdelare(), orange, 1, {200, 528, 602, 25}, false);
+            bandrubrik, bandvärde, avdelare(), orange, {.ram = {200, 528, 602, 25}});
         for (CachatObjekt& o : band.data) alla.push_back(std::move(o));
         titelbredd = std::max(0.0, band.utpunkt - titelx);
     }
@@ -112,12 +114,17 @@ void Fakturavy::konfigureraInnehållFörCL() {
                                      {294, 87, 495, 28}, villkor, {547, 531, 242, 44}, fskatt, {72, 560, 195, 14});
 
     std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {613, 347, 165, 15}, {613, 347, 165, 15}, 14, true, false)
+        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {613, 347, 165, 15}, {613, 347, 165, 15},
+                                    {.taMedTotalen = true})
             .data;
-    if (auto moms = momssammanfattningMedRubrikAttribut(momsrubrik, brödtext, {356, 347, 226, 80}, true, true))
+    if (auto moms = momssammanfattningMedRubrikAttribut(
+            momsrubrik, brödtext, {356, 347, 226, 80},
+            {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
         sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
 
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger, {357, 159, 421, 22},
-                                      Rect{357, 165, 421, 160}.integral(), 286, false);
+    läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,
+                                      {.rubrikutrymme = {357, 159, 421, 22},
+                                       .datautrymme = Rect{357, 165, 421, 160}.integral(),
+                                       .höjdPåÖvrigaSidor = 286});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
 }

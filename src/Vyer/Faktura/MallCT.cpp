@@ -91,7 +91,7 @@ void Fakturavy::konfigureraInnehållFörCTMedFärg(const Color& accent) {
     const Datalista avsändare = mallverktyg::faktaOchBetalning(
         *this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida,
                 Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
-    alla.push_back(mallverktyg::tabelltext(tabellMedData(avsändare, avsändaretikett, avsändarvärde, false, false).tabell,
+    alla.push_back(mallverktyg::tabelltext(*this, tabellMedData(avsändare, avsändaretikett, avsändarvärde).tabell,
                                            {36, 92, 198, 240}));
 
     // The band of facts runs right from x 36 and stops at the page's edge:
@@ -106,7 +106,9 @@ void Fakturavy::konfigureraInnehållFörCTMedFärg(const Color& accent) {
     const Rect bandram{36, 421, 523, 24};
     const double sidkant = ramFörEnSida().maxX();
     auto band = [&](const Datalista& data) {
-        return datalistMedKolumndata(data, faktarubrik, liten, skåra(), accent, 0.6, bandram, true).data;
+        return datalistMedKolumndata(data, faktarubrik, liten, skåra(), accent,
+                                     {.skala = 0.6, .ram = bandram, .vänsterTillHöger = true})
+            .data;
     };
     auto innanför = [&](const std::vector<CachatObjekt>& objekt) {
         return std::all_of(objekt.begin(), objekt.end(), [&](const CachatObjekt& o) {
@@ -141,11 +143,15 @@ void Fakturavy::konfigureraInnehållFörCTMedFärg(const Color& accent) {
     }
 
     std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(data, dataHöger, {344, 641, 202, 15}, {344, 641, 202, 15}, 14, true, false).data;
-    if (auto summa = momssammanfattningMedRubrikAttribut(moms, moms, {49, 642, 177, 77}, true, false))
+        beloppfältMedRubrikattribut(data, dataHöger, {344, 641, 202, 15}, {344, 641, 202, 15},
+                                    {.taMedTotalen = true})
+            .data;
+    if (auto summa = momssammanfattningMedRubrikAttribut(moms, moms, {49, 642, 177, 77},
+                                                         {.rubrikOvanförSammanfattning = true}))
         sistaSidan.insert(sistaSidan.end(), summa->begin(), summa->end());
 
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, data, kolumnrubrikHöger, dataHöger, {50, 474, 496, 17},
-                                      {50, 490, 496, 144}, 234, false);
+    läggTillKolumnerMedRubrikattribut(
+        kolumnrubrik, data, kolumnrubrikHöger, dataHöger,
+        {.rubrikutrymme = {50, 474, 496, 17}, .datautrymme = {50, 490, 496, 144}, .höjdPåÖvrigaSidor = 234});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
 }

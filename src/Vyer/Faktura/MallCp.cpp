@@ -14,8 +14,10 @@
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/Styckeformat.h"
+#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
+#include <cmath>
 
 using mallverktyg::Fakt;
 using mallverktyg::tabelltext;
@@ -56,15 +58,26 @@ void Fakturavy::konfigureraInnehållFörCp() {
     if (auto mottagare = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
         alla.push_back(text(*mottagare, adress, {327, 97, 218, 86}));
 
-    alla.emplace_back(
-        tabellMedData(mallverktyg::fakta(*this, {Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer,
-                                                 Fakt::personnummer, Fakt::personnummer2, Fakt::fastighetsbeteckning,
-                                                 Fakt::lägenhetsnummer, Fakt::mottagarensMomsregistreringsnummer,
-                                                 Fakt::inköpsordernummer, Fakt::leveranssätt, Fakt::leveransdatum,
-                                                 Fakt::leveransadress}),
-                      brödtextHöger, brödtext, false, false)
-            .tabell,
-        Rect{49, 147, 233, 128});
+    // The facts under the logo, set smaller when every fact is filled in;
+    // a list too long even so rises towards the logo's foot (y 118),
+    // ending where it would.
+    {
+        const AttributedString fakta =
+            tabellMedData(mallverktyg::fakta(*this, {Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer,
+                                                     Fakt::personnummer, Fakt::personnummer2,
+                                                     Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer,
+                                                     Fakt::mottagarensMomsregistreringsnummer,
+                                                     Fakt::inköpsordernummer, Fakt::leveranssätt,
+                                                     Fakt::leveransdatum, Fakt::leveransadress}),
+                          brödtextHöger, brödtext)
+                .tabell;
+        Rect ram{49, 147, 233, 128};
+        if (const PassadText passad = passadText(mätare, fakta, ram.size(), TextDrawingMode::fromTopLeft); !passad.passar) {
+            const double höjd = std::min(std::ceil(passad.storlek.height), ram.maxY() - 122);
+            ram = {49, ram.maxY() - höjd, 233, höjd};
+        }
+        alla.push_back(mallverktyg::passandeText(*this, fakta, ram));
+    }
 
     läggTillInnehållMedRamFörLogotyp({36, 36, 94, 82}, titel, {37, 275, 529, 36}, påminnelse, {286, 258, 280, 19},
                                      villkor, {327, 229, 232, 30}, fotvärde, {20, 801, 148, 13});
@@ -78,16 +91,16 @@ void Fakturavy::konfigureraInnehållFörCp() {
     const double w = mallverktyg::uppmätt(*this, AttributedString(nummer, rubrikHöger)).width;
     alla.emplace_back(Rect{395, 33, std::max(0.0, 167 - w), 30}, Color::white());
 
-    alla.push_back(tabelltext(tabellMedData(mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::säte,
+    alla.push_back(tabelltext(*this, tabellMedData(mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::säte,
                                                                        Fakt::organisationsnummer,
                                                                        Fakt::momsregistreringsnummer,
                                                                        Fakt::avsändaradress}),
-                                            fotrubrik, fotvärde, false, true)
+                                            fotrubrik, fotvärde, {.fetStilPåFörstaRaden = true})
                                   .tabell,
                               {20, 695, 149, 110}));
-    alla.push_back(tabelltext(
+    alla.push_back(tabelltext(*this, 
         tabellMedData(mallverktyg::faktaOchBetalning(*this, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
-                      fotrubrik, fotvärde, false, false)
+                      fotrubrik, fotvärde)
             .tabell,
         {172, 695, 176, 117}));
 
@@ -104,15 +117,19 @@ void Fakturavy::konfigureraInnehållFörCp() {
     }
 
     // The amount rows without the total, which follows them in bold.
-    auto rader = beloppfältMedRubrikattribut(brödtext, brödtextHöger, {345, 590, 200, 15}, {345, 590, 200, 15}, 14,
-                                             false, false);
+    auto rader = beloppfältMedRubrikattribut(brödtext, brödtextHöger, {345, 590, 200, 15}, {345, 590, 200, 15});
     std::vector<CachatObjekt> sistaSidan = std::move(rader.data);
     sistaSidan.push_back(text(rubrikFörTotaltBelopp(), brödtext, {345, rader.utpunkt, 200, 15}));
     sistaSidan.push_back(text(belopp(f.attBetala()), total, {345, rader.utpunkt, 200, 15}));
-    if (auto summering = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {36, 590, 159, 77}, true, true))
+    if (auto summering = momssammanfattningMedRubrikAttribut(
+            brödtext, brödtext, {36, 590, 159, 77},
+            {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
         sistaSidan.insert(sistaSidan.end(), summering->begin(), summering->end());
 
-    läggTillKolumnerMedRubrikattribut(rubrik, brödtext, rubrikHöger, brödtextHöger, {51, 327, 493, 15},
-                                      {51, 332, 493, 212}, 205, true);
+    läggTillKolumnerMedRubrikattribut(rubrik, brödtext, rubrikHöger, brödtextHöger,
+                                      {.rubrikutrymme = {51, 327, 493, 15},
+                                       .datautrymme = {51, 332, 493, 212},
+                                       .höjdPåÖvrigaSidor = 205,
+                                       .storaBokstäverPåRubriker = true});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
 }

@@ -88,7 +88,7 @@ void Fakturavy::konfigureraInnehållFörD() {
     const std::pair<Datalista, Rect> fottabeller[] = {
         {kontakt, {35, 753, 168, 59}}, {adress, {211, 753, 168, 59}}, {betalningsinformation(), {395, 753, 186, 64}}};
     for (const auto& [lista, ram] : fottabeller)
-        alla.push_back(mallverktyg::tabelltext(tabellMedData(lista, litenEtikett, liten, false, false).tabell, ram));
+        alla.push_back(mallverktyg::tabelltext(*this, tabellMedData(lista, litenEtikett, liten).tabell, ram));
 
     // The facts on a pale band: each a caption in capitals over its value,
     // the columns as wide as their widest fact (also one that finds no
@@ -111,9 +111,16 @@ void Fakturavy::konfigureraInnehållFörD() {
     const double mellanrum = (faktabredd - std::accumulate(bredder.begin(), bredder.end(), 0.0)) / 3;
     double x = faktavänster;
     for (size_t k = 0; k < bredder.size(); ++k) {
-        const Datalista visade = mallverktyg::faktaSomFårPlats(*this, faktakolumner[k], 3);
-        for (size_t rad = 0; rad < visade.size(); ++rad)
-            alla.emplace_back(faktum(visade[rad]), Rect{x, radöverkant[rad], bredder[k] + 1, radhöjd[rad]});
+        size_t rad = 0;
+        for (const Datapost& post : mallverktyg::faktaSomFårPlats(*this, faktakolumner[k], 3)) {
+            AttributedString t = faktum(post);
+            // An address without a reference above it is too tall for the
+            // first place: it keeps to the tall second one.
+            if (rad == 0 && mallverktyg::uppmätt(*this, t).height > radhöjd[0]) rad = 1;
+            if (rad == std::size(radöverkant)) break;
+            alla.emplace_back(std::move(t), Rect{x, radöverkant[rad], bredder[k] + 1, radhöjd[rad]});
+            ++rad;
+        }
         x += bredder[k] + mellanrum;
     }
 
@@ -125,15 +132,20 @@ void Fakturavy::konfigureraInnehållFörD() {
     alla.emplace_back(Rect{0, 728, 595, 4}, blek);
 
     std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(data, dataHöger, {315, 570, 232, 15}, {315, 570, 232, 15}, 14, true, false).data;
-    if (auto moms = momssammanfattningMedRubrikAttribut(data, data, {49, 570, 177, 89}, true, true))
+        beloppfältMedRubrikattribut(data, dataHöger, {315, 570, 232, 15}, {315, 570, 232, 15},
+                                    {.taMedTotalen = true})
+            .data;
+    if (auto moms = momssammanfattningMedRubrikAttribut(
+            data, data, {49, 570, 177, 89}, {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
         sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
     if (!följesedel) sistaSidan.emplace_back(Rect{0, 551, 595, 4}, blek);
 
     // Rows of pages before the last end above the amount-to-pay box, which
     // stands on every page; a delivery note has no box, and its rows end
     // above the credit terms.
-    läggTillKolumnerMedRubrikattribut(fet, data, fetHöger, dataHöger, {48, 363, 499, 16},
-                                      Rect{48, 368, 499, 154}.integral(), följesedel ? 310 : 264, false);
+    läggTillKolumnerMedRubrikattribut(fet, data, fetHöger, dataHöger,
+                                      {.rubrikutrymme = {48, 363, 499, 16},
+                                       .datautrymme = Rect{48, 368, 499, 154}.integral(),
+                                       .höjdPåÖvrigaSidor = följesedel ? 310.0 : 264.0});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
 }

@@ -12,7 +12,11 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/Styckeformat.h"
+
+#include <algorithm>
+#include <cmath>
 
 using mallverktyg::Fakt;
 using mallverktyg::kontur;
@@ -91,20 +95,27 @@ void Fakturavy::konfigureraInnehållFörDf() {
     const std::string adressland = mottagaradress ? mottagaradress->land : b.adress.land;
     Datalista registrering = mallverktyg::fakta(*this, {Fakt::säte, Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
     registrering.push_back({rubrikFörAdress(), b.adress.formatteradFörMottagarland(adressland, true)});
-    alla.push_back(mallverktyg::tabelltext(tabellMedData(registrering, brödtext, brödtext, false, false).tabell,
+    alla.push_back(mallverktyg::tabelltext(*this, tabellMedData(registrering, brödtext, brödtext).tabell,
                                            {54, 733, 207, 81}));
     const Datalista kontakt =
         mallverktyg::faktaOchBetalning(*this, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});
-    alla.push_back(CachatObjekt(tabellMedData(kontakt, brödtext, brödtext, false, false).tabell, {339, 722, 205, 103}));
+    // Every way of payment rises towards the item area's rule.
+    alla.push_back(mallverktyg::växandeSträng(*this, tabellMedData(kontakt, brödtext, brödtext).tabell,
+                                              {339, 722, 205, 103}, {mallverktyg::Växer::uppåt, 697}));
 
     // A list of dotted captions with their values, and a thin rule on its
-    // left from its top to the foot of its last value.
+    // left from its top to the foot of its last value; where its text
+    // ends.
     auto prickadLista = [&](const Datalista& data, double y) {
-        auto objekt = cachadeObjektFörData(data, etikett, brödtext, listradhöjd, {47, y}, 100, 100, mallverktyg::punktledare, false, -1);
-        if (objekt.empty() || !std::holds_alternative<cachad::string>(objekt.back().data)) return;
+        auto objekt = cachadeObjektFörData(data, etikett, brödtext,
+                                           {.radhöjd = listradhöjd, .startposition = {47, y}, .etikettbredd = 100,
+                                            .värdebredd = 100, .paddning = mallverktyg::punktledare, .offset = -1});
+        if (objekt.empty() || !std::holds_alternative<cachad::string>(objekt.back().data)) return 0.0;
         const double fot = std::get<cachad::string>(objekt.back().data).frame.maxY();
+        const double textensFot = mallverktyg::nederkant(*this, objekt, y);
         alla.insert(alla.end(), std::make_move_iterator(objekt.begin()), std::make_move_iterator(objekt.end()));
         alla.push_back(streck({{{listregelx, y + 2}, {listregelx, fot}}}, 0.5, blå));
+        return textensFot;
     };
     // A delivery note has no invoice facts; the references take their place.
     double referenser = 234;
@@ -113,38 +124,46 @@ void Fakturavy::konfigureraInnehållFörDf() {
                      referenser - listradhöjd);
         referenser = 292;
     }
-    prickadLista(mallverktyg::fakta(*this, {Fakt::vårReferens, Fakt::erReferens, Fakt::kundnummer, Fakt::personnummer,
-                                            Fakt::personnummer2, Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer,
-                                            Fakt::mottagarensMomsregistreringsnummer, Fakt::inköpsordernummer,
-                                            Fakt::leveranssätt, Fakt::leveransdatum}),
-                 referenser - listradhöjd);
+    const double listornasFot = prickadLista(
+        mallverktyg::fakta(*this, {Fakt::vårReferens, Fakt::erReferens, Fakt::kundnummer, Fakt::personnummer,
+                                   Fakt::personnummer2, Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer,
+                                   Fakt::mottagarensMomsregistreringsnummer, Fakt::inköpsordernummer,
+                                   Fakt::leveranssätt, Fakt::leveransdatum}),
+        referenser - listradhöjd);
 
-    alla.push_back(streck({{{46, 393}, {549, 393}}, {{46, 692}, {549, 692}}}, 2, blå));
+    // The item table, its upper rule and the white on earlier pages stand
+    // lower by what a long reference list reaches past its headings.
+    const double d = std::max(0.0, std::ceil(listornasFot + 10 - 375));
+    alla.push_back(streck({{{46, 393 + d}, {549, 393 + d}}, {{46, 692}, {549, 692}}}, 2, blå));
 
     // The amount block stands at the foot of the item area and grows
-    // upward by a row height for each amount row beyond three; yB is its
-    // top rule.
-    constexpr double beloppsradhöjd = 12;
+    // upward by a row height (12, tighter than most) for each amount row
+    // beyond three; yB is its top rule.
+    constexpr double radhöjd = 12;
     const int n = antalBeloppsrader(false);
-    const double y1 = 621 - (n - 3) * beloppsradhöjd;
+    const double y1 = 621 - (n - 3) * radhöjd;
     std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {320, y1, 221, 13}, {320, y1, 221, 13}, beloppsradhöjd,
-                                    false, false)
+        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {320, y1, 221, 13}, {320, y1, 221, 13},
+                                    {.radhöjd = radhöjd})
             .data;
-    const double yB = n > 0 ? 842 - (231 + (n - 3) * beloppsradhöjd) : 667;
+    const double yB = n > 0 ? 842 - (231 + (n - 3) * radhöjd) : 667;
     std::vector<mallverktyg::Sträcka> ram;
     if (n > 0) ram.push_back({{298, 669}, {549, 669}});
     ram.push_back({{298, 692}, {298, yB}});
     ram.push_back({{46, yB}, {549, yB}});
     sistaSidan.push_back(streck(ram, 0.5, blå));
-    if (auto moms = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {55, yB + 3, 236, 80}, true, true))
+    if (auto moms = momssammanfattningMedRubrikAttribut(
+            brödtext, brödtext, {55, yB + 3, 236, 80},
+            {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
         sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
     if (!följesedel) {
         sistaSidan.push_back(text(belopp(f.attBetala()), brödtextHöger, {320, 673, 221, 13}));
         sistaSidan.push_back(text(rubrikFörTotaltBelopp(), brödtext, {320, 673, 221, 13}));
     }
 
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger, {54, 375, 486, 15},
-                                      {54, 393, 486, yB - 393 - beloppsradhöjd}, 287, false);
-    läggTillInnehållPåSistaSidan(std::move(sistaSidan), Rect{0, 402, 595, 290});
+    läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,
+                                      {.rubrikutrymme = {54, 375 + d, 486, 15},
+                                       .datautrymme = {54, 393 + d, 486, std::max(0.0, yB - 393 - radhöjd - d)},
+                                       .höjdPåÖvrigaSidor = 287 - d});
+    läggTillInnehållPåSistaSidan(std::move(sistaSidan), Rect{0, 402 + d, 595, 290 - d});
 }

@@ -58,22 +58,29 @@ void Fakturavy::konfigureraInnehållFörDi() {
     using mallverktyg::Avrundning;
     auto tabeller = mallverktyg::mottagarOchAvsändartabeller(*this, tabelletikett, tabellvärde);
     auto& alla = innehållFörAllaSidor;
-    alla.push_back(
-        mallverktyg::tabellVidLinje(*this, std::move(tabeller.mottagare), 32, 203, 270, 0.5, Avrundning::utåt));
-    alla.push_back(
-        mallverktyg::tabellVidLinje(*this, std::move(tabeller.avsändare), 32, 203, 506, 0.5, Avrundning::utåt));
+    alla.push_back(mallverktyg::tabellVidLinje(
+        *this, std::move(tabeller.mottagare),
+        {.x = 32, .bredd = 203, .linje = 270, .andelOvanför = 0.5, .avrundning = Avrundning::utåt}));
+    alla.push_back(mallverktyg::tabellVidLinje(
+        *this, std::move(tabeller.avsändare),
+        {.x = 32, .bredd = 203, .linje = 506, .andelOvanför = 0.5, .avrundning = Avrundning::utåt}));
 
     alla.push_back(text(f.nummer(), nummer, {346, 60, 207, 21}));
     if (!följesedel) alla.push_back(text(datumtext(f.fakturadatum()), datum, {476, 80, 77, 17}));
-    for (CachatObjekt& o : mallverktyg::villkorOchAttBetala(*this, 264, 280, villkorsrad, beloppsrubrik, beloppsvärde))
+    for (CachatObjekt& o :
+         mallverktyg::villkorOchAttBetala(*this, {.x = 264, .bredd = 280}, villkorsrad, beloppsrubrik, beloppsvärde))
         alla.push_back(std::move(o));
 
     std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(data, dataHöger, {408, 567, 135, 15}, {408, 567, 135, 15}, 14, true, false).data;
-    if (auto moms = momssammanfattningMedRubrikAttribut(data, data, {264, 566, 132, 74}, true, false))
+        beloppfältMedRubrikattribut(data, dataHöger, {408, 567, 135, 15}, {408, 567, 135, 15},
+                                    {.taMedTotalen = true})
+            .data;
+    if (auto moms = momssammanfattningMedRubrikAttribut(data, data, {264, 566, 132, 74},
+                                                        {.rubrikOvanförSammanfattning = true}))
         sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
 
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, data, kolumnrubrikHöger, dataHöger, {264, 290, 278, 17},
-                                      {264, 301, 278, 233}, 344, false);
+    läggTillKolumnerMedRubrikattribut(
+        kolumnrubrik, data, kolumnrubrikHöger, dataHöger,
+        {.rubrikutrymme = {264, 290, 278, 17}, .datautrymme = {264, 301, 278, 233}, .höjdPåÖvrigaSidor = 344});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
 }

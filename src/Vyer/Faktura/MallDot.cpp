@@ -59,21 +59,24 @@ void Fakturavy::konfigureraInnehållFörDoMedFärg(const Color& accent) {
 
     auto tabeller = mallverktyg::mottagarOchAvsändartabeller(*this, tabelletikett, tabellvärde);
     auto& alla = innehållFörAllaSidor;
-    alla.push_back(mallverktyg::tabelltext(std::move(tabeller.mottagare), {30, 176, 205, 190}));
-    alla.push_back(mallverktyg::tabelltext(std::move(tabeller.avsändare), {30, 371, 205, 239}));
+    alla.push_back(mallverktyg::tabelltext(*this, std::move(tabeller.mottagare), {30, 176, 205, 190}));
+    alla.push_back(mallverktyg::tabelltext(*this, std::move(tabeller.avsändare), {30, 371, 205, 239}));
     alla.push_back(text(f.nummer(), nummer, {340, 169, 207, 21}));
     if (!följesedel) alla.push_back(text(datumtext(f.fakturadatum()), datum, {259, 156, 77, 17}));
-    for (CachatObjekt& o : mallverktyg::villkorOchAttBetala(*this, 264, 280, villkorsrad, beloppsrubrik, beloppsvärde))
+    for (CachatObjekt& o :
+         mallverktyg::villkorOchAttBetala(*this, {.x = 264, .bredd = 280}, villkorsrad, beloppsrubrik, beloppsvärde))
         alla.push_back(std::move(o));
 
     // The amount rows stand centred on y 597 however many there are.
-    const double y = 597 - 7 * antalBeloppsrader(true);
+    const double y = 597 - halvBeloppsrad * antalBeloppsrader(true);
     std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(data, dataHöger, {408, y, 135, 15}, {408, y, 135, 15}, 14, true, false).data;
-    if (auto moms = momssammanfattningMedRubrikAttribut(data, data, {264, 566, 132, 74}, true, false))
+        beloppfältMedRubrikattribut(data, dataHöger, {408, y, 135, 15}, {408, y, 135, 15}, {.taMedTotalen = true}).data;
+    if (auto moms = momssammanfattningMedRubrikAttribut(data, data, {264, 566, 132, 74},
+                                                        {.rubrikOvanförSammanfattning = true}))
         sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
 
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, data, kolumnrubrikHöger, dataHöger, {264, 290, 278, 17},
-                                      {264, 301, 278, 228}, 324, false);
+    läggTillKolumnerMedRubrikattribut(
+        kolumnrubrik, data, kolumnrubrikHöger, dataHöger,
+        {.rubrikutrymme = {264, 290, 278, 17}, .datautrymme = {264, 301, 278, 228}, .höjdPåÖvrigaSidor = 324});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), Rect{250, 542, 300, 20});
 }

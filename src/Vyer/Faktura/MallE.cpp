@@ -11,6 +11,7 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/Pilbana.h"
 #include "Vyer/Faktura/Rubrikrutor.h"
 #include "Vyer/Faktura/Styckeformat.h"
@@ -73,20 +74,27 @@ void Fakturavy::konfigureraInnehållFörE() {
                                     inköpsordernummer, leveranssätt}),
          {389, 135, 165, 77}},
     };
+    // A table too long for its frame reaches down towards the heading boxes.
     for (const auto& [lista, ram] : fakta)
-        alla.push_back(tabelltext(tabellMedData(lista, dataHöger, data, false, false).tabell, ram));
+        alla.push_back(mallverktyg::växandeTabell(*this, tabellMedData(lista, dataHöger, data).tabell, ram,
+                                                  {mallverktyg::Växer::nedåt, 220}));
 
     // The sender in white on the foot band; a longer contact table stands
-    // a little higher.
+    // a little higher, and one that every way of payment fills takes the
+    // band above and below it. White throughout, the tabs between captions
+    // and values too.
     const Datalista kontakt = mallverktyg::faktaOchBetalning(*this, {telefon, fax, email, hemsida});
     Tabell avsändaren = tabellMedData(mallverktyg::fakta(*this, {avsändare, avsändaradress, organisationsnummer,
                                                                  momsregistreringsnummer}),
-                                      avsändarrubrik, avsändarvärde, false, false);
-    Tabell kontakttabell = tabellMedData(kontakt, avsändarrubrik, avsändarvärde, false, false);
+                                      avsändarrubrik, avsändarvärde);
+    Tabell kontakttabell = tabellMedData(kontakt, avsändarrubrik, avsändarvärde);
+    avsändaren.tabell.setForegroundColor(vit);
+    kontakttabell.tabell.setForegroundColor(vit);
     const double h = kontakttabell.antalRader > 6 ? 97 : 91;
     const double y = 842 - (22 + h);
-    alla.push_back(tabelltext(std::move(avsändaren.tabell), {45, y, 176, h}));
-    alla.push_back(tabelltext(std::move(kontakttabell.tabell), {227, y, 196, h}));
+    alla.push_back(tabelltext(*this, std::move(avsändaren.tabell), {45, y, 176, h}));
+    alla.push_back(mallverktyg::växandeTabell(*this, kontakttabell.tabell, {227, y, 196, h},
+                                              {mallverktyg::Växer::uppåt, 713, 836}));
 
     kolumnavstånd = 8;
     rubrikutfyllnad = 5;
@@ -122,23 +130,30 @@ void Fakturavy::konfigureraInnehållFörE() {
 
     // The pictogram beside the credit terms belongs to them.
     if (följesedel || !kreditvillkorSomVisas()) alla.emplace_back(Rect{36, 462, 21, 27}, vit);
+    // A delivery note has no amounts: their panel, and the credit terms
+    // beside it that its last rows may reach, are whited out on its last
+    // page too.
+    if (följesedel) alla.emplace_back(Rect{20, 398, 560, 110}, vit);
 
     // Amount rows beside the VAT summary, rising a little with every row
     // beyond three, and the total two rows under them.
     const int n = antalBeloppsrader(false);
-    const double y0 = 408 + (n - 3) * 0.5 * 14;
+    const double y0 = 408 + (n - 3) * halvBeloppsrad;
     std::vector<CachatObjekt> sistaSidan =
         beloppfältMedRubrikattribut(data, dataHöger, {340, 842 - (y0 + 15), 188, 15}, {340, 842 - (y0 + 15), 188, 15},
-                                    14, false, true)
+                                    {.storaBokstäverPåRubriker = true})
             .data;
-    if (auto moms = momssammanfattningMedRubrikAttribut(liten, liten, {60, 420, 238, 48}, false, false))
+    if (auto moms = momssammanfattningMedRubrikAttribut(liten, liten, {60, 420, 238, 48}))
         sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
-    const double totalY = y0 + 14 * (std::min(n, 3) + 2);
+    const double totalY = y0 + beloppsradhöjd * (std::min(n, 3) + 2);
     sistaSidan.push_back(text(belopp(f.attBetala()), totalbelopp, {340, totalY, 188, 15}));
     sistaSidan.push_back(text(rubrikFörTotaltBelopp(), totalrubrik, {340, totalY, 188, 15}));
 
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, data, kolumnrubrik, dataHöger, {55, 232, 473, 21},
-                                      Rect{55, 259, 473, 130}.integral(), 228, true, std::nullopt,
-                                      rubrikrutor(mätare, vit, svart));
+    läggTillKolumnerMedRubrikattribut(kolumnrubrik, data, kolumnrubrik, dataHöger,
+                                      {.rubrikutrymme = {55, 232, 473, 21},
+                                       .datautrymme = Rect{55, 259, 473, 130}.integral(),
+                                       .höjdPåÖvrigaSidor = 228,
+                                       .storaBokstäverPåRubriker = true,
+                                       .egnaRubriker = rubrikrutor(mätare, vit, svart)});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), Rect{20, 398, 560, 110});
 }

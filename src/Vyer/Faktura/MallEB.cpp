@@ -53,24 +53,30 @@ void läggUt(Fakturavy& vy, const Bandstil& s) {
                                         {36, 805, 144, 11});
 
     // The sender in two tables that stand on y 807 and grow upward
-    // together.
+    // together, no higher than just below the due date and the amount to
+    // pay.
     {
         auto tabell = [&](const Datalista& data) {
-            return vy.tabellMedData(data, s.avsändaretikett, s.avsändarvärde, false, false).tabell;
+            return vy.tabellMedData(data, s.avsändaretikett, s.avsändarvärde).tabell;
         };
-        auto tabeller = mallverktyg::tabellerPåGemensamFot(
+        auto tabeller = mallverktyg::tabellerPåGemensamFotInom(
             vy,
             {{tabell(mallverktyg::fakta(vy, {Fakt::avsändare, Fakt::avsändaradress, Fakt::organisationsnummer,
                                              Fakt::momsregistreringsnummer})),
               46, 162},
              {tabell(mallverktyg::faktaOchBetalning(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida})),
               213, 195}},
-            807);
+            807, 807 - 666);
         for (CachatObjekt& o : tabeller.objekt) alla.push_back(std::move(o));
     }
 
-    // The fact columns end at y 271.5, on the dark band.
-    vy.läggInKolumndataÖverTreKolumner(s.faktarubrik, s.faktavärde, false, false, 570.5, {40, 222, 404}, 180);
+    // The fact columns are centred on y 241.5, in white on the dark band
+    // within its edges.
+    vy.läggInKolumndataÖverTreKolumner(s.faktarubrik, s.faktavärde,
+                                       {.vid = 570.5,
+                                        .platser = {40, 222, 404},
+                                        .kolumnbredd = 180,
+                                        .inom = Faktaband{.överkant = 195.5, .nederkant = 279}});
 
     const std::string avsändarland(kod(vy.b.land));
     if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
@@ -85,7 +91,11 @@ void läggUt(Fakturavy& vy, const Bandstil& s) {
         alla.push_back(textUppåt(vy.rubrikFörMottagare(), s.adressrubrik, {0, 0, 100, 14}, rubrikvridning));
     }
 
-    if (!vy.följesedel) {
+    if (vy.följesedel) {
+        // A delivery note's rows run down over the due date's pennant and
+        // the amount's rules, which it has no use for.
+        alla.emplace_back(Rect{0, 636, 540, 35}, Color::white());
+    } else {
         const Rect förfallorad = storFörfallorad ? Rect{64, 643, 202, 21} : Rect{64, 646, 202, 17};
         const Rect beloppsrad{333, förfallorad.y, 199, förfallorad.height};
         alla.push_back(text(vy.rubrikFörFörfallodatum() + "  " + Fakturavy::datumtext(f.förfallodatum()),
@@ -95,16 +105,17 @@ void läggUt(Fakturavy& vy, const Bandstil& s) {
     }
 
     std::vector<CachatObjekt> sistaSidan =
-        vy.beloppfältMedRubrikattribut(s.brödtext, brödtextHöger, {366, 543, 167, 15}, {366, 543, 167, 15}, 14,
-                                       true, false)
+        vy.beloppfältMedRubrikattribut(s.brödtext, brödtextHöger, {366, 543, 167, 15}, {366, 543, 167, 15},
+                                       {.taMedTotalen = true})
             .data;
-    if (auto summering = vy.momssammanfattningMedRubrikAttribut(s.brödtext, s.brödtext, {64, 535, 198, 92}, true,
-                                                                false))
+    if (auto summering = vy.momssammanfattningMedRubrikAttribut(s.brödtext, s.brödtext, {64, 535, 198, 92},
+                                                                {.rubrikOvanförSammanfattning = true}))
         sistaSidan.insert(sistaSidan.end(), summering->begin(), summering->end());
 
     vy.läggTillKolumnerMedRubrikattribut(s.kolumnrubrik, s.brödtext, kolumnrubrikHöger, brödtextHöger,
-                                         {66, 324, 464, 18}, Rect{66, 333, 464, 179}.integral(),
-                                         vy.följesedel ? 345 : 266, false);
+                                         {.rubrikutrymme = {66, 324, 464, 18},
+                                          .datautrymme = Rect{66, 333, 464, 179}.integral(),
+                                          .höjdPåÖvrigaSidor = vy.följesedel ? 345.0 : 266.0});
     vy.läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
 }
 

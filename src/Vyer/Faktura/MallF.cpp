@@ -60,7 +60,9 @@ void Fakturavy::konfigureraInnehållFörF() {
                                      småtext, {36, 801, 524, 25}, småtext, {36, 670, 149, 15});
 
     auto& alla = innehållFörAllaSidor;
-    alla.push_back(text(f.nummer(), nummer, {299, 50, 260, 28}));
+    // The number stands just below the title's line, whose descent would
+    // otherwise reach into the number's.
+    alla.push_back(text(f.nummer(), nummer, {299, 56, 260, 28}));
     if (!följesedel) alla.push_back(text(datumtext(f.fakturadatum()), datum, {301, 82, 258, 20}));
 
     // Two tables whose common height grows by half as much as the taller
@@ -69,7 +71,7 @@ void Fakturavy::konfigureraInnehållFörF() {
         Datalista registrering = mallverktyg::fakta(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
         for (Datapost& post : betalningsinformation()) registrering.push_back(std::move(post));
         auto tabell = [&](const Datalista& data) {
-            return tabellMedData(data, avsändaretikett, avsändarvärde, false, false).tabell;
+            return tabellMedData(data, avsändaretikett, avsändarvärde).tabell;
         };
         auto tabeller = mallverktyg::tabellerPåGemensamFot(
             *this,
@@ -122,17 +124,21 @@ void Fakturavy::konfigureraInnehållFörF() {
 
     // Three rows start at y 498; each further row lifts the block half a row.
     const int n = antalBeloppsrader(true);
-    const double y0 = 498 - 7 * (n - 3);
+    const double y0 = 498 - halvBeloppsrad * (n - 3);
     std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {347, y0, 165, 15}, {347, y0, 165, 15}, 14, true, false)
+        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {347, y0, 165, 15}, {347, y0, 165, 15},
+                                    {.taMedTotalen = true})
             .data;
-    if (auto moms = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {231, 479, 96, 90}, true, false))
+    if (auto moms = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {231, 479, 96, 90},
+                                                        {.rubrikOvanförSammanfattning = true}))
         sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
 
     // The headings overlap the top of the data area; the right-aligned
     // columns' headings are centred.
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrikMitt, brödtextHöger, {184, 320, 328, 20},
-                                      Rect{184, 327, 328, 133}.integral(), 209, false);
+    läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrikMitt, brödtextHöger,
+                                      {.rubrikutrymme = {184, 320, 328, 20},
+                                       .datautrymme = Rect{184, 327, 328, 133}.integral(),
+                                       .höjdPåÖvrigaSidor = 209});
     // Pages before the last hide the flower's stem between the VAT summary
     // and the amount rows.
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), Rect{324, 478, 9, 85});

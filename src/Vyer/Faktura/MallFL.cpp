@@ -57,47 +57,51 @@ void Fakturavy::konfigureraInnehållFörFL() {
     const TextAttributes toppvärde       {std::nullopt,    vit,          normal8};
     const TextAttributes topprubrik      {std::nullopt,    vit,          fet8};
 
-    // With every way of payment the registration table runs on below its
-    // frame and past the F-tax line.
+    // Every way of payment is more rows than the registration table's frame
+    // holds even set smaller: the frame then grows downward, and the F-tax
+    // line under it moves down below it.
     AttributedString registrering =
         tabellMedData(mallverktyg::faktaOchBetalning(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
-                      litenHöger, liten, true, false)
+                      litenHöger, liten, {.storaBokstäverPåRubrik = true})
             .tabell;
     const Datalista kontakt =
         mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});
-    const Rect registreringsram{23, 719, 171, 84};
-    const double registreringensFot =
-        registreringsram.y + mallverktyg::uppmätt(*this, registrering, {registreringsram.width, 10000}).height;
+    Rect registreringsram{23, 719, 171, 84};
+    registreringsram.height = mallverktyg::höjdSomRymmer(*this, registrering, registreringsram);
 
     läggTillInnehållMedRamFörLogotyp({399, 711, 139, 77}, titel, {36, 263, 502, 49}, påminnelse, {395, 66, 164, 26},
                                      villkor, {292, 624, 257, 43}, villkor,
-                                     mallverktyg::underTabellen(*this, {25, 804, 148, 13}, registreringensFot));
+                                     mallverktyg::underTabellen(*this, {25, 804, 148, 13}, registreringsram.maxY()));
 
     auto& alla = innehållFörAllaSidor;
     alla.push_back(text(b.namn, företagsnamn, {25, 703, 340, 16}));
     if (auto adress = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
         alla.push_back(text(*adress, mottagaradress, {357, 119, 145, 88}));
 
-    // The top line, white on the background's dark band.
+    // The top line, white on the background's dark band, each part kept to
+    // its line there.
+    auto toppen = [&](AttributedString text, const Rect& ram) {
+        alla.emplace_back(mallverktyg::påSinaRader(*this, text, ram.size()), ram);
+    };
     if (!följesedel)
-        alla.emplace_back(mallverktyg::rubrikOchVärde(rubrikFörFörfallodatum(), topprubrik,
-                                                      datumtext(f.förfallodatum()), toppvärde),
-                          Rect{23, 24, 148, 13});
-    alla.emplace_back(mallverktyg::rubrikOchVärde(rubrikFörFakturanummer(), topprubrik, f.nummer(), toppvärde),
-                      Rect{176, 24, 153, 13});
+        toppen(mallverktyg::rubrikOchVärde(rubrikFörFörfallodatum(), topprubrik, datumtext(f.förfallodatum()), toppvärde),
+               {23, 24, 148, 13});
+    toppen(mallverktyg::rubrikOchVärde(rubrikFörFakturanummer(), topprubrik, f.nummer(), toppvärde),
+           {176, 24, 153, 13});
 
-    alla.push_back(mallverktyg::tabelltext(std::move(registrering), registreringsram));
-    alla.push_back(
-        mallverktyg::tabelltext(tabellMedData(kontakt, litenHöger, liten, true, false).tabell, {197, 719, 183, 84}));
+    alla.push_back(mallverktyg::tabelltext(*this, std::move(registrering), registreringsram));
+    alla.push_back(mallverktyg::tabelltext(*this, 
+        tabellMedData(kontakt, litenHöger, liten, {.storaBokstäverPåRubrik = true}).tabell, {197, 719, 183, 84}));
 
     // The column of facts; the due date stands here on delivery notes too.
+    // Every fact filled in is set smaller to end above the item headings.
     const Datalista fakta = mallverktyg::fakta(
         *this, {Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer, Fakt::personnummer, Fakt::personnummer2,
                 Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer, Fakt::inköpsordernummer,
                 Fakt::mottagarensMomsregistreringsnummer, Fakt::betalningsvillkor, Fakt::leveranssätt,
                 Fakt::förfallodatum, Fakt::leveransdatum});
-    for (CachatObjekt& o : mallverktyg::staplade(*this, mallverktyg::rubrikerÖverVärden(fakta, faktarubrik, liten), 37,
-                                                 67, 125, 4))
+    for (CachatObjekt& o : mallverktyg::staplade(*this, mallverktyg::rubrikerÖverVärden(fakta, faktarubrik, liten),
+                                                 {.x = 37, .överkant = 67, .bredd = 125, .avstånd = 4, .fot = 316}))
         alla.push_back(std::move(o));
 
     if (följesedel) {
@@ -108,11 +112,15 @@ void Fakturavy::konfigureraInnehållFörFL() {
     }
 
     std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(liten, litenHöger, {339, 504, 199, 15}, {339, 504, 199, 15}, 14, true, false).data;
-    if (auto moms = momssammanfattningMedRubrikAttribut(liten, liten, {57, 504, 226, 62}, false, false))
+        beloppfältMedRubrikattribut(liten, litenHöger, {339, 504, 199, 15}, {339, 504, 199, 15},
+                                    {.taMedTotalen = true})
+            .data;
+    if (auto moms = momssammanfattningMedRubrikAttribut(liten, liten, {57, 504, 226, 62}))
         sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
 
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, liten, kolumnrubrikHöger, litenHöger, {56, 320, 482, 18},
-                                      Rect{56, 329, 482, 154}.integral(), 186, false);
+    läggTillKolumnerMedRubrikattribut(kolumnrubrik, liten, kolumnrubrikHöger, litenHöger,
+                                      {.rubrikutrymme = {56, 320, 482, 18},
+                                       .datautrymme = Rect{56, 329, 482, 154}.integral(),
+                                       .höjdPåÖvrigaSidor = 186});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
 }

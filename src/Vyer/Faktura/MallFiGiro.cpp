@@ -19,10 +19,9 @@
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
-#include <cmath>
+#include <iterator>
 
 using mallverktyg::streck;
-using mallverktyg::tabelltext;
 using mallverktyg::text;
 
 void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
@@ -52,18 +51,32 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
     const TextAttributes tabelletikett  {rightAligned(),             std::nullopt, fet6};
     const TextAttributes faktaetikett   {clippedLeftOnCharacters(),  std::nullopt, normal7};
 
+    // A delivery note has no slip: what stands above it on an invoice, the
+    // credit terms, the F-tax note and the sender's tables, stands as much
+    // lower, and the rows fill the band down to the terms.
+    const double nedflyttning = följesedel ? 225 : 0;
+    const Rect villkorsram{57, 431 + nedflyttning, 504, 27};
     läggTillInnehållMedRamFörLogotyp({40, 38, 98, 79}, titel, {46, 161, 203, 20}, påminnelse, {46, 144, 202, 20},
-                                     villkor, {57, 431, 504, 27}, fskatt, {411, 535, 161, 13});
+                                     villkor, villkorsram, fskatt, {411, 535 + nedflyttning, 161, 13});
 
+    const bool typ2 = typ == FiGirotyp::typ2;
     auto& alla = innehållFörAllaSidor;
     using enum mallverktyg::Fakt;
     if (!följesedel) {
+        const Datalista referenser = mallverktyg::fakta(
+            *this, {erReferens, vårReferens, kundnummer, inköpsordernummer, mottagarensMomsregistreringsnummer,
+                    leveranssätt, leveransdatum});
+        // On FiGiro1 a full list of references would set the descenders of
+        // its last row on the band's upper bar at y 187: its 12-point rows
+        // then start higher, so that they end at the bar.
+        const auto antalReferenser = std::count_if(referenser.begin(), referenser.end(), [](const Datapost& p) {
+            return p.rubrik && p.värde && !p.värde->empty();
+        });
+        const double referensY = typ2 ? 109 : std::min(109.0, 187.0 - 12 * static_cast<double>(antalReferenser));
         for (auto [lista, start] :
              {std::pair{mallverktyg::fakta(*this, {fakturanummer, fakturadatum, betalningsvillkor, förfallodatum}),
                         Point{381, 47}},
-              std::pair{mallverktyg::fakta(*this, {erReferens, vårReferens, kundnummer, inköpsordernummer,
-                                                    mottagarensMomsregistreringsnummer, leveranssätt, leveransdatum}),
-                        Point{381, 109}}}) {
+              std::pair{referenser, Point{381, referensY}}}) {
             auto rader = mallverktyg::faktaMedPunktledare(*this, lista, faktaetikett, brödtext, start);
             alla.insert(alla.end(), std::make_move_iterator(rader.begin()), std::make_move_iterator(rader.end()));
         }
@@ -81,32 +94,19 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
     }
 
     // FiGiro1's band: its height, and the top of the black bar at its foot.
-    const bool typ2 = typ == FiGirotyp::typ2;
     const double bandhöjd = följesedel ? 595 : 270;
     const double nedreStapel = bandhöjd + 187;
 
-    // Above the slip; a delivery note has no slip and sets them lower.
-    const double avsändarY = följesedel ? 695 : 470;
-    const std::pair<Datalista, double> avsändartabeller[] = {
-        {mallverktyg::fakta(*this, {avsändare, telefon, fax, email, hemsida}), 53},
-        {mallverktyg::faktaOchBetalning(*this, {organisationsnummer, momsregistreringsnummer}), 315},
-    };
-    for (const auto& [lista, x] : avsändartabeller) {
-        AttributedString tabell = tabellMedData(lista, tabelletikett, tabellvärde, false, false).tabell;
-        Rect ram{x, avsändarY, 189, 77};
-        // Every way of payment fills more rows than the frame holds: the
-        // table then rises so that the slip below stays clear, up to the
-        // foot of the credit terms; on the band, further, until the bar
-        // falls between two of its rows.
-        const double höjd = mallverktyg::uppmätt(*this, tabell, {ram.width, 10000}).height;
-        if (!följesedel) ram.y = std::clamp(549 - höjd, 440.0, ram.y);
-        const ParagraphStyle* stil = tabell.paragraphStyleAt(0);
-        if (!typ2 && !följesedel && stil && ram.y < nedreStapel + 2 && ram.y + höjd > nedreStapel) {
-            const double rad = stil->minimumLineHeight, steg = rad + stil->paragraphSpacing;
-            ram.y = nedreStapel - rad - std::ceil((nedreStapel - rad - ram.y) / steg) * steg;
-        }
-        alla.push_back(tabelltext(std::move(tabell), ram));
-    }
+    // Above the slip. Every way of payment fills more rows than the frame
+    // holds: both tables are then set smaller by one factor, so that their
+    // rows still line up.
+    const double avsändarY = 470 + nedflyttning;
+    auto tabell = [&](const Datalista& lista) { return tabellMedData(lista, tabelletikett, tabellvärde).tabell; };
+    auto avsändartabeller = mallverktyg::tabelltexter(
+        *this, {{tabell(mallverktyg::fakta(*this, {avsändare, telefon, fax, email, hemsida})), {53, avsändarY, 189, 77}},
+                {tabell(mallverktyg::faktaOchBetalning(*this, {organisationsnummer, momsregistreringsnummer})),
+                 {315, avsändarY, 189, 77}}});
+    alla.insert(alla.end(), avsändartabeller.begin(), avsändartabeller.end());
 
     if (!följesedel) {
         std::vector<CachatObjekt> blankett =
@@ -143,14 +143,22 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
         sistaSidan.push_back(text(attBetalaRubrik, rubrik, {328, 400, 195, 15}));
         sistaSidan.push_back(text(belopp(f.attBetala()), rubrikHöger, {328, 400, 195, 15}));
     }
-    if (auto moms = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {72, 353 - e, 201, 70}, true, false))
+    if (auto moms = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {72, 353 - e, 201, 70},
+                                                        {.rubrikOvanförSammanfattning = true}))
         sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
     auto beloppsrader = beloppfältMedRubrikattribut(brödtext, brödtextHöger, {330, 356 - e, 193, 13},
-                                                    {330, 356 - e, 193, 13}, 12, false, false);
+                                                    {330, 356 - e, 193, 13}, {.radhöjd = 12});
     sistaSidan.insert(sistaSidan.end(), beloppsrader.data.begin(), beloppsrader.data.end());
 
-    // The item table's room on the last page always ends at y 330.
-    läggTillKolumnerMedRubrikattribut(rubrik, brödtext, rubrikHöger, brödtextHöger, {74, 201, 448, 15},
-                                      Rect{74, 211 + e, 448, 119 - e}.integral(), följesedel ? 545 : 169, typ2);
+    // The item table's room on the last page always ends at y 330. A
+    // delivery note's rows, and the message below them, end above the
+    // credit terms on every page.
+    läggTillKolumnerMedRubrikattribut(rubrik, brödtext, rubrikHöger, brödtextHöger,
+                                      {.rubrikutrymme = {74, 201, 448, 15},
+                                       .datautrymme = Rect{74, 211 + e, 448, 119 - e}.integral(),
+                                       .höjdPåÖvrigaSidor =
+                                           följesedel ? villkorsram.y - 211 - 2 * Kolumnval::radbasensFörskjutning
+                                                      : 169.0,
+                                       .storaBokstäverPåRubriker = typ2});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
 }

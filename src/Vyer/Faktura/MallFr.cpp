@@ -12,6 +12,8 @@
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
+#include <algorithm>
+
 using mallverktyg::text;
 
 namespace {
@@ -59,45 +61,59 @@ void Fakturavy::konfigureraInnehållFörFr() {
                                      villkor, {255, 686, 294, 59}, fskatt, {38, 638, 164, 10});
 
     // Each fact table centred on its point, in the background's frames:
-    // the recipient's always 173 wide, the sender's as wide as its text.
+    // the recipient's always 173 wide, the sender's as wide as its text;
+    // set smaller when it would outgrow the inside of its frame.
     auto& alla = innehållFörAllaSidor;
     alla.push_back(mallverktyg::tabellKringPunkt(
-        *this, tabellMedData(mallverktyg::mottagarfakta(*this), mottagarrubrik, faktavärde, false, true).tabell,
-        {137.5, 202}, 173, 173));
+        *this,
+        tabellMedData(mallverktyg::mottagarfakta(*this), mottagarrubrik, faktavärde, {.fetStilPåFörstaRaden = true})
+            .tabell,
+        {.mitt = {137.5, 202}, .gränsbredd = 173, .bredd = 173, .högst = 183}));
     alla.push_back(mallverktyg::tabellKringPunkt(
-        *this, tabellMedData(mallverktyg::avsändarfakta(*this), avsändarrubrik, faktavärde, false, true).tabell,
-        {127, 481.5}, 196));
+        *this,
+        tabellMedData(mallverktyg::avsändarfakta(*this), avsändarrubrik, faktavärde, {.fetStilPåFörstaRaden = true})
+            .tabell,
+        {.mitt = {127, 481.5}, .gränsbredd = 196, .högst = 210}));
 
     alla.push_back(text(f.nummer(), nummer, {254, 183, 298, 21}));
-    // The payment terms line stands on the last page only: before it the
-    // item rows run on through its line.
+    // The amount to pay and the payment terms line stand on the last page
+    // only: before it the item rows run on through their lines.
     std::vector<CachatObjekt> sistaSidan;
     if (följesedel) {
         alla.push_back(CachatObjekt(Rect{255, 620, 295, 27}, Color::white()));
     } else {
         alla.push_back(text(datumtext(f.fakturadatum()), datum, {254, 202, 298, 18}));
-        // Caption and amount on one line, the amount right-aligned.
-        alla.push_back(text(rubrikFörBeloppAttBetala(), kolumnrubrik, {259, 626, 284, 16}));
-        alla.push_back(text(belopp(f.attBetala()), attBetala, {259, 626, 284, 16}));
+        // Caption and amount on one line, the amount right-aligned; in the
+        // frame that pages before the last white out.
+        sistaSidan.push_back(text(rubrikFörBeloppAttBetala(), kolumnrubrik, {259, 626, 284, 16}));
+        sistaSidan.push_back(text(belopp(f.attBetala()), attBetala, {259, 626, 284, 16}));
         sistaSidan.push_back(text(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar() + "  /  " +
                                       rubrikFörFörfallodatum() + " " + datumtext(f.förfallodatum()),
                                   villkorsrad, {259, 649, 292, 15}));
     }
 
     // Four amount rows start at y 552 under a rule at y 544; each row more
-    // moves rule, rows and VAT summary up by a row.
-    const double t = 275 + 14 * (antalBeloppsrader(true) - 4);
-    alla.push_back(mallverktyg::streck({{{256, 842 - (23 + t)}, {546, 842 - (23 + t)}}}, 0.5, röd));
+    // moves rule, rows and VAT summary up by a row. The rule stands on the
+    // last page only, over its amounts: before it the item rows run on
+    // through its line. The item rows of the first and the last page, and
+    // the message after them, end above it.
+    const double t = 275 + beloppsradhöjd * (antalBeloppsrader(true) - 4);
+    const double linje = 842 - (23 + t);
+    sistaSidan.push_back(mallverktyg::streck({{{256, linje}, {546, linje}}}, 0.5, röd));
     std::vector<CachatObjekt> rader =
-        beloppfältMedRubrikattribut(liten, litenHöger, {404, 827 - t, 137, 15}, {404, 827 - t, 137, 15}, 14, true,
-                                    false)
+        beloppfältMedRubrikattribut(liten, litenHöger, {404, 827 - t, 137, 15}, {404, 827 - t, 137, 15},
+                                    {.taMedTotalen = true})
             .data;
     sistaSidan.insert(sistaSidan.end(), rader.begin(), rader.end());
-    if (auto moms = momssammanfattningMedRubrikAttribut(liten, liten, {258, 842 - (t + 14), 141, 70}, true, false))
+    if (auto moms = momssammanfattningMedRubrikAttribut(liten, liten, {258, 842 - (t + 14), 141, 70},
+                                                        {.rubrikOvanförSammanfattning = true}))
         sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
 
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, liten, kolumnrubrikHöger, litenHöger, {259, 271, 285, 18},
-                                      {259, 287, 285, 233}, 374, false);
+    läggTillKolumnerMedRubrikattribut(kolumnrubrik, liten, kolumnrubrikHöger, litenHöger,
+                                      {.rubrikutrymme = {259, 271, 285, 18},
+                                       .datautrymme = {259, 287, 285,
+                                                       std::min(233.0, linje - 287 - 2 * Kolumnval::radbasensFörskjutning)},
+                                       .höjdPåÖvrigaSidor = 374});
     // On pages before the last the rows run on through the amount line,
     // which is whited out with its frame.
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), Rect{253, 617, 297, 31});

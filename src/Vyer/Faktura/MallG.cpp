@@ -63,19 +63,24 @@ void Fakturavy::konfigureraInnehållFörG() {
     const TextAttributes adressrubrik       {std::nullopt,    blå,           skrivFet8};
     const TextAttributes beloppsrubrik      {std::nullopt,    std::nullopt,  skrivFet8};
 
+    const Rect fskattsram{36, 801, 144, 15};
     läggTillInnehållMedRamFörLogotyp({415, 727, 134, 76}, titel, {37, 162, 521, 37}, påminnelse, {37, 37, 252, 25},
-                                     villkor, {36, 283, 523, 34}, fskatt, {36, 801, 144, 15});
+                                     villkor, {36, 283, 523, 34}, fskatt, fskattsram);
 
-    // The sender in two tables that stand on y 807 and grow upward
-    // together, below the due date and the amount to pay.
+    // The sender in two tables that stand on y 807, or on the F-tax note's
+    // line when there is one, and grow upward together, below the due date
+    // and the amount to pay.
     auto& alla = innehållFörAllaSidor;
     auto tabeller = mallverktyg::faktaPåGemensamFot(
         *this,
-        mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::organisationsnummer,
-                                   Fakt::momsregistreringsnummer}),
+        mallverktyg::fakta(
+            *this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
         mallverktyg::faktaOchBetalning(*this, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
-        [&](const Datalista& data) { return tabellMedData(data, avsändarrubrik, avsändarvärde, false, false).tabell; },
-        {46, 162}, {213, 195}, 807, 646 + 17);
+        [&](const Datalista& data) { return tabellMedData(data, avsändarrubrik, avsändarvärde).tabell; },
+        {.vänster = {46, 162},
+         .höger = {213, 195},
+         .fot = b.godkändFörFSkatt ? fskattsram.y : 807,
+         .överkant = 646 + 17});
     for (CachatObjekt& o : tabeller.objekt) alla.push_back(std::move(o));
 
     const std::string avsändarland(kod(b.land));
@@ -88,7 +93,12 @@ void Fakturavy::konfigureraInnehållFörG() {
         alla.push_back(textUppåt(rubrikFörMottagaradress(), adressrubrik, {0, 0, 100, 14}, rubrikvridning));
     }
 
-    läggInKolumndataÖverTreKolumner(faktarubrik, brödtext, false, false, 572, {42, 221, 400}, 176);
+    // The facts keep between the title and the credit terms.
+    läggInKolumndataÖverTreKolumner(faktarubrik, brödtext,
+                                    {.vid = 572,
+                                     .platser = {42, 221, 400},
+                                     .kolumnbredd = 176,
+                                     .inom = Faktaband{.överkant = 199, .nederkant = 281}});
 
     // Caption and value share a frame, at its two ends.
     if (!följesedel) {
@@ -99,13 +109,16 @@ void Fakturavy::konfigureraInnehållFörG() {
     }
 
     std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(beloppsrubrik, brödtextHöger, {370, 535, 161, 15}, {370, 535, 161, 15}, 14, true,
-                                    false)
+        beloppfältMedRubrikattribut(beloppsrubrik, brödtextHöger, {370, 535, 161, 15}, {370, 535, 161, 15},
+                                    {.taMedTotalen = true})
             .data;
-    if (auto summering = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {65, 535, 198, 92}, false, true))
+    if (auto summering = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {65, 535, 198, 92},
+                                                             {.rubrikMedStoraBokstäver = true}))
         sistaSidan.insert(sistaSidan.end(), summering->begin(), summering->end());
 
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger, {60, 325, 470, 17},
-                                      Rect{60, 333, 470, 179}.integral(), 261, false);
+    läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,
+                                      {.rubrikutrymme = {60, 325, 470, 17},
+                                       .datautrymme = Rect{60, 333, 470, 179}.integral(),
+                                       .höjdPåÖvrigaSidor = 261});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
 }

@@ -61,14 +61,18 @@ void Fakturavy::konfigureraInnehållFörGu() {
         const Datalista band = {mallverktyg::fakt(*this, betalningsvillkor), mallverktyg::fakt(*this, förfallodatum),
                                 {rubrikFörNummer(), f.nummer()}, mallverktyg::fakt(*this, fakturadatum)};
         Datalistband objekt =
-            datalistMedKolumndata(band, bandrubrik, bandvärde, chevron, skiffer, 0.6, {0, 542, 792, 23}, false);
+            datalistMedKolumndata(band, bandrubrik, bandvärde, chevron, skiffer,
+                                  {.skala = 0.6, .ram = {0, 542, 792, 23}});
         alla.insert(alla.end(), std::make_move_iterator(objekt.data.begin()),
                     std::make_move_iterator(objekt.data.end()));
         påminnelsebredd = std::max(0.0, objekt.utpunkt - 42);
     }
 
+    // The credit terms stand below the amount rows, which start at y 362:
+    // at y 446 unless six rows reach it.
+    const double villkorsöverkant = std::max(446.0, 362 + beloppsradhöjd * antalBeloppsrader(true) + 4);
     läggTillInnehållMedRamFörLogotyp({46, 240, 139, 74}, titel, {378, 91, 391, 38}, påminnelse,
-                                     {42, 25, påminnelsebredd, 28}, villkor, {334, 446, 415, 37}, fskatt,
+                                     {42, 25, påminnelsebredd, 28}, villkor, {334, villkorsöverkant, 415, 37}, fskatt,
                                      {43, 541, 176, 15});
 
     // Recipient above sender, their values in one column.
@@ -77,22 +81,39 @@ void Fakturavy::konfigureraInnehållFörGu() {
                                                  personnummer, personnummer2, fastighetsbeteckning, lägenhetsnummer,
                                                  inköpsordernummer, mottagarensMomsregistreringsnummer, leveransdatum,
                                                  leveranssätt, leveransadress}),
-                      tabellrubrik, tabellvärde, false, true)
+                      tabellrubrik, tabellvärde, {.fetStilPåFörstaRaden = true})
             .tabell;
     AttributedString avsändaren =
-        tabellMedData(mallverktyg::avsändarfakta(*this), tabellrubrik, tabellvärde, false, true).tabell;
+        tabellMedData(mallverktyg::avsändarfakta(*this), tabellrubrik, tabellvärde, {.fetStilPåFörstaRaden = true})
+            .tabell;
     riktaUppTabbarIKolumn(mottagaren, avsändaren);
+    // Each stands about its line within the room the column has for it:
+    // the recipient's between the top scrolls and the logo, the sender's
+    // between the logo and the F-tax note.
     using mallverktyg::Avrundning;
-    alla.push_back(mallverktyg::tabellVidLinje(*this, std::move(mottagaren), 27, 219, 144.5, 0.5, Avrundning::utåt));
-    alla.push_back(mallverktyg::tabellVidLinje(*this, std::move(avsändaren), 27, 219, 373.5, 0.3, Avrundning::utåt));
+    for (CachatObjekt& o : mallverktyg::tabellerVidLinjer(
+             *this, {{std::move(mottagaren),
+                      {.x = 27, .bredd = 219, .linje = 144.5, .andelOvanför = 0.5, .avrundning = Avrundning::utåt},
+                      28,
+                      236},
+                     {std::move(avsändaren),
+                      {.x = 27, .bredd = 219, .linje = 373.5, .andelOvanför = 0.3, .avrundning = Avrundning::utåt},
+                      318,
+                      537}}))
+        alla.push_back(std::move(o));
 
     std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {587, 362, 176, 17}, {587, 362, 176, 17}, 14, true, false)
+        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {587, 362, 176, 17}, {587, 362, 176, 17},
+                                    {.taMedTotalen = true})
             .data;
-    if (auto moms = momssammanfattningMedRubrikAttribut(momsrubrik, brödtext, {323, 362, 202, 85}, true, false))
+    if (auto moms = momssammanfattningMedRubrikAttribut(momsrubrik, brödtext, {323, 362, 202, 85},
+                                                        {.rubrikOvanförSammanfattning = true}))
         sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
 
-    läggTillKolumnerMedRubrikattribut(rubrik, brödtext, rubrikHöger, brödtextHöger, {323, 167, 440, 18},
-                                      Rect{323, 175, 440, 162}.integral(), 249, true);
+    läggTillKolumnerMedRubrikattribut(rubrik, brödtext, rubrikHöger, brödtextHöger,
+                                      {.rubrikutrymme = {323, 167, 440, 18},
+                                       .datautrymme = Rect{323, 175, 440, 162}.integral(),
+                                       .höjdPåÖvrigaSidor = 249,
+                                       .storaBokstäverPåRubriker = true});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
 }

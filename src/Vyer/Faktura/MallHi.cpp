@@ -16,8 +16,10 @@
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Styckeformat.h"
+#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
+#include <cmath>
 
 using mallverktyg::Fakt;
 using mallverktyg::tabelltext;
@@ -60,29 +62,54 @@ void Fakturavy::konfigureraInnehållFörHi() {
     const TextAttributes förfallodatum     {centerAligned(),           std::nullopt,   lätt8};
 
     // The sender in two tables of one height 107, both starting where the
-    // taller one, measured, is centred on y 732.
+    // taller one, measured, is centred on y 732; set smaller together when
+    // the taller outgrows that height (every way of payment listed).
     auto avsändartabell = [&](const Datalista& data) {
-        return tabellMedData(data, avsändaretikett, avsändarvärde, true, false).tabell;
+        return tabellMedData(data, avsändaretikett, avsändarvärde, {.storaBokstäverPåRubrik = true}).tabell;
     };
     AttributedString företag = avsändartabell(mallverktyg::fakta(
         *this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}));
     AttributedString registrering = avsändartabell(
         mallverktyg::faktaOchBetalning(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer}));
+    const double skala = std::min(passadText(mätare, företag, {205, 107}).skala,
+                                  passadText(mätare, registrering, {217, 107}).skala);
+    if (skala < 1) företag = företag.scaled(skala), registrering = registrering.scaled(skala);
     const double m = std::max(mallverktyg::uppmätt(*this, företag, {205, 10000}).height,
                               mallverktyg::uppmätt(*this, registrering, {217, 10000}).height);
-    // Every way of payment in a language without giro captions of its own
-    // runs the registration table down past the credit terms.
+    // The credit terms' frame is cut at the page's margin: a longer text
+    // wraps there instead of running off the paper.
     läggTillInnehållMedRamFörLogotyp({476, 692, 102, 79}, titel, {34, 19, 527, 49}, påminnelse, {275, 266, 259, 20},
-                                     villkor, mallverktyg::underTabellen(*this, {256, 793, 528, 34}, 732 + m / 2),
-                                     fskatt, {34, 665, 144, 11});
+                                     villkor, {256, 793, 333, 34}, fskatt, {34, 665, 144, 11});
 
+    // The facts with their leaders from y 81, measured here to place the
+    // delivery address; a delivery note lists only what the goods need.
     auto& alla = innehållFörAllaSidor;
+    const Datalista uppgifter =
+        följesedel ? mallverktyg::fakta(*this, {Fakt::fakturanummer, Fakt::erReferens, Fakt::vårReferens,
+                                                Fakt::kundnummer, Fakt::inköpsordernummer, Fakt::leveransdatum,
+                                                Fakt::leveranssätt})
+                   : mallverktyg::fakta(*this, {Fakt::fakturanummer, Fakt::fakturadatum, Fakt::erReferens,
+                                                Fakt::vårReferens, Fakt::kundnummer, Fakt::personnummer,
+                                                Fakt::personnummer2, Fakt::fastighetsbeteckning,
+                                                Fakt::lägenhetsnummer, Fakt::mottagarensMomsregistreringsnummer,
+                                                Fakt::inköpsordernummer, Fakt::leveransdatum, Fakt::leveranssätt});
+    std::vector<CachatObjekt> fakta =
+        cachadeObjektFörData(uppgifter, uppgiftsrubrik, uppgiftsvärde,
+                             {.radhöjd = 13, .startposition = {34, 81}, .etikettbredd = 125, .värdebredd = 175,
+                              .paddning = mallverktyg::punktledare, .offset = -2});
+    double faktaslut = 0;
+    for (const CachatObjekt& o : fakta) faktaslut = std::max(faktaslut, std::get<cachad::string>(o.data).frame.maxY());
+
     const std::string avsändarland(kod(b.land));
     if (auto faktureras = f.fakturaadressGivetAvsändarland(avsändarland))
         alla.push_back(text(*faktureras, adress, {353, 76, 197, 144}));
+    // The delivery address under the facts at y 182, or lower when more
+    // facts reach down past it; set smaller to end above the item headings.
     if (auto leverans = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
-        alla.push_back(text(rubrikFörLeveransadress(), uppgiftsrubrik, {34, 182, 128, 13}));
-        alla.push_back(text(*leverans, uppgiftsvärde, {34, 195, 180, 119}));
+        const double y = std::max(182.0, std::ceil(faktaslut) + 2);
+        alla.push_back(text(rubrikFörLeveransadress(), uppgiftsrubrik, {34, y, 128, 13}));
+        const Rect ram{34, y + 13, 180, std::min(119.0, 320 - (y + 13))};
+        alla.push_back(mallverktyg::passandeText(*this, AttributedString(*leverans, uppgiftsvärde), ram));
     }
 
     if (!följesedel) {
@@ -98,31 +125,28 @@ void Fakturavy::konfigureraInnehållFörHi() {
         alla.emplace_back(std::move(attBetala), Rect{259, 603, 275, 15});
     }
 
-    alla.push_back(tabelltext(std::move(företag), {34, 732 - m / 2, 205, 107}));
-    alla.push_back(tabelltext(std::move(registrering), {256, 732 - m / 2, 217, 107}));
+    alla.push_back(tabelltext(*this, std::move(företag), {34, 732 - m / 2, 205, 107}));
+    alla.push_back(tabelltext(*this, std::move(registrering), {256, 732 - m / 2, 217, 107}));
+    alla.insert(alla.end(), std::make_move_iterator(fakta.begin()), std::make_move_iterator(fakta.end()));
 
-    // A delivery note lists only what the goods need.
-    const Datalista uppgifter =
-        följesedel ? mallverktyg::fakta(*this, {Fakt::fakturanummer, Fakt::erReferens, Fakt::vårReferens,
-                                                Fakt::kundnummer, Fakt::inköpsordernummer, Fakt::leveransdatum,
-                                                Fakt::leveranssätt})
-                   : mallverktyg::fakta(*this, {Fakt::fakturanummer, Fakt::fakturadatum, Fakt::erReferens,
-                                                Fakt::vårReferens, Fakt::kundnummer, Fakt::personnummer,
-                                                Fakt::personnummer2, Fakt::fastighetsbeteckning,
-                                                Fakt::lägenhetsnummer, Fakt::mottagarensMomsregistreringsnummer,
-                                                Fakt::inköpsordernummer, Fakt::leveransdatum, Fakt::leveranssätt});
-    for (CachatObjekt& o : cachadeObjektFörData(uppgifter, uppgiftsrubrik, uppgiftsvärde, 13, {34, 81}, 125, 175,
-                                                mallverktyg::punktledare, false, -2))
-        alla.push_back(std::move(o));
-
+    // The amount rows start at y 532 and end above the line of light over
+    // the amount to pay (y 596) and its small clouds: more than four rows
+    // start higher, with the VAT summary beside them, and the item rows and
+    // message of the last page end above them.
+    const double beloppen = std::min(532.0, 590 - beloppsradhöjd * antalBeloppsrader(true));
     std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {258, 532, 275, 15}, {258, 532, 275, 15}, 14, true,
-                                    false)
+        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {258, beloppen, 275, 15}, {258, beloppen, 275, 15},
+                                    {.taMedTotalen = true})
             .data;
-    if (auto summering = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {62, 534, 173, 105}, true, true))
+    if (auto summering = momssammanfattningMedRubrikAttribut(
+            brödtext, brödtext, {62, beloppen + 2, 173, 105},
+            {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
         sistaSidan.insert(sistaSidan.end(), summering->begin(), summering->end());
 
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger, {62, 324, 470, 18},
-                                      {62, 331, 470, 172}, 250, false);
+    läggTillKolumnerMedRubrikattribut(
+        kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,
+        {.rubrikutrymme = {62, 324, 470, 18},
+         .datautrymme = {62, 331, 470, std::min(172.0, beloppen - 331 - 2 * Kolumnval::radbasensFörskjutning)},
+         .höjdPåÖvrigaSidor = 250});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
 }

@@ -11,7 +11,12 @@
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/Styckeformat.h"
+#include "Vyer/Faktura/Textpassning.h"
+
+#include <algorithm>
+#include <cmath>
 
 using mallverktyg::datum;
 using mallverktyg::text;
@@ -41,7 +46,7 @@ void Fakturavy::konfigureraInnehållFörK4() {
     högerTrunkerande.alignment = TextAlignment::right;
 
     //                                     paragraph style        colour         font
-    const TextAttributes titel           {rightAligned(),         std::nullopt,  normal18};
+    const TextAttributes titel0          {rightAligned(),         std::nullopt,  normal18};
     const TextAttributes påminnelse      {rightAligned(),         påminnelseröd, fet10};
     const TextAttributes liten           {std::nullopt,           textgrå,       lätt9};
     const TextAttributes litenHöger      {rightAligned(),         textgrå,       lätt9};
@@ -54,7 +59,12 @@ void Fakturavy::konfigureraInnehållFörK4() {
     const TextAttributes belopp_         {rightAligned(),         std::nullopt,  normal16};
     const TextAttributes beloppsrubrik   {std::nullopt,           textgrå,       normal16};
 
-    läggTillInnehållMedRamFörLogotyp({47, 29, 210, 120}, titel, {261, 42, 176, 25}, påminnelse, {346, 332, 205, 20},
+    // A long title (a delivery note's in Italian) is set smaller to keep to
+    // its line beside the number box.
+    const Rect titelram{261, 42, 176, 25};
+    const TextAttributes titel = mallverktyg::passadeAttribut(
+        *this, f.rubriktextIFakturamall(nullptr, följesedel).value_or(""), titel0, titelram.size());
+    läggTillInnehållMedRamFörLogotyp({47, 29, 210, 120}, titel, titelram, påminnelse, {346, 332, 205, 20},
                                      villkor, {186, 718, 373, 15}, fot, {37, 718, 145, 15});
 
     auto& alla = innehållFörAllaSidor;
@@ -73,7 +83,7 @@ void Fakturavy::konfigureraInnehållFörK4() {
     fakta.push_back({rubrikFörInköpsordernummer(), f.inköpsordernummer()});
     fakta.push_back({rubrikFörMottagarensMomsregistreringsnummer(), f.momsregistreringsnummer()});
     fakta.push_back({rubrikFörFakturadatum(), datumtext(f.fakturadatum())});
-    alla.push_back(CachatObjekt(tabellMedData(fakta, brödtext, brödtext, false, false).tabell, {47, 249, 210, 100}));
+    AttributedString faktatabell = tabellMedData(fakta, brödtext, brödtext).tabell;
 
     const std::string avsändarland(kod(b.land));
     const Datalista avsändare = {
@@ -89,15 +99,27 @@ void Fakturavy::konfigureraInnehållFörK4() {
     const std::pair<const Datalista&, Rect> fottabeller[] = {
         {avsändare, {38, 741, 153, 85}}, {kontakt, {195, 741, 175, 82}}, {betalning, {375, 740, 184, 82}}};
     for (const auto& [data, ram] : fottabeller)
-        alla.push_back(mallverktyg::tabelltext(tabellMedData(data, fot, fot, false, false).tabell, ram));
+        alla.push_back(mallverktyg::tabelltext(*this, tabellMedData(data, fot, fot).tabell, ram));
 
     if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland)) alla.push_back(text(*adress, brödtext, {312, 120, 243, 115}));
+    // Under the logo, or under the delivery address, the facts have room
+    // to rise when they reach the item headings' panel.
+    double ovanför = 153;
     if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
         alla.push_back(text(rubrikFörLeveransadress(), brödtext, {47, 162, 209, 14}));
         AttributedString adresstext(*adress, brödtext);
         const double h = mätare.boundingSize(adresstext, {209, 10000}).height;
         alla.push_back(CachatObjekt(std::move(adresstext), {47, 176, 209, h}));
+        ovanför = 176 + h + 4;
     }
+    // Facts that do not fit that room even at 70 % run on below it, and
+    // the item table stands lower by as much.
+    Rect faktaram = mallverktyg::ramSomRymmer(*this, faktatabell, {47, 249, 210, 100},
+                                              {mallverktyg::Växer::uppåt, ovanför, 361}, TextDrawingMode::fromTopLeft);
+    if (PassadText p = passadText(mätare, faktatabell, faktaram.size(), TextDrawingMode::fromTopLeft); !p.passar)
+        faktaram.height = std::ceil(p.storlek.height) + 1;
+    alla.push_back(mallverktyg::passandeText(*this, faktatabell, faktaram));
+    const double nedflyttning = std::max(0.0, std::ceil(faktaram.maxY() + 4 - 365));
 
     if (!följesedel) {
         alla.push_back(panel({262, 296, 296, 32}));
@@ -110,7 +132,7 @@ void Fakturavy::konfigureraInnehållFörK4() {
         alla.push_back(text(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar(), brödtext, {272, 304, 278, 20}));
     }
 
-    alla.push_back(panel({37, 365, 522, 25}));
+    alla.push_back(panel({37, 365 + nedflyttning, 522, 25}));
 
     // The amount area on the last page, with room for at least three rows;
     // d is its distance from the page foot.
@@ -123,10 +145,9 @@ void Fakturavy::konfigureraInnehållFörK4() {
         const double h = (k - 1) * 16 + 161;
         const double y0 = 842 - (h + 17);
         sistaSidan = beloppfältMedRubrikattribut(brödtextHöger, brödtextHöger, {335, y0, 120, 17}, {469, y0, 83, 17},
-                                                 16, false, false)
+                                                 {.radhöjd = 16})
                          .data;
-        if (auto moms = momssammanfattningMedRubrikAttribut(liten, liten, {47, 842 - (h + 16), 291, (h + 16) - 160},
-                                                            false, false))
+        if (auto moms = momssammanfattningMedRubrikAttribut(liten, liten, {47, 842 - (h + 16), 291, (h + 16) - 160}))
             sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
         sistaSidan.push_back(text(belopp(f.attBetala()), brödtextHöger, {469, 686, 83, 17}));
         sistaSidan.push_back(text(rubrikFörTotaltBelopp(), totalrubrik, {335, 686, 120, 17}));
@@ -143,7 +164,11 @@ void Fakturavy::konfigureraInnehållFörK4() {
         d = h + 22;
     }
 
-    läggTillKolumnerMedRubrikattribut(brödtext, liten, brödtextHöger, litenHöger, {47, 369, 504, 17},
-                                      Rect{47, 379, 504, (447 - d) - 8}.integral(), 320, true);
+    läggTillKolumnerMedRubrikattribut(brödtext, liten, brödtextHöger, litenHöger,
+                                      {.rubrikutrymme = {47, 369 + nedflyttning, 504, 17},
+                                       .datautrymme = Rect{47, 379 + nedflyttning, 504,
+                                                           std::max(0.0, (447 - d) - 8 - nedflyttning)}.integral(),
+                                       .höjdPåÖvrigaSidor = 320 - nedflyttning,
+                                       .storaBokstäverPåRubriker = true});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
 }

@@ -13,6 +13,7 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 using mallverktyg::Fakt;
@@ -58,15 +59,19 @@ void Fakturavy::konfigureraInnehållFörM() {
     auto& alla = innehållFörAllaSidor;
     alla.push_back(text(versaler(rubrikFörFakturanummer() + "   " + f.nummer()), nummer, {43, 89, 388, 20}));
 
-    alla.emplace_back(
+    // References and dates, the invoice date last: a table too long for
+    // its frame even at 70 % rises towards the number line, then reaches
+    // down towards the rules of the payment line.
+    alla.push_back(mallverktyg::växandeSträng(
+        *this,
         tabellMedData(mallverktyg::fakta(*this, {Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer,
                                                  Fakt::personnummer, Fakt::personnummer2, Fakt::fastighetsbeteckning,
                                                  Fakt::lägenhetsnummer, Fakt::leveransdatum, Fakt::leveranssätt,
                                                  Fakt::inköpsordernummer, Fakt::mottagarensMomsregistreringsnummer,
                                                  Fakt::fakturadatum}),
-                      brödtext, brödtext, false, false)
+                      brödtext, brödtext)
             .tabell,
-        Rect{61, 192, 203, 85});
+        {61, 192, 203, 85}, {mallverktyg::Växer::uppåt, 114, 302}));
 
     if (!följesedel) {
         alla.push_back(text(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar(), fet, {62, 313, 114, 17}));
@@ -79,7 +84,7 @@ void Fakturavy::konfigureraInnehållFörM() {
     {
         auto tabell = [&](const Datalista& data, double x) {
             alla.push_back(
-                tabelltext(tabellMedData(data, etikett, brödtext, false, false).tabell, {x, 733, 165, 77}));
+                tabelltext(*this, tabellMedData(data, etikett, brödtext).tabell, {x, 733, 165, 77}));
         };
         tabell(mallverktyg::fakta(*this, {Fakt::säte, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}), 61);
         tabell(mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::organisationsnummer,
@@ -108,13 +113,18 @@ void Fakturavy::konfigureraInnehållFörM() {
     }
 
     std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {356, 584, 171, 15}, {356, 584, 171, 15}, 14, true,
-                                    false)
+        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {356, 584, 171, 15}, {356, 584, 171, 15},
+                                    {.taMedTotalen = true})
             .data;
-    if (auto summering = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {69, 583, 180, 79}, true, true))
+    if (auto summering = momssammanfattningMedRubrikAttribut(
+            brödtext, brödtext, {69, 583, 180, 79},
+            {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
         sistaSidan.insert(sistaSidan.end(), summering->begin(), summering->end());
 
-    läggTillKolumnerMedRubrikattribut(brödtext, brödtext, brödtextHöger, brödtextHöger, {68, 384, 459, 15},
-                                      Rect{68, 396, 459, 163}.integral(), 246, true);
+    läggTillKolumnerMedRubrikattribut(brödtext, brödtext, brödtextHöger, brödtextHöger,
+                                      {.rubrikutrymme = {68, 384, 459, 15},
+                                       .datautrymme = Rect{68, 396, 459, 163}.integral(),
+                                       .höjdPåÖvrigaSidor = 246,
+                                       .storaBokstäverPåRubriker = true});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
 }

@@ -11,7 +11,10 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/Styckeformat.h"
+
+#include <algorithm>
 
 using mallverktyg::streck;
 using mallverktyg::tabelltext;
@@ -31,7 +34,7 @@ void Fakturavy::konfigureraInnehållFörNoGiroAvTyp(NoGirotyp typ) {
     const Color svart = Color::black();
 
     //                                    paragraph style             colour        font
-    const TextAttributes titel          {std::nullopt,               std::nullopt, fet18};
+    const TextAttributes titel0         {std::nullopt,               std::nullopt, fet18};
     const TextAttributes påminnelse     {std::nullopt,               accent,       normal7};
     const TextAttributes villkor        {std::nullopt,               std::nullopt, kursiv6};
     const TextAttributes fskatt         {rightAligned(),             std::nullopt, kursiv6};
@@ -45,8 +48,13 @@ void Fakturavy::konfigureraInnehållFörNoGiroAvTyp(NoGirotyp typ) {
     const TextAttributes rubrikHöger    {rightAligned(),             std::nullopt, smalFet8};
     const TextAttributes rubrik         {std::nullopt,               std::nullopt, smalFet8};
 
-    läggTillInnehållMedRamFörLogotyp({32, 24, 103, 85}, titel, {32, 135, 201, 20}, påminnelse, {32, 122, 202, 20},
-                                     villkor, {15, 397, 543, 27}, fskatt, {495, 486, 79, 13});
+    // A long title (a delivery note's in Italian) is set smaller to keep to
+    // its line beside the addresses.
+    const Rect titelram{32, 135, 201, 20};
+    const TextAttributes titel = mallverktyg::passadeAttribut(
+        *this, f.rubriktextIFakturamall(nullptr, följesedel).value_or(""), titel0, titelram.size());
+    läggTillInnehållMedRamFörLogotyp({32, 24, 103, 85}, titel, titelram, påminnelse, {32, 122, 202, 20}, villkor,
+                                     {15, 397, 543, 27}, fskatt, {495, 486, 79, 13});
 
     auto& alla = innehållFörAllaSidor;
     using enum mallverktyg::Fakt;
@@ -81,24 +89,34 @@ void Fakturavy::konfigureraInnehållFörNoGiroAvTyp(NoGirotyp typ) {
         {mallverktyg::fakta(*this, {avsändare, telefon, fax, email, hemsida}), 36},
         {registrering, 263},
     };
+    // Every way of payment reaches down towards the form, or on a delivery
+    // note towards the foot.
     for (const auto& [lista, x] : avsändartabeller)
-        alla.push_back(tabelltext(tabellMedData(lista, avsändaretikett, avsändarvärde, false, false).tabell,
-                                  {x, avsändarY, 194, 68}));
+        alla.push_back(mallverktyg::växandeTabell(*this, tabellMedData(lista, avsändaretikett, avsändarvärde).tabell,
+                                                  {x, avsändarY, 194, 68},
+                                                  {mallverktyg::Växer::nedåt, följesedel ? 836.0 : 590.0}));
 
+    // The grey band goes under everything laid out so far: the credit terms
+    // stand inside it and would be hidden.
     const double h = följesedel ? 539 : 263;
-    if (typ == NoGirotyp::medGråBand) alla.emplace_back(Rect{0, 163, 595, h}, bandgrå);
+    if (typ == NoGirotyp::medGråBand) alla.insert(alla.begin(), CachatObjekt(Rect{0, 163, 595, h}, bandgrå));
     alla.emplace_back(Rect{0, 162 + h, 595, 2}, svart);
     alla.emplace_back(Rect{0, 162, 595, 2}, svart);
     alla.push_back(streck({{{36, 655}, {559, 655}}}, 0.25, svart));
 
+    // Amount rows beyond three would run under the amount box: they start
+    // a row higher for each, with the rule and the VAT summary above them,
+    // and the item table's room on the last page is shorter by as much.
+    const double upp = std::max(0, antalBeloppsrader(false) - 3) * beloppsradhöjd;
     std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {329, 325, 224, 15}, {329, 325, 224, 15}, 14, false, false)
+        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {329, 325 - upp, 224, 15}, {329, 325 - upp, 224, 15})
             .data;
-    if (auto moms = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {43, 325, 235, 73}, true, false))
+    if (auto moms = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {43, 325 - upp, 235, 73},
+                                                        {.rubrikOvanförSammanfattning = true}))
         sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
     if (!följesedel) {
         // Caption and amount share the boxed frame, at its two ends.
-        sistaSidan.push_back(streck({{{36, 322}, {559, 322}}}, 0.25, svart));
+        sistaSidan.push_back(streck({{{36, 322 - upp}, {559, 322 - upp}}}, 0.25, svart));
         BezierPath ruta = BezierPath::rect({317, 370, 242, 19});
         ruta.lineWidth = 0.25;
         sistaSidan.emplace_back(std::nullopt, std::nullopt, cachad::path{std::move(ruta), Color::white(), svart});
@@ -106,7 +124,16 @@ void Fakturavy::konfigureraInnehållFörNoGiroAvTyp(NoGirotyp typ) {
         sistaSidan.push_back(text(belopp(f.attBetala()), rubrikHöger, {329, 371, 224, 15}));
     }
 
-    läggTillKolumnerMedRubrikattribut(rubrik, brödtext, rubrikHöger, brödtextHöger, {44, 172, 508, 15},
-                                      Rect{44, 179, 508, 118}.integral(), följesedel ? 519 : 195, false);
+    // The lowest the rows of a page may reach, counted from 12 below the
+    // data area's top where they start: a delivery note's stop above the
+    // credit terms and the F-tax note, which stand on every page, and above
+    // the form, whose printed captions no text may cover.
+    double nedersta = följesedel ? 590 : 179 + 12 + 195;
+    if (b.godkändFörFSkatt) nedersta = std::min(nedersta, 482.0);
+    if (kreditvillkorSomVisas()) nedersta = std::min(nedersta, 393.0);
+    läggTillKolumnerMedRubrikattribut(rubrik, brödtext, rubrikHöger, brödtextHöger,
+                                      {.rubrikutrymme = {44, 172, 508, 15},
+                                       .datautrymme = Rect{44, 179, 508, 118 - upp}.integral(),
+                                       .höjdPåÖvrigaSidor = nedersta - (179 + 12)});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
 }

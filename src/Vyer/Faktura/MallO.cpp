@@ -15,6 +15,8 @@
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
+#include <algorithm>
+
 using mallverktyg::text;
 
 namespace mallO {
@@ -70,31 +72,45 @@ void läggUt(Fakturavy& vy, const Utseende& u) {
 
     auto rubrik = [&](const std::string& text) { return u.adressrubrikerMedVersaler ? versaler(text) : text; };
     const std::string avsändarland(kod(vy.b.land));
+    double adressernasSlut = 0;
     if (auto leverans = vy.f.leveransadress()) {
         alla.push_back(text(rubrik(vy.rubrikFörLeveransadress()), adressrubrik, {46, 86, 181, 15}));
         alla.push_back(text(leverans->formatteradFörAvsändarland(avsändarland, true), adress, {46, 108, 181, 88}));
+        adressernasSlut = mallverktyg::textensSlut(vy, alla.back());
     }
     if (auto faktureras = vy.f.fakturaadressGivetAvsändarland(avsändarland)) {
         alla.push_back(text(*faktureras, adress, {366, 108, 181, 88}));
+        adressernasSlut = std::max(adressernasSlut, mallverktyg::textensSlut(vy, alla.back()));
         alla.push_back(text(rubrik(vy.rubrikFörMottagare()), adressrubrik, {366, 86, 181, 15}));
     }
 
-    // The company's name stays below the credit terms' one line of 6 points.
-    for (CachatObjekt& o : mallverktyg::företagsnamnÖverAvsändartabeller(vy, tabellrubrik, tabellvärde, företagsnamn,
-                                                                        170, 170, u.villkorsram.y + 8))
+    // The company's name stays below the credit terms.
+    for (CachatObjekt& o : mallverktyg::företagsnamnÖverAvsändartabeller(
+             vy, tabellrubrik, tabellvärde, företagsnamn,
+             {.adressbredd = 170,
+              .kontaktbredd = 170,
+              .namnetUnder = mallverktyg::underKreditvillkoren(vy, villkor, u.villkorsram)}))
         alla.push_back(std::move(o));
 
-    vy.läggInKolumndataÖverTreKolumner(faktarubrik, faktavärde, false, false, u.faktaVid, {40, 222, 404}, 163);
+    // The facts keep below the addresses.
+    vy.läggInKolumndataÖverTreKolumner(
+        faktarubrik, faktavärde,
+        {.vid = u.faktaVid,
+         .platser = {40, 222, 404},
+         .kolumnbredd = 163,
+         .inom = Faktaband{.överkant = std::max(176.0, adressernasSlut + 2), .nederkant = u.faktaNederkant}});
 
     std::vector<CachatObjekt> sistaSidan =
-        vy.beloppfältMedRubrikattribut(brödtext, brödtextHöger, {366, 543, 167, 15}, {366, 543, 167, 15}, 14, true,
-                                       false)
+        vy.beloppfältMedRubrikattribut(brödtext, brödtextHöger, {366, 543, 167, 15}, {366, 543, 167, 15},
+                                       {.taMedTotalen = true})
             .data;
-    if (auto summering = vy.momssammanfattningMedRubrikAttribut(moms, moms, {63, 543, 180, 78}, false, false))
+    if (auto summering = vy.momssammanfattningMedRubrikAttribut(moms, moms, {63, 543, 180, 78}))
         sistaSidan.insert(sistaSidan.end(), summering->begin(), summering->end());
 
-    vy.läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger, u.rubrikutrymme,
-                                         u.datautrymme.integral(), u.höjdPåÖvrigaSidor, false);
+    vy.läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,
+                                         {.rubrikutrymme = u.rubrikutrymme,
+                                          .datautrymme = u.datautrymme.integral(),
+                                          .höjdPåÖvrigaSidor = u.höjdPåÖvrigaSidor});
     // Until the last page, white hides the strip above the amount rows.
     vy.läggTillInnehållPåSistaSidan(std::move(sistaSidan), Rect{0, 522, 595, 15});
 }
@@ -107,6 +123,7 @@ Utseende natur() {
             .adressrubrikerMedVersaler = true,
             .villkorsram = {62, 664, 471, 34},
             .faktaVid = 585,
+            .faktaNederkant = 281,
             .rubrikutrymme = {61, 333, 472, 18},
             .datautrymme = {61, 344, 472, 161},
             .höjdPåÖvrigaSidor = 259};

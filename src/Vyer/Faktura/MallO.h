@@ -14,8 +14,10 @@ struct Utseende {
     Color faktavärdesfärg;
     bool adressrubrikerMedVersaler = true;
     Rect villkorsram;
-    // The fact columns' lower edge from the foot of the page.
+    // The fact columns' lower edge from the foot of the page, and the
+    // line they keep above: the item headings' or their band's.
     double faktaVid = 0;
+    double faktaNederkant = 0;
     Rect rubrikutrymme, datautrymme;
     // The room for rows on the pages before the last, from the data area's
     // top: they end above the due date and the amount to pay at y 630.

@@ -14,6 +14,8 @@
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
+#include <algorithm>
+
 using mallverktyg::text;
 
 namespace {
@@ -98,16 +100,21 @@ void Fakturavy::konfigureraInnehållFörP() {
                                      villkor, villkorsram, fskatt, {34, 808, 144, 12});
 
     auto& alla = innehållFörAllaSidor;
-    // The company's name stays below the credit terms' one line of 6 points.
-    for (CachatObjekt& o : mallverktyg::företagsnamnÖverAvsändartabeller(*this, avsändaretikett, avsändarvärde,
-                                                                        företagsnamn, 146, 180, villkorsram.y + 8))
+    // The company's name stays below the credit terms.
+    for (CachatObjekt& o : mallverktyg::företagsnamnÖverAvsändartabeller(
+             *this, avsändaretikett, avsändarvärde, företagsnamn,
+             {.adressbredd = 146,
+              .kontaktbredd = 180,
+              .namnetUnder = mallverktyg::underKreditvillkoren(*this, villkor, villkorsram)}))
         alla.push_back(std::move(o));
 
     // An address with its caption in a white arrow on its left.
     const BezierPath pilen = pil();
+    double adressernasSlut = 0;
     auto adressMedPil = [&](const std::string& adresstext, const Rect& adressram, const std::string& rubrik,
                             double rubrikx, Point pilvid) {
         alla.push_back(text(adresstext, adress, adressram));
+        adressernasSlut = std::max(adressernasSlut, mallverktyg::textensSlut(*this, alla.back()));
         AttributedString r(versaler(rubrik), adressrubrik);
         const double h = mallverktyg::uppmätt(*this, r, {46, 23}).height;
         alla.push_back(CachatObjekt(std::move(r), Rect{rubrikx, pilmitt - h / 2, 46, h}));
@@ -122,7 +129,13 @@ void Fakturavy::konfigureraInnehållFörP() {
         adressMedPil(leverans->formatteradFörAvsändarland(avsändarland, true), {136, 109, 154, 78},
                      rubrikFörLeveransadress(), 45, {77, 132});
 
-    läggInKolumndataÖverTreKolumner(faktarubrik, faktavärde, false, false, 589.5, {25, 204, 396}, 185);
+    // The facts keep to the blue band, below the addresses.
+    läggInKolumndataÖverTreKolumner(
+        faktarubrik, faktavärde,
+        {.vid = 589.5,
+         .platser = {25, 204, 396},
+         .kolumnbredd = 185,
+         .inom = Faktaband{.överkant = std::max(173.0, adressernasSlut + 2), .nederkant = 278}});
 
     if (!följesedel) {
         alla.push_back(text(rubrikFörBeloppAttBetala(), attBetalaRubrik, {327, 630, 206, 21}));
@@ -132,14 +145,17 @@ void Fakturavy::konfigureraInnehållFörP() {
     }
 
     std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {365, 527, 168, 16}, {365, 527, 168, 16}, 15, true, false)
+        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {365, 527, 168, 16}, {365, 527, 168, 16},
+                                    {.radhöjd = 15, .taMedTotalen = true})
             .data;
-    if (auto summering = momssammanfattningMedRubrikAttribut(moms, moms, {64, 529, 220, 78}, false, false))
+    if (auto summering = momssammanfattningMedRubrikAttribut(moms, moms, {64, 529, 220, 78}))
         sistaSidan.insert(sistaSidan.end(), summering->begin(), summering->end());
 
     // The rows start 9 points below the top of the heading area.
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger, {64, 347, 469, 21},
-                                      Rect{64, 356, 469, 147.5}.integral(), 236, false);
+    läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,
+                                      {.rubrikutrymme = {64, 347, 469, 21},
+                                       .datautrymme = Rect{64, 356, 469, 147.5}.integral(),
+                                       .höjdPåÖvrigaSidor = 236});
     // Until the last page, white hides the due date and the amount to pay
     // with their boxes.
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), Rect{49, 617, 499, 43});

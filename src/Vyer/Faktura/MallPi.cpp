@@ -60,24 +60,33 @@ void Fakturavy::konfigureraInnehållFörPi() {
     using mallverktyg::Avrundning;
     auto tabeller = mallverktyg::mottagarOchAvsändartabeller(*this, tabelletikett, tabellvärde);
     auto& alla = innehållFörAllaSidor;
-    alla.push_back(mallverktyg::tabellVidLinje(*this, std::move(tabeller.mottagare), 27, 208, 269, 0.5,
-                                               Avrundning::överkant));
-    alla.push_back(mallverktyg::tabellVidLinje(*this, std::move(tabeller.avsändare), 27, 208, 529, 0.7,
-                                               Avrundning::överkant));
+    // Every fact filled in makes the recipient's table reach down past
+    // where the sender's would start: that then starts a row below it.
+    for (CachatObjekt& o : mallverktyg::tabellUnderTabell(
+             *this, std::move(tabeller.mottagare),
+             {.x = 27, .bredd = 208, .linje = 269, .andelOvanför = 0.5, .avrundning = Avrundning::överkant},
+             std::move(tabeller.avsändare),
+             {.x = 27, .bredd = 208, .linje = 529, .andelOvanför = 0.7, .avrundning = Avrundning::överkant}, 12))
+        alla.push_back(std::move(o));
 
     alla.push_back(text(f.nummer(), nummer, {27, 45, 209, 25}));
     if (!följesedel) alla.push_back(text(datumtext(f.fakturadatum()), datum, {27, 64, 209, 17}));
-    for (CachatObjekt& o : mallverktyg::villkorOchAttBetala(*this, 286, 279, villkorsrad, beloppsrubrik, beloppsvärde))
+    for (CachatObjekt& o :
+         mallverktyg::villkorOchAttBetala(*this, {.x = 286, .bredd = 279}, villkorsrad, beloppsrubrik, beloppsvärde))
         alla.push_back(std::move(o));
 
     std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(data, dataHöger, {430, 566, 133, 15}, {430, 566, 133, 15}, 14, true, false).data;
-    if (auto moms = momssammanfattningMedRubrikAttribut(tabellvärde, tabellvärde, {285, 566, 132, 74}, true, false))
+        beloppfältMedRubrikattribut(data, dataHöger, {430, 566, 133, 15}, {430, 566, 133, 15},
+                                    {.taMedTotalen = true})
+            .data;
+    if (auto moms = momssammanfattningMedRubrikAttribut(tabellvärde, tabellvärde, {285, 566, 132, 74},
+                                                        {.rubrikOvanförSammanfattning = true}))
         sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
 
     // The amount to pay and the payment line stand on every page, so the
     // rows of earlier pages end above them, as far down as in template Di.
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, data, kolumnrubrikHöger, dataHöger, {285, 289, 278, 17},
-                                      {285, 301, 278, 233}, 344, false);
+    läggTillKolumnerMedRubrikattribut(
+        kolumnrubrik, data, kolumnrubrikHöger, dataHöger,
+        {.rubrikutrymme = {285, 289, 278, 17}, .datautrymme = {285, 301, 278, 233}, .höjdPåÖvrigaSidor = 344});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
 }

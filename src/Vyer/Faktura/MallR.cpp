@@ -107,12 +107,12 @@ void Fakturavy::konfigureraInnehållFörR() {
          {146, 733, 145, 73}},
         {kontakt, {294, 732, 184, 103}},
     };
-    for (auto [lista, ram] : avsändartabeller) {
-        AttributedString tabell = tabellMedData(lista, avsändaretikett, avsändarvärde, true, false).tabell;
-        // A ledger with every way of payment fills more rows than reach the
-        // page's foot: the table then rises until its last row is on it.
-        ram.y -= mallverktyg::lyftInomSidan(*this, tabell, ram, 6);
-        alla.push_back(tabelltext(std::move(tabell), ram));
+    for (const auto& [lista, ram] : avsändartabeller) {
+        AttributedString tabell =
+            tabellMedData(lista, avsändaretikett, avsändarvärde, {.storaBokstäverPåRubrik = true}).tabell;
+        // Only a table too tall for its frame even set smaller grows, upward.
+        const double höjd = mallverktyg::höjdSomRymmer(*this, tabell, ram);
+        alla.push_back(tabelltext(*this, std::move(tabell), {ram.x, ram.maxY() - höjd, ram.width, höjd}));
     }
 
     // The slots: the invoice's own facts first on an invoice, last on a
@@ -122,14 +122,19 @@ void Fakturavy::konfigureraInnehållFörR() {
         *this, {inköpsordernummer, mottagarensMomsregistreringsnummer, erReferens, vårReferens, kundnummer,
                 fastighetsbeteckning, lägenhetsnummer, personnummer, personnummer2, betalningsvillkor, leveransdatum,
                 leveranssätt});
+    // A long value or caption is set smaller to keep to its line on the
+    // stripes.
     const Datalista iPlatserna = tillPlatserna(egna, övriga, !följesedel, faktaplatser.size());
     for (size_t k = 0; k < iPlatserna.size() && k < faktaplatser.size(); ++k) {
         const Rect& plats = faktaplatser[k];
         const bool sista = k + 1 == faktaplatser.size();
-        alla.push_back(text(*iPlatserna[k].värde, sista ? platsvärde8 : platsvärde, plats));
-        alla.push_back(mallverktyg::roteradText(*iPlatserna[k].rubrik, sista ? platsrubrik8 : platsrubrik,
-                                                {-210, -2, 201, 15}, {plats.minX() - 11, plats.maxY() - 16},
-                                                rubrikvinkel));
+        alla.push_back(
+            mallverktyg::textPåSinaRader(*this, *iPlatserna[k].värde, sista ? platsvärde8 : platsvärde, plats));
+        const Rect rubrikram{-210, -2, 201, 15};
+        alla.push_back(mallverktyg::roteradText(
+            mallverktyg::påSinaRader(*this, AttributedString(*iPlatserna[k].rubrik, sista ? platsrubrik8 : platsrubrik),
+                                     {rubrikram.width, 0}),
+            rubrikram, {plats.minX() - 11, plats.maxY() - 16}, rubrikvinkel));
     }
 
     if (!följesedel) {
@@ -139,11 +144,15 @@ void Fakturavy::konfigureraInnehållFörR() {
     }
 
     std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(liten, litenHöger, {319, 508, 219, 15}, {319, 508, 219, 15}, 14, true, false).data;
-    if (auto moms = momssammanfattningMedRubrikAttribut(momsrubrik, liten, {45, 508, 266, 76}, false, false))
+        beloppfältMedRubrikattribut(liten, litenHöger, {319, 508, 219, 15}, {319, 508, 219, 15},
+                                    {.taMedTotalen = true})
+            .data;
+    if (auto moms = momssammanfattningMedRubrikAttribut(momsrubrik, liten, {45, 508, 266, 76}))
         sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
 
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, liten, kolumnrubrikHöger, litenHöger, {45, 304, 493, 20},
-                                      Rect{45, 319, 493, 163}.integral(), 250, false);
+    läggTillKolumnerMedRubrikattribut(kolumnrubrik, liten, kolumnrubrikHöger, litenHöger,
+                                      {.rubrikutrymme = {45, 304, 493, 20},
+                                       .datautrymme = Rect{45, 319, 493, 163}.integral(),
+                                       .höjdPåÖvrigaSidor = 250});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
 }

@@ -15,6 +15,8 @@
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
+#include <algorithm>
+
 using mallverktyg::Fakt;
 using mallverktyg::text;
 
@@ -58,6 +60,10 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
     if (!normal20 || !fet8 || !normal9 || !normal6 || !normal8 || !kursiv14 || !fet6) return;
 
     const Color vit = Color::white();
+    // The boxes, bands, frames and rules in the accent, darkened when it is
+    // too pale for the white captions on its bands; texts on white paper in
+    // the accent itself.
+    const Color formfärg = mallverktyg::mörkadFörVitText(färg);
     //                                     paragraph style  colour        font
     const TextAttributes titel            {rightAligned(),  färg,         normal20};
     const TextAttributes radrubrik        {std::nullopt,    färg,         fet8};
@@ -85,9 +91,9 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
     Rutnät rutnät;
     auto ruta = [&](const std::string& rubrik, const std::string& värde, bool dubbel) {
         const Rect r = rutnät.nästaRuta(dubbel);
-        alla.push_back(mallverktyg::panel({r.x, r.y, 118, 25}, hörnradie, färg));
+        alla.push_back(mallverktyg::panel({r.x, r.y, 118, 25}, hörnradie, formfärg));
         alla.push_back(CachatObjekt(Rect{r.x, r.y + 16, 118, 14}, vit));
-        alla.push_back(mallverktyg::kontur(r, 1, färg, hörnradie));
+        alla.push_back(mallverktyg::kontur(r, 1, formfärg, hörnradie));
         alla.push_back(text(rubrik, rutrubrik, {r.x + 10, r.y, 98, 16}));
         alla.push_back(text(värde, rutvärde, {r.x + 10, r.y + 20, 98, r.height - 20}));
         rutnät.flyttaFram(dubbel);
@@ -127,7 +133,7 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
         {betalningsinformation(), {415, 743, 166, 76}},
     };
     for (const auto& [data, ram] : företagstabeller)
-        alla.push_back(mallverktyg::tabelltext(tabellMedData(data, litenEtikett, liten, false, false).tabell, ram));
+        alla.push_back(mallverktyg::tabelltext(*this, tabellMedData(data, litenEtikett, liten).tabell, ram));
 
     // The payment bar: terms, a divider, the due date; at the right the
     // amount to pay and its caption, each behind a chevron. Every place
@@ -156,17 +162,19 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
         auto [rubrik, w4] = uppmätt(rubrikFörBeloppAttBetala(), brödtextHöger);
         alla.push_back(CachatObjekt(std::move(rubrik), Rect{55, 659, 459 - w3, 21}));
         vinkel(500 - w3 - w4);
-        alla.push_back(CachatObjekt(std::nullopt, std::nullopt, cachad::path{std::move(stapel), std::nullopt, färg}));
+        alla.push_back(CachatObjekt(std::nullopt, std::nullopt, cachad::path{std::move(stapel), std::nullopt, formfärg}));
     }
 
-    // The item frame starts higher when the grid has one row; its foot is
-    // fixed, lower on a delivery note, which has no payment bar.
+    // The item frame starts below the grid: at y 284 under one row of
+    // boxes, 326 under two and a row lower for each further row (every fact
+    // filled in); its foot is fixed, lower on a delivery note, which has no
+    // payment bar.
     const bool enRad = rutnät.rad == 1 && !rutnät.harDubbel;
-    const double y = enRad ? 284 : 326;
-    const double h = (enRad ? 358 : 316) + (följesedel ? 38 : 0);
-    alla.push_back(mallverktyg::panel({55, y, 487, 30}, hörnradie, färg));
+    const double y = enRad ? 284 : 326 + 46.0 * std::max(0, rutnät.rad - 2);
+    const double h = (följesedel ? 680 : 642) - y;
+    alla.push_back(mallverktyg::panel({55, y, 487, 30}, hörnradie, formfärg));
     alla.push_back(CachatObjekt(Rect{55, y + 23, 487, 12}, vit));
-    alla.push_back(mallverktyg::kontur({55, y, 487, h}, 1, färg, hörnradie));
+    alla.push_back(mallverktyg::kontur({55, y, 487, h}, 1, formfärg, hörnradie));
 
     // The totals in the frame's lower part grow upward by a row for each
     // amount row beyond three; fewer rows centre on the place of three.
@@ -177,18 +185,28 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
         const double a = n > 3 ? 255 + 15.0 * (n - 3) : 255;
         const double förstaRad = 826 - (n < 3 ? a - 7.5 * (3 - n) : a);
         sistaSidan = beloppfältMedRubrikattribut(brödtext, brödtextHöger, {364, förstaRad, 160, 16},
-                                                 {364, förstaRad, 160, 16}, 15, false, false)
+                                                 {364, förstaRad, 160, 16}, {.radhöjd = 15})
                          .data;
         sistaSidan.push_back(text(belopp(f.attBetala()), brödtextHöger, {364, 624, 160, 16}));
         sistaSidan.push_back(text(rubrikFörTotaltBelopp(), brödtext, {364, 624, 160, 16}));
-        if (auto moms = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {64, 827 - a, 289, a - 188}, true, true))
+        if (auto moms = momssammanfattningMedRubrikAttribut(
+                brödtext, brödtext, {64, 827 - a, 289, a - 188},
+                {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
             sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
         sistaSidan.push_back(mallverktyg::streck(
-            {{{55, 823 - a}, {542, 823 - a}}, {{359, 823 - a}, {359, 642}}, {{359, 619}, {542, 619}}}, 0.5, färg));
+            {{{55, 823 - a}, {542, 823 - a}}, {{359, 823 - a}, {359, 642}}, {{359, 619}, {542, 619}}}, 0.5, formfärg));
         A = a + 19;
     }
 
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger, {71, y + 3, 452, 15},
-                                      {71, y + 15, 452, 842 - A - y - 18}, h - 30, true);
+    // The rows of the last page end above the totals' upper rule, or the
+    // frame's foot on a delivery note: as the rows start below the data
+    // area's top and the message after them may end below their room, the
+    // area is that much shorter.
+    läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,
+                                      {.rubrikutrymme = {71, y + 3, 452, 15},
+                                       .datautrymme = {71, y + 15, 452,
+                                                       842 - A - y - 18 - 2 * Kolumnval::radbasensFörskjutning},
+                                       .höjdPåÖvrigaSidor = h - 30,
+                                       .storaBokstäverPåRubriker = true});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
 }

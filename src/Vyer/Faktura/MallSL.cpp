@@ -130,10 +130,10 @@ void Fakturavy::konfigureraInnehållFörSL() {
     for (Datapost& post : betalningsinformation()) kontakt.push_back(std::move(post));
     const Datalista registrering =
         mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
-    alla.push_back(
-        mallverktyg::tabelltext(tabellMedData(kontakt, litenHöger, liten, true, false).tabell, {218, 721, 203, 107}));
-    alla.push_back(
-        mallverktyg::tabelltext(tabellMedData(registrering, litenHöger, liten, true, false).tabell, {34, 721, 161, 75}));
+    alla.push_back(mallverktyg::tabelltext(*this, 
+        tabellMedData(kontakt, litenHöger, liten, {.storaBokstäverPåRubrik = true}).tabell, {218, 721, 203, 107}));
+    alla.push_back(mallverktyg::tabelltext(*this, 
+        tabellMedData(registrering, litenHöger, liten, {.storaBokstäverPåRubrik = true}).tabell, {34, 721, 161, 75}));
 
     // The payment term and the due date, centred in the background's badge.
     if (!följesedel) {
@@ -144,13 +144,18 @@ void Fakturavy::konfigureraInnehållFörSL() {
     }
 
     std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(liten, litenHöger, {424, 511, 116, 15}, {424, 511, 116, 15}, 14, true, false).data;
-    if (auto moms = momssammanfattningMedRubrikAttribut(liten, liten, {233, 512, 168, 68}, true, true))
+        beloppfältMedRubrikattribut(liten, litenHöger, {424, 511, 116, 15}, {424, 511, 116, 15},
+                                    {.taMedTotalen = true})
+            .data;
+    if (auto moms = momssammanfattningMedRubrikAttribut(
+            liten, liten, {233, 512, 168, 68}, {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
         sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
 
     if (följesedel) alla.emplace_back(Rect{32, 499, 125, 123}, Color::white());
 
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, liten, kolumnrubrikHöger, litenHöger, {56, 323, 483, 20},
-                                      Rect{56, 336, 483, 159}.integral(), 173, false);
+    läggTillKolumnerMedRubrikattribut(kolumnrubrik, liten, kolumnrubrikHöger, litenHöger,
+                                      {.rubrikutrymme = {56, 323, 483, 20},
+                                       .datautrymme = Rect{56, 336, 483, 159}.integral(),
+                                       .höjdPåÖvrigaSidor = 173});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
 }

@@ -68,14 +68,17 @@ void Fakturavy::konfigureraInnehållFörSk() {
     alla.push_back(text(rubrikFörNummer(), nummerrubrik, {458, 38, 25, 9}));
     alla.push_back(text(datumtext(f.fakturadatum()), datum, {458, 23, 101, 10}));
 
-    // The facts make room for the delivery address when there is one.
+    // The facts make room for the delivery address when there is one; they
+    // reach down to just above the item headings, set smaller when every
+    // fact is listed.
     const Datalista fakta =
         mallverktyg::fakta(*this, {Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer, Fakt::personnummer,
                                    Fakt::personnummer2, Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer,
                                    Fakt::mottagarensMomsregistreringsnummer, Fakt::inköpsordernummer,
                                    Fakt::leveranssätt, Fakt::leveransdatum});
-    alla.emplace_back(tabellMedData(fakta, etikettHöger, värde, false, false).tabell,
-                      Rect{39, 148, f.leveransadress() ? 214.0 : 359.0, 89});
+    const Rect rubrikutrymme{78, 271, 436, 15};
+    const Rect faktaram{39, 148, f.leveransadress() ? 214.0 : 359.0, rubrikutrymme.y - 3 - 148};
+    alla.push_back(mallverktyg::passandeText(*this, tabellMedData(fakta, etikettHöger, värde).tabell, faktaram));
 
     // In the forest at the foot, in white.
     alla.push_back(text(b.namn, företagsnamn, {34, 726, 292, 15}));
@@ -86,7 +89,7 @@ void Fakturavy::konfigureraInnehållFörSk() {
     };
     const Rect fotramar[] = {{34, 750, 163, 62}, {201, 750, 174, 62}, {381, 750, 204, 62}};
     for (size_t i = 0; i < 3; ++i)
-        alla.push_back(mallverktyg::tabelltext(tabellMedData(fot[i], fotetikett, fotvärde, false, false).tabell,
+        alla.push_back(mallverktyg::tabelltext(*this, tabellMedData(fot[i], fotetikett, fotvärde).tabell,
                                                fotramar[i]));
 
     const std::string avsändarland(kod(b.land));
@@ -110,16 +113,19 @@ void Fakturavy::konfigureraInnehållFörSk() {
     // The amount rows end on a total row of the template's own at y 498, so
     // they grow upward; the item area grows with them.
     const int n = antalBeloppsrader(false);
-    const double y0 = 498 - 14 * n;
+    const double y0 = 498 - beloppsradhöjd * n;
     std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(värdeHöger, värdeHöger, {335, y0, 75, 15}, {415, y0, 100, 15}, 14, false, false)
+        beloppfältMedRubrikattribut(värdeHöger, värdeHöger, {335, y0, 75, 15}, {415, y0, 100, 15})
             .data;
     sistaSidan.push_back(text(belopp(f.attBetala()), etikettHöger, {415, 498, 100, 15}));
     sistaSidan.push_back(text(rubrikFörTotaltBelopp(), etikettHöger, {335, 498, 75, 15}));
-    if (auto moms = momssammanfattningMedRubrikAttribut(värde, värde, {76, 455, 184, 66}, true, true))
+    if (auto moms = momssammanfattningMedRubrikAttribut(
+            värde, värde, {76, 455, 184, 66}, {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
         sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
 
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, värde, kolumnrubrikHöger, värdeHöger, {78, 271, 436, 15},
-                                      Rect{78, 290, 436, 14 * (n + 0.5) + 43}.integral(), 234, false);
+    läggTillKolumnerMedRubrikattribut(kolumnrubrik, värde, kolumnrubrikHöger, värdeHöger,
+                                      {.rubrikutrymme = rubrikutrymme,
+                                       .datautrymme = Rect{78, 290, 436, beloppsradhöjd * (n + 0.5) + 43}.integral(),
+                                       .höjdPåÖvrigaSidor = 234});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
 }

@@ -14,6 +14,7 @@ void Fakturavy::konfigureraInnehållFörV() {
     vinter.adressrubrikerMedVersaler = false;
     vinter.villkorsram = {62, 662, 471, 34};
     vinter.faktaVid = 587;
+    vinter.faktaNederkant = 284;
     vinter.rubrikutrymme = {61, 288, 472, 18};
     vinter.datautrymme = {61, 299, 472, 206};
     vinter.höjdPåÖvrigaSidor = 304;

@@ -4,8 +4,10 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Land.h"
 #include "Modell/Skatteavdrag.h"
+#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numbers>
 
 namespace mallverktyg {
@@ -14,8 +16,41 @@ CachatObjekt text(std::string_view text, const TextAttributes& attribut, const R
     return CachatObjekt(AttributedString(text, attribut), ram);
 }
 
-CachatObjekt tabelltext(AttributedString tabell, const Rect& ram) {
-    return CachatObjekt(std::nullopt, std::nullopt, cachad::stringNeedingLayoutManager{std::move(tabell), ram});
+CachatObjekt passandeText(const Fakturavy& vy, const AttributedString& text, const Rect& ram) {
+    return CachatObjekt(passadText(vy.mätare, text, {ram.width, ram.height}, TextDrawingMode::fromTopLeft).text, ram);
+}
+
+CachatObjekt passandeText(const Fakturavy& vy, std::string_view text, const TextAttributes& attribut,
+                          const Rect& ram) {
+    return passandeText(vy, AttributedString(text, attribut), ram);
+}
+
+AttributedString påSinaRader(const Fakturavy& vy, const AttributedString& text, Size ram) {
+    return passadText(vy.mätare, text, {ram.width, std::max(ram.height, uppmätt(vy, text).height)},
+                      TextDrawingMode::fromTopLeft)
+        .text;
+}
+
+CachatObjekt textPåSinaRader(const Fakturavy& vy, std::string_view text, const TextAttributes& attribut,
+                             const Rect& ram) {
+    return CachatObjekt(påSinaRader(vy, AttributedString(text, attribut), {ram.width, 0}), ram);
+}
+
+CachatObjekt tabelltext(const Fakturavy& vy, const AttributedString& tabell, const Rect& ram) {
+    PassadText passad = passadText(vy.mätare, tabell, {ram.width, ram.height});
+    return CachatObjekt(std::nullopt, std::nullopt, cachad::stringNeedingLayoutManager{std::move(passad.text), ram});
+}
+
+std::vector<CachatObjekt> tabelltexter(const Fakturavy& vy, std::vector<Tabellram> tabeller) {
+    double skala = 1;
+    for (const Tabellram& t : tabeller)
+        skala = std::min(skala, passadText(vy.mätare, t.tabell, {t.ram.width, t.ram.height}).skala);
+    std::vector<CachatObjekt> ut;
+    for (Tabellram& t : tabeller)
+        ut.emplace_back(std::nullopt, std::nullopt,
+                        cachad::stringNeedingLayoutManager{skala < 1 ? t.tabell.scaled(skala) : std::move(t.tabell),
+                                                           t.ram});
+    return ut;
 }
 
 CachatObjekt kontur(const Rect& ram, double linjebredd, const Color& färg, double hörnradie) {
@@ -34,6 +69,21 @@ CachatObjekt streck(const std::vector<Sträcka>& sträckor, double linjebredd, c
     return CachatObjekt(std::nullopt, std::nullopt, cachad::path{std::move(väg), std::nullopt, färg});
 }
 
+double textensSlut(const Fakturavy& vy, const CachatObjekt& objekt) {
+    auto slut = [&](const AttributedString& text, const Rect& ram) {
+        return ram.y + uppmätt(vy, text, {ram.width, 10000}).height;
+    };
+    if (const auto* s = std::get_if<cachad::string>(&objekt.data)) return slut(s->string, s->frame);
+    if (const auto* s = std::get_if<cachad::stringNeedingLayoutManager>(&objekt.data)) return slut(s->string, s->frame);
+    return 0;
+}
+
+double underKreditvillkoren(const Fakturavy& vy, const TextAttributes& attribut, const Rect& ram) {
+    const auto villkor = vy.kreditvillkorSomVisas();
+    if (!villkor) return ram.y;
+    return ram.y + uppmätt(vy, AttributedString(*villkor, attribut), {ram.width, 10000}).height;
+}
+
 Size uppmätt(const Fakturavy& vy, const AttributedString& text, Size gräns) {
     Size s = vy.mätare.boundingSize(text, gräns);
     return {std::max(0.0, s.width), std::max(0.0, s.height)};
@@ -46,21 +96,40 @@ CachatObjekt panel(const Rect& ram, double hörnradie, const Color& fyllning) {
 
 CachatObjekt roteradText(std::string_view text, const TextAttributes& attribut, const Rect& ram, Point vid,
                          double vinkel) {
-    return CachatObjekt(AttributedString(text, attribut), ram,
-                        AffineTransform::translation(vid.x, vid.y).rotated(vinkel));
+    return roteradText(AttributedString(text, attribut), ram, vid, vinkel);
+}
+
+CachatObjekt roteradText(AttributedString text, const Rect& ram, Point vid, double vinkel) {
+    return CachatObjekt(std::move(text), ram, AffineTransform::translation(vid.x, vid.y).rotated(vinkel));
 }
 
 const std::string punktledare(45, '.');
 
 CachatObjekt textUppåt(std::string_view text, const TextAttributes& attribut, const Rect& ram, Point vid) {
-    return roteradText(text, attribut, ram, vid, -std::numbers::pi / 2);
+    return textUppåt(AttributedString(text, attribut), ram, vid);
+}
+
+CachatObjekt textUppåt(AttributedString text, const Rect& ram, Point vid) {
+    return roteradText(std::move(text), ram, vid, -std::numbers::pi / 2);
 }
 
 std::vector<CachatObjekt> faktaMedPunktledare(const Fakturavy& vy, const Datalista& fakta,
                                               const TextAttributes& etikettattribut,
                                               const TextAttributes& värdeattribut, Point start) {
-    return vy.cachadeObjektFörData(fakta, etikettattribut, värdeattribut, 12, start, 110, 90,
-                                   " ....................................", false, 0);
+    return vy.cachadeObjektFörData(fakta, etikettattribut, värdeattribut,
+                                   {.radhöjd = 12, .startposition = start, .etikettbredd = 110, .värdebredd = 90,
+                                    .paddning = " ...................................."});
+}
+
+Color mörkadFörVitText(Color färg, double kontrast) {
+    auto luminans = [](const Color& c) {
+        auto kanal = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * kanal(c.red) + 0.7152 * kanal(c.green) + 0.0722 * kanal(c.blue);
+    };
+    while (1.05 / (luminans(färg) + 0.05) < kontrast) {
+        färg.red *= 0.98, färg.green *= 0.98, färg.blue *= 0.98;
+    }
+    return färg;
 }
 
 std::optional<std::string> datum(const std::optional<Datum>& datum) {

@@ -10,11 +10,45 @@
 
 namespace mallverktyg {
 
+// Where something stands across the page.
+struct Spalt {
+    double x = 0;
+    double bredd = 0;
+};
+
 // A text set in a frame with one attribute set.
 CachatObjekt text(std::string_view text, const TextAttributes& attribut, const Rect& ram);
-// A tabbed table drawn with full text layout (every line, also past the
-// frame's foot).
-CachatObjekt tabelltext(AttributedString tabell, const Rect& ram);
+// A text drawn from the top left of its frame, made to fit it
+// (Textpassning.h): set smaller, all of it by one factor, when it is taller
+// or wider than the frame or would break a word. In attributes påEnRad
+// (Styckeformat.h) it stays on one line, set smaller when it is wider than
+// the frame.
+CachatObjekt passandeText(const Fakturavy& vy, const AttributedString& text, const Rect& ram);
+CachatObjekt passandeText(const Fakturavy& vy, std::string_view text, const TextAttributes& attribut,
+                          const Rect& ram);
+// A text as set from the top left of a frame of `ram`, made to fit it in
+// the same way, but a frame lower than the text's own lines (each
+// paragraph on one) counts as that high: a label need only keep to its
+// line rather than wrap, in a frame one line high or given no height at
+// all.
+AttributedString påSinaRader(const Fakturavy& vy, const AttributedString& text, Size ram);
+// A text in a frame, like text() above, set smaller where it would wrap:
+// it keeps to its line(s) across the frame's width.
+CachatObjekt textPåSinaRader(const Fakturavy& vy, std::string_view text, const TextAttributes& attribut,
+                             const Rect& ram);
+// A tabbed table drawn with full text layout, made to fit its frame
+// (Textpassning.h): set smaller, all of it by one factor, when it is
+// taller or wider than the frame; only a table that does not fit even at
+// 70 % runs on below its frame.
+CachatObjekt tabelltext(const Fakturavy& vy, const AttributedString& tabell, const Rect& ram);
+// Tables whose value columns line up, each in its frame, fitted by one
+// factor for all of them, the smallest any of them needs, so that the
+// columns still line up.
+struct Tabellram {
+    AttributedString tabell;
+    Rect ram;
+};
+std::vector<CachatObjekt> tabelltexter(const Fakturavy& vy, std::vector<Tabellram> tabeller);
 // A rectangle with rounded corners, filled, without an outline.
 CachatObjekt panel(const Rect& ram, double hörnradie, const Color& fyllning);
 // The outline of a rectangle; with a corner radius, of a rounded one.
@@ -25,6 +59,14 @@ struct Sträcka {
 };
 CachatObjekt streck(const std::vector<Sträcka>& sträckor, double linjebredd, const Color& färg);
 
+// The y where a text object's text ends, laid out at its frame's width;
+// 0 for an object without text.
+double textensSlut(const Fakturavy& vy, const CachatObjekt& objekt);
+
+// Where the credit terms that the title block sets in `ram` end: below
+// their last line; the frame's top without terms.
+double underKreditvillkoren(const Fakturavy& vy, const TextAttributes& attribut, const Rect& ram);
+
 // The size of a text laid out within `gräns` (unbounded by default),
 // never negative.
 Size uppmätt(const Fakturavy& vy, const AttributedString& text, Size gräns = {10000, 10000});
@@ -33,11 +75,13 @@ Size uppmätt(const Fakturavy& vy, const AttributedString& text, Size gräns = {
 // system's origin.
 CachatObjekt roteradText(std::string_view text, const TextAttributes& attribut, const Rect& ram, Point vid,
                          double vinkel);
+CachatObjekt roteradText(AttributedString text, const Rect& ram, Point vid, double vinkel);
 // A caption turned a quarter turn so that it runs upward: `ram` lies in a
 // system whose origin is the page point `vid`, whose x axis points up the
 // page and whose y axis points right, so (x, y) lands on (vid.x + y,
 // vid.y - x).
 CachatObjekt textUppåt(std::string_view text, const TextAttributes& attribut, const Rect& ram, Point vid);
+CachatObjekt textUppåt(AttributedString text, const Rect& ram, Point vid);
 
 // Facts listed down from `start`, rows 12 points high: each caption in a
 // column 110 wide followed by a space and a leader of 36 dots that runs to
@@ -51,6 +95,11 @@ std::vector<CachatObjekt> faktaMedPunktledare(const Fakturavy& vy, const Datalis
 // characters in a label frame one row high, the dots run on after the
 // caption up to the value column and the rest is cut off.
 extern const std::string punktledare;
+
+// The colour darkened, all its channels by one factor, until white text
+// stands out from it by `kontrast` (the ratio of relative luminances, as
+// for legibility on screen and paper); a dark enough colour as it is.
+Color mörkadFörVitText(Color färg, double kontrast = 3);
 
 // A date as invoices print it; none for none.
 std::optional<std::string> datum(const std::optional<Datum>& datum);

@@ -3,6 +3,9 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/Textpassning.h"
+
+#include <cmath>
 
 namespace mallverktyg {
 
@@ -29,16 +32,45 @@ std::vector<AttributedString> rubrikerÖverVärden(const Datalista& data, const 
     return texter;
 }
 
-std::vector<CachatObjekt> staplade(const Fakturavy& vy, std::vector<AttributedString> texter, double x,
-                                   double överkant, double bredd, double avstånd) {
+std::vector<CachatObjekt> staplade(const Fakturavy& vy, std::vector<AttributedString> texter, const Stapelval& val) {
+    // Measured at the frame's width: a value that wraps there pushes the
+    // next text down instead of running into it.
+    auto höjder = [&](const std::vector<AttributedString>& t) {
+        std::vector<double> h;
+        for (const AttributedString& text : t) h.push_back(uppmätt(vy, text, {val.bredd, 10000}).height);
+        return h;
+    };
+    auto fot = [&](const std::vector<double>& h, double avstånd) {
+        double y = val.överkant;
+        for (size_t i = 0; i < h.size(); ++i) y += h[i] + (i + 1 < h.size() ? avstånd : 1);
+        return y;
+    };
+    auto skalade = [&](int procent) {
+        std::vector<AttributedString> t;
+        for (const AttributedString& text : texter) t.push_back(text.scaled(procent / 100.0));
+        return t;
+    };
+    double avstånd = val.avstånd;
+    std::vector<double> h = höjder(texter);
+    if (fot(h, avstånd) > val.fot) {
+        // The largest whole percent down to 70 whose stack ends at the foot.
+        int procent = static_cast<int>(std::lround(minstaTextskala * 100));
+        for (int hi = 100; hi - procent > 1;) {
+            const int mitt = (procent + hi) / 2;
+            if (fot(höjder(skalade(mitt)), val.avstånd * mitt / 100) <= val.fot)
+                procent = mitt;
+            else
+                hi = mitt;
+        }
+        texter = skalade(procent);
+        h = höjder(texter);
+        avstånd = val.avstånd * procent / 100;
+    }
     std::vector<CachatObjekt> objekt;
-    double y = överkant;
-    for (AttributedString& text : texter) {
-        // Measured at the frame's width: a value that wraps there pushes the
-        // next text down instead of running into it.
-        const double h = uppmätt(vy, text, {bredd, 10000}).height;
-        objekt.emplace_back(std::move(text), Rect{x, y, bredd, h + 1});
-        y += h + avstånd;
+    double y = val.överkant;
+    for (size_t i = 0; i < texter.size(); ++i) {
+        objekt.emplace_back(std::move(texter[i]), Rect{val.x, y, val.bredd, h[i] + 1});
+        y += h[i] + avstånd;
     }
     return objekt;
 }
@@ -48,16 +80,16 @@ std::string villkorOchFörfallodatum(const Fakturavy& vy) {
            " " + Fakturavy::datumtext(vy.f.förfallodatum());
 }
 
-std::vector<CachatObjekt> villkorOchAttBetala(const Fakturavy& vy, double x, double bredd,
+std::vector<CachatObjekt> villkorOchAttBetala(const Fakturavy& vy, Spalt spalt,
                                               const TextAttributes& villkorsattribut,
                                               const TextAttributes& beloppsrubrikattribut,
                                               const TextAttributes& beloppsattribut) {
     std::vector<CachatObjekt> objekt;
     if (vy.följesedel) return objekt;
-    objekt.push_back(text(villkorOchFörfallodatum(vy), villkorsattribut, {x, 698, bredd, 17}));
+    objekt.push_back(text(villkorOchFörfallodatum(vy), villkorsattribut, {spalt.x, 698, spalt.bredd, 17}));
     objekt.emplace_back(
         rubrikOchVärde(vy.rubrikFörBeloppAttBetala(), beloppsrubrikattribut, vy.belopp(vy.f.attBetala()), beloppsattribut),
-        Rect{x, 679, bredd, 21});
+        Rect{spalt.x, 679, spalt.bredd, 21});
     return objekt;
 }
 

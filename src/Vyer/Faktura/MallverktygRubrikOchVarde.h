@@ -4,7 +4,9 @@
 // capitals over its value), and stacks of such texts placed by their
 // measured heights.
 #include "Vyer/Faktura/Fakturavy.h"
+#include "Vyer/Faktura/Mallverktyg.h"
 
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,9 +27,17 @@ std::vector<AttributedString> rubrikerÖverVärden(const Datalista& data, const 
 
 // The texts one below the other from y `överkant` at x, each in a frame
 // `bredd` wide and one point higher than its height h measured at that
-// width; the next starts h + `avstånd` lower.
-std::vector<CachatObjekt> staplade(const Fakturavy& vy, std::vector<AttributedString> texter, double x,
-                                   double överkant, double bredd, double avstånd);
+// width; the next starts h + `avstånd` lower. A stack that would end below
+// `fot` is set smaller, its texts and gaps by one factor, until it ends
+// there, but never below 70 %.
+struct Stapelval {
+    double x = 0;
+    double överkant = 0;
+    double bredd = 0;
+    double avstånd = 0;
+    double fot = std::numeric_limits<double>::infinity();
+};
+std::vector<CachatObjekt> staplade(const Fakturavy& vy, std::vector<AttributedString> texter, const Stapelval& val);
 
 // The payment term and the due date on one line:
 // "Payment terms 30 days  •  Due date 2024-03-05".
@@ -38,7 +48,7 @@ std::string villkorOchFörfallodatum(const Fakturavy& vy);
 // "Payment terms 30 days  •  Due date 2024-03-05", and above it the amount
 // to pay at (x, 679, bredd, 21), its caption and a space in one face, the
 // amount in another. Nothing on a delivery note.
-std::vector<CachatObjekt> villkorOchAttBetala(const Fakturavy& vy, double x, double bredd,
+std::vector<CachatObjekt> villkorOchAttBetala(const Fakturavy& vy, Spalt spalt,
                                               const TextAttributes& villkorsattribut,
                                               const TextAttributes& beloppsrubrikattribut,
                                               const TextAttributes& beloppsattribut);

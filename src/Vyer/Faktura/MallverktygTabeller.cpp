@@ -3,6 +3,7 @@
 #include "Modell/Bokforing.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,21 +16,39 @@ TabellerPåFot tabellerPåGemensamFot(const Fakturavy& vy, std::vector<Tabellpla
     for (const Tabellplats& t : tabeller) ut.höjd = std::max(ut.höjd, uppmätt(vy, t.tabell, {t.bredd, 10000}).height);
     if (höjdAv) ut.höjd = std::max(0.0, höjdAv(ut.höjd));
     for (Tabellplats& t : tabeller)
-        ut.objekt.push_back(tabelltext(std::move(t.tabell), {t.x, fot - ut.höjd, t.bredd, ut.höjd}));
+        ut.objekt.push_back(tabelltext(vy, std::move(t.tabell), {t.x, fot - ut.höjd, t.bredd, ut.höjd}));
+    return ut;
+}
+
+TabellerPåFot tabellerPåGemensamFotInom(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot,
+                                        double högst) {
+    double höjd = 0;
+    for (const Tabellplats& t : tabeller) höjd = std::max(höjd, uppmätt(vy, t.tabell, {t.bredd, 10000}).height);
+    if (höjd <= högst) return tabellerPåGemensamFot(vy, std::move(tabeller), fot);
+    double skala = 1;
+    bool passar = true;
+    for (const Tabellplats& t : tabeller) {
+        const PassadText p = passadText(vy.mätare, t.tabell, {t.bredd, högst});
+        skala = std::min(skala, p.skala);
+        passar = passar && p.passar;
+    }
+    for (Tabellplats& t : tabeller) t.tabell = t.tabell.scaled(skala);
+    TabellerPåFot ut = tabellerPåGemensamFot(vy, std::move(tabeller), fot);
+    ut.passar = passar;
     return ut;
 }
 
 TabellerPåFot faktaPåGemensamFot(const Fakturavy& vy, Datalista vänsterData, Datalista högerData,
-                                 const std::function<AttributedString(const Datalista&)>& tabell,
-                                 Spalt vänster, Spalt höger, double fot, double överkant) {
+                                 const std::function<AttributedString(const Datalista&)>& tabell, const Fotval& val) {
     auto påFot = [&](const Datalista& v, const Datalista& h) {
-        return tabellerPåGemensamFot(vy, {{tabell(v), vänster.x, vänster.bredd}, {tabell(h), höger.x, höger.bredd}},
-                                     fot);
+        return tabellerPåGemensamFotInom(
+            vy, {{tabell(v), val.vänster.x, val.vänster.bredd}, {tabell(h), val.höger.x, val.höger.bredd}}, val.fot,
+            val.fot - val.överkant);
     };
     TabellerPåFot tabeller = påFot(vänsterData, högerData);
     // Rows a table leaves out would move without lowering anything.
     std::erase_if(högerData, [](const Datapost& post) { return !post.rubrik || !post.värde; });
-    while (fot - tabeller.höjd < överkant && högerData.size() > 1) {
+    while (!tabeller.passar && högerData.size() > 1) {
         Datalista längreVänster = vänsterData, kortareHöger(högerData.begin() + 1, högerData.end());
         längreVänster.push_back(högerData.front());
         TabellerPåFot jämnare = påFot(längreVänster, kortareHöger);
@@ -41,14 +60,19 @@ TabellerPåFot faktaPåGemensamFot(const Fakturavy& vy, Datalista vänsterData, 
 
 std::vector<CachatObjekt> företagsnamnÖverAvsändartabeller(const Fakturavy& vy, const TextAttributes& etikettattribut,
                                                             const TextAttributes& värdeattribut,
-                                                            const TextAttributes& namnattribut, double adressbredd,
-                                                            double kontaktbredd, double namnetUnder) {
+                                                            const TextAttributes& namnattribut,
+                                                            const Avsändartabellval& val) {
     constexpr double fot = 807, namnhöjd = 18;
     TabellerPåFot tabeller = faktaPåGemensamFot(
         vy, fakta(vy, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
         faktaOchBetalning(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
-        [&](const Datalista& data) { return vy.tabellMedData(data, etikettattribut, värdeattribut, false, true).tabell; },
-        {56, adressbredd}, {210, kontaktbredd}, fot, namnetUnder + namnhöjd);
+        [&](const Datalista& data) {
+            return vy.tabellMedData(data, etikettattribut, värdeattribut, {.fetStilPåFörstaRaden = true}).tabell;
+        },
+        {.vänster = {56, val.adressbredd},
+         .höger = {210, val.kontaktbredd},
+         .fot = fot,
+         .överkant = val.namnetUnder + namnhöjd});
     tabeller.objekt.push_back(text(vy.b.namn, namnattribut, {55, fot - tabeller.höjd - namnhöjd, 271, namnhöjd}));
     return std::move(tabeller.objekt);
 }
@@ -68,15 +92,16 @@ Datalista avsändarfakta(const Fakturavy& vy) {
 
 Faktatabeller mottagarOchAvsändartabeller(const Fakturavy& vy, const TextAttributes& etikettattribut,
                                           const TextAttributes& värdeattribut) {
-    Faktatabeller t{vy.tabellMedData(mottagarfakta(vy), etikettattribut, värdeattribut, false, true).tabell,
-                    vy.tabellMedData(avsändarfakta(vy), etikettattribut, värdeattribut, false, true).tabell};
+    Faktatabeller t{
+        vy.tabellMedData(mottagarfakta(vy), etikettattribut, värdeattribut, {.fetStilPåFörstaRaden = true}).tabell,
+        vy.tabellMedData(avsändarfakta(vy), etikettattribut, värdeattribut, {.fetStilPåFörstaRaden = true}).tabell};
     riktaUppTabbarIKolumn(t.mottagare, t.avsändare);
     return t;
 }
 
-double lyftInomSidan(const Fakturavy& vy, const AttributedString& tabell, const Rect& ram, double marginal) {
-    const double nedersta = vy.ramFörEnSida().maxY() - marginal;
-    return std::max(0.0, ram.y + uppmätt(vy, tabell, {ram.width, 10000}).height - nedersta);
+double höjdSomRymmer(const Fakturavy& vy, const AttributedString& tabell, const Rect& ram) {
+    const PassadText passad = passadText(vy.mätare, tabell, {ram.width, ram.height});
+    return passad.passar ? ram.height : std::max(ram.height, passad.storlek.height);
 }
 
 Rect underTabellen(const Fakturavy& vy, Rect ram, double fot) {
@@ -85,20 +110,64 @@ Rect underTabellen(const Fakturavy& vy, Rect ram, double fot) {
     return ram;
 }
 
-CachatObjekt tabellVidLinje(const Fakturavy& vy, AttributedString tabell, double x, double bredd, double linje,
-                            double andelOvanför, Avrundning avrundning) {
-    const double h = uppmätt(vy, tabell).height;
-    Rect ram{x, linje - andelOvanför * h, bredd, h + 1};
-    if (avrundning == Avrundning::överkant) ram.y = std::round(ram.y);
+namespace {
+
+// The frame of a table `h` high about its line, moved between `överst`
+// and `nederst` as far as it must, then rounded to whole points.
+Rect ramVidLinje(const Linjeval& val, double h, double överst = -std::numeric_limits<double>::infinity(),
+                 double nederst = std::numeric_limits<double>::infinity()) {
+    Rect ram{val.x, val.linje - val.andelOvanför * h, val.bredd, h + 1};
+    ram.y = std::max(överst, std::min(ram.y, nederst - ram.height));
+    if (val.avrundning == Avrundning::överkant) ram.y = std::round(ram.y);
     else ram = ram.integral();
-    return tabelltext(std::move(tabell), ram);
+    return ram;
 }
 
-CachatObjekt tabellKringPunkt(const Fakturavy& vy, AttributedString tabell, Point mitt, double gränsbredd,
-                              std::optional<double> bredd) {
-    const Size s = uppmätt(vy, tabell, {gränsbredd, 1000});
-    const Rect ram{mitt.x - s.width / 2, mitt.y - s.height / 2, bredd.value_or(s.width + 1), s.height + 1};
-    return tabelltext(std::move(tabell), ram.integral());
+Rect ramVidLinje(const Fakturavy& vy, const AttributedString& tabell, const Linjeval& val) {
+    return ramVidLinje(val, uppmätt(vy, tabell).height);
+}
+
+}  // namespace
+
+CachatObjekt tabellVidLinje(const Fakturavy& vy, AttributedString tabell, const Linjeval& val) {
+    const Rect ram = ramVidLinje(vy, tabell, val);
+    return tabelltext(vy, std::move(tabell), ram);
+}
+
+std::vector<CachatObjekt> tabellerVidLinjer(const Fakturavy& vy, std::vector<TabellVidLinje> tabeller) {
+    double skala = 1;
+    for (const TabellVidLinje& t : tabeller)
+        // The frame stands one point higher than its text.
+        skala = std::min(skala,
+                         passadText(vy.mätare, t.tabell, {t.val.bredd, t.nederst - t.överst - 1}).skala);
+    std::vector<CachatObjekt> ut;
+    for (TabellVidLinje& t : tabeller) {
+        AttributedString tabell = skala < 1 ? t.tabell.scaled(skala) : std::move(t.tabell);
+        const Rect ram = ramVidLinje(t.val, uppmätt(vy, tabell, {t.val.bredd, 10000}).height, t.överst, t.nederst);
+        ut.emplace_back(std::nullopt, std::nullopt, cachad::stringNeedingLayoutManager{std::move(tabell), ram});
+    }
+    return ut;
+}
+
+std::vector<CachatObjekt> tabellUnderTabell(const Fakturavy& vy, AttributedString övre, const Linjeval& övreVal,
+                                            AttributedString undre, const Linjeval& undreVal, double mellanrum) {
+    const Rect övreRam = ramVidLinje(vy, övre, övreVal);
+    Rect undreRam = ramVidLinje(vy, undre, undreVal);
+    const double nedanför = std::ceil(övreRam.maxY() + mellanrum);
+    if (undreRam.y < nedanför) undreRam.y = nedanför;
+    std::vector<CachatObjekt> ut;
+    ut.push_back(tabelltext(vy, std::move(övre), övreRam));
+    ut.push_back(tabelltext(vy, std::move(undre), undreRam));
+    return ut;
+}
+
+CachatObjekt tabellKringPunkt(const Fakturavy& vy, AttributedString tabell, const Punktval& val) {
+    // Rounded outward the frame may gain a point above and below.
+    tabell = passadText(vy.mätare, tabell, {val.gränsbredd, val.högst - 3}).text;
+    const Size s = uppmätt(vy, tabell, {val.gränsbredd, 1000});
+    const Rect ram{val.mitt.x - s.width / 2, val.mitt.y - s.height / 2, val.bredd.value_or(s.width + 1),
+                   s.height + 1};
+    return tabelltext(vy, std::move(tabell), ram.integral());
 }
 
 }  // namespace mallverktyg

@@ -3,8 +3,10 @@
 // about a line of the page or about a point; and the two fact tables of
 // templates with a narrow fact column beside the item column.
 #include "Vyer/Faktura/Fakturavy.h"
+#include "Vyer/Faktura/Mallverktyg.h"
 
 #include <functional>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -22,34 +24,45 @@ struct Tabellplats {
 struct TabellerPåFot {
     std::vector<CachatObjekt> objekt;  // in the order given
     double höjd = 0;
+    bool passar = true;  // false when they rise above the height they were given
 };
 TabellerPåFot tabellerPåGemensamFot(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot,
                                     const std::function<double(double)>& höjdAv = nullptr);
-
-// Where a table stands across the page.
-struct Spalt {
-    double x = 0;
-    double bredd = 0;
-};
+// The same, rising no higher than `högst` above the foot: taller tables
+// are all set smaller by one factor until the tallest fits (Textpassning.h).
+// Only tables too tall even at 70 % rise above it, at 70 %.
+TabellerPåFot tabellerPåGemensamFotInom(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot,
+                                        double högst);
 
 // Two tables of facts on one foot, as above, made by `tabell` in the
-// columns `vänster` and `höger`. When the pair would rise above y
-// `överkant` (every way of payment listed, say), the right table's first
-// rows go to the end of the left one, one list flowing over both columns,
-// for as long as that lowers the pair.
+// columns `vänster` and `höger`, rising no higher than y `överkant`. Only
+// when even 70 % of their size would rise above it (every way of payment
+// and contact detail listed in a narrow foot, say) do the right table's
+// first rows go to the end of the left one, one list flowing over both
+// columns, for as long as that lowers the pair.
+struct Fotval {
+    Spalt vänster, höger;
+    double fot = 0;
+    double överkant = 0;
+};
 TabellerPåFot faktaPåGemensamFot(const Fakturavy& vy, Datalista vänsterData, Datalista högerData,
-                                 const std::function<AttributedString(const Datalista&)>& tabell,
-                                 Spalt vänster, Spalt höger, double fot, double överkant);
+                                 const std::function<AttributedString(const Datalista&)>& tabell, const Fotval& val);
 
 // The company's name on a line 18 points high (x 55, 271 wide) over two
 // tables that stand on y 807 and grow upward together: at x 56 the
-// sender's address, organisation and VAT numbers, at x 210 its contact and
-// payment details, the first row of each bold. When that would put the
-// name above y `namnetUnder`, rows move from the right table to the left.
+// sender's address, organisation and VAT numbers, `adressbredd` wide, at
+// x 210 its contact and payment details, `kontaktbredd` wide, the first row
+// of each bold. The name stays below y `namnetUnder`, the tables set
+// smaller or their rows moved as above.
+struct Avsändartabellval {
+    double adressbredd = 0;
+    double kontaktbredd = 0;
+    double namnetUnder = 0;
+};
 std::vector<CachatObjekt> företagsnamnÖverAvsändartabeller(const Fakturavy& vy, const TextAttributes& etikettattribut,
                                                             const TextAttributes& värdeattribut,
-                                                            const TextAttributes& namnattribut, double adressbredd,
-                                                            double kontaktbredd, double namnetUnder);
+                                                            const TextAttributes& namnattribut,
+                                                            const Avsändartabellval& val);
 
 // The recipient's facts above the sender's, their values lined up in one
 // column, each placed by its measured height about a line of the page, so
@@ -73,15 +86,22 @@ Faktatabeller mottagarOchAvsändartabeller(const Fakturavy& vy, const TextAttrib
 // A table in full text layout whose text, measured at most `gränsbredd`
 // wide, has its middle on the point `mitt`; its frame, on whole points, is
 // one point higher than the text and `bredd` wide, or one point wider than
-// the text without a width.
-CachatObjekt tabellKringPunkt(const Fakturavy& vy, AttributedString tabell, Point mitt, double gränsbredd,
-                              std::optional<double> bredd = std::nullopt);
+// the text without a width. A table whose frame would be higher than
+// `högst` or whose lines are wider than `gränsbredd` is set smaller
+// (Textpassning.h) until it is not.
+struct Punktval {
+    Point mitt;
+    double gränsbredd = 0;
+    std::optional<double> bredd;
+    double högst = std::numeric_limits<double>::infinity();
+};
+CachatObjekt tabellKringPunkt(const Fakturavy& vy, AttributedString tabell, const Punktval& val);
 
-// How far a table set at `ram` (measured at its width) must rise for its
-// last row to end `marginal` above the page's foot; 0 when it already
-// does. A ledger with every way of payment can fill more rows than a
-// footer frame holds.
-double lyftInomSidan(const Fakturavy& vy, const AttributedString& tabell, const Rect& ram, double marginal);
+// The height a table drawn with full text layout needs in the frame
+// `ram`: the frame's own, or, when the table does not fit it even set at
+// 70 % (Textpassning.h; a ledger with every way of payment, say), its
+// height so set, for the frame to grow to.
+double höjdSomRymmer(const Fakturavy& vy, const AttributedString& tabell, const Rect& ram);
 
 // A line's frame `ram` under a table that runs down past its own frame to
 // y `fot` (every way of payment listed): moved to just below the table when
@@ -95,7 +115,31 @@ enum class Avrundning {
 };
 // A table in full text layout, `bredd` wide at x and one point higher than
 // its measured height h, with `andelOvanför` of h above the line y = linje.
-CachatObjekt tabellVidLinje(const Fakturavy& vy, AttributedString tabell, double x, double bredd, double linje,
-                            double andelOvanför, Avrundning avrundning);
+struct Linjeval {
+    double x = 0;
+    double bredd = 0;
+    double linje = 0;
+    double andelOvanför = 0;
+    Avrundning avrundning = Avrundning::överkant;
+};
+CachatObjekt tabellVidLinje(const Fakturavy& vy, AttributedString tabell, const Linjeval& val);
+
+// Tables placed so about lines of the page, whose value columns line up,
+// each kept between the y `överst` and `nederst`: when one is too tall for
+// its room or too wide for its width, all are set smaller by one factor
+// (Textpassning.h), then each stands about its line as far as its room
+// allows, moved inside it otherwise.
+struct TabellVidLinje {
+    AttributedString tabell;
+    Linjeval val;
+    double överst = 0;
+    double nederst = 0;
+};
+std::vector<CachatObjekt> tabellerVidLinjer(const Fakturavy& vy, std::vector<TabellVidLinje> tabeller);
+// Two tables, each placed about its line as above, the lower one never
+// starting less than `mellanrum` below the upper one's end: a long list of
+// facts above pushes the table below it down instead of running into it.
+std::vector<CachatObjekt> tabellUnderTabell(const Fakturavy& vy, AttributedString övre, const Linjeval& övreVal,
+                                            AttributedString undre, const Linjeval& undreVal, double mellanrum);
 
 }  // namespace mallverktyg

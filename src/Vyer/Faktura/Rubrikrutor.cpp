@@ -10,6 +10,18 @@ constexpr double vänsterkant = 24, radbredd = 547;
 constexpr double utfyllnad = 5, mellanrum = 8;
 constexpr double rutansTopp = 224, textensTopp = 223, rutansHöjd = 19;
 
+// Boxes that the pushes from the ends left colliding stand side by side:
+// each at least the separation right of the one before, then, from the
+// right end back, left of the one after.
+void sidaVidSida(const std::vector<double>& b, std::vector<double>& pos, double p, double s) {
+    const size_t n = std::min(b.size(), pos.size());
+    if (n < 2) return;
+    auto avstånd = [&](size_t i) { return b[i] / 2 + b[i + 1] / 2 + 2 * p + s; };
+    for (size_t i = 1; i < n; ++i) pos[i] = std::max(pos[i], pos[i - 1] + avstånd(i - 1));
+    pos[n - 1] = std::min(pos[n - 1], vänsterkant + radbredd - p - b[n - 1] / 2);
+    for (size_t i = n - 1; i-- > 0;) pos[i] = std::min(pos[i], pos[i + 1] - avstånd(i));
+}
+
 }  // namespace
 
 std::vector<double> nyaPositionerFörEgnaRubrikerMedBredder(const std::vector<double>& w,
@@ -70,12 +82,24 @@ Fakturavy::EgnaRubriker rubrikrutor(const TextMeasurer& mätare, const Color& fy
         std::vector<CachatObjekt> objekt;
         const size_t n = std::min(rubriker.size(), positioner.size());
         if (n == 0) return objekt;
-
-        std::vector<double> bredd(n);
-        for (size_t i = 0; i < n; ++i) bredd[i] = mätare.boundingSize(rubriker[i], {10000, 10000}).width;
-        const double summa = std::accumulate(bredd.begin(), bredd.end(), 0.0);
-        const double störst = *std::max_element(bredd.begin(), bredd.end());
         const double N = static_cast<double>(n);
+
+        // Texts too wide to share the row, each in its box, are set smaller
+        // alike until they do.
+        std::vector<AttributedString> texter(rubriker.begin(), rubriker.begin() + static_cast<long>(n));
+        std::vector<double> bredd(n);
+        auto mät = [&] {
+            for (size_t i = 0; i < n; ++i) bredd[i] = mätare.boundingSize(texter[i], {10000, 10000}).width;
+            return std::accumulate(bredd.begin(), bredd.end(), 0.0);
+        };
+        double summa = mät();
+        const double plats = radbredd - 2 * utfyllnad * N - mellanrum * (N - 1);
+        if (summa > plats && plats > 0) {
+            const double skala = plats / summa;
+            for (AttributedString& t : texter) t = t.scaled(skala);
+            summa = mät();
+        }
+        const double störst = *std::max_element(bredd.begin(), bredd.end());
         const double över = radbredd - summa - 2 * utfyllnad * N - mellanrum * (N - 1);
 
         // Equal boxes when the widest text fits every box, each its own
@@ -89,14 +113,15 @@ Fakturavy::EgnaRubriker rubrikrutor(const TextMeasurer& mätare, const Color& fy
                 b[i] = std::max(0.0, bredd[i] + över / N);
         }
 
-        const std::vector<double> mitt = nyaPositionerFörEgnaRubrikerMedBredder(
+        std::vector<double> mitt = nyaPositionerFörEgnaRubrikerMedBredder(
             b, positioner, {vänsterkant, 0, radbredd, 0}, utfyllnad, mellanrum);
+        sidaVidSida(b, mitt, utfyllnad, mellanrum);
         for (size_t i = 0; i < n; ++i) {
             const double x = mitt[i] - b[i] / 2 - utfyllnad;
             BezierPath ruta = BezierPath::roundedRect({x, rutansTopp, b[i] + 2 * utfyllnad, rutansHöjd}, 3, 3);
             ruta.lineWidth = 2;
             objekt.emplace_back(std::nullopt, std::nullopt, cachad::path{std::move(ruta), fyllning, kant});
-            objekt.emplace_back(rubriker[i], Rect{x, textensTopp, b[i] + 2 * utfyllnad, rutansHöjd});
+            objekt.emplace_back(texter[i], Rect{x, textensTopp, b[i] + 2 * utfyllnad, rutansHöjd});
         }
         return objekt;
     };

@@ -11,7 +11,8 @@
 
 // The own headings for the item table: two objects per heading, its box
 // then its text, in heading order. Boxes are filled with `fyllning` and
-// outlined with `kant`.
+// outlined with `kant`. Texts too wide for the row are set smaller alike,
+// and boxes still colliding after the pushes below stand side by side.
 Fakturavy::EgnaRubriker rubrikrutor(const TextMeasurer& mätare, const Color& fyllning, const Color& kant);
 
 // Final centres for boxes of text widths `bredder`, proposed at

@@ -30,3 +30,10 @@ const ParagraphStyle& clippedLeftOnCharacters() {
     static const ParagraphStyle style = with(TextAlignment::left, LineBreakMode::charWrapping);
     return style;
 }
+
+TextAttributes påEnRad(TextAttributes attribut) {
+    ParagraphStyle stil = attribut.paragraphStyle.value_or(ParagraphStyle());
+    stil.lineBreakMode = LineBreakMode::clipping;
+    attribut.paragraphStyle = stil;
+    return attribut;
+}

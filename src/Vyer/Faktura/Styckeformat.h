@@ -10,3 +10,7 @@ const ParagraphStyle& centerAligned();
 const ParagraphStyle& truncatedTail();
 // Left-aligned, wrapping between characters.
 const ParagraphStyle& clippedLeftOnCharacters();
+
+// The attributes in their own paragraph style, but cutting each line at the
+// frame's edge instead of wrapping it: a text that keeps to its line.
+TextAttributes påEnRad(TextAttributes attribut);

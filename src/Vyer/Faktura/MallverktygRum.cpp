@@ -1,0 +1,68 @@
+#include "Vyer/Faktura/MallverktygRum.h"
+
+#include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/Textpassning.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace mallverktyg {
+
+Rect ramSomRymmer(const Fakturavy& vy, const AttributedString& text, const Rect& ram, const Växtval& val,
+                  TextDrawingMode läge) {
+    if (passadText(vy.mätare, text, {ram.width, ram.height}, läge).passar) return ram;
+    // Having to take room anyway, it takes as much as it needs at its own
+    // size: larger text where the room allows. Whole points and one more,
+    // as the tables placed by their height have; a measure a hair over a
+    // whole point is that point.
+    const double höjd = vy.mätare.extent(text, {0, 0, ram.width, 0}, läge).size.height;
+    const double behov = std::ceil(höjd - 1e-6) + 1;
+    double topp = ram.minY(), fot = ram.maxY();
+    if (val.riktning == Växer::nedåt) {
+        fot = std::max(fot, std::min(topp + behov, val.gräns));
+        if (val.bortom) topp = std::min(topp, std::max(fot - behov, *val.bortom));
+    } else {
+        topp = std::min(topp, std::max(fot - behov, val.gräns));
+        if (val.bortom) fot = std::max(fot, std::min(topp + behov, *val.bortom));
+    }
+    return {ram.x, topp, ram.width, fot - topp};
+}
+
+CachatObjekt växandeTabell(const Fakturavy& vy, const AttributedString& tabell, const Rect& ram,
+                           const Växtval& val) {
+    return tabelltext(vy, tabell, ramSomRymmer(vy, tabell, ram, val));
+}
+
+CachatObjekt växandeSträng(const Fakturavy& vy, const AttributedString& text, const Rect& ram,
+                           const Växtval& val) {
+    return passandeText(vy, text, ramSomRymmer(vy, text, ram, val, TextDrawingMode::fromTopLeft));
+}
+
+TextAttributes passadeAttribut(const Fakturavy& vy, std::string_view text, const TextAttributes& attribut, Size ram) {
+    const PassadText passad = passadText(vy.mätare, AttributedString(text, attribut), ram, TextDrawingMode::fromTopLeft);
+    return passad.skala < 1 ? attribut.scaled(passad.skala) : attribut;
+}
+
+double nederkant(const Fakturavy& vy, const std::vector<CachatObjekt>& objekt, double tom) {
+    double fot = tom;
+    bool någon = false;
+    for (const CachatObjekt& o : objekt) {
+        const AttributedString* text = nullptr;
+        Rect ram;
+        TextDrawingMode läge = TextDrawingMode::layoutManager;
+        if (const auto* s = std::get_if<cachad::string>(&o.data)) {
+            text = &s->string, ram = s->frame;
+            läge = vy.annanSträngmetod ? TextDrawingMode::baselineAtFoot : TextDrawingMode::fromTopLeft;
+        } else if (const auto* s = std::get_if<cachad::stringNeedingLayoutManager>(&o.data)) {
+            text = &s->string, ram = s->frame;
+        }
+        if (!text || text->empty()) continue;
+        for (const Rect& linje : vy.mätare.extent(*text, ram, läge).lines) {
+            fot = någon ? std::max(fot, linje.maxY()) : linje.maxY();
+            någon = true;
+        }
+    }
+    return fot;
+}
+
+}  // namespace mallverktyg

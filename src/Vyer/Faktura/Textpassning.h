@@ -1,0 +1,24 @@
+#pragma once
+// Text made to fit its frame: set smaller, by one factor for all of it
+// (line pitch, tab stops and indents included), until it is no taller than
+// the frame, has no line wider than it and breaks no word for lack of
+// room; never below 70 % of its size. Nothing is dropped.
+#include "Plattform/AttributedString.h"
+#include "Plattform/Geometry.h"
+#include "Plattform/TextMeasurer.h"
+
+inline constexpr double minstaTextskala = 0.7;
+
+struct PassadText {
+    AttributedString text;  // as it is to be set
+    double skala = 1;
+    Size storlek;           // its measured size in that drawing mode
+    // False when even at 70 % it is taller than the frame: it is then set
+    // at 70 % and its frame must make room for it.
+    bool passar = true;
+};
+
+// `ram` may be unbounded in height (infinite) for text that only has to
+// fit across.
+PassadText passadText(const TextMeasurer& mätare, const AttributedString& text, Size ram,
+                      TextDrawingMode läge = TextDrawingMode::layoutManager);
