@@ -31,8 +31,12 @@ static void ItemTable500(benchmark::State& state) {
     höger.paragraphStyle = rightAligned();
     for (auto _ : state) {
         Fakturavy vy(faktura, *bok, false);
-        vy.läggTillKolumnerMedRubrikattribut(data, data, höger, höger, {30, 250, 535, 15}, {30, 270, 535, 400}, 520,
-                                             true, Color::grey(0.95));
+        vy.läggTillKolumnerMedRubrikattribut(data, data, höger, höger,
+                                             {.rubrikutrymme = {30, 250, 535, 15},
+                                              .datautrymme = {30, 270, 535, 400},
+                                              .höjdPåÖvrigaSidor = 520,
+                                              .storaBokstäverPåRubriker = true,
+                                              .alternerandeRadfärg = Color::grey(0.95)});
         benchmark::DoNotOptimize(vy.innehållFörVarjeSida.size());
     }
 }

@@ -4,20 +4,11 @@
 // under 0.5 s.
 #include "Exempel/Exempelbokforing.h"
 #include "Fillagring.h"
-#include "Kommandorad/Kommandorad.h"
 #include "Modell/Fakturor/Faktura.h"
+#include "SenasteFakturanIProcessen.h"
 #include "Vyer/Faktura/Fakturavy.h"
 
 #include <benchmark/benchmark.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <fcntl.h>
-#include <filesystem>
-#include <fstream>
-#include <unistd.h>
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -48,30 +39,8 @@ void LatestInvoiceLayoutAndPdf(benchmark::State& state) {
 }
 BENCHMARK(LatestInvoiceLayoutAndPdf)->Unit(benchmark::kMillisecond);
 
-// As the tool runs it, with the result line sent to /dev/null.
-void LatestInvoiceWholeRun(benchmark::State& state) {
-    static const fs::path katalog = fs::temp_directory_path() / ("kontobok-bench-" + std::to_string(::getpid()));
-    fs::create_directories(katalog);
-    const std::string fil = (katalog / "stor.bok").string();
-    std::ofstream(fil, std::ios::binary)
-        .write(reinterpret_cast<const char*>(dokument().data()), std::streamsize(dokument().size()));
-    const char* tmpdir = std::getenv("TMPDIR");
-    const std::string sparadTmpdir = tmpdir ? tmpdir : "";
-    ::setenv("TMPDIR", katalog.c_str(), 1);
-
-    std::fflush(stdout);
-    const int sparad = ::dup(1), tom = ::open("/dev/null", O_WRONLY);
-    ::dup2(tom, 1);
-    int status = 0;
-    for (auto _ : state) status |= kör({"kontobok", fil, "--latestInvoice"});
-    std::fflush(stdout);
-    ::dup2(sparad, 1);
-    ::close(sparad), ::close(tom);
-    if (tmpdir) ::setenv("TMPDIR", sparadTmpdir.c_str(), 1);
-    else ::unsetenv("TMPDIR");
-    fs::remove_all(katalog);
-    if (status != 0) state.SkipWithError("the job failed");
-}
+// As the tool runs it.
+void LatestInvoiceWholeRun(benchmark::State& state) { bänk::körSenasteFakturan(state, dokument()); }
 BENCHMARK(LatestInvoiceWholeRun)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -2,12 +2,15 @@
 // import failure, or as a result that the document takes and saves into a
 // file that reads back. Parsed JSON written out and parsed again is the
 // same value, and an import gives the same result on a copy of the
-// document read back from its saved body.
+// document read back from its saved body. Every entry it makes sums to
+// zero exactly.
 #include "Exempel/Exempelbokforing.h"
 #include "Fillagring.h"
 #include "Kommandorad/JsonImport.h"
 #include "Kommandorad/JsonLasare.h"
 #include "Kommandorad/JsonTextform.h"
+#include "Modell/Rad.h"
+#include "Modell/Verifikation.h"
 
 #include <cstdlib>
 #include <string>
@@ -29,6 +32,17 @@ std::unique_ptr<Bokföring> byggDokument() {
     val.antalEjSkickadeFakturor = 2;
     val.allaPostformer = true;
     return byggExempelbokföring(val);
+}
+
+bool balanserarExakt(const Verifikation& v) {
+    DecimalExactnessWatch exakthet;
+    Decimal summa;
+    try {
+        for (const auto& rad : v.rader) summa = summa.adding(rad->ursprungligtBelopp);
+    } catch (const DecimalError&) {
+        return false;
+    }
+    return exakthet.exact() && summa.isZero();
 }
 
 Bytes kropp(const Bokföring& bok) {
@@ -67,6 +81,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!isValidUtf8(std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(m.data()), m.size()))) std::abort();
         return 0;
     }
+
+    for (const auto& post : resultat.verifikationer)
+        if (!balanserarExakt(*post.v)) std::abort();
 
     // The result refers to the objects of the document it was made for, so
     // the copy gets its own; it must not differ.

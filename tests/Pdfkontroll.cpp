@@ -61,6 +61,28 @@ std::vector<Typsnitt> typsnitt(const std::filesystem::path& pdf) {
     return ut;
 }
 
+std::vector<std::string> typsnittsrader(const std::filesystem::path& pdf) {
+    // name  type (may hold spaces)  encoding  emb sub uni  object ID (two)
+    std::istringstream rader(körOchLäs("pdffonts", {pdf.string()}));
+    std::string rad;
+    std::getline(rader, rad);
+    std::getline(rader, rad);
+    std::vector<std::string> ut;
+    while (std::getline(rader, rad)) {
+        std::istringstream fält(rad);
+        std::vector<std::string> f;
+        for (std::string s; fält >> s;) f.push_back(s);
+        const size_t n = f.size();
+        if (n < 7) continue;
+        std::string namn = f[0];
+        if (namn.size() > 7 && namn[6] == '+') namn = namn.substr(7);
+        std::string typ = f[1];
+        for (size_t i = 2; i + 6 < n; ++i) typ += " " + f[i];
+        ut.push_back(namn + " | " + typ + " | " + f[n - 6] + " | " + f[n - 5] + " | " + f[n - 4] + " | " + f[n - 3]);
+    }
+    return ut;
+}
+
 bool qpdfGodkänner(const std::filesystem::path& pdf, std::string& utskrift) {
     testhjalp::Körning k = testhjalp::körProgram("qpdf", {"--check", pdf.string()});
     utskrift = k.ut + k.fel;

@@ -23,6 +23,9 @@ struct Typsnitt {
 };
 // pdffonts: every font of the document.
 std::vector<Typsnitt> typsnitt(const std::filesystem::path& pdf);
+// pdffonts' rows as "name | type | encoding | emb | sub | uni", the name
+// without its subset prefix, in the order listed.
+std::vector<std::string> typsnittsrader(const std::filesystem::path& pdf);
 
 // qpdf --check: whether it passed without a warning, and what it said.
 bool qpdfGodkänner(const std::filesystem::path& pdf, std::string& utskrift);

@@ -74,6 +74,21 @@ TEST_F(Dokumentfil, AFailedSaveSaysWhyAndLeavesTheFileAsItWas) {
     EXPECT_TRUE(läsFil(dokumentfil) == före);
 }
 
+// A document whose name is as long as names get is saved like any other:
+// the temporary file beside it keeps within the same limit.
+TEST_F(Dokumentfil, ADocumentWithTheLongestNameIsSaved) {
+    for (size_t längd : {235, 250, 255}) {
+        const fs::path lång = katalog / (std::string(längd - 4, 'n') + ".bok");
+        fs::copy_file(dokumentfil, lång);
+        Körning u = körKontobok({lång.string()}, {.indata = kund});
+        EXPECT_EQ(u.status, 0) << längd << ": " << u.fel;
+        EXPECT_EQ(u.ut, "Added customer Eva\n");
+        EXPECT_FALSE(läsFil(lång) == före) << längd;
+        EXPECT_EQ(filerIKatalogen(), (std::vector<std::string>{"exempel.bok", lång.filename().string()}));
+        fs::remove(lång);
+    }
+}
+
 // A document its user may not write is not changed by an import, even
 // though the directory would let a new file take its place; reading it
 // stays possible.

@@ -98,8 +98,10 @@ TEST_F(Fakturaimport, EveryFailureLeavesTheFileAsItWas) {
          "No valid invoice date.\n"},
         {false, fakturor(R"({"recipient":"1","date":"99999999","template":"Df","items":[]})"),
          "No valid invoice date.\n"},
+        {false, fakturor(R"({"recipient":"1","date":"9999-12-31","credit period":3650,"template":"Df","items":[]})"),
+         "The due date, 3650 days after 9999-12-31, is past 9999-12-31.\n"},
         {false, fakturor(R"({"recipient":"1","date":"9999-12-31","credit period":1,"template":"Df","items":[]})"),
-         "No valid invoice date.\n"},
+         "The due date, 1 day after 9999-12-31, is past 9999-12-31.\n"},
         // Credit periods from 0 to ten years, as a JSON number.
         {false, fakturor(faktura(R"("credit period":9223372036854775807,)" + mall)),
          "Invalid credit period '9223372036854775807' in invoice.\n"},
@@ -151,8 +153,25 @@ TEST_F(Fakturaimport, EveryFailureLeavesTheFileAsItWas) {
         {false, fakturor(faktura(mall + "," + rot, R"([{"product":"T"}])")),
          "Could not create entry for invoice 'You need to configure the 'ROT' or 'RUT' account, under Settings / "
          "ROT & RUT.'.\n"},
+        // Amounts the decimal type cannot hold exactly: with its VAT the
+        // first price needs 40 digits, the second item's öre are lost in
+        // the sum, and the products of the others run past the mantissa or
+        // the exponent.
+        {false, fakturor(faktura(mall, R"([{"product":"V","price":"10000000000000000000000000000000000001"}])")),
+         "The amounts of invoice '1' do not fit the decimal type exactly.\n"},
+        {false, fakturor(faktura(mall, R"([{"product":"V","price":"10000000000000000000000000000000000000"},)"
+                                       R"({"product":"V","price":"0.01"}])")),
+         "The amounts of invoice '1' do not fit the decimal type exactly.\n"},
+        {false, fakturor(faktura(mall, R"([{"product":"V","price":"99999999999999999999999999999999999999"}])")),
+         "The amounts of invoice '1' do not fit the decimal type exactly.\n"},
+        {false, fakturor(faktura(mall, R"([{"product":"V","price":"99999999999999999999999999999999999999",)"
+                                       R"("quantity":"99999999999999999999999999999999999999"}])")),
+         "The amounts of invoice '1' do not fit the decimal type exactly.\n"},
         {false, fakturor(faktura(mall, R"([{"product":"V","price":"1e100","quantity":"1e100"}])")),
-         "Could not create entry for invoice.\n"},
+         "The amounts of invoice '1' do not fit the decimal type exactly.\n"},
+        {false, fakturor(faktura(R"("currency":"EUR","exchange rate":"1.00000000000000000000000000000000000001",)" + mall,
+                                 R"([{"product":"V","price":"3"}])")),
+         "The amounts of invoice '1' do not fit the decimal type exactly.\n"},
         // Lines printed before the failure stay printed; nothing is saved.
         {true,
          R"({"customers":[{"company":"Ny AB"}],"invoices":[{"date":"2024-05-03","items":[{"product":"V"}]},)" +
@@ -227,6 +246,23 @@ TEST_F(Fakturaimport, ImportsNumbersAndBooksInvoices) {
     EXPECT_EQ(v.rader.back()->ursprungligtBelopp, tal("278"));
     const Verifikation& ev = *b->kommandeVerifikationer[1];
     EXPECT_EQ(ev.rader.back()->ursprungligtBelopp, tal("128.8"));
+}
+
+// Amounts near the decimal type's limit that it still holds exactly are
+// imported, and their booking entry balances to the öre.
+TEST_F(Fakturaimport, LargeAmountsThatFitAreBookedExactly) {
+    skrivDokument(false);
+    Körning u = importera(fakturor(faktura(R"("template":"Df")", R"([{"product":"V","price":"1000000000000000000000000000000000000"},)"
+                                                                 R"({"product":"V","price":"0.01"}])")));
+    ASSERT_EQ(u.status, 0) << u.fel;
+    EXPECT_EQ(u.ut, "Sent invoice 1 for 1120000000000000000000000000000000000 SEK to Acme AB / Eva Ek\n");
+    auto b = läsDokument();
+    ASSERT_EQ(b->kommandeVerifikationer.size(), 1u);
+    Decimal summa;
+    for (const auto& rad : b->kommandeVerifikationer[0]->rader) summa = summa.adding(rad->ursprungligtBelopp);
+    EXPECT_TRUE(summa.isZero()) << summa.text();
+    EXPECT_EQ(b->kommandeVerifikationer[0]->rader.back()->ursprungligtBelopp,
+              tal("1120000000000000000000000000000000000"));
 }
 
 TEST_F(Fakturaimport, TheCashMethodBooksNothing) {

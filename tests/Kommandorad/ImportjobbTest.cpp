@@ -103,6 +103,11 @@ TEST_F(Importjobb, EveryFailureLeavesTheFileAsItWas) {
         {poster(bokförd, R"("transactions":[{"account":1930,"amount":")" + sum127 + R"("},{"account":1930,"amount":")" +
                              sum127 + R"("}])"),
          "Entry 'Hyra' is not balanced."},
+        // The running sum would lose the 0.1 and come out at zero.
+        {poster(hyra, R"("transactions":[{"account":1930,"amount":"100000000000000000000000000000000000000"},)"
+                      R"({"account":1930,"amount":"0.1"},)"
+                      R"({"account":3001,"amount":"-100000000000000000000000000000000000000"}])"),
+         "Entry 'Hyra' is not balanced."},
         {poster(R"("description":"Hyra","date":"2025-01-05","pending":false)", R"("transactions":[])"),
          "No fiscal year for date 2025-01-05."},
         {poster(R"("description":"Hyra","date":"09990105","pending":false)", R"("transactions":[])"),

@@ -10,17 +10,21 @@
 #include "Pdfkontroll.h"
 #include "Plattform/Application.h"
 #include "Plattform/Filer.h"
+#include "Plattform/FontFiles.h"
 #include "Plattform/FontRegistry.h"
 #include "Plattform/UserAccount.h"
 #include "Programkorning.h"
 #include "Vyer/Faktura/Fakturavy.h"
 
+#include "../Plattform/Bildprov.h"
 #include "../Vyer/Faktura/FastMatare.h"
 #include "../Vyer/Faktura/Provfaktura.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <set>
 
 using namespace testhjalp;
@@ -151,10 +155,11 @@ TEST_F(SenasteFaktura, FortyItemsWithLongCommentsTakeThreePages) {
     kontrolleraDokument(pdf, *faktura, 3);
 
     auto o = ord(pdf);
-    kontrolleraRuta(o, 1, "\u2026 continued on page 2", {47, 391, 504, 335});
-    kontrolleraRuta(o, 2, "\u2026 continued from page 1", {47, 391, 504, 15});
-    kontrolleraRuta(o, 2, "\u2026 continued on page 3", {47, 391, 504, 335});
-    kontrolleraRuta(o, 3, "\u2026 continued from page 2", {47, 391, 504, 15});
+    // The lines joining the pages are in the invoice's language.
+    kontrolleraRuta(o, 1, "\u2026 fortsätter på sida 2", {47, 391, 504, 335});
+    kontrolleraRuta(o, 2, "\u2026 fortsättning från sida 1", {47, 391, 504, 15});
+    kontrolleraRuta(o, 2, "\u2026 fortsätter på sida 3", {47, 391, 504, 335});
+    kontrolleraRuta(o, 3, "\u2026 fortsättning från sida 2", {47, 391, 504, 15});
     // Every page carries the number and the amount to pay; only the last
     // the amount rows and the total.
     for (int sida = 1; sida <= 3; ++sida) {
@@ -225,6 +230,76 @@ TEST_F(SenasteFaktura, AnInvoiceNumberNamesAFileOnlyInsideTheDirectory) {
     EXPECT_EQ(filerI(katalog), (std::vector<std::string>{"dok.bok", "tmp", "tmp/_.._x.pdf"}));
 }
 
+// A document whose latest sent invoice has this number and whose customer
+// has this e-mail address.
+std::string medNummerOchEpost(const fs::path& katalog, const std::string& nummer, std::optional<std::string> epost) {
+    Exempelval val{12, 6, false, true};
+    val.antalSkickadeFakturor = 2;
+    val.senasteFaktura.mall = "Karvomat4";
+    auto bok = byggExempelbokföring(val);
+    bok->skickadeFakturor.back()->NumreratObjekt::nummer = nummer;
+    bok->skickadeFakturor.back()->mottagare->epost = std::move(epost);
+    const std::string dokument = (katalog / "dok.bok").string();
+    skrivFil(dokument, bok->dataMedMellansteg(versionSomSkrivs));
+    return dokument;
+}
+
+// Whatever the number and the address hold, the result is one line of
+// three fields: ";" and line breaks cannot add a field or a line, and the
+// file's name shows no control or direction character.
+TEST_F(SenasteFaktura, TheResultIsOneLineOfThreeFieldsWhateverTheInvoiceHolds) {
+    const std::string dokument = medNummerOchEpost(katalog, "10;13\nA\u2028B\u202Ecba\x7f",
+                                                   "x@evil.example;/etc/passwd\nINJECTED\r\u2029\u0085end");
+    Körning k = kör(dokument);
+    EXPECT_EQ(k.status, 0) << k.fel;
+    const fs::path pdf = ut / "10_13_A_B_cba_.pdf";
+    EXPECT_EQ(k.ut, "10_13_A_B\u202Ecba_;x@evil.example,/etc/passwd INJECTED   end;" + pdf.string() + "\n");
+    EXPECT_EQ(filerI(ut), std::vector<std::string>{pdf.filename().string()});
+
+    // A temporary directory whose path would break the line is refused
+    // before anything is written.
+    const fs::path delad = katalog / "a;b";
+    fs::create_directory(delad);
+    Körning d = kör(dokument, {}, {.miljö = {{"TMPDIR", delad.string()}}});
+    EXPECT_EQ(d.status, 1);
+    EXPECT_EQ(d.ut, "");
+    EXPECT_EQ(d.fel, "The temporary directory " + delad.string() +
+                         " cannot be named on the result line: its path holds a \";\" or a line break.\n");
+    EXPECT_TRUE(fs::is_empty(delad));
+}
+
+// The longest numbers a file name can hold, in bytes of several lengths:
+// the temporary file beside the PDF must not need more room than it has.
+TEST_F(SenasteFaktura, ANumberAsLongAsAFileNameCanBeStillGivesItsFile) {
+    for (size_t längd : {235, 251, 252, 255}) {
+        // "å" takes two bytes, so a cut between them would show.
+        std::string nummer = std::string(längd % 2, 'x');
+        while (nummer.size() < längd) nummer += "\u00e5";
+        const std::string dokument = medNummerOchEpost(katalog, nummer, "a@b.se");
+        Körning k = kör(dokument);
+        EXPECT_EQ(k.status, 0) << längd << ": " << k.fel;
+        const auto filer = filerI(ut);
+        ASSERT_EQ(filer.size(), 1u) << längd;
+        EXPECT_LE(filer[0].size(), 255u);
+        EXPECT_EQ(filer[0].substr(filer[0].size() - 4), ".pdf");
+        EXPECT_TRUE(nummer.starts_with(filer[0].substr(0, filer[0].size() - 4))) << längd;
+        EXPECT_EQ(k.ut, nummer + ";a@b.se;" + (ut / filer[0]).string() + "\n");
+        fs::remove(ut / filer[0]);
+    }
+}
+
+// The run fails when its result line cannot be written, and a failed run
+// leaves no PDF behind.
+TEST_F(SenasteFaktura, AResultLineThatCannotBeWrittenLeavesNoFile) {
+    const std::string dokument = exempel({"--latest-template", "Karvomat4"});
+    for (Utdata utdata : {Utdata::full, Utdata::stängdPipe}) {
+        Körning k = kör(dokument, {}, {.utdata = utdata, .miljö = {{"TMPDIR", ut.string()}}});
+        EXPECT_EQ(k.status, 1);
+        EXPECT_NE(k.fel.find("Unable to write to standard output"), std::string::npos) << k.fel;
+        EXPECT_EQ(filerI(ut), std::vector<std::string>{});
+    }
+}
+
 // A temporary directory that cannot take the file: the job says why, prints
 // no result line and leaves nothing behind.
 TEST_F(SenasteFaktura, AnUnwritableTemporaryDirectoryLeavesNoFile) {
@@ -247,6 +322,61 @@ TEST_F(SenasteFaktura, AnUnwritableTemporaryDirectoryLeavesNoFile) {
         EXPECT_NE(k.fel.find("1012.pdf"), std::string::npos) << f.namn << ": " << k.fel;
         EXPECT_EQ(filerI(katalog), före) << f.namn;
     }
+}
+
+// A run reads the files of the faces its invoice is drawn with, and no
+// other font file but two; and it starts no thread for work as small as a
+// one-page invoice's. strace lists what the run opens and the threads it
+// starts.
+TEST_F(SenasteFaktura, ReadsOnlyTheFontFilesItDrawsWithAndStartsNoThread) {
+    if (körProgram("strace", {"-f", "-o", "/dev/null", "true"}).status != 0) GTEST_SKIP() << "strace cannot trace here";
+    const std::string dokument = exempel({"--entries", "200"});
+    const fs::path logg = katalog / "strace.txt";
+    // The leak checker of sanitizer builds cannot work under strace.
+    const char* asan = std::getenv("ASAN_OPTIONS");
+    const std::string utanLäckkoll = (asan ? std::string(asan) + ":" : "") + "detect_leaks=0";
+    Körning k = körProgram("strace", {"-f", "-e", "trace=openat,clone,clone3", "-o", logg.string(), KONTOBOK_BINARY,
+                                      dokument, "--latestInvoice"},
+                           {.miljö = {{"TMPDIR", ut.string()}, {"ASAN_OPTIONS", utanLäckkoll}}});
+    ASSERT_EQ(k.status, 0) << k.fel;
+    const fs::path pdf = k.ut.substr(k.ut.rfind(';') + 1, k.ut.size() - k.ut.rfind(';') - 2);
+    // Besides the faces drawn: DejaVu Sans, which draws what they lack, and
+    // the default font's face, which draws runs without a font.
+    std::set<std::string> egna = {std::string(*fonts::fileOfFace(fonts::fallbackFace)),
+                                  std::string(*fonts::fileOfFace(*fonts::substituteFaceName(fonts::defaultFont().name)))};
+    for (const Typsnitt& t : typsnitt(pdf)) egna.insert(std::string(fonts::fileOfFace(t.namn).value_or(t.namn)));
+
+    std::ifstream rader(logg);
+    int trådar = 0, typsnittsfiler = 0;
+    for (std::string rad; std::getline(rader, rad);) {
+        if (rad.find("clone") != std::string::npos && rad.find("CLONE_THREAD") != std::string::npos) ++trådar;
+        if (rad.find("openat(") == std::string::npos || rad.find("/usr/share/fonts/") == std::string::npos ||
+            rad.find(" = -1 ") != std::string::npos)
+            continue;
+        const size_t början = rad.find('"') + 1;
+        const std::string fil = fs::path(rad.substr(början, rad.find('"', början) - början)).filename().string();
+        if (fil.find('.') == std::string::npos) continue;  // a directory
+        ++typsnittsfiler;
+        EXPECT_TRUE(egna.count(fil)) << fil << " is read, but the invoice is not drawn with it";
+    }
+    EXPECT_GT(typsnittsfiler, 0);
+    EXPECT_EQ(trådar, 0);
+}
+
+// A logo stating 20 000 x 20 000 pixels is refused the same way on every
+// machine: the invoice is made without it, and the user is told why.
+TEST_F(SenasteFaktura, ALogoTooLargeToReadIsLeftOutWithAWarning) {
+    const std::string dokument = exempel({"--latest-template", "Karvomat4"});
+    auto [bok, faktura] = läs(dokument);
+    bok->logotyp = bildprov::pngHuvud(20000, 20000);
+    skrivFil(dokument, bok->dataMedMellansteg(versionSomSkrivs));
+    Körning k = kör(dokument);
+    EXPECT_EQ(k.status, 0) << k.fel;
+    EXPECT_EQ(k.fel, "Warning: the invoice is made without the ledger's logo: it is 20000 x 20000 pixels, more than "
+                     "16384 a side.\n");
+    const fs::path pdf = ut / (faktura->nummer() + ".pdf");
+    EXPECT_EQ(k.ut, faktura->nummer() + ";" + faktura->mottagare->epost.value_or("") + ";" + pdf.string() + "\n");
+    kontrolleraDokument(pdf, *faktura, 1);
 }
 
 // Every built-in template has its layout in this build, and it gives a

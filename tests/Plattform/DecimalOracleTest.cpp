@@ -138,3 +138,107 @@ TEST(DecimalOracle, AgreesWithPythonDecimalOnRandomOperations) {
     EXPECT_EQ(failures, 0);
     EXPECT_EQ(checked, count);
 }
+
+namespace {
+
+// Operands of every length up to the mantissa's 38 digits, far apart in
+// size, and some just beside a multiple of a power of ten, where a cut
+// decides how a value rounds.
+std::vector<Case> makeWideCases(int count) {
+    std::mt19937_64 rng(20250611);
+    auto between = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    auto mantissa = [&](int digits) {
+        unsigned __int128 m = 0;
+        for (int i = 0; i < digits; ++i) m = m * 10 + unsigned(between(i == 0 ? 1 : 0, 9));
+        return m;
+    };
+    auto operand = [&] {
+        int digits = between(1, 38);
+        unsigned __int128 m = mantissa(digits);
+        if (between(0, 3) == 0) {
+            // 10^k and a few units on either side of it.
+            unsigned __int128 p = 1;
+            for (int i = 1; i < digits; ++i) p *= 10;
+            m = p + mantissa(between(1, 2)) * (between(0, 1) ? 1 : 0);
+            if (between(0, 1) && m > 9) m -= 9;
+        }
+        return Decimal::make(m, between(-45, 6) - (digits > 20 ? between(0, 20) : 0), between(0, 1));
+    };
+    std::vector<Case> cases;
+    const char* ops[] = {"add", "sub", "mul", "div", "round"};
+    for (int i = 0; i < count; ++i) {
+        Case c{ops[i % 5], operand(), operand(), {}};
+        if (c.b.isZero()) c.b = Decimal::smallInteger(3);
+        c.behaviour = between(0, 4) == 0 ? DecimalBehavior{RoundingMode(between(0, 3)), std::nullopt, false, false, false}
+                                        : DecimalBehavior{RoundingMode(between(0, 3)), between(-2, 8), false, false, false};
+        cases.push_back(c);
+    }
+    return cases;
+}
+
+}  // namespace
+
+// The watch never vouches for a result that differs from the exact result
+// rounded once at the scale, and it does vouch for most that are right,
+// quotients that never end included.
+TEST(DecimalOracle, TheExactnessWatchOnlyVouchesForExactResults) {
+    const int count = 60000;
+    auto cases = makeWideCases(count);
+    std::ostringstream input;
+    for (const auto& c : cases)
+        input << c.op << ' ' << c.a.text() << ' ' << c.b.text() << ' ' << int(c.behaviour.mode) << ' '
+              << (c.behaviour.scale ? std::to_string(*c.behaviour.scale) : "-") << '\n';
+    testhjalp::Körning oracle = testhjalp::körProgram(
+        "python3", {KONTOBOK_SOURCE_DIR "/tests/Plattform/decimal_oracle.py", "--exact"}, {.indata = input.str()});
+    ASSERT_EQ(oracle.status, 0) << "python3 oracle failed: " << oracle.fel;
+
+    std::istringstream lines(oracle.ut);
+    std::string expected;
+    int vouched = 0, right = 0, failures = 0;
+    for (const auto& c : cases) {
+        ASSERT_TRUE(std::getline(lines, expected)) << "oracle gave too few lines";
+        DecimalExactnessWatch watch;
+        Decimal result = compute(c);
+        const bool isRight = !result.isNaN() && result == *Decimal::parseWhole(expected);
+        right += isRight;
+        if (!watch.exact()) continue;
+        ++vouched;
+        if (!isRight && ++failures <= 10)
+            ADD_FAILURE() << c.op << ' ' << c.a.text() << ' ' << c.b.text() << " mode " << int(c.behaviour.mode)
+                          << " scale " << (c.behaviour.scale ? std::to_string(*c.behaviour.scale) : "-")
+                          << ": vouched for " << result.text() << ", exactly " << expected;
+    }
+    EXPECT_EQ(failures, 0);
+    // Right results the watch cannot prove are cuts beside a rounding point.
+    EXPECT_GT(vouched, right * 9 / 10) << vouched << " vouched, " << right << " right";
+    EXPECT_LT(vouched, count);
+}
+
+TEST(DecimalExactness, AmountsBeyondTheMantissaAreCaughtAndOrdinaryOnesPass) {
+    const DecimalBehavior öre{RoundingMode::down, 2, false, false, false};
+    const DecimalBehavior exakt{RoundingMode::plain, std::nullopt, true, true, true};
+    auto tal = [](const char* t) { return *Decimal::parseExact(t); };
+    auto exakta = [](auto steg) {
+        DecimalExactnessWatch watch;
+        steg();
+        return watch.exact();
+    };
+    // A discount over a VAT factor never ends, but öre end long before.
+    EXPECT_TRUE(exakta([&] { tal("-100").dividing(tal("1.12"), öre); }));
+    EXPECT_TRUE(exakta([&] { tal("249.5").multiplying(tal("0.25"), öre).adding(tal("1250.75"), exakt); }));
+    // 10^37 + 1 with 25 % VAT needs 40 digits; so do 38 nines.
+    EXPECT_TRUE(exakta([&] { tal("10000000000000000000000000000000000001").multiplying(tal("0.25"), öre); }));
+    EXPECT_FALSE(exakta([&] { tal("10000000000000000000000000000000000001").multiplying(tal("1.25"), öre); }));
+    EXPECT_FALSE(exakta([&] { tal("99999999999999999999999999999999999999").multiplying(tal("1.25"), öre); }));
+    // A sum that drops the smaller amount's digits, with or without a scale.
+    EXPECT_FALSE(exakta([&] { tal("1e38").adding(tal("0.1"), exakt); }));
+    EXPECT_FALSE(exakta([&] { tal("1e38").adding(tal("0.1"), öre); }));
+    EXPECT_FALSE(exakta([&] { tal("1e38").adding(tal("0.1"), exakt).subtracting(tal("1e38"), exakt); }));
+    // Results no behaviour raises for: NaN and zero stand in for them.
+    EXPECT_FALSE(exakta([&] { tal("1e127").multiplying(tal("1e127"), öre); }));
+    EXPECT_FALSE(exakta([&] { tal("1").dividing(Decimal(), öre); }));
+    EXPECT_FALSE(exakta([&] { Decimal::notANumber().rounding(öre); }));
+    // A watch sees only what follows its making.
+    tal("1e38").adding(tal("0.1"), exakt);
+    EXPECT_TRUE(exakta([] {}));
+}

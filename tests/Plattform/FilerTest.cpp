@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <ctime>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
@@ -168,4 +170,48 @@ TEST_F(Filer, FailedSaveLeavesTheOriginalAndNoTemporaryFile) {
     EXPECT_THROW(writeFileSafely(sökväg("saknas/a.bok"), bytes("x")), FileError);
     EXPECT_THROW(writeFileSafely(katalog.string(), bytes("x")), FileError);
     EXPECT_EQ(namnIKatalogen(), std::vector<std::string>{"a.bok"});
+}
+
+// A target whose name is as long as names get still has room for its
+// temporary file: the name is cut short and marked with a hash of the
+// whole, so two long names get temporary files of their own, and a later
+// save finds one left behind and removes it once it is old. Ordinary names
+// keep the full form.
+TEST_F(Filer, TheTemporaryFileOfALongNameKeepsWithinTheLimit) {
+    // "ä" takes two bytes; the cut must not fall inside one.
+    const std::string lång = std::string(1, 'x') + [] {
+        std::string s;
+        while (s.size() < 250) s += "\u00e4";
+        return s;
+    }() + ".bok";
+    const std::string annan = std::string(251, 'y') + ".bok";
+    std::vector<std::string> temporära;
+    auto samla = [&](const std::string& temporär) {
+        temporära.push_back(fs::path(temporär).filename().string());
+        return true;
+    };
+    for (const std::string& namn : {lång, annan, std::string("kort.bok")}) {
+        ASSERT_LE(namn.size(), 255u);
+        writeFileSafely(sökväg(namn), bytes("innehåll"), samla);
+        EXPECT_EQ(innehåll(namn), "innehåll");
+    }
+    ASSERT_EQ(temporära.size(), 3u);
+    for (const std::string& t : temporära) {
+        EXPECT_LE(t.size(), 255u) << t;
+        EXPECT_EQ(t.substr(t.size() - 16, 10), ".kontobok-") << t;
+    }
+    EXPECT_EQ(temporära[0].substr(0, 2), ".x");
+    EXPECT_EQ(temporära[0].find('~') % 2, 0u) << "cut inside a character: " << temporära[0];
+    EXPECT_NE(temporära[0].substr(0, temporära[0].size() - 6), temporära[1].substr(0, temporära[1].size() - 6));
+    EXPECT_EQ(temporära[2].substr(0, 19), ".kort.bok.kontobok-");
+    EXPECT_EQ(namnIKatalogen(), (std::vector<std::string>{"kort.bok", lång, annan}));
+
+    // One left behind by a save that died a minute ago.
+    const std::string kvar = temporära[0].substr(0, temporära[0].size() - 6) + "AbCdEf";
+    skriv(kvar, "halvt");
+    const timespec förrMinuten[2] = {{::time(nullptr) - 61, 0}, {::time(nullptr) - 61, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, sökväg(kvar).c_str(), förrMinuten, 0), 0);
+    writeFileSafely(sökväg(lång), bytes("igen"));
+    EXPECT_EQ(innehåll(lång), "igen");
+    EXPECT_EQ(namnIKatalogen(), (std::vector<std::string>{"kort.bok", lång, annan}));
 }

@@ -1,9 +1,12 @@
+#include "Plattform/FontConfiguration.h"
+#include "Plattform/FontFaces.h"
 #include "Plattform/FontRegistry.h"
 #include "Plattform/PangoFonts.h"
 
 #include <gtest/gtest.h>
 #include <pango/pangofc-font.h>
 
+#include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -60,11 +63,10 @@ const std::vector<std::pair<std::string, std::string>> table = {
     {"CourierNewPS-ItalicMT", "LiberationMono-Italic"},
 };
 
-// The PostScript name of the face pango shapes a family name with.
-std::string pangoFace(const std::string& family) {
-    PangoFontDescription* d = pango_font_description_new();
-    pango_font_description_set_family(d, family.c_str());
-    pango_font_description_set_absolute_size(d, 12 * PANGO_SCALE);
+// The PostScript name of the face pango shapes a name of the table with.
+std::string pangoFace(const std::string& tableName) {
+    std::lock_guard lock(fonts::fontLock());
+    PangoFontDescription* d = fonts::pangoDescription({tableName, 12});
     PangoFont* font = pango_font_map_load_font(fonts::pangoFontMap(), fonts::pangoContext(), d);
     pango_font_description_free(d);
     std::string name;
@@ -154,6 +156,8 @@ TEST(FontRegistry, SystemFontIsTheHelveticaNeueSubstitute) {
 TEST(FontRegistry, CharactersTheFaceLacksComeFromDejaVuSans) {
     // U+2192 is not in Switzera ADF; the fallback is the last-resort face,
     // not whatever fontconfig would sort next.
+    std::lock_guard lock(fonts::fontLock());
+    fonts::loadFacesFor(fonts::faceFor("HelveticaNeue"), "\u2192");
     PangoFontDescription* d = pango_font_description_from_string("HelveticaNeue 12");
     PangoFontset* set = pango_font_map_load_fontset(fonts::pangoFontMap(), fonts::pangoContext(), d,
                                                     pango_language_from_string("sv"));

@@ -1,9 +1,11 @@
+#include "Bildprov.h"
 #include "PdfVerktyg.h"
 #include "Programkorning.h"
 #include "Streckkodslasare.h"
 
 #include "Plattform/Image.h"
 #include "Plattform/PdfWriter.h"
+#include "Plattform/PngReader.h"
 #include "Plattform/QRGenerator.h"
 
 #include <gtest/gtest.h>
@@ -61,7 +63,7 @@ bool near(uint32_t colour, uint32_t expected) {
 TEST(Image, RasterFormatsReadWithTheirPixelSize) {
     for (const char* format : {"png", "jpeg", "tiff"}) {
         SCOPED_TRACE(format);
-        auto image = Image::fromBytes(redBlueImage(format));
+        auto image = Image::fromBytes(redBlueImage(format)).image;
         ASSERT_TRUE(image);
         EXPECT_EQ(image->size(), (Size{30, 20}));
         cairo_surface_t* page = drawnAt(*image, {10, 10, 60, 40});
@@ -77,7 +79,7 @@ TEST(Image, Gif) {
     // One red pixel.
     const uint8_t gif[] = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0xFF, 0, 0, 0, 0, 0, ',', 0, 0,
                            0,   0,   1,   0,   1,   0,   0, 2, 2,    'D', 1, 0, ';'};
-    auto image = Image::fromBytes(gif);
+    auto image = Image::fromBytes(gif).image;
     ASSERT_TRUE(image);
     EXPECT_EQ(image->size(), (Size{1, 1}));
     cairo_surface_t* page = drawnAt(*image, {10, 10, 20, 20});
@@ -94,7 +96,7 @@ TEST(Image, BytesThatAreNoImageGiveNone) {
          {std::span<const uint8_t>(), std::span<const uint8_t>(cut),
           std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(svg.data()), svg.size()),
           std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(xpm.data()), xpm.size())})
-        EXPECT_FALSE(Image::fromBytes(bytes));
+        EXPECT_FALSE(Image::fromBytes(bytes).image);
 }
 
 TEST(Image, PdfLogosStayVectors) {
@@ -103,7 +105,7 @@ TEST(Image, PdfLogosStayVectors) {
         AttributedString("Ekbacken AB", {std::nullopt, std::nullopt, Font{"Baskerville-Bold", 20}}), {10, 10, 190, 30},
         TextDrawingMode::fromTopLeft);
     logoWriter.endPage();
-    auto logo = Image::fromBytes(logoWriter.finish());
+    auto logo = Image::fromBytes(logoWriter.finish()).image;
     ASSERT_TRUE(logo);
     EXPECT_EQ(logo->size(), (Size{200, 50}));
     // Half size at (100, 100): the text is still text, in its own face.
@@ -141,4 +143,77 @@ TEST(Image, CodeModulesAreDrawnSharp) {
     cairo_surface_destroy(page);
     EXPECT_EQ(testhjalp::avkodaFil(png), "Faktura 1042");
     std::filesystem::remove(png);
+}
+
+TEST(Image, OneTooLargeToReadIsRefusedWithTheReasonInEveryFormat) {
+    using namespace bildprov;
+    // A few bytes each, stating 20 000 x 20 000 pixels: no decoder is asked
+    // for gigabytes, and no machine decides by what memory it has.
+    for (const auto& bytes : {pngHuvud(20000, 20000), jpegHuvud(20000, 20000), tiffHuvud(20000, 20000),
+                              gifHuvud(20000, 20000), pngHuvud(16385, 10)}) {
+        Image::Read read = Image::fromBytes(bytes, Size{100, 100});
+        EXPECT_FALSE(read.image);
+        ASSERT_TRUE(read.refusal);
+        EXPECT_NE(read.refusal->find("more than 16384 a side"), std::string::npos) << *read.refusal;
+    }
+    EXPECT_EQ(Image::fromBytes(pngHuvud(20000, 20000)).refusal, "it is 20000 x 20000 pixels, more than 16384 a side");
+    // At the limit an image is read (these few bytes then give none, as any
+    // image cut short does).
+    EXPECT_EQ(Image::fromBytes(pngHuvud(16384, 16384)).refusal, std::nullopt);
+    EXPECT_EQ(Image::fromBytes(jpegHuvud(16384, 16384)).refusal, std::nullopt);
+    // What only decodes whole is bounded by what that takes.
+    for (const auto& bytes : {pngHuvud(8000, 8000, true), jpegHuvud(8000, 8000, true), tiffHuvud(8000, 8000),
+                              gifHuvud(8000, 8000)})
+        EXPECT_EQ(Image::fromBytes(bytes).refusal, "its 8000 x 8000 pixels are decoded whole, which takes more than 128 MiB");
+}
+
+TEST(Image, DecodedAtNoMoreThan300DpiOfItsFrame) {
+    // 1000 x 500 pixels drawn 36 x 18 points need 150 x 75.
+    auto halves = [](int x, int) { return x < 500 ? 0xFFFF0000u : 0xFF0000FFu; };
+    const std::pair<std::string, std::vector<uint8_t>> images[] = {
+        {"png", bildprov::png(1000, 500, halves)},
+        {"interlaced png", bildprov::png(1000, 500, halves, true)},
+        {"jpeg", bildprov::sparad("jpeg", 1000, 500, halves)},
+        {"tiff", bildprov::sparad("tiff", 1000, 500, halves)}};
+    for (const auto& [format, bytes] : images) {
+        SCOPED_TRACE(format);
+        auto image = Image::fromBytes(bytes, Size{36, 18}).image;
+        ASSERT_TRUE(image);
+        EXPECT_EQ(image->size(), (Size{1000, 500}));
+        PdfWriter writer({"", "", "", 0});
+        writer.beginPage({100, 100}).drawImage(*image, {10, 10, 72, 36});
+        writer.endPage();
+        PdfFil pdf(writer.finish());
+        auto sizes = pdf.imageSizes();
+        ASSERT_EQ(sizes.size(), 1u);
+        EXPECT_GE(sizes[0].width, 150);
+        EXPECT_LT(sizes[0].width, 300);
+        EXPECT_NEAR(sizes[0].height / sizes[0].width, 0.5, 0.01);
+        cairo_surface_t* page = pdf.render(1, 72);
+        EXPECT_TRUE(near(pixelAt(page, 20, 28), 0xFF0000));
+        EXPECT_TRUE(near(pixelAt(page, 72, 28), 0x0000FF));
+        cairo_surface_destroy(page);
+    }
+    // Without a frame, at its own size.
+    PdfWriter writer({"", "", "", 0});
+    writer.beginPage({100, 100}).drawImage(*Image::fromBytes(images[0].second).image, {10, 10, 72, 36});
+    writer.endPage();
+    EXPECT_EQ(PdfFil(writer.finish()).imageSizes(), (std::vector<Size>{{1000, 500}}));
+}
+
+TEST(Image, AReducedPixelIsTheAverageOfItsBox) {
+    // Opaque red and clear columns by turns, three wide: a box of two holds
+    // one of each, the last box only red.
+    auto columns = [](int x, int) { return x % 2 == 0 ? 0xFFFF0000u : 0x00000000u; };
+    for (bool interlaced : {false, true}) {
+        SCOPED_TRACE(interlaced ? "interlaced" : "row by row");
+        raster::Surface s = raster::readPng(bildprov::png(3, 2, columns, interlaced), 2);
+        ASSERT_TRUE(s);
+        ASSERT_EQ(cairo_image_surface_get_width(s.get()), 2);
+        ASSERT_EQ(cairo_image_surface_get_height(s.get()), 1);
+        const auto* row = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(s.get()));
+        // Half-covered red, premultiplied.
+        EXPECT_EQ(row[0], 0x80800000u);
+        EXPECT_EQ(row[1], 0xFFFF0000u);
+    }
 }

@@ -61,12 +61,21 @@ TEST(LzfseStreamEncoder, ADefaultEncoderStreamsALargeInputToTheSameBytes) {
 }
 
 // Dropped half-way (the writer of the input failed, say), the encoder stops
-// its threads and gives everything back: no hang, no leak.
+// its threads and gives everything back: no hang, no leak, no thread left
+// waiting for input that will not come.
 TEST(LzfseStreamEncoder, DroppedUnfinishedItStopsItsThreads) {
     const Bytes input = readFile(vectorDir() / "s13-mixed-4m.bin");
+    ASSERT_TRUE(eventually([] { return codecThreads() == 0; }));
     for (size_t written : {size_t(25'000), size_t(600'000), input.size()}) {
-        lzfse::StreamEncoder encoder(small(50'000, 4));
-        encoder.write(std::span(input).first(written));
+        SCOPED_TRACE(written);
+        {
+            lzfse::StreamEncoder encoder(small(50'000, 4));
+            encoder.write(std::span(input).first(written));
+            // Past the size from which it streams: the joining thread and
+            // the parse's four wait for the rest of the input.
+            EXPECT_TRUE(eventually([] { return codecThreads() == 5; }));
+        }
+        EXPECT_TRUE(eventually([] { return codecThreads() == 0; }));
     }
 }
 

@@ -1,14 +1,18 @@
 #pragma once
-// Shared helpers of the LZFSE tests: the reference vectors and generated
-// inputs.
+// Shared helpers of the LZFSE tests: the reference vectors, generated
+// inputs and the codec's threads.
 #include "Plattform/Bytes.h"
 #include "Testdata.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <thread>
 #include <vector>
 
 namespace lzfsetest {
@@ -55,5 +59,29 @@ inline Bytes randomBytes(size_t n, uint64_t seed) {
 }
 
 inline Bytes bytesOf(const std::string& s) { return Bytes(s.begin(), s.end()); }
+
+// The codec's threads alive in this process, by the names they give
+// themselves ("lzfse ahead", "lzfse join", "lzfse parse").
+inline size_t codecThreads() {
+    size_t n = 0;
+    std::error_code ignored;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task", ignored)) {
+        std::ifstream comm(task.path() / "comm");
+        std::string name;
+        if (std::getline(comm, name) && std::string_view(name).starts_with("lzfse ")) ++n;
+    }
+    return n;
+}
+
+// Whether `holds` comes true within a few seconds: a thread names itself
+// once it runs, and leaves the kernel's list a moment after it is joined.
+template <class Holds>
+bool eventually(Holds holds) {
+    for (int i = 0; i < 5000; ++i) {
+        if (holds()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return holds();
+}
 
 }  // namespace lzfsetest

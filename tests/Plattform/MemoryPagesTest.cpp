@@ -86,11 +86,13 @@ TEST(MemoryPagesTest, HugePagesAreAskedForOnlyUnderWholeHugePagesInside) {
     const auto start = reinterpret_cast<uintptr_t>(p);
     uint8_t* förstaHela = reinterpret_cast<uint8_t*>((start + 1 + huge - 1) / huge * huge);
     minne[1] = 0x5A;
-    adviseHugePages({minne + 1, förstaHela + huge - (minne + 1)});
+    adviseHugePages({minne + 1, static_cast<size_t>(förstaHela + huge - (minne + 1))});
     EXPECT_TRUE(hugePagesEligible(förstaHela));
     EXPECT_TRUE(hugePagesEligible(förstaHela + huge - 1));
     if (modes.find("[madvise]") != std::string::npos) {
-        if (förstaHela > minne + 1) EXPECT_FALSE(hugePagesEligible(förstaHela - 1));
+        if (förstaHela > minne + 1) {
+            EXPECT_FALSE(hugePagesEligible(förstaHela - 1));
+        }
         EXPECT_FALSE(hugePagesEligible(förstaHela + huge));
     }
     EXPECT_EQ(minne[1], 0x5A);

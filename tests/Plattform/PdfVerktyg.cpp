@@ -6,9 +6,9 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -46,38 +46,22 @@ cairo_surface_t* PdfFil::render(int page, int dpi) const {
     return image;
 }
 
-std::vector<uint8_t> handmadePdf(const std::vector<HandmadePage>& pages) {
-    std::vector<std::string> objects;
-    std::string kids;
-    for (size_t i = 0; i < pages.size(); ++i) kids += std::to_string(3 + 2 * i) + " 0 R ";
-    objects.push_back("<< /Type /Catalog /Pages 2 0 R >>");
-    objects.push_back("<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(pages.size()) + " >>");
-    for (size_t i = 0; i < pages.size(); ++i) {
-        const HandmadePage& p = pages[i];
-        std::string page = "<< /Type /Page /Parent 2 0 R /MediaBox [" + p.mediaBox + "]";
-        if (!p.cropBox.empty()) page += " /CropBox [" + p.cropBox + "]";
-        if (p.rotate) page += " /Rotate " + std::to_string(p.rotate);
-        page += " /Contents " + std::to_string(4 + 2 * i) + " 0 R >>";
-        objects.push_back(page);
-        objects.push_back("<< /Length " + std::to_string(p.content.size()) + " >>\nstream\n" + p.content +
-                          "\nendstream");
+std::vector<Size> PdfFil::imageSizes() const {
+    Körning k = körProgram("pdfimages", {"-list", path_.string()});
+    EXPECT_EQ(k.status, 0) << k.fel;
+    std::istringstream list(k.ut);
+    std::vector<Size> sizes;
+    std::string line;
+    // Past the heading and its rule.
+    for (int skip = 0; skip < 2 && std::getline(list, line); ++skip) {
     }
-    std::string pdf = "%PDF-1.4\n";
-    std::vector<size_t> offsets;
-    for (size_t i = 0; i < objects.size(); ++i) {
-        offsets.push_back(pdf.size());
-        pdf += std::to_string(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
+    while (std::getline(list, line)) {
+        std::istringstream fields(line);
+        std::string page, number, type;
+        double width = 0, height = 0;
+        if (fields >> page >> number >> type >> width >> height) sizes.push_back({width, height});
     }
-    size_t xref = pdf.size();
-    pdf += "xref\n0 " + std::to_string(objects.size() + 1) + "\n0000000000 65535 f \n";
-    for (size_t o : offsets) {
-        char entry[24];
-        std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", o);
-        pdf += entry;
-    }
-    pdf += "trailer\n<< /Size " + std::to_string(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n" +
-           std::to_string(xref) + "\n%%EOF\n";
-    return {pdf.begin(), pdf.end()};
+    return sizes;
 }
 
 Rect findWord(const std::vector<pdfkontroll::Ord>& words, const std::string& text) {

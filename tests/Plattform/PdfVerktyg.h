@@ -1,7 +1,9 @@
 #pragma once
 // Our PDFs in a temporary file, read back through Pdfkontroll.h (pdftotext,
-// pdffonts, pdfinfo, qpdf) and rendered in colour; PDFs written by hand.
+// pdffonts, pdfinfo, qpdf) and rendered in colour; PDFs written by hand
+// (HandmadePdf.h).
 #include "Pdfkontroll.h"
+#include "Plattform/HandmadePdf.h"
 
 #include <cairo.h>
 
@@ -24,22 +26,14 @@ public:
     bool passesQpdfCheck() const;
     // A pdfinfo field ("Title", "Pages", "Page size", ...), as printed.
     std::string info(const std::string& field) const { return pdfkontroll::information(path_)[field]; }
+    // The pixel size of each image the PDF holds, as pdfimages lists them.
+    std::vector<Size> imageSizes() const;
     // Page `page` (from 1) rendered at `dpi`; the caller destroys it.
     cairo_surface_t* render(int page, int dpi) const;
 
 private:
     std::filesystem::path path_;
 };
-
-// A PDF written by hand, one object per line, with a correct cross-
-// reference table: for boxes and shapes our writer never makes.
-struct HandmadePage {
-    std::string mediaBox = "0 0 200 100";
-    std::string cropBox;  // none when empty
-    int rotate = 0;
-    std::string content = "0 0 1 rg 10 10 50 30 re f";
-};
-std::vector<uint8_t> handmadePdf(const std::vector<HandmadePage>& pages);
 
 // The box of the first word with this text; fails the test when there is none.
 Rect findWord(const std::vector<pdfkontroll::Ord>& words, const std::string& text);

@@ -91,6 +91,22 @@ TEST(TextDrawing, WrappedLinesStayInTheFrameAndStackByTheMeasuredHeight) {
     EXPECT_NEAR(findWord(words, "Ekbacken").minX(), frame.x, tolerance);
 }
 
+// Loading a face makes pango lay text out anew: a text measured before
+// another face is first drawn is drawn as it was measured.
+TEST(TextDrawing, TextMeasuredBeforeAFaceIsLoadedIsDrawnAsMeasured) {
+    const Rect frame{100, 200, 90, 100};
+    const AttributedString text("Konsulttimmar under vecka tolv för Ekbacken", styled({}));
+    const Size measured = systemTextMeasurer().boundingSize(text, frame.size());
+    auto words = wordsOf([&](Canvas& c) {
+        c.drawText(AttributedString("Didot", styled({}, 10, "Didot")), {100, 500, 200, 20},
+                   TextDrawingMode::fromTopLeft);
+        c.drawText(text, frame, TextDrawingMode::fromTopLeft);
+    });
+    EXPECT_NEAR(findWord(words, "Konsulttimmar").minY(), frame.y, tolerance);
+    EXPECT_NEAR(findWord(words, "Ekbacken").maxY(), frame.y + measured.height, 2 * tolerance);
+    EXPECT_EQ(systemTextMeasurer().boundingSize(text, frame.size()), measured);
+}
+
 TEST(TextDrawing, TabStops) {
     ParagraphStyle style;
     style.tabStops = {{TextTab::Kind::right, 80}, {TextTab::Kind::left, 85}};
@@ -224,4 +240,65 @@ TEST(TextDrawing, FacesEmbeddedAreThoseOfTheTable) {
     embedded.insert("DejaVuSans");
     EXPECT_EQ(embedded, expected);
     EXPECT_TRUE(pdf.passesQpdfCheck());
+}
+
+TEST(TextDrawing, AWordBrokenForLackOfRoomShowsNoHyphen) {
+    const TextAttributes a = styled({}, 10);
+    auto words = wordsOf([&](Canvas& c) {
+        c.drawText(AttributedString("Resekostnad Konsulttimmar", a), {100, 700, 40, 60}, TextDrawingMode::fromTopLeft);
+    });
+    // A hyphen drawn at the break would read as part of the letter before
+    // it, so each word's box is held to the width of its own letters.
+    std::string read;
+    for (const Ord& w : words) {
+        for (const char* hyphen : {"-", "\u00AD", "\u2010"}) EXPECT_EQ(w.text.find(hyphen), std::string::npos) << w.text;
+        double letters = systemTextMeasurer().boundingSize(AttributedString(w.text, a), {1000, 100}).width;
+        EXPECT_NEAR(w.ruta.width, letters, 1) << w.text;
+        EXPECT_LE(w.ruta.maxX(), 140 + tolerance);
+        read += w.text;
+    }
+    EXPECT_GT(words.size(), 2u);
+    EXPECT_EQ(read, "ResekostnadKonsulttimmar");
+}
+
+TEST(TextDrawing, AWordTooLongForAnyLineFillsItsLinesAndReadsBackWhole) {
+    // A word of some 1 500 letters, as an import may bring, between two
+    // short ones, in a plain and in a right-aligned style.
+    std::string word;
+    while (word.size() < 1500) word += "konsulttimmarresekostnadåäö";
+    const std::string text = "Före " + word + " efter";
+    const Rect frame{100, 60, 150, 760};
+    for (const ParagraphStyle& style : {ParagraphStyle{}, aligned(TextAlignment::right)}) {
+        const TextAttributes a = styled(style, 9);
+        auto words =
+            wordsOf([&](Canvas& c) { c.drawText(AttributedString(text, a), frame, TextDrawingMode::fromTopLeft); });
+        ASSERT_GE(words.size(), 3u);
+        EXPECT_EQ(words.front().text, "Före");
+        EXPECT_EQ(words.back().text, "efter");
+        std::string read;
+        for (size_t i = 1; i + 1 < words.size(); ++i) read += words[i].text;
+        EXPECT_EQ(read, word);
+        // Every line of the word stays in the frame, and all but its last
+        // are full: no room was left for another letter.
+        const double widestLetter = systemTextMeasurer().boundingSize(AttributedString("Ö", a), {100, 100}).width;
+        for (size_t i = 1; i + 1 < words.size(); ++i) {
+            EXPECT_GE(words[i].ruta.minX(), frame.minX() - tolerance) << i;
+            EXPECT_LE(words[i].ruta.maxX(), frame.maxX() + tolerance) << i;
+            if (i + 2 < words.size()) {
+                EXPECT_GT(words[i].ruta.width, frame.width - widestLetter - tolerance) << i;
+            }
+        }
+        // The lines drawn are the lines measured.
+        const Size measured = systemTextMeasurer().boundingSize(AttributedString(text, a), frame.size());
+        EXPECT_LE(measured.width, frame.width);
+        EXPECT_NEAR(words.back().ruta.maxY(), frame.y + measured.height, tolerance);
+        const TextExtent drawn =
+            systemTextMeasurer().extent(AttributedString(text, a), frame, TextDrawingMode::fromTopLeft);
+        EXPECT_TRUE(drawn.brokeWord);
+        ASSERT_EQ(drawn.lines.size(), words.size() - 1);  // "efter" shares the word's last line
+        for (size_t i = 0; i + 1 < words.size(); ++i) {
+            EXPECT_NEAR(drawn.lines[i].minX(), words[i].ruta.minX(), tolerance) << i;
+            EXPECT_NEAR(drawn.lines[i].midY(), words[i].ruta.midY(), tolerance) << i;
+        }
+    }
 }

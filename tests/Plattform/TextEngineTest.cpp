@@ -1,4 +1,5 @@
 #include "Plattform/FontConfiguration.h"
+#include "Plattform/FontFaces.h"
 #include "Plattform/FontRegistry.h"
 #include "Plattform/TextMeasurer.h"
 
@@ -21,6 +22,7 @@ struct Hhea {
 // The face's hhea values read with FreeType from the font file itself,
 // apart from the engine's own reading through HarfBuzz.
 Hhea hheaOf(const std::string& name) {
+    fonts::loadFace(fonts::faceFor(name));
     const std::string face = *fonts::substituteFaceName(name);
     FcPattern* pattern = FcPatternCreate();
     FcPatternAddString(pattern, FC_POSTSCRIPT_NAME, reinterpret_cast<const FcChar8*>(face.c_str()));
@@ -218,4 +220,60 @@ TEST(TextEngine, HyphenationBreaksWordsByTheDictionary) {
     // No dictionary for the language: no hyphenation, no failure.
     style.hyphenationLanguage = "xx";
     EXPECT_EQ(measure(text, in("HelveticaNeue", 12, style), w), measure(text, plain, w));
+}
+
+TEST(TextEngine, AWordBrokenForLackOfRoomGetsNoHyphen) {
+    const TextAttributes plain = in("HelveticaNeue", 12);
+    ParagraphStyle characters;
+    characters.lineBreakMode = LineBreakMode::charWrapping;
+    // "Konsulttimmar" has no room for more than "Konsulttim": the line ends
+    // there, not at a shorter "Konsultti-".
+    const double w = width("Konsulttim", plain) + 0.3;
+    EXPECT_NEAR(measure("Konsulttimmar", plain, w).width, width("Konsulttim", plain), 0.001);
+    EXPECT_NEAR(measure("Konsulttimmar", in("HelveticaNeue", 12, characters), w).width, width("Konsulttim", plain),
+                0.001);
+    // A hyphenating style breaks a word so where the dictionary gives it no
+    // point ("av-gift" would leave two letters), and the break too keeps
+    // three letters on either side: "avg", though "avgi" would fit.
+    ParagraphStyle hyphenating;
+    hyphenating.hyphenationFactor = 1;
+    hyphenating.hyphenationLanguage = "sv";
+    EXPECT_NEAR(measure("avgift", in("HelveticaNeue", 12, hyphenating), width("avgi", plain) + 0.3).width,
+                width("avg", plain), 0.001);
+    // Nor does a word left with one or two letters on the next line: room
+    // for all of "ventilationsaggregat" but its last letter breaks it
+    // before its last three.
+    const double nästanHela = width("ventilationsaggrega", plain) + 0.3;
+    EXPECT_NEAR(measure("ventilationsaggregat", plain, nästanHela).width, width("ventilationsaggre", plain), 0.001);
+    // A style that asks for breaks between any characters gets them.
+    EXPECT_NEAR(measure("ventilationsaggregat", in("HelveticaNeue", 12, characters), nästanHela).width,
+                width("ventilationsaggrega", plain), 0.001);
+    // A soft hyphen the text holds still shows where the line breaks there.
+    const double shy = width("Konsult-", plain) + 0.3;
+    EXPECT_NEAR(measure("Konsult\u00ADtimmar", plain, shy).width, width("Konsult-", plain), 0.001);
+}
+
+TEST(TextEngine, HyphenationKeepsThreeLettersOnEitherSide) {
+    ParagraphStyle style;
+    style.hyphenationFactor = 1;
+    style.hyphenationLanguage = "sv";
+    const TextAttributes hyphenating = in("HelveticaNeue", 12, style), plain = in("HelveticaNeue", 12);
+    // Room for "ekono-", yet the break comes after "eko", not before "mi".
+    Size s = measure("ekonomi", hyphenating, width("ekono-", plain) + 0.3);
+    EXPECT_NEAR(s.width, std::max(width("eko-", plain), width("nomi", plain)), 0.001);
+    EXPECT_NEAR(s.height, 2 * measure("x", plain).height, 0.001);
+}
+
+TEST(TextEngine, LongWordsThatPangoMustBreakStayInTheWidth) {
+    // Tabs and right-to-left text are broken by pango itself, also around
+    // a word of more letters than any line holds.
+    std::string latin, hebrew;
+    for (int i = 0; i < 150; ++i) latin += "abc", hebrew += "\u05D0\u05D1\u05D2";
+    const TextAttributes a = in("HelveticaNeue", 12);
+    const double line = measure("x", a).height;
+    for (const std::string& text : {"Summa\t" + latin, hebrew, "ord " + hebrew + " ord"}) {
+        Size s = measure(text, a, 120);
+        EXPECT_LE(s.width, 120);
+        EXPECT_GT(s.height, 5 * line);
+    }
 }

@@ -2,7 +2,9 @@
 
 Reads lines "op a b mode scale" (scale "-" for none) and prints one
 canonical result per line: plain digits, no trailing fraction zeros, "0"
-for zero.
+for zero. With --exact every result is the true one rounded once at the
+scale, quotients included (taken to 300 digits), as an exact computation
+would give it.
 """
 import sys
 from decimal import (Context, Decimal, ROUND_CEILING, ROUND_DOWN, ROUND_FLOOR,
@@ -12,6 +14,8 @@ exact = Context(prec=300, Emax=999999, Emin=-999999)
 # The platform divides to 38 digits by truncation before any scale is
 # applied; 60 truncated digits give the same rounding for these operands.
 quotient = Context(prec=60, rounding=ROUND_DOWN, Emax=999999, Emin=-999999)
+if "--exact" in sys.argv[1:]:
+    quotient = Context(prec=300, rounding=ROUND_DOWN, Emax=999999, Emin=-999999)
 modes = {"0": ROUND_HALF_UP, "1": ROUND_FLOOR, "2": ROUND_CEILING, "3": ROUND_HALF_EVEN}
 
 

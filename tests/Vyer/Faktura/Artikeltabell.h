@@ -58,8 +58,13 @@ protected:
     void lägg(Rect datautrymme, double höjdPåÖvrigaSidor, std::optional<Color> band = std::nullopt,
               Fakturavy::EgnaRubriker egna = nullptr, bool storaBokstäver = false) {
         vy().läggTillKolumnerMedRubrikattribut(rubrikattribut, dataattribut, högerställdaRubrikattribut,
-                                               högerställdaDataattribut, rubrikutrymme, datautrymme,
-                                               höjdPåÖvrigaSidor, storaBokstäver, band, std::move(egna));
+                                               högerställdaDataattribut,
+                                               {.rubrikutrymme = rubrikutrymme,
+                                                .datautrymme = datautrymme,
+                                                .höjdPåÖvrigaSidor = höjdPåÖvrigaSidor,
+                                                .storaBokstäverPåRubriker = storaBokstäver,
+                                                .alternerandeRadfärg = band,
+                                                .egnaRubriker = std::move(egna)});
     }
 
     // A fresh invoice, measurer and view, for table-driven cases.

@@ -1,6 +1,7 @@
 // Every background the program carries keeps the contract written beside
-// its artwork: the page size, dark ground where white text goes, something
-// to see where a layout whites out, and calm where rows and amounts stand.
+// its artwork: the page size, dark ground where white text goes, an even
+// middle tone where white values stand beside dark captions, something to
+// see where a layout whites out, and calm where rows and amounts stand.
 // Checked on the built-in bytes, rasterised by poppler.
 #include "Vyer/Faktura/Bakgrunder.h"
 
@@ -27,7 +28,7 @@ const fs::path artwork = fs::path(KONTOBOK_SOURCE_DIR) / "resources" / "backgrou
 
 struct Kontrakt {
     double bredd = 0, höjd = 0;
-    std::vector<Rect> mörka, vitade, lugna;
+    std::vector<Rect> mörka, mellan, vitade, lugna;
 };
 
 Kontrakt läsKontrakt(const fs::path& fil) {
@@ -47,6 +48,7 @@ Kontrakt läsKontrakt(const fs::path& fil) {
         ord >> r.x >> r.y >> r.width >> r.height;
         EXPECT_FALSE(ord.fail()) << fil << ": " << rad;
         if (slag == "dark") k.mörka.push_back(r);
+        else if (slag == "mid") k.mellan.push_back(r);
         else if (slag == "whiteout") k.vitade.push_back(r);
         else if (slag == "calm") k.lugna.push_back(r);
         else ADD_FAILURE() << fil << ": unknown line " << rad;
@@ -88,6 +90,13 @@ TEST_F(Bakgrunder, EveryBuiltInBackgroundKeepsItsContract) {
             double medel = 0;
             for (double v : p) medel += v / p.size();
             EXPECT_LT(medel, 0.45) << "dark ground at " << r.x << ", " << r.y;
+        }
+        for (const Rect& r : k.mellan) {
+            auto p = raster.inom(r);
+            ASSERT_FALSE(p.empty());
+            const auto [mörkast, ljusast] = std::minmax_element(p.begin(), p.end());
+            EXPECT_GE(*mörkast, 0.45) << "middle tone at " << r.x << ", " << r.y;
+            EXPECT_LE(*ljusast, 0.7) << "middle tone at " << r.x << ", " << r.y;
         }
         for (const Rect& r : k.vitade) {
             auto p = raster.inom(r);

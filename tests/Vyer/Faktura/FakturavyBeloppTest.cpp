@@ -79,8 +79,8 @@ TEST(Beloppsrader, RowsFollowTheirConditionsInTheirOrder) {
         EXPECT_EQ(vy->antalBeloppsrader(f.belopp.totalt), static_cast<int>(f.rader.size())) << f.namn;
         const Rect rubrikram{300, 600, 100, 12}, dataram{420, 601, 90, 12};
         const TextAttributes rubrikattribut = prov::attribut(9), dataattribut = prov::attribut(10);
-        auto fält = vy->beloppfältMedRubrikattribut(rubrikattribut, dataattribut, rubrikram, dataram, 14,
-                                                    f.belopp.totalt, false);
+        auto fält = vy->beloppfältMedRubrikattribut(rubrikattribut, dataattribut, rubrikram, dataram,
+                                                    {.taMedTotalen = f.belopp.totalt});
         ASSERT_EQ(fält.data.size(), 2 * f.rader.size()) << f.namn << "\n" << beskriv(fält.data);
         for (size_t i = 0; i < f.rader.size(); ++i) {
             auto [rubrik, värde] = väntat(f.rader[i]);
@@ -100,11 +100,11 @@ TEST(Beloppsrader, FourRowsOfTwelveFromSixHundredEndAt648) {
     sätt(steg.faktura, {.rabatt = true, .öresutjämna = true, .öresutjämning = "0.4"});
     auto vy = steg.vy();
     ASSERT_EQ(vy->antalBeloppsrader(false), 4);
-    auto fält = vy->beloppfältMedRubrikattribut({}, {}, {0, 600, 50, 12}, {60, 600, 50, 12}, 12, false, false);
+    auto fält = vy->beloppfältMedRubrikattribut({}, {}, {0, 600, 50, 12}, {60, 600, 50, 12}, {.radhöjd = 12});
     EXPECT_EQ(fält.utpunkt, 648);
     steg.faktura.omvändSkattskyldighetFörMoms_ = true;
     steg.faktura.rabatt_.reset(), steg.faktura.öresutjämna_ = false;
-    auto tom = steg.vy()->beloppfältMedRubrikattribut({}, {}, {0, 600, 50, 12}, {60, 610, 50, 12}, 12, false, false);
+    auto tom = steg.vy()->beloppfältMedRubrikattribut({}, {}, {0, 600, 50, 12}, {60, 610, 50, 12}, {.radhöjd = 12});
     EXPECT_TRUE(tom.data.empty());
     EXPECT_EQ(tom.utpunkt, 610);
 }
@@ -114,7 +114,8 @@ TEST(Beloppsrader, CapitalsChangeTheCaptionsOnly) {
     sätt(steg.faktura, {.avdrag = rot(), .totalt = true});
     steg.faktura.valuta_ = "EUR";
     auto vy = steg.vy();
-    auto fält = vy->beloppfältMedRubrikattribut({}, {}, {}, {}, 12, true, true);
+    auto fält = vy->beloppfältMedRubrikattribut(
+        {}, {}, {}, {}, {.radhöjd = 12, .taMedTotalen = true, .storaBokstäverPåRubriker = true});
     ASSERT_EQ(fält.data.size(), 8u);
     EXPECT_EQ(text(fält.data[5])->text(), "ROT-AVDRAG:");
     EXPECT_EQ(text(fält.data[4])->text(), vy->belopp(D("-5000")));
@@ -127,7 +128,7 @@ TEST(Beloppsrader, AnAmountThatCannotBeFormattedPrintsEmpty) {
     sätt(steg.faktura, {.rabatt = true});
     steg.faktura.rabattbelopp_ = Decimal::notANumber();
     auto vy = steg.vy();
-    auto fält = vy->beloppfältMedRubrikattribut({}, {}, {}, {}, 12, false, false);
+    auto fält = vy->beloppfältMedRubrikattribut({}, {}, {}, {}, {.radhöjd = 12});
     ASSERT_EQ(fält.data.size(), 6u);
     EXPECT_EQ(text(fält.data[2])->text(), "") << beskriv(fält.data);
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 using displaylista::beskriv;
@@ -47,8 +49,8 @@ TEST(Datalista, EntriesAndSeparatorsRunFromEitherEdgeOfTheBand) {
     };
     for (const auto& f : fall) {
         Color färg = Color::rgb(0.5, 0.2, 0.1);
-        auto band = vy->datalistMedKolumndata(data, rubrikattribut, dataattribut, separator(), färg, f.skala, f.ram,
-                                              f.vänsterTillHöger);
+        auto band = vy->datalistMedKolumndata(data, rubrikattribut, dataattribut, separator(), färg,
+                                              {.skala = f.skala, .ram = f.ram, .vänsterTillHöger = f.vänsterTillHöger});
         ASSERT_EQ(band.data.size(), 4u) << f.namn << "\n" << beskriv(band.data);
         EXPECT_EQ(band.utpunkt, f.utpunkt) << f.namn;
         for (size_t i = 0; i < 4; ++i) {
@@ -79,7 +81,7 @@ TEST(Datalista, AnEntryIsTheCaptionAboveTheValueEachWithItsAttributes) {
     prov::Stegvy steg;
     auto vy = steg.vy();
     auto band = vy->datalistMedKolumndata({{"", "1042"}}, rubrikattribut, dataattribut, separator(), Color::black(),
-                                          1, {100, 50, 400, 20}, true);
+                                          {.ram = {100, 50, 400, 20}, .vänsterTillHöger = true});
     ASSERT_EQ(band.data.size(), 2u);
     AttributedString väntad("\u2028", rubrikattribut);
     väntad.append("1042", dataattribut);
@@ -94,8 +96,8 @@ TEST(Datalista, NoEntryEndsWhereTheBandBegins) {
     auto vy = steg.vy();
     Datalista inget = {{"Nr", std::nullopt}};
     auto åt = [&](bool höger) {
-        return vy->datalistMedKolumndata(inget, rubrikattribut, dataattribut, separator(), Color::black(), 1,
-                                         {100, 50, 400, 20}, höger);
+        return vy->datalistMedKolumndata(inget, rubrikattribut, dataattribut, separator(), Color::black(),
+                                         {.ram = {100, 50, 400, 20}, .vänsterTillHöger = höger});
     };
     EXPECT_TRUE(åt(true).data.empty());
     EXPECT_EQ(åt(true).utpunkt, 100);
@@ -103,6 +105,7 @@ TEST(Datalista, NoEntryEndsWhereTheBandBegins) {
 }
 
 // The three tables of the fact columns, as the view's every-page objects.
+
 struct Kolumner {
     std::vector<std::string> texter;
     std::vector<Rect> ramar;
@@ -110,7 +113,8 @@ struct Kolumner {
 
 Kolumner treKolumner(prov::Stegvy& steg, double vid = 100) {
     auto vy = steg.vy();
-    vy->läggInKolumndataÖverTreKolumner(rubrikattribut, dataattribut, false, false, vid, {40, 220, 400}, 150);
+    vy->läggInKolumndataÖverTreKolumner(rubrikattribut, dataattribut,
+                                        {.vid = vid, .platser = {40, 220, 400}, .kolumnbredd = 150});
     Kolumner k;
     for (const auto& o : vy->innehållFörAllaSidor) {
         k.texter.push_back(text(o)->text());
@@ -227,6 +231,91 @@ TEST(TreKolumner, TheTallestColumnIsCentredThirtyPointsAboveTheEdge) {
         ASSERT_EQ(ny.ramar.size(), 3u);
         const double x[] = {40, 220, 400};
         for (int i = 0; i < 3; ++i) EXPECT_EQ(ny.ramar[i], (Rect{x[i], f.y, 150, f.h})) << f.högst << " column " << i;
+    }
+}
+
+// Six rows in the first column, three in the others: a ROT deduction on a
+// house gives two identity numbers and a property designation.
+void allaFakta(prov::Stegvy& steg) {
+    steg.bok->visaKundnummerPåFakturor = true;
+    auto& f = steg.faktura;
+    f.erReferens_ = "Anna", f.vårReferens_ = "Bo", f.kundnummer_ = "K-7";
+    f.skatteavdrag_ = Skatteavdrag::rot("19700101-1234", "19720202-2345", D("0"), Rotuppgifter::hus("Kåkstad 1:2"),
+                                        D("0.3"));
+}
+
+// The three columns laid out as `treKolumner` does, with the height each
+// measures at its width.
+struct MättaKolumner {
+    std::vector<Rect> ramar;
+    std::vector<double> höjder, storlekar;
+};
+
+MättaKolumner mättaKolumner(prov::Stegvy& steg, std::optional<Faktaband> inom = std::nullopt) {
+    auto vy = steg.vy();
+    vy->läggInKolumndataÖverTreKolumner(rubrikattribut, dataattribut,
+                                        {.vid = 100, .platser = {40, 220, 400}, .kolumnbredd = 150, .inom = inom});
+    MättaKolumner k;
+    for (const auto& o : vy->innehållFörAllaSidor) {
+        k.ramar.push_back(ram(o));
+        k.höjder.push_back(steg.mätare.boundingSize(*text(o), {150, 10000}).height);
+        k.storlekar.push_back(text(o)->runs().front().attributes.font.value_or(Font{}).pointSize);
+    }
+    return k;
+}
+
+TEST(TreKolumner, TheFramesHoldATallColumnWhole) {
+    prov::Stegvy steg;
+    allaFakta(steg);
+    auto k = mättaKolumner(steg);
+    ASSERT_EQ(k.ramar.size(), 3u);
+    const double högst = *std::max_element(k.höjder.begin(), k.höjder.end());
+    ASSERT_GT(högst, 60) << "taller than the frame of a centred column";
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        // Still centred on the line 30 points above the edge, within the
+        // rounding; the frame reaches below it to hold the whole column.
+        EXPECT_NEAR(k.ramar[i].y + högst / 2, 842 - 100 - 30, 0.5);
+        EXPECT_EQ(k.ramar[i].height, högst);
+        EXPECT_EQ(k.storlekar[i], 7);
+    }
+}
+
+TEST(TreKolumner, ColumnsMoveIntoTheirBandWhenTheyFit) {
+    prov::Stegvy steg;
+    allaFakta(steg);
+    const double högst = mättaKolumner(steg).höjder[0];
+    // The band ends above the column's centred end, and below its top.
+    auto k = mättaKolumner(steg, Faktaband{.överkant = 600, .nederkant = 700});
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(k.ramar[i].y, 700 - högst) << i;
+        EXPECT_EQ(k.storlekar[i], 7) << i;
+    }
+    k = mättaKolumner(steg, Faktaband{.överkant = 690, .nederkant = 800});
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(k.ramar[i].y, 690) << i;
+}
+
+TEST(TreKolumner, ColumnsTallerThanTheirBandAreSetSmallerByOneFactor) {
+    prov::Stegvy steg;
+    allaFakta(steg);
+    const double högst = mättaKolumner(steg).höjder[0];
+    const Faktaband band{.överkant = 680, .nederkant = 680 + högst * 0.8};
+    auto k = mättaKolumner(steg, band);
+    ASSERT_EQ(k.ramar.size(), 3u);
+    const double faktor = k.storlekar[0] / 7;
+    EXPECT_LT(faktor, 0.81);
+    EXPECT_GE(faktor, 0.79);
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_DOUBLE_EQ(k.storlekar[i], k.storlekar[0]) << "one factor for all three";
+        EXPECT_EQ(k.ramar[i].y, band.överkant);
+        EXPECT_LE(k.ramar[i].y + k.höjder[i], band.nederkant + 0.5);
+    }
+    // Too tall even at 70 %: they stay at 70 % from the band's top.
+    k = mättaKolumner(steg, Faktaband{.överkant = 680, .nederkant = 680 + högst / 2});
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_DOUBLE_EQ(k.storlekar[i], 7 * 0.7) << i;
+        EXPECT_EQ(k.ramar[i].y, 680) << i;
     }
 }
 

@@ -235,6 +235,24 @@ TEST_F(Kolumnbredder, OwnHeadingsGetPaddedCellsAndOneAnchorPerColumn) {
     EXPECT_EQ(displaylista::ram(vy().innehållFörAllaSidor[0]), (Rect{1, 2, 3, 4}));
 }
 
+// The padding that own headings add to each stretch column comes out of
+// the columns, not the spacing: 265 and 145 points of text in 300 give
+// 191 and 104 by the factor, 201 and 114 padded, 15 too many; the columns
+// give up what the spacing needs to keep half its width.
+TEST_F(Kolumnbredder, OwnHeadingsPaddingLeavesHalfTheSpacing) {
+    faktura.kolumner_ = {K::artikelnamn, K::kommentar};
+    faktura.poster = {vara(nioOrd, "1", "80", "100", femOrd)};
+    vy().kolumnavstånd = 8;
+    vy().rubrikutfyllnad = 5;
+    fästRubriker({20, 12});
+    lägg({30, 300, 300, 400}, 400, std::nullopt,
+         [](const std::vector<AttributedString>&, const std::vector<double>&) { return std::vector<CachatObjekt>{}; });
+    EXPECT_GE(vy().kolumnavstånd, 4);
+    const Rect namn = ram(1, nioOrd), kommentar = ram(1, femOrd);
+    EXPECT_NEAR(kommentar.minX() - namn.maxX(), vy().kolumnavstånd, 1e-9);
+    EXPECT_NEAR(kommentar.maxX(), 330, 1e-9);
+}
+
 TEST_F(Kolumnbredder, WithoutColumnsRowsStillTakeTheirSpacing) {
     faktura.kolumner_ = {K::enhet};
     faktura.poster = {vara("a", "1", "80", "100"), vara("b", "1", "80", "100"), vara("c", "1", "80", "100")};

@@ -8,6 +8,8 @@
 #include "Plattform/FontRegistry.h"
 
 #include <cstdio>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -37,6 +39,7 @@ std::string kort(const CachatObjekt& o) {
 class Radsidor : public Artikeltabell {
 protected:
     void rader(const std::vector<double>& höjder) {
+        faktura.språk_ = "en";  // as the cases spell the continuation lines
         faktura.kolumner_ = {Fakturakolumn::artikelnamn};
         faktura.poster.clear();
         for (size_t i = 0; i < höjder.size(); ++i) {
@@ -94,6 +97,13 @@ TEST_F(Radsidor, BreakWhereARowWouldLeaveNoRoomForTheContinuationLine) {
          {20, 20, 20, 20, 17}, 100, 200, false, 0,
          {{"band 312 20", "r1 312 20", "r2 332 20", "band 352 20", "r3 352 20", "r4 372 20", "band 392 17",
            "r5 392 17"}}},
+        // ... unless the last page's content would not fit below it: the
+        // page then ends with a continuation line, which must fit too.
+        {"the last row leaves room for a continuation line before the amounts' own page",
+         {20, 20, 20, 20, 17}, 100, 60, false, 0,
+         {{"band 312 20", "r1 312 20", "r2 332 20", "band 352 20", "r3 352 20", "r4 372 20", "band 392 15",
+           på2 + " 392 15"},
+          {"band 312 15", från1 + " 312 15", "r5 327 17"}}},
         {"a last row 3 points too tall moves on",
          {20, 20, 20, 20, 18}, 100, 200, false, 0,
          {{"band 312 20", "r1 312 20", "r2 332 20", "band 352 20", "r3 352 20", "r4 372 20", "band 392 15",
@@ -159,6 +169,46 @@ TEST_F(Radsidor, NoBandsWithoutAColour) {
     lägg({30, 300, 535, 200}, 100);
     EXPECT_EQ(sidor(), (Sidor{{"r1 312 20", "r2 332 20", "r3 352 20", "r4 372 20", "\u2026 continued on page 2 392 15"},
                               {"\u2026 continued from page 1 312 15", "r5 327 20", "r6 347 20"}}));
+}
+
+// The lines that join the pages say where the table goes on and where it
+// came from in the invoice's own language, each with its page number.
+TEST_F(Radsidor, ContinuationLinesAreInTheInvoicesLanguage) {
+    auto ersatt = [](std::string text, const std::string& sida) {
+        auto pos = text.find(sida);
+        return pos == std::string::npos ? text : text.replace(pos, sida.size(), "#");
+    };
+    using Par = std::pair<std::string, std::string>;  // "on page #", "from page #"
+    std::map<std::string, Par> texter;
+    for (const char* språk : {"da", "de", "en", "es", "fi", "fr", "it", "nl", "no", "nb", "sv"}) {
+        SCOPED_TRACE(språk);
+        börjaOm();
+        rader(std::vector<double>(10, 20));
+        faktura.språk_ = språk;
+        lägg({30, 300, 535, 200}, 100);
+        ASSERT_EQ(vy().innehållFörVarjeSida.size(), 3u);
+        auto text = [&](size_t s, bool sista) {
+            const auto& objekt = sida(s);
+            return displaylista::text(sista ? objekt.back() : objekt.front())->text();
+        };
+        const std::string på2 = text(1, true), från1 = text(2, false), på3 = text(2, true), från2 = text(3, false);
+        for (const std::string& t : {på2, från1, på3, från2}) EXPECT_TRUE(t.starts_with("\u2026 ")) << t;
+        // The same wording on every page, with the page's own number.
+        EXPECT_NE(på2.find('2'), std::string::npos);
+        EXPECT_NE(från1.find('1'), std::string::npos);
+        EXPECT_EQ(ersatt(på2, "2"), ersatt(på3, "3"));
+        EXPECT_EQ(ersatt(från1, "1"), ersatt(från2, "2"));
+        EXPECT_NE(ersatt(på2, "2"), ersatt(från1, "1"));
+        texter[språk] = {ersatt(på2, "2"), ersatt(från1, "1")};
+    }
+    EXPECT_EQ(texter["en"], Par("\u2026 continued on page #", "\u2026 continued from page #"));
+    EXPECT_EQ(texter["sv"], Par("\u2026 fortsätter på sida #", "\u2026 fortsättning från sida #"));
+    // Both Norwegian codes read alike; every other language has its own.
+    EXPECT_EQ(texter["no"], texter["nb"]);
+    texter.erase("nb");
+    std::set<std::string> olika;
+    for (const auto& [språk, par] : texter) olika.insert(par.first), olika.insert(par.second);
+    EXPECT_EQ(olika.size(), 2 * texter.size());
 }
 
 struct Meddelandefall {

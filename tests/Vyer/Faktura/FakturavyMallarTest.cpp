@@ -9,7 +9,10 @@
 #include "Modell/Rotuppgifter.h"
 #include "Plattform/FontRegistry.h"
 #include "Plattform/Logg.h"
+#include "Plattform/Lokal.h"
 
+#include "Plattform/Bildprov.h"
+#include "Plattform/PdfVerktyg.h"
 #include "Displaylista.h"
 #include "FastMatare.h"
 #include "Provbakgrund.h"
@@ -152,8 +155,14 @@ TEST(Anvandarmall, TheSameTemplateAndLanguageKeepTheOpenBackground) {
 // fields (the tool then reports that the invoice has no page).
 TEST(Anvandarmall, WithoutAUsableBackgroundNothingIsLaidOut) {
     const std::string inteEnPdf = "%PDF-1.4\nthis is no document\n";
+    // A page that would decode an image of 20 000 x 20 000 pixels.
+    const Bytes förDyr = testhjalp::handmadePdf(
+        {{.mediaBox = "0 0 595 842", .content = "/Im Do", .resources = "/XObject << /Im 5 0 R >>"}},
+        {testhjalp::handmadeStream("/Subtype /Image /Width 20000 /Height 20000 /ColorSpace /DeviceGray "
+                                   "/BitsPerComponent 8",
+                                   "\x80")});
     const std::optional<Bytes> bakgrunder[] = {std::nullopt, Bytes{}, Bytes(inteEnPdf.begin(), inteEnPdf.end()),
-                                               prov::bakgrundspdf(595, 842, [](cairo_t*) {})};
+                                               förDyr, prov::bakgrundspdf(595, 842, [](cairo_t*) {})};
     for (size_t i = 0; i < std::size(bakgrunder); ++i) {
         Mallprov p;
         p.fält({10, 10, 100, 20}, Id::Number);
@@ -161,7 +170,7 @@ TEST(Anvandarmall, WithoutAUsableBackgroundNothingIsLaidOut) {
         p.faktura.poster = {post("Vara")};
         p.mall.språk[0].pdfData = bakgrunder[i];
         auto vy = p.vy();
-        if (i == 3) {  // a blank page is a background
+        if (i == 4) {  // a blank page is a background
             EXPECT_EQ(vy->antalSidor(), 1);
             EXPECT_EQ(vy->saknadBakgrund, std::nullopt);
             continue;
@@ -237,13 +246,31 @@ TEST(Anvandarmall, PageLevelFieldsShowTheInvoiceAndTheLedger) {
     p.bok->visaKundnummerPåFakturor = true;
     EXPECT_EQ(värdeAv(p, Id::CustomerID), "K-7");
     EXPECT_EQ(värdeAv(p, Id::Discount), std::nullopt);
+    // The discount as a percentage in the user's locale's form.
     p.faktura.rabatt_ = D("0.1");
-    EXPECT_NE(värdeAv(p, Id::Discount).value_or("").find("10"), std::string::npos);
+    lokal::sättAktuell("en_US");
+    EXPECT_EQ(värdeAv(p, Id::Discount), "10%");
+    lokal::sättAktuell("sv_SE");
+    EXPECT_EQ(värdeAv(p, Id::Discount), "10\u00a0%");
+    lokal::sättAktuell(std::nullopt);
     EXPECT_EQ(värdeAv(p, Id::Logo), std::nullopt);
     EXPECT_EQ(värdeAv(p, Id::QRCode), "<image>");
 
     EXPECT_EQ(värdeAv(p, Id::Title), "Faktura");
     EXPECT_EQ(värdeAv(p, Id::Title, true), "Följesedel");
+}
+
+TEST(Anvandarmall, ALogoTooLargeToReadIsLeftOutAndNoted) {
+    Mallprov p;
+    p.fält({50, 700, 200, 40}, Id::Logo);
+    p.bok->logotyp = bildprov::pngHuvud(20000, 20000);
+    auto vy = p.vy();
+    EXPECT_TRUE(vy->innehållFörAllaSidor.empty());
+    EXPECT_EQ(vy->utelämnadLogotyp, "it is 20000 x 20000 pixels, more than 16384 a side");
+    p.bok->logotyp = bildprov::png(40, 20, [](int, int) { return 0xFF336699u; });
+    vy = p.vy();
+    EXPECT_EQ(vy->innehållFörAllaSidor.size(), 1u);
+    EXPECT_EQ(vy->utelämnadLogotyp, std::nullopt);
 }
 
 TEST(Anvandarmall, RegisteredNotesFollowTheLedgersFlagsInTheInvoicesLanguage) {

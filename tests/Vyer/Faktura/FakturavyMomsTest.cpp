@@ -23,8 +23,8 @@ TEST(Momsblock, NoneOnADeliveryNoteOrUnderReverseCharge) {
             prov::Stegvy steg;
             steg.faktura.omvändSkattskyldighetFörMoms_ = f.omvänd;
             auto vy = steg.vy(f.följesedel);
-            EXPECT_FALSE(vy->momssammanfattningMedRubrikAttribut(rubrikattribut, sammanfattningsattribut,
-                                                                  {300, 700, 250, 40}, ovanför, false))
+            EXPECT_FALSE(vy->momssammanfattningMedRubrikAttribut(
+                rubrikattribut, sammanfattningsattribut, {300, 700, 250, 40}, {.rubrikOvanförSammanfattning = ovanför}))
                 << f.namn;
         }
 }
@@ -44,13 +44,14 @@ TEST(Momsblock, CaptionToTheLeftGivesTheSummaryTheRestOfTheRectangle) {
         steg.faktura.momssammanfattning_ = "25 %\t100,00\t25,00\n12 %\t50,00\t6,00";
         auto vy = steg.vy();
         steg.mätare.fasta[vy->rubrikFörBeloppPerMomsnivå()] = f.rubrik;
-        auto objekt = vy->momssammanfattningMedRubrikAttribut(rubrikattribut, sammanfattningsattribut, f.ruta, false,
-                                                              false);
+        auto objekt = vy->momssammanfattningMedRubrikAttribut(rubrikattribut, sammanfattningsattribut, f.ruta);
         ASSERT_TRUE(objekt) << f.namn;
         ASSERT_EQ(objekt->size(), 2u) << f.namn;
         EXPECT_EQ(*text((*objekt)[0]), AttributedString(vy->rubrikFörBeloppPerMomsnivå(), rubrikattribut)) << f.namn;
         EXPECT_EQ(ram((*objekt)[0]), f.ruta) << f.namn;
-        EXPECT_EQ(*text((*objekt)[1]), AttributedString(steg.faktura.momssammanfattning_, sammanfattningsattribut))
+        // Each rate's line breaks only after a tab: its spaces do not break.
+        EXPECT_EQ(*text((*objekt)[1]),
+                  AttributedString("25\u00A0%\t100,00\t25,00\n12\u00A0%\t50,00\t6,00", sammanfattningsattribut))
             << f.namn;
         EXPECT_EQ(ram((*objekt)[1]), f.sammanfattning) << f.namn;
     }
@@ -61,14 +62,16 @@ TEST(Momsblock, CaptionAboveIsOneTextInTheWholeRectangle) {
         prov::Stegvy steg;
         steg.faktura.momssammanfattning_ = "Moms 25 %: 25,00 kr\nmoms 12 %: 6,00 kr";
         auto vy = steg.vy();
-        auto objekt = vy->momssammanfattningMedRubrikAttribut(rubrikattribut, sammanfattningsattribut,
-                                                              {40, 600, 200, 50}, true, versal);
+        auto objekt = vy->momssammanfattningMedRubrikAttribut(
+            rubrikattribut, sammanfattningsattribut, {40, 600, 200, 50},
+            {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = versal});
         ASSERT_TRUE(objekt);
         ASSERT_EQ(objekt->size(), 1u);
         std::string rubrik = vy->rubrikFörBeloppPerMomsnivå();
         if (versal) rubrik = versaler(rubrik);
         AttributedString väntad(rubrik + "\u2029", rubrikattribut);
-        väntad.append(steg.faktura.momssammanfattning_, sammanfattningsattribut);
+        väntad.append("Moms\u00A025\u00A0%:\u00A025,00\u00A0kr\nmoms\u00A012\u00A0%:\u00A06,00\u00A0kr",
+                      sammanfattningsattribut);
         EXPECT_EQ(*text(objekt->front()), väntad);
         EXPECT_EQ(ram(objekt->front()), (Rect{40, 600, 200, 50}));
         EXPECT_EQ(objekt->front().data.index(), 1u);
@@ -82,10 +85,10 @@ TEST(Momsblock, CapitalsChangeTheCaptionOnly) {
     steg.faktura.momssammanfattning_ = "MwSt. 19 %: 19,00 €";
     auto vy = steg.vy();
     auto objekt = vy->momssammanfattningMedRubrikAttribut(rubrikattribut, sammanfattningsattribut,
-                                                          {300, 700, 250, 40}, false, true);
+                                                          {300, 700, 250, 40}, {.rubrikMedStoraBokstäver = true});
     ASSERT_TRUE(objekt);
     EXPECT_EQ(text((*objekt)[0])->text(), versaler(vy->rubrikFörBeloppPerMomsnivå()));
-    EXPECT_EQ(text((*objekt)[1])->text(), "MwSt. 19 %: 19,00 €");
+    EXPECT_EQ(text((*objekt)[1])->text(), "MwSt.\u00A019\u00A0%:\u00A019,00\u00A0€");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -30,9 +31,11 @@ public:
     explicit ProvPdf(Rect beskärning) : beskärning_(beskärning) {}
     Rect cropBox() const override { return beskärning_; }
     double mediaBoxHeight() const override { return beskärning_.height; }
+    const std::shared_ptr<const std::vector<uint8_t>>& underlay() const override { return inga_; }
 
 private:
     Rect beskärning_;
+    std::shared_ptr<const std::vector<uint8_t>> inga_;
 };
 
 std::string text(const Rect& r) {
@@ -196,6 +199,31 @@ TEST_F(Ritning, LeavesOutOnlyWhatCannotShow) {
     vy.annanSträngmetod = true;
     vy.innehållFörVarjeSida = {{textobjekt("på foten", {40, 835, 100, 20}), textobjekt("ovanför", {40, -30, 100, 20})}};
     EXPECT_EQ(rita(vy, 1), (Anrop{"text 'på foten' (40, 835, 100, 20) baselineAtFoot"}));
+}
+
+// What an opaque rectangle drawn later hides whole shows nothing on the
+// page; left out, it is not found under the white in the PDF either.
+TEST_F(Ritning, LeavesOutTextsThatAnOpaqueRectangleDrawnLaterHidesWhole) {
+    Fakturavy vy(faktura, *bok, false, mätare);
+    Color halvvit = Color::white();
+    halvvit.alpha = 0.5;
+    vy.innehållFörAllaSidor = {textobjekt("dold", {40, 410, 100, 12}), textobjekt("halv", {40, 395, 100, 12}),
+                               textobjekt("genomskinlig", {40, 610, 100, 12}),
+                               textobjekt("rund", {40, 710, 100, 12})};
+    vy.innehållFörVarjeSida = {{
+        CachatObjekt(Rect{20, 400, 500, 100}, Color::white()),
+        CachatObjekt(Rect{20, 600, 500, 100}, halvvit),
+        CachatObjekt(std::nullopt, std::nullopt,
+                     cachad::path{BezierPath::roundedRect({20, 700, 500, 100}, 5, 5), Color::white(), std::nullopt}),
+        textobjekt("ovanpå", {40, 420, 100, 12}),
+    }};
+    const Anrop anrop = rita(vy, 1);
+    EXPECT_EQ(std::count(anrop.begin(), anrop.end(), "text 'dold' (40, 410, 100, 12) fromTopLeft"), 0);
+    for (const char* synlig : {"halv", "genomskinlig", "rund", "ovanpå"})
+        EXPECT_EQ(std::count_if(anrop.begin(), anrop.end(),
+                                [&](const std::string& a) { return a.starts_with("text '" + std::string(synlig) + "'"); }),
+                  1)
+            << synlig;
 }
 
 TEST_F(Ritning, PaperOnlyWhenAsked) {

@@ -29,12 +29,12 @@ TEST(Tabeller, KeepsOnlyPairsWithBothPartsAndSeparatesRowsWithoutATrailingSepara
     prov::Stegvy steg;
     auto vy = steg.vy();
     Datalista data = {{"A", "1"}, {std::nullopt, "2"}, {"C", std::nullopt}, {"D", "4"}, {"E", ""}};
-    auto t = vy->tabellMedData(data, attribut(10), attribut(10), false, false);
+    auto t = vy->tabellMedData(data, attribut(10), attribut(10));
     EXPECT_EQ(t.antalRader, 3);
     EXPECT_EQ(t.tabell.text(), "A\t1\u2029D\t4\u2029E\t");
     EXPECT_EQ(antal(t.tabell.text(), "\u2029"), 2);
 
-    auto tom = vy->tabellMedData({}, attribut(10), attribut(10), false, false);
+    auto tom = vy->tabellMedData({}, attribut(10), attribut(10));
     EXPECT_EQ(tom.antalRader, 0);
     EXPECT_TRUE(tom.tabell.empty());
 }
@@ -56,7 +56,7 @@ TEST(Tabeller, TabStopsFollowTheWidestCaptionAndItsAlignment) {
          {{TextTab::Kind::right, 25}, {TextTab::Kind::left, 30}}},
     };
     for (const auto& f : fall) {
-        auto t = vy->tabellMedData(data, attribut(10, f.rubrikstil), attribut(10), false, false);
+        auto t = vy->tabellMedData(data, attribut(10, f.rubrikstil), attribut(10));
         EXPECT_EQ(t.tabell.text(), f.text) << f.namn;
         const ParagraphStyle& stil = stilen(t.tabell);
         EXPECT_EQ(stil.tabStops, f.tabbar) << f.namn;
@@ -71,7 +71,7 @@ TEST(Tabeller, CaptionsAreMeasuredAsPrintedInCapitals) {
     prov::Stegvy steg;
     auto vy = steg.vy();
     // "STRASSE" is 7 characters, 35 points at 10 pt.
-    auto t = vy->tabellMedData({{"straße", "1"}}, attribut(10), attribut(10), true, false);
+    auto t = vy->tabellMedData({{"straße", "1"}}, attribut(10), attribut(10), {.storaBokstäverPåRubrik = true});
     EXPECT_EQ(t.tabell.text(), "STRASSE\t1");
     EXPECT_EQ(stilen(t.tabell).tabStops, (std::vector<TextTab>{{TextTab::Kind::left, 40}}));
 }
@@ -85,7 +85,7 @@ TEST(Tabeller, LineHeightComesFromTheCaptionFontAndSpacingIsAThirdOfIt) {
         double radhöjd, styckeavstånd;
     } fall[] = {{7, 7, 10, 3}, {9, 9, 12, 4}, {10, 20, 13, 4}, {12, 8, 16, 5}};
     for (const auto& f : fall) {
-        auto t = vy->tabellMedData({{"A", "1"}}, attribut(f.rubrik), attribut(f.värde), false, false);
+        auto t = vy->tabellMedData({{"A", "1"}}, attribut(f.rubrik), attribut(f.värde));
         const ParagraphStyle& stil = stilen(t.tabell);
         EXPECT_EQ(stil.minimumLineHeight, f.radhöjd) << f.rubrik;
         EXPECT_EQ(stil.maximumLineHeight, f.radhöjd) << f.rubrik;
@@ -96,11 +96,30 @@ TEST(Tabeller, LineHeightComesFromTheCaptionFontAndSpacingIsAThirdOfIt) {
 TEST(Tabeller, LineBreakModeIsTheValuesOwnElseClipping) {
     prov::Stegvy steg;
     auto vy = steg.vy();
-    auto utan = vy->tabellMedData({{"A", "1"}}, attribut(10), attribut(10), false, false);
+    auto utan = vy->tabellMedData({{"A", "1"}}, attribut(10), attribut(10));
     EXPECT_EQ(stilen(utan.tabell).lineBreakMode, LineBreakMode::clipping);
-    auto med = vy->tabellMedData({{"A", "1"}}, attribut(10, rightAligned()), attribut(10, truncatedTail()), false,
-                                 false);
+    auto med = vy->tabellMedData({{"A", "1"}}, attribut(10, rightAligned()), attribut(10, truncatedTail()));
     EXPECT_EQ(stilen(med.tabell).lineBreakMode, LineBreakMode::truncatingTail);
+}
+
+// White tables stand on dark ground: their tabs and breaks, which draw
+// nothing, must not carry the default black a reader of the colours would
+// hold against that ground.
+TEST(Tabeller, TabsAndBreaksCarryOnlyTheColoursOfCaptionsAndValues) {
+    prov::Stegvy steg;
+    auto vy = steg.vy();
+    const Color vit = Color::white(), grå = Color::rgb(0.5, 0.5, 0.5);
+    TextAttributes rubrik = attribut(10, rightAligned()), värde = attribut(10);
+    rubrik.foregroundColor = grå;
+    värde.foregroundColor = vit;
+    auto t = vy->tabellMedData({{"Nr", "7"}, {"Dag", "8"}}, rubrik, värde);
+    ASSERT_EQ(t.tabell.text(), "\tNr\t7\u2029\tDag\t8");
+    for (const auto& run : t.tabell.runs()) {
+        const std::string del = t.tabell.text().substr(run.start, run.length);
+        EXPECT_TRUE(run.attributes.foregroundColor == grå || run.attributes.foregroundColor == vit) << del;
+    }
+    EXPECT_EQ(t.tabell.attributesAt(0)->foregroundColor, grå) << "the tab before a caption";
+    EXPECT_EQ(t.tabell.attributesAt(3)->foregroundColor, vit) << "the tab before a value";
 }
 
 TEST(Tabeller, OnlyTheDatasOwnFirstPairIsBold) {
@@ -113,7 +132,7 @@ TEST(Tabeller, OnlyTheDatasOwnFirstPairIsBold) {
         return s.attributesAt(s.text().find(del))->font;
     };
 
-    auto t = vy->tabellMedData({{"Nr", "7"}, {"Dag", "8"}}, attribut(10), attribut(10), false, true);
+    auto t = vy->tabellMedData({{"Nr", "7"}, {"Dag", "8"}}, attribut(10), attribut(10), {.fetStilPåFörstaRaden = true});
     EXPECT_EQ(typsnittVid(t.tabell, "Nr"), fet);
     EXPECT_EQ(typsnittVid(t.tabell, "7"), fet);
     EXPECT_EQ(typsnittVid(t.tabell, "Dag"), vanlig);
@@ -121,10 +140,23 @@ TEST(Tabeller, OnlyTheDatasOwnFirstPairIsBold) {
     // The row height stays that of the plain caption font.
     EXPECT_EQ(stilen(t.tabell).minimumLineHeight, 13);
 
-    auto utanFörsta = vy->tabellMedData({{"Nr", std::nullopt}, {"Dag", "8"}}, attribut(10), attribut(10), false, true);
+    auto utanFörsta = vy->tabellMedData({{"Nr", std::nullopt}, {"Dag", "8"}}, attribut(10), attribut(10),
+                                        {.fetStilPåFörstaRaden = true});
     EXPECT_EQ(utanFörsta.antalRader, 1);
     EXPECT_EQ(typsnittVid(utanFörsta.tabell, "Dag"), vanlig);
     EXPECT_EQ(typsnittVid(utanFörsta.tabell, "8"), vanlig);
+}
+
+TEST(Tabeller, ATableHoldsNoColourButItsCaptionsAndValues) {
+    // White on a dark panel: tabs and separators, which draw nothing, must
+    // not bring the default black into the table.
+    prov::Stegvy steg;
+    auto vy = steg.vy();
+    TextAttributes rubrik = attribut(10, rightAligned()), värde = attribut(10);
+    rubrik.foregroundColor = värde.foregroundColor = Color::white();
+    auto t = vy->tabellMedData({{"Nr", "7"}, {"Dag", "8"}}, rubrik, värde, {.fetStilPåFörstaRaden = true});
+    ASSERT_EQ(t.tabell.text(), "\tNr\t7\u2029\tDag\t8");
+    for (const auto& run : t.tabell.runs()) EXPECT_EQ(run.attributes.foregroundColor, Color::white());
 }
 
 TEST(Tabeller, AligningTwoTablesGivesTheNearerOneTheOthersStyle) {
@@ -133,7 +165,7 @@ TEST(Tabeller, AligningTwoTablesGivesTheNearerOneTheOthersStyle) {
     // First tab stops at W + 5: 7 characters at 10 pt give 40, 10 give 55;
     // 5 characters at 14 pt give 40 too, with another line height.
     auto tabell = [&](const std::string& rubrik, double storlek) {
-        return vy->tabellMedData({{rubrik, "1"}}, attribut(storlek), attribut(storlek), false, false).tabell;
+        return vy->tabellMedData({{rubrik, "1"}}, attribut(storlek), attribut(storlek)).tabell;
     };
     struct {
         const char* namn;
@@ -168,8 +200,9 @@ TEST(Tabeller, ObjectRowsStepByTheRowHeightAndValuesMoveUpByTheOffset) {
     auto vy = steg.vy();
     Datalista data = {{"Ett", "1"}, {"Tom", ""}, {std::nullopt, "x"}, {"Två", "2"}, {"Utan", std::nullopt},
                       {"Tre", "3"}};
-    auto objekt = vy->cachadeObjektFörData(data, attribut(9), attribut(10), 12, {50, 100}, 80, 100, std::nullopt,
-                                           false, 2);
+    auto objekt = vy->cachadeObjektFörData(
+        data, attribut(9), attribut(10),
+        {.radhöjd = 12, .startposition = {50, 100}, .etikettbredd = 80, .värdebredd = 100, .offset = 2});
     ASSERT_EQ(objekt.size(), 6u) << beskriv(objekt);
     const char* rubriker[] = {"Ett", "Två", "Tre"};
     const char* värden[] = {"1", "2", "3"};
@@ -184,17 +217,19 @@ TEST(Tabeller, ObjectRowsStepByTheRowHeightAndValuesMoveUpByTheOffset) {
         EXPECT_EQ(o.data.index(), 1u);
         EXPECT_FALSE(o.clippingRect || o.transform);
     }
-    EXPECT_TRUE(vy->cachadeObjektFörData({{"Tom", ""}}, attribut(9), attribut(9), 12, {0, 0}, 80, 100, std::nullopt,
-                                         false, 0)
-                    .empty());
+    EXPECT_TRUE(
+        vy->cachadeObjektFörData({{"Tom", ""}}, attribut(9), attribut(9),
+                                 {.radhöjd = 12, .startposition = {0, 0}, .etikettbredd = 80, .värdebredd = 100})
+            .empty());
 }
 
 TEST(Tabeller, AValueTallerThanItsRowPushesTheNextRowDown) {
     prov::Stegvy steg;
     steg.mätare.fasta["Lång\u2028adress"] = {90, 30};
     auto vy = steg.vy();
-    auto objekt = vy->cachadeObjektFörData({{"Adress", "Lång\u2028adress"}, {"Ort", "Lund"}}, attribut(9), attribut(9),
-                                           12, {50, 100}, 80, 100, std::nullopt, false, 2);
+    auto objekt = vy->cachadeObjektFörData(
+        {{"Adress", "Lång\u2028adress"}, {"Ort", "Lund"}}, attribut(9), attribut(9),
+        {.radhöjd = 12, .startposition = {50, 100}, .etikettbredd = 80, .värdebredd = 100, .offset = 2});
     ASSERT_EQ(objekt.size(), 4u);
     EXPECT_EQ(ram(objekt[0]), (Rect{50, 100, 80, 12}));
     EXPECT_EQ(ram(objekt[1]), (Rect{135, 98, 100, 30}));
@@ -217,8 +252,13 @@ TEST(Tabeller, TheLeaderJoinsTheCaptionAndIsUpperCasedWithIt) {
         {"ß", true, "GATA SS"},
     };
     for (const auto& f : fall) {
-        auto objekt = vy->cachadeObjektFörData({{"Gata", "x"}}, attribut(9), attribut(9), 12, {0, 0}, 80, 100,
-                                               f.paddning, f.versaler, 0);
+        auto objekt = vy->cachadeObjektFörData({{"Gata", "x"}}, attribut(9), attribut(9),
+                                               {.radhöjd = 12,
+                                                .startposition = {0, 0},
+                                                .etikettbredd = 80,
+                                                .värdebredd = 100,
+                                                .paddning = f.paddning,
+                                                .storaBokstäverPåEtiketter = f.versaler});
         ASSERT_EQ(objekt.size(), 2u);
         EXPECT_EQ(text(objekt[0])->text(), f.rubrik);
         EXPECT_EQ(text(objekt[1])->text(), "x");

@@ -123,4 +123,25 @@ TEST(Titelblock, AnEmptyTitleIsLeftOut) {
     }
 }
 
+// A text that would wrap past its frame is set smaller, down to 70 %,
+// until it keeps to its line: the Dutch F-tax note, 38 characters of 3.5
+// points, in a frame 120 wide and one line high.
+TEST(Titelblock, ATextThatWouldWrapPastItsFrameIsSetSmallerToKeepToItsLine) {
+    prov::Stegvy steg;
+    steg.faktura.språk_ = "nl";
+    auto vy = steg.vy();
+    const Rect smal{40, 800, 120, 12};
+    vy->läggTillInnehållMedRamFörLogotyp(logotypram, titelattribut, titelram, påminnelseattribut, påminnelseram,
+                                         villkorsattribut, villkorsram, fskattattribut, smal);
+    const CachatObjekt& fskatt = vy->innehållFörAllaSidor.back();
+    ASSERT_EQ(text(fskatt)->text(), "Geregistreerd voor belastingdoeleinden");
+    EXPECT_EQ(ram(fskatt), smal);
+    const double storlek = text(fskatt)->runs().front().attributes.font->pointSize;
+    EXPECT_LT(storlek, 7);
+    EXPECT_GE(storlek, 7 * 0.7);
+    const Size s = steg.mätare.boundingSize(*text(fskatt), {smal.width, 1000});
+    EXPECT_LE(s.height, smal.height);
+    EXPECT_LE(s.width, smal.width);
+}
+
 }  // namespace

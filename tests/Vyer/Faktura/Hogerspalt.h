@@ -111,7 +111,7 @@ inline void kontrolleraHögerspalten(const Högerspalt& h) {
     for (int s = 0; s + 1 < vy.antalSidor(); ++s) {
         const auto& lista = vy.innehållFörVarjeSida[size_t(s)];
         SCOPED_TRACE("page " + std::to_string(s + 1) + ": " + beskriv(lista));
-        ASSERT_TRUE(medTextSomInnehåller(lista, "continued on page"));
+        ASSERT_TRUE(medTextSomInnehåller(lista, "fortsätter på sida"));
         for (const auto& o : lista) EXPECT_LE(ram(o).maxY(), högerspaltensAttBetala) << beskriv(o);
     }
 }
@@ -133,7 +133,7 @@ protected:
         for (int sida = 1; sida <= 3; ++sida) kontrolleraAllaSidor(k, h, sida);
         kontrolleraRuta(k, 1, "Rad 1:", h.poster);
         const Rect raderFöreSistaSidan{h.poster.x, h.poster.y, h.poster.width, högerspaltensAttBetala - h.poster.y};
-        for (int sida = 1; sida <= 2; ++sida) kontrolleraRuta(k, sida, "continued", raderFöreSistaSidan);
+        for (int sida = 1; sida <= 2; ++sida) kontrolleraRuta(k, sida, k.fortsätter(), raderFöreSistaSidan);
         kontrolleraBeloppenBaraPåSistaSidan(k, 3);
     }
 

@@ -12,6 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <tuple>
+
 using namespace displaylista;
 
 namespace {
@@ -58,6 +61,37 @@ TEST_F(MallBB, DottedListsStandSideBySideWithTheAddresses) {
     const CachatObjekt* attBetala = medTextSomInnehåller(alla, "125");
     ASSERT_TRUE(attBetala);
     EXPECT_EQ(ram(*attBetala), (Rect{80, 311, 435, 15}));
+}
+
+// With every reference the second list runs past y 304, where the amount
+// strip (or a delivery note's white band) starts: the strip and the item
+// table move down by as much, 4 points below the list's last value (its
+// 9-point line 10.8 high here).
+TEST_F(MallBB, TheAmountStripAndTheItemTableStandBelowALongReferenceList) {
+    faktura.erReferens_ = "Johan", faktura.vårReferens_ = "Anna";
+    faktura.momsregistreringsnummer_ = "DE123", faktura.inköpsordernummer_ = "PO-7";
+    faktura.skatteavdrag_ = Skatteavdrag::rot("19700101-1234", "19720202-2345", prov::D("0.5"),
+                                              Rotuppgifter::hus("Eken 1:2"), Skatteavdrag::standardFörROT());
+    bok->visaKundnummerPåFakturor = true;
+    faktura.kundnummer_ = "K-1";
+    faktura.poster = {prov::Post()};
+    for (bool följesedel : {false, true}) {
+        SCOPED_TRACE(följesedel ? "delivery note" : "invoice");
+        Fakturavy vy(faktura, *bok, följesedel, mätare);
+        const auto& alla = vy.innehållFörAllaSidor;
+        SCOPED_TRACE(beskriv(alla));
+        const CachatObjekt* sista = medText(alla, "PO-7");
+        ASSERT_TRUE(sista);
+        const double d = std::ceil(ram(*sista).y + 10.8 + 4) - 304;
+        EXPECT_GT(d, 0);
+        if (följesedel)
+            EXPECT_TRUE(medRam(alla, {65, 304 + d, 466, 33}));
+        else
+            EXPECT_EQ(ram(*medTextSomInnehåller(alla, "125")), (Rect{80, 311 + d, 435, 15}));
+        const CachatObjekt* rubrik = medText(alla, versaler(vy.rubrikFörBeskrivning()));
+        ASSERT_TRUE(rubrik);
+        EXPECT_EQ(ram(*rubrik).y, 354 + d);
+    }
 }
 
 TEST_F(MallBB, AmountRowsStartSixPointsHigherFromFiveRows) {

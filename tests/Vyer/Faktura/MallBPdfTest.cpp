@@ -32,7 +32,7 @@ TEST_F(MallBPdf, ThreePages) {
         kontrolleraRuta(k, sida, k.bok->organisationsnummer, avsändare);
     }
     kontrolleraRuta(k, 1, "Rad 1:", poster);
-    for (int sida = 1; sida <= 2; ++sida) kontrolleraRuta(k, sida, "continued", poster);
+    for (int sida = 1; sida <= 2; ++sida) kontrolleraRuta(k, sida, k.fortsätter(), poster);
     kontrolleraBeloppenBaraPåSistaSidan(k, 3);
 }
 

@@ -169,4 +169,29 @@ TEST_F(MallB, FactsStandEachCaptionOverItsValueOrADeliveryNoteWhitesTheirBoxesOu
     }
 }
 
+// The fullest invoices: the recipient's table keeps above the logo's frame
+// (45, 229, 193, 70), below the column's green edge, and the sender's
+// between the logo and the F-tax note at y 561.
+TEST(MallBFull, FactTablesKeepClearOfTheLogoAndTheFTaxNote) {
+    for (const char* språk : {"de", "en"}) kontrolleraTabellernaKringLogotypen("B", språk, 36, {45, 229, 193, 70}, 561);
+}
+
+// Every caption of the four fact boxes stands on one line, above its value,
+// in every language: one too long for its box is set smaller.
+TEST(MallBFull, EveryFactCaptionStandsOnOneLineInItsBox) {
+    for (const char* språk : {"sv", "da", "de", "en", "es", "fi", "fr", "it", "nl", "no"}) {
+        auto full = prov::fullfaktura("B", språk);
+        const Fakturavy& v = *full.vy;
+        for (const std::string& rubrik : {v.rubrikFörFakturadatum(), v.rubrikFörFörfallodatum(),
+                                          v.rubrikFörFakturanummer(), v.rubrikFörBetalningsvillkor()}) {
+            const CachatObjekt* o = medText(v.innehållFörAllaSidor, rubrik);
+            ASSERT_TRUE(o) << språk << ": " << rubrik;
+            const TextExtent e = v.mätare.extent(*text(*o), ram(*o), TextDrawingMode::fromTopLeft);
+            EXPECT_EQ(e.lines.size(), 1u) << språk << ": " << rubrik;
+            EXPECT_FALSE(e.brokeWord) << språk << ": " << rubrik;
+            for (const Rect& linje : e.lines) EXPECT_LE(linje.maxY(), 67) << språk << ": " << rubrik;
+        }
+    }
+}
+
 }  // namespace

@@ -115,6 +115,41 @@ TEST_F(MallCC, ADeliveryNoteLeavesOutTheAmountTermsAndDueDate) {
     }
 }
 
+// The facts keep to their frame above the badge, set smaller when they
+// must; every fact filled in is more than it holds even at 70 %, so the
+// last facts go on, in their order, under the invoice number and date.
+TEST_F(MallCC, FactsTheirFrameCannotHoldGoOnUnderTheNumberAndDate) {
+    const std::vector<std::string> värden = {"Eva Ek", "Olle Ö", "77", "19700101-1234", "19720202-2345",
+                                             "Ekan 1:2", "PO-1", "SE556000000001", "Bud", "2026-11-30"};
+    faktura.erReferens_ = värden[0], faktura.vårReferens_ = värden[1];
+    bok->visaKundnummerPåFakturor = true, faktura.kundnummer_ = värden[2];
+    faktura.skatteavdrag_ =
+        Skatteavdrag::rot(värden[3], värden[4], prov::D("0.5"), Rotuppgifter::hus(värden[5]), prov::D("0.3"));
+    faktura.inköpsordernummer_ = värden[6], faktura.momsregistreringsnummer_ = värden[7];
+    faktura.leveranssätt_ = värden[8], faktura.leveransdatum_ = Datum{20261130};
+    Fakturavy vy(faktura, *bok, false, mätare);
+    const auto& alla = vy.innehållFörAllaSidor;
+    SCOPED_TRACE(beskriv(alla));
+    const CachatObjekt* fakta = medRam(alla, {31, 31, 255, 98});
+    const CachatObjekt* nummer = medRam(alla, {296, 31, 255, 98});
+    ASSERT_TRUE(fakta && nummer);
+    const std::string& vänster = text(*fakta)->text();
+    const std::string& höger = text(*nummer)->text();
+    EXPECT_LE(mätare.boundingSize(*text(*fakta), {255, 10000}).height, 98.5);
+    EXPECT_NE(vänster.find(värden.front()), std::string::npos);
+    // Each fact once, in order: down the left, then on under the date.
+    const std::string följd = vänster + höger.substr(höger.find("2026-12-01"));
+    size_t förra = 0;
+    for (const std::string& v : värden) {
+        const size_t här = följd.find(v);
+        ASSERT_NE(här, std::string::npos) << v;
+        EXPECT_GT(här, förra) << v;
+        EXPECT_EQ(följd.find(v, här + 1), std::string::npos) << v;
+        förra = här;
+    }
+    EXPECT_EQ(vänster.find(värden.back()), std::string::npos) << "the last fact went on under the date";
+}
+
 // The sender's tables are laid out in full; the registered office shows
 // only for a limited company, beside the payment details.
 TEST_F(MallCC, FooterTablesAndTheRegisteredOffice) {
@@ -137,13 +172,14 @@ TEST_F(MallCC, FooterTablesAndTheRegisteredOffice) {
     }
 }
 
-// Every way of payment fills more rows than reach the page's foot: both
-// tables rise together until the company table's last row ends 6 points
-// above it.
-TEST_F(MallCC, FooterTablesRiseTogetherToKeepEveryPaymentRowOnThePage) {
-    bok->bankgiro = "123-4567", bok->plusgiro = "12 34 56-7", bok->swish = "123 456 78 90";
-    bok->iban = "SE45 5000 0000 0583 9825 7466", bok->bic = "ESSESESS";
-    bok->bank = "Banken", bok->bankkonto = "1234-56 789 01";
+// Every way of payment, a registered office and a VAT number are more rows
+// than the company table's frame holds even set at 70 %: both tables grow
+// upward together on their foot, y 827, until it holds them so set.
+TEST_F(MallCC, FooterTablesGrowUpwardTogetherWhenEvenSetSmallerTheyOverflow) {
+    bok = prov::bokföring(Företagsform::aktiebolag);
+    bok->_säte = "Göteborg";
+    bok->momsregistrerat = true;
+    prov::allaBetalningssätt(*bok);
     faktura.språk_ = "en";
     Fakturavy vy(faktura, *bok, false, mätare);
     ASSERT_EQ(vy.betalningsinformation().size(), 7u);
@@ -151,10 +187,14 @@ TEST_F(MallCC, FooterTablesRiseTogetherToKeepEveryPaymentRowOnThePage) {
     const CachatObjekt* företag = medTextSomInnehåller(alla, "1234-56 789 01");
     const CachatObjekt* avsändare = medTextSomInnehåller(alla, "Kungsgatan 2");
     ASSERT_TRUE(företag && avsändare) << beskriv(alla);
-    const double h = mätare.boundingSize(*text(*företag), {185, 10000}).height;
-    ASSERT_GT(733 + h, 836) << "the rows reach past the page's foot";
-    EXPECT_EQ(ram(*företag), (Rect{394, 836 - h, 185, 94}));
-    EXPECT_EQ(ram(*avsändare), (Rect{212, 836 - h, 175, 94}));
+    const Rect f = ram(*företag), a = ram(*avsändare);
+    EXPECT_GT(f.height, 94) << "the frame grew";
+    EXPECT_EQ(f, (Rect{394, 827 - f.height, 185, f.height}));
+    EXPECT_EQ(a, (Rect{212, f.y, 175, f.height}));
+    const AttributedString& t = *text(*företag);
+    for (const auto& run : t.runs())
+        if (run.attributes.font) EXPECT_DOUBLE_EQ(run.attributes.font->pointSize, 8 * 0.7);
+    EXPECT_LE(mätare.boundingSize(t, {185, 10000}).height, f.height + 0.5);
 }
 
 }  // namespace

@@ -112,4 +112,23 @@ TEST_F(MallCL, BothFactTablesShareOneValueColumn) {
     EXPECT_EQ(text(*mottagare)->attributesAt(po)->font->name, "HelveticaNeue");
 }
 
+// A web address too wide for the sender's frame sets that table smaller,
+// and the recipient's with it, so that their values still share a column.
+TEST_F(MallCL, TablesSetSmallerToFitStayOneSizeAndShareTheirValueColumn) {
+    bok->hemsida = "www." + std::string(48, 'w') + ".se";
+    Fakturavy vy(faktura, *bok, false, mätare);
+    const CachatObjekt* mottagare = medRam(vy.innehållFörAllaSidor, {38, 53, 225, 213});
+    const CachatObjekt* avsändare = medRam(vy.innehållFörAllaSidor, {38, 319, 225, 237});
+    ASSERT_TRUE(mottagare && avsändare);
+    const AttributedString& m = *text(*mottagare);
+    const AttributedString& a = *text(*avsändare);
+    const double storlek = a.attributesAt(a.text().find("www."))->font->pointSize;
+    EXPECT_LT(storlek, 8);
+    EXPECT_GE(storlek, 8 * 0.7);
+    EXPECT_EQ(m.attributesAt(m.text().find("Kund AB"))->font->pointSize, storlek);
+    EXPECT_EQ(*m.paragraphStyleAt(0), *a.paragraphStyleAt(0));
+    // The address is whole within the frame at that size.
+    EXPECT_LE(mätare.extent(a, Rect{}, TextDrawingMode::layoutManager).size.width, 225.5);
+}
+
 }  // namespace

@@ -47,7 +47,7 @@ TEST_F(MallCTPdf, ThreePages) {
         kontrolleraRuta(k, 1, "Rad 1:", poster);
         // Later pages give the rows 234 points below the heading, above
         // the payment block.
-        for (int sida = 1; sida <= 2; ++sida) kontrolleraRuta(k, sida, "continued", {50, 490, 496, 246});
+        for (int sida = 1; sida <= 2; ++sida) kontrolleraRuta(k, sida, k.fortsätter(), {50, 490, 496, 246});
         kontrolleraBeloppenBaraPåSistaSidan(k, 3);
     }
 }

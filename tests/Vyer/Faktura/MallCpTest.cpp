@@ -5,6 +5,7 @@
 
 #include "Displaylista.h"
 #include "FastMatare.h"
+#include "Fullfaktura.h"
 #include "Provfaktura.h"
 
 #include <gtest/gtest.h>
@@ -129,6 +130,33 @@ TEST_F(MallCp, DeliveryNoteHidesTheAmountBoxAndKeepsTheRest) {
         EXPECT_EQ(ram(*avsändare), (Rect{20, 695, 149, 110}));
         EXPECT_TRUE(std::holds_alternative<cachad::stringNeedingLayoutManager>(avsändare->data));
         EXPECT_EQ(ram(*(avsändare + 1)), (Rect{172, 695, 176, 117}));
+    }
+}
+
+// A few facts stand in the frame (49, 147, 233, 128) as they are. Every
+// fact of a German invoice abroad does not fit even at 70 %: the list is
+// set at that size and rises towards the logo's foot at y 118, still
+// ending at y 275, above the title's line; each of its lines stays in its
+// frame.
+TEST_F(MallCp, FactsFitTheirFrameOrRiseTowardsTheLogo) {
+    faktura.erReferens_ = "Johan";
+    Fakturavy få(faktura, *bok, false, mätare);
+    const CachatObjekt* kort = medTextSomInnehåller(få.innehållFörAllaSidor, "Johan");
+    ASSERT_TRUE(kort);
+    EXPECT_EQ(ram(*kort), (Rect{49, 147, 233, 128}));
+    EXPECT_EQ(text(*kort)->runs().back().attributes.font->pointSize, 8);
+
+    auto full = prov::fullfaktura("Cp", "de");
+    const Fakturavy& v = *full.vy;
+    const CachatObjekt* fakta = medTextSomInnehåller(v.innehållFörAllaSidor, v.rubrikFörLeveransadress());
+    ASSERT_TRUE(fakta);
+    const Rect r = ram(*fakta);
+    EXPECT_GE(r.minY(), 122);
+    EXPECT_LT(r.minY(), 147);
+    EXPECT_EQ(r.maxY(), 275);
+    for (const Rect& linje : v.mätare.extent(*text(*fakta), r, TextDrawingMode::fromTopLeft).lines) {
+        EXPECT_GE(linje.minY(), r.minY() - 0.5);
+        EXPECT_LE(linje.maxY(), r.maxY() + 0.5);
     }
 }
 

@@ -1,6 +1,7 @@
 // Template D with the fixed-width measurer: the four fact columns, each as
 // wide as its widest fact and spread evenly from x 48 to x 547; the three
-// places of a column, where the due date never gives way; the number and
+// places of a column, where the due date never gives way and an address
+// keeps to the tall one; the number and
 // date in capitals; what a delivery note leaves out.
 #include "Vyer/Faktura/Fakturavy.h"
 
@@ -77,6 +78,20 @@ TEST_F(MallD, FourColumnsSpreadEvenlyByTheirWidestFact) {
     EXPECT_EQ(std::get<cachad::path>(band->data).fill, blek);
 }
 
+// Without a reference above it the recipient's address, four lines, would
+// run out of the first place, 29 high: it keeps to the tall second one.
+TEST_F(MallD, AnAddressWithoutAReferenceAboveItKeepsToTheTallPlace) {
+    Fakturavy vy(faktura, *bok, false, mätare);
+    const auto& alla = vy.innehållFörAllaSidor;
+    SCOPED_TRACE(beskriv(alla));
+    const std::string adress = *faktura.fakturaadressGivetAvsändarland("se");
+    const double b1 = bredd(vy.rubrikFörMottagare(), adress);
+    förvänta(alla, faktum(vy.rubrikFörMottagare(), adress), {48, 255, b1 + 1, 70});
+    const CachatObjekt* o = medText(alla, faktum(vy.rubrikFörMottagare(), adress));
+    ASSERT_TRUE(o);
+    EXPECT_LE(mätare.boundingSize(*text(*o), {10000, 10000}).height, 70);
+}
+
 TEST_F(MallD, ThreeFactsAColumnAndTheDueDateNeverGivesWay) {
     // ROT on a house for two people: two personal numbers, the property,
     // the terms, the due date and the recipient's VAT number want column 4.
@@ -133,7 +148,7 @@ TEST_F(MallD, RowsOfEarlierPagesEndAboveTheAmountBoxOrTheCreditTerms) {
         ASSERT_GE(vy.antalSidor(), 2);
         const auto& första = vy.innehållFörVarjeSida.front();
         SCOPED_TRACE(beskriv(första));
-        const CachatObjekt* fortsätter = medTextSomInnehåller(första, "continued on page");
+        const CachatObjekt* fortsätter = medTextSomInnehåller(första, "fortsätter på sida");
         ASSERT_TRUE(fortsätter);
         const double fot = följesedel ? 695 : 649;
         EXPECT_LE(ram(*fortsätter).maxY(), fot);

@@ -12,6 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
+
 using namespace displaylista;
 
 namespace {
@@ -119,6 +122,45 @@ TEST_F(MallDf, DottedListsWithTheirRulesMoveUpOnADeliveryNote) {
         EXPECT_EQ(medTextSomInnehåller(alla, "2026-12-31") != nullptr, !följesedel) << "due date";
         EXPECT_EQ(medRam(alla, {256, 226, 293, 24}) != nullptr, !följesedel) << "amount box";
         EXPECT_EQ(medRam(alla, {256, 257, 293, 24}) != nullptr, !följesedel) << "due-date box";
+    }
+}
+
+// A reference list with every fact reaches past the Part's headings at
+// y 375: the headings, the rule under them, the rows and the white on
+// earlier pages move down together, 10 points below the list's last value
+// (its 8-point line 9.6 high here). A short list leaves them where they are.
+TEST_F(MallDf, TheItemTableStandsBelowALongReferenceList) {
+    faktura.poster.assign(40, prov::Post());
+    faktura.vårReferens_ = "Anna";
+    faktura.erReferens_ = "Johan";
+    for (bool lång : {false, true}) {
+        SCOPED_TRACE(lång ? "every fact" : "two references");
+        if (lång) {
+            faktura.momsregistreringsnummer_ = "DE123";
+            faktura.inköpsordernummer_ = "PO-7";
+            faktura.leveranssätt_ = "Bud";
+            faktura.leveransdatum_ = Datum{20261130};
+            faktura.skatteavdrag_ = Skatteavdrag::rot("19700101-1234", "19720202-2345", prov::D("0.5"),
+                                                      Rotuppgifter::hus("Eken 1:2"), Skatteavdrag::standardFörROT());
+            bok->visaKundnummerPåFakturor = true;
+            faktura.kundnummer_ = "K-1";
+        }
+        Fakturavy vy(faktura, *bok, false, mätare);
+        const auto& alla = vy.innehållFörAllaSidor;
+        SCOPED_TRACE(beskriv(alla));
+        const CachatObjekt* rubrik = medText(alla, vy.rubrikFörBeskrivning());
+        ASSERT_TRUE(rubrik);
+        const double y = ram(*rubrik).y;
+        double sistaVärde = 0;
+        for (const auto& o : alla)
+            if (ram(o).x == 152) sistaVärde = std::max(sistaVärde, ram(o).y);
+        if (lång)
+            EXPECT_GE(y, sistaVärde + 9.6 + 10 - 1);
+        else
+            EXPECT_EQ(y, 375);
+        EXPECT_TRUE(medRam(alla, {46, y + 18, 503, 692 - (y + 18)})) << "the heavy rules";
+        EXPECT_EQ(väg(&vy.innehållFörVarjeSida.front().front())->path.bounds(), (Rect{0, y + 27, 595, 290 - (y - 375)}));
+        EXPECT_EQ(ram(*medText(vy.innehållFörVarjeSida.front(), "Vara")).y, y + 30);
     }
 }
 

@@ -9,6 +9,8 @@
 #include "Displaylista.h"
 #include "FastMatare.h"
 #include "Provfaktura.h"
+#include "Modell/Rotuppgifter.h"
+#include "Modell/Skatteavdrag.h"
 #include "Rubrikremsor.h"
 
 #include <gtest/gtest.h>
@@ -147,6 +149,21 @@ TEST_P(MallEB, SenderTablesAndFactColumnsStandOnTheirFeet) {
     EXPECT_TRUE(vitaVärden);
 }
 
+// Every fact a column can hold: six rows of white text, all on the dark
+// band between its edges at y 195.5 and 279.
+TEST_P(MallEB, TheFullestFactColumnStaysOnTheBand) {
+    bok->visaKundnummerPåFakturor = true;
+    faktura.erReferens_ = "Johan", faktura.vårReferens_ = "Anna", faktura.kundnummer_ = "K-7";
+    faktura.skatteavdrag_ = Skatteavdrag::rot("19700101-1234", "19720202-2345", prov::D("0"),
+                                              Rotuppgifter::hus("Kåkstad 1:2"), prov::D("0.3"));
+    Fakturavy vy(faktura, *bok, false, mätare);
+    const CachatObjekt* kolumn = medTextSomInnehåller(vy.innehållFörAllaSidor, "Kåkstad 1:2");
+    ASSERT_TRUE(kolumn);
+    const double höjd = mätare.boundingSize(*text(*kolumn), {180, 10000}).height;
+    EXPECT_GE(ram(*kolumn).y, 195.5);
+    EXPECT_LE(ram(*kolumn).y + höjd, 279 + 0.5);
+}
+
 TEST_P(MallEB, DeliveryNoteDropsTheAmountsAndItsRowsGetMoreRoom) {
     faktura.poster.assign(3, prov::Post{});
     Fakturavy faktura1(faktura, *bok, false, mätare);
@@ -159,6 +176,11 @@ TEST_P(MallEB, DeliveryNoteDropsTheAmountsAndItsRowsGetMoreRoom) {
     EXPECT_FALSE(medText(alla, vy.rubrikFörBeloppAttBetala()));
     EXPECT_FALSE(medText(alla, vy.belopp(faktura.attBetala())));
     for (const auto& sida : vy.innehållFörVarjeSida) EXPECT_FALSE(medRam(sida, {366, 543, 167, 15}));
+    // Its rows run down over the due date's pennant, which white hides.
+    const CachatObjekt* vitt = medRam(alla, {0, 636, 540, 35});
+    ASSERT_TRUE(vitt);
+    EXPECT_EQ(std::get<cachad::path>(vitt->data).fill, vit);
+    EXPECT_FALSE(medRam(faktura1.innehållFörAllaSidor, {0, 636, 540, 35}));
 
     // One item of a pinned height: the invoice's first page holds 179
     // points of rows, a delivery note's every page 345; the last row needs

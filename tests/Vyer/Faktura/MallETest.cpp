@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 using namespace displaylista;
 
@@ -139,6 +140,36 @@ TEST(MallERubrikrutor, BoxesAreEqualWhenTheWidestFitsAndShrinkAlikeWhenNothingFi
     EXPECT_NEAR(summa + 3 * 8, 547, 1e-9);
     EXPECT_NEAR(ram(fyra[1]).x, 24, 1e-9);
     EXPECT_NEAR(ram(fyra[7]).x + ram(fyra[7]).width, 571, 1e-9);
+}
+
+TEST(MallERubrikrutor, BoxesNeverMeetAndHoldTheirTexts) {
+    FastMätare mätare;
+    const auto rutor = rubrikrutor(mätare, Color::white(), Color::black());
+    auto rubrik = [](size_t tecken) { return AttributedString(std::string(tecken, 'X'), {.font = Font{"", 10}}); };
+    struct Fall {
+        const char* namn;
+        std::vector<size_t> tecken;
+        std::vector<double> förslag;
+    } fall[] = {
+        // The pushes from the ends leave the middle box over the last.
+        {"a collision the pushes leave", {8, 8, 8}, {30, 60, 120}},
+        // 800 points of text for a row of 547: set smaller alike.
+        {"texts too wide for the row", {40, 40, 40, 40}, {100, 200, 300, 400}},
+    };
+    for (const Fall& f : fall) {
+        std::vector<AttributedString> texter;
+        for (size_t n : f.tecken) texter.push_back(rubrik(n));
+        const auto objekt = rutor(texter, f.förslag);
+        ASSERT_EQ(objekt.size(), 2 * texter.size()) << f.namn;
+        for (size_t i = 0; i < texter.size(); ++i) {
+            const Rect ruta = ram(objekt[2 * i]);
+            EXPECT_GE(ruta.minX(), 24 - 1e-9) << f.namn;
+            EXPECT_LE(ruta.maxX(), 571 + 1e-9) << f.namn;
+            if (i > 0) EXPECT_GE(ruta.minX(), ram(objekt[2 * i - 2]).maxX() + 8 - 1e-9) << f.namn << " " << i;
+            EXPECT_LE(mätare.boundingSize(*text(objekt[2 * i + 1]), {10000, 10000}).width, ruta.width - 10 + 1e-9)
+                << f.namn << " " << i;
+        }
+    }
 }
 
 // ---- The template --------------------------------------------------------
@@ -286,6 +317,20 @@ TEST_F(MallE, DeliveryNoteHasNoDateBlockArrowsOrAmounts) {
     EXPECT_FALSE(medText(alla, "2026-12-31"));
     EXPECT_TRUE(medText(alla, "1042"));
     for (const auto& sida : v->innehållFörVarjeSida) EXPECT_FALSE(medText(sida, v->rubrikFörTotaltBelopp()));
+}
+
+TEST_F(MallE, DeliveryNoteWhitesOutThePanelOnItsLastPageToo) {
+    faktura.kreditvillkor_ = "30 dagar netto";
+    const Rect panel{20, 398, 560, 110};
+    auto v = vy(true);
+    const CachatObjekt* vitt = medRam(v->innehållFörAllaSidor, panel);
+    ASSERT_TRUE(vitt);
+    EXPECT_EQ(std::get<cachad::path>(vitt->data).fill, Color::white());
+    // Over the credit terms, under the rows.
+    const CachatObjekt* villkor = medText(v->innehållFörAllaSidor, "30 dagar netto");
+    ASSERT_TRUE(villkor);
+    EXPECT_GT(vitt, villkor);
+    EXPECT_FALSE(medRam(vy()->innehållFörAllaSidor, panel));
 }
 
 TEST_F(MallE, FactTablesAndTheWhiteAreaOnEarlierPages) {

@@ -42,7 +42,7 @@ TEST_F(MallFLPdf, ThreePages) {
         kontrolleraRuta(k, sida, k.bok->organisationsnummer, registrering);
     }
     kontrolleraRuta(k, 1, "Rad 1:", poster);
-    for (int sida = 1; sida <= 2; ++sida) kontrolleraRuta(k, sida, "continued", raderFöreSistaSidan);
+    for (int sida = 1; sida <= 2; ++sida) kontrolleraRuta(k, sida, k.fortsätter(), raderFöreSistaSidan);
     kontrolleraBeloppenBaraPåSistaSidan(k, 3);
 }
 

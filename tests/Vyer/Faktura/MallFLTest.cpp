@@ -1,11 +1,14 @@
 // Template FL with the fixed-width measurer (characters half their size
 // wide, lines 1.2 times it): the column of facts stacked by their measured
-// heights, the white top line, and the white patch of a delivery note in
+// heights and set smaller to end above the item headings, the
+// registration table that grows down past its frame with the F-tax line
+// below it, the white top line, and the white patch of a delivery note in
 // place of the amount to pay.
 #include "Vyer/Faktura/Fakturavy.h"
 
 #include "Displaylista.h"
 #include "FastMatare.h"
+#include "Modell/Skatteavdrag.h"
 #include "Provfaktura.h"
 
 #include <gtest/gtest.h>
@@ -69,6 +72,47 @@ TEST_F(MallFL, AValueThatWrapsInTheColumnPushesTheNextFactDown) {
     ASSERT_GE(fakta.size(), 2u);
     EXPECT_NEAR(ram(*fakta[0]).height, 3 * 9.6 + 1, 1e-9);
     EXPECT_NEAR(ram(*fakta[1]).y, 67 + 3 * 9.6 + 4, 1e-9);
+}
+
+// Every fact filled in would stack past the item headings at y 320: the
+// column is set smaller, all of it by one factor, to end by y 316.
+TEST_F(MallFL, EveryFactIsSetSmallerToEndAboveTheItemHeadings) {
+    prov::allaFakta(faktura, *bok);
+    Fakturavy vy(faktura, *bok, false, mätare);
+    const auto fakta = kolumnen(vy.innehållFörAllaSidor);
+    SCOPED_TRACE(beskriv(vy.innehållFörAllaSidor));
+    // Twelve facts of 19.2 points and gaps of 4 would end at y 345.4.
+    ASSERT_EQ(fakta.size(), 12u);
+    EXPECT_NEAR(ram(*fakta.front()).y, 67, 1e-9);
+    EXPECT_LE(ram(*fakta.back()).maxY(), 316);
+    const double storlek = text(*fakta.front())->runs()[0].attributes.font->pointSize;
+    EXPECT_LT(storlek, 8);
+    EXPECT_GE(storlek, 8 * 0.7);
+    for (const CachatObjekt* o : fakta)
+        for (const auto& körning : text(*o)->runs()) EXPECT_EQ(körning.attributes.font->pointSize, storlek);
+    for (size_t i = 1; i < fakta.size(); ++i) EXPECT_GT(ram(*fakta[i]).y, ram(*fakta[i - 1]).maxY());
+}
+
+// Every way of payment (in English to a Swedish customer, the giros and
+// IBAN alike) and a VAT number are more rows than the registration table's
+// frame holds even set at 70 %: the frame grows downward to hold them, and
+// the F-tax line moves 2 points below it.
+TEST_F(MallFL, ARegistrationTableTooTallForItsFrameGrowsDownAndTheFTaxLineGoesBelowIt) {
+    bok->momsregistrerat = true, bok->godkändFörFSkatt = true;
+    prov::allaBetalningssätt(*bok);
+    faktura.språk_ = "en";
+    Fakturavy vy(faktura, *bok, false, mätare);
+    ASSERT_EQ(vy.betalningsinformation().size(), 7u);
+    const auto& alla = vy.innehållFörAllaSidor;
+    SCOPED_TRACE(beskriv(alla));
+    const CachatObjekt* registrering = medTextSomInnehåller(alla, "1234-56 789 01");
+    const CachatObjekt* fskatt = medText(alla, "Registered for tax.");
+    ASSERT_TRUE(registrering && fskatt);
+    const Rect r = ram(*registrering);
+    EXPECT_EQ((Rect{r.x, r.y, r.width, 0}), (Rect{23, 719, 171, 0}));
+    EXPECT_GT(r.height, 84);
+    EXPECT_LE(mätare.boundingSize(*text(*registrering), {171, 10000}).height, r.height + 0.5);
+    EXPECT_EQ(ram(*fskatt), (Rect{25, std::ceil(r.maxY()) + 2, 148, 13}));
 }
 
 TEST_F(MallFL, TopLineAndTheAmountToPayOfAnInvoiceAndADeliveryNote) {

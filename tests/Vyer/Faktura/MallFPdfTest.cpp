@@ -10,7 +10,7 @@ class MallFPdf : public mallprov::Mallprov {};
 
 const std::set<std::string> ytor = {"GillSans-Light", "GillSans-Italic", "GillSans", "GillSans-Bold"};
 const Size stående{595, 842};
-const Rect nummer{299, 50, 260, 28};
+const Rect nummer{299, 56, 260, 28};
 const Rect attBetala{360, 601, 150, 20};
 // The fact column at the top left, where the due date stands beside the
 // reference.
@@ -35,7 +35,7 @@ TEST_F(MallFPdf, ThreePages) {
         kontrolleraRuta(k, sida, k.bok->organisationsnummer, registrering);
     }
     kontrolleraRuta(k, 1, "Rad 1:", poster);
-    for (int sida = 1; sida <= 2; ++sida) kontrolleraRuta(k, sida, "continued", poster);
+    for (int sida = 1; sida <= 2; ++sida) kontrolleraRuta(k, sida, k.fortsätter(), poster);
     kontrolleraBeloppenBaraPåSistaSidan(k, 3);
 }
 

@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 
 using namespace displaylista;
 using prov::D;
@@ -65,6 +67,14 @@ protected:
     static bool ärFylld(const CachatObjekt& o, const Rect& r, const Color& färg) {
         const auto* p = std::get_if<cachad::path>(&o.data);
         return p && p->path == BezierPath::rect(r) && p->fill == färg && !p->stroke;
+    }
+
+    // The size of a text's first run that has a font (a table's leading
+    // tab has none).
+    static double storlek(const AttributedString& text) {
+        for (const auto& r : text.runs())
+            if (r.attributes.font) return r.attributes.font->pointSize;
+        return 0;
     }
 
     // Some object with the text stands in that frame.
@@ -191,7 +201,12 @@ TEST_F(MallFiGiro, SlipValuesInTheirFields) {
     iRam(alla, "ESSESESS", {329.8, 564, 258.2, 36});
     iRam(alla, "Tack för beställningen", {329.8, 603, 258.2, 99});
     iRam(alla, "Exempel AB", {70.6, 603, 259.2, 39});
-    iRam(alla, *faktura.fakturaadressGivetAvsändarland("se"), {70.6, 645, 259.2, 39});
+    const auto betalare = std::find_if(alla.begin(), alla.end(), [&](const CachatObjekt& o) {
+        return text(o) && text(o)->text() == *faktura.fakturaadressGivetAvsändarland("se") && ram(o).y > 552;
+    });
+    ASSERT_NE(betalare, alla.end());
+    EXPECT_EQ(ram(*betalare).origin(), (Point{70.6, 645}));
+    EXPECT_EQ(ram(*betalare).width, 259.2);
     iRam(alla, "5.3.2024", {376, 747, 90.6, 15});
     iRam(alla, "1234,50", {469.6, 747, 118.4, 15});
     const auto* värde = text(*medText(alla, "1234,50"));
@@ -212,7 +227,7 @@ TEST_F(MallFiGiro, SlipValuesInTheirFields) {
         EXPECT_NE(ram(o), (Rect{70.6, 564, 259.2, 36})) << beskriv(o);
         EXPECT_NE(ram(o), (Rect{329.8, 564, 258.2, 36})) << beskriv(o);
         EXPECT_NE(ram(o), (Rect{329.8, 603, 258.2, 99})) << beskriv(o);
-        EXPECT_NE(ram(o), (Rect{70.6, 645, 259.2, 39})) << beskriv(o);
+        EXPECT_NE(ram(o).origin(), (Point{70.6, 645})) << beskriv(o);
     }
     EXPECT_TRUE(medText(tom->innehållFörAllaSidor, "5.3.2024"));
     EXPECT_TRUE(medText(tom->innehållFörAllaSidor, "Euro"));
@@ -361,42 +376,110 @@ TEST_F(MallFiGiro, TheRuleOverTheAmountsNeverStrikesTheVatSummary) {
     }
 }
 
-TEST_F(MallFiGiro, LongSenderTableRisesClearOfTheSlip) {
+TEST_F(MallFiGiro, LongSenderTableIsFittedToItsFrame) {
     // Every way of payment, written out in full on an invoice in English:
-    // nine rows, more than the frame holds.
+    // nine rows, more than the frame holds at full size. Both tables are
+    // set smaller by one factor and keep their frames: above the slip, and
+    // on FiGiro1 below the band's bar at y 457 to 459.
     bok->bankgiro = "123-4567";
     bok->plusgiro = "12 34 56-7";
     bok->swish = "123 456 78 90";
     bok->bank = "Exempelbanken";
     bok->bankkonto = "1234-56 789 01";
     faktura.språk_ = "en";
-    auto v = vy(InbyggdFakturamall::Finsk2);
-    const CachatObjekt* kort = medTextSomInnehåller(v->innehållFörAllaSidor, "Exempel AB");
-    const CachatObjekt* lång = medTextSomInnehåller(v->innehållFörAllaSidor, "123 456 78 90");
-    ASSERT_TRUE(kort && lång);
-    EXPECT_EQ(ram(*kort), (Rect{53, 470, 189, 77}));
-    const Rect r = ram(*lång);
-    EXPECT_EQ(r.x, 315);
-    EXPECT_LT(r.y, 470);
-    EXPECT_GE(r.y, 440);
-    const double höjd = mätare.boundingSize(*text(*lång), {189, 10000}).height;
-    EXPECT_GT(höjd, 77);
-    EXPECT_LE(r.y + höjd, 549) << "the table reaches into the slip";
+    for (auto [mall, följesedel] : {std::pair{InbyggdFakturamall::Finsk1, false},
+                                    {InbyggdFakturamall::Finsk2, false}, {InbyggdFakturamall::Finsk2, true}}) {
+        auto v = vy(mall, följesedel);
+        const CachatObjekt* kort = medTextSomInnehåller(v->innehållFörAllaSidor, "Exempel AB");
+        const CachatObjekt* lång = medTextSomInnehåller(v->innehållFörAllaSidor, "556000-0000");
+        ASSERT_TRUE(kort && lång);
+        const double y = följesedel ? 695 : 470;
+        EXPECT_EQ(ram(*kort), (Rect{53, y, 189, 77}));
+        EXPECT_EQ(ram(*lång), (Rect{315, y, 189, 77}));
+        const AttributedString& tabell = *text(*lång);
+        EXPECT_LE(mätare.boundingSize(tabell, {189, 10000}).height, 77.5);
+        const double punkter = storlek(tabell);
+        // A delivery note shows neither giros nor the bank account.
+        if (!följesedel) EXPECT_LT(punkter, 6);
+        EXPECT_GE(punkter, 6 * 0.7 - 1e-9);
+        EXPECT_EQ(storlek(*text(*kort)), punkter) << "the rows no longer line up";
+    }
+}
 
-    // On FiGiro1's band the black bar at y 457 to 459 falls between two
-    // rows (9-point lines, 3 points apart) rather than through one.
-    auto ett = vy(InbyggdFakturamall::Finsk1);
-    const Rect r1 = ram(*medTextSomInnehåller(ett->innehållFörAllaSidor, "123 456 78 90"));
-    EXPECT_LE(r1.y + höjd, 549);
-    const double iRaden = std::fmod(457 - r1.y, 12);
-    EXPECT_GE(iRaden, 9) << r1.y;
-    EXPECT_LE(iRaden, 10) << r1.y;
+// The payer's field reaches down towards the signature, whose caption
+// starts at y 716 beside the line at 726: a full address abroad keeps the
+// values' 9 points, a longer one is set smaller, never below 70 %, and
+// neither runs onto the line.
+TEST_F(MallFiGiro, APayersAddressFitsItsFieldAboveTheSignature) {
+    for (auto [adress, rader] : {std::pair{"Kund GmbH\nExempelweg 6\n10115 Berlin\nTyskland", 4},
+                                 {"Kund AB\nAvdelning 7\nAtt: Eva\nBox 12\nPlan 3\nRum 4\nHus 5\nPort 6", 8}}) {
+        faktura.företag_ = adress;
+        faktura.mottagaradress_.reset();
+        auto v = vy();
+        const CachatObjekt* betalare = nullptr;
+        for (const auto& o : v->innehållFörAllaSidor)
+            if (text(o) && ram(o).origin() == Point{70.6, 645}) betalare = &o;
+        ASSERT_TRUE(betalare) << beskriv(v->innehållFörAllaSidor);
+        const Rect r = ram(*betalare);
+        EXPECT_LE(r.maxY(), 716);
+        const AttributedString& t = *text(*betalare);
+        EXPECT_LE(mätare.boundingSize(t, {r.width, 1000}).height, r.height + 0.5) << rader;
+        const double punkter = t.attributesAt(0)->font->pointSize;
+        if (rader == 4) {
+            EXPECT_EQ(punkter, 9);
+        } else {
+            EXPECT_LT(punkter, 9);
+            EXPECT_GE(punkter, 9 * 0.7 - 1e-9);
+        }
+    }
+}
 
-    // A delivery note has room below: the tables keep their place.
-    auto följesedel = vy(InbyggdFakturamall::Finsk2, true);
-    const CachatObjekt* nere = medTextSomInnehåller(följesedel->innehållFörAllaSidor, "556000-0000");
-    ASSERT_TRUE(nere);
-    EXPECT_EQ(ram(*nere), (Rect{315, 695, 189, 77}));
+// On FiGiro1 the seventh row of references, 12 points high, ends at the
+// band's upper bar at y 187 rather than on it; fewer rows, and every list
+// on FiGiro2, which has no bar, start at y 109.
+TEST_F(MallFiGiro, AFullReferenceListEndsAboveTheBandsBar) {
+    faktura.erReferens_ = "Johan", faktura.vårReferens_ = "Eva", faktura.kundnummer_ = "K-1";
+    bok->visaKundnummerPåFakturor = true;
+    faktura.inköpsordernummer_ = "PO-7", faktura.momsregistreringsnummer_ = "FI123";
+    faktura.leveranssätt_ = "Bud";
+    EXPECT_EQ(ram(*medText(vy()->innehållFörAllaSidor, "Johan")).y, 109);
+    faktura.leveransdatum_ = Datum{20261130};
+    auto full = vy();
+    const CachatObjekt* sista = medText(full->innehållFörAllaSidor, "2026-11-30");
+    ASSERT_TRUE(sista);
+    EXPECT_LE(ram(*sista).y + 12, 187);
+    EXPECT_EQ(ram(*medText(full->innehållFörAllaSidor, "Johan")).y + 6 * 12, ram(*sista).y);
+    EXPECT_EQ(ram(*medText(vy(InbyggdFakturamall::Finsk2)->innehållFörAllaSidor, "Johan")).y, 109);
+}
+
+// A delivery note has no slip: the credit terms, the F-tax note and the
+// sender's tables stand 225 points lower than on an invoice (the tables at
+// y 695), and the rows and the message fill the band down to the terms.
+TEST_F(MallFiGiro, DeliveryNoteRowsFillTheBandAboveItsCreditTerms) {
+    faktura.kreditvillkor_ = "30 dagar netto";
+    faktura.meddelande_ = "Tack";
+    bok->godkändFörFSkatt = true;
+    prov::Post post;
+    post.kommentar_ = "En rad\nTill\nOch en till";
+    faktura.poster.assign(60, post);
+    for (auto mall : {InbyggdFakturamall::Finsk1, InbyggdFakturamall::Finsk2}) {
+        auto v = vy(mall, true);
+        const auto& alla = v->innehållFörAllaSidor;
+        SCOPED_TRACE(beskriv(alla));
+        const CachatObjekt* villkor = medText(alla, "30 dagar netto");
+        ASSERT_TRUE(villkor);
+        EXPECT_EQ(ram(*villkor), (Rect{57, 431 + 225, 504, 27}));
+        EXPECT_TRUE(medRam(alla, {411, 535 + 225, 161, 13}));
+        EXPECT_TRUE(medRam(alla, {53, 695, 189, 77}));
+        ASSERT_GE(v->antalSidor(), 2);
+        for (const auto& sida : v->innehållFörVarjeSida) {
+            double nedersta = 0;
+            for (const auto& o : sida)
+                if (text(o)) nedersta = std::max(nedersta, ram(o).maxY());
+            EXPECT_LE(nedersta, ram(*villkor).y);
+            if (&sida == &v->innehållFörVarjeSida.front()) EXPECT_GT(nedersta, 600) << "the rows leave the band empty";
+        }
+    }
 }
 
 TEST_F(MallFiGiro, DeliveryNoteHasNoSlipAndALongerBand) {

@@ -34,12 +34,16 @@ TEST_F(MallFrPdf, ThreePages) {
         kontrolleraRuta(k, sida, k.nummer(), nummer);
         kontrolleraRuta(k, sida, k.bok->organisationsnummer, avsändare);
     }
-    // The payment terms line, with the due date, where no rows run.
-    for (int sida = 1; sida <= 2; ++sida) kontrolleraSaknas(k, sida, k.förfallodatum());
+    // The payment terms line, with the due date, and the amount to pay,
+    // where no rows run.
+    for (int sida = 1; sida <= 2; ++sida) {
+        kontrolleraSaknas(k, sida, k.förfallodatum());
+        kontrolleraSaknas(k, sida, k.attBetala());
+    }
     kontrolleraRuta(k, 3, k.förfallodatum(), villkorsrad);
     kontrolleraRuta(k, 1, "Rad 1:", {259, 287, 285, 374});
     // The continuation line stands on its own line below the last row.
-    for (int sida = 1; sida <= 2; ++sida) kontrolleraRuta(k, sida, "continued", {259, 287, 285, 374 + 12});
+    for (int sida = 1; sida <= 2; ++sida) kontrolleraRuta(k, sida, k.fortsätter(), {259, 287, 285, 374 + 12});
     kontrolleraRuta(k, 3, k.attBetala(), attBetala);
     kontrolleraBeloppenBaraPåSistaSidan(k, 3);
 }

@@ -8,22 +8,25 @@
 #include "Beloppsrader.h"
 #include "Displaylista.h"
 #include "FastMatare.h"
+#include "Fullfaktura.h"
 #include "Provfaktura.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <vector>
 
 using namespace displaylista;
 
 namespace {
 
-// Remembers the largest size each table was measured in.
+// Remembers every size each table was measured in.
 class Mätare : public FastMätare {
 public:
-    mutable std::map<std::string, Size> gränser;
+    mutable std::map<std::string, std::vector<Size>> gränser;
     Size boundingSize(const AttributedString& text, Size bounds) const override {
-        gränser[text.text()] = bounds;
+        gränser[text.text()].push_back(bounds);
         return FastMätare::boundingSize(text, bounds);
     }
 };
@@ -60,8 +63,12 @@ TEST_F(MallFr, FactTablesAreCentredOnTheirPoints) {
     bok->telefon = "031-12 34 56", bok->bank = "Exempelbanken", bok->bankkonto = "1234-56 789 01";
     const Tabeller t = tabelltexter();
     ASSERT_FALSE(t.mottagare.empty());
-    EXPECT_EQ(mätare.gränser.at(t.mottagare), (Size{173, 1000}));
-    EXPECT_EQ(mätare.gränser.at(t.avsändare), (Size{196, 1000}));
+    auto mättI = [&](const std::string& tabell, Size gräns) {
+        const auto& g = mätare.gränser.at(tabell);
+        return std::find(g.begin(), g.end(), gräns) != g.end();
+    };
+    EXPECT_TRUE(mättI(t.mottagare, {173, 1000}));
+    EXPECT_TRUE(mättI(t.avsändare, {196, 1000}));
 
     const struct {
         Size mottagare, avsändare;
@@ -101,14 +108,16 @@ TEST_F(MallFr, TheAmountBlockRisesARowForEachRow) {
         const int rader = n + 1;
         const double överst = 608 - 14 * rader;
 
-        const CachatObjekt* linje = medRam(vy.innehållFörAllaSidor, {256, 600.0 - 14 * rader, 290, 0});
-        ASSERT_TRUE(linje) << beskriv(vy.innehållFörAllaSidor);
+        // The rule stands over the amounts, on the last page only.
+        const auto& sista = vy.innehållFörVarjeSida.back();
+        SCOPED_TRACE(beskriv(sista));
+        EXPECT_FALSE(medRam(vy.innehållFörAllaSidor, {256, 600.0 - 14 * rader, 290, 0}));
+        const CachatObjekt* linje = medRam(sista, {256, 600.0 - 14 * rader, 290, 0});
+        ASSERT_TRUE(linje);
         const auto& streck = std::get<cachad::path>(linje->data);
         EXPECT_EQ(streck.stroke, Color::rgb(0.802, 0.039, 0.127));
         EXPECT_EQ(streck.path.lineWidth, 0.5);
 
-        const auto& sista = vy.innehållFörVarjeSida.back();
-        SCOPED_TRACE(beskriv(sista));
         const CachatObjekt* total = medText(sista, vy.rubrikFörTotaltBelopp());
         ASSERT_TRUE(total);
         EXPECT_EQ(ram(*total), (Rect{404, 594, 137, 15}));
@@ -134,18 +143,64 @@ TEST_F(MallFr, ADeliveryNoteWhitesOutTheAmountLineAndLeavesOutTheTerms) {
         EXPECT_EQ(vitt != nullptr, följesedel);
         if (vitt) EXPECT_EQ(std::get<cachad::path>(vitt->data).fill, Color::white());
 
-        const CachatObjekt* rubrik = medText(alla, vy.rubrikFörBeloppAttBetala());
+        // The amount to pay and the payment terms only on the last page:
+        // before it the rows run through their lines.
+        const auto& sista = vy.innehållFörVarjeSida.back();
+        const CachatObjekt* rubrik = medText(sista, vy.rubrikFörBeloppAttBetala());
         EXPECT_EQ(rubrik && ram(*rubrik) == (Rect{259, 626, 284, 16}), !följesedel);
-        const CachatObjekt* belopp = medText(alla, vy.belopp(faktura.attBetala_));
+        const CachatObjekt* belopp = medText(sista, vy.belopp(faktura.attBetala_));
         EXPECT_EQ(belopp && ram(*belopp) == (Rect{259, 626, 284, 16}), !följesedel);
         const std::string villkor = vy.rubrikFörBetalningsvillkor() + " " + vy.rubrikFörDagar() + "  /  " +
                                     vy.rubrikFörFörfallodatum() + " 2026-12-31";
-        // Only on the last page: before it the rows run through its line.
-        EXPECT_FALSE(medText(alla, villkor));
-        const CachatObjekt* villkorsrad = medText(vy.innehållFörVarjeSida.back(), villkor);
+        for (const std::string& t : {vy.rubrikFörBeloppAttBetala(), vy.belopp(faktura.attBetala_), villkor})
+            EXPECT_FALSE(medText(alla, t)) << t;
+        const CachatObjekt* villkorsrad = medText(sista, villkor);
         EXPECT_EQ(villkorsrad && ram(*villkorsrad) == (Rect{259, 649, 292, 15}), !följesedel);
         EXPECT_EQ(medRam(alla, {254, 202, 298, 18}) != nullptr, !följesedel) << "the invoice date";
     }
+}
+
+// The fullest German invoice: each fact table set smaller to stay inside
+// its picture frame (the recipient's inner line (43, 111, 189, 183), the
+// sender's (26, 377, 203, 210)), about its point; nothing on the last page
+// crosses the rule over the amounts, so the message ends above it.
+TEST(MallFrFull, FactTablesStayInTheirFramesAndTheLastPageKeepsToEitherSideOfTheRule) {
+    auto full = prov::fullfaktura("Fr", "de");
+    const Fakturavy& v = *full.vy;
+    const auto& alla = v.innehållFörAllaSidor;
+    SCOPED_TRACE(beskriv(alla));
+    const struct {
+        const CachatObjekt* tabell;
+        Rect inuti;
+        Point mitt;
+    } tabeller[] = {{medTextSomInnehåller(alla, v.rubrikFörMottagaradress()), {43, 111, 189, 183}, {137.5, 202.5}},
+                    {medTextSomInnehåller(alla, v.rubrikFörAvsändare()), {26, 377, 203, 210}, {127.5, 482}}};
+    for (const auto& t : tabeller) {
+        ASSERT_TRUE(t.tabell);
+        const TextExtent e = v.mätare.extent(*text(*t.tabell), ram(*t.tabell), TextDrawingMode::layoutManager);
+        ASSERT_FALSE(e.lines.empty());
+        for (const Rect& linje : e.lines) {
+            EXPECT_GE(linje.minX(), t.inuti.minX());
+            EXPECT_LE(linje.maxX(), t.inuti.maxX());
+            EXPECT_GE(linje.minY(), t.inuti.minY());
+            EXPECT_LE(linje.maxY(), t.inuti.maxY());
+        }
+        EXPECT_NEAR(ram(*t.tabell).midY(), t.mitt.y, 1);
+    }
+
+    const auto& sista = v.innehållFörVarjeSida.back();
+    SCOPED_TRACE(beskriv(sista));
+    double regel = 0;
+    for (const CachatObjekt& o : sista)
+        if (const auto* p = std::get_if<cachad::path>(&o.data); p && p->stroke == Color::rgb(0.802, 0.039, 0.127))
+            regel = ram(o).y;
+    ASSERT_GT(regel, 0);
+    ASSERT_TRUE(medTextSomInnehåller(sista, "Tack"));
+    for (const CachatObjekt& o : sista)
+        if (const AttributedString* t = text(o)) {
+            for (const Rect& linje : v.mätare.extent(*t, ram(o), TextDrawingMode::fromTopLeft).lines)
+                EXPECT_TRUE(linje.maxY() <= regel || linje.minY() >= regel) << t->text();
+        }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "Vyer/Faktura/Fakturavy.h"
 
 #include "Displaylista.h"
+#include "Faktatabellramar.h"
 #include "FastMatare.h"
 #include "Plattform/Strangar.h"
 #include "Provfaktura.h"
@@ -135,6 +136,25 @@ TEST_F(MallGu, AmountsAndVatSummaryOnTheLastPageUnderTheItems) {
     faktura.omvändSkattskyldighetFörMoms_ = true;
     auto omvänd = vy();
     EXPECT_FALSE(medTextSomInnehåller(omvänd->innehållFörVarjeSida.back(), v->rubrikFörBeloppPerMomsnivå()));
+}
+
+// The fullest invoices: the recipient's table keeps above the logo's frame (46, 240, 139, 74),
+// below the scrolls of the top corner, and the sender's between the logo
+// and the F-tax note at y 541.
+TEST(MallGuFull, LeftColumnTablesKeepClearOfTheLogoAndTheFTaxNote) {
+    for (const char* språk : {"de", "en"}) kontrolleraTabellernaKringLogotypen("Gu", språk, 28, {46, 240, 139, 74}, 541);
+}
+
+// Six amount rows from y 362 reach the credit terms' place at y 446: the
+// terms' frame starts below the last row's.
+TEST(MallGuFull, CreditTermsStandBelowSixAmountRows) {
+    auto full = prov::fullfaktura("Gu", "de");
+    const Fakturavy& v = *full.vy;
+    ASSERT_EQ(v.antalBeloppsrader(true), 6);
+    const CachatObjekt* total = medText(v.innehållFörVarjeSida.back(), v.rubrikFörTotaltBelopp());
+    const CachatObjekt* villkor = medTextSomInnehåller(v.innehållFörAllaSidor, "Verzugszinsen");
+    ASSERT_TRUE(total && villkor);
+    EXPECT_GE(ram(*villkor).minY(), ram(*total).maxY());
 }
 
 }  // namespace

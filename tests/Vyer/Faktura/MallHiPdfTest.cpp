@@ -30,16 +30,19 @@ TEST_F(MallHiPdf, ThreePages) {
 }
 
 // Every way of payment in German (no giro captions of its own, so IBAN and
-// BIC are listed beside the giros): nine registration rows run down past
-// y 793, and the credit terms go below the last of them.
-TEST_F(MallHiPdf, CreditTermsStayBelowEveryWayOfPayment) {
+// BIC are listed beside the giros): the registration table is set smaller
+// to end within its 107 points, above the credit terms at y 793, which
+// stand whole on the page.
+TEST_F(MallHiPdf, EveryWayOfPaymentEndsAboveTheCreditTerms) {
     auto k = körMall("Hi", {"--every-shape", "--latest-language", "de"});
+    const auto organisationsnummer = pdfkontroll::rutaFörText(k.ord, 1, k.bok->organisationsnummer);
     const auto swish = pdfkontroll::rutaFörText(k.ord, 1, "123 456 78 90");
     const auto villkor = pdfkontroll::rutaFörText(k.ord, 1, "Zahlbar");
-    ASSERT_TRUE(swish && villkor);
-    EXPECT_GT(swish->y + swish->height, 793);
-    EXPECT_GE(villkor->y, swish->y + swish->height);
-    EXPECT_LT(villkor->y + villkor->height, 842);
+    ASSERT_TRUE(organisationsnummer && swish && villkor);
+    EXPECT_GE(organisationsnummer->y, avsändartabell.y);
+    EXPECT_LE(swish->y + swish->height, 793);
+    EXPECT_GE(villkor->y, 793);
+    EXPECT_LT(villkor->y + villkor->height, 842 - 6);
 }
 
 TEST_F(MallHiPdf, DeliveryNote) {

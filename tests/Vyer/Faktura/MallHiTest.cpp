@@ -5,6 +5,7 @@
 
 #include "Displaylista.h"
 #include "FastMatare.h"
+#include "Fullfaktura.h"
 #include "Plattform/Strangar.h"
 #include "Provfaktura.h"
 
@@ -124,6 +125,66 @@ TEST_F(MallHi, DeliveryNoteListsSevenFactsAndNoAmounts) {
         EXPECT_EQ(medRam(alla, {259, 603, 275, 15}) != nullptr, !följesedel);
         EXPECT_EQ(medRam(alla, {249, 630, 297, 15}) != nullptr, !följesedel);
         EXPECT_EQ(medRam(vy.innehållFörVarjeSida.back(), {258, 532, 275, 15}) != nullptr, !följesedel);
+    }
+}
+
+// The fullest German invoice: the delivery address goes below the facts
+// that reach past y 182 and ends above the item headings at y 324; the six
+// amount rows rise to end above the line of light at y 596 over the amount
+// to pay, and the last page's rows and message end above them; the
+// sender's tables, set smaller, end above the credit terms at y 793.
+TEST(MallHiFull, StackedBlocksNeverMeet) {
+    auto full = prov::fullfaktura("Hi", "de");
+    const Fakturavy& v = *full.vy;
+    const auto& alla = v.innehållFörAllaSidor;
+    SCOPED_TRACE(beskriv(alla));
+    auto linjer = [&](const CachatObjekt& o) {
+        return v.mätare.extent(*text(o), ram(o), std::holds_alternative<cachad::string>(o.data)
+                                                      ? TextDrawingMode::fromTopLeft
+                                                      : TextDrawingMode::layoutManager).lines;
+    };
+    auto nederst = [&](const CachatObjekt& o) {
+        double y = 0;
+        for (const Rect& l : linjer(o)) y = std::max(y, l.maxY());
+        return y;
+    };
+    auto överst = [&](const CachatObjekt& o) {
+        double y = 1e9;
+        for (const Rect& l : linjer(o)) y = std::min(y, l.minY());
+        return y;
+    };
+
+    const CachatObjekt* sistaFakta = medTextSomInnehåller(alla, v.rubrikFörLeveranssätt());
+    const CachatObjekt* leveransrubrik = medText(alla, v.rubrikFörLeveransadress());
+    const CachatObjekt* leverans = medTextSomInnehåller(alla, "Godsmottagningen");
+    ASSERT_TRUE(sistaFakta && leveransrubrik && leverans);
+    EXPECT_GT(ram(*sistaFakta).maxY(), 182) << "the facts reach past the delivery address's place";
+    EXPECT_GE(överst(*leveransrubrik), nederst(*sistaFakta));
+    EXPECT_GE(överst(*leverans), nederst(*leveransrubrik));
+    EXPECT_LE(nederst(*leverans), 324);
+
+    const auto& sista = v.innehållFörVarjeSida.back();
+    const CachatObjekt* total = medText(sista, v.rubrikFörTotaltBelopp());
+    const CachatObjekt* attBetala = medTextSomInnehåller(alla, v.rubrikFörBeloppAttBetala());
+    const CachatObjekt* villkor = medTextSomInnehåller(alla, versaler(v.rubrikFörBetalningsvillkor()));
+    ASSERT_TRUE(total && attBetala && villkor);
+    EXPECT_LE(nederst(*total), 592);
+    EXPECT_GE(överst(*attBetala), 596);
+    const CachatObjekt* netto = medText(sista, v.rubrikFörNettobelopp());
+    const CachatObjekt* meddelande = medTextSomInnehåller(sista, "Tack");
+    ASSERT_TRUE(netto && meddelande);
+    for (const CachatObjekt& o : sista)
+        if (text(o) && ram(o).x >= 62 && &o != netto && ram(o).y < ram(*netto).y)
+            EXPECT_LE(nederst(o), överst(*netto)) << text(o)->text();
+    EXPECT_LE(nederst(*meddelande), överst(*netto));
+    EXPECT_GE(överst(*villkor), nederst(*attBetala));
+    EXPECT_LE(nederst(*villkor), 665) << "above the F-tax line";
+
+    for (const std::string& del : {v.rubrikFörAdress(), std::string("IBAN")}) {
+        const CachatObjekt* tabell = medTextSomInnehåller(alla, versaler(del));
+        ASSERT_TRUE(tabell) << del;
+        EXPECT_GE(överst(*tabell), 676) << "below the F-tax line";
+        EXPECT_LE(nederst(*tabell), 793) << "above the credit terms";
     }
 }
 

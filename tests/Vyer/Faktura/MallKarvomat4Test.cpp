@@ -7,7 +7,13 @@
 #include "FastMatare.h"
 #include "Provfaktura.h"
 
+#include "Plattform/Strangar.h"
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
 
 using namespace displaylista;
 
@@ -90,6 +96,50 @@ TEST_F(Karvomat4, DeliveryNoteLeavesOutDateAmountPanelsAndTheAmountArea) {
     EXPECT_TRUE(medRam(alla, {47, 249, 210, 100}));
     ASSERT_EQ(vy.antalSidor(), 1);
     for (const auto& o : vy.innehållFörVarjeSida.back()) EXPECT_FALSE(std::holds_alternative<cachad::path>(o.data));
+}
+
+// The Italian delivery note's title, 23 characters of 18 points (207 here),
+// is set smaller to keep to one line of its 176-point frame.
+TEST_F(Karvomat4, ALongTitleIsSetSmallerToKeepToItsLine) {
+    faktura.rubriktext_ = "Distinta di imballaggio";
+    Fakturavy vy(faktura, *bok, true, mätare);
+    const CachatObjekt* titel = medRam(vy.innehållFörAllaSidor, {261, 42, 176, 25});
+    ASSERT_TRUE(titel) << beskriv(vy.innehållFörAllaSidor);
+    const AttributedString& t = *text(*titel);
+    EXPECT_LT(t.runs().at(0).attributes.font->pointSize, 18);
+    EXPECT_GE(t.runs().at(0).attributes.font->pointSize, 18 * 0.7);
+    EXPECT_LE(mätare.boundingSize(t, {10000, 10000}).width, 176);
+    // A short title keeps its size.
+    faktura.rubriktext_ = "Faktura";
+    Fakturavy kort(faktura, *bok, false, mätare);
+    EXPECT_EQ(text(*medRam(kort.innehållFörAllaSidor, {261, 42, 176, 25}))->runs().at(0).attributes.font->pointSize, 18);
+}
+
+// Every fact fills more than the room between the delivery address and
+// the item headings' panel even at 70 %: the facts run on below it and the
+// panel, the headings and the rows stand lower by as much.
+TEST_F(Karvomat4, TheItemTableStandsBelowFactsThatFillTheirRoom) {
+    faktura.leveransadress_ = prov::Faktura::adress("Lagergatan 5", "412 50", "Göteborg");
+    prov::allaFakta(faktura, *bok);
+    faktura.poster = {prov::Post()};
+    // A delivery address of many lines leaves less room.
+    {
+        Fakturavy v(faktura, *bok, false, mätare);
+        const CachatObjekt* adress = medTextSomInnehåller(v.innehållFörAllaSidor, "Lagergatan 5");
+        ASSERT_TRUE(adress);
+        mätare.fasta[text(*adress)->text()] = {150, 80};
+    }
+    Fakturavy vy(faktura, *bok, false, mätare);
+    const auto& alla = vy.innehållFörAllaSidor;
+    SCOPED_TRACE(beskriv(alla));
+    const CachatObjekt* fakta = medTextSomInnehåller(alla, "PO-7");
+    ASSERT_TRUE(fakta);
+    const Rect ram_ = ram(*fakta);
+    EXPECT_LE(mätare.boundingSize(*text(*fakta), {ram_.width, 1000}).height, ram_.height + 0.5);
+    const double panel = std::max(365.0, std::ceil(ram_.maxY() + 4));
+    EXPECT_GT(panel, 365);
+    EXPECT_TRUE(harPanel(vy, {37, panel, 522, 25}));
+    EXPECT_EQ(ram(*medText(alla, versaler(vy.rubrikFörBeskrivning()))).y, panel + 4);
 }
 
 }  // namespace

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace displaylista;
 
 namespace {
@@ -133,6 +135,22 @@ TEST_F(MallM, NumberLineInCapitalsAndThePaymentLineOnlyOnInvoices) {
         EXPECT_EQ(medRam(vy.innehållFörVarjeSida.back(), {356, 584, 171, 15}) != nullptr, !följesedel);
         EXPECT_EQ(ram(*medText(alla, "Exempel AB")), (Rect{43, 713, 503, 14}));
     }
+}
+
+// Every reference and date fill more than the table's frame holds even at
+// 70 %: the table keeps its foot at y 277 and rises, no higher than 5
+// points under the number line, instead of running on into the payment
+// line.
+TEST_F(MallM, AFullReferenceTableRisesInsteadOfReachingThePaymentLine) {
+    prov::allaFakta(faktura, *bok);
+    Fakturavy vy(faktura, *bok, false, mätare);
+    const CachatObjekt* tabell = medTextSomInnehåller(vy.innehållFörAllaSidor, "Eva");
+    ASSERT_TRUE(tabell);
+    const Rect r = ram(*tabell);
+    EXPECT_LT(r.y, 192);
+    EXPECT_GE(r.y, 114);
+    EXPECT_DOUBLE_EQ(r.maxY(), 277);
+    EXPECT_LE(mätare.boundingSize(*text(*tabell), {r.width, 1000}).height, r.height + 0.5);
 }
 
 }  // namespace

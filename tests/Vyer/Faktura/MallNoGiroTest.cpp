@@ -3,12 +3,16 @@
 // out, and the frames of facts, addresses and the amount box.
 #include "Vyer/Faktura/Fakturavy.h"
 
+#include "Beloppsrader.h"
 #include "Displaylista.h"
 #include "FastMatare.h"
 #include "Plattform/Strangar.h"
 #include "Provfaktura.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
 
 using namespace displaylista;
 
@@ -38,6 +42,7 @@ protected:
 };
 
 TEST_F(MallNoGiro, TheVariantsDifferInTheGreyBandAloneOnInvoicesAndDeliveryNotes) {
+    faktura.kreditvillkor_ = "30 dagar netto";
     for (bool följesedel : {false, true}) {
         SCOPED_TRACE(följesedel);
         const double h = följesedel ? 539 : 263;
@@ -46,7 +51,8 @@ TEST_F(MallNoGiro, TheVariantsDifferInTheGreyBandAloneOnInvoicesAndDeliveryNotes
         const auto& alla = med->innehållFörAllaSidor;
         SCOPED_TRACE(beskriv(alla));
 
-        // Sender tables, band, lower rule, upper rule, the line at 655, in
+        // The band under everything, the credit terms in it included; then
+        // the sender tables, lower rule, upper rule and the line at 655, in
         // this order.
         auto plats = [&](const Rect& r) {
             for (size_t i = 0; i < alla.size(); ++i)
@@ -56,16 +62,17 @@ TEST_F(MallNoGiro, TheVariantsDifferInTheGreyBandAloneOnInvoicesAndDeliveryNotes
         };
         const double y = följesedel ? 704 : 432;
         const size_t band = plats({0, 163, 595, h});
-        ASSERT_LT(band, alla.size());
-        EXPECT_EQ(plats({36, y, 194, 68}), band - 2);
-        EXPECT_EQ(plats({263, y, 194, 68}), band - 1);
+        ASSERT_EQ(band, 0u);
         EXPECT_TRUE(ärFylld(alla[band], {0, 163, 595, h}, Color::grey(0.96)));
-        EXPECT_EQ(plats({0, 162 + h, 595, 2}), band + 1);
-        EXPECT_TRUE(ärFylld(alla[band + 1], {0, 162 + h, 595, 2}, Color::black()));
-        EXPECT_EQ(plats({0, 162, 595, 2}), band + 2);
-        EXPECT_TRUE(ärFylld(alla[band + 2], {0, 162, 595, 2}, Color::black()));
-        EXPECT_EQ(plats({36, 655, 523, 0}), band + 3);
-        EXPECT_EQ(std::get<cachad::path>(alla[band + 3].data).path.lineWidth, 0.25);
+        EXPECT_TRUE(medText(alla, "30 dagar netto"));
+        const size_t tabell = plats({263, y, 194, 68});
+        EXPECT_EQ(plats({36, y, 194, 68}), tabell - 1);
+        EXPECT_EQ(plats({0, 162 + h, 595, 2}), tabell + 1);
+        EXPECT_TRUE(ärFylld(alla[tabell + 1], {0, 162 + h, 595, 2}, Color::black()));
+        EXPECT_EQ(plats({0, 162, 595, 2}), tabell + 2);
+        EXPECT_TRUE(ärFylld(alla[tabell + 2], {0, 162, 595, 2}, Color::black()));
+        EXPECT_EQ(plats({36, 655, 523, 0}), tabell + 3);
+        EXPECT_EQ(std::get<cachad::path>(alla[tabell + 3].data).path.lineWidth, 0.25);
 
         auto utanBand = beskrivna(alla);
         utanBand.erase(utanBand.begin() + band);
@@ -140,6 +147,51 @@ TEST_F(MallNoGiro, AmountBoxOnTheLastPageOfAnInvoiceOnly) {
     EXPECT_FALSE(medText(sidan, v->rubrikFörNettobelopp()));
     for (const auto& o : sidan) EXPECT_FALSE(std::holds_alternative<cachad::path>(o.data));
     EXPECT_FALSE(medTextSomInnehåller(följesedel->innehållFörAllaSidor, v->rubrikFörFakturanummer()));
+}
+
+// Amount rows beyond three start a row higher for each, with the rule and
+// the VAT summary above them, clear of the amount box at y 370; the item
+// table's room on the last page is shorter by as much.
+TEST_F(MallNoGiro, AmountRowsBeyondThreeRiseClearOfTheAmountBox) {
+    for (int n : {3, 5}) {
+        SCOPED_TRACE(n);
+        faktura = prov::Faktura();
+        ställBeloppsrader(faktura, n);
+        auto v = vy(InbyggdFakturamall::Norsk2);
+        ASSERT_EQ(v->antalBeloppsrader(false), n);
+        const double upp = (n - 3) * 14;
+        const auto& sista = v->innehållFörVarjeSida.back();
+        SCOPED_TRACE(beskriv(sista));
+        EXPECT_EQ(ram(*medText(sista, v->rubrikFörNettobelopp())), (Rect{329, 325 - upp, 224, 15}));
+        EXPECT_TRUE(medRam(sista, {36, 322 - upp, 523, 0}));
+        double nedersta = 0;
+        for (const auto& o : sista)
+            if (text(o) && ram(o).x == 329 && text(o)->text() != v->rubrikFörBeloppAttBetala() &&
+                text(o)->text() != v->belopp(faktura.attBetala_))
+                nedersta = std::max(nedersta, ram(o).maxY());
+        EXPECT_LE(nedersta, 370) << "the last amount row ends above the box";
+    }
+}
+
+// A delivery note's rows stop above the credit terms (y 397), which stand
+// on every page, and, without them, above the F-tax note and the form.
+TEST_F(MallNoGiro, DeliveryNoteRowsStopAboveTheCreditTerms) {
+    prov::Post post;
+    post.kommentar_ = "En rad\nTill\nOch en till";
+    faktura.poster.assign(60, post);
+    for (const auto& [villkor, fskatt, gräns] :
+         {std::tuple{true, true, 397.0}, {false, true, 486.0}, {false, false, 594.0}}) {
+        faktura.kreditvillkor_ = villkor ? std::optional<std::string>("30 dagar netto") : std::nullopt;
+        bok->godkändFörFSkatt = fskatt;
+        bok->sättKreditvillkor(faktura.språk_, "");
+        auto v = vy(InbyggdFakturamall::Norsk2, true);
+        ASSERT_GE(v->antalSidor(), 2);
+        double nedersta = 0;
+        for (const auto& o : v->innehållFörVarjeSida.front())
+            if (text(o)) nedersta = std::max(nedersta, ram(o).maxY());
+        EXPECT_LE(nedersta, gräns - 4) << villkor << fskatt;
+        EXPECT_GT(nedersta, gräns - 40) << villkor << fskatt;
+    }
 }
 
 }  // namespace

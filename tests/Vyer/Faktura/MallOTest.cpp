@@ -165,4 +165,30 @@ TEST_F(MallO, CompanyNameStandsOverTheSenderTables) {
     EXPECT_EQ(ram(*medText(alla, "Exempel AB")), (Rect{55, 789 - h, 271, 18}));
 }
 
+// Long credit terms and every way of payment: the name stays below the
+// terms' last line, and the sender's rows stay in their own tables, set
+// smaller.
+TEST_F(MallO, CompanyNameStaysBelowLongCreditTerms) {
+    faktura.kreditvillkor_ = std::string(400, 'v');
+    bok->telefon = "031-12 34 56", bok->fax = "031-12 34 57", bok->email = "a@b.se", bok->hemsida = "b.se";
+    bok->bankgiro = "123-4567", bok->plusgiro = "12 34 56-7", bok->swish = "123 456 78 90";
+    for (const Variant& v : varianter) {
+        SCOPED_TRACE(v.mall == InbyggdFakturamall::Natur ? "O" : "V");
+        faktura.inbyggdFakturamall_ = v.mall;
+        Fakturavy vy(faktura, *bok, false, mätare);
+        const auto& alla = vy.innehållFörAllaSidor;
+        const CachatObjekt* villkor = medText(alla, *faktura.kreditvillkor_);
+        const CachatObjekt* namn = medText(alla, "Exempel AB");
+        const CachatObjekt* kontakt = medTextSomInnehåller(alla, "031-12 34 56");
+        ASSERT_TRUE(villkor && namn && kontakt) << beskriv(alla);
+        const double villkorensSlut = ram(*villkor).y + mätare.boundingSize(*text(*villkor), {471, 10000}).height;
+        ASSERT_GT(villkorensSlut, v.villkorsY + 14) << "terms of several lines";
+        // Within the half point a fitted text may pass its frame by.
+        EXPECT_GE(ram(*namn).y, villkorensSlut - 0.5);
+        EXPECT_EQ(ram(*kontakt).x, 210) << "the phone stays in the contact table";
+        EXPECT_NE(text(*kontakt)->text().find("123 456 78 90"), std::string::npos);
+        EXPECT_EQ(ram(*kontakt).maxY(), 807);
+    }
+}
+
 }  // namespace

@@ -8,6 +8,7 @@
 #include "Dataomrade.h"
 #include "Displaylista.h"
 #include "FastMatare.h"
+#include "Lasbarhet.h"
 #include "Provfaktura.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +21,13 @@ namespace {
 
 const Color grön = Color::rgb(0.511, 0.735, 0.252);
 const Color blå = Color::rgb(0, 0.33, 0.507);
+
+// The colour of the first box's caption band, which the boxes, frames and
+// rules share.
+Color formfärg(const Fakturavy& vy) {
+    const CachatObjekt* band = medRam(vy.innehållFörAllaSidor, {55, 222, 118, 25});
+    return band ? std::get<cachad::path>(band->data).fill.value_or(Color::black()) : Color::black();
+}
 
 class MallRu : public ::testing::Test {
 protected:
@@ -80,6 +88,18 @@ TEST_F(MallRu, BoxesFillTheGridAndPlaceTheItemFrame) {
          },
          {ruta(0, 0), ruta(1, 0), ruta(2, 0), ruta(3, 0), ruta(0, 1), ruta(1, 1), ruta(2, 1), ruta(3, 1)}, false,
          326},
+        // A delivery box and nine facts make a third row: the item frame
+        // starts a row lower, below it.
+        {"delivery address and nine facts",
+         [](prov::Faktura& f) {
+             f.leveransadress_ = prov::Faktura::adress("Lagergatan 5", "412 50", "Göteborg");
+             f.erReferens_ = "Johan", f.vårReferens_ = "Anna", f.leveranssätt_ = "Bil", f.inköpsordernummer_ = "PO",
+             f.momsregistreringsnummer_ = "DE1", f.leveransdatum_ = Datum{20261130};
+             f.skatteavdrag_ = Skatteavdrag::rut("111", "222", prov::D("1"), std::nullopt);
+         },
+         {{55, 222, 118, 89}, ruta(1, 0), ruta(2, 0), ruta(3, 0), ruta(1, 1), ruta(2, 1), ruta(3, 1), ruta(0, 2),
+          ruta(1, 2), ruta(2, 2), ruta(3, 2)},
+         false, 372},
     };
     for (const Fall& c : fall) {
         SCOPED_TRACE(c.namn);
@@ -87,11 +107,35 @@ TEST_F(MallRu, BoxesFillTheGridAndPlaceTheItemFrame) {
         c.ställ(faktura);
         Fakturavy vy(faktura, *bok, false, mätare);
         SCOPED_TRACE(beskriv(vy.innehållFörAllaSidor));
-        EXPECT_EQ(rutor(vy, grön), c.rutor);
+        EXPECT_EQ(rutor(vy, formfärg(vy)), c.rutor);
         EXPECT_EQ(medText(vy.innehållFörAllaSidor, vy.rubrikFörFörfallodatum()) != nullptr, c.förfallodatum);
         // The frame's foot stays at y 642.
         EXPECT_TRUE(medRam(vy.innehållFörAllaSidor, {55, c.ramY, 487, 642 - c.ramY})) << "item frame";
         EXPECT_TRUE(medRam(vy.innehållFörAllaSidor, {55, c.ramY, 487, 30})) << "heading band";
+    }
+}
+
+// The white captions stand out 3:1 from the bands: Ru2's dark blue is
+// drawn as it is, Ru1's pale green darkened, all its channels by one factor,
+// no further than that needs. The title keeps the accent.
+TEST_F(MallRu, WhiteCaptionsStandOnTheAccentDarkenedAsFarAsTheyNeed) {
+    for (auto [mall, accent] : {std::pair{InbyggdFakturamall::SmåBlåLådor, grön},
+                                std::pair{InbyggdFakturamall::SmåGrönaLådor, blå}}) {
+        faktura.inbyggdFakturamall_ = mall;
+        Fakturavy vy(faktura, *bok, false, mätare);
+        const Color form = formfärg(vy);
+        SCOPED_TRACE(beskriv(vy.innehållFörAllaSidor));
+        EXPECT_GE(läsbarhet::kontrast(form, Color::white()), 3);
+        if (läsbarhet::kontrast(accent, Color::white()) >= 3) {
+            EXPECT_EQ(form, accent);
+        } else {
+            EXPECT_LT(läsbarhet::kontrast(form, Color::white()), 3.2);
+            EXPECT_NEAR(form.green / accent.green, form.red / accent.red, 1e-9);
+            EXPECT_NEAR(form.blue / accent.blue, form.red / accent.red, 1e-9);
+        }
+        const CachatObjekt* titel = medText(vy.innehållFörAllaSidor, *faktura.rubriktext_);
+        ASSERT_TRUE(titel);
+        EXPECT_EQ(text(*titel)->runs().front().attributes.foregroundColor, accent);
     }
 }
 
@@ -102,7 +146,7 @@ TEST_F(MallRu, ABoxIsABandSquaredOffUnderItsCaptionAndTheValueBelow) {
     SCOPED_TRACE(beskriv(alla));
     const CachatObjekt* band = medRam(alla, {55, 222, 118, 25});
     ASSERT_TRUE(band);
-    EXPECT_EQ(std::get<cachad::path>(band->data).fill, grön);
+    EXPECT_EQ(std::get<cachad::path>(band->data).fill, formfärg(vy));
     const CachatObjekt* vitt = medRam(alla, {55, 238, 118, 14});
     ASSERT_TRUE(vitt);
     EXPECT_EQ(std::get<cachad::path>(vitt->data).fill, Color::white());
@@ -156,7 +200,8 @@ TEST_F(MallRu, ThePaymentBarFollowsTheWidthsOfItsTexts) {
 }
 
 // Fewer than three amount rows centre on the place of three; more grow
-// upward by 15 each, taking the data area's foot with them.
+// upward by 15 each, taking the data area's foot with them. The last
+// page's rows end above the totals' upper rule.
 TEST_F(MallRu, TotalsGrowUpwardWithTheirRows) {
     struct Fall {
         int n;
@@ -173,8 +218,11 @@ TEST_F(MallRu, TotalsGrowUpwardWithTheirRows) {
         EXPECT_TRUE(medRam(sista, {364, 624, 160, 16})) << "total";
         EXPECT_TRUE(medRam(sista, {64, 827 - c.a, 289, c.a - 188})) << "VAT summary";
         EXPECT_TRUE(medRam(sista, {55, 823 - c.a, 487, c.a - 823 + 642})) << "rules";
-        // One row of boxes: the frame at 284, data from 299 to 820 - a.
-        const double data = 820 - c.a - 299;
+        // One row of boxes: the frame at 284, data from 299. The rows start
+        // 12 below it and the message after them may end 12 below their
+        // room: the room ends 24 above 820 - a, so that both stay above
+        // the upper rule at 823 - a.
+        const double data = 820 - c.a - 299 - 2 * Kolumnval::radbasensFörskjutning;
         EXPECT_EQ(sidorMedEnPostSomÄr(faktura, *bok, mätare, data - 3), 1);
         EXPECT_EQ(sidorMedEnPostSomÄr(faktura, *bok, mätare, data - 2), 2);
     }

@@ -33,7 +33,7 @@ TEST_F(MallSLPdf, ThreePages) {
     }
     kontrolleraRuta(k, 1, "Rad 1:", poster);
     for (int sida = 1; sida <= 2; ++sida) {
-        kontrolleraRuta(k, sida, "continued", raderFöreSistaSidan);
+        kontrolleraRuta(k, sida, k.fortsätter(), raderFöreSistaSidan);
         kontrolleraSaknas(k, sida, k.attBetala());
     }
     kontrolleraRuta(k, 3, k.attBetala(), beloppsrader);

@@ -9,6 +9,8 @@
 #include "Dataomrade.h"
 #include "Displaylista.h"
 #include "FastMatare.h"
+#include "Modell/Rotuppgifter.h"
+#include "Modell/Skatteavdrag.h"
 #include "Provfaktura.h"
 
 #include <gtest/gtest.h>
@@ -109,12 +111,30 @@ TEST_F(MallSk, FactsMakeRoomForADeliveryAddress) {
         const auto& alla = vy.innehållFörAllaSidor;
         const CachatObjekt* fakta = medTextSomInnehåller(alla, "Johan");
         ASSERT_TRUE(fakta);
-        EXPECT_EQ(ram(*fakta), (Rect{39, 148, leverans ? 214.0 : 359.0, 89}));
+        // Down to 3 points above the item headings at y 271.
+        EXPECT_EQ(ram(*fakta), (Rect{39, 148, leverans ? 214.0 : 359.0, 120}));
         EXPECT_EQ(medRam(alla, {256, 148, 142, 15}) != nullptr, leverans) << "delivery caption";
         const CachatObjekt* mottagare = medRam(alla, {408, 163, 158, 83});
         ASSERT_TRUE(mottagare);
         EXPECT_NE(text(*mottagare)->text().find("Storgatan 1"), std::string::npos);
     }
+}
+
+// Every fact listed, in a column narrowed by a delivery address: the
+// facts end above the item headings, set smaller if they must.
+TEST_F(MallSk, EveryFactEndsAboveTheItemHeadings) {
+    bok->visaKundnummerPåFakturor = true;
+    faktura.erReferens_ = "Johan", faktura.vårReferens_ = "Anna", faktura.kundnummer_ = "K-7";
+    faktura.skatteavdrag_ = Skatteavdrag::rot("19700101-1234", "19720202-2345", prov::D("0"),
+                                              Rotuppgifter::hus("Kåkstad 1:2"), prov::D("0.3"));
+    faktura.momsregistreringsnummer_ = "DE123456789", faktura.inköpsordernummer_ = "PO-7";
+    faktura.leveranssätt_ = "Bud", faktura.leveransdatum_ = Datum{20261130};
+    faktura.leveransadress_ = prov::Faktura::adress("Lagergatan 5", "412 50", "Göteborg");
+    Fakturavy vy(faktura, *bok, false, mätare);
+    const CachatObjekt* fakta = medTextSomInnehåller(vy.innehållFörAllaSidor, "Kåkstad 1:2");
+    ASSERT_TRUE(fakta);
+    const double höjd = mätare.boundingSize(*text(*fakta), {214, 10000}).height;
+    EXPECT_LE(148 + höjd, 268 + 0.5);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "Modell/Beloppsformatterare.h"
 #include "Plattform/Filer.h"
 #include "Plattform/FontRegistry.h"
+#include "Plattform/Lokalisering.h"
 #include "Vyer/Faktura/Fakturavy.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +18,12 @@ using namespace testhjalp;
 namespace mallprov {
 
 std::string Mallkörning::nummer() const { return faktura->nummer(); }
+
+std::string Mallkörning::fortsätter() const {
+    const std::string rad = sträng("\u2026 continued on page %d", "", faktura->språk());
+    const size_t början = rad.find(' ') + 1;
+    return rad.substr(början, rad.find(' ', början) - början);
+}
 
 std::string Mallkörning::attBetala() const {
     return Beloppsformatterare::förFaktura(faktura->valuta()).string(faktura->attBetala()).value_or("");

@@ -35,6 +35,9 @@ struct Mallkörning {
     std::string attBetala() const;     // the amount to pay, formatted
     std::string förfallodatum() const; // yyyy-mm-dd
     std::string nettobelopp() const;   // the first amount row's, formatted
+    // The first word of the line that ends a page of items, in the
+    // invoice's language ("continued", "Fortsetzung", ...).
+    std::string fortsätter() const;
 };
 
 class Mallprov : public testhjalp::MedTillfälligKatalog {

@@ -37,7 +37,7 @@ TEST(MallverktygRubrikOchVarde, PaymentTermLineUnderTheAmountToPayOnInvoicesOnly
     FastMätare mätare;
     for (bool följesedel : {false, true}) {
         Fakturavy vy(faktura, *bok, följesedel, mätare);
-        const auto objekt = mallverktyg::villkorOchAttBetala(vy, 264, 280, värde, rubrik, värde);
+        const auto objekt = mallverktyg::villkorOchAttBetala(vy, {.x = 264, .bredd = 280}, värde, rubrik, värde);
         if (följesedel) {
             EXPECT_TRUE(objekt.empty());
             continue;

@@ -132,4 +132,24 @@ inline std::unique_ptr<Bokföring> bokföring(Företagsform form = Företagsform
     return b;
 }
 
+// Every way of payment a Swedish ledger shows: giros, Swish, IBAN and BIC,
+// bank and account, seven rows.
+inline void allaBetalningssätt(Bokföring& b) {
+    b.bankgiro = "123-4567", b.plusgiro = "12 34 56-7", b.swish = "123 456 78 90";
+    b.iban = "SE45 5000 0000 0583 9825 7466", b.bic = "ESSESESS";
+    b.bank = "Banken", b.bankkonto = "1234-56 789 01";
+}
+
+// Every reference, delivery fact and tax deduction, and the customer's
+// number shown.
+inline void allaFakta(Faktura& f, Bokföring& b) {
+    f.erReferens_ = "Johan", f.vårReferens_ = "Eva";
+    f.momsregistreringsnummer_ = "DE123", f.inköpsordernummer_ = "PO-7";
+    f.leveranssätt_ = "Bud", f.leveransdatum_ = Datum{20261130};
+    f.skatteavdrag_ = Skatteavdrag::rot("19700101-1234", "19720202-2345", D("0.5"), Rotuppgifter::hus("Eken 1:2"),
+                                        Skatteavdrag::standardFörROT());
+    b.visaKundnummerPåFakturor = true;
+    f.kundnummer_ = "K-1";
+}
+
 }  // namespace prov

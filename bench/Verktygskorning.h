@@ -1,0 +1,81 @@
+#pragma once
+// The tool run as a user runs it, one process, under /usr/bin/time for its
+// peak memory: a child of this process would count this process's memory
+// too, a child of time's does not. Needs /usr/bin/time (Debian's `time`).
+#include <chrono>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace bänk {
+
+// A benchmark's working folder, made on first use with what `fyll` puts in
+// it and removed when the benchmarks end.
+struct Arbetsmapp {
+    std::filesystem::path p;
+    Arbetsmapp(const std::string& namn, const std::function<void(const std::filesystem::path&)>& fyll = {})
+        : p(std::filesystem::temp_directory_path() / (namn + "-" + std::to_string(getpid()))) {
+        std::filesystem::create_directories(p);
+        if (fyll) fyll(p);
+    }
+    ~Arbetsmapp() {
+        std::error_code ignorerat;
+        std::filesystem::remove_all(p, ignorerat);
+    }
+};
+
+struct Körning {
+    double sekunder = 0;
+    double toppbyte = 0;
+    int status = -1;
+};
+
+// Runs the tool with `argument` after its own path, standard input from
+// `indata` (or nothing) and its output thrown away (its standard error too
+// when `utanFel`), with the environment variables `miljö` ("NAME=value")
+// added; `mått` is a file for time's figure.
+inline Körning körVerktyget(const std::vector<std::string>& argument, const std::filesystem::path& indata,
+                            const std::vector<std::string>& miljö, const std::filesystem::path& mått,
+                            bool utanFel = false) {
+    posix_spawn_file_actions_t åtgärder;
+    posix_spawn_file_actions_init(&åtgärder);
+    posix_spawn_file_actions_addopen(&åtgärder, 0, indata.empty() ? "/dev/null" : indata.c_str(), O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&åtgärder, 1, "/dev/null", O_WRONLY, 0);
+    if (utanFel) posix_spawn_file_actions_addopen(&åtgärder, 2, "/dev/null", O_WRONLY, 0);
+    std::vector<std::string> ord = {"/usr/bin/time", "-f", "%M", "-o", mått.string(), KONTOBOK_BINARY};
+    ord.insert(ord.end(), argument.begin(), argument.end());
+    std::vector<char*> argv;
+    for (auto& o : ord) argv.push_back(o.data());
+    argv.push_back(nullptr);
+    std::vector<std::string> allt = miljö;
+    std::vector<char*> envp;
+    for (auto& m : allt) envp.push_back(m.data());
+    for (char** e = environ; *e; ++e) envp.push_back(*e);
+    envp.push_back(nullptr);
+    Körning k;
+    auto start = std::chrono::steady_clock::now();
+    pid_t pid;
+    if (posix_spawn(&pid, argv[0], &åtgärder, nullptr, argv.data(), envp.data()) == 0) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        k.sekunder = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        k.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        // The figure is the last word: time puts a line about a failed
+        // command's status before it.
+        std::ifstream in(mått);
+        std::string ord, sista;
+        while (in >> ord) sista = ord;
+        k.toppbyte = std::strtod(sista.c_str(), nullptr) * 1024;
+    }
+    posix_spawn_file_actions_destroy(&åtgärder);
+    return k;
+}
+
+}  // namespace bänk

@@ -1,0 +1,81 @@
+// Texts that grow into the room beside their frame when even 70 % does not
+// fit it, and where a block of texts ends; with the fixed-width measurer,
+// whose lines are 1.2 times the font size high.
+#include "Vyer/Faktura/MallverktygRum.h"
+
+#include "Displaylista.h"
+#include "FastMatare.h"
+#include "Provfaktura.h"
+
+#include <gtest/gtest.h>
+
+using namespace displaylista;
+using mallverktyg::Växer;
+
+namespace {
+
+class MallverktygRum : public ::testing::Test {
+protected:
+    std::unique_ptr<Bokföring> bok = prov::bokföring();
+    prov::Faktura faktura;
+    FastMätare mätare;
+    Fakturavy vy{faktura, *bok, false, mätare};
+
+    // Ten lines of 10-point text: 120 points high, 84 at 70 %.
+    static AttributedString tioRader() {
+        std::string t = "rad";
+        for (int i = 1; i < 10; ++i) t += "\nrad";
+        return AttributedString(t, TextAttributes{.font = Font{"", 10}});
+    }
+};
+
+// A text that fits its frame at 70 % keeps it; one that does not takes
+// the room it needs at its own size, as far as the limits allow, and is
+// fitted to that.
+TEST_F(MallverktygRum, AFrameThatMustGrowTakesWhatTheTextNeedsAtItsOwnSize) {
+    const AttributedString text = tioRader();
+    struct Fall {
+        const char* namn;
+        Rect ram;
+        mallverktyg::Växtval val;
+        Rect väntat;
+        bool ryms = true;
+    } fall[] = {
+        {"fits set smaller", {10, 100, 200, 90}, {Växer::nedåt, 500}, {10, 100, 200, 90}},
+        {"grows down", {10, 100, 200, 50}, {Växer::nedåt, 500}, {10, 100, 200, 121}},
+        {"grows up", {10, 100, 200, 50}, {Växer::uppåt, 0}, {10, 29, 200, 121}},
+        {"down to its limit", {10, 100, 200, 50}, {Växer::nedåt, 170}, {10, 100, 200, 70}, false},
+        {"up to its limit", {10, 100, 200, 50}, {Växer::uppåt, 80}, {10, 80, 200, 70}, false},
+        {"down, then its top gives way", {10, 100, 200, 50}, {Växer::nedåt, 170, 0}, {10, 49, 200, 121}},
+        {"up, then its foot gives way", {10, 100, 200, 50}, {Växer::uppåt, 80, 210}, {10, 80, 200, 121}},
+        {"set smaller where both limits leave too little", {10, 100, 200, 50}, {Växer::uppåt, 80, 180}, {10, 80, 200, 100}},
+        {"no further than both limits", {10, 100, 200, 50}, {Växer::uppåt, 80, 155}, {10, 80, 200, 75}, false},
+    };
+    for (const Fall& f : fall) {
+        EXPECT_EQ(mallverktyg::ramSomRymmer(vy, text, f.ram, f.val), f.väntat) << f.namn;
+        // The table is fitted to the frame that holds it.
+        const CachatObjekt tabell = mallverktyg::växandeTabell(vy, text, f.ram, f.val);
+        EXPECT_TRUE(std::holds_alternative<cachad::stringNeedingLayoutManager>(tabell.data)) << f.namn;
+        EXPECT_EQ(ram(tabell), f.väntat) << f.namn;
+        const CachatObjekt sträng = mallverktyg::växandeSträng(vy, text, f.ram, f.val);
+        EXPECT_TRUE(std::holds_alternative<cachad::string>(sträng.data)) << f.namn;
+        EXPECT_EQ(ram(sträng), f.väntat) << f.namn;
+        if (f.ryms)
+            EXPECT_LE(mätare.boundingSize(*displaylista::text(sträng), {200, 1000}).height, f.väntat.height + 0.5)
+                << f.namn;
+    }
+}
+
+TEST_F(MallverktygRum, ABlockEndsWhereItsLowestTextEnds) {
+    const std::vector<CachatObjekt> block = {
+        CachatObjekt(AttributedString("a", TextAttributes{.font = Font{"", 10}}), Rect{10, 100, 100, 40}),
+        CachatObjekt(Rect{10, 100, 100, 400}, Color::black()),
+        CachatObjekt(std::nullopt, std::nullopt,
+                     cachad::stringNeedingLayoutManager{tioRader(), Rect{10, 200, 100, 20}}),
+    };
+    EXPECT_DOUBLE_EQ(mallverktyg::nederkant(vy, block, 0), 320);
+    EXPECT_DOUBLE_EQ(mallverktyg::nederkant(vy, {block[0], block[1]}, 0), 112);
+    EXPECT_DOUBLE_EQ(mallverktyg::nederkant(vy, {block[1]}, 99), 99);
+}
+
+}  // namespace

@@ -1,0 +1,53 @@
+// Text fitted to its frame by the text engine that draws it.
+#include "Vyer/Faktura/Textpassning.h"
+
+#include "Plattform/TextMeasurer.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+
+const TextMeasurer& motor = systemTextMeasurer();
+
+AttributedString tabell(const std::string& text, LineBreakMode brytning) {
+    ParagraphStyle stil;
+    stil.lineBreakMode = brytning;
+    TextAttributes a;
+    a.font = Font{"Helvetica", 10};
+    a.paragraphStyle = stil;
+    return AttributedString(text, a);
+}
+
+// The widest line as it stands with no frame to cut it.
+double hela(const AttributedString& text) {
+    return motor.extent(text, Rect{}, TextDrawingMode::layoutManager).size.width;
+}
+
+TEST(Textpassning, ALineCutAtTheFramesEdgeIsSetSmallerUntilItIsWhole) {
+    const std::string iban = "IBAN\tSE45 5000 0000 0583 9825 7466";
+    const AttributedString text = tabell(iban, LineBreakMode::clipping);
+    const double bred = hela(text);
+    ASSERT_GT(bred, 100);
+    const Size ram{bred * 0.85, 100};
+
+    const PassadText passad = passadText(motor, text, ram);
+    EXPECT_TRUE(passad.passar);
+    EXPECT_LT(passad.skala, 0.86);
+    EXPECT_GE(passad.skala, minstaTextskala);
+    EXPECT_LE(hela(passad.text), ram.width + 0.5);
+
+    // A frame the text fits leaves it as it is.
+    const PassadText rymlig = passadText(motor, text, {bred + 2, 100});
+    EXPECT_EQ(rymlig.skala, 1);
+}
+
+TEST(Textpassning, ACutLineTooWideEvenAt70PercentIsReportedSoItsTemplateMakesRoom) {
+    const AttributedString text = tabell("IBAN\tSE45 5000 0000 0583 9825 7466", LineBreakMode::clipping);
+    const PassadText passad = passadText(motor, text, {hela(text) * 0.5, 100});
+    EXPECT_DOUBLE_EQ(passad.skala, minstaTextskala);
+    EXPECT_FALSE(passad.passar);
+}
+
+}  // namespace
