@@ -37,6 +37,12 @@ bool mayCutBetween(UChar32 a, UChar32 b) {
     return plain(a) && plain(b);
 }
 
+// Whether c joins the character before it in one cluster (marks, joiners).
+bool extendsCluster(UChar32 c) {
+    auto kind = u_getIntPropertyValue(c, UCHAR_GRAPHEME_CLUSTER_BREAK);
+    return kind == U_GCB_EXTEND || kind == U_GCB_ZWJ || kind == U_GCB_SPACING_MARK;
+}
+
 void addAttribute(PangoAttrList* list, PangoAttribute* a, size_t start, size_t end) {
     a->start_index = static_cast<guint>(start);
     a->end_index = static_cast<guint>(end);
@@ -148,6 +154,7 @@ PangoText pangoText(const AttributedString& s, size_t start, size_t end, bool se
     bool fallbackFromText = false;
     const bool longParagraph = end - start > longParagraphBytes;
     size_t wordLength = 0;  // characters since the last white space
+    UChar32 lastWritten = -1;
     auto nextHyphen = hyphens.begin();
     std::string_view text = s.text();
     for (const AttributedString::Run& run : s.runs()) {
@@ -173,6 +180,12 @@ PangoText pangoText(const AttributedString& s, size_t start, size_t end, bool se
             if (wordLength >= longWordLength) out.longWord = true;
             while (nextHyphen != hyphens.end() && *nextHyphen < at) ++nextHyphen;
             if (nextHyphen != hyphens.end() && *nextHyphen == at) out.text += softHyphen;
+            // A mark after white space has no letter to sit on, and pango
+            // aborts breaking a line that starts with white space and such a
+            // mark of another direction. It is set on a no-break space, as a
+            // mark is shown on its own.
+            if (lastWritten >= 0 && u_isUWhiteSpace(lastWritten) && extendsCluster(c)) out.text += "\u00A0";
+            lastWritten = c;
             if (c < 0 || isNoncharacter(c)) {
                 out.text += "\uFFFD";
             } else if (separatorsAsSpaces && (endsParagraph(c) || c == 0x2028)) {

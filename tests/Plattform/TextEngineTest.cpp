@@ -277,3 +277,16 @@ TEST(TextEngine, LongWordsThatPangoMustBreakStayInTheWidth) {
         EXPECT_GT(s.height, 5 * line);
     }
 }
+
+TEST(TextEngine, AMarkAfterWhiteSpaceWrapsWithoutAborting) {
+    // Pango aborts breaking a paragraph that starts with a space and a mark
+    // of a right-to-left script, as an import may plant in a comment.
+    const TextAttributes a = in("HelveticaNeue", 12);
+    for (const std::string& text : {" \u05BC@", "  \u05B0ab", " \u200D\u05B0@", "\u05D0\n \u0301\u05D0"}) {
+        Size s = measure(text, a, 1.4);
+        EXPECT_GT(s.height, 0) << text;
+        AttributedString runs(" ", a);
+        runs.append(text.substr(1), in("Baskerville", 10));
+        EXPECT_GT(engine.boundingSize(runs, {1.4, 100}).height, 0) << text;
+    }
+}
