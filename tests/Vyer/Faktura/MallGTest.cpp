@@ -58,13 +58,11 @@ TEST_F(MallG, SenderTablesStandOnTheirFootAndGrowUpwardTogether) {
     for (bool fskatt : {false, true}) {
         SCOPED_TRACE(fskatt ? "F-tax note" : "no F-tax note");
         bok->godkändFörFSkatt = fskatt;
-        bok->bankgiro.reset(), bok->swish.reset(), bok->plusgiro.reset();
         const double fot = fskatt ? 801 : 807;
         double föregående = 0;
         for (int betalningssätt = 0; betalningssätt < 3; ++betalningssätt) {
             SCOPED_TRACE(betalningssätt);
-            if (betalningssätt >= 1) bok->bankgiro = "123-4567";
-            if (betalningssätt >= 2) bok->swish = "123 456 78 90", bok->plusgiro = "12 34 56-7";
+            prov::betalningssättISteg(*bok, betalningssätt);
             Fakturavy vy(faktura, *bok, false, mätare);
             const auto& alla = vy.innehållFörAllaSidor;
             const CachatObjekt* företag = medTextSomInnehåller(alla, "556000-0000");

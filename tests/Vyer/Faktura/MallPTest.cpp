@@ -42,8 +42,7 @@ TEST_F(MallP, SenderTablesShareTheTallerHeightAndStandOnOneFoot) {
     double föregående = 0;
     for (int betalningssätt = 0; betalningssätt < 3; ++betalningssätt) {
         SCOPED_TRACE(betalningssätt);
-        if (betalningssätt >= 1) bok->bankgiro = "123-4567";
-        if (betalningssätt >= 2) bok->swish = "123 456 78 90", bok->plusgiro = "12 34 56-7";
+        prov::betalningssättISteg(*bok, betalningssätt);
         Fakturavy vy(faktura, *bok, false, mätare);
         auto [a, b] = tabeller(vy);
         ASSERT_TRUE(a && b) << beskriv(vy.innehållFörAllaSidor);

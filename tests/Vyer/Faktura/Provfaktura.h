@@ -140,6 +140,14 @@ inline void allaBetalningssätt(Bokföring& b) {
     b.bank = "Banken", b.bankkonto = "1234-56 789 01";
 }
 
+// The giros and Swish a Swedish ledger adds one step at a time: none, then
+// Bankgiro, then Swish and Plusgiro beside it.
+inline void betalningssättISteg(Bokföring& b, int steg) {
+    b.bankgiro.reset(), b.swish.reset(), b.plusgiro.reset();
+    if (steg >= 1) b.bankgiro = "123-4567";
+    if (steg >= 2) b.swish = "123 456 78 90", b.plusgiro = "12 34 56-7";
+}
+
 // Every reference, delivery fact and tax deduction, and the customer's
 // number shown.
 inline void allaFakta(Faktura& f, Bokföring& b) {
