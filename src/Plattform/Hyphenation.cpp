@@ -17,10 +17,6 @@ namespace {
 
 constexpr const char* dictionaryDirectory = "/usr/share/hyphen";
 
-// Letters a break leaves at least on either side of it, whatever the
-// dictionary's own minimum (some allow a single letter).
-constexpr int shortestPart = 3;
-
 // Where a language has no dictionary of its bare code, the country whose
 // dictionary stands for it.
 std::string dictionaryPath(std::string language) {
@@ -83,13 +79,13 @@ void hyphenateWord(HyphenDict* dict, std::string_view text, size_t start, size_t
         }
     }
     constexpr size_t longestWord = 100;
-    if (characterStarts.size() < 2 * shortestPart || word.size() > longestWord) return;
+    if (characterStarts.size() < 2 * shortestWordPart || word.size() > longestWord) return;
     std::string hyphens(word.size() + 5, '\0');
     char** rep = nullptr;
     int* pos = nullptr;
     int* cut = nullptr;
     if (hnj_hyphen_hyphenate3(dict, word.data(), static_cast<int>(word.size()), hyphens.data(), nullptr, &rep, &pos,
-                              &cut, shortestPart, shortestPart, shortestPart, shortestPart) == 0) {
+                              &cut, shortestWordPart, shortestWordPart, shortestWordPart, shortestWordPart) == 0) {
         // hyphens[i] odd: a break after character i. Breaks that change the
         // spelling (rep) are left out: a soft hyphen cannot express them.
         for (size_t i = 0; i + 1 < characterStarts.size(); ++i)

@@ -103,9 +103,7 @@ int hyphenWidth(PangoFont* font) {
 std::optional<std::vector<BrokenLine>> breakLongWords(const PangoText& t, int firstWidth, int otherWidth,
                                                       bool characterWrap) {
     if (t.text.empty() || t.text.find('\t') != std::string::npos) return std::nullopt;
-    LayoutPtr layout(pango_layout_new(fonts::pangoContext()));
-    pango_layout_set_text(layout.get(), t.text.data(), static_cast<int>(t.text.size()));
-    pango_layout_set_attributes(layout.get(), t.attributes.get());
+    LayoutPtr layout = newLayout(t);
     std::optional<Shaped> shaped = shape(t, layout.get());
     if (!shaped) return std::nullopt;
     const Shaped& s = *shaped;

@@ -1,6 +1,7 @@
 #include "Plattform/PangoText.h"
 
 #include "Plattform/FontRegistry.h"
+#include "Plattform/Hyphenation.h"
 #include "Plattform/PangoFonts.h"
 #include "Plattform/UnicodeText.h"
 
@@ -22,7 +23,6 @@ namespace {
 // a long word once the piece holds `pieceLength` characters, and in a long
 // paragraph also after a white space. Items are shaped apart, so the texts
 // of every day stay one item and are shaped exactly as they always were.
-constexpr size_t longParagraphBytes = 4096;
 constexpr size_t pieceLength = longWordLength;
 
 constexpr std::string_view softHyphen = "\u00AD";
@@ -57,8 +57,6 @@ bool onlyWhiteSpace(std::string_view s) {
     }
     return true;
 }
-
-double finiteOrZero(double v) { return std::isfinite(v) ? v : 0; }
 
 uint16_t colorChannel(double v) { return static_cast<uint16_t>(std::lround(std::clamp(finiteOrZero(v), 0.0, 1.0) * 65535)); }
 
@@ -106,6 +104,13 @@ fonts::LineMetrics metricsOf(PangoFont* font) {
 
 }  // namespace
 
+LayoutPtr newLayout(const PangoText& t) {
+    LayoutPtr layout(pango_layout_new(fonts::pangoContext()));
+    pango_layout_set_text(layout.get(), t.text.data(), static_cast<int>(t.text.size()));
+    pango_layout_set_attributes(layout.get(), t.attributes.get());
+    return layout;
+}
+
 void hyphensOnlyAtSoftHyphens(PangoText& t) {
     // A new list: pango takes a list equal to the one it has for no change.
     t.attributes.reset(pango_attr_list_copy(t.attributes.get()));
@@ -121,18 +126,17 @@ void hyphensOnlyAtSoftHyphens(PangoText& t) {
 }
 
 void noShortPiecesOfWords(PangoText& t) {
-    constexpr int shortestPiece = 3;
     t.attributes.reset(pango_attr_list_copy(t.attributes.get()));
     auto isLetter = [](UChar32 c) { return c >= 0 && (u_isalpha(c) || u_hasBinaryProperty(c, UCHAR_DIACRITIC)); };
     // The byte offsets of the letters of the word being read, and the
     // offset after its last.
     std::vector<size_t> letters;
     auto endWord = [&](size_t end) {
-        if (letters.size() >= 2 * shortestPiece) {
+        if (letters.size() >= 2 * shortestWordPart) {
             addAttribute(t.attributes.get(), pango_attr_allow_breaks_new(FALSE), letters.front(),
-                         letters[shortestPiece]);
+                         letters[shortestWordPart]);
             addAttribute(t.attributes.get(), pango_attr_allow_breaks_new(FALSE),
-                         letters[letters.size() - shortestPiece], end);
+                         letters[letters.size() - shortestWordPart], end);
         }
         letters.clear();
     };

@@ -7,6 +7,7 @@
 
 #include <pango/pango.h>
 
+#include <cmath>
 #include <cstddef>
 #include <memory>
 #include <optional>
@@ -47,6 +48,14 @@ struct PangoText {
 };
 
 inline constexpr size_t longWordLength = 256;
+// A paragraph of more bytes is handed to pango in pieces, and never fits a
+// line anyway.
+inline constexpr size_t longParagraphBytes = 4096;
+
+inline double finiteOrZero(double v) { return std::isfinite(v) ? v : 0; }
+
+// A pango layout of `t`'s text and attributes, in the engine's context.
+LayoutPtr newLayout(const PangoText& t);
 
 // The text of [start, end) of `s` as pango gets it: NUL dropped (pango
 // takes no NUL); noncharacters replaced; with `separatorsAsSpaces` every

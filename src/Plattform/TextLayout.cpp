@@ -65,7 +65,6 @@ struct Layout {
 };
 
 bool finitePositive(double v) { return std::isfinite(v) && v > 0; }
-double finiteOrZero(double v) { return std::isfinite(v) ? v : 0; }
 
 // A paragraph: the text from `start` up to its separator at `end`.
 struct Paragraph {
@@ -236,10 +235,7 @@ double layOutLines(const AttributedString& s, Paragraph p, const ParagraphStyle&
         }
     }
 
-    PangoLayout* layout = pango_layout_new(fonts::pangoContext());
-    out.paragraphs.emplace_back(layout);
-    pango_layout_set_text(layout, t.text.data(), static_cast<int>(t.text.size()));
-    pango_layout_set_attributes(layout, t.attributes.get());
+    PangoLayout* layout = out.paragraphs.emplace_back(newLayout(t)).get();
     pango_layout_set_indent(layout, indent);
     if (t.text.find('\t') != std::string::npos) {
         PangoTabArray* tabs = tabArray(style, shift);
@@ -250,10 +246,9 @@ double layOutLines(const AttributedString& s, Paragraph p, const ParagraphStyle&
     // cheaper, and bound only those that are too wide. A paragraph this
     // long never fits a page's width, and laying it out twice would double
     // the cost of the longest texts.
-    constexpr size_t neverFits = 4096;  // bytes
     if ((wrapping || truncating) && bounded) {
         bool fits = false;
-        if (t.text.size() <= neverFits) {
+        if (t.text.size() <= longParagraphBytes) {
             PangoRectangle logical;
             pango_layout_get_extents(layout, nullptr, &logical);
             fits = logical.x >= 0 && logical.x + logical.width <= layoutWidth;
@@ -486,9 +481,7 @@ void draw(cairo_t* cr, const AttributedString& text, const Rect& frame, TextDraw
         } else {
             // A line broken by the engine is shaped again on its own.
             PangoText t = lineText(layout.broken[line.text], line.start, line.end, line.hyphenated);
-            LayoutPtr alone(pango_layout_new(fonts::pangoContext()));
-            pango_layout_set_text(alone.get(), t.text.data(), static_cast<int>(t.text.size()));
-            pango_layout_set_attributes(alone.get(), t.attributes.get());
+            LayoutPtr alone = newLayout(t);
             pango_cairo_show_layout_line(cr, pango_layout_get_line_readonly(alone.get(), 0));
         }
     }
