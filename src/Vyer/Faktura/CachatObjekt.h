@@ -4,6 +4,7 @@
 // them (FakturavyRitning.cpp).
 #include "Plattform/AttributedString.h"
 #include "Plattform/BezierPath.h"
+#include "Plattform/Canvas.h"
 #include "Plattform/Font.h"
 #include "Plattform/Geometry.h"
 #include "Plattform/Image.h"
@@ -63,3 +64,20 @@ struct CachatObjekt {
     CachatObjekt(Rect frame, std::optional<Color> fillColor, std::optional<Color> strokeColor = std::nullopt)
         : data(cachad::path{BezierPath::rect(frame), fillColor, strokeColor}) {}
 };
+
+// The text an object draws, its frame and how a page sets it: a plain
+// string from its top left (on its foot line where the view draws strings
+// that way), a table in full text layout. None for other objects.
+struct TextIRam {
+    const AttributedString* text;
+    Rect ram;
+    TextDrawingMode läge;
+};
+inline std::optional<TextIRam> textIRam(const CachatObjekt& o, bool annanSträngmetod) {
+    if (const auto* s = std::get_if<cachad::string>(&o.data))
+        return TextIRam{&s->string, s->frame,
+                        annanSträngmetod ? TextDrawingMode::baselineAtFoot : TextDrawingMode::fromTopLeft};
+    if (const auto* s = std::get_if<cachad::stringNeedingLayoutManager>(&o.data))
+        return TextIRam{&s->string, s->frame, TextDrawingMode::layoutManager};
+    return std::nullopt;
+}

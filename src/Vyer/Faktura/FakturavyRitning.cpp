@@ -154,10 +154,6 @@ bool inom(const Rect& inre, const Rect& yttre) {
            inre.maxY() <= yttre.maxY();
 }
 
-bool möts(const Rect& a, const Rect& b) {
-    return a.minX() < b.maxX() && b.minX() < a.maxX() && a.minY() < b.maxY() && b.minY() < a.maxY();
-}
-
 // A text whose every line an opaque rectangle drawn after it hides shows
 // nothing of itself on the page; it is left out, so that a reader of the
 // PDF does not find it under the white either. For a page's objects in
@@ -173,19 +169,11 @@ std::vector<bool> doldaTexter(const std::vector<const CachatObjekt*>& objekt, co
             continue;
         }
         if (senare.empty() || o.transform || o.clippingRect) continue;
-        const AttributedString* text = nullptr;
-        Rect ram;
-        TextDrawingMode läge = TextDrawingMode::layoutManager;
-        if (const auto* s = std::get_if<cachad::string>(&o.data)) {
-            text = &s->string, ram = s->frame;
-            läge = annanSträngmetod ? TextDrawingMode::baselineAtFoot : TextDrawingMode::fromTopLeft;
-        } else if (const auto* s = std::get_if<cachad::stringNeedingLayoutManager>(&o.data)) {
-            text = &s->string, ram = s->frame;
-        }
-        if (!text || text->empty() || !ram.isFinite()) continue;
-        if (std::none_of(senare.begin(), senare.end(), [&](const Rect& yta) { return möts(yta, standardiserad(ram)); }))
+        const auto t = textIRam(o, annanSträngmetod);
+        if (!t || t->text->empty() || !t->ram.isFinite()) continue;
+        if (std::none_of(senare.begin(), senare.end(), [&](const Rect& yta) { return yta.intersects(t->ram); }))
             continue;
-        const TextExtent utbredning = mätare.extent(*text, ram, läge);
+        const TextExtent utbredning = mätare.extent(*t->text, t->ram, t->läge);
         dolda[i] = std::all_of(utbredning.lines.begin(), utbredning.lines.end(), [&](const Rect& linje) {
             return std::any_of(senare.begin(), senare.end(), [&](const Rect& yta) { return inom(linje, yta); });
         });

@@ -70,12 +70,8 @@ CachatObjekt streck(const std::vector<Sträcka>& sträckor, double linjebredd, c
 }
 
 double textensSlut(const Fakturavy& vy, const CachatObjekt& objekt) {
-    auto slut = [&](const AttributedString& text, const Rect& ram) {
-        return ram.y + uppmätt(vy, text, {ram.width, 10000}).height;
-    };
-    if (const auto* s = std::get_if<cachad::string>(&objekt.data)) return slut(s->string, s->frame);
-    if (const auto* s = std::get_if<cachad::stringNeedingLayoutManager>(&objekt.data)) return slut(s->string, s->frame);
-    return 0;
+    const auto t = textIRam(objekt, vy.annanSträngmetod);
+    return t ? t->ram.y + uppmätt(vy, *t->text, {t->ram.width, 10000}).height : 0;
 }
 
 double underKreditvillkoren(const Fakturavy& vy, const TextAttributes& attribut, const Rect& ram) {

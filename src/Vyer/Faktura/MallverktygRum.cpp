@@ -47,17 +47,9 @@ double nederkant(const Fakturavy& vy, const std::vector<CachatObjekt>& objekt, d
     double fot = tom;
     bool någon = false;
     for (const CachatObjekt& o : objekt) {
-        const AttributedString* text = nullptr;
-        Rect ram;
-        TextDrawingMode läge = TextDrawingMode::layoutManager;
-        if (const auto* s = std::get_if<cachad::string>(&o.data)) {
-            text = &s->string, ram = s->frame;
-            läge = vy.annanSträngmetod ? TextDrawingMode::baselineAtFoot : TextDrawingMode::fromTopLeft;
-        } else if (const auto* s = std::get_if<cachad::stringNeedingLayoutManager>(&o.data)) {
-            text = &s->string, ram = s->frame;
-        }
-        if (!text || text->empty()) continue;
-        for (const Rect& linje : vy.mätare.extent(*text, ram, läge).lines) {
+        const auto t = textIRam(o, vy.annanSträngmetod);
+        if (!t || t->text->empty()) continue;
+        for (const Rect& linje : vy.mätare.extent(*t->text, t->ram, t->läge).lines) {
             fot = någon ? std::max(fot, linje.maxY()) : linje.maxY();
             någon = true;
         }
