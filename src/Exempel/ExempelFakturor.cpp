@@ -232,12 +232,16 @@ constexpr std::array<Utlandskund, 14> utlandskunder = {{
     {"lu", "Menuiserie Schmit S.à r.l.", "Grand-Rue 5", "1660", "Luxembourg", "LU12345678"},
 }};
 
+const Utlandskund* utlandskund(const std::string& land) {
+    for (const Utlandskund& k : utlandskunder)
+        if (land == k.land) return &k;
+    return nullptr;
+}
+
 // The ledger's first customer in the country with code `land`, or a new
 // one there; a code of no known country is refused.
 Affärskontakt& kundI(Bokföring& bok, const std::string& land) {
-    const Utlandskund* känd = nullptr;
-    for (const Utlandskund& k : utlandskunder)
-        if (land == k.land) känd = &k;
+    const Utlandskund* känd = utlandskund(land);
     if (!känd) throw std::invalid_argument("no country has the code '" + land + "'");
     for (auto& k : bok.kontakter)
         if (k->kund() && k->adress.land == land) return *k;
@@ -284,9 +288,8 @@ void formaSenaste(EjSkickadFaktura& d, Bokföring& bok, const Senastefakturaval&
             lager.attention = "Godsmottagningen";
             lager.gata = "Lagergatan 4";
             d.mottagare->leveransadress = lager;
-            if (!d.mottagare->momsregistreringsnummer)
-                for (const Utlandskund& k : utlandskunder)
-                    if (d.mottagare->adress.land == k.land) d.mottagare->momsregistreringsnummer = k.momsnummer;
+            const Utlandskund* k = utlandskund(d.mottagare->adress.land);
+            if (k && !d.mottagare->momsregistreringsnummer) d.mottagare->momsregistreringsnummer = k->momsnummer;
         }
         d.visaLeveransadress = true;
         d.sättMeddelande("Tack för ert förtroende! Kontakta oss gärna vid frågor om fakturan.");

@@ -428,8 +428,7 @@ struct DecimalAccess {
     // Applies a behaviour's error policy, then its scale. A result that is
     // not the exact one at that scale is counted for DecimalExactnessWatch.
     static Decimal settle(Outcome out, const DecimalBehavior& b, bool applyScale = true) {
-        if (out.error == Calc::overflow || out.error == Calc::notANumberOperand || out.error == Calc::divideByZero ||
-            out.error == Calc::underflow ||
+        if ((out.error != Calc::ok && out.error != Calc::lossOfPrecision) ||
             (out.cut && !(applyScale && b.scale && roundsAsExact(out, *b.scale, b.mode))))
             ++inexactResults;
         switch (out.error) {

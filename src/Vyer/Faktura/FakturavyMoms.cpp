@@ -14,7 +14,11 @@ namespace {
 // narrow (a long caption to its left).
 std::string utanBrytningarIBeloppen(std::string text) {
     std::string ut;
-    for (char c : text) ut += c == ' ' ? std::string("\u00A0") : std::string(1, c);
+    ut.reserve(text.size());
+    for (char c : text) {
+        if (c == ' ') ut += "\u00A0";
+        else ut += c;
+    }
     return ut;
 }
 
