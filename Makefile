@@ -15,7 +15,9 @@ build: configure
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
-demo: build
+# The demo needs the tool and the two developer tools it runs, not the tests.
+demo: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target kontobok make-example bokinspect
 	@scripts/demo $(BUILD)
 
 clean:

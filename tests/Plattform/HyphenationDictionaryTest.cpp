@@ -68,7 +68,9 @@ void expectSameLevel(const HyphenDict& ours, const HyphenDict& theirs, const std
     }
     ASSERT_EQ(pair.size(), static_cast<size_t>(theirs.num_states) + 1);
     for (const auto& [o, t] : pair)
-        if (o >= 0) ASSERT_EQ(pair.at(ours.states[o].fallback_state), theirs.states[t].fallback_state) << t;
+        if (o >= 0) {
+            ASSERT_EQ(pair.at(ours.states[o].fallback_state), theirs.states[t].fallback_state) << t;
+        }
 }
 
 TEST(HyphenationDictionary, ReadsEveryDictionaryAsLibhyphenDoes) {

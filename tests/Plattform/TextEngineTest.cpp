@@ -282,7 +282,7 @@ TEST(TextEngine, AMarkAfterWhiteSpaceWrapsWithoutAborting) {
     // Pango aborts breaking a paragraph that starts with a space and a mark
     // of a right-to-left script, as an import may plant in a comment.
     const TextAttributes a = in("HelveticaNeue", 12);
-    for (const std::string& text : {" \u05BC@", "  \u05B0ab", " \u200D\u05B0@", "\u05D0\n \u0301\u05D0"}) {
+    for (const std::string text : {" \u05BC@", "  \u05B0ab", " \u200D\u05B0@", "\u05D0\n \u0301\u05D0"}) {
         Size s = measure(text, a, 1.4);
         EXPECT_GT(s.height, 0) << text;
         AttributedString runs(" ", a);

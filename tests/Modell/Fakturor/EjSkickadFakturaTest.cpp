@@ -295,8 +295,12 @@ TEST(EjSkickadFakturapost, DiscountTextParsesWholeInTheUsersLocale) {
         // No ASSERT here: the locale must be restored below.
         EXPECT_EQ(p.relativRabatt.has_value(), c.relativ.has_value());
         EXPECT_EQ(p.absolutRabatt.has_value(), c.absolut.has_value());
-        if (c.relativ && p.relativRabatt) EXPECT_EQ(*p.relativRabatt, D(*c.relativ));
-        if (c.absolut && p.absolutRabatt) EXPECT_EQ(*p.absolutRabatt, D(*c.absolut));
+        if (c.relativ && p.relativRabatt) {
+            EXPECT_EQ(*p.relativRabatt, D(*c.relativ));
+        }
+        if (c.absolut && p.absolutRabatt) {
+            EXPECT_EQ(*p.absolutRabatt, D(*c.absolut));
+        }
     }
     EjSkickadFakturapost p(nullptr);
     p.relativRabatt = D("0.1");

@@ -63,11 +63,13 @@ protected:
         Fakturavy vy(*k.faktura, *k.bok, följesedeln);
         if (!följesedeln)
             for (const Datapost& p : vy.betalningsinformation())
-                if (p.värde && !p.värde->empty())
+                if (p.värde && !p.värde->empty()) {
                     EXPECT_GT(gånger(*p.värde + " "), 0) << "payment detail '" << *p.värde << "' is not whole";
+                }
         for (size_t n = 1; n <= k.faktura->poster.size(); ++n)
-            if (k.faktura->poster[n - 1]->artikelnamn()->starts_with("Post "))
+            if (k.faktura->poster[n - 1]->artikelnamn()->starts_with("Post ")) {
                 EXPECT_EQ(gånger(" Post " + std::to_string(n) + ": "), 1) << "item " << n;
+            }
     }
 };
 

@@ -239,8 +239,9 @@ TEST_F(MallPdf, LineModeFlowsOverThreePagesWithPageNumbersAndCodes) {
         iRam(o, sida, "1042", vänd(nummerfält));
         iRam(o, sida, "2024-05-02", vänd(datumfält));
         iRam(o, sida, "Stockholm", vänd(mottagarfält));
-        if (auto ruta = iRam(o, sida, belopp, vänd(beloppsfält)))
+        if (auto ruta = iRam(o, sida, belopp, vänd(beloppsfält))) {
             EXPECT_NEAR(ruta->maxX(), vänd(beloppsfält).maxX(), 2);
+        }
         iRam(o, sida, siffror, vänd(siffrorfält));
         // Rows run down from the line area's top on every page.
         const Rect område = vänd(namnfält);

@@ -105,7 +105,9 @@ TEST_F(MallCC, ADeliveryNoteLeavesOutTheAmountTermsAndDueDate) {
         for (const Fall& c : fall) {
             const CachatObjekt* o = medText(alla, c.text);
             ASSERT_EQ(o != nullptr, !följesedel) << c.text;
-            if (o) EXPECT_EQ(ram(*o), c.ram) << c.text;
+            if (o) {
+                EXPECT_EQ(ram(*o), c.ram) << c.text;
+            }
         }
         // The invoice number and date stay.
         const CachatObjekt* nummer = medRam(alla, {296, 31, 255, 98});
@@ -193,7 +195,9 @@ TEST_F(MallCC, FooterTablesGrowUpwardTogetherWhenEvenSetSmallerTheyOverflow) {
     EXPECT_EQ(a, (Rect{212, f.y, 175, f.height}));
     const AttributedString& t = *text(*företag);
     for (const auto& run : t.runs())
-        if (run.attributes.font) EXPECT_DOUBLE_EQ(run.attributes.font->pointSize, 8 * 0.7);
+        if (run.attributes.font) {
+            EXPECT_DOUBLE_EQ(run.attributes.font->pointSize, 8 * 0.7);
+        }
     EXPECT_LE(mätare.boundingSize(t, {185, 10000}).height, f.height + 0.5);
 }
 

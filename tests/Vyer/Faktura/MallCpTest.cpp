@@ -61,7 +61,9 @@ TEST_F(MallCp, WhitePatchEndsFivePointsBeforeTheNumber) {
             ASSERT_FALSE(rutor.empty());
             EXPECT_EQ(rutor[0], (Rect{395, 33, c.vitBredd, 30}));
             // The number's first letter stands at 567 - w.
-            if (c.vitBredd > 0) EXPECT_EQ(rutor[0].maxX() + 5, 567 - c.w);
+            if (c.vitBredd > 0) {
+                EXPECT_EQ(rutor[0].maxX() + 5, 567 - c.w);
+            }
             // The patch comes after the number, over the background only.
             EXPECT_GT(medRam(alla, rutor[0]), nummer);
         }

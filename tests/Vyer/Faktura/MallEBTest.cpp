@@ -89,7 +89,9 @@ TEST_P(MallEB, AddressCaptionsRunUpwardBesideTheirAddresses) {
         {{vy.rubrikFörLeveransadress(), "Lagergatan 5", {0, -140, 100, 14}, {298, 2, 14, 100}, {321, 51, 115, 101}},
          {vy.rubrikFörMottagare(), "Storgatan 1", {0, 0, 100, 14}, {438, 2, 14, 100}, {462, 52, 115, 97}}});
     for (const std::string& rubrik : {vy.rubrikFörLeveransadress(), vy.rubrikFörMottagare()})
-        if (const CachatObjekt* o = medText(alla, rubrik)) EXPECT_EQ(attribut(*o).font, GetParam().adressrubrik);
+        if (const CachatObjekt* o = medText(alla, rubrik)) {
+            EXPECT_EQ(attribut(*o).font, GetParam().adressrubrik);
+        }
     EXPECT_FALSE(medRam(alla, {310, 46, 7, 84})) << "no patch beside a delivery caption";
 }
 

@@ -165,7 +165,9 @@ TEST(MallERubrikrutor, BoxesNeverMeetAndHoldTheirTexts) {
             const Rect ruta = ram(objekt[2 * i]);
             EXPECT_GE(ruta.minX(), 24 - 1e-9) << f.namn;
             EXPECT_LE(ruta.maxX(), 571 + 1e-9) << f.namn;
-            if (i > 0) EXPECT_GE(ruta.minX(), ram(objekt[2 * i - 2]).maxX() + 8 - 1e-9) << f.namn << " " << i;
+            if (i > 0) {
+                EXPECT_GE(ruta.minX(), ram(objekt[2 * i - 2]).maxX() + 8 - 1e-9) << f.namn << " " << i;
+            }
             EXPECT_LE(mätare.boundingSize(*text(objekt[2 * i + 1]), {10000, 10000}).width, ruta.width - 10 + 1e-9)
                 << f.namn << " " << i;
         }

@@ -400,7 +400,9 @@ TEST_F(MallFiGiro, LongSenderTableIsFittedToItsFrame) {
         EXPECT_LE(mätare.boundingSize(tabell, {189, 10000}).height, 77.5);
         const double punkter = storlek(tabell);
         // A delivery note shows neither giros nor the bank account.
-        if (!följesedel) EXPECT_LT(punkter, 6);
+        if (!följesedel) {
+            EXPECT_LT(punkter, 6);
+        }
         EXPECT_GE(punkter, 6 * 0.7 - 1e-9);
         EXPECT_EQ(storlek(*text(*kort)), punkter) << "the rows no longer line up";
     }
@@ -477,7 +479,9 @@ TEST_F(MallFiGiro, DeliveryNoteRowsFillTheBandAboveItsCreditTerms) {
             for (const auto& o : sida)
                 if (text(o)) nedersta = std::max(nedersta, ram(o).maxY());
             EXPECT_LE(nedersta, ram(*villkor).y);
-            if (&sida == &v->innehållFörVarjeSida.front()) EXPECT_GT(nedersta, 600) << "the rows leave the band empty";
+            if (&sida == &v->innehållFörVarjeSida.front()) {
+                EXPECT_GT(nedersta, 600) << "the rows leave the band empty";
+            }
         }
     }
 }

@@ -141,7 +141,9 @@ TEST_F(MallFr, ADeliveryNoteWhitesOutTheAmountLineAndLeavesOutTheTerms) {
 
         const CachatObjekt* vitt = medRam(alla, {255, 620, 295, 27});
         EXPECT_EQ(vitt != nullptr, följesedel);
-        if (vitt) EXPECT_EQ(std::get<cachad::path>(vitt->data).fill, Color::white());
+        if (vitt) {
+            EXPECT_EQ(std::get<cachad::path>(vitt->data).fill, Color::white());
+        }
 
         // The amount to pay and the payment terms only on the last page:
         // before it the rows run through their lines.

@@ -74,7 +74,9 @@ TEST_F(MallG, SenderTablesStandOnTheirFootAndGrowUpwardTogether) {
                                       mätare.boundingSize(*text(*kontakt), {195, 10000}).height);
             EXPECT_EQ(ram(*företag), (Rect{46, fot - h, 162, h}));
             EXPECT_EQ(ram(*kontakt), (Rect{213, fot - h, 195, h}));
-            if (betalningssätt > 0) EXPECT_GT(h, föregående);
+            if (betalningssätt > 0) {
+                EXPECT_GT(h, föregående);
+            }
             föregående = h;
         }
     }

@@ -174,8 +174,9 @@ TEST(MallHiFull, StackedBlocksNeverMeet) {
     const CachatObjekt* meddelande = medTextSomInnehåller(sista, "Tack");
     ASSERT_TRUE(netto && meddelande);
     for (const CachatObjekt& o : sista)
-        if (text(o) && ram(o).x >= 62 && &o != netto && ram(o).y < ram(*netto).y)
+        if (text(o) && ram(o).x >= 62 && &o != netto && ram(o).y < ram(*netto).y) {
             EXPECT_LE(nederst(o), överst(*netto)) << text(o)->text();
+        }
     EXPECT_LE(nederst(*meddelande), överst(*netto));
     EXPECT_GE(överst(*villkor), nederst(*attBetala));
     EXPECT_LE(nederst(*villkor), 665) << "above the F-tax line";

@@ -60,9 +60,10 @@ TEST_F(MallverktygRum, AFrameThatMustGrowTakesWhatTheTextNeedsAtItsOwnSize) {
         const CachatObjekt sträng = mallverktyg::växandeSträng(vy, text, f.ram, f.val);
         EXPECT_TRUE(std::holds_alternative<cachad::string>(sträng.data)) << f.namn;
         EXPECT_EQ(ram(sträng), f.väntat) << f.namn;
-        if (f.ryms)
+        if (f.ryms) {
             EXPECT_LE(mätare.boundingSize(*displaylista::text(sträng), {200, 1000}).height, f.väntat.height + 0.5)
                 << f.namn;
+        }
     }
 }
 
