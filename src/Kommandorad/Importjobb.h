@@ -4,7 +4,6 @@
 #include "Plattform/Filer.h"
 
 #include <cstdint>
-#include <span>
 #include <string>
 
 class Bokföring;
@@ -13,5 +12,5 @@ class Bokföring;
 // and saves the document over `fil`. Prints progress and failures as the
 // tool does and returns the exit status. `innanErsättning` is handed to
 // the save.
-int importeraOchSpara(Bokföring& bokföring, std::span<const uint8_t> indata, const std::string& fil,
+int importeraOchSpara(Bokföring& bokföring, Bytes indata, const std::string& fil,
                       const BeforeReplaceHook& innanErsättning = {});

@@ -49,7 +49,7 @@ using Förloppsrad = std::function<void(std::string_view)>;
 
 // Throws JSONImportfel and nothing else. Progress lines are handed to
 // `skrivRad` as each item is made (standard output in the tool).
-Importresultat importera(const JsonVärde& json, const Bokföringsbas& till, const Förloppsrad& skrivRad);
+Importresultat importera(JsonVärde json, const Bokföringsbas& till, const Förloppsrad& skrivRad);
 
 // Appends the result to the document in the order the driver keeps:
 // entries (into their year, or pending), then contacts, then invoices.

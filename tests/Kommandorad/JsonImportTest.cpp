@@ -26,7 +26,7 @@ Körning importeraText(const std::string& text, const Bokföringsbas& till) {
     EXPECT_TRUE(json) << text;
     Körning k;
     try {
-        k.resultat = importera(*json, till, [&](std::string_view rad) { k.rader.emplace_back(rad); });
+        k.resultat = importera(json->rot(), till, [&](std::string_view rad) { k.rader.emplace_back(rad); });
     } catch (const JSONImportfel& fel) {
         k.fel = fel.description();
     }
