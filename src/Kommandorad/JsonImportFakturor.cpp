@@ -146,11 +146,15 @@ void ställInSkatteavdrag(EjSkickadFaktura& faktura, JsonVärde objekt) {
     }
 }
 
-void läggTillPoster(EjSkickadFaktura& faktura, JsonVärde objekt, const Bokföringsbas& till) {
+// `tidigare`: the items of the invoices made before this one in the run.
+void läggTillPoster(EjSkickadFaktura& faktura, JsonVärde objekt, const Bokföringsbas& till, size_t& tidigare) {
     const std::optional<JsonVärde> poster = objekt.medlem("items");
     const std::optional<JsonLista> lista = poster ? poster->listaAvObjekt() : std::nullopt;
     if (!lista) throw JSONImportfel(JSONImportfel::Fall::ingaFakturaposter);
     for (const JsonVärde p : *lista) {
+        if (tidigare >= högstaAntalFakturaposter)
+            throw JSONImportfel::förMånga(JSONImportfel::Fall::förMångaFakturaposter, högstaAntalFakturaposter);
+        ++tidigare;
         EjSkickadFakturapost& post = faktura.läggTillPost();
         post.sättAntal(decimaltext(p, "quantity").value_or(ett));
         post.sättRabattbeskrivning(text(p, "discount"));
@@ -198,7 +202,10 @@ void importeraFakturor(const JsonLista& fakturaobjekt, const Bokföringsbas& til
         skickadeSomNumrerade.push_back(f.get());
     }
 
+    size_t poster = 0;
     for (const JsonVärde objekt : fakturaobjekt) {
+        if (resultat.fakturor.size() >= högstaAntalFakturor)
+            throw JSONImportfel::förMånga(JSONImportfel::Fall::förMångaFakturor, högstaAntalFakturor);
         Affärskontakt* mottagare = mottagareFör(objekt, allaKontakter, resultat);
         const std::optional<std::string_view> datumtext = jsonfält::textOmDenFinns(objekt, "date");
         std::optional<Datum> datum = datumtext ? Datum::från(*datumtext) : std::nullopt;
@@ -231,7 +238,7 @@ void importeraFakturor(const JsonLista& fakturaobjekt, const Bokföringsbas& til
 
         ställInMall(*faktura, objekt, till);
         ställInSkatteavdrag(*faktura, objekt);
-        läggTillPoster(*faktura, objekt, till);
+        läggTillPoster(*faktura, objekt, till, poster);
 
         std::optional<Decimal> växelkurs;
         if (faktura->valuta() != till.valuta) {

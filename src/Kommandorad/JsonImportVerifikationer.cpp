@@ -63,6 +63,9 @@ std::vector<Kostnadsställe*> kostnadsställenFrånTaggar(const std::string& tag
         std::string_view del(taggar.data() + början, (slut == std::string::npos ? taggar.size() : slut) - början);
         for (const auto& k : till.kostnadsställen) {
             if (k->dimensionsnummer == 0 && k->nummer == del) {
+                if (ut.size() >= högstaAntalKostnadsställen)
+                    throw JSONImportfel::förMånga(JSONImportfel::Fall::förMångaKostnadsställen,
+                                                  högstaAntalKostnadsställen);
                 ut.push_back(k.get());
                 break;
             }
