@@ -17,7 +17,7 @@ namespace testhjalp {
 
 struct Körning {
     int status;  // the exit status; -1 when the program died from a signal
-    std::string ut;
+    std::string ut;   // with Utdata::ihopMedFel, both streams as they arrived
     std::string fel;
 };
 
@@ -26,6 +26,7 @@ enum class Utdata {
     fångad,       // a file read back into Körning::ut
     full,         // /dev/full: every write fails with "No space left on device"
     stängdPipe,   // a pipe nobody reads, as when piped into a program that has quit
+    ihopMedFel,   // one pipe for standard output and error (2>&1 into a pipe), read into Körning::ut
 };
 
 struct Körval {
@@ -51,6 +52,8 @@ struct Startad {
     std::string program;
     int pid = -1;
     int ut = -1, fel = -1;
+    bool utÄrPipa = false;  // `ut` is the read end of a pipe, read while the program runs
+    std::string läst;       // what was read from that pipe so far
 };
 
 // Runs `program` (looked up on PATH when it has no slash) with `argument`

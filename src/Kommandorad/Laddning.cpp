@@ -2,7 +2,6 @@
 
 #include "Kommandorad/Utskrift.h"
 
-#include <cstdio>
 #include <exception>
 #include <functional>
 #include <string>
@@ -33,7 +32,6 @@ Dokument ladda(const std::function<Bytes()>& läs) {
             // The decoder's result, which is 0 whenever it fails; callers of
             // the tool have always seen this line on standard output.
             skrivRad("Error with status: 0");
-            std::fflush(stdout);
         }
         skrivFel(meddelande(fel.fall));
     } catch (const std::exception& fel) {
