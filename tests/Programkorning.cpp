@@ -66,7 +66,14 @@ Startad startaProgram(const std::string& program, const std::vector<std::string>
     envp.push_back(nullptr);
 
     int in = -1;
-    if (val.indatafil)
+    int indataSenare = -1;
+    if (val.indataSenare) {
+        int rör[2];
+        if (::pipe2(rör, O_CLOEXEC) == 0) {
+            in = rör[0];
+            indataSenare = rör[1];
+        }
+    } else if (val.indatafil)
         in = ::open(val.indatafil->c_str(), O_RDONLY | O_CLOEXEC);
     else
         in = val.indata ? namnlösFil() : ::open("/dev/null", O_RDONLY | O_CLOEXEC);
@@ -87,7 +94,7 @@ Startad startaProgram(const std::string& program, const std::vector<std::string>
                        : medPipa                  ? pipa[1]
                                                   : ut;
     const int felTill = val.utdata == Utdata::ihopMedFel ? pipa[1] : fel;
-    Startad s{program, -1, ut, fel, val.utdata == Utdata::ihopMedFel};
+    Startad s{program, -1, ut, fel, val.utdata == Utdata::ihopMedFel, {}, indataSenare};
     if (in < 0 || ut < 0 || fel < 0 || utTill < 0 ||
         (val.indata && !val.indatafil && (!skrivAllt(in, *val.indata) || ::lseek(in, 0, SEEK_SET) < 0))) {
         ADD_FAILURE() << "could not set up the streams for " << program;
@@ -123,6 +130,16 @@ Startad startaProgram(const std::string& program, const std::vector<std::string>
     return s;
 }
 
+void skrivIndata(Startad& s, std::string_view text) {
+    if (s.indata < 0) {
+        ADD_FAILURE() << s.program << " was not started to read its input later";
+        return;
+    }
+    EXPECT_TRUE(skrivAllt(s.indata, text)) << s.program;
+    ::close(s.indata);
+    s.indata = -1;
+}
+
 namespace {
 
 // What the pipe holds now; at its end once the program is gone.
@@ -154,7 +171,7 @@ Körning väntaPå(Startad& s) {
     if (s.utÄrPipa) läsPipan(s);
     Körning k{slut ? WEXITSTATUS(status) : -1, s.utÄrPipa ? std::move(s.läst) : läsFrånBörjan(s.ut),
               läsFrånBörjan(s.fel)};
-    for (int* fd : {&s.ut, &s.fel}) {
+    for (int* fd : {&s.ut, &s.fel, &s.indata}) {
         if (*fd >= 0) ::close(*fd);
         *fd = -1;
     }

@@ -35,6 +35,9 @@ struct Körval {
     std::optional<std::string> indata = std::nullopt;
     // A file to read standard input from.
     std::optional<std::filesystem::path> indatafil = std::nullopt;
+    // Standard input is a pipe the test writes to later (skrivIndata), so
+    // the program waits for it.
+    bool indataSenare = false;
     Utdata utdata = Utdata::fångad;
     // A limit on the size of files the program writes, with SIGXFSZ ignored
     // so that a write past it fails instead of killing the program.
@@ -54,13 +57,18 @@ struct Startad {
     int ut = -1, fel = -1;
     bool utÄrPipa = false;  // `ut` is the read end of a pipe, read while the program runs
     std::string läst;       // what was read from that pipe so far
+    int indata = -1;        // the write end of standard input, with Körval::indataSenare
 };
+
+// Writes `text` to the standard input of a program started with
+// Körval::indataSenare and closes it.
 
 // Runs `program` (looked up on PATH when it has no slash) with `argument`
 // after its own name. A program that has not ended after a minute is
 // killed; a program that does not end with an exit status fails the current
 // test.
 Startad startaProgram(const std::string& program, const std::vector<std::string>& argument, const Körval& val = {});
+void skrivIndata(Startad& startad, std::string_view text);
 Körning väntaPå(Startad& startad);
 inline Körning körProgram(const std::string& program, const std::vector<std::string>& argument,
                           const Körval& val = {}) {

@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 int importeraOchSpara(Bokföring& bokföring, Bytes indata, const std::string& fil,
-                      const BeforeReplaceHook& innanErsättning) {
+                      const std::optional<FileIdentity>& lästFil, const BeforeReplaceHook& innanErsättning) {
     // The input's bytes become the parsed text's.
     std::optional<JsonDokument> json = läsJson(std::move(indata));
     if (!json) {
@@ -45,10 +45,10 @@ int importeraOchSpara(Bokföring& bokföring, Bytes indata, const std::string& f
         skrivSparfel(fil, fel.what());
         return 1;
     }
-    return skrivÖverDokumentfilen(fil, utdata, innanErsättning) ? 0 : 1;
+    return skrivÖverDokumentfilen(fil, utdata, lästFil, innanErsättning) ? 0 : 1;
 }
 
-int importjobbet(Bokföring& bokföring, const std::string& fil) {
+int importjobbet(Bokföring& bokföring, const std::string& fil, const FileIdentity& lästFil) {
     std::optional<Bytes> indata;
     try {
         indata = readToEnd(STDIN_FILENO, störstaIndata, "standard input");
@@ -60,5 +60,5 @@ int importjobbet(Bokföring& bokföring, const std::string& fil) {
         skrivFel("Input data is larger than " + sizeText(störstaIndata) + ".");
         return 1;
     }
-    return importeraOchSpara(bokföring, std::move(*indata), fil);
+    return importeraOchSpara(bokföring, std::move(*indata), fil, lästFil);
 }

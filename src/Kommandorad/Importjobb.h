@@ -4,13 +4,14 @@
 #include "Plattform/Filer.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class Bokföring;
 
 // Parses `indata` as JSON, imports it, appends the result to the document
-// and saves the document over `fil`. Prints progress and failures as the
-// tool does and returns the exit status. `innanErsättning` is handed to
-// the save.
+// and saves the document over `fil`, the file `lästFil` it was read from
+// (see skrivÖverDokumentfilen). Prints progress and failures as the tool
+// does and returns the exit status. `innanErsättning` is handed to the save.
 int importeraOchSpara(Bokföring& bokföring, Bytes indata, const std::string& fil,
-                      const BeforeReplaceHook& innanErsättning = {});
+                      const std::optional<FileIdentity>& lästFil, const BeforeReplaceHook& innanErsättning = {});

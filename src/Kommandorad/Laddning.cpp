@@ -61,9 +61,9 @@ void skrivSparfel(const std::string& fil, const std::string& orsak) {
 }
 
 bool skrivÖverDokumentfilen(const std::string& fil, std::span<const uint8_t> utdata,
-                            const BeforeReplaceHook& innanErsättning) {
+                            const std::optional<FileIdentity>& lästFil, const BeforeReplaceHook& innanErsättning) {
     try {
-        writeFileSafely(fil, utdata, innanErsättning);
+        writeFileSafely(fil, utdata, innanErsättning, lästFil);
         return true;
     } catch (const FileError& fel) {
         skrivSparfel(fil, fel.cause);
