@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -39,6 +40,8 @@ struct JsonInnehåll {
     // The lengths of texts and numbers too long for a node's field (half a
     // gibibyte and more), by node, in node order.
     std::vector<std::pair<uint32_t, uint64_t>> längder;
+    // Told of every member looked up (JsonDokument::följLäsningar).
+    std::function<void(uint32_t objekt, std::string_view nyckel)> läsning;
 
     std::string_view textAv(uint32_t nod) const {
         const JsonNod& n = noder[nod];

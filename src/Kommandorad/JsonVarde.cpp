@@ -48,6 +48,7 @@ JsonMedlemmar JsonVärde::medlemmar() const {
 }
 
 std::optional<JsonVärde> JsonVärde::medlem(std::string_view nyckel) const {
+    if (innehåll_->läsning) innehåll_->läsning(nod_, nyckel);
     const JsonMedlemmar m = medlemmar();
     auto it = std::lower_bound(m.nycklar_, m.nycklar_ + m.antal_, nyckel,
                                [&](uint32_t nod, std::string_view k) { return innehåll_->textAv(nod) < k; });
@@ -134,6 +135,13 @@ JsonDokument::JsonDokument(std::unique_ptr<JsonInnehåll> innehåll) : innehåll
 JsonDokument::JsonDokument(JsonDokument&&) noexcept = default;
 JsonDokument& JsonDokument::operator=(JsonDokument&&) noexcept = default;
 JsonDokument::~JsonDokument() = default;
+
+void JsonDokument::följLäsningar(std::function<void(JsonVärde objekt, std::string_view nyckel)> läsning) {
+    const JsonInnehåll* i = innehåll_.get();
+    innehåll_->läsning = [i, läsning = std::move(läsning)](uint32_t objekt, std::string_view nyckel) {
+        läsning(JsonVärde(i, objekt), nyckel);
+    };
+}
 
 size_t JsonDokument::antalNoder() const { return innehåll_->noder.size(); }
 

@@ -17,6 +17,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <optional>
@@ -60,6 +61,8 @@ public:
     JsonMedlemmar medlemmar() const;
     // The member with this key, if this is an object that has it.
     std::optional<JsonVärde> medlem(std::string_view nyckel) const;
+    // The same node of the same document, not only an equal value.
+    bool sammaSom(const JsonVärde& annan) const { return innehåll_ == annan.innehåll_ && nod_ == annan.nod_; }
 
     // The same JSON value, wherever each was read.
     friend bool operator==(const JsonVärde& a, const JsonVärde& b);
@@ -184,6 +187,10 @@ public:
     // them and for the text.
     size_t antalNoder() const;
     size_t byteHållna() const;
+
+    // Calls `läsning` with the object and key of every member looked up
+    // from now on: which keys a reader of the document asks for (tests).
+    void följLäsningar(std::function<void(JsonVärde objekt, std::string_view nyckel)> läsning);
 
 private:
     std::unique_ptr<JsonInnehåll> innehåll_;
