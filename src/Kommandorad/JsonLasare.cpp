@@ -106,7 +106,6 @@ std::optional<Bytes> frånUtf32(std::span<const uint8_t> d, bool storÄnde) {
     return ut;
 }
 
-
 // The first pass: nlohmann-json's strict parser decides whether the text is
 // JSON and counts what the second pass will make, so that its arrays are
 // made at their size once. Nesting beyond the limit stops it.
@@ -154,7 +153,9 @@ private:
 };
 
 bool blank(uint8_t c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-bool ärTalTecken(uint8_t c) { return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.' || c == 'e' || c == 'E'; }
+bool ärTalTecken(uint8_t c) {
+    return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.' || c == 'e' || c == 'E';
+}
 
 int hexvärde(uint8_t c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -169,10 +170,10 @@ int hexvärde(uint8_t c) {
 // sorted when it closes. Every step still checks its bounds.
 class Byggare {
 public:
-    Byggare(JsonInnehåll& ut, size_t början, const Räknare& antal) : ut_(ut), t_(ut.text.data()), n_(ut.text.size()), i_(början) {
+    Byggare(JsonInnehåll& ut, size_t början, const Räknare& antal)
+        : ut_(ut), t_(ut.text.data()), n_(ut.text.size()), i_(början) {
         ut_.noder.reserve(antal.noder);
         ut_.nycklar.reserve(antal.objekt + antal.nycklar);
-        väntande_.reserve(antal.nycklar);
         öppna_.reserve(högstaJsondjup);
     }
 

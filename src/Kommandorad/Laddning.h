@@ -37,7 +37,8 @@ Dokument bokföringFörÄndring(const std::string& fil, std::optional<LockedFile
 // put under its name since. `innanErsättning` runs between writing and
 // replacing (tests).
 bool skrivÖverDokumentfilen(const std::string& fil, std::span<const uint8_t> utdata,
-                            const std::optional<FileIdentity>& lästFil, const BeforeReplaceHook& innanErsättning = {});
+                            const std::optional<FileIdentity>& lästFil,
+                            const BeforeReplaceHook& innanErsättning = {});
 
 // The save's failure: "Unable to write output file!" and, on the next line,
 // the file and what failed.

@@ -169,7 +169,9 @@ TEST_F(Dokumentfil, AnImportSavesOnlyOverTheFileItRead) {
         const char* namn;
         bool länk;     // the document's name is a symbolic link to mål.bok
         bool tasBort;  // the other program removes the file instead
-    } fall[] = {{"renamed over", false, false}, {"renamed over the link's target", true, false}, {"removed", false, true}};
+    } fall[] = {{"renamed over", false, false},
+                {"renamed over the link's target", true, false},
+                {"removed", false, true}};
     for (const Fall& f : fall) {
         fs::remove(dokumentfil);
         fs::remove(mål);
@@ -211,10 +213,11 @@ int avbrytSparandetMed(int signal, const fs::path& fil) {
         std::freopen("/dev/null", "w", stdout);
         std::string s = läsFil(fil);
         auto dok = Bokföring::från(Bytes(s.begin(), s.end()));
-        importeraOchSpara(*dok, Bytes(kund.begin(), kund.end()), fil.string(), std::nullopt, [signal](const std::string&) {
-            ::raise(signal);
-            return true;
-        });
+        importeraOchSpara(*dok, Bytes(kund.begin(), kund.end()), fil.string(), std::nullopt,
+                          [signal](const std::string&) {
+                              ::raise(signal);
+                              return true;
+                          });
         std::_Exit(0);
     }
     int status = 0;
