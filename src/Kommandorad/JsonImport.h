@@ -45,8 +45,9 @@ struct Importresultat {
 // the shortest JSON text that asks for it (a customer about 1.6 KiB for
 // {"name":""}, an item about 1 KiB for {}, and the cost centres of a
 // "tags" text are copied into every income row of an invoice's entry), so
-// without these bounds an input of 1 GiB could take hundreds; with them an
-// import takes at most 8 times its input and 64 MiB.
+// without these bounds an input of 1 GiB could ask for hundreds of
+// gigabytes; with them an import takes at most 8 times its input and 64 MiB
+// (bench/import_bench.cpp).
 inline constexpr size_t högstaAntalKunder = 10'000;
 inline constexpr size_t högstaAntalFakturor = 1'000;
 inline constexpr size_t högstaAntalFakturaposter = 10'000;  // in all the invoices

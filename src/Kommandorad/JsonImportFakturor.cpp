@@ -47,8 +47,8 @@ int64_t betalningsfrist(JsonVärde objekt, const Bokföringsbas& till) {
     const std::optional<JsonVärde> frist = jsonfält::tal(objekt, "credit period");
     std::optional<int64_t> dagar = frist ? frist->heltal() : std::optional<int64_t>(till.betalningsfrist);
     if (!dagar || *dagar < 0 || *dagar > längstaBetalningsfrist)
-        throw JSONImportfel::ogiltigtTalIFaktura("credit period",
-                                                 frist ? std::string(frist->talText()) : std::to_string(till.betalningsfrist));
+        throw JSONImportfel::ogiltigtTalIFaktura(
+            "credit period", frist ? std::string(frist->talText()) : std::to_string(till.betalningsfrist));
     return *dagar;
 }
 
