@@ -66,17 +66,35 @@ Startad startaProgram(const std::string& program, const std::vector<std::string>
     envp.push_back(nullptr);
 
     int in = -1;
-    if (val.indatafil)
+    int indataSenare = -1;
+    if (val.indataSenare) {
+        int rör[2];
+        if (::pipe2(rör, O_CLOEXEC) == 0) {
+            in = rör[0];
+            indataSenare = rör[1];
+        }
+    } else if (val.indatafil)
         in = ::open(val.indatafil->c_str(), O_RDONLY | O_CLOEXEC);
     else
         in = val.indata ? namnlösFil() : ::open("/dev/null", O_RDONLY | O_CLOEXEC);
-    const int ut = namnlösFil(), fel = namnlösFil();
+    int ut = namnlösFil(), fel = namnlösFil();
     int pipa[2] = {-1, -1};
-    if (val.utdata == Utdata::stängdPipe && ::pipe2(pipa, O_CLOEXEC) == 0) ::close(pipa[0]);
-    const int utTill = val.utdata == Utdata::full         ? ::open("/dev/full", O_WRONLY | O_CLOEXEC)
-                       : val.utdata == Utdata::stängdPipe ? pipa[1]
-                                                          : ut;
-    Startad s{program, -1, ut, fel};
+    const bool medPipa = val.utdata == Utdata::stängdPipe || val.utdata == Utdata::ihopMedFel;
+    if (medPipa && ::pipe2(pipa, O_CLOEXEC) == 0) {
+        if (val.utdata == Utdata::stängdPipe) {
+            ::close(pipa[0]);
+        } else {
+            // Read as it arrives, so that a long output never blocks the program.
+            ::fcntl(pipa[0], F_SETFL, O_NONBLOCK);
+            ::close(ut);
+            ut = pipa[0];
+        }
+    }
+    const int utTill = val.utdata == Utdata::full ? ::open("/dev/full", O_WRONLY | O_CLOEXEC)
+                       : medPipa                  ? pipa[1]
+                                                  : ut;
+    const int felTill = val.utdata == Utdata::ihopMedFel ? pipa[1] : fel;
+    Startad s{program, -1, ut, fel, val.utdata == Utdata::ihopMedFel, {}, indataSenare};
     if (in < 0 || ut < 0 || fel < 0 || utTill < 0 ||
         (val.indata && !val.indatafil && (!skrivAllt(in, *val.indata) || ::lseek(in, 0, SEEK_SET) < 0))) {
         ADD_FAILURE() << "could not set up the streams for " << program;
@@ -87,7 +105,7 @@ Startad startaProgram(const std::string& program, const std::vector<std::string>
         if (s.pid == 0) {
             ::dup2(in, 0);
             ::dup2(utTill, 1);
-            ::dup2(fel, 2);
+            ::dup2(felTill, 2);
             if (val.filstorleksgräns) {
                 const rlimit gräns{static_cast<rlim_t>(*val.filstorleksgräns),
                                    static_cast<rlim_t>(*val.filstorleksgräns)};
@@ -112,12 +130,33 @@ Startad startaProgram(const std::string& program, const std::vector<std::string>
     return s;
 }
 
+void skrivIndata(Startad& s, std::string_view text) {
+    if (s.indata < 0) {
+        ADD_FAILURE() << s.program << " was not started to read its input later";
+        return;
+    }
+    EXPECT_TRUE(skrivAllt(s.indata, text)) << s.program;
+    ::close(s.indata);
+    s.indata = -1;
+}
+
+namespace {
+
+// What the pipe holds now; at its end once the program is gone.
+void läsPipan(Startad& s) {
+    char buf[65536];
+    for (ssize_t n; (n = ::read(s.ut, buf, sizeof buf)) > 0;) s.läst.append(buf, static_cast<size_t>(n));
+}
+
+}  // namespace
+
 Körning väntaPå(Startad& s) {
     int status = 0;
     bool slut = false;
     if (s.pid > 0) {
         const auto gräns = std::chrono::steady_clock::now() + std::chrono::minutes(1);
         while (::waitpid(s.pid, &status, WNOHANG) == 0) {
+            if (s.utÄrPipa) läsPipan(s);
             if (std::chrono::steady_clock::now() > gräns) {
                 ::kill(s.pid, SIGKILL);
                 ::waitpid(s.pid, &status, 0);
@@ -129,8 +168,10 @@ Körning väntaPå(Startad& s) {
         slut = WIFEXITED(status);
         EXPECT_TRUE(slut || !WIFSIGNALED(status)) << s.program << " died with signal " << WTERMSIG(status);
     }
-    Körning k{slut ? WEXITSTATUS(status) : -1, läsFrånBörjan(s.ut), läsFrånBörjan(s.fel)};
-    for (int* fd : {&s.ut, &s.fel}) {
+    if (s.utÄrPipa) läsPipan(s);
+    Körning k{slut ? WEXITSTATUS(status) : -1, s.utÄrPipa ? std::move(s.läst) : läsFrånBörjan(s.ut),
+              läsFrånBörjan(s.fel)};
+    for (int* fd : {&s.ut, &s.fel, &s.indata}) {
         if (*fd >= 0) ::close(*fd);
         *fd = -1;
     }

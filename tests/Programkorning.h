@@ -17,7 +17,7 @@ namespace testhjalp {
 
 struct Körning {
     int status;  // the exit status; -1 when the program died from a signal
-    std::string ut;
+    std::string ut;   // with Utdata::ihopMedFel, both streams as they arrived
     std::string fel;
 };
 
@@ -26,6 +26,7 @@ enum class Utdata {
     fångad,       // a file read back into Körning::ut
     full,         // /dev/full: every write fails with "No space left on device"
     stängdPipe,   // a pipe nobody reads, as when piped into a program that has quit
+    ihopMedFel,   // one pipe for standard output and error (2>&1 into a pipe), read into Körning::ut
 };
 
 struct Körval {
@@ -34,6 +35,9 @@ struct Körval {
     std::optional<std::string> indata = std::nullopt;
     // A file to read standard input from.
     std::optional<std::filesystem::path> indatafil = std::nullopt;
+    // Standard input is a pipe the test writes to later (skrivIndata), so
+    // the program waits for it.
+    bool indataSenare = false;
     Utdata utdata = Utdata::fångad;
     // A limit on the size of files the program writes, with SIGXFSZ ignored
     // so that a write past it fails instead of killing the program.
@@ -51,13 +55,20 @@ struct Startad {
     std::string program;
     int pid = -1;
     int ut = -1, fel = -1;
+    bool utÄrPipa = false;  // `ut` is the read end of a pipe, read while the program runs
+    std::string läst;       // what was read from that pipe so far
+    int indata = -1;        // the write end of standard input, with Körval::indataSenare
 };
+
+// Writes `text` to the standard input of a program started with
+// Körval::indataSenare and closes it.
 
 // Runs `program` (looked up on PATH when it has no slash) with `argument`
 // after its own name. A program that has not ended after a minute is
 // killed; a program that does not end with an exit status fails the current
 // test.
 Startad startaProgram(const std::string& program, const std::vector<std::string>& argument, const Körval& val = {});
+void skrivIndata(Startad& startad, std::string_view text);
 Körning väntaPå(Startad& startad);
 inline Körning körProgram(const std::string& program, const std::vector<std::string>& argument,
                           const Körval& val = {}) {

@@ -11,9 +11,10 @@
 
 #include <unistd.h>
 
-int importeraOchSpara(Bokföring& bokföring, std::span<const uint8_t> indata, const std::string& fil,
-                      const BeforeReplaceHook& innanErsättning) {
-    std::optional<JsonVärde> json = läsJson(indata);
+int importeraOchSpara(Bokföring& bokföring, Bytes indata, const std::string& fil,
+                      const std::optional<FileIdentity>& lästFil, const BeforeReplaceHook& innanErsättning) {
+    // The input's bytes become the parsed text's.
+    std::optional<JsonDokument> json = läsJson(std::move(indata));
     if (!json) {
         skrivFel("Input data is not valid JSON.");
         return 1;
@@ -21,7 +22,7 @@ int importeraOchSpara(Bokföring& bokföring, std::span<const uint8_t> indata, c
 
     Importresultat resultat;
     try {
-        resultat = importera(*json, bokföring, [](std::string_view rad) { skrivRad(rad); });
+        resultat = importera(json->rot(), bokföring, [](std::string_view rad) { skrivRad(rad); });
     } catch (const JSONImportfel& fel) {
         skrivFel(fel.description());
         return 1;
@@ -44,10 +45,10 @@ int importeraOchSpara(Bokföring& bokföring, std::span<const uint8_t> indata, c
         skrivSparfel(fil, fel.what());
         return 1;
     }
-    return skrivÖverDokumentfilen(fil, utdata, innanErsättning) ? 0 : 1;
+    return skrivÖverDokumentfilen(fil, utdata, lästFil, innanErsättning) ? 0 : 1;
 }
 
-int importjobbet(Bokföring& bokföring, const std::string& fil) {
+int importjobbet(Bokföring& bokföring, const std::string& fil, const FileIdentity& lästFil) {
     std::optional<Bytes> indata;
     try {
         indata = readToEnd(STDIN_FILENO, störstaIndata, "standard input");
@@ -59,5 +60,5 @@ int importjobbet(Bokföring& bokföring, const std::string& fil) {
         skrivFel("Input data is larger than " + sizeText(störstaIndata) + ".");
         return 1;
     }
-    return importeraOchSpara(bokföring, *indata, fil);
+    return importeraOchSpara(bokföring, std::move(*indata), fil, lästFil);
 }

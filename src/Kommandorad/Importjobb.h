@@ -4,14 +4,14 @@
 #include "Plattform/Filer.h"
 
 #include <cstdint>
-#include <span>
+#include <optional>
 #include <string>
 
 class Bokföring;
 
 // Parses `indata` as JSON, imports it, appends the result to the document
-// and saves the document over `fil`. Prints progress and failures as the
-// tool does and returns the exit status. `innanErsättning` is handed to
-// the save.
-int importeraOchSpara(Bokföring& bokföring, std::span<const uint8_t> indata, const std::string& fil,
-                      const BeforeReplaceHook& innanErsättning = {});
+// and saves the document over `fil`, the file `lästFil` it was read from
+// (see skrivÖverDokumentfilen). Prints progress and failures as the tool
+// does and returns the exit status. `innanErsättning` is handed to the save.
+int importeraOchSpara(Bokföring& bokföring, Bytes indata, const std::string& fil,
+                      const std::optional<FileIdentity>& lästFil, const BeforeReplaceHook& innanErsättning = {});

@@ -1,5 +1,7 @@
 #pragma once
 // The three jobs of a run. Each returns the process's exit status.
+#include "Plattform/Filer.h"
+
 #include <string>
 #include <vector>
 
@@ -15,5 +17,6 @@ int senasteVerifikationsjobbet(Bokföring& bokföring);
 // nor when the line cannot be written (status 1).
 int senasteFakturajobbet(Bokföring& bokföring, const std::vector<std::string>& args);
 
-// Imports JSON from standard input into the document and saves it over `fil`.
-int importjobbet(Bokföring& bokföring, const std::string& fil);
+// Imports JSON from standard input into the document and saves it over
+// `fil`, as long as that still names `lästFil`, the file it was read from.
+int importjobbet(Bokföring& bokföring, const std::string& fil, const FileIdentity& lästFil);

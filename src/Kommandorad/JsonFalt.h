@@ -11,20 +11,19 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace jsonfält {
 
-std::optional<std::string> text(const JsonVärde& objekt, std::string_view nyckel);
+std::optional<std::string> text(JsonVärde objekt, std::string_view nyckel);
 // true and false (and 1 and 0, as JSON numbers).
-std::optional<bool> boolesk(const JsonVärde& objekt, std::string_view nyckel);
+std::optional<bool> boolesk(JsonVärde objekt, std::string_view nyckel);
 // Any JSON number, as it was written; its value is the caller's to judge.
-const JsonVärde* tal(const JsonVärde& objekt, std::string_view nyckel);
-const JsonVärde* objekt(const JsonVärde& objekt, std::string_view nyckel);
-const std::vector<JsonVärde>* listaAvObjekt(const JsonVärde& objekt, std::string_view nyckel);
+std::optional<JsonVärde> tal(JsonVärde objekt, std::string_view nyckel);
+std::optional<JsonVärde> objekt(JsonVärde objekt, std::string_view nyckel);
+std::optional<JsonLista> listaAvObjekt(JsonVärde objekt, std::string_view nyckel);
 
 // For the keys whose absence and wrong type share an established message:
 // the text when the member is a string (a NUL refused as above), else none.
-const std::string* textOmDenFinns(const JsonVärde& objekt, std::string_view nyckel);
+std::optional<std::string_view> textOmDenFinns(JsonVärde objekt, std::string_view nyckel);
 
 }  // namespace jsonfält

@@ -15,23 +15,24 @@ Importresultat::Importresultat(Importresultat&&) noexcept = default;
 Importresultat& Importresultat::operator=(Importresultat&&) noexcept = default;
 Importresultat::~Importresultat() = default;
 
-Importresultat importera(const JsonVärde& json, const Bokföringsbas& till, const Förloppsrad& skrivRad) {
+Importresultat importera(JsonVärde json, const Bokföringsbas& till, const Förloppsrad& skrivRad) {
     if (!json.ärObjekt()) throw JSONImportfel(JSONImportfel::Fall::felToppobjekt);
     // Every key is checked before any section runs.
-    for (const auto& [nyckel, värde] : json.medlemmar()) {
-        if (std::find(godk.begin(), godk.end(), nyckel) == godk.end()) throw JSONImportfel::okändNyckel(nyckel);
+    for (const JsonMedlem m : json.medlemmar()) {
+        if (std::find(godk.begin(), godk.end(), m.nyckel) == godk.end())
+            throw JSONImportfel::okändNyckel(std::string(m.nyckel));
     }
 
     Importresultat resultat;
     // A section that is absent, null or empty is skipped; one that is not an
     // array of objects is an error.
-    auto sektion = [&](std::string_view nyckel) -> const std::vector<JsonVärde>* {
-        const std::vector<JsonVärde>* lista = jsonfält::listaAvObjekt(json, nyckel);
-        return lista && !lista->empty() ? lista : nullptr;
+    auto sektion = [&](std::string_view nyckel) -> std::optional<JsonLista> {
+        std::optional<JsonLista> lista = jsonfält::listaAvObjekt(json, nyckel);
+        return lista && !lista->empty() ? lista : std::nullopt;
     };
-    if (auto* lista = sektion("entries")) importeraVerifikationer(*lista, till, resultat, skrivRad);
-    if (auto* lista = sektion("customers")) importeraKunder(*lista, till, resultat, skrivRad);
-    if (auto* lista = sektion("invoices")) importeraFakturor(*lista, till, resultat, skrivRad);
+    if (auto lista = sektion("entries")) importeraVerifikationer(*lista, till, resultat, skrivRad);
+    if (auto lista = sektion("customers")) importeraKunder(*lista, till, resultat, skrivRad);
+    if (auto lista = sektion("invoices")) importeraFakturor(*lista, till, resultat, skrivRad);
     return resultat;
 }
 

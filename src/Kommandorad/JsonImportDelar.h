@@ -11,11 +11,11 @@
 class Kostnadsställe;
 
 // "entries": booked and pending ledger entries.
-void importeraVerifikationer(const std::vector<JsonVärde>& verifikationsobjekt, const Bokföringsbas& till,
+void importeraVerifikationer(const JsonLista& verifikationsobjekt, const Bokföringsbas& till,
                              Importresultat& resultat, const Förloppsrad& skrivRad);
 
 // "customers": new contacts numbered after the document's.
-void importeraKunder(const std::vector<JsonVärde>& kundobjekt, const Bokföringsbas& till, Importresultat& resultat,
+void importeraKunder(const JsonLista& kundobjekt, const Bokföringsbas& till, Importresultat& resultat,
                      const Förloppsrad& skrivRad);
 
 // The cost centres of dimension 0 named by `taggar`, numbers separated by

@@ -33,7 +33,7 @@ constexpr Datum sistaDatum{99991231};
 // "12 st" would otherwise count as 12, a text without digits as
 // not-a-number, which no total or entry can be made from, and digits beyond
 // what the decimal type holds would be rounded away.
-std::optional<Decimal> decimaltext(const JsonVärde& objekt, std::string_view nyckel) {
+std::optional<Decimal> decimaltext(JsonVärde objekt, std::string_view nyckel) {
     auto t = text(objekt, nyckel);
     if (!t) return std::nullopt;
     auto d = Decimal::parseExact(*t);
@@ -43,17 +43,17 @@ std::optional<Decimal> decimaltext(const JsonVärde& objekt, std::string_view ny
 
 // Days from the invoice date to its due date: the invoice's own or the
 // document's, from 0 to ten years.
-int64_t betalningsfrist(const JsonVärde& objekt, const Bokföringsbas& till) {
-    const JsonVärde* frist = jsonfält::tal(objekt, "credit period");
+int64_t betalningsfrist(JsonVärde objekt, const Bokföringsbas& till) {
+    const std::optional<JsonVärde> frist = jsonfält::tal(objekt, "credit period");
     std::optional<int64_t> dagar = frist ? frist->heltal() : std::optional<int64_t>(till.betalningsfrist);
     if (!dagar || *dagar < 0 || *dagar > längstaBetalningsfrist)
-        throw JSONImportfel::ogiltigtTalIFaktura("credit period",
-                                                 frist ? frist->talText() : std::to_string(till.betalningsfrist));
+        throw JSONImportfel::ogiltigtTalIFaktura(
+            "credit period", frist ? std::string(frist->talText()) : std::to_string(till.betalningsfrist));
     return *dagar;
 }
 
 // "10%" is 0.1, in the user's locale; none when the text is not a percentage.
-std::optional<Decimal> procenttext(const JsonVärde& objekt, std::string_view nyckel) {
+std::optional<Decimal> procenttext(JsonVärde objekt, std::string_view nyckel) {
     auto t = text(objekt, nyckel);
     if (!t) return std::nullopt;
     NumberFormatter procent(NumberFormatter::Style::percent, lokal::aktuell());
@@ -61,7 +61,7 @@ std::optional<Decimal> procenttext(const JsonVärde& objekt, std::string_view ny
     return procent.parse(*t);
 }
 
-Affärskontakt* mottagareFör(const JsonVärde& objekt, const std::vector<Affärskontakt*>& allaKontakter,
+Affärskontakt* mottagareFör(JsonVärde objekt, const std::vector<Affärskontakt*>& allaKontakter,
                             const Importresultat& resultat) {
     if (auto nummer = text(objekt, "recipient")) {
         for (Affärskontakt* k : allaKontakter)
@@ -93,7 +93,7 @@ void numrera(EjSkickadFaktura& faktura, const Bokföringsbas& till, const Import
     }
 }
 
-void ställInMall(EjSkickadFaktura& faktura, const JsonVärde& objekt, const Bokföringsbas& till) {
+void ställInMall(EjSkickadFaktura& faktura, JsonVärde objekt, const Bokföringsbas& till) {
     if (auto namn = text(objekt, "template")) {
         if (auto inbyggd = frånKod<InbyggdFakturamall>(std::string_view(*namn))) {
             faktura.sättInbyggdFakturamall(*inbyggd);
@@ -119,8 +119,8 @@ void ställInMall(EjSkickadFaktura& faktura, const JsonVärde& objekt, const Bok
     faktura.sättEgenFakturamall(förlaga->egenFakturamall());
 }
 
-void ställInSkatteavdrag(EjSkickadFaktura& faktura, const JsonVärde& objekt) {
-    const JsonVärde* avdrag = jsonfält::objekt(objekt, "skatteavdrag");
+void ställInSkatteavdrag(EjSkickadFaktura& faktura, JsonVärde objekt) {
+    const std::optional<JsonVärde> avdrag = jsonfält::objekt(objekt, "skatteavdrag");
     if (!avdrag) return;
     auto typ = text(*avdrag, "type");
     auto personnummer1 = text(*avdrag, "personnummer1");
@@ -146,11 +146,15 @@ void ställInSkatteavdrag(EjSkickadFaktura& faktura, const JsonVärde& objekt) {
     }
 }
 
-void läggTillPoster(EjSkickadFaktura& faktura, const JsonVärde& objekt, const Bokföringsbas& till) {
-    const JsonVärde* poster = objekt.medlem("items");
-    const std::vector<JsonVärde>* lista = poster ? poster->listaAvObjekt() : nullptr;
+// `tidigare`: the items of the invoices made before this one in the run.
+void läggTillPoster(EjSkickadFaktura& faktura, JsonVärde objekt, const Bokföringsbas& till, size_t& tidigare) {
+    const std::optional<JsonVärde> poster = objekt.medlem("items");
+    const std::optional<JsonLista> lista = poster ? poster->listaAvObjekt() : std::nullopt;
     if (!lista) throw JSONImportfel(JSONImportfel::Fall::ingaFakturaposter);
-    for (const JsonVärde& p : *lista) {
+    for (const JsonVärde p : *lista) {
+        if (tidigare >= högstaAntalFakturaposter)
+            throw JSONImportfel::förMånga(JSONImportfel::Fall::förMångaFakturaposter, högstaAntalFakturaposter);
+        ++tidigare;
         EjSkickadFakturapost& post = faktura.läggTillPost();
         post.sättAntal(decimaltext(p, "quantity").value_or(ett));
         post.sättRabattbeskrivning(text(p, "discount"));
@@ -179,7 +183,7 @@ void läggTillPoster(EjSkickadFaktura& faktura, const JsonVärde& objekt, const 
 
 }  // namespace
 
-void importeraFakturor(const std::vector<JsonVärde>& fakturaobjekt, const Bokföringsbas& till,
+void importeraFakturor(const JsonLista& fakturaobjekt, const Bokföringsbas& till,
                        Importresultat& resultat, const Förloppsrad& skrivRad) {
     const auto* dokument = dynamic_cast<const Bokföring*>(&till);
     if (!dokument) throw JSONImportfel(JSONImportfel::Fall::verifikationKundeInteSkapasFörFaktura);
@@ -198,9 +202,12 @@ void importeraFakturor(const std::vector<JsonVärde>& fakturaobjekt, const Bokf�
         skickadeSomNumrerade.push_back(f.get());
     }
 
-    for (const JsonVärde& objekt : fakturaobjekt) {
+    size_t poster = 0;
+    for (const JsonVärde objekt : fakturaobjekt) {
+        if (resultat.fakturor.size() >= högstaAntalFakturor)
+            throw JSONImportfel::förMånga(JSONImportfel::Fall::förMångaFakturor, högstaAntalFakturor);
         Affärskontakt* mottagare = mottagareFör(objekt, allaKontakter, resultat);
-        const std::string* datumtext = jsonfält::textOmDenFinns(objekt, "date");
+        const std::optional<std::string_view> datumtext = jsonfält::textOmDenFinns(objekt, "date");
         std::optional<Datum> datum = datumtext ? Datum::från(*datumtext) : std::nullopt;
         if (!datum || !datum->ärGiltigt()) throw JSONImportfel(JSONImportfel::Fall::ogiltigtFakturadatum);
         // The due date may be no later than the last day a date can name.
@@ -231,7 +238,7 @@ void importeraFakturor(const std::vector<JsonVärde>& fakturaobjekt, const Bokf�
 
         ställInMall(*faktura, objekt, till);
         ställInSkatteavdrag(*faktura, objekt);
-        läggTillPoster(*faktura, objekt, till);
+        läggTillPoster(*faktura, objekt, till, poster);
 
         std::optional<Decimal> växelkurs;
         if (faktura->valuta() != till.valuta) {

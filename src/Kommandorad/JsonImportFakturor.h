@@ -5,7 +5,7 @@
 // Makes a sent invoice (and its booking entry, as a pending entry) from
 // each object, in order, after the entries and customers of the same run.
 // Throws JSONImportfel.
-void importeraFakturor(const std::vector<JsonVärde>& fakturaobjekt, const Bokföringsbas& till,
+void importeraFakturor(const JsonLista& fakturaobjekt, const Bokföringsbas& till,
                        Importresultat& resultat, const Förloppsrad& skrivRad);
 
 // Moves the imported invoices to the end of the document's sent invoices.

@@ -8,7 +8,7 @@
 
 using jsonfält::text;
 
-void importeraKunder(const std::vector<JsonVärde>& kundobjekt, const Bokföringsbas& till, Importresultat& resultat,
+void importeraKunder(const JsonLista& kundobjekt, const Bokföringsbas& till, Importresultat& resultat,
                      const Förloppsrad& skrivRad) {
     // The document's contacts, then those of this run: each new customer is
     // numbered after all of them.
@@ -16,7 +16,9 @@ void importeraKunder(const std::vector<JsonVärde>& kundobjekt, const Bokföring
     for (const auto& k : resultat.kontakter) tidigare.push_back(k.get());
     Nummerserie serie(tidigare);
 
-    for (const JsonVärde& objekt : kundobjekt) {
+    for (const JsonVärde objekt : kundobjekt) {
+        if (resultat.kontakter.size() >= högstaAntalKunder)
+            throw JSONImportfel::förMånga(JSONImportfel::Fall::förMångaKunder, högstaAntalKunder);
         // As Affärskontakt(tidigare) would number it, with the list so far.
         auto kontakt = std::make_unique<Affärskontakt>();
         try {

@@ -13,10 +13,10 @@
 
 namespace {
 
-std::unique_ptr<Rad> rad(const JsonVärde& tobjekt, const JsonVärde& vobjekt, const Bokföringsbas& till) {
-    const JsonVärde* kontovärde = tobjekt.medlem("account");
+std::unique_ptr<Rad> rad(JsonVärde tobjekt, JsonVärde vobjekt, const Bokföringsbas& till) {
+    const std::optional<JsonVärde> kontovärde = tobjekt.medlem("account");
     std::optional<int64_t> kontonummer = kontovärde ? kontovärde->heltal() : std::nullopt;
-    const std::string* belopptext = jsonfält::textOmDenFinns(tobjekt, "amount");
+    const std::optional<std::string_view> belopptext = jsonfält::textOmDenFinns(tobjekt, "amount");
     if (!kontonummer || !belopptext) throw JSONImportfel::ogiltigTransaktion(tobjekt, vobjekt);
 
     Konto* konto = Konto::hittaKontoMedNummer(*kontonummer, till.konton);
@@ -63,6 +63,9 @@ std::vector<Kostnadsställe*> kostnadsställenFrånTaggar(const std::string& tag
         std::string_view del(taggar.data() + början, (slut == std::string::npos ? taggar.size() : slut) - början);
         for (const auto& k : till.kostnadsställen) {
             if (k->dimensionsnummer == 0 && k->nummer == del) {
+                if (ut.size() >= högstaAntalKostnadsställen)
+                    throw JSONImportfel::förMånga(JSONImportfel::Fall::förMångaKostnadsställen,
+                                                  högstaAntalKostnadsställen);
                 ut.push_back(k.get());
                 break;
             }
@@ -73,7 +76,7 @@ std::vector<Kostnadsställe*> kostnadsställenFrånTaggar(const std::string& tag
     return ut;
 }
 
-void importeraVerifikationer(const std::vector<JsonVärde>& verifikationsobjekt, const Bokföringsbas& till,
+void importeraVerifikationer(const JsonLista& verifikationsobjekt, const Bokföringsbas& till,
                              Importresultat& resultat, const Förloppsrad& skrivRad) {
     // One counter over every year: entries booked earlier in the run push
     // the numbers of later ones, whichever year they went to. The highest
@@ -82,30 +85,32 @@ void importeraVerifikationer(const std::vector<JsonVärde>& verifikationsobjekt,
     int64_t bokförda = 0;
     std::unordered_map<const Räkenskapsår*, int64_t> högsta;
 
-    for (const JsonVärde& vobjekt : verifikationsobjekt) {
-        const std::string* beskrivning = jsonfält::textOmDenFinns(vobjekt, "description");
-        const std::string* datumtext = beskrivning ? jsonfält::textOmDenFinns(vobjekt, "date") : nullptr;
+    for (const JsonVärde vobjekt : verifikationsobjekt) {
+        const std::optional<std::string_view> beskrivningstext = jsonfält::textOmDenFinns(vobjekt, "description");
+        const std::optional<std::string_view> datumtext =
+            beskrivningstext ? jsonfält::textOmDenFinns(vobjekt, "date") : std::nullopt;
         std::optional<Datum> datum = datumtext ? Datum::från(*datumtext) : std::nullopt;
         // A date that names no calendar day ("2024-02-30") is refused for
         // new entries.
         if (datum && !datum->ärGiltigt()) datum.reset();
-        const JsonVärde* transaktioner = datum ? vobjekt.medlem("transactions") : nullptr;
-        const std::vector<JsonVärde>* tobjekt = transaktioner ? transaktioner->listaAvObjekt() : nullptr;
+        const std::optional<JsonVärde> transaktioner = datum ? vobjekt.medlem("transactions") : std::nullopt;
+        const std::optional<JsonLista> tobjekt = transaktioner ? transaktioner->listaAvObjekt() : std::nullopt;
         if (!tobjekt) throw JSONImportfel::ogiltigVerifikation(vobjekt);
+        const std::string beskrivning(*beskrivningstext);
 
         Radlista rader;
         rader.reserve(tobjekt->size());
-        for (const JsonVärde& t : *tobjekt) rader.push_back(rad(t, vobjekt, till));
+        for (const JsonVärde t : *tobjekt) rader.push_back(rad(t, vobjekt, till));
 
-        if (!balanserar(rader)) throw JSONImportfel::verifikationEjBalanserad(*beskrivning);
+        if (!balanserar(rader)) throw JSONImportfel::verifikationEjBalanserad(beskrivning);
 
         std::optional<std::string> kommentar = jsonfält::text(vobjekt, "comment");
-        auto v = std::make_unique<Verifikation>(std::nullopt, *beskrivning, Verifikationstyp::okänd, *datum,
+        auto v = std::make_unique<Verifikation>(std::nullopt, beskrivning, Verifikationstyp::okänd, *datum,
                                                 std::move(rader), std::move(kommentar), std::nullopt, std::nullopt);
 
         const bool bokför = jsonfält::boolesk(vobjekt, "pending") == false;
         if (!bokför) {
-            skrivRad("Added pending entry '" + *beskrivning + "'.");
+            skrivRad("Added pending entry '" + beskrivning + "'.");
             resultat.verifikationer.push_back({std::move(v), nullptr});
             continue;
         }
@@ -116,11 +121,11 @@ void importeraVerifikationer(const std::vector<JsonVärde>& verifikationsobjekt,
         if (ny) it->second = år->högstaVerifikationsnummer();
         int64_t nummer;
         if (__builtin_add_overflow(it->second, bokförda + 1, &nummer))
-            throw JSONImportfel::nummerTarSlut(*beskrivning);
+            throw JSONImportfel::nummerTarSlut(beskrivning);
         v->sättNummer(nummer);
         ++bokförda;
 
-        skrivRad("Added entry " + std::to_string(nummer) + " '" + *beskrivning + "' to fiscal year " + år->namn + ".");
+        skrivRad("Added entry " + std::to_string(nummer) + " '" + beskrivning + "' to fiscal year " + år->namn + ".");
         resultat.verifikationer.push_back({std::move(v), år});
     }
 }

@@ -9,7 +9,7 @@ public:
     explicit Skrivare(Textformsgränser g) : g_(g) {}
 
     // False once the length limit is reached; the caller stops then.
-    bool skriv(const JsonVärde& v, size_t djup) {
+    bool skriv(JsonVärde v, size_t djup) {
         switch (v.typ()) {
         case JsonVärde::Typ::null: return lägg("null");
         case JsonVärde::Typ::boolesk: return lägg(v.booleskVärde() ? "true" : "false");
@@ -18,18 +18,19 @@ public:
         case JsonVärde::Typ::lista:
             if (djup >= g_.djup) return lägg(std::string("[") + utelämnat + "]");
             if (!lägg("[")) return false;
-            for (size_t i = 0; i < v.element().size(); ++i) {
-                if (i > 0 && !lägg(",")) return false;
-                if (!skriv(v.element()[i], djup + 1)) return false;
+            for (auto it = v.element().begin(); it != v.element().end(); ++it) {
+                if (it != v.element().begin() && !lägg(",")) return false;
+                if (!skriv(*it, djup + 1)) return false;
             }
             return lägg("]");
         case JsonVärde::Typ::objekt:
             if (djup >= g_.djup) return lägg(std::string("{") + utelämnat + "}");
             if (!lägg("{")) return false;
             for (size_t i = 0; i < v.medlemmar().size(); ++i) {
+                const JsonMedlem m = v.medlemmar()[i];
                 if (i > 0 && !lägg(",")) return false;
-                if (!text(v.medlemmar()[i].first) || !lägg(":")) return false;
-                if (!skriv(v.medlemmar()[i].second, djup + 1)) return false;
+                if (!text(m.nyckel) || !lägg(":")) return false;
+                if (!skriv(m.värde, djup + 1)) return false;
             }
             return lägg("}");
         }
@@ -43,9 +44,13 @@ public:
 
 private:
     // Control characters are escaped so a message stays on one line.
-    bool text(const std::string& s) {
+    bool text(std::string_view s) {
         std::string t = "\"";
+        // Past what the length limit leaves room for, the rest would be cut
+        // off anyway: a long text is never copied whole.
+        const size_t rum = g_.längd > ut_.size() ? g_.längd - ut_.size() : 0;
         for (unsigned char c : s) {
+            if (t.size() > rum) break;
             switch (c) {
             case '"': t += "\\\""; break;
             case '\\': t += "\\\\"; break;
@@ -67,13 +72,13 @@ private:
         return lägg(t);
     }
 
-    bool lägg(const std::string& s) {
+    bool lägg(std::string_view s) {
         if (avkortat_) return false;
         if (ut_.size() + s.size() > g_.längd) {
             // Cut on a character boundary so the message stays valid UTF-8.
             size_t plats = g_.längd - ut_.size();
             while (plats > 0 && (static_cast<unsigned char>(s[plats]) & 0xC0) == 0x80) --plats;
-            ut_.append(s, 0, plats);
+            ut_.append(s.substr(0, plats));
             avkortat_ = true;
             return false;
         }
@@ -88,7 +93,7 @@ private:
 
 }  // namespace
 
-std::string jsonTextform(const JsonVärde& värde, Textformsgränser gränser) {
+std::string jsonTextform(JsonVärde värde, Textformsgränser gränser) {
     Skrivare s(gränser);
     s.skriv(värde, 0);
     return std::move(s).resultat();

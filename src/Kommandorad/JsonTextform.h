@@ -12,4 +12,4 @@ struct Textformsgränser {
     size_t längd = 1000;    // bytes before the text is cut with "…"
 };
 
-std::string jsonTextform(const JsonVärde& värde, Textformsgränser gränser = {});
+std::string jsonTextform(JsonVärde värde, Textformsgränser gränser = {});

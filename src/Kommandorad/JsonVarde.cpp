@@ -1,66 +1,69 @@
 #include "Kommandorad/JsonVarde.h"
 
+#include "Kommandorad/JsonInnehall.h"
+
 #include <algorithm>
 #include <limits>
+#include <string>
 
-JsonVärde JsonVärde::sant(bool värde) {
-    JsonVärde v;
-    v.typ_ = Typ::boolesk;
-    v.boolesk_ = värde;
-    return v;
-}
+namespace {
 
-JsonVärde JsonVärde::talFrånText(std::string tal) {
-    JsonVärde v;
-    v.typ_ = Typ::tal;
-    v.sträng_ = std::move(tal);
-    return v;
-}
+bool ärTypen(const JsonInnehåll* i, uint32_t nod, JsonSort sort) { return i->noder[nod].sort() == sort; }
 
-JsonVärde JsonVärde::textVärde(std::string text) {
-    JsonVärde v;
-    v.typ_ = Typ::text;
-    v.sträng_ = std::move(text);
-    return v;
-}
+}  // namespace
 
-JsonVärde JsonVärde::listaAv(std::vector<JsonVärde> element) {
-    JsonVärde v;
-    v.typ_ = Typ::lista;
-    v.element_ = std::move(element);
-    return v;
-}
-
-JsonVärde JsonVärde::objektAv(std::vector<std::pair<std::string, JsonVärde>> medlemmar) {
-    JsonVärde v;
-    v.typ_ = Typ::objekt;
-    // A stable sort keeps equal keys in input order, so the last of each
-    // run is the one that was written last.
-    std::stable_sort(medlemmar.begin(), medlemmar.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (size_t i = 0; i < medlemmar.size(); ++i) {
-        if (i + 1 < medlemmar.size() && medlemmar[i + 1].first == medlemmar[i].first) continue;
-        v.medlemmar_.push_back(std::move(medlemmar[i]));
+JsonVärde::Typ JsonVärde::typ() const {
+    switch (innehåll_->noder[nod_].sort()) {
+    case JsonSort::null: return Typ::null;
+    case JsonSort::falskt:
+    case JsonSort::sant: return Typ::boolesk;
+    case JsonSort::tal: return Typ::tal;
+    case JsonSort::text: return Typ::text;
+    case JsonSort::lista: return Typ::lista;
+    case JsonSort::objekt: return Typ::objekt;
     }
-    return v;
+    return Typ::null;
 }
 
-const JsonVärde* JsonVärde::medlem(std::string_view nyckel) const {
-    if (typ_ != Typ::objekt) return nullptr;
-    auto it = std::lower_bound(medlemmar_.begin(), medlemmar_.end(), nyckel,
-                               [](const auto& par, std::string_view k) { return par.first < k; });
-    if (it == medlemmar_.end() || it->first != nyckel) return nullptr;
-    return &it->second;
+std::optional<std::string_view> JsonVärde::text() const {
+    if (!ärTypen(innehåll_, nod_, JsonSort::text)) return std::nullopt;
+    return innehåll_->textAv(nod_);
+}
+
+bool JsonVärde::booleskVärde() const { return ärTypen(innehåll_, nod_, JsonSort::sant); }
+
+std::string_view JsonVärde::talText() const {
+    return ärTypen(innehåll_, nod_, JsonSort::tal) ? innehåll_->textAv(nod_) : std::string_view();
+}
+
+JsonLista JsonVärde::element() const {
+    if (!ärLista()) return JsonLista(innehåll_, nod_, nod_);
+    return JsonLista(innehåll_, nod_ + 1, innehåll_->noder[nod_].a);
+}
+
+JsonMedlemmar JsonVärde::medlemmar() const {
+    if (!ärObjekt()) return JsonMedlemmar(innehåll_, nullptr, 0);
+    const uint32_t* plats = innehåll_->nycklar.data() + innehåll_->noder[nod_].fält();
+    return JsonMedlemmar(innehåll_, plats + 1, *plats);
+}
+
+std::optional<JsonVärde> JsonVärde::medlem(std::string_view nyckel) const {
+    if (innehåll_->läsning) innehåll_->läsning(nod_, nyckel);
+    const JsonMedlemmar m = medlemmar();
+    auto it = std::lower_bound(m.nycklar_, m.nycklar_ + m.antal_, nyckel,
+                               [&](uint32_t nod, std::string_view k) { return innehåll_->textAv(nod) < k; });
+    if (it == m.nycklar_ + m.antal_ || innehåll_->textAv(*it) != nyckel) return std::nullopt;
+    return JsonVärde(innehåll_, *it + 1);
 }
 
 std::optional<int64_t> JsonVärde::heltal() const {
-    if (typ_ != Typ::tal) return std::nullopt;
-    return heltalFrånJsonTal(sträng_);
+    if (typ() != Typ::tal) return std::nullopt;
+    return heltalFrånJsonTal(talText());
 }
 
 std::optional<bool> JsonVärde::boolesk() const {
-    if (typ_ == Typ::boolesk) return boolesk_;
-    if (typ_ == Typ::tal) {
+    if (typ() == Typ::boolesk) return booleskVärde();
+    if (typ() == Typ::tal) {
         auto h = heltal();
         if (h == 1) return true;
         if (h == 0) return false;
@@ -68,11 +71,84 @@ std::optional<bool> JsonVärde::boolesk() const {
     return std::nullopt;
 }
 
-const std::vector<JsonVärde>* JsonVärde::listaAvObjekt() const {
-    if (typ_ != Typ::lista) return nullptr;
-    for (const auto& e : element_)
-        if (!e.ärObjekt()) return nullptr;
-    return &element_;
+std::optional<JsonLista> JsonVärde::listaAvObjekt() const {
+    if (!ärLista()) return std::nullopt;
+    const JsonLista lista = element();
+    for (JsonVärde e : lista)
+        if (!e.ärObjekt()) return std::nullopt;
+    return lista;
+}
+
+// The nesting is at most what the reader took (512 levels), so the
+// recursion is bounded.
+bool operator==(const JsonVärde& a, const JsonVärde& b) {
+    const JsonSort sort = a.innehåll_->noder[a.nod_].sort();
+    if (sort != b.innehåll_->noder[b.nod_].sort()) return false;
+    switch (sort) {
+    case JsonSort::null:
+    case JsonSort::falskt:
+    case JsonSort::sant: return true;
+    case JsonSort::tal:
+    case JsonSort::text: return a.innehåll_->textAv(a.nod_) == b.innehåll_->textAv(b.nod_);
+    case JsonSort::lista: {
+        const JsonLista x = a.element(), y = b.element();
+        auto i = x.begin(), j = y.begin();
+        for (; i != x.end() && j != y.end(); ++i, ++j)
+            if (!(*i == *j)) return false;
+        return i == x.end() && j == y.end();
+    }
+    case JsonSort::objekt: {
+        const JsonMedlemmar x = a.medlemmar(), y = b.medlemmar();
+        if (x.size() != y.size()) return false;
+        for (size_t i = 0; i < x.size(); ++i) {
+            const JsonMedlem m = x[i], n = y[i];
+            if (m.nyckel != n.nyckel || !(m.värde == n.värde)) return false;
+        }
+        return true;
+    }
+    }
+    return false;
+}
+
+JsonLista::iterator& JsonLista::iterator::operator++() {
+    nod_ = innehåll_->efter(nod_);
+    return *this;
+}
+
+size_t JsonLista::size() const {
+    size_t n = 0;
+    for (auto it = begin(); it != end(); ++it) ++n;
+    return n;
+}
+
+JsonVärde JsonLista::operator[](size_t i) const {
+    auto it = begin();
+    while (i-- > 0) ++it;
+    return *it;
+}
+
+JsonMedlem JsonMedlemmar::iterator::operator*() const {
+    return {innehåll_->textAv(*plats_), JsonVärde(innehåll_, *plats_ + 1)};
+}
+
+JsonDokument::JsonDokument(std::unique_ptr<JsonInnehåll> innehåll) : innehåll_(std::move(innehåll)) {}
+JsonDokument::JsonDokument(JsonDokument&&) noexcept = default;
+JsonDokument& JsonDokument::operator=(JsonDokument&&) noexcept = default;
+JsonDokument::~JsonDokument() = default;
+
+void JsonDokument::följLäsningar(std::function<void(JsonVärde objekt, std::string_view nyckel)> läsning) {
+    const JsonInnehåll* i = innehåll_.get();
+    innehåll_->läsning = [i, läsning = std::move(läsning)](uint32_t objekt, std::string_view nyckel) {
+        läsning(JsonVärde(i, objekt), nyckel);
+    };
+}
+
+size_t JsonDokument::antalNoder() const { return innehåll_->noder.size(); }
+
+size_t JsonDokument::byteHållna() const {
+    const JsonInnehåll& i = *innehåll_;
+    return i.text.size() + i.noder.capacity() * sizeof(JsonNod) + i.nycklar.capacity() * sizeof(uint32_t) +
+           i.längder.capacity() * sizeof(i.längder[0]);
 }
 
 namespace {

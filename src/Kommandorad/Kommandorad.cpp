@@ -34,7 +34,7 @@ int körJobbet(const std::vector<std::string>& args) {
     std::optional<LockedFile> lås;
     Dokument dokument = bokföringFörÄndring(args[1], lås);
     if (!dokument) return 1;
-    int status = importjobbet(*dokument, args[1]);
+    int status = importjobbet(*dokument, args[1], lås->identity());
     return behållTillSlutet(std::move(dokument), status);
 }
 

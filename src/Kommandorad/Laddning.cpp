@@ -2,7 +2,6 @@
 
 #include "Kommandorad/Utskrift.h"
 
-#include <cstdio>
 #include <exception>
 #include <functional>
 #include <string>
@@ -33,7 +32,6 @@ Dokument ladda(const std::function<Bytes()>& läs) {
             // The decoder's result, which is 0 whenever it fails; callers of
             // the tool have always seen this line on standard output.
             skrivRad("Error with status: 0");
-            std::fflush(stdout);
         }
         skrivFel(meddelande(fel.fall));
     } catch (const std::exception& fel) {
@@ -63,9 +61,9 @@ void skrivSparfel(const std::string& fil, const std::string& orsak) {
 }
 
 bool skrivÖverDokumentfilen(const std::string& fil, std::span<const uint8_t> utdata,
-                            const BeforeReplaceHook& innanErsättning) {
+                            const std::optional<FileIdentity>& lästFil, const BeforeReplaceHook& innanErsättning) {
     try {
-        writeFileSafely(fil, utdata, innanErsättning);
+        writeFileSafely(fil, utdata, innanErsättning, lästFil);
         return true;
     } catch (const FileError& fel) {
         skrivSparfel(fil, fel.cause);

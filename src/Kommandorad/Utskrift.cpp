@@ -15,9 +15,18 @@ bool skriv(std::FILE* ström, std::string_view text) {
     return std::fwrite(text.data(), 1, text.size(), ström) == text.size();
 }
 
+// Sends what standard output holds on its way; remembers why it failed.
+void tömStandardut() {
+    if (std::fflush(stdout) != 0 && !utfel) utfel = std::strerror(errno);
+}
+
 }  // namespace
 
 void skrivFel(std::string_view meddelande) {
+    // Standard output is buffered and standard error is not: where both go
+    // to one pipe or file, the lines printed before this one must arrive
+    // before it.
+    tömStandardut();
     std::string rad(meddelande);
     rad += '\n';
     skriv(stderr, rad);
@@ -30,7 +39,7 @@ void skrivRad(std::string_view rad) {
 }
 
 std::optional<std::string> standardutensFel() {
-    if (std::fflush(stdout) != 0 && !utfel) utfel = std::strerror(errno);
+    tömStandardut();
     if (std::ferror(stdout) && !utfel) utfel = "write error";
     return utfel;
 }

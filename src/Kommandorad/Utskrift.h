@@ -4,7 +4,9 @@
 #include <string>
 #include <string_view>
 
-// One message and a line feed on standard error, written in one call.
+// One message and a line feed on standard error, written in one call after
+// what standard output holds, so that the two streams read in the order of
+// events when they share a pipe or file.
 void skrivFel(std::string_view meddelande);
 // One line on standard output. A write that fails is remembered.
 void skrivRad(std::string_view rad);

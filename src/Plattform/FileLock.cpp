@@ -50,6 +50,7 @@ LockedFile::LockedFile(const std::string& path, uint64_t limit, std::chrono::mil
         struct stat held, current;
         if (::fstat(fd.get(), &held) != 0) throw readError(path, errno);
         if (::stat(path.c_str(), &current) == 0 && sameFile(held, current)) {
+            identity_ = {held.st_dev, held.st_ino};
             contents_ = readAll(fd.get(), limit, path);
             fd_ = fd.release();
             return;
@@ -61,7 +62,8 @@ LockedFile::~LockedFile() {
     if (fd_ >= 0) ::close(fd_);
 }
 
-LockedFile::LockedFile(LockedFile&& other) noexcept : fd_(other.fd_), contents_(std::move(other.contents_)) {
+LockedFile::LockedFile(LockedFile&& other) noexcept
+    : fd_(other.fd_), contents_(std::move(other.contents_)), identity_(other.identity_) {
     other.fd_ = -1;
 }
 
@@ -70,6 +72,7 @@ LockedFile& LockedFile::operator=(LockedFile&& other) noexcept {
         if (fd_ >= 0) ::close(fd_);
         fd_ = other.fd_;
         contents_ = std::move(other.contents_);
+        identity_ = other.identity_;
         other.fd_ = -1;
     }
     return *this;

@@ -5,6 +5,7 @@
 // same contents. Processes that only read the file take no lock and are
 // never held up.
 #include "Plattform/Bytes.h"
+#include "Plattform/Filer.h"
 
 #include <chrono>
 #include <cstdint>
@@ -26,8 +27,11 @@ public:
     // The contents read under the lock.
     const Bytes& contents() const { return contents_; }
     Bytes takeContents() { return std::move(contents_); }
+    // The file that is locked and was read.
+    const FileIdentity& identity() const { return identity_; }
 
 private:
     int fd_ = -1;
     Bytes contents_;
+    FileIdentity identity_;
 };

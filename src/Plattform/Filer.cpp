@@ -166,8 +166,14 @@ namespace {
 // writeNewFileSafely).
 enum class Kind { document, newInSharedDirectory };
 
+// Whether `name` (following links) still names the file `read`.
+bool stillNames(const std::string& name, const FileIdentity& read) {
+    struct stat st;
+    return ::stat(name.c_str(), &st) == 0 && FileIdentity{st.st_dev, st.st_ino} == read;
+}
+
 void replaceFile(const std::string& path, std::span<const uint8_t> contents, const BeforeReplaceHook& beforeReplace,
-                 Kind kind) {
+                 Kind kind, const std::optional<FileIdentity>& onlyOver = std::nullopt) {
     const bool document = kind == Kind::document;
     const std::string target = document ? replaceTarget(path) : path;
 
@@ -211,6 +217,10 @@ void replaceFile(const std::string& path, std::span<const uint8_t> contents, con
     if (fd.close() != 0) throw fail("writing failed", errno);
 
     if (beforeReplace && !beforeReplace(temporary.path())) throw fail("the save was interrupted", 0);
+    if (onlyOver && (!stillNames(path, *onlyOver) || !stillNames(target, *onlyOver)))
+        throw fail("another program put a new file in its place, or removed it, after it was read; the file now "
+                   "under its name is left as it is",
+                   0);
 
     if (!temporary.renameTo(target)) throw fail("the new contents cannot replace the old", errno);
 
@@ -225,8 +235,9 @@ void replaceFile(const std::string& path, std::span<const uint8_t> contents, con
 
 }  // namespace
 
-void writeFileSafely(const std::string& path, std::span<const uint8_t> contents, const BeforeReplaceHook& beforeReplace) {
-    replaceFile(path, contents, beforeReplace, Kind::document);
+void writeFileSafely(const std::string& path, std::span<const uint8_t> contents, const BeforeReplaceHook& beforeReplace,
+                     const std::optional<FileIdentity>& onlyOver) {
+    replaceFile(path, contents, beforeReplace, Kind::document, onlyOver);
 }
 
 void writeNewFileSafely(const std::string& path, std::span<const uint8_t> contents, const BeforeReplaceHook& beforeReplace) {

@@ -48,6 +48,13 @@ std::optional<Bytes> readToEnd(int fd, uint64_t limit, const std::string& name);
 // "1 GiB", "512 bytes": a size limit as messages give it.
 std::string sizeText(uint64_t bytes);
 
+// Which file a name stands for: the device and inode of the file itself.
+struct FileIdentity {
+    uint64_t device = 0;
+    uint64_t inode = 0;
+    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
 // Called after the new contents are on disk in the temporary file and
 // before it replaces the target; returning false aborts the save. For tests.
 using BeforeReplaceHook = std::function<bool(const std::string& temporaryPath)>;
@@ -67,8 +74,14 @@ using BeforeReplaceHook = std::function<bool(const std::string& temporaryPath)>;
 // takes its course; one left by a process that died otherwise (SIGKILL, a
 // crash, a power cut) is removed by a later save of the same file once it
 // is more than a minute old.
+//
+// With `onlyOver`, the file that was read: just before the rename, `path`
+// (and the target of its link) must still name that file. When another
+// program has put a new file in its place, or removed it, the save fails as
+// above and whatever now stands under the name is left as it is.
 void writeFileSafely(const std::string& path, std::span<const uint8_t> contents,
-                     const BeforeReplaceHook& beforeReplace = {});
+                     const BeforeReplaceHook& beforeReplace = {},
+                     const std::optional<FileIdentity>& onlyOver = std::nullopt);
 
 // Writes the file at `path` as writeFileSafely does, for a directory others
 // share, such as the temporary directory: whatever stands at `path` is

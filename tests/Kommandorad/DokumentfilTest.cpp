@@ -150,6 +150,61 @@ TEST_F(Dokumentfil, AnImportWaitsForTheLockOnlySoLong) {
     EXPECT_TRUE(läsFil(dokumentfil) == före);
 }
 
+// An import saves only over the file it read. While it waits for its input
+// with the document locked, another program renames a new document over it
+// (or over the target of its link), or removes it: the import fails naming
+// the document and leaves what stands under the name as it is.
+TEST_F(Dokumentfil, AnImportSavesOnlyOverTheFileItRead) {
+    auto ny = importexempel::dokument();
+    ny->räkenskapsår[0]->verifikationer.pop_back();
+    const Bytes nytt = ny->dataMedMellansteg(versionSomSkrivs);
+    auto låst = [&](const fs::path& fil) {
+        const int fd = ::open(fil.c_str(), O_RDONLY | O_CLOEXEC);
+        const bool upptagen = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+        if (fd >= 0) ::close(fd);
+        return upptagen;
+    };
+    const fs::path mål = katalog / "mål.bok";
+    struct Fall {
+        const char* namn;
+        bool länk;     // the document's name is a symbolic link to mål.bok
+        bool tasBort;  // the other program removes the file instead
+    } fall[] = {{"renamed over", false, false},
+                {"renamed over the link's target", true, false},
+                {"removed", false, true}};
+    for (const Fall& f : fall) {
+        fs::remove(dokumentfil);
+        fs::remove(mål);
+        skrivFil(f.länk ? mål : dokumentfil, före);
+        if (f.länk) fs::create_symlink(mål.filename(), dokumentfil);
+        const fs::path ersatt = f.länk ? mål : dokumentfil;
+
+        Startad import = startaKontobok({dokumentfil.string()}, {.indataSenare = true});
+        for (int i = 0; i < 1000 && !låst(ersatt); ++i) ::usleep(10'000);
+        ASSERT_TRUE(låst(ersatt)) << f.namn;
+        if (f.tasBort) {
+            fs::remove(ersatt);
+        } else {
+            skrivFil(katalog / "nytt.bok", nytt);
+            fs::rename(katalog / "nytt.bok", ersatt);
+        }
+        skrivIndata(import, kund);
+        Körning u = väntaPå(import);
+
+        EXPECT_EQ(u.status, 1) << f.namn;
+        EXPECT_EQ(u.fel, "Unable to write output file!\n" + dokumentfil.string() +
+                             ": another program put a new file in its place, or removed it, after it was read; the "
+                             "file now under its name is left as it is\n")
+            << f.namn;
+        EXPECT_EQ(u.ut, "Added customer Eva\n") << f.namn;
+        if (f.tasBort)
+            EXPECT_FALSE(fs::exists(ersatt)) << f.namn;
+        else
+            EXPECT_TRUE(läsFil(ersatt) == std::string(nytt.begin(), nytt.end())) << f.namn;
+        EXPECT_EQ(filerIKatalogen().size(), size_t(f.länk ? 2 : f.tasBort ? 0 : 1)) << f.namn;
+    }
+}
+
 // Forks a run of the import that gets `signal` after the new document is
 // written beside the old one and before it replaces it.
 int avbrytSparandetMed(int signal, const fs::path& fil) {
@@ -158,10 +213,11 @@ int avbrytSparandetMed(int signal, const fs::path& fil) {
         std::freopen("/dev/null", "w", stdout);
         std::string s = läsFil(fil);
         auto dok = Bokföring::från(Bytes(s.begin(), s.end()));
-        importeraOchSpara(*dok, Bytes(kund.begin(), kund.end()), fil.string(), [signal](const std::string&) {
-            ::raise(signal);
-            return true;
-        });
+        importeraOchSpara(*dok, Bytes(kund.begin(), kund.end()), fil.string(), std::nullopt,
+                          [signal](const std::string&) {
+                              ::raise(signal);
+                              return true;
+                          });
         std::_Exit(0);
     }
     int status = 0;

@@ -248,6 +248,37 @@ TEST_F(Fakturaimport, ImportsNumbersAndBooksInvoices) {
     EXPECT_EQ(ev.rader.back()->ursprungligtBelopp, tal("128.8"));
 }
 
+// One import sends at most 1000 invoices with 10 000 items in all: those up
+// to a limit are made (their lines printed), the one past it is refused and
+// nothing is saved.
+TEST_F(Fakturaimport, AnImportsInvoicesAndItemsAreBounded) {
+    auto upprepat = [](const std::string& del, size_t gånger) {
+        std::string t;
+        for (size_t i = 0; i < gånger; ++i) t += (i ? "," : "") + del;
+        return t;
+    };
+    const std::string mall = R"("template":"Df")";
+    const struct {
+        std::string json;
+        std::string fel;
+        size_t rader;
+    } fall[] = {
+        {fakturor(upprepat(faktura(mall, "[]"), 1001)), "An import can send at most 1000 invoices.\n", 1000},
+        {fakturor(faktura(mall, "[" + upprepat(R"({"product":"V"})", 10'000) + "]") + "," +
+                  faktura(mall, R"([{"product":"V"}])")),
+         "The invoices of an import can have at most 10000 items in all.\n", 1},
+    };
+    skrivDokument(false);
+    const std::string före = läsFil(dokumentfil);
+    for (const auto& f : fall) {
+        Körning u = importera(f.json);
+        EXPECT_EQ(u.status, 1);
+        EXPECT_EQ(u.fel, f.fel);
+        EXPECT_EQ(std::count(u.ut.begin(), u.ut.end(), '\n'), std::ptrdiff_t(f.rader));
+        EXPECT_TRUE(läsFil(dokumentfil) == före);
+    }
+}
+
 // Amounts near the decimal type's limit that it still holds exactly are
 // imported, and their booking entry balances to the öre.
 TEST_F(Fakturaimport, LargeAmountsThatFitAreBookedExactly) {

@@ -189,6 +189,33 @@ TEST_F(Importjobb, NumbersAcrossYearsAndTheLatestEntryShowsTheNewNumber) {
     EXPECT_EQ(kör({dokumentfil.string(), "--latestEntry"}, "").ut, "6\n");
 }
 
+std::string upprepat(const std::string& del, size_t gånger, const char* mellan = ",") {
+    std::string t;
+    for (size_t i = 0; i < gånger; ++i) t += (i ? mellan : "") + del;
+    return t;
+}
+
+// One import adds at most 10 000 customers, and a "tags" text names at most
+// 100 cost centres: the objects up to the limit are made (their lines
+// printed), the one past it is refused and nothing is saved.
+TEST_F(Importjobb, CustomersAndTagsAreBounded) {
+    const std::string före = läsFil(dokumentfil);
+    Körning kunder = importera(R"({"customers":[)" + upprepat(R"({"name":"K"})", 10'001) + "]}");
+    EXPECT_EQ(kunder.status, 1);
+    EXPECT_EQ(kunder.fel, "An import can add at most 10000 customers.\n");
+    EXPECT_EQ(kunder.ut, upprepat("Added customer K\n", 10'000, ""));
+    EXPECT_TRUE(läsFil(dokumentfil) == före);
+
+    auto rad = [](size_t taggar) {
+        return R"({"account":1930,"amount":"0","tags":")" + upprepat("P1", taggar, " ") + R"("})";
+    };
+    Körning taggar = importera(poster(R"("description":"T","date":"2023-03-01")",
+                                      R"("transactions":[)" + rad(100) + "," + rad(101) + "]"));
+    EXPECT_EQ(taggar.status, 1);
+    EXPECT_EQ(taggar.fel, "The value of 'tags' can name at most 100 cost centres.\n");
+    EXPECT_TRUE(läsFil(dokumentfil) == före);
+}
+
 TEST_F(Importjobb, AnEmptyImportStillRewritesTheFile) {
     Körning u = importera("\xEF\xBB\xBF{}");
     EXPECT_EQ(u.status, 0);

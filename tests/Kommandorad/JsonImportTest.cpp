@@ -26,7 +26,7 @@ Körning importeraText(const std::string& text, const Bokföringsbas& till) {
     EXPECT_TRUE(json) << text;
     Körning k;
     try {
-        k.resultat = importera(*json, till, [&](std::string_view rad) { k.rader.emplace_back(rad); });
+        k.resultat = importera(json->rot(), till, [&](std::string_view rad) { k.rader.emplace_back(rad); });
     } catch (const JSONImportfel& fel) {
         k.fel = fel.description();
     }
@@ -78,6 +78,31 @@ TEST_F(JsonImport, EntryFields) {
     EXPECT_EQ(ks[1], dok->kostnadsställen[1].get());
     EXPECT_EQ(ks[2], dok->kostnadsställen[0].get());
     EXPECT_TRUE(v.rader[1]->kostnadsställen.empty());
+}
+
+// The bound on amounts as the README gives it: a whole number below 2^128
+// times a power of ten from 10^-128 to 10^127, so 39 digits up to 2^128 - 1.
+TEST_F(JsonImport, AmountsFitTheDecimalTypeAsTheReadmeSays) {
+    const std::string zeros128(128, '0');
+    const std::vector<std::pair<std::string, bool>> fall = {
+        {"99999999999999999999999999999999999999", true},
+        {"340282366920938463463374607431768211455", true},
+        {"340282366920938463463374607431768211456", false},
+        {"3402823669209384634633746074317682114550", true},
+        {"1234567890123456789012345678901234567891", false},
+        {"1e127", true},
+        {"1e128", false},
+        {"1e-128", true},
+        {"1e-129", false},
+        {"0." + zeros128.substr(1) + "1", true},
+        {"0." + zeros128 + "1", false},
+        {"1" + zeros128.substr(1) + std::string(38, '0'), true},
+        {"1" + zeros128 + std::string(38, '0'), false},
+    };
+    for (const auto& [belopp, godtas] : fall) {
+        Körning k = importeraText(R"({"entries":[)" + post("A", "2023-06-01", "", belopp) + "]}", *dok);
+        EXPECT_EQ(k.resultat.has_value(), godtas) << belopp << ": " << k.fel;
+    }
 }
 
 TEST_F(JsonImport, Customers) {

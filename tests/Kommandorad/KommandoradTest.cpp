@@ -1,5 +1,6 @@
 // The tool as its callers see it: exit status and the exact bytes on both
 // streams.
+#include "Exempel/Importexempel.h"
 #include "Fillagring.h"
 #include "Programkorning.h"
 
@@ -69,4 +70,24 @@ TEST_F(Kommandorad, LoadFailuresPrintTheirMessagesAndEndWithStatusOne) {
         EXPECT_EQ(k.ut, f.ut) << f.namn;
         EXPECT_EQ(k.fel, f.fel) << f.namn;
     }
+}
+
+// With standard output and error in one pipe (2>&1, or a caller that
+// merges them), the lines arrive in the order of the events: what an import
+// added before it failed, then why; the decoder's status before the
+// damaged document's message.
+TEST_F(Kommandorad, OneStreamForBothKeepsTheOrderOfEvents) {
+    const std::string dokument = fil("exempel.bok", importexempel::dokument()->dataMedMellansteg(versionSomSkrivs));
+    Körning import = körKontobok(
+        {dokument}, {.indata = R"({"entries":[{"description":"Porto","date":"2023-03-01","pending":false,)"
+                               R"("transactions":[{"account":1930,"amount":"-50"},{"account":5010,"amount":"50"}]}],)"
+                               R"("invoices":[{"recipient":"x","date":"2023-03-01","items":[]}]})",
+                     .utdata = Utdata::ihopMedFel});
+    EXPECT_EQ(import.status, 1);
+    EXPECT_EQ(import.ut, "Added entry 11 'Porto' to fiscal year 2023.\nNo customer with number 'x'.\n");
+
+    Körning trasig = körKontobok({fil("trasig.bok", huvud(bokfilensMagiskaTal, 76000, "not a stream"))},
+                                 {.utdata = Utdata::ihopMedFel});
+    EXPECT_EQ(trasig.status, 1);
+    EXPECT_EQ(trasig.ut, "Error with status: 0\nCould not decompress archive - file possibly corrupt.\n");
 }

@@ -103,6 +103,49 @@ TEST_F(Filer, SafeSaveThroughASymbolicLinkReplacesTheTargetAndKeepsTheLink) {
     EXPECT_EQ(fs::directory_iterator(katalog / "mål")->path().filename(), "a.bok");
 }
 
+// A save given the file that was read goes over that file only. Another
+// program that puts a new file under the name meanwhile (or under the
+// target of its link), or removes it, fails the save: the name is left as
+// it stands, with no temporary file beside it.
+TEST_F(Filer, ASaveGivenTheFileReadGoesOverThatFileOnly) {
+    auto identitet = [&](const std::string& namn) {
+        struct stat st {};
+        EXPECT_EQ(::stat(sökväg(namn).c_str(), &st), 0);
+        return FileIdentity{st.st_dev, st.st_ino};
+    };
+    fs::create_symlink("mål.bok", katalog / "länk.bok");
+    struct Fall {
+        const char* namn;
+        const char* ersatt;  // the name under which another file appears
+        bool tasBort;
+    } fall[] = {{"a.bok", "a.bok", false}, {"länk.bok", "mål.bok", false}, {"a.bok", "a.bok", true}};
+    for (const Fall& f : fall) {
+        skriv("a.bok", "läst");
+        skriv("mål.bok", "läst");
+        const FileIdentity läst = identitet(f.namn);
+        writeFileSafely(sökväg(f.namn), bytes("sparat"), {}, läst);
+        EXPECT_EQ(innehåll(f.namn), "sparat") << f.namn;
+
+        const FileIdentity igen = identitet(f.namn);
+        auto annatProgram = [&](const std::string&) {
+            if (f.tasBort) {
+                fs::remove(katalog / f.ersatt);
+            } else {
+                skriv("ny", "ett annat programs");
+                fs::rename(katalog / "ny", katalog / f.ersatt);
+            }
+            return true;
+        };
+        const std::string fel = felText([&] { writeFileSafely(sökväg(f.namn), bytes("igen"), annatProgram, igen); });
+        EXPECT_NE(fel.find("another program put a new file in its place, or removed it"), std::string::npos) << fel;
+        if (f.tasBort)
+            EXPECT_FALSE(fs::exists(katalog / f.ersatt));
+        else
+            EXPECT_EQ(innehåll(f.namn), "ett annat programs") << f.namn;
+        EXPECT_EQ(namnIKatalogen().size(), f.tasBort ? 2u : 3u) << f.namn;
+    }
+}
+
 // The rename that makes a save safe gives the saved name a new file: a
 // hard link elsewhere keeps the old contents (the README says so).
 TEST_F(Filer, SafeSaveGivesAHardLinkedNameANewFile) {
