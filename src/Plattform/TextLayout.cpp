@@ -33,6 +33,7 @@ struct Line {
     PangoLayoutLine* line = nullptr;
     size_t text = 0, start = 0, end = 0;
     bool hyphenated = false;
+    size_t source = 0;    // the byte of the attributed string it starts at
     double x = 0;         // left end of the line from the frame's left edge
     double baseline = 0;  // from the frame's top edge
     double extent = 0;    // right end of the line before alignment
@@ -222,6 +223,7 @@ double layOutLines(const AttributedString& s, Paragraph p, const ParagraphStyle&
                 Line line;
                 line.text = out.broken.size();
                 line.start = l.start, line.end = l.end, line.hyphenated = l.hyphenated;
+                line.source = sourceOffset(t, l.start);
                 line.x = &l == &lines->front() ? firstIndent : headIndent;
                 // The ink is not known without shaping the line again: its
                 // box stands for it.
@@ -276,6 +278,7 @@ double layOutLines(const AttributedString& s, Paragraph p, const ParagraphStyle&
     do {
         Line line;
         line.line = pango_layout_iter_get_line_readonly(it);
+        line.source = sourceOffset(t, static_cast<size_t>(std::max(line.line->start_index, 0)));
         PangoRectangle ink, logical;
         pango_layout_iter_get_line_extents(it, &ink, &logical);
         const int pangoBaseline = pango_layout_iter_get_baseline(it);
@@ -508,6 +511,17 @@ TextExtent extent(const AttributedString& text, const Rect& frame, TextDrawingMo
         if (right <= left || above + below <= 0) continue;
         out.lines.push_back({left, f.y + baseline - above, right - left, above + below});
     }
+    return out;
+}
+
+std::vector<TextLine> lines(const AttributedString& text, double width, TextDrawingMode mode) {
+    std::vector<TextLine> out;
+    if (text.empty()) return out;
+    std::lock_guard lock(fonts::fontLock());
+    std::shared_ptr<const Layout> layout = cache().layout(text, width, useFor(mode));
+    out.reserve(layout->lines.size());
+    for (const Line& line : layout->lines)
+        out.push_back({line.source, line.baseline - line.above, line.baseline + line.below});
     return out;
 }
 
