@@ -63,8 +63,9 @@ void läggTillRadvis(std::vector<CachatObjekt>& sida, const TextMeasurer& mätar
     if (rader.empty()) return;
     const double nederkant = ram.maxY() - rader.back().bottom;
     for (size_t i = 0; i < rader.size(); ++i) {
+        const size_t början = i == 0 ? 0 : rader[i].start;
         const size_t slut = i + 1 < rader.size() ? rader[i + 1].start : text.length();
-        sida.emplace_back(text.substring(rader[i].start, slut),
+        sida.emplace_back(text.substring(början, slut),
                           Rect{ram.x, nederkant + rader[i].top, ram.width, rader[i].bottom - rader[i].top});
     }
 }
