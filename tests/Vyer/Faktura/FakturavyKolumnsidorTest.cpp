@@ -1,7 +1,8 @@
 // The item rows page by page. One description column whose texts "r1",
-// "r2", ... are pinned to the row heights a case needs; the item region
-// starts at y 300, so rows start at the row base 312. Expected positions
-// are worked out by hand from the page-break rules.
+// "r2", ... are pinned to the row heights a case needs, and rows no page
+// holds made of lines "l01", "l02", ... of the data font, 12 points each;
+// the item region starts at y 300, so rows start at the row base 312.
+// Expected positions are worked out by hand from the page-break rules.
 #include "Artikeltabell.h"
 
 #include "Displaylista.h"
