@@ -1,6 +1,7 @@
 // libFuzzer target: any text from a document, in runs of any font, size
-// and paragraph style, measures to a finite size and draws in every mode
-// without crashing or spoiling the page.
+// and paragraph style, measures to a finite size, gives lines that start
+// at its characters, and draws in every mode without crashing or spoiling
+// the page.
 #include "Plattform/CairoCanvas.h"
 #include "Plattform/TextMeasurer.h"
 
@@ -65,6 +66,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Size s = systemTextMeasurer().boundingSize(text, {width, 100});
     if (!std::isfinite(s.width) || !std::isfinite(s.height) || s.width < 0 || s.height < 0) std::abort();
     if (text.empty() != (s.width == 0 && s.height == 0) && text.empty()) std::abort();
+    // Its lines start in order at characters of the text and end where it
+    // measures.
+    const auto lines = systemTextMeasurer().lines(text, width, TextDrawingMode::fromTopLeft);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const size_t start = lines[i].start;
+        if (start > text.length() || (i > 0 && start < lines[i - 1].start) || !(lines[i].bottom >= lines[i].top))
+            std::abort();
+        if (start < text.length() && (static_cast<unsigned char>(text.text()[start]) & 0xC0) == 0x80) std::abort();
+    }
+    if (!lines.empty() && std::abs(lines.back().bottom - s.height) > 1e-6) std::abort();
     cairo_surface_t* surface = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr);
     cairo_t* cr = cairo_create(surface);
     CairoCanvas canvas(cr);

@@ -2,6 +2,8 @@
 
 #include <unicode/utf8.h>
 
+#include <algorithm>
+
 namespace {
 
 // The text with every ill-formed UTF-8 sequence replaced by U+FFFD.
@@ -48,6 +50,18 @@ void AttributedString::append(const AttributedString& other) {
         else
             runs_.push_back({run.start + offset, run.length, run.attributes});
     }
+}
+
+AttributedString AttributedString::substring(size_t start, size_t end) const {
+    AttributedString out;
+    end = std::min(end, text_.size());
+    if (start >= end) return out;
+    out.text_ = text_.substr(start, end - start);
+    for (const Run& run : runs_) {
+        const size_t from = std::max(run.start, start), to = std::min(run.start + run.length, end);
+        if (from < to) out.runs_.push_back({from - start, to - from, run.attributes});
+    }
+    return out;
 }
 
 const TextAttributes* AttributedString::attributesAt(size_t index) const {

@@ -32,6 +32,10 @@ public:
     void append(const AttributedString& other);
     void append(std::string_view text, const TextAttributes& attributes = {});
 
+    // The bytes [start, end) with their attributes; `end` is clamped to the
+    // text. Both must fall between characters.
+    AttributedString substring(size_t start, size_t end) const;
+
     // The attributes of the run that holds the byte at `index`; null past
     // the end.
     const TextAttributes* attributesAt(size_t index) const;

@@ -153,6 +153,16 @@ void noShortPiecesOfWords(PangoText& t) {
 PangoText pangoText(const AttributedString& s, size_t start, size_t end, bool separatorsAsSpaces,
                     const std::vector<size_t>& hyphens) {
     PangoText out;
+    out.sources = {{0, start}};
+    // From byte `from` of the text on, the source continues at `source`.
+    auto continuesAt = [&out](size_t from, size_t source) {
+        auto& [lastFrom, lastSource] = out.sources.back();
+        if (lastSource + (from - lastFrom) == source) return;
+        if (lastFrom == from)
+            lastSource = source;
+        else
+            out.sources.emplace_back(from, source);
+    };
     out.fallbackFont = fonts::defaultFont();
     if (const TextAttributes* a = s.attributesAt(start); a && a->font) out.fallbackFont = *a->font;
     bool fallbackFromText = false;
@@ -172,7 +182,10 @@ PangoText pangoText(const AttributedString& s, size_t start, size_t end, bool se
             size_t at = i;
             UChar32 c;
             U8_NEXT(text.data(), i, to, c);
-            if (c == 0) continue;
+            if (c == 0) {
+                continuesAt(out.text.size(), i);
+                continue;
+            }
             if (sinceCut >= pieceLength && previous >= 0 &&
                 (u_isUWhiteSpace(previous) ? longParagraph : wordLength >= pieceLength && mayCutBetween(previous, c))) {
                 cuts.push_back(out.text.size());
@@ -189,6 +202,7 @@ PangoText pangoText(const AttributedString& s, size_t start, size_t end, bool se
             // mark of another direction. It is set on a no-break space, as a
             // mark is shown on its own.
             if (lastWritten >= 0 && u_isUWhiteSpace(lastWritten) && extendsCluster(c)) out.text += "\u00A0";
+            continuesAt(out.text.size(), at);
             lastWritten = c;
             if (c < 0 || isNoncharacter(c)) {
                 out.text += "\uFFFD";
@@ -197,6 +211,7 @@ PangoText pangoText(const AttributedString& s, size_t start, size_t end, bool se
             } else {
                 out.text.append(text.substr(at, i - at));
             }
+            continuesAt(out.text.size(), i);
         }
         size_t last = out.text.size();
         if (first == last) continue;
@@ -213,6 +228,15 @@ PangoText pangoText(const AttributedString& s, size_t start, size_t end, bool se
         out.spans.push_back({first, last, font, color});
     }
     return out;
+}
+
+size_t sourceOffset(const PangoText& t, size_t at) {
+    auto next = std::upper_bound(t.sources.begin(), t.sources.end(), at,
+                                 [](size_t a, const std::pair<size_t, size_t>& p) { return a < p.first; });
+    if (next == t.sources.begin()) return at;
+    const auto& [from, source] = *std::prev(next);
+    const size_t offset = source + (at - from);
+    return next == t.sources.end() ? offset : std::min(offset, next->second);
 }
 
 PangoText lineText(const PangoText& t, size_t start, size_t end, bool hyphenated) {

@@ -45,7 +45,16 @@ struct PangoText {
         Color color;
     };
     std::vector<Span> spans;
+    // Where the bytes of `text` come from in the attributed string: from
+    // each pair's first byte of `text` on, they follow the string's bytes
+    // from the pair's second one for one, until the next pair. Bytes put
+    // in (a soft hyphen, a no-break space) count as the character after
+    // them.
+    std::vector<std::pair<size_t, size_t>> sources;
 };
+
+// The byte of the attributed string that byte `at` of `t.text` stands for.
+size_t sourceOffset(const PangoText& t, size_t at);
 
 inline constexpr size_t longWordLength = 256;
 // A paragraph of more bytes is handed to pango in pieces, and never fits a

@@ -12,6 +12,9 @@ public:
     TextExtent extent(const AttributedString& text, const Rect& frame, TextDrawingMode mode) const override {
         return text::extent(text, frame, mode);
     }
+    std::vector<TextLine> lines(const AttributedString& text, double width, TextDrawingMode mode) const override {
+        return text::lines(text, width, mode);
+    }
 };
 
 }  // namespace
@@ -21,6 +24,11 @@ TextExtent TextMeasurer::extent(const AttributedString& text, const Rect& frame,
     out.size = boundingSize(text, {frame.width, frame.height});
     if (out.size.width > 0 || out.size.height > 0) out.lines.push_back({frame.x, frame.y, out.size.width, out.size.height});
     return out;
+}
+
+std::vector<TextLine> TextMeasurer::lines(const AttributedString& text, double width, TextDrawingMode) const {
+    if (text.empty()) return {};
+    return {{0, 0, boundingSize(text, {width, 0}).height}};
 }
 
 const TextMeasurer& systemTextMeasurer() {

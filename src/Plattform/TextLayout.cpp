@@ -33,6 +33,7 @@ struct Line {
     PangoLayoutLine* line = nullptr;
     size_t text = 0, start = 0, end = 0;
     bool hyphenated = false;
+    size_t source = 0;    // the byte of the attributed string it starts at
     double x = 0;         // left end of the line from the frame's left edge
     double baseline = 0;  // from the frame's top edge
     double extent = 0;    // right end of the line before alignment
@@ -172,10 +173,16 @@ enum class Indents { both, firstLine, head };
 bool breaksInsideWord(PangoLayout* layout, const std::string& text) {
     int count = 0;
     const PangoLogAttr* attributes = pango_layout_get_log_attrs_readonly(layout, &count);
+    // Each line's character offset counted on from the line before, not
+    // from the start: a paragraph of many lines costs its length once.
+    const char* counted = text.data();
+    glong offset = 0;
     for (GSList* l = pango_layout_get_lines_readonly(layout); l; l = l->next) {
         const auto* line = static_cast<PangoLayoutLine*>(l->data);
         if (line->start_index <= 0) continue;
-        glong offset = g_utf8_pointer_to_offset(text.data(), text.data() + line->start_index);
+        const char* start = text.data() + line->start_index;
+        offset += g_utf8_pointer_to_offset(counted, start);
+        counted = start;
         if (offset < count && !attributes[offset].is_line_break && !attributes[offset].is_mandatory_break) return true;
     }
     return false;
@@ -222,6 +229,7 @@ double layOutLines(const AttributedString& s, Paragraph p, const ParagraphStyle&
                 Line line;
                 line.text = out.broken.size();
                 line.start = l.start, line.end = l.end, line.hyphenated = l.hyphenated;
+                line.source = sourceOffset(t, l.start);
                 line.x = &l == &lines->front() ? firstIndent : headIndent;
                 // The ink is not known without shaping the line again: its
                 // box stands for it.
@@ -276,6 +284,7 @@ double layOutLines(const AttributedString& s, Paragraph p, const ParagraphStyle&
     do {
         Line line;
         line.line = pango_layout_iter_get_line_readonly(it);
+        line.source = sourceOffset(t, static_cast<size_t>(std::max(line.line->start_index, 0)));
         PangoRectangle ink, logical;
         pango_layout_iter_get_line_extents(it, &ink, &logical);
         const int pangoBaseline = pango_layout_iter_get_baseline(it);
@@ -508,6 +517,17 @@ TextExtent extent(const AttributedString& text, const Rect& frame, TextDrawingMo
         if (right <= left || above + below <= 0) continue;
         out.lines.push_back({left, f.y + baseline - above, right - left, above + below});
     }
+    return out;
+}
+
+std::vector<TextLine> lines(const AttributedString& text, double width, TextDrawingMode mode) {
+    std::vector<TextLine> out;
+    if (text.empty()) return out;
+    std::lock_guard lock(fonts::fontLock());
+    std::shared_ptr<const Layout> layout = cache().layout(text, width, useFor(mode));
+    out.reserve(layout->lines.size());
+    for (const Line& line : layout->lines)
+        out.push_back({line.source, line.baseline - line.above, line.baseline + line.below});
     return out;
 }
 

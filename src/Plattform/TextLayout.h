@@ -22,6 +22,10 @@ void draw(cairo_t* cr, const AttributedString& text, const Rect& frame, TextDraw
 // Where `draw` sets the text's lines.
 TextExtent extent(const AttributedString& text, const Rect& frame, TextDrawingMode mode);
 
+// The lines `draw` sets the text in, in a frame `width` wide, measured
+// from the frame's top (for baselineAtFoot, from the top of its one line).
+std::vector<TextLine> lines(const AttributedString& text, double width, TextDrawingMode mode);
+
 // Drops the layouts kept from measuring for drawing, so that a benchmark
 // starts each round as a fresh process would.
 void forgetLayouts();

@@ -17,6 +17,14 @@ struct TextExtent {
     bool brokeWord = false;  // a word was broken between two characters for lack of room
 };
 
+// One line of a text set in a frame: the byte of the text it starts at
+// and the band it takes, down from the frame's top.
+struct TextLine {
+    size_t start = 0;
+    double top = 0;
+    double bottom = 0;
+};
+
 class TextMeasurer {
 public:
     virtual ~TextMeasurer() = default;
@@ -34,6 +42,11 @@ public:
     // The lines of the text as drawn in `frame` in that mode. By default
     // one box of the measured size at the frame's top left.
     virtual TextExtent extent(const AttributedString& text, const Rect& frame, TextDrawingMode mode) const;
+
+    // The lines of the text in a frame `width` wide in that mode, top to
+    // bottom: where the text may be cut without cutting through a line.
+    // By default one line of the measured size.
+    virtual std::vector<TextLine> lines(const AttributedString& text, double width, TextDrawingMode mode) const;
 };
 
 // The text engine of the drawing layer (shaping by the fonts the program

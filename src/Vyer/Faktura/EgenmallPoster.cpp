@@ -1,12 +1,16 @@
 // The items of a user template, in one of two ways: rows under the line
-// fields, each field a column, flowing down the line area and over pages;
-// or the shared item table, between a heading field and a contents field.
+// fields, each field a column, flowing down the line area and over pages
+// (a row taller than the area cut between its lines); or the shared item
+// table, between a heading field and a contents field.
 #include "Modell/Fakturor/Fakturaliknande.h"
+#include "Vyer/Faktura/Celldelning.h"
 #include "Vyer/Faktura/Egenmall.h"
 
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace egenmall {
 
@@ -42,6 +46,25 @@ private:
     std::array<bool, antalRadfält> klara_{};
 };
 
+// One cell of a row: its field, its text and how tall it sets. In the
+// newer string handling a plain string is one line on its frame's foot,
+// which would run a text of several lines past its field and off the
+// page: such a text is laid down line by line instead.
+struct Radcell {
+    const Fält* fält;
+    AttributedString text;
+    bool radvis = false;
+    double höjd = 0;
+};
+
+Radcell radcell(const Fakturavy& vy, const Fält& f, AttributedString text) {
+    Radcell cell{&f, std::move(text)};
+    cell.radvis =
+        vy.annanSträngmetod && vy.mätare.lines(cell.text, f.ram.width, TextDrawingMode::fromTopLeft).size() > 1;
+    cell.höjd = vy.mätare.boundingSize(cell.text, f.ram.size()).height;
+    return cell;
+}
+
 }  // namespace
 
 void läggUtRader(Körning& k, const std::vector<Fält>& fält) {
@@ -63,31 +86,69 @@ void läggUtRader(Körning& k, const std::vector<Fält>& fält) {
     const auto poster = vy.f.fakturaposter();
     std::vector<CachatObjekt> sida;
     double förskjutning = 0;
+    auto nySida = [&] {
+        vy.innehållFörVarjeSida.push_back(std::move(sida));
+        vy.kontrolleraSidantal(vy.innehållFörVarjeSida.size() + 1);
+        sida.clear();
+        förskjutning = 0;
+    };
+    // Each cell spans its own row only: text set on a frame's foot then
+    // stands on the row's foot, not a whole line area lower.
+    auto placera = [&](const Fält& f, AttributedString text, bool radvis, double höjd) {
+        const Rect ram{f.ram.x, överkant + förskjutning, f.ram.width, höjd};
+        if (radvis)
+            läggTillRadvis(sida, vy.mätare, text, ram);
+        else
+            sida.emplace_back(std::move(text), ram);
+    };
     int n = 1;
     for (const Fakturapostliknande* post : poster) {
         Radvärden värden(k, *post, n);
-        std::vector<std::pair<const Fält*, AttributedString>> celler;
+        std::vector<Radcell> celler;
         double höjd = 0;
         for (const Fält* f : kolumner) {
             const auto& värde = värden[*f->id];
             if (!värde) continue;
-            AttributedString text(*värde, attribut(*f->stil));
-            höjd = std::max(höjd, vy.mätare.boundingSize(text, f->ram.size()).height);
-            celler.emplace_back(f, std::move(text));
+            Radcell cell = radcell(vy, *f, AttributedString(*värde, attribut(*f->stil)));
+            höjd = std::max(höjd, cell.höjd);
+            celler.push_back(std::move(cell));
         }
-        // A row taller than the whole area goes on the page it reached
-        // rather than leaving an empty page behind it.
-        if (förskjutning > 0 && förskjutning + höjd > områdetsHöjd) {
-            vy.innehållFörVarjeSida.push_back(std::move(sida));
-            sida.clear();
-            förskjutning = 0;
+        // A row that an empty area holds moves to the next page whole.
+        if (förskjutning > 0 && förskjutning + höjd > områdetsHöjd && höjd <= områdetsHöjd) nySida();
+        if (förskjutning + höjd <= områdetsHöjd) {
+            for (Radcell& cell : celler) placera(*cell.fält, std::move(cell.text), cell.radvis, höjd);
+            förskjutning += höjd;
+        } else {
+            // A taller one starts where the rows reached and goes on over
+            // as many pages as it needs, each taking as many lines of each
+            // cell as the area has room for; an empty area takes a line of
+            // each cell even when that line is taller than the area.
+            std::vector<Celldelning> delningar;
+            for (Radcell& cell : celler)
+                delningar.emplace_back(vy.mätare, std::move(cell.text), cell.fält->ram.width);
+            auto allaSlut = [&] {
+                return std::all_of(delningar.begin(), delningar.end(), [](const Celldelning& d) { return d.slut(); });
+            };
+            while (!allaSlut()) {
+                std::vector<std::pair<size_t, Celldelning::Del>> delar;
+                double delhöjd = 0;
+                for (size_t c = 0; c < delningar.size(); ++c) {
+                    if (delningar[c].slut()) continue;
+                    if (auto del = delningar[c].nästa(områdetsHöjd - förskjutning, förskjutning == 0)) {
+                        delhöjd = std::max(delhöjd, del->höjd);
+                        delar.emplace_back(c, std::move(*del));
+                    }
+                }
+                if (!delar.empty()) {
+                    for (auto& [c, del] : delar)
+                        placera(*celler[c].fält, std::move(del.text), celler[c].radvis, delhöjd);
+                    förskjutning += delhöjd;
+                    if (allaSlut()) break;
+                }
+                nySida();
+            }
         }
-        // Each cell spans its own row only: text set on a frame's foot then
-        // stands on the row's foot, not a whole line area lower.
-        const double y = överkant + förskjutning;
-        for (auto& [f, text] : celler) sida.emplace_back(std::move(text), Rect{f->ram.x, y, f->ram.width, höjd});
         ++n;
-        förskjutning += höjd;
     }
     if (!sida.empty() || poster.empty()) vy.innehållFörVarjeSida.push_back(std::move(sida));
 }

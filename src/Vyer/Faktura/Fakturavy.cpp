@@ -8,6 +8,7 @@
 #include "Vyer/Faktura/Bakgrunder.h"
 
 #include <cstdio>
+#include <string>
 
 Fakturavy::Fakturavy(const Fakturaliknande& faktura, const Bokföring& bokföring, bool följesedel,
                      const TextMeasurer& mätare)
@@ -90,6 +91,12 @@ Rect Fakturavy::uppdateraInnehåll(const Fakturamall* mall) {
     Rect sida = ramFörEnSida();
     if (antalSidor() >= 2) sida.height *= antalSidor();
     return sida;
+}
+
+void Fakturavy::kontrolleraSidantal(size_t sida) const {
+    if (sida > högstaAntalSidor)
+        throw Layoutfel("Invoice " + f.nummer() + " cannot be laid out: its items would take more than " +
+                        std::to_string(högstaAntalSidor) + " pages.");
 }
 
 Rect Fakturavy::ramFörEnSida() const {

@@ -131,6 +131,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The most pages an invoice is laid out on, whatever its items hold: items
+// that would need more fail the layout rather than lose any of their text.
+inline constexpr size_t högstaAntalSidor = 10000;
+
 class Fakturavy {
 public:
     enum class NoGirotyp { medGråBand, utanGråBand };
@@ -173,6 +177,9 @@ public:
 
     // --- Pages ---------------------------------------------------------
     int antalSidor() const { return static_cast<int>(innehållFörVarjeSida.size()); }
+    // Throws Layoutfel when a layout reaches page `sida`, past
+    // högstaAntalSidor.
+    void kontrolleraSidantal(size_t sida) const;
     // The background's page-1 crop box, else A4 portrait.
     Rect ramFörEnSida() const;
     // Page n (from 1) in the view: pages stacked downward without gaps.

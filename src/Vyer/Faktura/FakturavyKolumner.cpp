@@ -210,6 +210,16 @@ double minstaBredd(const Kolumntabell& tabell, double mellanrum) {
     return bredd;
 }
 
+// In the view's other string mode a plain string is one line on its
+// frame's foot, which would run a cell of several lines past its column
+// and off the page: such a cell is laid down line by line instead.
+void cellerAvFleraRaderRadvis(const TextMeasurer& mätare, Kolumntabell& tabell) {
+    for (auto& kolumn : tabell.kolumner)
+        for (size_t i = 1; i < kolumn.celler.size(); ++i)
+            if (Tabellcell& cell = kolumn.celler[i]; cell.text)
+                cell.radvis = mätare.lines(*cell.text, kolumn.bredd, TextDrawingMode::fromTopLeft).size() > 1;
+}
+
 }  // namespace
 
 void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrikattribut,
@@ -290,7 +300,9 @@ void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrika
         if (n > 1) kolumnavstånd = (W - allaBredder()) / static_cast<double>(n - 1);
     }
 
-    tabell.radhöjder.assign(poster.size(), radavstånd * skala);
+    if (annanSträngmetod) cellerAvFleraRaderRadvis(mätare, tabell);
+    tabell.radavstånd = radavstånd * skala;
+    tabell.radhöjder.assign(poster.size(), tabell.radavstånd);
     for (size_t i = 0; i < poster.size(); ++i) {
         double högst = 0;
         for (const auto& kolumn : tabell.kolumner)

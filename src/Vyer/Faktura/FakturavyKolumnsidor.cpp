@@ -1,9 +1,12 @@
 // The item rows page by page: a row that would not leave room for a
 // continuation line below it starts a new page, whose head says where the
-// table came from; the invoice's message goes below the last row.
+// table came from; a row no page has room for starts where it is and
+// goes on over as many pages as it needs, cut between its lines. The
+// invoice's message goes below the last row.
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Plattform/FontRegistry.h"
 #include "Plattform/Lokalisering.h"
+#include "Vyer/Faktura/Celldelning.h"
 #include "Vyer/Faktura/Fakturavy.h"
 #include "Vyer/Faktura/Kolumntabell.h"
 
@@ -29,8 +32,8 @@ std::string medSidnummer(const char* nyckel, size_t sida, const std::string& spr
 
 class Sidbyggare {
 public:
-    Sidbyggare(const Radplacering& p, std::string språk)
-        : p_(p), språk_(std::move(språk)), radbas_(p.datautrymme.y + radbasensFörskjutning) {}
+    Sidbyggare(const Fakturavy& vy, const Radplacering& p)
+        : vy_(vy), p_(p), språk_(vy.f.språk()), radbas_(p.datautrymme.y + radbasensFörskjutning) {}
 
     double radbas() const { return radbas_; }
 
@@ -41,6 +44,7 @@ public:
             rad(medSidnummer("\u2026 continued on page %d", sidor.size() + 2, språk_), radbas_ + y,
                 radräknare % 2 == 0);
             sidor.push_back(std::move(sida));
+            vy_.kontrolleraSidantal(sidor.size() + 1);
         }
         sida.clear();
         y = 0, radräknare = 0, radPlacerad = false;
@@ -68,6 +72,7 @@ private:
                           Rect{p_.datautrymme.x, överkant, p_.datautrymme.width, fortsättningsrad});
     }
 
+    const Fakturavy& vy_;
     const Radplacering& p_;
     std::string språk_;
     double radbas_;
@@ -95,17 +100,31 @@ std::optional<Meddelande> förberettMeddelande(const Fakturavy& vy, const Radpla
     return m;
 }
 
+// A cell's text in its frame, as one string or line by line.
+void läggTillCell(std::vector<CachatObjekt>& sida, const TextMeasurer& mätare, AttributedString text, const Rect& ram,
+                  bool radvis) {
+    if (radvis)
+        läggTillRadvis(sida, mätare, text, ram);
+    else
+        sida.emplace_back(std::move(text), ram);
+}
+
 }  // namespace
 
 std::vector<std::vector<CachatObjekt>> sidorMedRader(const Fakturavy& vy, Kolumntabell&& tabell,
                                                      const Radplacering& p) {
-    const double X = p.datautrymme.x, W = p.datautrymme.width, T = p.datautrymme.y;
+    const double X = p.datautrymme.x, W = p.datautrymme.width;
     const double övrigaSidor = p.höjdPåÖvrigaSidor;
     const double sistaSidan = vy.följesedel ? övrigaSidor : p.datautrymme.height;
     const auto meddelande = förberettMeddelande(vy, p, sistaSidan);
     const size_t antal = tabell.radhöjder.size();
+    std::vector<double> kolumnensX;
+    for (double o = 0; const auto& kolumn : tabell.kolumner) {
+        kolumnensX.push_back(X + o);
+        o += kolumn.bredd + vy.kolumnavstånd;
+    }
 
-    Sidbyggare s(p, vy.f.språk());
+    Sidbyggare s(vy, p);
     auto placeraMeddelande = [&] {
         double ledigt = sistaSidan - s.y;
         if (meddelande->höjd > ledigt) {
@@ -115,6 +134,53 @@ std::vector<std::vector<CachatObjekt>> sidorMedRader(const Fakturavy& vy, Kolumn
         double överkant = s.radbas() + sistaSidan - meddelande->höjd - ledigt * 0.5 + radbasensFörskjutning;
         s.sida.emplace_back(meddelande->text, Rect{X, överkant, W, meddelande->höjd});
     };
+    // One row, or one part of a row, `höjd` high at the page's y.
+    auto placeraRad = [&](double höjd, auto&& cellerna) {
+        if (s.radräknare % 2 == 0) s.band(s.radbas() + s.y, höjd);
+        cellerna(s.radbas() + s.y);
+        ++s.radräknare;
+        s.radPlacerad = true;
+        s.y += höjd;
+    };
+    // A row taller than any page's room: from the room left on this page
+    // on, each page takes as many lines of each cell as it has room for
+    // above a continuation line; a cell that fits stays whole on the first
+    // part. A page with nothing on it yet takes a line of each cell even
+    // when that line is taller than its room.
+    auto placeraDelad = [&](size_t rad) {
+        std::vector<std::pair<size_t, Celldelning>> delningar;
+        for (size_t k = 0; k < tabell.kolumner.size(); ++k)
+            if (auto& cell = tabell.kolumner[k].celler[rad + 1]; cell.text)
+                delningar.emplace_back(k, Celldelning(vy.mätare, std::move(*cell.text), tabell.kolumner[k].bredd));
+        // Its line spacing alone, with no text to cut.
+        if (delningar.empty()) return placeraRad(tabell.radhöjder[rad], [](double) {});
+        for (;;) {
+            const double rum = övrigaSidor - s.y - fortsättningsrad - tabell.radavstånd;
+            std::vector<std::pair<size_t, Celldelning::Del>> delar;
+            double högst = 0;
+            for (auto& [k, delning] : delningar) {
+                if (delning.slut()) continue;
+                if (auto del = delning.nästa(rum, !s.radPlacerad)) {
+                    högst = std::max(högst, del->höjd);
+                    delar.emplace_back(k, std::move(*del));
+                }
+            }
+            if (delar.empty()) {
+                // Not even a line fits below what the page holds already.
+                s.sidbrytning();
+                continue;
+            }
+            const double höjd = högst + tabell.radavstånd;
+            placeraRad(höjd, [&](double överkant) {
+                for (auto& [k, del] : delar)
+                    läggTillCell(s.sida, vy.mätare, std::move(del.text),
+                                 Rect{kolumnensX[k], överkant, tabell.kolumner[k].bredd, höjd},
+                                 tabell.kolumner[k].celler[rad + 1].radvis);
+            });
+            if (std::all_of(delningar.begin(), delningar.end(), [](const auto& d) { return d.second.slut(); })) return;
+            s.sidbrytning();
+        }
+    };
 
     for (size_t i = 0; i < antal; ++i) {
         const bool sista = i + 1 == antal;
@@ -122,34 +188,27 @@ std::vector<std::vector<CachatObjekt>> sidorMedRader(const Fakturavy& vy, Kolumn
         // The last row leaves room for a continuation line too when the
         // last page's content will not fit below it: the page then ends
         // with one like any other.
-        auto marginalFör = [&](double y) {
-            return sista && y + höjd + sistaRadensMarginal <= sistaSidan ? sistaRadensMarginal : fortsättningsrad;
+        auto ryms = [&](double y) {
+            const double marginal =
+                sista && y + höjd + sistaRadensMarginal <= sistaSidan ? sistaRadensMarginal : fortsättningsrad;
+            return y + höjd + marginal <= övrigaSidor;
         };
-        double behov = s.y + höjd + marginalFör(s.y);
-        if (s.radPlacerad && behov > övrigaSidor) {
-            s.sidbrytning();
-            behov = s.y + höjd + marginalFör(s.y);
+        // A row that a page of its own holds moves there whole.
+        if (s.radPlacerad && !ryms(s.y) && ryms(fortsättningsrad)) s.sidbrytning();
+        if (ryms(s.y)) {
+            placeraRad(höjd, [&](double överkant) {
+                for (size_t k = 0; k < tabell.kolumner.size(); ++k)
+                    if (auto& cell = tabell.kolumner[k].celler[i + 1]; cell.text)
+                        läggTillCell(s.sida, vy.mätare, std::move(*cell.text),
+                                     Rect{kolumnensX[k], överkant, tabell.kolumner[k].bredd, höjd}, cell.radvis);
+            });
+        } else {
+            placeraDelad(i);
         }
-        // A row too tall for any page stays where it is, cut off at the
-        // page's room: it would not fit on the next one either.
-        const bool klippt = behov > övrigaSidor;
-        const Rect klipp{X, T, W, std::max(0.0, sista ? övrigaSidor : övrigaSidor - fortsättningsrad)};
 
-        if (s.radräknare % 2 == 0) s.band(s.radbas() + s.y, höjd);
-        double o = 0;
-        for (auto& kolumn : tabell.kolumner) {
-            if (auto& text = kolumn.celler[i + 1].text)
-                s.sida.emplace_back(std::move(*text), Rect{X + o, s.radbas() + s.y, kolumn.bredd, höjd},
-                                    std::nullopt, klippt ? std::optional<Rect>(klipp) : std::nullopt);
-            o += kolumn.bredd + vy.kolumnavstånd;
-        }
-        ++s.radräknare;
-        s.radPlacerad = true;
-        s.y = klippt ? klipp.maxY() - s.radbas() : s.y + höjd;
-
+        // The last page also holds the message and the amounts.
         if (sista) {
-            // The last page also holds the message and the amounts.
-            if (behov > sistaSidan) s.sidbrytning();
+            if (s.y + sistaRadensMarginal > sistaSidan) s.sidbrytning();
             if (meddelande) placeraMeddelande();
         }
     }

@@ -18,6 +18,9 @@ class Fakturavy;
 struct Tabellcell {
     std::optional<AttributedString> text;
     std::optional<Size> storlek;
+    // Laid down line by line (a text of several lines in the view's other
+    // string mode, where a plain string is one line on its frame's foot).
+    bool radvis = false;
 };
 
 struct Tabellkolumn {
@@ -30,6 +33,7 @@ struct Tabellkolumn {
 struct Kolumntabell {
     std::vector<Tabellkolumn> kolumner;  // left to right
     std::vector<double> radhöjder;       // one per item, line spacing included
+    double radavstånd = 0;               // the line spacing in each
 };
 
 // What the rows are placed with.
@@ -43,5 +47,7 @@ struct Radplacering {
 
 // The pages of the item rows, at least one, with the continuation lines,
 // the row bands and the invoice's message. Takes the cell texts over.
+// Throws Layoutfel when the rows would take more pages than an invoice
+// may have.
 std::vector<std::vector<CachatObjekt>> sidorMedRader(const Fakturavy& vy, Kolumntabell&& tabell,
                                                      const Radplacering& placering);

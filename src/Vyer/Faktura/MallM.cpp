@@ -47,6 +47,7 @@ void Fakturavy::konfigureraInnehållFörM() {
     const TextAttributes nummer        {std::nullopt,    std::nullopt,  ultralätt10};
     const TextAttributes fet           {std::nullopt,    std::nullopt,  smalFet8};
     const TextAttributes brödtext      {truncatedTail(), std::nullopt,  normal7};
+    const TextAttributes postdata      {std::nullopt,    std::nullopt,  normal7};  // wraps: no line of an item is cut
     const TextAttributes etikett       {std::nullopt,    std::nullopt,  smalFet7};
     const TextAttributes brödtextHöger {rightAligned(),  std::nullopt,  normal7};
     const TextAttributes villkor       {std::nullopt,    std::nullopt,  normal6};
@@ -121,7 +122,7 @@ void Fakturavy::konfigureraInnehållFörM() {
             {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
         sistaSidan.insert(sistaSidan.end(), summering->begin(), summering->end());
 
-    läggTillKolumnerMedRubrikattribut(brödtext, brödtext, brödtextHöger, brödtextHöger,
+    läggTillKolumnerMedRubrikattribut(brödtext, postdata, brödtextHöger, brödtextHöger,
                                       {.rubrikutrymme = {68, 384, 459, 15},
                                        .datautrymme = Rect{68, 396, 459, 163}.integral(),
                                        .höjdPåÖvrigaSidor = 246,

@@ -1,7 +1,8 @@
 // The item rows page by page. One description column whose texts "r1",
-// "r2", ... are pinned to the row heights a case needs; the item region
-// starts at y 300, so rows start at the row base 312. Expected positions
-// are worked out by hand from the page-break rules.
+// "r2", ... are pinned to the row heights a case needs, and rows no page
+// holds made of lines "l01", "l02", ... of the data font, 12 points each;
+// the item region starts at y 300, so rows start at the row base 312.
+// Expected positions are worked out by hand from the page-break rules.
 #include "Artikeltabell.h"
 
 #include "Displaylista.h"
@@ -118,15 +119,11 @@ TEST_F(Radsidor, BreakWhereARowWouldLeaveNoRoomForTheContinuationLine) {
         {"a delivery note's last page has the room of the others",
          {20, 20, 20}, 100, 60, true, 0,
          {{"band 312 20", "r1 312 20", "r2 332 20", "band 352 20", "r3 352 20"}}},
-        // Taller than any page: placed once, cut at the page's room, and the
-        // amounts follow on a page of their own.
-        {"one oversized row",
-         {150}, 100, 120, false, 0,
-         {{"band 312 150", "r1 312 150 clip 100", på2 + " 400 15"}, {"band 312 15", från1 + " 312 15"}}},
-        // Not the last row: cut 15 higher; the next row starts below the cut.
-        {"an oversized row before another",
+        // One line taller than any page cannot be cut: it stands whole where
+        // it starts, and the next row goes on the next page.
+        {"a line taller than any page",
          {150, 30}, 100, 200, false, 0,
-         {{"band 312 150", "r1 312 150 clip 85", på2 + " 385 15"},
+         {{"band 312 150", "r1 312 150", på2 + " 462 15"},
           {"band 312 15", från1 + " 312 15", "r2 327 30"}}},
         {"three pages",
          {20, 20, 20, 20, 20, 20, 20, 20, 20, 20}, 100, 200, false, 0,
@@ -149,19 +146,15 @@ TEST_F(Radsidor, BreakWhereARowWouldLeaveNoRoomForTheContinuationLine) {
     }
 }
 
-TEST_F(Radsidor, BandsAndCutsAreTheRegionsOwn) {
-    rader({150, 30});
+TEST_F(Radsidor, BandsAreTheRegionsOwn) {
+    rader({20, 30});
     lägg({30, 300, 535, 200}, 100, bandfärg);
     const auto& sida1 = sida(1);
     auto* band = std::get_if<cachad::path>(&sida1[0].data);
     ASSERT_TRUE(band);
     EXPECT_EQ(band->fill, bandfärg);
     EXPECT_FALSE(band->stroke);
-    EXPECT_FALSE(sida1[0].clippingRect);
-    // The cut starts at the top of the region, above the row base.
-    EXPECT_EQ(sida1[1].clippingRect, (Rect{30, 300, 535, 85}));
-    const auto* fortsättning = displaylista::text(sida1.back());
-    EXPECT_EQ(*fortsättning->attributesAt(0), högerställdaDataattribut);
+    for (const auto& o : sida1) EXPECT_FALSE(o.clippingRect) << kort(o);
 }
 
 TEST_F(Radsidor, NoBandsWithoutAColour) {
@@ -209,6 +202,127 @@ TEST_F(Radsidor, ContinuationLinesAreInTheInvoicesLanguage) {
     std::set<std::string> olika;
     for (const auto& [språk, par] : texter) olika.insert(par.first), olika.insert(par.second);
     EXPECT_EQ(olika.size(), 2 * texter.size());
+}
+
+// "l01\nl02\n..." up to line `till`: one line each of the data font.
+std::string radtext(const char* förled, int från, int till) {
+    std::string ut;
+    for (int i = från; i <= till; ++i) {
+        char rad[16];
+        std::snprintf(rad, sizeof rad, "%s%02d", förled, i);
+        ut += rad + std::string(i < till ? "\n" : "");
+    }
+    return ut;
+}
+
+// "text y h" of a page's cells and lines, a text of several lines read as
+// its first and last ("l01..l05").
+std::vector<std::string> kortaRader(const std::vector<CachatObjekt>& sida) {
+    std::vector<std::string> ut;
+    for (const auto& o : sida) {
+        std::string s = kort(o);
+        if (const auto* t = displaylista::text(o); t && t->text().find('\n') != std::string::npos) {
+            const std::string& text = t->text();
+            const size_t slut = text.find_last_not_of('\n');
+            const std::string rest = s.substr(s.rfind(' ', s.rfind(' ') - 1));
+            s = text.substr(0, text.find('\n')) + ".." + text.substr(text.rfind('\n', slut) + 1, 3) + rest;
+        }
+        ut.push_back(s);
+    }
+    return ut;
+}
+
+// A row no page holds starts in the room left where the rows reached and
+// goes on over as many pages as it needs, each taking the lines that leave
+// room for a continuation line; the bands go on alternating, and the row
+// after it follows its last part.
+TEST_F(Radsidor, ARowNoPageHoldsGoesOnBetweenItsLines) {
+    const std::string på2 = "\u2026 continued on page 2", på3 = "\u2026 continued on page 3",
+                      på4 = "\u2026 continued on page 4";
+    const std::string från1 = "\u2026 continued from page 1", från2 = "\u2026 continued from page 2",
+                      från3 = "\u2026 continued from page 3";
+    faktura.språk_ = "en";
+    faktura.kolumner_ = {Fakturakolumn::artikelnamn};
+    const std::string lång = radtext("l", 1, 20);
+    faktura.poster = {post("r1"), post(lång), post("r3")};
+    mätare.fasta["r1"] = mätare.fasta["r3"] = {30, 20};
+    fästRubriker({10, 12});
+    lägg({30, 300, 535, 200}, 100, bandfärg);
+    const auto& sidor = vy().innehållFörVarjeSida;
+    ASSERT_EQ(sidor.size(), 4u);
+    // 65 points below r1 hold five lines, 70 below a continuation line too.
+    EXPECT_EQ(kortaRader(sidor[0]), (std::vector<std::string>{"band 312 20", "r1 312 20", "l01..l05 332 60",
+                                                              "band 392 15", på2 + " 392 15"}));
+    EXPECT_EQ(kortaRader(sidor[1]), (std::vector<std::string>{"band 312 15", från1 + " 312 15", "l06..l10 327 60",
+                                                              "band 387 15", på3 + " 387 15"}));
+    EXPECT_EQ(kortaRader(sidor[2]), (std::vector<std::string>{"band 312 15", från2 + " 312 15", "l11..l15 327 60",
+                                                              "band 387 15", på4 + " 387 15"}));
+    EXPECT_EQ(kortaRader(sidor[3]), (std::vector<std::string>{"band 312 15", från3 + " 312 15", "l16..l20 327 60",
+                                                              "band 387 20", "r3 387 20"}));
+    // Every line once, in order.
+    std::string ihop;
+    for (const auto& sida : sidor)
+        for (const auto& o : sida)
+            if (const auto* t = displaylista::text(o); t && t->text().starts_with("l")) ihop += t->text();
+    EXPECT_EQ(ihop, lång);
+}
+
+// Each tall cell is cut at the page break between its own lines; a cell
+// that fits stays whole on the first part, and every cell of a part
+// shares its band.
+TEST_F(Radsidor, EveryCellOfARowIsCutAtTheSameBreakAndShortOnesStayOnTheFirstPart) {
+    faktura.språk_ = "en";
+    faktura.kolumner_ = {Fakturakolumn::artikelnamn, Fakturakolumn::kommentar, Fakturakolumn::antal};
+    prov::Post p = post(radtext("a", 1, 12));
+    p.kommentar_ = radtext("k", 1, 30);
+    faktura.poster = {p};
+    fästRubriker({10, 12});
+    lägg({30, 300, 535, 200}, 100);
+    const auto& sidor = vy().innehållFörVarjeSida;
+    // Seven lines on the first page, five on each after it.
+    ASSERT_EQ(sidor.size(), 6u);
+    const double höjder[] = {84, 60, 60, 60, 60, 36};
+    auto celler = [&](size_t sida) {
+        std::vector<std::string> ut;
+        for (const auto& o : sidor[sida])
+            if (const auto* t = displaylista::text(o); t && !t->text().starts_with("\u2026")) {
+                const std::string& text = t->text();
+                const size_t sista = text.find_last_not_of('\n');
+                ut.push_back(text.size() < 3 ? text : text.substr(0, 3) + ".." + text.substr(sista - 2, 3));
+                EXPECT_EQ(displaylista::ram(o).y, sida == 0 ? 312 : 327) << text;
+                EXPECT_EQ(displaylista::ram(o).height, höjder[sida]) << text;
+            }
+        return ut;
+    };
+    EXPECT_EQ(celler(0), (std::vector<std::string>{"a01..a07", "k01..k07", "1"}));
+    EXPECT_EQ(celler(1), (std::vector<std::string>{"a08..a12", "k08..k12"}));
+    EXPECT_EQ(celler(2), (std::vector<std::string>{"k13..k17"}));
+    EXPECT_EQ(celler(5), (std::vector<std::string>{"k28..k30"}));
+}
+
+// No more pages than an invoice may have: a row of one line a page past
+// that fails the layout instead of leaving lines out.
+TEST_F(Radsidor, ARowThatWouldPassThePageLimitFailsTheLayout) {
+    faktura.språk_ = "en";
+    faktura.kolumner_ = {Fakturakolumn::artikelnamn};
+    // 27 points hold two lines on the first page, 12 one on each after it.
+    faktura.poster = {post(radtext("l", 1, int(högstaAntalSidor) + 2))};
+    fästRubriker({10, 12});
+    try {
+        lägg({30, 300, 535, 200}, 42);
+        ADD_FAILURE() << "laid out on " << vy().antalSidor() << " pages";
+    } catch (const Layoutfel& fel) {
+        EXPECT_EQ(std::string(fel.what()), "Invoice " + faktura.nummer() +
+                                               " cannot be laid out: its items would take more than " +
+                                               std::to_string(högstaAntalSidor) + " pages.");
+    }
+    börjaOm();
+    faktura.språk_ = "en";
+    faktura.kolumner_ = {Fakturakolumn::artikelnamn};
+    faktura.poster = {post(radtext("l", 1, int(högstaAntalSidor) + 1))};
+    fästRubriker({10, 12});
+    lägg({30, 300, 535, 200}, 42);
+    EXPECT_EQ(vy().antalSidor(), int(högstaAntalSidor));
 }
 
 struct Meddelandefall {
@@ -272,12 +386,12 @@ TEST_F(Radsidor, NoMessageOnAUserTemplateOrWhenEmpty) {
 }
 
 // Rooms smaller than a continuation line: every row gets a page of its
-// own, and no cut has a negative height.
-TEST_F(Radsidor, ARoomSmallerThanAContinuationLineCutsToNothing) {
+// own, whole.
+TEST_F(Radsidor, ARoomSmallerThanAContinuationLineStillShowsEveryRow) {
     rader({20, 20});
     lägg({30, 300, 535, 200}, 10);
-    EXPECT_EQ(sidor(), (Sidor{{"r1 312 20 clip 0", "\u2026 continued on page 2 300 15"},
-                              {"\u2026 continued from page 1 312 15", "r2 327 20 clip 10"}}));
+    EXPECT_EQ(sidor(), (Sidor{{"r1 312 20", "\u2026 continued on page 2 332 15"},
+                              {"\u2026 continued from page 1 312 15", "r2 327 20"}}));
 }
 
 }  // namespace

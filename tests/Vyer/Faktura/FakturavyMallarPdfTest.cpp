@@ -12,6 +12,8 @@
 #include "Streckkodslasare.h"
 #include "Vyer/Faktura/Fakturavy.h"
 
+#include "Langtext.h"
+#include "Lasbarhet.h"
 #include "Modell/Fakturor/Fakturabok.h"
 #include "Provbakgrund.h"
 
@@ -110,13 +112,14 @@ protected:
         bakgrund(prov::bakgrundspdf(595, sidhöjd, [&](cairo_t* cr) { ritaRamar(cr, ramar); }));
     }
 
-    // A sent invoice of `poster` items, numbered 1042, in the template.
-    Faktura& skicka(int poster) {
+    // A sent invoice of `poster` items, numbered 1042, in the template; the
+    // items named by `namn` as far as it goes.
+    Faktura& skicka(int poster, const std::vector<std::string>& namn = {}) {
         auto d = fakturabok::ejSkickad(*bok);
         d->NumreratObjekt::nummer = "1042";
         for (int i = 1; i <= poster; ++i) {
             EjSkickadFakturapost& p = fakturabok::post(*bok, *d, "", "99.75", "2");
-            p.benämning = varunamn(i);
+            p.benämning = size_t(i) <= namn.size() ? namn[size_t(i) - 1] : varunamn(i);
             p.sättEnhet("st");
         }
         d->sättEgenFakturamall(mall);
@@ -303,6 +306,39 @@ TEST_F(MallPdf, TableModeSetsTheItemTableBetweenItsFields) {
     for (const Ord& w : o)
         if (inom(w.ruta, {rubriker.x, rubriker.y, rubriker.width, rubriker.height + 3}, 2)) ++iRubrikfältet;
     EXPECT_GE(iRubrikfältet, 3);
+}
+
+// Items no page holds go on over as many pages as they need, in rows under
+// the line fields and in the item table, in either string handling: every
+// word once and in order, and on the display list every line in its frame
+// and over no other text.
+TEST_F(MallPdf, ItemsNoPageHoldsGoOnOverPagesWhole) {
+    const auto texter = långtext::treLångaPoster();
+    for (bool tabell : {false, true})
+        for (bool gammaldags : {false, true}) {
+            SCOPED_TRACE(std::string(tabell ? "table" : "rows") + (gammaldags ? ", older strings" : ""));
+            mall->fält.clear();
+            mall->språk.clear();
+            mall->gammaldagsStränghantering = gammaldags;
+            fält(nummerfält, Id::Number);
+            fält(sidnummerfält, Id::PageNumber);
+            if (tabell) {
+                fält(rubrikfält, Id::LineHeaders);
+                fält(innehållsfält, Id::LineContents);
+            } else {
+                fält(namnfält, Id::LineArticleName);
+                fält(antalsfält, Id::LineQuantity);
+                fält(summafält, Id::LineTotalInclVat, TextAlignment::right);
+            }
+            bakgrundMedRamar();
+            bok->skickadeFakturor.clear();
+            Faktura& faktura = skicka(int(texter.size()), texter);
+            Fakturavy vy(faktura, *bok, false);
+            const auto fel = läsbarhet::fel(vy);
+            for (size_t i = 0; i < fel.size() && i < 10; ++i) ADD_FAILURE() << fel[i];
+            const auto o = ord(körVerktyget());
+            for (const std::string& text : texter) EXPECT_EQ(långtext::brister(o, text), "");
+        }
 }
 
 TEST_F(MallPdf, ADeliveryNoteLeavesOutAmountsAndTheDueDate) {

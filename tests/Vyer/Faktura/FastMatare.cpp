@@ -8,6 +8,7 @@ namespace {
 struct Tecken {
     std::string text;  // one UTF-8 character
     double storlek;
+    size_t början;     // its first byte in the text
 };
 
 std::vector<Tecken> tecken(const AttributedString& text) {
@@ -21,7 +22,7 @@ std::vector<Tecken> tecken(const AttributedString& text) {
             if (c >= 0xF0) n = 4;
             else if (c >= 0xE0) n = 3;
             else if (c >= 0xC0) n = 2;
-            ut.push_back({text.text().substr(i, n), storlek});
+            ut.push_back({text.text().substr(i, n), storlek, i});
             i += n;
         }
     }
@@ -39,26 +40,42 @@ double FastMätare::bredd(const std::string& text, double teckenstorlek) {
 
 Size FastMätare::boundingSize(const AttributedString& text, Size bounds) const {
     if (auto it = fasta.find(text.text()); it != fasta.end()) return it->second;
-    if (text.empty()) return {};
+    Size storlek;
+    for (const TextLine& rad : sättIRader(text, bounds.width, &storlek.width)) storlek.height = rad.bottom;
+    return storlek;
+}
+
+std::vector<TextLine> FastMätare::lines(const AttributedString& text, double width, TextDrawingMode) const {
+    if (auto it = fasta.find(text.text()); it != fasta.end()) return {{0, 0, it->second.height}};
+    return sättIRader(text, width, nullptr);
+}
+
+std::vector<TextLine> FastMätare::sättIRader(const AttributedString& text, double bredd, double* bredast) const {
+    std::vector<TextLine> rader;
+    if (text.empty()) return rader;
     const ParagraphStyle standard;
     const ParagraphStyle* stil = text.paragraphStyleAt(0);
     if (!stil) stil = &standard;
     bool bryter = stil->lineBreakMode == LineBreakMode::wordWrapping ||
                   stil->lineBreakMode == LineBreakMode::charWrapping;
-    double maxBredd = bryter && bounds.width > 0 ? bounds.width : 1e12;
+    double maxBredd = bryter && bredd > 0 ? bredd : 1e12;
 
-    double bredast = 0, höjd = 0;
+    double höjd = 0, bredastRad = 0;
     double x = 0, radstorlek = 0;
+    size_t radstart = 0;
     size_t senasteMellanrum = std::string::npos;  // index into the line's characters
     std::vector<Tecken> rad;
-    auto avslutaRad = [&](bool styckeslut) {
+    // Ends the line; the next starts at byte `nästa`.
+    auto avslutaRad = [&](bool styckeslut, size_t nästa) {
         double h = radstorlek * 1.2;
         if (stil->minimumLineHeight > 0) h = std::max(h, stil->minimumLineHeight);
         if (stil->maximumLineHeight > 0) h = std::min(h, stil->maximumLineHeight);
+        rader.push_back({radstart, höjd, höjd + h});
         höjd += h;
         if (styckeslut) höjd += stil->paragraphSpacing;
-        bredast = std::max(bredast, x);
+        bredastRad = std::max(bredastRad, x);
         x = 0, radstorlek = 0, rad.clear(), senasteMellanrum = std::string::npos;
+        radstart = nästa;
     };
     auto tabb = [&](double från) {
         for (const auto& t : stil->tabStops)
@@ -71,7 +88,7 @@ Size FastMätare::boundingSize(const AttributedString& text, Size bounds) const 
         if (ärRadbrytning(t.text)) {
             radstorlek = std::max(radstorlek, t.storlek);
             bool stycke = t.text != "\u2028";
-            avslutaRad(stycke && i + 1 < alla.size());
+            avslutaRad(stycke && i + 1 < alla.size(), t.början + t.text.size());
             continue;
         }
         double w = t.text == "\t" ? tabb(x) - x : t.storlek / 2;
@@ -81,11 +98,11 @@ Size FastMätare::boundingSize(const AttributedString& text, Size bounds) const 
                 std::vector<Tecken> rest(rad.begin() + senasteMellanrum + 1, rad.end());
                 x = 0;
                 for (size_t k = 0; k < senasteMellanrum; ++k) x += rad[k].storlek / 2;
-                avslutaRad(false);
+                avslutaRad(false, rest.empty() ? t.början : rest.front().början);
                 for (const auto& r : rest) x += r.storlek / 2, radstorlek = std::max(radstorlek, r.storlek);
                 rad = rest;
             } else {
-                avslutaRad(false);
+                avslutaRad(false, t.början);
             }
         }
         if (t.text == " ") senasteMellanrum = rad.size();
@@ -93,6 +110,7 @@ Size FastMätare::boundingSize(const AttributedString& text, Size bounds) const 
         x += w;
         radstorlek = std::max(radstorlek, t.storlek);
     }
-    if (!rad.empty() || radstorlek > 0) avslutaRad(false);
-    return {bredast, höjd};
+    if (!rad.empty() || radstorlek > 0) avslutaRad(false, text.length());
+    if (bredast) *bredast = bredastRad;
+    return rader;
 }

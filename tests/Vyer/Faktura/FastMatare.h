@@ -10,6 +10,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 class FastMätare : public TextMeasurer {
 public:
@@ -17,7 +18,14 @@ public:
 
     Size boundingSize(const AttributedString& text, Size bounds) const override;
     double defaultLineHeight(const Font& font) const override { return font.pointSize * 1.2; }
+    // The lines as boundingSize stacks them, in every mode; a text listed
+    // in `fasta` is one line.
+    std::vector<TextLine> lines(const AttributedString& text, double width, TextDrawingMode mode) const override;
 
     // The width of a text on one line, without tabs.
     static double bredd(const std::string& text, double teckenstorlek);
+
+private:
+    // The lines of the text wrapped at `bredd`, and the widest one's width.
+    std::vector<TextLine> sättIRader(const AttributedString& text, double bredd, double* bredast) const;
 };

@@ -22,10 +22,10 @@ TEST_F(MallMPdf, OnePage) {
     kontrolleraEnSida(k, {595, 842}, ytor, {nummer, attBetala, förfallodatum, poster, avsändartabell});
 }
 
-// Its cells keep to one line: sixty rows fill three pages, the last
-// with rows of its own.
+// Its comments wrap, every line printed: 34 rows fill three pages, the
+// last with rows of its own.
 TEST_F(MallMPdf, ThreePages) {
-    auto k = körMall("M", {"--latest-items", "60", "--long-comments"});
+    auto k = körMall("M", {"--latest-items", "34", "--long-comments"});
     kontrolleraTreSidor(k, {595, 842}, ytor, nummer, attBetala, poster);
 }
 
