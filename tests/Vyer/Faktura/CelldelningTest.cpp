@@ -96,7 +96,9 @@ TEST(Celldelning, TheEnginesPartsMakeUpTheTextAndFillTheirRoom) {
             auto del = delning.nästa(100, true);
             ASSERT_TRUE(del);
             EXPECT_LE(del->höjd, 100);
-            if (!delning.slut()) EXPECT_GT(del->höjd, 100 - 2 * rad);
+            if (!delning.slut()) {
+                EXPECT_GT(del->höjd, 100 - 2 * rad);
+            }
             ihop += del->text.text();
         }
         EXPECT_EQ(ihop, text);
