@@ -8,6 +8,7 @@
 #include "Exempel/Exempelbokforing.h"
 #include "Modell/Fakturor/Faktura.h"
 #include "Modell/Fakturor/Fakturamall.h"
+#include "Plattform/BoundedProcess.h"
 #include "Plattform/Logg.h"
 #include "Vyer/Faktura/Fakturavy.h"
 
@@ -38,6 +39,8 @@ struct Ledger {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     logg::sättMottagare([](std::string_view) {});
+    // Backgrounds are read here, where the fuzzer sees the reading.
+    boundedprocess::runInThisProcess();
     return 0;
 }
 
