@@ -14,7 +14,7 @@ namespace boundedprocess {
 struct Limits {
     // Memory the child may take beyond what it shares with this process.
     uint64_t memory = 0;
-    // Processor time, which also bounds the wall time waited for it.
+    // Processor time; the child is waited for a second longer at most.
     int seconds = 0;
     // The longest answer accepted.
     size_t answer = 0;

@@ -34,7 +34,10 @@ std::optional<pdfpagetree::Box> rectangle(QPDFObjectHandle o) {
     return b;
 }
 
-bool hasArea(const pdfpagetree::Box& b) { return b.width() > 0 && b.height() > 0; }
+// Of a finite size too: corners far apart can make a width no double holds.
+bool hasArea(const pdfpagetree::Box& b) {
+    return b.width() > 0 && b.height() > 0 && std::isfinite(b.width()) && std::isfinite(b.height());
+}
 
 }  // namespace
 
