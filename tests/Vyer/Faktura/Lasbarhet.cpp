@@ -166,10 +166,11 @@ double relativLuminans(const Color& c) {
 // A background's page as the reader of the invoice sees it (poppler), one
 // pixel a point; each background rendered once.
 cairo_surface_t* renderad(const PdfFirstPage& sida) {
-    static std::map<std::string, cairo_surface_t*> renderade;
-    cairo_surface_t*& yta = renderade[*sida.pdf()];
-    if (!yta) yta = testhjalp::PdfFil(std::vector<uint8_t>(sida.pdf()->begin(), sida.pdf()->end())).render(1, 72);
-    return yta;
+    using Yta = std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)>;
+    static std::map<std::string, Yta> renderade;
+    auto [plats, ny] = renderade.try_emplace(*sida.pdf(), nullptr, &cairo_surface_destroy);
+    if (ny) plats->second.reset(testhjalp::PdfFil(std::vector<uint8_t>(sida.pdf()->begin(), sida.pdf()->end())).render(1, 72));
+    return plats->second.get();
 }
 
 // The page drawn without any text, one pixel a point.
