@@ -62,7 +62,8 @@ QPDFObjectHandle PdfObjectCopy::reference(QPDFObjectHandle from, int depth) {
         if (known->second.isIndirect()) ++references_;
         return known->second;
     }
-    if (from.isNull() || pageOrPageTree(from)) return copies_.emplace(from.getObjGen(), QPDFObjectHandle::newNull()).first->second;
+    if (from.isNull() || pageOrPageTree(from))
+        return copies_.emplace(from.getObjGen(), QPDFObjectHandle::newNull()).first->second;
     // A stream is made at once, so that references to it can be made;
     // anything else is reserved until it is filled.
     QPDFObjectHandle copy = from.isStream() ? QPDFObjectHandle::newStream(&to_) : QPDFObjectHandle::newReserved(&to_);
