@@ -43,9 +43,11 @@ inline std::string packade(const std::string& rad, uint64_t rader) {
 }
 
 // One A4 page (object 3) with this content (object 4, deflated) and these
-// resources, and more objects from 5 on.
-inline Bytes pdfsida(const std::string& innehåll, const std::string& resurser, const std::vector<std::string>& fler) {
+// resources, and more objects from 5 on; a crop box when one is given.
+inline Bytes pdfsida(const std::string& innehåll, const std::string& resurser, const std::vector<std::string>& fler,
+                     const std::string& beskärning = "") {
     return testhjalp::handmadePdf({{.mediaBox = "0 0 595 842",
+                                    .cropBox = beskärning,
                                     .content = innehåll,
                                     .resources = resurser,
                                     .contentEntries = "/Filter /FlateDecode"}},
@@ -71,6 +73,22 @@ inline Bytes bakgrundMedBild(int sida) {
 // A background of `antal` times the same line, stroked.
 inline Bytes bakgrundMedLinjer(uint64_t antal) {
     return pdfsida(packade("10 10 m 585 832 l S\n", antal), "", {});
+}
+
+// A page that paints one mesh of `trianglar` triangles `gånger` times; with
+// a crop box when one is given (a malformed one is read as the media box).
+inline Bytes pdfMedNät(int trianglar, int gånger, const std::string& beskärning = "") {
+    std::string innehåll;
+    for (int i = 0; i < gånger; ++i) innehåll += "/Sh sh\n";
+    return pdfsida(packade(innehåll, 1), "/Shading << /Sh 5 0 R >>",
+                   {testhjalp::handmadeStream(testhjalp::meshShadingEntries() + " /Filter /FlateDecode",
+                                              packade(testhjalp::meshShadingData(trianglar), 1))},
+                   beskärning);
+}
+
+// A background of `sidor` pages, each its own small drawing.
+inline Bytes bakgrundMedSidor(int sidor) {
+    return testhjalp::handmadePdf(std::vector<testhjalp::HandmadePage>(size_t(sidor), {.mediaBox = "0 0 595 842"}));
 }
 
 // A background of our own drawing: `antal` lines, each its own.

@@ -9,6 +9,7 @@
 #include "Modell/Fakturor/Faktura.h"
 #include "Modell/Fakturor/Fakturamall.h"
 #include "Modell/Fakturor/Fakturapostliknande.h"
+#include "Plattform/BoundedProcess.h"
 #include "Plattform/Logg.h"
 #include "Vyer/Faktura/Fakturavy.h"
 
@@ -39,6 +40,8 @@ struct Ledger {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     logg::sättMottagare([](std::string_view) {});
+    // Backgrounds are read here, where the fuzzer sees the reading.
+    boundedprocess::runInThisProcess();
     return 0;
 }
 

@@ -6,8 +6,10 @@
 // Between them the records take every road of the template reader (the
 // three record versions, language versions with and without a background,
 // known, unknown and missing field codes, style archives that decode and
-// that do not, colours present and absent) and of the layout (line mode
-// over pages, table mode, page numbers, codes, frames it must leave out).
+// that do not, colours present and absent), of the layout (line mode
+// over pages, table mode, page numbers, codes, frames it must leave out)
+// and of the background reader (small ones of the hostile shapes it is
+// bounded against).
 #include "Modell/Fakturor/Fakturamall.h"
 #include "Plattform/BezierPath.h"
 #include "Plattform/Filer.h"
@@ -18,6 +20,7 @@
 #include <filesystem>
 #include <limits>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -30,6 +33,68 @@ Bytes bakgrund(double bredd, double höjd) {
     duk.fill(BezierPath::rect({0, 0, bredd, 60}), Color::rgb(0.9, 0.93, 0.97));
     skrivare.endPage();
     return skrivare.finish();
+}
+
+// A PDF of these objects, numbered from 1, object 1 the catalog.
+Bytes pdfAv(const std::vector<std::string>& objekt) {
+    std::string pdf = "%PDF-1.4\n";
+    std::vector<size_t> platser;
+    for (size_t i = 0; i < objekt.size(); ++i) {
+        platser.push_back(pdf.size());
+        pdf += std::to_string(i + 1) + " 0 obj\n" + objekt[i] + "\nendobj\n";
+    }
+    const size_t tabell = pdf.size();
+    pdf += "xref\n0 " + std::to_string(objekt.size() + 1) + "\n0000000000 65535 f \n";
+    for (size_t plats : platser) {
+        char rad[24];
+        std::snprintf(rad, sizeof rad, "%010zu 00000 n \n", plats);
+        pdf += rad;
+    }
+    pdf += "trailer\n<< /Size " + std::to_string(objekt.size() + 1) + " /Root 1 0 R >>\nstartxref\n" +
+           std::to_string(tabell) + "\n%%EOF\n";
+    return Bytes(pdf.begin(), pdf.end());
+}
+
+std::string ström(const std::string& poster, const std::string& data) {
+    return "<< " + poster + " /Length " + std::to_string(data.size()) + " >>\nstream\n" + data + "\nendstream";
+}
+
+// One page of these resources and this content, more objects from 5 on.
+Bytes sidaMed(const std::string& resurser, const std::string& innehåll, std::vector<std::string> fler = {},
+              const std::string& lådor = "/MediaBox [0 0 595 842]") {
+    std::vector<std::string> objekt = {"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                                       "<< /Type /Page /Parent 2 0 R " + lådor + " /Resources << " + resurser +
+                                           " >> /Contents 4 0 R >>",
+                                       ström("", innehåll)};
+    objekt.insert(objekt.end(), fler.begin(), fler.end());
+    return pdfAv(objekt);
+}
+
+// Backgrounds of the shapes that exhaust a careless reader, small: a
+// chain of references past the depth bound, a mesh painted many times on
+// a page whose crop box is malformed.
+Bytes kedja(int länkar) {
+    std::vector<std::string> länk;
+    for (int i = 1; i < länkar; ++i) länk.push_back("[" + std::to_string(5 + i) + " 0 R]");
+    länk.push_back("[0]");
+    return sidaMed("/Chain 5 0 R", "0 0 1 rg 10 10 50 30 re f", länk);
+}
+
+Bytes nätMålatOfta() {
+    std::string data;
+    for (int i = 0; i < 6; ++i) {
+        char hörn[40];
+        std::snprintf(hörn, sizeof hörn, "%02X%04X%04X%02X%02X%02X", i < 3 ? 0 : 1, (i * 9000) % 65536,
+                      65535 - (i * 7000) % 65536, 40 * i, 255 - 40 * i, 128);
+        data += hörn;
+    }
+    std::string målningar;
+    for (int i = 0; i < 200; ++i) målningar += "/Sh sh\n";
+    return sidaMed("/Shading << /Sh 5 0 R >>", målningar,
+                   {ström("/ShadingType 4 /ColorSpace /DeviceRGB /BitsPerCoordinate 16 /BitsPerComponent 8 "
+                          "/BitsPerFlag 8 /Decode [0 595 0 842 0 1 0 1 0 1] /Filter /ASCIIHexDecode",
+                          data + ">")},
+                   "/MediaBox [0 0 595 842] /CropBox [0 0 595]");
 }
 
 Stil stil(double storlek = 10, TextAlignment justering = TextAlignment::left) {
@@ -96,6 +161,17 @@ Fakturamall språk() {
     m.språk.push_back(version("de", std::nullopt));
     m.språk.push_back(version("sv", bakgrund(842, 595)));
     m.språk.push_back(version("en", Bytes{'%', 'P', 'D', 'F', '-', '1', '.', '4', '\n'}));
+    for (auto& v : m.språk) v.fält.emplace_back(Rect{40, 500, 200, 20}, Id::Number, stil(12));
+    m.fält.emplace_back(Rect{40, 100, 400, 200}, Id::LineArticleName, stil());
+    return m;
+}
+
+// Versions whose backgrounds are hostile: one refused, one put in.
+Fakturamall fientligaBakgrunder() {
+    Fakturamall m;
+    m.namn = "Fientliga";
+    m.språk.push_back(version("sv", kedja(120)));
+    m.språk.push_back(version("en", nätMålatOfta()));
     for (auto& v : m.språk) v.fält.emplace_back(Rect{40, 500, 200, 20}, Id::Number, stil(12));
     m.fält.emplace_back(Rect{40, 100, 400, 200}, Id::LineArticleName, stil());
     return m;
@@ -181,6 +257,7 @@ int main(int argc, char** argv) {
             {"table-mode", record(tabelläge(300, 3))},
             {"table-mode-short", record(tabelläge(10, 0))},
             {"languages", record(språk())},
+            {"hostile-backgrounds", record(fientligaBakgrunder())},
             {"frames", record(ramar())},
             {"no-language", record(utanSpråk)},
             {"handwritten-v2", handskrivet(2)},

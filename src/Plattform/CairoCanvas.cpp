@@ -3,11 +3,11 @@
 #include "Plattform/CairoDrawable.h"
 #include "Plattform/Image.h"
 #include "Plattform/PdfDocument.h"
+#include "Plattform/PdfPageSource.h"
 #include "Plattform/TextLayout.h"
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -33,7 +33,6 @@ void CairoCanvas::restore() {
 }
 
 void CairoCanvas::clip(const Rect& r) {
-    untouched_ = false;
     Rect c = r.isFinite() ? normalised(r) : Rect{};  // no sensible area: nothing shows
     cairo_new_path(cr_);
     cairo_rectangle(cr_, c.x, c.y, c.width, c.height);
@@ -49,7 +48,6 @@ bool CairoCanvas::concat(const AffineTransform& t) {
     // test: a finite determinant other than 0).
     AffineTransform page{combined.xx, combined.yx, combined.xy, combined.yy, combined.x0, combined.y0};
     if (!page.isInvertible()) return false;
-    untouched_ = false;
     cairo_transform(cr_, &step);
     return true;
 }
@@ -80,7 +78,6 @@ void CairoCanvas::setColor(const Color& c) {
 
 void CairoCanvas::fill(const BezierPath& path, const Color& color) {
     if (path.isEmpty() || !setPath(path)) return;
-    untouched_ = false;
     setColor(color);
     cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_WINDING);
     cairo_fill(cr_);
@@ -89,7 +86,6 @@ void CairoCanvas::fill(const BezierPath& path, const Color& color) {
 void CairoCanvas::stroke(const BezierPath& path, const Color& color) {
     // A width of 0 is the thinnest line the device draws, as in PDF.
     if (path.isEmpty() || !std::isfinite(path.lineWidth) || path.lineWidth < 0 || !setPath(path)) return;
-    untouched_ = false;
     setColor(color);
     // Cairo's own default width is 2; a path always brings its own.
     cairo_set_line_width(cr_, path.lineWidth);
@@ -110,22 +106,35 @@ void CairoCanvas::stroke(const BezierPath& path, const Color& color) {
 }
 
 void CairoCanvas::drawText(const AttributedString& text, const Rect& frame, TextDrawingMode mode) {
-    untouched_ = false;
     text::draw(cr_, text, frame, mode);
 }
 
 void CairoCanvas::drawImage(const Image& image, const Rect& frame) {
-    const auto* drawable = dynamic_cast<const CairoDrawable*>(&image);
-    if (!drawable || !frame.isFinite() || frame.isEmpty()) return;
-    untouched_ = false;
-    drawable->drawInto(cr_, normalised(frame));
+    if (!frame.isFinite() || frame.isEmpty()) return;
+    if (const auto* pdf = dynamic_cast<const PdfPageSource*>(&image)) return place(pdf->pdfPage(), normalised(frame));
+    if (const auto* drawable = dynamic_cast<const CairoDrawable*>(&image)) drawable->drawInto(cr_, normalised(frame));
 }
 
 void CairoCanvas::drawPdfPage(const PdfDocument& document) {
-    const bool first = std::exchange(untouched_, false);
-    if (first && underlay && underlay(document)) return;
-    const auto* drawable = dynamic_cast<const CairoDrawable*>(&document);
-    if (!drawable) return;
-    Rect crop = document.cropBox();
-    drawable->drawInto(cr_, {0, 0, crop.width, crop.height});
+    const auto* pdf = dynamic_cast<const PdfPageSource*>(&document);
+    if (!pdf) return;
+    const Rect crop = document.cropBox();
+    place(pdf->pdfPage(), {0, 0, crop.width, crop.height});
+}
+
+void CairoCanvas::place(const PdfFirstPage& page, const Rect& frame) {
+    cairo_surface_t* standIn = placeholderFor ? placeholderFor(page) : nullptr;
+    if (!standIn || cairo_surface_get_type(standIn) != CAIRO_SURFACE_TYPE_IMAGE) return;
+    const int w = cairo_image_surface_get_width(standIn), h = cairo_image_surface_get_height(standIn);
+    if (w <= 0 || h <= 0) return;
+    // The whole stand-in fills the frame: the PDF writer's, one pixel, is
+    // the unit square that the page's own box is later mapped onto.
+    cairo_save(cr_);
+    cairo_translate(cr_, frame.x, frame.y);
+    cairo_scale(cr_, frame.width / w, frame.height / h);
+    cairo_rectangle(cr_, 0, 0, w, h);
+    cairo_clip(cr_);
+    cairo_set_source_surface(cr_, standIn, 0, 0);
+    cairo_paint(cr_);
+    cairo_restore(cr_);
 }

@@ -8,14 +8,17 @@
 
 #include <functional>
 
+class PdfFirstPage;
+
 class CairoCanvas : public Canvas {
 public:
     explicit CairoCanvas(cairo_t* cr) : cr_(cr) {}
 
-    // Asked by drawPdfPage while nothing is drawn, clipped or moved on the
-    // page yet: when it answers true, the page is put under this one some
-    // other way (the PDF writer refers to it) and not drawn here.
-    std::function<bool(const PdfDocument&)> underlay;
+    // The image surface that stands for a PDF page (a logo, a background)
+    // where it is drawn, scaled into its frame: the PDF writer's is one
+    // pixel, which it later replaces by the page itself. A canvas without
+    // it leaves PDF pages out.
+    std::function<cairo_surface_t*(const PdfFirstPage&)> placeholderFor;
 
     void save() override;
     void restore() override;
@@ -30,8 +33,8 @@ public:
 private:
     bool setPath(const BezierPath& path);
     void setColor(const Color& color);
+    void place(const PdfFirstPage& page, const Rect& frame);
 
     cairo_t* cr_;
     int depth_ = 0;  // saves not yet restored
-    bool untouched_ = true;  // nothing drawn, clipped or moved yet
 };

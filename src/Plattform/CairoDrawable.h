@@ -1,7 +1,8 @@
 #pragma once
-// What the cairo canvas asks of images and PDF pages: to draw themselves
-// scaled into a frame. Kept out of Image.h and PdfDocument.h so that only
-// the platform's drawing code sees cairo.
+// What the cairo canvas asks of raster and module images: to draw
+// themselves scaled into a frame (a PDF page is put in as stored instead,
+// PdfPageSource.h). Kept out of Image.h so that only the platform's
+// drawing code sees cairo.
 #include "Plattform/Geometry.h"
 
 #include <cairo.h>

@@ -39,8 +39,8 @@ public:
     virtual void drawText(const AttributedString& text, const Rect& frame, TextDrawingMode mode) = 0;
     // The whole image scaled into exactly `frame` (the caller fits it).
     virtual void drawImage(const Image& image, const Rect& frame) = 0;
-    // Page 1 of the document with its crop box's top left at the origin.
-    // First on a page, it lies under everything: a PDF then refers to it
-    // rather than drawing it again on every page.
+    // Page 1 of the document with its crop box's top left at the origin,
+    // upright as stored. A PDF holds the page once, as it is stored, and
+    // every page that shows it refers to it.
     virtual void drawPdfPage(const PdfDocument& document) = 0;
 };

@@ -1,7 +1,7 @@
 #include "Plattform/Image.h"
 
 #include "Plattform/CairoDrawable.h"
-#include "Plattform/PdfFirstPage.h"
+#include "Plattform/PdfPageSource.h"
 #include "Plattform/RasterDecoding.h"
 
 #include <cmath>
@@ -36,11 +36,12 @@ private:
     cairo_filter_t filter_;
 };
 
-class PdfImage : public Image, public CairoDrawable {
+// Page 1 of a PDF, which a PDF we write takes in as it is stored.
+class PdfImage : public Image, public PdfPageSource {
 public:
     explicit PdfImage(std::shared_ptr<const PdfFirstPage> page) : page_(std::move(page)) {}
     Size size() const override { return page_->cropBox().size(); }
-    void drawInto(cairo_t* cr, const Rect& frame) const override { page_->drawInto(cr, frame); }
+    const PdfFirstPage& pdfPage() const override { return *page_; }
 
 private:
     std::shared_ptr<const PdfFirstPage> page_;
@@ -51,9 +52,7 @@ private:
 Image::Read Image::fromBytes(std::span<const uint8_t> bytes, std::optional<Size> frame) {
     if (looksLikePdf(bytes)) {
         PdfFirstPage::Read read = PdfFirstPage::read(bytes);
-        if (read.tooCostly) return {nullptr, "drawing it would take more than " +
-                                                 std::to_string(PdfFirstPage::mostDrawingCost >> 20) + " MiB"};
-        return {read.page ? std::make_shared<PdfImage>(std::move(read.page)) : nullptr, std::nullopt};
+        return {read.page ? std::make_shared<PdfImage>(std::move(read.page)) : nullptr, read.refusal};
     }
     raster::Decoded decoded = raster::decode(bytes, frame);
     if (!decoded.pixels) return {nullptr, decoded.refusal};

@@ -1,7 +1,8 @@
 #pragma once
 // An image the drawing layer can put on a page: a raster image from stored
-// bytes (PNG, JPEG, TIFF, GIF), page 1 of a PDF kept as vectors, or a
-// module image of a QR code or barcode, drawn sharp at any size.
+// bytes (PNG, JPEG, TIFF, GIF), page 1 of a PDF (PdfFirstPage: copied into
+// a PDF we write as it is stored, never drawn by us), or a module image of
+// a QR code or barcode, drawn sharp at any size.
 #include "Plattform/Bild.h"
 #include "Plattform/Geometry.h"
 

@@ -21,8 +21,8 @@ namespace {
 // Fontconfig's default configuration is the system's (some 200 files to
 // read) unless one is made current before pango initialises it; ours is
 // the only one pango draws with. Once pango is past that, the default is
-// unset again, so that a library that does use it (poppler, for fonts a
-// PDF does not embed) loads the system's as it always did.
+// unset again, so that a library that does use it loads the system's as it
+// always did.
 PangoFontMap* makeFontMap() {
     // Text without a font is drawn in the default font: its face is loaded
     // before pango makes its first list of fonts, which a face loaded

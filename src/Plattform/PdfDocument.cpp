@@ -1,30 +1,32 @@
 #include "Plattform/PdfDocument.h"
 
-#include "Plattform/PdfFirstPage.h"
-#include "Plattform/PdfUnderlay.h"
+#include "Plattform/PdfPageSource.h"
 
 namespace {
 
-class PopplerDocumentPage : public PdfDocument, public CairoDrawable {
+class FirstPageDocument : public PdfDocument, public PdfPageSource {
 public:
-    // Whether the page can go under others as it is stored is asked here,
-    // of backgrounds only: a PDF logo is always drawn.
-    explicit PopplerDocumentPage(std::shared_ptr<const PdfFirstPage> page)
-        : page_(std::move(page)), underlay_(pdfunderlay::fits(page_->bytes()) ? page_->bytes() : nullptr) {}
+    explicit FirstPageDocument(std::shared_ptr<const PdfFirstPage> page) : page_(std::move(page)) {}
     Rect cropBox() const override { return page_->cropBox(); }
-    double mediaBoxHeight() const override { return page_->mediaBox().height; }
-    const std::shared_ptr<const std::vector<uint8_t>>& underlay() const override { return underlay_; }
-    void drawInto(cairo_t* cr, const Rect& frame) const override { page_->drawInto(cr, frame); }
+    double mediaBoxHeight() const override { return page_->mediaBoxHeight(); }
+    const PdfFirstPage& pdfPage() const override { return *page_; }
 
 private:
     std::shared_ptr<const PdfFirstPage> page_;
-    std::shared_ptr<const std::vector<uint8_t>> underlay_;
 };
+
+std::shared_ptr<const PdfDocument> document(std::span<const uint8_t> bytes, PdfFirstPage::Source source) {
+    auto page = PdfFirstPage::read(bytes, source).page;
+    if (!page) return nullptr;
+    return std::make_shared<FirstPageDocument>(std::move(page));
+}
 
 }  // namespace
 
 std::shared_ptr<const PdfDocument> PdfDocument::fromBytes(std::span<const uint8_t> bytes) {
-    auto page = PdfFirstPage::read(bytes).page;
-    if (!page) return nullptr;
-    return std::make_shared<PopplerDocumentPage>(std::move(page));
+    return document(bytes, PdfFirstPage::Source::outside);
+}
+
+std::shared_ptr<const PdfDocument> PdfDocument::fromOwnBytes(std::span<const uint8_t> bytes) {
+    return document(bytes, PdfFirstPage::Source::ours);
 }

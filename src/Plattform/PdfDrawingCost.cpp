@@ -1,6 +1,7 @@
 #include "Plattform/PdfDrawingCost.h"
 
 #include "Plattform/ImageHeaders.h"
+#include "Plattform/PdfPageTree.h"
 #include "Plattform/Saturating.h"
 
 // qpdf without its deprecated smart pointer. qpdf 11.3's headers do not
@@ -12,14 +13,15 @@
 #include <qpdf/Pl_String.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
-#include <qpdf/QPDFPageObjectHelper.hh>
 
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <new>
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -31,6 +33,9 @@ constexpr uint64_t perPixel = 4;
 // A content stream is held whole while it is counted, and read again when
 // it is drawn.
 constexpr uint64_t perByteOfContent = 8;
+// A mesh shading is held vertex by vertex, each with its colour in
+// doubles, every time it is painted.
+constexpr uint64_t perByteOfMesh = 16;
 // Forms in forms (or patterns, glyphs, masks) deeper than this are refused.
 constexpr int deepestNesting = 32;
 // How much of a JPEG or JPEG 2000 image is searched for the size its
@@ -102,7 +107,7 @@ uint64_t integer(QPDFObjectHandle o) {
 // glyph procedures are priced afterwards from its resources.
 struct Summary {
     uint64_t operators = 0, painting = 0, bytesOfText = 0, inlinePixels = 0;
-    std::map<std::string, uint64_t> xobjects, graphicsStates;  // uses by resource name
+    std::map<std::string, uint64_t> xobjects, graphicsStates, shadings;  // uses by resource name
 };
 
 bool paints(const std::string& op) {
@@ -158,6 +163,8 @@ private:
             s_.xobjects[name_] = plus(s_.xobjects[name_], 1);
         } else if (op == "gs" && !name_.empty()) {
             s_.graphicsStates[name_] = plus(s_.graphicsStates[name_], 1);
+        } else if (op == "sh" && !name_.empty()) {
+            s_.shadings[name_] = plus(s_.shadings[name_], 1);
         }
         if (op != "ID") {
             name_.clear();
@@ -185,20 +192,11 @@ public:
 
     uint64_t total() const { return total_; }
 
-    void page(QPDFPageObjectHelper page) {
-        QPDFObjectHandle resources = page.getAttribute("/Resources", false);
-        const QPDFObjGen owner = page.getObjectHandle().getObjGen();
+    // The page with the resources it has or inherits. Its annotations are
+    // not counted: they are not carried over with it.
+    void page(QPDFObjectHandle page, QPDFObjectHandle resources) {
         walk(resources);
-        charge(contents(at(page.getObjectHandle(), "/Contents"), resources, owner, 0));
-        QPDFObjectHandle annotations = at(page.getObjectHandle(), "/Annots");
-        if (!annotations.isArray()) return;
-        for (int i = 0; i < annotations.getArrayNItems(); ++i) {
-            QPDFObjectHandle normal = at(at(annotations.getArrayItem(i), "/AP"), "/N");
-            if (normal.isStream()) charge(xobject(normal, resources, owner, 0));
-            else if (normal.isDictionary())
-                for (auto [state, appearance] : normal.ditems())
-                    if (appearance.isStream()) charge(xobject(appearance, resources, owner, 0));
-        }
+        charge(contents(at(page, "/Contents"), resources, page.getObjGen(), 0));
     }
 
 private:
@@ -236,6 +234,8 @@ private:
             QPDFObjectHandle group = at(at(at(at(resources, "/ExtGState"), name.c_str()), "/SMask"), "/G");
             if (group.isStream()) cost = checked(plus(cost, times(uses, xobject(group, resources, owner, depth))));
         }
+        for (const auto& [name, uses] : s.shadings)
+            cost = checked(plus(cost, times(uses, shading(at(at(resources, "/Shading"), name.c_str())))));
         return cost;
     }
 
@@ -333,53 +333,93 @@ private:
     }
 
     // The costliest pattern of the resources: every painting operator may
-    // fill with it, and a tiling pattern draws its cell each time.
+    // fill with it, a tiling pattern draws its cell each time and a
+    // shading pattern its shading.
     uint64_t patterns(QPDFObjectHandle resources, QPDFObjGen owner, int depth) {
         uint64_t most = 0;
         QPDFObjectHandle all = at(resources, "/Pattern");
         if (!all.isDictionary()) return 0;
         for (auto [name, pattern] : all.ditems())
-            most = std::max(most, pattern.isStream() ? xobject(pattern, resources, owner, depth) : perPaintingOperator);
+            most = std::max(most, pattern.isStream() ? xobject(pattern, resources, owner, depth)
+                                                     : shading(at(pattern, "/Shading")));
         return most;
     }
 
+    // A shading painted once: a mesh (a stream) is read and held whole
+    // each time, the others cost a painting step.
+    uint64_t shading(QPDFObjectHandle s) {
+        if (!s.isStream()) return perPaintingOperator;
+        if (auto known = meshes_.find(s.getObjGen()); known != meshes_.end()) return known->second;
+        AtMost limited(nullptr, remaining() / perByteOfMesh);
+        limited.take(s);
+        if (limited.exceeded) throw TooMuch{};
+        return meshes_[s.getObjGen()] = checked(plus(perPaintingOperator, times(limited.count(), perByteOfMesh)));
+    }
+
     // Every stream the resources hold, decoded once: fonts, colour
-    // profiles, functions. Images are priced where they are drawn.
-    void walk(QPDFObjectHandle o) {
-        if (o.isIndirect() && !walked_.insert(o.getObjGen()).second) return;
-        if (o.isStream()) {
-            QPDFObjectHandle dict = o.getDict();
-            if (dict.getKey("/Subtype").isNameAndEquals("/Image")) return;
-            AtMost limited(nullptr, remaining());
-            limited.take(o);
-            if (limited.exceeded) throw TooMuch{};
-            charge(limited.count());
-            o = dict;
-        }
-        if (o.isDictionary()) {
-            if (o.getKey("/FunctionType").isInteger() && o.getKey("/FunctionType").getIntValue() == 0) {
-                // Sampled function: every sample is held as a double.
-                uint64_t samples = 8;
-                QPDFObjectHandle size = o.getKey("/Size"), range = o.getKey("/Range");
-                if (size.isArray())
-                    for (int i = 0; i < size.getArrayNItems(); ++i) samples = times(samples, integer(size.getArrayItem(i)));
-                if (range.isArray()) samples = times(samples, uint64_t(range.getArrayNItems() / 2));
-                charge(samples);
+    // profiles, functions. Images are priced where they are drawn. The
+    // objects still to visit wait on a stack of its own, so a chain of
+    // references as long as the file can hold costs no call stack.
+    void walk(QPDFObjectHandle resources) {
+        std::vector<QPDFObjectHandle> waiting{resources};
+        while (!waiting.empty()) {
+            QPDFObjectHandle o = waiting.back();
+            waiting.pop_back();
+            if (o.isIndirect() && !walked_.insert(o.getObjGen()).second) continue;
+            if (o.isStream()) {
+                QPDFObjectHandle dict = o.getDict();
+                if (dict.getKey("/Subtype").isNameAndEquals("/Image")) continue;
+                AtMost limited(nullptr, remaining());
+                limited.take(o);
+                if (limited.exceeded) throw TooMuch{};
+                charge(limited.count());
+                o = dict;
             }
-            for (auto [key, value] : o.ditems())
-                if (key != "/Parent" && key != "/P") walk(value);
-        } else if (o.isArray()) {
-            for (int i = 0; i < o.getArrayNItems(); ++i) walk(o.getArrayItem(i));
+            if (o.isDictionary()) {
+                chargeSamples(o);
+                for (auto [key, value] : o.ditems())
+                    if (key != "/Parent" && key != "/P") waiting.push_back(value);
+            } else if (o.isArray()) {
+                for (int i = 0; i < o.getArrayNItems(); ++i) waiting.push_back(o.getArrayItem(i));
+            }
         }
+    }
+
+    // A sampled function holds every sample as a double.
+    void chargeSamples(QPDFObjectHandle o) {
+        if (!o.getKey("/FunctionType").isInteger() || o.getKey("/FunctionType").getIntValue() != 0) return;
+        uint64_t samples = 8;
+        QPDFObjectHandle size = o.getKey("/Size"), range = o.getKey("/Range");
+        if (size.isArray())
+            for (int i = 0; i < size.getArrayNItems(); ++i) samples = times(samples, integer(size.getArrayItem(i)));
+        if (range.isArray()) samples = times(samples, uint64_t(range.getArrayNItems() / 2));
+        charge(samples);
     }
 
     uint64_t limit_, total_ = 0;
     std::map<std::pair<QPDFObjGen, QPDFObjGen>, uint64_t> done_;
-    std::map<QPDFObjGen, uint64_t> images_;
+    std::map<QPDFObjGen, uint64_t> images_, meshes_;
     std::set<QPDFObjGen> running_, walked_;
 };
 
 }  // namespace
+
+std::optional<uint64_t> pdfcost::ofPage(const QPDFObjectHandle& page, const QPDFObjectHandle& resources,
+                                        uint64_t limit) {
+    try {
+        Scan scan(limit);
+        try {
+            scan.page(page, resources);
+        } catch (const TooMuch&) {
+            return plus(limit, 1);
+        }
+        return scan.total();
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
 
 std::optional<uint64_t> pdfcost::ofPageOne(const uint8_t* pdf, size_t size, uint64_t limit) {
     try {
@@ -387,15 +427,11 @@ std::optional<uint64_t> pdfcost::ofPageOne(const uint8_t* pdf, size_t size, uint
         document.setSuppressWarnings(true);
         document.processMemoryFile("PDF", reinterpret_cast<const char*>(pdf), size);
         if (document.isEncrypted()) return std::nullopt;
-        const std::vector<QPDFObjectHandle>& pages = document.getAllPages();
-        if (pages.empty()) return std::nullopt;
-        Scan scan(limit);
-        try {
-            scan.page(QPDFPageObjectHelper(pages.front()));
-        } catch (const TooMuch&) {
-            return plus(limit, 1);
-        }
-        return scan.total();
+        std::optional<pdfpagetree::FirstPage> first = pdfpagetree::firstPage(document);
+        if (!first) return std::nullopt;
+        return ofPage(first->page, first->resources, limit);
+    } catch (const std::bad_alloc&) {
+        throw;
     } catch (const std::exception&) {
         return std::nullopt;
     }

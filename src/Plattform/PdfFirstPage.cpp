@@ -1,78 +1,60 @@
 #include "Plattform/PdfFirstPage.h"
 
-#include "Plattform/PdfDrawingCost.h"
-
-#include <glib.h>
-#include <poppler.h>
-#include <poppler/cpp/poppler-document.h>
-#include <poppler/cpp/poppler-global.h>
-#include <poppler/cpp/poppler-page.h>
+#include "Plattform/BoundedProcess.h"
+#include "Plattform/PdfObjectBounds.h"
+#include "Plattform/PdfPageCopy.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstring>
-#include <mutex>
-#include <optional>
 #include <string_view>
-
-struct PdfFirstPage::Handles {
-    GBytes* bytes = nullptr;  // a view of PdfFirstPage::bytes_
-    PopplerDocument* document = nullptr;
-    PopplerPage* page = nullptr;
-    // The page as drawn once; its fonts belong to the document above,
-    // which therefore lives as long as it does.
-    std::once_flag recorded;
-    cairo_surface_t* recording = nullptr;
-
-    ~Handles() {
-        if (recording) cairo_surface_destroy(recording);
-        if (page) g_object_unref(page);
-        if (document) g_object_unref(document);
-        if (bytes) g_bytes_unref(bytes);
-    }
-};
 
 namespace {
 
-// Poppler reports what it repairs in damaged files on standard error;
-// below main nothing writes there, and a damaged file is handled by
-// answering none.
-void silencePoppler() {
-    static std::once_flag once;
-    std::call_once(once, [] { poppler::set_debug_error_function([](const std::string&, void*) {}, nullptr); });
+using pdfpagecopy::Outcome;
+
+// What the child may take to read a file: the invoice and the run around
+// it stay well within half a gigabyte and ten seconds, a logo and a
+// background included.
+constexpr boundedprocess::Limits childLimits{.memory = uint64_t(256) << 20, .seconds = 3, .answer = 0};
+
+// The child's answer: the outcome, the boxes, the copy.
+constexpr size_t boxValues = 5;
+constexpr size_t headerSize = 1 + boxValues * sizeof(double);
+
+std::string answer(const pdfpagecopy::Copy& copy) {
+    const double box[boxValues] = {copy.x, copy.y, copy.width, copy.height, copy.mediaHeight};
+    std::string a(1, char(copy.outcome));
+    a.append(reinterpret_cast<const char*>(box), sizeof box);
+    return a + copy.pdf;
 }
 
-Rect rectOf(const poppler::rectf& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+std::optional<pdfpagecopy::Copy> fromAnswer(const std::string& a) {
+    if (a.size() < headerSize || uint8_t(a[0]) > uint8_t(Outcome::copyTooLarge)) return std::nullopt;
+    pdfpagecopy::Copy copy;
+    copy.outcome = Outcome(uint8_t(a[0]));
+    double box[boxValues];
+    std::memcpy(box, a.data() + 1, sizeof box);
+    copy.x = box[0], copy.y = box[1], copy.width = box[2], copy.height = box[3], copy.mediaHeight = box[4];
+    copy.pdf = a.substr(headerSize);
+    return copy;
+}
 
-bool usable(const Rect& r) { return r.isFinite() && r.width > 0 && r.height > 0; }
-
-// Page 1 drawn into a recording of its crop box's size, top left at the
-// origin. Poppler draws top down with the crop box's top left at the
-// origin, which is page space already: no flip. It turns a page by its
-// /Rotate as a viewer shows it, while the page's size is the crop box as
-// stored; turning it back draws the page as stored.
-cairo_surface_t* recorded(PopplerPage* page, const Rect& crop, int rotation) {
-    cairo_rectangle_t extents{0, 0, crop.width, crop.height};
-    cairo_surface_t* recording = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, &extents);
-    cairo_t* cr = cairo_create(recording);
-    double w = crop.width, h = crop.height;
-    cairo_matrix_t back;
-    switch (rotation) {
-    case 90: cairo_matrix_init(&back, 0, -1, 1, 0, 0, h); break;
-    case 180: cairo_matrix_init(&back, -1, 0, 0, -1, w, h); break;
-    case 270: cairo_matrix_init(&back, 0, 1, -1, 0, w, 0); break;
-    default: cairo_matrix_init_identity(&back); break;
+std::string why(Outcome outcome) {
+    switch (outcome) {
+    case Outcome::tooCostly:
+        return "drawing it would take more than " + std::to_string(pdfpagecopy::mostDrawingCost >> 20) + " MiB";
+    case Outcome::tooDeep:
+        return "its objects are nested more than " + std::to_string(pdfbounds::deepestNesting) + " levels deep";
+    case Outcome::tooMany:
+        return "its first page holds more than " + std::to_string(pdfbounds::mostObjects) + " objects";
+    case Outcome::contentTooLarge:
+        return "its first page's content is more than " + std::to_string(pdfpagecopy::mostJoinedContent >> 20) +
+               " MiB";
+    case Outcome::copyTooLarge: return "its first page would take more room in the invoice than the whole file";
+    case Outcome::copied:
+    case Outcome::none: break;
     }
-    cairo_transform(cr, &back);
-    poppler_page_render_for_printing_with_options(page, cr, POPPLER_PRINT_DOCUMENT);
-    bool drawn = cairo_status(cr) == CAIRO_STATUS_SUCCESS;
-    cairo_destroy(cr);
-    cairo_surface_flush(recording);
-    if (!drawn || cairo_surface_status(recording) != CAIRO_STATUS_SUCCESS) {
-        cairo_surface_destroy(recording);
-        return nullptr;
-    }
-    return recording;
+    return "";
 }
 
 }  // namespace
@@ -83,64 +65,29 @@ bool looksLikePdf(std::span<const uint8_t> bytes) {
     return start.find("%PDF-") != std::string_view::npos;
 }
 
-PdfFirstPage::Read PdfFirstPage::read(std::span<const uint8_t> bytes) {
-    if (bytes.empty() || bytes.size() > INT_MAX || !looksLikePdf(bytes)) return {};
-    silencePoppler();
-    // The boxes as the file states them, unrotated, and whether it is
-    // encrypted, come from poppler's C++ interface, which poppler-glib
-    // does not offer; drawing goes through poppler-glib's cairo output.
-    Rect crop, media;
-    int rotation = 0;
-    {
-        std::unique_ptr<poppler::document> d(poppler::document::load_from_raw_data(
-            reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size())));
-        if (!d || d->is_locked() || d->is_encrypted() || d->pages() < 1) return {};
-        std::unique_ptr<poppler::page> p(d->create_page(0));
-        if (!p) return {};
-        crop = rectOf(p->page_rect(poppler::crop_box));
-        media = rectOf(p->page_rect(poppler::media_box));
-        switch (p->orientation()) {
-        case poppler::page::landscape: rotation = 90; break;
-        case poppler::page::upside_down: rotation = 180; break;
-        case poppler::page::seascape: rotation = 270; break;
-        default: break;
-        }
+PdfFirstPage::Read PdfFirstPage::read(std::span<const uint8_t> bytes, Source source) {
+    if (bytes.empty() || !looksLikePdf(bytes)) return {};
+    std::optional<pdfpagecopy::Copy> copy;
+    if (source == Source::ours) {
+        copy = pdfpagecopy::ofPageOne(bytes.data(), bytes.size());
+    } else {
+        boundedprocess::Limits limits = childLimits;
+        limits.answer = headerSize + bytes.size() + pdfpagecopy::mostGrowth;
+        std::optional<std::string> a =
+            boundedprocess::run([&] { return answer(pdfpagecopy::ofPageOne(bytes.data(), bytes.size())); }, limits);
+        if (a) copy = fromAnswer(*a);
+        if (!copy)
+            return {.page = nullptr,
+                    .refusal = "reading it takes more than " + std::to_string(childLimits.memory >> 20) + " MiB or " +
+                               std::to_string(childLimits.seconds) + " seconds"};
     }
-    if (!usable(crop) || !usable(media)) return {};
-    // Judged before poppler draws anything: what it would take cannot be
-    // taken back once it is drawing.
-    std::optional<uint64_t> cost = pdfcost::ofPageOne(bytes.data(), bytes.size(), mostDrawingCost);
-    if (!cost) return {};
-    if (*cost > mostDrawingCost) return {.page = nullptr, .tooCostly = true};
-
+    if (copy->outcome != Outcome::copied) {
+        const std::string reason = why(copy->outcome);
+        return {.page = nullptr, .refusal = reason.empty() ? std::nullopt : std::optional(reason)};
+    }
     std::shared_ptr<PdfFirstPage> page(new PdfFirstPage);
-    page->bytes_ = std::make_shared<const std::vector<uint8_t>>(bytes.begin(), bytes.end());
-    page->handles_ = std::make_unique<Handles>();
-    Handles& h = *page->handles_;
-    h.bytes = g_bytes_new_static(page->bytes_->data(), page->bytes_->size());
-    h.document = poppler_document_new_from_bytes(h.bytes, nullptr, nullptr);
-    if (!h.document || poppler_document_get_n_pages(h.document) < 1) return {};
-    h.page = poppler_document_get_page(h.document, 0);
-    if (!h.page) return {};
-    page->cropBox_ = crop;
-    page->mediaBox_ = media;
-    page->rotation_ = rotation;
+    page->pdf_ = std::make_shared<const std::string>(std::move(copy->pdf));
+    page->cropBox_ = {copy->x, copy->y, copy->width, copy->height};
+    page->mediaBoxHeight_ = copy->mediaHeight;
     return {.page = std::move(page)};
-}
-
-PdfFirstPage::~PdfFirstPage() = default;
-
-void PdfFirstPage::drawInto(cairo_t* cr, const Rect& frame) const {
-    cairo_save(cr);
-    cairo_translate(cr, frame.x, frame.y);
-    cairo_scale(cr, frame.width / cropBox_.width, frame.height / cropBox_.height);
-    std::call_once(handles_->recorded, [&] { handles_->recording = recorded(handles_->page, cropBox_, rotation_); });
-    if (!handles_->recording) {
-        cairo_restore(cr);
-        return;
-    }
-    // The recording is bounded by the crop box: nothing outside it shows.
-    cairo_set_source_surface(cr, handles_->recording, 0, 0);
-    cairo_paint(cr);
-    cairo_restore(cr);
 }

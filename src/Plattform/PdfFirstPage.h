@@ -1,51 +1,54 @@
 #pragma once
-// Page 1 of a PDF read with poppler: the document behind PdfDocument and
-// behind PDF images (logos), drawn as vectors. The page is drawn once, the
-// first time it is asked for, into a recording that every later drawing
-// replays: a PDF that shows it on many pages holds it once. (The PDF
-// writer puts a background under its pages without drawing it at all.)
-#include "Plattform/CairoDrawable.h"
+// Page 1 of a PDF, as a PDF we write takes it in: the page alone, copied
+// out of its file (pdfpagecopy) with the boxes it is shown by. Nothing of
+// it is drawn here; the PDF writer puts the copy in wherever the page is
+// drawn, as a form every page that shows it refers to.
+//
+// Reading a file costs what its structure asks of the PDF library, and a
+// few kilobytes can ask for gigabytes. A file that comes from outside (a
+// document, the command line) is therefore read in a child process held
+// to memory and time limits (BoundedProcess.h); only the program's own
+// files are read in this process.
 #include "Plattform/Geometry.h"
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
-#include <vector>
+#include <string>
 
-class PdfFirstPage : public CairoDrawable {
+class PdfFirstPage {
 public:
-    // What drawing a page may cost by pdfcost's estimate: a page beyond it
-    // is refused rather than allowed to exhaust the machine.
-    static constexpr uint64_t mostDrawingCost = uint64_t(256) << 20;
-
+    enum class Source {
+        outside,  // a user's file: read in a child process
+        ours,     // built into the program: read here
+    };
     struct Read;
     // The page, or why there is none.
-    static Read read(std::span<const uint8_t> bytes);
-    ~PdfFirstPage() override;
+    static Read read(std::span<const uint8_t> bytes, Source source = Source::outside);
 
+    // The visible page (the crop box within the media box): its lower left
+    // corner and size, y upward, unrotated.
     Rect cropBox() const { return cropBox_; }
-    Rect mediaBox() const { return mediaBox_; }
-    // The file the page was read from.
-    const std::shared_ptr<const std::vector<uint8_t>>& bytes() const { return bytes_; }
-    // The crop box's contents, its top left at the frame's, scaled to it;
-    // upright as stored, whatever the page's rotation for viewing says.
-    void drawInto(cairo_t* cr, const Rect& frame) const override;
-
-    struct Handles;
+    double mediaBoxHeight() const { return mediaBoxHeight_; }
+    // A PDF of this one page: its media box the visible box above, its
+    // content and the resources it draws with. Its /Rotate is not carried
+    // over, nor its annotations: the page is placed as stored.
+    const std::shared_ptr<const std::string>& pdf() const { return pdf_; }
 
 private:
     PdfFirstPage() = default;
-    std::shared_ptr<const std::vector<uint8_t>> bytes_;
-    std::unique_ptr<Handles> handles_;
-    Rect cropBox_, mediaBox_;
-    int rotation_ = 0;  // the page's /Rotate: 0, 90, 180 or 270
+    std::shared_ptr<const std::string> pdf_;
+    Rect cropBox_;
+    double mediaBoxHeight_ = 0;
 };
 
 struct PdfFirstPage::Read {
     std::shared_ptr<const PdfFirstPage> page;
-    // No page because drawing it would cost more than mostDrawingCost (not
-    // because the bytes are no PDF, are encrypted or have no page).
-    bool tooCostly = false;
+    // Why a file that is a PDF with a page is refused, as a clause: "its
+    // objects are nested more than 100 levels deep". None when the bytes
+    // are no PDF, are encrypted or have no page.
+    std::optional<std::string> refusal;
 };
 
 // Whether the bytes look like a PDF: its header within the first kilobyte,

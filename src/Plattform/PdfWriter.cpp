@@ -1,14 +1,16 @@
 #include "Plattform/PdfWriter.h"
 
 #include "Plattform/CairoCanvas.h"
-#include "Plattform/PdfDocument.h"
-#include "Plattform/PdfUnderlay.h"
+#include "Plattform/PdfFirstPage.h"
+#include "Plattform/PdfPlacement.h"
 
 #include <cairo-pdf.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <random>
 #include <string>
 
 namespace {
@@ -45,6 +47,35 @@ void check(cairo_status_t status, const char* what) {
         throw PdfError(std::string("The PDF could not be made (") + what + ": " + cairo_status_to_string(status) + ").");
 }
 
+// A JPEG of one grey pixel whose comment holds `marker`: cairo writes JPEG
+// data into the PDF as it is given, so the marker finds the image there.
+// It is replaced before anyone sees it.
+std::string jpegWithMarker(const std::string& marker) {
+    std::string jpeg = "\xFF\xD8\xFF\xFE";
+    jpeg += char((marker.size() + 2) >> 8);
+    jpeg += char((marker.size() + 2) & 0xFF);
+    jpeg += marker;
+    // A baseline frame of 1 x 1 pixels, one component; the end of image.
+    jpeg += std::string("\xFF\xC0\x00\x0B\x08\x00\x01\x00\x01\x01\x01\x11\x00\xFF\xD9", 15);
+    return jpeg;
+}
+
+// One image per page put in: drawn wherever the page goes, written once.
+struct Placeholder {
+    std::shared_ptr<const std::string> page;
+    std::string marker;
+    cairo_surface_t* surface = nullptr;
+};
+
+// Markers of one writer: a random part keeps them from any bytes of the
+// document that happen to look like one.
+std::string markerStem() {
+    std::random_device random;
+    char stem[64];
+    std::snprintf(stem, sizeof stem, "kontobok-page-%08x%08x-", random(), random());
+    return stem;
+}
+
 }  // namespace
 
 struct PdfWriter::State {
@@ -55,22 +86,34 @@ struct PdfWriter::State {
     std::unique_ptr<CairoCanvas> canvas;
     int pages = 0;
     bool finished = false;
-    // Backgrounds put under pages once the document is written, each file
-    // once.
-    std::vector<pdfunderlay::Underlay> underlays;
+    // PDF pages put in once the document is written, each page once
+    // however often, and from however many reads of its file, it is drawn.
+    std::vector<Placeholder> placeholders;
+    std::string stem = markerStem();
 
-    bool underlay(const PdfDocument& document) {
-        const auto& bytes = document.underlay();
-        if (!bytes) return false;
-        auto same = std::find_if(underlays.begin(), underlays.end(), [&](const auto& u) { return u.pdf == bytes; });
-        if (same == underlays.end()) same = underlays.insert(underlays.end(), {bytes, {}});
-        same->pages.push_back(pages);
-        return true;
+    cairo_surface_t* placeholderFor(const PdfFirstPage& page) {
+        auto same = std::find_if(placeholders.begin(), placeholders.end(), [&](const Placeholder& p) {
+            return p.page == page.pdf() || *p.page == *page.pdf();
+        });
+        if (same != placeholders.end()) return same->surface;
+        Placeholder p{page.pdf(), stem + std::to_string(placeholders.size()), nullptr};
+        p.surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
+        auto* jpeg = new std::string(jpegWithMarker(p.marker));
+        const cairo_status_t status = cairo_surface_set_mime_data(
+            p.surface, CAIRO_MIME_TYPE_JPEG, reinterpret_cast<const unsigned char*>(jpeg->data()), jpeg->size(),
+            [](void* data) { delete static_cast<std::string*>(data); }, jpeg);
+        if (status != CAIRO_STATUS_SUCCESS) {
+            delete jpeg;
+            cairo_surface_destroy(p.surface);
+            return nullptr;
+        }
+        return placeholders.emplace_back(std::move(p)).surface;
     }
 
     ~State() {
         if (cr) cairo_destroy(cr);
         if (surface) cairo_surface_destroy(surface);
+        for (Placeholder& p : placeholders) cairo_surface_destroy(p.surface);
     }
 };
 
@@ -102,7 +145,7 @@ Canvas& PdfWriter::beginPage(Size size) {
     s.cr = cairo_create(s.surface);
     check(cairo_status(s.cr), "starting a page");
     s.canvas = std::make_unique<CairoCanvas>(s.cr);
-    s.canvas->underlay = [&s](const PdfDocument& document) { return s.underlay(document); };
+    s.canvas->placeholderFor = [&s](const PdfFirstPage& page) { return s.placeholderFor(page); };
     return *s.canvas;
 }
 
@@ -127,11 +170,12 @@ std::vector<uint8_t> PdfWriter::finish() {
     if (s.pages == 0) throw PdfError("The PDF could not be made (it has no page).");
     cairo_surface_finish(s.surface);
     check(cairo_surface_status(s.surface), "finishing the document");
-    if (s.underlays.empty()) return std::move(s.bytes);
+    if (s.placeholders.empty()) return std::move(s.bytes);
+    std::vector<pdfplacement::Placement> placements;
+    for (const Placeholder& p : s.placeholders) placements.push_back({p.marker, p.page.get()});
     try {
-        return pdfunderlay::apply(s.bytes, s.underlays);
+        return pdfplacement::apply(s.bytes, placements);
     } catch (const std::exception& e) {
-        throw PdfError(std::string("The PDF could not be made (putting a background under its pages: ") + e.what() +
-                       ").");
+        throw PdfError(std::string("The PDF could not be made (putting in a logo or background: ") + e.what() + ").");
     }
 }

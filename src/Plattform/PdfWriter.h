@@ -1,8 +1,8 @@
 #pragma once
 // Writes pages drawn on a Canvas as one PDF document in memory, text kept
-// as text with its fonts embedded. A PDF page drawn first on a page (a
-// background) is not drawn: the document holds it once, as it is stored,
-// and every page it lies under refers to it.
+// as text with its fonts embedded. A PDF page drawn on a page (a logo, a
+// background) is not drawn: the document holds it once, as it is stored
+// (pdfplacement), and every page that shows it refers to it.
 #include "Plattform/Canvas.h"
 #include "Plattform/Geometry.h"
 

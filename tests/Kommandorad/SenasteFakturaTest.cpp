@@ -7,6 +7,7 @@
 #include "Modell/Affarskontakt.h"
 #include "Modell/Beloppsformatterare.h"
 #include "Modell/Fakturor/Faktura.h"
+#include "Modell/Fakturor/Fakturamall.h"
 #include "Pdfkontroll.h"
 #include "Plattform/Application.h"
 #include "Plattform/Filer.h"
@@ -17,6 +18,7 @@
 #include "Vyer/Faktura/Fakturavy.h"
 
 #include "../Plattform/Bildprov.h"
+#include "../Plattform/HandmadePdf.h"
 #include "../Vyer/Faktura/FastMatare.h"
 #include "../Vyer/Faktura/Provfaktura.h"
 
@@ -377,6 +379,53 @@ TEST_F(SenasteFaktura, ALogoTooLargeToReadIsLeftOutWithAWarning) {
     const fs::path pdf = ut / (faktura->nummer() + ".pdf");
     EXPECT_EQ(k.ut, faktura->nummer() + ";" + faktura->mottagare->epost.value_or("") + ";" + pdf.string() + "\n");
     kontrolleraDokument(pdf, *faktura, 1);
+}
+
+// PDFs made to exhaust whoever reads them, as the ledger's logo and as a
+// user template's background: each is refused by the bound it breaks,
+// quickly, and the run says so. Without the logo the invoice is still
+// made; without its background it is not.
+TEST_F(SenasteFaktura, AHostileLogoOrBackgroundIsRefusedWithinItsBounds) {
+    struct Fall {
+        std::vector<uint8_t> pdf;
+        std::string varför;
+        bool somBakgrund;
+    };
+    const Fall fall[] = {
+        // 30 000 arrays, each referring to the next.
+        {chainedArraysPdf(30000), "its objects are nested more than 100 levels deep", true},
+        // A cross-reference table claiming ten million objects in 460 KB:
+        // its reader runs out of the memory it may take.
+        {xrefClaimingPdf(10'000'000), "reading it takes more than 256 MiB or 3 seconds", false},
+    };
+    for (const Fall& f : fall) {
+        SCOPED_TRACE(f.varför);
+        const std::string dokument = exempel({"--latest-template", "Karvomat4"});
+        auto [bok, faktura] = läs(dokument);
+        bok->logotyp = f.pdf;
+        skrivFil(dokument, bok->dataMedMellansteg(versionSomSkrivs));
+        Körning k = kör(dokument);
+        EXPECT_EQ(k.status, 0) << k.fel;
+        EXPECT_EQ(k.fel, "Warning: the invoice is made without the ledger's logo: " + f.varför + ".\n");
+        kontrolleraDokument(ut / (faktura->nummer() + ".pdf"), *faktura, 1);
+        if (!f.somBakgrund) continue;
+
+        Fakturamall& mall = *bok->fakturamallar.front();
+        mall.språk.front().pdfData = f.pdf;
+        bok->logotyp.reset();
+        for (auto& skickad : bok->skickadeFakturor)
+            if (skickad.get() == faktura) {
+                skickad->egenFakturamall_ = &mall;
+                skickad->_namnPåEgenFakturamall = mall.namn;
+            }
+        skrivFil(dokument, bok->dataMedMellansteg(versionSomSkrivs));
+        k = kör(dokument);
+        EXPECT_EQ(k.status, 1);
+        EXPECT_EQ(k.fel, "Invoice " + faktura->nummer() + " cannot be laid out: its background for the template \"" +
+                             mall.namn + "\" cannot be loaded.\n");
+        EXPECT_EQ(k.ut, "");
+        fs::remove(ut / (faktura->nummer() + ".pdf"));
+    }
 }
 
 // Every built-in template has its layout in this build, and it gives a

@@ -20,7 +20,22 @@ struct HandmadePage {
     std::string contentEntries = "";  // the content stream's own entries ("/Filter /FlateDecode")
 };
 std::vector<uint8_t> handmadePdf(const std::vector<HandmadePage>& pages, const std::vector<std::string>& more = {});
+// Any objects, numbered from 1 in order, object 1 the catalog.
+std::vector<uint8_t> handmadeObjects(const std::vector<std::string>& objects);
 // A stream object with these dictionary entries (its length added).
 std::string handmadeStream(const std::string& entries, const std::string& data);
+
+// Shapes of hostile files, made where they are needed and never stored.
+// One page (object 3) whose resources hold a chain of `links` arrays from
+// object 5 on, each referring to the next.
+std::vector<uint8_t> chainedArraysPdf(int links);
+// A free-form triangle mesh (shading type 4) of `triangles` triangles in
+// one strip over a 595 x 842 page: its dictionary entries and its data.
+std::string meshShadingEntries();
+std::string meshShadingData(int triangles);
+// One page whose cross-reference table claims `objects` objects more in
+// a few bytes a thousand (a run-length coded stream): a reader that makes
+// room for each takes about a hundred bytes apiece.
+std::vector<uint8_t> xrefClaimingPdf(int objects);
 
 }  // namespace testhjalp

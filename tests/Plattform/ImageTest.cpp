@@ -123,6 +123,46 @@ TEST(Image, PdfLogosStayVectors) {
     EXPECT_TRUE(pdf.passesQpdfCheck());
 }
 
+// A PDF logo is put in as stored, where the drawing placed a stand-in: it
+// must show exactly where the same picture as pixels shows, turned, moved
+// and clipped alike, on every page it is drawn on.
+TEST(Image, APdfLogoShowsWhereTheSamePictureAsPixelsShows) {
+    auto vectors = Image::fromBytes(redBluePdf()).image;
+    auto pixels = Image::fromBytes(redBlueImage("png")).image;
+    ASSERT_TRUE(vectors);
+    ASSERT_TRUE(pixels);
+    auto drawn = [](const Image& image) {
+        PdfWriter writer({"", "", "", 0});
+        for (int page = 0; page < 2; ++page) {
+            Canvas& c = writer.beginPage({200, 200});
+            c.save();
+            c.clip({20, 20, 150, 110});
+            c.concat(AffineTransform::translation(100, 10).rotated(0.5));
+            c.drawImage(image, {0, 0, 120, 80});
+            c.restore();
+            writer.endPage();
+        }
+        return PdfFil(writer.finish()).render(2, 72);
+    };
+    cairo_surface_t* expected = drawn(*pixels);
+    cairo_surface_t* actual = drawn(*vectors);
+    // Where the pixels are clearly red, blue or white (not smoothed at an
+    // edge), so is the logo.
+    int compared = 0, differing = 0, coloured = 0;
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 200; ++x) {
+            const uint32_t want = pixelAt(expected, x, y);
+            if (want != 0xFF0000u && want != 0x0000FFu && want != 0xFFFFFFu) continue;
+            ++compared;
+            coloured += want != 0xFFFFFFu;
+            differing += !near(pixelAt(actual, x, y), want);
+        }
+    EXPECT_GT(coloured, 4000);
+    EXPECT_LT(differing, compared / 100) << differing << " of " << compared;
+    cairo_surface_destroy(expected);
+    cairo_surface_destroy(actual);
+}
+
 TEST(Image, CodeModulesAreDrawnSharp) {
     std::optional<Bild> qr = qrkodsbild("Faktura 1042", 1);
     ASSERT_TRUE(qr);

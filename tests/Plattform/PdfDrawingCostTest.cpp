@@ -118,6 +118,26 @@ TEST(PdfDrawingCost, EveryOperatorCountsEachTimeItRuns) {
               limit);
 }
 
+TEST(PdfDrawingCost, AMeshCostsItsDataEachTimeItIsPainted) {
+    // 20 000 triangles, 160 KB of data: a few megabytes painted once, and
+    // held again for each painting, directly or as a shading pattern.
+    const std::string mesh = handmadeStream(testhjalp::meshShadingEntries(), testhjalp::meshShadingData(20'000));
+    const uint64_t once = cost(page("/Sh sh", "/Shading << /Sh 5 0 R >>", {mesh}));
+    EXPECT_GT(once, 2 * MiB);
+    EXPECT_LT(once, 4 * MiB);
+    EXPECT_GT(cost(page(repeated("/Sh sh\n", 200), "/Shading << /Sh 5 0 R >>", {mesh})), limit);
+    EXPECT_GT(cost(page("/Pattern cs /P scn\n" + repeated("0 0 10 10 re f\n", 200),
+                        "/Pattern << /P << /PatternType 2 /Shading 5 0 R >> >>", {mesh})),
+              limit);
+}
+
+TEST(PdfDrawingCost, AChainOfReferencesAsLongAsTheFileCostsNoStack) {
+    // 50 000 arrays, each referring to the next, walked with no call per
+    // link.
+    const std::vector<uint8_t> chain = testhjalp::chainedArraysPdf(50'000);
+    EXPECT_LT(cost(chain), 2 * MiB);
+}
+
 TEST(PdfDrawingCost, AFormThatDrawsItselfIsRefused) {
     EXPECT_GT(cost(page("/F Do", "/XObject << /F 5 0 R >>", {form("/F Do", "/XObject << /F 5 0 R >>")})), limit);
 }

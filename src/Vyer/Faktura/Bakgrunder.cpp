@@ -4,6 +4,6 @@
 
 std::shared_ptr<const PdfDocument> inbyggdBakgrund(std::string_view namn) {
     for (const InbyggdBakgrund& bakgrund : inbyggdaBakgrunder())
-        if (bakgrund.namn == namn) return PdfDocument::fromBytes(bakgrund.pdf);
+        if (bakgrund.namn == namn) return PdfDocument::fromOwnBytes(bakgrund.pdf);
     return nullptr;
 }

@@ -31,11 +31,9 @@ public:
     explicit ProvPdf(Rect beskärning) : beskärning_(beskärning) {}
     Rect cropBox() const override { return beskärning_; }
     double mediaBoxHeight() const override { return beskärning_.height; }
-    const std::shared_ptr<const std::vector<uint8_t>>& underlay() const override { return inga_; }
 
 private:
     Rect beskärning_;
-    std::shared_ptr<const std::vector<uint8_t>> inga_;
 };
 
 std::string text(const Rect& r) {

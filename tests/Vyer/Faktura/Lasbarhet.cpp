@@ -1,6 +1,8 @@
 #include "Lasbarhet.h"
 
 #include "Plattform/CairoCanvas.h"
+#include "Plattform/PdfFirstPage.h"
+#include "Plattform/PdfVerktyg.h"
 
 #include <cairo.h>
 
@@ -8,6 +10,7 @@
 #include <array>
 #include <limits>
 #include <cmath>
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -160,6 +163,16 @@ double relativLuminans(const Color& c) {
     return 0.2126 * kanal(c.red) + 0.7152 * kanal(c.green) + 0.0722 * kanal(c.blue);
 }
 
+// A background's page as the reader of the invoice sees it (poppler), one
+// pixel a point; each background rendered once.
+cairo_surface_t* renderad(const PdfFirstPage& sida) {
+    using Yta = std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)>;
+    static std::map<std::string, Yta> renderade;
+    auto [plats, ny] = renderade.try_emplace(*sida.pdf(), nullptr, &cairo_surface_destroy);
+    if (ny) plats->second.reset(testhjalp::PdfFil(std::vector<uint8_t>(sida.pdf()->begin(), sida.pdf()->end())).render(1, 72));
+    return plats->second.get();
+}
+
 // The page drawn without any text, one pixel a point.
 class Underlag {
 public:
@@ -183,6 +196,7 @@ public:
             std::swap(alla, vy.innehållFörAllaSidor);
             std::swap(egna, vy.innehållFörVarjeSida[static_cast<size_t>(sida - 1)]);
             CairoCanvas duk(cr);
+            duk.placeholderFor = renderad;
             vy.ritaSida(duk, sida);
             std::swap(alla, vy.innehållFörAllaSidor);
             std::swap(egna, vy.innehållFörVarjeSida[static_cast<size_t>(sida - 1)]);

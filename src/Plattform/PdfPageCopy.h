@@ -1,0 +1,47 @@
+#pragma once
+// Page 1 of a PDF taken out of its file on its own: a PDF of that one page
+// holding its content, the resources it draws with and nothing else, its
+// visible box as its media box. This is what a PDF we write takes in as a
+// form wherever it shows a logo or background; the file it came from is
+// not read again. C++17 as well (PdfDrawingCost.cpp says why).
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace pdfpagecopy {
+
+// What the reader of a page may be asked to hold by pdfcost's estimate: a
+// page beyond it is refused rather than allowed to exhaust the machine of
+// whoever opens the invoice.
+constexpr uint64_t mostDrawingCost = uint64_t(256) << 20;
+// A page drawn by several content streams gets them joined into one,
+// decoded and compressed again; no more than this, decoded.
+constexpr uint64_t mostJoinedContent = uint64_t(32) << 20;
+// The copy may be larger than the file by no more than this: a copy holds
+// its objects uncompressed, and a document that takes it in may number
+// them with longer numbers.
+constexpr size_t mostGrowth = size_t(64) << 10;
+
+enum class Outcome : uint8_t {
+    copied,
+    none,             // no PDF, encrypted, no page, or no page with an area
+    tooCostly,        // beyond mostDrawingCost
+    tooDeep,          // objects nested beyond pdfbounds::deepestNesting
+    tooMany,          // more than pdfbounds::mostObjects objects
+    contentTooLarge,  // joined content beyond mostJoinedContent
+    copyTooLarge,     // a copy larger than the file by more than mostGrowth
+};
+
+struct Copy {
+    Outcome outcome = Outcome::none;
+    // The page's visible box, lower left and size, y upward; its media
+    // box's height.
+    double x = 0, y = 0, width = 0, height = 0, mediaHeight = 0;
+    std::string pdf;  // when copied
+};
+
+// Throws std::bad_alloc when memory runs out; a file that cannot be read
+// is Outcome::none.
+Copy ofPageOne(const uint8_t* pdf, size_t size);
+
+}  // namespace pdfpagecopy
