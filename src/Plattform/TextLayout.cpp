@@ -172,10 +172,16 @@ enum class Indents { both, firstLine, head };
 bool breaksInsideWord(PangoLayout* layout, const std::string& text) {
     int count = 0;
     const PangoLogAttr* attributes = pango_layout_get_log_attrs_readonly(layout, &count);
+    // Lines come in text order: each line's character offset is counted
+    // on from the one before, not from the text's start.
+    glong offset = 0;
+    const char* counted = text.data();
     for (GSList* l = pango_layout_get_lines_readonly(layout); l; l = l->next) {
         const auto* line = static_cast<PangoLayoutLine*>(l->data);
         if (line->start_index <= 0) continue;
-        glong offset = g_utf8_pointer_to_offset(text.data(), text.data() + line->start_index);
+        const char* start = text.data() + line->start_index;
+        offset += g_utf8_pointer_to_offset(counted, start);
+        counted = start;
         if (offset < count && !attributes[offset].is_line_break && !attributes[offset].is_mandatory_break) return true;
     }
     return false;
