@@ -25,7 +25,7 @@ class JoinedRun {
 public:
     // Whether a joiner must be written before `c`: it would continue a run
     // that already holds `longestJoinedRun` characters after its first.
-    bool needsJoinerBefore(UChar32 c) const { return joined_ >= longestJoinedRun && continues(c); }
+    bool needsJoinerBefore(UChar32 c) const { return joined_ >= longestJoinedRun && continues(Character(c)); }
 
     // After `c` was written.
     void written(UChar32 c);
@@ -33,9 +33,16 @@ public:
     void joinerWritten();
 
 private:
+    // What the rules ask of a character, looked up once.
+    struct Character {
+        explicit Character(UChar32 c);
+        int kind;  // grapheme cluster break property
+        bool lookedPast;  // a mark or default-ignorable: shaping looks past it
+        bool pictographic;
+    };
     // Whether `c` joins the cluster of the character before it (the
     // grapheme cluster rules of UAX #29) or is one shaping looks past.
-    bool continues(UChar32 c) const;
+    bool continues(const Character& c) const;
 
     bool any_ = false;        // a character was written
     int previousKind_ = 0;    // its grapheme cluster break property
