@@ -230,7 +230,7 @@ PangoText pangoText(const AttributedString& s, size_t start, size_t end, bool se
         if (a.font && !fallbackFromText) out.fallbackFont = font, fallbackFromText = true;
         // Black is what the line is drawn in where no colour is given.
         Color color = a.foregroundColor ? *a.foregroundColor : Color::black();
-        cuts.push_back(last);
+        cutHere();  // the end of the last piece
         for (size_t piece = first; size_t cut : cuts) {
             addAttribute(out.attributes.get(), pango_attr_font_desc_new(descriptionOf(font)), piece, cut);
             out.spans.push_back({piece, cut, font, color});

@@ -3,8 +3,8 @@
 // and what follows it into one cluster (combining marks, joiners, Hangul
 // jamo, emoji sequences), and looks past marks and default-ignorable
 // characters when it searches for a base or the next letter of a
-// ligature: both cost the square of a run's length, minutes for one
-// letter followed by 100 000 accents. As Unicode's Stream-Safe Text
+// ligature: both cost the square of a run's length, about a minute for
+// one letter followed by 100 000 accents. As Unicode's Stream-Safe Text
 // Format (UAX #15) bounds runs of non-starters, the text engine puts a
 // combining grapheme joiner (U+034F, default-ignorable: it shows nothing)
 // after every `longestJoinedRun` characters that continue such a run, and
