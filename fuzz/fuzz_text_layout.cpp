@@ -1,7 +1,7 @@
 // libFuzzer target: any text from a document, in runs of any font, size
 // and paragraph style, measures to a finite size, gives lines that start
 // at its characters, and draws in every mode without crashing or spoiling
-// the page.
+// the page (the seeds hold long clusters and runs of marks and joiners).
 #include "Plattform/CairoCanvas.h"
 #include "Plattform/TextMeasurer.h"
 
@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -61,7 +62,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (in.next() & 1) a.font = Font{names[in.next() % 8], (in.next() % 40) - 2.5};
         if (in.next() & 1) a.paragraphStyle = styleFrom(in);
         if (in.next() & 1) a.foregroundColor = Color{in.next() / 255.0, 0, 1, in.next() / 255.0};
-        text.append(in.text(in.next() % 64 + 1), a);
+        // Up to 64 bytes, repeated 1, 4, 16 or 64 times as the length
+        // byte's top bits say: runs of one shape longer than the text
+        // engine lets shape as one (a letter's accents, joiners, separators
+        // and marks) are within reach.
+        const uint8_t length = in.next();
+        const std::string_view piece = in.text(length % 64 + 1);
+        std::string repeated;
+        for (int i = 0, n = 1 << (2 * (length >> 6)); i < n; ++i) repeated += piece;
+        text.append(repeated, a);
     }
     Size s = systemTextMeasurer().boundingSize(text, {width, 100});
     if (!std::isfinite(s.width) || !std::isfinite(s.height) || s.width < 0 || s.height < 0) std::abort();

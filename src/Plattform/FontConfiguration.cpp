@@ -11,23 +11,32 @@
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <string_view>
 #include <set>
 #include <vector>
 
 namespace fonts {
 namespace {
 
+// A rule that appends `value` to the property of the face of that
+// PostScript name when its file is read.
+std::string scanRule(std::string_view face, std::string_view property, std::string_view value) {
+    std::string rule = "  <match target=\"scan\"><test name=\"postscriptname\"><string>";
+    rule += face;
+    rule += "</string></test><edit name=\"" + std::string(property) + "\" mode=\"append\"><string>";
+    rule += value;
+    return rule + "</string></edit></match>\n";
+}
+
 // One rule per name: the face whose PostScript name is the substitute
 // gets the name as an extra family, so asking for the family finds it.
+// One per feature a face is never shaped with: pango shapes a face with
+// the features its pattern lists, wherever it draws it.
 std::string scanRules() {
     std::string rules;
-    for (const Face& f : allFaces()) {
-        rules += "  <match target=\"scan\"><test name=\"postscriptname\"><string>";
-        rules += f.substitute;
-        rules += "</string></test><edit name=\"family\" mode=\"append\"><string>";
-        rules += f.name;
-        rules += "</string></edit></match>\n";
-    }
+    for (const Face& f : allFaces()) rules += scanRule(f.substitute, "family", f.name);
+    for (const FeatureOff& f : faceFeaturesOff())
+        rules += scanRule(f.substitute, "fontfeatures", std::string(f.feature) + "=0");
     return rules;
 }
 

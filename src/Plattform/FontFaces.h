@@ -21,6 +21,14 @@ struct Face {
 
 std::span<const Face> allFaces();
 
+// An OpenType feature a face is never shaped with: one whose ligatures
+// would draw the glyph of another character for the text's letters.
+struct FeatureOff {
+    std::string_view substitute;  // the face, by PostScript name
+    std::string_view feature;     // its tag
+};
+std::span<const FeatureOff> faceFeaturesOff();
+
 // The face of that exact name (table or bold member); null for others.
 const Face* faceNamed(std::string_view name);
 

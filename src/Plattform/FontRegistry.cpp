@@ -69,6 +69,33 @@ constexpr std::array faces{
     Face{"CourierNewPS-BoldItalicMT",      "LiberationMono-BoldItalic", "CourierNew", B, I, _, _, false},
 };
 
+// Faces whose ligatures set the glyph of another character for letters,
+// and the feature that holds them, which is off wherever the face draws
+// (a rule of our font configuration, FontConfiguration.cpp): the ADF
+// faces' required ligatures set "ae" and "oe" as "æ" and "œ", URW Gothic's
+// standard ones "Nr." as "№". Ligatures that only join letters (fi, fl)
+// stay where another feature holds them.
+constexpr std::array<FeatureOff, 18> featuresOff{{
+    {"SwitzeraADF-Regular", "rlig"},
+    {"SwitzeraADF-Italic", "rlig"},
+    {"SwitzeraADF-Light", "rlig"},
+    {"SwitzeraADF-LightItalic", "rlig"},
+    {"SwitzeraADF-Bold", "rlig"},
+    {"SwitzeraADF-BoldItalic", "rlig"},
+    {"SwitzeraADF-BoldCond", "rlig"},
+    {"GilliusADF-Regular", "rlig"},
+    {"GilliusADF-Italic", "rlig"},
+    {"GilliusADF-Bold", "rlig"},
+    {"GilliusADF-BoldItalic", "rlig"},
+    {"AccanthisADFStd-Regular", "rlig"},
+    {"AccanthisADFStd-Italic", "rlig"},
+    {"AccanthisADFStd-Bold", "rlig"},
+    {"AccanthisADFStd-BoldItalic", "rlig"},
+    {"URWGothic-Book", "liga"},
+    {"URWGothic-BookOblique", "liga"},
+    {"URWGothic-Demi", "liga"},
+}};
+
 // Family prefixes of names outside the table, lower case without blanks,
 // longest first where one is the start of another.
 constexpr std::array<std::pair<std::string_view, std::string_view>, 15> familyPrefixes{{
@@ -132,6 +159,8 @@ const Face& mapped(std::string_view anyName) {
 }  // namespace
 
 std::span<const Face> allFaces() { return faces; }
+
+std::span<const FeatureOff> faceFeaturesOff() { return featuresOff; }
 
 const Face* faceNamed(std::string_view name) {
     for (const Face& f : faces)

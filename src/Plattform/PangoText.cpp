@@ -3,6 +3,7 @@
 #include "Plattform/FontRegistry.h"
 #include "Plattform/Hyphenation.h"
 #include "Plattform/PangoFonts.h"
+#include "Plattform/StreamSafeText.h"
 #include "Plattform/UnicodeText.h"
 
 #include <unicode/uchar.h>
@@ -26,6 +27,14 @@ namespace {
 constexpr size_t pieceLength = longWordLength;
 
 constexpr std::string_view softHyphen = "\u00AD";
+constexpr std::string_view noBreakSpace = "\u00A0";
+
+void appendCodePoint(std::string& s, UChar32 c) {
+    char bytes[U8_MAX_LENGTH];
+    int32_t length = 0;
+    U8_APPEND_UNSAFE(bytes, length, c);
+    s.append(bytes, static_cast<size_t>(length));
+}
 
 // Whether a piece may end between a and b: neither belongs to a cluster
 // of several characters (marks, joiners, emoji sequences, Hangul).
@@ -178,6 +187,30 @@ PangoText pangoText(const AttributedString& s, size_t start, size_t end, bool se
         std::vector<size_t> cuts;
         size_t sinceCut = 0;
         UChar32 previous = -1;
+        auto cutHere = [&] {
+            if (cuts.empty() || cuts.back() != out.text.size()) cuts.push_back(out.text.size());
+            sinceCut = 0;
+        };
+        // Each run is a piece of its own: the run of joined characters
+        // starts anew with it.
+        JoinedRun joined;
+        // The byte of the text that the character being written stands for;
+        // what is put in before it stands there too.
+        size_t source = from;
+        auto write = [&](UChar32 c, std::string_view bytes) {
+            if (joined.needsJoinerBefore(c)) {
+                continuesAt(out.text.size(), source);
+                // The joiner is a mark: not after white space either.
+                if (lastWritten >= 0 && u_isUWhiteSpace(lastWritten)) out.text += noBreakSpace, joined.written(0xA0);
+                cutHere();
+                appendCodePoint(out.text, graphemeJoiner);
+                joined.joinerWritten();
+            }
+            continuesAt(out.text.size(), source);
+            out.text += bytes;
+            joined.written(c);
+            lastWritten = c;
+        };
         for (size_t i = from; i < to;) {
             size_t at = i;
             UChar32 c;
@@ -187,29 +220,26 @@ PangoText pangoText(const AttributedString& s, size_t start, size_t end, bool se
                 continue;
             }
             if (sinceCut >= pieceLength && previous >= 0 &&
-                (u_isUWhiteSpace(previous) ? longParagraph : wordLength >= pieceLength && mayCutBetween(previous, c))) {
-                cuts.push_back(out.text.size());
-                sinceCut = 0;
-            }
+                (u_isUWhiteSpace(previous) ? longParagraph : wordLength >= pieceLength && mayCutBetween(previous, c)))
+                cutHere();
             previous = c;
             ++sinceCut;
             wordLength = u_isUWhiteSpace(c) ? 0 : wordLength + 1;
             if (wordLength >= longWordLength) out.longWord = true;
+            source = at;
             while (nextHyphen != hyphens.end() && *nextHyphen < at) ++nextHyphen;
-            if (nextHyphen != hyphens.end() && *nextHyphen == at) out.text += softHyphen;
+            if (nextHyphen != hyphens.end() && *nextHyphen == at) write(0xAD, softHyphen);
             // A mark after white space has no letter to sit on, and pango
             // aborts breaking a line that starts with white space and such a
             // mark of another direction. It is set on a no-break space, as a
             // mark is shown on its own.
-            if (lastWritten >= 0 && u_isUWhiteSpace(lastWritten) && extendsCluster(c)) out.text += "\u00A0";
-            continuesAt(out.text.size(), at);
-            lastWritten = c;
+            if (lastWritten >= 0 && u_isUWhiteSpace(lastWritten) && extendsCluster(c)) write(0xA0, noBreakSpace);
             if (c < 0 || isNoncharacter(c)) {
-                out.text += "\uFFFD";
+                write(0xFFFD, "\uFFFD");
             } else if (separatorsAsSpaces && (endsParagraph(c) || c == 0x2028)) {
-                if (!(c == '\n' && at > 0 && text[at - 1] == '\r')) out.text += ' ';
+                if (!(c == '\n' && at > 0 && text[at - 1] == '\r')) write(' ', " ");
             } else {
-                out.text.append(text.substr(at, i - at));
+                write(c, text.substr(at, i - at));
             }
             continuesAt(out.text.size(), i);
         }
@@ -218,14 +248,16 @@ PangoText pangoText(const AttributedString& s, size_t start, size_t end, bool se
         const TextAttributes& a = run.attributes;
         Font font = a.font ? *a.font : fonts::defaultFont();
         if (a.font && !fallbackFromText) out.fallbackFont = font, fallbackFromText = true;
-        cuts.push_back(last);
-        for (size_t piece = first; size_t cut : cuts)
-            addAttribute(out.attributes.get(), pango_attr_font_desc_new(descriptionOf(font)), piece, cut), piece = cut;
         // Black is what the line is drawn in where no colour is given.
         Color color = a.foregroundColor ? *a.foregroundColor : Color::black();
+        cutHere();  // the end of the last piece
+        for (size_t piece = first; size_t cut : cuts) {
+            addAttribute(out.attributes.get(), pango_attr_font_desc_new(descriptionOf(font)), piece, cut);
+            out.spans.push_back({piece, cut, font, color});
+            piece = cut;
+        }
         addColor(out.attributes.get(), color, first, last);
         if (!a.font && onlyWhiteSpace(text.substr(from, to - from))) out.metricsIgnored.push_back({first, last});
-        out.spans.push_back({first, last, font, color});
     }
     return out;
 }
