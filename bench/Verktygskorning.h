@@ -78,4 +78,27 @@ inline Körning körVerktyget(const std::vector<std::string>& argument, const st
     return k;
 }
 
+// Runs `argv` (a path and its arguments) as it is, output thrown away; the
+// time is the whole process's, from its start to its end.
+inline Körning körProgrammet(std::vector<std::string> argv) {
+    posix_spawn_file_actions_t åtgärder;
+    posix_spawn_file_actions_init(&åtgärder);
+    posix_spawn_file_actions_addopen(&åtgärder, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&åtgärder, 1, "/dev/null", O_WRONLY, 0);
+    std::vector<char*> ord;
+    for (auto& o : argv) ord.push_back(o.data());
+    ord.push_back(nullptr);
+    Körning k;
+    auto start = std::chrono::steady_clock::now();
+    pid_t pid;
+    if (posix_spawn(&pid, ord[0], &åtgärder, nullptr, ord.data(), environ) == 0) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        k.sekunder = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        k.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    posix_spawn_file_actions_destroy(&åtgärder);
+    return k;
+}
+
 }  // namespace bänk

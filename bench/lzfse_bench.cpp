@@ -1,11 +1,13 @@
 // Throughput of our LZFSE codec on a 30 MB ledger-like text body.
 // Targets on one core: decode >= 250 MB/s, encode >= 50 MB/s (of input).
-#include "Plattform/Lzfse.h"
+#include "Plattform/Lzfse/Lzfse.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <string>
+
+using lzfse::Bytes;
 
 namespace {
 

@@ -4,20 +4,22 @@
 // the size asked for, and agrees with the decoder that is not told the
 // size, and with the windowed decoder read a piece at a time, in step and
 // on a thread of its own.
-#include "Plattform/Lzfse.h"
+#include "Plattform/Lzfse/Lzfse.h"
 
 #include <algorithm>
 #include <cstdlib>
+
+using lzfse::Bytes;
 
 namespace {
 
 std::optional<Bytes> windowed(std::span<const uint8_t> stream, size_t size, lzfse::WindowedDecoder::Ahead ahead) {
     try {
         lzfse::WindowedDecoder decoder(stream, size, ahead);
-        ByteReader reader(decoder, size);
         Bytes out;
-        while (!reader.atEnd()) {
-            auto piece = reader.take(std::min<size_t>(4093, reader.remaining()));
+        while (out.size() < size) {
+            const size_t n = std::min<size_t>(4093, size - out.size());
+            auto piece = decoder.view(out.size(), n).first(n);
             out.insert(out.end(), piece.begin(), piece.end());
         }
         decoder.finish();

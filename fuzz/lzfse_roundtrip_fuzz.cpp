@@ -2,7 +2,7 @@
 // of it decodes back to it. One encoder serves every input, so its match
 // tables are set up once rather than per run; inputs are kept small (see
 // the options file).
-#include "Plattform/Lzfse.h"
+#include "Plattform/Lzfse/Lzfse.h"
 
 #include <algorithm>
 #include <cstdlib>

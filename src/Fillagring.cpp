@@ -1,7 +1,7 @@
 #include "Fillagring.h"
 
 #include "Komprimering.h"
-#include "Plattform/Lzfse.h"
+#include "Plattform/Lzfse/Lzfse.h"
 #include "Strommar.h"
 
 #include <algorithm>
@@ -160,7 +160,7 @@ constexpr size_t kroppsbit = size_t(1) << 18;
 // it has all been made.
 class Kroppsmätare : public ByteSink {
 public:
-    explicit Kroppsmätare(ByteSink& vidare) : vidare_(vidare) {}
+    explicit Kroppsmätare(lzfse::StreamEncoder& vidare) : vidare_(vidare) {}
     void write(std::span<const uint8_t> bytes) override {
         längd_ += bytes.size();
         if (längd_ > static_cast<uint64_t>(störstaKropp)) throw Sparfel("the document body is too large to store");
@@ -174,7 +174,7 @@ public:
     size_t längd() const { return längd_; }
 
 private:
-    ByteSink& vidare_;
+    lzfse::StreamEncoder& vidare_;
     size_t längd_ = 0;
 };
 

@@ -1,6 +1,6 @@
 #include "Komprimering.h"
 
-#include "Plattform/Lzfse.h"
+#include "Plattform/Lzfse/Lzfse.h"
 
 #include <algorithm>
 #include <cstring>
@@ -16,11 +16,19 @@ std::optional<Bytes> dekomprimerad(std::span<const uint8_t> data, int64_t origin
 
 namespace {
 
+// The decoded stream, read as the record readers read.
+class Avkodat : public ByteSource {
+public:
+    Avkodat(std::span<const uint8_t> komprimerat, size_t längd) : avkodare(komprimerat, längd) {}
+    std::span<const uint8_t> view(size_t offset, size_t need) override { return avkodare.view(offset, need); }
+    lzfse::WindowedDecoder avkodare;
+};
+
 // Compares what is written into it with what the stream decodes to.
 class Jämförelse : public ByteSink {
 public:
     Jämförelse(std::span<const uint8_t> komprimerat, size_t längd)
-        : avkodare_(komprimerat, längd), läsare_(avkodare_, längd) {}
+        : avkodat_(komprimerat, längd), läsare_(avkodat_, längd) {}
 
     void write(std::span<const uint8_t> bytes) override {
         if (!lika_) return;
@@ -39,12 +47,12 @@ public:
     // True when everything written matched and the stream ends just there.
     bool slutetStämmer() {
         if (!lika_ || !läsare_.atEnd()) return false;
-        avkodare_.finish();
+        avkodat_.avkodare.finish();
         return true;
     }
 
 private:
-    lzfse::WindowedDecoder avkodare_;
+    Avkodat avkodat_;
     ByteReader läsare_;
     bool lika_ = true;
 };

@@ -20,7 +20,7 @@
 #include "Modell/Fakturor/Faktura.h"
 #include "Modell/Fakturor/FinsktReferensnummer.h"
 #include "Plattform/Filer.h"
-#include "Plattform/Lzfse.h"
+#include "Plattform/Lzfse/Lzfse.h"
 #include "Vyer/Faktura/Fakturavy.h"
 
 #include <algorithm>

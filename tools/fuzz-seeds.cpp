@@ -11,9 +11,9 @@
 #include "Exempel/Exempelbokforing.h"
 #include "Modell/Fakturor/Fakturamall.h"
 #include "Plattform/Filer.h"
-#include "Plattform/Lzfse.h"
-#include "Plattform/LzfseFormat.h"
-#include "Plattform/LzfseHeader.h"
+#include "Plattform/Lzfse/Lzfse.h"
+#include "Plattform/Lzfse/LzfseFormat.h"
+#include "Plattform/Lzfse/LzfseHeader.h"
 
 #include <cstdio>
 #include <exception>

@@ -13,6 +13,7 @@
 #include "Modell/Fakturor/FinsktReferensnummer.h"
 #include "Modell/Fakturor/QRkod.h"
 #include "Plattform/QRGenerator.h"
+#include "Vyer/Faktura/Betalkodsbilder.h"
 
 #include <cstdio>
 #include <cstdlib>

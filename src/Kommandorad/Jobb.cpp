@@ -1,13 +1,13 @@
 #include "Kommandorad/Jobb.h"
 
 #include "Kommandorad/Fakturafil.h"
+#include "Kommandorad/Fakturamodul.h"
 #include "Kommandorad/Utskrift.h"
 #include "Kommandorad/Visningsval.h"
 #include "Modell/Bokforing.h"
 #include "Modell/Affarskontakt.h"
 #include "Modell/Fakturor/Faktura.h"
 #include "Plattform/Filer.h"
-#include "Vyer/Faktura/Fakturavy.h"
 
 #include <string>
 #include <unistd.h>
@@ -33,14 +33,18 @@ int senasteFakturajobbet(Bokföring& bokföring, const std::vector<std::string>&
         return 1;
     }
     // Laid out, rendered and in place before the result line is printed, so
-    // that a failure (thrown on to main) leaves neither a line nor a file.
-    const Fakturavy vy(*faktura, bokföring, false);
-    const std::vector<uint8_t> pdf = vy.pdf();
-    writeNewFileSafely(sökväg, pdf);
+    // that a failure leaves neither a line nor a file.
+    Fakturautskrift utskrift;
+    fakturautskriften()(*faktura, bokföring, utskrift);
+    if (utskrift.fel) {
+        skrivFel(*utskrift.fel);
+        return 1;
+    }
+    writeNewFileSafely(sökväg, utskrift.pdf);
     // The invoice is made without what the layout had to leave out; the
     // user learns why.
-    if (vy.utelämnadLogotyp)
-        skrivFel("Warning: the invoice is made without the ledger's logo: " + *vy.utelämnadLogotyp + ".");
+    if (utskrift.utelämnadLogotyp)
+        skrivFel("Warning: the invoice is made without the ledger's logo: " + *utskrift.utelämnadLogotyp + ".");
     skrivRad(resultatradFörFaktura(faktura->nummer(), faktura->mottagare->epost.value_or(""), sökväg));
     // A line that did not arrive fails the run (main says why), and a
     // failed run leaves no file.

@@ -12,9 +12,10 @@ int senasteVerifikationsjobbet(Bokföring& bokföring);
 
 // Lays out the sent invoice with the greatest ordinal as a PDF file in the
 // temporary directory and prints "number;e-mail;path" (see
-// resultatradFörFaktura). Throws Layoutfel, PdfError or FileError when the
-// invoice cannot be laid out, rendered or written; no file is left then,
-// nor when the line cannot be written (status 1).
+// resultatradFörFaktura). A failure to lay the invoice out or render it is
+// printed (status 1); Modulfel and FileError, when the invoice module or the
+// file cannot be had, are thrown. No file is left then, nor when the line
+// cannot be written (status 1).
 int senasteFakturajobbet(Bokföring& bokföring, const std::vector<std::string>& args);
 
 // Imports JSON from standard input into the document and saves it over

@@ -2,6 +2,7 @@
 
 #include "Plattform/FontFiles.h"
 #include "Plattform/FontsConfText.h"
+#include "Plattform/LeakChecker.h"
 #include "Plattform/UnicodeText.h"
 
 #include <unicode/uchar.h>
@@ -261,12 +262,6 @@ unsigned fontSetVersion() {
 
 }  // namespace fonts
 
-// What a leak checker must not report, read only by AddressSanitizer
-// builds (every program that draws text links this file). Fontconfig
-// refers to parts of its patterns by offset instead of by pointer, so every
-// pattern held for the life of the process looks lost; libhyphen loses a
-// few bytes once when it loads some dictionaries, which are loaded once.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\nleak:libhyphen.so\n"; }
-// Without this the checker lists the suppressions it used on standard
-// error at exit, which the program must keep for its own messages.
-extern "C" const char* __lsan_default_options() { return "print_suppressions=0"; }
+// Every program that links the view links this file; the tool, which
+// loads the view as a module, says so in main.cpp.
+LEAK_CHECKER_DEFAULTS("", "")

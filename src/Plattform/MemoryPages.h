@@ -1,15 +1,14 @@
 #pragma once
 // Giving memory back to the system before the block that holds it is freed.
+#include "Plattform/Lzfse/LzfseMemory.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
 
-// Hands the whole pages inside `bytes` back to the system; reading them
-// afterwards gives zeros, and writing them takes fresh pages. For the
-// leading part of a large buffer that its reader is done with while it
-// still reads the rest. The bytes must be private memory of the process
-// (allocated, or mapped anonymously).
-void releaseWholePages(std::span<const uint8_t> bytes);
+// The whole pages of a block handed back to the system, as the codec
+// gives back what it has read (Lzfse/LzfseMemory.h).
+using lzfse::releaseWholePages;
 
 // Hands the pages the allocator holds free back to the system: after many
 // small blocks are freed, a large block allocated next (which gets pages of
@@ -27,8 +26,3 @@ void giveLargeBlocksPagesOfTheirOwn();
 // as they are. Advice only: where the system cannot, the writes fault the
 // pages in as usual.
 void prefaultPages(void* p, size_t size);
-
-// Asks for huge pages under the whole huge pages inside `bytes`: a large
-// buffer about to be filled then takes one page fault per huge page (2 MiB)
-// instead of one per page. Advice only.
-void adviseHugePages(std::span<uint8_t> bytes);

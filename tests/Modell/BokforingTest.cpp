@@ -15,7 +15,7 @@
 #include "Modell/SkadatDokument.h"
 #include "Modell/Verifikation.h"
 #include "Plattform/Klocka.h"
-#include "Plattform/Lzfse.h"
+#include "Plattform/Lzfse/Lzfse.h"
 
 #include <gtest/gtest.h>
 

@@ -86,7 +86,7 @@ TEST(MemoryPagesTest, HugePagesAreAskedForOnlyUnderWholeHugePagesInside) {
     const auto start = reinterpret_cast<uintptr_t>(p);
     uint8_t* förstaHela = reinterpret_cast<uint8_t*>((start + 1 + huge - 1) / huge * huge);
     minne[1] = 0x5A;
-    adviseHugePages({minne + 1, static_cast<size_t>(förstaHela + huge - (minne + 1))});
+    lzfse::adviseHugePages({minne + 1, static_cast<size_t>(förstaHela + huge - (minne + 1))});
     EXPECT_TRUE(hugePagesEligible(förstaHela));
     EXPECT_TRUE(hugePagesEligible(förstaHela + huge - 1));
     if (modes.find("[madvise]") != std::string::npos) {
@@ -96,7 +96,7 @@ TEST(MemoryPagesTest, HugePagesAreAskedForOnlyUnderWholeHugePagesInside) {
         EXPECT_FALSE(hugePagesEligible(förstaHela + huge));
     }
     EXPECT_EQ(minne[1], 0x5A);
-    adviseHugePages({minne, 100});  // no whole huge page: nothing to ask for
+    lzfse::adviseHugePages({minne, 100});  // no whole huge page: nothing to ask for
     munmap(p, 4 * huge);
 }
 

@@ -1,6 +1,7 @@
 // The payment codes every invoice offers, unsent or sent alike: the
 // Finnish creditor reference and bank barcode, and the Swedish payment QR
-// code. They read the invoice only through its interface.
+// code. They read the invoice only through its interface. Their images are
+// made by the drawing side (Vyer/Faktura/Betalkodsbilder.cpp).
 #include "Modell/Bokforing.h"
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Fakturor/FinsktReferensnummer.h"
@@ -14,22 +15,18 @@ std::string Fakturaliknande::finskStreckkodssträngMedIBAN(const std::string& ib
     return streckkodssträngMedIBAN(iban, attBetala(), nummer(), förfallodatum());
 }
 
-Bild Fakturaliknande::finskStreckkodsbildMedIban(const std::string& iban) const {
-    return streckkodsbildMedIban(iban, attBetala(), nummer(), förfallodatum());
-}
-
-Bild Fakturaliknande::qrkodMedBokföring(const Bokföring& bokföring) const {
+QRkodsuppgifter qrkodsuppgifterFör(const Fakturaliknande& f, const Bokföring& bokföring) {
     QRkodsuppgifter u;
-    u.fakturadatum = fakturadatum();
-    u.förfallodatum = förfallodatum();
-    u.valuta = valuta();
-    u.nummer = nummer();
-    u.attBetala = attBetala();
-    u.momsbelopp = momsbelopp();
-    u.beloppPerMomssats = beloppPerMomssatsFörFaktura(*this);
+    u.fakturadatum = f.fakturadatum();
+    u.förfallodatum = f.förfallodatum();
+    u.valuta = f.valuta();
+    u.nummer = f.nummer();
+    u.attBetala = f.attBetala();
+    u.momsbelopp = f.momsbelopp();
+    u.beloppPerMomssats = beloppPerMomssatsFörFaktura(f);
     // A sent invoice gives its stored recipient address, an unsent one its
     // recipient's current address, or none without a recipient.
-    if (auto adress = mottagaradress()) u.mottagarland = adress->land;
+    if (auto adress = f.mottagaradress()) u.mottagarland = adress->land;
 
     u.organisationsnummer = bokföring.organisationsnummer;
     u.land = std::string(kod(bokföring.land));
@@ -41,5 +38,5 @@ Bild Fakturaliknande::qrkodMedBokföring(const Bokföring& bokföring) const {
     u.bic = bokföring.bic;
     for (const auto& nivå : bokföring.momsnivåer) u.momsnivåer.push_back({nivå->nivå, nivå->index});
     u.avsändaradress = bokföring.adress.formatteradFörAvsändarland(u.mottagarland.value_or(u.land), true);
-    return qrkodFörFaktura(u);
+    return u;
 }

@@ -1,6 +1,5 @@
 #include "Modell/Fakturor/FinsktReferensnummer.h"
 
-#include "Plattform/Code128Generator.h"
 
 #include <cstdio>
 #include <limits>
@@ -106,11 +105,4 @@ std::string streckkodssträngMedIBAN(std::string_view iban, const Decimal& attBe
                   (long long)(cent % 100), (long long)referens, tvåsiffrigtÅr(förfallodatum), förfallodatum.månad(),
                   förfallodatum.dag());
     return "4" + konto + fält;
-}
-
-Bild streckkodsbildMedIban(std::string_view iban, const Decimal& attBetala, std::string_view nummer,
-                           Datum förfallodatum) {
-    std::optional<Bild> bild = code128Bild(streckkodssträngMedIBAN(iban, attBetala, nummer, förfallodatum));
-    if (!bild) throw FelPåFinsktReferensnummer(FelPåFinsktReferensnummer::Fall::streckkodsgeneratorn);
-    return std::move(*bild);
 }

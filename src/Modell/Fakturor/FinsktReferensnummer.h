@@ -3,7 +3,6 @@
 // digit) and the Finnish banks' bank barcode, version 4 (IBAN with national
 // reference), with the errors that keep a barcode from being made.
 #include "Modell/Datum.h"
-#include "Plattform/Bild.h"
 #include "Plattform/Decimal.h"
 
 #include <cstdint>
@@ -46,7 +45,3 @@ int64_t finsktReferensnummerBaseratPåNummer(std::string_view nummer);
 std::string streckkodssträngMedIBAN(std::string_view iban, const Decimal& attBetala, std::string_view nummer,
                                     Datum förfallodatum);
 
-// The same text as a Code 128 barcode image, to be scaled by the caller.
-// Throws FelPåFinsktReferensnummer.
-Bild streckkodsbildMedIban(std::string_view iban, const Decimal& attBetala, std::string_view nummer,
-                           Datum förfallodatum);

@@ -1,7 +1,5 @@
 #include "Modell/Fakturor/QRkod.h"
 
-#include "Plattform/QRGenerator.h"
-
 #include <unicode/brkiter.h>
 #include <unicode/unistr.h>
 
@@ -9,7 +7,6 @@
 #include <memory>
 
 namespace {
-constexpr int modulstorlek = 5;
 
 // User-perceived characters, which is what the minimum length of a giro
 // number is measured in (hyphens and spaces count).
@@ -121,11 +118,4 @@ std::optional<std::string> qrkodsinnehåll(const QRkodsuppgifter& u) {
         if (momsbelopp[i]) o.tal(momsnycklar[i], *momsbelopp[i]);
 
     return o.text();
-}
-
-Bild qrkodFörFaktura(const QRkodsuppgifter& uppgifter) {
-    std::optional<std::string> innehåll = qrkodsinnehåll(uppgifter);
-    if (!innehåll) return Bild::varningsikon();
-    std::optional<Bild> bild = qrkodsbild(*innehåll, modulstorlek);
-    return bild ? std::move(*bild) : Bild::varningsikon();
 }

@@ -3,7 +3,6 @@
 // banking app fills in a payment (payee, account, amount, due date,
 // reference), encoded as a QR symbol.
 #include "Modell/Datum.h"
-#include "Plattform/Bild.h"
 #include "Plattform/Decimal.h"
 
 #include <cstdint>
@@ -57,7 +56,7 @@ struct QRkodsuppgifter {
 // is not a number, which JSON cannot express.
 std::optional<std::string> qrkodsinnehåll(const QRkodsuppgifter& uppgifter);
 
-// The QR code of the payload, each module 5 × 5 pixels. Never fails: when
-// the payload cannot be made or does not fit in a QR symbol, the result is
-// the warning icon instead.
-Bild qrkodFörFaktura(const QRkodsuppgifter& uppgifter);
+class Bokföring;
+class Fakturaliknande;
+// What the QR code of an invoice of this ledger holds.
+QRkodsuppgifter qrkodsuppgifterFör(const Fakturaliknande& faktura, const Bokföring& bokföring);

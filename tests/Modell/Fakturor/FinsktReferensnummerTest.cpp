@@ -1,4 +1,5 @@
 #include "Modell/Fakturor/FinsktReferensnummer.h"
+#include "Vyer/Faktura/Betalkodsbilder.h"
 
 #include "Streckkodslasare.h"
 

@@ -1,4 +1,5 @@
 #include "Modell/Fakturor/QRkod.h"
+#include "Vyer/Faktura/Betalkodsbilder.h"
 
 #include "Streckkodslasare.h"
 

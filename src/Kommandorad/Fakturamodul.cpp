@@ -1,0 +1,43 @@
+#include "Kommandorad/Fakturamodul.h"
+
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <climits>
+#include <string>
+
+namespace {
+
+#define KONTOBOK_STRING_I(x) #x
+#define KONTOBOK_STRING(x) KONTOBOK_STRING_I(x)
+constexpr const char* ingången = KONTOBOK_STRING(KONTOBOK_MODULE_ENTRY(KONTOBOK_BUILD_STAMP));
+
+Fakturautskriftsfunktion inlänkad = nullptr;
+
+// The module beside the program file, wherever it was started from.
+std::string modulensSökväg() {
+    char program[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", program, sizeof program - 1);
+    if (n <= 0) throw Modulfel("The invoice module cannot be found: the program's own path is unknown.");
+    std::string sökväg(program, size_t(n));
+    sökväg.erase(sökväg.rfind('/') + 1);
+    return sökväg + KONTOBOK_MODULE_FILE;
+}
+
+}  // namespace
+
+void användInlänkadFakturautskrift(Fakturautskriftsfunktion funktion) { inlänkad = funktion; }
+
+Fakturautskriftsfunktion fakturautskriften() {
+    if (inlänkad) return inlänkad;
+    const std::string sökväg = modulensSökväg();
+    // Bound at once: a module that does not fit this program fails here,
+    // with the loader's reason, not halfway through an invoice. It stays
+    // loaded to the end of the process.
+    void* modul = ::dlopen(sökväg.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!modul) throw Modulfel("The invoice module cannot be loaded: " + std::string(::dlerror()) + ".");
+    void* ingång = ::dlsym(modul, ingången);
+    if (!ingång)
+        throw Modulfel("The invoice module " + sökväg + " is not of this build of kontobok; build the two together.");
+    return reinterpret_cast<Fakturautskriftsfunktion>(ingång);
+}
