@@ -4,9 +4,9 @@
 // to 1 000 000 characters for every kind, measured and drawn as the
 // invoice does; the fitted complexity should read N. Unbounded, one
 // letter under 100 000 accents took a minute.
-#include "Plattform/CairoCanvas.h"
-#include "Plattform/TextLayout.h"
-#include "Plattform/TextMeasurer.h"
+#include "Plattform/Ritning/CairoCanvas.h"
+#include "Plattform/Ritning/TextLayout.h"
+#include "Plattform/Ritning/TextMeasurer.h"
 
 #include <benchmark/benchmark.h>
 #include <cairo.h>

@@ -9,8 +9,8 @@
 #include "Exempel/Exempelbokforing.h"
 #include "Fillagring.h"
 #include "Modell/Fakturor/Faktura.h"
-#include "Plattform/TextLayout.h"
-#include "Plattform/TextMeasurer.h"
+#include "Plattform/Ritning/TextLayout.h"
+#include "Plattform/Ritning/TextMeasurer.h"
 #include "SenasteFakturanIProcessen.h"
 
 #include <benchmark/benchmark.h>

@@ -2,9 +2,9 @@
 // drawn, 500 to a page, into a 20-page PDF. Target: under 150 ms.
 #include <benchmark/benchmark.h>
 
-#include "Plattform/PdfWriter.h"
-#include "Plattform/TextLayout.h"
-#include "Plattform/TextMeasurer.h"
+#include "Plattform/Ritning/PdfWriter.h"
+#include "Plattform/Ritning/TextLayout.h"
+#include "Plattform/Ritning/TextMeasurer.h"
 
 #include <algorithm>
 #include <string>

@@ -8,8 +8,8 @@
 #include "Fillagring.h"
 #include "Modell/Fakturor/Faktura.h"
 #include "Modell/Fakturor/Fakturamall.h"
-#include "Plattform/HandmadePdf.h"
-#include "Plattform/PdfWriter.h"
+#include "Plattform/Ritning/HandmadePdf.h"
+#include "Plattform/Ritning/PdfWriter.h"
 
 #include <png.h>
 #include <zlib.h>

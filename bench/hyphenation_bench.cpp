@@ -2,7 +2,7 @@
 // (78 000 lines, most of them whole compounds): every German invoice whose
 // template hyphenates pays it once. Goal: under 100 ms (libhyphen's own
 // loader, with its hash table of fixed size, takes about 2.4 s).
-#include "Plattform/HyphenationDictionary.h"
+#include "Plattform/Ritning/HyphenationDictionary.h"
 
 #include <benchmark/benchmark.h>
 

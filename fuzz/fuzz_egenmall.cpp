@@ -9,7 +9,7 @@
 #include "Modell/Fakturor/Faktura.h"
 #include "Modell/Fakturor/Fakturamall.h"
 #include "Modell/Fakturor/Fakturapostliknande.h"
-#include "Plattform/BoundedProcess.h"
+#include "Plattform/Ritning/BoundedProcess.h"
 #include "Plattform/Logg.h"
 #include "Vyer/Faktura/Fakturavy.h"
 

@@ -4,10 +4,10 @@
 // pages) neither crashes nor fails: what was read can be placed. The
 // reading runs in this process, where the fuzzer sees it and holds it to
 // its own limits (the tool reads in a child process).
-#include "Plattform/BoundedProcess.h"
-#include "Plattform/Image.h"
-#include "Plattform/PdfDocument.h"
-#include "Plattform/PdfWriter.h"
+#include "Plattform/Ritning/BoundedProcess.h"
+#include "Plattform/Ritning/Image.h"
+#include "Plattform/Ritning/PdfDocument.h"
+#include "Plattform/Ritning/PdfWriter.h"
 
 #include <cmath>
 #include <cstdlib>

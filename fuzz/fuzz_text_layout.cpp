@@ -2,8 +2,8 @@
 // and paragraph style, measures to a finite size, gives lines that start
 // at its characters, and draws in every mode without crashing or spoiling
 // the page (the seeds hold long clusters and runs of marks and joiners).
-#include "Plattform/CairoCanvas.h"
-#include "Plattform/TextMeasurer.h"
+#include "Plattform/Ritning/CairoCanvas.h"
+#include "Plattform/Ritning/TextMeasurer.h"
 
 #include <cairo.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Reads codes back from our images with an independent decoder (zbarimg),
 // so tests check what a scanner would see, not what we meant to draw.
-#include "Plattform/Bild.h"
+#include "Plattform/Ritning/Bild.h"
 #include "Programkorning.h"
 
 #include <filesystem>

@@ -4,11 +4,11 @@
 // contact-sheet uses it for the sheet of every built-in template.
 //
 //   page-sheet [--columns N] OUTPUT.pdf CAPTION[=FILE.pdf] ...
-#include "Plattform/AttributedString.h"
-#include "Plattform/Canvas.h"
-#include "Plattform/FontRegistry.h"
-#include "Plattform/PdfDocument.h"
-#include "Plattform/PdfWriter.h"
+#include "Plattform/Ritning/AttributedString.h"
+#include "Plattform/Ritning/Canvas.h"
+#include "Plattform/Ritning/FontRegistry.h"
+#include "Plattform/Ritning/PdfDocument.h"
+#include "Plattform/Ritning/PdfWriter.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -12,7 +12,7 @@
 // rate=RATE:NET and level=RATE:INDEX (both repeatable).
 #include "Modell/Fakturor/FinsktReferensnummer.h"
 #include "Modell/Fakturor/QRkod.h"
-#include "Plattform/QRGenerator.h"
+#include "Plattform/Ritning/QRGenerator.h"
 #include "Vyer/Faktura/Betalkodsbilder.h"
 
 #include <cstdio>

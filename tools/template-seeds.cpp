@@ -11,9 +11,9 @@
 // and of the background reader (small ones of the hostile shapes it is
 // bounded against).
 #include "Modell/Fakturor/Fakturamall.h"
-#include "Plattform/BezierPath.h"
+#include "Plattform/Ritning/BezierPath.h"
 #include "Plattform/Filer.h"
-#include "Plattform/PdfWriter.h"
+#include "Plattform/Ritning/PdfWriter.h"
 
 #include <cstdio>
 #include <exception>

@@ -11,14 +11,14 @@
 #include "Pdfkontroll.h"
 #include "Plattform/Application.h"
 #include "Plattform/Filer.h"
-#include "Plattform/FontFiles.h"
-#include "Plattform/FontRegistry.h"
+#include "Plattform/Ritning/FontFiles.h"
+#include "Plattform/Ritning/FontRegistry.h"
 #include "Plattform/UserAccount.h"
 #include "Programkorning.h"
 #include "Vyer/Faktura/Fakturavy.h"
 
-#include "../Plattform/Bildprov.h"
-#include "../Plattform/HandmadePdf.h"
+#include "Plattform/Ritning/Bildprov.h"
+#include "Plattform/Ritning/HandmadePdf.h"
 #include "../Vyer/Faktura/FastMatare.h"
 #include "../Vyer/Faktura/Provfaktura.h"
 

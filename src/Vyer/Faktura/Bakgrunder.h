@@ -1,7 +1,7 @@
 #pragma once
 // The page backgrounds of the built-in templates, drawn for this program
 // (resources/backgrounds/, one SVG each) and built into it as PDF.
-#include "Plattform/PdfDocument.h"
+#include "Plattform/Ritning/PdfDocument.h"
 
 #include <cstdint>
 #include <memory>

@@ -4,8 +4,8 @@
 
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Fakturor/FinsktReferensnummer.h"
-#include "Plattform/Code128Generator.h"
-#include "Plattform/QRGenerator.h"
+#include "Plattform/Ritning/Code128Generator.h"
+#include "Plattform/Ritning/QRGenerator.h"
 
 namespace {
 constexpr int modulstorlek = 5;

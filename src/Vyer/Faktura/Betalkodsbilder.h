@@ -3,7 +3,7 @@
 // code generators of the drawing side draw them.
 #include "Modell/Datum.h"
 #include "Modell/Fakturor/QRkod.h"
-#include "Plattform/Bild.h"
+#include "Plattform/Ritning/Bild.h"
 #include "Plattform/Decimal.h"
 
 #include <string_view>

@@ -2,12 +2,12 @@
 // One drawing object of an invoice page. Layouts never draw: they append
 // these plain values to the view's page lists, and drawing only replays
 // them (FakturavyRitning.cpp).
-#include "Plattform/AttributedString.h"
-#include "Plattform/BezierPath.h"
-#include "Plattform/Canvas.h"
+#include "Plattform/Ritning/AttributedString.h"
+#include "Plattform/Ritning/BezierPath.h"
+#include "Plattform/Ritning/Canvas.h"
 #include "Plattform/Font.h"
 #include "Plattform/Geometry.h"
-#include "Plattform/Image.h"
+#include "Plattform/Ritning/Image.h"
 
 #include <memory>
 #include <optional>

@@ -5,8 +5,8 @@
 // cut through. A part is a text of its own, set again at the cell's
 // width: a reader of the PDF finds each word once, on the page that shows
 // it.
-#include "Plattform/AttributedString.h"
-#include "Plattform/TextMeasurer.h"
+#include "Plattform/Ritning/AttributedString.h"
+#include "Plattform/Ritning/TextMeasurer.h"
 #include "Vyer/Faktura/CachatObjekt.h"
 
 #include <optional>

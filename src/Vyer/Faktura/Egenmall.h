@@ -4,7 +4,7 @@
 // laying the items out (FakturavyMallar.cpp, EgenmallVarden.cpp,
 // EgenmallPoster.cpp).
 #include "Modell/Fakturor/Fakturafalt.h"
-#include "Plattform/Image.h"
+#include "Plattform/Ritning/Image.h"
 #include "Plattform/NumberFormatter.h"
 #include "Vyer/Faktura/Fakturavy.h"
 

@@ -7,7 +7,7 @@
 #include "Modell/Fakturor/Fakturamall.h"
 #include "Modell/Fakturor/FinsktReferensnummer.h"
 #include "Modell/Skatteavdrag.h"
-#include "Plattform/Bild.h"
+#include "Plattform/Ritning/Bild.h"
 #include "Plattform/Lokalisering.h"
 #include "Plattform/Logg.h"
 #include "Vyer/Faktura/Egenmall.h"

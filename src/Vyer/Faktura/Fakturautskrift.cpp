@@ -1,7 +1,7 @@
 #include "Vyer/Faktura/Fakturautskrift.h"
 
 #include "Modell/Fakturor/Faktura.h"
-#include "Plattform/PdfWriter.h"
+#include "Plattform/Ritning/PdfWriter.h"
 #include "Vyer/Faktura/Fakturavy.h"
 
 #include <exception>

@@ -3,7 +3,7 @@
 #include "Modell/Bokforing.h"
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Fakturor/InbyggdFakturamall.h"
-#include "Plattform/FontRegistry.h"
+#include "Plattform/Ritning/FontRegistry.h"
 #include "Plattform/Lokal.h"
 #include "Vyer/Faktura/Bakgrunder.h"
 

@@ -21,13 +21,13 @@
 //   Mall<code>.cpp           one built-in template each
 #include "Modell/Beloppsformatterare.h"
 #include "Modell/Datum.h"
-#include "Plattform/AttributedString.h"
-#include "Plattform/Canvas.h"
+#include "Plattform/Ritning/AttributedString.h"
+#include "Plattform/Ritning/Canvas.h"
 #include "Plattform/Font.h"
 #include "Plattform/Geometry.h"
 #include "Plattform/NumberFormatter.h"
-#include "Plattform/PdfDocument.h"
-#include "Plattform/TextMeasurer.h"
+#include "Plattform/Ritning/PdfDocument.h"
+#include "Plattform/Ritning/TextMeasurer.h"
 #include "Vyer/Faktura/CachatObjekt.h"
 
 #include <cstdint>

@@ -4,7 +4,7 @@
 // goes on over as many pages as it needs, cut between its lines. The
 // invoice's message goes below the last row.
 #include "Modell/Fakturor/Fakturaliknande.h"
-#include "Plattform/FontRegistry.h"
+#include "Plattform/Ritning/FontRegistry.h"
 #include "Plattform/Lokalisering.h"
 #include "Vyer/Faktura/Celldelning.h"
 #include "Vyer/Faktura/Fakturavy.h"

@@ -5,7 +5,7 @@
 #include "Modell/Adress.h"
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Fakturor/Fakturamall.h"
-#include "Plattform/FontRegistry.h"
+#include "Plattform/Ritning/FontRegistry.h"
 #include "Plattform/Lokal.h"
 #include "Vyer/Faktura/Egenmall.h"
 

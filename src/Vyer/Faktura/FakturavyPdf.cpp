@@ -5,7 +5,7 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Plattform/Application.h"
 #include "Plattform/Lokalisering.h"
-#include "Plattform/PdfWriter.h"
+#include "Plattform/Ritning/PdfWriter.h"
 #include "Plattform/UserAccount.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include "Vyer/Faktura/Bildpassning.h"
 #include "Vyer/Faktura/Fakturavy.h"
 
-#include "Plattform/Image.h"
-#include "Plattform/PdfDocument.h"
+#include "Plattform/Ritning/Image.h"
+#include "Plattform/Ritning/PdfDocument.h"
 
 #include <algorithm>
 #include <cmath>

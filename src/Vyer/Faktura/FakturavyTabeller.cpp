@@ -2,7 +2,7 @@
 // as one text object per caption and per value in fixed rows.
 #include "Vyer/Faktura/Fakturavy.h"
 
-#include "Plattform/FontRegistry.h"
+#include "Plattform/Ritning/FontRegistry.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Styckeformat.h"
 

@@ -7,7 +7,7 @@
 
 #include "Modell/Bokforing.h"
 #include "Modell/Fakturor/Fakturaliknande.h"
-#include "Plattform/Image.h"
+#include "Plattform/Ritning/Image.h"
 #include "Plattform/Lokalisering.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 

@@ -4,7 +4,7 @@
 // (FakturavyKolumner.cpp), which the second pass places page by page
 // (FakturavyKolumnsidor.cpp).
 #include "Modell/Fakturor/Fakturakolumn.h"
-#include "Plattform/AttributedString.h"
+#include "Plattform/Ritning/AttributedString.h"
 #include "Plattform/Font.h"
 #include "Plattform/Geometry.h"
 #include "Vyer/Faktura/CachatObjekt.h"

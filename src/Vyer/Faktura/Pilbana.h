@@ -1,7 +1,7 @@
 #pragma once
 // The arrow-shaped box of template E: a rounded box with a rounded tab on
 // one long side, pointing up or down the page at the text it belongs to.
-#include "Plattform/BezierPath.h"
+#include "Plattform/Ritning/BezierPath.h"
 #include "Plattform/Geometry.h"
 
 enum class Pilriktning { uppåt, nedåt };

@@ -4,7 +4,7 @@
 // the page, pushed apart so that they neither collide nor leave the row.
 #include "Plattform/Font.h"
 #include "Plattform/Geometry.h"
-#include "Plattform/TextMeasurer.h"
+#include "Plattform/Ritning/TextMeasurer.h"
 #include "Vyer/Faktura/Fakturavy.h"
 
 #include <vector>

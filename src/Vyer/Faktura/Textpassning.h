@@ -3,9 +3,9 @@
 // (line pitch, tab stops and indents included), until it is no taller than
 // the frame, has no line wider than it and breaks no word for lack of
 // room; never below 70 % of its size. Nothing is dropped.
-#include "Plattform/AttributedString.h"
+#include "Plattform/Ritning/AttributedString.h"
 #include "Plattform/Geometry.h"
-#include "Plattform/TextMeasurer.h"
+#include "Plattform/Ritning/TextMeasurer.h"
 
 inline constexpr double minstaTextskala = 0.7;
 

@@ -6,7 +6,7 @@
 #include "Artikeltabell.h"
 
 #include "Displaylista.h"
-#include "Plattform/FontRegistry.h"
+#include "Plattform/Ritning/FontRegistry.h"
 
 #include <cstdio>
 #include <map>

@@ -7,7 +7,7 @@
 #include "Modell/Fakturor/Fakturamall.h"
 #include "Pdfkontroll.h"
 #include "Plattform/Filer.h"
-#include "Plattform/FontRegistry.h"
+#include "Plattform/Ritning/FontRegistry.h"
 #include "Programkorning.h"
 #include "Streckkodslasare.h"
 #include "Vyer/Faktura/Fakturavy.h"

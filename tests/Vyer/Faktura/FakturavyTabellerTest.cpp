@@ -5,7 +5,7 @@
 #include "Stegvy.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
-#include "Plattform/FontRegistry.h"
+#include "Plattform/Ritning/FontRegistry.h"
 
 #include <gtest/gtest.h>
 

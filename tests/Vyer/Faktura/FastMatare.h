@@ -6,7 +6,7 @@
 // stop. Lines wrap at spaces, a word longer than the line between
 // characters; clipping and truncating styles do not wrap. A text listed in
 // `fasta` measures as given there, whatever its attributes.
-#include "Plattform/TextMeasurer.h"
+#include "Plattform/Ritning/TextMeasurer.h"
 
 #include <map>
 #include <string>

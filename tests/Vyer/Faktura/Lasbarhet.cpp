@@ -1,8 +1,8 @@
 #include "Lasbarhet.h"
 
-#include "Plattform/CairoCanvas.h"
-#include "Plattform/PdfFirstPage.h"
-#include "Plattform/PdfVerktyg.h"
+#include "Plattform/Ritning/CairoCanvas.h"
+#include "Plattform/Ritning/PdfFirstPage.h"
+#include "Plattform/Ritning/PdfVerktyg.h"
 
 #include <cairo.h>
 

@@ -3,7 +3,7 @@
 #include "Fillagring.h"
 #include "Modell/Beloppsformatterare.h"
 #include "Plattform/Filer.h"
-#include "Plattform/FontRegistry.h"
+#include "Plattform/Ritning/FontRegistry.h"
 #include "Plattform/Lokalisering.h"
 #include "Vyer/Faktura/Fakturavy.h"
 

@@ -1,6 +1,6 @@
 #include "Provbakgrund.h"
 
-#include "Plattform/PdfVerktyg.h"
+#include "Plattform/Ritning/PdfVerktyg.h"
 
 #include <cairo-pdf.h>
 

@@ -1,7 +1,7 @@
 // Text fitted to its frame by the text engine that draws it.
 #include "Vyer/Faktura/Textpassning.h"
 
-#include "Plattform/TextMeasurer.h"
+#include "Plattform/Ritning/TextMeasurer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,42 @@
+#pragma once
+// An image the drawing layer can put on a page: a raster image from stored
+// bytes (PNG, JPEG, TIFF, GIF), page 1 of a PDF (PdfFirstPage: copied into
+// a PDF we write as it is stored, never drawn by us), or a module image of
+// a QR code or barcode, drawn sharp at any size.
+#include "Plattform/Ritning/Bild.h"
+#include "Plattform/Geometry.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+
+class Image {
+public:
+    struct Read;
+    virtual ~Image() = default;
+
+    // The image in the bytes, to be drawn within a frame of `frame` points:
+    // a raster image is decoded at no more than 300 dpi of that frame (at
+    // its own size when none is given). An image too large to read within
+    // this program's fixed bounds is refused with the reason.
+    static Read fromBytes(std::span<const uint8_t> bytes, std::optional<Size> frame = std::nullopt);
+    // Modules of a code: every pixel a sharp square, never smoothed.
+    static std::shared_ptr<const Image> fromModules(Bild modules);
+
+    // The natural size in points (pixels count as points); never zero for
+    // an image that was made.
+    virtual Size size() const = 0;
+
+protected:
+    Image() = default;
+};
+
+struct Image::Read {
+    // None when the bytes are no image we can read, or it is refused.
+    std::shared_ptr<const Image> image;
+    // Why an image that could be read is refused, as a clause: "it is
+    // 20000 x 20000 pixels, more than 16384 a side".
+    std::optional<std::string> refusal;
+};

@@ -1,0 +1,547 @@
+#include "Plattform/Ritning/TextLayout.h"
+
+#include "Plattform/Ritning/FontConfiguration.h"
+#include "Plattform/Ritning/FontFaces.h"
+#include "Plattform/Ritning/FontRegistry.h"
+#include "Plattform/Ritning/Hyphenation.h"
+#include "Plattform/Ritning/LongWords.h"
+#include "Plattform/Ritning/PangoFonts.h"
+#include "Plattform/Ritning/PangoText.h"
+
+#include <algorithm>
+#include <deque>
+#include <unordered_map>
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace text {
+namespace {
+
+constexpr double unlimited = std::numeric_limits<double>::infinity();
+
+enum class Use { fromTopLeft, singleLine, layoutManager };
+
+struct Line {
+    // Owned by one of Layout::paragraphs; none for a line broken by the
+    // engine itself, which is the bytes [start, end) of Layout::broken[text].
+    PangoLayoutLine* line = nullptr;
+    size_t text = 0, start = 0, end = 0;
+    bool hyphenated = false;
+    size_t source = 0;    // the byte of the attributed string it starts at
+    double x = 0;         // left end of the line from the frame's left edge
+    double baseline = 0;  // from the frame's top edge
+    double extent = 0;    // right end of the line before alignment
+    double width = 0;     // from x to the line's right end
+    double ascent = 0, descent = 0;  // of its fonts
+    // The glyphs' ink: across from x, and up and down from the baseline.
+    double inkLeft = 0, inkWidth = 0, inkAbove = 0, inkBelow = 0;
+    double above = 0;     // height of the line above its baseline
+    double below = 0;     // and below it
+};
+
+struct Layout {
+    std::vector<LayoutPtr> paragraphs;
+    std::vector<PangoText> broken;
+    std::vector<Line> lines;
+    Size size;
+    // Lines are cut at this width from the frame's left edge (clipping).
+    std::optional<double> clipWidth;
+    // A word was broken between two characters for lack of room.
+    bool brokeWord = false;
+
+    // About what the layout takes in memory: pango's some 60 bytes a
+    // character, lines broken by the engine much less.
+    size_t bytes() const {
+        size_t b = sizeof(Layout) + lines.size() * sizeof(Line);
+        for (const LayoutPtr& p : paragraphs) b += 64 * static_cast<size_t>(pango_layout_get_character_count(p.get()));
+        for (const PangoText& t : broken) b += t.text.size() + t.spans.size() * sizeof(PangoText::Span);
+        return b;
+    }
+};
+
+bool finitePositive(double v) { return std::isfinite(v) && v > 0; }
+
+// A paragraph: the text from `start` up to its separator at `end`.
+struct Paragraph {
+    size_t start = 0;
+    size_t end = 0;
+};
+
+// Paragraphs end at \n, \r, \r\n, U+0085 and U+2029. A separator at the
+// very end of the text does not open another, empty paragraph.
+std::vector<Paragraph> splitParagraphs(std::string_view text) {
+    std::vector<Paragraph> out;
+    size_t start = 0;
+    for (size_t i = 0; i < text.size();) {
+        size_t length = 0;
+        if (text[i] == '\n')
+            length = 1;
+        else if (text[i] == '\r')
+            length = i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1;
+        else if (text.substr(i, 2) == "\u0085")
+            length = 2;
+        else if (text.substr(i, 3) == paragraphSeparator)
+            length = 3;
+        if (length == 0) {
+            ++i;
+            continue;
+        }
+        out.push_back({start, i});
+        i += length;
+        start = i;
+    }
+    if (start < text.size() || out.empty()) out.push_back({start, text.size()});
+    return out;
+}
+
+// Tab stops in pango units from the layout's left edge, which lies `shift`
+// points right of the frame's; past the last stop, every
+// defaultTabInterval points when the style gives one.
+PangoTabArray* tabArray(const ParagraphStyle& style, double shift) {
+    std::vector<TextTab> tabs;
+    for (const TextTab& t : style.tabStops)
+        if (std::isfinite(t.location) && t.location - shift > 0) tabs.push_back({t.kind, t.location - shift});
+    std::stable_sort(tabs.begin(), tabs.end(), [](const TextTab& a, const TextTab& b) { return a.location < b.location; });
+    if (finitePositive(style.defaultTabInterval)) {
+        constexpr int stopsAfterTheLast = 64;
+        double interval = std::max(style.defaultTabInterval, 1.0);
+        double last = tabs.empty() ? 0 : tabs.back().location + shift;
+        double next = (std::floor(last / interval) + 1) * interval;
+        for (int i = 0; i < stopsAfterTheLast; ++i, next += interval)
+            if (next - shift > 0) tabs.push_back({TextTab::Kind::left, next - shift});
+    }
+    if (tabs.empty()) {
+        // Pango's own default is 8 spaces; with no stop left, a tab moves
+        // to the next multiple of the default 28 points.
+        tabs.push_back({TextTab::Kind::left, 28});
+    }
+    PangoTabArray* array = pango_tab_array_new(static_cast<int>(tabs.size()), FALSE);
+    for (size_t i = 0; i < tabs.size(); ++i)
+        pango_tab_array_set_tab(array, static_cast<int>(i),
+                                tabs[i].kind == TextTab::Kind::right ? PANGO_TAB_RIGHT : PANGO_TAB_LEFT,
+                                static_cast<int>(std::lround(std::min(tabs[i].location, 1e6) * PANGO_SCALE)));
+    return array;
+}
+
+const ParagraphStyle& styleOf(const AttributedString& s, size_t index) {
+    static const ParagraphStyle standard;
+    const ParagraphStyle* style = s.paragraphStyleAt(index);
+    return style ? *style : standard;
+}
+
+int pangoUnits(double points) { return static_cast<int>(std::lround(std::clamp(points, 0.0, 1e6) * PANGO_SCALE)); }
+
+// Places a line below `y`: its height from its fonts (or the fallback
+// font for a line without glyphs) within the style's line heights, its x
+// by the alignment within the width left after the indent. Returns its
+// height.
+double stackLine(Line line, double lineWidth, std::optional<fonts::LineMetrics> metrics, const PangoText& t,
+                 const ParagraphStyle& style, Use use, double width, double y, Layout& out) {
+    fonts::LineMetrics m = metrics ? *metrics : fonts::lineMetrics(t.fallbackFont);
+    double gap = use == Use::layoutManager ? m.lineGap : 0;
+    double height = m.ascent + m.descent + gap;
+    double minimum = finiteOrZero(style.minimumLineHeight), maximum = finiteOrZero(style.maximumLineHeight);
+    if (minimum > 0) height = std::max(height, minimum);
+    if (maximum > 0) height = std::min(height, maximum);
+
+    double room = std::isfinite(width) ? width - (line.x + lineWidth) : 0;
+    line.extent = line.x + lineWidth;
+    line.width = lineWidth;
+    line.ascent = m.ascent, line.descent = m.descent;
+    if (room > 0 && style.alignment == TextAlignment::right) line.x += room;
+    if (room > 0 && style.alignment == TextAlignment::center) line.x += room / 2;
+
+    // Extra height of a minimum line height goes above the glyphs.
+    line.baseline = y + height - m.descent - gap;
+    line.above = line.baseline - y;
+    line.below = y + height - line.baseline;
+    out.lines.push_back(line);
+    return height;
+}
+
+// Which of a paragraph's indents a piece of it takes.
+enum class Indents { both, firstLine, head };
+
+// Whether a wrapped layout starts a line where the text offers no break:
+// inside a word that was too long for the line.
+bool breaksInsideWord(PangoLayout* layout, const std::string& text) {
+    int count = 0;
+    const PangoLogAttr* attributes = pango_layout_get_log_attrs_readonly(layout, &count);
+    // Each line's character offset counted on from the line before, not
+    // from the start: a paragraph of many lines costs its length once.
+    const char* counted = text.data();
+    glong offset = 0;
+    for (GSList* l = pango_layout_get_lines_readonly(layout); l; l = l->next) {
+        const auto* line = static_cast<PangoLayoutLine*>(l->data);
+        if (line->start_index <= 0) continue;
+        const char* start = text.data() + line->start_index;
+        offset += g_utf8_pointer_to_offset(counted, start);
+        counted = start;
+        if (offset < count && !attributes[offset].is_line_break && !attributes[offset].is_mandatory_break) return true;
+    }
+    return false;
+}
+
+// Lays out [p.start, p.end) of a paragraph of that style, appending its
+// lines from `top`; returns the height of its lines.
+double layOutLines(const AttributedString& s, Paragraph p, const ParagraphStyle& style, Indents indents,
+                   double width, Use use, double top, Layout& out) {
+    LineBreakMode mode = style.lineBreakMode;
+    bool truncating = mode == LineBreakMode::truncatingHead || mode == LineBreakMode::truncatingTail ||
+                      mode == LineBreakMode::truncatingMiddle;
+    bool clipping = mode == LineBreakMode::clipping;
+    bool wrapping = !truncating && !clipping && use != Use::singleLine;
+
+    std::vector<size_t> hyphens;
+    if (style.hyphenationFactor > 0 && wrapping) {
+        hyphens = hyphenationPoints(std::string_view(s.text()).substr(p.start, p.end - p.start),
+                                    style.hyphenationLanguage);
+        for (size_t& h : hyphens) h += p.start;
+    }
+    PangoText t = pangoText(s, p.start, p.end, use == Use::singleLine, hyphens);
+
+    // Pango indents the first line against the others: the layout starts
+    // at the smaller of the two indents.
+    double firstIndent = std::max(finiteOrZero(style.firstLineHeadIndent), 0.0);
+    double headIndent = std::max(finiteOrZero(style.headIndent), 0.0);
+    if (indents == Indents::firstLine || use == Use::singleLine) headIndent = firstIndent;
+    if (indents == Indents::head) firstIndent = headIndent;
+    double shift = std::min(firstIndent, headIndent);
+
+    bool bounded = std::isfinite(width);
+    int layoutWidth = std::max(pangoUnits(width - shift), 1);
+    int indent = pangoUnits(firstIndent - shift) - pangoUnits(headIndent - shift);
+    bool hyphensSet = false;
+    if (wrapping && bounded && t.longWord && style.alignment != TextAlignment::justified) {
+        hyphensOnlyAtSoftHyphens(t);
+        hyphensSet = true;
+        auto lines = breakLongWords(t, layoutWidth - std::max(indent, 0), layoutWidth - std::max(-indent, 0),
+                                    mode == LineBreakMode::charWrapping);
+        if (lines) {
+            double y = top;
+            for (const BrokenLine& l : *lines) {
+                Line line;
+                line.text = out.broken.size();
+                line.start = l.start, line.end = l.end, line.hyphenated = l.hyphenated;
+                line.source = sourceOffset(t, l.start);
+                line.x = &l == &lines->front() ? firstIndent : headIndent;
+                // The ink is not known without shaping the line again: its
+                // box stands for it.
+                line.inkWidth = l.width;
+                line.inkAbove = line.inkBelow = std::numeric_limits<double>::infinity();
+                y += stackLine(line, l.width, l.metrics, t, style, use, width, y, out);
+                out.brokeWord |= l.insideWord;
+            }
+            out.broken.push_back(std::move(t));
+            return y - top;
+        }
+    }
+
+    PangoLayout* layout = out.paragraphs.emplace_back(newLayout(t)).get();
+    pango_layout_set_indent(layout, indent);
+    if (t.text.find('\t') != std::string::npos) {
+        PangoTabArray* tabs = tabArray(style, shift);
+        pango_layout_set_tabs(layout, tabs);
+        pango_tab_array_free(tabs);
+    }
+    // Most texts fit their width: lay them out unbounded first, which is
+    // cheaper, and bound only those that are too wide. A paragraph this
+    // long never fits a page's width, and laying it out twice would double
+    // the cost of the longest texts.
+    if ((wrapping || truncating) && bounded) {
+        bool fits = false;
+        if (t.text.size() <= longParagraphBytes) {
+            PangoRectangle logical;
+            pango_layout_get_extents(layout, nullptr, &logical);
+            fits = logical.x >= 0 && logical.x + logical.width <= layoutWidth;
+        }
+        if (!fits && wrapping) {
+            if (!hyphensSet) hyphensOnlyAtSoftHyphens(t);
+            if (mode != LineBreakMode::charWrapping) noShortPiecesOfWords(t);
+            pango_layout_set_attributes(layout, t.attributes.get());
+            pango_layout_set_width(layout, layoutWidth);
+            pango_layout_set_wrap(layout, mode == LineBreakMode::charWrapping ? PANGO_WRAP_CHAR : PANGO_WRAP_WORD_CHAR);
+            pango_layout_set_justify(layout, style.alignment == TextAlignment::justified);
+        } else if (!fits) {
+            pango_layout_set_width(layout, layoutWidth);
+            pango_layout_set_ellipsize(layout, mode == LineBreakMode::truncatingHead     ? PANGO_ELLIPSIZE_START
+                                               : mode == LineBreakMode::truncatingMiddle ? PANGO_ELLIPSIZE_MIDDLE
+                                                                                         : PANGO_ELLIPSIZE_END);
+        }
+    } else if (clipping && bounded) {
+        out.clipWidth = width;
+    }
+
+    double y = top;
+    if (wrapping && pango_layout_is_wrapped(layout)) out.brokeWord |= breaksInsideWord(layout, t.text);
+    PangoLayoutIter* it = pango_layout_get_iter(layout);
+    do {
+        Line line;
+        line.line = pango_layout_iter_get_line_readonly(it);
+        line.source = sourceOffset(t, static_cast<size_t>(std::max(line.line->start_index, 0)));
+        PangoRectangle ink, logical;
+        pango_layout_iter_get_line_extents(it, &ink, &logical);
+        const int pangoBaseline = pango_layout_iter_get_baseline(it);
+        line.x = shift + static_cast<double>(logical.x) / PANGO_SCALE;
+        line.inkLeft = static_cast<double>(ink.x - logical.x) / PANGO_SCALE;
+        line.inkWidth = static_cast<double>(ink.width) / PANGO_SCALE;
+        line.inkAbove = static_cast<double>(pangoBaseline - ink.y) / PANGO_SCALE;
+        line.inkBelow = static_cast<double>(ink.y + ink.height - pangoBaseline) / PANGO_SCALE;
+
+        std::optional<fonts::LineMetrics> m;
+        for (GSList* r = line.line->runs; r; r = r->next) {
+            if (auto f = itemMetrics(t, static_cast<PangoGlyphItem*>(r->data)->item))
+                m = fonts::tallest(m.value_or(fonts::LineMetrics{}), *f);
+        }
+        y += stackLine(line, static_cast<double>(logical.width) / PANGO_SCALE, m, t, style, use, width, y, out);
+    } while (pango_layout_iter_next_line(it));
+    pango_layout_iter_free(it);
+    return y - top;
+}
+
+// Lays out one paragraph from `top`; returns its height. Truncation works
+// line by line: each line of a truncating style between line separators
+// is laid out alone, so each is cut on its own and keeps its indent.
+double layOutParagraph(const AttributedString& s, Paragraph p, double width, Use use, double top, Layout& out) {
+    const ParagraphStyle& style = styleOf(s, p.start);
+    LineBreakMode mode = style.lineBreakMode;
+    bool truncating = mode == LineBreakMode::truncatingHead || mode == LineBreakMode::truncatingTail ||
+                      mode == LineBreakMode::truncatingMiddle;
+    if (!truncating || use == Use::singleLine) return layOutLines(s, p, style, Indents::both, width, use, top, out);
+    std::string_view text = s.text();
+    double y = top;
+    for (size_t start = p.start;;) {
+        size_t separator = text.find(lineSeparator, start);
+        size_t end = separator == std::string_view::npos || separator >= p.end ? p.end : separator;
+        y += layOutLines(s, {start, end}, style, start == p.start ? Indents::firstLine : Indents::head, width, use, y,
+                         out);
+        if (end == p.end) break;
+        start = end + lineSeparator.size();
+    }
+    return y - top;
+}
+
+Layout layOut(const AttributedString& s, double width, Use use) {
+    Layout out;
+    if (s.empty()) return out;
+    if (!finitePositive(width)) width = unlimited;
+    std::vector<Paragraph> paragraphs =
+        use == Use::singleLine ? std::vector<Paragraph>{{0, s.length()}} : splitParagraphs(s.text());
+    double y = 0;
+    for (size_t i = 0; i < paragraphs.size(); ++i) {
+        y += layOutParagraph(s, paragraphs[i], width, use, y, out);
+        if (i + 1 < paragraphs.size()) y += std::max(finiteOrZero(styleOf(s, paragraphs[i].start).paragraphSpacing), 0.0);
+    }
+    double widest = 0;
+    for (const Line& l : out.lines) widest = std::max(widest, l.extent);
+    if (out.clipWidth) widest = std::min(widest, *out.clipWidth);
+    out.size = {widest, y};
+    return out;
+}
+
+// Loads the faces the text's runs are drawn with, before any of its
+// paragraphs is laid out: pango's font lists then stay as they are for the
+// whole text.
+void loadFacesFor(const AttributedString& s) {
+    bool hyphenated = false;
+    for (const AttributedString::Run& run : s.runs())
+        if (const auto& style = run.attributes.paragraphStyle; style && style->hyphenationFactor > 0) hyphenated = true;
+    std::string_view text = s.text();
+    for (const AttributedString::Run& run : s.runs()) {
+        const Font font = run.attributes.font ? *run.attributes.font : fonts::defaultFont();
+        fonts::loadFacesFor(fonts::faceFor(font.name), text.substr(run.start, run.length), hyphenated);
+    }
+}
+
+// A layout made to measure a text is the one that draws it: the layouts
+// of the most recent texts are kept, so laying out pages and then drawing
+// them shapes each text once. The limits keep the whole under 40 MB.
+class LayoutCache {
+public:
+    std::shared_ptr<const Layout> layout(const AttributedString& s, double width, Use use) {
+        if (!finitePositive(width)) width = unlimited;
+        forgetIfFontsChanged();
+        if (auto it = layouts_.find(KeyView{&s, width, use}); it != layouts_.end()) return it->second;
+        loadFacesFor(s);
+        forgetIfFontsChanged();
+        auto made = std::make_shared<const Layout>(layOut(s, width, use));
+        const size_t bytes = s.length() + made->bytes();
+        while (!order_.empty() && (layouts_.size() >= mostLayouts || bytes_ + bytes > mostBytes)) {
+            layouts_.erase(layouts_.find(*order_.front().first));
+            bytes_ -= order_.front().second;
+            order_.pop_front();
+        }
+        auto it = layouts_.emplace(Key{s, width, use}, made).first;
+        order_.emplace_back(&it->first, bytes);
+        bytes_ += bytes;
+        return made;
+    }
+
+    void clear() {
+        layouts_.clear();
+        order_.clear();
+        bytes_ = 0;
+    }
+
+    // Layouts made before fonts were added are not drawn: pango would lay
+    // them out anew under the lines kept from them.
+    void forgetIfFontsChanged() {
+        if (fonts_ == fonts::fontSetVersion()) return;
+        fonts_ = fonts::fontSetVersion();
+        clear();
+    }
+
+private:
+    static constexpr size_t mostLayouts = 16384;
+    static constexpr size_t mostBytes = 32 * 1024 * 1024;
+
+    struct Key {
+        AttributedString text;
+        double width;
+        Use use;
+    };
+    struct KeyView {
+        const AttributedString* text;
+        double width;
+        Use use;
+        KeyView(const AttributedString* t, double w, Use u) : text(t), width(w), use(u) {}
+        KeyView(const Key& k) : text(&k.text), width(k.width), use(k.use) {}
+    };
+    struct Hash {
+        using is_transparent = void;
+        size_t operator()(KeyView k) const {
+            size_t h = std::hash<std::string_view>()(k.text->text());
+            h = h * 31 + std::hash<double>()(k.width);
+            h = h * 31 + static_cast<size_t>(k.use);
+            return h * 31 + k.text->runs().size();
+        }
+    };
+    struct Equal {
+        using is_transparent = void;
+        bool operator()(KeyView a, KeyView b) const {
+            return a.width == b.width && a.use == b.use && *a.text == *b.text;
+        }
+    };
+    std::unordered_map<Key, std::shared_ptr<const Layout>, Hash, Equal> layouts_;
+    std::deque<std::pair<const Key*, size_t>> order_;  // oldest first, with the bytes each takes
+    size_t bytes_ = 0;
+    unsigned fonts_ = 0;  // the version of the fonts the layouts were made with
+};
+
+// Never destroyed: freeing every layout kept, as the process ends, would
+// only make the run take longer.
+LayoutCache& cache() {
+    static LayoutCache& c = *new LayoutCache;
+    return c;
+}
+
+Use useFor(TextDrawingMode mode) {
+    return mode == TextDrawingMode::baselineAtFoot  ? Use::singleLine
+           : mode == TextDrawingMode::layoutManager ? Use::layoutManager
+                                                    : Use::fromTopLeft;
+}
+
+// The frame with a positive width and height, its corner the lowest.
+Rect upright(const Rect& frame) { return {frame.minX(), frame.minY(), std::abs(frame.width), std::abs(frame.height)}; }
+
+}  // namespace
+
+Size measure(const AttributedString& text, Size bounds) {
+    if (text.empty()) return {};
+    std::lock_guard lock(fonts::fontLock());
+    return cache().layout(text, bounds.width, Use::fromTopLeft)->size;
+}
+
+void draw(cairo_t* cr, const AttributedString& text, const Rect& frame, TextDrawingMode mode) {
+    if (text.empty() || !frame.isFinite()) return;
+    std::lock_guard lock(fonts::fontLock());
+    const Use use = useFor(mode);
+    const Rect f = upright(frame);
+    std::shared_ptr<const Layout> shared = cache().layout(text, f.width, use);
+    const Layout& layout = *shared;
+    cairo_save(cr);
+    if (layout.clipWidth) {
+        // Only the sides: lines run on below the frame as they always do.
+        double margin = 1000;
+        cairo_rectangle(cr, f.x, f.y - margin, *layout.clipWidth, layout.size.height + 2 * margin);
+        cairo_clip(cr);
+    }
+    // Lines wholly outside the clip (the page, where nothing else clips)
+    // are left out: a long text cut off at its cell would otherwise put
+    // every glyph of it into the page. The margin keeps glyphs that reach
+    // past their line.
+    double clipTop, clipBottom, ignored;
+    cairo_clip_extents(cr, &ignored, &clipTop, &ignored, &clipBottom);
+    cairo_set_source_rgb(cr, 0, 0, 0);
+    for (const Line& line : layout.lines) {
+        double baseline = use == Use::singleLine ? f.height : line.baseline;
+        double margin = line.above + line.below;
+        if (f.y + baseline + line.below + margin < clipTop || f.y + baseline - line.above - margin > clipBottom)
+            continue;
+        cairo_move_to(cr, f.x + line.x, f.y + baseline);
+        if (line.line) {
+            pango_cairo_show_layout_line(cr, line.line);
+        } else {
+            // A line broken by the engine is shaped again on its own.
+            PangoText t = lineText(layout.broken[line.text], line.start, line.end, line.hyphenated);
+            LayoutPtr alone = newLayout(t);
+            pango_cairo_show_layout_line(cr, pango_layout_get_line_readonly(alone.get(), 0));
+        }
+    }
+    cairo_restore(cr);
+}
+
+TextExtent extent(const AttributedString& text, const Rect& frame, TextDrawingMode mode) {
+    TextExtent out;
+    if (text.empty() || !frame.isFinite()) return out;
+    std::lock_guard lock(fonts::fontLock());
+    const Use use = useFor(mode);
+    const Rect f = upright(frame);
+    std::shared_ptr<const Layout> layout = cache().layout(text, f.width, use);
+    out.size = layout->size;
+    out.brokeWord = layout->brokeWord;
+    for (const Line& line : layout->lines) {
+        double baseline = use == Use::singleLine ? f.height : line.baseline;
+        // Ink within the line's own box: an accent over a capital or an
+        // italic's overhang is the face's, not the layout's.
+        double left = f.x + line.x + std::max(line.inkLeft, 0.0);
+        double right = f.x + line.x + std::min(line.inkLeft + line.inkWidth, line.width);
+        double above = std::min(line.inkAbove, line.ascent), below = std::min(line.inkBelow, line.descent);
+        if (layout->clipWidth) right = std::min(right, f.x + *layout->clipWidth);
+        if (right <= left || above + below <= 0) continue;
+        out.lines.push_back({left, f.y + baseline - above, right - left, above + below});
+    }
+    return out;
+}
+
+std::vector<TextLine> lines(const AttributedString& text, double width, TextDrawingMode mode) {
+    std::vector<TextLine> out;
+    if (text.empty()) return out;
+    std::lock_guard lock(fonts::fontLock());
+    std::shared_ptr<const Layout> layout = cache().layout(text, width, useFor(mode));
+    out.reserve(layout->lines.size());
+    for (const Line& line : layout->lines)
+        out.push_back({line.source, line.baseline - line.above, line.baseline + line.below});
+    return out;
+}
+
+void forgetLayouts() {
+    std::lock_guard lock(fonts::fontLock());
+    cache().clear();
+}
+
+double defaultLineHeight(const Font& font) {
+    std::lock_guard lock(fonts::fontLock());
+    fonts::loadFace(fonts::faceFor(font.name));
+    cache().forgetIfFontsChanged();
+    fonts::LineMetrics m = fonts::lineMetrics(font);
+    return m.ascent + m.descent + m.lineGap;
+}
+
+}  // namespace text

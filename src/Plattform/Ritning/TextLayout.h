@@ -1,0 +1,36 @@
+#pragma once
+// The text engine: pango shapes, breaks lines, sets tabs and ellipses;
+// lines are stacked here from the fonts' hhea metrics, as the platform's
+// text system stacks them. Measuring and drawing run the same layout, so
+// a measured frame is where the text lands.
+#include "Plattform/Ritning/AttributedString.h"
+#include "Plattform/Ritning/Canvas.h"
+#include "Plattform/Geometry.h"
+#include "Plattform/Ritning/TextMeasurer.h"
+
+#include <cairo.h>
+
+namespace text {
+
+// The size of the text laid out from the top left, wrapped to
+// bounds.width (no wrapping for a width that is not a positive number);
+// bounds.height does not cut lines off. An empty text measures 0 x 0.
+Size measure(const AttributedString& text, Size bounds);
+
+void draw(cairo_t* cr, const AttributedString& text, const Rect& frame, TextDrawingMode mode);
+
+// Where `draw` sets the text's lines.
+TextExtent extent(const AttributedString& text, const Rect& frame, TextDrawingMode mode);
+
+// The lines `draw` sets the text in, in a frame `width` wide, measured
+// from the frame's top (for baselineAtFoot, from the top of its one line).
+std::vector<TextLine> lines(const AttributedString& text, double width, TextDrawingMode mode);
+
+// Drops the layouts kept from measuring for drawing, so that a benchmark
+// starts each round as a fresh process would.
+void forgetLayouts();
+
+// Ascent, descent and line gap of the font's face.
+double defaultLineHeight(const Font& font);
+
+}  // namespace text
