@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+using lzfse::Bytes;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static lzfse::Encoder encoder;
     std::span<const uint8_t> in(data, size);
