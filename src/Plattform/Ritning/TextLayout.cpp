@@ -424,17 +424,32 @@ void loadFacesFor(const AttributedString& s) {
 
 // A layout made to measure a text is the one that draws it: the layouts
 // of the most recent texts are kept, so laying out pages and then drawing
-// them shapes each text once. The limits keep the whole under 40 MB.
+// them shapes each text once. The limits keep the whole under 40 MB, but
+// for the latest layout that is larger by itself (of a long text: about
+// 160 bytes a line).
 class LayoutCache {
 public:
     std::shared_ptr<const Layout> layout(const AttributedString& s, double width, Use use) {
         if (!finitePositive(width)) width = unlimited;
         forgetIfFontsChanged();
-        if (auto it = layouts_.find(KeyView{&s, width, use}); it != layouts_.end()) return it->second;
+        const KeyView key{&s, width, use};
+        if (oversized_ && Equal()(key, oversized_->first)) return oversized_->second;
+        if (auto it = layouts_.find(key); it != layouts_.end()) return it->second;
+        // A text as long as the one kept aside lays out about as large:
+        // the kept one goes first, so that two are never held at once.
+        if (oversized_ && s.length() >= oversized_->first.text.length()) oversized_.reset();
         loadFacesFor(s);
         forgetIfFontsChanged();
         auto made = std::make_shared<const Layout>(layOut(s, width, use));
         const size_t bytes = s.length() + made->bytes();
+        if (bytes > mostBytes) {
+            // Kept aside, the latest such layout alone, rather than in
+            // the place of all the others: the item table asks about a
+            // long text between the small ones around it, and the small
+            // ones would put it out each time.
+            oversized_.emplace(Key{s, width, use}, made);
+            return made;
+        }
         while (!order_.empty() && (layouts_.size() >= mostLayouts || bytes_ + bytes > mostBytes)) {
             layouts_.erase(layouts_.find(*order_.front().first));
             bytes_ -= order_.front().second;
@@ -447,6 +462,7 @@ public:
     }
 
     void clear() {
+        oversized_.reset();
         layouts_.clear();
         order_.clear();
         bytes_ = 0;
@@ -493,6 +509,8 @@ private:
     };
     std::unordered_map<Key, std::shared_ptr<const Layout>, Hash, Equal> layouts_;
     std::deque<std::pair<const Key*, size_t>> order_;  // oldest first, with the bytes each takes
+    // The latest layout that takes more than the bound by itself.
+    std::optional<std::pair<Key, std::shared_ptr<const Layout>>> oversized_;
     size_t bytes_ = 0;
     unsigned fonts_ = 0;  // the version of the fonts the layouts were made with
 };

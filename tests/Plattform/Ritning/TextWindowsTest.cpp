@@ -175,3 +175,17 @@ TEST(TextWindows, WindowsOfAnyLengthSetTheSameLines) {
         }
     }
 }
+
+TEST(TextWindows, ALayoutLargerThanTheCacheIsKeptWhileOtherTextsAreLaidOut) {
+    // Some 200 000 lines: more than the cache holds. Asked about between
+    // other texts, as the item table asks about a long cell, it was laid
+    // out again each time.
+    const AttributedString many(repeated("\n", 220000), helvetica());
+    const AttributedString other("Konsulttimmar", helvetica());
+    text::forgetLayouts();
+    const size_t lines = engine.lines(many, 150, TextDrawingMode::fromTopLeft).size();
+    engine.boundingSize(other, {150, 100});
+    pangowatch::reset();
+    EXPECT_EQ(engine.lines(many, 150, TextDrawingMode::fromTopLeft).size(), lines);
+    EXPECT_EQ(pangowatch::seen().texts, 0u);
+}
