@@ -12,6 +12,10 @@ namespace {
 // holds no line it may keep.
 constexpr size_t mostGrowth = 16;
 
+// A window given at most this many ranges of its rules of breaking is laid
+// out with them at once (rulesChangeNothing).
+constexpr size_t fewRules = 16;
+
 bool rightToLeft(PangoDirection d) { return d == PANGO_DIRECTION_RTL || d == PANGO_DIRECTION_WEAK_RTL; }
 
 // Where a window from `start` of about `bytes` ends: where the piece it
@@ -210,16 +214,20 @@ std::vector<size_t> lineEnds(const WindowLayout& w) {
 Outcome pangoWindow(const PangoText& t, const WindowFrame& frame, const Attempt& a, WindowedParagraph& out) {
     Window window = a.window;
     const WindowRules rules = windowRules(t, window.start, window.end, frame.breaks);
+    // A few ranges cost pango less than laying the window out twice.
+    window.ruled = rules.withoutHyphens.size() + rules.wordEnds.size() <= fewRules;
     WindowLayout w = layOutWindow(t, frame, window, rules);
     std::vector<size_t> ends = lineEnds(w);
     if (linesKept(ends, a.skip, a.limit, a.last) == 0 && a.mayGrow) return {Outcome::grow};
-    const auto kept = static_cast<ptrdiff_t>(a.skip + std::max<size_t>(linesKept(ends, a.skip, a.limit, a.last), 1));
-    // The lines' starts up to the next window's.
-    const std::vector<size_t> starts(ends.begin(), ends.begin() + kept);
-    if (!rulesChangeNothing(w.layout.get(), w.text.text, rules, starts, frame.wrap == PANGO_WRAP_CHAR)) {
-        window.ruled = true;
-        w = layOutWindow(t, frame, window, rules);
-        ends = lineEnds(w);
+    if (!window.ruled) {
+        // The lines' starts up to the next window's.
+        const size_t kept = a.skip + std::max<size_t>(linesKept(ends, a.skip, a.limit, a.last), 1);
+        const std::vector<size_t> starts(ends.begin(), ends.begin() + static_cast<ptrdiff_t>(kept));
+        if (!rulesChangeNothing(w.layout.get(), w.text.text, rules, starts, frame.wrap == PANGO_WRAP_CHAR)) {
+            window.ruled = true;
+            w = layOutWindow(t, frame, window, rules);
+            ends = lineEnds(w);
+        }
     }
     PangoLayout* layout = w.layout.get();
 

@@ -101,6 +101,10 @@ TEST(TextWindows, BreakAsTheParagraphLaidOutWhole) {
         // Every word broken for lack of room: the rules for breaks in words
         // decide every line.
         {"narrow", AttributedString(repeated("ventilationsaggregat ", 4000), helvetica()), 31},
+        // Lines may break between ideographs, but not in the first or last
+        // three of a run (of 15 here).
+        {"ideographs", AttributedString(repeated(repeated("\u4E2D\u6587\u672C\u6D4B\u8BD5", 42) + " ", 4000),
+                                        helvetica()), 97},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
