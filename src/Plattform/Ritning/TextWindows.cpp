@@ -92,7 +92,6 @@ bool rulesChangeNothing(PangoLayout* layout, std::string_view text, const Window
     return true;
 }
 
-// A window to lay out, and what its lines go to.
 // A window to lay out: it starts with the line before the first it may
 // keep (`skip`), when there is one, so that the text before that line is
 // shaped and its direction resolved as in the paragraph.
