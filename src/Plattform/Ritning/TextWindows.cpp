@@ -314,13 +314,19 @@ WindowedParagraph layOutInWindows(const PangoText& t, const WindowFrame& frame,
     WindowedParagraph out;
     const size_t most = mostGrowth * bytes;
     std::optional<size_t> previous;  // where the last line kept starts
+    // Lines as long as a window (a wide frame, characters that take no
+    // room) are met in a row: a window starts at the length the last one
+    // grew to.
+    size_t size = bytes;
     for (size_t start = 0; start < t.text.size();) {
-        for (size_t size = bytes;; size *= 2) {
+        for (;; size = std::min(2 * size, most)) {
             Outcome o = attempt(t, frame, start, previous, size, most, line, out);
             if (o.kind == Outcome::withoutContext) o = attempt(t, frame, start, std::nullopt, size, most, line, out);
             if (o.kind == Outcome::grow) continue;
+            // The last line kept is the next window's first, unless it is
+            // longer than a window of its own.
+            previous = o.next - o.lastStart <= bytes ? std::optional<size_t>(o.lastStart) : std::nullopt;
             start = o.next;
-            previous = o.lastStart;
             break;
         }
     }
