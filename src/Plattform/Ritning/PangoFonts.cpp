@@ -55,21 +55,40 @@ PangoFontMap* pangoFontMap() {
     return map;
 }
 
+namespace {
+
+PangoContext* newContext(PangoFontMap* map) {
+    PangoContext* c = pango_font_map_create_context(map);
+    pango_cairo_context_set_resolution(c, 72);
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+    pango_cairo_context_set_font_options(c, options);
+    cairo_font_options_destroy(options);
+    pango_context_set_round_glyph_positions(c, FALSE);
+    return c;
+}
+
+}  // namespace
+
 PangoContext* pangoContext() {
     std::lock_guard lock(fontLock());
     PangoFontMap* map = pangoFontMap();
-    static PangoContext* const context = [map] {
-        PangoContext* c = pango_font_map_create_context(map);
-        pango_cairo_context_set_resolution(c, 72);
-        cairo_font_options_t* options = cairo_font_options_create();
-        cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
-        cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-        pango_cairo_context_set_font_options(c, options);
-        cairo_font_options_destroy(options);
-        pango_context_set_round_glyph_positions(c, FALSE);
-        return c;
-    }();
+    static PangoContext* const context = newContext(map);
     return context;
+}
+
+PangoContext* pangoContext(PangoDirection baseDirection) {
+    std::lock_guard lock(fontLock());
+    PangoFontMap* map = pangoFontMap();
+    auto withBase = [map](PangoDirection direction) {
+        PangoContext* c = newContext(map);
+        pango_context_set_base_dir(c, direction);
+        return c;
+    };
+    static PangoContext* const leftToRight = withBase(PANGO_DIRECTION_LTR);
+    static PangoContext* const rightToLeft = withBase(PANGO_DIRECTION_RTL);
+    return baseDirection == PANGO_DIRECTION_RTL ? rightToLeft : leftToRight;
 }
 
 }  // namespace fonts

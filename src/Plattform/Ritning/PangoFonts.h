@@ -15,6 +15,10 @@ namespace fonts {
 // the configuration since the last call are taken in.
 PangoFontMap* pangoFontMap();
 PangoContext* pangoContext();
+// The same with the base direction of every paragraph fixed (left to right
+// or right to left) rather than taken from its first letter: for a piece
+// of a paragraph whose first letter is of the other direction.
+PangoContext* pangoContext(PangoDirection baseDirection);
 
 // The description pango loads the face standing for the font with: the
 // family our configuration gives the name, the size in absolute points.

@@ -120,43 +120,62 @@ LayoutPtr newLayout(const PangoText& t) {
     return layout;
 }
 
-void hyphensOnlyAtSoftHyphens(PangoText& t) {
-    // A new list: pango takes a list equal to the one it has for no change.
-    t.attributes.reset(pango_attr_list_copy(t.attributes.get()));
+namespace {
+
+// The byte ranges of `text` in which a break shows no hyphen: all but the
+// character after each soft hyphen.
+ByteRanges withoutHyphens(std::string_view text) {
+    ByteRanges out;
     size_t from = 0;
-    for (size_t at = t.text.find(softHyphen); at != std::string::npos; at = t.text.find(softHyphen, at + 1)) {
+    for (size_t at = text.find(softHyphen); at != std::string::npos; at = text.find(softHyphen, at + 1)) {
         size_t next = at + softHyphen.size();
-        if (next < t.text.size()) U8_FWD_1(t.text.data(), next, t.text.size());
-        if (from < at) addAttribute(t.attributes.get(), pango_attr_insert_hyphens_new(FALSE), from, at);
+        if (next < text.size()) U8_FWD_1(text.data(), next, text.size());
+        if (from < at) out.emplace_back(from, at);
         from = next;
     }
-    if (from < t.text.size())
-        addAttribute(t.attributes.get(), pango_attr_insert_hyphens_new(FALSE), from, t.text.size());
+    if (from < text.size()) out.emplace_back(from, text.size());
+    return out;
 }
 
-void noShortPiecesOfWords(PangoText& t) {
-    t.attributes.reset(pango_attr_list_copy(t.attributes.get()));
+// The byte ranges of `text` no line may break in: the first and the last
+// three letters of every word of six letters or more.
+ByteRanges wordEnds(std::string_view text) {
+    ByteRanges out;
     auto isLetter = [](UChar32 c) { return c >= 0 && (u_isalpha(c) || u_hasBinaryProperty(c, UCHAR_DIACRITIC)); };
     // The byte offsets of the letters of the word being read, and the
     // offset after its last.
     std::vector<size_t> letters;
     auto endWord = [&](size_t end) {
         if (letters.size() >= 2 * shortestWordPart) {
-            addAttribute(t.attributes.get(), pango_attr_allow_breaks_new(FALSE), letters.front(),
-                         letters[shortestWordPart]);
-            addAttribute(t.attributes.get(), pango_attr_allow_breaks_new(FALSE),
-                         letters[letters.size() - shortestWordPart], end);
+            out.emplace_back(letters.front(), letters[shortestWordPart]);
+            out.emplace_back(letters[letters.size() - shortestWordPart], end);
         }
         letters.clear();
     };
-    for (size_t i = 0; i < t.text.size();) {
+    for (size_t i = 0; i < text.size();) {
         const size_t at = i;
         UChar32 c;
-        U8_NEXT(t.text.data(), i, t.text.size(), c);
+        U8_NEXT(text.data(), i, text.size(), c);
         if (isLetter(c)) letters.push_back(at);
         else endWord(at);
     }
-    endWord(t.text.size());
+    endWord(text.size());
+    return out;
+}
+
+}  // namespace
+
+void hyphensOnlyAtSoftHyphens(PangoText& t) {
+    // A new list: pango takes a list equal to the one it has for no change.
+    t.attributes.reset(pango_attr_list_copy(t.attributes.get()));
+    for (auto [from, to] : withoutHyphens(t.text))
+        addAttribute(t.attributes.get(), pango_attr_insert_hyphens_new(FALSE), from, to);
+}
+
+void noShortPiecesOfWords(PangoText& t) {
+    t.attributes.reset(pango_attr_list_copy(t.attributes.get()));
+    for (auto [from, to] : wordEnds(t.text))
+        addAttribute(t.attributes.get(), pango_attr_allow_breaks_new(FALSE), from, to);
 }
 
 PangoText pangoText(const AttributedString& s, size_t start, size_t end, bool separatorsAsSpaces,
@@ -288,6 +307,72 @@ PangoText lineText(const PangoText& t, size_t start, size_t end, bool hyphenated
         addColor(out.attributes.get(), span->color, from, to);
         out.spans.push_back({from, to, span->font, span->color});
     }
+    return out;
+}
+
+WindowRules windowRules(const PangoText& t, size_t start, size_t end, WindowBreaks breaks) {
+    WindowRules out;
+    if (!breaks.hyphensOnlyAtSoftHyphens && !breaks.noShortPiecesOfWords) return out;
+    // Found from a few characters before the window, so that a word it
+    // starts inside keeps the rules of the whole word.
+    end = std::min(end, t.text.size());
+    size_t context = start;
+    const auto* bytes = reinterpret_cast<const uint8_t*>(t.text.data());
+    for (int i = 0; i < 2 * shortestWordPart + 2 && context > 0; ++i) U8_BACK_1(bytes, 0, context);
+    const std::string_view around = std::string_view(t.text).substr(context, end - context);
+    auto within = [&](const ByteRanges& ranges) {
+        ByteRanges in;
+        for (auto [from, to] : ranges)
+            if (context + to > start) in.emplace_back(std::max(context + from, start) - start, context + to - start);
+        return in;
+    };
+    if (breaks.hyphensOnlyAtSoftHyphens) out.withoutHyphens = within(withoutHyphens(around));
+    if (breaks.noShortPiecesOfWords) out.wordEnds = within(wordEnds(around));
+    return out;
+}
+
+PangoText windowText(const PangoText& t, size_t start, size_t end, const WindowRules& rules) {
+    PangoText out;
+    out.fallbackFont = t.fallbackFont;
+    out.text = std::string_view(t.text).substr(start, end - start);
+    end = start + out.text.size();
+    auto next = std::partition_point(t.sources.begin(), t.sources.end(),
+                                     [&](const std::pair<size_t, size_t>& p) { return p.first <= start; });
+    out.sources = {{0, sourceOffset(t, start)}};
+    for (; next != t.sources.end() && next->first < end; ++next)
+        out.sources.emplace_back(next->first - start, next->second);
+    auto ignored = std::partition_point(t.metricsIgnored.begin(), t.metricsIgnored.end(),
+                                        [&](const std::pair<size_t, size_t>& r) { return r.second <= start; });
+    for (; ignored != t.metricsIgnored.end() && ignored->first < end; ++ignored)
+        out.metricsIgnored.emplace_back(std::max(ignored->first, start) - start,
+                                        std::min(ignored->second, end) - start);
+
+    // Inserted in order of their starts, so that each goes at the list's
+    // end: pango looks for the place of any other from the list's start.
+    std::vector<std::pair<size_t, PangoAttribute*>> attributes;
+    auto add = [&](PangoAttribute* a, size_t from, size_t to) {
+        a->start_index = static_cast<guint>(from);
+        a->end_index = static_cast<guint>(to);
+        attributes.emplace_back(from, a);
+    };
+    auto span = std::partition_point(t.spans.begin(), t.spans.end(),
+                                     [&](const PangoText::Span& s) { return s.end <= start; });
+    for (; span != t.spans.end() && span->start < end; ++span) {
+        const size_t from = std::max(span->start, start) - start, to = std::min(span->end, end) - start;
+        if (from >= to) continue;
+        add(pango_attr_font_desc_new(descriptionOf(span->font)), from, to);
+        const Color& color = span->color;
+        if (color != Color::black())
+            add(pango_attr_foreground_new(colorChannel(color.red), colorChannel(color.green), colorChannel(color.blue)),
+                from, to);
+        if (color.alpha < 1) add(pango_attr_foreground_alpha_new(colorChannel(color.alpha)), from, to);
+        out.spans.push_back({from, to, span->font, color});
+    }
+    for (auto [from, to] : rules.withoutHyphens) add(pango_attr_insert_hyphens_new(FALSE), from, to);
+    for (auto [from, to] : rules.wordEnds) add(pango_attr_allow_breaks_new(FALSE), from, to);
+    std::stable_sort(attributes.begin(), attributes.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (auto [from, a] : attributes) pango_attr_list_insert(out.attributes.get(), a);
     return out;
 }
 

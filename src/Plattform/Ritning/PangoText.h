@@ -26,6 +26,9 @@ struct LayoutUnref {
 };
 using LayoutPtr = std::unique_ptr<PangoLayout, LayoutUnref>;
 
+// Byte ranges [first, second) of a text.
+using ByteRanges = std::vector<std::pair<size_t, size_t>>;
+
 struct PangoText {
     std::string text;
     AttrListPtr attributes{pango_attr_list_new()};
@@ -90,6 +93,28 @@ void noShortPiecesOfWords(PangoText& t);
 // left out, and a soft hyphen at its end shown as a hyphen when
 // `hyphenated`.
 PangoText lineText(const PangoText& t, size_t start, size_t end, bool hyphenated);
+
+// Which rules of breaking a paragraph is given: those of
+// hyphensOnlyAtSoftHyphens and of noShortPiecesOfWords.
+struct WindowBreaks {
+    bool hyphensOnlyAtSoftHyphens = false;
+    bool noShortPiecesOfWords = false;
+};
+
+// Where those rules apply within a window of a paragraph, in bytes from
+// its start: as they apply there in the whole paragraph, also to a word
+// the window starts inside.
+struct WindowRules {
+    ByteRanges withoutHyphens;  // a break shows no hyphen
+    ByteRanges wordEnds;        // no line breaks
+};
+WindowRules windowRules(const PangoText& t, size_t start, size_t end, WindowBreaks breaks);
+
+// The bytes [start, end) of `t` as a text of their own, with the
+// attributes they have in `t` and those of `rules`: laid out from a line's
+// start in `t`, the window breaks its lines as `t` does, but for those the
+// window's end cuts short.
+PangoText windowText(const PangoText& t, size_t start, size_t end, const WindowRules& rules = {});
 
 // The metrics an item of `t` (shaped by pango) gives its line: none for
 // white space without a font of its own.

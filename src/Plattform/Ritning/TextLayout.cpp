@@ -7,6 +7,7 @@
 #include "Plattform/Ritning/LongWords.h"
 #include "Plattform/Ritning/PangoFonts.h"
 #include "Plattform/Ritning/PangoText.h"
+#include "Plattform/Ritning/TextWindows.h"
 
 #include <algorithm>
 #include <deque>
@@ -27,11 +28,16 @@ constexpr double unlimited = std::numeric_limits<double>::infinity();
 
 enum class Use { fromTopLeft, singleLine, layoutManager };
 
+constexpr size_t noWindow = std::numeric_limits<size_t>::max();
+
 struct Line {
     // Owned by one of Layout::paragraphs; none for a line broken by the
-    // engine itself, which is the bytes [start, end) of Layout::broken[text].
+    // engine itself, which is the bytes [start, end) of Layout::broken[text],
+    // and for a line of a long paragraph, line `index` of Layout::windows
+    // [window] laid out again.
     PangoLayoutLine* line = nullptr;
     size_t text = 0, start = 0, end = 0;
+    size_t window = noWindow, index = 0;
     bool hyphenated = false;
     size_t source = 0;    // the byte of the attributed string it starts at
     double x = 0;         // left end of the line from the frame's left edge
@@ -45,9 +51,18 @@ struct Line {
     double below = 0;     // and below it
 };
 
+// A window of a long paragraph (TextWindows.h): the bytes of
+// Layout::broken[text] it holds, laid out in Layout::frames[frame].
+struct LaidOutWindow {
+    size_t text = 0, frame = 0;
+    Window window;
+};
+
 struct Layout {
     std::vector<LayoutPtr> paragraphs;
     std::vector<PangoText> broken;
+    std::vector<WindowFrame> frames;
+    std::vector<LaidOutWindow> windows;
     std::vector<Line> lines;
     Size size;
     // Lines are cut at this width from the frame's left edge (clipping).
@@ -58,7 +73,7 @@ struct Layout {
     // About what the layout takes in memory: pango's some 60 bytes a
     // character, lines broken by the engine much less.
     size_t bytes() const {
-        size_t b = sizeof(Layout) + lines.size() * sizeof(Line);
+        size_t b = sizeof(Layout) + lines.size() * sizeof(Line) + windows.size() * sizeof(LaidOutWindow);
         for (const LayoutPtr& p : paragraphs) b += 64 * static_cast<size_t>(pango_layout_get_character_count(p.get()));
         for (const PangoText& t : broken) b += t.text.size() + t.spans.size() * sizeof(PangoText::Span);
         return b;
@@ -101,9 +116,9 @@ std::vector<Paragraph> splitParagraphs(std::string_view text) {
 }
 
 // Tab stops in pango units from the layout's left edge, which lies `shift`
-// points right of the frame's; past the last stop, every
-// defaultTabInterval points when the style gives one.
-PangoTabArray* tabArray(const ParagraphStyle& style, double shift) {
+// points right of the frame's, and `units` more; past the last stop,
+// every defaultTabInterval points when the style gives one.
+PangoTabArray* tabArray(const ParagraphStyle& style, double shift, int units = 0) {
     std::vector<TextTab> tabs;
     for (const TextTab& t : style.tabStops)
         if (std::isfinite(t.location) && t.location - shift > 0) tabs.push_back({t.kind, t.location - shift});
@@ -125,7 +140,7 @@ PangoTabArray* tabArray(const ParagraphStyle& style, double shift) {
     for (size_t i = 0; i < tabs.size(); ++i)
         pango_tab_array_set_tab(array, static_cast<int>(i),
                                 tabs[i].kind == TextTab::Kind::right ? PANGO_TAB_RIGHT : PANGO_TAB_LEFT,
-                                static_cast<int>(std::lround(std::min(tabs[i].location, 1e6) * PANGO_SCALE)));
+                                static_cast<int>(std::lround(std::min(tabs[i].location, 1e6) * PANGO_SCALE)) + units);
     return array;
 }
 
@@ -188,6 +203,36 @@ bool breaksInsideWord(PangoLayout* layout, const std::string& text) {
     return false;
 }
 
+// Lays out a long paragraph in windows (TextWindows.h), appending its
+// lines from `top`; returns the height of its lines.
+double layOutWindows(PangoText t, WindowFrame frame, const ParagraphStyle& style, Use use, double width,
+                     double firstIndent, double headIndent, double shift, double top, Layout& out) {
+    const size_t text = out.broken.size(), firstWindow = out.windows.size();
+    double y = top;
+    const WindowedParagraph paragraph = layOutInWindows(t, frame, [&](const WindowLine& l) {
+        Line line;
+        line.text = text;
+        line.start = l.start, line.end = l.end, line.hyphenated = l.hyphenated;
+        line.source = sourceOffset(t, l.start);
+        if (l.engineBroken) {
+            line.x = l.paragraphStart ? firstIndent : headIndent;
+            line.inkWidth = l.width;
+            line.inkAbove = line.inkBelow = std::numeric_limits<double>::infinity();
+        } else {
+            line.window = firstWindow + l.window, line.index = l.index;
+            line.x = shift + l.x;
+            line.inkLeft = l.inkLeft, line.inkWidth = l.inkWidth;
+            line.inkAbove = l.inkAbove, line.inkBelow = l.inkBelow;
+        }
+        y += stackLine(line, l.width, l.metrics, t, style, use, width, y, out);
+    });
+    for (const Window& w : paragraph.windows) out.windows.push_back({text, out.frames.size(), w});
+    out.brokeWord |= paragraph.brokeWord;
+    out.broken.push_back(std::move(t));
+    out.frames.push_back(std::move(frame));
+    return y - top;
+}
+
 // Lays out [p.start, p.end) of a paragraph of that style, appending its
 // lines from `top`; returns the height of its lines.
 double layOutLines(const AttributedString& s, Paragraph p, const ParagraphStyle& style, Indents indents,
@@ -217,6 +262,24 @@ double layOutLines(const AttributedString& s, Paragraph p, const ParagraphStyle&
     bool bounded = std::isfinite(width);
     int layoutWidth = std::max(pangoUnits(width - shift), 1);
     int indent = pangoUnits(firstIndent - shift) - pangoUnits(headIndent - shift);
+    if (wrapping && bounded && t.text.size() > windowBytes) {
+        const bool justified = style.alignment == TextAlignment::justified;
+        WindowFrame frame;
+        frame.width = layoutWidth;
+        frame.indent = indent;
+        frame.wrap = mode == LineBreakMode::charWrapping ? PANGO_WRAP_CHAR : PANGO_WRAP_WORD_CHAR;
+        frame.justify = justified;
+        frame.engineBreaks = t.longWord && !justified;
+        frame.breaks = {.hyphensOnlyAtSoftHyphens = true,
+                        .noShortPiecesOfWords = mode != LineBreakMode::charWrapping};
+        if (t.text.find('\t') != std::string::npos) {
+            frame.tabs.reset(tabArray(style, shift));
+            frame.laterTabs.reset(tabArray(style, shift, indent));
+        }
+        frame.direction = baseDirection(t.text);
+        return layOutWindows(std::move(t), std::move(frame), style, use, width, firstIndent, headIndent, shift, top,
+                             out);
+    }
     bool hyphensSet = false;
     if (wrapping && bounded && t.longWord && style.alignment != TextAlignment::justified) {
         hyphensOnlyAtSoftHyphens(t);
@@ -361,17 +424,32 @@ void loadFacesFor(const AttributedString& s) {
 
 // A layout made to measure a text is the one that draws it: the layouts
 // of the most recent texts are kept, so laying out pages and then drawing
-// them shapes each text once. The limits keep the whole under 40 MB.
+// them shapes each text once. The limits keep the whole under 40 MB, but
+// for the latest layout that is larger by itself (of a long text: about
+// 160 bytes a line).
 class LayoutCache {
 public:
     std::shared_ptr<const Layout> layout(const AttributedString& s, double width, Use use) {
         if (!finitePositive(width)) width = unlimited;
         forgetIfFontsChanged();
-        if (auto it = layouts_.find(KeyView{&s, width, use}); it != layouts_.end()) return it->second;
+        const KeyView key{&s, width, use};
+        if (oversized_ && Equal()(key, oversized_->first)) return oversized_->second;
+        if (auto it = layouts_.find(key); it != layouts_.end()) return it->second;
+        // A text as long as the one kept aside lays out about as large:
+        // the kept one goes first, so that two are never held at once.
+        if (oversized_ && s.length() >= oversized_->first.text.length()) oversized_.reset();
         loadFacesFor(s);
         forgetIfFontsChanged();
         auto made = std::make_shared<const Layout>(layOut(s, width, use));
         const size_t bytes = s.length() + made->bytes();
+        if (bytes > mostBytes) {
+            // Kept aside, the latest such layout alone, rather than in
+            // the place of all the others: the item table asks about a
+            // long text between the small ones around it, and the small
+            // ones would put it out each time.
+            oversized_.emplace(Key{s, width, use}, made);
+            return made;
+        }
         while (!order_.empty() && (layouts_.size() >= mostLayouts || bytes_ + bytes > mostBytes)) {
             layouts_.erase(layouts_.find(*order_.front().first));
             bytes_ -= order_.front().second;
@@ -384,6 +462,7 @@ public:
     }
 
     void clear() {
+        oversized_.reset();
         layouts_.clear();
         order_.clear();
         bytes_ = 0;
@@ -430,6 +509,8 @@ private:
     };
     std::unordered_map<Key, std::shared_ptr<const Layout>, Hash, Equal> layouts_;
     std::deque<std::pair<const Key*, size_t>> order_;  // oldest first, with the bytes each takes
+    // The latest layout that takes more than the bound by itself.
+    std::optional<std::pair<Key, std::shared_ptr<const Layout>>> oversized_;
     size_t bytes_ = 0;
     unsigned fonts_ = 0;  // the version of the fonts the layouts were made with
 };
@@ -479,6 +560,9 @@ void draw(cairo_t* cr, const AttributedString& text, const Rect& frame, TextDraw
     double clipTop, clipBottom, ignored;
     cairo_clip_extents(cr, &ignored, &clipTop, &ignored, &clipBottom);
     cairo_set_source_rgb(cr, 0, 0, 0);
+    // The window of a long paragraph last laid out again to draw its lines.
+    WindowLayout shown;
+    size_t shownWindow = noWindow;
     for (const Line& line : layout.lines) {
         double baseline = use == Use::singleLine ? f.height : line.baseline;
         double margin = line.above + line.below;
@@ -487,6 +571,14 @@ void draw(cairo_t* cr, const AttributedString& text, const Rect& frame, TextDraw
         cairo_move_to(cr, f.x + line.x, f.y + baseline);
         if (line.line) {
             pango_cairo_show_layout_line(cr, line.line);
+        } else if (line.window != noWindow) {
+            if (shownWindow != line.window) {
+                const LaidOutWindow& w = layout.windows[line.window];
+                shown = layOutWindow(layout.broken[w.text], layout.frames[w.frame], w.window);
+                shownWindow = line.window;
+            }
+            const int index = static_cast<int>(line.index);
+            pango_cairo_show_layout_line(cr, pango_layout_get_line_readonly(shown.layout.get(), index));
         } else {
             // A line broken by the engine is shaped again on its own.
             PangoText t = lineText(layout.broken[line.text], line.start, line.end, line.hyphenated);
