@@ -4,12 +4,10 @@
 // to 1 000 000 characters for every kind, measured and drawn as the
 // invoice does; the fitted complexity should read N. Unbounded, one
 // letter under 100 000 accents took a minute.
-#include "Plattform/Ritning/CairoCanvas.h"
-#include "Plattform/Ritning/TextLayout.h"
-#include "Plattform/Ritning/TextMeasurer.h"
+
+#include "LangaTexter.h"
 
 #include <benchmark/benchmark.h>
-#include <cairo.h>
 
 #include <string>
 
@@ -27,30 +25,16 @@ void LayOut(benchmark::State& state, const std::string& first, const std::string
     TextAttributes a;
     a.font = Font{"HelveticaNeue", 9};
     const AttributedString s(text(first, repeated, length, perRepeat), a);
-    for (auto _ : state) {
-        text::forgetLayouts();
-        benchmark::DoNotOptimize(systemTextMeasurer().boundingSize(s, {150, 1000}));
-        cairo_surface_t* surface = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr);
-        cairo_t* cr = cairo_create(surface);
-        CairoCanvas(cr).drawText(s, {10, 10, 150, 800}, TextDrawingMode::fromTopLeft);
-        cairo_destroy(cr);
-        cairo_surface_destroy(surface);
-    }
-    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * length));
-    state.SetComplexityN(static_cast<int64_t>(length));
+    bänk::mätOchRita(state, s, length);
 }
 
-void lengths(benchmark::internal::Benchmark* b) {
-    b->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
-}
-
-BENCHMARK_CAPTURE(LayOut, LetterAndAccents, "a", "\u0301", 1)->Apply(lengths);
-BENCHMARK_CAPTURE(LayOut, ZeroWidthJoiners, "a", "\u200D", 1)->Apply(lengths);
-BENCHMARK_CAPTURE(LayOut, NoBreakSpaceAndHebrewPoints, "\u00A0", "\u05B0", 1)->Apply(lengths);
-BENCHMARK_CAPTURE(LayOut, ZeroWidthSpaceAndMark, "", "\u200B\u05B0", 2)->Apply(lengths);
-BENCHMARK_CAPTURE(LayOut, LineSeparatorAndMark, "", "\u2028\u0301", 2)->Apply(lengths);
-BENCHMARK_CAPTURE(LayOut, EmojiJoinedByJoiners, "\U0001F468", "\u200D\U0001F469", 2)->Apply(lengths);
+BENCHMARK_CAPTURE(LayOut, LetterAndAccents, "a", "\u0301", 1)->Apply(bänk::längder);
+BENCHMARK_CAPTURE(LayOut, ZeroWidthJoiners, "a", "\u200D", 1)->Apply(bänk::längder);
+BENCHMARK_CAPTURE(LayOut, NoBreakSpaceAndHebrewPoints, "\u00A0", "\u05B0", 1)->Apply(bänk::längder);
+BENCHMARK_CAPTURE(LayOut, ZeroWidthSpaceAndMark, "", "\u200B\u05B0", 2)->Apply(bänk::längder);
+BENCHMARK_CAPTURE(LayOut, LineSeparatorAndMark, "", "\u2028\u0301", 2)->Apply(bänk::längder);
+BENCHMARK_CAPTURE(LayOut, EmojiJoinedByJoiners, "\U0001F468", "\u200D\U0001F469", 2)->Apply(bänk::längder);
 // For comparison: one Latin word of the same length.
-BENCHMARK_CAPTURE(LayOut, LatinWord, "", "k", 1)->Apply(lengths);
+BENCHMARK_CAPTURE(LayOut, LatinWord, "", "k", 1)->Apply(bänk::längder);
 
 }  // namespace

@@ -10,14 +10,11 @@
 #include "Exempel/Exempelbokforing.h"
 #include "Fillagring.h"
 #include "Modell/Fakturor/Faktura.h"
+#include "LangaTexter.h"
 #include "Plattform/Filer.h"
-#include "Plattform/Ritning/CairoCanvas.h"
-#include "Plattform/Ritning/TextLayout.h"
-#include "Plattform/Ritning/TextMeasurer.h"
 #include "Verktygskorning.h"
 
 #include <benchmark/benchmark.h>
-#include <cairo.h>
 
 #include <filesystem>
 #include <string>
@@ -63,30 +60,14 @@ void Paragraph(benchmark::State& state, const Kind& kind) {
     const AttributedString s(text(kind, length), a);
     // The dictionary is read once a run.
     systemTextMeasurer().boundingSize(AttributedString(text(kind, 100), a), {150, 1000});
-    for (auto _ : state) {
-        text::forgetLayouts();
-        benchmark::DoNotOptimize(systemTextMeasurer().boundingSize(s, {150, 1000}));
-        // On a page, as the invoice draws: the lines off it are left out.
-        const cairo_rectangle_t page{0, 0, 595, 842};
-        cairo_surface_t* surface = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, &page);
-        cairo_t* cr = cairo_create(surface);
-        CairoCanvas(cr).drawText(s, {10, 10, 150, 800}, TextDrawingMode::fromTopLeft);
-        cairo_destroy(cr);
-        cairo_surface_destroy(surface);
-    }
-    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * length));
-    state.SetComplexityN(static_cast<int64_t>(length));
+    bänk::mätOchRita(state, s, length);
 }
 
-void lengths(benchmark::internal::Benchmark* b) {
-    b->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
-}
-
-BENCHMARK_CAPTURE(Paragraph, WordsOfSevenLetters, sevenLetters)->Apply(lengths);
-BENCHMARK_CAPTURE(Paragraph, WordsOfTwoLetters, twoLetters)->Apply(lengths);
-BENCHMARK_CAPTURE(Paragraph, GermanWordsHyphenated, germanHyphenated)->Apply(lengths);
-BENCHMARK_CAPTURE(Paragraph, OneWord, oneWord)->Apply(lengths);
-BENCHMARK_CAPTURE(Paragraph, LineSeparatorAndMark, lineSeparatorAndMark)->Apply(lengths);
+BENCHMARK_CAPTURE(Paragraph, WordsOfSevenLetters, sevenLetters)->Apply(bänk::längder);
+BENCHMARK_CAPTURE(Paragraph, WordsOfTwoLetters, twoLetters)->Apply(bänk::längder);
+BENCHMARK_CAPTURE(Paragraph, GermanWordsHyphenated, germanHyphenated)->Apply(bänk::längder);
+BENCHMARK_CAPTURE(Paragraph, OneWord, oneWord)->Apply(bänk::längder);
+BENCHMARK_CAPTURE(Paragraph, LineSeparatorAndMark, lineSeparatorAndMark)->Apply(bänk::längder);
 
 
 const fs::path& arbetsmapp() {

@@ -75,7 +75,7 @@ QPDFObjectHandle PdfObjectCopy::reference(QPDFObjectHandle from, int depth) {
 
 void PdfObjectCopy::fill(QPDFObjectHandle from, QPDFObjectHandle copy, int depth) {
     if (!from.isStream()) {
-        // A copy of what the original holds takes the reserved place.
+        // A copy of what the source object holds takes the reserved place.
         to_.replaceReserved(copy, value(from.unsafeShallowCopy(), depth));
         return;
     }
