@@ -46,6 +46,14 @@ std::vector<uint8_t> qpdf(const std::vector<uint8_t>& in, std::vector<std::strin
     return bytes;
 }
 
+// Page 1 of the document alone on a page of its crop box's size.
+std::vector<uint8_t> onAPageOfItsOwn(const PdfDocument& document) {
+    PdfWriter writer({"", "", "", 0});
+    writer.beginPage(document.cropBox().size()).drawPdfPage(document);
+    writer.endPage();
+    return writer.finish();
+}
+
 }  // namespace
 
 TEST(PdfDocument, BoxesOfPageOne) {
@@ -131,10 +139,7 @@ TEST(PdfDocument, DrawnFromTheCropBoxsTopLeftTheWayRoundItIsStored) {
         SCOPED_TRACE(c.page.cropBox + " rotated " + std::to_string(c.page.rotate));
         auto document = PdfDocument::fromBytes(handmadePdf({c.page}));
         ASSERT_TRUE(document);
-        PdfWriter writer({"", "", "", 0});
-        writer.beginPage(document->cropBox().size()).drawPdfPage(*document);
-        writer.endPage();
-        cairo_surface_t* page = PdfFil(writer.finish()).render(1, 72);
+        cairo_surface_t* page = PdfFil(onAPageOfItsOwn(*document)).render(1, 72);
         for (Point p : c.blue) EXPECT_EQ(testhjalp::pixelAt(page, int(p.x), int(p.y)), 0x0000FFu) << p.x << "," << p.y;
         for (Point p : c.white) EXPECT_EQ(testhjalp::pixelAt(page, int(p.x), int(p.y)), 0xFFFFFFu) << p.x << "," << p.y;
         cairo_surface_destroy(page);
@@ -196,10 +201,7 @@ TEST(PdfDocument, ADamagedBackgroundGoesUnderThePageAsFarAsItCanBeRead) {
     text.replace(text.find("/Contents 4 0 R"), 15, "/Contents 5 0 R");
     auto document = PdfDocument::fromBytes(std::vector<uint8_t>(text.begin(), text.end()));
     ASSERT_TRUE(document);
-    PdfWriter writer({"", "", "", 0});
-    writer.beginPage(document->cropBox().size()).drawPdfPage(*document);
-    writer.endPage();
-    PdfFil pdf(writer.finish());
+    PdfFil pdf(onAPageOfItsOwn(*document));
     EXPECT_TRUE(pdf.passesQpdfCheck());
     cairo_surface_t* page = pdf.render(1, 72);
     EXPECT_EQ(testhjalp::pixelAt(page, 30, 70), 0x0000FFu);
@@ -225,10 +227,7 @@ TEST(PdfDocument, PageOneIsFoundDownItsOwnBranchWithWhatItInherits) {
     ASSERT_TRUE(document);
     EXPECT_EQ(document->cropBox(), (Rect{50, 50, 300, 200}));
     EXPECT_EQ(document->mediaBoxHeight(), 300);
-    PdfWriter writer({"", "", "", 0});
-    writer.beginPage(document->cropBox().size()).drawPdfPage(*document);
-    writer.endPage();
-    PdfFil pdf(writer.finish());
+    PdfFil pdf(onAPageOfItsOwn(*document));
     EXPECT_TRUE(pdf.passesQpdfCheck());
     // 50 from the crop box's left, 250 - 150 = 100 from its top.
     cairo_surface_t* page = pdf.render(1, 72);
