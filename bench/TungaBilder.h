@@ -67,7 +67,7 @@ inline Bytes bakgrundMedBild(int sida) {
     const std::string bild = "/Type /XObject /Subtype /Image /Width " + std::to_string(sida) + " /Height " +
                              std::to_string(sida) + " /ColorSpace /DeviceRGB /BitsPerComponent 8 /Filter /FlateDecode";
     return pdfsida(packade("q 595 0 0 842 0 0 cm /Im Do Q", 1), "/XObject << /Im 5 0 R >>",
-                   {testhjalp::handmadeStream(bild, packade(gradient(sida), uint64_t(sida)))});
+                   {pdfStröm(bild, packade(gradient(sida), uint64_t(sida)))});
 }
 
 // A background of `antal` times the same line, stroked.
@@ -81,7 +81,7 @@ inline Bytes pdfMedNät(int trianglar, int gånger, const std::string& beskärni
     std::string innehåll;
     for (int i = 0; i < gånger; ++i) innehåll += "/Sh sh\n";
     return pdfsida(packade(innehåll, 1), "/Shading << /Sh 5 0 R >>",
-                   {testhjalp::handmadeStream(testhjalp::meshShadingEntries() + " /Filter /FlateDecode",
+                   {pdfStröm(testhjalp::meshShadingEntries() + " /Filter /FlateDecode",
                                               packade(testhjalp::meshShadingData(trianglar), 1))},
                    beskärning);
 }

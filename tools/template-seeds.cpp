@@ -10,6 +10,7 @@
 // over pages, table mode, page numbers, codes, frames it must leave out)
 // and of the background reader (small ones of the hostile shapes it is
 // bounded against).
+#include "Exempel/HandskrivenPdf.h"
 #include "Modell/Fakturor/Fakturamall.h"
 #include "Plattform/Ritning/BezierPath.h"
 #include "Plattform/Filer.h"
@@ -35,39 +36,15 @@ Bytes bakgrund(double bredd, double höjd) {
     return skrivare.finish();
 }
 
-// A PDF of these objects, numbered from 1, object 1 the catalog.
-Bytes pdfAv(const std::vector<std::string>& objekt) {
-    std::string pdf = "%PDF-1.4\n";
-    std::vector<size_t> platser;
-    for (size_t i = 0; i < objekt.size(); ++i) {
-        platser.push_back(pdf.size());
-        pdf += std::to_string(i + 1) + " 0 obj\n" + objekt[i] + "\nendobj\n";
-    }
-    const size_t tabell = pdf.size();
-    pdf += "xref\n0 " + std::to_string(objekt.size() + 1) + "\n0000000000 65535 f \n";
-    for (size_t plats : platser) {
-        char rad[24];
-        std::snprintf(rad, sizeof rad, "%010zu 00000 n \n", plats);
-        pdf += rad;
-    }
-    pdf += "trailer\n<< /Size " + std::to_string(objekt.size() + 1) + " /Root 1 0 R >>\nstartxref\n" +
-           std::to_string(tabell) + "\n%%EOF\n";
-    return Bytes(pdf.begin(), pdf.end());
-}
-
-std::string ström(const std::string& poster, const std::string& data) {
-    return "<< " + poster + " /Length " + std::to_string(data.size()) + " >>\nstream\n" + data + "\nendstream";
-}
-
 // One page of these resources and this content, more objects from 5 on.
 Bytes sidaMed(const std::string& resurser, const std::string& innehåll, std::vector<std::string> fler = {},
               const std::string& lådor = "/MediaBox [0 0 595 842]") {
     std::vector<std::string> objekt = {"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
                                        "<< /Type /Page /Parent 2 0 R " + lådor + " /Resources << " + resurser +
                                            " >> /Contents 4 0 R >>",
-                                       ström("", innehåll)};
+                                       pdfStröm("", innehåll)};
     objekt.insert(objekt.end(), fler.begin(), fler.end());
-    return pdfAv(objekt);
+    return pdfAvObjekt(objekt);
 }
 
 // Backgrounds of the shapes that exhaust a careless reader, small: a
@@ -91,7 +68,7 @@ Bytes nätMålatOfta() {
     std::string målningar;
     for (int i = 0; i < 200; ++i) målningar += "/Sh sh\n";
     return sidaMed("/Shading << /Sh 5 0 R >>", målningar,
-                   {ström("/ShadingType 4 /ColorSpace /DeviceRGB /BitsPerCoordinate 16 /BitsPerComponent 8 "
+                   {pdfStröm("/ShadingType 4 /ColorSpace /DeviceRGB /BitsPerCoordinate 16 /BitsPerComponent 8 "
                           "/BitsPerFlag 8 /Decode [0 595 0 842 0 1 0 1 0 1] /Filter /ASCIIHexDecode",
                           data + ">")},
                    "/MediaBox [0 0 595 842] /CropBox [0 0 595]");

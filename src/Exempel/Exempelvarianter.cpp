@@ -1,5 +1,6 @@
 #include "Exempel/Exempelvarianter.h"
 #include "Exempel/Exempelbelopp.h"
+#include "Exempel/HandskrivenPdf.h"
 
 #include "Modell/Affarskontakt.h"
 #include "Modell/Artikel.h"
@@ -39,22 +40,8 @@ Bytes litenPng() {
 // A blank A4 page as a complete PDF, cross-reference table included: a
 // template background that PDF readers take.
 Bytes tomPdfSida() {
-    std::string pdf = "%PDF-1.4\n";
-    const char* objekt[] = {"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-                            "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Resources << >> >>"};
-    std::vector<size_t> lägen;
-    for (size_t i = 0; i < std::size(objekt); ++i) {
-        lägen.push_back(pdf.size());
-        pdf += std::to_string(i + 1) + " 0 obj\n" + objekt[i] + "\nendobj\n";
-    }
-    size_t xref = pdf.size();
-    pdf += "xref\n0 4\n0000000000 65535 f \n";
-    for (size_t läge : lägen) {
-        std::string tal = std::to_string(läge);
-        pdf += std::string(10 - tal.size(), '0') + tal + " 00000 n \n";
-    }
-    pdf += "trailer\n<< /Size 4 /Root 1 0 R >>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n";
-    return text(pdf);
+    return pdfAvObjekt({"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Resources << >> >>"});
 }
 
 Affärskontakt& nyKontakt(Bokföring& bok) {

@@ -4,10 +4,6 @@
 
 namespace testhjalp {
 
-std::string handmadeStream(const std::string& entries, const std::string& data) {
-    return "<< " + entries + " /Length " + std::to_string(data.size()) + " >>\nstream\n" + data + "\nendstream";
-}
-
 std::vector<uint8_t> handmadePdf(const std::vector<HandmadePage>& pages, const std::vector<std::string>& more) {
     std::vector<std::string> objects;
     std::string kids;
@@ -22,29 +18,10 @@ std::vector<uint8_t> handmadePdf(const std::vector<HandmadePage>& pages, const s
         if (!p.resources.empty()) page += " /Resources << " + p.resources + " >>";
         page += " /Contents " + std::to_string(4 + 2 * i) + " 0 R >>";
         objects.push_back(page);
-        objects.push_back(handmadeStream(p.contentEntries, p.content));
+        objects.push_back(pdfStröm(p.contentEntries, p.content));
     }
     objects.insert(objects.end(), more.begin(), more.end());
-    return handmadeObjects(objects);
-}
-
-std::vector<uint8_t> handmadeObjects(const std::vector<std::string>& objects) {
-    std::string pdf = "%PDF-1.4\n";
-    std::vector<size_t> offsets;
-    for (size_t i = 0; i < objects.size(); ++i) {
-        offsets.push_back(pdf.size());
-        pdf += std::to_string(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
-    }
-    size_t xref = pdf.size();
-    pdf += "xref\n0 " + std::to_string(objects.size() + 1) + "\n0000000000 65535 f \n";
-    for (size_t o : offsets) {
-        char entry[24];
-        std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", o);
-        pdf += entry;
-    }
-    pdf += "trailer\n<< /Size " + std::to_string(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n" +
-           std::to_string(xref) + "\n%%EOF\n";
-    return {pdf.begin(), pdf.end()};
+    return pdfAvObjekt(objects);
 }
 
 std::vector<uint8_t> chainedArraysPdf(int links) {
@@ -82,10 +59,10 @@ std::vector<uint8_t> xrefClaimingPdf(int objects) {
     for (int i = 0; i < entries / 128 * 3; ++i) runs += "\x81\x01";
     runs += '\x80';
     const std::string size = std::to_string(5 + entries);
-    std::vector<uint8_t> pdf = handmadeObjects(
+    std::vector<uint8_t> pdf = pdfAvObjekt(
         {"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
          "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 100] >>",
-         handmadeStream("/Type /XRef /Size " + size + " /Index [5 " + std::to_string(entries) +
+         pdfStröm("/Type /XRef /Size " + size + " /Index [5 " + std::to_string(entries) +
                             "] /W [1 1 1] /Filter /RunLengthDecode",
                         runs)});
     // The claim joins the table through the trailer's /XRefStm.

@@ -3,6 +3,8 @@
 // reference table: for boxes and shapes our writer never makes, and for
 // the hostile files the benchmarks feed the tool. Needs no test framework,
 // so the benchmarks build it too.
+#include "Exempel/HandskrivenPdf.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -20,10 +22,6 @@ struct HandmadePage {
     std::string contentEntries = "";  // the content stream's own entries ("/Filter /FlateDecode")
 };
 std::vector<uint8_t> handmadePdf(const std::vector<HandmadePage>& pages, const std::vector<std::string>& more = {});
-// Any objects, numbered from 1 in order, object 1 the catalog.
-std::vector<uint8_t> handmadeObjects(const std::vector<std::string>& objects);
-// A stream object with these dictionary entries (its length added).
-std::string handmadeStream(const std::string& entries, const std::string& data);
 
 // Shapes of hostile files, made where they are needed and never stored.
 // One page (object 3) whose resources hold a chain of `links` arrays from

@@ -177,7 +177,7 @@ TEST(PdfDocument, OneTooCostlyToDrawIsNoDocument) {
     // pixels: drawing it would decode 1.6 GB.
     auto bytes = handmadePdf(
         {{.mediaBox = "0 0 595 842", .content = "q 595 0 0 842 0 0 cm /Im Do Q", .resources = "/XObject << /Im 5 0 R >>"}},
-        {testhjalp::handmadeStream(
+        {pdfStröm(
             "/Subtype /Image /Width 20000 /Height 20000 /ColorSpace /DeviceGray /BitsPerComponent 8", "\x80")});
     EXPECT_FALSE(PdfDocument::fromBytes(bytes));
     EXPECT_EQ(PdfFirstPage::read(bytes).refusal, "drawing it would take more than 256 MiB");
@@ -195,7 +195,7 @@ TEST(PdfDocument, ADamagedBackgroundGoesUnderThePageAsFarAsItCanBeRead) {
         hex += pair;
     }
     auto bytes = handmadePdf({{.mediaBox = "0 0 200 100", .content = ""}},
-                             {testhjalp::handmadeStream("/Filter /ASCIIHexDecode", hex + " zz>")});
+                             {pdfStröm("/Filter /ASCIIHexDecode", hex + " zz>")});
     // The page's content is the damaged stream (object 5).
     std::string text(bytes.begin(), bytes.end());
     text.replace(text.find("/Contents 4 0 R"), 15, "/Contents 5 0 R");
@@ -213,7 +213,7 @@ TEST(PdfDocument, PageOneIsFoundDownItsOwnBranchWithWhatItInherits) {
     // page 1, which gives the crop box; the root gives the media box and the
     // resources: a form drawing a blue square at (100, 100)-(150, 150).
     const std::string square = "0 0 1 rg 100 100 50 50 re f";
-    auto bytes = testhjalp::handmadeObjects(
+    auto bytes = pdfAvObjekt(
         {"<< /Type /Catalog /Pages 2 0 R >>",
          "<< /Type /Pages /Kids [2 0 R 3 0 R 4 0 R] /Count 2 /MediaBox [0 0 400 300] "
          "/Resources << /XObject << /Sq 7 0 R >> >> >>",
@@ -221,8 +221,8 @@ TEST(PdfDocument, PageOneIsFoundDownItsOwnBranchWithWhatItInherits) {
          "<< /Type /Pages /Parent 2 0 R /Kids [5 0 R 6 0 R] /Count 2 /CropBox [50 50 350 250] >>",
          "<< /Type /Page /Parent 4 0 R /Contents 8 0 R >>",
          "<< /Type /Page /Parent 4 0 R /MediaBox [0 0 10 10] /Contents 8 0 R >>",
-         testhjalp::handmadeStream("/Type /XObject /Subtype /Form /BBox [0 0 400 300]", square),
-         testhjalp::handmadeStream("", "/Sq Do")});
+         pdfStröm("/Type /XObject /Subtype /Form /BBox [0 0 400 300]", square),
+         pdfStröm("", "/Sq Do")});
     auto document = PdfDocument::fromBytes(bytes);
     ASSERT_TRUE(document);
     EXPECT_EQ(document->cropBox(), (Rect{50, 50, 300, 200}));
@@ -254,7 +254,7 @@ TEST(PdfDocument, ObjectsNestedDeeperThanTheBoundAreRefused) {
     for (int level = 0; level < 150; ++level)
         tree.push_back("<< /Type /Pages /Kids [" + std::to_string(tree.size() + 2) + " 0 R] /Count 1 >>");
     tree.push_back("<< /Type /Page /MediaBox [0 0 200 100] >>");
-    EXPECT_EQ(PdfFirstPage::read(testhjalp::handmadeObjects(tree)).refusal, deep);
+    EXPECT_EQ(PdfFirstPage::read(pdfAvObjekt(tree)).refusal, deep);
     // Wide is no matter: 5000 objects side by side.
     std::string many;
     std::vector<std::string> objects;
@@ -294,7 +294,7 @@ TEST(PdfDocument, ALogoOrBackgroundAddsNoMoreThanItsFileWhateverItPaints) {
     for (int i = 0; i < 30; ++i) paintings += "/Sh sh\n";
     const std::vector<uint8_t> mesh = handmadePdf(
         {{.mediaBox = "0 0 595 842", .cropBox = "0 0 595", .content = paintings, .resources = "/Shading << /Sh 5 0 R >>"}},
-        {testhjalp::handmadeStream(testhjalp::meshShadingEntries(), testhjalp::meshShadingData(5000))});
+        {pdfStröm(testhjalp::meshShadingEntries(), testhjalp::meshShadingData(5000))});
     auto background = PdfDocument::fromBytes(mesh);
     auto logo = Image::fromBytes(mesh).image;
     ASSERT_TRUE(background);

@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 using testhjalp::handmadePdf;
-using testhjalp::handmadeStream;
 
 namespace {
 
@@ -37,13 +36,13 @@ std::vector<uint8_t> page(const std::string& content, const std::string& resourc
 }
 
 std::string image(int width, int height, const std::string& entries = "", const std::string& data = "\xFF") {
-    return handmadeStream("/Type /XObject /Subtype /Image /Width " + std::to_string(width) + " /Height " +
+    return pdfStröm("/Type /XObject /Subtype /Image /Width " + std::to_string(width) + " /Height " +
                               std::to_string(height) + " /ColorSpace /DeviceGray /BitsPerComponent 8 " + entries,
                           data);
 }
 
 std::string form(const std::string& content, const std::string& resources = "") {
-    return handmadeStream("/Type /XObject /Subtype /Form /BBox [0 0 100 100]" +
+    return pdfStröm("/Type /XObject /Subtype /Form /BBox [0 0 100 100]" +
                               (resources.empty() ? "" : " /Resources << " + resources + " >>"),
                           content);
 }
@@ -109,7 +108,7 @@ TEST(PdfDrawingCost, EveryOperatorCountsEachTimeItRuns) {
     EXPECT_LT(cost(page("BT /T 12 Tf (a) Tj ET", "/Font << /T 5 0 R >>", {type3, form(repeated(stroke, 1000))})),
               2 * MiB);
     EXPECT_GT(cost(page(text, "/Font << /T 5 0 R >>", {type3, form(repeated(stroke, 1000))})), limit);
-    const std::string pattern = handmadeStream(
+    const std::string pattern = pdfStröm(
         "/Type /Pattern /PatternType 1 /PaintType 1 /TilingType 1 /BBox [0 0 10 10] /XStep 10 /YStep 10 "
         "/Resources << >>",
         repeated(stroke, 1000));
@@ -121,7 +120,7 @@ TEST(PdfDrawingCost, EveryOperatorCountsEachTimeItRuns) {
 TEST(PdfDrawingCost, AMeshCostsItsDataEachTimeItIsPainted) {
     // 20 000 triangles, 160 KB of data: a few megabytes painted once, and
     // held again for each painting, directly or as a shading pattern.
-    const std::string mesh = handmadeStream(testhjalp::meshShadingEntries(), testhjalp::meshShadingData(20'000));
+    const std::string mesh = pdfStröm(testhjalp::meshShadingEntries(), testhjalp::meshShadingData(20'000));
     const uint64_t once = cost(page("/Sh sh", "/Shading << /Sh 5 0 R >>", {mesh}));
     EXPECT_GT(once, 2 * MiB);
     EXPECT_LT(once, 4 * MiB);
@@ -145,7 +144,7 @@ TEST(PdfDrawingCost, AFormThatDrawsItselfIsRefused) {
 TEST(PdfDrawingCost, SampledFunctionsCountTheirSamples) {
     const std::string shading = "<< /ShadingType 1 /ColorSpace /DeviceRGB /Function 6 0 R >>";
     const std::string function =
-        handmadeStream("/FunctionType 0 /Domain [0 1 0 1] /Range [0 1 0 1 0 1] /BitsPerSample 8 /Size [60000 60000]",
+        pdfStröm("/FunctionType 0 /Domain [0 1 0 1] /Range [0 1 0 1 0 1] /BitsPerSample 8 /Size [60000 60000]",
                        "\x00");
     EXPECT_GT(cost(page("/S sh", "/Shading << /S 5 0 R >>", {shading, function})), limit);
 }

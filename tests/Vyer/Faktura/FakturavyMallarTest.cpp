@@ -158,7 +158,7 @@ TEST(Anvandarmall, WithoutAUsableBackgroundNothingIsLaidOut) {
     // A page that would decode an image of 20 000 x 20 000 pixels.
     const Bytes förDyr = testhjalp::handmadePdf(
         {{.mediaBox = "0 0 595 842", .content = "/Im Do", .resources = "/XObject << /Im 5 0 R >>"}},
-        {testhjalp::handmadeStream("/Subtype /Image /Width 20000 /Height 20000 /ColorSpace /DeviceGray "
+        {pdfStröm("/Subtype /Image /Width 20000 /Height 20000 /ColorSpace /DeviceGray "
                                    "/BitsPerComponent 8",
                                    "\x80")});
     const std::optional<Bytes> bakgrunder[] = {std::nullopt, Bytes{}, Bytes(inteEnPdf.begin(), inteEnPdf.end()),
