@@ -62,18 +62,17 @@ int sidorI(const fs::path& pdf) {
     return sidor;
 }
 
-// Runs the job on the document, expecting `status`; `fil_KiB` is the size
+// Runs the job on the document, expecting `status`; `filbyte` is the size
 // of the logo or background it holds.
 void mät(benchmark::State& state, const fs::path& fil, int status, size_t filbyte = 0) {
     const fs::path ut = arbetsmapp() / "tmp";
     fs::create_directories(ut);
-    double sekunder = 0, topp = 0;
+    double topp = 0;
     for (auto _ : state) {
         bänk::Körning k = bänk::körVerktyget({fil.string(), "--latestInvoice"}, {}, {"TMPDIR=" + ut.string()},
                                              arbetsmapp() / "peak.txt", true);
         if (k.status != status) state.SkipWithError("the tool ended with another status");
         state.SetIterationTime(k.sekunder);
-        sekunder += k.sekunder;
         topp = std::max(topp, k.toppbyte);
     }
     state.counters["peak_MiB"] = topp / (1 << 20);
