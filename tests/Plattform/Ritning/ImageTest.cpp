@@ -44,12 +44,17 @@ std::vector<uint8_t> redBlueImage(const std::string& format) {
     return bytes;
 }
 
+// A one-page PDF with the image drawn into `frame`.
+std::vector<uint8_t> pdfWith(const Image& image, Size page, const Rect& frame) {
+    PdfWriter writer({"", "", "", 0});
+    writer.beginPage(page).drawImage(image, frame);
+    writer.endPage();
+    return writer.finish();
+}
+
 // Draws the image into `frame` of a 100 x 100 page rendered at 72 dpi.
 cairo_surface_t* drawnAt(const Image& image, const Rect& frame) {
-    PdfWriter writer({"", "", "", 0});
-    writer.beginPage({100, 100}).drawImage(image, frame);
-    writer.endPage();
-    return PdfFil(writer.finish()).render(1, 72);
+    return PdfFil(pdfWith(image, {100, 100}, frame)).render(1, 72);
 }
 
 bool near(uint32_t colour, uint32_t expected) {
@@ -109,10 +114,7 @@ TEST(Image, PdfLogosStayVectors) {
     ASSERT_TRUE(logo);
     EXPECT_EQ(logo->size(), (Size{200, 50}));
     // Half size at (100, 100): the text is still text, in its own face.
-    PdfWriter writer({"", "", "", 0});
-    writer.beginPage({595, 842}).drawImage(*logo, {100, 100, 100, 25});
-    writer.endPage();
-    PdfFil pdf(writer.finish());
+    PdfFil pdf(pdfWith(*logo, {595, 842}, {100, 100, 100, 25}));
     auto words = pdf.words();
     ASSERT_EQ(words.size(), 2u);
     EXPECT_NEAR(words[0].ruta.minX(), 105, 1.5);
@@ -169,10 +171,7 @@ TEST(Image, CodeModulesAreDrawnSharp) {
     auto image = Image::fromModules(*qr);
     ASSERT_TRUE(image);
     EXPECT_EQ(image->size(), (Size{double(qr->bredd), double(qr->höjd)}));
-    PdfWriter writer({"", "", "", 0});
-    writer.beginPage({300, 300}).drawImage(*image, {20, 20, 260, 260});
-    writer.endPage();
-    std::vector<uint8_t> bytes = writer.finish();
+    std::vector<uint8_t> bytes = pdfWith(*image, {300, 300}, {20, 20, 260, 260});
     // Not smoothed: a reader is told not to interpolate.
     std::string text(bytes.begin(), bytes.end());
     EXPECT_EQ(text.find("/Interpolate true"), std::string::npos);
@@ -220,10 +219,7 @@ TEST(Image, DecodedAtNoMoreThan300DpiOfItsFrame) {
         auto image = Image::fromBytes(bytes, Size{36, 18}).image;
         ASSERT_TRUE(image);
         EXPECT_EQ(image->size(), (Size{1000, 500}));
-        PdfWriter writer({"", "", "", 0});
-        writer.beginPage({100, 100}).drawImage(*image, {10, 10, 72, 36});
-        writer.endPage();
-        PdfFil pdf(writer.finish());
+        PdfFil pdf(pdfWith(*image, {100, 100}, {10, 10, 72, 36}));
         auto sizes = pdf.imageSizes();
         ASSERT_EQ(sizes.size(), 1u);
         EXPECT_GE(sizes[0].width, 150);
@@ -235,10 +231,9 @@ TEST(Image, DecodedAtNoMoreThan300DpiOfItsFrame) {
         cairo_surface_destroy(page);
     }
     // Without a frame, at its own size.
-    PdfWriter writer({"", "", "", 0});
-    writer.beginPage({100, 100}).drawImage(*Image::fromBytes(images[0].second).image, {10, 10, 72, 36});
-    writer.endPage();
-    EXPECT_EQ(PdfFil(writer.finish()).imageSizes(), (std::vector<Size>{{1000, 500}}));
+    auto unframed = Image::fromBytes(images[0].second).image;
+    ASSERT_TRUE(unframed);
+    EXPECT_EQ(PdfFil(pdfWith(*unframed, {100, 100}, {10, 10, 72, 36})).imageSizes(), (std::vector<Size>{{1000, 500}}));
 }
 
 TEST(Image, AReducedPixelIsTheAverageOfItsBox) {
