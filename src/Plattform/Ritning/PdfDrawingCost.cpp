@@ -2,6 +2,7 @@
 
 #include "Plattform/Ritning/ImageHeaders.h"
 #include "Plattform/Ritning/PdfPageTree.h"
+#include "Plattform/Ritning/QpdfMemory.h"
 #include "Plattform/Ritning/Saturating.h"
 
 // qpdf without its deprecated smart pointer. qpdf 11.3's headers do not
@@ -424,8 +425,7 @@ std::optional<uint64_t> pdfcost::ofPage(const QPDFObjectHandle& page, const QPDF
 std::optional<uint64_t> pdfcost::ofPageOne(const uint8_t* pdf, size_t size, uint64_t limit) {
     try {
         QPDF document;
-        document.setSuppressWarnings(true);
-        document.processMemoryFile("PDF", reinterpret_cast<const char*>(pdf), size);
+        qpdfmemory::opened(document, "PDF", reinterpret_cast<const char*>(pdf), size);
         if (document.isEncrypted()) return std::nullopt;
         std::optional<pdfpagetree::FirstPage> first = pdfpagetree::firstPage(document);
         if (!first) return std::nullopt;
