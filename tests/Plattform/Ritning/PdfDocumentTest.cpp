@@ -194,12 +194,8 @@ TEST(PdfDocument, ADamagedBackgroundGoesUnderThePageAsFarAsItCanBeRead) {
         std::snprintf(pair, sizeof pair, "%02X", c);
         hex += pair;
     }
-    auto bytes = handmadePdf({{.mediaBox = "0 0 200 100", .content = ""}},
-                             {pdfStröm("/Filter /ASCIIHexDecode", hex + " zz>")});
-    // The page's content is the damaged stream (object 5).
-    std::string text(bytes.begin(), bytes.end());
-    text.replace(text.find("/Contents 4 0 R"), 15, "/Contents 5 0 R");
-    auto document = PdfDocument::fromBytes(std::vector<uint8_t>(text.begin(), text.end()));
+    auto document = PdfDocument::fromBytes(handmadePdf(
+        {{.mediaBox = "0 0 200 100", .content = hex + " zz>", .contentEntries = "/Filter /ASCIIHexDecode"}}));
     ASSERT_TRUE(document);
     PdfFil pdf(onAPageOfItsOwn(*document));
     EXPECT_TRUE(pdf.passesQpdfCheck());
