@@ -136,10 +136,13 @@ std::optional<std::string> boundedprocess::run(const std::function<std::string()
     // Done, late or talking too much: it is ended either way, and only it,
     // by the id it was started with.
     if (!answer) kill(pid, SIGKILL);
+    // A child whose end is not known (waitpid failed) has not said it
+    // finished well: its answer may be partial.
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    pid_t waited;
+    while ((waited = waitpid(pid, &status, 0)) < 0 && errno == EINTR) {
     }
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
+    if (waited != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
     return answer;
 }
 

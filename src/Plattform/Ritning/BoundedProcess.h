@@ -2,7 +2,7 @@
 // Work on bytes we did not make (a PDF a user put in a document) done in a
 // child process held to memory and time limits: whatever the bytes ask of
 // the library that reads them, the child fails alone and this process
-// goes on with the answer "none". C++17 as well (PdfFirstPage.cpp).
+// goes on with the answer "none".
 #include <cstddef>
 #include <cstdint>
 #include <functional>

@@ -1,7 +1,6 @@
 #include "Plattform/Ritning/PdfDrawingCost.h"
 
 #include "Plattform/Ritning/ImageHeaders.h"
-#include "Plattform/Ritning/PdfPageTree.h"
 #include "Plattform/Ritning/Saturating.h"
 
 // qpdf without its deprecated smart pointer. qpdf 11.3's headers do not
@@ -11,7 +10,6 @@
 #include <qpdf/Pipeline.hh>
 #include <qpdf/Pl_QPDFTokenizer.hh>
 #include <qpdf/Pl_String.hh>
-#include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 
 #include <algorithm>
@@ -414,22 +412,6 @@ std::optional<uint64_t> pdfcost::ofPage(const QPDFObjectHandle& page, const QPDF
             return plus(limit, 1);
         }
         return scan.total();
-    } catch (const std::bad_alloc&) {
-        throw;
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
-}
-
-std::optional<uint64_t> pdfcost::ofPageOne(const uint8_t* pdf, size_t size, uint64_t limit) {
-    try {
-        QPDF document;
-        document.setSuppressWarnings(true);
-        document.processMemoryFile("PDF", reinterpret_cast<const char*>(pdf), size);
-        if (document.isEncrypted()) return std::nullopt;
-        std::optional<pdfpagetree::FirstPage> first = pdfpagetree::firstPage(document);
-        if (!first) return std::nullopt;
-        return ofPage(first->page, first->resources, limit);
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const std::exception&) {

@@ -17,7 +17,6 @@
 //     function is given.
 // The estimate is deterministic: the same file gives the same figure on
 // every machine.
-#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -25,12 +24,10 @@ class QPDFObjectHandle;
 
 namespace pdfcost {
 
-// The estimate in bytes for the `size` bytes at `pdf`, or none when they
-// cannot be read, are encrypted or have no page. Counting stops as soon as
-// it passes `limit`: any figure above the limit only says "too much".
-std::optional<uint64_t> ofPageOne(const uint8_t* pdf, size_t size, uint64_t limit);
-// The same for a page of an open document, with the resources it has or
-// inherits (annotations are not counted).
+// The estimate in bytes for a page of an open document, with the
+// resources it has or inherits (annotations are not counted); none when
+// the page cannot be read. Counting stops as soon as it passes `limit`:
+// any figure above the limit only says "too much".
 std::optional<uint64_t> ofPage(const QPDFObjectHandle& page, const QPDFObjectHandle& resources, uint64_t limit);
 
 }  // namespace pdfcost

@@ -39,7 +39,8 @@ std::optional<pdfpagecopy::Copy> fromAnswer(const std::string& a) {
     return copy;
 }
 
-std::string why(Outcome outcome) {
+// Why a file is refused; none when it was copied or is simply no PDF with a page.
+std::optional<std::string> why(Outcome outcome) {
     switch (outcome) {
     case Outcome::tooCostly:
         return "drawing it would take more than " + std::to_string(pdfpagecopy::mostDrawingCost >> 20) + " MiB";
@@ -54,7 +55,7 @@ std::string why(Outcome outcome) {
     case Outcome::copied:
     case Outcome::none: break;
     }
-    return "";
+    return std::nullopt;
 }
 
 }  // namespace
@@ -81,10 +82,7 @@ PdfFirstPage::Read PdfFirstPage::read(std::span<const uint8_t> bytes, Source sou
                     .refusal = "reading it takes more than " + std::to_string(childLimits.memory >> 20) + " MiB or " +
                                std::to_string(childLimits.seconds) + " seconds"};
     }
-    if (copy->outcome != Outcome::copied) {
-        const std::string reason = why(copy->outcome);
-        return {.page = nullptr, .refusal = reason.empty() ? std::nullopt : std::optional(reason)};
-    }
+    if (copy->outcome != Outcome::copied) return {.page = nullptr, .refusal = why(copy->outcome)};
     std::shared_ptr<PdfFirstPage> page(new PdfFirstPage);
     page->pdf_ = std::make_shared<const std::string>(std::move(copy->pdf));
     page->cropBox_ = {copy->x, copy->y, copy->width, copy->height};

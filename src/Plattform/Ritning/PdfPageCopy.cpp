@@ -4,15 +4,13 @@
 #include "Plattform/Ritning/PdfObjectBounds.h"
 #include "Plattform/Ritning/PdfObjectCopy.h"
 #include "Plattform/Ritning/PdfPageTree.h"
+#include "Plattform/Ritning/QpdfMemory.h"
 
-#include <qpdf/Buffer.hh>
 #include <qpdf/Pl_Flate.hh>
 #include <qpdf/Pl_String.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
-#include <qpdf/QPDFWriter.hh>
 
-#include <memory>
 #include <new>
 #include <vector>
 
@@ -98,19 +96,6 @@ QPDFObjectHandle content(QPDF& out, PdfObjectCopy& copy, QPDFObjectHandle conten
     return stream;
 }
 
-std::string written(QPDF& out) {
-    QPDFWriter writer(out);
-    writer.setOutputMemory();
-    // Streams as they are stored: nothing decoded, nothing packed.
-    writer.setDecodeLevel(qpdf_dl_none);
-    writer.setCompressStreams(false);
-    writer.setObjectStreamMode(qpdf_o_disable);
-    writer.setDeterministicID(true);
-    writer.write();
-    std::unique_ptr<Buffer> buffer(writer.getBuffer());
-    return {reinterpret_cast<const char*>(buffer->getBuffer()), buffer->getSize()};
-}
-
 pdfpagecopy::Copy copied(QPDF& source, size_t size) {
     using pdfpagecopy::Outcome;
     if (source.isEncrypted()) return {};
@@ -146,7 +131,7 @@ pdfpagecopy::Copy copied(QPDF& source, size_t size) {
         page.replaceKey("/Group", copy.copied(group));
     page.replaceKey("/Contents", content(out, copy, first->page.getKey("/Contents")));
     QPDFPageDocumentHelper(out).addPage(QPDFPageObjectHelper(out.makeIndirectObject(page)), false);
-    result.pdf = written(out);
+    result.pdf = qpdfmemory::written(out);
     // The copy numbers its objects from 1; an invoice, which numbers fewer
     // than a million, may give each reference up to five digits more.
     if (result.pdf.size() + 5 * copy.references() > size + pdfpagecopy::mostGrowth) {
@@ -164,9 +149,7 @@ pdfpagecopy::Copy pdfpagecopy::ofPageOne(const uint8_t* pdf, size_t size) {
     Copy refused;
     try {
         QPDF source;
-        source.setSuppressWarnings(true);
-        source.processMemoryFile("PDF", reinterpret_cast<const char*>(pdf), size);
-        return copied(source, size);
+        return copied(qpdfmemory::opened(source, "PDF", reinterpret_cast<const char*>(pdf), size), size);
     } catch (const pdfbounds::TooDeep&) {
         refused.outcome = Outcome::tooDeep;
     } catch (const pdfbounds::TooMany&) {

@@ -2,21 +2,15 @@
 
 #include "Plattform/Ritning/PdfObjectCopy.h"
 #include "Plattform/Ritning/PdfPageTree.h"
+#include "Plattform/Ritning/QpdfMemory.h"
 
 #include <qpdf/Buffer.hh>
-#include <qpdf/QPDFWriter.hh>
 
 #include <memory>
 #include <stdexcept>
 #include <string_view>
 
 namespace {
-
-QPDF& opened(QPDF& pdf, const char* what, const char* bytes, size_t size) {
-    pdf.setSuppressWarnings(true);
-    pdf.processMemoryFile(what, bytes, size);
-    return pdf;
-}
 
 // For each placement, the images of the document that stand for it.
 std::vector<std::vector<QPDFObjectHandle>> standIns(QPDF& document,
@@ -69,30 +63,19 @@ void place(QPDF& document, QPDF& page, const std::vector<QPDFObjectHandle>& imag
     }
 }
 
-std::vector<uint8_t> written(QPDF& out) {
-    QPDFWriter writer(out);
-    writer.setOutputMemory();
-    // Streams as they are: nothing decoded and packed again.
-    writer.setDecodeLevel(qpdf_dl_none);
-    writer.setCompressStreams(false);
-    writer.setDeterministicID(true);
-    writer.write();
-    std::unique_ptr<Buffer> buffer(writer.getBuffer());
-    return {buffer->getBuffer(), buffer->getBuffer() + buffer->getSize()};
-}
-
 }  // namespace
 
 std::vector<uint8_t> pdfplacement::apply(const std::vector<uint8_t>& bytes, const std::vector<Placement>& placements) {
     QPDF document;
-    opened(document, "document", reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    qpdfmemory::opened(document, "document", reinterpret_cast<const char*>(bytes.data()), bytes.size());
     const std::vector<std::vector<QPDFObjectHandle>> images = standIns(document, placements);
     std::vector<std::unique_ptr<QPDF>> pages;
     for (size_t i = 0; i < placements.size(); ++i) {
         if (images[i].empty()) continue;
         const std::string& page = *placements[i].page;
-        place(document, opened(*pages.emplace_back(std::make_unique<QPDF>()), "page", page.data(), page.size()),
-              images[i]);
+        QPDF& pdf = *pages.emplace_back(std::make_unique<QPDF>());
+        place(document, qpdfmemory::opened(pdf, "page", page.data(), page.size()), images[i]);
     }
-    return written(document);
+    const std::string out = qpdfmemory::written(document);
+    return {out.begin(), out.end()};
 }

@@ -14,7 +14,7 @@ namespace pdfplacement {
 
 struct Placement {
     // Found in the data of the images that stand for the page, and in
-    // nothing else of the document.
+    // nothing else of the document (nor in another placement's marker).
     std::string marker;
     // The page alone, as PdfFirstPage::pdf() gives it.
     const std::string* page = nullptr;

@@ -96,7 +96,9 @@ struct PdfWriter::State {
             return p.page == page.pdf() || *p.page == *page.pdf();
         });
         if (same != placeholders.end()) return same->surface;
-        Placeholder p{page.pdf(), stem + std::to_string(placeholders.size()), nullptr};
+        // Ended by a character no number goes on with: placement finds a
+        // marker by search, and marker 1 must not be found in marker 10.
+        Placeholder p{page.pdf(), stem + std::to_string(placeholders.size()) + ";", nullptr};
         p.surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
         auto* jpeg = new std::string(jpegWithMarker(p.marker));
         const cairo_status_t status = cairo_surface_set_mime_data(

@@ -56,3 +56,18 @@ TEST(BoundedProcess, AChildThatFailsOrPassesALimitGivesNone) {
     // An answer longer than allowed.
     EXPECT_FALSE(boundedprocess::run([] { return std::string(limits.answer + 1, 'x'); }, limits));
 }
+
+// A program started with SIGCHLD ignored (the disposition survives exec)
+// has its children reaped for it: how the child ended is never known, and
+// what it wrote before it failed, nothing here, is no answer.
+TEST(BoundedProcess, AChildWhoseEndIsNotKnownGivesNone) {
+    struct sigaction ignore {}, before{};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    ASSERT_EQ(sigaction(SIGCHLD, &ignore, &before), 0);
+    const auto failed = boundedprocess::run([]() -> std::string { throw std::runtime_error("no"); }, limits);
+    const auto aborted = boundedprocess::run([]() -> std::string { std::abort(); }, limits);
+    sigaction(SIGCHLD, &before, nullptr);
+    EXPECT_FALSE(failed);
+    EXPECT_FALSE(aborted);
+}

@@ -194,12 +194,8 @@ TEST(PdfDocument, ADamagedBackgroundGoesUnderThePageAsFarAsItCanBeRead) {
         std::snprintf(pair, sizeof pair, "%02X", c);
         hex += pair;
     }
-    auto bytes = handmadePdf({{.mediaBox = "0 0 200 100", .content = ""}},
-                             {pdfStröm("/Filter /ASCIIHexDecode", hex + " zz>")});
-    // The page's content is the damaged stream (object 5).
-    std::string text(bytes.begin(), bytes.end());
-    text.replace(text.find("/Contents 4 0 R"), 15, "/Contents 5 0 R");
-    auto document = PdfDocument::fromBytes(std::vector<uint8_t>(text.begin(), text.end()));
+    auto document = PdfDocument::fromBytes(handmadePdf(
+        {{.mediaBox = "0 0 200 100", .content = hex + " zz>", .contentEntries = "/Filter /ASCIIHexDecode"}}));
     ASSERT_TRUE(document);
     PdfFil pdf(onAPageOfItsOwn(*document));
     EXPECT_TRUE(pdf.passesQpdfCheck());
@@ -322,4 +318,41 @@ TEST(PdfDocument, ALogoOrBackgroundAddsNoMoreThanItsFileWhateverItPaints) {
     EXPECT_EQ(text.find("/ShadingType 4"), text.rfind("/ShadingType 4"));
     EXPECT_NE(text.find("/ShadingType 4"), std::string::npos);
     EXPECT_TRUE(PdfFil(with).passesQpdfCheck());
+}
+
+// Twelve pages, each drawn on a page of its own: the stand-in of the
+// eleventh and later is told from that of the second however their
+// numbers read.
+TEST(PdfDocument, ManyDifferentPagesInOneDocumentEachShowTheirOwn) {
+    constexpr int count = 12;
+    std::vector<std::shared_ptr<const PdfDocument>> documents;
+    for (int i = 0; i < count; ++i) {
+        // A blue band 10 (i + 1) points wide from the page's left edge.
+        documents.push_back(PdfDocument::fromBytes(
+            handmadePdf({{.mediaBox = "0 0 200 100", .content = "0 0 1 rg 0 0 " + std::to_string(10 * (i + 1)) + " 100 re f"}})));
+        ASSERT_TRUE(documents.back()) << i;
+    }
+    PdfWriter writer({"", "", "", 0});
+    for (int i = 0; i < count; ++i) {
+        writer.beginPage({200, 100}).drawPdfPage(*documents[i]);
+        writer.endPage();
+    }
+    const std::vector<uint8_t> bytes = writer.finish();
+    PdfFil pdf(bytes);
+    EXPECT_TRUE(pdf.passesQpdfCheck());
+    EXPECT_EQ(pdf.info("Pages"), std::to_string(count));
+    for (int i = 0; i < count; ++i) {
+        cairo_surface_t* page = pdf.render(i + 1, 72);
+        const int edge = 10 * (i + 1);
+        EXPECT_EQ(testhjalp::pixelAt(page, edge - 5, 50), 0x0000FFu) << "page " << i + 1;
+        EXPECT_EQ(testhjalp::pixelAt(page, edge + 5, 50), 0xFFFFFFu) << "page " << i + 1;
+        cairo_surface_destroy(page);
+    }
+    // A form for each page, and no stand-in left.
+    const std::string text(bytes.begin(), bytes.end());
+    size_t forms = 0;
+    for (size_t at = text.find("/Subtype /Form"); at != std::string::npos; at = text.find("/Subtype /Form", at + 1))
+        ++forms;
+    EXPECT_EQ(forms, size_t(count));
+    EXPECT_EQ(text.find("/DCTDecode"), std::string::npos);
 }

@@ -2,12 +2,13 @@
 // that would make the renderer decode gigapixels or record millions of
 // drawing steps are found out before anything is drawn.
 #include "PdfVerktyg.h"
+#include "Plattform/Ritning/PageOneCost.h"
 
-#include "Plattform/Ritning/PdfDrawingCost.h"
 #include "Plattform/Ritning/PdfWriter.h"
 
 #include <gtest/gtest.h>
 
+using testhjalp::costOfPageOne;
 using testhjalp::handmadePdf;
 
 namespace {
@@ -16,7 +17,7 @@ constexpr uint64_t MiB = 1 << 20;
 constexpr uint64_t limit = 256 * MiB;
 
 uint64_t cost(const std::vector<uint8_t>& pdf) {
-    std::optional<uint64_t> c = pdfcost::ofPageOne(pdf.data(), pdf.size(), limit);
+    std::optional<uint64_t> c = costOfPageOne(pdf, limit);
     EXPECT_TRUE(c);
     return c.value_or(0);
 }
@@ -151,8 +152,7 @@ TEST(PdfDrawingCost, SampledFunctionsCountTheirSamples) {
 
 TEST(PdfDrawingCost, WhatCannotBeReadHasNoCost) {
     const std::string text = "%PDF-1.4\nno document here\n";
-    EXPECT_FALSE(pdfcost::ofPageOne(reinterpret_cast<const uint8_t*>(text.data()), text.size(), limit));
-    EXPECT_FALSE(pdfcost::ofPageOne(nullptr, 0, limit));
-    const std::vector<uint8_t> noPage = handmadePdf({});
-    EXPECT_FALSE(pdfcost::ofPageOne(noPage.data(), noPage.size(), limit));
+    EXPECT_FALSE(costOfPageOne({text.begin(), text.end()}, limit));
+    EXPECT_FALSE(costOfPageOne({}, limit));
+    EXPECT_FALSE(costOfPageOne(handmadePdf({}), limit));
 }
