@@ -107,6 +107,25 @@ std::optional<std::string> readAnswer(int fd, const boundedprocess::Limits& limi
     }
 }
 
+// A program started with SIGCHLD ignored (the setting survives exec) has
+// its children reaped unseen, and how one ended is never known: while a
+// child runs, the default is put back.
+class ChildrenAwaited {
+public:
+    ChildrenAwaited() {
+        struct sigaction standard {};
+        standard.sa_handler = SIG_DFL;
+        sigemptyset(&standard.sa_mask);
+        sigaction(SIGCHLD, &standard, &before_);
+    }
+    ~ChildrenAwaited() { sigaction(SIGCHLD, &before_, nullptr); }
+    ChildrenAwaited(const ChildrenAwaited&) = delete;
+    ChildrenAwaited& operator=(const ChildrenAwaited&) = delete;
+
+private:
+    struct sigaction before_ {};
+};
+
 }  // namespace
 
 std::optional<std::string> boundedprocess::run(const std::function<std::string()>& work, const Limits& limits) {
@@ -119,6 +138,7 @@ std::optional<std::string> boundedprocess::run(const std::function<std::string()
             return std::nullopt;
         }
     }
+    const ChildrenAwaited awaited;
     int ends[2];
     if (pipe2(ends, O_CLOEXEC) != 0) return std::nullopt;
     const pid_t pid = fork();
