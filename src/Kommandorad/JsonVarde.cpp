@@ -169,9 +169,9 @@ std::optional<int64_t> heltalFrånJsonTal(std::string_view tal) {
         siffror += tal[i++];
         någonSiffra = true;
     }
-    // The fraction separator is whatever stands between the digits and the
-    // exponent: the parser may have written the C locale's point in its
-    // place.
+    // The text is the number as the input wrote it, which the first pass
+    // found to be JSON: what stands between the digits and the exponent is
+    // its point.
     if (i < tal.size() && tal[i] != 'e' && tal[i] != 'E') {
         ++i;
         while (i < tal.size() && siffra(tal[i])) {
