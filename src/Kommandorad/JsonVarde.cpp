@@ -121,12 +121,6 @@ size_t JsonLista::size() const {
     return n;
 }
 
-JsonVärde JsonLista::operator[](size_t i) const {
-    auto it = begin();
-    while (i-- > 0) ++it;
-    return *it;
-}
-
 JsonMedlem JsonMedlemmar::iterator::operator*() const {
     return {innehåll_->textAv(*plats_), JsonVärde(innehåll_, *plats_ + 1)};
 }
@@ -142,8 +136,6 @@ void JsonDokument::följLäsningar(std::function<void(JsonVärde objekt, std::st
         läsning(JsonVärde(i, objekt), nyckel);
     };
 }
-
-size_t JsonDokument::antalNoder() const { return innehåll_->noder.size(); }
 
 size_t JsonDokument::byteHållna() const {
     const JsonInnehåll& i = *innehåll_;
