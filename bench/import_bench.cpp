@@ -7,6 +7,7 @@
 #include "Kommandorad/JsonLasare.h"
 #include "Plattform/Filer.h"
 #include "StortDokument.h"
+#include "Upprepat.h"
 #include "Verktygskorning.h"
 
 #include <benchmark/benchmark.h>
@@ -66,17 +67,6 @@ BENCHMARK(HelaImportjobbet)->Unit(benchmark::kMillisecond)->UseManualTime();
 namespace minne {
 
 namespace fs = std::filesystem;
-
-std::string upprepat(std::string_view början, std::string_view del, std::string_view slut, size_t gånger,
-                     std::string_view mellan = ",") {
-    std::string t(början);
-    t.reserve(början.size() + gånger * (del.size() + mellan.size()) + slut.size());
-    for (size_t i = 0; i < gånger; ++i) {
-        if (i) t += mellan;
-        t += del;
-    }
-    return t += slut;
-}
 
 std::string utf16(std::string_view ascii) {
     std::string t = "\xFF\xFE";

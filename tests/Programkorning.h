@@ -60,14 +60,13 @@ struct Startad {
     int indata = -1;        // the write end of standard input, with Körval::indataSenare
 };
 
-// Writes `text` to the standard input of a program started with
-// Körval::indataSenare and closes it.
-
 // Runs `program` (looked up on PATH when it has no slash) with `argument`
 // after its own name. A program that has not ended after a minute is
 // killed; a program that does not end with an exit status fails the current
 // test.
 Startad startaProgram(const std::string& program, const std::vector<std::string>& argument, const Körval& val = {});
+// Writes `text` to the standard input of a program started with
+// Körval::indataSenare and closes it.
 void skrivIndata(Startad& startad, std::string_view text);
 Körning väntaPå(Startad& startad);
 inline Körning körProgram(const std::string& program, const std::vector<std::string>& argument,

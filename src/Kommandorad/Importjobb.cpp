@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 int importeraOchSpara(Bokföring& bokföring, Bytes indata, const std::string& fil,
-                      const std::optional<FileIdentity>& lästFil, const BeforeReplaceHook& innanErsättning) {
+                      const FileIdentity& lästFil, const BeforeReplaceHook& innanErsättning) {
     // The input's bytes become the parsed text's.
     std::optional<JsonDokument> json = läsJson(std::move(indata));
     if (!json) {

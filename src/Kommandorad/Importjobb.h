@@ -4,7 +4,6 @@
 #include "Plattform/Filer.h"
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 class Bokföring;
@@ -14,4 +13,4 @@ class Bokföring;
 // (see skrivÖverDokumentfilen). Prints progress and failures as the tool
 // does and returns the exit status. `innanErsättning` is handed to the save.
 int importeraOchSpara(Bokföring& bokföring, Bytes indata, const std::string& fil,
-                      const std::optional<FileIdentity>& lästFil, const BeforeReplaceHook& innanErsättning = {});
+                      const FileIdentity& lästFil, const BeforeReplaceHook& innanErsättning = {});

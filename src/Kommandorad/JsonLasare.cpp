@@ -40,59 +40,6 @@ Avkänd avkänn(std::span<const uint8_t> d) {
     return {Kodning::utf8, 0};
 }
 
-// Writes `c` as UTF-8 at `ut` and gives the number of bytes written (1 to 4).
-size_t skrivUtf8(uint8_t* ut, uint32_t c) {
-    if (c < 0x80) {
-        ut[0] = static_cast<uint8_t>(c);
-        return 1;
-    }
-    if (c < 0x800) {
-        ut[0] = static_cast<uint8_t>(0xC0 | (c >> 6));
-        ut[1] = static_cast<uint8_t>(0x80 | (c & 0x3F));
-        return 2;
-    }
-    if (c < 0x10000) {
-        ut[0] = static_cast<uint8_t>(0xE0 | (c >> 12));
-        ut[1] = static_cast<uint8_t>(0x80 | ((c >> 6) & 0x3F));
-        ut[2] = static_cast<uint8_t>(0x80 | (c & 0x3F));
-        return 3;
-    }
-    ut[0] = static_cast<uint8_t>(0xF0 | (c >> 18));
-    ut[1] = static_cast<uint8_t>(0x80 | ((c >> 12) & 0x3F));
-    ut[2] = static_cast<uint8_t>(0x80 | ((c >> 6) & 0x3F));
-    ut[3] = static_cast<uint8_t>(0x80 | (c & 0x3F));
-    return 4;
-}
-
-void läggTillUtf8(Bytes& ut, uint32_t c) {
-    uint8_t b[4];
-    ut.insert(ut.end(), b, b + skrivUtf8(b, c));
-}
-
-std::optional<Bytes> frånUtf16(std::span<const uint8_t> d, bool storÄnde) {
-    if (d.size() % 2 != 0) return std::nullopt;
-    Bytes ut;
-    // Room for the most it can take (three bytes for two), so the text is
-    // never moved while it grows; pages it does not fill are never touched.
-    ut.reserve(d.size() / 2 * 3);
-    auto enhet = [&](size_t i) -> uint32_t {
-        return storÄnde ? (uint32_t(d[i]) << 8 | d[i + 1]) : (uint32_t(d[i + 1]) << 8 | d[i]);
-    };
-    for (size_t i = 0; i < d.size(); i += 2) {
-        uint32_t c = enhet(i);
-        if (c >= 0xDC00 && c <= 0xDFFF) return std::nullopt;
-        if (c >= 0xD800 && c <= 0xDBFF) {
-            if (i + 4 > d.size()) return std::nullopt;
-            uint32_t låg = enhet(i + 2);
-            if (låg < 0xDC00 || låg > 0xDFFF) return std::nullopt;
-            c = 0x10000 + ((c - 0xD800) << 10) + (låg - 0xDC00);
-            i += 2;
-        }
-        läggTillUtf8(ut, c);
-    }
-    return ut;
-}
-
 std::optional<Bytes> frånUtf32(std::span<const uint8_t> d, bool storÄnde) {
     if (d.size() % 4 != 0) return std::nullopt;
     Bytes ut;
@@ -101,7 +48,7 @@ std::optional<Bytes> frånUtf32(std::span<const uint8_t> d, bool storÄnde) {
         uint32_t c = storÄnde ? (uint32_t(d[i]) << 24 | uint32_t(d[i + 1]) << 16 | uint32_t(d[i + 2]) << 8 | d[i + 3])
                               : (uint32_t(d[i + 3]) << 24 | uint32_t(d[i + 2]) << 16 | uint32_t(d[i + 1]) << 8 | d[i]);
         if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return std::nullopt;
-        läggTillUtf8(ut, c);
+        appendUtf8(ut, c);
     }
     return ut;
 }
@@ -284,7 +231,7 @@ private:
                     j += 6;
                     *c = 0x10000 + ((*c - 0xD800) << 10) + (*låg - 0xDC00);
                 }
-                w += skrivUtf8(t_ + w, *c);
+                w += writeUtf8(t_ + w, *c);
                 break;
             }
             default: t_[w++] = e;  // '"', '\\' and '/'
@@ -351,8 +298,8 @@ bool tillUtf8(Bytes& data, size_t& början) {
     case Kodning::utf8:
         början = a.bom;
         return isValidUtf8(kropp);
-    case Kodning::utf16BE: omkodad = frånUtf16(kropp, true); break;
-    case Kodning::utf16LE: omkodad = frånUtf16(kropp, false); break;
+    case Kodning::utf16BE: omkodad = utf16ToUtf8(kropp, true); break;
+    case Kodning::utf16LE: omkodad = utf16ToUtf8(kropp, false); break;
     case Kodning::utf32BE: omkodad = frånUtf32(kropp, true); break;
     case Kodning::utf32LE: omkodad = frånUtf32(kropp, false); break;
     }

@@ -15,24 +15,29 @@ public:
         case JsonVärde::Typ::boolesk: return lägg(v.booleskVärde() ? "true" : "false");
         case JsonVärde::Typ::tal: return lägg(v.talText());
         case JsonVärde::Typ::text: return text(*v.text());
-        case JsonVärde::Typ::lista:
+        case JsonVärde::Typ::lista: {
             if (djup >= g_.djup) return lägg(std::string("[") + utelämnat + "]");
             if (!lägg("[")) return false;
-            for (auto it = v.element().begin(); it != v.element().end(); ++it) {
-                if (it != v.element().begin() && !lägg(",")) return false;
-                if (!skriv(*it, djup + 1)) return false;
+            bool första = true;
+            for (JsonVärde e : v.element()) {
+                if (!första && !lägg(",")) return false;
+                första = false;
+                if (!skriv(e, djup + 1)) return false;
             }
             return lägg("]");
-        case JsonVärde::Typ::objekt:
+        }
+        case JsonVärde::Typ::objekt: {
             if (djup >= g_.djup) return lägg(std::string("{") + utelämnat + "}");
             if (!lägg("{")) return false;
-            for (size_t i = 0; i < v.medlemmar().size(); ++i) {
-                const JsonMedlem m = v.medlemmar()[i];
-                if (i > 0 && !lägg(",")) return false;
+            bool första = true;
+            for (const JsonMedlem& m : v.medlemmar()) {
+                if (!första && !lägg(",")) return false;
+                första = false;
                 if (!text(m.nyckel) || !lägg(":")) return false;
                 if (!skriv(m.värde, djup + 1)) return false;
             }
             return lägg("}");
+        }
         }
         return true;
     }

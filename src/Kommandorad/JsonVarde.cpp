@@ -121,12 +121,6 @@ size_t JsonLista::size() const {
     return n;
 }
 
-JsonVärde JsonLista::operator[](size_t i) const {
-    auto it = begin();
-    while (i-- > 0) ++it;
-    return *it;
-}
-
 JsonMedlem JsonMedlemmar::iterator::operator*() const {
     return {innehåll_->textAv(*plats_), JsonVärde(innehåll_, *plats_ + 1)};
 }
@@ -142,8 +136,6 @@ void JsonDokument::följLäsningar(std::function<void(JsonVärde objekt, std::st
         läsning(JsonVärde(i, objekt), nyckel);
     };
 }
-
-size_t JsonDokument::antalNoder() const { return innehåll_->noder.size(); }
 
 size_t JsonDokument::byteHållna() const {
     const JsonInnehåll& i = *innehåll_;
@@ -169,9 +161,9 @@ std::optional<int64_t> heltalFrånJsonTal(std::string_view tal) {
         siffror += tal[i++];
         någonSiffra = true;
     }
-    // The fraction separator is whatever stands between the digits and the
-    // exponent: the parser may have written the C locale's point in its
-    // place.
+    // The text is the number as the input wrote it, which the first pass
+    // found to be JSON: what stands between the digits and the exponent is
+    // its point.
     if (i < tal.size() && tal[i] != 'e' && tal[i] != 'E') {
         ++i;
         while (i < tal.size() && siffra(tal[i])) {

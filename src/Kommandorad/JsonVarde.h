@@ -110,8 +110,6 @@ public:
     bool empty() const { return första_ == slut_; }
     // Counted by going through the elements.
     size_t size() const;
-    // The element at `i` (< size()), found by going through those before it.
-    JsonVärde operator[](size_t i) const;
 
 private:
     friend class JsonVärde;
@@ -131,7 +129,7 @@ class JsonMedlemmar {
 public:
     class iterator {
     public:
-        using iterator_category = std::random_access_iterator_tag;
+        using iterator_category = std::forward_iterator_tag;
         using value_type = JsonMedlem;
         using difference_type = std::ptrdiff_t;
         using pointer = void;
@@ -183,9 +181,7 @@ public:
 
     // The top-level value.
     JsonVärde rot() const { return JsonVärde(innehåll_.get(), 0); }
-    // How many values and members the text holds, and the bytes held for
-    // them and for the text.
-    size_t antalNoder() const;
+    // The bytes held for the text and for its values and members.
     size_t byteHållna() const;
 
     // Calls `läsning` with the object and key of every member looked up

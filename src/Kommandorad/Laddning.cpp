@@ -61,7 +61,7 @@ void skrivSparfel(const std::string& fil, const std::string& orsak) {
 }
 
 bool skrivÖverDokumentfilen(const std::string& fil, std::span<const uint8_t> utdata,
-                            const std::optional<FileIdentity>& lästFil, const BeforeReplaceHook& innanErsättning) {
+                            const FileIdentity& lästFil, const BeforeReplaceHook& innanErsättning) {
     try {
         writeFileSafely(fil, utdata, innanErsättning, lästFil);
         return true;

@@ -32,12 +32,10 @@ Dokument bokföringFörÄndring(const std::string& fil, std::optional<LockedFile
 
 // Replaces the document file with `utdata` so that a failed save leaves the
 // old file whole; prints "Unable to write output file!" and the cause and
-// gives false on failure. With `lästFil`, the file the document was read
-// from, the save goes only over that file: not over one another program has
-// put under its name since. `innanErsättning` runs between writing and
-// replacing (tests).
-bool skrivÖverDokumentfilen(const std::string& fil, std::span<const uint8_t> utdata,
-                            const std::optional<FileIdentity>& lästFil,
+// gives false on failure. The save goes only over `lästFil`, the file the
+// document was read from: not over one another program has put under its
+// name since. `innanErsättning` runs between writing and replacing (tests).
+bool skrivÖverDokumentfilen(const std::string& fil, std::span<const uint8_t> utdata, const FileIdentity& lästFil,
                             const BeforeReplaceHook& innanErsättning = {});
 
 // The save's failure: "Unable to write output file!" and, on the next line,

@@ -85,3 +85,27 @@ bool isValidMixedUtf8(std::span<const uint8_t> s) {
     }
     return true;
 }
+
+std::optional<Bytes> utf16ToUtf8(std::span<const uint8_t> d, bool bigEndian) {
+    if (d.size() % 2 != 0) return std::nullopt;
+    Bytes out;
+    // Room for the most it can take (three bytes for two), so the text is
+    // never moved while it grows; pages it does not fill are never touched.
+    out.reserve(d.size() / 2 * 3);
+    auto unit = [&](size_t i) -> uint32_t {
+        return bigEndian ? (uint32_t(d[i]) << 8 | d[i + 1]) : (uint32_t(d[i + 1]) << 8 | d[i]);
+    };
+    for (size_t i = 0; i < d.size(); i += 2) {
+        uint32_t c = unit(i);
+        if (c >= 0xDC00 && c <= 0xDFFF) return std::nullopt;
+        if (c >= 0xD800 && c <= 0xDBFF) {
+            if (i + 4 > d.size()) return std::nullopt;
+            const uint32_t low = unit(i + 2);
+            if (low < 0xDC00 || low > 0xDFFF) return std::nullopt;
+            c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+            i += 2;
+        }
+        appendUtf8(out, c);
+    }
+    return out;
+}

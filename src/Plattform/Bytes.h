@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -181,3 +182,39 @@ bool isValidMixedUtf8(std::span<const uint8_t> bytes);
 
 // True when the bytes are well-formed UTF-8 (no overlongs, no surrogates).
 inline bool isValidUtf8(std::span<const uint8_t> bytes) { return isAscii(bytes) || isValidMixedUtf8(bytes); }
+
+// Writes code point `c` (at most 0x10FFFF) as UTF-8 at `out` and gives the
+// number of bytes written, 1 to 4.
+inline size_t writeUtf8(uint8_t* out, uint32_t c) {
+    if (c < 0x80) {
+        out[0] = static_cast<uint8_t>(c);
+        return 1;
+    }
+    if (c < 0x800) {
+        out[0] = static_cast<uint8_t>(0xC0 | (c >> 6));
+        out[1] = static_cast<uint8_t>(0x80 | (c & 0x3F));
+        return 2;
+    }
+    if (c < 0x10000) {
+        out[0] = static_cast<uint8_t>(0xE0 | (c >> 12));
+        out[1] = static_cast<uint8_t>(0x80 | ((c >> 6) & 0x3F));
+        out[2] = static_cast<uint8_t>(0x80 | (c & 0x3F));
+        return 3;
+    }
+    out[0] = static_cast<uint8_t>(0xF0 | (c >> 18));
+    out[1] = static_cast<uint8_t>(0x80 | ((c >> 12) & 0x3F));
+    out[2] = static_cast<uint8_t>(0x80 | ((c >> 6) & 0x3F));
+    out[3] = static_cast<uint8_t>(0x80 | (c & 0x3F));
+    return 4;
+}
+
+// Appends code point `c` as UTF-8 to `out` (Bytes or std::string).
+template <class Text>
+void appendUtf8(Text& out, uint32_t c) {
+    uint8_t b[4];
+    out.insert(out.end(), b, b + writeUtf8(b, c));
+}
+
+// UTF-16 of the given byte order as UTF-8; nothing for an odd number of
+// bytes or a surrogate without its partner.
+std::optional<Bytes> utf16ToUtf8(std::span<const uint8_t> utf16, bool bigEndian);

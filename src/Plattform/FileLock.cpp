@@ -13,8 +13,6 @@ using namespace files;
 
 namespace {
 
-bool sameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
-
 FileNotChangeableError notChangeable(const std::string& path, const std::string& why, int err) {
     return FileNotChangeableError("The file " + quotedName(path) + " couldn\u2019t be changed " + why, err, path, why);
 }
@@ -49,8 +47,8 @@ LockedFile::LockedFile(const std::string& path, uint64_t limit, std::chrono::mil
         // lock is on contents nobody will read again.
         struct stat held, current;
         if (::fstat(fd.get(), &held) != 0) throw readError(path, errno);
-        if (::stat(path.c_str(), &current) == 0 && sameFile(held, current)) {
-            identity_ = {held.st_dev, held.st_ino};
+        if (::stat(path.c_str(), &current) == 0 && FileIdentity::of(held) == FileIdentity::of(current)) {
+            identity_ = FileIdentity::of(held);
             contents_ = readAll(fd.get(), limit, path);
             fd_ = fd.release();
             return;

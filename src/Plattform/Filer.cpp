@@ -138,6 +138,8 @@ std::string sizeText(uint64_t bytes) {
     return std::to_string(bytes) + (bytes == 1 ? " byte" : " bytes");
 }
 
+FileIdentity FileIdentity::of(const struct stat& st) { return {st.st_dev, st.st_ino}; }
+
 Bytes readWholeFile(const std::string& path, uint64_t limit) {
     FileDescriptor fd = openRegularFile(path, limit);
     return readAll(fd.get(), limit, path);
@@ -169,7 +171,7 @@ enum class Kind { document, newInSharedDirectory };
 // Whether `name` (following links) still names the file `read`.
 bool stillNames(const std::string& name, const FileIdentity& read) {
     struct stat st;
-    return ::stat(name.c_str(), &st) == 0 && FileIdentity{st.st_dev, st.st_ino} == read;
+    return ::stat(name.c_str(), &st) == 0 && FileIdentity::of(st) == read;
 }
 
 void replaceFile(const std::string& path, std::span<const uint8_t> contents, const BeforeReplaceHook& beforeReplace,
@@ -217,7 +219,7 @@ void replaceFile(const std::string& path, std::span<const uint8_t> contents, con
     if (fd.close() != 0) throw fail("writing failed", errno);
 
     if (beforeReplace && !beforeReplace(temporary.path())) throw fail("the save was interrupted", 0);
-    if (onlyOver && (!stillNames(path, *onlyOver) || !stillNames(target, *onlyOver)))
+    if (onlyOver && (!stillNames(path, *onlyOver) || (target != path && !stillNames(target, *onlyOver))))
         throw fail("another program put a new file in its place, or removed it, after it was read; the file now "
                    "under its name is left as it is",
                    0);

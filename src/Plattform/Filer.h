@@ -48,10 +48,13 @@ std::optional<Bytes> readToEnd(int fd, uint64_t limit, const std::string& name);
 // "1 GiB", "512 bytes": a size limit as messages give it.
 std::string sizeText(uint64_t bytes);
 
+struct stat;
+
 // Which file a name stands for: the device and inode of the file itself.
 struct FileIdentity {
     uint64_t device = 0;
     uint64_t inode = 0;
+    static FileIdentity of(const struct stat& st);
     friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
 };
 

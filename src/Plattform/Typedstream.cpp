@@ -264,46 +264,6 @@ private:
     std::vector<Object> objects_;
 };
 
-void appendUtf8(std::string& out, uint32_t cp) {
-    if (cp < 0x80) {
-        out += char(cp);
-    } else if (cp < 0x800) {
-        out += char(0xC0 | cp >> 6);
-        out += char(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += char(0xE0 | cp >> 12);
-        out += char(0x80 | (cp >> 6 & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    } else {
-        out += char(0xF0 | cp >> 18);
-        out += char(0x80 | (cp >> 12 & 0x3F));
-        out += char(0x80 | (cp >> 6 & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    }
-}
-
-std::string utf16ToUtf8(std::span<const uint8_t> b, bool bigEndian) {
-    if (b.size() % 2 != 0) throw NotUnderstood{};
-    auto unit = [&](size_t i) -> uint32_t {
-        return bigEndian ? uint32_t(b[i]) << 8 | b[i + 1] : uint32_t(b[i + 1]) << 8 | b[i];
-    };
-    std::string out;
-    for (size_t i = 0; i < b.size(); i += 2) {
-        uint32_t u = unit(i);
-        if (u >= 0xD800 && u <= 0xDBFF) {
-            if (i + 2 >= b.size()) throw NotUnderstood{};
-            uint32_t low = unit(i + 2);
-            if (low < 0xDC00 || low > 0xDFFF) throw NotUnderstood{};
-            u = 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00);
-            i += 2;
-        } else if (u >= 0xDC00 && u <= 0xDFFF) {
-            throw NotUnderstood{};
-        }
-        appendUtf8(out, u);
-    }
-    return out;
-}
-
 // A font's name is kept as an old-style binary property list holding one
 // string: a type word (6 UTF-16, 5 8-bit), a byte-length word, the text.
 std::string nameFromPropertyList(const Bytes& plist, bool bigEndian) {
@@ -327,7 +287,9 @@ std::string nameFromPropertyList(const Bytes& plist, bool bigEndian) {
             textBigEndian = true;
             text = text.subspan(2);
         }
-        name = utf16ToUtf8(text, textBigEndian);
+        auto utf8 = utf16ToUtf8(text, textBigEndian);
+        if (!utf8) throw NotUnderstood{};
+        name.assign(utf8->begin(), utf8->end());
     } else if (type == 5) {
         for (uint8_t c : text) appendUtf8(name, c);
     } else {

@@ -213,7 +213,9 @@ int avbrytSparandetMed(int signal, const fs::path& fil) {
         std::freopen("/dev/null", "w", stdout);
         std::string s = läsFil(fil);
         auto dok = Bokföring::från(Bytes(s.begin(), s.end()));
-        importeraOchSpara(*dok, Bytes(kund.begin(), kund.end()), fil.string(), std::nullopt,
+        struct stat läst {};
+        if (::stat(fil.c_str(), &läst) != 0) std::_Exit(2);
+        importeraOchSpara(*dok, Bytes(kund.begin(), kund.end()), fil.string(), FileIdentity::of(läst),
                           [signal](const std::string&) {
                               ::raise(signal);
                               return true;

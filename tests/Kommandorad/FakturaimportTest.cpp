@@ -7,6 +7,7 @@
 #include "Modell/Fakturor/Fakturamall.h"
 #include "Modell/Verifikation.h"
 #include "Programkorning.h"
+#include "Upprepat.h"
 
 #include <gtest/gtest.h>
 
@@ -252,11 +253,6 @@ TEST_F(Fakturaimport, ImportsNumbersAndBooksInvoices) {
 // to a limit are made (their lines printed), the one past it is refused and
 // nothing is saved.
 TEST_F(Fakturaimport, AnImportsInvoicesAndItemsAreBounded) {
-    auto upprepat = [](const std::string& del, size_t gånger) {
-        std::string t;
-        for (size_t i = 0; i < gånger; ++i) t += (i ? "," : "") + del;
-        return t;
-    };
     const std::string mall = R"("template":"Df")";
     const struct {
         std::string json;

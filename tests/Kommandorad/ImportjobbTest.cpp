@@ -8,6 +8,7 @@
 #include "Modell/Rakenskapsar.h"
 #include "Modell/Verifikation.h"
 #include "Programkorning.h"
+#include "Upprepat.h"
 
 #include <gtest/gtest.h>
 
@@ -187,12 +188,6 @@ TEST_F(Importjobb, NumbersAcrossYearsAndTheLatestEntryShowsTheNewNumber) {
                               R"({"description":"G","date":"2026-07-01")" + f + tx + "}]}");
     EXPECT_EQ(andra.ut, "Added entry 8 'F' to fiscal year 2024.\nAdded entry 6 'G' to fiscal year 2026.\n");
     EXPECT_EQ(kör({dokumentfil.string(), "--latestEntry"}, "").ut, "6\n");
-}
-
-std::string upprepat(const std::string& del, size_t gånger, const char* mellan = ",") {
-    std::string t;
-    for (size_t i = 0; i < gånger; ++i) t += (i ? mellan : "") + del;
-    return t;
 }
 
 // One import adds at most 10 000 customers, and a "tags" text names at most

@@ -111,7 +111,7 @@ TEST_F(Filer, ASaveGivenTheFileReadGoesOverThatFileOnly) {
     auto identitet = [&](const std::string& namn) {
         struct stat st {};
         EXPECT_EQ(::stat(sökväg(namn).c_str(), &st), 0);
-        return FileIdentity{st.st_dev, st.st_ino};
+        return FileIdentity::of(st);
     };
     fs::create_symlink("mål.bok", katalog / "länk.bok");
     struct Fall {
