@@ -385,6 +385,21 @@ TEST_F(Radsidor, NoMessageOnAUserTemplateOrWhenEmpty) {
     }
 }
 
+// A row of empty texts taller than any page has no line to cut: it stands
+// where it starts, like a line taller than any page, and the next row goes
+// on the next page.
+TEST_F(Radsidor, ARowOfEmptyTextsTallerThanAnyPageStandsWhole) {
+    faktura.språk_ = "en";
+    faktura.kolumner_ = {Fakturakolumn::artikelnamn};
+    faktura.poster = {post("r1"), post(""), post("r3")};
+    mätare.fasta["r1"] = mätare.fasta["r3"] = {30, 20};
+    mätare.fasta[""] = {30, 150};
+    fästRubriker({10, 12});
+    lägg({30, 300, 535, 200}, 100);
+    EXPECT_EQ(sidor(), (Sidor{{"r1 312 20", "\u2026 continued on page 2 482 15"},
+                              {"\u2026 continued from page 1 312 15", "r3 327 20"}}));
+}
+
 // Rooms smaller than a continuation line: every row gets a page of its
 // own, whole.
 TEST_F(Radsidor, ARoomSmallerThanAContinuationLineStillShowsEveryRow) {
