@@ -147,14 +147,23 @@ TEST_F(Radsidor, BreakWhereARowWouldLeaveNoRoomForTheContinuationLine) {
 }
 
 TEST_F(Radsidor, BandsAreTheRegionsOwn) {
-    rader({20, 30});
+    rader({20, 30, 50});
     lägg({30, 300, 535, 200}, 100, bandfärg);
+    ASSERT_EQ(vy().innehållFörVarjeSida.size(), 2u);
     const auto& sida1 = sida(1);
     auto* band = std::get_if<cachad::path>(&sida1[0].data);
     ASSERT_TRUE(band);
     EXPECT_EQ(band->fill, bandfärg);
     EXPECT_FALSE(band->stroke);
     for (const auto& o : sida1) EXPECT_FALSE(o.clippingRect) << kort(o);
+    // The continuation lines are set right-aligned in the data font.
+    ASSERT_NE(dataattribut, högerställdaDataattribut);
+    for (const CachatObjekt* o : {&sida1.back(), &sida(2)[1]}) {
+        const auto* fortsättning = displaylista::text(*o);
+        ASSERT_TRUE(fortsättning);
+        EXPECT_TRUE(fortsättning->text().starts_with("\u2026 continued")) << fortsättning->text();
+        EXPECT_EQ(*fortsättning->attributesAt(0), högerställdaDataattribut);
+    }
 }
 
 TEST_F(Radsidor, NoBandsWithoutAColour) {
