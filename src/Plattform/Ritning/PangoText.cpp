@@ -28,13 +28,7 @@ constexpr size_t pieceLength = longWordLength;
 
 constexpr std::string_view softHyphen = "\u00AD";
 constexpr std::string_view noBreakSpace = "\u00A0";
-
-void appendCodePoint(std::string& s, UChar32 c) {
-    char bytes[U8_MAX_LENGTH];
-    int32_t length = 0;
-    U8_APPEND_UNSAFE(bytes, length, c);
-    s.append(bytes, static_cast<size_t>(length));
-}
+constexpr std::string_view graphemeJoinerText = "\u034F";  // graphemeJoiner as UTF-8
 
 // Whether a piece may end between a and b: neither belongs to a cluster
 // of several characters (marks, joiners, emoji sequences, Hangul).
@@ -44,12 +38,6 @@ bool mayCutBetween(UChar32 a, UChar32 b) {
         return kind == U_GCB_OTHER || kind == U_GCB_CONTROL;
     };
     return plain(a) && plain(b);
-}
-
-// Whether c joins the character before it in one cluster (marks, joiners).
-bool extendsCluster(UChar32 c) {
-    auto kind = u_getIntPropertyValue(c, UCHAR_GRAPHEME_CLUSTER_BREAK);
-    return kind == U_GCB_EXTEND || kind == U_GCB_ZWJ || kind == U_GCB_SPACING_MARK;
 }
 
 void addAttribute(PangoAttrList* list, PangoAttribute* a, size_t start, size_t end) {
@@ -222,7 +210,7 @@ PangoText pangoText(const AttributedString& s, size_t start, size_t end, bool se
                 // The joiner is a mark: not after white space either.
                 if (lastWritten >= 0 && u_isUWhiteSpace(lastWritten)) out.text += noBreakSpace, joined.written(0xA0);
                 cutHere();
-                appendCodePoint(out.text, graphemeJoiner);
+                out.text += graphemeJoinerText;
                 joined.joinerWritten();
             }
             continuesAt(out.text.size(), source);
@@ -252,7 +240,9 @@ PangoText pangoText(const AttributedString& s, size_t start, size_t end, bool se
             // aborts breaking a line that starts with white space and such a
             // mark of another direction. It is set on a no-break space, as a
             // mark is shown on its own.
-            if (lastWritten >= 0 && u_isUWhiteSpace(lastWritten) && extendsCluster(c)) write(0xA0, noBreakSpace);
+            if (lastWritten >= 0 && u_isUWhiteSpace(lastWritten) &&
+                extendsCluster(u_getIntPropertyValue(c, UCHAR_GRAPHEME_CLUSTER_BREAK)))
+                write(0xA0, noBreakSpace);
             if (c < 0 || isNoncharacter(c)) {
                 write(0xFFFD, "\uFFFD");
             } else if (separatorsAsSpaces && (endsParagraph(c) || c == 0x2028)) {

@@ -35,7 +35,7 @@ bool JoinedRun::continues(const Character& c) const {
         return true;
     if ((before == U_GCB_LV || before == U_GCB_V) && (kind == U_GCB_V || kind == U_GCB_T)) return true;
     if ((before == U_GCB_LVT || before == U_GCB_T) && kind == U_GCB_T) return true;
-    if (kind == U_GCB_EXTEND || kind == U_GCB_ZWJ || kind == U_GCB_SPACING_MARK || before == U_GCB_PREPEND)
+    if (extendsCluster(kind) || before == U_GCB_PREPEND)
         return true;
     if (zwjAfterPictographic_ && c.pictographic) return true;
     return kind == U_GCB_REGIONAL_INDICATOR && regionalIndicators_ % 2 == 1;

@@ -10,6 +10,7 @@
 // after every `longestJoinedRun` characters that continue such a run, and
 // cuts the text into another piece to shape there (PangoText.cpp). Runs
 // that long are never found in real text, which is left as it is.
+#include <unicode/uchar.h>
 #include <unicode/umachine.h>
 
 #include <cstddef>
@@ -18,6 +19,12 @@ namespace text {
 
 inline constexpr size_t longestJoinedRun = 30;
 inline constexpr UChar32 graphemeJoiner = 0x034F;
+
+// Whether a character of this grapheme cluster break property joins the
+// one before it in one cluster (marks, joiners; rules GB9 and GB9a).
+inline bool extendsCluster(int kind) {
+    return kind == U_GCB_EXTEND || kind == U_GCB_ZWJ || kind == U_GCB_SPACING_MARK;
+}
 
 // Follows the characters of a text as they are written and tells where a
 // joiner goes.

@@ -26,11 +26,6 @@ TextExtent TextMeasurer::extent(const AttributedString& text, const Rect& frame,
     return out;
 }
 
-std::vector<TextLine> TextMeasurer::lines(const AttributedString& text, double width, TextDrawingMode) const {
-    if (text.empty()) return {};
-    return {{0, 0, boundingSize(text, {width, 0}).height}};
-}
-
 const TextMeasurer& systemTextMeasurer() {
     static const SystemTextMeasurer measurer;
     return measurer;

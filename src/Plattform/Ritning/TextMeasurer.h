@@ -45,8 +45,7 @@ public:
 
     // The lines of the text in a frame `width` wide in that mode, top to
     // bottom: where the text may be cut without cutting through a line.
-    // By default one line of the measured size.
-    virtual std::vector<TextLine> lines(const AttributedString& text, double width, TextDrawingMode mode) const;
+    virtual std::vector<TextLine> lines(const AttributedString& text, double width, TextDrawingMode mode) const = 0;
 };
 
 // The text engine of the drawing layer (shaping by the fonts the program

@@ -155,9 +155,7 @@ Outcome engineWindow(const PangoText& t, const WindowFrame& frame, const Attempt
     if (!lines) return {Outcome::notByEngine};
     std::vector<size_t> ends;
     for (const BrokenLine& l : *lines) ends.push_back(l.end);
-    Window window = a.window;
-    window.engineBroken = true;
-    return keep(a, ends, window, out, [&](size_t i, WindowLine& line) {
+    return keep(a, ends, a.window, out, [&](size_t i, WindowLine& line) {
         const BrokenLine& l = (*lines)[i];
         line.engineBroken = true;
         line.hyphenated = l.hyphenated;

@@ -61,7 +61,6 @@ PangoDirection baseDirection(std::string_view text);
 struct Window {
     size_t start = 0;  // bytes of the paragraph's pango text
     size_t end = 0;
-    bool engineBroken = false;  // its lines broken by the engine itself
     // Laid out with the attributes of its rules of breaking (the frame's
     // `breaks`); without them where they change none of its lines.
     bool ruled = false;

@@ -55,10 +55,8 @@ struct CachatObjekt {
 
     // A text in a frame.
     CachatObjekt(AttributedString attributedString, Rect frame,
-                 std::optional<AffineTransform> transform = std::nullopt,
-                 std::optional<Rect> clip = std::nullopt)
-        : clippingRect(clip), transform(transform),
-          data(cachad::string{std::move(attributedString), frame}) {}
+                 std::optional<AffineTransform> transform = std::nullopt)
+        : transform(transform), data(cachad::string{std::move(attributedString), frame}) {}
 
     // A rectangle exactly covering the frame.
     CachatObjekt(Rect frame, std::optional<Color> fillColor, std::optional<Color> strokeColor = std::nullopt)

@@ -1,5 +1,6 @@
 #include "Vyer/Faktura/Celldelning.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -55,6 +56,28 @@ std::optional<Celldelning::Del> Celldelning::nästa(double rum, bool minstEnRad)
     början_ = slut;
     while (rad_ + 1 < rader_.size() && rader_[rad_ + 1].start <= början_) ++rad_;
     return d;
+}
+
+void Raddelning::läggTill(size_t cell, AttributedString text, double bredd) {
+    if (text.empty()) return;
+    celler_.emplace_back(cell, Celldelning(mätare_, std::move(text), bredd));
+}
+
+bool Raddelning::slut() const {
+    return std::all_of(celler_.begin(), celler_.end(), [](const auto& c) { return c.second.slut(); });
+}
+
+std::optional<Raddelning::Del> Raddelning::nästa(double rum, bool minstEnRad) {
+    Del ut;
+    for (auto& [cell, delning] : celler_) {
+        if (delning.slut()) continue;
+        if (auto del = delning.nästa(rum, minstEnRad)) {
+            ut.höjd = std::max(ut.höjd, del->höjd);
+            ut.celler.emplace_back(cell, std::move(del->text));
+        }
+    }
+    if (ut.celler.empty()) return std::nullopt;
+    return ut;
 }
 
 void läggTillRadvis(std::vector<CachatObjekt>& sida, const TextMeasurer& mätare, const AttributedString& text,

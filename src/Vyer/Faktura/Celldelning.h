@@ -10,6 +10,7 @@
 #include "Vyer/Faktura/CachatObjekt.h"
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 class Celldelning {
@@ -41,6 +42,32 @@ private:
     std::vector<TextLine> rader_;  // of the whole text
     size_t början_ = 0;            // the byte the next part starts at
     size_t rad_ = 0;               // the line of rader_ that holds it
+};
+
+// The cells of one row cut at the same breaks: each part of the row holds
+// the next part of every cell not yet given out. An empty text has no line
+// to give out: a row of nothing else is given out before it starts.
+class Raddelning {
+public:
+    explicit Raddelning(const TextMeasurer& mätare) : mätare_(mätare) {}
+
+    // Cell `cell` of the row, its text set `bredd` wide.
+    void läggTill(size_t cell, AttributedString text, double bredd);
+
+    struct Del {
+        std::vector<std::pair<size_t, AttributedString>> celler;  // by cell, in the order added
+        double höjd = 0;                                          // of the tallest
+    };
+
+    bool slut() const;
+
+    // The next part of every cell not yet given out, each cut as
+    // Celldelning::nästa cuts it. None when not even a line of any fits.
+    std::optional<Del> nästa(double rum, bool minstEnRad);
+
+private:
+    const TextMeasurer& mätare_;
+    std::vector<std::pair<size_t, Celldelning>> celler_;
 };
 
 // A cell's text as one plain string per line, for the view's other string

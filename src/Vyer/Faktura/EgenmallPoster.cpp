@@ -123,27 +123,15 @@ void läggUtRader(Körning& k, const std::vector<Fält>& fält) {
             // as many pages as it needs, each taking as many lines of each
             // cell as the area has room for; an empty area takes a line of
             // each cell even when that line is taller than the area.
-            std::vector<Celldelning> delningar;
-            for (Radcell& cell : celler)
-                delningar.emplace_back(vy.mätare, std::move(cell.text), cell.fält->ram.width);
-            auto allaSlut = [&] {
-                return std::all_of(delningar.begin(), delningar.end(), [](const Celldelning& d) { return d.slut(); });
-            };
-            while (!allaSlut()) {
-                std::vector<std::pair<size_t, Celldelning::Del>> delar;
-                double delhöjd = 0;
-                for (size_t c = 0; c < delningar.size(); ++c) {
-                    if (delningar[c].slut()) continue;
-                    if (auto del = delningar[c].nästa(områdetsHöjd - förskjutning, förskjutning == 0)) {
-                        delhöjd = std::max(delhöjd, del->höjd);
-                        delar.emplace_back(c, std::move(*del));
-                    }
-                }
-                if (!delar.empty()) {
-                    for (auto& [c, del] : delar)
-                        placera(*celler[c].fält, std::move(del.text), celler[c].radvis, delhöjd);
-                    förskjutning += delhöjd;
-                    if (allaSlut()) break;
+            Raddelning delning(vy.mätare);
+            for (size_t c = 0; c < celler.size(); ++c)
+                delning.läggTill(c, std::move(celler[c].text), celler[c].fält->ram.width);
+            while (!delning.slut()) {
+                if (auto del = delning.nästa(områdetsHöjd - förskjutning, förskjutning == 0)) {
+                    for (auto& [c, text] : del->celler)
+                        placera(*celler[c].fält, std::move(text), celler[c].radvis, del->höjd);
+                    förskjutning += del->höjd;
+                    if (delning.slut()) break;
                 }
                 nySida();
             }

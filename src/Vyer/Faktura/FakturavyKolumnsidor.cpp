@@ -148,36 +148,28 @@ std::vector<std::vector<CachatObjekt>> sidorMedRader(const Fakturavy& vy, Kolumn
     // part. A page with nothing on it yet takes a line of each cell even
     // when that line is taller than its room.
     auto placeraDelad = [&](size_t rad) {
-        std::vector<std::pair<size_t, Celldelning>> delningar;
+        Raddelning delning(vy.mätare);
         for (size_t k = 0; k < tabell.kolumner.size(); ++k)
             if (auto& cell = tabell.kolumner[k].celler[rad + 1]; cell.text)
-                delningar.emplace_back(k, Celldelning(vy.mätare, std::move(*cell.text), tabell.kolumner[k].bredd));
+                delning.läggTill(k, std::move(*cell.text), tabell.kolumner[k].bredd);
         // Its line spacing alone, with no text to cut.
-        if (delningar.empty()) return placeraRad(tabell.radhöjder[rad], [](double) {});
+        if (delning.slut()) return placeraRad(tabell.radhöjder[rad], [](double) {});
         for (;;) {
             const double rum = övrigaSidor - s.y - fortsättningsrad - tabell.radavstånd;
-            std::vector<std::pair<size_t, Celldelning::Del>> delar;
-            double högst = 0;
-            for (auto& [k, delning] : delningar) {
-                if (delning.slut()) continue;
-                if (auto del = delning.nästa(rum, !s.radPlacerad)) {
-                    högst = std::max(högst, del->höjd);
-                    delar.emplace_back(k, std::move(*del));
-                }
-            }
-            if (delar.empty()) {
+            auto del = delning.nästa(rum, !s.radPlacerad);
+            if (!del) {
                 // Not even a line fits below what the page holds already.
                 s.sidbrytning();
                 continue;
             }
-            const double höjd = högst + tabell.radavstånd;
+            const double höjd = del->höjd + tabell.radavstånd;
             placeraRad(höjd, [&](double överkant) {
-                for (auto& [k, del] : delar)
-                    läggTillCell(s.sida, vy.mätare, std::move(del.text),
+                for (auto& [k, text] : del->celler)
+                    läggTillCell(s.sida, vy.mätare, std::move(text),
                                  Rect{kolumnensX[k], överkant, tabell.kolumner[k].bredd, höjd},
                                  tabell.kolumner[k].celler[rad + 1].radvis);
             });
-            if (std::all_of(delningar.begin(), delningar.end(), [](const auto& d) { return d.second.slut(); })) return;
+            if (delning.slut()) return;
             s.sidbrytning();
         }
     };

@@ -11,6 +11,8 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -103,6 +105,45 @@ TEST(Celldelning, TheEnginesPartsMakeUpTheTextAndFillTheirRoom) {
         }
         EXPECT_EQ(ihop, text);
     }
+}
+
+// The cells of a row go out at the same breaks, each part as tall as its
+// tallest cell; a cell given out whole takes no part after, and an empty
+// text none at all.
+TEST(Raddelning, EachPartTakesTheNextLinesOfTheCellsNotYetGivenOut) {
+    FastMätare mätare;
+    Raddelning delning(mätare);
+    delning.läggTill(0, AttributedString(rader(1, 5), data), 100);
+    delning.läggTill(1, AttributedString("", data), 100);
+    delning.läggTill(3, AttributedString(rader(1, 2), data), 100);
+    auto del = delning.nästa(40, false);
+    ASSERT_TRUE(del);
+    EXPECT_EQ(del->höjd, 36);
+    using Celler = std::vector<std::pair<size_t, std::string>>;
+    auto celler = [](const Raddelning::Del& d) {
+        Celler ut;
+        for (const auto& [cell, text] : d.celler) ut.emplace_back(cell, text.text());
+        return ut;
+    };
+    EXPECT_EQ(celler(*del), (Celler{{0, rader(1, 3) + "\n"}, {3, rader(1, 2)}}));
+    EXPECT_FALSE(delning.slut());
+    EXPECT_FALSE(delning.nästa(11, false));
+    del = delning.nästa(100, false);
+    ASSERT_TRUE(del);
+    EXPECT_EQ(del->höjd, 24);
+    EXPECT_EQ(celler(*del), (Celler{{0, rader(4, 5)}}));
+    EXPECT_TRUE(delning.slut());
+}
+
+// Empty texts have no line to give out, however tall they measure.
+TEST(Raddelning, ARowOfEmptyTextsIsGivenOutBeforeItStarts) {
+    FastMätare mätare;
+    mätare.fasta[""] = {30, 150};
+    Raddelning delning(mätare);
+    delning.läggTill(0, AttributedString("", data), 100);
+    delning.läggTill(1, AttributedString("", data), 100);
+    EXPECT_TRUE(delning.slut());
+    EXPECT_FALSE(delning.nästa(1000, true));
 }
 
 // In the view's other string mode each line stands on the foot of its own

@@ -20,8 +20,8 @@ using Sidor = std::vector<std::vector<std::string>>;
 
 const Color bandfärg = Color::grey(0.9);
 
-// "band y h", "text y h" or "text y h clip h"; every object spans the
-// item region's x (30) and width (535), which is checked as well.
+// "band y h" or "text y h"; every object spans the item region's x (30)
+// and width (535), which is checked as well.
 std::string kort(const CachatObjekt& o) {
     Rect r = displaylista::ram(o);
     char ut[200];
@@ -29,12 +29,7 @@ std::string kort(const CachatObjekt& o) {
         std::snprintf(ut, sizeof ut, "%s %g %g", t->text().c_str(), r.y, r.height);
     else
         std::snprintf(ut, sizeof ut, "band %g %g", r.y, r.height);
-    std::string s = ut;
-    if (o.clippingRect) {
-        std::snprintf(ut, sizeof ut, " clip %g", o.clippingRect->height);
-        s += ut;
-    }
-    return s;
+    return ut;
 }
 
 class Radsidor : public Artikeltabell {
@@ -57,11 +52,10 @@ protected:
             ut.emplace_back();
             for (const auto& o : sida) {
                 ut.back().push_back(kort(o));
-                if (!o.clippingRect) {
-                    Rect r = displaylista::ram(o);
-                    EXPECT_EQ(r.x, 30) << kort(o);
-                    EXPECT_EQ(r.width, 535) << kort(o);
-                }
+                EXPECT_FALSE(o.clippingRect) << kort(o);
+                Rect r = displaylista::ram(o);
+                EXPECT_EQ(r.x, 30) << kort(o);
+                EXPECT_EQ(r.width, 535) << kort(o);
             }
         }
         return ut;
@@ -147,14 +141,23 @@ TEST_F(Radsidor, BreakWhereARowWouldLeaveNoRoomForTheContinuationLine) {
 }
 
 TEST_F(Radsidor, BandsAreTheRegionsOwn) {
-    rader({20, 30});
+    rader({20, 30, 50});
     lägg({30, 300, 535, 200}, 100, bandfärg);
+    ASSERT_EQ(vy().innehållFörVarjeSida.size(), 2u);
     const auto& sida1 = sida(1);
     auto* band = std::get_if<cachad::path>(&sida1[0].data);
     ASSERT_TRUE(band);
     EXPECT_EQ(band->fill, bandfärg);
     EXPECT_FALSE(band->stroke);
     for (const auto& o : sida1) EXPECT_FALSE(o.clippingRect) << kort(o);
+    // The continuation lines are set right-aligned in the data font.
+    ASSERT_NE(dataattribut, högerställdaDataattribut);
+    for (const CachatObjekt* o : {&sida1.back(), &sida(2)[1]}) {
+        const auto* fortsättning = displaylista::text(*o);
+        ASSERT_TRUE(fortsättning);
+        EXPECT_TRUE(fortsättning->text().starts_with("\u2026 continued")) << fortsättning->text();
+        EXPECT_EQ(*fortsättning->attributesAt(0), högerställdaDataattribut);
+    }
 }
 
 TEST_F(Radsidor, NoBandsWithoutAColour) {
@@ -383,6 +386,21 @@ TEST_F(Radsidor, NoMessageOnAUserTemplateOrWhenEmpty) {
         lägg({30, 300, 535, 200}, 100);
         EXPECT_EQ(sidor(), (Sidor{{"r1 312 20"}})) << mall;
     }
+}
+
+// A row of empty texts taller than any page has no line to cut: it stands
+// where it starts, like a line taller than any page, and the next row goes
+// on the next page.
+TEST_F(Radsidor, ARowOfEmptyTextsTallerThanAnyPageStandsWhole) {
+    faktura.språk_ = "en";
+    faktura.kolumner_ = {Fakturakolumn::artikelnamn};
+    faktura.poster = {post("r1"), post(""), post("r3")};
+    mätare.fasta["r1"] = mätare.fasta["r3"] = {30, 20};
+    mätare.fasta[""] = {30, 150};
+    fästRubriker({10, 12});
+    lägg({30, 300, 535, 200}, 100);
+    EXPECT_EQ(sidor(), (Sidor{{"r1 312 20", "\u2026 continued on page 2 482 15"},
+                              {"\u2026 continued from page 1 312 15", "r3 327 20"}}));
 }
 
 // Rooms smaller than a continuation line: every row gets a page of its

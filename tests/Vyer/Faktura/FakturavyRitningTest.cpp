@@ -158,8 +158,8 @@ TEST_F(Ritning, ClipsBeforeTheTransformAndRestoresBoth) {
     Fakturavy vy(faktura, *bok, false, mätare);
     vy.innehållFörVarjeSida = {{
         textobjekt("a", {20, 30, 100, 12}),
-        CachatObjekt(AttributedString("b"), {20, 30, 100, 12}, AffineTransform::translation(5, 5),
-                     Rect{20, 40, 100, -10}),
+        CachatObjekt(Rect{20, 40, 100, -10}, AffineTransform::translation(5, 5),
+                     cachad::string{AttributedString("b"), {20, 30, 100, 12}}),
         textobjekt("c", {20, 30, 100, 12}),
     }};
     EXPECT_EQ(rita(vy, 1),
