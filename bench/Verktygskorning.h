@@ -2,6 +2,9 @@
 // The tool run as a user runs it, one process, under /usr/bin/time for its
 // peak memory: a child of this process would count this process's memory
 // too, a child of time's does not. Needs /usr/bin/time (Debian's `time`).
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <fcntl.h>
@@ -99,6 +102,23 @@ inline Körning körProgrammet(std::vector<std::string> argv) {
     }
     posix_spawn_file_actions_destroy(&åtgärder);
     return k;
+}
+
+// The latest-invoice job on `dokument` once an iteration, its standard
+// error thrown away and its PDF written into `ut`, each run expected to end
+// with `status`; the time is the whole process's, and the highest peak is
+// reported as `peak_MiB`.
+inline void senasteFakturanIVerktyget(benchmark::State& state, const std::filesystem::path& dokument,
+                                      const std::filesystem::path& ut, int status) {
+    double topp = 0;
+    for (auto _ : state) {
+        Körning k = körVerktyget({dokument.string(), "--latestInvoice"}, {}, {"TMPDIR=" + ut.string()},
+                                 ut.parent_path() / "peak.txt", true);
+        if (k.status != status) state.SkipWithError("the tool ended with another status");
+        state.SetIterationTime(k.sekunder);
+        topp = std::max(topp, k.toppbyte);
+    }
+    state.counters["peak_MiB"] = topp / (1 << 20);
 }
 
 }  // namespace bänk

@@ -67,15 +67,7 @@ int sidorI(const fs::path& pdf) {
 void mät(benchmark::State& state, const fs::path& fil, int status, size_t filbyte = 0) {
     const fs::path ut = arbetsmapp() / "tmp";
     fs::create_directories(ut);
-    double topp = 0;
-    for (auto _ : state) {
-        bänk::Körning k = bänk::körVerktyget({fil.string(), "--latestInvoice"}, {}, {"TMPDIR=" + ut.string()},
-                                             arbetsmapp() / "peak.txt", true);
-        if (k.status != status) state.SkipWithError("the tool ended with another status");
-        state.SetIterationTime(k.sekunder);
-        topp = std::max(topp, k.toppbyte);
-    }
-    state.counters["peak_MiB"] = topp / (1 << 20);
+    bänk::senasteFakturanIVerktyget(state, fil, ut, status);
     int sidor = 0;
     double storlek = 0;
     for (const auto& e : fs::directory_iterator(ut)) {
