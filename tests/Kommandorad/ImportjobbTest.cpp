@@ -205,6 +205,25 @@ TEST_F(Importjobb, TagsNameAnyNumberOfCostCentres) {
     EXPECT_EQ(taggar[taggar.size() - 1]->nummer, "P1");
 }
 
+// A number is JSON whatever its length: under a key the import ignores it
+// is passed over; under one it reads, it is judged as any number is, and a
+// message shows it cut short.
+TEST_F(Importjobb, ANumberOfAnyLengthIsJson) {
+    const std::string före = läsFil(dokumentfil);
+    const std::string tal(10'000'000, '7');
+    Körning ignorerat = importera(poster(R"("description":"L","date":"2023-03-01","note":)" + tal));
+    EXPECT_EQ(ignorerat.status, 0) << ignorerat.fel;
+    EXPECT_EQ(ignorerat.ut, "Added pending entry 'L'.\n");
+
+    skrivFil(dokumentfil, före);
+    Körning konto = importera(poster(R"("description":"L","date":"2023-03-01")",
+                                     R"("transactions":[{"account":)" + tal + R"(,"amount":"0"}])"));
+    EXPECT_EQ(konto.status, 1);
+    EXPECT_EQ(konto.fel.rfind("Invalid transaction '{\"account\":777", 0), 0u) << konto.fel.substr(0, 100);
+    EXPECT_LT(konto.fel.size(), 2500u);
+    EXPECT_TRUE(läsFil(dokumentfil) == före);
+}
+
 TEST_F(Importjobb, AnEmptyImportStillRewritesTheFile) {
     Körning u = importera("\xEF\xBB\xBF{}");
     EXPECT_EQ(u.status, 0);
