@@ -254,7 +254,9 @@ void importeraFakturor(const JsonLista& fakturaobjekt, const Bokföringsbas& til
         std::unique_ptr<Verifikation> verifikation;
         DecimalExactnessWatch exakthet;
         try {
-            skickad = std::make_unique<Faktura>(*faktura, växelkurs);
+            // The unsent invoice's items go as they are copied: a large
+            // invoice is not held twice.
+            skickad = std::make_unique<Faktura>(std::move(*faktura), växelkurs);
             verifikation = skickad->verifikationFörSkickandet(*dokument);
         } catch (const Fakturafel& fel) {
             throw JSONImportfel::verifikationKundeInteSkapasFörFakturaMedMeddelande(fel.meddelande());
