@@ -64,17 +64,19 @@ std::optional<Decimal> procenttext(JsonVärde objekt, std::string_view nyckel) {
     return procent.parse(*t);
 }
 
-// What the invoices look up by number, indexed once for the whole run: the
-// contacts (the document's, then this run's customers) and the articles, the
-// first of equal numbers in each.
+// What the invoices look up, indexed once for the whole run: the contacts
+// (the document's, then this run's customers) and the articles by number,
+// the user templates by name, the first of equals in each.
 struct Uppslag {
     std::unordered_map<std::string_view, Affärskontakt*> kontakter;
     std::unordered_map<std::string_view, const Artikel*> artiklar;
+    std::unordered_map<std::string_view, Fakturamall*> mallar;
 
     Uppslag(const Bokföringsbas& till, const Importresultat& resultat) {
         for (const auto& k : till.kontakter) kontakter.try_emplace(k->nummer, k.get());
         for (const auto& k : resultat.kontakter) kontakter.try_emplace(k->nummer, k.get());
         for (const auto& a : till.artiklar) artiklar.try_emplace(a->nummer, a.get());
+        for (const auto& m : till.fakturamallar) mallar.try_emplace(m->namn, m.get());
     }
 };
 
@@ -97,19 +99,18 @@ Nummerserie fakturanummer(const Bokföringsbas& till) {
     return serie;
 }
 
-void ställInMall(EjSkickadFaktura& faktura, JsonVärde objekt, const Bokföringsbas& till) {
+void ställInMall(EjSkickadFaktura& faktura, JsonVärde objekt, const Bokföringsbas& till, const Uppslag& uppslag) {
     if (auto namn = text(objekt, "template")) {
         if (auto inbyggd = frånKod<InbyggdFakturamall>(std::string_view(*namn))) {
             faktura.sättInbyggdFakturamall(*inbyggd);
             faktura.sättEgenFakturamall(nullptr);
             return;
         }
-        for (const auto& mall : till.fakturamallar)
-            if (mall->namn == *namn) {
-                faktura.sättEgenFakturamall(mall.get());
-                faktura.sättInbyggdFakturamall(InbyggdFakturamall::Standard);
-                return;
-            }
+        if (auto mall = uppslag.mallar.find(*namn); mall != uppslag.mallar.end()) {
+            faktura.sättEgenFakturamall(mall->second);
+            faktura.sättInbyggdFakturamall(InbyggdFakturamall::Standard);
+            return;
+        }
         throw JSONImportfel::okändFakturamall(*namn);
     }
     // Taken from the document's last invoice in list order, sent first.
@@ -228,7 +229,7 @@ void importeraFakturor(const JsonLista& fakturaobjekt, const Bokföringsbas& til
         faktura->visaLeveransadress = boolesk(objekt, "show delivery address").value_or(false);
         faktura->sättÖresutjämna(boolesk(objekt, "rounding").value_or(till.kontoFörÖresutjämning != nullptr));
 
-        ställInMall(*faktura, objekt, till);
+        ställInMall(*faktura, objekt, till, uppslag);
         ställInSkatteavdrag(*faktura, objekt);
         läggTillPoster(*faktura, objekt, till, uppslag);
 
