@@ -41,18 +41,6 @@ struct Importresultat {
     ~Importresultat();
 };
 
-// The most one import makes. Each made object takes far more memory than
-// the shortest JSON text that asks for it (a customer about 1.6 KiB for
-// {"name":""}, an item about 1 KiB for {}, and the cost centres of a
-// "tags" text are copied into every income row of an invoice's entry), so
-// without these bounds an input of 1 GiB could ask for hundreds of
-// gigabytes; with them an import takes at most 8 times its input and 64 MiB
-// (bench/import_bench.cpp).
-inline constexpr size_t högstaAntalKunder = 10'000;
-inline constexpr size_t högstaAntalFakturor = 1'000;
-inline constexpr size_t högstaAntalFakturaposter = 10'000;  // in all the invoices
-inline constexpr size_t högstaAntalKostnadsställen = 100;   // named by one "tags" text
-
 // The accepted top-level keys, in the order the sections are processed.
 inline constexpr std::array<std::string_view, 3> godk = {"entries", "customers", "invoices"};
 

@@ -2,6 +2,7 @@
 
 #include "Kommandorad/JsonFalt.h"
 #include "Kommandorad/JsonImportDelar.h"
+#include "Kommandorad/JsonTextform.h"
 #include "Modell/Affarskontakt.h"
 #include "Modell/Artikel.h"
 #include "Modell/Belopp.h"
@@ -18,6 +19,8 @@
 #include <climits>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
 namespace {
 
@@ -48,7 +51,7 @@ int64_t betalningsfrist(JsonVärde objekt, const Bokföringsbas& till) {
     std::optional<int64_t> dagar = frist ? frist->heltal() : std::optional<int64_t>(till.betalningsfrist);
     if (!dagar || *dagar < 0 || *dagar > längstaBetalningsfrist)
         throw JSONImportfel::ogiltigtTalIFaktura(
-            "credit period", frist ? std::string(frist->talText()) : std::to_string(till.betalningsfrist));
+            "credit period", frist ? jsonTextform(*frist) : std::to_string(till.betalningsfrist));
     return *dagar;
 }
 
@@ -61,51 +64,53 @@ std::optional<Decimal> procenttext(JsonVärde objekt, std::string_view nyckel) {
     return procent.parse(*t);
 }
 
-Affärskontakt* mottagareFör(JsonVärde objekt, const std::vector<Affärskontakt*>& allaKontakter,
-                            const Importresultat& resultat) {
+// What the invoices look up, indexed once for the whole run: the contacts
+// (the document's, then this run's customers) and the articles by number,
+// the user templates by name, the first of equals in each.
+struct Uppslag {
+    std::unordered_map<std::string_view, Affärskontakt*> kontakter;
+    std::unordered_map<std::string_view, const Artikel*> artiklar;
+    std::unordered_map<std::string_view, Fakturamall*> mallar;
+
+    Uppslag(const Bokföringsbas& till, const Importresultat& resultat) {
+        for (const auto& k : till.kontakter) kontakter.try_emplace(k->nummer, k.get());
+        for (const auto& k : resultat.kontakter) kontakter.try_emplace(k->nummer, k.get());
+        for (const auto& a : till.artiklar) artiklar.try_emplace(a->nummer, a.get());
+        for (const auto& m : till.fakturamallar) mallar.try_emplace(m->namn, m.get());
+    }
+};
+
+Affärskontakt* mottagareFör(JsonVärde objekt, const Uppslag& uppslag, const Importresultat& resultat) {
     if (auto nummer = text(objekt, "recipient")) {
-        for (Affärskontakt* k : allaKontakter)
-            if (k->nummer == *nummer) return k;
+        if (auto it = uppslag.kontakter.find(*nummer); it != uppslag.kontakter.end()) return it->second;
         throw JSONImportfel::ingenKundHarNummer(*nummer);
     }
     if (resultat.kontakter.empty()) throw JSONImportfel(JSONImportfel::Fall::fakturaSaknarKund);
     return resultat.kontakter.front().get();
 }
 
-// Numbers the invoice after the document's sent invoices and those made
-// earlier in this run. A number that an unsent invoice of the document
+// The invoices are numbered after the document's sent invoices and those
+// made earlier in this run. A number that an unsent invoice of the document
 // already holds is passed over, so two invoices never share one; those
 // numbers do not move the series itself.
-void numrera(EjSkickadFaktura& faktura, const Bokföringsbas& till, const Importresultat& resultat) {
-    std::vector<NumreratObjekt> upptagna(till.ejSkickadeFakturor.size());
-    std::vector<const NumreratObjekt*> tidigare;
-    for (size_t i = 0; i < upptagna.size(); ++i) {
-        upptagna[i].nummer = till.ejSkickadeFakturor[i]->NumreratObjekt::nummer;
-        upptagna[i].ordningstal = INT64_MIN;
-        tidigare.push_back(&upptagna[i]);
-    }
-    for (const auto& f : till.skickadeFakturor) tidigare.push_back(f.get());
-    for (const auto& f : resultat.fakturor) tidigare.push_back(f.get());
-    try {
-        NumreratObjekt::numreraObjekt({&faktura}, tidigare);
-    } catch (const OgiltigtNummer&) {
-        throw JSONImportfel::nummerTarSlut("invoice");
-    }
+Nummerserie fakturanummer(const Bokföringsbas& till) {
+    Nummerserie serie(somNumrerade(till.skickadeFakturor));
+    for (const auto& f : till.ejSkickadeFakturor) serie.läggTillUpptaget(f->NumreratObjekt::nummer);
+    return serie;
 }
 
-void ställInMall(EjSkickadFaktura& faktura, JsonVärde objekt, const Bokföringsbas& till) {
+void ställInMall(EjSkickadFaktura& faktura, JsonVärde objekt, const Bokföringsbas& till, const Uppslag& uppslag) {
     if (auto namn = text(objekt, "template")) {
         if (auto inbyggd = frånKod<InbyggdFakturamall>(std::string_view(*namn))) {
             faktura.sättInbyggdFakturamall(*inbyggd);
             faktura.sättEgenFakturamall(nullptr);
             return;
         }
-        for (const auto& mall : till.fakturamallar)
-            if (mall->namn == *namn) {
-                faktura.sättEgenFakturamall(mall.get());
-                faktura.sättInbyggdFakturamall(InbyggdFakturamall::Standard);
-                return;
-            }
+        if (auto mall = uppslag.mallar.find(*namn); mall != uppslag.mallar.end()) {
+            faktura.sättEgenFakturamall(mall->second);
+            faktura.sättInbyggdFakturamall(InbyggdFakturamall::Standard);
+            return;
+        }
         throw JSONImportfel::okändFakturamall(*namn);
     }
     // Taken from the document's last invoice in list order, sent first.
@@ -146,15 +151,11 @@ void ställInSkatteavdrag(EjSkickadFaktura& faktura, JsonVärde objekt) {
     }
 }
 
-// `tidigare`: the items of the invoices made before this one in the run.
-void läggTillPoster(EjSkickadFaktura& faktura, JsonVärde objekt, const Bokföringsbas& till, size_t& tidigare) {
+void läggTillPoster(EjSkickadFaktura& faktura, JsonVärde objekt, const Bokföringsbas& till, const Uppslag& uppslag) {
     const std::optional<JsonVärde> poster = objekt.medlem("items");
     const std::optional<JsonLista> lista = poster ? poster->listaAvObjekt() : std::nullopt;
     if (!lista) throw JSONImportfel(JSONImportfel::Fall::ingaFakturaposter);
     for (const JsonVärde p : *lista) {
-        if (tidigare >= högstaAntalFakturaposter)
-            throw JSONImportfel::förMånga(JSONImportfel::Fall::förMångaFakturaposter, högstaAntalFakturaposter);
-        ++tidigare;
         EjSkickadFakturapost& post = faktura.läggTillPost();
         post.sättAntal(decimaltext(p, "quantity").value_or(ett));
         post.sättRabattbeskrivning(text(p, "discount"));
@@ -162,11 +163,8 @@ void läggTillPoster(EjSkickadFaktura& faktura, JsonVärde objekt, const Bokför
         post.benämning = text(p, "description");
         const Artikel* artikel = nullptr;
         if (auto nummer = text(p, "product")) {
-            for (const auto& a : till.artiklar)
-                if (a->nummer == *nummer) {
-                    artikel = a.get();
-                    break;
-                }
+            auto it = uppslag.artiklar.find(*nummer);
+            if (it != uppslag.artiklar.end()) artikel = it->second;
             if (!artikel) throw JSONImportfel(JSONImportfel::Fall::vetInteVilkenArtikelSomBörAnvändas);
             post.sättArtikel(const_cast<Artikel*>(artikel));
         } else {
@@ -191,22 +189,17 @@ void importeraFakturor(const JsonLista& fakturaobjekt, const Bokföringsbas& til
     // through it, and the invoice is dropped once it has been sent.
     Bokföring& bok = const_cast<Bokföring&>(*dokument);
 
-    std::vector<Affärskontakt*> allaKontakter;
-    for (const auto& k : till.kontakter) allaKontakter.push_back(k.get());
-    for (const auto& k : resultat.kontakter) allaKontakter.push_back(k.get());
-
+    const Uppslag uppslag(till, resultat);
+    const Taggar taggar(till);
+    Nummerserie serie = fakturanummer(till);
+    // Every new invoice takes its defaults from the same sent invoice: those
+    // of this run do not count.
     std::vector<const Fakturaliknande*> skickade;
-    std::vector<const NumreratObjekt*> skickadeSomNumrerade;
-    for (const auto& f : till.skickadeFakturor) {
-        skickade.push_back(f.get());
-        skickadeSomNumrerade.push_back(f.get());
-    }
+    for (const auto& f : till.skickadeFakturor) skickade.push_back(f.get());
+    const Fakturaliknande* förlaga = EjSkickadFaktura::senasteEfterFakturadatum(skickade);
 
-    size_t poster = 0;
     for (const JsonVärde objekt : fakturaobjekt) {
-        if (resultat.fakturor.size() >= högstaAntalFakturor)
-            throw JSONImportfel::förMånga(JSONImportfel::Fall::förMångaFakturor, högstaAntalFakturor);
-        Affärskontakt* mottagare = mottagareFör(objekt, allaKontakter, resultat);
+        Affärskontakt* mottagare = mottagareFör(objekt, uppslag, resultat);
         const std::optional<std::string_view> datumtext = jsonfält::textOmDenFinns(objekt, "date");
         std::optional<Datum> datum = datumtext ? Datum::från(*datumtext) : std::nullopt;
         if (!datum || !datum->ärGiltigt()) throw JSONImportfel(JSONImportfel::Fall::ogiltigtFakturadatum);
@@ -214,13 +207,13 @@ void importeraFakturor(const JsonLista& fakturaobjekt, const Bokföringsbas& til
         const int64_t frist = betalningsfrist(objekt, till);
         if (*datum + frist > sistaDatum) throw JSONImportfel::förfallodatumEfterKalendern(frist, *datum);
 
-        std::unique_ptr<EjSkickadFaktura> faktura;
+        auto faktura = std::make_unique<EjSkickadFaktura>(bok, förlaga);
         try {
-            faktura = std::make_unique<EjSkickadFaktura>(bok, skickade, skickadeSomNumrerade);
+            faktura->NumreratObjekt::nummer = serie.nästa();
+            faktura->ordningstal = NumreratObjekt::ordningstalFrånNummer(faktura->NumreratObjekt::nummer);
         } catch (const OgiltigtNummer&) {
             throw JSONImportfel::nummerTarSlut("invoice");
         }
-        numrera(*faktura, till, resultat);
         faktura->mottagare = mottagare;
         faktura->sättFakturadatum(*datum);
 
@@ -229,16 +222,16 @@ void importeraFakturor(const JsonLista& fakturaobjekt, const Bokföringsbas& til
         faktura->sättInköpsordernummer(text(objekt, "purchase order"));
         faktura->sättLeveranssätt(text(objekt, "delivery method"));
         faktura->sättVårReferens(text(objekt, "our reference"));
-        if (auto taggar = text(objekt, "tags")) faktura->kostnadsställen = kostnadsställenFrånTaggar(*taggar, till);
+        if (auto t = text(objekt, "tags")) faktura->kostnadsställen = taggar.kostnadsställen(*t);
         faktura->sättValuta(text(objekt, "currency").value_or(till.valuta));
         if (text(objekt, "discount")) faktura->sättRabatt(procenttext(objekt, "discount"));
         faktura->visaLeveransdatum = boolesk(objekt, "show delivery date").value_or(false);
         faktura->visaLeveransadress = boolesk(objekt, "show delivery address").value_or(false);
         faktura->sättÖresutjämna(boolesk(objekt, "rounding").value_or(till.kontoFörÖresutjämning != nullptr));
 
-        ställInMall(*faktura, objekt, till);
+        ställInMall(*faktura, objekt, till, uppslag);
         ställInSkatteavdrag(*faktura, objekt);
-        läggTillPoster(*faktura, objekt, till, poster);
+        läggTillPoster(*faktura, objekt, till, uppslag);
 
         std::optional<Decimal> växelkurs;
         if (faktura->valuta() != till.valuta) {
@@ -262,7 +255,9 @@ void importeraFakturor(const JsonLista& fakturaobjekt, const Bokföringsbas& til
         std::unique_ptr<Verifikation> verifikation;
         DecimalExactnessWatch exakthet;
         try {
-            skickad = std::make_unique<Faktura>(*faktura, växelkurs);
+            // The unsent invoice's items go as they are copied: a large
+            // invoice is not held twice.
+            skickad = std::make_unique<Faktura>(std::move(*faktura), växelkurs);
             verifikation = skickad->verifikationFörSkickandet(*dokument);
         } catch (const Fakturafel& fel) {
             throw JSONImportfel::verifikationKundeInteSkapasFörFakturaMedMeddelande(fel.meddelande());
@@ -278,6 +273,7 @@ void importeraFakturor(const JsonLista& fakturaobjekt, const Bokföringsbas& til
 
         skrivRad("Sent invoice " + skickad->nummer() + " for " + skickad->attBetala().text() + " " +
                  skickad->valuta() + " to " + mottagare->alternativBeskrivning());
+        serie.läggTill(*skickad);
         resultat.fakturor.push_back(ImporteradFaktura(skickad.release()));
     }
 }

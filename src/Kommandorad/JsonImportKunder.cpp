@@ -17,8 +17,6 @@ void importeraKunder(const JsonLista& kundobjekt, const Bokföringsbas& till, Im
     Nummerserie serie(tidigare);
 
     for (const JsonVärde objekt : kundobjekt) {
-        if (resultat.kontakter.size() >= högstaAntalKunder)
-            throw JSONImportfel::förMånga(JSONImportfel::Fall::förMångaKunder, högstaAntalKunder);
         // As Affärskontakt(tidigare) would number it, with the list so far.
         auto kontakt = std::make_unique<Affärskontakt>();
         try {

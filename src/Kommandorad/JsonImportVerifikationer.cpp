@@ -13,7 +13,7 @@
 
 namespace {
 
-std::unique_ptr<Rad> rad(JsonVärde tobjekt, JsonVärde vobjekt, const Bokföringsbas& till) {
+std::unique_ptr<Rad> rad(JsonVärde tobjekt, JsonVärde vobjekt, const Bokföringsbas& till, const Taggar& taggar) {
     const std::optional<JsonVärde> kontovärde = tobjekt.medlem("account");
     std::optional<int64_t> kontonummer = kontovärde ? kontovärde->heltal() : std::nullopt;
     const std::optional<std::string_view> belopptext = jsonfält::textOmDenFinns(tobjekt, "amount");
@@ -30,7 +30,7 @@ std::unique_ptr<Rad> rad(JsonVärde tobjekt, JsonVärde vobjekt, const Bokförin
 
     auto r = std::make_unique<Rad>(*konto, *belopp, *kontonummer, std::vector<Kostnadsställe*>{}, std::nullopt,
                                    std::nullopt, std::nullopt, std::nullopt, std::nullopt);
-    if (auto taggar = jsonfält::text(tobjekt, "tags")) r->kostnadsställen = kostnadsställenFrånTaggar(*taggar, till);
+    if (auto t = jsonfält::text(tobjekt, "tags")) r->kostnadsställen = taggar.kostnadsställen(*t);
     return r;
 }
 
@@ -53,23 +53,19 @@ bool balanserar(const Radlista& rader) {
     }
 }
 
-// Tags are cost-centre numbers separated by single blanks; two blanks give
-// an empty part, which names nothing. Only dimension 0 is searched.
-std::vector<Kostnadsställe*> kostnadsställenFrånTaggar(const std::string& taggar, const Bokföringsbas& till) {
+Taggar::Taggar(const Bokföringsbas& till) {
+    for (const auto& k : till.kostnadsställen)
+        if (k->dimensionsnummer == 0) efterNummer_.try_emplace(k->nummer, k.get());
+}
+
+// Two blanks give an empty part, which names nothing.
+std::vector<Kostnadsställe*> Taggar::kostnadsställen(const std::string& taggar) const {
     std::vector<Kostnadsställe*> ut;
     size_t början = 0;
     while (true) {
         size_t slut = taggar.find(' ', början);
         std::string_view del(taggar.data() + början, (slut == std::string::npos ? taggar.size() : slut) - början);
-        for (const auto& k : till.kostnadsställen) {
-            if (k->dimensionsnummer == 0 && k->nummer == del) {
-                if (ut.size() >= högstaAntalKostnadsställen)
-                    throw JSONImportfel::förMånga(JSONImportfel::Fall::förMångaKostnadsställen,
-                                                  högstaAntalKostnadsställen);
-                ut.push_back(k.get());
-                break;
-            }
-        }
+        if (auto it = efterNummer_.find(del); it != efterNummer_.end()) ut.push_back(it->second);
         if (slut == std::string::npos) break;
         början = slut + 1;
     }
@@ -84,6 +80,7 @@ void importeraVerifikationer(const JsonLista& verifikationsobjekt, const Bokför
     // once per year.
     int64_t bokförda = 0;
     std::unordered_map<const Räkenskapsår*, int64_t> högsta;
+    const Taggar taggar(till);
 
     for (const JsonVärde vobjekt : verifikationsobjekt) {
         const std::optional<std::string_view> beskrivningstext = jsonfält::textOmDenFinns(vobjekt, "description");
@@ -100,7 +97,7 @@ void importeraVerifikationer(const JsonLista& verifikationsobjekt, const Bokför
 
         Radlista rader;
         rader.reserve(tobjekt->size());
-        for (const JsonVärde t : *tobjekt) rader.push_back(rad(t, vobjekt, till));
+        for (const JsonVärde t : *tobjekt) rader.push_back(rad(t, vobjekt, till, taggar));
 
         if (!balanserar(rader)) throw JSONImportfel::verifikationEjBalanserad(beskrivning);
 

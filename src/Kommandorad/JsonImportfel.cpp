@@ -34,10 +34,6 @@ const char* JSONImportfel::meddelande(Fall fall) {
     case Fall::fakturabeloppPassarInte: return "The amounts of invoice '%@' do not fit the decimal type exactly.";
     case Fall::fakturaverifikationEjBalanserad: return "The entry for invoice '%@' is not balanced.";
     case Fall::förfallodatumEfterKalendern: return "The due date, %@ after %@, is past 9999-12-31.";
-    case Fall::förMångaKunder: return "An import can add at most %@ customers.";
-    case Fall::förMångaFakturor: return "An import can send at most %@ invoices.";
-    case Fall::förMångaFakturaposter: return "The invoices of an import can have at most %@ items in all.";
-    case Fall::förMångaKostnadsställen: return "The value of 'tags' can name at most %@ cost centres.";
     }
     return "";
 }
@@ -110,7 +106,6 @@ JSONImportfel JSONImportfel::förfallodatumEfterKalendern(int64_t dagar, Datum f
     return {Fall::förfallodatumEfterKalendern, std::to_string(dagar) + (dagar == 1 ? " day" : " days"),
             datumtext(fakturadatum.d)};
 }
-JSONImportfel JSONImportfel::förMånga(Fall fall, size_t gräns) { return {fall, std::to_string(gräns)}; }
 JSONImportfel JSONImportfel::ingenKundHarNummer(std::string nr) { return {Fall::ingenKundHarNummer, std::move(nr)}; }
 JSONImportfel JSONImportfel::okändFakturamall(std::string ts) { return {Fall::okändFakturamall, std::move(ts)}; }
 JSONImportfel JSONImportfel::verifikationKundeInteSkapasFörFakturaMedMeddelande(std::string meddelande) {
@@ -132,10 +127,6 @@ std::string JSONImportfel::description() const {
     case Fall::nolltecken:
     case Fall::fakturabeloppPassarInte:
     case Fall::fakturaverifikationEjBalanserad:
-    case Fall::förMångaKunder:
-    case Fall::förMångaFakturor:
-    case Fall::förMångaFakturaposter:
-    case Fall::förMångaKostnadsställen:
         return fyllI(format, {text_});
     case Fall::ogiltigTransaktion:
     case Fall::ogiltigtTalIFaktura:

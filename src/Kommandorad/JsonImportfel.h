@@ -56,13 +56,6 @@ public:
         // The credit period takes the due date past the last day a date
         // can name (the credit period as "N days", then the invoice date).
         förfallodatumEfterKalendern,
-        // More customers, invoices or items than one import makes, or a
-        // "tags" text naming more cost centres than a list takes (the
-        // limit).
-        förMångaKunder,
-        förMångaFakturor,
-        förMångaFakturaposter,
-        förMångaKostnadsställen,
     };
 
     static JSONImportfel okändNyckel(std::string nyckel);
@@ -82,8 +75,6 @@ public:
     static JSONImportfel fakturabeloppPassarInte(std::string nummer);
     static JSONImportfel fakturaverifikationEjBalanserad(std::string nummer);
     static JSONImportfel förfallodatumEfterKalendern(int64_t dagar, Datum fakturadatum);
-    // One of the four limits above (`fall`), with its number.
-    static JSONImportfel förMånga(Fall fall, size_t gräns);
     // The cases without a payload.
     explicit JSONImportfel(Fall fall);
 

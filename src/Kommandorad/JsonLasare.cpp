@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <memory>
 #include <span>
 #include <utility>
@@ -54,8 +55,9 @@ std::optional<Bytes> frånUtf32(std::span<const uint8_t> d, bool storÄnde) {
 }
 
 // The first pass: nlohmann-json's strict parser decides whether the text is
-// JSON and counts what the second pass will make, so that its arrays are
-// made at their size once. Nesting beyond the limit stops it.
+// JSON (its numbers cut short, `KortadeTal`) and counts what the second pass
+// will make, so that its arrays are made at their size once. Nesting beyond
+// the limit stops it.
 class Räknare {
 public:
     using json = nlohmann::json;
@@ -97,6 +99,57 @@ private:
         return true;
     }
     size_t djup_ = 0;
+};
+
+bool siffra(char c) { return c >= '0' && c <= '9'; }
+
+// The text as the first pass reads it: every run of digits outside strings
+// cut to its first two. The JSON grammar sets no bound on a number, but the
+// parser refuses one beyond the range of a double ("number overflow") and
+// copies each number whole; what the grammar checks of a run of digits (that
+// there is one, and no other digit after a leading zero) is in its first two,
+// so the text is JSON exactly when the cut text is. The second pass keeps
+// each number as written.
+class KortadeTal {
+public:
+    using iterator_category = std::input_iterator_tag;
+    using value_type = char;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const char*;
+    using reference = const char&;
+
+    KortadeTal(const char* p, const char* slut) : p_(p), slut_(slut) {}
+
+    reference operator*() const { return *p_; }
+    KortadeTal& operator++() {
+        const char c = *p_++;
+        if (iText_) {
+            if (escape_) escape_ = false;
+            else if (c == '\\') escape_ = true;
+            else if (c == '"') iText_ = false;
+            return *this;
+        }
+        iText_ = c == '"';
+        if (!siffra(c)) {
+            efterSiffra_ = false;
+        } else if (!efterSiffra_) {
+            efterSiffra_ = true;
+        } else {
+            // The run's second digit is read: the rest is passed over.
+            while (p_ != slut_ && siffra(*p_)) ++p_;
+            efterSiffra_ = false;
+        }
+        return *this;
+    }
+    bool operator==(const KortadeTal& o) const { return p_ == o.p_; }
+    bool operator!=(const KortadeTal& o) const { return p_ != o.p_; }
+
+private:
+    const char* p_;
+    const char* slut_;
+    bool iText_ = false;
+    bool escape_ = false;
+    bool efterSiffra_ = false;
 };
 
 bool blank(uint8_t c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
@@ -325,8 +378,8 @@ std::optional<JsonDokument> läsJson(Bytes data) {
     Räknare räknare;
     try {
         const char* text = reinterpret_cast<const char*>(t);
-        if (!nlohmann::json::sax_parse(text + början, text + n, &räknare, nlohmann::json::input_format_t::json, true,
-                                       false))
+        if (!nlohmann::json::sax_parse(KortadeTal(text + början, text + n), KortadeTal(text + n, text + n), &räknare,
+                                       nlohmann::json::input_format_t::json, true, false))
             return std::nullopt;
     } catch (const nlohmann::json::exception&) {
         return std::nullopt;

@@ -5,18 +5,19 @@
 #include "Modell/Rad.h"
 #include "Modell/Rakenskapsar.h"
 #include "Modell/Verifikation.h"
+#include "Plattform/RandomBytes.h"
 
 #include <algorithm>
-#include <random>
+#include <array>
 
 std::string Bokföringsbas::nyUUID() {
-    std::random_device slump;
-    std::uniform_int_distribution<int> nibble(0, 15);
+    std::array<uint8_t, 16> slump;
+    fillWithRandomBytes(slump);
     static constexpr char hex[] = "0123456789ABCDEF";
     std::string uuid;
     for (int i = 0; i < 32; ++i) {
         if (i == 8 || i == 12 || i == 16 || i == 20) uuid += '-';
-        int v = nibble(slump);
+        int v = (slump[i / 2] >> (i % 2 ? 0 : 4)) & 15;
         if (i == 12) v = 4;                 // version 4: random
         if (i == 16) v = 8 | (v & 3);       // the RFC 4122 variant
         uuid += hex[v];

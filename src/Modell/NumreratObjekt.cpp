@@ -77,6 +77,25 @@ int64_t NumreratObjekt::ordningstalFrånNummer(const std::string& nummer) {
     return *v;
 }
 
+// How the numbers after a base are written: the base's number with its
+// ordinal's digits replaced by the new value, or the plain value when the
+// base's number does not hold those digits (or there is no base).
+Nummermönster::Nummermönster(const NumreratObjekt* bas) {
+    if (!bas) return;
+    gammalt_ = std::to_string(bas->ordningstal);
+    plats_ = bas->nummer.find(gammalt_);
+    if (plats_ == std::string::npos) return;
+    mall_ = bas->nummer;
+    if (bas->ordningstal == INT64_MAX) throw OgiltigtNummer("no number follows \"" + bas->nummer + "\"");
+    första_ = bas->ordningstal + 1;
+}
+
+std::string Nummermönster::text(int64_t värde) const {
+    if (plats_ == std::string::npos) return std::to_string(värde);
+    std::string s = mall_;
+    return s.replace(plats_, gammalt_.size(), std::to_string(värde));
+}
+
 namespace {
 
 // The base is the last of the earlier objects with the greatest ordinal.
@@ -84,38 +103,31 @@ void följBas(const NumreratObjekt*& bas, const NumreratObjekt* objekt) {
     if (!bas || objekt->ordningstal >= bas->ordningstal) bas = objekt;
 }
 
+// A number that the earlier list already holds is never handed out again:
+// a stale stored ordinal, or a base without its ordinal's digits, would
+// otherwise restart or repeat the series. `värde` goes from where it stands
+// to the first free number's value.
+std::string förstaLediga(const Nummermönster& mönster, const std::unordered_set<std::string>& upptagna,
+                         int64_t& värde) {
+    for (;;) {
+        std::string kandidat = mönster.text(värde);
+        if (!upptagna.count(kandidat)) return kandidat;
+        if (värde == INT64_MAX) throw OgiltigtNummer("the numbers after \"" + kandidat + "\" run out");
+        ++värde;
+    }
+}
+
 std::vector<std::string> nummerEfter(const NumreratObjekt* bas, const std::unordered_set<std::string>& upptagna,
                                      size_t antal) {
-    std::string mall;
-    size_t plats = std::string::npos;
-    std::string gammalt;
-    int64_t nästa = 1;
-    if (bas) {
-        gammalt = std::to_string(bas->ordningstal);
-        plats = bas->nummer.find(gammalt);
-        if (plats != std::string::npos) {
-            mall = bas->nummer;
-            if (bas->ordningstal == INT64_MAX) throw OgiltigtNummer("no number follows \"" + bas->nummer + "\"");
-            nästa = bas->ordningstal + 1;
-        }
-    }
-    auto text = [&](int64_t värde) {
-        if (plats == std::string::npos) return std::to_string(värde);
-        std::string s = mall;
-        return s.replace(plats, gammalt.size(), std::to_string(värde));
-    };
-
-    // A number that the earlier list already holds is never handed out
-    // again: a stale stored ordinal, or a base without its ordinal's
-    // digits, would otherwise restart or repeat the series.
+    const Nummermönster mönster(bas);
+    int64_t värde = mönster.första();
     std::vector<std::string> nummer;
     nummer.reserve(antal);
     while (nummer.size() < antal) {
-        std::string kandidat = text(nästa);
-        if (!upptagna.count(kandidat)) nummer.push_back(std::move(kandidat));
+        nummer.push_back(förstaLediga(mönster, upptagna, värde));
         if (nummer.size() < antal) {
-            if (nästa == INT64_MAX) throw OgiltigtNummer("the numbers after \"" + text(nästa) + "\" run out");
-            ++nästa;
+            if (värde == INT64_MAX) throw OgiltigtNummer("the numbers after \"" + nummer.back() + "\" run out");
+            ++värde;
         }
     }
     return nummer;
@@ -137,12 +149,26 @@ Nummerserie::Nummerserie(const std::vector<const NumreratObjekt*>& tidigare) {
     for (const auto* objekt : tidigare) läggTill(*objekt);
 }
 
-std::string Nummerserie::nästa() const { return nummerEfter(bas_, upptagna_, 1).front(); }
+std::string Nummerserie::nästa() {
+    // Every number of the base's series below the one last handed out was
+    // taken then, and still is: the search goes on from there instead of
+    // from the series' start, which a base whose number restarts the
+    // series would otherwise make quadratic.
+    if (!mönster_) {
+        mönster_.emplace(bas_);
+        värde_ = mönster_->första();
+    }
+    return förstaLediga(*mönster_, upptagna_, värde_);
+}
 
 void Nummerserie::läggTill(const NumreratObjekt& objekt) {
+    const NumreratObjekt* förut = bas_;
     följBas(bas_, &objekt);
+    if (bas_ != förut) mönster_.reset();
     upptagna_.insert(objekt.nummer);
 }
+
+void Nummerserie::läggTillUpptaget(const std::string& nummer) { upptagna_.insert(nummer); }
 
 void NumreratObjekt::numreraObjekt(const std::vector<NumreratObjekt*>& nya,
                                    const std::vector<const NumreratObjekt*>& utifrånTidigareLista) {

@@ -44,21 +44,43 @@ public:
     static std::vector<std::string> nästaNummer(const std::vector<const NumreratObjekt*>& tidigare, size_t antal);
 };
 
+// How the numbers that follow a base object are written, and the value the
+// series goes on from.
+class Nummermönster {
+public:
+    // Throws `OgiltigtNummer` when no number follows the base.
+    explicit Nummermönster(const NumreratObjekt* bas);
+    int64_t första() const { return första_; }
+    std::string text(int64_t värde) const;
+
+private:
+    std::string mall_;
+    std::string gammalt_;
+    size_t plats_ = std::string::npos;
+    int64_t första_ = 1;
+};
+
 // Numbers new objects one at a time, each after the earlier list and the
 // objects numbered before it, exactly as `NumreratObjekt(tidigare)` with a
-// list that grows by each new object would, without going over the whole
-// list for every object. The objects handed in must outlive the series.
+// list that grows by each new object would, in time that grows with the
+// objects numbered, not with the list for every object. The objects handed
+// in must outlive the series.
 class Nummerserie {
 public:
     explicit Nummerserie(const std::vector<const NumreratObjekt*>& tidigare);
     // The number text the next object gets. Throws `OgiltigtNummer`.
-    std::string nästa() const;
+    std::string nästa();
     // The object now counts as one of the earlier ones.
     void läggTill(const NumreratObjekt& objekt);
+    // A number that is never handed out, though it does not move the series.
+    void läggTillUpptaget(const std::string& nummer);
 
 private:
     const NumreratObjekt* bas_ = nullptr;
     std::unordered_set<std::string> upptagna_;
+    // The base's pattern and where its search stands, while the base holds.
+    std::optional<Nummermönster> mönster_;
+    int64_t värde_ = 0;
 };
 
 // The numbered objects of a document list (of owning or plain pointers),

@@ -59,7 +59,13 @@ TEST(JsonLasare, CorpusOfAcceptedAndRefusedTexts) {
         {"fraction without integer", b("[.5]"), false},
         {"NaN", b("[NaN]"), false},
         {"Infinity", b("[Infinity]"), false},
-        {"number out of double range", b("[1e400]"), false},
+        {"number out of double range", b("[1e400]"), true},
+        {"a thousand digits", b("[" + std::string(1000, '9') + ".5e-" + std::string(1000, '9') + "]"), true},
+        {"leading zero before a thousand digits", b("[0" + std::string(1000, '1') + "]"), false},
+        {"leading zero after a minus", b("[-0123]"), false},
+        {"digits after an escaped quote are in the string", b(R"(["\"0123"])"), true},
+        {"digits after an escaped backslash are not", b(R"(["\\",0123])"), false},
+        {"a leading zero after a long number", b("[" + std::string(1000, '9') + ",01]"), false},
         {"tiny number", b("[1e-400]"), true},
         {"comment", b("// c\n{}"), false},
         {"content after the value", b("{} x"), false},
@@ -94,6 +100,14 @@ TEST(JsonLasare, CorpusOfAcceptedAndRefusedTexts) {
     for (const auto& f : fall) {
         EXPECT_EQ(läsJson(f.data).has_value(), f.godtas) << f.namn;
     }
+}
+
+TEST(JsonLasare, ALongNumberIsKeptAsWritten) {
+    const std::string tal = "-" + std::string(1000, '9') + "." + std::string(1000, '1') + "E+" + std::string(500, '3');
+    auto v = läsJson(b("{\"n\":" + tal + "}"));
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->rot().medlem("n")->talText(), tal);
+    EXPECT_EQ(v->rot().medlem("n")->heltal(), std::nullopt);
 }
 
 TEST(JsonLasare, TextIsDecodedFromEveryEncoding) {

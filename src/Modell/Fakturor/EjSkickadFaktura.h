@@ -49,6 +49,11 @@ public:
     // invoice of the ledger. Without sent invoices the lists are empty.
     EjSkickadFaktura(Bokföring& bokföring, const std::vector<const Fakturaliknande*>& skickadeFakturor,
                      const std::vector<const NumreratObjekt*>& skickadeSomNumrerade);
+    // The same without a number, for a caller that makes many and numbers
+    // them itself: the defaults are copied from `förlaga`, the sent invoice
+    // with the latest invoice date (`senasteEfterFakturadatum`), or none.
+    EjSkickadFaktura(Bokföring& bokföring, const Fakturaliknande* förlaga);
+    static const Fakturaliknande* senasteEfterFakturadatum(const std::vector<const Fakturaliknande*>& fakturor);
     // Reads an invoice record; see spara for the layout.
     EjSkickadFaktura(Inström& ström, const Referenser& ref);
     EjSkickadFaktura(const EjSkickadFaktura&) = delete;

@@ -21,31 +21,38 @@ std::string språkFörLand(Land land) {
 
 }  // namespace
 
-EjSkickadFaktura::EjSkickadFaktura(Bokföring& b, const std::vector<const Fakturaliknande*>& skickadeFakturor,
-                                   const std::vector<const NumreratObjekt*>& skickadeSomNumrerade) {
-    if (skickadeFakturor.size() != skickadeSomNumrerade.size())
-        throw std::invalid_argument("the sent invoices must be given once in each form");
+const Fakturaliknande* EjSkickadFaktura::senasteEfterFakturadatum(const std::vector<const Fakturaliknande*>& fakturor) {
     const Fakturaliknande* senaste = nullptr;
-    for (const Fakturaliknande* f : skickadeFakturor)
+    for (const Fakturaliknande* f : fakturor)
         if (!senaste || f->fakturadatum() > senaste->fakturadatum()) senaste = f;
-    if (!senaste) {
+    return senaste;
+}
+
+EjSkickadFaktura::EjSkickadFaktura(Bokföring& b, const Fakturaliknande* förlaga) {
+    if (!förlaga) {
         valuta_ = b.valuta;
         omvändSkattskyldighet_ = false;
         öresutjämna_ = b.kontoFörÖresutjämning != nullptr;
     } else {
-        valuta_ = senaste->valuta();
-        vårReferens_ = senaste->vårReferens();
-        omvändSkattskyldighet_ = senaste->omvändSkattskyldighetFörMoms();
-        öresutjämna_ = senaste->öresutjämna();
-        sättEgenFakturamall(senaste->egenFakturamall());
-        inbyggdFakturamall_ = senaste->inbyggdFakturamall();
+        valuta_ = förlaga->valuta();
+        vårReferens_ = förlaga->vårReferens();
+        omvändSkattskyldighet_ = förlaga->omvändSkattskyldighetFörMoms();
+        öresutjämna_ = förlaga->öresutjämna();
+        sättEgenFakturamall(förlaga->egenFakturamall());
+        inbyggdFakturamall_ = förlaga->inbyggdFakturamall();
     }
     fakturadatum_ = Datum::idag();
     betalningsfrist_ = b.betalningsfrist;
     tillåtnaKolumner = b.tillåtnaKolumner;
     bokföring = &b;
     språk_ = språkFörLand(b.land);
+}
 
+EjSkickadFaktura::EjSkickadFaktura(Bokföring& b, const std::vector<const Fakturaliknande*>& skickadeFakturor,
+                                   const std::vector<const NumreratObjekt*>& skickadeSomNumrerade)
+    : EjSkickadFaktura(b, senasteEfterFakturadatum(skickadeFakturor)) {
+    if (skickadeFakturor.size() != skickadeSomNumrerade.size())
+        throw std::invalid_argument("the sent invoices must be given once in each form");
     std::vector<const NumreratObjekt*> tidigare = skickadeSomNumrerade;
     for (const auto& f : b.ejSkickadeFakturor) tidigare.push_back(f.get());
     static_cast<NumreratObjekt&>(*this) = NumreratObjekt(tidigare);

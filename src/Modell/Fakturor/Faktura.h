@@ -100,6 +100,11 @@ public:
     // currency without a rate, a ROT/RUT deduction in a foreign currency,
     // or an item without an article when the ledger has no default one.
     Faktura(const EjSkickadFaktura& ejSkickad, std::optional<Decimal> växelkurs);
+    // The same, letting each of the unsent invoice's items go as soon as it
+    // is copied, so that a large invoice's items are never held twice. The
+    // unsent invoice is left without items; after a throw it is fit only to
+    // be dropped.
+    Faktura(EjSkickadFaktura&& ejSkickad, std::optional<Decimal> växelkurs);
     // Reads a sent-invoice record, bringing older records up to date.
     // Throws FormatError for a damaged record and SkadatDokument for one
     // that breaks the ledger's rules (unknown recipient, bad codes).
@@ -173,6 +178,8 @@ public:
     std::optional<Adress> leveransadress() const override { return leveransadress_; }
 
 private:
+    // Both of the above: `släpp`, when given, is `ejSkickad`, whose items go.
+    Faktura(const EjSkickadFaktura& ejSkickad, std::optional<Decimal> växelkurs, EjSkickadFaktura* släpp);
     Decimal medTecken(const Decimal& belopp) const;
 };
 

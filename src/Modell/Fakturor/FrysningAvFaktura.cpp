@@ -12,6 +12,7 @@ namespace {
 // The booking currency: a sent invoice in any other currency carries an
 // exchange rate.
 constexpr const char* bokföringsvaluta = "SEK";
+constexpr const char* ingenTyp = "Ingen typ till fakturapost. Detta måste kontrolleras innan skickande.";
 }  // namespace
 
 Fakturapost::Fakturapost(const EjSkickadFakturapost& p) {
@@ -20,7 +21,7 @@ Fakturapost::Fakturapost(const EjSkickadFakturapost& p) {
     if (artikel) artikelnummer_ = artikel->nummer;
     artikelnamn_ = artikel ? std::optional<std::string>(artikel->namn) : p.benämning;
     const Artikel* typartikel = artikel ? artikel : förvald;
-    if (!typartikel) throw Frysningsfel("Ingen typ till fakturapost. Detta måste kontrolleras innan skickande.");
+    if (!typartikel) throw Frysningsfel(ingenTyp);
     typ = typartikel->typ;
     rotOchRut = typartikel->rot_och_rut;
     pris_ = p.pris();
@@ -42,7 +43,11 @@ Fakturapost::Fakturapost(const EjSkickadFakturapost& p) {
     absolutRabatt = p.absolutRabatt;
 }
 
-Faktura::Faktura(const EjSkickadFaktura& d, std::optional<Decimal> växelkursen) {
+Faktura::Faktura(const EjSkickadFaktura& d, std::optional<Decimal> växelkursen) : Faktura(d, växelkursen, nullptr) {}
+
+Faktura::Faktura(EjSkickadFaktura&& d, std::optional<Decimal> växelkursen) : Faktura(d, växelkursen, &d) {}
+
+Faktura::Faktura(const EjSkickadFaktura& d, std::optional<Decimal> växelkursen, EjSkickadFaktura* släpp) {
     const Bokföring* bokföring = d.bokföring;
 
     fakturadatum_ = d.fakturadatum();
@@ -69,7 +74,14 @@ Faktura::Faktura(const EjSkickadFaktura& d, std::optional<Decimal> växelkursen)
     if (bokföring)
         if (const std::string* villkor = bokföring->kreditvillkorFör(språk_)) kreditvillkor_ = *villkor;
 
-    for (const auto& post : d.poster) poster.push_back(std::make_unique<Fakturapost>(*post));
+    if (!släpp) {
+        for (const auto& post : d.poster) poster.push_back(std::make_unique<Fakturapost>(*post));
+    } else {
+        // The items are copied after the totals, which read them; an item
+        // without a type is still refused before anything is computed.
+        for (const auto& post : d.poster)
+            if (!post->artikel() && !d.förvaldArtikel()) throw Frysningsfel(ingenTyp);
+    }
 
     annanValuta = valuta_ != bokföringsvaluta;
     if (annanValuta) {
@@ -90,6 +102,16 @@ Faktura::Faktura(const EjSkickadFaktura& d, std::optional<Decimal> växelkursen)
     lokaltBeloppAttBetala = _attBetala.multiplying(växelkurs, helaÖren);
     _öresutjämningsbelopp = d.öresutjämningsbelopp();
     _avdragsbelopp = d.avdragsbelopp();
+
+    if (släpp) {
+        poster.reserve(släpp->poster.size());
+        for (auto& post : släpp->poster) {
+            poster.push_back(std::make_unique<Fakturapost>(*post));
+            post.reset();
+        }
+        släpp->poster.clear();
+        släpp->poster.shrink_to_fit();
+    }
 
     hittillsBetaltBelopp = noll;
     ingårInteIKundfordringar = false;

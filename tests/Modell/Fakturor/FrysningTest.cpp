@@ -51,6 +51,38 @@ TEST(Frysning, CopiesTheInvoiceAndTheRecipientAsTheyAreNow) {
     EXPECT_EQ(Faktura(*d, std::nullopt)._företag, "");
 }
 
+// Sending for good gives the invoice that copying gives, item for item, and
+// leaves the unsent invoice without items.
+TEST(Frysning, LettingTheItemsGoGivesTheSameInvoice) {
+    auto b = bokföring();
+    auto d = ejSkickad(*b);
+    post(*b, *d, "T", "100", "3");
+    post(*b, *d, "V", "99.75", "2").sättRabattbeskrivning("10%");
+    post(*b, *d, "", "10.05", "1");
+    d->sättRabatt(tal("0.05"));
+    Faktura kopia(*d, std::nullopt);
+    Faktura frusen(std::move(*d), std::nullopt);
+    EXPECT_TRUE(d->poster.empty());
+    EXPECT_EQ(frusen._nettobelopp, kopia._nettobelopp);
+    EXPECT_EQ(frusen._momsbelopp, kopia._momsbelopp);
+    EXPECT_EQ(frusen._attBetala, kopia._attBetala);
+    EXPECT_EQ(frusen._öresutjämningsbelopp, kopia._öresutjämningsbelopp);
+    ASSERT_EQ(frusen.poster.size(), 3u);
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(frusen.poster[i]->belopp(), kopia.poster[i]->belopp()) << i;
+        EXPECT_EQ(frusen.poster[i]->artikelnamn(), kopia.poster[i]->artikelnamn()) << i;
+        EXPECT_EQ(frusen.poster[i]->rabattbeskrivning(), kopia.poster[i]->rabattbeskrivning()) << i;
+    }
+
+    // An item of no type is refused before anything is let go.
+    b->förvaldArtikel = nullptr;
+    auto e = ejSkickad(*b);
+    post(*b, *e, "V", "1", "1");
+    post(*b, *e, "", "1", "1");
+    EXPECT_THROW(Faktura(std::move(*e), std::nullopt), Frysningsfel);
+    EXPECT_EQ(e->poster.size(), 2u);
+}
+
 TEST(Frysning, ForeignCurrencyAndItsPreconditions) {
     auto b = bokföring();
     auto d = ejSkickad(*b);
