@@ -45,11 +45,12 @@ void Fakturavy::läggTillInnehållMedRamFörLogotyp(const Rect& logotypram, cons
 }
 
 std::shared_ptr<const Image> Fakturavy::logotyp(Size ram) {
-    if (!b.logotyp) return nullptr;
-    // A logo whose stored bytes are no image we can read is left out like a
-    // missing one; one too large to read is left out with a warning.
+    // No bytes are no logo; any other logo that cannot be shown is left
+    // out with a warning that says why.
+    if (!b.logotyp || b.logotyp->empty()) return nullptr;
     Image::Read läst = Image::fromBytes(*b.logotyp, ram);
-    if (läst.refusal && !utelämnadLogotyp) utelämnadLogotyp = *läst.refusal;
+    if (!läst.image && !utelämnadLogotyp)
+        utelämnadLogotyp = läst.refusal.value_or("it cannot be read as an image");
     return läst.image;
 }
 
