@@ -8,6 +8,7 @@
 #include "Modell/Bokforing.h"
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Plattform/Ritning/Image.h"
+#include "Plattform/Ritning/StoredImage.h"
 #include "Plattform/Lokalisering.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 
@@ -48,7 +49,8 @@ std::shared_ptr<const Image> Fakturavy::logotyp(Size ram) {
     // No bytes are no logo; any other logo that cannot be shown is left
     // out with a warning that says why.
     if (!b.logotyp || b.logotyp->empty()) return nullptr;
-    Image::Read läst = Image::fromBytes(*b.logotyp, ram);
+    if (!lästLogotyp) lästLogotyp = std::make_unique<StoredImage>(*b.logotyp);
+    Image::Read läst = lästLogotyp->forFrame(ram);
     if (!läst.image && !utelämnadLogotyp)
         utelämnadLogotyp = läst.refusal.value_or("it cannot be read as an image");
     return läst.image;
