@@ -16,10 +16,12 @@ Image::Read StoredImage::forFrame(std::optional<Size> frame) {
         if (auto known = byReduction_.find(k); known != byReduction_.end()) return known->second;
     }
     Image::Read read = Image::fromBytes(bytes_, frame);
-    if (!read.image || looksLikePdf(bytes_)) {
+    // What the first read finds holds for every frame: a PDF's page, or
+    // that the bytes give no image.
+    if (byReduction_.empty() && (!read.image || looksLikePdf(bytes_))) {
         whole_ = read;
         return read;
     }
-    byReduction_.emplace(reduction(read), read);
+    if (read.image) byReduction_.emplace(reduction(read), read);
     return read;
 }
