@@ -285,7 +285,8 @@ TEST(Anvandarmall, ALogoShownInManyFieldsIsReadOnce) {
     auto bilder = [&] {
         std::set<const Image*> olika;
         size_t antal = 0;
-        for (const auto& o : p.vy()->innehållFörAllaSidor)
+        const auto vy = p.vy();
+        for (const auto& o : vy->innehållFörAllaSidor)
             if (auto* bild = std::get_if<cachad::image>(&o.data)) {
                 ++antal;
                 olika.insert(bild->image.get());
