@@ -134,8 +134,10 @@ inline Bytes png(int sida) {
 
 // The document: a small ledger whose latest invoice has `poster` items,
 // in its user template with this background, or in the standard template
-// under this logo.
-inline Bytes dokument(std::optional<Bytes> bakgrund, std::optional<Bytes> logotyp, int64_t poster) {
+// under this logo; in its user template when `logotypfält` asks for the
+// logo in that many fields of it, small frames along the page's foot.
+inline Bytes dokument(std::optional<Bytes> bakgrund, std::optional<Bytes> logotyp, int64_t poster,
+                      int logotypfält = 0) {
     Exempelval val;
     val.antalSkickadeFakturor = 3;
     val.senasteFaktura.antalPoster = poster;
@@ -154,6 +156,15 @@ inline Bytes dokument(std::optional<Bytes> bakgrund, std::optional<Bytes> logoty
                 mall.fält.emplace_back(Rect{innehåll.ram.x, innehåll.ram.maxY(), innehåll.ram.width, 20},
                                        Fakturafält::Id::LineHeaders, innehåll.stil);
             }
+        senaste->egenFakturamall_ = &mall;
+        senaste->_namnPåEgenFakturamall = mall.namn;
+    }
+    if (logotypfält > 0) {
+        Fakturamall& mall = *bok->fakturamallar.front();
+        const Stil stil(Font{"Helvetica", 10}, TextAlignment::left);
+        for (int i = 0; i < logotypfält; ++i)
+            mall.fält.emplace_back(Rect{40 + 64.0 * (i % 8), 20 + 34.0 * (i / 8 % 5), 60, 30},
+                                   Fakturafält::Id::Logo, stil);
         senaste->egenFakturamall_ = &mall;
         senaste->_namnPåEgenFakturamall = mall.namn;
     }

@@ -428,6 +428,51 @@ TEST_F(SenasteFaktura, AHostileLogoOrBackgroundIsRefusedWithinItsBounds) {
     }
 }
 
+// Whatever keeps the ledger's logo off the invoice, the run says why and
+// the invoice is made without it: encrypted PDFs (with an empty user
+// password too, which opens without one), a page nested deeper than
+// anything is followed, and files that are no image at all.
+TEST_F(SenasteFaktura, EveryLogoLeftOutSaysWhy) {
+    const fs::path klar = katalog / "klar.pdf", krypterad = katalog / "krypterad.pdf";
+    skrivFil(klar, handmadePdf({{}}));
+    auto krypterat = [&](const std::string& lösenord) {
+        Körning q = körProgram("qpdf", {"--encrypt", lösenord, "ägare", "256", "--", klar.string(), krypterad.string()});
+        EXPECT_EQ(q.status, 0) << q.fel;
+        return readWholeFile(krypterad.string());
+    };
+    std::string djup;
+    for (int i = 0; i < 100'000; ++i) djup += "<< /A ";
+    djup += "0";
+    for (int i = 0; i < 100'000; ++i) djup += " >>";
+    const std::vector<uint8_t> png = bildprov::png(40, 20, [](int, int) { return 0xFF336699u; });
+    const std::string text = "Ekbacken AB\n", trasig = "%PDF-1.7\nnothing but this\n";
+    const struct {
+        std::vector<uint8_t> logotyp;
+        std::string varför;
+    } fall[] = {
+        {krypterat(""), "it is encrypted"},
+        {krypterat("hemligt"), "it is encrypted"},
+        {handmadePdf({{.resources = "/Deep " + djup}}), "its objects are nested more than 100 levels deep"},
+        {{text.begin(), text.end()}, "it is neither a PDF nor a PNG, JPEG, TIFF or GIF image"},
+        {{png.begin(), png.begin() + long(png.size() / 2)}, "it cannot be read as a PNG image"},
+        {{trasig.begin(), trasig.end()}, "it cannot be read as a PDF"},
+    };
+    for (const auto& f : fall) {
+        SCOPED_TRACE(f.varför);
+        const std::string dokument = exempel({"--latest-template", "Karvomat4"});
+        auto [bok, faktura] = läs(dokument);
+        bok->logotyp = f.logotyp;
+        skrivFil(dokument, bok->dataMedMellansteg(versionSomSkrivs));
+        Körning k = kör(dokument);
+        EXPECT_EQ(k.status, 0) << k.fel;
+        EXPECT_EQ(k.fel, "Warning: the invoice is made without the ledger's logo: " + f.varför + ".\n");
+        const fs::path pdf = ut / (faktura->nummer() + ".pdf");
+        EXPECT_EQ(k.ut, faktura->nummer() + ";" + faktura->mottagare->epost.value_or("") + ";" + pdf.string() + "\n");
+        kontrolleraDokument(pdf, *faktura, 1);
+        fs::remove(pdf);
+    }
+}
+
 // Every built-in template has its layout in this build, and it gives a
 // page with every font it asks for.
 TEST_F(SenasteFaktura, EveryBuiltInTemplateLaysOutAPage) {

@@ -2,20 +2,26 @@
 
 #include <fcntl.h>
 #include <sys/poll.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 std::atomic<bool> inThisProcess{false};
+std::atomic<uint64_t> started{0};
 
 // AddressSanitizer keeps freed memory aside for a while and maps shadow
 // memory beside it: the same work takes several times the address space.
@@ -55,7 +61,12 @@ bool writeAll(int fd, const std::string& bytes) {
 // In the child: limits set, the work done, its answer written; never
 // returns. Nothing of this process's exit (static destructors, buffered
 // output, files it would remove) runs twice.
-[[noreturn]] void child(int answer, const std::function<std::string()>& work, const boundedprocess::Limits& limits) {
+[[noreturn]] void child(int answer, pid_t parent, const std::function<std::string()>& work,
+                        const boundedprocess::Limits& limits) {
+    // The child never outlives this process: it is killed when the thread
+    // that started it ends, and ends at once when this process ended
+    // before it could ask for that.
+    if (prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || getppid() != parent) _exit(1);
     // The library may report on standard error, and a failed child must
     // not print; no core file either.
     const int nowhere = open("/dev/null", O_RDWR);
@@ -83,12 +94,7 @@ bool writeAll(int fd, const std::string& bytes) {
 
 // Reads the child's answer until it closes its end, the answer grows past
 // the limit or the deadline passes.
-std::optional<std::string> readAnswer(int fd, const boundedprocess::Limits& limits) {
-    using Clock = std::chrono::steady_clock;
-    // Processor time is the limit; a second more allows for a busy
-    // machine, and a child that waits instead of working is not waited
-    // for longer.
-    const Clock::time_point deadline = Clock::now() + std::chrono::seconds(limits.seconds + 1);
+std::optional<std::string> readAnswer(int fd, const boundedprocess::Limits& limits, Clock::time_point deadline) {
     std::string answer;
     char buffer[1 << 16];
     for (;;) {
@@ -107,23 +113,69 @@ std::optional<std::string> readAnswer(int fd, const boundedprocess::Limits& limi
     }
 }
 
-// A program started with SIGCHLD ignored (the setting survives exec) has
-// its children reaped unseen, and how one ended is never known: while a
-// child runs, the default is put back.
+// Whether the child ended by exiting with status 0, waited for until the
+// deadline: one that closed its end of the pipe and then stops or sleeps
+// instead of exiting is killed then. Its end is learnt by polling, in
+// steps from a tenth of a millisecond (a child that answered is about to
+// exit) up to ten.
+bool endedWell(pid_t pid, Clock::time_point deadline) {
+    auto step = std::chrono::microseconds(100);
+    for (;;) {
+        int status = 0;
+        const pid_t waited = waitpid(pid, &status, WNOHANG);
+        if (waited == pid) return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        // Reaped by someone else (a handler of SIGCHLD): how it ended is
+        // not known, and its id may already be another process's.
+        if (waited < 0 && errno != EINTR) return false;
+        const Clock::time_point now = Clock::now();
+        if (now >= deadline) break;
+        std::this_thread::sleep_for(std::min<Clock::duration>(step, deadline - now));
+        step = std::min(step * 2, std::chrono::microseconds(10'000));
+    }
+    // Not yet ended, so the id is still its own; a stopped process is
+    // killed too.
+    kill(pid, SIGKILL);
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    return false;
+}
+
+// A program started with SIGCHLD ignored (the setting survives exec), or
+// that asked for its children not to be kept once they end
+// (SA_NOCLDWAIT), has them reaped unseen, and how one ended is never
+// known: while a child runs, that is undone. A handler of its own stays in
+// place; anything else about SIGCHLD is left as it is.
 class ChildrenAwaited {
 public:
     ChildrenAwaited() {
-        struct sigaction standard {};
-        standard.sa_handler = SIG_DFL;
-        sigemptyset(&standard.sa_mask);
-        sigaction(SIGCHLD, &standard, &before_);
+        struct sigaction now {};
+        if (sigaction(SIGCHLD, nullptr, &now) != 0) return;
+        const bool ignored = !(now.sa_flags & SA_SIGINFO) && now.sa_handler == SIG_IGN;
+        if (!ignored && !(now.sa_flags & SA_NOCLDWAIT)) {
+            awaited_ = true;
+            return;
+        }
+        struct sigaction kept = now;
+        kept.sa_flags &= ~SA_NOCLDWAIT;
+        if (ignored) kept.sa_handler = SIG_DFL;
+        if (sigaction(SIGCHLD, &kept, nullptr) != 0) return;
+        before_ = now;
+        changed_ = awaited_ = true;
     }
-    ~ChildrenAwaited() { sigaction(SIGCHLD, &before_, nullptr); }
+    ~ChildrenAwaited() {
+        if (changed_) sigaction(SIGCHLD, &before_, nullptr);
+    }
     ChildrenAwaited(const ChildrenAwaited&) = delete;
     ChildrenAwaited& operator=(const ChildrenAwaited&) = delete;
 
+    // Whether how a child ends can be learnt.
+    bool awaited() const { return awaited_; }
+
 private:
     struct sigaction before_ {};
+    bool changed_ = false;
+    bool awaited_ = false;
 };
 
 }  // namespace
@@ -138,32 +190,37 @@ std::optional<std::string> boundedprocess::run(const std::function<std::string()
             return std::nullopt;
         }
     }
-    const ChildrenAwaited awaited;
+    const ChildrenAwaited children;
+    if (!children.awaited()) return std::nullopt;
+    // Processor time is the limit; a second more allows for a busy
+    // machine, and a child that waits instead of working is not waited
+    // for longer, neither for its answer nor for its end.
+    const Clock::time_point deadline = Clock::now() + std::chrono::seconds(limits.seconds + 1);
     int ends[2];
     if (pipe2(ends, O_CLOEXEC) != 0) return std::nullopt;
+    const pid_t parent = getpid();
     const pid_t pid = fork();
     if (pid == 0) {
         close(ends[0]);
-        child(ends[1], work, limits);
+        child(ends[1], parent, work, limits);
     }
     close(ends[1]);
     if (pid < 0) {
         close(ends[0]);
         return std::nullopt;
     }
-    std::optional<std::string> answer = readAnswer(ends[0], limits);
+    ++started;
+    std::optional<std::string> answer = readAnswer(ends[0], limits, deadline);
     close(ends[0]);
-    // Done, late or talking too much: it is ended either way, and only it,
-    // by the id it was started with.
+    // Late or talking too much: it is ended at once, and only it, by the
+    // id it was started with.
     if (!answer) kill(pid, SIGKILL);
-    // A child whose end is not known (waitpid failed) has not said it
-    // finished well: its answer may be partial.
-    int status = 0;
-    pid_t waited;
-    while ((waited = waitpid(pid, &status, 0)) < 0 && errno == EINTR) {
-    }
-    if (waited != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
+    // A child that has not said it finished well may have written a
+    // partial answer.
+    if (!endedWell(pid, deadline)) return std::nullopt;
     return answer;
 }
+
+uint64_t boundedprocess::childrenStarted() { return started; }
 
 void boundedprocess::runInThisProcess() { inThisProcess = true; }

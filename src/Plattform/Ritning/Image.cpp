@@ -55,7 +55,8 @@ Image::Read Image::fromBytes(std::span<const uint8_t> bytes, std::optional<Size>
         return {read.page ? std::make_shared<PdfImage>(std::move(read.page)) : nullptr, read.refusal};
     }
     raster::Decoded decoded = raster::decode(bytes, frame);
-    if (!decoded.pixels) return {nullptr, decoded.refusal};
+    if (!decoded.pixels)
+        return {nullptr, decoded.refusal.value_or("it is neither a PDF nor a PNG, JPEG, TIFF or GIF image")};
     return {std::make_shared<PixelImage>(std::move(decoded.pixels), decoded.natural, CAIRO_FILTER_GOOD), std::nullopt};
 }
 

@@ -19,8 +19,10 @@ public:
 
     // The image in the bytes, to be drawn within a frame of `frame` points:
     // a raster image is decoded at no more than 300 dpi of that frame (at
-    // its own size when none is given). An image too large to read within
-    // this program's fixed bounds is refused with the reason.
+    // its own size when none is given). Bytes that give no image say why:
+    // too large to read within this program's fixed bounds, encrypted, or
+    // no image that can be read. StoredImage reads them once for many
+    // frames.
     static Read fromBytes(std::span<const uint8_t> bytes, std::optional<Size> frame = std::nullopt);
     // Modules of a code: every pixel a sharp square, never smoothed.
     static std::shared_ptr<const Image> fromModules(Bild modules);
@@ -34,9 +36,9 @@ protected:
 };
 
 struct Image::Read {
-    // None when the bytes are no image we can read, or it is refused.
     std::shared_ptr<const Image> image;
-    // Why an image that could be read is refused, as a clause: "it is
-    // 20000 x 20000 pixels, more than 16384 a side".
+    // Why there is no image, as a clause, whenever there is none: "it is
+    // 20000 x 20000 pixels, more than 16384 a side", "it is encrypted",
+    // "it is neither a PDF nor a PNG, JPEG, TIFF or GIF image".
     std::optional<std::string> refusal;
 };

@@ -29,7 +29,7 @@ std::string answer(const pdfpagecopy::Copy& copy) {
 }
 
 std::optional<pdfpagecopy::Copy> fromAnswer(const std::string& a) {
-    if (a.size() < headerSize || uint8_t(a[0]) > uint8_t(Outcome::copyTooLarge)) return std::nullopt;
+    if (a.size() < headerSize || uint8_t(a[0]) > uint8_t(Outcome::last)) return std::nullopt;
     pdfpagecopy::Copy copy;
     copy.outcome = Outcome(uint8_t(a[0]));
     double box[boxValues];
@@ -39,9 +39,12 @@ std::optional<pdfpagecopy::Copy> fromAnswer(const std::string& a) {
     return copy;
 }
 
-// Why a file is refused; none when it was copied or is simply no PDF with a page.
+// Why a file gives no page; none when it was copied.
 std::optional<std::string> why(Outcome outcome) {
     switch (outcome) {
+    case Outcome::unreadable: return "it cannot be read as a PDF";
+    case Outcome::encrypted: return "it is encrypted";
+    case Outcome::noPage: return "it has no page to show";
     case Outcome::tooCostly:
         return "drawing it would take more than " + std::to_string(pdfpagecopy::mostDrawingCost >> 20) + " MiB";
     case Outcome::tooDeep:
@@ -52,8 +55,7 @@ std::optional<std::string> why(Outcome outcome) {
         return "its first page's content is more than " + std::to_string(pdfpagecopy::mostJoinedContent >> 20) +
                " MiB";
     case Outcome::copyTooLarge: return "its first page would take more room in the invoice than the whole file";
-    case Outcome::copied:
-    case Outcome::none: break;
+    case Outcome::copied: break;
     }
     return std::nullopt;
 }

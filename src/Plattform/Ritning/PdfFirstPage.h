@@ -45,9 +45,9 @@ private:
 
 struct PdfFirstPage::Read {
     std::shared_ptr<const PdfFirstPage> page;
-    // Why a file that is a PDF with a page is refused, as a clause: "its
-    // objects are nested more than 100 levels deep". None when the bytes
-    // are no PDF, are encrypted or have no page.
+    // Why there is no page, as a clause: "its objects are nested more than
+    // 100 levels deep", "it is encrypted", "it cannot be read as a PDF".
+    // None when the bytes do not look like a PDF at all.
     std::optional<std::string> refusal;
 };
 

@@ -7,6 +7,7 @@
 #include "Plattform/Ritning/QpdfMemory.h"
 
 #include <qpdf/Pl_Flate.hh>
+#include <qpdf/QPDFExc.hh>
 #include <qpdf/Pl_String.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
@@ -96,14 +97,31 @@ QPDFObjectHandle content(QPDF& out, PdfObjectCopy& copy, QPDFObjectHandle conten
     return stream;
 }
 
+pdfpagecopy::Copy notCopied(pdfpagecopy::Outcome why) {
+    pdfpagecopy::Copy copy;
+    copy.outcome = why;
+    return copy;
+}
+
+// A page that cannot be found or read. qpdf's parser reads an object
+// nested some hundreds of levels deep as null, with a warning: a page lost
+// so is refused as too deep, not as missing.
+pdfpagecopy::Copy lost(QPDF& source, pdfpagecopy::Outcome otherwise) {
+    for (const QPDFExc& warning : source.getWarnings())
+        if (warning.getMessageDetail().find("deeply nested") != std::string::npos)
+            return notCopied(pdfpagecopy::Outcome::tooDeep);
+    return notCopied(otherwise);
+}
+
 pdfpagecopy::Copy copied(QPDF& source, size_t size) {
     using pdfpagecopy::Outcome;
-    if (source.isEncrypted()) return {};
+    // Opened with the empty password; what it protects is not ours to copy.
+    if (source.isEncrypted()) return notCopied(Outcome::encrypted);
     std::optional<pdfpagetree::FirstPage> first = pdfpagetree::firstPage(source);
-    if (!first) return {};
+    if (!first) return lost(source, Outcome::noPage);
     const std::optional<pdfpagetree::Box> media = pdfpagetree::mediaBox(*first),
                                           visible = pdfpagetree::visibleBox(*first);
-    if (!media || !visible) return {};
+    if (!media || !visible) return lost(source, Outcome::noPage);
     pdfpagecopy::Copy result;
     result.x = visible->llx;
     result.y = visible->lly;
@@ -112,7 +130,7 @@ pdfpagecopy::Copy copied(QPDF& source, size_t size) {
     result.mediaHeight = media->height();
 
     const std::optional<uint64_t> cost = pdfcost::ofPage(first->page, first->resources, pdfpagecopy::mostDrawingCost);
-    if (!cost) return {};
+    if (!cost) return lost(source, Outcome::unreadable);
     if (*cost > pdfpagecopy::mostDrawingCost) {
         result.outcome = Outcome::tooCostly;
         return result;
@@ -159,6 +177,9 @@ pdfpagecopy::Copy pdfpagecopy::ofPageOne(const uint8_t* pdf, size_t size) {
     } catch (const std::bad_alloc&) {
         // Memory ran out, not the file's sense: the caller says so.
         throw;
+    } catch (const QPDFExc& e) {
+        // A user password that is not empty: it cannot even be opened.
+        if (e.getErrorCode() == qpdf_e_password) refused.outcome = Outcome::encrypted;
     } catch (const std::exception&) {
     }
     return refused;

@@ -24,16 +24,19 @@ constexpr size_t mostGrowth = size_t(64) << 10;
 
 enum class Outcome : uint8_t {
     copied,
-    none,             // no PDF, encrypted, no page, or no page with an area
+    unreadable,       // no PDF that can be read, or its first page cannot be
+    encrypted,        // with a user password or without one
+    noPage,           // no page, or none with an area
     tooCostly,        // beyond mostDrawingCost
     tooDeep,          // objects nested beyond pdfbounds::deepestNesting
     tooMany,          // more than pdfbounds::mostObjects objects
     contentTooLarge,  // joined content beyond mostJoinedContent
     copyTooLarge,     // a copy larger than the file by more than mostGrowth
+    last = copyTooLarge,
 };
 
 struct Copy {
-    Outcome outcome = Outcome::none;
+    Outcome outcome = Outcome::unreadable;
     // The page's visible box, lower left and size, y upward; its media
     // box's height.
     double x = 0, y = 0, width = 0, height = 0, mediaHeight = 0;
@@ -41,7 +44,7 @@ struct Copy {
 };
 
 // Throws std::bad_alloc when memory runs out; a file that cannot be read
-// is Outcome::none.
+// is Outcome::unreadable.
 Copy ofPageOne(const uint8_t* pdf, size_t size);
 
 }  // namespace pdfpagecopy

@@ -29,6 +29,17 @@ std::optional<Format> formatOf(std::span<const uint8_t> b) {
     return std::nullopt;
 }
 
+// The format's name as users know it.
+const char* formatName(Format f) {
+    switch (f) {
+        case Format::png: return "PNG";
+        case Format::jpeg: return "JPEG";
+        case Format::gif: return "GIF";
+        case Format::tiff: return "TIFF";
+    }
+    return "";
+}
+
 const char* loaderName(Format f) {
     switch (f) {
         case Format::png: return "png";
@@ -161,15 +172,24 @@ uint64_t raster::reduction(uint64_t width, uint64_t height, std::optional<Size> 
     return k;
 }
 
-Decoded raster::decode(std::span<const uint8_t> bytes, std::optional<Size> frame) {
-    const std::optional<Format> format = formatOf(bytes);
-    if (!format) return {};
-    if (*format != Format::png) return withGdkPixbuf(bytes, *format, frame);
+namespace {
+
+Decoded withLibpng(std::span<const uint8_t> bytes, std::optional<Size> frame) {
     const std::optional<ImageHeader> h = pngHeader(bytes.data(), bytes.size());
     if (!h || h->width == 0 || h->height == 0) return {};
     if (auto why = refusal(h->width, h->height, h->wholeAtOnce ? times(times(h->width, h->height), 4) : 0))
         return {.pixels = nullptr, .natural = {}, .refusal = why};
-    Surface pixels = readPng(bytes, reduction(h->width, h->height, frame));
+    Surface pixels = raster::readPng(bytes, raster::reduction(h->width, h->height, frame));
     if (!pixels) return {};
     return {std::move(pixels), Size{double(h->width), double(h->height)}, std::nullopt};
+}
+
+}  // namespace
+
+Decoded raster::decode(std::span<const uint8_t> bytes, std::optional<Size> frame) {
+    const std::optional<Format> format = formatOf(bytes);
+    if (!format) return {};
+    Decoded d = *format == Format::png ? withLibpng(bytes, frame) : withGdkPixbuf(bytes, *format, frame);
+    if (!d.pixels && !d.refusal) d.refusal = std::string("it cannot be read as a ") + formatName(*format) + " image";
+    return d;
 }

@@ -36,8 +36,10 @@ struct Decoded {
     Surface pixels;
     // The image's own size in pixels, upright.
     Size natural;
-    // Why an image that could be read is refused (then there are no
-    // pixels): "it is 20000 x 20000 pixels, more than 16384 a side".
+    // Why there are no pixels, as a clause: an image refused by its size
+    // ("it is 20000 x 20000 pixels, more than 16384 a side"), or one that
+    // cannot be decoded as its format ("it cannot be read as a PNG
+    // image"). None when the bytes are of no format read here.
     std::optional<std::string> refusal;
 };
 

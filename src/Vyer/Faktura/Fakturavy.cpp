@@ -4,6 +4,7 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Fakturor/InbyggdFakturamall.h"
 #include "Plattform/Ritning/FontRegistry.h"
+#include "Plattform/Ritning/StoredImage.h"
 #include "Plattform/Lokal.h"
 #include "Vyer/Faktura/Bakgrunder.h"
 

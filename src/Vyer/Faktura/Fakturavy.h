@@ -42,6 +42,7 @@
 class Bokföring;
 class Fakturaliknande;
 class Fakturamall;
+class StoredImage;
 
 // A caption and a value; shown only when both are present.
 struct Datapost {
@@ -171,9 +172,13 @@ public:
     // The built-in background the template names and the program could
     // not load.
     std::optional<std::string> saknadBakgrund;
-    // Why the ledger's logo is left out when it is too large to read (a
-    // warning for the user; the invoice is laid out without it).
+    // Why the ledger's logo is left out: too large to read, encrypted, no
+    // image at all (a warning for the user; the invoice is laid out
+    // without it).
     std::optional<std::string> utelämnadLogotyp;
+    // The ledger's logo, read the first time a frame shows it and kept for
+    // every other.
+    std::unique_ptr<StoredImage> lästLogotyp;
 
     // --- Pages ---------------------------------------------------------
     int antalSidor() const { return static_cast<int>(innehållFörVarjeSida.size()); }
@@ -206,9 +211,9 @@ public:
                                            const Rect& villkorsram, const TextAttributes& fskattattribut,
                                            const Rect& fskattsram);
 
-    // The ledger's logo read for a frame of that size; none when the ledger
-    // has none, it is no image we can read, or it is too large to read
-    // (noted in utelämnadLogotyp).
+    // The ledger's logo for a frame of that size; none when the ledger has
+    // none, or when it cannot be shown (why is noted in utelämnadLogotyp).
+    // However many frames show it, its file is read once.
     std::shared_ptr<const Image> logotyp(Size ram);
 
     // The credit terms the title block prints, if any: the invoice's own,

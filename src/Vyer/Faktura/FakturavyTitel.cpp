@@ -8,6 +8,7 @@
 #include "Modell/Bokforing.h"
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Plattform/Ritning/Image.h"
+#include "Plattform/Ritning/StoredImage.h"
 #include "Plattform/Lokalisering.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 
@@ -45,11 +46,13 @@ void Fakturavy::läggTillInnehållMedRamFörLogotyp(const Rect& logotypram, cons
 }
 
 std::shared_ptr<const Image> Fakturavy::logotyp(Size ram) {
-    if (!b.logotyp) return nullptr;
-    // A logo whose stored bytes are no image we can read is left out like a
-    // missing one; one too large to read is left out with a warning.
-    Image::Read läst = Image::fromBytes(*b.logotyp, ram);
-    if (läst.refusal && !utelämnadLogotyp) utelämnadLogotyp = *läst.refusal;
+    // No bytes are no logo; any other logo that cannot be shown is left
+    // out with a warning that says why.
+    if (!b.logotyp || b.logotyp->empty()) return nullptr;
+    if (!lästLogotyp) lästLogotyp = std::make_unique<StoredImage>(*b.logotyp);
+    Image::Read läst = lästLogotyp->forFrame(ram);
+    if (!läst.image && !utelämnadLogotyp)
+        utelämnadLogotyp = läst.refusal.value_or("it cannot be read as an image");
     return läst.image;
 }
 

@@ -5,14 +5,56 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <future>
 #include <stdexcept>
+#include <thread>
 
 namespace {
 
 constexpr boundedprocess::Limits limits{.memory = 64 << 20, .seconds = 1, .answer = 4 << 20};
+
+// Whether the process has ended (a zombie has), waiting up to ten seconds.
+bool endsWithinTenSeconds(pid_t pid) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    for (;;) {
+        std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+        std::string line;
+        if (!std::getline(stat, line)) return true;
+        const size_t name = line.rfind(')');
+        if (name == std::string::npos || name + 2 >= line.size() || line[name + 2] == 'Z' || line[name + 2] == 'X')
+            return true;
+        if (std::chrono::steady_clock::now() > until) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+// A pipe whose write end the child tells its id through.
+struct Told {
+    int ends[2] = {-1, -1};
+    Told() { EXPECT_EQ(pipe(ends), 0); }
+    ~Told() {
+        close(ends[0]);
+        if (ends[1] >= 0) close(ends[1]);
+    }
+    void tell() const {
+        const pid_t me = getpid();
+        if (write(ends[1], &me, sizeof me) != sizeof me) _exit(3);
+    }
+    pid_t heard() {
+        close(ends[1]);
+        ends[1] = -1;
+        pid_t pid = -1;
+        return read(ends[0], &pid, sizeof pid) == sizeof pid ? pid : -1;
+    }
+};
 
 }  // namespace
 
@@ -74,4 +116,78 @@ TEST(BoundedProcess, AProgramThatIgnoresItsChildrenStillLearnsHowTheyEnded) {
     EXPECT_FALSE(failed);
     EXPECT_FALSE(aborted);
     EXPECT_EQ(after.sa_handler, SIG_IGN);  // as the program had it
+}
+
+// A child that closes its end of the pipe and then stops, or sleeps, never
+// exits by itself: it is killed at the deadline and gives none.
+TEST(BoundedProcess, AChildThatClosesItsPipeAndStopsIsKilledAtTheDeadline) {
+    for (const bool stops : {true, false}) {
+        SCOPED_TRACE(stops ? "stops" : "sleeps");
+        Told told;
+        auto answer = std::async(std::launch::async, [&] {
+            return boundedprocess::run(
+                [&]() -> std::string {
+                    told.tell();
+                    close_range(3, ~0U, 0);
+                    if (stops) raise(SIGSTOP);
+                    for (;;) pause();
+                },
+                limits);
+        });
+        // Within the deadline and then some; a parent that hangs is let go
+        // by killing the child here.
+        if (answer.wait_for(std::chrono::seconds(limits.seconds + 5)) != std::future_status::ready) {
+            ADD_FAILURE() << "the parent still waits for its child";
+            const pid_t pid = told.heard();
+            if (pid > 0) kill(pid, SIGKILL);
+        }
+        EXPECT_EQ(answer.get(), std::nullopt);
+    }
+}
+
+// A parent that dies while its child works takes the child with it: a
+// child that sleeps forever is not left behind.
+TEST(BoundedProcess, TheChildDoesNotOutliveItsParent) {
+    Told told;
+    const pid_t parent = fork();
+    ASSERT_GE(parent, 0);
+    if (parent == 0) {
+        boundedprocess::run(
+            [&]() -> std::string {
+                told.tell();
+                for (;;) pause();
+            },
+            {.memory = 64 << 20, .seconds = 60, .answer = 16});
+        _exit(0);
+    }
+    const pid_t child = told.heard();
+    ASSERT_GT(child, 0);
+    kill(parent, SIGKILL);
+    int status = 0;
+    ASSERT_EQ(waitpid(parent, &status, 0), parent);
+    const bool ended = endsWithinTenSeconds(child);
+    EXPECT_TRUE(ended);
+    if (!ended) kill(child, SIGKILL);
+}
+
+// A program's own SIGCHLD handler stays in place while a child runs, and
+// is told when the child ends; the answer still comes back.
+TEST(BoundedProcess, AHandlerOfTheProgramsOwnStaysInPlace) {
+    static volatile sig_atomic_t told = 0;
+    told = 0;
+    struct sigaction handler {}, before{};
+    handler.sa_handler = [](int) { told = told + 1; };
+    sigemptyset(&handler.sa_mask);
+    ASSERT_EQ(sigaction(SIGCHLD, &handler, &before), 0);
+    const auto good = boundedprocess::run([] { return std::string("svar"); }, limits);
+    // The signal is sent before the child can be waited for; it may reach
+    // another thread a moment later.
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (told == 0 && std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    struct sigaction after {};
+    sigaction(SIGCHLD, &before, &after);
+    EXPECT_EQ(good, std::optional<std::string>("svar"));
+    EXPECT_GT(told, 0);
+    EXPECT_EQ(after.sa_handler, handler.sa_handler);
 }

@@ -7,12 +7,14 @@
 #include "Plattform/Ritning/PdfWriter.h"
 #include "Plattform/Ritning/PngReader.h"
 #include "Plattform/Ritning/QRGenerator.h"
+#include "Plattform/Ritning/StoredImage.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <set>
 
 using testhjalp::PdfFil;
 using testhjalp::pixelAt;
@@ -198,8 +200,8 @@ TEST(Image, OneTooLargeToReadIsRefusedWithTheReasonInEveryFormat) {
     EXPECT_EQ(Image::fromBytes(pngHuvud(20000, 20000)).refusal, "it is 20000 x 20000 pixels, more than 16384 a side");
     // At the limit an image is read (these few bytes then give none, as any
     // image cut short does).
-    EXPECT_EQ(Image::fromBytes(pngHuvud(16384, 16384)).refusal, std::nullopt);
-    EXPECT_EQ(Image::fromBytes(jpegHuvud(16384, 16384)).refusal, std::nullopt);
+    EXPECT_EQ(Image::fromBytes(pngHuvud(16384, 16384)).refusal, "it cannot be read as a PNG image");
+    EXPECT_EQ(Image::fromBytes(jpegHuvud(16384, 16384)).refusal, "it cannot be read as a JPEG image");
     // What only decodes whole is bounded by what that takes.
     for (const auto& bytes : {pngHuvud(8000, 8000, true), jpegHuvud(8000, 8000, true), tiffHuvud(8000, 8000),
                               gifHuvud(8000, 8000)})
@@ -234,6 +236,32 @@ TEST(Image, DecodedAtNoMoreThan300DpiOfItsFrame) {
     auto unframed = Image::fromBytes(images[0].second).image;
     ASSERT_TRUE(unframed);
     EXPECT_EQ(PdfFil(pdfWith(*unframed, {100, 100}, {10, 10, 72, 36})).imageSizes(), (std::vector<Size>{{1000, 500}}));
+}
+
+// A stored image gives each frame the pixels reading it for that frame
+// gives, and frames that need as many share one decoding.
+TEST(Image, AStoredImageIsDecodedOnceForFramesThatNeedAsManyPixels) {
+    auto halves = [](int x, int) { return x < 500 ? 0xFFFF0000u : 0xFF0000FFu; };
+    for (const char* format : {"png", "jpeg", "tiff"}) {
+        SCOPED_TRACE(format);
+        const std::vector<uint8_t> bytes = std::string(format) == "png" ? bildprov::png(1000, 500, halves)
+                                                                        : bildprov::sparad(format, 1000, 500, halves);
+        StoredImage stored(bytes);
+        auto pixels = [](const Image& image) { return PdfFil(pdfWith(image, {100, 100}, {0, 0, 72, 36})).imageSizes(); };
+        std::set<const Image*> decodings;
+        for (std::optional<Size> frame : {std::optional<Size>(Size{36, 18}), std::optional<Size>(Size{37, 18}),
+                                          std::optional<Size>(Size{72, 36}), std::optional<Size>()}) {
+            auto image = stored.forFrame(frame).image;
+            ASSERT_TRUE(image);
+            EXPECT_EQ(pixels(*image), pixels(*Image::fromBytes(bytes, frame).image));
+            decodings.insert(image.get());
+        }
+        EXPECT_EQ(decodings.size(), 3u);
+    }
+    const std::vector<uint8_t> none = {'n', 'o', 'n', 'e'};
+    StoredImage stored(none);
+    EXPECT_EQ(stored.forFrame(Size{36, 18}).refusal, "it is neither a PDF nor a PNG, JPEG, TIFF or GIF image");
+    EXPECT_EQ(stored.forFrame(Size{72, 36}).refusal, "it is neither a PDF nor a PNG, JPEG, TIFF or GIF image");
 }
 
 TEST(Image, AReducedPixelIsTheAverageOfItsBox) {

@@ -90,6 +90,10 @@ TEST(PdfDocument, UnreadableEncryptedOrEmptyIsNoDocument) {
     std::string header = "%PDF-1.7\n";
     bad.push_back({header.begin(), header.end()});
     for (size_t i = 0; i < bad.size(); ++i) EXPECT_FALSE(PdfDocument::fromBytes(bad[i])) << i;
+    // As a logo, each says why it is left out.
+    for (size_t i : {4, 5, 6}) EXPECT_EQ(PdfFirstPage::read(bad[i]).refusal, "it is encrypted") << i;
+    EXPECT_EQ(PdfFirstPage::read(bad[2]).refusal, std::nullopt);  // no PDF at all: the caller says what it is
+    EXPECT_EQ(PdfFirstPage::read(bad.back()).refusal, "it cannot be read as a PDF");
 }
 
 TEST(PdfDocument, DrawnUnderAPageItKeepsItsVectorsAndPlace) {
@@ -182,7 +186,7 @@ TEST(PdfDocument, OneTooCostlyToDrawIsNoDocument) {
     EXPECT_FALSE(PdfDocument::fromBytes(bytes));
     EXPECT_EQ(PdfFirstPage::read(bytes).refusal, "drawing it would take more than 256 MiB");
     // What is merely unreadable is not too costly.
-    EXPECT_EQ(PdfFirstPage::read(handmadePdf({})).refusal, std::nullopt);
+    EXPECT_EQ(PdfFirstPage::read(handmadePdf({})).refusal, "it has no page to show");
 }
 
 TEST(PdfDocument, ADamagedBackgroundGoesUnderThePageAsFarAsItCanBeRead) {

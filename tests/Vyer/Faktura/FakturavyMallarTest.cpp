@@ -7,7 +7,9 @@
 #include "Modell/Fakturor/Fakturamall.h"
 #include "Modell/Fakturor/FinsktReferensnummer.h"
 #include "Modell/Rotuppgifter.h"
+#include "Plattform/Ritning/BoundedProcess.h"
 #include "Plattform/Ritning/FontRegistry.h"
+#include "Plattform/Ritning/Image.h"
 #include "Plattform/Logg.h"
 #include "Plattform/Lokal.h"
 
@@ -21,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <set>
 
@@ -271,6 +274,40 @@ TEST(Anvandarmall, ALogoTooLargeToReadIsLeftOutAndNoted) {
     vy = p.vy();
     EXPECT_EQ(vy->innehållFörAllaSidor.size(), 1u);
     EXPECT_EQ(vy->utelämnadLogotyp, std::nullopt);
+}
+
+// A template may show the logo in many fields: its file is read once for
+// them all (a PDF's reading is a child process, which may take seconds),
+// and a raster image is decoded once for all frames of one size.
+TEST(Anvandarmall, ALogoShownInManyFieldsIsReadOnce) {
+    Mallprov p;
+    for (int i = 0; i < 40; ++i) p.fält({40 + 12.0 * (i % 20), 600 + 40.0 * (i / 20), 10, 10}, Id::Logo);
+    auto bilder = [&] {
+        std::set<const Image*> olika;
+        size_t antal = 0;
+        const auto vy = p.vy();
+        for (const auto& o : vy->innehållFörAllaSidor)
+            if (auto* bild = std::get_if<cachad::image>(&o.data)) {
+                ++antal;
+                olika.insert(bild->image.get());
+            }
+        return std::pair{antal, olika.size()};
+    };
+    // Children the view starts (its background is read in one too).
+    auto barn = [](const std::function<void()>& gör) {
+        const uint64_t före = boundedprocess::childrenStarted();
+        gör();
+        return boundedprocess::childrenStarted() - före;
+    };
+    const uint64_t utanLogotyp = barn([&] { EXPECT_EQ(bilder(), std::pair(size_t(0), size_t(0))); });
+    p.bok->logotyp = prov::bakgrundspdf(200, 100);
+    EXPECT_EQ(barn([&] { EXPECT_EQ(bilder(), std::pair(size_t(40), size_t(1))); }), utanLogotyp + 1);
+
+    p.bok->logotyp = bildprov::png(400, 200, [](int, int) { return 0xFF336699u; });
+    EXPECT_EQ(bilder(), std::pair(size_t(40), size_t(1)));
+    // A frame that needs more of its pixels gets a decoding of its own.
+    p.fält({40, 400, 200, 100}, Id::Logo);
+    EXPECT_EQ(bilder(), std::pair(size_t(41), size_t(2)));
 }
 
 TEST(Anvandarmall, RegisteredNotesFollowTheLedgersFlagsInTheInvoicesLanguage) {

@@ -1,0 +1,27 @@
+#include "Plattform/Ritning/StoredImage.h"
+
+#include "Plattform/Ritning/PdfFirstPage.h"
+#include "Plattform/Ritning/RasterDecoding.h"
+
+Image::Read StoredImage::forFrame(std::optional<Size> frame) {
+    if (whole_) return *whole_;
+    // A decoded image's size is its pixels, and with them the reduction
+    // a frame asks for; the first decoding tells it.
+    auto reduction = [&](const Image::Read& read) {
+        const Size pixels = read.image->size();
+        return raster::reduction(uint64_t(pixels.width), uint64_t(pixels.height), frame);
+    };
+    if (!byReduction_.empty()) {
+        const uint64_t k = reduction(byReduction_.begin()->second);
+        if (auto known = byReduction_.find(k); known != byReduction_.end()) return known->second;
+    }
+    Image::Read read = Image::fromBytes(bytes_, frame);
+    // What the first read finds holds for every frame: a PDF's page, or
+    // that the bytes give no image.
+    if (byReduction_.empty() && (!read.image || looksLikePdf(bytes_))) {
+        whole_ = read;
+        return read;
+    }
+    if (read.image) byReduction_.emplace(reduction(read), read);
+    return read;
+}
