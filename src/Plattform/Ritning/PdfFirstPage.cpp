@@ -43,13 +43,13 @@ std::optional<pdfpagecopy::Copy> fromAnswer(const std::string& a) {
 std::optional<std::string> why(Outcome outcome) {
     switch (outcome) {
     case Outcome::tooCostly:
-        return "drawing it would take more than " + std::to_string(pdfpagecopy::mostDrawingCost >> 20) + " MiB";
+        return "drawing it would take more than " + std::to_string(pdfbounds::mostDrawingCost >> 20) + " MiB";
     case Outcome::tooDeep:
         return "its objects are nested more than " + std::to_string(pdfbounds::deepestNesting) + " levels deep";
     case Outcome::tooMany:
         return "its first page holds more than " + std::to_string(pdfbounds::mostObjects) + " objects";
     case Outcome::contentTooLarge:
-        return "its first page's content is more than " + std::to_string(pdfpagecopy::mostJoinedContent >> 20) +
+        return "its first page's content is more than " + std::to_string(pdfbounds::mostJoinedContent >> 20) +
                " MiB";
     case Outcome::copyTooLarge: return "its first page would take more room in the invoice than the whole file";
     case Outcome::copied:
@@ -73,7 +73,7 @@ PdfFirstPage::Read PdfFirstPage::read(std::span<const uint8_t> bytes, Source sou
         copy = pdfpagecopy::ofPageOne(bytes.data(), bytes.size());
     } else {
         boundedprocess::Limits limits = childLimits;
-        limits.answer = headerSize + bytes.size() + pdfpagecopy::mostGrowth;
+        limits.answer = headerSize + bytes.size() + pdfbounds::mostGrowth;
         std::optional<std::string> a =
             boundedprocess::run([&] { return answer(pdfpagecopy::ofPageOne(bytes.data(), bytes.size())); }, limits);
         if (a) copy = fromAnswer(*a);
