@@ -13,6 +13,7 @@
 #include <functional>
 #include <spawn.h>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -43,15 +44,17 @@ struct Körning {
 // Runs the tool with `argument` after its own path, standard input from
 // `indata` (or nothing) and its output thrown away (its standard error too
 // when `utanFel`), with the environment variables `miljö` ("NAME=value")
-// added; `mått` is a file for time's figure.
+// added; `mått` is a file for time's figure, `fel` (when given) one for
+// its standard error.
 inline Körning körVerktyget(const std::vector<std::string>& argument, const std::filesystem::path& indata,
                             const std::vector<std::string>& miljö, const std::filesystem::path& mått,
-                            bool utanFel = false) {
+                            bool utanFel = false, const std::filesystem::path& fel = {}) {
     posix_spawn_file_actions_t åtgärder;
     posix_spawn_file_actions_init(&åtgärder);
     posix_spawn_file_actions_addopen(&åtgärder, 0, indata.empty() ? "/dev/null" : indata.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&åtgärder, 1, "/dev/null", O_WRONLY, 0);
     if (utanFel) posix_spawn_file_actions_addopen(&åtgärder, 2, "/dev/null", O_WRONLY, 0);
+    else if (!fel.empty()) posix_spawn_file_actions_addopen(&åtgärder, 2, fel.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     std::vector<std::string> ord = {"/usr/bin/time", "-f", "%M", "-o", mått.string(), KONTOBOK_BINARY};
     ord.insert(ord.end(), argument.begin(), argument.end());
     std::vector<char*> argv;
@@ -82,7 +85,8 @@ inline Körning körVerktyget(const std::vector<std::string>& argument, const st
 }
 
 // Runs `argv` (a path and its arguments) as it is, output thrown away; the
-// time is the whole process's, from its start to its end.
+// time is the whole process's, from its start to its end, the peak its own
+// and its children's (from wait4).
 inline Körning körProgrammet(std::vector<std::string> argv) {
     posix_spawn_file_actions_t åtgärder;
     posix_spawn_file_actions_init(&åtgärder);
@@ -94,11 +98,13 @@ inline Körning körProgrammet(std::vector<std::string> argv) {
     Körning k;
     auto start = std::chrono::steady_clock::now();
     pid_t pid;
-    if (posix_spawn(&pid, ord[0], &åtgärder, nullptr, ord.data(), environ) == 0) {
+    if (posix_spawnp(&pid, ord[0], &åtgärder, nullptr, ord.data(), environ) == 0) {
         int status = 0;
-        waitpid(pid, &status, 0);
+        rusage användning{};
+        wait4(pid, &status, 0, &användning);
         k.sekunder = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         k.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        k.toppbyte = double(användning.ru_maxrss) * 1024;
     }
     posix_spawn_file_actions_destroy(&åtgärder);
     return k;

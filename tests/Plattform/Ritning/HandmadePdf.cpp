@@ -151,32 +151,47 @@ std::vector<uint8_t> functionShadingPdf(int operators) {
                         deflated(code))});
 }
 
+namespace {
+
+// Meshes of 1-bit coordinates and grey over the page: a vertex of a
+// free-form mesh is a byte (every three a triangle of half the page), of a
+// lattice too (two a row), a Coons patch four bytes.
+const std::string oneBit = "/ColorSpace /DeviceGray /BitsPerCoordinate 1 /BitsPerComponent 1 /Decode [0 595 0 842 0 1]";
+std::vector<uint8_t> oneBitFreeForm(size_t bytes) {
+    // Flag 0, x and y of (0 0), (1 0), (0 1).
+    return meshPdf("/ShadingType 4 /BitsPerFlag 2 " + oneBit, repeated(std::string("\x00\x20\x10", 3), bytes / 3));
+}
+std::vector<uint8_t> oneBitLattice(size_t bytes) {
+    return meshPdf("/ShadingType 5 /VerticesPerRow 2 " + oneBit,
+                   repeated(std::string("\x00\x80\x40\xC0", 4), bytes / 4));
+}
+std::vector<uint8_t> oneBitCoons(size_t patches) {
+    return meshPdf("/ShadingType 6 /BitsPerFlag 2 " + oneBit, repeated("\x0F\x0F\x0F\x0C", patches));
+}
+
+// An image of 1 x 1 in its dictionary, a JBIG2 page of this size.
+std::vector<uint8_t> jbig2Pdf(uint32_t side) {
+    return a4("q 595 0 0 842 0 0 cm /Im Do Q", "/XObject << /Im 5 0 R >>",
+              {pdfStröm("/Type /XObject /Subtype /Image /Width 1 /Height 1 /ColorSpace /DeviceGray "
+                        "/BitsPerComponent 1 /Filter /JBIG2Decode",
+                        jbig2PageInformation(side, side))});
+}
+
+}  // namespace
+
 std::vector<HostilePdf> hostilePdfs() {
     std::vector<HostilePdf> all;
-    // A vertex of 1-bit coordinates and colour is a byte: 5 MiB of them,
-    // every three a triangle of half the page.
-    const std::string gray = "/ColorSpace /DeviceGray /BitsPerCoordinate 1 /BitsPerComponent 1 /Decode [0 595 0 842 0 1]";
-    const std::string corners("\x00\x20\x10", 3);  // flag 0, x and y of (0 0), (1 0), (0 1)
-    all.push_back({"free-form mesh of 1-bit coordinates",
-                   meshPdf("/ShadingType 4 /BitsPerFlag 2 " + gray, repeated(corners, (5 << 20) / 3))});
-    all.push_back({"lattice mesh of 1-bit coordinates",
-                   meshPdf("/ShadingType 5 /VerticesPerRow 2 " + gray, repeated(std::string("\x00\x80\x40\xC0", 4), (5 << 20) / 4))});
-    // A patch: flag 0, twelve points and four colours of a bit each, in
-    // four bytes; 2 MiB of them.
-    all.push_back({"Coons patch mesh of 1-bit coordinates",
-                   meshPdf("/ShadingType 6 /BitsPerFlag 2 " + gray, repeated("\x0F\x0F\x0F\x0C", (2 << 20) / 4))});
+    // 5 MiB of vertices, 2 MiB of patches.
+    all.push_back({"free-form mesh of 1-bit coordinates", oneBitFreeForm(5 << 20)});
+    all.push_back({"lattice mesh of 1-bit coordinates", oneBitLattice(5 << 20)});
+    all.push_back({"Coons patch mesh of 1-bit coordinates", oneBitCoons((2 << 20) / 4)});
     // 2 500 triangles of 16-bit coordinates across the page in 20 KB,
     // painted ten times.
     all.push_back({"mesh of 20 KB painted ten times",
                    a4(repeated("/Sh sh\n", 10), "/Shading << /Sh 5 0 R >>",
                       {pdfStröm(meshShadingEntries(), meshShadingData(2500))})});
     // The dictionary says 1 x 1, the page information 100 000 x 100 000.
-    const std::string jbig2 = jbig2PageInformation(100'000, 100'000);
-    all.push_back({"JBIG2 image of 1 x 1 whose page is 100 000 x 100 000",
-                   a4("q 595 0 0 842 0 0 cm /Im Do Q", "/XObject << /Im 5 0 R >>",
-                      {pdfStröm("/Type /XObject /Subtype /Image /Width 1 /Height 1 /ColorSpace /DeviceGray "
-                                "/BitsPerComponent 1 /Filter /JBIG2Decode",
-                                jbig2)})});
+    all.push_back({"JBIG2 image of 1 x 1 whose page is 100 000 x 100 000", jbig2Pdf(100'000)});
     // A baseline JPEG frame header of 30 000 x 30 000 pixels in three
     // components, and a JPEG 2000 SIZ segment of as many, each in an image
     // of 10 x 10.
@@ -190,6 +205,18 @@ std::vector<HostilePdf> hostilePdfs() {
     all.push_back({"tiling pattern of 0.01 pt cells", tilingPdf(0.01)});
     all.push_back({"function shading of 200 000 operators", functionShadingPdf(200'000)});
     return all;
+}
+
+std::vector<HostilePdf> nearTheBoundPdfs() {
+    // As many vertices and patches as the estimate may find in their bytes
+    // (it packs their bits closer than some readers do).
+    return {{"free-form mesh of 1 800 bytes of 1-bit coordinates", oneBitFreeForm(1800)},
+            {"lattice mesh of 700 bytes of 1-bit coordinates", oneBitLattice(700)},
+            {"Coons patch mesh of 1 900 patches of 1-bit coordinates", oneBitCoons(1900)},
+            {"mesh of 3 500 triangles crossing the page", meshPdf(meshShadingEntries(), meshShadingData(3500))},
+            {"JBIG2 image of 1 x 1 whose page is 7 000 x 7 000", jbig2Pdf(7000)},
+            {"tiling pattern of 0.4 pt cells", tilingPdf(0.4)},
+            {"function shading of 400 operators", functionShadingPdf(400)}};
 }
 
 }  // namespace testhjalp

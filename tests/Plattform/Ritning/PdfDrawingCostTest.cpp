@@ -159,10 +159,15 @@ TEST(PdfDrawingCost, AMeshCountsItsVerticesAsItsBitsPackThem) {
               limit);
 }
 
-TEST(PdfDrawingCost, EveryHostilePdfIsRefused) {
+TEST(PdfDrawingCost, EveryHostilePdfIsRefusedAndTheSameKindsWithinTheBoundAreNot) {
     for (const testhjalp::HostilePdf& hostile : testhjalp::hostilePdfs()) {
         SCOPED_TRACE(hostile.name);
         EXPECT_GT(cost(hostile.pdf), limit);
+    }
+    for (const testhjalp::HostilePdf& near : testhjalp::nearTheBoundPdfs()) {
+        SCOPED_TRACE(near.name);
+        EXPECT_LT(cost(near.pdf), limit);
+        EXPECT_GT(cost(near.pdf), limit / 2);
     }
 }
 
