@@ -13,7 +13,6 @@
 #include <functional>
 #include <spawn.h>
 #include <string>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -40,6 +39,16 @@ struct Körning {
     double toppbyte = 0;
     int status = -1;
 };
+
+// The peak in bytes /usr/bin/time -f %M wrote into `mått`. The figure is
+// the last word: time puts a line about a failed command's status before
+// it.
+inline double toppEnligtTime(const std::filesystem::path& mått) {
+    std::ifstream in(mått);
+    std::string ord, sista;
+    while (in >> ord) sista = ord;
+    return std::strtod(sista.c_str(), nullptr) * 1024;
+}
 
 // Runs the tool with `argument` after its own path, standard input from
 // `indata` (or nothing) and its output thrown away (its standard error too
@@ -73,20 +82,14 @@ inline Körning körVerktyget(const std::vector<std::string>& argument, const st
         waitpid(pid, &status, 0);
         k.sekunder = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         k.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        // The figure is the last word: time puts a line about a failed
-        // command's status before it.
-        std::ifstream in(mått);
-        std::string ord, sista;
-        while (in >> ord) sista = ord;
-        k.toppbyte = std::strtod(sista.c_str(), nullptr) * 1024;
+        k.toppbyte = toppEnligtTime(mått);
     }
     posix_spawn_file_actions_destroy(&åtgärder);
     return k;
 }
 
 // Runs `argv` (a path and its arguments) as it is, output thrown away; the
-// time is the whole process's, from its start to its end, the peak its own
-// and its children's (from wait4).
+// time is the whole process's, from its start to its end.
 inline Körning körProgrammet(std::vector<std::string> argv) {
     posix_spawn_file_actions_t åtgärder;
     posix_spawn_file_actions_init(&åtgärder);
@@ -98,13 +101,11 @@ inline Körning körProgrammet(std::vector<std::string> argv) {
     Körning k;
     auto start = std::chrono::steady_clock::now();
     pid_t pid;
-    if (posix_spawnp(&pid, ord[0], &åtgärder, nullptr, ord.data(), environ) == 0) {
+    if (posix_spawn(&pid, ord[0], &åtgärder, nullptr, ord.data(), environ) == 0) {
         int status = 0;
-        rusage användning{};
-        wait4(pid, &status, 0, &användning);
+        waitpid(pid, &status, 0);
         k.sekunder = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         k.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        k.toppbyte = double(användning.ru_maxrss) * 1024;
     }
     posix_spawn_file_actions_destroy(&åtgärder);
     return k;
