@@ -12,10 +12,9 @@ namespace {
 
 using pdfpagecopy::Outcome;
 
-// What the child may take to read a file: the invoice and the run around
-// it stay well within half a gigabyte and ten seconds, a logo and a
-// background included.
-constexpr boundedprocess::Limits childLimits{.memory = uint64_t(256) << 20, .seconds = 3, .answer = 0};
+// What the child may take to read a file.
+constexpr boundedprocess::Limits childLimits{
+    .memory = pdfbounds::mostReadingMemory, .seconds = pdfbounds::mostReadingSeconds, .answer = 0};
 
 // The child's answer: the outcome, the boxes, the copy.
 constexpr size_t boxValues = 5;

@@ -12,6 +12,11 @@
 
 namespace pdfbounds {
 
+// What the process that reads the file (PdfFirstPage.cpp) may take: the
+// invoice and the run around it stay well within half a gigabyte and ten
+// seconds, a logo and a background included.
+constexpr uint64_t mostReadingMemory = uint64_t(256) << 20;
+constexpr int mostReadingSeconds = 3;
 // Levels of objects in objects (arrays, dictionaries, references) below
 // the page or its resources.
 constexpr int deepestNesting = 100;
