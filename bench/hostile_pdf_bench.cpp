@@ -78,7 +78,7 @@ void HostilePdfDrawnByItsReader(benchmark::State& state) {
 }
 BENCHMARK(HostilePdfDrawnByItsReader)
     ->ArgNames({"pdf", "background"})
-    ->ArgsProduct({benchmark::CreateDenseRange(0, 15, 1), {0, 1}})
+    ->ArgsProduct({benchmark::CreateDenseRange(0, 16, 1), {0, 1}})
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
     ->Iterations(1);

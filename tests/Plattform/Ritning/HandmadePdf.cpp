@@ -177,6 +177,18 @@ std::vector<uint8_t> jbig2Pdf(uint32_t side) {
                         jbig2PageInformation(side, side))});
 }
 
+// A strip of triangles each half the page, black and white in turn: the
+// most a reader divides and fills for one triangle.
+std::vector<uint8_t> halfPageStrip(int triangles) {
+    std::string data;
+    for (int i = 0; i < triangles + 2; ++i) {
+        const uint8_t x = i % 2 ? 0xFF : 0, y = i % 4 >= 2 ? 0xFF : 0, c = i % 2 ? 0xFF : 0;
+        const uint8_t vertex[8] = {uint8_t(i < 3 ? 0 : 1), x, x, y, y, c, uint8_t(~c), uint8_t(i * 7)};
+        data.append(reinterpret_cast<const char*>(vertex), sizeof vertex);
+    }
+    return meshPdf(meshShadingEntries(), data);
+}
+
 }  // namespace
 
 std::vector<HostilePdf> hostilePdfs() {
@@ -210,10 +222,11 @@ std::vector<HostilePdf> hostilePdfs() {
 std::vector<HostilePdf> nearTheBoundPdfs() {
     // As many vertices and patches as the estimate may find in their bytes
     // (it packs their bits closer than some readers do).
-    return {{"free-form mesh of 1 800 bytes of 1-bit coordinates", oneBitFreeForm(1800)},
-            {"lattice mesh of 700 bytes of 1-bit coordinates", oneBitLattice(700)},
-            {"Coons patch mesh of 1 900 patches of 1-bit coordinates", oneBitCoons(1900)},
-            {"mesh of 3 500 triangles crossing the page", meshPdf(meshShadingEntries(), meshShadingData(3500))},
+    return {{"free-form mesh of 1 000 bytes of 1-bit coordinates", oneBitFreeForm(1000)},
+            {"lattice mesh of 360 bytes of 1-bit coordinates", oneBitLattice(360)},
+            {"Coons patch mesh of 1 200 patches of 1-bit coordinates", oneBitCoons(1200)},
+            {"mesh of 1 900 triangles crossing the page", meshPdf(meshShadingEntries(), meshShadingData(1900))},
+            {"strip of 1 900 triangles each half the page", halfPageStrip(1900)},
             {"JBIG2 image of 1 x 1 whose page is 7 000 x 7 000", jbig2Pdf(7000)},
             {"tiling pattern of 0.4 pt cells", tilingPdf(0.4)},
             {"function shading of 400 operators", functionShadingPdf(400)}};
