@@ -174,6 +174,7 @@ Mesh mesh(QPDFObjectHandle dict, uint64_t bytes) {
 struct Summary {
     uint64_t operators = 0, painting = 0, bytesOfText = 0, inlinePixels = 0;
     uint64_t paintingWithPattern = 0;  // painting operators while a pattern may be the colour
+    uint64_t inlineCoefficients = 0;   // bytes of inline JPEGs decoded whole
     std::map<std::string, uint64_t> xobjects, graphicsStates, shadings;  // uses by resource name
 };
 
@@ -187,7 +188,7 @@ uint64_t ownCost(const Summary& s) {
     uint64_t cost = times(s.operators, perOperator);
     cost = plus(cost, times(s.painting, perPaintingOperator));
     cost = plus(cost, times(s.bytesOfText, perByteOfText));
-    return plus(cost, times(s.inlinePixels, perPixel));
+    return plus(plus(cost, times(s.inlinePixels, perPixel)), s.inlineCoefficients);
 }
 
 // Counts a content stream's operators, and gives up as soon as they alone
@@ -202,7 +203,13 @@ public:
         switch (t.getType()) {
             case QPDFTokenizer::tt_word: operation(t.getValue()); break;
             case QPDFTokenizer::tt_name:
-                if (inlineImage_) key_ = t.getValue();
+                if (inlineImage_) {
+                    // A codec's name is a value; any other name may be a key.
+                    const std::string& n = t.getValue();
+                    if (n == "/DCT" || n == "/DCTDecode") codec_ = jpegHeader;
+                    else if (n == "/JPXDecode") codec_ = jpeg2000Header;
+                    else key_ = n;
+                }
                 else name_ = t.getValue();
                 break;
             case QPDFTokenizer::tt_string: text_ = plus(text_, t.getValue().size()); break;
@@ -211,6 +218,7 @@ public:
                 if (inlineImage_ && (key_ == "/H" || key_ == "/Height")) height_ = integer(t.getValue());
                 break;
             case QPDFTokenizer::tt_inline_image:
+                if (codec_) inlineHeader(t.getValue());
                 s_.inlinePixels = plus(s_.inlinePixels, times(width_, height_));
                 inlineImage_ = false;
                 break;
@@ -230,6 +238,7 @@ private:
             inlineImage_ = true;
             width_ = height_ = 0;
             key_.clear();
+            codec_ = nullptr;
         } else if (op == "Tj" || op == "TJ" || op == "'" || op == "\"") {
             s_.bytesOfText = plus(s_.bytesOfText, text_);
         } else if (op == "Do" && !name_.empty()) {
@@ -262,8 +271,27 @@ private:
         }
     }
 
+    // An inline image's codestream, like an image object's, tells the
+    // decoder its size; one whose header cannot be found (behind another
+    // filter) cannot be judged.
+    void inlineHeader(const std::string& data) {
+        size_t start = 0;
+        while (start < data.size() && std::isspace(static_cast<unsigned char>(data[start]))) ++start;
+        const std::optional<ImageHeader> header =
+            codec_(reinterpret_cast<const uint8_t*>(data.data()) + start, data.size() - start);
+        if (!header) throw TooMuch{};
+        width_ = std::max(width_, header->width);
+        height_ = std::max(height_, header->height);
+        // Decoded whole: two bytes a sample for a progressive JPEG, as for
+        // an image object.
+        if (header->wholeAtOnce)
+            s_.inlineCoefficients =
+                plus(s_.inlineCoefficients, times(times(times(header->width, header->height), header->components), 2));
+    }
+
     Summary& s_;
     uint64_t most_;
+    std::optional<ImageHeader> (*codec_)(const uint8_t*, size_t) = nullptr;
     bool fill_, stroke_;
     std::vector<std::pair<bool, bool>> saved_;
     std::string name_, key_;

@@ -84,6 +84,11 @@ TEST(PdfDrawingCost, AJpegCountsTheSizeItsOwnHeaderGives) {
     EXPECT_GT(cost(page("/Im Do", resources, {image(10, 10, "/Filter /DCTDecode", jpeg)})), limit);
     // One whose header cannot be found cannot be judged.
     EXPECT_GT(cost(page("/Im Do", resources, {image(10, 10, "/Filter /DCTDecode", "no jpeg")})), limit);
+    // Inline, too; a small one is cheap.
+    EXPECT_GT(cost(page("BI /W 10 /H 10 /CS /G /BPC 8 /F /DCT ID " + jpeg + " EI", "", {})), limit);
+    EXPECT_GT(cost(page("BI /W 10 /H 10 /CS /G /BPC 8 /F [/AHx /DCT] ID 4e6f EI", "", {})), limit);
+    const std::string small = std::string("\xFF\xD8\xFF\xC0\x00\x11\x08\x00\x0A\x00\x0A\x03", 12) + std::string(9, '\x11');
+    EXPECT_LT(cost(page("BI /W 10 /H 10 /CS /G /BPC 8 /F /DCT ID " + small + " EI", "", {})), 2 * MiB);
 }
 
 TEST(PdfDrawingCost, EveryOperatorCountsEachTimeItRuns) {
