@@ -526,8 +526,14 @@ private:
     // The steps one evaluation of a function (or an array of them) takes:
     // the operators of a PostScript program, and when `every`, a step for
     // each other function (a sampled one interpolates between the corners
-    // around its input).
+    // around its input). A function used by many is counted once.
     uint64_t steps(QPDFObjectHandle f, bool every, int depth) {
+        if (!f.isIndirect()) return stepsOnce(f, every, depth);
+        const auto key = std::make_pair(f.getObjGen(), every);
+        if (auto known = functions_.find(key); known != functions_.end()) return known->second;
+        return functions_[key] = stepsOnce(f, every, depth);
+    }
+    uint64_t stepsOnce(QPDFObjectHandle f, bool every, int depth) {
         if (depth > pdfbounds::deepestNesting) throw TooMuch{};
         uint64_t total = 0;
         if (f.isArray()) {
@@ -616,6 +622,7 @@ private:
 
     uint64_t pixels_, limit_, total_ = 0;
     std::map<std::pair<QPDFObjGen, QPDFObjGen>, uint64_t> done_;
+    std::map<std::pair<QPDFObjGen, bool>, uint64_t> functions_;
     std::map<QPDFObjGen, uint64_t> images_, shadings_, programs_;
     std::set<QPDFObjGen> running_, walked_;
 };

@@ -237,7 +237,14 @@ TEST(PdfDrawingCost, AFunctionCostsItsStepsForEveryPixel) {
                                  "/Functions [7 0 R 7 0 R] >>";
     EXPECT_GT(cost(page("/S sh", "/Shading << /S 5 0 R >>",
                         {"<< /ShadingType 1 /ColorSpace /DeviceRGB /Function 6 0 R >>", stitched, program})),
-              limit);
+              limit);    // Stitching functions that each use the next a thousand times, forty
+    // deep, are counted once each.
+    std::vector<std::string> chain = {"<< /ShadingType 1 /ColorSpace /DeviceRGB /Function 6 0 R >>"};
+    for (int i = 0; i < 40; ++i)
+        chain.push_back("<< /FunctionType 3 /Domain [0 1] /Functions [" + repeated(std::to_string(7 + i) + " 0 R ", 1000) +
+                        "] >>");
+    chain.push_back("<< /FunctionType 2 /Domain [0 1] /N 1 >>");
+    EXPECT_LT(cost(page("/S sh", "/Shading << /S 5 0 R >>", chain)), limit);
 }
 
 TEST(PdfDrawingCost, AChainOfReferencesAsLongAsTheFileCostsNoStack) {
