@@ -42,8 +42,9 @@ constexpr uint64_t perVertex = 256;
 constexpr uint64_t perPatch = 2560;
 // Each triangle or patch is filled by dividing it until the colour is
 // nearly even over each piece, up to some thousands of pieces, each a fill
-// of its own: a few milliseconds for one across half the page.
-constexpr uint64_t perTriangleOrPatchFilled = 128 << 10;
+// of its own: 3 to 8 milliseconds for one across half the page, as busy
+// as the machine is.
+constexpr uint64_t perTriangleOrPatchFilled = 256 << 10;
 // A function shading evaluates its function for each pixel it covers, and
 // so does a shading whose function is a PostScript program: each operator
 // of the program costs this much a pixel.

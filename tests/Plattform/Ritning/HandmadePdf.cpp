@@ -222,11 +222,11 @@ std::vector<HostilePdf> hostilePdfs() {
 std::vector<HostilePdf> nearTheBoundPdfs() {
     // As many vertices and patches as the estimate may find in their bytes
     // (it packs their bits closer than some readers do).
-    return {{"free-form mesh of 1 000 bytes of 1-bit coordinates", oneBitFreeForm(1000)},
-            {"lattice mesh of 360 bytes of 1-bit coordinates", oneBitLattice(360)},
-            {"Coons patch mesh of 1 200 patches of 1-bit coordinates", oneBitCoons(1200)},
-            {"mesh of 1 900 triangles crossing the page", meshPdf(meshShadingEntries(), meshShadingData(1900))},
-            {"strip of 1 900 triangles each half the page", halfPageStrip(1900)},
+    return {{"free-form mesh of 500 bytes of 1-bit coordinates", oneBitFreeForm(500)},
+            {"lattice mesh of 180 bytes of 1-bit coordinates", oneBitLattice(180)},
+            {"Coons patch mesh of 600 patches of 1-bit coordinates", oneBitCoons(600)},
+            {"mesh of 950 triangles crossing the page", meshPdf(meshShadingEntries(), meshShadingData(950))},
+            {"strip of 950 triangles each half the page", halfPageStrip(950)},
             {"JBIG2 image of 1 x 1 whose page is 7 000 x 7 000", jbig2Pdf(7000)},
             {"tiling pattern of 0.4 pt cells", tilingPdf(0.4)},
             {"function shading of 400 operators", functionShadingPdf(400)}};

@@ -50,8 +50,8 @@ struct HostilePdf {
     std::vector<uint8_t> pdf;
 };
 std::vector<HostilePdf> hostilePdfs();
-// The same kinds each as large as the bound on drawing lets through (some
-// thousands of triangles or patches, cells of 0.4 pt, a function of 400
+// The same kinds each as large as the bound on drawing lets through (about
+// a thousand triangles or patches, cells of 0.4 pt, a function of 400
 // operators, a JBIG2 page of 7 000 x 7 000), for what a reader takes at
 // the bound.
 std::vector<HostilePdf> nearTheBoundPdfs();
