@@ -1,6 +1,7 @@
 #include "Plattform/Ritning/PdfDrawingCost.h"
 
 #include "Plattform/Ritning/ImageHeaders.h"
+#include "Plattform/Ritning/PdfMeshSize.h"
 #include "Plattform/Ritning/PdfObjectBounds.h"
 #include "Plattform/Ritning/Saturating.h"
 
@@ -119,56 +120,6 @@ double number(QPDFObjectHandle o, double otherwise) { return o.isNumber() ? o.ge
 
 // A count of things given as a real number, saturated.
 uint64_t count(double v) { return v >= 1e18 ? UINT64_MAX : v > 0 ? uint64_t(v) : 0; }
-
-// Samples a colour has in this colour space; one when it cannot be told
-// (a name from the resources), which counts the most vertices.
-uint64_t components(QPDFObjectHandle space) {
-    if (space.isArray() && space.getArrayNItems() > 1) {
-        QPDFObjectHandle family = space.getArrayItem(0), second = space.getArrayItem(1);
-        if (family.isNameAndEquals("/ICCBased")) return std::max<uint64_t>(1, integer(at(second, "/N")));
-        if (family.isNameAndEquals("/DeviceN") && second.isArray())
-            return std::max<uint64_t>(1, uint64_t(second.getArrayNItems()));
-        if (family.isNameAndEquals("/CalRGB") || family.isNameAndEquals("/Lab")) return 3;
-        return 1;
-    }
-    if (space.isNameAndEquals("/DeviceRGB") || space.isNameAndEquals("/RGB")) return 3;
-    if (space.isNameAndEquals("/DeviceCMYK") || space.isNameAndEquals("/CMYK")) return 4;
-    return 1;
-}
-
-// The vertices of a triangle mesh (shading types 4 and 5) and the
-// triangles made of them, or the patches of a patch mesh (6 and 7), in
-// `bytes` of decoded data as the bits per flag, coordinate and colour
-// component pack them. Every element is taken at its smallest (a patch
-// sharing an edge with the one before, no padding to a byte), so no reader
-// finds more; a size a reader would not accept counts as one bit.
-struct Mesh {
-    uint64_t vertices = 0, triangles = 0, patches = 0;
-};
-Mesh mesh(QPDFObjectHandle dict, uint64_t bytes) {
-    auto bits = [&](const char* key, uint64_t least) {
-        const uint64_t v = integer(dict.getKey(key));
-        return v >= least && v <= 32 ? v : least;
-    };
-    const int64_t type = dict.getKey("/ShadingType").isInteger() ? dict.getKey("/ShadingType").getIntValue() : 0;
-    const uint64_t flag = type == 5 ? 0 : bits("/BitsPerFlag", 0), coordinate = bits("/BitsPerCoordinate", 1);
-    const uint64_t colour =
-        bits("/BitsPerComponent", 1) * (dict.hasKey("/Function") ? 1 : components(dict.getKey("/ColorSpace")));
-    const uint64_t all = times(bytes, 8);
-    Mesh m;
-    if (type == 4 || type == 5) {
-        m.vertices = all / (flag + 2 * coordinate + colour);
-        // A free-form mesh makes a triangle of each vertex after the
-        // second, a lattice two of each square of four.
-        m.triangles = type == 4 ? m.vertices : times(m.vertices, 2);
-    } else if (type == 6 || type == 7) {
-        const uint64_t points = type == 6 ? 12 : 16;
-        const uint64_t first = flag + points * 2 * coordinate + 4 * colour,
-                       next = flag + (points - 4) * 2 * coordinate + 2 * colour;
-        m.patches = all < first ? 0 : 1 + (all - first) / next;
-    }
-    return m;
-}
 
 // What one content stream does, counted once; its forms, patterns and
 // glyph procedures are priced afterwards from its resources.
@@ -514,7 +465,7 @@ private:
             AtMost limited(nullptr, remaining());
             limited.take(s);
             if (limited.exceeded) throw TooMuch{};
-            const Mesh m = mesh(s.getDict(), limited.count());
+            const pdfmesh::Size m = pdfmesh::size(s.getDict(), limited.count());
             cost = plus(cost, times(m.vertices, perVertex));
             cost = plus(cost, times(plus(m.triangles, m.patches), perTriangleOrPatchFilled));
             cost = plus(cost, times(m.patches, perPatch));
