@@ -40,18 +40,30 @@ struct Körning {
     int status = -1;
 };
 
+// The peak in bytes /usr/bin/time -f %M wrote into `mått`. The figure is
+// the last word: time puts a line about a failed command's status before
+// it.
+inline double toppEnligtTime(const std::filesystem::path& mått) {
+    std::ifstream in(mått);
+    std::string ord, sista;
+    while (in >> ord) sista = ord;
+    return std::strtod(sista.c_str(), nullptr) * 1024;
+}
+
 // Runs the tool with `argument` after its own path, standard input from
 // `indata` (or nothing) and its output thrown away (its standard error too
 // when `utanFel`), with the environment variables `miljö` ("NAME=value")
-// added; `mått` is a file for time's figure.
+// added; `mått` is a file for time's figure, `fel` (when given) one for
+// its standard error.
 inline Körning körVerktyget(const std::vector<std::string>& argument, const std::filesystem::path& indata,
                             const std::vector<std::string>& miljö, const std::filesystem::path& mått,
-                            bool utanFel = false) {
+                            bool utanFel = false, const std::filesystem::path& fel = {}) {
     posix_spawn_file_actions_t åtgärder;
     posix_spawn_file_actions_init(&åtgärder);
     posix_spawn_file_actions_addopen(&åtgärder, 0, indata.empty() ? "/dev/null" : indata.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&åtgärder, 1, "/dev/null", O_WRONLY, 0);
     if (utanFel) posix_spawn_file_actions_addopen(&åtgärder, 2, "/dev/null", O_WRONLY, 0);
+    else if (!fel.empty()) posix_spawn_file_actions_addopen(&åtgärder, 2, fel.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     std::vector<std::string> ord = {"/usr/bin/time", "-f", "%M", "-o", mått.string(), KONTOBOK_BINARY};
     ord.insert(ord.end(), argument.begin(), argument.end());
     std::vector<char*> argv;
@@ -70,12 +82,7 @@ inline Körning körVerktyget(const std::vector<std::string>& argument, const st
         waitpid(pid, &status, 0);
         k.sekunder = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         k.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        // The figure is the last word: time puts a line about a failed
-        // command's status before it.
-        std::ifstream in(mått);
-        std::string ord, sista;
-        while (in >> ord) sista = ord;
-        k.toppbyte = std::strtod(sista.c_str(), nullptr) * 1024;
+        k.toppbyte = toppEnligtTime(mått);
     }
     posix_spawn_file_actions_destroy(&åtgärder);
     return k;

@@ -1,5 +1,6 @@
 #include "Plattform/Ritning/ImageHeaders.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 
@@ -45,6 +46,57 @@ std::optional<ImageHeader> jpeg2000Header(const uint8_t* b, size_t size) {
     h.height = big32(&b[at + 12]);
     h.components = big16(&b[at + 40]);
     h.wholeAtOnce = true;
+    return h;
+}
+
+ImageHeader jbig2Header(const uint8_t* b, size_t size) {
+    ImageHeader h;
+    h.components = 1;
+    auto atLeast = [&h](uint64_t width, uint64_t height) {
+        h.width = std::max(h.width, width);
+        h.height = std::max(h.height, height);
+    };
+    size_t i = 0;
+    // A whole file starts with its ID string, flags and, unless unknown,
+    // its number of pages.
+    if (size >= 9 && std::memcmp(b, "\x97JB2\r\n\x1a\n", 8) == 0) i = (b[8] & 2) ? 9 : 13;
+    // Each segment: its number, flags (the type in the low six bits), the
+    // segments it refers to, its page, its data's length, its data.
+    while (i + 6 <= size) {
+        const uint64_t number = big32(&b[i]);
+        const uint8_t flags = b[i + 4];
+        size_t at = i + 5;
+        uint64_t referred = b[at] >> 5;
+        if (referred == 7) {
+            if (at + 4 > size) break;
+            referred = big32(&b[at]) & 0x1FFFFFFF;
+            at += 4 + (referred + 8) / 8;
+        } else {
+            at += 1;
+        }
+        at += referred * (number <= 256 ? 1 : number <= 65536 ? 2 : 4) + ((flags & 0x40) ? 4 : 1);
+        if (at + 4 > size) break;
+        const uint64_t length = big32(&b[at]);
+        at += 4;
+        const int type = flags & 0x3F;
+        if (type == 48 && at + 8 <= size) {
+            // Page information; a height of all ones is not known yet, the
+            // page grows with its stripes.
+            const uint64_t height = big32(&b[at + 4]);
+            atLeast(big32(&b[at]), height == 0xFFFFFFFF ? 0 : height);
+        } else if (type == 50 && at + 4 <= size) {
+            atLeast(0, big32(&b[at]) + 1);  // end of stripe: the last row
+        } else if ((type == 6 || type == 7 || type == 22 || type == 23 || type == 36 || type == 38 || type == 39 ||
+                    type == 40 || type == 42 || type == 43) &&
+                   at + 16 <= size) {
+            // A region: its width, height and place on the page.
+            atLeast(big32(&b[at]) + big32(&b[at + 8]), big32(&b[at + 4]) + big32(&b[at + 12]));
+        }
+        // A region of unknown length ends where its data does; no segment
+        // after it can be found without decoding it.
+        if (length == 0xFFFFFFFF) break;
+        i = at + length;
+    }
     return h;
 }
 

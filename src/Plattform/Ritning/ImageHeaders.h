@@ -20,5 +20,10 @@ struct ImageHeader {
 std::optional<ImageHeader> jpegHeader(const uint8_t* bytes, size_t size);
 // A JPEG 2000 codestream's SIZ segment, in a JP2 file or bare.
 std::optional<ImageHeader> jpeg2000Header(const uint8_t* bytes, size_t size);
+// The largest page or region a JBIG2 stream's segments state (a PDF's
+// image data, or its JBIG2Globals, or a whole file): the decoder makes room
+// for the page as its page information states it, whatever the image's
+// dictionary says. Zero by zero when no segment states a size.
+ImageHeader jbig2Header(const uint8_t* bytes, size_t size);
 // A PNG's IHDR chunk.
 std::optional<ImageHeader> pngHeader(const uint8_t* bytes, size_t size);

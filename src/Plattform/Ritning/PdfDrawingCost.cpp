@@ -1,6 +1,8 @@
 #include "Plattform/Ritning/PdfDrawingCost.h"
 
 #include "Plattform/Ritning/ImageHeaders.h"
+#include "Plattform/Ritning/PdfMeshSize.h"
+#include "Plattform/Ritning/PdfObjectBounds.h"
 #include "Plattform/Ritning/Saturating.h"
 
 // qpdf without its deprecated smart pointer. qpdf 11.3's headers do not
@@ -13,11 +15,14 @@
 #include <qpdf/QPDFObjectHandle.hh>
 
 #include <algorithm>
+#include <cctype>
+#include <cmath>
 #include <cstring>
 #include <map>
 #include <new>
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -31,14 +36,24 @@ constexpr uint64_t perPixel = 4;
 // A content stream is held whole while it is counted, and read again when
 // it is drawn.
 constexpr uint64_t perByteOfContent = 8;
-// A mesh shading is held vertex by vertex, each with its colour in
-// doubles, every time it is painted.
-constexpr uint64_t perByteOfMesh = 16;
-// Forms in forms (or patterns, glyphs, masks) deeper than this are refused.
-constexpr int deepestNesting = 32;
-// How much of a JPEG or JPEG 2000 image is searched for the size its
-// codestream gives.
-constexpr uint64_t headerSearched = 1 << 20;
+// A mesh shading is held vertex by vertex (its place, its colour in up to
+// 32 components, its share of the triangle list, room to grow) or patch
+// by patch (sixteen points, four colours), every time it is painted.
+constexpr uint64_t perVertex = 256;
+constexpr uint64_t perPatch = 2560;
+// Each triangle or patch is filled by dividing it until the colour is
+// nearly even over each piece, up to some thousands of pieces, each a fill
+// of its own: 3 to 8 milliseconds for one across half the page, as busy
+// as the machine is.
+constexpr uint64_t perTriangleOrPatchFilled = 256 << 10;
+// A function shading evaluates its function for each pixel it covers, and
+// so does a shading whose function is a PostScript program: each operator
+// of the program costs this much a pixel.
+constexpr uint64_t perFunctionStep = 1;
+// Each cell a tiling pattern paints over the page.
+constexpr uint64_t perCell = 64;
+
+using pdfbounds::headerSearched;
 
 using saturating::plus;
 using saturating::times;
@@ -101,10 +116,17 @@ uint64_t integer(QPDFObjectHandle o) {
     return v > 0 ? uint64_t(v) : 0;
 }
 
+double number(QPDFObjectHandle o, double otherwise) { return o.isNumber() ? o.getNumericValue() : otherwise; }
+
+// A count of things given as a real number, saturated.
+uint64_t count(double v) { return v >= 1e18 ? UINT64_MAX : v > 0 ? uint64_t(v) : 0; }
+
 // What one content stream does, counted once; its forms, patterns and
 // glyph procedures are priced afterwards from its resources.
 struct Summary {
     uint64_t operators = 0, painting = 0, bytesOfText = 0, inlinePixels = 0;
+    uint64_t paintingWithPattern = 0;  // painting operators while a pattern may be the colour
+    uint64_t inlineCoefficients = 0;   // bytes of inline JPEGs decoded whole
     std::map<std::string, uint64_t> xobjects, graphicsStates, shadings;  // uses by resource name
 };
 
@@ -118,20 +140,28 @@ uint64_t ownCost(const Summary& s) {
     uint64_t cost = times(s.operators, perOperator);
     cost = plus(cost, times(s.painting, perPaintingOperator));
     cost = plus(cost, times(s.bytesOfText, perByteOfText));
-    return plus(cost, times(s.inlinePixels, perPixel));
+    return plus(plus(cost, times(s.inlinePixels, perPixel)), s.inlineCoefficients);
 }
 
 // Counts a content stream's operators, and gives up as soon as they alone
 // cost more than `most`.
 class Operators : public QPDFObjectHandle::TokenFilter {
 public:
-    Operators(Summary& s, uint64_t most) : s_(s), most_(most) {}
+    // `pattern`: whether a pattern may be the colour when the stream
+    // starts (a form, glyph or cell draws with the colour it is given).
+    Operators(Summary& s, uint64_t most, bool pattern) : s_(s), most_(most), fill_(pattern), stroke_(pattern) {}
 
     void handleToken(QPDFTokenizer::Token const& t) override {
         switch (t.getType()) {
             case QPDFTokenizer::tt_word: operation(t.getValue()); break;
             case QPDFTokenizer::tt_name:
-                if (inlineImage_) key_ = t.getValue();
+                if (inlineImage_) {
+                    // A codec's name is a value; any other name may be a key.
+                    const std::string& n = t.getValue();
+                    if (n == "/DCT" || n == "/DCTDecode") codec_ = jpegHeader;
+                    else if (n == "/JPXDecode") codec_ = jpeg2000Header;
+                    else key_ = n;
+                }
                 else name_ = t.getValue();
                 break;
             case QPDFTokenizer::tt_string: text_ = plus(text_, t.getValue().size()); break;
@@ -140,6 +170,7 @@ public:
                 if (inlineImage_ && (key_ == "/H" || key_ == "/Height")) height_ = integer(t.getValue());
                 break;
             case QPDFTokenizer::tt_inline_image:
+                if (codec_) inlineHeader(t.getValue());
                 s_.inlinePixels = plus(s_.inlinePixels, times(width_, height_));
                 inlineImage_ = false;
                 break;
@@ -150,11 +181,16 @@ public:
 private:
     void operation(const std::string& op) {
         s_.operators = plus(s_.operators, 1);
-        if (paints(op)) s_.painting = plus(s_.painting, 1);
+        colour(op);
+        if (paints(op)) {
+            s_.painting = plus(s_.painting, 1);
+            if (fill_ || stroke_) s_.paintingWithPattern = plus(s_.paintingWithPattern, 1);
+        }
         if (op == "BI") {
             inlineImage_ = true;
             width_ = height_ = 0;
             key_.clear();
+            codec_ = nullptr;
         } else if (op == "Tj" || op == "TJ" || op == "'" || op == "\"") {
             s_.bytesOfText = plus(s_.bytesOfText, text_);
         } else if (op == "Do" && !name_.empty()) {
@@ -171,8 +207,45 @@ private:
         if ((s_.operators & 0x3FF) == 0 && ownCost(s_) > most_) throw TooMuch{};
     }
 
+    // Whether the fill or stroke colour may be a pattern: one is chosen by
+    // name (scn, SCN), any other colour or colour space ends it, and the
+    // graphics state stack keeps it.
+    void colour(const std::string& op) {
+        static const std::set<std::string> fills = {"cs", "sc", "g", "rg", "k"}, strokes = {"CS", "SC", "G", "RG", "K"};
+        if (op == "scn") fill_ = !name_.empty();
+        else if (op == "SCN") stroke_ = !name_.empty();
+        else if (fills.count(op)) fill_ = false;
+        else if (strokes.count(op)) stroke_ = false;
+        else if (op == "q") saved_.emplace_back(fill_, stroke_);
+        else if (op == "Q" && !saved_.empty()) {
+            std::tie(fill_, stroke_) = saved_.back();
+            saved_.pop_back();
+        }
+    }
+
+    // An inline image's codestream, like an image object's, tells the
+    // decoder its size; one whose header cannot be found (behind another
+    // filter) cannot be judged.
+    void inlineHeader(const std::string& data) {
+        size_t start = 0;
+        while (start < data.size() && std::isspace(static_cast<unsigned char>(data[start]))) ++start;
+        const std::optional<ImageHeader> header =
+            codec_(reinterpret_cast<const uint8_t*>(data.data()) + start, data.size() - start);
+        if (!header) throw TooMuch{};
+        width_ = std::max(width_, header->width);
+        height_ = std::max(height_, header->height);
+        // Decoded whole: two bytes a sample for a progressive JPEG, as for
+        // an image object.
+        if (header->wholeAtOnce)
+            s_.inlineCoefficients =
+                plus(s_.inlineCoefficients, times(times(times(header->width, header->height), header->components), 2));
+    }
+
     Summary& s_;
     uint64_t most_;
+    std::optional<ImageHeader> (*codec_)(const uint8_t*, size_t) = nullptr;
+    bool fill_, stroke_;
+    std::vector<std::pair<bool, bool>> saved_;
     std::string name_, key_;
     uint64_t text_ = 0, width_ = 0, height_ = 0;
     bool inlineImage_ = false;
@@ -186,7 +259,8 @@ std::string lastFilter(QPDFObjectHandle dict) {
 
 class Scan {
 public:
-    explicit Scan(uint64_t limit) : limit_(limit) {}
+    // `area`: the page's in square points, its pixels at 72 dpi.
+    Scan(double area, uint64_t limit) : pixels_(count(area) + 1), limit_(limit) {}
 
     uint64_t total() const { return total_; }
 
@@ -221,11 +295,12 @@ private:
 
     // One run of a content stream with these resources.
     uint64_t run(QPDFObjectHandle stream, QPDFObjectHandle resources, QPDFObjGen owner, int depth) {
-        if (depth > deepestNesting) throw TooMuch{};
-        Summary s = summary(stream);
+        if (depth > pdfbounds::deepestDrawing) throw TooMuch{};
+        Summary s = summary(stream, depth > 0);
         uint64_t cost = checked(ownCost(s));
         if (s.bytesOfText > 0) cost = checked(plus(cost, times(s.bytesOfText, type3(resources, owner, depth))));
-        if (s.painting > 0) cost = checked(plus(cost, times(s.painting, patterns(resources, owner, depth))));
+        if (s.paintingWithPattern > 0)
+            cost = checked(plus(cost, times(s.paintingWithPattern, patterns(resources, owner, depth))));
         for (const auto& [name, uses] : s.xobjects)
             cost = checked(plus(cost, times(uses, xobject(at(at(resources, "/XObject"), name.c_str()), resources, owner, depth))));
         for (const auto& [name, uses] : s.graphicsStates) {
@@ -237,9 +312,9 @@ private:
         return cost;
     }
 
-    Summary summary(QPDFObjectHandle stream) {
+    Summary summary(QPDFObjectHandle stream, bool pattern) {
         Summary s;
-        Operators counter(s, limit_);
+        Operators counter(s, limit_, pattern);
         Pl_QPDFTokenizer tokens("content", &counter);
         AtMost limited(&tokens, remaining() / perByteOfContent);
         limited.take(stream);
@@ -272,11 +347,35 @@ private:
 
     uint64_t image(QPDFObjectHandle x) {
         if (auto known = images_.find(x.getObjGen()); known != images_.end()) return known->second;
+        uint64_t cost = plus(perPaintingOperator, decoded(x));
+        for (const char* mask : {"/SMask", "/Mask"})
+            if (QPDFObjectHandle m = x.getDict().getKey(mask); m.isStream() && m.getObjGen() != x.getObjGen())
+                cost = plus(cost, decoded(m));
+        images_[x.getObjGen()] = checked(cost);
+        return cost;
+    }
+
+    // An image or mask decoded: as large as its dictionary or any layer of
+    // its codestream says, whichever is the largest.
+    uint64_t decoded(QPDFObjectHandle x) {
         QPDFObjectHandle dict = x.getDict();
         uint64_t width = integer(dict.getKey("/Width")), height = integer(dict.getKey("/Height"));
-        uint64_t cost = perPaintingOperator;
+        uint64_t cost = 0;
         const std::string filter = lastFilter(dict);
-        if (filter == "/DCTDecode" || filter == "/JPXDecode") {
+        if (filter == "/JBIG2Decode") {
+            // The page information, in the image's data or in the globals
+            // it shares with others.
+            QPDFObjectHandle parameters = dict.getKey("/DecodeParms");
+            if (parameters.isArray() && parameters.getArrayNItems() > 0)
+                parameters = parameters.getArrayItem(parameters.getArrayNItems() - 1);
+            for (QPDFObjectHandle layer : {x, at(parameters, "/JBIG2Globals")}) {
+                if (!layer.isStream()) continue;
+                const std::string bytes = start(layer);
+                const ImageHeader page = jbig2Header(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+                width = std::max(width, page.width);
+                height = std::max(height, page.height);
+            }
+        } else if (filter == "/DCTDecode" || filter == "/JPXDecode") {
             // The codestream, not the PDF, tells the decoder how much to
             // decode.
             const std::string bytes = start(x);
@@ -292,13 +391,7 @@ private:
                 cost = plus(cost, times(times(times(header->width, header->height), header->components),
                                         filter == "/JPXDecode" ? 4 : 2));
         }
-        cost = plus(cost, times(times(width, height), perPixel));
-        for (const char* mask : {"/SMask", "/Mask"})
-            if (QPDFObjectHandle m = dict.getKey(mask); m.isStream() && m.getObjGen() != x.getObjGen())
-                cost = plus(cost, times(times(integer(m.getDict().getKey("/Width")), integer(m.getDict().getKey("/Height"))),
-                                        perPixel));
-        images_[x.getObjGen()] = checked(cost);
-        return cost;
+        return checked(plus(cost, times(times(width, height), perPixel)));
     }
 
     // The first bytes of an image's data with every filter but its image
@@ -330,28 +423,113 @@ private:
         return most;
     }
 
-    // The costliest pattern of the resources: every painting operator may
-    // fill with it, a tiling pattern draws its cell each time and a
-    // shading pattern its shading.
+    // The costliest pattern of the resources: every painting operator made
+    // while a pattern is the colour may fill with it. A tiling pattern
+    // draws its cell once and paints it as often as it fits on the page
+    // (the area a fill can cover), a shading pattern paints its shading.
     uint64_t patterns(QPDFObjectHandle resources, QPDFObjGen owner, int depth) {
         uint64_t most = 0;
         QPDFObjectHandle all = at(resources, "/Pattern");
         if (!all.isDictionary()) return 0;
         for (auto [name, pattern] : all.ditems())
-            most = std::max(most, pattern.isStream() ? xobject(pattern, resources, owner, depth)
+            most = std::max(most, pattern.isStream() ? checked(plus(xobject(pattern, resources, owner, depth),
+                                                                    times(cells(pattern.getDict()), perCell)))
                                                      : shading(at(pattern, "/Shading")));
         return most;
     }
 
+    // The cells of a tiling pattern over the page: its steps are in the
+    // pattern's space, which its matrix maps onto the page's.
+    uint64_t cells(QPDFObjectHandle pattern) const {
+        double scale = 1;
+        if (QPDFObjectHandle m = pattern.getKey("/Matrix"); m.isArray() && m.getArrayNItems() == 6)
+            scale = number(m.getArrayItem(0), 1) * number(m.getArrayItem(3), 1) -
+                    number(m.getArrayItem(1), 0) * number(m.getArrayItem(2), 0);
+        const double cell = std::abs(number(pattern.getKey("/XStep"), 0) * number(pattern.getKey("/YStep"), 0) * scale);
+        // A step of nothing is refused by the reader.
+        if (!(cell > 0)) return 1;
+        return plus(count(double(pixels_) / cell), 1);
+    }
+
     // A shading painted once: a mesh (a stream) is read and held whole
-    // each time, the others cost a painting step.
+    // and each triangle or patch filled each time; a function evaluated
+    // for every pixel (a function shading's, and any PostScript program).
     uint64_t shading(QPDFObjectHandle s) {
-        if (!s.isStream()) return perPaintingOperator;
-        if (auto known = meshes_.find(s.getObjGen()); known != meshes_.end()) return known->second;
-        AtMost limited(nullptr, remaining() / perByteOfMesh);
-        limited.take(s);
+        if (!s.isStream() && !s.isDictionary()) return perPaintingOperator;
+        const bool known = s.isIndirect();
+        if (auto cost = shadings_.find(s.getObjGen()); known && cost != shadings_.end()) return cost->second;
+        const bool functionShading = at(s, "/ShadingType").isInteger() && at(s, "/ShadingType").getIntValue() == 1;
+        uint64_t cost = plus(perPaintingOperator,
+                             times(times(steps(at(s, "/Function"), functionShading, 0), pixels_), perFunctionStep));
+        if (s.isStream()) {
+            AtMost limited(nullptr, remaining());
+            limited.take(s);
+            if (limited.exceeded) throw TooMuch{};
+            const pdfmesh::Size m = pdfmesh::size(s.getDict(), limited.count());
+            cost = plus(cost, times(m.vertices, perVertex));
+            cost = plus(cost, times(plus(m.triangles, m.patches), perTriangleOrPatchFilled));
+            cost = plus(cost, times(m.patches, perPatch));
+        }
+        checked(cost);
+        if (known) shadings_[s.getObjGen()] = cost;
+        return cost;
+    }
+
+    // The steps one evaluation of a function (or an array of them) takes:
+    // the operators of a PostScript program, and when `every`, a step for
+    // each other function (a sampled one interpolates between the corners
+    // around its input). A function used by many is counted once.
+    uint64_t steps(QPDFObjectHandle f, bool every, int depth) {
+        if (!f.isIndirect()) return stepsOnce(f, every, depth);
+        const auto key = std::make_pair(f.getObjGen(), every);
+        if (auto known = functions_.find(key); known != functions_.end()) return known->second;
+        return functions_[key] = stepsOnce(f, every, depth);
+    }
+    uint64_t stepsOnce(QPDFObjectHandle f, bool every, int depth) {
+        if (depth > pdfbounds::deepestNesting) throw TooMuch{};
+        uint64_t total = 0;
+        if (f.isArray()) {
+            for (int i = 0; i < f.getArrayNItems(); ++i) total = plus(total, steps(f.getArrayItem(i), every, depth + 1));
+            return total;
+        }
+        QPDFObjectHandle type = at(f, "/FunctionType");
+        if (!type.isInteger()) return 0;
+        switch (type.getIntValue()) {
+            case 4: return f.isStream() ? program(f) : 0;
+            case 3: {
+                // A stitching function runs one of its functions.
+                QPDFObjectHandle parts = at(f, "/Functions");
+                if (parts.isArray())
+                    for (int i = 0; i < parts.getArrayNItems(); ++i)
+                        total = std::max(total, steps(parts.getArrayItem(i), every, depth + 1));
+                return every ? plus(total, 1) : total;
+            }
+            case 0: {
+                QPDFObjectHandle domain = at(f, "/Domain");
+                const int inputs = domain.isArray() ? std::min(domain.getArrayNItems() / 2, 16) : 1;
+                return every ? uint64_t(1) << inputs : 0;
+            }
+            default: return every ? 1 : 0;
+        }
+    }
+
+    // The operators (and operands, each a step too) of a PostScript
+    // program.
+    uint64_t program(QPDFObjectHandle f) {
+        if (auto known = programs_.find(f.getObjGen()); known != programs_.end()) return known->second;
+        std::string code;
+        Pl_String collect("program", nullptr, code);
+        AtMost limited(&collect, remaining());
+        limited.take(f);
         if (limited.exceeded) throw TooMuch{};
-        return meshes_[s.getObjGen()] = checked(plus(perPaintingOperator, times(limited.count(), perByteOfMesh)));
+        uint64_t tokens = 0;
+        bool inToken = false;
+        for (char c : code) {
+            const bool separator = std::isspace(static_cast<unsigned char>(c)) || c == '{' || c == '}';
+            if (!separator && !inToken) ++tokens;
+            inToken = !separator;
+        }
+        return programs_[f.getObjGen()] = tokens;
     }
 
     // Every stream the resources hold, decoded once: fonts, colour
@@ -394,18 +572,19 @@ private:
         charge(samples);
     }
 
-    uint64_t limit_, total_ = 0;
+    uint64_t pixels_, limit_, total_ = 0;
     std::map<std::pair<QPDFObjGen, QPDFObjGen>, uint64_t> done_;
-    std::map<QPDFObjGen, uint64_t> images_, meshes_;
+    std::map<std::pair<QPDFObjGen, bool>, uint64_t> functions_;
+    std::map<QPDFObjGen, uint64_t> images_, shadings_, programs_;
     std::set<QPDFObjGen> running_, walked_;
 };
 
 }  // namespace
 
 std::optional<uint64_t> pdfcost::ofPage(const QPDFObjectHandle& page, const QPDFObjectHandle& resources,
-                                        uint64_t limit) {
+                                        double area, uint64_t limit) {
     try {
-        Scan scan(limit);
+        Scan scan(area, limit);
         try {
             scan.page(page, resources);
         } catch (const TooMuch&) {

@@ -12,10 +12,9 @@ namespace {
 
 using pdfpagecopy::Outcome;
 
-// What the child may take to read a file: the invoice and the run around
-// it stay well within half a gigabyte and ten seconds, a logo and a
-// background included.
-constexpr boundedprocess::Limits childLimits{.memory = uint64_t(256) << 20, .seconds = 3, .answer = 0};
+// What the child may take to read a file.
+constexpr boundedprocess::Limits childLimits{
+    .memory = pdfbounds::mostReadingMemory, .seconds = pdfbounds::mostReadingSeconds, .answer = 0};
 
 // The child's answer: the outcome, the boxes, the copy.
 constexpr size_t boxValues = 5;
@@ -46,13 +45,13 @@ std::optional<std::string> why(Outcome outcome) {
     case Outcome::encrypted: return "it is encrypted";
     case Outcome::noPage: return "it has no page to show";
     case Outcome::tooCostly:
-        return "drawing it would take more than " + std::to_string(pdfpagecopy::mostDrawingCost >> 20) + " MiB";
+        return "drawing it would take more than " + std::to_string(pdfbounds::mostDrawingCost >> 20) + " MiB";
     case Outcome::tooDeep:
         return "its objects are nested more than " + std::to_string(pdfbounds::deepestNesting) + " levels deep";
     case Outcome::tooMany:
         return "its first page holds more than " + std::to_string(pdfbounds::mostObjects) + " objects";
     case Outcome::contentTooLarge:
-        return "its first page's content is more than " + std::to_string(pdfpagecopy::mostJoinedContent >> 20) +
+        return "its first page's content is more than " + std::to_string(pdfbounds::mostJoinedContent >> 20) +
                " MiB";
     case Outcome::copyTooLarge: return "its first page would take more room in the invoice than the whole file";
     case Outcome::copied: break;
@@ -75,7 +74,7 @@ PdfFirstPage::Read PdfFirstPage::read(std::span<const uint8_t> bytes, Source sou
         copy = pdfpagecopy::ofPageOne(bytes.data(), bytes.size());
     } else {
         boundedprocess::Limits limits = childLimits;
-        limits.answer = headerSize + bytes.size() + pdfpagecopy::mostGrowth;
+        limits.answer = headerSize + bytes.size() + pdfbounds::mostGrowth;
         std::optional<std::string> a =
             boundedprocess::run([&] { return answer(pdfpagecopy::ofPageOne(bytes.data(), bytes.size())); }, limits);
         if (a) copy = fromAnswer(*a);

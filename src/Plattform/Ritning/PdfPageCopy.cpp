@@ -25,7 +25,7 @@ class Joined : public Pipeline {
 public:
     explicit Joined(Pipeline* next) : Pipeline("joined", next) {}
     void write(unsigned char const* data, size_t length) override {
-        if (length > pdfpagecopy::mostJoinedContent - count_) throw ContentTooLarge{};
+        if (length > pdfbounds::mostJoinedContent - count_) throw ContentTooLarge{};
         count_ += length;
         getNext()->write(data, length);
     }
@@ -45,7 +45,7 @@ bool decodes(QPDFObjectHandle stream) {
     public:
         Bounded() : Pipeline("bounded", nullptr) {}
         void write(unsigned char const*, size_t length) override {
-            if (length > pdfpagecopy::mostJoinedContent - count_) throw Enough{};
+            if (length > pdfbounds::mostJoinedContent - count_) throw Enough{};
             count_ += length;
         }
         void finish() override {}
@@ -129,9 +129,10 @@ pdfpagecopy::Copy copied(QPDF& source, size_t size) {
     result.height = visible->height();
     result.mediaHeight = media->height();
 
-    const std::optional<uint64_t> cost = pdfcost::ofPage(first->page, first->resources, pdfpagecopy::mostDrawingCost);
+    const std::optional<uint64_t> cost = pdfcost::ofPage(first->page, first->resources, result.width * result.height,
+                                                                pdfbounds::mostDrawingCost);
     if (!cost) return lost(source, Outcome::unreadable);
-    if (*cost > pdfpagecopy::mostDrawingCost) {
+    if (*cost > pdfbounds::mostDrawingCost) {
         result.outcome = Outcome::tooCostly;
         return result;
     }
@@ -152,7 +153,7 @@ pdfpagecopy::Copy copied(QPDF& source, size_t size) {
     result.pdf = qpdfmemory::written(out);
     // The copy numbers its objects from 1; an invoice, which numbers fewer
     // than a million, may give each reference up to five digits more.
-    if (result.pdf.size() + 5 * copy.references() > size + pdfpagecopy::mostGrowth) {
+    if (result.pdf.size() + 5 * copy.references() > size + pdfbounds::mostGrowth) {
         result.pdf.clear();
         result.outcome = Outcome::copyTooLarge;
         return result;

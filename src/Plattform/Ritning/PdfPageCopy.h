@@ -10,28 +10,17 @@
 
 namespace pdfpagecopy {
 
-// What the reader of a page may be asked to hold by pdfcost's estimate: a
-// page beyond it is refused rather than allowed to exhaust the machine of
-// whoever opens the invoice.
-constexpr uint64_t mostDrawingCost = uint64_t(256) << 20;
-// A page drawn by several content streams gets them joined into one,
-// decoded and compressed again; no more than this, decoded.
-constexpr uint64_t mostJoinedContent = uint64_t(32) << 20;
-// The copy may be larger than the file by no more than this: a copy holds
-// its objects uncompressed, and a document that takes it in may number
-// them with longer numbers.
-constexpr size_t mostGrowth = size_t(64) << 10;
-
+// Its limits are in PdfObjectBounds.h.
 enum class Outcome : uint8_t {
     copied,
     unreadable,       // no PDF that can be read, or its first page cannot be
     encrypted,        // with a user password or without one
     noPage,           // no page, or none with an area
-    tooCostly,        // beyond mostDrawingCost
+    tooCostly,        // beyond pdfbounds::mostDrawingCost
     tooDeep,          // objects nested beyond pdfbounds::deepestNesting
     tooMany,          // more than pdfbounds::mostObjects objects
-    contentTooLarge,  // joined content beyond mostJoinedContent
-    copyTooLarge,     // a copy larger than the file by more than mostGrowth
+    contentTooLarge,  // joined content beyond pdfbounds::mostJoinedContent
+    copyTooLarge,     // a copy larger than the file by more than pdfbounds::mostGrowth
     last = copyTooLarge,
 };
 

@@ -36,4 +36,38 @@ std::string meshShadingData(int triangles);
 // room for each takes about a hundred bytes apiece.
 std::vector<uint8_t> xrefClaimingPdf(int objects);
 
+// Data deflated, for a stream with /Filter /FlateDecode.
+std::string deflated(const std::string& data);
+
+// Small files that ask the reader who draws them for gigabytes or minutes,
+// each one A4 page: meshes of 1-bit coordinates (a byte a vertex or a few
+// a patch), an image whose codestream states far more pixels than its
+// dictionary, a tiling pattern of 0.01 pt cells over the page, a function
+// shading whose PostScript function runs 200 000 operators for each pixel,
+// a mesh of 20 KB whose triangles cross the page, painted ten times.
+struct HostilePdf {
+    std::string name;
+    std::vector<uint8_t> pdf;
+};
+std::vector<HostilePdf> hostilePdfs();
+// The same kinds each as large as the bound on drawing lets through (about
+// a thousand triangles or patches, cells of 0.4 pt, a function of 400
+// operators, a JBIG2 page of 7 000 x 7 000), for what a reader takes at
+// the bound.
+std::vector<HostilePdf> nearTheBoundPdfs();
+// Pieces of them, for the tests that vary one: a JBIG2 segment stating a
+// page of this size; a function shading over the page whose PostScript
+// function runs `operators` operators.
+std::string jbig2PageInformation(uint32_t width, uint32_t height);
+std::vector<uint8_t> functionShadingPdf(int operators);
+// An image of 10 x 10 pixels in the dictionary, drawn over the page,
+// with these filter entries and data.
+std::vector<uint8_t> imagePdf(const std::string& filterEntries, const std::string& data,
+                              const std::vector<std::string>& more = {});
+// A page filled once with a tiling pattern of cells of `step` points.
+std::vector<uint8_t> tilingPdf(double step);
+// A page painting one mesh shading (object 5) of these entries and
+// decoded data.
+std::vector<uint8_t> meshPdf(const std::string& entries, const std::string& data);
+
 }  // namespace testhjalp

@@ -16,7 +16,9 @@ std::optional<uint64_t> costOfPageOne(const std::vector<uint8_t>& pdf, uint64_t 
         if (document.isEncrypted()) return std::nullopt;
         std::optional<pdfpagetree::FirstPage> first = pdfpagetree::firstPage(document);
         if (!first) return std::nullopt;
-        return pdfcost::ofPage(first->page, first->resources, limit);
+        std::optional<pdfpagetree::Box> visible = pdfpagetree::visibleBox(*first);
+        if (!visible) return std::nullopt;
+        return pdfcost::ofPage(first->page, first->resources, visible->width() * visible->height(), limit);
     } catch (const std::exception&) {
         return std::nullopt;
     }
