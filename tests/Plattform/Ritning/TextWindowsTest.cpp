@@ -84,6 +84,42 @@ TEST(TextWindows, PangoIsHandedALongParagraphAWindowAtATime) {
     }
 }
 
+TEST(TextWindows, ClustersOfAnyKindAreHandedToPangoAWindowAtATime) {
+    // A long word was cut into pieces only between two characters that
+    // are clusters of their own, so a word of clusters of several
+    // characters stayed one piece, and every window reached to its end:
+    // each of 16 times a window's bytes kept one line, and 100 000 code
+    // points took a minute. Whatever the clusters, what pango is handed
+    // at once is bounded, and in all a few times the text.
+    const std::vector<std::pair<const char*, std::string>> clusters = {
+        {"letter and two accents", "a\u0301\u0323"},
+        {"flags", "\U0001F1F8\U0001F1EA"},
+        {"emoji and skin tone", "\U0001F44D\U0001F3FD"},
+        {"Hangul jamo", "\u1100\u1161\u11A8"},
+        {"Devanagari consonant and virama", "\u0915\u094D"},
+        {"Tamil", "\u0BA4\u0BAE\u0BBF\u0BB4\u0BCD"},
+        {"Latin", "k"},
+    };
+    for (const auto& [name, cluster] : clusters) {
+        for (const std::string& word : {cluster, repeated(cluster, 8 * cluster.size()) + " "}) {
+            SCOPED_TRACE(std::string(name) + (word == cluster ? ", one word" : ", words"));
+            const AttributedString s(repeated(word, 30000), helvetica());
+            text::forgetLayouts();
+            pangowatch::reset();
+            const auto lines = engine.lines(s, 150, TextDrawingMode::fromTopLeft);
+            cairo_surface_t* page = cairo_image_surface_create(CAIRO_FORMAT_A8, 595, 842);
+            cairo_t* cr = cairo_create(page);
+            text::draw(cr, s, {20, 20, 150, 800}, TextDrawingMode::fromTopLeft);
+            cairo_destroy(cr);
+            cairo_surface_destroy(page);
+            const pangowatch::Seen seen = pangowatch::seen();
+            EXPECT_GT(lines.size(), 50u);
+            EXPECT_LE(seen.longestText, 2 * text::windowBytes);
+            EXPECT_LE(seen.allText, 4 * s.length());
+        }
+    }
+}
+
 TEST(TextWindows, BreakAsTheParagraphLaidOutWhole) {
     // Against the engine's own layout of a paragraph just short of a
     // window: the same lines from windows of 512 bytes.
