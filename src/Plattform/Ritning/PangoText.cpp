@@ -161,19 +161,6 @@ ByteRanges wordEnds(std::string_view text) {
 
 }  // namespace
 
-void hyphensOnlyAtSoftHyphens(PangoText& t) {
-    // A new list: pango takes a list equal to the one it has for no change.
-    t.attributes.reset(pango_attr_list_copy(t.attributes.get()));
-    for (auto [from, to] : withoutHyphens(t.text))
-        addAttribute(t.attributes.get(), pango_attr_insert_hyphens_new(FALSE), from, to);
-}
-
-void noShortPiecesOfWords(PangoText& t) {
-    t.attributes.reset(pango_attr_list_copy(t.attributes.get()));
-    for (auto [from, to] : wordEnds(t.text))
-        addAttribute(t.attributes.get(), pango_attr_allow_breaks_new(FALSE), from, to);
-}
-
 PangoText pangoText(const AttributedString& s, size_t start, size_t end, bool separatorsAsSpaces,
                     const std::vector<size_t>& hyphens) {
     PangoText out;
