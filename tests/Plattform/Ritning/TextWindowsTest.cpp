@@ -10,8 +10,15 @@
 
 #include <cairo.h>
 #include <gtest/gtest.h>
+#include <unicode/brkiter.h>
+#include <unicode/uchar.h>
+#include <unicode/utext.h>
+#include <unicode/utf8.h>
 
+#include <memory>
+#include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -43,6 +50,26 @@ std::vector<text::WindowLine> linesInWindows(const text::PangoText& t, const tex
 
 text::PangoText pangoTextOf(const AttributedString& s, const std::vector<size_t>& hyphens = {}) {
     return text::pangoText(s, 0, s.length(), false, hyphens);
+}
+
+// Byte offsets of the grapheme cluster boundaries, by ICU.
+std::set<size_t> clusterBoundaries(std::string_view s) {
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::BreakIterator> it(icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), status));
+    UText* text = utext_openUTF8(nullptr, s.data(), static_cast<int64_t>(s.size()), &status);
+    it->setText(text, status);
+    std::set<size_t> out;
+    for (int32_t b = it->first(); b != icu::BreakIterator::DONE; b = it->next()) out.insert(static_cast<size_t>(b));
+    utext_close(text);
+    return out;
+}
+
+bool afterVirama(std::string_view s, size_t at) {
+    if (at == 0) return false;
+    auto i = static_cast<int32_t>(at);
+    UChar32 c;
+    U8_PREV(s.data(), 0, i, c);
+    return u_getCombiningClass(c) == 9;
 }
 
 text::WindowFrame frameOf(const text::PangoText& t, double width) {
@@ -116,6 +143,16 @@ TEST(TextWindows, ClustersOfAnyKindAreHandedToPangoAWindowAtATime) {
             EXPECT_GT(lines.size(), 50u);
             EXPECT_LE(seen.longestText, 2 * text::windowBytes);
             EXPECT_LE(seen.allText, 4 * s.length());
+            // Each character on one line, in order: the lines start one
+            // after the other, each between two clusters (pango's: they
+            // predate the rule that joins a consonant to a virama before
+            // it).
+            const std::set<size_t> boundaries = clusterBoundaries(s.text());
+            for (size_t i = 0; i < lines.size(); ++i) {
+                const size_t start = lines[i].start;
+                EXPECT_TRUE(i == 0 ? start == 0 : start > lines[i - 1].start) << i;
+                EXPECT_TRUE(boundaries.contains(start) || afterVirama(s.text(), start)) << i;
+            }
         }
     }
 }
