@@ -135,11 +135,17 @@ PangoTabArray* tabArray(const ParagraphStyle& style, double shift, int units = 0
         // to the next multiple of the default 28 points.
         tabs.push_back({TextTab::Kind::left, 28});
     }
-    PangoTabArray* array = pango_tab_array_new(static_cast<int>(tabs.size()), FALSE);
-    for (size_t i = 0; i < tabs.size(); ++i)
-        pango_tab_array_set_tab(array, static_cast<int>(i),
-                                tabs[i].kind == TextTab::Kind::right ? PANGO_TAB_RIGHT : PANGO_TAB_LEFT,
-                                static_cast<int>(std::lround(std::min(tabs[i].location, 1e6) * PANGO_SCALE)) + units);
+    // Stops left of the edge the lines start from (`units` is negative for
+    // the lines under a hanging indent) are none of theirs.
+    std::vector<std::pair<PangoTabAlign, int>> stops;
+    for (const TextTab& t : tabs) {
+        const int at = static_cast<int>(std::lround(std::min(t.location, 1e6) * PANGO_SCALE)) + units;
+        if (at >= 0) stops.emplace_back(t.kind == TextTab::Kind::right ? PANGO_TAB_RIGHT : PANGO_TAB_LEFT, at);
+    }
+    if (stops.empty()) stops.emplace_back(PANGO_TAB_LEFT, 28 * PANGO_SCALE);
+    PangoTabArray* array = pango_tab_array_new(static_cast<int>(stops.size()), FALSE);
+    for (size_t i = 0; i < stops.size(); ++i)
+        pango_tab_array_set_tab(array, static_cast<int>(i), stops[i].first, stops[i].second);
     return array;
 }
 
@@ -263,7 +269,7 @@ double layOutLines(const AttributedString& s, Paragraph p, const ParagraphStyle&
     }
     if (t.text.find('\t') != std::string::npos) {
         frame.tabs.reset(tabArray(style, shift));
-        frame.laterTabs.reset(tabArray(style, shift, indent));
+        if (indent < 0) frame.laterTabs.reset(tabArray(style, shift, indent));
     }
     frame.direction = baseDirection(t.text);
     if (clipping && bounded) out.clipWidth = width;

@@ -266,3 +266,24 @@ TEST(TextWindows, ALayoutLargerThanTheCacheIsKeptWhileOtherTextsAreLaidOut) {
     EXPECT_EQ(engine.lines(many, 150, TextDrawingMode::fromTopLeft).size(), lines);
     EXPECT_EQ(pangowatch::seen().texts, 0u);
 }
+
+TEST(TextWindows, TabStopsLeftOfAHangingIndentAreNoneOfTheLinesUnderIt) {
+    // The stops of the lines under a hanging indent are measured from the
+    // indented edge; one left of it was handed to pango as a negative
+    // place, which pango refuses with a critical warning on standard
+    // error, once for each such stop of each paragraph.
+    ParagraphStyle style;
+    style.headIndent = 60;
+    style.tabStops = {{TextTab::Kind::left, 30}, {TextTab::Kind::left, 120}};
+    size_t warnings = 0;
+    const guint handler = g_log_set_handler(
+        "Pango", static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING),
+        [](const gchar*, GLogLevelFlags, const gchar*, gpointer count) { ++*static_cast<size_t*>(count); }, &warnings);
+    for (const std::string& text : {std::string("Konsulttimmar\toch resekostnader"),
+                                    repeated("Konsulttimmar\toch resekostnader i mars och april ", 6000)}) {
+        text::forgetLayouts();
+        EXPECT_GT(engine.lines(AttributedString(text, helvetica(style)), 150, TextDrawingMode::fromTopLeft).size(), 0u);
+    }
+    g_log_remove_handler("Pango", handler);
+    EXPECT_EQ(warnings, 0u);
+}
