@@ -31,9 +31,8 @@ struct BrokenLine {
 // others at most `otherWidth`; broken at the last word boundary that fits
 // and, where a word has no room on a line of its own, after the last
 // character that fits (always between characters with `characterWrap`),
-// at least one character a line; a hyphen only at a soft hyphen (`t` has
-// been through hyphensOnlyAtSoftHyphens). None where pango must break the
-// text itself: tabs and right-to-left text.
+// at least one character a line; a hyphen only at a soft hyphen. None
+// where pango must break the text itself: tabs and right-to-left text.
 std::optional<std::vector<BrokenLine>> breakLongWords(const PangoText& t, int firstWidth, int otherWidth,
                                                       bool characterWrap);
 

@@ -18,13 +18,21 @@ namespace {
 
 // Pango breaks a line by walking the rest of the item it breaks, once for
 // every line it makes, so a paragraph of one item costs the square of its
-// length. Long words are broken by the engine itself (LongWords.h), but
-// where pango must still break a long text it is handed over in items of
-// a bounded length (each a font attribute of its own): a piece ends inside
-// a long word once the piece holds `pieceLength` characters, and in a long
-// paragraph also after a white space. Items are shaped apart, so the texts
-// of every day stay one item and are shaped exactly as they always were.
+// length; and a long paragraph is laid out a window at a time, each ending
+// with a piece (TextWindows.h), so a long piece makes every window long.
+// So the text is handed over in items of a bounded length (each a font
+// attribute of its own): a piece ends inside a long word once the piece
+// holds `pieceLength` characters, and in a long paragraph also after a
+// white space. Inside a word it ends between two characters that are
+// clusters of their own; a word of clusters of several characters (flags,
+// letters and accents, syllables) has none such, and is cut before the
+// next cluster once the piece holds `pieceGrace` characters more. A
+// cluster is at most `longestJoinedRun` characters long (StreamSafeText.h),
+// so no piece is longer than the sum, whatever clusters it holds. Items are
+// shaped apart, so the texts of every day stay one item and are shaped
+// exactly as they always were.
 constexpr size_t pieceLength = longWordLength;
+constexpr size_t pieceGrace = 32;
 
 constexpr std::string_view softHyphen = "\u00AD";
 constexpr std::string_view noBreakSpace = "\u00A0";
@@ -153,19 +161,6 @@ ByteRanges wordEnds(std::string_view text) {
 
 }  // namespace
 
-void hyphensOnlyAtSoftHyphens(PangoText& t) {
-    // A new list: pango takes a list equal to the one it has for no change.
-    t.attributes.reset(pango_attr_list_copy(t.attributes.get()));
-    for (auto [from, to] : withoutHyphens(t.text))
-        addAttribute(t.attributes.get(), pango_attr_insert_hyphens_new(FALSE), from, to);
-}
-
-void noShortPiecesOfWords(PangoText& t) {
-    t.attributes.reset(pango_attr_list_copy(t.attributes.get()));
-    for (auto [from, to] : wordEnds(t.text))
-        addAttribute(t.attributes.get(), pango_attr_allow_breaks_new(FALSE), from, to);
-}
-
 PangoText pangoText(const AttributedString& s, size_t start, size_t end, bool separatorsAsSpaces,
                     const std::vector<size_t>& hyphens) {
     PangoText out;
@@ -227,7 +222,10 @@ PangoText pangoText(const AttributedString& s, size_t start, size_t end, bool se
                 continue;
             }
             if (sinceCut >= pieceLength && previous >= 0 &&
-                (u_isUWhiteSpace(previous) ? longParagraph : wordLength >= pieceLength && mayCutBetween(previous, c)))
+                (u_isUWhiteSpace(previous)
+                     ? longParagraph
+                     : wordLength >= pieceLength &&
+                           (mayCutBetween(previous, c) || (sinceCut >= pieceLength + pieceGrace && joined.startsCluster(c)))))
                 cutHere();
             previous = c;
             ++sinceCut;

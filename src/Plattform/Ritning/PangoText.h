@@ -76,26 +76,21 @@ LayoutPtr newLayout(const PangoText& t);
 PangoText pangoText(const AttributedString& s, size_t start, size_t end, bool separatorsAsSpaces,
                     const std::vector<size_t>& hyphens);
 
-// For a text that will be broken into lines: pango draws a hyphen at every
-// break inside a word unless told not to, and is told so everywhere but at
-// soft hyphens (the character and the one after it), whose break is meant
-// to show one. So a word broken for lack of room shows no hyphen.
-void hyphensOnlyAtSoftHyphens(PangoText& t);
-
-// For the same text: a word of six letters or more that must be broken for
-// lack of room keeps at least three letters on either side of the break
-// ("ventilationsaggre-gat", never "ventilationsaggrega-t"), as a
-// dictionary's break does.
-void noShortPiecesOfWords(PangoText& t);
-
 // One line of a text broken by the text engine itself: the bytes
 // [start, end) of `t` with their attributes, a line separator at its end
 // left out, and a soft hyphen at its end shown as a hyphen when
 // `hyphenated`.
 PangoText lineText(const PangoText& t, size_t start, size_t end, bool hyphenated);
 
-// Which rules of breaking a paragraph is given: those of
-// hyphensOnlyAtSoftHyphens and of noShortPiecesOfWords.
+// Which rules of breaking a paragraph that is broken into lines is given.
+// Pango draws a hyphen at every break inside a word unless told not to:
+// with `hyphensOnlyAtSoftHyphens` it is told so everywhere but at soft
+// hyphens (the character and the one after it), whose break is meant to
+// show one, so a word broken for lack of room shows no hyphen. With
+// `noShortPiecesOfWords`, a word of six letters or more that must be
+// broken for lack of room keeps at least three letters on either side of
+// the break ("ventilationsaggre-gat", never "ventilationsaggrega-t"), as a
+// dictionary's break does.
 struct WindowBreaks {
     bool hyphensOnlyAtSoftHyphens = false;
     bool noShortPiecesOfWords = false;

@@ -33,6 +33,10 @@ public:
     // Whether a joiner must be written before `c`: it would continue a run
     // that already holds `longestJoinedRun` characters after its first.
     bool needsJoinerBefore(UChar32 c) const { return joined_ >= longestJoinedRun && continues(Character(c)); }
+    // Whether `c` starts a cluster of its own: shaping takes nothing
+    // before it into its cluster. One does within `longestJoinedRun`
+    // characters, after a joiner where no other.
+    bool startsCluster(UChar32 c) const { return !continues(Character(c)); }
 
     // After `c` was written.
     void written(UChar32 c);

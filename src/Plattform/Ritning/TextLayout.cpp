@@ -4,7 +4,6 @@
 #include "Plattform/Ritning/FontFaces.h"
 #include "Plattform/Ritning/FontRegistry.h"
 #include "Plattform/Ritning/Hyphenation.h"
-#include "Plattform/Ritning/LongWords.h"
 #include "Plattform/Ritning/PangoFonts.h"
 #include "Plattform/Ritning/PangoText.h"
 #include "Plattform/Ritning/TextWindows.h"
@@ -31,11 +30,9 @@ enum class Use { fromTopLeft, singleLine, layoutManager };
 constexpr size_t noWindow = std::numeric_limits<size_t>::max();
 
 struct Line {
-    // Owned by one of Layout::paragraphs; none for a line broken by the
-    // engine itself, which is the bytes [start, end) of Layout::broken[text],
-    // and for a line of a long paragraph, line `index` of Layout::windows
-    // [window] laid out again.
-    PangoLayoutLine* line = nullptr;
+    // Line `index` of Layout::windows[window], or for a line broken by the
+    // engine itself (no window), the bytes [start, end) of
+    // Layout::broken[text].
     size_t text = 0, start = 0, end = 0;
     size_t window = noWindow, index = 0;
     bool hyphenated = false;
@@ -51,15 +48,16 @@ struct Line {
     double below = 0;     // and below it
 };
 
-// A window of a long paragraph (TextWindows.h): the bytes of
-// Layout::broken[text] it holds, laid out in Layout::frames[frame].
+// A window of a paragraph (TextWindows.h): the bytes of
+// Layout::broken[text] it holds, laid out in Layout::frames[frame]; its
+// layout kept when it is the whole paragraph, else laid out again to draw.
 struct LaidOutWindow {
     size_t text = 0, frame = 0;
     Window window;
+    std::optional<WindowLayout> whole;
 };
 
 struct Layout {
-    std::vector<LayoutPtr> paragraphs;
     std::vector<PangoText> broken;
     std::vector<WindowFrame> frames;
     std::vector<LaidOutWindow> windows;
@@ -74,7 +72,8 @@ struct Layout {
     // character, lines broken by the engine much less.
     size_t bytes() const {
         size_t b = sizeof(Layout) + lines.size() * sizeof(Line) + windows.size() * sizeof(LaidOutWindow);
-        for (const LayoutPtr& p : paragraphs) b += 64 * static_cast<size_t>(pango_layout_get_character_count(p.get()));
+        for (const LaidOutWindow& w : windows)
+            if (w.whole) b += 64 * static_cast<size_t>(pango_layout_get_character_count(w.whole->layout.get()));
         for (const PangoText& t : broken) b += t.text.size() + t.spans.size() * sizeof(PangoText::Span);
         return b;
     }
@@ -136,11 +135,17 @@ PangoTabArray* tabArray(const ParagraphStyle& style, double shift, int units = 0
         // to the next multiple of the default 28 points.
         tabs.push_back({TextTab::Kind::left, 28});
     }
-    PangoTabArray* array = pango_tab_array_new(static_cast<int>(tabs.size()), FALSE);
-    for (size_t i = 0; i < tabs.size(); ++i)
-        pango_tab_array_set_tab(array, static_cast<int>(i),
-                                tabs[i].kind == TextTab::Kind::right ? PANGO_TAB_RIGHT : PANGO_TAB_LEFT,
-                                static_cast<int>(std::lround(std::min(tabs[i].location, 1e6) * PANGO_SCALE)) + units);
+    // Stops left of the edge the lines start from (`units` is negative for
+    // the lines under a hanging indent) are none of theirs.
+    std::vector<std::pair<PangoTabAlign, int>> stops;
+    for (const TextTab& t : tabs) {
+        const int at = static_cast<int>(std::lround(std::min(t.location, 1e6) * PANGO_SCALE)) + units;
+        if (at >= 0) stops.emplace_back(t.kind == TextTab::Kind::right ? PANGO_TAB_RIGHT : PANGO_TAB_LEFT, at);
+    }
+    if (stops.empty()) stops.emplace_back(PANGO_TAB_LEFT, 28 * PANGO_SCALE);
+    PangoTabArray* array = pango_tab_array_new(static_cast<int>(stops.size()), FALSE);
+    for (size_t i = 0; i < stops.size(); ++i)
+        pango_tab_array_set_tab(array, static_cast<int>(i), stops[i].first, stops[i].second);
     return array;
 }
 
@@ -180,36 +185,22 @@ double stackLine(Line line, double lineWidth, std::optional<fonts::LineMetrics> 
     return height;
 }
 
+// Whether a style of that mode cuts a line too long for its width short.
+bool truncates(LineBreakMode mode) {
+    return mode == LineBreakMode::truncatingHead || mode == LineBreakMode::truncatingTail ||
+           mode == LineBreakMode::truncatingMiddle;
+}
+
 // Which of a paragraph's indents a piece of it takes.
 enum class Indents { both, firstLine, head };
 
-// Whether a wrapped layout starts a line where the text offers no break:
-// inside a word that was too long for the line.
-bool breaksInsideWord(PangoLayout* layout, const std::string& text) {
-    int count = 0;
-    const PangoLogAttr* attributes = pango_layout_get_log_attrs_readonly(layout, &count);
-    // Each line's character offset counted on from the line before, not
-    // from the start: a paragraph of many lines costs its length once.
-    const char* counted = text.data();
-    glong offset = 0;
-    for (GSList* l = pango_layout_get_lines_readonly(layout); l; l = l->next) {
-        const auto* line = static_cast<PangoLayoutLine*>(l->data);
-        if (line->start_index <= 0) continue;
-        const char* start = text.data() + line->start_index;
-        offset += g_utf8_pointer_to_offset(counted, start);
-        counted = start;
-        if (offset < count && !attributes[offset].is_line_break && !attributes[offset].is_mandatory_break) return true;
-    }
-    return false;
-}
-
-// Lays out a long paragraph in windows (TextWindows.h), appending its
-// lines from `top`; returns the height of its lines.
+// Lays out a paragraph in windows (TextWindows.h), appending its lines
+// from `top`; returns the height of its lines.
 double layOutWindows(PangoText t, WindowFrame frame, const ParagraphStyle& style, Use use, double width,
                      double firstIndent, double headIndent, double shift, double top, Layout& out) {
     const size_t text = out.broken.size(), firstWindow = out.windows.size();
     double y = top;
-    const WindowedParagraph paragraph = layOutInWindows(t, frame, [&](const WindowLine& l) {
+    WindowedParagraph paragraph = layOutInWindows(t, frame, [&](const WindowLine& l) {
         Line line;
         line.text = text;
         line.start = l.start, line.end = l.end, line.hyphenated = l.hyphenated;
@@ -226,7 +217,8 @@ double layOutWindows(PangoText t, WindowFrame frame, const ParagraphStyle& style
         }
         y += stackLine(line, l.width, l.metrics, t, style, use, width, y, out);
     });
-    for (const Window& w : paragraph.windows) out.windows.push_back({text, out.frames.size(), w});
+    for (const Window& w : paragraph.windows) out.windows.push_back({text, out.frames.size(), w, std::nullopt});
+    if (paragraph.whole) out.windows[firstWindow].whole = std::move(paragraph.whole);
     out.brokeWord |= paragraph.brokeWord;
     out.broken.push_back(std::move(t));
     out.frames.push_back(std::move(frame));
@@ -238,8 +230,7 @@ double layOutWindows(PangoText t, WindowFrame frame, const ParagraphStyle& style
 double layOutLines(const AttributedString& s, Paragraph p, const ParagraphStyle& style, Indents indents,
                    double width, Use use, double top, Layout& out) {
     LineBreakMode mode = style.lineBreakMode;
-    bool truncating = mode == LineBreakMode::truncatingHead || mode == LineBreakMode::truncatingTail ||
-                      mode == LineBreakMode::truncatingMiddle;
+    const bool truncating = truncates(mode);
     bool clipping = mode == LineBreakMode::clipping;
     bool wrapping = !truncating && !clipping && use != Use::singleLine;
 
@@ -259,113 +250,30 @@ double layOutLines(const AttributedString& s, Paragraph p, const ParagraphStyle&
     if (indents == Indents::head) firstIndent = headIndent;
     double shift = std::min(firstIndent, headIndent);
 
-    bool bounded = std::isfinite(width);
-    int layoutWidth = std::max(pangoUnits(width - shift), 1);
-    int indent = pangoUnits(firstIndent - shift) - pangoUnits(headIndent - shift);
-    if (wrapping && bounded && t.text.size() > windowBytes) {
-        const bool justified = style.alignment == TextAlignment::justified;
-        WindowFrame frame;
-        frame.width = layoutWidth;
-        frame.indent = indent;
-        frame.wrap = mode == LineBreakMode::charWrapping ? PANGO_WRAP_CHAR : PANGO_WRAP_WORD_CHAR;
-        frame.justify = justified;
+    const bool bounded = std::isfinite(width);
+    const bool justified = style.alignment == TextAlignment::justified;
+    // Pango's width and indent: the layout starts at the smaller indent.
+    const int indent = pangoUnits(firstIndent - shift) - pangoUnits(headIndent - shift);
+    WindowFrame frame;
+    frame.indent = indent;
+    if ((wrapping || truncating) && bounded) frame.width = std::max(pangoUnits(width - shift), 1);
+    if (truncating && bounded)
+        frame.ellipsize = mode == LineBreakMode::truncatingHead     ? PANGO_ELLIPSIZE_START
+                          : mode == LineBreakMode::truncatingMiddle ? PANGO_ELLIPSIZE_MIDDLE
+                                                                    : PANGO_ELLIPSIZE_END;
+    frame.wrap = mode == LineBreakMode::charWrapping ? PANGO_WRAP_CHAR : PANGO_WRAP_WORD_CHAR;
+    frame.justify = justified;
+    if (wrapping && bounded) {
         frame.engineBreaks = t.longWord && !justified;
-        frame.breaks = {.hyphensOnlyAtSoftHyphens = true,
-                        .noShortPiecesOfWords = mode != LineBreakMode::charWrapping};
-        if (t.text.find('\t') != std::string::npos) {
-            frame.tabs.reset(tabArray(style, shift));
-            frame.laterTabs.reset(tabArray(style, shift, indent));
-        }
-        frame.direction = baseDirection(t.text);
-        return layOutWindows(std::move(t), std::move(frame), style, use, width, firstIndent, headIndent, shift, top,
-                             out);
+        frame.breaks = {.hyphensOnlyAtSoftHyphens = true, .noShortPiecesOfWords = mode != LineBreakMode::charWrapping};
     }
-    bool hyphensSet = false;
-    if (wrapping && bounded && t.longWord && style.alignment != TextAlignment::justified) {
-        hyphensOnlyAtSoftHyphens(t);
-        hyphensSet = true;
-        auto lines = breakLongWords(t, layoutWidth - std::max(indent, 0), layoutWidth - std::max(-indent, 0),
-                                    mode == LineBreakMode::charWrapping);
-        if (lines) {
-            double y = top;
-            for (const BrokenLine& l : *lines) {
-                Line line;
-                line.text = out.broken.size();
-                line.start = l.start, line.end = l.end, line.hyphenated = l.hyphenated;
-                line.source = sourceOffset(t, l.start);
-                line.x = &l == &lines->front() ? firstIndent : headIndent;
-                // The ink is not known without shaping the line again: its
-                // box stands for it.
-                line.inkWidth = l.width;
-                line.inkAbove = line.inkBelow = std::numeric_limits<double>::infinity();
-                y += stackLine(line, l.width, l.metrics, t, style, use, width, y, out);
-                out.brokeWord |= l.insideWord;
-            }
-            out.broken.push_back(std::move(t));
-            return y - top;
-        }
-    }
-
-    PangoLayout* layout = out.paragraphs.emplace_back(newLayout(t)).get();
-    pango_layout_set_indent(layout, indent);
     if (t.text.find('\t') != std::string::npos) {
-        PangoTabArray* tabs = tabArray(style, shift);
-        pango_layout_set_tabs(layout, tabs);
-        pango_tab_array_free(tabs);
+        frame.tabs.reset(tabArray(style, shift));
+        if (indent < 0) frame.laterTabs.reset(tabArray(style, shift, indent));
     }
-    // Most texts fit their width: lay them out unbounded first, which is
-    // cheaper, and bound only those that are too wide. A paragraph this
-    // long never fits a page's width, and laying it out twice would double
-    // the cost of the longest texts.
-    if ((wrapping || truncating) && bounded) {
-        bool fits = false;
-        if (t.text.size() <= longParagraphBytes) {
-            PangoRectangle logical;
-            pango_layout_get_extents(layout, nullptr, &logical);
-            fits = logical.x >= 0 && logical.x + logical.width <= layoutWidth;
-        }
-        if (!fits && wrapping) {
-            if (!hyphensSet) hyphensOnlyAtSoftHyphens(t);
-            if (mode != LineBreakMode::charWrapping) noShortPiecesOfWords(t);
-            pango_layout_set_attributes(layout, t.attributes.get());
-            pango_layout_set_width(layout, layoutWidth);
-            pango_layout_set_wrap(layout, mode == LineBreakMode::charWrapping ? PANGO_WRAP_CHAR : PANGO_WRAP_WORD_CHAR);
-            pango_layout_set_justify(layout, style.alignment == TextAlignment::justified);
-        } else if (!fits) {
-            pango_layout_set_width(layout, layoutWidth);
-            pango_layout_set_ellipsize(layout, mode == LineBreakMode::truncatingHead     ? PANGO_ELLIPSIZE_START
-                                               : mode == LineBreakMode::truncatingMiddle ? PANGO_ELLIPSIZE_MIDDLE
-                                                                                         : PANGO_ELLIPSIZE_END);
-        }
-    } else if (clipping && bounded) {
-        out.clipWidth = width;
-    }
-
-    double y = top;
-    if (wrapping && pango_layout_is_wrapped(layout)) out.brokeWord |= breaksInsideWord(layout, t.text);
-    PangoLayoutIter* it = pango_layout_get_iter(layout);
-    do {
-        Line line;
-        line.line = pango_layout_iter_get_line_readonly(it);
-        line.source = sourceOffset(t, static_cast<size_t>(std::max(line.line->start_index, 0)));
-        PangoRectangle ink, logical;
-        pango_layout_iter_get_line_extents(it, &ink, &logical);
-        const int pangoBaseline = pango_layout_iter_get_baseline(it);
-        line.x = shift + static_cast<double>(logical.x) / PANGO_SCALE;
-        line.inkLeft = static_cast<double>(ink.x - logical.x) / PANGO_SCALE;
-        line.inkWidth = static_cast<double>(ink.width) / PANGO_SCALE;
-        line.inkAbove = static_cast<double>(pangoBaseline - ink.y) / PANGO_SCALE;
-        line.inkBelow = static_cast<double>(ink.y + ink.height - pangoBaseline) / PANGO_SCALE;
-
-        std::optional<fonts::LineMetrics> m;
-        for (GSList* r = line.line->runs; r; r = r->next) {
-            if (auto f = itemMetrics(t, static_cast<PangoGlyphItem*>(r->data)->item))
-                m = fonts::tallest(m.value_or(fonts::LineMetrics{}), *f);
-        }
-        y += stackLine(line, static_cast<double>(logical.width) / PANGO_SCALE, m, t, style, use, width, y, out);
-    } while (pango_layout_iter_next_line(it));
-    pango_layout_iter_free(it);
-    return y - top;
+    frame.direction = baseDirection(t.text);
+    if (clipping && bounded) out.clipWidth = width;
+    return layOutWindows(std::move(t), std::move(frame), style, use, width, firstIndent, headIndent, shift, top, out);
 }
 
 // Lays out one paragraph from `top`; returns its height. Truncation works
@@ -374,8 +282,7 @@ double layOutLines(const AttributedString& s, Paragraph p, const ParagraphStyle&
 double layOutParagraph(const AttributedString& s, Paragraph p, double width, Use use, double top, Layout& out) {
     const ParagraphStyle& style = styleOf(s, p.start);
     LineBreakMode mode = style.lineBreakMode;
-    bool truncating = mode == LineBreakMode::truncatingHead || mode == LineBreakMode::truncatingTail ||
-                      mode == LineBreakMode::truncatingMiddle;
+    const bool truncating = truncates(mode);
     if (!truncating || use == Use::singleLine) return layOutLines(s, p, style, Indents::both, width, use, top, out);
     std::string_view text = s.text();
     double y = top;
@@ -569,16 +476,14 @@ void draw(cairo_t* cr, const AttributedString& text, const Rect& frame, TextDraw
         if (f.y + baseline + line.below + margin < clipTop || f.y + baseline - line.above - margin > clipBottom)
             continue;
         cairo_move_to(cr, f.x + line.x, f.y + baseline);
-        if (line.line) {
-            pango_cairo_show_layout_line(cr, line.line);
-        } else if (line.window != noWindow) {
-            if (shownWindow != line.window) {
-                const LaidOutWindow& w = layout.windows[line.window];
+        if (line.window != noWindow) {
+            const LaidOutWindow& w = layout.windows[line.window];
+            if (!w.whole && shownWindow != line.window) {
                 shown = layOutWindow(layout.broken[w.text], layout.frames[w.frame], w.window);
                 shownWindow = line.window;
             }
-            const int index = static_cast<int>(line.index);
-            pango_cairo_show_layout_line(cr, pango_layout_get_line_readonly(shown.layout.get(), index));
+            PangoLayout* laidOut = w.whole ? w.whole->layout.get() : shown.layout.get();
+            pango_cairo_show_layout_line(cr, pango_layout_get_line_readonly(laidOut, static_cast<int>(line.index)));
         } else {
             // A line broken by the engine is shaped again on its own.
             PangoText t = lineText(layout.broken[line.text], line.start, line.end, line.hyphenated);

@@ -188,12 +188,32 @@ WindowLayout layOutWindow(const PangoText& paragraph, const WindowFrame& frame, 
     const bool first = window.start == 0;
     const bool hanging = !first && frame.indent < 0;
     pango_layout_set_indent(layout, first ? frame.indent : 0);
-    pango_layout_set_width(layout, hanging ? std::max(frame.width + frame.indent, 1) : frame.width);
     if (frame.tabs) pango_layout_set_tabs(layout, hanging ? frame.laterTabs.get() : frame.tabs.get());
-    pango_layout_set_wrap(layout, frame.wrap);
-    pango_layout_set_justify(layout, frame.justify);
+    if (frame.width >= 0 && !window.atNoWidth) {
+        pango_layout_set_width(layout, hanging ? std::max(frame.width + frame.indent, 1) : frame.width);
+        if (frame.ellipsize != PANGO_ELLIPSIZE_NONE) {
+            pango_layout_set_ellipsize(layout, frame.ellipsize);
+        } else {
+            pango_layout_set_wrap(layout, frame.wrap);
+            pango_layout_set_justify(layout, frame.justify);
+        }
+    }
     out.leftIndent = hanging ? -frame.indent : 0;
     return out;
+}
+
+// A short paragraph of one window laid out at no width, which is cheaper,
+// when it fits its width; none when it does not. Laying out a long one
+// twice would double the cost of the longest texts.
+std::optional<WindowLayout> atNoWidth(const PangoText& t, const WindowFrame& frame, Window window) {
+    if (window.start != 0 || window.end != t.text.size() || frame.width < 0 || t.text.size() > longParagraphBytes)
+        return std::nullopt;
+    window.atNoWidth = true;
+    WindowLayout w = layOutWindow(t, frame, window, {});
+    PangoRectangle logical;
+    pango_layout_get_extents(w.layout.get(), nullptr, &logical);
+    if (logical.x < 0 || logical.x + logical.width > frame.width) return std::nullopt;
+    return w;
 }
 
 // Where a window's lines end, in bytes from its start.
@@ -210,13 +230,15 @@ std::vector<size_t> lineEnds(const WindowLayout& w) {
 // A window broken by pango.
 Outcome pangoWindow(const PangoText& t, const WindowFrame& frame, const Attempt& a, WindowedParagraph& out) {
     Window window = a.window;
-    const WindowRules rules = windowRules(t, window.start, window.end, frame.breaks);
+    std::optional<WindowLayout> fits = atNoWidth(t, frame, window);
+    const WindowRules rules = fits ? WindowRules{} : windowRules(t, window.start, window.end, frame.breaks);
     // A few ranges cost pango less than laying the window out twice.
-    window.ruled = rules.withoutHyphens.size() + rules.wordEnds.size() <= fewRules;
-    WindowLayout w = layOutWindow(t, frame, window, rules);
+    window.ruled = !fits && rules.withoutHyphens.size() + rules.wordEnds.size() <= fewRules;
+    window.atNoWidth = fits.has_value();
+    WindowLayout w = fits ? std::move(*fits) : layOutWindow(t, frame, window, rules);
     std::vector<size_t> ends = lineEnds(w);
     if (linesKept(ends, a.skip, a.limit, a.last) == 0 && a.mayGrow) return {Outcome::grow};
-    if (!window.ruled) {
+    if (!window.ruled && !window.atNoWidth) {
         // The lines' starts up to the next window's.
         const size_t kept = a.skip + std::max<size_t>(linesKept(ends, a.skip, a.limit, a.last), 1);
         const std::vector<size_t> starts(ends.begin(), ends.begin() + static_cast<ptrdiff_t>(kept));
@@ -268,6 +290,7 @@ Outcome pangoWindow(const PangoText& t, const WindowFrame& frame, const Attempt&
         }
     });
     pango_layout_iter_free(it);
+    if (window.start == 0 && a.last) out.whole = std::move(w);
     return outcome;
 }
 
@@ -310,6 +333,7 @@ WindowLayout layOutWindow(const PangoText& paragraph, const WindowFrame& frame, 
 WindowedParagraph layOutInWindows(const PangoText& t, const WindowFrame& frame,
                                   const std::function<void(const WindowLine&)>& line, size_t bytes) {
     WindowedParagraph out;
+    if (frame.width < 0 || frame.ellipsize != PANGO_ELLIPSIZE_NONE) bytes = std::max(bytes, t.text.size());
     const size_t most = mostGrowth * bytes;
     std::optional<size_t> previous;  // where the last line kept starts
     // Lines as long as a window (a wide frame, characters that take no

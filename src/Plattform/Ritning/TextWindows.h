@@ -1,5 +1,6 @@
 #pragma once
-// A long paragraph is laid out in windows of bounded length. Pango's
+// Every paragraph is laid out here, a long one in windows of bounded
+// length. Pango's
 // breaker converts the start of every attribute it is given from the
 // text's beginning, and the engine gives attributes per word (no short
 // pieces of words, hyphens only at soft hyphens), so one layout of a long
@@ -11,7 +12,9 @@
 // the first line not kept does. Only what a line needs to be stacked and
 // measured is kept; a line is drawn from its window laid out again
 // (TextLayout.cpp), which gives the same lines. Paragraphs of every day are
-// shorter than one window and are laid out whole as they always were.
+// shorter than one window: laid out whole, their layout is kept for
+// drawing. A paragraph that is not broken into lines (no width, or one
+// line cut short) is one window.
 #include "Plattform/Ritning/LongWords.h"
 #include "Plattform/Ritning/PangoText.h"
 
@@ -36,9 +39,12 @@ struct TabArrayFree {
 using TabArrayPtr = std::unique_ptr<PangoTabArray, TabArrayFree>;
 
 // How each window of a paragraph is laid out: as the whole paragraph would
-// be, in pango units.
+// be, in pango units. What pango is told of a paragraph is told here only.
 struct WindowFrame {
-    int width = 0;   // of the layout
+    // Of the layout: lines are broken at it, or with `ellipsize` the one
+    // line is cut short at it; -1 for none: lines end at separators only.
+    int width = -1;
+    PangoEllipsizeMode ellipsize = PANGO_ELLIPSIZE_NONE;
     int indent = 0;  // of the first line against the others (pango_layout_set_indent)
     PangoWrapMode wrap = PANGO_WRAP_WORD_CHAR;
     bool justify = false;
@@ -64,6 +70,9 @@ struct Window {
     // Laid out with the attributes of its rules of breaking (the frame's
     // `breaks`); without them where they change none of its lines.
     bool ruled = false;
+    // Laid out at no width: a short paragraph of one window that fits it,
+    // as most do.
+    bool atNoWidth = false;
 };
 
 // A window laid out by pango: its text and layout, and what each line's
@@ -95,11 +104,14 @@ struct WindowLine {
 struct WindowedParagraph {
     std::vector<Window> windows;
     bool brokeWord = false;  // a line breaks inside a word for lack of room
+    // The layout of a paragraph pango laid out in one window, for drawing.
+    std::optional<WindowLayout> whole;
 };
 
 // Lays out `t` in windows of about `bytes`, handing each line to `line`
 // in order. A window that holds no line it may keep grows, up to 16 times
-// that; a line longer than that is cut where the window ends.
+// that; a line longer than that is cut where the window ends. A paragraph
+// not broken into lines is one window.
 WindowedParagraph layOutInWindows(const PangoText& t, const WindowFrame& frame,
                                   const std::function<void(const WindowLine&)>& line, size_t bytes = windowBytes);
 

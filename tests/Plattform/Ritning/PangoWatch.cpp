@@ -31,6 +31,7 @@ void pango_layout_set_text(PangoLayout* layout, const char* text, int length) {
     ++seenSoFar.texts;
     const size_t bytes = length < 0 ? std::strlen(text) : static_cast<size_t>(length);
     seenSoFar.longestText = std::max(seenSoFar.longestText, bytes);
+    seenSoFar.allText += bytes;
     forward(layout, text, length);
 }
 

@@ -9,6 +9,7 @@ namespace pangowatch {
 struct Seen {
     size_t texts = 0;            // texts handed to a layout
     size_t longestText = 0;      // bytes
+    size_t allText = 0;          // bytes of every text handed, added up
     size_t mostBreakAttributes = 0;  // of one layout: where breaks are allowed or show a hyphen
 };
 

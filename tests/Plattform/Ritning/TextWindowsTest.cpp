@@ -10,8 +10,15 @@
 
 #include <cairo.h>
 #include <gtest/gtest.h>
+#include <unicode/brkiter.h>
+#include <unicode/uchar.h>
+#include <unicode/utext.h>
+#include <unicode/utf8.h>
 
+#include <memory>
+#include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -43,6 +50,26 @@ std::vector<text::WindowLine> linesInWindows(const text::PangoText& t, const tex
 
 text::PangoText pangoTextOf(const AttributedString& s, const std::vector<size_t>& hyphens = {}) {
     return text::pangoText(s, 0, s.length(), false, hyphens);
+}
+
+// Byte offsets of the grapheme cluster boundaries, by ICU.
+std::set<size_t> clusterBoundaries(std::string_view s) {
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::BreakIterator> it(icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), status));
+    UText* text = utext_openUTF8(nullptr, s.data(), static_cast<int64_t>(s.size()), &status);
+    it->setText(text, status);
+    std::set<size_t> out;
+    for (int32_t b = it->first(); b != icu::BreakIterator::DONE; b = it->next()) out.insert(static_cast<size_t>(b));
+    utext_close(text);
+    return out;
+}
+
+bool afterVirama(std::string_view s, size_t at) {
+    if (at == 0) return false;
+    auto i = static_cast<int32_t>(at);
+    UChar32 c;
+    U8_PREV(s.data(), 0, i, c);
+    return u_getCombiningClass(c) == 9;
 }
 
 text::WindowFrame frameOf(const text::PangoText& t, double width) {
@@ -81,6 +108,52 @@ TEST(TextWindows, PangoIsHandedALongParagraphAWindowAtATime) {
         // No window of these needs to grow: each holds many lines.
         EXPECT_LE(seen.longestText, 2 * text::windowBytes);
         EXPECT_LE(seen.mostBreakAttributes, text::windowBytes / 4);
+    }
+}
+
+TEST(TextWindows, ClustersOfAnyKindAreHandedToPangoAWindowAtATime) {
+    // A long word was cut into pieces only between two characters that
+    // are clusters of their own, so a word of clusters of several
+    // characters stayed one piece, and every window reached to its end:
+    // each of 16 times a window's bytes kept one line, and 100 000 code
+    // points took a minute. Whatever the clusters, what pango is handed
+    // at once is bounded, and in all a few times the text.
+    const std::vector<std::pair<const char*, std::string>> clusters = {
+        {"letter and two accents", "a\u0301\u0323"},
+        {"flags", "\U0001F1F8\U0001F1EA"},
+        {"emoji and skin tone", "\U0001F44D\U0001F3FD"},
+        {"Hangul jamo", "\u1100\u1161\u11A8"},
+        {"Devanagari consonant and virama", "\u0915\u094D"},
+        {"Tamil", "\u0BA4\u0BAE\u0BBF\u0BB4\u0BCD"},
+        {"Latin", "k"},
+    };
+    for (const auto& [name, cluster] : clusters) {
+        for (const std::string& word : {cluster, repeated(cluster, 8 * cluster.size()) + " "}) {
+            SCOPED_TRACE(std::string(name) + (word == cluster ? ", one word" : ", words"));
+            const AttributedString s(repeated(word, 30000), helvetica());
+            text::forgetLayouts();
+            pangowatch::reset();
+            const auto lines = engine.lines(s, 150, TextDrawingMode::fromTopLeft);
+            cairo_surface_t* page = cairo_image_surface_create(CAIRO_FORMAT_A8, 595, 842);
+            cairo_t* cr = cairo_create(page);
+            text::draw(cr, s, {20, 20, 150, 800}, TextDrawingMode::fromTopLeft);
+            cairo_destroy(cr);
+            cairo_surface_destroy(page);
+            const pangowatch::Seen seen = pangowatch::seen();
+            EXPECT_GT(lines.size(), 50u);
+            EXPECT_LE(seen.longestText, 2 * text::windowBytes);
+            EXPECT_LE(seen.allText, 4 * s.length());
+            // Each character on one line, in order: the lines start one
+            // after the other, each between two clusters (pango's: they
+            // predate the rule that joins a consonant to a virama before
+            // it).
+            const std::set<size_t> boundaries = clusterBoundaries(s.text());
+            for (size_t i = 0; i < lines.size(); ++i) {
+                const size_t start = lines[i].start;
+                EXPECT_TRUE(i == 0 ? start == 0 : start > lines[i - 1].start) << i;
+                EXPECT_TRUE(boundaries.contains(start) || afterVirama(s.text(), start)) << i;
+            }
+        }
     }
 }
 
@@ -192,4 +265,25 @@ TEST(TextWindows, ALayoutLargerThanTheCacheIsKeptWhileOtherTextsAreLaidOut) {
     pangowatch::reset();
     EXPECT_EQ(engine.lines(many, 150, TextDrawingMode::fromTopLeft).size(), lines);
     EXPECT_EQ(pangowatch::seen().texts, 0u);
+}
+
+TEST(TextWindows, TabStopsLeftOfAHangingIndentAreNoneOfTheLinesUnderIt) {
+    // The stops of the lines under a hanging indent are measured from the
+    // indented edge; one left of it was handed to pango as a negative
+    // place, which pango refuses with a critical warning on standard
+    // error, once for each such stop of each paragraph.
+    ParagraphStyle style;
+    style.headIndent = 60;
+    style.tabStops = {{TextTab::Kind::left, 30}, {TextTab::Kind::left, 120}};
+    size_t warnings = 0;
+    const guint handler = g_log_set_handler(
+        "Pango", static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING),
+        [](const gchar*, GLogLevelFlags, const gchar*, gpointer count) { ++*static_cast<size_t*>(count); }, &warnings);
+    for (const std::string& text : {std::string("Konsulttimmar\toch resekostnader"),
+                                    repeated("Konsulttimmar\toch resekostnader i mars och april ", 6000)}) {
+        text::forgetLayouts();
+        EXPECT_GT(engine.lines(AttributedString(text, helvetica(style)), 150, TextDrawingMode::fromTopLeft).size(), 0u);
+    }
+    g_log_remove_handler("Pango", handler);
+    EXPECT_EQ(warnings, 0u);
 }
