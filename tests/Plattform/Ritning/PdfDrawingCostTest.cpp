@@ -196,7 +196,9 @@ TEST(PdfDrawingCost, AnImageCountsTheLargestSizeAnyLayerStates) {
     EXPECT_LT(cost(imagePdf("/Filter /JBIG2Decode", striped)), 2 * MiB);
     // A JPEG 2000 codestream of 30 000 x 30 000 in an image of 10 x 10.
     for (const testhjalp::HostilePdf& hostile : testhjalp::hostilePdfs()) {
-        if (hostile.name.find("JPEG 2000") != std::string::npos) EXPECT_GT(cost(hostile.pdf), limit);
+        if (hostile.name.find("JPEG 2000") != std::string::npos) {
+            EXPECT_GT(cost(hostile.pdf), limit);
+        }
     }
 }
 

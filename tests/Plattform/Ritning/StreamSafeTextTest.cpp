@@ -1,15 +1,15 @@
 // The text as pango is handed it: no run of characters that shape as one
 // grows past the bound, whatever the text, and real text is handed over
 // as it is.
+#include "ClusterBoundaries.h"
+
 #include "Plattform/Ritning/FontRegistry.h"
 #include "Plattform/Ritning/PangoText.h"
 #include "Plattform/Ritning/StreamSafeText.h"
 #include "Plattform/Ritning/TextMeasurer.h"
 
 #include <gtest/gtest.h>
-#include <unicode/brkiter.h>
 #include <unicode/uchar.h>
-#include <unicode/utext.h>
 #include <unicode/utf8.h>
 
 #include <memory>
@@ -66,18 +66,6 @@ std::set<size_t> pieceEnds(const text::PangoText& t) {
     } while (pango_attr_iterator_next(it));
     pango_attr_iterator_destroy(it);
     return ends;
-}
-
-// Byte offsets of the grapheme cluster boundaries, by ICU.
-std::set<size_t> clusterBoundaries(const std::string& s) {
-    UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<icu::BreakIterator> it(icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), status));
-    UText* text = utext_openUTF8(nullptr, s.data(), static_cast<int64_t>(s.size()), &status);
-    it->setText(text, status);
-    std::set<size_t> out;
-    for (int32_t b = it->first(); b != icu::BreakIterator::DONE; b = it->next()) out.insert(static_cast<size_t>(b));
-    utext_close(text);
-    return out;
 }
 
 bool lookedPastInShaping(UChar32 c) {

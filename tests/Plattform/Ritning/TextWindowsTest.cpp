@@ -1,6 +1,7 @@
 // A long paragraph is laid out in windows of bounded length: pango is never
 // handed more than a window, nor attributes per word beyond a window's,
 // and the lines are those of the paragraph laid out whole.
+#include "ClusterBoundaries.h"
 #include "PangoWatch.h"
 
 #include "Plattform/Ritning/Hyphenation.h"
@@ -10,9 +11,7 @@
 
 #include <cairo.h>
 #include <gtest/gtest.h>
-#include <unicode/brkiter.h>
 #include <unicode/uchar.h>
-#include <unicode/utext.h>
 #include <unicode/utf8.h>
 
 #include <memory>
@@ -52,18 +51,6 @@ text::PangoText pangoTextOf(const AttributedString& s, const std::vector<size_t>
     return text::pangoText(s, 0, s.length(), false, hyphens);
 }
 
-// Byte offsets of the grapheme cluster boundaries, by ICU.
-std::set<size_t> clusterBoundaries(std::string_view s) {
-    UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<icu::BreakIterator> it(icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), status));
-    UText* text = utext_openUTF8(nullptr, s.data(), static_cast<int64_t>(s.size()), &status);
-    it->setText(text, status);
-    std::set<size_t> out;
-    for (int32_t b = it->first(); b != icu::BreakIterator::DONE; b = it->next()) out.insert(static_cast<size_t>(b));
-    utext_close(text);
-    return out;
-}
-
 bool afterVirama(std::string_view s, size_t at) {
     if (at == 0) return false;
     auto i = static_cast<int32_t>(at);
@@ -80,6 +67,27 @@ text::WindowFrame frameOf(const text::PangoText& t, double width) {
     return frame;
 }
 
+// The paragraph laid out at a width of 150 and drawn on a page, as the
+// invoice does, with what pango was handed on the way.
+struct LaidOut {
+    std::vector<TextLine> lines;
+    pangowatch::Seen seen;
+};
+
+LaidOut layOutAndDraw(const AttributedString& s) {
+    text::forgetLayouts();
+    pangowatch::reset();
+    LaidOut out;
+    out.lines = engine.lines(s, 150, TextDrawingMode::fromTopLeft);
+    cairo_surface_t* page = cairo_image_surface_create(CAIRO_FORMAT_A8, 595, 842);
+    cairo_t* cr = cairo_create(page);
+    text::draw(cr, s, {20, 20, 150, 800}, TextDrawingMode::fromTopLeft);
+    cairo_destroy(cr);
+    cairo_surface_destroy(page);
+    out.seen = pangowatch::seen();
+    return out;
+}
+
 }  // namespace
 
 TEST(TextWindows, PangoIsHandedALongParagraphAWindowAtATime) {
@@ -94,15 +102,7 @@ TEST(TextWindows, PangoIsHandedALongParagraphAWindowAtATime) {
     };
     for (const AttributedString& s : paragraphs) {
         SCOPED_TRACE(s.text().substr(0, 20));
-        text::forgetLayouts();
-        pangowatch::reset();
-        const auto lines = engine.lines(s, 150, TextDrawingMode::fromTopLeft);
-        cairo_surface_t* page = cairo_image_surface_create(CAIRO_FORMAT_A8, 595, 842);
-        cairo_t* cr = cairo_create(page);
-        text::draw(cr, s, {20, 20, 150, 800}, TextDrawingMode::fromTopLeft);
-        cairo_destroy(cr);
-        cairo_surface_destroy(page);
-        const pangowatch::Seen seen = pangowatch::seen();
+        const auto [lines, seen] = layOutAndDraw(s);
         EXPECT_GT(lines.size(), 100u);
         EXPECT_GT(seen.texts, 5u);
         // No window of these needs to grow: each holds many lines.
@@ -131,15 +131,7 @@ TEST(TextWindows, ClustersOfAnyKindAreHandedToPangoAWindowAtATime) {
         for (const std::string& word : {cluster, repeated(cluster, 8 * cluster.size()) + " "}) {
             SCOPED_TRACE(std::string(name) + (word == cluster ? ", one word" : ", words"));
             const AttributedString s(repeated(word, 30000), helvetica());
-            text::forgetLayouts();
-            pangowatch::reset();
-            const auto lines = engine.lines(s, 150, TextDrawingMode::fromTopLeft);
-            cairo_surface_t* page = cairo_image_surface_create(CAIRO_FORMAT_A8, 595, 842);
-            cairo_t* cr = cairo_create(page);
-            text::draw(cr, s, {20, 20, 150, 800}, TextDrawingMode::fromTopLeft);
-            cairo_destroy(cr);
-            cairo_surface_destroy(page);
-            const pangowatch::Seen seen = pangowatch::seen();
+            const auto [lines, seen] = layOutAndDraw(s);
             EXPECT_GT(lines.size(), 50u);
             EXPECT_LE(seen.longestText, 2 * text::windowBytes);
             EXPECT_LE(seen.allText, 4 * s.length());
