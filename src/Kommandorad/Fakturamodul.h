@@ -2,7 +2,7 @@
 // The invoice module: the view and everything that draws, loaded from the
 // tool's own directory by the latest-invoice job alone, so the other jobs
 // never map a drawing library.
-#include "Vyer/Faktura/Fakturautskrift.h"
+#include "Vyer/Fakturautskrift.h"
 
 #include <stdexcept>
 

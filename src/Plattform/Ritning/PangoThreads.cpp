@@ -28,7 +28,10 @@ PangoFontMap* newFontMapInitialisedHere() {
 
 }  // namespace fonts
 
-extern "C" GThread* g_thread_new(const gchar* name, GThreadFunc func, gpointer data) {
+// Exported from the invoice module, whose other symbols are hidden, so that
+// pango, which looks it up in the module's scope (the module first, then
+// its libraries), finds this definition before GLib's.
+extern "C" [[gnu::visibility("default")]] GThread* g_thread_new(const gchar* name, GThreadFunc func, gpointer data) {
     if (named(name, "[pango] FcFontSetMatch") || named(name, "[pango] FcFontSetSort")) {
         // Each takes only its own lock, which pango does not hold here.
         func(data);
