@@ -8,6 +8,7 @@
 
 #include <climits>
 #include <string>
+#include <vector>
 
 namespace {
 

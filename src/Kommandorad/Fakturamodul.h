@@ -6,7 +6,8 @@
 
 #include <stdexcept>
 
-// The module is missing, or is not of this build, or cannot be loaded.
+// The module is missing, cut short, not for this machine or not of this
+// build, or cannot be loaded.
 class Modulfel : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
