@@ -192,6 +192,11 @@ Avvikelser riktningOchDörr(const fs::path& rot) {
     for (const auto& [namn, rummen] : sidor)
         for (const std::string& rum : rummen)
             if (!tabell.contains(rum)) fel.push_back("the door table names " + visat(rum) + ", which has no row");
+    // The door stands alone: one header in a room of its own.
+    size_t idörren = 0;
+    for (const fs::path& fil : källfiler(rot))
+        if (dörr.contains(rumFör(fil)) && (fil.extension() != ".h" || ++idörren > 1))
+            fel.push_back(fil.generic_string() + " stands in the door's room, which holds the door's header alone");
     for (const auto& [rum, rad] : tabell) {
         if (ritning.contains(rum)) continue;
         for (const std::string& annat : rad.får)
@@ -306,6 +311,11 @@ TEST_F(ÄndradKopia, TheLedgerSideIncludingTheViewPastTheDoorFails) {
     EXPECT_NE(rader(riktningOchDörr(rot)).find("src/Kommandorad/ may include src/Vyer/Faktura/, of the drawing side"),
               std::string::npos)
         << rader(riktningOchDörr(rot));
+}
+
+TEST_F(ÄndradKopia, ASecondFileInTheDoorsRoomFails) {
+    skriv("src/Vyer/Fakturavyn.h", "#pragma once\n");
+    EXPECT_NE(rader(riktningOchDörr(rot)).find("stands in the door's room"), std::string::npos);
 }
 
 TEST_F(ÄndradKopia, ARowThatMayIncludeARoomBelowItFails) {
