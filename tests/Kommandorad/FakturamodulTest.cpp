@@ -216,13 +216,13 @@ TEST_F(Fakturamodul, TheModuleExportsItsEntryAndNothingElse) {
 
 // Hidden, a ledger variable the module defined from a header would be a
 // second copy of it (two slot pools, two stores of user defaults): the
-// module holds no writable object the tool holds, type information aside,
-// which is compared by name.
+// module holds no writable object the tool holds, type information and
+// virtual tables aside: set once as it loads, and types compare by name.
 TEST_F(Fakturamodul, TheModuleHoldsNoCopyOfTheLedgersObjects) {
     const std::set<std::string> modulens = symbolerAvSlag(KONTOBOK_MODULE, {"--defined-only"}, "bBdDuvV");
     ASSERT_FALSE(modulens.empty()) << "the module's symbol table is gone";
     for (const std::string& namn : symbolerAvSlag(KONTOBOK_BINARY, {"-D", "--defined-only"}, "bBdDuvV")) {
-        if (namn.starts_with("_ZTI") || namn.starts_with("_ZTS")) continue;
+        if (namn.starts_with("_ZTI") || namn.starts_with("_ZTS") || namn.starts_with("_ZTV")) continue;
         EXPECT_FALSE(modulens.contains(namn)) << namn;
     }
 }
