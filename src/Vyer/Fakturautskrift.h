@@ -4,8 +4,9 @@
 // loads only for the latest-invoice job (Kommandorad/Fakturamodul.h).
 // What crosses: the ledger's invoice and document, by reference and read
 // only, which the module reads through the ledger's own code, exported by
-// the tool (so each object and function exists once in the process); back
-// comes a Fakturautskrift of standard types. No exception crosses.
+// the tool (so each of the ledger's objects exists once in the process);
+// back comes a Fakturautskrift of standard types. No exception crosses.
+// Why not plain values: docs/ARCHITECTURE.md, "The door".
 #include <cstdint>
 #include <optional>
 #include <string>

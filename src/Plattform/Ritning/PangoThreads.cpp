@@ -28,9 +28,11 @@ PangoFontMap* newFontMapInitialisedHere() {
 
 }  // namespace fonts
 
-// Exported from the invoice module, whose other symbols are hidden, so that
-// pango, which looks it up in the module's scope (the module first, then
-// its libraries), finds this definition before GLib's.
+// Visible, though the drawing side is compiled hidden: pango looks it up
+// through the dynamic linker, in the invoice module's scope (the module
+// first, then its libraries) or in a program that links the drawing side,
+// and must find this definition before GLib's. The module's other export
+// is its entry.
 extern "C" [[gnu::visibility("default")]] GThread* g_thread_new(const gchar* name, GThreadFunc func, gpointer data) {
     if (named(name, "[pango] FcFontSetMatch") || named(name, "[pango] FcFontSetSort")) {
         // Each takes only its own lock, which pango does not hold here.

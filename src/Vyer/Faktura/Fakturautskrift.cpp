@@ -58,7 +58,7 @@ void skrivFakturan(const Faktura& faktura, const Bokföring& bokföring, Faktura
 // The module's entry, one of the two symbols it exports (the other is
 // Plattform/Ritning/PangoThreads.cpp's g_thread_new); everything else of it
 // is hidden.
-extern "C" [[gnu::visibility("default")]] void KONTOBOK_MODULE_ENTRY(KONTOBOK_BUILD_STAMP)(const Faktura& faktura, const Bokföring& bokföring,
-                                                                   Fakturautskrift& ut) {
+extern "C" [[gnu::visibility("default")]] void KONTOBOK_MODULE_ENTRY(KONTOBOK_BUILD_STAMP)(
+    const Faktura& faktura, const Bokföring& bokföring, Fakturautskrift& ut) {
     skrivFakturan(faktura, bokföring, ut);
 }
