@@ -21,6 +21,7 @@
 #include "Modell/Fakturor/FinsktReferensnummer.h"
 #include "Plattform/Filer.h"
 #include "Plattform/Lzfse/Lzfse.h"
+#include "Vyer/Faktura/Betalkodsbilder.h"
 #include "Vyer/Faktura/Fakturavy.h"
 
 #include <algorithm>
@@ -138,7 +139,7 @@ void skrivBild(const Bild& bild, const std::string& fil) {
 
 int qr(const Argument& a) {
     auto bok = dokument(a[0]);
-    skrivBild(skickadFaktura(*bok, a[1]).qrkodMedBokföring(*bok), a[2]);
+    skrivBild(qrkodMedBokföring(skickadFaktura(*bok, a[1]), *bok), a[2]);
     return 0;
 }
 
@@ -147,7 +148,7 @@ int finskStreckkod(const Argument& a) {
     const Faktura& f = skickadFaktura(*bok, a[1]);
     try {
         std::string text = f.finskStreckkodssträngMedIBAN(a[2]);
-        Bild bild = f.finskStreckkodsbildMedIban(a[2]);
+        Bild bild = finskStreckkodsbildMedIban(f, a[2]);
         std::cout << "barcode: " << text << "\n"
                   << "reference: " << f.finsktReferensnummer() << "\n";
         skrivBild(bild, a[3]);

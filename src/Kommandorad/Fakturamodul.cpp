@@ -1,16 +1,21 @@
 #include "Kommandorad/Fakturamodul.h"
 
+#include "Plattform/Filer.h"
+#include "Plattform/SharedObjectFile.h"
+
 #include <dlfcn.h>
 #include <unistd.h>
 
 #include <climits>
 #include <string>
+#include <vector>
 
 namespace {
 
 #define KONTOBOK_STRING_I(x) #x
 #define KONTOBOK_STRING(x) KONTOBOK_STRING_I(x)
 constexpr const char* ingången = KONTOBOK_STRING(KONTOBOK_MODULE_ENTRY(KONTOBOK_BUILD_STAMP));
+constexpr const char* stämpel = KONTOBOK_STRING(KONTOBOK_BUILD_STAMP);
 
 Fakturautskriftsfunktion inlänkad = nullptr;
 
@@ -24,6 +29,24 @@ std::string modulensSökväg() {
     return sökväg + KONTOBOK_MODULE_FILE;
 }
 
+// Checks the module from its file, so that none of its code runs (its
+// constructors run as it loads) and the loader maps nothing past its end
+// unless it is an ELF shared object of this machine, whole, and of this
+// build. Throws Modulfel.
+void prövaModulfilen(const std::string& sökväg) {
+    std::vector<elf::Note> noter;
+    try {
+        noter = elf::notesOfLoadableSharedObject(sökväg);
+    } catch (const elf::NotLoadable& fel) {
+        throw Modulfel("The invoice module cannot be loaded: " + sökväg + ": " + fel.what() + ".");
+    } catch (const FileError& fel) {
+        throw Modulfel("The invoice module cannot be loaded: " + std::string(fel.what()));
+    }
+    for (const elf::Note& not_ : noter)
+        if (not_.owner == modulnotensÄgare && not_.type == modulnotensTyp && not_.description == stämpel) return;
+    throw Modulfel("The invoice module " + sökväg + " is not of this build of kontobok; build the two together.");
+}
+
 }  // namespace
 
 void användInlänkadFakturautskrift(Fakturautskriftsfunktion funktion) { inlänkad = funktion; }
@@ -31,6 +54,7 @@ void användInlänkadFakturautskrift(Fakturautskriftsfunktion funktion) { inlän
 Fakturautskriftsfunktion fakturautskriften() {
     if (inlänkad) return inlänkad;
     const std::string sökväg = modulensSökväg();
+    prövaModulfilen(sökväg);
     // Bound at once: a module that does not fit this program fails here,
     // with the loader's reason, not halfway through an invoice. It stays
     // loaded to the end of the process.

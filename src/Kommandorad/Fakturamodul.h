@@ -2,11 +2,12 @@
 // The invoice module: the view and everything that draws, loaded from the
 // tool's own directory by the latest-invoice job alone, so the other jobs
 // never map a drawing library.
-#include "Vyer/Faktura/Fakturautskrift.h"
+#include "Vyer/Fakturautskrift.h"
 
 #include <stdexcept>
 
-// The module is missing, or is not of this build, or cannot be loaded.
+// The module is missing, cut short, not for this machine or not of this
+// build, or cannot be loaded.
 class Modulfel : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

@@ -1,11 +1,14 @@
 // The invoice module: only the latest-invoice job loads it and the drawing
-// libraries it needs, and a module that is missing or of another build is a
-// message, not a crash.
+// libraries it needs; a module that is missing, cut short, of another
+// machine or of another build is a message, not a crash, and none of its
+// code runs; it exports its one entry and the one function it overrides.
 #include "Programkorning.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <set>
 #include <sstream>
 
@@ -71,6 +74,14 @@ protected:
         return ensam / "kontobok";
     }
 
+    // The tool alone with `bytes` as its invoice module.
+    fs::path verktygMedModulen(const std::string& bytes) {
+        fs::remove_all(katalog / "ensam");
+        const fs::path ensam = ensamtVerktyg(std::nullopt);
+        skrivFil(ensam.parent_path() / KONTOBOK_MODULE_FILE, bytes);
+        return ensam;
+    }
+
     bool ingenPdf() const {
         return std::none_of(fs::directory_iterator(katalog), fs::directory_iterator(),
                             [](const auto& e) { return e.path().extension() == ".pdf"; });
@@ -117,6 +128,102 @@ TEST_F(Fakturamodul, AModuleOfAnotherBuildIsRefused) {
         EXPECT_EQ(k.ut, "");
         EXPECT_TRUE(k.fel.starts_with("The invoice module ")) << k.fel;
         EXPECT_TRUE(ingenPdf());
+    }
+}
+
+std::string byggdaModulen() {
+    std::ifstream in(KONTOBOK_MODULE, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// What an interrupted copy or a full disk leaves: the loader would map
+// segments past the file's end and die of SIGBUS at their first touch.
+TEST_F(Fakturamodul, AModuleCutShortIsRefusedFromItsFile) {
+    const std::string helt = byggdaModulen();
+    for (size_t storlek : {size_t(4) << 10, size_t(64) << 10, size_t(1) << 20}) {
+        SCOPED_TRACE(storlek);
+        ASSERT_LT(storlek, helt.size());
+        const Körning k = kör(verktygMedModulen(helt.substr(0, storlek)), {"--latestInvoice"});
+        EXPECT_EQ(k.status, 1);
+        EXPECT_EQ(k.ut, "");
+        EXPECT_TRUE(k.fel.starts_with("The invoice module cannot be loaded: ")) << k.fel;
+        EXPECT_NE(k.fel.find(KONTOBOK_MODULE_FILE), std::string::npos) << k.fel;
+        EXPECT_NE(k.fel.find("cut short"), std::string::npos) << k.fel;
+        EXPECT_TRUE(ingenPdf());
+    }
+}
+
+// A library in the module's place is judged from its file: its
+// constructors never run, whether it is a shared object of another build or
+// this build's module marked for another machine.
+TEST_F(Fakturamodul, NoCodeOfARefusedModuleRuns) {
+    const fs::path markör = katalog / "konstruktorn-körde";
+    // The built module with one field of its ELF header changed (in this
+    // machine's byte order, little-endian).
+    std::string annanMaskin = byggdaModulen(), annanKlass = annanMaskin, ingetBibliotek = annanMaskin;
+    annanMaskin[18] = annanMaskin[18] == 62 ? char(183) : char(62);  // e_machine: AArch64 or x86-64
+    annanMaskin[19] = 0;
+    annanKlass[4] = annanKlass[4] == 2 ? 1 : 2;  // EI_CLASS: 32-bit for 64-bit
+    ingetBibliotek[16] = 2;                      // e_type: an executable
+    std::ifstream främmande(KONTOBOK_TEST_CONSTRUCTOR, std::ios::binary);
+    const std::string konstruktor{std::istreambuf_iterator<char>(främmande), std::istreambuf_iterator<char>()};
+    const std::pair<std::string, std::string> fall[] = {
+        {konstruktor, "is not of this build"},
+        {annanMaskin, "another architecture"},
+        {annanKlass, "bit code"},
+        {ingetBibliotek, "not a shared object"},
+    };
+    for (const auto& [modul, sägs] : fall) {
+        SCOPED_TRACE(sägs);
+        const Körning k = kör(verktygMedModulen(modul), {"--latestInvoice"},
+                              {.miljö = {{"KONTOBOK_MARKER", markör.string()}}});
+        EXPECT_EQ(k.status, 1);
+        EXPECT_EQ(k.ut, "");
+        EXPECT_TRUE(k.fel.starts_with("The invoice module ")) << k.fel;
+        EXPECT_NE(k.fel.find(sägs), std::string::npos) << k.fel;
+        EXPECT_NE(k.fel.find(KONTOBOK_MODULE_FILE), std::string::npos) << k.fel;
+        EXPECT_FALSE(fs::exists(markör)) << "the library's constructor ran";
+        EXPECT_TRUE(ingenPdf());
+    }
+}
+
+// The names of what `nm` lists in `fil` (with `flaggor`), of the kinds of
+// symbol in `slag` (empty: of every kind).
+std::set<std::string> symbolerAvSlag(const std::string& fil, std::vector<std::string> flaggor, std::string_view slag) {
+    flaggor.push_back(fil);
+    const Körning nm = körProgram("nm", flaggor);
+    EXPECT_EQ(nm.status, 0) << nm.fel;
+    std::set<std::string> namn;
+    std::istringstream rader(nm.ut);
+    std::string rad;
+    while (std::getline(rader, rad)) {
+        std::istringstream fält(rad);
+        std::string adress, s, n;
+        if (fält >> adress >> s >> n && (slag.empty() || slag.find(s[0]) != std::string_view::npos)) namn.insert(n);
+    }
+    return namn;
+}
+
+// One door: the dynamic symbols the module defines, read from its file, are
+// its entry and GLib's g_thread_new, which it overrides for pango.
+TEST_F(Fakturamodul, TheModuleExportsItsEntryAndNothingElse) {
+    const std::set<std::string> symboler = symbolerAvSlag(KONTOBOK_MODULE, {"-D", "--defined-only"}, "");
+    ASSERT_EQ(symboler.size(), 2u) << symboler.size() << " symbols, the first " << *symboler.begin();
+    EXPECT_TRUE(symboler.contains("g_thread_new"));
+    EXPECT_TRUE(std::any_of(symboler.begin(), symboler.end(),
+                            [](const std::string& s) { return s.starts_with("kontobok_fakturautskrift_"); }));
+}
+
+// Hidden, a ledger variable the module defined from a header would be a
+// second copy of it (two slot pools, two stores of user defaults): the
+// module holds no writable object the tool holds, type information and
+// virtual tables aside: set once as it loads, and types compare by name.
+TEST_F(Fakturamodul, TheModuleHoldsNoCopyOfTheLedgersObjects) {
+    const std::set<std::string> modulens = symbolerAvSlag(KONTOBOK_MODULE, {"--defined-only"}, "bBdDuvV");
+    ASSERT_FALSE(modulens.empty()) << "the module's symbol table is gone";
+    for (const std::string& namn : symbolerAvSlag(KONTOBOK_BINARY, {"-D", "--defined-only"}, "bBdDuvV")) {
+        if (namn.starts_with("_ZTI") || namn.starts_with("_ZTS") || namn.starts_with("_ZTV")) continue;
+        EXPECT_FALSE(modulens.contains(namn)) << namn;
     }
 }
 

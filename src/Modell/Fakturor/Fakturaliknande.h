@@ -16,7 +16,6 @@ class Adress;
 class Bokföring;
 class Fakturamall;
 class Skatteavdrag;
-struct Bild;
 
 class Fakturaliknande {
 public:
@@ -66,12 +65,10 @@ public:
     virtual std::optional<Adress> leveransadress() const = 0;
 
     // Shared by every invoice kind and built with the payment codes; the
-    // definitions live with the Finnish reference and barcode and with the
-    // QR code, not here.
+    // definitions live with the Finnish reference and barcode, not here.
+    // The codes' images are the drawing side's (Vyer/Faktura/Betalkodsbilder.h).
     int64_t finsktReferensnummer() const;
     std::string finskStreckkodssträngMedIBAN(const std::string& iban) const;  // throws on bad input
-    Bild finskStreckkodsbildMedIban(const std::string& iban) const;          // throws on bad input
-    Bild qrkodMedBokföring(const Bokföring& bokföring) const;
 };
 
 // Where Fakturamall is complete; lets the lookup below live in headers that

@@ -28,7 +28,12 @@ PangoFontMap* newFontMapInitialisedHere() {
 
 }  // namespace fonts
 
-extern "C" GThread* g_thread_new(const gchar* name, GThreadFunc func, gpointer data) {
+// Visible, though the drawing side is compiled hidden: pango looks it up
+// through the dynamic linker, in the invoice module's scope (the module
+// first, then its libraries) or in a program that links the drawing side,
+// and must find this definition before GLib's. The module's other export
+// is its entry.
+extern "C" [[gnu::visibility("default")]] GThread* g_thread_new(const gchar* name, GThreadFunc func, gpointer data) {
     if (named(name, "[pango] FcFontSetMatch") || named(name, "[pango] FcFontSetSort")) {
         // Each takes only its own lock, which pango does not hold here.
         func(data);

@@ -1,5 +1,5 @@
-// The invoice's payment codes drawn: declared with the invoice, defined
-// here, so the ledger never links the code generators.
+// The invoice's payment codes drawn, on the drawing side, so the ledger
+// never links the code generators.
 #include "Vyer/Faktura/Betalkodsbilder.h"
 
 #include "Modell/Fakturor/Fakturaliknande.h"
@@ -25,10 +25,10 @@ Bild streckkodsbildMedIban(std::string_view iban, const Decimal& attBetala, std:
     return std::move(*bild);
 }
 
-Bild Fakturaliknande::finskStreckkodsbildMedIban(const std::string& iban) const {
-    return streckkodsbildMedIban(iban, attBetala(), nummer(), förfallodatum());
+Bild finskStreckkodsbildMedIban(const Fakturaliknande& faktura, const std::string& iban) {
+    return streckkodsbildMedIban(iban, faktura.attBetala(), faktura.nummer(), faktura.förfallodatum());
 }
 
-Bild Fakturaliknande::qrkodMedBokföring(const Bokföring& bokföring) const {
-    return qrkodFörFaktura(qrkodsuppgifterFör(*this, bokföring));
+Bild qrkodMedBokföring(const Fakturaliknande& faktura, const Bokföring& bokföring) {
+    return qrkodFörFaktura(qrkodsuppgifterFör(faktura, bokföring));
 }

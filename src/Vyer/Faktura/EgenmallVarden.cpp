@@ -10,6 +10,7 @@
 #include "Plattform/Ritning/Bild.h"
 #include "Plattform/Lokalisering.h"
 #include "Plattform/Logg.h"
+#include "Vyer/Faktura/Betalkodsbilder.h"
 #include "Vyer/Faktura/Egenmall.h"
 
 #include <exception>
@@ -113,7 +114,7 @@ std::optional<Värde> bild(std::shared_ptr<const Image> bild) {
 
 std::optional<Värde> streckkod(const Körning& k) {
     try {
-        return bild(Image::fromModules(k.vy.f.finskStreckkodsbildMedIban(k.vy.b.iban.value_or(""))));
+        return bild(Image::fromModules(finskStreckkodsbildMedIban(k.vy.f, k.vy.b.iban.value_or(""))));
     } catch (const FelPåFinsktReferensnummer& fel) {
         loggaStreckkodsfel(fel);
         return bild(Image::fromModules(Bild::varningsikon()));
@@ -249,7 +250,7 @@ std::optional<std::string> text(const Körning& k, Id id) {
 std::optional<Värde> sidvärde(const Körning& k, Fakturafält::Id id, Size ram) {
     if (k.vy.följesedel && doldPåFöljesedel(id)) return std::nullopt;
     switch (id) {
-        case Id::QRCode: return bild(Image::fromModules(k.vy.f.qrkodMedBokföring(k.vy.b)));
+        case Id::QRCode: return bild(Image::fromModules(qrkodMedBokföring(k.vy.f, k.vy.b)));
         case Id::Logo: return bild(k.vy.logotyp(ram));
         case Id::BarCode: return streckkod(k);
         default: break;

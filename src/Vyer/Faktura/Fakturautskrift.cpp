@@ -1,10 +1,40 @@
-#include "Vyer/Faktura/Fakturautskrift.h"
+#include "Vyer/Fakturautskrift.h"
 
 #include "Modell/Fakturor/Faktura.h"
 #include "Plattform/Ritning/PdfWriter.h"
 #include "Vyer/Faktura/Fakturavy.h"
 
+#include <cstdint>
 #include <exception>
+
+namespace {
+
+#define KONTOBOK_STRING_I(x) #x
+#define KONTOBOK_STRING(x) KONTOBOK_STRING_I(x)
+constexpr char stämpel[] = KONTOBOK_STRING(KONTOBOK_BUILD_STAMP);
+
+// An ELF note as the linker gathers it into the module's note segment:
+// name and description each padded to four bytes.
+struct Stämpelnot {
+    uint32_t namnlängd = sizeof modulnotensÄgare;
+    uint32_t stämpellängd = sizeof stämpel - 1;
+    uint32_t typ = modulnotensTyp;
+    char namn[(sizeof modulnotensÄgare + 3) / 4 * 4] = {};
+    char text[(sizeof stämpel - 1 + 3) / 4 * 4] = {};
+};
+
+constexpr Stämpelnot görStämpelnot() {
+    Stämpelnot not_;
+    for (size_t i = 0; i < sizeof modulnotensÄgare; ++i) not_.namn[i] = modulnotensÄgare[i];
+    for (size_t i = 0; i + 1 < sizeof stämpel; ++i) not_.text[i] = stämpel[i];
+    return not_;
+}
+
+// Read by the tool from the module's file (Kommandorad/Fakturamodul.cpp);
+// nothing in the program refers to it, so it is kept by hand.
+[[gnu::used, gnu::section(".note.kontobok")]] alignas(4) const Stämpelnot stämpelnoten = görStämpelnot();
+
+}  // namespace
 
 void skrivFakturan(const Faktura& faktura, const Bokföring& bokföring, Fakturautskrift& ut) {
     // The messages are those the tool has always printed for these failures.
@@ -25,7 +55,10 @@ void skrivFakturan(const Faktura& faktura, const Bokföring& bokföring, Faktura
     ut.pdf.clear();
 }
 
-extern "C" void KONTOBOK_MODULE_ENTRY(KONTOBOK_BUILD_STAMP)(const Faktura& faktura, const Bokföring& bokföring,
-                                                                   Fakturautskrift& ut) {
+// The module's entry, one of the two symbols it exports (the other is
+// Plattform/Ritning/PangoThreads.cpp's g_thread_new); everything else of it
+// is hidden.
+extern "C" [[gnu::visibility("default")]] void KONTOBOK_MODULE_ENTRY(KONTOBOK_BUILD_STAMP)(
+    const Faktura& faktura, const Bokföring& bokföring, Fakturautskrift& ut) {
     skrivFakturan(faktura, bokföring, ut);
 }

@@ -5,6 +5,7 @@
 #include "Modell/Fakturor/FinsktReferensnummer.h"
 #include "Modell/Land.h"
 #include "Plattform/NumberFormatter.h"
+#include "Vyer/Faktura/Betalkodsbilder.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 
 #include <algorithm>
@@ -129,7 +130,7 @@ std::vector<CachatObjekt> finskGiroblankett(const Fakturavy& vy, const Giroblank
             const Rect streckkod{24.4, 768, 302.4, 39};
             try {
                 ut.emplace_back(std::nullopt, std::nullopt,
-                                cachad::image{Image::fromModules(vy.f.finskStreckkodsbildMedIban(*vy.b.iban)), streckkod});
+                                cachad::image{Image::fromModules(finskStreckkodsbildMedIban(vy.f, *vy.b.iban)), streckkod});
             } catch (const FelPåFinsktReferensnummer& fel) {
                 ut.push_back(text(fel.description(), stilar.värde, streckkod));
             } catch (const std::exception&) {

@@ -10,6 +10,7 @@
 #include "Plattform/Ritning/FontRegistry.h"
 #include "Programkorning.h"
 #include "Streckkodslasare.h"
+#include "Vyer/Faktura/Betalkodsbilder.h"
 #include "Vyer/Faktura/Fakturavy.h"
 
 #include "Langtext.h"
@@ -263,7 +264,7 @@ TEST_F(MallPdf, LineModeFlowsOverThreePagesWithPageNumbersAndCodes) {
     EXPECT_EQ(rader.size(), 30u) << "every item on one of the pages";
 
     // The codes read back as the invoice's payment payload and its digits.
-    auto qr = testhjalp::avkoda(faktura.qrkodMedBokföring(*bok), "qr");
+    auto qr = testhjalp::avkoda(qrkodMedBokföring(faktura, *bok), "qr");
     ASSERT_TRUE(qr);
     EXPECT_NE(qr->find("1042"), std::string::npos);
     for (int sida = 1; sida <= 3; ++sida) {

@@ -1,8 +1,12 @@
 #pragma once
-// The one way into the invoice view from the rest of the program: an
-// invoice in, its PDF out. The tool reaches it in the invoice module,
-// which it loads only for the latest-invoice job (Kommandorad/Fakturamodul.h);
-// what crosses is plain values, and no exception crosses.
+// The door to the drawing side: the one header of it the ledger side
+// includes. The tool reaches the entry in the invoice module, which it
+// loads only for the latest-invoice job (Kommandorad/Fakturamodul.h).
+// What crosses: the ledger's invoice and document, by reference and read
+// only, which the module reads through the ledger's own code, exported by
+// the tool (so each of the ledger's objects exists once in the process);
+// back comes a Fakturautskrift of standard types. No exception crosses.
+// Why not plain values: docs/ARCHITECTURE.md, "The door".
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -29,3 +33,9 @@ using Fakturautskriftsfunktion = void (*)(const Faktura&, const Bokföring&, Fak
 // build is not taken for this one's.
 #define KONTOBOK_MODULE_ENTRY_I(stamp) kontobok_fakturautskrift_##stamp
 #define KONTOBOK_MODULE_ENTRY(stamp) KONTOBOK_MODULE_ENTRY_I(stamp)
+
+// The module also carries the stamp in an ELF note, which the tool reads
+// from the file before it loads it: owner "kontobok", this type, the stamp
+// as its description.
+inline constexpr char modulnotensÄgare[] = "kontobok";
+inline constexpr uint32_t modulnotensTyp = 1;
