@@ -3,10 +3,10 @@
 #include <glib.h>
 #include <pango/pangocairo.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
-#include <algorithm>
 #include <map>
 #include <string>
 #include <tuple>
@@ -114,17 +114,26 @@ struct Measured {
     HexBox box;
 };
 
-const HexBox* hexBox(PangoFont* font) {
+std::unordered_map<PangoFont*, Measured>& measured() {
     static std::unordered_map<PangoFont*, Measured> kept;
+    return kept;
+}
+
+// Between lines only, as a line's batches point into what is kept.
+void forgetIfFull() {
+    auto& kept = measured();
+    if (kept.size() < measuredFontsKept) return;
+    for (auto& [font, m] : kept) {
+        if (m.box.digitFont) g_object_unref(m.box.digitFont);
+        g_object_unref(m.font);
+    }
+    kept.clear();
+}
+
+const HexBox* hexBox(PangoFont* font) {
+    auto& kept = measured();
     auto found = kept.find(font);
     if (found == kept.end()) {
-        if (kept.size() >= measuredFontsKept) {
-            for (auto& [key, m] : kept) {
-                if (m.box.digitFont) g_object_unref(m.box.digitFont);
-                g_object_unref(m.font);
-            }
-            kept.clear();
-        }
         Measured m{PANGO_FONT(g_object_ref(font)), false, {}};
         m.usable = measure(font, m.box);
         found = kept.emplace(font, m).first;
@@ -236,6 +245,7 @@ void draw(cairo_t* cr, const Batch& b) {
 }  // namespace
 
 void showLayoutLine(cairo_t* cr, PangoLayoutLine* line) {
+    forgetIfFull();
     double originX = 0, originY = 0;
     cairo_get_current_point(cr, &originX, &originY);
     struct Hidden {
