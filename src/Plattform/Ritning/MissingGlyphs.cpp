@@ -11,6 +11,7 @@
 #include <string>
 #include <tuple>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace text {
@@ -166,7 +167,7 @@ struct Colour {
 Colour colourOf(cairo_t* cr, const PangoItem* item) {
     Colour c;
     const PangoColor* rgb = nullptr;
-    int alpha = -1;
+    int alpha = 0;  // none, for pango as for us
     for (GSList* a = item->analysis.extra_attrs; a; a = a->next) {
         auto* attribute = static_cast<PangoAttribute*>(a->data);
         if (attribute->klass->type == PANGO_ATTR_FOREGROUND)
@@ -174,13 +175,13 @@ Colour colourOf(cairo_t* cr, const PangoItem* item) {
         else if (attribute->klass->type == PANGO_ATTR_FOREGROUND_ALPHA)
             alpha = reinterpret_cast<PangoAttrInt*>(attribute)->value;
     }
-    if (!rgb && alpha < 0) return c;
+    if (!rgb && alpha == 0) return c;
     c.own = true;
     if (rgb)
         c.red = rgb->red / 65535., c.green = rgb->green / 65535., c.blue = rgb->blue / 65535.;
     else
         cairo_pattern_get_rgba(cairo_get_source(cr), &c.red, &c.green, &c.blue, &c.alpha);
-    if (alpha >= 0) c.alpha = alpha / 65535.;
+    if (alpha > 0) c.alpha = alpha / 65535.;
     return c;
 }
 
@@ -248,18 +249,19 @@ void showLayoutLine(cairo_t* cr, PangoLayoutLine* line) {
     forgetIfFull();
     double originX = 0, originY = 0;
     cairo_get_current_point(cr, &originX, &originY);
+    // Put back however the drawing ends.
     struct Hidden {
-        PangoGlyphInfo* glyph;
-        PangoGlyph id;
-    };
-    std::vector<Hidden> hidden;
+        std::vector<std::pair<PangoGlyphInfo*, PangoGlyph>> glyphs;
+        ~Hidden() {
+            for (auto [glyph, id] : glyphs) glyph->glyph = id;
+        }
+    } hidden;
     std::map<std::tuple<const HexBox*, decltype(Colour{}.key())>, Batch> batches;
     int runX = 0;
     for (GSList* l = line->runs; l; l = l->next) {
         auto* run = static_cast<PangoGlyphItem*>(l->data);
         PangoGlyphString* glyphs = run->glyphs;
         runX += run->start_x_offset;
-        const HexBox* box = nullptr;
         Batch* batch = nullptr;
         int x = runX;
         for (int i = 0; i < glyphs->num_glyphs; ++i) {
@@ -268,7 +270,8 @@ void showLayoutLine(cairo_t* cr, PangoLayoutLine* line) {
             if (g.glyph != PANGO_GLYPH_EMPTY && (g.glyph & PANGO_GLYPH_UNKNOWN_FLAG) &&
                 g.glyph != PANGO_GLYPH_INVALID_INPUT && drawnAsCode(ch)) {
                 if (!batch) {
-                    box = hexBox(run->item->analysis.font);
+                    PangoFont* font = run->item->analysis.font;
+                    const HexBox* box = font ? hexBox(font) : nullptr;
                     if (!box) break;
                     Colour colour = colourOf(cr, run->item);
                     batch = &batches.try_emplace({box, colour.key()}, Batch{box, colour, {}, {}, {}, {}}).first->second;
@@ -276,7 +279,7 @@ void showLayoutLine(cairo_t* cr, PangoLayoutLine* line) {
                 add(cr, *batch, ch, static_cast<double>(g.geometry.width) / PANGO_SCALE,
                     originX + static_cast<double>(x + g.geometry.x_offset) / PANGO_SCALE,
                     originY + static_cast<double>(g.geometry.y_offset - run->y_offset) / PANGO_SCALE);
-                hidden.push_back({&g, g.glyph});
+                hidden.glyphs.push_back({&g, g.glyph});
                 g.glyph = PANGO_GLYPH_EMPTY;
             }
             x += g.geometry.width;
@@ -284,7 +287,6 @@ void showLayoutLine(cairo_t* cr, PangoLayoutLine* line) {
         runX += pango_glyph_string_get_width(glyphs) + run->end_x_offset;
     }
     pango_cairo_show_layout_line(cr, line);
-    for (const Hidden& h : hidden) h.glyph->glyph = h.id;
     for (const auto& [key, batch] : batches) draw(cr, batch);
 }
 
