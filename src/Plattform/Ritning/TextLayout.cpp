@@ -4,6 +4,7 @@
 #include "Plattform/Ritning/FontFaces.h"
 #include "Plattform/Ritning/FontRegistry.h"
 #include "Plattform/Ritning/Hyphenation.h"
+#include "Plattform/Ritning/MissingGlyphs.h"
 #include "Plattform/Ritning/PangoFonts.h"
 #include "Plattform/Ritning/PangoText.h"
 #include "Plattform/Ritning/TextWindows.h"
@@ -483,12 +484,12 @@ void draw(cairo_t* cr, const AttributedString& text, const Rect& frame, TextDraw
                 shownWindow = line.window;
             }
             PangoLayout* laidOut = w.whole ? w.whole->layout.get() : shown.layout.get();
-            pango_cairo_show_layout_line(cr, pango_layout_get_line_readonly(laidOut, static_cast<int>(line.index)));
+            showLayoutLine(cr, pango_layout_get_line_readonly(laidOut, static_cast<int>(line.index)));
         } else {
             // A line broken by the engine is shaped again on its own.
             PangoText t = lineText(layout.broken[line.text], line.start, line.end, line.hyphenated);
             LayoutPtr alone = newLayout(t);
-            pango_cairo_show_layout_line(cr, pango_layout_get_line_readonly(alone.get(), 0));
+            showLayoutLine(cr, pango_layout_get_line_readonly(alone.get(), 0));
         }
     }
     cairo_restore(cr);
