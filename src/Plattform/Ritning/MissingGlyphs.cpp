@@ -257,6 +257,11 @@ void showLayoutLine(cairo_t* cr, PangoLayoutLine* line) {
         }
     } hidden;
     std::map<std::tuple<const HexBox*, decltype(Colour{}.key())>, Batch> batches;
+    // Boxes wholly beside the clip (the page, where nothing else clips)
+    // are left out, as cairo leaves out what pango draws there: a line cut
+    // off at its frame would otherwise put every box of it into the page.
+    double clipLeft = 0, clipRight = 0, ignored = 0;
+    cairo_clip_extents(cr, &clipLeft, &ignored, &clipRight, &ignored);
     int runX = 0;
     for (GSList* l = line->runs; l; l = l->next) {
         auto* run = static_cast<PangoGlyphItem*>(l->data);
@@ -276,9 +281,11 @@ void showLayoutLine(cairo_t* cr, PangoLayoutLine* line) {
                     Colour colour = colourOf(cr, run->item);
                     batch = &batches.try_emplace({box, colour.key()}, Batch{box, colour, {}, {}, {}, {}}).first->second;
                 }
-                add(cr, *batch, ch, static_cast<double>(g.geometry.width) / PANGO_SCALE,
-                    originX + static_cast<double>(x + g.geometry.x_offset) / PANGO_SCALE,
-                    originY + static_cast<double>(g.geometry.y_offset - run->y_offset) / PANGO_SCALE);
+                const double left = originX + static_cast<double>(x + g.geometry.x_offset) / PANGO_SCALE,
+                             width = static_cast<double>(g.geometry.width) / PANGO_SCALE;
+                if (left + width >= clipLeft && left <= clipRight)
+                    add(cr, *batch, ch, width, left,
+                        originY + static_cast<double>(g.geometry.y_offset - run->y_offset) / PANGO_SCALE);
                 hidden.glyphs.push_back({&g, g.glyph});
                 g.glyph = PANGO_GLYPH_EMPTY;
             }

@@ -107,3 +107,12 @@ TEST(MissingGlyphs, EachIsStillAFrameWithItsCodeInside) {
     }
     cairo_surface_destroy(page);
 }
+
+TEST(MissingGlyphs, OnlyThoseOnThePageAreWritten) {
+    // A line of them cut off at the page's edge, as a long name in a
+    // truncated field whose width is past what pango can measure: what
+    // lies beside the page is left out, as it is of ordinary glyphs.
+    const size_t few = pdfWithLine(repeated(missing, 3), {60, 40}).size();
+    const size_t many = pdfWithLine(repeated(missing, 20000), {60, 40}).size();
+    EXPECT_LT(many, few + 4096);
+}
