@@ -277,6 +277,35 @@ double layOutLines(const AttributedString& s, Paragraph p, const ParagraphStyle&
     return layOutWindows(std::move(t), std::move(frame), style, use, width, firstIndent, headIndent, shift, top, out);
 }
 
+// Pango measures a line in 32-bit units, so it cannot cut a line wider
+// than about two million points: such a line ran across the page whole.
+// A truncated line longer than this is handed on as its two ends joined
+// by an ellipsis, each end more than any frame shows.
+constexpr size_t mostTruncatedBytes = 16 * 1024;
+
+// The start of the UTF-8 character at or before `i`.
+size_t characterStart(std::string_view text, size_t i) {
+    while (i > 0 && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) --i;
+    return i;
+}
+
+// Lays out one truncated line, [p.start, p.end), cut short first when it is
+// long; returns its height.
+double layOutTruncated(const AttributedString& s, Paragraph p, const ParagraphStyle& style, Indents indents,
+                       double width, Use use, double top, Layout& out) {
+    if (p.end - p.start <= mostTruncatedBytes) return layOutLines(s, p, style, indents, width, use, top, out);
+    const size_t head = characterStart(s.text(), p.start + mostTruncatedBytes / 2),
+                 tail = characterStart(s.text(), p.end - mostTruncatedBytes / 2);
+    AttributedString cut = s.substring(p.start, head);
+    const TextAttributes* attributes = s.attributesAt(head - 1);
+    cut.append("\u2026", attributes ? *attributes : TextAttributes{});
+    cut.append(s.substring(tail, p.end));
+    const size_t first = out.lines.size();
+    const double height = layOutLines(cut, {0, cut.length()}, style, indents, width, use, top, out);
+    for (size_t i = first; i < out.lines.size(); ++i) out.lines[i].source += p.start;
+    return height;
+}
+
 // Lays out one paragraph from `top`; returns its height. Truncation works
 // line by line: each line of a truncating style between line separators
 // is laid out alone, so each is cut on its own and keeps its indent.
@@ -284,14 +313,15 @@ double layOutParagraph(const AttributedString& s, Paragraph p, double width, Use
     const ParagraphStyle& style = styleOf(s, p.start);
     LineBreakMode mode = style.lineBreakMode;
     const bool truncating = truncates(mode);
-    if (!truncating || use == Use::singleLine) return layOutLines(s, p, style, Indents::both, width, use, top, out);
+    if (!truncating) return layOutLines(s, p, style, Indents::both, width, use, top, out);
+    if (use == Use::singleLine) return layOutTruncated(s, p, style, Indents::both, width, use, top, out);
     std::string_view text = s.text();
     double y = top;
     for (size_t start = p.start;;) {
         size_t separator = text.find(lineSeparator, start);
         size_t end = separator == std::string_view::npos || separator >= p.end ? p.end : separator;
-        y += layOutLines(s, {start, end}, style, start == p.start ? Indents::firstLine : Indents::head, width, use, y,
-                         out);
+        y += layOutTruncated(s, {start, end}, style, start == p.start ? Indents::firstLine : Indents::head, width, use,
+                             y, out);
         if (end == p.end) break;
         start = end + lineSeparator.size();
     }

@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -112,6 +113,28 @@ TEST(TextEngine, TruncatingTailKeepsEveryLine) {
     EXPECT_GT(s.width, 60);
     // A line that fits is left as it is.
     EXPECT_NEAR(measure("Kort", a, 80).width, width("Kort", in("HelveticaNeue", 12)), 0.001);
+}
+
+TEST(TextEngine, ALineTooWideForPangoToMeasureIsTruncatedToo) {
+    // 150 000 flags are some three million points, past the 32-bit units
+    // pango measures a line in: cut whole, it was not cut at all. Its two
+    // ends are laid out, and the line keeps to its frame.
+    ParagraphStyle truncating;
+    truncating.lineBreakMode = LineBreakMode::truncatingTail;
+    std::string flags;
+    for (int i = 0; i < 150000; ++i) flags += "\U0001F1F8\U0001F1EA";
+    for (const std::string& text : {flags, "Ekbacken " + flags + "\u2028" + flags}) {
+        const AttributedString s(text, in("HelveticaNeue", 12, truncating));
+        const Size size = engine.boundingSize(s, {80, 1000});
+        EXPECT_GT(size.width, 40);
+        EXPECT_LE(size.width, 80);
+        const std::vector<TextLine> lines = engine.lines(s, 80, TextDrawingMode::fromTopLeft);
+        ASSERT_EQ(lines.size(), text == flags ? 1u : 2u);
+        EXPECT_EQ(lines[0].start, 0u);
+        if (lines.size() == 2) {
+            EXPECT_EQ(lines[1].start, text.find("\u2028") + 3);
+        }
+    }
 }
 
 TEST(TextEngine, ClippingDoesNotWrap) {
