@@ -42,6 +42,11 @@ const Rect förfalloruta{272, 304, 278, 20};
 const Rect betalningstabell{375, 740, 184, 82};
 const Rect totalrubrik{335, 686, 120, 17};
 
+struct Lästa {
+    std::unique_ptr<Bokföring> bok;
+    const Faktura* faktura;
+};
+
 class SenasteFaktura : public MedTillfälligKatalog {
 protected:
     fs::path ut;  // the run's temporary directory
@@ -80,6 +85,10 @@ protected:
         return pdf;
     }
 
+    // The example document with `logotyp` as the ledger's logo: the run
+    // makes the invoice without it, says why, and hands the document on.
+    Lästa utanLogotypen(const std::string& dokument, const std::vector<uint8_t>& logotyp, const std::string& varför);
+
     std::vector<std::string> filerI(const fs::path& p) {
         std::vector<std::string> namn;
         for (const auto& e : fs::recursive_directory_iterator(p)) namn.push_back(fs::relative(e.path(), p).string());
@@ -88,10 +97,6 @@ protected:
     }
 };
 
-struct Lästa {
-    std::unique_ptr<Bokföring> bok;
-    const Faktura* faktura;
-};
 Lästa läs(const std::string& dokument) {
     Lästa l{Bokföring::från(readWholeFile(dokument)), nullptr};
     l.faktura = senasteSkickadeFaktura(l.bok->skickadeFakturor);
@@ -120,6 +125,20 @@ void kontrolleraDokument(const fs::path& pdf, const Faktura& faktura, int sidor)
         EXPECT_TRUE(mallensYtor.count(t.namn)) << t.namn << " is not a face of the template";
         EXPECT_TRUE(t.inbäddat) << t.namn;
     }
+}
+
+Lästa SenasteFaktura::utanLogotypen(const std::string& dokument, const std::vector<uint8_t>& logotyp,
+                                    const std::string& varför) {
+    Lästa l = läs(dokument);
+    l.bok->logotyp = logotyp;
+    skrivFil(dokument, l.bok->dataMedMellansteg(versionSomSkrivs));
+    Körning k = kör(dokument);
+    EXPECT_EQ(k.status, 0) << k.fel;
+    EXPECT_EQ(k.fel, "Warning: the invoice is made without the ledger's logo: " + varför + ".\n");
+    const fs::path pdf = ut / (l.faktura->nummer() + ".pdf");
+    EXPECT_EQ(k.ut, l.faktura->nummer() + ";" + l.faktura->mottagare->epost.value_or("") + ";" + pdf.string() + "\n");
+    kontrolleraDokument(pdf, *l.faktura, 1);
+    return l;
 }
 
 void kontrolleraRuta(const std::vector<Ord>& ord, int sida, const std::string& text, const Rect& ram) {
@@ -368,17 +387,8 @@ TEST_F(SenasteFaktura, ReadsOnlyTheFontFilesItDrawsWithAndStartsNoThread) {
 // A logo stating 20 000 x 20 000 pixels is refused the same way on every
 // machine: the invoice is made without it, and the user is told why.
 TEST_F(SenasteFaktura, ALogoTooLargeToReadIsLeftOutWithAWarning) {
-    const std::string dokument = exempel({"--latest-template", "Karvomat4"});
-    auto [bok, faktura] = läs(dokument);
-    bok->logotyp = bildprov::pngHuvud(20000, 20000);
-    skrivFil(dokument, bok->dataMedMellansteg(versionSomSkrivs));
-    Körning k = kör(dokument);
-    EXPECT_EQ(k.status, 0) << k.fel;
-    EXPECT_EQ(k.fel, "Warning: the invoice is made without the ledger's logo: it is 20000 x 20000 pixels, more than "
-                     "16384 a side.\n");
-    const fs::path pdf = ut / (faktura->nummer() + ".pdf");
-    EXPECT_EQ(k.ut, faktura->nummer() + ";" + faktura->mottagare->epost.value_or("") + ";" + pdf.string() + "\n");
-    kontrolleraDokument(pdf, *faktura, 1);
+    utanLogotypen(exempel({"--latest-template", "Karvomat4"}), bildprov::pngHuvud(20000, 20000),
+                  "it is 20000 x 20000 pixels, more than 16384 a side");
 }
 
 // PDFs made to exhaust whoever reads them, as the ledger's logo and as a
@@ -401,13 +411,7 @@ TEST_F(SenasteFaktura, AHostileLogoOrBackgroundIsRefusedWithinItsBounds) {
     for (const Fall& f : fall) {
         SCOPED_TRACE(f.varför);
         const std::string dokument = exempel({"--latest-template", "Karvomat4"});
-        auto [bok, faktura] = läs(dokument);
-        bok->logotyp = f.pdf;
-        skrivFil(dokument, bok->dataMedMellansteg(versionSomSkrivs));
-        Körning k = kör(dokument);
-        EXPECT_EQ(k.status, 0) << k.fel;
-        EXPECT_EQ(k.fel, "Warning: the invoice is made without the ledger's logo: " + f.varför + ".\n");
-        kontrolleraDokument(ut / (faktura->nummer() + ".pdf"), *faktura, 1);
+        auto [bok, faktura] = utanLogotypen(dokument, f.pdf, f.varför);
         if (!f.somBakgrund) continue;
 
         Fakturamall& mall = *bok->fakturamallar.front();
@@ -419,7 +423,7 @@ TEST_F(SenasteFaktura, AHostileLogoOrBackgroundIsRefusedWithinItsBounds) {
                 skickad->_namnPåEgenFakturamall = mall.namn;
             }
         skrivFil(dokument, bok->dataMedMellansteg(versionSomSkrivs));
-        k = kör(dokument);
+        Körning k = kör(dokument);
         EXPECT_EQ(k.status, 1);
         EXPECT_EQ(k.fel, "Invoice " + faktura->nummer() + " cannot be laid out: its background for the template \"" +
                              mall.namn + "\" cannot be loaded.\n");
@@ -459,17 +463,8 @@ TEST_F(SenasteFaktura, EveryLogoLeftOutSaysWhy) {
     };
     for (const auto& f : fall) {
         SCOPED_TRACE(f.varför);
-        const std::string dokument = exempel({"--latest-template", "Karvomat4"});
-        auto [bok, faktura] = läs(dokument);
-        bok->logotyp = f.logotyp;
-        skrivFil(dokument, bok->dataMedMellansteg(versionSomSkrivs));
-        Körning k = kör(dokument);
-        EXPECT_EQ(k.status, 0) << k.fel;
-        EXPECT_EQ(k.fel, "Warning: the invoice is made without the ledger's logo: " + f.varför + ".\n");
-        const fs::path pdf = ut / (faktura->nummer() + ".pdf");
-        EXPECT_EQ(k.ut, faktura->nummer() + ";" + faktura->mottagare->epost.value_or("") + ";" + pdf.string() + "\n");
-        kontrolleraDokument(pdf, *faktura, 1);
-        fs::remove(pdf);
+        const Lästa l = utanLogotypen(exempel({"--latest-template", "Karvomat4"}), f.logotyp, f.varför);
+        fs::remove(ut / (l.faktura->nummer() + ".pdf"));
     }
 }
 
