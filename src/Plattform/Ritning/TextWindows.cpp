@@ -340,6 +340,11 @@ WindowedParagraph layOutInWindows(const PangoText& t, const WindowFrame& frame,
     // room) are met in a row: a window starts at the length the last one
     // grew to.
     size_t size = bytes;
+    // An empty paragraph is one empty line, as pango lays it out.
+    if (t.text.empty()) {
+        attempt(t, frame, 0, std::nullopt, size, most, line, out);
+        return out;
+    }
     for (size_t start = 0; start < t.text.size();) {
         for (;; size = std::min(2 * size, most)) {
             Outcome o = attempt(t, frame, start, previous, size, most, line, out);

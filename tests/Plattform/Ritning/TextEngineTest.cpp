@@ -137,6 +137,22 @@ TEST(TextEngine, ALineTooWideForPangoToMeasureIsTruncatedToo) {
     }
 }
 
+TEST(TextEngine, ABlankLineIsALineOfItsOwn) {
+    // Empty paragraphs between others, at the end, and in every mode: each
+    // is a line of the font's height, starting at its own byte.
+    for (LineBreakMode mode : {LineBreakMode::wordWrapping, LineBreakMode::clipping, LineBreakMode::truncatingTail}) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        ParagraphStyle style;
+        style.lineBreakMode = mode;
+        const AttributedString s("a\n\n\nb\n\n", in("HelveticaNeue", 10, style));
+        const double line = measure("x", in("HelveticaNeue", 10)).height;
+        EXPECT_NEAR(engine.boundingSize(s, {60, 100}).height, 5 * line, 0.001);
+        std::vector<size_t> starts;
+        for (const TextLine& l : engine.lines(s, 60, TextDrawingMode::fromTopLeft)) starts.push_back(l.start);
+        EXPECT_EQ(starts, (std::vector<size_t>{0, 2, 3, 4, 6}));
+    }
+}
+
 TEST(TextEngine, ClippingDoesNotWrap) {
     ParagraphStyle clipping;
     clipping.lineBreakMode = LineBreakMode::clipping;
