@@ -1,16 +1,15 @@
 #include "Plattform/SharedObjectFile.h"
 
+#include "Plattform/ElfOfThisMachine.h"
 #include "Plattform/FileDescriptors.h"
 
 #include <elf.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <bit>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <type_traits>
 
 namespace elf {
 
@@ -19,31 +18,6 @@ namespace {
 // A linker writes about a dozen program headers and a few small notes.
 constexpr uint16_t mostProgramHeaders = 64;
 constexpr uint64_t mostNoteBytes = 64 * 1024;
-
-constexpr bool wide = sizeof(void*) == 8;
-using Header = std::conditional_t<wide, Elf64_Ehdr, Elf32_Ehdr>;
-using ProgramHeader = std::conditional_t<wide, Elf64_Phdr, Elf32_Phdr>;
-using NoteHeader = std::conditional_t<wide, Elf64_Nhdr, Elf32_Nhdr>;
-
-constexpr unsigned char thisClass = wide ? ELFCLASS64 : ELFCLASS32;
-constexpr unsigned char thisByteOrder = std::endian::native == std::endian::little ? ELFDATA2LSB : ELFDATA2MSB;
-#if defined(__x86_64__)
-constexpr uint16_t thisMachine = EM_X86_64;
-#elif defined(__aarch64__)
-constexpr uint16_t thisMachine = EM_AARCH64;
-#elif defined(__i386__)
-constexpr uint16_t thisMachine = EM_386;
-#elif defined(__arm__)
-constexpr uint16_t thisMachine = EM_ARM;
-#elif defined(__riscv)
-constexpr uint16_t thisMachine = EM_RISCV;
-#elif defined(__powerpc64__)
-constexpr uint16_t thisMachine = EM_PPC64;
-#elif defined(__s390x__)
-constexpr uint16_t thisMachine = EM_S390;
-#else
-#error "the ELF machine number of this architecture is not named here"
-#endif
 
 // Exactly `size` bytes at `offset`, which the caller has found within the file.
 void readAt(int fd, const std::string& path, void* into, size_t size, uint64_t offset) {

@@ -1,21 +1,19 @@
 // Shared objects written by hand: what the loader would trust in a file
 // that no linker wrote is refused from the file, and the notes are read as
 // the loader lays them out.
+#include "Plattform/ElfOfThisMachine.h"
 #include "Plattform/SharedObjectFile.h"
 #include "Programkorning.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <elf.h>
 #include <limits>
-#include <type_traits>
 
 namespace {
 
-constexpr bool wide = sizeof(void*) == 8;
-using Header = std::conditional_t<wide, Elf64_Ehdr, Elf32_Ehdr>;
-using ProgramHeader = std::conditional_t<wide, Elf64_Phdr, Elf32_Phdr>;
+using elf::Header;
+using elf::ProgramHeader;
 
 // A note as a linker writes it, name and description padded to `align`.
 std::string not_(const std::string& ägare, uint32_t typ, const std::string& text, size_t align = 4) {
@@ -36,17 +34,11 @@ struct Handskrivet {
 
     explicit Handskrivet(std::string noterna, size_t align = 4) : noter(std::move(noterna)) {
         std::memcpy(huvud.e_ident, ELFMAG, SELFMAG);
-        huvud.e_ident[EI_CLASS] = wide ? ELFCLASS64 : ELFCLASS32;
-        huvud.e_ident[EI_DATA] = ELFDATA2LSB;
+        huvud.e_ident[EI_CLASS] = elf::thisClass;
+        huvud.e_ident[EI_DATA] = elf::thisByteOrder;
         huvud.e_ident[EI_VERSION] = EV_CURRENT;
         huvud.e_type = ET_DYN;
-#if defined(__x86_64__)
-        huvud.e_machine = EM_X86_64;
-#elif defined(__aarch64__)
-        huvud.e_machine = EM_AARCH64;
-#else
-#error "name this machine's ELF number here and in Plattform/SharedObjectFile.cpp"
-#endif
+        huvud.e_machine = elf::thisMachine;
         huvud.e_version = EV_CURRENT;
         huvud.e_phoff = sizeof huvud;
         huvud.e_phentsize = sizeof(ProgramHeader);
