@@ -17,7 +17,7 @@ CachatObjekt text(std::string_view text, const TextAttributes& attribut, const R
 }
 
 CachatObjekt passandeText(const Fakturavy& vy, const AttributedString& text, const Rect& ram) {
-    return CachatObjekt(passadText(vy.mätare, text, {ram.width, ram.height}, TextDrawingMode::fromTopLeft).text, ram);
+    return CachatObjekt(textInomRam(vy.mätare, text, {ram.width, ram.height}, TextDrawingMode::fromTopLeft).text, ram);
 }
 
 CachatObjekt passandeText(const Fakturavy& vy, std::string_view text, const TextAttributes& attribut,
@@ -26,8 +26,8 @@ CachatObjekt passandeText(const Fakturavy& vy, std::string_view text, const Text
 }
 
 AttributedString påSinaRader(const Fakturavy& vy, const AttributedString& text, Size ram) {
-    return passadText(vy.mätare, text, {ram.width, std::max(ram.height, uppmätt(vy, text).height)},
-                      TextDrawingMode::fromTopLeft)
+    return textInomRam(vy.mätare, text, {ram.width, std::max(ram.height, uppmätt(vy, text).height)},
+                       TextDrawingMode::fromTopLeft)
         .text;
 }
 
@@ -37,19 +37,25 @@ CachatObjekt textPåSinaRader(const Fakturavy& vy, std::string_view text, const 
 }
 
 CachatObjekt tabelltext(const Fakturavy& vy, const AttributedString& tabell, const Rect& ram) {
-    PassadText passad = passadText(vy.mätare, tabell, {ram.width, ram.height});
+    PassadText passad = textInomRam(vy.mätare, tabell, {ram.width, ram.height});
     return CachatObjekt(std::nullopt, std::nullopt, cachad::stringNeedingLayoutManager{std::move(passad.text), ram});
 }
 
 std::vector<CachatObjekt> tabelltexter(const Fakturavy& vy, std::vector<Tabellram> tabeller) {
     double skala = 1;
-    for (const Tabellram& t : tabeller)
-        skala = std::min(skala, passadText(vy.mätare, t.tabell, {t.ram.width, t.ram.height}).skala);
+    std::vector<bool> passar;
+    for (const Tabellram& t : tabeller) {
+        const PassadText p = passadText(vy.mätare, t.tabell, {t.ram.width, t.ram.height});
+        skala = std::min(skala, p.skala);
+        passar.push_back(p.passar);
+    }
     std::vector<CachatObjekt> ut;
-    for (Tabellram& t : tabeller)
-        ut.emplace_back(std::nullopt, std::nullopt,
-                        cachad::stringNeedingLayoutManager{skala < 1 ? t.tabell.scaled(skala) : std::move(t.tabell),
-                                                           t.ram});
+    for (size_t i = 0; i < tabeller.size(); ++i) {
+        Tabellram& t = tabeller[i];
+        AttributedString tabell = skala < 1 ? t.tabell.scaled(skala) : std::move(t.tabell);
+        if (!passar[i]) tabell = avkortad(vy.mätare, tabell, {t.ram.width, t.ram.height});
+        ut.emplace_back(std::nullopt, std::nullopt, cachad::stringNeedingLayoutManager{std::move(tabell), t.ram});
+    }
     return ut;
 }
 

@@ -20,17 +20,18 @@ struct Spalt {
 CachatObjekt text(std::string_view text, const TextAttributes& attribut, const Rect& ram);
 // A text drawn from the top left of its frame, made to fit it
 // (Textpassning.h): set smaller, all of it by one factor, when it is taller
-// or wider than the frame or would break a word. In attributes påEnRad
-// (Styckeformat.h) it stays on one line, set smaller when it is wider than
-// the frame.
+// or wider than the frame or would break a word; what does not fit even at
+// 70 % is cut, its last line that fits ending in an ellipsis. In
+// attributes påEnRad (Styckeformat.h) it stays on one line, set smaller
+// when it is wider than the frame, then cut at its edge by an ellipsis.
 CachatObjekt passandeText(const Fakturavy& vy, const AttributedString& text, const Rect& ram);
 CachatObjekt passandeText(const Fakturavy& vy, std::string_view text, const TextAttributes& attribut,
                           const Rect& ram);
 // A text as set from the top left of a frame of `ram`, made to fit it in
-// the same way, but a frame lower than the text's own lines (each
-// paragraph on one) counts as that high: a label need only keep to its
-// line rather than wrap, in a frame one line high or given no height at
-// all.
+// the same way (cut where 70 % is too large), but a frame lower than the
+// text's own lines (each paragraph on one) counts as that high: a label
+// need only keep to its line rather than wrap, in a frame one line high or
+// given no height at all.
 AttributedString påSinaRader(const Fakturavy& vy, const AttributedString& text, Size ram);
 // A text in a frame, like text() above, set smaller where it would wrap:
 // it keeps to its line(s) across the frame's width.
@@ -38,12 +39,13 @@ CachatObjekt textPåSinaRader(const Fakturavy& vy, std::string_view text, const 
                              const Rect& ram);
 // A tabbed table drawn with full text layout, made to fit its frame
 // (Textpassning.h): set smaller, all of it by one factor, when it is
-// taller or wider than the frame; only a table that does not fit even at
-// 70 % runs on below its frame.
+// taller or wider than the frame; a table that does not fit even at 70 %
+// is cut, its last line that fits ending in an ellipsis. A frame that can
+// grow is worked out first (höjdSomRymmer, ramSomRymmer).
 CachatObjekt tabelltext(const Fakturavy& vy, const AttributedString& tabell, const Rect& ram);
 // Tables whose value columns line up, each in its frame, fitted by one
 // factor for all of them, the smallest any of them needs, so that the
-// columns still line up.
+// columns still line up; one that does not fit even at 70 % is cut.
 struct Tabellram {
     AttributedString tabell;
     Rect ram;

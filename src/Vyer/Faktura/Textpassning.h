@@ -2,12 +2,16 @@
 // Text made to fit its frame: set smaller, by one factor for all of it
 // (line pitch, tab stops and indents included), until it is no taller than
 // the frame, has no line wider than it and breaks no word for lack of
-// room; never below 70 % of its size. Nothing is dropped.
+// room; never below 70 % of its size. Nothing is dropped by passadText;
+// textInomRam cuts, visibly, what does not fit even then.
 #include "Plattform/Ritning/AttributedString.h"
 #include "Plattform/Geometry.h"
 #include "Plattform/Ritning/TextMeasurer.h"
 
 inline constexpr double minstaTextskala = 0.7;
+
+// The mark where a text is cut.
+inline constexpr std::string_view ellips = "\u2026";
 
 struct PassadText {
     AttributedString text;  // as it is to be set
@@ -16,9 +20,24 @@ struct PassadText {
     // False when even at 70 % it is taller than the frame: it is then set
     // at 70 % and its frame must make room for it.
     bool passar = true;
+    // True when textInomRam cut it to the frame.
+    bool avkortad = false;
 };
 
 // `ram` may be unbounded in height (infinite) for text that only has to
 // fit across.
 PassadText passadText(const TextMeasurer& mätare, const AttributedString& text, Size ram,
                       TextDrawingMode läge = TextDrawingMode::layoutManager);
+
+// As passadText for a frame that cannot grow: a text that does not fit
+// even at 70 % is cut there (avkortad below) rather than run on past it.
+PassadText textInomRam(const TextMeasurer& mätare, const AttributedString& text, Size ram,
+                       TextDrawingMode läge = TextDrawingMode::layoutManager);
+
+// The text at its own size cut to the frame, when it does not fit: a line
+// that keeps to its line (clipping) ends in an ellipsis where the frame's
+// edge would cut it; of lines that wrap, those the frame holds are kept
+// and the last of them ends in an ellipsis, at a character boundary, so
+// nothing is set below the frame. The first line is kept in any frame.
+AttributedString avkortad(const TextMeasurer& mätare, const AttributedString& text, Size ram,
+                          TextDrawingMode läge = TextDrawingMode::layoutManager);

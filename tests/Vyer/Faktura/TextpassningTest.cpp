@@ -51,3 +51,76 @@ TEST(Textpassning, ACutLineTooWideEvenAt70PercentIsReportedSoItsTemplateMakesRoo
 }
 
 }  // namespace
+
+namespace {
+
+AttributedString stycke(const std::string& text) {
+    return AttributedString(text, TextAttributes{.font = Font{"Helvetica", 10}});
+}
+
+double höjd(const AttributedString& text, double bredd) {
+    return motor.extent(text, {0, 0, bredd, 0}, TextDrawingMode::layoutManager).size.height;
+}
+
+// What was cut is the text's beginning, up to a character, and an
+// ellipsis after it.
+void förväntaBörjanOchEllips(const AttributedString& avkortad, const std::string& hel) {
+    const std::string& t = avkortad.text();
+    ASSERT_TRUE(t.ends_with(ellips)) << t;
+    const std::string början = t.substr(0, t.size() - ellips.size());
+    EXPECT_EQ(hel.substr(0, början.size()), början);
+    EXPECT_FALSE(början.ends_with(' ')) << t;
+}
+
+TEST(Textpassning, ALineTooWideEvenAt70PercentEndsInAnEllipsisAtTheFramesEdge) {
+    const AttributedString text = tabell("Förvaltningsaktiebolaget Kungsholmens Fastighetsservice AB", LineBreakMode::clipping);
+    const Size ram{hela(text) * 0.4, 20};
+    const PassadText inom = textInomRam(motor, text, ram);
+    EXPECT_TRUE(inom.avkortad);
+    EXPECT_DOUBLE_EQ(inom.skala, minstaTextskala);
+    // The engine cuts the line where it meets the frame's edge and marks it.
+    ASSERT_TRUE(inom.text.paragraphStyleAt(0));
+    EXPECT_EQ(inom.text.paragraphStyleAt(0)->lineBreakMode, LineBreakMode::truncatingTail);
+    const TextExtent drawn = motor.extent(inom.text, {0, 0, ram.width, ram.height}, TextDrawingMode::layoutManager);
+    ASSERT_EQ(drawn.lines.size(), 1u);
+    EXPECT_LE(drawn.lines[0].maxX(), ram.width + 0.5);
+    EXPECT_GT(drawn.lines[0].maxX(), ram.width * 0.8) << "cut well short of the edge";
+}
+
+TEST(Textpassning, WrappedLinesTooTallEvenAt70PercentKeepWhatTheFrameHoldsEndingInAnEllipsis) {
+    const std::string hel =
+        "Bostadsrättsföreningen Kungsholmens Strand Västra Huvudbyggnaden med tillhörande garage- och "
+        "förrådsföreningar ek. för.\u2028c/o Förvaltnings AB Fastighetsservice\u2028Kungsholms Strand 147, 3 tr";
+    const AttributedString text = stycke(hel);
+    const double bredd = 120;
+    const double rad = höjd(stycke("Å"), bredd) * minstaTextskala;
+    const Size ram{bredd, 3 * rad + 1};
+
+    const PassadText inom = textInomRam(motor, text, ram);
+    EXPECT_TRUE(inom.avkortad);
+    förväntaBörjanOchEllips(inom.text, hel);
+    EXPECT_LE(höjd(inom.text, bredd), ram.height + 0.5);
+    // As much as the frame holds: a character more would need a fourth line.
+    const std::string& t = inom.text.text();
+    size_t nästa = t.size() - ellips.size();
+    while (hel[nästa] == ' ') ++nästa;
+    ++nästa;
+    while (nästa < hel.size() && (static_cast<unsigned char>(hel[nästa]) & 0xC0) == 0x80) ++nästa;
+    AttributedString längre = text.scaled(minstaTextskala).substring(0, nästa);
+    längre.append(ellips, *text.scaled(minstaTextskala).attributesAt(0));
+    EXPECT_GT(höjd(längre, bredd), ram.height + 0.5) << t;
+
+    // What fits is left as passadText sets it.
+    const PassadText rymlig = textInomRam(motor, text, {bredd, 1000});
+    EXPECT_FALSE(rymlig.avkortad);
+    EXPECT_EQ(rymlig.text, passadText(motor, text, {bredd, 1000}).text);
+}
+
+TEST(Textpassning, AFrameLowerThanALineStillShowsTheFirstLineCut) {
+    const std::string hel = "Anna-Karin Vilhelmina Johansson-Stålhammar och Hans-Joachim Freiherr von Obernitz";
+    const AttributedString kort = avkortad(motor, stycke(hel), {90, 2});
+    förväntaBörjanOchEllips(kort, hel);
+    EXPECT_EQ(motor.lines(kort, 90, TextDrawingMode::layoutManager).size(), 1u);
+}
+
+}  // namespace
