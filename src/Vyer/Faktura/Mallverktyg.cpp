@@ -87,7 +87,8 @@ double underKreditvillkoren(const Fakturavy& vy, const TextAttributes& attribut,
 }
 
 Size uppmätt(const Fakturavy& vy, const AttributedString& text, Size gräns) {
-    Size s = vy.mätare.boundingSize(text, gräns);
+    Size s = vy.mätare.boundingSize(radbrutenDärDenMåste(vy.mätare, text, gräns.width, TextDrawingMode::fromTopLeft),
+                                    gräns);
     return {std::max(0.0, s.width), std::max(0.0, s.height)};
 }
 

@@ -69,8 +69,9 @@ double textensSlut(const Fakturavy& vy, const CachatObjekt& objekt);
 // their last line; the frame's top without terms.
 double underKreditvillkoren(const Fakturavy& vy, const TextAttributes& attribut, const Rect& ram);
 
-// The size of a text laid out within `gräns` (unbounded by default),
-// never negative.
+// The size of a text laid out within `gräns` (unbounded by default) as
+// it is set there: lines kept to their line that are too wide even at
+// 70 % wrapped (Textpassning.h); never negative.
 Size uppmätt(const Fakturavy& vy, const AttributedString& text, Size gräns = {10000, 10000});
 // A text set in `ram` of a system turned by `vinkel` radians (negative:
 // counter-clockwise on the page) about the page point `vid`, which is the

@@ -15,7 +15,9 @@ Rect ramSomRymmer(const Fakturavy& vy, const AttributedString& text, const Rect&
     // size: larger text where the room allows. Whole points and one more,
     // as the tables placed by their height have; a measure a hair over a
     // whole point is that point.
-    const double höjd = vy.mätare.extent(text, {0, 0, ram.width, 0}, läge).size.height;
+    const double höjd =
+        vy.mätare.extent(radbrutenDärDenMåste(vy.mätare, text, ram.width, läge), {0, 0, ram.width, 0}, läge)
+            .size.height;
     const double behov = std::ceil(höjd - 1e-6) + 1;
     double topp = ram.minY(), fot = ram.maxY();
     if (val.riktning == Växer::nedåt) {

@@ -124,7 +124,7 @@ Rect ramVidLinje(const Linjeval& val, double h, double överst = -std::numeric_l
 }
 
 Rect ramVidLinje(const Fakturavy& vy, const AttributedString& tabell, const Linjeval& val) {
-    return ramVidLinje(val, uppmätt(vy, tabell).height);
+    return ramVidLinje(val, uppmätt(vy, tabell, {val.bredd, 10000}).height);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -41,6 +42,23 @@ Prov prova(const TextMeasurer& mätare, const AttributedString& text, Size ram, 
     return {procent, std::move(skalad), std::move(mått)};
 }
 
+// The text with lines broken by `brytning` where it had lines kept to
+// their line.
+AttributedString iställetFörKlippning(const AttributedString& text, LineBreakMode brytning) {
+    AttributedString ut;
+    for (const auto& run : text.runs()) {
+        TextAttributes attribut = run.attributes;
+        if (attribut.paragraphStyle && attribut.paragraphStyle->lineBreakMode == LineBreakMode::clipping)
+            attribut.paragraphStyle->lineBreakMode = brytning;
+        ut.append(std::string_view(text.text()).substr(run.start, run.length), attribut);
+    }
+    return ut;
+}
+
+AttributedString medRadbrytning(const AttributedString& text) {
+    return iställetFörKlippning(text, LineBreakMode::wordWrapping);
+}
+
 bool inomRamen(const TextExtent& m, Size ram) {
     return m.size.height <= ram.height + slack && (!std::isfinite(ram.width) || m.size.width <= ram.width + slack);
 }
@@ -74,7 +92,21 @@ PassadText passadText(const TextMeasurer& mätare, const AttributedString& text,
         return std::move(*p).svar(true);
     if (helPassar) return std::move(hel).svar(true);
     if (auto p = störst([&](const TextExtent& m) { return inomRamen(m, ram); })) return std::move(*p).svar(true);
-    return prova(mätare, text, ram, läge, minstaProcent).svar(false);
+    Prov minst = prova(mätare, text, ram, läge, minstaProcent);
+    // Lines kept to their line that are too wide even at 70 % wrap instead,
+    // a table's value within its column, and are fitted as such.
+    if (klipper(text) && std::isfinite(ram.width) && minst.mått.size.width > ram.width + slack)
+        return passadText(mätare, medRadbrytning(text), ram, läge);
+    return std::move(minst).svar(false);
+}
+
+AttributedString radbrutenDärDenMåste(const TextMeasurer& mätare, const AttributedString& text, double bredd,
+                                      TextDrawingMode läge) {
+    if (!klipper(text) || !std::isfinite(bredd) || bredd <= 0) return text;
+    const Size ram{bredd, std::numeric_limits<double>::infinity()};
+    for (int procent : {100, minstaProcent})
+        if (prova(mätare, text, ram, läge, procent).mått.size.width <= bredd + slack) return text;
+    return medRadbrytning(text);
 }
 
 namespace {
@@ -82,19 +114,6 @@ namespace {
 bool avkortar(LineBreakMode läge) {
     return läge == LineBreakMode::truncatingHead || läge == LineBreakMode::truncatingTail ||
            läge == LineBreakMode::truncatingMiddle;
-}
-
-// The text with every line that keeps to its line cut at the frame's edge
-// by an ellipsis instead of there without a sign.
-AttributedString medEllipsDärRadenKlipps(const AttributedString& text) {
-    AttributedString ut;
-    for (const auto& run : text.runs()) {
-        TextAttributes attribut = run.attributes;
-        if (attribut.paragraphStyle && attribut.paragraphStyle->lineBreakMode == LineBreakMode::clipping)
-            attribut.paragraphStyle->lineBreakMode = LineBreakMode::truncatingTail;
-        ut.append(std::string_view(text.text()).substr(run.start, run.length), attribut);
-    }
-    return ut;
 }
 
 bool teckenbörjan(std::string_view text, size_t i) {
@@ -129,7 +148,9 @@ AttributedString medEllips(const AttributedString& text, size_t slut) {
 
 AttributedString avkortad(const TextMeasurer& mätare, const AttributedString& text, Size ram, TextDrawingMode läge) {
     if (text.empty()) return text;
-    const AttributedString t = klipper(text) ? medEllipsDärRadenKlipps(text) : text;
+    // A line kept to its line is cut at the frame's edge with an ellipsis
+    // instead of there without a sign.
+    const AttributedString t = iställetFörKlippning(text, LineBreakMode::truncatingTail);
     const double bredd = std::isfinite(ram.width) ? ram.width : 0;
     const std::vector<TextLine> rader = mätare.lines(t, bredd, läge);
     size_t ryms = 0;
@@ -137,12 +158,14 @@ AttributedString avkortad(const TextMeasurer& mätare, const AttributedString& t
     ryms = std::max<size_t>(ryms, 1);
     if (ryms >= rader.size()) return t;
 
-    // The last line kept ends in the ellipsis: as much of it as leaves the
-    // text no more lines than the frame holds. A line cut at its end by
-    // the engine shows its own ellipsis where it is too wide.
-    const size_t från = rader[ryms - 1].start, till = rader[ryms].start;
+    // The last line kept ends in the ellipsis: as much of the text as
+    // leaves it no more lines than the frame holds, which may take the
+    // beginning of a word the next line starts with. A line cut at its end
+    // by the engine shows its own ellipsis where it is too wide.
+    const size_t från = rader[ryms - 1].start;
     const ParagraphStyle* stil = t.paragraphStyleAt(från);
-    if (stil && avkortar(stil->lineBreakMode)) return medEllips(t, till);
+    if (stil && avkortar(stil->lineBreakMode)) return medEllips(t, rader[ryms].start);
+    const size_t till = ryms + 1 < rader.size() ? rader[ryms + 1].start : t.length();
     std::vector<size_t> slut;
     for (size_t i = från; i <= till; ++i)
         if (teckenbörjan(t.text(), i)) slut.push_back(i);

@@ -2,7 +2,9 @@
 // Text made to fit its frame: set smaller, by one factor for all of it
 // (line pitch, tab stops and indents included), until it is no taller than
 // the frame, has no line wider than it and breaks no word for lack of
-// room; never below 70 % of its size. Nothing is dropped by passadText;
+// room; never below 70 % of its size. Lines kept to their line (a table's
+// values, påEnRad) that are too wide even at 70 % wrap instead, within
+// their column, and are fitted so. Nothing is dropped by passadText;
 // textInomRam cuts, visibly, what does not fit even then.
 #include "Plattform/Ritning/AttributedString.h"
 #include "Plattform/Geometry.h"
@@ -28,6 +30,12 @@ struct PassadText {
 // fit across.
 PassadText passadText(const TextMeasurer& mätare, const AttributedString& text, Size ram,
                       TextDrawingMode läge = TextDrawingMode::layoutManager);
+
+// The text as passadText sets it in a frame `bredd` wide and as high as it
+// needs: wrapped where lines kept to their line are too wide even at 70 %,
+// else as it is. What a frame that grows to hold the text measures.
+AttributedString radbrutenDärDenMåste(const TextMeasurer& mätare, const AttributedString& text, double bredd,
+                                      TextDrawingMode läge = TextDrawingMode::layoutManager);
 
 // As passadText for a frame that cannot grow: a text that does not fit
 // even at 70 % is cut there (avkortad below) rather than run on past it.
