@@ -32,47 +32,108 @@ std::vector<AttributedString> rubrikerÖverVärden(const Datalista& data, const 
     return texter;
 }
 
-std::vector<CachatObjekt> staplade(const Fakturavy& vy, std::vector<AttributedString> texter, const Stapelval& val) {
+namespace {
+
+// A row's texts and its height at the stack's width.
+struct Stapelrad {
+    std::vector<AttributedString> texter;
+    double höjd = 0;
+};
+
+}  // namespace
+
+Stapel stapladeRader(const Fakturavy& vy, std::vector<std::vector<AttributedString>> rader, const Stapelval& val) {
     // Measured at the frame's width: a value that wraps there pushes the
-    // next text down instead of running into it.
-    auto höjder = [&](const std::vector<AttributedString>& t) {
-        std::vector<double> h;
-        for (const AttributedString& text : t) h.push_back(uppmätt(vy, text, {val.bredd, 10000}).height);
-        return h;
+    // next row down instead of running into it.
+    auto radernaI = [&](int procent) {
+        std::vector<Stapelrad> ut;
+        for (const auto& rad : rader) {
+            Stapelrad r;
+            for (const AttributedString& text : rad) {
+                r.texter.push_back(procent == 100 ? text : text.scaled(procent / 100.0));
+                r.höjd = std::max(r.höjd, uppmätt(vy, r.texter.back(), {val.bredd, 10000}).height);
+            }
+            if (r.höjd > 0) ut.push_back(std::move(r));
+        }
+        return ut;
     };
-    auto fot = [&](const std::vector<double>& h, double avstånd) {
+    auto slutet = [&](const std::vector<Stapelrad>& r, double avstånd) {
         double y = val.överkant;
-        for (size_t i = 0; i < h.size(); ++i) y += h[i] + (i + 1 < h.size() ? avstånd : 1);
+        for (size_t i = 0; i < r.size(); ++i) y += r[i].höjd + (i + 1 < r.size() ? avstånd : 1);
         return y;
     };
-    auto skalade = [&](int procent) {
-        std::vector<AttributedString> t;
-        for (const AttributedString& text : texter) t.push_back(text.scaled(procent / 100.0));
-        return t;
-    };
-    double avstånd = val.avstånd;
-    std::vector<double> h = höjder(texter);
-    if (fot(h, avstånd) > val.fot) {
+    int procent = 100;
+    std::vector<Stapelrad> satta = radernaI(100);
+    if (slutet(satta, val.avstånd) > val.fot) {
         // The largest whole percent down to 70 whose stack ends at the foot.
-        int procent = static_cast<int>(std::lround(minstaTextskala * 100));
+        procent = static_cast<int>(std::lround(minstaTextskala * 100));
         for (int hi = 100; hi - procent > 1;) {
             const int mitt = (procent + hi) / 2;
-            if (fot(höjder(skalade(mitt)), val.avstånd * mitt / 100) <= val.fot)
+            if (slutet(radernaI(mitt), val.avstånd * mitt / 100) <= val.fot)
                 procent = mitt;
             else
                 hi = mitt;
         }
-        texter = skalade(procent);
-        h = höjder(texter);
-        avstånd = val.avstånd * procent / 100;
+        satta = radernaI(procent);
     }
-    std::vector<CachatObjekt> objekt;
+    const double avstånd = val.avstånd * procent / 100;
+
+    Stapel stapel;
+    stapel.slut = val.överkant;
+    size_t senasteRadensTexter = 0;
+    auto lägg = [&](std::vector<AttributedString> texter, double y, double höjd) {
+        senasteRadensTexter = texter.size();
+        double x = val.x;
+        for (AttributedString& text : texter) {
+            stapel.objekt.emplace_back(std::move(text), Rect{x, y, val.bredd, höjd + 1});
+            x += val.kolumnsteg;
+        }
+        stapel.slut = y + höjd + 1;
+    };
     double y = val.överkant;
-    for (size_t i = 0; i < texter.size(); ++i) {
-        objekt.emplace_back(std::move(texter[i]), Rect{val.x, y, val.bredd, h[i] + 1});
-        y += h[i] + avstånd;
+    for (size_t i = 0; i < satta.size(); ++i) {
+        Stapelrad& rad = satta[i];
+        if (y + rad.höjd + 1 <= val.fot + 0.5) {
+            lägg(std::move(rad.texter), y, rad.höjd);
+            y += rad.höjd + avstånd;
+            continue;
+        }
+        // Past the foot even at 70 %: the row keeps what ends above it.
+        stapel.avkortad = true;
+        const Size rum{val.bredd, val.fot - y - 1};
+        bool någonRad = false;
+        for (AttributedString& text : rad.texter) {
+            const auto rader = vy.mätare.lines(text, val.bredd, TextDrawingMode::fromTopLeft);
+            någonRad = någonRad || (!rader.empty() && rader.front().bottom <= rum.height + 0.5);
+            text = avkortad(vy.mätare, text, rum, TextDrawingMode::fromTopLeft);
+        }
+        if (någonRad) {
+            lägg(std::move(rad.texter), y, rum.height);
+        } else {
+            // Room for not one line of it: the row above gives up its last
+            // line to the ellipsis instead, in its tallest text.
+            AttributedString* högst = nullptr;
+            double högstHöjd = 0;
+            for (size_t k = stapel.objekt.size() - senasteRadensTexter; k < stapel.objekt.size(); ++k) {
+                auto* t = std::get_if<cachad::string>(&stapel.objekt[k].data);
+                const double h = t ? uppmätt(vy, t->string, {val.bredd, 10000}).height : 0;
+                if (t && h > högstHöjd) högst = &t->string, högstHöjd = h;
+            }
+            if (högst) {
+                const auto rader = vy.mätare.lines(*högst, val.bredd, TextDrawingMode::fromTopLeft);
+                if (rader.size() > 1)
+                    *högst = avkortad(vy.mätare, *högst, {val.bredd, rader.back().top}, TextDrawingMode::fromTopLeft);
+            }
+        }
+        break;
     }
-    return objekt;
+    return stapel;
+}
+
+std::vector<CachatObjekt> staplade(const Fakturavy& vy, std::vector<AttributedString> texter, const Stapelval& val) {
+    std::vector<std::vector<AttributedString>> rader;
+    for (AttributedString& text : texter) rader.push_back({std::move(text)});
+    return stapladeRader(vy, std::move(rader), val).objekt;
 }
 
 std::string villkorOchFörfallodatum(const Fakturavy& vy) {

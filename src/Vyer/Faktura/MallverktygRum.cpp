@@ -10,14 +10,15 @@ namespace mallverktyg {
 
 Rect ramSomRymmer(const Fakturavy& vy, const AttributedString& text, const Rect& ram, const Växtval& val,
                   TextDrawingMode läge) {
-    if (passadText(vy.mätare, text, {ram.width, ram.height}, läge).passar) return ram;
+    const double höjd =
+        vy.mätare.extent(radbrutenDärDenMåste(vy.mätare, text, ram.width, läge), {0, 0, ram.width, 0}, läge)
+            .size.height;
+    if (val.växerFörst ? höjd <= ram.height + 0.5 : passadText(vy.mätare, text, {ram.width, ram.height}, läge).passar)
+        return ram;
     // Having to take room anyway, it takes as much as it needs at its own
     // size: larger text where the room allows. Whole points and one more,
     // as the tables placed by their height have; a measure a hair over a
     // whole point is that point.
-    const double höjd =
-        vy.mätare.extent(radbrutenDärDenMåste(vy.mätare, text, ram.width, läge), {0, 0, ram.width, 0}, läge)
-            .size.height;
     const double behov = std::ceil(höjd - 1e-6) + 1;
     double topp = ram.minY(), fot = ram.maxY();
     if (val.riktning == Växer::nedåt) {

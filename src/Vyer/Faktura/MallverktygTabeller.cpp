@@ -3,6 +3,7 @@
 #include "Modell/Bokforing.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
@@ -21,10 +22,13 @@ TabellerPåFot tabellerPåGemensamFot(const Fakturavy& vy, std::vector<Tabellpla
 }
 
 TabellerPåFot tabellerPåGemensamFotInom(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot,
-                                        double högst) {
+                                        double högst, const Fotgränser& gränser) {
+    std::function<double(double)> inom;
+    if (gränser.höjdAv) inom = [&](double h) { return std::max(h, std::min(gränser.höjdAv(h), högst)); };
+    for (Tabellplats& t : tabeller) t.tabell = radbrutenDärDenMåste(vy.mätare, t.tabell, t.bredd);
     double höjd = 0;
     for (const Tabellplats& t : tabeller) höjd = std::max(höjd, uppmätt(vy, t.tabell, {t.bredd, 10000}).height);
-    if (höjd <= högst) return tabellerPåGemensamFot(vy, std::move(tabeller), fot);
+    if (höjd <= högst) return tabellerPåGemensamFot(vy, std::move(tabeller), fot, inom);
     double skala = 1;
     bool passar = true;
     for (const Tabellplats& t : tabeller) {
@@ -33,8 +37,20 @@ TabellerPåFot tabellerPåGemensamFotInom(const Fakturavy& vy, std::vector<Tabel
         passar = passar && p.passar;
     }
     for (Tabellplats& t : tabeller) t.tabell = t.tabell.scaled(skala);
-    TabellerPåFot ut = tabellerPåGemensamFot(vy, std::move(tabeller), fot);
-    ut.passar = passar;
+    if (passar) return tabellerPåGemensamFot(vy, std::move(tabeller), fot, inom);
+    höjd = 0;
+    for (const Tabellplats& t : tabeller) höjd = std::max(höjd, uppmätt(vy, t.tabell, {t.bredd, 10000}).height);
+    if (höjd <= gränser.yttersta) {
+        TabellerPåFot ut = tabellerPåGemensamFot(vy, std::move(tabeller), fot);
+        ut.passar = false;
+        return ut;
+    }
+    TabellerPåFot ut{.höjd = gränser.yttersta, .passar = false};
+    for (Tabellplats& t : tabeller)
+        ut.objekt.emplace_back(
+            std::nullopt, std::nullopt,
+            cachad::stringNeedingLayoutManager{avkortad(vy.mätare, t.tabell, {t.bredd, gränser.yttersta}),
+                                               Rect{t.x, fot - gränser.yttersta, t.bredd, gränser.yttersta}});
     return ut;
 }
 
@@ -73,7 +89,10 @@ std::vector<CachatObjekt> företagsnamnÖverAvsändartabeller(const Fakturavy& v
          .höger = {210, val.kontaktbredd},
          .fot = fot,
          .överkant = val.namnetUnder + namnhöjd});
-    tabeller.objekt.push_back(text(vy.b.namn, namnattribut, {55, fot - tabeller.höjd - namnhöjd, 271, namnhöjd}));
+    // A long name takes a second line above its own while the room lasts.
+    tabeller.objekt.push_back(växandeSträng(vy, AttributedString(vy.b.namn, namnattribut),
+                                            {55, fot - tabeller.höjd - namnhöjd, 271, namnhöjd},
+                                            {.riktning = Växer::uppåt, .gräns = val.namnetUnder, .växerFörst = true}));
     return std::move(tabeller.objekt);
 }
 

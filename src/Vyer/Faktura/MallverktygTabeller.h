@@ -30,9 +30,17 @@ TabellerPåFot tabellerPåGemensamFot(const Fakturavy& vy, std::vector<Tabellpla
                                     const std::function<double(double)>& höjdAv = nullptr);
 // The same, rising no higher than `högst` above the foot: taller tables
 // are all set smaller by one factor until the tallest fits (Textpassning.h).
-// Only tables too tall even at 70 % rise above it, at 70 %.
+// Only tables too tall even at 70 % rise above it, at 70 % (`passar`
+// false), and no higher than `yttersta` above the foot: there they are
+// cut, their last line that fits ending in an ellipsis. With `höjdAv` the
+// frames of tables that fit are as high as it makes the tallest's height,
+// where that is more, but no higher than `högst`.
+struct Fotgränser {
+    double yttersta = std::numeric_limits<double>::infinity();
+    std::function<double(double)> höjdAv;
+};
 TabellerPåFot tabellerPåGemensamFotInom(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot,
-                                        double högst);
+                                        double högst, const Fotgränser& gränser = {});
 
 // Two tables of facts on one foot, as above, made by `tabell` in the
 // columns `vänster` and `höger`, rising no higher than y `överkant`. Only
@@ -53,7 +61,9 @@ TabellerPåFot faktaPåGemensamFot(const Fakturavy& vy, Datalista vänsterData, 
 // sender's address, organisation and VAT numbers, `adressbredd` wide, at
 // x 210 its contact and payment details, `kontaktbredd` wide, the first row
 // of each bold. The name stays below y `namnetUnder`, the tables set
-// smaller or their rows moved as above.
+// smaller or their rows moved as above; a name too long for its line
+// wraps upward while it stays below it, then is set smaller and cut
+// (MallverktygRum.h).
 struct Avsändartabellval {
     double adressbredd = 0;
     double kontaktbredd = 0;

@@ -131,6 +131,83 @@ TEST(MallverktygTabeller, TablesOnAFootKeepTheirRowsWhileSettingThemSmallerIsEno
     EXPECT_EQ(text(t.objekt[1])->text().find("Tel"), std::string::npos);
 }
 
+// Tables on a foot within a height: a frame as high as the template's own
+// rule makes it where the table fits, set smaller by one factor where it
+// does not, rising above the height at 70 % no further than the outer
+// limit, and cut there. Ten lines of 12 points: 120 high, 84 at 70 %.
+TEST(MallverktygTabeller, TablesOnAFootWithinAHeightGrowSetSmallerThenAreCutAtTheOuterLimit) {
+    auto bok = prov::bokföring();
+    prov::Faktura faktura;
+    FastMätare mätare;
+    Fakturavy vy(faktura, *bok, false, mätare);
+    auto rader = [](int n) {
+        AttributedString t;
+        for (int i = 0; i < n; ++i) t.append(i ? "\nrad" : "rad", TextAttributes{.font = Font{"", 10}});
+        return t;
+    };
+    auto påFot = [&](int n, double högst, mallverktyg::Fotgränser gränser = {}) {
+        return mallverktyg::tabellerPåGemensamFotInom(vy, {{rader(n), 50, 100}, {rader(2), 200, 100}}, 800, högst,
+                                                      std::move(gränser));
+    };
+    const auto halvOchEnBit = [](double h) { return h / 2 + 47.5; };
+
+    // The rule's frame where it is the higher, the table's own where not.
+    EXPECT_EQ(ram(påFot(5, 200, {.höjdAv = halvOchEnBit}).objekt[1]), (Rect{200, 800 - 77.5, 100, 77.5}));
+    EXPECT_EQ(ram(påFot(10, 200, {.höjdAv = halvOchEnBit}).objekt[0]), (Rect{50, 680, 100, 120}));
+    EXPECT_EQ(ram(påFot(10, 200).objekt[0]), (Rect{50, 680, 100, 120}));
+
+    // 83 % fits 100: both set so, in frames of the taller's height.
+    auto t = påFot(10, 100, {.höjdAv = halvOchEnBit});
+    EXPECT_TRUE(t.passar);
+    EXPECT_DOUBLE_EQ(text(t.objekt[1])->runs()[0].attributes.font->pointSize, 8.3);
+    EXPECT_NEAR(ram(t.objekt[0]).height, 120 * 0.83, 1e-9);
+
+    // Too tall at 70 %: above the height as far as the outer limit allows.
+    t = påFot(10, 50);
+    EXPECT_FALSE(t.passar);
+    EXPECT_NEAR(ram(t.objekt[0]).height, 84, 1e-9);
+    EXPECT_EQ(text(t.objekt[0])->text(), rader(10).text());
+    t = påFot(10, 50, {.yttersta = 60});
+    EXPECT_FALSE(t.passar);
+    EXPECT_EQ(t.höjd, 60);
+    EXPECT_EQ(ram(t.objekt[0]), (Rect{50, 740, 100, 60}));
+    // Seven lines of 8.4 fit 60; the seventh ends in the ellipsis.
+    EXPECT_EQ(text(t.objekt[0])->text(), "rad\nrad\nrad\nrad\nrad\nrad\nrad\u2026");
+    EXPECT_EQ(text(t.objekt[1])->text(), rader(2).text());
+}
+
+// A sender's name too long for its table even at 70 % wraps within the
+// value column, as the text engine sets it, and the rows below it move
+// down: no line runs past the frame or starts left of the values.
+TEST(MallverktygTabeller, ALongValueWrapsInItsValueColumn) {
+    auto bok = prov::bokföring();
+    bok->namn = "Förvaltningsaktiebolaget Kungsholmens Fastighetsservice och Byggkonsult i Stockholm AB";
+    bok->telefon = "08-123 456 78";
+    prov::Faktura faktura;
+    Fakturavy vy(faktura, *bok, false);
+    const TextAttributes etikett{rightAligned(), std::nullopt, Font{"GillSans-Light", 8}};
+    const TextAttributes värde{std::nullopt, std::nullopt, Font{"GillSans-Light", 8}};
+    const AttributedString tabell =
+        vy.tabellMedData({{"Avsändare", bok->namn}, {"Telefon", *bok->telefon}}, etikett, värde).tabell;
+    const double värdenasX = tabell.paragraphStyleAt(0)->tabStops.back().location;
+    const Rect ram{32, 700, 186, 80};
+
+    const CachatObjekt o = mallverktyg::tabelltext(vy, tabell, ram);
+    const AttributedString& satt = *text(o);
+    EXPECT_EQ(satt.text(), tabell.text()) << "nothing cut";
+    const auto rader = vy.mätare.extent(satt, ram, TextDrawingMode::layoutManager).lines;
+    ASSERT_GE(rader.size(), 3u) << "two rows, the name on more than one line";
+    for (size_t i = 0; i < rader.size(); ++i) {
+        EXPECT_LE(rader[i].maxX(), ram.maxX() + 0.5) << i;
+        EXPECT_LE(rader[i].maxY(), ram.maxY() + 0.5) << i;
+    }
+    // The name's lines after its first; then the telephone's row, below.
+    const double skala = satt.runs().back().attributes.font->pointSize / 8;
+    for (size_t i = 1; i + 1 < rader.size(); ++i) EXPECT_GE(rader[i].minX(), ram.x + värdenasX * skala - 0.5) << i;
+    EXPECT_LT(rader.back().minX(), ram.x + värdenasX * skala);
+    EXPECT_GT(rader.back().minY(), rader[rader.size() - 2].maxY());
+}
+
 // A table needs its frame's height while it fits it set at 70 % or more;
 // one that does not needs its height at 70 %. One that is only too wide
 // needs no more than the frame's.
