@@ -56,35 +56,12 @@ void Fakturavy::konfigureraInnehållFörF() {
     const TextAttributes nummer           {rightAligned(),  std::nullopt, lätt19};
     const TextAttributes faktarubrik      {std::nullopt,    blå,          normal8};
 
-    läggTillInnehållMedRamFörLogotyp({461, 700, 114, 85}, titel, {299, 24, 260, 33}, påminnelse, {19, 266, 156, 20},
-                                     småtext, {36, 801, 524, 25}, småtext, {36, 670, 149, 15});
-
-    auto& alla = innehållFörAllaSidor;
-    // The number stands just below the title's line, whose descent would
-    // otherwise reach into the number's.
-    alla.push_back(text(f.nummer(), nummer, {299, 56, 260, 28}));
-    if (!följesedel) alla.push_back(text(datumtext(f.fakturadatum()), datum, {301, 82, 258, 20}));
-
-    // Two tables whose common height grows by half as much as the taller
-    // text, ending at y 796.
-    {
-        Datalista registrering = mallverktyg::fakta(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
-        for (Datapost& post : betalningsinformation()) registrering.push_back(std::move(post));
-        auto tabell = [&](const Datalista& data) {
-            return tabellMedData(data, avsändaretikett, avsändarvärde).tabell;
-        };
-        auto tabeller = mallverktyg::tabellerPåGemensamFot(
-            *this,
-            {{tabell(mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon, Fakt::fax,
-                                                Fakt::email, Fakt::hemsida})),
-              32, 186},
-             {tabell(registrering), 241, 210}},
-            796, [](double h) { return std::round(h * 0.5 + 47.5); });
-        for (CachatObjekt& o : tabeller.objekt) alla.push_back(std::move(o));
-    }
-
     // The fact column: a row of one or two cells per group, each caption
-    // over its value; a group without values takes no room.
+    // over its value and measured at its width, so a long value wraps and
+    // pushes the rows below it down; a group without values takes no room.
+    // The column ends above the item table's headings, set smaller and at
+    // last cut to end there; the reminder stands below it.
+    mallverktyg::Stapel faktakolumn;
     {
         const std::string avsändarland(kod(b.land));
         const Datalista rot = mallverktyg::rotOchRutUppgifter(*this);
@@ -102,20 +79,47 @@ void Fakturavy::konfigureraInnehållFörF() {
             {rot[2]},
             {rot[3]},
         };
-        double y = 34;
-        for (const Datalista& grupp : grupper) {
-            std::vector<AttributedString> celler = mallverktyg::rubrikerÖverVärden(grupp, faktarubrik, brödtext);
-            double m = 0;
-            for (const AttributedString& cell : celler) m = std::max(m, mallverktyg::uppmätt(*this, cell).height);
-            if (m <= 0) continue;
-            double x = 36;
-            for (AttributedString& cell : celler) {
-                alla.emplace_back(std::move(cell), Rect{x, y, 126, m + 1});
-                x += 134;
-            }
-            y += m + 4;
-        }
+        std::vector<std::vector<AttributedString>> rader;
+        for (const Datalista& grupp : grupper)
+            rader.push_back(mallverktyg::rubrikerÖverVärden(grupp, faktarubrik, brödtext));
+        faktakolumn = mallverktyg::stapladeRader(
+            *this, std::move(rader), {.x = 36, .överkant = 34, .bredd = 126, .avstånd = 4, .fot = 317, .kolumnsteg = 134});
     }
+
+    // Two tables of the sender's data whose common height grows by half as
+    // much as the taller text, ending at y 796. Too tall for that even set
+    // smaller, they take the room they need up to below the amount to pay,
+    // and the F-tax note above them moves up with them.
+    mallverktyg::TabellerPåFot avsändartabeller;
+    {
+        Datalista registrering = mallverktyg::fakta(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
+        for (Datapost& post : betalningsinformation()) registrering.push_back(std::move(post));
+        auto tabell = [&](const Datalista& data) {
+            return tabellMedData(data, avsändaretikett, avsändarvärde).tabell;
+        };
+        constexpr double fot = 796, underAttBetala = 625;
+        avsändartabeller = mallverktyg::tabellerPåGemensamFotEfterRegel(
+            *this,
+            {{tabell(mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon, Fakt::fax,
+                                                Fakt::email, Fakt::hemsida})),
+              32, 186},
+             {tabell(registrering), 241, 210}},
+            fot, [](double h) { return std::round(h * 0.5 + 47.5); }, fot - underAttBetala);
+    }
+    // The F-tax note's one small line ends above the tables' top.
+    const double fskattensTopp = std::min(670.0, 796 - avsändartabeller.höjd - 8);
+
+    läggTillInnehållMedRamFörLogotyp({461, 700, 114, 85}, titel, {299, 24, 260, 33}, påminnelse,
+                                     {19, std::max(266.0, faktakolumn.slut + 3), 156, 20}, småtext,
+                                     {36, 801, 524, 25}, småtext, {36, fskattensTopp, 149, 15});
+
+    auto& alla = innehållFörAllaSidor;
+    // The number stands just below the title's line, whose descent would
+    // otherwise reach into the number's.
+    alla.push_back(text(f.nummer(), nummer, {299, 56, 260, 28}));
+    if (!följesedel) alla.push_back(text(datumtext(f.fakturadatum()), datum, {301, 82, 258, 20}));
+    for (CachatObjekt& o : avsändartabeller.objekt) alla.push_back(std::move(o));
+    for (CachatObjekt& o : faktakolumn.objekt) alla.push_back(std::move(o));
 
     if (!följesedel) {
         alla.push_back(text(versaler(rubrikFörBeloppAttBetala()), brödtext, {364, 583, 79, 15}));

@@ -22,13 +22,10 @@ TabellerPåFot tabellerPåGemensamFot(const Fakturavy& vy, std::vector<Tabellpla
 }
 
 TabellerPåFot tabellerPåGemensamFotInom(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot,
-                                        double högst, const Fotgränser& gränser) {
-    std::function<double(double)> inom;
-    if (gränser.höjdAv) inom = [&](double h) { return std::max(h, std::min(gränser.höjdAv(h), högst)); };
-    for (Tabellplats& t : tabeller) t.tabell = radbrutenDärDenMåste(vy.mätare, t.tabell, t.bredd);
+                                        double högst, double yttersta) {
     double höjd = 0;
     for (const Tabellplats& t : tabeller) höjd = std::max(höjd, uppmätt(vy, t.tabell, {t.bredd, 10000}).height);
-    if (höjd <= högst) return tabellerPåGemensamFot(vy, std::move(tabeller), fot, inom);
+    if (höjd <= högst) return tabellerPåGemensamFot(vy, std::move(tabeller), fot);
     double skala = 1;
     bool passar = true;
     for (const Tabellplats& t : tabeller) {
@@ -36,21 +33,34 @@ TabellerPåFot tabellerPåGemensamFotInom(const Fakturavy& vy, std::vector<Tabel
         skala = std::min(skala, p.skala);
         passar = passar && p.passar;
     }
-    for (Tabellplats& t : tabeller) t.tabell = t.tabell.scaled(skala);
-    if (passar) return tabellerPåGemensamFot(vy, std::move(tabeller), fot, inom);
-    höjd = 0;
-    for (const Tabellplats& t : tabeller) höjd = std::max(höjd, uppmätt(vy, t.tabell, {t.bredd, 10000}).height);
-    if (höjd <= gränser.yttersta) {
-        TabellerPåFot ut = tabellerPåGemensamFot(vy, std::move(tabeller), fot);
-        ut.passar = false;
-        return ut;
+    // A row too wide even at 70 % is set wrapped, as it was measured.
+    for (Tabellplats& t : tabeller) t.tabell = radbrutenDärDenMåste(vy.mätare, t.tabell, t.bredd).scaled(skala);
+    TabellerPåFot ut = tabellerPåGemensamFot(vy, std::move(tabeller), fot);
+    ut.passar = passar;
+    if (ut.höjd <= yttersta) return ut;
+    ut.höjd = yttersta;
+    for (CachatObjekt& o : ut.objekt) {
+        auto& t = std::get<cachad::stringNeedingLayoutManager>(o.data);
+        t.frame = {t.frame.x, fot - yttersta, t.frame.width, yttersta};
+        t.string = avkortad(vy.mätare, t.string, t.frame.size());
     }
-    TabellerPåFot ut{.höjd = gränser.yttersta, .passar = false};
-    for (Tabellplats& t : tabeller)
-        ut.objekt.emplace_back(
-            std::nullopt, std::nullopt,
-            cachad::stringNeedingLayoutManager{avkortad(vy.mätare, t.tabell, {t.bredd, gränser.yttersta}),
-                                               Rect{t.x, fot - gränser.yttersta, t.bredd, gränser.yttersta}});
+    return ut;
+}
+
+TabellerPåFot tabellerPåGemensamFotEfterRegel(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot,
+                                              const std::function<double(double)>& höjdAv, double högst) {
+    double störst = 0;
+    for (const Tabellplats& t : tabeller) störst = std::max(störst, uppmätt(vy, t.tabell, {t.bredd, 10000}).height);
+    double höjd = höjdAv(störst);
+    const double regelns = höjd;
+    for (const Tabellplats& t : tabeller)
+        höjd = std::max(höjd, höjdSomRymmer(vy, t.tabell, {t.x, fot - regelns, t.bredd, regelns}));
+    TabellerPåFot ut{.höjd = std::min(höjd, högst)};
+    for (Tabellplats& t : tabeller) {
+        const Rect ram{t.x, fot - ut.höjd, t.bredd, ut.höjd};
+        ut.passar = ut.passar && passadText(vy.mätare, t.tabell, ram.size()).passar;
+        ut.objekt.push_back(tabelltext(vy, std::move(t.tabell), ram));
+    }
     return ut;
 }
 

@@ -32,15 +32,17 @@ TabellerPåFot tabellerPåGemensamFot(const Fakturavy& vy, std::vector<Tabellpla
 // are all set smaller by one factor until the tallest fits (Textpassning.h).
 // Only tables too tall even at 70 % rise above it, at 70 % (`passar`
 // false), and no higher than `yttersta` above the foot: there they are
-// cut, their last line that fits ending in an ellipsis. With `höjdAv` the
-// frames of tables that fit are as high as it makes the tallest's height,
-// where that is more, but no higher than `högst`.
-struct Fotgränser {
-    double yttersta = std::numeric_limits<double>::infinity();
-    std::function<double(double)> höjdAv;
-};
+// cut, their last line that fits ending in an ellipsis.
 TabellerPåFot tabellerPåGemensamFotInom(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot,
-                                        double högst, const Fotgränser& gränser = {});
+                                        double högst,
+                                        double yttersta = std::numeric_limits<double>::infinity());
+// Tables side by side on one foot in frames of the height `höjdAv` makes
+// of the tallest's (each measured at its own width), or fixed; each set
+// smaller to fit its frame (Textpassning.h). Only tables too tall for it
+// even at 70 % raise the frames to their height so set, no higher than
+// `högst` above the foot, where they are cut (`passar` false).
+TabellerPåFot tabellerPåGemensamFotEfterRegel(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot,
+                                              const std::function<double(double)>& höjdAv, double högst);
 
 // Two tables of facts on one foot, as above, made by `tabell` in the
 // columns `vänster` and `höger`, rising no higher than y `överkant`. Only

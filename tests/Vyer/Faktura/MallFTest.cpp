@@ -89,6 +89,97 @@ TEST_F(MallF, ACellWithoutItsNeighbourStandsAtTheLeft) {
     EXPECT_EQ(ram(*bredvid).x, 170);
 }
 
+// The fact cells and their rows, as the view lists them.
+std::vector<const CachatObjekt*> faktaceller(const Fakturavy& vy) {
+    std::vector<const CachatObjekt*> ut;
+    for (const auto& o : vy.innehållFörAllaSidor)
+        if (const AttributedString* t = text(o); t && std::holds_alternative<cachad::string>(o.data) &&
+                                                 t->text().find("\u2029") != std::string::npos &&
+                                                 t->attributesAt(0)->foregroundColor == blå)
+            ut.push_back(&o);
+    return ut;
+}
+
+// Long values: a real customer's name, addresses and references.
+void långaVärden(prov::Faktura& f, Bokföring& b) {
+    prov::allaFakta(f, b);
+    f.företag_ = "Bostadsrättsföreningen Kungsholmens Strand Västra Huvudbyggnaden med tillhörande garage- och "
+                 "förrådsföreningar ek. för.";
+    f.erReferens_ = "Anna-Karin Vilhelmina Johansson-Stålhammar";
+    f.vårReferens_ = "Karl-Fredrik Abrahamsson-Lind";
+    f.mottagaradress_->gata = "c/o Förvaltnings AB Fastighetsservice\nKungsholms Strand 147, 3 tr\nPostbox 1234";
+    f.mottagaradress_->attention = "Ekonomiavdelningen, Leverantörsreskontra";
+    f.leveransadress_ = f.mottagaradress_;
+    f.leveransadress_->gata = "Lagergatan 4, Port 7, Godsmottagningen Västra";
+    f.leveranssätt_ = "DB Schenker, fritt levererat, DAP Stockholm";
+    f.inköpsordernummer_ = "PO-2026-004711 Projekt Kungsholmen Etapp 2";
+}
+
+// Each cell is measured at the width it is drawn in: a value that wraps
+// there makes its row taller and the rows below it start lower. The
+// column ends above the item table's headings at y 320, set smaller by one
+// factor where it must; the reminder stands below it.
+TEST_F(MallF, LongFactsWrapInTheirCellsAndTheColumnEndsAboveTheItemTable) {
+    långaVärden(faktura, *bok);
+    faktura.påminnelsetext_ = "Påminnelse";
+    Fakturavy vy(faktura, *bok, false, mätare);
+    const auto celler = faktaceller(vy);
+    ASSERT_EQ(celler.size(), 14u) << beskriv(vy.innehållFörAllaSidor);
+    double radensSlut = 0, radensTopp = 0;
+    double storlek = 0;
+    for (const CachatObjekt* cell : celler) {
+        const Rect r = ram(*cell);
+        SCOPED_TRACE(beskriv(*cell));
+        EXPECT_EQ(r.width, 126);
+        EXPECT_LE(mätare.boundingSize(*text(*cell), {126, 10000}).height, r.height + 1e-9) << "runs out of its frame";
+        if (r.y != radensTopp) {
+            EXPECT_GE(r.y, radensSlut + 2) << "over the row above";
+            radensTopp = r.y;
+        }
+        radensSlut = std::max(radensSlut, r.maxY());
+        storlek = text(*cell)->runs().back().attributes.font->pointSize;
+    }
+    EXPECT_LE(radensSlut, 317 + 1e-9);
+    EXPECT_LT(storlek, 8) << "set smaller to end above the item table";
+    EXPECT_GE(storlek, 8 * 0.7);
+
+    const CachatObjekt* påminnelse = medText(vy.innehållFörAllaSidor, "Påminnelse");
+    ASSERT_TRUE(påminnelse);
+    EXPECT_GE(ram(*påminnelse).y, radensSlut);
+    EXPECT_EQ(ram(*påminnelse).x, 19);
+    // With short facts the reminder keeps its place.
+    prov::Faktura kort;
+    kort.inbyggdFakturamall_ = InbyggdFakturamall::Blomma;
+    kort.påminnelsetext_ = "Påminnelse";
+    Fakturavy kortVy(kort, *bok, false, mätare);
+    EXPECT_EQ(ram(*medText(kortVy.innehållFörAllaSidor, "Påminnelse")), (Rect{19, 266, 156, 20}));
+}
+
+// A long sender's name wraps in its table; tables too tall for their
+// frame even set smaller rise no higher than y 625, under the amount to
+// pay, and the F-tax note stands above them.
+TEST_F(MallF, ALongSenderWrapsInItsTableAndTheFTaxNoteMovesAboveIt) {
+    bok->namn = "Förvaltningsaktiebolaget Kungsholmens Fastighetsservice och Byggkonsult i Stockholm AB";
+    bok->godkändFörFSkatt = true;
+    prov::allaBetalningssätt(*bok);
+    bok->telefon = "08-123 456 78", bok->fax = "08-123 456 79";
+    bok->email = "fakturor.leverantorsreskontra@kungsholmensfastighet.example.se";
+    bok->hemsida = "https://www.kungsholmensfastighetsservice-byggkonsult.se";
+    bok->adress.gata = "Hantverkargatan 12\nBox 22 113\nIngång C";
+    Fakturavy vy(faktura, *bok, false, mätare);
+    const auto& alla = vy.innehållFörAllaSidor;
+    const CachatObjekt* avsändare = medTextSomInnehåller(alla, "Byggkonsult");
+    ASSERT_TRUE(avsändare) << beskriv(alla);
+    const Rect r = ram(*avsändare);
+    EXPECT_GE(r.y, 625 - 1e-9);
+    EXPECT_EQ(r.maxY(), 796);
+    EXPECT_EQ(text(*avsändare)->text().find("\u2026"), std::string::npos) << "nothing cut";
+    EXPECT_LE(mätare.boundingSize(*text(*avsändare), {186, 10000}).height, r.height + 0.5);
+    const CachatObjekt* fskatt = medText(alla, "Godkänd för F-skatt");
+    ASSERT_TRUE(fskatt) << beskriv(alla);
+    EXPECT_LE(ram(*fskatt).y + 8, r.y);
+}
+
 // Both tables are round(m / 2 + 47.5) high, m the taller text's height,
 // and end at y 796.
 TEST_F(MallF, SenderTablesShareOneHeightEndingAtTheSameFoot) {

@@ -131,11 +131,12 @@ TEST(MallverktygTabeller, TablesOnAFootKeepTheirRowsWhileSettingThemSmallerIsEno
     EXPECT_EQ(text(t.objekt[1])->text().find("Tel"), std::string::npos);
 }
 
-// Tables on a foot within a height: a frame as high as the template's own
-// rule makes it where the table fits, set smaller by one factor where it
-// does not, rising above the height at 70 % no further than the outer
-// limit, and cut there. Ten lines of 12 points: 120 high, 84 at 70 %.
-TEST(MallverktygTabeller, TablesOnAFootWithinAHeightGrowSetSmallerThenAreCutAtTheOuterLimit) {
+// Tables on a foot within a height, set smaller by one factor where they
+// do not fit it, rising above it at 70 % no further than the outer limit,
+// and cut there; or in frames of a template's own rule, set smaller to
+// fit them, raised only for what does not fit even at 70 %. Ten lines of
+// 12 points: 120 high, 84 at 70 %.
+TEST(MallverktygTabeller, TablesOnAFootAreSetSmallerThenRaisedThenCut) {
     auto bok = prov::bokföring();
     prov::Faktura faktura;
     FastMätare mätare;
@@ -145,35 +146,52 @@ TEST(MallverktygTabeller, TablesOnAFootWithinAHeightGrowSetSmallerThenAreCutAtTh
         for (int i = 0; i < n; ++i) t.append(i ? "\nrad" : "rad", TextAttributes{.font = Font{"", 10}});
         return t;
     };
-    auto påFot = [&](int n, double högst, mallverktyg::Fotgränser gränser = {}) {
+    auto inom = [&](int n, double högst, double yttersta = std::numeric_limits<double>::infinity()) {
         return mallverktyg::tabellerPåGemensamFotInom(vy, {{rader(n), 50, 100}, {rader(2), 200, 100}}, 800, högst,
-                                                      std::move(gränser));
+                                                      yttersta);
     };
-    const auto halvOchEnBit = [](double h) { return h / 2 + 47.5; };
-
-    // The rule's frame where it is the higher, the table's own where not.
-    EXPECT_EQ(ram(påFot(5, 200, {.höjdAv = halvOchEnBit}).objekt[1]), (Rect{200, 800 - 77.5, 100, 77.5}));
-    EXPECT_EQ(ram(påFot(10, 200, {.höjdAv = halvOchEnBit}).objekt[0]), (Rect{50, 680, 100, 120}));
-    EXPECT_EQ(ram(påFot(10, 200).objekt[0]), (Rect{50, 680, 100, 120}));
+    auto storlek = [](const CachatObjekt& o) { return text(o)->runs()[0].attributes.font->pointSize; };
 
     // 83 % fits 100: both set so, in frames of the taller's height.
-    auto t = påFot(10, 100, {.höjdAv = halvOchEnBit});
+    auto t = inom(10, 100);
     EXPECT_TRUE(t.passar);
-    EXPECT_DOUBLE_EQ(text(t.objekt[1])->runs()[0].attributes.font->pointSize, 8.3);
+    EXPECT_DOUBLE_EQ(storlek(t.objekt[1]), 8.3);
     EXPECT_NEAR(ram(t.objekt[0]).height, 120 * 0.83, 1e-9);
-
     // Too tall at 70 %: above the height as far as the outer limit allows.
-    t = påFot(10, 50);
+    t = inom(10, 50);
     EXPECT_FALSE(t.passar);
     EXPECT_NEAR(ram(t.objekt[0]).height, 84, 1e-9);
     EXPECT_EQ(text(t.objekt[0])->text(), rader(10).text());
-    t = påFot(10, 50, {.yttersta = 60});
+    t = inom(10, 50, 60);
     EXPECT_FALSE(t.passar);
     EXPECT_EQ(t.höjd, 60);
     EXPECT_EQ(ram(t.objekt[0]), (Rect{50, 740, 100, 60}));
     // Seven lines of 8.4 fit 60; the seventh ends in the ellipsis.
     EXPECT_EQ(text(t.objekt[0])->text(), "rad\nrad\nrad\nrad\nrad\nrad\nrad\u2026");
     EXPECT_EQ(text(t.objekt[1])->text(), rader(2).text());
+
+    // A rule of half the height and 47.5: 5 lines (60) get 77.5, ten (120)
+    // get 107.5, 90 % of them; a rule of 60 holds ten lines at 70 % only
+    // when raised to 84, and a limit of 70 cuts them.
+    auto regel = [&](int n, std::function<double(double)> höjdAv, double högst) {
+        return mallverktyg::tabellerPåGemensamFotEfterRegel(vy, {{rader(n), 50, 100}, {rader(2), 200, 100}}, 800,
+                                                            höjdAv, högst);
+    };
+    const auto halvOchEnBit = [](double h) { return h / 2 + 47.5; };
+    t = regel(5, halvOchEnBit, 200);
+    EXPECT_EQ(ram(t.objekt[1]), (Rect{200, 722.5, 100, 77.5}));
+    EXPECT_DOUBLE_EQ(storlek(t.objekt[0]), 10);
+    t = regel(10, halvOchEnBit, 200);
+    EXPECT_EQ(ram(t.objekt[0]), (Rect{50, 692.5, 100, 107.5}));
+    EXPECT_DOUBLE_EQ(storlek(t.objekt[0]), 9);
+    t = regel(10, [](double) { return 60; }, 200);
+    EXPECT_TRUE(t.passar);
+    EXPECT_NEAR(ram(t.objekt[0]).height, 84, 1e-9);
+    EXPECT_EQ(ram(t.objekt[1]).y, ram(t.objekt[0]).y);
+    t = regel(10, [](double) { return 60; }, 70);
+    EXPECT_FALSE(t.passar);
+    EXPECT_EQ(ram(t.objekt[0]), (Rect{50, 730, 100, 70}));
+    EXPECT_TRUE(text(t.objekt[0])->text().ends_with("\u2026"));
 }
 
 // A sender's name too long for its table even at 70 % wraps within the
