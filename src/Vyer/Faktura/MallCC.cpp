@@ -14,6 +14,7 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Styckeformat.h"
 #include "Vyer/Faktura/Textpassning.h"
@@ -73,13 +74,19 @@ void Fakturavy::konfigureraInnehållFörCC() {
     auto påRaden = [&](std::string_view text, const TextAttributes& attribut, double bredd) {
         return mallverktyg::påSinaRader(*this, AttributedString(text, attribut), {bredd, 0});
     };
+    // A long address grows down to the artwork's rule over the item
+    // table's headings, then is set smaller and at last cut there.
+    auto adresstext = [&](const std::string& adress, const Rect& ram) {
+        return mallverktyg::växandeSträng(*this, AttributedString(adress, brödtext), ram,
+                                          {.riktning = mallverktyg::Växer::nedåt, .gräns = 286, .växerFörst = true});
+    };
     const std::string avsändarland(kod(b.land));
     if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland)) {
-        alla.push_back(text(*adress, brödtext, {291, 166, 120, 84}));
+        alla.push_back(adresstext(*adress, {291, 166, 120, 84}));
         alla.push_back(textUppåt(påRaden(rubrikFörMottagaradress(), kursivRubrik, 100), {0, 0, 100, 14}, rubrikvridning));
     }
     if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
-        alla.push_back(text(*adress, brödtext, {441, 166, 120, 85}));
+        alla.push_back(adresstext(*adress, {441, 166, 120, 85}));
         alla.push_back(
             textUppåt(påRaden(rubrikFörLeveransadress(), kursivRubrik, 100), {0, 150, 100, 14}, rubrikvridning));
     } else {
@@ -111,25 +118,26 @@ void Fakturavy::konfigureraInnehållFörCC() {
     for (const auto& [data, ram] : {std::pair{fakta, faktaram}, std::pair{nummerOchDatum, nummerram}})
         alla.push_back(mallverktyg::passandeText(*this, faktatabell(data), ram));
 
-    // The sender's two tables stand on one foot; when every way of payment
-    // is more than one holds even set smaller, both grow upward together.
+    // The sender's two tables stand on one foot, 94 high; when every way of
+    // payment or a long name is more than one holds even set smaller, both
+    // grow upward together, no higher than the rule of the artwork above
+    // them.
     auto avsändartabell = [&](const Datalista& data) {
         return tabellMedData(data, avsändarrubrik, avsändarvärde).tabell;
     };
-    std::pair<AttributedString, Rect> avsändartabeller[] = {
-        {avsändartabell(mallverktyg::fakta(
-             *this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida})),
-         {212, 733, 175, 94}},
-        {avsändartabell(mallverktyg::faktaOchBetalning(
-             *this, {Fakt::säte, Fakt::organisationsnummer, Fakt::momsregistreringsnummer})),
-         {394, 733, 185, 94}},
-    };
-    double överkant = 733;
-    for (const auto& [tabell, ram] : avsändartabeller)
-        överkant = std::min(överkant, ram.maxY() - mallverktyg::höjdSomRymmer(*this, tabell, ram));
-    for (auto& [tabell, ram] : avsändartabeller)
-        alla.push_back(mallverktyg::tabelltext(*this, std::move(tabell),
-                                               {ram.x, överkant, ram.width, ram.maxY() - överkant}));
+    constexpr double fot = 827, underLinjen = 677;
+    for (CachatObjekt& o :
+         mallverktyg::tabellerPåGemensamFotEfterRegel(
+             *this,
+             {{avsändartabell(mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon,
+                                                         Fakt::fax, Fakt::email, Fakt::hemsida})),
+               212, 175},
+              {avsändartabell(mallverktyg::faktaOchBetalning(
+                   *this, {Fakt::säte, Fakt::organisationsnummer, Fakt::momsregistreringsnummer})),
+               394, 185}},
+             fot, [](double) { return 94; }, fot - underLinjen)
+             .objekt)
+        alla.push_back(std::move(o));
 
     // The amount to pay and its caption share a frame, at its two ends;
     // the payment terms and due date stand centred in the badge.

@@ -201,4 +201,55 @@ TEST_F(MallCC, FooterTablesGrowUpwardTogetherWhenEvenSetSmallerTheyOverflow) {
     EXPECT_LE(mätare.boundingSize(t, {185, 10000}).height, f.height + 0.5);
 }
 
+// A recipient of four address lines, an attention line and a long name
+// grows down from its frame to the artwork's rule at y 286 over the item
+// table's headings, at its own size while the room lasts, then set
+// smaller, and cut there at last; nothing runs past the rule.
+TEST_F(MallCC, ALongAddressGrowsDownToTheRuleOverTheItemTable) {
+    faktura.företag_ = "Bostadsrättsföreningen Kungsholmens Strand Västra Huvudbyggnaden";
+    faktura.mottagaradress_->attention = "Ekonomiavdelningen";
+    faktura.mottagaradress_->gata = "c/o Förvaltnings AB\nKungsholms Strand 147\nPostbox 1234\nIngång B";
+    for (int rader : {0, 4, 40}) {
+        SCOPED_TRACE(std::to_string(rader) + " more lines");
+        for (int i = 0; i < rader; ++i) faktura.mottagaradress_->gata += "\nRad";
+        Fakturavy vy(faktura, *bok, false, mätare);
+        const CachatObjekt* adress = medTextSomInnehåller(vy.innehållFörAllaSidor, "Bostadsrättsföreningen");
+        ASSERT_TRUE(adress) << beskriv(vy.innehållFörAllaSidor);
+        const Rect r = ram(*adress);
+        EXPECT_EQ(r.x, 291);
+        EXPECT_EQ(r.y, 166);
+        EXPECT_LE(r.maxY(), 286);
+        const AttributedString& t = *text(*adress);
+        EXPECT_LE(mätare.boundingSize(t, {120, 10000}).height, r.height + 0.5);
+        // Nine lines of 10.8 at 9 points grow the frame to 99; thirteen need
+        // 85 % of the 120 down to the rule; 53 are cut at 70 %.
+        const double storlek = t.runs()[0].attributes.font->pointSize;
+        EXPECT_DOUBLE_EQ(storlek, rader == 0 ? 9 : rader == 4 ? 9 * 0.85 : 9 * 0.7);
+        EXPECT_EQ(t.text().ends_with("\u2026"), rader == 40);
+        if (rader == 0) {
+            EXPECT_EQ(r.height, 99) << "grew at its own size";
+        }
+        faktura.mottagaradress_->gata.resize(faktura.mottagaradress_->gata.size() - rader * 4);
+    }
+}
+
+// A long sender's name wraps in its table; the tables grow up together no
+// higher than y 677, under the artwork's rule, and are cut there.
+TEST_F(MallCC, FooterTablesRiseNoHigherThanTheRuleAbove) {
+    bok->namn = "Förvaltningsaktiebolaget Kungsholmens Fastighetsservice och Byggkonsult i Stockholm AB";
+    for (int rader : {0, 30}) {
+        bok->adress.gata = "Hantverkargatan 12";
+        for (int i = 0; i < rader; ++i) bok->adress.gata += "\nRad";
+        Fakturavy vy(faktura, *bok, false, mätare);
+        const CachatObjekt* avsändare = medTextSomInnehåller(vy.innehållFörAllaSidor, "Förvaltningsaktiebolaget");
+        ASSERT_TRUE(avsändare);
+        const Rect r = ram(*avsändare);
+        EXPECT_GE(r.y, 677);
+        EXPECT_EQ(r.maxY(), 827);
+        EXPECT_LE(mätare.boundingSize(*text(*avsändare), {175, 10000}).height, r.height + 0.5);
+        EXPECT_EQ(text(*avsändare)->text().find(bok->namn) != std::string::npos, true) << "the name whole";
+        EXPECT_EQ(text(*avsändare)->text().ends_with("\u2026"), rader == 30);
+    }
+}
+
 }  // namespace
