@@ -12,9 +12,12 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygRum.h"
+#include "Vyer/Faktura/Textpassning.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 using mallverktyg::Fakt;
@@ -37,8 +40,78 @@ const std::vector<Fakt> faktakolumner[] = {
 // for an address.
 constexpr double radöverkant[] = {214, 255, 296};
 constexpr double radhöjd[] = {29, 70, 29};
-// The columns spread from x 48 to x 547.
-constexpr double faktavänster = 48, faktabredd = 499;
+// The columns spread from x 48 to x 547, at least this far apart.
+constexpr double faktavänster = 48, faktabredd = 499, minstaMellanrum = 8;
+// The pale band behind them; a fact that reaches past its foot takes it
+// down, as far as 5 points under the facts' foot, above the item table's
+// headings at y 363.
+constexpr double bandetsTopp = 201, bandetsFot = 330, faktanasFot = 352;
+// A fact pushed below the one above it starts this far under its text.
+constexpr double faktaavstånd = 6;
+
+// A column's facts `bredd` wide at x: each in its place, a fact alone in
+// the tall second place when it is too tall for the first, or below the
+// fact above it when that reaches down to its place. A column that ends below
+// the facts' foot is set smaller by one factor until it ends there, but
+// never below 70 %; then the fact that crosses the foot keeps the lines
+// above it, ending in an ellipsis, and the facts after it are left out.
+std::vector<CachatObjekt> faktakolumn(const Fakturavy& vy, std::vector<AttributedString> texter, double x,
+                                      double bredd) {
+    struct Plats {
+        double y, höjd, ram;  // its top, its text's height, its frame's height
+    };
+    auto platser = [&](const std::vector<AttributedString>& t) {
+        std::vector<Plats> ut;
+        double slut = 0;
+        size_t rad = 0;
+        for (const AttributedString& text : t) {
+            const double h = mallverktyg::uppmätt(vy, text, {bredd, 10000}).height;
+            // An address without a reference above it is too tall for the
+            // first place: alone in its column it keeps to the tall second
+            // one.
+            if (rad == 0 && h > radhöjd[0] && t.size() == 1) rad = 1;
+            if (rad == std::size(radöverkant)) break;
+            const double y = std::max(radöverkant[rad], ut.empty() ? 0 : slut + faktaavstånd);
+            ut.push_back({y, h, y == radöverkant[rad] && h <= radhöjd[rad] ? radhöjd[rad] : h + 1});
+            slut = y + h;
+            ++rad;
+        }
+        return ut;
+    };
+    auto skalade = [&](int procent) {
+        std::vector<AttributedString> ut;
+        for (const AttributedString& text : texter) ut.push_back(text.scaled(procent / 100.0));
+        return ut;
+    };
+    auto slutet = [](const std::vector<Plats>& p) { return p.empty() ? 0 : p.back().y + p.back().höjd; };
+    std::vector<Plats> p = platser(texter);
+    if (slutet(p) > faktanasFot) {
+        int procent = static_cast<int>(std::lround(minstaTextskala * 100));
+        for (int hi = 100; hi - procent > 1;) {
+            const int mitt = (procent + hi) / 2;
+            if (slutet(platser(skalade(mitt))) <= faktanasFot)
+                procent = mitt;
+            else
+                hi = mitt;
+        }
+        texter = skalade(procent);
+        p = platser(texter);
+    }
+    std::vector<CachatObjekt> ut;
+    for (size_t i = 0; i < p.size(); ++i) {
+        if (p[i].y + p[i].höjd <= faktanasFot + 0.5) {
+            ut.emplace_back(std::move(texter[i]), Rect{x, p[i].y, bredd + 1, p[i].ram});
+            continue;
+        }
+        const Size rum{bredd, faktanasFot - p[i].y};
+        const auto rader = vy.mätare.lines(texter[i], bredd, TextDrawingMode::fromTopLeft);
+        if (!rader.empty() && rader.front().bottom <= rum.height)
+            ut.emplace_back(avkortad(vy.mätare, texter[i], rum, TextDrawingMode::fromTopLeft),
+                            Rect{x, p[i].y, bredd + 1, rum.height});
+        break;
+    }
+    return ut;
+}
 
 }  // namespace
 
@@ -79,7 +152,8 @@ void Fakturavy::konfigureraInnehållFörD() {
     if (!följesedel)
         alla.push_back(text(versaler(rubrikFörFakturadatum() + std::string(lineSeparator) + datumtext(f.fakturadatum())),
                             litenHöger, {411, 25, 150, 25}));
-    alla.push_back(text(b.namn, företagsnamn, {34, 736, 164, 13}));
+    // The company's name keeps to its line beside the F-tax note.
+    alla.push_back(mallverktyg::passandeText(*this, b.namn, företagsnamn, {34, 736, 164, 13}));
 
     const Datalista kontakt =
         mallverktyg::fakta(*this, {Fakt::säte, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});
@@ -87,42 +161,51 @@ void Fakturavy::konfigureraInnehållFörD() {
         mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
     const std::pair<Datalista, Rect> fottabeller[] = {
         {kontakt, {35, 753, 168, 59}}, {adress, {211, 753, 168, 59}}, {betalningsinformation(), {395, 753, 186, 64}}};
+    // A table too tall for its place even set smaller grows down toward
+    // the page's foot.
     for (const auto& [lista, ram] : fottabeller)
-        alla.push_back(mallverktyg::tabelltext(*this, tabellMedData(lista, litenEtikett, liten).tabell, ram));
+        alla.push_back(mallverktyg::växandeTabell(*this, tabellMedData(lista, litenEtikett, liten).tabell, ram,
+                                                  {.riktning = mallverktyg::Växer::nedåt, .gräns = 830}));
 
     // The facts on a pale band: each a caption in capitals over its value,
     // the columns as wide as their widest fact (also one that finds no
-    // place) and spread evenly over the band. A column shows three facts;
-    // of more, the others give way, the last first, before the due date.
-    alla.emplace_back(Rect{0, 201, 595, 129}, blek);
+    // place) and spread evenly over the band. Columns too wide together
+    // are narrowed, the widest first, and their facts wrap. A column shows
+    // three facts in its three places; of more, the others give way, the
+    // last first, before the due date. A fact taller than its place pushes
+    // the next below it, and the band grows down with the column, which
+    // ends above the item table's headings: set smaller there, and at last
+    // cut.
     auto faktum = [&](const Datapost& post) {
         AttributedString t(versaler(*post.rubrik), liten);
         t.append(paragraphSeparator, TextAttributes{});
         t.append(*post.värde, faktavärde);
         return t;
     };
-    std::vector<double> bredder;
+    std::vector<double> önskade;
     for (const auto& kolumn : faktakolumner) {
         double bredd = 0;
         for (const Datapost& post : mallverktyg::fakta(*this, kolumn))
             if (post.rubrik && post.värde) bredd = std::max(bredd, mallverktyg::uppmätt(*this, faktum(post)).width);
-        bredder.push_back(bredd);
+        önskade.push_back(bredd);
     }
+    const std::vector<double> bredder = mallverktyg::kolumnbredder(önskade, faktabredd, minstaMellanrum);
     const double mellanrum = (faktabredd - std::accumulate(bredder.begin(), bredder.end(), 0.0)) / 3;
+    std::vector<CachatObjekt> faktaobjekt;
+    double bandetsSlut = bandetsFot;
     double x = faktavänster;
     for (size_t k = 0; k < bredder.size(); ++k) {
-        size_t rad = 0;
-        for (const Datapost& post : mallverktyg::faktaSomFårPlats(*this, faktakolumner[k], 3)) {
-            AttributedString t = faktum(post);
-            // An address without a reference above it is too tall for the
-            // first place: it keeps to the tall second one.
-            if (rad == 0 && mallverktyg::uppmätt(*this, t).height > radhöjd[0]) rad = 1;
-            if (rad == std::size(radöverkant)) break;
-            alla.emplace_back(std::move(t), Rect{x, radöverkant[rad], bredder[k] + 1, radhöjd[rad]});
-            ++rad;
+        std::vector<AttributedString> texter;
+        for (const Datapost& post : mallverktyg::faktaSomFårPlats(*this, faktakolumner[k], 3))
+            texter.push_back(faktum(post));
+        for (CachatObjekt& o : faktakolumn(*this, std::move(texter), x, bredder[k])) {
+            bandetsSlut = std::max(bandetsSlut, mallverktyg::textensSlut(*this, o) + 5);
+            faktaobjekt.push_back(std::move(o));
         }
         x += bredder[k] + mellanrum;
     }
+    alla.emplace_back(Rect{0, bandetsTopp, 595, bandetsSlut - bandetsTopp}, blek);
+    for (CachatObjekt& o : faktaobjekt) alla.push_back(std::move(o));
 
     if (!följesedel) {
         alla.emplace_back(Rect{297, 649, 304, 35}, blek);

@@ -59,6 +59,26 @@ std::vector<CachatObjekt> tabelltexter(const Fakturavy& vy, std::vector<Tabellra
     return ut;
 }
 
+std::vector<double> kolumnbredder(std::vector<double> önskade, double bredd, double mellanrum) {
+    if (önskade.empty()) return önskade;
+    const double rum = std::max(0.0, bredd - mellanrum * static_cast<double>(önskade.size() - 1));
+    double summa = 0;
+    for (double b : önskade) summa += b;
+    if (summa <= rum) return önskade;
+    // The common width c of the widest: the narrower, taken from the
+    // narrowest up, keep theirs while the rest share what is left evenly.
+    std::vector<double> stigande = önskade;
+    std::sort(stigande.begin(), stigande.end());
+    double kvar = rum, tak = 0;
+    for (size_t i = 0; i < stigande.size(); ++i) {
+        tak = kvar / static_cast<double>(stigande.size() - i);
+        if (stigande[i] >= tak) break;
+        kvar -= stigande[i];
+    }
+    for (double& b : önskade) b = std::min(b, tak);
+    return önskade;
+}
+
 CachatObjekt kontur(const Rect& ram, double linjebredd, const Color& färg, double hörnradie) {
     BezierPath väg = hörnradie > 0 ? BezierPath::roundedRect(ram, hörnradie, hörnradie) : BezierPath::rect(ram);
     väg.lineWidth = linjebredd;

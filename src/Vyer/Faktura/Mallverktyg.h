@@ -51,6 +51,12 @@ struct Tabellram {
     Rect ram;
 };
 std::vector<CachatObjekt> tabelltexter(const Fakturavy& vy, std::vector<Tabellram> tabeller);
+// The widths of columns side by side across `bredd` with at least
+// `mellanrum` between each two: as wide as `önskade` (their widest texts)
+// where that leaves room, else the widest cut down to one width, the
+// narrower keeping theirs, so that their texts wrap there instead of
+// running into the next column.
+std::vector<double> kolumnbredder(std::vector<double> önskade, double bredd, double mellanrum);
 // A rectangle with rounded corners, filled, without an outline.
 CachatObjekt panel(const Rect& ram, double hörnradie, const Color& fyllning);
 // The outline of a rectangle; with a corner radius, of a rounded one.

@@ -8,6 +8,7 @@
 #include "Displaylista.h"
 #include "FastMatare.h"
 #include "Provfaktura.h"
+#include "Vyer/Faktura/Mallverktyg.h"
 
 #include "Modell/Rotuppgifter.h"
 #include "Plattform/Strangar.h"
@@ -154,6 +155,90 @@ TEST_F(MallD, RowsOfEarlierPagesEndAboveTheAmountBoxOrTheCreditTerms) {
         EXPECT_LE(ram(*fortsätter).maxY(), fot);
         // The page is filled: one more row would not have fitted.
         EXPECT_GT(ram(*fortsätter).maxY(), fot - 30);
+    }
+}
+
+// The fact cells of the band, by their frames' left edges.
+std::vector<const CachatObjekt*> faktaPåBandet(const std::vector<CachatObjekt>& alla) {
+    std::vector<const CachatObjekt*> ut;
+    for (const auto& o : alla)
+        if (const AttributedString* t = text(o); t && t->text().find("\u2029") != std::string::npos &&
+                                                 ram(o).y >= 201 && ram(o).y < 363)
+            ut.push_back(&o);
+    return ut;
+}
+
+// Long references, addresses, purchase order and delivery method: the
+// columns, too wide together, are narrowed (the widest first) to stand at
+// least 8 points apart, their facts wrap within them, a fact that grows
+// past its place pushes the next one down, the band grows with them, and
+// every column ends above the item table's headings at y 363.
+TEST_F(MallD, LongFactsWrapInNarrowedColumnsAndPushTheNextDown) {
+    prov::allaFakta(faktura, *bok);
+    faktura.företag_ = "Bostadsrättsföreningen Kungsholmens Strand Västra Huvudbyggnaden med tillhörande garage";
+    faktura.erReferens_ = "Anna-Karin Vilhelmina Johansson-Stålhammar och Hans-Joachim Freiherr von Obernitz";
+    faktura.vårReferens_ = "Karl-Fredrik Abrahamsson-Lind";
+    faktura.mottagaradress_->gata = "c/o Förvaltnings AB Fastighetsservice\nKungsholms Strand 147, 3 tr\nPostbox 1234";
+    faktura.inköpsordernummer_ = "PO-2026-004711 Projekt Kungsholmen Etapp 2";
+    faktura.leveranssätt_ = "DB Schenker, fritt levererat, DAP Stockholm";
+    Fakturavy vy(faktura, *bok, false, mätare);
+    const auto& alla = vy.innehållFörAllaSidor;
+    const auto fakta = faktaPåBandet(alla);
+    ASSERT_GE(fakta.size(), 9u) << beskriv(alla);
+    // Where each fact's text ends, set at its frame's width.
+    auto slut = [&](const CachatObjekt& o) {
+        return ram(o).y + mätare.boundingSize(*text(o), {ram(o).width - 1, 10000}).height;
+    };
+    double lägst = 0;
+    for (const CachatObjekt* a : fakta) {
+        const Rect r = ram(*a);
+        SCOPED_TRACE(beskriv(*a));
+        EXPECT_GE(r.x, 48);
+        EXPECT_LE(r.maxX(), 547 + 1);
+        EXPECT_LE(slut(*a), r.maxY() + 1e-9) << "out of its frame";
+        lägst = std::max(lägst, slut(*a));
+        for (const CachatObjekt* b : fakta) {
+            if (a == b) continue;
+            const Rect q = ram(*b);
+            const bool sidaVidSida = r.maxX() + 7 <= q.x || q.maxX() + 7 <= r.x;
+            const bool underVarandra = slut(*a) <= q.y || slut(*b) <= r.y;
+            EXPECT_TRUE(sidaVidSida || underVarandra) << "over " << beskriv(*b);
+        }
+    }
+    EXPECT_LE(lägst, 352 + 1e-9);
+    const CachatObjekt* band = nullptr;
+    for (const auto& o : alla)
+        if (std::holds_alternative<cachad::path>(o.data) && ram(o).x == 0 && ram(o).y == 201) band = &o;
+    ASSERT_TRUE(band);
+    EXPECT_GE(ram(*band).maxY(), lägst) << "the band reaches under the facts";
+    EXPECT_LT(ram(*band).maxY(), 363);
+    // The reference wraps under its caption: the address below it is pushed
+    // down from its place.
+    const CachatObjekt* mottagare = medTextSomInnehåller(alla, versaler(vy.rubrikFörMottagare()));
+    ASSERT_TRUE(mottagare);
+    EXPECT_GT(ram(*mottagare).y, 255);
+}
+
+TEST_F(MallD, ColumnsTooWideTogetherAreNarrowedWidestFirst) {
+    // Room 130 less 3 gaps of 10: 100. 10 and 20 keep theirs; 50 and 90
+    // share the 70 left.
+    EXPECT_EQ(mallverktyg::kolumnbredder({50, 10, 90, 20}, 130, 10), (std::vector<double>{35, 10, 35, 20}));
+    EXPECT_EQ(mallverktyg::kolumnbredder({50, 10, 20}, 100, 10), (std::vector<double>{50, 10, 20}));
+    EXPECT_EQ(mallverktyg::kolumnbredder({}, 100, 10), (std::vector<double>{}));
+}
+
+// The company's name keeps to its frame beside the F-tax note, set smaller
+// over two lines; past 70 % it is cut there.
+TEST_F(MallD, ALongCompanyNameKeepsToItsFrame) {
+    for (int gånger : {1, 4}) {
+        bok->namn.clear();
+        for (int i = 0; i < gånger; ++i) bok->namn += "Förvaltningsaktiebolaget Kungsholmens Fastighetsservice AB ";
+        Fakturavy vy(faktura, *bok, false, mätare);
+        const CachatObjekt* namn = medTextSomInnehåller(vy.innehållFörAllaSidor, "Förvaltningsaktiebolaget");
+        ASSERT_TRUE(namn);
+        EXPECT_EQ(ram(*namn), (Rect{34, 736, 164, 13}));
+        EXPECT_LE(mätare.boundingSize(*text(*namn), {164, 10000}).height, 13.5);
+        EXPECT_EQ(text(*namn)->text().ends_with("\u2026"), gånger == 4);
     }
 }
 
