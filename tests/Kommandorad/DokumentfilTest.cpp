@@ -175,9 +175,9 @@ TEST_F(Dokumentfil, AnImportWaitingForItsInputHoldsUpNoOther) {
 }
 
 // While an import waits for its input, another program renames a new
-// document over it (or over the target of its link), or removes it: the
-// import adds to the document that stands under the name once its input is
-// in, or says that there is none.
+// document over it (or over the target of its link), writes one into the
+// same file, or removes it: the import adds to the document that stands
+// under the name once its input is in, or says that there is none.
 TEST_F(Dokumentfil, AnImportChangesTheDocumentAsItStandsOnceItsInputIsIn) {
     auto ny = importexempel::dokument();
     ny->räkenskapsår[0]->verifikationer.pop_back();
@@ -187,9 +187,11 @@ TEST_F(Dokumentfil, AnImportChangesTheDocumentAsItStandsOnceItsInputIsIn) {
         const char* namn;
         bool länk;     // the document's name is a symbolic link to mål.bok
         bool tasBort;  // the other program removes the file instead
-    } fall[] = {{"renamed over", false, false},
-                {"renamed over the link's target", true, false},
-                {"removed", false, true}};
+        bool påPlats;  // it writes the new document into the file itself
+    } fall[] = {{"renamed over", false, false, false},
+                {"renamed over the link's target", true, false, false},
+                {"written in place", false, false, true},
+                {"removed", false, true, false}};
     for (const Fall& f : fall) {
         fs::remove(dokumentfil);
         fs::remove(mål);
@@ -201,6 +203,8 @@ TEST_F(Dokumentfil, AnImportChangesTheDocumentAsItStandsOnceItsInputIsIn) {
         ASSERT_TRUE(väntaTillsIndataLäses(import)) << f.namn;
         if (f.tasBort) {
             fs::remove(ersatt);
+        } else if (f.påPlats) {
+            skrivFil(ersatt, nytt);
         } else {
             skrivFil(katalog / "nytt.bok", nytt);
             fs::rename(katalog / "nytt.bok", ersatt);
