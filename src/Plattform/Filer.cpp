@@ -259,8 +259,22 @@ void writeNewFileSafely(const std::string& path, std::span<const uint8_t> conten
     replaceFile(path, contents, beforeReplace, Kind::newInSharedDirectory);
 }
 
-std::string temporaryDirectory() {
+namespace {
+
+const char* temporaryDirectoryFromEnvironment() {
     const char* tmpdir = std::getenv("TMPDIR");
-    if (tmpdir && *tmpdir) return tmpdir;
-    return P_tmpdir;
+    return tmpdir && *tmpdir ? tmpdir : nullptr;
+}
+
+}  // namespace
+
+std::string temporaryDirectory() {
+    const char* tmpdir = temporaryDirectoryFromEnvironment();
+    return tmpdir ? tmpdir : P_tmpdir;
+}
+
+std::string temporaryDirectorySentence() {
+    if (const char* tmpdir = temporaryDirectoryFromEnvironment())
+        return "The temporary directory is " + std::string(tmpdir) + ", as TMPDIR names it.";
+    return "The temporary directory is " + std::string(P_tmpdir) + "; TMPDIR can name another.";
 }

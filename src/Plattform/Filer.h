@@ -114,3 +114,6 @@ void writeNewFileSafely(const std::string& path, std::span<const uint8_t> conten
 // The directory for temporary files: TMPDIR when it is set and not empty,
 // else the system's default.
 std::string temporaryDirectory();
+// A sentence for a message about a file there: which directory that is
+// and that TMPDIR chooses it.
+std::string temporaryDirectorySentence();
