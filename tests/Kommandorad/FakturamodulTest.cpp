@@ -1,7 +1,8 @@
 // The invoice module: only the latest-invoice job loads it and the drawing
 // libraries it needs; a module that is missing, cut short, of another
 // machine or of another build is a message, not a crash, and none of its
-// code runs; it exports its one entry and the one function it overrides.
+// code runs; what is loaded is the file that was checked; it exports its
+// one entry and the one function it overrides.
 #include "Programkorning.h"
 
 #include <gtest/gtest.h>
