@@ -4,7 +4,6 @@
 #include "Kommandorad/Laddning.h"
 #include "Kommandorad/Utskrift.h"
 
-
 namespace {
 
 // The document is kept to the end of the process, where its memory goes back
