@@ -5,8 +5,9 @@
 // include a room below it, a room outside the drawing side that may include
 // it (the ledger side enters it through the door alone), a library header
 // included outside the rooms listed for it, or one the table does not name
-// at all fails here. Each check is a function over a source tree, so the
-// tests also run it on a copy changed to break the map.
+// at all fails here, and so does a map grown past 300 lines. Each check is
+// a function over a source tree, so the tests also run it on a copy changed
+// to break the map.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -268,6 +269,16 @@ TEST(Arkitektur, TheRoomTableRunsOneWayAndTheDrawingSideHasOneDoor) {
 }
 
 TEST(Arkitektur, LibrariesAreIncludedOnlyWhereTheMapSays) { EXPECT_EQ(rader(bibliotekUtanförSinaRum(källträd)), ""); }
+
+// A map is read whole or not at all: it gives each thing its place and
+// leaves the why to decisions.md.
+TEST(Arkitektur, TheMapStaysShort) {
+    std::ifstream karta(källträd / "docs" / "ARCHITECTURE.md");
+    size_t rader = 0;
+    for (std::string rad; std::getline(karta, rad);) ++rader;
+    EXPECT_GT(rader, 0u);
+    EXPECT_LE(rader, 300u);
+}
 
 // The checks run on a copy of the map and src/, changed as a careless edit
 // would change them.

@@ -8,6 +8,7 @@
 #include <grp.h>
 #include <thread>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -177,6 +178,18 @@ Körning väntaPå(Startad& s) {
     }
     s.pid = -1;
     return k;
+}
+
+bool väntaTillsIndataLäses(const Startad& s) {
+    // The system call a process sits in and its arguments: read, from
+    // descriptor 0.
+    const std::string läser = std::to_string(SYS_read) + " 0x0 ";
+    const fs::path anrop = "/proc/" + std::to_string(s.pid) + "/syscall";
+    for (int i = 0; i < 1000; ++i) {
+        if (läsFil(anrop).starts_with(läser)) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
 }
 
 unsigned vanligAnvändare() { return ::geteuid() == 0 ? 65534 : ::geteuid(); }

@@ -69,6 +69,9 @@ Startad startaProgram(const std::string& program, const std::vector<std::string>
 // Körval::indataSenare and closes it.
 void skrivIndata(Startad& startad, std::string_view text);
 Körning väntaPå(Startad& startad);
+// Waits (at most ten seconds) until the program sits in a read of its
+// standard input; false when it never does.
+bool väntaTillsIndataLäses(const Startad& startad);
 inline Körning körProgram(const std::string& program, const std::vector<std::string>& argument,
                           const Körval& val = {}) {
     Startad s = startaProgram(program, argument, val);

@@ -6,6 +6,7 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
 #include <string>
 #include <vector>
@@ -29,20 +30,25 @@ std::string modulensSökväg() {
     return sökväg + KONTOBOK_MODULE_FILE;
 }
 
-// Checks the module from its file, so that none of its code runs (its
-// constructors run as it loads) and the loader maps nothing past its end
-// unless it is an ELF shared object of this machine, whole, and of this
-// build. Throws Modulfel.
-void prövaModulfilen(const std::string& sökväg) {
-    std::vector<elf::Note> noter;
+// Opens the module and checks it from that open file, so that none of its
+// code runs (its constructors run as it loads) and the loader maps nothing
+// past its end unless it is an ELF shared object of this machine, whole,
+// and of this build. Throws Modulfel.
+elf::SharedObjectFile prövadModulfil(const std::string& sökväg) {
     try {
-        noter = elf::notesOfLoadableSharedObject(sökväg);
+        return elf::SharedObjectFile(sökväg);
     } catch (const elf::NotLoadable& fel) {
         throw Modulfel("The invoice module cannot be loaded: " + sökväg + ": " + fel.what() + ".");
     } catch (const FileError& fel) {
-        throw Modulfel("The invoice module cannot be loaded: " + std::string(fel.what()));
+        if (fel.errnoValue == ENOENT)
+            throw Modulfel("The invoice module cannot be loaded: it must stand beside the program, as " + sökväg +
+                           ", and there is no such file.");
+        throw Modulfel("The invoice module cannot be loaded: " + sökväg + ": " + fel.cause + ".");
     }
-    for (const elf::Note& not_ : noter)
+}
+
+void prövaStämpeln(const elf::SharedObjectFile& fil, const std::string& sökväg) {
+    for (const elf::Note& not_ : fil.notes())
         if (not_.owner == modulnotensÄgare && not_.type == modulnotensTyp && not_.description == stämpel) return;
     throw Modulfel("The invoice module " + sökväg + " is not of this build of kontobok; build the two together.");
 }
@@ -54,12 +60,16 @@ void användInlänkadFakturautskrift(Fakturautskriftsfunktion funktion) { inlän
 Fakturautskriftsfunktion fakturautskriften() {
     if (inlänkad) return inlänkad;
     const std::string sökväg = modulensSökväg();
-    prövaModulfilen(sökväg);
-    // Bound at once: a module that does not fit this program fails here,
-    // with the loader's reason, not halfway through an invoice. It stays
-    // loaded to the end of the process.
-    void* modul = ::dlopen(sökväg.c_str(), RTLD_NOW | RTLD_LOCAL);
+    elf::SharedObjectFile fil = prövadModulfil(sökväg);
+    prövaStämpeln(fil, sökväg);
+    // Loaded through the descriptor that was checked, not by its path,
+    // under which another file may stand by now. Bound at once: a module
+    // that does not fit this program fails here, with the loader's reason,
+    // not halfway through an invoice. It stays loaded, and its file open,
+    // to the end of the process.
+    void* modul = ::dlopen(fil.loaderPath().c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!modul) throw Modulfel("The invoice module cannot be loaded: " + std::string(::dlerror()) + ".");
+    fil.keepOpen();
     void* ingång = ::dlsym(modul, ingången);
     if (!ingång)
         throw Modulfel("The invoice module " + sökväg + " is not of this build of kontobok; build the two together.");

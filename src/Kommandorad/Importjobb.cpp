@@ -9,6 +9,7 @@
 #include "Modell/Bokforing.h"
 #include "Plattform/MemoryPages.h"
 
+#include <optional>
 #include <unistd.h>
 
 int importeraOchSpara(Bokföring& bokföring, Bytes indata, const std::string& fil,
@@ -48,7 +49,9 @@ int importeraOchSpara(Bokföring& bokföring, Bytes indata, const std::string& f
     return skrivÖverDokumentfilen(fil, utdata, lästFil, innanErsättning) ? 0 : 1;
 }
 
-int importjobbet(Bokföring& bokföring, const std::string& fil, const FileIdentity& lästFil) {
+int importjobbet(Dokument& dokument, const std::string& fil, const FileVersion& läst) {
+    // The whole input comes before the lock: a run waiting for its input
+    // holds up no other.
     std::optional<Bytes> indata;
     try {
         indata = readToEnd(STDIN_FILENO, störstaIndata, "standard input");
@@ -60,5 +63,8 @@ int importjobbet(Bokföring& bokföring, const std::string& fil, const FileIdent
         skrivFel("Input data is larger than " + sizeText(störstaIndata) + ".");
         return 1;
     }
-    return importeraOchSpara(bokföring, std::move(*indata), fil, lästFil);
+    std::optional<LockedFile> lås;
+    if (!låsFörÄndring(fil, dokument, läst, lås)) return 1;
+    // The lock goes when the job returns, after the save.
+    return importeraOchSpara(*dokument, std::move(*indata), fil, lås->identity());
 }

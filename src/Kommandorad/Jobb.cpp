@@ -40,7 +40,14 @@ int senasteFakturajobbet(Bokföring& bokföring, const std::vector<std::string>&
         skrivFel(*utskrift.fel);
         return 1;
     }
-    writeNewFileSafely(sökväg, utskrift.pdf);
+    try {
+        writeNewFileSafely(sökväg, utskrift.pdf);
+    } catch (const FileError& fel) {
+        // The message names the file alone; the user must know where it
+        // went, and what chose that place.
+        throw FileError(std::string(fel.what()) + " " + temporaryDirectorySentence(), fel.errnoValue, fel.path,
+                        fel.cause);
+    }
     // The invoice is made without what the layout had to leave out; the
     // user learns why.
     if (utskrift.utelämnadLogotyp)

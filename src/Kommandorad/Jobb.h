@@ -1,5 +1,6 @@
 #pragma once
 // The three jobs of a run. Each returns the process's exit status.
+#include "Kommandorad/Dokument.h"
 #include "Plattform/Filer.h"
 
 #include <string>
@@ -18,6 +19,8 @@ int senasteVerifikationsjobbet(Bokföring& bokföring);
 // cannot be written (status 1).
 int senasteFakturajobbet(Bokföring& bokföring, const std::vector<std::string>& args);
 
-// Imports JSON from standard input into the document and saves it over
-// `fil`, as long as that still names `lästFil`, the file it was read from.
-int importjobbet(Bokföring& bokföring, const std::string& fil, const FileIdentity& lästFil);
+// Reads JSON from standard input, then locks `fil` for changing and
+// imports the JSON into the document, read from `fil` as `läst` (and read
+// again under the lock when another run has saved it since), and saves it
+// over `fil`, as long as that still names the file read.
+int importjobbet(Dokument& dokument, const std::string& fil, const FileVersion& läst);

@@ -209,8 +209,7 @@ void importeraFakturor(const JsonLista& fakturaobjekt, const Bokföringsbas& til
 
         auto faktura = std::make_unique<EjSkickadFaktura>(bok, förlaga);
         try {
-            faktura->NumreratObjekt::nummer = serie.nästa();
-            faktura->ordningstal = NumreratObjekt::ordningstalFrånNummer(faktura->NumreratObjekt::nummer);
+            serie.numrera(*faktura);
         } catch (const OgiltigtNummer&) {
             throw JSONImportfel::nummerTarSlut("invoice");
         }

@@ -20,8 +20,7 @@ void importeraKunder(const JsonLista& kundobjekt, const Bokföringsbas& till, Im
         // As Affärskontakt(tidigare) would number it, with the list so far.
         auto kontakt = std::make_unique<Affärskontakt>();
         try {
-            kontakt->nummer = serie.nästa();
-            kontakt->ordningstal = NumreratObjekt::ordningstalFrånNummer(kontakt->nummer);
+            serie.numrera(*kontakt);
         } catch (const OgiltigtNummer&) {
             throw JSONImportfel::nummerTarSlut(
                 text(objekt, "company").value_or(text(objekt, "name").value_or(std::string())));

@@ -4,8 +4,6 @@
 #include "Kommandorad/Laddning.h"
 #include "Kommandorad/Utskrift.h"
 
-#include <optional>
-
 namespace {
 
 // The document is kept to the end of the process, where its memory goes back
@@ -30,11 +28,11 @@ int körJobbet(const std::vector<std::string>& args) {
         int status = senasteVerifikation ? senasteVerifikationsjobbet(*dokument) : senasteFakturajobbet(*dokument, args);
         return behållTillSlutet(std::move(dokument), status);
     }
-    // An import holds the file from reading it until it is saved.
-    std::optional<LockedFile> lås;
-    Dokument dokument = bokföringFörÄndring(args[1], lås);
+    // An import locks the file only once its input is in.
+    FileVersion läst;
+    Dokument dokument = bokföringFörÄndring(args[1], läst);
     if (!dokument) return 1;
-    int status = importjobbet(*dokument, args[1], lås->identity());
+    int status = importjobbet(dokument, args[1], läst);
     return behållTillSlutet(std::move(dokument), status);
 }
 

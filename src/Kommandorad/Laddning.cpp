@@ -20,10 +20,12 @@ std::string_view meddelande(Filformatsfel fel) {
 
 namespace {
 
-Dokument ladda(const std::function<Bytes()>& läs) {
+// Runs `steg`, which reads the document; its failure is printed with the
+// tool's messages, and false returned.
+bool medMeddelanden(const std::function<void()>& steg) {
     try {
-        Bytes data = läs();
-        return läsDokument(data);
+        steg();
+        return true;
     } catch (const FileNotChangeableError& fel) {
         // The file reads well; it is not this run's to change.
         skrivFel(fel.what());
@@ -39,19 +41,39 @@ Dokument ladda(const std::function<Bytes()>& läs) {
         // the ledger's rules.
         skrivFel(std::string(fel.what()) + "\n\tCould not read input .bok file.\n");
     }
-    return ingetDokument();
+    return false;
 }
 
 }  // namespace
 
 Dokument bokföring(const std::string& fil) {
-    return ladda([&] { return readWholeFile(fil, störstaIndata); });
+    Dokument dokument;
+    const bool läst = medMeddelanden([&] {
+        Bytes data = readWholeFile(fil, störstaIndata);
+        dokument = läsDokument(data);
+    });
+    return läst ? std::move(dokument) : ingetDokument();
 }
 
-Dokument bokföringFörÄndring(const std::string& fil, std::optional<LockedFile>& lås) {
-    return ladda([&] {
-        lås.emplace(fil, störstaIndata, väntanPåDokumentet);
-        return lås->takeContents();
+Dokument bokföringFörÄndring(const std::string& fil, FileVersion& läst) {
+    Dokument dokument;
+    const bool ok = medMeddelanden([&] {
+        Bytes data = readWholeFile(fil, störstaIndata, läst);
+        refuseUnlessWritable(fil);
+        dokument = läsDokument(data);
+    });
+    return ok ? std::move(dokument) : ingetDokument();
+}
+
+bool låsFörÄndring(const std::string& fil, Dokument& dokument, const FileVersion& läst,
+                   std::optional<LockedFile>& lås) {
+    return medMeddelanden([&] {
+        lås.emplace(fil, störstaIndata, väntanPåDokumentet, läst);
+        if (lås->isKnownVersion()) return;
+        // The document read before is gone before the newer one is read.
+        dokument.reset();
+        Bytes data = lås->takeContents();
+        dokument = läsDokument(data);
     });
 }
 

@@ -25,10 +25,19 @@ std::string_view meddelande(Filformatsfel fel);
 // and no document is returned.
 Dokument bokföring(const std::string& fil);
 
-// The same for a job that changes the document: the file must be writable,
-// and it is held locked for changing in `lås` from before it is read until
-// `lås` goes away, which must be after the save.
-Dokument bokföringFörÄndring(const std::string& fil, std::optional<LockedFile>& lås);
+// The same for a job that changes the document: the file must be
+// writable. `läst` is set to the version of the file that was read. No lock
+// is taken yet (see låsFörÄndring), so the job may wait for its input
+// without holding up any other.
+Dokument bokföringFörÄndring(const std::string& fil, FileVersion& läst);
+
+// Locks the document file for changing, held in `lås` until `lås` goes
+// away, which must be after the save. When the file is no longer the
+// version `läst` that `dokument` was read from (another run saved it
+// meanwhile), `dokument` is read again, under the lock. On any failure the
+// reason has been printed and false is returned.
+bool låsFörÄndring(const std::string& fil, Dokument& dokument, const FileVersion& läst,
+                   std::optional<LockedFile>& lås);
 
 // Replaces the document file with `utdata` so that a failed save leaves the
 // old file whole; prints "Unable to write output file!" and the cause and

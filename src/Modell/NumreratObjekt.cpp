@@ -18,8 +18,7 @@ NumreratObjekt::NumreratObjekt(Inström& ström, const Referenser&) {
 }
 
 NumreratObjekt::NumreratObjekt(const std::vector<const NumreratObjekt*>& tidigare) {
-    nummer = nästaNummer(tidigare, 1).front();
-    ordningstal = ordningstalFrånNummer(nummer);
+    Nummerserie(tidigare).numrera(*this);
 }
 
 void NumreratObjekt::spara(Utström& ström) const {
@@ -117,33 +116,7 @@ std::string förstaLediga(const Nummermönster& mönster, const std::unordered_s
     }
 }
 
-std::vector<std::string> nummerEfter(const NumreratObjekt* bas, const std::unordered_set<std::string>& upptagna,
-                                     size_t antal) {
-    const Nummermönster mönster(bas);
-    int64_t värde = mönster.första();
-    std::vector<std::string> nummer;
-    nummer.reserve(antal);
-    while (nummer.size() < antal) {
-        nummer.push_back(förstaLediga(mönster, upptagna, värde));
-        if (nummer.size() < antal) {
-            if (värde == INT64_MAX) throw OgiltigtNummer("the numbers after \"" + nummer.back() + "\" run out");
-            ++värde;
-        }
-    }
-    return nummer;
-}
-
 }  // namespace
-
-std::vector<std::string> NumreratObjekt::nästaNummer(const std::vector<const NumreratObjekt*>& tidigare, size_t antal) {
-    const NumreratObjekt* bas = nullptr;
-    std::unordered_set<std::string> upptagna;
-    for (const auto* objekt : tidigare) {
-        följBas(bas, objekt);
-        upptagna.insert(objekt->nummer);
-    }
-    return nummerEfter(bas, upptagna, antal);
-}
 
 Nummerserie::Nummerserie(const std::vector<const NumreratObjekt*>& tidigare) {
     for (const auto* objekt : tidigare) läggTill(*objekt);
@@ -161,6 +134,12 @@ std::string Nummerserie::nästa() {
     return förstaLediga(*mönster_, upptagna_, värde_);
 }
 
+void Nummerserie::numrera(NumreratObjekt& objekt) {
+    std::string nummer = nästa();
+    objekt.ordningstal = NumreratObjekt::ordningstalFrånNummer(nummer);
+    objekt.nummer = std::move(nummer);
+}
+
 void Nummerserie::läggTill(const NumreratObjekt& objekt) {
     const NumreratObjekt* förut = bas_;
     följBas(bas_, &objekt);
@@ -169,15 +148,3 @@ void Nummerserie::läggTill(const NumreratObjekt& objekt) {
 }
 
 void Nummerserie::läggTillUpptaget(const std::string& nummer) { upptagna_.insert(nummer); }
-
-void NumreratObjekt::numreraObjekt(const std::vector<NumreratObjekt*>& nya,
-                                   const std::vector<const NumreratObjekt*>& utifrånTidigareLista) {
-    auto nummer = nästaNummer(utifrånTidigareLista, nya.size());
-    std::vector<int64_t> ordningstal;
-    ordningstal.reserve(nummer.size());
-    for (const auto& n : nummer) ordningstal.push_back(ordningstalFrånNummer(n));
-    for (size_t i = 0; i < nya.size(); ++i) {
-        nya[i]->nummer = std::move(nummer[i]);
-        nya[i]->ordningstal = ordningstal[i];
-    }
-}

@@ -20,8 +20,9 @@ public:
     // Reads the base record: number text, ordinal, closing word. The stored
     // ordinal is kept as it is, not derived again.
     NumreratObjekt(Inström& ström, const Referenser& ref);
-    // A new object numbered after the earlier ones. Throws `OgiltigtNummer`
-    // when the next number would have no ordinal.
+    // A new object numbered after the earlier ones (by a `Nummerserie` of
+    // them). Throws `OgiltigtNummer` when the next number would have no
+    // ordinal.
     explicit NumreratObjekt(const std::vector<const NumreratObjekt*>& tidigare);
 
     // Writes the base record; subclasses write their own fields first.
@@ -33,15 +34,6 @@ public:
     static int64_t ordningstalFrånNummer(const std::string& nummer);
     // Like the above, but gives none where the ordinal cannot be computed.
     static std::optional<int64_t> försökOrdningstalFrånNummer(const std::string& nummer);
-
-    // Gives every new object, in order, the numbers that follow `tidigare`,
-    // skipping number texts the earlier list already holds. Either every
-    // new object is numbered or, on `OgiltigtNummer`, none is changed.
-    static void numreraObjekt(const std::vector<NumreratObjekt*>& nya,
-                              const std::vector<const NumreratObjekt*>& utifrånTidigareLista);
-
-    // The number texts that `antal` new objects would get after `tidigare`.
-    static std::vector<std::string> nästaNummer(const std::vector<const NumreratObjekt*>& tidigare, size_t antal);
 };
 
 // How the numbers that follow a base object are written, and the value the
@@ -61,15 +53,20 @@ private:
 };
 
 // Numbers new objects one at a time, each after the earlier list and the
-// objects numbered before it, exactly as `NumreratObjekt(tidigare)` with a
-// list that grows by each new object would, in time that grows with the
-// objects numbered, not with the list for every object. The objects handed
-// in must outlive the series.
+// objects numbered before it (added with läggTill): the base is the last
+// object of the greatest ordinal, the number follows it in its pattern,
+// and no number the list holds is handed out again. It takes time that
+// grows with the objects numbered, not with the list for every object.
+// The objects handed in must outlive the series.
 class Nummerserie {
 public:
     explicit Nummerserie(const std::vector<const NumreratObjekt*>& tidigare);
     // The number text the next object gets. Throws `OgiltigtNummer`.
     std::string nästa();
+    // Gives `objekt` the next number and that number's ordinal; throws
+    // `OgiltigtNummer`, and leaves `objekt` as it was, when either is
+    // missing. The object does not count as an earlier one until läggTill.
+    void numrera(NumreratObjekt& objekt);
     // The object now counts as one of the earlier ones.
     void läggTill(const NumreratObjekt& objekt);
     // A number that is never handed out, though it does not move the series.

@@ -19,18 +19,23 @@ FileNotChangeableError notChangeable(const std::string& path, const std::string&
 
 }  // namespace
 
-LockedFile::LockedFile(const std::string& path, uint64_t limit, std::chrono::milliseconds wait) {
+void refuseUnlessWritable(const std::string& path) {
+    // Access to the file itself: the save replaces it through its
+    // directory, but a file its user may not write must stay as it is.
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) {
+        const int err = errno;
+        if (err == EACCES || err == EPERM || err == EROFS)
+            throw notChangeable(path, "because you don\u2019t have permission to write to it.", err);
+        throw readError(path, err);
+    }
+}
+
+LockedFile::LockedFile(const std::string& path, uint64_t limit, std::chrono::milliseconds wait,
+                       const std::optional<FileVersion>& known) {
     const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;) {
         FileDescriptor fd = openRegularFile(path, limit);
-        // Access to the file itself: the save replaces it through its
-        // directory, but a file its user may not write must stay as it is.
-        if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) {
-            const int err = errno;
-            if (err == EACCES || err == EPERM || err == EROFS)
-                throw notChangeable(path, "because you don\u2019t have permission to write to it.", err);
-            throw readError(path, err);
-        }
+        refuseUnlessWritable(path);
         while (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
             if (errno == EINTR) continue;
             if (errno != EWOULDBLOCK) throw readError(path, errno);
@@ -49,7 +54,8 @@ LockedFile::LockedFile(const std::string& path, uint64_t limit, std::chrono::mil
         if (::fstat(fd.get(), &held) != 0) throw readError(path, errno);
         if (::stat(path.c_str(), &current) == 0 && FileIdentity::of(held) == FileIdentity::of(current)) {
             identity_ = FileIdentity::of(held);
-            contents_ = readAll(fd.get(), limit, path);
+            knownVersion_ = known && FileVersion::of(held) == *known;
+            if (!knownVersion_) contents_ = readAll(fd.get(), limit, path);
             fd_ = fd.release();
             return;
         }
@@ -61,7 +67,8 @@ LockedFile::~LockedFile() {
 }
 
 LockedFile::LockedFile(LockedFile&& other) noexcept
-    : fd_(other.fd_), contents_(std::move(other.contents_)), identity_(other.identity_) {
+    : fd_(other.fd_), contents_(std::move(other.contents_)), identity_(other.identity_),
+      knownVersion_(other.knownVersion_) {
     other.fd_ = -1;
 }
 
@@ -71,6 +78,7 @@ LockedFile& LockedFile::operator=(LockedFile&& other) noexcept {
         fd_ = other.fd_;
         contents_ = std::move(other.contents_);
         identity_ = other.identity_;
+        knownVersion_ = other.knownVersion_;
         other.fd_ = -1;
     }
     return *this;

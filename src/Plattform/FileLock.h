@@ -9,21 +9,32 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
+
+// Throws FileNotChangeableError when this user may not write the file at
+// `path` (a write in place would be refused), and a readWholeFile error
+// when it cannot be examined.
+void refuseUnlessWritable(const std::string& path);
 
 class LockedFile {
 public:
     // Opens the regular file at `path` as readWholeFile does (its errors
-    // are readWholeFile's), refuses one this user may not write as a write
-    // in place would (FileNotChangeableError), then waits at most `wait`
-    // for the lock (FileNotChangeableError when another process keeps it).
-    // A file that its holder replaced while this one waited is opened
-    // afresh, so the contents read are the newest.
-    LockedFile(const std::string& path, uint64_t limit, std::chrono::milliseconds wait);
+    // are readWholeFile's), refuses one this user may not write
+    // (refuseUnlessWritable), then waits at most `wait` for the lock
+    // (FileNotChangeableError when another process keeps it). A file that
+    // its holder replaced while this one waited is opened afresh, so the
+    // contents read are the newest. When the file locked is still `known`,
+    // a version the caller has read already, it is not read again.
+    LockedFile(const std::string& path, uint64_t limit, std::chrono::milliseconds wait,
+               const std::optional<FileVersion>& known = std::nullopt);
     ~LockedFile();
     LockedFile(LockedFile&&) noexcept;
     LockedFile& operator=(LockedFile&&) noexcept;
 
+    // Whether the file locked is the version the caller knew; its contents
+    // were then not read.
+    bool isKnownVersion() const { return knownVersion_; }
     // The contents read under the lock.
     const Bytes& contents() const { return contents_; }
     Bytes takeContents() { return std::move(contents_); }
@@ -34,4 +45,5 @@ private:
     int fd_ = -1;
     Bytes contents_;
     FileIdentity identity_;
+    bool knownVersion_ = false;
 };

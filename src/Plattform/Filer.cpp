@@ -140,8 +140,21 @@ std::string sizeText(uint64_t bytes) {
 
 FileIdentity FileIdentity::of(const struct stat& st) { return {st.st_dev, st.st_ino}; }
 
+FileVersion FileVersion::of(const struct stat& st) {
+    const auto nanoseconds = [](const timespec& t) { return int64_t(t.tv_sec) * 1'000'000'000 + t.tv_nsec; };
+    return {FileIdentity::of(st), int64_t(st.st_size), nanoseconds(st.st_mtim), nanoseconds(st.st_ctim)};
+}
+
 Bytes readWholeFile(const std::string& path, uint64_t limit) {
     FileDescriptor fd = openRegularFile(path, limit);
+    return readAll(fd.get(), limit, path);
+}
+
+Bytes readWholeFile(const std::string& path, uint64_t limit, FileVersion& version) {
+    FileDescriptor fd = openRegularFile(path, limit);
+    struct stat st;
+    if (::fstat(fd.get(), &st) != 0) throw readError(path, errno);
+    version = FileVersion::of(st);
     return readAll(fd.get(), limit, path);
 }
 
@@ -246,8 +259,22 @@ void writeNewFileSafely(const std::string& path, std::span<const uint8_t> conten
     replaceFile(path, contents, beforeReplace, Kind::newInSharedDirectory);
 }
 
-std::string temporaryDirectory() {
+namespace {
+
+const char* temporaryDirectoryFromEnvironment() {
     const char* tmpdir = std::getenv("TMPDIR");
-    if (tmpdir && *tmpdir) return tmpdir;
-    return P_tmpdir;
+    return tmpdir && *tmpdir ? tmpdir : nullptr;
+}
+
+}  // namespace
+
+std::string temporaryDirectory() {
+    const char* tmpdir = temporaryDirectoryFromEnvironment();
+    return tmpdir ? tmpdir : P_tmpdir;
+}
+
+std::string temporaryDirectorySentence() {
+    if (const char* tmpdir = temporaryDirectoryFromEnvironment())
+        return "The temporary directory is " + std::string(tmpdir) + ", as TMPDIR names it.";
+    return "The temporary directory is " + std::string(P_tmpdir) + "; TMPDIR can name another.";
 }

@@ -58,6 +58,22 @@ struct FileIdentity {
     friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
 };
 
+// What tells one state of a file from another without reading it: which
+// file it is, its size, and when its contents and its status last changed
+// (the kernel sets the latter on every write; no user can set it back).
+struct FileVersion {
+    FileIdentity identity;
+    int64_t size = 0;
+    int64_t modifiedNanoseconds = 0;
+    int64_t changedNanoseconds = 0;
+    static FileVersion of(const struct stat& st);
+    friend bool operator==(const FileVersion&, const FileVersion&) = default;
+};
+
+// readWholeFile, which also gives the version of the file that was read,
+// as it stood when it was opened.
+Bytes readWholeFile(const std::string& path, uint64_t limit, FileVersion& version);
+
 // Called after the new contents are on disk in the temporary file and
 // before it replaces the target; returning false aborts the save. For tests.
 using BeforeReplaceHook = std::function<bool(const std::string& temporaryPath)>;
@@ -98,3 +114,6 @@ void writeNewFileSafely(const std::string& path, std::span<const uint8_t> conten
 // The directory for temporary files: TMPDIR when it is set and not empty,
 // else the system's default.
 std::string temporaryDirectory();
+// A sentence for a message about a file there: which directory that is
+// and that TMPDIR chooses it.
+std::string temporaryDirectorySentence();

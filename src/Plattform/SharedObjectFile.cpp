@@ -64,17 +64,25 @@ void readNotes(const std::vector<unsigned char>& bytes, uint64_t alignment, std:
     }
 }
 
-}  // namespace
+// This process's own directory of /proc, named by its number as /proc
+// counts processes (it may count them in another namespace than getpid),
+// so that other processes find the same directory.
+std::string ownProcDirectory() {
+    char number[32];
+    const ssize_t n = ::readlink("/proc/self", number, sizeof number - 1);
+    if (n <= 0) throw NotLoadable("it cannot be named for the loader: /proc/self cannot be read");
+    return "/proc/" + std::string(number, size_t(n));
+}
 
-std::vector<Note> notesOfLoadableSharedObject(const std::string& path) {
-    files::FileDescriptor fd = files::openRegularFile(path, noSizeLimit);
+// The checks on the open file `fd`; gives its notes.
+std::vector<Note> notesOfLoadableSharedObject(int fd, const std::string& path) {
     struct stat st;
-    if (::fstat(fd.get(), &st) != 0) throw files::readError(path, errno);
+    if (::fstat(fd, &st) != 0) throw files::readError(path, errno);
     const uint64_t fileSize = uint64_t(st.st_size);
 
     Header header;
     if (fileSize < sizeof header) throw NotLoadable("it is too short for an ELF file (" + sizeText(fileSize) + ")");
-    readAt(fd.get(), path, &header, sizeof header, 0);
+    readAt(fd, path, &header, sizeof header, 0);
     if (std::memcmp(header.e_ident, ELFMAG, SELFMAG) != 0) throw NotLoadable("it is not an ELF file");
     if (header.e_ident[EI_CLASS] != thisClass)
         throw NotLoadable(std::string("it is an ELF file of ") + (wide ? "32" : "64") + "-bit code, not " +
@@ -90,7 +98,7 @@ std::vector<Note> notesOfLoadableSharedObject(const std::string& path) {
         throw NotLoadable("it is cut short: its program headers lie past its end");
 
     std::vector<ProgramHeader> segments(header.e_phnum);
-    readAt(fd.get(), path, segments.data(), segments.size() * sizeof(ProgramHeader), header.e_phoff);
+    readAt(fd, path, segments.data(), segments.size() * sizeof(ProgramHeader), header.e_phoff);
     std::vector<Note> notes;
     bool loadable = false;
     for (size_t i = 0; i < segments.size(); ++i) {
@@ -106,11 +114,28 @@ std::vector<Note> notesOfLoadableSharedObject(const std::string& path) {
         if (segment.p_filesz > mostNoteBytes)
             throw NotLoadable("its notes take more than " + sizeText(mostNoteBytes));
         std::vector<unsigned char> bytes(segment.p_filesz);
-        readAt(fd.get(), path, bytes.data(), bytes.size(), segment.p_offset);
+        readAt(fd, path, bytes.data(), bytes.size(), segment.p_offset);
         readNotes(bytes, segment.p_align == 8 ? 8 : 4, notes);
     }
     if (!loadable) throw NotLoadable("it has no segment to load");
     return notes;
+}
+
+}  // namespace
+
+SharedObjectFile::SharedObjectFile(const std::string& path) {
+    fd_ = files::openRegularFile(path, noSizeLimit).release();
+    try {
+        notes_ = notesOfLoadableSharedObject(fd_, path);
+        loaderPath_ = ownProcDirectory() + "/fd/" + std::to_string(fd_);
+    } catch (...) {
+        ::close(fd_);
+        throw;
+    }
+}
+
+SharedObjectFile::~SharedObjectFile() {
+    if (fd_ >= 0) ::close(fd_);
 }
 
 }  // namespace elf

@@ -25,10 +25,38 @@ struct Note {
     std::string description;
 };
 
-// Checks that the regular file at `path` is an ELF shared object of this
-// machine (class, byte order, architecture) whose every segment lies within
-// the file, and gives the notes of its note segments. Throws NotLoadable,
-// or FileError when the file cannot be opened or read.
-std::vector<Note> notesOfLoadableSharedObject(const std::string& path);
+// A shared object file opened once and checked through that descriptor,
+// which the loader is then given by name: whatever another process puts
+// under `path` afterwards (an upgrade renames a new file over it), what is
+// loaded is the file that was checked.
+class SharedObjectFile {
+public:
+    // Opens the regular file at `path` and checks that it is an ELF shared
+    // object of this machine (class, byte order, architecture) whose every
+    // segment lies within the file. Throws NotLoadable, or FileError when
+    // the file cannot be opened or read.
+    explicit SharedObjectFile(const std::string& path);
+    ~SharedObjectFile();
+    SharedObjectFile(const SharedObjectFile&) = delete;
+    SharedObjectFile& operator=(const SharedObjectFile&) = delete;
+
+    // The notes of its note segments.
+    const std::vector<Note>& notes() const { return notes_; }
+
+    // The name of the open descriptor under this process's own directory
+    // of /proc, which opens the checked file itself and which other
+    // processes of the user (debuggers, the sanitizers' symbolizer) can
+    // open too, as long as the descriptor is open. The loader keeps the
+    // name it is given as the object's name, so a module that stays loaded
+    // keeps its file open to the end of the process (keepOpen).
+    const std::string& loaderPath() const { return loaderPath_; }
+    // The descriptor is never closed.
+    void keepOpen() { fd_ = -1; }
+
+private:
+    int fd_ = -1;
+    std::vector<Note> notes_;
+    std::string loaderPath_;
+};
 
 }  // namespace elf

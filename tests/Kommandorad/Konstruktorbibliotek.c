@@ -1,6 +1,7 @@
 /* A shared object that is not the invoice module: as it loads, its
    constructor writes the file KONTOBOK_MARKER names. Put in the module's
-   place, it must be refused before the loader runs it. */
+   place, it must be refused before the loader runs it; renamed over the
+   module during a run, it must not be what is loaded. */
 #include <stdio.h>
 #include <stdlib.h>
 

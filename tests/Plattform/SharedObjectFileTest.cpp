@@ -64,7 +64,7 @@ protected:
     std::vector<elf::Note> noter(const Handskrivet& fil) {
         const auto sökväg = katalog / "bibliotek.so";
         testhjalp::skrivFil(sökväg, fil.bytes());
-        return elf::notesOfLoadableSharedObject(sökväg.string());
+        return elf::SharedObjectFile(sökväg.string()).notes();
     }
     // What is wrong with `fil`, or "" when nothing is.
     std::string fel(const Handskrivet& fil) {
