@@ -1,5 +1,6 @@
 #include "Ritadtext.h"
 
+#include "Kodpunkter.h"
 #include "Programkorning.h"
 
 #include <gtest/gtest.h>
@@ -83,19 +84,6 @@ struct Tagg {
     }
 };
 
-void utf8(std::string& ut, uint32_t c) {
-    if (c < 0x80) {
-        ut += char(c);
-    } else if (c < 0x800) {
-        ut += char(0xC0 | (c >> 6)), ut += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        ut += char(0xE0 | (c >> 12)), ut += char(0x80 | ((c >> 6) & 0x3F)), ut += char(0x80 | (c & 0x3F));
-    } else {
-        ut += char(0xF0 | (c >> 18)), ut += char(0x80 | ((c >> 12) & 0x3F));
-        ut += char(0x80 | ((c >> 6) & 0x3F)), ut += char(0x80 | (c & 0x3F));
-    }
-}
-
 std::string utanEntiteter(std::string_view text) {
     std::string ut;
     for (size_t i = 0; i < text.size(); ++i) {
@@ -114,8 +102,11 @@ std::string utanEntiteter(std::string_view text) {
         else if (namn == "gt") ut += '>';
         else if (namn == "quot") ut += '"';
         else if (namn == "apos") ut += '\'';
-        else if (namn.starts_with("#x")) utf8(ut, uint32_t(std::strtoul(std::string(namn.substr(2)).c_str(), nullptr, 16)));
-        else if (namn.starts_with("#")) utf8(ut, uint32_t(std::strtoul(std::string(namn.substr(1)).c_str(), nullptr, 10)));
+        else if (namn.starts_with("#")) {
+            const bool hex = namn.starts_with("#x");
+            const std::string tal(namn.substr(hex ? 2 : 1));
+            ut += testhjalp::utf8(std::u32string(1, char32_t(std::strtoul(tal.c_str(), nullptr, hex ? 16 : 10))));
+        }
         i = slut;
     }
     return ut;
@@ -260,7 +251,8 @@ std::vector<RitatOrd> ordAv(const std::vector<Glyf>& glyfer, int sida) {
             const double dx = g.baslinje.x - föregående->baslinje.x, dy = g.baslinje.y - föregående->baslinje.y;
             const double längs = dx * r.x + dy * r.y, tvärs = -dx * r.y + dy * r.x;
             const double storlek = std::max(föregående->storlek, g.storlek);
-            fortsätter = std::abs(tvärs) < 0.1 * storlek && std::abs(längs - föregående->framsteg) < 0.25 * storlek;
+            fortsätter =
+                std::abs(tvärs) < 0.1 * storlek && std::abs(längs - föregående->framsteg) < 0.25 * storlek;
         }
         if (!fortsätter) ut.push_back({.sida = sida});
         RitatOrd& o = ut.back();
