@@ -11,6 +11,7 @@
 #include <map>
 #include <optional>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <string_view>
 
@@ -151,39 +152,71 @@ private:
     size_t pos_ = 0;
 };
 
-// Each embedded face's ascent and descent by its name (subset prefix
-// included), from the font descriptors of `mutool show FILE grep`, one
-// object a line.
-std::map<std::string, Höjder> höjderPerTypsnitt(const std::filesystem::path& pdf) {
-    testhjalp::Körning k = testhjalp::körProgram("mutool", {"show", pdf.string(), "grep"});
-    EXPECT_EQ(k.status, 0) << k.fel;
-    static const std::regex namn(R"(/FontName\s*/([^\s/\[\]<>()]+))");
-    static const std::regex ascent(R"(/Ascent\s+(-?[0-9.]+))");
-    static const std::regex descent(R"(/Descent\s+(-?[0-9.]+))");
-    std::map<std::string, Höjder> ut;
-    std::istringstream rader(k.ut);
-    for (std::string rad; std::getline(rader, rad);) {
-        if (rad.find("/FontDescriptor") == std::string::npos) continue;
-        std::smatch n, a, d;
-        if (!std::regex_search(rad, n, namn) || !std::regex_search(rad, a, ascent) ||
-            !std::regex_search(rad, d, descent))
-            continue;
-        const double upp = std::stod(a[1]) / 1000, ned = -std::stod(d[1]) / 1000;
-        if (upp > 0 && ned >= 0) ut[n[1]] = {upp, ned};
-    }
-    return ut;
-}
-
-// mupdf keeps a face's name to 31 bytes.
-Höjder höjderFör(const std::map<std::string, Höjder>& höjder, const std::string& namn) {
-    auto i = höjder.lower_bound(namn);
-    if (i != höjder.end() && i->first.starts_with(namn)) return i->second;
-    return {};
-}
-
 std::string utanPrefix(const std::string& namn) {
     return namn.size() > 7 && namn[6] == '+' ? namn.substr(7) : namn;
 }
+
+// Each embedded face's ascent and descent by its name (without the subset
+// prefix: a face's are the same in every PDF), from the font descriptors of
+// `mutool show FILE grep`, one object a line; asked again only for a PDF
+// that uses a face not yet known.
+class Höjdtabell {
+public:
+    // `namn` as the trace names a face: the subset prefix, then the name,
+    // cut to the 31 bytes mupdf keeps.
+    Höjder operator[](const std::string& namn) const {
+        auto i = hitta(namn);
+        return i == kända_.end() ? Höjder{} : i->second;
+    }
+
+    void läs(const std::filesystem::path& pdf, std::string_view spår) {
+        const std::set<std::string> namnen = typsnitt(spår);
+        if (std::all_of(namnen.begin(), namnen.end(), [&](const auto& n) { return hitta(n) != kända_.end(); }))
+            return;
+        testhjalp::Körning k = testhjalp::körProgram("mutool", {"show", pdf.string(), "grep"});
+        EXPECT_EQ(k.status, 0) << k.fel;
+        static const std::regex namn(R"(/FontName\s*/([^\s/\[\]<>()]+))");
+        static const std::regex ascent(R"(/Ascent\s+(-?[0-9.]+))");
+        static const std::regex descent(R"(/Descent\s+(-?[0-9.]+))");
+        std::istringstream rader(k.ut);
+        for (std::string rad; std::getline(rader, rad);) {
+            if (rad.find("/FontDescriptor") == std::string::npos) continue;
+            std::smatch n, a, d;
+            if (!std::regex_search(rad, n, namn) || !std::regex_search(rad, a, ascent) ||
+                !std::regex_search(rad, d, descent))
+                continue;
+            const double upp = std::stod(a[1]) / 1000, ned = -std::stod(d[1]) / 1000;
+            if (upp > 0 && ned >= 0) kända_[utanPrefix(n[1])] = {upp, ned};
+        }
+        // A face without a usable descriptor keeps the default and is not
+        // asked for again.
+        for (const std::string& n : namnen)
+            if (hitta(n) == kända_.end()) kända_[utanPrefix(n)] = Höjder{};
+    }
+
+private:
+    // A name mupdf cut short stands for any it begins.
+    std::map<std::string, Höjder>::const_iterator hitta(const std::string& namn) const {
+        const std::string bas = utanPrefix(namn);
+        if (namn.size() < 31) return kända_.find(bas);
+        auto i = kända_.lower_bound(bas);
+        return i != kända_.end() && i->first.starts_with(bas) ? i : kända_.end();
+    }
+
+    // The faces the trace's text is set in, as it names them.
+    static std::set<std::string> typsnitt(std::string_view spår) {
+        std::set<std::string> ut;
+        const std::string_view nyckel = "font=\"";
+        for (size_t i = spår.find(nyckel); i != std::string_view::npos; i = spår.find(nyckel, i + 1)) {
+            const size_t början = i + nyckel.size(), slut = spår.find('"', början);
+            if (slut == std::string_view::npos) break;
+            ut.emplace(spår.substr(början, slut - början));
+        }
+        return ut;
+    }
+
+    std::map<std::string, Höjder> kända_;
+};
 
 struct Glyf {
     std::string tecken;
@@ -287,9 +320,10 @@ std::vector<RitatOrd> ordAv(const std::vector<Glyf>& glyfer, int sida) {
 }  // namespace
 
 std::vector<RitadSida> ritadeSidor(const std::filesystem::path& pdf) {
-    const auto höjder = höjderPerTypsnitt(pdf);
     testhjalp::Körning k = testhjalp::körProgram("mutool", {"draw", "-F", "trace", "-o", "-", pdf.string()});
     EXPECT_EQ(k.status, 0) << k.fel;
+    static Höjdtabell höjder;
+    höjder.läs(pdf, k.ut);
 
     std::vector<RitadSida> sidor;
     std::vector<Glyf> glyfer;
@@ -380,7 +414,7 @@ std::vector<RitadSida> ritadeSidor(const std::filesystem::path& pdf) {
             trm = t.tallista("trm");
             typsnitt = t.attribut.count("font") ? t.attribut.at("font") : "";
         } else if (n == "g" && iText && trm.size() == 4 && !sidor.empty()) {
-            const Höjder h = höjderFör(höjder, typsnitt);
+            const Höjder h = höjder[typsnitt];
             const double x = t.tal("x"), y = t.tal("y"), adv = t.tal("adv");
             // A point of the glyph's em space on the page.
             auto på = [&](double u, double v) {
