@@ -4,7 +4,8 @@
 //                [--no-template] [--bare] [--all-contact-details] [--logo FILE]
 //                [--latest-template CODE] [--latest-language CODE] [--latest-country CODE]
 //                [--latest-items N] [--long-comments] [--long-names] [--latest-columns 8|10]
-//                [--all-facts] [--discount-and-rounding] [--reverse-charge] OUTPUT
+//                [--all-facts] [--discount-and-rounding] [--reverse-charge]
+//                [--long-profile sv|de|fi | --ordinary-profile sv|de|fi] OUTPUT
 //
 // --unsent adds unsent invoices; --every-shape adds records of every kind
 // in each of their shapes (see Exempel/Exempelvarianter.h). The ledger
@@ -15,12 +16,19 @@
 // its language, the country of its customer (any of the 14), its number
 // of items, long comments and long descriptions on every item, eight or
 // ten columns, every fact an invoice can carry, a discount and öre
-// rounding, reverse charge. The same options always give the same bytes.
+// rounding, reverse charge. --long-profile sends it to a customer whose
+// names, addresses and facts are of realistic length (a Swedish housing
+// cooperative, a German limited partnership, a Finnish housing company),
+// from a ledger with a long name and address, with every fact filled at
+// length (see Exempel/Exempelprofiler.h); --ordinary-profile gives the
+// same facts at ordinary length. The same options always give the same
+// bytes.
 #include "Exempel/Exempelbokforing.h"
 #include "Fillagring.h"
 #include "Modell/Fakturor/InbyggdFakturamall.h"
 #include "Plattform/Filer.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -37,7 +45,8 @@ int användning() {
                  "                    [--no-template] [--bare] [--all-contact-details] [--logo FILE]\n"
                  "                    [--latest-template CODE] [--latest-language CODE] [--latest-country CODE]\n"
                  "                    [--latest-items N] [--long-comments] [--long-names] [--latest-columns 8|10]\n"
-                 "                    [--all-facts] [--discount-and-rounding] [--reverse-charge] OUTPUT\n");
+                 "                    [--all-facts] [--discount-and-rounding] [--reverse-charge]\n"
+                 "                    [--long-profile sv|de|fi | --ordinary-profile sv|de|fi] OUTPUT\n");
     return 2;
 }
 
@@ -94,6 +103,9 @@ int main(int argc, char** argv) {
             val.senasteFaktura.rabattOchAvrundning = true;
         } else if (a == "--reverse-charge") {
             val.senasteFaktura.omvändSkattskyldighet = true;
+        } else if ((a == "--long-profile" || a == "--ordinary-profile") && i + 1 < argc) {
+            val.senasteFaktura.profil = Profilval{argv[++i], a == "--long-profile"};
+            if (!std::ranges::count(exempelprofiler(), val.senasteFaktura.profil->kod)) return användning();
         } else if (a == "--all-contact-details") {
             val.allaKontaktuppgifter = true;
         } else if (a == "--logo" && i + 1 < argc) {

@@ -179,22 +179,6 @@ void forma(EjSkickadFaktura& d, int64_t i, Bokföring& bok, const Fakturaartikla
     }
 }
 
-// Credit terms in each invoice language, for invoices that list every
-// fact.
-constexpr std::array<std::pair<const char*, const char*>, 11> kreditvillkorPåSpråk = {{
-    {"sv", "Vid betalning efter förfallodagen debiteras dröjsmålsränta enligt räntelagen."},
-    {"en", "Interest is charged on payments made after the due date."},
-    {"de", "Bei Zahlung nach dem Fälligkeitsdatum werden Verzugszinsen berechnet."},
-    {"fi", "Eräpäivän jälkeen maksetuista laskuista peritään viivästyskorkoa."},
-    {"da", "Ved betaling efter forfaldsdagen beregnes morarente."},
-    {"no", "Ved betaling etter forfallsdato beregnes forsinkelsesrente."},
-    {"nb", "Ved betaling etter forfallsdato beregnes forsinkelsesrente."},
-    {"fr", "Tout paiement après l'échéance entraîne des intérêts de retard."},
-    {"es", "Los pagos posteriores al vencimiento devengan intereses de demora."},
-    {"it", "I pagamenti oltre la scadenza comportano interessi di mora."},
-    {"nl", "Bij betaling na de vervaldatum wordt wettelijke rente berekend."},
-}};
-
 // The columns of a table with eight or ten of them, in column order.
 std::vector<Fakturakolumn> kolumnerFör(int antal) {
     using K = Fakturakolumn;
@@ -295,8 +279,7 @@ void formaSenaste(EjSkickadFaktura& d, Bokföring& bok, const Senastefakturaval&
         d.sättMeddelande("Tack för ert förtroende! Kontakta oss gärna vid frågor om fakturan.");
         bok.visaKundnummerPåFakturor = true;
         bok.godkändFörFSkatt = svensk;
-        for (auto [språk, text] : kreditvillkorPåSpråk)
-            if (språk == d.språk()) bok.sättKreditvillkor(språk, text);
+        if (const char* villkor = vanligaKreditvillkor(d.språk())) bok.sättKreditvillkor(d.språk(), villkor);
         if (svensk && !senaste.omvändSkattskyldighet)
             d.sättSkatteavdrag(Skatteavdrag::rot("19700101-1234", std::string("19720202-2345"), öre(50),
                                                  Rotuppgifter::hus("Exempel 1:23"), Skatteavdrag::standardFörROT()));
@@ -306,6 +289,7 @@ void formaSenaste(EjSkickadFaktura& d, Bokföring& bok, const Senastefakturaval&
         d.sättÖresutjämna(true);
     }
     if (senaste.omvändSkattskyldighet) d.sättOmvändSkattskyldighetFörMoms(true);
+    if (senaste.profil) formaEfterProfil(bok, d, *senaste.profil);
 }
 
 std::vector<Affärskontakt*> kunder(Bokföring& bok) {
@@ -316,6 +300,25 @@ std::vector<Affärskontakt*> kunder(Bokföring& bok) {
 }
 
 }  // namespace
+
+const char* vanligaKreditvillkor(std::string_view språk) {
+    constexpr std::array<std::pair<const char*, const char*>, 11> kreditvillkorPåSpråk = {{
+        {"sv", "Vid betalning efter förfallodagen debiteras dröjsmålsränta enligt räntelagen."},
+        {"en", "Interest is charged on payments made after the due date."},
+        {"de", "Bei Zahlung nach dem Fälligkeitsdatum werden Verzugszinsen berechnet."},
+        {"fi", "Eräpäivän jälkeen maksetuista laskuista peritään viivästyskorkoa."},
+        {"da", "Ved betaling efter forfaldsdagen beregnes morarente."},
+        {"no", "Ved betaling etter forfallsdato beregnes forsinkelsesrente."},
+        {"nb", "Ved betaling etter forfallsdato beregnes forsinkelsesrente."},
+        {"fr", "Tout paiement après l'échéance entraîne des intérêts de retard."},
+        {"es", "Los pagos posteriores al vencimiento devengan intereses de demora."},
+        {"it", "I pagamenti oltre la scadenza comportano interessi di mora."},
+        {"nl", "Bij betaling na de vervaldatum wordt wettelijke rente berekend."},
+    }};
+    for (auto [kod, text] : kreditvillkorPåSpråk)
+        if (kod == språk) return text;
+    return nullptr;
+}
 
 void läggTillSkickadeFakturor(Bokföring& bok, int64_t antal, const Senastefakturaval& senaste, bool allaFormer) {
     std::vector<Affärskontakt*> mottagare = kunder(bok);
@@ -333,6 +336,7 @@ void läggTillSkickadeFakturor(Bokföring& bok, int64_t antal, const Senastefakt
         d.ordningstal = 1001 + i;
         d.mottagare = mottagare[size_t(i) % mottagare.size()];
         if (sista && senaste.land) d.mottagare = &kundI(bok, *senaste.land);
+        if (sista && senaste.profil) d.mottagare = &profilkund(bok, *senaste.profil);
         d.sättFakturadatum(Datum(20250115) + i * 23);
         std::optional<Decimal> kurs;
         if (allaFormer) {

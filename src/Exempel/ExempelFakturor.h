@@ -3,9 +3,12 @@
 // them, in several currencies, templates and languages and in every
 // payment state, with fixed UUIDs so the same ledger always gives the same
 // bytes; unsent ones in the shapes their record takes.
+#include "Exempel/Exempelprofiler.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class Bokföring;
 
@@ -36,6 +39,10 @@ struct Senastefakturaval {
     bool rabattOchAvrundning = false;
     // VAT charged to the buyer (reverse charge); it excludes ROT.
     bool omvändSkattskyldighet = false;
+    // Sent to the customer of this profile, from the ledger as the profile
+    // makes it, with every fact the profile fills (see
+    // Exempel/Exempelprofiler.h); over `land` and the facts above.
+    std::optional<Profilval> profil;
 };
 
 // Adds a service and a goods article (the service the default article),
@@ -51,3 +58,7 @@ void läggTillSkickadeFakturor(Bokföring& bok, int64_t antal, const Senastefakt
 // cycling through the varied shapes (and the articles they use). Nothing
 // is added without customers.
 void läggTillEjSkickadeFakturor(Bokföring& bok, int64_t antal);
+
+// Ordinary credit terms in the invoice language `språk` (one sentence),
+// or none (nullptr) for a language without them.
+const char* vanligaKreditvillkor(std::string_view språk);
