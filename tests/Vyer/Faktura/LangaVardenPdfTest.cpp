@@ -54,9 +54,9 @@ using namespace fältfynd;
 // expected to: a template that passes must leave this list, so it only
 // shrinks. What each one does wrong is printed by its test.
 const std::set<std::string> kändaBrister = {
-    "Df", "Karvomat4", "V", "SL", "G", "B", "Ru2", "Ru1", "CT2", "CT1", "BB", "Sk", "Gu",
-    "R", "Fr", "DotRed", "DotGrey", "Pi", "E", "P", "O", "M", "CC", "C", "Hi", "CL", "FL",
-    "D", "Di", "Cp", "F", "EB", "EBs", "NoGiro1", "NoGiro2", "FiGiro1", "FiGiro2", "user",
+    "Karvomat4", "V", "SL", "G", "B", "Ru2", "Ru1", "CT2", "CT1", "BB", "Gu", "R", "Pi", "E",
+    "P", "O", "M", "C", "Hi", "CL", "FL", "Di", "Cp", "EB", "EBs", "NoGiro1", "NoGiro2",
+    "FiGiro1", "FiGiro2", "user",
 };
 
 const char* const språken[] = {"sv", "de", "fi"};
