@@ -47,7 +47,8 @@ void Fakturavy::konfigureraInnehållFörM() {
     const TextAttributes nummer        {std::nullopt,    std::nullopt,  ultralätt10};
     const TextAttributes fet           {std::nullopt,    std::nullopt,  smalFet8};
     const TextAttributes brödtext      {truncatedTail(), std::nullopt,  normal7};
-    const TextAttributes postdata      {std::nullopt,    std::nullopt,  normal7};  // wraps: no line of an item is cut
+    const TextAttributes data          {std::nullopt,    std::nullopt,  normal7};  // wraps: no line of data is cut
+    const TextAttributes radbrutetVärde{ParagraphStyle(), std::nullopt, normal7};  // a table's value wraps in its column
     const TextAttributes etikett       {std::nullopt,    std::nullopt,  smalFet7};
     const TextAttributes brödtextHöger {rightAligned(),  std::nullopt,  normal7};
     const TextAttributes villkor       {std::nullopt,    std::nullopt,  normal6};
@@ -62,7 +63,8 @@ void Fakturavy::konfigureraInnehållFörM() {
 
     // References and dates, the invoice date last: a table too long for
     // its frame even at 70 % rises towards the number line, then reaches
-    // down towards the rules of the payment line.
+    // down towards the rules of the payment line. A value too wide for its
+    // column wraps there.
     alla.push_back(mallverktyg::växandeSträng(
         *this,
         tabellMedData(mallverktyg::fakta(*this, {Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer,
@@ -70,7 +72,7 @@ void Fakturavy::konfigureraInnehållFörM() {
                                                  Fakt::lägenhetsnummer, Fakt::leveransdatum, Fakt::leveranssätt,
                                                  Fakt::inköpsordernummer, Fakt::mottagarensMomsregistreringsnummer,
                                                  Fakt::fakturadatum}),
-                      brödtext, brödtext)
+                      brödtext, radbrutetVärde)
             .tabell,
         {61, 192, 203, 85}, {mallverktyg::Växer::uppåt, 114, 302}));
 
@@ -80,18 +82,21 @@ void Fakturavy::konfigureraInnehållFörM() {
         alla.push_back(text(rubrikFörBeloppAttBetala() + " " + belopp(f.attBetala()), fet, {418, 313, 129, 17}));
     }
 
-    alla.push_back(text(b.namn, fet, {43, 713, 503, 14}));
+    alla.push_back(mallverktyg::passandeText(*this, b.namn, påEnRad(fet), {43, 713, 503, 14}));
 
+    // Each footer table ends before the next one's labels begin, so that a
+    // long value wraps in its own column rather than run under them.
     {
-        auto tabell = [&](const Datalista& data, double x) {
+        constexpr double mellanrum = 6;
+        auto tabell = [&](const Datalista& lista, double x, double nästa) {
             alla.push_back(
-                tabelltext(*this, tabellMedData(data, etikett, brödtext).tabell, {x, 733, 165, 77}));
+                tabelltext(*this, tabellMedData(lista, etikett, data).tabell, {x, 733, nästa - mellanrum - x, 77}));
         };
-        tabell(mallverktyg::fakta(*this, {Fakt::säte, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}), 61);
+        tabell(mallverktyg::fakta(*this, {Fakt::säte, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}), 61, 214);
         tabell(mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::organisationsnummer,
                                           Fakt::momsregistreringsnummer}),
-               214);
-        tabell(betalningsinformation(), 376);
+               214, 376);
+        tabell(betalningsinformation(), 376, 547);
     }
 
     // Each caption ends at y 111 whatever its length: its frame starts its
@@ -100,14 +105,20 @@ void Fakturavy::konfigureraInnehållFörM() {
         const double w = mallverktyg::uppmätt(*this, AttributedString(rubrik, fet)).width;
         alla.push_back(mallverktyg::textUppåt(rubrik, fet, {50 - w, y, 100, 14}, rubrikvridning));
     };
+    // A long address wraps and grows down to above the reminder, then is
+    // set smaller and at last cut there.
+    auto adress = [&](const std::string& text, const Rect& ram) {
+        return mallverktyg::växandeSträng(*this, AttributedString(text, data), ram,
+                                          {.riktning = mallverktyg::Växer::nedåt, .gräns = 265, .växerFörst = true});
+    };
     const std::string avsändarland(kod(b.land));
     if (auto faktureras = f.fakturaadressGivetAvsändarland(avsändarland)) {
-        alla.push_back(text(*faktureras, brödtext, {476, 109, 100, 112}));
+        alla.push_back(adress(*faktureras, {476, 109, 100, 112}));
         rubrikUppåt(rubrikFörMottagaradress(), 120);
     }
     // Without a delivery address, white hides the bar beside its strip.
     if (auto leverans = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
-        alla.push_back(text(*leverans, brödtext, {356, 109, 95, 112}));
+        alla.push_back(adress(*leverans, {356, 109, 95, 112}));
         rubrikUppåt(rubrikFörLeveransadress(), 0);
     } else {
         alla.emplace_back(Rect{340, 102, 15, 100}, Color::white());
@@ -122,7 +133,7 @@ void Fakturavy::konfigureraInnehållFörM() {
             {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
         sistaSidan.insert(sistaSidan.end(), summering->begin(), summering->end());
 
-    läggTillKolumnerMedRubrikattribut(brödtext, postdata, brödtextHöger, brödtextHöger,
+    läggTillKolumnerMedRubrikattribut(brödtext, data, brödtextHöger, brödtextHöger,
                                       {.rubrikutrymme = {68, 384, 459, 15},
                                        .datautrymme = Rect{68, 396, 459, 163}.integral(),
                                        .höjdPåÖvrigaSidor = 246,
