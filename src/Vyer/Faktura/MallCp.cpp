@@ -46,7 +46,8 @@ void Fakturavy::konfigureraInnehållFörCp() {
     const TextAttributes brödtextHöger    {rightAligned(),  std::nullopt,  lucida8};
     const TextAttributes total            {rightAligned(),  std::nullopt,  lucidaFet8};
     const TextAttributes adress           {std::nullopt,    std::nullopt,  lucida9};
-    const TextAttributes fotvärde         {truncatedTail(), std::nullopt,  lucida6};
+    const TextAttributes fotvärde         {std::nullopt,    std::nullopt,  lucida6};
+    const TextAttributes fskatt           {truncatedTail(), std::nullopt,  lucida6};
     const TextAttributes villkor          {std::nullopt,    std::nullopt,  lucida6};
     const TextAttributes fotrubrik        {rightAligned(),  std::nullopt,  lucidaFet6};
     const TextAttributes påminnelse       {rightAligned(),  accent,        lucidaFet14};
@@ -80,7 +81,7 @@ void Fakturavy::konfigureraInnehållFörCp() {
     }
 
     läggTillInnehållMedRamFörLogotyp({36, 36, 94, 82}, titel, {37, 275, 529, 36}, påminnelse, {286, 258, 280, 19},
-                                     villkor, {327, 229, 232, 30}, fotvärde, {20, 801, 148, 13});
+                                     villkor, {327, 229, 232, 30}, fskatt, {20, 801, 148, 13});
 
     if (!följesedel) alla.push_back(text(datumtext(f.fakturadatum()), rubrikHöger, {398, 21, 168, 14}));
 
@@ -98,11 +99,13 @@ void Fakturavy::konfigureraInnehållFörCp() {
                                             fotrubrik, fotvärde, {.fetStilPåFörstaRaden = true})
                                   .tabell,
                               {20, 695, 149, 110}));
-    alla.push_back(tabelltext(*this, 
+    // The contact details end before the box of the amount to pay at x 335,
+    // so that a long e-mail or web address wraps in its column.
+    alla.push_back(tabelltext(*this,
         tabellMedData(mallverktyg::faktaOchBetalning(*this, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
                       fotrubrik, fotvärde)
             .tabell,
-        {172, 695, 176, 117}));
+        {172, 695, 160, 117}));
 
     // The box at the foot: caption and amount at the two ends of one frame,
     // the due date above the payment terms. A delivery note hides the box.
