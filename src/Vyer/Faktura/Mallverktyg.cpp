@@ -136,12 +136,113 @@ CachatObjekt textUppåt(AttributedString text, const Rect& ram, Point vid) {
     return roteradText(std::move(text), ram, vid, -std::numbers::pi / 2);
 }
 
+namespace {
+
+// faktaMedPunktledare set at `procent` of its size.
+std::vector<CachatObjekt> faktaMedPunktledareVid(const Fakturavy& vy, const Datalista& fakta,
+                                                 const TextAttributes& etikettattribut,
+                                                 const TextAttributes& värdeattribut, Point start, int procent) {
+    const double k = procent / 100.0;
+    return vy.cachadeObjektFörData(fakta, procent < 100 ? etikettattribut.scaled(k) : etikettattribut,
+                                   procent < 100 ? värdeattribut.scaled(k) : värdeattribut,
+                                   {.radhöjd = 12 * k, .startposition = start, .etikettbredd = 110, .värdebredd = 90,
+                                    .paddning = " ...................................."});
+}
+
+// Where a list of such rows ends: a row `radhöjd` high, a value of
+// several lines as far below its last line as a row of one line ends
+// below its line.
+double listansSlut(const Fakturavy& vy, const std::vector<CachatObjekt>& rader, const TextAttributes& värdeattribut,
+                   double radhöjd, double tom) {
+    const double enRad = vy.mätare.boundingSize(AttributedString("0", värdeattribut), {10000, 10000}).height;
+    double slut = tom;
+    for (const CachatObjekt& o : rader) {
+        const Rect& ram = std::get<cachad::string>(o.data).frame;
+        slut = std::max(slut, ram.minY() + (ram.height > radhöjd ? ram.height + radhöjd - enRad : radhöjd));
+    }
+    return slut;
+}
+
+}  // namespace
+
 std::vector<CachatObjekt> faktaMedPunktledare(const Fakturavy& vy, const Datalista& fakta,
                                               const TextAttributes& etikettattribut,
                                               const TextAttributes& värdeattribut, Point start) {
-    return vy.cachadeObjektFörData(fakta, etikettattribut, värdeattribut,
-                                   {.radhöjd = 12, .startposition = start, .etikettbredd = 110, .värdebredd = 90,
-                                    .paddning = " ...................................."});
+    return faktaMedPunktledareVid(vy, fakta, etikettattribut, värdeattribut, start, 100);
+}
+
+std::vector<CachatObjekt> faktaraderOvanför(const Fakturavy& vy, std::vector<CachatObjekt> rader, double fot) {
+    constexpr double slack = 0.5;
+    // Caption and value, pair by pair; a value's text ends where it
+    // measures at its frame's width.
+    auto linjer = [&](const cachad::string& t) {
+        return vy.mätare.lines(t.string, t.frame.width, TextDrawingMode::fromTopLeft);
+    };
+    for (size_t i = 0; i + 1 < rader.size(); i += 2) {
+        auto& värde = std::get<cachad::string>(rader[i + 1].data);
+        const auto l = linjer(värde);
+        if (l.empty() || värde.frame.minY() + l.back().bottom <= fot + slack) continue;
+        const Size rum{värde.frame.width, fot - värde.frame.minY()};
+        if (l.front().bottom <= rum.height + slack) {
+            värde.string = avkortad(vy.mätare, värde.string, rum, TextDrawingMode::fromTopLeft);
+            värde.frame.height = rum.height;
+            rader.erase(rader.begin() + static_cast<std::ptrdiff_t>(i + 2), rader.end());
+            return rader;
+        }
+        rader.erase(rader.begin() + static_cast<std::ptrdiff_t>(i), rader.end());
+        if (i >= 2) {
+            auto& ovan = std::get<cachad::string>(rader[i - 1].data);
+            const auto ovanLinjer = linjer(ovan);
+            if (ovanLinjer.size() > 1)
+                ovan.string = avkortad(vy.mätare, ovan.string, {ovan.frame.width, ovanLinjer.back().top},
+                                       TextDrawingMode::fromTopLeft);
+        }
+        return rader;
+    }
+    return rader;
+}
+
+std::vector<CachatObjekt> faktalistorMedPunktledare(const Fakturavy& vy, const Datalista& första,
+                                                    const Datalista& andra, const TextAttributes& etikettattribut,
+                                                    const TextAttributes& värdeattribut, const Punktledarlistor& val) {
+    struct Kolumn {
+        std::vector<CachatObjekt> rader;
+        bool passar = true;
+        double radensFot = 0;  // how far a row's frame reaches below its text
+    };
+    auto kolumn = [&](int procent) {
+        const double k = procent / 100.0;
+        const TextAttributes värde = procent < 100 ? värdeattribut.scaled(k) : värdeattribut;
+        auto slut = [&](const std::vector<CachatObjekt>& rader, double tom) {
+            return listansSlut(vy, rader, värde, 12 * k, tom);
+        };
+        Kolumn ut{faktaMedPunktledareVid(vy, första, etikettattribut, värdeattribut, {val.x, val.förstaY}, procent)};
+        ut.radensFot = 12 * k - vy.mätare.boundingSize(AttributedString("0", värde), {10000, 10000}).height;
+        const double överst = slut(ut.rader, val.förstaY) + val.mellanrum * k;
+        auto undre = faktaMedPunktledareVid(vy, andra, etikettattribut, värdeattribut, {val.x, val.andraY}, procent);
+        const double höjd = slut(undre, val.andraY) - val.andraY;
+        // Below the first list, risen to end at the foot when it must.
+        double y = std::max(val.andraY, överst);
+        if (y + höjd > val.fot) y = std::max(val.fot - höjd, överst);
+        ut.passar = y + höjd <= val.fot + 0.5;
+        if (y != val.andraY)
+            undre = faktaMedPunktledareVid(vy, andra, etikettattribut, värdeattribut, {val.x, y}, procent);
+        ut.rader.insert(ut.rader.end(), std::make_move_iterator(undre.begin()), std::make_move_iterator(undre.end()));
+        return ut;
+    };
+    Kolumn ut = kolumn(100);
+    if (!ut.passar) {
+        // The largest whole percent down to 70 at which the column fits.
+        int procent = static_cast<int>(std::lround(minstaTextskala * 100));
+        if (kolumn(procent).passar)
+            for (int hi = 100; hi - procent > 1;) {
+                const int mitt = (procent + hi) / 2;
+                (kolumn(mitt).passar ? procent : hi) = mitt;
+            }
+        ut = kolumn(procent);
+    }
+    // The foot is one of the rows' frames; their text ends above it.
+    return faktaraderOvanför(vy, std::move(ut.rader), val.fot - ut.radensFot);
 }
 
 Color mörkadFörVitText(Color färg, double kontrast) {
