@@ -284,8 +284,12 @@ std::vector<RitatOrd> ordAv(const std::vector<Glyf>& glyfer, int sida) {
             const double dx = g.baslinje.x - föregående->baslinje.x, dy = g.baslinje.y - föregående->baslinje.y;
             const double längs = dx * r.x + dy * r.y, tvärs = -dx * r.y + dy * r.x;
             const double storlek = std::max(föregående->storlek, g.storlek);
-            fortsätter =
-                std::abs(tvärs) < 0.1 * storlek && std::abs(längs - föregående->framsteg) < 0.25 * storlek;
+            // What a clip hides does not join what shows past it: a dot
+            // leader cut at its column's edge runs on, hidden, up to the
+            // value beside it, which a reader sees apart.
+            fortsätter = std::abs(tvärs) < 0.1 * storlek &&
+                         std::abs(längs - föregående->framsteg) < 0.25 * storlek &&
+                         !(föregående->dold == Dold::utanförKlipp && g.dold == Dold::nej);
         }
         if (!fortsätter) ut.push_back({.sida = sida});
         RitatOrd& o = ut.back();
