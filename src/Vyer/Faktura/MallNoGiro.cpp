@@ -38,7 +38,6 @@ void Fakturavy::konfigureraInnehållFörNoGiroAvTyp(NoGirotyp typ) {
     const TextAttributes påminnelse     {std::nullopt,               accent,       normal7};
     const TextAttributes villkor        {std::nullopt,               std::nullopt, kursiv6};
     const TextAttributes fskatt         {rightAligned(),             std::nullopt, kursiv6};
-    const TextAttributes faktavärde     {truncatedTail(),            std::nullopt, normal7};
     const TextAttributes faktaetikett   {clippedLeftOnCharacters(),  std::nullopt, normal7};
     const TextAttributes adressrubrik   {std::nullopt,               std::nullopt, fet7};
     const TextAttributes brödtext       {std::nullopt,               std::nullopt, normal7};
@@ -58,29 +57,30 @@ void Fakturavy::konfigureraInnehållFörNoGiroAvTyp(NoGirotyp typ) {
 
     auto& alla = innehållFörAllaSidor;
     using enum mallverktyg::Fakt;
+    // The facts in one column above the band's rule at y 162: a long value
+    // wraps, the references rise towards the dates above them, and what
+    // still does not fit is set smaller, then cut.
     if (!följesedel) {
-        for (auto [lista, start] : {std::pair{mallverktyg::fakta(*this, {fakturanummer, fakturadatum, betalningsvillkor,
-                                                                          förfallodatum, leveransdatum}),
-                                              Point{381, 25}},
-                                    std::pair{mallverktyg::fakta(*this, {erReferens, vårReferens, kundnummer,
-                                                                          inköpsordernummer,
-                                                                          mottagarensMomsregistreringsnummer,
-                                                                          leveranssätt}),
-                                              Point{381, 91}}}) {
-            auto rader = mallverktyg::faktaMedPunktledare(*this, lista, faktaetikett, faktavärde, start);
-            alla.insert(alla.end(), std::make_move_iterator(rader.begin()), std::make_move_iterator(rader.end()));
-        }
+        auto rader = mallverktyg::faktalistorMedPunktledare(
+            *this, mallverktyg::fakta(*this, {fakturanummer, fakturadatum, betalningsvillkor, förfallodatum, leveransdatum}),
+            mallverktyg::fakta(*this, {erReferens, vårReferens, kundnummer, inköpsordernummer,
+                                       mottagarensMomsregistreringsnummer, leveranssätt}),
+            faktaetikett, brödtext, {.x = 381, .förstaY = 25, .andraY = 91, .fot = 163, .mellanrum = 6});
+        alla.insert(alla.end(), std::make_move_iterator(rader.begin()), std::make_move_iterator(rader.end()));
     }
 
+    // The addresses, each under its caption, down to the rule: a long one
+    // pushes the delivery address down, and both are set smaller, then cut.
     const std::string avsändarland(kod(b.land));
-    if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland)) {
-        alla.push_back(text(*adress, brödtext, {257, 41, 115, 54}));
-        alla.push_back(text(versaler(rubrikFörMottagare()), adressrubrik, {257, 30, 115, 65}));
-    }
-    if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
-        alla.push_back(text(*adress, brödtext, {257, 107, 115, 51}));
-        alla.push_back(text(versaler(rubrikFörLeveransadress()), adressrubrik, {257, 96, 115, 51}));
-    }
+    std::vector<mallverktyg::BlockUnderRubrik> adresser;
+    if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland))
+        adresser.push_back({AttributedString(versaler(rubrikFörMottagare()), adressrubrik),
+                            AttributedString(*adress, brödtext), {257, 30, 115, 65}, {257, 41, 115, 54}});
+    if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland))
+        adresser.push_back({AttributedString(versaler(rubrikFörLeveransadress()), adressrubrik),
+                            AttributedString(*adress, brödtext), {257, 96, 115, 51}, {257, 107, 115, 51}});
+    for (CachatObjekt& o : mallverktyg::blockUnderRubriker(*this, std::move(adresser), {.avstånd = 2, .fot = 160}))
+        alla.push_back(std::move(o));
 
     // On a delivery note the body reaches over the form, the sender under it.
     const double avsändarY = följesedel ? 704 : 432;
