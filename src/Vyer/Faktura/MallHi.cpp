@@ -13,6 +13,7 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Styckeformat.h"
@@ -46,7 +47,7 @@ void Fakturavy::konfigureraInnehållFörHi() {
 
     //                                      paragraph style             colour          font
     const TextAttributes uppgiftsrubrik    {clippedLeftOnCharacters(), skiffer,        fet8};
-    const TextAttributes uppgiftsvärde     {truncatedTail(),           skiffer,        normal8};
+    const TextAttributes uppgiftsvärde     {std::nullopt,              skiffer,        normal8};  // wraps
     const TextAttributes titel             {centerAligned(),           Color::white(), lätt28};
     const TextAttributes adress            {std::nullopt,              skiffer,        normal10};
     const TextAttributes påminnelse        {rightAligned(),            magenta,        fet12};
@@ -71,18 +72,28 @@ void Fakturavy::konfigureraInnehållFörHi() {
         *this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}));
     AttributedString registrering = avsändartabell(
         mallverktyg::faktaOchBetalning(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer}));
+    // A value too wide for its column at that size wraps there; a table
+    // too tall even at 70 % is cut at its frame's foot.
     const double skala = std::min(passadText(mätare, företag, {205, 107}).skala,
                                   passadText(mätare, registrering, {217, 107}).skala);
-    if (skala < 1) företag = företag.scaled(skala), registrering = registrering.scaled(skala);
+    företag = skaladText(mätare, företag, skala, 205);
+    registrering = skaladText(mätare, registrering, skala, 217);
     const double m = std::max(mallverktyg::uppmätt(*this, företag, {205, 10000}).height,
                               mallverktyg::uppmätt(*this, registrering, {217, 10000}).height);
+    auto avsändarobjekt = [&](AttributedString tabell, const Rect& ram) {
+        if (mallverktyg::uppmätt(*this, tabell, {ram.width, 10000}).height <= ram.height + 0.5)
+            return tabelltext(*this, tabell, ram);
+        return CachatObjekt(std::nullopt, std::nullopt,
+                            cachad::stringNeedingLayoutManager{avkortad(mätare, tabell, ram.size()), ram});
+    };
     // The credit terms' frame is cut at the page's margin: a longer text
     // wraps there instead of running off the paper.
     läggTillInnehållMedRamFörLogotyp({476, 692, 102, 79}, titel, {34, 19, 527, 49}, påminnelse, {275, 266, 259, 20},
                                      villkor, {256, 793, 333, 34}, fskatt, {34, 665, 144, 11});
 
-    // The facts with their leaders from y 81, measured here to place the
-    // delivery address; a delivery note lists only what the goods need.
+    // The facts with their leaders from y 81, a long value wrapping and
+    // pushing the rows below it down; a delivery note lists only what the
+    // goods need.
     auto& alla = innehållFörAllaSidor;
     const Datalista uppgifter =
         följesedel ? mallverktyg::fakta(*this, {Fakt::fakturanummer, Fakt::erReferens, Fakt::vårReferens,
@@ -93,23 +104,65 @@ void Fakturavy::konfigureraInnehållFörHi() {
                                                 Fakt::personnummer2, Fakt::fastighetsbeteckning,
                                                 Fakt::lägenhetsnummer, Fakt::mottagarensMomsregistreringsnummer,
                                                 Fakt::inköpsordernummer, Fakt::leveransdatum, Fakt::leveranssätt});
-    std::vector<CachatObjekt> fakta =
-        cachadeObjektFörData(uppgifter, uppgiftsrubrik, uppgiftsvärde,
-                             {.radhöjd = 13, .startposition = {34, 81}, .etikettbredd = 125, .värdebredd = 175,
-                              .paddning = mallverktyg::punktledare, .offset = -2});
-    double faktaslut = 0;
-    for (const CachatObjekt& o : fakta) faktaslut = std::max(faktaslut, std::get<cachad::string>(o.data).frame.maxY());
+    auto skalade = [](const TextAttributes& a, int procent) { return procent < 100 ? a.scaled(procent / 100.0) : a; };
+    auto faktaVid = [&](int procent) {
+        const double k = procent / 100.0;
+        return cachadeObjektFörData(uppgifter, skalade(uppgiftsrubrik, procent), skalade(uppgiftsvärde, procent),
+                                    {.radhöjd = 13 * k, .startposition = {34, 81}, .etikettbredd = 125,
+                                     .värdebredd = 175, .paddning = mallverktyg::punktledare, .offset = -2 * k});
+    };
+    auto slutet = [](const std::vector<CachatObjekt>& objekt) {
+        double y = 0;
+        for (const CachatObjekt& o : objekt) y = std::max(y, std::get<cachad::string>(o.data).frame.maxY());
+        return y;
+    };
 
     const std::string avsändarland(kod(b.land));
+    // The invoice address grows down to above the reminder.
     if (auto faktureras = f.fakturaadressGivetAvsändarland(avsändarland))
-        alla.push_back(text(*faktureras, adress, {353, 76, 197, 144}));
+        alla.push_back(mallverktyg::växandeSträng(*this, AttributedString(*faktureras, adress), {353, 76, 197, 144},
+                                                  {.riktning = mallverktyg::Växer::nedåt, .gräns = 262,
+                                                   .växerFörst = true}));
+
     // The delivery address under the facts at y 182, or lower when more
-    // facts reach down past it; set smaller to end above the item headings.
-    if (auto leverans = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
+    // facts reach down past it; set smaller to end above the item headings
+    // at y 320. When even 70 % of it has no room there, the facts above it
+    // are set smaller too, by one factor with their caption, down to 70 %;
+    // then the address is cut.
+    constexpr double leveransensFot = 320;
+    auto leveransram = [&](double faktaslut, int procent) {
         const double y = std::max(182.0, std::ceil(faktaslut) + 2);
-        alla.push_back(text(rubrikFörLeveransadress(), uppgiftsrubrik, {34, y, 128, 13}));
-        const Rect ram{34, y + 13, 180, std::min(119.0, 320 - (y + 13))};
-        alla.push_back(mallverktyg::passandeText(*this, AttributedString(*leverans, uppgiftsvärde), ram));
+        const double rubrik = 13 * procent / 100.0;
+        return std::pair{Rect{34, y, 128, rubrik},
+                         Rect{34, y + rubrik, 180, std::min(119.0, leveransensFot - (y + rubrik))}};
+    };
+    int procent = 100;
+    const auto leverans = f.adressAttLevereraTillGivetAvsändarland(avsändarland);
+    if (leverans) {
+        const AttributedString adresstext(*leverans, uppgiftsvärde);
+        auto rymsVid = [&](int p) {
+            const Rect ram = leveransram(slutet(faktaVid(p)), p).second;
+            return ram.height > 0 &&
+                   passadText(mätare, adresstext, ram.size(), TextDrawingMode::fromTopLeft).passar;
+        };
+        if (!rymsVid(100)) {
+            int lo = static_cast<int>(std::lround(minstaTextskala * 100)), hi = 100;  // hi does not fit
+            if (rymsVid(lo)) {
+                while (hi - lo > 1) {
+                    const int mitt = (lo + hi) / 2;
+                    (rymsVid(mitt) ? lo : hi) = mitt;
+                }
+            }
+            procent = lo;
+        }
+    }
+    // Past the item headings even so, the facts are cut there.
+    std::vector<CachatObjekt> fakta = mallverktyg::faktaraderOvanför(*this, faktaVid(procent), leveransensFot);
+    if (leverans) {
+        const auto [rubrikram, adressram] = leveransram(slutet(fakta), procent);
+        alla.push_back(text(rubrikFörLeveransadress(), skalade(uppgiftsrubrik, procent), rubrikram));
+        if (adressram.height > 0)
+            alla.push_back(mallverktyg::passandeText(*this, AttributedString(*leverans, uppgiftsvärde), adressram));
     }
 
     if (!följesedel) {
@@ -125,8 +178,8 @@ void Fakturavy::konfigureraInnehållFörHi() {
         alla.emplace_back(std::move(attBetala), Rect{259, 603, 275, 15});
     }
 
-    alla.push_back(tabelltext(*this, std::move(företag), {34, 732 - m / 2, 205, 107}));
-    alla.push_back(tabelltext(*this, std::move(registrering), {256, 732 - m / 2, 217, 107}));
+    alla.push_back(avsändarobjekt(std::move(företag), {34, 732 - m / 2, 205, 107}));
+    alla.push_back(avsändarobjekt(std::move(registrering), {256, 732 - m / 2, 217, 107}));
     alla.insert(alla.end(), std::make_move_iterator(fakta.begin()), std::make_move_iterator(fakta.end()));
 
     // The amount rows start at y 532 and end above the line of light over

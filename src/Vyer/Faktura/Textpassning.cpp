@@ -109,6 +109,14 @@ AttributedString radbrutenDärDenMåste(const TextMeasurer& mätare, const Attri
     return medRadbrytning(text);
 }
 
+AttributedString skaladText(const TextMeasurer& mätare, const AttributedString& text, double skala, double bredd,
+                            TextDrawingMode läge) {
+    AttributedString skalad = skala < 1 ? text.scaled(skala) : text;
+    if (klipper(skalad) && std::isfinite(bredd) && mätare.extent(skalad, Rect{}, läge).size.width > bredd + slack)
+        return medRadbrytning(skalad);
+    return skalad;
+}
+
 namespace {
 
 bool avkortar(LineBreakMode läge) {

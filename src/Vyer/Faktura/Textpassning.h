@@ -37,6 +37,12 @@ PassadText passadText(const TextMeasurer& mätare, const AttributedString& text,
 AttributedString radbrutenDärDenMåste(const TextMeasurer& mätare, const AttributedString& text, double bredd,
                                       TextDrawingMode läge = TextDrawingMode::layoutManager);
 
+// The text set at `skala` of its size (a factor passadText gave, say, for
+// this or another text set alike), its lines kept to their line wrapped
+// where they are too wide for `bredd` at that size.
+AttributedString skaladText(const TextMeasurer& mätare, const AttributedString& text, double skala, double bredd,
+                            TextDrawingMode läge = TextDrawingMode::layoutManager);
+
 // As passadText for a frame that cannot grow: a text that does not fit
 // even at 70 % is cut there (avkortad below) rather than run on past it.
 PassadText textInomRam(const TextMeasurer& mätare, const AttributedString& text, Size ram,
