@@ -388,6 +388,10 @@ struct Kolumnval {
     bool storaBokstäverPåRubriker = false;
     std::optional<Color> alternerandeRadfärg;
     Fakturavy::EgnaRubriker egnaRubriker;
+    // When given, the message on the last page ends above this y: where
+    // the table would set it lower it stands higher, and where that would
+    // take it over the last row, on a page of its own.
+    std::optional<double> meddelandetsFot;
 };
 
 // Gives two tables made by tabellMedData one value column: the one whose

@@ -126,13 +126,15 @@ std::vector<std::vector<CachatObjekt>> sidorMedRader(const Fakturavy& vy, Kolumn
 
     Sidbyggare s(vy, p);
     auto placeraMeddelande = [&] {
-        double ledigt = sistaSidan - s.y;
-        if (meddelande->höjd > ledigt) {
+        auto överkant = [&] {
+            const double ledigt = sistaSidan - s.y;
+            double y = s.radbas() + sistaSidan - meddelande->höjd - ledigt * 0.5 + radbasensFörskjutning;
+            if (p.meddelandetsFot) y = std::min(y, *p.meddelandetsFot - meddelande->höjd);
+            return y;
+        };
+        if (meddelande->höjd > sistaSidan - s.y || (p.meddelandetsFot && s.radPlacerad && överkant() < s.radbas() + s.y))
             s.sidbrytning();
-            ledigt = sistaSidan - s.y;
-        }
-        double överkant = s.radbas() + sistaSidan - meddelande->höjd - ledigt * 0.5 + radbasensFörskjutning;
-        s.sida.emplace_back(meddelande->text, Rect{X, överkant, W, meddelande->höjd});
+        s.sida.emplace_back(meddelande->text, Rect{X, överkant(), W, meddelande->höjd});
     };
     // One row, or one part of a row, `höjd` high at the page's y.
     auto placeraRad = [&](double höjd, auto&& cellerna) {

@@ -43,6 +43,7 @@ struct Radplacering {
     Rect datautrymme;
     double höjdPåÖvrigaSidor = 0;
     std::optional<Color> alternerandeRadfärg;
+    std::optional<double> meddelandetsFot;  // Kolumnval::meddelandetsFot
 };
 
 // The pages of the item rows, at least one, with the continuation lines,
