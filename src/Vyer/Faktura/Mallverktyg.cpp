@@ -59,6 +59,24 @@ std::vector<CachatObjekt> tabelltexter(const Fakturavy& vy, std::vector<Tabellra
     return ut;
 }
 
+std::vector<CachatObjekt> radbrutnaTabelltexter(const Fakturavy& vy, std::vector<Tabellram> tabeller) {
+    double skala = 1;
+    std::vector<bool> passar;
+    for (const Tabellram& t : tabeller) {
+        const PassadText p = passadText(vy.mätare, t.tabell, {t.ram.width, t.ram.height});
+        skala = std::min(skala, p.skala);
+        passar.push_back(p.passar);
+    }
+    std::vector<CachatObjekt> ut;
+    for (size_t i = 0; i < tabeller.size(); ++i) {
+        const Tabellram& t = tabeller[i];
+        AttributedString tabell = skaladText(vy.mätare, t.tabell, skala, t.ram.width);
+        if (!passar[i]) tabell = avkortad(vy.mätare, tabell, {t.ram.width, t.ram.height});
+        ut.emplace_back(std::nullopt, std::nullopt, cachad::stringNeedingLayoutManager{std::move(tabell), t.ram});
+    }
+    return ut;
+}
+
 std::vector<double> kolumnbredder(std::vector<double> önskade, double bredd, double mellanrum) {
     if (önskade.empty()) return önskade;
     const double rum = std::max(0.0, bredd - mellanrum * static_cast<double>(önskade.size() - 1));

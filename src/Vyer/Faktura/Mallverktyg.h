@@ -51,6 +51,10 @@ struct Tabellram {
     Rect ram;
 };
 std::vector<CachatObjekt> tabelltexter(const Fakturavy& vy, std::vector<Tabellram> tabeller);
+// Tables fitted by one factor as tabelltexter fits them, each at that size
+// with a value too wide for its column wrapped there (skaladText) rather
+// than cut off at its frame's edge.
+std::vector<CachatObjekt> radbrutnaTabelltexter(const Fakturavy& vy, std::vector<Tabellram> tabeller);
 // The widths of columns side by side across `bredd` with at least
 // `mellanrum` between each two: as wide as `önskade` (their widest texts)
 // where that leaves room, else the widest cut down to one width, the
