@@ -16,6 +16,7 @@
 #include "Vyer/Faktura/FinskGiroblankett.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
@@ -47,7 +48,7 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
     const TextAttributes brödtextHöger  {rightAligned(),             std::nullopt, normal7};
     const TextAttributes rubrik         {std::nullopt,               std::nullopt, smalFet8};
     const TextAttributes rubrikHöger    {rightAligned(),             std::nullopt, smalFet8};
-    const TextAttributes tabellvärde    {truncatedTail(),            std::nullopt, normal6};
+    const TextAttributes tabellvärde    {std::nullopt,               std::nullopt, normal6};
     const TextAttributes tabelletikett  {rightAligned(),             std::nullopt, fet6};
     const TextAttributes faktaetikett   {clippedLeftOnCharacters(),  std::nullopt, normal7};
 
@@ -62,36 +63,33 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
     const bool typ2 = typ == FiGirotyp::typ2;
     auto& alla = innehållFörAllaSidor;
     using enum mallverktyg::Fakt;
+    // The facts in one column above the band's upper bar at y 187 (on
+    // FiGiro2 above the item headings): a long value wraps, the references
+    // rise towards the dates, and what still does not fit is set smaller,
+    // then cut.
     if (!följesedel) {
-        const Datalista referenser = mallverktyg::fakta(
-            *this, {erReferens, vårReferens, kundnummer, inköpsordernummer, mottagarensMomsregistreringsnummer,
-                    leveranssätt, leveransdatum});
-        // On FiGiro1 a full list of references would set the descenders of
-        // its last row on the band's upper bar at y 187: its 12-point rows
-        // then start higher, so that they end at the bar.
-        const auto antalReferenser = std::count_if(referenser.begin(), referenser.end(), [](const Datapost& p) {
-            return p.rubrik && p.värde && !p.värde->empty();
-        });
-        const double referensY = typ2 ? 109 : std::min(109.0, 187.0 - 12 * static_cast<double>(antalReferenser));
-        for (auto [lista, start] :
-             {std::pair{mallverktyg::fakta(*this, {fakturanummer, fakturadatum, betalningsvillkor, förfallodatum}),
-                        Point{381, 47}},
-              std::pair{referenser, Point{381, referensY}}}) {
-            auto rader = mallverktyg::faktaMedPunktledare(*this, lista, faktaetikett, brödtext, start);
-            alla.insert(alla.end(), std::make_move_iterator(rader.begin()), std::make_move_iterator(rader.end()));
-        }
+        auto rader = mallverktyg::faktalistorMedPunktledare(
+            *this, mallverktyg::fakta(*this, {fakturanummer, fakturadatum, betalningsvillkor, förfallodatum}),
+            mallverktyg::fakta(*this, {erReferens, vårReferens, kundnummer, inköpsordernummer,
+                                       mottagarensMomsregistreringsnummer, leveranssätt, leveransdatum}),
+            faktaetikett, brödtext, {.x = 381, .förstaY = 47, .andraY = 109, .fot = typ2 ? 199.0 : 187.0, .mellanrum = 6});
+        alla.insert(alla.end(), std::make_move_iterator(rader.begin()), std::make_move_iterator(rader.end()));
     }
 
-    // Each caption stands 11 points above its address; both end at one y.
+    // Each caption stands 11 points above its address, and a long invoice
+    // address pushes the delivery address down; both end above the bar (on
+    // FiGiro2 above the item headings), set smaller and at last cut there.
     const std::string avsändarland(kod(b.land));
-    if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland)) {
-        alla.push_back(text(*adress, brödtext, {257, 57, 115, 54}));
-        alla.push_back(text(versaler(rubrikFörMottagare()), brödtext, {257, 46, 115, 65}));
-    }
-    if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
-        alla.push_back(text(*adress, brödtext, {257, 123, 115, 61}));
-        alla.push_back(text(versaler(rubrikFörLeveransadress()), brödtext, {257, 112, 115, 72}));
-    }
+    std::vector<mallverktyg::BlockUnderRubrik> adresser;
+    if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland))
+        adresser.push_back({AttributedString(versaler(rubrikFörMottagare()), brödtext),
+                            AttributedString(*adress, brödtext), {257, 46, 115, 65}, {257, 57, 115, 54}});
+    if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland))
+        adresser.push_back({AttributedString(versaler(rubrikFörLeveransadress()), brödtext),
+                            AttributedString(*adress, brödtext), {257, 112, 115, 72}, {257, 123, 115, 61}});
+    for (CachatObjekt& o :
+         mallverktyg::blockUnderRubriker(*this, std::move(adresser), {.avstånd = 2, .fot = typ2 ? 197.0 : 185.0}))
+        alla.push_back(std::move(o));
 
     // FiGiro1's band: its height, and the top of the black bar at its foot.
     const double bandhöjd = följesedel ? 595 : 270;
@@ -99,10 +97,10 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
 
     // Above the slip. Every way of payment fills more rows than the frame
     // holds: both tables are then set smaller by one factor, so that their
-    // rows still line up.
+    // rows still line up; a value too wide for its column wraps there.
     const double avsändarY = 470 + nedflyttning;
     auto tabell = [&](const Datalista& lista) { return tabellMedData(lista, tabelletikett, tabellvärde).tabell; };
-    auto avsändartabeller = mallverktyg::tabelltexter(
+    auto avsändartabeller = mallverktyg::radbrutnaTabelltexter(
         *this, {{tabell(mallverktyg::fakta(*this, {avsändare, telefon, fax, email, hemsida})), {53, avsändarY, 189, 77}},
                 {tabell(mallverktyg::faktaOchBetalning(*this, {organisationsnummer, momsregistreringsnummer})),
                  {315, avsändarY, 189, 77}}});
@@ -118,6 +116,7 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
     // the item table's room on the last page.
     const int n = antalBeloppsrader(true);
     const double e = n > 4 ? (n - 4) * 12 : 0;
+    const double regeln = 351 - e;  // over the amounts
 
     std::vector<CachatObjekt> sistaSidan;
     const std::string attBetalaRubrik = typ2 ? versaler(rubrikFörBeloppAttBetala()) : rubrikFörBeloppAttBetala();
@@ -139,7 +138,7 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
     if (!följesedel) {
         // The rule over the amounts rises with them, and the VAT summary starts
         // a little below it: at the given 347 the rule struck through its caption.
-        sistaSidan.push_back(streck({{{54, 351 - e}, {541, 351 - e}}}, 0.25, svart));
+        sistaSidan.push_back(streck({{{54, regeln}, {541, regeln}}}, 0.25, svart));
         sistaSidan.push_back(text(attBetalaRubrik, rubrik, {328, 400, 195, 15}));
         sistaSidan.push_back(text(belopp(f.attBetala()), rubrikHöger, {328, 400, 195, 15}));
     }
@@ -150,15 +149,19 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
                                                     {330, 356 - e, 193, 13}, {.radhöjd = 12});
     sistaSidan.insert(sistaSidan.end(), beloppsrader.data.begin(), beloppsrader.data.end());
 
-    // The item table's room on the last page always ends at y 330. A
-    // delivery note's rows, and the message below them, end above the
-    // credit terms on every page.
+    // The item table's room on the last page ends at y 330, or higher when
+    // the rule over the amounts rises past 339, so that the last row's
+    // frame ends at the rule; the message ends above it. A delivery note's
+    // rows, and the message below them, end above the credit terms on
+    // every page.
+    const double radernasFot = std::min(330.0, regeln - 9);
     läggTillKolumnerMedRubrikattribut(rubrik, brödtext, rubrikHöger, brödtextHöger,
                                       {.rubrikutrymme = {74, 201, 448, 15},
-                                       .datautrymme = Rect{74, 211 + e, 448, 119 - e}.integral(),
+                                       .datautrymme = Rect{74, 211 + e, 448, radernasFot - 211 - e}.integral(),
                                        .höjdPåÖvrigaSidor =
                                            följesedel ? villkorsram.y - 211 - 2 * Kolumnval::radbasensFörskjutning
                                                       : 169.0,
-                                       .storaBokstäverPåRubriker = typ2});
+                                       .storaBokstäverPåRubriker = typ2,
+                                       .meddelandetsFot = följesedel ? std::nullopt : std::optional(regeln - 2)});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
 }

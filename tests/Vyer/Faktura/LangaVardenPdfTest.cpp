@@ -56,7 +56,7 @@ using namespace fältfynd;
 const std::set<std::string> kändaBrister = {
     "Karvomat4", "V", "SL", "G", "B", "Ru2", "Ru1", "CT2", "CT1", "BB", "Gu", "R", "Pi", "E",
     "P", "O", "C", "CL", "FL", "Di", "EB", "EBs",
-    "FiGiro1", "FiGiro2", "user",
+    "user",
 };
 
 const char* const språken[] = {"sv", "de", "fi"};

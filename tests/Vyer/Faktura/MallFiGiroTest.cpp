@@ -200,13 +200,14 @@ TEST_F(MallFiGiro, SlipValuesInTheirFields) {
     iRam(alla, "SE45 5000 0000 0583 9825 7466", {70.6, 564, 259.2, 36});
     iRam(alla, "ESSESESS", {329.8, 564, 258.2, 36});
     iRam(alla, "Tack för beställningen", {329.8, 603, 258.2, 99});
-    iRam(alla, "Exempel AB", {70.6, 603, 259.2, 39});
+    // The left half's texts end before the rule between the halves.
+    iRam(alla, "Exempel AB", {70.6, 603, 254.2, 39});
     const auto betalare = std::find_if(alla.begin(), alla.end(), [&](const CachatObjekt& o) {
         return text(o) && text(o)->text() == *faktura.fakturaadressGivetAvsändarland("se") && ram(o).y > 552;
     });
     ASSERT_NE(betalare, alla.end());
     EXPECT_EQ(ram(*betalare).origin(), (Point{70.6, 645}));
-    EXPECT_EQ(ram(*betalare).width, 259.2);
+    EXPECT_EQ(ram(*betalare).width, 254.2);
     iRam(alla, "5.3.2024", {376, 747, 90.6, 15});
     iRam(alla, "1234,50", {469.6, 747, 118.4, 15});
     const auto* värde = text(*medText(alla, "1234,50"));
@@ -373,6 +374,49 @@ TEST_F(MallFiGiro, TheRuleOverTheAmountsNeverStrikesTheVatSummary) {
         EXPECT_EQ(från.y, till.y);
         EXPECT_LT(från.y, ram(*moms).y) << "with extra rows: " << medExtraRader;
         EXPECT_LT(från.y, ram(*medText(sista, v->rubrikFörNettobelopp())).y);
+    }
+}
+
+// A long message, however many items push it down, stands below the last
+// row and ends above the rule over the amounts and the VAT summary's
+// caption, also when more amount rows lift them (six rows: the rule at y 327, into what
+// was the item table's room down to y 330).
+TEST_F(MallFiGiro, TheMessageEndsAboveTheAmounts) {
+    faktura.meddelande_ =
+        "Arbetet avser stambyte i trapphus A-C enligt avtal 2026-03 och omfattar rivning, nya stammar och "
+        "återställning av badrummen. Slutbesiktning sker den 14 november tillsammans med styrelsen och "
+        "förvaltaren. Frågor om fakturan besvaras av vår kundtjänst vardagar 8-16 på telefon eller e-post.";
+    for (bool extraRader : {false, true}) {
+        if (extraRader) {
+            faktura.rabatt_ = D("10");
+            faktura.rabattbelopp_ = D("10");
+            faktura.öresutjämna_ = true;
+            faktura.öresutjämningsbelopp_ = D("0.4");
+            faktura.avdragsbelopp_ = D("20");
+            faktura.skatteavdrag_ = Skatteavdrag::rot("19700101-1234", std::nullopt, D("0"), std::nullopt, D("0.3"));
+        }
+        for (InbyggdFakturamall mall : {InbyggdFakturamall::Finsk1, InbyggdFakturamall::Finsk2})
+            for (size_t poster = 0; poster <= 10; ++poster) {
+                SCOPED_TRACE(testing::Message() << poster << " items, extra amount rows: " << extraRader);
+                faktura.poster.assign(poster, prov::Post{});
+                auto v = vy(mall);
+                const auto& sista = v->innehållFörVarjeSida.back();
+                const CachatObjekt* moms = medTextSomInnehåller(sista, v->rubrikFörBeloppPerMomsnivå());
+                const CachatObjekt* meddelande = medTextSomInnehåller(sista, "Slutbesiktning");
+                ASSERT_TRUE(moms && meddelande);
+                const cachad::path* regel = sträckor(sista, 0.25);
+                ASSERT_TRUE(regel);
+                const double regelnsY = segment(regel->path).at(0).first.y;
+                const Rect r = ram(*meddelande);
+                const double slut = r.y + mätare.boundingSize(*text(*meddelande), {r.width, 10000}).height;
+                EXPECT_LE(slut, regelnsY);
+                EXPECT_LE(slut, ram(*moms).y);
+                // Below the rows laid before it.
+                for (const CachatObjekt* o = sista.data(); o != meddelande; ++o)
+                    if (text(*o)) {
+                        EXPECT_LE(ram(*o).maxY(), r.y + 0.5) << beskriv(sista);
+                    }
+            }
     }
 }
 
