@@ -14,6 +14,7 @@
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
 #include "Vyer/Faktura/Styckeformat.h"
+#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 #include <cmath>
@@ -42,37 +43,63 @@ bool utanSistaOskyddade(std::vector<Faktum>& fakta) {
 
 // The row of facts at y 30: at most five, the first at x 42, the gaps
 // equal and at least 7 points, so that the last ends at x 552 when they
-// fit. When they do not, the fact that crosses x 552 is cut there and the
-// rest are left out; before the invoice number or date would be, the
-// other facts give way, the last first.
-std::vector<CachatObjekt> faktarad(std::vector<Faktum> fakta) {
-    constexpr double vänster = 42, höger = 552, minstaMellanrum = 7;
+// fit; before the invoice number or date would be left out, the other
+// facts give way, the last first. Facts too wide together are narrowed,
+// the widest first, and wrap; a row that then reaches down past the
+// recipient's address at y 90 is set smaller, all of it by one factor,
+// down to 70 %, and cut there.
+std::vector<CachatObjekt> faktarad(const Fakturavy& vy, std::vector<Faktum> fakta) {
+    constexpr double vänster = 42, höger = 552, minstaMellanrum = 7, överkant = 30, fot = 88;
     while (fakta.size() > 5 && utanSistaOskyddade(fakta)) {
     }
     struct Plats {
-        double x, bredd;
+        AttributedString text;
+        Rect ram;
+        double höjd;
     };
-    std::vector<Plats> platser;
-    for (;;) {
-        double summa = 0;
-        for (const Faktum& f : fakta) summa += f.bredd;
-        const double k = static_cast<double>(fakta.size());
-        const double mellanrum =
-            std::floor(std::max((höger - vänster - summa) / (std::max(k, 2.0) - 1), minstaMellanrum));
-        platser.clear();
-        bool skyddatKapat = false;
-        double x = vänster;
+    auto platser = [&](int procent) {
+        std::vector<Plats> ut;
+        std::vector<double> önskade;
         for (const Faktum& f : fakta) {
-            const double bredd = std::min(höger - x, f.bredd);
-            platser.push_back({x, bredd});
-            skyddatKapat |= f.skyddat && bredd < f.bredd;
-            x += bredd + mellanrum;
+            ut.push_back({procent < 100 ? f.text.scaled(procent / 100.0) : f.text, {}, 0});
+            önskade.push_back(procent < 100 ? std::ceil(mallverktyg::uppmätt(vy, ut.back().text).width) : f.bredd);
         }
-        if (!skyddatKapat || !utanSistaOskyddade(fakta)) break;
+        const std::vector<double> bredder = mallverktyg::kolumnbredder(önskade, höger - vänster, minstaMellanrum);
+        double summa = 0;
+        for (double b : bredder) summa += b;
+        const double k = static_cast<double>(fakta.size());
+        const double mellanrum = std::floor(std::max((höger - vänster - summa) / (std::max(k, 2.0) - 1), minstaMellanrum));
+        double x = vänster;
+        for (size_t i = 0; i < ut.size(); ++i) {
+            ut[i].höjd = mallverktyg::uppmätt(vy, ut[i].text, {bredder[i], 10000}).height;
+            ut[i].ram = {x, överkant, bredder[i], std::max(40.0, ut[i].höjd + 1)};
+            x += bredder[i] + mellanrum;
+        }
+        return ut;
+    };
+    auto passar = [&](const std::vector<Plats>& p) {
+        return std::all_of(p.begin(), p.end(), [&](const Plats& q) { return överkant + q.höjd <= fot + 0.5; });
+    };
+    std::vector<Plats> satta = platser(100);
+    if (!passar(satta)) {
+        int procent = static_cast<int>(std::lround(minstaTextskala * 100));
+        if (passar(platser(procent)))
+            for (int hi = 100; hi - procent > 1;) {
+                const int mitt = (procent + hi) / 2;
+                (passar(platser(mitt)) ? procent : hi) = mitt;
+            }
+        satta = platser(procent);
     }
     std::vector<CachatObjekt> objekt;
-    for (size_t i = 0; i < fakta.size(); ++i)
-        if (platser[i].bredd > 0) objekt.emplace_back(std::move(fakta[i].text), Rect{platser[i].x, 30, platser[i].bredd, 40});
+    for (Plats& p : satta) {
+        if (överkant + p.höjd <= fot + 0.5) {
+            objekt.emplace_back(std::move(p.text), p.ram);
+        } else {
+            const Size rum{p.ram.width, fot - överkant};
+            objekt.emplace_back(avkortad(vy.mätare, p.text, rum, TextDrawingMode::fromTopLeft),
+                                Rect{p.ram.x, p.ram.y, rum.width, rum.height});
+        }
+    }
     return objekt;
 }
 
@@ -99,7 +126,7 @@ void Fakturavy::konfigureraInnehållFörSL() {
     const TextAttributes litenHöger      {rightAligned(),  std::nullopt, medium7};
     const TextAttributes mottagaradress  {std::nullopt,    std::nullopt, medium11};
     const TextAttributes företagsnamn    {std::nullopt,    std::nullopt, medium9};
-    const TextAttributes fakta           {truncatedTail(), std::nullopt, medium9};
+    const TextAttributes fakta           {std::nullopt,    std::nullopt, medium9};  // wraps in its column
 
     läggTillInnehållMedRamFörLogotyp({429, 739, 123, 70}, titel, {42, 140, 319, 34}, påminnelse, {42, 124, 319, 16},
                                      liten, {232, 617, 310, 42}, fskatt, {34, 801, 154, 15});
@@ -123,7 +150,7 @@ void Fakturavy::konfigureraInnehållFörSL() {
         const double bredd = std::ceil(mallverktyg::uppmätt(*this, t).width);
         faktum.push_back({std::move(t), bredd, i == skyddade || i == skyddade + 1});
     }
-    for (CachatObjekt& o : faktarad(std::move(faktum))) alla.push_back(std::move(o));
+    for (CachatObjekt& o : faktarad(*this, std::move(faktum))) alla.push_back(std::move(o));
 
     alla.push_back(text(b.namn, företagsnamn, {34, 703, 222, 15}));
     Datalista kontakt = mallverktyg::fakta(*this, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});

@@ -1,7 +1,9 @@
 // Template SL with the fixed-width measurer, texts pinned to widths worked
 // by hand: the row of facts spread from x 42 to x 552 with equal gaps of
-// at least 7 points, at most five facts, its cut at x 552, and the invoice
-// number and date that never give way; what a delivery note leaves out.
+// at least 7 points, at most five facts, the invoice number and date never
+// among those left out, facts too wide together narrowed and wrapped, the
+// row set smaller and at last cut above the recipient's address; what a
+// delivery note leaves out.
 #include "Vyer/Faktura/Fakturavy.h"
 
 #include "Displaylista.h"
@@ -40,7 +42,7 @@ constexpr const char* vår = "OUR CONTACT\u2029Anna";
 constexpr const char* nummer = "INVOICE NUMBER\u20291042";
 constexpr const char* datum = "INVOICE DATE\u20292026-12-01";
 
-TEST_F(MallSL, FactRowSpreadsAndCuts) {
+TEST_F(MallSL, FactRowSpreadsAndNarrowsTheWidest) {
     struct Fall {
         const char* namn;
         bool följesedel;
@@ -58,18 +60,16 @@ TEST_F(MallSL, FactRowSpreadsAndCuts) {
          false,
          {{er, 81}, {vår, 90}, {nummer, 100}, {datum, 60}},
          {{42, 30, 81, 40}, {182, 30, 90, 40}, {331, 30, 100, 40}, {490, 30, 60, 40}}},
-        // A delivery note has no invoice number or date; too wide for gaps
-        // of 7: the second is cut at x 552.
+        // A delivery note has no invoice number or date.
         {"one reference", true, {{er, 80}}, {{42, 30, 80, 40}}},
-        {"cut", true, {{er, 300}, {vår, 300}}, {{42, 30, 300, 40}, {349, 30, 203, 40}}},
-        // The number would be cut: our reference gives way, then the gaps
-        // widen again.
-        {"number and date stay whole",
+        // Too wide together for gaps of 7: the widest are narrowed to one
+        // width, 489 shared out with 60 and 100 kept, so that they wrap
+        // instead of running past x 552 or giving way.
+        {"narrowed", true, {{er, 300}, {vår, 300}}, {{42, 30, 251.5, 40}, {300.5, 30, 251.5, 40}}},
+        {"all stay",
          false,
          {{er, 200}, {vår, 200}, {nummer, 100}, {datum, 60}},
-         {{42, 30, 200, 40}, {317, 30, 100, 40}, {492, 30, 60, 40}}},
-        // With nothing left to give way, the date is cut like any fact.
-        {"only number and date", false, {{nummer, 300}, {datum, 300}}, {{42, 30, 300, 40}, {349, 30, 203, 40}}},
+         {{42, 30, 164.5, 40}, {213.5, 30, 164.5, 40}, {385, 30, 100, 40}, {492, 30, 60, 40}}},
     };
     for (const Fall& c : fall) {
         SCOPED_TRACE(c.namn);
@@ -88,6 +88,42 @@ TEST_F(MallSL, FactRowSpreadsAndCuts) {
     }
 }
 
+// Long references and a long customer number: every fact stays, each in
+// its own column between x 42 and x 552, wrapped there, above the
+// recipient's address at y 90. Absurdly long ones are set at 70 % and cut
+// there with an ellipsis.
+TEST_F(MallSL, LongFactsWrapInTheirColumnsAboveTheAddress) {
+    bok->visaKundnummerPåFakturor = true;
+    for (size_t upprepningar : {1, 40}) {
+        SCOPED_TRACE(upprepningar);
+        std::string lång;
+        for (size_t i = 0; i < upprepningar; ++i) lång += "Anna-Karin Vilhelmina Johansson-Stålhammar ";
+        faktura.erReferens_ = lång, faktura.vårReferens_ = "Carl-Fredrik Lindqvist-Bergman";
+        faktura.kundnummer_ = "2026-KS-004711";
+        Fakturavy vy(faktura, *bok, false, mätare);
+        const auto rad = raden(vy);
+        SCOPED_TRACE(beskriv(vy.innehållFörAllaSidor));
+        ASSERT_EQ(rad.size(), 5u);
+        double x = 42;
+        for (const auto* o : rad) {
+            const Rect r = ram(*o);
+            EXPECT_GE(r.minX(), x);
+            EXPECT_LE(r.maxX(), 552);
+            x = r.maxX() + 7;
+            const AttributedString& t = *text(*o);
+            EXPECT_LE(r.y + mätare.boundingSize(t, {r.width, 10000}).height, 88.5);
+            EXPECT_GE(t.runs().front().attributes.font->pointSize, 9 * 0.7 - 1e-9);
+        }
+        const std::string& förste = text(*rad[0])->text();
+        if (upprepningar == 1) {
+            EXPECT_NE(förste.find("Stålhammar"), std::string::npos);
+            EXPECT_EQ(text(*rad[0])->runs().front().attributes.font->pointSize, 9);
+        } else {
+            EXPECT_TRUE(förste.ends_with("\u2026")) << förste;
+        }
+    }
+}
+
 TEST_F(MallSL, AtMostFiveFactsAndNeverWithoutTheInvoiceNumberAndDate) {
     bok->visaKundnummerPåFakturor = true;
     faktura.erReferens_ = "Johan", faktura.vårReferens_ = "Anna", faktura.kundnummer_ = "K-17";
@@ -102,11 +138,11 @@ TEST_F(MallSL, AtMostFiveFactsAndNeverWithoutTheInvoiceNumberAndDate) {
     EXPECT_EQ(text(*rad[2])->text().rfind("K-17"), text(*rad[2])->text().size() - 4);
     EXPECT_EQ(text(*rad[3])->text(), nummer);
     EXPECT_EQ(text(*rad[4])->text(), datum);
-    // Caption and value in Futura-Medium 9, cut at the tail.
+    // Caption and value in Futura-Medium 9, wrapping in their column.
     for (const auto* o : rad)
         for (const auto& körning : text(*o)->runs()) {
             EXPECT_EQ(körning.attributes.font, (Font{"Futura-Medium", 9}));
-            EXPECT_EQ(körning.attributes.paragraphStyle->lineBreakMode, LineBreakMode::truncatingTail);
+            EXPECT_FALSE(körning.attributes.paragraphStyle);
         }
 }
 
