@@ -13,6 +13,7 @@
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/Styckeformat.h"
+#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 
@@ -29,6 +30,52 @@ const Color mörkröd = Color::rgb(0.585, 0.098, 0.139);
 constexpr double faktatopp = 196;
 constexpr double faktarad = 14;
 constexpr int faktaraderFörTopp = 5;
+
+// The invoice address (none: empty) at the top of the right column and
+// the facts below it on their frame's foot, when even 70 % of the facts
+// has no room under the address at its size: both set smaller by one
+// factor, down to 70 %, the address growing down past its frame and the
+// facts rising to 4 points under it, then reaching down to `fot`; past
+// that the facts are cut there. The address first, then the facts.
+std::vector<CachatObjekt> adressOchFaktaTillsammans(const Fakturavy& vy, const AttributedString& adress,
+                                                    const AttributedString& fakta, const Rect& adressram,
+                                                    const Rect& faktaram, double fot) {
+    struct Satt {
+        AttributedString adress, fakta;
+        Rect adressram, faktaram;
+        bool passar = false;
+    };
+    auto sätt = [&](int procent) {
+        const double k = procent / 100.0;
+        Satt s{procent < 100 ? adress.scaled(k) : adress,
+               skaladText(vy.mätare, fakta, k, faktaram.width, TextDrawingMode::fromTopLeft), adressram, {}};
+        const double adresshöjd = mallverktyg::uppmätt(vy, s.adress, {adressram.width, 10000}).height;
+        s.adressram.height = std::max(adressram.height, std::ceil(adresshöjd));
+        const double adressensFot = adress.empty() ? 79 : adressram.minY() + adresshöjd;
+        const double höjd = mallverktyg::uppmätt(vy, s.fakta, {faktaram.width, 10000}).height;
+        const double behov = std::ceil(höjd - 1e-6) + 1;
+        const double topp = std::min(faktaram.minY(), std::max(faktaram.maxY() - behov, adressensFot + 4));
+        const double nedre = std::max(faktaram.maxY(), std::min(topp + behov, fot));
+        s.faktaram = {faktaram.minX(), topp, faktaram.width, nedre - topp};
+        s.passar = topp + höjd <= nedre + 0.5;
+        return s;
+    };
+    Satt s = sätt(100);
+    if (!s.passar) {
+        int procent = static_cast<int>(std::lround(minstaTextskala * 100));
+        if (sätt(procent).passar)
+            for (int hi = 100; hi - procent > 1;) {
+                const int mitt = (procent + hi) / 2;
+                (sätt(mitt).passar ? procent : hi) = mitt;
+            }
+        s = sätt(procent);
+        if (!s.passar) s.fakta = avkortad(vy.mätare, s.fakta, s.faktaram.size(), TextDrawingMode::fromTopLeft);
+    }
+    std::vector<CachatObjekt> ut;
+    ut.emplace_back(std::move(s.adress), s.adressram);
+    ut.emplace_back(std::move(s.fakta), s.faktaram);
+    return ut;
+}
 
 }  // namespace
 
@@ -84,14 +131,43 @@ void Fakturavy::konfigureraInnehållFörC() {
 
     alla.push_back(text(b.namn, företagsnamn, {36, 738, 164, 14}));
 
-    // Below the invoice address, or below the date without one, the facts
-    // have room to rise.
+    // The right column: the invoice address at its top, the facts on a
+    // common foot below it. Fewer than five facts move down; more than
+    // their frame holds rise towards the address (or the date without
+    // one) and then reach down towards the boxes above the item table.
     const std::string avsändarland(kod(b.land));
-    double adressensFot = 79;
-    if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland)) {
-        alla.push_back(text(*adress, text10, {347, 91, 183, 90}));
-        adressensFot = mallverktyg::nederkant(*this, {alla.back()}, adressensFot);
+    const auto faktureras = f.fakturaadressGivetAvsändarland(avsändarland);
+    const Tabell fakta = tabellMedData(
+        mallverktyg::fakta(*this, {Fakt::leveranssätt, Fakt::leveransdatum, Fakt::inköpsordernummer,
+                                   Fakt::mottagarensMomsregistreringsnummer, Fakt::erReferens, Fakt::vårReferens,
+                                   Fakt::kundnummer, Fakt::personnummer, Fakt::personnummer2,
+                                   Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer}),
+        faktaetikett, text9);
+    const Rect adressram{347, 91, 183, 90};
+    const Rect faktaram{316, faktatopp + std::max(0, faktaraderFörTopp - fakta.antalRader) * faktarad, 242, 72};
+    const double faktanasFot = följesedel ? 292.0 : 297.0;
+    std::vector<CachatObjekt> högerspalt;
+    {
+        double adressensFot = 79;
+        if (faktureras) {
+            högerspalt.push_back(text(*faktureras, text10, adressram));
+            adressensFot = mallverktyg::nederkant(*this, högerspalt, adressensFot);
+        }
+        const mallverktyg::Växtval växt{mallverktyg::Växer::uppåt, adressensFot + 4, faktanasFot};
+        const Rect ram = mallverktyg::ramSomRymmer(*this, fakta.tabell, faktaram, växt, TextDrawingMode::fromTopLeft);
+        const bool adressenRyms =
+            !faktureras ||
+            mallverktyg::uppmätt(*this, AttributedString(*faktureras, text10), {adressram.width, 10000}).height <=
+                adressram.height + 0.5;
+        if (adressenRyms && passadText(mätare, fakta.tabell, ram.size(), TextDrawingMode::fromTopLeft).passar) {
+            högerspalt.push_back(mallverktyg::passandeText(*this, fakta.tabell, ram));
+        } else {
+            högerspalt = adressOchFaktaTillsammans(*this, faktureras ? AttributedString(*faktureras, text10)
+                                                                   : AttributedString(),
+                                                    fakta.tabell, adressram, faktaram, faktanasFot);
+        }
     }
+    if (faktureras) alla.push_back(högerspalt.front());
     if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
         alla.push_back(mallverktyg::passandeText(*this, AttributedString(*adress, text10), {44, 210, 190, 60}));
         alla.push_back(text(versaler(rubrikFörLeveransadress()), text10, {44, 197, 190, 14}));
@@ -108,20 +184,7 @@ void Fakturavy::konfigureraInnehållFörC() {
     alla.push_back(mallverktyg::växandeTabell(*this, tabellMedData(betalningsinformation(), fotetikett, fotvärde).tabell,
                                               {370, 756, 203, 59}, {mallverktyg::Växer::nedåt, 836}));
 
-    // The facts stand on a common foot: fewer than five rows move down,
-    // more than the frame holds rise towards the invoice address and then
-    // reach down towards what stands under them.
-    {
-        Tabell fakta = tabellMedData(
-            mallverktyg::fakta(*this, {Fakt::leveranssätt, Fakt::leveransdatum, Fakt::inköpsordernummer,
-                                       Fakt::mottagarensMomsregistreringsnummer, Fakt::erReferens, Fakt::vårReferens,
-                                       Fakt::kundnummer, Fakt::personnummer, Fakt::personnummer2,
-                                       Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer}),
-            faktaetikett, text9);
-        const double d = std::max(0, faktaraderFörTopp - fakta.antalRader) * faktarad;
-        alla.push_back(mallverktyg::växandeSträng(*this, fakta.tabell, {316, faktatopp + d, 242, 72},
-                                                  {mallverktyg::Växer::uppåt, adressensFot + 4, följesedel ? 292.0 : 297.0}));
-    }
+    alla.push_back(högerspalt.back());
 
     if (!följesedel) {
         alla.push_back(CachatObjekt(Rect{37, 299, 256, 43}, tonad));
