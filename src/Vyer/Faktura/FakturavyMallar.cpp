@@ -67,10 +67,8 @@ bool medTextlayout(Id id) { return id == Id::RecipientAddress || id == Id::Sende
 CachatObjekt objekt(const Fakturavy& vy, const egenmall::Fält& fält, egenmall::Värde värde) {
     if (auto* bild = std::get_if<std::shared_ptr<const Image>>(&värde))
         return {std::nullopt, std::nullopt, cachad::image{std::move(*bild), fält.ram}};
-    AttributedString text(std::get<std::string>(värde), egenmall::attribut(*fält.stil));
-    if (vy.annanSträngmetod && medTextlayout(*fält.id))
-        return {std::nullopt, std::nullopt, cachad::stringNeedingLayoutManager{std::move(text), fält.ram}};
-    return {std::move(text), fält.ram};
+    return egenmall::textIFält(vy, AttributedString(std::get<std::string>(värde), egenmall::attribut(*fält.stil)),
+                               fält.ram, vy.annanSträngmetod && medTextlayout(*fält.id));
 }
 
 const egenmall::Fält* förstaMed(const std::vector<egenmall::Fält>& fält, Id id) {

@@ -437,6 +437,53 @@ TEST(Anvandarmall, TheNewerStringHandlingLaysOutAddressesAndFreeText) {
     }
 }
 
+// A field is a frame the user drew (Helvetica 10: 5 points a character,
+// lines 12 high): a text that fits stays as it is; a longer one is set
+// smaller to keep to its one line, down to 70 %, then cut there with an
+// ellipsis; a field that holds two lines even at 70 % wraps it instead,
+// set smaller and cut to end in the field.
+TEST(Anvandarmall, ATextLongerThanItsFieldIsSetSmallerThenCutWithAnEllipsis) {
+    const std::string ettOrd(24, 'x');  // 120 points
+    struct Fall {
+        const char* namn;
+        std::string text;
+        Rect ram;  // from the page's foot
+        double storlek;
+        size_t slag;  // string, stringNeedingLayoutManager
+        bool kapad;
+    } fall[] = {
+        {"fits", "Bud", {50, 700, 100, 14}, 10, 1, false},
+        {"set smaller", ettOrd, {50, 700, 100, 14}, 8.3, 1, false},
+        {"cut at 70 %", ettOrd + " " + ettOrd, {50, 700, 100, 14}, 7, 1, true},
+        {"wrapped in a taller field", ettOrd + " " + "Godsmottagningen", {50, 700, 130, 40}, 10, 2, false},
+        {"wrapped and cut", ettOrd + " " + ettOrd + " " + ettOrd + " " + ettOrd + " " + ettOrd, {50, 700, 130, 20},
+         7, 2, true},
+    };
+    for (const Fall& c : fall) {
+        SCOPED_TRACE(c.namn);
+        Mallprov p;
+        p.faktura.leveranssätt_ = c.text;
+        p.fält(c.ram, Id::DeliveryMethod);
+        auto vy = p.vy();
+        ASSERT_EQ(vy->innehållFörAllaSidor.size(), 1u);
+        const CachatObjekt& o = vy->innehållFörAllaSidor[0];
+        EXPECT_EQ(o.data.index(), c.slag);
+        const Rect r = ram(o);
+        EXPECT_EQ(r, (Rect{c.ram.x, 842 - c.ram.y - c.ram.height, c.ram.width, c.ram.height}));
+        const AttributedString& t = *text(o);
+        EXPECT_NEAR(t.attributesAt(0)->font->pointSize, c.storlek, 1e-9);
+        const bool ellips = t.text().ends_with("\u2026") ||
+                            (t.paragraphStyleAt(0) && t.paragraphStyleAt(0)->lineBreakMode == LineBreakMode::truncatingTail);
+        EXPECT_EQ(ellips, c.kapad) << t.text();
+        if (!ellips) {
+            EXPECT_EQ(t.text(), c.text);
+        }
+        if (c.slag == 2) {
+            EXPECT_LE(p.mätare.boundingSize(t, r.size()).height, r.height + 0.5);
+        }
+    }
+}
+
 TEST(Anvandarmall, StylesMapArchivedFontsToFacesWeHave) {
     Mallprov p;
     p.stil = Stil(Font{"Futura-MediumItalic", 14}, TextAlignment::right, Color::rgb(1, 0, 0));

@@ -56,7 +56,6 @@ using namespace fältfynd;
 const std::set<std::string> kändaBrister = {
     "Karvomat4", "V", "G", "B", "Ru2", "Ru1", "CT2", "CT1", "BB", "Gu", "R", "Pi", "E",
     "P", "O", "CL", "FL", "Di", "EB", "EBs",
-    "user",
 };
 
 const char* const språken[] = {"sv", "de", "fi"};
