@@ -122,6 +122,44 @@ TEST_F(MallNoGiro, FactsWithDottedLeadersAndTheAddressColumn) {
     EXPECT_FALSE(medText(utan->innehållFörAllaSidor, versaler(v->rubrikFörLeveransadress())));
 }
 
+// Long references wrap in their 90-point column and push the rows below
+// them down; the column rises and is set smaller, both lists by one
+// factor, so that every fact ends above the band's rule at y 162; one
+// that no size holds is cut there with an ellipsis.
+TEST_F(MallNoGiro, LongFactsWrapAndEndAboveTheBandsRule) {
+    bok->visaKundnummerPåFakturor = true;
+    faktura.kundnummer_ = "2026-KS-004711";
+    faktura.momsregistreringsnummer_ = "NL859036213B01";
+    faktura.leveransdatum_ = Datum{20261130};
+    faktura.erReferens_ = "Anna-Karin Vilhelmina Johansson-Stålhammar";
+    faktura.vårReferens_ = "Carl-Fredrik Lindqvist-Bergman";
+    faktura.inköpsordernummer_ = "IO 2026-0042, projekt Stambyte Kungsholms Strand etapp 2";
+    for (bool orimlig : {false, true}) {
+        SCOPED_TRACE(orimlig ? "no size holds it" : "realistic");
+        std::string leveranssätt = "DB Schenker Stycke, fritt vårt lager (FCA Incoterms 2020)";
+        if (orimlig)
+            for (int i = 0; i < 5; ++i) leveranssätt += " " + leveranssätt;
+        faktura.leveranssätt_ = leveranssätt;
+        auto v = vy(InbyggdFakturamall::Norsk2);
+        const auto& alla = v->innehållFörAllaSidor;
+        SCOPED_TRACE(beskriv(alla));
+        std::vector<const CachatObjekt*> värden;
+        for (const auto& o : alla)
+            if (text(o) && ram(o).x == 496) värden.push_back(&o);
+        ASSERT_EQ(värden.size(), 11u);
+        for (const CachatObjekt* o : värden) {
+            const AttributedString& t = *text(*o);
+            EXPECT_LE(ram(*o).y + mätare.boundingSize(t, {90, 1e4}).height, 162.5) << t.text();
+            EXPECT_GE(t.attributesAt(0)->font->pointSize, 7 * 0.7 - 1e-9);
+        }
+        const std::string& sista = text(*värden.back())->text();
+        EXPECT_EQ(sista.ends_with("\u2026"), orimlig) << sista;
+        if (!orimlig) {
+            EXPECT_EQ(sista, leveranssätt);
+        }
+    }
+}
+
 TEST_F(MallNoGiro, AmountBoxOnTheLastPageOfAnInvoiceOnly) {
     auto v = vy(InbyggdFakturamall::Norsk2);
     const auto& sista = v->innehållFörVarjeSida.back();
