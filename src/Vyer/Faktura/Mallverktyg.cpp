@@ -17,7 +17,8 @@ CachatObjekt text(std::string_view text, const TextAttributes& attribut, const R
 }
 
 CachatObjekt passandeText(const Fakturavy& vy, const AttributedString& text, const Rect& ram) {
-    return CachatObjekt(passadText(vy.mätare, text, {ram.width, ram.height}, TextDrawingMode::fromTopLeft).text, ram);
+    return CachatObjekt(
+        passadText(vy.mätare, text, {ram.width, ram.height}, TextDrawingMode::fromTopLeft, Ramhöjd::fast).text, ram);
 }
 
 CachatObjekt passandeText(const Fakturavy& vy, std::string_view text, const TextAttributes& attribut,
@@ -27,7 +28,7 @@ CachatObjekt passandeText(const Fakturavy& vy, std::string_view text, const Text
 
 AttributedString påSinaRader(const Fakturavy& vy, const AttributedString& text, Size ram) {
     return passadText(vy.mätare, text, {ram.width, std::max(ram.height, uppmätt(vy, text).height)},
-                      TextDrawingMode::fromTopLeft)
+                      TextDrawingMode::fromTopLeft, Ramhöjd::fast)
         .text;
 }
 
@@ -37,14 +38,17 @@ CachatObjekt textPåSinaRader(const Fakturavy& vy, std::string_view text, const 
 }
 
 CachatObjekt tabelltext(const Fakturavy& vy, const AttributedString& tabell, const Rect& ram) {
-    PassadText passad = passadText(vy.mätare, tabell, {ram.width, ram.height});
+    PassadText passad =
+        passadText(vy.mätare, tabell, {ram.width, ram.height}, TextDrawingMode::layoutManager, Ramhöjd::fast);
     return CachatObjekt(std::nullopt, std::nullopt, cachad::stringNeedingLayoutManager{std::move(passad.text), ram});
 }
 
 std::vector<CachatObjekt> tabelltexter(const Fakturavy& vy, std::vector<Tabellram> tabeller) {
     double skala = 1;
     for (const Tabellram& t : tabeller)
-        skala = std::min(skala, passadText(vy.mätare, t.tabell, {t.ram.width, t.ram.height}).skala);
+        skala = std::min(skala, passadText(vy.mätare, t.tabell, {t.ram.width, t.ram.height},
+                                           TextDrawingMode::layoutManager, Ramhöjd::fast)
+                                    .skala);
     std::vector<CachatObjekt> ut;
     for (Tabellram& t : tabeller)
         ut.emplace_back(std::nullopt, std::nullopt,

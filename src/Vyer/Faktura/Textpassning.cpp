@@ -24,25 +24,30 @@ bool klipper(const AttributedString& text) {
     return false;
 }
 
-Prov prova(const TextMeasurer& mätare, const AttributedString& text, Size ram, TextDrawingMode läge, int procent) {
+// The text at that size, laid out as far as the frame shows, or whole.
+Prov prova(const TextMeasurer& mätare, const AttributedString& text, Size ram, TextDrawingMode läge, int procent,
+           bool helt = false) {
     AttributedString skalad = procent == 100 ? text : text.scaled(procent / 100.0);
     const Rect ruta{0, 0, std::isfinite(ram.width) ? ram.width : 0, std::isfinite(ram.height) ? ram.height : 0};
-    TextExtent mått = mätare.extent(skalad, ruta, läge);
+    const TextBound gräns = helt || !std::isfinite(ram.height) ? TextBound{} : TextBound::frame(ram.height + slack);
+    TextExtent mått = mätare.extent(skalad, ruta, läge, gräns);
     // A line cut at the frame's edge is measured as wide as the frame; it
     // loses what it cuts, so it counts as wide as it is uncut, which is how
     // it stands without a bound, for a cut line never wraps.
     if (std::isfinite(ram.width) && mått.size.width >= ram.width - slack && klipper(skalad))
-        mått.size.width = std::max(mått.size.width, mätare.extent(skalad, Rect{}, läge).size.width);
+        mått.size.width = std::max(mått.size.width, mätare.extent(skalad, Rect{}, läge, gräns).size.width);
     return {procent, std::move(skalad), std::move(mått)};
 }
 
 bool inomRamen(const TextExtent& m, Size ram) {
-    return m.size.height <= ram.height + slack && (!std::isfinite(ram.width) || m.size.width <= ram.width + slack);
+    return m.whole && m.size.height <= ram.height + slack &&
+           (!std::isfinite(ram.width) || m.size.width <= ram.width + slack);
 }
 
 }  // namespace
 
-PassadText passadText(const TextMeasurer& mätare, const AttributedString& text, Size ram, TextDrawingMode läge) {
+PassadText passadText(const TextMeasurer& mätare, const AttributedString& text, Size ram, TextDrawingMode läge,
+                      Ramhöjd ramhöjd) {
     Prov hel = prova(mätare, text, ram, läge, 100);
     const bool helPassar = inomRamen(hel.mått, ram);
     if (text.empty() || (helPassar && !hel.mått.brokeWord)) return std::move(hel).svar(helPassar);
@@ -69,5 +74,5 @@ PassadText passadText(const TextMeasurer& mätare, const AttributedString& text,
         return std::move(*p).svar(true);
     if (helPassar) return std::move(hel).svar(true);
     if (auto p = störst([&](const TextExtent& m) { return inomRamen(m, ram); })) return std::move(*p).svar(true);
-    return prova(mätare, text, ram, läge, minstaProcent).svar(false);
+    return prova(mätare, text, ram, läge, minstaProcent, ramhöjd == Ramhöjd::växer).svar(false);
 }
