@@ -7,8 +7,9 @@
 // at 1.0 GB. Targets:
 //   - a laid-out line keeps a few offsets and measures: `bytes_per_line`,
 //     the heap a text's layout holds once measured, divided by its lines,
-//     under 256 from 10 000 lines up (the layouts of the last paragraphs
-//     laid out, kept for drawing, are at most 16 MiB however many);
+//     falls to some 200 by 1 000 000 lines (it was 1.2 to 2 kB and
+//     growing), the layouts of the last paragraphs laid out, kept for
+//     drawing, counting at most 16 MiB however many lines;
 //   - through the tool (`peak_MiB`, the time): that company name within
 //     3 s and 256 MiB; that item comment refused ("more than 10000 pages")
 //     within 10 s and 512 MiB, and one of 2 000 000 lines likewise.

@@ -419,6 +419,42 @@ double layOutParagraph(const AttributedString& s, Paragraph p, Setting setting, 
     return y - top;
 }
 
+// The start of each paragraph of the text (and its end) to `each`,
+// until it answers false.
+template <typename Each>
+void forEachParagraph(std::string_view text, Each each) {
+    for (size_t start = 0;;) {
+        size_t end = start, separator = 0;
+        for (;; ++end) {
+            end = text.find_first_of("\n\r\xC2\xE2", end);
+            if (end == std::string_view::npos) {
+                end = text.size();
+                break;
+            }
+            if ((separator = separatorAt(text, end)) > 0) break;
+        }
+        // A separator at the very end opens no other, empty paragraph.
+        if (!each(Paragraph{start, end}) || end + separator >= text.size()) return;
+        start = end + separator;
+    }
+}
+
+// Whether a paragraph of the text cuts its lines at the frame's width,
+// which cuts every line of the text there.
+bool anyParagraphClips(const AttributedString& s) {
+    auto clips = [](const TextAttributes& a) {
+        return a.paragraphStyle && a.paragraphStyle->lineBreakMode == LineBreakMode::clipping;
+    };
+    if (std::none_of(s.runs().begin(), s.runs().end(), [&](const auto& run) { return clips(run.attributes); }))
+        return false;
+    bool found = false;
+    forEachParagraph(s.text(), [&](Paragraph p) {
+        found = styleOf(s, p.start).lineBreakMode == LineBreakMode::clipping;
+        return !found;
+    });
+    return found;
+}
+
 // The text laid out paragraph by paragraph, up to the bound.
 Layout layOut(const AttributedString& s, double width, Use use, const TextBound& bound) {
     static uint64_t serials = 0;
@@ -428,26 +464,21 @@ Layout layOut(const AttributedString& s, double width, Use use, const TextBound&
     const Setting setting{finitePositive(width) ? width : unlimited, use};
     const std::string_view text = s.text();
     double y = 0;
+    size_t previous = 0;  // the start of the paragraph before
     if (use == Use::singleLine) {
         y = layOutParagraph(s, {0, s.length()}, setting, bound, 0, out);
     } else {
-        for (size_t start = 0;;) {
-            size_t end = start, separator = 0;
-            for (;; ++end) {
-                end = text.find_first_of("\n\r\xC2\xE2", end);
-                if (end == std::string_view::npos) {
-                    end = text.size();
-                    break;
-                }
-                if ((separator = separatorAt(text, end)) > 0) break;
-            }
-            y += layOutParagraph(s, {start, end}, setting, bound, y, out);
-            // A separator at the very end opens no other, empty paragraph.
-            if (!out.whole || end + separator >= text.size()) break;
-            y += std::max(finiteOrZero(styleOf(s, start).paragraphSpacing), 0.0);
-            start = end + separator;
-        }
+        bool first = true;
+        forEachParagraph(text, [&](Paragraph p) {
+            if (!first) y += std::max(finiteOrZero(styleOf(s, previous).paragraphSpacing), 0.0);
+            first = false, previous = p.start;
+            y += layOutParagraph(s, p, setting, bound, y, out);
+            return out.whole;
+        });
     }
+    // A paragraph left out still cuts the lines of those laid out.
+    if (!out.whole && !out.clipWidth && std::isfinite(setting.width) && anyParagraphClips(s))
+        out.clipWidth = setting.width;
     if (out.clipWidth) out.size.width = std::min(out.size.width, *out.clipWidth);
     out.size.height = y;
     return out;

@@ -85,7 +85,7 @@ TEST(TextBound, ALaidOutLineKeepsNoLayout) {
 }
 
 TEST(TextBound, AFrameThatCannotGrowIsLaidOutOnlyAsFarAsItShows) {
-    const AttributedString many = lines(20000);
+    const AttributedString many = lines(3000);
     const Rect frame{0, 0, 150, 100};
     text::forgetLayouts();
     pangowatch::reset();
@@ -112,4 +112,23 @@ TEST(TextBound, AFrameThatCannotGrowIsLaidOutOnlyAsFarAsItShows) {
     const TextExtent bytes = engine.extent(wide, {0, 0, 1000, 1e6}, fromTop, TextBound::frame(1e6));
     EXPECT_FALSE(bytes.whole);
     EXPECT_EQ(bytes.lines.size(), (mostBytesInAFrame + 99) / 100);
+}
+
+TEST(TextBound, AParagraphLeftOutStillCutsTheLinesLaidOut) {
+    // A paragraph in a clipping style cuts every line of its text at the
+    // frame's width, also one it follows too far down to be laid out.
+    ParagraphStyle clipping;
+    clipping.lineBreakMode = LineBreakMode::clipping;
+    AttributedString text("Leveransadress", TextAttributes{std::nullopt, std::nullopt, Font{"HelveticaNeue", 9}});
+    text.append(lines(100));
+    text.append("Konsulttimmar", TextAttributes{clipping, std::nullopt, Font{"HelveticaNeue", 9}});
+    // Narrower than a letter: every line runs past it.
+    const Rect frame{0, 0, 3, 30};
+    text::forgetLayouts();
+    const TextExtent cut = engine.extent(text, frame, fromTop, TextBound::frame(frame.height));
+    const TextExtent whole = engine.extent(text, frame, fromTop);
+    ASSERT_FALSE(cut.whole);
+    ASSERT_FALSE(cut.lines.empty());
+    EXPECT_EQ(cut.lines.front(), whole.lines.front());
+    EXPECT_LE(cut.lines.front().maxX(), frame.width);
 }

@@ -55,9 +55,9 @@ TEST(Textpassning, ACutLineTooWideEvenAt70PercentIsReportedSoItsTemplateMakesRoo
 }  // namespace
 
 TEST(Textpassning, EachSizeTriedIsLaidOutOnlyAsFarAsTheFrameShows) {
-    // A name of 20 000 lines was laid out whole at each size tried.
+    // A name of many lines was laid out whole at each size tried.
     std::string namn;
-    for (int i = 0; i < 20000; ++i) namn += "a\n";
+    for (int i = 0; i < 3000; ++i) namn += "a\n";
     const AttributedString text = tabell(namn, LineBreakMode::wordWrapping);
     const Size ram{240, 115};
     text::forgetLayouts();
@@ -70,5 +70,5 @@ TEST(Textpassning, EachSizeTriedIsLaidOutOnlyAsFarAsTheFrameShows) {
     const PassadText växer = passadText(motor, text, ram, TextDrawingMode::fromTopLeft);
     EXPECT_EQ(växer.text, fast.text);
     EXPECT_EQ(växer.storlek.height, motor.boundingSize(växer.text, {ram.width, 0}).height);
-    EXPECT_GT(växer.storlek.height, 20000 * 7.0);
+    EXPECT_GT(växer.storlek.height, 3000 * 7.0);
 }
