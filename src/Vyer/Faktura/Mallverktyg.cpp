@@ -45,7 +45,8 @@ std::vector<CachatObjekt> tabelltexter(const Fakturavy& vy, std::vector<Tabellra
     double skala = 1;
     std::vector<bool> passar;
     for (const Tabellram& t : tabeller) {
-        const PassadText p = passadText(vy.mätare, t.tabell, {t.ram.width, t.ram.height});
+        const PassadText p = passadText(vy.mätare, t.tabell, {t.ram.width, t.ram.height},
+                                        TextDrawingMode::layoutManager, Ramhöjd::fast);
         skala = std::min(skala, p.skala);
         passar.push_back(p.passar);
     }

@@ -26,10 +26,17 @@ struct PassadText {
     bool avkortad = false;
 };
 
+// Whether a frame takes the height of a text that does not fit it even
+// at 70 % (`storlek`), or stays as it is, the text running on below it.
+enum class Ramhöjd { växer, fast };
+
 // `ram` may be unbounded in height (infinite) for text that only has to
-// fit across.
+// fit across. Each size tried is laid out only as far as the frame shows
+// (TextBound::frame): a text that fills it does not fit, however long. Of
+// a text that does not fit even at 70 %, the whole is measured for a frame
+// that grows, only that far for a fixed one.
 PassadText passadText(const TextMeasurer& mätare, const AttributedString& text, Size ram,
-                      TextDrawingMode läge = TextDrawingMode::layoutManager);
+                      TextDrawingMode läge = TextDrawingMode::layoutManager, Ramhöjd ramhöjd = Ramhöjd::växer);
 
 // The text as passadText sets it in a frame `bredd` wide and as high as it
 // needs: wrapped where lines kept to their line are too wide even at 70 %,
