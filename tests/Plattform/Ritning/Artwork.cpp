@@ -52,7 +52,8 @@ std::vector<uint8_t> coonsMesh(int n) {
     const double width = 300, height = 100;
     std::string data;
     auto point = [&](double x, double y) {
-        const auto u = uint16_t(std::lround(x / width * 65535)), v = uint16_t(std::lround(y / height * 65535));
+        const auto u = uint16_t(std::lround(std::clamp(x / width, 0.0, 1.0) * 65535)),
+                   v = uint16_t(std::lround(std::clamp(y / height, 0.0, 1.0) * 65535));
         data += {char(u >> 8), char(u), char(v >> 8), char(v)};
     };
     auto colour = [&](double x, double y) {

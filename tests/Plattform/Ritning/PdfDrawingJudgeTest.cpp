@@ -34,14 +34,14 @@ bool refusedAsCostly(const std::optional<std::string>& why) {
 
 }  // namespace
 
-// Under the program's own limits, each as a logo in a frame of 300 x 100
-// pt, or at its own size (the A4 pages, as backgrounds are shown).
-TEST(PdfDrawingJudge, OrdinaryArtworkIsDrawnWithinTheLimits) {
+// Under the program's own limits, the A4 pages at their own size, as a
+// background is shown (the tool's tests put each piece of artwork in as a
+// logo).
+TEST(PdfDrawingJudge, OrdinaryPagesAreDrawnWithinTheLimits) {
     for (const Artwork& art : testhjalp::ordinaryArtwork()) {
+        if (!art.name.starts_with("A4")) continue;
         SCOPED_TRACE(art.name);
-        const bool page = art.name.starts_with("A4");
-        EXPECT_EQ(refusal(art.pdf, page ? std::nullopt : std::optional<Size>(Size{300, 100}), pdfdrawing::judgingLimits),
-                  std::nullopt);
+        EXPECT_EQ(refusal(art.pdf, std::nullopt, pdfdrawing::judgingLimits), std::nullopt);
     }
 }
 
