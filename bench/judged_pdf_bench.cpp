@@ -13,9 +13,13 @@
 //     any accepted one within 10 s and 512 MiB; the tool within 10 s.
 //   - PdfDrawnByEachRenderer: the PDF itself drawn at 144 dpi, as the judge
 //     draws a page shown at its own size, by Splash (`pdftoppm`) and by
-//     cairo (`pdftocairo`), each for its time and peak (`splash_s`,
-//     `cairo_s`, ..._peak_MiB), each stopped after 30 s (a time of 30 means
-//     more): where the two differ, the judge goes by the costlier.
+//     cairo (`pdftocairo`, whose figures include its start and the PNG it
+//     writes), each for its time and peak (`splash_s`, `cairo_s`,
+//     ..._peak_MiB), each stopped after 30 s (a time of 30 means more):
+//     where the two differ, the judge goes by the costlier. Then the judge
+//     itself on it, under the program's limits: `judged` (whether both
+//     renderers drew it within them), its time and the processor time of
+//     the two renderers together (`judge_s`, `judge_cpu_s`).
 //   - PdfLogoAgainstPng: the invoice with an ordinary PDF logo against the
 //     same logo as a PNG (drawn from it at 150 dpi), run in turn:
 //     `pdf_minus_png_ms`, the difference of the medians. Goal: at most 100.
@@ -27,7 +31,12 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <fcntl.h>
 #include <filesystem>
+#include <fstream>
+#include <spawn.h>
+#include <sstream>
+#include <sys/wait.h>
 
 namespace {
 
@@ -111,6 +120,46 @@ BENCHMARK(PdfInTheInvoice)
     ->UseManualTime()
     ->Iterations(1);
 
+// The judge beside the tool on `pdf` at 144 dpi, under the program's
+// limits, as the tool runs it for a page shown at its own size: its
+// status, time, and the processor time of it and its renderers.
+struct Dom {
+    int status = -1;
+    double sekunder = 0, processortid = 0;
+};
+Dom döm(const fs::path& pdf) {
+    const fs::path domare = fs::path(KONTOBOK_BINARY).parent_path() / "kontobok-pdf-judge",
+                   mått = arbetsmapp() / "domarens-tid.txt";
+    posix_spawn_file_actions_t åtgärder;
+    posix_spawn_file_actions_init(&åtgärder);
+    posix_spawn_file_actions_addopen(&åtgärder, 0, pdf.c_str(), O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&åtgärder, 1, "/dev/null", O_WRONLY, 0);
+    std::vector<std::string> ord = {"/usr/bin/time", "-f", "%U %S", "-o", mått.string(), "/bin/sh", "-c",
+                                    "ulimit -t 3; exec \"$0\" \"$@\"", domare.string(), "144",
+                                    std::to_string(256 << 20)};
+    std::vector<char*> argv;
+    for (auto& o : ord) argv.push_back(o.data());
+    argv.push_back(nullptr);
+    Dom d;
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid;
+    if (posix_spawn(&pid, argv[0], &åtgärder, nullptr, argv.data(), environ) == 0) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        d.sekunder = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        d.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        std::ifstream in(mått);
+        std::string rad, sista;
+        while (std::getline(in, rad))
+            if (!rad.empty()) sista = rad;
+        double användare = 0, system = 0;
+        std::istringstream(sista) >> användare >> system;
+        d.processortid = användare + system;
+    }
+    posix_spawn_file_actions_destroy(&åtgärder);
+    return d;
+}
+
 // Argument: the PDF's place in allaPdf().
 void PdfDrawnByEachRenderer(benchmark::State& state) {
     const Prov& prov = allaPdf().at(size_t(state.range(0)));
@@ -118,11 +167,16 @@ void PdfDrawnByEachRenderer(benchmark::State& state) {
     const fs::path pdf = arbetsmapp() / "prov.pdf";
     writeFileSafely(pdf.string(), Bytes(prov.pdf.begin(), prov.pdf.end()));
     bänk::Körning splash, cairo;
+    Dom dom;
     for (auto _ : state) {
         splash = rita({"/usr/bin/pdftoppm", "-r", "144"}, pdf, arbetsmapp() / "splash");
         cairo = rita({"/usr/bin/pdftocairo", "-png", "-r", "144"}, pdf, arbetsmapp() / "cairo");
+        dom = döm(pdf);
         state.SetIterationTime(splash.sekunder + cairo.sekunder);
     }
+    state.counters["judged"] = dom.status == 0;
+    state.counters["judge_s"] = dom.sekunder;
+    state.counters["judge_cpu_s"] = dom.processortid;
     state.counters["splash_s"] = splash.sekunder;
     state.counters["splash_peak_MiB"] = splash.toppbyte / (1 << 20);
     state.counters["cairo_s"] = cairo.sekunder;
