@@ -164,14 +164,18 @@ public:
     double kolumnavstånd = 6;
     double rubrikutfyllnad = 0;
     std::optional<std::string> mallOchSpråk;
+    // Why the user template's background named by mallOchSpråk was
+    // refused, kept with it: judging it again would cost as much.
+    std::optional<std::string> bakgrundensFel;
     bool annanSträngmetod = false;
 
     // The first font a layout asked for and did not get (a layout that
     // misses a font lays out nothing).
     std::optional<std::string> saknatTypsnitt;
-    // The built-in background the template names and the program could
-    // not load.
+    // The background the template names and the program could not load,
+    // and why, when that is known (a user template's PDF refused).
     std::optional<std::string> saknadBakgrund;
+    std::optional<std::string> varförBakgrundSaknas;
     // Why the ledger's logo is left out: too large to read, encrypted, no
     // image at all (a warning for the user; the invoice is laid out
     // without it).
