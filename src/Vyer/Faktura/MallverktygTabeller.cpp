@@ -164,14 +164,21 @@ CachatObjekt tabellVidLinje(const Fakturavy& vy, AttributedString tabell, const 
 }
 
 std::vector<CachatObjekt> tabellerVidLinjer(const Fakturavy& vy, std::vector<TabellVidLinje> tabeller) {
+    // The frame stands one point higher than its text.
+    auto rum = [](const TabellVidLinje& t) { return Size{t.val.bredd, t.nederst - t.överst - 1}; };
+    // One too tall for its room even at 70 % takes the width it may have.
+    for (TabellVidLinje& t : tabeller)
+        if (t.bredast > t.val.bredd && !passadText(vy.mätare, t.tabell, rum(t)).passar) t.val.bredd = t.bredast;
     double skala = 1;
-    for (const TabellVidLinje& t : tabeller)
-        // The frame stands one point higher than its text.
-        skala = std::min(skala,
-                         passadText(vy.mätare, t.tabell, {t.val.bredd, t.nederst - t.överst - 1}).skala);
+    for (const TabellVidLinje& t : tabeller) skala = std::min(skala, passadText(vy.mätare, t.tabell, rum(t)).skala);
     std::vector<CachatObjekt> ut;
     for (TabellVidLinje& t : tabeller) {
-        AttributedString tabell = skala < 1 ? t.tabell.scaled(skala) : std::move(t.tabell);
+        // A row too wide even at 70 % is set wrapped, as it was measured;
+        // what its room cannot hold even so is cut there.
+        AttributedString tabell = radbrutenDärDenMåste(vy.mätare, t.tabell, t.val.bredd);
+        if (skala < 1) tabell = tabell.scaled(skala);
+        if (uppmätt(vy, tabell, {t.val.bredd, 10000}).height > rum(t).height)
+            tabell = avkortad(vy.mätare, tabell, rum(t));
         const Rect ram = ramVidLinje(t.val, uppmätt(vy, tabell, {t.val.bredd, 10000}).height, t.överst, t.nederst);
         ut.emplace_back(std::nullopt, std::nullopt, cachad::stringNeedingLayoutManager{std::move(tabell), ram});
     }

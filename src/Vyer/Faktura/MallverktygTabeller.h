@@ -140,12 +140,16 @@ CachatObjekt tabellVidLinje(const Fakturavy& vy, AttributedString tabell, const 
 // each kept between the y `överst` and `nederst`: when one is too tall for
 // its room or too wide for its width, all are set smaller by one factor
 // (Textpassning.h), then each stands about its line as far as its room
-// allows, moved inside it otherwise.
+// allows, moved inside it otherwise. A value too wide even at 70 % wraps
+// in its column. A table too tall for its room even at 70 % first takes
+// the width `bredast`, where the page has it, and is cut where even that
+// is not enough.
 struct TabellVidLinje {
     AttributedString tabell;
     Linjeval val;
     double överst = 0;
     double nederst = 0;
+    double bredast = 0;
 };
 std::vector<CachatObjekt> tabellerVidLinjer(const Fakturavy& vy, std::vector<TabellVidLinje> tabeller);
 // Two tables, each placed about its line as above, the lower one never
