@@ -155,7 +155,18 @@ std::vector<CachatObjekt> tabellerVidLinjer(const Fakturavy& vy, std::vector<Tab
 // Two tables, each placed about its line as above, the lower one never
 // starting less than `mellanrum` below the upper one's end: a long list of
 // facts above pushes the table below it down instead of running into it.
+// Both keep to the column's room: the upper starts no higher than
+// `överst`; a lower one that would end below `nederst` rises to end there,
+// then the upper rises too; when that is not enough both are set smaller
+// by one factor (Textpassning.h), a value too wide even at 70 % wrapping
+// in its column; past 70 % each is cut to a share of the room as large as
+// its share of their heights, or the lower one alone in what is left.
+struct Kolumnrum {
+    double överst = -std::numeric_limits<double>::infinity();
+    double nederst = std::numeric_limits<double>::infinity();
+};
 std::vector<CachatObjekt> tabellUnderTabell(const Fakturavy& vy, AttributedString övre, const Linjeval& övreVal,
-                                            AttributedString undre, const Linjeval& undreVal, double mellanrum);
+                                            AttributedString undre, const Linjeval& undreVal, double mellanrum,
+                                            const Kolumnrum& rum = {});
 
 }  // namespace mallverktyg
