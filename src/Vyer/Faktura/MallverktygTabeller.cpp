@@ -264,11 +264,19 @@ std::vector<CachatObjekt> tabellUnderTabell(const Fakturavy& vy, AttributedStrin
 
 CachatObjekt tabellKringPunkt(const Fakturavy& vy, AttributedString tabell, const Punktval& val) {
     // Rounded outward the frame may gain a point above and below.
-    tabell = passadText(vy.mätare, tabell, {val.gränsbredd, val.högst - 3}).text;
-    const Size s = uppmätt(vy, tabell, {val.gränsbredd, 1000});
-    const Rect ram{val.mitt.x - s.width / 2, val.mitt.y - s.height / 2, val.bredd.value_or(s.width + 1),
-                   s.height + 1};
-    return tabelltext(vy, std::move(tabell), ram.integral());
+    const double högst = val.högst - 3;
+    PassadText passad = passadText(vy.mätare, tabell, {val.gränsbredd, högst});
+    double gränsbredd = val.gränsbredd;
+    std::optional<double> bredd = val.bredd;
+    if (!passad.passar && val.bredast > gränsbredd) {
+        gränsbredd = val.bredast;
+        if (bredd) bredd = val.bredast;
+        passad = passadText(vy.mätare, tabell, {gränsbredd, högst});
+    }
+    if (!passad.passar) passad.text = avkortad(vy.mätare, passad.text, {gränsbredd, högst});
+    const Size s = uppmätt(vy, passad.text, {gränsbredd, 1000});
+    const Rect ram{val.mitt.x - s.width / 2, val.mitt.y - s.height / 2, bredd.value_or(s.width + 1), s.height + 1};
+    return tabelltext(vy, std::move(passad.text), ram.integral());
 }
 
 }  // namespace mallverktyg

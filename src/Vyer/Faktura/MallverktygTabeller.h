@@ -100,12 +100,16 @@ Faktatabeller mottagarOchAvsändartabeller(const Fakturavy& vy, const TextAttrib
 // one point higher than the text and `bredd` wide, or one point wider than
 // the text without a width. A table whose frame would be higher than
 // `högst` or whose lines are wider than `gränsbredd` is set smaller
-// (Textpassning.h) until it is not.
+// (Textpassning.h) until it is not, a value too wide even at 70 % wrapping
+// in its column. One too high for `högst` even so is measured at most
+// `bredast` wide, where the page has that room, and what does not fit
+// even then is cut at `högst`.
 struct Punktval {
     Point mitt;
     double gränsbredd = 0;
     std::optional<double> bredd;
     double högst = std::numeric_limits<double>::infinity();
+    double bredast = 0;
 };
 CachatObjekt tabellKringPunkt(const Fakturavy& vy, AttributedString tabell, const Punktval& val);
 
