@@ -114,8 +114,9 @@ void Fakturavy::konfigureraInnehållFörE() {
     // The sender's own table ends above the F-tax note; a long name takes
     // the band above it.
     const double fot = b.godkändFörFSkatt ? 806 : y + h;
-    alla.push_back(mallverktyg::växandeTabell(*this, avsändaren.tabell, {45, y, 176, fot - y},
-                                              {.riktning = mallverktyg::Växer::uppåt, .gräns = 713, .växerFörst = true}));
+    alla.push_back(mallverktyg::växandeTabell(
+        *this, avsändaren.tabell, {45, y, 176, fot - y},
+        {.riktning = mallverktyg::Växer::uppåt, .gräns = 713, .växerFörst = true}));
     alla.push_back(mallverktyg::växandeTabell(*this, kontakttabell.tabell, {227, y, 196, h},
                                               {mallverktyg::Växer::uppåt, 713, 836}));
 

@@ -114,8 +114,9 @@ TEST_F(MallFr, ARecipientTooLongForItsFrameGrowsTheFrameDown) {
         SCOPED_TRACE(beskriv(alla));
         const CachatObjekt* ramen = nullptr;
         for (const CachatObjekt& o : alla)
-            if (std::holds_alternative<cachad::path>(o.data) && ram(o).x == 34 && ram(o).y == 102 && ram(o).width == 207)
-                ramen = ramen ? ramen : &o;
+            if (!ramen && std::holds_alternative<cachad::path>(o.data) && ram(o).x == 34 && ram(o).y == 102 &&
+                ram(o).width == 207)
+                ramen = &o;
         const CachatObjekt* m = medTextSomInnehåller(alla, "Kund AB");
         ASSERT_TRUE(m);
         if (rader == 10) {
