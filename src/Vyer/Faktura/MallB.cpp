@@ -63,9 +63,9 @@ Fakturavy::EgnaRubriker rubrikerMedChevroner(const Fakturavy& vy) {
         if (över < 0)
             for (size_t i = 0; i < n; ++i) {
                 bredder[i] = std::max(0.0, bredder[i] + över / static_cast<double>(n));
-                rubriker[i] = avkortad(vy.mätare,
-                                       AttributedString(rubriker[i].text(), påEnRad(*rubriker[i].attributesAt(0))),
-                                       {bredder[i], 19}, TextDrawingMode::fromTopLeft);
+                if (const TextAttributes* attribut = rubriker[i].attributesAt(0))
+                    rubriker[i] = avkortad(vy.mätare, AttributedString(rubriker[i].text(), påEnRad(*attribut)),
+                                           {bredder[i], 19}, TextDrawingMode::fromTopLeft);
             }
         // The row may reach as far as the headings wished to.
         const double vänster = std::min(ankare[0] - bredder[0] / 2, 264.0);
