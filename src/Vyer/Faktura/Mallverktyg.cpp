@@ -80,6 +80,45 @@ std::vector<double> kolumnbredder(std::vector<double> önskade, double bredd, do
     return önskade;
 }
 
+std::vector<double> isärIRaden(const std::vector<double>& bredder, const std::vector<double>& mittpunkter,
+                               double mellanrum, double vänster, double höger) {
+    struct Grupp {
+        size_t antal = 0;
+        double bredd = 0;
+        double önskat = 0;  // the sum of the left edges its boxes wish for the group
+        double x = 0;
+    };
+    auto placera = [&](Grupp& g) {
+        g.x = std::clamp(g.önskat / static_cast<double>(g.antal), vänster, std::max(vänster, höger - g.bredd));
+    };
+    // Left to right each box starts a group; a group that comes too near
+    // the one before takes it in, the wish of each box its own left edge
+    // less where it stands in the group.
+    std::vector<Grupp> grupper;
+    for (size_t i = 0; i < bredder.size(); ++i) {
+        Grupp ny{1, bredder[i], mittpunkter[i] - bredder[i] / 2};
+        placera(ny);
+        while (!grupper.empty() && grupper.back().x + grupper.back().bredd + mellanrum > ny.x) {
+            const Grupp& före = grupper.back();
+            const double steg = före.bredd + mellanrum;
+            const double önskat = före.önskat + ny.önskat - steg * static_cast<double>(ny.antal);
+            ny = {före.antal + ny.antal, steg + ny.bredd, önskat};
+            placera(ny);
+            grupper.pop_back();
+        }
+        grupper.push_back(ny);
+    }
+    std::vector<double> x;
+    for (const Grupp& g : grupper) {
+        double kant = g.x;
+        for (size_t k = 0; k < g.antal; ++k) {
+            x.push_back(kant);
+            kant += bredder[x.size() - 1] + mellanrum;
+        }
+    }
+    return x;
+}
+
 CachatObjekt kontur(const Rect& ram, double linjebredd, const Color& färg, double hörnradie) {
     BezierPath väg = hörnradie > 0 ? BezierPath::roundedRect(ram, hörnradie, hörnradie) : BezierPath::rect(ram);
     väg.lineWidth = linjebredd;
