@@ -13,6 +13,7 @@
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRum.h"
+#include "Vyer/Faktura/Storstaprocent.h"
 #include "Vyer/Faktura/Styckeformat.h"
 #include "Vyer/Faktura/Textpassning.h"
 
@@ -143,18 +144,7 @@ void Fakturavy::konfigureraInnehållFörBB() {
         }
         return true;
     };
-    Huvud h = huvud(100);
-    if (h.fot > huvudetsFot) {
-        int procent = static_cast<int>(std::lround(minstaTextskala * 100));
-        for (int hi = 100; hi - procent > 1;) {
-            const int mitt = (procent + hi) / 2;
-            if (huvud(mitt).fot <= huvudetsFot)
-                procent = mitt;
-            else
-                hi = mitt;
-        }
-        h = huvud(procent);
-    }
+    Huvud h = huvud(störstaProcent([&](int procent) { return huvud(procent).fot <= huvudetsFot; }));
     for (CachatObjekt& o : h.objekt)
         if (h.fot <= huvudetsFot || avkortatVid(o, huvudetsFot)) alla.push_back(std::move(o));
     // The amount strip and the item table stand lower by what the head
