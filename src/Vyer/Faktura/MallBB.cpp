@@ -13,9 +13,8 @@
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRum.h"
-#include "Vyer/Faktura/Storstaprocent.h"
+#include "Vyer/Faktura/Blockpassning.h"
 #include "Vyer/Faktura/Styckeformat.h"
-#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 #include <cmath>
@@ -131,22 +130,11 @@ void Fakturavy::konfigureraInnehållFörBB() {
         }
         return h;
     };
-    // Past the foot even at 70 %, a text that starts above it keeps the
-    // lines that end there, the last ending in an ellipsis; one that does
-    // not is left out.
-    auto avkortatVid = [&](CachatObjekt& o, double fot) {
-        auto& s = std::get<cachad::string>(o.data);
-        const auto rader = mätare.lines(s.string, s.frame.width, TextDrawingMode::fromTopLeft);
-        if (rader.empty() || s.frame.y + rader.front().bottom > fot + 0.5) return false;
-        if (s.frame.y + rader.back().bottom > fot + 0.5) {
-            s.frame.height = fot - s.frame.y;
-            s.string = avkortad(mätare, s.string, s.frame.size(), TextDrawingMode::fromTopLeft);
-        }
-        return true;
-    };
     Huvud h = huvud(störstaProcent([&](int procent) { return huvud(procent).fot <= huvudetsFot; }));
+    // Past the foot even at 70 %, the texts that start above it are cut
+    // there, those below left out.
     for (CachatObjekt& o : h.objekt)
-        if (h.fot <= huvudetsFot || avkortatVid(o, huvudetsFot)) alla.push_back(std::move(o));
+        if (h.fot <= huvudetsFot || avkortadVidFoten(mätare, o, huvudetsFot)) alla.push_back(std::move(o));
     // The amount strip and the item table stand lower by what the head
     // reaches into the strip.
     const double d = std::max(0.0, std::ceil(std::min(h.fot, huvudetsFot) + 4 - 304));

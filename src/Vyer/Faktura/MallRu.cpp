@@ -14,7 +14,7 @@
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
 #include "Vyer/Faktura/MallverktygRum.h"
-#include "Vyer/Faktura/Storstaprocent.h"
+#include "Vyer/Faktura/Blockpassning.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>

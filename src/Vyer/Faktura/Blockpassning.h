@@ -1,6 +1,8 @@
 #pragma once
-// The size a block of texts is set at when it must be set smaller to fit
-// its room: one factor for all of it, in whole percent.
+// A block of texts fitted to its room: set smaller, all of it by one
+// factor in whole percent, and where even 70 % is too large, cut at the
+// room's foot.
+#include "Vyer/Faktura/CachatObjekt.h"
 #include "Vyer/Faktura/Textpassning.h"
 
 #include <cmath>
@@ -21,3 +23,9 @@ int störstaProcent(const Passar& passar) {
     }
     return procent;
 }
+
+// A text object of the block cut at y `fot`: it keeps the lines that end
+// above it, the last ending in an ellipsis (Textpassning.h). False, and
+// the object as it was, when not even its first line ends above the foot:
+// it is then to be left out. Objects other than plain strings are kept.
+bool avkortadVidFoten(const TextMeasurer& mätare, CachatObjekt& objekt, double fot);
