@@ -77,7 +77,7 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
     const TextAttributes kolumnrubrik     {std::nullopt,    vit,          fet8};
     const TextAttributes kolumnrubrikHöger{rightAligned(),  vit,          fet8};
     const TextAttributes rutvärde         {std::nullopt,    std::nullopt, normal8};
-    const TextAttributes rutrubrik        {truncatedTail(), vit,          fet8};
+    const TextAttributes rutrubrik        {std::nullopt,    vit,          fet8};
 
     läggTillInnehållMedRamFörLogotyp({34, 24, 110, 96}, titel, {149, 37, 391, 28}, påminnelse, {64, 174, 292, 21},
                                      liten, {64, 688, 465, 32}, liten, {36, 806, 144, 12});
@@ -158,14 +158,15 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
     for (size_t r = 1; r < höjd.size(); ++r) radtopp[r] = radtopp[r - 1] + höjd[r - 1] + 4;
 
     // A box: a coloured caption band with a straight lower edge, the
-    // value below it, a rounded outline.
+    // caption kept to its line there, the value below it, a rounded
+    // outline.
     for (const Ruta& ruta : rutor) {
         const size_t rad = size_t(ruta.rad);
         const Rect r{55 + 123.0 * ruta.kolumn, radtopp[rad], 118, ruta.dubbel ? höjd[0] + 4 + höjd[1] + 1 : höjd[rad]};
         alla.push_back(mallverktyg::panel({r.x, r.y, 118, 25}, hörnradie, formfärg));
         alla.push_back(CachatObjekt(Rect{r.x, r.y + 16, 118, 14}, vit));
         alla.push_back(mallverktyg::kontur(r, 1, formfärg, hörnradie));
-        alla.push_back(text(ruta.rubrik, rutrubrik, {r.x + 10, r.y, 98, 16}));
+        alla.push_back(mallverktyg::textPåSinaRader(*this, ruta.rubrik, rutrubrik, {r.x + 10, r.y, 98, 16}));
         alla.push_back(mallverktyg::passandeText(*this, värdet(ruta, 100), {r.x + 10, r.y + 20, 98, r.height - 20}));
     }
 
