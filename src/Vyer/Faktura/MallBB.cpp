@@ -10,10 +10,10 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
+#include "Vyer/Faktura/Blockpassning.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRum.h"
-#include "Vyer/Faktura/Blockpassning.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>

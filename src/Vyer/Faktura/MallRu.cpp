@@ -10,11 +10,11 @@
 #include "Modell/Bokforing.h"
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Land.h"
+#include "Vyer/Faktura/Blockpassning.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
 #include "Vyer/Faktura/MallverktygRum.h"
-#include "Vyer/Faktura/Blockpassning.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
