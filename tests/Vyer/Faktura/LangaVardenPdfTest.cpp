@@ -54,8 +54,7 @@ using namespace fältfynd;
 // expected to: a template that passes must leave this list, so it only
 // shrinks. What each one does wrong is printed by its test.
 const std::set<std::string> kändaBrister = {
-    "Karvomat4", "V", "SL", "G", "Ru2", "Ru1", "CT2", "CT1", "BB", "R",
-    "P", "O", "M", "C", "Hi", "FL", "Cp", "EB", "EBs", "NoGiro1", "NoGiro2",
+    "V", "SL", "G", "P", "O", "M", "C", "Hi", "Cp", "EB", "EBs", "NoGiro1", "NoGiro2",
     "FiGiro1", "FiGiro2", "user",
 };
 
