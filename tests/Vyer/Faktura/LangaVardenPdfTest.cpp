@@ -54,8 +54,8 @@ using namespace fältfynd;
 // expected to: a template that passes must leave this list, so it only
 // shrinks. What each one does wrong is printed by its test.
 const std::set<std::string> kändaBrister = {
-    "Karvomat4", "V", "SL", "G", "B", "Ru2", "Ru1", "CT2", "CT1", "BB", "Gu", "R", "Pi", "E",
-    "P", "O", "M", "C", "Hi", "CL", "FL", "Di", "Cp", "EB", "EBs", "NoGiro1", "NoGiro2",
+    "Karvomat4", "SL", "B", "Ru2", "Ru1", "CT2", "CT1", "BB", "Gu", "R", "Pi", "E",
+    "M", "C", "Hi", "CL", "FL", "Di", "Cp", "NoGiro1", "NoGiro2",
     "FiGiro1", "FiGiro2", "user",
 };
 
