@@ -84,10 +84,12 @@ void läggUt(Fakturavy& vy, const Utseende& u) {
         alla.push_back(text(rubrik(vy.rubrikFörMottagare()), adressrubrik, {366, 86, 181, 15}));
     }
 
-    // The company's name stays below the credit terms.
+    // The company's name stays below the credit terms. The address table
+    // ends 5 points before the contact table at x 210 begins, so that a
+    // long value wraps there rather than run under its captions.
     for (CachatObjekt& o : mallverktyg::företagsnamnÖverAvsändartabeller(
              vy, tabellrubrik, tabellvärde, företagsnamn,
-             {.adressbredd = 170,
+             {.adressbredd = 210 - 5 - 56,
               .kontaktbredd = 170,
               .namnetUnder = mallverktyg::underKreditvillkoren(vy, villkor, u.villkorsram)}))
         alla.push_back(std::move(o));
