@@ -1,6 +1,7 @@
 // Whole blocks of facts laid out without the template measuring: a band of
 // two-line entries with a small drawing before each, and the invoice's
-// references, dates and numbers spread over three columns.
+// references, dates and numbers spread over three columns, which share
+// their band with the addresses over them.
 #include "Vyer/Faktura/Fakturavy.h"
 
 #include "Modell/Fakturor/Fakturaliknande.h"
