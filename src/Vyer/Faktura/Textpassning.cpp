@@ -114,6 +114,14 @@ AttributedString radbrutenDärDenMåste(const TextMeasurer& mätare, const Attri
     return medRadbrytning(text);
 }
 
+AttributedString radbrutenOmDenÄrFörBred(const TextMeasurer& mätare, const AttributedString& text, double bredd,
+                                         TextDrawingMode läge) {
+    if (!klipper(text) || !std::isfinite(bredd) || bredd <= 0) return text;
+    const Size ram{bredd, std::numeric_limits<double>::infinity()};
+    if (prova(mätare, text, ram, läge, 100).mått.size.width <= bredd + slack) return text;
+    return medRadbrytning(text);
+}
+
 namespace {
 
 bool avkortar(LineBreakMode läge) {

@@ -44,6 +44,12 @@ PassadText passadText(const TextMeasurer& mätare, const AttributedString& text,
 AttributedString radbrutenDärDenMåste(const TextMeasurer& mätare, const AttributedString& text, double bredd,
                                       TextDrawingMode läge = TextDrawingMode::layoutManager);
 
+// The text with its lines kept to their line wrapped instead when one of
+// them is wider than `bredd` at the text's own size, else as it is: what a
+// block that grows before it is set smaller measures.
+AttributedString radbrutenOmDenÄrFörBred(const TextMeasurer& mätare, const AttributedString& text, double bredd,
+                                         TextDrawingMode läge = TextDrawingMode::layoutManager);
+
 // As passadText for a frame that cannot grow: a text that does not fit
 // even at 70 % is cut there (avkortad below) rather than run on past it.
 PassadText textInomRam(const TextMeasurer& mätare, const AttributedString& text, Size ram,

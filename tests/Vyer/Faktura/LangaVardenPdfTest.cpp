@@ -54,7 +54,7 @@ using namespace fältfynd;
 // expected to: a template that passes must leave this list, so it only
 // shrinks. What each one does wrong is printed by its test.
 const std::set<std::string> kändaBrister = {
-    "V", "SL", "G", "P", "O", "M", "C", "Hi", "Cp", "EB", "EBs", "NoGiro1", "NoGiro2",
+    "SL", "M", "C", "Hi", "Cp", "NoGiro1", "NoGiro2",
     "FiGiro1", "FiGiro2", "user",
 };
 
