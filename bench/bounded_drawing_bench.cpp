@@ -4,22 +4,25 @@
 //   - a background is held once per document: a background of 20 000
 //     lines adds as much to an invoice of 60 pages as to one of one page
 //     (within 20 ms; against the same invoice over a blank page);
-//   - a background beyond the bound (an image of 20 000 x 20 000 pixels,
-//     two million line operators in a few kilobytes) is refused with the
-//     "cannot be loaded" error in under 0.5 s and 100 MiB;
+//   - a background beyond the bound is refused with the "cannot be
+//     loaded" error: an image of 20 000 x 20 000 pixels from its
+//     dictionary, in under 0.5 s and 100 MiB; two million line operators
+//     in a few kilobytes when drawing them has taken the judge's processor
+//     time (3 s);
 //   - a logo of 20 000 x 20 000 pixels is refused from its header, with a
 //     warning, in under 0.5 s and 100 MiB; one of 12 000 x 12 000 pixels
 //     is decoded for its frame in under 150 MiB;
 //   - a PDF logo or background, whatever it holds, keeps the run within
 //     512 MiB and 10 s, and the invoice (`pdf_KiB`) within the file's size
 //     (`file_KiB`) and 64 KiB more than without it: a chain of 30 000
-//     arrays (refused in under 0.5 s), a mesh of 250 000 triangles or of
-//     1 000 painted ten times (refused as too costly: a reader fills each
-//     triangle each time) and one of 1 000 painted once (put in once) as a
-//     logo and, under a malformed crop box, as a background of 40 pages, a background of 200 000 pages (read as its
-//     first page: the run costs what loading the 45 MB document costs), a
-//     logo whose cross-reference table claims ten million objects in
-//     460 KB (its reader stopped at 256 MiB, in under 3 s);
+//     arrays (refused in under 0.5 s), meshes of 250 000 triangles or of
+//     1 000 painted ten times or once, as a logo and, under a malformed
+//     crop box, as a background of 40 pages (`accepted`: whether the judge
+//     drew it within its limits on this machine), a background of 200 000
+//     pages (read as its first page: the run costs what loading the 45 MB
+//     document costs), a logo whose cross-reference table claims ten
+//     million objects in 460 KB (its reader stopped at 256 MiB, in under
+//     3 s);
 //   - a logo is read once per run: one that takes a second to read costs
 //     a run the same (within 50 ms) in 40 fields of a user template as in
 //     one.
@@ -65,9 +68,9 @@ int sidorI(const fs::path& pdf) {
     return sidor;
 }
 
-// Runs the job on the document, expecting `status`; `filbyte` is the size
+// Runs the job on the document, expecting `status` (or any); `filbyte` is the size
 // of the logo or background it holds.
-void mät(benchmark::State& state, const fs::path& fil, int status, size_t filbyte = 0) {
+void mät(benchmark::State& state, const fs::path& fil, std::optional<int> status, size_t filbyte = 0) {
     const fs::path ut = arbetsmapp() / "tmp";
     fs::create_directories(ut);
     bänk::senasteFakturanIVerktyget(state, fil, ut, status);
@@ -159,7 +162,7 @@ void MeshPainted(benchmark::State& state) {
                                [&] { return bänk::tunga::pdfMedNät(trianglar, gånger, bakgrund ? "0 0 595" : ""); },
                                bakgrund, posterFör(40));
     // Too costly a background cannot be loaded; a logo is left out.
-    mät(state, d.fil, bakgrund && int64_t(trianglar) * gånger > 1000 ? 1 : 0, d.pdfbyte);
+    mät(state, d.fil, std::nullopt, d.pdfbyte);
 }
 BENCHMARK(MeshPainted)->ArgNames({"kilotriangles", "times", "background"})
     ->ArgsProduct({{1, 250}, {1, 10}, {0, 1}})->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);

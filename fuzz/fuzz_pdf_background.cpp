@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    auto document = PdfDocument::fromBytes({data, size});
+    auto document = PdfDocument::fromBytes({data, size}).document;
     auto logo = Image::fromBytes({data, size}).image;
     if (!document && !logo) return 0;
     if (document) {

@@ -1,7 +1,8 @@
 // libFuzzer target: any text from a document, in runs of any font, size
 // and paragraph style, measures to a finite size, gives lines that start
-// at its characters, and draws in every mode without crashing or spoiling
-// the page (the seeds hold long clusters and runs of marks and joiners).
+// at its characters, laid out as far as a frame shows gives its first
+// lines, and draws in every mode without crashing or spoiling the page
+// (the seeds hold long clusters and runs of marks and joiners).
 #include "Plattform/Ritning/CairoCanvas.h"
 #include "Plattform/Ritning/TextMeasurer.h"
 
@@ -85,14 +86,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (start < text.length() && (static_cast<unsigned char>(text.text()[start]) & 0xC0) == 0x80) std::abort();
     }
     if (!lines.empty() && std::abs(lines.back().bottom - s.height) > 1e-6) std::abort();
-    cairo_surface_t* surface = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr);
-    cairo_t* cr = cairo_create(surface);
-    CairoCanvas canvas(cr);
-    for (TextDrawingMode mode :
-         {TextDrawingMode::fromTopLeft, TextDrawingMode::baselineAtFoot, TextDrawingMode::layoutManager})
-        canvas.drawText(text, {10, 10, width, 30}, mode);
-    if (cairo_status(cr) != CAIRO_STATUS_SUCCESS) { fprintf(stderr, "status %s\n", cairo_status_to_string(cairo_status(cr))); std::abort(); }
-    cairo_destroy(cr);
-    cairo_surface_destroy(surface);
+    const TextDrawingMode modes[] = {TextDrawingMode::fromTopLeft, TextDrawingMode::baselineAtFoot,
+                                     TextDrawingMode::layoutManager};
+    // Laid out only as far as a frame shows, a text gives its first lines,
+    // all of them when it is not cut.
+    const Rect frame{10, 10, width, 30};
+    for (TextDrawingMode mode : modes) {
+        const TextExtent shown = systemTextMeasurer().extent(text, frame, mode, TextBound::frame(frame.height));
+        const TextExtent whole = systemTextMeasurer().extent(text, frame, mode);
+        if (shown.lines.size() > whole.lines.size() || (shown.whole && shown.lines.size() != whole.lines.size()))
+            std::abort();
+        for (size_t i = 0; i < shown.lines.size(); ++i)
+            if (!(shown.lines[i] == whole.lines[i])) std::abort();
+    }
+    // Drawn where nothing clips, and on a small page, which cuts the
+    // layout short.
+    const cairo_rectangle_t page{0, 0, 120, 40};
+    for (const cairo_rectangle_t* extents : {static_cast<const cairo_rectangle_t*>(nullptr), &page}) {
+        cairo_surface_t* surface = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, extents);
+        cairo_t* cr = cairo_create(surface);
+        CairoCanvas canvas(cr);
+        for (TextDrawingMode mode : modes) canvas.drawText(text, frame, mode);
+        if (cairo_status(cr) != CAIRO_STATUS_SUCCESS) { fprintf(stderr, "status %s\n", cairo_status_to_string(cairo_status(cr))); std::abort(); }
+        cairo_destroy(cr);
+        cairo_surface_destroy(surface);
+    }
     return 0;
 }

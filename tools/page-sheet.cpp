@@ -33,7 +33,7 @@ std::shared_ptr<const PdfDocument> läsPdf(const std::string& sökväg) {
     std::ifstream in(sökväg, std::ios::binary);
     if (!in) return nullptr;
     std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return PdfDocument::fromBytes(bytes);
+    return PdfDocument::fromBytes(bytes).document;
 }
 
 AttributedString centrerad(const std::string& text, const Font& font, const Color& färg) {

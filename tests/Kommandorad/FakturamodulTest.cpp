@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -112,6 +113,65 @@ TEST_F(Fakturamodul, TheLedgerJobsLoadNoDrawingLibrary) {
                             [](const fs::path& f) { return f.parent_path().filename() == "fd"; }));
     EXPECT_TRUE(std::any_of(faktura.begin(), faktura.end(),
                             [](const fs::path& f) { return f.filename().string().starts_with("libcairo"); }));
+}
+
+// The renderers that judge a PDF logo are another program's: the tool
+// runs it, in a child, for a PDF logo alone, and never maps them itself.
+// strace lists the programs each run executes.
+TEST_F(Fakturamodul, OnlyAPdfLogoRunsTheJudgeAndTheToolNeverMapsItsRenderers) {
+    if (körProgram("strace", {"-f", "-o", "/dev/null", "true"}).status != 0) GTEST_SKIP() << "strace cannot trace here";
+    const fs::path källa = fs::path(KONTOBOK_SOURCE_DIR) / "tests" / "data" / "logotyper";
+    auto medLogotyp = [&](const std::string& fil) {
+        const fs::path d = katalog / (fil + ".bok");
+        EXPECT_EQ(körProgram((verktyg / "make-example").string(), {"--logo", (källa / fil).string(), d.string()}).status,
+                  0);
+        return d;
+    };
+    // The programs a run executes, by file name.
+    auto körda = [&](const fs::path& d, std::vector<std::string> argument, Körval val = {}) {
+        const fs::path logg = katalog / "strace.txt";
+        // The leak checker of sanitizer builds cannot work under strace.
+        const char* asan = std::getenv("ASAN_OPTIONS");
+        val.miljö.emplace_back("ASAN_OPTIONS", (asan ? std::string(asan) + ":" : "") + "detect_leaks=0");
+        val.miljö.emplace_back("TMPDIR", katalog.string());
+        argument.insert(argument.begin(), {"-f", "-e", "trace=execve", "-o", logg.string(), KONTOBOK_BINARY, d.string()});
+        const Körning k = körProgram("strace", argument, val);
+        EXPECT_EQ(k.status, 0) << k.fel;
+        std::multiset<std::string> program;
+        std::ifstream rader(logg);
+        for (std::string rad; std::getline(rader, rad);) {
+            const size_t början = rad.find("execve(\"");
+            if (början == std::string::npos || rad.find(" = 0") == std::string::npos) continue;
+            const size_t från = början + 8;
+            program.insert(fs::path(rad.substr(från, rad.find('"', från) - från)).filename().string());
+        }
+        return program;
+    };
+    const std::string domaren = fs::path(KONTOBOK_JUDGE).filename().string();
+    EXPECT_EQ(körda(dokument, {"--latestEntry"}).count(domaren), 0u);
+    EXPECT_EQ(körda(dokument, {}, {.indata = R"({"customers":[{"company":"Ny AB"}]})"}).count(domaren), 0u);
+    EXPECT_EQ(körda(dokument, {"--latestInvoice"}).count(domaren), 0u);
+    EXPECT_EQ(körda(medLogotyp("logo.png"), {"--latestInvoice"}).count(domaren), 0u);
+    // Once, however many places show it.
+    const fs::path pdf = medLogotyp("logo.pdf");
+    EXPECT_EQ(körda(pdf, {"--latestInvoice"}).count(domaren), 1u);
+    const Körning medPdf = körProgram(KONTOBOK_BINARY, {pdf.string(), "--latestInvoice"},
+                                      {.miljö = {{"LD_DEBUG", "files"}, {"TMPDIR", katalog.string()}}});
+    ASSERT_EQ(medPdf.status, 0) << medPdf.fel;
+    for (const std::string& fil : laddade(medPdf)) EXPECT_FALSE(fil.starts_with("libpoppler")) << fil;
+}
+
+// A tool without its judge beside it still makes the invoice: a PDF logo
+// that cannot be judged is left out, and the run says why.
+TEST_F(Fakturamodul, WithoutTheJudgeAPdfLogoIsLeftOutAndSaysWhy) {
+    const fs::path ensam = ensamtVerktyg(KONTOBOK_MODULE);
+    const fs::path logotyp = fs::path(KONTOBOK_SOURCE_DIR) / "tests" / "data" / "logotyper" / "logo.pdf";
+    ASSERT_EQ(körProgram((verktyg / "make-example").string(), {"--logo", logotyp.string(), dokument.string()}).status, 0);
+    const Körning k = kör(ensam, {"--latestInvoice"});
+    EXPECT_EQ(k.status, 0) << k.fel;
+    EXPECT_EQ(k.fel, "Warning: the invoice is made without the ledger's logo: it cannot be judged: " +
+                         (ensam.parent_path() / fs::path(KONTOBOK_JUDGE).filename()).string() + " cannot be run.\n");
+    EXPECT_FALSE(ingenPdf());
 }
 
 // The message names where the module must stand: the program's own

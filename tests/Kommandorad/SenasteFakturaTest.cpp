@@ -17,6 +17,7 @@
 #include "Programkorning.h"
 #include "Vyer/Faktura/Fakturavy.h"
 
+#include "Plattform/Ritning/Artwork.h"
 #include "Plattform/Ritning/Bildprov.h"
 #include "Plattform/Ritning/HandmadePdf.h"
 #include "../Vyer/Faktura/FastMatare.h"
@@ -88,6 +89,11 @@ protected:
     // The example document with `logotyp` as the ledger's logo: the run
     // makes the invoice without it, says why, and hands the document on.
     Lästa utanLogotypen(const std::string& dokument, const std::vector<uint8_t>& logotyp, const std::string& varför);
+    // The document rewritten with `logotyp` as the ledger's logo, or with
+    // `bakgrund` as the background of the user template its latest
+    // invoice is then laid out with (and no logo).
+    Lästa medLogotyp(const std::string& dokument, const std::vector<uint8_t>& logotyp);
+    Lästa medBakgrund(const std::string& dokument, const std::vector<uint8_t>& bakgrund);
 
     std::vector<std::string> filerI(const fs::path& p) {
         std::vector<std::string> namn;
@@ -138,6 +144,27 @@ Lästa SenasteFaktura::utanLogotypen(const std::string& dokument, const std::vec
     const fs::path pdf = ut / (l.faktura->nummer() + ".pdf");
     EXPECT_EQ(k.ut, l.faktura->nummer() + ";" + l.faktura->mottagare->epost.value_or("") + ";" + pdf.string() + "\n");
     kontrolleraDokument(pdf, *l.faktura, 1);
+    return l;
+}
+
+Lästa SenasteFaktura::medLogotyp(const std::string& dokument, const std::vector<uint8_t>& logotyp) {
+    Lästa l = läs(dokument);
+    l.bok->logotyp = logotyp;
+    skrivFil(dokument, l.bok->dataMedMellansteg(versionSomSkrivs));
+    return l;
+}
+
+Lästa SenasteFaktura::medBakgrund(const std::string& dokument, const std::vector<uint8_t>& bakgrund) {
+    Lästa l = läs(dokument);
+    Fakturamall& mall = *l.bok->fakturamallar.front();
+    mall.språk.front().pdfData = bakgrund;
+    l.bok->logotyp.reset();
+    for (auto& skickad : l.bok->skickadeFakturor)
+        if (skickad.get() == l.faktura) {
+            skickad->egenFakturamall_ = &mall;
+            skickad->_namnPåEgenFakturamall = mall.namn;
+        }
+    skrivFil(dokument, l.bok->dataMedMellansteg(versionSomSkrivs));
     return l;
 }
 
@@ -415,25 +442,61 @@ TEST_F(SenasteFaktura, AHostileLogoOrBackgroundIsRefusedWithinItsBounds) {
     for (const Fall& f : fall) {
         SCOPED_TRACE(f.varför);
         const std::string dokument = exempel({"--latest-template", "Karvomat4"});
-        auto [bok, faktura] = utanLogotypen(dokument, f.pdf, f.varför);
+        utanLogotypen(dokument, f.pdf, f.varför);
         if (!f.somBakgrund) continue;
 
-        Fakturamall& mall = *bok->fakturamallar.front();
-        mall.språk.front().pdfData = f.pdf;
-        bok->logotyp.reset();
-        for (auto& skickad : bok->skickadeFakturor)
-            if (skickad.get() == faktura) {
-                skickad->egenFakturamall_ = &mall;
-                skickad->_namnPåEgenFakturamall = mall.namn;
-            }
-        skrivFil(dokument, bok->dataMedMellansteg(versionSomSkrivs));
+        auto [bok, faktura] = medBakgrund(dokument, f.pdf);
         Körning k = kör(dokument);
         EXPECT_EQ(k.status, 1);
         EXPECT_EQ(k.fel, "Invoice " + faktura->nummer() + " cannot be laid out: its background for the template \"" +
-                             mall.namn + "\" cannot be loaded.\n");
+                             bok->fakturamallar.front()->namn + "\" cannot be loaded: " + f.varför + ".\n");
         EXPECT_EQ(k.ut, "");
         fs::remove(ut / (faktura->nummer() + ".pdf"));
     }
+}
+
+// Artwork as users make it, as the ledger's logo: each is judged by
+// drawing it and put into the invoice, where it shows, with no warning.
+TEST_F(SenasteFaktura, OrdinaryArtworkGoesIntoTheInvoice) {
+    const std::string dokument = exempel({"--latest-template", "Karvomat4"});
+    const fs::path utan = körOchHämtaPdf(dokument, *läs(dokument).faktura);
+    const Raster tom = rastrera(utan, 1, 36);
+    fs::remove(utan);
+    for (const testhjalp::Artwork& konst : testhjalp::ordinaryArtwork()) {
+        SCOPED_TRACE(konst.name);
+        auto [bok, faktura] = medLogotyp(dokument, konst.pdf);
+        const fs::path pdf = körOchHämtaPdf(dokument, *faktura);
+        const Raster sida = rastrera(pdf, 1, 36);
+        EXPECT_NE(sida.ljus, tom.ljus) << "the logo does not show";
+        fs::remove(pdf);
+    }
+}
+
+// Drawings that cost their reader seconds or gigabytes, as the logo and as
+// a background: each is refused for what drawing it takes, within the
+// child's limits, and the run says so.
+TEST_F(SenasteFaktura, ACostlyLogoIsLeftOutAndSaysWhy) {
+    const std::string dokument = exempel({"--latest-template", "Karvomat4"});
+    const testhjalp::Artwork streck = testhjalp::costlyDrawings(300, 100).at(0);
+    auto [bok, faktura] = medLogotyp(dokument, streck.pdf);
+    Körning k = kör(dokument);
+    EXPECT_EQ(k.status, 0) << k.fel;
+    EXPECT_TRUE(k.fel.starts_with("Warning: the invoice is made without the ledger's logo: drawing it takes more than "))
+        << k.fel;
+    EXPECT_TRUE(fs::exists(ut / (faktura->nummer() + ".pdf")));
+}
+
+TEST_F(SenasteFaktura, ACostlyBackgroundCannotBeLoadedAndSaysWhy) {
+    const std::string dokument = exempel({"--latest-template", "Karvomat4"});
+    const testhjalp::Artwork sicksack = testhjalp::costlyDrawings(595, 842).at(2);
+    auto [bok, faktura] = medBakgrund(dokument, sicksack.pdf);
+    Körning k = kör(dokument);
+    EXPECT_EQ(k.status, 1);
+    EXPECT_TRUE(k.fel.starts_with("Invoice " + faktura->nummer() + " cannot be laid out: its background for the template \"" +
+                                  bok->fakturamallar.front()->namn + "\" cannot be loaded: drawing it takes more than "))
+        << k.fel;
+    EXPECT_EQ(k.ut, "");
+    EXPECT_FALSE(fs::exists(ut / (faktura->nummer() + ".pdf")));
 }
 
 // Whatever keeps the ledger's logo off the invoice, the run says why and

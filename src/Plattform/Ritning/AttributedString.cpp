@@ -65,9 +65,10 @@ AttributedString AttributedString::substring(size_t start, size_t end) const {
 }
 
 const TextAttributes* AttributedString::attributesAt(size_t index) const {
-    for (const Run& run : runs_)
-        if (index >= run.start && index < run.start + run.length) return &run.attributes;
-    return nullptr;
+    // Runs follow one another: a text of many paragraphs asks for each.
+    auto run = std::partition_point(runs_.begin(), runs_.end(),
+                                    [&](const Run& r) { return r.start + r.length <= index; });
+    return run != runs_.end() && index >= run->start ? &run->attributes : nullptr;
 }
 
 const ParagraphStyle* AttributedString::paragraphStyleAt(size_t index) const {

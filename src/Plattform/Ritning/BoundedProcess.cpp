@@ -1,6 +1,9 @@
 #include "Plattform/Ritning/BoundedProcess.h"
 
+#include "Plattform/AddressSpace.h"
+
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/poll.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
@@ -37,17 +40,7 @@ constexpr uint64_t sanitizerShare = 1;
 constexpr uint64_t sanitizerShare = 1;
 #endif
 
-// The address space the process maps now, in bytes (0 when unknown).
-uint64_t mappedNow() {
-    FILE* statm = std::fopen("/proc/self/statm", "r");
-    if (!statm) return 0;
-    unsigned long long pages = 0;
-    const bool read = std::fscanf(statm, "%llu", &pages) == 1;
-    std::fclose(statm);
-    return read ? pages * uint64_t(sysconf(_SC_PAGESIZE)) : 0;
-}
-
-bool writeAll(int fd, const std::string& bytes) {
+bool writeAll(int fd, std::string_view bytes) {
     size_t written = 0;
     while (written < bytes.size()) {
         ssize_t n = write(fd, bytes.data() + written, bytes.size() - written);
@@ -56,6 +49,18 @@ bool writeAll(int fd, const std::string& bytes) {
         written += size_t(n);
     }
     return true;
+}
+
+// Sets the child's limits: no core file, its processor time, and its
+// address space `mapped` bytes and the memory allowed. System calls only.
+void held(const boundedprocess::Limits& limits, uint64_t mapped) {
+    const rlimit noCore{0, 0};
+    setrlimit(RLIMIT_CORE, &noCore);
+    const rlimit cpu{rlim_t(limits.seconds), rlim_t(limits.seconds) + 1};
+    setrlimit(RLIMIT_CPU, &cpu);
+    const rlim_t most = rlim_t(mapped + boundedprocess::allowedMemory(limits));
+    const rlimit space{most, most};
+    setrlimit(RLIMIT_AS, &space);
 }
 
 // In the child: limits set, the work done, its answer written; never
@@ -74,17 +79,9 @@ bool writeAll(int fd, const std::string& bytes) {
         dup2(nowhere, STDOUT_FILENO);
         dup2(nowhere, STDERR_FILENO);
     }
-    const rlimit noCore{0, 0};
-    setrlimit(RLIMIT_CORE, &noCore);
-    const rlimit cpu{rlim_t(limits.seconds), rlim_t(limits.seconds) + 1};
-    setrlimit(RLIMIT_CPU, &cpu);
-    if (const uint64_t mapped = mappedNow(); mapped > 0) {
-        const rlim_t most = rlim_t(mapped + limits.memory * sanitizerShare);
-        const rlimit space{most, most};
-        setrlimit(RLIMIT_AS, &space);
-    } else {
-        _exit(1);
-    }
+    const uint64_t mapped = mappedNow();
+    if (mapped == 0) _exit(1);
+    held(limits, mapped);
     try {
         _exit(writeAll(answer, work()) ? 0 : 1);
     } catch (...) {
@@ -113,20 +110,20 @@ std::optional<std::string> readAnswer(int fd, const boundedprocess::Limits& limi
     }
 }
 
-// Whether the child ended by exiting with status 0, waited for until the
-// deadline: one that closed its end of the pipe and then stops or sleeps
-// instead of exiting is killed then. Its end is learnt by polling, in
-// steps from a tenth of a millisecond (a child that answered is about to
-// exit) up to ten.
-bool endedWell(pid_t pid, Clock::time_point deadline) {
+// How the child ended, waited for until the deadline: none when it was
+// killed then (one that closed its end of the pipe and then stops or
+// sleeps instead of exiting is killed too), or when it was reaped by
+// someone else. Its end is learnt by polling, in steps from a tenth of a
+// millisecond (a child that answered is about to exit) up to ten.
+std::optional<int> waitedFor(pid_t pid, Clock::time_point deadline) {
     auto step = std::chrono::microseconds(100);
     for (;;) {
         int status = 0;
         const pid_t waited = waitpid(pid, &status, WNOHANG);
-        if (waited == pid) return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        if (waited == pid) return status;
         // Reaped by someone else (a handler of SIGCHLD): how it ended is
         // not known, and its id may already be another process's.
-        if (waited < 0 && errno != EINTR) return false;
+        if (waited < 0 && errno != EINTR) return std::nullopt;
         const Clock::time_point now = Clock::now();
         if (now >= deadline) break;
         std::this_thread::sleep_for(std::min<Clock::duration>(step, deadline - now));
@@ -138,7 +135,13 @@ bool endedWell(pid_t pid, Clock::time_point deadline) {
     int status = 0;
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
-    return false;
+    return std::nullopt;
+}
+
+// Whether the child ended by exiting with status 0 before the deadline.
+bool endedWell(pid_t pid, Clock::time_point deadline) {
+    const std::optional<int> status = waitedFor(pid, deadline);
+    return status && WIFEXITED(*status) && WEXITSTATUS(*status) == 0;
 }
 
 // A program started with SIGCHLD ignored (the setting survives exec), or
@@ -221,6 +224,62 @@ std::optional<std::string> boundedprocess::run(const std::function<std::string()
     return answer;
 }
 
+boundedprocess::Ending boundedprocess::runProgram(const std::string& program, const std::vector<std::string>& arguments,
+                                                  std::string_view input, const Limits& limits) {
+    using How = Ending::How;
+    if (inThisProcess) return {};
+    const ChildrenAwaited children;
+    if (!children.awaited()) return {};
+    // Everything the child needs is made before the fork: between the fork
+    // and the exec it makes system calls alone.
+    std::vector<std::string> words = {program};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& w : words) argv.push_back(w.data());
+    argv.push_back(nullptr);
+    const int in = memfd_create("input", MFD_CLOEXEC);
+    if (in < 0) return {};
+    if (!writeAll(in, input) || lseek(in, 0, SEEK_SET) != 0) {
+        close(in);
+        return {};
+    }
+    const int nowhere = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    const uint64_t mapped = mappedNow();
+    if (nowhere < 0 || mapped == 0) {
+        close(in);
+        if (nowhere >= 0) close(nowhere);
+        return {};
+    }
+    const Clock::time_point deadline = Clock::now() + std::chrono::seconds(limits.seconds + 1);
+    const pid_t parent = getpid();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || getppid() != parent) _exit(127);
+        if (dup2(in, STDIN_FILENO) < 0 || dup2(nowhere, STDOUT_FILENO) < 0 || dup2(nowhere, STDERR_FILENO) < 0)
+            _exit(127);
+        // Nothing else of this process's files (the document, its lock)
+        // goes with the program.
+        close_range(3, ~0U, 0);
+        held(limits, mapped);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    close(in);
+    close(nowhere);
+    if (pid < 0) return {};
+    ++started;
+    const std::optional<int> status = waitedFor(pid, deadline);
+    // Killed at the deadline, or (when the program's own handler of
+    // SIGCHLD reaped it) ended unseen: either way it did not finish.
+    if (!status) return {How::late, 0};
+    if (WIFEXITED(*status)) return {How::exited, WEXITSTATUS(*status)};
+    return {How::signalled, WTERMSIG(*status)};
+}
+
+uint64_t boundedprocess::allowedMemory(const Limits& limits) { return limits.memory * sanitizerShare; }
+
 uint64_t boundedprocess::childrenStarted() { return started; }
 
 void boundedprocess::runInThisProcess() { inThisProcess = true; }
+
+bool boundedprocess::runsInThisProcess() { return inThisProcess; }

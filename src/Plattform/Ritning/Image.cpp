@@ -1,6 +1,7 @@
 #include "Plattform/Ritning/Image.h"
 
 #include "Plattform/Ritning/CairoDrawable.h"
+#include "Plattform/Ritning/PdfDrawingJudge.h"
 #include "Plattform/Ritning/PdfPageSource.h"
 #include "Plattform/Ritning/RasterDecoding.h"
 
@@ -52,7 +53,10 @@ private:
 Image::Read Image::fromBytes(std::span<const uint8_t> bytes, std::optional<Size> frame) {
     if (looksLikePdf(bytes)) {
         PdfFirstPage::Read read = PdfFirstPage::read(bytes);
-        return {read.page ? std::make_shared<PdfImage>(std::move(read.page)) : nullptr, read.refusal};
+        if (!read.page) return {nullptr, read.refusal};
+        const double scale = frame ? pdfdrawing::scaleInFrame(read.page->cropBox().size(), *frame) : 1;
+        if (auto refused = pdfdrawing::refusal(*read.page, scale)) return {nullptr, std::move(refused)};
+        return {std::make_shared<PdfImage>(std::move(read.page)), std::nullopt};
     }
     raster::Decoded decoded = raster::decode(bytes, frame);
     if (!decoded.pixels)

@@ -18,11 +18,12 @@ public:
     virtual ~Image() = default;
 
     // The image in the bytes, to be drawn within a frame of `frame` points:
-    // a raster image is decoded at no more than 300 dpi of that frame (at
-    // its own size when none is given). Bytes that give no image say why:
-    // too large to read within this program's fixed bounds, encrypted, or
-    // no image that can be read. StoredImage reads them once for many
-    // frames.
+    // a raster image is decoded at no more than 300 dpi of that frame, a
+    // PDF's page judged by drawing it at the size it is shown there (each
+    // at its own size when none is given). Bytes that give no image say
+    // why: too large to read or draw within this program's fixed bounds,
+    // encrypted, or no image that can be read. StoredImage reads them once
+    // for many frames.
     static Read fromBytes(std::span<const uint8_t> bytes, std::optional<Size> frame = std::nullopt);
     // Modules of a code: every pixel a sharp square, never smoothed.
     static std::shared_ptr<const Image> fromModules(Bild modules);

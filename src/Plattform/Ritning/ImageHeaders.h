@@ -5,6 +5,10 @@
 #include <cstdint>
 #include <optional>
 
+// Images, raster files and those a PDF draws alike, that state more than
+// this many pixels a side are refused from their headers.
+inline constexpr uint64_t largestImageSide = 16384;
+
 struct ImageHeader {
     uint64_t width = 0, height = 0;
     uint64_t components = 0;  // samples a pixel (JPEG, JPEG 2000)
@@ -14,7 +18,7 @@ struct ImageHeader {
 };
 
 // Each reads the `size` bytes at `bytes` (C++17, for the code built with
-// qpdf; see PdfDrawingCost.cpp).
+// qpdf; QpdfMemory.h says why).
 
 // A JPEG's frame header (the first SOF marker).
 std::optional<ImageHeader> jpegHeader(const uint8_t* bytes, size_t size);

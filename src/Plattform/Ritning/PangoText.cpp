@@ -182,7 +182,13 @@ PangoText pangoText(const AttributedString& s, size_t start, size_t end, bool se
     UChar32 lastWritten = -1;
     auto nextHyphen = hyphens.begin();
     std::string_view text = s.text();
-    for (const AttributedString::Run& run : s.runs()) {
+    // Only the runs the piece holds: a text of many paragraphs in many
+    // runs is handed over a paragraph at a time.
+    const auto first = std::partition_point(s.runs().begin(), s.runs().end(), [&](const AttributedString::Run& r) {
+        return r.start + r.length <= start;
+    });
+    for (auto r = first; r != s.runs().end() && r->start < end; ++r) {
+        const AttributedString::Run& run = *r;
         size_t from = std::max(run.start, start), to = std::min(run.start + run.length, end);
         if (from >= to) continue;
         size_t first = out.text.size();

@@ -1,5 +1,6 @@
 #include "Plattform/Ritning/PdfDocument.h"
 
+#include "Plattform/Ritning/PdfDrawingJudge.h"
 #include "Plattform/Ritning/PdfPageSource.h"
 
 namespace {
@@ -15,18 +16,17 @@ private:
     std::shared_ptr<const PdfFirstPage> page_;
 };
 
-std::shared_ptr<const PdfDocument> document(std::span<const uint8_t> bytes, PdfFirstPage::Source source) {
-    auto page = PdfFirstPage::read(bytes, source).page;
-    if (!page) return nullptr;
-    return std::make_shared<FirstPageDocument>(std::move(page));
-}
-
 }  // namespace
 
-std::shared_ptr<const PdfDocument> PdfDocument::fromBytes(std::span<const uint8_t> bytes) {
-    return document(bytes, PdfFirstPage::Source::outside);
+PdfDocument::Read PdfDocument::fromBytes(std::span<const uint8_t> bytes) {
+    PdfFirstPage::Read read = PdfFirstPage::read(bytes);
+    if (!read.page) return {nullptr, read.refusal.value_or("it is not a PDF")};
+    if (auto refused = pdfdrawing::refusal(*read.page, 1)) return {nullptr, std::move(refused)};
+    return {std::make_shared<FirstPageDocument>(std::move(read.page)), std::nullopt};
 }
 
 std::shared_ptr<const PdfDocument> PdfDocument::fromOwnBytes(std::span<const uint8_t> bytes) {
-    return document(bytes, PdfFirstPage::Source::ours);
+    auto page = PdfFirstPage::read(bytes, PdfFirstPage::Source::ours).page;
+    if (!page) return nullptr;
+    return std::make_shared<FirstPageDocument>(std::move(page));
 }

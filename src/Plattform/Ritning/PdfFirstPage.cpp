@@ -1,6 +1,7 @@
 #include "Plattform/Ritning/PdfFirstPage.h"
 
 #include "Plattform/Ritning/BoundedProcess.h"
+#include "Plattform/Ritning/ImageHeaders.h"
 #include "Plattform/Ritning/PdfObjectBounds.h"
 #include "Plattform/Ritning/PdfPageCopy.h"
 
@@ -14,7 +15,7 @@ using pdfpagecopy::Outcome;
 
 // What the child may take to read a file.
 constexpr boundedprocess::Limits childLimits{
-    .memory = pdfbounds::mostReadingMemory, .seconds = pdfbounds::mostReadingSeconds, .answer = 0};
+    .memory = pdfbounds::mostChildMemory, .seconds = pdfbounds::mostChildSeconds, .answer = 0};
 
 // The child's answer: the outcome, the boxes, the copy.
 constexpr size_t boxValues = 5;
@@ -44,8 +45,8 @@ std::optional<std::string> why(Outcome outcome) {
     case Outcome::unreadable: return "it cannot be read as a PDF";
     case Outcome::encrypted: return "it is encrypted";
     case Outcome::noPage: return "it has no page to show";
-    case Outcome::tooCostly:
-        return "drawing it would take more than " + std::to_string(pdfbounds::mostDrawingCost >> 20) + " MiB";
+    case Outcome::imageTooLarge:
+        return "it holds an image of more than " + std::to_string(largestImageSide) + " pixels a side";
     case Outcome::tooDeep:
         return "its objects are nested more than " + std::to_string(pdfbounds::deepestNesting) + " levels deep";
     case Outcome::tooMany:

@@ -2,7 +2,9 @@
 // Page 1 of a PDF, as a PDF we write takes it in: the page alone, copied
 // out of its file (pdfpagecopy) with the boxes it is shown by. Nothing of
 // it is drawn here; the PDF writer puts the copy in wherever the page is
-// drawn, as a form every page that shows it refers to.
+// drawn, as a form every page that shows it refers to. Whether drawing it
+// costs its reader too much is judged at the size it is shown
+// (PdfDrawingJudge.h).
 //
 // Reading a file costs what its structure asks of the PDF library, and a
 // few kilobytes can ask for gigabytes. A file that comes from outside (a

@@ -1,38 +1,35 @@
 #pragma once
 // Every limit on reading a PDF we did not write (a logo or background),
-// named here once: the bounds every walk over its objects keeps whatever
-// the file holds (page trees, resources, forms in forms), what its page
-// may ask of the invoice's reader and what its copy may take. Real files
-// stay within a few levels and some thousands of objects; a file past
-// these is refused, not followed. C++17 as well, for the code built with
-// qpdf (PdfDrawingCost.cpp says why).
+// named here once: what the child processes that read it and draw it may
+// take, the bounds every walk over its objects keeps whatever the file
+// holds (page trees, resources, forms in forms) and what its copy may
+// take. Real files stay within a few levels and some thousands of objects;
+// a file past these is refused, not followed. C++17 as well (QpdfMemory.h
+// says why).
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 
 namespace pdfbounds {
 
-// What the process that reads the file (PdfFirstPage.cpp) may take: the
-// invoice and the run around it stay well within half a gigabyte and ten
-// seconds, a logo and a background included.
-constexpr uint64_t mostReadingMemory = uint64_t(256) << 20;
-constexpr int mostReadingSeconds = 3;
+// What each child process may take: the one that reads the file and
+// copies its page out (PdfFirstPage.cpp), and each of the two that draw
+// the page as its readers will (PdfDrawingJudge.cpp). A page whose drawing
+// takes more is refused: an invoice holding it would not be drawn by its
+// reader within half a gigabyte and ten seconds.
+constexpr uint64_t mostChildMemory = uint64_t(256) << 20;
+constexpr int mostChildSeconds = 3;
+// The resolution a page is drawn at to be judged, at the size it is shown:
+// twice the 72 dots an inch a viewer starts at.
+constexpr double judgedDpi = 144;
 // Levels of objects in objects (arrays, dictionaries, references) below
 // the page or its resources.
 constexpr int deepestNesting = 100;
 // Objects a page's copy may hold, counting those within others.
 constexpr size_t mostObjects = 250'000;
-// Content run within content while the page is drawn: forms in forms,
-// patterns, Type 3 glyphs, soft masks. Each level may repeat the one
-// below, so this is far fewer than deepestNesting.
-constexpr int deepestDrawing = 32;
-// What the reader of the page may be asked to hold and compute by
-// pdfcost's estimate: a page beyond it is refused rather than allowed to
-// exhaust the machine of whoever opens the invoice.
-constexpr uint64_t mostDrawingCost = uint64_t(256) << 20;
 // How much of an image's data is searched for the size its own header
 // (JPEG frame, JPEG 2000 SIZ, JBIG2 page information) gives, and how much
-// of a JBIG2 image's globals.
+// of a JBIG2 image's globals (PdfImageSizes.cpp).
 constexpr uint64_t headerSearched = uint64_t(1) << 20;
 // A page drawn by several content streams gets them joined into one,
 // decoded and compressed again; no more than this, decoded.

@@ -7,7 +7,7 @@
 // shallow. Page objects and page tree nodes are not carried over (a
 // reference to one becomes null): a copied page takes nothing of the
 // document's other pages along. Stream data goes over as stored, never
-// decoded. C++17 as well (PdfDrawingCost.cpp says why).
+// decoded. C++17 as well (QpdfMemory.h says why).
 #define POINTERHOLDER_TRANSITION 4
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>

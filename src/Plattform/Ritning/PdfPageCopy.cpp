@@ -1,6 +1,6 @@
 #include "Plattform/Ritning/PdfPageCopy.h"
 
-#include "Plattform/Ritning/PdfDrawingCost.h"
+#include "Plattform/Ritning/PdfImageSizes.h"
 #include "Plattform/Ritning/PdfObjectBounds.h"
 #include "Plattform/Ritning/PdfObjectCopy.h"
 #include "Plattform/Ritning/PdfPageTree.h"
@@ -129,14 +129,6 @@ pdfpagecopy::Copy copied(QPDF& source, size_t size) {
     result.height = visible->height();
     result.mediaHeight = media->height();
 
-    const std::optional<uint64_t> cost = pdfcost::ofPage(first->page, first->resources, result.width * result.height,
-                                                                pdfbounds::mostDrawingCost);
-    if (!cost) return lost(source, Outcome::unreadable);
-    if (*cost > pdfbounds::mostDrawingCost) {
-        result.outcome = Outcome::tooCostly;
-        return result;
-    }
-
     QPDF out;
     out.setSuppressWarnings(true);
     out.emptyPDF();
@@ -150,6 +142,10 @@ pdfpagecopy::Copy copied(QPDF& source, size_t size) {
         page.replaceKey("/Group", copy.copied(group));
     page.replaceKey("/Contents", content(out, copy, first->page.getKey("/Contents")));
     QPDFPageDocumentHelper(out).addPage(QPDFPageObjectHelper(out.makeIndirectObject(page)), false);
+    if (pdfimages::anyTooLarge(out)) {
+        result.outcome = Outcome::imageTooLarge;
+        return result;
+    }
     result.pdf = qpdfmemory::written(out);
     // The copy numbers its objects from 1; an invoice, which numbers fewer
     // than a million, may give each reference up to five digits more.

@@ -3,7 +3,9 @@
 // holding its content, the resources it draws with and nothing else, its
 // visible box as its media box. This is what a PDF we write takes in as a
 // form wherever it shows a logo or background; the file it came from is
-// not read again. C++17 as well (PdfDrawingCost.cpp says why).
+// not read again. What drawing the page costs is judged elsewhere
+// (PdfDrawingJudge.h), but for its images' sizes. C++17 as well
+// (QpdfMemory.h says why).
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -16,7 +18,7 @@ enum class Outcome : uint8_t {
     unreadable,       // no PDF that can be read, or its first page cannot be
     encrypted,        // with a user password or without one
     noPage,           // no page, or none with an area
-    tooCostly,        // beyond pdfbounds::mostDrawingCost
+    imageTooLarge,    // an image states more than largestImageSide pixels a side
     tooDeep,          // objects nested beyond pdfbounds::deepestNesting
     tooMany,          // more than pdfbounds::mostObjects objects
     contentTooLarge,  // joined content beyond pdfbounds::mostJoinedContent

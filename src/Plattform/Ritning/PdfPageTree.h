@@ -4,7 +4,7 @@
 // nodes above it, and its boxes as a reader takes them. The walk keeps its
 // path on a stack of its own, no deeper than pdfbounds::deepestNesting, and
 // reads only the nodes before page 1: a document of 200 000 pages costs
-// what its first page costs. C++17 as well (PdfDrawingCost.cpp says why).
+// what its first page costs. C++17 as well (QpdfMemory.h says why).
 #define POINTERHOLDER_TRANSITION 4
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>

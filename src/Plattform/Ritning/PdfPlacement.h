@@ -5,7 +5,7 @@
 // becomes a form holding the page as it is stored, its visible box mapped
 // onto the image's unit square. The document thus holds each page once,
 // however many pages show it, and nothing of it is drawn again. C++17 as
-// well (PdfDrawingCost.cpp says why).
+// well (QpdfMemory.h says why).
 #include <cstdint>
 #include <string>
 #include <vector>

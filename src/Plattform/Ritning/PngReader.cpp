@@ -1,5 +1,7 @@
 #include "Plattform/Ritning/PngReader.h"
 
+#include "Plattform/Ritning/ImageHeaders.h"
+
 #include <png.h>
 
 #include <algorithm>
@@ -78,7 +80,7 @@ struct Work {
 
 bool decode(png_structp png, png_infop info, uint64_t k, Work& w) {
     if (setjmp(png_jmpbuf(png))) return false;
-    png_set_user_limits(png, raster::largestSide, raster::largestSide);
+    png_set_user_limits(png, largestImageSide, largestImageSide);
     png_read_info(png, info);
     // Every kind of PNG as 8-bit RGBA.
     png_set_expand(png);

@@ -1,6 +1,9 @@
 #pragma once
 // PDFs read from memory and written to it, the same way by every user of
-// qpdf here. C++17 as well (PdfDrawingCost.cpp says why).
+// qpdf here. qpdf 11.3's headers do not build as C++20 with clang (a
+// vector of a type not yet complete in JSON.hh), so every file that
+// includes them, and every header those files include, is C++17 for clang
+// (CMakeLists.txt).
 #define POINTERHOLDER_TRANSITION 4
 #include <qpdf/QPDF.hh>
 

@@ -57,8 +57,8 @@ std::string pixels(uint64_t width, uint64_t height) {
 // Why an image of this size is refused, if it is. `whole` is what
 // decoding it whole takes, or 0 when it is decoded row by row.
 std::optional<std::string> refusal(uint64_t width, uint64_t height, uint64_t whole) {
-    if (width > raster::largestSide || height > raster::largestSide)
-        return "it is " + pixels(width, height) + ", more than " + std::to_string(raster::largestSide) + " a side";
+    if (width > largestImageSide || height > largestImageSide)
+        return "it is " + pixels(width, height) + ", more than " + std::to_string(largestImageSide) + " a side";
     if (whole > raster::mostMemoryDecodedWhole)
         return "its " + pixels(width, height) + " are decoded whole, which takes more than " +
                std::to_string(raster::mostMemoryDecodedWhole >> 20) + " MiB";

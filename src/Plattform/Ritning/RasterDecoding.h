@@ -16,8 +16,6 @@
 
 namespace raster {
 
-// Images larger than this many pixels a side are refused.
-inline constexpr uint64_t largestSide = 16384;
 // Pixels decoded for each point of the frame: 300 dots an inch.
 inline constexpr double pixelsPerPoint = 300.0 / 72;
 // What a format that can only be decoded whole (TIFF, GIF, an interlaced

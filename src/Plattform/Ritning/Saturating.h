@@ -1,7 +1,6 @@
 #pragma once
 // Sums and products of sizes read from a file, stopping at the largest
 // value instead of wrapping round to a small one that would pass a limit.
-// C++17 as well, for the code built with qpdf (PdfDrawingCost.cpp).
 #include <cstdint>
 
 namespace saturating {

@@ -1,10 +1,12 @@
 #include "Plattform/Ritning/StoredImage.h"
 
+#include "Plattform/Ritning/PdfDrawingJudge.h"
 #include "Plattform/Ritning/PdfFirstPage.h"
+#include "Plattform/Ritning/PdfPageSource.h"
 #include "Plattform/Ritning/RasterDecoding.h"
 
 Image::Read StoredImage::forFrame(std::optional<Size> frame) {
-    if (whole_) return *whole_;
+    if (whole_) return judged(frame);
     // A decoded image's size is its pixels, and with them the reduction
     // a frame asks for; the first decoding tells it.
     auto reduction = [&](const Image::Read& read) {
@@ -20,8 +22,26 @@ Image::Read StoredImage::forFrame(std::optional<Size> frame) {
     // that the bytes give no image.
     if (byReduction_.empty() && (!read.image || looksLikePdf(bytes_))) {
         whole_ = read;
+        if (read.image) judgedScale_ = scale(frame);
         return read;
     }
     if (read.image) byReduction_.emplace(reduction(read), read);
     return read;
+}
+
+double StoredImage::scale(std::optional<Size> frame) const {
+    return frame ? pdfdrawing::scaleInFrame(whole_->image->size(), *frame) : 1;
+}
+
+Image::Read StoredImage::judged(std::optional<Size> frame) {
+    if (!whole_->image) return *whole_;
+    // A page judged at one size is judged again for a frame that shows it
+    // larger: what drawing it costs grows with its size.
+    const double s = scale(frame);
+    if (s <= judgedScale_) return *whole_;
+    const auto* page = dynamic_cast<const PdfPageSource*>(whole_->image.get());
+    if (!page) return *whole_;
+    if (auto refused = pdfdrawing::refusal(page->pdfPage(), s)) whole_ = Image::Read{nullptr, std::move(refused)};
+    else judgedScale_ = s;
+    return *whole_;
 }

@@ -1,10 +1,12 @@
 #pragma once
 // An image's stored bytes read for every frame that shows it, at the cost
 // of one read: page 1 of a PDF is read once (in its child process) and
-// shared by every frame; a raster image is decoded once for each number of
-// pixels its frames need (frames of one size share one decoding), each
-// decoding what Image::fromBytes gives for that frame. A file that gives
-// no image is read once and refused everywhere for the same reason.
+// shared by every frame, and judged again only for a frame that shows it
+// larger than any before (once refused, it is refused for every frame
+// after); a raster image is decoded once for each number of pixels its
+// frames need (frames of one size share one decoding), each decoding what
+// Image::fromBytes gives for that frame. A file that gives no image is
+// read once and refused everywhere for the same reason.
 #include "Plattform/Ritning/Image.h"
 
 #include <cstdint>
@@ -22,9 +24,17 @@ public:
     Image::Read forFrame(std::optional<Size> frame);
 
 private:
+    // The PDF's page for this frame, judged at its size if no frame before
+    // showed it as large.
+    Image::Read judged(std::optional<Size> frame);
+    // How many times its own size the PDF's page is shown in the frame.
+    double scale(std::optional<Size> frame) const;
+
     std::span<const uint8_t> bytes_;
     // A PDF's page, or why there is no image: the same for every frame.
     std::optional<Image::Read> whole_;
+    // The largest size the page was judged at, as a scale.
+    double judgedScale_ = 0;
     // Raster decodings by their reduction (RasterDecoding.h).
     std::map<uint64_t, Image::Read> byReduction_;
 };

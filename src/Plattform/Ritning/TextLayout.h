@@ -16,11 +16,16 @@ namespace text {
 // bounds.width (no wrapping for a width that is not a positive number);
 // bounds.height does not cut lines off. An empty text measures 0 x 0.
 Size measure(const AttributedString& text, Size bounds);
+// The same up to the bound, which draws no line after it either.
+BoundedSize measure(const AttributedString& text, Size bounds, const TextBound& bound);
 
+// Lays the text out only as far as the clip reaches below the frame's top
+// (a frame that cannot grow, TextBound::frame): lines past it would not
+// show.
 void draw(cairo_t* cr, const AttributedString& text, const Rect& frame, TextDrawingMode mode);
 
-// Where `draw` sets the text's lines.
-TextExtent extent(const AttributedString& text, const Rect& frame, TextDrawingMode mode);
+// Where `draw` sets the text's lines, up to the bound.
+TextExtent extent(const AttributedString& text, const Rect& frame, TextDrawingMode mode, const TextBound& bound = {});
 
 // The lines `draw` sets the text in, in a frame `width` wide, measured
 // from the frame's top (for baselineAtFoot, from the top of its one line).

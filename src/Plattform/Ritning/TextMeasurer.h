@@ -6,7 +6,28 @@
 #include "Plattform/Ritning/Canvas.h"
 #include "Plattform/Geometry.h"
 
+#include <cstddef>
+#include <limits>
 #include <vector>
+
+// Of a text in a frame that cannot grow, at most this much is laid out:
+// more than any frame shows.
+inline constexpr size_t mostBytesInAFrame = 64 * 1024;
+
+// How far a text is laid out: its lines until one starts more than its
+// own height below `height` (measured from the frame's top; that line,
+// which a frame ending there cannot show and drawing leaves out, ends
+// them), and none that starts at byte `bytes` of the text or after it.
+// Every line by default. What is laid out is the text's own first lines.
+struct TextBound {
+    double height = std::numeric_limits<double>::infinity();
+    size_t bytes = std::numeric_limits<size_t>::max();
+
+    // What a frame that cannot grow, `height` high, can show.
+    static TextBound frame(double height) { return {height, mostBytesInAFrame}; }
+    bool none() const { return *this == TextBound{}; }
+    friend bool operator==(const TextBound&, const TextBound&) = default;
+};
 
 // Where a text's lines land when it is set in a frame.
 struct TextExtent {
@@ -15,6 +36,17 @@ struct TextExtent {
     std::vector<Rect> lines;
     Size size;               // the text's size as measured for that mode
     bool brokeWord = false;  // a word was broken between two characters for lack of room
+    // Every line of the text is counted: none was left out at a bound.
+    bool whole = true;
+};
+
+// The size of a text laid out up to a bound.
+struct BoundedSize {
+    Size size;  // of the lines laid out
+    double tallestLine = 0;  // of them
+    // Every line was laid out; when not, the text is taller than the
+    // bound's height or longer than its bytes.
+    bool whole = true;
 };
 
 // One line of a text set in a frame: the byte of the text it starts at
@@ -39,9 +71,16 @@ public:
     // ascent, descent and the font's line gap.
     virtual double defaultLineHeight(const Font& font) const = 0;
 
-    // The lines of the text as drawn in `frame` in that mode. By default
-    // one box of the measured size at the frame's top left.
-    virtual TextExtent extent(const AttributedString& text, const Rect& frame, TextDrawingMode mode) const;
+    // As boundingSize, but laid out only up to `bound`: a text that flows
+    // over pages is counted so before its lines are kept. By default
+    // boundingSize, whole, as one line.
+    virtual BoundedSize boundedSize(const AttributedString& text, Size bounds, const TextBound& bound) const;
+
+    // The lines of the text as drawn in `frame` in that mode, up to
+    // `bound` (for a frame that cannot grow, TextBound::frame). By
+    // default one box of the measured size at the frame's top left.
+    virtual TextExtent extent(const AttributedString& text, const Rect& frame, TextDrawingMode mode,
+                              const TextBound& bound = {}) const;
 
     // The lines of the text in a frame `width` wide in that mode, top to
     // bottom: where the text may be cut without cutting through a line.

@@ -102,7 +102,7 @@ struct Attempt {
     size_t limit = 0;   // bytes from the window's start
     bool last = false;  // the window ends the paragraph
     bool mayGrow = false;
-    const std::function<void(const WindowLine&)>* line = nullptr;
+    const std::function<bool(const WindowLine&)>* line = nullptr;
 };
 
 // What came of laying out a window.
@@ -135,7 +135,10 @@ Outcome keep(const Attempt& a, const std::vector<size_t>& ends, Window window, W
         line.end = window.start + ends[i];
         line.paragraphStart = line.start == 0;
         eachLine(i, line);
-        (*a.line)(line);
+        if (!(*a.line)(line)) {
+            out.stopped = true;
+            return {Outcome::kept};
+        }
     }
     // A line cut where the window ends, not where it was broken.
     if (a.skip + kept == ends.size() && !a.last) out.brokeWord = true;
@@ -297,7 +300,7 @@ Outcome pangoWindow(const PangoText& t, const WindowFrame& frame, const Attempt&
 // Lays out the window from `start` of about `size` bytes, with the line
 // before it from `previous` when there is one.
 Outcome attempt(const PangoText& t, const WindowFrame& frame, size_t start, std::optional<size_t> previous, size_t size,
-                size_t most, const std::function<void(const WindowLine&)>& line, WindowedParagraph& out) {
+                size_t most, const std::function<bool(const WindowLine&)>& line, WindowedParagraph& out) {
     Attempt a;
     a.window = {previous.value_or(start), windowEnd(t, start, size, most)};
     a.first = start;
@@ -331,7 +334,7 @@ WindowLayout layOutWindow(const PangoText& paragraph, const WindowFrame& frame, 
 }
 
 WindowedParagraph layOutInWindows(const PangoText& t, const WindowFrame& frame,
-                                  const std::function<void(const WindowLine&)>& line, size_t bytes) {
+                                  const std::function<bool(const WindowLine&)>& line, size_t bytes) {
     WindowedParagraph out;
     if (frame.width < 0 || frame.ellipsize != PANGO_ELLIPSIZE_NONE) bytes = std::max(bytes, t.text.size());
     const size_t most = mostGrowth * bytes;
@@ -349,6 +352,7 @@ WindowedParagraph layOutInWindows(const PangoText& t, const WindowFrame& frame,
         for (;; size = std::min(2 * size, most)) {
             Outcome o = attempt(t, frame, start, previous, size, most, line, out);
             if (o.kind == Outcome::withoutContext) o = attempt(t, frame, start, std::nullopt, size, most, line, out);
+            if (out.stopped) return out;
             if (o.kind == Outcome::grow) continue;
             // The last line kept is the next window's first, unless it is
             // longer than a window of its own.

@@ -10,11 +10,11 @@
 // thousand bytes is laid out at the paragraph's width, the lines that end
 // well before the window's end are kept, and the next window starts where
 // the first line not kept does. Only what a line needs to be stacked and
-// measured is kept; a line is drawn from its window laid out again
-// (TextLayout.cpp), which gives the same lines. Paragraphs of every day are
-// shorter than one window: laid out whole, their layout is kept for
-// drawing. A paragraph that is not broken into lines (no width, or one
-// line cut short) is one window.
+// measured is kept, never a layout; a line is drawn from its window laid
+// out again (TextLayout.cpp), which gives the same lines. Paragraphs of
+// every day are shorter than one window: their layout is handed back, for
+// drawing while it is still at hand. A paragraph that is not broken into
+// lines (no width, or one line cut short) is one window.
 #include "Plattform/Ritning/LongWords.h"
 #include "Plattform/Ritning/PangoText.h"
 
@@ -104,15 +104,17 @@ struct WindowLine {
 struct WindowedParagraph {
     std::vector<Window> windows;
     bool brokeWord = false;  // a line breaks inside a word for lack of room
-    // The layout of a paragraph pango laid out in one window, for drawing.
+    bool stopped = false;    // `line` wanted no more lines
+    // The layout of a paragraph pango laid out in one window.
     std::optional<WindowLayout> whole;
 };
 
 // Lays out `t` in windows of about `bytes`, handing each line to `line`
-// in order. A window that holds no line it may keep grows, up to 16 times
-// that; a line longer than that is cut where the window ends. A paragraph
-// not broken into lines is one window.
+// in order until it answers false: no window is laid out after that. A
+// window that holds no line it may keep grows, up to 16 times that; a
+// line longer than that is cut where the window ends. A paragraph not
+// broken into lines is one window.
 WindowedParagraph layOutInWindows(const PangoText& t, const WindowFrame& frame,
-                                  const std::function<void(const WindowLine&)>& line, size_t bytes = windowBytes);
+                                  const std::function<bool(const WindowLine&)>& line, size_t bytes = windowBytes);
 
 }  // namespace text

@@ -1,6 +1,9 @@
 #include "Vyer/Faktura/Celldelning.h"
 
+#include "Vyer/Faktura/Fakturavy.h"
+
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -8,6 +11,16 @@ namespace {
 constexpr TextDrawingMode frånToppen = TextDrawingMode::fromTopLeft;
 
 }  // namespace
+
+Size radcellensStorlek(const Fakturavy& vy, const AttributedString& text, Size ruta, double sidhöjd) {
+    const double högst = sidhöjd * static_cast<double>(högstaAntalSidor);
+    if (!std::isfinite(högst)) return vy.mätare.boundingSize(text, ruta);
+    const BoundedSize mätt = vy.mätare.boundedSize(text, ruta, {.height = högst});
+    if (mätt.size.height > högst && mätt.tallestLine <= sidhöjd) vy.kontrolleraSidantal(högstaAntalSidor + 1);
+    // Lines taller than a page's room, one a page: the pages are counted
+    // when the row is cut.
+    return mätt.whole ? mätt.size : vy.mätare.boundingSize(text, ruta);
+}
 
 Celldelning::Celldelning(const TextMeasurer& mätare, AttributedString text, double bredd)
     : mätare_(mätare), text_(std::move(text)), bredd_(bredd), rader_(mätare.lines(text_, bredd, frånToppen)) {}

@@ -13,6 +13,16 @@
 #include <utility>
 #include <vector>
 
+class Fakturavy;
+
+// The size of a row's cell, its text measured in `ruta` as boundingSize
+// measures it. A row is cut over pages that each hold at most `sidhöjd`
+// of it, or one line taller than that: the lines of a text taller than
+// högstaAntalSidor such pages hold are counted only that far, before any
+// is kept, and the layout fails (Layoutfel) as it would at the page after
+// the last.
+Size radcellensStorlek(const Fakturavy& vy, const AttributedString& text, Size ruta, double sidhöjd);
+
 class Celldelning {
 public:
     // The cell's text as set from its frame's top, `bredd` wide.

@@ -57,11 +57,12 @@ struct Radcell {
     double höjd = 0;
 };
 
-Radcell radcell(const Fakturavy& vy, const Fält& f, AttributedString text) {
+// A cell of a row cut over pages `sidhöjd` high.
+Radcell radcell(const Fakturavy& vy, const Fält& f, AttributedString text, double sidhöjd) {
     Radcell cell{&f, std::move(text)};
+    cell.höjd = radcellensStorlek(vy, cell.text, f.ram.size(), sidhöjd).height;
     cell.radvis =
         vy.annanSträngmetod && vy.mätare.lines(cell.text, f.ram.width, TextDrawingMode::fromTopLeft).size() > 1;
-    cell.höjd = vy.mätare.boundingSize(cell.text, f.ram.size()).height;
     return cell;
 }
 
@@ -109,7 +110,7 @@ void läggUtRader(Körning& k, const std::vector<Fält>& fält) {
         for (const Fält* f : kolumner) {
             const auto& värde = värden[*f->id];
             if (!värde) continue;
-            Radcell cell = radcell(vy, *f, AttributedString(*värde, attribut(*f->stil)));
+            Radcell cell = radcell(vy, *f, AttributedString(*värde, attribut(*f->stil)), områdetsHöjd);
             höjd = std::max(höjd, cell.höjd);
             celler.push_back(std::move(cell));
         }

@@ -27,6 +27,7 @@ Fakturavy::~Fakturavy() = default;
 
 void Fakturavy::uppdateraBakgrund(const Fakturamall* mall) {
     saknadBakgrund.reset();
+    varförBakgrundSaknas.reset();
     if (!mall) mall = f.egenFakturamall();
     if (mall) {
         laddaBakgrundFörFakturamall(*mall);

@@ -84,13 +84,26 @@ struct Momsval {
 
 // Where the three fact columns (Fakturavy::läggInKolumndataÖverTreKolumner)
 // stand: each `kolumnbredd` wide at its x in `platser`, the tallest centred
-// 30 points above the line `vid`, measured up from the page's foot. With
-// `inom`, the columns keep between its two lines (y down the page): moved
-// into it when they stick out, and when taller than it, all three set
-// smaller by one factor until they fit (Textpassning.h).
+// 30 points above the line `vid`, measured up from the page's foot. A value
+// too wide for its column, or for the room before the next one, wraps
+// there under the other values. Each column keeps below the texts
+// `ovanför` whose frames span it (addresses, set from the top of their
+// frames and running on as far as their lines go). With `inom`, the
+// columns keep between its two lines (y down the page), moved into it when
+// they stick out. Columns that then reach past the lower line take room
+// down to `gräns` (what stands below moves down with that line); past that
+// all three are set smaller by one factor (Textpassning.h), with the texts
+// over them when those reach into the band, down to 70 %. What even then
+// passes the line is cut with an ellipsis, the texts above at where they
+// leave the columns their room at 70 %.
 struct Faktaband {
     double överkant = 0;
     double nederkant = 0;
+    double gräns = 0;  // above `nederkant`: the line stays
+};
+struct TextÖverFakta {
+    AttributedString text;
+    Rect ram;
 };
 struct Trekolumnsval {
     Tabellval tabell;
@@ -98,6 +111,13 @@ struct Trekolumnsval {
     std::vector<double> platser;
     double kolumnbredd = 0;
     std::optional<Faktaband> inom;
+    std::vector<TextÖverFakta> ovanför;
+};
+// The texts over the columns as set, in the order given, and the band's
+// lower line as the columns left it.
+struct Faktakolumner {
+    std::vector<CachatObjekt> ovanför;
+    double nederkant = 0;
 };
 
 // How facts (Fakturavy::cachadeObjektFörData) are set in rows `radhöjd`
@@ -164,14 +184,18 @@ public:
     double kolumnavstånd = 6;
     double rubrikutfyllnad = 0;
     std::optional<std::string> mallOchSpråk;
+    // Why the user template's background named by mallOchSpråk was
+    // refused, kept with it: judging it again would cost as much.
+    std::optional<std::string> bakgrundensFel;
     bool annanSträngmetod = false;
 
     // The first font a layout asked for and did not get (a layout that
     // misses a font lays out nothing).
     std::optional<std::string> saknatTypsnitt;
-    // The built-in background the template names and the program could
-    // not load.
+    // The background the template names and the program could not load,
+    // and why, when that is known (a user template's PDF refused).
     std::optional<std::string> saknadBakgrund;
+    std::optional<std::string> varförBakgrundSaknas;
     // Why the ledger's logo is left out: too large to read, encrypted, no
     // image at all (a warning for the user; the invoice is laid out
     // without it).
@@ -258,8 +282,8 @@ public:
     Datalistband datalistMedKolumndata(const Datalista& data, const TextAttributes& rubrikattribut,
                                        const TextAttributes& dataattribut, const BezierPath& separator,
                                        const Color& färg, const Datalistval& val) const;
-    void läggInKolumndataÖverTreKolumner(const TextAttributes& rubrikattribut, const TextAttributes& värdeattribut,
-                                         const Trekolumnsval& val);
+    Faktakolumner läggInKolumndataÖverTreKolumner(const TextAttributes& rubrikattribut,
+                                                  const TextAttributes& värdeattribut, const Trekolumnsval& val);
 
     bool visaBankgiro() const;
     bool visaPlusgiro() const;

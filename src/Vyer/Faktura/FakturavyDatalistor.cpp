@@ -1,6 +1,7 @@
 // Whole blocks of facts laid out without the template measuring: a band of
 // two-line entries with a small drawing before each, and the invoice's
-// references, dates and numbers spread over three columns.
+// references, dates and numbers spread over three columns, which share
+// their band with the addresses over them.
 #include "Vyer/Faktura/Fakturavy.h"
 
 #include "Modell/Fakturor/Fakturaliknande.h"
@@ -9,6 +10,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <optional>
 
 Fakturavy::Datalistband Fakturavy::datalistMedKolumndata(const Datalista& data, const TextAttributes& rubrikattribut,
                                                          const TextAttributes& dataattribut,
@@ -56,72 +59,187 @@ Fakturavy::Datalistband Fakturavy::datalistMedKolumndata(const Datalista& data, 
     return band;
 }
 
-void Fakturavy::läggInKolumndataÖverTreKolumner(const TextAttributes& rubrikattribut,
-                                                const TextAttributes& värdeattribut, const Trekolumnsval& val) {
-    // The templates that use this all stand on A4 backgrounds.
-    constexpr double sidhöjd = 842;
+namespace {
+
+// A fact column ends at least this far before the next begins: as near as
+// the closest columns stand by their widths (template EB's).
+constexpr double faktakolumnernasMellanrum = 2;
+
+// The texts over the fact columns and the columns, set at one percent of
+// their size, and where that puts the columns.
+struct Faktasättning {
+    std::vector<CachatObjekt> ovanför;
+    std::vector<AttributedString> tabeller;
+    std::vector<double> höjder, y;
+    double högst = 0;
+};
+
+// The invoice's references, dates and numbers as three tables.
+std::vector<AttributedString> faktatabeller(const Fakturavy& vy, const TextAttributes& rubrikattribut,
+                                            const TextAttributes& värdeattribut, const Tabellval& val) {
+    const Fakturaliknande& f = vy.f;
     Datalista referenser = {
-        {rubrikFörErReferens(), f.erReferens()},
-        {rubrikFörVårReferens(), f.vårReferens()},
-        {rubrikFörKundnummer(), f.kundnummer()},
+        {vy.rubrikFörErReferens(), f.erReferens()},
+        {vy.rubrikFörVårReferens(), f.vårReferens()},
+        {vy.rubrikFörKundnummer(), f.kundnummer()},
     };
-    for (Datapost& post : mallverktyg::rotOchRutUppgifter(*this)) referenser.push_back(std::move(post));
+    for (Datapost& post : mallverktyg::rotOchRutUppgifter(vy)) referenser.push_back(std::move(post));
     const Datalista kolumner[3] = {
         referenser,
         {
-            {rubrikFörInköpsordernummer(), f.inköpsordernummer()},
-            {rubrikFörLeveranssätt(), f.leveranssätt()},
-            {rubrikFörBetalningsvillkor(), rubrikFörDagar()},
-            {rubrikFörFörfallodatum(), datumtext(f.förfallodatum())},
+            {vy.rubrikFörInköpsordernummer(), f.inköpsordernummer()},
+            {vy.rubrikFörLeveranssätt(), f.leveranssätt()},
+            {vy.rubrikFörBetalningsvillkor(), vy.rubrikFörDagar()},
+            {vy.rubrikFörFörfallodatum(), Fakturavy::datumtext(f.förfallodatum())},
         },
         {
-            {rubrikFörFakturanummer(), f.nummer()},
-            {rubrikFörFakturadatum(), datumtext(f.fakturadatum())},
-            {rubrikFörMottagarensMomsregistreringsnummer(), f.momsregistreringsnummer()},
+            {vy.rubrikFörFakturanummer(), f.nummer()},
+            {vy.rubrikFörFakturadatum(), Fakturavy::datumtext(f.fakturadatum())},
+            {vy.rubrikFörMottagarensMomsregistreringsnummer(), f.momsregistreringsnummer()},
         },
     };
-
     // The delivery date joins the first column with room (fewer than three
     // rows), else the last.
     std::optional<Datapost> leveransdatum;
-    if (auto datum = f.leveransdatum()) leveransdatum = Datapost{rubrikFörLeveransdatum(), datumtext(*datum)};
+    if (auto datum = f.leveransdatum())
+        leveransdatum = Datapost{vy.rubrikFörLeveransdatum(), Fakturavy::datumtext(*datum)};
     std::vector<AttributedString> tabeller;
     for (int i = 0; i < 3; ++i) {
-        Tabell tabell = tabellMedData(kolumner[i], rubrikattribut, värdeattribut, val.tabell);
+        Fakturavy::Tabell tabell = vy.tabellMedData(kolumner[i], rubrikattribut, värdeattribut, val);
         if (leveransdatum && (tabell.antalRader < 3 || i == 2)) {
             Datalista medDatum = kolumner[i];
             medDatum.push_back(*leveransdatum);
             leveransdatum.reset();
-            tabell = tabellMedData(medDatum, rubrikattribut, värdeattribut, val.tabell);
+            tabell = vy.tabellMedData(medDatum, rubrikattribut, värdeattribut, val);
         }
         tabeller.push_back(std::move(tabell.tabell));
     }
+    return tabeller;
+}
 
-    auto högstAv = [&](const std::vector<AttributedString>& t) {
-        double högst = 0;
-        for (const auto& tabell : t)
-            högst = std::max(högst, mätare.boundingSize(tabell, {val.kolumnbredd, 10000}).height);
-        return högst;
-    };
-    double högst = högstAv(tabeller);
-    // The tallest column is centred on the line 30 points above `vid`; its
-    // frame holds all of it.
-    const double höjd = std::round(30 + högst / 2);
-    double y = sidhöjd - val.vid - höjd;
-    if (val.inom) {
-        const double rum = val.inom->nederkant - val.inom->överkant;
-        if (högst > rum) {
-            // One factor for all three, so that their rows stay in line.
-            double skala = 1;
-            for (const auto& tabell : tabeller)
-                skala = std::min(
-                    skala, passadText(mätare, tabell, {val.kolumnbredd, rum}, TextDrawingMode::fromTopLeft).skala);
-            for (auto& tabell : tabeller) tabell = tabell.scaled(skala);
-            högst = högstAv(tabeller);
-        }
-        y = std::max(val.inom->överkant, std::min(y, val.inom->nederkant - högst));
+}  // namespace
+
+Faktakolumner Fakturavy::läggInKolumndataÖverTreKolumner(const TextAttributes& rubrikattribut,
+                                                         const TextAttributes& värdeattribut,
+                                                         const Trekolumnsval& val) {
+    // The templates that use this all stand on A4 backgrounds.
+    constexpr double sidhöjd = 842;
+    constexpr TextDrawingMode läge = TextDrawingMode::fromTopLeft;
+    std::vector<AttributedString> tabeller = faktatabeller(*this, rubrikattribut, värdeattribut, val.tabell);
+    const size_t antal = std::min(tabeller.size(), val.platser.size());
+    std::vector<double> bredder, ramar;
+    for (size_t i = 0; i < antal; ++i) {
+        const bool sista = i + 1 == val.platser.size();
+        bredder.push_back(sista ? val.kolumnbredd
+                                : std::min(val.kolumnbredd,
+                                           val.platser[i + 1] - val.platser[i] - faktakolumnernasMellanrum));
+        // A value too wide for its column wraps under the other values
+        // rather than lose its end at the column's edge; a column that
+        // fits keeps its frame.
+        AttributedString satt = radbrutenOmDenÄrFörBred(mätare, tabeller[i], bredder[i], läge);
+        ramar.push_back(satt == tabeller[i] ? val.kolumnbredd : bredder[i]);
+        tabeller[i] = std::move(satt);
     }
-    for (size_t i = 0; i < tabeller.size() && i < val.platser.size(); ++i)
-        innehållFörAllaSidor.emplace_back(std::move(tabeller[i]),
-                                          Rect{val.platser[i], y, val.kolumnbredd, std::max(höjd, högst)});
+
+    constexpr double oändlig = std::numeric_limits<double>::infinity();
+    const Faktaband band = val.inom.value_or(Faktaband{.överkant = -oändlig, .nederkant = oändlig});
+    const double fot = std::max(band.nederkant, band.gräns);
+    // The tallest column is centred on the line 30 points above `vid`.
+    auto centrerad = [&](double högst) { return sidhöjd - val.vid - std::round(30 + högst / 2); };
+
+    // Each text over the band at a percent of its size, in a frame that
+    // holds it; a column keeps below those whose frames span it.
+    auto ovanförI = [&](int procent) {
+        std::vector<CachatObjekt> ut;
+        for (const TextÖverFakta& t : val.ovanför) {
+            CachatObjekt o(procent == 100 ? t.text : t.text.scaled(procent / 100.0), t.ram);
+            Rect& ram = std::get<cachad::string>(o.data).frame;
+            ram.height = std::max(ram.height, mallverktyg::textensSlut(*this, o) - ram.y);
+            ut.push_back(std::move(o));
+        }
+        return ut;
+    };
+    auto över = [&](const TextÖverFakta& t, size_t kolumn) {
+        return t.ram.minX() < val.platser[kolumn] + bredder[kolumn] && val.platser[kolumn] < t.ram.maxX();
+    };
+    auto sättning = [&](int procent, std::vector<CachatObjekt> ovanför) {
+        Faktasättning s;
+        s.ovanför = std::move(ovanför);
+        for (size_t i = 0; i < antal; ++i) {
+            s.tabeller.push_back(procent == 100 ? tabeller[i] : tabeller[i].scaled(procent / 100.0));
+            s.höjder.push_back(mätare.boundingSize(s.tabeller[i], {bredder[i], 10000}).height);
+            s.högst = std::max(s.högst, s.höjder[i]);
+        }
+        const double y = std::max(band.överkant, std::min(centrerad(s.högst), band.nederkant - s.högst));
+        for (size_t i = 0; i < antal; ++i) {
+            s.y.push_back(y);
+            for (size_t k = 0; k < val.ovanför.size(); ++k)
+                if (över(val.ovanför[k], i))
+                    s.y[i] = std::max(s.y[i], mallverktyg::textensSlut(*this, s.ovanför[k]) + 2);
+        }
+        return s;
+    };
+    // The texts over the band are set smaller with the columns only when
+    // they reach into it.
+    bool ovanförKrymper = false;
+    for (const CachatObjekt& o : ovanförI(100))
+        ovanförKrymper = ovanförKrymper || mallverktyg::textensSlut(*this, o) + 2 > band.överkant;
+    auto sattI = [&](int procent) { return sättning(procent, ovanförI(ovanförKrymper ? procent : 100)); };
+    auto ryms = [&](const Faktasättning& s, bool helaOrd) {
+        for (size_t i = 0; i < antal; ++i) {
+            if (s.y[i] + s.höjder[i] > fot + 0.5) return false;
+            if (helaOrd && mätare.extent(s.tabeller[i], {0, 0, bredder[i], 0}, läge).brokeWord) return false;
+        }
+        return true;
+    };
+    // The largest whole percent down to 70 at which all fit.
+    const int minst = static_cast<int>(std::lround(minstaTextskala * 100));
+    auto störst = [&](bool helaOrd) -> std::optional<int> {
+        if (!ryms(sattI(minst), helaOrd)) return std::nullopt;
+        int bäst = minst, hi = 100;
+        while (hi - bäst > 1) {
+            const int mitt = (bäst + hi) / 2;
+            (ryms(sattI(mitt), helaOrd) ? bäst : hi) = mitt;
+        }
+        return bäst;
+    };
+
+    Faktasättning satt = sattI(100);
+    if (!ryms(satt, true)) {
+        // A word too long for its column even at 70 % is broken there.
+        std::optional<int> procent = störst(true);
+        if (!procent && !ryms(satt, false)) procent = störst(false);
+        if (procent) {
+            satt = sattI(*procent);
+        } else if (!ryms(satt, false)) {
+            // Too tall even at 70 %: the texts above end where the columns
+            // still have their room, and the columns are cut at the line.
+            satt = sattI(minst);
+            for (size_t k = 0; k < satt.ovanför.size(); ++k) {
+                auto& [text, ram] = std::get<cachad::string>(satt.ovanför[k].data);
+                const double gräns = std::max(val.ovanför[k].ram.maxY(), fot - 2 - satt.högst);
+                if (ram.maxY() <= gräns) continue;
+                ram.height = gräns - ram.y;
+                text = avkortad(mätare, text, {ram.width, ram.height}, läge);
+            }
+            satt = sättning(minst, std::move(satt.ovanför));
+        }
+    }
+
+    Faktakolumner ut{.ovanför = std::move(satt.ovanför), .nederkant = band.nederkant};
+    // Each frame holds all of its column, which ends at the line at the
+    // latest.
+    const double höjd = std::max(sidhöjd - val.vid - centrerad(satt.högst), satt.högst);
+    for (size_t i = 0; i < antal; ++i) {
+        AttributedString& tabell = satt.tabeller[i];
+        Size ram{ramar[i], höjd};
+        if (const double rum = fot - satt.y[i]; satt.höjder[i] > rum + 0.5) {
+            tabell = avkortad(mätare, tabell, {bredder[i], rum}, läge);
+            satt.höjder[i] = rum;
+            ram = {bredder[i], rum};
+        }
+        ut.nederkant = std::max(ut.nederkant, satt.y[i] + satt.höjder[i]);
+        innehållFörAllaSidor.emplace_back(std::move(tabell), Rect{val.platser[i], satt.y[i], ram.width, ram.height});
+    }
+    return ut;
 }

@@ -5,6 +5,7 @@
 #include "Plattform/Lokal.h"
 #include "Plattform/NumberFormatter.h"
 #include "Plattform/Strangar.h"
+#include "Vyer/Faktura/Celldelning.h"
 #include "Vyer/Faktura/Fakturavy.h"
 #include "Vyer/Faktura/Kolumntabell.h"
 
@@ -60,11 +61,12 @@ std::vector<K> kolumnlista(const Fakturavy& vy) {
 class Cellbyggare {
 public:
     Cellbyggare(const Fakturavy& vy, const TextAttributes& dataattribut, const TextAttributes& högerställdaDataattribut,
-                Size mätruta)
+                Size mätruta, double sidhöjd)
         : vy_(vy),
           dataattribut_(dataattribut),
           högerställdaDataattribut_(högerställdaDataattribut),
           mätruta_(mätruta),
+          sidhöjd_(sidhöjd),
           antalsformatterare_(NumberFormatter::Style::decimal, lokal::aktuell()),
           procentformatterare_(NumberFormatter::Style::percent, lokal::aktuell()) {
         for (K k : vy.f.kolumner())
@@ -74,7 +76,7 @@ public:
     // A text measured at the item region's size, rounded up to whole points.
     Tabellcell mätt(std::string text, const TextAttributes& attribut) const {
         AttributedString s(text, attribut);
-        Size mått = vy_.mätare.boundingSize(s, mätruta_);
+        Size mått = radcellensStorlek(vy_, s, mätruta_, sidhöjd_);
         return {std::move(s), Size{std::max(0.0, std::ceil(mått.width)), std::max(0.0, std::ceil(mått.height))}};
     }
 
@@ -113,6 +115,7 @@ private:
     const TextAttributes& dataattribut_;
     const TextAttributes& högerställdaDataattribut_;
     Size mätruta_;
+    double sidhöjd_;  // a row's room on a page
     NumberFormatter antalsformatterare_;
     NumberFormatter procentformatterare_;
     bool medEnhet_ = false;
@@ -127,10 +130,10 @@ double naturligBredd(const Tabellkolumn& kolumn) {
 }
 
 // A single stretch column's cells at its new width, sized as measured.
-void mätOmOavrundat(const TextMeasurer& mätare, Tabellkolumn& kolumn) {
+void mätOmOavrundat(const Fakturavy& vy, Tabellkolumn& kolumn, double sidhöjd) {
     for (auto& cell : kolumn.celler) {
         if (cell.text && cell.storlek)
-            cell.storlek = mätare.boundingSize(*cell.text, {kolumn.bredd, 1000});
+            cell.storlek = radcellensStorlek(vy, *cell.text, {kolumn.bredd, 1000}, sidhöjd);
         else
             cell = {};
     }
@@ -138,11 +141,12 @@ void mätOmOavrundat(const TextMeasurer& mätare, Tabellkolumn& kolumn) {
 
 // Several stretch columns' cells: each as wide as its column, as tall as
 // its text wraps there, rounded up.
-void mätOmIKolumnbredd(const TextMeasurer& mätare, Tabellkolumn& kolumn) {
+void mätOmIKolumnbredd(const Fakturavy& vy, Tabellkolumn& kolumn, double sidhöjd) {
     for (auto& cell : kolumn.celler) {
         if (cell.text)
-            cell.storlek = Size{kolumn.bredd,
-                                std::max(0.0, std::ceil(mätare.boundingSize(*cell.text, {kolumn.bredd, 1000}).height))};
+            cell.storlek =
+                Size{kolumn.bredd,
+                     std::max(0.0, std::ceil(radcellensStorlek(vy, *cell.text, {kolumn.bredd, 1000}, sidhöjd).height))};
         else
             cell = {};
     }
@@ -183,7 +187,7 @@ struct Kolumnattribut {
 // as wide as its widest cell.
 Kolumntabell mättaKolumner(const Fakturavy& vy, const Kolumnattribut& attribut, const Kolumnval& val,
                            double rubrikpaddning) {
-    const Cellbyggare byggare(vy, attribut.data, attribut.högerData, val.datautrymme.size());
+    const Cellbyggare byggare(vy, attribut.data, attribut.högerData, val.datautrymme.size(), val.höjdPåÖvrigaSidor);
     const auto poster = vy.f.fakturaposter();
     Kolumntabell tabell;
     for (K k : kolumnlista(vy)) {
@@ -276,7 +280,7 @@ void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrika
             double bredd = n >= 2 && rest > 1.5 * s.bredd ? 1.5 * s.bredd : rest;
             // The spacing alone can eat what was left: no negative width.
             s.bredd = std::max(0.0, bredd);
-            mätOmOavrundat(mätare, s);
+            mätOmOavrundat(*this, s, val.höjdPåÖvrigaSidor);
         } else if (töjbara.size() >= 2) {
             // Without any width or spacing to scale, the cap is all there is.
             double underlag = töjbarBredd + static_cast<double>(töjbara.size()) * g;
@@ -295,7 +299,7 @@ void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrika
                 for (const Tabellkolumn* s : töjbara) töjbaraNu += s->bredd;
                 for (Tabellkolumn* s : töjbara) s->bredd = std::floor(s->bredd * std::max(0.0, 1 - för / töjbaraNu));
             }
-            for (Tabellkolumn* s : töjbara) mätOmIKolumnbredd(mätare, *s);
+            for (Tabellkolumn* s : töjbara) mätOmIKolumnbredd(*this, *s, val.höjdPåÖvrigaSidor);
         }
         if (n > 1) kolumnavstånd = (W - allaBredder()) / static_cast<double>(n - 1);
     }

@@ -84,18 +84,23 @@ void Fakturavy::laddaBakgrundFörFakturamall(const Fakturamall& mall) {
         // The invoice's own language names the background even when another
         // version stands in for it.
         std::string nyckel = "__" + mall.namn + f.språk();
-        if (mallOchSpråk != nyckel || !bakgrund) {
+        if (mallOchSpråk != nyckel || (!bakgrund && !bakgrundensFel)) {
             mallOchSpråk = std::move(nyckel);
-            bakgrund = PdfDocument::fromBytes(*version->pdfData);
+            PdfDocument::Read läst = PdfDocument::fromBytes(*version->pdfData);
+            bakgrund = std::move(läst.document);
+            bakgrundensFel = std::move(läst.refusal);
         }
     } else {
         bakgrund = nullptr;
     }
     // Without it the fields have nothing to stand on: no page is laid out.
-    if (bakgrund)
+    if (bakgrund) {
         saknadBakgrund.reset();
-    else
+        varförBakgrundSaknas.reset();
+    } else {
         saknadBakgrund = "for the template \"" + mall.namn + "\"";
+        varförBakgrundSaknas = version && version->pdfData ? bakgrundensFel : std::nullopt;
+    }
 }
 
 void Fakturavy::uppdateraMedFakturamall(const Fakturamall& mall) {
@@ -107,6 +112,10 @@ void Fakturavy::uppdateraMedFakturamall(const Fakturamall& mall) {
 
     egenmall::Körning k(*this, mall);
     const auto fält = egenmall::fältPåSidan(mall.fält, version->fält, bakgrund->mediaBoxHeight());
+    // A PDF logo is judged at the largest size a field shows it, before
+    // any field shows it: each shows it, or none does.
+    for (const auto& fä : fält)
+        if (fä.id == Id::Logo) logotyp(fä.ram.size());
 
     for (const auto& fä : fält) {
         if (!fä.id) continue;

@@ -22,7 +22,9 @@ std::vector<uint8_t> Fakturavy::pdf() const {
     const std::string fel = "Invoice " + nummer + " cannot be laid out: ";
     // An empty document would pass for an invoice; a background that did
     // not load would leave white text on white.
-    if (saknadBakgrund) throw Layoutfel(fel + "its background " + *saknadBakgrund + " cannot be loaded.");
+    if (saknadBakgrund)
+        throw Layoutfel(fel + "its background " + *saknadBakgrund + " cannot be loaded" +
+                        (varförBakgrundSaknas ? ": " + *varförBakgrundSaknas : "") + ".");
     if (antalSidor() == 0) {
         if (saknatTypsnitt) throw Layoutfel(fel + "the font " + *saknatTypsnitt + " is missing.");
         throw Layoutfel(fel + "its layout gives no page.");

@@ -156,10 +156,11 @@ bool inom(const Rect& inre, const Rect& yttre) {
 
 // A text whose every line an opaque rectangle drawn after it hides shows
 // nothing of itself on the page; it is left out, so that a reader of the
-// PDF does not find it under the white either. For a page's objects in
+// PDF does not find it under the white either. Its lines are those drawing
+// lays out on a page whose foot is at `sidansFot`. For a page's objects in
 // drawing order: which are such texts.
 std::vector<bool> doldaTexter(const std::vector<const CachatObjekt*>& objekt, const TextMeasurer& mätare,
-                              bool annanSträngmetod) {
+                              bool annanSträngmetod, double sidansFot) {
     std::vector<bool> dolda(objekt.size(), false);
     std::vector<Rect> senare;
     for (size_t i = objekt.size(); i-- > 0;) {
@@ -173,7 +174,8 @@ std::vector<bool> doldaTexter(const std::vector<const CachatObjekt*>& objekt, co
         if (!t || t->text->empty() || !t->ram.isFinite()) continue;
         if (std::none_of(senare.begin(), senare.end(), [&](const Rect& yta) { return yta.intersects(t->ram); }))
             continue;
-        const TextExtent utbredning = mätare.extent(*t->text, t->ram, t->läge);
+        const TextExtent utbredning =
+            mätare.extent(*t->text, t->ram, t->läge, TextBound::frame(sidansFot - t->ram.minY()));
         dolda[i] = std::all_of(utbredning.lines.begin(), utbredning.lines.end(), [&](const Rect& linje) {
             return std::any_of(senare.begin(), senare.end(), [&](const Rect& yta) { return inom(linje, yta); });
         });
@@ -198,7 +200,7 @@ void Fakturavy::ritaSida(Canvas& canvas, int n) const {
     std::vector<const CachatObjekt*> objekt;
     for (const CachatObjekt& o : innehållFörAllaSidor) objekt.push_back(&o);
     for (const CachatObjekt& o : innehållFörVarjeSida[static_cast<size_t>(n - 1)]) objekt.push_back(&o);
-    const std::vector<bool> dolda = doldaTexter(objekt, mätare, annanSträngmetod);
+    const std::vector<bool> dolda = doldaTexter(objekt, mätare, annanSträngmetod, sida.maxY());
     for (size_t i = 0; i < objekt.size(); ++i)
         if (!dolda[i]) ritaObjekt(canvas, *objekt[i], sida, annanSträngmetod);
 }

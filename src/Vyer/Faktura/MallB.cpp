@@ -12,6 +12,7 @@
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Styckeformat.h"
+#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 #include <numbers>
@@ -34,25 +35,45 @@ BezierPath chevron() {
     return väg;
 }
 
-// The column headings in one row under the rows, each centred on its
-// column's anchor with a chevron above it. Headings that do not fit 520
-// points with 12 between them all give up the same width.
+// The column headings in one row under the rows, each under its column's
+// anchor with a chevron above it. Headings that do not fit 520 points with
+// 12 between them are all set smaller by one factor, down to 70 %, and
+// past that each gives up the same width and is cut there. Headings that
+// would come nearer than 6 points, over narrow columns, move apart as
+// little as they must.
 Fakturavy::EgnaRubriker rubrikerMedChevroner(const Fakturavy& vy) {
-    return [&vy, väg = chevron()](const std::vector<AttributedString>& rubriker, const std::vector<double>& ankare) {
+    return [&vy, väg = chevron()](const std::vector<AttributedString>& givna, const std::vector<double>& ankare) {
+        constexpr double radbredd = 520, mellanrum = 12, minstaAvstånd = 6;
         std::vector<CachatObjekt> objekt;
-        const size_t n = std::min(rubriker.size(), ankare.size());
+        const size_t n = std::min(givna.size(), ankare.size());
         if (n == 0) return objekt;
-        std::vector<double> bredder;
-        double över = 520 - 12 * static_cast<double>(n - 1);
+        std::vector<AttributedString> rubriker(givna.begin(), givna.begin() + static_cast<std::ptrdiff_t>(n));
+        std::vector<double> bredder(n);
+        double över = 0;
+        auto mät = [&](double skala) {
+            över = radbredd - mellanrum * static_cast<double>(n - 1);
+            for (size_t i = 0; i < n; ++i) {
+                if (skala < 1) rubriker[i] = givna[i].scaled(skala);
+                bredder[i] = mallverktyg::uppmätt(vy, rubriker[i]).width;
+                över -= bredder[i];
+            }
+        };
+        mät(1);
+        for (int procent = 99; över < 0 && procent >= 70; --procent) mät(procent / 100.0);
+        if (över < 0)
+            for (size_t i = 0; i < n; ++i) {
+                bredder[i] = std::max(0.0, bredder[i] + över / static_cast<double>(n));
+                if (const TextAttributes* attribut = rubriker[i].attributesAt(0))
+                    rubriker[i] = avkortad(vy.mätare, AttributedString(rubriker[i].text(), påEnRad(*attribut)),
+                                           {bredder[i], 19}, TextDrawingMode::fromTopLeft);
+            }
+        // The row may reach as far as the headings wished to.
+        const double vänster = std::min(ankare[0] - bredder[0] / 2, 264.0);
+        const double höger = std::max(ankare[n - 1] + bredder[n - 1] / 2, 785.0);
+        const std::vector<double> x = mallverktyg::isärIRaden(bredder, ankare, minstaAvstånd, vänster, höger);
         for (size_t i = 0; i < n; ++i) {
-            bredder.push_back(mallverktyg::uppmätt(vy, rubriker[i]).width);
-            över -= bredder.back();
-        }
-        if (över <= 0)
-            for (double& w : bredder) w = std::max(0.0, w + över / static_cast<double>(n));
-        for (size_t i = 0; i < n; ++i) {
-            const Rect ram = Rect{ankare[i] - bredder[i] / 2, 368, bredder[i], 19}.integral();
-            objekt.emplace_back(rubriker[i], ram);
+            const Rect ram = Rect{x[i], 368, bredder[i], 19}.integral();
+            objekt.emplace_back(std::move(rubriker[i]), ram);
             objekt.emplace_back(std::nullopt,
                                 AffineTransform::translation(ram.midX(), ram.minY() - 7)
                                     .scaled(0.2, 0.2)

@@ -10,6 +10,7 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
+#include "Vyer/Faktura/Blockpassning.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRum.h"
@@ -50,11 +51,17 @@ void Fakturavy::konfigureraInnehållFörBB() {
 
     // The F-tax line runs on to the right: the longest wording is wider than
     // the standard template's frame.
+    const Rect villkorsram{80, 656, 434, 25};
     läggTillInnehållMedRamFörLogotyp({426, 36, 97, 60}, titel, {73, 56, 345, 20}, påminnelse, {73, 77, 156, 20}, liten,
-                                     {80, 656, 434, 25}, liten, {28, 816, 200, 11});
+                                     villkorsram, liten, {28, 816, 200, 11});
 
     auto& alla = innehållFörAllaSidor;
-    alla.push_back(text(b.namn, namn, {73, 705, 238, 15}));
+    // A long company name wraps upward, towards the credit terms, rather
+    // than down into the tables below it.
+    const double underVillkoren = std::min(681.0, mallverktyg::underKreditvillkoren(*this, liten, villkorsram));
+    alla.push_back(mallverktyg::växandeSträng(
+        *this, AttributedString(b.namn, namn), {73, 705, 238, 15},
+        {.riktning = mallverktyg::Växer::uppåt, .gräns = underVillkoren + 3, .växerFörst = true}));
 
     const Datalista kontakt =
         mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});
@@ -67,9 +74,13 @@ void Fakturavy::konfigureraInnehållFörBB() {
     alla.push_back(mallverktyg::växandeTabell(*this, tabellMedData(registrering, avsändaretikett, avsändarvärde).tabell,
                                               {315, 725, 243, 88}, {mallverktyg::Växer::uppåt, 686, 836}));
 
-    // Two dotted lists side by side with the addresses: the dates and terms,
-    // then the references; the second starts at y 219 however long the
-    // first is. What stands below them starts below where they end.
+    // The head of the page: on the left the recipient's address and below
+    // it the delivery address, at y 216 unless the first runs past its
+    // frame; on the right two dotted lists, the dates and terms, then the
+    // references from y 219 or below the first. Values wrap in their
+    // columns. What stands below starts below where the head ends, no
+    // lower than y 400: a longer head is set smaller, its texts and rows by
+    // one factor down to 70 %, and at last cut there.
     const Datalista datum =
         följesedel ? mallverktyg::fakta(*this, {Fakt::fakturanummer, Fakt::leveransdatum, Fakt::leveranssätt})
                    : mallverktyg::fakta(*this, {Fakt::fakturanummer, Fakt::fakturadatum, Fakt::betalningsvillkor,
@@ -78,27 +89,55 @@ void Fakturavy::konfigureraInnehållFörBB() {
         *this, {Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer, Fakt::personnummer, Fakt::personnummer2,
                 Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer, Fakt::mottagarensMomsregistreringsnummer,
                 Fakt::inköpsordernummer});
-    double listornasFot = 0;
-    for (const auto& [lista, y] : {std::pair{&datum, 132.0}, std::pair{&referenser, 219.0}}) {
-        auto rader = cachadeObjektFörData(*lista, ledare, brödtext,
-                                          {.radhöjd = 13, .startposition = {273, y}, .etikettbredd = 158,
-                                           .värdebredd = 128, .paddning = mallverktyg::punktledare});
-        listornasFot = std::max(listornasFot, mallverktyg::nederkant(*this, rader, 0));
-        alla.insert(alla.end(), std::make_move_iterator(rader.begin()), std::make_move_iterator(rader.end()));
-    }
-    // The amount strip and the item table stand lower by what the lists
-    // reach into the strip.
-    const double d = std::max(0.0, std::ceil(listornasFot + 4 - 304));
-
     const std::string avsändarland(kod(b.land));
-    if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland)) {
-        alla.push_back(text(*adress, brödtext, {73, 143, 186, 75}));
-        alla.push_back(text(versaler(rubrikFörMottagare()), brödtext, {73, 129, 186, 13}));
-    }
-    if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
-        alla.push_back(text(rubrikFörLeveransadress(), brödtext, {73, 216, 186, 13}));
-        alla.push_back(text(*adress, brödtext, {73, 230, 186, 77}));
-    }
+    const auto fakturaadress = f.fakturaadressGivetAvsändarland(avsändarland);
+    const auto leveransadress = f.adressAttLevereraTillGivetAvsändarland(avsändarland);
+    constexpr double huvudetsFot = 400;
+    struct Huvud {
+        std::vector<CachatObjekt> objekt;
+        double fot = 0;  // where its lowest line ends
+    };
+    auto huvud = [&](int procent) {
+        const double skala = procent / 100.0;
+        const TextAttributes värde = brödtext.scaled(skala);
+        Huvud h;
+        auto lägg = [&](std::vector<CachatObjekt> objekt) {
+            h.fot = std::max(h.fot, mallverktyg::nederkant(*this, objekt, 0));
+            h.objekt.insert(h.objekt.end(), std::make_move_iterator(objekt.begin()), std::make_move_iterator(objekt.end()));
+        };
+        double y = 132;
+        for (const Datalista* lista : {&datum, &referenser}) {
+            auto rader = cachadeObjektFörData(*lista, ledare.scaled(skala), värde,
+                                              {.radhöjd = 13 * skala, .startposition = {273, y}, .etikettbredd = 158,
+                                               .värdebredd = 128, .paddning = mallverktyg::punktledare});
+            for (const CachatObjekt& o : rader) y = std::max(y, std::get<cachad::string>(o.data).frame.maxY() + 9 * skala);
+            y = std::max(y, 219.0);
+            lägg(std::move(rader));
+        }
+        double leveransrubrik = 216;
+        if (fakturaadress) {
+            AttributedString adress(*fakturaadress, värde);
+            const double höjd = mallverktyg::uppmätt(*this, adress, {186, 10000}).height;
+            if (höjd > 75) leveransrubrik = 143 + höjd + 8;
+            lägg({CachatObjekt(std::move(adress), Rect{73, 143, 186, std::max(75.0, höjd)})});
+            h.objekt.push_back(text(versaler(rubrikFörMottagare()), brödtext, {73, 129, 186, 13}));
+        }
+        if (leveransadress) {
+            h.objekt.push_back(text(rubrikFörLeveransadress(), brödtext, {73, leveransrubrik, 186, 13}));
+            AttributedString adress(*leveransadress, värde);
+            const double höjd = mallverktyg::uppmätt(*this, adress, {186, 10000}).height;
+            lägg({CachatObjekt(std::move(adress), Rect{73, leveransrubrik + 14, 186, std::max(77.0, höjd)})});
+        }
+        return h;
+    };
+    Huvud h = huvud(störstaProcent([&](int procent) { return huvud(procent).fot <= huvudetsFot; }));
+    // Past the foot even at 70 %, the texts that start above it are cut
+    // there, those below left out.
+    for (CachatObjekt& o : h.objekt)
+        if (h.fot <= huvudetsFot || avkortadVidFoten(mätare, o, huvudetsFot)) alla.push_back(std::move(o));
+    // The amount strip and the item table stand lower by what the head
+    // reaches into the strip.
+    const double d = std::max(0.0, std::ceil(std::min(h.fot, huvudetsFot) + 4 - 304));
 
     // The amount to pay: caption at the left, amount at the right of one
     // frame; a delivery note whites the strip out.

@@ -48,7 +48,9 @@ std::vector<CachatObjekt> adressOchFaktaTillsammans(const Fakturavy& vy, const A
     auto sätt = [&](int procent) {
         const double k = procent / 100.0;
         Satt s{procent < 100 ? adress.scaled(k) : adress,
-               skaladText(vy.mätare, fakta, k, faktaram.width, TextDrawingMode::fromTopLeft), adressram, {}};
+               radbrutenOmDenÄrFörBred(vy.mätare, procent < 100 ? fakta.scaled(k) : fakta, faktaram.width,
+                                       TextDrawingMode::fromTopLeft),
+               adressram, {}};
         const double adresshöjd = mallverktyg::uppmätt(vy, s.adress, {adressram.width, 10000}).height;
         s.adressram.height = std::max(adressram.height, std::ceil(adresshöjd));
         const double adressensFot = adress.empty() ? 79 : adressram.minY() + adresshöjd;

@@ -9,8 +9,10 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Styckeformat.h"
+#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 
@@ -88,8 +90,18 @@ void Fakturavy::konfigureraInnehållFörCL() {
             tabellMedData(mallverktyg::avsändarfakta(*this), faktaetikett, faktavärde, {.fetStilPåFörstaRaden = true})
                 .tabell;
         riktaUppTabbarIKolumn(mottagare, avsändare);
-        for (CachatObjekt& o : mallverktyg::tabelltexter(*this, {{std::move(mottagare), Rect{38, 53, 225, 213}.integral()},
-                                                                 {std::move(avsändare), Rect{38, 319, 225, 237}.integral()}}))
+        // Set smaller together to fit their frames; a value too wide even
+        // at 70 % wraps in its column, and a table too tall even so takes
+        // the band between them, the recipient's first, then is cut.
+        using mallverktyg::Växer;
+        mottagare = radbrutenDärDenMåste(mätare, mottagare, 225);
+        avsändare = radbrutenDärDenMåste(mätare, avsändare, 225);
+        const Rect mottagarram =
+            mallverktyg::ramSomRymmer(*this, mottagare, {38, 53, 225, 213}, {.riktning = Växer::nedåt, .gräns = 307});
+        const Rect avsändarram = mallverktyg::ramSomRymmer(
+            *this, avsändare, {38, 319, 225, 237}, {.riktning = Växer::uppåt, .gräns = mottagarram.maxY() + 12});
+        for (CachatObjekt& o : mallverktyg::tabelltexter(*this, {{std::move(mottagare), mottagarram},
+                                                                 {std::move(avsändare), avsändarram}}))
             alla.push_back(std::move(o));
     }
 

@@ -12,11 +12,16 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
+#include "Vyer/Faktura/Blockpassning.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygFaktaband.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
 
 using mallverktyg::Fakt;
 using mallverktyg::text;
@@ -81,12 +86,44 @@ void Fakturavy::konfigureraInnehållFörCTMedFärg(const Color& accent) {
                                      liten, {305, 773, 240, 44}, fskatt, {28, 352, 147, 21});
 
     auto& alla = innehållFörAllaSidor;
-    if (const Datapost leverans = mallverktyg::fakt(*this, Fakt::leveransadress); leverans.värde) {
-        alla.push_back(text(*leverans.rubrik, adress, {351, 218, 140, 15}));
-        alla.push_back(text(*leverans.värde, adress, {351, 232, 140, 90}));
+    // The invoice address from y 92 and the delivery address under its
+    // caption from y 218, or 8 points below a longer invoice address: both
+    // grow down to above the title, set smaller together by one factor
+    // when they would pass it, and at last cut there.
+    {
+        const Datapost leverans = mallverktyg::fakt(*this, Fakt::leveransadress);
+        const auto fakturaadress = f.fakturaadressGivetAvsändarland(std::string(kod(b.land)));
+        constexpr double adressernasFot = 332;
+        struct Adresser {
+            std::vector<CachatObjekt> objekt;
+            double slut = 0;
+        };
+        auto adresser = [&](int procent) {
+            const TextAttributes värde = procent < 100 ? adress.scaled(procent / 100.0) : adress;
+            Adresser a;
+            double leveransrubrik = 218;
+            std::optional<CachatObjekt> faktura;
+            if (fakturaadress) {
+                AttributedString t(*fakturaadress, värde);
+                const double h = mallverktyg::uppmätt(*this, t, {140, 10000}).height;
+                faktura.emplace(std::move(t), Rect{351, 92, 140, std::max(104.0, h)});
+                leveransrubrik = std::max(leveransrubrik, 92 + h + 8);
+                a.slut = 92 + h;
+            }
+            if (leverans.värde) {
+                a.objekt.push_back(text(*leverans.rubrik, adress, {351, leveransrubrik, 140, 15}));
+                AttributedString t(*leverans.värde, värde);
+                const double h = mallverktyg::uppmätt(*this, t, {140, 10000}).height;
+                a.objekt.emplace_back(std::move(t), Rect{351, leveransrubrik + 14, 140, std::max(90.0, h)});
+                a.slut = leveransrubrik + 14 + h;
+            }
+            if (faktura) a.objekt.push_back(std::move(*faktura));
+            return a;
+        };
+        Adresser a = adresser(störstaProcent([&](int procent) { return adresser(procent).slut <= adressernasFot; }));
+        for (CachatObjekt& o : a.objekt)
+            if (a.slut <= adressernasFot || avkortadVidFoten(mätare, o, adressernasFot)) alla.push_back(std::move(o));
     }
-    if (auto fakturaadress = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
-        alla.push_back(text(*fakturaadress, adress, {351, 92, 140, 104}));
 
     const Datalista avsändare = mallverktyg::faktaOchBetalning(
         *this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida,
@@ -94,36 +131,17 @@ void Fakturavy::konfigureraInnehållFörCTMedFärg(const Color& accent) {
     alla.push_back(mallverktyg::tabelltext(*this, tabellMedData(avsändare, avsändaretikett, avsändarvärde).tabell,
                                            {36, 92, 198, 240}));
 
-    // The band of facts runs right from x 36 and stops at the page's edge:
-    // facts that would cross it give way from the end, never the invoice
-    // number or date.
+    // The band of facts runs right from x 36 to the page's edge; a long
+    // value wraps there, reaching down to above the reminder.
     std::vector<Fakt> faktaband = {Fakt::erReferens,    Fakt::vårReferens,          Fakt::fakturanummer,
                                    Fakt::kundnummer,    Fakt::personnummer,         Fakt::personnummer2,
                                    Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer, Fakt::inköpsordernummer,
                                    Fakt::leveranssätt,  Fakt::leveransdatum,
                                    Fakt::mottagarensMomsregistreringsnummer};
     if (!följesedel) faktaband.insert(faktaband.end(), {Fakt::fakturadatum, Fakt::betalningsvillkor});
-    const Rect bandram{36, 421, 523, 24};
-    const double sidkant = ramFörEnSida().maxX();
-    auto band = [&](const Datalista& data) {
-        return datalistMedKolumndata(data, faktarubrik, liten, skåra(), accent,
-                                     {.skala = 0.6, .ram = bandram, .vänsterTillHöger = true})
-            .data;
-    };
-    auto innanför = [&](const std::vector<CachatObjekt>& objekt) {
-        return std::all_of(objekt.begin(), objekt.end(), [&](const CachatObjekt& o) {
-            const auto* s = std::get_if<cachad::string>(&o.data);
-            return !s || s->frame.maxX() <= sidkant;
-        });
-    };
-    for (CachatObjekt& o : band(mallverktyg::faktaSomFårPlats(
-             *this, faktaband, [&](const Datalista& data) { return innanför(band(data)); }))) {
-        // Only an invoice number or date too wide for the page on its own
-        // gets here past the edge; it is cut there.
-        if (const auto* s = std::get_if<cachad::string>(&o.data); s && s->frame.maxX() > sidkant)
-            o.clippingRect = ramFörEnSida();
+    for (CachatObjekt& o : mallverktyg::faktaband(*this, faktaband, faktarubrik, liten, skåra(), accent,
+                                                  {.ram = {36, 421, 523, 24}, .fot = 434, .skala = 0.6}))
         alla.push_back(std::move(o));
-    }
 
     if (följesedel) {
         alla.emplace_back(Rect{295, 745, 43, 23}, vit);

@@ -58,12 +58,15 @@ void Fakturavy::konfigureraInnehållFörDi() {
     using mallverktyg::Avrundning;
     auto tabeller = mallverktyg::mottagarOchAvsändartabeller(*this, tabelletikett, tabellvärde);
     auto& alla = innehållFörAllaSidor;
-    alla.push_back(mallverktyg::tabellVidLinje(
-        *this, std::move(tabeller.mottagare),
-        {.x = 32, .bredd = 203, .linje = 270, .andelOvanför = 0.5, .avrundning = Avrundning::utåt}));
-    alla.push_back(mallverktyg::tabellVidLinje(
-        *this, std::move(tabeller.avsändare),
-        {.x = 32, .bredd = 203, .linje = 506, .andelOvanför = 0.5, .avrundning = Avrundning::utåt}));
+    // A long recipient's table pushes the sender's down; both keep below
+    // the reminder and above the F-tax note.
+    for (CachatObjekt& o : mallverktyg::tabellUnderTabell(
+             *this, std::move(tabeller.mottagare),
+             {.x = 32, .bredd = 203, .linje = 270, .andelOvanför = 0.5, .avrundning = Avrundning::utåt},
+             std::move(tabeller.avsändare),
+             {.x = 32, .bredd = 203, .linje = 506, .andelOvanför = 0.5, .avrundning = Avrundning::utåt}, 12,
+             {.överst = 160, .nederst = 660}))
+        alla.push_back(std::move(o));
 
     alla.push_back(text(f.nummer(), nummer, {346, 60, 207, 21}));
     if (!följesedel) alla.push_back(text(datumtext(f.fakturadatum()), datum, {476, 80, 77, 17}));

@@ -15,6 +15,7 @@
 #include "Vyer/Faktura/Pilbana.h"
 #include "Vyer/Faktura/Rubrikrutor.h"
 #include "Vyer/Faktura/Styckeformat.h"
+#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 
@@ -64,20 +65,38 @@ void Fakturavy::konfigureraInnehållFörE() {
     alla.push_back(text(f.nummer(), titel, {462, 27, 92, 33}));
     alla.push_back(text(rubrikFörNummer(), liten, {453, 34, 17, 11}));
 
-    // Recipient, delivery and references side by side under the title.
+    // Recipient, delivery and references side by side under the title. A
+    // table too long for its frame reaches down towards the heading boxes.
     using enum mallverktyg::Fakt;
+    const mallverktyg::Växtval motRubrikerna{mallverktyg::Växer::nedåt, 220};
+    auto ryms = [&](const Datalista& lista, const Rect& ram) {
+        const AttributedString tabell = tabellMedData(lista, dataHöger, data).tabell;
+        return passadText(mätare, tabell, mallverktyg::ramSomRymmer(*this, tabell, ram, motRubrikerna).size()).passar;
+    };
+    Datalista leverans = mallverktyg::fakta(*this, {leveransdatum, leveransadress});
+    Datalista referenser = mallverktyg::fakta(*this, {erReferens, vårReferens, kundnummer, personnummer, personnummer2,
+                                                      fastighetsbeteckning, lägenhetsnummer,
+                                                      mottagarensMomsregistreringsnummer, inköpsordernummer,
+                                                      leveranssätt});
+    // References too long even so give their last facts, the delivery
+    // method first, to the end of the delivery column while it has room.
+    const Rect leveransram{217, 135, 165, 77}, referensram{389, 135, 165, 77};
+    for (auto in = leverans.end() - leverans.begin();
+         !ryms(referenser, referensram) && referenser.size() > 1;) {
+        Datalista längre = leverans;
+        längre.insert(längre.begin() + in, referenser.back());
+        if (!ryms(längre, leveransram)) break;
+        leverans = std::move(längre);
+        referenser.pop_back();
+    }
     const std::pair<Datalista, Rect> fakta[] = {
         {{fakt(*this, mottagare), {rubrikFörAdress(), fakt(*this, mottagaradress).värde}}, {45, 135, 165, 77}},
-        {mallverktyg::fakta(*this, {leveransdatum, leveransadress}), {217, 135, 165, 77}},
-        {mallverktyg::fakta(*this, {erReferens, vårReferens, kundnummer, personnummer, personnummer2,
-                                    fastighetsbeteckning, lägenhetsnummer, mottagarensMomsregistreringsnummer,
-                                    inköpsordernummer, leveranssätt}),
-         {389, 135, 165, 77}},
+        {leverans, leveransram},
+        {referenser, referensram},
     };
-    // A table too long for its frame reaches down towards the heading boxes.
     for (const auto& [lista, ram] : fakta)
         alla.push_back(mallverktyg::växandeTabell(*this, tabellMedData(lista, dataHöger, data).tabell, ram,
-                                                  {mallverktyg::Växer::nedåt, 220}));
+                                                  motRubrikerna));
 
     // The sender in white on the foot band; a longer contact table stands
     // a little higher, and one that every way of payment fills takes the
@@ -92,7 +111,12 @@ void Fakturavy::konfigureraInnehållFörE() {
     kontakttabell.tabell.setForegroundColor(vit);
     const double h = kontakttabell.antalRader > 6 ? 97 : 91;
     const double y = 842 - (22 + h);
-    alla.push_back(tabelltext(*this, std::move(avsändaren.tabell), {45, y, 176, h}));
+    // The sender's own table ends above the F-tax note; a long name takes
+    // the band above it.
+    const double fot = b.godkändFörFSkatt ? 806 : y + h;
+    alla.push_back(mallverktyg::växandeTabell(
+        *this, avsändaren.tabell, {45, y, 176, fot - y},
+        {.riktning = mallverktyg::Växer::uppåt, .gräns = 713, .växerFörst = true}));
     alla.push_back(mallverktyg::växandeTabell(*this, kontakttabell.tabell, {227, y, 196, h},
                                               {mallverktyg::Växer::uppåt, 713, 836}));
 

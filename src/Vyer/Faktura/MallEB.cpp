@@ -13,12 +13,15 @@
 #include "Modell/Land.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 using mallverktyg::Fakt;
 using mallverktyg::text;
 using mallverktyg::textUppåt;
+using mallverktyg::Växer;
+using mallverktyg::växandeSträng;
 
 namespace {
 
@@ -78,16 +81,22 @@ void läggUt(Fakturavy& vy, const Bandstil& s) {
                                         .kolumnbredd = 180,
                                         .inom = Faktaband{.överkant = 195.5, .nederkant = 279}});
 
+    // A long address runs on down to just above the band at y 192, then is
+    // set smaller.
+    auto adressen = [&](const std::string& adress, const Rect& ram) {
+        return växandeSträng(vy, AttributedString(adress, s.brödtext), ram,
+                             {.riktning = Växer::nedåt, .gräns = 190, .växerFörst = true});
+    };
     const std::string avsändarland(kod(vy.b.land));
     if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
         alla.push_back(textUppåt(vy.rubrikFörLeveransadress(), s.adressrubrik, {0, -140, 100, 14}, rubrikvridning));
-        alla.push_back(text(*adress, s.brödtext, {321, 51, 115, 101}));
+        alla.push_back(adressen(*adress, {321, 51, 115, 101}));
     } else {
         // Hides the background's mark that goes with the caption.
         alla.emplace_back(Rect{310, 46, 7, 84}, Color::white());
     }
     if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland)) {
-        alla.push_back(text(*adress, s.brödtext, {462, 52, 115, 97}));
+        alla.push_back(adressen(*adress, {462, 52, 115, 97}));
         alla.push_back(textUppåt(vy.rubrikFörMottagare(), s.adressrubrik, {0, 0, 100, 14}, rubrikvridning));
     }
 

@@ -74,7 +74,10 @@ void Fakturavy::konfigureraInnehållFörFL() {
                                      mallverktyg::underTabellen(*this, {25, 804, 148, 13}, registreringsram.maxY()));
 
     auto& alla = innehållFörAllaSidor;
-    alla.push_back(text(b.namn, företagsnamn, {25, 703, 340, 16}));
+    // The company's name keeps to its frame between the rule above it and
+    // the tables below it: set smaller until it fits, on two lines if it
+    // must, and only then cut.
+    alla.push_back(mallverktyg::passandeText(*this, b.namn, företagsnamn, {25, 703, 340, 16}));
     if (auto adress = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
         alla.push_back(text(*adress, mottagaradress, {357, 119, 145, 88}));
 

@@ -11,8 +11,10 @@
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Styckeformat.h"
+#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
+#include <cmath>
 
 using mallverktyg::text;
 
@@ -21,6 +23,25 @@ namespace {
 const Color röd = Color::rgb(0.802, 0.039, 0.127);
 const Color grön = Color::rgb(0.204, 0.591, 0.215);
 const Color blå = Color::rgb(0, 0.573, 0.821);
+
+// The background's green picture frame of the recipient's facts, its
+// outer edge `r`: the light mount, the paper inside it, its rules and
+// corner squares. Drawn again, taller, over the background's own when the
+// facts need more room.
+std::vector<CachatObjekt> grönBildram(const Rect& r) {
+    const Color passepartout = Color::rgb(166.0 / 255, 211.0 / 255, 167.0 / 255);
+    const Color papper = Color::rgb(241.0 / 255, 248.0 / 255, 241.0 / 255);
+    const Rect inne{r.x + 5, r.y + 5, r.width - 10, r.height - 10};
+    std::vector<CachatObjekt> ut;
+    ut.push_back(mallverktyg::panel(r, 2, passepartout));
+    ut.emplace_back(inne, papper);
+    ut.push_back(mallverktyg::kontur(r, 1.2, grön, 2));
+    ut.push_back(mallverktyg::kontur(inne, 0.5, grön));
+    ut.push_back(mallverktyg::kontur({r.x + 9, r.y + 9, r.width - 18, r.height - 18}, 0.4, passepartout));
+    for (double x : {r.minX(), r.maxX() - 5})
+        for (double y : {r.minY(), r.maxY() - 5}) ut.emplace_back(Rect{x, y, 5, 5}, grön);
+    return ut;
+}
 
 }  // namespace
 
@@ -62,18 +83,31 @@ void Fakturavy::konfigureraInnehållFörFr() {
 
     // Each fact table centred on its point, in the background's frames:
     // the recipient's always 173 wide, the sender's as wide as its text;
-    // set smaller when it would outgrow the inside of its frame.
+    // set smaller when it would outgrow the inside of its frame. One too
+    // long even so takes the frame's whole inside, 3 points within its
+    // inner rule; the recipient's frame then grows down as far as the blue
+    // frame's wire allows, drawn again over the background's, and what
+    // does not fit even so is cut.
     auto& alla = innehållFörAllaSidor;
-    alla.push_back(mallverktyg::tabellKringPunkt(
-        *this,
+    AttributedString mottagaren =
         tabellMedData(mallverktyg::mottagarfakta(*this), mottagarrubrik, faktavärde, {.fetStilPåFörstaRaden = true})
-            .tabell,
-        {.mitt = {137.5, 202}, .gränsbredd = 173, .bredd = 173, .högst = 183}));
+            .tabell;
+    double längre = 0;
+    if (!passadText(mätare, mottagaren, {173, 180}).passar) {
+        const AttributedString minst = radbrutenDärDenMåste(mätare, mottagaren, 183).scaled(minstaTextskala);
+        const double behov = mätare.extent(minst, {0, 0, 183, 0}, TextDrawingMode::layoutManager).size.height;
+        längre = std::clamp(std::ceil(behov - 180), 0.0, 40.0);
+        if (längre > 0)
+            for (CachatObjekt& o : grönBildram({34, 102, 207, 201 + längre})) alla.push_back(std::move(o));
+    }
+    alla.push_back(mallverktyg::tabellKringPunkt(
+        *this, std::move(mottagaren),
+        {.mitt = {137.5, 202 + längre / 2}, .gränsbredd = 173, .bredd = 173, .högst = 183 + längre, .bredast = 183}));
     alla.push_back(mallverktyg::tabellKringPunkt(
         *this,
         tabellMedData(mallverktyg::avsändarfakta(*this), avsändarrubrik, faktavärde, {.fetStilPåFörstaRaden = true})
             .tabell,
-        {.mitt = {127, 481.5}, .gränsbredd = 196, .högst = 210}));
+        {.mitt = {127, 481.5}, .gränsbredd = 196, .högst = 210, .bredast = 197}));
 
     alla.push_back(text(f.nummer(), nummer, {254, 183, 298, 21}));
     // The amount to pay and the payment terms line stand on the last page

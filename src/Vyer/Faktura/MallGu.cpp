@@ -89,17 +89,20 @@ void Fakturavy::konfigureraInnehållFörGu() {
     riktaUppTabbarIKolumn(mottagaren, avsändaren);
     // Each stands about its line within the room the column has for it:
     // the recipient's between the top scrolls and the logo, the sender's
-    // between the logo and the F-tax note.
+    // between the logo and the F-tax note; one too long for it even set
+    // smaller takes the width up to the divider's scrolls at x 277.
     using mallverktyg::Avrundning;
     for (CachatObjekt& o : mallverktyg::tabellerVidLinjer(
              *this, {{std::move(mottagaren),
                       {.x = 27, .bredd = 219, .linje = 144.5, .andelOvanför = 0.5, .avrundning = Avrundning::utåt},
                       28,
-                      236},
+                      236,
+                      250},
                      {std::move(avsändaren),
                       {.x = 27, .bredd = 219, .linje = 373.5, .andelOvanför = 0.3, .avrundning = Avrundning::utåt},
                       318,
-                      537}}))
+                      537,
+                      250}}))
         alla.push_back(std::move(o));
 
     std::vector<CachatObjekt> sistaSidan =

@@ -76,8 +76,9 @@ void Fakturavy::konfigureraInnehållFörHi() {
     // too tall even at 70 % is cut at its frame's foot.
     const double skala = std::min(passadText(mätare, företag, {205, 107}).skala,
                                   passadText(mätare, registrering, {217, 107}).skala);
-    företag = skaladText(mätare, företag, skala, 205);
-    registrering = skaladText(mätare, registrering, skala, 217);
+    if (skala < 1) företag = företag.scaled(skala), registrering = registrering.scaled(skala);
+    företag = radbrutenOmDenÄrFörBred(mätare, företag, 205);
+    registrering = radbrutenOmDenÄrFörBred(mätare, registrering, 217);
     const double m = std::max(mallverktyg::uppmätt(*this, företag, {205, 10000}).height,
                               mallverktyg::uppmätt(*this, registrering, {217, 10000}).height);
     auto avsändarobjekt = [&](AttributedString tabell, const Rect& ram) {

@@ -41,18 +41,17 @@ void Fakturavy::konfigureraInnehållFörK4() {
     const auto normal10 = typsnitt("HelveticaNeue", 10);
     if (!lätt8 || !lätt9 || !lätt10 || !normal18 || !normal16 || !fet10 || !normal10) return;
 
-    ParagraphStyle högerTrunkerande;
-    högerTrunkerande.lineBreakMode = LineBreakMode::truncatingTail;
-    högerTrunkerande.alignment = TextAlignment::right;
-
+    // The ledger's and the customer's texts wrap and are set smaller where
+    // they must (Textpassning.h); only captions are cut at their frame.
     //                                     paragraph style        colour         font
     const TextAttributes titel0          {rightAligned(),         std::nullopt,  normal18};
     const TextAttributes påminnelse      {rightAligned(),         påminnelseröd, fet10};
     const TextAttributes liten           {std::nullopt,           textgrå,       lätt9};
     const TextAttributes litenHöger      {rightAligned(),         textgrå,       lätt9};
-    const TextAttributes villkor         {högerTrunkerande,       textgrå,       lätt8};
-    const TextAttributes fot             {truncatedTail(),        textgrå,       lätt8};
-    const TextAttributes brödtext        {truncatedTail(),        textgrå,       lätt10};
+    const TextAttributes villkor         {rightAligned(),         textgrå,       lätt8};
+    const TextAttributes fot             {std::nullopt,           textgrå,       lätt8};
+    const TextAttributes brödtext        {std::nullopt,           textgrå,       lätt10};
+    const TextAttributes rubrik          {truncatedTail(),        textgrå,       lätt10};
     const TextAttributes brödtextHöger   {rightAligned(),         textgrå,       lätt10};
     const TextAttributes totalrubrik     {rightAligned(),         textgrå,       normal10};
     const TextAttributes nummer          {centerAligned(),        std::nullopt,  normal18};
@@ -64,8 +63,12 @@ void Fakturavy::konfigureraInnehållFörK4() {
     const Rect titelram{261, 42, 176, 25};
     const TextAttributes titel = mallverktyg::passadeAttribut(
         *this, f.rubriktextIFakturamall(nullptr, följesedel).value_or(""), titel0, titelram.size());
+    // Long credit terms rise in their frame to below the total band.
+    const Rect villkorsram = mallverktyg::ramSomRymmer(
+        *this, AttributedString(kreditvillkorSomVisas().value_or(""), villkor), {186, 718, 373, 15},
+        {.riktning = mallverktyg::Växer::uppåt, .gräns = 705, .växerFörst = true}, TextDrawingMode::fromTopLeft);
     läggTillInnehållMedRamFörLogotyp({47, 29, 210, 120}, titel, titelram, påminnelse, {346, 332, 205, 20},
-                                     villkor, {186, 718, 373, 15}, fot, {37, 718, 145, 15});
+                                     villkor, villkorsram, fot, {37, 718, 145, 15});
 
     auto& alla = innehållFörAllaSidor;
     alla.push_back(panel({443, 30, 116, 46}));
@@ -101,20 +104,25 @@ void Fakturavy::konfigureraInnehållFörK4() {
     for (const auto& [data, ram] : fottabeller)
         alla.push_back(mallverktyg::tabelltext(*this, tabellMedData(data, fot, fot).tabell, ram));
 
-    if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland)) alla.push_back(text(*adress, brödtext, {312, 120, 243, 115}));
+    // A long invoice address rises towards the invoice date.
+    if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland))
+        alla.push_back(mallverktyg::växandeSträng(*this, AttributedString(*adress, brödtext), {312, 120, 243, 115},
+                                                  {.riktning = mallverktyg::Växer::uppåt, .gräns = 96, .växerFörst = true}));
     // Under the logo, or under the delivery address, the facts have room
-    // to rise when they reach the item headings' panel.
+    // to rise when they reach the item headings' panel. The delivery
+    // address reaches down as far as it needs, to y 300 at most so that
+    // the facts keep room below it; past that it is set smaller and cut.
     double ovanför = 153;
     if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
         alla.push_back(text(rubrikFörLeveransadress(), brödtext, {47, 162, 209, 14}));
         AttributedString adresstext(*adress, brödtext);
-        const double h = mätare.boundingSize(adresstext, {209, 10000}).height;
-        alla.push_back(CachatObjekt(std::move(adresstext), {47, 176, 209, h}));
+        const double h = std::min(mätare.boundingSize(adresstext, {209, 10000}).height, 300.0 - 176);
+        alla.push_back(mallverktyg::passandeText(*this, std::move(adresstext), {47, 176, 209, h}));
         ovanför = 176 + h + 4;
     }
     // Facts that do not fit that room even at 70 % run on below it, and
     // the item table stands lower by as much.
-    Rect faktaram = mallverktyg::ramSomRymmer(*this, faktatabell, {47, 249, 210, 100},
+    Rect faktaram = mallverktyg::ramSomRymmer(*this, faktatabell, {47, std::max(249.0, ovanför), 210, 100},
                                               {mallverktyg::Växer::uppåt, ovanför, 361}, TextDrawingMode::fromTopLeft);
     if (PassadText p = passadText(mätare, faktatabell, faktaram.size(), TextDrawingMode::fromTopLeft); !p.passar)
         faktaram.height = std::ceil(p.storlek.height) + 1;
@@ -129,7 +137,7 @@ void Fakturavy::konfigureraInnehållFörK4() {
         alla.push_back(text(belopp(f.attBetala()), belopp_, {272, 252, 278, 47}));
         alla.push_back(text(rubrikFörFörfallodatum() + " " + datumtext(f.förfallodatum()), brödtextHöger,
                             {272, 304, 278, 20}));
-        alla.push_back(text(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar(), brödtext, {272, 304, 278, 20}));
+        alla.push_back(text(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar(), rubrik, {272, 304, 278, 20}));
     }
 
     alla.push_back(panel({37, 365 + nedflyttning, 522, 25}));
@@ -164,7 +172,7 @@ void Fakturavy::konfigureraInnehållFörK4() {
         d = h + 22;
     }
 
-    läggTillKolumnerMedRubrikattribut(brödtext, liten, brödtextHöger, litenHöger,
+    läggTillKolumnerMedRubrikattribut(rubrik, liten, brödtextHöger, litenHöger,
                                       {.rubrikutrymme = {47, 369 + nedflyttning, 504, 17},
                                        .datautrymme = Rect{47, 379 + nedflyttning, 504,
                                                            std::max(0.0, (447 - d) - 8 - nedflyttning)}.integral(),

@@ -16,6 +16,7 @@
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
+#include <cmath>
 
 using mallverktyg::text;
 
@@ -72,33 +73,41 @@ void läggUt(Fakturavy& vy, const Utseende& u) {
 
     auto rubrik = [&](const std::string& text) { return u.adressrubrikerMedVersaler ? versaler(text) : text; };
     const std::string avsändarland(kod(vy.b.land));
-    double adressernasSlut = 0;
+    std::vector<TextÖverFakta> adresser;
     if (auto leverans = vy.f.leveransadress()) {
         alla.push_back(text(rubrik(vy.rubrikFörLeveransadress()), adressrubrik, {46, 86, 181, 15}));
-        alla.push_back(text(leverans->formatteradFörAvsändarland(avsändarland, true), adress, {46, 108, 181, 88}));
-        adressernasSlut = mallverktyg::textensSlut(vy, alla.back());
+        adresser.push_back({AttributedString(leverans->formatteradFörAvsändarland(avsändarland, true), adress),
+                            {46, 108, 181, 88}});
     }
     if (auto faktureras = vy.f.fakturaadressGivetAvsändarland(avsändarland)) {
-        alla.push_back(text(*faktureras, adress, {366, 108, 181, 88}));
-        adressernasSlut = std::max(adressernasSlut, mallverktyg::textensSlut(vy, alla.back()));
+        adresser.push_back({AttributedString(*faktureras, adress), {366, 108, 181, 88}});
         alla.push_back(text(rubrik(vy.rubrikFörMottagare()), adressrubrik, {366, 86, 181, 15}));
     }
 
-    // The company's name stays below the credit terms.
+    // The company's name stays below the credit terms. The address table
+    // ends 5 points before the contact table at x 210 begins, so that a
+    // long value wraps there rather than run under its captions.
     for (CachatObjekt& o : mallverktyg::företagsnamnÖverAvsändartabeller(
              vy, tabellrubrik, tabellvärde, företagsnamn,
-             {.adressbredd = 170,
+             {.adressbredd = 210 - 5 - 56,
               .kontaktbredd = 170,
               .namnetUnder = mallverktyg::underKreditvillkoren(vy, villkor, u.villkorsram)}))
         alla.push_back(std::move(o));
 
-    // The facts keep below the addresses.
-    vy.läggInKolumndataÖverTreKolumner(
+    // The facts keep below the addresses, which run on as far as they go
+    // and share the room with them.
+    Faktakolumner fakta = vy.läggInKolumndataÖverTreKolumner(
         faktarubrik, faktavärde,
         {.vid = u.faktaVid,
          .platser = {40, 222, 404},
          .kolumnbredd = 163,
-         .inom = Faktaband{.överkant = std::max(176.0, adressernasSlut + 2), .nederkant = u.faktaNederkant}});
+         .inom = Faktaband{.överkant = 176, .nederkant = u.faktaNederkant, .gräns = u.faktaGräns},
+         .ovanför = std::move(adresser)});
+    for (CachatObjekt& o : fakta.ovanför) alla.push_back(std::move(o));
+    // Facts that took room below their line push the item table down, by
+    // whole points as its rows stand, no further than their limit.
+    const double nedåt =
+        std::clamp(std::ceil(fakta.nederkant - u.faktaNederkant), 0.0, std::max(0.0, u.faktaGräns - u.faktaNederkant));
 
     std::vector<CachatObjekt> sistaSidan =
         vy.beloppfältMedRubrikattribut(brödtext, brödtextHöger, {366, 543, 167, 15}, {366, 543, 167, 15},
@@ -108,9 +117,11 @@ void läggUt(Fakturavy& vy, const Utseende& u) {
         sistaSidan.insert(sistaSidan.end(), summering->begin(), summering->end());
 
     vy.läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,
-                                         {.rubrikutrymme = u.rubrikutrymme,
-                                          .datautrymme = u.datautrymme.integral(),
-                                          .höjdPåÖvrigaSidor = u.höjdPåÖvrigaSidor});
+                                         {.rubrikutrymme = u.rubrikutrymme.offsetBy(0, nedåt),
+                                          .datautrymme = Rect{u.datautrymme.x, u.datautrymme.y + nedåt,
+                                                              u.datautrymme.width, u.datautrymme.height - nedåt}
+                                                             .integral(),
+                                          .höjdPåÖvrigaSidor = u.höjdPåÖvrigaSidor - nedåt});
     // Until the last page, white hides the strip above the amount rows.
     vy.läggTillInnehållPåSistaSidan(std::move(sistaSidan), Rect{0, 522, 595, 15});
 }

@@ -15,9 +15,11 @@ struct Utseende {
     bool adressrubrikerMedVersaler = true;
     Rect villkorsram;
     // The fact columns' lower edge from the foot of the page, and the
-    // line they keep above: the item headings' or their band's.
+    // line they keep above: the item headings' or their band's; and how far
+    // long facts may push the item table down (none on a band).
     double faktaVid = 0;
     double faktaNederkant = 0;
+    double faktaGräns = 0;
     Rect rubrikutrymme, datautrymme;
     // The room for rows on the pages before the last, from the data area's
     // top: they end above the due date and the amount to pay at y 630.

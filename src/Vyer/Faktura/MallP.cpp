@@ -110,11 +110,10 @@ void Fakturavy::konfigureraInnehållFörP() {
 
     // An address with its caption in a white arrow on its left.
     const BezierPath pilen = pil();
-    double adressernasSlut = 0;
+    std::vector<TextÖverFakta> adresser;
     auto adressMedPil = [&](const std::string& adresstext, const Rect& adressram, const std::string& rubrik,
                             double rubrikx, Point pilvid) {
-        alla.push_back(text(adresstext, adress, adressram));
-        adressernasSlut = std::max(adressernasSlut, mallverktyg::textensSlut(*this, alla.back()));
+        adresser.push_back({AttributedString(adresstext, adress), adressram});
         AttributedString r(versaler(rubrik), adressrubrik);
         const double h = mallverktyg::uppmätt(*this, r, {46, 23}).height;
         alla.push_back(CachatObjekt(std::move(r), Rect{rubrikx, pilmitt - h / 2, 46, h}));
@@ -129,13 +128,16 @@ void Fakturavy::konfigureraInnehållFörP() {
         adressMedPil(leverans->formatteradFörAvsändarland(avsändarland, true), {136, 109, 154, 78},
                      rubrikFörLeveransadress(), 45, {77, 132});
 
-    // The facts keep to the blue band, below the addresses.
-    läggInKolumndataÖverTreKolumner(
-        faktarubrik, faktavärde,
-        {.vid = 589.5,
-         .platser = {25, 204, 396},
-         .kolumnbredd = 185,
-         .inom = Faktaband{.överkant = std::max(173.0, adressernasSlut + 2), .nederkant = 278}});
+    // The facts keep to the blue band, below the addresses, which run on
+    // as far as they go and share the band with them.
+    for (CachatObjekt& o : läggInKolumndataÖverTreKolumner(faktarubrik, faktavärde,
+                                                           {.vid = 589.5,
+                                                            .platser = {25, 204, 396},
+                                                            .kolumnbredd = 185,
+                                                            .inom = Faktaband{.överkant = 173, .nederkant = 278},
+                                                            .ovanför = std::move(adresser)})
+                               .ovanför)
+        alla.push_back(std::move(o));
 
     if (!följesedel) {
         alla.push_back(text(rubrikFörBeloppAttBetala(), attBetalaRubrik, {327, 630, 206, 21}));

@@ -62,11 +62,13 @@ void Fakturavy::konfigureraInnehållFörPi() {
     auto& alla = innehållFörAllaSidor;
     // Every fact filled in makes the recipient's table reach down past
     // where the sender's would start: that then starts a row below it.
+    // Both keep below the invoice date and above the foot's pixels.
     for (CachatObjekt& o : mallverktyg::tabellUnderTabell(
              *this, std::move(tabeller.mottagare),
              {.x = 27, .bredd = 208, .linje = 269, .andelOvanför = 0.5, .avrundning = Avrundning::överkant},
              std::move(tabeller.avsändare),
-             {.x = 27, .bredd = 208, .linje = 529, .andelOvanför = 0.7, .avrundning = Avrundning::överkant}, 12))
+             {.x = 27, .bredd = 208, .linje = 529, .andelOvanför = 0.7, .avrundning = Avrundning::överkant}, 12,
+             {.överst = 88, .nederst = 685}))
         alla.push_back(std::move(o));
 
     alla.push_back(text(f.nummer(), nummer, {27, 45, 209, 25}));

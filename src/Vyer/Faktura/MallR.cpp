@@ -11,8 +11,10 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Styckeformat.h"
+#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 #include <array>
@@ -97,8 +99,11 @@ void Fakturavy::konfigureraInnehållFörR() {
                                      villkor, {31, 595, 266, 45}, fskatt, {32, 804, 144, 12});
 
     auto& alla = innehållFörAllaSidor;
+    // A long address grows down to above the reminder before it is set
+    // smaller.
     if (auto fakturaadress = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
-        alla.push_back(text(*fakturaadress, adress, {382, 104, 182, 113}));
+        alla.push_back(mallverktyg::växandeSträng(*this, AttributedString(*fakturaadress, adress), {382, 104, 182, 113},
+                                                  {.riktning = mallverktyg::Växer::nedåt, .gräns = 264, .växerFörst = true}));
 
     using enum mallverktyg::Fakt;
     const Datalista kontakt = mallverktyg::faktaOchBetalning(*this, {telefon, fax, email, hemsida});
@@ -122,14 +127,21 @@ void Fakturavy::konfigureraInnehållFörR() {
         *this, {inköpsordernummer, mottagarensMomsregistreringsnummer, erReferens, vårReferens, kundnummer,
                 fastighetsbeteckning, lägenhetsnummer, personnummer, personnummer2, betalningsvillkor, leveransdatum,
                 leveranssätt});
-    // A long value or caption is set smaller to keep to its line on the
-    // stripes.
+    // A long caption is set smaller to keep to its line on the stripes; so
+    // is a long value, which wraps in its slot when even 70 % is too wide
+    // for one line.
+    auto slotvärde = [&](const std::string& värde, const TextAttributes& attribut, const Rect& plats) {
+        const AttributedString text(värde, attribut);
+        const Size enRad{plats.width, mallverktyg::uppmätt(*this, text).height};
+        if (!textInomRam(mätare, text, enRad, TextDrawingMode::fromTopLeft).avkortad)
+            return mallverktyg::textPåSinaRader(*this, värde, attribut, plats);
+        return mallverktyg::passandeText(*this, text, plats);
+    };
     const Datalista iPlatserna = tillPlatserna(egna, övriga, !följesedel, faktaplatser.size());
     for (size_t k = 0; k < iPlatserna.size() && k < faktaplatser.size(); ++k) {
         const Rect& plats = faktaplatser[k];
         const bool sista = k + 1 == faktaplatser.size();
-        alla.push_back(
-            mallverktyg::textPåSinaRader(*this, *iPlatserna[k].värde, sista ? platsvärde8 : platsvärde, plats));
+        alla.push_back(slotvärde(*iPlatserna[k].värde, sista ? platsvärde8 : platsvärde, plats));
         const Rect rubrikram{-210, -2, 201, 15};
         alla.push_back(mallverktyg::roteradText(
             mallverktyg::påSinaRader(*this, AttributedString(*iPlatserna[k].rubrik, sista ? platsrubrik8 : platsrubrik),

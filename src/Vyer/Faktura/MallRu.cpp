@@ -10,12 +10,15 @@
 #include "Modell/Bokforing.h"
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Land.h"
+#include "Vyer/Faktura/Blockpassning.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
+#include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
+#include <cmath>
 
 using mallverktyg::Fakt;
 using mallverktyg::text;
@@ -26,14 +29,11 @@ const Color röd = Color::rgb(0.817, 0.137, 0.165);
 
 constexpr double hörnradie = 4;
 
-// The boxes of the facts: four columns 123 apart from x 55, rows 46 apart
+// The places of the facts' boxes: four columns 123 apart from x 55, rows
 // from y 222; the delivery address's box stands in row 0 and is two rows
 // high, so row 1 starts in the second column.
 class Rutnät {
 public:
-    Rect nästaRuta(bool dubbel) const {
-        return {55 + 123.0 * kolumn, dubbel ? 222 : 222 + 46.0 * rad, 118, dubbel ? 89.0 : 42.0};
-    }
     void flyttaFram(bool dubbel) {
         if (++kolumn == 4) {
             kolumn = harDubbel && rad == 0 ? 1 : 0;
@@ -76,30 +76,32 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
     const TextAttributes beloppFet        {rightAligned(),  std::nullopt, fet8};
     const TextAttributes kolumnrubrik     {std::nullopt,    vit,          fet8};
     const TextAttributes kolumnrubrikHöger{rightAligned(),  vit,          fet8};
-    const TextAttributes rutvärde         {truncatedTail(), std::nullopt, normal8};
-    const TextAttributes rutrubrik        {truncatedTail(), vit,          fet8};
+    const TextAttributes rutvärde         {std::nullopt,    std::nullopt, normal8};
+    const TextAttributes rutrubrik        {std::nullopt,    vit,          fet8};
 
     läggTillInnehållMedRamFörLogotyp({34, 24, 110, 96}, titel, {149, 37, 391, 28}, påminnelse, {64, 174, 292, 21},
                                      liten, {64, 688, 465, 32}, liten, {36, 806, 144, 12});
 
     auto& alla = innehållFörAllaSidor;
     const std::string avsändarland(kod(b.land));
-    if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland)) alla.push_back(text(*adress, mottagare, {379, 81, 169, 114}));
+    // A long address grows down to above the invoice date's line.
+    if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland))
+        alla.push_back(mallverktyg::växandeSträng(*this, AttributedString(*adress, mottagare), {379, 81, 169, 114},
+                                                  {.riktning = mallverktyg::Växer::nedåt, .gräns = 200, .växerFörst = true}));
 
-    // A box: a coloured caption band with a straight lower edge, the
-    // value below it, a rounded outline.
+    // The boxes in the grid's order, each at its column and row. A fact gets
+    // a box when it has both caption and value, an empty value too.
+    struct Ruta {
+        std::string rubrik, värde;
+        bool dubbel = false;
+        int kolumn = 0, rad = 0;
+    };
+    std::vector<Ruta> rutor;
     Rutnät rutnät;
     auto ruta = [&](const std::string& rubrik, const std::string& värde, bool dubbel) {
-        const Rect r = rutnät.nästaRuta(dubbel);
-        alla.push_back(mallverktyg::panel({r.x, r.y, 118, 25}, hörnradie, formfärg));
-        alla.push_back(CachatObjekt(Rect{r.x, r.y + 16, 118, 14}, vit));
-        alla.push_back(mallverktyg::kontur(r, 1, formfärg, hörnradie));
-        alla.push_back(text(rubrik, rutrubrik, {r.x + 10, r.y, 98, 16}));
-        alla.push_back(text(värde, rutvärde, {r.x + 10, r.y + 20, 98, r.height - 20}));
+        rutor.push_back({rubrik, värde, dubbel, rutnät.kolumn, rutnät.rad});
         rutnät.flyttaFram(dubbel);
     };
-    // A fact gets a box when it has both caption and value, an empty value
-    // too.
     auto rutaFör = [&](const Datapost& post, bool dubbel = false) {
         if (post.rubrik && post.värde) ruta(*post.rubrik, *post.värde, dubbel);
     };
@@ -113,6 +115,60 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
     // The due date joins the grid only while it has not reached a third row.
     if (rutnät.rad <= 1) rutaFör(mallverktyg::fakt(*this, Fakt::förfallodatum));
     while (rutnät.kolumn != 0) ruta("", "", false);
+
+    // Rows are 42 high, 4 apart, the double box 89. A value wraps in its box
+    // (98 wide under a caption band 20 high), and a row whose values need
+    // more is as tall as its tallest, the rows below and the item frame
+    // moving down; the double box makes row 1 taller when it needs more.
+    // The grid grows so until the item frame would start below y 460; past
+    // that its rows are as tall as its values need set smaller, all by one
+    // factor down to 70 %, each value then as large as its box holds; and
+    // at last the rows take what room is left in order and their values
+    // are cut.
+    const bool enRad = rutnät.rad == 1 && !rutnät.harDubbel;
+    const double ramensTopp = enRad ? 284 : 326 + 46.0 * std::max(0, rutnät.rad - 2);
+    const double tillväxtrum = std::max(0.0, 460 - ramensTopp);
+    auto värdet = [&](const Ruta& r, int procent) {
+        return AttributedString(r.värde, procent < 100 ? rutvärde.scaled(procent / 100.0) : rutvärde);
+    };
+    auto radhöjder = [&](int procent) {
+        std::vector<double> höjd(size_t(rutnät.rad), 42);
+        auto behov = [&](const Ruta& r) {
+            return std::ceil(20 + mallverktyg::uppmätt(*this, värdet(r, procent), {98, 10000}).height + 2);
+        };
+        for (const Ruta& r : rutor)
+            if (!r.dubbel) höjd[size_t(r.rad)] = std::max(höjd[size_t(r.rad)], behov(r));
+        for (const Ruta& r : rutor)
+            if (r.dubbel) höjd[1] = std::max(höjd[1], behov(r) - höjd[0] - 5);
+        return höjd;
+    };
+    auto tillväxt = [](const std::vector<double>& höjd) {
+        double t = 0;
+        for (double h : höjd) t += h - 42;
+        return t;
+    };
+    std::vector<double> höjd =
+        radhöjder(störstaProcent([&](int procent) { return tillväxt(radhöjder(procent)) <= tillväxtrum; }));
+    double kvar = tillväxtrum;
+    for (double& h : höjd) {
+        h = 42 + std::min(h - 42, kvar);
+        kvar -= h - 42;
+    }
+    std::vector<double> radtopp(höjd.size(), 222);
+    for (size_t r = 1; r < höjd.size(); ++r) radtopp[r] = radtopp[r - 1] + höjd[r - 1] + 4;
+
+    // A box: a coloured caption band with a straight lower edge, the
+    // caption kept to its line there, the value below it, a rounded
+    // outline.
+    for (const Ruta& ruta : rutor) {
+        const size_t rad = size_t(ruta.rad);
+        const Rect r{55 + 123.0 * ruta.kolumn, radtopp[rad], 118, ruta.dubbel ? höjd[0] + 4 + höjd[1] + 1 : höjd[rad]};
+        alla.push_back(mallverktyg::panel({r.x, r.y, 118, 25}, hörnradie, formfärg));
+        alla.push_back(CachatObjekt(Rect{r.x, r.y + 16, 118, 14}, vit));
+        alla.push_back(mallverktyg::kontur(r, 1, formfärg, hörnradie));
+        alla.push_back(mallverktyg::textPåSinaRader(*this, ruta.rubrik, rutrubrik, {r.x + 10, r.y, 98, 16}));
+        alla.push_back(mallverktyg::passandeText(*this, värdet(ruta, 100), {r.x + 10, r.y + 20, 98, r.height - 20}));
+    }
 
     // Caption and value on one line, the caption in the accent colour.
     using mallverktyg::rubrikOchVärde;
@@ -167,10 +223,9 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
 
     // The item frame starts below the grid: at y 284 under one row of
     // boxes, 326 under two and a row lower for each further row (every fact
-    // filled in); its foot is fixed, lower on a delivery note, which has no
-    // payment bar.
-    const bool enRad = rutnät.rad == 1 && !rutnät.harDubbel;
-    const double y = enRad ? 284 : 326 + 46.0 * std::max(0, rutnät.rad - 2);
+    // filled in), and lower by what the rows grew; its foot is fixed, lower
+    // on a delivery note, which has no payment bar.
+    const double y = ramensTopp + tillväxt(höjd);
     const double h = (följesedel ? 680 : 642) - y;
     alla.push_back(mallverktyg::panel({55, y, 487, 30}, hörnradie, formfärg));
     alla.push_back(CachatObjekt(Rect{55, y + 23, 487, 12}, vit));

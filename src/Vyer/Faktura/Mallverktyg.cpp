@@ -45,7 +45,8 @@ std::vector<CachatObjekt> tabelltexter(const Fakturavy& vy, std::vector<Tabellra
     double skala = 1;
     std::vector<bool> passar;
     for (const Tabellram& t : tabeller) {
-        const PassadText p = passadText(vy.mätare, t.tabell, {t.ram.width, t.ram.height});
+        const PassadText p = passadText(vy.mätare, t.tabell, {t.ram.width, t.ram.height},
+                                        TextDrawingMode::layoutManager, Ramhöjd::fast);
         skala = std::min(skala, p.skala);
         passar.push_back(p.passar);
     }
@@ -70,7 +71,8 @@ std::vector<CachatObjekt> radbrutnaTabelltexter(const Fakturavy& vy, std::vector
     std::vector<CachatObjekt> ut;
     for (size_t i = 0; i < tabeller.size(); ++i) {
         const Tabellram& t = tabeller[i];
-        AttributedString tabell = skaladText(vy.mätare, t.tabell, skala, t.ram.width);
+        AttributedString tabell =
+            radbrutenOmDenÄrFörBred(vy.mätare, skala < 1 ? t.tabell.scaled(skala) : t.tabell, t.ram.width);
         if (!passar[i]) tabell = avkortad(vy.mätare, tabell, {t.ram.width, t.ram.height});
         ut.emplace_back(std::nullopt, std::nullopt, cachad::stringNeedingLayoutManager{std::move(tabell), t.ram});
     }
@@ -95,6 +97,45 @@ std::vector<double> kolumnbredder(std::vector<double> önskade, double bredd, do
     }
     for (double& b : önskade) b = std::min(b, tak);
     return önskade;
+}
+
+std::vector<double> isärIRaden(const std::vector<double>& bredder, const std::vector<double>& mittpunkter,
+                               double mellanrum, double vänster, double höger) {
+    struct Grupp {
+        size_t antal = 0;
+        double bredd = 0;
+        double önskat = 0;  // the sum of the left edges its boxes wish for the group
+        double x = 0;
+    };
+    auto placera = [&](Grupp& g) {
+        g.x = std::clamp(g.önskat / static_cast<double>(g.antal), vänster, std::max(vänster, höger - g.bredd));
+    };
+    // Left to right each box starts a group; a group that comes too near
+    // the one before takes it in, the wish of each box its own left edge
+    // less where it stands in the group.
+    std::vector<Grupp> grupper;
+    for (size_t i = 0; i < bredder.size(); ++i) {
+        Grupp ny{1, bredder[i], mittpunkter[i] - bredder[i] / 2};
+        placera(ny);
+        while (!grupper.empty() && grupper.back().x + grupper.back().bredd + mellanrum > ny.x) {
+            const Grupp& före = grupper.back();
+            const double steg = före.bredd + mellanrum;
+            const double önskat = före.önskat + ny.önskat - steg * static_cast<double>(ny.antal);
+            ny = {före.antal + ny.antal, steg + ny.bredd, önskat};
+            placera(ny);
+            grupper.pop_back();
+        }
+        grupper.push_back(ny);
+    }
+    std::vector<double> x;
+    for (const Grupp& g : grupper) {
+        double kant = g.x;
+        for (size_t k = 0; k < g.antal; ++k) {
+            x.push_back(kant);
+            kant += bredder[x.size() - 1] + mellanrum;
+        }
+    }
+    return x;
 }
 
 CachatObjekt kontur(const Rect& ram, double linjebredd, const Color& färg, double hörnradie) {

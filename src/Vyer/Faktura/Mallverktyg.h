@@ -52,8 +52,8 @@ struct Tabellram {
 };
 std::vector<CachatObjekt> tabelltexter(const Fakturavy& vy, std::vector<Tabellram> tabeller);
 // Tables fitted by one factor as tabelltexter fits them, each at that size
-// with a value too wide for its column wrapped there (skaladText) rather
-// than cut off at its frame's edge.
+// with a value too wide for its column wrapped there rather than cut off
+// at its frame's edge.
 std::vector<CachatObjekt> radbrutnaTabelltexter(const Fakturavy& vy, std::vector<Tabellram> tabeller);
 // The widths of columns side by side across `bredd` with at least
 // `mellanrum` between each two: as wide as `önskade` (their widest texts)
@@ -61,6 +61,13 @@ std::vector<CachatObjekt> radbrutnaTabelltexter(const Fakturavy& vy, std::vector
 // narrower keeping theirs, so that their texts wrap there instead of
 // running into the next column.
 std::vector<double> kolumnbredder(std::vector<double> önskade, double bredd, double mellanrum);
+// Boxes of `bredder` side by side, each as near its wished middle in
+// `mittpunkter` as it can be while no two come nearer than `mellanrum`,
+// in their order, between `vänster` and `höger`: boxes that would come
+// nearer move apart as a group, about the mean of their wishes; the
+// others stay where they were wished. The left edge of each.
+std::vector<double> isärIRaden(const std::vector<double>& bredder, const std::vector<double>& mittpunkter,
+                               double mellanrum, double vänster, double höger);
 // A rectangle with rounded corners, filled, without an outline.
 CachatObjekt panel(const Rect& ram, double hörnradie, const Color& fyllning);
 // The outline of a rectangle; with a corner radius, of a rounded one.

@@ -164,14 +164,21 @@ CachatObjekt tabellVidLinje(const Fakturavy& vy, AttributedString tabell, const 
 }
 
 std::vector<CachatObjekt> tabellerVidLinjer(const Fakturavy& vy, std::vector<TabellVidLinje> tabeller) {
+    // The frame stands one point higher than its text.
+    auto rum = [](const TabellVidLinje& t) { return Size{t.val.bredd, t.nederst - t.överst - 1}; };
+    // One too tall for its room even at 70 % takes the width it may have.
+    for (TabellVidLinje& t : tabeller)
+        if (t.bredast > t.val.bredd && !passadText(vy.mätare, t.tabell, rum(t)).passar) t.val.bredd = t.bredast;
     double skala = 1;
-    for (const TabellVidLinje& t : tabeller)
-        // The frame stands one point higher than its text.
-        skala = std::min(skala,
-                         passadText(vy.mätare, t.tabell, {t.val.bredd, t.nederst - t.överst - 1}).skala);
+    for (const TabellVidLinje& t : tabeller) skala = std::min(skala, passadText(vy.mätare, t.tabell, rum(t)).skala);
     std::vector<CachatObjekt> ut;
     for (TabellVidLinje& t : tabeller) {
-        AttributedString tabell = skala < 1 ? t.tabell.scaled(skala) : std::move(t.tabell);
+        // A row too wide even at 70 % is set wrapped, as it was measured;
+        // what its room cannot hold even so is cut there.
+        AttributedString tabell = radbrutenDärDenMåste(vy.mätare, t.tabell, t.val.bredd);
+        if (skala < 1) tabell = tabell.scaled(skala);
+        if (uppmätt(vy, tabell, {t.val.bredd, 10000}).height > rum(t).height)
+            tabell = avkortad(vy.mätare, tabell, rum(t));
         const Rect ram = ramVidLinje(t.val, uppmätt(vy, tabell, {t.val.bredd, 10000}).height, t.överst, t.nederst);
         ut.emplace_back(std::nullopt, std::nullopt, cachad::stringNeedingLayoutManager{std::move(tabell), ram});
     }
@@ -179,24 +186,98 @@ std::vector<CachatObjekt> tabellerVidLinjer(const Fakturavy& vy, std::vector<Tab
 }
 
 std::vector<CachatObjekt> tabellUnderTabell(const Fakturavy& vy, AttributedString övre, const Linjeval& övreVal,
-                                            AttributedString undre, const Linjeval& undreVal, double mellanrum) {
-    const Rect övreRam = ramVidLinje(vy, övre, övreVal);
-    Rect undreRam = ramVidLinje(vy, undre, undreVal);
-    const double nedanför = std::ceil(övreRam.maxY() + mellanrum);
-    if (undreRam.y < nedanför) undreRam.y = nedanför;
+                                            AttributedString undre, const Linjeval& undreVal, double mellanrum,
+                                            const Kolumnrum& rum) {
+    // A row too wide even at 70 % is set wrapped, as it is measured.
+    övre = radbrutenDärDenMåste(vy.mätare, övre, övreVal.bredd);
+    undre = radbrutenDärDenMåste(vy.mätare, undre, undreVal.bredd);
+    struct Par {
+        AttributedString övre, undre;
+        Rect övreRam, undreRam;
+        bool passar = true;
+        bool bryterOrd = false;  // a word broken between characters for lack of room
+    };
+    auto bryter = [&](const AttributedString& t, double bredd) {
+        return vy.mätare.extent(t, {0, 0, bredd, 0}, TextDrawingMode::layoutManager).brokeWord;
+    };
+    auto ställ = [&](int procent) {
+        auto skalad = [&](const AttributedString& t) { return procent < 100 ? t.scaled(procent / 100.0) : t; };
+        Par p{skalad(övre), skalad(undre)};
+        p.övreRam = ramVidLinje(övreVal, uppmätt(vy, p.övre, {övreVal.bredd, 10000}).height, rum.överst);
+        p.undreRam = ramVidLinje(undreVal, uppmätt(vy, p.undre, {undreVal.bredd, 10000}).height,
+                                 -std::numeric_limits<double>::infinity(), rum.nederst);
+        auto underDenÖvre = [&] { p.undreRam.y = std::max(p.undreRam.y, std::ceil(p.övreRam.maxY() + mellanrum)); };
+        underDenÖvre();
+        // Past the foot the upper one gives way upward, as far as the room
+        // lets it.
+        if (const double över = p.undreRam.maxY() - rum.nederst; över > 0 && p.övreRam.y > rum.överst) {
+            p.övreRam.y = std::max(rum.överst, std::floor(p.övreRam.y - över));
+            p.undreRam.y = std::max(p.övreRam.y, rum.nederst - p.undreRam.height);
+            underDenÖvre();
+        }
+        p.passar = p.undreRam.maxY() <= rum.nederst + 0.5;
+        p.bryterOrd = bryter(p.övre, övreVal.bredd) || bryter(p.undre, undreVal.bredd);
+        return p;
+    };
+    Par par = ställ(100);
     std::vector<CachatObjekt> ut;
-    ut.push_back(tabelltext(vy, std::move(övre), övreRam));
-    ut.push_back(tabelltext(vy, std::move(undre), undreRam));
+    if (par.passar) {
+        ut.push_back(tabelltext(vy, std::move(par.övre), par.övreRam));
+        ut.push_back(tabelltext(vy, std::move(par.undre), par.undreRam));
+        return ut;
+    }
+    // Both set smaller by one factor, the largest whole percent that fits,
+    // down to 70 %, and that breaks no word where one does.
+    auto störst = [&](auto godtar) -> std::optional<Par> {
+        Par bäst = ställ(70);
+        if (!godtar(bäst)) return std::nullopt;
+        for (int lägst = 70, högst = 100; högst - lägst > 1;) {
+            const int mitt = (lägst + högst) / 2;
+            if (Par p = ställ(mitt); godtar(p))
+                lägst = mitt, bäst = std::move(p);
+            else
+                högst = mitt;
+        }
+        return bäst;
+    };
+    if (auto p = störst([](const Par& p) { return p.passar && !p.bryterOrd; }))
+        par = std::move(*p);
+    else if (auto q = störst([](const Par& p) { return p.passar; }))
+        par = std::move(*q);
+    else
+        par = ställ(70);
+    if (!par.passar) {
+        // Cut, each keeping at least its share of the room by its height.
+        const double höjder = par.övreRam.height + par.undreRam.height;
+        const double andel = (rum.nederst - rum.överst - mellanrum) * par.undreRam.height / höjder;
+        if (rum.nederst - par.undreRam.y < andel) {
+            par.övreRam.height = std::max(1.0, rum.nederst - andel - mellanrum - par.övreRam.y);
+            par.övre = avkortad(vy.mätare, par.övre, {övreVal.bredd, par.övreRam.height - 1});
+            par.undreRam.y = rum.nederst - andel;
+        }
+        par.undreRam.height = rum.nederst - par.undreRam.y;
+        par.undre = avkortad(vy.mätare, par.undre, {undreVal.bredd, par.undreRam.height - 1});
+    }
+    ut.emplace_back(std::nullopt, std::nullopt, cachad::stringNeedingLayoutManager{std::move(par.övre), par.övreRam});
+    ut.emplace_back(std::nullopt, std::nullopt, cachad::stringNeedingLayoutManager{std::move(par.undre), par.undreRam});
     return ut;
 }
 
 CachatObjekt tabellKringPunkt(const Fakturavy& vy, AttributedString tabell, const Punktval& val) {
     // Rounded outward the frame may gain a point above and below.
-    tabell = passadText(vy.mätare, tabell, {val.gränsbredd, val.högst - 3}).text;
-    const Size s = uppmätt(vy, tabell, {val.gränsbredd, 1000});
-    const Rect ram{val.mitt.x - s.width / 2, val.mitt.y - s.height / 2, val.bredd.value_or(s.width + 1),
-                   s.height + 1};
-    return tabelltext(vy, std::move(tabell), ram.integral());
+    const double högst = val.högst - 3;
+    PassadText passad = passadText(vy.mätare, tabell, {val.gränsbredd, högst});
+    double gränsbredd = val.gränsbredd;
+    std::optional<double> bredd = val.bredd;
+    if (!passad.passar && val.bredast > gränsbredd) {
+        gränsbredd = val.bredast;
+        if (bredd) bredd = val.bredast;
+        passad = passadText(vy.mätare, tabell, {gränsbredd, högst});
+    }
+    if (!passad.passar) passad.text = avkortad(vy.mätare, passad.text, {gränsbredd, högst});
+    const Size s = uppmätt(vy, passad.text, {gränsbredd, 1000});
+    const Rect ram{val.mitt.x - s.width / 2, val.mitt.y - s.height / 2, bredd.value_or(s.width + 1), s.height + 1};
+    return tabelltext(vy, std::move(passad.text), ram.integral());
 }
 
 }  // namespace mallverktyg

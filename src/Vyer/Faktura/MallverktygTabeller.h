@@ -100,12 +100,16 @@ Faktatabeller mottagarOchAvsändartabeller(const Fakturavy& vy, const TextAttrib
 // one point higher than the text and `bredd` wide, or one point wider than
 // the text without a width. A table whose frame would be higher than
 // `högst` or whose lines are wider than `gränsbredd` is set smaller
-// (Textpassning.h) until it is not.
+// (Textpassning.h) until it is not, a value too wide even at 70 % wrapping
+// in its column. One too high for `högst` even so is measured at most
+// `bredast` wide, where the page has that room, and what does not fit
+// even then is cut at `högst`.
 struct Punktval {
     Point mitt;
     double gränsbredd = 0;
     std::optional<double> bredd;
     double högst = std::numeric_limits<double>::infinity();
+    double bredast = 0;
 };
 CachatObjekt tabellKringPunkt(const Fakturavy& vy, AttributedString tabell, const Punktval& val);
 
@@ -140,18 +144,33 @@ CachatObjekt tabellVidLinje(const Fakturavy& vy, AttributedString tabell, const 
 // each kept between the y `överst` and `nederst`: when one is too tall for
 // its room or too wide for its width, all are set smaller by one factor
 // (Textpassning.h), then each stands about its line as far as its room
-// allows, moved inside it otherwise.
+// allows, moved inside it otherwise. A value too wide even at 70 % wraps
+// in its column. A table too tall for its room even at 70 % first takes
+// the width `bredast`, where the page has it, and is cut where even that
+// is not enough.
 struct TabellVidLinje {
     AttributedString tabell;
     Linjeval val;
     double överst = 0;
     double nederst = 0;
+    double bredast = 0;
 };
 std::vector<CachatObjekt> tabellerVidLinjer(const Fakturavy& vy, std::vector<TabellVidLinje> tabeller);
 // Two tables, each placed about its line as above, the lower one never
 // starting less than `mellanrum` below the upper one's end: a long list of
 // facts above pushes the table below it down instead of running into it.
+// Both keep to the column's room: the upper starts no higher than
+// `överst`; a lower one that would end below `nederst` rises to end there,
+// then the upper rises too; when that is not enough both are set smaller
+// by one factor (Textpassning.h), a value too wide even at 70 % wrapping
+// in its column; past 70 % each is cut to a share of the room as large as
+// its share of their heights, or the lower one alone in what is left.
+struct Kolumnrum {
+    double överst = -std::numeric_limits<double>::infinity();
+    double nederst = std::numeric_limits<double>::infinity();
+};
 std::vector<CachatObjekt> tabellUnderTabell(const Fakturavy& vy, AttributedString övre, const Linjeval& övreVal,
-                                            AttributedString undre, const Linjeval& undreVal, double mellanrum);
+                                            AttributedString undre, const Linjeval& undreVal, double mellanrum,
+                                            const Kolumnrum& rum = {});
 
 }  // namespace mallverktyg

@@ -31,14 +31,17 @@ bool klipper(const AttributedString& text) {
     return false;
 }
 
-Prov prova(const TextMeasurer& mätare, const AttributedString& text, Size ram, TextDrawingMode läge, int procent) {
+// The text at that size, laid out as far as the frame shows, or whole.
+Prov prova(const TextMeasurer& mätare, const AttributedString& text, Size ram, TextDrawingMode läge, int procent,
+           bool helt = false) {
     AttributedString skalad = procent == 100 ? text : text.scaled(procent / 100.0);
-    TextExtent mått = mätare.extent(skalad, rutaFör(ram), läge);
+    const TextBound gräns = helt || !std::isfinite(ram.height) ? TextBound{} : TextBound::frame(ram.height + slack);
+    TextExtent mått = mätare.extent(skalad, rutaFör(ram), läge, gräns);
     // A line cut at the frame's edge is measured as wide as the frame; it
     // loses what it cuts, so it counts as wide as it is uncut, which is how
     // it stands without a bound, for a cut line never wraps.
     if (std::isfinite(ram.width) && mått.size.width >= ram.width - slack && klipper(skalad))
-        mått.size.width = std::max(mått.size.width, mätare.extent(skalad, Rect{}, läge).size.width);
+        mått.size.width = std::max(mått.size.width, mätare.extent(skalad, Rect{}, läge, gräns).size.width);
     return {procent, std::move(skalad), std::move(mått)};
 }
 
@@ -60,12 +63,14 @@ AttributedString medRadbrytning(const AttributedString& text) {
 }
 
 bool inomRamen(const TextExtent& m, Size ram) {
-    return m.size.height <= ram.height + slack && (!std::isfinite(ram.width) || m.size.width <= ram.width + slack);
+    return m.whole && m.size.height <= ram.height + slack &&
+           (!std::isfinite(ram.width) || m.size.width <= ram.width + slack);
 }
 
 }  // namespace
 
-PassadText passadText(const TextMeasurer& mätare, const AttributedString& text, Size ram, TextDrawingMode läge) {
+PassadText passadText(const TextMeasurer& mätare, const AttributedString& text, Size ram, TextDrawingMode läge,
+                      Ramhöjd ramhöjd) {
     Prov hel = prova(mätare, text, ram, läge, 100);
     const bool helPassar = inomRamen(hel.mått, ram);
     if (text.empty() || (helPassar && !hel.mått.brokeWord)) return std::move(hel).svar(helPassar);
@@ -92,11 +97,11 @@ PassadText passadText(const TextMeasurer& mätare, const AttributedString& text,
         return std::move(*p).svar(true);
     if (helPassar) return std::move(hel).svar(true);
     if (auto p = störst([&](const TextExtent& m) { return inomRamen(m, ram); })) return std::move(*p).svar(true);
-    Prov minst = prova(mätare, text, ram, läge, minstaProcent);
+    Prov minst = prova(mätare, text, ram, läge, minstaProcent, ramhöjd == Ramhöjd::växer);
     // Lines kept to their line that are too wide even at 70 % wrap instead,
     // a table's value within its column, and are fitted as such.
     if (klipper(text) && std::isfinite(ram.width) && minst.mått.size.width > ram.width + slack)
-        return passadText(mätare, medRadbrytning(text), ram, läge);
+        return passadText(mätare, medRadbrytning(text), ram, läge, ramhöjd);
     return std::move(minst).svar(false);
 }
 
@@ -109,12 +114,12 @@ AttributedString radbrutenDärDenMåste(const TextMeasurer& mätare, const Attri
     return medRadbrytning(text);
 }
 
-AttributedString skaladText(const TextMeasurer& mätare, const AttributedString& text, double skala, double bredd,
-                            TextDrawingMode läge) {
-    AttributedString skalad = skala < 1 ? text.scaled(skala) : text;
-    if (klipper(skalad) && std::isfinite(bredd) && mätare.extent(skalad, Rect{}, läge).size.width > bredd + slack)
-        return medRadbrytning(skalad);
-    return skalad;
+AttributedString radbrutenOmDenÄrFörBred(const TextMeasurer& mätare, const AttributedString& text, double bredd,
+                                         TextDrawingMode läge) {
+    if (!klipper(text) || !std::isfinite(bredd) || bredd <= 0) return text;
+    const Size ram{bredd, std::numeric_limits<double>::infinity()};
+    if (prova(mätare, text, ram, läge, 100).mått.size.width <= bredd + slack) return text;
+    return medRadbrytning(text);
 }
 
 namespace {
@@ -152,19 +157,28 @@ AttributedString medEllips(const AttributedString& text, size_t slut) {
     return ut;
 }
 
+// At most the text's first bytes that a frame can show (TextMeasurer.h),
+// ended on a character boundary: what is cut needs no lines past them.
+AttributedString vadEnRamKanVisa(const AttributedString& text) {
+    size_t slut = std::min(text.length(), mostBytesInAFrame);
+    while (!teckenbörjan(text.text(), slut)) --slut;
+    return slut == text.length() ? text : text.substring(0, slut);
+}
+
 }  // namespace
 
 AttributedString avkortad(const TextMeasurer& mätare, const AttributedString& text, Size ram, TextDrawingMode läge) {
     if (text.empty()) return text;
     // A line kept to its line is cut at the frame's edge with an ellipsis
     // instead of there without a sign.
-    const AttributedString t = iställetFörKlippning(text, LineBreakMode::truncatingTail);
+    const AttributedString hel = iställetFörKlippning(text, LineBreakMode::truncatingTail);
+    const AttributedString t = vadEnRamKanVisa(hel);
     const double bredd = std::isfinite(ram.width) ? ram.width : 0;
     const std::vector<TextLine> rader = mätare.lines(t, bredd, läge);
     size_t ryms = 0;
     while (ryms < rader.size() && rader[ryms].bottom <= ram.height + slack) ++ryms;
     ryms = std::max<size_t>(ryms, 1);
-    if (ryms >= rader.size()) return t;
+    if (ryms >= rader.size()) return t.length() == hel.length() ? hel : medEllips(t, t.length());
 
     // The last line kept ends in the ellipsis: as much of the text as
     // leaves it no more lines than the frame holds, which may take the
@@ -190,10 +204,10 @@ AttributedString avkortad(const TextMeasurer& mätare, const AttributedString& t
 }
 
 PassadText textInomRam(const TextMeasurer& mätare, const AttributedString& text, Size ram, TextDrawingMode läge) {
-    PassadText passad = passadText(mätare, text, ram, läge);
+    PassadText passad = passadText(mätare, text, ram, läge, Ramhöjd::fast);
     if (passad.passar) return passad;
     passad.text = avkortad(mätare, passad.text, ram, läge);
-    passad.storlek = mätare.extent(passad.text, rutaFör(ram), läge).size;
+    passad.storlek = mätare.extent(passad.text, rutaFör(ram), läge, TextBound::frame(ram.height + slack)).size;
     passad.avkortad = true;
     return passad;
 }

@@ -26,10 +26,17 @@ struct PassadText {
     bool avkortad = false;
 };
 
+// Whether a frame takes the height of a text that does not fit it even
+// at 70 % (`storlek`), or stays as it is, the text running on below it.
+enum class Ramhöjd { växer, fast };
+
 // `ram` may be unbounded in height (infinite) for text that only has to
-// fit across.
+// fit across. Each size tried is laid out only as far as the frame shows
+// (TextBound::frame): a text that fills it does not fit, however long. Of
+// a text that does not fit even at 70 %, the whole is measured for a frame
+// that grows, only that far for a fixed one.
 PassadText passadText(const TextMeasurer& mätare, const AttributedString& text, Size ram,
-                      TextDrawingMode läge = TextDrawingMode::layoutManager);
+                      TextDrawingMode läge = TextDrawingMode::layoutManager, Ramhöjd ramhöjd = Ramhöjd::växer);
 
 // The text as passadText sets it in a frame `bredd` wide and as high as it
 // needs: wrapped where lines kept to their line are too wide even at 70 %,
@@ -37,11 +44,11 @@ PassadText passadText(const TextMeasurer& mätare, const AttributedString& text,
 AttributedString radbrutenDärDenMåste(const TextMeasurer& mätare, const AttributedString& text, double bredd,
                                       TextDrawingMode läge = TextDrawingMode::layoutManager);
 
-// The text set at `skala` of its size (a factor passadText gave, say, for
-// this or another text set alike), its lines kept to their line wrapped
-// where they are too wide for `bredd` at that size.
-AttributedString skaladText(const TextMeasurer& mätare, const AttributedString& text, double skala, double bredd,
-                            TextDrawingMode läge = TextDrawingMode::layoutManager);
+// The text with its lines kept to their line wrapped instead when one of
+// them is wider than `bredd` at the text's own size, else as it is: what a
+// block that grows before it is set smaller measures.
+AttributedString radbrutenOmDenÄrFörBred(const TextMeasurer& mätare, const AttributedString& text, double bredd,
+                                         TextDrawingMode läge = TextDrawingMode::layoutManager);
 
 // As passadText for a frame that cannot grow: a text that does not fit
 // even at 70 % is cut there (avkortad below) rather than run on past it.

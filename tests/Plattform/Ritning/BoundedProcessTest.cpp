@@ -191,3 +191,28 @@ TEST(BoundedProcess, AHandlerOfTheProgramsOwnStaysInPlace) {
     EXPECT_GT(told, 0);
     EXPECT_EQ(after.sa_handler, handler.sa_handler);
 }
+
+// Another program run in the child: it reads what it is given, and how it
+// ended comes back, be it its status, the signal that ended it (its
+// processor time spent), the deadline, or that it cannot be executed.
+TEST(BoundedProcess, AProgramRunInTheChildSaysHowItEnded) {
+    using How = boundedprocess::Ending::How;
+    auto shell = [](const std::string& script, std::string_view input = "") {
+        return boundedprocess::runProgram("/bin/sh", {"-c", script}, input, limits);
+    };
+    auto ending = [](const boundedprocess::Ending& e) { return std::make_pair(e.how, e.code); };
+    EXPECT_EQ(ending(shell("exit 7")), std::make_pair(How::exited, 7));
+    EXPECT_EQ(ending(shell("test \"$(cat)\" = svar", "svar")), std::make_pair(How::exited, 0));
+    EXPECT_EQ(ending(shell("test \"$(cat)\" = svar", "annat")), std::make_pair(How::exited, 1));
+    // Nothing of this process's files but its standard input goes with it.
+    const int open = dup(STDIN_FILENO);
+    EXPECT_EQ(ending(shell("test ! -e /proc/self/fd/" + std::to_string(open))), std::make_pair(How::exited, 0));
+    close(open);
+    // Its processor time spent; on a machine too busy to give it a second
+    // before the deadline, the deadline.
+    const auto busy = ending(shell("while :; do :; done"));
+    EXPECT_TRUE(busy == std::make_pair(How::signalled, int(SIGXCPU)) || busy == std::make_pair(How::late, 0));
+    EXPECT_EQ(ending(shell("exec sleep 30")), std::make_pair(How::late, 0));
+    EXPECT_EQ(ending(boundedprocess::runProgram("/nonexistent/program", {}, "", limits)),
+              std::make_pair(How::exited, 127));
+}

@@ -177,18 +177,6 @@ std::vector<uint8_t> jbig2Pdf(uint32_t side) {
                         jbig2PageInformation(side, side))});
 }
 
-// A strip of triangles each half the page, black and white in turn: the
-// most a reader divides and fills for one triangle.
-std::vector<uint8_t> halfPageStrip(int triangles) {
-    std::string data;
-    for (int i = 0; i < triangles + 2; ++i) {
-        const uint8_t x = i % 2 ? 0xFF : 0, y = i % 4 >= 2 ? 0xFF : 0, c = i % 2 ? 0xFF : 0;
-        const uint8_t vertex[8] = {uint8_t(i < 3 ? 0 : 1), x, x, y, y, c, uint8_t(~c), uint8_t(i * 7)};
-        data.append(reinterpret_cast<const char*>(vertex), sizeof vertex);
-    }
-    return meshPdf(meshShadingEntries(), data);
-}
-
 }  // namespace
 
 std::vector<HostilePdf> hostilePdfs() {
@@ -217,19 +205,6 @@ std::vector<HostilePdf> hostilePdfs() {
     all.push_back({"tiling pattern of 0.01 pt cells", tilingPdf(0.01)});
     all.push_back({"function shading of 200 000 operators", functionShadingPdf(200'000)});
     return all;
-}
-
-std::vector<HostilePdf> nearTheBoundPdfs() {
-    // As many vertices and patches as the estimate may find in their bytes
-    // (it packs their bits closer than some readers do).
-    return {{"free-form mesh of 500 bytes of 1-bit coordinates", oneBitFreeForm(500)},
-            {"lattice mesh of 180 bytes of 1-bit coordinates", oneBitLattice(180)},
-            {"Coons patch mesh of 600 patches of 1-bit coordinates", oneBitCoons(600)},
-            {"mesh of 950 triangles crossing the page", meshPdf(meshShadingEntries(), meshShadingData(950))},
-            {"strip of 950 triangles each half the page", halfPageStrip(950)},
-            {"JBIG2 image of 1 x 1 whose page is 7 000 x 7 000", jbig2Pdf(7000)},
-            {"tiling pattern of 0.4 pt cells", tilingPdf(0.4)},
-            {"function shading of 400 operators", functionShadingPdf(400)}};
 }
 
 }  // namespace testhjalp

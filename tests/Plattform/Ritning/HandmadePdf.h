@@ -50,11 +50,6 @@ struct HostilePdf {
     std::vector<uint8_t> pdf;
 };
 std::vector<HostilePdf> hostilePdfs();
-// The same kinds each as large as the bound on drawing lets through (about
-// a thousand triangles or patches, cells of 0.4 pt, a function of 400
-// operators, a JBIG2 page of 7 000 x 7 000), for what a reader takes at
-// the bound.
-std::vector<HostilePdf> nearTheBoundPdfs();
 // Pieces of them, for the tests that vary one: a JBIG2 segment stating a
 // page of this size; a function shading over the page whose PostScript
 // function runs `operators` operators.

@@ -9,6 +9,7 @@
 namespace {
 
 pangowatch::Seen seenSoFar;
+size_t alive = 0;
 
 template <typename Function>
 Function pangos(const char* name) {
@@ -21,10 +22,19 @@ namespace pangowatch {
 
 void reset() { seenSoFar = {}; }
 Seen seen() { return seenSoFar; }
+size_t layoutsAlive() { return alive; }
 
 }  // namespace pangowatch
 
 extern "C" {
+
+PangoLayout* pango_layout_new(PangoContext* context) {
+    static const auto forward = pangos<PangoLayout* (*)(PangoContext*)>("pango_layout_new");
+    PangoLayout* layout = forward(context);
+    ++alive;
+    g_object_weak_ref(G_OBJECT(layout), [](gpointer, GObject*) { --alive; }, nullptr);
+    return layout;
+}
 
 void pango_layout_set_text(PangoLayout* layout, const char* text, int length) {
     static const auto forward = pangos<void (*)(PangoLayout*, const char*, int)>("pango_layout_set_text");

@@ -1,7 +1,8 @@
 #pragma once
 // What the text engine hands to pango's layouts, watched from the test
-// program: it defines pango_layout_set_text and pango_layout_set_attributes
-// itself, notes what each is given and passes it on to pango's own.
+// program: it defines pango_layout_new, pango_layout_set_text and
+// pango_layout_set_attributes itself, notes what each is given and passes
+// it on to pango's own.
 #include <cstddef>
 
 namespace pangowatch {
@@ -16,5 +17,8 @@ struct Seen {
 // From now on.
 void reset();
 Seen seen();
+
+// Pango layouts made and not yet freed, whenever made.
+size_t layoutsAlive();
 
 }  // namespace pangowatch

@@ -43,7 +43,13 @@ ParagraphStyle hyphenating() {
 // `bytes`.
 std::vector<text::WindowLine> linesInWindows(const text::PangoText& t, const text::WindowFrame& frame, size_t bytes) {
     std::vector<text::WindowLine> lines;
-    text::layOutInWindows(t, frame, [&](const text::WindowLine& l) { lines.push_back(l); }, bytes);
+    text::layOutInWindows(
+        t, frame,
+        [&](const text::WindowLine& l) {
+            lines.push_back(l);
+            return true;
+        },
+        bytes);
     return lines;
 }
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -249,6 +250,7 @@ void allaFakta(prov::Stegvy& steg) {
 struct MättaKolumner {
     std::vector<Rect> ramar;
     std::vector<double> höjder, storlekar;
+    std::vector<std::string> texter;
 };
 
 MättaKolumner mättaKolumner(prov::Stegvy& steg, std::optional<Faktaband> inom = std::nullopt) {
@@ -258,8 +260,9 @@ MättaKolumner mättaKolumner(prov::Stegvy& steg, std::optional<Faktaband> inom 
     MättaKolumner k;
     for (const auto& o : vy->innehållFörAllaSidor) {
         k.ramar.push_back(ram(o));
-        k.höjder.push_back(steg.mätare.boundingSize(*text(o), {150, 10000}).height);
+        k.höjder.push_back(steg.mätare.boundingSize(*text(o), {ram(o).width, 10000}).height);
         k.storlekar.push_back(text(o)->runs().front().attributes.font.value_or(Font{}).pointSize);
+        k.texter.push_back(text(o)->text());
     }
     return k;
 }
@@ -311,11 +314,162 @@ TEST(TreKolumner, ColumnsTallerThanTheirBandAreSetSmallerByOneFactor) {
         EXPECT_EQ(k.ramar[i].y, band.överkant);
         EXPECT_LE(k.ramar[i].y + k.höjder[i], band.nederkant + 0.5);
     }
-    // Too tall even at 70 %: they stay at 70 % from the band's top.
-    k = mättaKolumner(steg, Faktaband{.överkant = 680, .nederkant = 680 + högst / 2});
+    // Too tall even at 70 %: at 70 % from the band's top, and what passes
+    // its foot cut there with an ellipsis.
+    const double fot = 680 + högst / 2;
+    k = mättaKolumner(steg, Faktaband{.överkant = 680, .nederkant = fot});
     for (int i = 0; i < 3; ++i) {
         EXPECT_DOUBLE_EQ(k.storlekar[i], 7 * 0.7) << i;
         EXPECT_EQ(k.ramar[i].y, 680) << i;
+        EXPECT_LE(k.ramar[i].y + k.höjder[i], fot + 0.5) << i;
+    }
+    EXPECT_TRUE(k.texter[0].ends_with("\u2026")) << k.texter[0];
+}
+
+// Wider than its column, a value wraps under the other values, and the
+// column grows to hold it while its band has room.
+TEST(TreKolumner, ALongValueWrapsInItsColumn) {
+    prov::Stegvy steg;
+    steg.faktura.erReferens_ = "Anna-Karin Vilhelmina Johansson";
+    steg.faktura.vårReferens_ = "Bo";
+    auto k = mättaKolumner(steg, Faktaband{.överkant = 600, .nederkant = 760});
+    ASSERT_EQ(k.texter.size(), 3u);
+    EXPECT_NE(k.texter[0].find("Anna-Karin Vilhelmina Johansson"), std::string::npos);
+    EXPECT_EQ(k.storlekar[0], 7) << "at its own size";
+    // Two rows of 10 points, the first on two lines, 3 points between.
+    EXPECT_EQ(k.höjder[0], 2 * 10 + 3 + 10);
+    EXPECT_EQ(k.ramar[0].width, 150);
+    EXPECT_GE(k.ramar[0].height, k.höjder[0]);
+}
+
+// Columns wider than the room before the next column (x 40 and 150, 150
+// wide) end 2 points before it when their values must wrap there; one
+// that fits keeps its frame.
+TEST(TreKolumner, AColumnWrapsBeforeTheNextBegins) {
+    for (const char* referens : {"Karin Andersson", "Karin"}) {
+        SCOPED_TRACE(referens);
+        prov::Stegvy steg;
+        steg.faktura.erReferens_ = referens;
+        auto vy = steg.vy();
+        vy->läggInKolumndataÖverTreKolumner(rubrikattribut, dataattribut,
+                                            {.vid = 100, .platser = {40, 150, 400}, .kolumnbredd = 150});
+        const CachatObjekt& första = vy->innehållFörAllaSidor.front();
+        const AttributedString& tabell = *text(första);
+        // "Er referens" is 38.5 points wide at 7, its value 5 points after
+        // it: "Karin Andersson" at 9 would end at 111.
+        const bool bryts = std::string(referens) == "Karin Andersson";
+        EXPECT_EQ(ram(första).width, bryts ? 108 : 150);
+        EXPECT_LE(steg.mätare.boundingSize(tabell, {ram(första).width, 10000}).width, 108);
+        EXPECT_EQ(steg.mätare.lines(tabell, ram(första).width, TextDrawingMode::fromTopLeft).size(), bryts ? 2u : 1u);
+    }
+}
+
+// A text of ten lines 12 points high in a frame 20 high from y 560, over
+// the third column only (x 400 to 550).
+TextÖverFakta adressÖverTredje() {
+    return {AttributedString("1\n2\n3\n4\n5\n6\n7\n8\n9\n10", prov::attribut(10)), {400, 560, 150, 20}};
+}
+
+TEST(TreKolumner, EachColumnKeepsBelowTheTextsOverIt) {
+    prov::Stegvy steg;
+    allaFakta(steg);
+    const double högst = mättaKolumner(steg).höjder[0];
+    auto vy = steg.vy();
+    auto fakta = vy->läggInKolumndataÖverTreKolumner(
+        rubrikattribut, dataattribut,
+        {.vid = 100, .platser = {40, 220, 400}, .kolumnbredd = 150,
+         .inom = Faktaband{.överkant = 600, .nederkant = 760}, .ovanför = {adressÖverTredje()}});
+    const auto& alla = vy->innehållFörAllaSidor;
+    ASSERT_EQ(fakta.ovanför.size(), 1u);
+    ASSERT_EQ(alla.size(), 3u);
+    // The text runs on below its frame, which grows to hold it.
+    EXPECT_EQ(ram(fakta.ovanför[0]), (Rect{400, 560, 150, 120}));
+    EXPECT_EQ(text(fakta.ovanför[0])->runs().front().attributes.font->pointSize, 10);
+    // The first column, the tallest, is centred on y 712, the second
+    // beside it; the third starts below the text.
+    EXPECT_EQ(ram(alla[0]).y, 842 - 100 - std::round(30 + högst / 2));
+    EXPECT_EQ(ram(alla[1]).y, ram(alla[0]).y);
+    EXPECT_EQ(ram(alla[2]).y, 682);
+    EXPECT_EQ(fakta.nederkant, 760);
+}
+
+// When the band's foot leaves them no room together, the columns and the
+// texts over them that reach into the band are set smaller by one factor.
+TEST(TreKolumner, TextsOverTheBandAreSetSmallerWithTheColumns) {
+    prov::Stegvy steg;
+    allaFakta(steg);
+    const double tredje = mättaKolumner(steg).höjder[2];
+    auto vy = steg.vy();
+    auto fakta = vy->läggInKolumndataÖverTreKolumner(
+        rubrikattribut, dataattribut,
+        {.vid = 100, .platser = {40, 220, 400}, .kolumnbredd = 150,
+         .inom = Faktaband{.överkant = 600, .nederkant = 700}, .ovanför = {adressÖverTredje()}});
+    const auto& alla = vy->innehållFörAllaSidor;
+    ASSERT_EQ(fakta.ovanför.size(), 1u);
+    ASSERT_EQ(alla.size(), 3u);
+    // The text ends at 560 + 120 f, the third column 2 below it: the
+    // largest whole percent with 562 + (120 + its height) f <= 700.5.
+    const double faktor = text(fakta.ovanför[0])->runs().front().attributes.font->pointSize / 10;
+    EXPECT_DOUBLE_EQ(faktor, std::floor(100 * 138.5 / (120 + tredje)) / 100);
+    EXPECT_LT(faktor, 1);
+    for (const CachatObjekt& o : alla) {
+        EXPECT_DOUBLE_EQ(text(o)->runs().front().attributes.font->pointSize, 7 * faktor) << "one factor for all";
+        EXPECT_LE(ram(o).y + steg.mätare.boundingSize(*text(o), {150, 10000}).height, 700.5);
+    }
+    EXPECT_EQ(ram(alla[2]).y, ram(fakta.ovanför[0]).maxY() + 2);
+}
+
+// A text over the band too long even at 70 % is cut with an ellipsis where
+// it leaves the columns their room at 70 %.
+TEST(TreKolumner, ATextOverTheBandTooLongEvenThenIsCutAboveTheColumns) {
+    prov::Stegvy steg;
+    allaFakta(steg);
+    TextÖverFakta lång = adressÖverTredje();
+    for (int i = 11; i <= 40; ++i) lång.text.append("\n" + std::to_string(i), prov::attribut(10));
+    auto vy = steg.vy();
+    auto fakta = vy->läggInKolumndataÖverTreKolumner(
+        rubrikattribut, dataattribut,
+        {.vid = 100, .platser = {40, 220, 400}, .kolumnbredd = 150,
+         .inom = Faktaband{.överkant = 600, .nederkant = 700}, .ovanför = {lång}});
+    const auto& alla = vy->innehållFörAllaSidor;
+    ASSERT_EQ(fakta.ovanför.size(), 1u);
+    ASSERT_EQ(alla.size(), 3u);
+    const AttributedString& text0 = *text(fakta.ovanför[0]);
+    EXPECT_TRUE(text0.text().ends_with("\u2026")) << text0.text();
+    EXPECT_DOUBLE_EQ(text0.runs().front().attributes.font->pointSize, 7);
+    const double högst = steg.mätare.boundingSize(*text(alla[0]), {150, 10000}).height;
+    EXPECT_EQ(ram(fakta.ovanför[0]).maxY(), 700 - 2 - högst);
+    EXPECT_LE(560 + steg.mätare.boundingSize(text0, {150, 10000}).height, 700 - 2 - högst + 0.5);
+    for (const CachatObjekt& o : alla) {
+        EXPECT_DOUBLE_EQ(text(o)->runs().front().attributes.font->pointSize, 7 * 0.7);
+        EXPECT_LE(ram(o).y + steg.mätare.boundingSize(*text(o), {150, 10000}).height, 700.5);
+    }
+}
+
+// A foot that may give way: columns taller than their band keep their size
+// and take room below it, down to the limit.
+TEST(TreKolumner, TheBandsFootGivesWayDownToItsLimit) {
+    prov::Stegvy steg;
+    allaFakta(steg);
+    for (double gräns : {760.0, 660.0}) {
+        SCOPED_TRACE(gräns);
+        auto vy = steg.vy();
+        auto fakta = vy->läggInKolumndataÖverTreKolumner(
+            rubrikattribut, dataattribut,
+            {.vid = 100, .platser = {40, 220, 400}, .kolumnbredd = 150,
+             .inom = Faktaband{.överkant = 600, .nederkant = 640, .gräns = gräns}});
+        const CachatObjekt& första = vy->innehållFörAllaSidor.front();
+        const double höjd = steg.mätare.boundingSize(*text(första), {150, 10000}).height;
+        EXPECT_EQ(ram(första).y, 600);
+        if (gräns == 760) {
+            EXPECT_EQ(text(första)->runs().front().attributes.font->pointSize, 7);
+            EXPECT_GT(600 + höjd, 640);
+            EXPECT_EQ(fakta.nederkant, 600 + höjd);
+        } else {
+            EXPECT_LT(text(första)->runs().front().attributes.font->pointSize, 7);
+            EXPECT_LE(600 + höjd, 660.5);
+            EXPECT_EQ(fakta.nederkant, 600 + höjd);
+        }
     }
 }
 

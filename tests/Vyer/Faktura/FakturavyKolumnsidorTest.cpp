@@ -328,6 +328,19 @@ TEST_F(Radsidor, ARowThatWouldPassThePageLimitFailsTheLayout) {
     EXPECT_EQ(vy().antalSidor(), int(högstaAntalSidor));
 }
 
+// A row taller than the page limit holds is counted only that far: the
+// layout fails before any of its lines is kept or any page made of them.
+TEST_F(Radsidor, ARowTallerThanThePageLimitHoldsFailsBeforeItsLinesAreKept) {
+    faktura.språk_ = "en";
+    faktura.kolumner_ = {Fakturakolumn::artikelnamn};
+    // 12 points a line, at most 42 a page.
+    const int rader = int(högstaAntalSidor) * 42 / 12 + 1;
+    faktura.poster = {post(radtext("l", 1, rader))};
+    fästRubriker({10, 12});
+    EXPECT_THROW(lägg({30, 300, 535, 200}, 42), Layoutfel);
+    EXPECT_LT(mätare.flestRader, 10u);
+}
+
 struct Meddelandefall {
     const char* namn;
     std::vector<double> höjder;

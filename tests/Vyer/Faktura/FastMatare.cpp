@@ -45,9 +45,26 @@ Size FastMätare::boundingSize(const AttributedString& text, Size bounds) const 
     return storlek;
 }
 
+BoundedSize FastMätare::boundedSize(const AttributedString& text, Size bounds, const TextBound& bound) const {
+    if (auto it = fasta.find(text.text()); it != fasta.end()) return {it->second, it->second.height, true};
+    BoundedSize ut;
+    for (const TextLine& rad : sättIRader(text, bounds.width, &ut.size.width)) {
+        const double höjd = rad.bottom - rad.top;
+        if (rad.top - höjd > bound.height || (rad.start > 0 && rad.start >= bound.bytes)) {
+            ut.whole = false;
+            break;
+        }
+        ut.size.height = rad.bottom;
+        ut.tallestLine = std::max(ut.tallestLine, höjd);
+    }
+    return ut;
+}
+
 std::vector<TextLine> FastMätare::lines(const AttributedString& text, double width, TextDrawingMode) const {
     if (auto it = fasta.find(text.text()); it != fasta.end()) return {{0, 0, it->second.height}};
-    return sättIRader(text, width, nullptr);
+    std::vector<TextLine> rader = sättIRader(text, width, nullptr);
+    flestRader = std::max(flestRader, rader.size());
+    return rader;
 }
 
 std::vector<TextLine> FastMätare::sättIRader(const AttributedString& text, double bredd, double* bredast) const {

@@ -17,10 +17,14 @@ public:
     std::map<std::string, Size> fasta;
 
     Size boundingSize(const AttributedString& text, Size bounds) const override;
+    // Its lines as boundingSize stacks them, up to the bound.
+    BoundedSize boundedSize(const AttributedString& text, Size bounds, const TextBound& bound) const override;
     double defaultLineHeight(const Font& font) const override { return font.pointSize * 1.2; }
     // The lines as boundingSize stacks them, in every mode; a text listed
     // in `fasta` is one line.
     std::vector<TextLine> lines(const AttributedString& text, double width, TextDrawingMode mode) const override;
+    // The most lines one call of lines() has handed out.
+    mutable size_t flestRader = 0;
 
     // The width of a text on one line, without tabs.
     static double bredd(const std::string& text, double teckenstorlek);

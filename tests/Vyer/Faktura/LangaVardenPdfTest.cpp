@@ -53,10 +53,7 @@ using namespace fältfynd;
 // Templates known to fail the check ("user": the user template), each
 // expected to: a template that passes must leave this list, so it only
 // shrinks. What each one does wrong is printed by its test.
-const std::set<std::string> kändaBrister = {
-    "Karvomat4", "V", "G", "B", "Ru2", "Ru1", "CT2", "CT1", "BB", "Gu", "R", "Pi", "E",
-    "P", "O", "CL", "FL", "Di", "EB", "EBs",
-};
+const std::set<std::string> kändaBrister = {};
 
 const char* const språken[] = {"sv", "de", "fi"};
 

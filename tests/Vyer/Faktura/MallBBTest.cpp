@@ -1,5 +1,6 @@
 // Template BB with the fixed-width measurer: the two dotted fact lists
-// (the second at y 219 however long the first), the amount rows that
+// (the second at y 219 below a short first), a head too long for its
+// room cut above the amount strip, the amount rows that
 // start higher when there are five or more, and what a delivery note
 // leaves out or whites out.
 #include "Vyer/Faktura/Fakturavy.h"
@@ -92,6 +93,33 @@ TEST_F(MallBB, TheAmountStripAndTheItemTableStandBelowALongReferenceList) {
         ASSERT_TRUE(rubrik);
         EXPECT_EQ(ram(*rubrik).y, 354 + d);
     }
+}
+
+// A head too long even set at 70 % (9-point values at 6.3 points, lines
+// 7.56 high) is cut at y 400: no line of it ends lower, the value that
+// crosses it ends in an ellipsis, and the amount strip stands 100 points
+// lower, as far as it goes.
+TEST_F(MallBB, AHeadTooLongEvenSetSmallerIsCutAboveTheAmountStrip) {
+    std::string lång;
+    for (int i = 0; i < 300; ++i) lång += "ord ";
+    faktura.erReferens_ = lång;
+    faktura.poster = {prov::Post()};
+    Fakturavy vy(faktura, *bok, false, mätare);
+    const auto& alla = vy.innehållFörAllaSidor;
+    SCOPED_TRACE(beskriv(alla));
+
+    const CachatObjekt* referens = medTextSomInnehåller(alla, "ord ord");
+    ASSERT_TRUE(referens);
+    EXPECT_TRUE(text(*referens)->text().ends_with("ord\u2026"));
+    EXPECT_NEAR(text(*referens)->attributesAt(0)->font->pointSize, 6.3, 1e-9);
+    for (const CachatObjekt& o : alla) {
+        const auto* s = std::get_if<cachad::string>(&o.data);
+        if (!s || s->frame.y < 120 || s->frame.y >= 400) continue;
+        const auto rader = mätare.lines(s->string, s->frame.width, TextDrawingMode::fromTopLeft);
+        ASSERT_FALSE(rader.empty());
+        EXPECT_LE(s->frame.y + rader.back().bottom, 400.5) << beskriv(o);
+    }
+    EXPECT_EQ(ram(*medTextSomInnehåller(alla, "125")), (Rect{80, 411, 435, 15}));
 }
 
 TEST_F(MallBB, AmountRowsStartSixPointsHigherFromFiveRows) {

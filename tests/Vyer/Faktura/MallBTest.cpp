@@ -1,9 +1,10 @@
 // Template B with the fixed-width measurer: the column headings below the
 // rows, each with a green chevron pointing up at its column, and how they
-// give up width when they do not fit; the amount block lifted by half a row
-// for each row past four; the fact tables centred on their lines; what a
+// are cut when they do not fit; the amount block lifted by half a row for
+// each row past four; the fact tables centred on their lines; what a
 // delivery note has instead of the facts.
 #include "Vyer/Faktura/Fakturavy.h"
+#include "Vyer/Faktura/Mallverktyg.h"
 
 #include "Beloppsrader.h"
 #include "Displaylista.h"
@@ -92,12 +93,13 @@ TEST_F(MallB, HeadingsStandBelowTheRowsEachUnderAnUpwardChevron) {
     }
 }
 
-TEST_F(MallB, HeadingsThatDoNotFitGiveUpTheSameWidth) {
+TEST_F(MallB, HeadingsTooWideEvenAt70PercentGiveUpTheSameWidthAndAreCutThere) {
     FastMätare pinned;
     auto bredd = [&](const std::string& rubrik, double w) { pinned.fasta[rubrik] = {w, 10}; };
     const prov::Faktura& f = faktura;
     Fakturavy språk(f, *bok, false, mätare);
-    // 200 + 3 x 100 + 3 x 12 is 16 over 520: each gives up 4.
+    // Pinned widths stay as they are at any size. 200 + 3 x 100 + 3 x 12
+    // is 16 over 520: each gives up 4, its line cut at the end.
     bredd(språk.rubrikFörBeskrivning(), 200);
     bredd(språk.rubrikFörAntal(), 100);
     bredd(språk.rubrikFörStyckpris(), 100);
@@ -107,10 +109,33 @@ TEST_F(MallB, HeadingsThatDoNotFitGiveUpTheSameWidth) {
     ASSERT_EQ(r.size(), 4u);
     EXPECT_EQ(r[0].ram.width, 196);
     for (size_t i = 1; i < 4; ++i) EXPECT_EQ(r[i].ram.width, 96);
-    // Headings that fit keep their widths.
+    for (const CachatObjekt& o : vy.innehållFörAllaSidor)
+        if (text(o) && ram(o).y == 368) {
+            const ParagraphStyle* stil = text(o)->paragraphStyleAt(0);
+            ASSERT_TRUE(stil);
+            EXPECT_EQ(stil->lineBreakMode, LineBreakMode::truncatingTail) << text(o)->text();
+        }
+    // Headings that fit keep their widths, side by side.
     bredd(språk.rubrikFörBeskrivning(), 180);
     Fakturavy ryms(f, *bok, false, pinned);
-    EXPECT_EQ(rubriker(ryms)[0].ram.width, 180);
+    const auto s = rubriker(ryms);
+    EXPECT_EQ(s[0].ram.width, 180);
+    for (size_t i = 1; i < s.size(); ++i) EXPECT_GE(s[i].ram.minX(), s[i - 1].ram.maxX() + 6);
+}
+
+// Headings over narrow columns move apart about their middle, no nearer
+// than the distance asked for; those with room stay where they are wished.
+TEST(MallverktygIsärIRaden, BoxesThatWouldMeetMoveApartAsAGroup) {
+    using mallverktyg::isärIRaden;
+    EXPECT_EQ(isärIRaden({10, 10}, {50, 100}, 6, 0, 200), (std::vector<double>{45, 95}));
+    // 20 + 6 + 20 about the middle 55 of the two wished.
+    EXPECT_EQ(isärIRaden({20, 20}, {50, 60}, 6, 0, 200), (std::vector<double>{32, 58}));
+    // The third meets the pair, and the three move about their mean.
+    EXPECT_EQ(isärIRaden({20, 20, 20}, {50, 60, 91}, 6, 0, 200), (std::vector<double>{31, 57, 83}));
+    // Kept within the row.
+    EXPECT_EQ(isärIRaden({20, 20}, {10, 20}, 6, 0, 200), (std::vector<double>{0, 26}));
+    EXPECT_EQ(isärIRaden({20, 20}, {190, 195}, 6, 0, 200), (std::vector<double>{154, 180}));
+    EXPECT_EQ(isärIRaden({}, {}, 6, 0, 200), (std::vector<double>{}));
 }
 
 // Four amount rows (the total among them) start at y 418; each row more

@@ -1,7 +1,7 @@
 // Templates CT1 and CT2 with the fixed-width measurer: the payment block
 // that grows upward from its foot with the accent bar beside it, the band
 // of facts that stops at the page's edge without losing the invoice
-// number or date, what a delivery note puts in place of the payment
+// number or date and wraps long values, what a delivery note puts in place of the payment
 // block, and the two codes differing only in their accent.
 #include "Vyer/Faktura/Fakturavy.h"
 
@@ -108,6 +108,41 @@ TEST_F(MallCT, BandOfFactsStopsAtThePageEdgeKeepingNumberAndDate) {
         if (o.transform) {
             EXPECT_LT(o.transform->tx, 595);
         }
+}
+
+// A value wider than 80 points wraps in the band and counts for its
+// caption's width only, so the band shows the facts it shows with a short
+// one; too long even set at 70 %, it is cut above the reminder, at y 434.
+TEST_F(MallCT, ALongValueWrapsAndCrowdsOutNoFactAShortOneLeavesIn) {
+    faktura.vårReferens_ = "Anna Andersson";
+    faktura.inköpsordernummer_ = "PO-2026-0042";
+    faktura.leveranssätt_ = "Bil";
+    faktura.leveransdatum_ = Datum{20261130};
+    faktura.momsregistreringsnummer_ = "SE556000000001";
+    auto rubriker = [&](const Fakturavy& vy) {
+        std::vector<std::string> ut;
+        for (const auto& o : vy.innehållFörAllaSidor)
+            if (text(o) && ram(o).y == 397) ut.push_back(text(o)->text().substr(0, text(o)->text().find("\u2028")));
+        return ut;
+    };
+    faktura.erReferens_ = "Johan";
+    const Fakturavy kort(faktura, *bok, false, mätare);
+    std::string lång;
+    for (int i = 0; i < 150; ++i) lång += "ord ";
+    faktura.erReferens_ = lång;
+    const Fakturavy vy(faktura, *bok, false, mätare);
+    SCOPED_TRACE(beskriv(vy.innehållFörAllaSidor));
+    EXPECT_EQ(rubriker(vy), rubriker(kort));
+    EXPECT_GE(rubriker(vy).size(), 6u);
+
+    const CachatObjekt* referens = medTextSomInnehåller(vy.innehållFörAllaSidor, "ord ord");
+    ASSERT_TRUE(referens);
+    EXPECT_TRUE(text(*referens)->text().ends_with("\u2026"));
+    const auto rader = mätare.lines(*text(*referens), ram(*referens).width, TextDrawingMode::fromTopLeft);
+    ASSERT_GT(rader.size(), 2u);
+    EXPECT_LE(ram(*referens).y + rader.back().bottom, 434.5);
+    for (const auto& o : vy.innehållFörAllaSidor)
+        if (text(o) && ram(o).y == 397) EXPECT_LE(ram(o).maxX(), 589) << beskriv(o);
 }
 
 TEST_F(MallCT, DeliveryNoteWhitesOutTheMarkInsteadOfThePaymentBlock) {

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 
 using namespace displaylista;
 
@@ -198,6 +199,28 @@ TEST_P(MallEB, DeliveryNoteDropsTheAmountsAndItsRowsGetMoreRoom) {
     EXPECT_EQ(sidor(false, 177), 2);
     EXPECT_EQ(sidor(true, 342), 1);
     EXPECT_EQ(sidor(true, 343), 2);
+}
+
+// Addresses of sixteen lines run on below their frames as far as just
+// above the band at y 192, and are set smaller to end there.
+TEST_P(MallEB, LongAddressesEndAboveTheBand) {
+    std::string gata = "Rad 1";
+    for (int i = 2; i <= 15; ++i) gata += "\nRad " + std::to_string(i);
+    faktura.leveransadress_ = prov::Faktura::adress(gata, "412 50", "Göteborg");
+    faktura.mottagaradress_ = prov::Faktura::adress(gata, "111 22", "Stockholm");
+    Fakturavy vy(faktura, *bok, false, mätare);
+    for (Point hörn : {Point{321, 51}, Point{462, 52}}) {
+        SCOPED_TRACE(hörn.x);
+        const CachatObjekt* adress = nullptr;
+        for (const CachatObjekt& o : vy.innehållFörAllaSidor)
+            if (ram(o).x == hörn.x && ram(o).y == hörn.y) adress = &o;
+        ASSERT_TRUE(adress) << beskriv(vy.innehållFörAllaSidor);
+        const double storlek = attribut(*adress).font->pointSize;
+        EXPECT_LT(storlek, 8);
+        EXPECT_GE(storlek, 8 * 0.7);
+        EXPECT_EQ(text(*adress)->text().find("\u2026"), std::string::npos) << "nothing cut";
+        EXPECT_LE(hörn.y + mätare.boundingSize(*text(*adress), {115, 10000}).height, 190.5);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Stilar, MallEB, ::testing::ValuesIn(stilar),

@@ -1,5 +1,6 @@
 // Template Fr with the fixed-width measurer: the recipient's and the
-// sender's tables centred on their points by their measured size; the red
+// sender's tables centred on their points by their measured size, the
+// recipient's frame grown for a list too long for it; the red
 // rule, the amount rows and the VAT summary moving up a row for each amount
 // row more; what a delivery note leaves out and the white patch it sets
 // instead.
@@ -94,6 +95,49 @@ TEST_F(MallFr, FactTablesAreCentredOnTheirPoints) {
         EXPECT_TRUE(std::holds_alternative<cachad::stringNeedingLayoutManager>(a->data));
         EXPECT_EQ(ram(*m), f.mottagarram);
         EXPECT_EQ(ram(*a), f.avsändarram);
+    }
+}
+
+// A recipient too long for the green frame even at 70 % gets the frame
+// drawn again over the background's, grown down by what the table lacks
+// at 70 % and 183 wide, at most 40 points, above the blue frame's wire;
+// the table keeps within the grown frame's inner rule, cut where even that
+// is not enough. Lines of 8.4 points, 5.88 at 70 %.
+TEST_F(MallFr, ARecipientTooLongForItsFrameGrowsTheFrameDown) {
+    for (int rader : {10, 28, 60}) {
+        SCOPED_TRACE(rader);
+        std::string gata;
+        for (int i = 0; i < rader; ++i) gata += (i ? "\n" : "") + std::string("Gata ") + std::to_string(i + 1);
+        faktura.mottagaradress_ = prov::Faktura::adress(gata, "111 22", "Stockholm");
+        Fakturavy vy(faktura, *bok, false, mätare);
+        const auto& alla = vy.innehållFörAllaSidor;
+        SCOPED_TRACE(beskriv(alla));
+        const CachatObjekt* ramen = nullptr;
+        for (const CachatObjekt& o : alla)
+            if (!ramen && std::holds_alternative<cachad::path>(o.data) && ram(o).x == 34 && ram(o).y == 102 &&
+                ram(o).width == 207)
+                ramen = &o;
+        const CachatObjekt* m = medTextSomInnehåller(alla, "Kund AB");
+        ASSERT_TRUE(m);
+        if (rader == 10) {
+            EXPECT_FALSE(ramen) << "fits the background's frame";
+            continue;
+        }
+        ASSERT_TRUE(ramen);
+        const double längre = ram(*ramen).height - 201;
+        EXPECT_GT(längre, 0);
+        EXPECT_LE(längre, 40);
+        // The frame is 183 wide from where the text's middle puts it.
+        const Size s = mätare.boundingSize(*text(*m), {ram(*m).width, 10000});
+        const Rect inuti{43, 111, 189, 183 + längre};
+        EXPECT_GE(ram(*m).minX(), inuti.minX());
+        EXPECT_LE(ram(*m).minX() + s.width, inuti.maxX());
+        EXPECT_GE(ram(*m).minY(), inuti.minY());
+        EXPECT_LE(ram(*m).minY() + s.height, inuti.maxY());
+        EXPECT_EQ(text(*m)->text().ends_with("\u2026"), rader == 60);
+        if (rader == 60) {
+            EXPECT_EQ(längre, 40);
+        }
     }
 }
 

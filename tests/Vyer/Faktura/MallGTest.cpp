@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 
 using namespace displaylista;
 
@@ -49,6 +50,28 @@ TEST_F(MallG, EachAddressBringsItsOwnCaption) {
         EXPECT_FALSE(medText(alla, vy.rubrikFörMottagaradress())) << beskriv(alla);
         EXPECT_EQ(medText(alla, vy.rubrikFörLeveransadress()) != nullptr, leverans);
         EXPECT_EQ(medRam(alla, {330, 50, 115, 103}) != nullptr, leverans);
+    }
+}
+
+// Addresses of twelve lines run on below their frames as far as just above
+// the blue rule at y 157, and are set smaller to end there.
+TEST_F(MallG, LongAddressesEndAboveTheBlueRule) {
+    std::string gata = "Rad 1";
+    for (int i = 2; i <= 12; ++i) gata += "\nRad " + std::to_string(i);
+    faktura.leveransadress_ = prov::Faktura::adress(gata, "412 50", "Göteborg");
+    faktura.mottagaradress_ = prov::Faktura::adress(gata, "111 22", "Stockholm");
+    Fakturavy vy(faktura, *bok, false, mätare);
+    for (double x : {330.0, 462.0}) {
+        SCOPED_TRACE(x);
+        const CachatObjekt* adress = nullptr;
+        for (const CachatObjekt& o : vy.innehållFörAllaSidor)
+            if (ram(o).x == x && ram(o).y == 50) adress = &o;
+        ASSERT_TRUE(adress) << beskriv(vy.innehållFörAllaSidor);
+        const double storlek = text(*adress)->runs().front().attributes.font->pointSize;
+        EXPECT_LT(storlek, 8);
+        EXPECT_GE(storlek, 8 * 0.7);
+        EXPECT_EQ(text(*adress)->text().find("\u2026"), std::string::npos) << "nothing cut";
+        EXPECT_LE(50 + mätare.boundingSize(*text(*adress), {115, 10000}).height, 155.5);
     }
 }
 

@@ -5,10 +5,13 @@
 
 #include "Displaylista.h"
 #include "FastMatare.h"
+#include "Modell/Rotuppgifter.h"
 #include "Plattform/Strangar.h"
 #include "Provfaktura.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 using namespace displaylista;
 
@@ -158,9 +161,10 @@ TEST_F(MallO, CompanyNameStandsOverTheSenderTables) {
     const CachatObjekt* adress = medTextSomInnehåller(alla, "556000-0000");
     const CachatObjekt* kontakt = medTextSomInnehåller(alla, "031-12 34 56");
     ASSERT_TRUE(adress && kontakt) << beskriv(alla);
-    const double h = std::max(mätare.boundingSize(*text(*adress), {170, 10000}).height,
+    // The address table ends 5 points before the contact table begins.
+    const double h = std::max(mätare.boundingSize(*text(*adress), {149, 10000}).height,
                               mätare.boundingSize(*text(*kontakt), {170, 10000}).height);
-    EXPECT_EQ(ram(*adress), (Rect{56, 807 - h, 170, h}));
+    EXPECT_EQ(ram(*adress), (Rect{56, 807 - h, 149, h}));
     EXPECT_EQ(ram(*kontakt), (Rect{210, 807 - h, 170, h}));
     EXPECT_EQ(ram(*medText(alla, "Exempel AB")), (Rect{55, 789 - h, 271, 18}));
 }
@@ -188,6 +192,63 @@ TEST_F(MallO, CompanyNameStaysBelowLongCreditTerms) {
         EXPECT_EQ(ram(*kontakt).x, 210) << "the phone stays in the contact table";
         EXPECT_NE(text(*kontakt)->text().find("123 456 78 90"), std::string::npos);
         EXPECT_EQ(ram(*kontakt).maxY(), 807);
+    }
+}
+
+// Where the fact columns' text ends: the lowest of the three tables'.
+double faktaslut(const Fakturavy& vy, const FastMätare& mätare) {
+    double slut = 0;
+    for (const CachatObjekt& o : vy.innehållFörAllaSidor)
+        if (const AttributedString* t = text(o); t && ram(o).y > 170 && ram(o).y < 300 &&
+                                                 (ram(o).x == 40 || ram(o).x == 222 || ram(o).x == 404))
+            slut = std::max(slut, ram(o).y + mätare.boundingSize(*t, {ram(o).width, 10000}).height);
+    return slut;
+}
+
+// Facts too tall for their band: V's take room below it and push the item
+// table down, at most by the 45 points its table has over O's; O's keep
+// to the green band. Either way the rows of the pages before the last end
+// above the due date.
+TEST_F(MallO, LongFactsPushVsItemTableDownAsFarAsOs) {
+    faktura.poster.assign(60, prov::Post{});
+    faktura.skatteavdrag_ = Skatteavdrag::rot("19700101-1234", "19720202-2345", prov::D("0.5"),
+                                              Rotuppgifter::hus("Eken 1:2"), prov::D("0.3"));
+    faktura.vårReferens_ = "Bo";
+    const std::string namn = "Anna-Karin Vilhelmina Johansson-Stålhammar";
+    for (int gånger : {1, 4}) {
+        SCOPED_TRACE(gånger);
+        faktura.erReferens_ = namn;
+        for (int i = 1; i < gånger; ++i) *faktura.erReferens_ += " " + namn;
+        for (const Variant& v : varianter) {
+            SCOPED_TRACE(v.mall == InbyggdFakturamall::Natur ? "O" : "V");
+            faktura.inbyggdFakturamall_ = v.mall;
+            Fakturavy vy(faktura, *bok, false, mätare);
+            const auto& alla = vy.innehållFörAllaSidor;
+            const CachatObjekt* rubrik = medText(alla, vy.rubrikFörBeskrivning());
+            const CachatObjekt* fakta = medTextSomInnehåller(alla, "Stålhammar");
+            ASSERT_TRUE(rubrik && fakta);
+            const double slut = faktaslut(vy, mätare);
+            const bool mindre = text(*fakta)->runs().back().attributes.font->pointSize < 9;
+            if (v.mall == InbyggdFakturamall::Natur) {
+                EXPECT_EQ(ram(*rubrik).y, 333);
+                EXPECT_LE(slut, 281.5);
+                EXPECT_TRUE(mindre);
+            } else {
+                EXPECT_GT(slut, 284) << "the facts take room below their band";
+                // 4 points below them on whole points, as far as O's.
+                EXPECT_EQ(ram(*rubrik).y, std::min(333.0, 288 + std::ceil(slut - 284)));
+                EXPECT_LE(slut, ram(*rubrik).y - 3.5);
+                EXPECT_EQ(mindre, gånger > 1) << "smaller only when 45 points are not enough";
+            }
+            EXPECT_EQ(ram(*medText(vy.innehållFörVarjeSida[0], "Vara")).y, ram(*rubrik).y + 11 + 12);
+            ASSERT_GE(vy.antalSidor(), 2);
+            for (int s = 0; s + 1 < vy.antalSidor(); ++s) {
+                double nederst = 0;
+                for (const CachatObjekt& o : vy.innehållFörVarjeSida[size_t(s)])
+                    nederst = std::max(nederst, ram(o).maxY());
+                EXPECT_LE(nederst, 630) << "page " << s + 1;
+            }
+        }
     }
 }
 

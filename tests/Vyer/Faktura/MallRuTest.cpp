@@ -1,6 +1,7 @@
 // Templates Ru1 and Ru2 with the fixed-width measurer: the grid of fact
 // boxes (the double-height delivery box, fillers, the due date only in the
-// first two rows) and where it puts the item frame, the payment bar placed
+// first two rows, rows as tall as their values) and where it puts the item
+// frame, the payment bar placed
 // by the measured widths of its texts, and the totals that grow upward.
 #include "Vyer/Faktura/Fakturavy.h"
 
@@ -113,6 +114,45 @@ TEST_F(MallRu, BoxesFillTheGridAndPlaceTheItemFrame) {
         EXPECT_TRUE(medRam(vy.innehållFörAllaSidor, {55, c.ramY, 487, 642 - c.ramY})) << "item frame";
         EXPECT_TRUE(medRam(vy.innehållFörAllaSidor, {55, c.ramY, 487, 30})) << "heading band";
     }
+}
+
+// HelveticaNeue 8 is 4 points a character and 9.6 a line here: five
+// words of four letters fill a box's 98 points. A value of three lines
+// makes its row 20 + 28.8 + 2, whole, 51 high, and the item frame stands
+// 9 lower; one too long for the page even at 70 % (5.6 points, seven words
+// a line) takes the rows' room until the frame starts at y 460, and is cut
+// there with an ellipsis.
+TEST_F(MallRu, ALongValueMakesItsRowTallerAndTheItemFrameMoveDown) {
+    auto ord = [](int n) {
+        std::string t;
+        for (int i = 0; i < n; ++i) t += i ? " ordx" : "ordx";
+        return t;
+    };
+    faktura.erReferens_ = ord(15);
+    {
+        Fakturavy vy(faktura, *bok, false, mätare);
+        const auto& alla = vy.innehållFörAllaSidor;
+        SCOPED_TRACE(beskriv(alla));
+        EXPECT_EQ(rutor(vy, formfärg(vy)),
+                  (std::vector<Rect>{{55, 222, 118, 51}, {178, 222, 118, 51}, {301, 222, 118, 51}, {424, 222, 118, 51}}));
+        const CachatObjekt* värde = medText(alla, ord(15));
+        ASSERT_TRUE(värde);
+        EXPECT_EQ(ram(*värde), (Rect{188, 242, 98, 31}));
+        EXPECT_TRUE(medRam(alla, {55, 293, 487, 642 - 293})) << "item frame";
+    }
+    faktura.erReferens_ = ord(300);
+    Fakturavy vy(faktura, *bok, false, mätare);
+    const auto& alla = vy.innehållFörAllaSidor;
+    SCOPED_TRACE(beskriv(alla));
+    EXPECT_TRUE(medRam(alla, {55, 460, 487, 642 - 460})) << "item frame";
+    const CachatObjekt* värde = medTextSomInnehåller(alla, "ordx ordx");
+    ASSERT_TRUE(värde);
+    EXPECT_EQ(ram(*värde), (Rect{188, 242, 98, 218 - 20}));
+    EXPECT_NEAR(text(*värde)->attributesAt(0)->font->pointSize, 5.6, 1e-9);
+    EXPECT_TRUE(text(*värde)->text().ends_with("\u2026"));
+    const auto rader = mätare.lines(*text(*värde), 98, TextDrawingMode::fromTopLeft);
+    ASSERT_FALSE(rader.empty());
+    EXPECT_LE(rader.back().bottom, 198.5);
 }
 
 // The white captions stand out 3:1 from the bands: Ru2's dark blue is

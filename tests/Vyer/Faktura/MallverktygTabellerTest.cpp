@@ -69,6 +69,50 @@ TEST(MallverktygTabeller, TheUpperOfTwoTablesPushesTheLowerDownOnlyWhenItReaches
     EXPECT_EQ(ram(trängda[1]), (Rect{27, 432, 208, 101}));
 }
 
+// Two tables kept to their column's room: the lower rises to the foot,
+// the upper to the top, then both are set smaller by one factor; past 70 %
+// each is cut to its share of the room. Lines of 12 points: 30 lines 360
+// high, 20 lines 240.
+TEST(MallverktygTabeller, TwoTablesInAColumnKeepToItsRoom) {
+    auto bok = prov::bokföring();
+    prov::Faktura faktura;
+    FastMätare mätare;
+    mätare.fasta["h300"] = {50, 300};
+    Fakturavy vy(faktura, *bok, false, mätare);
+    auto rader = [](int n) {
+        AttributedString t;
+        for (int i = 0; i < n; ++i) t.append(i ? "\nrad" : "rad", TextAttributes{.font = Font{"", 10}});
+        return t;
+    };
+    auto storlek = [](const CachatObjekt& o) { return text(o)->runs()[0].attributes.font->pointSize; };
+    const mallverktyg::Linjeval övre{.x = 27, .bredd = 208, .linje = 200, .andelOvanför = 0.5};
+    const mallverktyg::Linjeval undre{.x = 27, .bredd = 208, .linje = 450, .andelOvanför = 0.5};
+
+    // Room enough: each about its line, as without a room.
+    auto t = mallverktyg::tabellUnderTabell(vy, rader(10), övre, rader(10), undre, 12, {.överst = 0, .nederst = 600});
+    EXPECT_EQ(ram(t[0]), (Rect{27, 140, 208, 121}));
+    EXPECT_EQ(ram(t[1]), (Rect{27, 390, 208, 121}));
+    // The upper starts no higher than the top of the room.
+    const mallverktyg::Linjeval högre{.x = 27, .bredd = 208, .linje = 300, .andelOvanför = 0.5};
+    t = mallverktyg::tabellUnderTabell(vy, rader(30), övre, rader(2), högre, 12, {.överst = 40, .nederst = 600});
+    EXPECT_EQ(ram(t[0]), (Rect{27, 40, 208, 361}));
+    EXPECT_EQ(ram(t[1]).y, 413) << "12 below the upper's end";
+    // 360 + 12 + 240 is more than 600: at 97 % the upper rises to 3 and
+    // the lower ends on the foot (worked by hand; 98 % ends at 602).
+    t = mallverktyg::tabellUnderTabell(vy, rader(30), övre, rader(20), undre, 12, {.överst = 0, .nederst = 600});
+    EXPECT_DOUBLE_EQ(storlek(t[0]), 9.7);
+    EXPECT_DOUBLE_EQ(storlek(t[1]), 9.7);
+    EXPECT_EQ(ram(t[0]).y, 3);
+    EXPECT_NEAR(ram(t[1]).maxY(), 600, 1e-9);
+    EXPECT_GE(ram(t[1]).y, ram(t[0]).maxY() + 12);
+    // Pinned heights do not shrink: the room less the gap, 500, is shared
+    // by height, 250 each, the upper cut at its share.
+    t = mallverktyg::tabellUnderTabell(vy, AttributedString("h300"), övre, AttributedString("h300"), undre, 12,
+                                       {.överst = 88, .nederst = 600});
+    EXPECT_EQ(ram(t[0]), (Rect{27, 88, 208, 250}));
+    EXPECT_EQ(ram(t[1]), (Rect{27, 350, 208, 250}));
+}
+
 TEST(MallverktygTabeller, RecipientAndSenderValuesStartAtOneTabStop) {
     auto bok = prov::bokföring();
     bok->telefon = "031-12 34 56";

@@ -1,6 +1,8 @@
 // Text fitted to its frame by the text engine that draws it.
 #include "Vyer/Faktura/Textpassning.h"
 
+#include "Plattform/Ritning/PangoWatch.h"
+#include "Plattform/Ritning/TextLayout.h"
 #include "Plattform/Ritning/TextMeasurer.h"
 
 #include <gtest/gtest.h>
@@ -150,3 +152,22 @@ TEST(Textpassning, AFrameLowerThanALineStillShowsTheFirstLineCut) {
 }
 
 }  // namespace
+
+TEST(Textpassning, EachSizeTriedIsLaidOutOnlyAsFarAsTheFrameShows) {
+    // A name of many lines was laid out whole at each size tried.
+    std::string namn;
+    for (int i = 0; i < 3000; ++i) namn += "a\n";
+    const AttributedString text = tabell(namn, LineBreakMode::wordWrapping);
+    const Size ram{240, 115};
+    text::forgetLayouts();
+    pangowatch::reset();
+    const PassadText fast = passadText(motor, text, ram, TextDrawingMode::fromTopLeft, Ramhöjd::fast);
+    EXPECT_LT(pangowatch::seen().texts, 200u);
+    EXPECT_FALSE(fast.passar);
+    EXPECT_EQ(fast.skala, minstaTextskala);
+    // A frame that grows is told the whole height it must take.
+    const PassadText växer = passadText(motor, text, ram, TextDrawingMode::fromTopLeft);
+    EXPECT_EQ(växer.text, fast.text);
+    EXPECT_EQ(växer.storlek.height, motor.boundingSize(växer.text, {ram.width, 0}).height);
+    EXPECT_GT(växer.storlek.height, 3000 * 7.0);
+}

@@ -1,0 +1,110 @@
+// A PDF from outside is judged by drawing it, at the size it is shown, by
+// the renderers its readers use: artwork as users make it is drawn well
+// within the limits, and drawings that cost their reader seconds or
+// gigabytes are refused, each within its child's limits. Costly drawings
+// are judged under limits lower than the program's (a second, 64 MiB), so
+// each costs a second at most here.
+#include "Plattform/Ritning/Artwork.h"
+#include "Plattform/Ritning/HandmadePdf.h"
+
+#include "Plattform/Ritning/PdfDrawingJudge.h"
+#include "Plattform/Ritning/PdfFirstPage.h"
+
+#include <gtest/gtest.h>
+
+using testhjalp::Artwork;
+
+namespace {
+
+constexpr boundedprocess::Limits testLimits{.memory = 64 << 20, .seconds = 1};
+
+// Why the PDF's page is refused when shown in a frame of this size
+// (none: at its own size), read and judged as a logo is.
+std::optional<std::string> refusal(const std::vector<uint8_t>& pdf, std::optional<Size> frame = std::nullopt,
+                                   const boundedprocess::Limits& limits = testLimits) {
+    PdfFirstPage::Read read = PdfFirstPage::read(pdf);
+    if (!read.page) return read.refusal.value_or("not a PDF");
+    const double scale = frame ? pdfdrawing::scaleInFrame(read.page->cropBox().size(), *frame) : 1;
+    return pdfdrawing::refusal(*read.page, scale, limits);
+}
+
+bool refusedAsCostly(const std::optional<std::string>& why) {
+    return why && why->starts_with("drawing it takes more than ");
+}
+
+}  // namespace
+
+// Under the program's own limits, the A4 pages at their own size, as a
+// background is shown (the tool's tests put each piece of artwork in as a
+// logo).
+TEST(PdfDrawingJudge, OrdinaryPagesAreDrawnWithinTheLimits) {
+    for (const Artwork& art : testhjalp::ordinaryArtwork()) {
+        if (!art.name.starts_with("A4")) continue;
+        SCOPED_TRACE(art.name);
+        EXPECT_EQ(refusal(art.pdf, std::nullopt, pdfdrawing::judgingLimits), std::nullopt);
+    }
+}
+
+class CostlyDrawing : public ::testing::TestWithParam<int> {};
+
+// Each kind on a logo of 300 x 100 pt, judged at its own size: refused by
+// time or memory, whichever it reaches first in this build.
+TEST_P(CostlyDrawing, IsRefused) {
+    const Artwork art = testhjalp::costlyDrawings(300, 100).at(size_t(GetParam()));
+    SCOPED_TRACE(art.name);
+    EXPECT_TRUE(refusedAsCostly(refusal(art.pdf))) << refusal(art.pdf).value_or("drawn");
+}
+INSTANTIATE_TEST_SUITE_P(EachKind, CostlyDrawing, ::testing::Range(0, 6));
+
+// 200 000 fills of the page hold nothing: only processor time runs out.
+TEST(PdfDrawingJudge, ADrawingThatTakesTooLongSaysSo) {
+    const Artwork fills = testhjalp::costlyDrawings(300, 100).at(3);
+    ASSERT_EQ(fills.name, "200 000 fills of the page");
+    EXPECT_EQ(refusal(fills.pdf), "drawing it takes more than 1 second");
+}
+
+// 200 000 segments crossing one another within 1 pt: Splash draws them in
+// a tenth of a second, cairo takes a minute. Judged by both, it is refused.
+TEST(PdfDrawingJudge, WhatOneRendererDrawsCheaplyTheOtherMayNot) {
+    const Artwork band = testhjalp::costlyDrawings(300, 100).at(5);
+    ASSERT_EQ(band.name, "one fill of 200 000 segments crossing within 1 pt");
+    EXPECT_TRUE(refusedAsCostly(refusal(band.pdf)));
+}
+
+// What a page costs grows with the size it is shown at: a small page is
+// cheap in its own frame, and shown 100 times larger its pixels alone are
+// more than the memory allowed.
+TEST(PdfDrawingJudge, APageIsJudgedAtTheSizeItIsShown) {
+    const std::vector<uint8_t> square = testhjalp::handmadePdf({{}});
+    EXPECT_EQ(refusal(square, Size{200, 100}), std::nullopt);
+    EXPECT_EQ(refusal(square, Size{20'000, 10'000}), "drawing it takes more than 64 MiB");
+    EXPECT_DOUBLE_EQ(pdfdrawing::scaleInFrame({200, 100}, {100, 100}), 0.5);
+    EXPECT_DOUBLE_EQ(pdfdrawing::scaleInFrame({200, 100}, {400, 100}), 1);
+    EXPECT_DOUBLE_EQ(pdfdrawing::scaleInFrame({200, 100}, {0, 100}), 1);
+}
+
+// Decoders give up quietly where an allocation fails: poppler's JBIG2
+// decoder leaves an image undrawn when it cannot have the bitmap of its
+// page, and the drawing goes on cheaply within the limit (a reader with
+// more memory would take it all). A page of 16384 x 16384 pixels, 32 MiB,
+// under a limit of 8: the allocation that fails ends the drawing.
+TEST(PdfDrawingJudge, AnAllocationThatFailsIsTooMuchMemory) {
+    const std::vector<uint8_t> jbig2 = testhjalp::handmadePdf(
+        {{.content = "q 200 0 0 100 0 0 cm /Im Do Q", .resources = "/XObject << /Im 5 0 R >>"}},
+        {pdfStröm("/Type /XObject /Subtype /Image /Width 1 /Height 1 /ColorSpace /DeviceGray /BitsPerComponent 1 "
+                  "/Filter /JBIG2Decode",
+                  testhjalp::jbig2PageInformation(16384, 16384))});
+    EXPECT_EQ(refusal(jbig2, std::nullopt, {.memory = 8 << 20, .seconds = 1}), "drawing it takes more than 8 MiB");
+    EXPECT_EQ(refusal(jbig2), std::nullopt);
+}
+
+// Every hostile file that was refused before any drawing was judged stays
+// refused: by its structure, or by drawing it.
+class HostileFile : public ::testing::TestWithParam<int> {};
+
+TEST_P(HostileFile, IsRefused) {
+    const testhjalp::HostilePdf hostile = testhjalp::hostilePdfs().at(size_t(GetParam()));
+    SCOPED_TRACE(hostile.name);
+    EXPECT_NE(refusal(hostile.pdf), std::nullopt);
+}
+INSTANTIATE_TEST_SUITE_P(Each, HostileFile, ::testing::Range(0, 9));
