@@ -141,8 +141,11 @@ TEST_F(MallCT, ALongValueWrapsAndCrowdsOutNoFactAShortOneLeavesIn) {
     const auto rader = mätare.lines(*text(*referens), ram(*referens).width, TextDrawingMode::fromTopLeft);
     ASSERT_GT(rader.size(), 2u);
     EXPECT_LE(ram(*referens).y + rader.back().bottom, 434.5);
-    for (const auto& o : vy.innehållFörAllaSidor)
-        if (text(o) && ram(o).y == 397) EXPECT_LE(ram(o).maxX(), 589) << beskriv(o);
+    for (const auto& o : vy.innehållFörAllaSidor) {
+        if (text(o) && ram(o).y == 397) {
+            EXPECT_LE(ram(o).maxX(), 589) << beskriv(o);
+        }
+    }
 }
 
 TEST_F(MallCT, DeliveryNoteWhitesOutTheMarkInsteadOfThePaymentBlock) {
