@@ -4,8 +4,6 @@
 #include "Vyer/Faktura/Egenmall.h"
 #include "Vyer/Faktura/Textpassning.h"
 
-#include <cmath>
-
 namespace egenmall {
 
 namespace {
@@ -43,18 +41,14 @@ CachatObjekt påFoten(const Fakturavy& vy, AttributedString text, const Rect& ra
     };
     if (text.empty() || bredd(text) <= ram.width + slack) return {std::move(text), ram};
 
-    const int minsta = static_cast<int>(std::lround(minstaTextskala * 100));
-    const AttributedString minst = text.scaled(minsta / 100.0);
+    const AttributedString minst = text.scaled(minstaTextskala);
     const auto rader = m.lines(minst, ram.width, TextDrawingMode::layoutManager);
     if (rader.size() > 1 && rader[1].bottom <= ram.height + slack) return iTextlayout(vy, text, ram);
 
-    if (bredd(minst) > ram.width + slack) return {medEllipsPåRaden(minst), ram};
-    int procent = minsta;
-    for (int hi = 100; hi - procent > 1;) {
-        const int mitt = (procent + hi) / 2;
-        (bredd(text.scaled(mitt / 100.0)) <= ram.width + slack ? procent : hi) = mitt;
-    }
-    return {text.scaled(procent / 100.0), ram};
+    const auto störst =
+        störstaProcent([&](int procent) { return bredd(text.scaled(procent / 100.0)) <= ram.width + slack; });
+    if (!störst) return {medEllipsPåRaden(minst), ram};
+    return {text.scaled(*störst / 100.0), ram};
 }
 
 }  // namespace

@@ -192,29 +192,17 @@ Faktakolumner Fakturavy::läggInKolumndataÖverTreKolumner(const TextAttributes&
         }
         return true;
     };
-    // The largest whole percent down to 70 at which all fit.
-    const int minst = static_cast<int>(std::lround(minstaTextskala * 100));
-    auto störst = [&](bool helaOrd) -> std::optional<int> {
-        if (!ryms(sattI(minst), helaOrd)) return std::nullopt;
-        int bäst = minst, hi = 100;
-        while (hi - bäst > 1) {
-            const int mitt = (bäst + hi) / 2;
-            (ryms(sattI(mitt), helaOrd) ? bäst : hi) = mitt;
-        }
-        return bäst;
-    };
-
     Faktasättning satt = sattI(100);
     if (!ryms(satt, true)) {
-        // A word too long for its column even at 70 % is broken there.
-        std::optional<int> procent = störst(true);
-        if (!procent && !ryms(satt, false)) procent = störst(false);
-        if (procent) {
-            satt = sattI(*procent);
-        } else if (!ryms(satt, false)) {
+        // The largest whole percent at which all fit; a word too long for
+        // its column even at 70 % is broken there.
+        if (const auto störst = störstaProcentMedHelaOrd(
+                [&](int procent, bool helaOrd) { return ryms(sattI(procent), helaOrd); })) {
+            satt = sattI(*störst);
+        } else {
             // Too tall even at 70 %: the texts above end where the columns
             // still have their room, and the columns are cut at the line.
-            satt = sattI(minst);
+            satt = sattI(minstaProcent);
             for (size_t k = 0; k < satt.ovanför.size(); ++k) {
                 auto& [text, ram] = std::get<cachad::string>(satt.ovanför[k].data);
                 const double gräns = std::max(val.ovanför[k].ram.maxY(), fot - 2 - satt.högst);
@@ -222,7 +210,7 @@ Faktakolumner Fakturavy::läggInKolumndataÖverTreKolumner(const TextAttributes&
                 ram.height = gräns - ram.y;
                 text = avkortad(mätare, text, {ram.width, ram.height}, läge);
             }
-            satt = sättning(minst, std::move(satt.ovanför));
+            satt = sättning(minstaProcent, std::move(satt.ovanför));
         }
     }
 

@@ -47,19 +47,26 @@ Fakturavy::EgnaRubriker rubrikerMedChevroner(const Fakturavy& vy) {
         std::vector<CachatObjekt> objekt;
         const size_t n = std::min(givna.size(), ankare.size());
         if (n == 0) return objekt;
-        std::vector<AttributedString> rubriker(givna.begin(), givna.begin() + static_cast<std::ptrdiff_t>(n));
-        std::vector<double> bredder(n);
-        double över = 0;
-        auto mät = [&](double skala) {
-            över = radbredd - mellanrum * static_cast<double>(n - 1);
-            for (size_t i = 0; i < n; ++i) {
-                if (skala < 1) rubriker[i] = givna[i].scaled(skala);
-                bredder[i] = mallverktyg::uppmätt(vy, rubriker[i]).width;
-                över -= bredder[i];
-            }
+        // The headings at a percent of their size, and what they leave of
+        // the row (less than nothing: too wide for it).
+        struct Rad {
+            std::vector<AttributedString> rubriker;
+            std::vector<double> bredder;
+            double över = 0;
         };
-        mät(1);
-        for (int procent = 99; över < 0 && procent >= 70; --procent) mät(procent / 100.0);
+        auto rad = [&](int procent) {
+            Rad r{.över = radbredd - mellanrum * static_cast<double>(n - 1)};
+            for (size_t i = 0; i < n; ++i) {
+                r.rubriker.push_back(procent < 100 ? givna[i].scaled(procent / 100.0) : givna[i]);
+                r.bredder.push_back(mallverktyg::uppmätt(vy, r.rubriker.back()).width);
+                r.över -= r.bredder.back();
+            }
+            return r;
+        };
+        Rad satt = rad(100);
+        if (satt.över < 0)
+            satt = rad(störstaProcent([&](int procent) { return rad(procent).över >= 0; }).value_or(minstaProcent));
+        auto& [rubriker, bredder, över] = satt;
         if (över < 0)
             for (size_t i = 0; i < n; ++i) {
                 bredder[i] = std::max(0.0, bredder[i] + över / static_cast<double>(n));

@@ -130,7 +130,8 @@ void Fakturavy::konfigureraInnehållFörBB() {
         }
         return h;
     };
-    Huvud h = huvud(störstaProcent([&](int procent) { return huvud(procent).fot <= huvudetsFot; }));
+    Huvud h = huvud(
+        störstaProcent([&](int procent) { return huvud(procent).fot <= huvudetsFot; }).value_or(minstaProcent));
     // Past the foot even at 70 %, the texts that start above it are cut
     // there, those below left out.
     for (CachatObjekt& o : h.objekt)

@@ -64,13 +64,7 @@ std::vector<CachatObjekt> adressOchFaktaTillsammans(const Fakturavy& vy, const A
     };
     Satt s = sätt(100);
     if (!s.passar) {
-        int procent = static_cast<int>(std::lround(minstaTextskala * 100));
-        if (sätt(procent).passar)
-            for (int hi = 100; hi - procent > 1;) {
-                const int mitt = (procent + hi) / 2;
-                (sätt(mitt).passar ? procent : hi) = mitt;
-            }
-        s = sätt(procent);
+        s = sätt(störstaProcent([&](int procent) { return sätt(procent).passar; }).value_or(minstaProcent));
         if (!s.passar) s.fakta = avkortad(vy.mätare, s.fakta, s.faktaram.size(), TextDrawingMode::fromTopLeft);
     }
     std::vector<CachatObjekt> ut;

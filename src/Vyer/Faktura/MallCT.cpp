@@ -120,7 +120,8 @@ void Fakturavy::konfigureraInnehållFörCTMedFärg(const Color& accent) {
             if (faktura) a.objekt.push_back(std::move(*faktura));
             return a;
         };
-        Adresser a = adresser(störstaProcent([&](int procent) { return adresser(procent).slut <= adressernasFot; }));
+        Adresser a = adresser(störstaProcent([&](int procent) { return adresser(procent).slut <= adressernasFot; })
+                                  .value_or(minstaProcent));
         for (CachatObjekt& o : a.objekt)
             if (a.slut <= adressernasFot || avkortadVidFoten(mätare, o, adressernasFot)) alla.push_back(std::move(o));
     }

@@ -17,7 +17,6 @@
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
-#include <cmath>
 #include <numeric>
 
 using mallverktyg::Fakt;
@@ -86,15 +85,9 @@ std::vector<CachatObjekt> faktakolumn(const Fakturavy& vy, std::vector<Attribute
     auto slutet = [](const std::vector<Plats>& p) { return p.empty() ? 0 : p.back().y + p.back().höjd; };
     std::vector<Plats> p = platser(texter);
     if (slutet(p) > faktanasFot) {
-        int procent = static_cast<int>(std::lround(minstaTextskala * 100));
-        for (int hi = 100; hi - procent > 1;) {
-            const int mitt = (procent + hi) / 2;
-            if (slutet(platser(skalade(mitt))) <= faktanasFot)
-                procent = mitt;
-            else
-                hi = mitt;
-        }
-        texter = skalade(procent);
+        texter = skalade(
+            störstaProcent([&](int procent) { return slutet(platser(skalade(procent))) <= faktanasFot; })
+                .value_or(minstaProcent));
         p = platser(texter);
     }
     std::vector<CachatObjekt> ut;

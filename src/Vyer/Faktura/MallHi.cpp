@@ -146,16 +146,7 @@ void Fakturavy::konfigureraInnehållFörHi() {
             return ram.height > 0 &&
                    passadText(mätare, adresstext, ram.size(), TextDrawingMode::fromTopLeft).passar;
         };
-        if (!rymsVid(100)) {
-            int lo = static_cast<int>(std::lround(minstaTextskala * 100)), hi = 100;  // hi does not fit
-            if (rymsVid(lo)) {
-                while (hi - lo > 1) {
-                    const int mitt = (lo + hi) / 2;
-                    (rymsVid(mitt) ? lo : hi) = mitt;
-                }
-            }
-            procent = lo;
-        }
+        procent = störstaProcent(rymsVid).value_or(minstaProcent);
     }
     // Past the item headings even so, the facts are cut there.
     std::vector<CachatObjekt> fakta = mallverktyg::faktaraderOvanför(*this, faktaVid(procent), leveransensFot);

@@ -10,12 +10,12 @@
 #include "Modell/Bokforing.h"
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Land.h"
-#include "Vyer/Faktura/Blockpassning.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
 #include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/Styckeformat.h"
+#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 #include <cmath>
@@ -148,7 +148,8 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
         return t;
     };
     std::vector<double> höjd =
-        radhöjder(störstaProcent([&](int procent) { return tillväxt(radhöjder(procent)) <= tillväxtrum; }));
+        radhöjder(störstaProcent([&](int procent) { return tillväxt(radhöjder(procent)) <= tillväxtrum; })
+                      .value_or(minstaProcent));
     double kvar = tillväxtrum;
     for (double& h : höjd) {
         h = 42 + std::min(h - 42, kvar);

@@ -81,15 +81,8 @@ std::vector<CachatObjekt> faktarad(const Fakturavy& vy, std::vector<Faktum> fakt
         return std::all_of(p.begin(), p.end(), [&](const Plats& q) { return överkant + q.höjd <= fot + 0.5; });
     };
     std::vector<Plats> satta = platser(100);
-    if (!passar(satta)) {
-        int procent = static_cast<int>(std::lround(minstaTextskala * 100));
-        if (passar(platser(procent)))
-            for (int hi = 100; hi - procent > 1;) {
-                const int mitt = (procent + hi) / 2;
-                (passar(platser(mitt)) ? procent : hi) = mitt;
-            }
-        satta = platser(procent);
-    }
+    if (!passar(satta))
+        satta = platser(störstaProcent([&](int procent) { return passar(platser(procent)); }).value_or(minstaProcent));
     std::vector<CachatObjekt> objekt;
     for (Plats& p : satta) {
         if (överkant + p.höjd <= fot + 0.5) {

@@ -290,16 +290,8 @@ std::vector<CachatObjekt> faktalistorMedPunktledare(const Fakturavy& vy, const D
         return ut;
     };
     Kolumn ut = kolumn(100);
-    if (!ut.passar) {
-        // The largest whole percent down to 70 at which the column fits.
-        int procent = static_cast<int>(std::lround(minstaTextskala * 100));
-        if (kolumn(procent).passar)
-            for (int hi = 100; hi - procent > 1;) {
-                const int mitt = (procent + hi) / 2;
-                (kolumn(mitt).passar ? procent : hi) = mitt;
-            }
-        ut = kolumn(procent);
-    }
+    if (!ut.passar)
+        ut = kolumn(störstaProcent([&](int procent) { return kolumn(procent).passar; }).value_or(minstaProcent));
     // The foot is one of the rows' frames; their text ends above it.
     return faktaraderOvanför(vy, std::move(ut.rader), val.fot - ut.radensFot);
 }

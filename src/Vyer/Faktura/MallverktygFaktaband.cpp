@@ -1,6 +1,5 @@
 #include "Vyer/Faktura/MallverktygFaktaband.h"
 
-#include "Vyer/Faktura/Blockpassning.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/Textpassning.h"
 
@@ -109,7 +108,8 @@ std::vector<CachatObjekt> faktaband(const Fakturavy& vy, const std::vector<Fakt>
             if (w[i] < b.poster[i].bredd && !ryms(b.poster[i].text, w[i])) return false;
         return true;
     };
-    const Band valt = band(visade, störstaProcent([&](int procent) { return rymsAlla(band(visade, procent)); }));
+    const Band valt = band(
+        visade, störstaProcent([&](int procent) { return rymsAlla(band(visade, procent)); }).value_or(minstaProcent));
 
     std::vector<CachatObjekt> objekt;
     const std::vector<double> w = bredder(valt);

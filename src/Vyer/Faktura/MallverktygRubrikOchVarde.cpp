@@ -5,8 +5,6 @@
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/Textpassning.h"
 
-#include <cmath>
-
 namespace mallverktyg {
 
 AttributedString rubrikOchVärde(std::string_view rubrik, const TextAttributes& rubrikattribut, std::string_view värde,
@@ -65,15 +63,8 @@ Stapel stapladeRader(const Fakturavy& vy, std::vector<std::vector<AttributedStri
     int procent = 100;
     std::vector<Stapelrad> satta = radernaI(100);
     if (slutet(satta, val.avstånd) > val.fot) {
-        // The largest whole percent down to 70 whose stack ends at the foot.
-        procent = static_cast<int>(std::lround(minstaTextskala * 100));
-        for (int hi = 100; hi - procent > 1;) {
-            const int mitt = (procent + hi) / 2;
-            if (slutet(radernaI(mitt), val.avstånd * mitt / 100) <= val.fot)
-                procent = mitt;
-            else
-                hi = mitt;
-        }
+        procent = störstaProcent([&](int p) { return slutet(radernaI(p), val.avstånd * p / 100) <= val.fot; })
+                      .value_or(minstaProcent);
         satta = radernaI(procent);
     }
     const double avstånd = val.avstånd * procent / 100;

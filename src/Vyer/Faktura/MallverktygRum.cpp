@@ -67,13 +67,7 @@ std::vector<CachatObjekt> blockUnderRubriker(const Fakturavy& vy, std::vector<Bl
     int procent = 100;
     std::vector<Plats> p = platser(procent);
     if (!passar(p)) {
-        // The largest whole percent down to 70 at which the column fits.
-        procent = static_cast<int>(std::lround(minstaTextskala * 100));
-        if (passar(platser(procent)))
-            for (int hi = 100; hi - procent > 1;) {
-                const int mitt = (procent + hi) / 2;
-                (passar(platser(mitt)) ? procent : hi) = mitt;
-            }
+        procent = störstaProcent([&](int q) { return passar(platser(q)); }).value_or(minstaProcent);
         p = platser(procent);
     }
     const double k = procent / 100.0;

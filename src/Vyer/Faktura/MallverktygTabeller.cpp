@@ -228,24 +228,10 @@ std::vector<CachatObjekt> tabellUnderTabell(const Fakturavy& vy, AttributedStrin
     }
     // Both set smaller by one factor, the largest whole percent that fits,
     // down to 70 %, and that breaks no word where one does.
-    auto störst = [&](auto godtar) -> std::optional<Par> {
-        Par bäst = ställ(70);
-        if (!godtar(bäst)) return std::nullopt;
-        for (int lägst = 70, högst = 100; högst - lägst > 1;) {
-            const int mitt = (lägst + högst) / 2;
-            if (Par p = ställ(mitt); godtar(p))
-                lägst = mitt, bäst = std::move(p);
-            else
-                högst = mitt;
-        }
-        return bäst;
-    };
-    if (auto p = störst([](const Par& p) { return p.passar && !p.bryterOrd; }))
-        par = std::move(*p);
-    else if (auto q = störst([](const Par& p) { return p.passar; }))
-        par = std::move(*q);
-    else
-        par = ställ(70);
+    par = ställ(störstaProcentMedHelaOrd([&](int procent, bool helaOrd) {
+                    const Par p = ställ(procent);
+                    return p.passar && !(helaOrd && p.bryterOrd);
+                }).value_or(minstaProcent));
     if (!par.passar) {
         // Cut, each keeping at least its share of the room by its height.
         const double höjder = par.övreRam.height + par.undreRam.height;

@@ -8,8 +8,6 @@
 
 namespace {
 
-// Whole percent, so that texts that differ a little get the same size.
-constexpr int minstaProcent = 70;
 constexpr double slack = 0.5;
 
 struct Prov {
@@ -75,28 +73,17 @@ PassadText passadText(const TextMeasurer& mätare, const AttributedString& text,
     const bool helPassar = inomRamen(hel.mått, ram);
     if (text.empty() || (helPassar && !hel.mått.brokeWord)) return std::move(hel).svar(helPassar);
 
-    // The largest whole percent whose measure `godtar` takes, if any: a
-    // smaller text is taken as fitting wherever a larger one is.
-    auto störst = [&](auto godtar) -> std::optional<Prov> {
-        Prov minst = prova(mätare, text, ram, läge, minstaProcent);
-        if (!godtar(minst.mått)) return std::nullopt;
-        Prov bäst = std::move(minst);
-        int hi = 100;  // does not pass
-        while (hi - bäst.procent > 1) {
-            Prov p = prova(mätare, text, ram, läge, (bäst.procent + hi) / 2);
-            if (godtar(p.mått))
-                bäst = std::move(p);
-            else
-                hi = p.procent;
-        }
-        return bäst;
-    };
     // A word that cannot be kept whole even at 70 % is broken; height and
-    // width still decide the size.
-    if (auto p = störst([&](const TextExtent& m) { return inomRamen(m, ram) && !m.brokeWord; }))
-        return std::move(*p).svar(true);
-    if (helPassar) return std::move(hel).svar(true);
-    if (auto p = störst([&](const TextExtent& m) { return inomRamen(m, ram); })) return std::move(*p).svar(true);
+    // width still decide the size. The search ends on the last size it
+    // takes, which is kept (100 % is `hel`).
+    std::optional<Prov> bäst;
+    auto passar = [&](int procent, bool helaOrd) {
+        Prov p = procent == 100 ? hel : prova(mätare, text, ram, läge, procent);
+        if (!inomRamen(p.mått, ram) || (helaOrd && p.mått.brokeWord)) return false;
+        bäst = std::move(p);
+        return true;
+    };
+    if (störstaProcentMedHelaOrd(passar)) return std::move(*bäst).svar(true);
     Prov minst = prova(mätare, text, ram, läge, minstaProcent, ramhöjd == Ramhöjd::växer);
     // Lines kept to their line that are too wide even at 70 % wrap instead,
     // a table's value within its column, and are fitted as such.

@@ -10,7 +10,38 @@
 #include "Plattform/Geometry.h"
 #include "Plattform/Ritning/TextMeasurer.h"
 
-inline constexpr double minstaTextskala = 0.7;
+#include <optional>
+
+// Whole percent, so that texts that differ a little get the same size.
+inline constexpr int minstaProcent = 70;
+inline constexpr double minstaTextskala = minstaProcent / 100.0;
+
+// The largest whole percent from 70 to 100 at which `passar(procent)`
+// holds, as a block that fits at one size fits at every smaller one: 100
+// tried first, then 70, then halving between them. None when even 70 does
+// not fit: the block is then set at 70 % and cut, or the caller has
+// another way out. The one search of every text and block fitted so.
+template <class Passar>
+std::optional<int> störstaProcent(const Passar& passar) {
+    if (passar(100)) return 100;
+    if (!passar(minstaProcent)) return std::nullopt;
+    int lägst = minstaProcent;                    // fits
+    for (int högst = 100; högst - lägst > 1;) {  // does not
+        const int mitt = (lägst + högst) / 2;
+        (passar(mitt) ? lägst : högst) = mitt;
+    }
+    return lägst;
+}
+
+// As störstaProcent, of `passar(procent, helaOrd)`: the largest percent
+// at which the block fits and breaks no word between characters for lack
+// of room, or, where no size keeps every word whole, the largest at which
+// it fits.
+template <class Passar>
+std::optional<int> störstaProcentMedHelaOrd(const Passar& passar) {
+    if (auto procent = störstaProcent([&](int p) { return passar(p, true); })) return procent;
+    return störstaProcent([&](int p) { return passar(p, false); });
+}
 
 // The mark where a text is cut.
 inline constexpr std::string_view ellips = "\u2026";

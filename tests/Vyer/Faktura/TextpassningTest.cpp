@@ -144,6 +144,25 @@ TEST(Textpassning, WrappedLinesTooTallEvenAt70PercentKeepWhatTheFrameHoldsEnding
     EXPECT_EQ(rymlig.text, passadText(motor, text, {bredd, 1000}).text);
 }
 
+// Every size a block fits at, the search finds; a block that fits whole
+// is measured once, and one too large even at 70 % is reported.
+TEST(Textpassning, TheLargestPercentABlockFitsAtIsFound) {
+    for (int gräns = minstaProcent; gräns <= 100; ++gräns) {
+        int prov = 0;
+        EXPECT_EQ(störstaProcent([&](int procent) { return ++prov, procent <= gräns; }), gräns);
+        EXPECT_LE(prov, 7) << gräns;
+    }
+    int prov = 0;
+    EXPECT_EQ(störstaProcent([&](int) { return ++prov, true; }), 100);
+    EXPECT_EQ(prov, 1);
+    EXPECT_EQ(störstaProcent([](int procent) { return procent < minstaProcent; }), std::nullopt);
+
+    // A size that keeps every word whole wins over a larger one that fits.
+    auto passar = [](int procent, bool helaOrd) { return procent <= (helaOrd ? 80 : 90); };
+    EXPECT_EQ(störstaProcentMedHelaOrd(passar), 80);
+    EXPECT_EQ(störstaProcentMedHelaOrd([](int procent, bool helaOrd) { return !helaOrd && procent <= 90; }), 90);
+}
+
 TEST(Textpassning, AFrameLowerThanALineStillShowsTheFirstLineCut) {
     const std::string hel = "Anna-Karin Vilhelmina Johansson-Stålhammar och Hans-Joachim Freiherr von Obernitz";
     const AttributedString kort = avkortad(motor, stycke(hel), {90, 2});
