@@ -10,11 +10,11 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
-#include "Vyer/Faktura/Blockpassning.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/Styckeformat.h"
+#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 #include <cmath>
@@ -135,7 +135,7 @@ void Fakturavy::konfigureraInnehållFörBB() {
     // Past the foot even at 70 %, the texts that start above it are cut
     // there, those below left out.
     for (CachatObjekt& o : h.objekt)
-        if (h.fot <= huvudetsFot || avkortadVidFoten(mätare, o, huvudetsFot)) alla.push_back(std::move(o));
+        if (h.fot <= huvudetsFot || mallverktyg::avkortadVidFoten(*this, o, huvudetsFot)) alla.push_back(std::move(o));
     // The amount strip and the item table stand lower by what the head
     // reaches into the strip.
     const double d = std::max(0.0, std::ceil(std::min(h.fot, huvudetsFot) + 4 - 304));

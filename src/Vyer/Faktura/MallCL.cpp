@@ -12,7 +12,6 @@
 #include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Styckeformat.h"
-#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 
@@ -94,8 +93,6 @@ void Fakturavy::konfigureraInnehållFörCL() {
         // at 70 % wraps in its column, and a table too tall even so takes
         // the band between them, the recipient's first, then is cut.
         using mallverktyg::Växer;
-        mottagare = radbrutenDärDenMåste(mätare, mottagare, 225);
-        avsändare = radbrutenDärDenMåste(mätare, avsändare, 225);
         const Rect mottagarram =
             mallverktyg::ramSomRymmer(*this, mottagare, {38, 53, 225, 213}, {.riktning = Växer::nedåt, .gräns = 307});
         const Rect avsändarram = mallverktyg::ramSomRymmer(

@@ -12,11 +12,11 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
-#include "Vyer/Faktura/Blockpassning.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygFaktaband.h"
 #include "Vyer/Faktura/Styckeformat.h"
+#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 #include <optional>
@@ -123,7 +123,7 @@ void Fakturavy::konfigureraInnehållFörCTMedFärg(const Color& accent) {
         Adresser a = adresser(störstaProcent([&](int procent) { return adresser(procent).slut <= adressernasFot; })
                                   .value_or(minstaProcent));
         for (CachatObjekt& o : a.objekt)
-            if (a.slut <= adressernasFot || avkortadVidFoten(mätare, o, adressernasFot)) alla.push_back(std::move(o));
+            if (a.slut <= adressernasFot || mallverktyg::avkortadVidFoten(*this, o, adressernasFot)) alla.push_back(std::move(o));
     }
 
     const Datalista avsändare = mallverktyg::faktaOchBetalning(

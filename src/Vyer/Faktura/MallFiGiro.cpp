@@ -100,7 +100,7 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
     // rows still line up; a value too wide for its column wraps there.
     const double avsändarY = 470 + nedflyttning;
     auto tabell = [&](const Datalista& lista) { return tabellMedData(lista, tabelletikett, tabellvärde).tabell; };
-    auto avsändartabeller = mallverktyg::radbrutnaTabelltexter(
+    auto avsändartabeller = mallverktyg::tabelltexter(
         *this, {{tabell(mallverktyg::fakta(*this, {avsändare, telefon, fax, email, hemsida})), {53, avsändarY, 189, 77}},
                 {tabell(mallverktyg::faktaOchBetalning(*this, {organisationsnummer, momsregistreringsnummer})),
                  {315, avsändarY, 189, 77}}});

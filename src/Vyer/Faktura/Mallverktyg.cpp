@@ -45,25 +45,6 @@ std::vector<CachatObjekt> tabelltexter(const Fakturavy& vy, std::vector<Tabellra
     double skala = 1;
     std::vector<bool> passar;
     for (const Tabellram& t : tabeller) {
-        const PassadText p = passadText(vy.mätare, t.tabell, {t.ram.width, t.ram.height},
-                                        TextDrawingMode::layoutManager, Ramhöjd::fast);
-        skala = std::min(skala, p.skala);
-        passar.push_back(p.passar);
-    }
-    std::vector<CachatObjekt> ut;
-    for (size_t i = 0; i < tabeller.size(); ++i) {
-        Tabellram& t = tabeller[i];
-        AttributedString tabell = skala < 1 ? t.tabell.scaled(skala) : std::move(t.tabell);
-        if (!passar[i]) tabell = avkortad(vy.mätare, tabell, {t.ram.width, t.ram.height});
-        ut.emplace_back(std::nullopt, std::nullopt, cachad::stringNeedingLayoutManager{std::move(tabell), t.ram});
-    }
-    return ut;
-}
-
-std::vector<CachatObjekt> radbrutnaTabelltexter(const Fakturavy& vy, std::vector<Tabellram> tabeller) {
-    double skala = 1;
-    std::vector<bool> passar;
-    for (const Tabellram& t : tabeller) {
         const PassadText p = passadText(vy.mätare, t.tabell, {t.ram.width, t.ram.height});
         skala = std::min(skala, p.skala);
         passar.push_back(p.passar);
@@ -159,6 +140,18 @@ double textensSlut(const Fakturavy& vy, const CachatObjekt& objekt) {
     return t ? t->ram.y + uppmätt(vy, *t->text, {t->ram.width, 10000}).height : 0;
 }
 
+bool avkortadVidFoten(const Fakturavy& vy, CachatObjekt& objekt, double fot) {
+    auto* s = std::get_if<cachad::string>(&objekt.data);
+    if (!s) return true;
+    const auto rader = vy.mätare.lines(s->string, s->frame.width, TextDrawingMode::fromTopLeft);
+    if (rader.empty() || s->frame.y + rader.front().bottom > fot + 0.5) return false;
+    if (s->frame.y + rader.back().bottom > fot + 0.5) {
+        s->frame.height = fot - s->frame.y;
+        s->string = avkortad(vy.mätare, s->string, s->frame.size(), TextDrawingMode::fromTopLeft);
+    }
+    return true;
+}
+
 double underKreditvillkoren(const Fakturavy& vy, const TextAttributes& attribut, const Rect& ram) {
     const auto villkor = vy.kreditvillkorSomVisas();
     if (!villkor) return ram.y;
@@ -231,30 +224,20 @@ std::vector<CachatObjekt> faktaMedPunktledare(const Fakturavy& vy, const Datalis
 }
 
 std::vector<CachatObjekt> faktaraderOvanför(const Fakturavy& vy, std::vector<CachatObjekt> rader, double fot) {
-    constexpr double slack = 0.5;
     // Caption and value, pair by pair; a value's text ends where it
     // measures at its frame's width.
-    auto linjer = [&](const cachad::string& t) {
-        return vy.mätare.lines(t.string, t.frame.width, TextDrawingMode::fromTopLeft);
-    };
     for (size_t i = 0; i + 1 < rader.size(); i += 2) {
-        auto& värde = std::get<cachad::string>(rader[i + 1].data);
-        const auto l = linjer(värde);
-        if (l.empty() || värde.frame.minY() + l.back().bottom <= fot + slack) continue;
-        const Size rum{värde.frame.width, fot - värde.frame.minY()};
-        if (l.front().bottom <= rum.height + slack) {
-            värde.string = avkortad(vy.mätare, värde.string, rum, TextDrawingMode::fromTopLeft);
-            värde.frame.height = rum.height;
+        const auto& värde = std::get<cachad::string>(rader[i + 1].data);
+        const auto l = vy.mätare.lines(värde.string, värde.frame.width, TextDrawingMode::fromTopLeft);
+        if (l.empty() || värde.frame.minY() + l.back().bottom <= fot + 0.5) continue;
+        if (avkortadVidFoten(vy, rader[i + 1], fot)) {
             rader.erase(rader.begin() + static_cast<std::ptrdiff_t>(i + 2), rader.end());
             return rader;
         }
         rader.erase(rader.begin() + static_cast<std::ptrdiff_t>(i), rader.end());
         if (i >= 2) {
             auto& ovan = std::get<cachad::string>(rader[i - 1].data);
-            const auto ovanLinjer = linjer(ovan);
-            if (ovanLinjer.size() > 1)
-                ovan.string = avkortad(vy.mätare, ovan.string, {ovan.frame.width, ovanLinjer.back().top},
-                                       TextDrawingMode::fromTopLeft);
+            ovan.string = utanSistaRaden(vy.mätare, ovan.string, ovan.frame.width, TextDrawingMode::fromTopLeft);
         }
         return rader;
     }

@@ -45,16 +45,14 @@ CachatObjekt textPåSinaRader(const Fakturavy& vy, std::string_view text, const 
 CachatObjekt tabelltext(const Fakturavy& vy, const AttributedString& tabell, const Rect& ram);
 // Tables whose value columns line up, each in its frame, fitted by one
 // factor for all of them, the smallest any of them needs, so that the
-// columns still line up; one that does not fit even at 70 % is cut.
+// columns still line up; at that size a value too wide for its column
+// wraps there (radbrutenOmDenÄrFörBred), and a table that does not fit
+// even at 70 % is cut.
 struct Tabellram {
     AttributedString tabell;
     Rect ram;
 };
 std::vector<CachatObjekt> tabelltexter(const Fakturavy& vy, std::vector<Tabellram> tabeller);
-// Tables fitted by one factor as tabelltexter fits them, each at that size
-// with a value too wide for its column wrapped there rather than cut off
-// at its frame's edge.
-std::vector<CachatObjekt> radbrutnaTabelltexter(const Fakturavy& vy, std::vector<Tabellram> tabeller);
 // The widths of columns side by side across `bredd` with at least
 // `mellanrum` between each two: as wide as `önskade` (their widest texts)
 // where that leaves room, else the widest cut down to one width, the
@@ -81,6 +79,13 @@ CachatObjekt streck(const std::vector<Sträcka>& sträckor, double linjebredd, c
 // The y where a text object's text ends, laid out at its frame's width;
 // 0 for an object without text.
 double textensSlut(const Fakturavy& vy, const CachatObjekt& objekt);
+
+// A text object cut at y `fot`: it keeps the lines that end above it, the
+// last ending in an ellipsis (avkortad, Textpassning.h), in a frame that
+// ends there. False, and the object as it was, when not even its first
+// line ends above the foot: it is then to be left out. Objects other than
+// plain strings are kept as they are.
+bool avkortadVidFoten(const Fakturavy& vy, CachatObjekt& objekt, double fot);
 
 // Where the credit terms that the title block sets in `ram` end: below
 // their last line; the frame's top without terms.
@@ -116,7 +121,9 @@ std::vector<CachatObjekt> faktaMedPunktledare(const Fakturavy& vy, const Datalis
 // above y `fot`: the first value that reaches past it keeps the lines that
 // end there, the last ending in an ellipsis, and the rows after it are
 // left out; a row without room for one line of its value goes too, and
-// the value above it gives its last line to the ellipsis.
+// the value above it gives its last line to the ellipsis. Only cuts: a
+// template that sets such rows smaller first finds the size itself (Hi),
+// or lets faktalistorMedPunktledare do it.
 std::vector<CachatObjekt> faktaraderOvanför(const Fakturavy& vy, std::vector<CachatObjekt> rader, double fot);
 
 // The giro templates' two lists of facts with dot leaders, as

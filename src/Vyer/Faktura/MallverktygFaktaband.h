@@ -22,6 +22,10 @@ namespace mallverktyg {
 // narrowed the widest first, each reaching down to y `fot`. Where a long
 // value would break a word or pass the foot, the band is set smaller, all
 // of it by one factor down to 70 %, and at last such a value is cut there.
+// For facts the ledger and the customer fill in; a strip of the invoice's
+// own dates, number and terms, which no ledger makes long, running from
+// the page's edge leftward and telling where it begins, is
+// datalistMedKolumndata's as it is (CL, Gu).
 struct Faktabandval {
     Rect ram;  // given upward from the page's foot, as datalistMedKolumndata takes it
     double fot = 0;

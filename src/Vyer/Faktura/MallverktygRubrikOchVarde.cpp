@@ -110,11 +110,7 @@ Stapel stapladeRader(const Fakturavy& vy, std::vector<std::vector<AttributedStri
                 const double h = t ? uppmätt(vy, t->string, {val.bredd, 10000}).height : 0;
                 if (t && h > högstHöjd) högst = &t->string, högstHöjd = h;
             }
-            if (högst) {
-                const auto rader = vy.mätare.lines(*högst, val.bredd, TextDrawingMode::fromTopLeft);
-                if (rader.size() > 1)
-                    *högst = avkortad(vy.mätare, *högst, {val.bredd, rader.back().top}, TextDrawingMode::fromTopLeft);
-            }
+            if (högst) *högst = utanSistaRaden(vy.mätare, *högst, val.bredd, TextDrawingMode::fromTopLeft);
         }
         break;
     }

@@ -34,7 +34,8 @@ std::vector<AttributedString> rubrikerÖverVärden(const Datalista& data, const 
 // until it ends there, but never below 70 %; what then still passes the
 // foot is cut (Textpassning.h): the row that crosses it keeps the lines
 // that end above it, the last of them ending in an ellipsis, and the rows
-// after it are left out.
+// after it are left out. For rows with no place of their own; blocks that
+// have one are blockUnderRubriker's (MallverktygRum.h).
 struct Stapelval {
     double x = 0;
     double överkant = 0;

@@ -90,10 +90,8 @@ std::vector<CachatObjekt> blockUnderRubriker(const Fakturavy& vy, std::vector<Bl
                 // its last line to the ellipsis instead.
                 if (ut.size() >= 2) {
                     auto& ovan = std::get<cachad::string>(ut[ut.size() - 2].data);
-                    const auto ovanLinjer = vy.mätare.lines(ovan.string, ovan.frame.width, TextDrawingMode::fromTopLeft);
-                    if (ovanLinjer.size() > 1)
-                        ovan.string = avkortad(vy.mätare, ovan.string, {ovan.frame.width, ovanLinjer.back().top},
-                                               TextDrawingMode::fromTopLeft);
+                    ovan.string =
+                        utanSistaRaden(vy.mätare, ovan.string, ovan.frame.width, TextDrawingMode::fromTopLeft);
                 }
                 break;
             }

@@ -50,7 +50,9 @@ CachatObjekt växandeSträng(const Fakturavy& vy, const AttributedString& text, 
 // its text by one factor, until it ends there, but never below 70 %; then
 // the text that crosses the foot keeps the lines that end above it, the
 // last ending in an ellipsis, and the blocks after it are left out. Each
-// text comes before its caption in the result.
+// text comes before its caption in the result. For blocks that each have
+// a place of their own (addresses under their captions); rows stacked
+// from one top are stapladeRader's (MallverktygRubrikOchVarde.h).
 struct BlockUnderRubrik {
     AttributedString rubrik, text;
     Rect rubrikram, ram;  // where each stands when the texts fit

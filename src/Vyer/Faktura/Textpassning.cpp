@@ -190,6 +190,13 @@ AttributedString avkortad(const TextMeasurer& mätare, const AttributedString& t
     return medEllips(t, slut[lo]);
 }
 
+AttributedString utanSistaRaden(const TextMeasurer& mätare, const AttributedString& text, double bredd,
+                                TextDrawingMode läge) {
+    const std::vector<TextLine> rader = mätare.lines(text, bredd, läge);
+    if (rader.size() < 2) return text;
+    return avkortad(mätare, text, {bredd, rader.back().top}, läge);
+}
+
 PassadText textInomRam(const TextMeasurer& mätare, const AttributedString& text, Size ram, TextDrawingMode läge) {
     PassadText passad = passadText(mätare, text, ram, läge, Ramhöjd::fast);
     if (passad.passar) return passad;

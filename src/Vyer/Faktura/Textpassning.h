@@ -71,13 +71,15 @@ PassadText passadText(const TextMeasurer& mätare, const AttributedString& text,
 
 // The text as passadText sets it in a frame `bredd` wide and as high as it
 // needs: wrapped where lines kept to their line are too wide even at 70 %,
-// else as it is. What a frame that grows to hold the text measures.
+// else as it is. For a text that is set smaller before it wraps: what a
+// frame that grows to hold it measures.
 AttributedString radbrutenDärDenMåste(const TextMeasurer& mätare, const AttributedString& text, double bredd,
                                       TextDrawingMode läge = TextDrawingMode::layoutManager);
 
 // The text with its lines kept to their line wrapped instead when one of
-// them is wider than `bredd` at the text's own size, else as it is: what a
-// block that grows before it is set smaller measures.
+// them is wider than `bredd` at the size it has, else as it is. For a text
+// whose size is settled: its own, where the block grows before it is set
+// smaller, or the one factor a block of them was given.
 AttributedString radbrutenOmDenÄrFörBred(const TextMeasurer& mätare, const AttributedString& text, double bredd,
                                          TextDrawingMode läge = TextDrawingMode::layoutManager);
 
@@ -85,6 +87,13 @@ AttributedString radbrutenOmDenÄrFörBred(const TextMeasurer& mätare, const At
 // even at 70 % is cut there (avkortad below) rather than run on past it.
 PassadText textInomRam(const TextMeasurer& mätare, const AttributedString& text, Size ram,
                        TextDrawingMode läge = TextDrawingMode::layoutManager);
+
+// The text without its last line, the line before it ending in an
+// ellipsis (as avkortad cuts), laid out `bredd` wide: what a text gives up
+// when the one below it has no room for a line of its own. A text of one
+// line stays as it is.
+AttributedString utanSistaRaden(const TextMeasurer& mätare, const AttributedString& text, double bredd,
+                                TextDrawingMode läge = TextDrawingMode::layoutManager);
 
 // The text at its own size cut to the frame, when it does not fit: a line
 // that keeps to its line (clipping) ends in an ellipsis where the frame's

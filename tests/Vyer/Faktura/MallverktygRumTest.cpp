@@ -1,11 +1,14 @@
 // Texts that grow into the room beside their frame when even 70 % does not
-// fit it, and where a block of texts ends; with the fixed-width measurer,
-// whose lines are 1.2 times the font size high.
+// fit it, where a block of texts ends, and texts cut at a block's foot;
+// with the fixed-width measurer, whose lines are 1.2 times the font size
+// high.
 #include "Vyer/Faktura/MallverktygRum.h"
 
 #include "Displaylista.h"
 #include "FastMatare.h"
 #include "Provfaktura.h"
+#include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/Textpassning.h"
 
 #include <gtest/gtest.h>
 
@@ -128,6 +131,34 @@ TEST_F(MallverktygRum, TextsUnderCaptionsStackDownToTheirFoot) {
     EXPECT_EQ(storlek(för[0]), 7);
     EXPECT_TRUE(text(för[0])->text().ends_with("\u2026")) << text(för[0])->text();
     EXPECT_LE(slut(för[0]), 160.5);
+}
+
+// A text at y 100 cut at a foot keeps the lines that end above it in a
+// frame ending there, the last ending in an ellipsis; below its first
+// line it is to be left out. What fits, and what is no text, stays.
+TEST_F(MallverktygRum, ATextCutAtAFootKeepsTheLinesAboveIt) {
+    const CachatObjekt hel(tioRader(), Rect{10, 100, 200, 121});
+    CachatObjekt o = hel;
+    ASSERT_TRUE(mallverktyg::avkortadVidFoten(vy, o, 160));
+    EXPECT_EQ(ram(o), (Rect{10, 100, 200, 60}));
+    EXPECT_EQ(mätare.lines(*text(o), 200, TextDrawingMode::fromTopLeft).size(), 5u);
+    EXPECT_TRUE(text(o)->text().ends_with("…")) << text(o)->text();
+
+    o = hel;
+    EXPECT_FALSE(mallverktyg::avkortadVidFoten(vy, o, 105));
+    EXPECT_EQ(*text(o), *text(hel));
+    EXPECT_TRUE(mallverktyg::avkortadVidFoten(vy, o, 300));
+    EXPECT_EQ(ram(o), ram(hel));
+    CachatObjekt yta(Rect{10, 100, 200, 400}, Color::black());
+    EXPECT_TRUE(mallverktyg::avkortadVidFoten(vy, yta, 160));
+
+    // The text above one that has no room gives up its last line instead.
+    const AttributedString abc("a\nb\nc", TextAttributes{.font = Font{"", 10}});
+    const AttributedString tre = utanSistaRaden(mätare, abc, 200, TextDrawingMode::fromTopLeft);
+    EXPECT_EQ(mätare.lines(tre, 200, TextDrawingMode::fromTopLeft).size(), 2u);
+    EXPECT_TRUE(tre.text().ends_with("…")) << tre.text();
+    const AttributedString en("a", TextAttributes{.font = Font{"", 10}});
+    EXPECT_EQ(utanSistaRaden(mätare, en, 200, TextDrawingMode::fromTopLeft), en);
 }
 
 }  // namespace
