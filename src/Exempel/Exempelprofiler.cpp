@@ -65,7 +65,6 @@ Värden svenska(bool långa) {
     v.leveranspostnummer = "171 54";
     v.leveransort = "Solna";
     if (!långa) {
-        vanligAvsändare(v);
         v.företag = "Brf Strandparken";
         v.referens = "Karin Berg";
         v.gata = "Strandvägen 4";
@@ -80,7 +79,6 @@ Värden svenska(bool långa) {
         v.fastighetsbeteckning = "Exempel 1:23";
         return v;
     }
-    långAvsändare(v);
     v.företag = "Bostadsrättsföreningen Kungsholmens Strand Västra Huvudbyggnaden med tillhörande garage- och "
                 "förrådsföreningar ek. för.";
     v.referens = "Anna-Karin Vilhelmina Johansson-Stålhammar";
@@ -108,7 +106,6 @@ Värden tyska(bool långa) {
     v.leveranspostnummer = "58791";
     v.leveransort = "Werdohl";
     if (!långa) {
-        vanligAvsändare(v);
         v.företag = "Müller Haustechnik GmbH";
         v.referens = "Hans Müller";
         v.gata = "Kölner Straße 12";
@@ -122,7 +119,6 @@ Värden tyska(bool långa) {
         v.meddelande = "Vielen Dank für Ihren Auftrag!";
         return v;
     }
-    långAvsändare(v);
     v.företag = "Müller-Lüdenscheidt Gebäudetechnik und Sanitärinstallationen GmbH & Co. KG";
     v.referens = "Dr. Hans-Joachim Freiherr von Obernitz-Wallenstein";
     v.gata = "Gewerbepark Lüdenscheid-Süd, Halle 7\nKölner Straße 123–125";
@@ -148,7 +144,6 @@ Värden finska(bool långa) {
     v.leveranspostnummer = "01510";
     v.leveransort = "Vantaa";
     if (!långa) {
-        vanligAvsändare(v);
         v.företag = "Asunto Oy Meritähti";
         v.referens = "Liisa Virtanen";
         v.gata = "Meritie 4";
@@ -162,7 +157,6 @@ Värden finska(bool långa) {
         v.meddelande = "Kiitos tilauksestanne!";
         return v;
     }
-    långAvsändare(v);
     v.företag = "Asunto Oy Helsingin Lauttasaaren Meritähti ja Rantapuiston Pysäköintiosakeyhtiö";
     v.referens = "Marja-Leena Hämäläinen-Kääriäinen";
     v.gata = "c/o Isännöitsijätoimisto Kiinteistöpalvelu Rantanen Oy\nLauttasaarentie 28–30 B\n"
@@ -180,11 +174,23 @@ Värden finska(bool långa) {
     return v;
 }
 
+// The customer's texts as the profile's own function gives them, the
+// sender's as every profile shares them.
 Värden värden(std::string_view kod, bool långa) {
-    if (kod == "sv") return svenska(långa);
-    if (kod == "de") return tyska(långa);
-    if (kod == "fi") return finska(långa);
-    throw std::invalid_argument("no example profile is called '" + std::string(kod) + "'");
+    Värden v;
+    if (kod == "sv")
+        v = svenska(långa);
+    else if (kod == "de")
+        v = tyska(långa);
+    else if (kod == "fi")
+        v = finska(långa);
+    else
+        throw std::invalid_argument("no example profile is called '" + std::string(kod) + "'");
+    if (långa)
+        långAvsändare(v);
+    else
+        vanligAvsändare(v);
+    return v;
 }
 
 // Two sentences of credit terms in each invoice language.
