@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <limits>
 #include <optional>
 #include <vector>
@@ -92,21 +93,29 @@ PassadText passadText(const TextMeasurer& mätare, const AttributedString& text,
     return std::move(minst).svar(false);
 }
 
-AttributedString radbrutenDärDenMåste(const TextMeasurer& mätare, const AttributedString& text, double bredd,
-                                      TextDrawingMode läge) {
+namespace {
+
+// The text with its lines kept to their line wrapped instead when one of
+// them is wider than `bredd` at each of the sizes `procent`, else as it is.
+AttributedString radbrutenOmFörBredVid(const TextMeasurer& mätare, const AttributedString& text, double bredd,
+                                       TextDrawingMode läge, std::initializer_list<int> procent) {
     if (!klipper(text) || !std::isfinite(bredd) || bredd <= 0) return text;
     const Size ram{bredd, std::numeric_limits<double>::infinity()};
-    for (int procent : {100, minstaProcent})
-        if (prova(mätare, text, ram, läge, procent).mått.size.width <= bredd + slack) return text;
+    for (int p : procent)
+        if (prova(mätare, text, ram, läge, p).mått.size.width <= bredd + slack) return text;
     return medRadbrytning(text);
+}
+
+}  // namespace
+
+AttributedString radbrutenDärDenMåste(const TextMeasurer& mätare, const AttributedString& text, double bredd,
+                                      TextDrawingMode läge) {
+    return radbrutenOmFörBredVid(mätare, text, bredd, läge, {100, minstaProcent});
 }
 
 AttributedString radbrutenOmDenÄrFörBred(const TextMeasurer& mätare, const AttributedString& text, double bredd,
                                          TextDrawingMode läge) {
-    if (!klipper(text) || !std::isfinite(bredd) || bredd <= 0) return text;
-    const Size ram{bredd, std::numeric_limits<double>::infinity()};
-    if (prova(mätare, text, ram, läge, 100).mått.size.width <= bredd + slack) return text;
-    return medRadbrytning(text);
+    return radbrutenOmFörBredVid(mätare, text, bredd, läge, {100});
 }
 
 namespace {
