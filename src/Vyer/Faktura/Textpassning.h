@@ -20,7 +20,7 @@ inline constexpr double minstaTextskala = minstaProcent / 100.0;
 // holds, as a block that fits at one size fits at every smaller one: 100
 // tried first, then 70, then halving between them. None when even 70 does
 // not fit: the block is then set at 70 % and cut, or the caller has
-// another way out. The one search of every text and block fitted so.
+// another way out. Every text and block fitted so finds its size here.
 template <class Passar>
 std::optional<int> störstaProcent(const Passar& passar) {
     if (passar(100)) return 100;
