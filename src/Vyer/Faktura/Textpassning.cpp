@@ -4,6 +4,7 @@
 #include <cmath>
 #include <initializer_list>
 #include <limits>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -75,22 +76,39 @@ PassadText passadText(const TextMeasurer& mätare, const AttributedString& text,
     if (text.empty() || (helPassar && !hel.mått.brokeWord)) return std::move(hel).svar(helPassar);
 
     // A word that cannot be kept whole even at 70 % is broken; height and
-    // width still decide the size. The search ends on the last size it
-    // takes, which is kept (100 % is `hel`).
-    std::optional<Prov> bäst;
-    auto passar = [&](int procent, bool helaOrd) {
-        Prov p = procent == 100 ? hel : prova(mätare, text, ram, läge, procent);
-        if (!inomRamen(p.mått, ram) || (helaOrd && p.mått.brokeWord)) return false;
-        bäst = std::move(p);
-        return true;
+    // width still decide the size. Measured whole, a text shrinks about in
+    // proportion to its size: the size at which it would just fill its
+    // frame is tried first.
+    std::optional<int> gissning;
+    if (hel.mått.whole && hel.mått.size.width > 0 && hel.mått.size.height > 0) {
+        const double kvot = std::min((ram.width + slack) / hel.mått.size.width,
+                                     (ram.height + slack) / hel.mått.size.height);
+        if (kvot < 1) gissning = static_cast<int>(std::floor(100 * kvot));
+    }
+    // Each size is measured once, as the search for whole words and the
+    // one without them try many of the same; only the measures are kept.
+    std::map<int, TextExtent> mått{{100, hel.mått}};
+    auto vid = [&](int procent) -> const TextExtent& {
+        auto it = mått.find(procent);
+        if (it == mått.end()) it = mått.emplace(procent, prova(mätare, text, ram, läge, procent).mått).first;
+        return it->second;
     };
-    if (störstaProcentMedHelaOrd(passar)) return std::move(*bäst).svar(true);
-    Prov minst = prova(mätare, text, ram, läge, minstaProcent, ramhöjd == Ramhöjd::växer);
+    auto passar = [&](int procent, bool helaOrd) {
+        const TextExtent& m = vid(procent);
+        return inomRamen(m, ram) && !(helaOrd && m.brokeWord);
+    };
+    auto svar = [&](int procent, TextExtent m, bool ryms) {
+        return Prov{procent, procent == 100 ? text : text.scaled(procent / 100.0), std::move(m)}.svar(ryms);
+    };
+    if (auto procent = störstaProcentMedHelaOrd(passar, gissning)) return svar(*procent, mått.at(*procent), true);
+    // Of a frame that grows, the whole text at 70 % is measured.
+    TextExtent minst = vid(minstaProcent);
+    if (ramhöjd == Ramhöjd::växer && !minst.whole) minst = prova(mätare, text, ram, läge, minstaProcent, true).mått;
     // Lines kept to their line that are too wide even at 70 % wrap instead,
     // a table's value within its column, and are fitted as such.
-    if (klipper(text) && std::isfinite(ram.width) && minst.mått.size.width > ram.width + slack)
+    if (klipper(text) && std::isfinite(ram.width) && minst.size.width > ram.width + slack)
         return passadText(mätare, medRadbrytning(text), ram, läge, ramhöjd);
-    return std::move(minst).svar(false);
+    return svar(minstaProcent, std::move(minst), false);
 }
 
 namespace {
