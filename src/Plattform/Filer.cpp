@@ -52,6 +52,12 @@ FileError writeError(const std::string& path, const std::string& step, int err) 
     return FileError("The file " + quotedName(path) + " couldn\u2019t be saved: " + cause + ".", err, path, cause);
 }
 
+// The system's words ("No such file or directory") add nothing to these.
+FileError noFolderError(const std::string& path, const std::string& directory, int err) {
+    const std::string cause = "there is no folder " + directory;
+    return FileError("The file " + quotedName(path) + " couldn\u2019t be saved: " + cause + ".", err, path, cause);
+}
+
 FileDescriptor openRegularFile(const std::string& path, uint64_t limit) {
     // Without O_NONBLOCK, opening a FIFO would wait for a writer.
     int raw;
@@ -194,6 +200,7 @@ void replaceFile(const std::string& path, std::span<const uint8_t> contents, con
 
     struct stat original;
     bool exists = (document ? ::stat(target.c_str(), &original) : ::lstat(target.c_str(), &original)) == 0;
+    if (!exists && errno == ENOTDIR) throw noFolderError(path, directoryOf(target), errno);
     if (!exists && errno != ENOENT) throw writeError(path, "it cannot be examined", errno);
     if (exists && !S_ISREG(original.st_mode) && !(S_ISLNK(original.st_mode) && !document))
         throw writeError(path, "it is not a regular file", 0);
@@ -207,7 +214,11 @@ void replaceFile(const std::string& path, std::span<const uint8_t> contents, con
     // Until it replaces the target or is removed, the temporary file goes
     // away with the process on SIGINT, SIGTERM and SIGHUP.
     TemporaryFile temporary(target);
-    if (!temporary.created()) throw writeError(path, "no temporary file can be made beside it", temporary.error());
+    if (!temporary.created()) {
+        if (temporary.error() == ENOENT || temporary.error() == ENOTDIR)
+            throw noFolderError(path, directory, temporary.error());
+        throw writeError(path, "no temporary file can be made beside it", temporary.error());
+    }
     FileDescriptor fd(temporary.release());
 
     auto fail = [&](const std::string& step, int err) {

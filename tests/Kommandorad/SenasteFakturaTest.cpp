@@ -357,10 +357,11 @@ TEST_F(SenasteFaktura, AnUnwritableTemporaryDirectoryLeavesNoFile) {
     struct Fall {
         const char* namn;
         Körval val;
+        std::string varför;
     } fall[] = {
-        {"not a directory", {.miljö = {{"TMPDIR", inteEnKatalog.string()}}}},
-        {"missing", {.miljö = {{"TMPDIR", (katalog / "saknas").string()}}}},
-        {"file size limit", {.filstorleksgräns = 2000, .miljö = {{"TMPDIR", ut.string()}}}},
+        {"not a directory", {.miljö = {{"TMPDIR", inteEnKatalog.string()}}}, "there is no folder " + inteEnKatalog.string()},
+        {"missing", {.miljö = {{"TMPDIR", (katalog / "saknas").string()}}}, "there is no folder " + (katalog / "saknas").string()},
+        {"file size limit", {.filstorleksgräns = 2000, .miljö = {{"TMPDIR", ut.string()}}}, "writing failed"},
     };
     const auto före = filerI(katalog);
     for (const Fall& f : fall) {
@@ -369,6 +370,7 @@ TEST_F(SenasteFaktura, AnUnwritableTemporaryDirectoryLeavesNoFile) {
         EXPECT_EQ(k.ut, "") << f.namn;
         // The file, the directory it was to go into, and what chose it.
         EXPECT_NE(k.fel.find("1012.pdf"), std::string::npos) << f.namn << ": " << k.fel;
+        EXPECT_NE(k.fel.find(f.varför), std::string::npos) << f.namn << ": " << k.fel;
         EXPECT_NE(k.fel.find("The temporary directory is " + f.val.miljö[0].second + ", as TMPDIR names it."),
                   std::string::npos)
             << f.namn << ": " << k.fel;
