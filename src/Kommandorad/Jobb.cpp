@@ -29,7 +29,8 @@ int senasteFakturajobbet(Bokföring& bokföring, const std::vector<std::string>&
     const std::string sökväg = sökvägFörFaktura(temporaryDirectory(), faktura->nummer());
     if (!dugerSomFältIResultatraden(sökväg)) {
         skrivFel("The temporary directory " + temporaryDirectory() +
-                 " cannot be named on the result line: its path holds a \";\" or a line break.");
+                 " cannot be named on the result line: its path holds a \";\" or a line break. TMPDIR can name "
+                 "another.");
         return 1;
     }
     // Laid out, rendered and in place before the result line is printed, so
