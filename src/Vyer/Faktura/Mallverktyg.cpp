@@ -26,7 +26,9 @@ CachatObjekt passandeText(const Fakturavy& vy, std::string_view text, const Text
 }
 
 AttributedString påSinaRader(const Fakturavy& vy, const AttributedString& text, Size ram) {
-    return textInomRam(vy.mätare, text, {ram.width, std::max(ram.height, uppmätt(vy, text).height)},
+    // Measured whole, so only what a frame can show.
+    const AttributedString visad = högstVadEnRamKanVisa(text);
+    return textInomRam(vy.mätare, visad, {ram.width, std::max(ram.height, uppmätt(vy, visad).height)},
                        TextDrawingMode::fromTopLeft)
         .text;
 }

@@ -181,6 +181,11 @@ AttributedString vadEnRamKanVisa(const AttributedString& text) {
 
 }  // namespace
 
+AttributedString högstVadEnRamKanVisa(const AttributedString& text) {
+    const AttributedString t = vadEnRamKanVisa(text);
+    return t.length() == text.length() ? text : medEllips(t, t.length());
+}
+
 AttributedString avkortad(const TextMeasurer& mätare, const AttributedString& text, Size ram, TextDrawingMode läge) {
     if (text.empty()) return text;
     // A line kept to its line is cut at the frame's edge with an ellipsis

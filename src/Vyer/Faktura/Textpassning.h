@@ -112,6 +112,11 @@ PassadText textInomRam(const TextMeasurer& mätare, const AttributedString& text
 AttributedString utanSistaRaden(const TextMeasurer& mätare, const AttributedString& text, double bredd,
                                 TextDrawingMode läge = TextDrawingMode::layoutManager);
 
+// At most what a frame can show (TextMeasurer.h): the text's first
+// 64 KiB, ended on a character boundary and with an ellipsis where it is
+// cut. For a text measured whole before its frame is known.
+AttributedString högstVadEnRamKanVisa(const AttributedString& text);
+
 // The text at its own size cut to the frame, when it does not fit: a line
 // that keeps to its line (clipping) ends in an ellipsis where the frame's
 // edge would cut it; of lines that wrap, those the frame holds are kept

@@ -162,3 +162,15 @@ TEST_F(MallverktygRum, ATextCutAtAFootKeepsTheLinesAboveIt) {
 }
 
 }  // namespace
+
+// A label is measured whole before its frame is known: of a text longer
+// than any frame shows, only what one can show is measured and set, cut
+// visibly; a text within that is set as it is.
+TEST_F(MallverktygRum, ALabelLongerThanAnyFrameShowsIsCutBeforeItIsMeasured) {
+    std::string rader;
+    while (rader.size() < 4 * mostBytesInAFrame) rader += "å\n";
+    const AttributedString lång = mallverktyg::påSinaRader(vy, AttributedString(rader, {}), {200, 20});
+    EXPECT_LE(lång.length(), mostBytesInAFrame + ellips.size());
+    EXPECT_TRUE(lång.text().ends_with(ellips));
+    EXPECT_EQ(mallverktyg::påSinaRader(vy, AttributedString("rad\nrad", {}), {200, 20}).text(), "rad\nrad");
+}
