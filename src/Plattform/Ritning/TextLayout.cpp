@@ -669,18 +669,14 @@ private:
 
 }  // namespace
 
-Size measure(const AttributedString& text, Size bounds) {
-    if (text.empty()) return {};
-    std::lock_guard lock(fonts::fontLock());
-    return cache().layout(text, bounds.width, Use::fromTopLeft)->size;
-}
-
 BoundedSize measure(const AttributedString& text, Size bounds, const TextBound& bound) {
     if (text.empty()) return {};
     std::lock_guard lock(fonts::fontLock());
     std::shared_ptr<const Layout> layout = cache().layout(text, bounds.width, Use::fromTopLeft, bound);
     return {layout->size, layout->tallestLine, layout->whole};
 }
+
+Size measure(const AttributedString& text, Size bounds) { return measure(text, bounds, TextBound{}).size; }
 
 void draw(cairo_t* cr, const AttributedString& text, const Rect& frame, TextDrawingMode mode) {
     if (text.empty() || !frame.isFinite()) return;
