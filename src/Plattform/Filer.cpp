@@ -46,16 +46,21 @@ FileError readError(const std::string& path, int err) {
     }
 }
 
-FileError writeError(const std::string& path, const std::string& step, int err) {
-    std::string cause = step;
-    if (err != 0) cause += std::string(": ") + std::strerror(err);
+namespace {
+
+FileError notSaved(const std::string& path, const std::string& cause, int err) {
     return FileError("The file " + quotedName(path) + " couldn\u2019t be saved: " + cause + ".", err, path, cause);
 }
 
 // The system's words ("No such file or directory") add nothing to these.
 FileError noFolderError(const std::string& path, const std::string& directory, int err) {
-    const std::string cause = "there is no folder " + directory;
-    return FileError("The file " + quotedName(path) + " couldn\u2019t be saved: " + cause + ".", err, path, cause);
+    return notSaved(path, "there is no folder " + directory, err);
+}
+
+}  // namespace
+
+FileError writeError(const std::string& path, const std::string& step, int err) {
+    return notSaved(path, err != 0 ? step + ": " + std::strerror(err) : step, err);
 }
 
 FileDescriptor openRegularFile(const std::string& path, uint64_t limit) {
@@ -198,9 +203,10 @@ void replaceFile(const std::string& path, std::span<const uint8_t> contents, con
     const bool document = kind == Kind::document;
     const std::string target = document ? replaceTarget(path) : path;
 
+    const std::string directory = directoryOf(target);
     struct stat original;
     bool exists = (document ? ::stat(target.c_str(), &original) : ::lstat(target.c_str(), &original)) == 0;
-    if (!exists && errno == ENOTDIR) throw noFolderError(path, directoryOf(target), errno);
+    if (!exists && errno == ENOTDIR) throw noFolderError(path, directory, errno);
     if (!exists && errno != ENOENT) throw writeError(path, "it cannot be examined", errno);
     if (exists && !S_ISREG(original.st_mode) && !(S_ISLNK(original.st_mode) && !document))
         throw writeError(path, "it is not a regular file", 0);
@@ -208,7 +214,6 @@ void replaceFile(const std::string& path, std::span<const uint8_t> contents, con
     // permissions may be anyone's.
     if (!document) exists = false;
 
-    const std::string directory = directoryOf(target);
     removeStaleTemporaryFiles(target);
 
     // Until it replaces the target or is removed, the temporary file goes

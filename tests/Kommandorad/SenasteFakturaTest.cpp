@@ -135,9 +135,7 @@ void kontrolleraDokument(const fs::path& pdf, const Faktura& faktura, int sidor)
 
 Lästa SenasteFaktura::utanLogotypen(const std::string& dokument, const std::vector<uint8_t>& logotyp,
                                     const std::string& varför) {
-    Lästa l = läs(dokument);
-    l.bok->logotyp = logotyp;
-    skrivFil(dokument, l.bok->dataMedMellansteg(versionSomSkrivs));
+    Lästa l = medLogotyp(dokument, logotyp);
     Körning k = kör(dokument);
     EXPECT_EQ(k.status, 0) << k.fel;
     EXPECT_EQ(k.fel, "Warning: the invoice is made without the ledger's logo: " + varför + ".\n");

@@ -184,10 +184,10 @@ PangoText pangoText(const AttributedString& s, size_t start, size_t end, bool se
     std::string_view text = s.text();
     // Only the runs the piece holds: a text of many paragraphs in many
     // runs is handed over a paragraph at a time.
-    const auto first = std::partition_point(s.runs().begin(), s.runs().end(), [&](const AttributedString::Run& r) {
+    const auto firstRun = std::partition_point(s.runs().begin(), s.runs().end(), [&](const AttributedString::Run& r) {
         return r.start + r.length <= start;
     });
-    for (auto r = first; r != s.runs().end() && r->start < end; ++r) {
+    for (auto r = firstRun; r != s.runs().end() && r->start < end; ++r) {
         const AttributedString::Run& run = *r;
         size_t from = std::max(run.start, start), to = std::min(run.start + run.length, end);
         if (from >= to) continue;

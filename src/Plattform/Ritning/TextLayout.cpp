@@ -462,16 +462,14 @@ Layout layOut(const AttributedString& s, double width, Use use, const TextBound&
     out.serial = ++serials;
     if (s.empty()) return out;
     const Setting setting{finitePositive(width) ? width : unlimited, use};
-    const std::string_view text = s.text();
     double y = 0;
-    size_t previous = 0;  // the start of the paragraph before
     if (use == Use::singleLine) {
         y = layOutParagraph(s, {0, s.length()}, setting, bound, 0, out);
     } else {
-        bool first = true;
-        forEachParagraph(text, [&](Paragraph p) {
-            if (!first) y += std::max(finiteOrZero(styleOf(s, previous).paragraphSpacing), 0.0);
-            first = false, previous = p.start;
+        std::optional<size_t> previous;  // the start of the paragraph before
+        forEachParagraph(s.text(), [&](Paragraph p) {
+            if (previous) y += std::max(finiteOrZero(styleOf(s, *previous).paragraphSpacing), 0.0);
+            previous = p.start;
             y += layOutParagraph(s, p, setting, bound, y, out);
             return out.whole;
         });
@@ -671,18 +669,14 @@ private:
 
 }  // namespace
 
-Size measure(const AttributedString& text, Size bounds) {
-    if (text.empty()) return {};
-    std::lock_guard lock(fonts::fontLock());
-    return cache().layout(text, bounds.width, Use::fromTopLeft)->size;
-}
-
 BoundedSize measure(const AttributedString& text, Size bounds, const TextBound& bound) {
     if (text.empty()) return {};
     std::lock_guard lock(fonts::fontLock());
     std::shared_ptr<const Layout> layout = cache().layout(text, bounds.width, Use::fromTopLeft, bound);
     return {layout->size, layout->tallestLine, layout->whole};
 }
+
+Size measure(const AttributedString& text, Size bounds) { return measure(text, bounds, TextBound{}).size; }
 
 void draw(cairo_t* cr, const AttributedString& text, const Rect& frame, TextDrawingMode mode) {
     if (text.empty() || !frame.isFinite()) return;
