@@ -192,10 +192,11 @@ CachatObjekt textUppåt(AttributedString text, const Rect& ram, Point vid) {
 
 namespace {
 
-// faktaMedPunktledare set at `procent` of its size.
-std::vector<CachatObjekt> faktaMedPunktledareVid(const Fakturavy& vy, const Datalista& fakta,
-                                                 const TextAttributes& etikettattribut,
-                                                 const TextAttributes& värdeattribut, Point start, int procent) {
+// One list of faktalistorMedPunktledare, down from `start`, set at
+// `procent` of its size.
+std::vector<CachatObjekt> faktaMedPunktledare(const Fakturavy& vy, const Datalista& fakta,
+                                              const TextAttributes& etikettattribut,
+                                              const TextAttributes& värdeattribut, Point start, int procent) {
     const double k = procent / 100.0;
     return vy.cachadeObjektFörData(fakta, procent < 100 ? etikettattribut.scaled(k) : etikettattribut,
                                    procent < 100 ? värdeattribut.scaled(k) : värdeattribut,
@@ -218,12 +219,6 @@ double listansSlut(const Fakturavy& vy, const std::vector<CachatObjekt>& rader, 
 }
 
 }  // namespace
-
-std::vector<CachatObjekt> faktaMedPunktledare(const Fakturavy& vy, const Datalista& fakta,
-                                              const TextAttributes& etikettattribut,
-                                              const TextAttributes& värdeattribut, Point start) {
-    return faktaMedPunktledareVid(vy, fakta, etikettattribut, värdeattribut, start, 100);
-}
 
 std::vector<CachatObjekt> faktaraderOvanför(const Fakturavy& vy, std::vector<CachatObjekt> rader, double fot) {
     // Caption and value, pair by pair; a value's text ends where it
@@ -260,17 +255,17 @@ std::vector<CachatObjekt> faktalistorMedPunktledare(const Fakturavy& vy, const D
         auto slut = [&](const std::vector<CachatObjekt>& rader, double tom) {
             return listansSlut(vy, rader, värde, 12 * k, tom);
         };
-        Kolumn ut{faktaMedPunktledareVid(vy, första, etikettattribut, värdeattribut, {val.x, val.förstaY}, procent)};
+        Kolumn ut{faktaMedPunktledare(vy, första, etikettattribut, värdeattribut, {val.x, val.förstaY}, procent)};
         ut.radensFot = 12 * k - vy.mätare.boundingSize(AttributedString("0", värde), {10000, 10000}).height;
         const double överst = slut(ut.rader, val.förstaY) + val.mellanrum * k;
-        auto undre = faktaMedPunktledareVid(vy, andra, etikettattribut, värdeattribut, {val.x, val.andraY}, procent);
+        auto undre = faktaMedPunktledare(vy, andra, etikettattribut, värdeattribut, {val.x, val.andraY}, procent);
         const double höjd = slut(undre, val.andraY) - val.andraY;
         // Below the first list, risen to end at the foot when it must.
         double y = std::max(val.andraY, överst);
         if (y + höjd > val.fot) y = std::max(val.fot - höjd, överst);
         ut.passar = y + höjd <= val.fot + 0.5;
         if (y != val.andraY)
-            undre = faktaMedPunktledareVid(vy, andra, etikettattribut, värdeattribut, {val.x, y}, procent);
+            undre = faktaMedPunktledare(vy, andra, etikettattribut, värdeattribut, {val.x, y}, procent);
         ut.rader.insert(ut.rader.end(), std::make_move_iterator(undre.begin()), std::make_move_iterator(undre.end()));
         return ut;
     };

@@ -108,14 +108,6 @@ CachatObjekt roteradText(AttributedString text, const Rect& ram, Point vid, doub
 CachatObjekt textUppåt(std::string_view text, const TextAttributes& attribut, const Rect& ram, Point vid);
 CachatObjekt textUppåt(AttributedString text, const Rect& ram, Point vid);
 
-// Facts listed down from `start`, rows 12 points high: each caption in a
-// column 110 wide followed by a space and a leader of 36 dots that runs to
-// the value column, the value 90 wide beside it (the giro templates').
-// Facts without a value are left out.
-std::vector<CachatObjekt> faktaMedPunktledare(const Fakturavy& vy, const Datalista& fakta,
-                                              const TextAttributes& etikettattribut,
-                                              const TextAttributes& värdeattribut, Point start);
-
 // Facts as Fakturavy::cachadeObjektFörData sets them (a caption, then its
 // value; a value of several lines pushes the rows below it down), kept
 // above y `fot`: the first value that reaches past it keeps the lines that
@@ -126,8 +118,10 @@ std::vector<CachatObjekt> faktaMedPunktledare(const Fakturavy& vy, const Datalis
 // or lets faktalistorMedPunktledare do it.
 std::vector<CachatObjekt> faktaraderOvanför(const Fakturavy& vy, std::vector<CachatObjekt> rader, double fot);
 
-// The giro templates' two lists of facts with dot leaders, as
-// faktaMedPunktledare sets them, in one column at x: the first from y
+// The giro templates' two lists of facts with dot leaders, rows 12 points
+// high: each caption in a column 110 wide followed by a space and a leader
+// of 36 dots that runs to the value column, the value 90 wide beside it;
+// facts without a value are left out. In one column at x: the first from y
 // `förstaY`, the second from `andraY`, or higher when it would end below
 // `fot` (the foot of its rows' frames), no higher than `mellanrum` under
 // the first. A value too wide for its column wraps there and pushes the

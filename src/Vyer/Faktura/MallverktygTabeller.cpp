@@ -166,11 +166,16 @@ CachatObjekt tabellVidLinje(const Fakturavy& vy, AttributedString tabell, const 
 std::vector<CachatObjekt> tabellerVidLinjer(const Fakturavy& vy, std::vector<TabellVidLinje> tabeller) {
     // The frame stands one point higher than its text.
     auto rum = [](const TabellVidLinje& t) { return Size{t.val.bredd, t.nederst - t.överst - 1}; };
-    // One too tall for its room even at 70 % takes the width it may have.
-    for (TabellVidLinje& t : tabeller)
-        if (t.bredast > t.val.bredd && !passadText(vy.mätare, t.tabell, rum(t)).passar) t.val.bredd = t.bredast;
     double skala = 1;
-    for (const TabellVidLinje& t : tabeller) skala = std::min(skala, passadText(vy.mätare, t.tabell, rum(t)).skala);
+    for (TabellVidLinje& t : tabeller) {
+        PassadText p = passadText(vy.mätare, t.tabell, rum(t));
+        // One too tall for its room even at 70 % takes the width it may have.
+        if (t.bredast > t.val.bredd && !p.passar) {
+            t.val.bredd = t.bredast;
+            p = passadText(vy.mätare, t.tabell, rum(t));
+        }
+        skala = std::min(skala, p.skala);
+    }
     std::vector<CachatObjekt> ut;
     for (TabellVidLinje& t : tabeller) {
         // A row too wide even at 70 % is set wrapped, as it was measured;

@@ -370,15 +370,26 @@ TextÖverFakta adressÖverTredje() {
     return {AttributedString("1\n2\n3\n4\n5\n6\n7\n8\n9\n10", prov::attribut(10)), {400, 560, 150, 20}};
 }
 
+// Every fact in the three columns at x 40, 220 and 400, 150 wide, in a
+// band from y 600 to `nederkant`, under adressÖverTredje.
+struct KolumnerUnderAdress {
+    std::unique_ptr<Fakturavy> vy;
+    Faktakolumner fakta;
+};
+KolumnerUnderAdress kolumnerUnderAdress(prov::Stegvy& steg, double nederkant) {
+    KolumnerUnderAdress k{steg.vy(), {}};
+    k.fakta = k.vy->läggInKolumndataÖverTreKolumner(
+        rubrikattribut, dataattribut,
+        {.vid = 100, .platser = {40, 220, 400}, .kolumnbredd = 150,
+         .inom = Faktaband{.överkant = 600, .nederkant = nederkant}, .ovanför = {adressÖverTredje()}});
+    return k;
+}
+
 TEST(TreKolumner, EachColumnKeepsBelowTheTextsOverIt) {
     prov::Stegvy steg;
     allaFakta(steg);
     const double högst = mättaKolumner(steg).höjder[0];
-    auto vy = steg.vy();
-    auto fakta = vy->läggInKolumndataÖverTreKolumner(
-        rubrikattribut, dataattribut,
-        {.vid = 100, .platser = {40, 220, 400}, .kolumnbredd = 150,
-         .inom = Faktaband{.överkant = 600, .nederkant = 760}, .ovanför = {adressÖverTredje()}});
+    const auto [vy, fakta] = kolumnerUnderAdress(steg, 760);
     const auto& alla = vy->innehållFörAllaSidor;
     ASSERT_EQ(fakta.ovanför.size(), 1u);
     ASSERT_EQ(alla.size(), 3u);
@@ -399,11 +410,7 @@ TEST(TreKolumner, TextsOverTheBandAreSetSmallerWithTheColumns) {
     prov::Stegvy steg;
     allaFakta(steg);
     const double tredje = mättaKolumner(steg).höjder[2];
-    auto vy = steg.vy();
-    auto fakta = vy->läggInKolumndataÖverTreKolumner(
-        rubrikattribut, dataattribut,
-        {.vid = 100, .platser = {40, 220, 400}, .kolumnbredd = 150,
-         .inom = Faktaband{.överkant = 600, .nederkant = 700}, .ovanför = {adressÖverTredje()}});
+    const auto [vy, fakta] = kolumnerUnderAdress(steg, 700);
     const auto& alla = vy->innehållFörAllaSidor;
     ASSERT_EQ(fakta.ovanför.size(), 1u);
     ASSERT_EQ(alla.size(), 3u);

@@ -17,6 +17,13 @@ using mallverktyg::Avrundning;
 
 namespace {
 
+// `n` lines "rad" at 10 points: 12 points each with the fixed-width measurer.
+AttributedString rader(int n) {
+    AttributedString t;
+    for (int i = 0; i < n; ++i) t.append(i ? "\nrad" : "rad", TextAttributes{.font = Font{"", 10}});
+    return t;
+}
+
 TEST(MallverktygTabeller, TableStandsByItsMeasuredHeightAboutALine) {
     auto bok = prov::bokföring();
     prov::Faktura faktura;
@@ -79,11 +86,6 @@ TEST(MallverktygTabeller, TwoTablesInAColumnKeepToItsRoom) {
     FastMätare mätare;
     mätare.fasta["h300"] = {50, 300};
     Fakturavy vy(faktura, *bok, false, mätare);
-    auto rader = [](int n) {
-        AttributedString t;
-        for (int i = 0; i < n; ++i) t.append(i ? "\nrad" : "rad", TextAttributes{.font = Font{"", 10}});
-        return t;
-    };
     auto storlek = [](const CachatObjekt& o) { return text(o)->runs()[0].attributes.font->pointSize; };
     const mallverktyg::Linjeval övre{.x = 27, .bredd = 208, .linje = 200, .andelOvanför = 0.5};
     const mallverktyg::Linjeval undre{.x = 27, .bredd = 208, .linje = 450, .andelOvanför = 0.5};
@@ -185,11 +187,6 @@ TEST(MallverktygTabeller, TablesOnAFootAreSetSmallerThenRaisedThenCut) {
     prov::Faktura faktura;
     FastMätare mätare;
     Fakturavy vy(faktura, *bok, false, mätare);
-    auto rader = [](int n) {
-        AttributedString t;
-        for (int i = 0; i < n; ++i) t.append(i ? "\nrad" : "rad", TextAttributes{.font = Font{"", 10}});
-        return t;
-    };
     auto inom = [&](int n, double högst, double yttersta = std::numeric_limits<double>::infinity()) {
         return mallverktyg::tabellerPåGemensamFotInom(vy, {{rader(n), 50, 100}, {rader(2), 200, 100}}, 800, högst,
                                                       yttersta);
@@ -280,8 +277,7 @@ TEST(MallverktygTabeller, ATableNeedsMoreThanItsFrameOnlyWhenTooTallEvenAt70Perc
     mätare.fasta["for wide"] = {500, 10};
     Fakturavy vy(faktura, *bok, false, mätare);
     // Ten lines of 12 points: 120 high, 84 at 70 %.
-    AttributedString tioRader;
-    for (int i = 0; i < 10; ++i) tioRader.append(i ? "\nrad" : "rad", TextAttributes{.font = Font{"", 10}});
+    const AttributedString tioRader = rader(10);
 
     EXPECT_EQ(mallverktyg::höjdSomRymmer(vy, tioRader, {10, 700, 100, 100}), 100);
     EXPECT_NEAR(mallverktyg::höjdSomRymmer(vy, tioRader, {10, 700, 100, 80}), 84, 1e-9);
