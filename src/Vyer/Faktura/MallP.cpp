@@ -14,8 +14,6 @@
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
-#include <algorithm>
-
 using mallverktyg::text;
 
 namespace {

@@ -37,6 +37,17 @@ protected:
         return std::make_unique<Fakturavy>(faktura, *bok, följesedel, mätare);
     }
 
+    // Net, discount, VAT, ROT deduction, rounding and the total: six amount
+    // rows, two past four.
+    void sexBeloppsrader() {
+        faktura.rabatt_ = D("10");
+        faktura.rabattbelopp_ = D("10");
+        faktura.öresutjämna_ = true;
+        faktura.öresutjämningsbelopp_ = D("0.4");
+        faktura.avdragsbelopp_ = D("20");
+        faktura.skatteavdrag_ = Skatteavdrag::rot("19700101-1234", std::nullopt, D("0"), std::nullopt, D("0.3"));
+    }
+
     // A ledger kept in Finland, paid to a Finnish account.
     void finländsk(bool medIban = true) {
         bok = std::make_unique<Bokföring>("EUR", "1234567-8", "fi", std::nullopt, Företagsform::aktiebolag);
@@ -338,14 +349,7 @@ TEST_F(MallFiGiro, VariantsBandAmountBoxAndHeadings) {
 }
 
 TEST_F(MallFiGiro, ExtraAmountRowsLiftTheAmountsAndShortenTheRows) {
-    // Net, discount, VAT, ROT deduction, rounding and the total: six rows
-    // counted, two past four.
-    faktura.rabatt_ = D("10");
-    faktura.rabattbelopp_ = D("10");
-    faktura.öresutjämna_ = true;
-    faktura.öresutjämningsbelopp_ = D("0.4");
-    faktura.avdragsbelopp_ = D("20");
-    faktura.skatteavdrag_ = Skatteavdrag::rot("19700101-1234", std::nullopt, D("0"), std::nullopt, D("0.3"));
+    sexBeloppsrader();
     auto v = vy(InbyggdFakturamall::Finsk2);
     ASSERT_EQ(v->antalBeloppsrader(true), 6);
     const auto& sista = v->innehållFörVarjeSida.back();
@@ -387,14 +391,7 @@ TEST_F(MallFiGiro, TheMessageEndsAboveTheAmounts) {
         "återställning av badrummen. Slutbesiktning sker den 14 november tillsammans med styrelsen och "
         "förvaltaren. Frågor om fakturan besvaras av vår kundtjänst vardagar 8-16 på telefon eller e-post.";
     for (bool extraRader : {false, true}) {
-        if (extraRader) {
-            faktura.rabatt_ = D("10");
-            faktura.rabattbelopp_ = D("10");
-            faktura.öresutjämna_ = true;
-            faktura.öresutjämningsbelopp_ = D("0.4");
-            faktura.avdragsbelopp_ = D("20");
-            faktura.skatteavdrag_ = Skatteavdrag::rot("19700101-1234", std::nullopt, D("0"), std::nullopt, D("0.3"));
-        }
+        if (extraRader) sexBeloppsrader();
         for (InbyggdFakturamall mall : {InbyggdFakturamall::Finsk1, InbyggdFakturamall::Finsk2})
             for (size_t poster = 0; poster <= 10; ++poster) {
                 SCOPED_TRACE(testing::Message() << poster << " items, extra amount rows: " << extraRader);
