@@ -152,7 +152,7 @@ Faktakolumner Fakturavy::läggInKolumndataÖverTreKolumner(const TextAttributes&
     auto ovanförI = [&](int procent) {
         std::vector<CachatObjekt> ut;
         for (const TextÖverFakta& t : val.ovanför) {
-            CachatObjekt o(procent == 100 ? t.text : t.text.scaled(procent / 100.0), t.ram);
+            CachatObjekt o(vidProcent(t.text, procent), t.ram);
             Rect& ram = std::get<cachad::string>(o.data).frame;
             ram.height = std::max(ram.height, mallverktyg::textensSlut(*this, o) - ram.y);
             ut.push_back(std::move(o));
@@ -166,7 +166,7 @@ Faktakolumner Fakturavy::läggInKolumndataÖverTreKolumner(const TextAttributes&
         Faktasättning s;
         s.ovanför = std::move(ovanför);
         for (size_t i = 0; i < antal; ++i) {
-            s.tabeller.push_back(procent == 100 ? tabeller[i] : tabeller[i].scaled(procent / 100.0));
+            s.tabeller.push_back(vidProcent(tabeller[i], procent));
             s.höjder.push_back(mätare.boundingSize(s.tabeller[i], {bredder[i], 10000}).height);
             s.högst = std::max(s.högst, s.höjder[i]);
         }

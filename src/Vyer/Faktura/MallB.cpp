@@ -57,7 +57,7 @@ Fakturavy::EgnaRubriker rubrikerMedChevroner(const Fakturavy& vy) {
         auto rad = [&](int procent) {
             Rad r{.över = radbredd - mellanrum * static_cast<double>(n - 1)};
             for (size_t i = 0; i < n; ++i) {
-                r.rubriker.push_back(procent < 100 ? givna[i].scaled(procent / 100.0) : givna[i]);
+                r.rubriker.push_back(vidProcent(givna[i], procent));
                 r.bredder.push_back(mallverktyg::uppmätt(vy, r.rubriker.back()).width);
                 r.över -= r.bredder.back();
             }

@@ -46,9 +46,8 @@ std::vector<CachatObjekt> adressOchFaktaTillsammans(const Fakturavy& vy, const A
         bool passar = false;
     };
     auto sätt = [&](int procent) {
-        const double k = procent / 100.0;
-        Satt s{procent < 100 ? adress.scaled(k) : adress,
-               radbrutenOmDenÄrFörBred(vy.mätare, procent < 100 ? fakta.scaled(k) : fakta, faktaram.width,
+        Satt s{vidProcent(adress, procent),
+               radbrutenOmDenÄrFörBred(vy.mätare, vidProcent(fakta, procent), faktaram.width,
                                        TextDrawingMode::fromTopLeft),
                adressram, {}};
         const double adresshöjd = mallverktyg::uppmätt(vy, s.adress, {adressram.width, 10000}).height;

@@ -99,7 +99,7 @@ void Fakturavy::konfigureraInnehållFörCTMedFärg(const Color& accent) {
             double slut = 0;
         };
         auto adresser = [&](int procent) {
-            const TextAttributes värde = procent < 100 ? adress.scaled(procent / 100.0) : adress;
+            const TextAttributes värde = vidProcent(adress, procent);
             Adresser a;
             double leveransrubrik = 218;
             std::optional<CachatObjekt> faktura;

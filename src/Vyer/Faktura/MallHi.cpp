@@ -105,10 +105,9 @@ void Fakturavy::konfigureraInnehållFörHi() {
                                                 Fakt::personnummer2, Fakt::fastighetsbeteckning,
                                                 Fakt::lägenhetsnummer, Fakt::mottagarensMomsregistreringsnummer,
                                                 Fakt::inköpsordernummer, Fakt::leveransdatum, Fakt::leveranssätt});
-    auto skalade = [](const TextAttributes& a, int procent) { return procent < 100 ? a.scaled(procent / 100.0) : a; };
     auto faktaVid = [&](int procent) {
         const double k = procent / 100.0;
-        return cachadeObjektFörData(uppgifter, skalade(uppgiftsrubrik, procent), skalade(uppgiftsvärde, procent),
+        return cachadeObjektFörData(uppgifter, vidProcent(uppgiftsrubrik, procent), vidProcent(uppgiftsvärde, procent),
                                     {.radhöjd = 13 * k, .startposition = {34, 81}, .etikettbredd = 125,
                                      .värdebredd = 175, .paddning = mallverktyg::punktledare, .offset = -2 * k});
     };
@@ -152,7 +151,7 @@ void Fakturavy::konfigureraInnehållFörHi() {
     std::vector<CachatObjekt> fakta = mallverktyg::faktaraderOvanför(*this, faktaVid(procent), leveransensFot);
     if (leverans) {
         const auto [rubrikram, adressram] = leveransram(slutet(fakta), procent);
-        alla.push_back(text(rubrikFörLeveransadress(), skalade(uppgiftsrubrik, procent), rubrikram));
+        alla.push_back(text(rubrikFörLeveransadress(), vidProcent(uppgiftsrubrik, procent), rubrikram));
         if (adressram.height > 0)
             alla.push_back(mallverktyg::passandeText(*this, AttributedString(*leverans, uppgiftsvärde), adressram));
     }

@@ -129,7 +129,7 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
     const double ramensTopp = enRad ? 284 : 326 + 46.0 * std::max(0, rutnät.rad - 2);
     const double tillväxtrum = std::max(0.0, 460 - ramensTopp);
     auto värdet = [&](const Ruta& r, int procent) {
-        return AttributedString(r.värde, procent < 100 ? rutvärde.scaled(procent / 100.0) : rutvärde);
+        return AttributedString(r.värde, vidProcent(rutvärde, procent));
     };
     auto radhöjder = [&](int procent) {
         std::vector<double> höjd(size_t(rutnät.rad), 42);

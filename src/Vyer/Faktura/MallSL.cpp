@@ -61,7 +61,7 @@ std::vector<CachatObjekt> faktarad(const Fakturavy& vy, std::vector<Faktum> fakt
         std::vector<Plats> ut;
         std::vector<double> önskade;
         for (const Faktum& f : fakta) {
-            ut.push_back({procent < 100 ? f.text.scaled(procent / 100.0) : f.text, {}, 0});
+            ut.push_back({vidProcent(f.text, procent), {}, 0});
             önskade.push_back(procent < 100 ? std::ceil(mallverktyg::uppmätt(vy, ut.back().text).width) : f.bredd);
         }
         const std::vector<double> bredder = mallverktyg::kolumnbredder(önskade, höger - vänster, minstaMellanrum);

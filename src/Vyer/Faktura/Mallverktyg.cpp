@@ -198,8 +198,8 @@ std::vector<CachatObjekt> faktaMedPunktledare(const Fakturavy& vy, const Datalis
                                               const TextAttributes& etikettattribut,
                                               const TextAttributes& värdeattribut, Point start, int procent) {
     const double k = procent / 100.0;
-    return vy.cachadeObjektFörData(fakta, procent < 100 ? etikettattribut.scaled(k) : etikettattribut,
-                                   procent < 100 ? värdeattribut.scaled(k) : värdeattribut,
+    return vy.cachadeObjektFörData(fakta, vidProcent(etikettattribut, procent),
+                                   vidProcent(värdeattribut, procent),
                                    {.radhöjd = 12 * k, .startposition = start, .etikettbredd = 110, .värdebredd = 90,
                                     .paddning = " ...................................."});
 }
@@ -251,7 +251,7 @@ std::vector<CachatObjekt> faktalistorMedPunktledare(const Fakturavy& vy, const D
     };
     auto kolumn = [&](int procent) {
         const double k = procent / 100.0;
-        const TextAttributes värde = procent < 100 ? värdeattribut.scaled(k) : värdeattribut;
+        const TextAttributes värde = vidProcent(värdeattribut, procent);
         auto slut = [&](const std::vector<CachatObjekt>& rader, double tom) {
             return listansSlut(vy, rader, värde, 12 * k, tom);
         };

@@ -43,8 +43,8 @@ std::vector<CachatObjekt> faktaband(const Fakturavy& vy, const std::vector<Fakt>
     const double separatorsteg = 6 + separator.bounds().width * val.skala;
 
     auto band = [&](const Datalista& data, int procent) {
-        const TextAttributes rubrik = procent < 100 ? rubrikattribut.scaled(procent / 100.0) : rubrikattribut;
-        const TextAttributes värde = procent < 100 ? värdeattribut.scaled(procent / 100.0) : värdeattribut;
+        const TextAttributes rubrik = vidProcent(rubrikattribut, procent);
+        const TextAttributes värde = vidProcent(värdeattribut, procent);
         Band b;
         for (const Datapost& post : data) {
             if (!post.rubrik || !post.värde) continue;

@@ -48,7 +48,7 @@ Stapel stapladeRader(const Fakturavy& vy, std::vector<std::vector<AttributedStri
         for (const auto& rad : rader) {
             Stapelrad r;
             for (const AttributedString& text : rad) {
-                r.texter.push_back(procent == 100 ? text : text.scaled(procent / 100.0));
+                r.texter.push_back(vidProcent(text, procent));
                 r.höjd = std::max(r.höjd, uppmätt(vy, r.texter.back(), {val.bredd, 10000}).height);
             }
             if (r.höjd > 0) ut.push_back(std::move(r));

@@ -54,7 +54,7 @@ std::vector<CachatObjekt> blockUnderRubriker(const Fakturavy& vy, std::vector<Bl
         for (const BlockUnderRubrik& b : block) {
             const double topp = std::max(b.rubrikram.minY(), slut + val.avstånd * k);
             const double textensTopp = topp + (b.ram.minY() - b.rubrikram.minY()) * k;
-            const AttributedString text = procent < 100 ? b.text.scaled(k) : b.text;
+            const AttributedString text = vidProcent(b.text, procent);
             const double höjd = uppmätt(vy, text, {b.ram.width, 10000}).height;
             ut.push_back({topp, textensTopp, höjd});
             slut = textensTopp + höjd;
@@ -70,13 +70,12 @@ std::vector<CachatObjekt> blockUnderRubriker(const Fakturavy& vy, std::vector<Bl
         procent = störstaProcent([&](int q) { return passar(platser(q)); }).value_or(minstaProcent);
         p = platser(procent);
     }
-    const double k = procent / 100.0;
 
     std::vector<CachatObjekt> ut;
     for (size_t i = 0; i < block.size(); ++i) {
         BlockUnderRubrik& b = block[i];
-        AttributedString rubrik = procent < 100 ? b.rubrik.scaled(k) : std::move(b.rubrik);
-        AttributedString text = procent < 100 ? b.text.scaled(k) : std::move(b.text);
+        AttributedString rubrik = vidProcent(b.rubrik, procent);
+        AttributedString text = vidProcent(b.text, procent);
         const double bredd = b.ram.width;
         Rect ram{b.ram.minX(), p[i].textensTopp, bredd,
                  std::max(std::min(b.ram.height, val.fot - p[i].textensTopp), p[i].höjd + 1)};

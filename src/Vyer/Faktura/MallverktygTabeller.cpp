@@ -206,8 +206,7 @@ std::vector<CachatObjekt> tabellUnderTabell(const Fakturavy& vy, AttributedStrin
         return vy.mätare.extent(t, {0, 0, bredd, 0}, TextDrawingMode::layoutManager).brokeWord;
     };
     auto ställ = [&](int procent) {
-        auto skalad = [&](const AttributedString& t) { return procent < 100 ? t.scaled(procent / 100.0) : t; };
-        Par p{skalad(övre), skalad(undre)};
+        Par p{vidProcent(övre, procent), vidProcent(undre, procent)};
         p.övreRam = ramVidLinje(övreVal, uppmätt(vy, p.övre, {övreVal.bredd, 10000}).height, rum.överst);
         p.undreRam = ramVidLinje(undreVal, uppmätt(vy, p.undre, {undreVal.bredd, 10000}).height,
                                  -std::numeric_limits<double>::infinity(), rum.nederst);

@@ -34,7 +34,7 @@ bool klipper(const AttributedString& text) {
 // The text at that size, laid out as far as the frame shows, or whole.
 Prov prova(const TextMeasurer& mätare, const AttributedString& text, Size ram, TextDrawingMode läge, int procent,
            bool helt = false) {
-    AttributedString skalad = procent == 100 ? text : text.scaled(procent / 100.0);
+    AttributedString skalad = vidProcent(text, procent);
     const TextBound gräns = helt || !std::isfinite(ram.height) ? TextBound{} : TextBound::frame(ram.height + slack);
     TextExtent mått = mätare.extent(skalad, rutaFör(ram), läge, gräns);
     // A line cut at the frame's edge is measured as wide as the frame; it
@@ -98,7 +98,7 @@ PassadText passadText(const TextMeasurer& mätare, const AttributedString& text,
         return inomRamen(m, ram) && !(helaOrd && m.brokeWord);
     };
     auto svar = [&](int procent, TextExtent m, bool ryms) {
-        return Prov{procent, procent == 100 ? text : text.scaled(procent / 100.0), std::move(m)}.svar(ryms);
+        return Prov{procent, vidProcent(text, procent), std::move(m)}.svar(ryms);
     };
     if (auto procent = störstaProcentMedHelaOrd(passar, gissning)) return svar(*procent, mått.at(*procent), true);
     // Of a frame that grows, the whole text at 70 % is measured.

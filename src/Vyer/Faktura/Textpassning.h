@@ -16,6 +16,13 @@
 inline constexpr int minstaProcent = 70;
 inline constexpr double minstaTextskala = minstaProcent / 100.0;
 
+// `x` (a text or its attributes) set at `procent` of its size: itself at
+// 100, so that what fits is set exactly as given.
+template <class T>
+T vidProcent(const T& x, int procent) {
+    return procent < 100 ? x.scaled(procent / 100.0) : x;
+}
+
 // The largest whole percent from 70 to 100 at which `passar(procent)`
 // holds, as a block that fits at one size fits at every smaller one: 100
 // tried first, then 70, then halving between them. None when even 70 does
