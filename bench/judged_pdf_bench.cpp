@@ -25,6 +25,7 @@
 //     `pdf_minus_png_ms`, the difference of the medians. Goal: at most 100.
 #include "Plattform/Filer.h"
 #include "Plattform/Ritning/Artwork.h"
+#include "Plattform/Ritning/PdfObjectBounds.h"
 #include "TungaBilder.h"
 #include "Verktygskorning.h"
 
@@ -128,8 +129,10 @@ Dom döm(const fs::path& pdf) {
     const fs::path mått = arbetsmapp() / "domarens-tid.txt";
     fs::remove(mått);
     const bänk::Körning k = bänk::körProgrammet({"/usr/bin/time", "-f", "%U %S", "-o", mått.string(), "/bin/sh", "-c",
-                                                 "ulimit -t 3; exec \"$0\" \"$@\"", KONTOBOK_JUDGE, "144",
-                                                 std::to_string(256 << 20)},
+                                                 "ulimit -t " + std::to_string(pdfbounds::mostChildSeconds) +
+                                                     "; exec \"$0\" \"$@\"",
+                                                 KONTOBOK_JUDGE, std::to_string(pdfbounds::judgedDpi),
+                                                 std::to_string(pdfbounds::mostChildMemory)},
                                                 pdf);
     Dom d{k.status, k.sekunder};
     std::ifstream in(mått);
