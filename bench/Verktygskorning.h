@@ -89,12 +89,13 @@ inline Körning körVerktyget(const std::vector<std::string>& argument, const st
     return k;
 }
 
-// Runs `argv` (a path and its arguments) as it is, output thrown away; the
-// time is the whole process's, from its start to its end.
-inline Körning körProgrammet(std::vector<std::string> argv) {
+// Runs `argv` (a path and its arguments) as it is, standard input from
+// `indata` (or nothing), output thrown away; the time is the whole
+// process's, from its start to its end.
+inline Körning körProgrammet(std::vector<std::string> argv, const std::filesystem::path& indata = {}) {
     posix_spawn_file_actions_t åtgärder;
     posix_spawn_file_actions_init(&åtgärder);
-    posix_spawn_file_actions_addopen(&åtgärder, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&åtgärder, 0, indata.empty() ? "/dev/null" : indata.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&åtgärder, 1, "/dev/null", O_WRONLY, 0);
     std::vector<char*> ord;
     for (auto& o : argv) ord.push_back(o.data());

@@ -25,18 +25,16 @@
 //     `pdf_minus_png_ms`, the difference of the medians. Goal: at most 100.
 #include "Plattform/Filer.h"
 #include "Plattform/Ritning/Artwork.h"
+#include "Plattform/Ritning/PdfObjectBounds.h"
 #include "TungaBilder.h"
 #include "Verktygskorning.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <spawn.h>
 #include <sstream>
-#include <sys/wait.h>
 
 namespace {
 
@@ -128,35 +126,22 @@ struct Dom {
     double sekunder = 0, processortid = 0;
 };
 Dom döm(const fs::path& pdf) {
-    const fs::path domare = fs::path(KONTOBOK_BINARY).parent_path() / "kontobok-pdf-judge",
-                   mått = arbetsmapp() / "domarens-tid.txt";
-    posix_spawn_file_actions_t åtgärder;
-    posix_spawn_file_actions_init(&åtgärder);
-    posix_spawn_file_actions_addopen(&åtgärder, 0, pdf.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&åtgärder, 1, "/dev/null", O_WRONLY, 0);
-    std::vector<std::string> ord = {"/usr/bin/time", "-f", "%U %S", "-o", mått.string(), "/bin/sh", "-c",
-                                    "ulimit -t 3; exec \"$0\" \"$@\"", domare.string(), "144",
-                                    std::to_string(256 << 20)};
-    std::vector<char*> argv;
-    for (auto& o : ord) argv.push_back(o.data());
-    argv.push_back(nullptr);
-    Dom d;
-    const auto start = std::chrono::steady_clock::now();
-    pid_t pid;
-    if (posix_spawn(&pid, argv[0], &åtgärder, nullptr, argv.data(), environ) == 0) {
-        int status = 0;
-        waitpid(pid, &status, 0);
-        d.sekunder = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        d.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        std::ifstream in(mått);
-        std::string rad, sista;
-        while (std::getline(in, rad))
-            if (!rad.empty()) sista = rad;
-        double användare = 0, system = 0;
-        std::istringstream(sista) >> användare >> system;
-        d.processortid = användare + system;
-    }
-    posix_spawn_file_actions_destroy(&åtgärder);
+    const fs::path mått = arbetsmapp() / "domarens-tid.txt";
+    fs::remove(mått);
+    const bänk::Körning k = bänk::körProgrammet({"/usr/bin/time", "-f", "%U %S", "-o", mått.string(), "/bin/sh", "-c",
+                                                 "ulimit -t " + std::to_string(pdfbounds::mostChildSeconds) +
+                                                     "; exec \"$0\" \"$@\"",
+                                                 KONTOBOK_JUDGE, std::to_string(pdfbounds::judgedDpi),
+                                                 std::to_string(pdfbounds::mostChildMemory)},
+                                                pdf);
+    Dom d{k.status, k.sekunder};
+    std::ifstream in(mått);
+    std::string rad, sista;
+    while (std::getline(in, rad))
+        if (!rad.empty()) sista = rad;
+    double användare = 0, system = 0;
+    std::istringstream(sista) >> användare >> system;
+    d.processortid = användare + system;
     return d;
 }
 

@@ -16,8 +16,6 @@
 // input: the PDF. The exit status is the verdict.
 namespace pdfjudge {
 
-inline constexpr const char* programName = "kontobok-pdf-judge";
-
 enum Verdict : int {
     drawn = 0,       // both renderers drew it within the limits
     unreadable = 2,  // a renderer could not open it or find its page

@@ -54,7 +54,7 @@ Image::Read Image::fromBytes(std::span<const uint8_t> bytes, std::optional<Size>
     if (looksLikePdf(bytes)) {
         PdfFirstPage::Read read = PdfFirstPage::read(bytes);
         if (!read.page) return {nullptr, read.refusal};
-        const double scale = frame ? pdfdrawing::scaleInFrame(read.page->cropBox().size(), *frame) : 1;
+        const double scale = pdfdrawing::scaleInFrame(read.page->cropBox().size(), frame);
         if (auto refused = pdfdrawing::refusal(*read.page, scale)) return {nullptr, std::move(refused)};
         return {std::make_shared<PdfImage>(std::move(read.page)), std::nullopt};
     }

@@ -1,8 +1,9 @@
 #pragma once
 // Page 1 of a PDF document, to put under a page (a background) and to
 // learn its boxes from. A document that cannot be read, is encrypted, has
-// no page or is refused by the bounds of PdfFirstPage is no document: the
-// factories answer none, and say why.
+// no page or is refused by the bounds of PdfFirstPage (or, from outside,
+// by PdfDrawingJudge) is no document: the factories answer none, and
+// fromBytes says why.
 #include "Plattform/Geometry.h"
 
 #include <cstdint>

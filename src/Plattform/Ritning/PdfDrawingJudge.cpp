@@ -34,8 +34,9 @@ std::string seconds(int n) { return std::to_string(n) + (n == 1 ? " second" : " 
 
 }  // namespace
 
-double pdfdrawing::scaleInFrame(Size page, Size frame) {
-    const double scale = std::min(frame.width / page.width, frame.height / page.height);
+double pdfdrawing::scaleInFrame(Size page, std::optional<Size> frame) {
+    if (!frame) return 1;
+    const double scale = std::min(frame->width / page.width, frame->height / page.height);
     return std::isfinite(scale) && scale > 0 ? scale : 1;
 }
 

@@ -23,8 +23,8 @@ inline constexpr boundedprocess::Limits judgingLimits{.memory = pdfbounds::mostC
 
 // How many times its own size a page of `page` points is shown in a frame
 // of `frame` points: as large as fits, its proportions kept (as images
-// are placed). 1 when either size is no use.
-double scaleInFrame(Size page, Size frame);
+// are placed). 1 when there is no frame or either size is no use.
+double scaleInFrame(Size page, std::optional<Size> frame);
 
 // Why the page, drawn at `scale` times its own size, is refused, as a
 // clause ("drawing it takes more than 3 seconds"); none when both

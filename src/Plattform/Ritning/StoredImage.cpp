@@ -22,22 +22,18 @@ Image::Read StoredImage::forFrame(std::optional<Size> frame) {
     // that the bytes give no image.
     if (byReduction_.empty() && (!read.image || looksLikePdf(bytes_))) {
         whole_ = read;
-        if (read.image) judgedScale_ = scale(frame);
+        if (read.image) judgedScale_ = pdfdrawing::scaleInFrame(read.image->size(), frame);
         return read;
     }
     if (read.image) byReduction_.emplace(reduction(read), read);
     return read;
 }
 
-double StoredImage::scale(std::optional<Size> frame) const {
-    return frame ? pdfdrawing::scaleInFrame(whole_->image->size(), *frame) : 1;
-}
-
 Image::Read StoredImage::judged(std::optional<Size> frame) {
     if (!whole_->image) return *whole_;
     // A page judged at one size is judged again for a frame that shows it
     // larger: what drawing it costs grows with its size.
-    const double s = scale(frame);
+    const double s = pdfdrawing::scaleInFrame(whole_->image->size(), frame);
     if (s <= judgedScale_) return *whole_;
     const auto* page = dynamic_cast<const PdfPageSource*>(whole_->image.get());
     if (!page) return *whole_;

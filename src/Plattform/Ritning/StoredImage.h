@@ -27,8 +27,6 @@ private:
     // The PDF's page for this frame, judged at its size if no frame before
     // showed it as large.
     Image::Read judged(std::optional<Size> frame);
-    // How many times its own size the PDF's page is shown in the frame.
-    double scale(std::optional<Size> frame) const;
 
     std::span<const uint8_t> bytes_;
     // A PDF's page, or why there is no image: the same for every frame.

@@ -24,8 +24,7 @@ std::optional<std::string> refusal(const std::vector<uint8_t>& pdf, std::optiona
                                    const boundedprocess::Limits& limits = testLimits) {
     PdfFirstPage::Read read = PdfFirstPage::read(pdf);
     if (!read.page) return read.refusal.value_or("not a PDF");
-    const double scale = frame ? pdfdrawing::scaleInFrame(read.page->cropBox().size(), *frame) : 1;
-    return pdfdrawing::refusal(*read.page, scale, limits);
+    return pdfdrawing::refusal(*read.page, pdfdrawing::scaleInFrame(read.page->cropBox().size(), frame), limits);
 }
 
 bool refusedAsCostly(const std::optional<std::string>& why) {
@@ -78,9 +77,10 @@ TEST(PdfDrawingJudge, APageIsJudgedAtTheSizeItIsShown) {
     const std::vector<uint8_t> square = testhjalp::handmadePdf({{}});
     EXPECT_EQ(refusal(square, Size{200, 100}), std::nullopt);
     EXPECT_EQ(refusal(square, Size{20'000, 10'000}), "drawing it takes more than 64 MiB");
-    EXPECT_DOUBLE_EQ(pdfdrawing::scaleInFrame({200, 100}, {100, 100}), 0.5);
-    EXPECT_DOUBLE_EQ(pdfdrawing::scaleInFrame({200, 100}, {400, 100}), 1);
-    EXPECT_DOUBLE_EQ(pdfdrawing::scaleInFrame({200, 100}, {0, 100}), 1);
+    EXPECT_DOUBLE_EQ(pdfdrawing::scaleInFrame({200, 100}, Size{100, 100}), 0.5);
+    EXPECT_DOUBLE_EQ(pdfdrawing::scaleInFrame({200, 100}, Size{400, 100}), 1);
+    EXPECT_DOUBLE_EQ(pdfdrawing::scaleInFrame({200, 100}, Size{0, 100}), 1);
+    EXPECT_DOUBLE_EQ(pdfdrawing::scaleInFrame({200, 100}, std::nullopt), 1);
 }
 
 // Decoders give up quietly where an allocation fails: poppler's JBIG2
