@@ -102,12 +102,14 @@ std::vector<uint8_t> a4(const std::string& content, const std::string& resources
     return handmadePdf({{.mediaBox = "0 0 595 842", .content = content, .resources = resources}}, more);
 }
 
-}  // namespace
-
+// A page painting one mesh shading (object 5) of these entries and
+// decoded data.
 std::vector<uint8_t> meshPdf(const std::string& entries, const std::string& data) {
     return a4("/Sh sh", "/Shading << /Sh 5 0 R >>",
               {pdfStröm(entries + " /Filter /FlateDecode", deflated(data))});
 }
+
+}  // namespace
 
 std::string jbig2PageInformation(uint32_t width, uint32_t height) {
     // Segment 0, type 48 (page information) with a one-byte page number,
@@ -130,6 +132,9 @@ std::vector<uint8_t> imagePdf(const std::string& filterEntries, const std::strin
               }());
 }
 
+namespace {
+
+// A page filled once with a tiling pattern of cells of `step` points.
 std::vector<uint8_t> tilingPdf(double step) {
     char cell[160];
     std::snprintf(cell, sizeof cell,
@@ -141,6 +146,8 @@ std::vector<uint8_t> tilingPdf(double step) {
     return a4("/Pattern cs /P scn 0 0 595 842 re f", "/Pattern << /P 5 0 R >>", {pdfStröm(cell, content)});
 }
 
+// A function shading over the page whose PostScript function runs
+// `operators` operators.
 std::vector<uint8_t> functionShadingPdf(int operators) {
     // x y -> x x x, by way of `operators` operators that leave x as it is.
     const std::string code = "{ pop " + repeated("dup pop ", size_t(operators / 2)) + "dup dup }";
@@ -151,7 +158,6 @@ std::vector<uint8_t> functionShadingPdf(int operators) {
                         deflated(code))});
 }
 
-namespace {
 
 // Meshes of 1-bit coordinates and grey over the page: a vertex of a
 // free-form mesh is a byte (every three a triangle of half the page), of a

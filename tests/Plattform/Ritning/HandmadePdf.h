@@ -50,19 +50,12 @@ struct HostilePdf {
     std::vector<uint8_t> pdf;
 };
 std::vector<HostilePdf> hostilePdfs();
-// Pieces of them, for the tests that vary one: a JBIG2 segment stating a
-// page of this size; a function shading over the page whose PostScript
-// function runs `operators` operators.
+// A piece of them, for the tests that vary one: a JBIG2 segment stating a
+// page of this size.
 std::string jbig2PageInformation(uint32_t width, uint32_t height);
-std::vector<uint8_t> functionShadingPdf(int operators);
 // An image of 10 x 10 pixels in the dictionary, drawn over the page,
 // with these filter entries and data.
 std::vector<uint8_t> imagePdf(const std::string& filterEntries, const std::string& data,
                               const std::vector<std::string>& more = {});
-// A page filled once with a tiling pattern of cells of `step` points.
-std::vector<uint8_t> tilingPdf(double step);
-// A page painting one mesh shading (object 5) of these entries and
-// decoded data.
-std::vector<uint8_t> meshPdf(const std::string& entries, const std::string& data);
 
 }  // namespace testhjalp
