@@ -134,8 +134,7 @@ void Fakturavy::konfigureraInnehållFörBB() {
         störstaProcent([&](int procent) { return huvud(procent).fot <= huvudetsFot; }).value_or(minstaProcent));
     // Past the foot even at 70 %, the texts that start above it are cut
     // there, those below left out.
-    for (CachatObjekt& o : h.objekt)
-        if (h.fot <= huvudetsFot || mallverktyg::avkortadVidFoten(*this, o, huvudetsFot)) alla.push_back(std::move(o));
+    mallverktyg::läggTillVidFoten(*this, alla, std::move(h.objekt), h.fot, huvudetsFot);
     // The amount strip and the item table stand lower by what the head
     // reaches into the strip.
     const double d = std::max(0.0, std::ceil(std::min(h.fot, huvudetsFot) + 4 - 304));

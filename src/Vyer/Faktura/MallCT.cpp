@@ -122,9 +122,7 @@ void Fakturavy::konfigureraInnehållFörCTMedFärg(const Color& accent) {
         };
         Adresser a = adresser(störstaProcent([&](int procent) { return adresser(procent).slut <= adressernasFot; })
                                   .value_or(minstaProcent));
-        for (CachatObjekt& o : a.objekt)
-            if (a.slut <= adressernasFot || mallverktyg::avkortadVidFoten(*this, o, adressernasFot))
-                alla.push_back(std::move(o));
+        mallverktyg::läggTillVidFoten(*this, alla, std::move(a.objekt), a.slut, adressernasFot);
     }
 
     const Datalista avsändare = mallverktyg::faktaOchBetalning(
