@@ -171,8 +171,12 @@ TEST(Textpassning, TheLargestPercentABlockFitsAtIsFound) {
                 },
                 gissning);
             EXPECT_EQ(svar, gräns < minstaProcent ? std::nullopt : std::optional(gräns)) << gräns << " " << gissning;
-            if (svar && *svar < 100) EXPECT_EQ(senast, *svar) << gräns << " " << gissning;
-            if (gissning == gräns && gräns > minstaProcent && gräns < 100) EXPECT_LE(prov, 3) << gräns;
+            if (svar && *svar < 100) {
+                EXPECT_EQ(senast, *svar) << gräns << " " << gissning;
+            }
+            if (gissning == gräns && gräns > minstaProcent && gräns < 100) {
+                EXPECT_LE(prov, 3) << gräns;
+            }
         }
 
     // A size that keeps every word whole wins over a larger one that fits.
