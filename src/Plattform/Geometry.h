@@ -48,6 +48,12 @@ struct Rect {
         return {x0, y0, std::ceil(maxX()) - x0, std::ceil(maxY()) - y0};
     }
 
+    // The smallest rectangle that holds both.
+    Rect united(const Rect& o) const {
+        const double x0 = std::min(minX(), o.minX()), y0 = std::min(minY(), o.minY());
+        return {x0, y0, std::max(maxX(), o.maxX()) - x0, std::max(maxY(), o.maxY()) - y0};
+    }
+
     // Whether the two share an area of positive size.
     bool intersects(const Rect& o) const {
         return minX() < o.maxX() && o.minX() < maxX() && minY() < o.maxY() && o.minY() < maxY();

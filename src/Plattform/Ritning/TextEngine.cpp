@@ -19,6 +19,10 @@ public:
     std::vector<TextLine> lines(const AttributedString& text, double width, TextDrawingMode mode) const override {
         return text::lines(text, width, mode);
     }
+    std::vector<TextLine> linesUpTo(const AttributedString& text, double width, TextDrawingMode mode,
+                                    const TextBound& bound) const override {
+        return text::lines(text, width, mode, bound);
+    }
 };
 
 }  // namespace
@@ -26,6 +30,11 @@ public:
 BoundedSize TextMeasurer::boundedSize(const AttributedString& text, Size bounds, const TextBound&) const {
     const Size size = boundingSize(text, bounds);
     return {size, size.height, true};
+}
+
+std::vector<TextLine> TextMeasurer::linesUpTo(const AttributedString& text, double width, TextDrawingMode mode,
+                                              const TextBound&) const {
+    return lines(text, width, mode);
 }
 
 TextExtent TextMeasurer::extent(const AttributedString& text, const Rect& frame, TextDrawingMode,

@@ -737,11 +737,11 @@ TextExtent extent(const AttributedString& text, const Rect& frame, TextDrawingMo
     return out;
 }
 
-std::vector<TextLine> lines(const AttributedString& text, double width, TextDrawingMode mode) {
+std::vector<TextLine> lines(const AttributedString& text, double width, TextDrawingMode mode, const TextBound& bound) {
     std::vector<TextLine> out;
     if (text.empty()) return out;
     std::lock_guard lock(fonts::fontLock());
-    std::shared_ptr<const Layout> layout = cache().layout(text, width, useFor(mode));
+    std::shared_ptr<const Layout> layout = cache().layout(text, width, useFor(mode), bound);
     out.reserve(layout->lines.size());
     for (const Line& line : layout->lines)
         out.push_back({line.source, line.baseline - line.above, line.baseline + line.below});

@@ -28,8 +28,10 @@ void draw(cairo_t* cr, const AttributedString& text, const Rect& frame, TextDraw
 TextExtent extent(const AttributedString& text, const Rect& frame, TextDrawingMode mode, const TextBound& bound = {});
 
 // The lines `draw` sets the text in, in a frame `width` wide, measured
-// from the frame's top (for baselineAtFoot, from the top of its one line).
-std::vector<TextLine> lines(const AttributedString& text, double width, TextDrawingMode mode);
+// from the frame's top (for baselineAtFoot, from the top of its one line),
+// up to the bound.
+std::vector<TextLine> lines(const AttributedString& text, double width, TextDrawingMode mode,
+                            const TextBound& bound = {});
 
 // Drops the layouts kept from measuring for drawing, so that a benchmark
 // starts each round as a fresh process would.

@@ -85,6 +85,11 @@ public:
     // The lines of the text in a frame `width` wide in that mode, top to
     // bottom: where the text may be cut without cutting through a line.
     virtual std::vector<TextLine> lines(const AttributedString& text, double width, TextDrawingMode mode) const = 0;
+
+    // As lines(), laid out only up to `bound`: where a text is cut to a
+    // frame, only the lines that frame can show. By default every line.
+    virtual std::vector<TextLine> linesUpTo(const AttributedString& text, double width, TextDrawingMode mode,
+                                            const TextBound& bound) const;
 };
 
 // The text engine of the drawing layer (shaping by the fonts the program

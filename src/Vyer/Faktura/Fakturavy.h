@@ -143,6 +143,17 @@ struct Datalistval {
     bool vänsterTillHöger = false;
 };
 
+// The pages a room is on: every page, the last, or those before it.
+enum class Sidslag { alla, sista, övriga };
+// A room of the layout (Rumsplan.h): where its texts may stand, and the
+// frames of the texts it holds.
+struct PlaneratRum {
+    std::string namn;
+    Rect yta;
+    Sidslag sidor = Sidslag::alla;
+    std::vector<Rect> texter;
+};
+
 // Defined after the class: it holds the class's EgnaRubriker.
 struct Kolumnval;
 
@@ -203,6 +214,8 @@ public:
     // The ledger's logo, read the first time a frame shows it and kept for
     // every other.
     std::unique_ptr<StoredImage> lästLogotyp;
+    // The rooms the layout's plans declared, in order.
+    std::vector<PlaneratRum> planeradeRum;
 
     // --- Pages ---------------------------------------------------------
     int antalSidor() const { return static_cast<int>(innehållFörVarjeSida.size()); }
@@ -255,6 +268,9 @@ public:
     void läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrikattribut, const TextAttributes& dataattribut,
                                            const TextAttributes& högerställdaRubrikattribut,
                                            const TextAttributes& högerställdaDataattribut, const Kolumnval& val);
+    // The rooms of the headings added from `förstaRubriken` on and of the
+    // rows, recorded in planeradeRum.
+    void planeraTabellensRum(size_t förstaRubriken, const Rect& datautrymme, double höjdPåÖvrigaSidor);
 
     int antalBeloppsrader(bool räknaMedTotalen) const;
     struct Beloppsfält {

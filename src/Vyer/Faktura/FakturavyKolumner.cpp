@@ -226,6 +226,28 @@ void cellerAvFleraRaderRadvis(const TextMeasurer& mätare, Kolumntabell& tabell)
 
 }  // namespace
 
+void Fakturavy::planeraTabellensRum(size_t förstaRubriken, const Rect& datautrymme, double höjdPåÖvrigaSidor) {
+    // The headings' room is where their text is; the rows' from the row
+    // base down by what each page gives them.
+    PlaneratRum rubriker{"item headings", {}, Sidslag::alla, {}};
+    std::optional<Rect> yta;
+    for (size_t i = förstaRubriken; i < innehållFörAllaSidor.size(); ++i) {
+        const auto t = textIRam(innehållFörAllaSidor[i], annanSträngmetod);
+        if (!t) continue;
+        rubriker.texter.push_back(t->ram);
+        for (const Rect& rad : mätare.extent(*t->text, t->ram, t->läge).lines) yta = yta ? yta->united(rad) : rad;
+    }
+    if (yta) {
+        rubriker.yta = *yta;
+        planeradeRum.push_back(std::move(rubriker));
+    }
+    const double radbas = datautrymme.y + Kolumnval::radbasensFörskjutning;
+    const double sista = följesedel ? höjdPåÖvrigaSidor : datautrymme.height;
+    planeradeRum.push_back({"items", {datautrymme.x, radbas, datautrymme.width, sista}, Sidslag::sista, {}});
+    planeradeRum.push_back(
+        {"items", {datautrymme.x, radbas, datautrymme.width, höjdPåÖvrigaSidor}, Sidslag::övriga, {}});
+}
+
 void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrikattribut,
                                                    const TextAttributes& dataattribut,
                                                    const TextAttributes& högerställdaRubrikattribut,
@@ -315,6 +337,7 @@ void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrika
     }
 
     // Headings, repeated on every page.
+    const size_t förstaRubriken = innehållFörAllaSidor.size();
     double nedåt = 0;
     if (val.egnaRubriker) {
         std::vector<AttributedString> rubriker;
@@ -347,6 +370,7 @@ void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrika
     const Rect datautrymme{val.datautrymme.x, val.datautrymme.y + nedåt, val.datautrymme.width,
                            std::max(0.0, val.datautrymme.height - nedåt)};
     const double höjdPåÖvrigaSidor = std::max(0.0, val.höjdPåÖvrigaSidor - nedåt);
+    planeraTabellensRum(förstaRubriken, datautrymme, höjdPåÖvrigaSidor);
 
     innehållFörVarjeSida = sidorMedRader(*this, std::move(tabell),
                                          {skalade.data, skalade.högerData, datautrymme, höjdPåÖvrigaSidor,

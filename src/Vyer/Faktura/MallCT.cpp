@@ -15,6 +15,7 @@
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygFaktaband.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 #include "Vyer/Faktura/Textpassning.h"
 
@@ -86,50 +87,28 @@ void Fakturavy::konfigureraInnehållFörCTMedFärg(const Color& accent) {
                                      liten, {305, 773, 240, 44}, fskatt, {28, 352, 147, 21});
 
     auto& alla = innehållFörAllaSidor;
-    // The invoice address from y 92 and the delivery address under its
-    // caption from y 218, or 8 points below a longer invoice address: both
-    // grow down to above the title, set smaller together by one factor
-    // when they would pass it, and at last cut there.
+    // On the panel: the sender's table at the left; at the right the
+    // invoice address from y 92 and the delivery address under its caption
+    // from y 218, or 8 points below a longer invoice address, both down to
+    // above the title.
     {
-        const Datapost leverans = mallverktyg::fakt(*this, Fakt::leveransadress);
-        const auto fakturaadress = f.fakturaadressGivetAvsändarland(std::string(kod(b.land)));
-        constexpr double adressernasFot = 332;
-        struct Adresser {
-            std::vector<CachatObjekt> objekt;
-            double slut = 0;
-        };
-        auto adresser = [&](int procent) {
-            const TextAttributes värde = vidProcent(adress, procent);
-            Adresser a;
-            double leveransrubrik = 218;
-            std::optional<CachatObjekt> faktura;
-            if (fakturaadress) {
-                AttributedString t(*fakturaadress, värde);
-                const double h = mallverktyg::uppmätt(*this, t, {140, 10000}).height;
-                faktura.emplace(std::move(t), Rect{351, 92, 140, std::max(104.0, h)});
-                leveransrubrik = std::max(leveransrubrik, 92 + h + 8);
-                a.slut = 92 + h;
-            }
-            if (leverans.värde) {
-                a.objekt.push_back(text(*leverans.rubrik, adress, {351, leveransrubrik, 140, 15}));
-                AttributedString t(*leverans.värde, värde);
-                const double h = mallverktyg::uppmätt(*this, t, {140, 10000}).height;
-                a.objekt.emplace_back(std::move(t), Rect{351, leveransrubrik + 14, 140, std::max(90.0, h)});
-                a.slut = leveransrubrik + 14 + h;
-            }
-            if (faktura) a.objekt.push_back(std::move(*faktura));
-            return a;
-        };
-        Adresser a = adresser(störstaProcent([&](int procent) { return adresser(procent).slut <= adressernasFot; })
-                                  .value_or(minstaProcent));
-        mallverktyg::läggTillVidFoten(*this, alla, std::move(a.objekt), a.slut, adressernasFot);
+        rumsplan::Plan plan(*this);
+        const Datalista avsändare = mallverktyg::faktaOchBetalning(
+            *this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida,
+                    Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
+        plan.rum("sender", {36, 92, 198, 240})
+            .block("sender", {tabellMedData(avsändare, avsändaretikett, avsändarvärde).tabell, {36, 92, 198, 240},
+                              rumsplan::Sättning::tabell});
+        auto& adresser = plan.rum("addresses", {351, 92, 140, 240});
+        if (auto fakturaadress = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
+            adresser.block("invoice address", {AttributedString(*fakturaadress, adress), {351, 92, 140, 104}});
+        if (const Datapost leverans = mallverktyg::fakt(*this, Fakt::leveransadress); leverans.värde)
+            adresser.block("delivery address",
+                           {{AttributedString(*leverans.rubrik, adress), {351, 218, 140, 15}},
+                            {AttributedString(*leverans.värde, adress), {351, 232, 140, 90}}},
+                           {.avstånd = 8});
+        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
     }
-
-    const Datalista avsändare = mallverktyg::faktaOchBetalning(
-        *this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida,
-                Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
-    alla.push_back(mallverktyg::tabelltext(*this, tabellMedData(avsändare, avsändaretikett, avsändarvärde).tabell,
-                                           {36, 92, 198, 240}));
 
     // The band of facts runs right from x 36 to the page's edge; a long
     // value wraps there, reaching down to above the reminder.

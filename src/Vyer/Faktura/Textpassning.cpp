@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr double slack = 0.5;
+constexpr double slack = passningsmån;
 
 struct Prov {
     int procent = 100;
@@ -35,13 +35,8 @@ bool klipper(const AttributedString& text) {
 Prov prova(const TextMeasurer& mätare, const AttributedString& text, Size ram, TextDrawingMode läge, int procent,
            bool helt = false) {
     AttributedString skalad = vidProcent(text, procent);
-    const TextBound gräns = helt || !std::isfinite(ram.height) ? TextBound{} : TextBound::frame(ram.height + slack);
-    TextExtent mått = mätare.extent(skalad, rutaFör(ram), läge, gräns);
-    // A line cut at the frame's edge is measured as wide as the frame; it
-    // loses what it cuts, so it counts as wide as it is uncut, which is how
-    // it stands without a bound, for a cut line never wraps.
-    if (std::isfinite(ram.width) && mått.size.width >= ram.width - slack && klipper(skalad))
-        mått.size.width = std::max(mått.size.width, mätare.extent(skalad, Rect{}, läge, gräns).size.width);
+    TextExtent mått = uppmättIRam(mätare, skalad, helt ? Size{ram.width, std::numeric_limits<double>::infinity()} : ram,
+                                  läge);
     return {procent, std::move(skalad), std::move(mått)};
 }
 
@@ -62,12 +57,23 @@ AttributedString medRadbrytning(const AttributedString& text) {
     return iställetFörKlippning(text, LineBreakMode::wordWrapping);
 }
 
+}  // namespace
+
+TextExtent uppmättIRam(const TextMeasurer& mätare, const AttributedString& text, Size ram, TextDrawingMode läge) {
+    const TextBound gräns = std::isfinite(ram.height) ? TextBound::frame(ram.height + slack) : TextBound{};
+    TextExtent mått = mätare.extent(text, rutaFör(ram), läge, gräns);
+    // A line cut at the frame's edge is measured as wide as the frame; it
+    // loses what it cuts, so it counts as wide as it is uncut, which is how
+    // it stands without a bound, for a cut line never wraps.
+    if (std::isfinite(ram.width) && mått.size.width >= ram.width - slack && klipper(text))
+        mått.size.width = std::max(mått.size.width, mätare.extent(text, Rect{}, läge, gräns).size.width);
+    return mått;
+}
+
 bool inomRamen(const TextExtent& m, Size ram) {
     return m.whole && m.size.height <= ram.height + slack &&
            (!std::isfinite(ram.width) || m.size.width <= ram.width + slack);
 }
-
-}  // namespace
 
 PassadText passadText(const TextMeasurer& mätare, const AttributedString& text, Size ram, TextDrawingMode läge,
                       Ramhöjd ramhöjd) {
@@ -116,9 +122,10 @@ namespace {
 // The text with its lines kept to their line wrapped instead when one of
 // them is wider than `bredd` at each of the sizes `procent`, else as it is.
 AttributedString radbrutenOmFörBredVid(const TextMeasurer& mätare, const AttributedString& text, double bredd,
-                                       TextDrawingMode läge, std::initializer_list<int> procent) {
+                                       TextDrawingMode läge, std::initializer_list<int> procent,
+                                       double höjd = std::numeric_limits<double>::infinity()) {
     if (!klipper(text) || !std::isfinite(bredd) || bredd <= 0) return text;
-    const Size ram{bredd, std::numeric_limits<double>::infinity()};
+    const Size ram{bredd, höjd};
     for (int p : procent)
         if (prova(mätare, text, ram, läge, p).mått.size.width <= bredd + slack) return text;
     return medRadbrytning(text);
@@ -127,8 +134,8 @@ AttributedString radbrutenOmFörBredVid(const TextMeasurer& mätare, const Attri
 }  // namespace
 
 AttributedString radbrutenDärDenMåste(const TextMeasurer& mätare, const AttributedString& text, double bredd,
-                                      TextDrawingMode läge) {
-    return radbrutenOmFörBredVid(mätare, text, bredd, läge, {100, minstaProcent});
+                                      TextDrawingMode läge, double höjd) {
+    return radbrutenOmFörBredVid(mätare, text, bredd, läge, {100, minstaProcent}, höjd);
 }
 
 AttributedString radbrutenOmDenÄrFörBred(const TextMeasurer& mätare, const AttributedString& text, double bredd,
@@ -193,7 +200,10 @@ AttributedString avkortad(const TextMeasurer& mätare, const AttributedString& t
     const AttributedString hel = iställetFörKlippning(text, LineBreakMode::truncatingTail);
     const AttributedString t = vadEnRamKanVisa(hel);
     const double bredd = std::isfinite(ram.width) ? ram.width : 0;
-    const std::vector<TextLine> rader = mätare.lines(t, bredd, läge);
+    // Only the lines the frame shows, and the one after them that says
+    // whether the text goes on.
+    const TextBound gräns = std::isfinite(ram.height) ? TextBound::frame(ram.height + slack) : TextBound{};
+    const std::vector<TextLine> rader = mätare.linesUpTo(t, bredd, läge, gräns);
     size_t ryms = 0;
     while (ryms < rader.size() && rader[ryms].bottom <= ram.height + slack) ++ryms;
     ryms = std::max<size_t>(ryms, 1);
@@ -210,7 +220,7 @@ AttributedString avkortad(const TextMeasurer& mätare, const AttributedString& t
     std::vector<size_t> slut;
     for (size_t i = från; i <= till; ++i)
         if (teckenbörjan(t.text(), i)) slut.push_back(i);
-    auto godtar = [&](size_t i) { return mätare.lines(medEllips(t, i), bredd, läge).size() <= ryms; };
+    auto godtar = [&](size_t i) { return mätare.linesUpTo(medEllips(t, i), bredd, läge, gräns).size() <= ryms; };
     size_t lo = 0, hi = slut.size();  // slut[lo] is taken; from slut[hi] on, none is
     while (hi - lo > 1) {
         const size_t mitt = (lo + hi) / 2;

@@ -10,7 +10,12 @@
 #include "Plattform/Geometry.h"
 #include "Plattform/Ritning/TextMeasurer.h"
 
+#include <limits>
 #include <optional>
+
+// How far a measure may pass its frame and still count as inside it: the
+// same text measured twice differs by less.
+inline constexpr double passningsmån = 0.5;
 
 // Whole percent, so that texts that differ a little get the same size.
 inline constexpr int minstaProcent = 70;
@@ -96,9 +101,18 @@ PassadText passadText(const TextMeasurer& mätare, const AttributedString& text,
 // The text as passadText sets it in a frame `bredd` wide and as high as it
 // needs: wrapped where lines kept to their line are too wide even at 70 %,
 // else as it is. For a text that is set smaller before it wraps: what a
-// frame that grows to hold it measures.
+// frame that grows to hold it measures. Only the lines that a frame
+// `höjd` high shows are measured.
 AttributedString radbrutenDärDenMåste(const TextMeasurer& mätare, const AttributedString& text, double bredd,
-                                      TextDrawingMode läge = TextDrawingMode::layoutManager);
+                                      TextDrawingMode läge = TextDrawingMode::layoutManager,
+                                      double höjd = std::numeric_limits<double>::infinity());
+
+// The text as set in a frame of `ram`, laid out only as far as the frame
+// shows (all of it for an infinite height): a line kept to its line that
+// the frame's edge cuts counts as wide as it is uncut.
+TextExtent uppmättIRam(const TextMeasurer& mätare, const AttributedString& text, Size ram, TextDrawingMode läge);
+// Whether a text so measured lies within the frame, every line of it.
+bool inomRamen(const TextExtent& mått, Size ram);
 
 // The text with its lines kept to their line wrapped instead when one of
 // them is wider than `bredd` at the size it has, else as it is. For a text

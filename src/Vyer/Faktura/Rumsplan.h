@@ -1,0 +1,116 @@
+#pragma once
+// A template's page as rooms: rectangles that never overlap, each holding
+// the blocks of text that may stand in it, top to bottom. A template
+// declares its blocks and their rooms; one fitter places them all, by one
+// rule, so that a long value meets no neighbour whatever its length:
+//  1. Each text is measured at the width it is drawn in; a line kept to its
+//     line that is too wide for its column even at 70 % wraps there.
+//  2. A room's blocks stand where the template put them, each pushed down
+//     under the one above it (by its gap); when the last then ends below
+//     the room's foot they move up, as far as the room's top and the
+//     blocks above let them. A room that holds its blocks so is done.
+//  3. Otherwise every room of its group is set smaller, texts and gaps by
+//     one factor in whole percent, down to 70 %: the largest at which
+//     every room of the group holds its blocks, preferring one at which no
+//     word breaks between characters (Textpassning.h).
+//  4. Past 70 % a room's blocks stand close from its top and are cut at
+//     its foot: the block that crosses it keeps the lines that end above
+//     it, the last ending in an ellipsis, and the blocks after it are left
+//     out. A block without room for one line is left out and the block
+//     above it gives its last line to the ellipsis; the first block of a
+//     room keeps its first line, a room being at least a line high.
+// Each text is laid out only as far as its room can show, however long.
+//
+// The plan records its rooms on the view (Fakturavy::planeradeRum), so a
+// test can hold that no two of a page overlap.
+#include "Vyer/Faktura/Fakturavy.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace rumsplan {
+
+// How a text is drawn: a plain string from its frame's top left, or a
+// table in full text layout.
+enum class Sättning { sträng, tabell };
+
+// One text of a block, in the frame it has while its block stands where
+// the template put it; a frame higher than the text is the least it takes.
+struct Text {
+    AttributedString text;
+    Rect ram;
+    Sättning sättning = Sättning::sträng;
+};
+
+// Where a block would stand, given its height h: its top at `linje` −
+// `andelOvanför` × h. A block stands by default at the top of its texts'
+// frames, growing down; `påFoten` grows up from a line, `kring` both ways.
+struct Förankring {
+    double linje = 0;
+    double andelOvanför = 0;
+
+    static Förankring påFoten(double y) { return {y, 1}; }
+    static Förankring kring(double y, double andelOvanför) { return {y, andelOvanför}; }
+};
+
+struct Blockval {
+    double avstånd = 0;  // under the block above it in its room
+    std::optional<Förankring> förankring;
+};
+
+class Rum {
+public:
+    Rum(std::string namn, Rect yta) : namn_(std::move(namn)), yta_(yta) {}
+
+    // A block of `texter` that move and are set smaller together, below
+    // the blocks added before it; a block without text takes no room.
+    Rum& block(std::string namn, std::vector<Text> texter, Blockval val = {});
+    // A block of one text.
+    Rum& block(std::string namn, Text text, Blockval val = {});
+    // Texts a shared step has placed already (the amount rows, say), which
+    // stand in this room as they are.
+    Rum& färdiga(std::vector<CachatObjekt> objekt);
+
+    const std::string& namn() const { return namn_; }
+    const Rect& yta() const { return yta_; }
+
+    struct Block {
+        std::string namn;
+        std::vector<Text> texter;
+        Blockval val;
+    };
+    const std::vector<Block>& blocken() const { return block_; }
+    std::vector<CachatObjekt>& färdiga() { return färdiga_; }
+
+private:
+    std::string namn_;
+    Rect yta_;
+    std::vector<Block> block_;
+    std::vector<CachatObjekt> färdiga_;
+};
+
+class Plan {
+public:
+    explicit Plan(Fakturavy& vy, Sidslag sidor = Sidslag::alla) : vy_(vy), sidor_(sidor) {}
+
+    // A room; its blocks are set smaller alone unless it shrinks with
+    // others (krymperMed).
+    Rum& rum(std::string namn, Rect yta);
+    // `a` and `b` are set smaller by one factor, with every room either
+    // already shrinks with.
+    void krymperMed(const Rum& a, const Rum& b);
+
+    // The placed texts, room by room and block by block in the order
+    // given; the rooms are recorded on the view.
+    std::vector<CachatObjekt> placera() &&;
+
+private:
+    Fakturavy& vy_;
+    Sidslag sidor_;
+    std::deque<Rum> rum_;  // stable addresses: a template keeps a Rum& while it adds more
+    std::vector<size_t> grupp_;
+};
+
+}  // namespace rumsplan
