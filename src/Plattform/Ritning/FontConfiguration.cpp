@@ -1,5 +1,6 @@
 #include "Plattform/Ritning/FontConfiguration.h"
 
+#include "Plattform/Ritning/FaceWithoutPrivateUse.h"
 #include "Plattform/Ritning/FontFiles.h"
 #include "Plattform/Ritning/FontsConfText.h"
 #include "Plattform/LeakChecker.h"
@@ -143,7 +144,11 @@ private:
 
     bool add(const std::string& path) {
         if (!added_.insert(path).second) return false;
+        const FcFontSet* before = FcConfigGetFonts(config_, FcSetApplication);
+        const int from = before ? before->nfont : 0;
         FcConfigAppFontAddFile(config_, fc(path));
+        // So that the PDF's text is the text (FaceWithoutPrivateUse.h).
+        drawWithoutPrivateUse(FcConfigGetFonts(config_, FcSetApplication), from, path);
         return true;
     }
 
