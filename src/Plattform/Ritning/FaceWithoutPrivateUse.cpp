@@ -6,16 +6,16 @@
 #include <freetype/freetype.h>
 #include <fontconfig/fcfreetype.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
-#include <utility>
 
 namespace fonts {
 namespace {
 
 // Fonts larger than this are drawn as they are: the ones the font
 // configuration names are a few hundred kilobytes.
-constexpr uint64_t mostFontBytes = 32 << 20;
+constexpr uint64_t mostFontBytes = uint64_t{32} << 20;
 
 bool privateUse(uint32_t c) { return (c >= 0xE000 && c <= 0xF8FF) || c >= 0xF0000; }
 
@@ -140,8 +140,11 @@ uint32_t checksum(const std::vector<uint8_t>& table) {
 }  // namespace
 
 std::optional<std::vector<uint8_t>> withoutPrivateUse(std::span<const uint8_t> font) {
-    constexpr uint32_t collection = 0x74746366, cmapTag = 0x636D6170;  // "ttcf", "cmap"
-    if (font.size() < 12 || be32(font.data()) == collection) return std::nullopt;
+    // TrueType outlines, by either tag, or CFF ones; "cmap".
+    constexpr uint32_t trueType = 0x00010000, apple = 0x74727565, cff = 0x4F54544F, cmapTag = 0x636D6170;
+    if (font.size() < 12) return std::nullopt;
+    if (const uint32_t version = be32(font.data()); version != trueType && version != apple && version != cff)
+        return std::nullopt;
     const size_t tables = be16(font.data() + 4);
     if (12 + 16 * tables > font.size()) return std::nullopt;
     bool hasCmap = false;
@@ -182,7 +185,7 @@ std::optional<std::vector<uint8_t>> withoutPrivateUse(std::span<const uint8_t> f
     return out;
 }
 
-void drawWithoutPrivateUse(FcFontSet* fonts, int from, const std::string& file) {
+bool drawWithoutPrivateUse(FcFontSet* fonts, int from, const std::string& file, bool make) {
     // Each file's copy (empty when it needs none) and its faces by index,
     // for the life of the process: cairo draws with them as long as it runs.
     struct Copy {
@@ -190,29 +193,34 @@ void drawWithoutPrivateUse(FcFontSet* fonts, int from, const std::string& file) 
         std::map<int, FT_Face> faces;
     };
     static auto* copies = new std::map<std::string, Copy>;
-    auto [it, isNew] = copies->try_emplace(file);
-    Copy& copy = it->second;
-    if (isNew) {
+    auto it = copies->find(file);
+    if (it == copies->end()) {
+        if (!make) return false;
+        it = copies->try_emplace(file).first;
         try {
-            if (auto made = withoutPrivateUse(readWholeFile(file, mostFontBytes))) copy.font = std::move(*made);
+            if (auto made = withoutPrivateUse(readWholeFile(file, mostFontBytes))) it->second.font = std::move(*made);
         } catch (const FileError&) {
             // Unreadable now: drawn from the file, as fontconfig read it.
         }
     }
-    if (copy.font.empty() || !fonts || !library()) return;
+    Copy& copy = it->second;
+    if (copy.font.empty() || !fonts || !library()) return false;
+    bool put = false;
     for (int i = std::max(from, 0); i < fonts->nfont; ++i) {
         FcPattern* pattern = fonts->fonts[i];
         FcChar8* path = nullptr;
         int index = 0;
         if (FcPatternGetString(pattern, FC_FILE, 0, &path) != FcResultMatch || file != reinterpret_cast<char*>(path))
             continue;
+        if (FT_Face drawn = nullptr; FcPatternGetFTFace(pattern, FC_FT_FACE, 0, &drawn) == FcResultMatch) continue;
         FcPatternGetInteger(pattern, FC_INDEX, 0, &index);
         auto [face, made] = copy.faces.try_emplace(index, nullptr);
         if (made && FT_New_Memory_Face(library(), copy.font.data(), static_cast<FT_Long>(copy.font.size()), index,
                                        &face->second) != 0)
             face->second = nullptr;
-        if (face->second) FcPatternAddFTFace(pattern, FC_FT_FACE, face->second);
+        if (face->second) put |= FcPatternAddFTFace(pattern, FC_FT_FACE, face->second) == FcTrue;
     }
+    return put;
 }
 
 }  // namespace fonts

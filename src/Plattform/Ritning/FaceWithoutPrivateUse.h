@@ -28,9 +28,10 @@ namespace fonts {
 std::optional<std::vector<uint8_t>> withoutPrivateUse(std::span<const uint8_t> font);
 
 // Puts such a copy of the font of `file` into each of its patterns in
-// `fonts` from `from` on, for cairo to draw with. The copy is made once
-// a file and kept for the life of the process; a file that needs none is
-// left as it is.
-void drawWithoutPrivateUse(FcFontSet* fonts, int from, const std::string& file);
+// `fonts` from `from` on that lacks it, for cairo to draw with; with
+// `make`, makes it first unless it was made before. A copy is made once a
+// file and kept for the life of the process; a file that needs none is
+// left as it is. Whether it put the copy into any pattern.
+bool drawWithoutPrivateUse(FcFontSet* fonts, int from, const std::string& file, bool make);
 
 }  // namespace fonts
