@@ -1,5 +1,6 @@
 #include "Plattform/Ritning/FontConfiguration.h"
 
+#include "Plattform/Ritning/FaceWithoutPrivateUse.h"
 #include "Plattform/Ritning/FontFiles.h"
 #include "Plattform/Ritning/FontsConfText.h"
 #include "Plattform/LeakChecker.h"
@@ -129,21 +130,29 @@ private:
     }
 
     // The file of that name in the first of fonts.conf's directories that
-    // holds one.
+    // holds one. A face's own file is drawn by cairo from a copy that names
+    // its glyphs by their text (FaceWithoutPrivateUse.h), made when the
+    // face is first asked for, not for every file loaded with the rest.
     void addFile(std::string_view name) {
-        if (everything_) return;
         for (const std::string& dir : directories_) {
             std::string path = dir + "/" + std::string(name);
             std::error_code error;
             if (!std::filesystem::is_regular_file(path, error)) continue;
-            if (add(path)) ++version_;
+            const bool added = add(path);
+            if (drawWithoutPrivateUse(FcConfigGetFonts(config_, FcSetApplication), 0, path, true) || added)
+                ++version_;
             return;
         }
     }
 
+    // A copy made before goes into the file's patterns again when every
+    // file is loaded anew.
     bool add(const std::string& path) {
         if (!added_.insert(path).second) return false;
+        const FcFontSet* before = FcConfigGetFonts(config_, FcSetApplication);
+        const int from = before ? before->nfont : 0;
         FcConfigAppFontAddFile(config_, fc(path));
+        drawWithoutPrivateUse(FcConfigGetFonts(config_, FcSetApplication), from, path, false);
         return true;
     }
 

@@ -9,7 +9,8 @@
 // only when a text holds a character both its face and DejaVu Sans lack.
 // Pango then picks the same face for every character as it would with
 // every font loaded: the face asked for comes first and DejaVu Sans second
-// in each of its lists either way.
+// in each of its lists either way. Cairo draws a face asked for from a copy
+// that names its glyphs by their text (FaceWithoutPrivateUse.h).
 #include "Plattform/Ritning/FontFaces.h"
 
 #include <fontconfig/fontconfig.h>

@@ -418,8 +418,8 @@ public:
 // when asked for.
 struct Kolumnval {
     // The first row of a page stands `radbasensFörskjutning` below the top
-    // of `datautrymme`, so its rows end that far below the region; the
-    // message after the last row may end as far again below them.
+    // of `datautrymme`, so its rows, and the message after the last of
+    // them, end that far below the region (less the last row's margin).
     static constexpr double radbasensFörskjutning = 12;
 
     Rect rubrikutrymme;

@@ -9,6 +9,7 @@
 #include "Vyer/Faktura/Celldelning.h"
 #include "Vyer/Faktura/Fakturavy.h"
 #include "Vyer/Faktura/Kolumntabell.h"
+#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 #include <string>
@@ -84,8 +85,10 @@ struct Meddelande {
 };
 
 // The message centred in the data font, only on a built-in template's
-// layout; never taller than the last page's room less a continuation line.
-std::optional<Meddelande> förberettMeddelande(const Fakturavy& vy, const Radplacering& p, double sistaSidansRum) {
+// layout. One taller than a new last page holds between its continuation
+// line and `fot` (the message's foot, from the row base) is cut to that
+// height, its last line ending in an ellipsis.
+std::optional<Meddelande> förberettMeddelande(const Fakturavy& vy, const Radplacering& p, double fot) {
     if (vy.mallOchSpråk) return std::nullopt;
     auto meddelande = vy.f.meddelande();
     if (!meddelande || meddelande->empty()) return std::nullopt;
@@ -96,7 +99,10 @@ std::optional<Meddelande> förberettMeddelande(const Fakturavy& vy, const Radpla
     attribut.font = p.dataattribut.font.value_or(fonts::systemFont(12));
     Meddelande m{AttributedString(*meddelande, attribut), 0};
     m.höjd = vy.mätare.boundingSize(m.text, p.datautrymme.size()).height;
-    if (m.höjd > sistaSidansRum - fortsättningsrad) m.höjd = std::max(0.0, sistaSidansRum - fortsättningsrad - 1);
+    if (const double rum = std::max(0.0, fot - fortsättningsrad); m.höjd > rum) {
+        m.text = avkortad(vy.mätare, m.text, {p.datautrymme.width, rum}, TextDrawingMode::fromTopLeft);
+        m.höjd = rum;
+    }
     return m;
 }
 
@@ -116,7 +122,11 @@ std::vector<std::vector<CachatObjekt>> sidorMedRader(const Fakturavy& vy, Kolumn
     const double X = p.datautrymme.x, W = p.datautrymme.width;
     const double övrigaSidor = p.höjdPåÖvrigaSidor;
     const double sistaSidan = vy.följesedel ? övrigaSidor : p.datautrymme.height;
-    const auto meddelande = förberettMeddelande(vy, p, sistaSidan);
+    // Where the message may end, below the row base: where a last row may.
+    double meddelandetsFot = sistaSidan - sistaRadensMarginal;
+    if (p.meddelandetsFot)
+        meddelandetsFot = std::min(meddelandetsFot, *p.meddelandetsFot - p.datautrymme.y - radbasensFörskjutning);
+    const auto meddelande = förberettMeddelande(vy, p, meddelandetsFot);
     const size_t antal = tabell.radhöjder.size();
     std::vector<double> kolumnensX;
     for (double o = 0; const auto& kolumn : tabell.kolumner) {
@@ -125,16 +135,18 @@ std::vector<std::vector<CachatObjekt>> sidorMedRader(const Fakturavy& vy, Kolumn
     }
 
     Sidbyggare s(vy, p);
+    // Centred in the free room below the rows, as it always stood, where
+    // that keeps it in the room; else as low as the room lets it, and on a
+    // new last page where even that would take it over the last row.
     auto placeraMeddelande = [&] {
+        const double h = meddelande->höjd;
         auto överkant = [&] {
             const double ledigt = sistaSidan - s.y;
-            double y = s.radbas() + sistaSidan - meddelande->höjd - ledigt * 0.5 + radbasensFörskjutning;
-            if (p.meddelandetsFot) y = std::min(y, *p.meddelandetsFot - meddelande->höjd);
-            return y;
+            const double mitt = s.radbas() + sistaSidan - h - ledigt * 0.5 + radbasensFörskjutning;
+            return std::max(s.radbas() + s.y, std::min(mitt, s.radbas() + meddelandetsFot - h));
         };
-        if (meddelande->höjd > sistaSidan - s.y || (p.meddelandetsFot && s.radPlacerad && överkant() < s.radbas() + s.y))
-            s.sidbrytning();
-        s.sida.emplace_back(meddelande->text, Rect{X, överkant(), W, meddelande->höjd});
+        if (s.radPlacerad && s.y + h > meddelandetsFot) s.sidbrytning();
+        s.sida.emplace_back(meddelande->text, Rect{X, överkant(), W, h});
     };
     // One row, or one part of a row, `höjd` high at the page's y.
     auto placeraRad = [&](double höjd, auto&& cellerna) {

@@ -139,16 +139,21 @@ void Fakturavy::konfigureraInnehållFörCTMedFärg(const Color& accent) {
         alla.push_back(text(belopp(f.attBetala()), beloppsvärde, {341, 747, 205, 18}));
     }
 
+    // The amount rows start above the foot of the item table's room, which
+    // the message then ends above.
+    constexpr double beloppen = 641;
     std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(data, dataHöger, {344, 641, 202, 15}, {344, 641, 202, 15},
+        beloppfältMedRubrikattribut(data, dataHöger, {344, beloppen, 202, 15}, {344, beloppen, 202, 15},
                                     {.taMedTotalen = true})
             .data;
     if (auto summa = momssammanfattningMedRubrikAttribut(moms, moms, {49, 642, 177, 77},
                                                          {.rubrikOvanförSammanfattning = true}))
         sistaSidan.insert(sistaSidan.end(), summa->begin(), summa->end());
 
-    läggTillKolumnerMedRubrikattribut(
-        kolumnrubrik, data, kolumnrubrikHöger, dataHöger,
-        {.rubrikutrymme = {50, 474, 496, 17}, .datautrymme = {50, 490, 496, 144}, .höjdPåÖvrigaSidor = 234});
+    läggTillKolumnerMedRubrikattribut(kolumnrubrik, data, kolumnrubrikHöger, dataHöger,
+                                      {.rubrikutrymme = {50, 474, 496, 17},
+                                       .datautrymme = {50, 490, 496, 144},
+                                       .höjdPåÖvrigaSidor = 234,
+                                       .meddelandetsFot = följesedel ? std::nullopt : std::optional(beloppen)});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
 }

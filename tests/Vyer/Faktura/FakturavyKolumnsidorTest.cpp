@@ -349,20 +349,31 @@ struct Meddelandefall {
     Sidor väntade;
 };
 
+// The message takes the last page's room as a last row does: below the
+// rows and 3 points above the room's foot, centred in the free room where
+// that keeps it there (top: row base + H - h - free / 2 + 12).
 TEST_F(Radsidor, TheMessageStandsInTheRoomBelowTheLastRow) {
     const std::string m = "Thank you";  // 45 x 12 in the data font
+    const std::string från1 = "\u2026 continued from page 1 312 15", på2 = "\u2026 continued on page 2";
     const std::vector<Meddelandefall> fall = {
         // 160 free below the rows: 312 + 200 - 12 - 80 + 12.
-        {"below the rows", {20, 20}, 200, std::nullopt,
-         {{"r1 312 20", "r2 332 20", m + " 432 12"}}},
-        // 70 high with 60 free: on a page of its own, 85 free there.
+        {"below the rows", {20, 20}, 200, std::nullopt, {{"r1 312 20", "r2 332 20", m + " 432 12"}}},
+        // 20 free: centred it would end at 414, past the room's foot at
+        // 312 + 100 - 3; it ends there instead.
+        {"near the room's foot", {20, 20, 20, 20}, 100, std::nullopt,
+         {{"r1 312 20", "r2 332 20", "r3 352 20", "r4 372 20", m + " 397 12"}}},
+        // 14 free, 12 high with 3 below: on a new last page, centred in its
+        // 85 free.
+        {"no room for it and the margin", {20, 20, 20, 20, 6}, 100, std::nullopt,
+         {{"r1 312 20", "r2 332 20", "r3 352 20", "r4 372 20", "r5 392 6", på2 + " 398 15"},
+          {från1, m + " 369.5 12"}}},
+        // Centred it would start at 284, over the row.
+        {"a tall message starts below the last row", {20}, 200, Size{100, 150},
+         {{"r1 312 20", m + " 332 150"}}},
+        // 70 high with 60 free: on a new last page, below its continuation
+        // line rather than centred over it at 311.5.
         {"too tall for the room left", {20, 20}, 100, Size{100, 70},
-         {{"r1 312 20", "r2 332 20", "\u2026 continued on page 2 352 15"},
-          {"\u2026 continued from page 1 312 15", m + " 311.5 70"}}},
-        // Never taller than the room less a continuation line and a point.
-        {"taller than the last page", {20}, 100, Size{100, 500},
-         {{"r1 312 20", "\u2026 continued on page 2 332 15"},
-          {"\u2026 continued from page 1 312 15", m + " 297.5 84"}}},
+         {{"r1 312 20", "r2 332 20", på2 + " 352 15"}, {från1, m + " 327 70"}}},
         {"an invoice without items", {}, 200, std::nullopt, {{m + " 412 12"}}},
     };
     for (const auto& c : fall) {
@@ -374,6 +385,18 @@ TEST_F(Radsidor, TheMessageStandsInTheRoomBelowTheLastRow) {
         lägg({30, 300, 535, c.sistaSidan}, 100);
         EXPECT_EQ(sidor(), c.väntade);
     }
+}
+
+// A message no last page holds is cut to what one holds below its
+// continuation line, 100 - 3 - 15: six lines of 12, the sixth ending in an
+// ellipsis.
+TEST_F(Radsidor, AMessageTallerThanAPageIsCutVisibly) {
+    rader({20});
+    faktura.meddelande_ = radtext("m", 1, 30);
+    lägg({30, 300, 535, 100}, 100);
+    EXPECT_EQ(sidor(), (Sidor{{"r1 312 20", "\u2026 continued on page 2 332 15"},
+                              {"\u2026 continued from page 1 312 15",
+                               "m01\nm02\nm03\nm04\nm05\nm06\u2026 327 82"}}));
 }
 
 TEST_F(Radsidor, TheMessageIsCentredInTheDataFontOnly) {
