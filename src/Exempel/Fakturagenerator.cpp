@@ -338,7 +338,10 @@ Plan planera(uint64_t frö) {
     p.visaKundnummer = r.procent(60);
     if (r.procent(60)) {
         const Landsord& dit = r.procent(75) ? l : alla[r.under(alla.size())];
-        p.leverans = adress(r, dit, lång.leverans, namn.vanligt, true);
+        // A street of its own: two texts alike at ordinary length but not
+        // at long would be one text to a check that compares them.
+        for (int försök = 0; försök < 8 && (!p.leverans || p.leverans->gata.vanligt == p.adress.gata.vanligt); ++försök)
+            p.leverans = adress(r, dit, lång.leverans, namn.vanligt, true);
         if (r.procent(25)) p.leverans->attention = {};
     }
 
@@ -379,7 +382,10 @@ Plan planera(uint64_t frö) {
     p.nummer = std::to_string(r.mellan(1001, 999999));
     p.fakturadatum = Datum(20261101) + r.mellan(0, 28);
     p.frist = r.mellan(1, 6) * 10;
-    if (r.procent(70)) p.vårReferens = text(person(r, se, false), person(r, se, true), lång.fakta);
+    if (r.procent(70))
+        for (int försök = 0; försök < 8 && (!p.vårReferens.finns() || p.vårReferens.vanligt == p.referens.vanligt);
+             ++försök)
+            p.vårReferens = text(person(r, se, false), person(r, se, true), lång.fakta);
     if (r.procent(70))
         p.inköpsorder = text("PO-2026-" + r.siffror(4),
                              std::string(s.beställning) + " 45000" + r.siffror(5) + ", " + s.projekt + " " +
@@ -414,7 +420,8 @@ Plan planera(uint64_t frö) {
         p.fastighet = text(ort + " Tallen 1:" + std::to_string(r.mellan(1, 999)),
                            ort + " " + r.välj(se.ortled) + " Fyrverkarbacken 12:" + std::to_string(r.mellan(1, 999)),
                            lång.mottagare);
-        p.förening = text("Brf Tallen", "Bostadsrättsföreningen " + företagsnamn(r, se, true).långt.substr(0, 60),
+        const std::string förening = företagsnamn(r, se, true).långt;
+        p.förening = text("Brf Tallen", "Bostadsrättsföreningen " + förening.substr(0, förening.rfind(' ', 60)),
                           lång.mottagare);
         p.lägenhet = std::to_string(r.mellan(1001, 1699));
     }
