@@ -262,9 +262,10 @@ std::string iban(Slump& r, const Landsord& l, bool mellanrum) {
     return ut;
 }
 
-// A Swedish organisation number with its Luhn check digit.
+// A Swedish limited company's organisation number (556 or 559, so it reads
+// as no date of birth) with its Luhn check digit.
 std::string organisationsnummer(Slump& r) {
-    std::string s = "55" + r.siffror(7);
+    std::string s = std::string(r.procent(70) ? "556" : "559") + r.siffror(6);
     int summa = 0;
     for (size_t i = 0; i < s.size(); ++i) {
         int v = (s[i] - '0') * (i % 2 == 0 ? 2 : 1);
