@@ -97,7 +97,7 @@ const std::vector<Landsord>& länder() {
          .momsmönster = {"FI########"},
          .ibanmönster = "99999999999999",
          .banker = {{"Nordea", "Nordea Bank Abp", "NDEAFIHH"},
-                    {"OP", "Osuuspankki OP Ryhmä", "OKOYFIHH"},
+                    {"OP Pankki", "OP Osuuskunta, OP Ryhmä", "OKOYFIHH"},
                     {"Aktia", "Aktia Pankki Oyj", "HELSFIHH"}},
          .toppdomän = "fi"},
         {.kod = "de", .valuta = "EUR", .språk = "de", .och = "und",
