@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -246,40 +247,52 @@ std::multiset<std::string> övrigaOrd(const Läsning& l, const Fältbild& bild) 
     return ut;
 }
 
-// Each text's places in drawing order, with the size its smallest word
-// is set at.
-std::vector<std::pair<Plats, double>> iOrdning(const Läsning& l, const Fältbild& bild, size_t f) {
-    std::vector<std::pair<Plats, double>> ut;
+// A text's places, each with its page, where its first word drawn stands
+// and the size its smallest word is set at.
+struct Storlek {
+    size_t sida;
+    Point var;
+    double punkter;
+};
+
+std::vector<Storlek> storlekarAv(const Läsning& l, const Fältbild& bild, size_t f) {
+    std::vector<Storlek> ut;
     for (const auto* lista : {&bild.hela[f], &bild.delar[f]})
         for (const Plats& plats : *lista) {
             double minst = 1e9;
+            size_t först = SIZE_MAX;
             for (const Ordfynd& o : plats.second.ord)
-                for (size_t i : o.ritade) minst = std::min(minst, l.ritade[plats.first].ord[i].storlek);
-            if (minst < 1e9) ut.emplace_back(plats, minst);
+                for (size_t i : o.ritade) {
+                    minst = std::min(minst, l.ritade[plats.first].ord[i].storlek);
+                    först = std::min(först, i);
+                }
+            if (först != SIZE_MAX) ut.push_back({plats.first, l.ritade[plats.first].ord[först].bas, minst});
         }
-    auto först = [](const Plats& p) {
-        size_t i = SIZE_MAX;
-        for (const Ordfynd& o : p.second.ord)
-            for (size_t k : o.ritade) i = std::min(i, k);
-        return std::pair{p.first, i};
-    };
-    std::sort(ut.begin(), ut.end(), [&](const auto& a, const auto& b) { return först(a.first) < först(b.first); });
     return ut;
 }
 
-// The n-th place of a text with long values against its n-th with ordinary
-// ones: no smaller than 70 % of it.
+// Each place of a text with long values against the nearest place of it
+// on the same page with ordinary values (a block that grows moves a
+// little; another block showing the same text stands elsewhere): no
+// smaller than 70 % of it.
 void storlekar(const Läsning& kort, const Läsning& lång, const Fältbild& k, const Fältbild& l,
                const std::vector<Profilfält>& fälten, Brister& ut) {
     for (size_t f = 0; f < fälten.size(); ++f) {
-        const auto före = iOrdning(kort, k, f), efter = iOrdning(lång, l, f);
-        for (size_t n = 0; n < före.size() && n < efter.size(); ++n)
-            if (efter[n].second < minstaAndel * före[n].second - 0.01) {
+        const auto före = storlekarAv(kort, k, f);
+        for (const Storlek& efter : storlekarAv(lång, l, f)) {
+            const Storlek* närmast = nullptr;
+            double avstånd = 1e18;
+            for (const Storlek& s : före) {
+                const double d = std::hypot(s.var.x - efter.var.x, s.var.y - efter.var.y);
+                if (s.sida == efter.sida && d < avstånd) avstånd = d, närmast = &s;
+            }
+            if (närmast && efter.punkter < minstaAndel * närmast->punkter - 0.01) {
                 char rad[160];
                 std::snprintf(rad, sizeof rad, "set at %.1f pt, below 70 %% of its %.1f pt with ordinary values",
-                              efter[n].second, före[n].second);
-                ut.push_back({"too small: " + fälten[f].namn, sidan(efter[n].first.first) + fälten[f].namn + " " + rad});
+                              efter.punkter, närmast->punkter);
+                ut.push_back({"too small: " + fälten[f].namn, sidan(efter.sida) + fälten[f].namn + " " + rad});
             }
+        }
     }
 }
 
