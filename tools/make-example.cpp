@@ -6,6 +6,7 @@
 //                [--latest-items N] [--long-comments] [--long-names] [--latest-columns 8|10]
 //                [--all-facts] [--discount-and-rounding] [--reverse-charge]
 //                [--long-profile sv|de|fi | --ordinary-profile sv|de|fi] OUTPUT
+//   make-example --generated SEED [--short] OUTPUT
 //
 // --unsent adds unsent invoices; --every-shape adds records of every kind
 // in each of their shapes (see Exempel/Exempelvarianter.h). The ledger
@@ -21,9 +22,12 @@
 // cooperative, a German limited partnership, a Finnish housing company),
 // from a ledger with a long name and address, with every fact filled at
 // length (see Exempel/Exempelprofiler.h); --ordinary-profile gives the
-// same facts at ordinary length. The same options always give the same
-// bytes.
+// same facts at ordinary length. --generated writes instead the document
+// of the invoice generator's seed (see Exempel/Fakturagenerator.h), with
+// its long values, or with --short its ordinary ones. The same options
+// always give the same bytes.
 #include "Exempel/Exempelbokforing.h"
+#include "Exempel/Fakturagenerator.h"
 #include "Fillagring.h"
 #include "Modell/Fakturor/InbyggdFakturamall.h"
 #include "Plattform/Filer.h"
@@ -32,6 +36,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -46,7 +51,8 @@ int användning() {
                  "                    [--latest-template CODE] [--latest-language CODE] [--latest-country CODE]\n"
                  "                    [--latest-items N] [--long-comments] [--long-names] [--latest-columns 8|10]\n"
                  "                    [--all-facts] [--discount-and-rounding] [--reverse-charge]\n"
-                 "                    [--long-profile sv|de|fi | --ordinary-profile sv|de|fi] OUTPUT\n");
+                 "                    [--long-profile sv|de|fi | --ordinary-profile sv|de|fi] OUTPUT\n"
+                 "       make-example --generated SEED [--short] OUTPUT\n");
     return 2;
 }
 
@@ -65,6 +71,8 @@ int main(int argc, char** argv) {
     val.antalSkickadeFakturor = 12;
     std::string utfil;
     std::string logotypfil;
+    std::optional<int64_t> frö;
+    bool korta = false;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--entries" && i + 1 < argc) {
@@ -106,6 +114,12 @@ int main(int argc, char** argv) {
         } else if ((a == "--long-profile" || a == "--ordinary-profile") && i + 1 < argc) {
             val.senasteFaktura.profil = Profilval{argv[++i], a == "--long-profile"};
             if (!std::ranges::count(exempelprofiler(), val.senasteFaktura.profil->kod)) return användning();
+        } else if (a == "--generated" && i + 1 < argc) {
+            int64_t n;
+            if (!tal(argv[++i], n)) return användning();
+            frö = n;
+        } else if (a == "--short") {
+            korta = true;
         } else if (a == "--all-contact-details") {
             val.allaKontaktuppgifter = true;
         } else if (a == "--logo" && i + 1 < argc) {
@@ -120,14 +134,14 @@ int main(int argc, char** argv) {
             return användning();
         }
     }
-    if (utfil.empty()) return användning();
+    if (utfil.empty() || (korta && !frö)) return användning();
     try {
         if (!logotypfil.empty()) val.logotyp = readWholeFile(logotypfil);
-        auto bok = byggExempelbokföring(val);
+        auto bok = frö ? genereradBokföring(uint64_t(*frö), !korta) : byggExempelbokföring(val);
         Bytes fil = bok->dataMedMellansteg(versionSomSkrivs);
         writeFileSafely(utfil, fil);
         std::printf("wrote %s: %lld entries, %zu accounts, %zu contacts, %zu sent and %zu unsent invoices, %zu bytes\n",
-                    utfil.c_str(), static_cast<long long>(val.antalVerifikationer), bok->konton.size(),
+                    utfil.c_str(), static_cast<long long>(frö ? 0 : val.antalVerifikationer), bok->konton.size(),
                     bok->kontakter.size(), bok->skickadeFakturor.size(), bok->ejSkickadeFakturor.size(), fil.size());
     } catch (const std::exception& fel) {
         std::fprintf(stderr, "make-example: %s\n", fel.what());

@@ -319,7 +319,9 @@ std::unique_ptr<Bokföring> byggExempelbokföring(const Exempelval& val) {
     if (val.land != "se" && val.land != "fi")
         throw std::invalid_argument("example ledgers are Swedish or Finnish, not '" + val.land + "'");
     const bool finsk = val.land == "fi";
-    auto bok = std::make_unique<Bokföring>(finsk ? "EUR" : "SEK", finsk ? "1234567-8" : "556677-8899", val.land,
+    const std::string organisationsnummer =
+        !val.organisationsnummer.empty() ? val.organisationsnummer : finsk ? "1234567-8" : "556677-8899";
+    auto bok = std::make_unique<Bokföring>(finsk ? "EUR" : "SEK", organisationsnummer, val.land,
                                            "8F2C6A1E-4B7D-4E21-9C3A-5D0B7E9F1A24", Företagsform::aktiebolag);
     if (finsk)
         fyllIFinskaUppgifter(*bok);

@@ -36,6 +36,8 @@ struct Exempelval {
     // euro and paid by IBAN and BIC only. A document read from a file is
     // always Swedish, so only ledgers laid out in memory are Finnish.
     std::string land = "se";
+    // The ledger's organisation number; empty: the example's own.
+    std::string organisationsnummer;
     // Fax and mobile besides telephone, e-mail and web site.
     bool allaKontaktuppgifter = false;
     // The ledger's logo as stored (PNG, JPEG, TIFF or PDF bytes).
