@@ -40,6 +40,13 @@ double pdfdrawing::scaleInFrame(Size page, std::optional<Size> frame) {
     return std::isfinite(scale) && scale > 0 ? scale : 1;
 }
 
+double pdfdrawing::largestScaleIn(Size page, std::span<const Size> frames) {
+    if (frames.empty()) return 1;
+    double largest = 0;
+    for (const Size& frame : frames) largest = std::max(largest, scaleInFrame(page, frame));
+    return largest;
+}
+
 std::optional<std::string> pdfdrawing::refusal(const PdfFirstPage& page, double scale,
                                                const boundedprocess::Limits& limits) {
     using How = boundedprocess::Ending::How;

@@ -14,6 +14,7 @@
 #include "Plattform/Ritning/PdfObjectBounds.h"
 
 #include <optional>
+#include <span>
 #include <string>
 
 namespace pdfdrawing {
@@ -25,6 +26,8 @@ inline constexpr boundedprocess::Limits judgingLimits{.memory = pdfbounds::mostC
 // of `frame` points: as large as fits, its proportions kept (as images
 // are placed). 1 when there is no frame or either size is no use.
 double scaleInFrame(Size page, std::optional<Size> frame);
+// The largest scale any of `frames` shows the page at; 1 when there is none.
+double largestScaleIn(Size page, std::span<const Size> frames);
 
 // Why the page, drawn at `scale` times its own size, is refused, as a
 // clause ("drawing it takes more than 3 seconds"); none when both
