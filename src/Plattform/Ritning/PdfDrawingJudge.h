@@ -3,11 +3,12 @@
 // an invoice, judged by drawing it as the invoice's reader will: whole, at
 // the size it is shown, at pdfbounds::judgedDpi, by poppler's two
 // rasterisers. They are another program's (Provritning/PdfJudge.h, beside
-// this one), run in a child process held to the limits every child has
-// here (PdfObjectBounds.h); each renderer gets them whole. A page that does
-// not finish drawing within them is refused: the reader of an invoice
-// holding it would pay as much, or more on a slower machine. Ordinary
-// artwork takes a small fraction of them.
+// this one, checked from its file before it runs), run in a child process
+// held to the limits every child has here (PdfObjectBounds.h); each
+// renderer gets them whole: its own processor time, never the clock's, and
+// the memory it allocates. A page that does not finish drawing within them
+// is refused: the reader of an invoice holding it would pay as much, or
+// more on a slower machine. Ordinary artwork takes a small fraction of them.
 #include "Plattform/Geometry.h"
 #include "Plattform/Ritning/BoundedProcess.h"
 #include "Plattform/Ritning/PdfFirstPage.h"
@@ -30,9 +31,10 @@ double scaleInFrame(Size page, std::optional<Size> frame);
 double largestScaleIn(Size page, std::span<const Size> frames);
 
 // Why the page, drawn at `scale` times its own size, is refused, as a
-// clause ("drawing it takes more than 3 seconds"); none when both
-// renderers draw it within `limits`. Fuzz targets, which run the reading
-// in their own process (boundedprocess::runInThisProcess), do not judge.
+// clause ("drawing it takes more than 3 seconds of processor time"); none
+// when both renderers draw it within `limits`. Fuzz targets, which run the
+// reading in their own process (boundedprocess::runInThisProcess), do not
+// judge.
 std::optional<std::string> refusal(const PdfFirstPage& page, double scale,
                                    const boundedprocess::Limits& limits = judgingLimits);
 
