@@ -1,5 +1,6 @@
 #include "Kommandorad/Fakturamodul.h"
 
+#include "Plattform/BuildStampNote.h"
 #include "Plattform/Filer.h"
 #include "Plattform/SharedObjectFile.h"
 
@@ -48,8 +49,7 @@ elf::SharedObjectFile prövadModulfil(const std::string& sökväg) {
 }
 
 void prövaStämpeln(const elf::SharedObjectFile& fil, const std::string& sökväg) {
-    for (const elf::Note& not_ : fil.notes())
-        if (not_.owner == modulnotensÄgare && not_.type == modulnotensTyp && not_.description == stämpel) return;
+    if (elf::carriesStamp(fil.notes(), stämpel)) return;
     throw Modulfel("The invoice module " + sökväg + " is not of this build of kontobok; build the two together.");
 }
 

@@ -52,6 +52,10 @@ public:
     const std::string& loaderPath() const { return loaderPath_; }
     // The descriptor is never closed.
     void keepOpen() { fd_ = -1; }
+    // The open descriptor (closed on exec): a program checked so (a
+    // position-independent executable is a shared object too) is run from
+    // it, not by its path.
+    int descriptor() const { return fd_; }
 
 private:
     int fd_ = -1;

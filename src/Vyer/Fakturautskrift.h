@@ -35,7 +35,4 @@ using Fakturautskriftsfunktion = void (*)(const Faktura&, const Bokföring&, Fak
 #define KONTOBOK_MODULE_ENTRY(stamp) KONTOBOK_MODULE_ENTRY_I(stamp)
 
 // The module also carries the stamp in an ELF note, which the tool reads
-// from the file before it loads it: owner "kontobok", this type, the stamp
-// as its description.
-inline constexpr char modulnotensÄgare[] = "kontobok";
-inline constexpr uint32_t modulnotensTyp = 1;
+// from the file before it loads it (Plattform/BuildStampNote.h).

@@ -117,7 +117,8 @@ TEST_F(Fakturamodul, TheLedgerJobsLoadNoDrawingLibrary) {
 
 // The renderers that judge a PDF logo are another program's: the tool
 // runs it, in a child, for a PDF logo alone, and never maps them itself.
-// strace lists the programs each run executes.
+// strace lists the programs each run executes (the judge from its open
+// file, by execveat, under the name its argv[0] gives).
 TEST_F(Fakturamodul, OnlyAPdfLogoRunsTheJudgeAndTheToolNeverMapsItsRenderers) {
     if (körProgram("strace", {"-f", "-o", "/dev/null", "true"}).status != 0) GTEST_SKIP() << "strace cannot trace here";
     const fs::path källa = fs::path(KONTOBOK_SOURCE_DIR) / "tests" / "data" / "logotyper";
@@ -134,15 +135,19 @@ TEST_F(Fakturamodul, OnlyAPdfLogoRunsTheJudgeAndTheToolNeverMapsItsRenderers) {
         const char* asan = std::getenv("ASAN_OPTIONS");
         val.miljö.emplace_back("ASAN_OPTIONS", (asan ? std::string(asan) + ":" : "") + "detect_leaks=0");
         val.miljö.emplace_back("TMPDIR", katalog.string());
-        argument.insert(argument.begin(), {"-f", "-e", "trace=execve", "-o", logg.string(), KONTOBOK_BINARY, d.string()});
+        argument.insert(argument.begin(),
+                        {"-f", "-s", "4096", "-e", "trace=execve,execveat", "-o", logg.string(), KONTOBOK_BINARY, d.string()});
         const Körning k = körProgram("strace", argument, val);
         EXPECT_EQ(k.status, 0) << k.fel;
         std::multiset<std::string> program;
         std::ifstream rader(logg);
         for (std::string rad; std::getline(rader, rad);) {
-            const size_t början = rad.find("execve(\"");
-            if (början == std::string::npos || rad.find(" = 0") == std::string::npos) continue;
-            const size_t från = början + 8;
+            // execve names the program by its path, execveat by its argv[0].
+            const bool vidSökväg = rad.find("execve(\"") != std::string::npos;
+            if (!vidSökväg && rad.find("execveat(") == std::string::npos) continue;
+            if (rad.find(" = 0") == std::string::npos) continue;
+            const std::string före = vidSökväg ? "execve(\"" : "[\"";
+            const size_t från = rad.find(före) + före.size();
             program.insert(fs::path(rad.substr(från, rad.find('"', från) - från)).filename().string());
         }
         return program;
@@ -172,6 +177,31 @@ TEST_F(Fakturamodul, WithoutTheJudgeAPdfLogoIsLeftOutAndSaysWhy) {
     EXPECT_EQ(k.fel, "Warning: the invoice is made without the ledger's logo: it cannot be judged: " +
                          (ensam.parent_path() / fs::path(KONTOBOK_JUDGE).filename()).string() + " cannot be run.\n");
     EXPECT_FALSE(ingenPdf());
+}
+
+// The judge is checked from its file as the module is, before it runs:
+// another program in its place (which would let every drawing in, as
+// `true` does) or a script is not run, and the logo is left out saying so.
+TEST_F(Fakturamodul, AJudgeNotOfThisBuildIsNotRun) {
+    const fs::path logotyp = fs::path(KONTOBOK_SOURCE_DIR) / "tests" / "data" / "logotyper" / "logo.pdf";
+    ASSERT_EQ(körProgram((verktyg / "make-example").string(), {"--logo", logotyp.string(), dokument.string()}).status, 0);
+    const fs::path skript = katalog / "domare.sh";
+    skrivFil(skript, "#!/bin/sh\n# Stands in for the judge and lets every drawing in.\nexit 0\n");
+    fs::permissions(skript, fs::perms::owner_all);
+    for (const auto& [domare, varför] : {std::pair{fs::path("/bin/true"), std::string(" is not the judge of this build of kontobok")},
+                                         std::pair{skript, std::string(" is not this build's judge: it is not an ELF file")}}) {
+        SCOPED_TRACE(domare);
+        fs::remove_all(katalog / "ensam");
+        const fs::path ensam = ensamtVerktyg(KONTOBOK_MODULE);
+        const fs::path härDomaren = ensam.parent_path() / fs::path(KONTOBOK_JUDGE).filename();
+        fs::copy_file(domare, härDomaren);
+        const Körning k = kör(ensam, {"--latestInvoice"});
+        EXPECT_EQ(k.status, 0) << k.fel;
+        EXPECT_EQ(k.fel, "Warning: the invoice is made without the ledger's logo: it cannot be judged: " +
+                             härDomaren.string() + varför + ".\n");
+        for (const auto& e : fs::directory_iterator(katalog))
+            if (e.path().extension() == ".pdf") fs::remove(e.path());
+    }
 }
 
 // The message names where the module must stand: the program's own

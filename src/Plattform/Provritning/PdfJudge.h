@@ -12,16 +12,18 @@
 // judged by whichever costs more.
 //
 // Arguments: the resolution in dots per inch, and the memory in bytes each
-// drawing may map beyond what the program maps as it starts. Standard
-// input: the PDF. The exit status is the verdict.
+// drawing may allocate beyond what the program holds as it starts; each
+// has the processor time the program was started with. Standard input:
+// the PDF. The exit status is the verdict.
 namespace pdfjudge {
 
 enum Verdict : int {
     drawn = 0,       // both renderers drew it within the limits
     unreadable = 2,  // a renderer could not open it or find its page
     tooSlow = 3,     // a renderer ran out of processor time
-    tooLarge = 4,    // a renderer needed more memory than it may map
+    tooLarge = 4,    // a renderer would have allocated more memory than it may
     failed = 5,      // a renderer crashed
+    killed = 6,      // a renderer was killed from outside, not by a limit
 };
 
 }  // namespace pdfjudge

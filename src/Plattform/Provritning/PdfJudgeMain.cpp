@@ -1,14 +1,18 @@
 // kontobok-pdf-judge DPI MEMORY < page.pdf: the verdict on drawing the
 // page (PdfJudge.h) as the exit status. Each renderer draws in a child of
 // its own, side by side: each gets the processor time this program was
-// started with and `MEMORY` bytes, as a reader would give the one it uses.
-// As soon as one fails, the other is stopped.
-#include "Plattform/AddressSpace.h"
+// started with (the limit is each process's own, and so is the time it is
+// measured against) and may allocate `MEMORY` bytes beyond what it holds
+// as it starts (CountedAllocation.h), as a reader would give the one it
+// uses. As soon as one fails, the other is stopped.
+#include "Plattform/BuildStampNote.h"
+#include "Plattform/Provritning/CountedAllocation.h"
 #include "Plattform/Provritning/PdfJudge.h"
 #include "Plattform/Provritning/Renderers.h"
 
 #include <sys/prctl.h>
 #include <sys/resource.h>
+#include <sys/time.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -16,10 +20,27 @@
 #include <csignal>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 #include <new>
 #include <string>
 
 namespace {
+
+#define KONTOBOK_STRING_I(x) #x
+#define KONTOBOK_STRING(x) KONTOBOK_STRING_I(x)
+constexpr char stamp[] = KONTOBOK_STRING(KONTOBOK_BUILD_STAMP);
+
+// Read by the tool from this program's file before it runs it
+// (Ritning/PdfDrawingJudge.cpp).
+[[gnu::used, gnu::section(".note.kontobok")]] alignas(4) const elf::StampNote<sizeof stamp> stampNote(stamp);
+
+#if defined(__SANITIZE_ADDRESS__)
+#define KONTOBOK_SANITIZED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define KONTOBOK_SANITIZED 1
+#endif
+#endif
 
 using pdfjudge::Verdict;
 using Renderer = Verdict (*)(std::string_view, double);
@@ -35,19 +56,15 @@ std::string standardInput() {
     }
 }
 
-// The renderer drawing in a child process, its address space held to
-// `memory` bytes beyond what this one maps now; -1 when it cannot start.
+// The renderer drawing in a child process, which may allocate `memory`
+// bytes beyond what it holds now; -1 when it cannot start.
 pid_t started(Renderer draw, std::string_view pdf, double dpi, uint64_t memory) {
     const pid_t parent = getpid();
-    const uint64_t mapped = mappedNow();
-    if (mapped == 0) return -1;
     const pid_t pid = fork();
     if (pid != 0) return pid;
-    // It never outlives this process, which is killed when its own
-    // deadline passes.
+    // It never outlives this process.
     if (prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || getppid() != parent) _exit(pdfjudge::failed);
-    const rlimit space{rlim_t(mapped + memory), rlim_t(mapped + memory)};
-    if (setrlimit(RLIMIT_AS, &space) != 0) _exit(pdfjudge::failed);
+    pdfjudge::holdAllocationsTo(memory);
     try {
         _exit(draw(pdf, dpi));
     } catch (const std::bad_alloc&) {
@@ -57,8 +74,20 @@ pid_t started(Renderer draw, std::string_view pdf, double dpi, uint64_t memory) 
     }
 }
 
-// How a renderer's process ended, as a verdict.
-Verdict verdict(int status) {
+// The processor time each process may take: its soft limit, at which
+// SIGXCPU ends it.
+double processorLimit() {
+    rlimit cpu{};
+    if (getrlimit(RLIMIT_CPU, &cpu) != 0 || cpu.rlim_cur == RLIM_INFINITY)
+        return std::numeric_limits<double>::infinity();
+    return double(cpu.rlim_cur);
+}
+
+double seconds(const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; }
+
+// How a renderer's process ended, after `used` seconds of processor time,
+// as a verdict.
+Verdict verdict(int status, double used) {
     if (WIFEXITED(status)) {
         switch (const int code = WEXITSTATUS(status)) {
             case pdfjudge::drawn:
@@ -66,17 +95,26 @@ Verdict verdict(int status) {
             case pdfjudge::tooSlow:
             case pdfjudge::tooLarge:
             case pdfjudge::failed: return Verdict(code);
-            // A sanitizer's runtime ends the process so when an allocation fails.
+#ifdef KONTOBOK_SANITIZED
+            // The sanitizer's allocator ends the process so when an
+            // allocation fails.
             case 1: return pdfjudge::tooLarge;
+#endif
             default: return pdfjudge::failed;
         }
     }
     switch (WTERMSIG(status)) {
-        // The soft limit on processor time, then the hard one.
-        case SIGXCPU:
-        case SIGKILL: return pdfjudge::tooSlow;
-        // poppler aborts when an allocation fails, as does the C++ runtime
-        // on an exception nobody catches (std::bad_alloc).
+        // The limit on processor time: SIGXCPU at the soft limit; SIGKILL
+        // at the hard one, a second later, where SIGXCPU is ignored. The
+        // out-of-memory killer sends SIGKILL at any time, so a SIGKILL is
+        // too slow only once the soft limit's time is spent. (The kernel
+        // counts the limit in ticks, and the time taken, counted exactly,
+        // may fall a tenth short of it: SIGXCPU is taken as it comes.)
+        case SIGXCPU: return pdfjudge::tooSlow;
+        case SIGKILL: return used >= processorLimit() ? pdfjudge::tooSlow : pdfjudge::killed;
+        // poppler aborts when an allocation it is asked for is too large to
+        // count, as does the C++ runtime on an exception nobody catches
+        // (std::bad_alloc).
         case SIGABRT: return pdfjudge::tooLarge;
         default: return pdfjudge::failed;
     }
@@ -100,7 +138,8 @@ int main(int argc, char** argv) {
         if (pid < 0) result = pdfjudge::failed;
     for (int left = (running[0] > 0) + (running[1] > 0); left > 0; --left) {
         int status = 0;
-        const pid_t pid = waitpid(-1, &status, 0);
+        rusage usage{};
+        const pid_t pid = wait4(-1, &status, 0, &usage);
         if (pid < 0 && errno == EINTR) {
             ++left;
             continue;
@@ -108,7 +147,7 @@ int main(int argc, char** argv) {
         if (pid < 0) return pdfjudge::failed;
         for (pid_t& p : running)
             if (p == pid) p = -1;
-        const Verdict v = verdict(status);
+        const Verdict v = verdict(status, seconds(usage.ru_utime) + seconds(usage.ru_stime));
         if (v != pdfjudge::drawn && result == pdfjudge::drawn) result = v;
         // One refusal is the verdict: the other drawing need not finish.
         if (result != pdfjudge::drawn)

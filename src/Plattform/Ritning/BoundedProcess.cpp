@@ -51,16 +51,24 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// A program run in a child keeps to its memory itself; its address space
+// is held to this many times that, against what escapes its count.
+constexpr uint64_t backstopShare = 4;
+
 // Sets the child's limits: no core file, its processor time, and its
-// address space `mapped` bytes and the memory allowed. System calls only.
-void held(const boundedprocess::Limits& limits, uint64_t mapped) {
+// address space `space` bytes. System calls only.
+void held(const boundedprocess::Limits& limits, uint64_t space) {
     const rlimit noCore{0, 0};
     setrlimit(RLIMIT_CORE, &noCore);
     const rlimit cpu{rlim_t(limits.seconds), rlim_t(limits.seconds) + 1};
     setrlimit(RLIMIT_CPU, &cpu);
-    const rlim_t most = rlim_t(mapped + boundedprocess::allowedMemory(limits));
-    const rlimit space{most, most};
-    setrlimit(RLIMIT_AS, &space);
+    const rlimit most{rlim_t(space), rlim_t(space)};
+    setrlimit(RLIMIT_AS, &most);
+}
+
+// When the wall guard of a child started now passes.
+Clock::time_point wallGuard(const boundedprocess::Limits& limits) {
+    return Clock::now() + std::chrono::seconds(boundedprocess::wallGuardSeconds(limits));
 }
 
 // In the child: limits set, the work done, its answer written; never
@@ -81,7 +89,7 @@ void held(const boundedprocess::Limits& limits, uint64_t mapped) {
     }
     const uint64_t mapped = mappedNow();
     if (mapped == 0) _exit(1);
-    held(limits, mapped);
+    held(limits, mapped + boundedprocess::allowedMemory(limits));
     try {
         _exit(writeAll(answer, work()) ? 0 : 1);
     } catch (...) {
@@ -90,7 +98,7 @@ void held(const boundedprocess::Limits& limits, uint64_t mapped) {
 }
 
 // Reads the child's answer until it closes its end, the answer grows past
-// the limit or the deadline passes.
+// the limit or the wall guard passes.
 std::optional<std::string> readAnswer(int fd, const boundedprocess::Limits& limits, Clock::time_point deadline) {
     std::string answer;
     char buffer[1 << 16];
@@ -110,7 +118,7 @@ std::optional<std::string> readAnswer(int fd, const boundedprocess::Limits& limi
     }
 }
 
-// How the child ended, waited for until the deadline: none when it was
+// How the child ended, waited for until the wall guard: none when it was
 // killed then (one that closed its end of the pipe and then stops or
 // sleeps instead of exiting is killed too), or when it was reaped by
 // someone else. Its end is learnt by polling, in steps from a tenth of a
@@ -138,10 +146,43 @@ std::optional<int> waitedFor(pid_t pid, Clock::time_point deadline) {
     return std::nullopt;
 }
 
-// Whether the child ended by exiting with status 0 before the deadline.
+// Whether the child ended by exiting with status 0 before the wall guard.
 bool endedWell(pid_t pid, Clock::time_point deadline) {
     const std::optional<int> status = waitedFor(pid, deadline);
     return status && WIFEXITED(*status) && WEXITSTATUS(*status) == 0;
+}
+
+// How a program that leads its own process group ended, waited for until
+// the wall guard as waitedFor waits. Once it has ended, and before it is
+// reaped (its id, the group's, stays its own until then), whatever is left
+// of its group is killed; at the guard the group is killed whole, the
+// program with it. None when it was killed so, or reaped by someone else.
+std::optional<boundedprocess::Ending> groupWaitedFor(pid_t pid, Clock::time_point deadline) {
+    using How = boundedprocess::Ending::How;
+    auto step = std::chrono::microseconds(100);
+    bool ended = false;
+    for (;;) {
+        siginfo_t info{};
+        const int waited = waitid(P_PID, id_t(pid), &info, WEXITED | WNOHANG | WNOWAIT);
+        if (waited == 0 && info.si_pid == pid) {
+            ended = true;
+            break;
+        }
+        if (waited < 0 && errno != EINTR) return std::nullopt;
+        const Clock::time_point now = Clock::now();
+        if (now >= deadline) break;
+        std::this_thread::sleep_for(std::min<Clock::duration>(step, deadline - now));
+        step = std::min(step * 2, std::chrono::microseconds(10'000));
+    }
+    kill(-pid, SIGKILL);
+    // Killed by its id too, in case it has not yet made its group.
+    if (!ended) kill(pid, SIGKILL);
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0)
+        if (errno != EINTR) return std::nullopt;
+    if (!ended) return std::nullopt;
+    if (WIFEXITED(status)) return boundedprocess::Ending{How::exited, WEXITSTATUS(status)};
+    return boundedprocess::Ending{How::signalled, WTERMSIG(status)};
 }
 
 // A program started with SIGCHLD ignored (the setting survives exec), or
@@ -181,6 +222,79 @@ private:
     bool awaited_ = false;
 };
 
+// runProgram: the program in the open file `file`, or at the path `name`
+// when `file` is negative.
+boundedprocess::Ending programRun(int file, const std::string& name, const std::vector<std::string>& arguments,
+                                  std::string_view input, const boundedprocess::Limits& limits) {
+    using How = boundedprocess::Ending::How;
+    if (inThisProcess) return {};
+    const ChildrenAwaited children;
+    if (!children.awaited()) return {};
+    // Everything the child needs is made before the fork: between the fork
+    // and the exec it makes system calls alone.
+    std::vector<std::string> words = {name};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& w : words) argv.push_back(w.data());
+    argv.push_back(nullptr);
+    const int in = memfd_create("input", MFD_CLOEXEC);
+    if (in < 0) return {};
+    if (!writeAll(in, input) || lseek(in, 0, SEEK_SET) != 0) {
+        close(in);
+        return {};
+    }
+    const int nowhere = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    const uint64_t mapped = mappedNow();
+    if (nowhere < 0 || mapped == 0) {
+        close(in);
+        if (nowhere >= 0) close(nowhere);
+        return {};
+    }
+    struct sigaction byDefault {};
+    byDefault.sa_handler = SIG_DFL;
+    sigset_t xcpu;
+    sigemptyset(&xcpu);
+    sigaddset(&xcpu, SIGXCPU);
+    const Clock::time_point deadline = wallGuard(limits);
+    const pid_t parent = getpid();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || getppid() != parent) _exit(127);
+        // Kept above the standard three, which are replaced next.
+        const int program = file < 0 ? -1 : fcntl(file, F_DUPFD_CLOEXEC, 3);
+        if (file >= 0 && program < 0) _exit(127);
+        if (dup2(in, STDIN_FILENO) < 0 || dup2(nowhere, STDOUT_FILENO) < 0 || dup2(nowhere, STDERR_FILENO) < 0)
+            _exit(127);
+        // Nothing else of this process's files (the document, its lock)
+        // goes with the program.
+        if (program < 0) {
+            close_range(3, ~0U, 0);
+        } else {
+            if (program > 3) close_range(3, unsigned(program) - 1, 0);
+            close_range(unsigned(program) + 1, ~0U, 0);
+        }
+        held(limits, mapped + backstopShare * boundedprocess::allowedMemory(limits));
+        setpgid(0, 0);
+        // Its processor limit ends it, though this process may ignore or
+        // block SIGXCPU (both survive the exec).
+        sigaction(SIGXCPU, &byDefault, nullptr);
+        sigprocmask(SIG_UNBLOCK, &xcpu, nullptr);
+        if (program < 0) execv(argv[0], argv.data());
+        else execveat(program, "", argv.data(), environ, AT_EMPTY_PATH);
+        _exit(127);
+    }
+    close(in);
+    close(nowhere);
+    if (pid < 0) return {};
+    // Its group is made here too, so that it is there to kill at once.
+    setpgid(pid, pid);
+    ++started;
+    const std::optional<boundedprocess::Ending> ending = groupWaitedFor(pid, deadline);
+    // Killed at the wall guard, or (when the program's own handler of
+    // SIGCHLD reaped it) ended unseen: either way it did not finish.
+    return ending ? *ending : boundedprocess::Ending{How::late, 0};
+}
+
 }  // namespace
 
 std::optional<std::string> boundedprocess::run(const std::function<std::string()>& work, const Limits& limits) {
@@ -195,10 +309,10 @@ std::optional<std::string> boundedprocess::run(const std::function<std::string()
     }
     const ChildrenAwaited children;
     if (!children.awaited()) return std::nullopt;
-    // Processor time is the limit; a second more allows for a busy
-    // machine, and a child that waits instead of working is not waited
-    // for longer, neither for its answer nor for its end.
-    const Clock::time_point deadline = Clock::now() + std::chrono::seconds(limits.seconds + 1);
+    // Processor time is the limit; a child that waits instead of working
+    // is not waited for past the wall guard, neither for its answer nor
+    // for its end.
+    const Clock::time_point deadline = wallGuard(limits);
     int ends[2];
     if (pipe2(ends, O_CLOEXEC) != 0) return std::nullopt;
     const pid_t parent = getpid();
@@ -226,54 +340,13 @@ std::optional<std::string> boundedprocess::run(const std::function<std::string()
 
 boundedprocess::Ending boundedprocess::runProgram(const std::string& program, const std::vector<std::string>& arguments,
                                                   std::string_view input, const Limits& limits) {
-    using How = Ending::How;
-    if (inThisProcess) return {};
-    const ChildrenAwaited children;
-    if (!children.awaited()) return {};
-    // Everything the child needs is made before the fork: between the fork
-    // and the exec it makes system calls alone.
-    std::vector<std::string> words = {program};
-    words.insert(words.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (std::string& w : words) argv.push_back(w.data());
-    argv.push_back(nullptr);
-    const int in = memfd_create("input", MFD_CLOEXEC);
-    if (in < 0) return {};
-    if (!writeAll(in, input) || lseek(in, 0, SEEK_SET) != 0) {
-        close(in);
-        return {};
-    }
-    const int nowhere = open("/dev/null", O_WRONLY | O_CLOEXEC);
-    const uint64_t mapped = mappedNow();
-    if (nowhere < 0 || mapped == 0) {
-        close(in);
-        if (nowhere >= 0) close(nowhere);
-        return {};
-    }
-    const Clock::time_point deadline = Clock::now() + std::chrono::seconds(limits.seconds + 1);
-    const pid_t parent = getpid();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        if (prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || getppid() != parent) _exit(127);
-        if (dup2(in, STDIN_FILENO) < 0 || dup2(nowhere, STDOUT_FILENO) < 0 || dup2(nowhere, STDERR_FILENO) < 0)
-            _exit(127);
-        // Nothing else of this process's files (the document, its lock)
-        // goes with the program.
-        close_range(3, ~0U, 0);
-        held(limits, mapped);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    close(in);
-    close(nowhere);
-    if (pid < 0) return {};
-    ++started;
-    const std::optional<int> status = waitedFor(pid, deadline);
-    // Killed at the deadline, or (when the program's own handler of
-    // SIGCHLD reaped it) ended unseen: either way it did not finish.
-    if (!status) return {How::late, 0};
-    if (WIFEXITED(*status)) return {How::exited, WEXITSTATUS(*status)};
-    return {How::signalled, WTERMSIG(*status)};
+    return programRun(-1, program, arguments, input, limits);
+}
+
+boundedprocess::Ending boundedprocess::runProgram(int program, const std::string& name,
+                                                  const std::vector<std::string>& arguments, std::string_view input,
+                                                  const Limits& limits) {
+    return programRun(program, name, arguments, input, limits);
 }
 
 uint64_t boundedprocess::allowedMemory(const Limits& limits) { return limits.memory * sanitizerShare; }

@@ -17,12 +17,18 @@ namespace boundedprocess {
 struct Limits {
     // Memory the child may take beyond what it shares with this process.
     uint64_t memory = 0;
-    // Processor time; the child is waited for (its answer and its end) a
-    // second longer at most, and killed then.
+    // Processor time, the child's own: the same work gets the same verdict
+    // however busy the machine is.
     int seconds = 0;
     // The longest answer accepted.
     size_t answer = 0;
 };
+
+// The wall clock guards only against a child that sleeps or hangs: one
+// that has not ended (answered, for `run`) this many times its processor
+// time after it started is killed then.
+inline constexpr int wallGuardShare = 10;
+inline int wallGuardSeconds(const Limits& limits) { return wallGuardShare * limits.seconds; }
 
 // What `work` returns, computed in a child process; none when the child
 // throws, is ended by a signal, passes a limit, or cannot be started.
@@ -33,7 +39,7 @@ struct Ending {
     enum class How {
         exited,      // with `code` as its status
         signalled,   // by signal `code` (SIGXCPU: its processor time ran out)
-        late,        // killed when the deadline (its processor time and a second) passed
+        late,        // killed when the wall guard (wallGuardSeconds) passed
         notStarted,  // no child could be made
     };
     How how = How::notStarted;
@@ -44,12 +50,19 @@ struct Ending {
 // (the answer limit aside), with `input` as its standard input and its
 // output thrown away. A program that cannot be executed exits with status
 // 127. Between the fork and the exec the child makes system calls alone,
-// so it is sound whatever the threads of this process hold. The limit on
-// memory is set against what this process maps; the program maps far less
-// as it starts, so one that is to keep to `limits.memory` sets its own
-// limit too (allowedMemory).
+// so it is sound whatever the threads of this process hold. Its processor
+// limit ends it with SIGXCPU whatever this process does with that signal.
+// It runs in a process group of its own, killed whole once the program
+// has ended or the wall guard passes: nothing it starts outlives it. It is
+// told the memory it may take and keeps to it itself (the judge counts what
+// its renderers allocate); its address space is held only as a backstop,
+// to four times allowedMemory beyond what this process maps.
 Ending runProgram(const std::string& program, const std::vector<std::string>& arguments, std::string_view input,
                   const Limits& limits);
+// The same for the program in the open file `program` (checked from that
+// file, so that what runs is what was checked), named `name` to itself.
+Ending runProgram(int program, const std::string& name, const std::vector<std::string>& arguments,
+                  std::string_view input, const Limits& limits);
 
 // The memory the child is allowed beyond what it maps as it starts:
 // `limits.memory`, more in a sanitizer build, whose allocator keeps freed

@@ -52,16 +52,20 @@ private:
 
 Image::Read Image::fromBytes(std::span<const uint8_t> bytes, std::optional<Size> frame) {
     if (looksLikePdf(bytes)) {
-        PdfFirstPage::Read read = PdfFirstPage::read(bytes);
-        if (!read.page) return {nullptr, read.refusal};
-        const double scale = pdfdrawing::scaleInFrame(read.page->cropBox().size(), frame);
-        if (auto refused = pdfdrawing::refusal(*read.page, scale)) return {nullptr, std::move(refused)};
-        return {std::make_shared<PdfImage>(std::move(read.page)), std::nullopt};
+        if (frame) return fromPdfPage(PdfFirstPage::read(bytes), std::span<const Size>(&*frame, 1));
+        return fromPdfPage(PdfFirstPage::read(bytes), {});
     }
     raster::Decoded decoded = raster::decode(bytes, frame);
     if (!decoded.pixels)
         return {nullptr, decoded.refusal.value_or("it is neither a PDF nor a PNG, JPEG, TIFF or GIF image")};
     return {std::make_shared<PixelImage>(std::move(decoded.pixels), decoded.natural, CAIRO_FILTER_GOOD), std::nullopt};
+}
+
+Image::Read Image::fromPdfPage(PdfFirstPage::Read read, std::span<const Size> frames) {
+    if (!read.page) return {nullptr, read.refusal};
+    const double scale = pdfdrawing::largestScaleIn(read.page->cropBox().size(), frames);
+    if (auto refused = pdfdrawing::refusal(*read.page, scale)) return {nullptr, std::move(refused)};
+    return {std::make_shared<PdfImage>(std::move(read.page)), std::nullopt};
 }
 
 std::shared_ptr<const Image> Image::fromModules(Bild modules) {

@@ -4,6 +4,7 @@
 // a PDF we write as it is stored, never drawn by us), or a module image of
 // a QR code or barcode, drawn sharp at any size.
 #include "Plattform/Ritning/Bild.h"
+#include "Plattform/Ritning/PdfFirstPage.h"
 #include "Plattform/Geometry.h"
 
 #include <cstdint>
@@ -25,6 +26,10 @@ public:
     // encrypted, or no image that can be read. StoredImage reads them once
     // for many frames.
     static Read fromBytes(std::span<const uint8_t> bytes, std::optional<Size> frame = std::nullopt);
+    // A PDF's page as read (PdfFirstPage::read), judged once, at the
+    // largest size any of `frames` shows it (its own size when none does):
+    // what one image shown in several frames is read by.
+    static Read fromPdfPage(PdfFirstPage::Read read, std::span<const Size> frames);
     // Modules of a code: every pixel a sharp square, never smoothed.
     static std::shared_ptr<const Image> fromModules(Bild modules);
 

@@ -5,8 +5,16 @@
 #include "Plattform/Ritning/PdfPageSource.h"
 #include "Plattform/Ritning/RasterDecoding.h"
 
+namespace {
+
+std::span<const Size> alone(const std::optional<Size>& frame) {
+    return frame ? std::span<const Size>(&*frame, 1) : std::span<const Size>();
+}
+
+}  // namespace
+
 Image::Read StoredImage::forFrame(std::optional<Size> frame) {
-    if (whole_) return judged(frame);
+    if (whole_) return judged(alone(frame));
     // A decoded image's size is its pixels, and with them the reduction
     // a frame asks for; the first decoding tells it.
     auto reduction = [&](const Image::Read& read) {
@@ -29,11 +37,21 @@ Image::Read StoredImage::forFrame(std::optional<Size> frame) {
     return read;
 }
 
-Image::Read StoredImage::judged(std::optional<Size> frame) {
+void StoredImage::forFrames(std::span<const Size> frames) {
+    if (frames.empty()) return;
+    if (whole_) {
+        judged(frames);
+    } else if (byReduction_.empty() && looksLikePdf(bytes_)) {
+        whole_ = Image::fromPdfPage(PdfFirstPage::read(bytes_), frames);
+        if (whole_->image) judgedScale_ = pdfdrawing::largestScaleIn(whole_->image->size(), frames);
+    }
+}
+
+Image::Read StoredImage::judged(std::span<const Size> frames) {
     if (!whole_->image) return *whole_;
     // A page judged at one size is judged again for a frame that shows it
     // larger: what drawing it costs grows with its size.
-    const double s = pdfdrawing::scaleInFrame(whole_->image->size(), frame);
+    const double s = pdfdrawing::largestScaleIn(whole_->image->size(), frames);
     if (s <= judgedScale_) return *whole_;
     const auto* page = dynamic_cast<const PdfPageSource*>(whole_->image.get());
     if (!page) return *whole_;

@@ -1,6 +1,7 @@
 #include "Vyer/Fakturautskrift.h"
 
 #include "Modell/Fakturor/Faktura.h"
+#include "Plattform/BuildStampNote.h"
 #include "Plattform/Ritning/PdfWriter.h"
 #include "Vyer/Faktura/Fakturavy.h"
 
@@ -13,26 +14,8 @@ namespace {
 #define KONTOBOK_STRING(x) KONTOBOK_STRING_I(x)
 constexpr char stämpel[] = KONTOBOK_STRING(KONTOBOK_BUILD_STAMP);
 
-// An ELF note as the linker gathers it into the module's note segment:
-// name and description each padded to four bytes.
-struct Stämpelnot {
-    uint32_t namnlängd = sizeof modulnotensÄgare;
-    uint32_t stämpellängd = sizeof stämpel - 1;
-    uint32_t typ = modulnotensTyp;
-    char namn[(sizeof modulnotensÄgare + 3) / 4 * 4] = {};
-    char text[(sizeof stämpel - 1 + 3) / 4 * 4] = {};
-};
-
-constexpr Stämpelnot görStämpelnot() {
-    Stämpelnot not_;
-    for (size_t i = 0; i < sizeof modulnotensÄgare; ++i) not_.namn[i] = modulnotensÄgare[i];
-    for (size_t i = 0; i + 1 < sizeof stämpel; ++i) not_.text[i] = stämpel[i];
-    return not_;
-}
-
-// Read by the tool from the module's file (Kommandorad/Fakturamodul.cpp);
-// nothing in the program refers to it, so it is kept by hand.
-[[gnu::used, gnu::section(".note.kontobok")]] alignas(4) const Stämpelnot stämpelnoten = görStämpelnot();
+// Read by the tool from the module's file (Kommandorad/Fakturamodul.cpp).
+[[gnu::used, gnu::section(".note.kontobok")]] alignas(4) const elf::StampNote<sizeof stämpel> stämpelnoten(stämpel);
 
 }  // namespace
 

@@ -34,6 +34,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -252,6 +253,9 @@ public:
     // none, or when it cannot be shown (why is noted in utelämnadLogotyp).
     // However many frames show it, its file is read once.
     std::shared_ptr<const Image> logotyp(Size ram);
+    // Reads the ledger's logo for all these frames before any shows it: a
+    // PDF's page is judged once, at the largest, and is in each or in none.
+    void läsLogotypenFör(std::span<const Size> ramar);
 
     // The credit terms the title block prints, if any: the invoice's own,
     // else the ledger's for the invoice's language.

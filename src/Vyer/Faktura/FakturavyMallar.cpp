@@ -112,10 +112,12 @@ void Fakturavy::uppdateraMedFakturamall(const Fakturamall& mall) {
 
     egenmall::Körning k(*this, mall);
     const auto fält = egenmall::fältPåSidan(mall.fält, version->fält, bakgrund->mediaBoxHeight());
-    // A PDF logo is judged at the largest size a field shows it, before
-    // any field shows it: each shows it, or none does.
+    // A PDF logo is judged once, at the largest size a field shows it,
+    // before any field shows it: each shows it, or none does.
+    std::vector<Size> logotypramar;
     for (const auto& fä : fält)
-        if (fä.id == Id::Logo) logotyp(fä.ram.size());
+        if (fä.id == Id::Logo) logotypramar.push_back(fä.ram.size());
+    läsLogotypenFör(logotypramar);
 
     for (const auto& fä : fält) {
         if (!fä.id) continue;

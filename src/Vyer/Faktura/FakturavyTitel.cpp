@@ -56,6 +56,12 @@ std::shared_ptr<const Image> Fakturavy::logotyp(Size ram) {
     return läst.image;
 }
 
+void Fakturavy::läsLogotypenFör(std::span<const Size> ramar) {
+    if (!b.logotyp || b.logotyp->empty()) return;
+    if (!lästLogotyp) lästLogotyp = std::make_unique<StoredImage>(*b.logotyp);
+    lästLogotyp->forFrames(ramar);
+}
+
 std::optional<std::string> Fakturavy::kreditvillkorSomVisas() const {
     // The invoice's own terms win, also when they are empty; only an
     // invoice without any asks the ledger.

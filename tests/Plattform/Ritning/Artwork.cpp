@@ -131,6 +131,44 @@ std::vector<Artwork> ordinaryArtwork() {
             {"A4 page of hatch patterns, by ghostscript", file("hatch-ghostscript.pdf")}};
 }
 
+Artwork chart(int points) {
+    const double width = 600, height = 300;
+    uint32_t state = 7;
+    auto random = [&] {
+        state = state * 1664525u + 1013904223u;
+        return (state >> 8) / double(1 << 24);
+    };
+    const char* colours[] = {"0.12 0.47 0.71", "1 0.5 0.05", "0.17 0.63 0.17", "0.84 0.15 0.16",
+                             "0.58 0.4 0.74", "0.55 0.34 0.29", "0.89 0.47 0.76", "0.5 0.5 0.5"};
+    std::string content = "0.98 0.98 0.97 rg 0 0 600 300 re f 0.87 G 0.5 w\n";
+    for (int i = 0; i <= 10; ++i) content += "40 " + number(20 + 25 * i) + " m 590 " + number(20 + 25 * i) + " l S\n";
+    content += "0.8 w 1 j\n";
+    for (int s = 0; s < 8; ++s) {
+        double v = 50 + 20 * s;
+        content += std::string(colours[s]) + " RG 40 " + number(v) + " m\n";
+        for (int k = 1; k < points; ++k) {
+            v = std::clamp(v + 4 * (random() - 0.5), 25.0, 270.0);
+            content += number(40 + 550.0 * k / (points - 1)) + " " + number(v) + " l\n";
+        }
+        content += "S\n";
+    }
+    content += "/Half gs\n";
+    for (int d = 0; d < points; ++d) {
+        // A dot: a circle of four Bézier curves.
+        const double x = 40 + random() * 550, y = 20 + random() * 250, r = 1.5 + 2 * random(), k = 0.5523 * r;
+        auto at = [](double px, double py) { return number(px) + " " + number(py) + " "; };
+        content += std::string(colours[d % 8]) + " rg " + at(x + r, y) + "m " + at(x + r, y + k) + at(x + k, y + r) +
+                   at(x, y + r) + "c " + at(x - k, y + r) + at(x - r, y + k) + at(x - r, y) + "c " +
+                   at(x - r, y - k) + at(x - k, y - r) + at(x, y - r) + "c " + at(x + k, y - r) + at(x + r, y - k) +
+                   at(x + r, y) + "c f\n";
+    }
+    for (int b = 0; b < 24; ++b)
+        content += std::string(colours[b % 8]) + " rg " + number(45 + 22.0 * b) + " 20 14 " +
+                   number(20 + 120 * random()) + " re f\n";
+    return {"chart of 8 series of " + std::to_string(points) + " points",
+            page(width, height, content, "/ExtGState << /Half 5 0 R >>", {"<< /Type /ExtGState /ca 0.5 >>"})};
+}
+
 std::vector<Artwork> costlyDrawings(double width, double height) {
     const std::string w = number(width), h = number(height);
     const std::string corner = number(width - 10) + " " + number(height - 10);

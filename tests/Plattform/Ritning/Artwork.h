@@ -22,6 +22,12 @@ struct Artwork {
 // them. Logos of 300 x 100 pt but for the A4 pages.
 std::vector<Artwork> ordinaryArtwork();
 
+// A chart as plotting programs export it, on a logo of 600 x 300 pt:
+// gridlines, eight series of `points` points each, as many dots at half
+// opacity, and bars: ordinary artwork that keeps each renderer busy for a
+// while (about a tenth of a second at a logo's size for 4 000 points).
+Artwork chart(int points);
+
 // Each kind of drawing that costs its reader more than the limits allow,
 // on a page of `width` x `height` pt: one stroke dashed [0.0001]; three
 // segments dashed [0.001] stroked 100 times; one fill of 200 000 segments

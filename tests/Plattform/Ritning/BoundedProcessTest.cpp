@@ -5,11 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -119,29 +121,33 @@ TEST(BoundedProcess, AProgramThatIgnoresItsChildrenStillLearnsHowTheyEnded) {
 }
 
 // A child that closes its end of the pipe and then stops, or sleeps, never
-// exits by itself: it is killed at the deadline and gives none.
-TEST(BoundedProcess, AChildThatClosesItsPipeAndStopsIsKilledAtTheDeadline) {
-    for (const bool stops : {true, false}) {
-        SCOPED_TRACE(stops ? "stops" : "sleeps");
-        Told told;
-        auto answer = std::async(std::launch::async, [&] {
+// exits by itself: it is killed at the wall guard and gives none. The two
+// wait side by side.
+TEST(BoundedProcess, AChildThatClosesItsPipeAndStopsIsKilledAtTheWallGuard) {
+    Told told[2];
+    std::future<std::optional<std::string>> answers[2];
+    for (const bool stops : {true, false})
+        answers[stops] = std::async(std::launch::async, [&told, stops] {
             return boundedprocess::run(
-                [&]() -> std::string {
-                    told.tell();
+                [&told, stops]() -> std::string {
+                    told[stops].tell();
                     close_range(3, ~0U, 0);
                     if (stops) raise(SIGSTOP);
                     for (;;) pause();
                 },
                 limits);
         });
-        // Within the deadline and then some; a parent that hangs is let go
-        // by killing the child here.
-        if (answer.wait_for(std::chrono::seconds(limits.seconds + 5)) != std::future_status::ready) {
+    for (const bool stops : {true, false}) {
+        SCOPED_TRACE(stops ? "stops" : "sleeps");
+        // Within the guard and then some; a parent that hangs is let go by
+        // killing the child here.
+        const auto guard = std::chrono::seconds(boundedprocess::wallGuardSeconds(limits) + 5);
+        if (answers[stops].wait_for(guard) != std::future_status::ready) {
             ADD_FAILURE() << "the parent still waits for its child";
-            const pid_t pid = told.heard();
+            const pid_t pid = told[stops].heard();
             if (pid > 0) kill(pid, SIGKILL);
         }
-        EXPECT_EQ(answer.get(), std::nullopt);
+        EXPECT_EQ(answers[stops].get(), std::nullopt);
     }
 }
 
@@ -194,13 +200,16 @@ TEST(BoundedProcess, AHandlerOfTheProgramsOwnStaysInPlace) {
 
 // Another program run in the child: it reads what it is given, and how it
 // ended comes back, be it its status, the signal that ended it (its
-// processor time spent), the deadline, or that it cannot be executed.
+// processor time spent, however busy the machine, and even when this
+// process ignores the signal), the wall guard (a program that sleeps), or
+// that it cannot be executed. Run from an open file, it is that file.
 TEST(BoundedProcess, AProgramRunInTheChildSaysHowItEnded) {
     using How = boundedprocess::Ending::How;
     auto shell = [](const std::string& script, std::string_view input = "") {
         return boundedprocess::runProgram("/bin/sh", {"-c", script}, input, limits);
     };
     auto ending = [](const boundedprocess::Ending& e) { return std::make_pair(e.how, e.code); };
+    auto sleeper = std::async(std::launch::async, [&] { return ending(shell("exec sleep 600")); });
     EXPECT_EQ(ending(shell("exit 7")), std::make_pair(How::exited, 7));
     EXPECT_EQ(ending(shell("test \"$(cat)\" = svar", "svar")), std::make_pair(How::exited, 0));
     EXPECT_EQ(ending(shell("test \"$(cat)\" = svar", "annat")), std::make_pair(How::exited, 1));
@@ -208,11 +217,37 @@ TEST(BoundedProcess, AProgramRunInTheChildSaysHowItEnded) {
     const int open = dup(STDIN_FILENO);
     EXPECT_EQ(ending(shell("test ! -e /proc/self/fd/" + std::to_string(open))), std::make_pair(How::exited, 0));
     close(open);
-    // Its processor time spent; on a machine too busy to give it a second
-    // before the deadline, the deadline.
-    const auto busy = ending(shell("while :; do :; done"));
-    EXPECT_TRUE(busy == std::make_pair(How::signalled, int(SIGXCPU)) || busy == std::make_pair(How::late, 0));
-    EXPECT_EQ(ending(shell("exec sleep 30")), std::make_pair(How::late, 0));
+    struct sigaction ignore {}, before{};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    ASSERT_EQ(sigaction(SIGXCPU, &ignore, &before), 0);
+    const boundedprocess::Ending busy = shell("while :; do :; done");
+    sigaction(SIGXCPU, &before, nullptr);
+    EXPECT_EQ(ending(busy), std::make_pair(How::signalled, int(SIGXCPU)));
     EXPECT_EQ(ending(boundedprocess::runProgram("/nonexistent/program", {}, "", limits)),
               std::make_pair(How::exited, 127));
+    const int sh = ::open("/bin/sh", O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(sh, 0);
+    EXPECT_EQ(ending(boundedprocess::runProgram(sh, "sh", {"-c", "exit 9"}, "", limits)), std::make_pair(How::exited, 9));
+    close(sh);
+    EXPECT_EQ(sleeper.get(), std::make_pair(How::late, 0));
+}
+
+// What a program starts ends with it: its process group is killed once it
+// has ended, and at the wall guard.
+TEST(BoundedProcess, WhatAProgramStartsEndsWithIt) {
+    const std::string told = "/tmp/kontobok-bounded-" + std::to_string(getpid());
+    for (const bool late : {false, true}) {
+        SCOPED_TRACE(late ? "killed at the guard" : "ended");
+        const boundedprocess::Ending e = boundedprocess::runProgram(
+            "/bin/sh", {"-c", "sleep 600 & echo $! > " + told + (late ? "; exec sleep 600" : "")}, "", limits);
+        EXPECT_EQ(e.how, late ? boundedprocess::Ending::How::late : boundedprocess::Ending::How::exited);
+        pid_t left = -1;
+        std::ifstream(told) >> left;
+        std::remove(told.c_str());
+        ASSERT_GT(left, 0);
+        const bool ended = endsWithinTenSeconds(left);
+        EXPECT_TRUE(ended);
+        if (!ended) kill(left, SIGKILL);
+    }
 }

@@ -10,7 +10,16 @@
 #include "Plattform/Ritning/PdfDrawingJudge.h"
 #include "Plattform/Ritning/PdfFirstPage.h"
 
+#include "Programkorning.h"
+#include "Plattform/Provritning/PdfJudge.h"
+
 #include <gtest/gtest.h>
+
+#include <signal.h>
+
+#include <chrono>
+#include <fstream>
+#include <thread>
 
 using testhjalp::Artwork;
 
@@ -29,6 +38,13 @@ std::optional<std::string> refusal(const std::vector<uint8_t>& pdf, std::optiona
 
 bool refusedAsCostly(const std::optional<std::string>& why) {
     return why && why->starts_with("drawing it takes more than ");
+}
+
+// The refusal of a page whose drawing allocates more than `mebibytes`: it
+// says what would take less.
+std::string tooLarge(int mebibytes) {
+    return "drawing it takes more than " + std::to_string(mebibytes) +
+           " MiB of memory (smaller images in it, or fewer transparency effects, would take less)";
 }
 
 }  // namespace
@@ -59,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(EachKind, CostlyDrawing, ::testing::Range(0, 6));
 TEST(PdfDrawingJudge, ADrawingThatTakesTooLongSaysSo) {
     const Artwork fills = testhjalp::costlyDrawings(300, 100).at(3);
     ASSERT_EQ(fills.name, "200 000 fills of the page");
-    EXPECT_EQ(refusal(fills.pdf), "drawing it takes more than 1 second");
+    EXPECT_EQ(refusal(fills.pdf), "drawing it takes more than 1 second of processor time");
 }
 
 // 200 000 segments crossing one another within 1 pt: Splash draws them in
@@ -76,7 +92,7 @@ TEST(PdfDrawingJudge, WhatOneRendererDrawsCheaplyTheOtherMayNot) {
 TEST(PdfDrawingJudge, APageIsJudgedAtTheSizeItIsShown) {
     const std::vector<uint8_t> square = testhjalp::handmadePdf({{}});
     EXPECT_EQ(refusal(square, Size{200, 100}), std::nullopt);
-    EXPECT_EQ(refusal(square, Size{20'000, 10'000}), "drawing it takes more than 64 MiB");
+    EXPECT_EQ(refusal(square, Size{20'000, 10'000}), tooLarge(64));
     EXPECT_DOUBLE_EQ(pdfdrawing::scaleInFrame({200, 100}, Size{100, 100}), 0.5);
     EXPECT_DOUBLE_EQ(pdfdrawing::scaleInFrame({200, 100}, Size{400, 100}), 1);
     EXPECT_DOUBLE_EQ(pdfdrawing::scaleInFrame({200, 100}, Size{0, 100}), 1);
@@ -94,8 +110,35 @@ TEST(PdfDrawingJudge, AnAllocationThatFailsIsTooMuchMemory) {
         {pdfStröm("/Type /XObject /Subtype /Image /Width 1 /Height 1 /ColorSpace /DeviceGray /BitsPerComponent 1 "
                   "/Filter /JBIG2Decode",
                   testhjalp::jbig2PageInformation(16384, 16384))});
-    EXPECT_EQ(refusal(jbig2, std::nullopt, {.memory = 8 << 20, .seconds = 1}), "drawing it takes more than 8 MiB");
+    EXPECT_EQ(refusal(jbig2, std::nullopt, {.memory = 8 << 20, .seconds = 1}), tooLarge(8));
     EXPECT_EQ(refusal(jbig2), std::nullopt);
+}
+
+// Memory is what a renderer allocates. cairo takes an image of 3 500 x
+// 3 500 pixels whole, 4 bytes a pixel (47 MiB), and with a soft mask 1 byte
+// more a pixel (58 MiB): under a limit between the two, the one is drawn
+// and the other refused, on every run, whatever else is reserved beside.
+TEST(PdfDrawingJudge, WhatARendererAllocatesIsItsMemory) {
+    constexpr size_t side = 3500;
+    const std::string pixels = testhjalp::deflated(std::string(side * side * 3, '\x80')),
+                      mask = testhjalp::deflated(std::string(side * side, '\x80'));
+    auto image = [&](bool masked) {
+        const std::string entries = "/Type /XObject /Subtype /Image /Width 3500 /Height 3500 /BitsPerComponent 8 "
+                                    "/Filter /FlateDecode ";
+        std::vector<std::string> objects = {
+            pdfStröm(entries + "/ColorSpace /DeviceRGB" + (masked ? " /SMask 6 0 R" : ""), pixels)};
+        if (masked) objects.push_back(pdfStröm(entries + "/ColorSpace /DeviceGray", mask));
+        return testhjalp::handmadePdf({{.mediaBox = "0 0 300 100",
+                                        .content = "q 300 0 0 100 0 0 cm /Im Do Q",
+                                        .resources = "/XObject << /Im 5 0 R >>"}},
+                                      objects);
+    };
+    const std::vector<uint8_t> opaque = image(false), masked = image(true);
+    const boundedprocess::Limits between{.memory = 53 << 20, .seconds = 3};
+    for (int run = 0; run < 3; ++run) {
+        EXPECT_EQ(refusal(opaque, std::nullopt, between), std::nullopt);
+        EXPECT_EQ(refusal(masked, std::nullopt, between), tooLarge(53));
+    }
 }
 
 // Every hostile file that was refused before any drawing was judged stays
@@ -108,3 +151,25 @@ TEST_P(HostileFile, IsRefused) {
     EXPECT_NE(refusal(hostile.pdf), std::nullopt);
 }
 INSTANTIATE_TEST_SUITE_P(Each, HostileFile, ::testing::Range(0, 9));
+
+// A renderer the judge did not stop, killed from outside (as the
+// out-of-memory killer kills) before its processor time ran out, is not
+// too slow: the judge tells it apart by the time the renderer took.
+TEST(PdfDrawingJudge, ARendererKilledFromOutsideIsNotTooSlow) {
+    const Artwork fills = testhjalp::costlyDrawings(300, 100).at(3);
+    const std::string pdf(fills.pdf.begin(), fills.pdf.end());
+    testhjalp::Startad judge = testhjalp::startaProgram(
+        "prlimit", {"--cpu=60", KONTOBOK_JUDGE, "144", std::to_string(64 << 20)}, {.indata = pdf});
+    // Its two renderers, once both have started.
+    std::vector<pid_t> renderers;
+    for (int i = 0; i < 10'000 && renderers.size() < 2; ++i) {
+        renderers.clear();
+        std::ifstream children("/proc/" + std::to_string(judge.pid) + "/task/" + std::to_string(judge.pid) +
+                               "/children");
+        for (pid_t child = 0; children >> child;) renderers.push_back(child);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ASSERT_EQ(renderers.size(), 2u);
+    for (const pid_t renderer : renderers) kill(renderer, SIGKILL);
+    EXPECT_EQ(testhjalp::väntaPå(judge).status, pdfjudge::killed);
+}

@@ -312,6 +312,23 @@ TEST(Anvandarmall, ALogoShownInManyFieldsIsReadOnce) {
     EXPECT_EQ(bilder(), std::pair(size_t(41), size_t(2)));
 }
 
+// Fields of growing size, in the order the template lists them: the page
+// is read once and judged once, at the largest, not again for each larger
+// field.
+TEST(Anvandarmall, APdfLogoInFieldsOfGrowingSizeIsJudgedOnce) {
+    Mallprov p;
+    for (int i = 0; i < 20; ++i) p.fält({40, 40 + 35.0 * i, 20 + 5.0 * i, 10 + 2.5 * i}, Id::Logo);
+    auto barn = [&] {
+        const uint64_t före = boundedprocess::childrenStarted();
+        const auto vy = p.vy();
+        EXPECT_EQ(vy->utelämnadLogotyp, std::nullopt);
+        return boundedprocess::childrenStarted() - före;
+    };
+    const uint64_t utanLogotyp = barn();
+    p.bok->logotyp = prov::bakgrundspdf(200, 100);
+    EXPECT_EQ(barn(), utanLogotyp + 2);
+}
+
 TEST(Anvandarmall, RegisteredNotesFollowTheLedgersFlagsInTheInvoicesLanguage) {
     Mallprov p;
     p.bok->godkändFörFSkatt = true;
