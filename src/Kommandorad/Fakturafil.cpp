@@ -3,6 +3,7 @@
 #include "Plattform/UnicodeText.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 
 namespace {
@@ -53,13 +54,25 @@ std::string sökvägFörFaktura(std::string_view katalog, std::string_view numme
     return sökväg + filnamnFörFaktura(nummer);
 }
 
-bool dugerSomFältIResultatraden(std::string_view sökväg) {
-    bool duger = true;
+std::optional<std::string> hinderIResultatraden(std::string_view sökväg) {
+    std::optional<char32_t> hinder;
     replacingCharacters(sökväg, [&](char32_t c) -> std::optional<char> {
-        if (bryterResultatraden(c)) duger = false;
+        if (!hinder && bryterResultatraden(c)) hinder = c;
         return std::nullopt;
     });
-    return duger;
+    if (!hinder) return std::nullopt;
+    if (*hinder == ';') return "a \";\"";
+    char kod[16];
+    std::snprintf(kod, sizeof kod, "U+%04X", static_cast<unsigned>(*hinder));
+    switch (*hinder) {
+    case '\t': return "a tab (" + std::string(kod) + ")";
+    case '\n': return "a line feed (" + std::string(kod) + ")";
+    case '\r': return "a carriage return (" + std::string(kod) + ")";
+    case 0x85: return "a next line character (" + std::string(kod) + ")";
+    case 0x2028: return "a line separator (" + std::string(kod) + ")";
+    case 0x2029: return "a paragraph separator (" + std::string(kod) + ")";
+    default: return "the control character " + std::string(kod);
+    }
 }
 
 std::string resultatradFörFaktura(std::string_view nummer, std::string_view epost, std::string_view sökväg) {

@@ -1,6 +1,7 @@
 #pragma once
 // Where the latest-invoice job writes an invoice's PDF, and the line it
 // prints about it.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,13 +19,14 @@ std::string filnamnFörFaktura(std::string_view nummer);
 // That file in `katalog`.
 std::string sökvägFörFaktura(std::string_view katalog, std::string_view nummer);
 
-// Whether `sökväg` can stand as the last field of the result line: it holds
-// no ";" and nothing that breaks a line.
-bool dugerSomFältIResultatraden(std::string_view sökväg);
+// What keeps `sökväg` from standing as the last field of the result line,
+// named for a message: its first ";" or character that breaks a line ("a
+// tab (U+0009)", "a line separator (U+2028)"); none when it can stand.
+std::optional<std::string> hinderIResultatraden(std::string_view sökväg);
 
 // "number;e-mail;path": one line of exactly three fields whatever the
 // invoice holds. In the number ";" and line breaks (control characters,
 // U+2028, U+2029) become "_", as in the file's name; in the e-mail address
 // ";" becomes "," (the usual separator of several addresses) and a line
-// break a space. The path is taken as it is (see dugerSomFältIResultatraden).
+// break a space. The path is taken as it is (see hinderIResultatraden).
 std::string resultatradFörFaktura(std::string_view nummer, std::string_view epost, std::string_view sökväg);

@@ -13,7 +13,8 @@
 #include <unistd.h>
 
 int importeraOchSpara(Bokföring& bokföring, Bytes indata, const std::string& fil,
-                      const FileIdentity& lästFil, const BeforeReplaceHook& innanErsättning) {
+                      const FileIdentity& lästFil, const BeforeReplaceHook& innanErsättning,
+                      const std::function<void()>& efterErsättning) {
     // The input's bytes become the parsed text's.
     std::optional<JsonDokument> json = läsJson(std::move(indata));
     if (!json) {
@@ -46,10 +47,10 @@ int importeraOchSpara(Bokföring& bokföring, Bytes indata, const std::string& f
         skrivSparfel(fil, fel.what());
         return 1;
     }
-    return skrivÖverDokumentfilen(fil, utdata, lästFil, innanErsättning) ? 0 : 1;
+    return skrivÖverDokumentfilen(fil, utdata, lästFil, innanErsättning, efterErsättning) ? 0 : 1;
 }
 
-int importjobbet(Dokument& dokument, const std::string& fil, const FileVersion& läst) {
+int importjobbet(Dokument& dokument, const std::string& fil, const HeldFile& läst) {
     // The whole input comes before the lock: a run waiting for its input
     // holds up no other.
     std::optional<Bytes> indata;

@@ -4,6 +4,7 @@
 #include "Plattform/Filer.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class Bokföring;
@@ -11,6 +12,8 @@ class Bokföring;
 // Parses `indata` as JSON, imports it, appends the result to the document
 // and saves the document over `fil`, the file `lästFil` it was read from
 // (see skrivÖverDokumentfilen). Prints progress and failures as the tool
-// does and returns the exit status. `innanErsättning` is handed to the save.
+// does and returns the exit status. `innanErsättning` and `efterErsättning`
+// are handed to the save.
 int importeraOchSpara(Bokföring& bokföring, Bytes indata, const std::string& fil,
-                      const FileIdentity& lästFil, const BeforeReplaceHook& innanErsättning = {});
+                      const FileIdentity& lästFil, const BeforeReplaceHook& innanErsättning = {},
+                      const std::function<void()>& efterErsättning = {});

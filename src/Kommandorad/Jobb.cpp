@@ -27,10 +27,9 @@ int senasteFakturajobbet(Bokföring& bokföring, const std::vector<std::string>&
     // amount formatter reads them.
     sparaVisningsval(läsVisningsval(args));
     const std::string sökväg = sökvägFörFaktura(temporaryDirectory(), faktura->nummer());
-    if (!dugerSomFältIResultatraden(sökväg)) {
+    if (const auto hinder = hinderIResultatraden(sökväg)) {
         skrivFel("The temporary directory " + temporaryDirectory() +
-                 " cannot be named on the result line: its path holds a \";\" or a line break. TMPDIR can name "
-                 "another.");
+                 " cannot be named on the result line: its path holds " + *hinder + ". TMPDIR can name another.");
         return 1;
     }
     // Laid out, rendered and in place before the result line is printed, so

@@ -23,4 +23,4 @@ int senasteFakturajobbet(Bokföring& bokföring, const std::vector<std::string>&
 // imports the JSON into the document, read from `fil` as `läst` (and read
 // again under the lock when another run has saved it since), and saves it
 // over `fil`, as long as that still names the file read.
-int importjobbet(Dokument& dokument, const std::string& fil, const FileVersion& läst);
+int importjobbet(Dokument& dokument, const std::string& fil, const HeldFile& läst);

@@ -28,8 +28,9 @@ int körJobbet(const std::vector<std::string>& args) {
         int status = senasteVerifikation ? senasteVerifikationsjobbet(*dokument) : senasteFakturajobbet(*dokument, args);
         return behållTillSlutet(std::move(dokument), status);
     }
-    // An import locks the file only once its input is in.
-    FileVersion läst;
+    // An import locks the file only once its input is in; until then it
+    // keeps the file it read open, so that no other file takes its inode.
+    HeldFile läst;
     Dokument dokument = bokföringFörÄndring(args[1], läst);
     if (!dokument) return 1;
     int status = importjobbet(dokument, args[1], läst);

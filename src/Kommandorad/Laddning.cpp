@@ -55,7 +55,7 @@ Dokument bokföring(const std::string& fil) {
     return läst ? std::move(dokument) : ingetDokument();
 }
 
-Dokument bokföringFörÄndring(const std::string& fil, FileVersion& läst) {
+Dokument bokföringFörÄndring(const std::string& fil, HeldFile& läst) {
     Dokument dokument;
     const bool ok = medMeddelanden([&] {
         Bytes data = readWholeFile(fil, störstaIndata, läst);
@@ -65,10 +65,10 @@ Dokument bokföringFörÄndring(const std::string& fil, FileVersion& läst) {
     return ok ? std::move(dokument) : ingetDokument();
 }
 
-bool låsFörÄndring(const std::string& fil, Dokument& dokument, const FileVersion& läst,
+bool låsFörÄndring(const std::string& fil, Dokument& dokument, const HeldFile& läst,
                    std::optional<LockedFile>& lås) {
     return medMeddelanden([&] {
-        lås.emplace(fil, störstaIndata, väntanPåDokumentet, läst);
+        lås.emplace(fil, störstaIndata, väntanPåDokumentet, &läst);
         if (lås->isKnownVersion()) return;
         // The document read before is gone before the newer one is read.
         dokument.reset();
@@ -83,9 +83,13 @@ void skrivSparfel(const std::string& fil, const std::string& orsak) {
 }
 
 bool skrivÖverDokumentfilen(const std::string& fil, std::span<const uint8_t> utdata,
-                            const FileIdentity& lästFil, const BeforeReplaceHook& innanErsättning) {
+                            const FileIdentity& lästFil, const BeforeReplaceHook& innanErsättning,
+                            const std::function<void()>& efterErsättning) {
     try {
-        writeFileSafely(fil, utdata, innanErsättning, lästFil);
+        // The new document in place is the import done: a user who sees the
+        // run die then would import it again and book everything twice.
+        writeFileSafely(fil, utdata, innanErsättning, lästFil,
+                        {.endingSignalsIgnored = true, .hook = efterErsättning});
         return true;
     } catch (const FileError& fel) {
         skrivSparfel(fil, fel.cause);

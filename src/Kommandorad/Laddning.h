@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -26,26 +27,30 @@ std::string_view meddelande(Filformatsfel fel);
 Dokument bokföring(const std::string& fil);
 
 // The same for a job that changes the document: the file must be
-// writable. `läst` is set to the version of the file that was read. No lock
-// is taken yet (see låsFörÄndring), so the job may wait for its input
-// without holding up any other.
-Dokument bokföringFörÄndring(const std::string& fil, FileVersion& läst);
+// writable. `läst` is set to the file that was read, kept open (the lock
+// compares the file it takes with it). No lock is taken yet (see
+// låsFörÄndring), so the job may wait for its input without holding up any
+// other.
+Dokument bokföringFörÄndring(const std::string& fil, HeldFile& läst);
 
 // Locks the document file for changing, held in `lås` until `lås` goes
 // away, which must be after the save. When the file is no longer the
-// version `läst` that `dokument` was read from (another run saved it
-// meanwhile), `dokument` is read again, under the lock. On any failure the
-// reason has been printed and false is returned.
-bool låsFörÄndring(const std::string& fil, Dokument& dokument, const FileVersion& läst,
+// file `läst` that `dokument` was read from, as it was read (another run
+// saved it meanwhile), `dokument` is read again, under the lock. On any
+// failure the reason has been printed and false is returned.
+bool låsFörÄndring(const std::string& fil, Dokument& dokument, const HeldFile& läst,
                    std::optional<LockedFile>& lås);
 
 // Replaces the document file with `utdata` so that a failed save leaves the
 // old file whole; prints "Unable to write output file!" and the cause and
 // gives false on failure. The save goes only over `lästFil`, the file the
 // document was read from: not over one another program has put under its
-// name since. `innanErsättning` runs between writing and replacing (tests).
+// name since. Once the new file is in place the run has saved, and no
+// signal ends it before it says so. `innanErsättning` runs between writing
+// and replacing, `efterErsättning` just after (tests).
 bool skrivÖverDokumentfilen(const std::string& fil, std::span<const uint8_t> utdata, const FileIdentity& lästFil,
-                            const BeforeReplaceHook& innanErsättning = {});
+                            const BeforeReplaceHook& innanErsättning = {},
+                            const std::function<void()>& efterErsättning = {});
 
 // The save's failure: "Unable to write output file!" and, on the next line,
 // the file and what failed.

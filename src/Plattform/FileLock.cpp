@@ -31,7 +31,7 @@ void refuseUnlessWritable(const std::string& path) {
 }
 
 LockedFile::LockedFile(const std::string& path, uint64_t limit, std::chrono::milliseconds wait,
-                       const std::optional<FileVersion>& known) {
+                       const HeldFile* known) {
     const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;) {
         FileDescriptor fd = openRegularFile(path, limit);
@@ -54,7 +54,9 @@ LockedFile::LockedFile(const std::string& path, uint64_t limit, std::chrono::mil
         if (::fstat(fd.get(), &held) != 0) throw readError(path, errno);
         if (::stat(path.c_str(), &current) == 0 && FileIdentity::of(held) == FileIdentity::of(current)) {
             identity_ = FileIdentity::of(held);
-            knownVersion_ = known && FileVersion::of(held) == *known;
+            // `known` is still open, so its inode is its own: the same one
+            // here is the same file.
+            knownVersion_ = known && FileVersion::of(held) == known->version();
             if (!knownVersion_) contents_ = readAll(fd.get(), limit, path);
             fd_ = fd.release();
             return;

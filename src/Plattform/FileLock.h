@@ -9,7 +9,6 @@
 
 #include <chrono>
 #include <cstdint>
-#include <optional>
 #include <string>
 
 // Throws FileNotChangeableError when this user may not write the file at
@@ -25,9 +24,9 @@ public:
     // (FileNotChangeableError when another process keeps it). A file that
     // its holder replaced while this one waited is opened afresh, so the
     // contents read are the newest. When the file locked is still `known`,
-    // a version the caller has read already, it is not read again.
+    // a file the caller has read and holds open, it is not read again.
     LockedFile(const std::string& path, uint64_t limit, std::chrono::milliseconds wait,
-               const std::optional<FileVersion>& known = std::nullopt);
+               const HeldFile* known = nullptr);
     ~LockedFile();
     LockedFile(LockedFile&&) noexcept;
     LockedFile& operator=(LockedFile&&) noexcept;

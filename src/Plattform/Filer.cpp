@@ -161,12 +161,31 @@ Bytes readWholeFile(const std::string& path, uint64_t limit) {
     return readAll(fd.get(), limit, path);
 }
 
-Bytes readWholeFile(const std::string& path, uint64_t limit, FileVersion& version) {
+HeldFile::~HeldFile() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+HeldFile::HeldFile(HeldFile&& other) noexcept : fd_(other.fd_), version_(other.version_) { other.fd_ = -1; }
+
+HeldFile& HeldFile::operator=(HeldFile&& other) noexcept {
+    if (this != &other) {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = other.fd_;
+        version_ = other.version_;
+        other.fd_ = -1;
+    }
+    return *this;
+}
+
+Bytes readWholeFile(const std::string& path, uint64_t limit, HeldFile& read) {
     FileDescriptor fd = openRegularFile(path, limit);
     struct stat st;
     if (::fstat(fd.get(), &st) != 0) throw readError(path, errno);
-    version = FileVersion::of(st);
-    return readAll(fd.get(), limit, path);
+    Bytes contents = readAll(fd.get(), limit, path);
+    read = HeldFile();
+    read.version_ = FileVersion::of(st);
+    read.fd_ = fd.release();
+    return contents;
 }
 
 std::optional<Bytes> readToEnd(int fd, uint64_t limit, const std::string& name) {
@@ -199,7 +218,8 @@ bool stillNames(const std::string& name, const FileIdentity& read) {
 }
 
 void replaceFile(const std::string& path, std::span<const uint8_t> contents, const BeforeReplaceHook& beforeReplace,
-                 Kind kind, const std::optional<FileIdentity>& onlyOver = std::nullopt) {
+                 Kind kind, const std::optional<FileIdentity>& onlyOver = std::nullopt,
+                 const OnceReplaced& onceReplaced = {}) {
     const bool document = kind == Kind::document;
     const std::string target = document ? replaceTarget(path) : path;
 
@@ -253,7 +273,8 @@ void replaceFile(const std::string& path, std::span<const uint8_t> contents, con
                    "under its name is left as it is",
                    0);
 
-    if (!temporary.renameTo(target)) throw fail("the new contents cannot replace the old", errno);
+    if (!temporary.renameTo(target, onceReplaced.endingSignalsIgnored, onceReplaced.hook))
+        throw fail("the new contents cannot replace the old", errno);
 
     // Make the rename itself durable; the new contents are in place either way.
     if (!document) return;
@@ -267,8 +288,8 @@ void replaceFile(const std::string& path, std::span<const uint8_t> contents, con
 }  // namespace
 
 void writeFileSafely(const std::string& path, std::span<const uint8_t> contents, const BeforeReplaceHook& beforeReplace,
-                     const std::optional<FileIdentity>& onlyOver) {
-    replaceFile(path, contents, beforeReplace, Kind::document, onlyOver);
+                     const std::optional<FileIdentity>& onlyOver, const OnceReplaced& onceReplaced) {
+    replaceFile(path, contents, beforeReplace, Kind::document, onlyOver, onceReplaced);
 }
 
 void writeNewFileSafely(const std::string& path, std::span<const uint8_t> contents, const BeforeReplaceHook& beforeReplace) {

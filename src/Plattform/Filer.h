@@ -70,13 +70,41 @@ struct FileVersion {
     friend bool operator==(const FileVersion&, const FileVersion&) = default;
 };
 
-// readWholeFile, which also gives the version of the file that was read,
-// as it stood when it was opened.
-Bytes readWholeFile(const std::string& path, uint64_t limit, FileVersion& version);
+// A file that was read, kept open: as long as it is, its inode cannot pass
+// to another file, so a file found later under its name with its `version`
+// (device, inode, size and times) is the file that was read, unchanged.
+class HeldFile {
+public:
+    HeldFile() = default;
+    ~HeldFile();
+    HeldFile(HeldFile&& other) noexcept;
+    HeldFile& operator=(HeldFile&& other) noexcept;
+    // As the file stood when it was opened.
+    const FileVersion& version() const { return version_; }
+
+private:
+    friend Bytes readWholeFile(const std::string& path, uint64_t limit, HeldFile& read);
+    int fd_ = -1;
+    FileVersion version_;
+};
+
+// readWholeFile, which also keeps the file that was read open in `read`.
+Bytes readWholeFile(const std::string& path, uint64_t limit, HeldFile& read);
 
 // Called after the new contents are on disk in the temporary file and
 // before it replaces the target; returning false aborts the save. For tests.
 using BeforeReplaceHook = std::function<bool(const std::string& temporaryPath)>;
+
+// What follows once the new contents have replaced the old.
+struct OnceReplaced {
+    // The save is the last step of the process's work that counts, and the
+    // process must get to report it: from the rename on, the signals that
+    // would end it (SIGINT, SIGTERM, SIGHUP, SIGQUIT, ...) are ignored, one
+    // that arrived during the rename included.
+    bool endingSignalsIgnored = false;
+    // Runs just after the rename, those signals still held back (tests).
+    std::function<void()> hook;
+};
 
 // Replaces the contents of the file at `path` so that at every moment the
 // file holds either its old or its new contents in full: the bytes go to a
@@ -100,7 +128,8 @@ using BeforeReplaceHook = std::function<bool(const std::string& temporaryPath)>;
 // above and whatever now stands under the name is left as it is.
 void writeFileSafely(const std::string& path, std::span<const uint8_t> contents,
                      const BeforeReplaceHook& beforeReplace = {},
-                     const std::optional<FileIdentity>& onlyOver = std::nullopt);
+                     const std::optional<FileIdentity>& onlyOver = std::nullopt,
+                     const OnceReplaced& onceReplaced = {});
 
 // Writes the file at `path` as writeFileSafely does, for a directory others
 // share, such as the temporary directory: whatever stands at `path` is

@@ -18,6 +18,10 @@ constexpr const char* marker = ".kontobok-";
 constexpr size_t uniqueLength = 6;  // mkostemp's XXXXXX
 constexpr int cleanupSignals[] = {SIGINT, SIGTERM, SIGHUP};
 constexpr size_t signalCount = sizeof cleanupSignals / sizeof cleanupSignals[0];
+// Those a user or the system sends to end a process (a fault's are the
+// process's own, and SIGKILL cannot be caught); they include the above.
+constexpr int endingSignals[] = {SIGHUP,    SIGINT,  SIGQUIT, SIGTERM, SIGUSR1, SIGUSR2, SIGALRM,
+                                 SIGVTALRM, SIGPROF, SIGIO,   SIGPWR,  SIGXCPU, SIGXFSZ};
 
 // What the signal handler may touch: a fixed buffer and flags, no heap.
 char pendingPath[PATH_MAX + 1];
@@ -32,14 +36,15 @@ extern "C" void removeTemporaryAndRaise(int signal) {
     ::raise(signal);
 }
 
-// Holds SIGINT, SIGTERM and SIGHUP back while the handler's state changes;
-// one that arrives meanwhile is delivered when this ends.
+// Holds the ending signals back while the handler's state changes or a
+// rename decides what one would do; one that arrives meanwhile is delivered
+// when this ends.
 class SignalsHeld {
 public:
     SignalsHeld() {
         sigset_t set;
         sigemptyset(&set);
-        for (int s : cleanupSignals) sigaddset(&set, s);
+        for (int s : endingSignals) sigaddset(&set, s);
         ::pthread_sigmask(SIG_BLOCK, &set, &old_);
     }
     ~SignalsHeld() { ::pthread_sigmask(SIG_SETMASK, &old_, nullptr); }
@@ -135,10 +140,14 @@ int TemporaryFile::release() {
     return fd;
 }
 
-bool TemporaryFile::renameTo(const std::string& target) {
+bool TemporaryFile::renameTo(const std::string& target, bool lastWord, const std::function<void()>& renamed) {
     SignalsHeld held;
     if (::rename(path_.c_str(), target.c_str()) != 0) return false;
     forget();
+    if (renamed) renamed();
+    // Before the signals are let through again, so that one held back
+    // during the rename is discarded, not delivered.
+    if (lastWord) ignoreEndingSignals();
     return true;
 }
 
@@ -160,6 +169,13 @@ void TemporaryFile::forget() {
         pending = 0;
         restoreHandlers();
     }
+}
+
+void ignoreEndingSignals() {
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    for (int s : endingSignals) ::sigaction(s, &ignore, nullptr);
 }
 
 void removeStaleTemporaryFiles(const std::string& target) {

@@ -1,5 +1,6 @@
 #pragma once
 // The temporary file a safe save writes before it replaces its target.
+#include <functional>
 #include <string>
 
 // A new, empty, hidden file beside `target`, named ".NAME.kontobok-XXXXXX",
@@ -25,7 +26,12 @@ public:
     // The open descriptor, which the caller now closes.
     int release();
     // Renames the file over `target`; false with errno set when that fails.
-    bool renameTo(const std::string& target);
+    // With `lastWord`, the rename is the last step of the process's work
+    // that counts: from it on, the signals that would end the process (see
+    // ignoreEndingSignals) are ignored, one that arrived during the rename
+    // included. `renamed` runs just after the rename, those signals still
+    // held back (tests).
+    bool renameTo(const std::string& target, bool lastWord = false, const std::function<void()>& renamed = {});
     void remove();
 
 private:
@@ -36,6 +42,11 @@ private:
     bool owned_ = false;  // the file is ours to remove
     int error_ = 0;
 };
+
+// Makes SIGHUP, SIGINT, SIGQUIT, SIGTERM and the other signals that end a
+// process when a user or the system sends them ignored to the end of the
+// process, a pending one discarded.
+void ignoreEndingSignals();
 
 // Removes the temporary files of saves of `target` that died without
 // cleaning up (SIGKILL, a crash, a power cut): those named as above whose

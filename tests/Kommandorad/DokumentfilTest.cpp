@@ -174,10 +174,22 @@ TEST_F(Dokumentfil, AnImportWaitingForItsInputHoldsUpNoOther) {
     EXPECT_EQ(dok->kontakter[förut + 1]->namn, "Olle");
 }
 
+// Whether the process `pid` holds a descriptor open on the file `fil` was
+// (device and inode), gone from its name or not.
+bool hållerÖppen(int pid, const struct stat& fil) {
+    for (const auto& e : fs::directory_iterator("/proc/" + std::to_string(pid) + "/fd")) {
+        struct stat st {};
+        if (::stat(e.path().c_str(), &st) == 0 && st.st_dev == fil.st_dev && st.st_ino == fil.st_ino) return true;
+    }
+    return false;
+}
+
 // While an import waits for its input, another program renames a new
 // document over it (or over the target of its link), writes one into the
 // same file, or removes it: the import adds to the document that stands
-// under the name once its input is in, or says that there is none.
+// under the name once its input is in, or says that there is none. Until
+// it has the lock it keeps the file it read open, so that no file saved
+// meanwhile can take its inode and pass for the document read.
 TEST_F(Dokumentfil, AnImportChangesTheDocumentAsItStandsOnceItsInputIsIn) {
     auto ny = importexempel::dokument();
     ny->räkenskapsår[0]->verifikationer.pop_back();
@@ -199,6 +211,8 @@ TEST_F(Dokumentfil, AnImportChangesTheDocumentAsItStandsOnceItsInputIsIn) {
         if (f.länk) fs::create_symlink(mål.filename(), dokumentfil);
         const fs::path ersatt = f.länk ? mål : dokumentfil;
 
+        struct stat läst {};
+        ASSERT_EQ(::stat(ersatt.c_str(), &läst), 0);
         Startad import = startaKontobok({dokumentfil.string()}, {.indataSenare = true});
         ASSERT_TRUE(väntaTillsIndataLäses(import)) << f.namn;
         if (f.tasBort) {
@@ -209,6 +223,7 @@ TEST_F(Dokumentfil, AnImportChangesTheDocumentAsItStandsOnceItsInputIsIn) {
             skrivFil(katalog / "nytt.bok", nytt);
             fs::rename(katalog / "nytt.bok", ersatt);
         }
+        EXPECT_TRUE(hållerÖppen(import.pid, läst)) << f.namn;
         skrivIndata(import, kund);
         Körning u = väntaPå(import);
 
@@ -230,30 +245,36 @@ TEST_F(Dokumentfil, AnImportChangesTheDocumentAsItStandsOnceItsInputIsIn) {
     }
 }
 
-// The import's status and standard error when the file under the
-// document's name is replaced (or removed) by `ersätt` after the document
-// was read and before the save replaces it.
-Körning sparaMedan(const fs::path& fil, const std::function<void()>& ersätt) {
-    const fs::path fel = fil.parent_path() / "fel.txt";
+// The import's status and output, run in a child, when `innan` runs after
+// the document was read and before the save replaces it, `efter` just after
+// it has, and `sedan` once the import has returned, before the child ends.
+Körning sparaMedan(const fs::path& fil, const std::function<void()>& innan, const std::function<void()>& efter = {},
+                   const std::function<void()>& sedan = {}) {
+    const fs::path ut = fil.parent_path() / "ut.txt", fel = fil.parent_path() / "fel.txt";
     pid_t barn = ::fork();
     if (barn == 0) {
-        std::freopen("/dev/null", "w", stdout);
+        std::freopen(ut.c_str(), "w", stdout);
         std::freopen(fel.c_str(), "w", stderr);
         std::string s = läsFil(fil);
         auto dok = Bokföring::från(Bytes(s.begin(), s.end()));
         struct stat läst {};
         if (::stat(fil.c_str(), &läst) != 0) std::_Exit(2);
-        const int status = importeraOchSpara(*dok, Bytes(kund.begin(), kund.end()), fil.string(),
-                                             FileIdentity::of(läst), [&](const std::string&) {
-                                                 ersätt();
-                                                 return true;
-                                             });
+        const int status = importeraOchSpara(
+            *dok, Bytes(kund.begin(), kund.end()), fil.string(), FileIdentity::of(läst),
+            [&](const std::string&) {
+                innan();
+                return true;
+            },
+            efter);
+        if (sedan) sedan();
+        std::fflush(stdout);
         std::fflush(stderr);
         std::_Exit(status);
     }
     int status = 0;
     ::waitpid(barn, &status, 0);
-    Körning k{WIFEXITED(status) ? WEXITSTATUS(status) : -1, "", läsFil(fel)};
+    Körning k{WIFEXITED(status) ? WEXITSTATUS(status) : -1, läsFil(ut), läsFil(fel)};
+    fs::remove(ut);
     fs::remove(fel);
     return k;
 }
@@ -284,6 +305,27 @@ TEST_F(Dokumentfil, AnImportSavesOnlyOverTheFileItRead) {
         else
             EXPECT_TRUE(läsFil(dokumentfil) == std::string(nytt.begin(), nytt.end()));
         EXPECT_EQ(filerIKatalogen().size(), size_t(tasBort ? 0 : 1)) << tasBort;
+    }
+}
+
+// Once the new document is in place the import is done, and the run says
+// so: a signal that would end it, held back while the rename takes place or
+// sent after it, ends it with status 0 and its lines, never with the
+// document saved and a status that tells the user to import again.
+TEST_F(Dokumentfil, ASignalOnceTheNewDocumentIsInPlaceEndsTheRunAsSaved) {
+    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGALRM}) {
+        skrivFil(dokumentfil, före);
+        const Körning u = sparaMedan(
+            dokumentfil, [] {}, [signal] { ::raise(signal); },
+            [] {
+                for (int s : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) ::kill(::getpid(), s);
+            });
+        EXPECT_EQ(u.status, 0) << signal << ": " << u.fel;
+        EXPECT_EQ(u.ut, "Added customer Eva\n") << signal;
+        EXPECT_EQ(u.fel, "") << signal;
+        const std::string data = läsFil(dokumentfil);
+        EXPECT_EQ(Bokföring::från(Bytes(data.begin(), data.end()))->kontakter.back()->namn, "Eva") << signal;
+        EXPECT_EQ(filerIKatalogen(), std::vector<std::string>{"exempel.bok"}) << signal;
     }
 }
 

@@ -42,9 +42,24 @@ TEST(Fakturafil, TheResultLineHasThreeFieldsOnOneLine) {
     EXPECT_EQ(resultatradFörFaktura("1042", "", "/tmp/1042.pdf"), "1042;;/tmp/1042.pdf");
     EXPECT_EQ(resultatradFörFaktura("10;4\n2\u2028", "x@evil.example;/etc/passwd\nINJECTED\u2029\t", "/tmp/10_4_2_.pdf"),
               "10_4_2_;x@evil.example,/etc/passwd INJECTED  ;/tmp/10_4_2_.pdf");
-    EXPECT_TRUE(dugerSomFältIResultatraden("/tmp/kontobok 2/1042.pdf"));
-    for (const char* sökväg : {"/tmp/a;b/1.pdf", "/tmp/a\nb/1.pdf", "/tmp/a\u2028/1.pdf", "/tmp/\u0085/1.pdf"})
-        EXPECT_FALSE(dugerSomFältIResultatraden(sökväg)) << sökväg;
+}
+
+// A path that cannot end the result line is refused naming the character
+// that stops it, the first one when there are several.
+TEST(Fakturafil, APathThatWouldBreakTheResultLineIsRefusedNamingWhatStopsIt) {
+    EXPECT_EQ(hinderIResultatraden("/tmp/kontobok 2/\u00e5\u202e/1042.pdf"), std::nullopt);
+    const std::pair<const char*, const char*> fall[] = {
+        {"/tmp/a;b\n/1.pdf", "a \";\""},
+        {"/tmp/a\tb;/1.pdf", "a tab (U+0009)"},
+        {"/tmp/a\nb/1.pdf", "a line feed (U+000A)"},
+        {"/tmp/a\rb/1.pdf", "a carriage return (U+000D)"},
+        {"/tmp/\u0085/1.pdf", "a next line character (U+0085)"},
+        {"/tmp/a\u2028/1.pdf", "a line separator (U+2028)"},
+        {"/tmp/a\u2029/1.pdf", "a paragraph separator (U+2029)"},
+        {"/tmp/\x1b[2J/1.pdf", "the control character U+001B"},
+        {"/tmp/\x7f/1.pdf", "the control character U+007F"},
+    };
+    for (const auto& [sökväg, hinder] : fall) EXPECT_EQ(hinderIResultatraden(sökväg), hinder) << sökväg;
 }
 
 }  // namespace

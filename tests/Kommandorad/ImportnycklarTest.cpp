@@ -18,8 +18,9 @@ namespace {
 
 using Nycklar = std::map<std::string, std::set<std::string>>;
 
-// The first column of each table whose heading row starts "| SECTION key |",
-// by section.
+// The keys in the first column of each table whose heading row starts
+// "| SECTION key |" (a cell may name several, each in backticks), by
+// section.
 Nycklar readmensNycklar() {
     std::ifstream in(std::filesystem::path(KONTOBOK_SOURCE_DIR) / "README.md");
     Nycklar ut;
@@ -35,7 +36,13 @@ Nycklar readmensNycklar() {
             continue;
         }
         if (sektion.empty() || !rad.starts_with("| `")) continue;
-        ut[sektion].insert(rad.substr(3, rad.find('`', 3) - 3));
+        const std::string ruta = rad.substr(1, rad.find('|', 1) - 1);
+        for (size_t från = ruta.find('`'); från != std::string::npos;) {
+            const size_t slut = ruta.find('`', från + 1);
+            if (slut == std::string::npos) break;
+            ut[sektion].insert(ruta.substr(från + 1, slut - från - 1));
+            från = ruta.find('`', slut + 1);
+        }
     }
     return ut;
 }

@@ -80,9 +80,10 @@ TEST_F(JsonImport, EntryFields) {
     EXPECT_TRUE(v.rader[1]->kostnadsställen.empty());
 }
 
-// The bound on amounts as the README gives it: a whole number below 2^128
-// times a power of ten from 10^-128 to 10^127, so 39 digits up to 2^128 - 1.
-TEST_F(JsonImport, AmountsFitTheDecimalTypeAsTheReadmeSays) {
+// The bound on amounts as docs/maintainers.md gives it: a whole number
+// below 2^128 times a power of ten from 10^-128 to 10^127, so 39 digits up
+// to 2^128 - 1.
+TEST_F(JsonImport, AmountsFitTheDecimalTypeAsDocumented) {
     const std::string zeros128(128, '0');
     const std::vector<std::pair<std::string, bool>> fall = {
         {"99999999999999999999999999999999999999", true},

@@ -305,16 +305,20 @@ TEST_F(SenasteFaktura, TheResultIsOneLineOfThreeFieldsWhateverTheInvoiceHolds) {
     EXPECT_EQ(filerI(ut), std::vector<std::string>{pdf.filename().string()});
 
     // A temporary directory whose path would break the line is refused
-    // before anything is written.
-    const fs::path delad = katalog / "a;b";
-    fs::create_directory(delad);
-    Körning d = kör(dokument, {}, {.miljö = {{"TMPDIR", delad.string()}}});
-    EXPECT_EQ(d.status, 1);
-    EXPECT_EQ(d.ut, "");
-    EXPECT_EQ(d.fel, "The temporary directory " + delad.string() +
-                         " cannot be named on the result line: its path holds a \";\" or a line break. TMPDIR can "
-                         "name another.\n");
-    EXPECT_TRUE(fs::is_empty(delad));
+    // before anything is written, the message naming what breaks it.
+    const std::pair<const char*, const char*> kataloger[] = {
+        {"a;b", "a \";\""}, {"a\tb", "a tab (U+0009)"}, {"a\u2028b", "a line separator (U+2028)"}};
+    for (const auto& [namn, hinder] : kataloger) {
+        const fs::path delad = katalog / namn;
+        fs::create_directory(delad);
+        Körning d = kör(dokument, {}, {.miljö = {{"TMPDIR", delad.string()}}});
+        EXPECT_EQ(d.status, 1) << namn;
+        EXPECT_EQ(d.ut, "") << namn;
+        EXPECT_EQ(d.fel, "The temporary directory " + delad.string() +
+                             " cannot be named on the result line: its path holds " + hinder +
+                             ". TMPDIR can name another.\n");
+        EXPECT_TRUE(fs::is_empty(delad)) << namn;
+    }
 }
 
 // The longest numbers a file name can hold, in bytes of several lengths:
