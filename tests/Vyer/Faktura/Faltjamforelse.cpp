@@ -1,4 +1,5 @@
 #include "Faltjamforelse.h"
+#include "Rumskontroll.h"
 
 #include "Kodpunkter.h"
 #include "Pdfkontroll.h"
@@ -483,7 +484,8 @@ Läsning::Läsning(fs::path f, std::vector<RitadSida> r) : fil(std::move(f)), ri
 std::unique_ptr<Läsning> skrivSenaste(const Bokföring& byggd, const fs::path& fil, std::vector<Egetfält>* egna) {
     auto bok = Bokföring::från(byggd.dataMedMellansteg(versionSomSkrivs));
     const Faktura& faktura = *senasteSkickadeFaktura(bok->skickadeFakturor);
-    const std::vector<uint8_t> pdf = Fakturavy(faktura, *bok, false).pdf();
+    const Fakturavy vy(faktura, *bok, false);
+    const std::vector<uint8_t> pdf = vy.pdf();
     std::ofstream(fil, std::ios::binary).write(reinterpret_cast<const char*>(pdf.data()), std::streamsize(pdf.size()));
     if (egna && faktura.egenFakturamall()) {
         const Fakturamall& mall = *faktura.egenFakturamall();
@@ -496,7 +498,9 @@ std::unique_ptr<Läsning> skrivSenaste(const Bokföring& byggd, const fs::path& 
             egna->push_back({{f->ram.x, 842 - (f->ram.y + f->ram.height), f->ram.width, f->ram.height},
                              f->stil.typsnitt().pointSize});
     }
-    return std::make_unique<Läsning>(fil, ritadeSidor(fil));
+    auto läsning = std::make_unique<Läsning>(fil, ritadeSidor(fil));
+    läsning->rumsfel = rumskontroll::fel(vy, false);
+    return läsning;
 }
 
 std::vector<Fel> brister(const Läsning& kort, const Läsning& lång, const std::vector<Profilfält>& fälten,

@@ -35,6 +35,9 @@ struct Läsning {
     std::filesystem::path fil;
     std::vector<pdfkontroll::RitadSida> ritade;
     std::vector<fältfynd::Sida> sidor;
+    // What the laid-out view does against the rooms its layout declared
+    // (Rumskontroll.h).
+    std::vector<std::string> rumsfel;
 
     Läsning(std::filesystem::path f, std::vector<pdfkontroll::RitadSida> r);
     Läsning(const Läsning&) = delete;

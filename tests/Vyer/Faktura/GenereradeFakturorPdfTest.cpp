@@ -54,7 +54,10 @@ protected:
         std::vector<fältjämförelse::Egetfält> egna;
         const auto lång = fältjämförelse::skrivSenaste(*genereradBokföring(frö, true),
                                                        pdfKatalog() / (namn + ".pdf"), &egna);
-        return fältjämförelse::brister(*kort, *lång, genereradeFält(frö), egna);
+        auto fel = fältjämförelse::brister(*kort, *lång, genereradeFält(frö), egna);
+        for (const auto* l : {kort.get(), lång.get()})
+            for (const std::string& r : l->rumsfel) fel.push_back({"room", r});
+        return fel;
     } catch (const std::exception& e) {
         return {{"layout failed", std::string("layout failed: ") + e.what()}};
     }
