@@ -14,12 +14,12 @@ constexpr TextDrawingMode frånToppen = TextDrawingMode::fromTopLeft;
 
 Size radcellensStorlek(const Fakturavy& vy, const AttributedString& text, Size ruta, double sidhöjd) {
     const double högst = sidhöjd * static_cast<double>(högstaAntalSidor);
-    if (!std::isfinite(högst)) return vy.mätare.boundingSize(text, ruta);
-    const BoundedSize mätt = vy.mätare.boundedSize(text, ruta, {.height = högst});
+    if (!std::isfinite(högst)) return vy.radmätare.boundingSize(text, ruta);
+    const BoundedSize mätt = vy.radmätare.boundedSize(text, ruta, {.height = högst});
     if (mätt.size.height > högst && mätt.tallestLine <= sidhöjd) vy.kontrolleraSidantal(högstaAntalSidor + 1);
     // Lines taller than a page's room, one a page: the pages are counted
     // when the row is cut.
-    return mätt.whole ? mätt.size : vy.mätare.boundingSize(text, ruta);
+    return mätt.whole ? mätt.size : vy.radmätare.boundingSize(text, ruta);
 }
 
 Celldelning::Celldelning(const TextMeasurer& mätare, AttributedString text, double bredd)

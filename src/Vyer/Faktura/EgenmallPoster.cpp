@@ -62,7 +62,7 @@ Radcell radcell(const Fakturavy& vy, const Fält& f, AttributedString text, doub
     Radcell cell{&f, std::move(text)};
     cell.höjd = radcellensStorlek(vy, cell.text, f.ram.size(), sidhöjd).height;
     cell.radvis =
-        vy.annanSträngmetod && vy.mätare.lines(cell.text, f.ram.width, TextDrawingMode::fromTopLeft).size() > 1;
+        vy.annanSträngmetod && vy.radmätare.lines(cell.text, f.ram.width, TextDrawingMode::fromTopLeft).size() > 1;
     return cell;
 }
 
@@ -98,7 +98,7 @@ void läggUtRader(Körning& k, const std::vector<Fält>& fält) {
     auto placera = [&](const Fält& f, AttributedString text, bool radvis, double höjd) {
         const Rect ram{f.ram.x, överkant + förskjutning, f.ram.width, höjd};
         if (radvis)
-            läggTillRadvis(sida, vy.mätare, text, ram);
+            läggTillRadvis(sida, vy.radmätare, text, ram);
         else
             sida.emplace_back(std::move(text), ram);
     };
@@ -124,7 +124,7 @@ void läggUtRader(Körning& k, const std::vector<Fält>& fält) {
             // as many pages as it needs, each taking as many lines of each
             // cell as the area has room for; an empty area takes a line of
             // each cell even when that line is taller than the area.
-            Raddelning delning(vy.mätare);
+            Raddelning delning(vy.radmätare);
             for (size_t c = 0; c < celler.size(); ++c)
                 delning.läggTill(c, std::move(celler[c].text), celler[c].fält->ram.width);
             while (!delning.slut()) {

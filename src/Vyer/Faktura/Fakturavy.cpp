@@ -15,7 +15,9 @@ Fakturavy::Fakturavy(const Fakturaliknande& faktura, const Bokföring& bokförin
                      const TextMeasurer& mätare)
     : f(faktura),
       b(bokföring),
-      mätare(mätare),
+      radmätare(mätare),
+      sidmätare(mätare),
+      mätare(sidmätare),
       formatterare(Beloppsformatterare::förFaktura(faktura.valuta())),
       procentformatterare(NumberFormatter::Style::percent, lokal::aktuell()),
       följesedel(följesedel) {

@@ -28,6 +28,7 @@
 #include "Plattform/NumberFormatter.h"
 #include "Plattform/Ritning/PdfDocument.h"
 #include "Plattform/Ritning/TextMeasurer.h"
+#include "Vyer/Faktura/MatareInomSidan.h"
 #include "Vyer/Faktura/CachatObjekt.h"
 
 #include <cstdint>
@@ -184,6 +185,10 @@ public:
     // --- State ---------------------------------------------------------
     const Fakturaliknande& f;
     const Bokföring& b;
+    // Item rows, which flow over pages, are measured whole by `radmätare`;
+    // every other text by `mätare`, only as far as a page shows it.
+    const TextMeasurer& radmätare;
+    const MätareInomSidan sidmätare;
     const TextMeasurer& mätare;
     Beloppsformatterare formatterare;
     NumberFormatter procentformatterare;

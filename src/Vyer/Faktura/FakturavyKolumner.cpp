@@ -326,7 +326,7 @@ void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrika
         if (n > 1) kolumnavstånd = (W - allaBredder()) / static_cast<double>(n - 1);
     }
 
-    if (annanSträngmetod) cellerAvFleraRaderRadvis(mätare, tabell);
+    if (annanSträngmetod) cellerAvFleraRaderRadvis(radmätare, tabell);
     tabell.radavstånd = radavstånd * skala;
     tabell.radhöjder.assign(poster.size(), tabell.radavstånd);
     for (size_t i = 0; i < poster.size(); ++i) {

@@ -162,7 +162,7 @@ std::vector<std::vector<CachatObjekt>> sidorMedRader(const Fakturavy& vy, Kolumn
     // part. A page with nothing on it yet takes a line of each cell even
     // when that line is taller than its room.
     auto placeraDelad = [&](size_t rad) {
-        Raddelning delning(vy.mätare);
+        Raddelning delning(vy.radmätare);
         for (size_t k = 0; k < tabell.kolumner.size(); ++k)
             if (auto& cell = tabell.kolumner[k].celler[rad + 1]; cell.text)
                 delning.läggTill(k, std::move(*cell.text), tabell.kolumner[k].bredd);
@@ -179,7 +179,7 @@ std::vector<std::vector<CachatObjekt>> sidorMedRader(const Fakturavy& vy, Kolumn
             const double höjd = del->höjd + tabell.radavstånd;
             placeraRad(höjd, [&](double överkant) {
                 for (auto& [k, text] : del->celler)
-                    läggTillCell(s.sida, vy.mätare, std::move(text),
+                    läggTillCell(s.sida, vy.radmätare, std::move(text),
                                  Rect{kolumnensX[k], överkant, tabell.kolumner[k].bredd, höjd},
                                  tabell.kolumner[k].celler[rad + 1].radvis);
             });
@@ -205,7 +205,7 @@ std::vector<std::vector<CachatObjekt>> sidorMedRader(const Fakturavy& vy, Kolumn
             placeraRad(höjd, [&](double överkant) {
                 for (size_t k = 0; k < tabell.kolumner.size(); ++k)
                     if (auto& cell = tabell.kolumner[k].celler[i + 1]; cell.text)
-                        läggTillCell(s.sida, vy.mätare, std::move(*cell.text),
+                        läggTillCell(s.sida, vy.radmätare, std::move(*cell.text),
                                      Rect{kolumnensX[k], överkant, tabell.kolumner[k].bredd, höjd}, cell.radvis);
             });
         } else {
