@@ -8,8 +8,6 @@ namespace egenmall {
 
 namespace {
 
-constexpr double slack = 0.5;
-
 // The text's lines cut at the frame's edge with an ellipsis instead of
 // running on past it.
 AttributedString medEllipsPåRaden(const AttributedString& text) {
@@ -39,14 +37,14 @@ CachatObjekt påFoten(const Fakturavy& vy, AttributedString text, const Rect& ra
     auto bredd = [&](const AttributedString& t) {
         return m.extent(t, Rect{}, TextDrawingMode::baselineAtFoot).size.width;
     };
-    if (text.empty() || bredd(text) <= ram.width + slack) return {std::move(text), ram};
+    if (text.empty() || bredd(text) <= ram.width + passningsmån) return {std::move(text), ram};
 
     const AttributedString minst = text.scaled(minstaTextskala);
     const auto rader = m.lines(minst, ram.width, TextDrawingMode::layoutManager);
-    if (rader.size() > 1 && rader[1].bottom <= ram.height + slack) return iTextlayout(vy, text, ram);
+    if (rader.size() > 1 && rader[1].bottom <= ram.height + passningsmån) return iTextlayout(vy, text, ram);
 
     const auto störst =
-        störstaProcent([&](int procent) { return bredd(text.scaled(procent / 100.0)) <= ram.width + slack; });
+        störstaProcent([&](int procent) { return bredd(text.scaled(procent / 100.0)) <= ram.width + passningsmån; });
     if (!störst) return {medEllipsPåRaden(minst), ram};
     return {text.scaled(*störst / 100.0), ram};
 }

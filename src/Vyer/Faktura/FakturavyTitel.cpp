@@ -3,7 +3,7 @@
 // goes; this step says whether it is shown and what it says, and sets
 // each text smaller where it would otherwise wrap past its frame (a
 // long title or F-tax note in some languages).
-#include "Vyer/Faktura/Fakturavy.h"
+#include "Vyer/Faktura/FakturavyTitel.h"
 
 #include "Modell/Bokforing.h"
 #include "Modell/Fakturor/Fakturaliknande.h"
@@ -32,17 +32,14 @@ void Fakturavy::läggTillInnehållMedRamFörLogotyp(const Rect& logotypram, cons
     if (auto titel = f.rubriktextIFakturamall(nullptr, följesedel); ärIfylld(titel))
         innehållFörAllaSidor.emplace_back(passad(*titel, titelattribut, titelram), titelram);
 
-    if (auto påminnelse = f.påminnelsetextIFakturamall(nullptr); ärIfylld(påminnelse))
+    if (auto påminnelse = påminnelseSomVisas(*this); påminnelse && !påminnelseram.isEmpty())
         innehållFörAllaSidor.emplace_back(passad(*påminnelse, påminnelseattribut, påminnelseram), påminnelseram);
 
     if (auto villkor = kreditvillkorSomVisas())
         innehållFörAllaSidor.emplace_back(passad(*villkor, villkorsattribut, villkorsram), villkorsram);
 
-    if (b.godkändFörFSkatt) {
-        std::string fskatt = sträng("Registered for tax.",
-                                    "Printed on invoice if the corresponding checkbox is ticked.", f.språk());
-        innehållFörAllaSidor.emplace_back(passad(fskatt, fskattattribut, fskattsram), fskattsram);
-    }
+    if (auto fskatt = fskattSomVisas(*this); fskatt && !fskattsram.isEmpty())
+        innehållFörAllaSidor.emplace_back(passad(*fskatt, fskattattribut, fskattsram), fskattsram);
 }
 
 std::shared_ptr<const Image> Fakturavy::logotyp(Size ram) {
@@ -60,6 +57,17 @@ void Fakturavy::läsLogotypenFör(std::span<const Size> ramar) {
     if (!b.logotyp || b.logotyp->empty()) return;
     if (!lästLogotyp) lästLogotyp = std::make_unique<StoredImage>(*b.logotyp);
     lästLogotyp->forFrames(ramar);
+}
+
+std::optional<std::string> påminnelseSomVisas(const Fakturavy& vy) {
+    auto påminnelse = vy.f.påminnelsetextIFakturamall(nullptr);
+    if (!ärIfylld(påminnelse)) return std::nullopt;
+    return påminnelse;
+}
+
+std::optional<std::string> fskattSomVisas(const Fakturavy& vy) {
+    if (!vy.b.godkändFörFSkatt) return std::nullopt;
+    return sträng("Registered for tax.", "Printed on invoice if the corresponding checkbox is ticked.", vy.f.språk());
 }
 
 std::optional<std::string> Fakturavy::kreditvillkorSomVisas() const {

@@ -7,6 +7,7 @@
 // the amount to pay; at the foot the sender in two accent tables beside
 // the white F-tax note on the dark curve at the left.
 #include "Vyer/Faktura/Fakturavy.h"
+#include "Vyer/Faktura/FakturavyTitel.h"
 
 #include "Modell/Bokforing.h"
 #include "Modell/Fakturor/Fakturaliknande.h"
@@ -14,8 +15,7 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
-#include "Vyer/Faktura/MallverktygRum.h"
-#include "Vyer/Faktura/MallverktygTabeller.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 #include "Vyer/Faktura/Textpassning.h"
 
@@ -74,19 +74,12 @@ void Fakturavy::konfigureraInnehållFörCC() {
     auto påRaden = [&](std::string_view text, const TextAttributes& attribut, double bredd) {
         return mallverktyg::påSinaRader(*this, AttributedString(text, attribut), {bredd, 0});
     };
-    // A long address grows down to the artwork's rule over the item
-    // table's headings, then is set smaller and at last cut there.
-    auto adresstext = [&](const std::string& adress, const Rect& ram) {
-        return mallverktyg::växandeSträng(*this, AttributedString(adress, brödtext), ram,
-                                          {.riktning = mallverktyg::Växer::nedåt, .gräns = 286, .växerFörst = true});
-    };
     const std::string avsändarland(kod(b.land));
-    if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland)) {
-        alla.push_back(adresstext(*adress, {291, 166, 120, 84}));
+    const auto fakturaadress = f.fakturaadressGivetAvsändarland(avsändarland);
+    const auto leveransadress = f.adressAttLevereraTillGivetAvsändarland(avsändarland);
+    if (fakturaadress)
         alla.push_back(textUppåt(påRaden(rubrikFörMottagaradress(), kursivRubrik, 100), {0, 0, 100, 14}, rubrikvridning));
-    }
-    if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
-        alla.push_back(adresstext(*adress, {441, 166, 120, 85}));
+    if (leveransadress) {
         alla.push_back(
             textUppåt(påRaden(rubrikFörLeveransadress(), kursivRubrik, 100), {0, 150, 100, 14}, rubrikvridning));
     } else {
@@ -94,14 +87,15 @@ void Fakturavy::konfigureraInnehållFörCC() {
         alla.emplace_back(Rect{420, 162, 22, 85}, vit);
     }
 
-    läggTillInnehållMedRamFörLogotyp({56, 576, 118, 78}, titel, {59, 255, 479, 31}, påminnelse, {290, 30, 274, 26},
-                                     villkor, {220, 592, 319, 40}, fskatt, {20, 801, 148, 13});
+    läggTillInnehållMedRamFörLogotyp({56, 576, 118, 78}, titel, {59, 255, 479, 31}, påminnelse, {}, villkor,
+                                     {220, 592, 319, 40}, fskatt, {20, 801, 148, 13});
 
-    // The facts, and beside them the invoice number and date. Every fact
-    // filled in is more than the facts' frame holds even set smaller,
-    // for the badge stands below it: the last facts then go on under the
-    // number and date.
-    const Rect faktaram{31, 31, 255, 98}, nummerram{296, 31, 255, 98};
+    // The facts, and beside them the invoice number and date under the
+    // reminder on the dark curve, both above where the address captions
+    // may reach up to. Every fact filled in is more than the facts' room
+    // holds even set smaller, for the badge stands below it: the last facts
+    // then go on under the number and date.
+    const Rect faktaram{31, 31, 235, 98}, nummerram{296, 31, 255, 93};
     auto faktatabell = [&](const Datalista& data) { return tabellMedData(data, faktarubrik, brödtext).tabell; };
     Datalista fakta = mallverktyg::fakta(
         *this, {Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer, Fakt::personnummer, Fakt::personnummer2,
@@ -115,29 +109,46 @@ void Fakturavy::konfigureraInnehållFörCC() {
         nummerOchDatum.insert(nummerOchDatum.begin() + underDatum, std::move(fakta.back()));
         fakta.pop_back();
     }
-    for (const auto& [data, ram] : {std::pair{fakta, faktaram}, std::pair{nummerOchDatum, nummerram}})
-        alla.push_back(mallverktyg::passandeText(*this, faktatabell(data), ram));
 
-    // The sender's two tables stand on one foot, 94 high; when every way of
-    // payment or a long name is more than one holds even set smaller, both
-    // grow upward together, no higher than the rule of the artwork above
-    // them.
-    auto avsändartabell = [&](const Datalista& data) {
-        return tabellMedData(data, avsändarrubrik, avsändarvärde).tabell;
-    };
-    constexpr double fot = 827, underLinjen = 677;
-    for (CachatObjekt& o :
-         mallverktyg::tabellerPåGemensamFotEfterRegel(
-             *this,
-             {{avsändartabell(mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon,
-                                                         Fakt::fax, Fakt::email, Fakt::hemsida})),
-               212, 175},
-              {avsändartabell(mallverktyg::faktaOchBetalning(
-                   *this, {Fakt::säte, Fakt::organisationsnummer, Fakt::momsregistreringsnummer})),
-               394, 185}},
-             fot, [](double) { return 94; }, fot - underLinjen)
-             .objekt)
-        alla.push_back(std::move(o));
+    // Each address down to the artwork's rule over the item table's
+    // headings; the sender's two tables from one top, 94 above their foot,
+    // growing upward together as far as the artwork's rule above them
+    // before they are set smaller.
+    {
+        rumsplan::Plan plan(*this);
+        plan.rum("facts", faktaram)
+            .block("facts", {faktatabell(fakta), faktaram});
+        auto& nummer = plan.rum("number and date", {290, 30, 274, 94});
+        std::vector<rumsplan::Text> överst;
+        if (auto text = påminnelseSomVisas(*this))
+            överst.push_back({mallverktyg::påSinaRader(*this, AttributedString(*text, påminnelse), {274, 26}),
+                              {290, 30, 274, 26}});
+        överst.push_back({faktatabell(nummerOchDatum), nummerram});
+        nummer.block("number and date", std::move(överst));
+        if (fakturaadress)
+            plan.rum("invoice address", {291, 166, 120, 120})
+                .block("invoice address", {AttributedString(*fakturaadress, brödtext), {291, 166, 120, 84}});
+        if (leveransadress)
+            plan.rum("delivery address", {441, 166, 120, 120})
+                .block("delivery address", {AttributedString(*leveransadress, brödtext), {441, 166, 120, 85}});
+
+        auto avsändartabell = [&](const Datalista& data) {
+            return tabellMedData(data, avsändarrubrik, avsändarvärde).tabell;
+        };
+        constexpr double fot = 827, underLinjen = 677;
+        plan.rum("sender", {212, underLinjen, 367, fot - underLinjen})
+            .block("sender",
+                   {{avsändartabell(mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon,
+                                                               Fakt::fax, Fakt::email, Fakt::hemsida})),
+                     {212, fot - 94, 175, 94},
+                     rumsplan::Sättning::tabell},
+                    {avsändartabell(mallverktyg::faktaOchBetalning(
+                         *this, {Fakt::säte, Fakt::organisationsnummer, Fakt::momsregistreringsnummer})),
+                     {394, fot - 94, 185, 94},
+                     rumsplan::Sättning::tabell}},
+                   {.förankring = rumsplan::Förankring::påFoten(fot)});
+        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+    }
 
     // The amount to pay and its caption share a frame, at its two ends;
     // the payment terms and due date stand centred in the badge.

@@ -9,8 +9,8 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
-#include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
@@ -89,17 +89,15 @@ void Fakturavy::konfigureraInnehållFörCL() {
             tabellMedData(mallverktyg::avsändarfakta(*this), faktaetikett, faktavärde, {.fetStilPåFörstaRaden = true})
                 .tabell;
         riktaUppTabbarIKolumn(mottagare, avsändare);
-        // Set smaller together to fit their frames; a value too wide even
-        // at 70 % wraps in its column, and a table too tall even so takes
-        // the band between them, the recipient's first, then is cut.
-        using mallverktyg::Växer;
-        const Rect mottagarram =
-            mallverktyg::ramSomRymmer(*this, mottagare, {38, 53, 225, 213}, {.riktning = Växer::nedåt, .gräns = 307});
-        const Rect avsändarram = mallverktyg::ramSomRymmer(
-            *this, avsändare, {38, 319, 225, 237}, {.riktning = Växer::uppåt, .gräns = mottagarram.maxY() + 12});
-        for (CachatObjekt& o : mallverktyg::tabelltexter(*this, {{std::move(mottagare), mottagarram},
-                                                                 {std::move(avsändare), avsändarram}}))
-            alla.push_back(std::move(o));
+        // One room down the band, to above the F-tax note: the sender's
+        // facts from y 319, or 12 points under a longer recipient's table,
+        // or moved up as far as these let them.
+        rumsplan::Plan plan(*this);
+        plan.rum("facts", {38, 53, 225, 503})
+            .block("recipient", {std::move(mottagare), {38, 53, 225, 213}, rumsplan::Sättning::tabell})
+            .block("sender", {std::move(avsändare), {38, 319, 225, 237}, rumsplan::Sättning::tabell},
+                   {.avstånd = 12});
+        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
     }
 
     // The title ends where the date strip begins, or at the right edge of a
@@ -108,9 +106,16 @@ void Fakturavy::konfigureraInnehållFörCL() {
     if (följesedel) {
         alla.push_back(CachatObjekt(Rect{553, 544, 235, 60}, vit));
     } else {
-        // Caption and amount on one line; the amount 2 points higher.
-        alla.push_back(text(rubrikFörBeloppAttBetala(), attBetalaRubrik, {553, 502, 235, 24}));
-        alla.push_back(text(belopp(f.attBetala()), attBetala, {553, 500, 235, 24}));
+        // Caption and amount on one line, the amount 2 points higher; the
+        // caption keeps a space's width clear of a large amount.
+        AttributedString beloppet(belopp(f.attBetala()), attBetala);
+        const double rubrikbredd = 235 - mallverktyg::uppmätt(*this, beloppet).width - 6;
+        rumsplan::Plan plan(*this);
+        plan.rum("amount to pay", {553, 500, 235, 26})
+            .block("amount to pay",
+                   {{AttributedString(rubrikFörBeloppAttBetala(), attBetalaRubrik), {553, 502, std::max(rubrikbredd, 0.0), 24}},
+                    {std::move(beloppet), {553, 500, 235, 24}}});
+        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
         auto band = datalistMedKolumndata(
             mallverktyg::fakta(*this, {Fakt::fakturadatum, Fakt::fakturanummer, Fakt::förfallodatum,
                                        Fakt::betalningsvillkor}),

@@ -7,6 +7,7 @@
 // of the sender's data, the F-tax note, the logo at the right and the
 // credit terms along the bottom edge.
 #include "Vyer/Faktura/Fakturavy.h"
+#include "Vyer/Faktura/FakturavyTitel.h"
 
 #include "Modell/Bokforing.h"
 #include "Modell/Fakturor/Fakturaliknande.h"
@@ -15,7 +16,7 @@
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
-#include "Vyer/Faktura/MallverktygTabeller.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
@@ -59,9 +60,9 @@ void Fakturavy::konfigureraInnehållFörF() {
     // The fact column: a row of one or two cells per group, each caption
     // over its value and measured at its width, so a long value wraps and
     // pushes the rows below it down; a group without values takes no room.
-    // The column ends above the item table's headings, set smaller and at
-    // last cut to end there; the reminder stands below it.
-    mallverktyg::Stapel faktakolumn;
+    // The reminder stands under the last row, from y 266 at the highest;
+    // the column ends above the item table's headings.
+    auto& alla = innehållFörAllaSidor;
     {
         const std::string avsändarland(kod(b.land));
         const Datalista rot = mallverktyg::rotOchRutUppgifter(*this);
@@ -79,47 +80,62 @@ void Fakturavy::konfigureraInnehållFörF() {
             {rot[2]},
             {rot[3]},
         };
-        std::vector<std::vector<AttributedString>> rader;
-        for (const Datalista& grupp : grupper)
-            rader.push_back(mallverktyg::rubrikerÖverVärden(grupp, faktarubrik, brödtext));
-        faktakolumn = mallverktyg::stapladeRader(
-            *this, std::move(rader), {.x = 36, .överkant = 34, .bredd = 126, .avstånd = 4, .fot = 317, .kolumnsteg = 134});
+        rumsplan::Plan plan(*this);
+        auto& kolumnen = plan.rum("facts", {19, 34, 277, 286});
+        for (const Datalista& grupp : grupper) {
+            std::vector<rumsplan::Text> rad;
+            double x = 36;
+            for (AttributedString& text : mallverktyg::rubrikerÖverVärden(grupp, faktarubrik, brödtext)) {
+                rad.push_back({std::move(text), {x, 34, 126, 0}});
+                x += 134;
+            }
+            kolumnen.block("facts", std::move(rad), {.avstånd = 4});
+        }
+        if (auto text = påminnelseSomVisas(*this))
+            kolumnen.block("reminder",
+                           {mallverktyg::påSinaRader(*this, AttributedString(*text, påminnelse), {156, 20}),
+                            {19, 266, 156, 20}},
+                           {.avstånd = 4});
+        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
     }
 
-    // Two tables of the sender's data whose common height grows by half as
-    // much as the taller text, ending at y 796. Too tall for that even set
-    // smaller, they take the room they need up to below the amount to pay,
-    // and the F-tax note above them moves up with them.
-    mallverktyg::TabellerPåFot avsändartabeller;
+    // Two tables of the sender's data on y 796, their common frame half
+    // as high as the taller text and 47.5 points, the F-tax note's one
+    // small line from y 670 or just above them; tables taller than their
+    // frame grow upward to below the amount to pay, the note before them.
     {
         Datalista registrering = mallverktyg::fakta(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
         for (Datapost& post : betalningsinformation()) registrering.push_back(std::move(post));
         auto tabell = [&](const Datalista& data) {
             return tabellMedData(data, avsändaretikett, avsändarvärde).tabell;
         };
+        AttributedString vänster = tabell(mallverktyg::fakta(
+            *this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}));
+        AttributedString höger = tabell(registrering);
         constexpr double fot = 796, underAttBetala = 625;
-        avsändartabeller = mallverktyg::tabellerPåGemensamFotEfterRegel(
-            *this,
-            {{tabell(mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon, Fakt::fax,
-                                                Fakt::email, Fakt::hemsida})),
-              32, 186},
-             {tabell(registrering), 241, 210}},
-            fot, [](double h) { return std::round(h * 0.5 + 47.5); }, fot - underAttBetala);
+        const double höjd = std::round(std::max(mallverktyg::uppmätt(*this, vänster, {186, 10000}).height,
+                                                mallverktyg::uppmätt(*this, höger, {210, 10000}).height) *
+                                           0.5 +
+                                       47.5);
+        rumsplan::Plan plan(*this);
+        auto& foten = plan.rum("sender", {32, underAttBetala, 419, fot - underAttBetala});
+        if (auto fskatt = fskattSomVisas(*this))
+            foten.block("F-tax note", {mallverktyg::påSinaRader(*this, AttributedString(*fskatt, småtext), {149, 15}),
+                                       {36, 670, 149, 15}});
+        foten.block("sender",
+                    {{std::move(vänster), {32, fot - höjd, 186, höjd}, rumsplan::Sättning::tabell},
+                     {std::move(höger), {241, fot - höjd, 210, höjd}, rumsplan::Sättning::tabell}},
+                    {.avstånd = 1, .förankring = rumsplan::Förankring::påFoten(fot)});
+        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
     }
-    // The F-tax note's one small line ends above the tables' top.
-    const double fskattensTopp = std::min(670.0, 796 - avsändartabeller.höjd - 8);
 
-    läggTillInnehållMedRamFörLogotyp({461, 700, 114, 85}, titel, {299, 24, 260, 33}, påminnelse,
-                                     {19, std::max(266.0, faktakolumn.slut + 3), 156, 20}, småtext,
-                                     {36, 801, 524, 25}, småtext, {36, fskattensTopp, 149, 15});
+    läggTillInnehållMedRamFörLogotyp({461, 700, 114, 85}, titel, {299, 24, 260, 33}, påminnelse, {}, småtext,
+                                     {36, 801, 524, 25}, småtext, {});
 
-    auto& alla = innehållFörAllaSidor;
     // The number stands just below the title's line, whose descent would
     // otherwise reach into the number's.
     alla.push_back(text(f.nummer(), nummer, {299, 56, 260, 28}));
     if (!följesedel) alla.push_back(text(datumtext(f.fakturadatum()), datum, {301, 82, 258, 20}));
-    for (CachatObjekt& o : avsändartabeller.objekt) alla.push_back(std::move(o));
-    for (CachatObjekt& o : faktakolumn.objekt) alla.push_back(std::move(o));
 
     if (!följesedel) {
         alla.push_back(text(versaler(rubrikFörBeloppAttBetala()), brödtext, {364, 583, 79, 15}));

@@ -135,11 +135,24 @@ Fältbild sök(const Läsning& l, const std::vector<Profilfält>& fälten, bool 
                 }
             }
     }
+    // Words drawn in part of two texts belong to the one that holds more of
+    // its words there: a recipient's street cut after "Rue du Rhône 81" is
+    // no part of the delivery street "Rue du Rhône 38".
+    std::vector<std::vector<std::pair<size_t, int>>> mest;  // by page and word: (words found, text)
+    for (const RitadSida& s : l.ritade) mest.emplace_back(s.ord.size(), std::pair<size_t, int>{0, -1});
+    for (size_t f = 0; f < fälten.size(); ++f)
+        for (const Plats& plats : ut.delar[f])
+            for (const Ordfynd& o : plats.second.ord)
+                for (size_t i : o.ritade)
+                    if (auto& m = mest[plats.first][i]; plats.second.funna() > m.first) m = {plats.second.funna(), int(f)};
     for (size_t f = 0; f < fälten.size(); ++f) {
         std::erase_if(ut.delar[f], [&](const Plats& plats) {
             for (const Ordfynd& o : plats.second.ord)
-                for (size_t i : o.ritade)
-                    if (ut.fält[plats.first][i] < 0 || ut.fält[plats.first][i] == int(f)) return false;
+                for (size_t i : o.ritade) {
+                    const auto& m = mest[plats.first][i];
+                    const bool annans = m.second >= 0 && m.second != int(f) && m.first > plats.second.funna();
+                    if (!annans && (ut.fält[plats.first][i] < 0 || ut.fält[plats.first][i] == int(f))) return false;
+                }
             return true;
         });
         std::stable_sort(ut.delar[f].begin(), ut.delar[f].end(),
