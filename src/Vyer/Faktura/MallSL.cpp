@@ -133,13 +133,12 @@ void Fakturavy::konfigureraInnehållFörSL() {
     const Datalista registrering =
         mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
     const Rect registreringsram{34, 721, 180, 79}, kontaktram{218, 721, 203, 107};
-    auto& avsändaren = plan.rum("sender", registreringsram);
-    avsändaren.block("sender", {tabellMedData(registrering, litenHöger, liten, {.storaBokstäverPåRubrik = true}).tabell,
-                                {34, 721, 161, 75}, rumsplan::Sättning::tabell});
-    auto& kontakten = plan.rum("sender contact", kontaktram);
-    kontakten.block("sender contact", {tabellMedData(kontakt, litenHöger, liten, {.storaBokstäverPåRubrik = true}).tabell,
-                                       kontaktram, rumsplan::Sättning::tabell});
-    plan.krymperMed(avsändaren, kontakten);
+    plan.rum("sender", registreringsram)
+        .block("sender", {tabellMedData(registrering, litenHöger, liten, {.storaBokstäverPåRubrik = true}).tabell,
+                          {34, 721, 161, 75}, rumsplan::Sättning::tabell});
+    plan.rum("sender contact", kontaktram)
+        .block("sender contact", {tabellMedData(kontakt, litenHöger, liten, {.storaBokstäverPåRubrik = true}).tabell,
+                                  kontaktram, rumsplan::Sättning::tabell});
     for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
 
     // The payment term and the due date, centred in the background's badge.

@@ -95,10 +95,11 @@ void Fakturavy::konfigureraInnehållFörSk() {
         adressen("invoice address", rubrikFörMottagare(), *adress, 408, 158);
 
     // In the forest at the foot, in white: the company's name stands on
-    // its line and grows upward; under it three tables side by side, set
-    // smaller together, the first two reaching down to the red rule, the
-    // payment table to above the F-tax note.
-    plan.rum("sender name", {34, 708, 347, 40})
+    // its line and grows upward; under it three tables side by side, each
+    // set smaller alone, the first two reaching down to the red rule, the
+    // payment table, beside the name, rising towards the forest's edge
+    // above the F-tax note.
+    plan.rum("sender name", {34, 708, 345, 40})
         .block("sender name", {AttributedString(b.namn, företagsnamn), {34, 726, 292, 15}},
                {.förankring = rumsplan::Förankring::påFoten(741)});
     const Datalista fot[] = {
@@ -108,15 +109,11 @@ void Fakturavy::konfigureraInnehållFörSk() {
     };
     const char* fotrum[] = {"sender", "sender contact", "payment"};
     const Rect fotramar[] = {{34, 750, 163, 62}, {201, 750, 174, 62}, {381, 750, 204, 62}};
-    const double fötter[] = {831, 831, fotramar[2].maxY()};
-    const rumsplan::Rum* föregående = nullptr;
-    for (size_t i = 0; i < 3; ++i) {
-        auto& rum = plan.rum(fotrum[i], {fotramar[i].x, fotramar[i].y, fotramar[i].width, fötter[i] - fotramar[i].y});
-        rum.block(fotrum[i], {tabellMedData(fot[i], fotetikett, fotvärde).tabell, fotramar[i],
-                              rumsplan::Sättning::tabell});
-        if (föregående) plan.krymperMed(*föregående, rum);
-        föregående = &rum;
-    }
+    const Rect fotrummen[] = {{34, 750, 163, 81}, {201, 750, 174, 81}, {381, 712, 204, 100}};
+    for (size_t i = 0; i < 3; ++i)
+        plan.rum(fotrum[i], fotrummen[i])
+            .block(fotrum[i], {tabellMedData(fot[i], fotetikett, fotvärde).tabell, fotramar[i],
+                               rumsplan::Sättning::tabell});
     for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
 
     if (!följesedel) {
