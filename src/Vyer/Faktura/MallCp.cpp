@@ -13,14 +13,13 @@
 #include "Modell/Land.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
-#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 #include <cmath>
 
 using mallverktyg::Fakt;
-using mallverktyg::tabelltext;
 using mallverktyg::text;
 
 void Fakturavy::konfigureraInnehållFörCp() {
@@ -55,33 +54,12 @@ void Fakturavy::konfigureraInnehållFörCp() {
     const TextAttributes beloppet         {rightAligned(),  std::nullopt,  kopparFet11};
     const TextAttributes beloppsrubrik    {std::nullopt,    std::nullopt,  kopparFet11};
 
+    const Rect villkorsram{327, 229, 232, 30}, fskattsram{20, 801, 148, 13};
+    const Rect titelram{37, 275, 529, 36};
+    läggTillInnehållMedRamFörLogotyp({36, 36, 94, 82}, titel, titelram, påminnelse, {286, 258, 280, 19}, villkor,
+                                     villkorsram, fskatt, fskattsram);
+
     auto& alla = innehållFörAllaSidor;
-    if (auto mottagare = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
-        alla.push_back(text(*mottagare, adress, {327, 97, 218, 86}));
-
-    // The facts under the logo, set smaller when every fact is filled in;
-    // a list too long even so rises towards the logo's foot (y 118),
-    // ending where it would.
-    {
-        const AttributedString fakta =
-            tabellMedData(mallverktyg::fakta(*this, {Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer,
-                                                     Fakt::personnummer, Fakt::personnummer2,
-                                                     Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer,
-                                                     Fakt::mottagarensMomsregistreringsnummer,
-                                                     Fakt::inköpsordernummer, Fakt::leveranssätt,
-                                                     Fakt::leveransdatum, Fakt::leveransadress}),
-                          brödtextHöger, brödtext)
-                .tabell;
-        Rect ram{49, 147, 233, 128};
-        if (const PassadText passad = passadText(mätare, fakta, ram.size(), TextDrawingMode::fromTopLeft); !passad.passar) {
-            const double höjd = std::min(std::ceil(passad.storlek.height), ram.maxY() - 122);
-            ram = {49, ram.maxY() - höjd, 233, höjd};
-        }
-        alla.push_back(mallverktyg::passandeText(*this, fakta, ram));
-    }
-
-    läggTillInnehållMedRamFörLogotyp({36, 36, 94, 82}, titel, {37, 275, 529, 36}, påminnelse, {286, 258, 280, 19},
-                                     villkor, {327, 229, 232, 30}, fskatt, {20, 801, 148, 13});
 
     if (!följesedel) alla.push_back(text(datumtext(f.fakturadatum()), rubrikHöger, {398, 21, 168, 14}));
 
@@ -92,20 +70,55 @@ void Fakturavy::konfigureraInnehållFörCp() {
     const double w = mallverktyg::uppmätt(*this, AttributedString(nummer, rubrikHöger)).width;
     alla.emplace_back(Rect{395, 33, std::max(0.0, 167 - w), 30}, Color::white());
 
-    alla.push_back(tabelltext(*this, tabellMedData(mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::säte,
-                                                                       Fakt::organisationsnummer,
-                                                                       Fakt::momsregistreringsnummer,
-                                                                       Fakt::avsändaradress}),
-                                            fotrubrik, fotvärde, {.fetStilPåFörstaRaden = true})
-                                  .tabell,
-                              {20, 695, 149, 110}));
-    // The contact details end before the box of the amount to pay at x 335,
-    // so that a long e-mail or web address wraps in its column.
-    alla.push_back(tabelltext(*this,
-        tabellMedData(mallverktyg::faktaOchBetalning(*this, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
-                      fotrubrik, fotvärde)
-            .tabell,
-        {172, 695, 160, 117}));
+    rumsplan::Plan plan(*this);
+    // The recipient's address at the right, down to the credit terms.
+    if (auto mottagare = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
+        plan.rum("invoice address", {327, 97, 232, villkorsram.y - 1 - 97})
+            .block("invoice address", {AttributedString(*mottagare, adress), {327, 97, 218, 86}});
+
+    // The facts under the logo; a list too long runs on down beside the
+    // title, when the title leaves that free, to above the background's
+    // rule at y 315, then rises towards the logo's foot (y 118).
+    const Rect faktaram{49, 147, 233, 128};
+    const std::optional<std::string> titeln = f.rubriktextIFakturamall(nullptr, följesedel);
+    const double titelbredd =
+        titeln ? std::min(mallverktyg::uppmätt(*this, AttributedString(*titeln, titel)).width, titelram.width)
+                         : 0;
+    const double faktafot = titelram.maxX() - titelbredd > faktaram.maxX() + 4 ? 312 : faktaram.maxY();
+    plan.rum("facts", {49, 122, 233, faktafot - 122})
+        .block("facts", {tabellMedData(mallverktyg::fakta(*this, {Fakt::erReferens, Fakt::vårReferens,
+                                                                   Fakt::kundnummer, Fakt::personnummer,
+                                                                   Fakt::personnummer2, Fakt::fastighetsbeteckning,
+                                                                   Fakt::lägenhetsnummer,
+                                                                   Fakt::mottagarensMomsregistreringsnummer,
+                                                                   Fakt::inköpsordernummer, Fakt::leveranssätt,
+                                                                   Fakt::leveransdatum, Fakt::leveransadress}),
+                                       brödtextHöger, brödtext)
+                             .tabell,
+                         faktaram});
+
+    // At the foot the sender, above the F-tax note, and its contact
+    // details, ending before the box of the amount to pay at x 335 so that
+    // a long e-mail or web address wraps in its column; both rise towards
+    // the VAT summary when long.
+    constexpr double fotensÖverkant = 670;
+    const Rect avsändarram{20, 695, 149, 105}, kontaktram{172, 695, 160, 117};
+    plan.rum("sender", {20, fotensÖverkant, 149, fskattsram.y - 1 - fotensÖverkant})
+        .block("sender", {tabellMedData(mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::säte,
+                                                                   Fakt::organisationsnummer,
+                                                                   Fakt::momsregistreringsnummer,
+                                                                   Fakt::avsändaradress}),
+                                        fotrubrik, fotvärde, {.fetStilPåFörstaRaden = true})
+                              .tabell,
+                          avsändarram, rumsplan::Sättning::tabell});
+    plan.rum("sender contact", {172, fotensÖverkant, 160, kontaktram.maxY() - fotensÖverkant})
+        .block("sender contact",
+               {tabellMedData(mallverktyg::faktaOchBetalning(*this, {Fakt::telefon, Fakt::fax, Fakt::email,
+                                                                     Fakt::hemsida}),
+                              fotrubrik, fotvärde)
+                    .tabell,
+                kontaktram, rumsplan::Sättning::tabell});
+    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
 
     // The box at the foot: caption and amount at the two ends of one frame,
     // the due date above the payment terms. A delivery note hides the box.

@@ -12,15 +12,13 @@
 #include "Modell/Land.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
-#include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 using mallverktyg::Fakt;
 using mallverktyg::text;
 using mallverktyg::textUppåt;
-using mallverktyg::Växer;
-using mallverktyg::växandeSträng;
 
 namespace {
 
@@ -86,21 +84,22 @@ void Fakturavy::konfigureraInnehållFörG() {
          .överkant = 646 + 17});
     for (CachatObjekt& o : tabeller.objekt) alla.push_back(std::move(o));
 
-    // A long address runs on down to just above the blue rule at y 157,
-    // then is set smaller.
-    auto adressen = [&](const std::string& adress, const Rect& ram) {
-        return växandeSträng(*this, AttributedString(adress, brödtext), ram,
-                             {.riktning = Växer::nedåt, .gräns = 155, .växerFörst = true});
+    // Each address in a room of its own, down to just above the blue rule
+    // at y 157.
+    rumsplan::Plan plan(*this);
+    auto adressen = [&](const char* namn, const std::string& adress, double x) {
+        plan.rum(namn, {x, 50, 115, 105}).block(namn, {AttributedString(adress, brödtext), {x, 50, 115, 103}});
     };
     const std::string avsändarland(kod(b.land));
     if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
         alla.push_back(textUppåt(rubrikFörLeveransadress(), adressrubrik, {0, -132, 100, 14}, rubrikvridning));
-        alla.push_back(adressen(*adress, {330, 50, 115, 103}));
+        adressen("delivery address", *adress, 330);
     }
     if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland)) {
-        alla.push_back(adressen(*adress, {462, 50, 115, 103}));
+        adressen("invoice address", *adress, 462);
         alla.push_back(textUppåt(rubrikFörMottagaradress(), adressrubrik, {0, 0, 100, 14}, rubrikvridning));
     }
+    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
 
     // The facts keep between the title and the credit terms.
     läggInKolumndataÖverTreKolumner(faktarubrik, brödtext,

@@ -13,8 +13,8 @@
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
-#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,59 +41,32 @@ bool utanSistaOskyddade(std::vector<Faktum>& fakta) {
     return true;
 }
 
-// The row of facts at y 30: at most five, the first at x 42, the gaps
-// equal and at least 7 points, so that the last ends at x 552 when they
-// fit; before the invoice number or date would be left out, the other
-// facts give way, the last first. Facts too wide together are narrowed,
-// the widest first, and wrap; a row that then reaches down past the
-// recipient's address at y 90 is set smaller, all of it by one factor,
-// down to 70 %, and cut there.
-std::vector<CachatObjekt> faktarad(const Fakturavy& vy, std::vector<Faktum> fakta) {
+// The row of facts at y 30, above the recipient's address: at most five,
+// the first at x 42, the gaps equal and at least 7 points, so that the
+// last ends at x 552 when they fit; before the invoice number or date
+// would be left out, the other facts give way, the last first. Facts too
+// wide together are narrowed, the widest first, and wrap. Each stands in
+// a column of its own; the columns are set smaller together.
+void faktarad(rumsplan::Plan& plan, std::vector<Faktum> fakta) {
     constexpr double vänster = 42, höger = 552, minstaMellanrum = 7, överkant = 30, fot = 88;
     while (fakta.size() > 5 && utanSistaOskyddade(fakta)) {
     }
-    struct Plats {
-        AttributedString text;
-        Rect ram;
-        double höjd;
-    };
-    auto platser = [&](int procent) {
-        std::vector<Plats> ut;
-        std::vector<double> önskade;
-        for (const Faktum& f : fakta) {
-            ut.push_back({vidProcent(f.text, procent), {}, 0});
-            önskade.push_back(procent < 100 ? std::ceil(mallverktyg::uppmätt(vy, ut.back().text).width) : f.bredd);
-        }
-        const std::vector<double> bredder = mallverktyg::kolumnbredder(önskade, höger - vänster, minstaMellanrum);
-        double summa = 0;
-        for (double b : bredder) summa += b;
-        const double k = static_cast<double>(fakta.size());
-        const double mellanrum = std::floor(std::max((höger - vänster - summa) / (std::max(k, 2.0) - 1), minstaMellanrum));
-        double x = vänster;
-        for (size_t i = 0; i < ut.size(); ++i) {
-            ut[i].höjd = mallverktyg::uppmätt(vy, ut[i].text, {bredder[i], 10000}).height;
-            ut[i].ram = {x, överkant, bredder[i], std::max(40.0, ut[i].höjd + 1)};
-            x += bredder[i] + mellanrum;
-        }
-        return ut;
-    };
-    auto passar = [&](const std::vector<Plats>& p) {
-        return std::all_of(p.begin(), p.end(), [&](const Plats& q) { return överkant + q.höjd <= fot + 0.5; });
-    };
-    std::vector<Plats> satta = platser(100);
-    if (!passar(satta))
-        satta = platser(störstaProcent([&](int procent) { return passar(platser(procent)); }).value_or(minstaProcent));
-    std::vector<CachatObjekt> objekt;
-    for (Plats& p : satta) {
-        if (överkant + p.höjd <= fot + 0.5) {
-            objekt.emplace_back(std::move(p.text), p.ram);
-        } else {
-            const Size rum{p.ram.width, fot - överkant};
-            objekt.emplace_back(avkortad(vy.mätare, p.text, rum, TextDrawingMode::fromTopLeft),
-                                Rect{p.ram.x, p.ram.y, rum.width, rum.height});
-        }
+    std::vector<double> önskade;
+    for (const Faktum& f : fakta) önskade.push_back(f.bredd);
+    const std::vector<double> bredder = mallverktyg::kolumnbredder(önskade, höger - vänster, minstaMellanrum);
+    double summa = 0;
+    for (double b : bredder) summa += b;
+    const double k = static_cast<double>(fakta.size());
+    const double mellanrum = std::floor(std::max((höger - vänster - summa) / (std::max(k, 2.0) - 1), minstaMellanrum));
+    double x = vänster;
+    const rumsplan::Rum* föregående = nullptr;
+    for (size_t i = 0; i < fakta.size(); ++i) {
+        auto& rum = plan.rum("fact", {x, överkant, bredder[i], fot - överkant});
+        rum.block("fact", {std::move(fakta[i].text), {x, överkant, bredder[i], 40}});
+        if (föregående) plan.krymperMed(*föregående, rum);
+        föregående = &rum;
+        x += bredder[i] + mellanrum;
     }
-    return objekt;
 }
 
 }  // namespace
@@ -125,8 +98,12 @@ void Fakturavy::konfigureraInnehållFörSL() {
                                      liten, {232, 617, 310, 42}, fskatt, {34, 801, 154, 15});
 
     auto& alla = innehållFörAllaSidor;
+    rumsplan::Plan plan(*this);
+    // The recipient's address reaches down to just above the item headings.
+    const Rect rubrikutrymme{56, 323, 483, 20};
     if (auto adress = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
-        alla.push_back(text(*adress, mottagaradress, {366, 90, 183, 85}));
+        plan.rum("invoice address", {366, 90, 183, rubrikutrymme.y - 3 - 90})
+            .block("invoice address", {AttributedString(*adress, mottagaradress), {366, 90, 183, 85}});
 
     // A delivery note lists the references and the delivery date only.
     Datalista rad = mallverktyg::fakta(*this, {Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer, Fakt::leveransdatum});
@@ -143,17 +120,26 @@ void Fakturavy::konfigureraInnehållFörSL() {
         const double bredd = std::ceil(mallverktyg::uppmätt(*this, t).width);
         faktum.push_back({std::move(t), bredd, i == skyddade || i == skyddade + 1});
     }
-    for (CachatObjekt& o : faktarad(*this, std::move(faktum))) alla.push_back(std::move(o));
+    faktarad(plan, std::move(faktum));
 
-    alla.push_back(text(b.namn, företagsnamn, {34, 703, 222, 15}));
+    // The footer: the company's name over both sender tables, standing on
+    // its line and growing upward over the wave; the tables under it, the
+    // registration beside the contact and payment details.
+    plan.rum("sender name", {34, 684, 387, 35})
+        .block("sender name", {AttributedString(b.namn, företagsnamn), {34, 703, 387, 15}},
+               {.förankring = rumsplan::Förankring::påFoten(718)});
     Datalista kontakt = mallverktyg::fakta(*this, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});
     for (Datapost& post : betalningsinformation()) kontakt.push_back(std::move(post));
     const Datalista registrering =
         mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
-    alla.push_back(mallverktyg::tabelltext(*this, 
-        tabellMedData(kontakt, litenHöger, liten, {.storaBokstäverPåRubrik = true}).tabell, {218, 721, 203, 107}));
-    alla.push_back(mallverktyg::tabelltext(*this, 
-        tabellMedData(registrering, litenHöger, liten, {.storaBokstäverPåRubrik = true}).tabell, {34, 721, 161, 75}));
+    const Rect registreringsram{34, 721, 180, 79}, kontaktram{218, 721, 203, 107};
+    plan.rum("sender", registreringsram)
+        .block("sender", {tabellMedData(registrering, litenHöger, liten, {.storaBokstäverPåRubrik = true}).tabell,
+                          {34, 721, 161, 75}, rumsplan::Sättning::tabell});
+    plan.rum("sender contact", kontaktram)
+        .block("sender contact", {tabellMedData(kontakt, litenHöger, liten, {.storaBokstäverPåRubrik = true}).tabell,
+                                  kontaktram, rumsplan::Sättning::tabell});
+    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
 
     // The payment term and the due date, centred in the background's badge.
     if (!följesedel) {
@@ -174,7 +160,7 @@ void Fakturavy::konfigureraInnehållFörSL() {
     if (följesedel) alla.emplace_back(Rect{32, 499, 125, 123}, Color::white());
 
     läggTillKolumnerMedRubrikattribut(kolumnrubrik, liten, kolumnrubrikHöger, litenHöger,
-                                      {.rubrikutrymme = {56, 323, 483, 20},
+                                      {.rubrikutrymme = rubrikutrymme,
                                        .datautrymme = Rect{56, 336, 483, 159}.integral(),
                                        .höjdPåÖvrigaSidor = 173});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);

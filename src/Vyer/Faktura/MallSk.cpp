@@ -2,7 +2,7 @@
 // forest at the foot carries the company's name and three tables of its
 // data in white. Logo top left with the title and the reminder beside it,
 // the invoice number and date top right; the facts, the delivery address
-// and the invoice address in a band below; the item table, then the VAT
+// and the invoice address in a band below, each in a room of its own; the item table, then the VAT
 // summary and the amount rows with a total row of their own; the amount
 // to pay with the due date and payment terms at the lower left.
 #include "Vyer/Faktura/Fakturavy.h"
@@ -13,6 +13,7 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 using mallverktyg::Fakt;
@@ -68,39 +69,52 @@ void Fakturavy::konfigureraInnehållFörSk() {
     alla.push_back(text(rubrikFörNummer(), nummerrubrik, {458, 38, 25, 9}));
     alla.push_back(text(datumtext(f.fakturadatum()), datum, {458, 23, 101, 10}));
 
-    // The facts make room for the delivery address when there is one; they
-    // reach down to just above the item headings, set smaller when every
-    // fact is listed.
+    // The band under the head: the facts, the delivery address (when there
+    // is one, else the facts take its room) and the invoice address, each
+    // under its caption, reach down to just above the item headings.
+    const Rect rubrikutrymme{78, 271, 436, 15};
+    const double bandetsFot = rubrikutrymme.y - 3;
+    rumsplan::Plan plan(*this);
     const Datalista fakta =
         mallverktyg::fakta(*this, {Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer, Fakt::personnummer,
                                    Fakt::personnummer2, Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer,
                                    Fakt::mottagarensMomsregistreringsnummer, Fakt::inköpsordernummer,
                                    Fakt::leveranssätt, Fakt::leveransdatum});
-    const Rect rubrikutrymme{78, 271, 436, 15};
-    const Rect faktaram{39, 148, f.leveransadress() ? 214.0 : 359.0, rubrikutrymme.y - 3 - 148};
-    alla.push_back(mallverktyg::passandeText(*this, tabellMedData(fakta, etikettHöger, värde).tabell, faktaram));
+    const std::string avsändarland(kod(b.land));
+    const auto leverans = f.adressAttLevereraTillGivetAvsändarland(avsändarland);
+    const Rect faktaram{39, 148, leverans ? 214.0 : 359.0, bandetsFot - 148};
+    plan.rum("facts", faktaram).block("facts", {tabellMedData(fakta, etikettHöger, värde).tabell, faktaram});
+    auto adressen = [&](const char* namn, const std::string& rubrik, const std::string& adress, double x,
+                        double bredd) {
+        plan.rum(namn, {x, 148, bredd, bandetsFot - 148})
+            .block(namn, {{AttributedString(rubrik, adressrubrik), {x, 148, bredd, 15}},
+                          {AttributedString(adress, värde), {x, 163, bredd, 83}}});
+    };
+    if (leverans) adressen("delivery address", rubrikFörLeveransadress(), *leverans, 256, 142);
+    if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland))
+        adressen("invoice address", rubrikFörMottagare(), *adress, 408, 158);
 
-    // In the forest at the foot, in white.
-    alla.push_back(text(b.namn, företagsnamn, {34, 726, 292, 15}));
+    // In the forest at the foot, in white: the company's name stands on
+    // its line and grows upward; under it three tables side by side, each
+    // set smaller alone, the first two reaching down to the red rule, the
+    // payment table, beside the name, rising towards the forest's edge
+    // above the F-tax note.
+    plan.rum("sender name", {34, 708, 345, 40})
+        .block("sender name", {AttributedString(b.namn, företagsnamn), {34, 726, 292, 15}},
+               {.förankring = rumsplan::Förankring::påFoten(741)});
     const Datalista fot[] = {
         mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
         mallverktyg::fakta(*this, {Fakt::säte, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
         betalningsinformation(),
     };
+    const char* fotrum[] = {"sender", "sender contact", "payment"};
     const Rect fotramar[] = {{34, 750, 163, 62}, {201, 750, 174, 62}, {381, 750, 204, 62}};
+    const Rect fotrummen[] = {{34, 750, 163, 81}, {201, 750, 174, 81}, {381, 712, 204, 100}};
     for (size_t i = 0; i < 3; ++i)
-        alla.push_back(mallverktyg::tabelltext(*this, tabellMedData(fot[i], fotetikett, fotvärde).tabell,
-                                               fotramar[i]));
-
-    const std::string avsändarland(kod(b.land));
-    if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland)) {
-        alla.push_back(text(*adress, värde, {408, 163, 158, 83}));
-        alla.push_back(text(rubrikFörMottagare(), adressrubrik, {408, 148, 158, 15}));
-    }
-    if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
-        alla.push_back(text(*adress, värde, {256, 163, 142, 83}));
-        alla.push_back(text(rubrikFörLeveransadress(), adressrubrik, {256, 148, 142, 15}));
-    }
+        plan.rum(fotrum[i], fotrummen[i])
+            .block(fotrum[i], {tabellMedData(fot[i], fotetikett, fotvärde).tabell, fotramar[i],
+                               rumsplan::Sättning::tabell});
+    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
 
     if (!följesedel) {
         alla.push_back(text(rubrikFörBeloppAttBetala(), attBetalaRubrik, {83, 587, 229, 15}));
