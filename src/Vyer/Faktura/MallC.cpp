@@ -11,7 +11,7 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
-#include "Vyer/Faktura/MallverktygRum.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 #include "Vyer/Faktura/Textpassning.h"
 
@@ -26,51 +26,10 @@ namespace {
 const Color tonad = Color::rgb(0.95, 0.96, 0.99);
 const Color mörkröd = Color::rgb(0.585, 0.098, 0.139);
 
-// The facts block ends at this y however many rows it has.
+// The facts stand on a common foot: fewer than five rows move down.
 constexpr double faktatopp = 196;
 constexpr double faktarad = 14;
 constexpr int faktaraderFörTopp = 5;
-
-// The invoice address (none: empty) at the top of the right column and
-// the facts below it on their frame's foot, when even 70 % of the facts
-// has no room under the address at its size: both set smaller by one
-// factor, down to 70 %, the address growing down past its frame and the
-// facts rising to 4 points under it, then reaching down to `fot`; past
-// that the facts are cut there. The address first, then the facts.
-std::vector<CachatObjekt> adressOchFaktaTillsammans(const Fakturavy& vy, const AttributedString& adress,
-                                                    const AttributedString& fakta, const Rect& adressram,
-                                                    const Rect& faktaram, double fot) {
-    struct Satt {
-        AttributedString adress, fakta;
-        Rect adressram, faktaram;
-        bool passar = false;
-    };
-    auto sätt = [&](int procent) {
-        Satt s{vidProcent(adress, procent),
-               radbrutenOmDenÄrFörBred(vy.mätare, vidProcent(fakta, procent), faktaram.width,
-                                       TextDrawingMode::fromTopLeft),
-               adressram, {}};
-        const double adresshöjd = mallverktyg::uppmätt(vy, s.adress, {adressram.width, 10000}).height;
-        s.adressram.height = std::max(adressram.height, std::ceil(adresshöjd));
-        const double adressensFot = adress.empty() ? 79 : adressram.minY() + adresshöjd;
-        const double höjd = mallverktyg::uppmätt(vy, s.fakta, {faktaram.width, 10000}).height;
-        const double behov = std::ceil(höjd - 1e-6) + 1;
-        const double topp = std::min(faktaram.minY(), std::max(faktaram.maxY() - behov, adressensFot + 4));
-        const double nedre = std::max(faktaram.maxY(), std::min(topp + behov, fot));
-        s.faktaram = {faktaram.minX(), topp, faktaram.width, nedre - topp};
-        s.passar = topp + höjd <= nedre + 0.5;
-        return s;
-    };
-    Satt s = sätt(100);
-    if (!s.passar) {
-        s = sätt(störstaProcent([&](int procent) { return sätt(procent).passar; }).value_or(minstaProcent));
-        if (!s.passar) s.fakta = avkortad(vy.mätare, s.fakta, s.faktaram.size(), TextDrawingMode::fromTopLeft);
-    }
-    std::vector<CachatObjekt> ut;
-    ut.emplace_back(std::move(s.adress), s.adressram);
-    ut.emplace_back(std::move(s.fakta), s.faktaram);
-    return ut;
-}
 
 }  // namespace
 
@@ -124,62 +83,56 @@ void Fakturavy::konfigureraInnehållFörC() {
     alla.push_back(CachatObjekt(std::move(nummer), Rect{xb + 4, nummerruta + 2, w, 13}));
     alla.push_back(text(rubrikFörNummer(), text10Höger, {xb - 204, nummerruta + 2, 200, 13}));
 
-    alla.push_back(text(b.namn, företagsnamn, {36, 738, 164, 14}));
-
-    // The right column: the invoice address at its top, the facts on a
-    // common foot below it. Fewer than five facts move down; more than
-    // their frame holds rise towards the address (or the date without
-    // one) and then reach down towards the boxes above the item table.
+    // The right column, from under the date down to above the boxes over
+    // the item table: the invoice address at its top, the facts on their
+    // foot below it. More facts than their frame holds rise towards the
+    // address, then reach down. The left column, from under the logo down
+    // to the reminder (or the boxes): the delivery address under its
+    // caption, rising when long. At the page's foot, under the terms, the
+    // company's details in three tables side by side, the name over the
+    // first; the ways of payment under the F-tax note.
+    const double boxarnasTopp = följesedel ? 292.0 : 297.0;
+    const auto påminnelsetext = f.påminnelsetextIFakturamall(nullptr);
+    const bool medPåminnelse = påminnelsetext && !påminnelsetext->empty();
     const std::string avsändarland(kod(b.land));
-    const auto faktureras = f.fakturaadressGivetAvsändarland(avsändarland);
+    rumsplan::Plan plan(*this);
+    auto fottabell = [&](const Datalista& data, const Rect& ram) -> rumsplan::Text {
+        return {tabellMedData(data, fotetikett, fotvärde).tabell, ram, rumsplan::Sättning::tabell};
+    };
+    constexpr double fot = 836;
+    plan.rum("sender", {36, 738, 165, fot - 738})
+        .block("sender name", {AttributedString(b.namn, företagsnamn), {36, 738, 164, 14}})
+        .block("sender contact",
+               fottabell(mallverktyg::fakta(*this, {Fakt::säte, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
+                         {36, 756, 160, 59}),
+               {.avstånd = 4});
+    plan.rum("sender address", {205, 738, 160, fot - 738})
+        .block("sender address",
+               fottabell(mallverktyg::fakta(
+                             *this, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
+                         {205, 756, 155, 59}));
+    plan.rum("payment", {370, 753, 203, fot - 753})
+        .block("payment", fottabell(betalningsinformation(), {370, 756, 203, 59}));
+    auto& höger = plan.rum("invoice address and facts", {310, 79, 249, boxarnasTopp - 79});
+    if (auto faktureras = f.fakturaadressGivetAvsändarland(avsändarland))
+        höger.block("invoice address", {AttributedString(*faktureras, text10), {347, 91, 183, 90}});
     const Tabell fakta = tabellMedData(
         mallverktyg::fakta(*this, {Fakt::leveranssätt, Fakt::leveransdatum, Fakt::inköpsordernummer,
                                    Fakt::mottagarensMomsregistreringsnummer, Fakt::erReferens, Fakt::vårReferens,
                                    Fakt::kundnummer, Fakt::personnummer, Fakt::personnummer2,
                                    Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer}),
         faktaetikett, text9);
-    const Rect adressram{347, 91, 183, 90};
-    const Rect faktaram{316, faktatopp + std::max(0, faktaraderFörTopp - fakta.antalRader) * faktarad, 242, 72};
-    const double faktanasFot = följesedel ? 292.0 : 297.0;
-    std::vector<CachatObjekt> högerspalt;
-    {
-        double adressensFot = 79;
-        if (faktureras) {
-            högerspalt.push_back(text(*faktureras, text10, adressram));
-            adressensFot = mallverktyg::nederkant(*this, högerspalt, adressensFot);
-        }
-        const mallverktyg::Växtval växt{mallverktyg::Växer::uppåt, adressensFot + 4, faktanasFot};
-        const Rect ram = mallverktyg::ramSomRymmer(*this, fakta.tabell, faktaram, växt, TextDrawingMode::fromTopLeft);
-        const bool adressenRyms =
-            !faktureras ||
-            mallverktyg::uppmätt(*this, AttributedString(*faktureras, text10), {adressram.width, 10000}).height <=
-                adressram.height + 0.5;
-        if (adressenRyms && passadText(mätare, fakta.tabell, ram.size(), TextDrawingMode::fromTopLeft).passar) {
-            högerspalt.push_back(mallverktyg::passandeText(*this, fakta.tabell, ram));
-        } else {
-            högerspalt = adressOchFaktaTillsammans(*this, faktureras ? AttributedString(*faktureras, text10)
-                                                                   : AttributedString(),
-                                                    fakta.tabell, adressram, faktaram, faktanasFot);
-        }
-    }
-    if (faktureras) alla.push_back(högerspalt.front());
-    if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
-        alla.push_back(mallverktyg::passandeText(*this, AttributedString(*adress, text10), {44, 210, 190, 60}));
-        alla.push_back(text(versaler(rubrikFörLeveransadress()), text10, {44, 197, 190, 14}));
-    }
+    // A frame in whole points: its foot a point above the facts' line.
+    const Rect faktaram{316, faktatopp + std::max(0, faktaraderFörTopp - fakta.antalRader) * faktarad, 242, 71};
+    höger.block("facts", {fakta.tabell, faktaram},
+                {.avstånd = 4, .förankring = rumsplan::Förankring::påFoten(faktaram.maxY(), rumsplan::Avrundning::nedåt)});
 
-    auto fottabell = [&](const Datalista& data, const Rect& ram) {
-        alla.push_back(mallverktyg::tabelltext(*this, tabellMedData(data, fotetikett, fotvärde).tabell, ram));
-    };
-    fottabell(mallverktyg::fakta(*this, {Fakt::säte, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
-              {36, 756, 160, 59});
-    fottabell(mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
-              {205, 756, 155, 59});
-    // Every way of payment takes the room below its frame.
-    alla.push_back(mallverktyg::växandeTabell(*this, tabellMedData(betalningsinformation(), fotetikett, fotvärde).tabell,
-                                              {370, 756, 203, 59}, {mallverktyg::Växer::nedåt, 836}));
+    auto& vänster = plan.rum("delivery address", {36, 122, 270, (medPåminnelse ? 268.0 : boxarnasTopp) - 122});
+    if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland))
+        vänster.block("delivery address", {{AttributedString(*adress, text10), {44, 210, 190, 60}},
+                                           {AttributedString(versaler(rubrikFörLeveransadress()), text10), {44, 197, 190, 14}}});
 
-    alla.push_back(högerspalt.back());
+    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
 
     if (!följesedel) {
         alla.push_back(CachatObjekt(Rect{37, 299, 256, 43}, tonad));

@@ -12,7 +12,7 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
-#include "Vyer/Faktura/MallverktygRum.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Textpassning.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
@@ -42,69 +42,13 @@ constexpr double radhöjd[] = {29, 70, 29};
 // The columns spread from x 48 to x 547, at least this far apart.
 constexpr double faktavänster = 48, faktabredd = 499, minstaMellanrum = 8;
 // The pale band behind them; a fact that reaches past its foot takes it
-// down, as far as 5 points under the facts' foot, above the item table's
+// down, to 5 points under the facts, which end above the item table's
 // headings at y 363.
 constexpr double bandetsTopp = 201, bandetsFot = 330, faktanasFot = 352;
 // A fact pushed below the one above it starts this far under its text.
 constexpr double faktaavstånd = 6;
-
-// A column's facts `bredd` wide at x: each in its place, a fact alone in
-// the tall second place when it is too tall for the first, or below the
-// fact above it when that reaches down to its place. A column that ends below
-// the facts' foot is set smaller by one factor until it ends there, but
-// never below 70 %; then the fact that crosses the foot keeps the lines
-// above it, ending in an ellipsis, and the facts after it are left out.
-std::vector<CachatObjekt> faktakolumn(const Fakturavy& vy, std::vector<AttributedString> texter, double x,
-                                      double bredd) {
-    struct Plats {
-        double y, höjd, ram;  // its top, its text's height, its frame's height
-    };
-    auto platser = [&](const std::vector<AttributedString>& t) {
-        std::vector<Plats> ut;
-        double slut = 0;
-        size_t rad = 0;
-        for (const AttributedString& text : t) {
-            const double h = mallverktyg::uppmätt(vy, text, {bredd, 10000}).height;
-            // An address without a reference above it is too tall for the
-            // first place: alone in its column it keeps to the tall second
-            // one.
-            if (rad == 0 && h > radhöjd[0] && t.size() == 1) rad = 1;
-            if (rad == std::size(radöverkant)) break;
-            const double y = std::max(radöverkant[rad], ut.empty() ? 0 : slut + faktaavstånd);
-            ut.push_back({y, h, y == radöverkant[rad] && h <= radhöjd[rad] ? radhöjd[rad] : h + 1});
-            slut = y + h;
-            ++rad;
-        }
-        return ut;
-    };
-    auto skalade = [&](int procent) {
-        std::vector<AttributedString> ut;
-        for (const AttributedString& text : texter) ut.push_back(text.scaled(procent / 100.0));
-        return ut;
-    };
-    auto slutet = [](const std::vector<Plats>& p) { return p.empty() ? 0 : p.back().y + p.back().höjd; };
-    std::vector<Plats> p = platser(texter);
-    if (slutet(p) > faktanasFot) {
-        texter = skalade(
-            störstaProcent([&](int procent) { return slutet(platser(skalade(procent))) <= faktanasFot; })
-                .value_or(minstaProcent));
-        p = platser(texter);
-    }
-    std::vector<CachatObjekt> ut;
-    for (size_t i = 0; i < p.size(); ++i) {
-        if (p[i].y + p[i].höjd <= faktanasFot + 0.5) {
-            ut.emplace_back(std::move(texter[i]), Rect{x, p[i].y, bredd + 1, p[i].ram});
-            continue;
-        }
-        const Size rum{bredd, faktanasFot - p[i].y};
-        const auto rader = vy.mätare.lines(texter[i], bredd, TextDrawingMode::fromTopLeft);
-        if (!rader.empty() && rader.front().bottom <= rum.height)
-            ut.emplace_back(avkortad(vy.mätare, texter[i], rum, TextDrawingMode::fromTopLeft),
-                            Rect{x, p[i].y, bredd + 1, rum.height});
-        break;
-    }
-    return ut;
-}
+// The company's details reach down to here.
+constexpr double fot = 830;
 
 }  // namespace
 
@@ -145,20 +89,29 @@ void Fakturavy::konfigureraInnehållFörD() {
     if (!följesedel)
         alla.push_back(text(versaler(rubrikFörFakturadatum() + std::string(lineSeparator) + datumtext(f.fakturadatum())),
                             litenHöger, {411, 25, 150, 25}));
-    // The company's name keeps to its line beside the F-tax note.
-    alla.push_back(mallverktyg::passandeText(*this, b.namn, företagsnamn, {34, 736, 164, 13}));
-
-    const Datalista kontakt =
-        mallverktyg::fakta(*this, {Fakt::säte, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});
-    const Datalista adress =
-        mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
-    const std::pair<Datalista, Rect> fottabeller[] = {
-        {kontakt, {35, 753, 168, 59}}, {adress, {211, 753, 168, 59}}, {betalningsinformation(), {395, 753, 186, 64}}};
-    // A table too tall for its place even set smaller grows down toward
-    // the page's foot.
-    for (const auto& [lista, ram] : fottabeller)
-        alla.push_back(mallverktyg::växandeTabell(*this, tabellMedData(lista, litenEtikett, liten).tabell, ram,
-                                                  {.riktning = mallverktyg::Växer::nedåt, .gräns = 830}));
+    // At the foot, under the pale rule: the company's name on its line
+    // beside the F-tax note, and under it three tables side by side, each
+    // reaching down toward the page's foot.
+    {
+        auto tabell = [&](const Datalista& lista, const Rect& ram) -> rumsplan::Text {
+            return {tabellMedData(lista, litenEtikett, liten).tabell, ram, rumsplan::Sättning::tabell};
+        };
+        rumsplan::Plan plan(*this);
+        plan.rum("sender name", {34, 733, 361, 19})
+            .block("sender name", {AttributedString(b.namn, företagsnamn), {34, 736, 361, 13}});
+        plan.rum("sender contact", {34, 752, 172, fot - 752})
+            .block("sender contact",
+                   tabell(mallverktyg::fakta(*this, {Fakt::säte, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
+                          {35, 753, 168, 59}));
+        plan.rum("sender address", {210, 752, 172, fot - 752})
+            .block("sender address",
+                   tabell(mallverktyg::fakta(
+                              *this, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
+                          {211, 753, 168, 59}));
+        plan.rum("payment", {394, 752, 188, fot - 752})
+            .block("payment", tabell(betalningsinformation(), {395, 753, 186, 64}));
+        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+    }
 
     // The facts on a pale band: each a caption in capitals over its value,
     // the columns as wide as their widest fact (also one that finds no
@@ -184,19 +137,29 @@ void Fakturavy::konfigureraInnehållFörD() {
     }
     const std::vector<double> bredder = mallverktyg::kolumnbredder(önskade, faktabredd, minstaMellanrum);
     const double mellanrum = (faktabredd - std::accumulate(bredder.begin(), bredder.end(), 0.0)) / 3;
-    std::vector<CachatObjekt> faktaobjekt;
-    double bandetsSlut = bandetsFot;
+    rumsplan::Plan faktaplan(*this);
     double x = faktavänster;
     for (size_t k = 0; k < bredder.size(); ++k) {
-        std::vector<AttributedString> texter;
-        for (const Datapost& post : mallverktyg::faktaSomFårPlats(*this, faktakolumner[k], 3))
-            texter.push_back(faktum(post));
-        for (CachatObjekt& o : faktakolumn(*this, std::move(texter), x, bredder[k])) {
-            bandetsSlut = std::max(bandetsSlut, mallverktyg::textensSlut(*this, o) + 5);
-            faktaobjekt.push_back(std::move(o));
+        auto& kolumn = faktaplan.rum("facts " + std::to_string(k + 1),
+                                     {x, radöverkant[0], bredder[k] + 1, faktanasFot - radöverkant[0]});
+        const Datalista poster = mallverktyg::faktaSomFårPlats(*this, faktakolumner[k], 3);
+        for (size_t rad = 0; rad < poster.size(); ++rad) {
+            AttributedString t = faktum(poster[rad]);
+            // An address alone in its column, too tall for the first place,
+            // keeps to the tall second one.
+            const size_t plats =
+                poster.size() == 1 && mallverktyg::uppmätt(*this, t, {bredder[k], 10000}).height > radhöjd[0] ? 1
+                                                                                                          : rad;
+            kolumn.block(std::string(*poster[rad].rubrik),
+                         {std::move(t), {x, radöverkant[plats], bredder[k] + 1, radhöjd[plats]}},
+                         {.avstånd = faktaavstånd});
         }
         x += bredder[k] + mellanrum;
     }
+    std::vector<CachatObjekt> faktaobjekt = std::move(faktaplan).placera();
+    double bandetsSlut = bandetsFot;
+    for (const CachatObjekt& o : faktaobjekt)
+        bandetsSlut = std::max(bandetsSlut, mallverktyg::textensSlut(*this, o) + 5);
     alla.emplace_back(Rect{0, bandetsTopp, 595, bandetsSlut - bandetsTopp}, blek);
     for (CachatObjekt& o : faktaobjekt) alla.push_back(std::move(o));
 

@@ -10,6 +10,7 @@
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 using mallverktyg::text;
@@ -55,18 +56,23 @@ void Fakturavy::konfigureraInnehållFörDi() {
     läggTillInnehållMedRamFörLogotyp({258, 196, 113, 83}, titel, {346, 37, 207, 28}, påminnelse, {29, 137, 204, 20},
                                      villkor, {264, 716, 279, 34}, tabellvärde, {53, 662, 180, 24});
 
-    using mallverktyg::Avrundning;
+    // The left column, from under the reminder down to the F-tax note: the
+    // recipient's table centred on y 270, the sender's on y 506; a long
+    // recipient's table pushes the sender's down.
     auto tabeller = mallverktyg::mottagarOchAvsändartabeller(*this, tabelletikett, tabellvärde);
     auto& alla = innehållFörAllaSidor;
-    // A long recipient's table pushes the sender's down; both keep below
-    // the reminder and above the F-tax note.
-    for (CachatObjekt& o : mallverktyg::tabellUnderTabell(
-             *this, std::move(tabeller.mottagare),
-             {.x = 32, .bredd = 203, .linje = 270, .andelOvanför = 0.5, .avrundning = Avrundning::utåt},
-             std::move(tabeller.avsändare),
-             {.x = 32, .bredd = 203, .linje = 506, .andelOvanför = 0.5, .avrundning = Avrundning::utåt}, 12,
-             {.överst = 160, .nederst = 660}))
-        alla.push_back(std::move(o));
+    {
+        using rumsplan::Förankring;
+        rumsplan::Plan plan(*this);
+        plan.rum("recipient and sender", {32, 160, 203, 500})
+            .block("recipient", {std::move(tabeller.mottagare), {32, 270, 203, 1}, rumsplan::Sättning::tabell},
+                   {.förankring = Förankring::kring(270, 0.5, rumsplan::Avrundning::nedåt)})
+            .block("sender", {std::move(tabeller.avsändare), {32, 506, 203, 1}, rumsplan::Sättning::tabell},
+                   {.avstånd = 13,
+                    .förankring = Förankring::kring(506, 0.5, rumsplan::Avrundning::nedåt),
+                    .underPåHelPunkt = true});
+        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+    }
 
     alla.push_back(text(f.nummer(), nummer, {346, 60, 207, 21}));
     if (!följesedel) alla.push_back(text(datumtext(f.fakturadatum()), datum, {476, 80, 77, 17}));

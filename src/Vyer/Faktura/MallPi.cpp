@@ -10,6 +10,7 @@
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 using mallverktyg::text;
@@ -57,19 +58,25 @@ void Fakturavy::konfigureraInnehållFörPi() {
     läggTillInnehållMedRamFörLogotyp({349, 34, 171, 126}, titel, {27, 27, 209, 22}, påminnelse, {266, 188, 306, 20},
                                      villkor, {286, 716, 279, 34}, fskatt, {466, 792, 100, 24});
 
-    using mallverktyg::Avrundning;
+    // The left column, from under the invoice date down to the foot's
+    // pixels: the recipient's table centred on y 269, the sender's with 70 %
+    // of its height above y 529. Every fact filled in makes the recipient's
+    // table reach down past where the sender's would start: that then
+    // starts a row below it.
     auto tabeller = mallverktyg::mottagarOchAvsändartabeller(*this, tabelletikett, tabellvärde);
     auto& alla = innehållFörAllaSidor;
-    // Every fact filled in makes the recipient's table reach down past
-    // where the sender's would start: that then starts a row below it.
-    // Both keep below the invoice date and above the foot's pixels.
-    for (CachatObjekt& o : mallverktyg::tabellUnderTabell(
-             *this, std::move(tabeller.mottagare),
-             {.x = 27, .bredd = 208, .linje = 269, .andelOvanför = 0.5, .avrundning = Avrundning::överkant},
-             std::move(tabeller.avsändare),
-             {.x = 27, .bredd = 208, .linje = 529, .andelOvanför = 0.7, .avrundning = Avrundning::överkant}, 12,
-             {.överst = 88, .nederst = 685}))
-        alla.push_back(std::move(o));
+    {
+        using rumsplan::Förankring;
+        rumsplan::Plan plan(*this);
+        plan.rum("recipient and sender", {27, 88, 208, 685 - 88})
+            .block("recipient", {std::move(tabeller.mottagare), {27, 269, 208, 1}, rumsplan::Sättning::tabell},
+                   {.förankring = Förankring::kring(269, 0.5, rumsplan::Avrundning::närmast)})
+            .block("sender", {std::move(tabeller.avsändare), {27, 529, 208, 1}, rumsplan::Sättning::tabell},
+                   {.avstånd = 13,
+                    .förankring = Förankring::kring(529, 0.7, rumsplan::Avrundning::närmast),
+                    .underPåHelPunkt = true});
+        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+    }
 
     alla.push_back(text(f.nummer(), nummer, {27, 45, 209, 25}));
     if (!följesedel) alla.push_back(text(datumtext(f.fakturadatum()), datum, {27, 64, 209, 17}));

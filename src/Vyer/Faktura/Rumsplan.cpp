@@ -47,6 +47,15 @@ TextDrawingMode lägeFör(Sättning s) {
     return s == Sättning::tabell ? TextDrawingMode::layoutManager : TextDrawingMode::fromTopLeft;
 }
 
+double avrundad(double y, Avrundning a) {
+    switch (a) {
+        case Avrundning::närmast: return std::round(y);
+        case Avrundning::nedåt: return std::floor(y);
+        case Avrundning::ingen: break;
+    }
+    return y;
+}
+
 // A block as the fitter works with it: its texts wrapped where they must,
 // each at its offset below the block's top.
 struct Sats {
@@ -133,11 +142,13 @@ private:
         // a block on a line stands by its frames where its texts are lower.
         for (size_t i = 0; i < n; ++i) {
             const Fitblock& b = block_[i];
-            const double önskad = b.val.förankring ? b.val.förankring->linje - b.val.förankring->andelOvanför *
-                                                                                  std::max(b.ramhöjd, p.höjd[i])
+            const double önskad = b.val.förankring ? avrundad(b.val.förankring->linje -
+                                                                  b.val.förankring->andelOvanför *
+                                                                      std::max(b.ramhöjd, p.höjd[i]),
+                                                              b.val.förankring->avrundning)
                                                    : b.topp;
-            p.y[i] = i == 0 ? std::max(önskad, yta_.minY())
-                            : std::max(önskad, p.y[i - 1] + p.höjd[i - 1] + b.val.avstånd * k);
+            const double under = i == 0 ? yta_.minY() : p.y[i - 1] + p.höjd[i - 1] + b.val.avstånd * k;
+            p.y[i] = std::max(önskad, i > 0 && b.val.underPåHelPunkt ? std::ceil(under) : under);
         }
         // Up from the foot where the last passes it.
         if (p.y[n - 1] + p.höjd[n - 1] > yta_.maxY()) {

@@ -47,17 +47,25 @@ struct Text {
 // Where a block would stand, given its height h: its top at `linje` −
 // `andelOvanför` × h. A block stands by default at the top of its texts'
 // frames, growing down; `påFoten` grows up from a line, `kring` both ways.
+// How a block's top meets whole points, as frames placed by their height
+// do: not at all, to the nearest, or down to the one above.
+enum class Avrundning { ingen, närmast, nedåt };
+
 struct Förankring {
     double linje = 0;
     double andelOvanför = 0;
+    Avrundning avrundning = Avrundning::ingen;  // of the top where the block would stand
 
-    static Förankring påFoten(double y) { return {y, 1}; }
-    static Förankring kring(double y, double andelOvanför) { return {y, andelOvanför}; }
+    static Förankring påFoten(double y, Avrundning a = Avrundning::ingen) { return {y, 1, a}; }
+    static Förankring kring(double y, double andelOvanför, Avrundning a = Avrundning::ingen) {
+        return {y, andelOvanför, a};
+    }
 };
 
 struct Blockval {
     double avstånd = 0;  // under the block above it in its room
     std::optional<Förankring> förankring;
+    bool underPåHelPunkt = false;  // pushed under the block above, it starts at the next whole point
 };
 
 class Rum {

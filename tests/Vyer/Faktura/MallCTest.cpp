@@ -63,7 +63,8 @@ TEST_F(MallC, TheNumberBoxIsMeasuredToTheNumber) {
     }
 }
 
-// Five rows stand at y 196; each row fewer moves the block 14 down.
+// Up to five rows stand at y 196, each row fewer moving the block 14
+// down; more rise from the foot of that frame, at their size.
 TEST_F(MallC, FactsStandOnACommonFoot) {
     struct Fall {
         int rader;
@@ -79,8 +80,13 @@ TEST_F(MallC, FactsStandOnACommonFoot) {
                                               &faktura.vårReferens_, &faktura.kundnummer_};
         for (int i = 0; i < c.rader; ++i) *fält[i] = värden[i];
         Fakturavy vy(faktura, *bok, false, mätare);
-        const CachatObjekt* fakta = medRam(vy.innehållFörAllaSidor, {316, c.y, 242, 72});
+        const CachatObjekt* fakta = nullptr;
+        for (const CachatObjekt& o : vy.innehållFörAllaSidor)
+            if (text(o) && ram(o).x == 316) fakta = &o;
         ASSERT_TRUE(fakta) << c.rader << " rows\n" << beskriv(vy.innehållFörAllaSidor);
+        if (c.rader < 5) EXPECT_EQ(ram(*fakta).y, c.y);
+        else EXPECT_NEAR(ram(*fakta).y + mätare.boundingSize(*text(*fakta), {242, 10000}).height, 196 + 72, 1.5);
+        EXPECT_EQ(text(*fakta)->runs().back().attributes.font->pointSize, 9);
         EXPECT_NE(text(*fakta)->text().find(värden[c.rader - 1]), std::string::npos);
     }
 }
