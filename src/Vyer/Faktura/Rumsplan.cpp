@@ -43,6 +43,16 @@ void Plan::krymperMed(const Rum& a, const Rum& b) {
 
 namespace {
 
+double toppVid(const Förankring& f, double höjd) {
+    const double y = f.linje - f.andelOvanför * höjd;
+    switch (f.avrundning) {
+        case Avrundning::närmast: return std::round(y);
+        case Avrundning::nedåt: return std::floor(y);
+        case Avrundning::ingen: break;
+    }
+    return y;
+}
+
 TextDrawingMode lägeFör(Sättning s) {
     return s == Sättning::tabell ? TextDrawingMode::layoutManager : TextDrawingMode::fromTopLeft;
 }
@@ -133,8 +143,7 @@ private:
         // a block on a line stands by its frames where its texts are lower.
         for (size_t i = 0; i < n; ++i) {
             const Fitblock& b = block_[i];
-            const double önskad = b.val.förankring ? b.val.förankring->linje - b.val.förankring->andelOvanför *
-                                                                                  std::max(b.ramhöjd, p.höjd[i])
+            const double önskad = b.val.förankring ? toppVid(*b.val.förankring, std::max(b.ramhöjd, p.höjd[i]))
                                                    : b.topp;
             p.y[i] = i == 0 ? std::max(önskad, yta_.minY())
                             : std::max(önskad, p.y[i - 1] + p.höjd[i - 1] + b.val.avstånd * k);

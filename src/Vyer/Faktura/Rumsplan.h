@@ -47,12 +47,18 @@ struct Text {
 // Where a block would stand, given its height h: its top at `linje` −
 // `andelOvanför` × h. A block stands by default at the top of its texts'
 // frames, growing down; `påFoten` grows up from a line, `kring` both ways.
+// A template that has always stood such a block on whole points rounds
+// that top, to the nearest point or down.
+enum class Avrundning { ingen, närmast, nedåt };
 struct Förankring {
     double linje = 0;
     double andelOvanför = 0;
+    Avrundning avrundning = Avrundning::ingen;
 
     static Förankring påFoten(double y) { return {y, 1}; }
-    static Förankring kring(double y, double andelOvanför) { return {y, andelOvanför}; }
+    static Förankring kring(double y, double andelOvanför, Avrundning avrundning = Avrundning::ingen) {
+        return {y, andelOvanför, avrundning};
+    }
 };
 
 struct Blockval {
