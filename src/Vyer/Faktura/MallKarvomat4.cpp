@@ -136,12 +136,12 @@ void Fakturavy::konfigureraInnehållFörK4() {
     kolumn.block("facts", {faktatabell, {47, 249, 210, 100}},
                  {.avstånd = 4, .förankring = rumsplan::Förankring::påFoten(349)});
     // At the foot the sender's and the contact tables may rise to below the
-    // F-tax note and reach down as far as the sender's frame; the payment
-    // table keeps to its frame.
+    // F-tax note and reach down to 10 points above the page's edge; the
+    // payment table keeps to its frame.
     const std::pair<const Datalista&, Rect> fottabeller[] = {
         {avsändare, {38, 741, 153, 85}}, {kontakt, {195, 741, 175, 82}}, {betalning, {375, 740, 184, 82}}};
     for (const auto& [data, ram] : fottabeller) {
-        const Rect rum = &data == &betalning ? ram : Rect{ram.x, 733, ram.width, 826 - 733};
+        const Rect rum = &data == &betalning ? ram : Rect{ram.x, 733, ram.width, 832 - 733};
         plan.rum("foot table", rum)
             .block("foot table", {tabellMedData(data, fot, fot).tabell, ram, rumsplan::Sättning::tabell});
     }
@@ -150,9 +150,13 @@ void Fakturavy::konfigureraInnehållFörK4() {
     if (!följesedel) {
         alla.push_back(panel({262, 296, 296, 32}));
         alla.push_back(panel({262, 242, 296, 45}));
-        // Caption at the left of the frame, the amount at its right.
-        alla.push_back(text(versaler(rubrikFörBeloppAttBetala()), beloppsrubrik, {272, 252, 278, 47}));
-        alla.push_back(text(belopp(f.attBetala()), belopp_, {272, 252, 278, 47}));
+        // Caption at the left of the frame, the amount at its right; the
+        // caption keeps to one line 8 points short of the amount.
+        const std::string beloppet = belopp(f.attBetala());
+        const double beloppsbredd = mallverktyg::uppmätt(*this, AttributedString(beloppet, beloppsrubrik)).width;
+        alla.push_back(mallverktyg::passandeText(*this, versaler(rubrikFörBeloppAttBetala()), påEnRad(beloppsrubrik),
+                                                 {272, 252, std::max(0.0, 278 - beloppsbredd - 8), 47}));
+        alla.push_back(text(beloppet, belopp_, {272, 252, 278, 47}));
         alla.push_back(text(rubrikFörFörfallodatum() + " " + datumtext(f.förfallodatum()), brödtextHöger,
                             {272, 304, 278, 20}));
         alla.push_back(text(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar(), rubrik, {272, 304, 278, 20}));
