@@ -136,12 +136,16 @@ void Fakturavy::konfigureraInnehållFörK4() {
     kolumn.block("facts", {faktatabell, {47, 249, 210, 100}},
                  {.avstånd = 4, .förankring = rumsplan::Förankring::påFoten(349)});
     // At the foot the sender's and the contact tables may rise to below the
-    // F-tax note and reach down to 10 points above the page's edge; the
-    // payment table keeps to its frame.
+    // F-tax note and reach down to 10 points above the page's edge; without
+    // the note the sender's rises into its place, left of the credit terms,
+    // to below earlier pages' item rows. The payment table keeps to its
+    // frame.
+    const Rect avsändarram = b.godkändFörFSkatt ? Rect{38, 741, 153, 85} : Rect{38, 741, 148, 85};
     const std::pair<const Datalista&, Rect> fottabeller[] = {
-        {avsändare, {38, 741, 153, 85}}, {kontakt, {195, 741, 175, 82}}, {betalning, {375, 740, 184, 82}}};
+        {avsändare, avsändarram}, {kontakt, {195, 741, 175, 82}}, {betalning, {375, 740, 184, 82}}};
     for (const auto& [data, ram] : fottabeller) {
-        const Rect rum = &data == &betalning ? ram : Rect{ram.x, 733, ram.width, 832 - 733};
+        const double topp = &data == &avsändare && !b.godkändFörFSkatt ? 711 : 733;
+        const Rect rum = &data == &betalning ? ram : Rect{ram.x, topp, ram.width, 832 - topp};
         plan.rum("foot table", rum)
             .block("foot table", {tabellMedData(data, fot, fot).tabell, ram, rumsplan::Sättning::tabell});
     }
