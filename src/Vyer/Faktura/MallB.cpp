@@ -11,6 +11,7 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 #include "Vyer/Faktura/Textpassning.h"
 
@@ -123,21 +124,22 @@ void Fakturavy::konfigureraInnehållFörB() {
 
     // The recipient's table centred on y 135 above the logo, the sender's
     // on y 431 between the logo and the F-tax note, their values in one
-    // column: moved and set smaller together when they outgrow that room.
+    // column: set smaller together when they outgrow their rooms. Without
+    // a logo the recipient's room reaches down to the sender's.
     auto& alla = innehållFörAllaSidor;
     {
-        using mallverktyg::Avrundning;
         auto tabeller = mallverktyg::mottagarOchAvsändartabeller(*this, brödtextHöger, brödtext);
-        for (CachatObjekt& o : mallverktyg::tabellerVidLinjer(
-                 *this, {{std::move(tabeller.mottagare),
-                          {.x = 38, .bredd = 207, .linje = 135, .andelOvanför = 0.5, .avrundning = Avrundning::överkant},
-                          36,
-                          225},
-                         {std::move(tabeller.avsändare),
-                          {.x = 38, .bredd = 207, .linje = 431, .andelOvanför = 0.5, .avrundning = Avrundning::överkant},
-                          303,
-                          557}}))
-            alla.push_back(std::move(o));
+        using rumsplan::Avrundning, rumsplan::Förankring, rumsplan::Sättning;
+        rumsplan::Plan plan(*this);
+        const double mottagarfot = logotyp({193, 70}) ? 225 : 302;
+        auto& mottagare = plan.rum("recipient", {38, 36, 207, mottagarfot - 36});
+        mottagare.block("recipient", {std::move(tabeller.mottagare), {38, 135, 207, 0}, Sättning::tabell},
+                        {.förankring = Förankring::kring(135, 0.5, Avrundning::närmast)});
+        auto& avsändare = plan.rum("sender", {38, 303, 207, 254});
+        avsändare.block("sender", {std::move(tabeller.avsändare), {38, 431, 207, 0}, Sättning::tabell},
+                        {.förankring = Förankring::kring(431, 0.5, Avrundning::närmast)});
+        plan.krymperMed(mottagare, avsändare);
+        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
     }
 
     if (följesedel) {

@@ -13,6 +13,7 @@
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRum.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
@@ -67,13 +68,6 @@ void Fakturavy::konfigureraInnehållFörDf() {
     auto& alla = innehållFörAllaSidor;
     alla.push_back(text(f.nummer(), stortHöger, {419, 37, 131, 19}));
     alla.push_back(text(rubrikFörFakturanummer(), nummerrubrik, {419, 24, 131, 13}));
-    if (auto mottagarblock = företagOchAdress()) alla.push_back(text(*mottagarblock, mottagare, {326, 111, 234, 82}));
-    if (auto leverans = f.leveransadress()) {
-        alla.push_back(text(versaler(rubrikFörLeveransadress()), brödtext, {46, 138, 208, 13}));
-        alla.push_back(text(leverans->formatteradFörAvsändarland(b.adress.land, true), brödtext, {46, 151, 208, 70}));
-    }
-    if (!b.namn.empty()) alla.push_back(text(b.namn, företagsnamn, {54, 713, 229, 15}));
-
     // The box frames the invoice's own terms; the ledger's, shown in their
     // place, stand unframed.
     if (auto egnaVillkor = f.kreditvillkor(); egnaVillkor && !egnaVillkor->empty())
@@ -89,19 +83,38 @@ void Fakturavy::konfigureraInnehållFörDf() {
         alla.push_back(text(belopp(f.attBetala()), stortHöger, {265, 228, 273, 20}));
     }
 
+    // The page's text rooms. The recipient stands under the number, rising
+    // towards the reminder where it would reach the title; the delivery
+    // address under the logo, down to the first dotted list; in the footer
+    // the company's name over its registration, and the ways to reach and
+    // pay it, which rise towards the item area's rule.
+    rumsplan::Plan plan(*this);
+    if (auto mottagarblock = företagOchAdress())
+        plan.rum("recipient", {326, 70, 234, 125})
+            .block("recipient", {AttributedString(*mottagarblock, mottagare), {326, 111, 234, 82}});
+    if (auto leverans = f.leveransadress())
+        plan.rum("delivery address", {46, 130, 208, 89})
+            .block("delivery address",
+                   {{AttributedString(versaler(rubrikFörLeveransadress()), brödtext), {46, 138, 208, 13}},
+                    {AttributedString(leverans->formatteradFörAvsändarland(b.adress.land, true), brödtext),
+                     {46, 151, 208, 70}}});
     // The company's own address is written for the recipient's country,
     // or for its own.
     auto mottagaradress = f.mottagaradress();
     const std::string adressland = mottagaradress ? mottagaradress->land : b.adress.land;
-    Datalista registrering = mallverktyg::fakta(*this, {Fakt::säte, Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
+    Datalista registrering =
+        mallverktyg::fakta(*this, {Fakt::säte, Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
     registrering.push_back({rubrikFörAdress(), b.adress.formatteradFörMottagarland(adressland, true)});
-    alla.push_back(mallverktyg::tabelltext(*this, tabellMedData(registrering, brödtext, brödtext).tabell,
-                                           {54, 733, 207, 81}));
+    plan.rum("sender", {54, 697, 229, 117})
+        .block("name", {AttributedString(b.namn, företagsnamn), {54, 713, 229, 15}})
+        .block("registration",
+               {tabellMedData(registrering, brödtext, brödtext).tabell, {54, 733, 207, 81}, rumsplan::Sättning::tabell},
+               {.avstånd = 8});
     const Datalista kontakt =
         mallverktyg::faktaOchBetalning(*this, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});
-    // Every way of payment rises towards the item area's rule.
-    alla.push_back(mallverktyg::växandeSträng(*this, tabellMedData(kontakt, brödtext, brödtext).tabell,
-                                              {339, 722, 205, 103}, {mallverktyg::Växer::uppåt, 697}));
+    plan.rum("contact", {339, 697, 205, 128})
+        .block("contact", {tabellMedData(kontakt, brödtext, brödtext).tabell, {339, 722, 205, 103}});
+    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
 
     // A list of dotted captions with their values, and a thin rule on its
     // left from its top to the foot of its last value; where its text

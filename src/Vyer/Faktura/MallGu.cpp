@@ -10,6 +10,7 @@
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
@@ -87,23 +88,23 @@ void Fakturavy::konfigureraInnehållFörGu() {
         tabellMedData(mallverktyg::avsändarfakta(*this), tabellrubrik, tabellvärde, {.fetStilPåFörstaRaden = true})
             .tabell;
     riktaUppTabbarIKolumn(mottagaren, avsändaren);
-    // Each stands about its line within the room the column has for it:
-    // the recipient's between the top scrolls and the logo, the sender's
-    // between the logo and the F-tax note; one too long for it even set
-    // smaller takes the width up to the divider's scrolls at x 277.
-    using mallverktyg::Avrundning;
-    for (CachatObjekt& o : mallverktyg::tabellerVidLinjer(
-             *this, {{std::move(mottagaren),
-                      {.x = 27, .bredd = 219, .linje = 144.5, .andelOvanför = 0.5, .avrundning = Avrundning::utåt},
-                      28,
-                      236,
-                      250},
-                     {std::move(avsändaren),
-                      {.x = 27, .bredd = 219, .linje = 373.5, .andelOvanför = 0.3, .avrundning = Avrundning::utåt},
-                      318,
-                      537,
-                      250}}))
-        alla.push_back(std::move(o));
+    // Each stands about its line within its room in the column, set
+    // smaller together with the other: the recipient's between the top
+    // scrolls and the logo, or without a logo down to the sender's; the
+    // sender's between the logo and the F-tax note.
+    {
+        using rumsplan::Avrundning, rumsplan::Förankring, rumsplan::Sättning;
+        rumsplan::Plan plan(*this);
+        const double mottagarfot = logotyp({139, 74}) ? 236 : 317;
+        auto& mottagarrum = plan.rum("recipient", {27, 28, 219, mottagarfot - 28});
+        mottagarrum.block("recipient", {std::move(mottagaren), {27, 144.5, 219, 0}, Sättning::tabell},
+                          {.förankring = Förankring::kring(144.5, 0.5, Avrundning::nedåt)});
+        auto& avsändarrum = plan.rum("sender", {27, 318, 219, 219});
+        avsändarrum.block("sender", {std::move(avsändaren), {27, 373.5, 219, 0}, Sättning::tabell},
+                          {.förankring = Förankring::kring(373.5, 0.3, Avrundning::nedåt)});
+        plan.krymperMed(mottagarrum, avsändarrum);
+        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+    }
 
     std::vector<CachatObjekt> sistaSidan =
         beloppfältMedRubrikattribut(brödtext, brödtextHöger, {587, 362, 176, 17}, {587, 362, 176, 17},

@@ -12,6 +12,7 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygRum.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 #include "Vyer/Faktura/Textpassning.h"
 
@@ -63,10 +64,11 @@ void Fakturavy::konfigureraInnehållFörK4() {
     const Rect titelram{261, 42, 176, 25};
     const TextAttributes titel = mallverktyg::passadeAttribut(
         *this, f.rubriktextIFakturamall(nullptr, följesedel).value_or(""), titel0, titelram.size());
-    // Long credit terms rise in their frame to below the total band.
+    // Long credit terms rise in their frame to below the item rows of
+    // earlier pages.
     const Rect villkorsram = mallverktyg::ramSomRymmer(
         *this, AttributedString(kreditvillkorSomVisas().value_or(""), villkor), {186, 718, 373, 15},
-        {.riktning = mallverktyg::Växer::uppåt, .gräns = 705, .växerFörst = true}, TextDrawingMode::fromTopLeft);
+        {.riktning = mallverktyg::Växer::uppåt, .gräns = 711, .växerFörst = true}, TextDrawingMode::fromTopLeft);
     läggTillInnehållMedRamFörLogotyp({47, 29, 210, 120}, titel, titelram, påminnelse, {346, 332, 205, 20},
                                      villkor, villkorsram, fot, {37, 718, 145, 15});
 
@@ -99,42 +101,66 @@ void Fakturavy::konfigureraInnehållFörK4() {
                                {rubrikFörEmail(), b.email},
                                {rubrikFörWebsite(), b.hemsida}};
     const Datalista betalning = betalningsinformation();
-    const std::pair<const Datalista&, Rect> fottabeller[] = {
-        {avsändare, {38, 741, 153, 85}}, {kontakt, {195, 741, 175, 82}}, {betalning, {375, 740, 184, 82}}};
-    for (const auto& [data, ram] : fottabeller)
-        alla.push_back(mallverktyg::tabelltext(*this, tabellMedData(data, fot, fot).tabell, ram));
 
-    // A long invoice address rises towards the invoice date.
+    // The page's text rooms: the invoice address right of the logo, rising
+    // towards the invoice date; under the logo the delivery address over
+    // the facts, which stand on a line 12 points above the room's foot and
+    // rise as they grow; the three small tables side by side at the foot.
+    rumsplan::Plan plan(*this);
     if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland))
-        alla.push_back(mallverktyg::växandeSträng(*this, AttributedString(*adress, brödtext), {312, 120, 243, 115},
-                                                  {.riktning = mallverktyg::Växer::uppåt, .gräns = 96, .växerFörst = true}));
-    // Under the logo, or under the delivery address, the facts have room
-    // to rise when they reach the item headings' panel. The delivery
-    // address reaches down as far as it needs, to y 300 at most so that
-    // the facts keep room below it; past that it is set smaller and cut.
-    double ovanför = 153;
-    if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
-        alla.push_back(text(rubrikFörLeveransadress(), brödtext, {47, 162, 209, 14}));
-        AttributedString adresstext(*adress, brödtext);
-        const double h = std::min(mätare.boundingSize(adresstext, {209, 10000}).height, 300.0 - 176);
-        alla.push_back(mallverktyg::passandeText(*this, std::move(adresstext), {47, 176, 209, h}));
-        ovanför = 176 + h + 4;
+        plan.rum("invoice address", {312, 96, 243, 139})
+            .block("invoice address", {AttributedString(*adress, brödtext), {312, 120, 243, 115}});
+    constexpr double kolumnensTopp = 153, kolumnensFot = 361;
+    std::vector<rumsplan::Text> leverans;
+    if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland))
+        leverans = {{AttributedString(rubrikFörLeveransadress(), brödtext), {47, 162, 209, 14}},
+                    {AttributedString(*adress, brödtext), {47, 176, 209, 14}}};
+    // Where even 70 % does not fit the column, the item table stands lower
+    // by what it lacks, so much at most; each text is measured only as far
+    // as the column could show it.
+    constexpr double längstaNedflyttning = 120;
+    const double störstaHöjd = kolumnensFot - kolumnensTopp + längstaNedflyttning;
+    auto vidMinstaStorlek = [&](const AttributedString& text, double bredd) {
+        const AttributedString satt = vidProcent(
+            radbrutenDärDenMåste(mätare, text, bredd, TextDrawingMode::fromTopLeft, störstaHöjd), minstaProcent);
+        return uppmättIRam(mätare, satt, {bredd, störstaHöjd}, TextDrawingMode::fromTopLeft).size.height;
+    };
+    double kolumnhöjd = vidMinstaStorlek(faktatabell, 210);
+    if (!leverans.empty())
+        kolumnhöjd += (14 + 4) * minstaTextskala + vidMinstaStorlek(leverans[1].text, leverans[1].ram.width);
+    const double nedflyttning =
+        std::ceil(std::clamp(kolumnhöjd - (kolumnensFot - kolumnensTopp), 0.0, längstaNedflyttning));
+    auto& kolumn = plan.rum("delivery address and facts",
+                            {47, kolumnensTopp, 210, kolumnensFot - kolumnensTopp + nedflyttning});
+    kolumn.block("delivery address", std::move(leverans));
+    kolumn.block("facts", {faktatabell, {47, 249, 210, 100}},
+                 {.avstånd = 4, .förankring = rumsplan::Förankring::påFoten(349)});
+    // At the foot the sender's and the contact tables may rise to below the
+    // F-tax note and reach down to 10 points above the page's edge; without
+    // the note the sender's rises into its place, left of the credit terms,
+    // to below earlier pages' item rows. The payment table keeps to its
+    // frame.
+    const Rect avsändarram = b.godkändFörFSkatt ? Rect{38, 741, 153, 85} : Rect{38, 741, 148, 85};
+    const std::pair<const Datalista&, Rect> fottabeller[] = {
+        {avsändare, avsändarram}, {kontakt, {195, 741, 175, 82}}, {betalning, {375, 740, 184, 82}}};
+    for (const auto& [data, ram] : fottabeller) {
+        const double topp = &data == &avsändare && !b.godkändFörFSkatt ? 711 : 733;
+        const Rect rum = &data == &betalning ? ram : Rect{ram.x, topp, ram.width, 832 - topp};
+        plan.rum("foot table", rum)
+            .block("foot table", {tabellMedData(data, fot, fot).tabell, ram, rumsplan::Sättning::tabell});
     }
-    // Facts that do not fit that room even at 70 % run on below it, and
-    // the item table stands lower by as much.
-    Rect faktaram = mallverktyg::ramSomRymmer(*this, faktatabell, {47, std::max(249.0, ovanför), 210, 100},
-                                              {mallverktyg::Växer::uppåt, ovanför, 361}, TextDrawingMode::fromTopLeft);
-    if (PassadText p = passadText(mätare, faktatabell, faktaram.size(), TextDrawingMode::fromTopLeft); !p.passar)
-        faktaram.height = std::ceil(p.storlek.height) + 1;
-    alla.push_back(mallverktyg::passandeText(*this, faktatabell, faktaram));
-    const double nedflyttning = std::max(0.0, std::ceil(faktaram.maxY() + 4 - 365));
+    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
 
     if (!följesedel) {
         alla.push_back(panel({262, 296, 296, 32}));
         alla.push_back(panel({262, 242, 296, 45}));
-        // Caption at the left of the frame, the amount at its right.
-        alla.push_back(text(versaler(rubrikFörBeloppAttBetala()), beloppsrubrik, {272, 252, 278, 47}));
-        alla.push_back(text(belopp(f.attBetala()), belopp_, {272, 252, 278, 47}));
+        // Caption at the left of the frame, the amount at its right; the
+        // caption keeps to one line 8 points short of the amount.
+        const std::string beloppet = belopp(f.attBetala());
+        const double beloppsbredd = mallverktyg::uppmätt(*this, AttributedString(beloppet, beloppsrubrik)).width;
+        alla.push_back(mallverktyg::passandeText(*this, versaler(rubrikFörBeloppAttBetala()), påEnRad(beloppsrubrik),
+                                                 {272, 252, std::max(0.0, 278 - beloppsbredd - 8), 47}));
+        alla.push_back(text(beloppet, belopp_, {272, 252, 278, 47}));
         alla.push_back(text(rubrikFörFörfallodatum() + " " + datumtext(f.förfallodatum()), brödtextHöger,
                             {272, 304, 278, 20}));
         alla.push_back(text(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar(), rubrik, {272, 304, 278, 20}));

@@ -43,17 +43,18 @@ void Plan::krymperMed(const Rum& a, const Rum& b) {
 
 namespace {
 
-TextDrawingMode lägeFör(Sättning s) {
-    return s == Sättning::tabell ? TextDrawingMode::layoutManager : TextDrawingMode::fromTopLeft;
-}
-
-double avrundad(double y, Avrundning a) {
-    switch (a) {
+double toppVid(const Förankring& f, double höjd) {
+    const double y = f.linje - f.andelOvanför * höjd;
+    switch (f.avrundning) {
         case Avrundning::närmast: return std::round(y);
         case Avrundning::nedåt: return std::floor(y);
         case Avrundning::ingen: break;
     }
     return y;
+}
+
+TextDrawingMode lägeFör(Sättning s) {
+    return s == Sättning::tabell ? TextDrawingMode::layoutManager : TextDrawingMode::fromTopLeft;
 }
 
 // A block as the fitter works with it: its texts wrapped where they must,
@@ -142,10 +143,7 @@ private:
         // a block on a line stands by its frames where its texts are lower.
         for (size_t i = 0; i < n; ++i) {
             const Fitblock& b = block_[i];
-            const double önskad = b.val.förankring ? avrundad(b.val.förankring->linje -
-                                                                  b.val.förankring->andelOvanför *
-                                                                      std::max(b.ramhöjd, p.höjd[i]),
-                                                              b.val.förankring->avrundning)
+            const double önskad = b.val.förankring ? toppVid(*b.val.förankring, std::max(b.ramhöjd, p.höjd[i]))
                                                    : b.topp;
             const double under = i == 0 ? yta_.minY() : p.y[i - 1] + p.höjd[i - 1] + b.val.avstånd * k;
             p.y[i] = std::max(önskad, i > 0 && b.val.underPåHelPunkt ? std::ceil(under) : under);

@@ -194,11 +194,11 @@ TEST_F(MallB, FactsStandEachCaptionOverItsValueOrADeliveryNoteWhitesTheirBoxesOu
     }
 }
 
-// The fullest invoices: the recipient's table keeps above the logo's frame
-// (45, 229, 193, 70), below the column's green edge, and the sender's
-// between the logo and the F-tax note at y 561.
+// The fullest invoices, which have no logo: the recipient's table keeps
+// below the column's green edge and above the sender's room from y 303,
+// the sender's between there and the F-tax note at y 561.
 TEST(MallBFull, FactTablesKeepClearOfTheLogoAndTheFTaxNote) {
-    for (const char* språk : {"de", "en"}) kontrolleraTabellernaKringLogotypen("B", språk, 36, {45, 229, 193, 70}, 561);
+    for (const char* språk : {"de", "en"}) kontrolleraTabellernaKringLogotypen("B", språk, 36, {45, 302, 193, 1}, 561);
 }
 
 // Every caption of the four fact boxes stands on one line, above its value,
