@@ -67,7 +67,7 @@ Faktabandet faktaband(const Fakturavy& vy, const std::vector<Fakt>& fakta, const
         const double n = static_cast<double>(b.poster.size());
         return kant - val.ram.x - n * separatorsteg - 12 * (n - 1) - (b.långt ? 0.5 : 0);
     };
-    auto yttersta = [&](const Band& b) { return breddTill(b, b.långt ? sida.maxX() - marginal : sida.maxX()); };
+    auto yttersta = [&](const Band& b) { return breddTill(b, sida.maxX() - marginal); };
     const Datalista alla = faktaSomFårPlats(vy, fakta, [](const Datalista&) { return true; });
     const Rect sep = separator.bounds();
     const double bandmitt = sida.maxY() - val.ram.midY();
@@ -139,7 +139,8 @@ Faktabandet faktaband(const Fakturavy& vy, const std::vector<Fakt>& fakta, const
     // More rows: each fact whole on its row, as wide as its text and no
     // wider than the row; a row as high as its tallest fact and the band's
     // frame, 10 points above the next.
-    const double kant = sida.maxX() - marginal;
+    // Half a point spare: a text measured twice may differ by that much.
+    const double kant = sida.maxX() - marginal - passningsmån;
     struct Rad {
         std::vector<size_t> poster;
         std::vector<double> bredd, höjd;
@@ -159,7 +160,7 @@ Faktabandet faktaband(const Fakturavy& vy, const std::vector<Fakt>& fakta, const
         for (size_t i = 0; i < r.band.poster.size(); ++i) {
             const Bandpost& p = r.band.poster[i];
             const double bredd = std::min(p.bredd, kant - val.ram.x - steg);
-            if (r.rader.empty() || x + steg + bredd > kant + passningsmån) {
+            if (r.rader.empty() || x + steg + bredd > kant) {
                 const double y = r.rader.empty() ? topp : r.rader.back().topp + r.rader.back().radhöjd + 10 * k;
                 r.rader.push_back({{}, {}, {}, y, val.ram.height * k});
                 x = val.ram.x;

@@ -17,7 +17,8 @@ namespace mallverktyg {
 // On one row, as Fakturavy::datalistMedKolumndata lays them, when they fit
 // there: a value wider than 80 points is a long one, which counts for the
 // row only what its caption takes; the facts then share the band's frame,
-// or, if they need more, the width up to 6 points from the page's edge,
+// or, if they need more, the width up to 6 points from the page's edge (as
+// far as any fact may reach),
 // the long values narrowed the widest first, each reaching down to y `fot`.
 // Where a long value would break a word or pass the foot, the band is set
 // smaller, all of it by one factor down to 70 %.
