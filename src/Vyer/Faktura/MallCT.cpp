@@ -83,14 +83,36 @@ void Fakturavy::konfigureraInnehållFörCTMedFärg(const Color& accent) {
     const TextAttributes beloppsvärde    {rightAligned(),  std::nullopt, fet11};
     const TextAttributes faktarubrik     {std::nullopt,    accent,       fet7};
 
-    läggTillInnehållMedRamFörLogotyp({49, 741, 99, 59}, titel, {197, 334, 370, 40}, påminnelse, {36, 436, 296, 24},
-                                     liten, {305, 773, 240, 44}, fskatt, {28, 352, 147, 21});
+    // The band of facts runs right from x 36 on one row, a long value
+    // wrapping there down to above the reminder; facts that need more take
+    // more rows, the reminder 2 points under them and the item table 14
+    // points under that moving down with them, by at most 72 points.
+    std::vector<Fakt> fakta = {Fakt::erReferens,    Fakt::vårReferens,          Fakt::fakturanummer,
+                               Fakt::kundnummer,    Fakt::personnummer,         Fakt::personnummer2,
+                               Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer, Fakt::inköpsordernummer,
+                               Fakt::leveranssätt,  Fakt::leveransdatum,
+                               Fakt::mottagarensMomsregistreringsnummer};
+    if (!följesedel) fakta.insert(fakta.end(), {Fakt::fakturadatum, Fakt::betalningsvillkor});
+    const auto påminnelsetext = f.påminnelsetextIFakturamall(nullptr);
+    const bool medPåminnelse = påminnelsetext && !påminnelsetext->empty();
+    constexpr double påminnelsehöjd = 24, rubrikerna = 474, högstFlyttad = 72;
+    const double nederst = rubrikerna + högstFlyttad - 14 - (medPåminnelse ? påminnelsehöjd + 2 : 0);
+    mallverktyg::Faktabandet band = mallverktyg::faktaband(
+        *this, fakta, faktarubrik, liten, skåra(), accent,
+        {.ram = {36, 421, 523, 24}, .fot = 434, .nederst = nederst, .skala = 0.6});
+    const double påminnelsen = std::max(436.0, band.nederkant + 2);
+    const double flyttad =
+        std::max(0.0, (medPåminnelse ? påminnelsen + påminnelsehöjd : band.nederkant) + 14 - rubrikerna);
+
+    läggTillInnehållMedRamFörLogotyp({49, 741, 99, 59}, titel, {197, 334, 370, 40}, påminnelse,
+                                     {36, påminnelsen, 296, påminnelsehöjd}, liten, {305, 773, 240, 44}, fskatt,
+                                     {28, 352, 147, 21});
 
     auto& alla = innehållFörAllaSidor;
     // On the panel: the sender's table at the left; at the right the
     // invoice address from y 92 and the delivery address under its caption
     // from y 218, or 8 points below a longer invoice address, both down to
-    // above the title.
+    // above the title. Under the panel the band of facts as placed.
     {
         rumsplan::Plan plan(*this);
         const Datalista avsändare = mallverktyg::faktaOchBetalning(
@@ -107,20 +129,11 @@ void Fakturavy::konfigureraInnehållFörCTMedFärg(const Color& accent) {
                            {{AttributedString(*leverans.rubrik, adress), {351, 218, 140, 15}},
                             {AttributedString(*leverans.värde, adress), {351, 232, 140, 90}}},
                            {.avstånd = 8});
+        const Rect sida = ramFörEnSida();
+        plan.rum("facts", {36, band.överkant, sida.maxX() - 36, band.nederkant - band.överkant})
+            .färdiga(std::move(band.objekt));
         for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
     }
-
-    // The band of facts runs right from x 36 to the page's edge; a long
-    // value wraps there, reaching down to above the reminder.
-    std::vector<Fakt> faktaband = {Fakt::erReferens,    Fakt::vårReferens,          Fakt::fakturanummer,
-                                   Fakt::kundnummer,    Fakt::personnummer,         Fakt::personnummer2,
-                                   Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer, Fakt::inköpsordernummer,
-                                   Fakt::leveranssätt,  Fakt::leveransdatum,
-                                   Fakt::mottagarensMomsregistreringsnummer};
-    if (!följesedel) faktaband.insert(faktaband.end(), {Fakt::fakturadatum, Fakt::betalningsvillkor});
-    for (CachatObjekt& o : mallverktyg::faktaband(*this, faktaband, faktarubrik, liten, skåra(), accent,
-                                                  {.ram = {36, 421, 523, 24}, .fot = 434, .skala = 0.6}))
-        alla.push_back(std::move(o));
 
     if (följesedel) {
         alla.emplace_back(Rect{295, 745, 43, 23}, vit);
@@ -151,9 +164,9 @@ void Fakturavy::konfigureraInnehållFörCTMedFärg(const Color& accent) {
         sistaSidan.insert(sistaSidan.end(), summa->begin(), summa->end());
 
     läggTillKolumnerMedRubrikattribut(kolumnrubrik, data, kolumnrubrikHöger, dataHöger,
-                                      {.rubrikutrymme = {50, 474, 496, 17},
-                                       .datautrymme = {50, 490, 496, 144},
-                                       .höjdPåÖvrigaSidor = 234,
+                                      {.rubrikutrymme = {50, rubrikerna + flyttad, 496, 17},
+                                       .datautrymme = {50, 490 + flyttad, 496, 144 - flyttad},
+                                       .höjdPåÖvrigaSidor = 234 - flyttad,
                                        .meddelandetsFot = följesedel ? std::nullopt : std::optional(beloppen)});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
 }

@@ -13,15 +13,14 @@
 #include "Modell/Land.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
-#include "Vyer/Faktura/MallverktygRum.h"
-#include "Vyer/Faktura/MallverktygTabeller.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
+
+#include <algorithm>
 
 using mallverktyg::Fakt;
 using mallverktyg::text;
 using mallverktyg::textUppåt;
-using mallverktyg::Växer;
-using mallverktyg::växandeSträng;
 
 namespace {
 
@@ -55,22 +54,47 @@ void läggUt(Fakturavy& vy, const Bandstil& s) {
                                         {36, 46, 252, 25}, s.villkor, {36, 283, 523, 34}, s.fskatt,
                                         {36, 805, 144, 11});
 
-    // The sender in two tables that stand on y 807 and grow upward
-    // together, no higher than just below the due date and the amount to
-    // pay.
+    // The sender in two tables side by side whose tops line up, the
+    // taller standing on y 807, or on 805 where the sender's would reach
+    // into the F-tax note below it; each down to that foot and up to below
+    // the due date and the amount to pay.
     {
-        auto tabell = [&](const Datalista& data) {
-            return vy.tabellMedData(data, s.avsändaretikett, s.avsändarvärde).tabell;
-        };
-        auto tabeller = mallverktyg::tabellerPåGemensamFotInom(
-            vy,
-            {{tabell(mallverktyg::fakta(vy, {Fakt::avsändare, Fakt::avsändaradress, Fakt::organisationsnummer,
-                                             Fakt::momsregistreringsnummer})),
-              46, 162},
-             {tabell(mallverktyg::faktaOchBetalning(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida})),
-              213, 195}},
-            807, 807 - 666);
-        for (CachatObjekt& o : tabeller.objekt) alla.push_back(std::move(o));
+        rumsplan::Plan plan(vy);
+        const AttributedString avsändaren =
+            vy.tabellMedData(mallverktyg::fakta(vy, {Fakt::avsändare, Fakt::avsändaradress,
+                                                     Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
+                             s.avsändaretikett, s.avsändarvärde)
+                .tabell;
+        const AttributedString kontakten =
+            vy.tabellMedData(mallverktyg::faktaOchBetalning(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
+                             s.avsändaretikett, s.avsändarvärde)
+                .tabell;
+        const double avsändarensHöjd = mallverktyg::uppmätt(vy, avsändaren, {162, 10000}).height;
+        const double höjd = std::max(avsändarensHöjd, mallverktyg::uppmätt(vy, kontakten, {195, 10000}).height);
+        const double fot = vy.b.godkändFörFSkatt && 807 - höjd + avsändarensHöjd > 805 ? 805 : 807;
+        plan.rum("sender", {46, 666, 162, (vy.b.godkändFörFSkatt ? 805 : 807) - 666})
+            .block("sender", {avsändaren, {46, fot - höjd, 162, avsändarensHöjd}, rumsplan::Sättning::tabell});
+        plan.rum("contact", {213, 666, 195, fot - 666})
+            .block("contact", {kontakten, {213, fot - höjd, 195, höjd}, rumsplan::Sättning::tabell});
+
+        // A long address runs on down to just above the band at y 192,
+        // then is set smaller.
+        const std::string avsändarland(kod(vy.b.land));
+        if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
+            alla.push_back(
+                textUppåt(vy.rubrikFörLeveransadress(), s.adressrubrik, {0, -140, 100, 14}, rubrikvridning));
+            plan.rum("delivery address", {321, 51, 115, 139})
+                .block("delivery address", {AttributedString(*adress, s.brödtext), {321, 51, 115, 101}});
+        } else {
+            // Hides the background's mark that goes with the caption.
+            alla.emplace_back(Rect{310, 46, 7, 84}, Color::white());
+        }
+        if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland)) {
+            plan.rum("invoice address", {462, 52, 115, 138})
+                .block("invoice address", {AttributedString(*adress, s.brödtext), {462, 52, 115, 97}});
+            alla.push_back(textUppåt(vy.rubrikFörMottagare(), s.adressrubrik, {0, 0, 100, 14}, rubrikvridning));
+        }
+        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
     }
 
     // The fact columns are centred on y 241.5, in white on the dark band
@@ -80,25 +104,6 @@ void läggUt(Fakturavy& vy, const Bandstil& s) {
                                         .platser = {40, 222, 404},
                                         .kolumnbredd = 180,
                                         .inom = Faktaband{.överkant = 195.5, .nederkant = 279}});
-
-    // A long address runs on down to just above the band at y 192, then is
-    // set smaller.
-    auto adressen = [&](const std::string& adress, const Rect& ram) {
-        return växandeSträng(vy, AttributedString(adress, s.brödtext), ram,
-                             {.riktning = Växer::nedåt, .gräns = 190, .växerFörst = true});
-    };
-    const std::string avsändarland(kod(vy.b.land));
-    if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
-        alla.push_back(textUppåt(vy.rubrikFörLeveransadress(), s.adressrubrik, {0, -140, 100, 14}, rubrikvridning));
-        alla.push_back(adressen(*adress, {321, 51, 115, 101}));
-    } else {
-        // Hides the background's mark that goes with the caption.
-        alla.emplace_back(Rect{310, 46, 7, 84}, Color::white());
-    }
-    if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland)) {
-        alla.push_back(adressen(*adress, {462, 52, 115, 97}));
-        alla.push_back(textUppåt(vy.rubrikFörMottagare(), s.adressrubrik, {0, 0, 100, 14}, rubrikvridning));
-    }
 
     if (vy.följesedel) {
         // A delivery note's rows run down over the due date's pennant and

@@ -13,7 +13,7 @@
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
-#include "Vyer/Faktura/MallverktygRum.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 #include "Vyer/Faktura/Textpassning.h"
 
@@ -84,10 +84,31 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
 
     auto& alla = innehållFörAllaSidor;
     const std::string avsändarland(kod(b.land));
-    // A long address grows down to above the invoice date's line.
-    if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland))
-        alla.push_back(mallverktyg::växandeSträng(*this, AttributedString(*adress, mottagare), {379, 81, 169, 114},
-                                                  {.riktning = mallverktyg::Växer::nedåt, .gräns = 200, .växerFörst = true}));
+    // The invoice address at the top right, down to above the invoice
+    // date's line; the company's details in four small tables at the foot,
+    // each standing at y 743 and growing down to above the F-tax note or
+    // 20 points above the page's edge, then up to below the credit terms.
+    {
+        rumsplan::Plan plan(*this);
+        if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland))
+            plan.rum("invoice address", {379, 81, 169, 119})
+                .block("invoice address", {AttributedString(*adress, mottagare), {379, 81, 169, 114}});
+        const double fot = ramFörEnSida().maxY() - 20;
+        const std::pair<Datalista, Rect> företagstabeller[] = {
+            {mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress}), {44, 743, 127, 61}},
+            {mallverktyg::fakta(*this, {Fakt::säte, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
+             {173, 743, 109, 60}},
+            {mallverktyg::fakta(*this, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}), {284, 743, 129, 60}},
+            {betalningsinformation(), {415, 743, 166, 76}},
+        };
+        for (bool först = true; const auto& [data, ram] : företagstabeller) {
+            const double rumsfot = först && b.godkändFörFSkatt ? 805 : fot;
+            plan.rum("company", {ram.x, 721, ram.width, rumsfot - 721})
+                .block("company", {tabellMedData(data, litenEtikett, liten).tabell, ram, rumsplan::Sättning::tabell});
+            först = false;
+        }
+        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+    }
 
     // The boxes in the grid's order, each at its column and row. A fact gets
     // a box when it has both caption and value, an empty value too.
@@ -181,16 +202,6 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
         const double w = mallverktyg::uppmätt(*this, datum).width;
         alla.push_back(CachatObjekt(std::move(datum), Rect{524 - w, 202, w + 1, 15}));
     }
-
-    const std::pair<Datalista, Rect> företagstabeller[] = {
-        {mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress}), {44, 743, 127, 61}},
-        {mallverktyg::fakta(*this, {Fakt::säte, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
-         {173, 743, 109, 60}},
-        {mallverktyg::fakta(*this, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}), {284, 743, 129, 60}},
-        {betalningsinformation(), {415, 743, 166, 76}},
-    };
-    for (const auto& [data, ram] : företagstabeller)
-        alla.push_back(mallverktyg::tabelltext(*this, tabellMedData(data, litenEtikett, liten).tabell, ram));
 
     // The payment bar: terms, a divider, the due date; at the right the
     // amount to pay and its caption, each behind a chevron. Every place

@@ -4,6 +4,7 @@
 #include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 namespace mallverktyg {
@@ -34,9 +35,9 @@ struct Band {
 
 }  // namespace
 
-std::vector<CachatObjekt> faktaband(const Fakturavy& vy, const std::vector<Fakt>& fakta,
-                                    const TextAttributes& rubrikattribut, const TextAttributes& värdeattribut,
-                                    const BezierPath& separator, const Color& färg, const Faktabandval& val) {
+Faktabandet faktaband(const Fakturavy& vy, const std::vector<Fakt>& fakta, const TextAttributes& rubrikattribut,
+                      const TextAttributes& värdeattribut, const BezierPath& separator, const Color& färg,
+                      const Faktabandval& val) {
     const Rect sida = vy.ramFörEnSida();
     const double topp = sida.maxY() - val.ram.maxY();
     const Size rum{0, val.fot - topp};
@@ -66,11 +67,10 @@ std::vector<CachatObjekt> faktaband(const Fakturavy& vy, const std::vector<Fakt>
         const double n = static_cast<double>(b.poster.size());
         return kant - val.ram.x - n * separatorsteg - 12 * (n - 1) - (b.långt ? 0.5 : 0);
     };
-    auto yttersta = [&](const Band& b) { return breddTill(b, b.långt ? sida.maxX() - marginal : sida.maxX()); };
-    const Datalista visade = faktaSomFårPlats(vy, fakta, [&](const Datalista& data) {
-        const Band b = band(data, 100);
-        return b.summa(&Bandpost::plats) <= yttersta(b);
-    });
+    auto yttersta = [&](const Band& b) { return breddTill(b, sida.maxX() - marginal); };
+    const Datalista alla = faktaSomFårPlats(vy, fakta, [](const Datalista&) { return true; });
+    const Rect sep = separator.bounds();
+    const double bandmitt = sida.maxY() - val.ram.midY();
 
     // Each post as wide as its text where they all fit, else a long one
     // down to one width c, no narrower than the room it counts for.
@@ -108,28 +108,105 @@ std::vector<CachatObjekt> faktaband(const Fakturavy& vy, const std::vector<Fakt>
             if (w[i] < b.poster[i].bredd && !ryms(b.poster[i].text, w[i])) return false;
         return true;
     };
-    const Band valt = band(
-        visade, störstaProcent([&](int procent) { return rymsAlla(band(visade, procent)); }).value_or(minstaProcent));
+    // One row, as long as it holds every fact without cutting one.
+    std::optional<int> enRad;
+    if (const Band b = band(alla, 100); b.summa(&Bandpost::plats) <= yttersta(b))
+        enRad = störstaProcent([&](int procent) { return rymsAlla(band(alla, procent)); });
 
-    std::vector<CachatObjekt> objekt;
-    const std::vector<double> w = bredder(valt);
-    double x = val.ram.x;
-    for (size_t i = 0; i < valt.poster.size(); ++i) {
-        const Bandpost& p = valt.poster[i];
-        objekt.emplace_back(std::nullopt,
-                            AffineTransform::translation(x, sida.maxY() - val.ram.midY()).scaled(val.skala, val.skala),
-                            cachad::path{separator, std::nullopt, färg});
-        x += separatorsteg;
-        if (w[i] >= p.bredd)
-            objekt.emplace_back(p.text, Rect{x, topp, p.bredd, val.ram.height});
-        else if (ryms(p.text, w[i]))
-            objekt.emplace_back(p.text, Rect{x, topp, w[i], rum.height});
-        else
-            objekt.emplace_back(avkortad(vy.mätare, p.text, {w[i], rum.height}, TextDrawingMode::fromTopLeft),
-                                Rect{x, topp, w[i], rum.height});
-        x += w[i] + 12;
+    Faktabandet ut;
+    ut.överkant = bandmitt + sep.minY() * val.skala;
+    auto separatorVid = [&](double x, double y, double k) {
+        ut.objekt.emplace_back(std::nullopt,
+                               AffineTransform::translation(x, y).scaled(val.skala * k, val.skala * k),
+                               cachad::path{separator, std::nullopt, färg});
+    };
+    if (enRad) {
+        const Band valt = band(alla, *enRad);
+        const std::vector<double> w = bredder(valt);
+        double x = val.ram.x;
+        ut.nederkant = val.fot;
+        for (size_t i = 0; i < valt.poster.size(); ++i) {
+            const Bandpost& p = valt.poster[i];
+            separatorVid(x, bandmitt, 1);
+            x += separatorsteg;
+            const double bredd = std::min(w[i], p.bredd);
+            ut.objekt.emplace_back(p.text, Rect{x, topp, bredd, w[i] >= p.bredd ? val.ram.height : rum.height});
+            x += w[i] + 12;
+        }
+        return ut;
     }
-    return objekt;
+
+    // More rows: each fact whole on its row, as wide as its text and no
+    // wider than the row; a row as high as its tallest fact and the band's
+    // frame, 10 points above the next.
+    // Half a point spare: a text measured twice may differ by that much.
+    const double kant = sida.maxX() - marginal - passningsmån;
+    struct Rad {
+        std::vector<size_t> poster;
+        std::vector<double> bredd, höjd;
+        double topp = 0, radhöjd = 0;
+    };
+    struct Rader {
+        Band band;
+        std::vector<Rad> rader;
+        double fot = 0;
+        double k = 1;
+    };
+    // The rows at that size, each fact's text no taller than `tak`.
+    auto rader = [&](int procent, double tak) {
+        Rader r{band(alla, procent), {}, topp, procent / 100.0};
+        const double k = r.k, steg = separatorsteg * k;
+        double x = kant;
+        for (size_t i = 0; i < r.band.poster.size(); ++i) {
+            const Bandpost& p = r.band.poster[i];
+            const double bredd = std::min(p.bredd, kant - val.ram.x - steg);
+            if (r.rader.empty() || x + steg + bredd > kant) {
+                const double y = r.rader.empty() ? topp : r.rader.back().topp + r.rader.back().radhöjd + 10 * k;
+                r.rader.push_back({{}, {}, {}, y, val.ram.height * k});
+                x = val.ram.x;
+            }
+            Rad& rad = r.rader.back();
+            rad.poster.push_back(i);
+            rad.bredd.push_back(bredd);
+            rad.höjd.push_back(std::min(tak, uppmätt(vy, p.text, {bredd, 10000}).height));
+            rad.radhöjd = std::max(rad.radhöjd, rad.höjd.back());
+            x += steg + bredd + 12 * k;
+        }
+        if (!r.rader.empty()) {
+            const Rad& sista = r.rader.back();
+            r.fot = sista.topp + std::max(sista.radhöjd, (bandmitt - topp + sep.maxY() * val.skala) * k);
+        }
+        return r;
+    };
+    auto raderRyms = [&](const Rader& r) { return r.fot <= val.nederst + passningsmån; };
+    const double helt = val.nederst - topp;
+    Rader valda = rader(störstaProcent([&](int p) { return raderRyms(rader(p, helt)); }).value_or(minstaProcent), helt);
+    // Past 70 % the tallest texts are cut to one height, the largest at
+    // which the rows fit, down to their first lines.
+    if (!raderRyms(valda)) {
+        double lägst = 0, högst = helt;
+        for (int i = 0; i < 20; ++i) {
+            const double mitt = (lägst + högst) / 2;
+            (raderRyms(rader(minstaProcent, mitt)) ? lägst : högst) = mitt;
+        }
+        valda = rader(minstaProcent, lägst);
+    }
+    const double k = valda.k;
+    for (const Rad& rad : valda.rader) {
+        double x = val.ram.x;
+        for (size_t j = 0; j < rad.poster.size(); ++j) {
+            const AttributedString& text = valda.band.poster[rad.poster[j]].text;
+            const Size ram{rad.bredd[j], rad.höjd[j]};
+            separatorVid(x, rad.topp + (bandmitt - topp) * k, k);
+            x += separatorsteg * k;
+            const bool hel = uppmätt(vy, text, {ram.width, 10000}).height <= ram.height + passningsmån;
+            ut.objekt.emplace_back(hel ? text : avkortad(vy.mätare, text, ram, TextDrawingMode::fromTopLeft),
+                                   Rect{x, rad.topp, ram.width, std::max(ram.height, val.ram.height * k)});
+            x += ram.width + 12 * k;
+        }
+    }
+    ut.nederkant = std::max(valda.fot, topp);
+    return ut;
 }
 
 }  // namespace mallverktyg

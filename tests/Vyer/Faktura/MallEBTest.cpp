@@ -123,14 +123,14 @@ TEST_P(MallEB, SenderTablesAndFactColumnsStandOnTheirFeet) {
     SCOPED_TRACE(beskriv(alla));
 
     // The contact table with its payment rows is the taller; the company
-    // table takes its height.
+    // table's top lines up with its top.
     const CachatObjekt* företag = medTextSomInnehåller(alla, "556000-0000");
     const CachatObjekt* kontakt = medTextSomInnehåller(alla, "Swish");
     ASSERT_TRUE(företag && kontakt);
     const double hFöretag = mätare.boundingSize(*text(*företag), {162, 10000}).height;
     const double hKontakt = mätare.boundingSize(*text(*kontakt), {195, 10000}).height;
     ASSERT_GT(hKontakt, hFöretag);
-    EXPECT_EQ(ram(*företag), (Rect{46, 807 - hKontakt, 162, hKontakt}));
+    EXPECT_EQ(ram(*företag), (Rect{46, 807 - hKontakt, 162, hFöretag}));
     EXPECT_EQ(ram(*kontakt), (Rect{213, 807 - hKontakt, 195, hKontakt}));
     EXPECT_GT(text(*kontakt)->text().find("Swish"), text(*kontakt)->text().find("Bankgiro"))
         << "payment rows follow the contact rows";
