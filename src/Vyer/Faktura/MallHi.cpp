@@ -112,7 +112,9 @@ void Fakturavy::konfigureraInnehållFörHi() {
             plan.rum("invoice address", {353, 76, 197, 186})
                 .block("invoice address", {AttributedString(*faktureras, adress), {353, 76, 197, 144}});
         // Where they start: as the registration, set smaller to its height
-        // 107 where it must, would put them.
+        // 107 where it must, would put them; fitted so, it may pass that
+        // height by the slack, as its room does, ending above the credit
+        // terms.
         const int k = static_cast<int>(std::lround(100 * passadText(mätare, registrering, {217, 107}).skala));
         auto höjd = [&](const AttributedString& tabell, double bredd) {
             return mallverktyg::uppmätt(*this, radbrutenOmDenÄrFörBred(mätare, vidProcent(tabell, k), bredd),
@@ -123,7 +125,7 @@ void Fakturavy::konfigureraInnehållFörHi() {
         const double topp = std::max(underFSkatten, 732 - std::max(höjd(företag, 205), höjd(registrering, 217)) / 2);
         auto& vänster = plan.rum("sender", {34, underFSkatten, 205, 842 - 6 - underFSkatten})
                             .block("sender", {företag, {34, topp, 205, 107}, rumsplan::Sättning::tabell});
-        auto& höger = plan.rum("registration", {256, topp, 217, 107})
+        auto& höger = plan.rum("registration", {256, topp, 217, std::min(107 + passningsmån, 793 - topp)})
                           .block("registration", {registrering, {256, topp, 217, 107}, rumsplan::Sättning::tabell});
         plan.krymperMed(vänster, höger);
         for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
