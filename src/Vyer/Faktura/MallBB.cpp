@@ -13,6 +13,7 @@
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRum.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 #include "Vyer/Faktura/Textpassning.h"
 
@@ -56,19 +57,25 @@ void Fakturavy::konfigureraInnehållFörBB() {
                                      villkorsram, liten, {28, 816, 200, 11});
 
     auto& alla = innehållFörAllaSidor;
-    // A long company name wraps upward, towards the credit terms, rather
-    // than down into the tables below it.
-    const double underVillkoren = std::min(681.0, mallverktyg::underKreditvillkoren(*this, liten, villkorsram));
-    alla.push_back(mallverktyg::växandeSträng(
-        *this, AttributedString(b.namn, namn), {73, 705, 238, 15},
-        {.riktning = mallverktyg::Växer::uppåt, .gräns = underVillkoren + 3, .växerFörst = true}));
-
     const Datalista kontakt =
         mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});
     const Datalista registrering =
         mallverktyg::faktaOchBetalning(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
-    alla.push_back(mallverktyg::tabelltext(*this, tabellMedData(kontakt, avsändaretikett, avsändarvärde).tabell,
-                                           {73, 725, 208, 88}));
+    // The company name on y 720 over the contact table: from under the
+    // credit terms down to the F-tax line, or the page's foot without it.
+    // A long name grows upward; a long table pushes the name up.
+    {
+        rumsplan::Plan plan(*this);
+        const double topp = std::min(681.0, mallverktyg::underKreditvillkoren(*this, liten, villkorsram)) + 3;
+        const double fot = b.godkändFörFSkatt ? 813 : 836;
+        plan.rum("sender", {73, topp, 238, fot - topp})
+            .block("name", {AttributedString(b.namn, namn), {73, 705, 238, 15}},
+                   {.förankring = rumsplan::Förankring::påFoten(720)})
+            .block("contact", {tabellMedData(kontakt, avsändaretikett, avsändarvärde).tabell, {73, 725, 208, 88},
+                               rumsplan::Sättning::tabell},
+                   {.avstånd = 5});
+        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+    }
     // Every way of payment rises towards the credit terms, then reaches
     // down towards the foot.
     alla.push_back(mallverktyg::växandeTabell(*this, tabellMedData(registrering, avsändaretikett, avsändarvärde).tabell,

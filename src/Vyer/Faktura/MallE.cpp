@@ -11,9 +11,9 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
-#include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/Pilbana.h"
 #include "Vyer/Faktura/Rubrikrutor.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 #include "Vyer/Faktura/Textpassning.h"
 
@@ -65,13 +65,16 @@ void Fakturavy::konfigureraInnehållFörE() {
     alla.push_back(text(f.nummer(), titel, {462, 27, 92, 33}));
     alla.push_back(text(rubrikFörNummer(), liten, {453, 34, 17, 11}));
 
-    // Recipient, delivery and references side by side under the title. A
-    // table too long for its frame reaches down towards the heading boxes.
+    // Recipient, delivery and references side by side under the title,
+    // each column's room reaching down to above the heading boxes; the
+    // three are set smaller together.
     using enum mallverktyg::Fakt;
-    const mallverktyg::Växtval motRubrikerna{mallverktyg::Växer::nedåt, 220};
+    rumsplan::Plan plan(*this);
+    constexpr double överRubrikerna = 220;
     auto ryms = [&](const Datalista& lista, const Rect& ram) {
-        const AttributedString tabell = tabellMedData(lista, dataHöger, data).tabell;
-        return passadText(mätare, tabell, mallverktyg::ramSomRymmer(*this, tabell, ram, motRubrikerna).size()).passar;
+        return passadText(mätare, tabellMedData(lista, dataHöger, data).tabell,
+                          {ram.width, överRubrikerna - ram.minY()})
+            .passar;
     };
     Datalista leverans = mallverktyg::fakta(*this, {leveransdatum, leveransadress});
     Datalista referenser = mallverktyg::fakta(*this, {erReferens, vårReferens, kundnummer, personnummer, personnummer2,
@@ -89,36 +92,59 @@ void Fakturavy::konfigureraInnehållFörE() {
         leverans = std::move(längre);
         referenser.pop_back();
     }
-    const std::pair<Datalista, Rect> fakta[] = {
-        {{fakt(*this, mottagare), {rubrikFörAdress(), fakt(*this, mottagaradress).värde}}, {45, 135, 165, 77}},
-        {leverans, leveransram},
-        {referenser, referensram},
+    const std::tuple<const char*, Datalista, Rect> fakta[] = {
+        {"recipient",
+         {fakt(*this, mottagare), {rubrikFörAdress(), fakt(*this, mottagaradress).värde}},
+         {45, 135, 165, 77}},
+        {"delivery", leverans, leveransram},
+        {"references", referenser, referensram},
     };
-    for (const auto& [lista, ram] : fakta)
-        alla.push_back(mallverktyg::växandeTabell(*this, tabellMedData(lista, dataHöger, data).tabell, ram,
-                                                  motRubrikerna));
+    const rumsplan::Rum* förra = nullptr;
+    for (const auto& [namn, lista, ram] : fakta) {
+        auto& kolumn = plan.rum(namn, {ram.minX(), ram.minY(), ram.width, överRubrikerna - ram.minY()})
+                           .block(namn, {tabellMedData(lista, dataHöger, data).tabell, ram, rumsplan::Sättning::tabell});
+        if (förra) plan.krymperMed(*förra, kolumn);
+        förra = &kolumn;
+    }
 
     // The sender in white on the foot band; a longer contact table stands
     // a little higher, and one that every way of payment fills takes the
     // band above and below it. White throughout, the tabs between captions
     // and values too.
-    const Datalista kontakt = mallverktyg::faktaOchBetalning(*this, {telefon, fax, email, hemsida});
-    Tabell avsändaren = tabellMedData(mallverktyg::fakta(*this, {avsändare, avsändaradress, organisationsnummer,
-                                                                 momsregistreringsnummer}),
-                                      avsändarrubrik, avsändarvärde);
+    // Both reach up to the band's top; the sender's own table ends above
+    // the F-tax note, the contact table reaches down to the page's foot.
+    // A sender too long for its room even set smaller gives its last
+    // facts, the VAT number first, to the head of the contact table.
+    constexpr double bandet = 713;
+    const double fot = b.godkändFörFSkatt ? 806 : 820;
+    Datalista avsändarfakta =
+        mallverktyg::fakta(*this, {avsändare, avsändaradress, organisationsnummer, momsregistreringsnummer});
+    Datalista kontakt = mallverktyg::faktaOchBetalning(*this, {telefon, fax, email, hemsida});
+    for (size_t behåll = mallverktyg::fakta(*this, {avsändare, avsändaradress}).size();
+         avsändarfakta.size() > behåll &&
+         !passadText(mätare, tabellMedData(avsändarfakta, avsändarrubrik, avsändarvärde).tabell,
+                     {176, fot - bandet})
+              .passar;) {
+        kontakt.insert(kontakt.begin(), avsändarfakta.back());
+        avsändarfakta.pop_back();
+    }
+    Tabell avsändaren = tabellMedData(avsändarfakta, avsändarrubrik, avsändarvärde);
     Tabell kontakttabell = tabellMedData(kontakt, avsändarrubrik, avsändarvärde);
     avsändaren.tabell.setForegroundColor(vit);
     kontakttabell.tabell.setForegroundColor(vit);
     const double h = kontakttabell.antalRader > 6 ? 97 : 91;
     const double y = 842 - (22 + h);
-    // The sender's own table ends above the F-tax note; a long name takes
-    // the band above it.
-    const double fot = b.godkändFörFSkatt ? 806 : y + h;
-    alla.push_back(mallverktyg::växandeTabell(
-        *this, avsändaren.tabell, {45, y, 176, fot - y},
-        {.riktning = mallverktyg::Växer::uppåt, .gräns = 713, .växerFörst = true}));
-    alla.push_back(mallverktyg::växandeTabell(*this, kontakttabell.tabell, {227, y, 196, h},
-                                              {mallverktyg::Växer::uppåt, 713, 836}));
+    plan.rum("sender", {45, bandet, 176, fot - bandet})
+        .block("sender", {avsändaren.tabell, {45, y, 176, fot - y}, rumsplan::Sättning::tabell},
+               {.förankring = rumsplan::Förankring::påFoten(fot)});
+    // The contact table is set smaller in its own frame first; only one
+    // that does not fit it even so takes the band's height.
+    const Rect kontaktram{227, y, 196, h};
+    const bool iSinRam = passadText(mätare, kontakttabell.tabell, kontaktram.size()).passar;
+    plan.rum("contact", iSinRam ? kontaktram : Rect{227, bandet, 196, 836 - bandet})
+        .block("contact", {kontakttabell.tabell, kontaktram, rumsplan::Sättning::tabell},
+               {.förankring = rumsplan::Förankring::påFoten(y + h)});
+    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
 
     kolumnavstånd = 8;
     rubrikutfyllnad = 5;

@@ -15,6 +15,7 @@
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 
@@ -78,8 +79,6 @@ void Fakturavy::konfigureraInnehållFörFL() {
     // the tables below it: set smaller until it fits, on two lines if it
     // must, and only then cut.
     alla.push_back(mallverktyg::passandeText(*this, b.namn, företagsnamn, {25, 703, 340, 16}));
-    if (auto adress = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
-        alla.push_back(text(*adress, mottagaradress, {357, 119, 145, 88}));
 
     // The top line, white on the background's dark band, each part kept to
     // its line there.
@@ -93,8 +92,18 @@ void Fakturavy::konfigureraInnehållFörFL() {
            {176, 24, 153, 13});
 
     alla.push_back(mallverktyg::tabelltext(*this, std::move(registrering), registreringsram));
-    alla.push_back(mallverktyg::tabelltext(*this, 
-        tabellMedData(kontakt, litenHöger, liten, {.storaBokstäverPåRubrik = true}).tabell, {197, 719, 183, 84}));
+    // The recipient's address reaches down to the title; the contact table
+    // down to the page's foot, beside the logo.
+    {
+        rumsplan::Plan plan(*this);
+        if (auto adress = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
+            plan.rum("recipient", {357, 119, 145, 144})
+                .block("recipient", {AttributedString(*adress, mottagaradress), {357, 119, 145, 88}});
+        plan.rum("contact", {197, 719, 183, 113})
+            .block("contact", {tabellMedData(kontakt, litenHöger, liten, {.storaBokstäverPåRubrik = true}).tabell,
+                               {197, 719, 183, 84}, rumsplan::Sättning::tabell});
+        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+    }
 
     // The column of facts; the due date stands here on delivery notes too.
     // Every fact filled in is set smaller to end above the item headings.

@@ -16,6 +16,7 @@
 #include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 #include "Vyer/Faktura/Textpassning.h"
 
@@ -62,31 +63,13 @@ void Fakturavy::konfigureraInnehållFörHi() {
     const TextAttributes avsändaretikett   {rightAligned(),            skiffer,        smalFet7};
     const TextAttributes förfallodatum     {centerAligned(),           std::nullopt,   lätt8};
 
-    // The sender in two tables of one height 107, both starting where the
-    // taller one, measured, is centred on y 732; set smaller together when
-    // the taller outgrows that height (every way of payment listed).
     auto avsändartabell = [&](const Datalista& data) {
         return tabellMedData(data, avsändaretikett, avsändarvärde, {.storaBokstäverPåRubrik = true}).tabell;
     };
-    AttributedString företag = avsändartabell(mallverktyg::fakta(
+    const AttributedString företag = avsändartabell(mallverktyg::fakta(
         *this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}));
-    AttributedString registrering = avsändartabell(
+    const AttributedString registrering = avsändartabell(
         mallverktyg::faktaOchBetalning(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer}));
-    // A value too wide for its column at that size wraps there; a table
-    // too tall even at 70 % is cut at its frame's foot.
-    const double skala = std::min(passadText(mätare, företag, {205, 107}).skala,
-                                  passadText(mätare, registrering, {217, 107}).skala);
-    if (skala < 1) företag = företag.scaled(skala), registrering = registrering.scaled(skala);
-    företag = radbrutenOmDenÄrFörBred(mätare, företag, 205);
-    registrering = radbrutenOmDenÄrFörBred(mätare, registrering, 217);
-    const double m = std::max(mallverktyg::uppmätt(*this, företag, {205, 10000}).height,
-                              mallverktyg::uppmätt(*this, registrering, {217, 10000}).height);
-    auto avsändarobjekt = [&](AttributedString tabell, const Rect& ram) {
-        if (mallverktyg::uppmätt(*this, tabell, {ram.width, 10000}).height <= ram.height + 0.5)
-            return tabelltext(*this, tabell, ram);
-        return CachatObjekt(std::nullopt, std::nullopt,
-                            cachad::stringNeedingLayoutManager{avkortad(mätare, tabell, ram.size()), ram});
-    };
     // The credit terms' frame is cut at the page's margin: a longer text
     // wraps there instead of running off the paper.
     läggTillInnehållMedRamFörLogotyp({476, 692, 102, 79}, titel, {34, 19, 527, 49}, påminnelse, {275, 266, 259, 20},
@@ -118,11 +101,35 @@ void Fakturavy::konfigureraInnehållFörHi() {
     };
 
     const std::string avsändarland(kod(b.land));
-    // The invoice address grows down to above the reminder.
-    if (auto faktureras = f.fakturaadressGivetAvsändarland(avsändarland))
-        alla.push_back(mallverktyg::växandeSträng(*this, AttributedString(*faktureras, adress), {353, 76, 197, 144},
-                                                  {.riktning = mallverktyg::Växer::nedåt, .gräns = 262,
-                                                   .växerFörst = true}));
+    // The invoice address reaches down to above the reminder. The sender
+    // in two tables starting on one line, where the taller, measured, is
+    // centred on y 732, no higher than under the F-tax line; the company's
+    // room reaches down to the page's foot, the registration keeps its
+    // height above the credit terms; both are set smaller together.
+    {
+        rumsplan::Plan plan(*this);
+        if (auto faktureras = f.fakturaadressGivetAvsändarland(avsändarland))
+            plan.rum("invoice address", {353, 76, 197, 186})
+                .block("invoice address", {AttributedString(*faktureras, adress), {353, 76, 197, 144}});
+        // Where they start: as the registration, set smaller to its height
+        // 107 where it must, would put them; fitted so, it may pass that
+        // height by the slack, as its room does, ending above the credit
+        // terms.
+        const int k = static_cast<int>(std::lround(100 * passadText(mätare, registrering, {217, 107}).skala));
+        auto höjd = [&](const AttributedString& tabell, double bredd) {
+            return mallverktyg::uppmätt(*this, radbrutenOmDenÄrFörBred(mätare, vidProcent(tabell, k), bredd),
+                                        {bredd, 10000})
+                .height;
+        };
+        constexpr double underFSkatten = 678;
+        const double topp = std::max(underFSkatten, 732 - std::max(höjd(företag, 205), höjd(registrering, 217)) / 2);
+        auto& vänster = plan.rum("sender", {34, underFSkatten, 205, 842 - 6 - underFSkatten})
+                            .block("sender", {företag, {34, topp, 205, 107}, rumsplan::Sättning::tabell});
+        auto& höger = plan.rum("registration", {256, topp, 217, std::min(107 + passningsmån, 793 - topp)})
+                          .block("registration", {registrering, {256, topp, 217, 107}, rumsplan::Sättning::tabell});
+        plan.krymperMed(vänster, höger);
+        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+    }
 
     // The delivery address under the facts at y 182, or lower when more
     // facts reach down past it; set smaller to end above the item headings
@@ -169,8 +176,6 @@ void Fakturavy::konfigureraInnehållFörHi() {
         alla.emplace_back(std::move(attBetala), Rect{259, 603, 275, 15});
     }
 
-    alla.push_back(avsändarobjekt(std::move(företag), {34, 732 - m / 2, 205, 107}));
-    alla.push_back(avsändarobjekt(std::move(registrering), {256, 732 - m / 2, 217, 107}));
     alla.insert(alla.end(), std::make_move_iterator(fakta.begin()), std::make_move_iterator(fakta.end()));
 
     // The amount rows start at y 532 and end above the line of light over
