@@ -30,6 +30,10 @@ public:
         gränser[text.text()].push_back(bounds);
         return FastMätare::boundingSize(text, bounds);
     }
+    BoundedSize boundedSize(const AttributedString& text, Size bounds, const TextBound& bound) const override {
+        gränser[text.text()].push_back(bounds);
+        return FastMätare::boundedSize(text, bounds, bound);
+    }
 };
 
 class MallFr : public ::testing::Test {
