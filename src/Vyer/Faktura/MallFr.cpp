@@ -10,6 +10,7 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 #include "Vyer/Faktura/Textpassning.h"
 
@@ -82,32 +83,52 @@ void Fakturavy::konfigureraInnehållFörFr() {
                                      villkor, {255, 686, 294, 59}, fskatt, {38, 638, 164, 10});
 
     // Each fact table centred on its point, in the background's frames:
-    // the recipient's always 173 wide, the sender's as wide as its text;
-    // set smaller when it would outgrow the inside of its frame. One too
-    // long even so takes the frame's whole inside, 3 points within its
-    // inner rule; the recipient's frame then grows down as far as the blue
-    // frame's wire allows, drawn again over the background's, and what
-    // does not fit even so is cut.
+    // the recipient's 173 wide, the sender's as wide as its text. A table
+    // too large for that takes its room, the inside of its frame 3 points
+    // within the inner rule, and the fitter sets it there; the recipient's
+    // frame may grow down as far as the blue frame's wire allows, drawn
+    // again over the background's.
     auto& alla = innehållFörAllaSidor;
+    constexpr double grönFot = 303, längst = 40;
+    const Rect mottagarrum{46, 114, 183, grönFot - 12 + längst - 114};
+    const Rect avsändarrum{28.5, 376.5, 197, 210};
+    // Where the table stands at its size, or, too large for that, about
+    // its point as far as its room lets it.
+    auto kringPunkt = [&](rumsplan::Rum& rum, AttributedString tabell, Point mitt, std::optional<double> bredd,
+                          double gränsbredd, double högst) {
+        const Size s = mallverktyg::uppmätt(*this, tabell, {gränsbredd, 1000});
+        const Rect ram =
+            Rect{mitt.x - s.width / 2, mitt.y - s.height / 2, bredd.value_or(s.width + 1), s.height + 1}.integral();
+        const Rect& yta = rum.yta();
+        if (s.width <= gränsbredd + passningsmån && ram.minY() >= yta.minY() && ram.maxY() <= yta.minY() + högst)
+            rum.block(rum.namn(), {std::move(tabell), ram, rumsplan::Sättning::tabell});
+        else {
+            const double bredast = mallverktyg::uppmätt(*this, tabell, {yta.width, 1000}).width;
+            const double x = std::clamp(mitt.x - bredast / 2, yta.minX(), std::max(yta.minX(), yta.maxX() - bredast));
+            rum.block(rum.namn(), {std::move(tabell), {x, ram.y, yta.maxX() - x, s.height}, rumsplan::Sättning::tabell},
+                      {.förankring = rumsplan::Förankring::kring(mitt.y, 0.5)});
+        }
+    };
     AttributedString mottagaren =
         tabellMedData(mallverktyg::mottagarfakta(*this), mottagarrubrik, faktavärde, {.fetStilPåFörstaRaden = true})
             .tabell;
-    double längre = 0;
-    if (!passadText(mätare, mottagaren, {173, 180}).passar) {
-        const AttributedString minst = radbrutenDärDenMåste(mätare, mottagaren, 183).scaled(minstaTextskala);
-        const double behov = mätare.extent(minst, {0, 0, 183, 0}, TextDrawingMode::layoutManager).size.height;
-        längre = std::clamp(std::ceil(behov - 180), 0.0, 40.0);
+    const bool harMottagare = !mottagaren.empty();
+    rumsplan::Plan plan(*this);
+    kringPunkt(plan.rum("recipient", mottagarrum), std::move(mottagaren), {137.5, 202}, 173, 173,
+               grönFot - 12 - mottagarrum.y);
+    kringPunkt(plan.rum("sender", avsändarrum),
+               tabellMedData(mallverktyg::avsändarfakta(*this), avsändarrubrik, faktavärde,
+                             {.fetStilPåFörstaRaden = true})
+                   .tabell,
+               {127, 481.5}, std::nullopt, 196, avsändarrum.height);
+    std::vector<CachatObjekt> tabellerna = std::move(plan).placera();
+    if (harMottagare && !tabellerna.empty()) {
+        const double slut = mallverktyg::textensSlut(*this, tabellerna.front());
+        const double längre = std::clamp(std::ceil(slut + 12 - grönFot), 0.0, längst);
         if (längre > 0)
-            for (CachatObjekt& o : grönBildram({34, 102, 207, 201 + längre})) alla.push_back(std::move(o));
+            for (CachatObjekt& o : grönBildram({34, 102, 207, grönFot - 102 + längre})) alla.push_back(std::move(o));
     }
-    alla.push_back(mallverktyg::tabellKringPunkt(
-        *this, std::move(mottagaren),
-        {.mitt = {137.5, 202 + längre / 2}, .gränsbredd = 173, .bredd = 173, .högst = 183 + längre, .bredast = 183}));
-    alla.push_back(mallverktyg::tabellKringPunkt(
-        *this,
-        tabellMedData(mallverktyg::avsändarfakta(*this), avsändarrubrik, faktavärde, {.fetStilPåFörstaRaden = true})
-            .tabell,
-        {.mitt = {127, 481.5}, .gränsbredd = 196, .högst = 210, .bredast = 197}));
+    for (CachatObjekt& o : tabellerna) alla.push_back(std::move(o));
 
     alla.push_back(text(f.nummer(), nummer, {254, 183, 298, 21}));
     // The amount to pay and the payment terms line stand on the last page

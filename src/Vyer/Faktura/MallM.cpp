@@ -13,11 +13,10 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
-#include "Vyer/Faktura/MallverktygRum.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 using mallverktyg::Fakt;
-using mallverktyg::tabelltext;
 using mallverktyg::text;
 
 namespace {
@@ -55,26 +54,40 @@ void Fakturavy::konfigureraInnehållFörM() {
     const TextAttributes fskatt        {std::nullopt,    std::nullopt,  lätt6};
     const TextAttributes påminnelse    {rightAligned(),  röd,           ultralätt14};
 
+    // The payment table ends above the F-tax note; one that needs more
+    // (every way of payment, a long bank name) reaches the others' foot
+    // and the note moves below it.
+    constexpr double tabelltopp = 733, tabellfot = 810, betalningsbredd = 165;
+    AttributedString betalning = tabellMedData(betalningsinformation(), etikett, data).tabell;
+    Rect fskattram{466, 792, 100, 24};
+    const double betalningsfot =
+        mätare.boundingSize(betalning, {betalningsbredd, 10000}).height > fskattram.y - 2 - tabelltopp ? tabellfot
+                                                                                                       : fskattram.y - 2;
+    if (betalningsfot > fskattram.y) fskattram.y = tabellfot + 2;
     läggTillInnehållMedRamFörLogotyp({458, 25, 95, 49}, titel, {43, 57, 388, 20}, påminnelse, {305, 267, 245, 24},
-                                     villkor, {61, 670, 466, 34}, fskatt, {466, 792, 100, 24});
+                                     villkor, {61, 670, 466, 34}, fskatt, fskattram);
 
     auto& alla = innehållFörAllaSidor;
     alla.push_back(text(versaler(rubrikFörFakturanummer() + "   " + f.nummer()), nummer, {43, 89, 388, 20}));
 
-    // References and dates, the invoice date last: a table too long for
-    // its frame even at 70 % rises towards the number line, then reaches
-    // down towards the rules of the payment line. A value too wide for its
+    // The rooms: the table of references and dates between the number line
+    // and the rules of the payment line; each address under its strip down
+    // to above the reminder; the company's name and three tables at the
+    // foot.
+    rumsplan::Plan plan(*this);
+    // References and dates, the invoice date last; a value too wide for its
     // column wraps there.
-    alla.push_back(mallverktyg::växandeSträng(
-        *this,
-        tabellMedData(mallverktyg::fakta(*this, {Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer,
-                                                 Fakt::personnummer, Fakt::personnummer2, Fakt::fastighetsbeteckning,
-                                                 Fakt::lägenhetsnummer, Fakt::leveransdatum, Fakt::leveranssätt,
-                                                 Fakt::inköpsordernummer, Fakt::mottagarensMomsregistreringsnummer,
-                                                 Fakt::fakturadatum}),
-                      brödtext, radbrutetVärde)
-            .tabell,
-        {61, 192, 203, 85}, {mallverktyg::Växer::uppåt, 114, 302}));
+    plan.rum("references", {61, 114, 203, 188})
+        .block("references",
+               {tabellMedData(mallverktyg::fakta(*this, {Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer,
+                                                         Fakt::personnummer, Fakt::personnummer2,
+                                                         Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer,
+                                                         Fakt::leveransdatum, Fakt::leveranssätt,
+                                                         Fakt::inköpsordernummer,
+                                                         Fakt::mottagarensMomsregistreringsnummer, Fakt::fakturadatum}),
+                              brödtext, radbrutetVärde)
+                    .tabell,
+                {61, 192, 203, 85}});
 
     if (!följesedel) {
         alla.push_back(text(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar(), fet, {62, 313, 114, 17}));
@@ -82,21 +95,31 @@ void Fakturavy::konfigureraInnehållFörM() {
         alla.push_back(text(rubrikFörBeloppAttBetala() + " " + belopp(f.attBetala()), fet, {418, 313, 129, 17}));
     }
 
-    alla.push_back(mallverktyg::passandeText(*this, b.namn, påEnRad(fet), {43, 713, 503, 14}));
+    plan.rum("company name", {43, 713, 503, 20})
+        .block("company name", {AttributedString(b.namn, påEnRad(fet)), {43, 713, 503, 14}});
 
     // Each footer table ends before the next one's labels begin, so that a
     // long value wraps in its own column rather than run under them.
     {
         constexpr double mellanrum = 6;
-        auto tabell = [&](const Datalista& lista, double x, double nästa) {
-            alla.push_back(
-                tabelltext(*this, tabellMedData(lista, etikett, data).tabell, {x, 733, nästa - mellanrum - x, 77}));
+        auto tabell = [&](const char* namn, AttributedString text, double x, double nästa, double fot) {
+            const Rect ram{x, tabelltopp, nästa - mellanrum - x, tabellfot - tabelltopp};
+            plan.rum(namn, {ram.x, ram.y, ram.width, fot - ram.y})
+                .block(namn, {std::move(text), ram, rumsplan::Sättning::tabell});
         };
-        tabell(mallverktyg::fakta(*this, {Fakt::säte, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}), 61, 214);
-        tabell(mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::organisationsnummer,
-                                          Fakt::momsregistreringsnummer}),
-               214, 376);
-        tabell(betalningsinformation(), 376, 547);
+        tabell("contact",
+               tabellMedData(mallverktyg::fakta(*this, {Fakt::säte, Fakt::telefon, Fakt::fax, Fakt::email,
+                                                        Fakt::hemsida}),
+                             etikett, data)
+                   .tabell,
+               61, 214, tabellfot);
+        tabell("sender",
+               tabellMedData(mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::organisationsnummer,
+                                                        Fakt::momsregistreringsnummer}),
+                             etikett, data)
+                   .tabell,
+               214, 376, tabellfot);
+        tabell("payment", std::move(betalning), 376, 376 + betalningsbredd + mellanrum, betalningsfot);
     }
 
     // Each caption ends at y 111 whatever its length: its frame starts its
@@ -107,22 +130,22 @@ void Fakturavy::konfigureraInnehållFörM() {
     };
     // A long address wraps and grows down to above the reminder, then is
     // set smaller and at last cut there.
-    auto adress = [&](const std::string& text, const Rect& ram) {
-        return mallverktyg::växandeSträng(*this, AttributedString(text, data), ram,
-                                          {.riktning = mallverktyg::Växer::nedåt, .gräns = 265, .växerFörst = true});
+    auto adress = [&](const char* namn, const std::string& text, const Rect& ram) {
+        plan.rum(namn, {ram.x, ram.y, ram.width, 265 - ram.y}).block(namn, {AttributedString(text, data), ram});
     };
     const std::string avsändarland(kod(b.land));
     if (auto faktureras = f.fakturaadressGivetAvsändarland(avsändarland)) {
-        alla.push_back(adress(*faktureras, {476, 109, 100, 112}));
+        adress("invoice address", *faktureras, {476, 109, 100, 112});
         rubrikUppåt(rubrikFörMottagaradress(), 120);
     }
     // Without a delivery address, white hides the bar beside its strip.
     if (auto leverans = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
-        alla.push_back(adress(*leverans, {356, 109, 95, 112}));
+        adress("delivery address", *leverans, {356, 109, 95, 112});
         rubrikUppåt(rubrikFörLeveransadress(), 0);
     } else {
         alla.emplace_back(Rect{340, 102, 15, 100}, Color::white());
     }
+    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
 
     std::vector<CachatObjekt> sistaSidan =
         beloppfältMedRubrikattribut(brödtext, brödtextHöger, {356, 584, 171, 15}, {356, 584, 171, 15},

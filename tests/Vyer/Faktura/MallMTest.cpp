@@ -72,10 +72,9 @@ TEST_F(MallM, AddressCaptionsRunUpwardAndEndOnY111WhateverTheirWidth) {
             EXPECT_NEAR(slut.x, r.remsa + 14, 1e-9);
             EXPECT_EQ(text(*rubrik)->runs()[0].attributes.font->name, "HelveticaNeue-CondensedBold");
 
-            // The address stands upright to the right of its strip, before
-            // its caption in the list.
-            const CachatObjekt* adress = rubrik - 1;
-            EXPECT_EQ(ram(*adress), (Rect{r.adressX, 109, r.adressX == 476 ? 100.0 : 95.0, 112}));
+            // The address stands upright to the right of its strip.
+            const CachatObjekt* adress = medRam(alla, {r.adressX, 109, r.adressX == 476 ? 100.0 : 95.0, 112});
+            ASSERT_TRUE(adress);
             EXPECT_FALSE(adress->transform);
         }
     }
@@ -137,10 +136,9 @@ TEST_F(MallM, NumberLineInCapitalsAndThePaymentLineOnlyOnInvoices) {
     }
 }
 
-// Every reference and date fill more than the table's frame holds even at
-// 70 %: the table keeps its foot at y 277 and rises, no higher than 5
-// points under the number line, instead of running on into the payment
-// line.
+// Every reference and date fill more than the table's frame holds: the
+// table takes its room, no higher than 5 points under the number line and
+// no lower than 11 above the payment line's rules.
 TEST_F(MallM, AFullReferenceTableRisesInsteadOfReachingThePaymentLine) {
     prov::allaFakta(faktura, *bok);
     Fakturavy vy(faktura, *bok, false, mätare);
@@ -149,7 +147,8 @@ TEST_F(MallM, AFullReferenceTableRisesInsteadOfReachingThePaymentLine) {
     const Rect r = ram(*tabell);
     EXPECT_LT(r.y, 192);
     EXPECT_GE(r.y, 114);
-    EXPECT_DOUBLE_EQ(r.maxY(), 277);
+    EXPECT_GT(r.maxY(), 277);
+    EXPECT_LE(r.maxY(), 302);
     EXPECT_LE(mätare.boundingSize(*text(*tabell), {r.width, 1000}).height, r.height + 0.5);
 }
 
