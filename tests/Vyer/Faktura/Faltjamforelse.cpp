@@ -110,10 +110,12 @@ struct Fältbild {
 // holds is drawn whole as another text: so a few words a text shares with a
 // caption, an amount or another text ("due date", "12 34", a street name)
 // make none.
-bool baraKortaTal(const Förekomst& f) {
+// Words found of a text that any other text may hold too: short numbers,
+// and words of up to three bytes ("à", "des", "of"), which a French F-tax
+// note or a bank's name shares with an attention line.
+bool baraKortaOrd(const Förekomst& f) {
     return std::all_of(f.ord.begin(), f.ord.end(), [](const Ordfynd& o) {
-        return o.brist == Brist::saknas ||
-               (o.ord.size() <= 3 && o.ord.find_first_not_of("0123456789-") == std::string::npos);
+        return o.brist == Brist::saknas || o.ord.size() <= 3;
     });
 }
 
@@ -129,7 +131,7 @@ Fältbild sök(const Läsning& l, const std::vector<Profilfält>& fälten, bool 
                 if (fö.hel()) {
                     ut.hela[f].emplace_back(p, std::move(fö));
                     ut.tillhör(f, ut.hela[f].back());
-                } else if (funna >= std::min<size_t>(2, fö.ord.size()) && !baraKortaTal(fö) &&
+                } else if (funna >= std::min<size_t>(2, fö.ord.size()) && !baraKortaOrd(fö) &&
                            (fö.ord.front().brist != Brist::saknas || (funna >= 3 && 2 * funna >= fö.ord.size()))) {
                     ut.delar[f].emplace_back(p, std::move(fö));
                 }
