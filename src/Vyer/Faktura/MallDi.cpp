@@ -61,18 +61,9 @@ void Fakturavy::konfigureraInnehållFörDi() {
     // recipient's table pushes the sender's down.
     auto tabeller = mallverktyg::mottagarOchAvsändartabeller(*this, tabelletikett, tabellvärde);
     auto& alla = innehållFörAllaSidor;
-    {
-        using rumsplan::Förankring;
-        rumsplan::Plan plan(*this);
-        plan.rum("recipient and sender", {32, 160, 203, 500})
-            .block("recipient", {std::move(tabeller.mottagare), {32, 270, 203, 1}, rumsplan::Sättning::tabell},
-                   {.förankring = Förankring::kring(270, 0.5, rumsplan::Avrundning::nedåt)})
-            .block("sender", {std::move(tabeller.avsändare), {32, 506, 203, 1}, rumsplan::Sättning::tabell},
-                   {.avstånd = 13,
-                    .förankring = Förankring::kring(506, 0.5, rumsplan::Avrundning::nedåt),
-                    .underPåHelPunkt = true});
-        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
-    }
+    for (CachatObjekt& o : mallverktyg::faktatabellerIKolumn(*this, std::move(tabeller), {32, 160, 203, 500},
+                                             {.mottagare = 270, .avsändare = 506}, rumsplan::Avrundning::nedåt))
+        alla.push_back(std::move(o));
 
     alla.push_back(text(f.nummer(), nummer, {346, 60, 207, 21}));
     if (!följesedel) alla.push_back(text(datumtext(f.fakturadatum()), datum, {476, 80, 77, 17}));

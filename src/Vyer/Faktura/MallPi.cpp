@@ -65,18 +65,10 @@ void Fakturavy::konfigureraInnehållFörPi() {
     // starts a row below it.
     auto tabeller = mallverktyg::mottagarOchAvsändartabeller(*this, tabelletikett, tabellvärde);
     auto& alla = innehållFörAllaSidor;
-    {
-        using rumsplan::Förankring;
-        rumsplan::Plan plan(*this);
-        plan.rum("recipient and sender", {27, 88, 208, 685 - 88})
-            .block("recipient", {std::move(tabeller.mottagare), {27, 269, 208, 1}, rumsplan::Sättning::tabell},
-                   {.förankring = Förankring::kring(269, 0.5, rumsplan::Avrundning::närmast)})
-            .block("sender", {std::move(tabeller.avsändare), {27, 529, 208, 1}, rumsplan::Sättning::tabell},
-                   {.avstånd = 13,
-                    .förankring = Förankring::kring(529, 0.7, rumsplan::Avrundning::närmast),
-                    .underPåHelPunkt = true});
-        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
-    }
+    for (CachatObjekt& o : mallverktyg::faktatabellerIKolumn(*this, std::move(tabeller), {27, 88, 208, 685 - 88},
+                                             {.mottagare = 269, .avsändare = 529, .andelAvAvsändarenOvanför = 0.7},
+                                             rumsplan::Avrundning::närmast))
+        alla.push_back(std::move(o));
 
     alla.push_back(text(f.nummer(), nummer, {27, 45, 209, 25}));
     if (!följesedel) alla.push_back(text(datumtext(f.fakturadatum()), datum, {27, 64, 209, 17}));

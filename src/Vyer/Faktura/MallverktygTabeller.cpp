@@ -271,3 +271,19 @@ CachatObjekt tabellKringPunkt(const Fakturavy& vy, AttributedString tabell, cons
 }
 
 }  // namespace mallverktyg
+
+std::vector<CachatObjekt> mallverktyg::faktatabellerIKolumn(Fakturavy& vy, Faktatabeller tabeller, const Rect& rum,
+                                                            Kolumnlinjer linjer, rumsplan::Avrundning avrundning) {
+    using rumsplan::Förankring;
+    rumsplan::Plan plan(vy);
+    plan.rum("recipient and sender", rum)
+        .block("recipient",
+               {std::move(tabeller.mottagare), {rum.x, linjer.mottagare, rum.width, 1}, rumsplan::Sättning::tabell},
+               {.förankring = Förankring::kring(linjer.mottagare, 0.5, avrundning)})
+        .block("sender",
+               {std::move(tabeller.avsändare), {rum.x, linjer.avsändare, rum.width, 1}, rumsplan::Sättning::tabell},
+               {.avstånd = 13,
+                .förankring = Förankring::kring(linjer.avsändare, linjer.andelAvAvsändarenOvanför, avrundning),
+                .underPåHelPunkt = true});
+    return std::move(plan).placera();
+}

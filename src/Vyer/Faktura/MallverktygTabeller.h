@@ -4,6 +4,7 @@
 // templates with a narrow fact column beside the item column.
 #include "Vyer/Faktura/Fakturavy.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/Rumsplan.h"
 
 #include <functional>
 #include <limits>
@@ -94,6 +95,16 @@ struct Faktatabeller {
 // Both lists as tables, the first row bold, whose values start at one x.
 Faktatabeller mottagarOchAvsändartabeller(const Fakturavy& vy, const TextAttributes& etikettattribut,
                                           const TextAttributes& värdeattribut);
+
+// The two tables in one column room, each about its line (`andel` of it
+// above the line, its top rounded as `avrundning` says); the sender's
+// starts on the whole point 13 below a recipient's that reaches down to it.
+struct Kolumnlinjer {
+    double mottagare, avsändare;
+    double andelAvAvsändarenOvanför = 0.5;
+};
+std::vector<CachatObjekt> faktatabellerIKolumn(Fakturavy& vy, Faktatabeller tabeller, const Rect& rum,
+                                               Kolumnlinjer linjer, rumsplan::Avrundning avrundning);
 
 // A table in full text layout whose text, measured at most `gränsbredd`
 // wide, has its middle on the point `mitt`; its frame, on whole points, is

@@ -4,8 +4,8 @@
 // its seed and the one command that remakes the invoice.
 //  - Sample: seeds 0 to 379, every template in every caption language
 //    (under the sanitizers 38, every template once with the languages in
-//    turn). Known faults of the templates keep it off unless
-//    KONTOBOK_GENERATED_CHECK=1.
+//    turn). The templates not yet holding to it (ännuInteHållna) run only
+//    with KONTOBOK_GENERATED_CHECK=1.
 //  - Range: KONTOBOK_GENERATED_SEEDS=FROM-TO, a line per fault and per seed
 //    for scripts/check-generated to count; KONTOBOK_GENERATED_TEMPLATES=C,Sk
 //    keeps to the seeds of those templates.
@@ -71,9 +71,13 @@ protected:
 
 class GenereradeFakturorPerMall : public GenereradeFakturor, public ::testing::WithParamInterface<uint64_t> {};
 
+// Templates with faults the check still finds in some seeds.
+const std::set<std::string> ännuInteHållna = {"E", "Hi", "BB", "FL", "Karvomat4", "O", "R", "NoGiro1", "NoGiro2", "FiGiro1", "FiGiro2", "DotRed", "DotGrey"};
+
 TEST_P(GenereradeFakturorPerMall, EveryTextWholeInEveryLanguage) {
     const char* på = std::getenv("KONTOBOK_GENERATED_CHECK");
-    if (!på || std::string(på) != "1") GTEST_SKIP() << "the templates' known faults: KONTOBOK_GENERATED_CHECK=1 runs it";
+    if (ännuInteHållna.contains(genereradMall(GetParam())) && (!på || std::string(på) != "1"))
+        GTEST_SKIP() << "known faults in some seeds: KONTOBOK_GENERATED_CHECK=1 runs it";
     for (uint64_t språk = 0; språk < antalGeneratorSpråk; ++språk) {
         if (sanerad && språk != GetParam() % antalGeneratorSpråk) continue;
         const uint64_t frö = GetParam() + språk * antalGeneratorMallar;
