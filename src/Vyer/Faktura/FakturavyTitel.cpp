@@ -2,7 +2,8 @@
 // reminder, credit terms and the F-tax note. The template says where each
 // goes; this step says whether it is shown and what it says, and sets
 // each text smaller where it would otherwise wrap past its frame (a
-// long title or F-tax note in some languages).
+// long title or F-tax note in some languages). An empty frame leaves the
+// reminder, the credit terms or the note to the template.
 #include "Vyer/Faktura/FakturavyTitel.h"
 
 #include "Modell/Bokforing.h"
@@ -35,7 +36,7 @@ void Fakturavy::läggTillInnehållMedRamFörLogotyp(const Rect& logotypram, cons
     if (auto påminnelse = påminnelseSomVisas(*this); påminnelse && !påminnelseram.isEmpty())
         innehållFörAllaSidor.emplace_back(passad(*påminnelse, påminnelseattribut, påminnelseram), påminnelseram);
 
-    if (auto villkor = kreditvillkorSomVisas())
+    if (auto villkor = kreditvillkorSomVisas(); villkor && !villkorsram.isEmpty())
         innehållFörAllaSidor.emplace_back(passad(*villkor, villkorsattribut, villkorsram), villkorsram);
 
     if (auto fskatt = fskattSomVisas(*this); fskatt && !fskattsram.isEmpty())

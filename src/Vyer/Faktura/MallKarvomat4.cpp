@@ -64,13 +64,9 @@ void Fakturavy::konfigureraInnehållFörK4() {
     const Rect titelram{261, 42, 176, 25};
     const TextAttributes titel = mallverktyg::passadeAttribut(
         *this, f.rubriktextIFakturamall(nullptr, följesedel).value_or(""), titel0, titelram.size());
-    // Long credit terms rise in their frame to below the item rows of
-    // earlier pages.
-    const Rect villkorsram = mallverktyg::ramSomRymmer(
-        *this, AttributedString(kreditvillkorSomVisas().value_or(""), villkor), {186, 718, 373, 15},
-        {.riktning = mallverktyg::Växer::uppåt, .gräns = 711, .växerFörst = true}, TextDrawingMode::fromTopLeft);
+    // The credit terms stand in the plan below.
     läggTillInnehållMedRamFörLogotyp({47, 29, 210, 120}, titel, titelram, påminnelse, {346, 332, 205, 20},
-                                     villkor, villkorsram, fot, {37, 718, 145, 15});
+                                     villkor, {}, fot, {37, 718, 145, 15});
 
     auto& alla = innehållFörAllaSidor;
     alla.push_back(panel({443, 30, 116, 46}));
@@ -91,15 +87,15 @@ void Fakturavy::konfigureraInnehållFörK4() {
     AttributedString faktatabell = tabellMedData(fakta, brödtext, brödtext).tabell;
 
     const std::string avsändarland(kod(b.land));
-    const Datalista avsändare = {
+    Datalista avsändare = {
         {rubrikFörAvsändare(), b.namn},
-        {rubrikFörAdress(), b.adress.formatteradFörMottagarland(mallverktyg::landFörAvsändaradressen(*this), true)},
-        {rubrikFörOrganisationsnummer(), b.organisationsnummer},
-        {rubrikFörMomsregistreringsnummer(), b.momsregistreringsnummer()}};
-    const Datalista kontakt = {{rubrikFörTelefon(), b.telefon},
-                               {rubrikFörFax(), b.fax},
-                               {rubrikFörEmail(), b.email},
-                               {rubrikFörWebsite(), b.hemsida}};
+        {rubrikFörAdress(), b.adress.formatteradFörMottagarland(mallverktyg::landFörAvsändaradressen(*this), true)}};
+    const Datalista registrering = {{rubrikFörOrganisationsnummer(), b.organisationsnummer},
+                                    {rubrikFörMomsregistreringsnummer(), b.momsregistreringsnummer()}};
+    Datalista kontakt = {{rubrikFörTelefon(), b.telefon},
+                         {rubrikFörFax(), b.fax},
+                         {rubrikFörEmail(), b.email},
+                         {rubrikFörWebsite(), b.hemsida}};
     const Datalista betalning = betalningsinformation();
 
     // The page's text rooms: the invoice address right of the logo, rising
@@ -135,17 +131,37 @@ void Fakturavy::konfigureraInnehållFörK4() {
     kolumn.block("delivery address", std::move(leverans));
     kolumn.block("facts", {faktatabell, {47, 249, 210, 100}},
                  {.avstånd = 4, .förankring = rumsplan::Förankring::påFoten(349)});
+    // Long credit terms rise from their line to below the item rows of
+    // earlier pages.
+    constexpr double fotensTopp = 711, fotraden = 733, fotensFot = 832;
+    if (auto terms = kreditvillkorSomVisas())
+        plan.rum("credit terms", {186, fotensTopp, 373, fotraden - fotensTopp})
+            .block("credit terms", {AttributedString(*terms, villkor), {186, 718, 373, 15}},
+                   {.förankring = rumsplan::Förankring::påFoten(fotraden)});
     // At the foot the sender's and the contact tables may rise to below the
     // F-tax note and reach down to 10 points above the page's edge; without
     // the note the sender's rises into its place, left of the credit terms,
     // to below earlier pages' item rows. The payment table keeps to its
-    // frame.
+    // frame. A sender whose table does not hold its registration numbers
+    // even at 70 % has them stand under the contact rows.
     const Rect avsändarram = b.godkändFörFSkatt ? Rect{38, 741, 153, 85} : Rect{38, 741, 148, 85};
+    const double avsändartopp = b.godkändFörFSkatt ? fotraden : fotensTopp;
+    const Size avsändarrum{avsändarram.width, fotensFot - avsändartopp};
+    Datalista medRegistrering = avsändare;
+    medRegistrering.insert(medRegistrering.end(), registrering.begin(), registrering.end());
+    const AttributedString vidMinsta = vidProcent(
+        radbrutenDärDenMåste(mätare, tabellMedData(medRegistrering, fot, fot).tabell, avsändarrum.width,
+                             TextDrawingMode::layoutManager, avsändarrum.height),
+        minstaProcent);
+    if (inomRamen(uppmättIRam(mätare, vidMinsta, avsändarrum, TextDrawingMode::layoutManager), avsändarrum))
+        avsändare = std::move(medRegistrering);
+    else
+        kontakt.insert(kontakt.end(), registrering.begin(), registrering.end());
     const std::pair<const Datalista&, Rect> fottabeller[] = {
         {avsändare, avsändarram}, {kontakt, {195, 741, 175, 82}}, {betalning, {375, 740, 184, 82}}};
     for (const auto& [data, ram] : fottabeller) {
-        const double topp = &data == &avsändare && !b.godkändFörFSkatt ? 711 : 733;
-        const Rect rum = &data == &betalning ? ram : Rect{ram.x, topp, ram.width, 832 - topp};
+        const double topp = &data == &avsändare ? avsändartopp : fotraden;
+        const Rect rum = &data == &betalning ? ram : Rect{ram.x, topp, ram.width, fotensFot - topp};
         plan.rum("foot table", rum)
             .block("foot table", {tabellMedData(data, fot, fot).tabell, ram, rumsplan::Sättning::tabell});
     }
