@@ -100,13 +100,9 @@ void Fakturavy::konfigureraInnehållFörE() {
         {"delivery", leverans, leveransram},
         {"references", referenser, referensram},
     };
-    // A column too long for its place rises first: the recipient's up to
-    // under the logo, the others' up to under the reminder.
-    constexpr double underLogotypen = 101, underPåminnelsen = 112;
     const rumsplan::Rum* förra = nullptr;
     for (const auto& [namn, lista, ram] : fakta) {
-        const double topp = ram.minX() < 186 ? underLogotypen : underPåminnelsen;
-        auto& kolumn = plan.rum(namn, {ram.minX(), topp, ram.width, överRubrikerna - topp})
+        auto& kolumn = plan.rum(namn, {ram.minX(), ram.minY(), ram.width, överRubrikerna - ram.minY()})
                            .block(namn, {tabellMedData(lista, dataHöger, data).tabell, ram, rumsplan::Sättning::tabell});
         if (förra) plan.krymperMed(*förra, kolumn);
         förra = &kolumn;
