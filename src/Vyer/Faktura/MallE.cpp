@@ -55,8 +55,9 @@ void Fakturavy::konfigureraInnehållFörE() {
     const TextAttributes avsändarvärde   {std::nullopt,        vit,           geneva7};
     const TextAttributes kolumnrubrik    {centerAligned(),     std::nullopt,  smal11};
 
+    const Rect villkorsram{59, 467, 240, 42};
     läggTillInnehållMedRamFörLogotyp({24, 19, 106, 82}, titel, {131, 27, 255, 33}, påminnelse, {186, 83, 371, 29},
-                                     liten, {59, 467, 240, 42}, fskatt, {36, 811, 121, 9});
+                                     liten, villkorsram, fskatt, {36, 811, 121, 9});
 
     auto& alla = innehållFörAllaSidor;
     if (!följesedel)
@@ -199,10 +200,14 @@ void Fakturavy::konfigureraInnehållFörE() {
     sistaSidan.push_back(text(belopp(f.attBetala()), totalbelopp, {340, totalY, 188, 15}));
     sistaSidan.push_back(text(rubrikFörTotaltBelopp(), totalrubrik, {340, totalY, 188, 15}));
 
+    // The credit terms stand on every page, so the rows of the pages before
+    // the last end above them.
+    const Rect rader = Rect{55, 259, 473, 130}.integral();
+    const double radbas = rader.y + Kolumnval::radbasensFörskjutning;
     läggTillKolumnerMedRubrikattribut(kolumnrubrik, data, kolumnrubrik, dataHöger,
                                       {.rubrikutrymme = {55, 232, 473, 21},
-                                       .datautrymme = Rect{55, 259, 473, 130}.integral(),
-                                       .höjdPåÖvrigaSidor = 228,
+                                       .datautrymme = rader,
+                                       .höjdPåÖvrigaSidor = kreditvillkorSomVisas() ? villkorsram.y - radbas : 228,
                                        .storaBokstäverPåRubriker = true,
                                        .egnaRubriker = rubrikrutor(mätare, vit, svart)});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), Rect{20, 398, 560, 110});
