@@ -112,6 +112,9 @@ struct Trekolumnsval {
     double vid = 0;
     std::vector<double> platser;
     double kolumnbredd = 0;
+    // A column's own width where it must keep out of a text beside it
+    // (`ovanför`'s frames); the others take `kolumnbredd`.
+    std::vector<std::optional<double>> kolumnbredder;
     std::optional<Faktaband> inom;
     std::vector<TextÖverFakta> ovanför;
 };

@@ -130,14 +130,16 @@ Faktakolumner Fakturavy::läggInKolumndataÖverTreKolumner(const TextAttributes&
     std::vector<double> bredder, ramar;
     for (size_t i = 0; i < antal; ++i) {
         const bool sista = i + 1 == val.platser.size();
-        bredder.push_back(sista ? val.kolumnbredd
-                                : std::min(val.kolumnbredd,
+        const double kolumnbredd = i < val.kolumnbredder.size() && val.kolumnbredder[i] ? *val.kolumnbredder[i]
+                                                                                         : val.kolumnbredd;
+        bredder.push_back(sista ? kolumnbredd
+                                : std::min(kolumnbredd,
                                            val.platser[i + 1] - val.platser[i] - faktakolumnernasMellanrum));
         // A value too wide for its column wraps under the other values
         // rather than lose its end at the column's edge; a column that
         // fits keeps its frame.
         AttributedString satt = radbrutenOmDenÄrFörBred(mätare, tabeller[i], bredder[i], läge);
-        ramar.push_back(satt == tabeller[i] ? val.kolumnbredd : bredder[i]);
+        ramar.push_back(satt == tabeller[i] ? kolumnbredd : bredder[i]);
         tabeller[i] = std::move(satt);
     }
 

@@ -73,14 +73,19 @@ void läggUt(Fakturavy& vy, const Utseende& u) {
 
     auto rubrik = [&](const std::string& text) { return u.adressrubrikerMedVersaler ? versaler(text) : text; };
     const std::string avsändarland(kod(vy.b.land));
+    // Each address runs on down over the fact column below it alone: the
+    // delivery address ends where the middle column begins, which ends
+    // where the invoice address begins.
+    constexpr double mitten = 222;
+    constexpr double mottagarensX = 366;
     std::vector<TextÖverFakta> adresser;
     if (auto leverans = vy.f.leveransadress()) {
         alla.push_back(text(rubrik(vy.rubrikFörLeveransadress()), adressrubrik, {46, 86, 181, 15}));
         adresser.push_back({AttributedString(leverans->formatteradFörAvsändarland(avsändarland, true), adress),
-                            {46, 108, 181, 88}});
+                            {46, 108, mitten - 46, 88}});
     }
     if (auto faktureras = vy.f.fakturaadressGivetAvsändarland(avsändarland)) {
-        adresser.push_back({AttributedString(*faktureras, adress), {366, 108, 181, 88}});
+        adresser.push_back({AttributedString(*faktureras, adress), {mottagarensX, 108, 181, 88}});
         alla.push_back(text(rubrik(vy.rubrikFörMottagare()), adressrubrik, {366, 86, 181, 15}));
     }
 
@@ -99,8 +104,9 @@ void läggUt(Fakturavy& vy, const Utseende& u) {
     Faktakolumner fakta = vy.läggInKolumndataÖverTreKolumner(
         faktarubrik, faktavärde,
         {.vid = u.faktaVid,
-         .platser = {40, 222, 404},
+         .platser = {40, mitten, 404},
          .kolumnbredd = 163,
+         .kolumnbredder = {std::nullopt, mottagarensX - mitten},
          .inom = Faktaband{.överkant = 176, .nederkant = u.faktaNederkant, .gräns = u.faktaGräns},
          .ovanför = std::move(adresser)});
     for (CachatObjekt& o : fakta.ovanför) alla.push_back(std::move(o));
