@@ -8,7 +8,6 @@
 #include "Vyer/Faktura/Betalkodsbilder.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/Rumsplan.h"
-#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -125,38 +124,14 @@ std::vector<CachatObjekt> finskGiroblankett(Fakturavy& vy, const Giroblankettsti
     // beside the line is left to the signature.
     constexpr double vänsterhalvan = 254.2;  // from x 70.6 to 2 points before the rule
     rumsplan::Plan plan(vy);
-    auto fält = [&](std::string namn, std::optional<std::string> värde, const Rect& rum,
-                    double höjd) -> rumsplan::Rum* {
-        if (!värde) return nullptr;
-        return &plan.rum(namn, rum).block(namn, rumsplan::Text{AttributedString(*värde, stilar.värde),
-                                                               {rum.x, rum.y, rum.width, höjd}});
+    auto fält = [&](std::string namn, std::optional<std::string> värde, const Rect& rum, double höjd) {
+        if (värde)
+            plan.rum(namn, rum).block(namn, rumsplan::Text{AttributedString(*värde, stilar.värde),
+                                                           {rum.x, rum.y, rum.width, höjd}});
     };
     fält("payee", vy.b.namn, {70.6, 603, vänsterhalvan, 39}, 39);
     fält("message", vy.f.meddelande(), {329.8, 603, 258.2, 111}, 99);
-    // An address taller than the payer's field even at 70 % goes on in a
-    // second column beside its first lines, both at one size, as one fills
-    // in a form's field: the field's width is there, the signature's room
-    // below it is not.
-    const Rect betalarfält{70.6, 645, vänsterhalvan, 71};
-    if (const auto betalare = vy.f.fakturaadressGivetAvsändarland(land);
-        betalare && vy.mätare.boundingSize(vidProcent(AttributedString(*betalare, stilar.värde), minstaProcent),
-                                           {betalarfält.width, 10000})
-                            .height > betalarfält.height + passningsmån) {
-        // The first half of its lines in the first column, the rest beside.
-        std::string första = *betalare, andra;
-        const size_t rader = static_cast<size_t>(std::count(första.begin(), första.end(), '\n')) + 1;
-        size_t slut = std::string::npos;
-        for (size_t i = 0, från = 0; i < (rader + 1) / 2; ++i, från = slut + 1) slut = första.find('\n', från);
-        if (slut != std::string::npos) andra = första.substr(slut + 1), första.resize(slut);
-        constexpr double spaltmellanrum = 6;
-        const double spalt = (betalarfält.width - spaltmellanrum) / 2;
-        rumsplan::Rum* vänster = fält("payer", första, {betalarfält.x, betalarfält.y, spalt, betalarfält.height}, 68);
-        rumsplan::Rum* höger = fält("payer, continued", andra,
-                                    {betalarfält.x + spalt + spaltmellanrum, betalarfält.y, spalt, betalarfält.height}, 68);
-        plan.krymperMed(*vänster, *höger);
-    } else {
-        fält("payer", betalare, betalarfält, 68);
-    }
+    fält("payer", vy.f.fakturaadressGivetAvsändarland(land), {70.6, 645, vänsterhalvan, 71}, 68);
     for (CachatObjekt& o : std::move(plan).placera()) ut.push_back(std::move(o));
     ut.push_back(text(förfallodag(vy.f.förfallodatum()), stilar.värde, {376, 747, 90.6, 15}));
     ut.push_back(text(girobelopp(vy.f.attBetala()), stilar.värde, {469.6, 747, 118.4, 15}));
