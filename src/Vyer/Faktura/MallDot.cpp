@@ -11,6 +11,7 @@
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 using mallverktyg::text;
@@ -57,10 +58,18 @@ void Fakturavy::konfigureraInnehållFörDoMedFärg(const Color& accent) {
     läggTillInnehållMedRamFörLogotyp({41, 625, 158, 105}, titel, {340, 155, 207, 20}, påminnelse, {264, 237, 287, 24},
                                      villkor, {264, 716, 279, 34}, fskatt, {16, 802, 120, 24});
 
-    auto tabeller = mallverktyg::mottagarOchAvsändartabeller(*this, tabelletikett, tabellvärde);
     auto& alla = innehållFörAllaSidor;
-    alla.push_back(mallverktyg::tabelltext(*this, std::move(tabeller.mottagare), {30, 176, 205, 190}));
-    alla.push_back(mallverktyg::tabelltext(*this, std::move(tabeller.avsändare), {30, 371, 205, 239}));
+    // The left column down to above the logo: the recipient's table from
+    // y 176, the sender's from y 371 or 8 points below a longer recipient's.
+    {
+        auto tabeller = mallverktyg::mottagarOchAvsändartabeller(*this, tabelletikett, tabellvärde);
+        rumsplan::Plan plan(*this);
+        plan.rum("facts", {30, 176, 205, 444})
+            .block("recipient", {std::move(tabeller.mottagare), {30, 176, 205, 190}, rumsplan::Sättning::tabell})
+            .block("sender", {std::move(tabeller.avsändare), {30, 371, 205, 239}, rumsplan::Sättning::tabell},
+                   {.avstånd = 8});
+        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+    }
     alla.push_back(text(f.nummer(), nummer, {340, 169, 207, 21}));
     if (!följesedel) alla.push_back(text(datumtext(f.fakturadatum()), datum, {259, 156, 77, 17}));
     for (CachatObjekt& o :

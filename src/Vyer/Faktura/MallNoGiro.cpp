@@ -12,12 +12,14 @@
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRum.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
+#include <optional>
+#include <string>
 
 using mallverktyg::streck;
-using mallverktyg::tabelltext;
 using mallverktyg::text;
 
 void Fakturavy::konfigureraInnehållFörNoGiroAvTyp(NoGirotyp typ) {
@@ -69,32 +71,38 @@ void Fakturavy::konfigureraInnehållFörNoGiroAvTyp(NoGirotyp typ) {
         alla.insert(alla.end(), std::make_move_iterator(rader.begin()), std::make_move_iterator(rader.end()));
     }
 
-    // The addresses, each under its caption, down to the rule: a long one
-    // pushes the delivery address down, and both are set smaller, then cut.
+    // The addresses in the middle column down to the rule, each under its
+    // caption, the delivery address from y 96 or 2 points below a longer
+    // invoice address; the sender's tables under the body (on a delivery
+    // note under the rows, which reach over the form), down to above the
+    // form or the page's foot.
     const std::string avsändarland(kod(b.land));
-    std::vector<mallverktyg::BlockUnderRubrik> adresser;
-    if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland))
-        adresser.push_back({AttributedString(versaler(rubrikFörMottagare()), adressrubrik),
-                            AttributedString(*adress, brödtext), {257, 30, 115, 65}, {257, 41, 115, 54}});
-    if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland))
-        adresser.push_back({AttributedString(versaler(rubrikFörLeveransadress()), adressrubrik),
-                            AttributedString(*adress, brödtext), {257, 96, 115, 51}, {257, 107, 115, 51}});
-    for (CachatObjekt& o : mallverktyg::blockUnderRubriker(*this, std::move(adresser), {.avstånd = 2, .fot = 160}))
-        alla.push_back(std::move(o));
-
-    // On a delivery note the body reaches over the form, the sender under it.
     const double avsändarY = följesedel ? 704 : 432;
-    const Datalista registrering = mallverktyg::faktaOchBetalning(*this, {organisationsnummer, momsregistreringsnummer});
-    const std::pair<Datalista, double> avsändartabeller[] = {
-        {mallverktyg::fakta(*this, {avsändare, telefon, fax, email, hemsida}), 36},
-        {registrering, 263},
+    const double avsändarfot = följesedel ? 836 : 590;
+    rumsplan::Plan plan(*this);
+    auto& adresser = plan.rum("addresses", {257, 30, 115, 130});
+    auto adressblock = [&](std::string namn, const std::string& rubrik, std::optional<std::string> adress, double y,
+                           double rubrikhöjd, double höjd, double avstånd) {
+        if (!adress) return;
+        adresser.block(std::move(namn),
+                       {{AttributedString(versaler(rubrik), adressrubrik), {257, y, 115, rubrikhöjd}},
+                        {AttributedString(*adress, brödtext), {257, y + 11, 115, höjd}}},
+                       {.avstånd = avstånd});
     };
-    // Every way of payment reaches down towards the form, or on a delivery
-    // note towards the foot.
-    for (const auto& [lista, x] : avsändartabeller)
-        alla.push_back(mallverktyg::växandeTabell(*this, tabellMedData(lista, avsändaretikett, avsändarvärde).tabell,
-                                                  {x, avsändarY, 194, 68},
-                                                  {mallverktyg::Växer::nedåt, följesedel ? 836.0 : 590.0}));
+    adressblock("invoice address", rubrikFörMottagare(), f.fakturaadressGivetAvsändarland(avsändarland), 30, 65, 54, 0);
+    adressblock("delivery address", rubrikFörLeveransadress(), f.adressAttLevereraTillGivetAvsändarland(avsändarland),
+                96, 51, 51, 2);
+    const std::pair<const char*, Datalista> avsändartabeller[] = {
+        {"sender", mallverktyg::fakta(*this, {avsändare, telefon, fax, email, hemsida})},
+        {"registration", mallverktyg::faktaOchBetalning(*this, {organisationsnummer, momsregistreringsnummer})},
+    };
+    for (double x = 36; const auto& [namn, lista] : avsändartabeller) {
+        const Rect rum{x, avsändarY, 194, avsändarfot - avsändarY};
+        plan.rum(namn, rum).block(namn, {tabellMedData(lista, avsändaretikett, avsändarvärde).tabell,
+                                         {x, avsändarY, 194, 68}, rumsplan::Sättning::tabell});
+        x = 263;
+    }
+    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
 
     // The grey band goes under everything laid out so far: the credit terms
     // stand inside it and would be hidden.
