@@ -72,7 +72,7 @@ protected:
 class GenereradeFakturorPerMall : public GenereradeFakturor, public ::testing::WithParamInterface<uint64_t> {};
 
 // Templates with faults the check still finds in some seeds.
-const std::set<std::string> ännuInteHållna = {"E", "Hi", "BB", "FL", "Karvomat4", "O", "R", "NoGiro1", "NoGiro2", "FiGiro1", "FiGiro2", "DotRed", "DotGrey"};
+const std::set<std::string> ännuInteHållna = {"BB", "FiGiro1", "FiGiro2", "NoGiro1"};
 
 TEST_P(GenereradeFakturorPerMall, EveryTextWholeInEveryLanguage) {
     const char* på = std::getenv("KONTOBOK_GENERATED_CHECK");
