@@ -21,7 +21,7 @@ struct Giroblankettstilar {
 // `normal7`, the notice in `normal6`, the values in `normal9`, all black.
 Giroblankettstilar giroblankettstilar(const Font& normal7, const Font& normal6, const Font& normal9);
 
-std::vector<CachatObjekt> finskGiroblankett(Fakturavy& vy, const Giroblankettstilar& stilar);
+std::vector<CachatObjekt> finskGiroblankett(const Fakturavy& vy, const Giroblankettstilar& stilar);
 
 // The amount as the slip writes it: two decimals after a comma, without
 // grouping or currency, whatever the machine's locale ("1234,50").

@@ -16,13 +16,11 @@
 #include "Vyer/Faktura/FinskGiroblankett.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
-#include "Vyer/Faktura/Rumsplan.h"
+#include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
 #include <iterator>
-#include <optional>
-#include <string>
 
 using mallverktyg::streck;
 using mallverktyg::text;
@@ -59,16 +57,8 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
     // lower, and the rows fill the band down to the terms.
     const double nedflyttning = följesedel ? 225 : 0;
     const Rect villkorsram{57, 431 + nedflyttning, 504, 27};
-    const Rect fskattsram{411, 535 + nedflyttning, 161, 13};
     läggTillInnehållMedRamFörLogotyp({40, 38, 98, 79}, titel, {46, 161, 203, 20}, påminnelse, {46, 144, 202, 20},
-                                     villkor, villkorsram, fskatt, fskattsram);
-    // Where the F-tax note's words begin: it is set flush right beside the
-    // sender's right table.
-    double fskattensVänsterkant = fskattsram.maxX();
-    for (const CachatObjekt& o : innehållFörAllaSidor)
-        if (const auto t = textIRam(o, annanSträngmetod); t && t->ram == fskattsram)
-            for (const Rect& rad : mätare.extent(*t->text, t->ram, t->läge).lines)
-                fskattensVänsterkant = std::min(fskattensVänsterkant, rad.minX());
+                                     villkor, villkorsram, fskatt, {411, 535 + nedflyttning, 161, 13});
 
     const bool typ2 = typ == FiGirotyp::typ2;
     auto& alla = innehållFörAllaSidor;
@@ -86,45 +76,35 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
         alla.insert(alla.end(), std::make_move_iterator(rader.begin()), std::make_move_iterator(rader.end()));
     }
 
+    // Each caption stands 11 points above its address, and a long invoice
+    // address pushes the delivery address down; both end above the bar (on
+    // FiGiro2 above the item headings), set smaller and at last cut there.
+    const std::string avsändarland(kod(b.land));
+    std::vector<mallverktyg::BlockUnderRubrik> adresser;
+    if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland))
+        adresser.push_back({AttributedString(versaler(rubrikFörMottagare()), brödtext),
+                            AttributedString(*adress, brödtext), {257, 46, 115, 65}, {257, 57, 115, 54}});
+    if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland))
+        adresser.push_back({AttributedString(versaler(rubrikFörLeveransadress()), brödtext),
+                            AttributedString(*adress, brödtext), {257, 112, 115, 72}, {257, 123, 115, 61}});
+    for (CachatObjekt& o :
+         mallverktyg::blockUnderRubriker(*this, std::move(adresser), {.avstånd = 2, .fot = typ2 ? 197.0 : 185.0}))
+        alla.push_back(std::move(o));
+
     // FiGiro1's band: its height, and the top of the black bar at its foot.
     const double bandhöjd = följesedel ? 595 : 270;
     const double nedreStapel = bandhöjd + 187;
 
-    // The addresses in the middle column down to above the bar (on FiGiro2
-    // above the item headings), each 11 points under its caption, the
-    // delivery address from y 112 or 2 points below a longer invoice
-    // address. The sender's tables above the slip (on a delivery note as
-    // much lower), down to above it or the page's foot; they are set
-    // smaller by one factor, so that their rows still line up, and the
-    // right one keeps left of the F-tax note beside it.
-    const std::string avsändarland(kod(b.land));
-    rumsplan::Plan plan(*this);
-    auto& adresser = plan.rum("addresses", {257, 46, 115, (typ2 ? 197.0 : 185.0) - 46});
-    auto adressblock = [&](std::string namn, const std::string& rubrik, std::optional<std::string> adress, double y,
-                           double höjd, double avstånd) {
-        if (!adress) return;
-        adresser.block(std::move(namn),
-                       {{AttributedString(versaler(rubrik), brödtext), {257, y, 115, höjd + 11}},
-                        {AttributedString(*adress, brödtext), {257, y + 11, 115, höjd}}},
-                       {.avstånd = avstånd});
-    };
-    adressblock("invoice address", rubrikFörMottagare(), f.fakturaadressGivetAvsändarland(avsändarland), 46, 54, 0);
-    adressblock("delivery address", rubrikFörLeveransadress(), f.adressAttLevereraTillGivetAvsändarland(avsändarland),
-                112, 61, 2);
-
+    // Above the slip. Every way of payment fills more rows than the frame
+    // holds: both tables are then set smaller by one factor, so that their
+    // rows still line up; a value too wide for its column wraps there.
     const double avsändarY = 470 + nedflyttning;
-    const double avsändarfot = !följesedel ? 550 : typ2 ? 830 : nedreStapel - 2;
-    auto tabell = [&](std::string namn, const Datalista& lista, double x, double bredd) -> rumsplan::Rum& {
-        return plan.rum(namn, {x, avsändarY, bredd, avsändarfot - avsändarY})
-            .block(namn, {tabellMedData(lista, tabelletikett, tabellvärde).tabell, {x, avsändarY, bredd, 77},
-                          rumsplan::Sättning::tabell});
-    };
-    auto& avsändaren = tabell("sender", mallverktyg::fakta(*this, {avsändare, telefon, fax, email, hemsida}), 53, 189);
-    auto& registreringen =
-        tabell("registration", mallverktyg::faktaOchBetalning(*this, {organisationsnummer, momsregistreringsnummer}),
-               315, std::min(189.0, fskattensVänsterkant - 4 - 315));
-    plan.krymperMed(avsändaren, registreringen);
-    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+    auto tabell = [&](const Datalista& lista) { return tabellMedData(lista, tabelletikett, tabellvärde).tabell; };
+    auto avsändartabeller = mallverktyg::tabelltexter(
+        *this, {{tabell(mallverktyg::fakta(*this, {avsändare, telefon, fax, email, hemsida})), {53, avsändarY, 189, 77}},
+                {tabell(mallverktyg::faktaOchBetalning(*this, {organisationsnummer, momsregistreringsnummer})),
+                 {315, avsändarY, 189, 77}}});
+    alla.insert(alla.end(), avsändartabeller.begin(), avsändartabeller.end());
 
     if (!följesedel) {
         std::vector<CachatObjekt> blankett =
