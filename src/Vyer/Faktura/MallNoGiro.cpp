@@ -14,6 +14,7 @@
 #include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
+#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 #include <optional>
@@ -89,9 +90,29 @@ void Fakturavy::konfigureraInnehållFörNoGiroAvTyp(NoGirotyp typ) {
                         {AttributedString(*adress, brödtext), {257, y + 11, 115, höjd}}},
                        {.avstånd = avstånd});
     };
-    adressblock("invoice address", rubrikFörMottagare(), f.fakturaadressGivetAvsändarland(avsändarland), 30, 65, 54, 0);
-    adressblock("delivery address", rubrikFörLeveransadress(), f.adressAttLevereraTillGivetAvsändarland(avsändarland),
-                96, 51, 51, 2);
+    const auto adressen = f.fakturaadressGivetAvsändarland(avsändarland);
+    const auto leveransen = f.adressAttLevereraTillGivetAvsändarland(avsändarland);
+    adressblock("invoice address", rubrikFörMottagare(), adressen, 30, 65, 54, 0);
+    // Two addresses the column cannot hold even at 70 %: the delivery
+    // address takes the free room beside the logo, left of the column and
+    // above the reminder.
+    auto höjdVid70 = [&](const std::optional<std::string>& adress) {
+        if (!adress) return 0.0;
+        return minstaTextskala * 11 +
+               mätare.boundingSize(vidProcent(AttributedString(*adress, brödtext), minstaProcent), {115, 10000}).height;
+    };
+    const Rect vidLogotypen{140, 30, 112, 90};
+    if (adressen && leveransen &&
+        höjdVid70(adressen) + minstaTextskala * 2 + höjdVid70(leveransen) > adresser.yta().height + passningsmån) {
+        plan.rum("delivery address", vidLogotypen)
+            .block("delivery address",
+                   {{AttributedString(versaler(rubrikFörLeveransadress()), adressrubrik),
+                     {vidLogotypen.x, vidLogotypen.y, vidLogotypen.width, 11}},
+                    {AttributedString(*leveransen, brödtext),
+                     {vidLogotypen.x, vidLogotypen.y + 11, vidLogotypen.width, 51}}});
+    } else {
+        adressblock("delivery address", rubrikFörLeveransadress(), leveransen, 96, 51, 51, 2);
+    }
     const std::pair<const char*, Datalista> avsändartabeller[] = {
         {"sender", mallverktyg::fakta(*this, {avsändare, telefon, fax, email, hemsida})},
         {"registration", mallverktyg::faktaOchBetalning(*this, {organisationsnummer, momsregistreringsnummer})},
