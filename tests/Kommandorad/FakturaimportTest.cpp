@@ -2,6 +2,7 @@
 // message it can end with, each leaving the document file byte for byte as
 // it was, and successful runs with their numbering, progress lines and
 // booking entries.
+#include "Sanerare.h"
 #include "Fillagring.h"
 #include "Modell/Fakturor/Fakturabok.h"
 #include "Modell/Fakturor/Fakturamall.h"
@@ -254,11 +255,7 @@ TEST_F(Fakturaimport, ImportsNumbersAndBooksInvoices) {
 // one before, and the saved document reads back with all of them. A tenth
 // of it under the address sanitizer, whose runs are many times slower.
 TEST_F(Fakturaimport, AnImportOfManyCustomersInvoicesAndItems) {
-#if defined(__SANITIZE_ADDRESS__)
-    constexpr size_t del = 10;
-#else
-    constexpr size_t del = 1;
-#endif
+    constexpr size_t del = underSanerare ? 10 : 1;
     const size_t kunder = 50'000 / del, fakturor = 20'000 / del, poster = 20'000 / del;
     // The document's contacts are 1 and 2, its sent invoice 1005 and its
     // unsent one 1006.

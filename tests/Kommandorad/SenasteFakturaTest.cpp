@@ -2,6 +2,7 @@
 // make-example: the PDF it writes read back with poppler and qpdf (pages,
 // size, information, fonts, words where the template puts them), and its
 // failures, which leave neither a file nor a result line.
+#include "Sanerare.h"
 #include "Exempel/Exempelbokforing.h"
 #include "Fillagring.h"
 #include "Modell/Affarskontakt.h"
@@ -486,11 +487,7 @@ TEST_F(SenasteFaktura, OrdinaryArtworkGoesIntoTheInvoice) {
 // and every logo was left out.) Under the sanitizers a run costs ten times
 // as much, and fewer share the processor.
 TEST_F(SenasteFaktura, ManyRunsAtOnceOnOneProcessorEachKeepTheirLogo) {
-#if defined(__SANITIZE_ADDRESS__)
-    constexpr int antal = 4;
-#else
-    constexpr int antal = 16;
-#endif
+    constexpr int antal = underSanerare ? 4 : 16;
     const std::string dokument = exempel({"--latest-template", "Karvomat4"});
     medLogotyp(dokument, testhjalp::chart(4000).pdf);
     cpu_set_t tillåtna;
