@@ -72,7 +72,7 @@ void läggUt(Fakturavy& vy, const Bandstil& s) {
         const double avsändarensHöjd = mallverktyg::uppmätt(vy, avsändaren, {162, 10000}).height;
         const double höjd = std::max(avsändarensHöjd, mallverktyg::uppmätt(vy, kontakten, {195, 10000}).height);
         const double fot = vy.b.godkändFörFSkatt && 807 - höjd + avsändarensHöjd > 805 ? 805 : 807;
-        plan.rum("sender", {46, 666, 162, (vy.b.godkändFörFSkatt ? 805 : 807) - 666})
+        plan.rum("sender", {46, 666, 162, (vy.b.godkändFörFSkatt ? 805.0 : 807.0) - 666})
             .block("sender", {avsändaren, {46, fot - höjd, 162, avsändarensHöjd}, rumsplan::Sättning::tabell});
         plan.rum("contact", {213, 666, 195, fot - 666})
             .block("contact", {kontakten, {213, fot - höjd, 195, höjd}, rumsplan::Sättning::tabell});
