@@ -302,6 +302,14 @@ public:
     std::vector<CachatObjekt> cachadeObjektFörData(const Datalista& data, const TextAttributes& etikettattribut,
                                                    const TextAttributes& värdeattribut,
                                                    const Dataradsval& val) const;
+    // The rows cachadeObjektFörData sets, each caption also without its
+    // leader (what its width is measured by).
+    struct Faktarad {
+        AttributedString rubrik, rubrikUtanLedare, värde;
+        Rect rubrikram, värderam;
+    };
+    std::vector<Faktarad> faktarader(const Datalista& data, const TextAttributes& etikettattribut,
+                                     const TextAttributes& värdeattribut, const Dataradsval& val) const;
 
     struct Datalistband {
         std::vector<CachatObjekt> data;

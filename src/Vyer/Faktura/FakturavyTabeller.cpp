@@ -93,10 +93,10 @@ void riktaUppTabbarIKolumn(AttributedString& t1, AttributedString& t2) {
     }
 }
 
-std::vector<CachatObjekt> Fakturavy::cachadeObjektFörData(const Datalista& data, const TextAttributes& etikettattribut,
-                                                          const TextAttributes& värdeattribut,
-                                                          const Dataradsval& val) const {
-    std::vector<CachatObjekt> objekt;
+std::vector<Fakturavy::Faktarad> Fakturavy::faktarader(const Datalista& data, const TextAttributes& etikettattribut,
+                                                       const TextAttributes& värdeattribut,
+                                                       const Dataradsval& val) const {
+    std::vector<Faktarad> rader;
     // A caption stands on one line of its row, cut at the column's edge,
     // so that a long leader ends at the value column instead of wrapping
     // into the rows below.
@@ -106,22 +106,30 @@ std::vector<CachatObjekt> Fakturavy::cachadeObjektFörData(const Datalista& data
     double y = val.startposition.y;
     for (const Datapost& post : data) {
         if (!post.rubrik || !post.värde || post.värde->empty()) continue;
-        std::string rubrik = *post.rubrik;
-        if (val.paddning) rubrik += " " + *val.paddning;
-        if (val.storaBokstäverPåEtiketter) rubrik = versaler(rubrik);
-        objekt.emplace_back(AttributedString(rubrik, enRad), Rect{x, y, val.etikettbredd, val.radhöjd});
+        std::string rubrik = val.storaBokstäverPåEtiketter ? versaler(*post.rubrik) : *post.rubrik;
+        std::string medLedare = rubrik;
+        if (val.paddning) medLedare += " " + (val.storaBokstäverPåEtiketter ? versaler(*val.paddning) : *val.paddning);
 
         AttributedString värde(*post.värde, värdeattribut);
-        double höjd = std::max(0.0, mätare.boundingSize(värde, {val.värdebredd, 10000}).height);
-        if (höjd <= val.radhöjd) {
-            objekt.emplace_back(std::move(värde), Rect{värdex, y - val.offset, val.värdebredd, val.radhöjd});
-            y += val.radhöjd;
-        } else {
-            // A value of several lines starts on its caption's line and
-            // pushes the next row below its last line.
-            objekt.emplace_back(std::move(värde), Rect{värdex, y - val.offset, val.värdebredd, höjd});
-            y += höjd + 2;
-        }
+        const double höjd = std::max(0.0, mätare.boundingSize(värde, {val.värdebredd, 10000}).height);
+        // A value of several lines starts on its caption's line and pushes
+        // the next row below its last line.
+        const bool flerRader = höjd > val.radhöjd;
+        rader.push_back({AttributedString(medLedare, enRad), AttributedString(rubrik, enRad), std::move(värde),
+                         Rect{x, y, val.etikettbredd, val.radhöjd},
+                         Rect{värdex, y - val.offset, val.värdebredd, flerRader ? höjd : val.radhöjd}});
+        y += flerRader ? höjd + 2 : val.radhöjd;
+    }
+    return rader;
+}
+
+std::vector<CachatObjekt> Fakturavy::cachadeObjektFörData(const Datalista& data, const TextAttributes& etikettattribut,
+                                                          const TextAttributes& värdeattribut,
+                                                          const Dataradsval& val) const {
+    std::vector<CachatObjekt> objekt;
+    for (Faktarad& rad : faktarader(data, etikettattribut, värdeattribut, val)) {
+        objekt.emplace_back(std::move(rad.rubrik), rad.rubrikram);
+        objekt.emplace_back(std::move(rad.värde), rad.värderam);
     }
     return objekt;
 }

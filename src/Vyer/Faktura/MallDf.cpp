@@ -13,6 +13,7 @@
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRum.h"
+#include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
@@ -116,37 +117,53 @@ void Fakturavy::konfigureraInnehållFörDf() {
         .block("contact", {tabellMedData(kontakt, brödtext, brödtext).tabell, {339, 722, 205, 103}});
     for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
 
-    // A list of dotted captions with their values, and a thin rule on its
-    // left from its top to the foot of its last value; where its text
-    // ends.
-    auto prickadLista = [&](const Datalista& data, double y) {
-        auto objekt = cachadeObjektFörData(data, etikett, brödtext,
+    // The dotted lists, the references under the invoice's facts (a
+    // delivery note has none: the references take their place), each with
+    // a thin rule on its left from its top to the foot of its last value.
+    // Long values push the references and the item table down, the table
+    // no further than `längstNer`; past that the lists are set smaller.
+    constexpr double rubrikerna = 375, längstNer = 100;
+    rumsplan::Plan listplan(*this);
+    auto& listor = listplan.rum("dotted lists", {46, 219, 208, rubrikerna - 10 + längstNer - 219});
+    auto lista = [&](const Datalista& data, double y) {
+        return mallverktyg::faktaraderIRum(*this, listor, data, etikett, brödtext,
                                            {.radhöjd = listradhöjd, .startposition = {47, y}, .etikettbredd = 100,
-                                            .värdebredd = 100, .paddning = mallverktyg::punktledare, .offset = -1});
-        if (objekt.empty() || !std::holds_alternative<cachad::string>(objekt.back().data)) return 0.0;
-        const double fot = std::get<cachad::string>(objekt.back().data).frame.maxY();
-        const double textensFot = mallverktyg::nederkant(*this, objekt, y);
-        alla.insert(alla.end(), std::make_move_iterator(objekt.begin()), std::make_move_iterator(objekt.end()));
-        alla.push_back(streck({{{listregelx, y + 2}, {listregelx, fot}}}, 0.5, blå));
-        return textensFot;
+                                            .värdebredd = 100, .paddning = mallverktyg::punktledare, .offset = -1})
+            .antal;
     };
-    // A delivery note has no invoice facts; the references take their place.
+    size_t förstaListan = 0;
     double referenser = 234;
     if (!följesedel) {
-        prickadLista(mallverktyg::fakta(*this, {Fakt::fakturanummer, Fakt::fakturadatum, Fakt::betalningsvillkor}),
-                     referenser - listradhöjd);
+        förstaListan =
+            lista(mallverktyg::fakta(*this, {Fakt::fakturanummer, Fakt::fakturadatum, Fakt::betalningsvillkor}),
+                  referenser - listradhöjd);
         referenser = 292;
     }
-    const double listornasFot = prickadLista(
-        mallverktyg::fakta(*this, {Fakt::vårReferens, Fakt::erReferens, Fakt::kundnummer, Fakt::personnummer,
-                                   Fakt::personnummer2, Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer,
-                                   Fakt::mottagarensMomsregistreringsnummer, Fakt::inköpsordernummer,
-                                   Fakt::leveranssätt, Fakt::leveransdatum}),
-        referenser - listradhöjd);
+    lista(mallverktyg::fakta(*this, {Fakt::vårReferens, Fakt::erReferens, Fakt::kundnummer, Fakt::personnummer,
+                                     Fakt::personnummer2, Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer,
+                                     Fakt::mottagarensMomsregistreringsnummer, Fakt::inköpsordernummer,
+                                     Fakt::leveranssätt, Fakt::leveransdatum}),
+          referenser - listradhöjd);
+    std::vector<CachatObjekt> listtexter = std::move(listplan).placera();
+    const double listornasFot = mallverktyg::nederkant(*this, listtexter, 0);
+    // Caption and value a row: the rule runs from the first caption's line
+    // to the last value's frame.
+    auto regel = [&](size_t från, size_t till) {
+        if (från >= till) return;
+        const Rect topp = std::get<cachad::string>(listtexter[från].data).frame;
+        const Rect fot = std::get<cachad::string>(listtexter[till - 1].data).frame;
+        alla.push_back(streck({{{listregelx, topp.y + 2}, {listregelx, fot.maxY()}}}, 0.5, blå));
+    };
+    const size_t delning = std::min(2 * förstaListan, listtexter.size());
+    regel(0, delning);
+    regel(delning, listtexter.size());
+    alla.insert(alla.end(), std::make_move_iterator(listtexter.begin()), std::make_move_iterator(listtexter.end()));
 
     // The item table, its upper rule and the white on earlier pages stand
-    // lower by what a long reference list reaches past its headings.
-    const double d = std::max(0.0, std::ceil(listornasFot + 10 - 375));
+    // lower by what a long reference list reaches past its headings; the
+    // lists' room is what they took, down to them.
+    const double d = std::max(0.0, std::ceil(listornasFot + 10 - rubrikerna));
+    planeradeRum.back().yta.height = rubrikerna - 10 + d - planeradeRum.back().yta.y;
     alla.push_back(streck({{{46, 393 + d}, {549, 393 + d}}, {{46, 692}, {549, 692}}}, 2, blå));
 
     // The amount block stands at the foot of the item area and grows

@@ -88,18 +88,6 @@ void Fakturavy::konfigureraInnehållFörHi() {
                                                 Fakt::personnummer2, Fakt::fastighetsbeteckning,
                                                 Fakt::lägenhetsnummer, Fakt::mottagarensMomsregistreringsnummer,
                                                 Fakt::inköpsordernummer, Fakt::leveransdatum, Fakt::leveranssätt});
-    auto faktaVid = [&](int procent) {
-        const double k = procent / 100.0;
-        return cachadeObjektFörData(uppgifter, vidProcent(uppgiftsrubrik, procent), vidProcent(uppgiftsvärde, procent),
-                                    {.radhöjd = 13 * k, .startposition = {34, 81}, .etikettbredd = 125,
-                                     .värdebredd = 175, .paddning = mallverktyg::punktledare, .offset = -2 * k});
-    };
-    auto slutet = [](const std::vector<CachatObjekt>& objekt) {
-        double y = 0;
-        for (const CachatObjekt& o : objekt) y = std::max(y, std::get<cachad::string>(o.data).frame.maxY());
-        return y;
-    };
-
     const std::string avsändarland(kod(b.land));
     // The invoice address reaches down to above the reminder. The sender
     // in two tables starting on one line, where the taller, measured, is
@@ -128,39 +116,26 @@ void Fakturavy::konfigureraInnehållFörHi() {
         auto& höger = plan.rum("registration", {256, topp, 217, std::min(107 + passningsmån, 793 - topp)})
                           .block("registration", {registrering, {256, topp, 217, 107}, rumsplan::Sättning::tabell});
         plan.krymperMed(vänster, höger);
-        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
-    }
 
-    // The delivery address under the facts at y 182, or lower when more
-    // facts reach down past it; set smaller to end above the item headings
-    // at y 320. When even 70 % of it has no room there, the facts above it
-    // are set smaller too, by one factor with their caption, down to 70 %;
-    // then the address is cut.
-    constexpr double leveransensFot = 320;
-    auto leveransram = [&](double faktaslut, int procent) {
-        const double y = std::max(182.0, std::ceil(faktaslut) + 2);
-        const double rubrik = 13 * procent / 100.0;
-        return std::pair{Rect{34, y, 128, rubrik},
-                         Rect{34, y + rubrik, 180, std::min(119.0, leveransensFot - (y + rubrik))}};
-    };
-    int procent = 100;
-    const auto leverans = f.adressAttLevereraTillGivetAvsändarland(avsändarland);
-    if (leverans) {
-        const AttributedString adresstext(*leverans, uppgiftsvärde);
-        auto rymsVid = [&](int p) {
-            const Rect ram = leveransram(slutet(faktaVid(p)), p).second;
-            return ram.height > 0 &&
-                   passadText(mätare, adresstext, ram.size(), TextDrawingMode::fromTopLeft).passar;
-        };
-        procent = störstaProcent(rymsVid).value_or(minstaProcent);
-    }
-    // Past the item headings even so, the facts are cut there.
-    std::vector<CachatObjekt> fakta = mallverktyg::faktaraderOvanför(*this, faktaVid(procent), leveransensFot);
-    if (leverans) {
-        const auto [rubrikram, adressram] = leveransram(slutet(fakta), procent);
-        alla.push_back(text(rubrikFörLeveransadress(), vidProcent(uppgiftsrubrik, procent), rubrikram));
-        if (adressram.height > 0)
-            alla.push_back(mallverktyg::passandeText(*this, AttributedString(*leverans, uppgiftsvärde), adressram));
+        // The facts with their leaders from y 81, a long value wrapping and
+        // pushing the rows below it down; the delivery address under them
+        // at y 182, or lower when they reach down past it. Both end above
+        // the item headings at y 320, set smaller together.
+        constexpr double fot = 320;
+        auto& fakta = plan.rum("facts", {34, 76, 305, fot - 76});
+        const Dataradsval rader{.radhöjd = 13, .startposition = {34, 81}, .etikettbredd = 125, .värdebredd = 175,
+                                .paddning = mallverktyg::punktledare, .offset = -2};
+        const double faktaslut =
+            mallverktyg::faktaraderIRum(*this, fakta, uppgifter, uppgiftsrubrik, uppgiftsvärde, rader).fot;
+        if (auto leverans = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
+            const double y = std::max(182.0, std::ceil(faktaslut) + 2);
+            fakta.block("delivery address",
+                        {{AttributedString(rubrikFörLeveransadress(), uppgiftsrubrik), {34, y, 128, 13}},
+                         {AttributedString(*leverans, uppgiftsvärde),
+                          {34, y + 13, 180, std::clamp(fot - (y + 13), 13.0, 119.0)}}},
+                        {.avstånd = 2, .underPåHelPunkt = true});
+        }
+        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
     }
 
     if (!följesedel) {
@@ -175,8 +150,6 @@ void Fakturavy::konfigureraInnehållFörHi() {
         attBetala.setParagraphStyle(tabbar);
         alla.emplace_back(std::move(attBetala), Rect{259, 603, 275, 15});
     }
-
-    alla.insert(alla.end(), std::make_move_iterator(fakta.begin()), std::make_move_iterator(fakta.end()));
 
     // The amount rows start at y 532 and end above the line of light over
     // the amount to pay (y 596) and its small clouds: more than four rows

@@ -116,6 +116,19 @@ double höjdSomRymmer(const Fakturavy& vy, const AttributedString& tabell, const
     return passad.passar ? ram.height : std::max(ram.height, passad.storlek.height);
 }
 
+Faktaraderna faktaraderIRum(const Fakturavy& vy, rumsplan::Rum& rum, const Datalista& data,
+                            const TextAttributes& etikett, const TextAttributes& värde, const Dataradsval& val) {
+    std::vector<Fakturavy::Faktarad> rader = vy.faktarader(data, etikett, värde, val);
+    Faktaraderna ut{rader.size(), val.startposition.y};
+    for (Fakturavy::Faktarad& rad : rader) {
+        ut.fot = std::max({ut.fot, rad.rubrikram.maxY(), rad.värderam.maxY()});
+        rum.block("fact", {{std::move(rad.rubrik), rad.rubrikram, rumsplan::Sättning::sträng,
+                            std::move(rad.rubrikUtanLedare)},
+                           {std::move(rad.värde), rad.värderam}});
+    }
+    return ut;
+}
+
 Rect underTabellen(const Fakturavy& vy, Rect ram, double fot) {
     const double under = std::ceil(fot) + 2;
     if (under > ram.y && under + ram.height <= vy.ramFörEnSida().maxY()) ram.y = under;

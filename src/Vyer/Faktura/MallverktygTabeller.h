@@ -110,5 +110,16 @@ double höjdSomRymmer(const Fakturavy& vy, const AttributedString& tabell, const
 // the table reaches it, as long as the page keeps the frame whole.
 Rect underTabellen(const Fakturavy& vy, Rect ram, double fot);
 
+// Facts with their captions (Fakturavy::faktarader, a dot leader, say) as
+// blocks of `rum`, a row each: every row stands on its line, a value of
+// several lines pushing the rows below it down, and the room sets them
+// smaller and cuts them as it does any block. How many rows, and where
+// their frames end as set (the rows' top without rows).
+struct Faktaraderna {
+    size_t antal = 0;
+    double fot = 0;
+};
+Faktaraderna faktaraderIRum(const Fakturavy& vy, rumsplan::Rum& rum, const Datalista& data, const TextAttributes& etikett,
+                      const TextAttributes& värde, const Dataradsval& val);
 
 }  // namespace mallverktyg

@@ -64,6 +64,7 @@ struct Sats {
     Rect ram;
     TextDrawingMode läge;
     double dy = 0;
+    AttributedString mäts;  // the text, or what stands for it in measuring
 };
 struct Fitblock {
     std::vector<Sats> texter;
@@ -92,8 +93,12 @@ public:
             for (const Text& t : b.texter) f.topp = std::min(f.topp, t.ram.minY());
             for (const Text& t : b.texter) {
                 const TextDrawingMode läge = lägeFör(t.sättning);
-                f.texter.push_back({radbrutenDärDenMåste(mätare, t.text, t.ram.width, läge, yta_.height), t.ram, läge,
-                                    t.ram.minY() - f.topp});
+                auto radbruten = [&](const AttributedString& text) {
+                    return radbrutenDärDenMåste(mätare, text, t.ram.width, läge, yta_.height);
+                };
+                AttributedString text = t.mäts ? t.text : radbruten(t.text);
+                AttributedString mäts = t.mäts ? radbruten(*t.mäts) : text;
+                f.texter.push_back({std::move(text), t.ram, läge, t.ram.minY() - f.topp, std::move(mäts)});
                 f.ramhöjd = std::max(f.ramhöjd, t.ram.maxY() - f.topp);
             }
             block_.push_back(std::move(f));
@@ -130,7 +135,7 @@ private:
             double höjd = 0;
             for (const Sats& s : b.texter) {
                 const TextExtent m =
-                    uppmättIRam(mätare_, vidProcent(s.text, procent), {s.ram.width, yta_.height}, s.läge);
+                    uppmättIRam(mätare_, vidProcent(s.mäts, procent), {s.ram.width, yta_.height}, s.läge);
                 p.ryms = p.ryms && inomRamen(m, {s.ram.width, yta_.height});
                 p.brutetOrd = p.brutetOrd || m.brokeWord;
                 p.texthöjd[i].push_back(m.size.height);

@@ -42,6 +42,10 @@ struct Text {
     AttributedString text;
     Rect ram;
     Sättning sättning = Sättning::sträng;
+    // What the text is measured by where not all of it need show: a
+    // caption without the dot leader that runs on to its frame's edge and
+    // is cut there by design.
+    std::optional<AttributedString> mäts = std::nullopt;
 };
 
 // Where a block would stand, given its height h: its top at `linje` −
