@@ -137,23 +137,38 @@ Fältbild sök(const Läsning& l, const std::vector<Profilfält>& fälten, bool 
                 }
             }
     }
-    // Words drawn in part of two texts belong to the one that holds more of
-    // its words there: a recipient's street cut after "Rue du Rhône 81" is
-    // no part of the delivery street "Rue du Rhône 38".
+    // Words drawn of two texts belong to the one that holds more of its
+    // words there: a recipient's street cut after "Rue du Rhône 81" is no
+    // part of the delivery street "Rue du Rhône 38", nor is the country
+    // "Danmark" a bank's name holds the recipient's country.
     std::vector<std::vector<std::pair<size_t, int>>> mest;  // by page and word: (words found, text)
     for (const RitadSida& s : l.ritade) mest.emplace_back(s.ord.size(), std::pair<size_t, int>{0, -1});
     for (size_t f = 0; f < fälten.size(); ++f)
-        for (const Plats& plats : ut.delar[f])
+        for (const auto* lista : {&ut.hela[f], &ut.delar[f]})
+            for (const Plats& plats : *lista)
+                for (const Ordfynd& o : plats.second.ord)
+                    for (size_t i : o.ritade)
+                        if (auto& m = mest[plats.first][i]; plats.second.funna() > m.first)
+                            m = {plats.second.funna(), int(f)};
+    auto annansOrd = [&](size_t f, const Plats& plats, size_t i) {
+        const auto& m = mest[plats.first][i];
+        return m.second >= 0 && m.second != int(f) && m.first > plats.second.funna();
+    };
+    for (auto& s : ut.fält) std::fill(s.begin(), s.end(), -1);
+    for (size_t f = 0; f < fälten.size(); ++f) {
+        std::erase_if(ut.hela[f], [&](const Plats& plats) {
             for (const Ordfynd& o : plats.second.ord)
                 for (size_t i : o.ritade)
-                    if (auto& m = mest[plats.first][i]; plats.second.funna() > m.first) m = {plats.second.funna(), int(f)};
+                    if (!annansOrd(f, plats, i)) return false;
+            return true;
+        });
+        for (const Plats& plats : ut.hela[f]) ut.tillhör(f, plats);
+    }
     for (size_t f = 0; f < fälten.size(); ++f) {
         std::erase_if(ut.delar[f], [&](const Plats& plats) {
             for (const Ordfynd& o : plats.second.ord)
                 for (size_t i : o.ritade) {
-                    const auto& m = mest[plats.first][i];
-                    const bool annans = m.second >= 0 && m.second != int(f) && m.first > plats.second.funna();
-                    if (!annans && (ut.fält[plats.first][i] < 0 || ut.fält[plats.first][i] == int(f))) return false;
+                    if (!annansOrd(f, plats, i) && (ut.fält[plats.first][i] < 0 || ut.fält[plats.first][i] == int(f))) return false;
                 }
             return true;
         });
