@@ -9,6 +9,7 @@
 #include "Modell/Bokforing.h"
 #include "Modell/Fakturor/Faktura.h"
 #include "Modell/Fakturor/Fakturamall.h"
+#include "Plattform/Lokalisering.h"
 #include "Plattform/Strangar.h"
 #include "Plattform/UnicodeText.h"
 #include "Vyer/Faktura/Fakturavy.h"
@@ -102,6 +103,20 @@ struct Fältbild {
             for (size_t i : o.ritade) fält[plats.first][i] = int(f);
     }
     size_t visas(size_t f) const { return hela[f].size() + delar[f].size(); }
+    // Per text and whole place: whether another text holds it whole as
+    // well, with as many of its words (a sender and a recipient on one
+    // street).
+    std::vector<std::vector<bool>> delad;
+
+    // How often a text shows on the first `sidor` pages, places shared
+    // with another text left out: with long values one of them may hold
+    // more words there.
+    size_t visasEnsam(size_t f, size_t sidor) const {
+        size_t n = 0;
+        for (size_t i = 0; i < hela[f].size(); ++i) n += hela[f][i].first < sidor && !delad[f][i];
+        for (const Plats& plats : delar[f]) n += plats.first < sidor;
+        return n;
+    }
 };
 
 // A place drawn in part counts when it holds two of the text's words (or
@@ -163,6 +178,21 @@ Fältbild sök(const Läsning& l, const std::vector<Profilfält>& fälten, bool 
             return true;
         });
         for (const Plats& plats : ut.hela[f]) ut.tillhör(f, plats);
+    }
+    // Whole places held by a text, and whether another holds the same
+    // words whole as well.
+    std::map<std::pair<size_t, std::vector<size_t>>, size_t> hållna;
+    auto ordAv = [](const Plats& plats) {
+        std::vector<size_t> ord;
+        for (const Ordfynd& o : plats.second.ord) ord.insert(ord.end(), o.ritade.begin(), o.ritade.end());
+        std::sort(ord.begin(), ord.end());
+        return std::pair{plats.first, ord};
+    };
+    for (size_t f = 0; f < fälten.size(); ++f)
+        for (const Plats& plats : ut.hela[f]) ++hållna[ordAv(plats)];
+    for (size_t f = 0; f < fälten.size(); ++f) {
+        ut.delad.emplace_back();
+        for (const Plats& plats : ut.hela[f]) ut.delad[f].push_back(hållna[ordAv(plats)] > 1);
     }
     for (size_t f = 0; f < fälten.size(); ++f) {
         std::erase_if(ut.delar[f], [&](const Plats& plats) {
@@ -264,10 +294,29 @@ std::set<std::string> näraKantenTexter(const Läsning& l) {
     return ut;
 }
 
-// Words no text stands for, that show whole, by key.
-std::multiset<std::string> övrigaOrd(const Läsning& l, const Fältbild& bild) {
+// The words of the lines that carry the items over to the next page, in
+// every language, by key: an invoice of fewer pages has fewer of them.
+const std::set<std::string>& överföringsord() {
+    static const std::set<std::string> ord = [] {
+        std::set<std::string> ut;
+        for (const Översättningsrad& rad : inbyggdaÖversättningar())
+            if (rad.nyckel.find("continued") != std::string_view::npos)
+                for (std::string_view text : {rad.nyckel, rad.text})
+                    for (size_t i = 0; i < text.size();) {
+                        const size_t slut = std::min(text.find(' ', i), text.size());
+                        if (slut > i) ut.insert(nyckel(text.substr(i, slut - i)));
+                        i = slut + 1;
+                    }
+        return ut;
+    }();
+    return ord;
+}
+
+// Words no text stands for, that show whole, by key, on the first `sidor`
+// pages.
+std::multiset<std::string> övrigaOrd(const Läsning& l, const Fältbild& bild, size_t sidor = SIZE_MAX) {
     std::multiset<std::string> ut;
-    for (size_t p = 0; p < l.sidor.size(); ++p)
+    for (size_t p = 0; p < std::min(sidor, l.sidor.size()); ++p)
         for (size_t i = 0; i < l.ritade[p].ord.size(); ++i) {
             const RitatOrd& o = l.ritade[p].ord[i];
             const std::string& k = l.sidor[p].nycklar[i];
@@ -443,8 +492,18 @@ void fältbrister(Fältbild& k, Fältbild& l, const Läsning& lång, const std::
             ut.push_back({"ordinary values: " + std::string(slagAv(plats)) + ": " + fälten[f].namn,
                           "ordinary values: " + beskriv(plats, fälten[f])});
         }
-        const size_t behövs = k.visas(f), finns = l.hela[f].size();
+        // Long values may take fewer pages (a band set smaller, say): a
+        // text repeated on each page is needed on as many as they take,
+        // and once at least.
+        const size_t sidor = lång.ritade.size();
+        size_t behövs = k.visasEnsam(f, sidor);
+        if (behövs == 0 && k.visasEnsam(f, kort.ritade.size()) > 0) behövs = 1;
+        const size_t finns = l.visasEnsam(f, sidor) - l.delar[f].size();
         if (behövs == 0) continue;
+        // A text of short words only ("ING") is found wherever another
+        // text has them, a hyphenated word's last syllable too: how often
+        // it shows says nothing.
+        if (k.delar[f].empty() && !k.hela[f].empty() && baraKortaOrd(k.hela[f].front().second)) continue;
         // In a user template, a field that shows the text with ordinary
         // values may cut it with an ellipsis.
         bool ellipsISittFält = false;
@@ -555,9 +614,15 @@ std::vector<Fel> brister(const Läsning& kort, const Läsning& lång, const std:
                                       etikett(s.ord[i], l.fält[p][i], fälten) + ") nearer than " +
                                       std::to_string(int(sidmarginal)) + " pt to the edge"});
         }
-        std::multiset<std::string> borta = övrigaOrd(kort, k);
+        // On the pages both take, and what the ordinary invoice shows on
+        // more pages once at least (as for the texts above).
+        std::multiset<std::string> borta = övrigaOrd(kort, k, lång.ritade.size());
+        for (const std::string& o : övrigaOrd(kort, k))
+            if (!borta.contains(o)) borta.insert(o);
         for (const std::string& o : övrigaOrd(lång, l))
             if (auto i = borta.find(o); i != borta.end()) borta.erase(i);
+        if (lång.ritade.size() < kort.ritade.size())
+            std::erase_if(borta, [](const std::string& o) { return överföringsord().contains(o); });
         for (const std::string& o : std::set<std::string>(borta.begin(), borta.end()))
             ut.push_back({o.find_first_of("0123456789") == std::string::npos ? "dropped: a caption or word"
                                                                               : "dropped: a date, amount or number",
