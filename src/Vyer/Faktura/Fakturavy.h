@@ -452,6 +452,10 @@ struct Kolumnval {
     // the table would set it lower it stands higher, and where that would
     // take it over the last row, on a page of its own.
     std::optional<double> meddelandetsFot;
+    // A message taller than the last page's rows' room may run on below
+    // it, down to meddelandetsFot, where the page leaves that free: a page
+    // whose rows' room is small keeps a long message whole.
+    bool meddelandetUnderRaderna = false;
 };
 
 // Gives two tables made by tabellMedData one value column: the one whose

@@ -374,5 +374,5 @@ void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrika
 
     innehållFörVarjeSida = sidorMedRader(*this, std::move(tabell),
                                          {skalade.data, skalade.högerData, datautrymme, höjdPåÖvrigaSidor,
-                                          val.alternerandeRadfärg, val.meddelandetsFot});
+                                          val.alternerandeRadfärg, val.meddelandetsFot, val.meddelandetUnderRaderna});
 }

@@ -124,9 +124,17 @@ std::vector<std::vector<CachatObjekt>> sidorMedRader(const Fakturavy& vy, Kolumn
     const double sistaSidan = vy.följesedel ? övrigaSidor : p.datautrymme.height;
     // Where the message may end, below the row base: where a last row may.
     double meddelandetsFot = sistaSidan - sistaRadensMarginal;
-    if (p.meddelandetsFot)
-        meddelandetsFot = std::min(meddelandetsFot, *p.meddelandetsFot - p.datautrymme.y - radbasensFörskjutning);
-    const auto meddelande = förberettMeddelande(vy, p, meddelandetsFot);
+    // A message taller than that, on a page of its own, may run on below
+    // the rows' room where the template leaves it free.
+    double meddelandetsYttersta = meddelandetsFot;
+    if (p.meddelandetsFot) {
+        const double fot = *p.meddelandetsFot - p.datautrymme.y - radbasensFörskjutning;
+        if (p.meddelandetUnderRaderna)
+            meddelandetsYttersta = std::max(meddelandetsFot, fot);
+        else
+            meddelandetsFot = meddelandetsYttersta = std::min(meddelandetsFot, fot);
+    }
+    const auto meddelande = förberettMeddelande(vy, p, meddelandetsYttersta);
     const size_t antal = tabell.radhöjder.size();
     std::vector<double> kolumnensX;
     for (double o = 0; const auto& kolumn : tabell.kolumner) {

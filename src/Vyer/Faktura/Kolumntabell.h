@@ -44,6 +44,7 @@ struct Radplacering {
     double höjdPåÖvrigaSidor = 0;
     std::optional<Color> alternerandeRadfärg;
     std::optional<double> meddelandetsFot;  // Kolumnval::meddelandetsFot
+    bool meddelandetUnderRaderna = false;   // Kolumnval::meddelandetUnderRaderna
 };
 
 // The pages of the item rows, at least one, with the continuation lines,

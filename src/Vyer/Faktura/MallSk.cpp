@@ -125,7 +125,8 @@ void Fakturavy::konfigureraInnehållFörSk() {
     }
 
     // The amount rows end on a total row of the template's own at y 498, so
-    // they grow upward; the item area grows with them.
+    // they grow upward; the item area grows with them. The message may run
+    // on below the rows down to the amount rows and the VAT summary.
     const int n = antalBeloppsrader(false);
     const double y0 = 498 - beloppsradhöjd * n;
     std::vector<CachatObjekt> sistaSidan =
@@ -140,6 +141,8 @@ void Fakturavy::konfigureraInnehållFörSk() {
     läggTillKolumnerMedRubrikattribut(kolumnrubrik, värde, kolumnrubrikHöger, värdeHöger,
                                       {.rubrikutrymme = rubrikutrymme,
                                        .datautrymme = Rect{78, 290, 436, beloppsradhöjd * (n + 0.5) + 43}.integral(),
-                                       .höjdPåÖvrigaSidor = 234});
+                                       .höjdPåÖvrigaSidor = 234,
+                                       .meddelandetsFot = std::min(y0, 455.0) - 4,
+                                       .meddelandetUnderRaderna = true});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
 }
