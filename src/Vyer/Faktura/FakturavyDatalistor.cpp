@@ -6,10 +6,12 @@
 
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <optional>
 
@@ -117,37 +119,60 @@ std::vector<AttributedString> faktatabeller(const Fakturavy& vy, const TextAttri
     return tabeller;
 }
 
+// The templates that use the three columns all stand on A4 backgrounds.
+constexpr double sidhöjd = 842;
+constexpr TextDrawingMode läge = TextDrawingMode::fromTopLeft;
+
+// The three columns as set at full size: each table wrapped where a value
+// is too wide for its column, the width it is measured in and the width of
+// its frame, and the band they keep to.
+struct Faktakolumnerna {
+    std::vector<AttributedString> tabeller;
+    std::vector<double> bredder, ramar;
+    Faktaband band;
+    // The top of the tallest column, `högst` high, centred on the line 30
+    // points above `vid`.
+    std::function<double(double)> centrerad;
+};
+
+Faktakolumnerna faktakolumnerna(const Fakturavy& vy, const TextAttributes& rubrikattribut,
+                                const TextAttributes& värdeattribut, const Trekolumnsval& val) {
+    Faktakolumnerna k;
+    k.tabeller = faktatabeller(vy, rubrikattribut, värdeattribut, val.tabell);
+    k.tabeller.resize(std::min(k.tabeller.size(), val.platser.size()));
+    for (size_t i = 0; i < k.tabeller.size(); ++i) {
+        const bool sista = i + 1 == val.platser.size();
+        const double kolumnbredd = i < val.kolumnbredder.size() && val.kolumnbredder[i] ? *val.kolumnbredder[i]
+                                                                                         : val.kolumnbredd;
+        k.bredder.push_back(sista ? kolumnbredd
+                                  : std::min(kolumnbredd,
+                                             val.platser[i + 1] - val.platser[i] - faktakolumnernasMellanrum));
+        // A value too wide for its column wraps under the other values
+        // rather than lose its end at the column's edge; a column that
+        // fits keeps its frame.
+        AttributedString satt = radbrutenOmDenÄrFörBred(vy.mätare, k.tabeller[i], k.bredder[i], läge);
+        k.ramar.push_back(satt == k.tabeller[i] ? kolumnbredd : k.bredder[i]);
+        k.tabeller[i] = std::move(satt);
+    }
+    constexpr double oändlig = std::numeric_limits<double>::infinity();
+    k.band = val.inom.value_or(Faktaband{.överkant = -oändlig, .nederkant = oändlig});
+    k.centrerad = [vid = val.vid](double högst) { return sidhöjd - vid - std::round(30 + högst / 2); };
+    return k;
+}
+
 }  // namespace
 
 Faktakolumner Fakturavy::läggInKolumndataÖverTreKolumner(const TextAttributes& rubrikattribut,
                                                          const TextAttributes& värdeattribut,
                                                          const Trekolumnsval& val) {
-    // The templates that use this all stand on A4 backgrounds.
-    constexpr double sidhöjd = 842;
-    constexpr TextDrawingMode läge = TextDrawingMode::fromTopLeft;
-    std::vector<AttributedString> tabeller = faktatabeller(*this, rubrikattribut, värdeattribut, val.tabell);
-    const size_t antal = std::min(tabeller.size(), val.platser.size());
-    std::vector<double> bredder, ramar;
-    for (size_t i = 0; i < antal; ++i) {
-        const bool sista = i + 1 == val.platser.size();
-        const double kolumnbredd = i < val.kolumnbredder.size() && val.kolumnbredder[i] ? *val.kolumnbredder[i]
-                                                                                         : val.kolumnbredd;
-        bredder.push_back(sista ? kolumnbredd
-                                : std::min(kolumnbredd,
-                                           val.platser[i + 1] - val.platser[i] - faktakolumnernasMellanrum));
-        // A value too wide for its column wraps under the other values
-        // rather than lose its end at the column's edge; a column that
-        // fits keeps its frame.
-        AttributedString satt = radbrutenOmDenÄrFörBred(mätare, tabeller[i], bredder[i], läge);
-        ramar.push_back(satt == tabeller[i] ? kolumnbredd : bredder[i]);
-        tabeller[i] = std::move(satt);
-    }
-
-    constexpr double oändlig = std::numeric_limits<double>::infinity();
-    const Faktaband band = val.inom.value_or(Faktaband{.överkant = -oändlig, .nederkant = oändlig});
+    Faktakolumnerna k = faktakolumnerna(*this, rubrikattribut, värdeattribut, val);
+    std::vector<AttributedString>& tabeller = k.tabeller;
+    const std::vector<double>& bredder = k.bredder;
+    const std::vector<double>& ramar = k.ramar;
+    const size_t antal = tabeller.size();
+    const Faktaband& band = k.band;
     const double fot = std::max(band.nederkant, band.gräns);
-    // The tallest column is centred on the line 30 points above `vid`.
-    auto centrerad = [&](double högst) { return sidhöjd - val.vid - std::round(30 + högst / 2); };
+    const auto centrerad = k.centrerad;
 
     // Each text over the band at a percent of its size, in a frame that
     // holds it; a column keeps below those whose frames span it.
@@ -232,4 +257,22 @@ Faktakolumner Fakturavy::läggInKolumndataÖverTreKolumner(const TextAttributes&
         innehållFörAllaSidor.emplace_back(std::move(tabell), Rect{val.platser[i], satt.y[i], ram.width, ram.height});
     }
     return ut;
+}
+
+void mallverktyg::faktakolumnerIRum(Fakturavy& vy, const std::vector<rumsplan::Rum*>& rummen,
+                                    const TextAttributes& rubrikattribut, const TextAttributes& värdeattribut,
+                                    const Trekolumnsval& val, double avstånd) {
+    Faktakolumnerna k = faktakolumnerna(vy, rubrikattribut, värdeattribut, val);
+    double högst = 0;
+    for (size_t i = 0; i < k.tabeller.size(); ++i)
+        högst = std::max(högst, vy.mätare.boundingSize(k.tabeller[i], {k.bredder[i], 10000}).height);
+    const double y = std::max(k.band.överkant, std::min(k.centrerad(högst), k.band.nederkant - högst));
+    const double höjd = std::max(sidhöjd - val.vid - k.centrerad(högst), högst);
+    for (rumsplan::Rum* rum : rummen) {
+        std::vector<rumsplan::Text> texter;
+        for (size_t i = 0; i < k.tabeller.size(); ++i)
+            if (val.platser[i] >= rum->yta().minX() && val.platser[i] < rum->yta().maxX())
+                texter.push_back({k.tabeller[i], {val.platser[i], y, k.ramar[i], höjd}});
+        rum->block("facts", std::move(texter), {.avstånd = avstånd, .översta = k.band.överkant});
+    }
 }

@@ -12,6 +12,7 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 using mallverktyg::text;
@@ -98,44 +99,51 @@ void Fakturavy::konfigureraInnehållFörP() {
                                      villkor, villkorsram, fskatt, {34, 808, 144, 12});
 
     auto& alla = innehållFörAllaSidor;
-    // The company's name stays below the credit terms.
-    for (CachatObjekt& o : mallverktyg::företagsnamnÖverAvsändartabeller(
-             *this, avsändaretikett, avsändarvärde, företagsnamn,
-             {.adressbredd = 146,
-              .kontaktbredd = 180,
-              .namnetUnder = mallverktyg::underKreditvillkoren(*this, villkor, villkorsram)}))
-        alla.push_back(std::move(o));
+    rumsplan::Plan plan(*this);
+    // The company's name and the sender tables below the credit terms.
+    mallverktyg::företagsnamnÖverAvsändartabellerIRum(
+        *this, plan, avsändaretikett, avsändarvärde, företagsnamn,
+        {.adressbredd = 146,
+         .kontaktbredd = 180,
+         .namnetUnder = mallverktyg::underKreditvillkoren(*this, villkor, villkorsram)});
 
-    // An address with its caption in a white arrow on its left.
+    // The addresses, each with its caption in a white arrow on its left,
+    // over the facts on the blue band: a long address runs on into the
+    // band, the columns below it moving down, and all are set smaller
+    // together when the band's foot is reached. The captions stay in their
+    // arrows as they are; the invoice address's stands left of it, in the
+    // delivery address's room.
     const BezierPath pilen = pil();
-    std::vector<TextÖverFakta> adresser;
-    auto adressMedPil = [&](const std::string& adresstext, const Rect& adressram, const std::string& rubrik,
-                            double rubrikx, Point pilvid) {
-        adresser.push_back({AttributedString(adresstext, adress), adressram});
+    std::vector<rumsplan::Text> leveransadress, fakturaadress;
+    std::vector<CachatObjekt> rubriker;
+    auto adressMedPil = [&](std::vector<rumsplan::Text>& block, const std::string& adresstext, const Rect& adressram,
+                            const std::string& rubrik, double rubrikx, Point pilvid) {
+        block.push_back({AttributedString(adresstext, adress), adressram});
         AttributedString r(versaler(rubrik), adressrubrik);
         const double h = mallverktyg::uppmätt(*this, r, {46, 23}).height;
-        alla.push_back(CachatObjekt(std::move(r), Rect{rubrikx, pilmitt - h / 2, 46, h}));
+        rubriker.push_back(CachatObjekt(std::move(r), Rect{rubrikx, pilmitt - h / 2, 46, h}));
         alla.push_back(CachatObjekt(std::nullopt,
                                     AffineTransform::translation(pilvid.x, pilvid.y).scaled(pilskala, pilskala),
                                     cachad::path{pilen, vit, std::nullopt}));
     };
     const std::string avsändarland(kod(b.land));
     if (auto faktureras = f.fakturaadressGivetAvsändarland(avsändarland))
-        adressMedPil(*faktureras, {404, 109, 150, 78}, rubrikFörMottagaradress(), 313, {344, 132});
+        adressMedPil(fakturaadress, *faktureras, {404, 109, 150, 78}, rubrikFörMottagaradress(), 313, {344, 132});
     if (auto leverans = f.leveransadress())
-        adressMedPil(leverans->formatteradFörAvsändarland(avsändarland, true), {136, 109, 154, 78},
+        adressMedPil(leveransadress, leverans->formatteradFörAvsändarland(avsändarland, true), {136, 109, 154, 78},
                      rubrikFörLeveransadress(), 45, {77, 132});
-
-    // The facts keep to the blue band, below the addresses, which run on
-    // as far as they go and share the band with them.
-    for (CachatObjekt& o : läggInKolumndataÖverTreKolumner(faktarubrik, faktavärde,
-                                                           {.vid = 589.5,
-                                                            .platser = {25, 204, 396},
-                                                            .kolumnbredd = 185,
-                                                            .inom = Faktaband{.överkant = 173, .nederkant = 278},
-                                                            .ovanför = std::move(adresser)})
-                               .ovanför)
-        alla.push_back(std::move(o));
+    const Trekolumnsval fakta{.vid = 589.5,
+                              .platser = {25, 204, 396},
+                              .kolumnbredd = 185,
+                              .inom = Faktaband{.överkant = 173, .nederkant = 278}};
+    const double fot = fakta.inom->nederkant;
+    auto& vänsterRum = plan.rum("delivery address and facts", {25, 109, 396 - 25, fot - 109});
+    auto& högerRum = plan.rum("invoice address and facts", {396, 109, 581 - 396, fot - 109});
+    plan.krymperMed(vänsterRum, högerRum);
+    vänsterRum.block("delivery address", std::move(leveransadress)).färdiga(std::move(rubriker));
+    högerRum.block("invoice address", std::move(fakturaadress));
+    mallverktyg::faktakolumnerIRum(*this, {&vänsterRum, &högerRum}, faktarubrik, faktavärde, fakta, 2);
+    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
 
     if (!följesedel) {
         alla.push_back(text(rubrikFörBeloppAttBetala(), attBetalaRubrik, {327, 630, 206, 21}));

@@ -11,15 +11,12 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
-#include "Vyer/Faktura/MallverktygRum.h"
-#include "Vyer/Faktura/MallverktygTabeller.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
-#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 #include <array>
 
-using mallverktyg::tabelltext;
 using mallverktyg::text;
 
 namespace {
@@ -95,59 +92,64 @@ void Fakturavy::konfigureraInnehållFörR() {
     const TextAttributes avsändaretikett  {rightAligned(),   std::nullopt,  normal7};
     const TextAttributes adress           {std::nullopt,     grön,          lätt9};
 
+    // The F-tax note keeps left of the sender table, whose room reaches
+    // down past it to the paper's margin.
     läggTillInnehållMedRamFörLogotyp({483, 730, 87, 75}, titel, {31, 22, 533, 50}, påminnelse, {44, 269, 511, 25},
-                                     villkor, {31, 595, 266, 45}, fskatt, {32, 804, 144, 12});
+                                     villkor, {31, 595, 266, 45}, fskatt, {32, 804, 114, 12});
 
     auto& alla = innehållFörAllaSidor;
+    rumsplan::Plan plan(*this);
     // A long address grows down to above the reminder before it is set
     // smaller.
     if (auto fakturaadress = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
-        alla.push_back(mallverktyg::växandeSträng(*this, AttributedString(*fakturaadress, adress), {382, 104, 182, 113},
-                                                  {.riktning = mallverktyg::Växer::nedåt, .gräns = 264, .växerFörst = true}));
+        plan.rum("invoice address", {382, 104, 182, 264 - 104})
+            .block("invoice address", {AttributedString(*fakturaadress, adress), {382, 104, 182, 113}});
 
+    // The sender tables stand at their frames' tops; a long one runs down
+    // to the paper's margin, then up to below slot 8, as high as its
+    // turned caption lets it at x 146.
     using enum mallverktyg::Fakt;
-    const Datalista kontakt = mallverktyg::faktaOchBetalning(*this, {telefon, fax, email, hemsida});
-    const std::pair<Datalista, Rect> avsändartabeller[] = {
-        {mallverktyg::fakta(*this, {avsändare, avsändaradress, organisationsnummer, momsregistreringsnummer}),
-         {146, 733, 145, 73}},
-        {kontakt, {294, 732, 184, 103}},
+    auto avsändartabell = [&](const char* namn, const Datalista& lista, const Rect& ram) {
+        plan.rum(namn, {ram.x, 718, ram.width, 835 - 718})
+            .block(namn, {tabellMedData(lista, avsändaretikett, avsändarvärde, {.storaBokstäverPåRubrik = true}).tabell,
+                          ram, rumsplan::Sättning::tabell});
     };
-    for (const auto& [lista, ram] : avsändartabeller) {
-        AttributedString tabell =
-            tabellMedData(lista, avsändaretikett, avsändarvärde, {.storaBokstäverPåRubrik = true}).tabell;
-        // Only a table too tall for its frame even set smaller grows, upward.
-        const double höjd = mallverktyg::höjdSomRymmer(*this, tabell, ram);
-        alla.push_back(tabelltext(*this, std::move(tabell), {ram.x, ram.maxY() - höjd, ram.width, höjd}));
-    }
+    avsändartabell("sender",
+                   mallverktyg::fakta(*this, {avsändare, avsändaradress, organisationsnummer, momsregistreringsnummer}),
+                   {146, 733, 145, 73});
+    avsändartabell("contact", mallverktyg::faktaOchBetalning(*this, {telefon, fax, email, hemsida}),
+                   {294, 732, 184, 103});
 
     // The slots: the invoice's own facts first on an invoice, last on a
-    // delivery note; slot 8 in orange.
+    // delivery note; slot 8 in orange. Each value keeps to its line in its
+    // slot, set smaller when long, and wraps there only when even 70 % is
+    // too wide; its caption, turned, is set smaller to keep to its line on
+    // the stripes.
     const Datalista egna = mallverktyg::fakta(*this, {fakturanummer, fakturadatum, förfallodatum});
     const Datalista övriga = mallverktyg::fakta(
         *this, {inköpsordernummer, mottagarensMomsregistreringsnummer, erReferens, vårReferens, kundnummer,
                 fastighetsbeteckning, lägenhetsnummer, personnummer, personnummer2, betalningsvillkor, leveransdatum,
                 leveranssätt});
-    // A long caption is set smaller to keep to its line on the stripes; so
-    // is a long value, which wraps in its slot when even 70 % is too wide
-    // for one line.
-    auto slotvärde = [&](const std::string& värde, const TextAttributes& attribut, const Rect& plats) {
-        const AttributedString text(värde, attribut);
-        const Size enRad{plats.width, mallverktyg::uppmätt(*this, text).height};
-        if (!textInomRam(mätare, text, enRad, TextDrawingMode::fromTopLeft).avkortad)
-            return mallverktyg::textPåSinaRader(*this, värde, attribut, plats);
-        return mallverktyg::passandeText(*this, text, plats);
-    };
     const Datalista iPlatserna = tillPlatserna(egna, övriga, !följesedel, faktaplatser.size());
     for (size_t k = 0; k < iPlatserna.size() && k < faktaplatser.size(); ++k) {
         const Rect& plats = faktaplatser[k];
         const bool sista = k + 1 == faktaplatser.size();
-        alla.push_back(slotvärde(*iPlatserna[k].värde, sista ? platsvärde8 : platsvärde, plats));
+        const std::string namn = "slot " + std::to_string(k + 1);
+        // A value wider than its slot keeps to its line, set smaller; one
+        // that fits keeps its own attributes (a line kept is clipped at
+        // the slot's edges).
+        const TextAttributes& attribut = sista ? platsvärde8 : platsvärde;
+        AttributedString värde(*iPlatserna[k].värde, attribut);
+        if (mallverktyg::uppmätt(*this, värde).width > plats.width)
+            värde = AttributedString(*iPlatserna[k].värde, påEnRad(attribut));
+        plan.rum(namn, plats).block(namn, {std::move(värde), plats});
         const Rect rubrikram{-210, -2, 201, 15};
         alla.push_back(mallverktyg::roteradText(
             mallverktyg::påSinaRader(*this, AttributedString(*iPlatserna[k].rubrik, sista ? platsrubrik8 : platsrubrik),
                                      {rubrikram.width, 0}),
             rubrikram, {plats.minX() - 11, plats.maxY() - 16}, rubrikvinkel));
     }
+    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
 
     if (!följesedel) {
         // Caption at the left of the frame, the amount at its right.

@@ -89,6 +89,31 @@ std::vector<CachatObjekt> företagsnamnÖverAvsändartabeller(const Fakturavy& v
     return std::move(tabeller.objekt);
 }
 
+void företagsnamnÖverAvsändartabellerIRum(const Fakturavy& vy, rumsplan::Plan& plan,
+                                          const TextAttributes& etikettattribut,
+                                          const TextAttributes& värdeattribut,
+                                          const TextAttributes& namnattribut, const Avsändartabellval& val) {
+    constexpr double fot = 807, namnhöjd = 18;
+    auto tabell = [&](const Datalista& data) {
+        return vy.tabellMedData(data, etikettattribut, värdeattribut, {.fetStilPåFörstaRaden = true}).tabell;
+    };
+    const Tabellplats tabeller[] = {
+        {tabell(fakta(vy, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer})), 56,
+         val.adressbredd},
+        {tabell(faktaOchBetalning(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida})), 210,
+         val.kontaktbredd},
+    };
+    double höjd = 0;
+    for (const Tabellplats& t : tabeller) höjd = std::max(höjd, uppmätt(vy, t.tabell, {t.bredd, 10000}).height);
+    std::vector<rumsplan::Text> texter;
+    for (const Tabellplats& t : tabeller)
+        texter.push_back({t.tabell, {t.x, fot - höjd, t.bredd, höjd}, rumsplan::Sättning::tabell});
+    const double bredd = std::max(55.0 + 271, 210 + val.kontaktbredd) - 55;
+    plan.rum("sender", {55, val.namnetUnder, bredd, fot - val.namnetUnder})
+        .block("sender name", {AttributedString(vy.b.namn, namnattribut), {55, fot - höjd - namnhöjd, 271, namnhöjd}})
+        .block("sender tables", std::move(texter), {.förankring = rumsplan::Förankring::påFoten(fot)});
+}
+
 Datalista mottagarfakta(const Fakturavy& vy) {
     return fakta(vy, {Fakt::mottagare, Fakt::mottagaradress, Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer,
                       Fakt::personnummer, Fakt::personnummer2, Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer,

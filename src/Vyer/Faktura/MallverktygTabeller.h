@@ -99,6 +99,27 @@ struct Kolumnlinjer {
 std::vector<CachatObjekt> faktatabellerIKolumn(Fakturavy& vy, Faktatabeller tabeller, const Rect& rum,
                                                Kolumnlinjer linjer, rumsplan::Avrundning avrundning);
 
+// The three fact columns (Fakturavy::läggInKolumndataÖverTreKolumner) as
+// blocks of `rummen`, each column in the room its place lies in, where
+// that step sets them at full size: the tallest centred on its line within
+// the band. Each room's fitter moves its columns down to `avstånd` under
+// the blocks above them there (an address that runs on into the band),
+// up from the room's foot no higher than the band's top, and sets them
+// smaller with the room.
+void faktakolumnerIRum(Fakturavy& vy, const std::vector<rumsplan::Rum*>& rummen,
+                       const TextAttributes& rubrikattribut, const TextAttributes& värdeattribut,
+                       const Trekolumnsval& val, double avstånd);
+
+// The company's name over the two sender tables of företagsnamnÖverAvsändartabeller,
+// as one room of `plan` from y `namnetUnder` down to the tables' foot: the
+// tables stand on it and grow upward together, the name a block above
+// them that a long name wraps upward in; both are set smaller together,
+// then cut (Rumsplan.h).
+void företagsnamnÖverAvsändartabellerIRum(const Fakturavy& vy, rumsplan::Plan& plan,
+                                          const TextAttributes& etikettattribut,
+                                          const TextAttributes& värdeattribut,
+                                          const TextAttributes& namnattribut, const Avsändartabellval& val);
+
 // The height a table drawn with full text layout needs in the frame
 // `ram`: the frame's own, or, when the table does not fit it even set at
 // 70 % (Textpassning.h; a ledger with every way of payment, say), its

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <numeric>
 
@@ -153,14 +154,19 @@ private:
             const double under = i == 0 ? yta_.minY() : p.y[i - 1] + p.höjd[i - 1] + b.val.avstånd * k;
             p.y[i] = std::max(önskad, i > 0 && b.val.underPåHelPunkt ? std::ceil(under) : under);
         }
-        // Up from the foot where the last passes it.
+        // Up from the foot where the last passes it, no higher than it may.
         if (p.y[n - 1] + p.höjd[n - 1] > yta_.maxY()) {
-            p.y[n - 1] = yta_.maxY() - p.höjd[n - 1];
+            p.y[n - 1] = std::max(yta_.maxY() - p.höjd[n - 1], översta(n - 1));
             for (size_t i = n - 1; i-- > 0;)
                 p.y[i] = std::min(p.y[i], p.y[i + 1] - block_[i + 1].val.avstånd * k - p.höjd[i]);
         }
-        p.ryms = p.ryms && p.y[0] >= yta_.minY() - passningsmån;
+        p.ryms = p.ryms && p.y[0] >= yta_.minY() - passningsmån &&
+                 p.y[n - 1] + p.höjd[n - 1] <= yta_.maxY() + passningsmån;
         return p;
+    }
+
+    double översta(size_t i) const {
+        return block_[i].val.översta.value_or(-std::numeric_limits<double>::infinity());
     }
 
     // A text's frame at its block's top: the template's where the text
@@ -211,6 +217,7 @@ private:
         double y = yta_.minY();
         for (size_t i = 0; i < block_.size(); ++i) {
             if (i > 0) y += block_[i].val.avstånd * k;
+            y = std::max(y, översta(i));
             double textslut = y;
             for (size_t t = 0; t < block_[i].texter.size(); ++t)
                 textslut = std::max(textslut, y + block_[i].texter[t].dy * k + p.texthöjd[i][t]);

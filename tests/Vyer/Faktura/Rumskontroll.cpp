@@ -3,6 +3,8 @@
 #include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
+#include <array>
+#include <limits>
 #include <cmath>
 #include <optional>
 
@@ -16,18 +18,47 @@ bool överlappar(const Rect& a, const Rect& b) {
            std::min(a.maxY(), b.maxY()) - std::max(a.minY(), b.minY()) > passningsmån;
 }
 
-bool inom(const Rect& inre, const Rect& yttre) {
-    return inre.minX() >= yttre.minX() - passningsmån && inre.maxX() <= yttre.maxX() + passningsmån &&
-           inre.minY() >= yttre.minY() - passningsmån && inre.maxY() <= yttre.maxY() + passningsmån;
+// A line's box as it lands on the page: its four corners, turned with
+// its text (a caption set at an angle covers a slanting band, not the
+// upright box about it).
+using Hörn = std::array<Point, 4>;
+
+Hörn påSidan(const Rect& r, const std::optional<AffineTransform>& t) {
+    Hörn hörn = {{{r.minX(), r.minY()}, {r.maxX(), r.minY()}, {r.maxX(), r.maxY()}, {r.minX(), r.maxY()}}};
+    if (t)
+        for (Point& p : hörn) p = t->apply(p);
+    return hörn;
 }
 
-Rect påSidan(const Rect& r, const std::optional<AffineTransform>& t) {
-    if (!t) return r;
-    const Point hörn[] = {t->apply({r.minX(), r.minY()}), t->apply({r.maxX(), r.minY()}),
-                          t->apply({r.minX(), r.maxY()}), t->apply({r.maxX(), r.maxY()})};
-    Rect ut{hörn[0].x, hörn[0].y, 0, 0};
-    for (const Point& p : hörn) ut = ut.united({p.x, p.y, 0, 0});
-    return ut;
+bool inom(const Hörn& inre, const Rect& yttre) {
+    return std::all_of(inre.begin(), inre.end(), [&](const Point& p) {
+        return p.x >= yttre.minX() - passningsmån && p.x <= yttre.maxX() + passningsmån &&
+               p.y >= yttre.minY() - passningsmån && p.y <= yttre.maxY() + passningsmån;
+    });
+}
+
+// Whether the box meets the room by more than passningsmån across each
+// separating axis: the page's and the box's own edges'.
+bool överlappar(const Hörn& box, const Rect& rum) {
+    const Hörn rummet = påSidan(rum, std::nullopt);
+    auto djup = [&](double ax, double ay) {
+        const double längd = std::hypot(ax, ay);
+        if (längd == 0) return std::numeric_limits<double>::infinity();
+        auto spann = [&](const Hörn& h) {
+            double lägst = std::numeric_limits<double>::infinity(), högst = -lägst;
+            for (const Point& p : h) {
+                const double v = (p.x * ax + p.y * ay) / längd;
+                lägst = std::min(lägst, v), högst = std::max(högst, v);
+            }
+            return std::pair{lägst, högst};
+        };
+        const auto [a0, a1] = spann(box);
+        const auto [b0, b1] = spann(rummet);
+        return std::min(a1, b1) - std::max(a0, b0);
+    };
+    return djup(1, 0) > passningsmån && djup(0, 1) > passningsmån &&
+           djup(box[0].y - box[1].y, box[1].x - box[0].x) > passningsmån &&
+           djup(box[0].y - box[3].y, box[3].x - box[0].x) > passningsmån;
 }
 
 std::string namn(const PlaneratRum& r) {
@@ -67,7 +98,7 @@ std::vector<std::string> fel(const Fakturavy& vy, bool allaTexter) {
         const std::string vad = "'" + t->text->text().substr(0, 40) + "'";
         if (!eget && allaTexter) ut.push_back(sidan(sida) + vad + " stands in no room");
         for (const Rect& rad : vy.mätare.extent(*t->text, t->ram, t->läge).lines) {
-            const Rect r = påSidan(rad, o.transform);
+            const Hörn r = påSidan(rad, o.transform);
             if (eget && !inom(r, eget->yta)) {
                 ut.push_back(sidan(sida) + vad + " passes its " + namn(*eget));
                 return;

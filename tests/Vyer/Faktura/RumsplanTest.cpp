@@ -60,6 +60,26 @@ TEST_F(Rumsplan, ABlockOnItsFootGrowsUp) {
     }
 }
 
+// A block that keeps to a band from y 50 moves up from the foot no higher
+// than that: 5 lines (60 high) in the 50 below it are set smaller instead,
+// and stay below a block above them that ends lower.
+TEST_F(Rumsplan, ABlockMovesUpNoHigherThanItMay) {
+    for (size_t ovan : {1, 5}) {
+        Plan plan(*vy);
+        plan.rum("band", {0, 0, 100, 100})
+            .block("above", Text{rader(ovan), {0, 0, 100, 12}})
+            .block("facts", Text{rader(5), {0, 60, 100, 12}}, {.avstånd = 4, .översta = 50});
+        const auto ut = std::move(plan).placera();
+        ASSERT_EQ(ut.size(), 2u);
+        const double k = storlek(ut[1]) / 10;
+        EXPECT_LT(k, 1) << ovan;
+        const Rect r = ram(ut[1]);
+        EXPECT_GE(r.y, 50 - passningsmån) << ovan;
+        EXPECT_GE(r.y, ram(ut[0]).y + 12 * k * double(ovan) + 4 * k - passningsmån) << ovan;
+        EXPECT_LE(r.y + 60 * k, 100 + passningsmån) << ovan;
+    }
+}
+
 TEST_F(Rumsplan, RoomsOfAGroupAreSetSmallerByOneFactorOthersStay) {
     Plan plan(*vy);
     auto& full = plan.rum("full", {0, 0, 100, 40});
