@@ -7,10 +7,12 @@
 #include "Plattform/NumberFormatter.h"
 #include "Vyer/Faktura/Betalkodsbilder.h"
 #include "Vyer/Faktura/Mallverktyg.h"
-#include "Vyer/Faktura/MallverktygRum.h"
+#include "Vyer/Faktura/MallverktygAdress.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
+#include <string>
 
 using mallverktyg::Sträcka;
 using mallverktyg::text;
@@ -93,7 +95,8 @@ std::string girobelopp(const Decimal& belopp) {
     return text;
 }
 
-std::vector<CachatObjekt> finskGiroblankett(const Fakturavy& vy, const Giroblankettstilar& stilar) {
+std::vector<CachatObjekt> finskGiroblankett(const Fakturavy& vy, const Giroblankettstilar& stilar,
+                                            rumsplan::Plan& plan) {
     const Color svart = Color::black();
     const bool engelska = vy.f.språk() == "en";
     std::vector<CachatObjekt> ut;
@@ -115,20 +118,26 @@ std::vector<CachatObjekt> finskGiroblankett(const Fakturavy& vy, const Giroblank
     if (finland) ut.push_back(text(engelska ? "Ref. No." : "Viitenro\nRef. nr", stilar.rubrik, {326.8, 716, 40.2, 22}));
     if (vy.b.iban) ut.push_back(text(*vy.b.iban, stilar.värde, {70.6, 564, 259.2, 36}));
     if (vy.b.bic) ut.push_back(text(*vy.b.bic, stilar.värde, {329.8, 564, 258.2, 36}));
-    // The message and the recipient's name keep to their fields, set
-    // smaller and at last cut there; the left half's texts end before the
-    // rule between the halves at x 326.8.
+    // What is filled in keeps to its field, set smaller and at last cut
+    // there: the recipient's name above the rule under it, the message in
+    // the right half above the reference row, and the payer's address,
+    // left of the rule between the halves, above the room where one signs.
+    // An address the field cannot hold line by line even at 70 % runs
+    // together, rather than lose its town or country.
     constexpr double vänsterhalvan = 254.2;  // from x 70.6 to 2 points before the rule
-    if (auto meddelande = vy.f.meddelande())
-        ut.push_back(mallverktyg::passandeText(vy, *meddelande, stilar.värde, {329.8, 603, 258.2, 99}));
-    ut.push_back(mallverktyg::passandeText(vy, vy.b.namn, stilar.värde, {70.6, 603, vänsterhalvan, 39}));
-    // The payer's field reaches down to the signature line: a full address
-    // abroad takes more lines than the field's upper part, and one taller
-    // still is set smaller rather than run onto the line; only one too tall
-    // even at 70 % takes the room above the line where one signs.
-    if (auto betalare = vy.f.fakturaadressGivetAvsändarland(land))
-        ut.push_back(mallverktyg::växandeSträng(vy, AttributedString(*betalare, stilar.värde), {70.6, 645, vänsterhalvan, 68},
-                                                {.riktning = mallverktyg::Växer::nedåt, .gräns = 724}));
+    auto fält = [&](std::string namn, const std::optional<std::string>& värde, const Rect& ram) {
+        if (värde) plan.rum(namn, ram).block(namn, rumsplan::Text{AttributedString(*värde, stilar.värde), ram});
+    };
+    fält("payee", vy.b.namn, {70.6, 603, vänsterhalvan, 39});
+    fält("message", vy.f.meddelande(), {329.8, 603, 258.2, 99});
+    if (auto betalare = vy.f.fakturaadressGivetAvsändarland(land)) {
+        const Rect ram{70.6, 645, vänsterhalvan, 68};
+        mallverktyg::rumMedAdresser(plan, vy.mätare, "payer", ram, 1, [&](rumsplan::Rum& rum, int ihop) {
+            rum.block("payer", rumsplan::Text{AttributedString(ihop ? mallverktyg::adressIEttStycke(*betalare) : *betalare,
+                                                               stilar.värde),
+                                              ram});
+        });
+    }
     ut.push_back(text(förfallodag(vy.f.förfallodatum()), stilar.värde, {376, 747, 90.6, 15}));
     ut.push_back(text(girobelopp(vy.f.attBetala()), stilar.värde, {469.6, 747, 118.4, 15}));
 

@@ -5,8 +5,11 @@
 // invoice in English, else Finnish with Swedish beneath), the payee's
 // account, the payer's address, the due date, the amount, and for a ledger
 // in Finland the creditor reference and the bank barcode, or the reason
-// the barcode cannot be made in its place.
+// the barcode cannot be made in its place. What is filled in for the payer
+// (the recipient's name, the message, the payer's address) stands in rooms
+// of the template's plan; the rest is returned.
 #include "Vyer/Faktura/Fakturavy.h"
+#include "Vyer/Faktura/Rumsplan.h"
 
 #include <string>
 #include <vector>
@@ -21,7 +24,8 @@ struct Giroblankettstilar {
 // `normal7`, the notice in `normal6`, the values in `normal9`, all black.
 Giroblankettstilar giroblankettstilar(const Font& normal7, const Font& normal6, const Font& normal9);
 
-std::vector<CachatObjekt> finskGiroblankett(const Fakturavy& vy, const Giroblankettstilar& stilar);
+std::vector<CachatObjekt> finskGiroblankett(const Fakturavy& vy, const Giroblankettstilar& stilar,
+                                            rumsplan::Plan& plan);
 
 // The amount as the slip writes it: two decimals after a comma, without
 // grouping or currency, whatever the machine's locale ("1234,50").

@@ -15,12 +15,15 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/FinskGiroblankett.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygAdress.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
-#include "Vyer/Faktura/MallverktygRum.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
 #include <iterator>
+#include <string>
+#include <vector>
 
 using mallverktyg::streck;
 using mallverktyg::text;
@@ -76,20 +79,35 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
         alla.insert(alla.end(), std::make_move_iterator(rader.begin()), std::make_move_iterator(rader.end()));
     }
 
-    // Each caption stands 11 points above its address, and a long invoice
-    // address pushes the delivery address down; both end above the bar (on
-    // FiGiro2 above the item headings), set smaller and at last cut there.
+    // The addresses in the middle column down to above the bar (on FiGiro2
+    // above the item headings), each 11 points under its caption, the
+    // delivery address from y 112 or 2 points below a longer invoice
+    // address. Two the column cannot hold line by line even at 70 % run
+    // together, the delivery address first.
     const std::string avsändarland(kod(b.land));
-    std::vector<mallverktyg::BlockUnderRubrik> adresser;
+    rumsplan::Plan plan(*this);
+    struct Adressblock {
+        const char* namn;
+        std::string rubrik, adress;
+        double y, höjd, avstånd;
+    };
+    std::vector<Adressblock> adresser;
     if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland))
-        adresser.push_back({AttributedString(versaler(rubrikFörMottagare()), brödtext),
-                            AttributedString(*adress, brödtext), {257, 46, 115, 65}, {257, 57, 115, 54}});
+        adresser.push_back({"invoice address", versaler(rubrikFörMottagare()), *adress, 46, 54, 0});
     if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland))
-        adresser.push_back({AttributedString(versaler(rubrikFörLeveransadress()), brödtext),
-                            AttributedString(*adress, brödtext), {257, 112, 115, 72}, {257, 123, 115, 61}});
-    for (CachatObjekt& o :
-         mallverktyg::blockUnderRubriker(*this, std::move(adresser), {.avstånd = 2, .fot = typ2 ? 197.0 : 185.0}))
-        alla.push_back(std::move(o));
+        adresser.push_back({"delivery address", versaler(rubrikFörLeveransadress()), *adress, 112, 61, 2});
+    const Rect kolumnen{257, 46, 115, (typ2 ? 197.0 : 185.0) - 46};
+    mallverktyg::rumMedAdresser(plan, mätare, "addresses", kolumnen, int(adresser.size()), [&](rumsplan::Rum& rum, int ihop) {
+        for (size_t i = 0; i < adresser.size(); ++i) {
+            const Adressblock& a = adresser[i];
+            const bool ettStycke = i + ihop >= adresser.size();
+            rum.block(a.namn,
+                      {{AttributedString(a.rubrik, brödtext), {257, a.y, 115, a.höjd + 11}},
+                       {AttributedString(ettStycke ? mallverktyg::adressIEttStycke(a.adress) : a.adress, brödtext),
+                        {257, a.y + 11, 115, a.höjd}}},
+                      {.avstånd = a.avstånd});
+        }
+    });
 
     // FiGiro1's band: its height, and the top of the black bar at its foot.
     const double bandhöjd = följesedel ? 595 : 270;
@@ -108,9 +126,10 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
 
     if (!följesedel) {
         std::vector<CachatObjekt> blankett =
-            finskGiroblankett(*this, giroblankettstilar(*normal7, *normal6, *normal9));
+            finskGiroblankett(*this, giroblankettstilar(*normal7, *normal6, *normal9), plan);
         alla.insert(alla.end(), std::make_move_iterator(blankett.begin()), std::make_move_iterator(blankett.end()));
     }
+    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
 
     // Amount rows past four lift the amounts and the VAT summary and shorten
     // the item table's room on the last page.

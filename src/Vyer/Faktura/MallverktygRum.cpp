@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace mallverktyg {
 
@@ -40,69 +39,6 @@ CachatObjekt växandeTabell(const Fakturavy& vy, const AttributedString& tabell,
 CachatObjekt växandeSträng(const Fakturavy& vy, const AttributedString& text, const Rect& ram,
                            const Växtval& val) {
     return passandeText(vy, text, ramSomRymmer(vy, text, ram, val, TextDrawingMode::fromTopLeft));
-}
-
-std::vector<CachatObjekt> blockUnderRubriker(const Fakturavy& vy, std::vector<BlockUnderRubrik> block,
-                                             const Rubrikblockval& val) {
-    struct Plats {
-        double topp, textensTopp, höjd;
-    };
-    auto platser = [&](int procent) {
-        const double k = procent / 100.0;
-        std::vector<Plats> ut;
-        double slut = -std::numeric_limits<double>::infinity();
-        for (const BlockUnderRubrik& b : block) {
-            const double topp = std::max(b.rubrikram.minY(), slut + val.avstånd * k);
-            const double textensTopp = topp + (b.ram.minY() - b.rubrikram.minY()) * k;
-            const AttributedString text = vidProcent(b.text, procent);
-            const double höjd = uppmätt(vy, text, {b.ram.width, 10000}).height;
-            ut.push_back({topp, textensTopp, höjd});
-            slut = textensTopp + höjd;
-        }
-        return ut;
-    };
-    auto passar = [&](const std::vector<Plats>& p) {
-        return p.empty() || p.back().textensTopp + p.back().höjd <= val.fot + 0.5;
-    };
-    int procent = 100;
-    std::vector<Plats> p = platser(procent);
-    if (!passar(p)) {
-        procent = störstaProcent([&](int q) { return passar(platser(q)); }).value_or(minstaProcent);
-        p = platser(procent);
-    }
-
-    std::vector<CachatObjekt> ut;
-    for (size_t i = 0; i < block.size(); ++i) {
-        BlockUnderRubrik& b = block[i];
-        AttributedString rubrik = vidProcent(b.rubrik, procent);
-        AttributedString text = vidProcent(b.text, procent);
-        const double bredd = b.ram.width;
-        Rect ram{b.ram.minX(), p[i].textensTopp, bredd,
-                 std::max(std::min(b.ram.height, val.fot - p[i].textensTopp), p[i].höjd + 1)};
-        const Rect rubrikram{b.rubrikram.minX(), p[i].topp, b.rubrikram.width, b.rubrikram.height};
-        if (p[i].textensTopp + p[i].höjd > val.fot + 0.5) {
-            // Past the foot even at 70 %: the text keeps what ends above it.
-            const Size rum{bredd, val.fot - p[i].textensTopp};
-            const auto linjer = vy.mätare.lines(text, bredd, TextDrawingMode::fromTopLeft);
-            if (linjer.empty() || linjer.front().bottom > rum.height + 0.5) {
-                // Room for not one line of it: the text above gives up
-                // its last line to the ellipsis instead.
-                if (ut.size() >= 2) {
-                    auto& ovan = std::get<cachad::string>(ut[ut.size() - 2].data);
-                    ovan.string =
-                        utanSistaRaden(vy.mätare, ovan.string, ovan.frame.width, TextDrawingMode::fromTopLeft);
-                }
-                break;
-            }
-            ut.emplace_back(avkortad(vy.mätare, text, rum, TextDrawingMode::fromTopLeft),
-                            Rect{ram.minX(), ram.minY(), bredd, rum.height});
-            ut.emplace_back(std::move(rubrik), rubrikram);
-            break;
-        }
-        ut.emplace_back(std::move(text), ram);
-        ut.emplace_back(std::move(rubrik), rubrikram);
-    }
-    return ut;
 }
 
 TextAttributes passadeAttribut(const Fakturavy& vy, std::string_view text, const TextAttributes& attribut, Size ram) {

@@ -42,28 +42,6 @@ CachatObjekt växandeTabell(const Fakturavy& vy, const AttributedString& tabell,
 CachatObjekt växandeSträng(const Fakturavy& vy, const AttributedString& text, const Rect& ram,
                            const Växtval& val);
 
-// Texts down a column, each under its caption on one line: each block
-// at its own place, or, when the text above reaches down to it, pushed
-// down to `avstånd` under that text; a text measured at its frame's width
-// (and given that frame while it holds it). A column that ends below `fot`
-// is set smaller, captions, texts and the room between each caption and
-// its text by one factor, until it ends there, but never below 70 %; then
-// the text that crosses the foot keeps the lines that end above it, the
-// last ending in an ellipsis, and the blocks after it are left out. Each
-// text comes before its caption in the result. For blocks that each have
-// a place of their own (addresses under their captions); rows stacked
-// from one top are stapladeRader's (MallverktygRubrikOchVarde.h).
-struct BlockUnderRubrik {
-    AttributedString rubrik, text;
-    Rect rubrikram, ram;  // where each stands when the texts fit
-};
-struct Rubrikblockval {
-    double avstånd = 0;
-    double fot = 0;
-};
-std::vector<CachatObjekt> blockUnderRubriker(const Fakturavy& vy, std::vector<BlockUnderRubrik> block,
-                                             const Rubrikblockval& val);
-
 // `attribut` set smaller, by one factor down to 70 %, so that `text` in
 // them fits `ram` as a plain string; a title that the shared header step
 // sets, say, in a frame too narrow for its longest wording.

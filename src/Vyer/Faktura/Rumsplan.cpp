@@ -264,6 +264,10 @@ private:
 
 }  // namespace
 
+bool rymmer(const TextMeasurer& mätare, const Rum& rum, int procent) {
+    return Rumsättare(mätare, rum).vid(procent).ryms;
+}
+
 std::vector<CachatObjekt> Plan::placera() && {
     std::vector<Rumsättare> sättare;
     for (const Rum& r : rum_) sättare.emplace_back(vy_.mätare, r);

@@ -129,4 +129,9 @@ private:
     std::vector<size_t> grupp_;
 };
 
+// Whether `rum` holds its blocks at `procent` of their size, as a plan
+// would place them there: for a template with a shorter form of a text (an
+// address run together) that it uses only where even 70 % is not enough.
+bool rymmer(const TextMeasurer& mätare, const Rum& rum, int procent);
+
 }  // namespace rumsplan

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <tuple>
 
 using namespace displaylista;
@@ -480,6 +481,35 @@ TEST_F(MallFiGiro, APayersAddressFitsItsFieldAboveTheSignature) {
 // On FiGiro1 the seventh row of references, 12 points high, ends at the
 // band's upper bar at y 187 rather than on it; fewer rows, and every list
 // on FiGiro2, which has no bar, start at y 109.
+// Addresses of thirteen lines: two of them more than the column holds
+// line by line even at 70 %, one more than the slip's payer field does.
+// Run together, the delivery address first, each keeps its town and
+// country, within its field and no smaller than 70 %.
+TEST_F(MallFiGiro, AddressesTooTallLineByLineRunTogetherWhole) {
+    std::string gata = "Box 1", ihop = "Kund AB, Box 1";
+    for (int i = 2; i <= 10; ++i) gata += "\nPlan " + std::to_string(i), ihop += ", Plan " + std::to_string(i);
+    faktura.mottagaradress_ = prov::Faktura::adress(gata, "10115", "Berlin", "de");
+    faktura.leveransadress_ = prov::Faktura::adress(gata, "20095", "Hamburg", "de");
+    for (auto mall : {InbyggdFakturamall::Finsk1, InbyggdFakturamall::Finsk2}) {
+        auto v = vy(mall);
+        const auto& alla = v->innehållFörAllaSidor;
+        auto hel = [&](const std::string& slut, double x, double fot) {
+            for (const CachatObjekt& o : alla)
+                if (const AttributedString* t = text(o); t && ram(o).x == x && t->text().ends_with(slut)) {
+                    EXPECT_LE(ram(o).y + mätare.boundingSize(*t, {ram(o).width, 1e4}).height, fot + 0.5);
+                    EXPECT_GE(t->attributesAt(0)->font->pointSize, (x == 257 ? 7 : 9) * 0.7 - 1e-9);
+                    return t->text();
+                }
+            ADD_FAILURE() << "no text at x " << x << " ends with " << slut << "\n" << beskriv(alla);
+            return std::string();
+        };
+        const double kolumnensFot = mall == InbyggdFakturamall::Finsk1 ? 185 : 197;
+        EXPECT_EQ(hel("Plan 10, 20095 Hamburg, Tyskland", 257, kolumnensFot), ihop + ", 20095 Hamburg, Tyskland");
+        hel("Plan 10\u202810115 Berlin\u2028Tyskland", 257, kolumnensFot);
+        EXPECT_EQ(hel("Plan 10, 10115 Berlin, Tyskland", 70.6, 713), ihop + ", 10115 Berlin, Tyskland");
+    }
+}
+
 TEST_F(MallFiGiro, AFullReferenceListEndsAboveTheBandsBar) {
     faktura.erReferens_ = "Johan", faktura.vårReferens_ = "Eva", faktura.kundnummer_ = "K-1";
     bok->visaKundnummerPåFakturor = true;

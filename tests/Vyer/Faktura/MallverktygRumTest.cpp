@@ -86,53 +86,6 @@ TEST_F(MallverktygRum, ABlockEndsWhereItsLowestTextEnds) {
     EXPECT_DOUBLE_EQ(mallverktyg::nederkant(vy, {block[1]}, 99), 99);
 }
 
-// Two addresses under their captions down a column to y 160 (10-point
-// lines 12 high, captions 11 above their texts): each keeps its place
-// while the one above ends above it; a longer one pushes the next down,
-// and a column past the foot is set smaller, all of it by one factor,
-// until it ends there; past it even at 70 % the crossing text is cut
-// with an ellipsis and the blocks after it are left out.
-TEST_F(MallverktygRum, TextsUnderCaptionsStackDownToTheirFoot) {
-    auto rader = [](int n) {
-        std::string t = "rad";
-        for (int i = 1; i < n; ++i) t += "\nrad";
-        return AttributedString(t, TextAttributes{.font = Font{"", 10}});
-    };
-    const AttributedString rubrik("A", TextAttributes{.font = Font{"", 10}});
-    auto kolumn = [&](int första, int andra) {
-        return mallverktyg::blockUnderRubriker(
-            vy, {{rubrik, rader(första), {10, 20, 100, 60}, {10, 31, 100, 50}},
-                 {rubrik, rader(andra), {10, 90, 100, 60}, {10, 101, 100, 50}}},
-            {.avstånd = 2, .fot = 160});
-    };
-    auto slut = [&](const CachatObjekt& o) { return ram(o).y + mätare.boundingSize(*text(o), {100, 1e4}).height; };
-    auto storlek = [](const CachatObjekt& o) { return text(o)->attributesAt(0)->font->pointSize; };
-
-    const auto få = kolumn(4, 4);
-    ASSERT_EQ(få.size(), 4u);
-    EXPECT_EQ(ram(få[0]), (Rect{10, 31, 100, 50}));
-    EXPECT_EQ(ram(få[1]), (Rect{10, 20, 100, 60}));
-    EXPECT_EQ(ram(få[2]), (Rect{10, 101, 100, 50}));
-    EXPECT_EQ(ram(få[3]), (Rect{10, 90, 100, 60}));
-    EXPECT_EQ(text(få[1])->text(), "A");
-    EXPECT_EQ(storlek(få[2]), 10);
-
-    // Six lines end at 103: the second caption would stand at 105 and its
-    // text end at 164; at 97 % the column ends at 159.7.
-    const auto fler = kolumn(6, 4);
-    ASSERT_EQ(fler.size(), 4u);
-    for (const CachatObjekt& o : fler) EXPECT_NEAR(storlek(o), 9.7, 1e-9);
-    EXPECT_GE(ram(fler[3]).y, slut(fler[0]) + 2 * 0.97 - 1e-9);
-    EXPECT_NEAR(ram(fler[2]).y, ram(fler[3]).y + 11 * 0.97, 1e-9);
-    EXPECT_LE(slut(fler[2]), 160.5);
-
-    const auto för = kolumn(30, 4);
-    ASSERT_EQ(för.size(), 2u);
-    EXPECT_EQ(storlek(för[0]), 7);
-    EXPECT_TRUE(text(för[0])->text().ends_with("\u2026")) << text(för[0])->text();
-    EXPECT_LE(slut(för[0]), 160.5);
-}
-
 // A text at y 100 cut at a foot keeps the lines that end above it in a
 // frame ending there, the last ending in an ellipsis; below its first
 // line it is to be left out. What fits, and what is no text, stays.

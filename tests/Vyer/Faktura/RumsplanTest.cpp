@@ -101,6 +101,11 @@ TEST_F(Rumsplan, RoomsOfAGroupAreSetSmallerByOneFactorOthersStay) {
 
 TEST_F(Rumsplan, PastSeventyPercentTheBlockAtTheFootIsCutVisiblyAndTheRestLeftOut) {
     // At 70 % a line is 8.4 high: 40 points show four lines.
+    for (int n : {4, 5}) {
+        rumsplan::Rum rum("room", {0, 0, 100, 40});
+        rum.block("lines", Text{rader(n), {0, 0, 100, 12}});
+        EXPECT_EQ(rumsplan::rymmer(vy->mätare, rum, minstaProcent), n == 4) << n;
+    }
     {
         Plan plan(*vy);
         plan.rum("room", {0, 0, 100, 40})

@@ -1,0 +1,36 @@
+#pragma once
+// An address a field cannot hold line by line even at 70 %: run together
+// as one paragraph, it wraps at the field's width and leaves no line half
+// empty, so that a long one keeps its town and country rather than lose
+// them where the field is cut.
+#include "Vyer/Faktura/Rumsplan.h"
+#include "Vyer/Faktura/Textpassning.h"
+
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace mallverktyg {
+
+// The address's lines run together, each after a comma (a line ending in
+// punctuation of its own keeps that).
+std::string adressIEttStycke(std::string_view adress);
+
+// The room `namn` on the plan, given its blocks by `fyll(rum, ihop)` with
+// the last `ihop` of its `antal` addresses run together: as few as let the
+// room hold its blocks at 70 %, all of them where even that is not enough.
+template <class Fyll>
+rumsplan::Rum& rumMedAdresser(rumsplan::Plan& plan, const TextMeasurer& mätare, std::string namn, const Rect& yta,
+                              int antal, const Fyll& fyll) {
+    int ihop = 0;
+    for (; ihop < antal; ++ihop) {
+        rumsplan::Rum prov(namn, yta);
+        fyll(prov, ihop);
+        if (rumsplan::rymmer(mätare, prov, minstaProcent)) break;
+    }
+    rumsplan::Rum& rum = plan.rum(std::move(namn), yta);
+    fyll(rum, ihop);
+    return rum;
+}
+
+}  // namespace mallverktyg
