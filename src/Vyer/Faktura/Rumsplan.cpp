@@ -57,6 +57,18 @@ TextDrawingMode lägeFör(Sättning s) {
     return s == Sättning::tabell ? TextDrawingMode::layoutManager : TextDrawingMode::fromTopLeft;
 }
 
+// A caption's leader, from the space before its last word; none when the
+// caption has no space.
+size_t ledarensStart(const Text& t) {
+    if (t.sättning != Sättning::medLedare) return std::string::npos;
+    return t.text.text().rfind(' ');
+}
+
+bool påEnRad(const AttributedString& text) {
+    const ParagraphStyle* stil = text.paragraphStyleAt(0);
+    return stil && stil->lineBreakMode == LineBreakMode::clipping;
+}
+
 // A block as the fitter works with it: its texts wrapped where they must,
 // each at its offset below the block's top.
 struct Sats {
@@ -64,6 +76,7 @@ struct Sats {
     Rect ram;
     TextDrawingMode läge;
     double dy = 0;
+    AttributedString ledare;  // drawn after the text, never measured
 };
 struct Fitblock {
     std::vector<Sats> texter;
@@ -92,8 +105,14 @@ public:
             for (const Text& t : b.texter) f.topp = std::min(f.topp, t.ram.minY());
             for (const Text& t : b.texter) {
                 const TextDrawingMode läge = lägeFör(t.sättning);
-                f.texter.push_back({radbrutenDärDenMåste(mätare, t.text, t.ram.width, läge, yta_.height), t.ram, läge,
-                                    t.ram.minY() - f.topp});
+                const size_t ledare = ledarensStart(t);
+                const AttributedString text = ledare == std::string::npos ? t.text : t.text.substring(0, ledare);
+                Sats s{radbrutenDärDenMåste(mätare, text, t.ram.width, läge, yta_.height), t.ram, läge,
+                       t.ram.minY() - f.topp};
+                // A caption too long for its line wraps without its leader.
+                if (ledare != std::string::npos && påEnRad(s.text))
+                    s.ledare = t.text.substring(ledare, t.text.length());
+                f.texter.push_back(std::move(s));
                 f.ramhöjd = std::max(f.ramhöjd, t.ram.maxY() - f.topp);
             }
             block_.push_back(std::move(f));
@@ -167,6 +186,13 @@ private:
         return {s.ram.minX(), topp, s.ram.width, std::max(texthöjd, std::min(höjd, yta_.maxY() - topp))};
     }
 
+    // A text as drawn at that size, with its leader.
+    static AttributedString ritad(const Sats& s, int procent) {
+        AttributedString text = vidProcent(s.text, procent);
+        if (!s.ledare.empty()) text.append(vidProcent(s.ledare, procent));
+        return text;
+    }
+
     static CachatObjekt objektFör(AttributedString text, const Rect& ram, TextDrawingMode läge) {
         if (läge == TextDrawingMode::layoutManager)
             return CachatObjekt(std::nullopt, std::nullopt, cachad::stringNeedingLayoutManager{std::move(text), ram});
@@ -179,7 +205,7 @@ private:
         for (size_t i = 0; i < block_.size(); ++i)
             for (size_t t = 0; t < block_[i].texter.size(); ++t) {
                 const Sats& s = block_[i].texter[t];
-                ut.push_back(objektFör(vidProcent(s.text, p.procent), ramFör(s, p.y[i], k, p.texthöjd[i][t]), s.läge));
+                ut.push_back(objektFör(ritad(s, p.procent), ramFör(s, p.y[i], k, p.texthöjd[i][t]), s.läge));
             }
         return ut;
     }
@@ -216,7 +242,7 @@ private:
                     const Sats& s = block_[i].texter[t];
                     const double sl = y + s.dy * k + p.texthöjd[i][t];
                     if (sl > lägstaSlut) lägstaSlut = sl, lägst = ut.size();
-                    ut.push_back(objektFör(vidProcent(s.text, p.procent), ramFör(s, y, k, p.texthöjd[i][t]), s.läge));
+                    ut.push_back(objektFör(ritad(s, p.procent), ramFör(s, y, k, p.texthöjd[i][t]), s.läge));
                 }
                 sistaTexten.push_back(lägst);
                 y += p.höjd[i];
@@ -251,6 +277,14 @@ private:
 };
 
 }  // namespace
+
+std::vector<CachatObjekt> Plan::vidFullStorlek(const Rum& rum) const {
+    const Rect& yta = rum.yta();
+    constexpr double sidansFot = 842;
+    Rum hela(rum.namn(), {yta.x, yta.y, yta.width, std::max(yta.height, sidansFot - yta.y)});
+    for (const Rum::Block& b : rum.blocken()) hela.block(b.namn, b.texter, b.val);
+    return Rumsättare(vy_.mätare, hela).objekt(100);
+}
 
 std::vector<CachatObjekt> Plan::placera() && {
     std::vector<Rumsättare> sättare;
