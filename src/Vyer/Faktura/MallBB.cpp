@@ -15,7 +15,6 @@
 #include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
-#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 #include <cmath>
@@ -67,7 +66,9 @@ void Fakturavy::konfigureraInnehållFörBB() {
     {
         rumsplan::Plan plan(*this);
         const double topp = std::min(681.0, mallverktyg::underKreditvillkoren(*this, liten, villkorsram)) + 3;
-        const double fot = b.godkändFörFSkatt ? 813 : 836;
+        // A point above the paper's margin: the fitter's slack may not take the
+        // last line into it.
+        const double fot = b.godkändFörFSkatt ? 813 : 835;
         plan.rum("sender", {73, topp, 238, fot - topp})
             .block("name", {AttributedString(b.namn, namn), {73, 705, 238, 15}},
                    {.förankring = rumsplan::Förankring::påFoten(720)})
@@ -84,12 +85,12 @@ void Fakturavy::konfigureraInnehållFörBB() {
     // The head of the page, in two rooms from under the reminder: on the
     // left the recipient's address and below it the delivery address, at
     // y 216 or as close under a longer first as a seven-line one stands
-    // there; on the right two dotted lists, the dates
-    // and terms from y 132, then the references from y 219 or 9 below the
-    // first. Values wrap in their columns. Both rooms reach down to the
-    // amount strip, which with the item table stands lower by what the
-    // longer column at its full size reaches past 4 points above it, within
-    // a limit; past that the rooms set their texts smaller.
+    // there; on the right two dotted lists, the dates and terms from y 132,
+    // then the references from y 219 or 9 below the first. Values wrap in
+    // their columns. Both rooms reach down to the amount strip, which with
+    // the item table stands lower by what the longer column at its full
+    // size reaches past 4 points above it, the rooms no lower than y 400;
+    // past that they set their texts smaller.
     const Datalista datum =
         följesedel ? mallverktyg::fakta(*this, {Fakt::fakturanummer, Fakt::leveransdatum, Fakt::leveranssätt})
                    : mallverktyg::fakta(*this, {Fakt::fakturanummer, Fakt::fakturadatum, Fakt::betalningsvillkor,
@@ -101,8 +102,9 @@ void Fakturavy::konfigureraInnehållFörBB() {
     const std::string avsändarland(kod(b.land));
     const auto fakturaadress = f.fakturaadressGivetAvsändarland(avsändarland);
     const auto leveransadress = f.adressAttLevereraTillGivetAvsändarland(avsändarland);
-    // The amount strip's top, and how far it may move down.
-    constexpr double strimlan = 304, längstNed = 100;
+    // The amount strip's top and how far it may move down; the lowest the
+    // head may reach.
+    constexpr double strimlan = 304, längstNed = 100, lägstaFot = 400;
     constexpr double huvudetsTopp = 100;
     const Rect vänster{73, huvudetsTopp, 186, 0}, höger{273, huvudetsTopp, 292, 0};
     auto adresser = [&](rumsplan::Rum& rum) {
@@ -137,10 +139,11 @@ void Fakturavy::konfigureraInnehållFörBB() {
         fyll(prov);
         return mallverktyg::nederkant(*this, plan.vidFullStorlek(prov), 0);
     };
-    const double huvudetsFot = std::max(nederkant(adresser, vänster), nederkant(fakta, höger));
-    const double d = std::clamp(std::ceil(huvudetsFot + 4 - strimlan), 0.0, längstNed);
-    fakta(plan.rum("facts", {höger.x, huvudetsTopp, höger.width, strimlan + d - huvudetsTopp}));
-    adresser(plan.rum("addresses", {vänster.x, huvudetsTopp, vänster.width, strimlan + d - huvudetsTopp}));
+    const double behövs = std::max(nederkant(adresser, vänster), nederkant(fakta, höger));
+    const double d = std::clamp(std::ceil(behövs + 4 - strimlan), 0.0, längstNed);
+    const double fot = std::min(strimlan + d, lägstaFot);
+    fakta(plan.rum("facts", {höger.x, huvudetsTopp, höger.width, fot - huvudetsTopp}));
+    adresser(plan.rum("addresses", {vänster.x, huvudetsTopp, vänster.width, fot - huvudetsTopp}));
     for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
 
     // The amount to pay: caption at the left, amount at the right of one
