@@ -66,9 +66,7 @@ void Fakturavy::konfigureraInnehållFörBB() {
     {
         rumsplan::Plan plan(*this);
         const double topp = std::min(681.0, mallverktyg::underKreditvillkoren(*this, liten, villkorsram)) + 3;
-        // A point above the paper's margin: the fitter's slack may not take the
-        // last line into it.
-        const double fot = b.godkändFörFSkatt ? 813 : 835;
+        const double fot = b.godkändFörFSkatt ? 813 : 836;
         plan.rum("sender", {73, topp, 238, fot - topp})
             .block("name", {AttributedString(b.namn, namn), {73, 705, 238, 15}},
                    {.förankring = rumsplan::Förankring::påFoten(720)})
