@@ -302,10 +302,9 @@ public:
     std::vector<CachatObjekt> cachadeObjektFörData(const Datalista& data, const TextAttributes& etikettattribut,
                                                    const TextAttributes& värdeattribut,
                                                    const Dataradsval& val) const;
-    // The rows cachadeObjektFörData sets, each caption also without its
-    // leader (what its width is measured by).
+    // The rows cachadeObjektFörData sets.
     struct Faktarad {
-        AttributedString rubrik, rubrikUtanLedare, värde;
+        AttributedString rubrik, värde;
         Rect rubrikram, värderam;
     };
     std::vector<Faktarad> faktarader(const Datalista& data, const TextAttributes& etikettattribut,

@@ -106,16 +106,16 @@ std::vector<Fakturavy::Faktarad> Fakturavy::faktarader(const Datalista& data, co
     double y = val.startposition.y;
     for (const Datapost& post : data) {
         if (!post.rubrik || !post.värde || post.värde->empty()) continue;
-        std::string rubrik = val.storaBokstäverPåEtiketter ? versaler(*post.rubrik) : *post.rubrik;
-        std::string medLedare = rubrik;
-        if (val.paddning) medLedare += " " + (val.storaBokstäverPåEtiketter ? versaler(*val.paddning) : *val.paddning);
+        std::string rubrik = *post.rubrik;
+        if (val.paddning) rubrik += " " + *val.paddning;
+        if (val.storaBokstäverPåEtiketter) rubrik = versaler(rubrik);
 
         AttributedString värde(*post.värde, värdeattribut);
         const double höjd = std::max(0.0, mätare.boundingSize(värde, {val.värdebredd, 10000}).height);
         // A value of several lines starts on its caption's line and pushes
         // the next row below its last line.
         const bool flerRader = höjd > val.radhöjd;
-        rader.push_back({AttributedString(medLedare, enRad), AttributedString(rubrik, enRad), std::move(värde),
+        rader.push_back({AttributedString(rubrik, enRad), std::move(värde),
                          Rect{x, y, val.etikettbredd, val.radhöjd},
                          Rect{värdex, y - val.offset, val.värdebredd, flerRader ? höjd : val.radhöjd}});
         y += flerRader ? höjd + 2 : val.radhöjd;

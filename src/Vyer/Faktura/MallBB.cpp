@@ -15,7 +15,6 @@
 #include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
-#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 #include <cmath>
@@ -81,13 +80,15 @@ void Fakturavy::konfigureraInnehållFörBB() {
     alla.push_back(mallverktyg::växandeTabell(*this, tabellMedData(registrering, avsändaretikett, avsändarvärde).tabell,
                                               {315, 725, 243, 88}, {mallverktyg::Växer::uppåt, 686, 836}));
 
-    // The head of the page: on the left the recipient's address and below
-    // it the delivery address, at y 216 unless the first runs past its
-    // frame; on the right two dotted lists, the dates and terms, then the
-    // references from y 219 or below the first. Values wrap in their
-    // columns. What stands below starts below where the head ends, no
-    // lower than y 400: a longer head is set smaller, its texts and rows by
-    // one factor down to 70 %, and at last cut there.
+    // The head of the page, in two rooms from under the reminder: on the
+    // left the recipient's address and below it the delivery address, at
+    // y 216 or as close under a longer first as a seven-line one stands
+    // there; on the right two dotted lists, the dates and terms from y 132,
+    // then the references from y 219 or 9 below the first. Values wrap in
+    // their columns. Both rooms reach down to the amount strip, which with
+    // the item table stands lower by what the longer column at its full
+    // size reaches past 4 points above it, the rooms no lower than y 400;
+    // past that they set their texts smaller.
     const Datalista datum =
         följesedel ? mallverktyg::fakta(*this, {Fakt::fakturanummer, Fakt::leveransdatum, Fakt::leveranssätt})
                    : mallverktyg::fakta(*this, {Fakt::fakturanummer, Fakt::fakturadatum, Fakt::betalningsvillkor,
@@ -99,52 +100,49 @@ void Fakturavy::konfigureraInnehållFörBB() {
     const std::string avsändarland(kod(b.land));
     const auto fakturaadress = f.fakturaadressGivetAvsändarland(avsändarland);
     const auto leveransadress = f.adressAttLevereraTillGivetAvsändarland(avsändarland);
-    constexpr double huvudetsFot = 400;
-    struct Huvud {
-        std::vector<CachatObjekt> objekt;
-        double fot = 0;  // where its lowest line ends
+    // The amount strip's top and how far it may move down; the lowest the
+    // head may reach.
+    constexpr double strimlan = 304, längstNed = 100, lägstaFot = 400;
+    constexpr double huvudetsTopp = 100;
+    const Rect vänster{73, huvudetsTopp, 186, 0}, höger{273, huvudetsTopp, 292, 0};
+    auto adresser = [&](rumsplan::Rum& rum) {
+        if (fakturaadress)
+            rum.block("invoice address", {{AttributedString(*fakturaadress, brödtext), {73, 143, 186, 75}},
+                                          {AttributedString(versaler(rubrikFörMottagare()), brödtext), {73, 129, 186, 13}}});
+        if (leveransadress)
+            rum.block("delivery address", {{AttributedString(rubrikFörLeveransadress(), brödtext), {73, 216, 186, 13}},
+                                           {AttributedString(*leveransadress, brödtext), {73, 230, 186, 77}}},
+                      {.avstånd = 1.5});
     };
-    auto huvud = [&](int procent) {
-        const double skala = procent / 100.0;
-        const TextAttributes värde = brödtext.scaled(skala);
-        Huvud h;
-        auto lägg = [&](std::vector<CachatObjekt> objekt) {
-            h.fot = std::max(h.fot, mallverktyg::nederkant(*this, objekt, 0));
-            h.objekt.insert(h.objekt.end(), std::make_move_iterator(objekt.begin()), std::make_move_iterator(objekt.end()));
-        };
+    auto fakta = [&](rumsplan::Rum& rum) {
         double y = 132;
         for (const Datalista* lista : {&datum, &referenser}) {
-            auto rader = cachadeObjektFörData(*lista, ledare.scaled(skala), värde,
-                                              {.radhöjd = 13 * skala, .startposition = {273, y}, .etikettbredd = 158,
-                                               .värdebredd = 128, .paddning = mallverktyg::punktledare});
-            for (const CachatObjekt& o : rader) y = std::max(y, std::get<cachad::string>(o.data).frame.maxY() + 9 * skala);
+            const auto rader = cachadeObjektFörData(*lista, ledare, brödtext,
+                                                    {.radhöjd = 13, .startposition = {273, y}, .etikettbredd = 158,
+                                                     .värdebredd = 128, .paddning = mallverktyg::punktledare});
+            for (size_t i = 0; i + 1 < rader.size(); i += 2) {
+                const auto& rubrik = std::get<cachad::string>(rader[i].data);
+                const auto& värde = std::get<cachad::string>(rader[i + 1].data);
+                rum.block("fact", {{rubrik.string, rubrik.frame, rumsplan::Sättning::medLedare},
+                                   {värde.string, värde.frame}},
+                          {.avstånd = i == 0 && lista == &referenser ? 9.0 : 2.0});
+                y = std::max(y, värde.frame.maxY() + 9);
+            }
             y = std::max(y, 219.0);
-            lägg(std::move(rader));
         }
-        double leveransrubrik = 216;
-        if (fakturaadress) {
-            AttributedString adress(*fakturaadress, värde);
-            const double höjd = mallverktyg::uppmätt(*this, adress, {186, 10000}).height;
-            if (höjd > 75) leveransrubrik = 143 + höjd + 8;
-            lägg({CachatObjekt(std::move(adress), Rect{73, 143, 186, std::max(75.0, höjd)})});
-            h.objekt.push_back(text(versaler(rubrikFörMottagare()), brödtext, {73, 129, 186, 13}));
-        }
-        if (leveransadress) {
-            h.objekt.push_back(text(rubrikFörLeveransadress(), brödtext, {73, leveransrubrik, 186, 13}));
-            AttributedString adress(*leveransadress, värde);
-            const double höjd = mallverktyg::uppmätt(*this, adress, {186, 10000}).height;
-            lägg({CachatObjekt(std::move(adress), Rect{73, leveransrubrik + 14, 186, std::max(77.0, höjd)})});
-        }
-        return h;
     };
-    Huvud h = huvud(
-        störstaProcent([&](int procent) { return huvud(procent).fot <= huvudetsFot; }).value_or(minstaProcent));
-    // Past the foot even at 70 %, the texts that start above it are cut
-    // there, those below left out.
-    mallverktyg::läggTillVidFoten(*this, alla, std::move(h.objekt), h.fot, huvudetsFot);
-    // The amount strip and the item table stand lower by what the head
-    // reaches into the strip.
-    const double d = std::max(0.0, std::ceil(std::min(h.fot, huvudetsFot) + 4 - 304));
+    rumsplan::Plan plan(*this);
+    auto nederkant = [&](const auto& fyll, const Rect& ram) {
+        rumsplan::Rum prov("", ram);
+        fyll(prov);
+        return mallverktyg::nederkant(*this, plan.vidFullStorlek(prov), 0);
+    };
+    const double behövs = std::max(nederkant(adresser, vänster), nederkant(fakta, höger));
+    const double d = std::clamp(std::ceil(behövs + 4 - strimlan), 0.0, längstNed);
+    const double fot = std::min(strimlan + d, lägstaFot);
+    fakta(plan.rum("facts", {höger.x, huvudetsTopp, höger.width, fot - huvudetsTopp}));
+    adresser(plan.rum("addresses", {vänster.x, huvudetsTopp, vänster.width, fot - huvudetsTopp}));
+    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
 
     // The amount to pay: caption at the left, amount at the right of one
     // frame; a delivery note whites the strip out.

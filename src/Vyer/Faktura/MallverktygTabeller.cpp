@@ -147,8 +147,8 @@ Faktaraderna faktaraderIRum(const Fakturavy& vy, rumsplan::Rum& rum, const Datal
     Faktaraderna ut{rader.size(), val.startposition.y};
     for (Fakturavy::Faktarad& rad : rader) {
         ut.fot = std::max({ut.fot, rad.rubrikram.maxY(), rad.värderam.maxY()});
-        rum.block("fact", {{std::move(rad.rubrik), rad.rubrikram, rumsplan::Sättning::sträng,
-                            std::move(rad.rubrikUtanLedare)},
+        rum.block("fact", {{std::move(rad.rubrik), rad.rubrikram, val.paddning ? rumsplan::Sättning::medLedare
+                                                                              : rumsplan::Sättning::sträng},
                            {std::move(rad.värde), rad.värderam}});
     }
     return ut;

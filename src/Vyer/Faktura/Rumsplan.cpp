@@ -58,6 +58,18 @@ TextDrawingMode lägeFör(Sättning s) {
     return s == Sättning::tabell ? TextDrawingMode::layoutManager : TextDrawingMode::fromTopLeft;
 }
 
+// A caption's leader, from the space before its last word; none when the
+// caption has no space.
+size_t ledarensStart(const Text& t) {
+    if (t.sättning != Sättning::medLedare) return std::string::npos;
+    return t.text.text().rfind(' ');
+}
+
+bool påEnRad(const AttributedString& text) {
+    const ParagraphStyle* stil = text.paragraphStyleAt(0);
+    return stil && stil->lineBreakMode == LineBreakMode::clipping;
+}
+
 // A block as the fitter works with it: its texts wrapped where they must,
 // each at its offset below the block's top.
 struct Sats {
@@ -65,7 +77,7 @@ struct Sats {
     Rect ram;
     TextDrawingMode läge;
     double dy = 0;
-    AttributedString mäts;  // the text, or what stands for it in measuring
+    AttributedString ledare;  // drawn after the text, never measured
 };
 struct Fitblock {
     std::vector<Sats> texter;
@@ -94,12 +106,14 @@ public:
             for (const Text& t : b.texter) f.topp = std::min(f.topp, t.ram.minY());
             for (const Text& t : b.texter) {
                 const TextDrawingMode läge = lägeFör(t.sättning);
-                auto radbruten = [&](const AttributedString& text) {
-                    return radbrutenDärDenMåste(mätare, text, t.ram.width, läge, yta_.height);
-                };
-                AttributedString text = t.mäts ? t.text : radbruten(t.text);
-                AttributedString mäts = t.mäts ? radbruten(*t.mäts) : text;
-                f.texter.push_back({std::move(text), t.ram, läge, t.ram.minY() - f.topp, std::move(mäts)});
+                const size_t ledare = ledarensStart(t);
+                const AttributedString text = ledare == std::string::npos ? t.text : t.text.substring(0, ledare);
+                Sats s{radbrutenDärDenMåste(mätare, text, t.ram.width, läge, yta_.height), t.ram, läge,
+                       t.ram.minY() - f.topp};
+                // A caption too long for its line wraps without its leader.
+                if (ledare != std::string::npos && påEnRad(s.text))
+                    s.ledare = t.text.substring(ledare, t.text.length());
+                f.texter.push_back(std::move(s));
                 f.ramhöjd = std::max(f.ramhöjd, t.ram.maxY() - f.topp);
             }
             block_.push_back(std::move(f));
@@ -136,7 +150,7 @@ private:
             double höjd = 0;
             for (const Sats& s : b.texter) {
                 const TextExtent m =
-                    uppmättIRam(mätare_, vidProcent(s.mäts, procent), {s.ram.width, yta_.height}, s.läge);
+                    uppmättIRam(mätare_, vidProcent(s.text, procent), {s.ram.width, yta_.height}, s.läge);
                 p.ryms = p.ryms && inomRamen(m, {s.ram.width, yta_.height});
                 p.brutetOrd = p.brutetOrd || m.brokeWord;
                 p.texthöjd[i].push_back(m.size.height);
@@ -178,6 +192,13 @@ private:
         return {s.ram.minX(), topp, s.ram.width, std::max(texthöjd, std::min(höjd, yta_.maxY() - topp))};
     }
 
+    // A text as drawn at that size, with its leader.
+    static AttributedString ritad(const Sats& s, int procent) {
+        AttributedString text = vidProcent(s.text, procent);
+        if (!s.ledare.empty()) text.append(vidProcent(s.ledare, procent));
+        return text;
+    }
+
     static CachatObjekt objektFör(AttributedString text, const Rect& ram, TextDrawingMode läge) {
         if (läge == TextDrawingMode::layoutManager)
             return CachatObjekt(std::nullopt, std::nullopt, cachad::stringNeedingLayoutManager{std::move(text), ram});
@@ -190,7 +211,7 @@ private:
         for (size_t i = 0; i < block_.size(); ++i)
             for (size_t t = 0; t < block_[i].texter.size(); ++t) {
                 const Sats& s = block_[i].texter[t];
-                ut.push_back(objektFör(vidProcent(s.text, p.procent), ramFör(s, p.y[i], k, p.texthöjd[i][t]), s.läge));
+                ut.push_back(objektFör(ritad(s, p.procent), ramFör(s, p.y[i], k, p.texthöjd[i][t]), s.läge));
             }
         return ut;
     }
@@ -228,7 +249,7 @@ private:
                     const Sats& s = block_[i].texter[t];
                     const double sl = y + s.dy * k + p.texthöjd[i][t];
                     if (sl > lägstaSlut) lägstaSlut = sl, lägst = ut.size();
-                    ut.push_back(objektFör(vidProcent(s.text, p.procent), ramFör(s, y, k, p.texthöjd[i][t]), s.läge));
+                    ut.push_back(objektFör(ritad(s, p.procent), ramFör(s, y, k, p.texthöjd[i][t]), s.läge));
                 }
                 sistaTexten.push_back(lägst);
                 y += p.höjd[i];
@@ -266,6 +287,14 @@ private:
 
 bool rymmer(const TextMeasurer& mätare, const Rum& rum, int procent) {
     return Rumsättare(mätare, rum).vid(procent).ryms;
+}
+
+std::vector<CachatObjekt> Plan::vidFullStorlek(const Rum& rum) const {
+    const Rect& yta = rum.yta();
+    constexpr double sidansFot = 842;
+    Rum hela(rum.namn(), {yta.x, yta.y, yta.width, std::max(yta.height, sidansFot - yta.y)});
+    for (const Rum::Block& b : rum.blocken()) hela.block(b.namn, b.texter, b.val);
+    return Rumsättare(vy_.mätare, hela).objekt(100);
 }
 
 std::vector<CachatObjekt> Plan::placera() && {

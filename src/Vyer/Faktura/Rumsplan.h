@@ -33,8 +33,10 @@
 namespace rumsplan {
 
 // How a text is drawn: a plain string from its frame's top left, or a
-// table in full text layout.
-enum class Sättning { sträng, tabell };
+// table in full text layout; or a caption on one line whose last word is a
+// leader of dots that runs on to the frame's edge and is cut there: it is
+// measured without its leader, which it loses only when it must wrap.
+enum class Sättning { sträng, tabell, medLedare };
 
 // One text of a block, in the frame it has while its block stands where
 // the template put it; a frame higher than the text is the least it takes.
@@ -42,10 +44,6 @@ struct Text {
     AttributedString text;
     Rect ram;
     Sättning sättning = Sättning::sträng;
-    // What the text is measured by where not all of it need show: a
-    // caption without the dot leader that runs on to its frame's edge and
-    // is cut there by design.
-    std::optional<AttributedString> mäts = std::nullopt;
 };
 
 // Where a block would stand, given its height h: its top at `linje` −
@@ -121,6 +119,12 @@ public:
     // The placed texts, room by room and block by block in the order
     // given; the rooms are recorded on the view.
     std::vector<CachatObjekt> placera() &&;
+
+    // The blocks of `rum` at their full size, each pushed under the one
+    // above, in a room reaching down to the page's foot: for a room whose
+    // foot gives way to its blocks (what stands below moving down), to be
+    // declared once they show where that foot is.
+    std::vector<CachatObjekt> vidFullStorlek(const Rum& rum) const;
 
 private:
     Fakturavy& vy_;

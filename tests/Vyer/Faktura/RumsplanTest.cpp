@@ -4,6 +4,7 @@
 
 #include "Displaylista.h"
 #include "Stegvy.h"
+#include "Vyer/Faktura/Styckeformat.h"
 #include "Vyer/Faktura/Textpassning.h"
 
 #include <gtest/gtest.h>
@@ -126,6 +127,27 @@ TEST_F(Rumsplan, PastSeventyPercentTheBlockAtTheFootIsCutVisiblyAndTheRestLeftOu
         ASSERT_EQ(ut.size(), 1u);
         EXPECT_EQ(text(ut[0])->text(), "rad\nrad\nrad\u2026");
     }
+}
+
+
+// A caption whose dots run past its frame stands there at full size with
+// them (the frame's edge cuts them), where a frame 30 characters wide
+// holds "Datum" alone; and a room's blocks at full size end where they end
+// however short the room, for a foot that gives way.
+TEST_F(Rumsplan, ACaptionIsMeasuredWithoutItsLeaderAndFullSizeIgnoresTheFoot) {
+    Plan plan(*vy);
+    const AttributedString rubrik("Datum " + std::string(60, '.'), påEnRad(prov::attribut(10)));
+    auto& rum = plan.rum("facts", {0, 0, 150, 12});
+    rum.block("fact", Text{rubrik, {0, 0, 150, 12}, rumsplan::Sättning::medLedare});
+    rumsplan::Rum prov("trial", {0, 0, 150, 12});
+    prov.block("three lines", Text{rader(3), {0, 0, 150, 12}});
+    const auto full = plan.vidFullStorlek(prov);
+    ASSERT_EQ(full.size(), 1u);
+    EXPECT_EQ(ram(full[0]).maxY(), 37) << "36 high, with a point to spare";
+    const auto ut = std::move(plan).placera();
+    ASSERT_EQ(ut.size(), 1u);
+    EXPECT_EQ(text(ut[0])->text(), rubrik.text());
+    EXPECT_EQ(storlek(ut[0]), 10);
 }
 
 }  // namespace
