@@ -133,6 +133,15 @@ bool baraKortaOrd(const Förekomst& f) {
         return o.brist == Brist::saknas || o.ord.size() <= 3;
     });
 }
+// A part of a long text holds two of its longer words at least: a
+// sentence that begins as a printed notice does ("The payment …") is no
+// part of it.
+bool fåLångaOrd(const Förekomst& f) {
+    size_t långa = 0, funna = 0;
+    for (const Ordfynd& o : f.ord)
+        if (o.ord.size() > 3) ++långa, funna += o.brist != Brist::saknas;
+    return funna < std::min<size_t>(2, långa);
+}
 
 Fältbild sök(const Läsning& l, const std::vector<Profilfält>& fälten, bool långa) {
     Fältbild ut;
@@ -146,7 +155,7 @@ Fältbild sök(const Läsning& l, const std::vector<Profilfält>& fälten, bool 
                 if (fö.hel()) {
                     ut.hela[f].emplace_back(p, std::move(fö));
                     ut.tillhör(f, ut.hela[f].back());
-                } else if (funna >= std::min<size_t>(2, fö.ord.size()) && !baraKortaOrd(fö) &&
+                } else if (funna >= std::min<size_t>(2, fö.ord.size()) && !baraKortaOrd(fö) && !fåLångaOrd(fö) &&
                            (fö.ord.front().brist != Brist::saknas || (funna >= 3 && 2 * funna >= fö.ord.size()))) {
                     ut.delar[f].emplace_back(p, std::move(fö));
                 }
