@@ -17,6 +17,7 @@
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
+#include "Vyer/Faktura/Textpassning.h"
 
 
 using mallverktyg::Fakt;
@@ -93,15 +94,19 @@ void Fakturavy::konfigureraInnehållFörFL() {
 
     alla.push_back(mallverktyg::tabelltext(*this, std::move(registrering), registreringsram));
     // The recipient's address reaches down to the title; the contact table
-    // down to the page's foot, beside the logo.
+    // down to the page's foot, beside the logo. One that does not fit so
+    // even at 70 % reaches on to the logo's frame and the paper's margin.
     {
         rumsplan::Plan plan(*this);
         if (auto adress = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
             plan.rum("recipient", {357, 119, 145, 144})
                 .block("recipient", {AttributedString(*adress, mottagaradress), {357, 119, 145, 88}});
-        plan.rum("contact", {197, 719, 183, 113})
-            .block("contact", {tabellMedData(kontakt, litenHöger, liten, {.storaBokstäverPåRubrik = true}).tabell,
-                               {197, 719, 183, 84}, rumsplan::Sättning::tabell});
+        const AttributedString kontakttabell =
+            tabellMedData(kontakt, litenHöger, liten, {.storaBokstäverPåRubrik = true}).tabell;
+        const bool iSittRum = passadText(mätare, kontakttabell, {183, 113}).passar;
+        const double bredd = iSittRum ? 183 : 202;
+        plan.rum("contact", {197, 719, bredd, iSittRum ? 113.0 : 117.0})
+            .block("contact", {kontakttabell, {197, 719, bredd, 84}, rumsplan::Sättning::tabell});
         for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
     }
 
