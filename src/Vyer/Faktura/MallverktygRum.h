@@ -42,6 +42,14 @@ CachatObjekt växandeTabell(const Fakturavy& vy, const AttributedString& tabell,
 CachatObjekt växandeSträng(const Fakturavy& vy, const AttributedString& text, const Rect& ram,
                            const Växtval& val);
 
+// Columns of tables side by side (full text layout), each as high as its
+// room: the columns as given where every table fits its own even at 70 %.
+// A table that does not takes width from the column beside it, the one
+// to its right first, as much as it lacks and as that one's table can give
+// while it still fits at 70 %; the gap between them moves with it.
+std::vector<Rect> kolumnerSomDelarBredden(const Fakturavy& vy, const std::vector<AttributedString>& tabeller,
+                                          std::vector<Rect> kolumner);
+
 // Texts down a column, each under its caption on one line: each block
 // at its own place, or, when the text above reaches down to it, pushed
 // down to `avstånd` under that text; a text measured at its frame's width
