@@ -19,7 +19,6 @@
 #include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
-#include <utility>
 
 using mallverktyg::fakt;
 using mallverktyg::tabelltext;
@@ -100,9 +99,10 @@ void Fakturavy::konfigureraInnehållFörE() {
     const Datalista mottagaren{fakt(*this, mottagare), {rubrikFörAdress(), fakt(*this, mottagaradress).värde}};
     std::vector<AttributedString> tabeller;
     bool trångt = false;
-    for (const Datalista* lista : {&mottagaren, &std::as_const(leverans), &std::as_const(referenser)}) {
-        trångt = trångt || !ryms(*lista, kolumner[tabeller.size()]);
-        tabeller.push_back(tabellMedData(*lista, dataHöger, data).tabell);
+    const Datalista* listor[] = {&mottagaren, &leverans, &referenser};
+    for (size_t i = 0; i < 3; ++i) {
+        trångt = trångt || !ryms(*listor[i], kolumner[i]);
+        tabeller.push_back(tabellMedData(*listor[i], dataHöger, data).tabell);
     }
     if (trångt)
         for (Rect& k : kolumner) k = {k.x, underBilderna, k.width, överRubrikerna - underBilderna};

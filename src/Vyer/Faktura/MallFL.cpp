@@ -71,7 +71,8 @@ void Fakturavy::konfigureraInnehållFörFL() {
     Rect registreringsram{23, 719, 171, 84};
     registreringsram.height = mallverktyg::höjdSomRymmer(*this, registrering, registreringsram);
 
-    läggTillInnehållMedRamFörLogotyp({399, 711, 139, 77}, titel, {36, 263, 502, 49}, påminnelse, {395, 66, 164, 26},
+    const Rect logotypram{399, 711, 139, 77};
+    läggTillInnehållMedRamFörLogotyp(logotypram, titel, {36, 263, 502, 49}, påminnelse, {395, 66, 164, 26},
                                      villkor, {292, 624, 257, 43}, villkor,
                                      mallverktyg::underTabellen(*this, {25, 804, 148, 13}, registreringsram.maxY()));
 
@@ -104,8 +105,8 @@ void Fakturavy::konfigureraInnehållFörFL() {
         const AttributedString kontakttabell =
             tabellMedData(kontakt, litenHöger, liten, {.storaBokstäverPåRubrik = true}).tabell;
         const bool iSittRum = passadText(mätare, kontakttabell, {183, 113}).passar;
-        const double bredd = iSittRum ? 183 : 202;
-        plan.rum("contact", {197, 719, bredd, iSittRum ? 113.0 : 117.0})
+        const double bredd = iSittRum ? 183 : logotypram.minX() - 197;
+        plan.rum("contact", {197, 719, bredd, (iSittRum ? 832 : 836) - 719.0})
             .block("contact", {kontakttabell, {197, 719, bredd, 84}, rumsplan::Sättning::tabell});
         for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
     }
