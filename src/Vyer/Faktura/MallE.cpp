@@ -21,7 +21,6 @@
 #include <algorithm>
 
 using mallverktyg::fakt;
-using mallverktyg::tabelltext;
 using mallverktyg::text;
 
 void Fakturavy::konfigureraInnehållFörE() {
