@@ -216,6 +216,16 @@ std::optional<WindowLayout> atNoWidth(const PangoText& t, const WindowFrame& fra
     PangoRectangle logical;
     pango_layout_get_extents(w.layout.get(), nullptr, &logical);
     if (logical.x < 0 || logical.x + logical.width > frame.width) return std::nullopt;
+    // The layout's extents leave out the hanging indent of the lines after
+    // a line separator, which stand that much to the right: a line that
+    // fits only without it must be broken at the width.
+    if (frame.indent < 0)
+        for (GSList* l = pango_layout_get_lines_readonly(w.layout.get()); l; l = l->next) {
+            if (l == pango_layout_get_lines_readonly(w.layout.get())) continue;
+            PangoRectangle line;
+            pango_layout_line_get_extents(static_cast<PangoLayoutLine*>(l->data), nullptr, &line);
+            if (line.x < 0 || line.x + line.width - frame.indent > frame.width) return std::nullopt;
+        }
     return w;
 }
 

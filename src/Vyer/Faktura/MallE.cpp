@@ -11,6 +11,7 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/Pilbana.h"
 #include "Vyer/Faktura/Rubrikrutor.h"
 #include "Vyer/Faktura/Rumsplan.h"
@@ -20,7 +21,6 @@
 #include <algorithm>
 
 using mallverktyg::fakt;
-using mallverktyg::tabelltext;
 using mallverktyg::text;
 
 void Fakturavy::konfigureraInnehållFörE() {
@@ -71,11 +71,11 @@ void Fakturavy::konfigureraInnehållFörE() {
     // three are set smaller together.
     using enum mallverktyg::Fakt;
     rumsplan::Plan plan(*this);
-    constexpr double överRubrikerna = 220;
-    auto ryms = [&](const Datalista& lista, const Rect& ram) {
-        return passadText(mätare, tabellMedData(lista, dataHöger, data).tabell,
-                          {ram.width, överRubrikerna - ram.minY()})
-            .passar;
+    constexpr double överRubrikerna = 220, underBilderna = 132;
+    std::vector<Rect> kolumner;
+    for (double x : {45.0, 217.0, 389.0}) kolumner.push_back({x, 135, 165, överRubrikerna - 135});
+    auto ryms = [&](const Datalista& lista, const Rect& kolumn) {
+        return passadText(mätare, tabellMedData(lista, dataHöger, data).tabell, kolumn.size()).passar;
     };
     Datalista leverans = mallverktyg::fakta(*this, {leveransdatum, leveransadress});
     Datalista referenser = mallverktyg::fakta(*this, {erReferens, vårReferens, kundnummer, personnummer, personnummer2,
@@ -84,26 +84,33 @@ void Fakturavy::konfigureraInnehållFörE() {
                                                       leveranssätt});
     // References too long even so give their last facts, the delivery
     // method first, to the end of the delivery column while it has room.
-    const Rect leveransram{217, 135, 165, 77}, referensram{389, 135, 165, 77};
-    for (auto in = leverans.end() - leverans.begin();
-         !ryms(referenser, referensram) && referenser.size() > 1;) {
+    for (auto in = leverans.end() - leverans.begin(); !ryms(referenser, kolumner[2]) && referenser.size() > 1;) {
         Datalista längre = leverans;
         längre.insert(längre.begin() + in, referenser.back());
-        if (!ryms(längre, leveransram)) break;
+        if (!ryms(längre, kolumner[1])) break;
         leverans = std::move(längre);
         referenser.pop_back();
     }
-    const std::tuple<const char*, Datalista, Rect> fakta[] = {
-        {"recipient",
-         {fakt(*this, mottagare), {rubrikFörAdress(), fakt(*this, mottagaradress).värde}},
-         {45, 135, 165, 77}},
-        {"delivery", leverans, leveransram},
-        {"references", referenser, referensram},
-    };
+    // A table that does not fit its column even at 70 % has every column
+    // reach up to below the pictograms, and its own take the width the
+    // columns beside it can spare.
+    const char* namn[] = {"recipient", "delivery", "references"};
+    const Datalista mottagaren{fakt(*this, mottagare), {rubrikFörAdress(), fakt(*this, mottagaradress).värde}};
+    std::vector<AttributedString> tabeller;
+    bool trångt = false;
+    const Datalista* listor[] = {&mottagaren, &leverans, &referenser};
+    for (size_t i = 0; i < 3; ++i) {
+        trångt = trångt || !ryms(*listor[i], kolumner[i]);
+        tabeller.push_back(tabellMedData(*listor[i], dataHöger, data).tabell);
+    }
+    if (trångt)
+        for (Rect& k : kolumner) k = {k.x, underBilderna, k.width, överRubrikerna - underBilderna};
+    const std::vector<Rect> rum = mallverktyg::kolumnerSomDelarBredden(*this, tabeller, kolumner);
     const rumsplan::Rum* förra = nullptr;
-    for (const auto& [namn, lista, ram] : fakta) {
-        auto& kolumn = plan.rum(namn, {ram.minX(), ram.minY(), ram.width, överRubrikerna - ram.minY()})
-                           .block(namn, {tabellMedData(lista, dataHöger, data).tabell, ram, rumsplan::Sättning::tabell});
+    for (size_t i = 0; i < rum.size(); ++i) {
+        const Rect& k = rum[i];
+        auto& kolumn = plan.rum(namn[i], k).block(
+            namn[i], {tabeller[i], {k.minX(), 135, k.width, 77}, rumsplan::Sättning::tabell});
         if (förra) plan.krymperMed(*förra, kolumn);
         förra = &kolumn;
     }
@@ -135,15 +142,20 @@ void Fakturavy::konfigureraInnehållFörE() {
     kontakttabell.tabell.setForegroundColor(vit);
     const double h = kontakttabell.antalRader > 6 ? 97 : 91;
     const double y = 842 - (22 + h);
-    plan.rum("sender", {45, bandet, 176, fot - bandet})
-        .block("sender", {avsändaren.tabell, {45, y, 176, fot - y}, rumsplan::Sättning::tabell},
-               {.förankring = rumsplan::Förankring::påFoten(fot)});
     // The contact table is set smaller in its own frame first; only one
-    // that does not fit it even so takes the band's height.
-    const Rect kontaktram{227, y, 196, h};
-    const bool iSinRam = passadText(mätare, kontakttabell.tabell, kontaktram.size()).passar;
-    plan.rum("contact", iSinRam ? kontaktram : Rect{227, bandet, 196, 836 - bandet})
-        .block("contact", {kontakttabell.tabell, kontaktram, rumsplan::Sättning::tabell},
+    // that does not fit it even so takes the band's height. A sender its
+    // room cannot hold even so takes the width the contact table spares.
+    const bool iSinRam = passadText(mätare, kontakttabell.tabell, {196, h}).passar;
+    const std::vector<Rect> fotrum = mallverktyg::kolumnerSomDelarBredden(
+        *this, {avsändaren.tabell, kontakttabell.tabell},
+        {{45, bandet, 176, fot - bandet}, iSinRam ? Rect{227, y, 196, h} : Rect{227, bandet, 196, 836 - bandet}});
+    const Rect& avsändarrum = fotrum[0];
+    const Rect& kontaktrum = fotrum[1];
+    plan.rum("sender", avsändarrum)
+        .block("sender", {avsändaren.tabell, {avsändarrum.x, y, avsändarrum.width, fot - y}, rumsplan::Sättning::tabell},
+               {.förankring = rumsplan::Förankring::påFoten(fot)});
+    plan.rum("contact", kontaktrum)
+        .block("contact", {kontakttabell.tabell, {kontaktrum.x, y, kontaktrum.width, h}, rumsplan::Sättning::tabell},
                {.förankring = rumsplan::Förankring::påFoten(y + h)});
     for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
 

@@ -17,6 +17,7 @@
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
+#include "Vyer/Faktura/Textpassning.h"
 
 
 using mallverktyg::Fakt;
@@ -70,7 +71,8 @@ void Fakturavy::konfigureraInnehållFörFL() {
     Rect registreringsram{23, 719, 171, 84};
     registreringsram.height = mallverktyg::höjdSomRymmer(*this, registrering, registreringsram);
 
-    läggTillInnehållMedRamFörLogotyp({399, 711, 139, 77}, titel, {36, 263, 502, 49}, påminnelse, {395, 66, 164, 26},
+    const Rect logotypram{399, 711, 139, 77};
+    läggTillInnehållMedRamFörLogotyp(logotypram, titel, {36, 263, 502, 49}, påminnelse, {395, 66, 164, 26},
                                      villkor, {292, 624, 257, 43}, villkor,
                                      mallverktyg::underTabellen(*this, {25, 804, 148, 13}, registreringsram.maxY()));
 
@@ -93,15 +95,19 @@ void Fakturavy::konfigureraInnehållFörFL() {
 
     alla.push_back(mallverktyg::tabelltext(*this, std::move(registrering), registreringsram));
     // The recipient's address reaches down to the title; the contact table
-    // down to the page's foot, beside the logo.
+    // down to the page's foot, beside the logo. One that does not fit so
+    // even at 70 % reaches on to the logo's frame and the paper's margin.
     {
         rumsplan::Plan plan(*this);
         if (auto adress = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
             plan.rum("recipient", {357, 119, 145, 144})
                 .block("recipient", {AttributedString(*adress, mottagaradress), {357, 119, 145, 88}});
-        plan.rum("contact", {197, 719, 183, 113})
-            .block("contact", {tabellMedData(kontakt, litenHöger, liten, {.storaBokstäverPåRubrik = true}).tabell,
-                               {197, 719, 183, 84}, rumsplan::Sättning::tabell});
+        const AttributedString kontakttabell =
+            tabellMedData(kontakt, litenHöger, liten, {.storaBokstäverPåRubrik = true}).tabell;
+        const bool iSittRum = passadText(mätare, kontakttabell, {183, 113}).passar;
+        const double bredd = iSittRum ? 183 : logotypram.minX() - 197;
+        plan.rum("contact", {197, 719, bredd, (iSittRum ? 832 : 836) - 719.0})
+            .block("contact", {kontakttabell, {197, 719, bredd, 84}, rumsplan::Sättning::tabell});
         for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
     }
 

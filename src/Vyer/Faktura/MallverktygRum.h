@@ -42,6 +42,14 @@ CachatObjekt växandeTabell(const Fakturavy& vy, const AttributedString& tabell,
 CachatObjekt växandeSträng(const Fakturavy& vy, const AttributedString& text, const Rect& ram,
                            const Växtval& val);
 
+// Columns of tables side by side (full text layout), each as high as its
+// room: the columns as given where every table fits its own even at 70 %.
+// A table that does not takes width from the column beside it, the one
+// to its right first, as much as it lacks and as that one's table can give
+// while it still fits at 70 %; the gap between them moves with it.
+std::vector<Rect> kolumnerSomDelarBredden(const Fakturavy& vy, const std::vector<AttributedString>& tabeller,
+                                          std::vector<Rect> kolumner);
+
 // `attribut` set smaller, by one factor down to 70 %, so that `text` in
 // them fits `ram` as a plain string; a title that the shared header step
 // sets, say, in a frame too narrow for its longest wording.

@@ -120,14 +120,19 @@ PassadText passadText(const TextMeasurer& mätare, const AttributedString& text,
 namespace {
 
 // The text with its lines kept to their line wrapped instead when one of
-// them is wider than `bredd` at each of the sizes `procent`, else as it is.
+// them is wider than `bredd` at each of the sizes `procent`, largest
+// first, else as it is. A frame `höjd` high shows more lines at a smaller
+// size: a size at which the frame does not show them all says nothing of
+// the lines it does not show, unless it is the last one tried.
 AttributedString radbrutenOmFörBredVid(const TextMeasurer& mätare, const AttributedString& text, double bredd,
                                        TextDrawingMode läge, std::initializer_list<int> procent,
                                        double höjd = std::numeric_limits<double>::infinity()) {
     if (!klipper(text) || !std::isfinite(bredd) || bredd <= 0) return text;
     const Size ram{bredd, höjd};
-    for (int p : procent)
-        if (prova(mätare, text, ram, läge, p).mått.size.width <= bredd + slack) return text;
+    for (int p : procent) {
+        const TextExtent m = prova(mätare, text, ram, läge, p).mått;
+        if (m.size.width <= bredd + slack && (m.whole || p == *std::prev(procent.end()))) return text;
+    }
     return medRadbrytning(text);
 }
 

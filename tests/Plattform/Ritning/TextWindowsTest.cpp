@@ -285,3 +285,17 @@ TEST(TextWindows, TabStopsLeftOfAHangingIndentAreNoneOfTheLinesUnderIt) {
     g_log_remove_handler("Pango", handler);
     EXPECT_EQ(warnings, 0u);
 }
+
+TEST(TextWindows, ALineUnderAHangingIndentIsBrokenAtTheWidth) {
+    // A short first line let the paragraph be laid out at no width, whose
+    // extents leave out the indent of the lines after a line separator:
+    // one that fits only without the indent ran past the frame unbroken.
+    ParagraphStyle style;
+    style.headIndent = 60;
+    style.tabStops = {{TextTab::Kind::left, 60}};
+    const std::string text = "Adress\tTor 3" + std::string(lineSeparator) + "Featherstonehaugh Limited";
+    const TextExtent m = engine.extent(AttributedString(text, helvetica(style)), Rect{0, 0, 150, 0},
+                                       TextDrawingMode::layoutManager);
+    ASSERT_GE(m.lines.size(), 3u);
+    for (const Rect& line : m.lines) EXPECT_LE(line.maxX(), 150.5);
+}

@@ -127,3 +127,29 @@ TEST_F(MallverktygRum, ALabelLongerThanAnyFrameShowsIsCutBeforeItIsMeasured) {
     EXPECT_TRUE(lång.text().ends_with(ellips));
     EXPECT_EQ(mallverktyg::påSinaRader(vy, AttributedString("rad\nrad", {}), {200, 20}).text(), "rad\nrad");
 }
+
+// Columns 100 wide, 10 apart, 50 high: at 70 % a line is 8.4 high, so six
+// lines fit; a word of four characters is 14 wide, a space 3.5.
+TEST_F(MallverktygRum, AColumnItsTableOverflowsTakesTheWidthTheColumnBesideCanSpare) {
+    auto ord = [](int n) {
+        std::string t = "aaaa";
+        for (int i = 1; i < n; ++i) t += " aaaa";
+        return AttributedString(t, TextAttributes{.font = Font{"", 10}});
+    };
+    const AttributedString kort("bb", TextAttributes{.font = Font{"", 10}});
+    const std::vector<Rect> kolumner{{0, 0, 100, 50}, {110, 0, 100, 50}, {220, 0, 100, 50}};
+    auto bredder = [&](std::vector<AttributedString> tabeller) {
+        std::vector<std::pair<double, double>> ut;
+        for (const Rect& k : mallverktyg::kolumnerSomDelarBredden(vy, tabeller, kolumner)) ut.emplace_back(k.x, k.width);
+        return ut;
+    };
+    using Kolumner = std::vector<std::pair<double, double>>;
+    // Five words a line, six lines: as they are.
+    EXPECT_EQ(bredder({ord(30), kort, kort}), (Kolumner{{0, 100}, {110, 100}, {220, 100}}));
+    // Forty words take seven a line, 119 wide, from the column to the right.
+    EXPECT_EQ(bredder({ord(40), kort, kort}), (Kolumner{{0, 119}, {129, 81}, {220, 100}}));
+    // The last column takes from the one to its left.
+    EXPECT_EQ(bredder({kort, kort, ord(40)}), (Kolumner{{0, 100}, {110, 81}, {201, 119}}));
+    // More than every column can spare: as they are, the table to be cut.
+    EXPECT_EQ(bredder({ord(200), kort, kort}), (Kolumner{{0, 100}, {110, 100}, {220, 100}}));
+}

@@ -68,6 +68,17 @@ TEST(Textpassning, ALineTooWideEvenAt70PercentWrapsInItsColumn) {
     // As a frame that grows measures it.
     EXPECT_EQ(radbrutenDärDenMåste(motor, text, bredd), passad.text);
     EXPECT_EQ(radbrutenDärDenMåste(motor, text, hela(text) * 0.8), text) << "fits set smaller";
+    // A row that a frame shows only set smaller wraps too: the rows it
+    // shows at full size say nothing of it.
+    std::string rader;
+    for (const char* rubrik : {"A", "B", "C", "D"}) rader += rubrik + std::string("\t1") + std::string(paragraphSeparator);
+    AttributedString underst = tabell(rader + text.text(), LineBreakMode::clipping);
+    underst.setParagraphStyle(stil);
+    const double rad = motor.extent(tabell("A", LineBreakMode::clipping), {}, TextDrawingMode::layoutManager).size.height;
+    EXPECT_EQ(radbrutenDärDenMåste(motor, underst, bredd, TextDrawingMode::layoutManager, 2.5 * rad)
+                  .paragraphStyleAt(0)
+                  ->lineBreakMode,
+              LineBreakMode::wordWrapping);
 
     const double enRad = motor.extent(text, {}, TextDrawingMode::layoutManager).size.height;
     const PassadText låg = passadText(motor, text, {bredd, enRad});
