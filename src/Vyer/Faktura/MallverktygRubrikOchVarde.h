@@ -35,7 +35,7 @@ std::vector<AttributedString> rubrikerÖverVärden(const Datalista& data, const 
 // foot is cut (Textpassning.h): the row that crosses it keeps the lines
 // that end above it, the last of them ending in an ellipsis, and the rows
 // after it are left out. For rows with no place of their own; blocks that
-// have one are blockUnderRubriker's (MallverktygRum.h).
+// have one stand in a room of the plan (Rumsplan.h).
 struct Stapelval {
     double x = 0;
     double överkant = 0;
