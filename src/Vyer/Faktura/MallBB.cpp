@@ -15,6 +15,7 @@
 #include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
+#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 #include <cmath>
@@ -26,6 +27,81 @@ namespace {
 
 const Color accent = Color::rgb(0.8, 0, 0.41568627);
 const Color vit = Color::white();
+
+// The foot, from under the credit terms (`villkorensSlut`): on the left
+// the company's name on y 720 over the contact table, down to the F-tax
+// line or, without it, the page's foot; on the right the registration
+// table in (315, 725, 243, 88), set smaller there while that holds it,
+// else rising from y 812 towards the credit terms, then reaching down to
+// the foot. Where the left column would cut its blocks even at 70 % and
+// the two columns together hold them, the contact details after the
+// address go to the right column, over the registration table and on its
+// tab stops, and the two columns shrink together: the right column has
+// room to spare beside a long name and address.
+void läggTillFotenFörBB(Fakturavy& vy, double villkorensSlut, const TextAttributes& namn,
+                        const TextAttributes& etikett, const TextAttributes& värde) {
+    using mallverktyg::Fakt, rumsplan::Förankring, rumsplan::Sättning;
+    const Bokföring& b = vy.b;
+    const double topp = std::min(681.0, villkorensSlut) + 3;
+    // The page's margin, less a hair: a text moved up to end on it is
+    // drawn a rounding past where it was measured to end.
+    constexpr double sidfot = 836 - 1e-3;
+    const double fot = b.godkändFörFSkatt ? 813 : sidfot;
+    const Rect vänster{73, topp, 238, fot - topp}, högerSpalt{315, topp, 243, sidfot - topp};
+    const Rect kontaktram{73, 725, 208, 88}, registreringsram{315, 725, 243, 88};
+    const Datalista registrering =
+        mallverktyg::faktaOchBetalning(vy, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
+    auto tabell = [&](const Datalista& data) { return vy.tabellMedData(data, etikett, värde).tabell; };
+
+    rumsplan::Rum iRamen("", registreringsram);
+    iRamen.block("registration", {tabell(registrering), registreringsram, Sättning::tabell});
+    const bool rymsIRamen = rumsplan::rymmer(vy.mätare, iRamen, minstaProcent);
+    auto fyll = [&](rumsplan::Rum& sändare, rumsplan::Rum& höger, bool delad) {
+        sändare.block("name", {AttributedString(b.namn, namn), {73, 705, 238, 15}},
+                      {.förankring = Förankring::påFoten(720)});
+        if (!delad) {
+            sändare.block("contact",
+                          {tabell(mallverktyg::fakta(vy, {Fakt::avsändaradress, Fakt::telefon, Fakt::fax,
+                                                          Fakt::email, Fakt::hemsida})),
+                           kontaktram, Sättning::tabell},
+                          {.avstånd = 5});
+            höger.block("registration", {tabell(registrering), registreringsram, Sättning::tabell},
+                        {.förankring = rymsIRamen ? std::nullopt
+                                                  : std::optional(Förankring::påFoten(812, rumsplan::Avrundning::nedåt))});
+            return;
+        }
+        sändare.block("contact", {tabell(mallverktyg::fakta(vy, {Fakt::avsändaradress})), kontaktram, Sättning::tabell},
+                      {.avstånd = 5});
+        AttributedString kontakt = tabell(mallverktyg::fakta(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}));
+        AttributedString reg = tabell(registrering);
+        riktaUppTabbarIKolumn(kontakt, reg);
+        höger.block("contact", {std::move(kontakt), {315, 705, 243, 15}, Sättning::tabell})
+            .block("registration", {std::move(reg), registreringsram, Sättning::tabell},
+                   {.avstånd = 5, .förankring = Förankring::påFoten(813)});
+    };
+    auto högerRum = [&](bool delad) {
+        return delad ? högerSpalt : rymsIRamen ? registreringsram : Rect{315, 686, 243, sidfot - 686};
+    };
+    // The largest size at which the left column, split with the right one,
+    // holds its blocks; 0 where not even 70 % does.
+    auto procent = [&](bool delad) {
+        rumsplan::Rum sändare("", vänster), höger("", högerRum(delad));
+        fyll(sändare, höger, delad);
+        return störstaProcent([&](int p) {
+                   return rumsplan::rymmer(vy.mätare, sändare, p) &&
+                          (!delad || rumsplan::rymmer(vy.mätare, höger, p));
+               }).value_or(0);
+    };
+    const int vanlig = procent(false);
+    const bool delad = vanlig == 0 && procent(true) > 0;
+
+    rumsplan::Plan plan(vy);
+    rumsplan::Rum& sändare = plan.rum("sender", vänster);
+    rumsplan::Rum& höger = plan.rum("registration", högerRum(delad));
+    fyll(sändare, höger, delad);
+    if (delad) plan.krymperMed(sändare, höger);
+    for (CachatObjekt& o : std::move(plan).placera()) vy.innehållFörAllaSidor.push_back(std::move(o));
+}
 
 }  // namespace
 
@@ -56,29 +132,8 @@ void Fakturavy::konfigureraInnehållFörBB() {
                                      villkorsram, liten, {28, 816, 200, 11});
 
     auto& alla = innehållFörAllaSidor;
-    const Datalista kontakt =
-        mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});
-    const Datalista registrering =
-        mallverktyg::faktaOchBetalning(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
-    // The company name on y 720 over the contact table: from under the
-    // credit terms down to the F-tax line, or the page's foot without it.
-    // A long name grows upward; a long table pushes the name up.
-    {
-        rumsplan::Plan plan(*this);
-        const double topp = std::min(681.0, mallverktyg::underKreditvillkoren(*this, liten, villkorsram)) + 3;
-        const double fot = b.godkändFörFSkatt ? 813 : 836;
-        plan.rum("sender", {73, topp, 238, fot - topp})
-            .block("name", {AttributedString(b.namn, namn), {73, 705, 238, 15}},
-                   {.förankring = rumsplan::Förankring::påFoten(720)})
-            .block("contact", {tabellMedData(kontakt, avsändaretikett, avsändarvärde).tabell, {73, 725, 208, 88},
-                               rumsplan::Sättning::tabell},
-                   {.avstånd = 5});
-        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
-    }
-    // Every way of payment rises towards the credit terms, then reaches
-    // down towards the foot.
-    alla.push_back(mallverktyg::växandeTabell(*this, tabellMedData(registrering, avsändaretikett, avsändarvärde).tabell,
-                                              {315, 725, 243, 88}, {mallverktyg::Växer::uppåt, 686, 836}));
+    läggTillFotenFörBB(*this, mallverktyg::underKreditvillkoren(*this, liten, villkorsram), namn, avsändaretikett,
+                       avsändarvärde);
 
     // The head of the page, in two rooms from under the reminder: on the
     // left the recipient's address and below it the delivery address, at
@@ -153,7 +208,9 @@ void Fakturavy::konfigureraInnehållFörBB() {
         alla.push_back(text(belopp(f.attBetala()), brödtextHöger, {80, 311 + d, 435, 15}));
     }
 
-    // Five amount rows or more start six points higher.
+    // Five amount rows or more start six points higher. A message longer
+    // than the last page's rows leave room for runs on below them, down to
+    // the amount rows and the VAT summary.
     const double y = antalBeloppsrader(true) > 4 ? 573 : 579;
     std::vector<CachatObjekt> sistaSidan =
         beloppfältMedRubrikattribut(brödtext, brödtextHöger, {326, y, 189, 15}, {326, y, 189, 15},
@@ -167,6 +224,8 @@ void Fakturavy::konfigureraInnehållFörBB() {
                                       {.rubrikutrymme = {80, 354 + d, 434, 17},
                                        .datautrymme = {80, 367 + d, 434, std::max(0.0, 172 - d)},
                                        .höjdPåÖvrigaSidor = 264 - d,
-                                       .storaBokstäverPåRubriker = true});
+                                       .storaBokstäverPåRubriker = true,
+                                       .meddelandetsFot = följesedel ? std::nullopt : std::optional(y - 4),
+                                       .meddelandetUnderRaderna = true});
     läggTillInnehållPåSistaSidan(std::move(sistaSidan), Rect{0, 558, 595, 15});
 }

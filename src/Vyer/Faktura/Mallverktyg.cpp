@@ -154,12 +154,6 @@ bool avkortadVidFoten(const Fakturavy& vy, CachatObjekt& objekt, double fot) {
     return true;
 }
 
-void läggTillVidFoten(const Fakturavy& vy, std::vector<CachatObjekt>& alla, std::vector<CachatObjekt> objekt,
-                      double slut, double fot) {
-    for (CachatObjekt& o : objekt)
-        if (slut <= fot || avkortadVidFoten(vy, o, fot)) alla.push_back(std::move(o));
-}
-
 double underKreditvillkoren(const Fakturavy& vy, const TextAttributes& attribut, const Rect& ram) {
     const auto villkor = vy.kreditvillkorSomVisas();
     if (!villkor) return ram.y;

@@ -86,11 +86,6 @@ double textensSlut(const Fakturavy& vy, const CachatObjekt& objekt);
 // line ends above the foot: it is then to be left out. Objects other than
 // plain strings are kept as they are.
 bool avkortadVidFoten(const Fakturavy& vy, CachatObjekt& objekt, double fot);
-// Objects set together whose lowest line ends at `slut`, added to `alla`:
-// all of them when that is above `fot`, else each cut there, those
-// without a line above it left out.
-void läggTillVidFoten(const Fakturavy& vy, std::vector<CachatObjekt>& alla, std::vector<CachatObjekt> objekt,
-                      double slut, double fot);
 
 // Where the credit terms that the title block sets in `ram` end: below
 // their last line; the frame's top without terms.

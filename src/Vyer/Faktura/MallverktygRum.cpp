@@ -34,11 +34,6 @@ Rect ramSomRymmer(const Fakturavy& vy, const AttributedString& text, const Rect&
     return {ram.x, topp, ram.width, fot - topp};
 }
 
-CachatObjekt växandeTabell(const Fakturavy& vy, const AttributedString& tabell, const Rect& ram,
-                           const Växtval& val) {
-    return tabelltext(vy, tabell, ramSomRymmer(vy, tabell, ram, val));
-}
-
 CachatObjekt växandeSträng(const Fakturavy& vy, const AttributedString& text, const Rect& ram,
                            const Växtval& val) {
     return passandeText(vy, text, ramSomRymmer(vy, text, ram, val, TextDrawingMode::fromTopLeft));

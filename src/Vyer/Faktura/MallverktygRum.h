@@ -33,10 +33,6 @@ struct Växtval {
 Rect ramSomRymmer(const Fakturavy& vy, const AttributedString& text, const Rect& ram, const Växtval& val,
                   TextDrawingMode läge = TextDrawingMode::layoutManager);
 
-// A table in full text layout (as tabelltext) in the frame that holds it.
-CachatObjekt växandeTabell(const Fakturavy& vy, const AttributedString& tabell, const Rect& ram,
-                           const Växtval& val);
-
 // A plain string fitted to its frame as passandeText does, in the frame
 // that holds it.
 CachatObjekt växandeSträng(const Fakturavy& vy, const AttributedString& text, const Rect& ram,

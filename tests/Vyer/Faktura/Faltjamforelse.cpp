@@ -143,6 +143,15 @@ bool fåLångaOrd(const Förekomst& f) {
     return funna < std::min<size_t>(2, långa);
 }
 
+// A short number found whole only by joining drawn words ("2" and
+// "200,00" of an amount's digit groups): a number that short is drawn in
+// one piece wherever it is drawn as itself.
+bool taladelarAvAnnat(const Förekomst& f) {
+    return std::all_of(f.ord.begin(), f.ord.end(), [](const Ordfynd& o) {
+        return o.ord.size() <= 6 && std::all_of(o.ord.begin(), o.ord.end(), [](char c) { return c >= '0' && c <= '9'; });
+    }) && std::any_of(f.ord.begin(), f.ord.end(), [](const Ordfynd& o) { return o.ritade.size() > 1; });
+}
+
 Fältbild sök(const Läsning& l, const std::vector<Profilfält>& fälten, bool långa) {
     Fältbild ut;
     for (const RitadSida& s : l.ritade) ut.fält.emplace_back(s.ord.size(), -1);
@@ -153,6 +162,7 @@ Fältbild sök(const Läsning& l, const std::vector<Profilfält>& fälten, bool 
             for (Förekomst& fö : l.sidor[p].förekomster(långa ? fälten[f].långt : fälten[f].vanligt)) {
                 const size_t funna = fö.funna();
                 if (fö.hel()) {
+                    if (taladelarAvAnnat(fö)) continue;
                     ut.hela[f].emplace_back(p, std::move(fö));
                     ut.tillhör(f, ut.hela[f].back());
                 } else if (funna >= std::min<size_t>(2, fö.ord.size()) && !baraKortaOrd(fö) && !fåLångaOrd(fö) &&

@@ -66,7 +66,7 @@ protected:
 class GenereradeFakturorPerMall : public GenereradeFakturor, public ::testing::WithParamInterface<uint64_t> {};
 
 // Templates with faults the check still finds in some seeds.
-const std::set<std::string> ännuInteHållna = {"BB"};
+const std::set<std::string> ännuInteHållna = {};
 
 TEST_P(GenereradeFakturorPerMall, EveryTextWholeInEveryLanguage) {
     const char* på = std::getenv("KONTOBOK_GENERATED_CHECK");
