@@ -43,9 +43,7 @@ void läggTillFotenFörBB(Fakturavy& vy, double villkorensSlut, const TextAttrib
     using mallverktyg::Fakt, rumsplan::Förankring, rumsplan::Sättning;
     const Bokföring& b = vy.b;
     const double topp = std::min(681.0, villkorensSlut) + 3;
-    // The page's margin, less a hair: a text moved up to end on it is
-    // drawn a rounding past where it was measured to end.
-    constexpr double sidfot = 836 - 1e-3;
+    constexpr double sidfot = 836;  // the paper's margin
     const double fot = b.godkändFörFSkatt ? 813 : sidfot;
     const Rect vänster{73, topp, 238, fot - topp}, högerSpalt{315, topp, 243, sidfot - topp};
     const Rect kontaktram{73, 725, 208, 88}, registreringsram{315, 725, 243, 88};

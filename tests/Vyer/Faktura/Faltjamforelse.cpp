@@ -79,10 +79,13 @@ bool över(const RitatOrd& a, const RitatOrd& b) {
     return true;
 }
 
+// A text placed to end on the margin reads back a rounding of the PDF's
+// coordinates past it.
 bool näraKanten(const RitatOrd& o, const RitadSida& sida) {
+    constexpr double avrundning = 0.01;
     const Rect& r = o.synligRuta;
-    return r.minX() < sidmarginal || r.minY() < sidmarginal || r.maxX() > sida.storlek.width - sidmarginal ||
-           r.maxY() > sida.storlek.height - sidmarginal;
+    const double m = sidmarginal - avrundning;
+    return r.minX() < m || r.minY() < m || r.maxX() > sida.storlek.width - m || r.maxY() > sida.storlek.height - m;
 }
 
 // A place where a text is drawn, with its page (from 0).
