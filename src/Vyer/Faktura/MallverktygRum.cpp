@@ -8,13 +8,11 @@
 
 namespace mallverktyg {
 
-Rect ramSomRymmer(const Fakturavy& vy, const AttributedString& text, const Rect& ram, const Växtval& val,
-                  TextDrawingMode läge) {
+Rect ramSomRymmer(const Fakturavy& vy, const AttributedString& text, const Rect& ram, const Växtval& val) {
+    if (passadText(vy.mätare, text, {ram.width, ram.height}).passar) return ram;
     const double höjd =
-        vy.mätare.extent(radbrutenDärDenMåste(vy.mätare, text, ram.width, läge), {0, 0, ram.width, 0}, läge)
+        vy.mätare.extent(radbrutenDärDenMåste(vy.mätare, text, ram.width), {0, 0, ram.width, 0}, TextDrawingMode::layoutManager)
             .size.height;
-    if (val.växerFörst ? höjd <= ram.height + 0.5 : passadText(vy.mätare, text, {ram.width, ram.height}, läge).passar)
-        return ram;
     // Having to take room anyway, it takes as much as it needs at its own
     // size: larger text where the room allows. Whole points and one more,
     // as the tables placed by their height have; a measure a hair over a
@@ -34,11 +32,6 @@ Rect ramSomRymmer(const Fakturavy& vy, const AttributedString& text, const Rect&
 CachatObjekt växandeTabell(const Fakturavy& vy, const AttributedString& tabell, const Rect& ram,
                            const Växtval& val) {
     return tabelltext(vy, tabell, ramSomRymmer(vy, tabell, ram, val));
-}
-
-CachatObjekt växandeSträng(const Fakturavy& vy, const AttributedString& text, const Rect& ram,
-                           const Växtval& val) {
-    return passandeText(vy, text, ramSomRymmer(vy, text, ram, val, TextDrawingMode::fromTopLeft));
 }
 
 TextAttributes passadeAttribut(const Fakturavy& vy, std::string_view text, const TextAttributes& attribut, Size ram) {

@@ -13,33 +13,24 @@ namespace mallverktyg {
 
 // Which edge of its frame a growing text keeps: its top (it grows down) or
 // its foot (it grows up); how far the other edge may go, and how far the
-// kept edge may give way when that is not enough. A block that grows first
-// (`växerFörst`) takes the room its text needs at its own size before it is
-// set smaller; otherwise it is set smaller in its frame first and grows
-// only when even 70 % does not fit.
+// kept edge may give way when that is not enough. A text is set smaller in
+// its frame first and grows only when even 70 % does not fit.
 enum class Växer { nedåt, uppåt };
 struct Växtval {
     Växer riktning = Växer::nedåt;
     double gräns = 0;
     std::optional<double> bortom;
-    bool växerFörst = false;
 };
 
-// `ram` when the text fits it (set smaller down to 70 %, Textpassning.h,
-// unless it grows first); else `ram` grown by what the text lacks at its
-// own size, its moving edge no further than `gräns`, then its kept edge no
-// further than `bortom`. The text is then fitted to the grown frame, and
-// cut there when even 70 % does not fit it.
-Rect ramSomRymmer(const Fakturavy& vy, const AttributedString& text, const Rect& ram, const Växtval& val,
-                  TextDrawingMode läge = TextDrawingMode::layoutManager);
+// `ram` when the table fits it (set smaller down to 70 %, Textpassning.h);
+// else `ram` grown by what the table lacks at its own size, its moving
+// edge no further than `gräns`, then its kept edge no further than
+// `bortom`. The table is then fitted to the grown frame, and cut there
+// when even 70 % does not fit it.
+Rect ramSomRymmer(const Fakturavy& vy, const AttributedString& text, const Rect& ram, const Växtval& val);
 
 // A table in full text layout (as tabelltext) in the frame that holds it.
 CachatObjekt växandeTabell(const Fakturavy& vy, const AttributedString& tabell, const Rect& ram,
-                           const Växtval& val);
-
-// A plain string fitted to its frame as passandeText does, in the frame
-// that holds it.
-CachatObjekt växandeSträng(const Fakturavy& vy, const AttributedString& text, const Rect& ram,
                            const Växtval& val);
 
 // `attribut` set smaller, by one factor down to 70 %, so that `text` in

@@ -11,82 +11,15 @@
 
 namespace mallverktyg {
 
-TabellerPåFot tabellerPåGemensamFot(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot,
-                                    const std::function<double(double)>& höjdAv) {
-    TabellerPåFot ut;
-    for (const Tabellplats& t : tabeller) ut.höjd = std::max(ut.höjd, uppmätt(vy, t.tabell, {t.bredd, 10000}).height);
-    if (höjdAv) ut.höjd = std::max(0.0, höjdAv(ut.höjd));
-    for (Tabellplats& t : tabeller)
-        ut.objekt.push_back(tabelltext(vy, std::move(t.tabell), {t.x, fot - ut.höjd, t.bredd, ut.höjd}));
-    return ut;
-}
-
-TabellerPåFot tabellerPåGemensamFotInom(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot,
-                                        double högst, double yttersta) {
+std::vector<rumsplan::Text> tabellerPåFot(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot) {
     double höjd = 0;
     for (const Tabellplats& t : tabeller) höjd = std::max(höjd, uppmätt(vy, t.tabell, {t.bredd, 10000}).height);
-    if (höjd <= högst) return tabellerPåGemensamFot(vy, std::move(tabeller), fot);
-    double skala = 1;
-    bool passar = true;
-    for (const Tabellplats& t : tabeller) {
-        const PassadText p = passadText(vy.mätare, t.tabell, {t.bredd, högst});
-        skala = std::min(skala, p.skala);
-        passar = passar && p.passar;
-    }
-    // A row too wide even at 70 % is set wrapped, as it was measured.
-    for (Tabellplats& t : tabeller) t.tabell = radbrutenDärDenMåste(vy.mätare, t.tabell, t.bredd).scaled(skala);
-    TabellerPåFot ut = tabellerPåGemensamFot(vy, std::move(tabeller), fot);
-    ut.passar = passar;
-    if (ut.höjd <= yttersta) return ut;
-    ut.höjd = yttersta;
-    for (CachatObjekt& o : ut.objekt) {
-        auto& t = std::get<cachad::stringNeedingLayoutManager>(o.data);
-        t.frame = {t.frame.x, fot - yttersta, t.frame.width, yttersta};
-        t.string = avkortad(vy.mätare, t.string, t.frame.size());
-    }
-    return ut;
-}
-
-TabellerPåFot faktaPåGemensamFot(const Fakturavy& vy, Datalista vänsterData, Datalista högerData,
-                                 const std::function<AttributedString(const Datalista&)>& tabell, const Fotval& val) {
-    auto påFot = [&](const Datalista& v, const Datalista& h) {
-        return tabellerPåGemensamFotInom(
-            vy, {{tabell(v), val.vänster.x, val.vänster.bredd}, {tabell(h), val.höger.x, val.höger.bredd}}, val.fot,
-            val.fot - val.överkant);
-    };
-    TabellerPåFot tabeller = påFot(vänsterData, högerData);
-    // Rows a table leaves out would move without lowering anything.
-    std::erase_if(högerData, [](const Datapost& post) { return !post.rubrik || !post.värde; });
-    while (!tabeller.passar && högerData.size() > 1) {
-        Datalista längreVänster = vänsterData, kortareHöger(högerData.begin() + 1, högerData.end());
-        längreVänster.push_back(högerData.front());
-        TabellerPåFot jämnare = påFot(längreVänster, kortareHöger);
-        if (jämnare.höjd >= tabeller.höjd) break;
-        vänsterData = std::move(längreVänster), högerData = std::move(kortareHöger), tabeller = std::move(jämnare);
-    }
-    return tabeller;
-}
-
-std::vector<CachatObjekt> företagsnamnÖverAvsändartabeller(const Fakturavy& vy, const TextAttributes& etikettattribut,
-                                                            const TextAttributes& värdeattribut,
-                                                            const TextAttributes& namnattribut,
-                                                            const Avsändartabellval& val) {
-    constexpr double fot = 807, namnhöjd = 18;
-    TabellerPåFot tabeller = faktaPåGemensamFot(
-        vy, fakta(vy, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
-        faktaOchBetalning(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
-        [&](const Datalista& data) {
-            return vy.tabellMedData(data, etikettattribut, värdeattribut, {.fetStilPåFörstaRaden = true}).tabell;
-        },
-        {.vänster = {56, val.adressbredd},
-         .höger = {210, val.kontaktbredd},
-         .fot = fot,
-         .överkant = val.namnetUnder + namnhöjd});
-    // A long name takes a second line above its own while the room lasts.
-    tabeller.objekt.push_back(växandeSträng(vy, AttributedString(vy.b.namn, namnattribut),
-                                            {55, fot - tabeller.höjd - namnhöjd, 271, namnhöjd},
-                                            {.riktning = Växer::uppåt, .gräns = val.namnetUnder, .växerFörst = true}));
-    return std::move(tabeller.objekt);
+    // Frames that take no room of their own: the block is as high as its
+    // tallest table as set, so it stands on the foot at any size.
+    std::vector<rumsplan::Text> texter;
+    for (Tabellplats& t : tabeller)
+        texter.push_back({std::move(t.tabell), {t.x, fot - höjd, t.bredd, 0}, rumsplan::Sättning::tabell});
+    return texter;
 }
 
 void företagsnamnÖverAvsändartabellerIRum(const Fakturavy& vy, rumsplan::Plan& plan,
@@ -97,21 +30,38 @@ void företagsnamnÖverAvsändartabellerIRum(const Fakturavy& vy, rumsplan::Plan
     auto tabell = [&](const Datalista& data) {
         return vy.tabellMedData(data, etikettattribut, värdeattribut, {.fetStilPåFörstaRaden = true}).tabell;
     };
-    const Tabellplats tabeller[] = {
-        {tabell(fakta(vy, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer})), 56,
-         val.adressbredd},
-        {tabell(faktaOchBetalning(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida})), 210,
-         val.kontaktbredd},
-    };
-    double höjd = 0;
-    for (const Tabellplats& t : tabeller) höjd = std::max(höjd, uppmätt(vy, t.tabell, {t.bredd, 10000}).height);
-    std::vector<rumsplan::Text> texter;
-    for (const Tabellplats& t : tabeller)
-        texter.push_back({t.tabell, {t.x, fot - höjd, t.bredd, höjd}, rumsplan::Sättning::tabell});
+    std::vector<rumsplan::Text> tabeller = tabellerPåFot(
+        vy,
+        {{tabell(fakta(vy, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer})), 56,
+          val.adressbredd},
+         {tabell(faktaOchBetalning(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida})), 210,
+          val.kontaktbredd}},
+        fot);
+    // The tables take what they need up to a line below `namnetUnder`;
+    // the name keeps its size above them, a long one wrapping upward.
     const double bredd = std::max(55.0 + 271, 210 + val.kontaktbredd) - 55;
-    plan.rum("sender", {55, val.namnetUnder, bredd, fot - val.namnetUnder})
-        .block("sender name", {AttributedString(vy.b.namn, namnattribut), {55, fot - höjd - namnhöjd, 271, namnhöjd}})
-        .block("sender tables", std::move(texter), {.förankring = rumsplan::Förankring::påFoten(fot)});
+    double mellan = std::max(tabeller.front().ram.y, val.namnetUnder + namnhöjd);
+    rumsplan::Rum tabellrum("sender", {55, mellan, bredd, fot - mellan});
+    tabellrum.block("sender tables", std::move(tabeller), {.förankring = rumsplan::Förankring::påFoten(fot)});
+    // Tables set smaller end lower: the name stands on them as set.
+    if (const auto procent =
+            störstaProcent([&](int p) { return rumsplan::rymmer(vy.mätare, tabellrum, p); }).value_or(100);
+        procent < 100) {
+        double höjd = 0;
+        for (const rumsplan::Text& t : tabellrum.blocken().front().texter) {
+            const Size ram{t.ram.width, fot - mellan};
+            const AttributedString satt = vidProcent(
+                radbrutenDärDenMåste(vy.mätare, t.text, ram.width, TextDrawingMode::layoutManager, ram.height),
+                procent);
+            höjd = std::max(höjd, uppmättIRam(vy.mätare, satt, ram, TextDrawingMode::layoutManager).size.height);
+        }
+        mellan = fot - höjd;
+    }
+    auto& rum = plan.rum("sender", {55, mellan, bredd, fot - mellan});
+    for (const rumsplan::Rum::Block& b : tabellrum.blocken()) rum.block(b.namn, b.texter, b.val);
+    plan.rum("sender name", {55, val.namnetUnder, 271, mellan - val.namnetUnder})
+        .block("sender name", {AttributedString(vy.b.namn, namnattribut), {55, mellan - namnhöjd, 271, namnhöjd}},
+               {.förankring = rumsplan::Förankring::påFoten(mellan)});
 }
 
 Datalista mottagarfakta(const Fakturavy& vy) {
