@@ -70,23 +70,17 @@ void Fakturavy::konfigureraInnehållFörG() {
 
     // The sender in two tables that stand on y 807, or on the F-tax note's
     // line when there is one, and grow upward together, below the due date
-    // and the amount to pay: one room, set smaller together, then cut.
+    // and the amount to pay.
     auto& alla = innehållFörAllaSidor;
     rumsplan::Plan avsändaren(*this);
     const double fot = b.godkändFörFSkatt ? fskattsram.y : 807;
-    const auto tabell = [&](const Datalista& data) { return tabellMedData(data, avsändarrubrik, avsändarvärde).tabell; };
-    avsändaren.rum("sender", {46, 646 + 17, 213 + 195 - 46, fot - (646 + 17)})
-        .block("sender tables",
-               mallverktyg::tabellerPåFot(
-                   *this,
-                   {{tabell(mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress,
-                                                       Fakt::organisationsnummer, Fakt::momsregistreringsnummer})),
-                     46, 162},
-                    {tabell(mallverktyg::faktaOchBetalning(*this, {Fakt::telefon, Fakt::fax, Fakt::email,
-                                                                   Fakt::hemsida})),
-                     213, 195}},
-                   fot),
-               {.förankring = rumsplan::Förankring::påFoten(fot)});
+    mallverktyg::faktaPåFotIRum(
+        *this, avsändaren, "sender",
+        mallverktyg::fakta(
+            *this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
+        mallverktyg::faktaOchBetalning(*this, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
+        [&](const Datalista& data) { return tabellMedData(data, avsändarrubrik, avsändarvärde).tabell; },
+        {.vänster = {46, 162}, .höger = {213, 195}, .fot = fot, .överkant = 646 + 17});
     for (CachatObjekt& o : std::move(avsändaren).placera()) alla.push_back(std::move(o));
 
     // Each address in a room of its own, down to just above the blue rule

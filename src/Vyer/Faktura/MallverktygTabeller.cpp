@@ -22,43 +22,78 @@ std::vector<rumsplan::Text> tabellerPåFot(const Fakturavy& vy, std::vector<Tabe
     return texter;
 }
 
+namespace {
+
+// The height of a block of tables at `procent` of their size, measured no
+// further down than a page.
+double höjdVid(const Fakturavy& vy, const rumsplan::Rum& rum, int procent) {
+    constexpr double sida = 842;
+    double höjd = 0;
+    for (const rumsplan::Rum::Block& b : rum.blocken())
+        for (const rumsplan::Text& t : b.texter) {
+            const AttributedString satt = vidProcent(
+                radbrutenDärDenMåste(vy.mätare, t.text, t.ram.width, TextDrawingMode::layoutManager, sida), procent);
+            höjd = std::max(höjd, uppmättIRam(vy.mätare, satt, {t.ram.width, sida}, TextDrawingMode::layoutManager)
+                                      .size.height);
+        }
+    return höjd;
+}
+
+}  // namespace
+
+rumsplan::Rum& faktaPåFotIRum(const Fakturavy& vy, rumsplan::Plan& plan, std::string namn, Datalista vänsterData,
+                              Datalista högerData, const std::function<AttributedString(const Datalista&)>& tabell,
+                              const Fotval& val) {
+    const double x = val.vänster.x, bredd = val.höger.x + val.höger.bredd - x;
+    auto rummet = [&](const Datalista& v, const Datalista& h) {
+        std::vector<rumsplan::Text> texter = tabellerPåFot(
+            vy, {{tabell(v), val.vänster.x, val.vänster.bredd}, {tabell(h), val.höger.x, val.höger.bredd}}, val.fot);
+        const double topp = std::max(texter.front().ram.y, val.överkant);
+        rumsplan::Rum rum(namn, {x, topp, bredd, val.fot - topp});
+        rum.block(namn, std::move(texter), {.förankring = rumsplan::Förankring::påFoten(val.fot)});
+        return rum;
+    };
+    rumsplan::Rum rum = rummet(vänsterData, högerData);
+    // Rows a table leaves out would move without lowering anything.
+    std::erase_if(högerData, [](const Datapost& post) { return !post.rubrik || !post.värde; });
+    while (!rumsplan::rymmer(vy.mätare, rum, minstaProcent) && högerData.size() > 1) {
+        Datalista längreVänster = vänsterData, kortareHöger(högerData.begin() + 1, högerData.end());
+        längreVänster.push_back(högerData.front());
+        rumsplan::Rum jämnare = rummet(längreVänster, kortareHöger);
+        if (höjdVid(vy, jämnare, minstaProcent) >= höjdVid(vy, rum, minstaProcent)) break;
+        vänsterData = std::move(längreVänster), högerData = std::move(kortareHöger), rum = std::move(jämnare);
+    }
+    // Set smaller, they end lower: the room starts at their top as set.
+    double topp = rum.yta().y;
+    if (const int procent =
+            störstaProcent([&](int p) { return rumsplan::rymmer(vy.mätare, rum, p); }).value_or(100);
+        procent < 100)
+        topp = val.fot - std::min(höjdVid(vy, rum, procent), val.fot - topp);
+    rumsplan::Rum& iPlanen = plan.rum(namn, {x, topp, bredd, val.fot - topp});
+    for (const rumsplan::Rum::Block& b : rum.blocken()) iPlanen.block(b.namn, b.texter, b.val);
+    return iPlanen;
+}
+
 void företagsnamnÖverAvsändartabellerIRum(const Fakturavy& vy, rumsplan::Plan& plan,
                                           const TextAttributes& etikettattribut,
                                           const TextAttributes& värdeattribut,
                                           const TextAttributes& namnattribut, const Avsändartabellval& val) {
     constexpr double fot = 807, namnhöjd = 18;
-    auto tabell = [&](const Datalista& data) {
-        return vy.tabellMedData(data, etikettattribut, värdeattribut, {.fetStilPåFörstaRaden = true}).tabell;
-    };
-    std::vector<rumsplan::Text> tabeller = tabellerPåFot(
-        vy,
-        {{tabell(fakta(vy, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer})), 56,
-          val.adressbredd},
-         {tabell(faktaOchBetalning(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida})), 210,
-          val.kontaktbredd}},
-        fot);
     // The tables take what they need up to a line below `namnetUnder`;
     // the name keeps its size above them, a long one wrapping upward.
-    const double bredd = std::max(55.0 + 271, 210 + val.kontaktbredd) - 55;
-    double mellan = std::max(tabeller.front().ram.y, val.namnetUnder + namnhöjd);
-    rumsplan::Rum tabellrum("sender", {55, mellan, bredd, fot - mellan});
-    tabellrum.block("sender tables", std::move(tabeller), {.förankring = rumsplan::Förankring::påFoten(fot)});
-    // Tables set smaller end lower: the name stands on them as set.
-    if (const auto procent =
-            störstaProcent([&](int p) { return rumsplan::rymmer(vy.mätare, tabellrum, p); }).value_or(100);
-        procent < 100) {
-        double höjd = 0;
-        for (const rumsplan::Text& t : tabellrum.blocken().front().texter) {
-            const Size ram{t.ram.width, fot - mellan};
-            const AttributedString satt = vidProcent(
-                radbrutenDärDenMåste(vy.mätare, t.text, ram.width, TextDrawingMode::layoutManager, ram.height),
-                procent);
-            höjd = std::max(höjd, uppmättIRam(vy.mätare, satt, ram, TextDrawingMode::layoutManager).size.height);
-        }
-        mellan = fot - höjd;
-    }
-    auto& rum = plan.rum("sender", {55, mellan, bredd, fot - mellan});
-    for (const rumsplan::Rum::Block& b : tabellrum.blocken()) rum.block(b.namn, b.texter, b.val);
+    const double mellan =
+        faktaPåFotIRum(
+            vy, plan, "sender", fakta(vy, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
+            faktaOchBetalning(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
+            [&](const Datalista& data) {
+                return vy.tabellMedData(data, etikettattribut, värdeattribut, {.fetStilPåFörstaRaden = true}).tabell;
+            },
+            {.vänster = {56, val.adressbredd},
+             .höger = {210, val.kontaktbredd},
+             .fot = fot,
+             .överkant = val.namnetUnder + namnhöjd})
+            .yta()
+            .y;
     plan.rum("sender name", {55, val.namnetUnder, 271, mellan - val.namnetUnder})
         .block("sender name", {AttributedString(vy.b.namn, namnattribut), {55, mellan - namnhöjd, 271, namnhöjd}},
                {.förankring = rumsplan::Förankring::påFoten(mellan)});

@@ -25,6 +25,24 @@ struct Tabellplats {
 };
 std::vector<rumsplan::Text> tabellerPåFot(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot);
 
+// Two tables of facts on one foot (tabellerPåFot), made by `tabell` in
+// the columns `vänster` and `höger`, as one block of a room of `plan` that
+// spans both columns from their top down to `fot`, rising no higher than
+// y `överkant`: set smaller together, then cut. Only when even 70 % of
+// their size would rise above it (every way of payment and contact detail
+// listed in a narrow foot, say) do the right table's first rows go to the
+// end of the left one, one list flowing over both columns, for as long as
+// that lowers the pair. The room starts at the tables' top as set, for
+// what stands on them.
+struct Fotval {
+    Spalt vänster, höger;
+    double fot = 0;
+    double överkant = 0;
+};
+rumsplan::Rum& faktaPåFotIRum(const Fakturavy& vy, rumsplan::Plan& plan, std::string namn, Datalista vänsterData,
+                              Datalista högerData, const std::function<AttributedString(const Datalista&)>& tabell,
+                              const Fotval& val);
+
 // Widths of the two sender tables under the company's name
 // (företagsnamnÖverAvsändartabellerIRum), and the line the name stays below.
 struct Avsändartabellval {
