@@ -33,10 +33,6 @@ CachatObjekt passandeText(const Fakturavy& vy, std::string_view text, const Text
 // need only keep to its line rather than wrap, in a frame one line high or
 // given no height at all.
 AttributedString påSinaRader(const Fakturavy& vy, const AttributedString& text, Size ram);
-// A text in a frame, like text() above, set smaller where it would wrap:
-// it keeps to its line(s) across the frame's width.
-CachatObjekt textPåSinaRader(const Fakturavy& vy, std::string_view text, const TextAttributes& attribut,
-                             const Rect& ram);
 // A tabbed table drawn with full text layout, made to fit its frame
 // (Textpassning.h): set smaller, all of it by one factor, when it is
 // taller or wider than the frame; a table that does not fit even at 70 %
