@@ -3,7 +3,6 @@
 #include "Modell/Bokforing.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
-#include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>

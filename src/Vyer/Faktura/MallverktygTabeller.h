@@ -7,8 +7,6 @@
 #include "Vyer/Faktura/Rumsplan.h"
 
 #include <functional>
-#include <limits>
-#include <optional>
 #include <vector>
 
 namespace mallverktyg {
