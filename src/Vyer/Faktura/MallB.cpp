@@ -149,19 +149,24 @@ void Fakturavy::konfigureraInnehållFörB() {
         // From the right: invoice date, number, due date, payment terms;
         // each caption 15 points above its value.
         const struct {
+            const char* namn;
             std::string rubrik, värde;
             double x;
-        } fakta[] = {{rubrikFörFakturadatum(), datumtext(f.fakturadatum()), 742},
-                     {rubrikFörFörfallodatum(), datumtext(f.förfallodatum()), 585},
-                     {rubrikFörFakturanummer(), f.nummer(), 662},
-                     {rubrikFörBetalningsvillkor(), rubrikFörDagar(), 507}};
-        // Each on one line: a caption too long for its box
-        // ("Rechnungsnummer") is set smaller rather than broken into its
+        } fakta[] = {{"invoice date", rubrikFörFakturadatum(), datumtext(f.fakturadatum()), 742},
+                     {"due date", rubrikFörFörfallodatum(), datumtext(f.förfallodatum()), 585},
+                     {"invoice number", rubrikFörFakturanummer(), f.nummer(), 662},
+                     {"payment terms", rubrikFörBetalningsvillkor(), rubrikFörDagar(), 507}};
+        // Each in a room of its own on one line: a caption too long for its
+        // box ("Rechnungsnummer") is set smaller rather than broken into its
         // value.
+        rumsplan::Plan plan(*this);
         for (const auto& fakt : fakta) {
-            alla.push_back(mallverktyg::passandeText(*this, fakt.värde, påEnRad(brödtext), {fakt.x, 67, 63, 14}));
-            alla.push_back(mallverktyg::passandeText(*this, fakt.rubrik, påEnRad(rubrik), {fakt.x, 52, 63, 14}));
+            const Rect värdet{fakt.x, 67, 63, 14}, rubriken{fakt.x, 52, 63, 14};
+            plan.rum(fakt.namn, värdet).block("value", {AttributedString(fakt.värde, påEnRad(brödtext)), värdet});
+            plan.rum(std::string(fakt.namn) + " caption", rubriken)
+                .block("caption", {AttributedString(fakt.rubrik, påEnRad(rubrik)), rubriken});
         }
+        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
         alla.push_back(text(versaler(rubrikFörBeloppAttBetala()), attBetalaRubrik, {469, 508, 144, 24}));
         alla.push_back(text(belopp(f.attBetala()), attBetala, {641, 507, 144, 24}));
     }

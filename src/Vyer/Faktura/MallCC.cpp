@@ -155,12 +155,20 @@ void Fakturavy::konfigureraInnehållFörCC() {
     if (!följesedel) {
         alla.push_back(text(versaler(rubrikFörBeloppAttBetala()), attBetalaRubrik, {221, 568, 317, 15}));
         alla.push_back(text(belopp(f.attBetala()), attBetala, {221, 568, 317, 15}));
+        // Each on its line in a room down to the next, set smaller rather
+        // than wrapped.
         const std::pair<std::string, double> bricktexter[] = {{rubrikFörBetalningsvillkor(), 162},
                                                               {rubrikFörDagar(), 178},
                                                               {rubrikFörFörfallodatum(), 200},
-                                                              {datumtext(f.förfallodatum()), 214}};
-        for (const auto& [t, y] : bricktexter)
-            alla.push_back(mallverktyg::textPåSinaRader(*this, t, bricka, {32, y, 88, 88}));
+                                                              {datumtext(f.förfallodatum()), 214},
+                                                              {"", 214 + 16}};
+        rumsplan::Plan brickan(*this);
+        for (size_t i = 0; i + 1 < std::size(bricktexter); ++i) {
+            const auto& [t, y] = bricktexter[i];
+            const Rect rad{32, y, 88, bricktexter[i + 1].second - y};
+            brickan.rum("badge", rad).block("badge", {AttributedString(t, påEnRad(bricka)), rad});
+        }
+        for (CachatObjekt& o : std::move(brickan).placera()) alla.push_back(std::move(o));
     }
 
     // Four amount rows start at y 491; each further row starts them 7

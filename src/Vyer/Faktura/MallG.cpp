@@ -72,17 +72,16 @@ void Fakturavy::konfigureraInnehållFörG() {
     // line when there is one, and grow upward together, below the due date
     // and the amount to pay.
     auto& alla = innehållFörAllaSidor;
-    auto tabeller = mallverktyg::faktaPåGemensamFot(
-        *this,
+    rumsplan::Plan avsändaren(*this);
+    const double fot = b.godkändFörFSkatt ? fskattsram.y : 807;
+    mallverktyg::faktaPåFotIRum(
+        *this, avsändaren, "sender",
         mallverktyg::fakta(
             *this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
         mallverktyg::faktaOchBetalning(*this, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
         [&](const Datalista& data) { return tabellMedData(data, avsändarrubrik, avsändarvärde).tabell; },
-        {.vänster = {46, 162},
-         .höger = {213, 195},
-         .fot = b.godkändFörFSkatt ? fskattsram.y : 807,
-         .överkant = 646 + 17});
-    for (CachatObjekt& o : tabeller.objekt) alla.push_back(std::move(o));
+        {.vänster = {46, 162}, .höger = {213, 195}, .fot = fot, .överkant = 646 + 17});
+    for (CachatObjekt& o : std::move(avsändaren).placera()) alla.push_back(std::move(o));
 
     // Each address in a room of its own, down to just above the blue rule
     // at y 157.

@@ -174,8 +174,12 @@ void Fakturavy::konfigureraInnehållFörK4() {
         // caption keeps to one line 8 points short of the amount.
         const std::string beloppet = belopp(f.attBetala());
         const double beloppsbredd = mallverktyg::uppmätt(*this, AttributedString(beloppet, beloppsrubrik)).width;
-        alla.push_back(mallverktyg::passandeText(*this, versaler(rubrikFörBeloppAttBetala()), påEnRad(beloppsrubrik),
-                                                 {272, 252, std::max(0.0, 278 - beloppsbredd - 8), 47}));
+        rumsplan::Plan rubriken(*this);
+        const Rect rubrikrum{272, 252, std::max(0.0, 278 - beloppsbredd - 8), 47};
+        rubriken.rum("amount caption", rubrikrum)
+            .block("amount caption",
+                   {AttributedString(versaler(rubrikFörBeloppAttBetala()), påEnRad(beloppsrubrik)), rubrikrum});
+        for (CachatObjekt& o : std::move(rubriken).placera()) alla.push_back(std::move(o));
         alla.push_back(text(beloppet, belopp_, {272, 252, 278, 47}));
         alla.push_back(text(rubrikFörFörfallodatum() + " " + datumtext(f.förfallodatum()), brödtextHöger,
                             {272, 304, 278, 20}));

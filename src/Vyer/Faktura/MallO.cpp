@@ -13,6 +13,7 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
@@ -92,12 +93,13 @@ void läggUt(Fakturavy& vy, const Utseende& u) {
     // The company's name stays below the credit terms. The address table
     // ends 5 points before the contact table at x 210 begins, so that a
     // long value wraps there rather than run under its captions.
-    for (CachatObjekt& o : mallverktyg::företagsnamnÖverAvsändartabeller(
-             vy, tabellrubrik, tabellvärde, företagsnamn,
-             {.adressbredd = 210 - 5 - 56,
-              .kontaktbredd = 170,
-              .namnetUnder = mallverktyg::underKreditvillkoren(vy, villkor, u.villkorsram)}))
-        alla.push_back(std::move(o));
+    rumsplan::Plan plan(vy);
+    mallverktyg::företagsnamnÖverAvsändartabellerIRum(
+        vy, plan, tabellrubrik, tabellvärde, företagsnamn,
+        {.adressbredd = 210 - 5 - 56,
+         .kontaktbredd = 170,
+         .namnetUnder = mallverktyg::underKreditvillkoren(vy, villkor, u.villkorsram)});
+    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
 
     // The facts keep below the addresses, which run on as far as they go
     // and share the room with them.

@@ -182,15 +182,20 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
     // A box: a coloured caption band with a straight lower edge, the
     // caption kept to its line there, the value below it, a rounded
     // outline.
+    // Caption and value each in a room of their own.
+    rumsplan::Plan rutorna(*this);
     for (const Ruta& ruta : rutor) {
         const size_t rad = size_t(ruta.rad);
         const Rect r{55 + 123.0 * ruta.kolumn, radtopp[rad], 118, ruta.dubbel ? höjd[0] + 4 + höjd[1] + 1 : höjd[rad]};
         alla.push_back(mallverktyg::panel({r.x, r.y, 118, 25}, hörnradie, formfärg));
         alla.push_back(CachatObjekt(Rect{r.x, r.y + 16, 118, 14}, vit));
         alla.push_back(mallverktyg::kontur(r, 1, formfärg, hörnradie));
-        alla.push_back(mallverktyg::textPåSinaRader(*this, ruta.rubrik, rutrubrik, {r.x + 10, r.y, 98, 16}));
-        alla.push_back(mallverktyg::passandeText(*this, värdet(ruta, 100), {r.x + 10, r.y + 20, 98, r.height - 20}));
+        const Rect rubriken{r.x + 10, r.y, 98, 16}, värdet_{r.x + 10, r.y + 20, 98, r.height - 20};
+        rutorna.rum("box caption", rubriken)
+            .block("caption", {AttributedString(ruta.rubrik, påEnRad(rutrubrik)), rubriken});
+        rutorna.rum("box", värdet_).block("value", {värdet(ruta, 100), värdet_});
     }
+    for (CachatObjekt& o : std::move(rutorna).placera()) alla.push_back(std::move(o));
 
     // Caption and value on one line, the caption in the accent colour.
     using mallverktyg::rubrikOchVärde;

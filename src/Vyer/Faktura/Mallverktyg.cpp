@@ -33,11 +33,6 @@ AttributedString påSinaRader(const Fakturavy& vy, const AttributedString& text,
         .text;
 }
 
-CachatObjekt textPåSinaRader(const Fakturavy& vy, std::string_view text, const TextAttributes& attribut,
-                             const Rect& ram) {
-    return CachatObjekt(påSinaRader(vy, AttributedString(text, attribut), {ram.width, 0}), ram);
-}
-
 CachatObjekt tabelltext(const Fakturavy& vy, const AttributedString& tabell, const Rect& ram) {
     PassadText passad = textInomRam(vy.mätare, tabell, {ram.width, ram.height});
     return CachatObjekt(std::nullopt, std::nullopt, cachad::stringNeedingLayoutManager{std::move(passad.text), ram});

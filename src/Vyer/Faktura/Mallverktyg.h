@@ -33,15 +33,11 @@ CachatObjekt passandeText(const Fakturavy& vy, std::string_view text, const Text
 // need only keep to its line rather than wrap, in a frame one line high or
 // given no height at all.
 AttributedString påSinaRader(const Fakturavy& vy, const AttributedString& text, Size ram);
-// A text in a frame, like text() above, set smaller where it would wrap:
-// it keeps to its line(s) across the frame's width.
-CachatObjekt textPåSinaRader(const Fakturavy& vy, std::string_view text, const TextAttributes& attribut,
-                             const Rect& ram);
 // A tabbed table drawn with full text layout, made to fit its frame
 // (Textpassning.h): set smaller, all of it by one factor, when it is
 // taller or wider than the frame; a table that does not fit even at 70 %
 // is cut, its last line that fits ending in an ellipsis. A frame that can
-// grow is worked out first (höjdSomRymmer, ramSomRymmer).
+// grow is worked out first (höjdSomRymmer).
 CachatObjekt tabelltext(const Fakturavy& vy, const AttributedString& tabell, const Rect& ram);
 // Tables whose value columns line up, each in its frame, fitted by one
 // factor for all of them, the smallest any of them needs, so that the

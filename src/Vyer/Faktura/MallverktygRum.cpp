@@ -11,34 +11,6 @@
 
 namespace mallverktyg {
 
-Rect ramSomRymmer(const Fakturavy& vy, const AttributedString& text, const Rect& ram, const Växtval& val,
-                  TextDrawingMode läge) {
-    const double höjd =
-        vy.mätare.extent(radbrutenDärDenMåste(vy.mätare, text, ram.width, läge), {0, 0, ram.width, 0}, läge)
-            .size.height;
-    if (val.växerFörst ? höjd <= ram.height + 0.5 : passadText(vy.mätare, text, {ram.width, ram.height}, läge).passar)
-        return ram;
-    // Having to take room anyway, it takes as much as it needs at its own
-    // size: larger text where the room allows. Whole points and one more,
-    // as the tables placed by their height have; a measure a hair over a
-    // whole point is that point.
-    const double behov = std::ceil(höjd - 1e-6) + 1;
-    double topp = ram.minY(), fot = ram.maxY();
-    if (val.riktning == Växer::nedåt) {
-        fot = std::max(fot, std::min(topp + behov, val.gräns));
-        if (val.bortom) topp = std::min(topp, std::max(fot - behov, *val.bortom));
-    } else {
-        topp = std::min(topp, std::max(fot - behov, val.gräns));
-        if (val.bortom) fot = std::max(fot, std::min(topp + behov, *val.bortom));
-    }
-    return {ram.x, topp, ram.width, fot - topp};
-}
-
-CachatObjekt växandeSträng(const Fakturavy& vy, const AttributedString& text, const Rect& ram,
-                           const Växtval& val) {
-    return passandeText(vy, text, ramSomRymmer(vy, text, ram, val, TextDrawingMode::fromTopLeft));
-}
-
 std::vector<Rect> kolumnerSomDelarBredden(const Fakturavy& vy, const std::vector<AttributedString>& tabeller,
                                           std::vector<Rect> kolumner) {
     // Whether table i fits a column `bredd` wide at 70 %, as the room plan

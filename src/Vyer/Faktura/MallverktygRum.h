@@ -1,8 +1,7 @@
 #pragma once
-// Blocks that can grow and the room the page has for them: a text that
-// does not fit its frame even at 70 % takes the room beside the frame
-// rather than run on over what stands there, and a block that must sit
-// below a growing one starts where that one ends.
+// Room shared between blocks beyond the room plan's own: columns that
+// give width to a neighbour, a title's attributes fitted to its frame, the
+// foot of what a list of objects sets.
 #include "Vyer/Faktura/Fakturavy.h"
 
 #include <optional>
@@ -10,33 +9,6 @@
 #include <vector>
 
 namespace mallverktyg {
-
-// Which edge of its frame a growing text keeps: its top (it grows down) or
-// its foot (it grows up); how far the other edge may go, and how far the
-// kept edge may give way when that is not enough. A block that grows first
-// (`växerFörst`) takes the room its text needs at its own size before it is
-// set smaller; otherwise it is set smaller in its frame first and grows
-// only when even 70 % does not fit.
-enum class Växer { nedåt, uppåt };
-struct Växtval {
-    Växer riktning = Växer::nedåt;
-    double gräns = 0;
-    std::optional<double> bortom;
-    bool växerFörst = false;
-};
-
-// `ram` when the text fits it (set smaller down to 70 %, Textpassning.h,
-// unless it grows first); else `ram` grown by what the text lacks at its
-// own size, its moving edge no further than `gräns`, then its kept edge no
-// further than `bortom`. The text is then fitted to the grown frame, and
-// cut there when even 70 % does not fit it.
-Rect ramSomRymmer(const Fakturavy& vy, const AttributedString& text, const Rect& ram, const Växtval& val,
-                  TextDrawingMode läge = TextDrawingMode::layoutManager);
-
-// A plain string fitted to its frame as passandeText does, in the frame
-// that holds it.
-CachatObjekt växandeSträng(const Fakturavy& vy, const AttributedString& text, const Rect& ram,
-                           const Växtval& val);
 
 // Columns of tables side by side (full text layout), each as high as its
 // room: the columns as given where every table fits its own even at 70 %.

@@ -3,7 +3,6 @@
 #include "Modell/Bokforing.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
-#include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
@@ -11,82 +10,67 @@
 
 namespace mallverktyg {
 
-TabellerPåFot tabellerPåGemensamFot(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot,
-                                    const std::function<double(double)>& höjdAv) {
-    TabellerPåFot ut;
-    for (const Tabellplats& t : tabeller) ut.höjd = std::max(ut.höjd, uppmätt(vy, t.tabell, {t.bredd, 10000}).height);
-    if (höjdAv) ut.höjd = std::max(0.0, höjdAv(ut.höjd));
-    for (Tabellplats& t : tabeller)
-        ut.objekt.push_back(tabelltext(vy, std::move(t.tabell), {t.x, fot - ut.höjd, t.bredd, ut.höjd}));
-    return ut;
-}
-
-TabellerPåFot tabellerPåGemensamFotInom(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot,
-                                        double högst, double yttersta) {
+std::vector<rumsplan::Text> tabellerPåFot(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot) {
     double höjd = 0;
     for (const Tabellplats& t : tabeller) höjd = std::max(höjd, uppmätt(vy, t.tabell, {t.bredd, 10000}).height);
-    if (höjd <= högst) return tabellerPåGemensamFot(vy, std::move(tabeller), fot);
-    double skala = 1;
-    bool passar = true;
-    for (const Tabellplats& t : tabeller) {
-        const PassadText p = passadText(vy.mätare, t.tabell, {t.bredd, högst});
-        skala = std::min(skala, p.skala);
-        passar = passar && p.passar;
-    }
-    // A row too wide even at 70 % is set wrapped, as it was measured.
-    for (Tabellplats& t : tabeller) t.tabell = radbrutenDärDenMåste(vy.mätare, t.tabell, t.bredd).scaled(skala);
-    TabellerPåFot ut = tabellerPåGemensamFot(vy, std::move(tabeller), fot);
-    ut.passar = passar;
-    if (ut.höjd <= yttersta) return ut;
-    ut.höjd = yttersta;
-    for (CachatObjekt& o : ut.objekt) {
-        auto& t = std::get<cachad::stringNeedingLayoutManager>(o.data);
-        t.frame = {t.frame.x, fot - yttersta, t.frame.width, yttersta};
-        t.string = avkortad(vy.mätare, t.string, t.frame.size());
-    }
-    return ut;
+    // Frames that take no room of their own: the block is as high as its
+    // tallest table as set, so it stands on the foot at any size.
+    std::vector<rumsplan::Text> texter;
+    for (Tabellplats& t : tabeller)
+        texter.push_back({std::move(t.tabell), {t.x, fot - höjd, t.bredd, 0}, rumsplan::Sättning::tabell});
+    return texter;
 }
 
-TabellerPåFot faktaPåGemensamFot(const Fakturavy& vy, Datalista vänsterData, Datalista högerData,
-                                 const std::function<AttributedString(const Datalista&)>& tabell, const Fotval& val) {
-    auto påFot = [&](const Datalista& v, const Datalista& h) {
-        return tabellerPåGemensamFotInom(
-            vy, {{tabell(v), val.vänster.x, val.vänster.bredd}, {tabell(h), val.höger.x, val.höger.bredd}}, val.fot,
-            val.fot - val.överkant);
+namespace {
+
+// The height of a block of tables at `procent` of their size, measured no
+// further down than a page.
+double höjdVid(const Fakturavy& vy, const rumsplan::Rum& rum, int procent) {
+    constexpr double sida = 842;
+    double höjd = 0;
+    for (const rumsplan::Rum::Block& b : rum.blocken())
+        for (const rumsplan::Text& t : b.texter) {
+            const AttributedString satt = vidProcent(
+                radbrutenDärDenMåste(vy.mätare, t.text, t.ram.width, TextDrawingMode::layoutManager, sida), procent);
+            höjd = std::max(höjd, uppmättIRam(vy.mätare, satt, {t.ram.width, sida}, TextDrawingMode::layoutManager)
+                                      .size.height);
+        }
+    return höjd;
+}
+
+}  // namespace
+
+rumsplan::Rum& faktaPåFotIRum(const Fakturavy& vy, rumsplan::Plan& plan, std::string namn, Datalista vänsterData,
+                              Datalista högerData, const std::function<AttributedString(const Datalista&)>& tabell,
+                              const Fotval& val) {
+    const double x = val.vänster.x, bredd = val.höger.x + val.höger.bredd - x;
+    auto rummet = [&](const Datalista& v, const Datalista& h) {
+        std::vector<rumsplan::Text> texter = tabellerPåFot(
+            vy, {{tabell(v), val.vänster.x, val.vänster.bredd}, {tabell(h), val.höger.x, val.höger.bredd}}, val.fot);
+        const double topp = std::max(texter.front().ram.y, val.överkant);
+        rumsplan::Rum rum(namn, {x, topp, bredd, val.fot - topp});
+        rum.block(namn, std::move(texter), {.förankring = rumsplan::Förankring::påFoten(val.fot)});
+        return rum;
     };
-    TabellerPåFot tabeller = påFot(vänsterData, högerData);
+    rumsplan::Rum rum = rummet(vänsterData, högerData);
     // Rows a table leaves out would move without lowering anything.
     std::erase_if(högerData, [](const Datapost& post) { return !post.rubrik || !post.värde; });
-    while (!tabeller.passar && högerData.size() > 1) {
+    while (!rumsplan::rymmer(vy.mätare, rum, minstaProcent) && högerData.size() > 1) {
         Datalista längreVänster = vänsterData, kortareHöger(högerData.begin() + 1, högerData.end());
         längreVänster.push_back(högerData.front());
-        TabellerPåFot jämnare = påFot(längreVänster, kortareHöger);
-        if (jämnare.höjd >= tabeller.höjd) break;
-        vänsterData = std::move(längreVänster), högerData = std::move(kortareHöger), tabeller = std::move(jämnare);
+        rumsplan::Rum jämnare = rummet(längreVänster, kortareHöger);
+        if (höjdVid(vy, jämnare, minstaProcent) >= höjdVid(vy, rum, minstaProcent)) break;
+        vänsterData = std::move(längreVänster), högerData = std::move(kortareHöger), rum = std::move(jämnare);
     }
-    return tabeller;
-}
-
-std::vector<CachatObjekt> företagsnamnÖverAvsändartabeller(const Fakturavy& vy, const TextAttributes& etikettattribut,
-                                                            const TextAttributes& värdeattribut,
-                                                            const TextAttributes& namnattribut,
-                                                            const Avsändartabellval& val) {
-    constexpr double fot = 807, namnhöjd = 18;
-    TabellerPåFot tabeller = faktaPåGemensamFot(
-        vy, fakta(vy, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
-        faktaOchBetalning(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
-        [&](const Datalista& data) {
-            return vy.tabellMedData(data, etikettattribut, värdeattribut, {.fetStilPåFörstaRaden = true}).tabell;
-        },
-        {.vänster = {56, val.adressbredd},
-         .höger = {210, val.kontaktbredd},
-         .fot = fot,
-         .överkant = val.namnetUnder + namnhöjd});
-    // A long name takes a second line above its own while the room lasts.
-    tabeller.objekt.push_back(växandeSträng(vy, AttributedString(vy.b.namn, namnattribut),
-                                            {55, fot - tabeller.höjd - namnhöjd, 271, namnhöjd},
-                                            {.riktning = Växer::uppåt, .gräns = val.namnetUnder, .växerFörst = true}));
-    return std::move(tabeller.objekt);
+    // Set smaller, they end lower: the room starts at their top as set.
+    double topp = rum.yta().y;
+    if (const int procent =
+            störstaProcent([&](int p) { return rumsplan::rymmer(vy.mätare, rum, p); }).value_or(100);
+        procent < 100)
+        topp = val.fot - std::min(höjdVid(vy, rum, procent), val.fot - topp);
+    rumsplan::Rum& iPlanen = plan.rum(namn, {x, topp, bredd, val.fot - topp});
+    for (const rumsplan::Rum::Block& b : rum.blocken()) iPlanen.block(b.namn, b.texter, b.val);
+    return iPlanen;
 }
 
 void företagsnamnÖverAvsändartabellerIRum(const Fakturavy& vy, rumsplan::Plan& plan,
@@ -94,24 +78,24 @@ void företagsnamnÖverAvsändartabellerIRum(const Fakturavy& vy, rumsplan::Plan
                                           const TextAttributes& värdeattribut,
                                           const TextAttributes& namnattribut, const Avsändartabellval& val) {
     constexpr double fot = 807, namnhöjd = 18;
-    auto tabell = [&](const Datalista& data) {
-        return vy.tabellMedData(data, etikettattribut, värdeattribut, {.fetStilPåFörstaRaden = true}).tabell;
-    };
-    const Tabellplats tabeller[] = {
-        {tabell(fakta(vy, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer})), 56,
-         val.adressbredd},
-        {tabell(faktaOchBetalning(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida})), 210,
-         val.kontaktbredd},
-    };
-    double höjd = 0;
-    for (const Tabellplats& t : tabeller) höjd = std::max(höjd, uppmätt(vy, t.tabell, {t.bredd, 10000}).height);
-    std::vector<rumsplan::Text> texter;
-    for (const Tabellplats& t : tabeller)
-        texter.push_back({t.tabell, {t.x, fot - höjd, t.bredd, höjd}, rumsplan::Sättning::tabell});
-    const double bredd = std::max(55.0 + 271, 210 + val.kontaktbredd) - 55;
-    plan.rum("sender", {55, val.namnetUnder, bredd, fot - val.namnetUnder})
-        .block("sender name", {AttributedString(vy.b.namn, namnattribut), {55, fot - höjd - namnhöjd, 271, namnhöjd}})
-        .block("sender tables", std::move(texter), {.förankring = rumsplan::Förankring::påFoten(fot)});
+    // The tables take what they need up to a line below `namnetUnder`;
+    // the name keeps its size above them, a long one wrapping upward.
+    const double mellan =
+        faktaPåFotIRum(
+            vy, plan, "sender", fakta(vy, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
+            faktaOchBetalning(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
+            [&](const Datalista& data) {
+                return vy.tabellMedData(data, etikettattribut, värdeattribut, {.fetStilPåFörstaRaden = true}).tabell;
+            },
+            {.vänster = {56, val.adressbredd},
+             .höger = {210, val.kontaktbredd},
+             .fot = fot,
+             .överkant = val.namnetUnder + namnhöjd})
+            .yta()
+            .y;
+    plan.rum("sender name", {55, val.namnetUnder, 271, mellan - val.namnetUnder})
+        .block("sender name", {AttributedString(vy.b.namn, namnattribut), {55, mellan - namnhöjd, 271, namnhöjd}},
+               {.förankring = rumsplan::Förankring::påFoten(mellan)});
 }
 
 Datalista mottagarfakta(const Fakturavy& vy) {

@@ -1,74 +1,53 @@
 #pragma once
 // Tables placed by their measured size: side by side on a common foot,
-// about a line of the page or about a point; and the two fact tables of
+// about a line of the page; and the two fact tables of
 // templates with a narrow fact column beside the item column.
 #include "Vyer/Faktura/Fakturavy.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/Rumsplan.h"
 
 #include <functional>
-#include <limits>
-#include <optional>
 #include <vector>
 
 namespace mallverktyg {
 
 // Tables side by side that stand on one foot and share one height, that of
 // the tallest (each measured at its own width), so that they grow upward
-// together; or a height made from the tallest's by `höjdAv`. Drawn with
-// full text layout.
+// together: the texts of one block for a room, to stand on `fot`
+// (rumsplan::Förankring::påFoten), set smaller and cut with their room;
+// their frames start at the tallest's top.
 struct Tabellplats {
     AttributedString tabell;
     double x = 0;
     double bredd = 0;
 };
-struct TabellerPåFot {
-    std::vector<CachatObjekt> objekt;  // in the order given
-    double höjd = 0;
-    bool passar = true;  // false when they rise above the height they were given
-};
-TabellerPåFot tabellerPåGemensamFot(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot,
-                                    const std::function<double(double)>& höjdAv = nullptr);
-// The same, rising no higher than `högst` above the foot: taller tables
-// are all set smaller by one factor until the tallest fits (Textpassning.h).
-// Only tables too tall even at 70 % rise above it, at 70 % (`passar`
-// false), and no higher than `yttersta` above the foot: there they are
-// cut, their last line that fits ending in an ellipsis.
-TabellerPåFot tabellerPåGemensamFotInom(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot,
-                                        double högst,
-                                        double yttersta = std::numeric_limits<double>::infinity());
+std::vector<rumsplan::Text> tabellerPåFot(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot);
 
-// Two tables of facts on one foot, as above, made by `tabell` in the
-// columns `vänster` and `höger`, rising no higher than y `överkant`. Only
-// when even 70 % of their size would rise above it (every way of payment
-// and contact detail listed in a narrow foot, say) do the right table's
-// first rows go to the end of the left one, one list flowing over both
-// columns, for as long as that lowers the pair.
+// Two tables of facts on one foot (tabellerPåFot), made by `tabell` in
+// the columns `vänster` and `höger`, as one block of a room of `plan` that
+// spans both columns from their top down to `fot`, rising no higher than
+// y `överkant`: set smaller together, then cut. Only when even 70 % of
+// their size would rise above it (every way of payment and contact detail
+// listed in a narrow foot, say) do the right table's first rows go to the
+// end of the left one, one list flowing over both columns, for as long as
+// that lowers the pair. The room starts at the tables' top as set, for
+// what stands on them.
 struct Fotval {
     Spalt vänster, höger;
     double fot = 0;
     double överkant = 0;
 };
-TabellerPåFot faktaPåGemensamFot(const Fakturavy& vy, Datalista vänsterData, Datalista högerData,
-                                 const std::function<AttributedString(const Datalista&)>& tabell, const Fotval& val);
+rumsplan::Rum& faktaPåFotIRum(const Fakturavy& vy, rumsplan::Plan& plan, std::string namn, Datalista vänsterData,
+                              Datalista högerData, const std::function<AttributedString(const Datalista&)>& tabell,
+                              const Fotval& val);
 
-// The company's name on a line 18 points high (x 55, 271 wide) over two
-// tables that stand on y 807 and grow upward together: at x 56 the
-// sender's address, organisation and VAT numbers, `adressbredd` wide, at
-// x 210 its contact and payment details, `kontaktbredd` wide, the first row
-// of each bold. The name stays below y `namnetUnder`, the tables set
-// smaller or their rows moved as above; a name too long for its line
-// wraps upward while it stays below it, then is set smaller and cut
-// (MallverktygRum.h).
+// Widths of the two sender tables under the company's name
+// (företagsnamnÖverAvsändartabellerIRum), and the line the name stays below.
 struct Avsändartabellval {
     double adressbredd = 0;
     double kontaktbredd = 0;
     double namnetUnder = 0;
 };
-std::vector<CachatObjekt> företagsnamnÖverAvsändartabeller(const Fakturavy& vy, const TextAttributes& etikettattribut,
-                                                            const TextAttributes& värdeattribut,
-                                                            const TextAttributes& namnattribut,
-                                                            const Avsändartabellval& val);
 
 // The recipient's facts above the sender's, their values lined up in one
 // column, each placed by its measured height about a line of the page, so
@@ -110,11 +89,15 @@ void faktakolumnerIRum(Fakturavy& vy, const std::vector<rumsplan::Rum*>& rummen,
                        const TextAttributes& rubrikattribut, const TextAttributes& värdeattribut,
                        const Trekolumnsval& val, double avstånd);
 
-// The company's name over the two sender tables of företagsnamnÖverAvsändartabeller,
-// as one room of `plan` from y `namnetUnder` down to the tables' foot: the
-// tables stand on it and grow upward together, the name a block above
-// them that a long name wraps upward in; both are set smaller together,
-// then cut (Rumsplan.h).
+// The company's name on a line 18 points high (x 55, 271 wide) over two
+// tables that stand on y 807 and grow upward together: at x 56 the
+// sender's address, organisation and VAT numbers, `adressbredd` wide, at
+// x 210 its contact and payment details, `kontaktbredd` wide, the first row
+// of each bold. Two rooms of `plan` from y `namnetUnder` down to the
+// tables' foot, split where the tables' top is, but a line below
+// `namnetUnder` at most: the tables are set smaller and cut in theirs, the
+// name keeping its size above them, a long one wrapping upward in its own
+// (Rumsplan.h).
 void företagsnamnÖverAvsändartabellerIRum(const Fakturavy& vy, rumsplan::Plan& plan,
                                           const TextAttributes& etikettattribut,
                                           const TextAttributes& värdeattribut,

@@ -97,10 +97,11 @@ TEST_F(MallCC, ADeliveryNoteLeavesOutTheAmountTermsAndDueDate) {
         } fall[] = {
             {versaler(vy.rubrikFörBeloppAttBetala()), {221, 568, 317, 15}},
             {vy.belopp(faktura.attBetala()), {221, 568, 317, 15}},
-            {vy.rubrikFörBetalningsvillkor(), {32, 162, 88, 88}},
-            {vy.rubrikFörDagar(), {32, 178, 88, 88}},
-            {vy.rubrikFörFörfallodatum(), {32, 200, 88, 88}},
-            {"2026-12-31", {32, 214, 88, 88}},
+            // Each down to the next line.
+            {vy.rubrikFörBetalningsvillkor(), {32, 162, 88, 16}},
+            {vy.rubrikFörDagar(), {32, 178, 88, 22}},
+            {vy.rubrikFörFörfallodatum(), {32, 200, 88, 14}},
+            {"2026-12-31", {32, 214, 88, 16}},
         };
         for (const Fall& c : fall) {
             const CachatObjekt* o = medText(alla, c.text);

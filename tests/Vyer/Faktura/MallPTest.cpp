@@ -46,12 +46,13 @@ TEST_F(MallP, SenderTablesShareTheTallerHeightAndStandOnOneFoot) {
         Fakturavy vy(faktura, *bok, false, mätare);
         auto [a, b] = tabeller(vy);
         ASSERT_TRUE(a && b) << beskriv(vy.innehållFörAllaSidor);
-        const double m = ram(*a).height;
-        EXPECT_EQ(ram(*a), (Rect{56, 807 - m, 146, m}));
-        EXPECT_EQ(ram(*b), (Rect{210, 807 - m, 180, m}));
-        const double höjdA = mätare.boundingSize(*text(*a), {146, 10000}).height;
-        const double höjdB = mätare.boundingSize(*text(*b), {180, 10000}).height;
-        EXPECT_EQ(m, std::max(höjdA, höjdB));
+        const double m = std::max(mätare.boundingSize(*text(*a), {146, 10000}).height,
+                                  mätare.boundingSize(*text(*b), {180, 10000}).height);
+        // Their tops line up, the taller reaching down to the foot.
+        EXPECT_EQ(ram(*a).origin(), (Point{56, 807 - m}));
+        EXPECT_EQ(ram(*b).origin(), (Point{210, 807 - m}));
+        EXPECT_EQ(ram(*b).width, 180);
+        EXPECT_EQ(std::max(ram(*a).maxY(), ram(*b).maxY()), 807);
         EXPECT_TRUE(medRam(vy.innehållFörAllaSidor, {55, 789 - m, 271, 18})) << "company name";
         // More payment rows move both tables and the name upward.
         if (betalningssätt > 0) {

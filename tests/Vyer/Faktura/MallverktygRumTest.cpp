@@ -32,44 +32,6 @@ protected:
     }
 };
 
-// A text that fits its frame at 70 % keeps it; one that does not takes
-// the room it needs at its own size, as far as the limits allow, and is
-// fitted to that.
-TEST_F(MallverktygRum, AFrameThatMustGrowTakesWhatTheTextNeedsAtItsOwnSize) {
-    const AttributedString text = tioRader();
-    struct Fall {
-        const char* namn;
-        Rect ram;
-        mallverktyg::Växtval val;
-        Rect väntat;
-        bool ryms = true;
-    } fall[] = {
-        {"fits set smaller", {10, 100, 200, 90}, {Växer::nedåt, 500}, {10, 100, 200, 90}},
-        {"grows down", {10, 100, 200, 50}, {Växer::nedåt, 500}, {10, 100, 200, 121}},
-        {"grows up", {10, 100, 200, 50}, {Växer::uppåt, 0}, {10, 29, 200, 121}},
-        {"down to its limit", {10, 100, 200, 50}, {Växer::nedåt, 170}, {10, 100, 200, 70}, false},
-        {"up to its limit", {10, 100, 200, 50}, {Växer::uppåt, 80}, {10, 80, 200, 70}, false},
-        {"down, then its top gives way", {10, 100, 200, 50}, {Växer::nedåt, 170, 0}, {10, 49, 200, 121}},
-        {"up, then its foot gives way", {10, 100, 200, 50}, {Växer::uppåt, 80, 210}, {10, 80, 200, 121}},
-        {"set smaller where both limits leave too little", {10, 100, 200, 50}, {Växer::uppåt, 80, 180}, {10, 80, 200, 100}},
-        {"no further than both limits", {10, 100, 200, 50}, {Växer::uppåt, 80, 155}, {10, 80, 200, 75}, false},
-        // A block that grows first takes its room before it is set smaller.
-        {"grows first", {10, 100, 200, 90}, {Växer::nedåt, 500, {}, true}, {10, 100, 200, 121}},
-        {"grows first up to its limit", {10, 100, 200, 50}, {Växer::nedåt, 190, {}, true}, {10, 100, 200, 90}},
-        {"grows first, fits its frame", {10, 100, 200, 130}, {Växer::nedåt, 500, {}, true}, {10, 100, 200, 130}},
-    };
-    for (const Fall& f : fall) {
-        EXPECT_EQ(mallverktyg::ramSomRymmer(vy, text, f.ram, f.val), f.väntat) << f.namn;
-        const CachatObjekt sträng = mallverktyg::växandeSträng(vy, text, f.ram, f.val);
-        EXPECT_TRUE(std::holds_alternative<cachad::string>(sträng.data)) << f.namn;
-        EXPECT_EQ(ram(sträng), f.väntat) << f.namn;
-        // What the frame cannot hold even at 70 % is cut to it.
-        EXPECT_LE(mätare.boundingSize(*displaylista::text(sträng), {200, 1000}).height, f.väntat.height + 0.5)
-            << f.namn;
-        EXPECT_EQ(displaylista::text(sträng)->text().ends_with("\u2026"), !f.ryms) << f.namn;
-    }
-}
-
 TEST_F(MallverktygRum, ABlockEndsWhereItsLowestTextEnds) {
     const std::vector<CachatObjekt> block = {
         CachatObjekt(AttributedString("a", TextAttributes{.font = Font{"", 10}}), Rect{10, 100, 100, 40}),

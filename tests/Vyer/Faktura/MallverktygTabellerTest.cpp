@@ -43,79 +43,20 @@ TEST(MallverktygTabeller, RecipientAndSenderValuesStartAtOneTabStop) {
     EXPECT_EQ(t.mottagare.paragraphStyleAt(0)->tabStops, t.avsändare.paragraphStyleAt(0)->tabStops);
 }
 
-// Sender tables on a common foot below a line they must not rise above:
-// set smaller while that is enough, and only then their rows moved.
-TEST(MallverktygTabeller, TablesOnAFootKeepTheirRowsWhileSettingThemSmallerIsEnough) {
+// Tables on a foot share the tallest's height, each measured at its own
+// width, so that their tops line up. Ten lines of 12 points: 120 high.
+TEST(MallverktygTabeller, TablesOnAFootTakeTheTallestsHeight) {
     auto bok = prov::bokföring();
     prov::Faktura faktura;
     FastMätare mätare;
     Fakturavy vy(faktura, *bok, false, mätare);
-    const TextAttributes a{std::nullopt, std::nullopt, Font{"Helvetica", 10}};
-    auto tabell = [&](const Datalista& data) { return vy.tabellMedData(data, a, a).tabell; };
-    const Datalista vänster = {{"Org", "556"}, {"Moms", "SE556"}};
-    Datalista höger;
-    for (const char* rad : {"Tel", "Fax", "Mejl", "Webb", "Bg", "Pg", "Swish", "Bank"}) höger.push_back({rad, "1"});
-    const double naturlig = mätare.boundingSize(tabell(höger), {120, 10000}).height;
-
-    auto påFot = [&](double rum) {
-        return mallverktyg::faktaPåGemensamFot(
-            vy, vänster, höger, tabell, {.vänster = {50, 120}, .höger = {200, 120}, .fot = 800, .överkant = 800 - rum});
-    };
-    auto storlek = [](const CachatObjekt& o) { return text(o)->runs().front().attributes.font->pointSize; };
-
-    // Room for all of it: as measured.
-    auto t = påFot(naturlig + 10);
-    ASSERT_EQ(t.objekt.size(), 2u);
-    EXPECT_EQ(ram(t.objekt[1]), (Rect{200, 800 - naturlig, 120, naturlig}));
-    EXPECT_EQ(storlek(t.objekt[0]), 10);
-
-    // Room for 80 %: both set smaller by one factor, every row in its table.
-    t = påFot(naturlig * 0.8);
-    EXPECT_TRUE(t.passar);
-    EXPECT_EQ(text(t.objekt[0])->text(), tabell(vänster).text());
-    EXPECT_EQ(text(t.objekt[1])->text(), tabell(höger).text());
-    EXPECT_LT(storlek(t.objekt[1]), 10);
-    EXPECT_EQ(storlek(t.objekt[0]), storlek(t.objekt[1]));
-    EXPECT_LE(ram(t.objekt[1]).y, 800 - ram(t.objekt[1]).height);
-    EXPECT_GE(ram(t.objekt[1]).y, 800 - naturlig * 0.8 - 0.5);
-
-    // Room for less than 70 %: the right table's first rows go to the left.
-    t = påFot(naturlig * 0.5);
-    EXPECT_NE(text(t.objekt[0])->text().find("Tel"), std::string::npos);
-    EXPECT_EQ(text(t.objekt[1])->text().find("Tel"), std::string::npos);
-}
-
-// Tables on a foot within a height, set smaller by one factor where they
-// do not fit it, rising above it at 70 % no further than the outer limit,
-// and cut there. Ten lines of 12 points: 120 high, 84 at 70 %.
-TEST(MallverktygTabeller, TablesOnAFootAreSetSmallerThenRaisedThenCut) {
-    auto bok = prov::bokföring();
-    prov::Faktura faktura;
-    FastMätare mätare;
-    Fakturavy vy(faktura, *bok, false, mätare);
-    auto inom = [&](int n, double högst, double yttersta = std::numeric_limits<double>::infinity()) {
-        return mallverktyg::tabellerPåGemensamFotInom(vy, {{rader(n), 50, 100}, {rader(2), 200, 100}}, 800, högst,
-                                                      yttersta);
-    };
-    auto storlek = [](const CachatObjekt& o) { return text(o)->runs()[0].attributes.font->pointSize; };
-
-    // 83 % fits 100: both set so, in frames of the taller's height.
-    auto t = inom(10, 100);
-    EXPECT_TRUE(t.passar);
-    EXPECT_DOUBLE_EQ(storlek(t.objekt[1]), 8.3);
-    EXPECT_NEAR(ram(t.objekt[0]).height, 120 * 0.83, 1e-9);
-    // Too tall at 70 %: above the height as far as the outer limit allows.
-    t = inom(10, 50);
-    EXPECT_FALSE(t.passar);
-    EXPECT_NEAR(ram(t.objekt[0]).height, 84, 1e-9);
-    EXPECT_EQ(text(t.objekt[0])->text(), rader(10).text());
-    t = inom(10, 50, 60);
-    EXPECT_FALSE(t.passar);
-    EXPECT_EQ(t.höjd, 60);
-    EXPECT_EQ(ram(t.objekt[0]), (Rect{50, 740, 100, 60}));
-    // Seven lines of 8.4 fit 60; the seventh ends in the ellipsis.
-    EXPECT_EQ(text(t.objekt[0])->text(), "rad\nrad\nrad\nrad\nrad\nrad\nrad\u2026");
-    EXPECT_EQ(text(t.objekt[1])->text(), rader(2).text());
+    const auto texter = mallverktyg::tabellerPåFot(vy, {{rader(2), 50, 100}, {rader(10), 200, 80}}, 800);
+    ASSERT_EQ(texter.size(), 2u);
+    EXPECT_EQ(texter[0].ram.origin(), (Point{50, 680}));
+    EXPECT_EQ(texter[1].ram.origin(), (Point{200, 680}));
+    EXPECT_EQ(texter[1].ram.width, 80);
+    EXPECT_EQ(texter[0].text.text(), rader(2).text());
+    EXPECT_EQ(texter[1].sättning, rumsplan::Sättning::tabell);
 }
 
 // A sender's name too long for its table even at 70 % wraps within the
