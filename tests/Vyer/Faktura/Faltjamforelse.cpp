@@ -178,25 +178,37 @@ Fältbild sök(const Läsning& l, const std::vector<Profilfält>& fälten, bool 
     // words there: a recipient's street cut after "Rue du Rhône 81" is no
     // part of the delivery street "Rue du Rhône 38", nor is the country
     // "Danmark" a bank's name holds the recipient's country.
-    std::vector<std::vector<std::pair<size_t, int>>> mest;  // by page and word: (words found, text)
-    for (const RitadSida& s : l.ritade) mest.emplace_back(s.ord.size(), std::pair<size_t, int>{0, -1});
-    for (size_t f = 0; f < fälten.size(); ++f)
-        for (const auto* lista : {&ut.hela[f], &ut.delar[f]})
-            for (const Plats& plats : *lista)
-                for (const Ordfynd& o : plats.second.ord)
-                    for (size_t i : o.ritade)
-                        if (auto& m = mest[plats.first][i]; plats.second.funna() > m.first)
-                            m = {plats.second.funna(), int(f)};
-    auto annansOrd = [&](size_t f, const Plats& plats, size_t i) {
-        const auto& m = mest[plats.first][i];
-        return m.second >= 0 && m.second != int(f) && m.first > plats.second.funna();
+    // By page and word: the most words found of one text there, and which.
+    using Mest = std::vector<std::vector<std::pair<size_t, int>>>;
+    auto mestAv = [&](bool ävenDelar) {
+        Mest mest;
+        for (const RitadSida& s : l.ritade) mest.emplace_back(s.ord.size(), std::pair<size_t, int>{0, -1});
+        for (size_t f = 0; f < fälten.size(); ++f)
+            for (const auto* lista : {&ut.hela[f], &ut.delar[f]}) {
+                if (lista == &ut.delar[f] && !ävenDelar) continue;
+                for (const Plats& plats : *lista)
+                    for (const Ordfynd& o : plats.second.ord)
+                        for (size_t i : o.ritade)
+                            if (auto& m = mest[plats.first][i]; plats.second.funna() > m.first)
+                                m = {plats.second.funna(), int(f)};
+            }
+        return mest;
     };
+    // A whole place gives way only to another text drawn whole there: a
+    // part found across lines (an attention line after the company's) may
+    // take words it does not own.
+    const Mest mest = mestAv(true), mestHela = mestAv(false);
+    auto annansOrdI = [&](const Mest& m, size_t f, const Plats& plats, size_t i) {
+        const auto& w = m[plats.first][i];
+        return w.second >= 0 && w.second != int(f) && w.first > plats.second.funna();
+    };
+    auto annansOrd = [&](size_t f, const Plats& plats, size_t i) { return annansOrdI(mest, f, plats, i); };
     for (auto& s : ut.fält) std::fill(s.begin(), s.end(), -1);
     for (size_t f = 0; f < fälten.size(); ++f) {
         std::erase_if(ut.hela[f], [&](const Plats& plats) {
             for (const Ordfynd& o : plats.second.ord)
                 for (size_t i : o.ritade)
-                    if (!annansOrd(f, plats, i)) return false;
+                    if (!annansOrdI(mestHela, f, plats, i)) return false;
             return true;
         });
         for (const Plats& plats : ut.hela[f]) ut.tillhör(f, plats);

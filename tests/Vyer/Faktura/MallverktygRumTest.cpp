@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 
 using namespace displaylista;
-using mallverktyg::Växer;
 
 namespace {
 
