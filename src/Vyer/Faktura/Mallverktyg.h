@@ -104,37 +104,6 @@ CachatObjekt roteradText(AttributedString text, const Rect& ram, Point vid, doub
 CachatObjekt textUppåt(std::string_view text, const TextAttributes& attribut, const Rect& ram, Point vid);
 CachatObjekt textUppåt(AttributedString text, const Rect& ram, Point vid);
 
-// Facts as Fakturavy::cachadeObjektFörData sets them (a caption, then its
-// value; a value of several lines pushes the rows below it down), kept
-// above y `fot`: the first value that reaches past it keeps the lines that
-// end there, the last ending in an ellipsis, and the rows after it are
-// left out; a row without room for one line of its value goes too, and
-// the value above it gives its last line to the ellipsis. Only cuts: a
-// template that sets such rows smaller first finds the size itself (Hi),
-// or lets faktalistorMedPunktledare do it.
-std::vector<CachatObjekt> faktaraderOvanför(const Fakturavy& vy, std::vector<CachatObjekt> rader, double fot);
-
-// The giro templates' two lists of facts with dot leaders, rows 12 points
-// high: each caption in a column 110 wide followed by a space and a leader
-// of 36 dots that runs to the value column, the value 90 wide beside it;
-// facts without a value are left out. In one column at x: the first from y
-// `förstaY`, the second from `andraY`, or higher when it would end below
-// `fot` (the foot of its rows' frames), no higher than `mellanrum` under
-// the first. A value too wide for its column wraps there and pushes the
-// rows below it down. A column that does not fit so is set smaller, both
-// lists by one factor, down to 70 %, and then cut at the foot
-// (faktaraderOvanför).
-struct Punktledarlistor {
-    double x = 0;
-    double förstaY = 0;
-    double andraY = 0;
-    double fot = 0;
-    double mellanrum = 0;
-};
-std::vector<CachatObjekt> faktalistorMedPunktledare(const Fakturavy& vy, const Datalista& första,
-                                                    const Datalista& andra, const TextAttributes& etikettattribut,
-                                                    const TextAttributes& värdeattribut, const Punktledarlistor& val);
-
 // The dot leader of fact labels: set in a style that wraps between
 // characters in a label frame one row high, the dots run on after the
 // caption up to the value column and the rest is cut off.

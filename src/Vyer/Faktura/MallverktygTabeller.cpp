@@ -138,6 +138,36 @@ Faktaraderna faktaraderIRum(const Fakturavy& vy, rumsplan::Rum& rum, const Datal
     return ut;
 }
 
+std::vector<CachatObjekt> faktalistorMedPunktledare(Fakturavy& vy, const Datalista& första, const Datalista& andra,
+                                                    const TextAttributes& etikettattribut,
+                                                    const TextAttributes& värdeattribut, const Punktledarlistor& val) {
+    constexpr double radhöjd = 12, etikettbredd = 110, värdebredd = 90;
+    // The giro templates' leader: after two spaces, as they always set it.
+    static const std::string ledare = " " + std::string(36, '.');
+    // A row's frame reaches this far below its text: the lists' texts end
+    // that far above the foot of their frames, and the second keeps that
+    // much more from the first.
+    const double underTexten =
+        radhöjd - vy.mätare.boundingSize(AttributedString("0", värdeattribut), {10000, 10000}).height;
+    rumsplan::Plan plan(vy);
+    auto& rum = plan.rum("dotted facts", {val.x, val.förstaY, etikettbredd + 5 + värdebredd,
+                                          val.fot - underTexten - val.förstaY});
+    auto lista = [&](const Datalista& data, double y, rumsplan::Blockval blockval) {
+        std::vector<rumsplan::Text> texter;
+        for (Fakturavy::Faktarad& rad :
+             vy.faktarader(data, etikettattribut, värdeattribut,
+                           {.radhöjd = radhöjd, .startposition = {val.x, y}, .etikettbredd = etikettbredd,
+                            .värdebredd = värdebredd, .paddning = ledare})) {
+            texter.push_back({std::move(rad.rubrik), rad.rubrikram, rumsplan::Sättning::medLedare});
+            texter.push_back({std::move(rad.värde), rad.värderam});
+        }
+        rum.block("facts", std::move(texter), blockval);
+    };
+    lista(första, val.förstaY, {});
+    lista(andra, val.andraY, {.avstånd = val.mellanrum + underTexten});
+    return std::move(plan).placera();
+}
+
 Rect underTabellen(const Fakturavy& vy, Rect ram, double fot) {
     const double under = std::ceil(fot) + 2;
     if (under > ram.y && under + ram.height <= vy.ramFörEnSida().maxY()) ram.y = under;

@@ -126,4 +126,24 @@ struct Faktaraderna {
 Faktaraderna faktaraderIRum(const Fakturavy& vy, rumsplan::Rum& rum, const Datalista& data, const TextAttributes& etikett,
                       const TextAttributes& värde, const Dataradsval& val);
 
+// The giro templates' two lists of facts with dot leaders, rows 12 points
+// high: each caption in a column 110 wide followed by a space and a leader
+// that runs to the value column, the value 90 wide beside it; facts
+// without a value are left out. One room at x from `förstaY` to `fot`
+// (the foot of its rows' frames), each list a block: the first from
+// `förstaY`, the second from `andraY`, or higher when it would end below
+// the foot, no nearer than `mellanrum` under the first. A value too wide
+// for its column wraps there and pushes the rows below it down; the room
+// sets them smaller and cuts them as any blocks.
+struct Punktledarlistor {
+    double x = 0;
+    double förstaY = 0;
+    double andraY = 0;
+    double fot = 0;
+    double mellanrum = 0;
+};
+std::vector<CachatObjekt> faktalistorMedPunktledare(Fakturavy& vy, const Datalista& första, const Datalista& andra,
+                                                    const TextAttributes& etikettattribut,
+                                                    const TextAttributes& värdeattribut, const Punktledarlistor& val);
+
 }  // namespace mallverktyg
