@@ -118,9 +118,13 @@ void Fakturavy::konfigureraInnehållFörFL() {
                 Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer, Fakt::inköpsordernummer,
                 Fakt::mottagarensMomsregistreringsnummer, Fakt::betalningsvillkor, Fakt::leveranssätt,
                 Fakt::förfallodatum, Fakt::leveransdatum});
-    for (CachatObjekt& o : mallverktyg::staplade(*this, mallverktyg::rubrikerÖverVärden(fakta, faktarubrik, liten),
-                                                 {.x = 37, .överkant = 67, .bredd = 125, .avstånd = 4, .fot = 316}))
-        alla.push_back(std::move(o));
+    {
+        rumsplan::Plan plan(*this);
+        auto& kolumnen = plan.rum("facts", {37, 67, 125, 316 - 1 - 67});
+        for (AttributedString& text : mallverktyg::rubrikerÖverVärden(fakta, faktarubrik, liten))
+            kolumnen.block("fact", {std::move(text), {37, 67, 125, 0}}, {.avstånd = 4});
+        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+    }
 
     if (följesedel) {
         alla.emplace_back(Rect{285, 591, 270, 29}, vit);
