@@ -25,34 +25,6 @@ AttributedString rubrikÖverVärde(std::string_view rubrik, const TextAttributes
 std::vector<AttributedString> rubrikerÖverVärden(const Datalista& data, const TextAttributes& rubrikattribut,
                                                  const TextAttributes& värdeattribut);
 
-// Rows of texts one below the other from y `överkant`: the texts of a row
-// side by side from x, each in a frame `bredd` wide, the next
-// `kolumnsteg` further right; each row as high as its tallest text h,
-// measured at that width, its frames h + 1 high, the next row starting
-// h + `avstånd` lower (a row without text takes no room). A stack that
-// would end below `fot` is set smaller, its texts and gaps by one factor,
-// until it ends there, but never below 70 %; what then still passes the
-// foot is cut (Textpassning.h): the row that crosses it keeps the lines
-// that end above it, the last of them ending in an ellipsis, and the rows
-// after it are left out. For rows with no place of their own; blocks that
-// have one stand in a room of the plan (Rumsplan.h).
-struct Stapelval {
-    double x = 0;
-    double överkant = 0;
-    double bredd = 0;
-    double avstånd = 0;
-    double fot = std::numeric_limits<double>::infinity();
-    double kolumnsteg = 0;
-};
-struct Stapel {
-    std::vector<CachatObjekt> objekt;  // row by row, left to right
-    double slut = 0;                   // the foot of the last row's frames; `överkant` without rows
-    bool avkortad = false;
-};
-Stapel stapladeRader(const Fakturavy& vy, std::vector<std::vector<AttributedString>> rader, const Stapelval& val);
-// One text to a row.
-std::vector<CachatObjekt> staplade(const Fakturavy& vy, std::vector<AttributedString> texter, const Stapelval& val);
-
 // The payment term and the due date on one line:
 // "Payment terms 30 days  •  Due date 2024-03-05".
 std::string villkorOchFörfallodatum(const Fakturavy& vy);
