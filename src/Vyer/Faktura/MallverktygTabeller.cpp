@@ -125,15 +125,24 @@ double höjdSomRymmer(const Fakturavy& vy, const AttributedString& tabell, const
     return passad.passar ? ram.height : std::max(ram.height, passad.storlek.height);
 }
 
+namespace {
+
+// A row's caption and value as texts of a block, the caption measured
+// without its leader where it has one.
+std::vector<rumsplan::Text> texterAv(Fakturavy::Faktarad& rad, bool medLedare) {
+    return {{std::move(rad.rubrik), rad.rubrikram, medLedare ? rumsplan::Sättning::medLedare : rumsplan::Sättning::sträng},
+            {std::move(rad.värde), rad.värderam}};
+}
+
+}  // namespace
+
 Faktaraderna faktaraderIRum(const Fakturavy& vy, rumsplan::Rum& rum, const Datalista& data,
                             const TextAttributes& etikett, const TextAttributes& värde, const Dataradsval& val) {
     std::vector<Fakturavy::Faktarad> rader = vy.faktarader(data, etikett, värde, val);
     Faktaraderna ut{rader.size(), val.startposition.y};
     for (Fakturavy::Faktarad& rad : rader) {
         ut.fot = std::max({ut.fot, rad.rubrikram.maxY(), rad.värderam.maxY()});
-        rum.block("fact", {{std::move(rad.rubrik), rad.rubrikram, val.paddning ? rumsplan::Sättning::medLedare
-                                                                              : rumsplan::Sättning::sträng},
-                           {std::move(rad.värde), rad.värderam}});
+        rum.block("fact", texterAv(rad, val.paddning.has_value()));
     }
     return ut;
 }
@@ -157,10 +166,8 @@ std::vector<CachatObjekt> faktalistorMedPunktledare(Fakturavy& vy, const Datalis
         for (Fakturavy::Faktarad& rad :
              vy.faktarader(data, etikettattribut, värdeattribut,
                            {.radhöjd = radhöjd, .startposition = {val.x, y}, .etikettbredd = etikettbredd,
-                            .värdebredd = värdebredd, .paddning = ledare})) {
-            texter.push_back({std::move(rad.rubrik), rad.rubrikram, rumsplan::Sättning::medLedare});
-            texter.push_back({std::move(rad.värde), rad.värderam});
-        }
+                            .värdebredd = värdebredd, .paddning = ledare}))
+            for (rumsplan::Text& t : texterAv(rad, true)) texter.push_back(std::move(t));
         rum.block("facts", std::move(texter), blockval);
     };
     lista(första, val.förstaY, {});

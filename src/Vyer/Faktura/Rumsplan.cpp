@@ -65,11 +65,6 @@ size_t ledarensStart(const Text& t) {
     return t.text.text().rfind(' ');
 }
 
-bool påEnRad(const AttributedString& text) {
-    const ParagraphStyle* stil = text.paragraphStyleAt(0);
-    return stil && stil->lineBreakMode == LineBreakMode::clipping;
-}
-
 // A block as the fitter works with it: its texts wrapped where they must,
 // each at its offset below the block's top.
 struct Sats {
@@ -111,7 +106,7 @@ public:
                 Sats s{radbrutenDärDenMåste(mätare, text, t.ram.width, läge, yta_.height), t.ram, läge,
                        t.ram.minY() - f.topp};
                 // A caption too long for its line wraps without its leader.
-                if (ledare != std::string::npos && påEnRad(s.text))
+                if (ledare != std::string::npos && klipper(s.text))
                     s.ledare = t.text.substring(ledare, t.text.length());
                 f.texter.push_back(std::move(s));
                 f.ramhöjd = std::max(f.ramhöjd, t.ram.maxY() - f.topp);
@@ -291,7 +286,7 @@ bool rymmer(const TextMeasurer& mätare, const Rum& rum, int procent) {
 
 std::vector<CachatObjekt> Plan::vidFullStorlek(const Rum& rum) const {
     const Rect& yta = rum.yta();
-    constexpr double sidansFot = 842;
+    const double sidansFot = vy_.ramFörEnSida().maxY();
     Rum hela(rum.namn(), {yta.x, yta.y, yta.width, std::max(yta.height, sidansFot - yta.y)});
     for (const Rum::Block& b : rum.blocken()) hela.block(b.namn, b.texter, b.val);
     return Rumsättare(vy_.mätare, hela).objekt(100);

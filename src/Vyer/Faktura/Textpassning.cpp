@@ -24,13 +24,6 @@ Rect rutaFör(Size ram) {
     return {0, 0, std::isfinite(ram.width) ? ram.width : 0, std::isfinite(ram.height) ? ram.height : 0};
 }
 
-bool klipper(const AttributedString& text) {
-    for (const auto& run : text.runs())
-        if (run.attributes.paragraphStyle && run.attributes.paragraphStyle->lineBreakMode == LineBreakMode::clipping)
-            return true;
-    return false;
-}
-
 // The text at that size, laid out as far as the frame shows, or whole.
 Prov prova(const TextMeasurer& mätare, const AttributedString& text, Size ram, TextDrawingMode läge, int procent,
            bool helt = false) {
@@ -58,6 +51,13 @@ AttributedString medRadbrytning(const AttributedString& text) {
 }
 
 }  // namespace
+
+bool klipper(const AttributedString& text) {
+    for (const auto& run : text.runs())
+        if (run.attributes.paragraphStyle && run.attributes.paragraphStyle->lineBreakMode == LineBreakMode::clipping)
+            return true;
+    return false;
+}
 
 TextExtent uppmättIRam(const TextMeasurer& mätare, const AttributedString& text, Size ram, TextDrawingMode läge) {
     const TextBound gräns = std::isfinite(ram.height) ? TextBound::frame(ram.height + slack) : TextBound{};

@@ -107,6 +107,10 @@ AttributedString radbrutenDärDenMåste(const TextMeasurer& mätare, const Attri
                                       TextDrawingMode läge = TextDrawingMode::layoutManager,
                                       double höjd = std::numeric_limits<double>::infinity());
 
+// Whether any of the text is kept to its line (påEnRad), cut at its
+// frame's edge rather than wrapped.
+bool klipper(const AttributedString& text);
+
 // The text as set in a frame of `ram`, laid out only as far as the frame
 // shows (all of it for an infinite height): a line kept to its line that
 // the frame's edge cuts counts as wide as it is uncut.
