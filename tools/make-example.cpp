@@ -7,6 +7,7 @@
 //                [--all-facts] [--discount-and-rounding] [--reverse-charge]
 //                [--long-profile sv|de|fi | --ordinary-profile sv|de|fi] OUTPUT
 //   make-example --generated SEED [--short] OUTPUT
+//   make-example --corpus N OUTPUT
 //
 // --unsent adds unsent invoices; --every-shape adds records of every kind
 // in each of their shapes (see Exempel/Exempelvarianter.h). The ledger
@@ -25,7 +26,9 @@
 // same facts at ordinary length. --generated writes instead the document
 // of the invoice generator's seed (see Exempel/Fakturagenerator.h), with
 // its long values, or with --short its ordinary ones. The same options
-// always give the same bytes.
+// always give the same bytes. --corpus writes invoice N of the ordinary
+// corpus (Fakturagenerator.h), which scripts/compare-layouts lays out with
+// two builds.
 #include "Exempel/Exempelbokforing.h"
 #include "Exempel/Fakturagenerator.h"
 #include "Fillagring.h"
@@ -52,7 +55,8 @@ int användning() {
                  "                    [--latest-items N] [--long-comments] [--long-names] [--latest-columns 8|10]\n"
                  "                    [--all-facts] [--discount-and-rounding] [--reverse-charge]\n"
                  "                    [--long-profile sv|de|fi | --ordinary-profile sv|de|fi] OUTPUT\n"
-                 "       make-example --generated SEED [--short] OUTPUT\n");
+                 "       make-example --generated SEED [--short] OUTPUT\n"
+                 "       make-example --corpus N OUTPUT\n");
     return 2;
 }
 
@@ -72,6 +76,7 @@ int main(int argc, char** argv) {
     std::string utfil;
     std::string logotypfil;
     std::optional<int64_t> frö;
+    std::optional<int64_t> korpus;
     bool korta = false;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
@@ -118,6 +123,10 @@ int main(int argc, char** argv) {
             int64_t n;
             if (!tal(argv[++i], n)) return användning();
             frö = n;
+        } else if (a == "--corpus" && i + 1 < argc) {
+            int64_t n;
+            if (!tal(argv[++i], n) || n < 0) return användning();
+            korpus = n;
         } else if (a == "--short") {
             korta = true;
         } else if (a == "--all-contact-details") {
@@ -134,14 +143,16 @@ int main(int argc, char** argv) {
             return användning();
         }
     }
-    if (utfil.empty() || (korta && !frö)) return användning();
+    if (utfil.empty() || (korta && !frö) || (korpus && frö)) return användning();
     try {
         if (!logotypfil.empty()) val.logotyp = readWholeFile(logotypfil);
-        auto bok = frö ? genereradBokföring(uint64_t(*frö), !korta) : byggExempelbokföring(val);
+        auto bok = korpus ? korpusBokföring(uint64_t(*korpus))
+                   : frö  ? genereradBokföring(uint64_t(*frö), !korta)
+                          : byggExempelbokföring(val);
         Bytes fil = bok->dataMedMellansteg(versionSomSkrivs);
         writeFileSafely(utfil, fil);
         std::printf("wrote %s: %lld entries, %zu accounts, %zu contacts, %zu sent and %zu unsent invoices, %zu bytes\n",
-                    utfil.c_str(), static_cast<long long>(frö ? 0 : val.antalVerifikationer), bok->konton.size(),
+                    utfil.c_str(), static_cast<long long>(frö || korpus ? 0 : val.antalVerifikationer), bok->konton.size(),
                     bok->kontakter.size(), bok->skickadeFakturor.size(), bok->ejSkickadeFakturor.size(), fil.size());
     } catch (const std::exception& fel) {
         std::fprintf(stderr, "make-example: %s\n", fel.what());

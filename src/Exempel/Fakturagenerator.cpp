@@ -2,6 +2,7 @@
 #include "Exempel/Exempelbelopp.h"
 
 #include "Exempel/Exempelbokforing.h"
+#include "Exempel/Exempellogotyp.h"
 #include "Exempel/Generatorord.h"
 #include "Exempel/HandskrivenPdf.h"
 #include "Modell/Affarskontakt.h"
@@ -105,6 +106,7 @@ struct Plan {
     std::string personnummer1, personnummer2, lägenhet;
     Text fastighet, förening;
     std::vector<Postplan> poster;
+    bool kredit = false;  // a credit invoice: every quantity negative
     bool flerKolumner = false;
     std::vector<Egetfält> egnaFält;
 };
@@ -308,7 +310,14 @@ const char* kurs(const std::string& valuta) {
 
 void läggTillFält(Slump& r, Plan& p);
 
-Plan planera(uint64_t frö) {
+// What the ordinary corpus decides for an invoice instead of the draw.
+struct Korpusval {
+    int64_t poster = 1;
+    enum class Meddelande { inget, kort, långt, draget } meddelande = Meddelande::draget;
+    bool kredit = false;
+};
+
+Plan planera(uint64_t frö, const Korpusval* korpus = nullptr) {
     Slump r(frö);
     Plan p;
     p.mall = genereradMall(frö);
@@ -430,7 +439,10 @@ Plan planera(uint64_t frö) {
     // Items: few on most invoices, some on two or three pages, so the
     // last row lands at every distance from the totals and the page foot.
     const size_t fördelning = r.under(100);
-    const int64_t antal = fördelning < 55 ? r.mellan(1, 12) : fördelning < 85 ? r.mellan(13, 28) : r.mellan(29, 45);
+    const int64_t antal = korpus                ? korpus->poster
+                          : fördelning < 55 ? r.mellan(1, 12)
+                          : fördelning < 85 ? r.mellan(13, 28)
+                                            : r.mellan(29, 45);
     for (int64_t i = 0; i < antal; ++i) {
         Postplan post;
         const bool tjänst = r.procent(50);
@@ -451,6 +463,14 @@ Plan planera(uint64_t frö) {
     }
     p.flerKolumner = r.procent(40);
     if (p.mall == "user") läggTillFält(r, p);
+    if (korpus) {
+        using enum Korpusval::Meddelande;
+        const std::string kortText = s.kortMeddelande, långText = meningar(r, s.meningar, size_t(r.mellan(1, 3)));
+        if (korpus->meddelande == inget) p.meddelande = Text{};
+        if (korpus->meddelande == kort) p.meddelande = Text{kortText, kortText};
+        if (korpus->meddelande == långt) p.meddelande = Text{långText, långText};
+        p.kredit = korpus->kredit;
+    }
     return p;
 }
 
@@ -557,8 +577,9 @@ std::string genereratSpråk(uint64_t frö) {
     return s == "nb" && (frö / (antalGeneratorMallar * antalGeneratorSpråk)) % 2 ? "no" : s;
 }
 
-std::unique_ptr<Bokföring> genereradBokföring(uint64_t frö, bool långa) {
-    const Plan p = planera(frö);
+namespace {
+
+std::unique_ptr<Bokföring> bokföringEnligt(const Plan& p, bool långa) {
     Exempelval val;
     val.antalVerifikationer = 0;
     val.antalKontakter = 0;
@@ -653,7 +674,7 @@ std::unique_ptr<Bokföring> genereradBokföring(uint64_t frö, bool långa) {
             post.sättEnhet(plan.enhet);
         }
         post.sättPris(öre(plan.prisÖre));
-        post.sättAntal(Decimal::make(unsigned(plan.antalHundradelar), -2, false));
+        post.sättAntal(Decimal::make(unsigned(plan.antalHundradelar), -2, p.kredit));
         if (!plan.kommentar.empty()) post.sättKommentar(plan.kommentar);
         if (!plan.rabatt.empty()) post.sättRabattbeskrivning(plan.rabatt);
     }
@@ -676,6 +697,24 @@ std::unique_ptr<Bokföring> genereradBokföring(uint64_t frö, bool långa) {
     f->uuid = "5E7D1A00-0000-4000-8000-000000001001";
     for (int i = 0; i < p.påminnelser; ++i) f->påminnelserSkickade.push_back(f->förfallodatum_ + 10 + 20 * i);
     bok->skickadeFakturor.push_back(std::move(f));
+    return bok;
+}
+
+}  // namespace
+
+std::unique_ptr<Bokföring> genereradBokföring(uint64_t frö, bool långa) { return bokföringEnligt(planera(frö), långa); }
+
+std::unique_ptr<Bokföring> korpusBokföring(uint64_t nummer) {
+    // Consecutive numbers take every template in every language, as seeds
+    // do; the items run through 1 to 40 for each template, so that every
+    // template breaks its pages at every place.
+    const uint64_t varv = nummer / antalGeneratorMallar, mall = nummer % antalGeneratorMallar;
+    Korpusval val;
+    val.poster = 1 + int64_t((varv * 19 + mall * 7) % 40);
+    val.meddelande = static_cast<Korpusval::Meddelande>(varv % 4);
+    val.kredit = varv % 5 == 3;
+    auto bok = bokföringEnligt(planera(nummer, &val), false);
+    if (varv % 3 == 1) bok->logotyp = exempellogotyp(nummer);
     return bok;
 }
 

@@ -38,6 +38,13 @@ std::string genereratSpråk(uint64_t frö);
 // ordinary lengths.
 std::unique_ptr<Bokföring> genereradBokföring(uint64_t frö, bool långa);
 
+// Invoice `nummer` of the ordinary corpus: the generator's invoice of that
+// seed at ordinary lengths, with 1 to 40 items, no, a short or a long
+// message, a PNG logo on every third round of templates and a credit
+// invoice (every quantity negative) on every fifth. For comparing the
+// layout of two builds on the invoices users have.
+std::unique_ptr<Bokföring> korpusBokföring(uint64_t nummer);
+
 // The texts the seed's invoice carries, at both lengths: what each is, and
 // the text as given (lines separated by '\n'). Texts the invoice adds itself
 // (captions, dates, amounts) are not among them; the recipient's and the
