@@ -273,7 +273,7 @@ void replaceFile(const std::string& path, std::span<const uint8_t> contents, con
                    "under its name is left as it is",
                    0);
 
-    if (!temporary.renameTo(target, onceReplaced.endingSignalsIgnored, onceReplaced.hook))
+    if (!temporary.renameTo(target, onceReplaced.endingSignalsIgnored, onceReplaced.hook, onceReplaced.signalsCaught))
         throw fail("the new contents cannot replace the old", errno);
 
     // Make the rename itself durable; the new contents are in place either way.
@@ -292,8 +292,9 @@ void writeFileSafely(const std::string& path, std::span<const uint8_t> contents,
     replaceFile(path, contents, beforeReplace, Kind::document, onlyOver, onceReplaced);
 }
 
-void writeNewFileSafely(const std::string& path, std::span<const uint8_t> contents, const BeforeReplaceHook& beforeReplace) {
-    replaceFile(path, contents, beforeReplace, Kind::newInSharedDirectory);
+void writeNewFileSafely(const std::string& path, std::span<const uint8_t> contents, const BeforeReplaceHook& beforeReplace,
+                        const OnceReplaced& onceReplaced) {
+    replaceFile(path, contents, beforeReplace, Kind::newInSharedDirectory, std::nullopt, onceReplaced);
 }
 
 namespace {

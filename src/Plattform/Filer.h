@@ -95,6 +95,8 @@ Bytes readWholeFile(const std::string& path, uint64_t limit, HeldFile& read);
 // before it replaces the target; returning false aborts the save. For tests.
 using BeforeReplaceHook = std::function<bool(const std::string& temporaryPath)>;
 
+class EndingSignalsCaught;
+
 // What follows once the new contents have replaced the old.
 struct OnceReplaced {
     // The save is the last step of the process's work that counts, and the
@@ -102,6 +104,10 @@ struct OnceReplaced {
     // would end it (SIGINT, SIGTERM, SIGHUP, SIGQUIT, ...) are ignored, one
     // that arrived during the rename included.
     bool endingSignalsIgnored = false;
+    // The file counts only once the process has named it to its caller:
+    // from the rename on, those signals are caught here, one that arrived
+    // during the rename included, for the process to act on.
+    EndingSignalsCaught* signalsCaught = nullptr;
     // Runs just after the rename, those signals still held back (tests).
     std::function<void()> hook;
 };
@@ -138,7 +144,7 @@ void writeFileSafely(const std::string& path, std::span<const uint8_t> contents,
 // is read from memory by whoever takes it next, and the rename alone keeps
 // a reader from seeing it half written.
 void writeNewFileSafely(const std::string& path, std::span<const uint8_t> contents,
-                        const BeforeReplaceHook& beforeReplace = {});
+                        const BeforeReplaceHook& beforeReplace = {}, const OnceReplaced& onceReplaced = {});
 
 // The directory for temporary files: TMPDIR when it is set and not empty,
 // else the system's default.

@@ -9,6 +9,7 @@
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,6 +23,7 @@ constexpr size_t signalCount = sizeof cleanupSignals / sizeof cleanupSignals[0];
 // process's own, and SIGKILL cannot be caught); they include the above.
 constexpr int endingSignals[] = {SIGHUP,    SIGINT,  SIGQUIT, SIGTERM, SIGUSR1, SIGUSR2, SIGALRM,
                                  SIGVTALRM, SIGPROF, SIGIO,   SIGPWR,  SIGXCPU, SIGXFSZ};
+constexpr size_t endingCount = sizeof endingSignals / sizeof endingSignals[0];
 
 // What the signal handler may touch: a fixed buffer and flags, no heap.
 char pendingPath[PATH_MAX + 1];
@@ -36,9 +38,19 @@ extern "C" void removeTemporaryAndRaise(int signal) {
     ::raise(signal);
 }
 
+// EndingSignalsCaught's: the first signal caught, and the handlers it
+// stands in for.
+volatile sig_atomic_t caughtSignal = 0;
+struct sigaction beforeCatching[endingCount];
+bool catching[endingCount];
+
+extern "C" void recordSignal(int signal) {
+    if (!caughtSignal) caughtSignal = signal;
+}
+
 // Holds the ending signals back while the handler's state changes or a
 // rename decides what one would do; one that arrives meanwhile is delivered
-// when this ends.
+// when this ends, unless `keep` hands the hold on.
 class SignalsHeld {
 public:
     SignalsHeld() {
@@ -47,10 +59,16 @@ public:
         for (int s : endingSignals) sigaddset(&set, s);
         ::pthread_sigmask(SIG_BLOCK, &set, &old_);
     }
-    ~SignalsHeld() { ::pthread_sigmask(SIG_SETMASK, &old_, nullptr); }
+    ~SignalsHeld() {
+        if (!kept_) ::pthread_sigmask(SIG_SETMASK, &old_, nullptr);
+    }
+    // What was held back before.
+    const sigset_t& before() const { return old_; }
+    void keep() { kept_ = true; }
 
 private:
     sigset_t old_;
+    bool kept_ = false;
 };
 
 void installHandlers() {
@@ -140,10 +158,17 @@ int TemporaryFile::release() {
     return fd;
 }
 
-bool TemporaryFile::renameTo(const std::string& target, bool lastWord, const std::function<void()>& renamed) {
+bool TemporaryFile::renameTo(const std::string& target, bool lastWord, const std::function<void()>& renamed,
+                             EndingSignalsCaught* caught) {
     SignalsHeld held;
     if (::rename(path_.c_str(), target.c_str()) != 0) return false;
     forget();
+    // Caught while still held back, so that one that arrived during the
+    // rename is the caller's to judge too.
+    if (caught) {
+        caught->begin(held.before());
+        held.keep();
+    }
     if (renamed) renamed();
     // Before the signals are let through again, so that one held back
     // during the rename is discarded, not delivered.
@@ -176,6 +201,53 @@ void ignoreEndingSignals() {
     ignore.sa_handler = SIG_IGN;
     sigemptyset(&ignore.sa_mask);
     for (int s : endingSignals) ::sigaction(s, &ignore, nullptr);
+}
+
+void EndingSignalsCaught::begin(const sigset_t& unheld) {
+    caughtSignal = 0;
+    struct sigaction record {};
+    record.sa_handler = recordSignal;
+    sigemptyset(&record.sa_mask);
+    for (size_t i = 0; i < endingCount; ++i) {
+        catching[i] = false;
+        if (::sigaction(endingSignals[i], nullptr, &beforeCatching[i]) != 0) continue;
+        if (beforeCatching[i].sa_handler == SIG_IGN) continue;
+        catching[i] = ::sigaction(endingSignals[i], &record, nullptr) == 0;
+    }
+    unheld_ = unheld;
+    active_ = true;
+}
+
+EndingSignalsCaught::~EndingSignalsCaught() {
+    if (!active_) return;
+    // Let through before the handlers go back, so that a held one is
+    // caught (or, once ignored, discarded).
+    ::pthread_sigmask(SIG_SETMASK, &unheld_, nullptr);
+    if (ignored_) return;
+    for (size_t i = 0; i < endingCount; ++i)
+        if (catching[i]) ::sigaction(endingSignals[i], &beforeCatching[i], nullptr);
+}
+
+int EndingSignalsCaught::signal() const { return active_ ? caughtSignal : 0; }
+
+bool EndingSignalsCaught::waitToWrite(int fd) {
+    if (!active_) return true;
+    pollfd descriptor{fd, POLLOUT, 0};
+    // The signals are let in only inside ppoll, atomically with the wait.
+    while (!caughtSignal) {
+        const int ready = ::ppoll(&descriptor, 1, nullptr, &unheld_);
+        if (caughtSignal) break;
+        // Ready, failed, or a descriptor poll cannot judge: the write says
+        // which.
+        if (ready != 0 && !(ready < 0 && errno == EINTR)) return true;
+    }
+    return false;
+}
+
+void EndingSignalsCaught::ignoreFromNowOn() {
+    if (!active_) return;
+    ignoreEndingSignals();
+    ignored_ = true;
 }
 
 void removeStaleTemporaryFiles(const std::string& target) {
