@@ -35,6 +35,18 @@ std::string läsFrånBörjan(int fd) {
     return text;
 }
 
+// Fills the pipe whose write end is `fd` to the last byte.
+void fyll(int fd) {
+    const int flaggor = ::fcntl(fd, F_GETFL);
+    ::fcntl(fd, F_SETFL, flaggor | O_NONBLOCK);
+    const std::string sida(4096, 'x');
+    for (size_t n = sida.size(); n > 0; n /= 2)
+        while (::write(fd, sida.data(), n) > 0) {
+        }
+    // The program writes to the same open file: it must wait, not fail.
+    ::fcntl(fd, F_SETFL, flaggor);
+}
+
 bool skrivAllt(int fd, std::string_view text) {
     while (!text.empty()) {
         const ssize_t n = ::write(fd, text.data(), text.size());
@@ -91,11 +103,16 @@ Startad startaProgram(const std::string& program, const std::vector<std::string>
             ut = pipa[0];
         }
     }
+    int fullPipa = -1;
+    if (val.utdata == Utdata::fullPipa && ::pipe2(pipa, O_CLOEXEC) == 0) {
+        fyll(pipa[1]);
+        fullPipa = pipa[0];
+    }
     const int utTill = val.utdata == Utdata::full ? ::open("/dev/full", O_WRONLY | O_CLOEXEC)
-                       : medPipa                  ? pipa[1]
+                       : medPipa || fullPipa >= 0 ? pipa[1]
                                                   : ut;
     const int felTill = val.utdata == Utdata::ihopMedFel ? pipa[1] : fel;
-    Startad s{program, -1, ut, fel, val.utdata == Utdata::ihopMedFel, {}, indataSenare};
+    Startad s{program, -1, ut, fel, val.utdata == Utdata::ihopMedFel, {}, indataSenare, fullPipa};
     if (in < 0 || ut < 0 || fel < 0 || utTill < 0 ||
         (val.indata && !val.indatafil && (!skrivAllt(in, *val.indata) || ::lseek(in, 0, SEEK_SET) < 0))) {
         ADD_FAILURE() << "could not set up the streams for " << program;
@@ -172,7 +189,7 @@ Körning väntaPå(Startad& s) {
     if (s.utÄrPipa) läsPipan(s);
     Körning k{slut ? WEXITSTATUS(status) : -1, s.utÄrPipa ? std::move(s.läst) : läsFrånBörjan(s.ut),
               läsFrånBörjan(s.fel)};
-    for (int* fd : {&s.ut, &s.fel, &s.indata}) {
+    for (int* fd : {&s.ut, &s.fel, &s.indata, &s.fullPipa}) {
         if (*fd >= 0) ::close(*fd);
         *fd = -1;
     }
@@ -180,16 +197,35 @@ Körning väntaPå(Startad& s) {
     return k;
 }
 
+namespace {
+
+bool väntaTills(const std::function<bool()>& villkor) {
+    for (int i = 0; i < 1000; ++i) {
+        if (villkor()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
+}
+
+}  // namespace
+
 bool väntaTillsIndataLäses(const Startad& s) {
     // The system call a process sits in and its arguments: read, from
     // descriptor 0.
     const std::string läser = std::to_string(SYS_read) + " 0x0 ";
     const fs::path anrop = "/proc/" + std::to_string(s.pid) + "/syscall";
-    for (int i = 0; i < 1000; ++i) {
-        if (läsFil(anrop).starts_with(läser)) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return false;
+    return väntaTills([&] { return läsFil(anrop).starts_with(läser); });
+}
+
+bool väntaTillsDetSover(const Startad& s, const std::function<bool()>& villkor) {
+    // The state follows the name in parentheses, which may hold anything.
+    const fs::path stat = "/proc/" + std::to_string(s.pid) + "/stat";
+    return väntaTills([&] {
+        if (!villkor()) return false;
+        const std::string rad = läsFil(stat);
+        const size_t slut = rad.rfind(") ");
+        return slut != std::string::npos && rad.compare(slut + 2, 1, "S") == 0;
+    });
 }
 
 unsigned vanligAnvändare() { return ::geteuid() == 0 ? 65534 : ::geteuid(); }

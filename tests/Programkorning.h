@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,7 @@ enum class Utdata {
     full,         // /dev/full: every write fails with "No space left on device"
     stängdPipe,   // a pipe nobody reads, as when piped into a program that has quit
     ihopMedFel,   // one pipe for standard output and error (2>&1 into a pipe), read into Körning::ut
+    fullPipa,     // a pipe already full that nobody reads while the program runs: a write to it waits
 };
 
 struct Körval {
@@ -58,6 +60,7 @@ struct Startad {
     bool utÄrPipa = false;  // `ut` is the read end of a pipe, read while the program runs
     std::string läst;       // what was read from that pipe so far
     int indata = -1;        // the write end of standard input, with Körval::indataSenare
+    int fullPipa = -1;      // the read end of Utdata::fullPipa, held unread
 };
 
 // Runs `program` (looked up on PATH when it has no slash) with `argument`
@@ -72,6 +75,9 @@ Körning väntaPå(Startad& startad);
 // Waits (at most ten seconds) until the program sits in a read of its
 // standard input; false when it never does.
 bool väntaTillsIndataLäses(const Startad& startad);
+// Waits (at most ten seconds) until `villkor` holds while the program
+// sleeps, as it does on a full pipe; false when it never does.
+bool väntaTillsDetSover(const Startad& startad, const std::function<bool()>& villkor);
 inline Körning körProgram(const std::string& program, const std::vector<std::string>& argument,
                           const Körval& val = {}) {
     Startad s = startaProgram(program, argument, val);

@@ -8,7 +8,9 @@
 #include "Modell/Affarskontakt.h"
 #include "Modell/Fakturor/Faktura.h"
 #include "Plattform/Filer.h"
+#include "Plattform/TemporaryFiles.h"
 
+#include <cstring>
 #include <string>
 #include <unistd.h>
 
@@ -40,8 +42,12 @@ int senasteFakturajobbet(Bokföring& bokföring, const std::vector<std::string>&
         skrivFel(*utskrift.fel);
         return 1;
     }
+    // From the rename until its line is out, the file is named or taken
+    // away: whoever reads no line must find no file. The signals that would
+    // end the run meanwhile are caught, and the run itself removes the file.
+    EndingSignalsCaught signaler;
     try {
-        writeNewFileSafely(sökväg, utskrift.pdf);
+        writeNewFileSafely(sökväg, utskrift.pdf, {}, {.signalsCaught = &signaler});
     } catch (const FileError& fel) {
         // The message names the file alone; the user must know where it
         // went, and what chose that place.
@@ -51,13 +57,23 @@ int senasteFakturajobbet(Bokföring& bokföring, const std::vector<std::string>&
     // The invoice is made without what the layout had to leave out; the
     // user learns why.
     if (utskrift.utelämnadLogotyp)
-        skrivFel("Warning: the invoice is made without the ledger's logo: " + *utskrift.utelämnadLogotyp + ".");
-    skrivRad(resultatradFörFaktura(faktura->nummer(), faktura->mottagare->epost.value_or(""), sökväg));
+        skrivFel(signaler, "Warning: the invoice is made without the ledger's logo: " + *utskrift.utelämnadLogotyp + ".");
+    if (!signaler.signal())
+        skrivRad(signaler, resultatradFörFaktura(faktura->nummer(), faktura->mottagare->epost.value_or(""), sökväg));
+    if (const int signal = signaler.signal()) {
+        ::unlink(sökväg.c_str());
+        const char* namn = ::sigabbrev_np(signal);
+        throw Avbrott("Interrupted by " + (namn ? "SIG" + std::string(namn) : "signal " + std::to_string(signal)) +
+                      " before the result line was printed; the file \u201C" + filnamnFörFaktura(faktura->nummer()) +
+                      "\u201D was removed.");
+    }
     // A line that did not arrive fails the run (main says why), and a
     // failed run leaves no file.
     if (standardutensFel()) {
         ::unlink(sökväg.c_str());
         return 1;
     }
+    // The line is out: the run has done its work, and no signal undoes it.
+    signaler.ignoreFromNowOn();
     return 0;
 }

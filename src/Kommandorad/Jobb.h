@@ -3,10 +3,18 @@
 #include "Kommandorad/Dokument.h"
 #include "Plattform/Filer.h"
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 class Bokföring;
+
+// A signal ended the run before its work was told; what() says which and
+// what became of the work.
+class Avbrott : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 // Prints the number of the latest ledger entry, if there is one.
 int senasteVerifikationsjobbet(Bokföring& bokföring);
@@ -16,7 +24,8 @@ int senasteVerifikationsjobbet(Bokföring& bokföring);
 // resultatradFörFaktura). A failure to lay the invoice out or render it is
 // printed (status 1); Modulfel and FileError, when the invoice module or the
 // file cannot be had, are thrown. No file is left then, nor when the line
-// cannot be written (status 1).
+// cannot be written (status 1), nor when a signal that would end the run
+// arrives before the line is out (Avbrott); one after it is ignored.
 int senasteFakturajobbet(Bokföring& bokföring, const std::vector<std::string>& args);
 
 // Reads JSON from standard input, then locks `fil` for changing and

@@ -1,5 +1,6 @@
 // kontobok: one job on one .bok document per run.
 #include "Kommandorad/Fakturamodul.h"
+#include "Kommandorad/Jobb.h"
 #include "Kommandorad/Kommandorad.h"
 #include "Kommandorad/Utskrift.h"
 #include "Plattform/Filer.h"
@@ -25,16 +26,18 @@ int main(int argc, char** argv) {
     // each should give its memory back as it goes.
     giveLargeBlocksPagesOfTheirOwn();
     std::vector<std::string> args(argv, argv + argc);
-    // The latest-invoice job's failures to load its module or write its file
-    // arrive here as typed errors; other failures a user can cause are
-    // reported where they happen. The last two catches hold the line against
-    // anything else, so the run still ends with a message and status 1 and
-    // never with a half-written file.
+    // The latest-invoice job's failures to load its module or write its file,
+    // and a signal before its line is out, arrive here as typed errors; other
+    // failures a user can cause are reported where they happen. The last two
+    // catches hold the line against anything else, so the run still ends
+    // with a message and status 1 and never with a half-written file.
     try {
         return kör(args);
     } catch (const Modulfel& fel) {
         skrivFel(fel.what());
     } catch (const FileError& fel) {
+        skrivFel(fel.what());
+    } catch (const Avbrott& fel) {
         skrivFel(fel.what());
     } catch (const std::exception& fel) {
         skrivFel(std::string("Internal error: ") + fel.what());

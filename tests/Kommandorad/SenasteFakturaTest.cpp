@@ -26,6 +26,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <sched.h>
 
 #include <cstdlib>
@@ -351,6 +352,24 @@ TEST_F(SenasteFaktura, AResultLineThatCannotBeWrittenLeavesNoFile) {
         EXPECT_EQ(k.status, 1);
         EXPECT_NE(k.fel.find("Unable to write to standard output"), std::string::npos) << k.fel;
         EXPECT_EQ(filerI(ut), std::vector<std::string>{});
+    }
+}
+
+// A signal that would end a run held by a reader that takes nothing, its
+// file in place and its line not out, fails it as a line that cannot be
+// written does: a caller that reads no line finds no file.
+TEST_F(SenasteFaktura, ASignalBeforeTheLineIsOutLeavesNoFile) {
+    const std::string dokument = exempel({"--latest-template", "Karvomat4"});
+    for (const auto& [signal, namn] : {std::pair{SIGTERM, "SIGTERM"}, std::pair{SIGINT, "SIGINT"}}) {
+        Startad s = startaKontobok({dokument, "--latestInvoice"},
+                                   {.utdata = Utdata::fullPipa, .miljö = {{"TMPDIR", ut.string()}}});
+        EXPECT_TRUE(väntaTillsDetSover(s, [&] { return fs::exists(ut / "1012.pdf"); })) << namn;
+        ::kill(s.pid, signal);
+        const Körning k = väntaPå(s);
+        EXPECT_EQ(k.status, 1) << namn;
+        EXPECT_EQ(k.fel, "Interrupted by " + std::string(namn) +
+                             " before the result line was printed; the file \u201C1012.pdf\u201D was removed.\n");
+        EXPECT_EQ(filerI(ut), std::vector<std::string>{}) << namn;
     }
 }
 
