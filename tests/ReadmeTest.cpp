@@ -1,5 +1,6 @@
 // The README's examples, run as a newcomer runs them: in a fresh directory
-// after the demo, in the order shown, each printing what the README shows.
+// after the demo, in the order shown, each printing what the README shows;
+// and what it quotes of the demo, found in what the demo printed.
 #include "Programkorning.h"
 
 #include <gtest/gtest.h>
@@ -20,25 +21,34 @@ struct Exempel {
     std::string utdata;  // standard output and error together
 };
 
+struct Readmetext {
+    std::vector<Exempel> exempel;
+    std::vector<std::string> demonsUtdata;
+};
+
 // The commands ("$ " and the lines until their quotes close) of every
-// fenced block that opens with one, each with the lines shown after it. A
-// block that shows exit statuses is the demo's own output, not a command to
-// run again.
-std::vector<Exempel> readmensExempel() {
+// fenced block that opens with one, each with the lines shown after it; and
+// the blocks without a command that show exit statuses: what the demo
+// printed, not commands to run again.
+Readmetext läsReadme() {
     std::ifstream in(fs::path(KONTOBOK_SOURCE_DIR) / "README.md");
-    std::vector<Exempel> ut;
+    Readmetext ut;
     std::vector<Exempel> block;
-    bool iBlock = false, iKommando = false, demonsUtdata = false;
+    std::string text;
+    bool iBlock = false, iKommando = false, visarStatus = false;
     for (std::string rad; std::getline(in, rad);) {
         if (rad.starts_with("```")) {
-            if (iBlock && !demonsUtdata) ut.insert(ut.end(), block.begin(), block.end());
+            if (iBlock && !block.empty()) ut.exempel.insert(ut.exempel.end(), block.begin(), block.end());
+            if (iBlock && block.empty() && visarStatus) ut.demonsUtdata.push_back(text);
             iBlock = !iBlock;
             block.clear();
-            iKommando = demonsUtdata = false;
+            text.clear();
+            iKommando = visarStatus = false;
             continue;
         }
         if (!iBlock) continue;
-        if (rad.starts_with("(exit status")) demonsUtdata = true;
+        text += rad + "\n";
+        if (rad.starts_with("(exit status")) visarStatus = true;
         if (iKommando) {
             block.back().kommando += "\n" + rad;
         } else if (rad.starts_with("$ ")) {
@@ -64,9 +74,11 @@ TEST_F(Readme, EveryExampleRunsAsShownAfterTheDemo) {
     const Körning demo = körProgram("bash", {"-c", här + "scripts/demo build"});
     ASSERT_EQ(demo.status, 0) << demo.ut << demo.fel;
 
-    const std::vector<Exempel> exempel = readmensExempel();
-    EXPECT_GE(exempel.size(), 8u);
-    for (const Exempel& e : exempel) {
+    const Readmetext readme = läsReadme();
+    EXPECT_GE(readme.demonsUtdata.size(), 1u);
+    for (const std::string& utdrag : readme.demonsUtdata) EXPECT_NE(demo.ut.find(utdrag), std::string::npos) << utdrag;
+    EXPECT_GE(readme.exempel.size(), 8u);
+    for (const Exempel& e : readme.exempel) {
         const Körning k = körProgram("bash", {"-c", här + "{ " + e.kommando + "\n} 2>&1"});
         EXPECT_EQ(k.ut, e.utdata) << e.kommando;
     }
