@@ -43,6 +43,9 @@
 
 class Bokföring;
 class Fakturaliknande;
+namespace rumsplan {
+class Plan;
+}
 class Fakturamall;
 class StoredImage;
 
@@ -159,6 +162,14 @@ struct PlaneratRum {
     std::vector<Rect> texter;
 };
 
+// The rooms of the title block's texts where they are not their frames
+// (Fakturavy::läggTillInnehållMedRamFörLogotyp), and the pages the credit
+// terms stand on.
+struct Titelrum {
+    std::optional<Rect> titel, påminnelse, villkor, fskatt;
+    Sidslag villkorensSidor = Sidslag::alla;
+};
+
 // Defined after the class: it holds the class's EgnaRubriker.
 struct Kolumnval;
 
@@ -251,6 +262,15 @@ public:
     // A font of the layout; records the name when it is missing.
     std::optional<Font> typsnitt(std::string_view postScriptName, double storlek);
 
+    // The logo, title, reminder, credit terms and F-tax note on `plan`,
+    // each text in a room of its frame unless `rum` gives it another (an
+    // empty frame leaves it to the template).
+    void läggTillInnehållMedRamFörLogotyp(rumsplan::Plan& plan, const Rect& logotypram,
+                                           const TextAttributes& titelattribut, const Rect& titelram,
+                                           const TextAttributes& påminnelseattribut, const Rect& påminnelseram,
+                                           const TextAttributes& villkorsattribut, const Rect& villkorsram,
+                                           const TextAttributes& fskattattribut, const Rect& fskattsram,
+                                           const Titelrum& rum = {});
     void läggTillInnehållMedRamFörLogotyp(const Rect& logotypram, const TextAttributes& titelattribut,
                                            const Rect& titelram, const TextAttributes& påminnelseattribut,
                                            const Rect& påminnelseram, const TextAttributes& villkorsattribut,

@@ -12,6 +12,7 @@
 #include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
+#include <limits>
 #include <string>
 #include <utility>
 
@@ -122,18 +123,16 @@ std::vector<std::vector<CachatObjekt>> sidorMedRader(const Fakturavy& vy, Kolumn
     const double X = p.datautrymme.x, W = p.datautrymme.width;
     const double övrigaSidor = p.höjdPåÖvrigaSidor;
     const double sistaSidan = vy.följesedel ? övrigaSidor : p.datautrymme.height;
-    // Where the message may end, below the row base: where a last row may.
-    double meddelandetsFot = sistaSidan - sistaRadensMarginal;
-    // A message taller than that, on a page of its own, may run on below
-    // the rows' room where the template leaves it free.
-    double meddelandetsYttersta = meddelandetsFot;
-    if (p.meddelandetsFot) {
-        const double fot = *p.meddelandetsFot - p.datautrymme.y - radbasensFörskjutning;
-        if (p.meddelandetUnderRaderna)
-            meddelandetsYttersta = std::max(meddelandetsFot, fot);
-        else
-            meddelandetsFot = meddelandetsYttersta = std::min(meddelandetsFot, fot);
-    }
+    // Where the message must end, below the row base: above what the last
+    // page sets below the rows. One too tall for a page of its own is cut
+    // where a last row would end, or, where the template leaves the page
+    // free below the rows, where that ends.
+    constexpr double oändlig = std::numeric_limits<double>::infinity();
+    const double gräns =
+        p.meddelandetsFot ? *p.meddelandetsFot - p.datautrymme.y - radbasensFörskjutning : oändlig;
+    const double radernasFot = sistaSidan - sistaRadensMarginal;
+    const double meddelandetsYttersta =
+        p.meddelandetUnderRaderna ? std::max(radernasFot, gräns) : std::min(radernasFot, gräns);
     const auto meddelande = förberettMeddelande(vy, p, meddelandetsYttersta);
     const size_t antal = tabell.radhöjder.size();
     std::vector<double> kolumnensX;
@@ -143,18 +142,16 @@ std::vector<std::vector<CachatObjekt>> sidorMedRader(const Fakturavy& vy, Kolumn
     }
 
     Sidbyggare s(vy, p);
-    // Centred in the free room below the rows, as it always stood, where
-    // that keeps it in the room; else as low as the room lets it, and on a
-    // new last page where even that would take it over the last row.
+    // Centred in the free room below the rows where that keeps it above
+    // what stands below them, else as low as that lets it; on a new last
+    // page where the free room is too small for it.
     auto placeraMeddelande = [&] {
         const double h = meddelande->höjd;
-        auto överkant = [&] {
-            const double ledigt = sistaSidan - s.y;
-            const double mitt = s.radbas() + sistaSidan - h - ledigt * 0.5 + radbasensFörskjutning;
-            return std::max(s.radbas() + s.y, std::min(mitt, s.radbas() + meddelandetsFot - h));
-        };
-        if (s.radPlacerad && s.y + h > meddelandetsFot) s.sidbrytning();
-        s.sida.emplace_back(meddelande->text, Rect{X, överkant(), W, h});
+        if (s.radPlacerad && (h > sistaSidan - s.y || s.y + h > gräns)) s.sidbrytning();
+        const double ledigt = sistaSidan - s.y;
+        const double mitt = s.radbas() + sistaSidan - h - ledigt * 0.5 + radbasensFörskjutning;
+        const double överkant = std::max(s.radbas() + s.y, std::min(mitt, s.radbas() + gräns - h));
+        s.sida.emplace_back(meddelande->text, Rect{X, överkant, W, h});
     };
     // One row, or one part of a row, `höjd` high at the page's y.
     auto placeraRad = [&](double höjd, auto&& cellerna) {

@@ -12,6 +12,7 @@
 #include "Plattform/Ritning/StoredImage.h"
 #include "Plattform/Lokalisering.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/Rumsplan.h"
 
 namespace {
 
@@ -41,6 +42,24 @@ void Fakturavy::läggTillInnehållMedRamFörLogotyp(const Rect& logotypram, cons
 
     if (auto fskatt = fskattSomVisas(*this); fskatt && !fskattsram.isEmpty())
         innehållFörAllaSidor.emplace_back(passad(*fskatt, fskattattribut, fskattsram), fskattsram);
+}
+
+void Fakturavy::läggTillInnehållMedRamFörLogotyp(rumsplan::Plan& plan, const Rect& logotypram,
+                                                  const TextAttributes& titelattribut, const Rect& titelram,
+                                                  const TextAttributes& påminnelseattribut, const Rect& påminnelseram,
+                                                  const TextAttributes& villkorsattribut, const Rect& villkorsram,
+                                                  const TextAttributes& fskattattribut, const Rect& fskattsram,
+                                                  const Titelrum& rum) {
+    if (auto bild = logotyp(logotypram.size())) plan.rita({std::nullopt, std::nullopt, cachad::image{bild, logotypram}});
+    auto iRum = [&](const char* namn, const std::optional<std::string>& text, const TextAttributes& attribut,
+                    const Rect& ram, const std::optional<Rect>& yta, Sidslag sidor = Sidslag::alla) {
+        if (ärIfylld(text) && !ram.isEmpty())
+            plan.text(namn, AttributedString(*text, attribut), ram, {.rum = yta, .sidor = sidor});
+    };
+    iRum("title", f.rubriktextIFakturamall(nullptr, följesedel), titelattribut, titelram, rum.titel);
+    iRum("reminder", påminnelseSomVisas(*this), påminnelseattribut, påminnelseram, rum.påminnelse);
+    iRum("credit terms", kreditvillkorSomVisas(), villkorsattribut, villkorsram, rum.villkor, rum.villkorensSidor);
+    iRum("F-tax note", fskattSomVisas(*this), fskattattribut, fskattsram, rum.fskatt);
 }
 
 std::shared_ptr<const Image> Fakturavy::logotyp(Size ram) {

@@ -139,7 +139,7 @@ void Fakturavy::konfigureraInnehållFörB() {
         avsändare.block("sender", {std::move(tabeller.avsändare), {38, 431, 207, 0}, Sättning::tabell},
                         {.förankring = Förankring::kring(431, 0.5, Avrundning::närmast)});
         plan.krymperMed(mottagare, avsändare);
-        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
     }
 
     if (följesedel) {
@@ -166,7 +166,7 @@ void Fakturavy::konfigureraInnehållFörB() {
             plan.rum(std::string(fakt.namn) + " caption", rubriken)
                 .block("caption", {AttributedString(fakt.rubrik, påEnRad(rubrik)), rubriken});
         }
-        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
         alla.push_back(text(versaler(rubrikFörBeloppAttBetala()), attBetalaRubrik, {469, 508, 144, 24}));
         alla.push_back(text(belopp(f.attBetala()), attBetala, {641, 507, 144, 24}));
     }

@@ -98,7 +98,7 @@ void läggTillFotenFörBB(Fakturavy& vy, double villkorensSlut, const TextAttrib
     rumsplan::Rum& höger = plan.rum("registration", högerRum(delad));
     fyll(sändare, höger, delad);
     if (delad) plan.krymperMed(sändare, höger);
-    for (CachatObjekt& o : std::move(plan).placera()) vy.innehållFörAllaSidor.push_back(std::move(o));
+    for (CachatObjekt& o : std::move(plan).placeraTexter()) vy.innehållFörAllaSidor.push_back(std::move(o));
 }
 
 }  // namespace
@@ -195,7 +195,7 @@ void Fakturavy::konfigureraInnehållFörBB() {
     const double fot = std::min(strimlan + d, lägstaFot);
     fakta(plan.rum("facts", {höger.x, huvudetsTopp, höger.width, fot - huvudetsTopp}));
     adresser(plan.rum("addresses", {vänster.x, huvudetsTopp, vänster.width, fot - huvudetsTopp}));
-    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
 
     // The amount to pay: caption at the left, amount at the right of one
     // frame; a delivery note whites the strip out.

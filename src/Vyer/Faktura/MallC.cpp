@@ -132,7 +132,7 @@ void Fakturavy::konfigureraInnehållFörC() {
         vänster.block("delivery address", {{AttributedString(*adress, text10), {44, 210, 190, 60}},
                                            {AttributedString(versaler(rubrikFörLeveransadress()), text10), {44, 197, 190, 14}}});
 
-    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
 
     if (!följesedel) {
         alla.push_back(CachatObjekt(Rect{37, 299, 256, 43}, tonad));

@@ -147,7 +147,7 @@ void Fakturavy::konfigureraInnehållFörCC() {
                      {394, fot - 94, 185, 94},
                      rumsplan::Sättning::tabell}},
                    {.förankring = rumsplan::Förankring::påFoten(fot)});
-        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
     }
 
     // The amount to pay and its caption share a frame, at its two ends;
@@ -168,7 +168,7 @@ void Fakturavy::konfigureraInnehållFörCC() {
             const Rect rad{32, y, 88, bricktexter[i + 1].second - y};
             brickan.rum("badge", rad).block("badge", {AttributedString(t, påEnRad(bricka)), rad});
         }
-        for (CachatObjekt& o : std::move(brickan).placera()) alla.push_back(std::move(o));
+        for (CachatObjekt& o : std::move(brickan).placeraTexter()) alla.push_back(std::move(o));
     }
 
     // Four amount rows start at y 491; each further row starts them 7

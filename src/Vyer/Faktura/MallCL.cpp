@@ -97,7 +97,7 @@ void Fakturavy::konfigureraInnehållFörCL() {
             .block("recipient", {std::move(mottagare), {38, 53, 225, 213}, rumsplan::Sättning::tabell})
             .block("sender", {std::move(avsändare), {38, 319, 225, 237}, rumsplan::Sättning::tabell},
                    {.avstånd = 12});
-        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
     }
 
     // The title ends where the date strip begins, or at the right edge of a
@@ -115,7 +115,7 @@ void Fakturavy::konfigureraInnehållFörCL() {
             .block("amount to pay",
                    {{AttributedString(rubrikFörBeloppAttBetala(), attBetalaRubrik), {553, 502, std::max(rubrikbredd, 0.0), 24}},
                     {std::move(beloppet), {553, 500, 235, 24}}});
-        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
         auto band = datalistMedKolumndata(
             mallverktyg::fakta(*this, {Fakt::fakturadatum, Fakt::fakturanummer, Fakt::förfallodatum,
                                        Fakt::betalningsvillkor}),

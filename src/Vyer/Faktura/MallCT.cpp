@@ -132,7 +132,7 @@ void Fakturavy::konfigureraInnehållFörCTMedFärg(const Color& accent) {
         const Rect sida = ramFörEnSida();
         plan.rum("facts", {36, band.överkant, sida.maxX() - 36, band.nederkant - band.överkant})
             .färdiga(std::move(band.objekt));
-        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
     }
 
     if (följesedel) {

@@ -118,7 +118,7 @@ void Fakturavy::konfigureraInnehållFörCp() {
                               fotrubrik, fotvärde)
                     .tabell,
                 kontaktram, rumsplan::Sättning::tabell});
-    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
 
     // The box at the foot: caption and amount at the two ends of one frame,
     // the due date above the payment terms. A delivery note hides the box.

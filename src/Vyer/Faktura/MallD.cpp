@@ -110,7 +110,7 @@ void Fakturavy::konfigureraInnehållFörD() {
                           {211, 753, 168, 59}));
         plan.rum("payment", {394, 752, 188, fot - 752})
             .block("payment", tabell(betalningsinformation(), {395, 753, 186, 64}));
-        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
     }
 
     // The facts on a pale band: each a caption in capitals over its value,
@@ -156,7 +156,7 @@ void Fakturavy::konfigureraInnehållFörD() {
         }
         x += bredder[k] + mellanrum;
     }
-    std::vector<CachatObjekt> faktaobjekt = std::move(faktaplan).placera();
+    std::vector<CachatObjekt> faktaobjekt = std::move(faktaplan).placeraTexter();
     double bandetsSlut = bandetsFot;
     for (const CachatObjekt& o : faktaobjekt)
         bandetsSlut = std::max(bandetsSlut, mallverktyg::textensSlut(*this, o) + 5);

@@ -115,7 +115,7 @@ void Fakturavy::konfigureraInnehållFörDf() {
         mallverktyg::faktaOchBetalning(*this, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});
     plan.rum("contact", {339, 697, 205, 128})
         .block("contact", {tabellMedData(kontakt, brödtext, brödtext).tabell, {339, 722, 205, 103}});
-    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
 
     // The dotted lists, the references under the invoice's facts (a
     // delivery note has none: the references take their place), each with
@@ -144,7 +144,7 @@ void Fakturavy::konfigureraInnehållFörDf() {
                                      Fakt::mottagarensMomsregistreringsnummer, Fakt::inköpsordernummer,
                                      Fakt::leveranssätt, Fakt::leveransdatum}),
           referenser - listradhöjd);
-    std::vector<CachatObjekt> listtexter = std::move(listplan).placera();
+    std::vector<CachatObjekt> listtexter = std::move(listplan).placeraTexter();
     const double listornasFot = mallverktyg::nederkant(*this, listtexter, 0);
     // Caption and value a row: the rule runs from the first caption's line
     // to the last value's frame.

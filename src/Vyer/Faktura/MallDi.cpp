@@ -13,7 +13,6 @@
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
-using mallverktyg::text;
 
 namespace {
 
@@ -53,34 +52,33 @@ void Fakturavy::konfigureraInnehållFörDi() {
     const TextAttributes beloppsvärde    {std::nullopt,    std::nullopt, normal12};
     const TextAttributes villkorsrad     {std::nullopt,    std::nullopt, smalFet8};
 
-    läggTillInnehållMedRamFörLogotyp({258, 196, 113, 83}, titel, {346, 37, 207, 28}, påminnelse, {29, 137, 204, 20},
-                                     villkor, {264, 716, 279, 34}, tabellvärde, {53, 662, 180, 24});
+    rumsplan::Plan plan(*this);
+    läggTillInnehållMedRamFörLogotyp(plan, {258, 196, 113, 83}, titel, {346, 37, 207, 28}, påminnelse,
+                                     {29, 137, 204, 20}, villkor, {264, 716, 279, 34}, tabellvärde, {53, 662, 180, 24},
+                                     {.titel = Rect{346, 37, 207, 23}});
 
     // The left column, from under the reminder down to the F-tax note: the
     // recipient's table centred on y 270, the sender's on y 506; a long
     // recipient's table pushes the sender's down.
-    auto tabeller = mallverktyg::mottagarOchAvsändartabeller(*this, tabelletikett, tabellvärde);
-    auto& alla = innehållFörAllaSidor;
-    for (CachatObjekt& o : mallverktyg::faktatabellerIKolumn(*this, std::move(tabeller), {32, 160, 203, 500},
-                                             {.mottagare = 270, .avsändare = 506}, rumsplan::Avrundning::nedåt))
-        alla.push_back(std::move(o));
+    mallverktyg::faktatabellerIKolumn(plan, mallverktyg::mottagarOchAvsändartabeller(*this, tabelletikett, tabellvärde),
+                                      {32, 160, 203, 500}, {.mottagare = 270, .avsändare = 506},
+                                      rumsplan::Avrundning::nedåt);
+    plan.text("number", AttributedString(f.nummer(), nummer), {346, 60, 207, 21}, {.rum = Rect{346, 60, 207, 20}});
+    if (!följesedel) plan.text("date", AttributedString(datumtext(f.fakturadatum()), datum), {476, 80, 77, 17});
+    mallverktyg::villkorOchAttBetala(plan, *this, {.x = 264, .bredd = 280}, villkorsrad, beloppsrubrik, beloppsvärde);
 
-    alla.push_back(text(f.nummer(), nummer, {346, 60, 207, 21}));
-    if (!följesedel) alla.push_back(text(datumtext(f.fakturadatum()), datum, {476, 80, 77, 17}));
-    for (CachatObjekt& o :
-         mallverktyg::villkorOchAttBetala(*this, {.x = 264, .bredd = 280}, villkorsrad, beloppsrubrik, beloppsvärde))
-        alla.push_back(std::move(o));
-
-    std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(data, dataHöger, {408, 567, 135, 15}, {408, 567, 135, 15},
-                                    {.taMedTotalen = true})
-            .data;
+    plan.placerade("amounts",
+                   beloppfältMedRubrikattribut(data, dataHöger, {408, 567, 135, 15}, {408, 567, 135, 15},
+                                               {.taMedTotalen = true})
+                       .data,
+                   Sidslag::sista);
     if (auto moms = momssammanfattningMedRubrikAttribut(data, data, {264, 566, 132, 74},
                                                         {.rubrikOvanförSammanfattning = true}))
-        sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
+        plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
 
-    läggTillKolumnerMedRubrikattribut(
-        kolumnrubrik, data, kolumnrubrikHöger, dataHöger,
-        {.rubrikutrymme = {264, 290, 278, 17}, .datautrymme = {264, 301, 278, 233}, .höjdPåÖvrigaSidor = 344});
-    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+    plan.artikeltabell({kolumnrubrik, data, kolumnrubrikHöger, dataHöger,
+                        {.rubrikutrymme = {264, 290, 278, 17},
+                         .datautrymme = {264, 301, 278, 233},
+                         .höjdPåÖvrigaSidor = 344}});
+    std::move(plan).placera();
 }

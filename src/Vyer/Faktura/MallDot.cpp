@@ -14,7 +14,6 @@
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
-using mallverktyg::text;
 
 namespace {
 
@@ -55,37 +54,36 @@ void Fakturavy::konfigureraInnehållFörDoMedFärg(const Color& accent) {
     const TextAttributes villkorsrad     {std::nullopt,    std::nullopt, smalFet8};
     const TextAttributes fskatt          {std::nullopt,    vit,          kursiv7};
 
-    läggTillInnehållMedRamFörLogotyp({41, 625, 158, 105}, titel, {340, 155, 207, 20}, påminnelse, {264, 237, 287, 24},
-                                     villkor, {264, 716, 279, 34}, fskatt, {16, 802, 120, 24});
+    rumsplan::Plan plan(*this);
+    läggTillInnehållMedRamFörLogotyp(plan, {41, 625, 158, 105}, titel, {340, 155, 207, 20}, påminnelse,
+                                     {264, 237, 287, 24}, villkor, {264, 716, 279, 34}, fskatt, {16, 802, 120, 24},
+                                     {.titel = Rect{340, 155, 207, 14}});
 
-    auto& alla = innehållFörAllaSidor;
     // The left column down to above the logo: the recipient's table from
     // y 176, the sender's from y 371 or 8 points below a longer recipient's.
-    {
-        auto tabeller = mallverktyg::mottagarOchAvsändartabeller(*this, tabelletikett, tabellvärde);
-        rumsplan::Plan plan(*this);
-        plan.rum("facts", {30, 176, 205, 444})
-            .block("recipient", {std::move(tabeller.mottagare), {30, 176, 205, 190}, rumsplan::Sättning::tabell})
-            .block("sender", {std::move(tabeller.avsändare), {30, 371, 205, 239}, rumsplan::Sättning::tabell},
-                   {.avstånd = 8});
-        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
-    }
-    alla.push_back(text(f.nummer(), nummer, {340, 169, 207, 21}));
-    if (!följesedel) alla.push_back(text(datumtext(f.fakturadatum()), datum, {259, 156, 77, 17}));
-    for (CachatObjekt& o :
-         mallverktyg::villkorOchAttBetala(*this, {.x = 264, .bredd = 280}, villkorsrad, beloppsrubrik, beloppsvärde))
-        alla.push_back(std::move(o));
+    auto tabeller = mallverktyg::mottagarOchAvsändartabeller(*this, tabelletikett, tabellvärde);
+    mallverktyg::tabellerIKolumn(plan, {30, 176, 205, 444},
+                                 {{"recipient", std::move(tabeller.mottagare), {30, 176, 205, 190}, {}},
+                                  {"sender", std::move(tabeller.avsändare), {30, 371, 205, 239}, {.avstånd = 8}}});
+    plan.text("number", AttributedString(f.nummer(), nummer), {340, 169, 207, 21});
+    if (!följesedel) plan.text("date", AttributedString(datumtext(f.fakturadatum()), datum), {259, 156, 77, 17});
+    mallverktyg::villkorOchAttBetala(plan, *this, {.x = 264, .bredd = 280}, villkorsrad, beloppsrubrik, beloppsvärde);
 
     // The amount rows stand centred on y 597 however many there are.
     const double y = 597 - halvBeloppsrad * antalBeloppsrader(true);
-    std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(data, dataHöger, {408, y, 135, 15}, {408, y, 135, 15}, {.taMedTotalen = true}).data;
+    plan.placerade("amounts",
+                   beloppfältMedRubrikattribut(data, dataHöger, {408, y, 135, 15}, {408, y, 135, 15},
+                                               {.taMedTotalen = true})
+                       .data,
+                   Sidslag::sista);
     if (auto moms = momssammanfattningMedRubrikAttribut(data, data, {264, 566, 132, 74},
                                                         {.rubrikOvanförSammanfattning = true}))
-        sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
+        plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
 
-    läggTillKolumnerMedRubrikattribut(
-        kolumnrubrik, data, kolumnrubrikHöger, dataHöger,
-        {.rubrikutrymme = {264, 290, 278, 17}, .datautrymme = {264, 301, 278, 228}, .höjdPåÖvrigaSidor = 324});
-    läggTillInnehållPåSistaSidan(std::move(sistaSidan), Rect{250, 542, 300, 20});
+    plan.artikeltabell({kolumnrubrik, data, kolumnrubrikHöger, dataHöger,
+                        {.rubrikutrymme = {264, 290, 278, 17},
+                         .datautrymme = {264, 301, 278, 228},
+                         .höjdPåÖvrigaSidor = 324}});
+    plan.vittPåÖvrigaSidor({250, 542, 300, 20});
+    std::move(plan).placera();
 }

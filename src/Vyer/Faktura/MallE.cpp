@@ -157,7 +157,7 @@ void Fakturavy::konfigureraInnehållFörE() {
     plan.rum("contact", kontaktrum)
         .block("contact", {kontakttabell.tabell, {kontaktrum.x, y, kontaktrum.width, h}, rumsplan::Sättning::tabell},
                {.förankring = rumsplan::Förankring::påFoten(y + h)});
-    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
 
     kolumnavstånd = 8;
     rubrikutfyllnad = 5;

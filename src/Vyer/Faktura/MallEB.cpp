@@ -94,7 +94,7 @@ void läggUt(Fakturavy& vy, const Bandstil& s) {
                 .block("invoice address", {AttributedString(*adress, s.brödtext), {462, 52, 115, 97}});
             alla.push_back(textUppåt(vy.rubrikFörMottagare(), s.adressrubrik, {0, 0, 100, 14}, rubrikvridning));
         }
-        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
     }
 
     // The fact columns are centred on y 241.5, in white on the dark band

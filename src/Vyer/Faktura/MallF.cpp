@@ -96,7 +96,7 @@ void Fakturavy::konfigureraInnehållFörF() {
                            {mallverktyg::påSinaRader(*this, AttributedString(*text, påminnelse), {156, 20}),
                             {19, 266, 156, 20}},
                            {.avstånd = 4});
-        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
     }
 
     // Two tables of the sender's data on y 796, their common frame half
@@ -126,7 +126,7 @@ void Fakturavy::konfigureraInnehållFörF() {
                     {{std::move(vänster), {32, fot - höjd, 186, höjd}, rumsplan::Sättning::tabell},
                      {std::move(höger), {241, fot - höjd, 210, höjd}, rumsplan::Sättning::tabell}},
                     {.avstånd = 1, .förankring = rumsplan::Förankring::påFoten(fot)});
-        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
     }
 
     läggTillInnehållMedRamFörLogotyp({461, 700, 114, 85}, titel, {299, 24, 260, 33}, påminnelse, {}, småtext,

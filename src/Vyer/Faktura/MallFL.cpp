@@ -108,7 +108,7 @@ void Fakturavy::konfigureraInnehållFörFL() {
         const double bredd = iSittRum ? 183 : logotypram.minX() - 197;
         plan.rum("contact", {197, 719, bredd, (iSittRum ? 832 : 836) - 719.0})
             .block("contact", {kontakttabell, {197, 719, bredd, 84}, rumsplan::Sättning::tabell});
-        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
     }
 
     // The column of facts; the due date stands here on delivery notes too.
@@ -123,7 +123,7 @@ void Fakturavy::konfigureraInnehållFörFL() {
         auto& kolumnen = plan.rum("facts", {37, 67, 125, 316 - 1 - 67});
         for (AttributedString& text : mallverktyg::rubrikerÖverVärden(fakta, faktarubrik, liten))
             kolumnen.block("fact", {std::move(text), {37, 67, 125, 0}}, {.avstånd = 4});
-        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
     }
 
     if (följesedel) {

@@ -130,7 +130,7 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
             finskGiroblankett(*this, giroblankettstilar(*normal7, *normal6, *normal9), plan);
         alla.insert(alla.end(), std::make_move_iterator(blankett.begin()), std::make_move_iterator(blankett.end()));
     }
-    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
 
     // Amount rows past four lift the amounts and the VAT summary and shorten
     // the item table's room on the last page.

@@ -121,7 +121,7 @@ void Fakturavy::konfigureraInnehållFörFr() {
                              {.fetStilPåFörstaRaden = true})
                    .tabell,
                {127, 481.5}, std::nullopt, 196, avsändarrum.height);
-    std::vector<CachatObjekt> tabellerna = std::move(plan).placera();
+    std::vector<CachatObjekt> tabellerna = std::move(plan).placeraTexter();
     if (harMottagare && !tabellerna.empty()) {
         const double slut = mallverktyg::textensSlut(*this, tabellerna.front());
         const double längre = std::clamp(std::ceil(slut + 12 - grönFot), 0.0, längst);

@@ -81,7 +81,7 @@ void Fakturavy::konfigureraInnehållFörG() {
         mallverktyg::faktaOchBetalning(*this, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
         [&](const Datalista& data) { return tabellMedData(data, avsändarrubrik, avsändarvärde).tabell; },
         {.vänster = {46, 162}, .höger = {213, 195}, .fot = fot, .överkant = 646 + 17});
-    for (CachatObjekt& o : std::move(avsändaren).placera()) alla.push_back(std::move(o));
+    for (CachatObjekt& o : std::move(avsändaren).placeraTexter()) alla.push_back(std::move(o));
 
     // Each address in a room of its own, down to just above the blue rule
     // at y 157.
@@ -98,7 +98,7 @@ void Fakturavy::konfigureraInnehållFörG() {
         adressen("invoice address", *adress, 462);
         alla.push_back(textUppåt(rubrikFörMottagaradress(), adressrubrik, {0, 0, 100, 14}, rubrikvridning));
     }
-    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
 
     // The facts keep between the title and the credit terms.
     läggInKolumndataÖverTreKolumner(faktarubrik, brödtext,

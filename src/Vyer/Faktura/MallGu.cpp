@@ -103,7 +103,7 @@ void Fakturavy::konfigureraInnehållFörGu() {
         avsändarrum.block("sender", {std::move(avsändaren), {27, 373.5, 219, 0}, Sättning::tabell},
                           {.förankring = Förankring::kring(373.5, 0.3, Avrundning::nedåt)});
         plan.krymperMed(mottagarrum, avsändarrum);
-        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
     }
 
     std::vector<CachatObjekt> sistaSidan =

@@ -135,7 +135,7 @@ void Fakturavy::konfigureraInnehållFörHi() {
                           {34, y + 13, 180, std::clamp(fot - (y + 13), 13.0, 119.0)}}},
                         {.avstånd = 2, .underPåHelPunkt = true});
         }
-        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
     }
 
     if (!följesedel) {

@@ -165,7 +165,7 @@ void Fakturavy::konfigureraInnehållFörK4() {
         plan.rum("foot table", rum)
             .block("foot table", {tabellMedData(data, fot, fot).tabell, ram, rumsplan::Sättning::tabell});
     }
-    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
 
     if (!följesedel) {
         alla.push_back(panel({262, 296, 296, 32}));
@@ -179,7 +179,7 @@ void Fakturavy::konfigureraInnehållFörK4() {
         rubriken.rum("amount caption", rubrikrum)
             .block("amount caption",
                    {AttributedString(versaler(rubrikFörBeloppAttBetala()), påEnRad(beloppsrubrik)), rubrikrum});
-        for (CachatObjekt& o : std::move(rubriken).placera()) alla.push_back(std::move(o));
+        for (CachatObjekt& o : std::move(rubriken).placeraTexter()) alla.push_back(std::move(o));
         alla.push_back(text(beloppet, belopp_, {272, 252, 278, 47}));
         alla.push_back(text(rubrikFörFörfallodatum() + " " + datumtext(f.förfallodatum()), brödtextHöger,
                             {272, 304, 278, 20}));

@@ -145,7 +145,7 @@ void Fakturavy::konfigureraInnehållFörM() {
     } else {
         alla.emplace_back(Rect{340, 102, 15, 100}, Color::white());
     }
-    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
 
     std::vector<CachatObjekt> sistaSidan =
         beloppfältMedRubrikattribut(brödtext, brödtextHöger, {356, 584, 171, 15}, {356, 584, 171, 15},

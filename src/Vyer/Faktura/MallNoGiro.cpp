@@ -124,7 +124,7 @@ void Fakturavy::konfigureraInnehållFörNoGiroAvTyp(NoGirotyp typ) {
                                          {x, avsändarY, 194, 68}, rumsplan::Sättning::tabell});
         x = 263;
     }
-    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
 
     // The grey band goes under everything laid out so far: the credit terms
     // stand inside it and would be hidden.

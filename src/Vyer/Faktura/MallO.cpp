@@ -99,7 +99,7 @@ void läggUt(Fakturavy& vy, const Utseende& u) {
         {.adressbredd = 210 - 5 - 56,
          .kontaktbredd = 170,
          .namnetUnder = mallverktyg::underKreditvillkoren(vy, villkor, u.villkorsram)});
-    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
 
     // The facts keep below the addresses, which run on as far as they go
     // and share the room with them.

@@ -143,7 +143,7 @@ void Fakturavy::konfigureraInnehållFörP() {
     vänsterRum.block("delivery address", std::move(leveransadress)).färdiga(std::move(rubriker));
     högerRum.block("invoice address", std::move(fakturaadress));
     mallverktyg::faktakolumnerIRum(*this, {&vänsterRum, &högerRum}, faktarubrik, faktavärde, fakta, 2);
-    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
 
     if (!följesedel) {
         alla.push_back(text(rubrikFörBeloppAttBetala(), attBetalaRubrik, {327, 630, 206, 21}));

@@ -13,8 +13,6 @@
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
-using mallverktyg::text;
-
 namespace {
 
 const Color grön = Color::rgb(0, 137.0 / 255, 57.0 / 255);
@@ -55,39 +53,38 @@ void Fakturavy::konfigureraInnehållFörPi() {
     const TextAttributes beloppsvärde    {std::nullopt,    std::nullopt,   lätt12};
     const TextAttributes villkorsrad     {std::nullopt,    std::nullopt,   smalFet8};
 
-    läggTillInnehållMedRamFörLogotyp({349, 34, 171, 126}, titel, {27, 27, 209, 22}, påminnelse, {266, 188, 306, 20},
-                                     villkor, {286, 716, 279, 34}, fskatt, {466, 792, 100, 24});
+    rumsplan::Plan plan(*this);
+    läggTillInnehållMedRamFörLogotyp(plan, {349, 34, 171, 126}, titel, {27, 27, 209, 22}, påminnelse,
+                                     {266, 188, 306, 20}, villkor, {286, 716, 279, 34}, fskatt, {466, 792, 100, 24},
+                                     {.titel = Rect{27, 27, 209, 18}});
 
     // The left column, from under the invoice date down to the foot's
     // pixels: the recipient's table centred on y 269, the sender's with 70 %
     // of its height above y 529. Every fact filled in makes the recipient's
     // table reach down past where the sender's would start: that then
     // starts a row below it.
-    auto tabeller = mallverktyg::mottagarOchAvsändartabeller(*this, tabelletikett, tabellvärde);
-    auto& alla = innehållFörAllaSidor;
-    for (CachatObjekt& o : mallverktyg::faktatabellerIKolumn(*this, std::move(tabeller), {27, 88, 208, 685 - 88},
-                                             {.mottagare = 269, .avsändare = 529, .andelAvAvsändarenOvanför = 0.7},
-                                             rumsplan::Avrundning::närmast))
-        alla.push_back(std::move(o));
+    mallverktyg::faktatabellerIKolumn(plan, mallverktyg::mottagarOchAvsändartabeller(*this, tabelletikett, tabellvärde),
+                                      {27, 88, 208, 685 - 88},
+                                      {.mottagare = 269, .avsändare = 529, .andelAvAvsändarenOvanför = 0.7},
+                                      rumsplan::Avrundning::närmast);
+    plan.text("number", AttributedString(f.nummer(), nummer), {27, 45, 209, 25}, {.rum = Rect{27, 45, 209, 19}});
+    if (!följesedel) plan.text("date", AttributedString(datumtext(f.fakturadatum()), datum), {27, 64, 209, 17});
+    mallverktyg::villkorOchAttBetala(plan, *this, {.x = 286, .bredd = 279}, villkorsrad, beloppsrubrik, beloppsvärde);
 
-    alla.push_back(text(f.nummer(), nummer, {27, 45, 209, 25}));
-    if (!följesedel) alla.push_back(text(datumtext(f.fakturadatum()), datum, {27, 64, 209, 17}));
-    for (CachatObjekt& o :
-         mallverktyg::villkorOchAttBetala(*this, {.x = 286, .bredd = 279}, villkorsrad, beloppsrubrik, beloppsvärde))
-        alla.push_back(std::move(o));
-
-    std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(data, dataHöger, {430, 566, 133, 15}, {430, 566, 133, 15},
-                                    {.taMedTotalen = true})
-            .data;
+    plan.placerade("amounts",
+                   beloppfältMedRubrikattribut(data, dataHöger, {430, 566, 133, 15}, {430, 566, 133, 15},
+                                               {.taMedTotalen = true})
+                       .data,
+                   Sidslag::sista);
     if (auto moms = momssammanfattningMedRubrikAttribut(tabellvärde, tabellvärde, {285, 566, 132, 74},
                                                         {.rubrikOvanförSammanfattning = true}))
-        sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
+        plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
 
     // The amount to pay and the payment line stand on every page, so the
     // rows of earlier pages end above them, as far down as in template Di.
-    läggTillKolumnerMedRubrikattribut(
-        kolumnrubrik, data, kolumnrubrikHöger, dataHöger,
-        {.rubrikutrymme = {285, 289, 278, 17}, .datautrymme = {285, 301, 278, 233}, .höjdPåÖvrigaSidor = 344});
-    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+    plan.artikeltabell({kolumnrubrik, data, kolumnrubrikHöger, dataHöger,
+                        {.rubrikutrymme = {285, 289, 278, 17},
+                         .datautrymme = {285, 301, 278, 233},
+                         .höjdPåÖvrigaSidor = 344}});
+    std::move(plan).placera();
 }

@@ -149,7 +149,7 @@ void Fakturavy::konfigureraInnehållFörR() {
                                      {rubrikram.width, 0}),
             rubrikram, {plats.minX() - 11, plats.maxY() - 16}, rubrikvinkel));
     }
-    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
 
     if (!följesedel) {
         // Caption at the left of the frame, the amount at its right.

@@ -107,7 +107,7 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
                 .block("company", {tabellMedData(data, litenEtikett, liten).tabell, ram, rumsplan::Sättning::tabell});
             först = false;
         }
-        for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
     }
 
     // The boxes in the grid's order, each at its column and row. A fact gets
@@ -195,7 +195,7 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
             .block("caption", {AttributedString(ruta.rubrik, påEnRad(rutrubrik)), rubriken});
         rutorna.rum("box", värdet_).block("value", {värdet(ruta, 100), värdet_});
     }
-    for (CachatObjekt& o : std::move(rutorna).placera()) alla.push_back(std::move(o));
+    for (CachatObjekt& o : std::move(rutorna).placeraTexter()) alla.push_back(std::move(o));
 
     // Caption and value on one line, the caption in the accent colour.
     using mallverktyg::rubrikOchVärde;

@@ -139,7 +139,7 @@ void Fakturavy::konfigureraInnehållFörSL() {
     plan.rum("sender contact", kontaktram)
         .block("sender contact", {tabellMedData(kontakt, litenHöger, liten, {.storaBokstäverPåRubrik = true}).tabell,
                                   kontaktram, rumsplan::Sättning::tabell});
-    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
 
     // The payment term and the due date, centred in the background's badge.
     if (!följesedel) {

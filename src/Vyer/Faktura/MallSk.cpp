@@ -114,7 +114,7 @@ void Fakturavy::konfigureraInnehållFörSk() {
         plan.rum(fotrum[i], fotrummen[i])
             .block(fotrum[i], {tabellMedData(fot[i], fotetikett, fotvärde).tabell, fotramar[i],
                                rumsplan::Sättning::tabell});
-    for (CachatObjekt& o : std::move(plan).placera()) alla.push_back(std::move(o));
+    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
 
     if (!följesedel) {
         alla.push_back(text(rubrikFörBeloppAttBetala(), attBetalaRubrik, {83, 587, 229, 15}));

@@ -3,7 +3,7 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
-#include "Vyer/Faktura/Textpassning.h"
+#include "Vyer/Faktura/Rumsplan.h"
 
 namespace mallverktyg {
 
@@ -35,17 +35,14 @@ std::string villkorOchFörfallodatum(const Fakturavy& vy) {
            " " + Fakturavy::datumtext(vy.f.förfallodatum());
 }
 
-std::vector<CachatObjekt> villkorOchAttBetala(const Fakturavy& vy, Spalt spalt,
-                                              const TextAttributes& villkorsattribut,
-                                              const TextAttributes& beloppsrubrikattribut,
-                                              const TextAttributes& beloppsattribut) {
-    std::vector<CachatObjekt> objekt;
-    if (vy.följesedel) return objekt;
-    objekt.push_back(text(villkorOchFörfallodatum(vy), villkorsattribut, {spalt.x, 698, spalt.bredd, 17}));
-    objekt.emplace_back(
-        rubrikOchVärde(vy.rubrikFörBeloppAttBetala(), beloppsrubrikattribut, vy.belopp(vy.f.attBetala()), beloppsattribut),
-        Rect{spalt.x, 679, spalt.bredd, 21});
-    return objekt;
+void villkorOchAttBetala(rumsplan::Plan& plan, const Fakturavy& vy, Spalt spalt, const TextAttributes& villkorsattribut,
+                         const TextAttributes& beloppsrubrikattribut, const TextAttributes& beloppsattribut) {
+    if (vy.följesedel) return;
+    plan.text("terms", AttributedString(villkorOchFörfallodatum(vy), villkorsattribut), {spalt.x, 698, spalt.bredd, 17});
+    plan.text("amount to pay",
+              rubrikOchVärde(vy.rubrikFörBeloppAttBetala(), beloppsrubrikattribut, vy.belopp(vy.f.attBetala()),
+                             beloppsattribut),
+              {spalt.x, 679, spalt.bredd, 21}, {.rum = Rect{spalt.x, 679, spalt.bredd, 19}});
 }
 
 }  // namespace mallverktyg

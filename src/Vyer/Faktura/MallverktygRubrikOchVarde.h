@@ -6,6 +6,10 @@
 #include "Vyer/Faktura/Fakturavy.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 
+namespace rumsplan {
+class Plan;
+}
+
 #include <limits>
 #include <string>
 #include <string_view>
@@ -30,13 +34,11 @@ std::vector<AttributedString> rubrikerÖverVärden(const Datalista& data, const 
 std::string villkorOchFörfallodatum(const Fakturavy& vy);
 
 // The foot of an item column at the right, on every page of an invoice:
-// the payment term and the due date on one line at (x, 698, bredd, 17),
-// "Payment terms 30 days  •  Due date 2024-03-05", and above it the amount
-// to pay at (x, 679, bredd, 21), its caption and a space in one face, the
-// amount in another. Nothing on a delivery note.
-std::vector<CachatObjekt> villkorOchAttBetala(const Fakturavy& vy, Spalt spalt,
-                                              const TextAttributes& villkorsattribut,
-                                              const TextAttributes& beloppsrubrikattribut,
-                                              const TextAttributes& beloppsattribut);
+// the amount to pay at (x, 679, bredd, 19), its caption and a space in one
+// face, the amount in another, and under it the payment term and the due
+// date on one line at (x, 698, bredd, 17), "Payment terms 30 days  •  Due
+// date 2024-03-05". Nothing on a delivery note.
+void villkorOchAttBetala(rumsplan::Plan& plan, const Fakturavy& vy, Spalt spalt, const TextAttributes& villkorsattribut,
+                         const TextAttributes& beloppsrubrikattribut, const TextAttributes& beloppsattribut);
 
 }  // namespace mallverktyg

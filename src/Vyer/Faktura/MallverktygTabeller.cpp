@@ -172,7 +172,7 @@ std::vector<CachatObjekt> faktalistorMedPunktledare(Fakturavy& vy, const Datalis
     };
     lista(första, val.förstaY, {});
     lista(andra, val.andraY, {.avstånd = val.mellanrum + underTexten});
-    return std::move(plan).placera();
+    return std::move(plan).placeraTexter();
 }
 
 Rect underTabellen(const Fakturavy& vy, Rect ram, double fot) {
@@ -183,18 +183,46 @@ Rect underTabellen(const Fakturavy& vy, Rect ram, double fot) {
 
 }  // namespace mallverktyg
 
-std::vector<CachatObjekt> mallverktyg::faktatabellerIKolumn(Fakturavy& vy, Faktatabeller tabeller, const Rect& rum,
-                                                            Kolumnlinjer linjer, rumsplan::Avrundning avrundning) {
+void mallverktyg::tabellerIKolumn(rumsplan::Plan& plan, const Rect& rum, std::vector<Kolumntabell> tabeller) {
+    rumsplan::Rum alla("tables", rum);
+    for (Kolumntabell& t : tabeller) alla.block(t.namn, {t.tabell, t.ram, rumsplan::Sättning::tabell}, t.val);
+    auto iEttRum = [&] {
+        rumsplan::Rum& iPlanen = plan.rum("tables", rum);
+        for (const rumsplan::Rum::Block& b : alla.blocken()) iPlanen.block(b.namn, b.texter, b.val);
+    };
+    if (plan.rymmer(alla, 100)) return iEttRum();
+    // Where they do not all fit at full size, each is set smaller alone in
+    // its part of the column, from the top it has there (the parts meeting
+    // halfway across the gap between them), as long as each part holds
+    // its table at 70 %; else they are set smaller together.
+    const auto platser = plan.blockensPlatser(alla);
+    const auto& blocken = alla.blocken();
+    auto mellan = [&](size_t i) {  // between block i and the next
+        return std::clamp((platser[i].topp + platser[i].höjd + platser[i + 1].topp) / 2, rum.minY(), rum.maxY());
+    };
+    std::vector<rumsplan::Rum> delar;
+    for (size_t i = 0; i < blocken.size(); ++i) {
+        const double topp = i == 0 ? rum.minY() : mellan(i - 1);
+        const double fot = i + 1 == blocken.size() ? rum.maxY() : mellan(i);
+        rumsplan::Text text = blocken[i].texter.front();
+        text.ram = {text.ram.x, std::max(platser[i].topp, topp), text.ram.width, 1};
+        delar.emplace_back(blocken[i].namn, Rect{rum.x, topp, rum.width, std::max(0.0, fot - topp)});
+        delar.back().block(blocken[i].namn, std::move(text));
+        if (!plan.rymmer(delar.back(), minstaProcent)) return iEttRum();
+    }
+    for (const rumsplan::Rum& del : delar)
+        plan.rum(del.namn(), del.yta()).block(del.namn(), del.blocken().front().texter);
+}
+
+void mallverktyg::faktatabellerIKolumn(rumsplan::Plan& plan, Faktatabeller tabeller, const Rect& rum, Kolumnlinjer linjer,
+                                       rumsplan::Avrundning avrundning) {
     using rumsplan::Förankring;
-    rumsplan::Plan plan(vy);
-    plan.rum("recipient and sender", rum)
-        .block("recipient",
-               {std::move(tabeller.mottagare), {rum.x, linjer.mottagare, rum.width, 1}, rumsplan::Sättning::tabell},
-               {.förankring = Förankring::kring(linjer.mottagare, 0.5, avrundning)})
-        .block("sender",
-               {std::move(tabeller.avsändare), {rum.x, linjer.avsändare, rum.width, 1}, rumsplan::Sättning::tabell},
-               {.avstånd = 13,
-                .förankring = Förankring::kring(linjer.avsändare, linjer.andelAvAvsändarenOvanför, avrundning),
-                .underPåHelPunkt = true});
-    return std::move(plan).placera();
+    tabellerIKolumn(
+        plan, rum,
+        {{"recipient", std::move(tabeller.mottagare), {rum.x, linjer.mottagare, rum.width, 1},
+          {.förankring = Förankring::kring(linjer.mottagare, 0.5, avrundning)}},
+         {"sender", std::move(tabeller.avsändare), {rum.x, linjer.avsändare, rum.width, 1},
+          {.avstånd = 13,
+           .förankring = Förankring::kring(linjer.avsändare, linjer.andelAvAvsändarenOvanför, avrundning),
+           .underPåHelPunkt = true}}});
 }

@@ -68,6 +68,19 @@ struct Faktatabeller {
 Faktatabeller mottagarOchAvsändartabeller(const Fakturavy& vy, const TextAttributes& etikettattribut,
                                           const TextAttributes& värdeattribut);
 
+// Tables stacked in a column room, each a block (Rumsplan.h) standing as
+// `val` says: in one room where they all fit at full size, else each set
+// smaller alone in its own part of the column, from where it stands at
+// full size, so that a table too wide for the column does not make the
+// others smaller with it.
+struct Kolumntabell {
+    std::string namn;
+    AttributedString tabell;
+    Rect ram;
+    rumsplan::Blockval val;
+};
+void tabellerIKolumn(rumsplan::Plan& plan, const Rect& rum, std::vector<Kolumntabell> tabeller);
+
 // The two tables in one column room, each about its line (`andel` of it
 // above the line, its top rounded as `avrundning` says); the sender's
 // starts on the whole point 13 below a recipient's that reaches down to it.
@@ -75,8 +88,8 @@ struct Kolumnlinjer {
     double mottagare, avsändare;
     double andelAvAvsändarenOvanför = 0.5;
 };
-std::vector<CachatObjekt> faktatabellerIKolumn(Fakturavy& vy, Faktatabeller tabeller, const Rect& rum,
-                                               Kolumnlinjer linjer, rumsplan::Avrundning avrundning);
+void faktatabellerIKolumn(rumsplan::Plan& plan, Faktatabeller tabeller, const Rect& rum, Kolumnlinjer linjer,
+                          rumsplan::Avrundning avrundning);
 
 // The three fact columns (Fakturavy::läggInKolumndataÖverTreKolumner) as
 // blocks of `rummen`, each column in the room its place lies in, where

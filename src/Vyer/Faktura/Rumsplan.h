@@ -1,14 +1,17 @@
 #pragma once
-// A template's page as rooms: rectangles that never overlap, each holding
-// the blocks of text that may stand in it, top to bottom. A template
-// declares its blocks and their rooms; one fitter places them all, by one
-// rule, so that a long value meets no neighbour whatever its length:
+// A template's page as one plan: rooms, rectangles that never overlap,
+// each holding the blocks of text that may stand in it, top to bottom;
+// the drawings between them; the item table. A template declares them in
+// the order they are drawn; one fitter places every block, by one rule,
+// so that a long value meets no neighbour whatever its length:
 //  1. Each text is measured at the width it is drawn in; a line kept to its
 //     line that is too wide for its column even at 70 % wraps there.
 //  2. A room's blocks stand where the template put them, each pushed down
 //     under the one above it (by its gap); when the last then ends below
 //     the room's foot they move up, as far as the room's top and the
-//     blocks above let them. A room that holds its blocks so is done.
+//     blocks above let them. A room that holds its blocks so is done. A
+//     room is at least as high as the first line of its first block: a
+//     caption in a frame lower than its line keeps to that line.
 //  3. Otherwise every room of its group is set smaller, texts and gaps by
 //     one factor in whole percent, down to 70 %: the largest at which
 //     every room of the group holds its blocks, preferring one at which no
@@ -16,26 +19,29 @@
 //  4. Past 70 % a room's blocks stand close from its top and are cut at
 //     its foot: the block that crosses it keeps the lines that end above
 //     it, the last ending in an ellipsis, and the blocks after it are left
-//     out. A block without room for one line is left out and the block
-//     above it gives its last line to the ellipsis; the first block of a
-//     room keeps its first line, a room being at least a line high.
+//     out. A block without room for its first line is left out and the
+//     block above it gives its last line to the ellipsis; the first block
+//     of a room keeps its first line.
 // Each text is laid out only as far as its room can show, however long.
 //
 // The plan records its rooms on the view (Fakturavy::planeradeRum), so a
-// test can hold that no two of a page overlap.
+// test can hold that no two of a page overlap and that every text stands
+// in its own.
 #include "Vyer/Faktura/Fakturavy.h"
 
 #include <deque>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace rumsplan {
 
-// How a text is drawn: a plain string from its frame's top left, or a
-// table in full text layout; or a caption on one line whose last word is a
-// leader of dots that runs on to the frame's edge and is cut there: it is
-// measured without its leader, which it loses only when it must wrap.
+// How a text is drawn: a plain string (from its frame's top left, or on
+// its foot in a view that sets strings so), or a table in full text
+// layout; or a caption on one line whose last word is a leader of dots
+// that runs on to the frame's edge and is cut there: it is measured
+// without its leader, which it loses only when it must wrap.
 enum class Sättning { sträng, tabell, medLedare };
 
 // One text of a block, in the frame it has while its block stands where
@@ -76,7 +82,7 @@ struct Blockval {
 
 class Rum {
 public:
-    Rum(std::string namn, Rect yta) : namn_(std::move(namn)), yta_(yta) {}
+    Rum(std::string namn, Rect yta, Sidslag sidor = Sidslag::alla) : namn_(std::move(namn)), yta_(yta), sidor_(sidor) {}
 
     // A block of `texter` that move and are set smaller together, below
     // the blocks added before it; a block without text takes no room.
@@ -89,6 +95,10 @@ public:
 
     const std::string& namn() const { return namn_; }
     const Rect& yta() const { return yta_; }
+    Sidslag sidor() const { return sidor_; }
+    // The system the room and its texts' frames are given in, turned on
+    // the page (a caption running upward); none: the page's own.
+    const std::optional<AffineTransform>& vridning() const { return vridning_; }
 
     struct Block {
         std::string namn;
@@ -96,46 +106,122 @@ public:
         Blockval val;
     };
     const std::vector<Block>& blocken() const { return block_; }
-    std::vector<CachatObjekt>& färdiga() { return färdiga_; }
+    const std::vector<CachatObjekt>& färdiga() const { return färdiga_; }
 
 private:
+    friend class Plan;
     std::string namn_;
     Rect yta_;
+    Sidslag sidor_;
+    std::optional<AffineTransform> vridning_;
     std::vector<Block> block_;
     std::vector<CachatObjekt> färdiga_;
 };
 
+// Where a text alone in a room stands (Plan::text).
+struct Textval {
+    std::optional<Rect> rum;
+    Sidslag sidor = Sidslag::alla;
+    Sättning sättning = Sättning::sträng;
+};
+
+// The item table as the plan draws it (Fakturavy::läggTillKolumnerMedRubrikattribut).
+struct Artikeltabell {
+    TextAttributes rubrik, data, högerställdRubrik, högerställdData;
+    Kolumnval val;
+};
+
 class Plan {
 public:
-    explicit Plan(Fakturavy& vy, Sidslag sidor = Sidslag::alla) : vy_(vy), sidor_(sidor) {}
+    explicit Plan(Fakturavy& vy) : vy_(vy) {}
+    Plan(const Plan&) = delete;
+    Plan& operator=(const Plan&) = delete;
 
-    // A room; its blocks are set smaller alone unless it shrinks with
-    // others (krymperMed).
-    Rum& rum(std::string namn, Rect yta);
+    // A room on the pages `sidor`: on every page, or only on the last
+    // (what an invoice shows once its rows are done; not on a delivery
+    // note), or on those before it. Its blocks are set smaller alone
+    // unless it shrinks with others (krymperMed).
+    Rum& rum(std::string namn, Rect yta, Sidslag sidor = Sidslag::alla);
+    // A text alone in a room of its frame, or of `rum` where the frame
+    // reaches into its neighbour's (frames of one line that overlap where
+    // the text does not); nothing for an empty text.
+    void text(std::string namn, AttributedString text, const Rect& ram, const Textval& val = {});
+    // Texts a shared step has placed (the amount rows, the VAT summary) in
+    // a room of what they take, standing as they are.
+    Rum& placerade(std::string namn, std::vector<CachatObjekt> objekt, Sidslag sidor = Sidslag::alla);
+    // A room in a system that `vridning` turns onto the page: the room and
+    // its texts' frames are given in it.
+    Rum& vridetRum(std::string namn, Rect yta, AffineTransform vridning, Sidslag sidor = Sidslag::alla);
     // `a` and `b` are set smaller by one factor, with every room either
     // already shrinks with.
     void krymperMed(const Rum& a, const Rum& b);
+    // Rooms side by side, left to right, each holding tables in its whole
+    // width: a room whose blocks do not fit even at 70 % takes width from
+    // the rooms beside it, the nearest first and the right before the
+    // left, as much as it lacks and as each can spare while its own still
+    // fit without a broken word; the gaps between them stay. Rooms that
+    // all fit stay as declared.
+    void delarBredd(std::vector<Rum*> rummen);
 
-    // The placed texts, room by room and block by block in the order
-    // given; the rooms are recorded on the view.
-    std::vector<CachatObjekt> placera() &&;
+    // A drawing that is no text (a panel, a rule, the logo) in its place
+    // among the rest, on the pages `sidor`.
+    void rita(CachatObjekt objekt, Sidslag sidor = Sidslag::alla);
+    // The item table, its headings and rows in their place among the rest;
+    // on the last page the invoice's message ends above what stands below
+    // the rows there.
+    void artikeltabell(Artikeltabell tabell);
+    // White over `yta` on every page before the last, under that page's
+    // own rows: what the background and every page's objects show there is
+    // seen on the last page only.
+    void vittPåÖvrigaSidor(const Rect& yta) { vitt_ = yta; }
 
-    // The blocks of `rum` at their full size, each pushed under the one
-    // above, in a room reaching down to the page's foot: for a room whose
-    // foot gives way to its blocks (what stands below moving down), to be
-    // declared once they show where that foot is.
+    // --- What the plan answers before it places ------------------------
+    // Whether `rum` holds its blocks at `procent` of their size.
+    bool rymmer(const Rum& rum, int procent) const;
+    // How high the blocks of `rum` reach below its top at `procent` of
+    // their size, each pushed under the one above, as far as the page
+    // shows them: for a room whose foot gives way (what stands below
+    // moving down) or one whose neighbour gives way to it.
+    double höjd(const Rum& rum, int procent = 100) const;
+    // Where each block of `rum` stands at `procent` of its size, top and
+    // height, as the fitter stands them in the room (before any is cut).
+    struct Blockplats {
+        double topp = 0, höjd = 0;
+    };
+    std::vector<Blockplats> blockensPlatser(const Rum& rum, int procent = 100) const;
+    // The blocks of `rum` at their full size, in a room reaching down to
+    // the page's foot.
     std::vector<CachatObjekt> vidFullStorlek(const Rum& rum) const;
 
+    // Places every block and writes the page: what stands on every page,
+    // then the item table's pages, then what stands on the last page only
+    // or on those before it; the rooms are recorded on the view.
+    void placera() &&;
+    // The texts of the rooms placed, in order, for a caller that draws
+    // them itself; the rooms are recorded on the view.
+    std::vector<CachatObjekt> placeraTexter() &&;
+
 private:
+    struct Ritning {
+        CachatObjekt objekt;
+        Sidslag sidor;
+    };
+    using Del = std::variant<size_t, Ritning, Artikeltabell>;  // a room by index, a drawing, the table
+
+    std::vector<std::vector<CachatObjekt>> placeradeRum();
+    std::optional<double> meddelandetsFot(const Kolumnval& val,
+                                          const std::vector<std::vector<CachatObjekt>>& rummen) const;
+
     Fakturavy& vy_;
-    Sidslag sidor_;
     std::deque<Rum> rum_;  // stable addresses: a template keeps a Rum& while it adds more
     std::vector<size_t> grupp_;
+    std::vector<std::vector<size_t>> breddlag_;
+    std::vector<Del> delar_;
+    std::optional<Rect> vitt_;
 };
 
 // Whether `rum` holds its blocks at `procent` of their size, as a plan
-// would place them there: for a template with a shorter form of a text (an
-// address run together) that it uses only where even 70 % is not enough.
+// would place them there.
 bool rymmer(const TextMeasurer& mätare, const Rum& rum, int procent);
 
 }  // namespace rumsplan

@@ -56,7 +56,8 @@ protected:
     }
 
     void lägg(Rect datautrymme, double höjdPåÖvrigaSidor, std::optional<Color> band = std::nullopt,
-              Fakturavy::EgnaRubriker egna = nullptr, bool storaBokstäver = false) {
+              Fakturavy::EgnaRubriker egna = nullptr, bool storaBokstäver = false,
+              std::optional<double> meddelandetsFot = std::nullopt) {
         vy().läggTillKolumnerMedRubrikattribut(rubrikattribut, dataattribut, högerställdaRubrikattribut,
                                                högerställdaDataattribut,
                                                {.rubrikutrymme = rubrikutrymme,
@@ -64,7 +65,8 @@ protected:
                                                 .höjdPåÖvrigaSidor = höjdPåÖvrigaSidor,
                                                 .storaBokstäverPåRubriker = storaBokstäver,
                                                 .alternerandeRadfärg = band,
-                                                .egnaRubriker = std::move(egna)});
+                                                .egnaRubriker = std::move(egna),
+                                                .meddelandetsFot = meddelandetsFot});
     }
 
     // A fresh invoice, measurer and view, for table-driven cases.

@@ -349,23 +349,22 @@ struct Meddelandefall {
     Sidor väntade;
 };
 
-// The message takes the last page's room as a last row does: below the
-// rows and 3 points above the room's foot, centred in the free room where
-// that keeps it there (top: row base + H - h - free / 2 + 12).
+// The message stands below the last row, centred in the free room (top:
+// row base + H - h - free / 2 + 12), and on a new last page where the free
+// room is lower than it; it ends above what the last page sets below the
+// rows (meddelandetsFot) where centred it would not.
 TEST_F(Radsidor, TheMessageStandsInTheRoomBelowTheLastRow) {
     const std::string m = "Thank you";  // 45 x 12 in the data font
     const std::string från1 = "\u2026 continued from page 1 312 15", på2 = "\u2026 continued on page 2";
     const std::vector<Meddelandefall> fall = {
         // 160 free below the rows: 312 + 200 - 12 - 80 + 12.
         {"below the rows", {20, 20}, 200, std::nullopt, {{"r1 312 20", "r2 332 20", m + " 432 12"}}},
-        // 20 free: centred it would end at 414, past the room's foot at
-        // 312 + 100 - 3; it ends there instead.
+        // 20 free: 312 + 100 - 12 - 10 + 12.
         {"near the room's foot", {20, 20, 20, 20}, 100, std::nullopt,
-         {{"r1 312 20", "r2 332 20", "r3 352 20", "r4 372 20", m + " 397 12"}}},
-        // 14 free, 12 high with 3 below: on a new last page, centred in its
-        // 85 free.
-        {"no room for it and the margin", {20, 20, 20, 20, 6}, 100, std::nullopt,
-         {{"r1 312 20", "r2 332 20", "r3 352 20", "r4 372 20", "r5 392 6", på2 + " 398 15"},
+         {{"r1 312 20", "r2 332 20", "r3 352 20", "r4 372 20", m + " 402 12"}}},
+        // 8 free, 12 high: on a new last page, centred in its 85 free.
+        {"no room for it", {20, 20, 20, 20, 12}, 100, std::nullopt,
+         {{"r1 312 20", "r2 332 20", "r3 352 20", "r4 372 20", "r5 392 12", på2 + " 404 15"},
           {från1, m + " 369.5 12"}}},
         // Centred it would start at 284, over the row.
         {"a tall message starts below the last row", {20}, 200, Size{100, 150},
@@ -385,6 +384,12 @@ TEST_F(Radsidor, TheMessageStandsInTheRoomBelowTheLastRow) {
         lägg({30, 300, 535, c.sistaSidan}, 100);
         EXPECT_EQ(sidor(), c.väntade);
     }
+    // Centred it would end at 414, on the amounts at 410.
+    börjaOm();
+    rader({20, 20, 20, 20});
+    faktura.meddelande_ = m;
+    lägg({30, 300, 535, 100}, 100, std::nullopt, nullptr, false, 410);
+    EXPECT_EQ(sidor(), (Sidor{{"r1 312 20", "r2 332 20", "r3 352 20", "r4 372 20", m + " 398 12"}}));
 }
 
 // A message no last page holds is cut to what one holds below its

@@ -1,6 +1,7 @@
 // Captions with their values: on one line, in capitals over the value, and
 // the foot lines of a right-hand item column.
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
+#include "Vyer/Faktura/Rumsplan.h"
 
 #include "Displaylista.h"
 #include "FastMatare.h"
@@ -37,7 +38,9 @@ TEST(MallverktygRubrikOchVarde, PaymentTermLineUnderTheAmountToPayOnInvoicesOnly
     FastMätare mätare;
     for (bool följesedel : {false, true}) {
         Fakturavy vy(faktura, *bok, följesedel, mätare);
-        const auto objekt = mallverktyg::villkorOchAttBetala(vy, {.x = 264, .bredd = 280}, värde, rubrik, värde);
+        rumsplan::Plan plan(vy);
+        mallverktyg::villkorOchAttBetala(plan, vy, {.x = 264, .bredd = 280}, värde, rubrik, värde);
+        const auto objekt = std::move(plan).placeraTexter();
         if (följesedel) {
             EXPECT_TRUE(objekt.empty());
             continue;

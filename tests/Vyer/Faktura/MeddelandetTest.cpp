@@ -4,8 +4,9 @@
 // below the last row and over no amount row or other text of its page.
 // Laid out with the fixed-width measurer; the room is told by the page
 // count (as in Dataomrade.h): the tallest lone item page 1 holds ends where
-// a last row may end, which is where the message may end too. In the PDF,
-// the message's words stand clear of the amount rows' words.
+// a last row may end; centred in the free room, the message may end as far
+// below that as the rows' base stands below the data area's top. In the
+// PDF, the message's words stand clear of the amount rows' words.
 #include "Displaylista.h"
 #include "FastMatare.h"
 #include "Fullfaktura.h"
@@ -69,7 +70,10 @@ std::string fel(const Fakturavy& vy, double fot) {
     const CachatObjekt* m = displaylista::medText(sista, meddelande);
     if (!m) return "not on the last page";
     const Rect r = ram(*m);
-    if (r.maxY() > fot + helPunkt) return beskriv(*m) + " ends below the room's foot at " + std::to_string(fot);
+    // Centred in the free room, it may end as far below the room's foot as
+    // the rows' base stands below the data area's top.
+    if (r.maxY() > fot + Kolumnval::radbasensFörskjutning + helPunkt)
+        return beskriv(*m) + " ends below the room's foot at " + std::to_string(fot);
     // The rows, their bands and the continuation lines stand before it.
     for (const CachatObjekt* o = sista.data(); o != m; ++o)
         if (ram(*o).maxY() > r.minY()) return beskriv(*m) + " over " + beskriv(*o);

@@ -44,7 +44,7 @@ TEST_F(Rumsplan, BlocksStandWhereTheyWerePutPushedDownByLongerOnesAndUpFromTheFo
         plan.rum("room", {0, 0, 100, 100})
             .block("upper", Text{rader(f.raderOvan), {0, 10, 100, 12}})
             .block("lower", Text{rader(1), {0, 30, 100, 12}}, {.avstånd = 4});
-        const auto ut = std::move(plan).placera();
+        const auto ut = std::move(plan).placeraTexter();
         ASSERT_EQ(ut.size(), 2u);
         EXPECT_EQ(ram(ut[0]), f.väntatOvan) << f.raderOvan;
         EXPECT_EQ(ram(ut[1]), f.väntatUnder) << f.raderOvan;
@@ -57,7 +57,7 @@ TEST_F(Rumsplan, ABlockOnItsFootGrowsUp) {
         Plan plan(*vy);
         plan.rum("foot", {0, 0, 100, 100})
             .block("table", Text{rader(size_t(n)), {0, 80, 100, 20}}, {.förankring = Förankring::påFoten(100)});
-        EXPECT_EQ(ram(std::move(plan).placera().front()).y, topp) << n;
+        EXPECT_EQ(ram(std::move(plan).placeraTexter().front()).y, topp) << n;
     }
 }
 
@@ -70,7 +70,7 @@ TEST_F(Rumsplan, ABlockMovesUpNoHigherThanItMay) {
         plan.rum("band", {0, 0, 100, 100})
             .block("above", Text{rader(ovan), {0, 0, 100, 12}})
             .block("facts", Text{rader(5), {0, 60, 100, 12}}, {.avstånd = 4, .översta = 50});
-        const auto ut = std::move(plan).placera();
+        const auto ut = std::move(plan).placeraTexter();
         ASSERT_EQ(ut.size(), 2u);
         const double k = storlek(ut[1]) / 10;
         EXPECT_LT(k, 1) << ovan;
@@ -89,7 +89,7 @@ TEST_F(Rumsplan, RoomsOfAGroupAreSetSmallerByOneFactorOthersStay) {
     med.block("one line", Text{rader(1), {200, 0, 100, 12}});
     plan.rum("alone", {400, 0, 100, 40}).block("one line", Text{rader(1), {400, 0, 100, 12}});
     plan.krymperMed(full, med);
-    const auto ut = std::move(plan).placera();
+    const auto ut = std::move(plan).placeraTexter();
     ASSERT_EQ(ut.size(), 3u);
     EXPECT_NEAR(storlek(ut[0]), 8.4, 1e-9);
     EXPECT_NEAR(storlek(ut[1]), 8.4, 1e-9);
@@ -112,7 +112,7 @@ TEST_F(Rumsplan, PastSeventyPercentTheBlockAtTheFootIsCutVisiblyAndTheRestLeftOu
         plan.rum("room", {0, 0, 100, 40})
             .block("long", Text{rader(10), {0, 0, 100, 12}})
             .block("after", Text{rader(1), {0, 20, 100, 12}});
-        const auto ut = std::move(plan).placera();
+        const auto ut = std::move(plan).placeraTexter();
         ASSERT_EQ(ut.size(), 1u);
         EXPECT_EQ(text(ut[0])->text(), "rad\nrad\nrad\nrad\u2026");
         EXPECT_LE(ram(ut[0]).maxY(), 40);
@@ -123,7 +123,7 @@ TEST_F(Rumsplan, PastSeventyPercentTheBlockAtTheFootIsCutVisiblyAndTheRestLeftOu
         plan.rum("room", {0, 0, 100, 40})
             .block("first", Text{rader(4), {0, 0, 100, 12}})
             .block("second", Text{rader(2), {0, 20, 100, 12}}, {.avstånd = 4});
-        const auto ut = std::move(plan).placera();
+        const auto ut = std::move(plan).placeraTexter();
         ASSERT_EQ(ut.size(), 1u);
         EXPECT_EQ(text(ut[0])->text(), "rad\nrad\nrad\u2026");
     }
@@ -144,7 +144,7 @@ TEST_F(Rumsplan, ACaptionIsMeasuredWithoutItsLeaderAndFullSizeIgnoresTheFoot) {
     const auto full = plan.vidFullStorlek(prov);
     ASSERT_EQ(full.size(), 1u);
     EXPECT_EQ(ram(full[0]).maxY(), 37) << "36 high, with a point to spare";
-    const auto ut = std::move(plan).placera();
+    const auto ut = std::move(plan).placeraTexter();
     ASSERT_EQ(ut.size(), 1u);
     EXPECT_EQ(text(ut[0])->text(), rubrik.text());
     EXPECT_EQ(storlek(ut[0]), 10);
