@@ -46,6 +46,7 @@ class Fakturaliknande;
 namespace rumsplan {
 class Plan;
 }
+struct MättArtikeltabell;
 class Fakturamall;
 class StoredImage;
 
@@ -294,15 +295,26 @@ public:
                                       std::optional<Rect> medVittPåÖvrigaSidor);
 
     // Own column headings: given the heading strings and the anchor x of
-    // each column, the objects that stand for the headings.
-    using EgnaRubriker = std::function<std::vector<CachatObjekt>(const std::vector<AttributedString>& rubriker,
-                                                                 const std::vector<double>& positioner)>;
+    // each column, they add what stands for the headings to the plan.
+    using EgnaRubriker = std::function<void(rumsplan::Plan& plan, const std::vector<AttributedString>& rubriker,
+                                            const std::vector<double>& positioner)>;
+    // The item table on a plan of its own: for a layout with nothing else
+    // to place (a user template's table).
     void läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrikattribut, const TextAttributes& dataattribut,
                                            const TextAttributes& högerställdaRubrikattribut,
                                            const TextAttributes& högerställdaDataattribut, const Kolumnval& val);
-    // The rooms of the headings added from `förstaRubriken` on and of the
-    // rows, recorded in planeradeRum.
-    void planeraTabellensRum(size_t förstaRubriken, const Rect& datautrymme, double höjdPåÖvrigaSidor);
+    // The item table's first pass: which columns, their cells and widths,
+    // its headings on `plan`, the rows' room below them.
+    std::shared_ptr<MättArtikeltabell> mätArtikeltabell(const TextAttributes& rubrikattribut,
+                                                        const TextAttributes& dataattribut,
+                                                        const TextAttributes& högerställdaRubrikattribut,
+                                                        const TextAttributes& högerställdaDataattribut,
+                                                        const Kolumnval& val, rumsplan::Plan& plan);
+    // Its second pass: the rows page by page, which makes the pages; the
+    // message on the last page ends above `meddelandetsFot` where given.
+    void läggUtArtikeltabell(MättArtikeltabell& tabell, std::optional<double> meddelandetsFot);
+    // The rooms of the rows, recorded in planeradeRum.
+    void planeraTabellensRum(const Rect& datautrymme, double höjdPåÖvrigaSidor);
 
     int antalBeloppsrader(bool räknaMedTotalen) const;
     struct Beloppsfält {

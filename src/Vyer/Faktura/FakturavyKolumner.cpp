@@ -8,6 +8,7 @@
 #include "Vyer/Faktura/Celldelning.h"
 #include "Vyer/Faktura/Fakturavy.h"
 #include "Vyer/Faktura/Kolumntabell.h"
+#include "Vyer/Faktura/Rumsplan.h"
 
 #include <algorithm>
 #include <cmath>
@@ -226,21 +227,8 @@ void cellerAvFleraRaderRadvis(const TextMeasurer& mätare, Kolumntabell& tabell)
 
 }  // namespace
 
-void Fakturavy::planeraTabellensRum(size_t förstaRubriken, const Rect& datautrymme, double höjdPåÖvrigaSidor) {
-    // The headings' room is where their text is; the rows' from the row
-    // base down by what each page gives them.
-    PlaneratRum rubriker{"item headings", {}, Sidslag::alla, {}};
-    std::optional<Rect> yta;
-    for (size_t i = förstaRubriken; i < innehållFörAllaSidor.size(); ++i) {
-        const auto t = textIRam(innehållFörAllaSidor[i], annanSträngmetod);
-        if (!t) continue;
-        rubriker.texter.push_back(t->ram);
-        for (const Rect& rad : mätare.extent(*t->text, t->ram, t->läge).lines) yta = yta ? yta->united(rad) : rad;
-    }
-    if (yta) {
-        rubriker.yta = *yta;
-        planeradeRum.push_back(std::move(rubriker));
-    }
+void Fakturavy::planeraTabellensRum(const Rect& datautrymme, double höjdPåÖvrigaSidor) {
+    // The rows' room from the row base down by what each page gives them.
     const double radbas = datautrymme.y + Kolumnval::radbasensFörskjutning;
     const double sista = följesedel ? höjdPåÖvrigaSidor : datautrymme.height;
     planeradeRum.push_back({"items", {datautrymme.x, radbas, datautrymme.width, sista}, Sidslag::sista, {}});
@@ -253,6 +241,16 @@ void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrika
                                                    const TextAttributes& högerställdaRubrikattribut,
                                                    const TextAttributes& högerställdaDataattribut,
                                                    const Kolumnval& val) {
+    rumsplan::Plan plan(*this);
+    plan.artikeltabell({rubrikattribut, dataattribut, högerställdaRubrikattribut, högerställdaDataattribut, val});
+    std::move(plan).placera();
+}
+
+std::shared_ptr<MättArtikeltabell> Fakturavy::mätArtikeltabell(const TextAttributes& rubrikattribut,
+                                                              const TextAttributes& dataattribut,
+                                                              const TextAttributes& högerställdaRubrikattribut,
+                                                              const TextAttributes& högerställdaDataattribut,
+                                                              const Kolumnval& val, rumsplan::Plan& plan) {
     const auto poster = f.fakturaposter();
     const double rubrikpaddning = val.egnaRubriker ? 2 * rubrikutfyllnad : 0;
     const double W = val.datautrymme.width;
@@ -337,7 +335,6 @@ void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrika
     }
 
     // Headings, repeated on every page.
-    const size_t förstaRubriken = innehållFörAllaSidor.size();
     double nedåt = 0;
     if (val.egnaRubriker) {
         std::vector<AttributedString> rubriker;
@@ -353,8 +350,9 @@ void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrika
             positioner.push_back(std::round(val.rubrikutrymme.x + o + förskjutning));
             o += kolumn.bredd + kolumnavstånd;
         }
-        for (auto& objekt : val.egnaRubriker(rubriker, positioner)) innehållFörAllaSidor.push_back(std::move(objekt));
+        val.egnaRubriker(plan, rubriker, positioner);
     } else {
+        std::vector<CachatObjekt> rubriker;
         double o = 0;
         for (const auto& kolumn : tabell.kolumner) {
             const AttributedString& text = *kolumn.celler.front().text;
@@ -362,17 +360,28 @@ void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrika
             // into them.
             const double höjd = mätare.boundingSize(text, {kolumn.bredd, 1000}).height;
             nedåt = std::max(nedåt, std::ceil(höjd - val.rubrikutrymme.height));
-            innehållFörAllaSidor.emplace_back(text, Rect{val.rubrikutrymme.x + o, val.rubrikutrymme.y, kolumn.bredd,
-                                                         std::max(val.rubrikutrymme.height, höjd)});
+            rubriker.emplace_back(text, Rect{val.rubrikutrymme.x + o, val.rubrikutrymme.y, kolumn.bredd,
+                                             std::max(val.rubrikutrymme.height, höjd)});
             o += kolumn.bredd + kolumnavstånd;
         }
+        plan.placerade("item headings", std::move(rubriker));
     }
-    const Rect datautrymme{val.datautrymme.x, val.datautrymme.y + nedåt, val.datautrymme.width,
-                           std::max(0.0, val.datautrymme.height - nedåt)};
-    const double höjdPåÖvrigaSidor = std::max(0.0, val.höjdPåÖvrigaSidor - nedåt);
-    planeraTabellensRum(förstaRubriken, datautrymme, höjdPåÖvrigaSidor);
+    auto mätt = std::make_shared<MättArtikeltabell>();
+    mätt->datautrymme = {val.datautrymme.x, val.datautrymme.y + nedåt, val.datautrymme.width,
+                         std::max(0.0, val.datautrymme.height - nedåt)};
+    mätt->höjdPåÖvrigaSidor = std::max(0.0, val.höjdPåÖvrigaSidor - nedåt);
+    mätt->tabell = std::move(tabell);
+    mätt->data = skalade.data;
+    mätt->högerData = skalade.högerData;
+    mätt->alternerandeRadfärg = val.alternerandeRadfärg;
+    mätt->meddelandetUnderRaderna = val.meddelandetUnderRaderna;
+    return mätt;
+}
 
-    innehållFörVarjeSida = sidorMedRader(*this, std::move(tabell),
-                                         {skalade.data, skalade.högerData, datautrymme, höjdPåÖvrigaSidor,
-                                          val.alternerandeRadfärg, val.meddelandetsFot, val.meddelandetUnderRaderna});
+void Fakturavy::läggUtArtikeltabell(MättArtikeltabell& t, std::optional<double> meddelandetsFot) {
+    planeraTabellensRum(t.datautrymme, t.höjdPåÖvrigaSidor);
+    innehållFörVarjeSida =
+        sidorMedRader(*this, std::move(t.tabell),
+                      {t.data, t.högerData, t.datautrymme, t.höjdPåÖvrigaSidor, t.alternerandeRadfärg, meddelandetsFot,
+                       t.meddelandetUnderRaderna});
 }

@@ -36,6 +36,17 @@ struct Kolumntabell {
     double radavstånd = 0;               // the line spacing in each
 };
 
+// The item table after its first pass: measured, its headings placed on
+// the plan, the rows' room known (Fakturavy::mätArtikeltabell).
+struct MättArtikeltabell {
+    Kolumntabell tabell;
+    TextAttributes data, högerData;  // as set, smaller where the table had to be
+    Rect datautrymme;                // below headings that wrapped
+    double höjdPåÖvrigaSidor = 0;
+    std::optional<Color> alternerandeRadfärg;
+    bool meddelandetUnderRaderna = false;
+};
+
 // What the rows are placed with.
 struct Radplacering {
     const TextAttributes& dataattribut;            // its font sets the message

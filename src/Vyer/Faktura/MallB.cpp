@@ -38,57 +38,35 @@ BezierPath chevron() {
 
 // The column headings in one row under the rows, each under its column's
 // anchor with a chevron above it. Headings that do not fit 520 points with
-// 12 between them are all set smaller by one factor, down to 70 %, and
-// past that each gives up the same width and is cut there. Headings that
-// would come nearer than 6 points, over narrow columns, move apart as
-// little as they must.
+// 12 between them each give up the same width and are set smaller alike
+// to fit what is left them (Rumsplan.h). Headings that would come nearer
+// than 6 points, over narrow columns, move apart as little as they must.
 Fakturavy::EgnaRubriker rubrikerMedChevroner(const Fakturavy& vy) {
-    return [&vy, väg = chevron()](const std::vector<AttributedString>& givna, const std::vector<double>& ankare) {
+    return [&vy, väg = chevron()](rumsplan::Plan& plan, const std::vector<AttributedString>& rubriker,
+                                  const std::vector<double>& ankare) {
         constexpr double radbredd = 520, mellanrum = 12, minstaAvstånd = 6;
-        std::vector<CachatObjekt> objekt;
-        const size_t n = std::min(givna.size(), ankare.size());
-        if (n == 0) return objekt;
-        // The headings at a percent of their size, and what they leave of
-        // the row (less than nothing: too wide for it).
-        struct Rad {
-            std::vector<AttributedString> rubriker;
-            std::vector<double> bredder;
-            double över = 0;
-        };
-        auto rad = [&](int procent) {
-            Rad r{.över = radbredd - mellanrum * static_cast<double>(n - 1)};
-            for (size_t i = 0; i < n; ++i) {
-                r.rubriker.push_back(vidProcent(givna[i], procent));
-                r.bredder.push_back(mallverktyg::uppmätt(vy, r.rubriker.back()).width);
-                r.över -= r.bredder.back();
-            }
-            return r;
-        };
-        Rad satt = rad(100);
-        if (satt.över < 0)
-            satt = rad(störstaProcent([&](int procent) { return rad(procent).över >= 0; }).value_or(minstaProcent));
-        auto& [rubriker, bredder, över] = satt;
-        if (över < 0)
-            for (size_t i = 0; i < n; ++i) {
-                bredder[i] = std::max(0.0, bredder[i] + över / static_cast<double>(n));
-                if (const TextAttributes* attribut = rubriker[i].attributesAt(0))
-                    rubriker[i] = avkortad(vy.mätare, AttributedString(rubriker[i].text(), påEnRad(*attribut)),
-                                           {bredder[i], 19}, TextDrawingMode::fromTopLeft);
-            }
+        const size_t n = std::min(rubriker.size(), ankare.size());
+        if (n == 0) return;
+        std::vector<double> bredder;
+        double summa = 0;
+        for (size_t i = 0; i < n; ++i) summa += bredder.emplace_back(vy.mätare.boundingSize(rubriker[i], {10000, 10000}).width);
+        const double plats = radbredd - mellanrum * static_cast<double>(n - 1);
+        if (summa > plats)
+            for (double& b : bredder) b = std::max(0.0, b - (summa - plats) / static_cast<double>(n));
         // The row may reach as far as the headings wished to.
         const double vänster = std::min(ankare[0] - bredder[0] / 2, 264.0);
         const double höger = std::max(ankare[n - 1] + bredder[n - 1] / 2, 785.0);
         const std::vector<double> x = mallverktyg::isärIRaden(bredder, ankare, minstaAvstånd, vänster, höger);
+        const rumsplan::Rum* förra = nullptr;
         for (size_t i = 0; i < n; ++i) {
             const Rect ram = Rect{x[i], 368, bredder[i], 19}.integral();
-            objekt.emplace_back(std::move(rubriker[i]), ram);
-            objekt.emplace_back(std::nullopt,
-                                AffineTransform::translation(ram.midX(), ram.minY() - 7)
-                                    .scaled(0.2, 0.2)
-                                    .rotated(std::numbers::pi),
-                                cachad::path{väg, grön, std::nullopt});
+            auto& rum = plan.rum("item heading", ram).block("item heading", {rubriker[i], ram});
+            if (förra) plan.krymperMed(*förra, rum);
+            förra = &rum;
+            plan.rita({std::nullopt,
+                       AffineTransform::translation(ram.midX(), ram.minY() - 7).scaled(0.2, 0.2).rotated(std::numbers::pi),
+                       cachad::path{väg, grön, std::nullopt}});
         }
-        return objekt;
     };
 }
 

@@ -1,5 +1,7 @@
 #include "Vyer/Faktura/Rubrikrutor.h"
 
+#include "Vyer/Faktura/Rumsplan.h"
+
 #include <algorithm>
 #include <numeric>
 
@@ -77,34 +79,22 @@ std::vector<double> nyaPositionerFörEgnaRubrikerMedBredder(const std::vector<do
 }
 
 Fakturavy::EgnaRubriker rubrikrutor(const TextMeasurer& mätare, const Color& fyllning, const Color& kant) {
-    return [&mätare, fyllning, kant](const std::vector<AttributedString>& rubriker,
+    return [&mätare, fyllning, kant](rumsplan::Plan& plan, const std::vector<AttributedString>& rubriker,
                                      const std::vector<double>& positioner) {
-        std::vector<CachatObjekt> objekt;
         const size_t n = std::min(rubriker.size(), positioner.size());
-        if (n == 0) return objekt;
+        if (n == 0) return;
         const double N = static_cast<double>(n);
 
-        // Texts too wide to share the row, each in its box, are set smaller
-        // alike until they do.
-        std::vector<AttributedString> texter(rubriker.begin(), rubriker.begin() + static_cast<long>(n));
         std::vector<double> bredd(n);
-        auto mät = [&] {
-            for (size_t i = 0; i < n; ++i) bredd[i] = mätare.boundingSize(texter[i], {10000, 10000}).width;
-            return std::accumulate(bredd.begin(), bredd.end(), 0.0);
-        };
-        double summa = mät();
-        const double plats = radbredd - 2 * utfyllnad * N - mellanrum * (N - 1);
-        if (summa > plats && plats > 0) {
-            const double skala = plats / summa;
-            for (AttributedString& t : texter) t = t.scaled(skala);
-            summa = mät();
-        }
+        for (size_t i = 0; i < n; ++i) bredd[i] = mätare.boundingSize(rubriker[i], {10000, 10000}).width;
+        const double summa = std::accumulate(bredd.begin(), bredd.end(), 0.0);
         const double störst = *std::max_element(bredd.begin(), bredd.end());
         const double över = radbredd - summa - 2 * utfyllnad * N - mellanrum * (N - 1);
 
         // Equal boxes when the widest text fits every box, each its own
         // text's width when only they fit, else all shrunk alike to fill
-        // the row exactly (never below nothing).
+        // the row exactly (never below nothing), their texts set smaller
+        // alike to fit them (Rumsplan.h).
         std::vector<double> b(n);
         for (size_t i = 0; i < n; ++i) {
             if (över > 0)
@@ -116,13 +106,18 @@ Fakturavy::EgnaRubriker rubrikrutor(const TextMeasurer& mätare, const Color& fy
         std::vector<double> mitt = nyaPositionerFörEgnaRubrikerMedBredder(
             b, positioner, {vänsterkant, 0, radbredd, 0}, utfyllnad, mellanrum);
         sidaVidSida(b, mitt, utfyllnad, mellanrum);
+        const rumsplan::Rum* förra = nullptr;
         for (size_t i = 0; i < n; ++i) {
             const double x = mitt[i] - b[i] / 2 - utfyllnad;
-            BezierPath ruta = BezierPath::roundedRect({x, rutansTopp, b[i] + 2 * utfyllnad, rutansHöjd}, 3, 3);
+            const Rect rutan{x, rutansTopp, b[i] + 2 * utfyllnad, rutansHöjd};
+            BezierPath ruta = BezierPath::roundedRect(rutan, 3, 3);
             ruta.lineWidth = 2;
-            objekt.emplace_back(std::nullopt, std::nullopt, cachad::path{std::move(ruta), fyllning, kant});
-            objekt.emplace_back(texter[i], Rect{x, textensTopp, b[i] + 2 * utfyllnad, rutansHöjd});
+            plan.rita({std::nullopt, std::nullopt, cachad::path{std::move(ruta), fyllning, kant}});
+            const Rect ram{x, textensTopp, rutan.width, rutansHöjd};
+            auto& rum = plan.rum("item heading", {x, textensTopp, rutan.width, rutansTopp + rutansHöjd - textensTopp})
+                            .block("item heading", {rubriker[i], ram});
+            if (förra) plan.krymperMed(*förra, rum);
+            förra = &rum;
         }
-        return objekt;
     };
 }

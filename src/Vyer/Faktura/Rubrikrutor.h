@@ -9,10 +9,11 @@
 
 #include <vector>
 
-// The own headings for the item table: two objects per heading, its box
-// then its text, in heading order. Boxes are filled with `fyllning` and
-// outlined with `kant`. Texts too wide for the row are set smaller alike,
-// and boxes still colliding after the pushes below stand side by side.
+// The own headings for the item table: on the plan, per heading its box
+// then its text in a room of the box, in heading order. Boxes are filled
+// with `fyllning` and outlined with `kant`. Texts too wide for their boxes
+// are set smaller alike, and boxes still colliding after the pushes below
+// stand side by side.
 Fakturavy::EgnaRubriker rubrikrutor(const TextMeasurer& mätare, const Color& fyllning, const Color& kant);
 
 // Final centres for boxes of text widths `bredder`, proposed at

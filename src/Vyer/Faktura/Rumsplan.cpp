@@ -1,5 +1,6 @@
 #include "Vyer/Faktura/Rumsplan.h"
 
+#include "Vyer/Faktura/Kolumntabell.h"
 #include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
@@ -382,7 +383,10 @@ void Plan::delarBredd(std::vector<Rum*> rummen) {
 
 void Plan::rita(CachatObjekt objekt, Sidslag sidor) { delar_.emplace_back(Ritning{std::move(objekt), sidor}); }
 
-void Plan::artikeltabell(Artikeltabell tabell) { delar_.emplace_back(std::move(tabell)); }
+void Plan::artikeltabell(const Artikeltabell& t) {
+    auto mätt = vy_.mätArtikeltabell(t.rubrik, t.data, t.högerställdRubrik, t.högerställdData, t.val, *this);
+    delar_.emplace_back(Tabell{std::move(mätt), t.val});
+}
 
 bool Plan::rymmer(const Rum& rum, int procent) const {
     return Rumsättare(vy_.mätare, rum, vy_.annanSträngmetod).vid(procent).ryms;
@@ -539,10 +543,10 @@ void Plan::placera() && {
             for (CachatObjekt& o : rummen[*i]) lägg(std::move(o), rum_[*i].sidor());
         } else if (Ritning* r = std::get_if<Ritning>(&del)) {
             lägg(std::move(r->objekt), r->sidor);
-        } else if (Artikeltabell* t = std::get_if<Artikeltabell>(&del)) {
-            Kolumnval val = t->val;
-            if (!val.meddelandetUnderRaderna) val.meddelandetsFot = meddelandetsFot(val, rummen);
-            vy_.läggTillKolumnerMedRubrikattribut(t->rubrik, t->data, t->högerställdRubrik, t->högerställdData, val);
+        } else if (Tabell* t = std::get_if<Tabell>(&del)) {
+            const std::optional<double> fot =
+                t->val.meddelandetUnderRaderna ? t->val.meddelandetsFot : meddelandetsFot(t->val, rummen);
+            vy_.läggUtArtikeltabell(*t->mätt, fot);
         }
     }
     for (size_t sida = 0; sida + 1 < vy_.innehållFörVarjeSida.size(); ++sida)

@@ -30,6 +30,7 @@
 #include "Vyer/Faktura/Fakturavy.h"
 
 #include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <variant>
@@ -125,7 +126,7 @@ struct Textval {
     Sättning sättning = Sättning::sträng;
 };
 
-// The item table as the plan draws it (Fakturavy::läggTillKolumnerMedRubrikattribut).
+// The item table as the plan draws it (Fakturavy::mätArtikeltabell).
 struct Artikeltabell {
     TextAttributes rubrik, data, högerställdRubrik, högerställdData;
     Kolumnval val;
@@ -166,10 +167,10 @@ public:
     // A drawing that is no text (a panel, a rule, the logo) in its place
     // among the rest, on the pages `sidor`.
     void rita(CachatObjekt objekt, Sidslag sidor = Sidslag::alla);
-    // The item table, its headings and rows in their place among the rest;
-    // on the last page the invoice's message ends above what stands below
-    // the rows there.
-    void artikeltabell(Artikeltabell tabell);
+    // The item table: its headings now, on this plan, and its rows in
+    // their place among the rest when placed; on the last page the
+    // invoice's message ends above what stands below the rows there.
+    void artikeltabell(const Artikeltabell& tabell);
     // White over `yta` on every page before the last, under that page's
     // own rows: what the background and every page's objects show there is
     // seen on the last page only.
@@ -206,7 +207,11 @@ private:
         CachatObjekt objekt;
         Sidslag sidor;
     };
-    using Del = std::variant<size_t, Ritning, Artikeltabell>;  // a room by index, a drawing, the table
+    struct Tabell {
+        std::shared_ptr<MättArtikeltabell> mätt;
+        Kolumnval val;
+    };
+    using Del = std::variant<size_t, Ritning, Tabell>;  // a room by index, a drawing, the table
 
     std::vector<std::vector<CachatObjekt>> placeradeRum();
     std::optional<double> meddelandetsFot(const Kolumnval& val,

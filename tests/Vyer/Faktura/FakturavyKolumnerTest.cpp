@@ -5,6 +5,7 @@
 #include "Artikeltabell.h"
 
 #include "Displaylista.h"
+#include "Vyer/Faktura/Rumsplan.h"
 
 #include <string>
 #include <utility>
@@ -214,10 +215,10 @@ TEST_F(Kolumnbredder, OwnHeadingsGetPaddedCellsAndOneAnchorPerColumn) {
     std::vector<double> ankare;
     std::vector<AttributedString> texter;
     lägg({30, 300, 535, 400}, 400, std::nullopt,
-         [&](const std::vector<AttributedString>& rubriker, const std::vector<double>& positioner) {
+         [&](rumsplan::Plan& plan, const std::vector<AttributedString>& rubriker, const std::vector<double>& positioner) {
              ++anrop;
              texter = rubriker, ankare = positioner;
-             return std::vector<CachatObjekt>{CachatObjekt(Rect{1, 2, 3, 4}, Color::black())};
+             plan.rita(CachatObjekt(Rect{1, 2, 3, 4}, Color::black()));
          });
 
     EXPECT_EQ(anrop, 1);
@@ -246,7 +247,7 @@ TEST_F(Kolumnbredder, OwnHeadingsPaddingLeavesHalfTheSpacing) {
     vy().rubrikutfyllnad = 5;
     fästRubriker({20, 12});
     lägg({30, 300, 300, 400}, 400, std::nullopt,
-         [](const std::vector<AttributedString>&, const std::vector<double>&) { return std::vector<CachatObjekt>{}; });
+         [](rumsplan::Plan&, const std::vector<AttributedString>&, const std::vector<double>&) {});
     EXPECT_GE(vy().kolumnavstånd, 4);
     const Rect namn = ram(1, nioOrd), kommentar = ram(1, femOrd);
     EXPECT_NEAR(kommentar.minX() - namn.maxX(), vy().kolumnavstånd, 1e-9);
@@ -259,11 +260,11 @@ TEST_F(Kolumnbredder, WithoutColumnsRowsStillTakeTheirSpacing) {
     vy().radavstånd = 2;
     int anrop = 0;
     lägg({30, 300, 535, 400}, 400, Color::grey(0.9),
-         [&](const std::vector<AttributedString>& rubriker, const std::vector<double>& positioner) {
+         [&](rumsplan::Plan& plan, const std::vector<AttributedString>& rubriker, const std::vector<double>& positioner) {
              ++anrop;
              EXPECT_TRUE(rubriker.empty());
              EXPECT_TRUE(positioner.empty());
-             return std::vector<CachatObjekt>{};
+
          });
     EXPECT_EQ(anrop, 1);
     EXPECT_TRUE(vy().innehållFörAllaSidor.empty());
