@@ -35,6 +35,7 @@ double toppVid(const Förankring& f, double höjd) {
     switch (f.avrundning) {
         case Avrundning::närmast: return std::round(y);
         case Avrundning::nedåt: return std::floor(y);
+        case Avrundning::avståndetNärmast: return f.linje - std::round(f.andelOvanför * höjd);
         case Avrundning::ingen: break;
     }
     return y;

@@ -57,8 +57,10 @@ struct Text {
 // `andelOvanför` × h. A block stands by default at the top of its texts'
 // frames, growing down; `påFoten` grows up from a line, `kring` both ways.
 // How a block's top meets whole points, as frames placed by their height
-// do: not at all, to the nearest, or down to the one above.
-enum class Avrundning { ingen, närmast, nedåt };
+// do: not at all, to the nearest, or down to the one above; or how far it
+// stands above its line does, to the nearest (halves away from zero), so
+// that a block about a line at a half point stays on half points.
+enum class Avrundning { ingen, närmast, nedåt, avståndetNärmast };
 
 struct Förankring {
     double linje = 0;
