@@ -174,8 +174,8 @@ private:
         // a block on a line stands by its frames where its texts are lower.
         for (size_t i = 0; i < n; ++i) {
             const Fitblock& b = block_[i];
-            const double önskad = b.val.förankring ? toppVid(*b.val.förankring, std::max(b.ramhöjd, p.höjd[i]))
-                                                   : b.topp;
+            const double önskad = std::max(
+                översta(i), b.val.förankring ? toppVid(*b.val.förankring, std::max(b.ramhöjd, p.höjd[i])) : b.topp);
             const double under = i == 0 ? yta_.minY() : p.y[i - 1] + p.höjd[i - 1] + b.val.avstånd * k;
             p.y[i] = std::max(önskad, i > 0 && b.val.underPåHelPunkt ? std::ceil(under) : under);
         }

@@ -77,9 +77,10 @@ struct Blockval {
     double avstånd = 0;  // under the block above it in its room
     std::optional<Förankring> förankring;
     bool underPåHelPunkt = false;  // pushed under the block above, it starts at the next whole point
-    // The highest its top may move up to from the room's foot (the top of
-    // a band it keeps to unless the block above pushes it down); a block
-    // that cannot end above the foot so is set smaller.
+    // The highest its top may stand, about its line or moved up from the
+    // room's foot (the top of a band it keeps to unless the block above
+    // pushes it down); a block that cannot end above the foot so is set
+    // smaller.
     std::optional<double> översta;
 };
 
