@@ -88,45 +88,25 @@ struct Momsval {
     bool rubrikMedStoraBokstäver = false;  // in capitals
 };
 
-// Where the three fact columns (Fakturavy::läggInKolumndataÖverTreKolumner)
-// stand: each `kolumnbredd` wide at its x in `platser`, the tallest centred
-// 30 points above the line `vid`, measured up from the page's foot. A value
+// Where the three fact columns (mallverktyg::faktakolumnerIRum) stand:
+// each `kolumnbredd` wide at its x in `platser`, the tallest centred 30
+// points above the line `vid`, measured up from the page's foot. A value
 // too wide for its column, or for the room before the next one, wraps
-// there under the other values. Each column keeps below the texts
-// `ovanför` whose frames span it (addresses, set from the top of their
-// frames and running on as far as their lines go). With `inom`, the
-// columns keep between its two lines (y down the page), moved into it when
-// they stick out. Columns that then reach past the lower line take room
-// down to `gräns` (what stands below moves down with that line); past that
-// all three are set smaller by one factor (Textpassning.h), with the texts
-// over them when those reach into the band, down to 70 %. What even then
-// passes the line is cut with an ellipsis, the texts above at where they
-// leave the columns their room at 70 %.
+// there under the other values. With `inom`, the columns keep between its
+// two lines (y down the page), moved into it when they stick out.
 struct Faktaband {
     double överkant = 0;
     double nederkant = 0;
-    double gräns = 0;  // above `nederkant`: the line stays
-};
-struct TextÖverFakta {
-    AttributedString text;
-    Rect ram;
 };
 struct Trekolumnsval {
     Tabellval tabell;
     double vid = 0;
     std::vector<double> platser;
     double kolumnbredd = 0;
-    // A column's own width where it must keep out of a text beside it
-    // (`ovanför`'s frames); the others take `kolumnbredd`.
+    // A column's own width where it must keep out of a text beside it;
+    // the others take `kolumnbredd`.
     std::vector<std::optional<double>> kolumnbredder;
     std::optional<Faktaband> inom;
-    std::vector<TextÖverFakta> ovanför;
-};
-// The texts over the columns as set, in the order given, and the band's
-// lower line as the columns left it.
-struct Faktakolumner {
-    std::vector<CachatObjekt> ovanför;
-    double nederkant = 0;
 };
 
 // How facts (Fakturavy::cachadeObjektFörData) are set in rows `radhöjd`
@@ -349,8 +329,6 @@ public:
     Datalistband datalistMedKolumndata(const Datalista& data, const TextAttributes& rubrikattribut,
                                        const TextAttributes& dataattribut, const BezierPath& separator,
                                        const Color& färg, const Datalistval& val) const;
-    Faktakolumner läggInKolumndataÖverTreKolumner(const TextAttributes& rubrikattribut,
-                                                  const TextAttributes& värdeattribut, const Trekolumnsval& val);
 
     bool visaBankgiro() const;
     bool visaPlusgiro() const;

@@ -10,17 +10,10 @@
 
 #include "Modell/Bokforing.h"
 #include "Modell/Fakturor/Fakturaliknande.h"
-#include "Modell/Land.h"
-#include "Vyer/Faktura/Mallverktyg.h"
-#include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygAdressremsor.h"
+#include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
-
-#include <algorithm>
-
-using mallverktyg::Fakt;
-using mallverktyg::text;
-using mallverktyg::textUppåt;
 
 namespace {
 
@@ -36,101 +29,76 @@ struct Bandstil {
     TextAttributes adressrubrik;
 };
 
-// The address captions run upward from y 102, in the strips x 298 to 312
-// (delivery) and x 438 to 452 (invoice).
-constexpr Point rubrikvridning{438, 102};
-
 void läggUt(Fakturavy& vy, const Bandstil& s) {
     const Fakturaliknande& f = vy.f;
-    auto& alla = vy.innehållFörAllaSidor;
-
     // Right-aligned amounts and headings take only the face of their
     // left-aligned kin.
     const TextAttributes brödtextHöger{rightAligned(), std::nullopt, s.brödtext.font};
     const TextAttributes kolumnrubrikHöger{rightAligned(), std::nullopt, s.kolumnrubrik.font};
-    const bool storFörfallorad = s.förfallodatum.font && s.förfallodatum.font->pointSize == 12;
 
-    vy.läggTillInnehållMedRamFörLogotyp({415, 727, 134, 76}, s.titel, {36, 156, 544, 36}, s.påminnelse,
+    rumsplan::Plan plan(vy);
+    vy.läggTillInnehållMedRamFörLogotyp(plan, {415, 727, 134, 76}, s.titel, {36, 156, 544, 36}, s.påminnelse,
                                         {36, 46, 252, 25}, s.villkor, {36, 283, 523, 34}, s.fskatt,
                                         {36, 805, 144, 11});
 
-    // The sender in two tables side by side whose tops line up, the
-    // taller standing on y 807, or on 805 where the sender's would reach
-    // into the F-tax note below it; each down to that foot and up to below
-    // the due date and the amount to pay.
-    {
-        rumsplan::Plan plan(vy);
-        const AttributedString avsändaren =
-            vy.tabellMedData(mallverktyg::fakta(vy, {Fakt::avsändare, Fakt::avsändaradress,
-                                                     Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
-                             s.avsändaretikett, s.avsändarvärde)
-                .tabell;
-        const AttributedString kontakten =
-            vy.tabellMedData(mallverktyg::faktaOchBetalning(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
-                             s.avsändaretikett, s.avsändarvärde)
-                .tabell;
-        const double avsändarensHöjd = mallverktyg::uppmätt(vy, avsändaren, {162, 10000}).height;
-        const double höjd = std::max(avsändarensHöjd, mallverktyg::uppmätt(vy, kontakten, {195, 10000}).height);
-        const double fot = vy.b.godkändFörFSkatt && 807 - höjd + avsändarensHöjd > 805 ? 805 : 807;
-        plan.rum("sender", {46, 666, 162, (vy.b.godkändFörFSkatt ? 805.0 : 807.0) - 666})
-            .block("sender", {avsändaren, {46, fot - höjd, 162, avsändarensHöjd}, rumsplan::Sättning::tabell});
-        plan.rum("contact", {213, 666, 195, fot - 666})
-            .block("contact", {kontakten, {213, fot - höjd, 195, höjd}, rumsplan::Sättning::tabell});
+    // The sender's tables stand on y 807, or on 805 where the sender's
+    // would reach into the F-tax note below it, below the due date and
+    // the amount to pay.
+    mallverktyg::avsändarenPåFoten(vy, plan, s.avsändaretikett, s.avsändarvärde, 807, 666,
+                                   vy.b.godkändFörFSkatt ? 805 : 807);
 
-        // A long address runs on down to just above the band at y 192,
-        // then is set smaller.
-        const std::string avsändarland(kod(vy.b.land));
-        if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
-            alla.push_back(
-                textUppåt(vy.rubrikFörLeveransadress(), s.adressrubrik, {0, -140, 100, 14}, rubrikvridning));
-            plan.rum("delivery address", {321, 51, 115, 139})
-                .block("delivery address", {AttributedString(*adress, s.brödtext), {321, 51, 115, 101}});
-        } else {
-            // Hides the background's mark that goes with the caption.
-            alla.emplace_back(Rect{310, 46, 7, 84}, Color::white());
-        }
-        if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland)) {
-            plan.rum("invoice address", {462, 52, 115, 138})
-                .block("invoice address", {AttributedString(*adress, s.brödtext), {462, 52, 115, 97}});
-            alla.push_back(textUppåt(vy.rubrikFörMottagare(), s.adressrubrik, {0, 0, 100, 14}, rubrikvridning));
-        }
-        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
-    }
+    // A long address ends above the title; the captions run upward from
+    // y 102 in the strips x 298 to 312 and x 438 to 452. Without a delivery
+    // address white hides the background's mark that goes with its caption.
+    if (!mallverktyg::adresserMedRubrikerUppåt(plan, vy, s.brödtext, s.adressrubrik, vy.rubrikFörMottagare(),
+                                               {.vid = {438, 102},
+                                                .leveransrubrikensY = -140,
+                                                .leverans = {321, 51, 115, 101},
+                                                .faktura = {462, 52, 115, 97},
+                                                .fot = 156}))
+        plan.rita(CachatObjekt(Rect{310, 46, 7, 84}, Color::white()));
 
     // The fact columns are centred on y 241.5, in white on the dark band
     // within its edges.
-    vy.läggInKolumndataÖverTreKolumner(s.faktarubrik, s.faktavärde,
-                                       {.vid = 570.5,
-                                        .platser = {40, 222, 404},
-                                        .kolumnbredd = 180,
-                                        .inom = Faktaband{.överkant = 195.5, .nederkant = 279}});
+    auto& fakta = plan.rum("facts", {40, 195.5, 404 + 180 - 40, 279 - 195.5});
+    mallverktyg::faktakolumnerIRum(vy, {&fakta}, s.faktarubrik, s.faktavärde,
+                                   {.vid = 570.5,
+                                    .platser = {40, 222, 404},
+                                    .kolumnbredd = 180,
+                                    .inom = Faktaband{.överkant = 195.5, .nederkant = 279}},
+                                   0);
 
     if (vy.följesedel) {
         // A delivery note's rows run down over the due date's pennant and
         // the amount's rules, which it has no use for.
-        alla.emplace_back(Rect{0, 636, 540, 35}, Color::white());
+        plan.rita(CachatObjekt(Rect{0, 636, 540, 35}, Color::white()));
     } else {
-        const Rect förfallorad = storFörfallorad ? Rect{64, 643, 202, 21} : Rect{64, 646, 202, 17};
+        const bool stor = s.förfallodatum.font && s.förfallodatum.font->pointSize == 12;
+        const Rect förfallorad = stor ? Rect{64, 643, 202, 21} : Rect{64, 646, 202, 17};
         const Rect beloppsrad{333, förfallorad.y, 199, förfallorad.height};
-        alla.push_back(text(vy.rubrikFörFörfallodatum() + "  " + Fakturavy::datumtext(f.förfallodatum()),
-                            s.förfallodatum, förfallorad));
-        alla.push_back(text(vy.rubrikFörBeloppAttBetala(), s.beloppsrubrik, beloppsrad));
-        alla.push_back(text(vy.belopp(f.attBetala()), s.belopp, beloppsrad));
+        plan.text("due date",
+                  AttributedString(vy.rubrikFörFörfallodatum() + "  " + Fakturavy::datumtext(f.förfallodatum()),
+                                   s.förfallodatum),
+                  förfallorad);
+        plan.rum("amount to pay", beloppsrad)
+            .block("amount to pay", {{AttributedString(vy.rubrikFörBeloppAttBetala(), s.beloppsrubrik), beloppsrad},
+                                     {AttributedString(vy.belopp(f.attBetala()), s.belopp), beloppsrad}});
     }
 
-    std::vector<CachatObjekt> sistaSidan =
-        vy.beloppfältMedRubrikattribut(s.brödtext, brödtextHöger, {366, 543, 167, 15}, {366, 543, 167, 15},
-                                       {.taMedTotalen = true})
-            .data;
+    plan.placerade("amounts",
+                   vy.beloppfältMedRubrikattribut(s.brödtext, brödtextHöger, {366, 543, 167, 15}, {366, 543, 167, 15},
+                                                  {.taMedTotalen = true})
+                       .data,
+                   Sidslag::sista);
     if (auto summering = vy.momssammanfattningMedRubrikAttribut(s.brödtext, s.brödtext, {64, 535, 198, 92},
                                                                 {.rubrikOvanförSammanfattning = true}))
-        sistaSidan.insert(sistaSidan.end(), summering->begin(), summering->end());
+        plan.placerade("VAT summary", std::move(*summering), Sidslag::sista);
 
-    vy.läggTillKolumnerMedRubrikattribut(s.kolumnrubrik, s.brödtext, kolumnrubrikHöger, brödtextHöger,
-                                         {.rubrikutrymme = {66, 324, 464, 18},
-                                          .datautrymme = Rect{66, 333, 464, 179}.integral(),
-                                          .höjdPåÖvrigaSidor = vy.följesedel ? 345.0 : 266.0});
-    vy.läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+    plan.artikeltabell({s.kolumnrubrik, s.brödtext, kolumnrubrikHöger, brödtextHöger,
+                        {.rubrikutrymme = {66, 324, 464, 18},
+                         .datautrymme = Rect{66, 333, 464, 179}.integral(),
+                         .höjdPåÖvrigaSidor = vy.följesedel ? 345.0 : 266.0}});
+    std::move(plan).placera();
 }
 
 }  // namespace

@@ -11,15 +11,10 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
-#include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
-#include <algorithm>
-#include <cmath>
-
-using mallverktyg::text;
 
 namespace mallO {
 
@@ -39,99 +34,94 @@ void läggUt(Fakturavy& vy, const Utseende& u) {
         !fet9 || !fet12)
         return;
 
-    const Color skifferblå = Color::rgb(0.178, 0.29, 0.372);
-    const Color vit = Color::white();
+    //                                      paragraph style  colour                  font
+    const TextAttributes titel             {std::nullopt,    u.titelfärg,            fet34};
+    const TextAttributes fskatt            {std::nullopt,    std::nullopt,           kursiv7};
+    const TextAttributes påminnelse        {rightAligned(),  u.påminnelsefärg,       kursiv9};
+    const TextAttributes moms              {std::nullopt,    std::nullopt,           kursiv8};
+    const TextAttributes villkor           {std::nullopt,    std::nullopt,           normal6};
+    const TextAttributes framhävd          {std::nullopt,    Color::white(),         fet12};
+    const TextAttributes adress            {std::nullopt,    std::nullopt,           normal10};
+    const TextAttributes adressrubrik      {std::nullopt,    u.adressrubrikfärg,     fet9};
+    const TextAttributes fet               {std::nullopt,    std::nullopt,           fet9};
+    const TextAttributes tabellvärde       {std::nullopt,    std::nullopt,           normal7};
+    const TextAttributes faktarubrik       {rightAligned(),  Color::rgb(0.178, 0.29, 0.372), fet9};
+    const TextAttributes faktavärde        {std::nullopt,    u.faktavärdesfärg,      normal9};
+    const TextAttributes brödtext          {std::nullopt,    std::nullopt,           normal8};
+    const TextAttributes brödtextHöger     {rightAligned(),  std::nullopt,           normal8};
+    const TextAttributes kolumnrubrik      {std::nullopt,    std::nullopt,           fet12};
+    const TextAttributes kolumnrubrikHöger {rightAligned(),  std::nullopt,           fet12};
 
-    //                                      paragraph style  colour               font
-    const TextAttributes titel             {std::nullopt,    u.titelfärg,         fet34};
-    const TextAttributes fskatt            {std::nullopt,    std::nullopt,        kursiv7};
-    const TextAttributes påminnelse        {rightAligned(),  u.påminnelsefärg,    kursiv9};
-    const TextAttributes moms              {std::nullopt,    std::nullopt,        kursiv8};
-    const TextAttributes villkor           {std::nullopt,    std::nullopt,        normal6};
-    const TextAttributes framhävd          {std::nullopt,    vit,                 fet12};
-    const TextAttributes adress            {std::nullopt,    std::nullopt,        normal10};
-    const TextAttributes adressrubrik      {std::nullopt,    u.adressrubrikfärg,  fet9};
-    const TextAttributes företagsnamn      {std::nullopt,    std::nullopt,        fet9};
-    const TextAttributes tabellvärde       {std::nullopt,    std::nullopt,        normal7};
-    const TextAttributes tabellrubrik      {std::nullopt,    std::nullopt,        fet9};
-    const TextAttributes faktarubrik       {rightAligned(),  skifferblå,          fet9};
-    const TextAttributes faktavärde        {std::nullopt,    u.faktavärdesfärg,   normal9};
-    const TextAttributes brödtext          {std::nullopt,    std::nullopt,        normal8};
-    const TextAttributes brödtextHöger     {rightAligned(),  std::nullopt,        normal8};
-    const TextAttributes kolumnrubrik      {std::nullopt,    std::nullopt,        fet12};
-    const TextAttributes kolumnrubrikHöger {rightAligned(),  std::nullopt,        fet12};
-
-    vy.läggTillInnehållMedRamFörLogotyp({393, 714, 164, 101}, titel, {32, 16, 545, 49}, påminnelse,
-                                        {32, 65, 544, 16}, villkor, u.villkorsram, fskatt, {34, 808, 144, 12});
-
-    auto& alla = vy.innehållFörAllaSidor;
+    rumsplan::Plan plan(vy);
+    // The credit terms run on below their frame as far as they go; the
+    // company's name stays below them. The address table ends 5 points
+    // before the contact table at x 210 begins, so that a long value wraps
+    // there rather than run under its captions.
+    const Rect& v = u.villkorsram;
+    const double underVillkoren = mallverktyg::kreditvillkorensFot(vy, plan, villkor, v);
+    vy.läggTillInnehållMedRamFörLogotyp(plan, {393, 714, 164, 101}, titel, {32, 16, 545, 49}, påminnelse,
+                                        {32, 65, 544, 16}, villkor, v, fskatt, {34, 808, 144, 12},
+                                        {.villkor = Rect{v.x, v.y, v.width, underVillkoren - v.y}});
     if (!vy.följesedel) {
-        alla.push_back(text(vy.rubrikFörFörfallodatum() + "    " + Fakturavy::datumtext(vy.f.förfallodatum()),
-                            framhävd, {70, 630, 206, 21}));
-        alla.push_back(text(vy.rubrikFörBeloppAttBetala() + "    " + vy.belopp(vy.f.attBetala()), framhävd,
-                            {327, 630, 223, 21}));
+        plan.text("due date",
+                  AttributedString(vy.rubrikFörFörfallodatum() + "    " + Fakturavy::datumtext(vy.f.förfallodatum()),
+                                   framhävd),
+                  {70, 630, 206, 21});
+        plan.text("amount to pay",
+                  AttributedString(vy.rubrikFörBeloppAttBetala() + "    " + vy.belopp(vy.f.attBetala()), framhävd),
+                  {327, 630, 223, 21});
     }
+    mallverktyg::företagsnamnÖverAvsändartabellerIRum(
+        vy, plan, fet, tabellvärde, fet, {.adressbredd = 210 - 5 - 56, .kontaktbredd = 170, .namnetUnder = underVillkoren});
 
-    auto rubrik = [&](const std::string& text) { return u.adressrubrikerMedVersaler ? versaler(text) : text; };
+    auto rubrik = [&](const std::string& text) {
+        return AttributedString(u.adressrubrikerMedVersaler ? versaler(text) : text, adressrubrik);
+    };
     const std::string avsändarland(kod(vy.b.land));
-    // Each address runs on down over the fact column below it alone: the
-    // delivery address ends where the middle column begins, which ends
-    // where the invoice address begins.
-    constexpr double mitten = 222;
-    constexpr double mottagarensX = 366;
-    std::vector<TextÖverFakta> adresser;
-    if (auto leverans = vy.f.leveransadress()) {
-        alla.push_back(text(rubrik(vy.rubrikFörLeveransadress()), adressrubrik, {46, 86, 181, 15}));
+    const auto leverans = vy.f.leveransadress();
+    const auto faktureras = vy.f.fakturaadressGivetAvsändarland(avsändarland);
+    if (leverans) plan.text("delivery caption", rubrik(vy.rubrikFörLeveransadress()), {46, 86, 181, 15});
+    if (faktureras) plan.text("invoice caption", rubrik(vy.rubrikFörMottagare()), {366, 86, 181, 15});
+
+    // The delivery address ends where the middle column begins, which ends
+    // where the invoice address begins. Facts that end below their band
+    // push the item table down, by whole points as its rows stand, as far
+    // as it is taller than O's.
+    constexpr double mitten = 222, mottagarensX = 366;
+    std::vector<rumsplan::Text> adresser;
+    if (leverans)
         adresser.push_back({AttributedString(leverans->formatteradFörAvsändarland(avsändarland, true), adress),
                             {46, 108, mitten - 46, 88}});
-    }
-    if (auto faktureras = vy.f.fakturaadressGivetAvsändarland(avsändarland)) {
-        adresser.push_back({AttributedString(*faktureras, adress), {mottagarensX, 108, 181, 88}});
-        alla.push_back(text(rubrik(vy.rubrikFörMottagare()), adressrubrik, {366, 86, 181, 15}));
-    }
-
-    // The company's name stays below the credit terms. The address table
-    // ends 5 points before the contact table at x 210 begins, so that a
-    // long value wraps there rather than run under its captions.
-    rumsplan::Plan plan(vy);
-    mallverktyg::företagsnamnÖverAvsändartabellerIRum(
-        vy, plan, tabellrubrik, tabellvärde, företagsnamn,
-        {.adressbredd = 210 - 5 - 56,
-         .kontaktbredd = 170,
-         .namnetUnder = mallverktyg::underKreditvillkoren(vy, villkor, u.villkorsram)});
-    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
-
-    // The facts keep below the addresses, which run on as far as they go
-    // and share the room with them.
-    Faktakolumner fakta = vy.läggInKolumndataÖverTreKolumner(
-        faktarubrik, faktavärde,
-        {.vid = u.faktaVid,
-         .platser = {40, mitten, 404},
-         .kolumnbredd = 163,
-         .kolumnbredder = {std::nullopt, mottagarensX - mitten},
-         .inom = Faktaband{.överkant = 176, .nederkant = u.faktaNederkant, .gräns = u.faktaGräns},
-         .ovanför = std::move(adresser)});
-    for (CachatObjekt& o : fakta.ovanför) alla.push_back(std::move(o));
-    // Facts that took room below their line push the item table down, by
-    // whole points as its rows stand, no further than their limit.
+    if (faktureras) adresser.push_back({AttributedString(*faktureras, adress), {mottagarensX, 108, 181, 88}});
     const double nedåt =
-        std::clamp(std::ceil(fakta.nederkant - u.faktaNederkant), 0.0, std::max(0.0, u.faktaGräns - u.faktaNederkant));
+        mallverktyg::faktakolumnerUnderAdresser(
+            vy, plan,
+            {.adresser = std::move(adresser), .vänster = 40, .höger = 404 + 163, .överkant = 108,
+             .delning = {mitten, mottagarensX}, .gräns = u.faktaNederkant + u.tabellenHögre},
+            faktarubrik, faktavärde,
+            {.vid = u.faktaVid,
+             .platser = {40, mitten, 404},
+             .kolumnbredd = 163,
+             .kolumnbredder = {std::nullopt, mottagarensX - mitten},
+             .inom = Faktaband{.överkant = 176, .nederkant = u.faktaNederkant}}) -
+        u.faktaNederkant;
 
-    std::vector<CachatObjekt> sistaSidan =
-        vy.beloppfältMedRubrikattribut(brödtext, brödtextHöger, {366, 543, 167, 15}, {366, 543, 167, 15},
-                                       {.taMedTotalen = true})
-            .data;
+    plan.placerade("amounts",
+                   vy.beloppfältMedRubrikattribut(brödtext, brödtextHöger, {366, 543, 167, 15}, {366, 543, 167, 15},
+                                                  {.taMedTotalen = true})
+                       .data,
+                   Sidslag::sista);
     if (auto summering = vy.momssammanfattningMedRubrikAttribut(moms, moms, {63, 543, 180, 78}))
-        sistaSidan.insert(sistaSidan.end(), summering->begin(), summering->end());
+        plan.placerade("VAT summary", std::move(*summering), Sidslag::sista);
 
-    vy.läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,
-                                         {.rubrikutrymme = u.rubrikutrymme.offsetBy(0, nedåt),
-                                          .datautrymme = Rect{u.datautrymme.x, u.datautrymme.y + nedåt,
-                                                              u.datautrymme.width, u.datautrymme.height - nedåt}
-                                                             .integral(),
-                                          .höjdPåÖvrigaSidor = u.höjdPåÖvrigaSidor - nedåt});
+    const double högre = u.tabellenHögre - nedåt;
+    plan.artikeltabell({kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,
+                        {.rubrikutrymme = {61, 333 - högre, 472, 18},
+                         .datautrymme = Rect{61, 344 - högre, 472, 161 + högre}.integral(),
+                         .höjdPåÖvrigaSidor = 259 + högre}});
     // Until the last page, white hides the strip above the amount rows.
-    vy.läggTillInnehållPåSistaSidan(std::move(sistaSidan), Rect{0, 522, 595, 15});
+    plan.vittPåÖvrigaSidor({0, 522, 595, 15});
+    std::move(plan).placera();
 }
 
 Utseende natur() {
@@ -139,13 +129,9 @@ Utseende natur() {
             .påminnelsefärg = Color::rgb(0.849, 0.136, 0.165),
             .adressrubrikfärg = Color::rgb(0.399, 0.54, 0.554),
             .faktavärdesfärg = Color::white(),
-            .adressrubrikerMedVersaler = true,
             .villkorsram = {62, 664, 471, 34},
             .faktaVid = 585,
-            .faktaNederkant = 281,
-            .rubrikutrymme = {61, 333, 472, 18},
-            .datautrymme = {61, 344, 472, 161},
-            .höjdPåÖvrigaSidor = 259};
+            .faktaNederkant = 281};
 }
 
 }  // namespace mallO

@@ -14,16 +14,12 @@ struct Utseende {
     Color faktavärdesfärg;
     bool adressrubrikerMedVersaler = true;
     Rect villkorsram;
-    // The fact columns' lower edge from the foot of the page, and the
-    // line they keep above: the item headings' or their band's; and how far
-    // long facts may push the item table down (none on a band).
+    // The fact columns' line from the foot of the page and the band's
+    // lower edge; how much taller the item table is than O's, reaching that
+    // much higher: long facts may take that room back, pushing it down.
     double faktaVid = 0;
     double faktaNederkant = 0;
-    double faktaGräns = 0;
-    Rect rubrikutrymme, datautrymme;
-    // The room for rows on the pages before the last, from the data area's
-    // top: they end above the due date and the amount to pay at y 630.
-    double höjdPåÖvrigaSidor = 0;
+    double tabellenHögre = 0;
 };
 
 // Template O's own: a white title, white fact values, the address captions

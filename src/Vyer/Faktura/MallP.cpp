@@ -10,12 +10,9 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
-#include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
-
-using mallverktyg::text;
 
 namespace {
 
@@ -94,77 +91,72 @@ void Fakturavy::konfigureraInnehållFörP() {
     const TextAttributes kolumnrubrik     {std::nullopt,    std::nullopt, fet12};
     const TextAttributes kolumnrubrikHöger{rightAligned(),  std::nullopt, fet12};
 
-    const Rect villkorsram{62, 664, 471, 34};
-    läggTillInnehållMedRamFörLogotyp({393, 714, 164, 101}, titel, {32, 12, 554, 65}, påminnelse, {34, 304, 316, 24},
-                                     villkor, villkorsram, fskatt, {34, 808, 144, 12});
-
-    auto& alla = innehållFörAllaSidor;
     rumsplan::Plan plan(*this);
-    // The company's name and the sender tables below the credit terms.
+    // The company's name and the sender tables below the credit terms,
+    // which run on below their frame as far as they go.
+    const Rect villkorsram{62, 664, 471, 34};
+    const double underVillkoren = mallverktyg::kreditvillkorensFot(*this, plan, villkor, villkorsram);
+    läggTillInnehållMedRamFörLogotyp(plan, {393, 714, 164, 101}, titel, {32, 12, 554, 65}, påminnelse,
+                                     {34, 304, 316, 24}, villkor, villkorsram, fskatt, {34, 808, 144, 12},
+                                     {.villkor = Rect{62, 664, 471, underVillkoren - 664}});
     mallverktyg::företagsnamnÖverAvsändartabellerIRum(
         *this, plan, avsändaretikett, avsändarvärde, företagsnamn,
-        {.adressbredd = 146,
-         .kontaktbredd = 180,
-         .namnetUnder = mallverktyg::underKreditvillkoren(*this, villkor, villkorsram)});
+        {.adressbredd = 146, .kontaktbredd = 180, .namnetUnder = underVillkoren});
 
     // The addresses, each with its caption in a white arrow on its left,
-    // over the facts on the blue band: a long address runs on into the
-    // band, the columns below it moving down, and all are set smaller
-    // together when the band's foot is reached. The captions stay in their
-    // arrows as they are; the invoice address's stands left of it, in the
-    // delivery address's room.
+    // over the facts on the blue band. The captions stay in their arrows as
+    // they are.
     const BezierPath pilen = pil();
-    std::vector<rumsplan::Text> leveransadress, fakturaadress;
+    std::vector<rumsplan::Text> adresser;
     std::vector<CachatObjekt> rubriker;
-    auto adressMedPil = [&](std::vector<rumsplan::Text>& block, const std::string& adresstext, const Rect& adressram,
-                            const std::string& rubrik, double rubrikx, Point pilvid) {
-        block.push_back({AttributedString(adresstext, adress), adressram});
+    auto adressMedPil = [&](const std::string& adresstext, const Rect& adressram, const std::string& rubrik,
+                            double rubrikx, Point pilvid) {
+        adresser.push_back({AttributedString(adresstext, adress), adressram});
         AttributedString r(versaler(rubrik), adressrubrik);
         const double h = mallverktyg::uppmätt(*this, r, {46, 23}).height;
         rubriker.push_back(CachatObjekt(std::move(r), Rect{rubrikx, pilmitt - h / 2, 46, h}));
-        alla.push_back(CachatObjekt(std::nullopt,
-                                    AffineTransform::translation(pilvid.x, pilvid.y).scaled(pilskala, pilskala),
-                                    cachad::path{pilen, vit, std::nullopt}));
+        plan.rita(CachatObjekt(std::nullopt, AffineTransform::translation(pilvid.x, pilvid.y).scaled(pilskala, pilskala),
+                               cachad::path{pilen, vit, std::nullopt}));
     };
     const std::string avsändarland(kod(b.land));
     if (auto faktureras = f.fakturaadressGivetAvsändarland(avsändarland))
-        adressMedPil(fakturaadress, *faktureras, {404, 109, 150, 78}, rubrikFörMottagaradress(), 313, {344, 132});
+        adressMedPil(*faktureras, {404, 109, 150, 78}, rubrikFörMottagaradress(), 313, {344, 132});
     if (auto leverans = f.leveransadress())
-        adressMedPil(leveransadress, leverans->formatteradFörAvsändarland(avsändarland, true), {136, 109, 154, 78},
+        adressMedPil(leverans->formatteradFörAvsändarland(avsändarland, true), {136, 109, 154, 78},
                      rubrikFörLeveransadress(), 45, {77, 132});
-    const Trekolumnsval fakta{.vid = 589.5,
-                              .platser = {25, 204, 396},
-                              .kolumnbredd = 185,
-                              .inom = Faktaband{.överkant = 173, .nederkant = 278}};
-    const double fot = fakta.inom->nederkant;
-    auto& vänsterRum = plan.rum("delivery address and facts", {25, 109, 396 - 25, fot - 109});
-    auto& högerRum = plan.rum("invoice address and facts", {396, 109, 581 - 396, fot - 109});
-    plan.krymperMed(vänsterRum, högerRum);
-    vänsterRum.block("delivery address", std::move(leveransadress)).färdiga(std::move(rubriker));
-    högerRum.block("invoice address", std::move(fakturaadress));
-    mallverktyg::faktakolumnerIRum(*this, {&vänsterRum, &högerRum}, faktarubrik, faktavärde, fakta, 2);
-    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
+    mallverktyg::faktakolumnerUnderAdresser(
+        *this, plan,
+        {.adresser = std::move(adresser), .färdiga = std::move(rubriker), .vänster = 25, .höger = 581,
+         .överkant = 109, .delning = {396}},
+        faktarubrik, faktavärde,
+        {.vid = 589.5, .platser = {25, 204, 396}, .kolumnbredd = 185, .inom = Faktaband{.överkant = 173, .nederkant = 278}});
 
+    // Caption and value share a frame, at its two ends.
+    auto rad = [&](const char* namn, AttributedString rubrik, AttributedString värde, const Rect& ram) {
+        plan.rum(namn, ram).block(namn, {{std::move(rubrik), ram}, {std::move(värde), ram}});
+    };
     if (!följesedel) {
-        alla.push_back(text(rubrikFörBeloppAttBetala(), attBetalaRubrik, {327, 630, 206, 21}));
-        alla.push_back(text(belopp(f.attBetala()), attBetala, {327, 630, 206, 21}));
-        alla.push_back(text(rubrikFörFörfallodatum(), förfalloRubrik, {70, 630, 206, 21}));
-        alla.push_back(text(datumtext(f.förfallodatum()), förfallodatum, {70, 630, 206, 21}));
+        rad("amount to pay", AttributedString(rubrikFörBeloppAttBetala(), attBetalaRubrik),
+            AttributedString(belopp(f.attBetala()), attBetala), {327, 630, 206, 21});
+        rad("due date", AttributedString(rubrikFörFörfallodatum(), förfalloRubrik),
+            AttributedString(datumtext(f.förfallodatum()), förfallodatum), {70, 630, 206, 21});
     }
 
-    std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {365, 527, 168, 16}, {365, 527, 168, 16},
-                                    {.radhöjd = 15, .taMedTotalen = true})
-            .data;
+    plan.placerade("amounts",
+                   beloppfältMedRubrikattribut(brödtext, brödtextHöger, {365, 527, 168, 16}, {365, 527, 168, 16},
+                                               {.radhöjd = 15, .taMedTotalen = true})
+                       .data,
+                   Sidslag::sista);
     if (auto summering = momssammanfattningMedRubrikAttribut(moms, moms, {64, 529, 220, 78}))
-        sistaSidan.insert(sistaSidan.end(), summering->begin(), summering->end());
+        plan.placerade("VAT summary", std::move(*summering), Sidslag::sista);
 
     // The rows start 9 points below the top of the heading area.
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,
-                                      {.rubrikutrymme = {64, 347, 469, 21},
-                                       .datautrymme = Rect{64, 356, 469, 147.5}.integral(),
-                                       .höjdPåÖvrigaSidor = 236});
+    plan.artikeltabell({kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,
+                        {.rubrikutrymme = {64, 347, 469, 21},
+                         .datautrymme = Rect{64, 356, 469, 147.5}.integral(),
+                         .höjdPåÖvrigaSidor = 236}});
     // Until the last page, white hides the due date and the amount to pay
     // with their boxes.
-    läggTillInnehållPåSistaSidan(std::move(sistaSidan), Rect{49, 617, 499, 43});
+    plan.vittPåÖvrigaSidor({49, 617, 499, 43});
+    std::move(plan).placera();
 }

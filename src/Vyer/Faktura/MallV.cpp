@@ -15,10 +15,6 @@ void Fakturavy::konfigureraInnehållFörV() {
     vinter.villkorsram = {62, 662, 471, 34};
     vinter.faktaVid = 587;
     vinter.faktaNederkant = 284;
-    // Long facts take back the 45 points the item table has over O's.
-    vinter.faktaGräns = 284 + 45;
-    vinter.rubrikutrymme = {61, 288, 472, 18};
-    vinter.datautrymme = {61, 299, 472, 206};
-    vinter.höjdPåÖvrigaSidor = 304;
+    vinter.tabellenHögre = 45;
     mallO::läggUt(*this, vinter);
 }

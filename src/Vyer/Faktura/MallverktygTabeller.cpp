@@ -13,64 +13,84 @@ namespace mallverktyg {
 std::vector<rumsplan::Text> tabellerPåFot(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot) {
     double höjd = 0;
     for (const Tabellplats& t : tabeller) höjd = std::max(höjd, uppmätt(vy, t.tabell, {t.bredd, 10000}).height);
-    // Frames that take no room of their own: the block is as high as its
-    // tallest table as set, so it stands on the foot at any size.
     std::vector<rumsplan::Text> texter;
     for (Tabellplats& t : tabeller)
-        texter.push_back({std::move(t.tabell), {t.x, fot - höjd, t.bredd, 0}, rumsplan::Sättning::tabell});
+        texter.push_back({std::move(t.tabell), {t.x, fot - höjd, t.bredd, höjd}, rumsplan::Sättning::tabell});
     return texter;
 }
 
-namespace {
-
-// The height of a block of tables at `procent` of their size, measured no
-// further down than a page.
-double höjdVid(const Fakturavy& vy, const rumsplan::Rum& rum, int procent) {
-    constexpr double sida = 842;
-    double höjd = 0;
-    for (const rumsplan::Rum::Block& b : rum.blocken())
-        for (const rumsplan::Text& t : b.texter) {
-            const AttributedString satt = vidProcent(
-                radbrutenDärDenMåste(vy.mätare, t.text, t.ram.width, TextDrawingMode::layoutManager, sida), procent);
-            höjd = std::max(höjd, uppmättIRam(vy.mätare, satt, {t.ram.width, sida}, TextDrawingMode::layoutManager)
-                                      .size.height);
-        }
-    return höjd;
-}
-
-}  // namespace
-
-rumsplan::Rum& faktaPåFotIRum(const Fakturavy& vy, rumsplan::Plan& plan, std::string namn, Datalista vänsterData,
-                              Datalista högerData, const std::function<AttributedString(const Datalista&)>& tabell,
-                              const Fotval& val) {
-    const double x = val.vänster.x, bredd = val.höger.x + val.höger.bredd - x;
-    auto rummet = [&](const Datalista& v, const Datalista& h) {
+double faktaPåFotIRum(const Fakturavy& vy, rumsplan::Plan& plan, const std::string& namn, Datalista vänsterData,
+                      Datalista högerData, const std::function<AttributedString(const Datalista&)>& tabell,
+                      const Fotval& val) {
+    const double vänsterFot = val.vänsterFot.value_or(val.fot);
+    // The two tables on their foot, each alone in its room.
+    auto rummen = [&](const Datalista& v, const Datalista& h) {
         std::vector<rumsplan::Text> texter = tabellerPåFot(
             vy, {{tabell(v), val.vänster.x, val.vänster.bredd}, {tabell(h), val.höger.x, val.höger.bredd}}, val.fot);
-        const double topp = std::max(texter.front().ram.y, val.överkant);
-        rumsplan::Rum rum(namn, {x, topp, bredd, val.fot - topp});
-        rum.block(namn, std::move(texter), {.förankring = rumsplan::Förankring::påFoten(val.fot)});
-        return rum;
+        if (texter[0].ram.y + uppmätt(vy, texter[0].text, {val.vänster.bredd, 10000}).height > vänsterFot)
+            for (rumsplan::Text& t : texter) t.ram.y -= val.fot - vänsterFot;
+        const double topp = std::max(texter[0].ram.y, val.överkant);
+        std::vector<rumsplan::Rum> ut;
+        for (size_t i = 0; i < 2; ++i) {
+            const double fot = i == 0 ? vänsterFot : val.fot;
+            ut.emplace_back(namn, Rect{texter[i].ram.x, topp, texter[i].ram.width, fot - topp});
+            ut.back().block(namn, std::move(texter[i]));
+        }
+        return ut;
     };
-    rumsplan::Rum rum = rummet(vänsterData, högerData);
+    // The taller table's height at 70 %, as far down as a page.
+    auto höjd = [&](const std::vector<rumsplan::Rum>& r) {
+        double h = 0;
+        for (const rumsplan::Rum& rum : r) {
+            rumsplan::Text t = rum.blocken().front().texter.front();
+            t.ram.y = 0;
+            h = std::max(h, plan.höjd(rumsplan::Rum(namn, {t.ram.x, 0, t.ram.width, 0}).block(namn, t), minstaProcent));
+        }
+        return h;
+    };
+    auto ryms = [&](const std::vector<rumsplan::Rum>& r) {
+        return plan.rymmer(r[0], minstaProcent) && plan.rymmer(r[1], minstaProcent);
+    };
+    std::vector<rumsplan::Rum> rum = rummen(vänsterData, högerData);
     // Rows a table leaves out would move without lowering anything.
     std::erase_if(högerData, [](const Datapost& post) { return !post.rubrik || !post.värde; });
-    while (!rumsplan::rymmer(vy.mätare, rum, minstaProcent) && högerData.size() > 1) {
+    while (!ryms(rum) && högerData.size() > 1) {
         Datalista längreVänster = vänsterData, kortareHöger(högerData.begin() + 1, högerData.end());
         längreVänster.push_back(högerData.front());
-        rumsplan::Rum jämnare = rummet(längreVänster, kortareHöger);
-        if (höjdVid(vy, jämnare, minstaProcent) >= höjdVid(vy, rum, minstaProcent)) break;
+        std::vector<rumsplan::Rum> jämnare = rummen(längreVänster, kortareHöger);
+        if (höjd(jämnare) >= höjd(rum)) break;
         vänsterData = std::move(längreVänster), högerData = std::move(kortareHöger), rum = std::move(jämnare);
     }
-    // Set smaller, they end lower: the room starts at their top as set.
-    double topp = rum.yta().y;
-    if (const int procent =
-            störstaProcent([&](int p) { return rumsplan::rymmer(vy.mätare, rum, p); }).value_or(100);
-        procent < 100)
-        topp = val.fot - std::min(höjdVid(vy, rum, procent), val.fot - topp);
-    rumsplan::Rum& iPlanen = plan.rum(namn, {x, topp, bredd, val.fot - topp});
-    for (const rumsplan::Rum::Block& b : rum.blocken()) iPlanen.block(b.namn, b.texter, b.val);
-    return iPlanen;
+    // Tables too tall for their rooms are set smaller by one factor, so that
+    // their rows still line up.
+    const bool förHöga = rum[0].blocken().front().texter.front().ram.y < rum[0].yta().y;
+    rumsplan::Rum* föregående = nullptr;
+    for (const rumsplan::Rum& r : rum) {
+        rumsplan::Rum& iPlanen = plan.rum(namn, r.yta());
+        for (const rumsplan::Rum::Block& b : r.blocken()) iPlanen.block(b.namn, b.texter, b.val);
+        if (förHöga && föregående) plan.krymperMed(*föregående, iPlanen);
+        föregående = &iPlanen;
+    }
+    return rum[0].yta().y;
+}
+
+void avsändarenPåFoten(const Fakturavy& vy, rumsplan::Plan& plan, const TextAttributes& etikettattribut,
+                       const TextAttributes& värdeattribut, double fot, double överkant,
+                       std::optional<double> vänsterFot) {
+    faktaPåFotIRum(
+        vy, plan, "sender",
+        fakta(vy, {Fakt::avsändare, Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
+        faktaOchBetalning(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
+        [&](const Datalista& data) { return vy.tabellMedData(data, etikettattribut, värdeattribut).tabell; },
+        {.vänster = {46, 162}, .höger = {213, 195}, .fot = fot, .överkant = överkant, .vänsterFot = vänsterFot});
+}
+
+double kreditvillkorensFot(const Fakturavy& vy, const rumsplan::Plan& plan, const TextAttributes& attribut,
+                           const Rect& ram) {
+    const auto villkor = vy.kreditvillkorSomVisas();
+    if (!villkor) return ram.y;
+    rumsplan::Rum rum("credit terms", ram);
+    return ram.y + plan.höjd(rum.block("credit terms", {AttributedString(*villkor, attribut), ram}));
 }
 
 void företagsnamnÖverAvsändartabellerIRum(const Fakturavy& vy, rumsplan::Plan& plan,
@@ -80,19 +100,16 @@ void företagsnamnÖverAvsändartabellerIRum(const Fakturavy& vy, rumsplan::Plan
     constexpr double fot = 807, namnhöjd = 18;
     // The tables take what they need up to a line below `namnetUnder`;
     // the name keeps its size above them, a long one wrapping upward.
-    const double mellan =
-        faktaPåFotIRum(
-            vy, plan, "sender", fakta(vy, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
-            faktaOchBetalning(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
-            [&](const Datalista& data) {
-                return vy.tabellMedData(data, etikettattribut, värdeattribut, {.fetStilPåFörstaRaden = true}).tabell;
-            },
-            {.vänster = {56, val.adressbredd},
-             .höger = {210, val.kontaktbredd},
-             .fot = fot,
-             .överkant = val.namnetUnder + namnhöjd})
-            .yta()
-            .y;
+    const double mellan = faktaPåFotIRum(
+        vy, plan, "sender", fakta(vy, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
+        faktaOchBetalning(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
+        [&](const Datalista& data) {
+            return vy.tabellMedData(data, etikettattribut, värdeattribut, {.fetStilPåFörstaRaden = true}).tabell;
+        },
+        {.vänster = {56, val.adressbredd},
+         .höger = {210, val.kontaktbredd},
+         .fot = fot,
+         .överkant = val.namnetUnder + namnhöjd});
     plan.rum("sender name", {55, val.namnetUnder, 271, mellan - val.namnetUnder})
         .block("sender name", {AttributedString(vy.b.namn, namnattribut), {55, mellan - namnhöjd, 271, namnhöjd}},
                {.förankring = rumsplan::Förankring::påFoten(mellan)});

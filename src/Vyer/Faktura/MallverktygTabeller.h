@@ -7,15 +7,14 @@
 #include "Vyer/Faktura/Rumsplan.h"
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace mallverktyg {
 
 // Tables side by side that stand on one foot and share one height, that of
-// the tallest (each measured at its own width), so that they grow upward
-// together: the texts of one block for a room, to stand on `fot`
-// (rumsplan::Förankring::påFoten), set smaller and cut with their room;
-// their frames start at the tallest's top.
+// the tallest (each measured at its own width), so that their tops line
+// up: each in a frame from the tallest's top down to `fot`.
 struct Tabellplats {
     AttributedString tabell;
     double x = 0;
@@ -24,22 +23,39 @@ struct Tabellplats {
 std::vector<rumsplan::Text> tabellerPåFot(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot);
 
 // Two tables of facts on one foot (tabellerPåFot), made by `tabell` in
-// the columns `vänster` and `höger`, as one block of a room of `plan` that
-// spans both columns from their top down to `fot`, rising no higher than
-// y `överkant`: set smaller together, then cut. Only when even 70 % of
+// the columns `vänster` and `höger`, each alone in a room of `plan` from
+// their top down to `fot`, rising no higher than y `överkant`: a table too
+// wide for its column is set smaller alone, in its place; tables too tall
+// for the rooms are set smaller together, then cut. Only when even 70 % of
 // their size would rise above it (every way of payment and contact detail
 // listed in a narrow foot, say) do the right table's first rows go to the
 // end of the left one, one list flowing over both columns, for as long as
-// that lowers the pair. The room starts at the tables' top as set, for
-// what stands on them.
+// that lowers the pair. Where the left table's room ends at `vänsterFot`
+// (above a note beside the foot), both stand on that line when the left
+// would reach below it. The rooms' top, for what stands on them.
 struct Fotval {
     Spalt vänster, höger;
     double fot = 0;
     double överkant = 0;
+    std::optional<double> vänsterFot;
 };
-rumsplan::Rum& faktaPåFotIRum(const Fakturavy& vy, rumsplan::Plan& plan, std::string namn, Datalista vänsterData,
-                              Datalista högerData, const std::function<AttributedString(const Datalista&)>& tabell,
-                              const Fotval& val);
+double faktaPåFotIRum(const Fakturavy& vy, rumsplan::Plan& plan, const std::string& namn, Datalista vänsterData,
+                      Datalista högerData, const std::function<AttributedString(const Datalista&)>& tabell,
+                      const Fotval& val);
+
+// The sender in two tables on a foot (faktaPåFotIRum): at x 46, 162 wide,
+// its name, address, organisation and VAT numbers; at x 213, 195 wide, its
+// contact and payment details (templates G, EB and EBs).
+void avsändarenPåFoten(const Fakturavy& vy, rumsplan::Plan& plan, const TextAttributes& etikettattribut,
+                       const TextAttributes& värdeattribut, double fot, double överkant,
+                       std::optional<double> vänsterFot = std::nullopt);
+
+// Where the credit terms the title block sets in `ram` end, at their full
+// size and running on below the frame as far as their lines go: the foot
+// of their room (Titelrum::villkor) and the line what follows stays below;
+// the frame's top without terms.
+double kreditvillkorensFot(const Fakturavy& vy, const rumsplan::Plan& plan, const TextAttributes& attribut,
+                           const Rect& ram);
 
 // Widths of the two sender tables under the company's name
 // (företagsnamnÖverAvsändartabellerIRum), and the line the name stays below.
@@ -91,16 +107,36 @@ struct Kolumnlinjer {
 void faktatabellerIKolumn(rumsplan::Plan& plan, Faktatabeller tabeller, const Rect& rum, Kolumnlinjer linjer,
                           rumsplan::Avrundning avrundning);
 
-// The three fact columns (Fakturavy::läggInKolumndataÖverTreKolumner) as
-// blocks of `rummen`, each column in the room its place lies in, where
-// that step sets them at full size: the tallest centred on its line within
-// the band. Each room's fitter moves its columns down to `avstånd` under
-// the blocks above them there (an address that runs on into the band),
-// up from the room's foot no higher than the band's top, and sets them
-// smaller with the room.
+// The invoice's references, dates and numbers in three columns (Trekolumnsval,
+// Fakturavy.h) as blocks of `rummen`, each column in the room its place
+// lies in, moved down to `avstånd` under the blocks above them there (an
+// address that runs on into the band), up from the room's foot no higher
+// than the band's top, and set smaller with the room. In one room they
+// stand with the tallest centred on its line at the size the room sets
+// them; in rooms of their own, where they stand at full size.
 void faktakolumnerIRum(Fakturavy& vy, const std::vector<rumsplan::Rum*>& rummen,
                        const TextAttributes& rubrikattribut, const TextAttributes& värdeattribut,
                        const Trekolumnsval& val, double avstånd);
+
+// Addresses over the three fact columns (templates O and P), in rooms
+// from x `vänster` to `höger` and from y `överkant` down to the band's
+// foot: addresses that end above the band stand in a room of their own
+// (with `färdiga`, captions the template placed among them) and the
+// columns in the band's. An address that runs on into the band shares a
+// room with the columns below it alone, the rooms meeting at the x of
+// `delning`, and all are set smaller together. Columns that end below the
+// band's foot take room below it, by whole points, as far as `gräns` (what
+// stands below moving down with it): the foot the rooms reach down to.
+struct AdresserÖverFakta {
+    std::vector<rumsplan::Text> adresser;
+    std::vector<CachatObjekt> färdiga;
+    double vänster = 0, höger = 0, överkant = 0;
+    std::vector<double> delning;
+    double gräns = 0;
+};
+double faktakolumnerUnderAdresser(Fakturavy& vy, rumsplan::Plan& plan, AdresserÖverFakta adresser,
+                                  const TextAttributes& rubrikattribut, const TextAttributes& värdeattribut,
+                                  const Trekolumnsval& val);
 
 // The company's name on a line 18 points high (x 55, 271 wide) over two
 // tables that stand on y 807 and grow upward together: at x 56 the

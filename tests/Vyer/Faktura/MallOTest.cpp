@@ -75,15 +75,20 @@ TEST_F(MallO, VIsOsPageWithItsOwnColoursCaptionsAndItemTable) {
             EXPECT_EQ(ram(*o), ram_);
             EXPECT_EQ(färg(*o), v.adressrubrikfärg);
         }
-        EXPECT_EQ(ram(*medTextSomInnehåller(alla, "Lagergatan 5")), (Rect{46, 108, 176, 88}));
-        EXPECT_EQ(ram(*medTextSomInnehåller(alla, "Storgatan 1")), (Rect{366, 108, 181, 88}));
+        EXPECT_EQ(ram(*medTextSomInnehåller(alla, "Lagergatan 5")).origin(), (Point{46, 108}));
+        EXPECT_EQ(ram(*medTextSomInnehåller(alla, "Lagergatan 5")).width, 176);
+        EXPECT_EQ(ram(*medTextSomInnehåller(alla, "Storgatan 1")).origin(), (Point{366, 108}));
 
-        // The fact columns: 163 wide at x 40, 222 and 404, standing on the
-        // line `faktafot`; the reference in the first.
+        // The fact columns: 163 wide at x 40, 222 and 404, centred 30
+        // points above the line `faktafot`; the reference in the first.
         const CachatObjekt* fakta = medTextSomInnehåller(alla, "Johan");
         ASSERT_TRUE(fakta);
         EXPECT_EQ(ram(*fakta).x, 40);
-        EXPECT_EQ(ram(*fakta).maxY(), v.faktafot);
+        double högst = 0;
+        for (const CachatObjekt& o : alla)
+            if (text(o) && ram(o).y == ram(*fakta).y)
+                högst = std::max(högst, mätare.boundingSize(*text(o), {ram(o).width, 10000}).height);
+        EXPECT_EQ(ram(*fakta).y, v.faktafot - 30 - std::round(högst / 2));
         EXPECT_EQ(text(*fakta)->runs().back().attributes.foregroundColor, v.faktavärdesfärg);
 
         // The item headings, and the first row 12 points below the data
