@@ -1,17 +1,15 @@
 // Whole blocks of facts laid out without the template measuring: a band of
 // two-line entries with a small drawing before each, and the invoice's
-// references, dates and numbers spread over three columns, which share
-// their band with the addresses over them.
+// references, dates and numbers spread over three columns, placed by the
+// plan with the addresses over them.
 #include "Vyer/Faktura/Fakturavy.h"
 
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
-#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <limits>
 #include <optional>
 
@@ -115,42 +113,53 @@ constexpr double sidhöjd = 842;
 
 }  // namespace
 
-void mallverktyg::faktakolumnerIRum(Fakturavy& vy, const std::vector<rumsplan::Rum*>& rummen,
+void mallverktyg::faktakolumnerIRum(Fakturavy& vy, const rumsplan::Plan& plan, const std::vector<rumsplan::Rum*>& rummen,
                                     const TextAttributes& rubrikattribut, const TextAttributes& värdeattribut,
                                     const Trekolumnsval& val, double avstånd) {
+    // A value too wide for its column, or for the room before the next
+    // one, wraps there under the other values rather than lose its end at
+    // the column's edge; a column that fits keeps its frame.
+    TextAttributes värdeSomBryts = värdeattribut;
+    värdeSomBryts.paragraphStyle = värdeSomBryts.paragraphStyle.value_or(ParagraphStyle{});
+    värdeSomBryts.paragraphStyle->lineBreakMode = LineBreakMode::wordWrapping;
     std::vector<AttributedString> tabeller = faktatabeller(vy, rubrikattribut, värdeattribut, val.tabell);
-    tabeller.resize(std::min(tabeller.size(), val.platser.size()));
-    std::vector<double> ramar;
-    double högst = 0;
-    for (size_t i = 0; i < tabeller.size(); ++i) {
+    std::vector<AttributedString> brutna = faktatabeller(vy, rubrikattribut, värdeSomBryts, val.tabell);
+    std::vector<rumsplan::Text> texter;
+    for (size_t i = 0; i < std::min(tabeller.size(), val.platser.size()); ++i) {
         const double kolumnbredd = i < val.kolumnbredder.size() && val.kolumnbredder[i] ? *val.kolumnbredder[i]
                                                                                          : val.kolumnbredd;
         const double bredd = i + 1 == val.platser.size()
                                  ? kolumnbredd
                                  : std::min(kolumnbredd, val.platser[i + 1] - val.platser[i] - faktakolumnernasMellanrum);
-        // A value too wide for its column wraps under the other values
-        // rather than lose its end at the column's edge; a column that
-        // fits keeps its frame.
-        AttributedString satt = radbrutenOmDenÄrFörBred(vy.mätare, tabeller[i], bredd, TextDrawingMode::fromTopLeft);
-        ramar.push_back(satt == tabeller[i] ? kolumnbredd : bredd);
-        tabeller[i] = std::move(satt);
-        högst = std::max(högst, vy.mätare.boundingSize(tabeller[i], {bredd, 10000}).height);
+        rumsplan::Rum prov("facts", {val.platser[i], 0, bredd, vy.ramFörEnSida().height});
+        if (plan.rymmer(prov.block("facts", {tabeller[i], {val.platser[i], 0, bredd, 0}}), 100))
+            texter.push_back({std::move(tabeller[i]), {val.platser[i], 0, kolumnbredd, 0}});
+        else
+            texter.push_back({std::move(brutna[i]), {val.platser[i], 0, bredd, 0}});
     }
     // The tallest centred on the line 30 points above `vid` at the size the
-    // room sets them, within the band, whose lower line is the room's foot.
+    // room sets them, within the band, whose lower line is the room's foot;
+    // in rooms of their own, where they stand at full size.
     constexpr double oändlig = std::numeric_limits<double>::infinity();
     const Faktaband band = val.inom.value_or(Faktaband{.överkant = -oändlig, .nederkant = oändlig});
     const double linje = sidhöjd - val.vid - 30;
-    const double y = std::max(band.överkant, std::min(linje - std::round(högst / 2), band.nederkant - högst));
+    double y = linje;
+    if (rummen.size() > 1) {
+        rumsplan::Rum alla("facts", {0, 0, 0, 0});
+        const double högst = plan.höjd(alla.block("facts", texter));
+        y = std::max(band.överkant, std::min(linje - std::round(högst / 2), band.nederkant - högst));
+    }
     for (rumsplan::Rum* rum : rummen) {
-        std::vector<rumsplan::Text> texter;
-        for (size_t i = 0; i < tabeller.size(); ++i)
-            if (val.platser[i] >= rum->yta().minX() && val.platser[i] < rum->yta().maxX())
-                texter.push_back({tabeller[i], {val.platser[i], y, ramar[i], 0}});
+        std::vector<rumsplan::Text> iRummet;
+        for (rumsplan::Text t : texter)
+            if (t.ram.x >= rum->yta().minX() && t.ram.x < rum->yta().maxX()) {
+                t.ram.y = y;
+                iRummet.push_back(std::move(t));
+            }
         rumsplan::Blockval blockval{.avstånd = avstånd, .översta = band.överkant};
         if (rummen.size() == 1)
             blockval.förankring = rumsplan::Förankring::kring(linje, 0.5, rumsplan::Avrundning::avståndetNärmast);
-        rum->block("facts", std::move(texter), blockval);
+        rum->block("facts", std::move(iRummet), blockval);
     }
 }
 
@@ -169,7 +178,7 @@ double mallverktyg::faktakolumnerUnderAdresser(Fakturavy& vy, rumsplan::Plan& pl
             ut.emplace_back("addresses", Rect{a.vänster, a.överkant, a.höger - a.vänster, band.överkant - a.överkant});
             ut.back().block("addresses", a.adresser);
             ut.emplace_back("facts", Rect{a.vänster, band.överkant, a.höger - a.vänster, fot - band.överkant});
-            faktakolumnerIRum(vy, {&ut.back()}, rubrikattribut, värdeattribut, val, 0);
+            faktakolumnerIRum(vy, plan, {&ut.back()}, rubrikattribut, värdeattribut, val, 0);
             return ut;
         }
         std::vector<double> kanter = a.delning;
@@ -185,7 +194,7 @@ double mallverktyg::faktakolumnerUnderAdresser(Fakturavy& vy, rumsplan::Plan& pl
             rum.block("addresses", std::move(över));
             medFakta.push_back(&rum);
         }
-        faktakolumnerIRum(vy, medFakta, rubrikattribut, värdeattribut, val, avstånd);
+        faktakolumnerIRum(vy, plan, medFakta, rubrikattribut, värdeattribut, val, avstånd);
         return ut;
     };
     double nederst = band.nederkant;

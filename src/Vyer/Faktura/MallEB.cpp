@@ -61,7 +61,7 @@ void läggUt(Fakturavy& vy, const Bandstil& s) {
     // The fact columns are centred on y 241.5, in white on the dark band
     // within its edges.
     auto& fakta = plan.rum("facts", {40, 195.5, 404 + 180 - 40, 279 - 195.5});
-    mallverktyg::faktakolumnerIRum(vy, {&fakta}, s.faktarubrik, s.faktavärde,
+    mallverktyg::faktakolumnerIRum(vy, plan, {&fakta}, s.faktarubrik, s.faktavärde,
                                    {.vid = 570.5,
                                     .platser = {40, 222, 404},
                                     .kolumnbredd = 180,

@@ -70,7 +70,7 @@ void Fakturavy::konfigureraInnehållFörG() {
     // The facts keep between the title and the credit terms.
     auto& fakta = plan.rum("facts", {42, 199, 400 + 176 - 42, 281 - 199});
     mallverktyg::faktakolumnerIRum(
-        *this, {&fakta}, faktarubrik, brödtext,
+        *this, plan, {&fakta}, faktarubrik, brödtext,
         {.vid = 572, .platser = {42, 221, 400}, .kolumnbredd = 176, .inom = Faktaband{.överkant = 199, .nederkant = 281}},
         0);
 

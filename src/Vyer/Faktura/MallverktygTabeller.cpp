@@ -25,10 +25,11 @@ double faktaPåFotIRum(const Fakturavy& vy, rumsplan::Plan& plan, const std::str
     const double vänsterFot = val.vänsterFot.value_or(val.fot);
     // The two tables on their foot, each alone in its room.
     auto rummen = [&](const Datalista& v, const Datalista& h) {
-        std::vector<rumsplan::Text> texter = tabellerPåFot(
-            vy, {{tabell(v), val.vänster.x, val.vänster.bredd}, {tabell(h), val.höger.x, val.höger.bredd}}, val.fot);
+        const std::vector<Tabellplats> tabeller{{tabell(v), val.vänster.x, val.vänster.bredd},
+                                                {tabell(h), val.höger.x, val.höger.bredd}};
+        std::vector<rumsplan::Text> texter = tabellerPåFot(vy, tabeller, val.fot);
         if (texter[0].ram.y + uppmätt(vy, texter[0].text, {val.vänster.bredd, 10000}).height > vänsterFot)
-            for (rumsplan::Text& t : texter) t.ram.y -= val.fot - vänsterFot;
+            texter = tabellerPåFot(vy, tabeller, vänsterFot);
         const double topp = std::max(texter[0].ram.y, val.överkant);
         std::vector<rumsplan::Rum> ut;
         for (size_t i = 0; i < 2; ++i) {

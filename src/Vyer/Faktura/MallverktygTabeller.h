@@ -114,7 +114,7 @@ void faktatabellerIKolumn(rumsplan::Plan& plan, Faktatabeller tabeller, const Re
 // than the band's top, and set smaller with the room. In one room they
 // stand with the tallest centred on its line at the size the room sets
 // them; in rooms of their own, where they stand at full size.
-void faktakolumnerIRum(Fakturavy& vy, const std::vector<rumsplan::Rum*>& rummen,
+void faktakolumnerIRum(Fakturavy& vy, const rumsplan::Plan& plan, const std::vector<rumsplan::Rum*>& rummen,
                        const TextAttributes& rubrikattribut, const TextAttributes& värdeattribut,
                        const Trekolumnsval& val, double avstånd);
 

@@ -122,7 +122,7 @@ Kolumner treKolumner(prov::Stegvy& steg, double vid = 100, std::optional<Faktaba
     rumsplan::Plan plan(*vy);
     auto& rum = plan.rum("facts", inom ? Rect{0, inom->överkant, 595, inom->nederkant - inom->överkant}
                                        : Rect{0, 0, 595, 842});
-    mallverktyg::faktakolumnerIRum(*vy, {&rum}, rubrikattribut, dataattribut,
+    mallverktyg::faktakolumnerIRum(*vy, plan, {&rum}, rubrikattribut, dataattribut,
                                    {.vid = vid, .platser = platser, .kolumnbredd = 150, .inom = inom}, 0);
     std::move(plan).placera();
     Kolumner k;
@@ -315,7 +315,7 @@ TEST(TreKolumner, TheColumnsKeepBelowAnAddressOverThem) {
     auto& rum = plan.rum("address and facts", {0, 560, 595, 200});
     rum.block("address", {AttributedString("1\n2\n3\n4\n5\n6\n7\n8\n9\n10", prov::attribut(10)),
                           {400, 560, 150, 20}});
-    mallverktyg::faktakolumnerIRum(*vy, {&rum}, rubrikattribut, dataattribut,
+    mallverktyg::faktakolumnerIRum(*vy, plan, {&rum}, rubrikattribut, dataattribut,
                                    {.vid = 100, .platser = {40, 220, 400}, .kolumnbredd = 150,
                                     .inom = Faktaband{.överkant = 600, .nederkant = 760}},
                                    2);
