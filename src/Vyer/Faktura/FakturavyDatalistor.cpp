@@ -131,8 +131,14 @@ void mallverktyg::faktakolumnerIRum(Fakturavy& vy, const rumsplan::Plan& plan, c
         const double bredd = i + 1 == val.platser.size()
                                  ? kolumnbredd
                                  : std::min(kolumnbredd, val.platser[i + 1] - val.platser[i] - faktakolumnernasMellanrum);
-        rumsplan::Rum prov("facts", {val.platser[i], 0, bredd, vy.ramFörEnSida().height});
-        if (plan.rymmer(prov.block("facts", {tabeller[i], {val.platser[i], 0, bredd, 0}}), 100))
+        // As the plan sets it at full size that wide: whether it fits, and
+        // how high it is, where the plan would wrap it only past 70 %.
+        auto satt = [&](double b) {
+            rumsplan::Rum prov("facts", {val.platser[i], 0, b, vy.ramFörEnSida().height});
+            prov.block("facts", {tabeller[i], {val.platser[i], 0, b, 0}});
+            return std::pair{plan.rymmer(prov, 100), plan.höjd(prov)};
+        };
+        if (const auto [ryms, höjd] = satt(bredd); ryms && höjd == satt(10000).second)
             texter.push_back({std::move(tabeller[i]), {val.platser[i], 0, kolumnbredd, 0}});
         else
             texter.push_back({std::move(brutna[i]), {val.platser[i], 0, bredd, 0}});
