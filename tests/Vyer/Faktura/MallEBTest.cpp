@@ -131,7 +131,9 @@ TEST_P(MallEB, SenderTablesAndFactColumnsStandOnTheirFeet) {
     const double hFöretag = mätare.boundingSize(*text(*företag), {162, 10000}).height;
     const double hKontakt = mätare.boundingSize(*text(*kontakt), {195, 10000}).height;
     ASSERT_GT(hKontakt, hFöretag);
-    EXPECT_EQ(ram(*företag), (Rect{46, 807 - hKontakt, 162, hFöretag}));
+    EXPECT_EQ(ram(*företag).origin(), (Point{46, 807 - hKontakt}));
+    EXPECT_EQ(ram(*företag).width, 162);
+    EXPECT_GE(ram(*företag).height, hFöretag);
     EXPECT_EQ(ram(*kontakt), (Rect{213, 807 - hKontakt, 195, hKontakt}));
     EXPECT_GT(text(*kontakt)->text().find("Swish"), text(*kontakt)->text().find("Bankgiro"))
         << "payment rows follow the contact rows";
@@ -204,8 +206,9 @@ TEST_P(MallEB, DeliveryNoteDropsTheAmountsAndItsRowsGetMoreRoom) {
 }
 
 // On a credit invoice, whose title is long, addresses of sixteen lines run
-// on below their frames as far as just above the title at y 156, and are
-// set smaller to end there.
+// on below their frames as far as just above the title at y 156: run
+// together where even 70 % of their lines do not fit, set smaller as far as
+// they must, and not cut.
 TEST_P(MallEB, LongAddressesEndAboveTheTitle) {
     std::string gata = "Rad 1";
     for (int i = 2; i <= 15; ++i) gata += "\nRad " + std::to_string(i);
@@ -214,16 +217,14 @@ TEST_P(MallEB, LongAddressesEndAboveTheTitle) {
     faktura.rubriktext_ = "Kreditfaktura";
     Fakturavy vy(faktura, *bok, false, mätare);
     ASSERT_TRUE(medText(vy.innehållFörAllaSidor, "Kreditfaktura"));
-    for (Point hörn : {Point{321, 51}, Point{462, 52}}) {
-        SCOPED_TRACE(hörn.x);
+    for (const auto& [hörn, ort] : {std::pair{Point{321, 51}, "Göteborg"}, {Point{462, 52}, "Stockholm"}}) {
+        SCOPED_TRACE(ort);
         const CachatObjekt* adress = nullptr;
         for (const CachatObjekt& o : vy.innehållFörAllaSidor)
             if (ram(o).x == hörn.x && ram(o).y == hörn.y) adress = &o;
         ASSERT_TRUE(adress) << beskriv(vy.innehållFörAllaSidor);
-        const double storlek = attribut(*adress).font->pointSize;
-        EXPECT_LT(storlek, 8);
-        EXPECT_GE(storlek, 8 * 0.7);
-        EXPECT_EQ(text(*adress)->text().find("\u2026"), std::string::npos) << "nothing cut";
+        EXPECT_GE(attribut(*adress).font->pointSize, 8 * 0.7);
+        EXPECT_NE(text(*adress)->text().find(ort), std::string::npos) << "nothing cut";
         EXPECT_LE(hörn.y + mätare.boundingSize(*text(*adress), {115, 10000}).height, 156.5);
     }
 }
