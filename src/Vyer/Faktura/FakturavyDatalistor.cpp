@@ -113,9 +113,9 @@ constexpr double sidhöjd = 842;
 
 }  // namespace
 
-void mallverktyg::faktakolumnerIRum(Fakturavy& vy, const rumsplan::Plan& plan, const std::vector<rumsplan::Rum*>& rummen,
-                                    const TextAttributes& rubrikattribut, const TextAttributes& värdeattribut,
-                                    const Trekolumnsval& val, double avstånd) {
+void mallverktyg::faktakolumnerIRum(Fakturavy& vy, const rumsplan::Plan& plan,
+                                    const std::vector<rumsplan::Rum*>& rummen, const TextAttributes& rubrikattribut,
+                                    const TextAttributes& värdeattribut, const Trekolumnsval& val, double avstånd) {
     // A value too wide for its column, or for the room before the next
     // one, wraps there under the other values rather than lose its end at
     // the column's edge; a column that fits keeps its frame.
@@ -128,9 +128,10 @@ void mallverktyg::faktakolumnerIRum(Fakturavy& vy, const rumsplan::Plan& plan, c
     for (size_t i = 0; i < std::min(tabeller.size(), val.platser.size()); ++i) {
         const double kolumnbredd = i < val.kolumnbredder.size() && val.kolumnbredder[i] ? *val.kolumnbredder[i]
                                                                                          : val.kolumnbredd;
-        const double bredd = i + 1 == val.platser.size()
-                                 ? kolumnbredd
-                                 : std::min(kolumnbredd, val.platser[i + 1] - val.platser[i] - faktakolumnernasMellanrum);
+        const double bredd =
+            i + 1 == val.platser.size()
+                ? kolumnbredd
+                : std::min(kolumnbredd, val.platser[i + 1] - val.platser[i] - faktakolumnernasMellanrum);
         // As the plan sets it at full size that wide: whether it fits, and
         // how high it is, where the plan would wrap it only past 70 %.
         auto satt = [&](double b) {
@@ -192,7 +193,8 @@ double mallverktyg::faktakolumnerUnderAdresser(Fakturavy& vy, rumsplan::Plan& pl
         kanter.push_back(a.höger);
         std::vector<rumsplan::Rum*> medFakta;
         for (size_t i = 0; i + 1 < kanter.size(); ++i)
-            ut.emplace_back("addresses and facts", Rect{kanter[i], a.överkant, kanter[i + 1] - kanter[i], fot - a.överkant});
+            ut.emplace_back("addresses and facts",
+                            Rect{kanter[i], a.överkant, kanter[i + 1] - kanter[i], fot - a.överkant});
         for (rumsplan::Rum& rum : ut) {
             std::vector<rumsplan::Text> över;
             for (const rumsplan::Text& t : a.adresser)

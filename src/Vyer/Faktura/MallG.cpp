@@ -69,10 +69,12 @@ void Fakturavy::konfigureraInnehållFörG() {
 
     // The facts keep between the title and the credit terms.
     auto& fakta = plan.rum("facts", {42, 199, 400 + 176 - 42, 281 - 199});
-    mallverktyg::faktakolumnerIRum(
-        *this, plan, {&fakta}, faktarubrik, brödtext,
-        {.vid = 572, .platser = {42, 221, 400}, .kolumnbredd = 176, .inom = Faktaband{.överkant = 199, .nederkant = 281}},
-        0);
+    mallverktyg::faktakolumnerIRum(*this, plan, {&fakta}, faktarubrik, brödtext,
+                                   {.vid = 572,
+                                    .platser = {42, 221, 400},
+                                    .kolumnbredd = 176,
+                                    .inom = Faktaband{.överkant = 199, .nederkant = 281}},
+                                   0);
 
     // Caption and value share a frame, at its two ends.
     auto rad = [&](const char* namn, const std::string& rubrik, const std::string& värde, const Rect& ram) {

@@ -57,11 +57,10 @@ void läggUt(Fakturavy& vy, const Utseende& u) {
     // company's name stays below them. The address table ends 5 points
     // before the contact table at x 210 begins, so that a long value wraps
     // there rather than run under its captions.
-    const Rect& v = u.villkorsram;
-    const double underVillkoren = mallverktyg::kreditvillkorensFot(vy, plan, villkor, v);
+    const Rect villkoren = mallverktyg::kreditvillkorensRum(vy, plan, villkor, u.villkorsram);
     vy.läggTillInnehållMedRamFörLogotyp(plan, {393, 714, 164, 101}, titel, {32, 16, 545, 49}, påminnelse,
-                                        {32, 65, 544, 16}, villkor, v, fskatt, {34, 808, 144, 12},
-                                        {.villkor = Rect{v.x, v.y, v.width, underVillkoren - v.y}});
+                                        {32, 65, 544, 16}, villkor, u.villkorsram, fskatt, {34, 808, 144, 12},
+                                        {.villkor = villkoren});
     if (!vy.följesedel) {
         plan.text("due date",
                   AttributedString(vy.rubrikFörFörfallodatum() + "    " + Fakturavy::datumtext(vy.f.förfallodatum()),
@@ -72,7 +71,8 @@ void läggUt(Fakturavy& vy, const Utseende& u) {
                   {327, 630, 223, 21});
     }
     mallverktyg::företagsnamnÖverAvsändartabellerIRum(
-        vy, plan, fet, tabellvärde, fet, {.adressbredd = 210 - 5 - 56, .kontaktbredd = 170, .namnetUnder = underVillkoren});
+        vy, plan, fet, tabellvärde, fet,
+        {.adressbredd = 210 - 5 - 56, .kontaktbredd = 170, .namnetUnder = villkoren.maxY()});
 
     auto rubrik = [&](const std::string& text) {
         return AttributedString(u.adressrubrikerMedVersaler ? versaler(text) : text, adressrubrik);

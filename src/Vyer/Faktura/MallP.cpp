@@ -95,13 +95,13 @@ void Fakturavy::konfigureraInnehållFörP() {
     // The company's name and the sender tables below the credit terms,
     // which run on below their frame as far as they go.
     const Rect villkorsram{62, 664, 471, 34};
-    const double underVillkoren = mallverktyg::kreditvillkorensFot(*this, plan, villkor, villkorsram);
+    const Rect villkoren = mallverktyg::kreditvillkorensRum(*this, plan, villkor, villkorsram);
     läggTillInnehållMedRamFörLogotyp(plan, {393, 714, 164, 101}, titel, {32, 12, 554, 65}, påminnelse,
                                      {34, 304, 316, 24}, villkor, villkorsram, fskatt, {34, 808, 144, 12},
-                                     {.villkor = Rect{62, 664, 471, underVillkoren - 664}});
+                                     {.villkor = villkoren});
     mallverktyg::företagsnamnÖverAvsändartabellerIRum(
         *this, plan, avsändaretikett, avsändarvärde, företagsnamn,
-        {.adressbredd = 146, .kontaktbredd = 180, .namnetUnder = underVillkoren});
+        {.adressbredd = 146, .kontaktbredd = 180, .namnetUnder = villkoren.maxY()});
 
     // The addresses, each with its caption in a white arrow on its left,
     // over the facts on the blue band. The captions stay in their arrows as
@@ -115,7 +115,8 @@ void Fakturavy::konfigureraInnehållFörP() {
         AttributedString r(versaler(rubrik), adressrubrik);
         const double h = mallverktyg::uppmätt(*this, r, {46, 23}).height;
         rubriker.push_back(CachatObjekt(std::move(r), Rect{rubrikx, pilmitt - h / 2, 46, h}));
-        plan.rita(CachatObjekt(std::nullopt, AffineTransform::translation(pilvid.x, pilvid.y).scaled(pilskala, pilskala),
+        plan.rita(CachatObjekt(std::nullopt,
+                               AffineTransform::translation(pilvid.x, pilvid.y).scaled(pilskala, pilskala),
                                cachad::path{pilen, vit, std::nullopt}));
     };
     const std::string avsändarland(kod(b.land));
@@ -129,7 +130,8 @@ void Fakturavy::konfigureraInnehållFörP() {
         {.adresser = std::move(adresser), .färdiga = std::move(rubriker), .vänster = 25, .höger = 581,
          .överkant = 109, .delning = {396}},
         faktarubrik, faktavärde,
-        {.vid = 589.5, .platser = {25, 204, 396}, .kolumnbredd = 185, .inom = Faktaband{.överkant = 173, .nederkant = 278}});
+        {.vid = 589.5, .platser = {25, 204, 396}, .kolumnbredd = 185,
+         .inom = Faktaband{.överkant = 173, .nederkant = 278}});
 
     // Caption and value share a frame, at its two ends.
     auto rad = [&](const char* namn, AttributedString rubrik, AttributedString värde, const Rect& ram) {

@@ -86,12 +86,12 @@ void avsändarenPåFoten(const Fakturavy& vy, rumsplan::Plan& plan, const TextAt
         {.vänster = {46, 162}, .höger = {213, 195}, .fot = fot, .överkant = överkant, .vänsterFot = vänsterFot});
 }
 
-double kreditvillkorensFot(const Fakturavy& vy, const rumsplan::Plan& plan, const TextAttributes& attribut,
-                           const Rect& ram) {
+Rect kreditvillkorensRum(const Fakturavy& vy, const rumsplan::Plan& plan, const TextAttributes& attribut,
+                         const Rect& ram) {
     const auto villkor = vy.kreditvillkorSomVisas();
-    if (!villkor) return ram.y;
+    if (!villkor) return {ram.x, ram.y, ram.width, 0};
     rumsplan::Rum rum("credit terms", ram);
-    return ram.y + plan.höjd(rum.block("credit terms", {AttributedString(*villkor, attribut), ram}));
+    return {ram.x, ram.y, ram.width, plan.höjd(rum.block("credit terms", {AttributedString(*villkor, attribut), ram}))};
 }
 
 void företagsnamnÖverAvsändartabellerIRum(const Fakturavy& vy, rumsplan::Plan& plan,

@@ -50,12 +50,12 @@ void avsändarenPåFoten(const Fakturavy& vy, rumsplan::Plan& plan, const TextAt
                        const TextAttributes& värdeattribut, double fot, double överkant,
                        std::optional<double> vänsterFot = std::nullopt);
 
-// Where the credit terms the title block sets in `ram` end, at their full
-// size and running on below the frame as far as their lines go: the foot
-// of their room (Titelrum::villkor) and the line what follows stays below;
-// the frame's top without terms.
-double kreditvillkorensFot(const Fakturavy& vy, const rumsplan::Plan& plan, const TextAttributes& attribut,
-                           const Rect& ram);
+// The room of the credit terms the title block sets in `ram`
+// (Titelrum::villkor): as high as they reach at their full size, running on
+// below the frame as far as their lines go, so that what follows can stay
+// below them; none high without terms.
+Rect kreditvillkorensRum(const Fakturavy& vy, const rumsplan::Plan& plan, const TextAttributes& attribut,
+                         const Rect& ram);
 
 // Widths of the two sender tables under the company's name
 // (företagsnamnÖverAvsändartabellerIRum), and the line the name stays below.
