@@ -313,8 +313,9 @@ public:
     // Its second pass: the rows page by page, which makes the pages; the
     // message on the last page ends above `meddelandetsFot` where given.
     void läggUtArtikeltabell(MättArtikeltabell& tabell, std::optional<double> meddelandetsFot);
-    // The rooms of the rows, recorded in planeradeRum.
-    void planeraTabellensRum(const Rect& datautrymme, double höjdPåÖvrigaSidor);
+    // The rooms of the rows, recorded in planeradeRum; the last page's
+    // reaches down to the message's foot where that stands lower.
+    void planeraTabellensRum(const Rect& datautrymme, double höjdPåÖvrigaSidor, double meddelandetsNederkant = 0);
 
     int antalBeloppsrader(bool räknaMedTotalen) const;
     struct Beloppsfält {

@@ -227,10 +227,12 @@ void cellerAvFleraRaderRadvis(const TextMeasurer& mätare, Kolumntabell& tabell)
 
 }  // namespace
 
-void Fakturavy::planeraTabellensRum(const Rect& datautrymme, double höjdPåÖvrigaSidor) {
-    // The rows' room from the row base down by what each page gives them.
+void Fakturavy::planeraTabellensRum(const Rect& datautrymme, double höjdPåÖvrigaSidor, double meddelandetsNederkant) {
+    // The rows' room from the row base down by what each page gives them;
+    // on the last page down to the message's foot where that stands lower.
     const double radbas = datautrymme.y + Kolumnval::radbasensFörskjutning;
-    const double sista = följesedel ? höjdPåÖvrigaSidor : datautrymme.height;
+    const double sista =
+        std::max(följesedel ? höjdPåÖvrigaSidor : datautrymme.height, meddelandetsNederkant - radbas);
     planeradeRum.push_back({"items", {datautrymme.x, radbas, datautrymme.width, sista}, Sidslag::sista, {}});
     planeradeRum.push_back(
         {"items", {datautrymme.x, radbas, datautrymme.width, höjdPåÖvrigaSidor}, Sidslag::övriga, {}});
@@ -379,9 +381,10 @@ std::shared_ptr<MättArtikeltabell> Fakturavy::mätArtikeltabell(const TextAttri
 }
 
 void Fakturavy::läggUtArtikeltabell(MättArtikeltabell& t, std::optional<double> meddelandetsFot) {
-    planeraTabellensRum(t.datautrymme, t.höjdPåÖvrigaSidor);
+    double meddelandetsNederkant = 0;
     innehållFörVarjeSida =
         sidorMedRader(*this, std::move(t.tabell),
                       {t.data, t.högerData, t.datautrymme, t.höjdPåÖvrigaSidor, t.alternerandeRadfärg, meddelandetsFot,
-                       t.meddelandetUnderRaderna});
+                       t.meddelandetUnderRaderna, &meddelandetsNederkant});
+    planeraTabellensRum(t.datautrymme, t.höjdPåÖvrigaSidor, meddelandetsNederkant);
 }

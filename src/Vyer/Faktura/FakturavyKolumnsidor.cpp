@@ -152,6 +152,7 @@ std::vector<std::vector<CachatObjekt>> sidorMedRader(const Fakturavy& vy, Kolumn
         const double mitt = s.radbas() + sistaSidan - h - ledigt * 0.5 + radbasensFörskjutning;
         const double överkant = std::max(s.radbas() + s.y, std::min(mitt, s.radbas() + gräns - h));
         s.sida.emplace_back(meddelande->text, Rect{X, överkant, W, h});
+        if (p.meddelandetsNederkant) *p.meddelandetsNederkant = överkant + h;
     };
     // One row, or one part of a row, `höjd` high at the page's y.
     auto placeraRad = [&](double höjd, auto&& cellerna) {

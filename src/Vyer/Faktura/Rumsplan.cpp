@@ -508,21 +508,28 @@ std::vector<std::vector<CachatObjekt>> Plan::placeradeRum() {
 std::optional<double> Plan::meddelandetsFot(const Kolumnval& val,
                                              const std::vector<std::vector<CachatObjekt>>& rummen) const {
     // The first thing the last page sets below the rows' room, across
-    // their width: a text, a rule or a panel.
+    // their width: a text, a rule or a panel. A delivery note's last page
+    // has the others' room and none of the last page's own content.
     const Rect& d = val.datautrymme;
-    const double under = d.maxY() + Kolumnval::radbasensFörskjutning - passningsmån;
+    const double rummetsHöjd = vy_.följesedel ? val.höjdPåÖvrigaSidor : d.height;
+    const double under = d.minY() + Kolumnval::radbasensFörskjutning + rummetsHöjd - passningsmån;
+    auto påSistaSidan = [&](Sidslag sidor) {
+        return sidor == Sidslag::alla || (sidor == Sidslag::sista && !vy_.följesedel);
+    };
     std::optional<double> fot = val.meddelandetsFot;
-    auto se = [&](const CachatObjekt& o) {
-        const auto yta = vadDetTäcker(vy_.mätare, o, vy_.annanSträngmetod);
-        if (!yta || yta->minY() < under || yta->maxX() <= d.minX() || yta->minX() >= d.maxX()) return;
+    auto seYta = [&](const std::optional<Rect>& yta) {
+        if (!yta || yta->isEmpty() || yta->minY() < under || yta->maxX() <= d.minX() || yta->minX() >= d.maxX()) return;
         if (!fot || yta->minY() < *fot) fot = yta->minY();
     };
+    auto se = [&](const CachatObjekt& o) { seYta(vadDetTäcker(vy_.mätare, o, vy_.annanSträngmetod)); };
     for (const Del& del : delar_) {
         if (const size_t* i = std::get_if<size_t>(&del)) {
-            if (rum_[*i].sidor() != Sidslag::övriga)
-                for (const CachatObjekt& o : rummen[*i]) se(o);
+            if (!påSistaSidan(rum_[*i].sidor())) continue;
+            // A room's own bounds, which it records, and what it sets.
+            seYta(påSidan(rum_[*i].yta(), rum_[*i].vridning()));
+            for (const CachatObjekt& o : rummen[*i]) se(o);
         } else if (const Ritning* r = std::get_if<Ritning>(&del)) {
-            if (r->sidor != Sidslag::övriga) se(r->objekt);
+            if (påSistaSidan(r->sidor)) se(r->objekt);
         }
     }
     return fot;
