@@ -10,6 +10,7 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
@@ -145,15 +146,12 @@ void Fakturavy::konfigureraInnehållFörB() {
 
     // Four rows start at y 418; each further row lifts the block half a row.
     const double y0 = 418 - halvBeloppsrad * (antalBeloppsrader(true) - 4);
-    plan.placerade("amounts",
-                   beloppfältMedRubrikattribut(brödtext, brödtextHöger, {626, y0, 160, 15}, {626, y0, 160, 15},
-                                               {.taMedTotalen = true})
-                       .data,
-                   Sidslag::sista);
-    if (auto moms = momssammanfattningMedRubrikAttribut(
-            brödtext, brödtext, {268, 417, 187, 74},
-            {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
-        plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
+    mallverktyg::beloppOchMoms(plan,
+                               beloppfältMedRubrikattribut(brödtext, brödtextHöger, {626, y0, 160, 15},
+                                                           {626, y0, 160, 15}, {.taMedTotalen = true}),
+                               momssammanfattningMedRubrikAttribut(
+                                   brödtext, brödtext, {268, 417, 187, 74},
+                                   {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}));
 
     plan.artikeltabell({kolumnrubrik, brödtext, kolumnrubrik, brödtextHöger,
                         {.rubrikutrymme = {264, 369, 521, 20},

@@ -14,13 +14,14 @@
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
 #include <numbers>
-#include <tuple>
 
 using mallverktyg::Fakt;
 
@@ -107,54 +108,38 @@ void Fakturavy::konfigureraInnehållFörCC() {
     std::erase_if(fakta, [](const Datapost& post) { return !post.rubrik || !post.värde; });
     Datalista nummerOchDatum = mallverktyg::fakta(*this, {Fakt::fakturanummer, Fakt::fakturadatum});
     const auto underDatum = static_cast<std::ptrdiff_t>(nummerOchDatum.size());
-    auto faktarum = [&] {
-        rumsplan::Rum rum("facts", faktaram);
-        rum.block("facts", {faktatabell(fakta), faktaram});
-        return rum;
-    };
-    while (fakta.size() > 1 && !plan.rymmerUtanAttKapa(faktarum())) {
+    while (fakta.size() > 1 &&
+           !plan.rymmerUtanAttKapa(rumsplan::Rum("facts", faktaram).block("facts", {faktatabell(fakta), faktaram}))) {
         nummerOchDatum.insert(nummerOchDatum.begin() + underDatum, std::move(fakta.back()));
         fakta.pop_back();
     }
     plan.rum("facts", faktaram).block("facts", {faktatabell(fakta), faktaram});
     std::vector<rumsplan::Text> överst;
-    if (auto text = påminnelseSomVisas(*this)) överst.push_back({AttributedString(*text, påminnelse), {290, 30, 274, 26}});
+    if (auto text = påminnelseSomVisas(*this))
+        överst.push_back({AttributedString(*text, påminnelse), {290, 30, 274, 26}});
     överst.push_back({faktatabell(nummerOchDatum), nummerram});
     plan.rum("number and date", {290, 30, 274, 94}).block("number and date", std::move(överst));
 
     if (fakturaadress)
-        plan.rum("invoice address", adressrum(291))
-            .block("invoice address", {AttributedString(*fakturaadress, brödtext), {291, 166, 120, 84}});
+        plan.text("invoice address", AttributedString(*fakturaadress, brödtext), {291, 166, 120, 84},
+                  {.rum = adressrum(291)});
     if (leveransadress)
-        plan.rum("delivery address", adressrum(441))
-            .block("delivery address", {AttributedString(*leveransadress, brödtext), {441, 166, 120, 85}});
+        plan.text("delivery address", AttributedString(*leveransadress, brödtext), {441, 166, 120, 85},
+                  {.rum = adressrum(441)});
 
     // The sender's two tables stand from one top, 94 above their foot or
     // as high as the taller needs, up to the artwork's rule above them;
     // each is set smaller alone where its room does not hold it.
-    constexpr double fot = 827, underLinjen = 677;
-    auto avsändartabell = [&](const Datalista& data) {
-        return tabellMedData(data, avsändarrubrik, avsändarvärde).tabell;
-    };
-    std::vector<rumsplan::Rum> avsändare;
-    double höjd = 94;
-    for (auto [data, x, bredd] :
-         {std::tuple{mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon, Fakt::fax,
-                                                Fakt::email, Fakt::hemsida}),
-                     212.0, 175.0},
-          std::tuple{mallverktyg::faktaOchBetalning(
-                         *this, {Fakt::säte, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
-                     394.0, 185.0}}) {
-        avsändare.emplace_back("sender", Rect{x, underLinjen, bredd, fot - underLinjen})
-            .block("sender", {avsändartabell(data), {x, underLinjen, bredd, 0}, rumsplan::Sättning::tabell});
-        höjd = std::max(höjd, plan.höjd(avsändare.back()));
-    }
-    höjd = std::min(höjd, fot - underLinjen);
-    for (const rumsplan::Rum& rum : avsändare) {
-        rumsplan::Text tabell = rum.blocken().front().texter.front();
-        tabell.ram = {tabell.ram.x, fot - höjd, tabell.ram.width, höjd};
-        plan.rum("sender", rum.yta()).block("sender", std::move(tabell));
-    }
+    auto avsändartabell = [&](const Datalista& d) { return tabellMedData(d, avsändarrubrik, avsändarvärde).tabell; };
+    mallverktyg::tabellerFrånEnTopp(
+        plan,
+        {{avsändartabell(mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon, Fakt::fax,
+                                                    Fakt::email, Fakt::hemsida})),
+          212, 175},
+         {avsändartabell(mallverktyg::faktaOchBetalning(
+              *this, {Fakt::säte, Fakt::organisationsnummer, Fakt::momsregistreringsnummer})),
+          394, 185}},
+        827, 677, [](double) { return 94; });
 
     // The amount to pay and its caption share a frame, at its two ends;
     // the payment terms and due date stand centred in the badge, each on
@@ -164,30 +149,22 @@ void Fakturavy::konfigureraInnehållFörCC() {
         plan.rum("amount to pay", ram)
             .block("amount to pay", {{AttributedString(versaler(rubrikFörBeloppAttBetala()), attBetalaRubrik), ram},
                                      {AttributedString(belopp(f.attBetala()), attBetala), ram}});
-        const std::pair<std::string, double> bricktexter[] = {{rubrikFörBetalningsvillkor(), 162},
-                                                              {rubrikFörDagar(), 178},
-                                                              {rubrikFörFörfallodatum(), 200},
-                                                              {datumtext(f.förfallodatum()), 214},
-                                                              {"", 214 + 16}};
-        for (size_t i = 0; i + 1 < std::size(bricktexter); ++i) {
-            const auto& [t, y] = bricktexter[i];
-            plan.text("badge", AttributedString(t, bricka), {32, y, 88, bricktexter[i + 1].second - y});
-        }
+        const std::string bricktexter[] = {rubrikFörBetalningsvillkor(), rubrikFörDagar(), rubrikFörFörfallodatum(),
+                                           datumtext(f.förfallodatum())};
+        constexpr double rader[] = {162, 178, 200, 214, 230};
+        for (size_t i = 0; i < std::size(bricktexter); ++i)
+            plan.text("badge", AttributedString(bricktexter[i], bricka), {32, rader[i], 88, rader[i + 1] - rader[i]});
     }
 
     // Four amount rows start at y 491; each further row starts them 7
     // points higher, and the last page's item rows and message end as much
     // higher to stay clear of them.
-    const double lyft = halvBeloppsrad * (antalBeloppsrader(true) - 4);
-    const double y = 491 - lyft;
-    plan.placerade("amounts",
-                   beloppfältMedRubrikattribut(brödtext, brödtextHöger, {233, y, 306, 15}, {233, y, 306, 15},
-                                               {.taMedTotalen = true})
-                       .data,
-                   Sidslag::sista);
-    if (auto summering = momssammanfattningMedRubrikAttribut(kursivRubrik, brödtext, {59, 489, 158, 73},
-                                                             {.rubrikOvanförSammanfattning = true}))
-        plan.placerade("VAT summary", std::move(*summering), Sidslag::sista);
+    const double lyft = halvBeloppsrad * (antalBeloppsrader(true) - 4), y = 491 - lyft;
+    mallverktyg::beloppOchMoms(plan,
+                               beloppfältMedRubrikattribut(brödtext, brödtextHöger, {233, y, 306, 15},
+                                                           {233, y, 306, 15}, {.taMedTotalen = true}),
+                               momssammanfattningMedRubrikAttribut(kursivRubrik, brödtext, {59, 489, 158, 73},
+                                                                   {.rubrikOvanförSammanfattning = true}));
 
     // The amount to pay stands on every page of an invoice, so there the
     // rows of earlier pages leave their continuation line room above it.

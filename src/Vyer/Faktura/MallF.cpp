@@ -14,8 +14,10 @@
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
+#include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
@@ -75,10 +77,7 @@ void Fakturavy::konfigureraInnehållFörF() {
         mallverktyg::fakta(*this, {Fakt::inköpsordernummer}),
         mallverktyg::fakta(*this, {Fakt::leveransdatum}),
         mallverktyg::fakta(*this, {Fakt::kundnummer}),
-        {rot[0]},
-        {rot[1]},
-        {rot[2]},
-        {rot[3]},
+        {rot[0]}, {rot[1]}, {rot[2]}, {rot[3]},
     };
     auto& kolumnen = plan.rum("facts", {19, 34, 277, 286});
     for (const Datalista& grupp : grupper) {
@@ -98,35 +97,25 @@ void Fakturavy::konfigureraInnehållFörF() {
     // it, up to below the amount to pay; each set smaller alone where its
     // room does not hold it. The F-tax note's one small line stands from
     // y 670 or just above them.
+    constexpr double underAttBetala = 625;
+    const Rect notram{36, 670, 149, 15};
+    const auto fskatt = fskattSomVisas(*this);
+    const AttributedString noten(fskatt.value_or(""), småtext);
+    rumsplan::Rum notrum("F-tax note", notram);
+    const double underNoten = fskatt ? underAttBetala + plan.höjd(notrum.block("F-tax note", {noten, notram})) + 1 : 0;
     Datalista registrering = mallverktyg::fakta(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
     for (Datapost& post : betalningsinformation()) registrering.push_back(std::move(post));
-    constexpr double fot = 796, underAttBetala = 625;
-    auto ensam = [&](AttributedString text, const Rect& ram, rumsplan::Sättning sättning) {
-        rumsplan::Rum rum("sender", ram);
-        rum.block("sender", {std::move(text), ram, sättning});
-        return std::pair{rum.blocken().front().texter.front(), plan.höjd(rum)};
-    };
-    const auto vänster = ensam(tabellMedData(mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress,
-                                                                        Fakt::telefon, Fakt::fax, Fakt::email,
-                                                                        Fakt::hemsida}),
-                                             avsändaretikett, avsändarvärde)
-                                   .tabell,
-                               {32, 0, 186, 0}, rumsplan::Sättning::tabell);
-    const auto höger = ensam(tabellMedData(registrering, avsändaretikett, avsändarvärde).tabell, {241, 0, 210, 0},
-                             rumsplan::Sättning::tabell);
-    const double högst = std::max(vänster.second, höger.second);
-    const double topp = fot - std::min(std::max(std::round(högst * 0.5 + 47.5), högst), fot - underAttBetala);
-    double vänsterTopp = underAttBetala;
-    if (auto fskatt = fskattSomVisas(*this)) {
-        const auto noten = ensam(AttributedString(*fskatt, småtext), {36, 670, 149, 15}, rumsplan::Sättning::sträng);
-        vänsterTopp = std::max(topp, underAttBetala + noten.second + 1);
-        plan.rum("F-tax note", {36, underAttBetala, 149, vänsterTopp - 1 - underAttBetala}).block("F-tax note", noten.first);
-    }
-    for (auto [tabell, rum] : {std::pair{vänster.first, Rect{32, vänsterTopp, 186, fot - vänsterTopp}},
-                               std::pair{höger.first, Rect{241, underAttBetala, 210, fot - underAttBetala}}}) {
-        tabell.ram = {tabell.ram.x, topp, tabell.ram.width, fot - topp};
-        plan.rum("sender", rum).block("sender", tabell);
-    }
+    auto tabell = [&](const Datalista& data) { return tabellMedData(data, avsändaretikett, avsändarvärde).tabell; };
+    const double topp = mallverktyg::tabellerFrånEnTopp(
+        plan,
+        {{tabell(mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon, Fakt::fax,
+                                            Fakt::email, Fakt::hemsida})),
+          32, 186, underNoten},
+         {tabell(registrering), 241, 210}},
+        796, underAttBetala, [](double högst) { return std::round(högst * 0.5 + 47.5); });
+    if (fskatt)
+        plan.rum("F-tax note", {36, underAttBetala, 149, std::max(topp, underNoten) - 1 - underAttBetala})
+            .block("F-tax note", {noten, notram});
 
     // The number stands just below the title's line, whose descent would
     // otherwise reach into the number's.
@@ -140,14 +129,11 @@ void Fakturavy::konfigureraInnehållFörF() {
 
     // Three rows start at y 498; each further row lifts the block half a row.
     const double y0 = 498 - halvBeloppsrad * (antalBeloppsrader(true) - 3);
-    plan.placerade("amounts",
-                   beloppfältMedRubrikattribut(brödtext, brödtextHöger, {347, y0, 165, 15}, {347, y0, 165, 15},
-                                               {.taMedTotalen = true})
-                       .data,
-                   Sidslag::sista);
-    if (auto moms = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {231, 479, 96, 90},
-                                                        {.rubrikOvanförSammanfattning = true}))
-        plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
+    mallverktyg::beloppOchMoms(plan,
+                               beloppfältMedRubrikattribut(brödtext, brödtextHöger, {347, y0, 165, 15},
+                                                           {347, y0, 165, 15}, {.taMedTotalen = true}),
+                               momssammanfattningMedRubrikAttribut(brödtext, brödtext, {231, 479, 96, 90},
+                                                                   {.rubrikOvanförSammanfattning = true}));
 
     // The headings overlap the top of the data area; the right-aligned
     // columns' headings are centred. Pages before the last hide the

@@ -26,24 +26,6 @@ const Color röd = Color::rgb(0.817, 0.137, 0.165);
 
 constexpr double hörnradie = 4;
 
-// The places of the facts' boxes: four columns 123 apart from x 55, rows
-// from y 222; the delivery address's box stands in row 0 and is two rows
-// high, so row 1 starts in the second column.
-class Rutnät {
-public:
-    void flyttaFram(bool dubbel) {
-        if (++kolumn == 4) {
-            kolumn = harDubbel && rad == 0 ? 1 : 0;
-            ++rad;
-        }
-        if (dubbel) harDubbel = true;
-    }
-
-    int kolumn = 0;
-    int rad = 0;
-    bool harDubbel = false;
-};
-
 }  // namespace
 
 void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
@@ -89,7 +71,6 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
     if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland))
         plan.text("invoice address", AttributedString(*adress, mottagare), {379, 81, 169, 114},
                   {.rum = Rect{379, 81, 169, 119}});
-    const double fot = ramFörEnSida().maxY() - 20;
     const std::pair<Datalista, Rect> företagstabeller[] = {
         {mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress}), {44, 743, 127, 61}},
         {mallverktyg::fakta(*this, {Fakt::säte, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
@@ -98,7 +79,7 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
         {betalningsinformation(), {415, 743, 166, 76}},
     };
     for (bool först = true; const auto& [data, ram] : företagstabeller) {
-        const double rumsfot = först && b.godkändFörFSkatt ? 805 : fot;
+        const double rumsfot = först && b.godkändFörFSkatt ? 805 : ramFörEnSida().maxY() - 20;
         plan.rum("company", {ram.x, 721, ram.width, rumsfot - 721})
             .block("company", {tabellMedData(data, litenEtikett, liten).tabell, ram, rumsplan::Sättning::tabell});
         först = false;
@@ -111,11 +92,16 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
         bool dubbel = false;
         int kolumn = 0, rad = 0;
     };
+    // Four columns 123 apart from x 55, rows from y 222; the delivery
+    // address's box stands in row 0 and is two rows high, so row 1 starts
+    // in the second column.
     std::vector<Ruta> rutor;
-    Rutnät rutnät;
+    int kolumn = 0, rad = 0;
+    bool harDubbel = false;
     auto ruta = [&](const std::string& rubrik, const std::string& värde, bool dubbel) {
-        rutor.push_back({rubrik, värde, dubbel, rutnät.kolumn, rutnät.rad});
-        rutnät.flyttaFram(dubbel);
+        rutor.push_back({rubrik, värde, dubbel, kolumn, rad});
+        if (++kolumn == 4) kolumn = rad++ == 0 && harDubbel ? 1 : 0;
+        harDubbel = harDubbel || dubbel;
     };
     auto rutaFör = [&](const Datapost& post, bool dubbel = false) {
         if (post.rubrik && post.värde) ruta(*post.rubrik, *post.värde, dubbel);
@@ -128,8 +114,8 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
                                     Fakt::inköpsordernummer, Fakt::leveranssätt, Fakt::leveransdatum}))
         rutaFör(post);
     // The due date joins the grid only while it has not reached a third row.
-    if (rutnät.rad <= 1) rutaFör(mallverktyg::fakt(*this, Fakt::förfallodatum));
-    while (rutnät.kolumn != 0) ruta("", "", false);
+    if (rad <= 1) rutaFör(mallverktyg::fakt(*this, Fakt::förfallodatum));
+    while (kolumn != 0) ruta("", "", false);
 
     // Rows are 42 high, 4 apart, the double box 89. A value wraps in its box
     // (98 wide under a caption band 20 high), and a row whose values need
@@ -139,14 +125,14 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
     // that the rows share what growth is left in proportion to what each
     // wished, each value then set smaller in its box as far as it must, and
     // cut there at last.
-    const bool enRad = rutnät.rad == 1 && !rutnät.harDubbel;
-    const double ramensTopp = enRad ? 284 : 326 + 46.0 * std::max(0, rutnät.rad - 2);
+    const bool enRad = rad == 1 && !harDubbel;
+    const double ramensTopp = enRad ? 284 : 326 + 46.0 * std::max(0, rad - 2);
     auto värdet = [&](const Ruta& r) { return AttributedString(r.värde, rutvärde); };
     auto behov = [&](const Ruta& r) {
         rumsplan::Rum rum("box", {0, 0, 98, 0});
         return std::ceil(20 + plan.höjd(rum.block("value", {värdet(r), rum.yta()})) + 2);
     };
-    std::vector<double> höjd(size_t(rutnät.rad), 42);
+    std::vector<double> höjd(size_t(rad), 42);
     for (const Ruta& r : rutor)
         if (!r.dubbel) höjd[size_t(r.rad)] = std::max(höjd[size_t(r.rad)], behov(r));
     for (const Ruta& r : rutor)
@@ -189,30 +175,26 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
     // follows from the measured widths of the texts; each stands in a room
     // of what it takes.
     if (!följesedel) {
+        auto bredd = [&](const AttributedString& s) { return mätare.boundingSize(s, {10000, 10000}).width; };
+        const AttributedString villkor(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar(), brödtext),
+            förfallodatum(rubrikFörFörfallodatum() + " " + datumtext(f.förfallodatum()), brödtext),
+            attBetala(belopp(f.attBetala()), beloppFet), rubrik(rubrikFörBeloppAttBetala(), brödtextHöger);
+        const double w1 = bredd(villkor), w2 = bredd(förfallodatum), w3 = bredd(attBetala), w4 = bredd(rubrik);
+        plan.text("terms", villkor, {62, 659, w1 + 1, 21});
+        plan.text("due date", förfallodatum, {w1 + 76, 659, w2 + 1, 21});
+        plan.text("amount to pay", attBetala, {55, 659, 480, 21}, {.rum = Rect{534 - w3, 659, w3 + 1, 21}});
+        plan.text("amount to pay caption", rubrik, {55, 659, 459 - w3, 21},
+                  {.rum = Rect{513 - w3 - w4, 659, w4 + 1, 21}});
+        // The divider after the terms; a chevron before the amount and one
+        // before its caption.
         BezierPath stapel = BezierPath::roundedRect({55, 654, 487, 25}, hörnradie, hörnradie);
-        auto uppmätt = [&](const std::string& t, const TextAttributes& a) {
-            AttributedString s(t, a);
-            const double w = mätare.boundingSize(s, {10000, 10000}).width;
-            return std::pair{std::move(s), w};
-        };
-        auto vinkel = [&](double x) {
+        stapel.moveTo({w1 + 69, 654});
+        stapel.lineTo({w1 + 69, 679});
+        for (const double x : {521 - w3, 500 - w3 - w4}) {
             stapel.moveTo({x, 654});
             stapel.lineTo({x + 7, 666.5});
             stapel.lineTo({x, 679});
-        };
-        auto [villkor, w1] = uppmätt(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar(), brödtext);
-        plan.text("terms", std::move(villkor), {62, 659, w1 + 1, 21});
-        stapel.moveTo({w1 + 69, 654});
-        stapel.lineTo({w1 + 69, 679});
-        auto [förfallodatum, w2] = uppmätt(rubrikFörFörfallodatum() + " " + datumtext(f.förfallodatum()), brödtext);
-        plan.text("due date", std::move(förfallodatum), {w1 + 76, 659, w2 + 1, 21});
-        auto [attBetala, w3] = uppmätt(belopp(f.attBetala()), beloppFet);
-        plan.text("amount to pay", std::move(attBetala), {55, 659, 480, 21}, {.rum = Rect{534 - w3, 659, w3 + 1, 21}});
-        vinkel(521 - w3);
-        auto [rubrik, w4] = uppmätt(rubrikFörBeloppAttBetala(), brödtextHöger);
-        plan.text("amount to pay caption", std::move(rubrik), {55, 659, 459 - w3, 21},
-                  {.rum = Rect{513 - w3 - w4, 659, w4 + 1, 21}});
-        vinkel(500 - w3 - w4);
+        }
         plan.rita(CachatObjekt(std::nullopt, std::nullopt, cachad::path{std::move(stapel), std::nullopt, formfärg}));
     }
 
@@ -246,8 +228,9 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
                 brödtext, brödtext, {64, 827 - a, 289, a - 188},
                 {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
             plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
-        plan.rita(mallverktyg::streck({{{55, 823 - a}, {542, 823 - a}}, {{359, 823 - a}, {359, 642}}, {{359, 619}, {542, 619}}},
-                                      0.5, formfärg),
+        plan.rita(mallverktyg::streck(
+                      {{{55, 823 - a}, {542, 823 - a}}, {{359, 823 - a}, {359, 642}}, {{359, 619}, {542, 619}}}, 0.5,
+                      formfärg),
                   Sidslag::sista);
         A = a + 19;
     }

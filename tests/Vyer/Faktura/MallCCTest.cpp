@@ -265,7 +265,8 @@ TEST_F(MallCC, ALongAddressGrowsDownToTheRuleOverTheItemTable) {
 }
 
 // A long sender's name wraps in its table; the tables grow up together no
-// higher than y 677, under the artwork's rule, and are cut there.
+// higher than y 677, under the artwork's rule, and are cut there, each
+// alone: the company's table beside it keeps its size.
 TEST_F(MallCC, FooterTablesRiseNoHigherThanTheRuleAbove) {
     bok->namn = "Förvaltningsaktiebolaget Kungsholmens Fastighetsservice och Byggkonsult i Stockholm AB";
     for (int rader : {0, 30}) {
@@ -280,6 +281,10 @@ TEST_F(MallCC, FooterTablesRiseNoHigherThanTheRuleAbove) {
         EXPECT_LE(mätare.boundingSize(*text(*avsändare), {175, 10000}).height, r.height + 0.5);
         EXPECT_EQ(text(*avsändare)->text().find(bok->namn) != std::string::npos, true) << "the name whole";
         EXPECT_EQ(text(*avsändare)->text().ends_with("\u2026"), rader == 30);
+        const CachatObjekt* företag = medTextSomInnehåller(vy.innehållFörAllaSidor, "556000-0000");
+        ASSERT_TRUE(företag);
+        const AttributedString& t = *text(*företag);
+        EXPECT_DOUBLE_EQ(t.attributesAt(t.text().find("556000-0000"))->font->pointSize, 8) << "set smaller with it";
     }
 }
 
