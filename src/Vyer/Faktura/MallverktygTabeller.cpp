@@ -21,6 +21,22 @@ std::vector<rumsplan::Text> tabellerPåFot(const Fakturavy& vy, std::vector<Tabe
     return texter;
 }
 
+double tabellerFrånEnTopp(rumsplan::Plan& plan, std::vector<Tabellrum> tabeller, double fot, double överkant,
+                          const std::function<double(double)>& höjd) {
+    double högst = 0;
+    for (const Tabellrum& t : tabeller) {
+        rumsplan::Rum rum("table", {t.x, överkant, t.bredd, 0});
+        högst = std::max(högst, plan.höjd(rum.block("table", {t.tabell, rum.yta(), rumsplan::Sättning::tabell})));
+    }
+    const double topp = fot - std::min(std::max(höjd(högst), högst), fot - överkant);
+    for (Tabellrum& t : tabeller) {
+        const double rumstopp = std::max(topp, t.rumstopp);
+        plan.rum("table", {t.x, rumstopp, t.bredd, fot - rumstopp})
+            .block("table", {std::move(t.tabell), {t.x, topp, t.bredd, fot - topp}, rumsplan::Sättning::tabell});
+    }
+    return topp;
+}
+
 namespace {
 
 // The height of a block of tables at `procent` of their size, measured no

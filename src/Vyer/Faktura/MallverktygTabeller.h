@@ -23,6 +23,21 @@ struct Tabellplats {
 };
 std::vector<rumsplan::Text> tabellerPåFot(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot);
 
+// Tables side by side on the foot `fot` from one top, as high above it as
+// `höjd` makes of the tallest's height at its full size (as the plan
+// measures it) and at least that, up to `överkant`: each in a room of its
+// own from that top, or from the lower `rumstopp` it gives (under a note
+// above it), down to the foot, set smaller alone where its room does not
+// hold it. The top.
+struct Tabellrum {
+    AttributedString tabell;
+    double x = 0;
+    double bredd = 0;
+    double rumstopp = 0;
+};
+double tabellerFrånEnTopp(rumsplan::Plan& plan, std::vector<Tabellrum> tabeller, double fot, double överkant,
+                          const std::function<double(double)>& höjd);
+
 // Two tables of facts on one foot (tabellerPåFot), made by `tabell` in
 // the columns `vänster` and `höger`, as one block of a room of `plan` that
 // spans both columns from their top down to `fot`, rising no higher than
