@@ -16,17 +16,20 @@ namespace mallverktyg {
 // punctuation of its own keeps that).
 std::string adressIEttStycke(std::string_view adress);
 
+// Whether `rum` holds its blocks at all, set as small as the fitter sets
+// any: where it does not, a template gives an address more room.
+inline bool rymsAlls(const rumsplan::Plan& plan, const rumsplan::Rum& rum) { return plan.rymmer(rum, minstaProcent); }
+
 // The room `namn` on the plan, given its blocks by `fyll(rum, ihop)` with
 // the last `ihop` of its `antal` addresses run together: as few as let the
-// room hold its blocks at 70 %, all of them where even that is not enough.
+// room hold its blocks at all, all of them where nothing is enough.
 template <class Fyll>
-rumsplan::Rum& rumMedAdresser(rumsplan::Plan& plan, const TextMeasurer& mätare, std::string namn, const Rect& yta,
-                              int antal, const Fyll& fyll) {
+rumsplan::Rum& rumMedAdresser(rumsplan::Plan& plan, std::string namn, const Rect& yta, int antal, const Fyll& fyll) {
     int ihop = 0;
     for (; ihop < antal; ++ihop) {
         rumsplan::Rum prov(namn, yta);
         fyll(prov, ihop);
-        if (rumsplan::rymmer(mätare, prov, minstaProcent)) break;
+        if (rymsAlls(plan, prov)) break;
     }
     rumsplan::Rum& rum = plan.rum(std::move(namn), yta);
     fyll(rum, ihop);
