@@ -69,10 +69,18 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
         plan.rita({Rect{0, bandhöjd + 187, 595, 2}, svart});
         plan.rita({Rect{0, 187, 595, 2}, svart});
     }
+    // The right sender table's frame reaches over the F-tax note's line:
+    // a note that fits right of the table keeps to that, else the table's
+    // room ends above the note.
     const Rect villkorsram{57, 431 + nedflyttning, 504, 27}, fskattsram{411, 535 + nedflyttning, 161, 13};
+    const Rect bredvid{504, fskattsram.y, fskattsram.maxX() - 504, fskattsram.height};
+    rumsplan::Rum fskatten("", bredvid);
+    if (const auto note = fskattSomVisas(*this)) fskatten.block("", {AttributedString(*note, fskatt), bredvid});
+    const bool fskattenBredvid = plan.rymmer(fskatten, 100);
     läggTillInnehållMedRamFörLogotyp(plan, {40, 38, 98, 79}, titel, {46, 161, 203, 20}, påminnelse,
                                      {46, 144, 202, 20}, villkor, villkorsram, fskatt, fskattsram,
-                                     {.påminnelse = Rect{46, 144, 202, 17}});
+                                     {.påminnelse = Rect{46, 144, 202, 17},
+                                      .fskatt = fskattenBredvid ? std::optional(bredvid) : std::nullopt});
 
     using enum mallverktyg::Fakt;
     // The facts in one column above the band's upper bar at y 187 (on
@@ -117,9 +125,7 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
 
     // Above the slip. Every way of payment fills more rows than the frame
     // holds: both tables are then set smaller by one factor, so that their
-    // rows still line up; a value too wide for its column wraps there. The
-    // right table's frame reaches over the F-tax note: its room ends above
-    // that line.
+    // rows still line up; a value too wide for its column wraps there.
     const double avsändarY = 470 + nedflyttning;
     auto tabell = [&](const char* namn, const Datalista& lista, double x, double fot) -> rumsplan::Rum& {
         return plan.rum(namn, {x, avsändarY, 189, fot - avsändarY})
@@ -130,7 +136,7 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
                            avsändarY + 77),
                     tabell("registration",
                            mallverktyg::faktaOchBetalning(*this, {organisationsnummer, momsregistreringsnummer}), 315,
-                           fskattSomVisas(*this) ? fskattsram.y : avsändarY + 77));
+                           fskattenBredvid ? avsändarY + 77 : fskattsram.y));
 
     if (!följesedel) finskGiroblankett(*this, giroblankettstilar(*normal7, *normal6, *normal9), plan);
     plan.rita(streck({{{54, 216}, {541, 216}}}, typ2 ? 1 : 0.25, svart));
