@@ -70,11 +70,11 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
         plan.rita({Rect{0, 187, 595, 2}, svart});
     }
     // The right sender table's frame reaches over the F-tax note's line:
-    // a note that fits right of the table keeps to that, else the table's
-    // room ends above the note.
+    // a note that stays on one line right of the table keeps to that, else
+    // the table's room ends above the note.
     const Rect villkorsram{57, 431 + nedflyttning, 504, 27}, fskattsram{411, 535 + nedflyttning, 161, 13};
     const Rect bredvid{504, fskattsram.y, fskattsram.maxX() - 504, fskattsram.height};
-    rumsplan::Rum fskatten("", bredvid);
+    rumsplan::Rum fskatten("", {bredvid.x, bredvid.y, bredvid.width, 1});
     if (const auto note = fskattSomVisas(*this)) fskatten.block("", {AttributedString(*note, fskatt), bredvid});
     const bool fskattenBredvid = plan.rymmer(fskatten, 100);
     läggTillInnehållMedRamFörLogotyp(plan, {40, 38, 98, 79}, titel, {46, 161, 203, 20}, påminnelse,
@@ -171,11 +171,12 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
                    Sidslag::sista);
 
     // The item table's room on the last page ends at y 330, or higher when
-    // the rule over the amounts rises past 339, so that the last row's
-    // frame ends at the rule; the message ends above it. A delivery note's
+    // the rule over the amounts rises past 340, so that the last row's
+    // frame ends at the rule, above the VAT summary; the message ends
+    // above it. A delivery note's
     // rows, and the message below them, end above the credit terms on
     // every page.
-    const double radernasFot = std::min(330.0, regeln - 9);
+    const double radernasFot = std::min(330.0, regeln - 10);
     plan.artikeltabell({rubrik, brödtext, rubrikHöger, brödtextHöger,
                         {.rubrikutrymme = {74, 201, 448, 15},
                          .datautrymme = Rect{74, 211 + e, 448, radernasFot - 211 - e}.integral(),
