@@ -12,6 +12,7 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygAdress.h"
+#include "Vyer/Faktura/MallverktygAttBetala.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
@@ -184,14 +185,10 @@ void Fakturavy::konfigureraInnehållFörBB() {
 
     // The amount to pay: caption at the left, amount at the right of one
     // frame; a delivery note whites the strip out.
-    if (följesedel) {
+    if (följesedel)
         plan.rita({Rect{65, 304 + d, 466, 33}, vit});
-    } else {
-        const Rect ram{80, 311 + d, 435, 15};
-        plan.rum("amount to pay", ram)
-            .block("amount to pay", {{AttributedString(rubrikFörBeloppAttBetala(), brödtext), ram},
-                                     {AttributedString(belopp(f.attBetala()), brödtextHöger), ram}});
-    }
+    else
+        mallverktyg::attBetalaIRam(plan, *this, rubrikFörBeloppAttBetala(), brödtext, brödtextHöger, {80, 311 + d, 435, 15});
 
     // Five amount rows or more start six points higher. A message longer
     // than the last page's rows leave room for runs on below them, down to

@@ -17,6 +17,7 @@
 #include "Vyer/Faktura/FinskGiroblankett.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygAdress.h"
+#include "Vyer/Faktura/MallverktygAttBetala.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
@@ -100,43 +101,23 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
     // address. Two the column cannot hold line by line at all run
     // together, the delivery address first.
     const std::string avsändarland(kod(b.land));
-    struct Adressblock {
-        const char* namn;
-        std::string rubrik, adress;
-        double y, höjd, avstånd;
-    };
-    std::vector<Adressblock> adresser;
+    std::vector<mallverktyg::RubriceradAdress> adresser;
     if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland))
-        adresser.push_back({"invoice address", versaler(rubrikFörMottagare()), *adress, 46, 54, 0});
+        adresser.push_back({"invoice address", AttributedString(versaler(rubrikFörMottagare()), brödtext), *adress,
+                            brödtext, {257, 46, 115, 54}, 65});
     if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland))
-        adresser.push_back({"delivery address", versaler(rubrikFörLeveransadress()), *adress, 112, 61, 2});
-    const Rect kolumnen{257, 46, 115, (typ2 ? 197.0 : 185.0) - 46};
-    mallverktyg::rumMedAdresser(plan, "addresses", kolumnen, int(adresser.size()), [&](rumsplan::Rum& rum, int ihop) {
-        for (size_t i = 0; i < adresser.size(); ++i) {
-            const Adressblock& a = adresser[i];
-            const bool ettStycke = i + ihop >= adresser.size();
-            rum.block(a.namn,
-                      {{AttributedString(a.rubrik, brödtext), {257, a.y, 115, a.höjd + 11}},
-                       {AttributedString(ettStycke ? mallverktyg::adressIEttStycke(a.adress) : a.adress, brödtext),
-                        {257, a.y + 11, 115, a.höjd}}},
-                      {.avstånd = a.avstånd});
-        }
-    });
+        adresser.push_back({"delivery address", AttributedString(versaler(rubrikFörLeveransadress()), brödtext),
+                            *adress, brödtext, {257, 112, 115, 61}, 72});
+    mallverktyg::adresskolumn(plan, "addresses", {257, 46, 115, (typ2 ? 197.0 : 185.0) - 46}, adresser);
 
     // Above the slip. Every way of payment fills more rows than the frame
     // holds: both tables are then set smaller by one factor, so that their
     // rows still line up; a value too wide for its column wraps there.
     const double avsändarY = 470 + nedflyttning;
-    auto tabell = [&](const char* namn, const Datalista& lista, double x, double fot) -> rumsplan::Rum& {
-        return plan.rum(namn, {x, avsändarY, 189, fot - avsändarY})
-            .block(namn, {tabellMedData(lista, tabelletikett, tabellvärde).tabell, {x, avsändarY, 189, 77},
-                          rumsplan::Sättning::tabell});
-    };
-    plan.krymperMed(tabell("sender", mallverktyg::fakta(*this, {avsändare, telefon, fax, email, hemsida}), 53,
-                           avsändarY + 77),
-                    tabell("registration",
-                           mallverktyg::faktaOchBetalning(*this, {organisationsnummer, momsregistreringsnummer}), 315,
-                           fskattenBredvid ? avsändarY + 77 : fskattsram.y));
+    mallverktyg::avsändartabellerSidaVidSida(
+        *this, plan, tabelletikett, tabellvärde,
+        {.vänster = {53, 189}, .höger = {315, 189}, .y = avsändarY, .ramhöjd = 77, .vänsterFot = avsändarY + 77,
+         .högerFot = fskattenBredvid ? avsändarY + 77 : fskattsram.y});
 
     if (!följesedel) finskGiroblankett(*this, giroblankettstilar(*normal7, *normal6, *normal9), plan);
     plan.rita(streck({{{54, 216}, {541, 216}}}, typ2 ? 1 : 0.25, svart));
@@ -154,12 +135,9 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
         else
             plan.rita({Rect{316, 399, 241, 19}, Color::white(), svart}, Sidslag::sista);
         plan.rita(streck({{{54, regeln}, {541, regeln}}}, 0.25, svart), Sidslag::sista);
-        const Rect ram{328, 400, 195, 15};
-        plan.rum("amount to pay", ram, Sidslag::sista)
-            .block("amount to pay",
-                   {{AttributedString(typ2 ? versaler(rubrikFörBeloppAttBetala()) : rubrikFörBeloppAttBetala(), rubrik),
-                     ram},
-                    {AttributedString(belopp(f.attBetala()), rubrikHöger), ram}});
+        mallverktyg::attBetalaIRam(plan, *this,
+                                   typ2 ? versaler(rubrikFörBeloppAttBetala()) : rubrikFörBeloppAttBetala(), rubrik,
+                                   rubrikHöger, {328, 400, 195, 15}, Sidslag::sista);
     }
     if (auto moms = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {72, 353 - e, 201, 70},
                                                         {.rubrikOvanförSammanfattning = true}))

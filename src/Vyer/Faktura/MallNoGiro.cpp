@@ -12,13 +12,14 @@
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygAdress.h"
+#include "Vyer/Faktura/MallverktygAttBetala.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
-#include <optional>
 #include <string>
+#include <vector>
 
 using mallverktyg::streck;
 
@@ -71,47 +72,25 @@ void Fakturavy::konfigureraInnehållFörNoGiroAvTyp(NoGirotyp typ) {
 
     // The addresses in the middle column down to the rule, each under its
     // caption, the delivery address from y 96 or 2 points below a longer
-    // invoice address; the sender's tables under the body (on a delivery
-    // note under the rows, which reach over the form), down to above the
-    // form or the page's foot.
+    // invoice address. Two the column cannot hold line by line at all run
+    // together, the delivery address first.
     const std::string avsändarland(kod(b.land));
-    const double avsändarY = följesedel ? 704 : 432;
+    std::vector<mallverktyg::RubriceradAdress> adresser;
+    if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland))
+        adresser.push_back({"invoice address", AttributedString(versaler(rubrikFörMottagare()), adressrubrik), *adress,
+                            brödtext, {257, 30, 115, 54}, 65});
+    if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland))
+        adresser.push_back({"delivery address", AttributedString(versaler(rubrikFörLeveransadress()), adressrubrik),
+                            *adress, brödtext, {257, 96, 115, 51}, 51});
+    mallverktyg::adresskolumn(plan, "addresses", {257, 30, 115, 130}, adresser);
+
+    // The sender's tables under the body (on a delivery note under the
+    // rows, which reach over the form), down to above the form or the
+    // page's foot.
     const double avsändarfot = följesedel ? 836 : 590;
-    const Rect kolumnen{257, 30, 115, 130};
-    auto adressblock = [&](rumsplan::Rum& rum, std::string namn, const std::string& rubrik,
-                           std::optional<std::string> adress, Rect ram, double rubrikhöjd, double avstånd) {
-        if (!adress) return;
-        rum.block(std::move(namn),
-                  {{AttributedString(versaler(rubrik), adressrubrik), {ram.x, ram.y, ram.width, rubrikhöjd}},
-                   {AttributedString(*adress, brödtext), {ram.x, ram.y + 11, ram.width, ram.height}}},
-                  {.avstånd = avstånd});
-    };
-    const auto adressen = f.fakturaadressGivetAvsändarland(avsändarland);
-    const auto leveransen = f.adressAttLevereraTillGivetAvsändarland(avsändarland);
-    auto adresser = [&](rumsplan::Rum& rum, bool båda) {
-        adressblock(rum, "invoice address", rubrikFörMottagare(), adressen, {257, 30, 115, 54}, 65, 0);
-        if (båda) adressblock(rum, "delivery address", rubrikFörLeveransadress(), leveransen, {257, 96, 115, 51}, 51, 2);
-    };
-    // Two addresses the column cannot hold at all: the delivery address
-    // takes the free room beside the logo, left of the column and above
-    // the reminder.
-    rumsplan::Rum båda("addresses", kolumnen);
-    adresser(båda, true);
-    const bool isär = adressen && leveransen && !mallverktyg::rymsAlls(plan, båda);
-    adresser(plan.rum("addresses", kolumnen), !isär);
-    if (isär)
-        adressblock(plan.rum("delivery address", {140, 30, 112, 90}), "delivery address", rubrikFörLeveransadress(),
-                    leveransen, {140, 30, 112, 51}, 11, 0);
-    const std::pair<const char*, Datalista> avsändartabeller[] = {
-        {"sender", mallverktyg::fakta(*this, {avsändare, telefon, fax, email, hemsida})},
-        {"registration", mallverktyg::faktaOchBetalning(*this, {organisationsnummer, momsregistreringsnummer})},
-    };
-    for (double x = 36; const auto& [namn, lista] : avsändartabeller) {
-        plan.rum(namn, {x, avsändarY, 194, avsändarfot - avsändarY})
-            .block(namn, {tabellMedData(lista, avsändaretikett, avsändarvärde).tabell, {x, avsändarY, 194, 68},
-                          rumsplan::Sättning::tabell});
-        x = 263;
-    }
+    mallverktyg::avsändartabellerSidaVidSida(*this, plan, avsändaretikett, avsändarvärde,
+                                             {.vänster = {36, 194}, .höger = {263, 194}, .y = följesedel ? 704.0 : 432.0,
+                                              .ramhöjd = 68, .vänsterFot = avsändarfot, .högerFot = avsändarfot});
     plan.rita({Rect{0, 162 + h, 595, 2}, svart});
     plan.rita({Rect{0, 162, 595, 2}, svart});
     plan.rita(streck({{{36, 655}, {559, 655}}}, 0.25, svart));
@@ -133,10 +112,8 @@ void Fakturavy::konfigureraInnehållFörNoGiroAvTyp(NoGirotyp typ) {
         BezierPath ruta = BezierPath::rect({317, 370, 242, 19});
         ruta.lineWidth = 0.25;
         plan.rita({std::nullopt, std::nullopt, cachad::path{std::move(ruta), Color::white(), svart}}, Sidslag::sista);
-        const Rect ram{329, 371, 224, 15};
-        plan.rum("amount to pay", ram, Sidslag::sista)
-            .block("amount to pay", {{AttributedString(rubrikFörBeloppAttBetala(), rubrik), ram},
-                                     {AttributedString(belopp(f.attBetala()), rubrikHöger), ram}});
+        mallverktyg::attBetalaIRam(plan, *this, rubrikFörBeloppAttBetala(), rubrik, rubrikHöger, {329, 371, 224, 15},
+                                   Sidslag::sista);
     }
 
     // The lowest the rows of a page may reach, counted from 12 below the

@@ -1,14 +1,15 @@
 #pragma once
-// An address a field cannot hold line by line even at 70 %: run together
-// as one paragraph, it wraps at the field's width and leaves no line half
-// empty, so that a long one keeps its town and country rather than lose
-// them where the field is cut.
+// Addresses in rooms: under their captions, and, where a field cannot
+// hold one line by line at all, run together as one paragraph that wraps
+// at the field's width and leaves no line half empty, so that a long one
+// keeps its town and country rather than lose them where the field is cut.
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Textpassning.h"
 
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace mallverktyg {
 
@@ -35,5 +36,21 @@ rumsplan::Rum& rumMedAdresser(rumsplan::Plan& plan, std::string namn, const Rect
     fyll(rum, ihop);
     return rum;
 }
+
+// An address under its caption: the caption in a frame `rubrikhöjd` high
+// from the top of `ram`, the address in `ram` 11 points lower.
+struct RubriceradAdress {
+    const char* namn;
+    AttributedString rubrik;
+    std::string adress;
+    TextAttributes attribut;
+    Rect ram;
+    double rubrikhöjd = 0;
+};
+// Such addresses as blocks of the room `namn`, each at least 2 points under
+// the one above it; as few of the last as let the room hold them at all
+// run together, all where nothing is enough (rumMedAdresser).
+rumsplan::Rum& adresskolumn(rumsplan::Plan& plan, std::string namn, const Rect& yta,
+                            const std::vector<RubriceradAdress>& adresser);
 
 }  // namespace mallverktyg

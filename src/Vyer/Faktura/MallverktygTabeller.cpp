@@ -176,6 +176,21 @@ rumsplan::Rum& faktalistorMedPunktledare(const Fakturavy& vy, rumsplan::Plan& pl
     return rum;
 }
 
+void avsändartabellerSidaVidSida(const Fakturavy& vy, rumsplan::Plan& plan, const TextAttributes& etikettattribut,
+                                 const TextAttributes& värdeattribut, const Avsändartabeller& val) {
+    auto tabell = [&](const char* namn, const Datalista& lista, Spalt spalt, double fot) -> rumsplan::Rum& {
+        return plan.rum(namn, {spalt.x, val.y, spalt.bredd, fot - val.y})
+            .block(namn, {vy.tabellMedData(lista, etikettattribut, värdeattribut).tabell,
+                          {spalt.x, val.y, spalt.bredd, val.ramhöjd}, rumsplan::Sättning::tabell});
+    };
+    const rumsplan::Rum& avsändaren = tabell(
+        "sender", fakta(vy, {Fakt::avsändare, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}), val.vänster,
+        val.vänsterFot);
+    plan.krymperMed(avsändaren, tabell("registration",
+                                       faktaOchBetalning(vy, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
+                                       val.höger, val.högerFot));
+}
+
 Rect underTabellen(const Fakturavy& vy, Rect ram, double fot) {
     const double under = std::ceil(fot) + 2;
     if (under > ram.y && under + ram.height <= vy.ramFörEnSida().maxY()) ram.y = under;

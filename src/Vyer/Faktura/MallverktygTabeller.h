@@ -142,6 +142,17 @@ Faktaraderna faktaraderIRum(const Fakturavy& vy, rumsplan::Rum& rum, const Datal
                             const TextAttributes& värde, const Dataradsval& val, double avstånd = 0,
                             double förstaAvstånd = 0);
 
+// The giro templates' sender tables side by side from y `y`, each in a
+// frame `ramhöjd` high and a room down to its own foot: the sender's name
+// and contact details in `vänster`, its registration and payment details
+// in `höger`. Both are set smaller together, so that their rows line up.
+struct Avsändartabeller {
+    Spalt vänster, höger;
+    double y = 0, ramhöjd = 0, vänsterFot = 0, högerFot = 0;
+};
+void avsändartabellerSidaVidSida(const Fakturavy& vy, rumsplan::Plan& plan, const TextAttributes& etikettattribut,
+                                 const TextAttributes& värdeattribut, const Avsändartabeller& val);
+
 // The giro templates' two lists of facts with dot leaders, rows 12 points
 // high: each caption in a column 110 wide followed by a space and a leader
 // that runs to the value column, the value 90 wide beside it; facts
