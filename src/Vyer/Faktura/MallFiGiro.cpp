@@ -24,6 +24,7 @@
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -71,17 +72,16 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
         plan.rita({Rect{0, 187, 595, 2}, svart});
     }
     // The right sender table's frame reaches over the F-tax note's line:
-    // a note that stays on one line right of the table keeps to that, else
-    // the table's room ends above the note.
+    // the note, set at the right of its frame, keeps to the width it takes
+    // there, and the table keeps left of it.
     const Rect villkorsram{57, 431 + nedflyttning, 504, 27}, fskattsram{411, 535 + nedflyttning, 161, 13};
-    const Rect bredvid{504, fskattsram.y, fskattsram.maxX() - 504, fskattsram.height};
-    rumsplan::Rum fskatten("", {bredvid.x, bredvid.y, bredvid.width, 1});
-    if (const auto note = fskattSomVisas(*this)) fskatten.block("", {AttributedString(*note, fskatt), bredvid});
-    const bool fskattenBredvid = plan.rymmer(fskatten, 100);
+    const auto note = fskattSomVisas(*this);
+    const double noten = std::floor(
+        fskattsram.maxX() - (note ? mätare.boundingSize(AttributedString(*note, fskatt), {10000, 10000}).width : 0));
     läggTillInnehållMedRamFörLogotyp(plan, {40, 38, 98, 79}, titel, {46, 161, 203, 20}, påminnelse,
                                      {46, 144, 202, 20}, villkor, villkorsram, fskatt, fskattsram,
                                      {.påminnelse = Rect{46, 144, 202, 17},
-                                      .fskatt = fskattenBredvid ? std::optional(bredvid) : std::nullopt});
+                                      .fskatt = Rect{noten, fskattsram.y, fskattsram.maxX() - noten, 13}});
 
     using enum mallverktyg::Fakt;
     // The facts in one column above the band's upper bar at y 187 (on
@@ -116,8 +116,8 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
     const double avsändarY = 470 + nedflyttning;
     mallverktyg::avsändartabellerSidaVidSida(
         *this, plan, tabelletikett, tabellvärde,
-        {.vänster = {53, 189}, .höger = {315, 189}, .y = avsändarY, .ramhöjd = 77, .vänsterFot = avsändarY + 77,
-         .högerFot = fskattenBredvid ? avsändarY + 77 : fskattsram.y});
+        {.vänster = {53, 189}, .höger = {315, std::min(189.0, noten - 315)}, .y = avsändarY, .ramhöjd = 77,
+         .vänsterFot = avsändarY + 77, .högerFot = avsändarY + 77});
 
     if (!följesedel) finskGiroblankett(*this, giroblankettstilar(*normal7, *normal6, *normal9), plan);
     plan.rita(streck({{{54, 216}, {541, 216}}}, typ2 ? 1 : 0.25, svart));

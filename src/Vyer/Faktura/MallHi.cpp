@@ -59,13 +59,6 @@ void Fakturavy::konfigureraInnehållFörHi() {
     const TextAttributes avsändaretikett   {rightAligned(),            skiffer,        smalFet7};
     const TextAttributes förfallodatum     {centerAligned(),           std::nullopt,   lätt8};
 
-    auto avsändartabell = [&](const Datalista& data) {
-        return tabellMedData(data, avsändaretikett, avsändarvärde, {.storaBokstäverPåRubrik = true}).tabell;
-    };
-    const AttributedString företag = avsändartabell(mallverktyg::fakta(
-        *this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}));
-    const AttributedString registrering = avsändartabell(
-        mallverktyg::faktaOchBetalning(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer}));
     // The credit terms' frame is cut at the page's margin: a longer text
     // wraps there instead of running off the paper. The reminder's room
     // starts right of the facts' values.
@@ -81,22 +74,22 @@ void Fakturavy::konfigureraInnehållFörHi() {
             .block("invoice address", {AttributedString(*faktureras, adress), {353, 76, 197, 144}});
 
     // The sender in two tables starting on one line, where the taller is
-    // centred on y 732, no higher than under the F-tax line; the company's
-    // room reaches down to the page's foot, the registration keeps its
-    // height above the credit terms; both are set smaller together.
-    constexpr double underFSkatten = 678;
-    const Rect företagsrum{34, underFSkatten, 205, 842 - 6 - underFSkatten};
-    auto höjd = [&](const AttributedString& tabell, double x, double bredd) {
-        rumsplan::Rum prov("", företagsrum);
-        prov.block("", {tabell, {x, underFSkatten, bredd, 1}, rumsplan::Sättning::tabell});
-        return plan.höjd(prov);
+    // centred on y 732, between the F-tax line and the credit terms; set
+    // smaller together.
+    auto avsändartabell = [&](const Datalista& data, double x, double bredd) {
+        return rumsplan::Text{
+            tabellMedData(data, avsändaretikett, avsändarvärde, {.storaBokstäverPåRubrik = true}).tabell,
+            {x, 732, bredd, 0}, rumsplan::Sättning::tabell};
     };
-    const double topp = std::max(underFSkatten, 732 - std::max(höjd(företag, 34, 205), höjd(registrering, 256, 217)) / 2);
-    auto& vänster = plan.rum("sender", företagsrum)
-                        .block("sender", {företag, {34, topp, 205, 107}, rumsplan::Sättning::tabell});
-    auto& höger = plan.rum("registration", {256, topp, 217, std::min(107.0, 793 - topp)})
-                      .block("registration", {registrering, {256, topp, 217, 107}, rumsplan::Sättning::tabell});
-    plan.krymperMed(vänster, höger);
+    plan.rum("sender", {34, 678, 439, 793 - 678})
+        .block("sender",
+               {avsändartabell(mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon,
+                                                          Fakt::fax, Fakt::email, Fakt::hemsida}),
+                               34, 205),
+                avsändartabell(mallverktyg::faktaOchBetalning(
+                                   *this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
+                               256, 217)},
+               {.förankring = rumsplan::Förankring::kring(732, 0.5)});
 
     // The facts with their leaders from y 81, a long value wrapping and
     // pushing the rows below it down; a delivery note lists only what the
