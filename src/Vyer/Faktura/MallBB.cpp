@@ -114,7 +114,8 @@ void Fakturavy::konfigureraInnehållFörBB() {
     const TextAttributes avsändarvärde   {rightAligned(),            std::nullopt, avsändare8};
     const TextAttributes namn            {std::nullopt,              std::nullopt, fet10};
 
-    // How far a text reaches below its frame's top, at its full size.
+    // How far the blocks `fyll` gives a room reach below its top at their
+    // full size.
     rumsplan::Plan plan(*this);
     auto höjd = [&](const auto& fyll, const Rect& ram) {
         rumsplan::Rum prov("", ram);
@@ -125,10 +126,9 @@ void Fakturavy::konfigureraInnehållFörBB() {
     // the standard template's frame. The credit terms' room ends where they
     // do, in their frame: the foot starts under them.
     const Rect villkorsram{80, 656, 434, 25};
-    const auto villkor = kreditvillkorSomVisas();
-    const double villkorensHöjd = villkor ? std::min(villkorsram.height, höjd([&](rumsplan::Rum& r) {
-        r.block("", {AttributedString(*villkor, liten), villkorsram});
-    }, villkorsram)) : 0;
+    const double villkorensHöjd = std::min(villkorsram.height, höjd([&](rumsplan::Rum& r) {
+        if (auto villkor = kreditvillkorSomVisas()) r.block("", {AttributedString(*villkor, liten), villkorsram});
+    }, villkorsram));
     läggTillInnehållMedRamFörLogotyp(plan, {426, 36, 97, 60}, titel, {73, 56, 345, 20}, påminnelse, {73, 77, 156, 20},
                                      liten, villkorsram, liten, {28, 816, 200, 11},
                                      {.villkor = Rect{80, 656, 434, villkorensHöjd}});
@@ -169,13 +169,11 @@ void Fakturavy::konfigureraInnehållFörBB() {
                       {.avstånd = 1.5});
     };
     auto fakta = [&](rumsplan::Rum& rum) {
-        const Dataradsval rader{.radhöjd = 13, .startposition = {273, 132}, .etikettbredd = 158, .värdebredd = 128,
-                                .paddning = mallverktyg::punktledare};
+        Dataradsval rader{.radhöjd = 13, .startposition = {273, 132}, .etikettbredd = 158, .värdebredd = 128,
+                          .paddning = mallverktyg::punktledare};
         const double y = mallverktyg::faktaraderIRum(*this, rum, datum, ledare, brödtext, rader, 2, 2).fot;
-        mallverktyg::faktaraderIRum(*this, rum, referenser, ledare, brödtext,
-                                    {.radhöjd = 13, .startposition = {273, std::max(219.0, y + 9)}, .etikettbredd = 158,
-                                     .värdebredd = 128, .paddning = mallverktyg::punktledare},
-                                    2, 9);
+        rader.startposition.y = std::max(219.0, y + 9);
+        mallverktyg::faktaraderIRum(*this, rum, referenser, ledare, brödtext, rader, 2, 9);
     };
     const double behövs = huvudetsTopp + std::max(höjd(adresser, vänster), höjd(fakta, höger));
     const double d = std::clamp(std::ceil(behövs + 4 - strimlan), 0.0, längstNed);

@@ -117,7 +117,7 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
     mallverktyg::avsändartabellerSidaVidSida(
         *this, plan, tabelletikett, tabellvärde,
         {.vänster = {53, 189}, .höger = {315, std::min(189.0, noten - 315)}, .y = avsändarY, .ramhöjd = 77,
-         .vänsterFot = avsändarY + 77, .högerFot = avsändarY + 77});
+         .fot = avsändarY + 77});
 
     if (!följesedel) finskGiroblankett(*this, giroblankettstilar(*normal7, *normal6, *normal9), plan);
     plan.rita(streck({{{54, 216}, {541, 216}}}, typ2 ? 1 : 0.25, svart));
@@ -150,10 +150,9 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
 
     // The item table's room on the last page ends at y 330, or higher when
     // the rule over the amounts rises past 340, so that the last row's
-    // frame ends at the rule, above the VAT summary; the message ends
-    // above it. A delivery note's
-    // rows, and the message below them, end above the credit terms on
-    // every page.
+    // frame ends at the rule, above the VAT summary; the message ends above
+    // it. A delivery note's rows, and the message below them, end above the
+    // credit terms on every page.
     const double radernasFot = std::min(330.0, regeln - 10);
     plan.artikeltabell({rubrik, brödtext, rubrikHöger, brödtextHöger,
                         {.rubrikutrymme = {74, 201, 448, 15},

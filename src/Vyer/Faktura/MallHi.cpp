@@ -7,8 +7,8 @@
 // tables centred on one line beside the logo, the credit terms below them.
 #include "Vyer/Faktura/Fakturavy.h"
 
-#include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Bokforing.h"
+#include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"

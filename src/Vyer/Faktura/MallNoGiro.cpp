@@ -10,9 +10,9 @@
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
-#include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygAdress.h"
 #include "Vyer/Faktura/MallverktygAttBetala.h"
+#include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
@@ -87,10 +87,9 @@ void Fakturavy::konfigureraInnehållFörNoGiroAvTyp(NoGirotyp typ) {
     // The sender's tables under the body (on a delivery note under the
     // rows, which reach over the form), down to above the form or the
     // page's foot.
-    const double avsändarfot = följesedel ? 836 : 590;
     mallverktyg::avsändartabellerSidaVidSida(*this, plan, avsändaretikett, avsändarvärde,
                                              {.vänster = {36, 194}, .höger = {263, 194}, .y = följesedel ? 704.0 : 432.0,
-                                              .ramhöjd = 68, .vänsterFot = avsändarfot, .högerFot = avsändarfot});
+                                              .ramhöjd = 68, .fot = följesedel ? 836.0 : 590.0});
     plan.rita({Rect{0, 162 + h, 595, 2}, svart});
     plan.rita({Rect{0, 162, 595, 2}, svart});
     plan.rita(streck({{{36, 655}, {559, 655}}}, 0.25, svart));

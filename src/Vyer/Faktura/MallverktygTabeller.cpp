@@ -178,17 +178,16 @@ rumsplan::Rum& faktalistorMedPunktledare(const Fakturavy& vy, rumsplan::Plan& pl
 
 void avsändartabellerSidaVidSida(const Fakturavy& vy, rumsplan::Plan& plan, const TextAttributes& etikettattribut,
                                  const TextAttributes& värdeattribut, const Avsändartabeller& val) {
-    auto tabell = [&](const char* namn, const Datalista& lista, Spalt spalt, double fot) -> rumsplan::Rum& {
-        return plan.rum(namn, {spalt.x, val.y, spalt.bredd, fot - val.y})
+    auto tabell = [&](const char* namn, const Datalista& lista, Spalt spalt) -> rumsplan::Rum& {
+        return plan.rum(namn, {spalt.x, val.y, spalt.bredd, val.fot - val.y})
             .block(namn, {vy.tabellMedData(lista, etikettattribut, värdeattribut).tabell,
                           {spalt.x, val.y, spalt.bredd, val.ramhöjd}, rumsplan::Sättning::tabell});
     };
-    const rumsplan::Rum& avsändaren = tabell(
-        "sender", fakta(vy, {Fakt::avsändare, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}), val.vänster,
-        val.vänsterFot);
+    const rumsplan::Rum& avsändaren =
+        tabell("sender", fakta(vy, {Fakt::avsändare, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}), val.vänster);
     plan.krymperMed(avsändaren, tabell("registration",
                                        faktaOchBetalning(vy, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
-                                       val.höger, val.högerFot));
+                                       val.höger));
 }
 
 Rect underTabellen(const Fakturavy& vy, Rect ram, double fot) {

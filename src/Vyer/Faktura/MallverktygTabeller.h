@@ -143,12 +143,12 @@ Faktaraderna faktaraderIRum(const Fakturavy& vy, rumsplan::Rum& rum, const Datal
                             double förstaAvstånd = 0);
 
 // The giro templates' sender tables side by side from y `y`, each in a
-// frame `ramhöjd` high and a room down to its own foot: the sender's name
-// and contact details in `vänster`, its registration and payment details
-// in `höger`. Both are set smaller together, so that their rows line up.
+// frame `ramhöjd` high and a room down to `fot`: the sender's name and
+// contact details in `vänster`, its registration and payment details in
+// `höger`. Both are set smaller together, so that their rows line up.
 struct Avsändartabeller {
     Spalt vänster, höger;
-    double y = 0, ramhöjd = 0, vänsterFot = 0, högerFot = 0;
+    double y = 0, ramhöjd = 0, fot = 0;
 };
 void avsändartabellerSidaVidSida(const Fakturavy& vy, rumsplan::Plan& plan, const TextAttributes& etikettattribut,
                                  const TextAttributes& värdeattribut, const Avsändartabeller& val);
