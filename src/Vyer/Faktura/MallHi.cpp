@@ -14,6 +14,7 @@
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
+#include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
@@ -75,21 +76,30 @@ void Fakturavy::konfigureraInnehållFörHi() {
 
     // The sender in two tables starting on one line, where the taller is
     // centred on y 732, between the F-tax line and the credit terms; set
-    // smaller together.
+    // smaller together. Tables that even so need more stand close under the
+    // F-tax line, the company's reaching down to the page's foot.
     auto avsändartabell = [&](const Datalista& data, double x, double bredd) {
         return rumsplan::Text{
             tabellMedData(data, avsändaretikett, avsändarvärde, {.storaBokstäverPåRubrik = true}).tabell,
             {x, 732, bredd, 0}, rumsplan::Sättning::tabell};
     };
-    plan.rum("sender", {34, 678, 439, 793 - 678})
-        .block("sender",
-               {avsändartabell(mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon,
-                                                          Fakt::fax, Fakt::email, Fakt::hemsida}),
-                               34, 205),
-                avsändartabell(mallverktyg::faktaOchBetalning(
-                                   *this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
-                               256, 217)},
-               {.förankring = rumsplan::Förankring::kring(732, 0.5)});
+    rumsplan::Text företag = avsändartabell(mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress,
+                                                                        Fakt::telefon, Fakt::fax, Fakt::email,
+                                                                        Fakt::hemsida}),
+                                            34, 205);
+    rumsplan::Text registrering = avsändartabell(
+        mallverktyg::faktaOchBetalning(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer}), 256, 217);
+    const Rect avsändarrum{34, 678, 439, 793 - 678};
+    const rumsplan::Blockval kring732{.förankring = rumsplan::Förankring::kring(732, 0.5)};
+    rumsplan::Rum påEnLinje("sender", avsändarrum);
+    påEnLinje.block("sender", {företag, registrering}, kring732);
+    if (mallverktyg::rymsAlls(plan, påEnLinje)) {
+        plan.rum("sender", avsändarrum).block("sender", {företag, registrering}, kring732);
+    } else {
+        företag.ram.y = registrering.ram.y = avsändarrum.y;
+        auto& vänster = plan.rum("sender", {34, 678, 205, 842 - 6 - 678}).block("sender", företag);
+        plan.krymperMed(vänster, plan.rum("registration", {256, 678, 217, 793 - 678}).block("registration", registrering));
+    }
 
     // The facts with their leaders from y 81, a long value wrapping and
     // pushing the rows below it down; a delivery note lists only what the

@@ -3,8 +3,8 @@
 // hold one line by line at all, run together as one paragraph that wraps
 // at the field's width and leaves no line half empty, so that a long one
 // keeps its town and country rather than lose them where the field is cut.
+#include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/Rumsplan.h"
-#include "Vyer/Faktura/Textpassning.h"
 
 #include <string>
 #include <string_view>
@@ -16,10 +16,6 @@ namespace mallverktyg {
 // The address's lines run together, each after a comma (a line ending in
 // punctuation of its own keeps that).
 std::string adressIEttStycke(std::string_view adress);
-
-// Whether `rum` holds its blocks at all, set as small as the fitter sets
-// any: where it does not, a template gives an address more room.
-inline bool rymsAlls(const rumsplan::Plan& plan, const rumsplan::Rum& rum) { return plan.rymmer(rum, minstaProcent); }
 
 // The room `namn` on the plan, given its blocks by `fyll(rum, ihop)` with
 // the last `ihop` of its `antal` addresses run together: as few as let the

@@ -156,8 +156,8 @@ void avsändartabellerSidaVidSida(const Fakturavy& vy, rumsplan::Plan& plan, con
 // The giro templates' two lists of facts with dot leaders, rows 12 points
 // high: each caption in a column 110 wide followed by a space and a leader
 // that runs to the value column, the value 90 wide beside it; facts
-// without a value are left out. One room of `plan` at x from `förstaY` to `fot`
-// (the foot of its rows' frames), each list a block: the first from
+// without a value are left out. One room of `plan` at x from `förstaY` to
+// `fot` (the foot of its rows' frames), each list a block: the first from
 // `förstaY`, the second from `andraY`, or higher when it would end below
 // the foot, no nearer than `mellanrum` under the first. A value too wide
 // for its column wraps there and pushes the rows below it down; the room
