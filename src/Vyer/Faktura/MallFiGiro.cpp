@@ -130,10 +130,8 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
     const double e = n > 4 ? (n - 4) * 12 : 0;
     const double regeln = 351 - e;
     if (!följesedel) {
-        if (typ2)
-            plan.rita({Rect{316, 399, 241, 19}, ljusblå}, Sidslag::sista);
-        else
-            plan.rita({Rect{316, 399, 241, 19}, Color::white(), svart}, Sidslag::sista);
+        plan.rita({Rect{316, 399, 241, 19}, typ2 ? ljusblå : Color::white(), typ2 ? std::nullopt : std::optional(svart)},
+                  Sidslag::sista);
         plan.rita(streck({{{54, regeln}, {541, regeln}}}, 0.25, svart), Sidslag::sista);
         mallverktyg::attBetalaIRam(plan, *this,
                                    typ2 ? versaler(rubrikFörBeloppAttBetala()) : rubrikFörBeloppAttBetala(), rubrik,

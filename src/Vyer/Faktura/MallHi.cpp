@@ -83,20 +83,19 @@ void Fakturavy::konfigureraInnehållFörHi() {
             tabellMedData(data, avsändaretikett, avsändarvärde, {.storaBokstäverPåRubrik = true}).tabell,
             {x, 732, bredd, 0}, rumsplan::Sättning::tabell};
     };
-    rumsplan::Text företag = avsändartabell(mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress,
-                                                                        Fakt::telefon, Fakt::fax, Fakt::email,
-                                                                        Fakt::hemsida}),
-                                            34, 205);
+    rumsplan::Text företag = avsändartabell(
+        mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email,
+                                   Fakt::hemsida}),
+        34, 205);
     rumsplan::Text registrering = avsändartabell(
         mallverktyg::faktaOchBetalning(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer}), 256, 217);
-    const Rect avsändarrum{34, 678, 439, 793 - 678};
-    const rumsplan::Blockval kring732{.förankring = rumsplan::Förankring::kring(732, 0.5)};
-    rumsplan::Rum påEnLinje("sender", avsändarrum);
-    påEnLinje.block("sender", {företag, registrering}, kring732);
+    rumsplan::Rum påEnLinje("sender", {34, 678, 439, 793 - 678});
+    påEnLinje.block("sender", {företag, registrering}, {.förankring = rumsplan::Förankring::kring(732, 0.5)});
     if (mallverktyg::rymsAlls(plan, påEnLinje)) {
-        plan.rum("sender", avsändarrum).block("sender", {företag, registrering}, kring732);
+        const rumsplan::Rum::Block& b = påEnLinje.blocken().front();
+        plan.rum("sender", påEnLinje.yta()).block(b.namn, b.texter, b.val);
     } else {
-        företag.ram.y = registrering.ram.y = avsändarrum.y;
+        företag.ram.y = registrering.ram.y = 678;
         auto& vänster = plan.rum("sender", {34, 678, 205, 842 - 6 - 678}).block("sender", företag);
         plan.krymperMed(vänster, plan.rum("registration", {256, 678, 217, 793 - 678}).block("registration", registrering));
     }
