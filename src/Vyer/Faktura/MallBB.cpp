@@ -57,25 +57,21 @@ void läggTillFotenFörBB(Fakturavy& vy, rumsplan::Plan& plan, double villkorens
     auto fyll = [&](rumsplan::Rum& sändare, rumsplan::Rum& höger, bool delad) {
         sändare.block("name", {AttributedString(b.namn, namn), {73, 705, 238, 15}},
                       {.förankring = Förankring::påFoten(720)});
-        if (!delad) {
-            sändare.block("contact",
-                          {tabell(mallverktyg::fakta(vy, {Fakt::avsändaradress, Fakt::telefon, Fakt::fax,
-                                                          Fakt::email, Fakt::hemsida})),
-                           kontaktram, Sättning::tabell},
-                          {.avstånd = 5});
-            höger.block("registration", {tabell(registrering), registreringsram, Sättning::tabell},
-                        {.förankring = rymsIRamen ? std::nullopt
-                                                  : std::optional(Förankring::påFoten(812, rumsplan::Avrundning::nedåt))});
-            return;
-        }
-        sändare.block("contact", {tabell(mallverktyg::fakta(vy, {Fakt::avsändaradress})), kontaktram, Sättning::tabell},
-                      {.avstånd = 5});
-        AttributedString kontakt = tabell(mallverktyg::fakta(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}));
+        const Datalista kontakt = mallverktyg::fakta(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});
+        Datalista vänsterData = mallverktyg::fakta(vy, {Fakt::avsändaradress});
+        if (!delad) vänsterData.insert(vänsterData.end(), kontakt.begin(), kontakt.end());
+        sändare.block("contact", {tabell(vänsterData), kontaktram, Sättning::tabell}, {.avstånd = 5});
         AttributedString reg = tabell(registrering);
-        riktaUppTabbarIKolumn(kontakt, reg);
-        höger.block("contact", {std::move(kontakt), {315, 705, 243, 15}, Sättning::tabell})
-            .block("registration", {std::move(reg), registreringsram, Sättning::tabell},
-                   {.avstånd = 5, .förankring = Förankring::påFoten(813)});
+        if (delad) {
+            AttributedString k = tabell(kontakt);
+            riktaUppTabbarIKolumn(k, reg);
+            höger.block("contact", {std::move(k), {315, 705, 243, 15}, Sättning::tabell});
+        }
+        const auto förankring = delad         ? std::optional(Förankring::påFoten(813))
+                                : rymsIRamen ? std::nullopt
+                                             : std::optional(Förankring::påFoten(812, rumsplan::Avrundning::nedåt));
+        höger.block("registration", {std::move(reg), registreringsram, Sättning::tabell},
+                    {.avstånd = 5, .förankring = förankring});
     };
     auto högerRum = [&](bool delad) {
         return delad ? högerSpalt : rymsIRamen ? registreringsram : Rect{315, 686, 243, sidfot - 686};
