@@ -18,14 +18,6 @@ using mallverktyg::Sträcka;
 
 namespace {
 
-ParagraphStyle stycke(double styckeavstånd, double radhöjd, TextAlignment justering) {
-    ParagraphStyle s;
-    s.paragraphSpacing = styckeavstånd;
-    s.minimumLineHeight = s.maximumLineHeight = radhöjd;
-    s.alignment = justering;
-    return s;
-}
-
 // A fixed text of the slip: English, or Finnish with Swedish beneath. The
 // runs of spaces make the words wrap inside the narrow caption frames. A
 // frame that reaches over the field below it (the labels over the account
@@ -83,9 +75,11 @@ std::string förfallodag(Datum datum) {
 Giroblankettstilar giroblankettstilar(const Font& normal7, const Font& normal6, const Font& normal9) {
     return {
         {std::nullopt, std::nullopt, normal7},
-        {stycke(2, 9, TextAlignment::right), std::nullopt, normal7},
-        {stycke(1, 7, TextAlignment::natural), std::nullopt, normal6},
-        {stycke(0, 11, TextAlignment::natural), std::nullopt, normal9},
+        {ParagraphStyle{.alignment = TextAlignment::right, .minimumLineHeight = 9, .maximumLineHeight = 9,
+                        .paragraphSpacing = 2},
+         std::nullopt, normal7},
+        {ParagraphStyle{.minimumLineHeight = 7, .maximumLineHeight = 7, .paragraphSpacing = 1}, std::nullopt, normal6},
+        {ParagraphStyle{.minimumLineHeight = 11, .maximumLineHeight = 11}, std::nullopt, normal9},
     };
 }
 
