@@ -153,19 +153,21 @@ std::vector<rumsplan::Text> texterAv(Fakturavy::Faktarad& rad, bool medLedare) {
 }  // namespace
 
 Faktaraderna faktaraderIRum(const Fakturavy& vy, rumsplan::Rum& rum, const Datalista& data,
-                            const TextAttributes& etikett, const TextAttributes& värde, const Dataradsval& val) {
+                            const TextAttributes& etikett, const TextAttributes& värde, const Dataradsval& val,
+                            double avstånd, double förstaAvstånd) {
     std::vector<Fakturavy::Faktarad> rader = vy.faktarader(data, etikett, värde, val);
     Faktaraderna ut{rader.size(), val.startposition.y};
     for (Fakturavy::Faktarad& rad : rader) {
+        rum.block("fact", texterAv(rad, val.paddning.has_value()),
+                  {.avstånd = &rad == &rader.front() ? förstaAvstånd : avstånd});
         ut.fot = std::max({ut.fot, rad.rubrikram.maxY(), rad.värderam.maxY()});
-        rum.block("fact", texterAv(rad, val.paddning.has_value()));
     }
     return ut;
 }
 
-std::vector<CachatObjekt> faktalistorMedPunktledare(Fakturavy& vy, const Datalista& första, const Datalista& andra,
-                                                    const TextAttributes& etikettattribut,
-                                                    const TextAttributes& värdeattribut, const Punktledarlistor& val) {
+rumsplan::Rum& faktalistorMedPunktledare(const Fakturavy& vy, rumsplan::Plan& plan, const Datalista& första,
+                                         const Datalista& andra, const TextAttributes& etikettattribut,
+                                         const TextAttributes& värdeattribut, const Punktledarlistor& val) {
     constexpr double radhöjd = 12, etikettbredd = 110, värdebredd = 90;
     // The giro templates' leader: after two spaces, as they always set it.
     static const std::string ledare = " " + std::string(36, '.');
@@ -174,7 +176,6 @@ std::vector<CachatObjekt> faktalistorMedPunktledare(Fakturavy& vy, const Datalis
     // much more from the first.
     const double underTexten =
         radhöjd - vy.mätare.boundingSize(AttributedString("0", värdeattribut), {10000, 10000}).height;
-    rumsplan::Plan plan(vy);
     auto& rum = plan.rum("dotted facts", {val.x, val.förstaY, etikettbredd + 5 + värdebredd,
                                           val.fot - underTexten - val.förstaY});
     auto lista = [&](const Datalista& data, double y, rumsplan::Blockval blockval) {
@@ -188,7 +189,21 @@ std::vector<CachatObjekt> faktalistorMedPunktledare(Fakturavy& vy, const Datalis
     };
     lista(första, val.förstaY, {});
     lista(andra, val.andraY, {.avstånd = val.mellanrum + underTexten});
-    return std::move(plan).placeraTexter();
+    return rum;
+}
+
+void avsändartabellerSidaVidSida(const Fakturavy& vy, rumsplan::Plan& plan, const TextAttributes& etikettattribut,
+                                 const TextAttributes& värdeattribut, const Avsändartabeller& val) {
+    auto tabell = [&](const char* namn, const Datalista& lista, Spalt spalt) -> rumsplan::Rum& {
+        return plan.rum(namn, {spalt.x, val.y, spalt.bredd, val.fot - val.y})
+            .block(namn, {vy.tabellMedData(lista, etikettattribut, värdeattribut).tabell,
+                          {spalt.x, val.y, spalt.bredd, val.ramhöjd}, rumsplan::Sättning::tabell});
+    };
+    const rumsplan::Rum& avsändaren =
+        tabell("sender", fakta(vy, {Fakt::avsändare, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}), val.vänster);
+    plan.krymperMed(avsändaren, tabell("registration",
+                                       faktaOchBetalning(vy, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
+                                       val.höger));
 }
 
 Rect underTabellen(const Fakturavy& vy, Rect ram, double fot) {

@@ -145,20 +145,34 @@ Rect underTabellen(const Fakturavy& vy, Rect ram, double fot);
 // Facts with their captions (Fakturavy::faktarader, a dot leader, say) as
 // blocks of `rum`, a row each: every row stands on its line, a value of
 // several lines pushing the rows below it down, and the room sets them
-// smaller and cuts them as it does any block. How many rows, and where
-// their frames end as set (the rows' top without rows).
+// smaller and cuts them as it does any block; each row keeps `avstånd`
+// under the one above it, the first `förstaAvstånd` under what the room
+// holds before it. How many rows, and where their frames end as set (the
+// rows' top without rows).
 struct Faktaraderna {
     size_t antal = 0;
     double fot = 0;
 };
 Faktaraderna faktaraderIRum(const Fakturavy& vy, rumsplan::Rum& rum, const Datalista& data, const TextAttributes& etikett,
-                      const TextAttributes& värde, const Dataradsval& val);
+                            const TextAttributes& värde, const Dataradsval& val, double avstånd = 0,
+                            double förstaAvstånd = 0);
+
+// The giro templates' sender tables side by side from y `y`, each in a
+// frame `ramhöjd` high and a room down to `fot`: the sender's name and
+// contact details in `vänster`, its registration and payment details in
+// `höger`. Both are set smaller together, so that their rows line up.
+struct Avsändartabeller {
+    Spalt vänster, höger;
+    double y = 0, ramhöjd = 0, fot = 0;
+};
+void avsändartabellerSidaVidSida(const Fakturavy& vy, rumsplan::Plan& plan, const TextAttributes& etikettattribut,
+                                 const TextAttributes& värdeattribut, const Avsändartabeller& val);
 
 // The giro templates' two lists of facts with dot leaders, rows 12 points
 // high: each caption in a column 110 wide followed by a space and a leader
 // that runs to the value column, the value 90 wide beside it; facts
-// without a value are left out. One room at x from `förstaY` to `fot`
-// (the foot of its rows' frames), each list a block: the first from
+// without a value are left out. One room of `plan` at x from `förstaY` to
+// `fot` (the foot of its rows' frames), each list a block: the first from
 // `förstaY`, the second from `andraY`, or higher when it would end below
 // the foot, no nearer than `mellanrum` under the first. A value too wide
 // for its column wraps there and pushes the rows below it down; the room
@@ -170,8 +184,8 @@ struct Punktledarlistor {
     double fot = 0;
     double mellanrum = 0;
 };
-std::vector<CachatObjekt> faktalistorMedPunktledare(Fakturavy& vy, const Datalista& första, const Datalista& andra,
-                                                    const TextAttributes& etikettattribut,
-                                                    const TextAttributes& värdeattribut, const Punktledarlistor& val);
+rumsplan::Rum& faktalistorMedPunktledare(const Fakturavy& vy, rumsplan::Plan& plan, const Datalista& första,
+                                         const Datalista& andra, const TextAttributes& etikettattribut,
+                                         const TextAttributes& värdeattribut, const Punktledarlistor& val);
 
 }  // namespace mallverktyg
