@@ -79,6 +79,10 @@ struct Blockval {
     // a band it keeps to unless the block above pushes it down); a block
     // that cannot end above the foot so is set smaller.
     std::optional<double> översta;
+    // The x its widest line is centred on at whatever size it is set (a
+    // table placed by its measured size about a point): its frames move
+    // across to it, their edges on whole points outward.
+    std::optional<double> mittÖver;
 };
 
 class Rum {
