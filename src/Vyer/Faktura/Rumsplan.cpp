@@ -505,7 +505,7 @@ std::vector<std::vector<CachatObjekt>> Plan::placeradeRum() {
     std::vector<std::vector<CachatObjekt>> ut;
     for (size_t i = 0; i < rum_.size(); ++i) {
         const Rum& rum = rum_[i];
-        PlaneratRum planerat{rum.namn(), påSidan(rum.yta(), rum.vridning()), rum.sidor(), {}};
+        PlaneratRum planerat{rum.namn(), påSidan(rum.yta(), rum.vridning()), rum.sidor(), {}, rum.vridning(), rum.yta()};
         std::vector<CachatObjekt> objekt = sättare[i].objekt(procent[i]);
         for (CachatObjekt& o : objekt) o.transform = rum.vridning();
         for (const CachatObjekt& o : rum.färdiga()) objekt.push_back(o);
