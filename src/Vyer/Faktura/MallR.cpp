@@ -11,13 +11,12 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
 #include <array>
-
-using mallverktyg::text;
 
 namespace {
 
@@ -94,11 +93,10 @@ void Fakturavy::konfigureraInnehållFörR() {
 
     // The F-tax note keeps left of the sender table, whose room reaches
     // down past it to the paper's margin.
-    läggTillInnehållMedRamFörLogotyp({483, 730, 87, 75}, titel, {31, 22, 533, 50}, påminnelse, {44, 269, 511, 25},
-                                     villkor, {31, 595, 266, 45}, fskatt, {32, 804, 114, 12});
-
-    auto& alla = innehållFörAllaSidor;
     rumsplan::Plan plan(*this);
+    läggTillInnehållMedRamFörLogotyp(plan, {483, 730, 87, 75}, titel, {31, 22, 533, 50}, påminnelse,
+                                     {44, 269, 511, 25}, villkor, {31, 595, 266, 45}, fskatt, {32, 804, 114, 12});
+
     // A long address grows down to above the reminder before it is set
     // smaller.
     if (auto fakturaadress = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
@@ -123,8 +121,8 @@ void Fakturavy::konfigureraInnehållFörR() {
     // The slots: the invoice's own facts first on an invoice, last on a
     // delivery note; slot 8 in orange. Each value keeps to its line in its
     // slot, set smaller when long, and wraps there only when even 70 % is
-    // too wide; its caption, turned, is set smaller to keep to its line on
-    // the stripes.
+    // too wide; its caption, turned about a point 11 left of the slot and
+    // 16 above its foot, keeps to its line on the stripes.
     const Datalista egna = mallverktyg::fakta(*this, {fakturanummer, fakturadatum, förfallodatum});
     const Datalista övriga = mallverktyg::fakta(
         *this, {inköpsordernummer, mottagarensMomsregistreringsnummer, erReferens, vårReferens, kundnummer,
@@ -135,38 +133,27 @@ void Fakturavy::konfigureraInnehållFörR() {
         const Rect& plats = faktaplatser[k];
         const bool sista = k + 1 == faktaplatser.size();
         const std::string namn = "slot " + std::to_string(k + 1);
-        // A value wider than its slot keeps to its line, set smaller; one
-        // that fits keeps its own attributes (a line kept is clipped at
-        // the slot's edges).
-        const TextAttributes& attribut = sista ? platsvärde8 : platsvärde;
-        AttributedString värde(*iPlatserna[k].värde, attribut);
-        if (mallverktyg::uppmätt(*this, värde).width > plats.width)
-            värde = AttributedString(*iPlatserna[k].värde, påEnRad(attribut));
-        plan.rum(namn, plats).block(namn, {std::move(värde), plats});
+        plan.text(namn, AttributedString(*iPlatserna[k].värde, påEnRad(sista ? platsvärde8 : platsvärde)), plats);
         const Rect rubrikram{-210, -2, 201, 15};
-        alla.push_back(mallverktyg::roteradText(
-            mallverktyg::påSinaRader(*this, AttributedString(*iPlatserna[k].rubrik, sista ? platsrubrik8 : platsrubrik),
-                                     {rubrikram.width, 0}),
-            rubrikram, {plats.minX() - 11, plats.maxY() - 16}, rubrikvinkel));
-    }
-    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
-
-    if (!följesedel) {
-        // Caption at the left of the frame, the amount at its right.
-        alla.push_back(text(versaler(rubrikFörBeloppAttBetala()), beloppsrubrik, {319, 596, 219, 20}));
-        alla.push_back(text(belopp(f.attBetala()), belopp_, {319, 596, 219, 20}));
+        plan.vridetRum(namn + " caption", rubrikram,
+                       AffineTransform::translation(plats.minX() - 11, plats.maxY() - 16).rotated(rubrikvinkel))
+            .block(namn, {AttributedString(*iPlatserna[k].rubrik, sista ? platsrubrik8 : platsrubrik), rubrikram});
     }
 
-    std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(liten, litenHöger, {319, 508, 219, 15}, {319, 508, 219, 15},
-                                    {.taMedTotalen = true})
-            .data;
+    // Caption at the left of the frame, the amount at its right.
+    mallverktyg::attBetalaPåRaden(plan, *this, versaler(rubrikFörBeloppAttBetala()), beloppsrubrik, belopp_,
+                                  {319, 596, 219, 20});
+    plan.placerade("amounts",
+                   beloppfältMedRubrikattribut(liten, litenHöger, {319, 508, 219, 15}, {319, 508, 219, 15},
+                                               {.taMedTotalen = true})
+                       .data,
+                   Sidslag::sista);
     if (auto moms = momssammanfattningMedRubrikAttribut(momsrubrik, liten, {45, 508, 266, 76}))
-        sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
+        plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
 
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, liten, kolumnrubrikHöger, litenHöger,
-                                      {.rubrikutrymme = {45, 304, 493, 20},
-                                       .datautrymme = Rect{45, 319, 493, 163}.integral(),
-                                       .höjdPåÖvrigaSidor = 250});
-    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+    plan.artikeltabell({kolumnrubrik, liten, kolumnrubrikHöger, litenHöger,
+                        {.rubrikutrymme = {45, 304, 493, 20},
+                         .datautrymme = Rect{45, 319, 493, 163}.integral(),
+                         .höjdPåÖvrigaSidor = 250}});
+    std::move(plan).placera();
 }
