@@ -10,18 +10,16 @@
 #include "Modell/Bokforing.h"
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Land.h"
+#include "Vyer/Faktura/FakturavyTitel.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
-#include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
-#include "Vyer/Faktura/Textpassning.h"
 
 
 using mallverktyg::Fakt;
-using mallverktyg::text;
 
 namespace {
 
@@ -59,90 +57,87 @@ void Fakturavy::konfigureraInnehållFörFL() {
     const TextAttributes toppvärde       {std::nullopt,    vit,          normal8};
     const TextAttributes topprubrik      {std::nullopt,    vit,          fet8};
 
-    // Every way of payment is more rows than the registration table's frame
-    // holds even set smaller: the frame then grows downward, and the F-tax
-    // line under it moves down below it.
-    AttributedString registrering =
-        tabellMedData(mallverktyg::faktaOchBetalning(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
-                      litenHöger, liten, {.storaBokstäverPåRubrik = true})
-            .tabell;
-    const Datalista kontakt =
-        mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});
-    Rect registreringsram{23, 719, 171, 84};
-    registreringsram.height = mallverktyg::höjdSomRymmer(*this, registrering, registreringsram);
+    // The registration table set smaller to its frame; one that does not
+    // fit even at 70 % (every way of payment) runs on below it, the F-tax
+    // line 2 points under it, both set smaller to end by the paper's margin.
+    rumsplan::Plan plan(*this);
+    rumsplan::Rum registrering("registration", {23, 719, 171, 84});
+    registrering.block(
+        "registration",
+        {tabellMedData(mallverktyg::faktaOchBetalning(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
+                       litenHöger, liten, {.storaBokstäverPåRubrik = true})
+             .tabell,
+         registrering.yta(), rumsplan::Sättning::tabell});
+    const bool iRamen = plan.rymmerUtanAttKapa(registrering);
+    const Rect fskattsram{25, 805, 148, 13}, logotypram{399, 711, 139, 77};
+    läggTillInnehållMedRamFörLogotyp(plan, logotypram, titel, {163, 263, 375, 49}, påminnelse, {395, 66, 164, 26},
+                                     villkor, {292, 624, 257, 43}, villkor, iRamen ? fskattsram : Rect{});
+    auto& rummet = plan.rum("registration", {23, 719, 171, iRamen ? 84 : 836 - 719});
+    rummet.block("registration", registrering.blocken().front().texter);
+    if (auto fskatt = fskattSomVisas(*this); fskatt && !iRamen)
+        rummet.block("F-tax note", {AttributedString(*fskatt, villkor), fskattsram}, {.avstånd = 2, .underPåHelPunkt = true});
 
-    const Rect logotypram{399, 711, 139, 77};
-    läggTillInnehållMedRamFörLogotyp(logotypram, titel, {36, 263, 502, 49}, påminnelse, {395, 66, 164, 26},
-                                     villkor, {292, 624, 257, 43}, villkor,
-                                     mallverktyg::underTabellen(*this, {25, 804, 148, 13}, registreringsram.maxY()));
-
-    auto& alla = innehållFörAllaSidor;
-    // The company's name keeps to its frame between the rule above it and
-    // the tables below it: set smaller until it fits, on two lines if it
-    // must, and only then cut.
-    alla.push_back(mallverktyg::passandeText(*this, b.namn, företagsnamn, {25, 703, 340, 16}));
+    // The company's name between the rule above it and the tables below
+    // it, on two lines if it must.
+    plan.text("sender name", AttributedString(b.namn, företagsnamn), {25, 703, 340, 16});
 
     // The top line, white on the background's dark band, each part kept to
     // its line there.
-    auto toppen = [&](AttributedString text, const Rect& ram) {
-        alla.emplace_back(mallverktyg::påSinaRader(*this, text, ram.size()), ram);
-    };
     if (!följesedel)
-        toppen(mallverktyg::rubrikOchVärde(rubrikFörFörfallodatum(), topprubrik, datumtext(f.förfallodatum()), toppvärde),
-               {23, 24, 148, 13});
-    toppen(mallverktyg::rubrikOchVärde(rubrikFörFakturanummer(), topprubrik, f.nummer(), toppvärde),
-           {176, 24, 153, 13});
+        plan.text("due date",
+                  mallverktyg::rubrikOchVärde(rubrikFörFörfallodatum(), topprubrik, datumtext(f.förfallodatum()),
+                                              toppvärde),
+                  {23, 24, 148, 13});
+    plan.text("number", mallverktyg::rubrikOchVärde(rubrikFörFakturanummer(), topprubrik, f.nummer(), toppvärde),
+              {176, 24, 153, 13});
 
-    alla.push_back(mallverktyg::tabelltext(*this, std::move(registrering), registreringsram));
     // The recipient's address reaches down to the title; the contact table
     // down to the page's foot, beside the logo. One that does not fit so
     // even at 70 % reaches on to the logo's frame and the paper's margin.
-    {
-        rumsplan::Plan plan(*this);
-        if (auto adress = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
-            plan.rum("recipient", {357, 119, 145, 144})
-                .block("recipient", {AttributedString(*adress, mottagaradress), {357, 119, 145, 88}});
-        const AttributedString kontakttabell =
-            tabellMedData(kontakt, litenHöger, liten, {.storaBokstäverPåRubrik = true}).tabell;
-        const bool iSittRum = passadText(mätare, kontakttabell, {183, 113}).passar;
-        const double bredd = iSittRum ? 183 : logotypram.minX() - 197;
-        plan.rum("contact", {197, 719, bredd, (iSittRum ? 832 : 836) - 719.0})
-            .block("contact", {kontakttabell, {197, 719, bredd, 84}, rumsplan::Sättning::tabell});
-        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
+    if (auto adress = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
+        plan.rum("recipient", {357, 119, 145, 144})
+            .block("recipient", {AttributedString(*adress, mottagaradress), {357, 119, 145, 88}});
+    const AttributedString kontakt =
+        tabellMedData(mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email,
+                                                 Fakt::hemsida}),
+                      litenHöger, liten, {.storaBokstäverPåRubrik = true})
+            .tabell;
+    rumsplan::Rum iSittRum("contact", {197, 719, 183, 832 - 719});
+    iSittRum.block("contact", {kontakt, {197, 719, 183, 84}, rumsplan::Sättning::tabell});
+    if (plan.rymmerUtanAttKapa(iSittRum)) {
+        plan.rum("contact", iSittRum.yta()).block("contact", iSittRum.blocken().front().texter);
+    } else {
+        const double bredd = logotypram.minX() - 197;
+        plan.rum("contact", {197, 719, bredd, 836 - 719})
+            .block("contact", {kontakt, {197, 719, bredd, 84}, rumsplan::Sättning::tabell});
     }
 
     // The column of facts; the due date stands here on delivery notes too.
     // Every fact filled in is set smaller to end above the item headings.
-    const Datalista fakta = mallverktyg::fakta(
-        *this, {Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer, Fakt::personnummer, Fakt::personnummer2,
-                Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer, Fakt::inköpsordernummer,
-                Fakt::mottagarensMomsregistreringsnummer, Fakt::betalningsvillkor, Fakt::leveranssätt,
-                Fakt::förfallodatum, Fakt::leveransdatum});
-    {
-        rumsplan::Plan plan(*this);
-        auto& kolumnen = plan.rum("facts", {37, 67, 125, 316 - 1 - 67});
-        for (AttributedString& text : mallverktyg::rubrikerÖverVärden(fakta, faktarubrik, liten))
-            kolumnen.block("fact", {std::move(text), {37, 67, 125, 0}}, {.avstånd = 4});
-        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
-    }
+    auto& kolumnen = plan.rum("facts", {37, 67, 125, 316 - 1 - 67});
+    for (AttributedString& text : mallverktyg::rubrikerÖverVärden(
+             mallverktyg::fakta(*this, {Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer, Fakt::personnummer,
+                                        Fakt::personnummer2, Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer,
+                                        Fakt::inköpsordernummer, Fakt::mottagarensMomsregistreringsnummer,
+                                        Fakt::betalningsvillkor, Fakt::leveranssätt, Fakt::förfallodatum,
+                                        Fakt::leveransdatum}),
+             faktarubrik, liten))
+        kolumnen.block("fact", {std::move(text), {37, 67, 125, 0}}, {.avstånd = 4});
 
-    if (följesedel) {
-        alla.emplace_back(Rect{285, 591, 270, 29}, vit);
-    } else {
-        alla.push_back(text(versaler(rubrikFörBeloppAttBetala()), beloppsrubrik, {304, 599, 239, 18}));
-        alla.push_back(text(belopp(f.attBetala()), beloppHöger, {304, 599, 239, 18}));
-    }
-
-    std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(liten, litenHöger, {339, 504, 199, 15}, {339, 504, 199, 15},
-                                    {.taMedTotalen = true})
-            .data;
+    if (följesedel) plan.rita(CachatObjekt(Rect{285, 591, 270, 29}, vit));
+    mallverktyg::attBetalaPåRaden(plan, *this, versaler(rubrikFörBeloppAttBetala()), beloppsrubrik, beloppHöger,
+                                  {304, 599, 239, 18});
+    plan.placerade("amounts",
+                   beloppfältMedRubrikattribut(liten, litenHöger, {339, 504, 199, 15}, {339, 504, 199, 15},
+                                               {.taMedTotalen = true})
+                       .data,
+                   Sidslag::sista);
     if (auto moms = momssammanfattningMedRubrikAttribut(liten, liten, {57, 504, 226, 62}))
-        sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
+        plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
 
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, liten, kolumnrubrikHöger, litenHöger,
-                                      {.rubrikutrymme = {56, 320, 482, 18},
-                                       .datautrymme = Rect{56, 329, 482, 154}.integral(),
-                                       .höjdPåÖvrigaSidor = 186});
-    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+    plan.artikeltabell({kolumnrubrik, liten, kolumnrubrikHöger, litenHöger,
+                        {.rubrikutrymme = {56, 320, 482, 18},
+                         .datautrymme = Rect{56, 329, 482, 154}.integral(),
+                         .höjdPåÖvrigaSidor = 186}});
+    std::move(plan).placera();
 }
