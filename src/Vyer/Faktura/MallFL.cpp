@@ -30,52 +30,50 @@ const Color vit = Color::white();
 }  // namespace
 
 void Fakturavy::konfigureraInnehållFörFL() {
-    const auto lätt8 = typsnitt("GillSans-Light", 8);
-    const auto lätt10 = typsnitt("GillSans-Light", 10);
-    const auto lätt32 = typsnitt("GillSans-Light", 32);
-    const auto kursiv10 = typsnitt("GillSans-Italic", 10);
-    const auto lättKursiv7 = typsnitt("GillSans-LightItalic", 7);
-    const auto normal8 = typsnitt("GillSans", 8);
-    const auto lätt9 = typsnitt("GillSans-Light", 9);
-    const auto fet8 = typsnitt("GillSans-Bold", 8);
-    const auto fet9 = typsnitt("GillSans-Bold", 9);
-    if (!lätt8 || !lätt10 || !lätt32 || !kursiv10 || !lättKursiv7 || !normal8 || !lätt9 || !fet8 || !fet9) return;
-
     //                                    paragraph style  colour        font
-    const TextAttributes titel           {rightAligned(),  std::nullopt, lätt32};
-    const TextAttributes påminnelse      {rightAligned(),  röd,          kursiv10};
-    const TextAttributes villkor         {std::nullopt,    std::nullopt, lättKursiv7};
-    const TextAttributes liten           {std::nullopt,    std::nullopt, lätt8};
-    const TextAttributes litenHöger      {rightAligned(),  std::nullopt, lätt8};
-    const TextAttributes kolumnrubrik    {std::nullopt,    grön,         fet9};
-    const TextAttributes kolumnrubrikHöger{rightAligned(), grön,         fet9};
-    const TextAttributes beloppsrubrik   {std::nullopt,    std::nullopt, lätt10};
-    const TextAttributes beloppHöger     {rightAligned(),  std::nullopt, lätt10};
-    const TextAttributes företagsnamn    {std::nullopt,    std::nullopt, fet9};
-    const TextAttributes faktarubrik     {std::nullopt,    grön,         normal8};
-    const TextAttributes mottagaradress  {std::nullopt,    std::nullopt, lätt9};
-    const TextAttributes toppvärde       {std::nullopt,    vit,          normal8};
-    const TextAttributes topprubrik      {std::nullopt,    vit,          fet8};
+    const TextAttributes titel            {rightAligned(),  std::nullopt, typsnitt("GillSans-Light", 32)};
+    const TextAttributes påminnelse       {rightAligned(),  röd,          typsnitt("GillSans-Italic", 10)};
+    const TextAttributes villkor          {std::nullopt,    std::nullopt, typsnitt("GillSans-LightItalic", 7)};
+    const TextAttributes liten            {std::nullopt,    std::nullopt, typsnitt("GillSans-Light", 8)};
+    const TextAttributes litenHöger       {rightAligned(),  std::nullopt, typsnitt("GillSans-Light", 8)};
+    const TextAttributes kolumnrubrik     {std::nullopt,    grön,         typsnitt("GillSans-Bold", 9)};
+    const TextAttributes kolumnrubrikHöger{rightAligned(),  grön,         typsnitt("GillSans-Bold", 9)};
+    const TextAttributes beloppsrubrik    {std::nullopt,    std::nullopt, typsnitt("GillSans-Light", 10)};
+    const TextAttributes beloppHöger      {rightAligned(),  std::nullopt, typsnitt("GillSans-Light", 10)};
+    const TextAttributes företagsnamn     {std::nullopt,    std::nullopt, typsnitt("GillSans-Bold", 9)};
+    const TextAttributes faktarubrik      {std::nullopt,    grön,         typsnitt("GillSans", 8)};
+    const TextAttributes mottagaradress   {std::nullopt,    std::nullopt, typsnitt("GillSans-Light", 9)};
+    const TextAttributes toppvärde        {std::nullopt,    vit,          typsnitt("GillSans", 8)};
+    const TextAttributes topprubrik       {std::nullopt,    vit,          typsnitt("GillSans-Bold", 8)};
+    if (saknatTypsnitt) return;  // a layout that misses a font lays out nothing
+
+    // A table in full text layout in its frame, as a block of `rum`; and
+    // whether a room of `yta` holds it without cutting it.
+    rumsplan::Plan plan(*this);
+    auto tabell = [](rumsplan::Rum& rum, const AttributedString& text, const Rect& ram) -> rumsplan::Rum& {
+        return rum.block(rum.namn(), {text, ram, rumsplan::Sättning::tabell});
+    };
+    auto ryms = [&](const AttributedString& text, const Rect& ram, const Rect& yta) {
+        rumsplan::Rum rum("", yta);
+        return plan.rymmerUtanAttKapa(tabell(rum, text, ram));
+    };
 
     // The registration table set smaller to its frame; one that does not
     // fit even at 70 % (every way of payment) runs on below it, the F-tax
     // line 2 points under it, both set smaller to end by the paper's margin.
-    rumsplan::Plan plan(*this);
-    rumsplan::Rum registrering("registration", {23, 719, 171, 84});
-    registrering.block(
-        "registration",
-        {tabellMedData(mallverktyg::faktaOchBetalning(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
-                       litenHöger, liten, {.storaBokstäverPåRubrik = true})
-             .tabell,
-         registrering.yta(), rumsplan::Sättning::tabell});
-    const bool iRamen = plan.rymmerUtanAttKapa(registrering);
-    const Rect fskattsram{25, 805, 148, 13}, logotypram{399, 711, 139, 77};
+    const AttributedString registrering =
+        tabellMedData(mallverktyg::faktaOchBetalning(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
+                      litenHöger, liten, {.storaBokstäverPåRubrik = true})
+            .tabell;
+    const Rect registreringsram{23, 719, 171, 84}, fskattsram{25, 805, 148, 13}, logotypram{399, 711, 139, 77};
+    const bool iRamen = ryms(registrering, registreringsram, registreringsram);
     läggTillInnehållMedRamFörLogotyp(plan, logotypram, titel, {163, 263, 375, 49}, påminnelse, {395, 66, 164, 26},
                                      villkor, {292, 624, 257, 43}, villkor, iRamen ? fskattsram : Rect{});
-    auto& rummet = plan.rum("registration", {23, 719, 171, iRamen ? 84 : 836 - 719});
-    rummet.block("registration", registrering.blocken().front().texter);
+    auto& rummet = tabell(plan.rum("registration", {23, 719, 171, iRamen ? 84 : 836 - 719}), registrering,
+                          registreringsram);
     if (auto fskatt = fskattSomVisas(*this); fskatt && !iRamen)
-        rummet.block("F-tax note", {AttributedString(*fskatt, villkor), fskattsram}, {.avstånd = 2, .underPåHelPunkt = true});
+        rummet.block("F-tax note", {AttributedString(*fskatt, villkor), fskattsram},
+                     {.avstånd = 2, .underPåHelPunkt = true});
 
     // The company's name between the rule above it and the tables below
     // it, on two lines if it must.
@@ -102,15 +100,9 @@ void Fakturavy::konfigureraInnehållFörFL() {
                                                  Fakt::hemsida}),
                       litenHöger, liten, {.storaBokstäverPåRubrik = true})
             .tabell;
-    rumsplan::Rum iSittRum("contact", {197, 719, 183, 832 - 719});
-    iSittRum.block("contact", {kontakt, {197, 719, 183, 84}, rumsplan::Sättning::tabell});
-    if (plan.rymmerUtanAttKapa(iSittRum)) {
-        plan.rum("contact", iSittRum.yta()).block("contact", iSittRum.blocken().front().texter);
-    } else {
-        const double bredd = logotypram.minX() - 197;
-        plan.rum("contact", {197, 719, bredd, 836 - 719})
-            .block("contact", {kontakt, {197, 719, bredd, 84}, rumsplan::Sättning::tabell});
-    }
+    const bool iSittRum = ryms(kontakt, {197, 719, 183, 84}, {197, 719, 183, 832 - 719});
+    const double bredd = iSittRum ? 183 : logotypram.minX() - 197;
+    tabell(plan.rum("contact", {197, 719, bredd, (iSittRum ? 832 : 836) - 719.0}), kontakt, {197, 719, bredd, 84});
 
     // The column of facts; the due date stands here on delivery notes too.
     // Every fact filled in is set smaller to end above the item headings.
@@ -127,11 +119,9 @@ void Fakturavy::konfigureraInnehållFörFL() {
     if (följesedel) plan.rita(CachatObjekt(Rect{285, 591, 270, 29}, vit));
     mallverktyg::attBetalaPåRaden(plan, *this, versaler(rubrikFörBeloppAttBetala()), beloppsrubrik, beloppHöger,
                                   {304, 599, 239, 18});
-    plan.placerade("amounts",
-                   beloppfältMedRubrikattribut(liten, litenHöger, {339, 504, 199, 15}, {339, 504, 199, 15},
-                                               {.taMedTotalen = true})
-                       .data,
-                   Sidslag::sista);
+    auto rader = beloppfältMedRubrikattribut(liten, litenHöger, {339, 504, 199, 15}, {339, 504, 199, 15},
+                                             {.taMedTotalen = true});
+    plan.placerade("amounts", std::move(rader.data), Sidslag::sista);
     if (auto moms = momssammanfattningMedRubrikAttribut(liten, liten, {57, 504, 226, 62}))
         plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
 

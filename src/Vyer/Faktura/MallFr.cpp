@@ -13,10 +13,8 @@
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
-#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -46,37 +44,23 @@ std::vector<CachatObjekt> grönBildram(const Rect& r) {
 }  // namespace
 
 void Fakturavy::konfigureraInnehållFörFr() {
-    const auto lätt6 = typsnitt("HelveticaNeue-Light", 6);
-    const auto lätt7 = typsnitt("HelveticaNeue-Light", 7);
-    const auto lätt8 = typsnitt("HelveticaNeue-Light", 8);
-    const auto lätt14 = typsnitt("HelveticaNeue-Light", 14);
-    const auto lätt12 = typsnitt("HelveticaNeue-Light", 12);
-    const auto lätt10 = typsnitt("HelveticaNeue-Light", 10);
-    const auto fet7 = typsnitt("HelveticaNeue-Bold", 7);
-    const auto lättKursiv7 = typsnitt("HelveticaNeue-LightItalic", 7);
-    const auto lättKursiv8 = typsnitt("HelveticaNeue-LightItalic", 8);
-    const auto smalFet14 = typsnitt("HelveticaNeue-CondensedBold", 14);
-    const auto smalFet10 = typsnitt("HelveticaNeue-CondensedBold", 10);
-    if (!lätt6 || !lätt7 || !lätt8 || !lätt14 || !lätt12 || !lätt10 || !fet7 || !lättKursiv7 || !lättKursiv8 ||
-        !smalFet14 || !smalFet10)
-        return;
-
-    //                                     paragraph style  colour        font
-    const TextAttributes titel            {rightAligned(),  std::nullopt, smalFet14};
-    const TextAttributes påminnelse       {std::nullopt,    röd,          lätt14};
-    const TextAttributes villkor          {std::nullopt,    std::nullopt, lätt6};
-    const TextAttributes fskatt           {std::nullopt,    blå,          lättKursiv7};
-    const TextAttributes nummer           {rightAligned(),  std::nullopt, lätt12};
-    const TextAttributes datum            {rightAligned(),  std::nullopt, fet7};
-    const TextAttributes mottagarrubrik   {rightAligned(),  grön,         lätt7};
-    const TextAttributes avsändarrubrik   {rightAligned(),  blå,          lätt7};
-    const TextAttributes faktavärde       {std::nullopt,    std::nullopt, lätt7};
-    const TextAttributes attBetala        {rightAligned(),  std::nullopt, lätt10};
-    const TextAttributes kolumnrubrik     {std::nullopt,    std::nullopt, smalFet10};
-    const TextAttributes villkorsrad      {std::nullopt,    std::nullopt, lättKursiv8};
-    const TextAttributes liten            {std::nullopt,    std::nullopt, lätt8};
-    const TextAttributes litenHöger       {rightAligned(),  std::nullopt, lätt8};
-    const TextAttributes kolumnrubrikHöger{rightAligned(),  std::nullopt, smalFet10};
+    //                                    paragraph style  colour        font
+    const TextAttributes titel            {rightAligned(),  std::nullopt, typsnitt("HelveticaNeue-CondensedBold", 14)};
+    const TextAttributes påminnelse       {std::nullopt,    röd,          typsnitt("HelveticaNeue-Light", 14)};
+    const TextAttributes villkor          {std::nullopt,    std::nullopt, typsnitt("HelveticaNeue-Light", 6)};
+    const TextAttributes fskatt           {std::nullopt,    blå,          typsnitt("HelveticaNeue-LightItalic", 7)};
+    const TextAttributes nummer           {rightAligned(),  std::nullopt, typsnitt("HelveticaNeue-Light", 12)};
+    const TextAttributes datum            {rightAligned(),  std::nullopt, typsnitt("HelveticaNeue-Bold", 7)};
+    const TextAttributes mottagarrubrik   {rightAligned(),  grön,         typsnitt("HelveticaNeue-Light", 7)};
+    const TextAttributes avsändarrubrik   {rightAligned(),  blå,          typsnitt("HelveticaNeue-Light", 7)};
+    const TextAttributes faktavärde       {std::nullopt,    std::nullopt, typsnitt("HelveticaNeue-Light", 7)};
+    const TextAttributes attBetala        {rightAligned(),  std::nullopt, typsnitt("HelveticaNeue-Light", 10)};
+    const TextAttributes kolumnrubrik     {std::nullopt,    std::nullopt, typsnitt("HelveticaNeue-CondensedBold", 10)};
+    const TextAttributes villkorsrad      {std::nullopt,    std::nullopt, typsnitt("HelveticaNeue-LightItalic", 8)};
+    const TextAttributes liten            {std::nullopt,    std::nullopt, typsnitt("HelveticaNeue-Light", 8)};
+    const TextAttributes litenHöger       {rightAligned(),  std::nullopt, typsnitt("HelveticaNeue-Light", 8)};
+    const TextAttributes kolumnrubrikHöger{rightAligned(),  std::nullopt, typsnitt("HelveticaNeue-CondensedBold", 10)};
+    if (saknatTypsnitt) return;  // a layout that misses a font lays out nothing
 
     rumsplan::Plan plan(*this);
     läggTillInnehållMedRamFörLogotyp(plan, {274, 47, 121, 88}, titel, {254, 168, 298, 20}, påminnelse,
@@ -89,19 +73,21 @@ void Fakturavy::konfigureraInnehållFörFr() {
     // too long for its frame even at 70 % takes the frame's whole width,
     // and the green frame grows down by what the table lacks so, as far as
     // the blue frame's wire allows, drawn again over the background's.
-    using rumsplan::Förankring;
-    auto kringPunkt = [&](const char* namn, AttributedString tabell, Point mitt, std::optional<double> bredd,
+    auto kringPunkt = [&](const char* namn, const AttributedString& tabell, Point mitt, std::optional<double> bredd,
                           double gräns, const Rect& yta) {
         const double w = mätare.boundedSize(tabell, {gräns, 1000}, TextBound::frame(1000)).size.width;
         rumsplan::Rum rum(namn, yta);
-        rum.block(namn, {std::move(tabell), {mitt.x - w / 2, mitt.y, bredd.value_or(std::min(w + 1, gräns)), 1}, rumsplan::Sättning::tabell},
-                  {.förankring = Förankring::kring(mitt.y, 0.5, rumsplan::Avrundning::nedåt), .mittÖver = mitt.x});
+        const Rect ram{mitt.x - w / 2, mitt.y, bredd.value_or(std::min(w + 1, gräns)), 1};
+        rum.block(namn, {tabell, ram, rumsplan::Sättning::tabell},
+                  {.förankring = rumsplan::Förankring::kring(mitt.y, 0.5, rumsplan::Avrundning::nedåt),
+                   .mittÖver = mitt.x});
         return rum;
     };
     auto iPlanen = [&](const rumsplan::Rum& rum) {
-        for (const rumsplan::Rum::Block& b : rum.blocken()) plan.rum(rum.namn(), rum.yta()).block(b.namn, b.texter, b.val);
+        const rumsplan::Rum::Block& b = rum.blocken().front();
+        plan.rum(rum.namn(), rum.yta()).block(b.namn, b.texter, b.val);
     };
-    AttributedString mottagaren =
+    const AttributedString mottagaren =
         tabellMedData(mallverktyg::mottagarfakta(*this), mottagarrubrik, faktavärde, {.fetStilPåFörstaRaden = true})
             .tabell;
     auto mottagarrum = [&](double längre, double bredd) {
@@ -110,13 +96,12 @@ void Fakturavy::konfigureraInnehållFörFr() {
     };
     double längre = 0, bredd = 173;
     if (!plan.rymmerUtanAttKapa(mottagarrum(0, bredd))) {
-        // The least whole growth that holds it 183 wide, if any.
+        // The least whole growth up to 40 that holds it 183 wide.
         int ryms = 40, rymsInte = -1;
-        if (plan.rymmerUtanAttKapa(mottagarrum(ryms, 183)))
-            while (ryms - rymsInte > 1) {
-                const int mitt = (ryms + rymsInte) / 2;
-                (plan.rymmerUtanAttKapa(mottagarrum(mitt, 183)) ? ryms : rymsInte) = mitt;
-            }
+        while (ryms - rymsInte > 1) {
+            const int g = (ryms + rymsInte) / 2;
+            (plan.rymmerUtanAttKapa(mottagarrum(g, 183)) ? ryms : rymsInte) = g;
+        }
         längre = ryms;
         if (!plan.rymmerUtanAttKapa(mottagarrum(längre, bredd))) bredd = 183;
         if (längre > 0)
@@ -154,11 +139,9 @@ void Fakturavy::konfigureraInnehållFörFr() {
     const double t = 275 + beloppsradhöjd * (antalBeloppsrader(true) - 4);
     const double linje = 842 - (23 + t);
     plan.rita(mallverktyg::streck({{{256, linje}, {546, linje}}}, 0.5, röd), Sidslag::sista);
-    plan.placerade("amounts",
-                   beloppfältMedRubrikattribut(liten, litenHöger, {404, 827 - t, 137, 15}, {404, 827 - t, 137, 15},
-                                               {.taMedTotalen = true})
-                       .data,
-                   Sidslag::sista);
+    auto rader = beloppfältMedRubrikattribut(liten, litenHöger, {404, 827 - t, 137, 15}, {404, 827 - t, 137, 15},
+                                             {.taMedTotalen = true});
+    plan.placerade("amounts", std::move(rader.data), Sidslag::sista);
     if (auto moms = momssammanfattningMedRubrikAttribut(liten, liten, {258, 842 - (t + 14), 141, 70},
                                                         {.rubrikOvanförSammanfattning = true}))
         plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);

@@ -20,16 +20,9 @@
 
 namespace {
 
-constexpr std::array<Rect, 8> faktaplatser = {{
-    {108, 93, 160, 20},
-    {115, 118, 160, 20},
-    {123, 142, 160, 20},
-    {131, 166, 160, 20},
-    {139, 189, 160, 20},
-    {157, 644, 300, 17},
-    {165, 667, 300, 17},
-    {171, 691, 300, 18},
-}};
+constexpr std::array<Rect, 8> faktaplatser = {{{108, 93, 160, 20},  {115, 118, 160, 20}, {123, 142, 160, 20},
+                                                {131, 166, 160, 20}, {139, 189, 160, 20}, {157, 644, 300, 17},
+                                                {165, 667, 300, 17}, {171, 691, 300, 18}}};
 
 // -32 degrees: the captions rise towards their values.
 constexpr double rubrikvinkel = -0.5585053606381855;
@@ -52,44 +45,31 @@ Datalista tillPlatserna(const Datalista& egna, const Datalista& övriga, bool eg
 }  // namespace
 
 void Fakturavy::konfigureraInnehållFörR() {
-    const auto kursiv7 = typsnitt("HelveticaNeue-Italic", 7);
-    const auto lätt11 = typsnitt("HelveticaNeue-Light", 11);
-    const auto svart10 = typsnitt("HelveticaNeue-CondensedBlack", 10);
-    const auto svart11 = typsnitt("HelveticaNeue-CondensedBlack", 11);
-    const auto normal7 = typsnitt("HelveticaNeue", 7);
-    const auto ultralättKursiv18 = typsnitt("HelveticaNeue-UltraLightItalic", 18);
-    const auto lätt9 = typsnitt("HelveticaNeue-Light", 9);
-    const auto lättKursiv7 = typsnitt("HelveticaNeue-LightItalic", 7);
-    const auto svart48 = typsnitt("HelveticaNeue-CondensedBlack", 48);
-    const auto kursiv10 = typsnitt("HelveticaNeue-Italic", 10);
-    if (!kursiv7 || !lätt11 || !svart10 || !svart11 || !normal7 || !ultralättKursiv18 || !lätt9 || !lättKursiv7 ||
-        !svart48 || !kursiv10)
-        return;
-
     const Color röd = Color::rgb(0.802, 0.039, 0.127);
     const Color vit = Color::white();
     const Color orange = Color::rgb(0.851, 0.31, 0.126);
     const Color grön = Color::rgb(0, 0.543, 0.224);
 
-    //                                      paragraph style   colour         font
-    const TextAttributes titel            {std::nullopt,     std::nullopt,  svart48};
-    const TextAttributes påminnelse       {rightAligned(),   röd,           ultralättKursiv18};
-    const TextAttributes fskatt           {std::nullopt,     std::nullopt,  lättKursiv7};
-    const TextAttributes villkor          {std::nullopt,     std::nullopt,  kursiv7};
-    const TextAttributes platsvärde8      {std::nullopt,     orange,        lätt11};
-    const TextAttributes platsvärde       {std::nullopt,     vit,           lätt11};
-    const TextAttributes platsrubrik8     {rightAligned(),   orange,        svart11};
-    const TextAttributes platsrubrik      {rightAligned(),   vit,           svart11};
-    const TextAttributes beloppsrubrik    {std::nullopt,     std::nullopt,  svart10};
-    const TextAttributes belopp_          {rightAligned(),   std::nullopt,  svart10};
-    const TextAttributes liten            {std::nullopt,     std::nullopt,  lätt9};
-    const TextAttributes litenHöger       {rightAligned(),   std::nullopt,  lätt9};
-    const TextAttributes kolumnrubrik     {std::nullopt,     std::nullopt,  svart10};
-    const TextAttributes kolumnrubrikHöger{rightAligned(),   std::nullopt,  svart10};
-    const TextAttributes momsrubrik       {std::nullopt,     std::nullopt,  kursiv10};
-    const TextAttributes avsändarvärde    {std::nullopt,     std::nullopt,  normal7};
-    const TextAttributes avsändaretikett  {rightAligned(),   std::nullopt,  normal7};
-    const TextAttributes adress           {std::nullopt,     grön,          lätt9};
+    //                                    paragraph style  colour        font
+    const TextAttributes titel            {std::nullopt,    std::nullopt, typsnitt("HelveticaNeue-CondensedBlack", 48)};
+    const TextAttributes påminnelse       {rightAligned(),  röd,          typsnitt("HelveticaNeue-UltraLightItalic", 18)};
+    const TextAttributes fskatt           {std::nullopt,    std::nullopt, typsnitt("HelveticaNeue-LightItalic", 7)};
+    const TextAttributes villkor          {std::nullopt,    std::nullopt, typsnitt("HelveticaNeue-Italic", 7)};
+    const TextAttributes platsvärde8      {std::nullopt,    orange,       typsnitt("HelveticaNeue-Light", 11)};
+    const TextAttributes platsvärde       {std::nullopt,    vit,          typsnitt("HelveticaNeue-Light", 11)};
+    const TextAttributes platsrubrik8     {rightAligned(),  orange,       typsnitt("HelveticaNeue-CondensedBlack", 11)};
+    const TextAttributes platsrubrik      {rightAligned(),  vit,          typsnitt("HelveticaNeue-CondensedBlack", 11)};
+    const TextAttributes beloppsrubrik    {std::nullopt,    std::nullopt, typsnitt("HelveticaNeue-CondensedBlack", 10)};
+    const TextAttributes belopp_          {rightAligned(),  std::nullopt, typsnitt("HelveticaNeue-CondensedBlack", 10)};
+    const TextAttributes liten            {std::nullopt,    std::nullopt, typsnitt("HelveticaNeue-Light", 9)};
+    const TextAttributes litenHöger       {rightAligned(),  std::nullopt, typsnitt("HelveticaNeue-Light", 9)};
+    const TextAttributes kolumnrubrik     {std::nullopt,    std::nullopt, typsnitt("HelveticaNeue-CondensedBlack", 10)};
+    const TextAttributes kolumnrubrikHöger{rightAligned(),  std::nullopt, typsnitt("HelveticaNeue-CondensedBlack", 10)};
+    const TextAttributes momsrubrik       {std::nullopt,    std::nullopt, typsnitt("HelveticaNeue-Italic", 10)};
+    const TextAttributes avsändarvärde    {std::nullopt,    std::nullopt, typsnitt("HelveticaNeue", 7)};
+    const TextAttributes avsändaretikett  {rightAligned(),  std::nullopt, typsnitt("HelveticaNeue", 7)};
+    const TextAttributes adress           {std::nullopt,    grön,         typsnitt("HelveticaNeue-Light", 9)};
+    if (saknatTypsnitt) return;  // a layout that misses a font lays out nothing
 
     // The F-tax note keeps left of the sender table, whose room reaches
     // down past it to the paper's margin.
@@ -140,14 +120,11 @@ void Fakturavy::konfigureraInnehållFörR() {
             .block(namn, {AttributedString(*iPlatserna[k].rubrik, sista ? platsrubrik8 : platsrubrik), rubrikram});
     }
 
-    // Caption at the left of the frame, the amount at its right.
     mallverktyg::attBetalaPåRaden(plan, *this, versaler(rubrikFörBeloppAttBetala()), beloppsrubrik, belopp_,
                                   {319, 596, 219, 20});
-    plan.placerade("amounts",
-                   beloppfältMedRubrikattribut(liten, litenHöger, {319, 508, 219, 15}, {319, 508, 219, 15},
-                                               {.taMedTotalen = true})
-                       .data,
-                   Sidslag::sista);
+    auto rader = beloppfältMedRubrikattribut(liten, litenHöger, {319, 508, 219, 15}, {319, 508, 219, 15},
+                                             {.taMedTotalen = true});
+    plan.placerade("amounts", std::move(rader.data), Sidslag::sista);
     if (auto moms = momssammanfattningMedRubrikAttribut(momsrubrik, liten, {45, 508, 266, 76}))
         plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
 

@@ -26,37 +26,27 @@ const Color röd = Color::rgb(0.73, 0.149, 0.173);
 }  // namespace
 
 void Fakturavy::konfigureraInnehållFörSk() {
-    const auto fet9 = typsnitt("LucidaGrande-Bold", 9);
-    const auto fet10 = typsnitt("LucidaGrande-Bold", 10);
-    const auto normal10 = typsnitt("LucidaGrande", 10);
-    const auto fet18 = typsnitt("LucidaGrande-Bold", 18);
-    const auto normal6 = typsnitt("LucidaGrande", 6);
-    const auto fet11 = typsnitt("LucidaGrande-Bold", 11);
-    const auto normal7 = typsnitt("LucidaGrande", 7);
-    const auto fet7 = typsnitt("LucidaGrande-Bold", 7);
-    const auto fet6 = typsnitt("LucidaGrande-Bold", 6);
-    if (!fet9 || !fet10 || !normal10 || !fet18 || !normal6 || !fet11 || !normal7 || !fet7 || !fet6) return;
-
     const Color vit = Color::white();
-    //                                     paragraph style  colour        font
-    const TextAttributes fskatt           {rightAligned(),  vit,          normal6};
-    const TextAttributes villkor          {std::nullopt,    std::nullopt, normal6};
-    const TextAttributes titel            {rightAligned(),  std::nullopt, fet18};
-    const TextAttributes påminnelse       {rightAligned(),  röd,          normal10};
-    const TextAttributes värde            {std::nullopt,    std::nullopt, normal7};
-    const TextAttributes värdeHöger       {rightAligned(),  std::nullopt, normal7};
-    const TextAttributes etikettHöger     {rightAligned(),  std::nullopt, fet7};
-    const TextAttributes adressrubrik     {std::nullopt,    std::nullopt, fet7};
-    const TextAttributes nummer           {rightAligned(),  std::nullopt, fet11};
-    const TextAttributes nummerrubrik     {std::nullopt,    std::nullopt, fet6};
-    const TextAttributes datum            {rightAligned(),  std::nullopt, normal6};
-    const TextAttributes attBetala        {rightAligned(),  std::nullopt, fet10};
-    const TextAttributes företagsnamn     {std::nullopt,    vit,          fet9};
-    const TextAttributes fotetikett       {rightAligned(),  vit,          fet7};
-    const TextAttributes fotvärde         {std::nullopt,    vit,          normal7};
-    const TextAttributes attBetalaRubrik  {std::nullopt,    std::nullopt, fet9};
-    const TextAttributes kolumnrubrik     {std::nullopt,    std::nullopt, fet9};
-    const TextAttributes kolumnrubrikHöger{rightAligned(),  std::nullopt, fet9};
+    //                                    paragraph style  colour        font
+    const TextAttributes fskatt           {rightAligned(),  vit,          typsnitt("LucidaGrande", 6)};
+    const TextAttributes villkor          {std::nullopt,    std::nullopt, typsnitt("LucidaGrande", 6)};
+    const TextAttributes titel            {rightAligned(),  std::nullopt, typsnitt("LucidaGrande-Bold", 18)};
+    const TextAttributes påminnelse       {rightAligned(),  röd,          typsnitt("LucidaGrande", 10)};
+    const TextAttributes värde            {std::nullopt,    std::nullopt, typsnitt("LucidaGrande", 7)};
+    const TextAttributes värdeHöger       {rightAligned(),  std::nullopt, typsnitt("LucidaGrande", 7)};
+    const TextAttributes etikettHöger     {rightAligned(),  std::nullopt, typsnitt("LucidaGrande-Bold", 7)};
+    const TextAttributes adressrubrik     {std::nullopt,    std::nullopt, typsnitt("LucidaGrande-Bold", 7)};
+    const TextAttributes nummer           {rightAligned(),  std::nullopt, typsnitt("LucidaGrande-Bold", 11)};
+    const TextAttributes nummerrubrik     {std::nullopt,    std::nullopt, typsnitt("LucidaGrande-Bold", 6)};
+    const TextAttributes datum            {rightAligned(),  std::nullopt, typsnitt("LucidaGrande", 6)};
+    const TextAttributes attBetala        {rightAligned(),  std::nullopt, typsnitt("LucidaGrande-Bold", 10)};
+    const TextAttributes företagsnamn     {std::nullopt,    vit,          typsnitt("LucidaGrande-Bold", 9)};
+    const TextAttributes fotetikett       {rightAligned(),  vit,          typsnitt("LucidaGrande-Bold", 7)};
+    const TextAttributes fotvärde         {std::nullopt,    vit,          typsnitt("LucidaGrande", 7)};
+    const TextAttributes attBetalaRubrik  {std::nullopt,    std::nullopt, typsnitt("LucidaGrande-Bold", 9)};
+    const TextAttributes kolumnrubrik     {std::nullopt,    std::nullopt, typsnitt("LucidaGrande-Bold", 9)};
+    const TextAttributes kolumnrubrikHöger{rightAligned(),  std::nullopt, typsnitt("LucidaGrande-Bold", 9)};
+    if (saknatTypsnitt) return;  // a layout that misses a font lays out nothing
 
     // A delivery note sets the credit terms where the amount to pay stands
     // on an invoice.
@@ -115,11 +105,12 @@ void Fakturavy::konfigureraInnehållFörSk() {
             .block(fotrum[i], {tabellMedData(fot[i], fotetikett, fotvärde).tabell, fotramar[i],
                                rumsplan::Sättning::tabell});
 
+    mallverktyg::attBetalaPåRaden(plan, *this, rubrikFörBeloppAttBetala(), attBetalaRubrik, attBetala,
+                                  {83, 587, 229, 15});
     if (!följesedel) {
-        mallverktyg::attBetalaPåRaden(plan, *this, rubrikFörBeloppAttBetala(), attBetalaRubrik, attBetala,
-                                      {83, 587, 229, 15});
-        plan.text("due date", AttributedString(versaler(rubrikFörFörfallodatum()) + " " + datumtext(f.förfallodatum()), värde),
-                  {83, 573, 229, 15}, {.rum = Rect{83, 573, 229, 14}});
+        const std::string förfallodatum = versaler(rubrikFörFörfallodatum()) + " " + datumtext(f.förfallodatum());
+        plan.text("due date", AttributedString(förfallodatum, värde), {83, 573, 229, 15},
+                  {.rum = Rect{83, 573, 229, 14}});
         plan.text("terms", AttributedString(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar(), värde),
                   {83, 557, 229, 15});
     }
