@@ -219,7 +219,7 @@ private:
     CachatObjekt objektI(size_t i, AttributedString text, Rect ram, TextDrawingMode läge) const {
         if (const auto& mitt = block_[i].val.mittÖver) {
             const double x = *mitt - mätare_.boundingSize(text, {ram.width, yta_.height}).width / 2;
-            ram = {std::floor(x), ram.y, std::ceil(x + ram.width) - std::floor(x), ram.height};
+            ram.x = std::floor(x);
         }
         return objektFör(std::move(text), ram, läge);
     }

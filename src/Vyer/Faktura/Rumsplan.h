@@ -81,7 +81,8 @@ struct Blockval {
     std::optional<double> översta;
     // The x its widest line is centred on at whatever size it is set (a
     // table placed by its measured size about a point): its frames move
-    // across to it, their edges on whole points outward.
+    // across to it, their left edges down to a whole point, their widths
+    // kept so that the lines break as measured.
     std::optional<double> mittÖver;
 };
 

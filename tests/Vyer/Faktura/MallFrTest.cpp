@@ -63,7 +63,7 @@ protected:
 // measured at most that wide; the sender's has its middle on (127, 481.5),
 // is a point wider than its text, at most 196, in which it is measured;
 // their frames start on the whole point above and left of that and end a
-// point or less below the text, on a whole point, and right of it outward.
+// point or less below the text, on a whole point.
 TEST_F(MallFr, FactTablesAreCentredOnTheirPoints) {
     faktura.erReferens_ = "Johan", faktura.leveransdatum_ = Datum{20261130};
     bok->telefon = "031-12 34 56", bok->bank = "Exempelbanken", bok->bankkonto = "1234-56 789 01";
@@ -81,9 +81,9 @@ TEST_F(MallFr, FactTablesAreCentredOnTheirPoints) {
         Rect mottagarram, avsändarram;
     } fall[] = {
         // Whole halves: nothing to round.
-        {{100, 60}, {150, 81}, {87, 172, 174, 61}, {52, 441, 151, 82}},
-        // x 87.5 .. 260.5, from y 171.5; x 52.5 .. 202.5, from y 441.5
-        {{100, 61}, {149, 80}, {87, 171, 174, 62}, {52, 441, 151, 81}},
+        {{100, 60}, {150, 81}, {87, 172, 173, 61}, {52, 441, 151, 82}},
+        // From (87.5, 171.5) and (52.5, 441.5).
+        {{100, 61}, {149, 80}, {87, 171, 173, 62}, {52, 441, 150, 81}},
         // Taller tables reach further up and down alike.
         {{173, 161}, {196, 201}, {51, 121, 173, 162}, {29, 381, 196, 202}},
     };
