@@ -161,6 +161,10 @@ struct PlaneratRum {
     Rect yta;
     Sidslag sidor = Sidslag::alla;
     std::vector<Rect> texter;
+    // Of a room in a turned system: `yta` is its box on the page, the room
+    // itself `iSystemet` there.
+    std::optional<AffineTransform> vridning;
+    Rect iSystemet;
 };
 
 // The rooms of the title block's texts where they are not their frames

@@ -214,13 +214,23 @@ private:
         return CachatObjekt(std::move(text), ram);
     }
 
+    // Block i's text in its frame, moved across where the block keeps
+    // its middle on a line.
+    CachatObjekt objektI(size_t i, AttributedString text, Rect ram, TextDrawingMode läge) const {
+        if (const auto& mitt = block_[i].val.mittÖver) {
+            const double x = *mitt - mätare_.boundingSize(text, {ram.width, yta_.height}).width / 2;
+            ram.x = std::floor(x);
+        }
+        return objektFör(std::move(text), ram, läge);
+    }
+
     std::vector<CachatObjekt> påSinaPlatser(const Placering& p) const {
         const double k = p.procent / 100.0;
         std::vector<CachatObjekt> ut;
         for (size_t i = 0; i < block_.size(); ++i)
             for (size_t t = 0; t < block_[i].texter.size(); ++t) {
                 const Sats& s = block_[i].texter[t];
-                ut.push_back(objektFör(ritad(s, p.procent), ramFör(s, p.y[i], k, p.texthöjd[i][t], p.fot, p.enRad[i][t]), s.läge));
+                ut.push_back(objektI(i, ritad(s, p.procent), ramFör(s, p.y[i], k, p.texthöjd[i][t], p.fot, p.enRad[i][t]), s.läge));
             }
         return ut;
     }
@@ -256,7 +266,7 @@ private:
                     const Sats& s = block_[i].texter[t];
                     const double sl = y + s.dy * k + p.texthöjd[i][t];
                     if (sl > lägstaSlut) lägstaSlut = sl, lägst = ut.size();
-                    ut.push_back(objektFör(ritad(s, p.procent), ramFör(s, y, k, p.texthöjd[i][t], p.fot, p.enRad[i][t]), s.läge));
+                    ut.push_back(objektI(i, ritad(s, p.procent), ramFör(s, y, k, p.texthöjd[i][t], p.fot, p.enRad[i][t]), s.läge));
                 }
                 sistaTexten.push_back(lägst);
                 y += p.höjd[i];
@@ -275,7 +285,7 @@ private:
                 AttributedString text = avkortad(mätare_, vidProcent(s.text, p.procent), plats, s.läge);
                 const double höjd =
                     std::max(plats.height, uppmättIRam(mätare_, text, {s.ram.width, plats.height}, s.läge).size.height);
-                ut.push_back(objektFör(std::move(text), {s.ram.minX(), topp, s.ram.width, höjd}, s.läge));
+                ut.push_back(objektI(i, std::move(text), {s.ram.minX(), topp, s.ram.width, höjd}, s.läge));
             }
             break;
         }
@@ -495,7 +505,7 @@ std::vector<std::vector<CachatObjekt>> Plan::placeradeRum() {
     std::vector<std::vector<CachatObjekt>> ut;
     for (size_t i = 0; i < rum_.size(); ++i) {
         const Rum& rum = rum_[i];
-        PlaneratRum planerat{rum.namn(), påSidan(rum.yta(), rum.vridning()), rum.sidor(), {}};
+        PlaneratRum planerat{rum.namn(), påSidan(rum.yta(), rum.vridning()), rum.sidor(), {}, rum.vridning(), rum.yta()};
         std::vector<CachatObjekt> objekt = sättare[i].objekt(procent[i]);
         for (CachatObjekt& o : objekt) o.transform = rum.vridning();
         for (const CachatObjekt& o : rum.färdiga()) objekt.push_back(o);

@@ -79,6 +79,11 @@ struct Blockval {
     // a band it keeps to unless the block above pushes it down); a block
     // that cannot end above the foot so is set smaller.
     std::optional<double> översta;
+    // The x its widest line is centred on at whatever size it is set (a
+    // table placed by its measured size about a point): its frames move
+    // across to it, their left edges down to a whole point, their widths
+    // kept so that the lines break as measured.
+    std::optional<double> mittÖver;
 };
 
 class Rum {
