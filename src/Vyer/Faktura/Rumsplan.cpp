@@ -256,7 +256,8 @@ private:
                     const Sats& s = block_[i].texter[t];
                     const double sl = y + s.dy * k + p.texthöjd[i][t];
                     if (sl > lägstaSlut) lägstaSlut = sl, lägst = ut.size();
-                    ut.push_back(objektFör(ritad(s, p.procent), ramFör(s, y, k, p.texthöjd[i][t], p.fot, p.enRad[i][t]), s.läge));
+                    ut.push_back(objektFör(påSinRad(ritad(s, p.procent), s),
+                                           ramFör(s, y, k, p.texthöjd[i][t], p.fot, p.enRad[i][t]), s.läge));
                 }
                 sistaTexten.push_back(lägst);
                 y += p.höjd[i];
@@ -278,6 +279,22 @@ private:
                 ut.push_back(objektFör(std::move(text), {s.ram.minX(), topp, s.ram.width, höjd}, s.läge));
             }
             break;
+        }
+        return ut;
+    }
+
+    // A string on its frame's foot keeps to its one line: too wide for it
+    // even at 70 %, it ends in an ellipsis at the frame's edge.
+    AttributedString påSinRad(AttributedString text, const Sats& s) const {
+        if (s.läge != TextDrawingMode::baselineAtFoot ||
+            uppmättIRam(mätare_, text, {s.ram.width, oändlig}, s.läge).size.width <= s.ram.width + passningsmån)
+            return text;
+        AttributedString ut;
+        for (const auto& run : text.runs()) {
+            TextAttributes a = run.attributes;
+            if (!a.paragraphStyle) a.paragraphStyle.emplace();
+            a.paragraphStyle->lineBreakMode = LineBreakMode::truncatingTail;
+            ut.append(std::string_view(text.text()).substr(run.start, run.length), a);
         }
         return ut;
     }
