@@ -5,6 +5,7 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Vyer/Faktura/Celldelning.h"
 #include "Vyer/Faktura/Egenmall.h"
+#include "Vyer/Faktura/Rumsplan.h"
 
 #include <algorithm>
 #include <array>
@@ -142,19 +143,22 @@ void läggUtRader(Körning& k, const std::vector<Fält>& fält) {
     if (!sida.empty() || poster.empty()) vy.innehållFörVarjeSida.push_back(std::move(sida));
 }
 
-void läggUtTabell(Körning& k, const Fält& rubriker, const Fält& innehåll) {
-    const double x = std::min(rubriker.ram.x, innehåll.ram.x);
-    const double bredd = std::min(rubriker.ram.width, innehåll.ram.width);
+Rect radernasRum(const Fält& rubriker, const Fält& innehåll) {
+    return {std::min(rubriker.ram.x, innehåll.ram.x), innehåll.ram.y + Kolumnval::radbasensFörskjutning,
+            std::min(rubriker.ram.width, innehåll.ram.width), innehåll.ram.height};
+}
+
+void läggUtTabell(rumsplan::Plan& plan, const Fält& rubriker, const Fält& innehåll) {
+    const Rect rader = radernasRum(rubriker, innehåll);
     // Rows that no later page has room for stay on the first, whole,
     // instead of being cut away to nothing page after page.
     double höjdPåÖvrigaSidor = innehåll.ram.height;
     if (höjdPåÖvrigaSidor <= fortsättningsrad) höjdPåÖvrigaSidor = std::numeric_limits<double>::infinity();
-    k.vy.läggTillKolumnerMedRubrikattribut(attribut(*rubriker.stil), attribut(*innehåll.stil),
-                                           attribut(*rubriker.stil, TextAlignment::right),
-                                           attribut(*innehåll.stil, TextAlignment::right),
-                                           {.rubrikutrymme = Rect{x, rubriker.ram.y, bredd, rubriker.ram.height},
-                                            .datautrymme = Rect{x, innehåll.ram.y, bredd, innehåll.ram.height},
-                                            .höjdPåÖvrigaSidor = höjdPåÖvrigaSidor});
+    plan.artikeltabell({attribut(*rubriker.stil), attribut(*innehåll.stil), attribut(*rubriker.stil, TextAlignment::right),
+                        attribut(*innehåll.stil, TextAlignment::right),
+                        {.rubrikutrymme = Rect{rader.x, rubriker.ram.y, rader.width, rubriker.ram.height},
+                         .datautrymme = Rect{rader.x, innehåll.ram.y, rader.width, innehåll.ram.height},
+                         .höjdPåÖvrigaSidor = höjdPåÖvrigaSidor}});
 }
 
 }  // namespace egenmall
