@@ -17,9 +17,6 @@
 class Fakturamall;
 class Fakturapostliknande;
 class Stil;
-namespace rumsplan {
-class Plan;
-}
 
 namespace egenmall {
 
@@ -36,10 +33,6 @@ struct Fält {
 // outside the finite plane when turned, is left out.
 std::vector<Fält> fältPåSidan(const std::vector<Fakturafält>& gemensamma, const std::vector<Fakturafält>& egna,
                               double mediaboxhöjd);
-
-// (x, y, w, h) measured upward from the foot of a page `sidhöjd` high, as
-// the page's own top-down frame.
-Rect vänd(const Rect& lagrad, double sidhöjd);
 
 // What a field's text is drawn with: the style's attributes, its archived
 // font mapped to a face we have; the alignment replaced when one is given.

@@ -25,28 +25,6 @@ constexpr size_t antalRadfält = size_t(Id::LineUnit) - size_t(Id::LineNumber) +
 // a page no taller than it has no room for a row.
 constexpr double fortsättningsrad = 15;
 
-// One item's values, worked out once per kind of line field.
-class Radvärden {
-public:
-    Radvärden(const Körning& k, const Fakturapostliknande& post, int n) : k_(k), post_(post), n_(n) {}
-
-    const std::optional<std::string>& operator[](Id id) {
-        const size_t i = size_t(id) - size_t(Id::LineNumber);
-        if (!klara_[i]) {
-            värden_[i] = radvärde(k_, id, post_, n_);
-            klara_[i] = true;
-        }
-        return värden_[i];
-    }
-
-private:
-    const Körning& k_;
-    const Fakturapostliknande& post_;
-    int n_;
-    std::array<std::optional<std::string>, antalRadfält> värden_;
-    std::array<bool, antalRadfält> klara_{};
-};
-
 // One cell of a row: its field, its text and how tall it sets. In the
 // newer string handling a plain string is one line on its frame's foot,
 // which would run a text of several lines past its field and off the
@@ -105,13 +83,15 @@ void läggUtRader(Körning& k, const std::vector<Fält>& fält) {
     };
     int n = 1;
     for (const Fakturapostliknande* post : poster) {
-        Radvärden värden(k, *post, n);
+        // Each kind of value once an item, however many fields show it.
+        std::array<std::optional<std::optional<std::string>>, antalRadfält> värden;
         std::vector<Radcell> celler;
         double höjd = 0;
         for (const Fält* f : kolumner) {
-            const auto& värde = värden[*f->id];
-            if (!värde) continue;
-            Radcell cell = radcell(vy, *f, AttributedString(*värde, attribut(*f->stil)), områdetsHöjd);
+            auto& värde = värden[size_t(*f->id) - size_t(Id::LineNumber)];
+            if (!värde) värde = radvärde(k, *f->id, *post, n);
+            if (!*värde) continue;
+            Radcell cell = radcell(vy, *f, AttributedString(**värde, attribut(*f->stil)), områdetsHöjd);
             höjd = std::max(höjd, cell.höjd);
             celler.push_back(std::move(cell));
         }

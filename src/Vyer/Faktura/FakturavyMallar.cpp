@@ -16,17 +16,14 @@
 
 namespace egenmall {
 
-Rect vänd(const Rect& lagrad, double sidhöjd) {
-    return {lagrad.x, sidhöjd - (lagrad.y + lagrad.height), lagrad.width, lagrad.height};
-}
-
 std::vector<Fält> fältPåSidan(const std::vector<Fakturafält>& gemensamma, const std::vector<Fakturafält>& egna,
                               double mediaboxhöjd) {
     std::vector<Fält> ut;
     ut.reserve(gemensamma.size() + egna.size());
     for (const auto* lista : {&gemensamma, &egna})
         for (const Fakturafält& f : *lista) {
-            const Rect ram = vänd(f.ram, mediaboxhöjd);
+            // Stored upward from the page's foot.
+            const Rect ram{f.ram.x, mediaboxhöjd - (f.ram.y + f.ram.height), f.ram.width, f.ram.height};
             if (!f.ram.isFinite() || !ram.isFinite() || f.ram.width < 0 || f.ram.height < 0) continue;
             ut.push_back({f.id, &f.stil, ram});
         }
