@@ -134,8 +134,8 @@ void läggUtTabell(rumsplan::Plan& plan, const Fält& rubriker, const Fält& inn
     // instead of being cut away to nothing page after page.
     double höjdPåÖvrigaSidor = innehåll.ram.height;
     if (höjdPåÖvrigaSidor <= fortsättningsrad) höjdPåÖvrigaSidor = std::numeric_limits<double>::infinity();
-    plan.artikeltabell({attribut(*rubriker.stil), attribut(*innehåll.stil), attribut(*rubriker.stil, TextAlignment::right),
-                        attribut(*innehåll.stil, TextAlignment::right),
+    plan.artikeltabell({attribut(*rubriker.stil), attribut(*innehåll.stil),
+                        attribut(*rubriker.stil, TextAlignment::right), attribut(*innehåll.stil, TextAlignment::right),
                         {.rubrikutrymme = Rect{rader.x, rubriker.ram.y, rader.width, rubriker.ram.height},
                          .datautrymme = Rect{rader.x, innehåll.ram.y, rader.width, innehåll.ram.height},
                          .höjdPåÖvrigaSidor = höjdPåÖvrigaSidor}});

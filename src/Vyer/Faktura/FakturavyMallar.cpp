@@ -80,9 +80,10 @@ void visa(rumsplan::Plan& plan, const Fakturavy& vy, const egenmall::Fält& fäl
     AttributedString text(std::get<std::string>(värde), egenmall::attribut(*fält.stil));
     // An empty text still stands for the field, drawing nothing.
     if (text.empty()) return plan.rita(CachatObjekt(std::move(text), fält.ram));
+    using rumsplan::Sättning;
     const bool tabell = vy.annanSträngmetod && medTextlayout(*fält.id);
     plan.text(std::string(kod(*fält.id)), std::move(text), fält.ram,
-              {.rum = rumFör(fält.ram, rader), .sättning = tabell ? rumsplan::Sättning::tabell : rumsplan::Sättning::sträng});
+              {.rum = rumFör(fält.ram, rader), .sättning = tabell ? Sättning::tabell : Sättning::sträng});
 }
 
 const egenmall::Fält* förstaMed(const std::vector<egenmall::Fält>& fält, Id id) {
