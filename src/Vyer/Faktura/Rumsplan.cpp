@@ -365,7 +365,8 @@ Ensam ensamText(const TextMeasurer& mätare, bool strängPåFoten, const Attribu
     Ensam ut{val.sättning, val.rum.value_or(ram), ram};
     if (!strängPåFoten || val.sättning != Sättning::sträng) return ut;
     const Rect påRaden{ram.x, ram.y, 0, ram.height};
-    const TextExtent rad = mätare.extent(text, påRaden, TextDrawingMode::baselineAtFoot, TextBound::frame(ram.height));
+    const TextExtent rad =
+        mätare.extent(text, påRaden, TextDrawingMode::baselineAtFoot, TextBound::frame(ram.height));
     if (rad.size.width > ram.width + passningsmån) {
         const auto rader = mätare.linesUpTo(text.scaled(minstaTextskala), ram.width, TextDrawingMode::layoutManager,
                                             TextBound::frame(ram.height + passningsmån));
