@@ -266,7 +266,8 @@ private:
                     const Sats& s = block_[i].texter[t];
                     const double sl = y + s.dy * k + p.texthöjd[i][t];
                     if (sl > lägstaSlut) lägstaSlut = sl, lägst = ut.size();
-                    ut.push_back(objektI(i, ritad(s, p.procent), ramFör(s, y, k, p.texthöjd[i][t], p.fot, p.enRad[i][t]), s.läge));
+                    ut.push_back(objektI(i, påSinRad(ritad(s, p.procent), s),
+                                         ramFör(s, y, k, p.texthöjd[i][t], p.fot, p.enRad[i][t]), s.läge));
                 }
                 sistaTexten.push_back(lägst);
                 y += p.höjd[i];
@@ -288,6 +289,22 @@ private:
                 ut.push_back(objektI(i, std::move(text), {s.ram.minX(), topp, s.ram.width, höjd}, s.läge));
             }
             break;
+        }
+        return ut;
+    }
+
+    // A string on its frame's foot keeps to its one line: too wide for it
+    // even at 70 %, it ends in an ellipsis at the frame's edge.
+    AttributedString påSinRad(AttributedString text, const Sats& s) const {
+        if (s.läge != TextDrawingMode::baselineAtFoot ||
+            uppmättIRam(mätare_, text, {s.ram.width, oändlig}, s.läge).size.width <= s.ram.width + passningsmån)
+            return text;
+        AttributedString ut;
+        for (const auto& run : text.runs()) {
+            TextAttributes a = run.attributes;
+            if (!a.paragraphStyle) a.paragraphStyle.emplace();
+            a.paragraphStyle->lineBreakMode = LineBreakMode::truncatingTail;
+            ut.append(std::string_view(text.text()).substr(run.start, run.length), a);
         }
         return ut;
     }
@@ -342,6 +359,38 @@ std::optional<Rect> vadDetTäcker(const TextMeasurer& mätare, const CachatObjek
     return std::nullopt;
 }
 
+// How a text alone in a room is set, its room and its frame. In the
+// view's other string mode a string stands on its frame's foot on one
+// line, its descenders below the frame: its room takes them in, and a room
+// that starts lower than its frame does not push it down, its frame
+// starting there too. One too wide for its line, whose frame holds two of
+// its lines even at 70 %, wraps in full text layout within the frame
+// instead.
+struct Ensam {
+    Sättning sättning;
+    Rect yta, ram;
+};
+Ensam ensamText(const TextMeasurer& mätare, bool strängPåFoten, const AttributedString& text, const Rect& ram,
+                const Textval& val) {
+    Ensam ut{val.sättning, val.rum.value_or(ram), ram};
+    if (!strängPåFoten || val.sättning != Sättning::sträng) return ut;
+    const Rect påRaden{ram.x, ram.y, 0, ram.height};
+    const TextExtent rad =
+        mätare.extent(text, påRaden, TextDrawingMode::baselineAtFoot, TextBound::frame(ram.height));
+    if (rad.size.width > ram.width + passningsmån) {
+        const auto rader = mätare.linesUpTo(text.scaled(minstaTextskala), ram.width, TextDrawingMode::layoutManager,
+                                            TextBound::frame(ram.height + passningsmån));
+        if (rader.size() > 1 && rader[1].bottom <= ram.height + passningsmån) {
+            ut.sättning = Sättning::tabell;
+            return ut;
+        }
+    }
+    if (ut.yta.minY() > ram.minY() && ut.yta.minY() < ram.maxY())
+        ut.ram = {ram.x, ut.yta.minY(), ram.width, ram.maxY() - ut.yta.minY()};
+    for (const Rect& r : rad.lines) ut.yta.height = std::max(ut.yta.height, r.maxY() - ut.yta.y);
+    return ut;
+}
+
 }  // namespace
 
 Rum& Plan::rum(std::string namn, Rect yta, Sidslag sidor) {
@@ -353,8 +402,44 @@ Rum& Plan::rum(std::string namn, Rect yta, Sidslag sidor) {
 
 void Plan::text(std::string namn, AttributedString text, const Rect& ram, const Textval& val) {
     if (text.empty()) return;
+    const Ensam e = ensamText(vy_.mätare, vy_.annanSträngmetod, text, ram, val);
     std::string blocknamn = namn;
-    rum(std::move(namn), val.rum.value_or(ram), val.sidor).block(std::move(blocknamn), {std::move(text), ram, val.sättning});
+    rum(std::move(namn), e.yta, val.sidor).block(std::move(blocknamn), {std::move(text), e.ram, e.sättning});
+}
+
+void Plan::sidtal(std::string namn, Sidtal vilket, const TextAttributes& attribut, const Rect& ram) {
+    sidtal_.push_back({std::move(namn), vilket, attribut, ram});
+}
+
+void Plan::placeraSidtal() {
+    const int antal = vy_.antalSidor();
+    for (const Sidtalet& s : sidtal_) {
+        PlaneratRum planerat{s.namn, s.ram, Sidslag::alla, {}};
+        auto sätt = [&](int n) {
+            AttributedString text(std::to_string(n), s.attribut);
+            const Ensam e = ensamText(vy_.mätare, vy_.annanSträngmetod, text, s.ram, {});
+            Rum rum(s.namn, e.yta);
+            rum.block(s.namn, {std::move(text), e.ram, e.sättning});
+            Rumsättare sättare(vy_.mätare, rum, vy_.annanSträngmetod);
+            const int procent = störstaProcentMedHelaOrd([&](int p, bool helaOrd) {
+                                    const Placering& pl = sättare.vid(p);
+                                    return pl.ryms && !(helaOrd && pl.brutetOrd);
+                                }).value_or(minstaProcent);
+            std::vector<CachatObjekt> objekt = sättare.objekt(procent);
+            planerat.yta = planerat.yta.united(e.yta);
+            for (const CachatObjekt& o : objekt)
+                if (const auto t = textIRam(o, vy_.annanSträngmetod)) planerat.texter.push_back(t->ram);
+            return objekt;
+        };
+        auto lägg = [](std::vector<CachatObjekt>& lista, std::vector<CachatObjekt> objekt) {
+            for (CachatObjekt& o : objekt) lista.push_back(std::move(o));
+        };
+        if (s.vilket == Sidtal::antal)
+            lägg(vy_.innehållFörAllaSidor, sätt(antal));
+        else
+            for (int sida = 1; sida <= antal; ++sida) lägg(vy_.innehållFörVarjeSida[size_t(sida - 1)], sätt(sida));
+        vy_.planeradeRum.push_back(std::move(planerat));
+    }
 }
 
 Rum& Plan::placerade(std::string namn, std::vector<CachatObjekt> objekt, Sidslag sidor) {
@@ -571,6 +656,7 @@ void Plan::placera() && {
     for (size_t sida = 0; sida + 1 < vy_.innehållFörVarjeSida.size(); ++sida)
         for (const CachatObjekt& o : övriga) vy_.innehållFörVarjeSida[sida].push_back(o);
     vy_.läggTillInnehållPåSistaSidan(std::move(sista), vitt_);
+    placeraSidtal();
 }
 
 std::vector<CachatObjekt> Plan::placeraTexter() && {

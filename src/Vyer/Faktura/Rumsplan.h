@@ -150,7 +150,11 @@ public:
     Rum& rum(std::string namn, Rect yta, Sidslag sidor = Sidslag::alla);
     // A text alone in a room of its frame, or of `rum` where the frame
     // reaches into its neighbour's (frames of one line that overlap where
-    // the text does not); nothing for an empty text.
+    // the text does not); nothing for an empty text. A string on its
+    // frame's foot (in a view that sets strings so) takes in its
+    // descenders and stands on that foot in a room lower at the top, or
+    // wraps in full text layout where it is too wide for its line and its
+    // frame holds two of its lines even at 70 %.
     void text(std::string namn, AttributedString text, const Rect& ram, const Textval& val = {});
     // Texts a shared step has placed (the amount rows, the VAT summary) in
     // a room of what they take, standing as they are.
@@ -168,6 +172,12 @@ public:
     // fit without a broken word; the gaps between them stay. Rooms that
     // all fit stay as declared.
     void delarBredd(std::vector<Rum*> rummen);
+
+    // The page's number, or how many pages there are, once the item table
+    // has made the pages: alone in a room of `ram` on every page, as
+    // text() sets it.
+    enum class Sidtal { sidan, antal };
+    void sidtal(std::string namn, Sidtal vilket, const TextAttributes& attribut, const Rect& ram);
 
     // A drawing that is no text (a panel, a rule, the logo) in its place
     // among the rest, on the pages `sidor`.
@@ -221,7 +231,15 @@ private:
     };
     using Del = std::variant<size_t, Ritning, Tabell>;  // a room by index, a drawing, the table
 
+    struct Sidtalet {
+        std::string namn;
+        Sidtal vilket;
+        TextAttributes attribut;
+        Rect ram;
+    };
+
     std::vector<std::vector<CachatObjekt>> placeradeRum();
+    void placeraSidtal();
     std::optional<double> meddelandetsFot(const Kolumnval& val,
                                           const std::vector<std::vector<CachatObjekt>>& rummen) const;
 
@@ -231,6 +249,7 @@ private:
     std::vector<std::vector<size_t>> breddlag_;
     std::vector<Del> delar_;
     std::optional<Rect> vitt_;
+    std::vector<Sidtalet> sidtal_;
 };
 
 // Whether `rum` holds its blocks at `procent` of their size, as a plan
