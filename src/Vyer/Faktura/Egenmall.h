@@ -67,10 +67,11 @@ std::optional<std::string> radvärde(const Körning& k, Fakturafält::Id id, con
 // many pages as they need. Fills the view's page list.
 void läggUtRader(Körning& k, const std::vector<Fält>& fält);
 // Where the item table's rows stand on the last page: from its row base,
-// below the contents field's top, down by the field's height.
-Rect radernasRum(const Fält& rubriker, const Fält& innehåll);
+// below the contents field's top, down by the field's height and what a
+// continuation line's descenders take below it.
+Rect radernasRum(const Fakturavy& vy, const Fält& rubriker, const Fält& innehåll);
 // The items in the shared item table between the heading field and the
 // contents field, on the plan.
-void läggUtTabell(rumsplan::Plan& plan, const Fält& rubriker, const Fält& innehåll);
+void läggUtTabell(rumsplan::Plan& plan, const Fält& rubriker, const Fält& innehåll, const Rect& rader);
 
 }  // namespace egenmall

@@ -123,13 +123,13 @@ void läggUtRader(Körning& k, const std::vector<Fält>& fält) {
     if (!sida.empty() || poster.empty()) vy.innehållFörVarjeSida.push_back(std::move(sida));
 }
 
-Rect radernasRum(const Fält& rubriker, const Fält& innehåll) {
-    return {std::min(rubriker.ram.x, innehåll.ram.x), innehåll.ram.y + Kolumnval::radbasensFörskjutning,
-            std::min(rubriker.ram.width, innehåll.ram.width), innehåll.ram.height};
+Rect radernasRum(const Fakturavy& vy, const Fält& rubriker, const Fält& innehåll) {
+    const double bredd = std::min(rubriker.ram.width, innehåll.ram.width);
+    return {std::min(rubriker.ram.x, innehåll.ram.x), innehåll.ram.y + Kolumnval::radbasensFörskjutning, bredd,
+            innehåll.ram.height + vy.underFortsättningsraden(attribut(*innehåll.stil, TextAlignment::right), bredd)};
 }
 
-void läggUtTabell(rumsplan::Plan& plan, const Fält& rubriker, const Fält& innehåll) {
-    const Rect rader = radernasRum(rubriker, innehåll);
+void läggUtTabell(rumsplan::Plan& plan, const Fält& rubriker, const Fält& innehåll, const Rect& rader) {
     // Rows that no later page has room for stay on the first, whole,
     // instead of being cut away to nothing page after page.
     double höjdPåÖvrigaSidor = innehåll.ram.height;

@@ -319,7 +319,13 @@ public:
     void läggUtArtikeltabell(MättArtikeltabell& tabell, std::optional<double> meddelandetsFot);
     // The rooms of the rows, recorded in planeradeRum; the last page's
     // reaches down to the message's foot where that stands lower.
-    void planeraTabellensRum(const Rect& datautrymme, double höjdPåÖvrigaSidor, double meddelandetsNederkant = 0);
+    // How far a continuation line in `attribut`, in rows `bredd` wide,
+    // reaches below its line: in the string mode that stands strings on
+    // their frame's foot, its descenders.
+    double underFortsättningsraden(const TextAttributes& attribut, double bredd) const;
+    // `underRamen`: how far what the rows set reaches below their room.
+    void planeraTabellensRum(const Rect& datautrymme, double höjdPåÖvrigaSidor, double meddelandetsNederkant = 0,
+                             double underRamen = 0);
 
     int antalBeloppsrader(bool räknaMedTotalen) const;
     struct Beloppsfält {

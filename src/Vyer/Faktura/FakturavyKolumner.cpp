@@ -227,15 +227,17 @@ void cellerAvFleraRaderRadvis(const TextMeasurer& mätare, Kolumntabell& tabell)
 
 }  // namespace
 
-void Fakturavy::planeraTabellensRum(const Rect& datautrymme, double höjdPåÖvrigaSidor, double meddelandetsNederkant) {
+void Fakturavy::planeraTabellensRum(const Rect& datautrymme, double höjdPåÖvrigaSidor, double meddelandetsNederkant,
+                                    double underRamen) {
     // The rows' room from the row base down by what each page gives them;
     // on the last page down to the message's foot where that stands lower.
     const double radbas = datautrymme.y + Kolumnval::radbasensFörskjutning;
     const double sista =
         std::max(följesedel ? höjdPåÖvrigaSidor : datautrymme.height, meddelandetsNederkant - radbas);
-    planeradeRum.push_back({"items", {datautrymme.x, radbas, datautrymme.width, sista}, Sidslag::sista, {}});
     planeradeRum.push_back(
-        {"items", {datautrymme.x, radbas, datautrymme.width, höjdPåÖvrigaSidor}, Sidslag::övriga, {}});
+        {"items", {datautrymme.x, radbas, datautrymme.width, sista + underRamen}, Sidslag::sista, {}});
+    planeradeRum.push_back({"items", {datautrymme.x, radbas, datautrymme.width, höjdPåÖvrigaSidor + underRamen},
+                            Sidslag::övriga, {}});
 }
 
 void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrikattribut,
@@ -246,6 +248,18 @@ void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrika
     rumsplan::Plan plan(*this);
     plan.artikeltabell({rubrikattribut, dataattribut, högerställdaRubrikattribut, högerställdaDataattribut, val});
     std::move(plan).placera();
+}
+
+double Fakturavy::underFortsättningsraden(const TextAttributes& attribut, double bredd) const {
+    // Where strings stand on their frame's foot, a continuation line's
+    // descenders hang below its line.
+    if (!annanSträngmetod) return 0;
+    constexpr double höjd = 15;
+    double under = 0;
+    const AttributedString rad("\u2026 continued on page 2", attribut);
+    for (const Rect& r : mätare.extent(rad, {0, 0, bredd, höjd}, TextDrawingMode::baselineAtFoot).lines)
+        under = std::max(under, r.maxY() - höjd);
+    return under;
 }
 
 std::shared_ptr<MättArtikeltabell> Fakturavy::mätArtikeltabell(const TextAttributes& rubrikattribut,
@@ -386,5 +400,6 @@ void Fakturavy::läggUtArtikeltabell(MättArtikeltabell& t, std::optional<double
         sidorMedRader(*this, std::move(t.tabell),
                       {t.data, t.högerData, t.datautrymme, t.höjdPåÖvrigaSidor, t.alternerandeRadfärg, meddelandetsFot,
                        t.meddelandetUnderRaderna, &meddelandetsNederkant});
-    planeraTabellensRum(t.datautrymme, t.höjdPåÖvrigaSidor, meddelandetsNederkant);
+    planeraTabellensRum(t.datautrymme, t.höjdPåÖvrigaSidor, meddelandetsNederkant,
+                        underFortsättningsraden(t.högerData, t.datautrymme.width));
 }

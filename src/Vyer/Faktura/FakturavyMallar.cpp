@@ -137,7 +137,7 @@ void Fakturavy::uppdateraMedFakturamall(const Fakturamall& mall) {
     const auto* rubriker = förstaMed(fält, Id::LineHeaders);
     const auto* innehåll = förstaMed(fält, Id::LineContents);
     std::optional<Rect> rader;
-    if (rubriker && innehåll) rader = egenmall::radernasRum(*rubriker, *innehåll);
+    if (rubriker && innehåll) rader = egenmall::radernasRum(*this, *rubriker, *innehåll);
 
     rumsplan::Plan plan(*this);
     for (const auto& fä : fält) {
@@ -152,7 +152,7 @@ void Fakturavy::uppdateraMedFakturamall(const Fakturamall& mall) {
     }
 
     if (rader) {
-        egenmall::läggUtTabell(plan, *rubriker, *innehåll);
+        egenmall::läggUtTabell(plan, *rubriker, *innehåll, *rader);
     } else {
         // One of the pair alone has nowhere to put the table.
         if (!rubriker && !innehåll) egenmall::läggUtRader(k, fält);
