@@ -642,15 +642,20 @@ void Plan::placera() && {
             case Sidslag::övriga: övriga.push_back(std::move(o)); break;
         }
     };
+    // The message's foot from everything the page sets, before any of it
+    // moves to the pages.
+    std::vector<std::optional<double>> fötter;
+    for (const Del& del : delar_)
+        if (const Tabell* t = std::get_if<Tabell>(&del))
+            fötter.push_back(t->val.meddelandetUnderRaderna ? t->val.meddelandetsFot : meddelandetsFot(t->val, rummen));
+    auto fot = fötter.begin();
     for (Del& del : delar_) {
         if (const size_t* i = std::get_if<size_t>(&del)) {
             for (CachatObjekt& o : rummen[*i]) lägg(std::move(o), rum_[*i].sidor());
         } else if (Ritning* r = std::get_if<Ritning>(&del)) {
             lägg(std::move(r->objekt), r->sidor);
         } else if (Tabell* t = std::get_if<Tabell>(&del)) {
-            const std::optional<double> fot =
-                t->val.meddelandetUnderRaderna ? t->val.meddelandetsFot : meddelandetsFot(t->val, rummen);
-            vy_.läggUtArtikeltabell(*t->mätt, fot);
+            vy_.läggUtArtikeltabell(*t->mätt, *fot++);
         }
     }
     for (size_t sida = 0; sida + 1 < vy_.innehållFörVarjeSida.size(); ++sida)
