@@ -13,14 +13,12 @@
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/FakturavyTitel.h"
-#include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygFaktaband.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
-#include <optional>
 #include <string>
 #include <vector>
 

@@ -8,7 +8,6 @@
 
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Vyer/Faktura/FakturavyTitel.h"
-#include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygFaktaband.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
