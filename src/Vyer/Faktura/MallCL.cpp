@@ -7,6 +7,7 @@
 #include "Vyer/Faktura/Fakturavy.h"
 
 #include "Modell/Fakturor/Fakturaliknande.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
@@ -112,14 +113,8 @@ void Fakturavy::konfigureraInnehållFörCL() {
                         {.rubrikutrymme = {357, 159, 421, 22},
                          .datautrymme = Rect{357, 165, 421, 160}.integral(),
                          .höjdPåÖvrigaSidor = 286}});
-    plan.placerade("amounts",
-                   beloppfältMedRubrikattribut(brödtext, brödtextHöger, {613, 347, 165, 15}, {613, 347, 165, 15},
-                                               {.taMedTotalen = true})
-                       .data,
-                   Sidslag::sista);
-    if (auto moms = momssammanfattningMedRubrikAttribut(
-            momsrubrik, brödtext, {356, 347, 226, 80},
-            {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
-        plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
+    mallverktyg::beloppOchMoms(plan, *this, {brödtext, brödtextHöger, {613, 347, 165, 15}, {.taMedTotalen = true}},
+                               {momsrubrik, brödtext, {356, 347, 226, 80},
+                                {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}});
     std::move(plan).placera();
 }

@@ -13,6 +13,7 @@
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/FakturavyTitel.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygFaktaband.h"
 #include "Vyer/Faktura/Rumsplan.h"
@@ -134,13 +135,7 @@ void Fakturavy::konfigureraInnehållFörCTMedFärg(const Color& accent) {
                         {.rubrikutrymme = {50, rubrikerna + flyttad, 496, 17},
                          .datautrymme = {50, 490 + flyttad, 496, 139 - flyttad},
                          .höjdPåÖvrigaSidor = 234 - flyttad}});
-    plan.placerade("amounts",
-                   beloppfältMedRubrikattribut(data, dataHöger, {344, 641, 202, 15}, {344, 641, 202, 15},
-                                               {.taMedTotalen = true})
-                       .data,
-                   Sidslag::sista);
-    if (auto summa = momssammanfattningMedRubrikAttribut(moms, moms, {49, 642, 177, 77},
-                                                         {.rubrikOvanförSammanfattning = true}))
-        plan.placerade("VAT summary", std::move(*summa), Sidslag::sista);
+    mallverktyg::beloppOchMoms(plan, *this, {data, dataHöger, {344, 641, 202, 15}, {.taMedTotalen = true}},
+                               {moms, moms, {49, 642, 177, 77}, {.rubrikOvanförSammanfattning = true}});
     std::move(plan).placera();
 }

@@ -168,23 +168,25 @@ void Fakturavy::konfigureraInnehållFörDf() {
                          .datautrymme = {54, 393 + d, 486, std::max(0.0, yB - 393 - radhöjd - d)},
                          .höjdPåÖvrigaSidor = 287 - d}});
     plan.vittPåÖvrigaSidor({0, 402 + d, 595, 290 - d});
-    plan.placerade("amounts",
-                   beloppfältMedRubrikattribut(brödtext, brödtextHöger, {320, y1, 221, 13}, {320, y1, 221, 13},
-                                               {.radhöjd = radhöjd})
-                       .data,
-                   Sidslag::sista);
-    std::vector<mallverktyg::Sträcka> ram;
-    if (n > 0) ram.push_back({{298, 669}, {549, 669}});
-    ram.push_back({{298, 692}, {298, yB}});
-    ram.push_back({{46, yB}, {549, yB}});
-    plan.rita(streck(ram, 0.5, blå), Sidslag::sista);
-    if (auto moms = momssammanfattningMedRubrikAttribut(
-            brödtext, brödtext, {55, yB + 3, 236, 80},
-            {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
-        plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
-    if (!följesedel)
+    // The amount block: its rows, its rules, the VAT summary and the total.
+    if (!följesedel) {
+        plan.placerade("amounts",
+                       beloppfältMedRubrikattribut(brödtext, brödtextHöger, {320, y1, 221, 13}, {320, y1, 221, 13},
+                                                   {.radhöjd = radhöjd})
+                           .data,
+                       Sidslag::sista);
+        std::vector<mallverktyg::Sträcka> ram;
+        if (n > 0) ram.push_back({{298, 669}, {549, 669}});
+        ram.push_back({{298, 692}, {298, yB}});
+        ram.push_back({{46, yB}, {549, yB}});
+        plan.rita(streck(ram, 0.5, blå), Sidslag::sista);
+        if (auto moms = momssammanfattningMedRubrikAttribut(
+                brödtext, brödtext, {55, yB + 3, 236, 80},
+                {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
+            plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
         plan.rum("total", {320, 673, 221, 13}, Sidslag::sista)
             .block("total", {{AttributedString(belopp(f.attBetala()), brödtextHöger), {320, 673, 221, 13}},
                              {AttributedString(rubrikFörTotaltBelopp(), brödtext), {320, 673, 221, 13}}});
+    }
     std::move(plan).placera();
 }

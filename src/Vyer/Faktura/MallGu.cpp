@@ -8,6 +8,7 @@
 
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Vyer/Faktura/FakturavyTitel.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygFaktaband.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
@@ -92,13 +93,7 @@ void Fakturavy::konfigureraInnehållFörGu() {
                          .datautrymme = Rect{323, 175, 440, 162}.integral(),
                          .höjdPåÖvrigaSidor = 249,
                          .storaBokstäverPåRubriker = true}});
-    plan.placerade("amounts",
-                   beloppfältMedRubrikattribut(brödtext, brödtextHöger, {587, 362, 176, 17}, {587, 362, 176, 17},
-                                               {.taMedTotalen = true})
-                       .data,
-                   Sidslag::sista);
-    if (auto moms = momssammanfattningMedRubrikAttribut(momsrubrik, brödtext, {323, 362, 202, 85},
-                                                        {.rubrikOvanförSammanfattning = true}))
-        plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
+    mallverktyg::beloppOchMoms(plan, *this, {brödtext, brödtextHöger, {587, 362, 176, 17}, {.taMedTotalen = true}},
+                               {momsrubrik, brödtext, {323, 362, 202, 85}, {.rubrikOvanförSammanfattning = true}});
     std::move(plan).placera();
 }

@@ -11,6 +11,7 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Land.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
 #include "Vyer/Faktura/Rumsplan.h"
@@ -131,13 +132,8 @@ void Fakturavy::konfigureraInnehållFörSL() {
                         {.rubrikutrymme = rubrikutrymme,
                          .datautrymme = Rect{56, 336, 483, 159}.integral(),
                          .höjdPåÖvrigaSidor = 173}});
-    plan.placerade("amounts",
-                   beloppfältMedRubrikattribut(liten, litenHöger, {424, 511, 116, 15}, {424, 511, 116, 15},
-                                               {.taMedTotalen = true})
-                       .data,
-                   Sidslag::sista);
-    if (auto moms = momssammanfattningMedRubrikAttribut(
-            liten, liten, {233, 512, 168, 68}, {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
-        plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
+    mallverktyg::beloppOchMoms(plan, *this, {liten, litenHöger, {424, 511, 116, 15}, {.taMedTotalen = true}},
+                               {liten, liten, {233, 512, 168, 68},
+                                {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}});
     std::move(plan).placera();
 }
