@@ -127,10 +127,22 @@ Datalista avsändarfakta(const Fakturavy& vy) {
                                   Fakt::avsändaradress});
 }
 
+Datalista mottagarfaktaMedInköpsordernFörst(const Fakturavy& vy) {
+    return fakta(vy, {Fakt::mottagare, Fakt::mottagaradress, Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer,
+                      Fakt::personnummer, Fakt::personnummer2, Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer,
+                      Fakt::inköpsordernummer, Fakt::mottagarensMomsregistreringsnummer, Fakt::leveransdatum,
+                      Fakt::leveranssätt, Fakt::leveransadress});
+}
+
 Faktatabeller mottagarOchAvsändartabeller(const Fakturavy& vy, const TextAttributes& etikettattribut,
                                           const TextAttributes& värdeattribut) {
+    return mottagarOchAvsändartabeller(vy, etikettattribut, värdeattribut, mottagarfakta(vy));
+}
+
+Faktatabeller mottagarOchAvsändartabeller(const Fakturavy& vy, const TextAttributes& etikettattribut,
+                                          const TextAttributes& värdeattribut, const Datalista& mottagare) {
     Faktatabeller t{
-        vy.tabellMedData(mottagarfakta(vy), etikettattribut, värdeattribut, {.fetStilPåFörstaRaden = true}).tabell,
+        vy.tabellMedData(mottagare, etikettattribut, värdeattribut, {.fetStilPåFörstaRaden = true}).tabell,
         vy.tabellMedData(avsändarfakta(vy), etikettattribut, värdeattribut, {.fetStilPåFörstaRaden = true}).tabell};
     riktaUppTabbarIKolumn(t.mottagare, t.avsändare);
     return t;

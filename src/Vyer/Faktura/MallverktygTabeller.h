@@ -72,6 +72,9 @@ struct Avsändartabellval {
 // recipient's VAT number, purchase order, delivery method, delivery date
 // and delivery address.
 Datalista mottagarfakta(const Fakturavy& vy);
+// The same facts with the purchase order before the recipient's VAT number
+// and the delivery date before the delivery method.
+Datalista mottagarfaktaMedInköpsordernFörst(const Fakturavy& vy);
 // Name, registered office, organisation and VAT numbers, telephone, fax,
 // e-mail, web site and address, then the payment details.
 Datalista avsändarfakta(const Fakturavy& vy);
@@ -82,6 +85,10 @@ struct Faktatabeller {
 // Both lists as tables, the first row bold, whose values start at one x.
 Faktatabeller mottagarOchAvsändartabeller(const Fakturavy& vy, const TextAttributes& etikettattribut,
                                           const TextAttributes& värdeattribut);
+// The same with the recipient's facts as `mottagare` lists them (as
+// mottagarfaktaMedInköpsordernFörst, say).
+Faktatabeller mottagarOchAvsändartabeller(const Fakturavy& vy, const TextAttributes& etikettattribut,
+                                          const TextAttributes& värdeattribut, const Datalista& mottagare);
 
 // Tables stacked in a column room, each a block (Rumsplan.h) standing as
 // `val` says: in one room where they all fit at full size, else each set

@@ -497,6 +497,14 @@ std::vector<Plan::Blockplats> Plan::blockensPlatser(const Rum& rum, int procent)
     return ut;
 }
 
+int Plan::procent(const Rum& rum) const {
+    Rumsättare sättare(vy_.mätare, rum, vy_.annanSträngmetod);
+    return störstaProcentMedHelaOrd([&](int p, bool helaOrd) {
+               const Placering& pl = sättare.vid(p);
+               return pl.ryms && !(helaOrd && pl.brutetOrd);
+           }).value_or(minstaProcent);
+}
+
 double Plan::höjd(const Rum& rum, int procent) const {
     const Rect& yta = rum.yta();
     Rum hela(rum.namn(), {yta.x, yta.y, yta.width, std::max(yta.height, vy_.ramFörEnSida().maxY() - yta.y)});

@@ -208,6 +208,10 @@ public:
         double topp = 0, höjd = 0;
     };
     std::vector<Blockplats> blockensPlatser(const Rum& rum, int procent = 100) const;
+    // The size, in whole percent, the fitter sets `rum` at when it sets it
+    // smaller alone: for a drawing that follows its blocks (a rule beside a
+    // list), where blockensPlatser at that size puts them.
+    int procent(const Rum& rum) const;
     // The blocks of `rum` at their full size, in a room reaching down to
     // the page's foot.
     std::vector<CachatObjekt> vidFullStorlek(const Rum& rum) const;
