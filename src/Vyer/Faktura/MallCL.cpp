@@ -109,13 +109,10 @@ void Fakturavy::konfigureraInnehållFörCL() {
     läggTillInnehållMedRamFörLogotyp(plan, {337, 480, 144, 87}, titel, {titelx, 45, titelbredd, 33}, påminnelse,
                                      {294, 87, 495, 28}, villkor, {547, 531, 242, 44}, fskatt, {72, 560, 195, 14});
 
-    // The message ends in the last page's rows' room, 12 points lower than
-    // the data area (a delivery note's as high as on other pages).
     plan.artikeltabell({kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,
                         {.rubrikutrymme = {357, 159, 421, 22},
-                         .datautrymme = {357, 165, 421, 160},
-                         .höjdPåÖvrigaSidor = 286,
-                         .meddelandetsFot = 165 + Kolumnval::radbasensFörskjutning + (följesedel ? 286 : 160)}});
+                         .datautrymme = Rect{357, 165, 421, 160}.integral(),
+                         .höjdPåÖvrigaSidor = 286}});
     mallverktyg::beloppOchMoms(plan, *this, {brödtext, brödtextHöger, {613, 347, 165, 15}, {.taMedTotalen = true}},
                                {momsrubrik, brödtext, {356, 347, 226, 80},
                                 {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}});

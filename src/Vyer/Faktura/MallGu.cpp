@@ -88,14 +88,11 @@ void Fakturavy::konfigureraInnehållFörGu() {
                       {.förankring = Förankring::kring(373.5, 0.3, Avrundning::nedåt)});
     plan.krymperMed(mottagarrum, avsändarrum);
 
-    // The message ends in the last page's rows' room, 12 points lower than
-    // the data area (a delivery note's as high as on other pages).
     plan.artikeltabell({rubrik, brödtext, rubrikHöger, brödtextHöger,
                         {.rubrikutrymme = {323, 167, 440, 18},
-                         .datautrymme = {323, 175, 440, 162},
+                         .datautrymme = Rect{323, 175, 440, 162}.integral(),
                          .höjdPåÖvrigaSidor = 249,
-                         .storaBokstäverPåRubriker = true,
-                         .meddelandetsFot = 175 + Kolumnval::radbasensFörskjutning + (följesedel ? 249 : 162)}});
+                         .storaBokstäverPåRubriker = true}});
     mallverktyg::beloppOchMoms(plan, *this, {brödtext, brödtextHöger, {587, 362, 176, 17}, {.taMedTotalen = true}},
                                {momsrubrik, brödtext, {323, 362, 202, 85}, {.rubrikOvanförSammanfattning = true}});
     std::move(plan).placera();

@@ -128,13 +128,10 @@ void Fakturavy::konfigureraInnehållFörSL() {
         }
     }
 
-    // The message ends in the last page's rows' room, 12 points lower than
-    // the data area (a delivery note's as high as on other pages).
     plan.artikeltabell({kolumnrubrik, liten, kolumnrubrikHöger, litenHöger,
                         {.rubrikutrymme = rubrikutrymme,
-                         .datautrymme = {56, 336, 483, 159},
-                         .höjdPåÖvrigaSidor = 173,
-                         .meddelandetsFot = 336 + Kolumnval::radbasensFörskjutning + (följesedel ? 173 : 159)}});
+                         .datautrymme = Rect{56, 336, 483, 159}.integral(),
+                         .höjdPåÖvrigaSidor = 173}});
     mallverktyg::beloppOchMoms(plan, *this, {liten, litenHöger, {424, 511, 116, 15}, {.taMedTotalen = true}},
                                {liten, liten, {233, 512, 168, 68},
                                 {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}});
