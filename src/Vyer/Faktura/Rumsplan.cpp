@@ -392,6 +392,8 @@ bool Plan::rymmer(const Rum& rum, int procent) const {
     return Rumsättare(vy_.mätare, rum, vy_.annanSträngmetod).vid(procent).ryms;
 }
 
+bool Plan::rymmerUtanAttKapa(const Rum& rum) const { return rymmer(rum, minstaProcent); }
+
 std::vector<Plan::Blockplats> Plan::blockensPlatser(const Rum& rum, int procent) const {
     Rumsättare sättare(vy_.mätare, rum, vy_.annanSträngmetod);
     const Placering& p = sättare.vid(procent);

@@ -179,6 +179,9 @@ public:
     // --- What the plan answers before it places ------------------------
     // Whether `rum` holds its blocks at `procent` of their size.
     bool rymmer(const Rum& rum, int procent) const;
+    // Whether `rum` holds its blocks at some size the fitter sets them at,
+    // without cutting them.
+    bool rymmerUtanAttKapa(const Rum& rum) const;
     // How high the blocks of `rum` reach below its top at `procent` of
     // their size, each pushed under the one above, as far as the page
     // shows them: for a room whose foot gives way (what stands below
