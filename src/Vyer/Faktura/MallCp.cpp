@@ -17,10 +17,8 @@
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
-#include <cmath>
 
 using mallverktyg::Fakt;
-using mallverktyg::text;
 
 void Fakturavy::konfigureraInnehållFörCp() {
     const auto kopparFet9 = typsnitt("Copperplate-Bold", 9);
@@ -54,38 +52,40 @@ void Fakturavy::konfigureraInnehållFörCp() {
     const TextAttributes beloppet         {rightAligned(),  std::nullopt,  kopparFet11};
     const TextAttributes beloppsrubrik    {std::nullopt,    std::nullopt,  kopparFet11};
 
+    // The facts under the logo; a list too long runs on down beside the
+    // title, when the title leaves that free, to above the background's
+    // rule at y 315, then rises towards the logo's foot (y 118).
     const Rect villkorsram{327, 229, 232, 30}, fskattsram{20, 801, 148, 13};
-    const Rect titelram{37, 275, 529, 36};
-    läggTillInnehållMedRamFörLogotyp({36, 36, 94, 82}, titel, titelram, påminnelse, {286, 258, 280, 19}, villkor,
-                                     villkorsram, fskatt, fskattsram);
-
-    auto& alla = innehållFörAllaSidor;
-
-    if (!följesedel) alla.push_back(text(datumtext(f.fakturadatum()), rubrikHöger, {398, 21, 168, 14}));
+    const Rect titelram{37, 275, 529, 36}, faktaram{49, 147, 233, 128};
+    const std::optional<std::string> titeln = f.rubriktextIFakturamall(nullptr, följesedel);
+    const double titelbredd =
+        titeln ? std::min(mätare.boundingSize(AttributedString(*titeln, titel), {10000, 10000}).width, titelram.width)
+               : 0;
+    const bool besidTiteln = titelram.maxX() - titelbredd > faktaram.maxX() + 4;
+    // The credit terms' and the reminder's frames reach a little into the
+    // next one down.
+    rumsplan::Plan plan(*this);
+    läggTillInnehållMedRamFörLogotyp(
+        plan, {36, 36, 94, 82}, titel, titelram, påminnelse, {286, 258, 280, 19}, villkor, villkorsram, fskatt,
+        fskattsram,
+        {.titel = besidTiteln ? std::optional<Rect>({faktaram.maxX() + 4, 275, titelram.maxX() - faktaram.maxX() - 4, 36})
+                              : std::nullopt,
+         .påminnelse = Rect{286, 258, 280, 17},
+         .villkor = Rect{327, 229, 232, 29}});
+    if (!följesedel) plan.text("invoice date", AttributedString(datumtext(f.fakturadatum()), rubrikHöger), {398, 21, 168, 14});
 
     // The number ends at x 567; white cuts the background's rule 5 points
     // before the number's first letter, however long the number is.
-    const std::string nummer = rubrikFörFakturanummer() + " " + f.nummer();
-    alla.push_back(text(nummer, rubrikHöger, {407, 42, 160, 15}));
-    const double w = mallverktyg::uppmätt(*this, AttributedString(nummer, rubrikHöger)).width;
-    alla.emplace_back(Rect{395, 33, std::max(0.0, 167 - w), 30}, Color::white());
+    AttributedString nummer(rubrikFörFakturanummer() + " " + f.nummer(), rubrikHöger);
+    const double w = mätare.boundingSize(nummer, {10000, 10000}).width;
+    plan.text("number", std::move(nummer), {407, 42, 160, 15});
+    plan.rita({Rect{395, 33, std::max(0.0, 167 - w), 30}, Color::white()});
 
-    rumsplan::Plan plan(*this);
     // The recipient's address at the right, down to the credit terms.
     if (auto mottagare = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
         plan.rum("invoice address", {327, 97, 232, villkorsram.y - 1 - 97})
             .block("invoice address", {AttributedString(*mottagare, adress), {327, 97, 218, 86}});
-
-    // The facts under the logo; a list too long runs on down beside the
-    // title, when the title leaves that free, to above the background's
-    // rule at y 315, then rises towards the logo's foot (y 118).
-    const Rect faktaram{49, 147, 233, 128};
-    const std::optional<std::string> titeln = f.rubriktextIFakturamall(nullptr, följesedel);
-    const double titelbredd =
-        titeln ? std::min(mallverktyg::uppmätt(*this, AttributedString(*titeln, titel)).width, titelram.width)
-                         : 0;
-    const double faktafot = titelram.maxX() - titelbredd > faktaram.maxX() + 4 ? 312 : faktaram.maxY();
-    plan.rum("facts", {49, 122, 233, faktafot - 122})
+    plan.rum("facts", {49, 122, 233, (besidTiteln ? 312 : faktaram.maxY()) - 122})
         .block("facts", {tabellMedData(mallverktyg::fakta(*this, {Fakt::erReferens, Fakt::vårReferens,
                                                                    Fakt::kundnummer, Fakt::personnummer,
                                                                    Fakt::personnummer2, Fakt::fastighetsbeteckning,
@@ -118,34 +118,38 @@ void Fakturavy::konfigureraInnehållFörCp() {
                               fotrubrik, fotvärde)
                     .tabell,
                 kontaktram, rumsplan::Sättning::tabell});
-    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
 
     // The box at the foot: caption and amount at the two ends of one frame,
     // the due date above the payment terms. A delivery note hides the box.
+    auto tvåÄndar = [&](const char* namn, const AttributedString& vänster, const AttributedString& höger,
+                        const Rect& ram, Sidslag sidor) {
+        plan.rum(namn, ram, sidor).block(namn, {{vänster, ram}, {höger, ram}});
+    };
     if (följesedel) {
-        alla.emplace_back(Rect{328, 681, 253, 35}, Color::white());
+        plan.rita({Rect{328, 681, 253, 35}, Color::white()});
     } else {
-        alla.push_back(text(rubrikFörBeloppAttBetala(), beloppsrubrik, {344, 691, 216, 16}));
-        alla.push_back(text(belopp(f.attBetala()), beloppet, {344, 691, 216, 16}));
-        alla.push_back(text(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar(), rubrik, {336, 729, 222, 11}));
-        alla.push_back(
-            text(rubrikFörFörfallodatum() + " " + datumtext(f.förfallodatum()), rubrik, {336, 716, 222, 11}));
+        tvåÄndar("amount to pay", AttributedString(rubrikFörBeloppAttBetala(), beloppsrubrik),
+                 AttributedString(belopp(f.attBetala()), beloppet), {344, 691, 216, 16}, Sidslag::alla);
+        plan.text("payment terms", AttributedString(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar(), rubrik),
+                  {336, 729, 222, 11});
+        plan.text("due date", AttributedString(rubrikFörFörfallodatum() + " " + datumtext(f.förfallodatum()), rubrik),
+                  {336, 716, 222, 11});
     }
 
     // The amount rows without the total, which follows them in bold.
     auto rader = beloppfältMedRubrikattribut(brödtext, brödtextHöger, {345, 590, 200, 15}, {345, 590, 200, 15});
-    std::vector<CachatObjekt> sistaSidan = std::move(rader.data);
-    sistaSidan.push_back(text(rubrikFörTotaltBelopp(), brödtext, {345, rader.utpunkt, 200, 15}));
-    sistaSidan.push_back(text(belopp(f.attBetala()), total, {345, rader.utpunkt, 200, 15}));
+    plan.placerade("amounts", std::move(rader.data), Sidslag::sista);
+    tvåÄndar("total", AttributedString(rubrikFörTotaltBelopp(), brödtext), AttributedString(belopp(f.attBetala()), total),
+             {345, rader.utpunkt, 200, 15}, Sidslag::sista);
     if (auto summering = momssammanfattningMedRubrikAttribut(
             brödtext, brödtext, {36, 590, 159, 77},
             {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
-        sistaSidan.insert(sistaSidan.end(), summering->begin(), summering->end());
+        plan.placerade("VAT summary", std::move(*summering), Sidslag::sista);
 
-    läggTillKolumnerMedRubrikattribut(rubrik, brödtext, rubrikHöger, brödtextHöger,
-                                      {.rubrikutrymme = {51, 327, 493, 15},
-                                       .datautrymme = {51, 332, 493, 212},
-                                       .höjdPåÖvrigaSidor = 205,
-                                       .storaBokstäverPåRubriker = true});
-    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+    plan.artikeltabell({rubrik, brödtext, rubrikHöger, brödtextHöger,
+                        {.rubrikutrymme = {51, 327, 493, 15},
+                         .datautrymme = {51, 332, 493, 212},
+                         .höjdPåÖvrigaSidor = 205,
+                         .storaBokstäverPåRubriker = true}});
+    std::move(plan).placera();
 }
