@@ -10,15 +10,15 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
-#include "Vyer/Faktura/Pilbana.h"
+#include "Vyer/Faktura/Pilrutor.h"
 #include "Vyer/Faktura/Rubrikrutor.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
 #include <cmath>
-#include <tuple>
 
 using mallverktyg::fakt;
 
@@ -63,12 +63,10 @@ void Fakturavy::konfigureraInnehållFörE() {
     läggTillInnehållMedRamFörLogotyp(plan, {24, 19, 106, 82}, titel, {131, 27, 255, 33}, påminnelse,
                                      {186, 83, 371, 29}, liten, {59, 467, 240, 42}, fskatt, {36, 811, 121, 9},
                                      {.villkorensSidor = Sidslag::sista});
+    const std::string datum = rubrikFörFakturadatum() + std::string(lineSeparator) + datumtext(f.fakturadatum());
     if (!följesedel)
-        plan.text("invoice date",
-                  AttributedString(versaler(rubrikFörFakturadatum() + std::string(lineSeparator) +
-                                            datumtext(f.fakturadatum())),
-                                   litenHöger),
-                  {443, 64, 114, 20}, {.rum = Rect{443, 64, 114, 19}});
+        plan.text("invoice date", AttributedString(versaler(datum), litenHöger), {443, 64, 114, 20},
+                  {.rum = Rect{443, 64, 114, 19}});
     // The number is right-aligned in a frame that reaches under its caption.
     plan.text("number", AttributedString(f.nummer(), titel), {462, 27, 92, 33}, {.rum = Rect{470, 27, 84, 33}});
     plan.text("number caption", AttributedString(rubrikFörNummer(), liten), {453, 34, 17, 11});
@@ -88,10 +86,10 @@ void Fakturavy::konfigureraInnehållFörE() {
         return plan.rymmerUtanAttKapa(kolumn(rum, lista));
     };
     Datalista leverans = mallverktyg::fakta(*this, {leveransdatum, leveransadress});
-    Datalista referenser = mallverktyg::fakta(*this, {erReferens, vårReferens, kundnummer, personnummer, personnummer2,
-                                                      fastighetsbeteckning, lägenhetsnummer,
-                                                      mottagarensMomsregistreringsnummer, inköpsordernummer,
-                                                      leveranssätt});
+    Datalista referenser =
+        mallverktyg::fakta(*this, {erReferens, vårReferens, kundnummer, personnummer, personnummer2,
+                                   fastighetsbeteckning, lägenhetsnummer, mottagarensMomsregistreringsnummer,
+                                   inköpsordernummer, leveranssätt});
     // References too long even so give their last facts, the delivery
     // method first, to the end of the delivery column while it has room.
     for (auto in = leverans.end() - leverans.begin(); !ryms(referenser, 389) && referenser.size() > 1;) {
@@ -105,24 +103,20 @@ void Fakturavy::konfigureraInnehållFörE() {
     // reach up to below the pictograms, and its own take the width the
     // columns beside it can spare.
     const Datalista mottagaren{fakt(*this, mottagare), {rubrikFörAdress(), fakt(*this, mottagaradress).värde}};
-    const std::tuple<const char*, const Datalista&, double> fakta[] = {
-        {"recipient", mottagaren, 45}, {"delivery", leverans, 217}, {"references", referenser, 389}};
-    const bool trångt = std::ranges::any_of(fakta, [&](const auto& k) { return !ryms(std::get<1>(k), std::get<2>(k)); });
-    std::vector<rumsplan::Rum*> kolumner;
-    for (const auto& [namn, lista, x] : fakta) {
-        const double topp = trångt ? underBilderna : 135;
-        kolumner.push_back(&kolumn(plan.rum(namn, {x, topp, 165, överRubrikerna - topp}), lista));
-    }
-    plan.delarBredd(kolumner);
+    const double topp = ryms(mottagaren, 45) && ryms(leverans, 217) && ryms(referenser, 389) ? 135 : underBilderna;
+    auto yta = [&](double x) { return Rect{x, topp, 165, överRubrikerna - topp}; };
+    plan.delarBredd({&kolumn(plan.rum("recipient", yta(45)), mottagaren),
+                     &kolumn(plan.rum("delivery", yta(217)), leverans),
+                     &kolumn(plan.rum("references", yta(389)), referenser)});
 
-    // The sender in white on the foot band; a longer contact table stands
-    // a little higher, and one that every way of payment fills takes the
-    // band above and below it. White throughout, the tabs between captions
-    // and values too.
-    // Both reach up to the band's top; the sender's own table ends above
-    // the F-tax note, the contact table reaches down to the page's foot.
-    // A sender too long for its room even set smaller gives its last
-    // facts, the VAT number first, to the head of the contact table.
+    // The sender in white on the foot band, white throughout, the tabs
+    // between captions and values too; both tables reach up to the band's
+    // top. The sender's own ends above the F-tax note; a sender too long
+    // for its room even set smaller gives its last facts, the VAT number
+    // first, to the head of the contact table, and takes the width that
+    // table spares. A longer contact table stands a little higher; one
+    // that does not fit its frame even set smaller takes the band down to
+    // the page's foot.
     constexpr double bandet = 713;
     const double fot = b.godkändFörFSkatt ? 806 : 820;
     auto påBandet = [&](rumsplan::Rum& rum, const Datalista& lista, double topp, double fot) -> rumsplan::Rum& {
@@ -136,62 +130,29 @@ void Fakturavy::konfigureraInnehållFörE() {
         mallverktyg::fakta(*this, {avsändare, avsändaradress, organisationsnummer, momsregistreringsnummer});
     Datalista kontakt = mallverktyg::faktaOchBetalning(*this, {telefon, fax, email, hemsida});
     const Rect avsändarrum{45, bandet, 176, fot - bandet};
-    auto avsändarenRyms = [&] {
+    const size_t behåll = mallverktyg::fakta(*this, {avsändare, avsändaradress}).size();
+    while (avsändarfakta.size() > behåll) {
         rumsplan::Rum rum("sender", avsändarrum);
-        return plan.rymmerUtanAttKapa(påBandet(rum, avsändarfakta, bandet, fot));
-    };
-    for (size_t behåll = mallverktyg::fakta(*this, {avsändare, avsändaradress}).size();
-         avsändarfakta.size() > behåll && !avsändarenRyms();) {
+        if (plan.rymmerUtanAttKapa(påBandet(rum, avsändarfakta, bandet, fot))) break;
         kontakt.insert(kontakt.begin(), avsändarfakta.back());
         avsändarfakta.pop_back();
     }
     const double h = tabellMedData(kontakt, avsändarrubrik, avsändarvärde).antalRader > 6 ? 97 : 91;
     const double y = 842 - (22 + h);
-    // The contact table is set smaller in its own frame first; only one
-    // that does not fit it even so takes the band's height. A sender its
-    // room cannot hold even so takes the width the contact table spares.
     rumsplan::Rum iSinRam("contact", {227, y, 196, h});
     const bool kontaktenRyms = plan.rymmerUtanAttKapa(påBandet(iSinRam, kontakt, y, y + h));
     // A sender taller than its frame at full size has a frame as high as
     // it is and a point more, up from its foot, as a table grown to its
     // height has; set smaller, it hangs from that frame's top.
-    rumsplan::Rum avsändaren("sender", avsändarrum);
-    const double höjd = plan.blockensPlatser(påBandet(avsändaren, avsändarfakta, y, fot)).front().höjd;
-    const double topp = höjd > fot - y ? std::max(bandet, fot - std::ceil(höjd) - 1) : y;
-    plan.delarBredd({&påBandet(plan.rum("sender", avsändarrum), avsändarfakta, topp, fot),
-                     &påBandet(plan.rum("contact", kontaktenRyms ? iSinRam.yta() : Rect{227, bandet, 196, 836 - bandet}),
-                               kontakt, y, y + h)});
+    rumsplan::Rum iRamen("sender", avsändarrum);
+    const double höjd = plan.blockensPlatser(påBandet(iRamen, avsändarfakta, y, fot)).front().höjd;
+    const double avsändartopp = höjd > fot - y ? std::max(bandet, fot - std::ceil(höjd) - 1) : y;
+    plan.delarBredd(
+        {&påBandet(plan.rum("sender", avsändarrum), avsändarfakta, avsändartopp, fot),
+         &påBandet(plan.rum("contact", kontaktenRyms ? iSinRam.yta() : Rect{227, bandet, 196, 836 - bandet}), kontakt,
+                   y, y + h)});
 
-    if (!följesedel) {
-        // Two arrow boxes mirrored about the page's middle: the black one
-        // points up at the amount to pay, the white one down at the due date.
-        AttributedString beloppsrubrik(versaler(rubrikFörBeloppAttBetala()), rutrubrikVit);
-        AttributedString datumrubrik(versaler(rubrikFörFörfallodatum()), rutrubrik);
-        auto bredd = [&](const AttributedString& a) { return mätare.boundingSize(a, {10000, 10000}).width; };
-        const double w = std::max(bredd(beloppsrubrik), bredd(datumrubrik)) + 24;
-        const Rect r1 = Rect{291.5 - w, 590, w, 40}.integral();
-        const Rect r2 = Rect{303.5, 589, w, 40}.integral();
-        plan.rita({std::nullopt, std::nullopt, cachad::path{pilbana(r1, Pilriktning::uppåt), svart, std::nullopt}});
-        BezierPath vitPil = pilbana(r2, Pilriktning::nedåt);
-        vitPil.lineWidth = 2;
-        plan.rita({std::nullopt, std::nullopt, cachad::path{std::move(vitPil), vit, svart}});
-        plan.text("amount caption", std::move(beloppsrubrik), {r1.x, r1.y + 10, r1.width, r1.height});
-        plan.text("due date caption", std::move(datumrubrik), {r2.x, r2.y + 11, r2.width, r2.height});
-        // A large amount under short captions is wider than its box: it
-        // runs on to the right rather than break onto the arrow's tab.
-        auto påEnRad = [&](const char* namn, std::string_view t, Rect ram) {
-            AttributedString a(t, stor);
-            ram.width = std::max(ram.width, bredd(a));
-            plan.text(namn, std::move(a), ram);
-        };
-        påEnRad("amount", belopp(f.attBetala()), {r1.x, r1.y - 21 - r1.height, r1.width, r1.height});
-        påEnRad("due date", datumtext(f.förfallodatum()), {r2.x + 5, r2.y + 60, r2.width, 35});
-        // Centred under the black box, its frame reaching under the due date.
-        const Rect villkor{r1.x - 20, 655, r1.width + 40, 15};
-        plan.text("payment terms",
-                  AttributedString(versaler(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar()), litenCentrerad),
-                  villkor, {.rum = Rect{villkor.x, villkor.y, r2.x + 5 - villkor.x, villkor.height}});
-    }
+    if (!följesedel) pilrutor(*this, plan, {rutrubrikVit, rutrubrik, stor, litenCentrerad});
 
     // The pictogram beside the credit terms belongs to them.
     if (följesedel || !kreditvillkorSomVisas()) plan.rita({Rect{36, 462, 21, 27}, vit});
@@ -205,12 +166,9 @@ void Fakturavy::konfigureraInnehållFörE() {
     const int n = antalBeloppsrader(false);
     const double y0 = 408 + (n - 3) * halvBeloppsrad;
     const Rect beloppsram{340, 842 - (y0 + 15), 188, 15};
-    plan.placerade("amounts",
-                   beloppfältMedRubrikattribut(data, dataHöger, beloppsram, beloppsram, {.storaBokstäverPåRubriker = true})
-                       .data,
-                   Sidslag::sista);
-    if (auto moms = momssammanfattningMedRubrikAttribut(liten, liten, {60, 420, 238, 48}))
-        plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
+    mallverktyg::beloppOchMoms(
+        plan, beloppfältMedRubrikattribut(data, dataHöger, beloppsram, beloppsram, {.storaBokstäverPåRubriker = true}),
+        momssammanfattningMedRubrikAttribut(liten, liten, {60, 420, 238, 48}));
     const Rect total{340, y0 + beloppsradhöjd * (std::min(n, 3) + 2), 188, 15};
     plan.rum("total", total, Sidslag::sista)
         .block("total", {{AttributedString(belopp(f.attBetala()), totalbelopp), total},
