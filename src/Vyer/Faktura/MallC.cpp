@@ -9,8 +9,12 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
+#include "Vyer/Faktura/FakturavyTitel.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygAttBetala.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygFottabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
@@ -73,11 +77,13 @@ void Fakturavy::konfigureraInnehållFörC() {
     const double xb = 559 - (w + 8);
     constexpr double nummerruta = 24;
     plan.rita({Rect{xb, nummerruta, w + 8, 17}, tonad});
-    läggTillInnehållMedRamFörLogotyp(plan, {36, 30, 124, 90}, titel, {252, 38, 307, 32}, påminnelse, {37, 268, 270, 26},
-                                     villkor, {41, 707, 514, 30}, fskatt, {400, 738, 160, 14},
+    läggTillInnehållMedRamFörLogotyp(plan, {36, 30, 124, 90}, titel, {252, 38, 307, 32}, påminnelse,
+                                     {37, 268, 270, 26}, villkor, {41, 707, 514, 30}, fskatt, {400, 738, 160, 14},
                                      {.titel = Rect{252, 38, 307, 27}});
-    if (!följesedel) plan.text("invoice date", AttributedString(datumtext(f.fakturadatum()), text9Höger), {456, 65, 103, 14});
-    plan.text("number", std::move(nummer), {xb + 4, nummerruta + 2, w, 13}, {.rum = Rect{xb + 4, nummerruta + 2, w, 12}});
+    if (!följesedel)
+        plan.text("invoice date", AttributedString(datumtext(f.fakturadatum()), text9Höger), {456, 65, 103, 14});
+    plan.text("number", std::move(nummer), {xb + 4, nummerruta + 2, w, 13},
+              {.rum = Rect{xb + 4, nummerruta + 2, w, 12}});
     plan.text("number caption", AttributedString(rubrikFörNummer(), text10Höger), {xb - 204, nummerruta + 2, 200, 13},
               {.rum = Rect{xb - 204, nummerruta + 2, 200, 12}});
 
@@ -90,68 +96,61 @@ void Fakturavy::konfigureraInnehållFörC() {
     // company's name over the first of three tables side by side; the ways
     // of payment under the F-tax note.
     const double boxarnasTopp = följesedel ? 292.0 : 297.0;
-    const auto påminnelsetext = f.påminnelsetextIFakturamall(nullptr);
-    const bool medPåminnelse = påminnelsetext && !påminnelsetext->empty();
+    const bool medPåminnelse = påminnelseSomVisas(*this).has_value();
     const std::string avsändarland(kod(b.land));
-    auto fottabell = [&](const char* namn, const Datalista& data, const Rect& rum, const Rect& ram) {
-        plan.rum(namn, rum).block(namn, {tabellMedData(data, fotetikett, fotvärde).tabell, ram, rumsplan::Sättning::tabell});
-    };
     constexpr double fot = 836;
-    plan.text("sender name", AttributedString(b.namn, företagsnamn), {36, 738, 164, 14}, {.rum = Rect{36, 738, 165, 18}});
-    fottabell("sender contact", mallverktyg::fakta(*this, {Fakt::säte, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
-              {36, 756, 165, fot - 756}, {36, 756, 160, 59});
-    fottabell("sender address",
-              mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
-              {205, 738, 160, fot - 738}, {205, 756, 155, 59});
-    fottabell("payment", betalningsinformation(), {370, 753, 203, fot - 753}, {370, 756, 203, 59});
+    plan.text("sender name", AttributedString(b.namn, företagsnamn), {36, 738, 164, 14},
+              {.rum = Rect{36, 738, 165, 18}});
+    mallverktyg::företagetsTabeller(*this, plan, fotetikett, fotvärde,
+                                    {{{{36, 756, 165, fot - 756}, {36, 756, 160, 59}},
+                                      {{205, 738, 160, fot - 738}, {205, 756, 155, 59}},
+                                      {{370, 753, 203, fot - 753}, {370, 756, 203, 59}}}});
     auto& höger = plan.rum("invoice address and facts", {310, 79, 249, boxarnasTopp - 79});
     if (auto faktureras = f.fakturaadressGivetAvsändarland(avsändarland))
         höger.block("invoice address", {AttributedString(*faktureras, text10), {347, 91, 183, 90}});
+    using enum Fakt;
     const Tabell fakta = tabellMedData(
-        mallverktyg::fakta(*this, {Fakt::leveranssätt, Fakt::leveransdatum, Fakt::inköpsordernummer,
-                                   Fakt::mottagarensMomsregistreringsnummer, Fakt::erReferens, Fakt::vårReferens,
-                                   Fakt::kundnummer, Fakt::personnummer, Fakt::personnummer2,
-                                   Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer}),
+        mallverktyg::fakta(*this, {leveranssätt, leveransdatum, inköpsordernummer, mottagarensMomsregistreringsnummer,
+                                   erReferens, vårReferens, kundnummer, personnummer, personnummer2,
+                                   fastighetsbeteckning, lägenhetsnummer}),
         faktaetikett, text9);
     // A frame in whole points: its foot a point above the facts' line.
     const Rect faktaram{316, faktatopp + std::max(0, faktaraderFörTopp - fakta.antalRader) * faktarad, 242, 71};
     höger.block("facts", {fakta.tabell, faktaram},
-                {.avstånd = 4, .förankring = rumsplan::Förankring::påFoten(faktaram.maxY(), rumsplan::Avrundning::nedåt)});
+                {.avstånd = 4,
+                 .förankring = rumsplan::Förankring::påFoten(faktaram.maxY(), rumsplan::Avrundning::nedåt)});
     auto& vänster = plan.rum("delivery address", {36, 122, 270, (medPåminnelse ? 268.0 : boxarnasTopp) - 122});
     if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland))
-        vänster.block("delivery address", {{AttributedString(*adress, text10), {44, 210, 190, 60}},
-                                           {AttributedString(versaler(rubrikFörLeveransadress()), text10), {44, 197, 190, 14}}});
+        vänster.block("delivery address",
+                      {{AttributedString(*adress, text10), {44, 210, 190, 60}},
+                       {AttributedString(versaler(rubrikFörLeveransadress()), text10), {44, 197, 190, 14}}});
 
+    // The boxes above the item table; the amounts block ends at y 703 and
+    // grows upward by a row for each amount row beyond two.
     if (!följesedel) {
         plan.rita({Rect{37, 299, 256, 43}, tonad});
         plan.rita({Rect{304, 299, 256, 43}, tonad});
         plan.text("amount caption", AttributedString(rubrikFörBeloppAttBetala(), attBetala), {319, 303, 226, 30},
                   {.rum = Rect{319, 303, 226, 14}});
         plan.text("amount", AttributedString(belopp(f.attBetala()), attBetala), {319, 317, 226, 30});
-        plan.text("due date", AttributedString(versaler(rubrikFörFörfallodatum()) + " " + datumtext(f.förfallodatum()), text9),
+        plan.text("due date",
+                  AttributedString(versaler(rubrikFörFörfallodatum()) + " " + datumtext(f.förfallodatum()), text9),
                   {51, 305, 202, 18}, {.rum = Rect{51, 305, 202, 16}});
-        plan.text("payment terms", AttributedString(versaler(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar()), text9),
+        plan.text("payment terms",
+                  AttributedString(versaler(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar()), text9),
                   {51, 321, 202, 18});
-    }
 
-    // The amounts block ends at y 703 and grows upward by a row for each
-    // amount row beyond two.
-    if (!följesedel) {
         const int m = std::max(antalBeloppsrader(false), 2);
         const double h = (m - 3) * beloppsradhöjd + 77;
         const double t = 703 - h;
         plan.rita({Rect{36, t, 523, h}, tonad}, Sidslag::sista);
-        if (auto moms = momssammanfattningMedRubrikAttribut(text10, text10, {44, t + 5, 280, h - 5}))
-            plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
         plan.rita(streck({{{335, 703}, {335, t}}, {{335, 680}, {559, 680}}}, 0.5, Color::black()), Sidslag::sista);
         plan.rita(streck({{{36, t}, {559, t}}}, 1, Color::black()), Sidslag::sista);
-        plan.placerade("amounts",
-                       beloppfältMedRubrikattribut(text10, text10Höger, {347, t + 4, 198, 15}, {347, t + 4, 198, 15}).data,
-                       Sidslag::sista);
-        const Rect total{347, 683, 198, 15};
-        plan.rum("total", total, Sidslag::sista)
-            .block("total", {{AttributedString(belopp(f.attBetala()), text10Höger), total},
-                             {AttributedString(rubrikFörTotaltBelopp(), text10), total}});
+        const Rect rad{347, t + 4, 198, 15};
+        mallverktyg::beloppOchMoms(plan, beloppfältMedRubrikattribut(text10, text10Höger, rad, rad),
+                                   momssammanfattningMedRubrikAttribut(text10, text10, {44, t + 5, 280, h - 5}));
+        mallverktyg::attBetalaIRam(plan, *this, rubrikFörTotaltBelopp(), text10, text10Höger, {347, 683, 198, 15},
+                                   Sidslag::sista);
     }
 
     // A delivery note has no boxes above the item table: the table starts

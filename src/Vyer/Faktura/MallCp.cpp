@@ -12,13 +12,15 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Land.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygAttBetala.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
 
-using mallverktyg::Fakt;
+using enum mallverktyg::Fakt;
 
 void Fakturavy::konfigureraInnehållFörCp() {
     const auto kopparFet9 = typsnitt("Copperplate-Bold", 9);
@@ -61,18 +63,19 @@ void Fakturavy::konfigureraInnehållFörCp() {
     const double titelbredd =
         titeln ? std::min(mätare.boundingSize(AttributedString(*titeln, titel), {10000, 10000}).width, titelram.width)
                : 0;
-    const bool besidTiteln = titelram.maxX() - titelbredd > faktaram.maxX() + 4;
+    const double besidTiteln = faktaram.maxX() + 4;
+    const bool fritt = titelram.maxX() - titelbredd > besidTiteln;
     // The credit terms' and the reminder's frames reach a little into the
     // next one down.
     rumsplan::Plan plan(*this);
     läggTillInnehållMedRamFörLogotyp(
         plan, {36, 36, 94, 82}, titel, titelram, påminnelse, {286, 258, 280, 19}, villkor, villkorsram, fskatt,
         fskattsram,
-        {.titel = besidTiteln ? std::optional<Rect>({faktaram.maxX() + 4, 275, titelram.maxX() - faktaram.maxX() - 4, 36})
-                              : std::nullopt,
+        {.titel = fritt ? std::optional<Rect>({besidTiteln, 275, titelram.maxX() - besidTiteln, 36}) : std::nullopt,
          .påminnelse = Rect{286, 258, 280, 17},
          .villkor = Rect{327, 229, 232, 29}});
-    if (!följesedel) plan.text("invoice date", AttributedString(datumtext(f.fakturadatum()), rubrikHöger), {398, 21, 168, 14});
+    if (!följesedel)
+        plan.text("invoice date", AttributedString(datumtext(f.fakturadatum()), rubrikHöger), {398, 21, 168, 14});
 
     // The number ends at x 567; white cuts the background's rule 5 points
     // before the number's first letter, however long the number is.
@@ -85,14 +88,13 @@ void Fakturavy::konfigureraInnehållFörCp() {
     if (auto mottagare = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
         plan.rum("invoice address", {327, 97, 232, villkorsram.y - 1 - 97})
             .block("invoice address", {AttributedString(*mottagare, adress), {327, 97, 218, 86}});
-    plan.rum("facts", {49, 122, 233, (besidTiteln ? 312 : faktaram.maxY()) - 122})
-        .block("facts", {tabellMedData(mallverktyg::fakta(*this, {Fakt::erReferens, Fakt::vårReferens,
-                                                                   Fakt::kundnummer, Fakt::personnummer,
-                                                                   Fakt::personnummer2, Fakt::fastighetsbeteckning,
-                                                                   Fakt::lägenhetsnummer,
-                                                                   Fakt::mottagarensMomsregistreringsnummer,
-                                                                   Fakt::inköpsordernummer, Fakt::leveranssätt,
-                                                                   Fakt::leveransdatum, Fakt::leveransadress}),
+    plan.rum("facts", {49, 122, 233, (fritt ? 312 : faktaram.maxY()) - 122})
+        .block("facts", {tabellMedData(mallverktyg::fakta(*this, {erReferens, vårReferens, kundnummer, personnummer,
+                                                                   personnummer2, fastighetsbeteckning,
+                                                                   lägenhetsnummer,
+                                                                   mottagarensMomsregistreringsnummer,
+                                                                   inköpsordernummer, leveranssätt, leveransdatum,
+                                                                   leveransadress}),
                                        brödtextHöger, brödtext)
                              .tabell,
                          faktaram});
@@ -102,34 +104,26 @@ void Fakturavy::konfigureraInnehållFörCp() {
     // a long e-mail or web address wraps in its column; both rise towards
     // the VAT summary when long.
     constexpr double fotensÖverkant = 670;
-    const Rect avsändarram{20, 695, 149, 105}, kontaktram{172, 695, 160, 117};
-    plan.rum("sender", {20, fotensÖverkant, 149, fskattsram.y - 1 - fotensÖverkant})
-        .block("sender", {tabellMedData(mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::säte,
-                                                                   Fakt::organisationsnummer,
-                                                                   Fakt::momsregistreringsnummer,
-                                                                   Fakt::avsändaradress}),
-                                        fotrubrik, fotvärde, {.fetStilPåFörstaRaden = true})
-                              .tabell,
-                          avsändarram, rumsplan::Sättning::tabell});
-    plan.rum("sender contact", {172, fotensÖverkant, 160, kontaktram.maxY() - fotensÖverkant})
-        .block("sender contact",
-               {tabellMedData(mallverktyg::faktaOchBetalning(*this, {Fakt::telefon, Fakt::fax, Fakt::email,
-                                                                     Fakt::hemsida}),
-                              fotrubrik, fotvärde)
-                    .tabell,
-                kontaktram, rumsplan::Sättning::tabell});
+    auto fottabell = [&](const char* namn, const Datalista& data, double x, double bredd, double fot, double ramfot,
+                         Tabellval val = {}) {
+        plan.rum(namn, {x, fotensÖverkant, bredd, fot - fotensÖverkant})
+            .block(namn, {tabellMedData(data, fotrubrik, fotvärde, val).tabell, {x, 695, bredd, ramfot - 695},
+                          rumsplan::Sättning::tabell});
+    };
+    fottabell("sender",
+              mallverktyg::fakta(*this,
+                                 {avsändare, säte, organisationsnummer, momsregistreringsnummer, avsändaradress}),
+              20, 149, fskattsram.y - 1, 800, {.fetStilPåFörstaRaden = true});
+    fottabell("sender contact", mallverktyg::faktaOchBetalning(*this, {telefon, fax, email, hemsida}), 172, 160, 812,
+              812);
 
     // The box at the foot: caption and amount at the two ends of one frame,
     // the due date above the payment terms. A delivery note hides the box.
-    auto tvåÄndar = [&](const char* namn, const AttributedString& vänster, const AttributedString& höger,
-                        const Rect& ram, Sidslag sidor) {
-        plan.rum(namn, ram, sidor).block(namn, {{vänster, ram}, {höger, ram}});
-    };
     if (följesedel) {
         plan.rita({Rect{328, 681, 253, 35}, Color::white()});
     } else {
-        tvåÄndar("amount to pay", AttributedString(rubrikFörBeloppAttBetala(), beloppsrubrik),
-                 AttributedString(belopp(f.attBetala()), beloppet), {344, 691, 216, 16}, Sidslag::alla);
+        mallverktyg::attBetalaIRam(plan, *this, rubrikFörBeloppAttBetala(), beloppsrubrik, beloppet,
+                                   {344, 691, 216, 16});
         plan.text("payment terms", AttributedString(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar(), rubrik),
                   {336, 729, 222, 11});
         plan.text("due date", AttributedString(rubrikFörFörfallodatum() + " " + datumtext(f.förfallodatum()), rubrik),
@@ -138,13 +132,12 @@ void Fakturavy::konfigureraInnehållFörCp() {
 
     // The amount rows without the total, which follows them in bold.
     auto rader = beloppfältMedRubrikattribut(brödtext, brödtextHöger, {345, 590, 200, 15}, {345, 590, 200, 15});
-    plan.placerade("amounts", std::move(rader.data), Sidslag::sista);
-    tvåÄndar("total", AttributedString(rubrikFörTotaltBelopp(), brödtext), AttributedString(belopp(f.attBetala()), total),
-             {345, rader.utpunkt, 200, 15}, Sidslag::sista);
-    if (auto summering = momssammanfattningMedRubrikAttribut(
-            brödtext, brödtext, {36, 590, 159, 77},
-            {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
-        plan.placerade("VAT summary", std::move(*summering), Sidslag::sista);
+    const Rect totalram{345, rader.utpunkt, 200, 15};
+    mallverktyg::beloppOchMoms(plan, std::move(rader),
+                               momssammanfattningMedRubrikAttribut(brödtext, brödtext, {36, 590, 159, 77},
+                                                                   {.rubrikOvanförSammanfattning = true,
+                                                                    .rubrikMedStoraBokstäver = true}));
+    mallverktyg::attBetalaIRam(plan, *this, rubrikFörTotaltBelopp(), brödtext, total, totalram, Sidslag::sista);
 
     plan.artikeltabell({rubrik, brödtext, rubrikHöger, brödtextHöger,
                         {.rubrikutrymme = {51, 327, 493, 15},

@@ -11,7 +11,10 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygAttBetala.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygFottabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
@@ -83,13 +86,13 @@ void Fakturavy::konfigureraInnehållFörD() {
     läggTillInnehållMedRamFörLogotyp(plan, {214, 38, 167, 103}, titel, {34, 153, 527, 36}, påminnelse,
                                      {383, 184, 179, 16}, villkor, {27, 695, 539, 32}, fskatt, {402, 736, 160, 13},
                                      {.titel = Rect{34, 153, 527, 31}});
-    plan.text("number", AttributedString(versaler(rubrikFörFakturanummer() + std::string(lineSeparator) + f.nummer()), liten),
-              {35, 25, 150, 25});
+    // The number and the date in the top corners, each under its caption.
+    auto överVärdet = [&](const std::string& rubrik, const std::string& värde, const TextAttributes& attribut) {
+        return AttributedString(versaler(rubrik + std::string(lineSeparator) + värde), attribut);
+    };
+    plan.text("number", överVärdet(rubrikFörFakturanummer(), f.nummer(), liten), {35, 25, 150, 25});
     if (!följesedel)
-        plan.text("invoice date",
-                  AttributedString(versaler(rubrikFörFakturadatum() + std::string(lineSeparator) +
-                                            datumtext(f.fakturadatum())),
-                                   litenHöger),
+        plan.text("invoice date", överVärdet(rubrikFörFakturadatum(), datumtext(f.fakturadatum()), litenHöger),
                   {411, 25, 150, 25});
 
     // The facts on a pale band: each a caption in capitals over its value,
@@ -108,12 +111,9 @@ void Fakturavy::konfigureraInnehållFörD() {
         return t;
     };
     std::vector<double> önskade;
-    for (const auto& kolumn : faktakolumner) {
-        double bredd = 0;
-        for (const Datapost& post : mallverktyg::fakta(*this, kolumn))
-            if (post.rubrik && post.värde) bredd = std::max(bredd, mätare.boundingSize(faktum(post), {10000, 10000}).width);
-        önskade.push_back(bredd);
-    }
+    for (const auto& kolumn : faktakolumner)
+        for (double& bredd = önskade.emplace_back(0); const Datapost& post : mallverktyg::fakta(*this, kolumn))
+            if (post.rubrik && post.värde) bredd = std::max(bredd, mätare.boundingSize(faktum(post), {1e4, 1e4}).width);
     const std::vector<double> bredder = mallverktyg::kolumnbredder(önskade, faktabredd, minstaMellanrum);
     const double mellanrum = (faktabredd - std::accumulate(bredder.begin(), bredder.end(), 0.0)) / 3;
     std::vector<rumsplan::Rum> kolumner;
@@ -149,32 +149,22 @@ void Fakturavy::konfigureraInnehållFörD() {
     plan.rita({Rect{0, 728, 595, 4}, blek});
     plan.rum("sender name", {34, 733, 361, 19})
         .block("sender name", {AttributedString(b.namn, företagsnamn), {34, 736, 361, 13}});
-    auto tabell = [&](const char* namn, const Datalista& lista, const Rect& rum, const Rect& ram) {
-        plan.rum(namn, rum).block(namn, {tabellMedData(lista, litenEtikett, liten).tabell, ram, rumsplan::Sättning::tabell});
-    };
-    tabell("sender contact", mallverktyg::fakta(*this, {Fakt::säte, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
-           {34, 752, 172, fot - 752}, {35, 753, 168, 59});
-    tabell("sender address",
-           mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
-           {210, 752, 172, fot - 752}, {211, 753, 168, 59});
-    tabell("payment", betalningsinformation(), {394, 752, 188, fot - 752}, {395, 753, 186, 64});
+    mallverktyg::företagetsTabeller(*this, plan, litenEtikett, liten,
+                                    {{{{34, 752, 172, fot - 752}, {35, 753, 168, 59}},
+                                      {{210, 752, 172, fot - 752}, {211, 753, 168, 59}},
+                                      {{394, 752, 188, fot - 752}, {395, 753, 186, 64}}}});
 
     if (!följesedel) {
         plan.rita({Rect{297, 649, 304, 35}, blek});
-        const Rect ram{315, 659, 232, 16};
-        plan.rum("amount to pay", ram)
-            .block("amount to pay", {{AttributedString(versaler(rubrikFörBeloppAttBetala()), fet), ram},
-                                     {AttributedString(belopp(f.attBetala()), fetHöger), ram}});
+        mallverktyg::attBetalaIRam(plan, *this, versaler(rubrikFörBeloppAttBetala()), fet, fetHöger,
+                                   {315, 659, 232, 16});
         plan.rita({Rect{0, 551, 595, 4}, blek}, Sidslag::sista);
     }
-    plan.placerade("amounts",
-                   beloppfältMedRubrikattribut(data, dataHöger, {315, 570, 232, 15}, {315, 570, 232, 15},
-                                               {.taMedTotalen = true})
-                       .data,
-                   Sidslag::sista);
-    if (auto moms = momssammanfattningMedRubrikAttribut(
-            data, data, {49, 570, 177, 89}, {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
-        plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
+    mallverktyg::beloppOchMoms(
+        plan,
+        beloppfältMedRubrikattribut(data, dataHöger, {315, 570, 232, 15}, {315, 570, 232, 15}, {.taMedTotalen = true}),
+        momssammanfattningMedRubrikAttribut(data, data, {49, 570, 177, 89},
+                                            {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}));
 
     // Rows of pages before the last end above the amount-to-pay box, which
     // stands on every page; a delivery note has no box, and its rows end

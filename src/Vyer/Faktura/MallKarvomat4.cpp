@@ -11,12 +11,14 @@
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygFottabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
-
+#include <ranges>
 
 namespace {
 
@@ -68,12 +70,10 @@ void Fakturavy::konfigureraInnehållFörK4() {
 
     // The invoice date stands in the facts on delivery notes too.
     using enum mallverktyg::Fakt;
-    const AttributedString faktatabell =
-        tabellMedData(mallverktyg::fakta(*this, {erReferens, vårReferens, kundnummer, personnummer, personnummer2,
-                                                 fastighetsbeteckning, lägenhetsnummer, leveranssätt, leveransdatum,
-                                                 inköpsordernummer, mottagarensMomsregistreringsnummer, fakturadatum}),
-                      brödtext, brödtext)
-            .tabell;
+    const Datalista fakta =
+        mallverktyg::fakta(*this, {erReferens, vårReferens, kundnummer, personnummer, personnummer2,
+                                   fastighetsbeteckning, lägenhetsnummer, leveranssätt, leveransdatum,
+                                   inköpsordernummer, mottagarensMomsregistreringsnummer, fakturadatum});
     const std::string avsändarland(kod(b.land));
 
     // The invoice address right of the logo, rising towards the invoice
@@ -89,7 +89,7 @@ void Fakturavy::konfigureraInnehållFörK4() {
         if (leveransen)
             rum.block("delivery address", {{AttributedString(rubrikFörLeveransadress(), brödtext), {47, 162, 209, 14}},
                                            {AttributedString(*leveransen, brödtext), {47, 176, 209, 14}}});
-        return rum.block("facts", {faktatabell, {47, 249, 210, 100}},
+        return rum.block("facts", {tabellMedData(fakta, brödtext, brödtext).tabell, {47, 249, 210, 100}},
                          {.avstånd = 4, .förankring = rumsplan::Förankring::påFoten(349)});
     };
     // Where even 70 % does not fit the column, the item table stands lower
@@ -98,14 +98,9 @@ void Fakturavy::konfigureraInnehållFörK4() {
         rumsplan::Rum rum("delivery address and facts", {47, kolumnensTopp, 210, kolumnensFot - kolumnensTopp + nedåt});
         return plan.rymmerUtanAttKapa(kolumn(rum));
     };
-    int nedflyttning = 0;
-    for (int till = 120; nedflyttning < till;) {
-        const int mitt = (nedflyttning + till) / 2;
-        if (kolumnenRyms(mitt))
-            till = mitt;
-        else
-            nedflyttning = mitt + 1;
-    }
+    const auto lägen = std::views::iota(0, 120);
+    const auto först = std::ranges::partition_point(lägen, [&](int nedåt) { return !kolumnenRyms(nedåt); });
+    const int nedflyttning = först == lägen.end() ? 120 : *först;
     kolumn(plan.rum("delivery address and facts",
                     {47, kolumnensTopp, 210, kolumnensFot - kolumnensTopp + nedflyttning}));
 
@@ -126,9 +121,7 @@ void Fakturavy::konfigureraInnehållFörK4() {
     auto fottabell = [&](rumsplan::Rum& rum, const Datalista& data, const Rect& ram) -> rumsplan::Rum& {
         return rum.block("foot table", {tabellMedData(data, fot, fot).tabell, ram, rumsplan::Sättning::tabell});
     };
-    struct Plats {
-        Rect rum, ram;
-    };
+    using Plats = mallverktyg::Fottabell;
     const Plats underNoten{{38, fotraden, 153, fotensFot - fotraden}, {38, 741, 153, 85}};
     const Plats vidVillkoren{{38, fotensTopp, 148, fotensFot - fotensTopp}, {38, 741, 148, 85}};
     auto ryms = [&](const Plats& p, const Datalista& data) {
@@ -159,10 +152,10 @@ void Fakturavy::konfigureraInnehållFörK4() {
         AttributedString beloppet(belopp(f.attBetala()), belopp_);
         const double rubrikensFot = ram.maxX() - mätare.boundingSize(beloppet, {10000, 10000}).width - 3;
         const Rect rubrikrum{ram.x, ram.y, std::max(0.0, rubrikensFot - ram.x), ram.height};
-        plan.rum("amount caption", rubrikrum)
-            .block("amount caption",
-                   {AttributedString(versaler(rubrikFörBeloppAttBetala()), påEnRad(beloppsrubrik)), rubrikrum});
-        plan.text("amount", std::move(beloppet), ram, {.rum = Rect{rubrikrum.maxX(), ram.y, ram.maxX() - rubrikrum.maxX(), ram.height}});
+        plan.text("amount caption", AttributedString(versaler(rubrikFörBeloppAttBetala()), påEnRad(beloppsrubrik)),
+                  rubrikrum);
+        plan.text("amount", std::move(beloppet), ram,
+                  {.rum = Rect{rubrikrum.maxX(), ram.y, ram.maxX() - rubrikrum.maxX(), ram.height}});
         const Rect villkorsrad{272, 304, 278, 20};
         plan.rum("payment terms", villkorsrad)
             .block("payment terms",
@@ -182,13 +175,11 @@ void Fakturavy::konfigureraInnehållFörK4() {
         const int k = n > 2 ? n : 3;
         const double h = (k - 1) * 16 + 161;
         const double y0 = 842 - (h + 17);
-        plan.placerade("amounts",
-                       beloppfältMedRubrikattribut(brödtextHöger, brödtextHöger, {335, y0, 120, 17}, {469, y0, 83, 17},
-                                                   {.radhöjd = 16})
-                           .data,
-                       Sidslag::sista);
-        if (auto moms = momssammanfattningMedRubrikAttribut(liten, liten, {47, 842 - (h + 16), 291, (h + 16) - 160}))
-            plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
+        mallverktyg::beloppOchMoms(
+            plan,
+            beloppfältMedRubrikattribut(brödtextHöger, brödtextHöger, {335, y0, 120, 17}, {469, y0, 83, 17},
+                                        {.radhöjd = 16}),
+            momssammanfattningMedRubrikAttribut(liten, liten, {47, 842 - (h + 16), 291, (h + 16) - 160}));
         plan.text("total", AttributedString(belopp(f.attBetala()), brödtextHöger), {469, 686, 83, 17},
                   {.sidor = Sidslag::sista});
         plan.text("total caption", AttributedString(rubrikFörTotaltBelopp(), totalrubrik), {335, 686, 120, 17},

@@ -12,14 +12,16 @@
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygFottabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
 #include <numbers>
 
-using mallverktyg::Fakt;
+using enum mallverktyg::Fakt;
 
 namespace {
 
@@ -60,18 +62,14 @@ void Fakturavy::konfigureraInnehållFörM() {
     // (every way of payment, a long bank name) reaches the others' foot
     // and the note moves below it.
     rumsplan::Plan plan(*this);
-    constexpr double tabelltopp = 733, tabellfot = 810;
-    auto tabell = [&](rumsplan::Rum& rum, const Datalista& lista) -> rumsplan::Rum& {
-        const Rect& y = rum.yta();
-        return rum.block(rum.namn(), {tabellMedData(lista, etikett, data).tabell,
-                                      {y.x, tabelltopp, y.width, tabellfot - tabelltopp}, rumsplan::Sättning::tabell});
-    };
-    const Datalista betalning = betalningsinformation();
-    rumsplan::Rum betalningsrum("payment", {376, tabelltopp, 165, tabellfot - tabelltopp});
+    const Rect betalningsram{376, 733, 165, 77};
+    rumsplan::Rum betalningen("payment", betalningsram);
+    betalningen.block("payment", {tabellMedData(betalningsinformation(), etikett, data).tabell, betalningsram,
+                                  rumsplan::Sättning::tabell});
     Rect fskattram{466, 792, 100, 24};
     const double betalningsfot =
-        plan.höjd(tabell(betalningsrum, betalning)) > fskattram.y - 2 - tabelltopp ? tabellfot : fskattram.y - 2;
-    if (betalningsfot > fskattram.y) fskattram.y = tabellfot + 2;
+        plan.höjd(betalningen) > fskattram.y - 2 - betalningsram.y ? betalningsram.maxY() : fskattram.y - 2;
+    if (betalningsfot > fskattram.y) fskattram.y = betalningsram.maxY() + 2;
     läggTillInnehållMedRamFörLogotyp(plan, {458, 25, 95, 49}, titel, {43, 57, 388, 20}, påminnelse, {305, 267, 245, 24},
                                      villkor, {61, 670, 466, 34}, fskatt, fskattram);
     plan.text("number", AttributedString(versaler(rubrikFörFakturanummer() + "   " + f.nummer()), nummer),
@@ -80,17 +78,12 @@ void Fakturavy::konfigureraInnehållFörM() {
     // References and dates, the invoice date last, between the number line
     // and the rules of the payment line; a value too wide for its column
     // wraps there.
+    const Datalista referenser =
+        mallverktyg::fakta(*this, {erReferens, vårReferens, kundnummer, personnummer, personnummer2,
+                                   fastighetsbeteckning, lägenhetsnummer, leveransdatum, leveranssätt,
+                                   inköpsordernummer, mottagarensMomsregistreringsnummer, fakturadatum});
     plan.rum("references", {61, 114, 203, 188})
-        .block("references",
-               {tabellMedData(mallverktyg::fakta(*this, {Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer,
-                                                         Fakt::personnummer, Fakt::personnummer2,
-                                                         Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer,
-                                                         Fakt::leveransdatum, Fakt::leveranssätt,
-                                                         Fakt::inköpsordernummer,
-                                                         Fakt::mottagarensMomsregistreringsnummer, Fakt::fakturadatum}),
-                              brödtext, radbrutetVärde)
-                    .tabell,
-                {61, 192, 203, 85}});
+        .block("references", {tabellMedData(referenser, brödtext, radbrutetVärde).tabell, {61, 192, 203, 85}});
 
     if (!följesedel) {
         plan.text("payment terms", AttributedString(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar(), fet),
@@ -106,11 +99,10 @@ void Fakturavy::konfigureraInnehållFörM() {
     // wraps in its own column rather than run under them.
     plan.rum("company name", {43, 713, 503, 20})
         .block("company name", {AttributedString(b.namn, påEnRad(fet)), {43, 713, 503, 14}});
-    tabell(plan.rum("contact", {61, tabelltopp, 147, tabellfot - tabelltopp}),
-           mallverktyg::fakta(*this, {Fakt::säte, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}));
-    tabell(plan.rum("sender", {214, tabelltopp, 156, tabellfot - tabelltopp}),
-           mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}));
-    tabell(plan.rum("payment", {376, tabelltopp, 165, betalningsfot - tabelltopp}), betalning);
+    mallverktyg::företagetsTabeller(*this, plan, etikett, data,
+                                    {{{{61, 733, 147, 77}, {61, 733, 147, 77}},
+                                      {{214, 733, 156, 77}, {214, 733, 156, 77}},
+                                      {{376, 733, 165, betalningsfot - 733}, betalningsram}}});
 
     // Each address under its strip down to above the reminder: a long one
     // wraps and grows, then is set smaller and at last cut there. Each
@@ -134,15 +126,12 @@ void Fakturavy::konfigureraInnehållFörM() {
     else
         plan.rita({Rect{340, 102, 15, 100}, Color::white()});
 
-    plan.placerade("amounts",
-                   beloppfältMedRubrikattribut(brödtext, brödtextHöger, {356, 584, 171, 15}, {356, 584, 171, 15},
-                                               {.taMedTotalen = true})
-                       .data,
-                   Sidslag::sista);
-    if (auto summering = momssammanfattningMedRubrikAttribut(
-            brödtext, brödtext, {69, 583, 180, 79},
-            {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
-        plan.placerade("VAT summary", std::move(*summering), Sidslag::sista);
+    mallverktyg::beloppOchMoms(
+        plan,
+        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {356, 584, 171, 15}, {356, 584, 171, 15},
+                                    {.taMedTotalen = true}),
+        momssammanfattningMedRubrikAttribut(brödtext, brödtext, {69, 583, 180, 79},
+                                            {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}));
 
     plan.artikeltabell({brödtext, data, brödtextHöger, brödtextHöger,
                         {.rubrikutrymme = {68, 384, 459, 15},
