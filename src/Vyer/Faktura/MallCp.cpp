@@ -11,7 +11,6 @@
 #include "Modell/Bokforing.h"
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Land.h"
-#include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygAttBetala.h"
 #include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"

@@ -11,7 +11,6 @@
 #include "Modell/Bokforing.h"
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
-#include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygFottabeller.h"
