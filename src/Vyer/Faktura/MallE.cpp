@@ -9,7 +9,6 @@
 #include "Modell/Bokforing.h"
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Plattform/Strangar.h"
-#include "Vyer/Faktura/MallverktygAttBetala.h"
 #include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/Pilrutor.h"
@@ -169,8 +168,10 @@ void Fakturavy::konfigureraInnehållFörE() {
     mallverktyg::beloppOchMoms(
         plan, beloppfältMedRubrikattribut(data, dataHöger, beloppsram, beloppsram, {.storaBokstäverPåRubriker = true}),
         momssammanfattningMedRubrikAttribut(liten, liten, {60, 420, 238, 48}));
-    mallverktyg::attBetalaIRam(plan, *this, rubrikFörTotaltBelopp(), totalrubrik, totalbelopp,
-                               {340, y0 + beloppsradhöjd * (std::min(n, 3) + 2), 188, 15}, Sidslag::sista);
+    const Rect total{340, y0 + beloppsradhöjd * (std::min(n, 3) + 2), 188, 15};
+    plan.rum("total", total, Sidslag::sista)
+        .block("total", {{AttributedString(belopp(f.attBetala()), totalbelopp), total},
+                         {AttributedString(rubrikFörTotaltBelopp(), totalrubrik), total}});
 
     plan.artikeltabell({kolumnrubrik, data, kolumnrubrik, dataHöger,
                         {.rubrikutrymme = {55, 232, 473, 21},
