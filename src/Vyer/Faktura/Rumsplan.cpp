@@ -604,7 +604,8 @@ std::vector<std::vector<CachatObjekt>> Plan::placeradeRum() {
         for (const CachatObjekt& o : rum.färdiga()) objekt.push_back(o);
         for (const CachatObjekt& o : objekt)
             if (const auto t = textIRam(o, vy_.annanSträngmetod)) planerat.texter.push_back(t->ram);
-        vy_.planeradeRum.push_back(std::move(planerat));
+        // A delivery note shows nothing of an invoice's last page.
+        if (rum.sidor() != Sidslag::sista || !vy_.följesedel) vy_.planeradeRum.push_back(std::move(planerat));
         ut.push_back(std::move(objekt));
     }
     return ut;
