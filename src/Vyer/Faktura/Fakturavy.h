@@ -175,6 +175,12 @@ struct Titelrum {
     Sidslag villkorensSidor = Sidslag::alla;
 };
 
+// Where the item rows reach down to on the last page and on those before
+// it (Fakturavy::planeraTabellensRum).
+struct Radernasfötter {
+    double sista = 0, övriga = 0;
+};
+
 // Defined after the class: it holds the class's EgnaRubriker.
 struct Kolumnval;
 
@@ -323,8 +329,9 @@ public:
     // reaches below its line: in the string mode that stands strings on
     // their frame's foot, its descenders.
     double underFortsättningsraden(const TextAttributes& attribut, double bredd) const;
-    // `underRamen`: how far what the rows set reaches below their room.
-    void planeraTabellensRum(const Rect& datautrymme, double höjdPåÖvrigaSidor, double meddelandetsNederkant = 0,
+    // The rooms of the rows, recorded in planeradeRum, down to where the
+    // rows reach (`fötter`) where that is lower, and `underRamen` more.
+    void planeraTabellensRum(const Rect& datautrymme, double höjdPåÖvrigaSidor, const Radernasfötter& fötter = {},
                              double underRamen = 0);
 
     int antalBeloppsrader(bool räknaMedTotalen) const;

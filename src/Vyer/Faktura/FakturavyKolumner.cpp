@@ -227,17 +227,18 @@ void cellerAvFleraRaderRadvis(const TextMeasurer& mätare, Kolumntabell& tabell)
 
 }  // namespace
 
-void Fakturavy::planeraTabellensRum(const Rect& datautrymme, double höjdPåÖvrigaSidor, double meddelandetsNederkant,
+void Fakturavy::planeraTabellensRum(const Rect& datautrymme, double höjdPåÖvrigaSidor, const Radernasfötter& fötter,
                                     double underRamen) {
-    // The rows' room from the row base down by what each page gives them;
-    // on the last page down to the message's foot where that stands lower.
+    // The rows' room from the row base down by what each page gives them,
+    // or lower where the rows reach: the message on the last page, a
+    // continuation line ending a page for the last page's content.
     const double radbas = datautrymme.y + Kolumnval::radbasensFörskjutning;
-    const double sista =
-        std::max(följesedel ? höjdPåÖvrigaSidor : datautrymme.height, meddelandetsNederkant - radbas);
+    const double sista = std::max(följesedel ? höjdPåÖvrigaSidor : datautrymme.height, fötter.sista - radbas);
+    const double övriga = std::max(höjdPåÖvrigaSidor, fötter.övriga - radbas);
     planeradeRum.push_back(
         {"items", {datautrymme.x, radbas, datautrymme.width, sista + underRamen}, Sidslag::sista, {}});
-    planeradeRum.push_back({"items", {datautrymme.x, radbas, datautrymme.width, höjdPåÖvrigaSidor + underRamen},
-                            Sidslag::övriga, {}});
+    planeradeRum.push_back(
+        {"items", {datautrymme.x, radbas, datautrymme.width, övriga + underRamen}, Sidslag::övriga, {}});
 }
 
 void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrikattribut,
@@ -395,11 +396,11 @@ std::shared_ptr<MättArtikeltabell> Fakturavy::mätArtikeltabell(const TextAttri
 }
 
 void Fakturavy::läggUtArtikeltabell(MättArtikeltabell& t, std::optional<double> meddelandetsFot) {
-    double meddelandetsNederkant = 0;
+    Radernasfötter fötter;
     innehållFörVarjeSida =
         sidorMedRader(*this, std::move(t.tabell),
                       {t.data, t.högerData, t.datautrymme, t.höjdPåÖvrigaSidor, t.alternerandeRadfärg, meddelandetsFot,
-                       t.meddelandetUnderRaderna, &meddelandetsNederkant});
-    planeraTabellensRum(t.datautrymme, t.höjdPåÖvrigaSidor, meddelandetsNederkant,
+                       t.meddelandetUnderRaderna, &fötter.sista, &fötter.övriga});
+    planeraTabellensRum(t.datautrymme, t.höjdPåÖvrigaSidor, fötter,
                         underFortsättningsraden(t.högerData, t.datautrymme.width));
 }

@@ -45,6 +45,10 @@ public:
         if (!sida.empty()) {
             rad(medSidnummer("\u2026 continued on page %d", sidor.size() + 2, språk_), radbas_ + y,
                 radräknare % 2 == 0);
+            // A page ended for the last page's content (the last row or
+            // the message) has its line where the last page's room allows.
+            if (p_.övrigaSidornasNederkant)
+                *p_.övrigaSidornasNederkant = std::max(*p_.övrigaSidornasNederkant, radbas_ + y + fortsättningsrad);
             sidor.push_back(std::move(sida));
             vy_.kontrolleraSidantal(sidor.size() + 1);
         }
