@@ -69,7 +69,7 @@ void Fakturavy::konfigureraInnehållFörFL() {
     const bool iRamen = ryms(registrering, registreringsram, registreringsram);
     läggTillInnehållMedRamFörLogotyp(plan, logotypram, titel, {163, 263, 375, 49}, påminnelse, {395, 66, 164, 26},
                                      villkor, {292, 624, 257, 43}, villkor, iRamen ? fskattsram : Rect{});
-    auto& rummet = tabell(plan.rum("registration", {23, 719, 171, iRamen ? 84 : 836 - 719}), registrering,
+    auto& rummet = tabell(plan.rum("registration", {23, 719, 171, iRamen ? 84.0 : 836.0 - 719}), registrering,
                           registreringsram);
     if (auto fskatt = fskattSomVisas(*this); fskatt && !iRamen)
         rummet.block("F-tax note", {AttributedString(*fskatt, villkor), fskattsram},

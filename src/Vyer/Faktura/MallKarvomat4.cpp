@@ -18,7 +18,6 @@
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
-#include <ranges>
 
 namespace {
 
@@ -98,9 +97,14 @@ void Fakturavy::konfigureraInnehållFörK4() {
         rumsplan::Rum rum("delivery address and facts", {47, kolumnensTopp, 210, kolumnensFot - kolumnensTopp + nedåt});
         return plan.rymmerUtanAttKapa(kolumn(rum));
     };
-    const auto lägen = std::views::iota(0, 120);
-    const auto först = std::ranges::partition_point(lägen, [&](int nedåt) { return !kolumnenRyms(nedåt); });
-    const int nedflyttning = först == lägen.end() ? 120 : *först;
+    int nedflyttning = 0, längst = 120;
+    while (nedflyttning < längst) {
+        const int mitt = (nedflyttning + längst) / 2;
+        if (kolumnenRyms(mitt))
+            längst = mitt;
+        else
+            nedflyttning = mitt + 1;
+    }
     kolumn(plan.rum("delivery address and facts",
                     {47, kolumnensTopp, 210, kolumnensFot - kolumnensTopp + nedflyttning}));
 
