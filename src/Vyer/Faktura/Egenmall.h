@@ -1,8 +1,8 @@
 #pragma once
 // The user-template layout between its files: the fields with their frames
-// turned into page coordinates, what each field shows, its text fitted to
-// its frame, and the two ways of laying the items out (FakturavyMallar.cpp,
-// EgenmallVarden.cpp, EgenmallText.cpp, EgenmallPoster.cpp).
+// turned into page coordinates, what each field shows, and the two ways of
+// laying the items out (FakturavyMallar.cpp, EgenmallVarden.cpp,
+// EgenmallPoster.cpp).
 #include "Modell/Fakturor/Fakturafalt.h"
 #include "Plattform/Ritning/Image.h"
 #include "Plattform/NumberFormatter.h"
@@ -34,10 +34,6 @@ struct Fält {
 std::vector<Fält> fältPåSidan(const std::vector<Fakturafält>& gemensamma, const std::vector<Fakturafält>& egna,
                               double mediaboxhöjd);
 
-// (x, y, w, h) measured upward from the foot of a page `sidhöjd` high, as
-// the page's own top-down frame.
-Rect vänd(const Rect& lagrad, double sidhöjd);
-
 // What a field's text is drawn with: the style's attributes, its archived
 // font mapped to a face we have; the alignment replaced when one is given.
 TextAttributes attribut(const Stil& stil, std::optional<TextAlignment> justering = std::nullopt);
@@ -63,14 +59,6 @@ using Värde = std::variant<std::string, std::shared_ptr<const Image>>;
 // what the invoice or the ledger does not have.
 std::optional<Värde> sidvärde(const Körning& k, Fakturafält::Id id, Size ram);
 
-// A field's text in its frame, the frame the user drew: as it is where it
-// fits; else set smaller, down to 70 %, and then cut with an ellipsis,
-// never past the frame. With full text layout (`medTextlayout`) or the
-// older string handling it wraps to the frame's width; in the newer, a
-// plain text stands on one line at the frame's foot, unless the frame
-// holds two of its lines and one is too narrow for it even at 70 %.
-CachatObjekt textIFält(const Fakturavy& vy, AttributedString text, const Rect& ram, bool medTextlayout);
-
 bool ärRadfält(Fakturafält::Id id);
 // What a line field shows for the item numbered `n` from 1.
 std::optional<std::string> radvärde(const Körning& k, Fakturafält::Id id, const Fakturapostliknande& post, int n);
@@ -78,8 +66,12 @@ std::optional<std::string> radvärde(const Körning& k, Fakturafält::Id id, con
 // The items one row per item, the line fields as columns, flowing over as
 // many pages as they need. Fills the view's page list.
 void läggUtRader(Körning& k, const std::vector<Fält>& fält);
+// Where the item table's rows stand on the last page: from its row base,
+// below the contents field's top, down by the field's height and what a
+// continuation line's descenders take below it.
+Rect radernasRum(const Fakturavy& vy, const Fält& rubriker, const Fält& innehåll);
 // The items in the shared item table between the heading field and the
-// contents field. Fills the view's page list.
-void läggUtTabell(Körning& k, const Fält& rubriker, const Fält& innehåll);
+// contents field, on the plan.
+void läggUtTabell(rumsplan::Plan& plan, const Fält& rubriker, const Fält& innehåll, const Rect& rader);
 
 }  // namespace egenmall

@@ -5,6 +5,7 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Vyer/Faktura/Celldelning.h"
 #include "Vyer/Faktura/Egenmall.h"
+#include "Vyer/Faktura/Rumsplan.h"
 
 #include <algorithm>
 #include <array>
@@ -23,28 +24,6 @@ constexpr size_t antalRadfält = size_t(Id::LineUnit) - size_t(Id::LineNumber) +
 // The height of the line that opens a continuation page of the item table:
 // a page no taller than it has no room for a row.
 constexpr double fortsättningsrad = 15;
-
-// One item's values, worked out once per kind of line field.
-class Radvärden {
-public:
-    Radvärden(const Körning& k, const Fakturapostliknande& post, int n) : k_(k), post_(post), n_(n) {}
-
-    const std::optional<std::string>& operator[](Id id) {
-        const size_t i = size_t(id) - size_t(Id::LineNumber);
-        if (!klara_[i]) {
-            värden_[i] = radvärde(k_, id, post_, n_);
-            klara_[i] = true;
-        }
-        return värden_[i];
-    }
-
-private:
-    const Körning& k_;
-    const Fakturapostliknande& post_;
-    int n_;
-    std::array<std::optional<std::string>, antalRadfält> värden_;
-    std::array<bool, antalRadfält> klara_{};
-};
 
 // One cell of a row: its field, its text and how tall it sets. In the
 // newer string handling a plain string is one line on its frame's foot,
@@ -104,13 +83,15 @@ void läggUtRader(Körning& k, const std::vector<Fält>& fält) {
     };
     int n = 1;
     for (const Fakturapostliknande* post : poster) {
-        Radvärden värden(k, *post, n);
+        // Each kind of value once an item, however many fields show it.
+        std::array<std::optional<std::optional<std::string>>, antalRadfält> värden;
         std::vector<Radcell> celler;
         double höjd = 0;
         for (const Fält* f : kolumner) {
-            const auto& värde = värden[*f->id];
-            if (!värde) continue;
-            Radcell cell = radcell(vy, *f, AttributedString(*värde, attribut(*f->stil)), områdetsHöjd);
+            auto& värde = värden[size_t(*f->id) - size_t(Id::LineNumber)];
+            if (!värde) värde = radvärde(k, *f->id, *post, n);
+            if (!*värde) continue;
+            Radcell cell = radcell(vy, *f, AttributedString(**värde, attribut(*f->stil)), områdetsHöjd);
             höjd = std::max(höjd, cell.höjd);
             celler.push_back(std::move(cell));
         }
@@ -142,19 +123,22 @@ void läggUtRader(Körning& k, const std::vector<Fält>& fält) {
     if (!sida.empty() || poster.empty()) vy.innehållFörVarjeSida.push_back(std::move(sida));
 }
 
-void läggUtTabell(Körning& k, const Fält& rubriker, const Fält& innehåll) {
-    const double x = std::min(rubriker.ram.x, innehåll.ram.x);
+Rect radernasRum(const Fakturavy& vy, const Fält& rubriker, const Fält& innehåll) {
     const double bredd = std::min(rubriker.ram.width, innehåll.ram.width);
+    return {std::min(rubriker.ram.x, innehåll.ram.x), innehåll.ram.y + Kolumnval::radbasensFörskjutning, bredd,
+            innehåll.ram.height + vy.underFortsättningsraden(attribut(*innehåll.stil, TextAlignment::right), bredd)};
+}
+
+void läggUtTabell(rumsplan::Plan& plan, const Fält& rubriker, const Fält& innehåll, const Rect& rader) {
     // Rows that no later page has room for stay on the first, whole,
     // instead of being cut away to nothing page after page.
     double höjdPåÖvrigaSidor = innehåll.ram.height;
     if (höjdPåÖvrigaSidor <= fortsättningsrad) höjdPåÖvrigaSidor = std::numeric_limits<double>::infinity();
-    k.vy.läggTillKolumnerMedRubrikattribut(attribut(*rubriker.stil), attribut(*innehåll.stil),
-                                           attribut(*rubriker.stil, TextAlignment::right),
-                                           attribut(*innehåll.stil, TextAlignment::right),
-                                           {.rubrikutrymme = Rect{x, rubriker.ram.y, bredd, rubriker.ram.height},
-                                            .datautrymme = Rect{x, innehåll.ram.y, bredd, innehåll.ram.height},
-                                            .höjdPåÖvrigaSidor = höjdPåÖvrigaSidor});
+    plan.artikeltabell({attribut(*rubriker.stil), attribut(*innehåll.stil),
+                        attribut(*rubriker.stil, TextAlignment::right), attribut(*innehåll.stil, TextAlignment::right),
+                        {.rubrikutrymme = Rect{rader.x, rubriker.ram.y, rader.width, rubriker.ram.height},
+                         .datautrymme = Rect{rader.x, innehåll.ram.y, rader.width, innehåll.ram.height},
+                         .höjdPåÖvrigaSidor = höjdPåÖvrigaSidor}});
 }
 
 }  // namespace egenmall

@@ -13,6 +13,7 @@
 #include "Vyer/Faktura/Betalkodsbilder.h"
 #include "Vyer/Faktura/Egenmall.h"
 
+#include <algorithm>
 #include <exception>
 
 namespace egenmall {
@@ -27,28 +28,12 @@ constexpr DecimalBehavior helaNedåt{RoundingMode::down, 0, false, false, false}
 
 // What a delivery note does not show: prices, amounts and when to pay.
 bool doldPåFöljesedel(Id id) {
-    switch (id) {
-        case Id::Reminder:
-        case Id::TotalVat:
-        case Id::TotalInclVat:
-        case Id::TotalExclVat:
-        case Id::Rounding:
-        case Id::TotalAmountWhole:
-        case Id::TotalAmountCent:
-        case Id::DueDate:
-        case Id::ROT_RUT_amount:
-        case Id::LinePrice:
-        case Id::LinePriceInclVat:
-        case Id::LineVatLevel:
-        case Id::LineVatAmount:
-        case Id::LineTotalExclVat:
-        case Id::LineTotalInclVat:
-            return true;
-        default:
-            return false;
-    }
+    static constexpr Id dolda[] = {Id::Reminder, Id::TotalVat, Id::TotalInclVat, Id::TotalExclVat, Id::Rounding,
+                                   Id::TotalAmountWhole, Id::TotalAmountCent, Id::DueDate, Id::ROT_RUT_amount,
+                                   Id::LinePrice, Id::LinePriceInclVat, Id::LineVatLevel, Id::LineVatAmount,
+                                   Id::LineTotalExclVat, Id::LineTotalInclVat};
+    return std::find(std::begin(dolda), std::end(dolda), id) != std::end(dolda);
 }
-
 
 // The amount to pay in whole units and hundredths, each cut toward zero
 // and carrying the amount's sign, as a giro form's two boxes show it.
@@ -72,10 +57,6 @@ HelaOchDelar helaOchDelar(const Decimal& belopp) {
 std::optional<std::string> datum(const std::optional<Datum>& d) {
     if (!d) return std::nullopt;
     return Fakturavy::datumtext(*d);
-}
-
-std::optional<std::string> momsregistreringsnummer(const std::optional<std::string>& nummer) {
-    return nummer.value_or("");
 }
 
 std::string ort(const Bokföring& b) {
@@ -149,25 +130,21 @@ std::optional<std::string> text(const Körning& k, Id id) {
     const Fakturaliknande& f = k.vy.f;
     const Bokföring& b = k.vy.b;
     const Fakturavy& vy = k.vy;
+    auto adress = [&](const std::optional<Adress>& a, bool attention) -> std::optional<std::string> {
+        if (!a) return std::nullopt;
+        return a->formatteradFörAvsändarland(b.adress.land, attention);
+    };
     switch (id) {
-        case Id::RecipientAddress: {
-            auto adress = f.mottagaradress();
-            if (!adress) return std::nullopt;
-            return adress->formatteradFörAvsändarland(b.adress.land, k.mottagareMedAttention);
-        }
+        case Id::RecipientAddress: return adress(f.mottagaradress(), k.mottagareMedAttention);
         case Id::RecipientCompany: return f.företag();
         case Id::RecipientPerson: return f.erReferens();
         case Id::Reminder: return f.påminnelsetextIFakturamall(&k.mall);
         case Id::Title: return f.rubriktextIFakturamall(&k.mall, vy.följesedel);
         case Id::Number: return f.nummer();
         case Id::SenderPerson: return f.vårReferens();
-        case Id::DeliveryAddress: {
-            auto adress = f.leveransadress();
-            if (!adress) return std::nullopt;
-            return adress->formatteradFörAvsändarland(b.adress.land, true);
-        }
+        case Id::DeliveryAddress: return adress(f.leveransadress(), true);
         case Id::DeliveryMethod: return f.leveranssätt();
-        case Id::RecipientVatNo: return momsregistreringsnummer(f.momsregistreringsnummer());
+        case Id::RecipientVatNo: return f.momsregistreringsnummer().value_or("");
         case Id::SenderCompany: return b.namn;
         case Id::Email: return b.email;
         case Id::Fax: return b.fax;
@@ -175,7 +152,7 @@ std::optional<std::string> text(const Körning& k, Id id) {
         case Id::SenderAddress: return b.adress.formatteradFörMottagarland(b.adress.land, true);
         case Id::SenderCompanyCity: return ort(b);
         case Id::OrganisationID: return b.organisationsnummer;
-        case Id::VatNo: return momsregistreringsnummer(b.momsregistreringsnummer());
+        case Id::VatNo: return b.momsregistreringsnummer().value_or("");
         case Id::WebPage: return b.hemsida;
         case Id::TotalVat: return vy.belopp(f.momsbelopp());
         case Id::TotalInclVat: return vy.belopp(f.attBetala());
@@ -216,33 +193,11 @@ std::optional<std::string> text(const Körning& k, Id id) {
             return avdragsuppgift(f.skatteavdrag(), id);
         case Id::ROT_RUT_amount: return vy.belopp(f.avdragsbelopp().value_or(noll));
         case Id::Swish: return b.swish;
-        // What the month and year fields should show is not settled.
-        case Id::Month:
-        case Id::Year:
-        // Images, and what the items and the page numbers fill in.
-        case Id::QRCode:
-        case Id::Logo:
-        case Id::BarCode:
-        case Id::PageNumber:
-        case Id::PageCount:
-        case Id::LineNumber:
-        case Id::LineArticleNumber:
-        case Id::LineArticleName:
-        case Id::LineComment:
-        case Id::LineDiscount:
-        case Id::LineQuantity:
-        case Id::LinePrice:
-        case Id::LinePriceInclVat:
-        case Id::LineVatLevel:
-        case Id::LineVatAmount:
-        case Id::LineTotalExclVat:
-        case Id::LineTotalInclVat:
-        case Id::LineUnit:
-        case Id::LineContents:
-        case Id::LineHeaders:
-            return std::nullopt;
+        // What the month and year fields should show is not settled; the
+        // images, the item fields and the page numbers are filled in
+        // elsewhere.
+        default: return std::nullopt;
     }
-    return std::nullopt;
 }
 
 }  // namespace

@@ -141,6 +141,10 @@ struct PlaneratRum {
     Rect yta;
     Sidslag sidor = Sidslag::alla;
     std::vector<Rect> texter;
+    // Of a room in a turned system: `yta` is its box on the page, the room
+    // itself `iSystemet` there.
+    std::optional<AffineTransform> vridning;
+    Rect iSystemet;
 };
 
 // The rooms of the title block's texts where they are not their frames
@@ -149,6 +153,12 @@ struct PlaneratRum {
 struct Titelrum {
     std::optional<Rect> titel, påminnelse, villkor, fskatt;
     Sidslag villkorensSidor = Sidslag::alla;
+};
+
+// Where the item rows reach down to on the last page and on those before
+// it (Fakturavy::planeraTabellensRum).
+struct Radernasfötter {
+    double sista = 0, övriga = 0;
 };
 
 // Defined after the class: it holds the class's EgnaRubriker.
@@ -293,8 +303,16 @@ public:
     // Its second pass: the rows page by page, which makes the pages; the
     // message on the last page ends above `meddelandetsFot` where given.
     void läggUtArtikeltabell(MättArtikeltabell& tabell, std::optional<double> meddelandetsFot);
-    // The rooms of the rows, recorded in planeradeRum.
-    void planeraTabellensRum(const Rect& datautrymme, double höjdPåÖvrigaSidor);
+    // The rooms of the rows, recorded in planeradeRum; the last page's
+    // reaches down to the message's foot where that stands lower.
+    // How far a continuation line in `attribut`, in rows `bredd` wide,
+    // reaches below its line: in the string mode that stands strings on
+    // their frame's foot, its descenders.
+    double underFortsättningsraden(const TextAttributes& attribut, double bredd) const;
+    // The rooms of the rows, recorded in planeradeRum, down to where the
+    // rows reach (`fötter`) where that is lower, and `underRamen` more.
+    void planeraTabellensRum(const Rect& datautrymme, double höjdPåÖvrigaSidor, const Radernasfötter& fötter = {},
+                             double underRamen = 0);
 
     int antalBeloppsrader(bool räknaMedTotalen) const;
     struct Beloppsfält {

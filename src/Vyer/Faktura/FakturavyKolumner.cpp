@@ -227,13 +227,18 @@ void cellerAvFleraRaderRadvis(const TextMeasurer& mätare, Kolumntabell& tabell)
 
 }  // namespace
 
-void Fakturavy::planeraTabellensRum(const Rect& datautrymme, double höjdPåÖvrigaSidor) {
-    // The rows' room from the row base down by what each page gives them.
+void Fakturavy::planeraTabellensRum(const Rect& datautrymme, double höjdPåÖvrigaSidor, const Radernasfötter& fötter,
+                                    double underRamen) {
+    // The rows' room from the row base down by what each page gives them,
+    // or lower where the rows reach: the message on the last page, a
+    // continuation line ending a page for the last page's content.
     const double radbas = datautrymme.y + Kolumnval::radbasensFörskjutning;
-    const double sista = följesedel ? höjdPåÖvrigaSidor : datautrymme.height;
-    planeradeRum.push_back({"items", {datautrymme.x, radbas, datautrymme.width, sista}, Sidslag::sista, {}});
+    const double sista = std::max(följesedel ? höjdPåÖvrigaSidor : datautrymme.height, fötter.sista - radbas);
+    const double övriga = std::max(höjdPåÖvrigaSidor, fötter.övriga - radbas);
     planeradeRum.push_back(
-        {"items", {datautrymme.x, radbas, datautrymme.width, höjdPåÖvrigaSidor}, Sidslag::övriga, {}});
+        {"items", {datautrymme.x, radbas, datautrymme.width, sista + underRamen}, Sidslag::sista, {}});
+    planeradeRum.push_back(
+        {"items", {datautrymme.x, radbas, datautrymme.width, övriga + underRamen}, Sidslag::övriga, {}});
 }
 
 void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrikattribut,
@@ -244,6 +249,18 @@ void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrika
     rumsplan::Plan plan(*this);
     plan.artikeltabell({rubrikattribut, dataattribut, högerställdaRubrikattribut, högerställdaDataattribut, val});
     std::move(plan).placera();
+}
+
+double Fakturavy::underFortsättningsraden(const TextAttributes& attribut, double bredd) const {
+    // Where strings stand on their frame's foot, a continuation line's
+    // descenders hang below its line.
+    if (!annanSträngmetod) return 0;
+    constexpr double höjd = 15;
+    double under = 0;
+    const AttributedString rad("\u2026 continued on page 2", attribut);
+    for (const Rect& r : mätare.extent(rad, {0, 0, bredd, höjd}, TextDrawingMode::baselineAtFoot).lines)
+        under = std::max(under, r.maxY() - höjd);
+    return under;
 }
 
 std::shared_ptr<MättArtikeltabell> Fakturavy::mätArtikeltabell(const TextAttributes& rubrikattribut,
@@ -379,9 +396,11 @@ std::shared_ptr<MättArtikeltabell> Fakturavy::mätArtikeltabell(const TextAttri
 }
 
 void Fakturavy::läggUtArtikeltabell(MättArtikeltabell& t, std::optional<double> meddelandetsFot) {
-    planeraTabellensRum(t.datautrymme, t.höjdPåÖvrigaSidor);
+    Radernasfötter fötter;
     innehållFörVarjeSida =
         sidorMedRader(*this, std::move(t.tabell),
                       {t.data, t.högerData, t.datautrymme, t.höjdPåÖvrigaSidor, t.alternerandeRadfärg, meddelandetsFot,
-                       t.meddelandetUnderRaderna});
+                       t.meddelandetUnderRaderna, &fötter.sista, &fötter.övriga});
+    planeraTabellensRum(t.datautrymme, t.höjdPåÖvrigaSidor, fötter,
+                        underFortsättningsraden(t.högerData, t.datautrymme.width));
 }

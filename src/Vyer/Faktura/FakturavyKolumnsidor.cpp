@@ -45,6 +45,10 @@ public:
         if (!sida.empty()) {
             rad(medSidnummer("\u2026 continued on page %d", sidor.size() + 2, språk_), radbas_ + y,
                 radräknare % 2 == 0);
+            // A page ended for the last page's content (the last row or
+            // the message) has its line where the last page's room allows.
+            if (p_.övrigaSidornasNederkant)
+                *p_.övrigaSidornasNederkant = std::max(*p_.övrigaSidornasNederkant, radbas_ + y + fortsättningsrad);
             sidor.push_back(std::move(sida));
             vy_.kontrolleraSidantal(sidor.size() + 1);
         }
@@ -152,6 +156,7 @@ std::vector<std::vector<CachatObjekt>> sidorMedRader(const Fakturavy& vy, Kolumn
         const double mitt = s.radbas() + sistaSidan - h - ledigt * 0.5 + radbasensFörskjutning;
         const double överkant = std::max(s.radbas() + s.y, std::min(mitt, s.radbas() + gräns - h));
         s.sida.emplace_back(meddelande->text, Rect{X, överkant, W, h});
+        if (p.meddelandetsNederkant) *p.meddelandetsNederkant = överkant + h;
     };
     // One row, or one part of a row, `höjd` high at the page's y.
     auto placeraRad = [&](double höjd, auto&& cellerna) {

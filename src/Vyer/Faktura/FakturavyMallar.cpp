@@ -1,22 +1,20 @@
-// User templates: fields placed over the template's own background page.
-// Every field but the item fields shows on every page; the items go either
-// in rows under the line fields or in the shared item table; page numbers
-// come last, once the pages are known.
+// User templates: fields placed over the template's own background page,
+// on one plan. Every field but the item fields shows on every page, each
+// text alone in a room of its frame; the items go either in rows under the
+// line fields or in the shared item table; page numbers come once the
+// pages are known.
 #include "Modell/Adress.h"
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Fakturor/Fakturamall.h"
 #include "Plattform/Ritning/FontRegistry.h"
 #include "Plattform/Lokal.h"
 #include "Vyer/Faktura/Egenmall.h"
+#include "Vyer/Faktura/Rumsplan.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace egenmall {
-
-Rect vänd(const Rect& lagrad, double sidhöjd) {
-    return {lagrad.x, sidhöjd - (lagrad.y + lagrad.height), lagrad.width, lagrad.height};
-}
 
 std::vector<Fält> fältPåSidan(const std::vector<Fakturafält>& gemensamma, const std::vector<Fakturafält>& egna,
                               double mediaboxhöjd) {
@@ -24,7 +22,8 @@ std::vector<Fält> fältPåSidan(const std::vector<Fakturafält>& gemensamma, co
     ut.reserve(gemensamma.size() + egna.size());
     for (const auto* lista : {&gemensamma, &egna})
         for (const Fakturafält& f : *lista) {
-            const Rect ram = vänd(f.ram, mediaboxhöjd);
+            // Stored upward from the page's foot.
+            const Rect ram{f.ram.x, mediaboxhöjd - (f.ram.y + f.ram.height), f.ram.width, f.ram.height};
             if (!f.ram.isFinite() || !ram.isFinite() || f.ram.width < 0 || f.ram.height < 0) continue;
             ut.push_back({f.id, &f.stil, ram});
         }
@@ -64,11 +63,27 @@ using Id = Fakturafält::Id;
 // string mode.
 bool medTextlayout(Id id) { return id == Id::RecipientAddress || id == Id::SenderAddress || id == Id::FreeText; }
 
-CachatObjekt objekt(const Fakturavy& vy, const egenmall::Fält& fält, egenmall::Värde värde) {
+// A field's room: its frame, less its top where the item rows reach into
+// it (they stand a row base below the contents field's top).
+std::optional<Rect> rumFör(const Rect& ram, const std::optional<Rect>& rader) {
+    if (!rader || !ram.intersects(*rader) || ram.minY() < rader->minY() || ram.maxY() <= rader->maxY())
+        return std::nullopt;
+    return Rect{ram.x, rader->maxY(), ram.width, ram.maxY() - rader->maxY()};
+}
+
+// A field's value on the plan: an image drawn in its frame, a text alone
+// in its room.
+void visa(rumsplan::Plan& plan, const Fakturavy& vy, const egenmall::Fält& fält, egenmall::Värde värde,
+          const std::optional<Rect>& rader) {
     if (auto* bild = std::get_if<std::shared_ptr<const Image>>(&värde))
-        return {std::nullopt, std::nullopt, cachad::image{std::move(*bild), fält.ram}};
-    return egenmall::textIFält(vy, AttributedString(std::get<std::string>(värde), egenmall::attribut(*fält.stil)),
-                               fält.ram, vy.annanSträngmetod && medTextlayout(*fält.id));
+        return plan.rita({std::nullopt, std::nullopt, cachad::image{std::move(*bild), fält.ram}});
+    AttributedString text(std::get<std::string>(värde), egenmall::attribut(*fält.stil));
+    // An empty text still stands for the field, drawing nothing.
+    if (text.empty()) return plan.rita(CachatObjekt(std::move(text), fält.ram));
+    using rumsplan::Sättning;
+    const bool tabell = vy.annanSträngmetod && medTextlayout(*fält.id);
+    plan.text(std::string(kod(*fält.id)), std::move(text), fält.ram,
+              {.rum = rumFör(fält.ram, rader), .sättning = tabell ? Sättning::tabell : Sättning::sträng});
 }
 
 const egenmall::Fält* förstaMed(const std::vector<egenmall::Fält>& fält, Id id) {
@@ -119,29 +134,30 @@ void Fakturavy::uppdateraMedFakturamall(const Fakturamall& mall) {
         if (fä.id == Id::Logo) logotypramar.push_back(fä.ram.size());
     läsLogotypenFör(logotypramar);
 
-    for (const auto& fä : fält) {
-        if (!fä.id) continue;
-        if (auto värde = egenmall::sidvärde(k, *fä.id, fä.ram.size())) innehållFörAllaSidor.push_back(objekt(*this, fä, *värde));
-    }
-
     const auto* rubriker = förstaMed(fält, Id::LineHeaders);
     const auto* innehåll = förstaMed(fält, Id::LineContents);
-    if (rubriker || innehåll) {
-        // One of the pair alone has nowhere to put the table.
-        if (rubriker && innehåll) egenmall::läggUtTabell(k, *rubriker, *innehåll);
-    } else {
-        egenmall::läggUtRader(k, fält);
-    }
-    // A template without a place for the items still shows its fields.
-    if (innehållFörVarjeSida.empty()) innehållFörVarjeSida.emplace_back();
+    std::optional<Rect> rader;
+    if (rubriker && innehåll) rader = egenmall::radernasRum(*this, *rubriker, *innehåll);
 
-    const int antal = antalSidor();
+    rumsplan::Plan plan(*this);
     for (const auto& fä : fält) {
-        if (fä.id == Id::PageCount) {
-            innehållFörAllaSidor.push_back(objekt(*this, fä, std::to_string(antal)));
-        } else if (fä.id == Id::PageNumber) {
-            for (int p = 1; p <= antal; ++p)
-                innehållFörVarjeSida[size_t(p - 1)].push_back(objekt(*this, fä, std::to_string(p)));
+        if (!fä.id) continue;
+        if (auto värde = egenmall::sidvärde(k, *fä.id, fä.ram.size())) {
+            visa(plan, *this, fä, std::move(*värde), rader);
+        } else if (fä.id == Id::PageNumber || fä.id == Id::PageCount) {
+            plan.sidtal(std::string(kod(*fä.id)),
+                        fä.id == Id::PageNumber ? rumsplan::Plan::Sidtal::sidan : rumsplan::Plan::Sidtal::antal,
+                        egenmall::attribut(*fä.stil), fä.ram);
         }
     }
+
+    if (rader) {
+        egenmall::läggUtTabell(plan, *rubriker, *innehåll, *rader);
+    } else {
+        // One of the pair alone has nowhere to put the table.
+        if (!rubriker && !innehåll) egenmall::läggUtRader(k, fält);
+        // A template without a place for the items still shows its fields.
+        if (innehållFörVarjeSida.empty()) innehållFörVarjeSida.emplace_back();
+    }
+    std::move(plan).placera();
 }

@@ -5,14 +5,12 @@
 // invoice in English, else Finnish with Swedish beneath), the payee's
 // account, the payer's address, the due date, the amount, and for a ledger
 // in Finland the creditor reference and the bank barcode, or the reason
-// the barcode cannot be made in its place. What is filled in for the payer
-// (the recipient's name, the message, the payer's address) stands in rooms
-// of the template's plan; the rest is returned.
+// the barcode cannot be made in its place: every text in a room of the
+// template's plan, the lines and the barcode drawings of it.
 #include "Vyer/Faktura/Fakturavy.h"
 #include "Vyer/Faktura/Rumsplan.h"
 
 #include <string>
-#include <vector>
 
 struct Giroblankettstilar {
     TextAttributes etikett;  // "IBAN", "BIC", "Euro"
@@ -24,8 +22,7 @@ struct Giroblankettstilar {
 // `normal7`, the notice in `normal6`, the values in `normal9`, all black.
 Giroblankettstilar giroblankettstilar(const Font& normal7, const Font& normal6, const Font& normal9);
 
-std::vector<CachatObjekt> finskGiroblankett(const Fakturavy& vy, const Giroblankettstilar& stilar,
-                                            rumsplan::Plan& plan);
+void finskGiroblankett(const Fakturavy& vy, const Giroblankettstilar& stilar, rumsplan::Plan& plan);
 
 // The amount as the slip writes it: two decimals after a comma, without
 // grouping or currency, whatever the machine's locale ("1234,50").

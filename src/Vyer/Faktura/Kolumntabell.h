@@ -56,6 +56,12 @@ struct Radplacering {
     std::optional<Color> alternerandeRadfärg;
     std::optional<double> meddelandetsFot;  // Kolumnval::meddelandetsFot
     bool meddelandetUnderRaderna = false;   // Kolumnval::meddelandetUnderRaderna
+    // Where the message ends on the last page, told back when it stands
+    // there.
+    double* meddelandetsNederkant = nullptr;
+    // Where the lowest continuation line of the pages before the last
+    // ends, told back.
+    double* övrigaSidornasNederkant = nullptr;
 };
 
 // The pages of the item rows, at least one, with the continuation lines,

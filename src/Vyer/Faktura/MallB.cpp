@@ -10,15 +10,13 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
-#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 #include <numbers>
-
-using mallverktyg::text;
 
 namespace {
 
@@ -97,35 +95,34 @@ void Fakturavy::konfigureraInnehållFörB() {
     const TextAttributes titel           {rightAligned(),  std::nullopt, smalFet20};
     const TextAttributes påminnelse      {rightAligned(),  röd,          smalFet12};
 
-    läggTillInnehållMedRamFörLogotyp({45, 229, 193, 70}, titel, {248, 56, 241, 32}, påminnelse, {254, 103, 542, 24},
-                                     villkor, {255, 539, 534, 38}, fskatt, {36, 561, 120, 14});
+    rumsplan::Plan plan(*this);
+    läggTillInnehållMedRamFörLogotyp(plan, {45, 229, 193, 70}, titel, {248, 56, 241, 32}, påminnelse,
+                                     {254, 103, 542, 24}, villkor, {255, 539, 534, 38}, fskatt, {36, 561, 120, 14});
 
     // The recipient's table centred on y 135 above the logo, the sender's
     // on y 431 between the logo and the F-tax note, their values in one
     // column: set smaller together when they outgrow their rooms. Without
     // a logo the recipient's room reaches down to the sender's.
-    auto& alla = innehållFörAllaSidor;
-    {
-        auto tabeller = mallverktyg::mottagarOchAvsändartabeller(*this, brödtextHöger, brödtext);
-        using rumsplan::Avrundning, rumsplan::Förankring, rumsplan::Sättning;
-        rumsplan::Plan plan(*this);
-        const double mottagarfot = logotyp({193, 70}) ? 225 : 302;
-        auto& mottagare = plan.rum("recipient", {38, 36, 207, mottagarfot - 36});
-        mottagare.block("recipient", {std::move(tabeller.mottagare), {38, 135, 207, 0}, Sättning::tabell},
-                        {.förankring = Förankring::kring(135, 0.5, Avrundning::närmast)});
-        auto& avsändare = plan.rum("sender", {38, 303, 207, 254});
-        avsändare.block("sender", {std::move(tabeller.avsändare), {38, 431, 207, 0}, Sättning::tabell},
-                        {.förankring = Förankring::kring(431, 0.5, Avrundning::närmast)});
-        plan.krymperMed(mottagare, avsändare);
-        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
-    }
+    auto tabeller = mallverktyg::mottagarOchAvsändartabeller(*this, brödtextHöger, brödtext);
+    using rumsplan::Avrundning, rumsplan::Förankring, rumsplan::Sättning;
+    const double mottagarfot = logotyp({193, 70}) ? 225 : 302;
+    auto& mottagare = plan.rum("recipient", {38, 36, 207, mottagarfot - 36});
+    mottagare.block("recipient", {std::move(tabeller.mottagare), {38, 135, 207, 0}, Sättning::tabell},
+                    {.förankring = Förankring::kring(135, 0.5, Avrundning::närmast)});
+    auto& avsändare = plan.rum("sender", {38, 303, 207, 254});
+    avsändare.block("sender", {std::move(tabeller.avsändare), {38, 431, 207, 0}, Sättning::tabell},
+                    {.förankring = Förankring::kring(431, 0.5, Avrundning::närmast)});
+    plan.krymperMed(mottagare, avsändare);
 
     if (följesedel) {
         // The fact boxes are left empty.
-        alla.push_back(CachatObjekt(Rect{492, 49, 322, 40}, Color::white()));
+        plan.rita(CachatObjekt(Rect{492, 49, 322, 40}, Color::white()));
     } else {
         // From the right: invoice date, number, due date, payment terms;
-        // each caption 15 points above its value.
+        // each caption 15 points above its value, each on one line in a
+        // room of its own: a caption too long for its box
+        // ("Rechnungsnummer") is set smaller rather than broken into its
+        // value.
         const struct {
             const char* namn;
             std::string rubrik, värde;
@@ -134,40 +131,32 @@ void Fakturavy::konfigureraInnehållFörB() {
                      {"due date", rubrikFörFörfallodatum(), datumtext(f.förfallodatum()), 585},
                      {"invoice number", rubrikFörFakturanummer(), f.nummer(), 662},
                      {"payment terms", rubrikFörBetalningsvillkor(), rubrikFörDagar(), 507}};
-        // Each in a room of its own on one line: a caption too long for its
-        // box ("Rechnungsnummer") is set smaller rather than broken into its
-        // value.
-        rumsplan::Plan plan(*this);
         for (const auto& fakt : fakta) {
-            const Rect värdet{fakt.x, 67, 63, 14}, rubriken{fakt.x, 52, 63, 14};
-            plan.rum(fakt.namn, värdet).block("value", {AttributedString(fakt.värde, påEnRad(brödtext)), värdet});
-            plan.rum(std::string(fakt.namn) + " caption", rubriken)
-                .block("caption", {AttributedString(fakt.rubrik, påEnRad(rubrik)), rubriken});
+            plan.text(fakt.namn, AttributedString(fakt.värde, påEnRad(brödtext)), {fakt.x, 67, 63, 14});
+            plan.text(std::string(fakt.namn) + " caption", AttributedString(fakt.rubrik, påEnRad(rubrik)),
+                      {fakt.x, 52, 63, 14});
         }
-        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
-        alla.push_back(text(versaler(rubrikFörBeloppAttBetala()), attBetalaRubrik, {469, 508, 144, 24}));
-        alla.push_back(text(belopp(f.attBetala()), attBetala, {641, 507, 144, 24}));
+        plan.text("amount to pay caption", AttributedString(versaler(rubrikFörBeloppAttBetala()), attBetalaRubrik),
+                  {469, 508, 144, 24});
+        plan.text("amount to pay", AttributedString(belopp(f.attBetala()), attBetala), {641, 507, 144, 24});
     }
 
     kolumnavstånd = 8;
     rubrikutfyllnad = 0;
 
     // Four rows start at y 418; each further row lifts the block half a row.
-    const int n = antalBeloppsrader(true);
-    const double y0 = 418 - halvBeloppsrad * (n - 4);
-    std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {626, y0, 160, 15}, {626, y0, 160, 15},
-                                    {.taMedTotalen = true})
-            .data;
-    if (auto moms = momssammanfattningMedRubrikAttribut(
-            brödtext, brödtext, {268, 417, 187, 74},
-            {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
-        sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
+    const double y0 = 418 - halvBeloppsrad * (antalBeloppsrader(true) - 4);
+    mallverktyg::beloppOchMoms(plan,
+                               beloppfältMedRubrikattribut(brödtext, brödtextHöger, {626, y0, 160, 15},
+                                                           {626, y0, 160, 15}, {.taMedTotalen = true}),
+                               momssammanfattningMedRubrikAttribut(
+                                   brödtext, brödtext, {268, 417, 187, 74},
+                                   {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}));
 
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrik, brödtextHöger,
-                                      {.rubrikutrymme = {264, 369, 521, 20},
-                                       .datautrymme = {264, 134, 521, 203},
-                                       .höjdPåÖvrigaSidor = 203,
-                                       .egnaRubriker = rubrikerMedChevroner(*this)});
-    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+    plan.artikeltabell({kolumnrubrik, brödtext, kolumnrubrik, brödtextHöger,
+                        {.rubrikutrymme = {264, 369, 521, 20},
+                         .datautrymme = {264, 134, 521, 203},
+                         .höjdPåÖvrigaSidor = 203,
+                         .egnaRubriker = rubrikerMedChevroner(*this)}});
+    std::move(plan).placera();
 }

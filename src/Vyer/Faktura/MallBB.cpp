@@ -11,17 +11,17 @@
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygAttBetala.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRum.h"
+#include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
-#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 #include <cmath>
 
 using mallverktyg::Fakt;
-using mallverktyg::text;
 
 namespace {
 
@@ -33,16 +33,16 @@ const Color vit = Color::white();
 // line or, without it, the page's foot; on the right the registration
 // table in (315, 725, 243, 88), set smaller there while that holds it,
 // else rising from y 812 towards the credit terms, then reaching down to
-// the foot. Where the left column would cut its blocks even at 70 % and
-// the two columns together hold them, the contact details after the
-// address go to the right column, over the registration table and on its
-// tab stops, and the two columns shrink together: the right column has
-// room to spare beside a long name and address.
-void läggTillFotenFörBB(Fakturavy& vy, double villkorensSlut, const TextAttributes& namn,
+// the foot. Where the left column cannot hold its blocks at all and the
+// two columns together do, the contact details after the address go to
+// the right column, over the registration table and on its tab stops,
+// and the two columns shrink together: the right column has room to
+// spare beside a long name and address.
+void läggTillFotenFörBB(Fakturavy& vy, rumsplan::Plan& plan, double villkorensSlut, const TextAttributes& namn,
                         const TextAttributes& etikett, const TextAttributes& värde) {
     using mallverktyg::Fakt, rumsplan::Förankring, rumsplan::Sättning;
     const Bokföring& b = vy.b;
-    const double topp = std::min(681.0, villkorensSlut) + 3;
+    const double topp = villkorensSlut + 3;
     constexpr double sidfot = 836;  // the paper's margin
     const double fot = b.godkändFörFSkatt ? 813 : sidfot;
     const Rect vänster{73, topp, 238, fot - topp}, högerSpalt{315, topp, 243, sidfot - topp};
@@ -53,52 +53,39 @@ void läggTillFotenFörBB(Fakturavy& vy, double villkorensSlut, const TextAttrib
 
     rumsplan::Rum iRamen("", registreringsram);
     iRamen.block("registration", {tabell(registrering), registreringsram, Sättning::tabell});
-    const bool rymsIRamen = rumsplan::rymmer(vy.mätare, iRamen, minstaProcent);
+    const bool rymsIRamen = mallverktyg::rymsAlls(plan, iRamen);
     auto fyll = [&](rumsplan::Rum& sändare, rumsplan::Rum& höger, bool delad) {
         sändare.block("name", {AttributedString(b.namn, namn), {73, 705, 238, 15}},
                       {.förankring = Förankring::påFoten(720)});
-        if (!delad) {
-            sändare.block("contact",
-                          {tabell(mallverktyg::fakta(vy, {Fakt::avsändaradress, Fakt::telefon, Fakt::fax,
-                                                          Fakt::email, Fakt::hemsida})),
-                           kontaktram, Sättning::tabell},
-                          {.avstånd = 5});
-            höger.block("registration", {tabell(registrering), registreringsram, Sättning::tabell},
-                        {.förankring = rymsIRamen ? std::nullopt
-                                                  : std::optional(Förankring::påFoten(812, rumsplan::Avrundning::nedåt))});
-            return;
-        }
-        sändare.block("contact", {tabell(mallverktyg::fakta(vy, {Fakt::avsändaradress})), kontaktram, Sättning::tabell},
-                      {.avstånd = 5});
-        AttributedString kontakt = tabell(mallverktyg::fakta(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}));
+        const Datalista kontakt = mallverktyg::fakta(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});
+        Datalista vänsterData = mallverktyg::fakta(vy, {Fakt::avsändaradress});
+        if (!delad) vänsterData.insert(vänsterData.end(), kontakt.begin(), kontakt.end());
+        sändare.block("contact", {tabell(vänsterData), kontaktram, Sättning::tabell}, {.avstånd = 5});
         AttributedString reg = tabell(registrering);
-        riktaUppTabbarIKolumn(kontakt, reg);
-        höger.block("contact", {std::move(kontakt), {315, 705, 243, 15}, Sättning::tabell})
-            .block("registration", {std::move(reg), registreringsram, Sättning::tabell},
-                   {.avstånd = 5, .förankring = Förankring::påFoten(813)});
+        if (delad) {
+            AttributedString k = tabell(kontakt);
+            riktaUppTabbarIKolumn(k, reg);
+            höger.block("contact", {std::move(k), {315, 705, 243, 15}, Sättning::tabell});
+        }
+        const auto förankring = delad         ? std::optional(Förankring::påFoten(813))
+                                : rymsIRamen ? std::nullopt
+                                             : std::optional(Förankring::påFoten(812, rumsplan::Avrundning::nedåt));
+        höger.block("registration", {std::move(reg), registreringsram, Sättning::tabell},
+                    {.avstånd = 5, .förankring = förankring});
     };
     auto högerRum = [&](bool delad) {
         return delad ? högerSpalt : rymsIRamen ? registreringsram : Rect{315, 686, 243, sidfot - 686};
     };
-    // The largest size at which the left column, split with the right one,
-    // holds its blocks; 0 where not even 70 % does.
-    auto procent = [&](bool delad) {
+    auto ryms = [&](bool delad) {
         rumsplan::Rum sändare("", vänster), höger("", högerRum(delad));
         fyll(sändare, höger, delad);
-        return störstaProcent([&](int p) {
-                   return rumsplan::rymmer(vy.mätare, sändare, p) &&
-                          (!delad || rumsplan::rymmer(vy.mätare, höger, p));
-               }).value_or(0);
+        return mallverktyg::rymsAlls(plan, sändare) && (!delad || mallverktyg::rymsAlls(plan, höger));
     };
-    const int vanlig = procent(false);
-    const bool delad = vanlig == 0 && procent(true) > 0;
-
-    rumsplan::Plan plan(vy);
+    const bool delad = !ryms(false) && ryms(true);
     rumsplan::Rum& sändare = plan.rum("sender", vänster);
     rumsplan::Rum& höger = plan.rum("registration", högerRum(delad));
     fyll(sändare, höger, delad);
     if (delad) plan.krymperMed(sändare, höger);
-    for (CachatObjekt& o : std::move(plan).placeraTexter()) vy.innehållFörAllaSidor.push_back(std::move(o));
 }
 
 }  // namespace
@@ -123,15 +110,25 @@ void Fakturavy::konfigureraInnehållFörBB() {
     const TextAttributes avsändarvärde   {rightAligned(),            std::nullopt, avsändare8};
     const TextAttributes namn            {std::nullopt,              std::nullopt, fet10};
 
+    // How far the blocks `fyll` gives a room reach below its top at their
+    // full size.
+    rumsplan::Plan plan(*this);
+    auto höjd = [&](const auto& fyll, const Rect& ram) {
+        rumsplan::Rum prov("", ram);
+        fyll(prov);
+        return plan.höjd(prov);
+    };
     // The F-tax line runs on to the right: the longest wording is wider than
-    // the standard template's frame.
+    // the standard template's frame. The credit terms' room ends where they
+    // do, in their frame: the foot starts under them.
     const Rect villkorsram{80, 656, 434, 25};
-    läggTillInnehållMedRamFörLogotyp({426, 36, 97, 60}, titel, {73, 56, 345, 20}, påminnelse, {73, 77, 156, 20}, liten,
-                                     villkorsram, liten, {28, 816, 200, 11});
-
-    auto& alla = innehållFörAllaSidor;
-    läggTillFotenFörBB(*this, mallverktyg::underKreditvillkoren(*this, liten, villkorsram), namn, avsändaretikett,
-                       avsändarvärde);
+    const double villkorensHöjd = std::min(villkorsram.height, höjd([&](rumsplan::Rum& r) {
+        if (auto villkor = kreditvillkorSomVisas()) r.block("", {AttributedString(*villkor, liten), villkorsram});
+    }, villkorsram));
+    läggTillInnehållMedRamFörLogotyp(plan, {426, 36, 97, 60}, titel, {73, 56, 345, 20}, påminnelse, {73, 77, 156, 20},
+                                     liten, villkorsram, liten, {28, 816, 200, 11},
+                                     {.villkor = Rect{80, 656, 434, villkorensHöjd}});
+    läggTillFotenFörBB(*this, plan, villkorsram.y + villkorensHöjd, namn, avsändaretikett, avsändarvärde);
 
     // The head of the page, in two rooms from under the reminder: on the
     // left the recipient's address and below it the delivery address, at
@@ -168,62 +165,45 @@ void Fakturavy::konfigureraInnehållFörBB() {
                       {.avstånd = 1.5});
     };
     auto fakta = [&](rumsplan::Rum& rum) {
-        double y = 132;
-        for (const Datalista* lista : {&datum, &referenser}) {
-            const auto rader = cachadeObjektFörData(*lista, ledare, brödtext,
-                                                    {.radhöjd = 13, .startposition = {273, y}, .etikettbredd = 158,
-                                                     .värdebredd = 128, .paddning = mallverktyg::punktledare});
-            for (size_t i = 0; i + 1 < rader.size(); i += 2) {
-                const auto& rubrik = std::get<cachad::string>(rader[i].data);
-                const auto& värde = std::get<cachad::string>(rader[i + 1].data);
-                rum.block("fact", {{rubrik.string, rubrik.frame, rumsplan::Sättning::medLedare},
-                                   {värde.string, värde.frame}},
-                          {.avstånd = i == 0 && lista == &referenser ? 9.0 : 2.0});
-                y = std::max(y, värde.frame.maxY() + 9);
-            }
-            y = std::max(y, 219.0);
-        }
+        Dataradsval rader{.radhöjd = 13, .startposition = {273, 132}, .etikettbredd = 158, .värdebredd = 128,
+                          .paddning = mallverktyg::punktledare};
+        const double y = mallverktyg::faktaraderIRum(*this, rum, datum, ledare, brödtext, rader, 2, 2).fot;
+        rader.startposition.y = std::max(219.0, y + 9);
+        mallverktyg::faktaraderIRum(*this, rum, referenser, ledare, brödtext, rader, 2, 9);
     };
-    rumsplan::Plan plan(*this);
-    auto nederkant = [&](const auto& fyll, const Rect& ram) {
-        rumsplan::Rum prov("", ram);
-        fyll(prov);
-        return mallverktyg::nederkant(*this, plan.vidFullStorlek(prov), 0);
-    };
-    const double behövs = std::max(nederkant(adresser, vänster), nederkant(fakta, höger));
+    const double behövs = huvudetsTopp + std::max(höjd(adresser, vänster), höjd(fakta, höger));
     const double d = std::clamp(std::ceil(behövs + 4 - strimlan), 0.0, längstNed);
     const double fot = std::min(strimlan + d, lägstaFot);
     fakta(plan.rum("facts", {höger.x, huvudetsTopp, höger.width, fot - huvudetsTopp}));
     adresser(plan.rum("addresses", {vänster.x, huvudetsTopp, vänster.width, fot - huvudetsTopp}));
-    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
 
     // The amount to pay: caption at the left, amount at the right of one
     // frame; a delivery note whites the strip out.
-    if (följesedel) {
-        alla.emplace_back(Rect{65, 304 + d, 466, 33}, vit);
-    } else {
-        alla.push_back(text(rubrikFörBeloppAttBetala(), brödtext, {80, 311 + d, 435, 15}));
-        alla.push_back(text(belopp(f.attBetala()), brödtextHöger, {80, 311 + d, 435, 15}));
-    }
+    if (följesedel)
+        plan.rita({Rect{65, 304 + d, 466, 33}, vit});
+    else
+        mallverktyg::attBetalaIRam(plan, *this, rubrikFörBeloppAttBetala(), brödtext, brödtextHöger, {80, 311 + d, 435, 15});
 
     // Five amount rows or more start six points higher. A message longer
     // than the last page's rows leave room for runs on below them, down to
     // the amount rows and the VAT summary.
     const double y = antalBeloppsrader(true) > 4 ? 573 : 579;
-    std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {326, y, 189, 15}, {326, y, 189, 15},
-                                    {.taMedTotalen = true})
-            .data;
+    plan.placerade("amounts",
+                   beloppfältMedRubrikattribut(brödtext, brödtextHöger, {326, y, 189, 15}, {326, y, 189, 15},
+                                               {.taMedTotalen = true})
+                       .data,
+                   Sidslag::sista);
     if (auto moms = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {80, 579, 142, 73},
                                                         {.rubrikOvanförSammanfattning = true}))
-        sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
+        plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
 
-    läggTillKolumnerMedRubrikattribut(brödtext, brödtext, brödtextHöger, brödtextHöger,
-                                      {.rubrikutrymme = {80, 354 + d, 434, 17},
-                                       .datautrymme = {80, 367 + d, 434, std::max(0.0, 172 - d)},
-                                       .höjdPåÖvrigaSidor = 264 - d,
-                                       .storaBokstäverPåRubriker = true,
-                                       .meddelandetsFot = följesedel ? std::nullopt : std::optional(y - 4),
-                                       .meddelandetUnderRaderna = true});
-    läggTillInnehållPåSistaSidan(std::move(sistaSidan), Rect{0, 558, 595, 15});
+    plan.artikeltabell({brödtext, brödtext, brödtextHöger, brödtextHöger,
+                        {.rubrikutrymme = {80, 354 + d, 434, 17},
+                         .datautrymme = {80, 367 + d, 434, std::max(0.0, 172 - d)},
+                         .höjdPåÖvrigaSidor = 264 - d,
+                         .storaBokstäverPåRubriker = true,
+                         .meddelandetsFot = följesedel ? std::nullopt : std::optional(y - 4),
+                         .meddelandetUnderRaderna = true}});
+    plan.vittPåÖvrigaSidor({0, 558, 595, 15});
+    std::move(plan).placera();
 }

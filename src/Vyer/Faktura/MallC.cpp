@@ -9,17 +9,19 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
+#include "Vyer/Faktura/FakturavyTitel.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygAttBetala.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygFottabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
-#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 
 using mallverktyg::Fakt;
 using mallverktyg::streck;
-using mallverktyg::text;
 
 namespace {
 
@@ -69,19 +71,21 @@ void Fakturavy::konfigureraInnehållFörC() {
     // caption ends 4 points left of it. The title below reaches up under
     // the box, so the box is laid first: its tint must not cut the title's
     // letters; and it stands high enough for the number not to meet them.
-    auto& alla = innehållFörAllaSidor;
+    rumsplan::Plan plan(*this);
     AttributedString nummer(f.nummer(), text9);
-    const double w = mallverktyg::uppmätt(*this, nummer).width;
+    const double w = mätare.boundingSize(nummer, {10000, 10000}).width;
     const double xb = 559 - (w + 8);
     constexpr double nummerruta = 24;
-    alla.push_back(CachatObjekt(Rect{xb, nummerruta, w + 8, 17}, tonad));
-
-    läggTillInnehållMedRamFörLogotyp({36, 30, 124, 90}, titel, {252, 38, 307, 32}, påminnelse, {37, 268, 270, 26},
-                                     villkor, {41, 707, 514, 30}, fskatt, {400, 738, 160, 14});
-
-    if (!följesedel) alla.push_back(text(datumtext(f.fakturadatum()), text9Höger, {456, 65, 103, 14}));
-    alla.push_back(CachatObjekt(std::move(nummer), Rect{xb + 4, nummerruta + 2, w, 13}));
-    alla.push_back(text(rubrikFörNummer(), text10Höger, {xb - 204, nummerruta + 2, 200, 13}));
+    plan.rita({Rect{xb, nummerruta, w + 8, 17}, tonad});
+    läggTillInnehållMedRamFörLogotyp(plan, {36, 30, 124, 90}, titel, {252, 38, 307, 32}, påminnelse,
+                                     {37, 268, 270, 26}, villkor, {41, 707, 514, 30}, fskatt, {400, 738, 160, 14},
+                                     {.titel = Rect{252, 38, 307, 27}});
+    if (!följesedel)
+        plan.text("invoice date", AttributedString(datumtext(f.fakturadatum()), text9Höger), {456, 65, 103, 14});
+    plan.text("number", std::move(nummer), {xb + 4, nummerruta + 2, w, 13},
+              {.rum = Rect{xb + 4, nummerruta + 2, w, 12}});
+    plan.text("number caption", AttributedString(rubrikFörNummer(), text10Höger), {xb - 204, nummerruta + 2, 200, 13},
+              {.rum = Rect{xb - 204, nummerruta + 2, 200, 12}});
 
     // The right column, from under the date down to above the boxes over
     // the item table: the invoice address at its top, the facts on their
@@ -89,79 +93,64 @@ void Fakturavy::konfigureraInnehållFörC() {
     // address, then reach down. The left column, from under the logo down
     // to the reminder (or the boxes): the delivery address under its
     // caption, rising when long. At the page's foot, under the terms, the
-    // company's details in three tables side by side, the name over the
-    // first; the ways of payment under the F-tax note.
+    // company's name over the first of three tables side by side; the ways
+    // of payment under the F-tax note.
     const double boxarnasTopp = följesedel ? 292.0 : 297.0;
-    const auto påminnelsetext = f.påminnelsetextIFakturamall(nullptr);
-    const bool medPåminnelse = påminnelsetext && !påminnelsetext->empty();
+    const bool medPåminnelse = påminnelseSomVisas(*this).has_value();
     const std::string avsändarland(kod(b.land));
-    rumsplan::Plan plan(*this);
-    auto fottabell = [&](const Datalista& data, const Rect& ram) -> rumsplan::Text {
-        return {tabellMedData(data, fotetikett, fotvärde).tabell, ram, rumsplan::Sättning::tabell};
-    };
     constexpr double fot = 836;
-    plan.rum("sender", {36, 738, 165, fot - 738})
-        .block("sender name", {AttributedString(b.namn, företagsnamn), {36, 738, 164, 14}})
-        .block("sender contact",
-               fottabell(mallverktyg::fakta(*this, {Fakt::säte, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
-                         {36, 756, 160, 59}),
-               {.avstånd = 4});
-    plan.rum("sender address", {205, 738, 160, fot - 738})
-        .block("sender address",
-               fottabell(mallverktyg::fakta(
-                             *this, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
-                         {205, 756, 155, 59}));
-    plan.rum("payment", {370, 753, 203, fot - 753})
-        .block("payment", fottabell(betalningsinformation(), {370, 756, 203, 59}));
+    plan.text("sender name", AttributedString(b.namn, företagsnamn), {36, 738, 164, 14},
+              {.rum = Rect{36, 738, 165, 18}});
+    mallverktyg::företagetsTabeller(*this, plan, fotetikett, fotvärde,
+                                    {{{{36, 756, 165, fot - 756}, {36, 756, 160, 59}},
+                                      {{205, 738, 160, fot - 738}, {205, 756, 155, 59}},
+                                      {{370, 753, 203, fot - 753}, {370, 756, 203, 59}}}});
     auto& höger = plan.rum("invoice address and facts", {310, 79, 249, boxarnasTopp - 79});
     if (auto faktureras = f.fakturaadressGivetAvsändarland(avsändarland))
         höger.block("invoice address", {AttributedString(*faktureras, text10), {347, 91, 183, 90}});
+    using enum Fakt;
     const Tabell fakta = tabellMedData(
-        mallverktyg::fakta(*this, {Fakt::leveranssätt, Fakt::leveransdatum, Fakt::inköpsordernummer,
-                                   Fakt::mottagarensMomsregistreringsnummer, Fakt::erReferens, Fakt::vårReferens,
-                                   Fakt::kundnummer, Fakt::personnummer, Fakt::personnummer2,
-                                   Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer}),
+        mallverktyg::fakta(*this, {leveranssätt, leveransdatum, inköpsordernummer, mottagarensMomsregistreringsnummer,
+                                   erReferens, vårReferens, kundnummer, personnummer, personnummer2,
+                                   fastighetsbeteckning, lägenhetsnummer}),
         faktaetikett, text9);
     // A frame in whole points: its foot a point above the facts' line.
     const Rect faktaram{316, faktatopp + std::max(0, faktaraderFörTopp - fakta.antalRader) * faktarad, 242, 71};
     höger.block("facts", {fakta.tabell, faktaram},
-                {.avstånd = 4, .förankring = rumsplan::Förankring::påFoten(faktaram.maxY(), rumsplan::Avrundning::nedåt)});
-
+                {.avstånd = 4,
+                 .förankring = rumsplan::Förankring::påFoten(faktaram.maxY(), rumsplan::Avrundning::nedåt)});
     auto& vänster = plan.rum("delivery address", {36, 122, 270, (medPåminnelse ? 268.0 : boxarnasTopp) - 122});
     if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland))
-        vänster.block("delivery address", {{AttributedString(*adress, text10), {44, 210, 190, 60}},
-                                           {AttributedString(versaler(rubrikFörLeveransadress()), text10), {44, 197, 190, 14}}});
+        vänster.block("delivery address",
+                      {{AttributedString(*adress, text10), {44, 210, 190, 60}},
+                       {AttributedString(versaler(rubrikFörLeveransadress()), text10), {44, 197, 190, 14}}});
 
-    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
-
+    // The boxes above the item table; the amounts block ends at y 703 and
+    // grows upward by a row for each amount row beyond two.
     if (!följesedel) {
-        alla.push_back(CachatObjekt(Rect{37, 299, 256, 43}, tonad));
-        alla.push_back(CachatObjekt(Rect{304, 299, 256, 43}, tonad));
-        alla.push_back(text(rubrikFörBeloppAttBetala(), attBetala, {319, 303, 226, 30}));
-        alla.push_back(text(belopp(f.attBetala()), attBetala, {319, 317, 226, 30}));
-        alla.push_back(text(versaler(rubrikFörFörfallodatum()) + " " + datumtext(f.förfallodatum()), text9,
-                            {51, 305, 202, 18}));
-        alla.push_back(text(versaler(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar()), text9, {51, 321, 202, 18}));
-    }
+        plan.rita({Rect{37, 299, 256, 43}, tonad});
+        plan.rita({Rect{304, 299, 256, 43}, tonad});
+        plan.text("amount caption", AttributedString(rubrikFörBeloppAttBetala(), attBetala), {319, 303, 226, 30},
+                  {.rum = Rect{319, 303, 226, 14}});
+        plan.text("amount", AttributedString(belopp(f.attBetala()), attBetala), {319, 317, 226, 30});
+        plan.text("due date",
+                  AttributedString(versaler(rubrikFörFörfallodatum()) + " " + datumtext(f.förfallodatum()), text9),
+                  {51, 305, 202, 18}, {.rum = Rect{51, 305, 202, 16}});
+        plan.text("payment terms",
+                  AttributedString(versaler(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar()), text9),
+                  {51, 321, 202, 18});
 
-    // The amounts block ends at y 703 and grows upward by a row for each
-    // amount row beyond two.
-    std::vector<CachatObjekt> sistaSidan;
-    if (!följesedel) {
         const int m = std::max(antalBeloppsrader(false), 2);
         const double h = (m - 3) * beloppsradhöjd + 77;
         const double t = 703 - h;
-        sistaSidan.push_back(CachatObjekt(Rect{36, t, 523, h}, tonad));
-        if (auto moms = momssammanfattningMedRubrikAttribut(text10, text10, {44, t + 5, 280, h - 5}))
-            sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
-        sistaSidan.push_back(streck({{{335, 703}, {335, t}}, {{335, 680}, {559, 680}}}, 0.5, Color::black()));
-        sistaSidan.push_back(streck({{{36, t}, {559, t}}}, 1, Color::black()));
-        for (CachatObjekt& o :
-             beloppfältMedRubrikattribut(text10, text10Höger, {347, t + 4, 198, 15}, {347, t + 4, 198, 15})
-                 .data)
-            sistaSidan.push_back(std::move(o));
-        sistaSidan.push_back(text(belopp(f.attBetala()), text10Höger, {347, 683, 198, 15}));
-        sistaSidan.push_back(text(rubrikFörTotaltBelopp(), text10, {347, 683, 198, 15}));
+        plan.rita({Rect{36, t, 523, h}, tonad}, Sidslag::sista);
+        plan.rita(streck({{{335, 703}, {335, t}}, {{335, 680}, {559, 680}}}, 0.5, Color::black()), Sidslag::sista);
+        plan.rita(streck({{{36, t}, {559, t}}}, 1, Color::black()), Sidslag::sista);
+        const Rect rad{347, t + 4, 198, 15};
+        mallverktyg::beloppOchMoms(plan, beloppfältMedRubrikattribut(text10, text10Höger, rad, rad),
+                                   momssammanfattningMedRubrikAttribut(text10, text10, {44, t + 5, 280, h - 5}));
+        mallverktyg::attBetalaIRam(plan, *this, rubrikFörTotaltBelopp(), text10, text10Höger, {347, 683, 198, 15},
+                                   Sidslag::sista);
     }
 
     // A delivery note has no boxes above the item table: the table starts
@@ -169,14 +158,14 @@ void Fakturavy::konfigureraInnehållFörC() {
     const double v = följesedel ? 526 : 466;
     const double k = följesedel ? 297 : 237;
     const double r = 842 - v;
-    alla.push_back(streck({{{36, 703}, {559, 703}}, {{36, r}, {559, r}}}, 0.5, Color::black()));
+    plan.rita(streck({{{36, 703}, {559, 703}}, {{36, r}, {559, r}}}, 0.5, Color::black()));
 
     radavstånd = 2;
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, text10, kolumnrubrikHöger, text10Höger,
-                                      {.rubrikutrymme = {44, 842 - (v + 20), 501, 20},
-                                       .datautrymme = Rect{44, 842 - (219 + k) - 14, 501, k - 7}.integral(),
-                                       .höjdPåÖvrigaSidor = följesedel ? 366.0 : 306.0,
-                                       .storaBokstäverPåRubriker = true,
-                                       .alternerandeRadfärg = tonad});
-    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+    plan.artikeltabell({kolumnrubrik, text10, kolumnrubrikHöger, text10Höger,
+                        {.rubrikutrymme = {44, 842 - (v + 20), 501, 20},
+                         .datautrymme = Rect{44, 842 - (219 + k) - 14, 501, k - 7}.integral(),
+                         .höjdPåÖvrigaSidor = följesedel ? 366.0 : 306.0,
+                         .storaBokstäverPåRubriker = true,
+                         .alternerandeRadfärg = tonad}});
+    std::move(plan).placera();
 }

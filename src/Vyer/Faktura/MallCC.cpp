@@ -14,26 +14,21 @@
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
-#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
-#include <utility>
+#include <numbers>
 
 using mallverktyg::Fakt;
-using mallverktyg::text;
-using mallverktyg::textUppåt;
 
 namespace {
 
 const Color accent = Color::rgb(0.426, 0.116, 0.259);
 const Color vit = Color::white();
-
-// The address captions run upward from y 224: the invoice address's in
-// the strip x 268 to 282, the delivery address's in x 418 to 432.
-constexpr Point rubrikvridning{268, 224};
 
 }  // namespace
 
@@ -68,27 +63,36 @@ void Fakturavy::konfigureraInnehållFörCC() {
     const TextAttributes avsändarvärde      {std::nullopt,    accent,       normal8};
     const TextAttributes avsändarrubrik     {rightAligned(),  accent,       fet8};
 
-    auto& alla = innehållFörAllaSidor;
-    // The address captions, like the badge's texts below, keep to their
-    // line, set smaller where a language's words would wrap them.
-    auto påRaden = [&](std::string_view text, const TextAttributes& attribut, double bredd) {
-        return mallverktyg::påSinaRader(*this, AttributedString(text, attribut), {bredd, 0});
+    rumsplan::Plan plan(*this);
+    // The address captions run upward from y 224, each on its line: the
+    // invoice address's in the strip x 268 to 282, the delivery address's
+    // in x 418 to 432.
+    const AffineTransform uppåt = AffineTransform::translation(268, 224).rotated(-std::numbers::pi / 2);
+    auto rubrikUppåt = [&](const char* namn, const std::string& text, const Rect& ram) {
+        plan.vridetRum(namn, ram, uppåt).block(namn, {AttributedString(text, kursivRubrik), ram});
     };
     const std::string avsändarland(kod(b.land));
     const auto fakturaadress = f.fakturaadressGivetAvsändarland(avsändarland);
     const auto leveransadress = f.adressAttLevereraTillGivetAvsändarland(avsändarland);
-    if (fakturaadress)
-        alla.push_back(textUppåt(påRaden(rubrikFörMottagaradress(), kursivRubrik, 100), {0, 0, 100, 14}, rubrikvridning));
-    if (leveransadress) {
-        alla.push_back(
-            textUppåt(påRaden(rubrikFörLeveransadress(), kursivRubrik, 100), {0, 150, 100, 14}, rubrikvridning));
-    } else {
-        // Without a delivery address its bracket in the artwork goes too.
-        alla.emplace_back(Rect{420, 162, 22, 85}, vit);
-    }
+    if (fakturaadress) rubrikUppåt("invoice address caption", rubrikFörMottagaradress(), {0, 0, 100, 14});
+    if (leveransadress)
+        rubrikUppåt("delivery address caption", rubrikFörLeveransadress(), {0, 150, 100, 14});
+    else  // Without a delivery address its bracket in the artwork goes too.
+        plan.rita(CachatObjekt(Rect{420, 162, 22, 85}, vit));
 
-    läggTillInnehållMedRamFörLogotyp({56, 576, 118, 78}, titel, {59, 255, 479, 31}, påminnelse, {}, villkor,
-                                     {220, 592, 319, 40}, fskatt, {20, 801, 148, 13});
+    // The title's room over the item table's headings reaches as far across
+    // as the title does: to the invoice address, the delivery address or
+    // across both. An address reaches down to the headings' rule where the
+    // title leaves it room, else to the title.
+    auto titelnRyms = [&, rubrik = f.rubriktextIFakturamall(nullptr, följesedel).value_or("")](double slut) {
+        rumsplan::Rum rum("title", {59, 255, slut - 59, 31});
+        return plan.rymmer(rum.block("title", {AttributedString(rubrik, titel), rum.yta()}), 100);
+    };
+    const double titelnsSlut = titelnRyms(291) ? 291 : titelnRyms(441) ? 441 : 538;
+    auto adressrum = [&](double x) { return Rect{x, 166, 120, (x < titelnsSlut ? 255 : 286) - 166.0}; };
+    läggTillInnehållMedRamFörLogotyp(plan, {56, 576, 118, 78}, titel, {59, 255, 479, 31}, påminnelse, {}, villkor,
+                                     {220, 592, 319, 40}, fskatt, {20, 801, 148, 13},
+                                     {.titel = Rect{59, 255, titelnsSlut - 59, 31}});
 
     // The facts, and beside them the invoice number and date under the
     // reminder on the dark curve, both above where the address captions
@@ -105,90 +109,69 @@ void Fakturavy::konfigureraInnehållFörCC() {
     Datalista nummerOchDatum = mallverktyg::fakta(*this, {Fakt::fakturanummer, Fakt::fakturadatum});
     const auto underDatum = static_cast<std::ptrdiff_t>(nummerOchDatum.size());
     while (fakta.size() > 1 &&
-           !passadText(mätare, faktatabell(fakta), faktaram.size(), TextDrawingMode::fromTopLeft).passar) {
+           !plan.rymmerUtanAttKapa(rumsplan::Rum("facts", faktaram).block("facts", {faktatabell(fakta), faktaram}))) {
         nummerOchDatum.insert(nummerOchDatum.begin() + underDatum, std::move(fakta.back()));
         fakta.pop_back();
     }
+    plan.rum("facts", faktaram).block("facts", {faktatabell(fakta), faktaram});
+    std::vector<rumsplan::Text> överst;
+    if (auto text = påminnelseSomVisas(*this))
+        överst.push_back({AttributedString(*text, påminnelse), {290, 30, 274, 26}});
+    överst.push_back({faktatabell(nummerOchDatum), nummerram});
+    plan.rum("number and date", {290, 30, 274, 94}).block("number and date", std::move(överst));
 
-    // Each address down to the artwork's rule over the item table's
-    // headings; the sender's two tables from one top, 94 above their foot,
-    // growing upward together as far as the artwork's rule above them
-    // before they are set smaller.
-    {
-        rumsplan::Plan plan(*this);
-        plan.rum("facts", faktaram)
-            .block("facts", {faktatabell(fakta), faktaram});
-        auto& nummer = plan.rum("number and date", {290, 30, 274, 94});
-        std::vector<rumsplan::Text> överst;
-        if (auto text = påminnelseSomVisas(*this))
-            överst.push_back({mallverktyg::påSinaRader(*this, AttributedString(*text, påminnelse), {274, 26}),
-                              {290, 30, 274, 26}});
-        överst.push_back({faktatabell(nummerOchDatum), nummerram});
-        nummer.block("number and date", std::move(överst));
-        if (fakturaadress)
-            plan.rum("invoice address", {291, 166, 120, 120})
-                .block("invoice address", {AttributedString(*fakturaadress, brödtext), {291, 166, 120, 84}});
-        if (leveransadress)
-            plan.rum("delivery address", {441, 166, 120, 120})
-                .block("delivery address", {AttributedString(*leveransadress, brödtext), {441, 166, 120, 85}});
+    if (fakturaadress)
+        plan.text("invoice address", AttributedString(*fakturaadress, brödtext), {291, 166, 120, 84},
+                  {.rum = adressrum(291)});
+    if (leveransadress)
+        plan.text("delivery address", AttributedString(*leveransadress, brödtext), {441, 166, 120, 85},
+                  {.rum = adressrum(441)});
 
-        auto avsändartabell = [&](const Datalista& data) {
-            return tabellMedData(data, avsändarrubrik, avsändarvärde).tabell;
-        };
-        constexpr double fot = 827, underLinjen = 677;
-        plan.rum("sender", {212, underLinjen, 367, fot - underLinjen})
-            .block("sender",
-                   {{avsändartabell(mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon,
-                                                               Fakt::fax, Fakt::email, Fakt::hemsida})),
-                     {212, fot - 94, 175, 94},
-                     rumsplan::Sättning::tabell},
-                    {avsändartabell(mallverktyg::faktaOchBetalning(
-                         *this, {Fakt::säte, Fakt::organisationsnummer, Fakt::momsregistreringsnummer})),
-                     {394, fot - 94, 185, 94},
-                     rumsplan::Sättning::tabell}},
-                   {.förankring = rumsplan::Förankring::påFoten(fot)});
-        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
-    }
+    // The sender's two tables stand from one top, 94 above their foot or
+    // as high as the taller needs, up to the artwork's rule above them;
+    // each is set smaller alone where its room does not hold it.
+    auto avsändartabell = [&](const Datalista& d) { return tabellMedData(d, avsändarrubrik, avsändarvärde).tabell; };
+    mallverktyg::tabellerFrånEnTopp(
+        plan,
+        {{avsändartabell(mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon, Fakt::fax,
+                                                    Fakt::email, Fakt::hemsida})),
+          212, 175},
+         {avsändartabell(mallverktyg::faktaOchBetalning(
+              *this, {Fakt::säte, Fakt::organisationsnummer, Fakt::momsregistreringsnummer})),
+          394, 185}},
+        827, 677, [](double) { return 94; });
 
     // The amount to pay and its caption share a frame, at its two ends;
-    // the payment terms and due date stand centred in the badge.
+    // the payment terms and due date stand centred in the badge, each on
+    // its line in a room down to the next.
     if (!följesedel) {
-        alla.push_back(text(versaler(rubrikFörBeloppAttBetala()), attBetalaRubrik, {221, 568, 317, 15}));
-        alla.push_back(text(belopp(f.attBetala()), attBetala, {221, 568, 317, 15}));
-        // Each on its line in a room down to the next, set smaller rather
-        // than wrapped.
-        const std::pair<std::string, double> bricktexter[] = {{rubrikFörBetalningsvillkor(), 162},
-                                                              {rubrikFörDagar(), 178},
-                                                              {rubrikFörFörfallodatum(), 200},
-                                                              {datumtext(f.förfallodatum()), 214},
-                                                              {"", 214 + 16}};
-        rumsplan::Plan brickan(*this);
-        for (size_t i = 0; i + 1 < std::size(bricktexter); ++i) {
-            const auto& [t, y] = bricktexter[i];
-            const Rect rad{32, y, 88, bricktexter[i + 1].second - y};
-            brickan.rum("badge", rad).block("badge", {AttributedString(t, påEnRad(bricka)), rad});
-        }
-        for (CachatObjekt& o : std::move(brickan).placeraTexter()) alla.push_back(std::move(o));
+        const Rect ram{221, 568, 317, 15};
+        plan.rum("amount to pay", ram)
+            .block("amount to pay", {{AttributedString(versaler(rubrikFörBeloppAttBetala()), attBetalaRubrik), ram},
+                                     {AttributedString(belopp(f.attBetala()), attBetala), ram}});
+        const std::string bricktexter[] = {rubrikFörBetalningsvillkor(), rubrikFörDagar(), rubrikFörFörfallodatum(),
+                                           datumtext(f.förfallodatum())};
+        constexpr double rader[] = {162, 178, 200, 214, 230};
+        for (size_t i = 0; i < std::size(bricktexter); ++i)
+            plan.text("badge", AttributedString(bricktexter[i], bricka), {32, rader[i], 88, rader[i + 1] - rader[i]});
     }
 
     // Four amount rows start at y 491; each further row starts them 7
     // points higher, and the last page's item rows and message end as much
     // higher to stay clear of them.
-    const double lyft = halvBeloppsrad * (antalBeloppsrader(true) - 4);
-    const double y = 491 - lyft;
-    std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {233, y, 306, 15}, {233, y, 306, 15},
-                                    {.taMedTotalen = true})
-            .data;
-    if (auto summering = momssammanfattningMedRubrikAttribut(kursivRubrik, brödtext, {59, 489, 158, 73},
-                                                             {.rubrikOvanförSammanfattning = true}))
-        sistaSidan.insert(sistaSidan.end(), summering->begin(), summering->end());
+    const double lyft = halvBeloppsrad * (antalBeloppsrader(true) - 4), y = 491 - lyft;
+    mallverktyg::beloppOchMoms(plan,
+                               beloppfältMedRubrikattribut(brödtext, brödtextHöger, {233, y, 306, 15},
+                                                           {233, y, 306, 15}, {.taMedTotalen = true}),
+                               momssammanfattningMedRubrikAttribut(kursivRubrik, brödtext, {59, 489, 158, 73},
+                                                                   {.rubrikOvanförSammanfattning = true}));
 
     // The amount to pay stands on every page of an invoice, so there the
     // rows of earlier pages leave their continuation line room above it.
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,
-                                      {.rubrikutrymme = {59, 294, 478, 21},
-                                       .datautrymme = Rect{59, 303, 478, 161 - std::max(0.0, lyft)}.integral(),
-                                       .höjdPåÖvrigaSidor = följesedel ? 263.0 : 253.0});
-    läggTillInnehållPåSistaSidan(std::move(sistaSidan), Rect{0, 482, 595, 79});
+    plan.artikeltabell({kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,
+                        {.rubrikutrymme = {59, 294, 478, 21},
+                         .datautrymme = Rect{59, 303, 478, 161 - std::max(0.0, lyft)}.integral(),
+                         .höjdPåÖvrigaSidor = följesedel ? 263.0 : 253.0}});
+    plan.vittPåÖvrigaSidor({0, 482, 595, 79});
+    std::move(plan).placera();
 }

@@ -7,7 +7,7 @@
 #include "Vyer/Faktura/Fakturavy.h"
 
 #include "Modell/Fakturor/Fakturaliknande.h"
-#include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
@@ -16,7 +16,6 @@
 #include <algorithm>
 
 using mallverktyg::Fakt;
-using mallverktyg::text;
 
 namespace {
 
@@ -73,72 +72,49 @@ void Fakturavy::konfigureraInnehållFörCL() {
     const TextAttributes bandrubrik       {std::nullopt,    std::nullopt, fet7};
     const TextAttributes bandvärde        {std::nullopt,    std::nullopt, lätt7};
 
-    // The recipient's facts above the sender's, their values in one column.
-    auto& alla = innehållFörAllaSidor;
-    {
-        AttributedString mottagare =
-            tabellMedData(mallverktyg::fakta(*this, {Fakt::mottagare, Fakt::mottagaradress, Fakt::erReferens,
-                                                     Fakt::vårReferens, Fakt::kundnummer, Fakt::personnummer,
-                                                     Fakt::personnummer2, Fakt::fastighetsbeteckning,
-                                                     Fakt::lägenhetsnummer, Fakt::inköpsordernummer,
-                                                     Fakt::mottagarensMomsregistreringsnummer, Fakt::leveransdatum,
-                                                     Fakt::leveranssätt, Fakt::leveransadress}),
-                          faktaetikett, faktavärde, {.fetStilPåFörstaRaden = true})
-                .tabell;
-        AttributedString avsändare =
-            tabellMedData(mallverktyg::avsändarfakta(*this), faktaetikett, faktavärde, {.fetStilPåFörstaRaden = true})
-                .tabell;
-        riktaUppTabbarIKolumn(mottagare, avsändare);
-        // One room down the band, to above the F-tax note: the sender's
-        // facts from y 319, or 12 points under a longer recipient's table,
-        // or moved up as far as these let them.
-        rumsplan::Plan plan(*this);
-        plan.rum("facts", {38, 53, 225, 503})
-            .block("recipient", {std::move(mottagare), {38, 53, 225, 213}, rumsplan::Sättning::tabell})
-            .block("sender", {std::move(avsändare), {38, 319, 225, 237}, rumsplan::Sättning::tabell},
-                   {.avstånd = 12});
-        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
-    }
+    // One room down the band, to above the F-tax note: the recipient's facts
+    // above the sender's, their values in one column, the sender's from
+    // y 319, or 12 points under a longer recipient's table, or moved up as
+    // far as these let them.
+    auto tabeller = mallverktyg::mottagarOchAvsändartabeller(*this, faktaetikett, faktavärde,
+                                                             mallverktyg::mottagarfaktaMedInköpsordernFörst(*this));
+    rumsplan::Plan plan(*this);
+    plan.rum("facts", {38, 53, 225, 503})
+        .block("recipient", {std::move(tabeller.mottagare), {38, 53, 225, 213}, rumsplan::Sättning::tabell})
+        .block("sender", {std::move(tabeller.avsändare), {38, 319, 225, 237}, rumsplan::Sättning::tabell},
+               {.avstånd = 12});
 
     // The title ends where the date strip begins, or at the right edge of a
     // delivery note, which has neither strip nor amount to pay.
     double titelbredd = 515;
     if (följesedel) {
-        alla.push_back(CachatObjekt(Rect{553, 544, 235, 60}, vit));
+        plan.rita({Rect{553, 544, 235, 60}, vit});
     } else {
         // Caption and amount on one line, the amount 2 points higher; the
         // caption keeps a space's width clear of a large amount.
         AttributedString beloppet(belopp(f.attBetala()), attBetala);
-        const double rubrikbredd = 235 - mallverktyg::uppmätt(*this, beloppet).width - 6;
-        rumsplan::Plan plan(*this);
+        const double rubrikbredd = 235 - std::max(0.0, mätare.boundingSize(beloppet, {10000, 10000}).width) - 6;
         plan.rum("amount to pay", {553, 500, 235, 26})
-            .block("amount to pay",
-                   {{AttributedString(rubrikFörBeloppAttBetala(), attBetalaRubrik), {553, 502, std::max(rubrikbredd, 0.0), 24}},
-                    {std::move(beloppet), {553, 500, 235, 24}}});
-        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
+            .block("amount to pay", {{AttributedString(rubrikFörBeloppAttBetala(), attBetalaRubrik),
+                                      {553, 502, std::max(rubrikbredd, 0.0), 24}},
+                                     {std::move(beloppet), {553, 500, 235, 24}}});
         auto band = datalistMedKolumndata(
             mallverktyg::fakta(*this, {Fakt::fakturadatum, Fakt::fakturanummer, Fakt::förfallodatum,
                                        Fakt::betalningsvillkor}),
             bandrubrik, bandvärde, avdelare(), orange, {.ram = {200, 528, 602, 25}});
-        for (CachatObjekt& o : band.data) alla.push_back(std::move(o));
         titelbredd = std::max(0.0, band.utpunkt - titelx);
+        plan.placerade("date strip", std::move(band.data));
     }
 
-    läggTillInnehållMedRamFörLogotyp({337, 480, 144, 87}, titel, {titelx, 45, titelbredd, 33}, påminnelse,
+    läggTillInnehållMedRamFörLogotyp(plan, {337, 480, 144, 87}, titel, {titelx, 45, titelbredd, 33}, påminnelse,
                                      {294, 87, 495, 28}, villkor, {547, 531, 242, 44}, fskatt, {72, 560, 195, 14});
 
-    std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {613, 347, 165, 15}, {613, 347, 165, 15},
-                                    {.taMedTotalen = true})
-            .data;
-    if (auto moms = momssammanfattningMedRubrikAttribut(
-            momsrubrik, brödtext, {356, 347, 226, 80},
-            {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
-        sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
-
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,
-                                      {.rubrikutrymme = {357, 159, 421, 22},
-                                       .datautrymme = Rect{357, 165, 421, 160}.integral(),
-                                       .höjdPåÖvrigaSidor = 286});
-    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+    plan.artikeltabell({kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,
+                        {.rubrikutrymme = {357, 159, 421, 22},
+                         .datautrymme = Rect{357, 165, 421, 160}.integral(),
+                         .höjdPåÖvrigaSidor = 286}});
+    mallverktyg::beloppOchMoms(plan, *this, {brödtext, brödtextHöger, {613, 347, 165, 15}, {.taMedTotalen = true}},
+                               {momsrubrik, brödtext, {356, 347, 226, 80},
+                                {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}});
+    std::move(plan).placera();
 }

@@ -12,36 +12,23 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
-#include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/FakturavyTitel.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygFaktaband.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
-#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
-#include <optional>
 #include <string>
 #include <vector>
 
 using mallverktyg::Fakt;
-using mallverktyg::text;
 
 namespace {
 
 const Color vit = Color::white();
 const Color röd = Color::rgb(0.802, 0.039, 0.127);
-
-// A stroke 52 points high with a notch pointing right at its middle.
-BezierPath skåra() {
-    BezierPath väg;
-    väg.moveTo({-6, -26});
-    väg.lineTo({-6, -6});
-    väg.lineTo({0, 0});
-    väg.lineTo({-6, 6});
-    väg.lineTo({-6, 26});
-    return väg;
-}
 
 }  // namespace
 
@@ -83,60 +70,49 @@ void Fakturavy::konfigureraInnehållFörCTMedFärg(const Color& accent) {
     const TextAttributes beloppsvärde    {rightAligned(),  std::nullopt, fet11};
     const TextAttributes faktarubrik     {std::nullopt,    accent,       fet7};
 
-    // The band of facts runs right from x 36 on one row, a long value
-    // wrapping there down to above the reminder; facts that need more take
-    // more rows, the reminder 2 points under them and the item table 14
-    // points under that moving down with them, by at most 72 points.
-    std::vector<Fakt> fakta = {Fakt::erReferens,    Fakt::vårReferens,          Fakt::fakturanummer,
-                               Fakt::kundnummer,    Fakt::personnummer,         Fakt::personnummer2,
-                               Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer, Fakt::inköpsordernummer,
-                               Fakt::leveranssätt,  Fakt::leveransdatum,
-                               Fakt::mottagarensMomsregistreringsnummer};
-    if (!följesedel) fakta.insert(fakta.end(), {Fakt::fakturadatum, Fakt::betalningsvillkor});
-    const auto påminnelsetext = f.påminnelsetextIFakturamall(nullptr);
-    const bool medPåminnelse = påminnelsetext && !påminnelsetext->empty();
+    // The band of facts runs right from x 36 on one row, or on more, the
+    // reminder 2 points under them and the item table 14 points under that
+    // moving down with them, by at most 72 points.
+    using enum Fakt;
+    std::vector<Fakt> fakta = {erReferens, vårReferens, fakturanummer, kundnummer, personnummer, personnummer2,
+                               fastighetsbeteckning, lägenhetsnummer, inköpsordernummer, leveranssätt,
+                               leveransdatum, mottagarensMomsregistreringsnummer};
+    if (!följesedel) fakta.insert(fakta.end(), {fakturadatum, betalningsvillkor});
+    const bool medPåminnelse = påminnelseSomVisas(*this).has_value();
     constexpr double påminnelsehöjd = 24, rubrikerna = 474, högstFlyttad = 72;
-    const double nederst = rubrikerna + högstFlyttad - 14 - (medPåminnelse ? påminnelsehöjd + 2 : 0);
-    mallverktyg::Faktabandet band = mallverktyg::faktaband(
-        *this, fakta, faktarubrik, liten, skåra(), accent,
-        {.ram = {36, 421, 523, 24}, .fot = 434, .nederst = nederst, .skala = 0.6});
-    const double påminnelsen = std::max(436.0, band.nederkant + 2);
-    const double flyttad =
-        std::max(0.0, (medPåminnelse ? påminnelsen + påminnelsehöjd : band.nederkant) + 14 - rubrikerna);
-
-    läggTillInnehållMedRamFörLogotyp({49, 741, 99, 59}, titel, {197, 334, 370, 40}, påminnelse,
+    rumsplan::Plan plan(*this);
+    const double bandet = mallverktyg::faktaband(
+        plan, *this, mallverktyg::fakta(*this, fakta), faktarubrik, liten, mallverktyg::skåra(), accent,
+        {.ram = {36, 421, 523, 24},
+         .fot = 434,
+         .nederst = rubrikerna + högstFlyttad - 14 - (medPåminnelse ? påminnelsehöjd + 2 : 0),
+         .skala = 0.6});
+    const double påminnelsen = std::max(436.0, bandet + 2);
+    const double flyttad = std::max(0.0, (medPåminnelse ? påminnelsen + påminnelsehöjd : bandet) + 14 - rubrikerna);
+    läggTillInnehållMedRamFörLogotyp(plan, {49, 741, 99, 59}, titel, {197, 334, 370, 40}, påminnelse,
                                      {36, påminnelsen, 296, påminnelsehöjd}, liten, {305, 773, 240, 44}, fskatt,
                                      {28, 352, 147, 21});
 
-    auto& alla = innehållFörAllaSidor;
     // On the panel: the sender's table at the left; at the right the
     // invoice address from y 92 and the delivery address under its caption
     // from y 218, or 8 points below a longer invoice address, both down to
-    // above the title. Under the panel the band of facts as placed.
-    {
-        rumsplan::Plan plan(*this);
-        const Datalista avsändare = mallverktyg::faktaOchBetalning(
-            *this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida,
-                    Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
-        plan.rum("sender", {36, 92, 198, 240})
-            .block("sender", {tabellMedData(avsändare, avsändaretikett, avsändarvärde).tabell, {36, 92, 198, 240},
-                              rumsplan::Sättning::tabell});
-        auto& adresser = plan.rum("addresses", {351, 92, 140, 240});
-        if (auto fakturaadress = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
-            adresser.block("invoice address", {AttributedString(*fakturaadress, adress), {351, 92, 140, 104}});
-        if (const Datapost leverans = mallverktyg::fakt(*this, Fakt::leveransadress); leverans.värde)
-            adresser.block("delivery address",
-                           {{AttributedString(*leverans.rubrik, adress), {351, 218, 140, 15}},
-                            {AttributedString(*leverans.värde, adress), {351, 232, 140, 90}}},
-                           {.avstånd = 8});
-        const Rect sida = ramFörEnSida();
-        plan.rum("facts", {36, band.överkant, sida.maxX() - 36, band.nederkant - band.överkant})
-            .färdiga(std::move(band.objekt));
-        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
-    }
+    // above the title.
+    const Datalista avsändarfakta = mallverktyg::faktaOchBetalning(
+        *this, {avsändare, avsändaradress, telefon, fax, email, hemsida, organisationsnummer, momsregistreringsnummer});
+    plan.rum("sender", {36, 92, 198, 240})
+        .block("sender", {tabellMedData(avsändarfakta, avsändaretikett, avsändarvärde).tabell, {36, 92, 198, 240},
+                          rumsplan::Sättning::tabell});
+    auto& adresser = plan.rum("addresses", {351, 92, 140, 240});
+    if (auto fakturaadress = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
+        adresser.block("invoice address", {AttributedString(*fakturaadress, adress), {351, 92, 140, 104}});
+    if (const Datapost leverans = mallverktyg::fakt(*this, leveransadress); leverans.värde)
+        adresser.block("delivery address",
+                       {{AttributedString(*leverans.rubrik, adress), {351, 218, 140, 15}},
+                        {AttributedString(*leverans.värde, adress), {351, 232, 140, 90}}},
+                       {.avstånd = 8});
 
     if (följesedel) {
-        alla.emplace_back(Rect{295, 745, 43, 23}, vit);
+        plan.rita({Rect{295, 745, 43, 23}, vit});
     } else {
         // The payment terms and the due date, caption over value, stand on
         // the foot y 800 with their right edge at x 297 and grow upward;
@@ -145,28 +121,21 @@ void Fakturavy::konfigureraInnehållFörCTMedFärg(const Color& accent) {
         villkor.append(rubrikFörDagar(), villkorsvärde);
         villkor.append("\n" + versaler(rubrikFörFörfallodatum()) + "\n", villkorsrubrik);
         villkor.append(datumtext(f.förfallodatum()), villkorsvärde);
-        const Size s = mallverktyg::uppmätt(*this, villkor, {1000, 1000});
-        alla.emplace_back(std::move(villkor), Rect{296 - s.width, 799 - s.height, s.width + 1, s.height + 1});
-        alla.emplace_back(Rect{287 - s.width, 799 - s.height, 2, s.height + 3}, accent);
-        alla.push_back(text(rubrikFörBeloppAttBetala(), beloppsrubrik, {341, 747, 205, 18}));
-        alla.push_back(text(belopp(f.attBetala()), beloppsvärde, {341, 747, 205, 18}));
+        const Size s = mätare.boundingSize(villkor, {1000, 1000});
+        plan.text("payment terms", std::move(villkor), {296 - s.width, 799 - s.height, s.width + 1, s.height + 1});
+        plan.rita({Rect{287 - s.width, 799 - s.height, 2, s.height + 3}, accent});
+        plan.rum("amount to pay", {341, 747, 205, 18})
+            .block("amount to pay", {{AttributedString(rubrikFörBeloppAttBetala(), beloppsrubrik), {341, 747, 205, 18}},
+                                     {AttributedString(belopp(f.attBetala()), beloppsvärde), {341, 747, 205, 18}}});
     }
 
-    // The amount rows start above the foot of the item table's room, which
-    // the message then ends above.
-    constexpr double beloppen = 641;
-    std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(data, dataHöger, {344, beloppen, 202, 15}, {344, beloppen, 202, 15},
-                                    {.taMedTotalen = true})
-            .data;
-    if (auto summa = momssammanfattningMedRubrikAttribut(moms, moms, {49, 642, 177, 77},
-                                                         {.rubrikOvanförSammanfattning = true}))
-        sistaSidan.insert(sistaSidan.end(), summa->begin(), summa->end());
-
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, data, kolumnrubrikHöger, dataHöger,
-                                      {.rubrikutrymme = {50, rubrikerna + flyttad, 496, 17},
-                                       .datautrymme = {50, 490 + flyttad, 496, 144 - flyttad},
-                                       .höjdPåÖvrigaSidor = 234 - flyttad,
-                                       .meddelandetsFot = följesedel ? std::nullopt : std::optional(beloppen)});
-    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+    // The rows' room (from 12 below the data area's top) ends where the
+    // amount rows start: the last row and the message end above them.
+    plan.artikeltabell({kolumnrubrik, data, kolumnrubrikHöger, dataHöger,
+                        {.rubrikutrymme = {50, rubrikerna + flyttad, 496, 17},
+                         .datautrymme = {50, 490 + flyttad, 496, 139 - flyttad},
+                         .höjdPåÖvrigaSidor = 234 - flyttad}});
+    mallverktyg::beloppOchMoms(plan, *this, {data, dataHöger, {344, 641, 202, 15}, {.taMedTotalen = true}},
+                               {moms, moms, {49, 642, 177, 77}, {.rubrikOvanförSammanfattning = true}});
+    std::move(plan).placera();
 }

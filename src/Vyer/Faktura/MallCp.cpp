@@ -11,16 +11,15 @@
 #include "Modell/Bokforing.h"
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Land.h"
-#include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygAttBetala.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
-#include <cmath>
 
-using mallverktyg::Fakt;
-using mallverktyg::text;
+using enum mallverktyg::Fakt;
 
 void Fakturavy::konfigureraInnehållFörCp() {
     const auto kopparFet9 = typsnitt("Copperplate-Bold", 9);
@@ -54,45 +53,47 @@ void Fakturavy::konfigureraInnehållFörCp() {
     const TextAttributes beloppet         {rightAligned(),  std::nullopt,  kopparFet11};
     const TextAttributes beloppsrubrik    {std::nullopt,    std::nullopt,  kopparFet11};
 
+    // The facts under the logo; a list too long runs on down beside the
+    // title, when the title leaves that free, to above the background's
+    // rule at y 315, then rises towards the logo's foot (y 118).
     const Rect villkorsram{327, 229, 232, 30}, fskattsram{20, 801, 148, 13};
-    const Rect titelram{37, 275, 529, 36};
-    läggTillInnehållMedRamFörLogotyp({36, 36, 94, 82}, titel, titelram, påminnelse, {286, 258, 280, 19}, villkor,
-                                     villkorsram, fskatt, fskattsram);
-
-    auto& alla = innehållFörAllaSidor;
-
-    if (!följesedel) alla.push_back(text(datumtext(f.fakturadatum()), rubrikHöger, {398, 21, 168, 14}));
+    const Rect titelram{37, 275, 529, 36}, faktaram{49, 147, 233, 128};
+    const std::optional<std::string> titeln = f.rubriktextIFakturamall(nullptr, följesedel);
+    const double titelbredd =
+        titeln ? std::min(mätare.boundingSize(AttributedString(*titeln, titel), {10000, 10000}).width, titelram.width)
+               : 0;
+    const double besidTiteln = faktaram.maxX() + 4;
+    const bool fritt = titelram.maxX() - titelbredd > besidTiteln;
+    // The credit terms' and the reminder's frames reach a little into the
+    // next one down.
+    rumsplan::Plan plan(*this);
+    läggTillInnehållMedRamFörLogotyp(
+        plan, {36, 36, 94, 82}, titel, titelram, påminnelse, {286, 258, 280, 19}, villkor, villkorsram, fskatt,
+        fskattsram,
+        {.titel = fritt ? std::optional<Rect>({besidTiteln, 275, titelram.maxX() - besidTiteln, 36}) : std::nullopt,
+         .påminnelse = Rect{286, 258, 280, 17},
+         .villkor = Rect{327, 229, 232, 29}});
+    if (!följesedel)
+        plan.text("invoice date", AttributedString(datumtext(f.fakturadatum()), rubrikHöger), {398, 21, 168, 14});
 
     // The number ends at x 567; white cuts the background's rule 5 points
     // before the number's first letter, however long the number is.
-    const std::string nummer = rubrikFörFakturanummer() + " " + f.nummer();
-    alla.push_back(text(nummer, rubrikHöger, {407, 42, 160, 15}));
-    const double w = mallverktyg::uppmätt(*this, AttributedString(nummer, rubrikHöger)).width;
-    alla.emplace_back(Rect{395, 33, std::max(0.0, 167 - w), 30}, Color::white());
+    AttributedString nummer(rubrikFörFakturanummer() + " " + f.nummer(), rubrikHöger);
+    const double w = mätare.boundingSize(nummer, {10000, 10000}).width;
+    plan.text("number", std::move(nummer), {407, 42, 160, 15});
+    plan.rita({Rect{395, 33, std::max(0.0, 167 - w), 30}, Color::white()});
 
-    rumsplan::Plan plan(*this);
     // The recipient's address at the right, down to the credit terms.
     if (auto mottagare = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
         plan.rum("invoice address", {327, 97, 232, villkorsram.y - 1 - 97})
             .block("invoice address", {AttributedString(*mottagare, adress), {327, 97, 218, 86}});
-
-    // The facts under the logo; a list too long runs on down beside the
-    // title, when the title leaves that free, to above the background's
-    // rule at y 315, then rises towards the logo's foot (y 118).
-    const Rect faktaram{49, 147, 233, 128};
-    const std::optional<std::string> titeln = f.rubriktextIFakturamall(nullptr, följesedel);
-    const double titelbredd =
-        titeln ? std::min(mallverktyg::uppmätt(*this, AttributedString(*titeln, titel)).width, titelram.width)
-                         : 0;
-    const double faktafot = titelram.maxX() - titelbredd > faktaram.maxX() + 4 ? 312 : faktaram.maxY();
-    plan.rum("facts", {49, 122, 233, faktafot - 122})
-        .block("facts", {tabellMedData(mallverktyg::fakta(*this, {Fakt::erReferens, Fakt::vårReferens,
-                                                                   Fakt::kundnummer, Fakt::personnummer,
-                                                                   Fakt::personnummer2, Fakt::fastighetsbeteckning,
-                                                                   Fakt::lägenhetsnummer,
-                                                                   Fakt::mottagarensMomsregistreringsnummer,
-                                                                   Fakt::inköpsordernummer, Fakt::leveranssätt,
-                                                                   Fakt::leveransdatum, Fakt::leveransadress}),
+    plan.rum("facts", {49, 122, 233, (fritt ? 312 : faktaram.maxY()) - 122})
+        .block("facts", {tabellMedData(mallverktyg::fakta(*this, {erReferens, vårReferens, kundnummer, personnummer,
+                                                                   personnummer2, fastighetsbeteckning,
+                                                                   lägenhetsnummer,
+                                                                   mottagarensMomsregistreringsnummer,
+                                                                   inköpsordernummer, leveranssätt, leveransdatum,
+                                                                   leveransadress}),
                                        brödtextHöger, brödtext)
                              .tabell,
                          faktaram});
@@ -102,50 +103,45 @@ void Fakturavy::konfigureraInnehållFörCp() {
     // a long e-mail or web address wraps in its column; both rise towards
     // the VAT summary when long.
     constexpr double fotensÖverkant = 670;
-    const Rect avsändarram{20, 695, 149, 105}, kontaktram{172, 695, 160, 117};
-    plan.rum("sender", {20, fotensÖverkant, 149, fskattsram.y - 1 - fotensÖverkant})
-        .block("sender", {tabellMedData(mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::säte,
-                                                                   Fakt::organisationsnummer,
-                                                                   Fakt::momsregistreringsnummer,
-                                                                   Fakt::avsändaradress}),
-                                        fotrubrik, fotvärde, {.fetStilPåFörstaRaden = true})
-                              .tabell,
-                          avsändarram, rumsplan::Sättning::tabell});
-    plan.rum("sender contact", {172, fotensÖverkant, 160, kontaktram.maxY() - fotensÖverkant})
-        .block("sender contact",
-               {tabellMedData(mallverktyg::faktaOchBetalning(*this, {Fakt::telefon, Fakt::fax, Fakt::email,
-                                                                     Fakt::hemsida}),
-                              fotrubrik, fotvärde)
-                    .tabell,
-                kontaktram, rumsplan::Sättning::tabell});
-    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
+    auto fottabell = [&](const char* namn, const Datalista& data, double x, double bredd, double fot, double ramfot,
+                         Tabellval val = {}) {
+        plan.rum(namn, {x, fotensÖverkant, bredd, fot - fotensÖverkant})
+            .block(namn, {tabellMedData(data, fotrubrik, fotvärde, val).tabell, {x, 695, bredd, ramfot - 695},
+                          rumsplan::Sättning::tabell});
+    };
+    fottabell("sender",
+              mallverktyg::fakta(*this,
+                                 {avsändare, säte, organisationsnummer, momsregistreringsnummer, avsändaradress}),
+              20, 149, fskattsram.y - 1, 800, {.fetStilPåFörstaRaden = true});
+    fottabell("sender contact", mallverktyg::faktaOchBetalning(*this, {telefon, fax, email, hemsida}), 172, 160, 812,
+              812);
 
     // The box at the foot: caption and amount at the two ends of one frame,
     // the due date above the payment terms. A delivery note hides the box.
     if (följesedel) {
-        alla.emplace_back(Rect{328, 681, 253, 35}, Color::white());
+        plan.rita({Rect{328, 681, 253, 35}, Color::white()});
     } else {
-        alla.push_back(text(rubrikFörBeloppAttBetala(), beloppsrubrik, {344, 691, 216, 16}));
-        alla.push_back(text(belopp(f.attBetala()), beloppet, {344, 691, 216, 16}));
-        alla.push_back(text(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar(), rubrik, {336, 729, 222, 11}));
-        alla.push_back(
-            text(rubrikFörFörfallodatum() + " " + datumtext(f.förfallodatum()), rubrik, {336, 716, 222, 11}));
+        mallverktyg::attBetalaIRam(plan, *this, rubrikFörBeloppAttBetala(), beloppsrubrik, beloppet,
+                                   {344, 691, 216, 16});
+        plan.text("payment terms", AttributedString(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar(), rubrik),
+                  {336, 729, 222, 11});
+        plan.text("due date", AttributedString(rubrikFörFörfallodatum() + " " + datumtext(f.förfallodatum()), rubrik),
+                  {336, 716, 222, 11});
     }
 
     // The amount rows without the total, which follows them in bold.
     auto rader = beloppfältMedRubrikattribut(brödtext, brödtextHöger, {345, 590, 200, 15}, {345, 590, 200, 15});
-    std::vector<CachatObjekt> sistaSidan = std::move(rader.data);
-    sistaSidan.push_back(text(rubrikFörTotaltBelopp(), brödtext, {345, rader.utpunkt, 200, 15}));
-    sistaSidan.push_back(text(belopp(f.attBetala()), total, {345, rader.utpunkt, 200, 15}));
-    if (auto summering = momssammanfattningMedRubrikAttribut(
-            brödtext, brödtext, {36, 590, 159, 77},
-            {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
-        sistaSidan.insert(sistaSidan.end(), summering->begin(), summering->end());
+    const Rect totalram{345, rader.utpunkt, 200, 15};
+    mallverktyg::beloppOchMoms(plan, std::move(rader),
+                               momssammanfattningMedRubrikAttribut(brödtext, brödtext, {36, 590, 159, 77},
+                                                                   {.rubrikOvanförSammanfattning = true,
+                                                                    .rubrikMedStoraBokstäver = true}));
+    mallverktyg::attBetalaIRam(plan, *this, rubrikFörTotaltBelopp(), brödtext, total, totalram, Sidslag::sista);
 
-    läggTillKolumnerMedRubrikattribut(rubrik, brödtext, rubrikHöger, brödtextHöger,
-                                      {.rubrikutrymme = {51, 327, 493, 15},
-                                       .datautrymme = {51, 332, 493, 212},
-                                       .höjdPåÖvrigaSidor = 205,
-                                       .storaBokstäverPåRubriker = true});
-    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+    plan.artikeltabell({rubrik, brödtext, rubrikHöger, brödtextHöger,
+                        {.rubrikutrymme = {51, 327, 493, 15},
+                         .datautrymme = {51, 332, 493, 212},
+                         .höjdPåÖvrigaSidor = 205,
+                         .storaBokstäverPåRubriker = true}});
+    std::move(plan).placera();
 }

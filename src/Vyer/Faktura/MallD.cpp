@@ -11,16 +11,17 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygAttBetala.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygFottabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
-#include "Vyer/Faktura/Textpassning.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
 #include <numeric>
 
 using mallverktyg::Fakt;
-using mallverktyg::text;
 
 namespace {
 
@@ -80,38 +81,19 @@ void Fakturavy::konfigureraInnehållFörD() {
     const TextAttributes litenHöger      {rightAligned(),  std::nullopt, normal7};
     const TextAttributes titel           {centerAligned(), std::nullopt, normal24};
 
-    läggTillInnehållMedRamFörLogotyp({214, 38, 167, 103}, titel, {34, 153, 527, 36}, påminnelse, {383, 184, 179, 16},
-                                     villkor, {27, 695, 539, 32}, fskatt, {402, 736, 160, 13});
-
-    auto& alla = innehållFörAllaSidor;
-    alla.push_back(text(versaler(rubrikFörFakturanummer() + std::string(lineSeparator) + f.nummer()), liten,
-                        {35, 25, 150, 25}));
+    // The title's frame reaches into the reminder's.
+    rumsplan::Plan plan(*this);
+    läggTillInnehållMedRamFörLogotyp(plan, {214, 38, 167, 103}, titel, {34, 153, 527, 36}, påminnelse,
+                                     {383, 184, 179, 16}, villkor, {27, 695, 539, 32}, fskatt, {402, 736, 160, 13},
+                                     {.titel = Rect{34, 153, 527, 31}});
+    // The number and the date in the top corners, each under its caption.
+    auto överVärdet = [&](const std::string& rubrik, const std::string& värde, const TextAttributes& attribut) {
+        return AttributedString(versaler(rubrik + std::string(lineSeparator) + värde), attribut);
+    };
+    plan.text("number", överVärdet(rubrikFörFakturanummer(), f.nummer(), liten), {35, 25, 150, 25});
     if (!följesedel)
-        alla.push_back(text(versaler(rubrikFörFakturadatum() + std::string(lineSeparator) + datumtext(f.fakturadatum())),
-                            litenHöger, {411, 25, 150, 25}));
-    // At the foot, under the pale rule: the company's name on its line
-    // beside the F-tax note, and under it three tables side by side, each
-    // reaching down toward the page's foot.
-    {
-        auto tabell = [&](const Datalista& lista, const Rect& ram) -> rumsplan::Text {
-            return {tabellMedData(lista, litenEtikett, liten).tabell, ram, rumsplan::Sättning::tabell};
-        };
-        rumsplan::Plan plan(*this);
-        plan.rum("sender name", {34, 733, 361, 19})
-            .block("sender name", {AttributedString(b.namn, företagsnamn), {34, 736, 361, 13}});
-        plan.rum("sender contact", {34, 752, 172, fot - 752})
-            .block("sender contact",
-                   tabell(mallverktyg::fakta(*this, {Fakt::säte, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
-                          {35, 753, 168, 59}));
-        plan.rum("sender address", {210, 752, 172, fot - 752})
-            .block("sender address",
-                   tabell(mallverktyg::fakta(
-                              *this, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
-                          {211, 753, 168, 59}));
-        plan.rum("payment", {394, 752, 188, fot - 752})
-            .block("payment", tabell(betalningsinformation(), {395, 753, 186, 64}));
-        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
-    }
+        plan.text("invoice date", överVärdet(rubrikFörFakturadatum(), datumtext(f.fakturadatum()), litenHöger),
+                  {411, 25, 150, 25});
 
     // The facts on a pale band: each a caption in capitals over its value,
     // the columns as wide as their widest fact (also one that finds no
@@ -129,62 +111,67 @@ void Fakturavy::konfigureraInnehållFörD() {
         return t;
     };
     std::vector<double> önskade;
-    for (const auto& kolumn : faktakolumner) {
-        double bredd = 0;
-        for (const Datapost& post : mallverktyg::fakta(*this, kolumn))
-            if (post.rubrik && post.värde) bredd = std::max(bredd, mallverktyg::uppmätt(*this, faktum(post)).width);
-        önskade.push_back(bredd);
-    }
+    for (const auto& kolumn : faktakolumner)
+        for (double& bredd = önskade.emplace_back(0); const Datapost& post : mallverktyg::fakta(*this, kolumn))
+            if (post.rubrik && post.värde) bredd = std::max(bredd, mätare.boundingSize(faktum(post), {1e4, 1e4}).width);
     const std::vector<double> bredder = mallverktyg::kolumnbredder(önskade, faktabredd, minstaMellanrum);
     const double mellanrum = (faktabredd - std::accumulate(bredder.begin(), bredder.end(), 0.0)) / 3;
-    rumsplan::Plan faktaplan(*this);
+    std::vector<rumsplan::Rum> kolumner;
+    double bandetsSlut = bandetsFot;
     double x = faktavänster;
-    for (size_t k = 0; k < bredder.size(); ++k) {
-        auto& kolumn = faktaplan.rum("facts " + std::to_string(k + 1),
-                                     {x, radöverkant[0], bredder[k] + 1, faktanasFot - radöverkant[0]});
+    for (size_t k = 0; k < bredder.size(); x += bredder[k] + mellanrum, ++k) {
+        const Rect yta{x, radöverkant[0], bredder[k] + 1, faktanasFot - radöverkant[0]};
+        rumsplan::Rum& kolumn = kolumner.emplace_back("facts " + std::to_string(k + 1), yta);
         const Datalista poster = mallverktyg::faktaSomFårPlats(*this, faktakolumner[k], 3);
         for (size_t rad = 0; rad < poster.size(); ++rad) {
-            AttributedString t = faktum(poster[rad]);
+            auto block = [&](rumsplan::Rum& rum, size_t plats) -> rumsplan::Rum& {
+                return rum.block(std::string(*poster[rad].rubrik),
+                                 {faktum(poster[rad]), {yta.x, radöverkant[plats], yta.width, radhöjd[plats]}},
+                                 {.avstånd = faktaavstånd});
+            };
             // An address alone in its column, too tall for the first place,
             // keeps to the tall second one.
-            const size_t plats =
-                poster.size() == 1 && mallverktyg::uppmätt(*this, t, {bredder[k], 10000}).height > radhöjd[0] ? 1
-                                                                                                          : rad;
-            kolumn.block(std::string(*poster[rad].rubrik),
-                         {std::move(t), {x, radöverkant[plats], bredder[k] + 1, radhöjd[plats]}},
-                         {.avstånd = faktaavstånd});
+            rumsplan::Rum första("first place", yta);
+            const bool iAndra = poster.size() == 1 && plan.höjd(block(första, 0)) > radhöjd[0];
+            block(kolumn, iAndra ? 1 : rad);
         }
-        x += bredder[k] + mellanrum;
+        bandetsSlut = std::max(bandetsSlut, std::min(yta.y + plan.höjd(kolumn), yta.maxY()) + 5);
     }
-    std::vector<CachatObjekt> faktaobjekt = std::move(faktaplan).placeraTexter();
-    double bandetsSlut = bandetsFot;
-    for (const CachatObjekt& o : faktaobjekt)
-        bandetsSlut = std::max(bandetsSlut, mallverktyg::textensSlut(*this, o) + 5);
-    alla.emplace_back(Rect{0, bandetsTopp, 595, bandetsSlut - bandetsTopp}, blek);
-    for (CachatObjekt& o : faktaobjekt) alla.push_back(std::move(o));
+    plan.rita({Rect{0, bandetsTopp, 595, bandetsSlut - bandetsTopp}, blek});
+    for (const rumsplan::Rum& kolumn : kolumner) {
+        rumsplan::Rum& iPlanen = plan.rum(kolumn.namn(), kolumn.yta());
+        for (const auto& b : kolumn.blocken()) iPlanen.block(b.namn, b.texter, b.val);
+    }
+
+    // At the foot, under the pale rule: the company's name on its line
+    // beside the F-tax note, and under it three tables side by side, each
+    // reaching down toward the page's foot.
+    plan.rita({Rect{0, 728, 595, 4}, blek});
+    plan.rum("sender name", {34, 733, 361, 19})
+        .block("sender name", {AttributedString(b.namn, företagsnamn), {34, 736, 361, 13}});
+    mallverktyg::företagetsTabeller(*this, plan, litenEtikett, liten,
+                                    {{{{34, 752, 172, fot - 752}, {35, 753, 168, 59}},
+                                      {{210, 752, 172, fot - 752}, {211, 753, 168, 59}},
+                                      {{394, 752, 188, fot - 752}, {395, 753, 186, 64}}}});
 
     if (!följesedel) {
-        alla.emplace_back(Rect{297, 649, 304, 35}, blek);
-        alla.push_back(text(versaler(rubrikFörBeloppAttBetala()), fet, {315, 659, 232, 16}));
-        alla.push_back(text(belopp(f.attBetala()), fetHöger, {315, 659, 232, 16}));
+        plan.rita({Rect{297, 649, 304, 35}, blek});
+        mallverktyg::attBetalaIRam(plan, *this, versaler(rubrikFörBeloppAttBetala()), fet, fetHöger,
+                                   {315, 659, 232, 16});
+        plan.rita({Rect{0, 551, 595, 4}, blek}, Sidslag::sista);
     }
-    alla.emplace_back(Rect{0, 728, 595, 4}, blek);
-
-    std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(data, dataHöger, {315, 570, 232, 15}, {315, 570, 232, 15},
-                                    {.taMedTotalen = true})
-            .data;
-    if (auto moms = momssammanfattningMedRubrikAttribut(
-            data, data, {49, 570, 177, 89}, {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
-        sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
-    if (!följesedel) sistaSidan.emplace_back(Rect{0, 551, 595, 4}, blek);
+    mallverktyg::beloppOchMoms(
+        plan,
+        beloppfältMedRubrikattribut(data, dataHöger, {315, 570, 232, 15}, {315, 570, 232, 15}, {.taMedTotalen = true}),
+        momssammanfattningMedRubrikAttribut(data, data, {49, 570, 177, 89},
+                                            {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}));
 
     // Rows of pages before the last end above the amount-to-pay box, which
     // stands on every page; a delivery note has no box, and its rows end
     // above the credit terms.
-    läggTillKolumnerMedRubrikattribut(fet, data, fetHöger, dataHöger,
-                                      {.rubrikutrymme = {48, 363, 499, 16},
-                                       .datautrymme = Rect{48, 368, 499, 154}.integral(),
-                                       .höjdPåÖvrigaSidor = följesedel ? 310.0 : 264.0});
-    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+    plan.artikeltabell({fet, data, fetHöger, dataHöger,
+                        {.rubrikutrymme = {48, 363, 499, 16},
+                         .datautrymme = Rect{48, 368, 499, 154}.integral(),
+                         .höjdPåÖvrigaSidor = följesedel ? 310.0 : 264.0}});
+    std::move(plan).placera();
 }

@@ -12,7 +12,6 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
-#include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
@@ -23,7 +22,6 @@
 using mallverktyg::Fakt;
 using mallverktyg::kontur;
 using mallverktyg::streck;
-using mallverktyg::text;
 
 namespace {
 
@@ -48,7 +46,7 @@ void Fakturavy::konfigureraInnehållFörDf() {
     if (!lätt10 || !lätt11 || !fet8 || !normal8 || !normal6 || !fet8_5 || !kursiv6 || !smalFet20) return;
 
     //                                    paragraph style            colour        font
-    const TextAttributes mottagare       {std::nullopt,              std::nullopt, lätt10};
+    const TextAttributes mottagartext    {std::nullopt,              std::nullopt, lätt10};
     const TextAttributes stortHöger      {rightAligned(),            std::nullopt, lätt11};
     const TextAttributes nummerrubrik    {rightAligned(),            blå,          fet8};
     const TextAttributes påminnelse      {rightAligned(),            röd,          fet8};
@@ -63,36 +61,40 @@ void Fakturavy::konfigureraInnehållFörDf() {
     const TextAttributes titel           {rightAligned(),            std::nullopt, smalFet20};
     const TextAttributes etikett         {clippedLeftOnCharacters(), std::nullopt, normal8};
 
-    läggTillInnehållMedRamFörLogotyp({31, 24, 158, 105}, titel, {189, 195, 359, 20}, påminnelse, {326, 55, 223, 14},
-                                     villkor, {264, 294, 273, 43}, fskatt, {20, 814, 149, 11});
-
-    auto& alla = innehållFörAllaSidor;
-    alla.push_back(text(f.nummer(), stortHöger, {419, 37, 131, 19}));
-    alla.push_back(text(rubrikFörFakturanummer(), nummerrubrik, {419, 24, 131, 13}));
+    using enum Fakt;
+    rumsplan::Plan plan(*this);
+    // The title, right-aligned, keeps right of the delivery address.
+    läggTillInnehållMedRamFörLogotyp(plan, {31, 24, 158, 105}, titel, {189, 195, 359, 20}, påminnelse,
+                                     {326, 55, 223, 14}, villkor, {264, 294, 273, 43}, fskatt, {20, 814, 149, 11},
+                                     {.titel = Rect{254, 195, 294, 20}});
+    plan.text("number caption", AttributedString(rubrikFörFakturanummer(), nummerrubrik), {419, 24, 131, 13});
+    plan.text("number", AttributedString(f.nummer(), stortHöger), {419, 37, 131, 19}, {.rum = Rect{419, 37, 131, 18}});
     // The box frames the invoice's own terms; the ledger's, shown in their
     // place, stand unframed.
     if (auto egnaVillkor = f.kreditvillkor(); egnaVillkor && !egnaVillkor->empty())
-        alla.push_back(kontur({256, 287, 293, 53}, 0.5, blå));
+        plan.rita(kontur({256, 287, 293, 53}, 0.5, blå));
 
     if (!följesedel) {
-        alla.push_back(kontur({256, 257, 293, 24}, 0.5, blå));
-        alla.push_back(kontur({256, 226, 293, 24}, 2, blå));
+        plan.rita(kontur({256, 257, 293, 24}, 0.5, blå));
+        plan.rita(kontur({256, 226, 293, 24}, 2, blå));
         // Caption at the left of each box, the value at its right.
-        alla.push_back(text(rubrikFörFörfallodatum(), stort, {265, 259, 273, 20}));
-        alla.push_back(text(datumtext(f.förfallodatum()), stortHöger, {265, 259, 273, 20}));
-        alla.push_back(text(rubrikFörBeloppAttBetala(), stort, {265, 228, 273, 20}));
-        alla.push_back(text(belopp(f.attBetala()), stortHöger, {265, 228, 273, 20}));
+        auto ruta = [&](const char* namn, std::string rubrik, std::string värde, double y) {
+            const Rect ram{265, y, 273, 20};
+            plan.rum(namn, ram).block(namn, {{AttributedString(rubrik, stort), ram},
+                                             {AttributedString(värde, stortHöger), ram}});
+        };
+        ruta("due date", rubrikFörFörfallodatum(), datumtext(f.förfallodatum()), 259);
+        ruta("amount to pay", rubrikFörBeloppAttBetala(), belopp(f.attBetala()), 228);
     }
 
-    // The page's text rooms. The recipient stands under the number, rising
-    // towards the reminder where it would reach the title; the delivery
-    // address under the logo, down to the first dotted list; in the footer
-    // the company's name over its registration, and the ways to reach and
-    // pay it, which rise towards the item area's rule.
-    rumsplan::Plan plan(*this);
+    // The recipient stands under the number, rising towards the reminder
+    // where it would reach the title; the delivery address under the logo,
+    // down to the first dotted list; in the footer the company's name over
+    // its registration, and the ways to reach and pay it, which rise
+    // towards the item area's rule.
     if (auto mottagarblock = företagOchAdress())
         plan.rum("recipient", {326, 70, 234, 125})
-            .block("recipient", {AttributedString(*mottagarblock, mottagare), {326, 111, 234, 82}});
+            .block("recipient", {AttributedString(*mottagarblock, mottagartext), {326, 111, 234, 82}});
     if (auto leverans = f.leveransadress())
         plan.rum("delivery address", {46, 130, 208, 89})
             .block("delivery address",
@@ -101,99 +103,90 @@ void Fakturavy::konfigureraInnehållFörDf() {
                      {46, 151, 208, 70}}});
     // The company's own address is written for the recipient's country,
     // or for its own.
-    auto mottagaradress = f.mottagaradress();
-    const std::string adressland = mottagaradress ? mottagaradress->land : b.adress.land;
-    Datalista registrering =
-        mallverktyg::fakta(*this, {Fakt::säte, Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
+    const auto adress = f.mottagaradress();
+    const std::string adressland = adress ? adress->land : b.adress.land;
+    Datalista registrering = mallverktyg::fakta(*this, {säte, organisationsnummer, momsregistreringsnummer});
     registrering.push_back({rubrikFörAdress(), b.adress.formatteradFörMottagarland(adressland, true)});
     plan.rum("sender", {54, 697, 229, 117})
         .block("name", {AttributedString(b.namn, företagsnamn), {54, 713, 229, 15}})
         .block("registration",
                {tabellMedData(registrering, brödtext, brödtext).tabell, {54, 733, 207, 81}, rumsplan::Sättning::tabell},
                {.avstånd = 8});
-    const Datalista kontakt =
-        mallverktyg::faktaOchBetalning(*this, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});
+    const Datalista kontakt = mallverktyg::faktaOchBetalning(*this, {telefon, fax, email, hemsida});
     plan.rum("contact", {339, 697, 205, 128})
         .block("contact", {tabellMedData(kontakt, brödtext, brödtext).tabell, {339, 722, 205, 103}});
-    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
 
     // The dotted lists, the references under the invoice's facts (a
     // delivery note has none: the references take their place), each with
-    // a thin rule on its left from its top to the foot of its last value.
-    // Long values push the references and the item table down, the table
-    // no further than `längstNer`; past that the lists are set smaller.
-    constexpr double rubrikerna = 375, längstNer = 100;
-    rumsplan::Plan listplan(*this);
-    auto& listor = listplan.rum("dotted lists", {46, 219, 208, rubrikerna - 10 + längstNer - 219});
-    auto lista = [&](const Datalista& data, double y) {
-        return mallverktyg::faktaraderIRum(*this, listor, data, etikett, brödtext,
+    // a thin rule on its left from its first caption's line to the foot of
+    // its last value. Long values push the references and the item table
+    // down, the table no further than `längstNer`; past that the plan sets
+    // the lists smaller.
+    constexpr double listorna = 219, rubrikerna = 375, längstNer = 100;
+    rumsplan::Rum prov("dotted lists", {46, listorna, 208, rubrikerna - 10 + längstNer - listorna});
+    auto lista = [&](const std::vector<Fakt>& fakta, double y) {
+        return mallverktyg::faktaraderIRum(*this, prov, mallverktyg::fakta(*this, fakta), etikett, brödtext,
                                            {.radhöjd = listradhöjd, .startposition = {47, y}, .etikettbredd = 100,
                                             .värdebredd = 100, .paddning = mallverktyg::punktledare, .offset = -1})
             .antal;
     };
-    size_t förstaListan = 0;
-    double referenser = 234;
-    if (!följesedel) {
-        förstaListan =
-            lista(mallverktyg::fakta(*this, {Fakt::fakturanummer, Fakt::fakturadatum, Fakt::betalningsvillkor}),
-                  referenser - listradhöjd);
-        referenser = 292;
-    }
-    lista(mallverktyg::fakta(*this, {Fakt::vårReferens, Fakt::erReferens, Fakt::kundnummer, Fakt::personnummer,
-                                     Fakt::personnummer2, Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer,
-                                     Fakt::mottagarensMomsregistreringsnummer, Fakt::inköpsordernummer,
-                                     Fakt::leveranssätt, Fakt::leveransdatum}),
-          referenser - listradhöjd);
-    std::vector<CachatObjekt> listtexter = std::move(listplan).placeraTexter();
-    const double listornasFot = mallverktyg::nederkant(*this, listtexter, 0);
-    // Caption and value a row: the rule runs from the first caption's line
-    // to the last value's frame.
+    const size_t förstaListan =
+        följesedel ? 0 : lista({fakturanummer, fakturadatum, betalningsvillkor}, 234 - listradhöjd);
+    lista({vårReferens, erReferens, kundnummer, personnummer, personnummer2, fastighetsbeteckning, lägenhetsnummer,
+           mottagarensMomsregistreringsnummer, inköpsordernummer, leveranssätt, leveransdatum},
+          (följesedel ? 234 : 292) - listradhöjd);
+    // The item table, its upper rule and the white on earlier pages stand
+    // lower by what the lists' last line reaches past 10 points above its
+    // headings (the plan's rows end a point below it).
+    const double d = std::clamp(std::ceil(listorna + plan.höjd(prov) - 1 + 10 - rubrikerna), 0.0, längstNer);
+    auto& listor = plan.rum("dotted lists", {46, listorna, 208, rubrikerna - 10 + d - listorna});
+    for (const rumsplan::Rum::Block& rad : prov.blocken()) listor.block(rad.namn, rad.texter, rad.val);
+    const int procent = plan.procent(listor);
+    const auto platser = plan.blockensPlatser(listor, procent);
     auto regel = [&](size_t från, size_t till) {
         if (från >= till) return;
-        const Rect topp = std::get<cachad::string>(listtexter[från].data).frame;
-        const Rect fot = std::get<cachad::string>(listtexter[till - 1].data).frame;
-        alla.push_back(streck({{{listregelx, topp.y + 2}, {listregelx, fot.maxY()}}}, 0.5, blå));
+        // A row's caption, then its value, which stands lower by its
+        // offset; a list cut at the room's foot keeps above the headings.
+        const auto& rad = listor.blocken()[till - 1].texter;
+        const double fot = platser[till - 1].topp + (rad[1].ram.y - rad[0].ram.y) * procent / 100 + rad[1].ram.height;
+        const Point överst{listregelx, platser[från].topp + 2}, nederst{listregelx, std::min(fot, rubrikerna + d)};
+        plan.rita(streck({{överst, nederst}}, 0.5, blå));
     };
-    const size_t delning = std::min(2 * förstaListan, listtexter.size());
-    regel(0, delning);
-    regel(delning, listtexter.size());
-    alla.insert(alla.end(), std::make_move_iterator(listtexter.begin()), std::make_move_iterator(listtexter.end()));
-
-    // The item table, its upper rule and the white on earlier pages stand
-    // lower by what a long reference list reaches past its headings; the
-    // lists' room is what they took, down to them.
-    const double d = std::max(0.0, std::ceil(listornasFot + 10 - rubrikerna));
-    planeradeRum.back().yta.height = rubrikerna - 10 + d - planeradeRum.back().yta.y;
-    alla.push_back(streck({{{46, 393 + d}, {549, 393 + d}}, {{46, 692}, {549, 692}}}, 2, blå));
+    regel(0, förstaListan);
+    regel(förstaListan, platser.size());
+    plan.rita(streck({{{46, 393 + d}, {549, 393 + d}}, {{46, 692}, {549, 692}}}, 2, blå));
 
     // The amount block stands at the foot of the item area and grows
     // upward by a row height (12, tighter than most) for each amount row
-    // beyond three; yB is its top rule.
+    // beyond three; yB is its top rule, where the rows' room ends.
     constexpr double radhöjd = 12;
     const int n = antalBeloppsrader(false);
     const double y1 = 621 - (n - 3) * radhöjd;
-    std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {320, y1, 221, 13}, {320, y1, 221, 13},
-                                    {.radhöjd = radhöjd})
-            .data;
     const double yB = n > 0 ? 842 - (231 + (n - 3) * radhöjd) : 667;
-    std::vector<mallverktyg::Sträcka> ram;
-    if (n > 0) ram.push_back({{298, 669}, {549, 669}});
-    ram.push_back({{298, 692}, {298, yB}});
-    ram.push_back({{46, yB}, {549, yB}});
-    sistaSidan.push_back(streck(ram, 0.5, blå));
-    if (auto moms = momssammanfattningMedRubrikAttribut(
-            brödtext, brödtext, {55, yB + 3, 236, 80},
-            {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
-        sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
+    plan.artikeltabell({kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,
+                        {.rubrikutrymme = {54, 375 + d, 486, 15},
+                         .datautrymme = {54, 393 + d, 486, std::max(0.0, yB - 393 - radhöjd - d)},
+                         .höjdPåÖvrigaSidor = 287 - d}});
+    plan.vittPåÖvrigaSidor({0, 402 + d, 595, 290 - d});
+    // The amount block: its rows, its rules, the VAT summary and the total.
     if (!följesedel) {
-        sistaSidan.push_back(text(belopp(f.attBetala()), brödtextHöger, {320, 673, 221, 13}));
-        sistaSidan.push_back(text(rubrikFörTotaltBelopp(), brödtext, {320, 673, 221, 13}));
+        plan.placerade("amounts",
+                       beloppfältMedRubrikattribut(brödtext, brödtextHöger, {320, y1, 221, 13}, {320, y1, 221, 13},
+                                                   {.radhöjd = radhöjd})
+                           .data,
+                       Sidslag::sista);
+        std::vector<mallverktyg::Sträcka> ram;
+        if (n > 0) ram.push_back({{298, 669}, {549, 669}});
+        ram.push_back({{298, 692}, {298, yB}});
+        ram.push_back({{46, yB}, {549, yB}});
+        plan.rita(streck(ram, 0.5, blå), Sidslag::sista);
+        if (auto moms = momssammanfattningMedRubrikAttribut(
+                brödtext, brödtext, {55, yB + 3, 236, 80},
+                {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
+            plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
+        plan.rum("total", {320, 673, 221, 13}, Sidslag::sista)
+            .block("total", {{AttributedString(belopp(f.attBetala()), brödtextHöger), {320, 673, 221, 13}},
+                             {AttributedString(rubrikFörTotaltBelopp(), brödtext), {320, 673, 221, 13}}});
     }
-
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,
-                                      {.rubrikutrymme = {54, 375 + d, 486, 15},
-                                       .datautrymme = {54, 393 + d, 486, std::max(0.0, yB - 393 - radhöjd - d)},
-                                       .höjdPåÖvrigaSidor = 287 - d});
-    läggTillInnehållPåSistaSidan(std::move(sistaSidan), Rect{0, 402 + d, 595, 290 - d});
+    std::move(plan).placera();
 }

@@ -9,19 +9,17 @@
 #include "Modell/Bokforing.h"
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Plattform/Strangar.h"
-#include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
-#include "Vyer/Faktura/MallverktygRum.h"
-#include "Vyer/Faktura/Pilbana.h"
+#include "Vyer/Faktura/Pilrutor.h"
 #include "Vyer/Faktura/Rubrikrutor.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
-#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
+#include <cmath>
 
 using mallverktyg::fakt;
-using mallverktyg::text;
 
 void Fakturavy::konfigureraInnehållFörE() {
     const auto geneva7 = typsnitt("Geneva", 7);
@@ -55,172 +53,132 @@ void Fakturavy::konfigureraInnehållFörE() {
     const TextAttributes avsändarvärde   {std::nullopt,        vit,           geneva7};
     const TextAttributes kolumnrubrik    {centerAligned(),     std::nullopt,  smal11};
 
-    const Rect villkorsram{59, 467, 240, 42};
-    läggTillInnehållMedRamFörLogotyp({24, 19, 106, 82}, titel, {131, 27, 255, 33}, påminnelse, {186, 83, 371, 29},
-                                     liten, villkorsram, fskatt, {36, 811, 121, 9});
+    kolumnavstånd = 8;
+    rubrikutfyllnad = 5;
 
-    auto& alla = innehållFörAllaSidor;
+    // The credit terms show on the last page only: earlier pages white out
+    // their place under the rows that run on over it.
+    rumsplan::Plan plan(*this);
+    läggTillInnehållMedRamFörLogotyp(plan, {24, 19, 106, 82}, titel, {131, 27, 255, 33}, påminnelse,
+                                     {186, 83, 371, 29}, liten, {59, 467, 240, 42}, fskatt, {36, 811, 121, 9},
+                                     {.villkorensSidor = Sidslag::sista});
+    const std::string datum = rubrikFörFakturadatum() + std::string(lineSeparator) + datumtext(f.fakturadatum());
     if (!följesedel)
-        alla.push_back(text(versaler(rubrikFörFakturadatum() + std::string(lineSeparator) + datumtext(f.fakturadatum())),
-                            litenHöger, {443, 64, 114, 20}));
-    alla.push_back(text(f.nummer(), titel, {462, 27, 92, 33}));
-    alla.push_back(text(rubrikFörNummer(), liten, {453, 34, 17, 11}));
+        plan.text("invoice date", AttributedString(versaler(datum), litenHöger), {443, 64, 114, 20},
+                  {.rum = Rect{443, 64, 114, 19}});
+    // The number is right-aligned in a frame that reaches under its caption.
+    plan.text("number", AttributedString(f.nummer(), titel), {462, 27, 92, 33}, {.rum = Rect{470, 27, 84, 33}});
+    plan.text("number caption", AttributedString(rubrikFörNummer(), liten), {453, 34, 17, 11});
 
     // Recipient, delivery and references side by side under the title,
-    // each column's room reaching down to above the heading boxes; the
-    // three are set smaller together.
+    // each column's room reaching down to above the heading boxes, each
+    // set smaller alone.
     using enum mallverktyg::Fakt;
-    rumsplan::Plan plan(*this);
     constexpr double överRubrikerna = 220, underBilderna = 132;
-    std::vector<Rect> kolumner;
-    for (double x : {45.0, 217.0, 389.0}) kolumner.push_back({x, 135, 165, överRubrikerna - 135});
-    auto ryms = [&](const Datalista& lista, const Rect& kolumn) {
-        return passadText(mätare, tabellMedData(lista, dataHöger, data).tabell, kolumn.size()).passar;
+    auto kolumn = [&](rumsplan::Rum& rum, const Datalista& lista) -> rumsplan::Rum& {
+        const Rect& y = rum.yta();
+        return rum.block(rum.namn(), {tabellMedData(lista, dataHöger, data).tabell, {y.x, 135, y.width, 77},
+                                      rumsplan::Sättning::tabell});
+    };
+    auto ryms = [&](const Datalista& lista, double x) {
+        rumsplan::Rum rum("column", {x, 135, 165, överRubrikerna - 135});
+        return plan.rymmerUtanAttKapa(kolumn(rum, lista));
     };
     Datalista leverans = mallverktyg::fakta(*this, {leveransdatum, leveransadress});
-    Datalista referenser = mallverktyg::fakta(*this, {erReferens, vårReferens, kundnummer, personnummer, personnummer2,
-                                                      fastighetsbeteckning, lägenhetsnummer,
-                                                      mottagarensMomsregistreringsnummer, inköpsordernummer,
-                                                      leveranssätt});
+    Datalista referenser =
+        mallverktyg::fakta(*this, {erReferens, vårReferens, kundnummer, personnummer, personnummer2,
+                                   fastighetsbeteckning, lägenhetsnummer, mottagarensMomsregistreringsnummer,
+                                   inköpsordernummer, leveranssätt});
     // References too long even so give their last facts, the delivery
     // method first, to the end of the delivery column while it has room.
-    for (auto in = leverans.end() - leverans.begin(); !ryms(referenser, kolumner[2]) && referenser.size() > 1;) {
+    for (auto in = leverans.end() - leverans.begin(); !ryms(referenser, 389) && referenser.size() > 1;) {
         Datalista längre = leverans;
         längre.insert(längre.begin() + in, referenser.back());
-        if (!ryms(längre, kolumner[1])) break;
+        if (!ryms(längre, 217)) break;
         leverans = std::move(längre);
         referenser.pop_back();
     }
     // A table that does not fit its column even at 70 % has every column
     // reach up to below the pictograms, and its own take the width the
     // columns beside it can spare.
-    const char* namn[] = {"recipient", "delivery", "references"};
     const Datalista mottagaren{fakt(*this, mottagare), {rubrikFörAdress(), fakt(*this, mottagaradress).värde}};
-    std::vector<AttributedString> tabeller;
-    bool trångt = false;
-    const Datalista* listor[] = {&mottagaren, &leverans, &referenser};
-    for (size_t i = 0; i < 3; ++i) {
-        trångt = trångt || !ryms(*listor[i], kolumner[i]);
-        tabeller.push_back(tabellMedData(*listor[i], dataHöger, data).tabell);
-    }
-    if (trångt)
-        for (Rect& k : kolumner) k = {k.x, underBilderna, k.width, överRubrikerna - underBilderna};
-    const std::vector<Rect> rum = mallverktyg::kolumnerSomDelarBredden(*this, tabeller, kolumner);
-    const rumsplan::Rum* förra = nullptr;
-    for (size_t i = 0; i < rum.size(); ++i) {
-        const Rect& k = rum[i];
-        auto& kolumn = plan.rum(namn[i], k).block(
-            namn[i], {tabeller[i], {k.minX(), 135, k.width, 77}, rumsplan::Sättning::tabell});
-        if (förra) plan.krymperMed(*förra, kolumn);
-        förra = &kolumn;
-    }
+    const double topp = ryms(mottagaren, 45) && ryms(leverans, 217) && ryms(referenser, 389) ? 135 : underBilderna;
+    auto yta = [&](double x) { return Rect{x, topp, 165, överRubrikerna - topp}; };
+    plan.delarBredd({&kolumn(plan.rum("recipient", yta(45)), mottagaren),
+                     &kolumn(plan.rum("delivery", yta(217)), leverans),
+                     &kolumn(plan.rum("references", yta(389)), referenser)});
 
-    // The sender in white on the foot band; a longer contact table stands
-    // a little higher, and one that every way of payment fills takes the
-    // band above and below it. White throughout, the tabs between captions
-    // and values too.
-    // Both reach up to the band's top; the sender's own table ends above
-    // the F-tax note, the contact table reaches down to the page's foot.
-    // A sender too long for its room even set smaller gives its last
-    // facts, the VAT number first, to the head of the contact table.
+    // The sender in white on the foot band, white throughout, the tabs
+    // between captions and values too; both tables reach up to the band's
+    // top. The sender's own ends above the F-tax note; a sender too long
+    // for its room even set smaller gives its last facts, the VAT number
+    // first, to the head of the contact table, and takes the width that
+    // table spares. A longer contact table stands a little higher; one
+    // that does not fit its frame even set smaller takes the band down to
+    // the page's foot.
     constexpr double bandet = 713;
     const double fot = b.godkändFörFSkatt ? 806 : 820;
+    auto påBandet = [&](rumsplan::Rum& rum, const Datalista& lista, double topp, double fot) -> rumsplan::Rum& {
+        AttributedString tabell = tabellMedData(lista, avsändarrubrik, avsändarvärde).tabell;
+        tabell.setForegroundColor(vit);
+        const Rect& y = rum.yta();
+        return rum.block(rum.namn(), {std::move(tabell), {y.x, topp, y.width, fot - topp}, rumsplan::Sättning::tabell},
+                         {.förankring = rumsplan::Förankring::påFoten(fot)});
+    };
     Datalista avsändarfakta =
         mallverktyg::fakta(*this, {avsändare, avsändaradress, organisationsnummer, momsregistreringsnummer});
     Datalista kontakt = mallverktyg::faktaOchBetalning(*this, {telefon, fax, email, hemsida});
-    for (size_t behåll = mallverktyg::fakta(*this, {avsändare, avsändaradress}).size();
-         avsändarfakta.size() > behåll &&
-         !passadText(mätare, tabellMedData(avsändarfakta, avsändarrubrik, avsändarvärde).tabell,
-                     {176, fot - bandet})
-              .passar;) {
+    const Rect avsändarrum{45, bandet, 176, fot - bandet};
+    const size_t behåll = mallverktyg::fakta(*this, {avsändare, avsändaradress}).size();
+    while (avsändarfakta.size() > behåll) {
+        rumsplan::Rum rum("sender", avsändarrum);
+        if (plan.rymmerUtanAttKapa(påBandet(rum, avsändarfakta, bandet, fot))) break;
         kontakt.insert(kontakt.begin(), avsändarfakta.back());
         avsändarfakta.pop_back();
     }
-    Tabell avsändaren = tabellMedData(avsändarfakta, avsändarrubrik, avsändarvärde);
-    Tabell kontakttabell = tabellMedData(kontakt, avsändarrubrik, avsändarvärde);
-    avsändaren.tabell.setForegroundColor(vit);
-    kontakttabell.tabell.setForegroundColor(vit);
-    const double h = kontakttabell.antalRader > 6 ? 97 : 91;
+    const double h = tabellMedData(kontakt, avsändarrubrik, avsändarvärde).antalRader > 6 ? 97 : 91;
     const double y = 842 - (22 + h);
-    // The contact table is set smaller in its own frame first; only one
-    // that does not fit it even so takes the band's height. A sender its
-    // room cannot hold even so takes the width the contact table spares.
-    const bool iSinRam = passadText(mätare, kontakttabell.tabell, {196, h}).passar;
-    const std::vector<Rect> fotrum = mallverktyg::kolumnerSomDelarBredden(
-        *this, {avsändaren.tabell, kontakttabell.tabell},
-        {{45, bandet, 176, fot - bandet}, iSinRam ? Rect{227, y, 196, h} : Rect{227, bandet, 196, 836 - bandet}});
-    const Rect& avsändarrum = fotrum[0];
-    const Rect& kontaktrum = fotrum[1];
-    plan.rum("sender", avsändarrum)
-        .block("sender", {avsändaren.tabell, {avsändarrum.x, y, avsändarrum.width, fot - y}, rumsplan::Sättning::tabell},
-               {.förankring = rumsplan::Förankring::påFoten(fot)});
-    plan.rum("contact", kontaktrum)
-        .block("contact", {kontakttabell.tabell, {kontaktrum.x, y, kontaktrum.width, h}, rumsplan::Sättning::tabell},
-               {.förankring = rumsplan::Förankring::påFoten(y + h)});
-    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
+    rumsplan::Rum iSinRam("contact", {227, y, 196, h});
+    const bool kontaktenRyms = plan.rymmerUtanAttKapa(påBandet(iSinRam, kontakt, y, y + h));
+    // A sender taller than its frame at full size has a frame as high as
+    // it is and a point more, up from its foot, as a table grown to its
+    // height has; set smaller, it hangs from that frame's top.
+    rumsplan::Rum iRamen("sender", avsändarrum);
+    const double höjd = plan.blockensPlatser(påBandet(iRamen, avsändarfakta, y, fot)).front().höjd;
+    const double avsändartopp = höjd > fot - y ? std::max(bandet, fot - std::ceil(höjd) - 1) : y;
+    plan.delarBredd(
+        {&påBandet(plan.rum("sender", avsändarrum), avsändarfakta, avsändartopp, fot),
+         &påBandet(plan.rum("contact", kontaktenRyms ? iSinRam.yta() : Rect{227, bandet, 196, 836 - bandet}), kontakt,
+                   y, y + h)});
 
-    kolumnavstånd = 8;
-    rubrikutfyllnad = 5;
-
-    if (!följesedel) {
-        // Two arrow boxes mirrored about the page's middle: the black one
-        // points up at the amount to pay, the white one down at the due date.
-        AttributedString beloppsrubrik(versaler(rubrikFörBeloppAttBetala()), rutrubrikVit);
-        AttributedString datumrubrik(versaler(rubrikFörFörfallodatum()), rutrubrik);
-        const double w = std::max(mätare.boundingSize(beloppsrubrik, {10000, 10000}).width,
-                                  mätare.boundingSize(datumrubrik, {10000, 10000}).width) +
-                         24;
-        const Rect r1 = Rect{291.5 - w, 590, w, 40}.integral();
-        const Rect r2 = Rect{303.5, 589, w, 40}.integral();
-        alla.emplace_back(std::nullopt, std::nullopt, cachad::path{pilbana(r1, Pilriktning::uppåt), svart, std::nullopt});
-        BezierPath vitPil = pilbana(r2, Pilriktning::nedåt);
-        vitPil.lineWidth = 2;
-        alla.emplace_back(std::nullopt, std::nullopt, cachad::path{std::move(vitPil), vit, svart});
-        alla.emplace_back(std::move(beloppsrubrik), Rect{r1.x, r1.y + 10, r1.width, r1.height});
-        alla.emplace_back(std::move(datumrubrik), Rect{r2.x, r2.y + 11, r2.width, r2.height});
-        // A large amount under short captions is wider than its box: it
-        // runs on to the right rather than break onto the arrow's tab.
-        auto påEnRad = [&](std::string_view t, Rect ram) {
-            AttributedString a(t, stor);
-            ram.width = std::max(ram.width, mätare.boundingSize(a, {10000, 10000}).width);
-            return CachatObjekt(std::move(a), ram);
-        };
-        alla.push_back(påEnRad(belopp(f.attBetala()), {r1.x, r1.y - 21 - r1.height, r1.width, r1.height}));
-        alla.push_back(påEnRad(datumtext(f.förfallodatum()), {r2.x + 5, r2.y + 60, r2.width, 35}));
-        alla.push_back(text(versaler(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar()), litenCentrerad,
-                            {r1.x - 20, 655, r1.width + 40, 15}));
-    }
+    if (!följesedel) pilrutor(*this, plan, {rutrubrikVit, rutrubrik, stor, litenCentrerad});
 
     // The pictogram beside the credit terms belongs to them.
-    if (följesedel || !kreditvillkorSomVisas()) alla.emplace_back(Rect{36, 462, 21, 27}, vit);
-    // A delivery note has no amounts: their panel, and the credit terms
-    // beside it that its last rows may reach, are whited out on its last
-    // page too.
-    if (följesedel) alla.emplace_back(Rect{20, 398, 560, 110}, vit);
+    if (följesedel || !kreditvillkorSomVisas()) plan.rita({Rect{36, 462, 21, 27}, vit});
+    // A delivery note has no amounts: their panel, which its last rows may
+    // reach, is whited out on its last page too.
+    const Rect panelen{20, 398, 560, 110};
+    if (följesedel) plan.rita({panelen, vit});
 
     // Amount rows beside the VAT summary, rising a little with every row
     // beyond three, and the total two rows under them.
     const int n = antalBeloppsrader(false);
     const double y0 = 408 + (n - 3) * halvBeloppsrad;
-    std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(data, dataHöger, {340, 842 - (y0 + 15), 188, 15}, {340, 842 - (y0 + 15), 188, 15},
-                                    {.storaBokstäverPåRubriker = true})
-            .data;
-    if (auto moms = momssammanfattningMedRubrikAttribut(liten, liten, {60, 420, 238, 48}))
-        sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
-    const double totalY = y0 + beloppsradhöjd * (std::min(n, 3) + 2);
-    sistaSidan.push_back(text(belopp(f.attBetala()), totalbelopp, {340, totalY, 188, 15}));
-    sistaSidan.push_back(text(rubrikFörTotaltBelopp(), totalrubrik, {340, totalY, 188, 15}));
+    const Rect beloppsram{340, 842 - (y0 + 15), 188, 15};
+    mallverktyg::beloppOchMoms(
+        plan, beloppfältMedRubrikattribut(data, dataHöger, beloppsram, beloppsram, {.storaBokstäverPåRubriker = true}),
+        momssammanfattningMedRubrikAttribut(liten, liten, {60, 420, 238, 48}));
+    const Rect total{340, y0 + beloppsradhöjd * (std::min(n, 3) + 2), 188, 15};
+    plan.rum("total", total, Sidslag::sista)
+        .block("total", {{AttributedString(belopp(f.attBetala()), totalbelopp), total},
+                         {AttributedString(rubrikFörTotaltBelopp(), totalrubrik), total}});
 
-    // The credit terms stand on every page, so the rows of the pages before
-    // the last end above them.
-    const Rect rader = Rect{55, 259, 473, 130}.integral();
-    const double radbas = rader.y + Kolumnval::radbasensFörskjutning;
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, data, kolumnrubrik, dataHöger,
-                                      {.rubrikutrymme = {55, 232, 473, 21},
-                                       .datautrymme = rader,
-                                       .höjdPåÖvrigaSidor = kreditvillkorSomVisas() ? villkorsram.y - radbas : 228,
-                                       .storaBokstäverPåRubriker = true,
-                                       .egnaRubriker = rubrikrutor(mätare, vit, svart)});
-    läggTillInnehållPåSistaSidan(std::move(sistaSidan), Rect{20, 398, 560, 110});
+    plan.artikeltabell({kolumnrubrik, data, kolumnrubrik, dataHöger,
+                        {.rubrikutrymme = {55, 232, 473, 21},
+                         .datautrymme = Rect{55, 259, 473, 130}.integral(),
+                         .höjdPåÖvrigaSidor = 228,
+                         .storaBokstäverPåRubriker = true,
+                         .egnaRubriker = rubrikrutor(mätare, vit, svart)}});
+    plan.vittPåÖvrigaSidor(panelen);
+    std::move(plan).placera();
 }

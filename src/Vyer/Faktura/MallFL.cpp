@@ -11,17 +11,15 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
+#include "Vyer/Faktura/FakturavyTitel.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
-#include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
-#include "Vyer/Faktura/Textpassning.h"
 
 
 using mallverktyg::Fakt;
-using mallverktyg::text;
 
 namespace {
 
@@ -32,117 +30,104 @@ const Color vit = Color::white();
 }  // namespace
 
 void Fakturavy::konfigureraInnehållFörFL() {
-    const auto lätt8 = typsnitt("GillSans-Light", 8);
-    const auto lätt10 = typsnitt("GillSans-Light", 10);
-    const auto lätt32 = typsnitt("GillSans-Light", 32);
-    const auto kursiv10 = typsnitt("GillSans-Italic", 10);
-    const auto lättKursiv7 = typsnitt("GillSans-LightItalic", 7);
-    const auto normal8 = typsnitt("GillSans", 8);
-    const auto lätt9 = typsnitt("GillSans-Light", 9);
-    const auto fet8 = typsnitt("GillSans-Bold", 8);
-    const auto fet9 = typsnitt("GillSans-Bold", 9);
-    if (!lätt8 || !lätt10 || !lätt32 || !kursiv10 || !lättKursiv7 || !normal8 || !lätt9 || !fet8 || !fet9) return;
-
     //                                    paragraph style  colour        font
-    const TextAttributes titel           {rightAligned(),  std::nullopt, lätt32};
-    const TextAttributes påminnelse      {rightAligned(),  röd,          kursiv10};
-    const TextAttributes villkor         {std::nullopt,    std::nullopt, lättKursiv7};
-    const TextAttributes liten           {std::nullopt,    std::nullopt, lätt8};
-    const TextAttributes litenHöger      {rightAligned(),  std::nullopt, lätt8};
-    const TextAttributes kolumnrubrik    {std::nullopt,    grön,         fet9};
-    const TextAttributes kolumnrubrikHöger{rightAligned(), grön,         fet9};
-    const TextAttributes beloppsrubrik   {std::nullopt,    std::nullopt, lätt10};
-    const TextAttributes beloppHöger     {rightAligned(),  std::nullopt, lätt10};
-    const TextAttributes företagsnamn    {std::nullopt,    std::nullopt, fet9};
-    const TextAttributes faktarubrik     {std::nullopt,    grön,         normal8};
-    const TextAttributes mottagaradress  {std::nullopt,    std::nullopt, lätt9};
-    const TextAttributes toppvärde       {std::nullopt,    vit,          normal8};
-    const TextAttributes topprubrik      {std::nullopt,    vit,          fet8};
+    const TextAttributes titel            {rightAligned(),  std::nullopt, typsnitt("GillSans-Light", 32)};
+    const TextAttributes påminnelse       {rightAligned(),  röd,          typsnitt("GillSans-Italic", 10)};
+    const TextAttributes villkor          {std::nullopt,    std::nullopt, typsnitt("GillSans-LightItalic", 7)};
+    const TextAttributes liten            {std::nullopt,    std::nullopt, typsnitt("GillSans-Light", 8)};
+    const TextAttributes litenHöger       {rightAligned(),  std::nullopt, typsnitt("GillSans-Light", 8)};
+    const TextAttributes kolumnrubrik     {std::nullopt,    grön,         typsnitt("GillSans-Bold", 9)};
+    const TextAttributes kolumnrubrikHöger{rightAligned(),  grön,         typsnitt("GillSans-Bold", 9)};
+    const TextAttributes beloppsrubrik    {std::nullopt,    std::nullopt, typsnitt("GillSans-Light", 10)};
+    const TextAttributes beloppHöger      {rightAligned(),  std::nullopt, typsnitt("GillSans-Light", 10)};
+    const TextAttributes företagsnamn     {std::nullopt,    std::nullopt, typsnitt("GillSans-Bold", 9)};
+    const TextAttributes faktarubrik      {std::nullopt,    grön,         typsnitt("GillSans", 8)};
+    const TextAttributes mottagaradress   {std::nullopt,    std::nullopt, typsnitt("GillSans-Light", 9)};
+    const TextAttributes toppvärde        {std::nullopt,    vit,          typsnitt("GillSans", 8)};
+    const TextAttributes topprubrik       {std::nullopt,    vit,          typsnitt("GillSans-Bold", 8)};
+    if (saknatTypsnitt) return;  // a layout that misses a font lays out nothing
 
-    // Every way of payment is more rows than the registration table's frame
-    // holds even set smaller: the frame then grows downward, and the F-tax
-    // line under it moves down below it.
-    AttributedString registrering =
+    // A table in full text layout in its frame, as a block of `rum`; and
+    // whether a room of `yta` holds it without cutting it.
+    rumsplan::Plan plan(*this);
+    auto tabell = [](rumsplan::Rum& rum, const AttributedString& text, const Rect& ram) -> rumsplan::Rum& {
+        return rum.block(rum.namn(), {text, ram, rumsplan::Sättning::tabell});
+    };
+    auto ryms = [&](const AttributedString& text, const Rect& ram, const Rect& yta) {
+        rumsplan::Rum rum("", yta);
+        return plan.rymmerUtanAttKapa(tabell(rum, text, ram));
+    };
+
+    // The registration table set smaller to its frame; one that does not
+    // fit even at 70 % (every way of payment) runs on below it, the F-tax
+    // line 2 points under it, both set smaller to end by the paper's margin.
+    const AttributedString registrering =
         tabellMedData(mallverktyg::faktaOchBetalning(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
                       litenHöger, liten, {.storaBokstäverPåRubrik = true})
             .tabell;
-    const Datalista kontakt =
-        mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});
-    Rect registreringsram{23, 719, 171, 84};
-    registreringsram.height = mallverktyg::höjdSomRymmer(*this, registrering, registreringsram);
+    const Rect registreringsram{23, 719, 171, 84}, fskattsram{25, 805, 148, 13}, logotypram{399, 711, 139, 77};
+    const bool iRamen = ryms(registrering, registreringsram, registreringsram);
+    läggTillInnehållMedRamFörLogotyp(plan, logotypram, titel, {163, 263, 375, 49}, påminnelse, {395, 66, 164, 26},
+                                     villkor, {292, 624, 257, 43}, villkor, iRamen ? fskattsram : Rect{});
+    auto& rummet = tabell(plan.rum("registration", {23, 719, 171, iRamen ? 84.0 : 836.0 - 719}), registrering,
+                          registreringsram);
+    if (auto fskatt = fskattSomVisas(*this); fskatt && !iRamen)
+        rummet.block("F-tax note", {AttributedString(*fskatt, villkor), fskattsram},
+                     {.avstånd = 2, .underPåHelPunkt = true});
 
-    const Rect logotypram{399, 711, 139, 77};
-    läggTillInnehållMedRamFörLogotyp(logotypram, titel, {36, 263, 502, 49}, påminnelse, {395, 66, 164, 26},
-                                     villkor, {292, 624, 257, 43}, villkor,
-                                     mallverktyg::underTabellen(*this, {25, 804, 148, 13}, registreringsram.maxY()));
-
-    auto& alla = innehållFörAllaSidor;
-    // The company's name keeps to its frame between the rule above it and
-    // the tables below it: set smaller until it fits, on two lines if it
-    // must, and only then cut.
-    alla.push_back(mallverktyg::passandeText(*this, b.namn, företagsnamn, {25, 703, 340, 16}));
+    // The company's name between the rule above it and the tables below
+    // it, on two lines if it must.
+    plan.text("sender name", AttributedString(b.namn, företagsnamn), {25, 703, 340, 16});
 
     // The top line, white on the background's dark band, each part kept to
     // its line there.
-    auto toppen = [&](AttributedString text, const Rect& ram) {
-        alla.emplace_back(mallverktyg::påSinaRader(*this, text, ram.size()), ram);
-    };
     if (!följesedel)
-        toppen(mallverktyg::rubrikOchVärde(rubrikFörFörfallodatum(), topprubrik, datumtext(f.förfallodatum()), toppvärde),
-               {23, 24, 148, 13});
-    toppen(mallverktyg::rubrikOchVärde(rubrikFörFakturanummer(), topprubrik, f.nummer(), toppvärde),
-           {176, 24, 153, 13});
+        plan.text("due date",
+                  mallverktyg::rubrikOchVärde(rubrikFörFörfallodatum(), topprubrik, datumtext(f.förfallodatum()),
+                                              toppvärde),
+                  {23, 24, 148, 13});
+    plan.text("number", mallverktyg::rubrikOchVärde(rubrikFörFakturanummer(), topprubrik, f.nummer(), toppvärde),
+              {176, 24, 153, 13});
 
-    alla.push_back(mallverktyg::tabelltext(*this, std::move(registrering), registreringsram));
     // The recipient's address reaches down to the title; the contact table
     // down to the page's foot, beside the logo. One that does not fit so
     // even at 70 % reaches on to the logo's frame and the paper's margin.
-    {
-        rumsplan::Plan plan(*this);
-        if (auto adress = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
-            plan.rum("recipient", {357, 119, 145, 144})
-                .block("recipient", {AttributedString(*adress, mottagaradress), {357, 119, 145, 88}});
-        const AttributedString kontakttabell =
-            tabellMedData(kontakt, litenHöger, liten, {.storaBokstäverPåRubrik = true}).tabell;
-        const bool iSittRum = passadText(mätare, kontakttabell, {183, 113}).passar;
-        const double bredd = iSittRum ? 183 : logotypram.minX() - 197;
-        plan.rum("contact", {197, 719, bredd, (iSittRum ? 832 : 836) - 719.0})
-            .block("contact", {kontakttabell, {197, 719, bredd, 84}, rumsplan::Sättning::tabell});
-        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
-    }
+    if (auto adress = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
+        plan.rum("recipient", {357, 119, 145, 144})
+            .block("recipient", {AttributedString(*adress, mottagaradress), {357, 119, 145, 88}});
+    const AttributedString kontakt =
+        tabellMedData(mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email,
+                                                 Fakt::hemsida}),
+                      litenHöger, liten, {.storaBokstäverPåRubrik = true})
+            .tabell;
+    const bool iSittRum = ryms(kontakt, {197, 719, 183, 84}, {197, 719, 183, 832 - 719});
+    const double bredd = iSittRum ? 183 : logotypram.minX() - 197;
+    tabell(plan.rum("contact", {197, 719, bredd, (iSittRum ? 832 : 836) - 719.0}), kontakt, {197, 719, bredd, 84});
 
     // The column of facts; the due date stands here on delivery notes too.
     // Every fact filled in is set smaller to end above the item headings.
-    const Datalista fakta = mallverktyg::fakta(
-        *this, {Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer, Fakt::personnummer, Fakt::personnummer2,
-                Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer, Fakt::inköpsordernummer,
-                Fakt::mottagarensMomsregistreringsnummer, Fakt::betalningsvillkor, Fakt::leveranssätt,
-                Fakt::förfallodatum, Fakt::leveransdatum});
-    {
-        rumsplan::Plan plan(*this);
-        auto& kolumnen = plan.rum("facts", {37, 67, 125, 316 - 1 - 67});
-        for (AttributedString& text : mallverktyg::rubrikerÖverVärden(fakta, faktarubrik, liten))
-            kolumnen.block("fact", {std::move(text), {37, 67, 125, 0}}, {.avstånd = 4});
-        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
-    }
+    auto& kolumnen = plan.rum("facts", {37, 67, 125, 316 - 1 - 67});
+    for (AttributedString& text : mallverktyg::rubrikerÖverVärden(
+             mallverktyg::fakta(*this, {Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer, Fakt::personnummer,
+                                        Fakt::personnummer2, Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer,
+                                        Fakt::inköpsordernummer, Fakt::mottagarensMomsregistreringsnummer,
+                                        Fakt::betalningsvillkor, Fakt::leveranssätt, Fakt::förfallodatum,
+                                        Fakt::leveransdatum}),
+             faktarubrik, liten))
+        kolumnen.block("fact", {std::move(text), {37, 67, 125, 0}}, {.avstånd = 4});
 
-    if (följesedel) {
-        alla.emplace_back(Rect{285, 591, 270, 29}, vit);
-    } else {
-        alla.push_back(text(versaler(rubrikFörBeloppAttBetala()), beloppsrubrik, {304, 599, 239, 18}));
-        alla.push_back(text(belopp(f.attBetala()), beloppHöger, {304, 599, 239, 18}));
-    }
-
-    std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(liten, litenHöger, {339, 504, 199, 15}, {339, 504, 199, 15},
-                                    {.taMedTotalen = true})
-            .data;
+    if (följesedel) plan.rita(CachatObjekt(Rect{285, 591, 270, 29}, vit));
+    mallverktyg::attBetalaPåRaden(plan, *this, versaler(rubrikFörBeloppAttBetala()), beloppsrubrik, beloppHöger,
+                                  {304, 599, 239, 18});
+    auto rader = beloppfältMedRubrikattribut(liten, litenHöger, {339, 504, 199, 15}, {339, 504, 199, 15},
+                                             {.taMedTotalen = true});
+    plan.placerade("amounts", std::move(rader.data), Sidslag::sista);
     if (auto moms = momssammanfattningMedRubrikAttribut(liten, liten, {57, 504, 226, 62}))
-        sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
+        plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
 
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, liten, kolumnrubrikHöger, litenHöger,
-                                      {.rubrikutrymme = {56, 320, 482, 18},
-                                       .datautrymme = Rect{56, 329, 482, 154}.integral(),
-                                       .höjdPåÖvrigaSidor = 186});
-    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+    plan.artikeltabell({kolumnrubrik, liten, kolumnrubrikHöger, litenHöger,
+                        {.rubrikutrymme = {56, 320, 482, 18},
+                         .datautrymme = Rect{56, 329, 482, 154}.integral(),
+                         .höjdPåÖvrigaSidor = 186}});
+    std::move(plan).placera();
 }

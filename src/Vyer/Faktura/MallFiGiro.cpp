@@ -13,21 +13,22 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
+#include "Vyer/Faktura/FakturavyTitel.h"
 #include "Vyer/Faktura/FinskGiroblankett.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygAdress.h"
+#include "Vyer/Faktura/MallverktygAttBetala.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
-#include <iterator>
+#include <cmath>
 #include <string>
 #include <vector>
 
 using mallverktyg::streck;
-using mallverktyg::text;
 
 void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
     const auto normal7 = typsnitt("HelveticaNeue", 7);
@@ -58,130 +59,105 @@ void Fakturavy::konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ) {
 
     // A delivery note has no slip: what stands above it on an invoice, the
     // credit terms, the F-tax note and the sender's tables, stands as much
-    // lower, and the rows fill the band down to the terms.
-    const double nedflyttning = följesedel ? 225 : 0;
-    const Rect villkorsram{57, 431 + nedflyttning, 504, 27};
-    läggTillInnehållMedRamFörLogotyp({40, 38, 98, 79}, titel, {46, 161, 203, 20}, påminnelse, {46, 144, 202, 20},
-                                     villkor, villkorsram, fskatt, {411, 535 + nedflyttning, 161, 13});
-
+    // lower, and the rows fill the band down to the terms. FiGiro1's band
+    // goes under everything, the credit terms inside it too; the reminder
+    // keeps its frame above the title's line.
     const bool typ2 = typ == FiGirotyp::typ2;
-    auto& alla = innehållFörAllaSidor;
+    const double nedflyttning = följesedel ? 225 : 0;
+    const double bandhöjd = följesedel ? 595 : 270;
+    rumsplan::Plan plan(*this);
+    if (!typ2) {
+        plan.rita({Rect{0, 188, 595, bandhöjd}, ljusblå});
+        plan.rita({Rect{0, bandhöjd + 187, 595, 2}, svart});
+        plan.rita({Rect{0, 187, 595, 2}, svart});
+    }
+    // The right sender table's frame reaches over the F-tax note's line:
+    // the note, set at the right of its frame, keeps to the width it takes
+    // there, and the table keeps left of it.
+    const Rect villkorsram{57, 431 + nedflyttning, 504, 27}, fskattsram{411, 535 + nedflyttning, 161, 13};
+    const auto note = fskattSomVisas(*this);
+    const double noten = std::floor(
+        fskattsram.maxX() - (note ? mätare.boundingSize(AttributedString(*note, fskatt), {10000, 10000}).width : 0));
+    läggTillInnehållMedRamFörLogotyp(plan, {40, 38, 98, 79}, titel, {46, 161, 203, 20}, påminnelse,
+                                     {46, 144, 202, 20}, villkor, villkorsram, fskatt, fskattsram,
+                                     {.påminnelse = Rect{46, 144, 202, 17},
+                                      .fskatt = Rect{noten, fskattsram.y, fskattsram.maxX() - noten, 13}});
+
     using enum mallverktyg::Fakt;
     // The facts in one column above the band's upper bar at y 187 (on
     // FiGiro2 above the item headings): a long value wraps, the references
     // rise towards the dates, and what still does not fit is set smaller,
     // then cut.
-    if (!följesedel) {
-        auto rader = mallverktyg::faktalistorMedPunktledare(
-            *this, mallverktyg::fakta(*this, {fakturanummer, fakturadatum, betalningsvillkor, förfallodatum}),
+    if (!följesedel)
+        mallverktyg::faktalistorMedPunktledare(
+            *this, plan, mallverktyg::fakta(*this, {fakturanummer, fakturadatum, betalningsvillkor, förfallodatum}),
             mallverktyg::fakta(*this, {erReferens, vårReferens, kundnummer, inköpsordernummer,
                                        mottagarensMomsregistreringsnummer, leveranssätt, leveransdatum}),
             faktaetikett, brödtext, {.x = 381, .förstaY = 47, .andraY = 109, .fot = typ2 ? 199.0 : 187.0, .mellanrum = 6});
-        alla.insert(alla.end(), std::make_move_iterator(rader.begin()), std::make_move_iterator(rader.end()));
-    }
 
     // The addresses in the middle column down to above the bar (on FiGiro2
     // above the item headings), each 11 points under its caption, the
     // delivery address from y 112 or 2 points below a longer invoice
-    // address. Two the column cannot hold line by line even at 70 % run
+    // address. Two the column cannot hold line by line at all run
     // together, the delivery address first.
     const std::string avsändarland(kod(b.land));
-    rumsplan::Plan plan(*this);
-    struct Adressblock {
-        const char* namn;
-        std::string rubrik, adress;
-        double y, höjd, avstånd;
-    };
-    std::vector<Adressblock> adresser;
+    std::vector<mallverktyg::RubriceradAdress> adresser;
     if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland))
-        adresser.push_back({"invoice address", versaler(rubrikFörMottagare()), *adress, 46, 54, 0});
+        adresser.push_back({"invoice address", AttributedString(versaler(rubrikFörMottagare()), brödtext), *adress,
+                            brödtext, {257, 46, 115, 54}, 65});
     if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland))
-        adresser.push_back({"delivery address", versaler(rubrikFörLeveransadress()), *adress, 112, 61, 2});
-    const Rect kolumnen{257, 46, 115, (typ2 ? 197.0 : 185.0) - 46};
-    mallverktyg::rumMedAdresser(plan, mätare, "addresses", kolumnen, int(adresser.size()), [&](rumsplan::Rum& rum, int ihop) {
-        for (size_t i = 0; i < adresser.size(); ++i) {
-            const Adressblock& a = adresser[i];
-            const bool ettStycke = i + ihop >= adresser.size();
-            rum.block(a.namn,
-                      {{AttributedString(a.rubrik, brödtext), {257, a.y, 115, a.höjd + 11}},
-                       {AttributedString(ettStycke ? mallverktyg::adressIEttStycke(a.adress) : a.adress, brödtext),
-                        {257, a.y + 11, 115, a.höjd}}},
-                      {.avstånd = a.avstånd});
-        }
-    });
-
-    // FiGiro1's band: its height, and the top of the black bar at its foot.
-    const double bandhöjd = följesedel ? 595 : 270;
-    const double nedreStapel = bandhöjd + 187;
+        adresser.push_back({"delivery address", AttributedString(versaler(rubrikFörLeveransadress()), brödtext),
+                            *adress, brödtext, {257, 112, 115, 61}, 72});
+    mallverktyg::adresskolumn(plan, "addresses", {257, 46, 115, (typ2 ? 197.0 : 185.0) - 46}, adresser);
 
     // Above the slip. Every way of payment fills more rows than the frame
     // holds: both tables are then set smaller by one factor, so that their
     // rows still line up; a value too wide for its column wraps there.
     const double avsändarY = 470 + nedflyttning;
-    auto tabell = [&](const Datalista& lista) { return tabellMedData(lista, tabelletikett, tabellvärde).tabell; };
-    auto avsändartabeller = mallverktyg::tabelltexter(
-        *this, {{tabell(mallverktyg::fakta(*this, {avsändare, telefon, fax, email, hemsida})), {53, avsändarY, 189, 77}},
-                {tabell(mallverktyg::faktaOchBetalning(*this, {organisationsnummer, momsregistreringsnummer})),
-                 {315, avsändarY, 189, 77}}});
-    alla.insert(alla.end(), avsändartabeller.begin(), avsändartabeller.end());
+    mallverktyg::avsändartabellerSidaVidSida(
+        *this, plan, tabelletikett, tabellvärde,
+        {.vänster = {53, 189}, .höger = {315, std::min(189.0, noten - 315)}, .y = avsändarY, .ramhöjd = 77,
+         .fot = avsändarY + 77});
 
-    if (!följesedel) {
-        std::vector<CachatObjekt> blankett =
-            finskGiroblankett(*this, giroblankettstilar(*normal7, *normal6, *normal9), plan);
-        alla.insert(alla.end(), std::make_move_iterator(blankett.begin()), std::make_move_iterator(blankett.end()));
-    }
-    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
+    if (!följesedel) finskGiroblankett(*this, giroblankettstilar(*normal7, *normal6, *normal9), plan);
+    plan.rita(streck({{{54, 216}, {541, 216}}}, typ2 ? 1 : 0.25, svart));
 
     // Amount rows past four lift the amounts and the VAT summary and shorten
-    // the item table's room on the last page.
+    // the item table's room on the last page. The rule over them rises with
+    // them, and the VAT summary starts a little below it: at the given 347
+    // the rule struck through its caption.
     const int n = antalBeloppsrader(true);
     const double e = n > 4 ? (n - 4) * 12 : 0;
-    const double regeln = 351 - e;  // over the amounts
-
-    std::vector<CachatObjekt> sistaSidan;
-    const std::string attBetalaRubrik = typ2 ? versaler(rubrikFörBeloppAttBetala()) : rubrikFörBeloppAttBetala();
-    double rubriklinje = 1;
-    if (typ2) {
-        sistaSidan.emplace_back(Rect{316, 399, 241, 19}, ljusblå);
-    } else {
-        // The band goes under everything laid out so far: the credit terms
-        // stand inside it and would be hidden.
-        const CachatObjekt band[] = {{Rect{0, 188, 595, bandhöjd}, ljusblå},
-                                     {Rect{0, nedreStapel, 595, 2}, svart},
-                                     {Rect{0, 187, 595, 2}, svart}};
-        alla.insert(alla.begin(), std::begin(band), std::end(band));
-        rubriklinje = 0.25;
-        if (!följesedel) sistaSidan.emplace_back(Rect{316, 399, 241, 19}, Color::white(), svart);
-    }
-    alla.push_back(streck({{{54, 216}, {541, 216}}}, rubriklinje, svart));
-
+    const double regeln = 351 - e;
     if (!följesedel) {
-        // The rule over the amounts rises with them, and the VAT summary starts
-        // a little below it: at the given 347 the rule struck through its caption.
-        sistaSidan.push_back(streck({{{54, regeln}, {541, regeln}}}, 0.25, svart));
-        sistaSidan.push_back(text(attBetalaRubrik, rubrik, {328, 400, 195, 15}));
-        sistaSidan.push_back(text(belopp(f.attBetala()), rubrikHöger, {328, 400, 195, 15}));
+        plan.rita({Rect{316, 399, 241, 19}, typ2 ? ljusblå : Color::white(), typ2 ? std::nullopt : std::optional(svart)},
+                  Sidslag::sista);
+        plan.rita(streck({{{54, regeln}, {541, regeln}}}, 0.25, svart), Sidslag::sista);
+        mallverktyg::attBetalaIRam(plan, *this,
+                                   typ2 ? versaler(rubrikFörBeloppAttBetala()) : rubrikFörBeloppAttBetala(), rubrik,
+                                   rubrikHöger, {328, 400, 195, 15}, Sidslag::sista);
     }
     if (auto moms = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {72, 353 - e, 201, 70},
                                                         {.rubrikOvanförSammanfattning = true}))
-        sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
-    auto beloppsrader = beloppfältMedRubrikattribut(brödtext, brödtextHöger, {330, 356 - e, 193, 13},
-                                                    {330, 356 - e, 193, 13}, {.radhöjd = 12});
-    sistaSidan.insert(sistaSidan.end(), beloppsrader.data.begin(), beloppsrader.data.end());
+        plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
+    plan.placerade("amounts",
+                   beloppfältMedRubrikattribut(brödtext, brödtextHöger, {330, 356 - e, 193, 13},
+                                               {330, 356 - e, 193, 13}, {.radhöjd = 12})
+                       .data,
+                   Sidslag::sista);
 
     // The item table's room on the last page ends at y 330, or higher when
-    // the rule over the amounts rises past 339, so that the last row's
-    // frame ends at the rule; the message ends above it. A delivery note's
-    // rows, and the message below them, end above the credit terms on
-    // every page.
-    const double radernasFot = std::min(330.0, regeln - 9);
-    läggTillKolumnerMedRubrikattribut(rubrik, brödtext, rubrikHöger, brödtextHöger,
-                                      {.rubrikutrymme = {74, 201, 448, 15},
-                                       .datautrymme = Rect{74, 211 + e, 448, radernasFot - 211 - e}.integral(),
-                                       .höjdPåÖvrigaSidor =
-                                           följesedel ? villkorsram.y - 211 - 2 * Kolumnval::radbasensFörskjutning
-                                                      : 169.0,
-                                       .storaBokstäverPåRubriker = typ2,
-                                       .meddelandetsFot = följesedel ? std::nullopt : std::optional(regeln - 2)});
-    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+    // the rule over the amounts rises past 340, so that the last row's
+    // frame ends at the rule, above the VAT summary; the message ends above
+    // it. A delivery note's rows, and the message below them, end above the
+    // credit terms on every page.
+    const double radernasFot = std::min(330.0, regeln - 10);
+    plan.artikeltabell({rubrik, brödtext, rubrikHöger, brödtextHöger,
+                        {.rubrikutrymme = {74, 201, 448, 15},
+                         .datautrymme = Rect{74, 211 + e, 448, radernasFot - 211 - e}.integral(),
+                         .höjdPåÖvrigaSidor =
+                             följesedel ? villkorsram.y - 211 - 2 * Kolumnval::radbasensFörskjutning : 169.0,
+                         .storaBokstäverPåRubriker = typ2,
+                         .meddelandetsFot = följesedel ? std::nullopt : std::optional(regeln - 2)}});
+    std::move(plan).placera();
 }

@@ -7,8 +7,10 @@
 #include "Vyer/Faktura/Fakturavy.h"
 
 #include "Modell/Fakturor/Fakturaliknande.h"
-#include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/FakturavyTitel.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygFaktaband.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
@@ -46,78 +48,52 @@ void Fakturavy::konfigureraInnehållFörGu() {
     const TextAttributes rubrik        {std::nullopt,     std::nullopt,  fet10};
     const TextAttributes rubrikHöger   {rightAligned(),   std::nullopt,  fet10};
 
-    auto& alla = innehållFörAllaSidor;
     using enum mallverktyg::Fakt;
-
+    rumsplan::Plan plan(*this);
     // The band from the right edge leftwards, a chevron after each fact;
     // the reminder takes the room left of it.
     double påminnelsebredd = 458;
     if (!följesedel) {
-        BezierPath chevron;
-        chevron.moveTo({-6, -26});
-        chevron.lineTo({-6, -6});
-        chevron.lineTo({0, 0});
-        chevron.lineTo({-6, 6});
-        chevron.lineTo({-6, 26});
-        const Datalista band = {mallverktyg::fakt(*this, betalningsvillkor), mallverktyg::fakt(*this, förfallodatum),
-                                {rubrikFörNummer(), f.nummer()}, mallverktyg::fakt(*this, fakturadatum)};
-        Datalistband objekt =
-            datalistMedKolumndata(band, bandrubrik, bandvärde, chevron, skiffer,
-                                  {.skala = 0.6, .ram = {0, 542, 792, 23}});
-        alla.insert(alla.end(), std::make_move_iterator(objekt.data.begin()),
-                    std::make_move_iterator(objekt.data.end()));
-        påminnelsebredd = std::max(0.0, objekt.utpunkt - 42);
+        const Datalista fakta = {mallverktyg::fakt(*this, betalningsvillkor), mallverktyg::fakt(*this, förfallodatum),
+                                 {rubrikFörNummer(), f.nummer()}, mallverktyg::fakt(*this, fakturadatum)};
+        Datalistband band = datalistMedKolumndata(fakta, bandrubrik, bandvärde, mallverktyg::skåra(), skiffer,
+                                                  {.skala = 0.6, .ram = {0, 542, 792, 23}});
+        påminnelsebredd = std::max(0.0, band.utpunkt - 42);
+        plan.placerade("facts", std::move(band.data));
     }
 
     // The credit terms stand below the amount rows, which start at y 362:
     // at y 446 unless six rows reach it.
     const double villkorsöverkant = std::max(446.0, 362 + beloppsradhöjd * antalBeloppsrader(true) + 4);
-    läggTillInnehållMedRamFörLogotyp({46, 240, 139, 74}, titel, {378, 91, 391, 38}, påminnelse,
+    läggTillInnehållMedRamFörLogotyp(plan, {46, 240, 139, 74}, titel, {378, 91, 391, 38}, påminnelse,
                                      {42, 25, påminnelsebredd, 28}, villkor, {334, villkorsöverkant, 415, 37}, fskatt,
                                      {43, 541, 176, 15});
 
-    // Recipient above sender, their values in one column.
-    AttributedString mottagaren =
-        tabellMedData(mallverktyg::fakta(*this, {mottagare, mottagaradress, erReferens, vårReferens, kundnummer,
-                                                 personnummer, personnummer2, fastighetsbeteckning, lägenhetsnummer,
-                                                 inköpsordernummer, mottagarensMomsregistreringsnummer, leveransdatum,
-                                                 leveranssätt, leveransadress}),
-                      tabellrubrik, tabellvärde, {.fetStilPåFörstaRaden = true})
-            .tabell;
-    AttributedString avsändaren =
-        tabellMedData(mallverktyg::avsändarfakta(*this), tabellrubrik, tabellvärde, {.fetStilPåFörstaRaden = true})
-            .tabell;
-    riktaUppTabbarIKolumn(mottagaren, avsändaren);
-    // Each stands about its line within its room in the column, set
-    // smaller together with the other: the recipient's between the top
-    // scrolls and the logo, or without a logo down to the sender's; the
-    // sender's between the logo and the F-tax note.
-    {
-        using rumsplan::Avrundning, rumsplan::Förankring, rumsplan::Sättning;
-        rumsplan::Plan plan(*this);
-        const double mottagarfot = logotyp({139, 74}) ? 236 : 317;
-        auto& mottagarrum = plan.rum("recipient", {27, 28, 219, mottagarfot - 28});
-        mottagarrum.block("recipient", {std::move(mottagaren), {27, 144.5, 219, 0}, Sättning::tabell},
-                          {.förankring = Förankring::kring(144.5, 0.5, Avrundning::nedåt)});
-        auto& avsändarrum = plan.rum("sender", {27, 318, 219, 219});
-        avsändarrum.block("sender", {std::move(avsändaren), {27, 373.5, 219, 0}, Sättning::tabell},
-                          {.förankring = Förankring::kring(373.5, 0.3, Avrundning::nedåt)});
-        plan.krymperMed(mottagarrum, avsändarrum);
-        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
-    }
+    // Recipient above sender, their values in one column, each about its
+    // line within its room in the column, set smaller together with the
+    // other: the recipient's from the top scrolls, or below the reminder
+    // that runs above them, down to a point above the logo, or without a
+    // logo to the sender's; the sender's between the logo and the F-tax
+    // note.
+    using rumsplan::Avrundning, rumsplan::Förankring, rumsplan::Sättning;
+    auto tabeller = mallverktyg::mottagarOchAvsändartabeller(*this, tabellrubrik, tabellvärde,
+                                                             mallverktyg::mottagarfaktaMedInköpsordernFörst(*this));
+    const double mottagartopp = påminnelseSomVisas(*this) ? 53 : 28;
+    const double mottagarfot = logotyp({139, 74}) ? 235 : 317;
+    auto& mottagarrum = plan.rum("recipient", {27, mottagartopp, 219, mottagarfot - mottagartopp});
+    mottagarrum.block("recipient", {std::move(tabeller.mottagare), {27, 144.5, 219, 0}, Sättning::tabell},
+                      {.förankring = Förankring::kring(144.5, 0.5, Avrundning::nedåt)});
+    auto& avsändarrum = plan.rum("sender", {27, 318, 219, 219});
+    avsändarrum.block("sender", {std::move(tabeller.avsändare), {27, 373.5, 219, 0}, Sättning::tabell},
+                      {.förankring = Förankring::kring(373.5, 0.3, Avrundning::nedåt)});
+    plan.krymperMed(mottagarrum, avsändarrum);
 
-    std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {587, 362, 176, 17}, {587, 362, 176, 17},
-                                    {.taMedTotalen = true})
-            .data;
-    if (auto moms = momssammanfattningMedRubrikAttribut(momsrubrik, brödtext, {323, 362, 202, 85},
-                                                        {.rubrikOvanförSammanfattning = true}))
-        sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
-
-    läggTillKolumnerMedRubrikattribut(rubrik, brödtext, rubrikHöger, brödtextHöger,
-                                      {.rubrikutrymme = {323, 167, 440, 18},
-                                       .datautrymme = Rect{323, 175, 440, 162}.integral(),
-                                       .höjdPåÖvrigaSidor = 249,
-                                       .storaBokstäverPåRubriker = true});
-    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+    plan.artikeltabell({rubrik, brödtext, rubrikHöger, brödtextHöger,
+                        {.rubrikutrymme = {323, 167, 440, 18},
+                         .datautrymme = Rect{323, 175, 440, 162}.integral(),
+                         .höjdPåÖvrigaSidor = 249,
+                         .storaBokstäverPåRubriker = true}});
+    mallverktyg::beloppOchMoms(plan, *this, {brödtext, brödtextHöger, {587, 362, 176, 17}, {.taMedTotalen = true}},
+                               {momsrubrik, brödtext, {323, 362, 202, 85}, {.rubrikOvanförSammanfattning = true}});
+    std::move(plan).placera();
 }

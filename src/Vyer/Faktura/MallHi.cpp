@@ -7,25 +7,22 @@
 // tables centred on one line beside the logo, the credit terms below them.
 #include "Vyer/Faktura/Fakturavy.h"
 
-#include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Bokforing.h"
+#include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
-#include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
+#include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
-#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 #include <cmath>
 
 using mallverktyg::Fakt;
-using mallverktyg::tabelltext;
-using mallverktyg::text;
 
 void Fakturavy::konfigureraInnehållFörHi() {
     const auto fet8 = typsnitt("AmericanTypewriter-Bold", 8);
@@ -63,22 +60,51 @@ void Fakturavy::konfigureraInnehållFörHi() {
     const TextAttributes avsändaretikett   {rightAligned(),            skiffer,        smalFet7};
     const TextAttributes förfallodatum     {centerAligned(),           std::nullopt,   lätt8};
 
-    auto avsändartabell = [&](const Datalista& data) {
-        return tabellMedData(data, avsändaretikett, avsändarvärde, {.storaBokstäverPåRubrik = true}).tabell;
-    };
-    const AttributedString företag = avsändartabell(mallverktyg::fakta(
-        *this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}));
-    const AttributedString registrering = avsändartabell(
-        mallverktyg::faktaOchBetalning(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer}));
     // The credit terms' frame is cut at the page's margin: a longer text
-    // wraps there instead of running off the paper.
-    läggTillInnehållMedRamFörLogotyp({476, 692, 102, 79}, titel, {34, 19, 527, 49}, påminnelse, {275, 266, 259, 20},
-                                     villkor, {256, 793, 333, 34}, fskatt, {34, 665, 144, 11});
+    // wraps there instead of running off the paper. The reminder's room
+    // starts right of the facts' values.
+    rumsplan::Plan plan(*this);
+    läggTillInnehållMedRamFörLogotyp(plan, {476, 692, 102, 79}, titel, {34, 19, 527, 49}, påminnelse,
+                                     {275, 266, 259, 20}, villkor, {256, 793, 333, 34}, fskatt, {34, 665, 144, 11},
+                                     {.påminnelse = Rect{339, 266, 195, 20}});
+
+    // The invoice address reaches down to above the reminder.
+    const std::string avsändarland(kod(b.land));
+    if (auto faktureras = f.fakturaadressGivetAvsändarland(avsändarland))
+        plan.rum("invoice address", {353, 76, 197, 186})
+            .block("invoice address", {AttributedString(*faktureras, adress), {353, 76, 197, 144}});
+
+    // The sender in two tables starting on one line, where the taller is
+    // centred on y 732, between the F-tax line and the credit terms; set
+    // smaller together. Tables that even so need more stand close under the
+    // F-tax line, the company's reaching down to the page's foot.
+    auto avsändartabell = [&](const Datalista& data, double x, double bredd) {
+        return rumsplan::Text{
+            tabellMedData(data, avsändaretikett, avsändarvärde, {.storaBokstäverPåRubrik = true}).tabell,
+            {x, 732, bredd, 0}, rumsplan::Sättning::tabell};
+    };
+    rumsplan::Text företag = avsändartabell(
+        mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress, Fakt::telefon, Fakt::fax, Fakt::email,
+                                   Fakt::hemsida}),
+        34, 205);
+    rumsplan::Text registrering = avsändartabell(
+        mallverktyg::faktaOchBetalning(*this, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer}), 256, 217);
+    rumsplan::Rum påEnLinje("sender", {34, 678, 439, 793 - 678});
+    påEnLinje.block("sender", {företag, registrering}, {.förankring = rumsplan::Förankring::kring(732, 0.5)});
+    if (mallverktyg::rymsAlls(plan, påEnLinje)) {
+        const rumsplan::Rum::Block& b = påEnLinje.blocken().front();
+        plan.rum("sender", påEnLinje.yta()).block(b.namn, b.texter, b.val);
+    } else {
+        företag.ram.y = registrering.ram.y = 678;
+        auto& vänster = plan.rum("sender", {34, 678, 205, 842 - 6 - 678}).block("sender", företag);
+        plan.krymperMed(vänster, plan.rum("registration", {256, 678, 217, 793 - 678}).block("registration", registrering));
+    }
 
     // The facts with their leaders from y 81, a long value wrapping and
     // pushing the rows below it down; a delivery note lists only what the
-    // goods need.
-    auto& alla = innehållFörAllaSidor;
+    // goods need. The delivery address under them at y 182, or lower when
+    // they reach down past it. Both end above the item headings at y 320,
+    // set smaller together.
     const Datalista uppgifter =
         följesedel ? mallverktyg::fakta(*this, {Fakt::fakturanummer, Fakt::erReferens, Fakt::vårReferens,
                                                 Fakt::kundnummer, Fakt::inköpsordernummer, Fakt::leveransdatum,
@@ -88,59 +114,23 @@ void Fakturavy::konfigureraInnehållFörHi() {
                                                 Fakt::personnummer2, Fakt::fastighetsbeteckning,
                                                 Fakt::lägenhetsnummer, Fakt::mottagarensMomsregistreringsnummer,
                                                 Fakt::inköpsordernummer, Fakt::leveransdatum, Fakt::leveranssätt});
-    const std::string avsändarland(kod(b.land));
-    // The invoice address reaches down to above the reminder. The sender
-    // in two tables starting on one line, where the taller, measured, is
-    // centred on y 732, no higher than under the F-tax line; the company's
-    // room reaches down to the page's foot, the registration keeps its
-    // height above the credit terms; both are set smaller together.
-    {
-        rumsplan::Plan plan(*this);
-        if (auto faktureras = f.fakturaadressGivetAvsändarland(avsändarland))
-            plan.rum("invoice address", {353, 76, 197, 186})
-                .block("invoice address", {AttributedString(*faktureras, adress), {353, 76, 197, 144}});
-        // Where they start: as the registration, set smaller to its height
-        // 107 where it must, would put them; fitted so, it may pass that
-        // height by the slack, as its room does, ending above the credit
-        // terms.
-        const int k = static_cast<int>(std::lround(100 * passadText(mätare, registrering, {217, 107}).skala));
-        auto höjd = [&](const AttributedString& tabell, double bredd) {
-            return mallverktyg::uppmätt(*this, radbrutenOmDenÄrFörBred(mätare, vidProcent(tabell, k), bredd),
-                                        {bredd, 10000})
-                .height;
-        };
-        constexpr double underFSkatten = 678;
-        const double topp = std::max(underFSkatten, 732 - std::max(höjd(företag, 205), höjd(registrering, 217)) / 2);
-        auto& vänster = plan.rum("sender", {34, underFSkatten, 205, 842 - 6 - underFSkatten})
-                            .block("sender", {företag, {34, topp, 205, 107}, rumsplan::Sättning::tabell});
-        auto& höger = plan.rum("registration", {256, topp, 217, std::min(107 + passningsmån, 793 - topp)})
-                          .block("registration", {registrering, {256, topp, 217, 107}, rumsplan::Sättning::tabell});
-        plan.krymperMed(vänster, höger);
-
-        // The facts with their leaders from y 81, a long value wrapping and
-        // pushing the rows below it down; the delivery address under them
-        // at y 182, or lower when they reach down past it. Both end above
-        // the item headings at y 320, set smaller together.
-        constexpr double fot = 320;
-        auto& fakta = plan.rum("facts", {34, 76, 305, fot - 76});
-        const Dataradsval rader{.radhöjd = 13, .startposition = {34, 81}, .etikettbredd = 125, .värdebredd = 175,
-                                .paddning = mallverktyg::punktledare, .offset = -2};
-        const double faktaslut =
-            mallverktyg::faktaraderIRum(*this, fakta, uppgifter, uppgiftsrubrik, uppgiftsvärde, rader).fot;
-        if (auto leverans = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
-            const double y = std::max(182.0, std::ceil(faktaslut) + 2);
-            fakta.block("delivery address",
-                        {{AttributedString(rubrikFörLeveransadress(), uppgiftsrubrik), {34, y, 128, 13}},
-                         {AttributedString(*leverans, uppgiftsvärde),
-                          {34, y + 13, 180, std::clamp(fot - (y + 13), 13.0, 119.0)}}},
-                        {.avstånd = 2, .underPåHelPunkt = true});
-        }
-        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
+    constexpr double fot = 320;
+    auto& fakta = plan.rum("facts", {34, 76, 305, fot - 76});
+    const double faktaslut = mallverktyg::faktaraderIRum(*this, fakta, uppgifter, uppgiftsrubrik, uppgiftsvärde,
+                                                         {.radhöjd = 13, .startposition = {34, 81}, .etikettbredd = 125,
+                                                          .värdebredd = 175, .paddning = mallverktyg::punktledare,
+                                                          .offset = -2})
+                                 .fot;
+    if (auto leverans = f.adressAttLevereraTillGivetAvsändarland(avsändarland)) {
+        const double y = std::max(182.0, std::ceil(faktaslut) + 2);
+        fakta.block("delivery address",
+                    {{AttributedString(rubrikFörLeveransadress(), uppgiftsrubrik), {34, y, 128, 13}},
+                     {AttributedString(*leverans, uppgiftsvärde),
+                      {34, y + 13, 180, std::clamp(fot - (y + 13), 13.0, 119.0)}}},
+                    {.avstånd = 2, .underPåHelPunkt = true});
     }
 
     if (!följesedel) {
-        alla.push_back(
-            text(versaler(mallverktyg::villkorOchFörfallodatum(*this)), förfallodatum, {249, 630, 297, 15}));
         // The amount ends at one right tab stop, which replaces the
         // alignment of its own attributes.
         AttributedString attBetala(rubrikFörBeloppAttBetala(), beloppsrubrik);
@@ -148,7 +138,9 @@ void Fakturavy::konfigureraInnehållFörHi() {
         ParagraphStyle tabbar;
         tabbar.tabStops = {TextTab{TextTab::Kind::right, 274}};
         attBetala.setParagraphStyle(tabbar);
-        alla.emplace_back(std::move(attBetala), Rect{259, 603, 275, 15});
+        plan.text("amount to pay", std::move(attBetala), {259, 603, 275, 15});
+        plan.text("terms", AttributedString(versaler(mallverktyg::villkorOchFörfallodatum(*this)), förfallodatum),
+                  {249, 630, 297, 15});
     }
 
     // The amount rows start at y 532 and end above the line of light over
@@ -156,19 +148,20 @@ void Fakturavy::konfigureraInnehållFörHi() {
     // start higher, with the VAT summary beside them, and the item rows and
     // message of the last page end above them.
     const double beloppen = std::min(532.0, 590 - beloppsradhöjd * antalBeloppsrader(true));
-    std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {258, beloppen, 275, 15}, {258, beloppen, 275, 15},
-                                    {.taMedTotalen = true})
-            .data;
+    plan.placerade("amounts",
+                   beloppfältMedRubrikattribut(brödtext, brödtextHöger, {258, beloppen, 275, 15},
+                                               {258, beloppen, 275, 15}, {.taMedTotalen = true})
+                       .data,
+                   Sidslag::sista);
     if (auto summering = momssammanfattningMedRubrikAttribut(
             brödtext, brödtext, {62, beloppen + 2, 173, 105},
             {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
-        sistaSidan.insert(sistaSidan.end(), summering->begin(), summering->end());
+        plan.placerade("VAT summary", std::move(*summering), Sidslag::sista);
 
-    läggTillKolumnerMedRubrikattribut(
-        kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,
-        {.rubrikutrymme = {62, 324, 470, 18},
-         .datautrymme = {62, 331, 470, std::min(172.0, beloppen - 331 - 2 * Kolumnval::radbasensFörskjutning)},
-         .höjdPåÖvrigaSidor = 250});
-    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+    plan.artikeltabell(
+        {kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,
+         {.rubrikutrymme = {62, 324, 470, 18},
+          .datautrymme = {62, 331, 470, std::min(172.0, beloppen - 331 - 2 * Kolumnval::radbasensFörskjutning)},
+          .höjdPåÖvrigaSidor = 250}});
+    std::move(plan).placera();
 }

@@ -11,16 +11,13 @@
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
-#include "Vyer/Faktura/MallverktygRum.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
+#include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygFottabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
-#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
-#include <cmath>
-
-using mallverktyg::datum;
-using mallverktyg::text;
 
 namespace {
 
@@ -45,7 +42,7 @@ void Fakturavy::konfigureraInnehållFörK4() {
     // The ledger's and the customer's texts wrap and are set smaller where
     // they must (Textpassning.h); only captions are cut at their frame.
     //                                     paragraph style        colour         font
-    const TextAttributes titel0          {rightAligned(),         std::nullopt,  normal18};
+    const TextAttributes titel           {rightAligned(),         std::nullopt,  normal18};
     const TextAttributes påminnelse      {rightAligned(),         påminnelseröd, fet10};
     const TextAttributes liten           {std::nullopt,           textgrå,       lätt9};
     const TextAttributes litenHöger      {rightAligned(),         textgrå,       lätt9};
@@ -59,78 +56,58 @@ void Fakturavy::konfigureraInnehållFörK4() {
     const TextAttributes belopp_         {rightAligned(),         std::nullopt,  normal16};
     const TextAttributes beloppsrubrik   {std::nullopt,           textgrå,       normal16};
 
-    // A long title (a delivery note's in Italian) is set smaller to keep to
-    // its line beside the number box.
-    const Rect titelram{261, 42, 176, 25};
-    const TextAttributes titel = mallverktyg::passadeAttribut(
-        *this, f.rubriktextIFakturamall(nullptr, följesedel).value_or(""), titel0, titelram.size());
-    // The credit terms stand in the plan below.
-    läggTillInnehållMedRamFörLogotyp({47, 29, 210, 120}, titel, titelram, påminnelse, {346, 332, 205, 20},
-                                     villkor, {}, fot, {37, 718, 145, 15});
-
-    auto& alla = innehållFörAllaSidor;
-    alla.push_back(panel({443, 30, 116, 46}));
-    alla.push_back(text(f.nummer(), nummer, {443, 42, 116, 31}));
+    // The title is set smaller where it must to keep to its line beside
+    // the number box; the credit terms stand in their room at the foot.
+    rumsplan::Plan plan(*this);
+    läggTillInnehållMedRamFörLogotyp(plan, {47, 29, 210, 120}, titel, {261, 42, 176, 25}, påminnelse,
+                                     {346, 332, 205, 20}, villkor, {}, fot, {37, 718, 145, 15});
+    plan.rita(panel({443, 30, 116, 46}));
+    plan.text("number", AttributedString(f.nummer(), nummer), {443, 42, 116, 31});
     if (!följesedel)
-        alla.push_back(text(rubrikFörFakturadatum() + " " + datumtext(f.fakturadatum()), liten, {443, 75, 116, 19}));
+        plan.text("invoice date", AttributedString(rubrikFörFakturadatum() + " " + datumtext(f.fakturadatum()), liten),
+                  {443, 75, 116, 19});
 
     // The invoice date stands in the facts on delivery notes too.
-    Datalista fakta = {{rubrikFörErReferens(), f.erReferens()},
-                       {rubrikFörVårReferens(), f.vårReferens()},
-                       {rubrikFörKundnummer(), f.kundnummer()}};
-    for (const Datapost& post : mallverktyg::rotOchRutUppgifter(*this)) fakta.push_back(post);
-    fakta.push_back({rubrikFörLeveranssätt(), f.leveranssätt()});
-    fakta.push_back({rubrikFörLeveransdatum(), datum(f.leveransdatum())});
-    fakta.push_back({rubrikFörInköpsordernummer(), f.inköpsordernummer()});
-    fakta.push_back({rubrikFörMottagarensMomsregistreringsnummer(), f.momsregistreringsnummer()});
-    fakta.push_back({rubrikFörFakturadatum(), datumtext(f.fakturadatum())});
-    AttributedString faktatabell = tabellMedData(fakta, brödtext, brödtext).tabell;
-
+    using enum mallverktyg::Fakt;
+    const Datalista fakta =
+        mallverktyg::fakta(*this, {erReferens, vårReferens, kundnummer, personnummer, personnummer2,
+                                   fastighetsbeteckning, lägenhetsnummer, leveranssätt, leveransdatum,
+                                   inköpsordernummer, mottagarensMomsregistreringsnummer, fakturadatum});
     const std::string avsändarland(kod(b.land));
-    Datalista avsändare = {
-        {rubrikFörAvsändare(), b.namn},
-        {rubrikFörAdress(), b.adress.formatteradFörMottagarland(mallverktyg::landFörAvsändaradressen(*this), true)}};
-    const Datalista registrering = {{rubrikFörOrganisationsnummer(), b.organisationsnummer},
-                                    {rubrikFörMomsregistreringsnummer(), b.momsregistreringsnummer()}};
-    Datalista kontakt = {{rubrikFörTelefon(), b.telefon},
-                         {rubrikFörFax(), b.fax},
-                         {rubrikFörEmail(), b.email},
-                         {rubrikFörWebsite(), b.hemsida}};
-    const Datalista betalning = betalningsinformation();
 
-    // The page's text rooms: the invoice address right of the logo, rising
-    // towards the invoice date; under the logo the delivery address over
-    // the facts, which stand on a line 12 points above the room's foot and
-    // rise as they grow; the three small tables side by side at the foot.
-    rumsplan::Plan plan(*this);
+    // The invoice address right of the logo, rising towards the invoice
+    // date; under the logo the delivery address over the facts, which
+    // stand on a line 12 points above the column's foot and rise as they
+    // grow.
     if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland))
         plan.rum("invoice address", {312, 96, 243, 139})
             .block("invoice address", {AttributedString(*adress, brödtext), {312, 120, 243, 115}});
     constexpr double kolumnensTopp = 153, kolumnensFot = 361;
-    std::vector<rumsplan::Text> leverans;
-    if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland))
-        leverans = {{AttributedString(rubrikFörLeveransadress(), brödtext), {47, 162, 209, 14}},
-                    {AttributedString(*adress, brödtext), {47, 176, 209, 14}}};
-    // Where even 70 % does not fit the column, the item table stands lower
-    // by what it lacks, so much at most; each text is measured only as far
-    // as the column could show it.
-    constexpr double längstaNedflyttning = 120;
-    const double störstaHöjd = kolumnensFot - kolumnensTopp + längstaNedflyttning;
-    auto vidMinstaStorlek = [&](const AttributedString& text, double bredd) {
-        const AttributedString satt = vidProcent(
-            radbrutenDärDenMåste(mätare, text, bredd, TextDrawingMode::fromTopLeft, störstaHöjd), minstaProcent);
-        return uppmättIRam(mätare, satt, {bredd, störstaHöjd}, TextDrawingMode::fromTopLeft).size.height;
+    const auto leveransen = f.adressAttLevereraTillGivetAvsändarland(avsändarland);
+    auto kolumn = [&](rumsplan::Rum& rum) -> rumsplan::Rum& {
+        if (leveransen)
+            rum.block("delivery address", {{AttributedString(rubrikFörLeveransadress(), brödtext), {47, 162, 209, 14}},
+                                           {AttributedString(*leveransen, brödtext), {47, 176, 209, 14}}});
+        return rum.block("facts", {tabellMedData(fakta, brödtext, brödtext).tabell, {47, 249, 210, 100}},
+                         {.avstånd = 4, .förankring = rumsplan::Förankring::påFoten(349)});
     };
-    double kolumnhöjd = vidMinstaStorlek(faktatabell, 210);
-    if (!leverans.empty())
-        kolumnhöjd += (14 + 4) * minstaTextskala + vidMinstaStorlek(leverans[1].text, leverans[1].ram.width);
-    const double nedflyttning =
-        std::ceil(std::clamp(kolumnhöjd - (kolumnensFot - kolumnensTopp), 0.0, längstaNedflyttning));
-    auto& kolumn = plan.rum("delivery address and facts",
-                            {47, kolumnensTopp, 210, kolumnensFot - kolumnensTopp + nedflyttning});
-    kolumn.block("delivery address", std::move(leverans));
-    kolumn.block("facts", {faktatabell, {47, 249, 210, 100}},
-                 {.avstånd = 4, .förankring = rumsplan::Förankring::påFoten(349)});
+    // Where even 70 % does not fit the column, the item table stands lower
+    // by as many whole points as it lacks, 120 at most.
+    auto kolumnenRyms = [&](int nedåt) {
+        rumsplan::Rum rum("delivery address and facts", {47, kolumnensTopp, 210, kolumnensFot - kolumnensTopp + nedåt});
+        return plan.rymmerUtanAttKapa(kolumn(rum));
+    };
+    int nedflyttning = 0, längst = 120;
+    while (nedflyttning < längst) {
+        const int mitt = (nedflyttning + längst) / 2;
+        if (kolumnenRyms(mitt))
+            längst = mitt;
+        else
+            nedflyttning = mitt + 1;
+    }
+    kolumn(plan.rum("delivery address and facts",
+                    {47, kolumnensTopp, 210, kolumnensFot - kolumnensTopp + nedflyttning}));
+
     // Long credit terms rise from their line to below the item rows of
     // earlier pages.
     constexpr double fotensTopp = 711, fotraden = 733, fotensFot = 832;
@@ -139,90 +116,91 @@ void Fakturavy::konfigureraInnehållFörK4() {
             .block("credit terms", {AttributedString(*terms, villkor), {186, 718, 373, 15}},
                    {.förankring = rumsplan::Förankring::påFoten(fotraden)});
     // At the foot the sender's and the contact tables may rise to below the
-    // F-tax note and reach down to 10 points above the page's edge; without
-    // the note the sender's rises into its place, left of the credit terms,
-    // to below earlier pages' item rows. The payment table keeps to its
-    // frame. A sender whose table does not hold its registration numbers
-    // even at 70 % has them stand under the contact rows.
-    const Rect avsändarram = b.godkändFörFSkatt ? Rect{38, 741, 153, 85} : Rect{38, 741, 148, 85};
-    const double avsändartopp = b.godkändFörFSkatt ? fotraden : fotensTopp;
-    const Size avsändarrum{avsändarram.width, fotensFot - avsändartopp};
-    Datalista medRegistrering = avsändare;
-    medRegistrering.insert(medRegistrering.end(), registrering.begin(), registrering.end());
-    const AttributedString vidMinsta = vidProcent(
-        radbrutenDärDenMåste(mätare, tabellMedData(medRegistrering, fot, fot).tabell, avsändarrum.width,
-                             TextDrawingMode::layoutManager, avsändarrum.height),
-        minstaProcent);
-    if (inomRamen(uppmättIRam(mätare, vidMinsta, avsändarrum, TextDrawingMode::layoutManager), avsändarrum))
-        avsändare = std::move(medRegistrering);
-    else
-        kontakt.insert(kontakt.end(), registrering.begin(), registrering.end());
-    const std::pair<const Datalista&, Rect> fottabeller[] = {
-        {avsändare, avsändarram}, {kontakt, {195, 741, 175, 82}}, {betalning, {375, 740, 184, 82}}};
-    for (const auto& [data, ram] : fottabeller) {
-        const double topp = &data == &avsändare ? avsändartopp : fotraden;
-        const Rect rum = &data == &betalning ? ram : Rect{ram.x, topp, ram.width, fotensFot - topp};
-        plan.rum("foot table", rum)
-            .block("foot table", {tabellMedData(data, fot, fot).tabell, ram, rumsplan::Sättning::tabell});
+    // F-tax note and reach down to 10 points above the page's edge; the
+    // payment table keeps to its frame. Without the note a sender its
+    // frame's width cannot hold even at 70 % rises into the note's place,
+    // left of the credit terms, to below earlier pages' item rows. A sender
+    // that does not hold its registration numbers even so has them stand
+    // under the contact rows.
+    auto fottabell = [&](rumsplan::Rum& rum, const Datalista& data, const Rect& ram) -> rumsplan::Rum& {
+        return rum.block("foot table", {tabellMedData(data, fot, fot).tabell, ram, rumsplan::Sättning::tabell});
+    };
+    using Plats = mallverktyg::Fottabell;
+    const Plats underNoten{{38, fotraden, 153, fotensFot - fotraden}, {38, 741, 153, 85}};
+    const Plats vidVillkoren{{38, fotensTopp, 148, fotensFot - fotensTopp}, {38, 741, 148, 85}};
+    auto ryms = [&](const Plats& p, const Datalista& data) {
+        rumsplan::Rum rum("foot table", p.rum);
+        return plan.rymmerUtanAttKapa(fottabell(rum, data, p.ram));
+    };
+    auto plats = [&](const Datalista& data) {
+        return b.godkändFörFSkatt || ryms(underNoten, data) ? underNoten : vidVillkoren;
+    };
+    Datalista avsändarfakta =
+        mallverktyg::fakta(*this, {avsändare, avsändaradress, organisationsnummer, momsregistreringsnummer});
+    Datalista kontakt = mallverktyg::fakta(*this, {telefon, fax, email, hemsida});
+    if (!ryms(plats(avsändarfakta), avsändarfakta)) {
+        kontakt.insert(kontakt.end(), avsändarfakta.end() - 2, avsändarfakta.end());
+        avsändarfakta.resize(avsändarfakta.size() - 2);
     }
-    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
+    const Plats avsändarplats = plats(avsändarfakta);
+    fottabell(plan.rum("foot table", avsändarplats.rum), avsändarfakta, avsändarplats.ram);
+    fottabell(plan.rum("foot table", {195, fotraden, 175, fotensFot - fotraden}), kontakt, {195, 741, 175, 82});
+    fottabell(plan.rum("foot table", {375, 740, 184, 82}), betalningsinformation(), {375, 740, 184, 82});
 
     if (!följesedel) {
-        alla.push_back(panel({262, 296, 296, 32}));
-        alla.push_back(panel({262, 242, 296, 45}));
+        plan.rita(panel({262, 296, 296, 32}));
+        plan.rita(panel({262, 242, 296, 45}));
         // Caption at the left of the frame, the amount at its right; the
-        // caption keeps to one line 8 points short of the amount.
-        const std::string beloppet = belopp(f.attBetala());
-        const double beloppsbredd = mallverktyg::uppmätt(*this, AttributedString(beloppet, beloppsrubrik)).width;
-        rumsplan::Plan rubriken(*this);
-        const Rect rubrikrum{272, 252, std::max(0.0, 278 - beloppsbredd - 8), 47};
-        rubriken.rum("amount caption", rubrikrum)
-            .block("amount caption",
-                   {AttributedString(versaler(rubrikFörBeloppAttBetala()), påEnRad(beloppsrubrik)), rubrikrum});
-        for (CachatObjekt& o : std::move(rubriken).placeraTexter()) alla.push_back(std::move(o));
-        alla.push_back(text(beloppet, belopp_, {272, 252, 278, 47}));
-        alla.push_back(text(rubrikFörFörfallodatum() + " " + datumtext(f.förfallodatum()), brödtextHöger,
-                            {272, 304, 278, 20}));
-        alla.push_back(text(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar(), rubrik, {272, 304, 278, 20}));
+        // caption keeps to one line ending short of the amount.
+        const Rect ram{272, 252, 278, 47};
+        AttributedString beloppet(belopp(f.attBetala()), belopp_);
+        const double rubrikensFot = ram.maxX() - mätare.boundingSize(beloppet, {10000, 10000}).width - 3;
+        const Rect rubrikrum{ram.x, ram.y, std::max(0.0, rubrikensFot - ram.x), ram.height};
+        plan.text("amount caption", AttributedString(versaler(rubrikFörBeloppAttBetala()), påEnRad(beloppsrubrik)),
+                  rubrikrum);
+        plan.text("amount", std::move(beloppet), ram,
+                  {.rum = Rect{rubrikrum.maxX(), ram.y, ram.maxX() - rubrikrum.maxX(), ram.height}});
+        const Rect villkorsrad{272, 304, 278, 20};
+        plan.rum("payment terms", villkorsrad)
+            .block("payment terms",
+                   {{AttributedString(rubrikFörFörfallodatum() + " " + datumtext(f.förfallodatum()), brödtextHöger),
+                     villkorsrad},
+                    {AttributedString(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar(), rubrik), villkorsrad}});
     }
 
-    alla.push_back(panel({37, 365 + nedflyttning, 522, 25}));
+    plan.rita(panel({37, 365.0 + nedflyttning, 522, 25}));
 
     // The amount area on the last page, with room for at least three rows;
     // d is its distance from the page foot.
-    std::vector<CachatObjekt> sistaSidan;
     double d = 123;
     if (!följesedel) {
-        alla.push_back(panel({37, 684, 522, 19}));
+        plan.rita(panel({37, 684, 522, 19}));
         const int n = antalBeloppsrader(false);
         const int k = n > 2 ? n : 3;
         const double h = (k - 1) * 16 + 161;
         const double y0 = 842 - (h + 17);
-        sistaSidan = beloppfältMedRubrikattribut(brödtextHöger, brödtextHöger, {335, y0, 120, 17}, {469, y0, 83, 17},
-                                                 {.radhöjd = 16})
-                         .data;
-        if (auto moms = momssammanfattningMedRubrikAttribut(liten, liten, {47, 842 - (h + 16), 291, (h + 16) - 160}))
-            sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
-        sistaSidan.push_back(text(belopp(f.attBetala()), brödtextHöger, {469, 686, 83, 17}));
-        sistaSidan.push_back(text(rubrikFörTotaltBelopp(), totalrubrik, {335, 686, 120, 17}));
+        mallverktyg::beloppOchMoms(
+            plan,
+            beloppfältMedRubrikattribut(brödtextHöger, brödtextHöger, {335, y0, 120, 17}, {469, y0, 83, 17},
+                                        {.radhöjd = 16}),
+            momssammanfattningMedRubrikAttribut(liten, liten, {47, 842 - (h + 16), 291, (h + 16) - 160}));
+        plan.text("total", AttributedString(belopp(f.attBetala()), brödtextHöger), {469, 686, 83, 17},
+                  {.sidor = Sidslag::sista});
+        plan.text("total caption", AttributedString(rubrikFörTotaltBelopp(), totalrubrik), {335, 686, 120, 17},
+                  {.sidor = Sidslag::sista});
 
         // A vertical rule between captions and amounts up from the total
         // band to a rule across the page.
         const double r = 842 - (h + 19);
-        BezierPath linjer;
-        linjer.moveTo({462, 703});
-        linjer.lineTo({462, r});
-        linjer.moveTo({47, r});
-        linjer.lineTo({551, r});
-        sistaSidan.push_back(CachatObjekt(std::nullopt, std::nullopt, cachad::path{linjer, std::nullopt, textgrå}));
+        plan.rita(mallverktyg::streck({{{462, 703}, {462, r}}, {{47, r}, {551, r}}}, 1, textgrå), Sidslag::sista);
         d = h + 22;
     }
 
-    läggTillKolumnerMedRubrikattribut(rubrik, liten, brödtextHöger, litenHöger,
-                                      {.rubrikutrymme = {47, 369 + nedflyttning, 504, 17},
-                                       .datautrymme = Rect{47, 379 + nedflyttning, 504,
-                                                           std::max(0.0, (447 - d) - 8 - nedflyttning)}.integral(),
-                                       .höjdPåÖvrigaSidor = 320 - nedflyttning,
-                                       .storaBokstäverPåRubriker = true});
-    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+    plan.artikeltabell({rubrik, liten, brödtextHöger, litenHöger,
+                        {.rubrikutrymme = {47, 369.0 + nedflyttning, 504, 17},
+                         .datautrymme = Rect{47, 379.0 + nedflyttning, 504,
+                                             std::max(0.0, (447 - d) - 8 - nedflyttning)}.integral(),
+                         .höjdPåÖvrigaSidor = 320.0 - nedflyttning,
+                         .storaBokstäverPåRubriker = true}});
+    std::move(plan).placera();
 }

@@ -10,19 +10,18 @@
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygAdress.h"
+#include "Vyer/Faktura/MallverktygAttBetala.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
-#include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
-#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
-#include <optional>
 #include <string>
+#include <vector>
 
 using mallverktyg::streck;
-using mallverktyg::text;
 
 void Fakturavy::konfigureraInnehållFörNoGiroAvTyp(NoGirotyp typ) {
     const auto normal7 = typsnitt("HelveticaNeue", 7);
@@ -38,7 +37,7 @@ void Fakturavy::konfigureraInnehållFörNoGiroAvTyp(NoGirotyp typ) {
     const Color svart = Color::black();
 
     //                                    paragraph style             colour        font
-    const TextAttributes titel0         {std::nullopt,               std::nullopt, fet18};
+    const TextAttributes titel          {std::nullopt,               std::nullopt, fet18};
     const TextAttributes påminnelse     {std::nullopt,               accent,       normal7};
     const TextAttributes villkor        {std::nullopt,               std::nullopt, kursiv6};
     const TextAttributes fskatt         {rightAligned(),             std::nullopt, kursiv6};
@@ -51,107 +50,69 @@ void Fakturavy::konfigureraInnehållFörNoGiroAvTyp(NoGirotyp typ) {
     const TextAttributes rubrikHöger    {rightAligned(),             std::nullopt, smalFet8};
     const TextAttributes rubrik         {std::nullopt,               std::nullopt, smalFet8};
 
-    // A long title (a delivery note's in Italian) is set smaller to keep to
-    // its line beside the addresses.
-    const Rect titelram{32, 135, 201, 20};
-    const TextAttributes titel = mallverktyg::passadeAttribut(
-        *this, f.rubriktextIFakturamall(nullptr, följesedel).value_or(""), titel0, titelram.size());
-    läggTillInnehållMedRamFörLogotyp({32, 24, 103, 85}, titel, titelram, påminnelse, {32, 122, 202, 20}, villkor,
-                                     {15, 397, 543, 27}, fskatt, {495, 486, 79, 13});
+    // The grey band goes under everything, the credit terms inside it too.
+    // The reminder keeps its frame above the title's line.
+    rumsplan::Plan plan(*this);
+    const double h = följesedel ? 539 : 263;
+    if (typ == NoGirotyp::medGråBand) plan.rita({Rect{0, 163, 595, h}, bandgrå});
+    läggTillInnehållMedRamFörLogotyp(plan, {32, 24, 103, 85}, titel, {32, 135, 201, 20}, påminnelse,
+                                     {32, 122, 202, 20}, villkor, {15, 397, 543, 27}, fskatt, {495, 486, 79, 13},
+                                     {.påminnelse = Rect{32, 122, 202, 13}});
 
-    auto& alla = innehållFörAllaSidor;
     using enum mallverktyg::Fakt;
     // The facts in one column above the band's rule at y 162: a long value
     // wraps, the references rise towards the dates above them, and what
     // still does not fit is set smaller, then cut.
-    if (!följesedel) {
-        auto rader = mallverktyg::faktalistorMedPunktledare(
-            *this, mallverktyg::fakta(*this, {fakturanummer, fakturadatum, betalningsvillkor, förfallodatum, leveransdatum}),
+    if (!följesedel)
+        mallverktyg::faktalistorMedPunktledare(
+            *this, plan, mallverktyg::fakta(*this, {fakturanummer, fakturadatum, betalningsvillkor, förfallodatum, leveransdatum}),
             mallverktyg::fakta(*this, {erReferens, vårReferens, kundnummer, inköpsordernummer,
                                        mottagarensMomsregistreringsnummer, leveranssätt}),
             faktaetikett, brödtext, {.x = 381, .förstaY = 25, .andraY = 91, .fot = 163, .mellanrum = 6});
-        alla.insert(alla.end(), std::make_move_iterator(rader.begin()), std::make_move_iterator(rader.end()));
-    }
 
     // The addresses in the middle column down to the rule, each under its
     // caption, the delivery address from y 96 or 2 points below a longer
-    // invoice address; the sender's tables under the body (on a delivery
-    // note under the rows, which reach over the form), down to above the
-    // form or the page's foot.
+    // invoice address. Two the column cannot hold line by line at all run
+    // together, the delivery address first.
     const std::string avsändarland(kod(b.land));
-    const double avsändarY = följesedel ? 704 : 432;
-    const double avsändarfot = följesedel ? 836 : 590;
-    rumsplan::Plan plan(*this);
-    auto& adresser = plan.rum("addresses", {257, 30, 115, 130});
-    auto adressblock = [&](std::string namn, const std::string& rubrik, std::optional<std::string> adress, double y,
-                           double rubrikhöjd, double höjd, double avstånd) {
-        if (!adress) return;
-        adresser.block(std::move(namn),
-                       {{AttributedString(versaler(rubrik), adressrubrik), {257, y, 115, rubrikhöjd}},
-                        {AttributedString(*adress, brödtext), {257, y + 11, 115, höjd}}},
-                       {.avstånd = avstånd});
-    };
-    const auto adressen = f.fakturaadressGivetAvsändarland(avsändarland);
-    const auto leveransen = f.adressAttLevereraTillGivetAvsändarland(avsändarland);
-    adressblock("invoice address", rubrikFörMottagare(), adressen, 30, 65, 54, 0);
-    // Two addresses the column cannot hold even at 70 %: the delivery
-    // address takes the free room beside the logo, left of the column and
-    // above the reminder.
-    auto höjdVid70 = [&](const std::optional<std::string>& adress) {
-        if (!adress) return 0.0;
-        return minstaTextskala * 11 +
-               mätare.boundingSize(vidProcent(AttributedString(*adress, brödtext), minstaProcent), {115, 10000}).height;
-    };
-    const Rect vidLogotypen{140, 30, 112, 90};
-    if (adressen && leveransen &&
-        höjdVid70(adressen) + minstaTextskala * 2 + höjdVid70(leveransen) > adresser.yta().height + passningsmån) {
-        plan.rum("delivery address", vidLogotypen)
-            .block("delivery address",
-                   {{AttributedString(versaler(rubrikFörLeveransadress()), adressrubrik),
-                     {vidLogotypen.x, vidLogotypen.y, vidLogotypen.width, 11}},
-                    {AttributedString(*leveransen, brödtext),
-                     {vidLogotypen.x, vidLogotypen.y + 11, vidLogotypen.width, 51}}});
-    } else {
-        adressblock("delivery address", rubrikFörLeveransadress(), leveransen, 96, 51, 51, 2);
-    }
-    const std::pair<const char*, Datalista> avsändartabeller[] = {
-        {"sender", mallverktyg::fakta(*this, {avsändare, telefon, fax, email, hemsida})},
-        {"registration", mallverktyg::faktaOchBetalning(*this, {organisationsnummer, momsregistreringsnummer})},
-    };
-    for (double x = 36; const auto& [namn, lista] : avsändartabeller) {
-        const Rect rum{x, avsändarY, 194, avsändarfot - avsändarY};
-        plan.rum(namn, rum).block(namn, {tabellMedData(lista, avsändaretikett, avsändarvärde).tabell,
-                                         {x, avsändarY, 194, 68}, rumsplan::Sättning::tabell});
-        x = 263;
-    }
-    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
+    std::vector<mallverktyg::RubriceradAdress> adresser;
+    if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland))
+        adresser.push_back({"invoice address", AttributedString(versaler(rubrikFörMottagare()), adressrubrik), *adress,
+                            brödtext, {257, 30, 115, 54}, 65});
+    if (auto adress = f.adressAttLevereraTillGivetAvsändarland(avsändarland))
+        adresser.push_back({"delivery address", AttributedString(versaler(rubrikFörLeveransadress()), adressrubrik),
+                            *adress, brödtext, {257, 96, 115, 51}, 51});
+    mallverktyg::adresskolumn(plan, "addresses", {257, 30, 115, 130}, adresser);
 
-    // The grey band goes under everything laid out so far: the credit terms
-    // stand inside it and would be hidden.
-    const double h = följesedel ? 539 : 263;
-    if (typ == NoGirotyp::medGråBand) alla.insert(alla.begin(), CachatObjekt(Rect{0, 163, 595, h}, bandgrå));
-    alla.emplace_back(Rect{0, 162 + h, 595, 2}, svart);
-    alla.emplace_back(Rect{0, 162, 595, 2}, svart);
-    alla.push_back(streck({{{36, 655}, {559, 655}}}, 0.25, svart));
+    // The sender's tables under the body (on a delivery note under the
+    // rows, which reach over the form), down to above the form or the
+    // page's foot.
+    mallverktyg::avsändartabellerSidaVidSida(*this, plan, avsändaretikett, avsändarvärde,
+                                             {.vänster = {36, 194}, .höger = {263, 194}, .y = följesedel ? 704.0 : 432.0,
+                                              .ramhöjd = 68, .fot = följesedel ? 836.0 : 590.0});
+    plan.rita({Rect{0, 162 + h, 595, 2}, svart});
+    plan.rita({Rect{0, 162, 595, 2}, svart});
+    plan.rita(streck({{{36, 655}, {559, 655}}}, 0.25, svart));
 
     // Amount rows beyond three would run under the amount box: they start
     // a row higher for each, with the rule and the VAT summary above them,
     // and the item table's room on the last page is shorter by as much.
     const double upp = std::max(0, antalBeloppsrader(false) - 3) * beloppsradhöjd;
-    std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {329, 325 - upp, 224, 15}, {329, 325 - upp, 224, 15})
-            .data;
+    plan.placerade(
+        "amounts",
+        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {329, 325 - upp, 224, 15}, {329, 325 - upp, 224, 15}).data,
+        Sidslag::sista);
     if (auto moms = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {43, 325 - upp, 235, 73},
                                                         {.rubrikOvanförSammanfattning = true}))
-        sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
+        plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
     if (!följesedel) {
         // Caption and amount share the boxed frame, at its two ends.
-        sistaSidan.push_back(streck({{{36, 322 - upp}, {559, 322 - upp}}}, 0.25, svart));
+        plan.rita(streck({{{36, 322 - upp}, {559, 322 - upp}}}, 0.25, svart), Sidslag::sista);
         BezierPath ruta = BezierPath::rect({317, 370, 242, 19});
         ruta.lineWidth = 0.25;
-        sistaSidan.emplace_back(std::nullopt, std::nullopt, cachad::path{std::move(ruta), Color::white(), svart});
-        sistaSidan.push_back(text(rubrikFörBeloppAttBetala(), rubrik, {329, 371, 224, 15}));
-        sistaSidan.push_back(text(belopp(f.attBetala()), rubrikHöger, {329, 371, 224, 15}));
+        plan.rita({std::nullopt, std::nullopt, cachad::path{std::move(ruta), Color::white(), svart}}, Sidslag::sista);
+        mallverktyg::attBetalaIRam(plan, *this, rubrikFörBeloppAttBetala(), rubrik, rubrikHöger, {329, 371, 224, 15},
+                                   Sidslag::sista);
     }
 
     // The lowest the rows of a page may reach, counted from 12 below the
@@ -161,9 +122,9 @@ void Fakturavy::konfigureraInnehållFörNoGiroAvTyp(NoGirotyp typ) {
     double nedersta = följesedel ? 590 : 179 + 12 + 195;
     if (b.godkändFörFSkatt) nedersta = std::min(nedersta, 482.0);
     if (kreditvillkorSomVisas()) nedersta = std::min(nedersta, 393.0);
-    läggTillKolumnerMedRubrikattribut(rubrik, brödtext, rubrikHöger, brödtextHöger,
-                                      {.rubrikutrymme = {44, 172, 508, 15},
-                                       .datautrymme = Rect{44, 179, 508, 118 - upp}.integral(),
-                                       .höjdPåÖvrigaSidor = nedersta - (179 + 12)});
-    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+    plan.artikeltabell({rubrik, brödtext, rubrikHöger, brödtextHöger,
+                        {.rubrikutrymme = {44, 172, 508, 15},
+                         .datautrymme = Rect{44, 179, 508, 118 - upp}.integral(),
+                         .höjdPåÖvrigaSidor = nedersta - (179 + 12)}});
+    std::move(plan).placera();
 }

@@ -11,26 +11,18 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
 #include <array>
 
-using mallverktyg::text;
-
 namespace {
 
-constexpr std::array<Rect, 8> faktaplatser = {{
-    {108, 93, 160, 20},
-    {115, 118, 160, 20},
-    {123, 142, 160, 20},
-    {131, 166, 160, 20},
-    {139, 189, 160, 20},
-    {157, 644, 300, 17},
-    {165, 667, 300, 17},
-    {171, 691, 300, 18},
-}};
+constexpr std::array<Rect, 8> faktaplatser = {{{108, 93, 160, 20},  {115, 118, 160, 20}, {123, 142, 160, 20},
+                                                {131, 166, 160, 20}, {139, 189, 160, 20}, {157, 644, 300, 17},
+                                                {165, 667, 300, 17}, {171, 691, 300, 18}}};
 
 // -32 degrees: the captions rise towards their values.
 constexpr double rubrikvinkel = -0.5585053606381855;
@@ -53,52 +45,38 @@ Datalista tillPlatserna(const Datalista& egna, const Datalista& övriga, bool eg
 }  // namespace
 
 void Fakturavy::konfigureraInnehållFörR() {
-    const auto kursiv7 = typsnitt("HelveticaNeue-Italic", 7);
-    const auto lätt11 = typsnitt("HelveticaNeue-Light", 11);
-    const auto svart10 = typsnitt("HelveticaNeue-CondensedBlack", 10);
-    const auto svart11 = typsnitt("HelveticaNeue-CondensedBlack", 11);
-    const auto normal7 = typsnitt("HelveticaNeue", 7);
-    const auto ultralättKursiv18 = typsnitt("HelveticaNeue-UltraLightItalic", 18);
-    const auto lätt9 = typsnitt("HelveticaNeue-Light", 9);
-    const auto lättKursiv7 = typsnitt("HelveticaNeue-LightItalic", 7);
-    const auto svart48 = typsnitt("HelveticaNeue-CondensedBlack", 48);
-    const auto kursiv10 = typsnitt("HelveticaNeue-Italic", 10);
-    if (!kursiv7 || !lätt11 || !svart10 || !svart11 || !normal7 || !ultralättKursiv18 || !lätt9 || !lättKursiv7 ||
-        !svart48 || !kursiv10)
-        return;
-
     const Color röd = Color::rgb(0.802, 0.039, 0.127);
     const Color vit = Color::white();
     const Color orange = Color::rgb(0.851, 0.31, 0.126);
     const Color grön = Color::rgb(0, 0.543, 0.224);
 
-    //                                      paragraph style   colour         font
-    const TextAttributes titel            {std::nullopt,     std::nullopt,  svart48};
-    const TextAttributes påminnelse       {rightAligned(),   röd,           ultralättKursiv18};
-    const TextAttributes fskatt           {std::nullopt,     std::nullopt,  lättKursiv7};
-    const TextAttributes villkor          {std::nullopt,     std::nullopt,  kursiv7};
-    const TextAttributes platsvärde8      {std::nullopt,     orange,        lätt11};
-    const TextAttributes platsvärde       {std::nullopt,     vit,           lätt11};
-    const TextAttributes platsrubrik8     {rightAligned(),   orange,        svart11};
-    const TextAttributes platsrubrik      {rightAligned(),   vit,           svart11};
-    const TextAttributes beloppsrubrik    {std::nullopt,     std::nullopt,  svart10};
-    const TextAttributes belopp_          {rightAligned(),   std::nullopt,  svart10};
-    const TextAttributes liten            {std::nullopt,     std::nullopt,  lätt9};
-    const TextAttributes litenHöger       {rightAligned(),   std::nullopt,  lätt9};
-    const TextAttributes kolumnrubrik     {std::nullopt,     std::nullopt,  svart10};
-    const TextAttributes kolumnrubrikHöger{rightAligned(),   std::nullopt,  svart10};
-    const TextAttributes momsrubrik       {std::nullopt,     std::nullopt,  kursiv10};
-    const TextAttributes avsändarvärde    {std::nullopt,     std::nullopt,  normal7};
-    const TextAttributes avsändaretikett  {rightAligned(),   std::nullopt,  normal7};
-    const TextAttributes adress           {std::nullopt,     grön,          lätt9};
+    //                                    paragraph style  colour        font
+    const TextAttributes titel            {std::nullopt,    std::nullopt, typsnitt("HelveticaNeue-CondensedBlack", 48)};
+    const TextAttributes påminnelse       {rightAligned(),  röd,          typsnitt("HelveticaNeue-UltraLightItalic", 18)};
+    const TextAttributes fskatt           {std::nullopt,    std::nullopt, typsnitt("HelveticaNeue-LightItalic", 7)};
+    const TextAttributes villkor          {std::nullopt,    std::nullopt, typsnitt("HelveticaNeue-Italic", 7)};
+    const TextAttributes platsvärde8      {std::nullopt,    orange,       typsnitt("HelveticaNeue-Light", 11)};
+    const TextAttributes platsvärde       {std::nullopt,    vit,          typsnitt("HelveticaNeue-Light", 11)};
+    const TextAttributes platsrubrik8     {rightAligned(),  orange,       typsnitt("HelveticaNeue-CondensedBlack", 11)};
+    const TextAttributes platsrubrik      {rightAligned(),  vit,          typsnitt("HelveticaNeue-CondensedBlack", 11)};
+    const TextAttributes beloppsrubrik    {std::nullopt,    std::nullopt, typsnitt("HelveticaNeue-CondensedBlack", 10)};
+    const TextAttributes belopp_          {rightAligned(),  std::nullopt, typsnitt("HelveticaNeue-CondensedBlack", 10)};
+    const TextAttributes liten            {std::nullopt,    std::nullopt, typsnitt("HelveticaNeue-Light", 9)};
+    const TextAttributes litenHöger       {rightAligned(),  std::nullopt, typsnitt("HelveticaNeue-Light", 9)};
+    const TextAttributes kolumnrubrik     {std::nullopt,    std::nullopt, typsnitt("HelveticaNeue-CondensedBlack", 10)};
+    const TextAttributes kolumnrubrikHöger{rightAligned(),  std::nullopt, typsnitt("HelveticaNeue-CondensedBlack", 10)};
+    const TextAttributes momsrubrik       {std::nullopt,    std::nullopt, typsnitt("HelveticaNeue-Italic", 10)};
+    const TextAttributes avsändarvärde    {std::nullopt,    std::nullopt, typsnitt("HelveticaNeue", 7)};
+    const TextAttributes avsändaretikett  {rightAligned(),  std::nullopt, typsnitt("HelveticaNeue", 7)};
+    const TextAttributes adress           {std::nullopt,    grön,         typsnitt("HelveticaNeue-Light", 9)};
+    if (saknatTypsnitt) return;  // a layout that misses a font lays out nothing
 
     // The F-tax note keeps left of the sender table, whose room reaches
     // down past it to the paper's margin.
-    läggTillInnehållMedRamFörLogotyp({483, 730, 87, 75}, titel, {31, 22, 533, 50}, påminnelse, {44, 269, 511, 25},
-                                     villkor, {31, 595, 266, 45}, fskatt, {32, 804, 114, 12});
-
-    auto& alla = innehållFörAllaSidor;
     rumsplan::Plan plan(*this);
+    läggTillInnehållMedRamFörLogotyp(plan, {483, 730, 87, 75}, titel, {31, 22, 533, 50}, påminnelse,
+                                     {44, 269, 511, 25}, villkor, {31, 595, 266, 45}, fskatt, {32, 804, 114, 12});
+
     // A long address grows down to above the reminder before it is set
     // smaller.
     if (auto fakturaadress = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
@@ -123,8 +101,8 @@ void Fakturavy::konfigureraInnehållFörR() {
     // The slots: the invoice's own facts first on an invoice, last on a
     // delivery note; slot 8 in orange. Each value keeps to its line in its
     // slot, set smaller when long, and wraps there only when even 70 % is
-    // too wide; its caption, turned, is set smaller to keep to its line on
-    // the stripes.
+    // too wide; its caption, turned about a point 11 left of the slot and
+    // 16 above its foot, keeps to its line on the stripes.
     const Datalista egna = mallverktyg::fakta(*this, {fakturanummer, fakturadatum, förfallodatum});
     const Datalista övriga = mallverktyg::fakta(
         *this, {inköpsordernummer, mottagarensMomsregistreringsnummer, erReferens, vårReferens, kundnummer,
@@ -135,38 +113,24 @@ void Fakturavy::konfigureraInnehållFörR() {
         const Rect& plats = faktaplatser[k];
         const bool sista = k + 1 == faktaplatser.size();
         const std::string namn = "slot " + std::to_string(k + 1);
-        // A value wider than its slot keeps to its line, set smaller; one
-        // that fits keeps its own attributes (a line kept is clipped at
-        // the slot's edges).
-        const TextAttributes& attribut = sista ? platsvärde8 : platsvärde;
-        AttributedString värde(*iPlatserna[k].värde, attribut);
-        if (mallverktyg::uppmätt(*this, värde).width > plats.width)
-            värde = AttributedString(*iPlatserna[k].värde, påEnRad(attribut));
-        plan.rum(namn, plats).block(namn, {std::move(värde), plats});
+        plan.text(namn, AttributedString(*iPlatserna[k].värde, påEnRad(sista ? platsvärde8 : platsvärde)), plats);
         const Rect rubrikram{-210, -2, 201, 15};
-        alla.push_back(mallverktyg::roteradText(
-            mallverktyg::påSinaRader(*this, AttributedString(*iPlatserna[k].rubrik, sista ? platsrubrik8 : platsrubrik),
-                                     {rubrikram.width, 0}),
-            rubrikram, {plats.minX() - 11, plats.maxY() - 16}, rubrikvinkel));
-    }
-    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
-
-    if (!följesedel) {
-        // Caption at the left of the frame, the amount at its right.
-        alla.push_back(text(versaler(rubrikFörBeloppAttBetala()), beloppsrubrik, {319, 596, 219, 20}));
-        alla.push_back(text(belopp(f.attBetala()), belopp_, {319, 596, 219, 20}));
+        plan.vridetRum(namn + " caption", rubrikram,
+                       AffineTransform::translation(plats.minX() - 11, plats.maxY() - 16).rotated(rubrikvinkel))
+            .block(namn, {AttributedString(*iPlatserna[k].rubrik, sista ? platsrubrik8 : platsrubrik), rubrikram});
     }
 
-    std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(liten, litenHöger, {319, 508, 219, 15}, {319, 508, 219, 15},
-                                    {.taMedTotalen = true})
-            .data;
+    mallverktyg::attBetalaPåRaden(plan, *this, versaler(rubrikFörBeloppAttBetala()), beloppsrubrik, belopp_,
+                                  {319, 596, 219, 20});
+    auto rader = beloppfältMedRubrikattribut(liten, litenHöger, {319, 508, 219, 15}, {319, 508, 219, 15},
+                                             {.taMedTotalen = true});
+    plan.placerade("amounts", std::move(rader.data), Sidslag::sista);
     if (auto moms = momssammanfattningMedRubrikAttribut(momsrubrik, liten, {45, 508, 266, 76}))
-        sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
+        plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
 
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, liten, kolumnrubrikHöger, litenHöger,
-                                      {.rubrikutrymme = {45, 304, 493, 20},
-                                       .datautrymme = Rect{45, 319, 493, 163}.integral(),
-                                       .höjdPåÖvrigaSidor = 250});
-    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+    plan.artikeltabell({kolumnrubrik, liten, kolumnrubrikHöger, litenHöger,
+                        {.rubrikutrymme = {45, 304, 493, 20},
+                         .datautrymme = Rect{45, 319, 493, 163}.integral(),
+                         .höjdPåÖvrigaSidor = 250}});
+    std::move(plan).placera();
 }

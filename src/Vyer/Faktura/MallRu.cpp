@@ -15,37 +15,16 @@
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
-#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 #include <cmath>
 
 using mallverktyg::Fakt;
-using mallverktyg::text;
-
 namespace {
 
 const Color röd = Color::rgb(0.817, 0.137, 0.165);
 
 constexpr double hörnradie = 4;
-
-// The places of the facts' boxes: four columns 123 apart from x 55, rows
-// from y 222; the delivery address's box stands in row 0 and is two rows
-// high, so row 1 starts in the second column.
-class Rutnät {
-public:
-    void flyttaFram(bool dubbel) {
-        if (++kolumn == 4) {
-            kolumn = harDubbel && rad == 0 ? 1 : 0;
-            ++rad;
-        }
-        if (dubbel) harDubbel = true;
-    }
-
-    int kolumn = 0;
-    int rad = 0;
-    bool harDubbel = false;
-};
 
 }  // namespace
 
@@ -79,35 +58,31 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
     const TextAttributes rutvärde         {std::nullopt,    std::nullopt, normal8};
     const TextAttributes rutrubrik        {std::nullopt,    vit,          fet8};
 
-    läggTillInnehållMedRamFörLogotyp({34, 24, 110, 96}, titel, {149, 37, 391, 28}, påminnelse, {64, 174, 292, 21},
-                                     liten, {64, 688, 465, 32}, liten, {36, 806, 144, 12});
+    rumsplan::Plan plan(*this);
+    läggTillInnehållMedRamFörLogotyp(plan, {34, 24, 110, 96}, titel, {149, 37, 391, 28}, påminnelse,
+                                     {64, 174, 292, 21}, liten, {64, 688, 465, 32}, liten, {36, 806, 144, 12},
+                                     {.fskatt = Rect{36, 806, 137, 12}});
 
-    auto& alla = innehållFörAllaSidor;
-    const std::string avsändarland(kod(b.land));
     // The invoice address at the top right, down to above the invoice
     // date's line; the company's details in four small tables at the foot,
     // each standing at y 743 and growing down to above the F-tax note or
     // 20 points above the page's edge, then up to below the credit terms.
-    {
-        rumsplan::Plan plan(*this);
-        if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland))
-            plan.rum("invoice address", {379, 81, 169, 119})
-                .block("invoice address", {AttributedString(*adress, mottagare), {379, 81, 169, 114}});
-        const double fot = ramFörEnSida().maxY() - 20;
-        const std::pair<Datalista, Rect> företagstabeller[] = {
-            {mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress}), {44, 743, 127, 61}},
-            {mallverktyg::fakta(*this, {Fakt::säte, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
-             {173, 743, 109, 60}},
-            {mallverktyg::fakta(*this, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}), {284, 743, 129, 60}},
-            {betalningsinformation(), {415, 743, 166, 76}},
-        };
-        for (bool först = true; const auto& [data, ram] : företagstabeller) {
-            const double rumsfot = först && b.godkändFörFSkatt ? 805 : fot;
-            plan.rum("company", {ram.x, 721, ram.width, rumsfot - 721})
-                .block("company", {tabellMedData(data, litenEtikett, liten).tabell, ram, rumsplan::Sättning::tabell});
-            först = false;
-        }
-        for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
+    const std::string avsändarland(kod(b.land));
+    if (auto adress = f.fakturaadressGivetAvsändarland(avsändarland))
+        plan.text("invoice address", AttributedString(*adress, mottagare), {379, 81, 169, 114},
+                  {.rum = Rect{379, 81, 169, 119}});
+    const std::pair<Datalista, Rect> företagstabeller[] = {
+        {mallverktyg::fakta(*this, {Fakt::avsändare, Fakt::avsändaradress}), {44, 743, 127, 61}},
+        {mallverktyg::fakta(*this, {Fakt::säte, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
+         {173, 743, 109, 60}},
+        {mallverktyg::fakta(*this, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}), {284, 743, 129, 60}},
+        {betalningsinformation(), {415, 743, 166, 76}},
+    };
+    for (bool först = true; const auto& [data, ram] : företagstabeller) {
+        const double rumsfot = först && b.godkändFörFSkatt ? 805 : ramFörEnSida().maxY() - 20;
+        plan.rum("company", {ram.x, 721, ram.width, rumsfot - 721})
+            .block("company", {tabellMedData(data, litenEtikett, liten).tabell, ram, rumsplan::Sättning::tabell});
+        först = false;
     }
 
     // The boxes in the grid's order, each at its column and row. A fact gets
@@ -117,11 +92,16 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
         bool dubbel = false;
         int kolumn = 0, rad = 0;
     };
+    // Four columns 123 apart from x 55, rows from y 222; the delivery
+    // address's box stands in row 0 and is two rows high, so row 1 starts
+    // in the second column.
     std::vector<Ruta> rutor;
-    Rutnät rutnät;
+    int kolumn = 0, rad = 0;
+    bool harDubbel = false;
     auto ruta = [&](const std::string& rubrik, const std::string& värde, bool dubbel) {
-        rutor.push_back({rubrik, värde, dubbel, rutnät.kolumn, rutnät.rad});
-        rutnät.flyttaFram(dubbel);
+        rutor.push_back({rubrik, värde, dubbel, kolumn, rad});
+        if (++kolumn == 4) kolumn = rad++ == 0 && harDubbel ? 1 : 0;
+        harDubbel = harDubbel || dubbel;
     };
     auto rutaFör = [&](const Datapost& post, bool dubbel = false) {
         if (post.rubrik && post.värde) ruta(*post.rubrik, *post.värde, dubbel);
@@ -134,139 +114,124 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
                                     Fakt::inköpsordernummer, Fakt::leveranssätt, Fakt::leveransdatum}))
         rutaFör(post);
     // The due date joins the grid only while it has not reached a third row.
-    if (rutnät.rad <= 1) rutaFör(mallverktyg::fakt(*this, Fakt::förfallodatum));
-    while (rutnät.kolumn != 0) ruta("", "", false);
+    if (rad <= 1) rutaFör(mallverktyg::fakt(*this, Fakt::förfallodatum));
+    while (kolumn != 0) ruta("", "", false);
 
     // Rows are 42 high, 4 apart, the double box 89. A value wraps in its box
     // (98 wide under a caption band 20 high), and a row whose values need
     // more is as tall as its tallest, the rows below and the item frame
     // moving down; the double box makes row 1 taller when it needs more.
     // The grid grows so until the item frame would start below y 460; past
-    // that its rows are as tall as its values need set smaller, all by one
-    // factor down to 70 %, each value then as large as its box holds; and
-    // at last the rows take what room is left in order and their values
-    // are cut.
-    const bool enRad = rutnät.rad == 1 && !rutnät.harDubbel;
-    const double ramensTopp = enRad ? 284 : 326 + 46.0 * std::max(0, rutnät.rad - 2);
-    const double tillväxtrum = std::max(0.0, 460 - ramensTopp);
-    auto värdet = [&](const Ruta& r, int procent) {
-        return AttributedString(r.värde, vidProcent(rutvärde, procent));
+    // that the rows share what growth is left in proportion to what each
+    // wished, each value then set smaller in its box as far as it must, and
+    // cut there at last.
+    const bool enRad = rad == 1 && !harDubbel;
+    const double ramensTopp = enRad ? 284 : 326 + 46.0 * std::max(0, rad - 2);
+    auto värdet = [&](const Ruta& r) { return AttributedString(r.värde, rutvärde); };
+    auto behov = [&](const Ruta& r) {
+        rumsplan::Rum rum("box", {0, 0, 98, 0});
+        return std::ceil(20 + plan.höjd(rum.block("value", {värdet(r), rum.yta()})) + 2);
     };
-    auto radhöjder = [&](int procent) {
-        std::vector<double> höjd(size_t(rutnät.rad), 42);
-        auto behov = [&](const Ruta& r) {
-            return std::ceil(20 + mallverktyg::uppmätt(*this, värdet(r, procent), {98, 10000}).height + 2);
-        };
-        for (const Ruta& r : rutor)
-            if (!r.dubbel) höjd[size_t(r.rad)] = std::max(höjd[size_t(r.rad)], behov(r));
-        for (const Ruta& r : rutor)
-            if (r.dubbel) höjd[1] = std::max(höjd[1], behov(r) - höjd[0] - 5);
-        return höjd;
-    };
-    auto tillväxt = [](const std::vector<double>& höjd) {
-        double t = 0;
-        for (double h : höjd) t += h - 42;
-        return t;
-    };
-    std::vector<double> höjd =
-        radhöjder(störstaProcent([&](int procent) { return tillväxt(radhöjder(procent)) <= tillväxtrum; })
-                      .value_or(minstaProcent));
-    double kvar = tillväxtrum;
-    for (double& h : höjd) {
-        h = 42 + std::min(h - 42, kvar);
-        kvar -= h - 42;
+    std::vector<double> höjd(size_t(rad), 42);
+    for (const Ruta& r : rutor)
+        if (!r.dubbel) höjd[size_t(r.rad)] = std::max(höjd[size_t(r.rad)], behov(r));
+    for (const Ruta& r : rutor)
+        if (r.dubbel) höjd[1] = std::max(höjd[1], behov(r) - höjd[0] - 5);
+    double tillväxt = 0;
+    for (double h : höjd) tillväxt += h - 42;
+    if (const double rum = std::max(0.0, 460 - ramensTopp); tillväxt > rum) {
+        for (double& h : höjd) h = 42 + (h - 42) * rum / tillväxt;
+        tillväxt = rum;
     }
     std::vector<double> radtopp(höjd.size(), 222);
     for (size_t r = 1; r < höjd.size(); ++r) radtopp[r] = radtopp[r - 1] + höjd[r - 1] + 4;
 
     // A box: a coloured caption band with a straight lower edge, the
     // caption kept to its line there, the value below it, a rounded
-    // outline.
-    // Caption and value each in a room of their own.
-    rumsplan::Plan rutorna(*this);
+    // outline; caption and value each in a room of their own.
     for (const Ruta& ruta : rutor) {
         const size_t rad = size_t(ruta.rad);
         const Rect r{55 + 123.0 * ruta.kolumn, radtopp[rad], 118, ruta.dubbel ? höjd[0] + 4 + höjd[1] + 1 : höjd[rad]};
-        alla.push_back(mallverktyg::panel({r.x, r.y, 118, 25}, hörnradie, formfärg));
-        alla.push_back(CachatObjekt(Rect{r.x, r.y + 16, 118, 14}, vit));
-        alla.push_back(mallverktyg::kontur(r, 1, formfärg, hörnradie));
-        const Rect rubriken{r.x + 10, r.y, 98, 16}, värdet_{r.x + 10, r.y + 20, 98, r.height - 20};
-        rutorna.rum("box caption", rubriken)
-            .block("caption", {AttributedString(ruta.rubrik, påEnRad(rutrubrik)), rubriken});
-        rutorna.rum("box", värdet_).block("value", {värdet(ruta, 100), värdet_});
+        plan.rita(mallverktyg::panel({r.x, r.y, 118, 25}, hörnradie, formfärg));
+        plan.rita(CachatObjekt(Rect{r.x, r.y + 16, 118, 14}, vit));
+        plan.rita(mallverktyg::kontur(r, 1, formfärg, hörnradie));
+        plan.text("box caption", AttributedString(ruta.rubrik, påEnRad(rutrubrik)), {r.x + 10, r.y, 98, 16});
+        plan.text("box", värdet(ruta), {r.x + 10, r.y + 20, 98, r.height - 20});
     }
-    for (CachatObjekt& o : std::move(rutorna).placeraTexter()) alla.push_back(std::move(o));
 
-    // Caption and value on one line, the caption in the accent colour.
+    // Caption and value on one line, the caption in the accent colour; the
+    // invoice date's ends at x 525.
     using mallverktyg::rubrikOchVärde;
-    alla.push_back(CachatObjekt(rubrikOchVärde(rubrikFörFakturanummer(), radrubrik, f.nummer(), brödtext),
-                                Rect{64, 202, 159, 15}));
+    plan.text("number", rubrikOchVärde(rubrikFörFakturanummer(), radrubrik, f.nummer(), brödtext), {64, 202, 159, 15});
     if (!följesedel) {
         AttributedString datum =
             rubrikOchVärde(rubrikFörFakturadatum(), radrubrik, datumtext(f.fakturadatum()), brödtext);
-        const double w = mallverktyg::uppmätt(*this, datum).width;
-        alla.push_back(CachatObjekt(std::move(datum), Rect{524 - w, 202, w + 1, 15}));
+        const double w = mätare.boundingSize(datum, {10000, 10000}).width;
+        plan.text("date", std::move(datum), {524 - w, 202, w + 1, 15});
     }
 
     // The payment bar: terms, a divider, the due date; at the right the
     // amount to pay and its caption, each behind a chevron. Every place
-    // follows from the measured widths of the texts.
+    // follows from the measured widths of the texts; each stands in a room
+    // of what it takes.
     if (!följesedel) {
+        auto bredd = [&](const AttributedString& s) { return mätare.boundingSize(s, {10000, 10000}).width; };
+        const AttributedString villkor(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar(), brödtext),
+            förfallodatum(rubrikFörFörfallodatum() + " " + datumtext(f.förfallodatum()), brödtext),
+            attBetala(belopp(f.attBetala()), beloppFet), rubrik(rubrikFörBeloppAttBetala(), brödtextHöger);
+        const double w1 = bredd(villkor), w2 = bredd(förfallodatum), w3 = bredd(attBetala), w4 = bredd(rubrik);
+        plan.text("terms", villkor, {62, 659, w1 + 1, 21});
+        plan.text("due date", förfallodatum, {w1 + 76, 659, w2 + 1, 21});
+        plan.text("amount to pay", attBetala, {55, 659, 480, 21}, {.rum = Rect{534 - w3, 659, w3 + 1, 21}});
+        plan.text("amount to pay caption", rubrik, {55, 659, 459 - w3, 21},
+                  {.rum = Rect{513 - w3 - w4, 659, w4 + 1, 21}});
+        // The divider after the terms; a chevron before the amount and one
+        // before its caption.
         BezierPath stapel = BezierPath::roundedRect({55, 654, 487, 25}, hörnradie, hörnradie);
-        auto uppmätt = [&](const std::string& t, const TextAttributes& a) {
-            AttributedString s(t, a);
-            const double w = mallverktyg::uppmätt(*this, s).width;
-            return std::pair{std::move(s), w};
-        };
-        auto vinkel = [&](double x) {
+        stapel.moveTo({w1 + 69, 654});
+        stapel.lineTo({w1 + 69, 679});
+        for (const double x : {521 - w3, 500 - w3 - w4}) {
             stapel.moveTo({x, 654});
             stapel.lineTo({x + 7, 666.5});
             stapel.lineTo({x, 679});
-        };
-        auto [villkor, w1] = uppmätt(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar(), brödtext);
-        alla.push_back(CachatObjekt(std::move(villkor), Rect{62, 659, w1 + 1, 21}));
-        stapel.moveTo({w1 + 69, 654});
-        stapel.lineTo({w1 + 69, 679});
-        auto [förfallodatum, w2] = uppmätt(rubrikFörFörfallodatum() + " " + datumtext(f.förfallodatum()), brödtext);
-        alla.push_back(CachatObjekt(std::move(förfallodatum), Rect{w1 + 76, 659, w2 + 1, 21}));
-        auto [attBetala, w3] = uppmätt(belopp(f.attBetala()), beloppFet);
-        alla.push_back(CachatObjekt(std::move(attBetala), Rect{55, 659, 480, 21}));
-        vinkel(521 - w3);
-        auto [rubrik, w4] = uppmätt(rubrikFörBeloppAttBetala(), brödtextHöger);
-        alla.push_back(CachatObjekt(std::move(rubrik), Rect{55, 659, 459 - w3, 21}));
-        vinkel(500 - w3 - w4);
-        alla.push_back(CachatObjekt(std::nullopt, std::nullopt, cachad::path{std::move(stapel), std::nullopt, formfärg}));
+        }
+        plan.rita(CachatObjekt(std::nullopt, std::nullopt, cachad::path{std::move(stapel), std::nullopt, formfärg}));
     }
 
     // The item frame starts below the grid: at y 284 under one row of
     // boxes, 326 under two and a row lower for each further row (every fact
     // filled in), and lower by what the rows grew; its foot is fixed, lower
     // on a delivery note, which has no payment bar.
-    const double y = ramensTopp + tillväxt(höjd);
+    const double y = ramensTopp + tillväxt;
     const double h = (följesedel ? 680 : 642) - y;
-    alla.push_back(mallverktyg::panel({55, y, 487, 30}, hörnradie, formfärg));
-    alla.push_back(CachatObjekt(Rect{55, y + 23, 487, 12}, vit));
-    alla.push_back(mallverktyg::kontur({55, y, 487, h}, 1, formfärg, hörnradie));
+    plan.rita(mallverktyg::panel({55, y, 487, 30}, hörnradie, formfärg));
+    plan.rita(CachatObjekt(Rect{55, y + 23, 487, 12}, vit));
+    plan.rita(mallverktyg::kontur({55, y, 487, h}, 1, formfärg, hörnradie));
 
     // The totals in the frame's lower part grow upward by a row for each
     // amount row beyond three; fewer rows centre on the place of three.
-    std::vector<CachatObjekt> sistaSidan;
     double A = 163;
     if (!följesedel) {
         const int n = antalBeloppsrader(false);
         const double a = n > 3 ? 255 + 15.0 * (n - 3) : 255;
         const double förstaRad = 826 - (n < 3 ? a - 7.5 * (3 - n) : a);
-        sistaSidan = beloppfältMedRubrikattribut(brödtext, brödtextHöger, {364, förstaRad, 160, 16},
-                                                 {364, förstaRad, 160, 16}, {.radhöjd = 15})
-                         .data;
-        sistaSidan.push_back(text(belopp(f.attBetala()), brödtextHöger, {364, 624, 160, 16}));
-        sistaSidan.push_back(text(rubrikFörTotaltBelopp(), brödtext, {364, 624, 160, 16}));
+        plan.placerade("amounts",
+                       beloppfältMedRubrikattribut(brödtext, brödtextHöger, {364, förstaRad, 160, 16},
+                                                   {364, förstaRad, 160, 16}, {.radhöjd = 15})
+                           .data,
+                       Sidslag::sista);
+        const Rect totalen{364, 624, 160, 16};
+        plan.rum("total", totalen, Sidslag::sista)
+            .block("total", {{AttributedString(belopp(f.attBetala()), brödtextHöger), totalen},
+                             {AttributedString(rubrikFörTotaltBelopp(), brödtext), totalen}});
         if (auto moms = momssammanfattningMedRubrikAttribut(
                 brödtext, brödtext, {64, 827 - a, 289, a - 188},
                 {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
-            sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
-        sistaSidan.push_back(mallverktyg::streck(
-            {{{55, 823 - a}, {542, 823 - a}}, {{359, 823 - a}, {359, 642}}, {{359, 619}, {542, 619}}}, 0.5, formfärg));
+            plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
+        plan.rita(mallverktyg::streck(
+                      {{{55, 823 - a}, {542, 823 - a}}, {{359, 823 - a}, {359, 642}}, {{359, 619}, {542, 619}}}, 0.5,
+                      formfärg),
+                  Sidslag::sista);
         A = a + 19;
     }
 
@@ -274,11 +239,10 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
     // frame's foot on a delivery note: as the rows start below the data
     // area's top and the message after them may end below their room, the
     // area is that much shorter.
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,
-                                      {.rubrikutrymme = {71, y + 3, 452, 15},
-                                       .datautrymme = {71, y + 15, 452,
-                                                       842 - A - y - 18 - 2 * Kolumnval::radbasensFörskjutning},
-                                       .höjdPåÖvrigaSidor = h - 30,
-                                       .storaBokstäverPåRubriker = true});
-    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+    plan.artikeltabell({kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,
+                        {.rubrikutrymme = {71, y + 3, 452, 15},
+                         .datautrymme = {71, y + 15, 452, 842 - A - y - 18 - 2 * Kolumnval::radbasensFörskjutning},
+                         .höjdPåÖvrigaSidor = h - 30,
+                         .storaBokstäverPåRubriker = true}});
+    std::move(plan).placera();
 }

@@ -11,6 +11,7 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Land.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
 #include "Vyer/Faktura/Rumsplan.h"
@@ -18,51 +19,33 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 using mallverktyg::Fakt;
-using mallverktyg::text;
 
 namespace {
 
 const Color röd = Color::rgb(0.693, 0.156, 0.178);
 
-struct Faktum {
-    AttributedString text;
-    double bredd = 0;
-    // The invoice number and date are never the facts the row leaves out.
-    bool skyddat = false;
-};
-
-// Drops the last fact that may go; false when none may.
-bool utanSistaOskyddade(std::vector<Faktum>& fakta) {
-    auto sista = std::find_if(fakta.rbegin(), fakta.rend(), [](const Faktum& f) { return !f.skyddat; });
-    if (sista == fakta.rend()) return false;
-    fakta.erase(std::next(sista).base());
-    return true;
-}
-
-// The row of facts at y 30, above the recipient's address: at most five,
-// the first at x 42, the gaps equal and at least 7 points, so that the
-// last ends at x 552 when they fit; before the invoice number or date
-// would be left out, the other facts give way, the last first. Facts too
-// wide together are narrowed, the widest first, and wrap. Each stands in
-// a column of its own; the columns are set smaller together.
-void faktarad(rumsplan::Plan& plan, std::vector<Faktum> fakta) {
+// The row of facts at y 30, above the recipient's address: the first at
+// x 42, the gaps equal and at least 7 points, so that the last ends at
+// x 552 when they fit. Facts too wide together are narrowed, the widest
+// first, and wrap. Each stands in a column of its own; the columns are set
+// smaller together.
+void faktarad(rumsplan::Plan& plan, const TextMeasurer& mätare, std::vector<AttributedString> fakta) {
     constexpr double vänster = 42, höger = 552, minstaMellanrum = 7, överkant = 30, fot = 88;
-    while (fakta.size() > 5 && utanSistaOskyddade(fakta)) {
-    }
     std::vector<double> önskade;
-    for (const Faktum& f : fakta) önskade.push_back(f.bredd);
+    for (const AttributedString& t : fakta)
+        önskade.push_back(std::ceil(std::max(0.0, mätare.boundingSize(t, {10000, 10000}).width)));
     const std::vector<double> bredder = mallverktyg::kolumnbredder(önskade, höger - vänster, minstaMellanrum);
-    double summa = 0;
-    for (double b : bredder) summa += b;
+    const double summa = std::accumulate(bredder.begin(), bredder.end(), 0.0);
     const double k = static_cast<double>(fakta.size());
     const double mellanrum = std::floor(std::max((höger - vänster - summa) / (std::max(k, 2.0) - 1), minstaMellanrum));
     double x = vänster;
     const rumsplan::Rum* föregående = nullptr;
     for (size_t i = 0; i < fakta.size(); ++i) {
         auto& rum = plan.rum("fact", {x, överkant, bredder[i], fot - överkant});
-        rum.block("fact", {std::move(fakta[i].text), {x, överkant, bredder[i], 40}});
+        rum.block("fact", {std::move(fakta[i]), {x, överkant, bredder[i], 40}});
         if (föregående) plan.krymperMed(*föregående, rum);
         föregående = &rum;
         x += bredder[i] + mellanrum;
@@ -90,37 +73,30 @@ void Fakturavy::konfigureraInnehållFörSL() {
     const TextAttributes kolumnrubrik    {std::nullopt,    std::nullopt, extrafet12};
     const TextAttributes kolumnrubrikHöger{rightAligned(), std::nullopt, extrafet12};
     const TextAttributes litenHöger      {rightAligned(),  std::nullopt, medium7};
-    const TextAttributes mottagaradress  {std::nullopt,    std::nullopt, medium11};
+    const TextAttributes adresstext      {std::nullopt,    std::nullopt, medium11};
     const TextAttributes företagsnamn    {std::nullopt,    std::nullopt, medium9};
     const TextAttributes fakta           {std::nullopt,    std::nullopt, medium9};  // wraps in its column
 
-    läggTillInnehållMedRamFörLogotyp({429, 739, 123, 70}, titel, {42, 140, 319, 34}, påminnelse, {42, 124, 319, 16},
-                                     liten, {232, 617, 310, 42}, fskatt, {34, 801, 154, 15});
-
-    auto& alla = innehållFörAllaSidor;
+    using enum Fakt;
     rumsplan::Plan plan(*this);
+    läggTillInnehållMedRamFörLogotyp(plan, {429, 739, 123, 70}, titel, {42, 140, 319, 34}, påminnelse,
+                                     {42, 124, 319, 16}, liten, {232, 617, 310, 42}, fskatt, {34, 801, 154, 15});
+
     // The recipient's address reaches down to just above the item headings.
     const Rect rubrikutrymme{56, 323, 483, 20};
     if (auto adress = f.fakturaadressGivetAvsändarland(std::string(kod(b.land))))
         plan.rum("invoice address", {366, 90, 183, rubrikutrymme.y - 3 - 90})
-            .block("invoice address", {AttributedString(*adress, mottagaradress), {366, 90, 183, 85}});
+            .block("invoice address", {AttributedString(*adress, adresstext), {366, 90, 183, 85}});
 
-    // A delivery note lists the references and the delivery date only.
-    Datalista rad = mallverktyg::fakta(*this, {Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer, Fakt::leveransdatum});
-    const size_t skyddade = rad.size();
+    // At most five facts, a delivery note's the references and the delivery
+    // date only; before the invoice number or date would be left out, the
+    // other facts give way, the last first.
+    std::vector<Fakt> rad = {erReferens, vårReferens, kundnummer, leveransdatum};
     if (!följesedel)
-        for (const Datapost& post :
-             mallverktyg::fakta(*this, {Fakt::fakturanummer, Fakt::fakturadatum, Fakt::personnummer,
-                                        Fakt::personnummer2, Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer}))
-            rad.push_back(post);
-    std::vector<Faktum> faktum;
-    for (size_t i = 0; i < rad.size(); ++i) {
-        if (!rad[i].rubrik || !rad[i].värde) continue;
-        AttributedString t = mallverktyg::rubrikÖverVärde(*rad[i].rubrik, fakta, *rad[i].värde, fakta);
-        const double bredd = std::ceil(mallverktyg::uppmätt(*this, t).width);
-        faktum.push_back({std::move(t), bredd, i == skyddade || i == skyddade + 1});
-    }
-    faktarad(plan, std::move(faktum));
+        rad.insert(rad.end(), {fakturanummer, fakturadatum, personnummer, personnummer2, fastighetsbeteckning,
+                               lägenhetsnummer});
+    faktarad(plan, mätare,
+             mallverktyg::rubrikerÖverVärden(mallverktyg::faktaSomFårPlats(*this, rad, 5), fakta, fakta));
 
     // The footer: the company's name over both sender tables, standing on
     // its line and growing upward over the wave; the tables under it, the
@@ -128,10 +104,9 @@ void Fakturavy::konfigureraInnehållFörSL() {
     plan.rum("sender name", {34, 684, 387, 35})
         .block("sender name", {AttributedString(b.namn, företagsnamn), {34, 703, 387, 15}},
                {.förankring = rumsplan::Förankring::påFoten(718)});
-    Datalista kontakt = mallverktyg::fakta(*this, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida});
-    for (Datapost& post : betalningsinformation()) kontakt.push_back(std::move(post));
+    const Datalista kontakt = mallverktyg::faktaOchBetalning(*this, {telefon, fax, email, hemsida});
     const Datalista registrering =
-        mallverktyg::fakta(*this, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer});
+        mallverktyg::fakta(*this, {avsändaradress, organisationsnummer, momsregistreringsnummer});
     const Rect registreringsram{34, 721, 180, 79}, kontaktram{218, 721, 203, 107};
     plan.rum("sender", registreringsram)
         .block("sender", {tabellMedData(registrering, litenHöger, liten, {.storaBokstäverPåRubrik = true}).tabell,
@@ -139,29 +114,26 @@ void Fakturavy::konfigureraInnehållFörSL() {
     plan.rum("sender contact", kontaktram)
         .block("sender contact", {tabellMedData(kontakt, litenHöger, liten, {.storaBokstäverPåRubrik = true}).tabell,
                                   kontaktram, rumsplan::Sättning::tabell});
-    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
 
-    // The payment term and the due date, centred in the background's badge.
-    if (!följesedel) {
+    // The payment term and the due date, centred in the background's badge,
+    // each on its line; a delivery note whites the badge out.
+    if (följesedel) {
+        plan.rita({Rect{32, 499, 125, 123}, Color::white()});
+    } else {
         const std::string märke[] = {rubrikFörBetalningsvillkor(), rubrikFörDagar(), rubrikFörFörfallodatum(),
                                      datumtext(f.förfallodatum())};
-        for (size_t i = 0; i < std::size(märke); ++i)
-            alla.push_back(text(märke[i], litenCentrerad, {51, 534 + 14 * static_cast<double>(i), 88, 88}));
+        for (double y = 534; const std::string& t : märke) {
+            plan.text("badge", AttributedString(t, litenCentrerad), {51, y, 88, 88}, {.rum = Rect{51, y, 88, 14}});
+            y += 14;
+        }
     }
 
-    std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(liten, litenHöger, {424, 511, 116, 15}, {424, 511, 116, 15},
-                                    {.taMedTotalen = true})
-            .data;
-    if (auto moms = momssammanfattningMedRubrikAttribut(
-            liten, liten, {233, 512, 168, 68}, {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
-        sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
-
-    if (följesedel) alla.emplace_back(Rect{32, 499, 125, 123}, Color::white());
-
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, liten, kolumnrubrikHöger, litenHöger,
-                                      {.rubrikutrymme = rubrikutrymme,
-                                       .datautrymme = Rect{56, 336, 483, 159}.integral(),
-                                       .höjdPåÖvrigaSidor = 173});
-    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+    plan.artikeltabell({kolumnrubrik, liten, kolumnrubrikHöger, litenHöger,
+                        {.rubrikutrymme = rubrikutrymme,
+                         .datautrymme = Rect{56, 336, 483, 159}.integral(),
+                         .höjdPåÖvrigaSidor = 173}});
+    mallverktyg::beloppOchMoms(plan, *this, {liten, litenHöger, {424, 511, 116, 15}, {.taMedTotalen = true}},
+                               {liten, liten, {233, 512, 168, 68},
+                                {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}});
+    std::move(plan).placera();
 }

@@ -13,11 +13,11 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
+#include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 using mallverktyg::Fakt;
-using mallverktyg::text;
 
 namespace {
 
@@ -26,55 +26,45 @@ const Color röd = Color::rgb(0.73, 0.149, 0.173);
 }  // namespace
 
 void Fakturavy::konfigureraInnehållFörSk() {
-    const auto fet9 = typsnitt("LucidaGrande-Bold", 9);
-    const auto fet10 = typsnitt("LucidaGrande-Bold", 10);
-    const auto normal10 = typsnitt("LucidaGrande", 10);
-    const auto fet18 = typsnitt("LucidaGrande-Bold", 18);
-    const auto normal6 = typsnitt("LucidaGrande", 6);
-    const auto fet11 = typsnitt("LucidaGrande-Bold", 11);
-    const auto normal7 = typsnitt("LucidaGrande", 7);
-    const auto fet7 = typsnitt("LucidaGrande-Bold", 7);
-    const auto fet6 = typsnitt("LucidaGrande-Bold", 6);
-    if (!fet9 || !fet10 || !normal10 || !fet18 || !normal6 || !fet11 || !normal7 || !fet7 || !fet6) return;
-
     const Color vit = Color::white();
-    //                                     paragraph style  colour        font
-    const TextAttributes fskatt           {rightAligned(),  vit,          normal6};
-    const TextAttributes villkor          {std::nullopt,    std::nullopt, normal6};
-    const TextAttributes titel            {rightAligned(),  std::nullopt, fet18};
-    const TextAttributes påminnelse       {rightAligned(),  röd,          normal10};
-    const TextAttributes värde            {std::nullopt,    std::nullopt, normal7};
-    const TextAttributes värdeHöger       {rightAligned(),  std::nullopt, normal7};
-    const TextAttributes etikettHöger     {rightAligned(),  std::nullopt, fet7};
-    const TextAttributes adressrubrik     {std::nullopt,    std::nullopt, fet7};
-    const TextAttributes nummer           {rightAligned(),  std::nullopt, fet11};
-    const TextAttributes nummerrubrik     {std::nullopt,    std::nullopt, fet6};
-    const TextAttributes datum            {rightAligned(),  std::nullopt, normal6};
-    const TextAttributes attBetala        {rightAligned(),  std::nullopt, fet10};
-    const TextAttributes företagsnamn     {std::nullopt,    vit,          fet9};
-    const TextAttributes fotetikett       {rightAligned(),  vit,          fet7};
-    const TextAttributes fotvärde         {std::nullopt,    vit,          normal7};
-    const TextAttributes attBetalaRubrik  {std::nullopt,    std::nullopt, fet9};
-    const TextAttributes kolumnrubrik     {std::nullopt,    std::nullopt, fet9};
-    const TextAttributes kolumnrubrikHöger{rightAligned(),  std::nullopt, fet9};
+    //                                    paragraph style  colour        font
+    const TextAttributes fskatt           {rightAligned(),  vit,          typsnitt("LucidaGrande", 6)};
+    const TextAttributes villkor          {std::nullopt,    std::nullopt, typsnitt("LucidaGrande", 6)};
+    const TextAttributes titel            {rightAligned(),  std::nullopt, typsnitt("LucidaGrande-Bold", 18)};
+    const TextAttributes påminnelse       {rightAligned(),  röd,          typsnitt("LucidaGrande", 10)};
+    const TextAttributes värde            {std::nullopt,    std::nullopt, typsnitt("LucidaGrande", 7)};
+    const TextAttributes värdeHöger       {rightAligned(),  std::nullopt, typsnitt("LucidaGrande", 7)};
+    const TextAttributes etikettHöger     {rightAligned(),  std::nullopt, typsnitt("LucidaGrande-Bold", 7)};
+    const TextAttributes adressrubrik     {std::nullopt,    std::nullopt, typsnitt("LucidaGrande-Bold", 7)};
+    const TextAttributes nummer           {rightAligned(),  std::nullopt, typsnitt("LucidaGrande-Bold", 11)};
+    const TextAttributes nummerrubrik     {std::nullopt,    std::nullopt, typsnitt("LucidaGrande-Bold", 6)};
+    const TextAttributes datum            {rightAligned(),  std::nullopt, typsnitt("LucidaGrande", 6)};
+    const TextAttributes attBetala        {rightAligned(),  std::nullopt, typsnitt("LucidaGrande-Bold", 10)};
+    const TextAttributes företagsnamn     {std::nullopt,    vit,          typsnitt("LucidaGrande-Bold", 9)};
+    const TextAttributes fotetikett       {rightAligned(),  vit,          typsnitt("LucidaGrande-Bold", 7)};
+    const TextAttributes fotvärde         {std::nullopt,    vit,          typsnitt("LucidaGrande", 7)};
+    const TextAttributes attBetalaRubrik  {std::nullopt,    std::nullopt, typsnitt("LucidaGrande-Bold", 9)};
+    const TextAttributes kolumnrubrik     {std::nullopt,    std::nullopt, typsnitt("LucidaGrande-Bold", 9)};
+    const TextAttributes kolumnrubrikHöger{rightAligned(),  std::nullopt, typsnitt("LucidaGrande-Bold", 9)};
+    if (saknatTypsnitt) return;  // a layout that misses a font lays out nothing
 
     // A delivery note sets the credit terms where the amount to pay stands
     // on an invoice.
-    const Rect villkorsram = följesedel ? Rect{69, 556, 255, 47} : Rect{70, 617, 255, 39};
-    läggTillInnehållMedRamFörLogotyp({31, 32, 133, 94}, titel, {172, 33, 271, 22}, påminnelse, {171, 58, 391, 24},
-                                     villkor, villkorsram, fskatt, {463, 814, 116, 13});
-
-    auto& alla = innehållFörAllaSidor;
-    alla.push_back(text(f.nummer(), nummer, {475, 37, 79, 16}));
-    alla.push_back(text(rubrikFörNummer(), nummerrubrik, {458, 38, 25, 9}));
-    alla.push_back(text(datumtext(f.fakturadatum()), datum, {458, 23, 101, 10}));
+    rumsplan::Plan plan(*this);
+    läggTillInnehållMedRamFörLogotyp(plan, {31, 32, 133, 94}, titel, {172, 33, 271, 22}, påminnelse,
+                                     {171, 58, 391, 24}, villkor,
+                                     följesedel ? Rect{69, 556, 255, 47} : Rect{70, 617, 255, 39}, fskatt,
+                                     {463, 814, 116, 13});
+    plan.text("number", AttributedString(f.nummer(), nummer), {475, 37, 79, 16});
+    plan.text("number caption", AttributedString(rubrikFörNummer(), nummerrubrik), {458, 38, 25, 9},
+              {.rum = Rect{458, 38, 17, 9}});
+    plan.text("date", AttributedString(datumtext(f.fakturadatum()), datum), {458, 23, 101, 10});
 
     // The band under the head: the facts, the delivery address (when there
     // is one, else the facts take its room) and the invoice address, each
     // under its caption, reach down to just above the item headings.
     const Rect rubrikutrymme{78, 271, 436, 15};
     const double bandetsFot = rubrikutrymme.y - 3;
-    rumsplan::Plan plan(*this);
     const Datalista fakta =
         mallverktyg::fakta(*this, {Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer, Fakt::personnummer,
                                    Fakt::personnummer2, Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer,
@@ -114,14 +104,15 @@ void Fakturavy::konfigureraInnehållFörSk() {
         plan.rum(fotrum[i], fotrummen[i])
             .block(fotrum[i], {tabellMedData(fot[i], fotetikett, fotvärde).tabell, fotramar[i],
                                rumsplan::Sättning::tabell});
-    for (CachatObjekt& o : std::move(plan).placeraTexter()) alla.push_back(std::move(o));
 
+    mallverktyg::attBetalaPåRaden(plan, *this, rubrikFörBeloppAttBetala(), attBetalaRubrik, attBetala,
+                                  {83, 587, 229, 15});
     if (!följesedel) {
-        alla.push_back(text(rubrikFörBeloppAttBetala(), attBetalaRubrik, {83, 587, 229, 15}));
-        alla.push_back(text(belopp(f.attBetala()), attBetala, {83, 587, 229, 15}));
-        alla.push_back(text(versaler(rubrikFörFörfallodatum()) + " " + datumtext(f.förfallodatum()), värde,
-                            {83, 573, 229, 15}));
-        alla.push_back(text(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar(), värde, {83, 557, 229, 15}));
+        const std::string förfallodatum = versaler(rubrikFörFörfallodatum()) + " " + datumtext(f.förfallodatum());
+        plan.text("due date", AttributedString(förfallodatum, värde), {83, 573, 229, 15},
+                  {.rum = Rect{83, 573, 229, 14}});
+        plan.text("terms", AttributedString(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar(), värde),
+                  {83, 557, 229, 15});
     }
 
     // The amount rows end on a total row of the template's own at y 498, so
@@ -129,20 +120,22 @@ void Fakturavy::konfigureraInnehållFörSk() {
     // on below the rows down to the amount rows and the VAT summary.
     const int n = antalBeloppsrader(false);
     const double y0 = 498 - beloppsradhöjd * n;
-    std::vector<CachatObjekt> sistaSidan =
-        beloppfältMedRubrikattribut(värdeHöger, värdeHöger, {335, y0, 75, 15}, {415, y0, 100, 15})
-            .data;
-    sistaSidan.push_back(text(belopp(f.attBetala()), etikettHöger, {415, 498, 100, 15}));
-    sistaSidan.push_back(text(rubrikFörTotaltBelopp(), etikettHöger, {335, 498, 75, 15}));
+    plan.placerade("amounts",
+                   beloppfältMedRubrikattribut(värdeHöger, värdeHöger, {335, y0, 75, 15}, {415, y0, 100, 15}).data,
+                   Sidslag::sista);
+    plan.text("total", AttributedString(belopp(f.attBetala()), etikettHöger), {415, 498, 100, 15},
+              {.sidor = Sidslag::sista});
+    plan.text("total caption", AttributedString(rubrikFörTotaltBelopp(), etikettHöger), {335, 498, 75, 15},
+              {.sidor = Sidslag::sista});
     if (auto moms = momssammanfattningMedRubrikAttribut(
             värde, värde, {76, 455, 184, 66}, {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
-        sistaSidan.insert(sistaSidan.end(), moms->begin(), moms->end());
+        plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
 
-    läggTillKolumnerMedRubrikattribut(kolumnrubrik, värde, kolumnrubrikHöger, värdeHöger,
-                                      {.rubrikutrymme = rubrikutrymme,
-                                       .datautrymme = Rect{78, 290, 436, beloppsradhöjd * (n + 0.5) + 43}.integral(),
-                                       .höjdPåÖvrigaSidor = 234,
-                                       .meddelandetsFot = std::min(y0, 455.0) - 4,
-                                       .meddelandetUnderRaderna = true});
-    läggTillInnehållPåSistaSidan(std::move(sistaSidan), std::nullopt);
+    plan.artikeltabell({kolumnrubrik, värde, kolumnrubrikHöger, värdeHöger,
+                        {.rubrikutrymme = rubrikutrymme,
+                         .datautrymme = Rect{78, 290, 436, beloppsradhöjd * (n + 0.5) + 43}.integral(),
+                         .höjdPåÖvrigaSidor = 234,
+                         .meddelandetsFot = std::min(y0, 455.0) - 4,
+                         .meddelandetUnderRaderna = true}});
+    std::move(plan).placera();
 }

@@ -27,4 +27,19 @@ std::string adressIEttStycke(std::string_view adress) {
     return ut;
 }
 
+rumsplan::Rum& adresskolumn(rumsplan::Plan& plan, std::string namn, const Rect& yta,
+                            const std::vector<RubriceradAdress>& adresser) {
+    return rumMedAdresser(plan, std::move(namn), yta, int(adresser.size()), [&](rumsplan::Rum& rum, int ihop) {
+        for (size_t i = 0; i < adresser.size(); ++i) {
+            const RubriceradAdress& a = adresser[i];
+            const Rect& r = a.ram;
+            rum.block(a.namn,
+                      {{a.rubrik, {r.x, r.y, r.width, a.rubrikhöjd}},
+                       {AttributedString(i + ihop >= adresser.size() ? adressIEttStycke(a.adress) : a.adress, a.attribut),
+                        {r.x, r.y + 11, r.width, r.height}}},
+                      {.avstånd = i == 0 ? 0.0 : 2.0});
+        }
+    });
+}
+
 }  // namespace mallverktyg

@@ -1,14 +1,15 @@
 #pragma once
-// An address a field cannot hold line by line even at 70 %: run together
-// as one paragraph, it wraps at the field's width and leaves no line half
-// empty, so that a long one keeps its town and country rather than lose
-// them where the field is cut.
+// Addresses in rooms: under their captions, and, where a field cannot
+// hold one line by line at all, run together as one paragraph that wraps
+// at the field's width and leaves no line half empty, so that a long one
+// keeps its town and country rather than lose them where the field is cut.
+#include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/Rumsplan.h"
-#include "Vyer/Faktura/Textpassning.h"
 
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace mallverktyg {
 
@@ -18,19 +19,34 @@ std::string adressIEttStycke(std::string_view adress);
 
 // The room `namn` on the plan, given its blocks by `fyll(rum, ihop)` with
 // the last `ihop` of its `antal` addresses run together: as few as let the
-// room hold its blocks at 70 %, all of them where even that is not enough.
+// room hold its blocks at all, all of them where nothing is enough.
 template <class Fyll>
-rumsplan::Rum& rumMedAdresser(rumsplan::Plan& plan, const TextMeasurer& mätare, std::string namn, const Rect& yta,
-                              int antal, const Fyll& fyll) {
+rumsplan::Rum& rumMedAdresser(rumsplan::Plan& plan, std::string namn, const Rect& yta, int antal, const Fyll& fyll) {
     int ihop = 0;
     for (; ihop < antal; ++ihop) {
         rumsplan::Rum prov(namn, yta);
         fyll(prov, ihop);
-        if (rumsplan::rymmer(mätare, prov, minstaProcent)) break;
+        if (rymsAlls(plan, prov)) break;
     }
     rumsplan::Rum& rum = plan.rum(std::move(namn), yta);
     fyll(rum, ihop);
     return rum;
 }
+
+// An address under its caption: the caption in a frame `rubrikhöjd` high
+// from the top of `ram`, the address in `ram` 11 points lower.
+struct RubriceradAdress {
+    const char* namn;
+    AttributedString rubrik;
+    std::string adress;
+    TextAttributes attribut;
+    Rect ram;
+    double rubrikhöjd = 0;
+};
+// Such addresses as blocks of the room `namn`, each at least 2 points under
+// the one above it; as few of the last as let the room hold them at all
+// run together, all where nothing is enough (rumMedAdresser).
+rumsplan::Rum& adresskolumn(rumsplan::Plan& plan, std::string namn, const Rect& yta,
+                            const std::vector<RubriceradAdress>& adresser);
 
 }  // namespace mallverktyg

@@ -19,7 +19,7 @@ bool adresserMedRubrikerUppåt(rumsplan::Plan& plan, const Fakturavy& vy, const 
         const Rect rubrikram{0, rubrikensY, 100, 14};
         plan.vridetRum(namn + " caption", rubrikram, uppåt)
             .block(namn + " caption", {AttributedString(rubriktext, rubrik), rubrikram});
-        rumMedAdresser(plan, vy.mätare, namn, {ram.x, ram.y, ram.width, val.fot - ram.y}, 1,
+        rumMedAdresser(plan, namn, {ram.x, ram.y, ram.width, val.fot - ram.y}, 1,
                        [&](rumsplan::Rum& rum, int ihop) {
                            rum.block(namn, {AttributedString(ihop ? adressIEttStycke(text) : text, adress), ram});
                        });

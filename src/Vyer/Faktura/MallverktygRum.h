@@ -3,6 +3,8 @@
 // give width to a neighbour, a title's attributes fitted to its frame, the
 // foot of what a list of objects sets.
 #include "Vyer/Faktura/Fakturavy.h"
+#include "Vyer/Faktura/Rumsplan.h"
+#include "Vyer/Faktura/Textpassning.h"
 
 #include <optional>
 #include <string_view>
@@ -26,5 +28,9 @@ TextAttributes passadeAttribut(const Fakturavy& vy, std::string_view text, const
 // The lowest y at which the texts of `objekt` set ink, as the text engine
 // lays them out; `tom` when there is no text.
 double nederkant(const Fakturavy& vy, const std::vector<CachatObjekt>& objekt, double tom);
+
+// Whether `rum` holds its blocks at all, set as small as the fitter sets
+// any: where it does not, a template gives its texts more room.
+inline bool rymsAlls(const rumsplan::Plan& plan, const rumsplan::Rum& rum) { return plan.rymmer(rum, minstaProcent); }
 
 }  // namespace mallverktyg

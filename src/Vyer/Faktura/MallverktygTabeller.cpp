@@ -19,6 +19,22 @@ std::vector<rumsplan::Text> tabellerPåFot(const Fakturavy& vy, std::vector<Tabe
     return texter;
 }
 
+double tabellerFrånEnTopp(rumsplan::Plan& plan, std::vector<Tabellrum> tabeller, double fot, double överkant,
+                          const std::function<double(double)>& höjd) {
+    double högst = 0;
+    for (const Tabellrum& t : tabeller) {
+        rumsplan::Rum rum("table", {t.x, överkant, t.bredd, 0});
+        högst = std::max(högst, plan.höjd(rum.block("table", {t.tabell, rum.yta(), rumsplan::Sättning::tabell})));
+    }
+    const double topp = fot - std::min(std::max(höjd(högst), högst), fot - överkant);
+    for (Tabellrum& t : tabeller) {
+        const double rumstopp = std::max(topp, t.rumstopp);
+        plan.rum("table", {t.x, rumstopp, t.bredd, fot - rumstopp})
+            .block("table", {std::move(t.tabell), {t.x, topp, t.bredd, fot - topp}, rumsplan::Sättning::tabell});
+    }
+    return topp;
+}
+
 double faktaPåFotIRum(const Fakturavy& vy, rumsplan::Plan& plan, const std::string& namn, Datalista vänsterData,
                       Datalista högerData, const std::function<AttributedString(const Datalista&)>& tabell,
                       const Fotval& val) {
@@ -129,10 +145,22 @@ Datalista avsändarfakta(const Fakturavy& vy) {
                                   Fakt::avsändaradress});
 }
 
+Datalista mottagarfaktaMedInköpsordernFörst(const Fakturavy& vy) {
+    return fakta(vy, {Fakt::mottagare, Fakt::mottagaradress, Fakt::erReferens, Fakt::vårReferens, Fakt::kundnummer,
+                      Fakt::personnummer, Fakt::personnummer2, Fakt::fastighetsbeteckning, Fakt::lägenhetsnummer,
+                      Fakt::inköpsordernummer, Fakt::mottagarensMomsregistreringsnummer, Fakt::leveransdatum,
+                      Fakt::leveranssätt, Fakt::leveransadress});
+}
+
 Faktatabeller mottagarOchAvsändartabeller(const Fakturavy& vy, const TextAttributes& etikettattribut,
                                           const TextAttributes& värdeattribut) {
+    return mottagarOchAvsändartabeller(vy, etikettattribut, värdeattribut, mottagarfakta(vy));
+}
+
+Faktatabeller mottagarOchAvsändartabeller(const Fakturavy& vy, const TextAttributes& etikettattribut,
+                                          const TextAttributes& värdeattribut, const Datalista& mottagare) {
     Faktatabeller t{
-        vy.tabellMedData(mottagarfakta(vy), etikettattribut, värdeattribut, {.fetStilPåFörstaRaden = true}).tabell,
+        vy.tabellMedData(mottagare, etikettattribut, värdeattribut, {.fetStilPåFörstaRaden = true}).tabell,
         vy.tabellMedData(avsändarfakta(vy), etikettattribut, värdeattribut, {.fetStilPåFörstaRaden = true}).tabell};
     riktaUppTabbarIKolumn(t.mottagare, t.avsändare);
     return t;
@@ -155,19 +183,21 @@ std::vector<rumsplan::Text> texterAv(Fakturavy::Faktarad& rad, bool medLedare) {
 }  // namespace
 
 Faktaraderna faktaraderIRum(const Fakturavy& vy, rumsplan::Rum& rum, const Datalista& data,
-                            const TextAttributes& etikett, const TextAttributes& värde, const Dataradsval& val) {
+                            const TextAttributes& etikett, const TextAttributes& värde, const Dataradsval& val,
+                            double avstånd, double förstaAvstånd) {
     std::vector<Fakturavy::Faktarad> rader = vy.faktarader(data, etikett, värde, val);
     Faktaraderna ut{rader.size(), val.startposition.y};
     for (Fakturavy::Faktarad& rad : rader) {
+        rum.block("fact", texterAv(rad, val.paddning.has_value()),
+                  {.avstånd = &rad == &rader.front() ? förstaAvstånd : avstånd});
         ut.fot = std::max({ut.fot, rad.rubrikram.maxY(), rad.värderam.maxY()});
-        rum.block("fact", texterAv(rad, val.paddning.has_value()));
     }
     return ut;
 }
 
-std::vector<CachatObjekt> faktalistorMedPunktledare(Fakturavy& vy, const Datalista& första, const Datalista& andra,
-                                                    const TextAttributes& etikettattribut,
-                                                    const TextAttributes& värdeattribut, const Punktledarlistor& val) {
+rumsplan::Rum& faktalistorMedPunktledare(const Fakturavy& vy, rumsplan::Plan& plan, const Datalista& första,
+                                         const Datalista& andra, const TextAttributes& etikettattribut,
+                                         const TextAttributes& värdeattribut, const Punktledarlistor& val) {
     constexpr double radhöjd = 12, etikettbredd = 110, värdebredd = 90;
     // The giro templates' leader: after two spaces, as they always set it.
     static const std::string ledare = " " + std::string(36, '.');
@@ -176,7 +206,6 @@ std::vector<CachatObjekt> faktalistorMedPunktledare(Fakturavy& vy, const Datalis
     // much more from the first.
     const double underTexten =
         radhöjd - vy.mätare.boundingSize(AttributedString("0", värdeattribut), {10000, 10000}).height;
-    rumsplan::Plan plan(vy);
     auto& rum = plan.rum("dotted facts", {val.x, val.förstaY, etikettbredd + 5 + värdebredd,
                                           val.fot - underTexten - val.förstaY});
     auto lista = [&](const Datalista& data, double y, rumsplan::Blockval blockval) {
@@ -190,7 +219,21 @@ std::vector<CachatObjekt> faktalistorMedPunktledare(Fakturavy& vy, const Datalis
     };
     lista(första, val.förstaY, {});
     lista(andra, val.andraY, {.avstånd = val.mellanrum + underTexten});
-    return std::move(plan).placeraTexter();
+    return rum;
+}
+
+void avsändartabellerSidaVidSida(const Fakturavy& vy, rumsplan::Plan& plan, const TextAttributes& etikettattribut,
+                                 const TextAttributes& värdeattribut, const Avsändartabeller& val) {
+    auto tabell = [&](const char* namn, const Datalista& lista, Spalt spalt) -> rumsplan::Rum& {
+        return plan.rum(namn, {spalt.x, val.y, spalt.bredd, val.fot - val.y})
+            .block(namn, {vy.tabellMedData(lista, etikettattribut, värdeattribut).tabell,
+                          {spalt.x, val.y, spalt.bredd, val.ramhöjd}, rumsplan::Sättning::tabell});
+    };
+    const rumsplan::Rum& avsändaren =
+        tabell("sender", fakta(vy, {Fakt::avsändare, Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}), val.vänster);
+    plan.krymperMed(avsändaren, tabell("registration",
+                                       faktaOchBetalning(vy, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
+                                       val.höger));
 }
 
 Rect underTabellen(const Fakturavy& vy, Rect ram, double fot) {

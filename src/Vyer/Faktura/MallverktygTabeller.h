@@ -22,6 +22,21 @@ struct Tabellplats {
 };
 std::vector<rumsplan::Text> tabellerPåFot(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot);
 
+// Tables side by side on the foot `fot` from one top, as high above it as
+// `höjd` makes of the tallest's height at its full size (as the plan
+// measures it) and at least that, up to `överkant`: each in a room of its
+// own from that top, or from the lower `rumstopp` it gives (under a note
+// above it), down to the foot, set smaller alone where its room does not
+// hold it. The top.
+struct Tabellrum {
+    AttributedString tabell;
+    double x = 0;
+    double bredd = 0;
+    double rumstopp = 0;
+};
+double tabellerFrånEnTopp(rumsplan::Plan& plan, std::vector<Tabellrum> tabeller, double fot, double överkant,
+                          const std::function<double(double)>& höjd);
+
 // Two tables of facts on one foot (tabellerPåFot), made by `tabell` in
 // the columns `vänster` and `höger`, each alone in a room of `plan` from
 // their top down to `fot`, rising no higher than y `överkant`: a table too
@@ -73,6 +88,9 @@ struct Avsändartabellval {
 // recipient's VAT number, purchase order, delivery method, delivery date
 // and delivery address.
 Datalista mottagarfakta(const Fakturavy& vy);
+// The same facts with the purchase order before the recipient's VAT number
+// and the delivery date before the delivery method.
+Datalista mottagarfaktaMedInköpsordernFörst(const Fakturavy& vy);
 // Name, registered office, organisation and VAT numbers, telephone, fax,
 // e-mail, web site and address, then the payment details.
 Datalista avsändarfakta(const Fakturavy& vy);
@@ -83,6 +101,10 @@ struct Faktatabeller {
 // Both lists as tables, the first row bold, whose values start at one x.
 Faktatabeller mottagarOchAvsändartabeller(const Fakturavy& vy, const TextAttributes& etikettattribut,
                                           const TextAttributes& värdeattribut);
+// The same with the recipient's facts as `mottagare` lists them (as
+// mottagarfaktaMedInköpsordernFörst, say).
+Faktatabeller mottagarOchAvsändartabeller(const Fakturavy& vy, const TextAttributes& etikettattribut,
+                                          const TextAttributes& värdeattribut, const Datalista& mottagare);
 
 // Tables stacked in a column room, each a block (Rumsplan.h) standing as
 // `val` says: in one room where they all fit at full size, else each set
@@ -166,20 +188,34 @@ Rect underTabellen(const Fakturavy& vy, Rect ram, double fot);
 // Facts with their captions (Fakturavy::faktarader, a dot leader, say) as
 // blocks of `rum`, a row each: every row stands on its line, a value of
 // several lines pushing the rows below it down, and the room sets them
-// smaller and cuts them as it does any block. How many rows, and where
-// their frames end as set (the rows' top without rows).
+// smaller and cuts them as it does any block; each row keeps `avstånd`
+// under the one above it, the first `förstaAvstånd` under what the room
+// holds before it. How many rows, and where their frames end as set (the
+// rows' top without rows).
 struct Faktaraderna {
     size_t antal = 0;
     double fot = 0;
 };
 Faktaraderna faktaraderIRum(const Fakturavy& vy, rumsplan::Rum& rum, const Datalista& data, const TextAttributes& etikett,
-                      const TextAttributes& värde, const Dataradsval& val);
+                            const TextAttributes& värde, const Dataradsval& val, double avstånd = 0,
+                            double förstaAvstånd = 0);
+
+// The giro templates' sender tables side by side from y `y`, each in a
+// frame `ramhöjd` high and a room down to `fot`: the sender's name and
+// contact details in `vänster`, its registration and payment details in
+// `höger`. Both are set smaller together, so that their rows line up.
+struct Avsändartabeller {
+    Spalt vänster, höger;
+    double y = 0, ramhöjd = 0, fot = 0;
+};
+void avsändartabellerSidaVidSida(const Fakturavy& vy, rumsplan::Plan& plan, const TextAttributes& etikettattribut,
+                                 const TextAttributes& värdeattribut, const Avsändartabeller& val);
 
 // The giro templates' two lists of facts with dot leaders, rows 12 points
 // high: each caption in a column 110 wide followed by a space and a leader
 // that runs to the value column, the value 90 wide beside it; facts
-// without a value are left out. One room at x from `förstaY` to `fot`
-// (the foot of its rows' frames), each list a block: the first from
+// without a value are left out. One room of `plan` at x from `förstaY` to
+// `fot` (the foot of its rows' frames), each list a block: the first from
 // `förstaY`, the second from `andraY`, or higher when it would end below
 // the foot, no nearer than `mellanrum` under the first. A value too wide
 // for its column wraps there and pushes the rows below it down; the room
@@ -191,8 +227,8 @@ struct Punktledarlistor {
     double fot = 0;
     double mellanrum = 0;
 };
-std::vector<CachatObjekt> faktalistorMedPunktledare(Fakturavy& vy, const Datalista& första, const Datalista& andra,
-                                                    const TextAttributes& etikettattribut,
-                                                    const TextAttributes& värdeattribut, const Punktledarlistor& val);
+rumsplan::Rum& faktalistorMedPunktledare(const Fakturavy& vy, rumsplan::Plan& plan, const Datalista& första,
+                                         const Datalista& andra, const TextAttributes& etikettattribut,
+                                         const TextAttributes& värdeattribut, const Punktledarlistor& val);
 
 }  // namespace mallverktyg

@@ -215,13 +215,23 @@ private:
         return CachatObjekt(std::move(text), ram);
     }
 
+    // Block i's text in its frame, moved across where the block keeps
+    // its middle on a line.
+    CachatObjekt objektI(size_t i, AttributedString text, Rect ram, TextDrawingMode läge) const {
+        if (const auto& mitt = block_[i].val.mittÖver) {
+            const double x = *mitt - mätare_.boundingSize(text, {ram.width, yta_.height}).width / 2;
+            ram.x = std::floor(x);
+        }
+        return objektFör(std::move(text), ram, läge);
+    }
+
     std::vector<CachatObjekt> påSinaPlatser(const Placering& p) const {
         const double k = p.procent / 100.0;
         std::vector<CachatObjekt> ut;
         for (size_t i = 0; i < block_.size(); ++i)
             for (size_t t = 0; t < block_[i].texter.size(); ++t) {
                 const Sats& s = block_[i].texter[t];
-                ut.push_back(objektFör(ritad(s, p.procent), ramFör(s, p.y[i], k, p.texthöjd[i][t], p.fot, p.enRad[i][t]), s.läge));
+                ut.push_back(objektI(i, ritad(s, p.procent), ramFör(s, p.y[i], k, p.texthöjd[i][t], p.fot, p.enRad[i][t]), s.läge));
             }
         return ut;
     }
@@ -257,7 +267,8 @@ private:
                     const Sats& s = block_[i].texter[t];
                     const double sl = y + s.dy * k + p.texthöjd[i][t];
                     if (sl > lägstaSlut) lägstaSlut = sl, lägst = ut.size();
-                    ut.push_back(objektFör(ritad(s, p.procent), ramFör(s, y, k, p.texthöjd[i][t], p.fot, p.enRad[i][t]), s.läge));
+                    ut.push_back(objektI(i, påSinRad(ritad(s, p.procent), s),
+                                         ramFör(s, y, k, p.texthöjd[i][t], p.fot, p.enRad[i][t]), s.läge));
                 }
                 sistaTexten.push_back(lägst);
                 y += p.höjd[i];
@@ -276,9 +287,25 @@ private:
                 AttributedString text = avkortad(mätare_, vidProcent(s.text, p.procent), plats, s.läge);
                 const double höjd =
                     std::max(plats.height, uppmättIRam(mätare_, text, {s.ram.width, plats.height}, s.läge).size.height);
-                ut.push_back(objektFör(std::move(text), {s.ram.minX(), topp, s.ram.width, höjd}, s.läge));
+                ut.push_back(objektI(i, std::move(text), {s.ram.minX(), topp, s.ram.width, höjd}, s.läge));
             }
             break;
+        }
+        return ut;
+    }
+
+    // A string on its frame's foot keeps to its one line: too wide for it
+    // even at 70 %, it ends in an ellipsis at the frame's edge.
+    AttributedString påSinRad(AttributedString text, const Sats& s) const {
+        if (s.läge != TextDrawingMode::baselineAtFoot ||
+            uppmättIRam(mätare_, text, {s.ram.width, oändlig}, s.läge).size.width <= s.ram.width + passningsmån)
+            return text;
+        AttributedString ut;
+        for (const auto& run : text.runs()) {
+            TextAttributes a = run.attributes;
+            if (!a.paragraphStyle) a.paragraphStyle.emplace();
+            a.paragraphStyle->lineBreakMode = LineBreakMode::truncatingTail;
+            ut.append(std::string_view(text.text()).substr(run.start, run.length), a);
         }
         return ut;
     }
@@ -333,6 +360,38 @@ std::optional<Rect> vadDetTäcker(const TextMeasurer& mätare, const CachatObjek
     return std::nullopt;
 }
 
+// How a text alone in a room is set, its room and its frame. In the
+// view's other string mode a string stands on its frame's foot on one
+// line, its descenders below the frame: its room takes them in, and a room
+// that starts lower than its frame does not push it down, its frame
+// starting there too. One too wide for its line, whose frame holds two of
+// its lines even at 70 %, wraps in full text layout within the frame
+// instead.
+struct Ensam {
+    Sättning sättning;
+    Rect yta, ram;
+};
+Ensam ensamText(const TextMeasurer& mätare, bool strängPåFoten, const AttributedString& text, const Rect& ram,
+                const Textval& val) {
+    Ensam ut{val.sättning, val.rum.value_or(ram), ram};
+    if (!strängPåFoten || val.sättning != Sättning::sträng) return ut;
+    const Rect påRaden{ram.x, ram.y, 0, ram.height};
+    const TextExtent rad =
+        mätare.extent(text, påRaden, TextDrawingMode::baselineAtFoot, TextBound::frame(ram.height));
+    if (rad.size.width > ram.width + passningsmån) {
+        const auto rader = mätare.linesUpTo(text.scaled(minstaTextskala), ram.width, TextDrawingMode::layoutManager,
+                                            TextBound::frame(ram.height + passningsmån));
+        if (rader.size() > 1 && rader[1].bottom <= ram.height + passningsmån) {
+            ut.sättning = Sättning::tabell;
+            return ut;
+        }
+    }
+    if (ut.yta.minY() > ram.minY() && ut.yta.minY() < ram.maxY())
+        ut.ram = {ram.x, ut.yta.minY(), ram.width, ram.maxY() - ut.yta.minY()};
+    for (const Rect& r : rad.lines) ut.yta.height = std::max(ut.yta.height, r.maxY() - ut.yta.y);
+    return ut;
+}
+
 }  // namespace
 
 Rum& Plan::rum(std::string namn, Rect yta, Sidslag sidor) {
@@ -344,8 +403,44 @@ Rum& Plan::rum(std::string namn, Rect yta, Sidslag sidor) {
 
 void Plan::text(std::string namn, AttributedString text, const Rect& ram, const Textval& val) {
     if (text.empty()) return;
+    const Ensam e = ensamText(vy_.mätare, vy_.annanSträngmetod, text, ram, val);
     std::string blocknamn = namn;
-    rum(std::move(namn), val.rum.value_or(ram), val.sidor).block(std::move(blocknamn), {std::move(text), ram, val.sättning});
+    rum(std::move(namn), e.yta, val.sidor).block(std::move(blocknamn), {std::move(text), e.ram, e.sättning});
+}
+
+void Plan::sidtal(std::string namn, Sidtal vilket, const TextAttributes& attribut, const Rect& ram) {
+    sidtal_.push_back({std::move(namn), vilket, attribut, ram});
+}
+
+void Plan::placeraSidtal() {
+    const int antal = vy_.antalSidor();
+    for (const Sidtalet& s : sidtal_) {
+        PlaneratRum planerat{s.namn, s.ram, Sidslag::alla, {}};
+        auto sätt = [&](int n) {
+            AttributedString text(std::to_string(n), s.attribut);
+            const Ensam e = ensamText(vy_.mätare, vy_.annanSträngmetod, text, s.ram, {});
+            Rum rum(s.namn, e.yta);
+            rum.block(s.namn, {std::move(text), e.ram, e.sättning});
+            Rumsättare sättare(vy_.mätare, rum, vy_.annanSträngmetod);
+            const int procent = störstaProcentMedHelaOrd([&](int p, bool helaOrd) {
+                                    const Placering& pl = sättare.vid(p);
+                                    return pl.ryms && !(helaOrd && pl.brutetOrd);
+                                }).value_or(minstaProcent);
+            std::vector<CachatObjekt> objekt = sättare.objekt(procent);
+            planerat.yta = planerat.yta.united(e.yta);
+            for (const CachatObjekt& o : objekt)
+                if (const auto t = textIRam(o, vy_.annanSträngmetod)) planerat.texter.push_back(t->ram);
+            return objekt;
+        };
+        auto lägg = [](std::vector<CachatObjekt>& lista, std::vector<CachatObjekt> objekt) {
+            for (CachatObjekt& o : objekt) lista.push_back(std::move(o));
+        };
+        if (s.vilket == Sidtal::antal)
+            lägg(vy_.innehållFörAllaSidor, sätt(antal));
+        else
+            for (int sida = 1; sida <= antal; ++sida) lägg(vy_.innehållFörVarjeSida[size_t(sida - 1)], sätt(sida));
+        vy_.planeradeRum.push_back(std::move(planerat));
+    }
 }
 
 Rum& Plan::placerade(std::string namn, std::vector<CachatObjekt> objekt, Sidslag sidor) {
@@ -393,12 +488,22 @@ bool Plan::rymmer(const Rum& rum, int procent) const {
     return Rumsättare(vy_.mätare, rum, vy_.annanSträngmetod).vid(procent).ryms;
 }
 
+bool Plan::rymmerUtanAttKapa(const Rum& rum) const { return rymmer(rum, minstaProcent); }
+
 std::vector<Plan::Blockplats> Plan::blockensPlatser(const Rum& rum, int procent) const {
     Rumsättare sättare(vy_.mätare, rum, vy_.annanSträngmetod);
     const Placering& p = sättare.vid(procent);
     std::vector<Blockplats> ut;
     for (size_t i = 0; i < p.y.size(); ++i) ut.push_back({p.y[i], p.höjd[i]});
     return ut;
+}
+
+int Plan::procent(const Rum& rum) const {
+    Rumsättare sättare(vy_.mätare, rum, vy_.annanSträngmetod);
+    return störstaProcentMedHelaOrd([&](int p, bool helaOrd) {
+               const Placering& pl = sättare.vid(p);
+               return pl.ryms && !(helaOrd && pl.brutetOrd);
+           }).value_or(minstaProcent);
 }
 
 double Plan::höjd(const Rum& rum, int procent) const {
@@ -494,13 +599,14 @@ std::vector<std::vector<CachatObjekt>> Plan::placeradeRum() {
     std::vector<std::vector<CachatObjekt>> ut;
     for (size_t i = 0; i < rum_.size(); ++i) {
         const Rum& rum = rum_[i];
-        PlaneratRum planerat{rum.namn(), påSidan(rum.yta(), rum.vridning()), rum.sidor(), {}};
+        PlaneratRum planerat{rum.namn(), påSidan(rum.yta(), rum.vridning()), rum.sidor(), {}, rum.vridning(), rum.yta()};
         std::vector<CachatObjekt> objekt = sättare[i].objekt(procent[i]);
         for (CachatObjekt& o : objekt) o.transform = rum.vridning();
         for (const CachatObjekt& o : rum.färdiga()) objekt.push_back(o);
         for (const CachatObjekt& o : objekt)
             if (const auto t = textIRam(o, vy_.annanSträngmetod)) planerat.texter.push_back(t->ram);
-        vy_.planeradeRum.push_back(std::move(planerat));
+        // A delivery note shows nothing of an invoice's last page.
+        if (rum.sidor() != Sidslag::sista || !vy_.följesedel) vy_.planeradeRum.push_back(std::move(planerat));
         ut.push_back(std::move(objekt));
     }
     return ut;
@@ -509,21 +615,28 @@ std::vector<std::vector<CachatObjekt>> Plan::placeradeRum() {
 std::optional<double> Plan::meddelandetsFot(const Kolumnval& val,
                                              const std::vector<std::vector<CachatObjekt>>& rummen) const {
     // The first thing the last page sets below the rows' room, across
-    // their width: a text, a rule or a panel.
+    // their width: a text, a rule or a panel. A delivery note's last page
+    // has the others' room and none of the last page's own content.
     const Rect& d = val.datautrymme;
-    const double under = d.maxY() + Kolumnval::radbasensFörskjutning - passningsmån;
+    const double rummetsHöjd = vy_.följesedel ? val.höjdPåÖvrigaSidor : d.height;
+    const double under = d.minY() + Kolumnval::radbasensFörskjutning + rummetsHöjd - passningsmån;
+    auto påSistaSidan = [&](Sidslag sidor) {
+        return sidor == Sidslag::alla || (sidor == Sidslag::sista && !vy_.följesedel);
+    };
     std::optional<double> fot = val.meddelandetsFot;
-    auto se = [&](const CachatObjekt& o) {
-        const auto yta = vadDetTäcker(vy_.mätare, o, vy_.annanSträngmetod);
-        if (!yta || yta->minY() < under || yta->maxX() <= d.minX() || yta->minX() >= d.maxX()) return;
+    auto seYta = [&](const std::optional<Rect>& yta) {
+        if (!yta || yta->isEmpty() || yta->minY() < under || yta->maxX() <= d.minX() || yta->minX() >= d.maxX()) return;
         if (!fot || yta->minY() < *fot) fot = yta->minY();
     };
+    auto se = [&](const CachatObjekt& o) { seYta(vadDetTäcker(vy_.mätare, o, vy_.annanSträngmetod)); };
     for (const Del& del : delar_) {
         if (const size_t* i = std::get_if<size_t>(&del)) {
-            if (rum_[*i].sidor() != Sidslag::övriga)
-                for (const CachatObjekt& o : rummen[*i]) se(o);
+            if (!påSistaSidan(rum_[*i].sidor())) continue;
+            // A room's own bounds, which it records, and what it sets.
+            seYta(påSidan(rum_[*i].yta(), rum_[*i].vridning()));
+            for (const CachatObjekt& o : rummen[*i]) se(o);
         } else if (const Ritning* r = std::get_if<Ritning>(&del)) {
-            if (r->sidor != Sidslag::övriga) se(r->objekt);
+            if (påSistaSidan(r->sidor)) se(r->objekt);
         }
     }
     return fot;
@@ -539,20 +652,26 @@ void Plan::placera() && {
             case Sidslag::övriga: övriga.push_back(std::move(o)); break;
         }
     };
+    // The message's foot from everything the page sets, before any of it
+    // moves to the pages.
+    std::vector<std::optional<double>> fötter;
+    for (const Del& del : delar_)
+        if (const Tabell* t = std::get_if<Tabell>(&del))
+            fötter.push_back(t->val.meddelandetUnderRaderna ? t->val.meddelandetsFot : meddelandetsFot(t->val, rummen));
+    auto fot = fötter.begin();
     for (Del& del : delar_) {
         if (const size_t* i = std::get_if<size_t>(&del)) {
             for (CachatObjekt& o : rummen[*i]) lägg(std::move(o), rum_[*i].sidor());
         } else if (Ritning* r = std::get_if<Ritning>(&del)) {
             lägg(std::move(r->objekt), r->sidor);
         } else if (Tabell* t = std::get_if<Tabell>(&del)) {
-            const std::optional<double> fot =
-                t->val.meddelandetUnderRaderna ? t->val.meddelandetsFot : meddelandetsFot(t->val, rummen);
-            vy_.läggUtArtikeltabell(*t->mätt, fot);
+            vy_.läggUtArtikeltabell(*t->mätt, *fot++);
         }
     }
     for (size_t sida = 0; sida + 1 < vy_.innehållFörVarjeSida.size(); ++sida)
         for (const CachatObjekt& o : övriga) vy_.innehållFörVarjeSida[sida].push_back(o);
     vy_.läggTillInnehållPåSistaSidan(std::move(sista), vitt_);
+    placeraSidtal();
 }
 
 std::vector<CachatObjekt> Plan::placeraTexter() && {

@@ -82,6 +82,11 @@ struct Blockval {
     // pushes it down); a block that cannot end above the foot so is set
     // smaller.
     std::optional<double> översta;
+    // The x its widest line is centred on at whatever size it is set (a
+    // table placed by its measured size about a point): its frames move
+    // across to it, their left edges down to a whole point, their widths
+    // kept so that the lines break as measured.
+    std::optional<double> mittÖver;
 };
 
 class Rum {
@@ -148,7 +153,11 @@ public:
     Rum& rum(std::string namn, Rect yta, Sidslag sidor = Sidslag::alla);
     // A text alone in a room of its frame, or of `rum` where the frame
     // reaches into its neighbour's (frames of one line that overlap where
-    // the text does not); nothing for an empty text.
+    // the text does not); nothing for an empty text. A string on its
+    // frame's foot (in a view that sets strings so) takes in its
+    // descenders and stands on that foot in a room lower at the top, or
+    // wraps in full text layout where it is too wide for its line and its
+    // frame holds two of its lines even at 70 %.
     void text(std::string namn, AttributedString text, const Rect& ram, const Textval& val = {});
     // Texts a shared step has placed (the amount rows, the VAT summary) in
     // a room of what they take, standing as they are.
@@ -167,6 +176,12 @@ public:
     // all fit stay as declared.
     void delarBredd(std::vector<Rum*> rummen);
 
+    // The page's number, or how many pages there are, once the item table
+    // has made the pages: alone in a room of `ram` on every page, as
+    // text() sets it.
+    enum class Sidtal { sidan, antal };
+    void sidtal(std::string namn, Sidtal vilket, const TextAttributes& attribut, const Rect& ram);
+
     // A drawing that is no text (a panel, a rule, the logo) in its place
     // among the rest, on the pages `sidor`.
     void rita(CachatObjekt objekt, Sidslag sidor = Sidslag::alla);
@@ -182,6 +197,9 @@ public:
     // --- What the plan answers before it places ------------------------
     // Whether `rum` holds its blocks at `procent` of their size.
     bool rymmer(const Rum& rum, int procent) const;
+    // Whether `rum` holds its blocks at some size the fitter sets them at,
+    // without cutting them.
+    bool rymmerUtanAttKapa(const Rum& rum) const;
     // How high the blocks of `rum` reach below its top at `procent` of
     // their size, each pushed under the one above, as far as the page
     // shows them: for a room whose foot gives way (what stands below
@@ -193,6 +211,10 @@ public:
         double topp = 0, höjd = 0;
     };
     std::vector<Blockplats> blockensPlatser(const Rum& rum, int procent = 100) const;
+    // The size, in whole percent, the fitter sets `rum` at when it sets it
+    // smaller alone: for a drawing that follows its blocks (a rule beside a
+    // list), where blockensPlatser at that size puts them.
+    int procent(const Rum& rum) const;
     // The blocks of `rum` at their full size, in a room reaching down to
     // the page's foot.
     std::vector<CachatObjekt> vidFullStorlek(const Rum& rum) const;
@@ -216,7 +238,15 @@ private:
     };
     using Del = std::variant<size_t, Ritning, Tabell>;  // a room by index, a drawing, the table
 
+    struct Sidtalet {
+        std::string namn;
+        Sidtal vilket;
+        TextAttributes attribut;
+        Rect ram;
+    };
+
     std::vector<std::vector<CachatObjekt>> placeradeRum();
+    void placeraSidtal();
     std::optional<double> meddelandetsFot(const Kolumnval& val,
                                           const std::vector<std::vector<CachatObjekt>>& rummen) const;
 
@@ -226,6 +256,7 @@ private:
     std::vector<std::vector<size_t>> breddlag_;
     std::vector<Del> delar_;
     std::optional<Rect> vitt_;
+    std::vector<Sidtalet> sidtal_;
 };
 
 // Whether `rum` holds its blocks at `procent` of their size, as a plan

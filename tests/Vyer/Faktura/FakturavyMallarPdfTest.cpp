@@ -38,6 +38,7 @@ constexpr double sidhöjd = 842;
 const Rect titelfält{40, 770, 300, 30};
 const Rect nummerfält{400, 770, 150, 16};
 const Rect datumfält{400, 750, 150, 16};
+const Rect smaltDatumfält{400, 750, 30, 12};
 const Rect mottagarfält{40, 680, 250, 60};
 const Rect sidnummerfält{470, 16, 30, 14};
 const Rect sidantalfält{520, 16, 30, 14};
@@ -280,6 +281,7 @@ TEST_F(MallPdf, TableModeSetsTheItemTableBetweenItsFields) {
     fält(rubrikfält, Id::LineHeaders);
     fält(innehållsfält, Id::LineContents);
     fält(namnfält, Id::LineArticleName);  // ignored beside the table
+    fält(smaltDatumfält, Id::Date);
     bakgrundMedRamar();
     skicka(5);
     const fs::path pdf = körVerktyget();
@@ -291,6 +293,10 @@ TEST_F(MallPdf, TableModeSetsTheItemTableBetweenItsFields) {
     // letters' descent.
     const Rect nummer = vänd(nummerfält);
     iRam(o, 1, "1042", {nummer.x, nummer.y, nummer.width, nummer.height + 3});
+    // A date too wide for its field even at 70 % is cut at its edge (its
+    // text whole for a reader).
+    const Rect datum = vänd(smaltDatumfält);
+    iRam(o, 1, "2024-05-02", {datum.x, datum.y, datum.width, datum.height + 3});
     iRam(o, 1, "1", vänd(sidnummerfält));
     iRam(o, 1, "Stockholm", vänd(mottagarfält));
     const Rect tabell = vänd(innehållsfält);

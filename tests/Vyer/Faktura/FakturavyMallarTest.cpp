@@ -19,6 +19,7 @@
 #include "FastMatare.h"
 #include "Provbakgrund.h"
 #include "Provfaktura.h"
+#include "Rumskontroll.h"
 
 #include <gtest/gtest.h>
 
@@ -664,7 +665,12 @@ struct Tabellprov : Mallprov {
 
 TEST(Anvandarmall, TableModePlacesTheItemTableBetweenItsTwoFields) {
     Tabellprov p;
+    // Its top at 650, where the rows may still stand (to 262 + 12 + 380 =
+    // 654): its room starts below them, its number still on its foot.
+    p.fält({50, 170, 200, 22}, Id::Number);
     auto vy = p.vy();
+    EXPECT_EQ(rumskontroll::fel(*vy, true), std::vector<std::string>{});
+    EXPECT_EQ(ram(*medText(vy->innehållFörAllaSidor, "1042")).maxY(), 672);
     ASSERT_EQ(vy->antalSidor(), 1);
     const auto& rader = vy->innehållFörVarjeSida[0];
     const CachatObjekt* vara = medText(rader, "Vara");
@@ -672,8 +678,10 @@ TEST(Anvandarmall, TableModePlacesTheItemTableBetweenItsTwoFields) {
     EXPECT_EQ(ram(*vara).y, 262 + 12);  // the row base below the contents field's top
     EXPECT_GE(ram(*vara).x, 40);
     for (const auto& o : rader) EXPECT_LE(ram(o).x + ram(o).width, 40 + 480 + 1e-9) << beskriv(o);
-    // The headings every page shows, along the heading field.
+    // The headings every page shows, along the heading field, after the
+    // fields.
     ASSERT_FALSE(vy->innehållFörAllaSidor.empty());
+    vy->innehållFörAllaSidor.erase(vy->innehållFörAllaSidor.begin());
     EXPECT_EQ(ram(vy->innehållFörAllaSidor.front()), (Rect{40, 222, ram(vy->innehållFörAllaSidor.front()).width, 20}));
     // The line field draws nothing here, and a user template has its own
     // place for the message.

@@ -213,37 +213,60 @@ TEST_F(MallCC, FooterTablesGrowUpwardTogetherWhenEvenSetSmallerTheyOverflow) {
 // A recipient of four address lines, an attention line and a long name
 // grows down from its frame to the artwork's rule at y 286 over the item
 // table's headings, at its own size while the room lasts, then set
-// smaller, and cut there at last; nothing runs past the rule.
+// smaller, and cut there at last; nothing runs past the rule. A title
+// reaching across an address (a credit invoice's, say) ends it above the
+// title's line at y 255 instead.
 TEST_F(MallCC, ALongAddressGrowsDownToTheRuleOverTheItemTable) {
     faktura.företag_ = "Bostadsrättsföreningen Kungsholmens Strand Västra Huvudbyggnaden";
     faktura.mottagaradress_->attention = "Ekonomiavdelningen";
     faktura.mottagaradress_->gata = "c/o Förvaltnings AB\nKungsholms Strand 147\nPostbox 1234\nIngång B";
+    faktura.leveransadress_ = faktura.mottagaradress_;
     for (int rader : {0, 4, 40}) {
         SCOPED_TRACE(std::to_string(rader) + " more lines");
         for (int i = 0; i < rader; ++i) faktura.mottagaradress_->gata += "\nRad";
-        Fakturavy vy(faktura, *bok, false, mätare);
-        const CachatObjekt* adress = medTextSomInnehåller(vy.innehållFörAllaSidor, "Bostadsrättsföreningen");
-        ASSERT_TRUE(adress) << beskriv(vy.innehållFörAllaSidor);
-        const Rect r = ram(*adress);
-        EXPECT_EQ(r.x, 291);
-        EXPECT_EQ(r.y, 166);
-        EXPECT_LE(r.maxY(), 286);
-        const AttributedString& t = *text(*adress);
-        EXPECT_LE(mätare.boundingSize(t, {120, 10000}).height, r.height + 0.5);
-        // Nine lines of 10.8 at 9 points grow the frame to 99; thirteen need
-        // 85 % of the 120 down to the rule; 53 are cut at 70 %.
-        const double storlek = t.runs()[0].attributes.font->pointSize;
-        EXPECT_DOUBLE_EQ(storlek, rader == 0 ? 9 : rader == 4 ? 9 * 0.85 : 9 * 0.7);
-        EXPECT_EQ(t.text().ends_with("\u2026"), rader == 40);
-        if (rader == 0) {
-            EXPECT_EQ(r.height, 99) << "grew at its own size";
+        faktura.leveransadress_ = faktura.mottagaradress_;
+        // 11.5 points a character at 23: "Faktura" leaves both addresses
+        // their room, 25 characters reach into the invoice address's, 40
+        // into both.
+        for (const std::string& titel : {std::string("Faktura"), std::string(25, 'K'), std::string(40, 'K')}) {
+            SCOPED_TRACE(titel);
+            faktura.rubriktext_ = titel;
+            Fakturavy vy(faktura, *bok, false, mätare);
+            for (double x : {291, 441}) {
+                const bool underTiteln = x + 0.0 < 59 + 11.5 * double(titel.size());
+                const CachatObjekt* adress = nullptr;
+                for (const CachatObjekt& o : vy.innehållFörAllaSidor)
+                    if (text(o) && text(o)->text().starts_with("Bostadsrätts") && ram(o).x == x) adress = &o;
+                ASSERT_TRUE(adress) << beskriv(vy.innehållFörAllaSidor);
+                const Rect r = ram(*adress);
+                EXPECT_NEAR(r.y, 166, 0.5);
+                EXPECT_LE(r.maxY(), underTiteln ? 255 : 286);
+                const AttributedString& t = *text(*adress);
+                EXPECT_LE(mätare.boundingSize(t, {120, 10000}).height, r.height + 0.5);
+                // Nine lines of 10.8 at 9 points grow the frame to 99;
+                // thirteen need 85 % of the 120 down to the rule, 53 are cut
+                // at 70 %. Above the title 89 points hold nine lines at 91 %,
+                // thirteen only cut at 70 %.
+                const double storlek = t.runs()[0].attributes.font->pointSize;
+                if (underTiteln) {
+                    EXPECT_NEAR(storlek, rader == 0 ? 9 * 0.91 : 9 * 0.7, 9 * 0.015);
+                    EXPECT_EQ(t.text().ends_with("\u2026"), rader > 0);
+                    continue;
+                }
+                EXPECT_DOUBLE_EQ(storlek, rader == 0 ? 9 : rader == 4 ? 9 * 0.85 : 9 * 0.7);
+                EXPECT_EQ(t.text().ends_with("\u2026"), rader == 40);
+                if (rader == 0) {
+                    EXPECT_EQ(r.height, 99) << "grew at its own size";
+                }
+            }
         }
         faktura.mottagaradress_->gata.resize(faktura.mottagaradress_->gata.size() - rader * 4);
     }
 }
 
 // A long sender's name wraps in its table; the tables grow up together no
-// higher than y 677, under the artwork's rule, and are cut there.
+// higher than y 677, under the artwork's rule, and are cut there, each
+// alone: the company's table beside it keeps its size.
 TEST_F(MallCC, FooterTablesRiseNoHigherThanTheRuleAbove) {
     bok->namn = "Förvaltningsaktiebolaget Kungsholmens Fastighetsservice och Byggkonsult i Stockholm AB";
     for (int rader : {0, 30}) {
@@ -258,6 +281,10 @@ TEST_F(MallCC, FooterTablesRiseNoHigherThanTheRuleAbove) {
         EXPECT_LE(mätare.boundingSize(*text(*avsändare), {175, 10000}).height, r.height + 0.5);
         EXPECT_EQ(text(*avsändare)->text().find(bok->namn) != std::string::npos, true) << "the name whole";
         EXPECT_EQ(text(*avsändare)->text().ends_with("\u2026"), rader == 30);
+        const CachatObjekt* företag = medTextSomInnehåller(vy.innehållFörAllaSidor, "556000-0000");
+        ASSERT_TRUE(företag);
+        const AttributedString& t = *text(*företag);
+        EXPECT_DOUBLE_EQ(t.attributesAt(t.text().find("556000-0000"))->font->pointSize, 8) << "set smaller with it";
     }
 }
 

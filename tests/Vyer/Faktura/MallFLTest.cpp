@@ -1,7 +1,7 @@
 // Template FL with the fixed-width measurer (characters half their size
 // wide, lines 1.2 times it): the column of facts stacked by their measured
 // heights and set smaller to end above the item headings, the
-// registration table that grows down past its frame with the F-tax line
+// registration table that runs on past its frame with the F-tax line
 // below it, the white top line, and the white patch of a delivery note in
 // place of the amount to pay.
 #include "Vyer/Faktura/Fakturavy.h"
@@ -97,9 +97,9 @@ TEST_F(MallFL, EveryFactIsSetSmallerToEndAboveTheItemHeadings) {
 
 // Every way of payment (in English to a Swedish customer, the giros and
 // IBAN alike) and a VAT number are more rows than the registration table's
-// frame holds even set at 70 %: the frame grows downward to hold them, and
-// the F-tax line moves 2 points below it.
-TEST_F(MallFL, ARegistrationTableTooTallForItsFrameGrowsDownAndTheFTaxLineGoesBelowIt) {
+// frame holds: the table runs on below it, the F-tax line 2 points under
+// it, both set smaller by one factor to end by the paper's margin, y 836.
+TEST_F(MallFL, ARegistrationTableTooTallForItsFrameRunsOnAndTheFTaxLineGoesBelowIt) {
     bok->momsregistrerat = true, bok->godkändFörFSkatt = true;
     prov::allaBetalningssätt(*bok);
     faktura.språk_ = "en";
@@ -110,11 +110,17 @@ TEST_F(MallFL, ARegistrationTableTooTallForItsFrameGrowsDownAndTheFTaxLineGoesBe
     const CachatObjekt* registrering = medTextSomInnehåller(alla, "1234-56 789 01");
     const CachatObjekt* fskatt = medText(alla, "Registered for tax.");
     ASSERT_TRUE(registrering && fskatt);
-    const Rect r = ram(*registrering);
-    EXPECT_EQ((Rect{r.x, r.y, r.width, 0}), (Rect{23, 719, 171, 0}));
+    const Rect r = ram(*registrering), f = ram(*fskatt);
+    EXPECT_EQ((Rect{r.x, 0, r.width, 0}), (Rect{23, 0, 171, 0}));
+    EXPECT_NEAR(r.y, 719, 0.5);
     EXPECT_GT(r.height, 84);
-    EXPECT_LE(mätare.boundingSize(*text(*registrering), {171, 10000}).height, r.height + 0.5);
-    EXPECT_EQ(ram(*fskatt), (Rect{25, std::ceil(r.maxY()) + 2, 148, 13}));
+    const AttributedString &t = *text(*fskatt), &tabell = *text(*registrering);
+    const double skala = t.attributesAt(0)->font->pointSize / 7;
+    EXPECT_LT(skala, 1);
+    EXPECT_DOUBLE_EQ(tabell.attributesAt(tabell.text().find("1234-56"))->font->pointSize / 8, skala);
+    EXPECT_EQ((Rect{f.x, 0, f.width, f.height}), (Rect{25, 0, 148, 13}));
+    EXPECT_GE(f.y, r.y + mätare.boundingSize(tabell, {171, 10000}).height + 2 * skala - 1e-9);
+    EXPECT_LE(f.y + mätare.boundingSize(t, {148, 10000}).height, 836.5);
 }
 
 TEST_F(MallFL, TopLineAndTheAmountToPayOfAnInvoiceAndADeliveryNote) {

@@ -160,7 +160,7 @@ TEST_F(MallF, LongFactsWrapInTheirCellsAndTheColumnEndsAboveTheItemTable) {
 
 // A long sender's name wraps in its table; tables too tall for their
 // frame even set smaller rise no higher than y 625, under the amount to
-// pay, and the F-tax note stands above them.
+// pay, and the F-tax note stands above them at its own size.
 TEST_F(MallF, ALongSenderWrapsInItsTableAndTheFTaxNoteMovesAboveIt) {
     bok->namn = "Förvaltningsaktiebolaget Kungsholmens Fastighetsservice och Byggkonsult i Stockholm AB";
     bok->godkändFörFSkatt = true;
@@ -181,6 +181,7 @@ TEST_F(MallF, ALongSenderWrapsInItsTableAndTheFTaxNoteMovesAboveIt) {
     const CachatObjekt* fskatt = medText(alla, "Godkänd för F-skatt");
     ASSERT_TRUE(fskatt) << beskriv(alla);
     EXPECT_LE(ram(*fskatt).y + 8, r.y);
+    EXPECT_DOUBLE_EQ(text(*fskatt)->attributesAt(0)->font->pointSize, 6) << "not set smaller with the tables";
 }
 
 // Both tables are round(m / 2 + 47.5) high, m the taller text's height,

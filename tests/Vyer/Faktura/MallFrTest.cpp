@@ -61,8 +61,9 @@ protected:
 
 // The recipient's table has its middle on (137.5, 202), is 173 wide and
 // measured at most that wide; the sender's has its middle on (127, 481.5),
-// is as wide as its text and measured at most 196 wide; both are a point
-// higher than their text, and their frames meet whole points outward.
+// is a point wider than its text, at most 196, in which it is measured;
+// their frames start on the whole point above and left of that and end a
+// point or less below the text, on a whole point.
 TEST_F(MallFr, FactTablesAreCentredOnTheirPoints) {
     faktura.erReferens_ = "Johan", faktura.leveransdatum_ = Datum{20261130};
     bok->telefon = "031-12 34 56", bok->bank = "Exempelbanken", bok->bankkonto = "1234-56 789 01";
@@ -80,11 +81,11 @@ TEST_F(MallFr, FactTablesAreCentredOnTheirPoints) {
         Rect mottagarram, avsändarram;
     } fall[] = {
         // Whole halves: nothing to round.
-        {{100, 60}, {150, 81}, {87, 172, 174, 61}, {52, 441, 151, 82}},
-        // x 87.5 .. 260.5, y 171.5 .. 233.5; x 52.5 .. 202.5, y 441.5 .. 522.5
-        {{100, 61}, {149, 80}, {87, 171, 174, 63}, {52, 441, 151, 82}},
+        {{100, 60}, {150, 81}, {87, 172, 173, 61}, {52, 441, 151, 82}},
+        // From (87.5, 171.5) and (52.5, 441.5).
+        {{100, 61}, {149, 80}, {87, 171, 173, 62}, {52, 441, 150, 81}},
         // Taller tables reach further up and down alike.
-        {{173, 161}, {196, 201}, {51, 121, 173, 163}, {29, 381, 197, 202}},
+        {{173, 161}, {196, 201}, {51, 121, 173, 162}, {29, 381, 196, 202}},
     };
     for (const auto& f : fall) {
         SCOPED_TRACE(f.mottagarram.height);

@@ -13,11 +13,6 @@ namespace {
 
 bool sammaSidor(Sidslag a, Sidslag b) { return a == Sidslag::alla || b == Sidslag::alla || a == b; }
 
-bool överlappar(const Rect& a, const Rect& b) {
-    return std::min(a.maxX(), b.maxX()) - std::max(a.minX(), b.minX()) > passningsmån &&
-           std::min(a.maxY(), b.maxY()) - std::max(a.minY(), b.minY()) > passningsmån;
-}
-
 // A line's box as it lands on the page: its four corners, turned with
 // its text (a caption set at an angle covers a slanting band, not the
 // upright box about it).
@@ -30,35 +25,46 @@ Hörn påSidan(const Rect& r, const std::optional<AffineTransform>& t) {
     return hörn;
 }
 
-bool inom(const Hörn& inre, const Rect& yttre) {
-    return std::all_of(inre.begin(), inre.end(), [&](const Point& p) {
-        return p.x >= yttre.minX() - passningsmån && p.x <= yttre.maxX() + passningsmån &&
-               p.y >= yttre.minY() - passningsmån && p.y <= yttre.maxY() + passningsmån;
+// A room as it lands on the page: turned with its system, if any.
+Hörn hörn(const PlaneratRum& r) { return r.vridning ? påSidan(r.iSystemet, r.vridning) : påSidan(r.yta, std::nullopt); }
+
+// The span of `h` along the axis (ax, ay).
+std::pair<double, double> spann(const Hörn& h, double ax, double ay) {
+    const double längd = std::hypot(ax, ay);
+    double lägst = std::numeric_limits<double>::infinity(), högst = -lägst;
+    for (const Point& p : h) {
+        const double v = (p.x * ax + p.y * ay) / längd;
+        lägst = std::min(lägst, v), högst = std::max(högst, v);
+    }
+    return {lägst, högst};
+}
+
+// The axes across a box's two edges.
+std::array<Point, 2> axlar(const Hörn& h) { return {{{h[0].y - h[1].y, h[1].x - h[0].x}, {h[0].y - h[3].y, h[3].x - h[0].x}}}; }
+
+// Whether the box lies within the room, across the room's edges.
+bool inom(const Hörn& inre, const Hörn& yttre) {
+    const auto kanter = axlar(yttre);
+    return std::all_of(kanter.begin(), kanter.end(), [&](const Point& a) {
+        if (a.x == 0 && a.y == 0) return true;
+        const auto [i0, i1] = spann(inre, a.x, a.y);
+        const auto [y0, y1] = spann(yttre, a.x, a.y);
+        return i0 >= std::min(y0, y1) - passningsmån && i1 <= std::max(y0, y1) + passningsmån;
     });
 }
 
-// Whether the box meets the room by more than passningsmån across each
-// separating axis: the page's and the box's own edges'.
-bool överlappar(const Hörn& box, const Rect& rum) {
-    const Hörn rummet = påSidan(rum, std::nullopt);
-    auto djup = [&](double ax, double ay) {
-        const double längd = std::hypot(ax, ay);
-        if (längd == 0) return std::numeric_limits<double>::infinity();
-        auto spann = [&](const Hörn& h) {
-            double lägst = std::numeric_limits<double>::infinity(), högst = -lägst;
-            for (const Point& p : h) {
-                const double v = (p.x * ax + p.y * ay) / längd;
-                lägst = std::min(lägst, v), högst = std::max(högst, v);
-            }
-            return std::pair{lägst, högst};
-        };
-        const auto [a0, a1] = spann(box);
-        const auto [b0, b1] = spann(rummet);
-        return std::min(a1, b1) - std::max(a0, b0);
-    };
-    return djup(1, 0) > passningsmån && djup(0, 1) > passningsmån &&
-           djup(box[0].y - box[1].y, box[1].x - box[0].x) > passningsmån &&
-           djup(box[0].y - box[3].y, box[3].x - box[0].x) > passningsmån;
+// Whether two boxes meet by more than passningsmån across each separating
+// axis: the page's and their own edges'.
+bool överlappar(const Hörn& a, const Hörn& b) {
+    std::vector<Point> alla = {{1, 0}, {0, 1}};
+    for (const Hörn* h : {&a, &b})
+        for (const Point& p : axlar(*h)) alla.push_back(p);
+    return std::all_of(alla.begin(), alla.end(), [&](const Point& ax) {
+        if (ax.x == 0 && ax.y == 0) return true;
+        const auto [a0, a1] = spann(a, ax.x, ax.y);
+        const auto [b0, b1] = spann(b, ax.x, ax.y);
+        return std::min(a1, b1) - std::max(a0, b0) > passningsmån;
+    });
 }
 
 std::string namn(const PlaneratRum& r) {
@@ -78,7 +84,7 @@ std::vector<std::string> fel(const Fakturavy& vy, bool allaTexter) {
     const auto& rummen = vy.planeradeRum;
     for (size_t i = 0; i < rummen.size(); ++i)
         for (size_t j = i + 1; j < rummen.size(); ++j)
-            if (sammaSidor(rummen[i].sidor, rummen[j].sidor) && överlappar(rummen[i].yta, rummen[j].yta))
+            if (sammaSidor(rummen[i].sidor, rummen[j].sidor) && överlappar(hörn(rummen[i]), hörn(rummen[j])))
                 ut.push_back(namn(rummen[i]) + " overlaps " + namn(rummen[j]));
 
     const size_t sidor = vy.innehållFörVarjeSida.size();
@@ -90,7 +96,8 @@ std::vector<std::string> fel(const Fakturavy& vy, bool allaTexter) {
         // rows' room of that page.
         const PlaneratRum* eget = nullptr;
         for (const PlaneratRum& r : rummen)
-            if (sammaSidor(r.sidor, slag) && std::find(r.texter.begin(), r.texter.end(), t->ram) != r.texter.end())
+            if (sammaSidor(r.sidor, slag) && r.vridning == o.transform &&
+                std::find(r.texter.begin(), r.texter.end(), t->ram) != r.texter.end())
                 eget = &r;
         if (!eget && sida && allaTexter)
             for (const PlaneratRum& r : rummen)
@@ -99,12 +106,12 @@ std::vector<std::string> fel(const Fakturavy& vy, bool allaTexter) {
         if (!eget && allaTexter) ut.push_back(sidan(sida) + vad + " stands in no room");
         for (const Rect& rad : vy.mätare.extent(*t->text, t->ram, t->läge).lines) {
             const Hörn r = påSidan(rad, o.transform);
-            if (eget && !inom(r, eget->yta)) {
+            if (eget && !inom(r, hörn(*eget))) {
                 ut.push_back(sidan(sida) + vad + " passes its " + namn(*eget));
                 return;
             }
             for (const PlaneratRum& annat : rummen)
-                if (&annat != eget && sammaSidor(annat.sidor, slag) && överlappar(r, annat.yta)) {
+                if (&annat != eget && sammaSidor(annat.sidor, slag) && överlappar(r, hörn(annat))) {
                     ut.push_back(sidan(sida) + vad + " stands in " + namn(annat));
                     return;
                 }

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numbers>
+
 using namespace displaylista;
 using rumsplan::Förankring;
 using rumsplan::Plan;
@@ -28,6 +30,12 @@ protected:
         return AttributedString(t, prov::attribut(storlek));
     }
     static double storlek(const CachatObjekt& o) { return text(o)->runs().front().attributes.font->pointSize; }
+    // What the plan writes on every page.
+    std::vector<CachatObjekt> lagt(Plan& plan) {
+        vy->innehållFörAllaSidor.clear();
+        std::move(plan).placera();
+        return vy->innehållFörAllaSidor;
+    }
 };
 
 TEST_F(Rumsplan, BlocksStandWhereTheyWerePutPushedDownByLongerOnesAndUpFromTheFoot) {
@@ -44,7 +52,7 @@ TEST_F(Rumsplan, BlocksStandWhereTheyWerePutPushedDownByLongerOnesAndUpFromTheFo
         plan.rum("room", {0, 0, 100, 100})
             .block("upper", Text{rader(f.raderOvan), {0, 10, 100, 12}})
             .block("lower", Text{rader(1), {0, 30, 100, 12}}, {.avstånd = 4});
-        const auto ut = std::move(plan).placeraTexter();
+        const auto ut = lagt(plan);
         ASSERT_EQ(ut.size(), 2u);
         EXPECT_EQ(ram(ut[0]), f.väntatOvan) << f.raderOvan;
         EXPECT_EQ(ram(ut[1]), f.väntatUnder) << f.raderOvan;
@@ -57,7 +65,7 @@ TEST_F(Rumsplan, ABlockOnItsFootGrowsUp) {
         Plan plan(*vy);
         plan.rum("foot", {0, 0, 100, 100})
             .block("table", Text{rader(size_t(n)), {0, 80, 100, 20}}, {.förankring = Förankring::påFoten(100)});
-        EXPECT_EQ(ram(std::move(plan).placeraTexter().front()).y, topp) << n;
+        EXPECT_EQ(ram(lagt(plan).front()).y, topp) << n;
     }
 }
 
@@ -70,7 +78,7 @@ TEST_F(Rumsplan, ABlockMovesUpNoHigherThanItMay) {
         plan.rum("band", {0, 0, 100, 100})
             .block("above", Text{rader(ovan), {0, 0, 100, 12}})
             .block("facts", Text{rader(5), {0, 60, 100, 12}}, {.avstånd = 4, .översta = 50});
-        const auto ut = std::move(plan).placeraTexter();
+        const auto ut = lagt(plan);
         ASSERT_EQ(ut.size(), 2u);
         const double k = storlek(ut[1]) / 10;
         EXPECT_LT(k, 1) << ovan;
@@ -89,7 +97,7 @@ TEST_F(Rumsplan, RoomsOfAGroupAreSetSmallerByOneFactorOthersStay) {
     med.block("one line", Text{rader(1), {200, 0, 100, 12}});
     plan.rum("alone", {400, 0, 100, 40}).block("one line", Text{rader(1), {400, 0, 100, 12}});
     plan.krymperMed(full, med);
-    const auto ut = std::move(plan).placeraTexter();
+    const auto ut = lagt(plan);
     ASSERT_EQ(ut.size(), 3u);
     EXPECT_NEAR(storlek(ut[0]), 8.4, 1e-9);
     EXPECT_NEAR(storlek(ut[1]), 8.4, 1e-9);
@@ -105,14 +113,14 @@ TEST_F(Rumsplan, PastSeventyPercentTheBlockAtTheFootIsCutVisiblyAndTheRestLeftOu
     for (int n : {4, 5}) {
         rumsplan::Rum rum("room", {0, 0, 100, 40});
         rum.block("lines", Text{rader(n), {0, 0, 100, 12}});
-        EXPECT_EQ(rumsplan::rymmer(vy->mätare, rum, minstaProcent), n == 4) << n;
+        EXPECT_EQ(Plan(*vy).rymmer(rum, minstaProcent), n == 4) << n;
     }
     {
         Plan plan(*vy);
         plan.rum("room", {0, 0, 100, 40})
             .block("long", Text{rader(10), {0, 0, 100, 12}})
             .block("after", Text{rader(1), {0, 20, 100, 12}});
-        const auto ut = std::move(plan).placeraTexter();
+        const auto ut = lagt(plan);
         ASSERT_EQ(ut.size(), 1u);
         EXPECT_EQ(text(ut[0])->text(), "rad\nrad\nrad\nrad\u2026");
         EXPECT_LE(ram(ut[0]).maxY(), 40);
@@ -123,7 +131,7 @@ TEST_F(Rumsplan, PastSeventyPercentTheBlockAtTheFootIsCutVisiblyAndTheRestLeftOu
         plan.rum("room", {0, 0, 100, 40})
             .block("first", Text{rader(4), {0, 0, 100, 12}})
             .block("second", Text{rader(2), {0, 20, 100, 12}}, {.avstånd = 4});
-        const auto ut = std::move(plan).placeraTexter();
+        const auto ut = lagt(plan);
         ASSERT_EQ(ut.size(), 1u);
         EXPECT_EQ(text(ut[0])->text(), "rad\nrad\nrad\u2026");
     }
@@ -141,13 +149,62 @@ TEST_F(Rumsplan, ACaptionIsMeasuredWithoutItsLeaderAndFullSizeIgnoresTheFoot) {
     rum.block("fact", Text{rubrik, {0, 0, 150, 12}, rumsplan::Sättning::medLedare});
     rumsplan::Rum prov("trial", {0, 0, 150, 12});
     prov.block("three lines", Text{rader(3), {0, 0, 150, 12}});
-    const auto full = plan.vidFullStorlek(prov);
-    ASSERT_EQ(full.size(), 1u);
-    EXPECT_EQ(ram(full[0]).maxY(), 37) << "36 high, with a point to spare";
-    const auto ut = std::move(plan).placeraTexter();
+    EXPECT_EQ(plan.höjd(prov), 36);
+    const auto ut = lagt(plan);
     ASSERT_EQ(ut.size(), 1u);
     EXPECT_EQ(text(ut[0])->text(), rubrik.text());
     EXPECT_EQ(storlek(ut[0]), 10);
+}
+
+// A caption in a frame lower than its line stands there at full size in
+// the template's frame; a room of it holds no more than that line.
+TEST_F(Rumsplan, ARoomIsAtLeastAsHighAsItsFirstLine) {
+    Plan plan(*vy);
+    plan.text("caption", rader(1), {0, 0, 100, 8});
+    plan.text("lines", rader(2), {0, 100, 100, 8});
+    const auto ut = lagt(plan);
+    ASSERT_EQ(ut.size(), 2u);
+    EXPECT_EQ(storlek(ut[0]), 10);
+    EXPECT_EQ(ram(ut[0]), (Rect{0, 0, 100, 8}));
+    EXPECT_LT(storlek(ut[1]), 10) << "two lines of 12 in 12";
+}
+
+// A column whose text does not fit even at 70 % takes width from its
+// neighbour to the right, which still holds its own; the gap stays.
+TEST_F(Rumsplan, ColumnsLendWidthWhereOneDoesNotFitEvenAt70Percent) {
+    Plan plan(*vy);
+    auto& vänster = plan.rum("left", {0, 0, 100, 12});
+    vänster.block("short", Text{AttributedString("a", prov::attribut(10)), {0, 0, 100, 12}});
+    auto& mitten = plan.rum("middle", {110, 0, 100, 12});
+    // 40 characters: 200 wide, 140 at 70 %, on two lines below that.
+    mitten.block("long", Text{AttributedString(std::string(20, 'a') + " " + std::string(19, 'b'), prov::attribut(10)),
+                              {110, 0, 100, 12}});
+    auto& höger = plan.rum("right", {220, 0, 100, 12});
+    höger.block("short", Text{AttributedString("c", prov::attribut(10)), {220, 0, 100, 12}});
+    plan.delarBredd({&vänster, &mitten, &höger});
+    const auto ut = lagt(plan);
+    ASSERT_EQ(ut.size(), 3u);
+    EXPECT_EQ(ram(ut[0]), (Rect{0, 0, 100, 12}));
+    EXPECT_EQ(ram(ut[1]).x, 110);
+    EXPECT_GE(ram(ut[1]).width, 140);
+    EXPECT_EQ(ram(ut[2]).x, ram(ut[1]).maxX() + 10);
+    EXPECT_EQ(ram(ut[2]).maxX(), 320);
+}
+
+// A room in a turned system: its texts carry the turn, the page records
+// the room's box on the page.
+TEST_F(Rumsplan, ATurnedRoomIsRecordedWhereItLandsOnThePage) {
+    Plan plan(*vy);
+    const AffineTransform uppåt = AffineTransform::translation(200, 300).rotated(-std::numbers::pi / 2);
+    plan.vridetRum("caption", {0, 0, 100, 14}, uppåt).block("caption", Text{rader(1), {0, 0, 100, 14}});
+    const auto ut = lagt(plan);
+    ASSERT_EQ(ut.size(), 1u);
+    EXPECT_EQ(ut[0].transform, uppåt);
+    const Rect& yta = vy->planeradeRum.back().yta;
+    EXPECT_NEAR(yta.x, 200, 1e-9);
+    EXPECT_NEAR(yta.y, 200, 1e-9);
+    EXPECT_NEAR(yta.width, 14, 1e-9);
+    EXPECT_NEAR(yta.height, 100, 1e-9);
 }
 
 }  // namespace
