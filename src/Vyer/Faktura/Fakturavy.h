@@ -262,11 +262,6 @@ public:
                                            const TextAttributes& villkorsattribut, const Rect& villkorsram,
                                            const TextAttributes& fskattattribut, const Rect& fskattsram,
                                            const Titelrum& rum = {});
-    void läggTillInnehållMedRamFörLogotyp(const Rect& logotypram, const TextAttributes& titelattribut,
-                                           const Rect& titelram, const TextAttributes& påminnelseattribut,
-                                           const Rect& påminnelseram, const TextAttributes& villkorsattribut,
-                                           const Rect& villkorsram, const TextAttributes& fskattattribut,
-                                           const Rect& fskattsram);
 
     // The ledger's logo for a frame of that size; none when the ledger has
     // none, or when it cannot be shown (why is noted in utelämnadLogotyp).

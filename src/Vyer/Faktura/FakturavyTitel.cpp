@@ -20,30 +20,6 @@ bool ärIfylld(const std::optional<std::string>& text) { return text && !text->e
 
 }  // namespace
 
-void Fakturavy::läggTillInnehållMedRamFörLogotyp(const Rect& logotypram, const TextAttributes& titelattribut,
-                                                  const Rect& titelram, const TextAttributes& påminnelseattribut,
-                                                  const Rect& påminnelseram, const TextAttributes& villkorsattribut,
-                                                  const Rect& villkorsram, const TextAttributes& fskattattribut,
-                                                  const Rect& fskattsram) {
-    auto passad = [&](const std::string& text, const TextAttributes& attribut, const Rect& ram) {
-        return mallverktyg::påSinaRader(*this, AttributedString(text, attribut), ram.size());
-    };
-    if (auto bild = logotyp(logotypram.size()))
-        innehållFörAllaSidor.push_back({std::nullopt, std::nullopt, cachad::image{bild, logotypram}});
-
-    if (auto titel = f.rubriktextIFakturamall(nullptr, följesedel); ärIfylld(titel))
-        innehållFörAllaSidor.emplace_back(passad(*titel, titelattribut, titelram), titelram);
-
-    if (auto påminnelse = påminnelseSomVisas(*this); påminnelse && !påminnelseram.isEmpty())
-        innehållFörAllaSidor.emplace_back(passad(*påminnelse, påminnelseattribut, påminnelseram), påminnelseram);
-
-    if (auto villkor = kreditvillkorSomVisas(); villkor && !villkorsram.isEmpty())
-        innehållFörAllaSidor.emplace_back(passad(*villkor, villkorsattribut, villkorsram), villkorsram);
-
-    if (auto fskatt = fskattSomVisas(*this); fskatt && !fskattsram.isEmpty())
-        innehållFörAllaSidor.emplace_back(passad(*fskatt, fskattattribut, fskattsram), fskattsram);
-}
-
 void Fakturavy::läggTillInnehållMedRamFörLogotyp(rumsplan::Plan& plan, const Rect& logotypram,
                                                   const TextAttributes& titelattribut, const Rect& titelram,
                                                   const TextAttributes& påminnelseattribut, const Rect& påminnelseram,

@@ -16,47 +16,6 @@ CachatObjekt text(std::string_view text, const TextAttributes& attribut, const R
     return CachatObjekt(AttributedString(text, attribut), ram);
 }
 
-CachatObjekt passandeText(const Fakturavy& vy, const AttributedString& text, const Rect& ram) {
-    return CachatObjekt(textInomRam(vy.mätare, text, {ram.width, ram.height}, TextDrawingMode::fromTopLeft).text, ram);
-}
-
-CachatObjekt passandeText(const Fakturavy& vy, std::string_view text, const TextAttributes& attribut,
-                          const Rect& ram) {
-    return passandeText(vy, AttributedString(text, attribut), ram);
-}
-
-AttributedString påSinaRader(const Fakturavy& vy, const AttributedString& text, Size ram) {
-    // Measured whole, so only what a frame can show.
-    const AttributedString visad = högstVadEnRamKanVisa(text);
-    return textInomRam(vy.mätare, visad, {ram.width, std::max(ram.height, uppmätt(vy, visad).height)},
-                       TextDrawingMode::fromTopLeft)
-        .text;
-}
-
-CachatObjekt tabelltext(const Fakturavy& vy, const AttributedString& tabell, const Rect& ram) {
-    PassadText passad = textInomRam(vy.mätare, tabell, {ram.width, ram.height});
-    return CachatObjekt(std::nullopt, std::nullopt, cachad::stringNeedingLayoutManager{std::move(passad.text), ram});
-}
-
-std::vector<CachatObjekt> tabelltexter(const Fakturavy& vy, std::vector<Tabellram> tabeller) {
-    double skala = 1;
-    std::vector<bool> passar;
-    for (const Tabellram& t : tabeller) {
-        const PassadText p = passadText(vy.mätare, t.tabell, {t.ram.width, t.ram.height});
-        skala = std::min(skala, p.skala);
-        passar.push_back(p.passar);
-    }
-    std::vector<CachatObjekt> ut;
-    for (size_t i = 0; i < tabeller.size(); ++i) {
-        const Tabellram& t = tabeller[i];
-        AttributedString tabell =
-            radbrutenOmDenÄrFörBred(vy.mätare, skala < 1 ? t.tabell.scaled(skala) : t.tabell, t.ram.width);
-        if (!passar[i]) tabell = avkortad(vy.mätare, tabell, {t.ram.width, t.ram.height});
-        ut.emplace_back(std::nullopt, std::nullopt, cachad::stringNeedingLayoutManager{std::move(tabell), t.ram});
-    }
-    return ut;
-}
-
 std::vector<double> kolumnbredder(std::vector<double> önskade, double bredd, double mellanrum) {
     if (önskade.empty()) return önskade;
     const double rum = std::max(0.0, bredd - mellanrum * static_cast<double>(önskade.size() - 1));
@@ -130,29 +89,6 @@ CachatObjekt streck(const std::vector<Sträcka>& sträckor, double linjebredd, c
     }
     väg.lineWidth = linjebredd;
     return CachatObjekt(std::nullopt, std::nullopt, cachad::path{std::move(väg), std::nullopt, färg});
-}
-
-double textensSlut(const Fakturavy& vy, const CachatObjekt& objekt) {
-    const auto t = textIRam(objekt, vy.annanSträngmetod);
-    return t ? t->ram.y + uppmätt(vy, *t->text, {t->ram.width, 10000}).height : 0;
-}
-
-bool avkortadVidFoten(const Fakturavy& vy, CachatObjekt& objekt, double fot) {
-    auto* s = std::get_if<cachad::string>(&objekt.data);
-    if (!s) return true;
-    const auto rader = vy.mätare.lines(s->string, s->frame.width, TextDrawingMode::fromTopLeft);
-    if (rader.empty() || s->frame.y + rader.front().bottom > fot + 0.5) return false;
-    if (s->frame.y + rader.back().bottom > fot + 0.5) {
-        s->frame.height = fot - s->frame.y;
-        s->string = avkortad(vy.mätare, s->string, s->frame.size(), TextDrawingMode::fromTopLeft);
-    }
-    return true;
-}
-
-double underKreditvillkoren(const Fakturavy& vy, const TextAttributes& attribut, const Rect& ram) {
-    const auto villkor = vy.kreditvillkorSomVisas();
-    if (!villkor) return ram.y;
-    return ram.y + uppmätt(vy, AttributedString(*villkor, attribut), {ram.width, 10000}).height;
 }
 
 Size uppmätt(const Fakturavy& vy, const AttributedString& text, Size gräns) {

@@ -18,37 +18,6 @@ struct Spalt {
 
 // A text set in a frame with one attribute set.
 CachatObjekt text(std::string_view text, const TextAttributes& attribut, const Rect& ram);
-// A text drawn from the top left of its frame, made to fit it
-// (Textpassning.h): set smaller, all of it by one factor, when it is taller
-// or wider than the frame or would break a word; what does not fit even at
-// 70 % is cut, its last line that fits ending in an ellipsis. In
-// attributes påEnRad (Styckeformat.h) it stays on one line, set smaller
-// when it is wider than the frame, then cut at its edge by an ellipsis.
-CachatObjekt passandeText(const Fakturavy& vy, const AttributedString& text, const Rect& ram);
-CachatObjekt passandeText(const Fakturavy& vy, std::string_view text, const TextAttributes& attribut,
-                          const Rect& ram);
-// A text as set from the top left of a frame of `ram`, made to fit it in
-// the same way (cut where 70 % is too large), but a frame lower than the
-// text's own lines (each paragraph on one) counts as that high: a label
-// need only keep to its line rather than wrap, in a frame one line high or
-// given no height at all.
-AttributedString påSinaRader(const Fakturavy& vy, const AttributedString& text, Size ram);
-// A tabbed table drawn with full text layout, made to fit its frame
-// (Textpassning.h): set smaller, all of it by one factor, when it is
-// taller or wider than the frame; a table that does not fit even at 70 %
-// is cut, its last line that fits ending in an ellipsis. A frame that can
-// grow is worked out first (höjdSomRymmer).
-CachatObjekt tabelltext(const Fakturavy& vy, const AttributedString& tabell, const Rect& ram);
-// Tables whose value columns line up, each in its frame, fitted by one
-// factor for all of them, the smallest any of them needs, so that the
-// columns still line up; at that size a value too wide for its column
-// wraps there (radbrutenOmDenÄrFörBred), and a table that does not fit
-// even at 70 % is cut.
-struct Tabellram {
-    AttributedString tabell;
-    Rect ram;
-};
-std::vector<CachatObjekt> tabelltexter(const Fakturavy& vy, std::vector<Tabellram> tabeller);
 // The widths of columns side by side across `bredd` with at least
 // `mellanrum` between each two: as wide as `önskade` (their widest texts)
 // where that leaves room, else the widest cut down to one width, the
@@ -71,21 +40,6 @@ struct Sträcka {
     Point från, till;
 };
 CachatObjekt streck(const std::vector<Sträcka>& sträckor, double linjebredd, const Color& färg);
-
-// The y where a text object's text ends, laid out at its frame's width;
-// 0 for an object without text.
-double textensSlut(const Fakturavy& vy, const CachatObjekt& objekt);
-
-// A text object cut at y `fot`: it keeps the lines that end above it, the
-// last ending in an ellipsis (avkortad, Textpassning.h), in a frame that
-// ends there. False, and the object as it was, when not even its first
-// line ends above the foot: it is then to be left out. Objects other than
-// plain strings are kept as they are.
-bool avkortadVidFoten(const Fakturavy& vy, CachatObjekt& objekt, double fot);
-
-// Where the credit terms that the title block sets in `ram` end: below
-// their last line; the frame's top without terms.
-double underKreditvillkoren(const Fakturavy& vy, const TextAttributes& attribut, const Rect& ram);
 
 // The size of a text laid out within `gräns` (unbounded by default) as
 // it is set there: lines kept to their line that are too wide even at

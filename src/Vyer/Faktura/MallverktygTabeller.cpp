@@ -166,11 +166,6 @@ Faktatabeller mottagarOchAvsändartabeller(const Fakturavy& vy, const TextAttrib
     return t;
 }
 
-double höjdSomRymmer(const Fakturavy& vy, const AttributedString& tabell, const Rect& ram) {
-    const PassadText passad = passadText(vy.mätare, tabell, {ram.width, ram.height});
-    return passad.passar ? ram.height : std::max(ram.height, passad.storlek.height);
-}
-
 namespace {
 
 // A row's caption and value as texts of a block, the caption measured
@@ -234,12 +229,6 @@ void avsändartabellerSidaVidSida(const Fakturavy& vy, rumsplan::Plan& plan, con
     plan.krymperMed(avsändaren, tabell("registration",
                                        faktaOchBetalning(vy, {Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
                                        val.höger));
-}
-
-Rect underTabellen(const Fakturavy& vy, Rect ram, double fot) {
-    const double under = std::ceil(fot) + 2;
-    if (under > ram.y && under + ram.height <= vy.ramFörEnSida().maxY()) ram.y = under;
-    return ram;
 }
 
 }  // namespace mallverktyg

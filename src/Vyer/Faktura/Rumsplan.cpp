@@ -674,22 +674,4 @@ void Plan::placera() && {
     placeraSidtal();
 }
 
-std::vector<CachatObjekt> Plan::placeraTexter() && {
-    std::vector<CachatObjekt> ut;
-    for (std::vector<CachatObjekt>& objekt : placeradeRum())
-        for (CachatObjekt& o : objekt) ut.push_back(std::move(o));
-    return ut;
-}
-
-bool rymmer(const TextMeasurer& mätare, const Rum& rum, int procent) {
-    return Rumsättare(mätare, rum, false).vid(procent).ryms;
-}
-
-std::vector<CachatObjekt> Plan::vidFullStorlek(const Rum& rum) const {
-    const Rect& yta = rum.yta();
-    Rum hela(rum.namn(), {yta.x, yta.y, yta.width, std::max(yta.height, vy_.ramFörEnSida().maxY() - yta.y)});
-    for (const Rum::Block& b : rum.blocken()) hela.block(b.namn, b.texter, b.val);
-    return Rumsättare(vy_.mätare, hela, vy_.annanSträngmetod).objekt(100);
-}
-
 }  // namespace rumsplan

@@ -215,17 +215,11 @@ public:
     // smaller alone: for a drawing that follows its blocks (a rule beside a
     // list), where blockensPlatser at that size puts them.
     int procent(const Rum& rum) const;
-    // The blocks of `rum` at their full size, in a room reaching down to
-    // the page's foot.
-    std::vector<CachatObjekt> vidFullStorlek(const Rum& rum) const;
 
     // Places every block and writes the page: what stands on every page,
     // then the item table's pages, then what stands on the last page only
     // or on those before it; the rooms are recorded on the view.
     void placera() &&;
-    // The texts of the rooms placed, in order, for a caller that draws
-    // them itself; the rooms are recorded on the view.
-    std::vector<CachatObjekt> placeraTexter() &&;
 
 private:
     struct Ritning {
@@ -258,9 +252,5 @@ private:
     std::optional<Rect> vitt_;
     std::vector<Sidtalet> sidtal_;
 };
-
-// Whether `rum` holds its blocks at `procent` of their size, as a plan
-// would place them there.
-bool rymmer(const TextMeasurer& mätare, const Rum& rum, int procent);
 
 }  // namespace rumsplan

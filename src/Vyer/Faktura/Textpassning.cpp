@@ -4,7 +4,6 @@
 #include <cmath>
 #include <initializer_list>
 #include <limits>
-#include <map>
 #include <optional>
 #include <vector>
 
@@ -16,8 +15,6 @@ struct Prov {
     int procent = 100;
     AttributedString text;
     TextExtent mått;
-
-    PassadText svar(bool passar) && { return {std::move(text), procent / 100.0, mått.size, passar}; }
 };
 
 Rect rutaFör(Size ram) {
@@ -75,48 +72,6 @@ bool inomRamen(const TextExtent& m, Size ram) {
            (!std::isfinite(ram.width) || m.size.width <= ram.width + slack);
 }
 
-PassadText passadText(const TextMeasurer& mätare, const AttributedString& text, Size ram, TextDrawingMode läge,
-                      Ramhöjd ramhöjd) {
-    Prov hel = prova(mätare, text, ram, läge, 100);
-    const bool helPassar = inomRamen(hel.mått, ram);
-    if (text.empty() || (helPassar && !hel.mått.brokeWord)) return std::move(hel).svar(helPassar);
-
-    // A word that cannot be kept whole even at 70 % is broken; height and
-    // width still decide the size. Measured whole, a text shrinks about in
-    // proportion to its size: the size at which it would just fill its
-    // frame is tried first.
-    std::optional<int> gissning;
-    if (hel.mått.whole && hel.mått.size.width > 0 && hel.mått.size.height > 0) {
-        const double kvot = std::min((ram.width + slack) / hel.mått.size.width,
-                                     (ram.height + slack) / hel.mått.size.height);
-        if (kvot < 1) gissning = static_cast<int>(std::floor(100 * kvot));
-    }
-    // Each size is measured once, as the search for whole words and the
-    // one without them try many of the same; only the measures are kept.
-    std::map<int, TextExtent> mått{{100, hel.mått}};
-    auto vid = [&](int procent) -> const TextExtent& {
-        auto it = mått.find(procent);
-        if (it == mått.end()) it = mått.emplace(procent, prova(mätare, text, ram, läge, procent).mått).first;
-        return it->second;
-    };
-    auto passar = [&](int procent, bool helaOrd) {
-        const TextExtent& m = vid(procent);
-        return inomRamen(m, ram) && !(helaOrd && m.brokeWord);
-    };
-    auto svar = [&](int procent, TextExtent m, bool ryms) {
-        return Prov{procent, vidProcent(text, procent), std::move(m)}.svar(ryms);
-    };
-    if (auto procent = störstaProcentMedHelaOrd(passar, gissning)) return svar(*procent, mått.at(*procent), true);
-    // Of a frame that grows, the whole text at 70 % is measured.
-    TextExtent minst = vid(minstaProcent);
-    if (ramhöjd == Ramhöjd::växer && !minst.whole) minst = prova(mätare, text, ram, läge, minstaProcent, true).mått;
-    // Lines kept to their line that are too wide even at 70 % wrap instead,
-    // a table's value within its column, and are fitted as such.
-    if (klipper(text) && std::isfinite(ram.width) && minst.size.width > ram.width + slack)
-        return passadText(mätare, medRadbrytning(text), ram, läge, ramhöjd);
-    return svar(minstaProcent, std::move(minst), false);
-}
-
 namespace {
 
 // The text with its lines kept to their line wrapped instead when one of
@@ -141,11 +96,6 @@ AttributedString radbrutenOmFörBredVid(const TextMeasurer& mätare, const Attri
 AttributedString radbrutenDärDenMåste(const TextMeasurer& mätare, const AttributedString& text, double bredd,
                                       TextDrawingMode läge, double höjd) {
     return radbrutenOmFörBredVid(mätare, text, bredd, läge, {100, minstaProcent}, höjd);
-}
-
-AttributedString radbrutenOmDenÄrFörBred(const TextMeasurer& mätare, const AttributedString& text, double bredd,
-                                         TextDrawingMode läge) {
-    return radbrutenOmFörBredVid(mätare, text, bredd, läge, {100});
 }
 
 namespace {
@@ -193,11 +143,6 @@ AttributedString vadEnRamKanVisa(const AttributedString& text) {
 
 }  // namespace
 
-AttributedString högstVadEnRamKanVisa(const AttributedString& text) {
-    const AttributedString t = vadEnRamKanVisa(text);
-    return t.length() == text.length() ? text : medEllips(t, t.length());
-}
-
 AttributedString avkortad(const TextMeasurer& mätare, const AttributedString& text, Size ram, TextDrawingMode läge) {
     if (text.empty()) return text;
     // A line kept to its line is cut at the frame's edge with an ellipsis
@@ -242,13 +187,4 @@ AttributedString utanSistaRaden(const TextMeasurer& mätare, const AttributedStr
     const std::vector<TextLine> rader = mätare.lines(text, bredd, läge);
     if (rader.size() < 2) return text;
     return avkortad(mätare, text, {bredd, rader.back().top}, läge);
-}
-
-PassadText textInomRam(const TextMeasurer& mätare, const AttributedString& text, Size ram, TextDrawingMode läge) {
-    PassadText passad = passadText(mätare, text, ram, läge, Ramhöjd::fast);
-    if (passad.passar) return passad;
-    passad.text = avkortad(mätare, passad.text, ram, läge);
-    passad.storlek = mätare.extent(passad.text, rutaFör(ram), läge, TextBound::frame(ram.height + slack)).size;
-    passad.avkortad = true;
-    return passad;
 }

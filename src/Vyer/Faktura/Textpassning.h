@@ -1,11 +1,11 @@
 #pragma once
-// Text made to fit its frame: set smaller, by one factor for all of it
-// (line pitch, tab stops and indents included), until it is no taller than
-// the frame, has no line wider than it and breaks no word for lack of
-// room; never below 70 % of its size. Lines kept to their line (a table's
-// values, påEnRad) that are too wide even at 70 % wrap instead, within
-// their column, and are fitted so. Nothing is dropped by passadText;
-// textInomRam cuts, visibly, what does not fit even then.
+// What the room plan (Rumsplan.h) fits text with: a text is set smaller,
+// by one factor for all of it (line pitch, tab stops and indents
+// included), until it is no taller than its room, has no line wider than
+// it and breaks no word for lack of room; never below 70 % of its size.
+// Here are the sizes it tries, how a text is measured in its frame, where
+// lines kept to their line (a table's values, påEnRad) wrap instead, and
+// how what does not fit even at 70 % is cut, visibly.
 #include "Plattform/Ritning/AttributedString.h"
 #include "Plattform/Geometry.h"
 #include "Plattform/Ritning/TextMeasurer.h"
@@ -75,30 +75,7 @@ std::optional<int> störstaProcentMedHelaOrd(const Passar& passar, std::optional
 // The mark where a text is cut.
 inline constexpr std::string_view ellips = "\u2026";
 
-struct PassadText {
-    AttributedString text;  // as it is to be set
-    double skala = 1;
-    Size storlek;           // its measured size in that drawing mode
-    // False when even at 70 % it is taller than the frame: it is then set
-    // at 70 % and its frame must make room for it.
-    bool passar = true;
-    // True when textInomRam cut it to the frame.
-    bool avkortad = false;
-};
-
-// Whether a frame takes the height of a text that does not fit it even
-// at 70 % (`storlek`), or stays as it is, the text running on below it.
-enum class Ramhöjd { växer, fast };
-
-// `ram` may be unbounded in height (infinite) for text that only has to
-// fit across. Each size tried is laid out only as far as the frame shows
-// (TextBound::frame): a text that fills it does not fit, however long. Of
-// a text that does not fit even at 70 %, the whole is measured for a frame
-// that grows, only that far for a fixed one.
-PassadText passadText(const TextMeasurer& mätare, const AttributedString& text, Size ram,
-                      TextDrawingMode läge = TextDrawingMode::layoutManager, Ramhöjd ramhöjd = Ramhöjd::växer);
-
-// The text as passadText sets it in a frame `bredd` wide and as high as it
+// The text as the fitter sets it in a frame `bredd` wide and as high as it
 // needs: wrapped where lines kept to their line are too wide even at 70 %,
 // else as it is. For a text that is set smaller before it wraps: what a
 // frame that grows to hold it measures. Only the lines that a frame
@@ -118,29 +95,12 @@ TextExtent uppmättIRam(const TextMeasurer& mätare, const AttributedString& tex
 // Whether a text so measured lies within the frame, every line of it.
 bool inomRamen(const TextExtent& mått, Size ram);
 
-// The text with its lines kept to their line wrapped instead when one of
-// them is wider than `bredd` at the size it has, else as it is. For a text
-// whose size is settled: its own, where the block grows before it is set
-// smaller, or the one factor a block of them was given.
-AttributedString radbrutenOmDenÄrFörBred(const TextMeasurer& mätare, const AttributedString& text, double bredd,
-                                         TextDrawingMode läge = TextDrawingMode::layoutManager);
-
-// As passadText for a frame that cannot grow: a text that does not fit
-// even at 70 % is cut there (avkortad below) rather than run on past it.
-PassadText textInomRam(const TextMeasurer& mätare, const AttributedString& text, Size ram,
-                       TextDrawingMode läge = TextDrawingMode::layoutManager);
-
 // The text without its last line, the line before it ending in an
 // ellipsis (as avkortad cuts), laid out `bredd` wide: what a text gives up
 // when the one below it has no room for a line of its own. A text of one
 // line stays as it is.
 AttributedString utanSistaRaden(const TextMeasurer& mätare, const AttributedString& text, double bredd,
                                 TextDrawingMode läge = TextDrawingMode::layoutManager);
-
-// At most what a frame can show (TextMeasurer.h): the text's first
-// 64 KiB, ended on a character boundary and with an ellipsis where it is
-// cut. For a text measured whole before its frame is known.
-AttributedString högstVadEnRamKanVisa(const AttributedString& text);
 
 // The text at its own size cut to the frame, when it does not fit: a line
 // that keeps to its line (clipping) ends in an ellipsis where the frame's

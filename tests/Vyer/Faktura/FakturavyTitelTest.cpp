@@ -1,5 +1,6 @@
 #include "Displaylista.h"
 #include "Stegvy.h"
+#include "Vyer/Faktura/Rumsplan.h"
 
 #include <gtest/gtest.h>
 
@@ -29,6 +30,16 @@ struct Följesedelsfaktura : prov::Faktura {
     }
 };
 
+// The title block's objects as a plan of their own places them.
+void lagdaPåPlanen(Fakturavy& vy, const Rect& logotyp, const TextAttributes& titel, const Rect& titelns,
+                   const TextAttributes& påminnelse, const Rect& påminnelsens, const TextAttributes& villkor,
+                   const Rect& villkorens, const TextAttributes& fskatt, const Rect& fskattens) {
+    rumsplan::Plan plan(vy);
+    vy.läggTillInnehållMedRamFörLogotyp(plan, logotyp, titel, titelns, påminnelse, påminnelsens, villkor, villkorens,
+                                        fskatt, fskattens);
+    std::move(plan).placera();
+}
+
 struct Huvud {
     std::optional<Bytes> logotyp{};
     std::optional<std::string> påminnelse{};
@@ -51,7 +62,7 @@ std::vector<std::string> läggTill(const Huvud& h, std::vector<CachatObjekt>* ob
     faktura.språk_ = h.språk;
     faktura.inbyggdFakturamall_.reset();
     Fakturavy vy(faktura, *steg.bok, h.följesedel, steg.mätare);
-    vy.läggTillInnehållMedRamFörLogotyp(logotypram, titelattribut, titelram, påminnelseattribut, påminnelseram,
+    lagdaPåPlanen(vy, logotypram, titelattribut, titelram, påminnelseattribut, påminnelseram,
                                         villkorsattribut, villkorsram, fskattattribut, fskattsram);
     EXPECT_TRUE(vy.innehållFörVarjeSida.empty());
     std::vector<std::string> ut;
@@ -117,7 +128,7 @@ TEST(Titelblock, AnEmptyTitleIsLeftOut) {
         steg.faktura.rubriktext_ = titel;
         steg.bok->godkändFörFSkatt = false;
         auto vy = steg.vy();
-        vy->läggTillInnehållMedRamFörLogotyp(logotypram, titelattribut, titelram, påminnelseattribut, påminnelseram,
+        lagdaPåPlanen(*vy, logotypram, titelattribut, titelram, påminnelseattribut, påminnelseram,
                                              villkorsattribut, villkorsram, fskattattribut, fskattsram);
         EXPECT_TRUE(vy->innehållFörAllaSidor.empty()) << beskriv(vy->innehållFörAllaSidor);
     }
@@ -131,7 +142,7 @@ TEST(Titelblock, ATextThatWouldWrapPastItsFrameIsSetSmallerToKeepToItsLine) {
     steg.faktura.språk_ = "nl";
     auto vy = steg.vy();
     const Rect smal{40, 800, 120, 12};
-    vy->läggTillInnehållMedRamFörLogotyp(logotypram, titelattribut, titelram, påminnelseattribut, påminnelseram,
+    lagdaPåPlanen(*vy, logotypram, titelattribut, titelram, påminnelseattribut, påminnelseram,
                                          villkorsattribut, villkorsram, fskattattribut, smal);
     const CachatObjekt& fskatt = vy->innehållFörAllaSidor.back();
     ASSERT_EQ(text(fskatt)->text(), "Geregistreerd voor belastingdoeleinden");

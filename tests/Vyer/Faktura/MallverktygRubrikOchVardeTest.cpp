@@ -40,7 +40,9 @@ TEST(MallverktygRubrikOchVarde, PaymentTermLineUnderTheAmountToPayOnInvoicesOnly
         Fakturavy vy(faktura, *bok, följesedel, mätare);
         rumsplan::Plan plan(vy);
         mallverktyg::villkorOchAttBetala(plan, vy, {.x = 264, .bredd = 280}, värde, rubrik, värde);
-        const auto objekt = std::move(plan).placeraTexter();
+        vy.innehållFörAllaSidor.clear();
+        std::move(plan).placera();
+        const auto& objekt = vy.innehållFörAllaSidor;
         if (följesedel) {
             EXPECT_TRUE(objekt.empty());
             continue;

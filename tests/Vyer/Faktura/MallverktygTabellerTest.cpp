@@ -1,8 +1,7 @@
 // Fact tables placed by their measured height about a line, with the
 // worked frames of the two templates that centre theirs: the top rounded
 // to the nearest point (halves away from zero), or the whole frame
-// rounded outward; and the height a frame grows to for a table too tall for
-// it even set smaller.
+// rounded outward.
 #include "Vyer/Faktura/MallverktygTabeller.h"
 
 #include "Displaylista.h"
@@ -75,8 +74,12 @@ TEST(MallverktygTabeller, ALongValueWrapsInItsValueColumn) {
     const double värdenasX = tabell.paragraphStyleAt(0)->tabStops.back().location;
     const Rect ram{32, 700, 186, 80};
 
-    const CachatObjekt o = mallverktyg::tabelltext(vy, tabell, ram);
-    const AttributedString& satt = *text(o);
+    rumsplan::Plan plan(vy);
+    plan.text("sender", tabell, ram, {.sättning = rumsplan::Sättning::tabell});
+    vy.innehållFörAllaSidor.clear();
+    std::move(plan).placera();
+    ASSERT_EQ(vy.innehållFörAllaSidor.size(), 1u);
+    const AttributedString& satt = *text(vy.innehållFörAllaSidor.front());
     EXPECT_EQ(satt.text(), tabell.text()) << "nothing cut";
     const auto rader = vy.mätare.extent(satt, ram, TextDrawingMode::layoutManager).lines;
     ASSERT_GE(rader.size(), 3u) << "two rows, the name on more than one line";
@@ -89,23 +92,6 @@ TEST(MallverktygTabeller, ALongValueWrapsInItsValueColumn) {
     for (size_t i = 1; i + 1 < rader.size(); ++i) EXPECT_GE(rader[i].minX(), ram.x + värdenasX * skala - 0.5) << i;
     EXPECT_LT(rader.back().minX(), ram.x + värdenasX * skala);
     EXPECT_GT(rader.back().minY(), rader[rader.size() - 2].maxY());
-}
-
-// A table needs its frame's height while it fits it set at 70 % or more;
-// one that does not needs its height at 70 %. One that is only too wide
-// needs no more than the frame's.
-TEST(MallverktygTabeller, ATableNeedsMoreThanItsFrameOnlyWhenTooTallEvenAt70Percent) {
-    auto bok = prov::bokföring();
-    prov::Faktura faktura;
-    FastMätare mätare;
-    mätare.fasta["for wide"] = {500, 10};
-    Fakturavy vy(faktura, *bok, false, mätare);
-    // Ten lines of 12 points: 120 high, 84 at 70 %.
-    const AttributedString tioRader = rader(10);
-
-    EXPECT_EQ(mallverktyg::höjdSomRymmer(vy, tioRader, {10, 700, 100, 100}), 100);
-    EXPECT_NEAR(mallverktyg::höjdSomRymmer(vy, tioRader, {10, 700, 100, 80}), 84, 1e-9);
-    EXPECT_EQ(mallverktyg::höjdSomRymmer(vy, AttributedString("for wide"), {10, 700, 100, 80}), 80);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include "Vyer/Faktura/Rumsplan.h"
 
 #include "Displaylista.h"
+#include "Plattform/Ritning/PangoWatch.h"
+#include "Provfaktura.h"
 #include "Stegvy.h"
 #include "Vyer/Faktura/Styckeformat.h"
 #include "Vyer/Faktura/Textpassning.h"
@@ -205,6 +207,24 @@ TEST_F(Rumsplan, ATurnedRoomIsRecordedWhereItLandsOnThePage) {
     EXPECT_NEAR(yta.y, 200, 1e-9);
     EXPECT_NEAR(yta.width, 14, 1e-9);
     EXPECT_NEAR(yta.height, 100, 1e-9);
+}
+
+// Each size the fitter tries is laid out only as far as the room shows: a
+// name of 3 000 lines in a room of ten costs as little as a short one.
+TEST(RumsplanMedTextmotorn, EachSizeTriedIsLaidOutOnlyAsFarAsTheRoomShows) {
+    auto bok = prov::bokföring();
+    prov::Faktura faktura;
+    Fakturavy vy(faktura, *bok, false);
+    std::string namn;
+    for (int i = 0; i < 3000; ++i) namn += "a\n";
+    Plan plan(vy);
+    plan.text("name", AttributedString(namn, TextAttributes{.font = Font{"Helvetica", 10}}), {0, 0, 240, 115});
+    vy.innehållFörAllaSidor.clear();
+    pangowatch::reset();
+    std::move(plan).placera();
+    EXPECT_LT(pangowatch::seen().texts, 200u);
+    ASSERT_EQ(vy.innehållFörAllaSidor.size(), 1u);
+    EXPECT_LT(text(vy.innehållFörAllaSidor.front())->text().size(), 100u) << "cut to what the room shows";
 }
 
 }  // namespace
