@@ -623,7 +623,7 @@ std::unique_ptr<Läsning> skrivSenaste(const Bokföring& byggd, const fs::path& 
                              f->stil.typsnitt().pointSize});
     }
     auto läsning = std::make_unique<Läsning>(fil, ritadeSidor(fil));
-    läsning->rumsfel = rumskontroll::fel(vy, std::getenv("KONTOBOK_EVERY_TEXT_IN_A_ROOM") != nullptr);
+    läsning->rumsfel = rumskontroll::fel(vy);
     return läsning;
 }
 

@@ -79,7 +79,7 @@ std::string sidan(std::optional<size_t> sida) {
 
 }  // namespace
 
-std::vector<std::string> fel(const Fakturavy& vy, bool allaTexter) {
+std::vector<std::string> fel(const Fakturavy& vy) {
     std::vector<std::string> ut;
     const auto& rummen = vy.planeradeRum;
     for (size_t i = 0; i < rummen.size(); ++i)
@@ -99,11 +99,11 @@ std::vector<std::string> fel(const Fakturavy& vy, bool allaTexter) {
             if (sammaSidor(r.sidor, slag) && r.vridning == o.transform &&
                 std::find(r.texter.begin(), r.texter.end(), t->ram) != r.texter.end())
                 eget = &r;
-        if (!eget && sida && allaTexter)
+        if (!eget && sida)
             for (const PlaneratRum& r : rummen)
                 if (r.namn == "items" && r.sidor == slag) eget = &r;
         const std::string vad = "'" + t->text->text().substr(0, 40) + "'";
-        if (!eget && allaTexter) ut.push_back(sidan(sida) + vad + " stands in no room");
+        if (!eget) ut.push_back(sidan(sida) + vad + " stands in no room");
         for (const Rect& rad : vy.mätare.extent(*t->text, t->ram, t->läge).lines) {
             const Hörn r = påSidan(rad, o.transform);
             if (eget && !inom(r, hörn(*eget))) {
@@ -118,9 +118,8 @@ std::vector<std::string> fel(const Fakturavy& vy, bool allaTexter) {
         }
     };
     for (const CachatObjekt& o : vy.innehållFörAllaSidor) granska(o, std::nullopt);
-    if (allaTexter)
-        for (size_t p = 0; p < sidor; ++p)
-            for (const CachatObjekt& o : vy.innehållFörVarjeSida[p]) granska(o, p);
+    for (size_t p = 0; p < sidor; ++p)
+        for (const CachatObjekt& o : vy.innehållFörVarjeSida[p]) granska(o, p);
     return ut;
 }
 

@@ -2,8 +2,9 @@
 // Whether a laid-out invoice keeps to the rooms its layout declared
 // (Fakturavy::planeradeRum): no two rooms that show on one page overlap,
 // and every line of text stands in the room that holds it. Rows stand in
-// the item rows' room of their page. Checked on the display lists, by where
-// the text engine sets each line, so for any content of the rooms.
+// the item rows' room of their page; a text that no room holds is a fault.
+// Checked on the display lists, by where the text engine sets each line,
+// so for any content of the rooms.
 #include "Vyer/Faktura/Fakturavy.h"
 
 #include <string>
@@ -11,8 +12,7 @@
 
 namespace rumskontroll {
 
-// One sentence per fault. With `allaTexter`, a text that no room holds is
-// one too; without, such a text only may not stand in another's room.
-std::vector<std::string> fel(const Fakturavy& vy, bool allaTexter);
+// One sentence per fault.
+std::vector<std::string> fel(const Fakturavy& vy);
 
 }  // namespace rumskontroll
