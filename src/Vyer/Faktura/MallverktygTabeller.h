@@ -174,17 +174,6 @@ void företagsnamnÖverAvsändartabellerIRum(const Fakturavy& vy, rumsplan::Plan
                                           const TextAttributes& värdeattribut,
                                           const TextAttributes& namnattribut, const Avsändartabellval& val);
 
-// The height a table drawn with full text layout needs in the frame
-// `ram`: the frame's own, or, when the table does not fit it even set at
-// 70 % (Textpassning.h; a ledger with every way of payment, say), its
-// height so set, for the frame to grow to.
-double höjdSomRymmer(const Fakturavy& vy, const AttributedString& tabell, const Rect& ram);
-
-// A line's frame `ram` under a table that runs down past its own frame to
-// y `fot` (every way of payment listed): moved to just below the table when
-// the table reaches it, as long as the page keeps the frame whole.
-Rect underTabellen(const Fakturavy& vy, Rect ram, double fot);
-
 // Facts with their captions (Fakturavy::faktarader, a dot leader, say) as
 // blocks of `rum`, a row each: every row stands on its line, a value of
 // several lines pushing the rows below it down, and the room sets them
