@@ -12,6 +12,7 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygAttBetala.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
@@ -188,14 +189,8 @@ void Fakturavy::konfigureraInnehållFörBB() {
     // than the last page's rows leave room for runs on below them, down to
     // the amount rows and the VAT summary.
     const double y = antalBeloppsrader(true) > 4 ? 573 : 579;
-    plan.placerade("amounts",
-                   beloppfältMedRubrikattribut(brödtext, brödtextHöger, {326, y, 189, 15}, {326, y, 189, 15},
-                                               {.taMedTotalen = true})
-                       .data,
-                   Sidslag::sista);
-    if (auto moms = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {80, 579, 142, 73},
-                                                        {.rubrikOvanförSammanfattning = true}))
-        plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
+    mallverktyg::beloppOchMoms(plan, *this, {brödtext, brödtextHöger, {326, y, 189, 15}, {.taMedTotalen = true}},
+                               {brödtext, brödtext, {80, 579, 142, 73}, {.rubrikOvanförSammanfattning = true}});
 
     plan.artikeltabell({brödtext, brödtext, brödtextHöger, brödtextHöger,
                         {.rubrikutrymme = {80, 354 + d, 434, 17},

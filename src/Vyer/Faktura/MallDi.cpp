@@ -8,6 +8,7 @@
 
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
@@ -67,14 +68,8 @@ void Fakturavy::konfigureraInnehållFörDi() {
     if (!följesedel) plan.text("date", AttributedString(datumtext(f.fakturadatum()), datum), {476, 80, 77, 17});
     mallverktyg::villkorOchAttBetala(plan, *this, {.x = 264, .bredd = 280}, villkorsrad, beloppsrubrik, beloppsvärde);
 
-    plan.placerade("amounts",
-                   beloppfältMedRubrikattribut(data, dataHöger, {408, 567, 135, 15}, {408, 567, 135, 15},
-                                               {.taMedTotalen = true})
-                       .data,
-                   Sidslag::sista);
-    if (auto moms = momssammanfattningMedRubrikAttribut(data, data, {264, 566, 132, 74},
-                                                        {.rubrikOvanförSammanfattning = true}))
-        plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
+    mallverktyg::beloppOchMoms(plan, *this, {data, dataHöger, {408, 567, 135, 15}, {.taMedTotalen = true}},
+                               {data, data, {264, 566, 132, 74}, {.rubrikOvanförSammanfattning = true}});
 
     plan.artikeltabell({kolumnrubrik, data, kolumnrubrikHöger, dataHöger,
                         {.rubrikutrymme = {264, 290, 278, 17},

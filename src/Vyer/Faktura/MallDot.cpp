@@ -9,6 +9,7 @@
 
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
@@ -71,14 +72,8 @@ void Fakturavy::konfigureraInnehållFörDoMedFärg(const Color& accent) {
 
     // The amount rows stand centred on y 597 however many there are.
     const double y = 597 - halvBeloppsrad * antalBeloppsrader(true);
-    plan.placerade("amounts",
-                   beloppfältMedRubrikattribut(data, dataHöger, {408, y, 135, 15}, {408, y, 135, 15},
-                                               {.taMedTotalen = true})
-                       .data,
-                   Sidslag::sista);
-    if (auto moms = momssammanfattningMedRubrikAttribut(data, data, {264, 566, 132, 74},
-                                                        {.rubrikOvanförSammanfattning = true}))
-        plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
+    mallverktyg::beloppOchMoms(plan, *this, {data, dataHöger, {408, y, 135, 15}, {.taMedTotalen = true}},
+                               {data, data, {264, 566, 132, 74}, {.rubrikOvanförSammanfattning = true}});
 
     plan.artikeltabell({kolumnrubrik, data, kolumnrubrikHöger, dataHöger,
                         {.rubrikutrymme = {264, 290, 278, 17},

@@ -10,6 +10,7 @@
 #include "Modell/Bokforing.h"
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Vyer/Faktura/MallverktygAdressremsor.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
@@ -86,14 +87,8 @@ void Fakturavy::konfigureraInnehållFörG() {
         rad("amount to pay", rubrikFörBeloppAttBetala(), belopp(f.attBetala()), {325, 646, 217, 17});
     }
 
-    plan.placerade("amounts",
-                   beloppfältMedRubrikattribut(beloppsrubrik, brödtextHöger, {370, 535, 161, 15}, {370, 535, 161, 15},
-                                               {.taMedTotalen = true})
-                       .data,
-                   Sidslag::sista);
-    if (auto summering = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {65, 535, 198, 92},
-                                                             {.rubrikMedStoraBokstäver = true}))
-        plan.placerade("VAT summary", std::move(*summering), Sidslag::sista);
+    mallverktyg::beloppOchMoms(plan, *this, {beloppsrubrik, brödtextHöger, {370, 535, 161, 15}, {.taMedTotalen = true}},
+                               {brödtext, brödtext, {65, 535, 198, 92}, {.rubrikMedStoraBokstäver = true}});
 
     plan.artikeltabell({kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,
                         {.rubrikutrymme = {60, 325, 470, 17},

@@ -12,6 +12,7 @@
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
 #include "Vyer/Faktura/MallverktygRum.h"
@@ -148,15 +149,9 @@ void Fakturavy::konfigureraInnehållFörHi() {
     // start higher, with the VAT summary beside them, and the item rows and
     // message of the last page end above them.
     const double beloppen = std::min(532.0, 590 - beloppsradhöjd * antalBeloppsrader(true));
-    plan.placerade("amounts",
-                   beloppfältMedRubrikattribut(brödtext, brödtextHöger, {258, beloppen, 275, 15},
-                                               {258, beloppen, 275, 15}, {.taMedTotalen = true})
-                       .data,
-                   Sidslag::sista);
-    if (auto summering = momssammanfattningMedRubrikAttribut(
-            brödtext, brödtext, {62, beloppen + 2, 173, 105},
-            {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}))
-        plan.placerade("VAT summary", std::move(*summering), Sidslag::sista);
+    mallverktyg::beloppOchMoms(plan, *this, {brödtext, brödtextHöger, {258, beloppen, 275, 15}, {.taMedTotalen = true}},
+                               {brödtext, brödtext, {62, beloppen + 2, 173, 105},
+                                {.rubrikOvanförSammanfattning = true, .rubrikMedStoraBokstäver = true}});
 
     plan.artikeltabell(
         {kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,

@@ -10,6 +10,7 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
@@ -144,13 +145,9 @@ void Fakturavy::konfigureraInnehållFörP() {
             AttributedString(datumtext(f.förfallodatum()), förfallodatum), {70, 630, 206, 21});
     }
 
-    plan.placerade("amounts",
-                   beloppfältMedRubrikattribut(brödtext, brödtextHöger, {365, 527, 168, 16}, {365, 527, 168, 16},
-                                               {.radhöjd = 15, .taMedTotalen = true})
-                       .data,
-                   Sidslag::sista);
-    if (auto summering = momssammanfattningMedRubrikAttribut(moms, moms, {64, 529, 220, 78}))
-        plan.placerade("VAT summary", std::move(*summering), Sidslag::sista);
+    mallverktyg::beloppOchMoms(plan, *this,
+                               {brödtext, brödtextHöger, {365, 527, 168, 16}, {.radhöjd = 15, .taMedTotalen = true}},
+                               {moms, moms, {64, 529, 220, 78}});
 
     // The rows start 9 points below the top of the heading area.
     plan.artikeltabell({kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,

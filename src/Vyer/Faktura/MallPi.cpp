@@ -8,6 +8,7 @@
 
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
@@ -71,14 +72,8 @@ void Fakturavy::konfigureraInnehållFörPi() {
     if (!följesedel) plan.text("date", AttributedString(datumtext(f.fakturadatum()), datum), {27, 64, 209, 17});
     mallverktyg::villkorOchAttBetala(plan, *this, {.x = 286, .bredd = 279}, villkorsrad, beloppsrubrik, beloppsvärde);
 
-    plan.placerade("amounts",
-                   beloppfältMedRubrikattribut(data, dataHöger, {430, 566, 133, 15}, {430, 566, 133, 15},
-                                               {.taMedTotalen = true})
-                       .data,
-                   Sidslag::sista);
-    if (auto moms = momssammanfattningMedRubrikAttribut(tabellvärde, tabellvärde, {285, 566, 132, 74},
-                                                        {.rubrikOvanförSammanfattning = true}))
-        plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
+    mallverktyg::beloppOchMoms(plan, *this, {data, dataHöger, {430, 566, 133, 15}, {.taMedTotalen = true}},
+                               {tabellvärde, tabellvärde, {285, 566, 132, 74}, {.rubrikOvanförSammanfattning = true}});
 
     // The amount to pay and the payment line stand on every page, so the
     // rows of earlier pages end above them, as far down as in template Di.
