@@ -13,6 +13,7 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/FakturavyTitel.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
 #include "Vyer/Faktura/Rumsplan.h"
@@ -119,11 +120,8 @@ void Fakturavy::konfigureraInnehållFörFL() {
     if (följesedel) plan.rita(CachatObjekt(Rect{285, 591, 270, 29}, vit));
     mallverktyg::attBetalaPåRaden(plan, *this, versaler(rubrikFörBeloppAttBetala()), beloppsrubrik, beloppHöger,
                                   {304, 599, 239, 18});
-    auto rader = beloppfältMedRubrikattribut(liten, litenHöger, {339, 504, 199, 15}, {339, 504, 199, 15},
-                                             {.taMedTotalen = true});
-    plan.placerade("amounts", std::move(rader.data), Sidslag::sista);
-    if (auto moms = momssammanfattningMedRubrikAttribut(liten, liten, {57, 504, 226, 62}))
-        plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
+    mallverktyg::beloppOchMoms(plan, *this, {liten, litenHöger, {339, 504, 199, 15}, {.taMedTotalen = true}},
+                               {liten, liten, {57, 504, 226, 62}});
 
     plan.artikeltabell({kolumnrubrik, liten, kolumnrubrikHöger, litenHöger,
                         {.rubrikutrymme = {56, 320, 482, 18},

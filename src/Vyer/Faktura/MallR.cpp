@@ -10,6 +10,7 @@
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
 #include "Vyer/Faktura/Rumsplan.h"
@@ -122,11 +123,8 @@ void Fakturavy::konfigureraInnehållFörR() {
 
     mallverktyg::attBetalaPåRaden(plan, *this, versaler(rubrikFörBeloppAttBetala()), beloppsrubrik, belopp_,
                                   {319, 596, 219, 20});
-    auto rader = beloppfältMedRubrikattribut(liten, litenHöger, {319, 508, 219, 15}, {319, 508, 219, 15},
-                                             {.taMedTotalen = true});
-    plan.placerade("amounts", std::move(rader.data), Sidslag::sista);
-    if (auto moms = momssammanfattningMedRubrikAttribut(momsrubrik, liten, {45, 508, 266, 76}))
-        plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
+    mallverktyg::beloppOchMoms(plan, *this, {liten, litenHöger, {319, 508, 219, 15}, {.taMedTotalen = true}},
+                               {momsrubrik, liten, {45, 508, 266, 76}});
 
     plan.artikeltabell({kolumnrubrik, liten, kolumnrubrikHöger, litenHöger,
                         {.rubrikutrymme = {45, 304, 493, 20},
