@@ -211,9 +211,8 @@ double mallverktyg::faktakolumnerUnderAdresser(Fakturavy& vy, rumsplan::Plan& pl
     const double fot = band.nederkant + std::clamp(std::ceil(nederst - band.nederkant), 0.0,
                                                    std::max(0.0, a.gräns - band.nederkant));
     const rumsplan::Rum* föregående = nullptr;
-    for (const rumsplan::Rum& rum : rummen(fot)) {
-        rumsplan::Rum& iPlanen = plan.rum(rum.namn(), rum.yta());
-        for (const rumsplan::Rum::Block& b : rum.blocken()) iPlanen.block(b.namn, b.texter, b.val);
+    for (rumsplan::Rum& rum : rummen(fot)) {
+        rumsplan::Rum& iPlanen = plan.rum(std::move(rum));
         // The captions stand in the first room, where the addresses begin.
         if (!föregående) iPlanen.färdiga(std::move(a.färdiga));
         if (iBandet && föregående) plan.krymperMed(*föregående, iPlanen);

@@ -114,7 +114,8 @@ void Fakturavy::konfigureraInnehållFörP() {
                             double rubrikx, Point pilvid) {
         adresser.push_back({AttributedString(adresstext, adress), adressram});
         AttributedString r(versaler(rubrik), adressrubrik);
-        const double h = mallverktyg::uppmätt(*this, r, {46, 23}).height;
+        rumsplan::Rum prov("caption", {rubrikx, 0, 46, 0});
+        const double h = plan.höjd(prov.block("caption", {r, prov.yta()}));
         rubriker.push_back(CachatObjekt(std::move(r), Rect{rubrikx, pilmitt - h / 2, 46, h}));
         plan.rita(CachatObjekt(std::nullopt,
                                AffineTransform::translation(pilvid.x, pilvid.y).scaled(pilskala, pilskala),

@@ -4,7 +4,6 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Land.h"
 #include "Modell/Skatteavdrag.h"
-#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 #include <cmath>
@@ -89,12 +88,6 @@ CachatObjekt streck(const std::vector<Sträcka>& sträckor, double linjebredd, c
     }
     väg.lineWidth = linjebredd;
     return CachatObjekt(std::nullopt, std::nullopt, cachad::path{std::move(väg), std::nullopt, färg});
-}
-
-Size uppmätt(const Fakturavy& vy, const AttributedString& text, Size gräns) {
-    Size s = vy.mätare.boundingSize(radbrutenDärDenMåste(vy.mätare, text, gräns.width, TextDrawingMode::fromTopLeft),
-                                    gräns);
-    return {std::max(0.0, s.width), std::max(0.0, s.height)};
 }
 
 CachatObjekt panel(const Rect& ram, double hörnradie, const Color& fyllning) {

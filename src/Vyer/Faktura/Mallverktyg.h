@@ -41,10 +41,6 @@ struct Sträcka {
 };
 CachatObjekt streck(const std::vector<Sträcka>& sträckor, double linjebredd, const Color& färg);
 
-// The size of a text laid out within `gräns` (unbounded by default) as
-// it is set there: lines kept to their line that are too wide even at
-// 70 % wrapped (Textpassning.h); never negative.
-Size uppmätt(const Fakturavy& vy, const AttributedString& text, Size gräns = {10000, 10000});
 // A text set in `ram` of a system turned by `vinkel` radians (negative:
 // counter-clockwise on the page) about the page point `vid`, which is the
 // system's origin.

@@ -10,9 +10,19 @@
 
 namespace mallverktyg {
 
-std::vector<rumsplan::Text> tabellerPåFot(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot) {
+namespace {
+
+// How high a table stands at full size `bredd` wide, as the plan sets it.
+double tabellhöjd(const rumsplan::Plan& plan, const AttributedString& tabell, double x, double bredd) {
+    rumsplan::Rum rum("table", {x, 0, bredd, 0});
+    return plan.höjd(rum.block("table", {tabell, rum.yta(), rumsplan::Sättning::tabell}));
+}
+
+}  // namespace
+
+std::vector<rumsplan::Text> tabellerPåFot(const rumsplan::Plan& plan, std::vector<Tabellplats> tabeller, double fot) {
     double höjd = 0;
-    for (const Tabellplats& t : tabeller) höjd = std::max(höjd, uppmätt(vy, t.tabell, {t.bredd, 10000}).height);
+    for (const Tabellplats& t : tabeller) höjd = std::max(höjd, tabellhöjd(plan, t.tabell, t.x, t.bredd));
     std::vector<rumsplan::Text> texter;
     for (Tabellplats& t : tabeller)
         texter.push_back({std::move(t.tabell), {t.x, fot - höjd, t.bredd, höjd}, rumsplan::Sättning::tabell});
@@ -22,10 +32,7 @@ std::vector<rumsplan::Text> tabellerPåFot(const Fakturavy& vy, std::vector<Tabe
 double tabellerFrånEnTopp(rumsplan::Plan& plan, std::vector<Tabellrum> tabeller, double fot, double överkant,
                           const std::function<double(double)>& höjd) {
     double högst = 0;
-    for (const Tabellrum& t : tabeller) {
-        rumsplan::Rum rum("table", {t.x, överkant, t.bredd, 0});
-        högst = std::max(högst, plan.höjd(rum.block("table", {t.tabell, rum.yta(), rumsplan::Sättning::tabell})));
-    }
+    for (const Tabellrum& t : tabeller) högst = std::max(högst, tabellhöjd(plan, t.tabell, t.x, t.bredd));
     const double topp = fot - std::min(std::max(höjd(högst), högst), fot - överkant);
     for (Tabellrum& t : tabeller) {
         const double rumstopp = std::max(topp, t.rumstopp);
@@ -43,9 +50,9 @@ double faktaPåFotIRum(const Fakturavy& vy, rumsplan::Plan& plan, const std::str
     auto rummen = [&](const Datalista& v, const Datalista& h) {
         const std::vector<Tabellplats> tabeller{{tabell(v), val.vänster.x, val.vänster.bredd},
                                                 {tabell(h), val.höger.x, val.höger.bredd}};
-        std::vector<rumsplan::Text> texter = tabellerPåFot(vy, tabeller, val.fot);
-        if (texter[0].ram.y + uppmätt(vy, texter[0].text, {val.vänster.bredd, 10000}).height > vänsterFot)
-            texter = tabellerPåFot(vy, tabeller, vänsterFot);
+        std::vector<rumsplan::Text> texter = tabellerPåFot(plan, tabeller, val.fot);
+        if (texter[0].ram.y + tabellhöjd(plan, texter[0].text, val.vänster.x, val.vänster.bredd) > vänsterFot)
+            texter = tabellerPåFot(plan, tabeller, vänsterFot);
         const double topp = std::max(texter[0].ram.y, val.överkant);
         std::vector<rumsplan::Rum> ut;
         for (size_t i = 0; i < 2; ++i) {
@@ -82,13 +89,13 @@ double faktaPåFotIRum(const Fakturavy& vy, rumsplan::Plan& plan, const std::str
     // their rows still line up.
     const bool förHöga = rum[0].blocken().front().texter.front().ram.y < rum[0].yta().y;
     rumsplan::Rum* föregående = nullptr;
-    for (const rumsplan::Rum& r : rum) {
-        rumsplan::Rum& iPlanen = plan.rum(namn, r.yta());
-        for (const rumsplan::Rum::Block& b : r.blocken()) iPlanen.block(b.namn, b.texter, b.val);
+    const double topp = rum[0].yta().y;
+    for (rumsplan::Rum& r : rum) {
+        rumsplan::Rum& iPlanen = plan.rum(std::move(r));
         if (förHöga && föregående) plan.krymperMed(*föregående, iPlanen);
         föregående = &iPlanen;
     }
-    return rum[0].yta().y;
+    return topp;
 }
 
 void avsändarenPåFoten(const Fakturavy& vy, rumsplan::Plan& plan, const TextAttributes& etikettattribut,
@@ -236,32 +243,34 @@ void avsändartabellerSidaVidSida(const Fakturavy& vy, rumsplan::Plan& plan, con
 void mallverktyg::tabellerIKolumn(rumsplan::Plan& plan, const Rect& rum, std::vector<Kolumntabell> tabeller) {
     rumsplan::Rum alla("tables", rum);
     for (Kolumntabell& t : tabeller) alla.block(t.namn, {t.tabell, t.ram, rumsplan::Sättning::tabell}, t.val);
-    auto iEttRum = [&] {
-        rumsplan::Rum& iPlanen = plan.rum("tables", rum);
-        for (const rumsplan::Rum::Block& b : alla.blocken()) iPlanen.block(b.namn, b.texter, b.val);
-    };
-    if (plan.rymmer(alla, 100)) return iEttRum();
-    // Where they do not all fit at full size, each is set smaller alone in
-    // its part of the column, from the top it has there (the parts meeting
-    // halfway across the gap between them), as long as each part holds
-    // its table at 70 %; else they are set smaller together.
-    const auto platser = plan.blockensPlatser(alla);
-    const auto& blocken = alla.blocken();
-    auto mellan = [&](size_t i) {  // between block i and the next
-        return std::clamp((platser[i].topp + platser[i].höjd + platser[i + 1].topp) / 2, rum.minY(), rum.maxY());
-    };
-    std::vector<rumsplan::Rum> delar;
-    for (size_t i = 0; i < blocken.size(); ++i) {
-        const double topp = i == 0 ? rum.minY() : mellan(i - 1);
-        const double fot = i + 1 == blocken.size() ? rum.maxY() : mellan(i);
-        rumsplan::Text text = blocken[i].texter.front();
-        text.ram = {text.ram.x, std::max(platser[i].topp, topp), text.ram.width, 1};
-        delar.emplace_back(blocken[i].namn, Rect{rum.x, topp, rum.width, std::max(0.0, fot - topp)});
-        delar.back().block(blocken[i].namn, std::move(text));
-        if (!plan.rymmer(delar.back(), minstaProcent)) return iEttRum();
+    auto delar = [&]() -> std::optional<std::vector<rumsplan::Rum>> {
+        if (plan.rymmer(alla, 100)) return std::nullopt;
+        // Where they do not all fit at full size, each is set smaller alone
+        // in its part of the column, from the top it has there (the parts
+        // meeting halfway across the gap between them), as long as each
+        // part holds its table at 70 %; else they are set smaller together.
+        const auto platser = plan.blockensPlatser(alla);
+        const auto& blocken = alla.blocken();
+        auto mellan = [&](size_t i) {  // between block i and the next
+            return std::clamp((platser[i].topp + platser[i].höjd + platser[i + 1].topp) / 2, rum.minY(), rum.maxY());
+        };
+        std::vector<rumsplan::Rum> ut;
+        for (size_t i = 0; i < blocken.size(); ++i) {
+            const double topp = i == 0 ? rum.minY() : mellan(i - 1);
+            const double fot = i + 1 == blocken.size() ? rum.maxY() : mellan(i);
+            rumsplan::Text text = blocken[i].texter.front();
+            text.ram = {text.ram.x, std::max(platser[i].topp, topp), text.ram.width, 1};
+            ut.emplace_back(blocken[i].namn, Rect{rum.x, topp, rum.width, std::max(0.0, fot - topp)});
+            ut.back().block(blocken[i].namn, std::move(text));
+            if (!plan.rymmer(ut.back(), minstaProcent)) return std::nullopt;
+        }
+        return ut;
+    }();
+    if (!delar) {
+        plan.rum(std::move(alla));
+        return;
     }
-    for (const rumsplan::Rum& del : delar)
-        plan.rum(del.namn(), del.yta()).block(del.namn(), del.blocken().front().texter);
+    for (rumsplan::Rum& del : *delar) plan.rum(std::move(del));
 }
 
 void mallverktyg::faktatabellerIKolumn(rumsplan::Plan& plan, Faktatabeller tabeller, const Rect& rum, Kolumnlinjer linjer,

@@ -20,7 +20,7 @@ struct Tabellplats {
     double x = 0;
     double bredd = 0;
 };
-std::vector<rumsplan::Text> tabellerPåFot(const Fakturavy& vy, std::vector<Tabellplats> tabeller, double fot);
+std::vector<rumsplan::Text> tabellerPåFot(const rumsplan::Plan& plan, std::vector<Tabellplats> tabeller, double fot);
 
 // Tables side by side on the foot `fot` from one top, as high above it as
 // `höjd` makes of the tallest's height at its full size (as the plan

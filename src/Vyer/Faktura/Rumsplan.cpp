@@ -394,8 +394,10 @@ Ensam ensamText(const TextMeasurer& mätare, bool strängPåFoten, const Attribu
 
 }  // namespace
 
-Rum& Plan::rum(std::string namn, Rect yta, Sidslag sidor) {
-    rum_.emplace_back(std::move(namn), yta, sidor);
+Rum& Plan::rum(std::string namn, Rect yta, Sidslag sidor) { return rum(Rum(std::move(namn), yta, sidor)); }
+
+Rum& Plan::rum(Rum prövat) {
+    rum_.push_back(std::move(prövat));
     grupp_.push_back(grupp_.size());
     delar_.emplace_back(rum_.size() - 1);
     return rum_.back();

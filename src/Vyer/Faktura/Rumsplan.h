@@ -151,6 +151,9 @@ public:
     // note), or on those before it. Its blocks are set smaller alone
     // unless it shrinks with others (krymperMed).
     Rum& rum(std::string namn, Rect yta, Sidslag sidor = Sidslag::alla);
+    // A room built and tried beforehand (rymmer, höjd), taken in with its
+    // blocks as it is.
+    Rum& rum(Rum prövat);
     // A text alone in a room of its frame, or of `rum` where the frame
     // reaches into its neighbour's (frames of one line that overlap where
     // the text does not); nothing for an empty text. A string on its

@@ -49,7 +49,8 @@ TEST(MallverktygTabeller, TablesOnAFootTakeTheTallestsHeight) {
     prov::Faktura faktura;
     FastMätare mätare;
     Fakturavy vy(faktura, *bok, false, mätare);
-    const auto texter = mallverktyg::tabellerPåFot(vy, {{rader(2), 50, 100}, {rader(10), 200, 80}}, 800);
+    rumsplan::Plan plan(vy);
+    const auto texter = mallverktyg::tabellerPåFot(plan, {{rader(2), 50, 100}, {rader(10), 200, 80}}, 800);
     ASSERT_EQ(texter.size(), 2u);
     EXPECT_EQ(texter[0].ram.origin(), (Point{50, 680}));
     EXPECT_EQ(texter[1].ram.origin(), (Point{200, 680}));
