@@ -14,6 +14,7 @@
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygAttBetala.h"
 #include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
@@ -145,10 +146,8 @@ void Fakturavy::konfigureraInnehållFörCC() {
     // the payment terms and due date stand centred in the badge, each on
     // its line in a room down to the next.
     if (!följesedel) {
-        const Rect ram{221, 568, 317, 15};
-        plan.rum("amount to pay", ram)
-            .block("amount to pay", {{AttributedString(versaler(rubrikFörBeloppAttBetala()), attBetalaRubrik), ram},
-                                     {AttributedString(belopp(f.attBetala()), attBetala), ram}});
+        mallverktyg::attBetalaIRam(plan, *this, versaler(rubrikFörBeloppAttBetala()), attBetalaRubrik, attBetala,
+                                   {221, 568, 317, 15});
         const std::string bricktexter[] = {rubrikFörBetalningsvillkor(), rubrikFörDagar(), rubrikFörFörfallodatum(),
                                            datumtext(f.förfallodatum())};
         constexpr double rader[] = {162, 178, 200, 214, 230};

@@ -11,6 +11,7 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygAttBetala.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
@@ -78,13 +79,10 @@ void Fakturavy::konfigureraInnehållFörDf() {
         plan.rita(kontur({256, 257, 293, 24}, 0.5, blå));
         plan.rita(kontur({256, 226, 293, 24}, 2, blå));
         // Caption at the left of each box, the value at its right.
-        auto ruta = [&](const char* namn, std::string rubrik, std::string värde, double y) {
-            const Rect ram{265, y, 273, 20};
-            plan.rum(namn, ram).block(namn, {{AttributedString(rubrik, stort), ram},
-                                             {AttributedString(värde, stortHöger), ram}});
-        };
-        ruta("due date", rubrikFörFörfallodatum(), datumtext(f.förfallodatum()), 259);
-        ruta("amount to pay", rubrikFörBeloppAttBetala(), belopp(f.attBetala()), 228);
+        mallverktyg::rubrikOchVärdeIRam(plan, "due date", AttributedString(rubrikFörFörfallodatum(), stort),
+                                        AttributedString(datumtext(f.förfallodatum()), stortHöger),
+                                        {265, 259, 273, 20});
+        mallverktyg::attBetalaIRam(plan, *this, rubrikFörBeloppAttBetala(), stort, stortHöger, {265, 228, 273, 20});
     }
 
     // The recipient stands under the number, rising towards the reminder

@@ -13,6 +13,7 @@
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/FakturavyTitel.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygAttBetala.h"
 #include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
@@ -118,8 +119,8 @@ void Fakturavy::konfigureraInnehållFörFL() {
         kolumnen.block("fact", {std::move(text), {37, 67, 125, 0}}, {.avstånd = 4});
 
     if (följesedel) plan.rita(CachatObjekt(Rect{285, 591, 270, 29}, vit));
-    mallverktyg::attBetalaPåRaden(plan, *this, versaler(rubrikFörBeloppAttBetala()), beloppsrubrik, beloppHöger,
-                                  {304, 599, 239, 18});
+    mallverktyg::attBetalaIRam(plan, *this, versaler(rubrikFörBeloppAttBetala()), beloppsrubrik, beloppHöger,
+                               {304, 599, 239, 18});
     mallverktyg::beloppOchMoms(plan, *this, {liten, litenHöger, {339, 504, 199, 15}, {.taMedTotalen = true}},
                                {liten, liten, {57, 504, 226, 62}});
 

@@ -9,7 +9,7 @@
 
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Vyer/Faktura/Mallverktyg.h"
-#include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
+#include "Vyer/Faktura/MallverktygAttBetala.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
@@ -122,8 +122,8 @@ void Fakturavy::konfigureraInnehållFörFr() {
         plan.rita(CachatObjekt(Rect{255, 620, 295, 27}, Color::white()));
     } else {
         plan.text("date", AttributedString(datumtext(f.fakturadatum()), datum), {254, 202, 298, 18});
-        mallverktyg::attBetalaPåRaden(plan, *this, rubrikFörBeloppAttBetala(), kolumnrubrik, attBetala,
-                                      {259, 626, 284, 16}, Sidslag::sista);
+        mallverktyg::attBetalaIRam(plan, *this, rubrikFörBeloppAttBetala(), kolumnrubrik, attBetala,
+                                   {259, 626, 284, 16}, Sidslag::sista);
         plan.text("terms",
                   AttributedString(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar() + "  /  " +
                                        rubrikFörFörfallodatum() + " " + datumtext(f.förfallodatum()),

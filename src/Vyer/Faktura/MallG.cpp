@@ -10,6 +10,7 @@
 #include "Modell/Bokforing.h"
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Vyer/Faktura/MallverktygAdressremsor.h"
+#include "Vyer/Faktura/MallverktygAttBetala.h"
 #include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
@@ -77,15 +78,12 @@ void Fakturavy::konfigureraInnehållFörG() {
                                     .inom = Faktaband{.överkant = 199, .nederkant = 281}},
                                    0);
 
-    // Caption and value share a frame, at its two ends.
-    auto rad = [&](const char* namn, const std::string& rubrik, const std::string& värde, const Rect& ram) {
-        plan.rum(namn, ram).block(namn, {{AttributedString(rubrik, betalningsrubrik), ram},
-                                         {AttributedString(värde, betalningsvärde), ram}});
-    };
-    if (!följesedel) {
-        rad("due date", rubrikFörFörfallodatum(), datumtext(f.förfallodatum()), {56, 646, 217, 17});
-        rad("amount to pay", rubrikFörBeloppAttBetala(), belopp(f.attBetala()), {325, 646, 217, 17});
-    }
+    if (!följesedel)
+        mallverktyg::rubrikOchVärdeIRam(plan, "due date", AttributedString(rubrikFörFörfallodatum(), betalningsrubrik),
+                                        AttributedString(datumtext(f.förfallodatum()), betalningsvärde),
+                                        {56, 646, 217, 17});
+    mallverktyg::attBetalaIRam(plan, *this, rubrikFörBeloppAttBetala(), betalningsrubrik, betalningsvärde,
+                               {325, 646, 217, 17});
 
     mallverktyg::beloppOchMoms(plan, *this, {beloppsrubrik, brödtextHöger, {370, 535, 161, 15}, {.taMedTotalen = true}},
                                {brödtext, brödtext, {65, 535, 198, 92}, {.rubrikMedStoraBokstäver = true}});

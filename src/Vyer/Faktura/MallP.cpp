@@ -10,6 +10,7 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
+#include "Vyer/Faktura/MallverktygAttBetala.h"
 #include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
@@ -135,16 +136,12 @@ void Fakturavy::konfigureraInnehållFörP() {
         {.vid = 589.5, .platser = {25, 204, 396}, .kolumnbredd = 185,
          .inom = Faktaband{.överkant = 173, .nederkant = 278}});
 
-    // Caption and value share a frame, at its two ends.
-    auto rad = [&](const char* namn, AttributedString rubrik, AttributedString värde, const Rect& ram) {
-        plan.rum(namn, ram).block(namn, {{std::move(rubrik), ram}, {std::move(värde), ram}});
-    };
-    if (!följesedel) {
-        rad("amount to pay", AttributedString(rubrikFörBeloppAttBetala(), attBetalaRubrik),
-            AttributedString(belopp(f.attBetala()), attBetala), {327, 630, 206, 21});
-        rad("due date", AttributedString(rubrikFörFörfallodatum(), förfalloRubrik),
-            AttributedString(datumtext(f.förfallodatum()), förfallodatum), {70, 630, 206, 21});
-    }
+    mallverktyg::attBetalaIRam(plan, *this, rubrikFörBeloppAttBetala(), attBetalaRubrik, attBetala,
+                               {327, 630, 206, 21});
+    if (!följesedel)
+        mallverktyg::rubrikOchVärdeIRam(plan, "due date", AttributedString(rubrikFörFörfallodatum(), förfalloRubrik),
+                                        AttributedString(datumtext(f.förfallodatum()), förfallodatum),
+                                        {70, 630, 206, 21});
 
     mallverktyg::beloppOchMoms(plan, *this,
                                {brödtext, brödtextHöger, {365, 527, 168, 16}, {.radhöjd = 15, .taMedTotalen = true}},

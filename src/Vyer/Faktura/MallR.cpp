@@ -10,9 +10,9 @@
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygAttBetala.h"
 #include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
-#include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
@@ -121,8 +121,8 @@ void Fakturavy::konfigureraInnehållFörR() {
             .block(namn, {AttributedString(*iPlatserna[k].rubrik, sista ? platsrubrik8 : platsrubrik), rubrikram});
     }
 
-    mallverktyg::attBetalaPåRaden(plan, *this, versaler(rubrikFörBeloppAttBetala()), beloppsrubrik, belopp_,
-                                  {319, 596, 219, 20});
+    mallverktyg::attBetalaIRam(plan, *this, versaler(rubrikFörBeloppAttBetala()), beloppsrubrik, belopp_,
+                               {319, 596, 219, 20});
     mallverktyg::beloppOchMoms(plan, *this, {liten, litenHöger, {319, 508, 219, 15}, {.taMedTotalen = true}},
                                {momsrubrik, liten, {45, 508, 266, 76}});
 

@@ -12,8 +12,8 @@
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygAttBetala.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
-#include "Vyer/Faktura/MallverktygRubrikOchVarde.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
@@ -105,8 +105,7 @@ void Fakturavy::konfigureraInnehållFörSk() {
             .block(fotrum[i], {tabellMedData(fot[i], fotetikett, fotvärde).tabell, fotramar[i],
                                rumsplan::Sättning::tabell});
 
-    mallverktyg::attBetalaPåRaden(plan, *this, rubrikFörBeloppAttBetala(), attBetalaRubrik, attBetala,
-                                  {83, 587, 229, 15});
+    mallverktyg::attBetalaIRam(plan, *this, rubrikFörBeloppAttBetala(), attBetalaRubrik, attBetala, {83, 587, 229, 15});
     if (!följesedel) {
         const std::string förfallodatum = versaler(rubrikFörFörfallodatum()) + " " + datumtext(f.förfallodatum());
         plan.text("due date", AttributedString(förfallodatum, värde), {83, 573, 229, 15},

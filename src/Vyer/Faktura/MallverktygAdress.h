@@ -22,15 +22,11 @@ std::string adressIEttStycke(std::string_view adress);
 // room hold its blocks at all, all of them where nothing is enough.
 template <class Fyll>
 rumsplan::Rum& rumMedAdresser(rumsplan::Plan& plan, std::string namn, const Rect& yta, int antal, const Fyll& fyll) {
-    int ihop = 0;
-    for (; ihop < antal; ++ihop) {
+    for (int ihop = 0;; ++ihop) {
         rumsplan::Rum prov(namn, yta);
         fyll(prov, ihop);
-        if (rymsAlls(plan, prov)) break;
+        if (ihop == antal || rymsAlls(plan, prov)) return plan.rum(std::move(prov));
     }
-    rumsplan::Rum& rum = plan.rum(std::move(namn), yta);
-    fyll(rum, ihop);
-    return rum;
 }
 
 // An address under its caption: the caption in a frame `rubrikhöjd` high

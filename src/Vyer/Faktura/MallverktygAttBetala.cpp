@@ -4,11 +4,17 @@
 
 namespace mallverktyg {
 
+void rubrikOchVärdeIRam(rumsplan::Plan& plan, std::string namn, AttributedString rubrik, AttributedString värde,
+                        const Rect& ram, Sidslag sidor) {
+    std::string block = namn;
+    plan.rum(std::move(namn), ram, sidor).block(std::move(block), {{std::move(rubrik), ram}, {std::move(värde), ram}});
+}
+
 void attBetalaIRam(rumsplan::Plan& plan, const Fakturavy& vy, std::string rubrik, const TextAttributes& rubrikattribut,
                    const TextAttributes& beloppsattribut, const Rect& ram, Sidslag sidor) {
-    plan.rum("amount to pay", ram, sidor)
-        .block("amount to pay", {{AttributedString(std::move(rubrik), rubrikattribut), ram},
-                                 {AttributedString(vy.belopp(vy.f.attBetala()), beloppsattribut), ram}});
+    if (vy.följesedel) return;
+    rubrikOchVärdeIRam(plan, "amount to pay", AttributedString(std::move(rubrik), rubrikattribut),
+                       AttributedString(vy.belopp(vy.f.attBetala()), beloppsattribut), ram, sidor);
 }
 
 }  // namespace mallverktyg

@@ -45,14 +45,4 @@ void villkorOchAttBetala(rumsplan::Plan& plan, const Fakturavy& vy, Spalt spalt,
               {spalt.x, 679, spalt.bredd, 21}, {.rum = Rect{spalt.x, 679, spalt.bredd, 19}});
 }
 
-void attBetalaPåRaden(rumsplan::Plan& plan, const Fakturavy& vy, std::string rubrik,
-                      const TextAttributes& rubrikattribut, const TextAttributes& beloppsattribut, const Rect& ram,
-                      Sidslag sidor) {
-    if (vy.följesedel) return;
-    plan.rum("amount to pay", ram, sidor)
-        .block("amount to pay",
-               {{AttributedString(std::move(rubrik), rubrikattribut), ram},
-                {AttributedString(vy.belopp(vy.f.attBetala()), beloppsattribut), ram}});
-}
-
 }  // namespace mallverktyg

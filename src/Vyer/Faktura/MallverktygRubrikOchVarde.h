@@ -41,11 +41,4 @@ std::string villkorOchFörfallodatum(const Fakturavy& vy);
 void villkorOchAttBetala(rumsplan::Plan& plan, const Fakturavy& vy, Spalt spalt, const TextAttributes& villkorsattribut,
                          const TextAttributes& beloppsrubrikattribut, const TextAttributes& beloppsattribut);
 
-// The amount to pay on one line of `ram`: `rubrik` at its left and the
-// amount at its right (in right-aligned attributes), one block of a room
-// of the frame on the pages `sidor`. Nothing on a delivery note.
-void attBetalaPåRaden(rumsplan::Plan& plan, const Fakturavy& vy, std::string rubrik,
-                      const TextAttributes& rubrikattribut, const TextAttributes& beloppsattribut, const Rect& ram,
-                      Sidslag sidor = Sidslag::alla);
-
 }  // namespace mallverktyg
