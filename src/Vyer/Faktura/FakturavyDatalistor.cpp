@@ -170,6 +170,14 @@ void mallverktyg::faktakolumnerIRum(Fakturavy& vy, const rumsplan::Plan& plan,
     }
 }
 
+void mallverktyg::faktakolumnerIBandet(Fakturavy& vy, rumsplan::Plan& plan, const TextAttributes& rubrikattribut,
+                                       const TextAttributes& värdeattribut, const Trekolumnsval& val) {
+    const Faktaband band = val.inom.value_or(Faktaband{});
+    const double vänster = val.platser.front(), höger = val.platser.back() + val.kolumnbredd;
+    auto& rum = plan.rum("facts", {vänster, band.överkant, höger - vänster, band.nederkant - band.överkant});
+    faktakolumnerIRum(vy, plan, {&rum}, rubrikattribut, värdeattribut, val, 0);
+}
+
 double mallverktyg::faktakolumnerUnderAdresser(Fakturavy& vy, rumsplan::Plan& plan, AdresserÖverFakta a,
                                                const TextAttributes& rubrikattribut,
                                                const TextAttributes& värdeattribut, const Trekolumnsval& val) {

@@ -13,6 +13,7 @@
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
 #include "Vyer/Faktura/FakturavyTitel.h"
+#include "Vyer/Faktura/MallverktygAttBetala.h"
 #include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygFaktaband.h"
@@ -124,9 +125,8 @@ void Fakturavy::konfigureraInnehållFörCTMedFärg(const Color& accent) {
         const Size s = mätare.boundingSize(villkor, {1000, 1000});
         plan.text("payment terms", std::move(villkor), {296 - s.width, 799 - s.height, s.width + 1, s.height + 1});
         plan.rita({Rect{287 - s.width, 799 - s.height, 2, s.height + 3}, accent});
-        plan.rum("amount to pay", {341, 747, 205, 18})
-            .block("amount to pay", {{AttributedString(rubrikFörBeloppAttBetala(), beloppsrubrik), {341, 747, 205, 18}},
-                                     {AttributedString(belopp(f.attBetala()), beloppsvärde), {341, 747, 205, 18}}});
+        mallverktyg::attBetalaIRam(plan, *this, rubrikFörBeloppAttBetala(), beloppsrubrik, beloppsvärde,
+                                   {341, 747, 205, 18});
     }
 
     // The rows' room (from 12 below the data area's top) ends where the

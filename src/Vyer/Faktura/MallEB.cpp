@@ -11,6 +11,8 @@
 #include "Modell/Bokforing.h"
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Vyer/Faktura/MallverktygAdressremsor.h"
+#include "Vyer/Faktura/MallverktygAttBetala.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
@@ -60,13 +62,11 @@ void läggUt(Fakturavy& vy, const Bandstil& s) {
 
     // The fact columns are centred on y 241.5, in white on the dark band
     // within its edges.
-    auto& fakta = plan.rum("facts", {40, 195.5, 404 + 180 - 40, 279 - 195.5});
-    mallverktyg::faktakolumnerIRum(vy, plan, {&fakta}, s.faktarubrik, s.faktavärde,
-                                   {.vid = 570.5,
-                                    .platser = {40, 222, 404},
-                                    .kolumnbredd = 180,
-                                    .inom = Faktaband{.överkant = 195.5, .nederkant = 279}},
-                                   0);
+    mallverktyg::faktakolumnerIBandet(vy, plan, s.faktarubrik, s.faktavärde,
+                                      {.vid = 570.5,
+                                       .platser = {40, 222, 404},
+                                       .kolumnbredd = 180,
+                                       .inom = Faktaband{.överkant = 195.5, .nederkant = 279}});
 
     if (vy.följesedel) {
         // A delivery note's rows run down over the due date's pennant and
@@ -75,24 +75,16 @@ void läggUt(Fakturavy& vy, const Bandstil& s) {
     } else {
         const bool stor = s.förfallodatum.font && s.förfallodatum.font->pointSize == 12;
         const Rect förfallorad = stor ? Rect{64, 643, 202, 21} : Rect{64, 646, 202, 17};
-        const Rect beloppsrad{333, förfallorad.y, 199, förfallorad.height};
         plan.text("due date",
                   AttributedString(vy.rubrikFörFörfallodatum() + "  " + Fakturavy::datumtext(f.förfallodatum()),
                                    s.förfallodatum),
                   förfallorad);
-        plan.rum("amount to pay", beloppsrad)
-            .block("amount to pay", {{AttributedString(vy.rubrikFörBeloppAttBetala(), s.beloppsrubrik), beloppsrad},
-                                     {AttributedString(vy.belopp(f.attBetala()), s.belopp), beloppsrad}});
+        mallverktyg::attBetalaIRam(plan, vy, vy.rubrikFörBeloppAttBetala(), s.beloppsrubrik, s.belopp,
+                                   {333, förfallorad.y, 199, förfallorad.height});
     }
 
-    plan.placerade("amounts",
-                   vy.beloppfältMedRubrikattribut(s.brödtext, brödtextHöger, {366, 543, 167, 15}, {366, 543, 167, 15},
-                                                  {.taMedTotalen = true})
-                       .data,
-                   Sidslag::sista);
-    if (auto summering = vy.momssammanfattningMedRubrikAttribut(s.brödtext, s.brödtext, {64, 535, 198, 92},
-                                                                {.rubrikOvanförSammanfattning = true}))
-        plan.placerade("VAT summary", std::move(*summering), Sidslag::sista);
+    mallverktyg::beloppOchMoms(plan, vy, {s.brödtext, brödtextHöger, {366, 543, 167, 15}, {.taMedTotalen = true}},
+                               {s.brödtext, s.brödtext, {64, 535, 198, 92}, {.rubrikOvanförSammanfattning = true}});
 
     plan.artikeltabell({s.kolumnrubrik, s.brödtext, kolumnrubrikHöger, brödtextHöger,
                         {.rubrikutrymme = {66, 324, 464, 18},

@@ -10,6 +10,7 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygAttBetala.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
@@ -139,12 +140,8 @@ void Fakturavy::konfigureraInnehållFörFr() {
     const double t = 275 + beloppsradhöjd * (antalBeloppsrader(true) - 4);
     const double linje = 842 - (23 + t);
     plan.rita(mallverktyg::streck({{{256, linje}, {546, linje}}}, 0.5, röd), Sidslag::sista);
-    auto rader = beloppfältMedRubrikattribut(liten, litenHöger, {404, 827 - t, 137, 15}, {404, 827 - t, 137, 15},
-                                             {.taMedTotalen = true});
-    plan.placerade("amounts", std::move(rader.data), Sidslag::sista);
-    if (auto moms = momssammanfattningMedRubrikAttribut(liten, liten, {258, 842 - (t + 14), 141, 70},
-                                                        {.rubrikOvanförSammanfattning = true}))
-        plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
+    mallverktyg::beloppOchMoms(plan, *this, {liten, litenHöger, {404, 827 - t, 137, 15}, {.taMedTotalen = true}},
+                               {liten, liten, {258, 842 - (t + 14), 141, 70}, {.rubrikOvanförSammanfattning = true}});
 
     plan.artikeltabell({kolumnrubrik, liten, kolumnrubrikHöger, litenHöger,
                         {.rubrikutrymme = {259, 271, 285, 18},

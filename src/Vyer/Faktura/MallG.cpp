@@ -70,13 +70,11 @@ void Fakturavy::konfigureraInnehållFörG() {
                                            .fot = 155});
 
     // The facts keep between the title and the credit terms.
-    auto& fakta = plan.rum("facts", {42, 199, 400 + 176 - 42, 281 - 199});
-    mallverktyg::faktakolumnerIRum(*this, plan, {&fakta}, faktarubrik, brödtext,
-                                   {.vid = 572,
-                                    .platser = {42, 221, 400},
-                                    .kolumnbredd = 176,
-                                    .inom = Faktaband{.överkant = 199, .nederkant = 281}},
-                                   0);
+    mallverktyg::faktakolumnerIBandet(*this, plan, faktarubrik, brödtext,
+                                      {.vid = 572,
+                                       .platser = {42, 221, 400},
+                                       .kolumnbredd = 176,
+                                       .inom = Faktaband{.överkant = 199, .nederkant = 281}});
 
     if (!följesedel)
         mallverktyg::rubrikOchVärdeIRam(plan, "due date", AttributedString(rubrikFörFörfallodatum(), betalningsrubrik),

@@ -12,6 +12,7 @@
 #include "Vyer/Faktura/Mallverktyg.h"
 #include "Vyer/Faktura/MallverktygAdress.h"
 #include "Vyer/Faktura/MallverktygAttBetala.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygFakta.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
@@ -98,13 +99,8 @@ void Fakturavy::konfigureraInnehållFörNoGiroAvTyp(NoGirotyp typ) {
     // a row higher for each, with the rule and the VAT summary above them,
     // and the item table's room on the last page is shorter by as much.
     const double upp = std::max(0, antalBeloppsrader(false) - 3) * beloppsradhöjd;
-    plan.placerade(
-        "amounts",
-        beloppfältMedRubrikattribut(brödtext, brödtextHöger, {329, 325 - upp, 224, 15}, {329, 325 - upp, 224, 15}).data,
-        Sidslag::sista);
-    if (auto moms = momssammanfattningMedRubrikAttribut(brödtext, brödtext, {43, 325 - upp, 235, 73},
-                                                        {.rubrikOvanförSammanfattning = true}))
-        plan.placerade("VAT summary", std::move(*moms), Sidslag::sista);
+    mallverktyg::beloppOchMoms(plan, *this, {brödtext, brödtextHöger, {329, 325 - upp, 224, 15}},
+                               {brödtext, brödtext, {43, 325 - upp, 235, 73}, {.rubrikOvanförSammanfattning = true}});
     if (!följesedel) {
         // Caption and amount share the boxed frame, at its two ends.
         plan.rita(streck({{{36, 322 - upp}, {559, 322 - upp}}}, 0.25, svart), Sidslag::sista);

@@ -11,6 +11,7 @@
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Modell/Land.h"
 #include "Plattform/Strangar.h"
+#include "Vyer/Faktura/MallverktygBelopp.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
@@ -106,13 +107,8 @@ void läggUt(Fakturavy& vy, const Utseende& u) {
              .inom = Faktaband{.överkant = 176, .nederkant = u.faktaNederkant}}) -
         u.faktaNederkant;
 
-    plan.placerade("amounts",
-                   vy.beloppfältMedRubrikattribut(brödtext, brödtextHöger, {366, 543, 167, 15}, {366, 543, 167, 15},
-                                                  {.taMedTotalen = true})
-                       .data,
-                   Sidslag::sista);
-    if (auto summering = vy.momssammanfattningMedRubrikAttribut(moms, moms, {63, 543, 180, 78}))
-        plan.placerade("VAT summary", std::move(*summering), Sidslag::sista);
+    mallverktyg::beloppOchMoms(plan, vy, {brödtext, brödtextHöger, {366, 543, 167, 15}, {.taMedTotalen = true}},
+                               {moms, moms, {63, 543, 180, 78}});
 
     const double högre = u.tabellenHögre - nedåt;
     plan.artikeltabell({kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,

@@ -139,6 +139,10 @@ void faktatabellerIKolumn(rumsplan::Plan& plan, Faktatabeller tabeller, const Re
 void faktakolumnerIRum(Fakturavy& vy, const rumsplan::Plan& plan, const std::vector<rumsplan::Rum*>& rummen,
                        const TextAttributes& rubrikattribut, const TextAttributes& värdeattribut,
                        const Trekolumnsval& val, double avstånd);
+// The columns alone in a room of their band (`val.inom`), from the first
+// column's left edge to the last one's right.
+void faktakolumnerIBandet(Fakturavy& vy, rumsplan::Plan& plan, const TextAttributes& rubrikattribut,
+                          const TextAttributes& värdeattribut, const Trekolumnsval& val);
 
 // Addresses over the three fact columns (templates O and P), in rooms
 // from x `vänster` to `höger` and from y `överkant` down to the band's
