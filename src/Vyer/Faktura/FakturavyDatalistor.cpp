@@ -108,9 +108,6 @@ std::vector<AttributedString> faktatabeller(const Fakturavy& vy, const TextAttri
     return tabeller;
 }
 
-// The templates that use the three columns all stand on A4 backgrounds.
-constexpr double sidhöjd = 842;
-
 }  // namespace
 
 void mallverktyg::faktakolumnerIRum(Fakturavy& vy, const rumsplan::Plan& plan,
@@ -149,7 +146,7 @@ void mallverktyg::faktakolumnerIRum(Fakturavy& vy, const rumsplan::Plan& plan,
     // in rooms of their own, where they stand at full size.
     constexpr double oändlig = std::numeric_limits<double>::infinity();
     const Faktaband band = val.inom.value_or(Faktaband{.överkant = -oändlig, .nederkant = oändlig});
-    const double linje = sidhöjd - val.vid - 30;
+    const double linje = vy.ramFörEnSida().maxY() - val.vid - 30;
     double y = linje;
     if (rummen.size() > 1) {
         rumsplan::Rum alla("facts", {0, 0, 0, 0});
