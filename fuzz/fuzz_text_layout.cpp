@@ -33,7 +33,7 @@ struct Input {
     }
 };
 
-const char* const names[] = {"HelveticaNeue", "Baskerville-Italic", "Didot", "GFSDidot-Regular", "",
+const char* const names[] = {"HelveticaNeue", "Baskerville-Italic", "Didot", "KontobokDidone-Regular", "",
                              "TrebuchetMS-Bold", "Courier-BoldOblique", "Geneva"};
 
 ParagraphStyle styleFrom(Input& in) {

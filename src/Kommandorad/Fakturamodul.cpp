@@ -23,12 +23,9 @@ Fakturautskriftsfunktion inlänkad = nullptr;
 
 // The module beside the program file, wherever it was started from.
 std::string modulensSökväg() {
-    char program[PATH_MAX];
-    const ssize_t n = ::readlink("/proc/self/exe", program, sizeof program - 1);
-    if (n <= 0) throw Modulfel("The invoice module cannot be found: the program's own path is unknown.");
-    std::string sökväg(program, size_t(n));
-    sökväg.erase(sökväg.rfind('/') + 1);
-    return sökväg + KONTOBOK_MODULE_FILE;
+    const std::optional<std::string> katalog = programDirectory();
+    if (!katalog) throw Modulfel("The invoice module cannot be found: the program's own path is unknown.");
+    return *katalog + KONTOBOK_MODULE_FILE;
 }
 
 // Opens the module and checks it from that open file, so that none of its

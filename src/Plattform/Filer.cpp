@@ -306,6 +306,14 @@ const char* temporaryDirectoryFromEnvironment() {
 
 }  // namespace
 
+std::optional<std::string> programDirectory() {
+    char program[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", program, sizeof program - 1);
+    if (n <= 0) return std::nullopt;
+    std::string path(program, size_t(n));
+    return path.erase(path.rfind('/') + 1);
+}
+
 std::string temporaryDirectory() {
     const char* tmpdir = temporaryDirectoryFromEnvironment();
     return tmpdir ? tmpdir : P_tmpdir;

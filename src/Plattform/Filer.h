@@ -146,6 +146,11 @@ void writeFileSafely(const std::string& path, std::span<const uint8_t> contents,
 void writeNewFileSafely(const std::string& path, std::span<const uint8_t> contents,
                         const BeforeReplaceHook& beforeReplace = {}, const OnceReplaced& onceReplaced = {});
 
+// The directory of the running program's file, with its closing '/', where
+// what the program is built with stands beside it (its invoice module, its
+// judge, its faces); none when the system does not tell it.
+std::optional<std::string> programDirectory();
+
 // The directory for temporary files: TMPDIR when it is set and not empty,
 // else the system's default.
 std::string temporaryDirectory();

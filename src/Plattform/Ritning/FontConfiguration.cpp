@@ -3,6 +3,7 @@
 #include "Plattform/Ritning/FaceWithoutPrivateUse.h"
 #include "Plattform/Ritning/FontFiles.h"
 #include "Plattform/Ritning/FontsConfText.h"
+#include "Plattform/Filer.h"
 #include "Plattform/LeakChecker.h"
 #include "Plattform/UnicodeText.h"
 
@@ -69,6 +70,9 @@ FcCharSet* charsetOfFirst(FcConfig* config, FcPattern* pattern) {
 class LoadedFonts {
 public:
     LoadedFonts() : config_(create()) {
+        // The faces completed at build time stand beside the program and
+        // are looked for first: a file there hides the original of its name.
+        if (auto program = programDirectory()) directories_.push_back(*program + KONTOBOK_FACES_DIR);
         FcStrList* dirs = FcConfigGetFontDirs(config_);
         while (FcChar8* dir = FcStrListNext(dirs)) directories_.emplace_back(reinterpret_cast<char*>(dir));
         FcStrListDone(dirs);
@@ -76,6 +80,7 @@ public:
 
     FcConfig* config() const { return config_; }
     unsigned version() const { return version_; }
+    const std::vector<std::string>& directories() const { return directories_; }
 
     // The face's characters; null when it is not installed. The first face
     // brings DejaVu Sans along: pango puts it in every list of fonts it
@@ -98,18 +103,26 @@ public:
         return fallback_;
     }
 
-    // Every font of fonts.conf's directories, in the order of their paths,
-    // the files loaded before among them.
+    // Every font of the directories, in the order of their paths, the files
+    // loaded before among them; a file hidden by one of its name in an
+    // earlier directory is left out.
     void loadEverything() {
         if (everything_) return;
         everything_ = true;
         FcConfigAppFontClear(config_);
         added_.clear();
         std::vector<std::string> files;
+        std::set<std::string> names;
         for (const std::string& dir : directories_) {
             std::error_code error;
+            std::vector<std::filesystem::path> here;
             for (const auto& entry : std::filesystem::directory_iterator(dir, error))
-                if (entry.is_regular_file(error)) files.push_back(entry.path().string());
+                if (entry.is_regular_file(error) && !names.count(entry.path().filename().string()))
+                    here.push_back(entry.path());
+            for (const auto& file : here) {
+                names.insert(file.filename().string());
+                files.push_back(file.string());
+            }
         }
         std::sort(files.begin(), files.end());
         for (const std::string& file : files) add(file);
@@ -262,6 +275,11 @@ void loadFacesFor(const Face& face, std::string_view text, bool hyphenated) {
         std::optional<UChar32> d = drawn(c);
         if (d && !covered(*d)) return fonts.loadEverything();
     }
+}
+
+const std::vector<std::string>& fontDirectories() {
+    std::lock_guard lock(fontLock());
+    return loaded().directories();
 }
 
 unsigned fontSetVersion() {

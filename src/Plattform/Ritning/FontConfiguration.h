@@ -3,6 +3,11 @@
 // the scan rules made from the font table. Nothing of the environment or
 // the system's configuration takes part.
 //
+// Fonts are looked for first among the faces the build completed with the
+// letters they lacked, beside the program (faces/complete_faces.py), then
+// in fonts.conf's directories; a file of one name is read from the first
+// directory that holds it.
+//
 // Its fonts are loaded as text needs them, file by file: a face when it is
 // first asked for, DejaVu Sans with the first (fonts.conf puts it in every
 // list of fonts pango makes), and every font of fonts.conf's directories
@@ -18,6 +23,7 @@
 #include <mutex>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace fonts {
 
@@ -42,6 +48,9 @@ void loadFacesFor(const Face& face, std::string_view text, bool hyphenated = fal
 // was made from its fonts before (pango's font lists, laid-out text) can
 // be made anew.
 unsigned fontSetVersion();
+
+// The directories fonts are looked for in, in that order.
+const std::vector<std::string>& fontDirectories();
 
 // The fontconfig text: fonts.conf with the scan rules inserted.
 std::string configurationText();

@@ -5,8 +5,10 @@
 namespace fonts {
 namespace {
 
-// The file names of the Debian packages scripts/install-deps installs.
-// Most are named after the face; Didot and ParaType's are not.
+// The file names of the faces: those the build completes (faces/table.py)
+// beside the program, the others as the Debian packages scripts/install-deps
+// installs name them, after the face. The completed ParaType and Didot
+// faces are renamed, as their licences ask of changed faces.
 constexpr std::pair<std::string_view, std::string_view> files[] = {
     {"SwitzeraADF-Regular", "SwitzeraADF-Regular.otf"},
     {"SwitzeraADF-Italic", "SwitzeraADF-Italic.otf"},
@@ -24,17 +26,17 @@ constexpr std::pair<std::string_view, std::string_view> files[] = {
     {"RobotoSlab-Bold", "RobotoSlab-Bold.otf"},
     {"DejaVuSans", "DejaVuSans.ttf"},
     {"DejaVuSans-Bold", "DejaVuSans-Bold.ttf"},
-    {"GFSDidot-Regular", "GFSDidot.otf"},
-    {"GFSDidot-Italic", "GFSDidotItalic.otf"},
-    {"GFSDidot-Bold", "GFSDidotBold.otf"},
+    {"KontobokDidone-Regular", "KontobokDidone-Regular.otf"},
+    {"KontobokDidone-Italic", "KontobokDidone-Italic.otf"},
+    {"KontobokDidone-Bold", "KontobokDidone-Bold.otf"},
     {"GilliusADF-Regular", "GilliusADF-Regular.otf"},
     {"GilliusADF-Italic", "GilliusADF-Italic.otf"},
     {"GilliusADF-Bold", "GilliusADF-Bold.otf"},
     {"GilliusADF-BoldItalic", "GilliusADF-BoldItalic.otf"},
-    {"PTSans-Regular", "PTS55F.ttf"},
-    {"PTSans-Italic", "PTS56F.ttf"},
-    {"PTSans-Bold", "PTS75F.ttf"},
-    {"PTSans-BoldItalic", "PTS76F.ttf"},
+    {"KontobokSans-Regular", "KontobokSans-Regular.ttf"},
+    {"KontobokSans-Italic", "KontobokSans-Italic.ttf"},
+    {"KontobokSans-Bold", "KontobokSans-Bold.ttf"},
+    {"KontobokSans-BoldItalic", "KontobokSans-BoldItalic.ttf"},
     {"AccanthisADFStd-Regular", "AccanthisADFStd-Regular.otf"},
     {"AccanthisADFStd-Italic", "AccanthisADFStd-Italic.otf"},
     {"AccanthisADFStd-Bold", "AccanthisADFStd-Bold.otf"},

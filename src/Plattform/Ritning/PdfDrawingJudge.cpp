@@ -35,14 +35,12 @@ struct Judge {
 
 Judge checkedJudge() {
     Judge judge;
-    char program[PATH_MAX];
-    const ssize_t n = readlink("/proc/self/exe", program, sizeof program - 1);
-    if (n <= 0) {
+    const std::optional<std::string> directory = programDirectory();
+    if (!directory) {
         judge.unusable = "it cannot be judged: the program's own path, beside which its judge stands, is unknown";
         return judge;
     }
-    judge.path = std::string(program, size_t(n));
-    judge.path = judge.path.substr(0, judge.path.rfind('/') + 1) + KONTOBOK_JUDGE_FILE;
+    judge.path = *directory + KONTOBOK_JUDGE_FILE;
     const std::string cannot = "it cannot be judged: " + judge.path;
     try {
         judge.file = std::make_unique<elf::SharedObjectFile>(judge.path);

@@ -39,17 +39,17 @@ const std::vector<std::pair<std::string, std::string>> table = {
     {"Geneva", "DejaVuSans"},
     {"LucidaGrande", "DejaVuSans"},
     {"LucidaGrande-Bold", "DejaVuSans-Bold"},
-    {"Didot", "GFSDidot-Regular"},
-    {"Didot-Italic", "GFSDidot-Italic"},
-    {"Didot-Bold", "GFSDidot-Bold"},
+    {"Didot", "KontobokDidone-Regular"},
+    {"Didot-Italic", "KontobokDidone-Italic"},
+    {"Didot-Bold", "KontobokDidone-Bold"},
     {"GillSans", "GilliusADF-Regular"},
     {"GillSans-Light", "GilliusADF-Regular"},
     {"GillSans-Italic", "GilliusADF-Italic"},
     {"GillSans-LightItalic", "GilliusADF-Italic"},
     {"GillSans-Bold", "GilliusADF-Bold"},
-    {"TrebuchetMS", "PTSans-Regular"},
-    {"TrebuchetMS-Bold", "PTSans-Bold"},
-    {"TrebuchetMS-Italic", "PTSans-Italic"},
+    {"TrebuchetMS", "KontobokSans-Regular"},
+    {"TrebuchetMS-Bold", "KontobokSans-Bold"},
+    {"TrebuchetMS-Italic", "KontobokSans-Italic"},
     {"Cochin", "AccanthisADFStd-Regular"},
     {"Cochin-Italic", "AccanthisADFStd-Italic"},
     {"Cochin-Bold", "AccanthisADFStd-Bold"},
@@ -125,7 +125,7 @@ TEST(FontRegistry, BoldMembers) {
         EXPECT_TRUE(fonts::substituteFaceName(b.name)) << bold;
     }
     EXPECT_EQ(pangoFace("HelveticaNeue-BoldItalic"), "SwitzeraADF-BoldItalic");
-    EXPECT_EQ(pangoFace("Trebuchet-BoldItalic"), "PTSans-BoldItalic");
+    EXPECT_EQ(pangoFace("Trebuchet-BoldItalic"), "KontobokSans-BoldItalic");
 }
 
 TEST(FontRegistry, ArbitraryNamesMapByFamilyAndStyleWords) {

@@ -1,0 +1,271 @@
+"""Each letter a face lacks, made from its own letters and accents and
+placed by its own measures."""
+
+from letters import BELOW, Accented, Made
+from outlines import rectangle
+
+# The comma below and the turned comma above are the face's comma, this much
+# smaller; the apostrophe beside a letter's stem, its right quote so much.
+COMMA_SCALE = 0.8
+APOSTROPHE_SCALE = 0.85
+
+
+class Builder:
+    def __init__(self, face):
+        self.face = face
+        self.em = face.upm
+
+    def make(self, char, how):
+        """The letter's outline and advance, or None where its parts are missing."""
+        if isinstance(how, Accented):
+            if not self.face.has(how.base):
+                return None
+            if how.accent == "apostrophe":
+                return self._beside_stem(how.base)
+            if how.accent in BELOW:
+                return self._below(how.base, how.accent)
+            return self._above(how.base, how.accent)
+        return getattr(self, "_" + how.rule)(*how.chars)
+
+    # --- accents
+
+    def _above(self, base, accent):
+        face = self.face
+        base = face.dotless(base)
+        letter = face.outline(base)
+        top = letter.bounds()[3]
+        capital = chr(base).isupper()
+        tall = not capital and top > face.x_height + 0.5 * (face.cap_height - face.x_height)
+        if accent == "turnedcomma":
+            mark = self._comma(0x2018)
+            bottom = face.accent_bottom("acute", False)
+        elif capital or tall:
+            mark = face.capital_accent(accent)
+            bottom = face.accent_bottom(accent, True)
+            if tall:  # over an ascender, as high above it as over a capital
+                bottom += top - face.cap_height
+        else:
+            mark = face.spacing(accent)
+            bottom = face.accent_bottom(accent, False)
+        if mark is None:
+            return None
+        x0, y0, x1, y1 = mark.bounds()
+        middle = bottom + (y1 - y0) / 2
+        centre = (x0 + x1) / 2
+        if accent == "turnedcomma":  # its head, at the bottom, stands over the letter
+            spans = mark.spans_at(y0 + 0.25 * (y1 - y0))
+            centre = (spans[0][0] + spans[-1][1]) / 2 + face.slant * ((y1 - y0) / 2 - 0.25 * (y1 - y0))
+        mark = mark.moved(face.axis(base, middle) - centre, bottom - y0)
+        return letter + mark, face.advance(base)
+
+    def _below(self, base, accent):
+        face = self.face
+        letter = face.outline(base)
+        if accent == "ogonek":
+            return self._ogonek(base)
+        if accent == "comma" and face.comma_below:
+            mark = face.comma_below
+        elif accent == "comma":
+            mark = self._comma(0x2C)
+            x0, y0, x1, y1 = mark.bounds()
+            top = -(face.overshoot + 0.04 * self.em)
+            mark = mark.moved(0, top - y1)
+        else:
+            mark = face.spacing(accent)
+            if mark is None:
+                return None
+        x0, y0, x1, y1 = mark.bounds()
+        # The mark's head: its part nearest the letter.
+        neck = y1 - 0.05 * self.em
+        spans = mark.spans_at(neck)
+        head = (spans[0][0] + spans[-1][1]) / 2
+        # Under t the mark hangs from the stem, not from the hook beside it.
+        x, at = face.foot(base, face.x_height * 0.3 if chr(base) == "t" else None)
+        x += face.slant * (neck - at)
+        return letter + mark.moved(x - head, 0), face.advance(base)
+
+    def _ogonek(self, base):
+        """The ogonek hangs from the right of what the letter stands on."""
+        face = self.face
+        letter = face.outline(base)
+        mark = face.spacing("ogonek")
+        if mark is None:
+            return None
+        x0, y0, x1, y1 = mark.bounds()
+        at = 0.03 * self.em
+        right = letter.spans_at(at)[-1][1]
+        join = y1 - 0.03 * self.em
+        hook = mark.spans_at(join)[-1][1]
+        # It reaches a little into the letter, where the two join.
+        lift = face.overshoot / 2 - y1
+        dx = right - hook - 0.02 * self.em + face.slant * (at - join - lift)
+        return letter + mark.moved(dx, lift), face.advance(base)
+
+    def _comma(self, char):
+        mark = self.face.outline(char)
+        if mark is None:
+            return None
+        return mark.scaled(COMMA_SCALE)
+
+    def _beside_stem(self, base):
+        """The caron of ď ť ľ Ľ: an apostrophe right of the stem's top."""
+        face = self.face
+        letter = face.outline(base)
+        quote = face.outline(0x2019)
+        if quote is None:
+            return None
+        mark = quote.scaled(APOSTROPHE_SCALE)
+        x0, y0, x1, y1 = mark.bounds()
+        top = letter.bounds()[3]
+        if chr(base) == "L":
+            top = face.cap_height
+        at = top - 0.1 * self.em
+        stem_right = letter.spans_at(at)[-1][1]
+        if chr(base) == "t":  # clear of the crossbar
+            top = max(top, face.x_height + face.overshoot + 0.05 * self.em + (y1 - y0))
+        dy = top - y1
+        gap = 0.4 * face.stem
+        dx = stem_right + gap - x0 + face.slant * (y0 + dy - at)
+        mark = mark.moved(dx, dy)
+        quote_after = face.advance(0x2019) - quote.bounds()[2]
+        letter_after = face.advance(base) - letter.bounds()[2]
+        after = min(quote_after * APOSTROPHE_SCALE, letter_after)
+        return letter + mark, max(face.advance(base), mark.bounds()[2] + after)
+
+    # --- letters of their own
+
+    def _copy(self, other):
+        if not self.face.has(other):
+            return None
+        return self.face.outline(other), self.face.advance(other)
+
+    def _pair(self, first, second):
+        face = self.face
+        if not (face.has(first) and face.has(second)):
+            return None
+        width = face.advance(first)
+        return face.outline(first) + face.outline(second).moved(width, 0), width + face.advance(second)
+
+    def _middledot(self, base):
+        face = self.face
+        letter, dot = face.outline(base), face.outline(0xB7)
+        if dot is None:
+            return None
+        if chr(base) == "l":  # after the l
+            return self._pair(base, 0xB7)
+        # Inside the L, right of its stem, halfway up.
+        stem_right = letter.spans_at(face.cap_height / 2)[0][1]
+        x0, y0, x1, y1 = dot.bounds()
+        right = letter.bounds()[2]
+        cx, cy = stem_right + 0.35 * (right - stem_right), face.cap_height / 2
+        cx += face.slant * cy
+        return letter + dot.moved(cx - (x0 + x1) / 2 - face.slant * (y0 + y1) / 2, cy - (y0 + y1) / 2), \
+            face.advance(base)
+
+    def _stroke(self, base):
+        """D, H, h and T with a stroke across: a bar as thick as the face's
+        crossbars, joined to the letter."""
+        face = self.face
+        letter = face.outline(base)
+        b = chr(base)
+        if b in "HT":
+            bar_low, bar_high = self._crossbar(ord("H"))
+        else:
+            bar_low, bar_high = self._crossbar(ord("t"))
+        thick = bar_high - bar_low
+        if b == "H":
+            y = (bar_high + face.cap_height) / 2
+            spans = letter.spans_at(y)
+            left, right = spans[0][0] - 0.5 * face.cap_stem, spans[-1][1] + 0.5 * face.cap_stem
+        elif b == "T":
+            y = (bar_low + bar_high) / 2
+            stem = letter.spans_at(y)[0]
+            left, right = stem[0] - 1.5 * face.cap_stem, stem[1] + 1.5 * face.cap_stem
+        else:
+            left_reach, right_reach = self._crossbar_reach()
+            if b == "t":
+                y = face.x_height * 0.45
+            else:
+                y = face.x_height + 0.5 * (letter.bounds()[3] - face.x_height)
+            stem = letter.spans_at(y)[-1 if b == "d" else 0]
+            if b == "d":  # over the bowl rather than past the letter
+                left_reach, right_reach = right_reach, left_reach
+            left, right = stem[0] - left_reach, stem[1] + right_reach
+        # The bar's ends lean with the face; its middle stays on the stem.
+        lean = face.slant * y
+        bar = rectangle(left - lean, y - thick / 2, right - lean, y + thick / 2, face.slant,
+                        face.counter_clockwise)
+        return self._joined(letter.union(bar)), face.advance(base)
+
+    def _crossbar(self, char):
+        """The bottom and top of the crossbar of H or t."""
+        face = self.face
+        letter = face.outline(char)
+        if chr(char) == "H":
+            x0, _, x1, _ = face.upright(char).bounds()
+            x, y = (x0 + x1) / 2, face.cap_height / 2
+        else:  # just right of the stem, where the crossbar is highest
+            stem = letter.spans_at(face.x_height * 0.3)[0]
+            x, y = stem[1] + 0.03 * self.em - face.slant * face.x_height * 0.3, face.x_height
+        runs = face.vertical_runs(char, x + face.slant * y)
+        return min(runs, key=lambda r: abs((r[0] + r[1]) / 2 - y))
+
+    def _crossbar_reach(self):
+        """How far t's crossbar reaches left and right of its stem."""
+        face = self.face
+        t = face.outline(ord("t"))
+        low, high = self._crossbar(ord("t"))
+        bar = t.spans_at((low + high) / 2)
+        stem = t.spans_at(face.x_height * 0.3)[0]
+        shift = face.slant * ((low + high) / 2 - face.x_height * 0.3)
+        return stem[0] + shift - bar[0][0], bar[-1][1] - stem[1] - shift
+
+    def _kra(self, base):
+        """ĸ: a k whose stem ends at the x-height, as ı's does."""
+        face = self.face
+        k = face.outline(base)
+        drop = k.bounds()[3] - face.bounds(0x131)[3]
+        above = face.x_height + 0.5 * (k.bounds()[3] - face.x_height)
+
+        def lowered(p):
+            x, y = p
+            return (x - face.slant * drop, y - drop) if y > above else (x, y)
+
+        return k.with_points(lowered), face.advance(base)
+
+    def _eng(self, base):
+        """ŋ and Ŋ: the right stem of n or N runs down into the hook of j."""
+        face = self.face
+        letter = face.outline(base)
+        j = face.outline(face.dotless(ord("j")))
+        capital = chr(base).isupper()
+        height = face.cap_height if capital else face.x_height
+        at = height * 0.5
+        stem = letter.spans_at(at)[-1]
+        j_at = face.x_height * 0.5
+        j_stem = j.spans_at(j_at)[0]
+        # The hook as wide as the stem it hangs from.
+        scale = (stem[1] - stem[0]) / (j_stem[1] - j_stem[0])
+        hook = j.scaled(scale, 1, about=(j_stem[1], j_at))
+        hook = hook.moved(stem[1] - j_stem[1] + face.slant * (j_at - at), 0)
+        # Below the join, the letter's foot gives way to the hook.
+        join = 0.2 * height
+        x0, y0, x1, y1 = letter.bounds()
+        lowest = min(y0, hook.bounds()[1]) - 1
+        below = rectangle(x0 - self.em, lowest, x1 + self.em, join + 0.02 * self.em, 0, face.counter_clockwise)
+        if not capital:
+            # n's foot serif or exit stroke goes, and whatever stands out right
+            # of its stem below the middle; N's right stem has no foot, and
+            # its diagonal ends there.
+            foot = rectangle(stem[0] - face.slant * at - 0.1 * self.em, lowest, x1 + self.em, join, face.slant,
+                             face.counter_clockwise)
+            beside = rectangle(stem[1] - face.slant * at, lowest, x1 + self.em, at, face.slant,
+                               face.counter_clockwise)
+            letter = letter.minus(foot.union(beside))
+        return self._joined(letter.union(hook.clipped_to(below))), face.advance(base)
+
+    def _joined(self, outline):
+        """An outline from joining shapes, its contours turned the face's way."""
+        if (outline.area() > 0) != self.face.counter_clockwise:
+            return outline.reversed()
+        return outline

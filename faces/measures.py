@@ -1,0 +1,177 @@
+"""A face's own measures: its heights and stems, and where it sets accents,
+read from the letters it has."""
+
+import statistics
+
+from fontTools.misc.transform import Transform
+
+from letters import DOTLESS, SPACING, SYMMETRIC, Accented, recipe
+from outlines import Outline, slant_of
+
+
+class Face:
+    def __init__(self, font):
+        self.font = font
+        self.glyphs = font.getGlyphSet()
+        self.cmap = font.getBestCmap()
+        self.upm = font["head"].unitsPerEm
+        self.slant = slant_of(font["post"].italicAngle)
+        self.made = {}  # letters made in this run: char -> (Outline, advance)
+        self._outlines = {}
+        self.x_height = self.top("x")
+        self.cap_height = self.top("H")
+        self.overshoot = max(self.top("o") - self.x_height, 0)
+        self.stem = _width(self.outline(ord("l")).spans_at(self.x_height / 2))
+        self.cap_stem = _width(self.outline(ord("H")).spans_at(self.cap_height / 4)[:1])
+        # Contours run counter-clockwise around ink in PostScript outlines,
+        # clockwise in TrueType ones.
+        self.counter_clockwise = self.outline(ord("o")).area() > 0
+        self._learn_accents()
+
+    # --- letters as they are
+
+    def has(self, char):
+        return char in self.made or char in self.cmap
+
+    def outline(self, char):
+        if char in self.made:
+            return self.made[char][0]
+        if char not in self._outlines:
+            name = self.cmap.get(char)
+            self._outlines[char] = Outline.of_glyph(self.glyphs, name) if name else None
+        return self._outlines[char]
+
+    def advance(self, char):
+        if char in self.made:
+            return self.made[char][1]
+        return self.font["hmtx"][self.cmap[char]][0]
+
+    def bounds(self, char):
+        return self.outline(char).bounds()
+
+    def top(self, letter):
+        return self.bounds(ord(letter))[3]
+
+    def dotless(self, char):
+        """i and j without their dots, for accents to stand on."""
+        if char not in DOTLESS:
+            return char
+        if not self.has(DOTLESS[char]):
+            letter = self.outline(char)
+            stem = letter.only(lambda b: b[1] < self.x_height * 0.8)
+            self.made[DOTLESS[char]] = (stem, self.advance(char))
+        return DOTLESS[char]
+
+    def spacing(self, accent):
+        """The outline of an accent as the face sets it alone."""
+        for char in SPACING[accent]:
+            if self.has(char):
+                return self.outline(char)
+        return self._lower_examples.get(accent)
+
+    # --- where the face sets its accents
+
+    def _learn_accents(self):
+        """Each accent as it stands over the face's own accented letters:
+        its outline there, its height, and over which point of the letter."""
+        self._bottoms = {}  # (accent, capital) -> [bottom]
+        self._capital_shapes = {}  # accent -> Outline over a capital
+        self._lower_examples = {}  # accent -> Outline over a small letter
+        self._axes = {}  # base char -> [(x, y)] of symmetric accents' middles
+        self.comma_below = None  # the comma under a letter of the face's own, where it has one
+        for char in sorted(self.cmap):
+            how = recipe(char)
+            if not isinstance(how, Accented) or how.accent in ("cedilla", "ogonek", "apostrophe", "turnedcomma"):
+                continue
+            base = self.dotless(how.base)
+            if not self.has(base):
+                continue
+            letter, whole = self.outline(base), self.outline(char)
+            if how.accent == "comma":
+                bottom = letter.bounds()[1]
+                comma = whole.only(lambda b: b[3] <= bottom + 2)
+                if comma and _same_shapes(whole.only(lambda b: b[3] > bottom + 2), letter):
+                    self.comma_below = self.comma_below or comma
+                continue
+            top = letter.bounds()[3]
+            accent = whole.only(lambda b: b[1] >= top - 2)
+            rest = whole.only(lambda b: b[1] < top - 2)
+            if not accent or not _same_shapes(rest, letter):
+                continue  # the accent joins the letter: not to be told apart
+            capital = chr(how.base).isupper()
+            x0, y0, x1, y1 = accent.bounds()
+            if capital:
+                self._capital_shapes.setdefault(how.accent, accent)
+            elif top < self.cap_height:  # not over an ascender, where it stands higher
+                self._lower_examples.setdefault(how.accent, accent)
+            if capital or top < self.cap_height:
+                self._bottoms.setdefault((how.accent, capital), []).append(y0)
+            if how.accent in SYMMETRIC:
+                self._axes.setdefault(base, []).append(((x0 + x1) / 2, (y0 + y1) / 2))
+
+    def accent_bottom(self, accent, capital):
+        """Where the accent's lowest point stands over a capital or a small letter."""
+        own = self._bottoms.get((accent, capital)) or self._bottoms.get(("acute", capital))
+        if own:
+            return statistics.median(own)
+        every = [y for (_, c), ys in self._bottoms.items() if c == capital for y in ys]
+        if every:
+            return statistics.median(every)
+        return (self.cap_height if capital else self.x_height) + 0.07 * self.upm
+
+    def capital_accent(self, accent):
+        """The accent's outline over capitals: the face's own where it has a
+        capital with it, else its small-letter form made as much flatter as
+        the face makes its other capital accents."""
+        if accent in self._capital_shapes:
+            return self._capital_shapes[accent]
+        lower = self.spacing(accent)
+        like = {"doubleacute": "acute", "caron": "circumflex", "breve": "tilde"}.get(accent)
+        if like in self._capital_shapes and self.spacing(like):
+            x0, y0, x1, y1 = self._capital_shapes[like].bounds()
+            u0, v0, u1, v1 = self.spacing(like).bounds()
+            sx, sy = (x1 - x0) / (u1 - u0), (y1 - y0) / (v1 - v0)
+            b = lower.bounds()
+            return lower.scaled(sx, sy, about=((b[0] + b[2]) / 2, b[1]))
+        return lower
+
+    def axis(self, char, y):
+        """The x over the letter where an accent centred at height y stands."""
+        seen = self._axes.get(char)
+        if seen:
+            return statistics.mean(x + self.slant * (y - y0) for x, y0 in seen)
+        # The middle of the letter stood upright, leant back to height y.
+        x0, _, x1, _ = self.upright(char).bounds()
+        return (x0 + x1) / 2 + self.slant * y
+
+    def upright(self, char):
+        """The letter with the face's slant taken out."""
+        return self.outline(char).transformed(Transform(1, 0, -self.slant, 1, 0, 0))
+
+    def foot(self, char, y=None):
+        """The middle of what the letter stands on, at height y above the baseline."""
+        letter = self.outline(char)
+        at = 0.05 * self.upm if y is None else y
+        spans = letter.spans_at(at)
+        return (spans[0][0] + spans[-1][1]) / 2, at
+
+    def vertical_runs(self, char, x):
+        """The runs a vertical line at x crosses, from the bottom up."""
+        swapped = self.outline(char).transformed(Transform(0, 1, 1, 0, 0, 0))
+        return swapped.spans_at(x)
+
+
+def _same_shapes(one, other):
+    """Whether the two outlines' contours have the same bounds, one moved
+    across as a whole."""
+    a = sorted(one.contour_bounds(i) for i in range(len(one.contours)))
+    b = sorted(other.contour_bounds(i) for i in range(len(other.contours)))
+    if len(a) != len(b) or not a:
+        return False
+    dx = a[0][0] - b[0][0]
+    return all(abs(p[0] - q[0] - dx) <= 2 and abs(p[2] - q[2] - dx) <= 2 and abs(p[1] - q[1]) <= 2
+               and abs(p[3] - q[3]) <= 2 for p, q in zip(a, b))
+
+
+def _width(spans):
+    return sum(b - a for a, b in spans) / max(len(spans), 1)

@@ -1,0 +1,29 @@
+"""The faces the program draws with that lack letters, as Debian installs
+them, and the family name a completed face takes where the face's licence
+reserves its own name for the original (ParaType's licence, and GFS Didot's
+reserved font name under the Open Font License)."""
+
+import os
+
+_ADF = "/usr/share/fonts/truetype/adf/"
+_PARATYPE = "/usr/share/fonts/truetype/paratype/"
+_DIDOT = "/usr/share/fonts/opentype/didot/"
+_ROBOTO = "/usr/share/fonts/opentype/roboto/slab/"
+
+FACES = [(_ADF + name + ".otf", None) for name in (
+    "SwitzeraADF-Regular", "SwitzeraADF-Italic", "SwitzeraADF-Light", "SwitzeraADF-LightItalic",
+    "SwitzeraADF-Bold", "SwitzeraADF-BoldItalic", "SwitzeraADF-BoldCond",
+    "BaskervaldADFStd", "BaskervaldADFStd-Italic", "BaskervaldADFStd-Bold", "BaskervaldADFStd-BoldItalic",
+    "GilliusADF-Regular", "GilliusADF-Italic", "GilliusADF-Bold", "GilliusADF-BoldItalic",
+    "AccanthisADFStd-Regular", "AccanthisADFStd-Italic", "AccanthisADFStd-Bold", "AccanthisADFStd-BoldItalic",
+)] + [(_PARATYPE + name, "Kontobok Sans") for name in ("PTS55F.ttf", "PTS56F.ttf", "PTS75F.ttf", "PTS76F.ttf")] + [
+    (_DIDOT + name, "Kontobok Didone") for name in ("GFSDidot.otf", "GFSDidotItalic.otf", "GFSDidotBold.otf")
+] + [(_ROBOTO + name, None) for name in ("RobotoSlab-Regular.otf", "RobotoSlab-Light.otf", "RobotoSlab-Bold.otf")]
+
+
+def output_name(source, family, postscript_name):
+    """The completed face's file: the original's name, or the new
+    PostScript name where the face is renamed."""
+    if not family:
+        return os.path.basename(source)
+    return family.replace(" ", "") + postscript_name[postscript_name.find("-"):] + os.path.splitext(source)[1]

@@ -1,0 +1,140 @@
+"""Putting new letters into a font's tables: outlines, widths, the
+character map, kerning, and the names of a face that must be renamed."""
+
+import copy
+
+from fontTools import agl
+from fontTools.pens.cu2quPen import Cu2QuPen
+from fontTools.pens.t2CharStringPen import T2CharStringPen
+from fontTools.pens.ttGlyphPen import TTGlyphPen
+
+# OS/2 bits of the ranges the new letters belong to: Unicode's Latin-1
+# Supplement, Latin Extended-A and -B; the code pages Latin 2, Turkish, Baltic.
+_UNICODE_RANGES = (1, 2, 3)
+_CODE_PAGES = (1, 4, 7)
+
+
+def glyph_name(font, char):
+    name = agl.UV2AGL.get(char, f"uni{char:04X}")
+    taken = set(font.getGlyphOrder())
+    while name in taken:
+        name += ".k"
+    return name
+
+
+def add_glyph(font, name, outline, advance):
+    """Appends the glyph, so that every glyph before it keeps its number."""
+    order = font.getGlyphOrder() + [name]
+    advance = round(advance)
+    if "CFF " in font:
+        cff = font["CFF "].cff
+        top = cff.topDictIndex[0]
+        pen = T2CharStringPen(advance, None)
+        outline.draw(pen)
+        charstring = pen.getCharString(private=top.Private, globalSubrs=cff.GlobalSubrs)
+        strings = top.CharStrings
+        strings.charStringsIndex.append(charstring)
+        strings.charStrings[name] = len(strings.charStringsIndex) - 1
+        top.charset.append(name)
+    else:
+        pen = TTGlyphPen(None)
+        outline.draw(Cu2QuPen(pen, max_err=font["head"].unitsPerEm / 1000, reverse_direction=False))
+        glyph = pen.glyph()
+        glyph.recalcBounds(font["glyf"])
+        font["glyf"].glyphs[name] = glyph
+        font["glyf"].glyphOrder = order
+        if "hdmx" in font:  # unhinted: as wide as the advance scaled
+            em = font["head"].unitsPerEm
+            device = font["hdmx"].hdmx
+            for ppem in device:
+                device[ppem] = dict(device[ppem], **{name: round(advance * ppem / em)})
+        if "LTSH" in font:
+            font["LTSH"].yPels[name] = 1
+    font.setGlyphOrder(order)
+    bounds = outline.bounds()
+    font["hmtx"].metrics[name] = (advance, round(bounds[0]) if bounds else 0)
+    if "GDEF" in font and font["GDEF"].table.GlyphClassDef:
+        font["GDEF"].table.GlyphClassDef.classDefs[name] = 1  # a base glyph
+
+
+def map_characters(font, names):
+    """Adds char -> glyph name to every Unicode character map."""
+    for table in font["cmap"].tables:
+        if table.isUnicode():
+            for char, name in names.items():
+                if char <= 0xFFFF or table.format in (12, 13):
+                    table.cmap[char] = name
+    os2 = font["OS/2"]
+    for bit in _UNICODE_RANGES:
+        os2.ulUnicodeRange1 |= 1 << bit
+    if os2.version >= 1:
+        for bit in _CODE_PAGES:
+            os2.ulCodePageRange1 |= 1 << bit
+
+
+def kern_like(font, name, left, right):
+    """The new glyph kerns as `left` does on its left side and as `right`
+    does on its right (either None: not at all there)."""
+    if "GPOS" not in font:
+        return
+    for lookup in font["GPOS"].table.LookupList.Lookup:
+        for subtable in lookup.SubTable:
+            if lookup.LookupType == 9:
+                subtable = subtable.ExtSubTable
+            if subtable.LookupType != 2:
+                continue
+            coverage = subtable.Coverage.glyphs
+            if subtable.Format == 1:
+                if right in coverage:
+                    coverage.append(name)
+                    subtable.PairSet.append(copy.deepcopy(subtable.PairSet[coverage.index(right)]))
+                    subtable.PairSetCount = len(subtable.PairSet)
+                if left is not None:
+                    for pairs in subtable.PairSet:
+                        same = [r for r in pairs.PairValueRecord if r.SecondGlyph == left]
+                        for record in same:
+                            twin = copy.deepcopy(record)
+                            twin.SecondGlyph = name
+                            pairs.PairValueRecord.append(twin)
+                        pairs.PairValueCount = len(pairs.PairValueRecord)
+            elif subtable.Format == 2:
+                if right in coverage:
+                    coverage.append(name)
+                    first = subtable.ClassDef1.classDefs
+                    if first.get(right):
+                        first[name] = first[right]
+                second = subtable.ClassDef2.classDefs
+                if left is not None and second.get(left):
+                    second[name] = second[left]
+
+
+def rename(font, family):
+    """Gives the face another family name, keeping its style: for faces whose
+    licence reserves their name for the original."""
+    names = font["name"]
+    old_family = names.getDebugName(16) or names.getDebugName(1)
+    old_postscript = names.getDebugName(6)
+    new_postscript = family.replace(" ", "") + old_postscript[old_postscript.find("-"):]
+    for record in names.names:
+        text = record.toUnicode()
+        if record.nameID == 6:
+            text = new_postscript
+        elif record.nameID in (1, 3, 4, 16, 18, 21):
+            text = text.replace(old_family, family).replace(old_postscript, new_postscript)
+        else:
+            continue
+        record.string = text
+    if "CFF " in font:
+        cff = font["CFF "].cff
+        top = cff.topDictIndex[0]
+        cff.fontNames = [new_postscript]
+        for key in ("FullName", "FamilyName"):
+            if hasattr(top, key):
+                setattr(top, key, getattr(top, key).replace(old_family, family))
+    return new_postscript
+
+
+def drop_signature(font):
+    """A digital signature no longer holds for the changed font."""
+    if "DSIG" in font:
+        del font["DSIG"]
