@@ -233,6 +233,23 @@ class Builder:
 
         return k.with_points(lowered), face.advance(base)
 
+    def _longs(self, base):
+        """ſ: an f without its crossbar."""
+        face = self.face
+        f = face.outline(base)
+        stem = f.spans_at(face.x_height * 0.3)[0]
+        x0, y0, x1, y1 = f.bounds()
+        # The crossbar, right of the stem, where it is highest.
+        low, high = min(face.vertical_runs(base, stem[1] + 0.03 * self.em + face.slant * face.x_height),
+                        key=lambda r: abs((r[0] + r[1]) / 2 - face.x_height))
+        at = (low + high) / 2
+        lean = face.slant * (at - face.x_height * 0.3)
+        left = rectangle(x0 - self.em, low - 1, stem[0] + lean - face.slant * at, high + 1, face.slant,
+                         face.counter_clockwise)
+        right = rectangle(stem[1] + lean - face.slant * at, low - 1, x1 + self.em, high + 1, face.slant,
+                          face.counter_clockwise)
+        return self._joined(f.minus(left.union(right))), face.advance(base)
+
     def _eng(self, base):
         """ŋ and Ŋ: the right stem of n or N runs down into the hook of j."""
         face = self.face

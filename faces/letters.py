@@ -62,6 +62,7 @@ _OWN = {
     0x13F: Made("middledot", ord("L")),
     0x140: Made("middledot", ord("l")),
     0x138: Made("kra", ord("k")),
+    0x17F: Made("longs", ord("f")),
     0x14A: Made("eng", ord("N")),
     0x14B: Made("eng", ord("n")),
     # The Czech and Slovak caron on a letter with an ascender: an apostrophe beside it.

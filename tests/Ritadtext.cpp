@@ -315,6 +315,8 @@ std::vector<RitatOrd> ordAv(const std::vector<Glyf>& glyfer, int sida) {
         if (o.glyfer++ == 0) {
             o.storlek = g.storlek;
             o.typsnitt = g.typsnitt;
+        } else if (g.typsnitt != o.typsnitt && o.ävenTypsnitt.empty()) {
+            o.ävenTypsnitt = g.typsnitt;
         }
         föregående = &g;
     }

@@ -40,6 +40,7 @@ struct RitatOrd {
     double från = 0, till = 0, upp = 0, ned = 0;
     double storlek = 0; // in points, along the baseline's normal
     std::string typsnitt;  // without the subset prefix
+    std::string ävenTypsnitt;  // another face some of its glyphs are drawn in; empty when none
     size_t glyfer = 0;
     size_t dolda = 0;   // glyphs that do not show
     Dold varför = Dold::nej;  // what hides the first of them

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 #include <pango/pangofc-font.h>
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
 
 #include <mutex>
 #include <string>
@@ -91,6 +93,25 @@ TEST(FontRegistry, EveryNameOfTheTableIsDrawnWithItsFace) {
         EXPECT_EQ(fonts::substituteFaceName(name), face);
         EXPECT_EQ(pangoFace(name), face);
         EXPECT_EQ(fonts::mappedFont(name, 7), (Font{name, 7}));
+    }
+}
+
+// Every letter of Latin-1, Latin Extended-A and Ș ș Ț ț, the alphabets of
+// every EU and EEA language, Turkish and Sami, is drawn by the face itself:
+// none of them from the face that draws what a face lacks, mid-word.
+TEST(FontRegistry, EveryFaceDrawsEveryLetterOfEuropesLatinAlphabets) {
+    std::lock_guard lock(fonts::fontLock());
+    for (const fonts::Face& face : fonts::allFaces()) {
+        PangoFontDescription* d = fonts::pangoDescription({std::string(face.name), 12});
+        PangoFont* font = pango_font_map_load_font(fonts::pangoFontMap(), fonts::pangoContext(), d);
+        pango_font_description_free(d);
+        ASSERT_TRUE(font) << face.name;
+        std::string saknas;
+        for (UChar32 c = 0xA0; c <= 0x21B; ++c)
+            if ((c <= 0x17F || c >= 0x218) && u_isalpha(c) && !pango_font_has_char(font, gunichar(c)))
+                icu::UnicodeString(c).toUTF8String(saknas);
+        EXPECT_EQ(saknas, "") << face.substitute << " lacks them";
+        g_object_unref(font);
     }
 }
 

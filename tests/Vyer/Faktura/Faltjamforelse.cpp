@@ -663,6 +663,14 @@ std::vector<Fel> brister(const Läsning& kort, const Läsning& lång, const std:
                                                                               : "dropped: a date, amount or number",
                           "dropped: '" + o + "', shown with ordinary values"});
     }
+    // A word is set in one face: a letter its face lacks, drawn from
+    // another, stands out in weight and width.
+    for (const auto& [läsning, före] : {std::pair{&kort, "ordinary values: "}, std::pair{&lång, ""}})
+        for (size_t p = 0; p < läsning->ritade.size(); ++p)
+            for (const RitatOrd& o : läsning->ritade[p].ord)
+                if (!o.ävenTypsnitt.empty())
+                    ut.push_back({"two faces in a word", std::string(före) + sidan(p) + "'" + o.text +
+                                                            "' is set in " + o.typsnitt + " and " + o.ävenTypsnitt});
     if (allt) {
         if (egna.empty()) storlekar(kort, lång, k, l, fälten, ut);
         utdrag(lång, l, fälten, ut);
