@@ -4,7 +4,8 @@ Latin Extended-A and the Romanian comma-below letters they lack, made from
 their own letters and accents, so that no word is set partly in a fallback
 face.
 
-    complete_faces.py --list          each face's source and completed file
+    complete_faces.py --list          each face's source, completed file and
+                                      the letters it has that are made anew
     complete_faces.py --into DIR FILE completes the face of that file into DIR
 
 Every glyph a face has keeps its number, outline, width and kerning; the
@@ -38,13 +39,13 @@ def kerning_sides(how):
     return how.chars[0], how.chars[0]
 
 
-def complete(source, output, family=None):
+def complete(source, output, family=None, remade=""):
     font = TTFont(source, recalcBBoxes=True, recalcTimestamp=False)
     face = Face(font)
     builder = Builder(face)
     new = {}  # char -> (glyph name, recipe)
     for char in WANTED:
-        if char in face.cmap:
+        if char in face.cmap and chr(char) not in remade:
             continue
         how = recipe(char)
         made = builder.make(char, how) if how else None
@@ -67,10 +68,11 @@ def complete(source, output, family=None):
 
 
 def faces():
-    """(source, family, completed file name) of each face to complete."""
-    for source, family in FACES:
+    """(source, family, completed file name, letters made anew) of each face
+    to complete."""
+    for source, family, remade in FACES:
         postscript = TTFont(source, lazy=True)["name"].getDebugName(6)
-        yield source, family, output_name(source, family, postscript)
+        yield source, family, output_name(source, family, postscript), remade
 
 
 def main():
@@ -80,12 +82,12 @@ def main():
     parser.add_argument("file", nargs="?")
     args = parser.parse_args()
     if args.list:
-        for source, _, output in faces():
-            print(f"{source}\t{output}")
+        for source, _, output, remade in faces():
+            print(f"{source}\t{output}\t{remade}")
         return
-    for source, family, output in faces():
+    for source, family, output, remade in faces():
         if output == args.file:
-            complete(source, os.path.join(args.into, output), family)
+            complete(source, os.path.join(args.into, output), family, remade)
             return
     sys.exit(f"complete_faces.py: no face is completed into {args.file}")
 

@@ -1,7 +1,8 @@
 """The faces the program draws with that lack letters, as Debian installs
-them, and the family name a completed face takes where the face's licence
+them; the family name a completed face takes where the face's licence
 reserves its own name for the original (ParaType's licence, and GFS Didot's
-reserved font name under the Open Font License)."""
+reserved font name under the Open Font License); and letters a face has
+but draws otherwise than their readers write them, made anew."""
 
 import os
 
@@ -10,15 +11,19 @@ _PARATYPE = "/usr/share/fonts/truetype/paratype/"
 _DIDOT = "/usr/share/fonts/opentype/didot/"
 _ROBOTO = "/usr/share/fonts/opentype/roboto/slab/"
 
-FACES = [(_ADF + name + ".otf", None) for name in (
+# GFS Didot sets the caron of ď ť ľ Ľ on the stem, where Czech and Slovak
+# write it beside, and it runs into the next letter.
+_ON_THE_STEM = "ďťľĽ"
+
+FACES = [(_ADF + name + ".otf", None, "") for name in (
     "SwitzeraADF-Regular", "SwitzeraADF-Italic", "SwitzeraADF-Light", "SwitzeraADF-LightItalic",
     "SwitzeraADF-Bold", "SwitzeraADF-BoldItalic", "SwitzeraADF-BoldCond",
     "BaskervaldADFStd", "BaskervaldADFStd-Italic", "BaskervaldADFStd-Bold", "BaskervaldADFStd-BoldItalic",
     "GilliusADF-Regular", "GilliusADF-Italic", "GilliusADF-Bold", "GilliusADF-BoldItalic",
     "AccanthisADFStd-Regular", "AccanthisADFStd-Italic", "AccanthisADFStd-Bold", "AccanthisADFStd-BoldItalic",
-)] + [(_PARATYPE + name, "Kontobok Sans") for name in ("PTS55F.ttf", "PTS56F.ttf", "PTS75F.ttf", "PTS76F.ttf")] + [
-    (_DIDOT + name, "Kontobok Didone") for name in ("GFSDidot.otf", "GFSDidotItalic.otf", "GFSDidotBold.otf")
-] + [(_ROBOTO + name, None) for name in ("RobotoSlab-Regular.otf", "RobotoSlab-Light.otf", "RobotoSlab-Bold.otf")]
+)] + [(_PARATYPE + name, "Kontobok Sans", "") for name in ("PTS55F.ttf", "PTS56F.ttf", "PTS75F.ttf", "PTS76F.ttf")] + [
+    (_DIDOT + name, "Kontobok Didone", _ON_THE_STEM) for name in ("GFSDidot.otf", "GFSDidotItalic.otf", "GFSDidotBold.otf")
+] + [(_ROBOTO + name, None, "") for name in ("RobotoSlab-Regular.otf", "RobotoSlab-Light.otf", "RobotoSlab-Bold.otf")]
 
 
 def output_name(source, family, postscript_name):
