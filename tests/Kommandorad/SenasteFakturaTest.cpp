@@ -447,6 +447,23 @@ TEST_F(SenasteFaktura, ReadsOnlyTheFontFilesItDrawsWithAndStartsNoThread) {
     EXPECT_EQ(trådar, 0);
 }
 
+// Installed, the tool draws with the faces it was built with: template O's
+// Trebuchet is a face the build completed and renamed, found nowhere else.
+TEST_F(SenasteFaktura, InstalledItDrawsWithTheFacesItWasBuiltWith) {
+    const fs::path prefix = katalog / "installed";
+    const Körning i = körProgram("cmake", {"--install", fs::path(KONTOBOK_BINARY).parent_path().string(), "--prefix",
+                                           prefix.string()});
+    ASSERT_EQ(i.status, 0) << i.ut << i.fel;
+    const std::string dokument = exempel({"--latest-template", "O", "--latest-language", "en"});
+    const Körning k = körProgram((prefix / "bin" / "kontobok").string(), {dokument, "--latestInvoice"},
+                                 {.miljö = {{"TMPDIR", ut.string()}}});
+    ASSERT_EQ(k.status, 0) << k.fel;
+    const fs::path pdf = k.ut.substr(k.ut.rfind(';') + 1, k.ut.size() - k.ut.rfind(';') - 2);
+    std::string ytor;
+    for (const Typsnitt& t : typsnitt(pdf)) ytor += " " + t.namn;
+    EXPECT_NE(ytor.find(" " + *fonts::substituteFaceName("TrebuchetMS")), std::string::npos) << "drawn:" << ytor;
+}
+
 // A logo stating 20 000 x 20 000 pixels is refused the same way on every
 // machine: the invoice is made without it, and the user is told why.
 TEST_F(SenasteFaktura, ALogoTooLargeToReadIsLeftOutWithAWarning) {
