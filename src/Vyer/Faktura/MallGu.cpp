@@ -16,6 +16,7 @@
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <algorithm>
+#include <cmath>
 
 void Fakturavy::konfigureraInnehållFörGu() {
     const auto fetKursiv19 = typsnitt("Baskerville-BoldItalic", 19);
@@ -65,20 +66,28 @@ void Fakturavy::konfigureraInnehållFörGu() {
     // The credit terms stand below the amount rows, which start at y 362:
     // at y 446 unless six rows reach it.
     const double villkorsöverkant = std::max(446.0, 362 + beloppsradhöjd * antalBeloppsrader(true) + 4);
-    läggTillInnehållMedRamFörLogotyp(plan, {46, 240, 139, 74}, titel, {378, 91, 391, 38}, påminnelse,
-                                     {42, 25, påminnelsebredd, 28}, villkor, {334, villkorsöverkant, 415, 37}, fskatt,
-                                     {43, 541, 176, 15});
+    // The reminder stands at the right of its frame: its room is the width
+    // it takes there, the whole frame only where it is wider.
+    const Rect påminnelseram{42, 25, påminnelsebredd, 28};
+    const auto påminnelsen = påminnelseSomVisas(*this);
+    const double påminnelsensBredd =
+        påminnelsen ? mätare.boundingSize(AttributedString(*påminnelsen, påminnelse), {10000, 10000}).width : 0;
+    const double kant = std::max(påminnelseram.x, std::floor(påminnelseram.maxX() - påminnelsensBredd));
+    const Rect påminnelserum{kant, påminnelseram.y, påminnelseram.maxX() - kant, påminnelseram.height};
+    läggTillInnehållMedRamFörLogotyp(plan, {46, 240, 139, 74}, titel, {378, 91, 391, 38}, påminnelse, påminnelseram,
+                                     villkor, {334, villkorsöverkant, 415, 37}, fskatt, {43, 541, 176, 15},
+                                     {.påminnelse = påminnelserum});
 
     // Recipient above sender, their values in one column, each about its
     // line within its room in the column, set smaller together with the
-    // other: the recipient's from the top scrolls, or below the reminder
-    // that runs above them, down to a point above the logo, or without a
-    // logo to the sender's; the sender's between the logo and the F-tax
+    // other: the recipient's from the top scrolls, or below a reminder that
+    // reaches over the column, down to a point above the logo, or without
+    // a logo to the sender's; the sender's between the logo and the F-tax
     // note.
     using rumsplan::Avrundning, rumsplan::Förankring, rumsplan::Sättning;
     auto tabeller = mallverktyg::mottagarOchAvsändartabeller(*this, tabellrubrik, tabellvärde,
                                                              mallverktyg::mottagarfaktaMedInköpsordernFörst(*this));
-    const double mottagartopp = påminnelseSomVisas(*this) ? 53 : 28;
+    const double mottagartopp = påminnelsen && påminnelserum.minX() < 27 + 219 ? påminnelserum.maxY() : 28;
     const double mottagarfot = logotyp({139, 74}) ? 235 : 317;
     auto& mottagarrum = plan.rum("recipient", {27, mottagartopp, 219, mottagarfot - mottagartopp});
     mottagarrum.block("recipient", {std::move(tabeller.mottagare), {27, 144.5, 219, 0}, Sättning::tabell},

@@ -8,6 +8,7 @@
 #include "FastMatare.h"
 #include "Plattform/Strangar.h"
 #include "Provfaktura.h"
+#include "Rumskontroll.h"
 
 #include <gtest/gtest.h>
 
@@ -123,6 +124,37 @@ TEST_F(MallGu, LeftColumnTablesShareTheirValueColumnAndStandAroundTheirLines) {
     const CachatObjekt* utanSäte = medTextSomInnehåller(enskild->innehållFörAllaSidor, v->rubrikFörAvsändare());
     ASSERT_TRUE(utanSäte);
     EXPECT_EQ(text(*utanSäte)->text().find(v->rubrikFörOrt()), std::string::npos);
+}
+
+// A reminder standing right of the left column leaves the column as it is
+// without one: the recipient's table, a Hungarian delivery address of more
+// lines each time, is set at one size and cut at one line either way, and
+// while it is not cut it ends in the address's country line. Laid out by
+// the drawing layer's measurer, which knows where a right-aligned line
+// lands in its frame.
+TEST_F(MallGu, AReminderRightOfTheLeftColumnLeavesItsTablesAsWithoutOne) {
+    prov::allaFakta(faktura, *bok);
+    Adress leverans = prov::Faktura::adress("Ipar utca 12.", "9027", "Győr", "hu");
+    leverans.attention = "Győri Hőtechnikai Kft.";
+    auto storlek = [](const CachatObjekt& t) { return text(t)->runs().back().attributes.font->pointSize; };
+    for (int rader = 1; rader < 24; rader += 2) {
+        SCOPED_TRACE(rader);
+        faktura.leveransadress_ = leverans;
+        faktura.påminnelsetext_ = "Zweite Mahnung";
+        auto med = std::make_unique<Fakturavy>(faktura, *bok, false);
+        faktura.påminnelsetext_.reset();
+        auto utan = std::make_unique<Fakturavy>(faktura, *bok, false);
+        EXPECT_EQ(rumskontroll::fel(*med), std::vector<std::string>{});
+        const CachatObjekt* m = medTextSomInnehåller(med->innehållFörAllaSidor, "Győr");
+        const CachatObjekt* u = medTextSomInnehåller(utan->innehållFörAllaSidor, "Győr");
+        ASSERT_TRUE(m && u);
+        EXPECT_EQ(text(*m)->text(), text(*u)->text());
+        EXPECT_EQ(storlek(*m), storlek(*u));
+        EXPECT_EQ(ram(*m), ram(*u));
+        if (text(*u)->text().find("\u2026") == std::string::npos)
+            EXPECT_TRUE(text(*m)->text().ends_with("9027 Győr\u2028Ungern")) << text(*m)->text();
+        for (int rad : {rader, rader + 1}) leverans.gata += "\nHrsz. 4711/" + std::to_string(rad);
+    }
 }
 
 TEST_F(MallGu, AmountsAndVatSummaryOnTheLastPageUnderTheItems) {
