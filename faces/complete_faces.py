@@ -24,7 +24,7 @@ from builder import Builder  # noqa: E402
 from letters import WANTED, Accented, recipe  # noqa: E402
 from measures import Face  # noqa: E402
 from table import FACES, output_name  # noqa: E402
-from tables import add_glyph, drop_signature, glyph_name, kern_like, map_characters, rename  # noqa: E402
+from tables import add_glyph, drop_stale_tables, glyph_name, kern_like, map_characters, rename  # noqa: E402
 
 
 def kerning_sides(how):
@@ -62,7 +62,7 @@ def complete(source, output, family=None, remade=""):
     map_characters(font, {char: name for char, (name, _) in new.items()})
     if family:
         rename(font, family)
-    drop_signature(font)
+    drop_stale_tables(font)
     font.save(output)
     return len(new)
 

@@ -134,7 +134,13 @@ def rename(font, family):
     return new_postscript
 
 
-def drop_signature(font):
-    """A digital signature no longer holds for the changed font."""
+def drop_stale_tables(font):
+    """Tables that no longer hold for the changed font: a digital signature;
+    the old 'kern' table where GPOS kerns, which HarfBuzz then never applies
+    and which knows nothing of the new letters."""
     if "DSIG" in font:
         del font["DSIG"]
+    if "kern" in font and "GPOS" in font:
+        features = font["GPOS"].table.FeatureList.FeatureRecord
+        if any(record.FeatureTag == "kern" for record in features):
+            del font["kern"]
