@@ -140,8 +140,13 @@ class Face:
         seen = self._axes.get(char)
         if seen:
             return statistics.mean(x + self.slant * (y - y0) for x, y0 in seen)
-        # The middle of the letter stood upright, leant back to height y.
-        x0, _, x1, _ = self.upright(char).bounds()
+        # The middle of the letter stood upright, leant back to height y; of
+        # J and j, whose hooks reach out below, the middle of the stem's top.
+        upright = self.upright(char)
+        x0, _, x1, top = upright.bounds()
+        if chr(char) in "J\u0237":
+            spans = upright.spans_at(top - 0.1 * self.upm)
+            x0, x1 = spans[0][0], spans[-1][1]
         return (x0 + x1) / 2 + self.slant * y
 
     def upright(self, char):
