@@ -4,6 +4,7 @@ character map, kerning, and the names of a face that must be renamed."""
 import copy
 
 from fontTools import agl
+from fontTools.misc.psCharStrings import T2WidthExtractor
 from fontTools.pens.cu2quPen import Cu2QuPen
 from fontTools.pens.t2CharStringPen import T2CharStringPen
 from fontTools.pens.ttGlyphPen import TTGlyphPen
@@ -37,6 +38,11 @@ def add_glyph(font, name, outline, advance):
         strings.charStringsIndex.append(charstring)
         strings.charStrings[name] = len(strings.charStringsIndex) - 1
         top.charset.append(name)
+        # What readers of the font program take for the advance is hmtx's.
+        width = T2WidthExtractor(getattr(top.Private, "Subrs", []), cff.GlobalSubrs, top.Private.nominalWidthX,
+                                 top.Private.defaultWidthX)
+        width.execute(strings[name])
+        assert width.width == advance, f"{name}: width {width.width} in the font program, {advance} in hmtx"
     else:
         pen = TTGlyphPen(None)
         outline.draw(Cu2QuPen(pen, max_err=font["head"].unitsPerEm / 1000, reverse_direction=False))
