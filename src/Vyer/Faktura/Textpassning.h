@@ -33,28 +33,12 @@ T vidProcent(const T& x, int procent) {
 // tried first, then 70, then halving between them. None when even 70 does
 // not fit: the block is then set at 70 % and cut, or the caller has
 // another way out. Every text and block fitted so finds its size here.
-// `gissning`, where the caller can estimate the answer, is tried first
-// with a neighbour: each size tried is a layout, and a new size loads
-// its glyphs anew. The answer is the same with or without it; `passar`'s
-// last true call is always at the answer.
+// `passar`'s last true call is always at the answer.
 template <class Passar>
-std::optional<int> störstaProcent(const Passar& passar, std::optional<int> gissning = std::nullopt) {
+std::optional<int> störstaProcent(const Passar& passar) {
     if (passar(100)) return 100;
-    int lägst = minstaProcent - 1, högst = 100;  // fits, does not
-    if (gissning && *gissning > minstaProcent && *gissning < 100) {
-        const int g = *gissning;
-        if (passar(g)) {
-            lägst = g;
-            if (g + 1 < högst) (passar(g + 1) ? lägst : högst) = g + 1;
-        } else {
-            högst = g;
-            if (g - 1 > minstaProcent) (passar(g - 1) ? lägst : högst) = g - 1;
-        }
-    }
-    if (lägst < minstaProcent) {
-        if (!passar(minstaProcent)) return std::nullopt;
-        lägst = minstaProcent;
-    }
+    if (!passar(minstaProcent)) return std::nullopt;
+    int lägst = minstaProcent, högst = 100;  // fits, does not
     while (högst - lägst > 1) {
         const int mitt = (lägst + högst) / 2;
         (passar(mitt) ? lägst : högst) = mitt;
@@ -67,9 +51,9 @@ std::optional<int> störstaProcent(const Passar& passar, std::optional<int> giss
 // of room, or, where no size keeps every word whole, the largest at which
 // it fits.
 template <class Passar>
-std::optional<int> störstaProcentMedHelaOrd(const Passar& passar, std::optional<int> gissning = std::nullopt) {
-    if (auto procent = störstaProcent([&](int p) { return passar(p, true); }, gissning)) return procent;
-    return störstaProcent([&](int p) { return passar(p, false); }, gissning);
+std::optional<int> störstaProcentMedHelaOrd(const Passar& passar) {
+    if (auto procent = störstaProcent([&](int p) { return passar(p, true); })) return procent;
+    return störstaProcent([&](int p) { return passar(p, false); });
 }
 
 // The mark where a text is cut.
