@@ -138,10 +138,10 @@ void Fakturavy::konfigureraInnehållFörFr() {
     // through its line. The item rows of the first and the last page end
     // above it.
     const double t = 275 + beloppsradhöjd * (antalBeloppsrader(true) - 4);
-    const double linje = 842 - (23 + t);
+    const double sidhöjd = ramFörEnSida().maxY(), linje = sidhöjd - (23 + t);
     plan.rita(mallverktyg::streck({{{256, linje}, {546, linje}}}, 0.5, röd), Sidslag::sista);
     mallverktyg::beloppOchMoms(plan, *this, {liten, litenHöger, {404, 827 - t, 137, 15}, {.taMedTotalen = true}},
-                               {liten, liten, {258, 842 - (t + 14), 141, 70}, {.rubrikOvanförSammanfattning = true}});
+                               {liten, liten, {258, sidhöjd - (t + 14), 141, 70}, {.rubrikOvanförSammanfattning = true}});
 
     plan.artikeltabell({kolumnrubrik, liten, kolumnrubrikHöger, litenHöger,
                         {.rubrikutrymme = {259, 271, 285, 18},
