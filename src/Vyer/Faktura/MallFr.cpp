@@ -14,6 +14,7 @@
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
+#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 
@@ -97,13 +98,9 @@ void Fakturavy::konfigureraInnehållFörFr() {
     };
     double längre = 0, bredd = 173;
     if (!plan.rymmerUtanAttKapa(mottagarrum(0, bredd))) {
-        // The least whole growth up to 40 that holds it 183 wide.
-        int ryms = 40, rymsInte = -1;
-        while (ryms - rymsInte > 1) {
-            const int g = (ryms + rymsInte) / 2;
-            (plan.rymmerUtanAttKapa(mottagarrum(g, 183)) ? ryms : rymsInte) = g;
-        }
-        längre = ryms;
+        // The least whole growth up to 40 that holds it 183 wide: one more
+        // than the most that does not.
+        längre = 1 + sistaSomHåller(-1, 40, [&](int g) { return !plan.rymmerUtanAttKapa(mottagarrum(g, 183)); });
         if (!plan.rymmerUtanAttKapa(mottagarrum(längre, bredd))) bredd = 183;
         if (längre > 0)
             for (CachatObjekt& o : grönBildram({34, 102, 207, 201 + längre})) plan.rita(std::move(o));

@@ -16,6 +16,7 @@
 #include "Vyer/Faktura/MallverktygFottabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
+#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 
@@ -97,14 +98,7 @@ void Fakturavy::konfigureraInnehållFörK4() {
         rumsplan::Rum rum("delivery address and facts", {47, kolumnensTopp, 210, kolumnensFot - kolumnensTopp + nedåt});
         return plan.rymmerUtanAttKapa(kolumn(rum));
     };
-    int nedflyttning = 0, längst = 120;
-    while (nedflyttning < längst) {
-        const int mitt = (nedflyttning + längst) / 2;
-        if (kolumnenRyms(mitt))
-            längst = mitt;
-        else
-            nedflyttning = mitt + 1;
-    }
+    const int nedflyttning = sistaSomHåller(120, -1, kolumnenRyms);
     kolumn(plan.rum("delivery address and facts",
                     {47, kolumnensTopp, 210, kolumnensFot - kolumnensTopp + nedflyttning}));
 

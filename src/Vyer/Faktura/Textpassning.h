@@ -3,14 +3,16 @@
 // by one factor for all of it (line pitch, tab stops and indents
 // included), until it is no taller than its room, has no line wider than
 // it and breaks no word for lack of room; never below 70 % of its size.
-// Here are the sizes it tries, how a text is measured in its frame, where
-// lines kept to their line (a table's values, påEnRad) wrap instead, and
-// how what does not fit even at 70 % is cut, visibly.
+// Here are the sizes it tries and the one halving search that finds a
+// size, a width or a cut, how a text is measured in its frame, where lines
+// kept to their line (a table's values, påEnRad) wrap instead, and how
+// what does not fit even at 70 % is cut, visibly.
 #include "Plattform/Ritning/AttributedString.h"
 #include "Plattform/Geometry.h"
 #include "Plattform/Ritning/TextMeasurer.h"
 
 #include <limits>
+#include <numeric>
 #include <optional>
 
 // How far a measure may pass its frame and still count as inside it: the
@@ -28,6 +30,20 @@ T vidProcent(const T& x, int procent) {
     return procent < 100 ? x.scaled(procent / 100.0) : x;
 }
 
+// Between `ja`, where `prov` holds, and `nej`, where it does not (neither
+// tried here), the value nearest `nej` at which it still holds, for a
+// `prov` that holds up to some point from `ja` and not beyond: halving
+// the interval, each try at its middle, rounded towards `ja`. Every
+// search of the view for a size, a width, a growth or a cut is this one.
+template <class Tal, class Prov>
+Tal sistaSomHåller(Tal ja, Tal nej, const Prov& prov) {
+    while ((ja < nej ? nej - ja : ja - nej) > 1) {
+        const Tal mitt = std::midpoint(ja, nej);
+        (prov(mitt) ? ja : nej) = mitt;
+    }
+    return ja;
+}
+
 // The largest whole percent from 70 to 100 at which `passar(procent)`
 // holds, as a block that fits at one size fits at every smaller one: 100
 // tried first, then 70, then halving between them. None when even 70 does
@@ -38,12 +54,7 @@ template <class Passar>
 std::optional<int> störstaProcent(const Passar& passar) {
     if (passar(100)) return 100;
     if (!passar(minstaProcent)) return std::nullopt;
-    int lägst = minstaProcent, högst = 100;  // fits, does not
-    while (högst - lägst > 1) {
-        const int mitt = (lägst + högst) / 2;
-        (passar(mitt) ? lägst : högst) = mitt;
-    }
-    return lägst;
+    return sistaSomHåller(minstaProcent, 100, passar);
 }
 
 // As störstaProcent, of `passar(procent, helaOrd)`: the largest percent
