@@ -124,12 +124,11 @@ struct Dataradsval {
 };
 
 // Where a band of data (Fakturavy::datalistMedKolumndata) runs: along
-// `ram`, given upward from the page's foot, from its right edge leftward
-// unless `vänsterTillHöger`; each entry's drawing is scaled by `skala`.
+// `ram`, given upward from the page's foot, from its right edge leftward;
+// each entry's drawing is scaled by `skala`.
 struct Datalistval {
     double skala = 1;
     Rect ram;
-    bool vänsterTillHöger = false;
 };
 
 // The pages a room is on: every page, the last, or those before it.
