@@ -6,6 +6,7 @@
 #include "../tests/Vyer/Faktura/Provfaktura.h"
 #include "Plattform/Lokal.h"
 #include "Vyer/Faktura/Fakturavy.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <string>
@@ -31,12 +32,14 @@ static void ItemTable500(benchmark::State& state) {
     höger.paragraphStyle = rightAligned();
     for (auto _ : state) {
         Fakturavy vy(faktura, *bok, false);
-        vy.läggTillKolumnerMedRubrikattribut(data, data, höger, höger,
-                                             {.rubrikutrymme = {30, 250, 535, 15},
-                                              .datautrymme = {30, 270, 535, 400},
-                                              .höjdPåÖvrigaSidor = 520,
-                                              .storaBokstäverPåRubriker = true,
-                                              .alternerandeRadfärg = Color::grey(0.95)});
+        rumsplan::Plan plan(vy);
+        plan.artikeltabell({data, data, höger, höger,
+                            {.rubrikutrymme = {30, 250, 535, 15},
+                             .datautrymme = {30, 270, 535, 400},
+                             .höjdPåÖvrigaSidor = 520,
+                             .storaBokstäverPåRubriker = true,
+                             .alternerandeRadfärg = Color::grey(0.95)}});
+        std::move(plan).placera();
         benchmark::DoNotOptimize(vy.innehållFörVarjeSida.size());
     }
 }

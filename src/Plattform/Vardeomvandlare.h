@@ -30,7 +30,7 @@ class Värdeomvandlare {
 public:
     virtual ~Värdeomvandlare() = default;
     virtual Omvandlarvärde transformedValue(const Omvandlarvärde& värde) const = 0;
-    virtual Omvandlarvärde reverseTransformedValue(const Omvandlarvärde& värde) const { return {}; }
+    virtual Omvandlarvärde reverseTransformedValue(const Omvandlarvärde&) const { return {}; }
 };
 
 // The process-wide table of converters by name. Registering under a name

@@ -108,11 +108,6 @@ Rect Fakturavy::ramFörEnSida() const {
     return {0, 0, 595, 842};
 }
 
-Rect Fakturavy::rectForPage(int n) const {
-    Rect p = ramFörEnSida();
-    return {p.x, p.y + (n - 1) * p.height, p.width, p.height};
-}
-
 std::optional<Font> Fakturavy::typsnitt(std::string_view postScriptName, double storlek) {
     auto font = fonts::fontWithName(postScriptName, storlek);
     if (!font && !saknatTypsnitt) saknatTypsnitt = std::string(postScriptName);

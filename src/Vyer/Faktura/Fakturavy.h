@@ -109,7 +109,7 @@ struct Trekolumnsval {
     std::optional<Faktaband> inom;
 };
 
-// How facts (Fakturavy::cachadeObjektFörData) are set in rows `radhöjd`
+// How facts (Fakturavy::faktarader) are set in rows `radhöjd`
 // high down from `startposition`: each caption, followed by a space and
 // `paddning` if any (a dot leader), in a column `etikettbredd` wide, its
 // value beside it `värdebredd` wide and `offset` points higher.
@@ -124,12 +124,11 @@ struct Dataradsval {
 };
 
 // Where a band of data (Fakturavy::datalistMedKolumndata) runs: along
-// `ram`, given upward from the page's foot, from its right edge leftward
-// unless `vänsterTillHöger`; each entry's drawing is scaled by `skala`.
+// `ram`, given upward from the page's foot, from its right edge leftward;
+// each entry's drawing is scaled by `skala`.
 struct Datalistval {
     double skala = 1;
     Rect ram;
-    bool vänsterTillHöger = false;
 };
 
 // The pages a room is on: every page, the last, or those before it.
@@ -235,8 +234,6 @@ public:
     void kontrolleraSidantal(size_t sida) const;
     // The background's page-1 crop box, else A4 portrait.
     Rect ramFörEnSida() const;
-    // Page n (from 1) in the view: pages stacked downward without gaps.
-    Rect rectForPage(int n) const;
     // Draws page n (from 1) in its own page coordinates: background, the
     // objects of every page, then the page's own.
     void ritaSida(Canvas& canvas, int n) const;
@@ -283,11 +280,6 @@ public:
     // each column, they add what stands for the headings to the plan.
     using EgnaRubriker = std::function<void(rumsplan::Plan& plan, const std::vector<AttributedString>& rubriker,
                                             const std::vector<double>& positioner)>;
-    // The item table on a plan of its own: for a layout with nothing else
-    // to place (a user template's table).
-    void läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrikattribut, const TextAttributes& dataattribut,
-                                           const TextAttributes& högerställdaRubrikattribut,
-                                           const TextAttributes& högerställdaDataattribut, const Kolumnval& val);
     // The item table's first pass: which columns, their cells and widths,
     // its headings on `plan`, the rows' room below them.
     std::shared_ptr<MättArtikeltabell> mätArtikeltabell(const TextAttributes& rubrikattribut,
@@ -324,10 +316,7 @@ public:
     };
     Tabell tabellMedData(const Datalista& data, const TextAttributes& etikettattribut,
                          const TextAttributes& värdeattribut, Tabellval val = {}) const;
-    std::vector<CachatObjekt> cachadeObjektFörData(const Datalista& data, const TextAttributes& etikettattribut,
-                                                   const TextAttributes& värdeattribut,
-                                                   const Dataradsval& val) const;
-    // The rows cachadeObjektFörData sets.
+    // Facts as rows of a caption and its value (Dataradsval).
     struct Faktarad {
         AttributedString rubrik, värde;
         Rect rubrikram, värderam;
@@ -452,7 +441,7 @@ public:
     void konfigureraInnehållFörFiGiroAvTyp(FiGirotyp typ);
 };
 
-// Where the item table (Fakturavy::läggTillKolumnerMedRubrikattribut)
+// Where the item table (rumsplan::Plan::artikeltabell)
 // stands and how it looks: the headings in `rubrikutrymme`, the rows in
 // `datautrymme` on the last page and `höjdPåÖvrigaSidor` high from the same
 // top on the pages before it; the headings in capitals, every other row on

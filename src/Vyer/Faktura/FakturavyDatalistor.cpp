@@ -1,7 +1,9 @@
 // Whole blocks of facts laid out without the template measuring: a band of
-// two-line entries with a small drawing before each, and the invoice's
-// references, dates and numbers spread over three columns, placed by the
-// plan with the addresses over them.
+// two-line entries with a small drawing after each, each as wide as it
+// measures and placed as it is (not fitted: decisions.md, Text fitted
+// outside the plan), and the invoice's references, dates and numbers
+// spread over three columns, placed by the plan with the addresses over
+// them.
 #include "Vyer/Faktura/Fakturavy.h"
 
 #include "Modell/Fakturor/Fakturaliknande.h"
@@ -41,19 +43,12 @@ Fakturavy::Datalistband Fakturavy::datalistMedKolumndata(const Datalista& data, 
     };
 
     Datalistband band;
-    double x = val.vänsterTillHöger ? val.ram.minX() : val.ram.maxX();
+    double x = val.ram.maxX();
     for (Post& post : poster) {
-        if (val.vänsterTillHöger) {
-            band.data.push_back(separatorVid(x));
-            x += 6 + separatorbredd;
-            band.data.emplace_back(std::move(post.text), Rect{x, y, post.bredd, val.ram.height});
-            x += post.bredd + 12;
-        } else {
-            band.data.emplace_back(std::move(post.text), Rect{x - post.bredd, y, post.bredd, val.ram.height});
-            x -= post.bredd + 6;
-            band.data.push_back(separatorVid(x));
-            x -= 12 + separatorbredd;
-        }
+        band.data.emplace_back(std::move(post.text), Rect{x - post.bredd, y, post.bredd, val.ram.height});
+        x -= post.bredd + 6;
+        band.data.push_back(separatorVid(x));
+        x -= 12 + separatorbredd;
     }
     band.utpunkt = x;
     return band;

@@ -241,16 +241,6 @@ void Fakturavy::planeraTabellensRum(const Rect& datautrymme, double höjdPåÖvr
         {"items", {datautrymme.x, radbas, datautrymme.width, övriga + underRamen}, Sidslag::övriga, {}});
 }
 
-void Fakturavy::läggTillKolumnerMedRubrikattribut(const TextAttributes& rubrikattribut,
-                                                   const TextAttributes& dataattribut,
-                                                   const TextAttributes& högerställdaRubrikattribut,
-                                                   const TextAttributes& högerställdaDataattribut,
-                                                   const Kolumnval& val) {
-    rumsplan::Plan plan(*this);
-    plan.artikeltabell({rubrikattribut, dataattribut, högerställdaRubrikattribut, högerställdaDataattribut, val});
-    std::move(plan).placera();
-}
-
 double Fakturavy::underFortsättningsraden(const TextAttributes& attribut, double bredd) const {
     // Where strings stand on their frame's foot, a continuation line's
     // descenders hang below its line.

@@ -1,5 +1,5 @@
 // Label and value tables: caption-and-value lists as one tabbed text, or
-// as one text object per caption and per value in fixed rows.
+// as a caption and its value a row in fixed rows.
 #include "Vyer/Faktura/Fakturavy.h"
 
 #include "Plattform/Ritning/FontRegistry.h"
@@ -121,15 +121,4 @@ std::vector<Fakturavy::Faktarad> Fakturavy::faktarader(const Datalista& data, co
         y += flerRader ? höjd + 2 : val.radhöjd;
     }
     return rader;
-}
-
-std::vector<CachatObjekt> Fakturavy::cachadeObjektFörData(const Datalista& data, const TextAttributes& etikettattribut,
-                                                          const TextAttributes& värdeattribut,
-                                                          const Dataradsval& val) const {
-    std::vector<CachatObjekt> objekt;
-    for (Faktarad& rad : faktarader(data, etikettattribut, värdeattribut, val)) {
-        objekt.emplace_back(std::move(rad.rubrik), rad.rubrikram);
-        objekt.emplace_back(std::move(rad.värde), rad.värderam);
-    }
-    return objekt;
 }

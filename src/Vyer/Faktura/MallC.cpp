@@ -157,13 +157,13 @@ void Fakturavy::konfigureraInnehållFörC() {
     // 60 points higher and has that much more room.
     const double v = följesedel ? 526 : 466;
     const double k = följesedel ? 297 : 237;
-    const double r = 842 - v;
+    const double sidhöjd = ramFörEnSida().maxY(), r = sidhöjd - v;
     plan.rita(streck({{{36, 703}, {559, 703}}, {{36, r}, {559, r}}}, 0.5, Color::black()));
 
     radavstånd = 2;
     plan.artikeltabell({kolumnrubrik, text10, kolumnrubrikHöger, text10Höger,
-                        {.rubrikutrymme = {44, 842 - (v + 20), 501, 20},
-                         .datautrymme = Rect{44, 842 - (219 + k) - 14, 501, k - 7}.integral(),
+                        {.rubrikutrymme = {44, sidhöjd - (v + 20), 501, 20},
+                         .datautrymme = Rect{44, sidhöjd - (219 + k) - 14, 501, k - 7}.integral(),
                          .höjdPåÖvrigaSidor = följesedel ? 366.0 : 306.0,
                          .storaBokstäverPåRubriker = true,
                          .alternerandeRadfärg = tonad}});

@@ -160,7 +160,7 @@ void Fakturavy::konfigureraInnehållFörDf() {
     constexpr double radhöjd = 12;
     const int n = antalBeloppsrader(false);
     const double y1 = 621 - (n - 3) * radhöjd;
-    const double yB = n > 0 ? 842 - (231 + (n - 3) * radhöjd) : 667;
+    const double yB = n > 0 ? ramFörEnSida().maxY() - (231 + (n - 3) * radhöjd) : 667;
     plan.artikeltabell({kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,
                         {.rubrikutrymme = {54, 375 + d, 486, 15},
                          .datautrymme = {54, 393 + d, 486, std::max(0.0, yB - 393 - radhöjd - d)},

@@ -137,7 +137,7 @@ void Fakturavy::konfigureraInnehållFörE() {
         avsändarfakta.pop_back();
     }
     const double h = tabellMedData(kontakt, avsändarrubrik, avsändarvärde).antalRader > 6 ? 97 : 91;
-    const double y = 842 - (22 + h);
+    const double y = ramFörEnSida().maxY() - (22 + h);
     rumsplan::Rum iSinRam("contact", {227, y, 196, h});
     const bool kontaktenRyms = plan.rymmerUtanAttKapa(påBandet(iSinRam, kontakt, y, y + h));
     // A sender taller than its frame at full size has a frame as high as
@@ -164,7 +164,7 @@ void Fakturavy::konfigureraInnehållFörE() {
     // beyond three, and the total two rows under them.
     const int n = antalBeloppsrader(false);
     const double y0 = 408 + (n - 3) * halvBeloppsrad;
-    const Rect beloppsram{340, 842 - (y0 + 15), 188, 15};
+    const Rect beloppsram{340, ramFörEnSida().maxY() - (y0 + 15), 188, 15};
     mallverktyg::beloppOchMoms(
         plan, beloppfältMedRubrikattribut(data, dataHöger, beloppsram, beloppsram, {.storaBokstäverPåRubriker = true}),
         momssammanfattningMedRubrikAttribut(liten, liten, {60, 420, 238, 48}));

@@ -14,6 +14,7 @@
 #include "Vyer/Faktura/MallverktygTabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
+#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 
@@ -97,13 +98,9 @@ void Fakturavy::konfigureraInnehållFörFr() {
     };
     double längre = 0, bredd = 173;
     if (!plan.rymmerUtanAttKapa(mottagarrum(0, bredd))) {
-        // The least whole growth up to 40 that holds it 183 wide.
-        int ryms = 40, rymsInte = -1;
-        while (ryms - rymsInte > 1) {
-            const int g = (ryms + rymsInte) / 2;
-            (plan.rymmerUtanAttKapa(mottagarrum(g, 183)) ? ryms : rymsInte) = g;
-        }
-        längre = ryms;
+        // The least whole growth up to 40 that holds it 183 wide: one more
+        // than the most that does not.
+        längre = 1 + sistaSomHåller(-1, 40, [&](int g) { return !plan.rymmerUtanAttKapa(mottagarrum(g, 183)); });
         if (!plan.rymmerUtanAttKapa(mottagarrum(längre, bredd))) bredd = 183;
         if (längre > 0)
             for (CachatObjekt& o : grönBildram({34, 102, 207, 201 + längre})) plan.rita(std::move(o));
@@ -138,10 +135,10 @@ void Fakturavy::konfigureraInnehållFörFr() {
     // through its line. The item rows of the first and the last page end
     // above it.
     const double t = 275 + beloppsradhöjd * (antalBeloppsrader(true) - 4);
-    const double linje = 842 - (23 + t);
+    const double sidhöjd = ramFörEnSida().maxY(), linje = sidhöjd - (23 + t);
     plan.rita(mallverktyg::streck({{{256, linje}, {546, linje}}}, 0.5, röd), Sidslag::sista);
     mallverktyg::beloppOchMoms(plan, *this, {liten, litenHöger, {404, 827 - t, 137, 15}, {.taMedTotalen = true}},
-                               {liten, liten, {258, 842 - (t + 14), 141, 70}, {.rubrikOvanförSammanfattning = true}});
+                               {liten, liten, {258, sidhöjd - (t + 14), 141, 70}, {.rubrikOvanförSammanfattning = true}});
 
     plan.artikeltabell({kolumnrubrik, liten, kolumnrubrikHöger, litenHöger,
                         {.rubrikutrymme = {259, 271, 285, 18},

@@ -97,7 +97,7 @@ void Fakturavy::konfigureraInnehållFörHi() {
         plan.rum("sender", påEnLinje.yta()).block(b.namn, b.texter, b.val);
     } else {
         företag.ram.y = registrering.ram.y = 678;
-        auto& vänster = plan.rum("sender", {34, 678, 205, 842 - 6 - 678}).block("sender", företag);
+        auto& vänster = plan.rum("sender", {34, 678, 205, ramFörEnSida().maxY() - 6 - 678}).block("sender", företag);
         plan.krymperMed(vänster, plan.rum("registration", {256, 678, 217, 793 - 678}).block("registration", registrering));
     }
 

@@ -16,6 +16,7 @@
 #include "Vyer/Faktura/MallverktygFottabeller.h"
 #include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
+#include "Vyer/Faktura/Textpassning.h"
 
 #include <algorithm>
 
@@ -97,14 +98,7 @@ void Fakturavy::konfigureraInnehållFörK4() {
         rumsplan::Rum rum("delivery address and facts", {47, kolumnensTopp, 210, kolumnensFot - kolumnensTopp + nedåt});
         return plan.rymmerUtanAttKapa(kolumn(rum));
     };
-    int nedflyttning = 0, längst = 120;
-    while (nedflyttning < längst) {
-        const int mitt = (nedflyttning + längst) / 2;
-        if (kolumnenRyms(mitt))
-            längst = mitt;
-        else
-            nedflyttning = mitt + 1;
-    }
+    const int nedflyttning = sistaSomHåller(120, -1, kolumnenRyms);
     kolumn(plan.rum("delivery address and facts",
                     {47, kolumnensTopp, 210, kolumnensFot - kolumnensTopp + nedflyttning}));
 
@@ -178,12 +172,12 @@ void Fakturavy::konfigureraInnehållFörK4() {
         const int n = antalBeloppsrader(false);
         const int k = n > 2 ? n : 3;
         const double h = (k - 1) * 16 + 161;
-        const double y0 = 842 - (h + 17);
+        const double sidhöjd = ramFörEnSida().maxY(), y0 = sidhöjd - (h + 17);
         mallverktyg::beloppOchMoms(
             plan,
             beloppfältMedRubrikattribut(brödtextHöger, brödtextHöger, {335, y0, 120, 17}, {469, y0, 83, 17},
                                         {.radhöjd = 16}),
-            momssammanfattningMedRubrikAttribut(liten, liten, {47, 842 - (h + 16), 291, (h + 16) - 160}));
+            momssammanfattningMedRubrikAttribut(liten, liten, {47, sidhöjd - (h + 16), 291, (h + 16) - 160}));
         plan.text("total", AttributedString(belopp(f.attBetala()), brödtextHöger), {469, 686, 83, 17},
                   {.sidor = Sidslag::sista});
         plan.text("total caption", AttributedString(rubrikFörTotaltBelopp(), totalrubrik), {335, 686, 120, 17},
@@ -191,7 +185,7 @@ void Fakturavy::konfigureraInnehållFörK4() {
 
         // A vertical rule between captions and amounts up from the total
         // band to a rule across the page.
-        const double r = 842 - (h + 19);
+        const double r = sidhöjd - (h + 19);
         plan.rita(mallverktyg::streck({{{462, 703}, {462, r}}, {{47, r}, {551, r}}}, 1, textgrå), Sidslag::sista);
         d = h + 22;
     }

@@ -241,7 +241,8 @@ void Fakturavy::konfigureraInnehållFörRuMedFärg(const Color& färg) {
     // area is that much shorter.
     plan.artikeltabell({kolumnrubrik, brödtext, kolumnrubrikHöger, brödtextHöger,
                         {.rubrikutrymme = {71, y + 3, 452, 15},
-                         .datautrymme = {71, y + 15, 452, 842 - A - y - 18 - 2 * Kolumnval::radbasensFörskjutning},
+                         .datautrymme = {71, y + 15, 452,
+                                         ramFörEnSida().maxY() - A - y - 18 - 2 * Kolumnval::radbasensFörskjutning},
                          .höjdPåÖvrigaSidor = h - 30,
                          .storaBokstäverPåRubriker = true}});
     std::move(plan).placera();

@@ -42,9 +42,8 @@ double tabellerFrånEnTopp(rumsplan::Plan& plan, std::vector<Tabellrum> tabeller
     return topp;
 }
 
-double faktaPåFotIRum(const Fakturavy& vy, rumsplan::Plan& plan, const std::string& namn, Datalista vänsterData,
-                      Datalista högerData, const std::function<AttributedString(const Datalista&)>& tabell,
-                      const Fotval& val) {
+double faktaPåFotIRum(rumsplan::Plan& plan, const std::string& namn, Datalista vänsterData, Datalista högerData,
+                      const std::function<AttributedString(const Datalista&)>& tabell, const Fotval& val) {
     const double vänsterFot = val.vänsterFot.value_or(val.fot);
     // The two tables on their foot, each alone in its room.
     auto rummen = [&](const Datalista& v, const Datalista& h) {
@@ -102,7 +101,7 @@ void avsändarenPåFoten(const Fakturavy& vy, rumsplan::Plan& plan, const TextAt
                        const TextAttributes& värdeattribut, double fot, double överkant,
                        std::optional<double> vänsterFot) {
     faktaPåFotIRum(
-        vy, plan, "sender",
+        plan, "sender",
         fakta(vy, {Fakt::avsändare, Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
         faktaOchBetalning(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
         [&](const Datalista& data) { return vy.tabellMedData(data, etikettattribut, värdeattribut).tabell; },
@@ -125,7 +124,7 @@ void företagsnamnÖverAvsändartabellerIRum(const Fakturavy& vy, rumsplan::Plan
     // The tables take what they need up to a line below `namnetUnder`;
     // the name keeps its size above them, a long one wrapping upward.
     const double mellan = faktaPåFotIRum(
-        vy, plan, "sender", fakta(vy, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
+        plan, "sender", fakta(vy, {Fakt::avsändaradress, Fakt::organisationsnummer, Fakt::momsregistreringsnummer}),
         faktaOchBetalning(vy, {Fakt::telefon, Fakt::fax, Fakt::email, Fakt::hemsida}),
         [&](const Datalista& data) {
             return vy.tabellMedData(data, etikettattribut, värdeattribut, {.fetStilPåFörstaRaden = true}).tabell;

@@ -54,9 +54,8 @@ struct Fotval {
     double överkant = 0;
     std::optional<double> vänsterFot;
 };
-double faktaPåFotIRum(const Fakturavy& vy, rumsplan::Plan& plan, const std::string& namn, Datalista vänsterData,
-                      Datalista högerData, const std::function<AttributedString(const Datalista&)>& tabell,
-                      const Fotval& val);
+double faktaPåFotIRum(rumsplan::Plan& plan, const std::string& namn, Datalista vänsterData, Datalista högerData,
+                      const std::function<AttributedString(const Datalista&)>& tabell, const Fotval& val);
 
 // The sender in two tables on a foot (faktaPåFotIRum): at x 46, 162 wide,
 // its name, address, organisation and VAT numbers; at x 213, 195 wide, its

@@ -533,16 +533,9 @@ std::vector<std::vector<CachatObjekt>> Plan::placeradeRum() {
         // The least whole width up to `mest` at which room i holds its
         // blocks; more than `mest` when none does.
         auto minstaBredd = [&](size_t i, double mest, bool helaOrd) {
-            int från = 1, till = static_cast<int>(std::floor(mest));
+            const int till = static_cast<int>(std::floor(mest));
             if (!ryms(i, till, helaOrd)) return mest + 1;
-            while (från < till) {
-                const int mitt = (från + till) / 2;
-                if (ryms(i, mitt, helaOrd))
-                    till = mitt;
-                else
-                    från = mitt + 1;
-            }
-            return static_cast<double>(till);
+            return static_cast<double>(sistaSomHåller(till, 0, [&](int bredd) { return ryms(i, bredd, helaOrd); }));
         };
         const size_t n = lag.size();
         std::vector<Rect> ytor;

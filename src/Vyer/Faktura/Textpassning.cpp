@@ -171,15 +171,8 @@ AttributedString avkortad(const TextMeasurer& mätare, const AttributedString& t
     for (size_t i = från; i <= till; ++i)
         if (teckenbörjan(t.text(), i)) slut.push_back(i);
     auto godtar = [&](size_t i) { return mätare.linesUpTo(medEllips(t, i), bredd, läge, gräns).size() <= ryms; };
-    size_t lo = 0, hi = slut.size();  // slut[lo] is taken; from slut[hi] on, none is
-    while (hi - lo > 1) {
-        const size_t mitt = (lo + hi) / 2;
-        if (godtar(slut[mitt]))
-            lo = mitt;
-        else
-            hi = mitt;
-    }
-    return medEllips(t, slut[lo]);
+    // slut[0] is taken; from slut.size() on, none is.
+    return medEllips(t, slut[sistaSomHåller(size_t{0}, slut.size(), [&](size_t i) { return godtar(slut[i]); })]);
 }
 
 AttributedString utanSistaRaden(const TextMeasurer& mätare, const AttributedString& text, double bredd,

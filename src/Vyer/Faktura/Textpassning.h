@@ -3,14 +3,16 @@
 // by one factor for all of it (line pitch, tab stops and indents
 // included), until it is no taller than its room, has no line wider than
 // it and breaks no word for lack of room; never below 70 % of its size.
-// Here are the sizes it tries, how a text is measured in its frame, where
-// lines kept to their line (a table's values, påEnRad) wrap instead, and
-// how what does not fit even at 70 % is cut, visibly.
+// Here are the sizes it tries and the one halving search that finds a
+// size, a width or a cut, how a text is measured in its frame, where lines
+// kept to their line (a table's values, påEnRad) wrap instead, and how
+// what does not fit even at 70 % is cut, visibly.
 #include "Plattform/Ritning/AttributedString.h"
 #include "Plattform/Geometry.h"
 #include "Plattform/Ritning/TextMeasurer.h"
 
 #include <limits>
+#include <numeric>
 #include <optional>
 
 // How far a measure may pass its frame and still count as inside it: the
@@ -28,38 +30,31 @@ T vidProcent(const T& x, int procent) {
     return procent < 100 ? x.scaled(procent / 100.0) : x;
 }
 
+// Between `ja`, where `prov` holds, and `nej`, where it does not (neither
+// tried here), the value nearest `nej` at which it still holds, for a
+// `prov` that holds up to some point from `ja` and not beyond: halving
+// the interval, each try at its middle, rounded towards `ja`. Every
+// search of the view for a size, a width, a growth or a cut is this one.
+template <class Tal, class Prov>
+Tal sistaSomHåller(Tal ja, Tal nej, const Prov& prov) {
+    while ((ja < nej ? nej - ja : ja - nej) > 1) {
+        const Tal mitt = std::midpoint(ja, nej);
+        (prov(mitt) ? ja : nej) = mitt;
+    }
+    return ja;
+}
+
 // The largest whole percent from 70 to 100 at which `passar(procent)`
 // holds, as a block that fits at one size fits at every smaller one: 100
 // tried first, then 70, then halving between them. None when even 70 does
 // not fit: the block is then set at 70 % and cut, or the caller has
 // another way out. Every text and block fitted so finds its size here.
-// `gissning`, where the caller can estimate the answer, is tried first
-// with a neighbour: each size tried is a layout, and a new size loads
-// its glyphs anew. The answer is the same with or without it; `passar`'s
-// last true call is always at the answer.
+// `passar`'s last true call is always at the answer.
 template <class Passar>
-std::optional<int> störstaProcent(const Passar& passar, std::optional<int> gissning = std::nullopt) {
+std::optional<int> störstaProcent(const Passar& passar) {
     if (passar(100)) return 100;
-    int lägst = minstaProcent - 1, högst = 100;  // fits, does not
-    if (gissning && *gissning > minstaProcent && *gissning < 100) {
-        const int g = *gissning;
-        if (passar(g)) {
-            lägst = g;
-            if (g + 1 < högst) (passar(g + 1) ? lägst : högst) = g + 1;
-        } else {
-            högst = g;
-            if (g - 1 > minstaProcent) (passar(g - 1) ? lägst : högst) = g - 1;
-        }
-    }
-    if (lägst < minstaProcent) {
-        if (!passar(minstaProcent)) return std::nullopt;
-        lägst = minstaProcent;
-    }
-    while (högst - lägst > 1) {
-        const int mitt = (lägst + högst) / 2;
-        (passar(mitt) ? lägst : högst) = mitt;
-    }
-    return lägst;
+    if (!passar(minstaProcent)) return std::nullopt;
+    return sistaSomHåller(minstaProcent, 100, passar);
 }
 
 // As störstaProcent, of `passar(procent, helaOrd)`: the largest percent
@@ -67,9 +62,9 @@ std::optional<int> störstaProcent(const Passar& passar, std::optional<int> giss
 // of room, or, where no size keeps every word whole, the largest at which
 // it fits.
 template <class Passar>
-std::optional<int> störstaProcentMedHelaOrd(const Passar& passar, std::optional<int> gissning = std::nullopt) {
-    if (auto procent = störstaProcent([&](int p) { return passar(p, true); }, gissning)) return procent;
-    return störstaProcent([&](int p) { return passar(p, false); }, gissning);
+std::optional<int> störstaProcentMedHelaOrd(const Passar& passar) {
+    if (auto procent = störstaProcent([&](int p) { return passar(p, true); })) return procent;
+    return störstaProcent([&](int p) { return passar(p, false); });
 }
 
 // The mark where a text is cut.

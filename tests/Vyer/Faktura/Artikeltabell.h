@@ -10,6 +10,7 @@
 #include "Provfaktura.h"
 #include "Plattform/Lokal.h"
 #include "Plattform/Strangar.h"
+#include "Vyer/Faktura/Rumsplan.h"
 #include "Vyer/Faktura/Styckeformat.h"
 
 #include <gtest/gtest.h>
@@ -58,15 +59,16 @@ protected:
     void lägg(Rect datautrymme, double höjdPåÖvrigaSidor, std::optional<Color> band = std::nullopt,
               Fakturavy::EgnaRubriker egna = nullptr, bool storaBokstäver = false,
               std::optional<double> meddelandetsFot = std::nullopt) {
-        vy().läggTillKolumnerMedRubrikattribut(rubrikattribut, dataattribut, högerställdaRubrikattribut,
-                                               högerställdaDataattribut,
-                                               {.rubrikutrymme = rubrikutrymme,
-                                                .datautrymme = datautrymme,
-                                                .höjdPåÖvrigaSidor = höjdPåÖvrigaSidor,
-                                                .storaBokstäverPåRubriker = storaBokstäver,
-                                                .alternerandeRadfärg = band,
-                                                .egnaRubriker = std::move(egna),
-                                                .meddelandetsFot = meddelandetsFot});
+        rumsplan::Plan plan(vy());
+        plan.artikeltabell({rubrikattribut, dataattribut, högerställdaRubrikattribut, högerställdaDataattribut,
+                            {.rubrikutrymme = rubrikutrymme,
+                             .datautrymme = datautrymme,
+                             .höjdPåÖvrigaSidor = höjdPåÖvrigaSidor,
+                             .storaBokstäverPåRubriker = storaBokstäver,
+                             .alternerandeRadfärg = band,
+                             .egnaRubriker = std::move(egna),
+                             .meddelandetsFot = meddelandetsFot}});
+        std::move(plan).placera();
     }
 
     // A fresh invoice, measurer and view, for table-driven cases.

@@ -29,7 +29,7 @@ BezierPath separator() {
     return p;
 }
 
-TEST(Datalista, EntriesAndSeparatorsRunFromEitherEdgeOfTheBand) {
+TEST(Datalista, EntriesAndSeparatorsRunLeftwardFromTheBandsRightEdge) {
     prov::Stegvy steg;
     steg.mätare.fasta["Nr\u2028" "1042"] = {40, 20};
     steg.mätare.fasta["Datum\u2028" "2026-12-01"] = {60, 20};
@@ -41,20 +41,18 @@ TEST(Datalista, EntriesAndSeparatorsRunFromEitherEdgeOfTheBand) {
     struct {
         const char* namn;
         Rect ram;
-        bool vänsterTillHöger;
         double skala;
         std::vector<std::string> ordning;  // "|" for a separator
         std::vector<double> x;
         double utpunkt;
     } fall[] = {
-        {"left to right", {100, 50, 400, 20}, true, 1, {"|", "Nr", "|", "Datum"}, {100, 108, 160, 168}, 240},
-        {"right to left", {100, 50, 400, 20}, false, 1, {"Nr", "|", "Datum", "|"}, {460, 454, 380, 374}, 360},
-        {"scaled by 2", {100, 50, 400, 20}, true, 2, {"|", "Nr", "|", "Datum"}, {100, 110, 162, 172}, 244},
+        {"at full size", {100, 50, 400, 20}, 1, {"Nr", "|", "Datum", "|"}, {460, 454, 380, 374}, 360},
+        {"scaled by 2", {100, 50, 400, 20}, 2, {"Nr", "|", "Datum", "|"}, {460, 454, 378, 372}, 356},
     };
     for (const auto& f : fall) {
         Color färg = Color::rgb(0.5, 0.2, 0.1);
         auto band = vy->datalistMedKolumndata(data, rubrikattribut, dataattribut, separator(), färg,
-                                              {.skala = f.skala, .ram = f.ram, .vänsterTillHöger = f.vänsterTillHöger});
+                                              {.skala = f.skala, .ram = f.ram});
         ASSERT_EQ(band.data.size(), 4u) << f.namn << "\n" << beskriv(band.data);
         EXPECT_EQ(band.utpunkt, f.utpunkt) << f.namn;
         for (size_t i = 0; i < 4; ++i) {
@@ -85,27 +83,24 @@ TEST(Datalista, AnEntryIsTheCaptionAboveTheValueEachWithItsAttributes) {
     prov::Stegvy steg;
     auto vy = steg.vy();
     auto band = vy->datalistMedKolumndata({{"", "1042"}}, rubrikattribut, dataattribut, separator(), Color::black(),
-                                          {.ram = {100, 50, 400, 20}, .vänsterTillHöger = true});
+                                          {.ram = {100, 50, 400, 20}});
     ASSERT_EQ(band.data.size(), 2u);
     AttributedString väntad("\u2028", rubrikattribut);
     väntad.append("1042", dataattribut);
-    EXPECT_EQ(*text(band.data[1]), väntad);
+    EXPECT_EQ(*text(band.data[0]), väntad);
     // "1042" at 9 pt is the widest line: 18 points.
-    EXPECT_EQ(ram(band.data[1]).width, 18);
-    EXPECT_EQ(band.utpunkt, 100 + 6 + 2 + 18 + 12);
+    EXPECT_EQ(ram(band.data[0]).width, 18);
+    EXPECT_EQ(band.utpunkt, 500 - 18 - 6 - 12 - 2);
 }
 
 TEST(Datalista, NoEntryEndsWhereTheBandBegins) {
     prov::Stegvy steg;
     auto vy = steg.vy();
     Datalista inget = {{"Nr", std::nullopt}};
-    auto åt = [&](bool höger) {
-        return vy->datalistMedKolumndata(inget, rubrikattribut, dataattribut, separator(), Color::black(),
-                                         {.ram = {100, 50, 400, 20}, .vänsterTillHöger = höger});
-    };
-    EXPECT_TRUE(åt(true).data.empty());
-    EXPECT_EQ(åt(true).utpunkt, 100);
-    EXPECT_EQ(åt(false).utpunkt, 500);
+    auto band = vy->datalistMedKolumndata(inget, rubrikattribut, dataattribut, separator(), Color::black(),
+                                          {.ram = {100, 50, 400, 20}});
+    EXPECT_TRUE(band.data.empty());
+    EXPECT_EQ(band.utpunkt, 500);
 }
 
 // The three fact columns at x 40, 220 and 400, 150 wide, in one room

@@ -260,11 +260,10 @@ TEST_F(Kolumnbredder, WithoutColumnsRowsStillTakeTheirSpacing) {
     vy().radavstånd = 2;
     int anrop = 0;
     lägg({30, 300, 535, 400}, 400, Color::grey(0.9),
-         [&](rumsplan::Plan& plan, const std::vector<AttributedString>& rubriker, const std::vector<double>& positioner) {
+         [&](rumsplan::Plan&, const std::vector<AttributedString>& rubriker, const std::vector<double>& positioner) {
              ++anrop;
              EXPECT_TRUE(rubriker.empty());
              EXPECT_TRUE(positioner.empty());
-
          });
     EXPECT_EQ(anrop, 1);
     EXPECT_TRUE(vy().innehållFörAllaSidor.empty());

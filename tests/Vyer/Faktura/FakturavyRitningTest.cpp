@@ -94,7 +94,7 @@ using Anrop = std::vector<std::string>;
 TEST_F(Ritning, PagesTakeTheBackgroundsCropBox) {
     Fakturavy vy(faktura, *bok, false, mätare);
     vy.bakgrund = std::make_shared<ProvPdf>(Rect{0, 0, 612, 792});
-    EXPECT_EQ(vy.rectForPage(2), (Rect{0, 792, 612, 792}));
+    EXPECT_EQ(vy.ramFörEnSida(), (Rect{0, 0, 612, 792}));
 }
 
 TEST(Bildpassning, KeepsTheAspectCentredOnWholePoints) {

@@ -7,15 +7,14 @@
 
 namespace {
 
-TEST(Fakturavy, PagesStackDownwardFromTheFirstPageFrame) {
+TEST(Fakturavy, APageWithoutBackgroundIsA4Portrait) {
     auto bok = prov::bokföring();
     prov::Faktura faktura;
     faktura.inbyggdFakturamall_.reset();
     FastMätare mätare;
     Fakturavy vy(faktura, *bok, false, mätare);
     EXPECT_EQ(vy.antalSidor(), 0);
-    EXPECT_EQ(vy.rectForPage(1), (Rect{0, 0, 595, 842}));
-    EXPECT_EQ(vy.rectForPage(3), (Rect{0, 1684, 595, 842}));
+    EXPECT_EQ(vy.ramFörEnSida(), (Rect{0, 0, 595, 842}));
 }
 
 TEST(Fakturavy, DatesPrintTheStoredDigitsWithoutNormalising) {

@@ -233,7 +233,9 @@ TEST(MallFrFull, FactTablesStayInTheirFramesAndTheLastPageKeepsToEitherSideOfThe
             EXPECT_GE(linje.minY(), t.inuti.minY());
             EXPECT_LE(linje.maxY(), t.inuti.maxY());
         }
-        if (t.inuti.height == 210) EXPECT_NEAR(ram(*t.tabell).midY(), t.mitt.y, 1);
+        if (t.inuti.height == 210) {
+            EXPECT_NEAR(ram(*t.tabell).midY(), t.mitt.y, 1);
+        }
     }
 
     const auto& sista = v.innehållFörVarjeSida.back();

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdlib>
+#include <set>
 
 namespace {
 
@@ -132,32 +135,33 @@ TEST(Textpassning, TheLargestPercentABlockFitsAtIsFound) {
     EXPECT_EQ(prov, 1);
     EXPECT_EQ(störstaProcent([](int procent) { return procent < minstaProcent; }), std::nullopt);
 
-    // A guess, right or wrong, leaves the answer as it was, and the last
-    // size taken is the answer (the fitter keeps that one); a right guess
-    // costs the guess and its neighbour.
-    for (int gräns = minstaProcent - 1; gräns <= 100; ++gräns)
-        for (int gissning = 60; gissning <= 110; ++gissning) {
-            int senast = -1;
-            prov = 0;
-            const auto svar = störstaProcent(
-                [&](int procent) {
-                    ++prov;
-                    return procent <= gräns && (senast = procent, true);
-                },
-                gissning);
-            EXPECT_EQ(svar, gräns < minstaProcent ? std::nullopt : std::optional(gräns)) << gräns << " " << gissning;
-            if (svar && *svar < 100) {
-                EXPECT_EQ(senast, *svar) << gräns << " " << gissning;
-            }
-            if (gissning == gräns && gräns > minstaProcent && gräns < 100) {
-                EXPECT_LE(prov, 3) << gräns;
-            }
-        }
-
     // A size that keeps every word whole wins over a larger one that fits.
     auto passar = [](int procent, bool helaOrd) { return procent <= (helaOrd ? 80 : 90); };
     EXPECT_EQ(störstaProcentMedHelaOrd(passar), 80);
     EXPECT_EQ(störstaProcentMedHelaOrd([](int procent, bool helaOrd) { return !helaOrd && procent <= 90; }), 90);
+}
+
+// Between any two ends, either way round, the search finds the last value
+// that holds, trying each value at most once and only between the ends, in
+// no more tries than halving the interval takes.
+TEST(Textpassning, TheSearchFindsTheLastValueThatHolds) {
+    for (int ja = -3; ja <= 20; ++ja)
+        for (int nej = -3; nej <= 20; ++nej) {
+            if (ja == nej) continue;
+            const int steg = ja < nej ? 1 : -1;
+            for (int gräns = ja; gräns != nej; gräns += steg) {
+                std::set<int> prövade;
+                const int svar = sistaSomHåller(ja, nej, [&](int x) {
+                    EXPECT_TRUE(std::min(ja, nej) < x && x < std::max(ja, nej)) << ja << " " << nej << " " << x;
+                    EXPECT_TRUE(prövade.insert(x).second) << x;
+                    return (x - gräns) * steg <= 0;
+                });
+                EXPECT_EQ(svar, gräns) << ja << " " << nej;
+                EXPECT_LE(prövade.size(), std::bit_width(static_cast<unsigned>(std::abs(nej - ja) - 1)));
+            }
+        }
+    // Unsigned ends count down without wrapping.
+    EXPECT_EQ(sistaSomHåller(size_t{40}, size_t{0}, [](size_t x) { return x >= 3; }), 3u);
 }
 
 TEST(Textpassning, AFrameLowerThanALineStillShowsTheFirstLineCut) {
