@@ -94,8 +94,9 @@ TEST_P(EuropasBokstäver, EveryWordInOneFaceAndCopiedAsWritten) {
     EXPECT_GT(ord, 0u);
     // The face that draws what others lack is in the PDF only where the
     // template draws words with it.
-    for (const pdfkontroll::Typsnitt& t : pdfkontroll::typsnitt(pdf))
+    for (const pdfkontroll::Typsnitt& t : pdfkontroll::typsnitt(pdf)) {
         if (t.namn == fonts::fallbackFace) EXPECT_TRUE(ritade.count(t.namn)) << t.namn;
+    }
     for (const pdfkontroll::Ord& o : pdfkontroll::ord(pdf)) sett.insert(o.text);
     EXPECT_TRUE(sett.count("Győr")) << "the recipient's town";
     // Whatever is copied is a letter as written, never a base and an accent.
