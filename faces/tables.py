@@ -29,7 +29,8 @@ def add_glyph(font, name, outline, advance):
     if "CFF " in font:
         cff = font["CFF "].cff
         top = cff.topDictIndex[0]
-        pen = T2CharStringPen(advance, None)
+        # A charstring's width is stored less the face's nominal width.
+        pen = T2CharStringPen(advance - top.Private.nominalWidthX, None)
         outline.draw(pen)
         charstring = pen.getCharString(private=top.Private, globalSubrs=cff.GlobalSubrs)
         strings = top.CharStrings
