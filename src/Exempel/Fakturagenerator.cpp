@@ -12,6 +12,7 @@
 #include "Modell/Fakturor/Fakturamall.h"
 #include "Modell/Fakturor/InbyggdFakturamall.h"
 #include "Modell/Konto.h"
+#include "Plattform/TextShaping.h"
 
 #include <algorithm>
 #include <array>
@@ -191,9 +192,13 @@ std::string person(Slump& r, const Landsord& l, bool lång) {
 // join trades and places and take the long legal forms, up to 160
 // characters.
 Text företagsnamn(Slump& r, const Landsord& l, bool lång) {
+    // Where the country writes its legal form.
+    auto medForm = [&](const std::string& namn, const std::string& form) {
+        return l.formFörst ? form + " " + namn : namn + " " + form;
+    };
     const std::string kärna = r.procent(50) ? std::string(r.välj(l.efternamn)) : std::string(r.välj(l.ortled));
     const std::string bransch = r.välj(l.branscher);
-    const std::string vanligt = kärna + " " + bransch + " " + r.välj(l.bolagsformer);
+    const std::string vanligt = medForm(kärna + " " + bransch, r.välj(l.bolagsformer));
     const size_t mål = size_t(r.mellan(50, 160));
     std::vector<std::string> delar = {std::string(r.välj(l.efternamn)) + "-" + r.välj(l.efternamn), bransch,
                                       std::string(l.och) + " " + r.välj(l.branscher), r.välj(l.ortled),
@@ -202,14 +207,15 @@ Text företagsnamn(Slump& r, const Landsord& l, bool lång) {
     std::string långt = delar[0];
     for (size_t i = 1; i < delar.size() && långt.size() + form.size() + 1 < mål; ++i)
         if (långt.size() + delar[i].size() + form.size() + 2 <= 160) långt += " " + delar[i];
-    långt += " " + form;
-    return text(vanligt, långt, lång);
+    return text(vanligt, medForm(långt, form), lång);
 }
 
 std::string gatuadress(Slump& r, const Landsord& l) {
     const std::string nummer = std::to_string(r.mellan(1, 180)) + (r.procent(20) ? "B" : "");
-    const std::string gata = r.välj(l.gator);
-    return l.nummerFörst ? nummer + " " + gata : gata + " " + nummer;
+    std::string rad = l.gatuform;
+    rad.replace(rad.find("{nummer}"), std::string_view("{nummer}").size(), nummer);
+    rad.replace(rad.find("{gata}"), std::string_view("{gata}").size(), r.välj(l.gator));
+    return rad;
 }
 
 std::string postbox(const Landsord& l, int64_t nummer) {
@@ -288,12 +294,23 @@ std::string meningar(Slump& r, const Lista& lista, size_t antal) {
     return ut;
 }
 
-// The countries whose customers read each caption language.
+// The countries whose customers read each caption language, each drawn
+// as often as it stands: Sweden, whose households have ROT and RUT, three
+// times in four for Swedish. English is read across the EU where the
+// program has no captions in the country's own language.
 const std::vector<const char*>& läsarländer(const std::string& språk) {
     static const std::vector<std::pair<std::string, std::vector<const char*>>> tabell = {
-        {"sv", {"se", "se", "fi"}}, {"nb", {"no"}},       {"no", {"no"}},       {"da", {"dk"}},
-        {"fi", {"fi"}},       {"de", {"de", "at", "ch"}}, {"en", {"gb"}}, {"fr", {"fr", "be", "ch"}},
-        {"es", {"es"}},       {"it", {"it", "ch"}}, {"nl", {"nl", "be"}},
+        {"sv", {"se", "se", "se", "fi"}},
+        {"nb", {"no"}},
+        {"no", {"no"}},
+        {"da", {"dk"}},
+        {"fi", {"fi"}},
+        {"de", {"de", "at", "ch"}},
+        {"en", {"gb", "gb", "gb", "ie", "mt", "pl", "cz", "sk", "hu", "ro", "lv", "lt", "ee", "si", "hr"}},
+        {"fr", {"fr", "be", "ch"}},
+        {"es", {"es"}},
+        {"it", {"it", "ch"}},
+        {"nl", {"nl", "be"}},
     };
     for (const auto& [kod, länder] : tabell)
         if (kod == språk) return länder;
@@ -301,8 +318,9 @@ const std::vector<const char*>& läsarländer(const std::string& språk) {
 }
 
 const char* kurs(const std::string& valuta) {
-    static const std::array<std::pair<const char*, const char*>, 5> kurser = {
-        {{"EUR", "11.4523"}, {"NOK", "0.9871"}, {"DKK", "1.5342"}, {"CHF", "12.0817"}, {"GBP", "13.2954"}}};
+    static const std::array<std::pair<const char*, const char*>, 9> kurser = {
+        {{"EUR", "11.4523"}, {"NOK", "0.9871"}, {"DKK", "1.5342"}, {"CHF", "12.0817"}, {"GBP", "13.2954"},
+         {"PLN", "2.6874"}, {"CZK", "0.4712"}, {"HUF", "0.02936"}, {"RON", "2.3018"}}};
     for (auto [v, k] : kurser)
         if (valuta == v) return k;
     return "";
@@ -728,12 +746,16 @@ std::vector<Profilfält> genereradeFält(uint64_t frö) {
         if (!s.empty()) ut.push_back({namn, s, s});
     };
     // An address's town and country lines as the view sets them for a
-    // Swedish sender.
+    // Swedish sender: those below the street, and those above it where
+    // the post writes the town first (Hungary).
     auto orten = [&](const char* ort, const char* land, const Adressplan& a) {
         Adress utanGata = somAdress(a, false);
-        utanGata.gata.clear();
+        utanGata.gata = "\x01";  // where the street goes
         utanGata.attention.reset();
-        samma(ort, utanGata.formatteradFörAvsändarland(a.land, false));
+        const std::string rader = utanGata.formatteradFörAvsändarland(a.land, false);
+        const size_t gata = rader.find('\x01');
+        samma(ort, trimmingWhitespaceAndNewlines(rader.substr(0, gata)));
+        samma(ort, trimmingWhitespaceAndNewlines(rader.substr(gata + 1)));
         if (a.land != "se") {
             Adress baraLand;
             baraLand.land = a.land;

@@ -1,15 +1,16 @@
 #pragma once
 // Realistic invoices made from a seed, for checking every template against
 // data of the kind real firms have: a Swedish sender invoicing firms (or, for
-// ROT and RUT, households) of thirteen countries, with their legal forms,
-// names with particles and hyphens, long compound words, c/o, postbox and
-// attention lines, one to six lines of street, delivery addresses abroad,
-// references, orders with projects, delivery terms with Incoterms, VAT
-// numbers, e-mail and web addresses, IBANs and banks, credit terms and
-// messages in the caption language, reminders, ROT and RUT, 1 to 45 items,
-// every fact and way of payment on or off, and user templates with fields
-// of many sizes. A seed gives the same document on every machine: the
-// sequence is splitmix64, drawn from in a fixed order.
+// ROT and RUT, households) of twenty-five countries, with their legal forms,
+// names with particles, hyphens and the letters of Europe's Latin alphabets,
+// long compound words, c/o, postbox and attention lines, one to six lines
+// of street, delivery addresses abroad, references, orders with projects,
+// delivery terms with Incoterms, VAT numbers, e-mail and web addresses,
+// IBANs and banks, credit terms and messages in the caption language,
+// reminders, ROT and RUT, 1 to 45 items, every fact and way of payment on
+// or off, and user templates with fields of many sizes. A seed gives the
+// same document on every machine: the sequence is splitmix64, drawn from
+// in a fixed order.
 //
 // Each seed gives its invoice twice, with the same facts, ways of payment,
 // items and shape: once with its texts at their ordinary length, once with

@@ -13,7 +13,7 @@ using Lista = std::vector<const char*>;
 struct Ort {
     const char* postnummer;
     const char* namn;
-    const char* region;  // a province where the post prints one (Spain, Italy), else ""
+    const char* region;  // a province or county where the post prints one (Spain, Italy, Ireland), else ""
 };
 
 struct Bank {
@@ -27,8 +27,9 @@ struct Landsord {
     const char* valuta;  // what its firms are invoiced in
     const char* språk;   // the caption language its customers read
     const char* och;     // "and" in firm names
-    Lista bolagsformer;       // as firms write them after their names
+    Lista bolagsformer;       // as firms write them with their names
     Lista långaBolagsformer;  // the longer forms real names carry
+    bool formFörst = false;   // the form before the name: "SIA Rīgas Būvniecība"
     Lista förnamn, efternamn;
     Lista partiklar;   // before a surname; may be empty
     Lista titlar;      // before a name on a letter; may be empty
@@ -36,7 +37,9 @@ struct Landsord {
     Lista ortled;      // places and areas firms are named after
     Lista gator;       // street names without their numbers
     std::vector<Ort> orter;
-    bool nummerFörst;  // "12 Baker Street", "12 rue de Rivoli"
+    // The street line, "{gata}" the street and "{nummer}" its number:
+    // "{nummer} Baker Street", "{gata} nr. {nummer}".
+    const char* gatuform = "{gata} {nummer}";
     const char* postbox;    // with %d for the box number
     const char* co;         // "c/o" or its local form
     const char* attention;  // before a name or department

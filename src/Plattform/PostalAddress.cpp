@@ -8,7 +8,8 @@
 
 namespace {
 
-enum class Part { street, postalCode, city, state, country };
+// `comma` joins the part after it with ", " rather than a space.
+enum class Part { street, postalCode, city, state, country, comma };
 using Line = std::vector<Part>;
 using Layout = std::vector<Line>;
 
@@ -22,13 +23,22 @@ const Layout kPostcodeBeforeCity = {{Part::street}, {Part::postalCode, Part::cit
 const Layout kProvinceAfterCity = {{Part::street}, {Part::postalCode, Part::city, Part::state}, {Part::country}};
 const Layout kBritish = {{Part::street}, {Part::city}, {Part::state}, {Part::postalCode}, {Part::country}};
 const Layout kAmerican = {{Part::street}, {Part::city, Part::state, Part::postalCode}, {Part::country}};
+const Layout kPostcodeAfterCity = {{Part::street}, {Part::city, Part::postalCode}, {Part::country}};
+const Layout kLatvian = {{Part::street}, {Part::state}, {Part::city, Part::comma, Part::postalCode}, {Part::country}};
+// The town above the street, the postcode below it.
+const Layout kHungarian = {{Part::city}, {Part::street}, {Part::postalCode}, {Part::country}};
 const Layout kOther = {{Part::street}, {Part::postalCode, Part::city}, {Part::state}, {Part::country}};
 
 const std::vector<CountryLayout>& layouts() {
     static const std::vector<CountryLayout> table = {
-        {{"se", "dk", "no", "fi", "de", "at", "ch", "be", "fr", "nl", "lu"}, kPostcodeBeforeCity},
+        {{"se", "dk", "no", "fi", "de", "at", "ch", "be", "fr", "nl", "lu", "pl", "cz", "sk", "ro", "lt", "ee", "si",
+          "hr"},
+         kPostcodeBeforeCity},
         {{"es", "it"}, kProvinceAfterCity},
-        {{"gb"}, kBritish},
+        {{"gb", "ie"}, kBritish},
+        {{"mt"}, kPostcodeAfterCity},
+        {{"lv"}, kLatvian},
+        {{"hu"}, kHungarian},
         {{"us"}, kAmerican},
     };
     return table;
@@ -55,6 +65,7 @@ const std::string& partOf(const PostalAddress& a, Part p) {
         case Part::city: return a.city;
         case Part::state: return a.state;
         case Part::country: return a.country;
+        case Part::comma: break;
     }
     return a.street;
 }
@@ -65,11 +76,17 @@ std::string formatPostalAddress(const PostalAddress& address) {
     std::vector<std::string> lines;
     for (const Line& line : layoutFor(address.isoCountryCode)) {
         std::string text;
+        const char* between = " ";
         for (Part p : line) {
+            if (p == Part::comma) {
+                between = ", ";
+                continue;
+            }
             const std::string& value = partOf(address, p);
             if (value.empty()) continue;
-            if (!text.empty()) text += ' ';
+            if (!text.empty()) text += between;
             text += value;
+            between = " ";
         }
         if (!text.empty()) lines.push_back(std::move(text));
     }

@@ -120,6 +120,23 @@ TEST(Adress, EmptyPartsAndEndsAreDropped) {
               "Rua 1" + L + "1000-001 Lisboa" + L + "Lisboa" + L + "Portugal");
 }
 
+// Customers' countries beyond the ledger's, as their posts write them
+// (Magyar Posta, Latvijas Pasts, MaltaPost, An Post, Poczta Polska).
+TEST(Adress, CustomersCountriesAsTheirPostsWriteThem) {
+    EXPECT_EQ(adress("Váci út 12.", "1051", "Budapest", "hu").formatteradFörAvsändarland("se", false),
+              "Budapest" + L + "Váci út 12." + L + "1051" + L + "Ungern");
+    EXPECT_EQ(adress("Brīvības iela 5", "LV-1050", "Rīga", "lv").formatteradFörAvsändarland("se", false),
+              "Brīvības iela 5" + L + "Rīga, LV-1050" + L + "Lettland");
+    EXPECT_EQ(adress("Brīvības iela 5", "", "Rīga", "lv").formatteradFörAvsändarland("lv", false),
+              "Brīvības iela 5" + L + "Rīga");
+    EXPECT_EQ(adress("12, Triq il-Kbira", "HMR 1512", "Ħamrun", "mt").formatteradFörAvsändarland("se", false),
+              "12, Triq il-Kbira" + L + "Ħamrun HMR 1512" + L + "Malta");
+    EXPECT_EQ(adress("4 Main Street", "A92 FK33", "Drogheda", "ie", "Co. Louth").formatteradFörAvsändarland("se", false),
+              "4 Main Street" + L + "Drogheda" + L + "Co. Louth" + L + "A92 FK33" + L + "Irland");
+    EXPECT_EQ(adress("ul. Piotrkowska 3", "90-368", "Łódź", "pl", "łódzkie").formatteradFörAvsändarland("se", false),
+              "ul. Piotrkowska 3" + L + "90-368 Łódź" + L + "Polen");
+}
+
 TEST(Adress, RecordRoundTripsAndEqualityIgnoresAttention) {
     Adress a = adress("Gata", "123 45", "Ort", "de", "Bayern");
     a.attention = "";
