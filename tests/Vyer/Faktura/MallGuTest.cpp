@@ -129,7 +129,8 @@ TEST_F(MallGu, LeftColumnTablesShareTheirValueColumnAndStandAroundTheirLines) {
 // A reminder standing right of the left column leaves the column as it is
 // without one: the recipient's table, a Hungarian delivery address of more
 // lines each time, is set at one size and cut at one line either way, and
-// while it is not cut it ends in the address's country line. Laid out by
+// while it is not cut it ends in the postcode and the country line (the
+// town stands above the street in Hungary). Laid out by
 // the drawing layer's measurer, which knows where a right-aligned line
 // lands in its frame.
 TEST_F(MallGu, AReminderRightOfTheLeftColumnLeavesItsTablesAsWithoutOne) {
@@ -152,7 +153,7 @@ TEST_F(MallGu, AReminderRightOfTheLeftColumnLeavesItsTablesAsWithoutOne) {
         EXPECT_EQ(storlek(*m), storlek(*u));
         EXPECT_EQ(ram(*m), ram(*u));
         if (text(*u)->text().find("\u2026") == std::string::npos) {
-            EXPECT_TRUE(text(*m)->text().ends_with("9027 Győr\u2028Ungern")) << text(*m)->text();
+            EXPECT_TRUE(text(*m)->text().ends_with("9027\u2028Ungern")) << text(*m)->text();
         }
         for (int rad : {rader, rader + 1}) leverans.gata += "\nHrsz. 4711/" + std::to_string(rad);
     }
