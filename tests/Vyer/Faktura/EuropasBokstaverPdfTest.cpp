@@ -95,7 +95,9 @@ TEST_P(EuropasBokstäver, EveryWordInOneFaceAndCopiedAsWritten) {
     // The face that draws what others lack is in the PDF only where the
     // template draws words with it.
     for (const pdfkontroll::Typsnitt& t : pdfkontroll::typsnitt(pdf)) {
-        if (t.namn == fonts::fallbackFace) EXPECT_TRUE(ritade.count(t.namn)) << t.namn;
+        if (t.namn == fonts::fallbackFace) {
+            EXPECT_TRUE(ritade.count(t.namn)) << t.namn;
+        }
     }
     for (const pdfkontroll::Ord& o : pdfkontroll::ord(pdf)) sett.insert(o.text);
     EXPECT_TRUE(sett.count("Győr")) << "the recipient's town";
