@@ -60,20 +60,19 @@ class Builder:
 
     def _below(self, base, accent):
         face = self.face
-        letter = face.outline(base)
         if accent == "ogonek":
             return self._ogonek(base)
         if accent == "comma" and face.comma_below:
             mark = face.comma_below
-        elif accent == "comma":
+        elif accent == "comma":  # the comma, its top a little below the baseline
             mark = self._comma(0x2C)
-            x0, y0, x1, y1 = mark.bounds()
-            top = -(face.overshoot + 0.04 * self.em)
-            mark = mark.moved(0, top - y1)
+            if mark:
+                mark = mark.moved(0, -(face.overshoot + 0.04 * self.em) - mark.bounds()[3])
         else:
             mark = face.spacing(accent)
-            if mark is None:
-                return None
+        if mark is None:
+            return None
+        letter = face.outline(base)
         x0, y0, x1, y1 = mark.bounds()
         # The mark's head: its part nearest the letter.
         neck = y1 - 0.05 * self.em
