@@ -115,14 +115,9 @@ public:
         std::set<std::string> names;
         for (const std::string& dir : directories_) {
             std::error_code error;
-            std::vector<std::filesystem::path> here;
             for (const auto& entry : std::filesystem::directory_iterator(dir, error))
-                if (entry.is_regular_file(error) && !names.count(entry.path().filename().string()))
-                    here.push_back(entry.path());
-            for (const auto& file : here) {
-                names.insert(file.filename().string());
-                files.push_back(file.string());
-            }
+                if (entry.is_regular_file(error) && names.insert(entry.path().filename().string()).second)
+                    files.push_back(entry.path().string());
         }
         std::sort(files.begin(), files.end());
         for (const std::string& file : files) add(file);
