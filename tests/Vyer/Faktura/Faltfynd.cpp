@@ -43,6 +43,17 @@ bool skiljeord(std::string_view ord) {
     return true;
 }
 
+// A word's hyphens as '-', without the punctuation around it.
+std::string utanOmgivning(std::u32string s) {
+    for (char32_t& c : s)
+        if (c == 0xAD || c == 0x2010 || c == 0x2011) c = '-';
+    size_t a = 0, b = s.size();
+    while (a < b && skiljetecken(s[a])) ++a;
+    while (b > a && skiljetecken(s[b - 1])) --b;
+    // A word of punctuation alone ("&", "–") is compared as it is.
+    return a == b ? utf8(s) : utf8(std::u32string_view(s).substr(a, b - a));
+}
+
 // Whether the drawn key `ritad` spells `mål` (or, `början`, begins it):
 // U+FFFD, a glyph the PDF names no character for, stands for one to three
 // characters (a ligature).
@@ -62,15 +73,32 @@ bool stavar(const std::string& ritad, const std::string& mål, bool början = fa
     return stavar(kodpunkter(ritad), kodpunkter(mål), början);
 }
 
+// A word as written, without the punctuation around it and with its
+// hyphens as '-': a key that keeps the case.
+std::string skrivsätt(std::string_view ord) { return utanOmgivning(kodpunkter(normalizedNFC(ord))); }
+
+// Whether what shows of a word before its ellipsis, `visat`, begins the
+// text's word `ordet` as the text writes it or in capitals: "kr…" of an
+// amount begins no "Kroatien".
+bool börjarSomSkrivet(const std::string& visat, const std::string& ordet) {
+    const std::string v = skrivsätt(visat);
+    return versaler(v) == v || stavar(v, skrivsätt(ordet), true);
+}
+
 // Where the page's words `i` to `i + n` drawn one after the other spell
-// the word with key `mål`: how, and what shows of it.
-std::optional<Ordfynd> bitar(const RitadSida& sida, size_t i, size_t n, const std::string& mål) {
+// `ordet`, of key `mål`: how, and what shows of it.
+std::optional<Ordfynd> bitar(const RitadSida& sida, size_t i, size_t n, const std::string& ordet,
+                             const std::string& mål) {
     std::string hop, utanAvstavning;
     bool iEllips = false;
     for (size_t k = i; k < i + n; ++k) {
         std::string text = sida.ord[k].text;
         if (const size_t e = text.find(ellips); e != std::string::npos) {
             if (k + 1 != i + n) return std::nullopt;
+            // An ellipsis cuts the letters it is drawn right after: one
+            // set apart, or on the next line ("… continued on page 2"),
+            // stands for what follows.
+            if (e == 0 && k > i) return std::nullopt;
             text = text.substr(0, e);
             iEllips = true;
         }
@@ -81,7 +109,9 @@ std::optional<Ordfynd> bitar(const RitadSida& sida, size_t i, size_t n, const st
     Ordfynd f;
     if (iEllips) {
         // An ellipsis set on its own after a space stands for what follows.
-        if (!(a.empty() && n == 1) && !(stavar(a, mål, true) || stavar(b, mål, true))) return std::nullopt;
+        if (!(a.empty() && n == 1) && !((stavar(a, mål, true) && börjarSomSkrivet(hop, ordet)) ||
+                                        (stavar(b, mål, true) && börjarSomSkrivet(utanAvstavning, ordet))))
+            return std::nullopt;
         f.brist = Brist::ellips;
     } else if (!stavar(a, mål) && !stavar(b, mål)) {
         return std::nullopt;
@@ -125,16 +155,7 @@ size_t Förekomst::funna() const {
     return size_t(std::count_if(ord.begin(), ord.end(), [](const Ordfynd& o) { return o.brist != Brist::saknas; }));
 }
 
-std::string nyckel(std::string_view ord) {
-    std::u32string s = kodpunkter(versaler(normalizedNFC(ord)));
-    for (char32_t& c : s)
-        if (c == 0xAD || c == 0x2010 || c == 0x2011) c = '-';
-    size_t a = 0, b = s.size();
-    while (a < b && skiljetecken(s[a])) ++a;
-    while (b > a && skiljetecken(s[b - 1])) --b;
-    // A word of punctuation alone ("&", "–") is compared as it is.
-    return a == b ? utf8(s) : utf8(std::u32string_view(s).substr(a, b - a));
-}
+std::string nyckel(std::string_view ord) { return utanOmgivning(kodpunkter(versaler(normalizedNFC(ord)))); }
 
 std::vector<std::string> ordI(std::string_view text) {
     std::vector<std::string> ut;
@@ -174,7 +195,7 @@ std::vector<Förekomst> Sida::förekomster(std::string_view text) const {
             const bool börjar = !början.empty() && mål[j].size() > början.size() && mål[j].starts_with(början);
             if (k != mål[j] && !ellipsen && !börjar && !okänt) continue;
             for (size_t n = 1; n <= flestaBitar && i + n <= sida.ord.size(); ++n)
-                if (auto f = bitar(sida, i, n, mål[j])) {
+                if (auto f = bitar(sida, i, n, ord[j], mål[j])) {
                     f->ord = ord[j];
                     ankare.push_back({j, i, n, std::move(*f), nyckel(sida.ord[i].text) == ellips});
                     break;

@@ -5,6 +5,8 @@
 // pieces over lines (broken at its hyphens, hyphenated, or a long one
 // broken anywhere); case and the punctuation around a word are not
 // compared, so a template may set a text in capitals or after a colon.
+// What shows of a word cut with an ellipsis begins it in the text's own
+// case or in capitals, the ellipsis drawn right after it.
 #include "Ritadtext.h"
 
 #include <optional>

@@ -74,6 +74,15 @@ TEST(Faltfynd, AnEllipsisCutsAWordShortOrStandsForWhatFollows) {
     EXPECT_TRUE(läst.förekomster("Exempelbanken").empty());
 }
 
+TEST(Faltfynd, AnEllipsisCutsOnlyTheLettersItFollowsInTheTextsCase) {
+    // An amount's currency, and the next line carrying the items over.
+    const RitadSida s = sida({"34", "199,44", "kr", "…", "fortsätter", "på", "sida", "2", "kr…", "KROA…", "Kro…"});
+    const auto f = Sida(s).förekomster("Kroatien");
+    ASSERT_EQ(f.size(), 2u);
+    EXPECT_EQ(f[0].ord[0].ritade, std::vector<size_t>{9});
+    EXPECT_EQ(f[1].ord[0].ritade, std::vector<size_t>{10});
+}
+
 TEST(Faltfynd, ACaptionThatBeginsLikeTheValueIsNotTakenForIt) {
     const RitadSida s = sida({"Bestellung", "Bestellung", "4500012345,", "Projekt"});
     const auto f = Sida(s).förekomster("Bestellung 4500012345, Projekt");
