@@ -276,7 +276,7 @@ std::vector<RitatOrd> ordAv(const std::vector<Glyf>& glyfer, int sida) {
             föregående = nullptr;
             continue;
         }
-        bool fortsätter = false;
+        bool fortsätter = false, ligaturensRest = false;
         if (föregående) {
             // The next glyph stands where the last one's advance ends, on its
             // baseline.
@@ -287,8 +287,12 @@ std::vector<RitatOrd> ordAv(const std::vector<Glyf>& glyfer, int sida) {
             // What a clip hides does not join what shows past it: a dot
             // leader cut at its column's edge runs on, hidden, up to the
             // value beside it, which a reader sees apart.
+            // A ligature's characters after its first are read at its
+            // origin with no advance: the next glyph stands where the
+            // ligature's ends.
+            ligaturensRest = g.framsteg == 0 && std::abs(längs) < 0.01 * storlek && std::abs(tvärs) < 0.01 * storlek;
             fortsätter = std::abs(tvärs) < 0.1 * storlek &&
-                         std::abs(längs - föregående->framsteg) < 0.25 * storlek &&
+                         (ligaturensRest || std::abs(längs - föregående->framsteg) < 0.25 * storlek) &&
                          !(föregående->dold == Dold::utanförKlipp && g.dold == Dold::nej);
         }
         if (!fortsätter) ut.push_back({.sida = sida});
@@ -318,7 +322,7 @@ std::vector<RitatOrd> ordAv(const std::vector<Glyf>& glyfer, int sida) {
         } else if (g.typsnitt != o.typsnitt && o.ävenTypsnitt.empty()) {
             o.ävenTypsnitt = g.typsnitt;
         }
-        föregående = &g;
+        if (!ligaturensRest) föregående = &g;
     }
     return ut;
 }

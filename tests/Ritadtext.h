@@ -20,7 +20,8 @@ enum class Dold {
 };
 
 // A word: glyphs drawn one after the other along one baseline, between
-// white space or gaps of more than a quarter of the size.
+// white space or gaps of more than a quarter of the size; a ligature's
+// characters after its first, read at its origin, run on in it.
 struct RitatOrd {
     int sida = 0;       // from 1
     // Every glyph drawn, shown or not; soft and hard hyphens as '-', a glyph

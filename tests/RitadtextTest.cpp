@@ -142,4 +142,16 @@ TEST_F(Ritadtext, AGlyphMappedToPrivateUseIsOneTheReaderCannotName) {
     EXPECT_EQ(sidor[0].ord[0].text, "A\uFFFDC");
 }
 
+TEST_F(Ritadtext, ALigatureOfSeveralCharactersRunsOnInItsWord) {
+    // "ft" as one glyph, the "t" read at its origin with no advance.
+    const std::string cmap =
+        "/CIDInit /ProcSet findresource begin 12 dict begin begincmap /CMapName /X def "
+        "1 begincodespacerange <00> <FF> endcodespacerange 3 beginbfchar <41> <0041> <42> <00660074> <43> <0043> "
+        "endbfchar endcmap CMapName currentdict /CMap defineresource pop end end";
+    const auto sidor = läs({"BT /F1 10 Tf 10 50 Td (ABC) Tj ET"}, cmap);
+    ASSERT_EQ(sidor[0].ord.size(), 1u);
+    EXPECT_EQ(sidor[0].ord[0].text, "AftC");
+    EXPECT_NEAR(sidor[0].ord[0].till - sidor[0].ord[0].från, 6.67 + 6.67 + 7.22, 0.01);
+}
+
 }  // namespace
