@@ -126,7 +126,11 @@ void Fakturavy::konfigureraInnehållFörC() {
                        {AttributedString(versaler(rubrikFörLeveransadress()), text10), {44, 197, 190, 14}}});
 
     // The boxes above the item table; the amounts block ends at y 703 and
-    // grows upward by a row for each amount row beyond two.
+    // grows upward by a row for each amount row beyond two. Beyond four it
+    // would reach into the rows' room on the last page, which is shorter
+    // by as much.
+    const int beloppsrader = följesedel ? 0 : std::max(antalBeloppsrader(false), 2);
+    const double upp = std::max(0, beloppsrader - 4) * beloppsradhöjd;
     if (!följesedel) {
         plan.rita({Rect{37, 299, 256, 43}, tonad});
         plan.rita({Rect{304, 299, 256, 43}, tonad});
@@ -140,8 +144,7 @@ void Fakturavy::konfigureraInnehållFörC() {
                   AttributedString(versaler(rubrikFörBetalningsvillkor() + " " + rubrikFörDagar()), text9),
                   {51, 321, 202, 18});
 
-        const int m = std::max(antalBeloppsrader(false), 2);
-        const double h = (m - 3) * beloppsradhöjd + 77;
+        const double h = (beloppsrader - 3) * beloppsradhöjd + 77;
         const double t = 703 - h;
         plan.rita({Rect{36, t, 523, h}, tonad}, Sidslag::sista);
         plan.rita(streck({{{335, 703}, {335, t}}, {{335, 680}, {559, 680}}}, 0.5, Color::black()), Sidslag::sista);
@@ -163,7 +166,7 @@ void Fakturavy::konfigureraInnehållFörC() {
     radavstånd = 2;
     plan.artikeltabell({kolumnrubrik, text10, kolumnrubrikHöger, text10Höger,
                         {.rubrikutrymme = {44, sidhöjd - (v + 20), 501, 20},
-                         .datautrymme = Rect{44, sidhöjd - (219 + k) - 14, 501, k - 7}.integral(),
+                         .datautrymme = Rect{44, sidhöjd - (219 + k) - 14, 501, k - 7 - upp}.integral(),
                          .höjdPåÖvrigaSidor = följesedel ? 366.0 : 306.0,
                          .storaBokstäverPåRubriker = true,
                          .alternerandeRadfärg = tonad}});

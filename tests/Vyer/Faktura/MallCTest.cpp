@@ -9,6 +9,7 @@
 #include "Displaylista.h"
 #include "FastMatare.h"
 #include "Provfaktura.h"
+#include "Rumskontroll.h"
 
 #include <gtest/gtest.h>
 
@@ -92,12 +93,13 @@ TEST_F(MallC, FactsStandOnACommonFoot) {
 }
 
 // The block always ends at y 703: 63 high for up to two amount rows, 14
-// more for each row beyond.
+// more for each row beyond; no room of the page meets another, the item
+// rows' on the last page above the block.
 TEST_F(MallC, AmountsBlockGrowsUpwardWithItsRows) {
     struct Fall {
         int n;
         double topp;
-    } fall[] = {{2, 640}, {3, 626}, {5, 598}};
+    } fall[] = {{2, 640}, {3, 626}, {4, 612}, {5, 598}};
     for (const Fall& c : fall) {
         faktura = prov::Faktura();
         faktura.inbyggdFakturamall_ = InbyggdFakturamall::Klassisk;
@@ -110,6 +112,7 @@ TEST_F(MallC, AmountsBlockGrowsUpwardWithItsRows) {
         EXPECT_TRUE(medRam(sista, {347, c.topp + 4, 198, 15})) << "first amount row";
         EXPECT_TRUE(medRam(sista, {36, c.topp, 523, 0})) << "top rule";
         EXPECT_TRUE(medRam(sista, {347, 683, 198, 15})) << "total";
+        EXPECT_EQ(rumskontroll::fel(vy), std::vector<std::string>{});
     }
 }
 
@@ -134,9 +137,12 @@ TEST_F(MallC, ADeliveryNoteGivesTheBoxesRoomToTheItemTable) {
         }));
     }
     // The invoice's data area: 230 high, each item row 2 higher than its
-    // cell.
+    // cell; with five amount rows a row lower.
     EXPECT_EQ(sidorMedEnPostSomÄr(faktura, *bok, mätare, 230 - 3 - 2), 1);
     EXPECT_EQ(sidorMedEnPostSomÄr(faktura, *bok, mätare, 230 - 2 - 2), 2);
+    ställBeloppsrader(faktura, 5);
+    EXPECT_EQ(sidorMedEnPostSomÄr(faktura, *bok, mätare, 216 - 3 - 2), 1);
+    EXPECT_EQ(sidorMedEnPostSomÄr(faktura, *bok, mätare, 216 - 2 - 2), 2);
 }
 
 }  // namespace
