@@ -8,10 +8,13 @@
 
 #include "Modell/Fakturor/Fakturaliknande.h"
 #include "Vyer/Faktura/Mallverktyg.h"
+#include "Vyer/Faktura/MallverktygRum.h"
 #include "Vyer/Faktura/MallverktygTabeller.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <optional>
 
@@ -60,9 +63,11 @@ namespace {
 // the closest columns stand by their widths (template EB's).
 constexpr double faktakolumnernasMellanrum = 2;
 
-// The invoice's references, dates and numbers as three tables.
-std::vector<AttributedString> faktatabeller(const Fakturavy& vy, const TextAttributes& rubrikattribut,
-                                            const TextAttributes& värdeattribut, const Tabellval& val) {
+// The rows of the three columns, each shown (a caption with its value).
+using Faktakolumner = std::array<Datalista, 3>;
+
+// The invoice's references, dates and numbers in three columns.
+Faktakolumner faktakolumner(const Fakturavy& vy) {
     const Fakturaliknande& f = vy.f;
     Datalista referenser = {
         {vy.rubrikFörErReferens(), f.erReferens()},
@@ -70,7 +75,7 @@ std::vector<AttributedString> faktatabeller(const Fakturavy& vy, const TextAttri
         {vy.rubrikFörKundnummer(), f.kundnummer()},
     };
     for (Datapost& post : mallverktyg::rotOchRutUppgifter(vy)) referenser.push_back(std::move(post));
-    const Datalista kolumner[3] = {
+    Faktakolumner kolumner = {
         referenser,
         {
             {vy.rubrikFörInköpsordernummer(), f.inköpsordernummer()},
@@ -84,38 +89,62 @@ std::vector<AttributedString> faktatabeller(const Fakturavy& vy, const TextAttri
             {vy.rubrikFörMottagarensMomsregistreringsnummer(), f.momsregistreringsnummer()},
         },
     };
+    for (Datalista& kolumn : kolumner)
+        std::erase_if(kolumn, [](const Datapost& post) { return !post.rubrik || !post.värde; });
     // The delivery date joins the first column with room (fewer than three
     // rows), else the last.
-    std::optional<Datapost> leveransdatum;
-    if (auto datum = f.leveransdatum())
-        leveransdatum = Datapost{vy.rubrikFörLeveransdatum(), Fakturavy::datumtext(*datum)};
-    std::vector<AttributedString> tabeller;
-    for (int i = 0; i < 3; ++i) {
-        Fakturavy::Tabell tabell = vy.tabellMedData(kolumner[i], rubrikattribut, värdeattribut, val);
-        if (leveransdatum && (tabell.antalRader < 3 || i == 2)) {
-            Datalista medDatum = kolumner[i];
-            medDatum.push_back(*leveransdatum);
-            leveransdatum.reset();
-            tabell = vy.tabellMedData(medDatum, rubrikattribut, värdeattribut, val);
-        }
-        tabeller.push_back(std::move(tabell.tabell));
+    if (auto datum = f.leveransdatum()) {
+        Datalista& med = *std::find_if(kolumner.begin(), kolumner.end() - 1,
+                                       [](const Datalista& kolumn) { return kolumn.size() < 3; });
+        med.push_back({vy.rubrikFörLeveransdatum(), Fakturavy::datumtext(*datum)});
     }
+    return kolumner;
+}
+
+// The columns as tables.
+std::vector<AttributedString> faktatabeller(const Fakturavy& vy, const Faktakolumner& kolumner,
+                                            const TextAttributes& rubrikattribut,
+                                            const TextAttributes& värdeattribut, const Tabellval& val) {
+    std::vector<AttributedString> tabeller;
+    for (const Datalista& kolumn : kolumner)
+        tabeller.push_back(vy.tabellMedData(kolumn, rubrikattribut, värdeattribut, val).tabell);
     return tabeller;
 }
 
-}  // namespace
+// The columns' rows read as one list, flowing between neighbouring
+// columns: where the rooms cannot hold the columns even at 70 %, the
+// fewest rows moved at which each holds its own (the rooms are set smaller
+// together); none: no way.
+std::optional<Faktakolumner> flödade(const Faktakolumner& kolumner,
+                                     const std::function<bool(const Faktakolumner&)>& ryms) {
+    Datalista alla;
+    for (const Datalista& kolumn : kolumner) alla.insert(alla.end(), kolumn.begin(), kolumn.end());
+    const size_t n = alla.size(), a0 = kolumner[0].size(), b0 = a0 + kolumner[1].size();
+    auto delade = [&](size_t a, size_t b) {
+        const auto i = alla.begin(), ia = i + std::ptrdiff_t(a), ib = i + std::ptrdiff_t(b);
+        return Faktakolumner{Datalista(i, ia), Datalista(ia, ib), Datalista(ib, alla.end())};
+    };
+    auto avstånd = [](size_t x, size_t y) { return x > y ? x - y : y - x; };
+    for (size_t flyttade = 1; flyttade <= 2 * n; ++flyttade)
+        for (size_t a = 0; a <= n; ++a)
+            for (size_t b = a; b <= n; ++b)
+                if (avstånd(a, a0) + avstånd(b, b0) == flyttade)
+                    if (Faktakolumner k = delade(a, b); ryms(k)) return k;
+    return std::nullopt;
+}
 
-void mallverktyg::faktakolumnerIRum(Fakturavy& vy, const rumsplan::Plan& plan,
-                                    const std::vector<rumsplan::Rum*>& rummen, const TextAttributes& rubrikattribut,
-                                    const TextAttributes& värdeattribut, const Trekolumnsval& val, double avstånd) {
+// The columns (faktakolumnerIRum) in `rummen`.
+void kolumnerIRum(Fakturavy& vy, const rumsplan::Plan& plan, const std::vector<rumsplan::Rum*>& rummen,
+                  const Faktakolumner& kolumner, const TextAttributes& rubrikattribut,
+                  const TextAttributes& värdeattribut, const Trekolumnsval& val, double avstånd) {
     // A value too wide for its column, or for the room before the next
     // one, wraps there under the other values rather than lose its end at
     // the column's edge; a column that fits keeps its frame.
     TextAttributes värdeSomBryts = värdeattribut;
     värdeSomBryts.paragraphStyle = värdeSomBryts.paragraphStyle.value_or(ParagraphStyle{});
     värdeSomBryts.paragraphStyle->lineBreakMode = LineBreakMode::wordWrapping;
-    std::vector<AttributedString> tabeller = faktatabeller(vy, rubrikattribut, värdeattribut, val.tabell);
-    std::vector<AttributedString> brutna = faktatabeller(vy, rubrikattribut, värdeSomBryts, val.tabell);
+    std::vector<AttributedString> tabeller = faktatabeller(vy, kolumner, rubrikattribut, värdeattribut, val.tabell);
+    std::vector<AttributedString> brutna = faktatabeller(vy, kolumner, rubrikattribut, värdeSomBryts, val.tabell);
     std::vector<rumsplan::Text> texter;
     for (size_t i = 0; i < std::min(tabeller.size(), val.platser.size()); ++i) {
         const double kolumnbredd = i < val.kolumnbredder.size() && val.kolumnbredder[i] ? *val.kolumnbredder[i]
@@ -162,6 +191,14 @@ void mallverktyg::faktakolumnerIRum(Fakturavy& vy, const rumsplan::Plan& plan,
     }
 }
 
+}  // namespace
+
+void mallverktyg::faktakolumnerIRum(Fakturavy& vy, const rumsplan::Plan& plan,
+                                    const std::vector<rumsplan::Rum*>& rummen, const TextAttributes& rubrikattribut,
+                                    const TextAttributes& värdeattribut, const Trekolumnsval& val, double avstånd) {
+    kolumnerIRum(vy, plan, rummen, faktakolumner(vy), rubrikattribut, värdeattribut, val, avstånd);
+}
+
 void mallverktyg::faktakolumnerIBandet(Fakturavy& vy, rumsplan::Plan& plan, const TextAttributes& rubrikattribut,
                                        const TextAttributes& värdeattribut, const Trekolumnsval& val) {
     const Faktaband band = val.inom.value_or(Faktaband{});
@@ -178,14 +215,15 @@ double mallverktyg::faktakolumnerUnderAdresser(Fakturavy& vy, rumsplan::Plan& pl
     rumsplan::Rum adresserna("addresses", {a.vänster, a.överkant, a.höger - a.vänster, 0});
     adresserna.block("addresses", a.adresser);
     const bool iBandet = a.överkant + plan.höjd(adresserna) + avstånd > band.överkant;
+    const Faktakolumner givna = faktakolumner(vy);
     // The rooms with their blocks, reaching down to `fot`.
-    auto rummen = [&](double fot) {
+    auto rummen = [&](double fot, const Faktakolumner& kolumner) {
         std::vector<rumsplan::Rum> ut;
         if (!iBandet) {
             ut.emplace_back("addresses", Rect{a.vänster, a.överkant, a.höger - a.vänster, band.överkant - a.överkant});
             ut.back().block("addresses", a.adresser);
             ut.emplace_back("facts", Rect{a.vänster, band.överkant, a.höger - a.vänster, fot - band.överkant});
-            faktakolumnerIRum(vy, plan, {&ut.back()}, rubrikattribut, värdeattribut, val, 0);
+            kolumnerIRum(vy, plan, {&ut.back()}, kolumner, rubrikattribut, värdeattribut, val, 0);
             return ut;
         }
         std::vector<double> kanter = a.delning;
@@ -202,17 +240,24 @@ double mallverktyg::faktakolumnerUnderAdresser(Fakturavy& vy, rumsplan::Plan& pl
             rum.block("addresses", std::move(över));
             medFakta.push_back(&rum);
         }
-        faktakolumnerIRum(vy, plan, medFakta, rubrikattribut, värdeattribut, val, avstånd);
+        kolumnerIRum(vy, plan, medFakta, kolumner, rubrikattribut, värdeattribut, val, avstånd);
         return ut;
     };
     double nederst = band.nederkant;
-    for (const rumsplan::Rum& rum : rummen(band.nederkant))
+    for (const rumsplan::Rum& rum : rummen(band.nederkant, givna))
         for (const auto& plats : plan.blockensPlatser(rum)) nederst = std::max(nederst, plats.topp + plats.höjd);
     const double fot = band.nederkant + std::clamp(std::ceil(nederst - band.nederkant), 0.0,
                                                    std::max(0.0, a.gräns - band.nederkant));
+    auto rymsAlla = [&](const std::vector<rumsplan::Rum>& rum) {
+        return std::all_of(rum.begin(), rum.end(), [&](const rumsplan::Rum& r) { return rymsAlls(plan, r); });
+    };
+    std::vector<rumsplan::Rum> rum = rummen(fot, givna);
+    if (iBandet && !rymsAlla(rum))
+        if (auto k = flödade(givna, [&](const Faktakolumner& försök) { return rymsAlla(rummen(fot, försök)); }))
+            rum = rummen(fot, *k);
     const rumsplan::Rum* föregående = nullptr;
-    for (rumsplan::Rum& rum : rummen(fot)) {
-        rumsplan::Rum& iPlanen = plan.rum(std::move(rum));
+    for (rumsplan::Rum& r : rum) {
+        rumsplan::Rum& iPlanen = plan.rum(std::move(r));
         // The captions stand in the first room, where the addresses begin.
         if (!föregående) iPlanen.färdiga(std::move(a.färdiga));
         if (iBandet && föregående) plan.krymperMed(*föregående, iPlanen);

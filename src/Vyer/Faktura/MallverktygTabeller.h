@@ -149,9 +149,12 @@ void faktakolumnerIBandet(Fakturavy& vy, rumsplan::Plan& plan, const TextAttribu
 // (with `färdiga`, captions the template placed among them) and the
 // columns in the band's. An address that runs on into the band shares a
 // room with the columns below it alone, the rooms meeting at the x of
-// `delning`, and all are set smaller together. Columns that end below the
-// band's foot take room below it, by whole points, as far as `gräns` (what
-// stands below moving down with it): the foot the rooms reach down to.
+// `delning`, and all are set smaller together; where even 70 % would cut
+// them, the columns' rows flow between neighbouring columns as one list,
+// the fewest moved at which every room holds its own. Columns that end
+// below the band's foot take room below it, by whole points, as far as
+// `gräns` (what stands below moving down with it): the foot the rooms
+// reach down to.
 struct AdresserÖverFakta {
     std::vector<rumsplan::Text> adresser;
     std::vector<CachatObjekt> färdiga;

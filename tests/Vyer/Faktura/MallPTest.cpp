@@ -115,6 +115,26 @@ TEST_F(MallP, WithoutADeliveryAddressThereIsNoLeftArrow) {
     EXPECT_FALSE(medText(vy.innehållFörAllaSidor, versaler(vy.rubrikFörLeveransadress())));
 }
 
+// An invoice address that leaves its fact column no room even at 70 %:
+// the columns' rows flow, read as one list, into the column beside it,
+// which has room, and every fact shows whole.
+TEST_F(MallP, FactsFlowFromAColumnItsAddressLeavesNoRoom) {
+    prov::allaFakta(faktura, *bok);
+    std::string gata = "Gatan 1";
+    for (int rad = 2; rad <= 14; ++rad) gata += "\nGatan " + std::to_string(rad);
+    faktura.mottagaradress_ = prov::Faktura::adress(gata, "111 22", "Stockholm");
+    Fakturavy vy(faktura, *bok, false, mätare);
+    const auto& alla = vy.innehållFörAllaSidor;
+    SCOPED_TRACE(beskriv(alla));
+    EXPECT_FALSE(medTextSomInnehåller(alla, "\u2026"));
+    for (const std::string& värde : {faktura.nummer_, std::string("DE123"), std::string("2026-11-30"),
+                                     Fakturavy::datumtext(faktura.fakturadatum_), std::string("PO-7")})
+        EXPECT_TRUE(medTextSomInnehåller(alla, värde)) << värde;
+    const CachatObjekt* nummer = medTextSomInnehåller(alla, faktura.nummer_);
+    ASSERT_TRUE(nummer);
+    EXPECT_EQ(ram(*nummer).x, 204) << "the third column's first row ends the second";
+}
+
 TEST_F(MallP, WhiteHidesTheDueDateUntilTheLastPage) {
     prov::Post post;
     faktura.poster.assign(40, post);
