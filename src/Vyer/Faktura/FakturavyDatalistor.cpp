@@ -252,7 +252,8 @@ double mallverktyg::faktakolumnerUnderAdresser(Fakturavy& vy, rumsplan::Plan& pl
         return std::all_of(rum.begin(), rum.end(), [&](const rumsplan::Rum& r) { return rymsAlls(plan, r); });
     };
     std::vector<rumsplan::Rum> rum = rummen(fot, givna);
-    if (iBandet && !rymsAlla(rum))
+    // Rows may flow only where every room holds its addresses alone.
+    if (iBandet && !rymsAlla(rum) && rymsAlla(rummen(fot, {})))
         if (auto k = flödade(givna, [&](const Faktakolumner& försök) { return rymsAlla(rummen(fot, försök)); }))
             rum = rummen(fot, *k);
     const rumsplan::Rum* föregående = nullptr;
