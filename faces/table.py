@@ -1,6 +1,6 @@
 """The faces the program draws with that lack letters, as Debian installs
 them; the family name a completed face takes where the face's licence
-reserves its own name for the original (ParaType's licence, and GFS Didot's
+reserves its own name for the unchanged face (ParaType's licence, and GFS Didot's
 reserved font name under the Open Font License); and letters a face has
 but draws otherwise than their readers write them, made anew."""
 
@@ -27,7 +27,7 @@ FACES = [(_ADF + name + ".otf", None, "") for name in (
 
 
 def output_name(source, family, postscript_name):
-    """The completed face's file: the original's name, or the new
+    """The completed face's file: the name Debian gives it, or the new
     PostScript name where the face is renamed."""
     if not family:
         return os.path.basename(source)

@@ -117,7 +117,7 @@ def kern_like(font, name, left, right):
 
 def rename(font, family):
     """Gives the face another family name, keeping its style: for faces whose
-    licence reserves their name for the original."""
+    licence reserves their name for the unchanged face."""
     names = font["name"]
     old_family = names.getDebugName(16) or names.getDebugName(1)
     old_postscript = names.getDebugName(6)

@@ -71,7 +71,7 @@ class LoadedFonts {
 public:
     LoadedFonts() : config_(create()) {
         // The faces completed at build time stand beside the program and
-        // are looked for first: a file there hides the original of its name.
+        // are looked for first: a file there hides the system's of its name.
         if (auto program = programDirectory()) directories_.push_back(*program + KONTOBOK_FACES_DIR);
         FcStrList* dirs = FcConfigGetFontDirs(config_);
         while (FcChar8* dir = FcStrListNext(dirs)) directories_.emplace_back(reinterpret_cast<char*>(dir));

@@ -25,7 +25,7 @@ namespace fs = std::filesystem;
 
 struct Fil {
     std::string original, kompletterad;
-    icu::UnicodeString nygjorda;  // letters the original has, made anew
+    icu::UnicodeString nygjorda;  // letters Debian's face has, made anew
 };
 
 std::vector<Fil> kompletteradeFiler() {
@@ -43,7 +43,7 @@ std::vector<Fil> kompletteradeFiler() {
     return ut;
 }
 
-// Every pair of the characters of Latin-1 the original has, each pair
+// Every pair of the characters of Latin-1 Debian's face has, each pair
 // followed by a space.
 std::string parAv(FT_Face face) {
     std::vector<std::string> bokstäver;
