@@ -8,9 +8,12 @@
 
 namespace {
 
-// `comma` joins the part after it with ", " rather than a space.
-enum class Part { street, postalCode, city, state, country, comma };
-using Line = std::vector<Part>;
+enum class Part { street, postalCode, city, state, country };
+// A line's parts, those not empty joined by `between`.
+struct Line {
+    std::vector<Part> parts;
+    const char* between = " ";
+};
 using Layout = std::vector<Line>;
 
 struct CountryLayout {
@@ -19,15 +22,15 @@ struct CountryLayout {
 };
 
 // The region is not printed where the country's post does not use it.
-const Layout kPostcodeBeforeCity = {{Part::street}, {Part::postalCode, Part::city}, {Part::country}};
-const Layout kProvinceAfterCity = {{Part::street}, {Part::postalCode, Part::city, Part::state}, {Part::country}};
-const Layout kBritish = {{Part::street}, {Part::city}, {Part::state}, {Part::postalCode}, {Part::country}};
-const Layout kAmerican = {{Part::street}, {Part::city, Part::state, Part::postalCode}, {Part::country}};
-const Layout kPostcodeAfterCity = {{Part::street}, {Part::city, Part::postalCode}, {Part::country}};
-const Layout kLatvian = {{Part::street}, {Part::state}, {Part::city, Part::comma, Part::postalCode}, {Part::country}};
+const Layout kPostcodeBeforeCity = {{{Part::street}}, {{Part::postalCode, Part::city}}, {{Part::country}}};
+const Layout kProvinceAfterCity = {{{Part::street}}, {{Part::postalCode, Part::city, Part::state}}, {{Part::country}}};
+const Layout kBritish = {{{Part::street}}, {{Part::city}}, {{Part::state}}, {{Part::postalCode}}, {{Part::country}}};
+const Layout kAmerican = {{{Part::street}}, {{Part::city, Part::state, Part::postalCode}}, {{Part::country}}};
+const Layout kPostcodeAfterCity = {{{Part::street}}, {{Part::city, Part::postalCode}}, {{Part::country}}};
+const Layout kLatvian = {{{Part::street}}, {{Part::state}}, {{Part::city, Part::postalCode}, ", "}, {{Part::country}}};
 // The town above the street, the postcode below it.
-const Layout kHungarian = {{Part::city}, {Part::street}, {Part::postalCode}, {Part::country}};
-const Layout kOther = {{Part::street}, {Part::postalCode, Part::city}, {Part::state}, {Part::country}};
+const Layout kHungarian = {{{Part::city}}, {{Part::street}}, {{Part::postalCode}}, {{Part::country}}};
+const Layout kOther = {{{Part::street}}, {{Part::postalCode, Part::city}}, {{Part::state}}, {{Part::country}}};
 
 const std::vector<CountryLayout>& layouts() {
     static const std::vector<CountryLayout> table = {
@@ -65,7 +68,6 @@ const std::string& partOf(const PostalAddress& a, Part p) {
         case Part::city: return a.city;
         case Part::state: return a.state;
         case Part::country: return a.country;
-        case Part::comma: break;
     }
     return a.street;
 }
@@ -76,17 +78,11 @@ std::string formatPostalAddress(const PostalAddress& address) {
     std::vector<std::string> lines;
     for (const Line& line : layoutFor(address.isoCountryCode)) {
         std::string text;
-        const char* between = " ";
-        for (Part p : line) {
-            if (p == Part::comma) {
-                between = ", ";
-                continue;
-            }
+        for (Part p : line.parts) {
             const std::string& value = partOf(address, p);
             if (value.empty()) continue;
-            if (!text.empty()) text += between;
+            if (!text.empty()) text += line.between;
             text += value;
-            between = " ";
         }
         if (!text.empty()) lines.push_back(std::move(text));
     }
