@@ -1,6 +1,9 @@
 #pragma once
 // Code points to and from UTF-8, for helpers that read text back from
-// tools' output. The text is taken to be well-formed.
+// tools' output. The text is taken to be well-formed. And the letters every
+// face must draw itself.
+#include <unicode/uchar.h>
+
 #include <string>
 #include <string_view>
 
@@ -33,6 +36,15 @@ inline std::string utf8(std::u32string_view s) {
             ut += char(0x80 | ((c >> 6) & 0x3F)), ut += char(0x80 | (c & 0x3F));
         }
     }
+    return ut;
+}
+
+// Every letter of Latin-1, Latin Extended-A and the Romanian Ș ș Ț ț: the
+// alphabets of every EU and EEA language, Turkish and Sami.
+inline std::u32string europasBokstäver() {
+    std::u32string ut;
+    for (char32_t c = 0xA0; c <= 0x21B; ++c)
+        if ((c <= 0x17F || c >= 0x218) && u_isalpha(UChar32(c))) ut += c;
     return ut;
 }
 

@@ -3,6 +3,7 @@
 // every word drawn in one face, as the template's faces draw each of these
 // letters themselves, and the text taken from the PDF the text as written.
 #include "Faltjamforelse.h"
+#include "Kodpunkter.h"
 #include "Pdfkontroll.h"
 #include "Programkorning.h"
 
@@ -14,7 +15,6 @@
 
 #include <gtest/gtest.h>
 #include <unicode/uchar.h>
-#include <unicode/unistr.h>
 
 #include <cstdlib>
 #include <set>
@@ -35,38 +35,23 @@ const char* const namn[] = {
     "Þórshöfn Ærø Œuvre L'Haÿ Straße", "Máŋggabealat Ŧoavdi Ŋ ĸ",
 };
 
-// Each letter of Latin-1, Latin Extended-A and Ș ș Ț ț between two plain ones.
-std::vector<std::string> bokstäver() {
-    std::vector<std::string> ut;
-    for (UChar32 c = 0xC0; c <= 0x21B; ++c) {
-        if ((c > 0x17F && c < 0x218) || !u_isalpha(c)) continue;
-        std::string bokstav;
-        icu::UnicodeString(c).toUTF8String(bokstav);
-        ut.push_back((u_isupper(c) ? "X" : "x") + bokstav + "x");
-    }
-    return ut;
-}
-
-std::string rader(std::initializer_list<std::string> delar, const char* mellan) {
-    std::string ut;
-    for (const std::string& d : delar) ut += (ut.empty() ? "" : mellan) + d;
-    return ut;
-}
-
 // The seed's invoice with these names wherever the invoice shows a text of
-// its own: recipient, addresses, references, items, message, sender.
+// its own (recipient, addresses, references, items, message, sender), and
+// each of Europe's letters between two plain ones.
 std::unique_ptr<Bokföring> medNamnen(uint64_t frö) {
     auto bok = genereradBokföring(frö, false);
     Faktura& f = *bok->skickadeFakturor.back();
-    const std::vector<std::string> alfabet = bokstäver();
-    std::string allaBokstäver;
-    for (const std::string& b : alfabet) allaBokstäver += (allaBokstäver.empty() ? "" : " ") + b;
+    std::u32string alfabet;
+    for (char32_t c : testhjalp::europasBokstäver()) alfabet += {u_isupper(UChar32(c)) ? U'X' : U'x', c, U'x', U' '};
+    const std::string allaBokstäver = testhjalp::utf8(alfabet);
     f._företag = namn[0];
-    f._mottagaradress.gata = rader({namn[11], namn[2]}, "\n");
+    f._mottagaradress.gata = std::string(namn[11]) + "\n" + namn[2];
     f._mottagaradress.postadress = "Győr";
     f.erReferens_ = namn[3];
     f.vårReferens_ = namn[8];
-    f.meddelande_ = rader({namn[12], namn[13], namn[14], namn[15], namn[16], namn[17], namn[18]}, " ");
+    std::string meddelande = namn[12];
+    for (size_t i = 13; i < std::size(namn); ++i) meddelande += std::string(" ") + namn[i];
+    f.meddelande_ = meddelande;
     if (f.leveransadress_) f.leveransadress_->gata = namn[7];
     const std::string poster[] = {namn[1], namn[4], namn[5], namn[6], namn[9], namn[10], allaBokstäver};
     for (size_t i = 0; i < f.poster.size(); ++i) f.poster[i]->artikelnamn_ = poster[i % std::size(poster)];
@@ -94,19 +79,14 @@ TEST_P(EuropasBokstäver, EveryWordInOneFaceAndCopiedAsWritten) {
     EXPECT_GT(ord, 0u);
     // The face that draws what others lack is in the PDF only where the
     // template draws words with it.
-    for (const pdfkontroll::Typsnitt& t : pdfkontroll::typsnitt(pdf)) {
-        if (t.namn == fonts::fallbackFace) {
-            EXPECT_TRUE(ritade.count(t.namn)) << t.namn;
-        }
-    }
+    for (const pdfkontroll::Typsnitt& t : pdfkontroll::typsnitt(pdf))
+        EXPECT_TRUE(t.namn != fonts::fallbackFace || ritade.count(t.namn)) << t.namn;
     for (const pdfkontroll::Ord& o : pdfkontroll::ord(pdf)) sett.insert(o.text);
     EXPECT_TRUE(sett.count("Győr")) << "the recipient's town";
     // Whatever is copied is a letter as written, never a base and an accent.
-    for (const std::string& o : sett) {
-        icu::UnicodeString text = icu::UnicodeString::fromUTF8(o);
-        for (int32_t i = 0; i < text.length(); ++i)
-            EXPECT_FALSE(u_getCombiningClass(text.char32At(i)) != 0) << "'" << o << "' holds a combining mark";
-    }
+    for (const std::string& o : sett)
+        for (char32_t c : testhjalp::kodpunkter(o))
+            EXPECT_EQ(u_getCombiningClass(UChar32(c)), 0) << "'" << o << "' holds a combining mark";
 }
 
 INSTANTIATE_TEST_SUITE_P(Mallar, EuropasBokstäver, ::testing::Range<uint64_t>(0, antalGeneratorMallar),
