@@ -425,9 +425,7 @@ TEST_F(SenasteFaktura, ReadsOnlyTheFontFilesItDrawsWithAndStartsNoThread) {
                                   std::string(*fonts::fileOfFace(*fonts::substituteFaceName(fonts::defaultFont().name)))};
     for (const Typsnitt& t : typsnitt(pdf)) egna.insert(std::string(fonts::fileOfFace(t.namn).value_or(t.namn)));
 
-    // The tool's faces stand beside it, the tests' beside them: the same
-    // build's, under the same name.
-    const fs::path kompletterade = fs::path(KONTOBOK_BINARY).parent_path() / "kontobok-faces";
+    const fs::path kompletterade = KONTOBOK_FACES;
     std::ifstream rader(logg);
     int trådar = 0, typsnittsfiler = 0;
     for (std::string rad; std::getline(rader, rad);) {

@@ -80,7 +80,6 @@ public:
 
     FcConfig* config() const { return config_; }
     unsigned version() const { return version_; }
-    const std::vector<std::string>& directories() const { return directories_; }
 
     // The face's characters; null when it is not installed. The first face
     // brings DejaVu Sans along: pango puts it in every list of fonts it
@@ -270,11 +269,6 @@ void loadFacesFor(const Face& face, std::string_view text, bool hyphenated) {
         std::optional<UChar32> d = drawn(c);
         if (d && !covered(*d)) return fonts.loadEverything();
     }
-}
-
-const std::vector<std::string>& fontDirectories() {
-    std::lock_guard lock(fontLock());
-    return loaded().directories();
 }
 
 unsigned fontSetVersion() {

@@ -23,7 +23,6 @@
 #include <mutex>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace fonts {
 
@@ -48,9 +47,6 @@ void loadFacesFor(const Face& face, std::string_view text, bool hyphenated = fal
 // was made from its fonts before (pango's font lists, laid-out text) can
 // be made anew.
 unsigned fontSetVersion();
-
-// The directories fonts are looked for in, in that order.
-const std::vector<std::string>& fontDirectories();
 
 // The fontconfig text: fonts.conf with the scan rules inserted.
 std::string configurationText();

@@ -6,8 +6,6 @@
 #include "Kodpunkter.h"
 #include "Programkorning.h"
 
-#include "Plattform/Ritning/FontConfiguration.h"
-
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include <gtest/gtest.h>
@@ -36,7 +34,7 @@ std::vector<Fil> kompletteradeFiler() {
     for (std::string rad; std::getline(rader, rad);) {
         const size_t tab = rad.find('\t'), tab2 = rad.find('\t', tab + 1);
         if (tab2 == std::string::npos) continue;
-        ut.push_back({rad.substr(0, tab), fonts::fontDirectories().front() + "/" + rad.substr(tab + 1, tab2 - tab - 1),
+        ut.push_back({rad.substr(0, tab), std::string(KONTOBOK_FACES) + "/" + rad.substr(tab + 1, tab2 - tab - 1),
                       testhjalp::kodpunkter(rad.substr(tab2 + 1))});
     }
     return ut;
