@@ -197,7 +197,7 @@ class Builder:
         return self._joined(letter.union(bar)), face.advance(base)
 
     def _crossbar(self, char):
-        """The bottom and top of the crossbar of H or t."""
+        """The bottom and top of the crossbar of H, t or f."""
         face = self.face
         letter = face.outline(char)
         if chr(char) == "H":
@@ -238,9 +238,7 @@ class Builder:
         f = face.outline(base)
         stem = f.spans_at(face.x_height * 0.3)[0]
         x0, y0, x1, y1 = f.bounds()
-        # The crossbar, right of the stem, where it is highest.
-        low, high = min(face.vertical_runs(base, stem[1] + 0.03 * self.em + face.slant * face.x_height),
-                        key=lambda r: abs((r[0] + r[1]) / 2 - face.x_height))
+        low, high = self._crossbar(base)
         at = (low + high) / 2
         lean = face.slant * (at - face.x_height * 0.3)
         left = rectangle(x0 - self.em, low - 1, stem[0] + lean - face.slant * at, high + 1, face.slant,
