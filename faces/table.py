@@ -26,9 +26,17 @@ FACES = [(_ADF + name + ".otf", None, "") for name in (
 ] + [(_ROBOTO + name, None, "") for name in ("RobotoSlab-Regular.otf", "RobotoSlab-Light.otf", "RobotoSlab-Bold.otf")]
 
 
+def renamed_postscript_name(family, postscript_name):
+    """The PostScript name of a renamed face: the family's, with the style
+    the face's own name ends in ("PTSans-Bold" in Kontobok Sans is
+    "KontobokSans-Bold")."""
+    _, hyphen, style = postscript_name.partition("-")
+    return family.replace(" ", "") + hyphen + style
+
+
 def output_name(source, family, postscript_name):
     """The completed face's file: the name Debian gives it, or the new
     PostScript name where the face is renamed."""
     if not family:
         return os.path.basename(source)
-    return family.replace(" ", "") + postscript_name[postscript_name.find("-"):] + os.path.splitext(source)[1]
+    return renamed_postscript_name(family, postscript_name) + os.path.splitext(source)[1]

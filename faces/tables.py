@@ -9,6 +9,8 @@ from fontTools.pens.cu2quPen import Cu2QuPen
 from fontTools.pens.t2CharStringPen import T2CharStringPen
 from fontTools.pens.ttGlyphPen import TTGlyphPen
 
+from table import renamed_postscript_name
+
 # OS/2 bits of the ranges the new letters belong to: Unicode's Latin-1
 # Supplement, Latin Extended-A and -B; the code pages Latin 2, Turkish, Baltic.
 _UNICODE_RANGES = (1, 2, 3)
@@ -121,7 +123,7 @@ def rename(font, family):
     names = font["name"]
     old_family = names.getDebugName(16) or names.getDebugName(1)
     old_postscript = names.getDebugName(6)
-    new_postscript = family.replace(" ", "") + old_postscript[old_postscript.find("-"):]
+    new_postscript = renamed_postscript_name(family, old_postscript)
     for record in names.names:
         text = record.toUnicode()
         if record.nameID == 6:
@@ -138,7 +140,6 @@ def rename(font, family):
         for key in ("FullName", "FamilyName"):
             if hasattr(top, key):
                 setattr(top, key, getattr(top, key).replace(old_family, family))
-    return new_postscript
 
 
 def drop_stale_tables(font):
