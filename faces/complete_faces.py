@@ -63,7 +63,10 @@ def complete(source, output, family=None, remade=""):
     if family:
         rename(font, family)
     drop_stale_tables(font)
-    font.save(output)
+    # Written beside and moved into place: a program reading the old file
+    # while the build runs keeps reading it whole.
+    font.save(output + ".part")
+    os.replace(output + ".part", output)
     return len(new)
 
 
