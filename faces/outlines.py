@@ -4,16 +4,14 @@ moving, measuring, cutting and joining them."""
 import math
 
 from booleanOperations.booleanGlyph import BooleanGlyph
+from fontTools.misc.bezierTools import calcCubicParameters, calcQuadraticParameters, solveCubic, solveQuadratic
 from fontTools.misc.transform import Transform
+from fontTools.pens.areaPen import AreaPen
 from fontTools.pens.basePen import BasePen
 from fontTools.pens.boundsPen import BoundsPen
 from fontTools.pens.recordingPen import DecomposingRecordingPen, RecordingPen
 from fontTools.pens.reverseContourPen import ReverseContourPen
 from fontTools.pens.transformPen import TransformPen
-
-# Curves are flattened into this many pieces where an outline is measured.
-_PIECES = 16
-
 
 class Outline:
     """Closed contours, each a list of (operator, points) as a segment pen
@@ -86,41 +84,13 @@ class Outline:
         """The contours whose bounds keep(bounds) holds for."""
         return Outline([c for i, c in enumerate(self.contours) if keep(self.contour_bounds(i))])
 
-    def polygons(self):
-        """Each contour as a closed polygon, curves flattened."""
-        out = []
-        for contour in self.contours:
-            poly, start, here = [], None, None
-            for op, args in contour:
-                if op == "moveTo":
-                    here = start = args[0]
-                    poly.append(here)
-                elif op == "lineTo":
-                    here = args[0]
-                    poly.append(here)
-                elif op == "curveTo":
-                    for points in _cubic_pieces(here, args):
-                        poly.append(points)
-                    here = args[-1]
-                elif op == "qCurveTo":
-                    for points in _quadratic_pieces(here, args):
-                        poly.append(points)
-                    here = args[-1] if args[-1] is not None else start
-            out.append(poly)
-        return out
-
     def spans_at(self, y):
         """The runs along the horizontal line at y that the outline fills
         (non-zero winding), from left to right."""
-        crossings = []
-        for poly in self.polygons():
-            for (x0, y0), (x1, y1) in zip(poly, poly[1:] + poly[:1]):
-                if (y0 <= y < y1) or (y1 <= y < y0):
-                    x = x0 + (y - y0) * (x1 - x0) / (y1 - y0)
-                    crossings.append((x, 1 if y1 > y0 else -1))
-        crossings.sort()
+        pen = _CrossingPen(y)
+        self.draw(pen)
         spans, winding, start = [], 0, None
-        for x, direction in crossings:
+        for x, direction in sorted(pen.crossings):
             before = winding
             winding += direction
             if before == 0 and winding != 0:
@@ -129,13 +99,16 @@ class Outline:
                 spans.append((start, x))
         return spans
 
+    def runs_at(self, x):
+        """The runs along the vertical line at x that the outline fills,
+        from the bottom up."""
+        return self.transformed(Transform(0, 1, 1, 0, 0, 0)).spans_at(x)
+
     def area(self):
         """Signed area: positive where contours run counter-clockwise."""
-        total = 0.0
-        for poly in self.polygons():
-            for (x0, y0), (x1, y1) in zip(poly, poly[1:] + poly[:1]):
-                total += x0 * y1 - x1 * y0
-        return total / 2
+        pen = AreaPen()
+        self.draw(pen)
+        return pen.value
 
     def union(self, *others):
         glyph = _boolean(self)
@@ -180,6 +153,53 @@ class _CubicPen(BasePen):
         self.other.closePath()
 
 
+class _CrossingPen(BasePen):
+    """Where an outline crosses the horizontal line at y, and whether it
+    runs up (1) or down (-1) there. A point on the line counts as below
+    it, so a contour through a point on the line crosses there once."""
+
+    def __init__(self, y):
+        super().__init__(None)
+        self.y, self.crossings, self.start = y, [], None
+
+    def _moveTo(self, p):
+        self.start = p
+
+    def _lineTo(self, p):
+        (x0, y0), (x1, y1) = self._getCurrentPoint(), p
+        if y0 <= self.y < y1 or y1 <= self.y < y0:
+            self.crossings.append((x0 + (self.y - y0) * (x1 - x0) / (y1 - y0), 1 if y1 > y0 else -1))
+
+    def _curveToOne(self, p1, p2, p3):
+        (ax, ay), (bx, by), (cx, cy), (dx, dy) = calcCubicParameters(self._getCurrentPoint(), p1, p2, p3)
+        self._cross(solveCubic(ay, by, cy, dy - self.y), p3, lambda t: ((ax * t + bx) * t + cx) * t + dx,
+                    lambda t: (3 * ay * t + 2 * by) * t + cy)
+
+    def _qCurveToOne(self, p1, p2):
+        (ax, ay), (bx, by), (cx, cy) = calcQuadraticParameters(self._getCurrentPoint(), p1, p2)
+        self._cross(solveQuadratic(ay, by, cy - self.y), p2, lambda t: (ax * t + bx) * t + cx,
+                    lambda t: 2 * ay * t + by)
+
+    def _cross(self, roots, end, x_at, slope_at):
+        """The crossings at the curve's roots: within it, and at an end on
+        the line where the curve leaves it upwards or reaches it from above."""
+        starts_on = self._getCurrentPoint()[1] == self.y
+        for t in roots:
+            at_start, at_end = starts_on and abs(t) < 1e-9, end[1] == self.y and abs(t - 1) < 1e-9
+            slope = slope_at(t)
+            if not slope or not (at_start or at_end or 0 < t < 1):
+                continue
+            if (at_start and slope < 0) or (at_end and slope > 0):
+                continue
+            self.crossings.append((x_at(t), 1 if slope > 0 else -1))
+
+    def _closePath(self):
+        if self.start is not None and self._getCurrentPoint() != self.start:
+            self._lineTo(self.start)
+
+    _endPath = _closePath
+
+
 def _boolean(outline):
     glyph = BooleanGlyph()
     outline.draw(_CubicPen(glyph.getPen()))
@@ -190,31 +210,6 @@ def _from_boolean(glyph):
     pen = RecordingPen()
     glyph.draw(pen)
     return Outline.recorded(pen.value)
-
-
-def _cubic_pieces(p0, args):
-    p1, p2, p3 = args
-    for i in range(1, _PIECES + 1):
-        t = i / _PIECES
-        s = 1 - t
-        yield (s**3 * p0[0] + 3 * s * s * t * p1[0] + 3 * s * t * t * p2[0] + t**3 * p3[0],
-               s**3 * p0[1] + 3 * s * s * t * p1[1] + 3 * s * t * t * p2[1] + t**3 * p3[1])
-
-
-def _quadratic_pieces(p0, args):
-    # A run of off-curve points has an implied on-curve point between each two.
-    offs, end = list(args[:-1]), args[-1]
-    here = p0
-    for i, off in enumerate(offs):
-        to = end if i == len(offs) - 1 else ((off[0] + offs[i + 1][0]) / 2, (off[1] + offs[i + 1][1]) / 2)
-        for k in range(1, _PIECES + 1):
-            t = k / _PIECES
-            s = 1 - t
-            yield (s * s * here[0] + 2 * s * t * off[0] + t * t * to[0],
-                   s * s * here[1] + 2 * s * t * off[1] + t * t * to[1])
-        here = to
-    if not offs:
-        yield end
 
 
 def slant_of(italic_angle):
