@@ -2,18 +2,21 @@
 placed by its own measures."""
 
 from letters import BELOW, Accented, Made
-from outlines import rectangle
+from outlines import Outline, rectangle
 
 # The comma below and the turned comma above are the face's comma, this much
 # smaller; the apostrophe beside a letter's stem, its right quote so much.
 COMMA_SCALE = 0.8
 APOSTROPHE_SCALE = 0.85
+# How deep a joined mark reaches into its letter, in ems.
+_JOIN = 0.015
 
 
 class Builder:
     def __init__(self, face):
         self.face = face
         self.em = face.upm
+        self.beside_bottoms = {}  # base -> the bottom of the apostrophe beside it
 
     def make(self, char, how):
         """The letter's outline and advance, or None where its parts are missing."""
@@ -49,6 +52,7 @@ class Builder:
             bottom = face.accent_bottom(accent, False)
         if mark is None:
             return None
+        mark, bottom = self._within_reach(mark, bottom, top)
         x0, y0, x1, y1 = mark.bounds()
         middle = bottom + (y1 - y0) / 2
         centre = (x0 + x1) / 2
@@ -57,6 +61,21 @@ class Builder:
             centre = (spans[0][0] + spans[-1][1]) / 2 + face.slant * ((y1 - y0) / 2 - 0.25 * (y1 - y0))
         mark = mark.moved(face.axis(base, middle) - centre, bottom - y0)
         return letter + mark, face.advance(base)
+
+    def _within_reach(self, mark, bottom, letter_top):
+        """The mark, and where its bottom stands, reaching no higher than
+        the face's own accented letters: lowered towards the letter, to half
+        the gap the face leaves over its capitals, then flattened."""
+        face = self.face
+        x0, y0, x1, y1 = mark.bounds()
+        height = y1 - y0
+        if bottom + height <= face.accented_top:
+            return mark, bottom
+        least_gap = 0.5 * (face.accent_bottom("acute", True) - face.cap_height)
+        bottom = max(face.accented_top - height, letter_top + least_gap)
+        if bottom + height > face.accented_top:
+            mark = mark.scaled(1, (face.accented_top - bottom) / height, about=(x0, y0))
+        return mark, bottom
 
     def _below(self, base, accent):
         face = self.face
@@ -98,7 +117,25 @@ class Builder:
         # It reaches a little into the letter, where the two join.
         lift = face.overshoot / 2 - y1
         dx = right - hook - 0.02 * self.em + face.slant * (at - join - lift)
-        return letter + mark.moved(dx, lift), face.advance(base)
+        mark = mark.moved(dx, lift)
+        return letter + mark.moved(0, self._lift_to_join(letter, mark)), face.advance(base)
+
+    def _lift_to_join(self, letter, mark):
+        """How far the mark under the letter must rise for its top to reach
+        into the letter's foot, over a width of half a stem: an italic
+        ogonek's head stands right of where the foot curves up."""
+        x0, _, x1, _ = mark.bounds()
+        step = 0.005 * self.em
+        needed = []
+        for i in range(int((x1 - x0) / step) + 1):
+            x = x0 + i * step
+            mark_runs, letter_runs = mark.runs_at(x), letter.runs_at(x)
+            if mark_runs and letter_runs:
+                needed.append(letter_runs[0][0] + _JOIN * self.em - mark_runs[-1][1])
+        wide = int(0.5 * self.face.stem / step)
+        if len(needed) <= wide:
+            return 0
+        return max(0, sorted(needed)[wide])
 
     def _comma(self, char):
         mark = self.face.outline(char)
@@ -126,10 +163,31 @@ class Builder:
         gap = 0.4 * face.stem
         dx = stem_right + gap - x0 + face.slant * (y0 + dy - at)
         mark = mark.moved(dx, dy)
+        mark = mark.moved(self._clearance(letter, mark, gap), 0)
+        self.beside_bottoms[base] = mark.bounds()[1]
         quote_after = face.advance(0x2019) - quote.bounds()[2]
         letter_after = face.advance(base) - letter.bounds()[2]
         after = min(quote_after * APOSTROPHE_SCALE, letter_after)
         return letter + mark, max(face.advance(base), mark.bounds()[2] + after)
+
+    def _clearance(self, letter, mark, gap):
+        """How far the mark must move right to stand the gap clear of the
+        letter at every height it takes, the letter's serif included."""
+        _, y0, _, y1 = mark.bounds()
+        shift = 0
+        for i in range(21):
+            y = y0 + (y1 - y0) * i / 20
+            ink, own = letter.spans_at(y), mark.spans_at(y)
+            if ink and own:
+                shift = max(shift, ink[-1][1] + gap - own[0][0])
+        return shift
+
+    def lower_case_under(self, y):
+        """The small letters of the face, its own and made, whose ink stays
+        below y."""
+        face = self.face
+        letters = set(face.cmap) | set(face.made)
+        return [c for c in letters if chr(c).islower() and face.outline(c) and face.bounds(c)[3] < y]
 
     # --- letters of their own
 
@@ -194,7 +252,7 @@ class Builder:
         lean = face.slant * y
         bar = rectangle(left - lean, y - thick / 2, right - lean, y + thick / 2, face.slant,
                         face.counter_clockwise)
-        return self._joined(letter.union(bar)), face.advance(base)
+        return self._joined(letter, bar), face.advance(base)
 
     def _crossbar(self, char):
         """The bottom and top of the crossbar of H, t or f."""
@@ -245,7 +303,7 @@ class Builder:
                          face.counter_clockwise)
         right = rectangle(stem[1] + lean - face.slant * at, low - 1, x1 + self.em, high + 1, face.slant,
                           face.counter_clockwise)
-        return self._joined(f.minus(left.union(right))), face.advance(base)
+        return self._turned(f.minus(left.union(right))), face.advance(base)
 
     def _eng(self, base):
         """ŋ and Ŋ: the right stem of n or N runs down into the hook of j."""
@@ -262,8 +320,13 @@ class Builder:
         scale = (stem[1] - stem[0]) / (j_stem[1] - j_stem[0])
         hook = j.scaled(scale, 1, about=(j_stem[1], j_at))
         hook = hook.moved(stem[1] - j_stem[1] + face.slant * (j_at - at), 0)
-        # Below the join, the letter's foot gives way to the hook.
+        # Below the join, the letter's foot gives way to the hook. N's
+        # diagonal meets its stem only near the foot: the hook starts where
+        # the two are one, or the notch between them would end on its top.
         join = 0.2 * height
+        if capital:
+            while join > 0 and not self._covers(letter, hook, join + 0.02 * self.em):
+                join -= 0.01 * self.em
         x0, y0, x1, y1 = letter.bounds()
         lowest = min(y0, hook.bounds()[1]) - 1
         below = rectangle(x0 - self.em, lowest, x1 + self.em, join + 0.02 * self.em, 0, face.counter_clockwise)
@@ -276,10 +339,40 @@ class Builder:
             beside = rectangle(stem[1] - face.slant * at, lowest, x1 + self.em, at, face.slant,
                                face.counter_clockwise)
             letter = letter.minus(foot.union(beside))
-        return self._joined(letter.union(hook.clipped_to(below))), face.advance(base)
+        return self._joined(letter, hook.clipped_to(below)), face.advance(base)
 
-    def _joined(self, outline):
-        """An outline from joining shapes, its contours turned the face's way."""
+    @staticmethod
+    def _covers(letter, part, y):
+        """Whether the letter's ink at height y covers the part's there."""
+        ink = letter.spans_at(y)
+        return all(any(a <= left + 1 and right - 1 <= b for a, b in ink) for left, right in part.spans_at(y))
+
+    def _joined(self, *parts):
+        """The parts as one outline, overlaps removed. Where the joining of
+        shapes comes out filling otherwise than the parts do (it can leave
+        a contour crossing itself where their edges run together), the
+        parts are kept whole, overlapping, as the face's ink."""
+        joined = self._turned(parts[0].union(*parts[1:]))
+        overlaid = Outline()
+        for part in parts:
+            overlaid += self._turned(part)
+        if _fills_alike(joined, overlaid, 0.005 * self.em):
+            return joined
+        return overlaid
+
+    def _turned(self, outline):
+        """The outline, its contours turned the face's way."""
         if (outline.area() > 0) != self.face.counter_clockwise:
             return outline.reversed()
         return outline
+
+
+def _fills_alike(one, other, step):
+    """Whether the two outlines fill the same runs at every height."""
+    _, y0, _, y1 = other.bounds()
+    for i in range(int((y1 - y0) / step)):
+        y = y0 + (i + 0.5) * step
+        a, b = one.spans_at(y), other.spans_at(y)
+        if len(a) != len(b) or any(abs(p - q) > 1 for s, t in zip(a, b) for p, q in zip(s, t)):
+            return False
+    return True

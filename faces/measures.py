@@ -26,6 +26,9 @@ class Face:
         # Contours run counter-clockwise around ink in PostScript outlines,
         # clockwise in TrueType ones.
         self.counter_clockwise = self.outline(ord("o")).area() > 0
+        # How high the face's own accented letters reach: made ones reach
+        # no higher, so they keep as clear of the line above.
+        self.accented_top = max(self.top(chr(c)) for c in range(0xC0, 0x100) if c in self.cmap and chr(c).isalpha())
         self._learn_accents()
 
     # --- letters as they are
@@ -162,8 +165,7 @@ class Face:
 
     def vertical_runs(self, char, x):
         """The runs a vertical line at x crosses, from the bottom up."""
-        swapped = self.outline(char).transformed(Transform(0, 1, 1, 0, 0, 0))
-        return swapped.spans_at(x)
+        return self.outline(char).runs_at(x)
 
 
 def _same_shapes(one, other):
