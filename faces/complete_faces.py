@@ -4,9 +4,12 @@ Latin Extended-A and the Romanian comma-below letters they lack, made from
 their own letters and accents, so that no word is set partly in a fallback
 face.
 
-    complete_faces.py --list          each face's source, completed file and
+    complete_faces.py --list          each face's source, completed file,
                                       the letters it has that are made anew
+                                      and its PostScript name
     complete_faces.py --into DIR FILE completes the face of that file into DIR
+    complete_faces.py --notices       the licence files written beside them
+    complete_faces.py --notices-into DIR  writes those files
 
 Every glyph a face has keeps its number, outline, width and kerning; the
 new ones are appended and kern as the letters they are made from.
@@ -23,15 +26,26 @@ from fontTools.ttLib import TTFont  # noqa: E402
 from builder import Builder  # noqa: E402
 from letters import WANTED, Accented, recipe  # noqa: E402
 from measures import Face  # noqa: E402
-from table import FACES, output_name  # noqa: E402
-from tables import add_glyph, drop_stale_tables, glyph_name, kern_like, map_characters, rename  # noqa: E402
+from notices import description, licence_notice, notice_files, write_notices  # noqa: E402
+from table import FAMILIES, output_name, renamed_postscript_name  # noqa: E402
+from tables import (add_glyph, drop_stale_tables, glyph_name, kern_like, map_characters, mark_changed,  # noqa: E402
+                    rename)
+
+
+class CannotMake(Exception):
+    pass
 
 
 def kerning_sides(how):
-    """Which letters the new one kerns like, on its left and on its right."""
+    """Which letters the new one kerns like, on its left and on its right:
+    each a letter, or (letter, which partners) for only some of them."""
     if isinstance(how, Accented):
-        # An apostrophe beside the stem stands out where the letter ended.
-        return how.base, (None if how.accent == "apostrophe" else how.base)
+        if how.accent != "apostrophe":
+            return how.base, how.base
+        # An apostrophe beside the stem stands out where the letter ended:
+        # only a capital's, at its top, leaves room for the small letters
+        # after it to come as close as they come to the letter.
+        return how.base, ((how.base, "under") if chr(how.base).isupper() else None)
     if how.rule == "pair":
         return how.chars
     if how.rule == "middledot":
@@ -39,29 +53,34 @@ def kerning_sides(how):
     return how.chars[0], how.chars[0]
 
 
-def complete(source, output, family=None, remade=""):
+def complete(source, output, family_of_faces):
     font = TTFont(source, recalcBBoxes=True, recalcTimestamp=False)
     face = Face(font)
     builder = Builder(face)
     new = {}  # char -> (glyph name, recipe)
     for char in WANTED:
-        if char in face.cmap and chr(char) not in remade:
+        if char in face.cmap and chr(char) not in family_of_faces.remade:
             continue
         how = recipe(char)
         made = builder.make(char, how) if how else None
         if made is None:
-            print(f"{os.path.basename(source)}: cannot make U+{char:04X}", file=sys.stderr)
-            continue
+            raise CannotMake(f"{os.path.basename(source)}: the letter {chr(char)} (U+{char:04X}) cannot be made")
         face.made[char] = made
         name = glyph_name(font, char)
         add_glyph(font, name, *made)
         new[char] = (name, how)
+    glyph = {**face.cmap, **{c: name for c, (name, _) in new.items()}}.get
     for char, (name, how) in new.items():
-        left, right = (face.cmap.get(c) if c is not None else None for c in kerning_sides(how))
-        kern_like(font, name, left, right)
+        left, right = kerning_sides(how)
+        partners = None
+        if isinstance(right, tuple):  # only with the small letters under its apostrophe
+            right = right[0]
+            partners = {glyph(c) for c in builder.lower_case_under(builder.beside_bottoms[right]) if glyph(c)}
+        kern_like(font, name, left and glyph(left), right and glyph(right), partners)
     map_characters(font, {char: name for char, (name, _) in new.items()})
-    if family:
-        rename(font, family)
+    if family_of_faces.family:
+        rename(font, family_of_faces.family)
+    mark_changed(font, description(source, font, family_of_faces), licence_notice(family_of_faces))
     drop_stale_tables(font)
     # Written beside and moved into place: a program reading the old file
     # while the build runs keeps reading it whole.
@@ -71,26 +90,41 @@ def complete(source, output, family=None, remade=""):
 
 
 def faces():
-    """(source, family, completed file name, letters made anew) of each face
+    """(source, completed file name, family, PostScript name) of each face
     to complete."""
-    for source, family, remade in FACES:
-        postscript = TTFont(source, lazy=True)["name"].getDebugName(6)
-        yield source, family, output_name(source, family, postscript), remade
+    for family in FAMILIES:
+        for source in family.files:
+            postscript = TTFont(source, lazy=True)["name"].getDebugName(6)
+            if family.family:
+                postscript = renamed_postscript_name(family.family, postscript)
+            yield source, output_name(source, postscript, bool(family.family)), family, postscript
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--list", action="store_true")
+    parser.add_argument("--notices", action="store_true")
+    parser.add_argument("--notices-into")
     parser.add_argument("--into")
     parser.add_argument("file", nargs="?")
     args = parser.parse_args()
     if args.list:
-        for source, _, output, remade in faces():
-            print(f"{source}\t{output}\t{remade}")
+        for source, output, family, postscript in faces():
+            print(f"{source}\t{output}\t{family.remade}\t{postscript}")
         return
-    for source, family, output, remade in faces():
+    if args.notices:
+        for name in notice_files():
+            print(name)
+        return
+    if args.notices_into:
+        write_notices(args.notices_into, [(source, output, family) for source, output, family, _ in faces()])
+        return
+    for source, output, family, _ in faces():
         if output == args.file:
-            complete(source, os.path.join(args.into, output), family, remade)
+            try:
+                complete(source, os.path.join(args.into, output), family)
+            except CannotMake as error:
+                sys.exit(f"complete_faces.py: {error}")
             return
     sys.exit(f"complete_faces.py: no face is completed into {args.file}")
 

@@ -1,15 +1,19 @@
 """Putting new letters into a font's tables: outlines, widths, the
-character map, kerning, and the names of a face that must be renamed."""
+character map, kerning; the names of a face that must be renamed, and what
+its name table says of its change and its licence."""
 
+import calendar
 import copy
+import time
 
 from fontTools import agl
 from fontTools.misc.psCharStrings import T2WidthExtractor
 from fontTools.pens.cu2quPen import Cu2QuPen
 from fontTools.pens.t2CharStringPen import T2CharStringPen
 from fontTools.pens.ttGlyphPen import TTGlyphPen
+from fontTools.ttLib.tables._g_l_y_f import flagOverlapSimple
 
-from table import renamed_postscript_name
+from table import CHANGED, renamed_postscript_name
 
 # OS/2 bits of the ranges the new letters belong to: Unicode's Latin-1
 # Supplement, Latin Extended-A and -B; the code pages Latin 2, Turkish, Baltic.
@@ -49,6 +53,8 @@ def add_glyph(font, name, outline, advance):
         pen = TTGlyphPen(None)
         outline.draw(Cu2QuPen(pen, max_err=font["head"].unitsPerEm / 1000, reverse_direction=False))
         glyph = pen.glyph()
+        if glyph.numberOfContours > 1:  # a mark may reach into its letter
+            glyph.flags[0] |= flagOverlapSimple
         glyph.recalcBounds(font["glyf"])
         font["glyf"].glyphs[name] = glyph
         font["glyf"].glyphOrder = order
@@ -81,9 +87,10 @@ def map_characters(font, names):
             os2.ulCodePageRange1 |= 1 << bit
 
 
-def kern_like(font, name, left, right):
+def kern_like(font, name, left, right, partners=None):
     """The new glyph kerns as `left` does on its left side and as `right`
-    does on its right (either None: not at all there)."""
+    does on its right (either None: not at all there); on its right only
+    with the glyphs of `partners` where that is given."""
     if "GPOS" not in font:
         return
     for lookup in font["GPOS"].table.LookupList.Lookup:
@@ -95,8 +102,12 @@ def kern_like(font, name, left, right):
             coverage = subtable.Coverage.glyphs
             if subtable.Format == 1:
                 if right in coverage:
+                    pairs = copy.deepcopy(subtable.PairSet[coverage.index(right)])
+                    if partners is not None:
+                        pairs.PairValueRecord = [r for r in pairs.PairValueRecord if r.SecondGlyph in partners]
+                        pairs.PairValueCount = len(pairs.PairValueRecord)
                     coverage.append(name)
-                    subtable.PairSet.append(copy.deepcopy(subtable.PairSet[coverage.index(right)]))
+                    subtable.PairSet.append(pairs)
                     subtable.PairSetCount = len(subtable.PairSet)
                 if left is not None:
                     for pairs in subtable.PairSet:
@@ -110,11 +121,32 @@ def kern_like(font, name, left, right):
                 if right in coverage:
                     coverage.append(name)
                     first = subtable.ClassDef1.classDefs
-                    if first.get(right):
+                    if partners is not None:
+                        _class_of_its_own(subtable, name, first.get(right, 0), partners)
+                    elif first.get(right):
                         first[name] = first[right]
                 second = subtable.ClassDef2.classDefs
                 if left is not None and second.get(left):
                     second[name] = second[left]
+
+
+def _class_of_its_own(subtable, name, like, partners):
+    """Puts the glyph in a first class of its own that kerns as class `like`
+    with the second classes of partners alone: a class holding any other
+    glyph, the class of every glyph not named among them included, keeps
+    the glyph at its width."""
+    second = subtable.ClassDef2.classDefs
+    mixed = {0} | {c for glyph, c in second.items() if glyph not in partners}
+    record = copy.deepcopy(subtable.Class1Record[like])
+    for c in mixed:
+        record.Class2Record[c] = copy.deepcopy(record.Class2Record[c])
+        for value in (record.Class2Record[c].Value1, getattr(record.Class2Record[c], "Value2", None)):
+            for attribute in ("XPlacement", "YPlacement", "XAdvance", "YAdvance"):
+                if hasattr(value, attribute):
+                    setattr(value, attribute, 0)
+    subtable.Class1Record.append(record)
+    subtable.Class1Count = len(subtable.Class1Record)
+    subtable.ClassDef1.classDefs[name] = subtable.Class1Count - 1
 
 
 def rename(font, family):
@@ -140,6 +172,33 @@ def rename(font, family):
         for key in ("FullName", "FamilyName"):
             if hasattr(top, key):
                 setattr(top, key, getattr(top, key).replace(old_family, family))
+
+
+def mark_changed(font, description, notice):
+    """Says in the name table, in every platform's records of it, that the
+    face was changed, when and how (description), and gives it a unique
+    ID and a version of its own; a face without a licence notice gets
+    `notice` (description, URL)."""
+    names = font["name"]
+    postscript = names.getDebugName(6)
+    version = names.getDebugName(5) or "Version 1.0"
+    changed = {
+        3: f"{postscript};kontobok;{CHANGED}",
+        5: f"{version}; completed by kontobok {CHANGED}",
+        10: description,
+    }
+    if not names.getDebugName(13) and notice:
+        changed[13], changed[14] = notice
+    platforms = {(r.platformID, r.platEncID, r.langID) for r in names.names if r.nameID in (1, 4, 6)}
+    for name_id, text in changed.items():
+        for platform in platforms:
+            names.setName(text, name_id, *platform)
+    day = calendar.timegm(time.strptime(CHANGED, "%Y-%m-%d"))
+    font["head"].modified = day - _OPENTYPE_EPOCH
+
+
+# 1904-01-01, which OpenType counts its dates from, in Unix time.
+_OPENTYPE_EPOCH = -2082844800
 
 
 def drop_stale_tables(font):

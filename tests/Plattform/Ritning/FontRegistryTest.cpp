@@ -20,43 +20,43 @@ namespace {
 // draw it. A face missing here is an installation error, never a case for
 // silently drawing another font.
 const std::vector<std::pair<std::string, std::string>> table = {
-    {"HelveticaNeue", "SwitzeraADF-Regular"},
-    {"HelveticaNeue-Light", "SwitzeraADF-Light"},
-    {"HelveticaNeue-UltraLight", "SwitzeraADF-Light"},
-    {"HelveticaNeue-Italic", "SwitzeraADF-Italic"},
-    {"HelveticaNeue-LightItalic", "SwitzeraADF-LightItalic"},
-    {"HelveticaNeue-UltraLightItalic", "SwitzeraADF-LightItalic"},
-    {"HelveticaNeue-Bold", "SwitzeraADF-Bold"},
-    {"HelveticaNeue-CondensedBold", "SwitzeraADF-BoldCond"},
-    {"HelveticaNeue-CondensedBlack", "SwitzeraADF-BoldCond"},
-    {"Baskerville", "BaskervaldADFStd"},
-    {"Baskerville-Italic", "BaskervaldADFStd-Italic"},
-    {"Baskerville-Bold", "BaskervaldADFStd-Bold"},
-    {"Baskerville-SemiBold", "BaskervaldADFStd-Bold"},
-    {"Baskerville-BoldItalic", "BaskervaldADFStd-BoldItalic"},
-    {"Baskerville-SemiBoldItalic", "BaskervaldADFStd-BoldItalic"},
-    {"AmericanTypewriter", "RobotoSlab-Regular"},
-    {"AmericanTypewriter-Light", "RobotoSlab-Light"},
-    {"AmericanTypewriter-Bold", "RobotoSlab-Bold"},
-    {"AmericanTypewriter-CondensedBold", "RobotoSlab-Bold"},
+    {"HelveticaNeue", "KontobokGrotesk-Regular"},
+    {"HelveticaNeue-Light", "KontobokGrotesk-Light"},
+    {"HelveticaNeue-UltraLight", "KontobokGrotesk-Light"},
+    {"HelveticaNeue-Italic", "KontobokGrotesk-Italic"},
+    {"HelveticaNeue-LightItalic", "KontobokGrotesk-LightItalic"},
+    {"HelveticaNeue-UltraLightItalic", "KontobokGrotesk-LightItalic"},
+    {"HelveticaNeue-Bold", "KontobokGrotesk-Bold"},
+    {"HelveticaNeue-CondensedBold", "KontobokGrotesk-BoldCond"},
+    {"HelveticaNeue-CondensedBlack", "KontobokGrotesk-BoldCond"},
+    {"Baskerville", "KontobokTransitional-Regular"},
+    {"Baskerville-Italic", "KontobokTransitional-Italic"},
+    {"Baskerville-Bold", "KontobokTransitional-Bold"},
+    {"Baskerville-SemiBold", "KontobokTransitional-Bold"},
+    {"Baskerville-BoldItalic", "KontobokTransitional-BoldItalic"},
+    {"Baskerville-SemiBoldItalic", "KontobokTransitional-BoldItalic"},
+    {"AmericanTypewriter", "KontobokSlab-Regular"},
+    {"AmericanTypewriter-Light", "KontobokSlab-Light"},
+    {"AmericanTypewriter-Bold", "KontobokSlab-Bold"},
+    {"AmericanTypewriter-CondensedBold", "KontobokSlab-Bold"},
     {"Geneva", "DejaVuSans"},
     {"LucidaGrande", "DejaVuSans"},
     {"LucidaGrande-Bold", "DejaVuSans-Bold"},
     {"Didot", "KontobokDidone-Regular"},
     {"Didot-Italic", "KontobokDidone-Italic"},
     {"Didot-Bold", "KontobokDidone-Bold"},
-    {"GillSans", "GilliusADF-Regular"},
-    {"GillSans-Light", "GilliusADF-Regular"},
-    {"GillSans-Italic", "GilliusADF-Italic"},
-    {"GillSans-LightItalic", "GilliusADF-Italic"},
-    {"GillSans-Bold", "GilliusADF-Bold"},
+    {"GillSans", "KontobokHumanist-Regular"},
+    {"GillSans-Light", "KontobokHumanist-Regular"},
+    {"GillSans-Italic", "KontobokHumanist-Italic"},
+    {"GillSans-LightItalic", "KontobokHumanist-Italic"},
+    {"GillSans-Bold", "KontobokHumanist-Bold"},
     {"TrebuchetMS", "KontobokSans-Regular"},
     {"TrebuchetMS-Bold", "KontobokSans-Bold"},
     {"TrebuchetMS-Italic", "KontobokSans-Italic"},
-    {"Cochin", "AccanthisADFStd-Regular"},
-    {"Cochin-Italic", "AccanthisADFStd-Italic"},
-    {"Cochin-Bold", "AccanthisADFStd-Bold"},
-    {"Cochin-BoldItalic", "AccanthisADFStd-BoldItalic"},
+    {"Cochin", "KontobokGaralde-Regular"},
+    {"Cochin-Italic", "KontobokGaralde-Italic"},
+    {"Cochin-Bold", "KontobokGaralde-Bold"},
+    {"Cochin-BoldItalic", "KontobokGaralde-BoldItalic"},
     {"Futura-Medium", "URWGothic-Book"},
     {"Futura-MediumItalic", "URWGothic-BookOblique"},
     {"Futura-CondensedExtraBold", "URWGothic-Demi"},
@@ -122,7 +122,7 @@ TEST(FontRegistry, EveryFaceDrawsEveryLetterOfEuropesLatinAlphabets) {
 
 TEST(FontRegistry, NamesOutsideTheTableAreNotFonts) {
     for (const char* name : {"", "Helvetica", "Arial", "helveticaneue", "HelveticaNeue-BoldItalic",
-                             "HelveticaNeue-Bold ", "SwitzeraADF-Regular", "DejaVu Sans"})
+                             "HelveticaNeue-Bold ", "KontobokGrotesk-Regular", "DejaVu Sans"})
         EXPECT_FALSE(fonts::fontWithName(name, 12)) << name;
 }
 
@@ -150,7 +150,7 @@ TEST(FontRegistry, BoldMembers) {
         // Reached only through "convert to bold", yet drawn with its face.
         EXPECT_TRUE(fonts::substituteFaceName(b.name)) << bold;
     }
-    EXPECT_EQ(pangoFace("HelveticaNeue-BoldItalic"), "SwitzeraADF-BoldItalic");
+    EXPECT_EQ(pangoFace("HelveticaNeue-BoldItalic"), "KontobokGrotesk-BoldItalic");
     EXPECT_EQ(pangoFace("Trebuchet-BoldItalic"), "KontobokSans-BoldItalic");
 }
 

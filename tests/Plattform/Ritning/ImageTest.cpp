@@ -123,7 +123,7 @@ TEST(Image, PdfLogosStayVectors) {
     EXPECT_NEAR(words[0].ruta.minY(), 105, 1.5);
     auto fonts = pdf.fonts();
     ASSERT_EQ(fonts.size(), 1u);
-    EXPECT_EQ(fonts[0].namn, "BaskervaldADFStd-Bold");
+    EXPECT_EQ(fonts[0].namn, "KontobokTransitional-Bold");
     EXPECT_TRUE(pdf.passesQpdfCheck());
 }
 

@@ -124,7 +124,7 @@ TEST(PdfDocument, DrawnUnderAPageItKeepsItsVectorsAndPlace) {
     EXPECT_TRUE(pdf.imageSizes().empty());
     std::set<std::string> faces;
     for (const auto& f : pdf.fonts()) faces.insert(f.namn);
-    EXPECT_EQ(faces, (std::set<std::string>{"GilliusADF-Regular", "SwitzeraADF-Regular"}));
+    EXPECT_EQ(faces, (std::set<std::string>{"KontobokHumanist-Regular", "KontobokGrotesk-Regular"}));
 }
 
 TEST(PdfDocument, DrawnFromTheCropBoxsTopLeftTheWayRoundItIsStored) {
