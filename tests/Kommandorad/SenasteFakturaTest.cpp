@@ -426,6 +426,8 @@ TEST_F(SenasteFaktura, ReadsOnlyTheFontFilesItDrawsWithAndStartsNoThread) {
     for (const Typsnitt& t : typsnitt(pdf)) egna.insert(std::string(fonts::fileOfFace(t.namn).value_or(t.namn)));
 
     const fs::path kompletterade = KONTOBOK_FACES;
+    std::set<std::string> debiansFörKompletterade;
+    for (const fonts::CompletedFace& f : fonts::completedFaces) debiansFörKompletterade.emplace(f.madeFrom);
     std::ifstream rader(logg);
     int trådar = 0, typsnittsfiler = 0;
     for (std::string rad; std::getline(rader, rad);) {
@@ -439,7 +441,7 @@ TEST_F(SenasteFaktura, ReadsOnlyTheFontFilesItDrawsWithAndStartsNoThread) {
         ++typsnittsfiler;
         EXPECT_TRUE(egna.count(fil)) << fil << " is read, but the invoice is not drawn with it";
         // A face the build completed is never read as the system has it.
-        EXPECT_FALSE(sökväg.parent_path() != kompletterade && fs::exists(kompletterade / fil)) << sökväg;
+        EXPECT_FALSE(debiansFörKompletterade.count(fil)) << sökväg;
     }
     EXPECT_GT(typsnittsfiler, 0);
     EXPECT_EQ(trådar, 0);
@@ -447,19 +449,54 @@ TEST_F(SenasteFaktura, ReadsOnlyTheFontFilesItDrawsWithAndStartsNoThread) {
 
 // Installed, the tool draws with the faces it was built with: template O's
 // Trebuchet is a face the build completed and renamed, found nowhere else.
+// Beside the faces stand their licences, which the README names for each,
+// and nothing else. Without that face's file, or with it cut short, the
+// invoice is not drawn in another face: the run fails, naming the file.
 TEST_F(SenasteFaktura, InstalledItDrawsWithTheFacesItWasBuiltWith) {
     const fs::path prefix = katalog / "installed";
     const Körning i = körProgram("cmake", {"--install", fs::path(KONTOBOK_BINARY).parent_path().string(), "--prefix",
                                            prefix.string()});
     ASSERT_EQ(i.status, 0) << i.ut << i.fel;
+    const fs::path ytor = fs::canonical(prefix / "bin" / "kontobok").parent_path() / "kontobok-faces";
+    std::set<fs::path> väntade = {"README"}, installerade;
+    std::ifstream readme(ytor / "README");
+    for (std::string rad; std::getline(readme, rad);)
+        if (rad.starts_with("    licence: "))
+            for (size_t at = rad.find("licences/"); at != std::string::npos; at = rad.find("licences/", at + 1))
+                väntade.insert(rad.substr(at, rad.find(',', at) - at));
+    for (const fonts::CompletedFace& f : fonts::completedFaces) väntade.insert(std::string(f.file));
+    for (const auto& e : fs::recursive_directory_iterator(ytor))
+        if (e.is_regular_file()) {
+            installerade.insert(fs::relative(e.path(), ytor));
+            EXPECT_GT(e.file_size(), 0u) << e.path();
+        }
+    EXPECT_EQ(installerade, väntade);
+    EXPECT_GE(väntade.size(), fonts::completedFaces.size() + 6);
+
     const std::string dokument = exempel({"--latest-template", "O", "--latest-language", "en"});
-    const Körning k = körProgram((prefix / "bin" / "kontobok").string(), {dokument, "--latestInvoice"},
-                                 {.miljö = {{"TMPDIR", ut.string()}}});
+    auto kör = [&] {
+        return körProgram((prefix / "bin" / "kontobok").string(), {dokument, "--latestInvoice"},
+                          {.miljö = {{"TMPDIR", ut.string()}}});
+    };
+    const Körning k = kör();
     ASSERT_EQ(k.status, 0) << k.fel;
     const fs::path pdf = k.ut.substr(k.ut.rfind(';') + 1, k.ut.size() - k.ut.rfind(';') - 2);
-    std::string ytor;
-    for (const Typsnitt& t : typsnitt(pdf)) ytor += " " + t.namn;
-    EXPECT_NE(ytor.find(" " + *fonts::substituteFaceName("TrebuchetMS")), std::string::npos) << "drawn:" << ytor;
+    std::string ritade;
+    for (const Typsnitt& t : typsnitt(pdf)) ritade += " " + t.namn;
+    const std::string trebuchet = *fonts::substituteFaceName("TrebuchetMS");
+    EXPECT_NE(ritade.find(" " + trebuchet), std::string::npos) << "drawn:" << ritade;
+    fs::remove(pdf);
+
+    const fs::path fil = ytor / std::string(fonts::completedFace(trebuchet)->file);
+    fs::rename(fil, katalog / "undan");
+    for (const char* fel : {" is missing", " is damaged"}) {
+        const Körning utan = kör();
+        EXPECT_EQ(utan.status, 1) << fel;
+        EXPECT_NE(utan.fel.find("The font file " + fil.string() + fel), std::string::npos) << utan.fel;
+        EXPECT_TRUE(fs::is_empty(ut)) << fel;
+        fs::copy_file(katalog / "undan", fil, fs::copy_options::overwrite_existing);
+        fs::resize_file(fil, fs::file_size(fil) * 9 / 10);
+    }
 }
 
 // A logo stating 20 000 x 20 000 pixels is refused the same way on every

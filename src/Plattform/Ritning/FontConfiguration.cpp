@@ -70,9 +70,11 @@ FcCharSet* charsetOfFirst(FcConfig* config, FcPattern* pattern) {
 class LoadedFonts {
 public:
     LoadedFonts() : config_(create()) {
-        // The faces completed at build time stand beside the program and
-        // are looked for first: a file there hides the system's of its name.
-        if (auto program = programDirectory()) directories_.push_back(*program + KONTOBOK_FACES_DIR);
+        // The faces completed at build time stand beside the program.
+        if (auto program = programDirectory()) {
+            completedDirectory_ = *program + KONTOBOK_FACES_DIR;
+            directories_.push_back(*completedDirectory_);
+        }
         FcStrList* dirs = FcConfigGetFontDirs(config_);
         while (FcChar8* dir = FcStrListNext(dirs)) directories_.emplace_back(reinterpret_cast<char*>(dir));
         FcStrListDone(dirs);
@@ -88,8 +90,13 @@ public:
     const FcCharSet* face(const Face& face) {
         auto [it, isNew] = faces_.try_emplace(face.name, nullptr);
         if (isNew) {
-            fallback();
-            it->second = find(face.name, face.substitute);
+            try {
+                fallback();
+                it->second = find(face.name, face.substitute);
+            } catch (...) {
+                faces_.erase(it);
+                throw;
+            }
         }
         return it->second;
     }
@@ -104,7 +111,8 @@ public:
 
     // Every font of the directories, in the order of their paths, the files
     // loaded before among them; a file hidden by one of its name in an
-    // earlier directory is left out.
+    // earlier directory is left out, and so is each of Debian's files a
+    // completed face is made from.
     void loadEverything() {
         if (everything_) return;
         everything_ = true;
@@ -112,6 +120,7 @@ public:
         added_.clear();
         std::vector<std::string> files;
         std::set<std::string> names;
+        for (const CompletedFace& f : completedFaces) names.emplace(f.madeFrom);
         for (const std::string& dir : directories_) {
             std::error_code error;
             for (const auto& entry : std::filesystem::directory_iterator(dir, error))
@@ -145,11 +154,13 @@ private:
             std::string path = dir + "/" + std::string(name);
             std::error_code error;
             if (!std::filesystem::is_regular_file(path, error)) continue;
-            const bool added = add(path);
-            if (drawWithoutPrivateUse(FcConfigGetFonts(config_, FcSetApplication), 0, path, true) || added)
-                ++version_;
-            return;
+            return addPath(path);
         }
+    }
+
+    void addPath(const std::string& path) {
+        const bool added = add(path);
+        if (drawWithoutPrivateUse(FcConfigGetFonts(config_, FcSetApplication), 0, path, true) || added) ++version_;
     }
 
     // A copy made before goes into the file's patterns again when every
@@ -165,14 +176,44 @@ private:
 
     // The characters of the face of that PostScript name (carrying `family`
     // as a family when one is given), its file loaded first; a face whose
-    // file lies elsewhere or is renamed is looked for in every file.
+    // file lies elsewhere or is renamed is looked for in every file, but a
+    // completed face only in its own.
     FcCharSet* find(std::optional<std::string_view> family, std::string_view postScriptName) {
+        if (const CompletedFace* completed = completedFace(postScriptName)) return findCompleted(family, *completed);
         if (auto file = fileOfFace(postScriptName)) addFile(*file);
         FcCharSet* found = lookUp(family, postScriptName);
         if (!found && !everything_) {
             loadEverything();
             found = lookUp(family, postScriptName);
         }
+        return found;
+    }
+
+    // A completed face drawn from Debian's file instead would set the letters
+    // it was completed with in another face, so its file must be there and
+    // whole.
+    FcCharSet* findCompleted(std::optional<std::string_view> family, const CompletedFace& face) {
+        if (!completedDirectory_)
+            throw FaceFileError("The font " + std::string(face.face) +
+                                " cannot be found: the program's own path is unknown.");
+        const std::string path = *completedDirectory_ + "/" + std::string(face.file);
+        const std::string again = "; build or install kontobok again.";
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(path, error))
+            throw FaceFileError("The font file " + path + " is missing" + again);
+        if (checked_.insert(path).second) {
+            Bytes bytes;
+            try {
+                bytes = readWholeFile(path, largestFaceFile);
+            } catch (const FileError& e) {
+                throw FaceFileError("The font file " + path + " cannot be read: " + e.what());
+            }
+            if (!wholeFontFile(bytes)) throw FaceFileError("The font file " + path + " is damaged" + again);
+        }
+        addPath(path);
+        FcCharSet* found = lookUp(family, face.face);
+        if (!found) throw FaceFileError("The font file " + path + " is damaged: it holds no face " +
+                                        std::string(face.face) + again);
         return found;
     }
 
@@ -184,8 +225,10 @@ private:
     }
 
     FcConfig* config_;
+    std::optional<std::string> completedDirectory_;
     std::vector<std::string> directories_;
     std::set<std::string> added_;
+    std::set<std::string> checked_;  // completed faces' files found whole
     std::map<std::string_view, FcCharSet*> faces_;  // by name; kept for the life of the process
     FcCharSet* fallback_ = nullptr;
     bool fallbackLoaded_ = false;

@@ -2,6 +2,7 @@
 
 #include "Modell/Fakturor/Faktura.h"
 #include "Plattform/BuildStampNote.h"
+#include "Plattform/Ritning/FontFiles.h"
 #include "Plattform/Ritning/PdfWriter.h"
 #include "Vyer/Faktura/Fakturavy.h"
 
@@ -27,6 +28,8 @@ void skrivFakturan(const Faktura& faktura, const Bokföring& bokföring, Faktura
         ut.utelämnadLogotyp = vy.utelämnadLogotyp;
         return;
     } catch (const Layoutfel& fel) {
+        ut.fel = fel.what();
+    } catch (const fonts::FaceFileError& fel) {
         ut.fel = fel.what();
     } catch (const PdfError& fel) {
         ut.fel = std::string("The invoice PDF cannot be made: ") + fel.what();
