@@ -159,6 +159,20 @@ TEST_F(MallGu, AReminderRightOfTheLeftColumnLeavesItsTablesAsWithoutOne) {
     }
 }
 
+// A reminder long enough to reach over the left column takes the column's
+// top: the recipient's room starts below it.
+TEST_F(MallGu, ALongReminderKeepsOffTheRecipientsRoom) {
+    prov::allaFakta(faktura, *bok);
+    faktura.påminnelsetext_ = "Letzte Mahnung vor der Übergabe an das Inkassobüro";
+    auto v = std::make_unique<Fakturavy>(faktura, *bok, false);
+    EXPECT_EQ(rumskontroll::fel(*v), std::vector<std::string>{});
+    const CachatObjekt* påminnelse = medTextSomInnehåller(v->innehållFörAllaSidor, "Letzte Mahnung");
+    const CachatObjekt* mottagaren = medTextSomInnehåller(v->innehållFörAllaSidor, v->rubrikFörMottagaradress());
+    ASSERT_TRUE(påminnelse && mottagaren);
+    EXPECT_LT(ram(*påminnelse).minX(), 27 + 219);
+    EXPECT_GE(ram(*mottagaren).minY(), ram(*påminnelse).maxY());
+}
+
 TEST_F(MallGu, AmountsAndVatSummaryOnTheLastPageUnderTheItems) {
     faktura.poster.assign(30, prov::Post());
     auto v = vy();
