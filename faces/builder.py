@@ -16,7 +16,6 @@ class Builder:
     def __init__(self, face):
         self.face = face
         self.em = face.upm
-        self.beside_bottoms = {}  # base -> the bottom of the apostrophe beside it
 
     def make(self, char, how):
         """The letter's outline and advance, or None where its parts are missing."""
@@ -60,7 +59,32 @@ class Builder:
             spans = mark.spans_at(y0 + 0.25 * (y1 - y0))
             centre = (spans[0][0] + spans[-1][1]) / 2 + face.slant * ((y1 - y0) / 2 - 0.25 * (y1 - y0))
         mark = mark.moved(face.axis(base, middle) - centre, bottom - y0)
-        return letter + mark, face.advance(base)
+        return letter + self._clear_of(letter, mark), face.advance(base)
+
+    def _least_gap(self):
+        """The least gap between a letter and a mark over it: half the one
+        the face leaves over its capitals."""
+        return 0.5 * (self.face.accent_bottom("acute", True) - self.face.cap_height)
+
+    def _clear_of(self, letter, mark):
+        """The mark over the letter, risen where a part of the letter under
+        it (a beak, an ear) comes nearer than the least gap, and as much
+        flatter as keeps it within the face's own accented letters."""
+        x0, y0, x1, y1 = mark.bounds()
+        step = 0.005 * self.em
+        rise = 0
+        for i in range(int((x1 - x0) / step) + 1):
+            x = x0 + i * step
+            above, under = mark.runs_at(x), [r for r in letter.runs_at(x) if r[1] <= y0 + 1]
+            if above and under:
+                rise = max(rise, self._least_gap() - (above[0][0] - under[-1][1]))
+        if rise <= 0:
+            return mark
+        mark = mark.moved(0, rise)
+        top = self.face.accented_top
+        if y1 + rise > top:
+            mark = mark.scaled(1, (top - y0 - rise) / (y1 - y0), about=(x0, y0 + rise))
+        return mark
 
     def _within_reach(self, mark, bottom, letter_top):
         """The mark, and where its bottom stands, reaching no higher than
@@ -71,8 +95,7 @@ class Builder:
         height = y1 - y0
         if bottom + height <= face.accented_top:
             return mark, bottom
-        least_gap = 0.5 * (face.accent_bottom("acute", True) - face.cap_height)
-        bottom = max(face.accented_top - height, letter_top + least_gap)
+        bottom = max(face.accented_top - height, letter_top + self._least_gap())
         if bottom + height > face.accented_top:
             mark = mark.scaled(1, (face.accented_top - bottom) / height, about=(x0, y0))
         return mark, bottom
@@ -97,10 +120,14 @@ class Builder:
         neck = y1 - 0.05 * self.em
         spans = mark.spans_at(neck)
         head = (spans[0][0] + spans[-1][1]) / 2
-        # Under t the mark hangs from the stem, not from the hook beside it.
-        x, at = face.foot(base, face.x_height * 0.3 if chr(base) == "t" else None)
+        # Under t a comma hangs from the stem, not from the hook beside it;
+        # a cedilla, which joins it, from what it stands on.
+        x, at = face.foot(base, face.x_height * 0.3 if chr(base) == "t" and accent == "comma" else None)
         x += face.slant * (neck - at)
-        return letter + mark.moved(x - head, 0), face.advance(base)
+        mark = mark.moved(x - head, 0)
+        if accent == "cedilla" and face.cedilla_joins:  # as the face's ç has it
+            mark = mark.moved(0, self._lift_to_join(letter, mark))
+        return letter + mark, face.advance(base)
 
     def _ogonek(self, base):
         """The ogonek hangs from the right of what the letter stands on."""
@@ -164,7 +191,6 @@ class Builder:
         dx = stem_right + gap - x0 + face.slant * (y0 + dy - at)
         mark = mark.moved(dx, dy)
         mark = mark.moved(self._clearance(letter, mark, gap), 0)
-        self.beside_bottoms[base] = mark.bounds()[1]
         quote_after = face.advance(0x2019) - quote.bounds()[2]
         letter_after = face.advance(base) - letter.bounds()[2]
         after = min(quote_after * APOSTROPHE_SCALE, letter_after)
@@ -181,13 +207,6 @@ class Builder:
             if ink and own:
                 shift = max(shift, ink[-1][1] + gap - own[0][0])
         return shift
-
-    def lower_case_under(self, y):
-        """The small letters of the face, its own and made, whose ink stays
-        below y."""
-        face = self.face
-        letters = set(face.cmap) | set(face.made)
-        return [c for c in letters if chr(c).islower() and face.outline(c) and face.bounds(c)[3] < y]
 
     # --- letters of their own
 

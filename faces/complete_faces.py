@@ -43,9 +43,9 @@ def kerning_sides(how):
         if how.accent != "apostrophe":
             return how.base, how.base
         # An apostrophe beside the stem stands out where the letter ended:
-        # only a capital's, at its top, leaves room for the small letters
-        # after it to come as close as they come to the letter.
-        return how.base, ((how.base, "under") if chr(how.base).isupper() else None)
+        # only a capital's, over its arm, leaves the small letters after it
+        # as close as they come to the letter, not a capital's arms.
+        return how.base, ((how.base, "small letters") if chr(how.base).isupper() else None)
     if how.rule == "pair":
         return how.chars
     if how.rule == "middledot":
@@ -73,9 +73,9 @@ def complete(source, output, family_of_faces):
     for char, (name, how) in new.items():
         left, right = kerning_sides(how)
         partners = None
-        if isinstance(right, tuple):  # only with the small letters under its apostrophe
+        if isinstance(right, tuple):
             right = right[0]
-            partners = {glyph(c) for c in builder.lower_case_under(builder.beside_bottoms[right]) if glyph(c)}
+            partners = {glyph(c) for c in set(face.cmap) | set(new) if chr(c).islower() and glyph(c)}
         kern_like(font, name, left and glyph(left), right and glyph(right), partners)
     map_characters(font, {char: name for char, (name, _) in new.items()})
     if family_of_faces.family:

@@ -29,6 +29,8 @@ class Face:
         # How high the face's own accented letters reach: made ones reach
         # no higher, so they keep as clear of the line above.
         self.accented_top = max(self.top(chr(c)) for c in range(0xC0, 0x100) if c in self.cmap and chr(c).isalpha())
+        # Whether the face's cedilla joins its letter, as in its ç.
+        self.cedilla_joins = len(self.outline(0xE7).contours) == len(self.outline(ord("c")).contours)
         self._learn_accents()
 
     # --- letters as they are

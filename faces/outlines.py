@@ -173,25 +173,31 @@ class _CrossingPen(BasePen):
     def _curveToOne(self, p1, p2, p3):
         (ax, ay), (bx, by), (cx, cy), (dx, dy) = calcCubicParameters(self._getCurrentPoint(), p1, p2, p3)
         self._cross(solveCubic(ay, by, cy, dy - self.y), p3, lambda t: ((ax * t + bx) * t + cx) * t + dx,
-                    lambda t: (3 * ay * t + 2 * by) * t + cy)
+                    lambda t: ((ay * t + by) * t + cy) * t + dy)
 
     def _qCurveToOne(self, p1, p2):
         (ax, ay), (bx, by), (cx, cy) = calcQuadraticParameters(self._getCurrentPoint(), p1, p2)
         self._cross(solveQuadratic(ay, by, cy - self.y), p2, lambda t: (ax * t + bx) * t + cx,
-                    lambda t: 2 * ay * t + by)
+                    lambda t: (ay * t + by) * t + cy)
 
-    def _cross(self, roots, end, x_at, slope_at):
-        """The crossings at the curve's roots: within it, and at an end on
-        the line where the curve leaves it upwards or reaches it from above."""
-        starts_on = self._getCurrentPoint()[1] == self.y
-        for t in roots:
-            at_start, at_end = starts_on and abs(t) < 1e-9, end[1] == self.y and abs(t - 1) < 1e-9
-            slope = slope_at(t)
-            if not slope or not (at_start or at_end or 0 < t < 1):
+    def _cross(self, roots, end, x_at, y_at):
+        """The crossings at the curve's roots: where it is below the line
+        just before and above just after, or the other way round; an end
+        on the line is below it, as a line's is. A root found twice is one."""
+        start = self._getCurrentPoint()
+        if start[1] == self.y:
+            roots = list(roots) + [0.0]
+        if end[1] == self.y:
+            roots = list(roots) + [1.0]
+        seen = []
+        for t in sorted(min(max(t, 0.0), 1.0) for t in roots if -1e-9 <= t <= 1 + 1e-9):
+            if seen and t - seen[-1] < 1e-7:
                 continue
-            if (at_start and slope < 0) or (at_end and slope > 0):
-                continue
-            self.crossings.append((x_at(t), 1 if slope > 0 else -1))
+            seen.append(t)
+            before = start[1] > self.y if t < 1e-4 else y_at(t - 1e-4) > self.y
+            after = end[1] > self.y if t > 1 - 1e-4 else y_at(t + 1e-4) > self.y
+            if before != after:
+                self.crossings.append((x_at(t), 1 if after else -1))
 
     def _closePath(self):
         if self.start is not None and self._getCurrentPoint() != self.start:

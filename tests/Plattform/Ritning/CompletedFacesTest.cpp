@@ -4,7 +4,7 @@
 // glyphs at the same places, kerning and ligatures included. So an invoice
 // without the new letters looks as it did.
 #include "Kodpunkter.h"
-#include "Programkorning.h"
+#include "Plattform/Ritning/KompletteradeTypsnitt.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -14,31 +14,10 @@
 
 #include <algorithm>
 #include <array>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
-
-struct Fil {
-    std::string original, kompletterad;
-    std::u32string nygjorda;  // letters Debian's face has, made anew
-};
-
-std::vector<Fil> kompletteradeFiler() {
-    const auto k = testhjalp::körProgram(
-        "/usr/bin/python3", {"-B", std::string(KONTOBOK_SOURCE_DIR) + "/faces/complete_faces.py", "--list"});
-    EXPECT_EQ(k.status, 0) << k.fel;
-    std::vector<Fil> ut;
-    std::istringstream rader(k.ut);
-    for (std::string rad; std::getline(rader, rad);) {
-        const size_t tab = rad.find('\t'), tab2 = rad.find('\t', tab + 1);
-        if (tab2 == std::string::npos) continue;
-        ut.push_back({rad.substr(0, tab), std::string(KONTOBOK_FACES) + "/" + rad.substr(tab + 1, tab2 - tab - 1),
-                      testhjalp::kodpunkter(rad.substr(tab2 + 1))});
-    }
-    return ut;
-}
 
 // Every pair of the characters of Latin-1 Debian's face has, each pair
 // followed by a space.
@@ -88,9 +67,9 @@ std::vector<long> glyf(FT_Face face, FT_Long g) {
 TEST(CompletedFaces, KeepEveryGlyphAndItsPlacesAndGainOnlyLetters) {
     FT_Library lib = nullptr;
     ASSERT_EQ(FT_Init_FreeType(&lib), 0);
-    const std::vector<Fil> filer = kompletteradeFiler();
+    const auto filer = testhjalp::kompletteradeFiler();
     EXPECT_GE(filer.size(), 20u);
-    for (const Fil& fil : filer) {
+    for (const auto& fil : filer) {
         SCOPED_TRACE(fil.kompletterad);
         FT_Face före = nullptr, efter = nullptr;
         ASSERT_EQ(FT_New_Face(lib, fil.original.c_str(), 0, &före), 0);

@@ -1,0 +1,26 @@
+#include "Plattform/Ritning/KompletteradeTypsnitt.h"
+
+#include "Kodpunkter.h"
+#include "Programkorning.h"
+
+#include <sstream>
+
+namespace testhjalp {
+
+std::vector<KompletteradFil> kompletteradeFiler() {
+    const auto k = körProgram("/usr/bin/python3",
+                              {"-B", std::string(KONTOBOK_SOURCE_DIR) + "/faces/complete_faces.py", "--list"});
+    EXPECT_EQ(k.status, 0) << k.fel;
+    std::vector<KompletteradFil> ut;
+    std::istringstream rader(k.ut);
+    for (std::string rad; std::getline(rader, rad);) {
+        std::vector<std::string> fält;
+        std::istringstream delar(rad);
+        for (std::string f; std::getline(delar, f, '\t');) fält.push_back(f);
+        if (fält.size() < 3) continue;
+        ut.push_back({fält[0], std::string(KONTOBOK_FACES) + "/" + fält[1], kodpunkter(fält[2])});
+    }
+    return ut;
+}
+
+}  // namespace testhjalp
