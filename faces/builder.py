@@ -51,14 +51,14 @@ class Builder:
             bottom = face.accent_bottom(accent, False)
         if mark is None:
             return None
-        mark, bottom = self._within_reach(mark, bottom, top)
+        mark = self._within_reach(mark, bottom, top)
         x0, y0, x1, y1 = mark.bounds()
-        middle = bottom + (y1 - y0) / 2
+        middle = (y0 + y1) / 2
         centre = (x0 + x1) / 2
         if accent == "turnedcomma":  # its head, at the bottom, stands over the letter
             spans = mark.spans_at(y0 + 0.25 * (y1 - y0))
             centre = (spans[0][0] + spans[-1][1]) / 2 + face.slant * ((y1 - y0) / 2 - 0.25 * (y1 - y0))
-        mark = mark.moved(face.axis(base, middle) - centre, bottom - y0)
+        mark = mark.moved(face.axis(base, middle) - centre, 0)
         return letter + self._clear_of(letter, mark), face.advance(base)
 
     def _least_gap(self):
@@ -68,37 +68,42 @@ class Builder:
 
     def _clear_of(self, letter, mark):
         """The mark over the letter, risen where a part of the letter under
-        it (a beak, an ear) comes nearer than the least gap, and as much
-        flatter as keeps it within the face's own accented letters."""
-        x0, y0, x1, y1 = mark.bounds()
-        step = 0.005 * self.em
-        rise = 0
-        for i in range(int((x1 - x0) / step) + 1):
-            x = x0 + i * step
-            above, under = mark.runs_at(x), [r for r in letter.runs_at(x) if r[1] <= y0 + 1]
-            if above and under:
-                rise = max(rise, self._least_gap() - (above[0][0] - under[-1][1]))
-        if rise <= 0:
-            return mark
-        mark = mark.moved(0, rise)
+        it (a beak, an ear) comes nearer than the least gap, and flattened
+        as far as keeps it within the face's own accented letters."""
+        bottom = mark.bounds()[1]
+        gaps = []
+        for above, under in self._columns(mark, letter):
+            under = [r for r in under if r[1] <= bottom + 1]
+            if under:
+                gaps.append(above[0][0] - under[-1][1])
+        rise = self._least_gap() - min(gaps, default=self._least_gap())
+        return self._no_higher(mark.moved(0, rise)) if rise > 0 else mark
+
+    def _no_higher(self, mark):
+        """The mark flattened about its bottom as far as keeps its top
+        within the face's own accented letters."""
+        x0, y0, _, y1 = mark.bounds()
         top = self.face.accented_top
-        if y1 + rise > top:
-            mark = mark.scaled(1, (top - y0 - rise) / (y1 - y0), about=(x0, y0 + rise))
-        return mark
+        return mark.scaled(1, (top - y0) / (y1 - y0), about=(x0, y0)) if y1 > top else mark
+
+    def _columns(self, mark, letter):
+        """(the mark's runs, the letter's runs) up each column where both
+        have ink, across the mark."""
+        x0, _, x1, _ = mark.bounds()
+        step = 0.005 * self.em
+        for i in range(int((x1 - x0) / step) + 1):
+            above, under = mark.runs_at(x0 + i * step), letter.runs_at(x0 + i * step)
+            if above and under:
+                yield above, under
 
     def _within_reach(self, mark, bottom, letter_top):
-        """The mark, and where its bottom stands, reaching no higher than
-        the face's own accented letters: lowered towards the letter, to half
-        the gap the face leaves over its capitals, then flattened."""
-        face = self.face
-        x0, y0, x1, y1 = mark.bounds()
-        height = y1 - y0
-        if bottom + height <= face.accented_top:
-            return mark, bottom
-        bottom = max(face.accented_top - height, letter_top + self._least_gap())
-        if bottom + height > face.accented_top:
-            mark = mark.scaled(1, (face.accented_top - bottom) / height, about=(x0, y0))
-        return mark, bottom
+        """The mark standing at `bottom`, reaching no higher than the face's
+        own accented letters: lowered towards the letter, to the least gap,
+        then flattened."""
+        height = mark.bounds()[3] - mark.bounds()[1]
+        if bottom + height > self.face.accented_top:
+            bottom = max(self.face.accented_top - height, letter_top + self._least_gap())
+        return self._no_higher(mark.moved(0, bottom - mark.bounds()[1]))
 
     def _below(self, base, accent):
         face = self.face
@@ -151,18 +156,9 @@ class Builder:
         """How far the mark under the letter must rise for its top to reach
         into the letter's foot, over a width of half a stem: an italic
         ogonek's head stands right of where the foot curves up."""
-        x0, _, x1, _ = mark.bounds()
-        step = 0.005 * self.em
-        needed = []
-        for i in range(int((x1 - x0) / step) + 1):
-            x = x0 + i * step
-            mark_runs, letter_runs = mark.runs_at(x), letter.runs_at(x)
-            if mark_runs and letter_runs:
-                needed.append(letter_runs[0][0] + _JOIN * self.em - mark_runs[-1][1])
-        wide = int(0.5 * self.face.stem / step)
-        if len(needed) <= wide:
-            return 0
-        return max(0, sorted(needed)[wide])
+        needed = sorted(under[0][0] + _JOIN * self.em - above[-1][1] for above, under in self._columns(mark, letter))
+        wide = int(0.5 * self.face.stem / (0.005 * self.em))
+        return max(0, needed[wide]) if len(needed) > wide else 0
 
     def _comma(self, char):
         mark = self.face.outline(char)
@@ -283,7 +279,7 @@ class Builder:
         else:  # just right of the stem, where the crossbar is highest
             stem = letter.spans_at(face.x_height * 0.3)[0]
             x, y = stem[1] + 0.03 * self.em - face.slant * face.x_height * 0.3, face.x_height
-        runs = face.vertical_runs(char, x + face.slant * y)
+        runs = letter.runs_at(x + face.slant * y)
         return min(runs, key=lambda r: abs((r[0] + r[1]) / 2 - y))
 
     def _crossbar_reach(self):

@@ -37,20 +37,22 @@ class CannotMake(Exception):
 
 
 def kerning_sides(how):
-    """Which letters the new one kerns like, on its left and on its right:
-    each a letter, or (letter, which partners) for only some of them."""
+    """Which letters the new one kerns like, on its left and on its right
+    (None: not at all there), and whether on its right only with the small
+    letters."""
     if isinstance(how, Accented):
         if how.accent != "apostrophe":
-            return how.base, how.base
+            return how.base, how.base, False
         # An apostrophe beside the stem stands out where the letter ended:
         # only a capital's, over its arm, leaves the small letters after it
         # as close as they come to the letter, not a capital's arms.
-        return how.base, ((how.base, "small letters") if chr(how.base).isupper() else None)
+        capital = chr(how.base).isupper()
+        return how.base, (how.base if capital else None), capital
     if how.rule == "pair":
-        return how.chars
+        return (*how.chars, False)
     if how.rule == "middledot":
-        return how.chars[0], None
-    return how.chars[0], how.chars[0]
+        return how.chars[0], None, False
+    return how.chars[0], how.chars[0], False
 
 
 def complete(source, output, family_of_faces):
@@ -69,14 +71,11 @@ def complete(source, output, family_of_faces):
         name = glyph_name(font, char)
         add_glyph(font, name, *made)
         new[char] = (name, how)
-    glyph = {**face.cmap, **{c: name for c, (name, _) in new.items()}}.get
+    glyph = {**face.cmap, **{c: name for c, (name, _) in new.items()}}
+    small_letters = {name for c, name in glyph.items() if chr(c).islower()}
     for char, (name, how) in new.items():
-        left, right = kerning_sides(how)
-        partners = None
-        if isinstance(right, tuple):
-            right = right[0]
-            partners = {glyph(c) for c in set(face.cmap) | set(new) if chr(c).islower() and glyph(c)}
-        kern_like(font, name, left and glyph(left), right and glyph(right), partners)
+        left, right, only_small = kerning_sides(how)
+        kern_like(font, name, glyph.get(left), glyph.get(right), small_letters if only_small else None)
     map_characters(font, {char: name for char, (name, _) in new.items()})
     if family_of_faces.family:
         rename(font, family_of_faces.family)

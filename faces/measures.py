@@ -165,10 +165,6 @@ class Face:
         spans = letter.spans_at(at)
         return (spans[0][0] + spans[-1][1]) / 2, at
 
-    def vertical_runs(self, char, x):
-        """The runs a vertical line at x crosses, from the bottom up."""
-        return self.outline(char).runs_at(x)
-
 
 def _same_shapes(one, other):
     """Whether the two outlines' contours have the same bounds, one moved

@@ -3,6 +3,7 @@ changed, when, by what and from which of Debian's files; the licence notice
 in its name table; and beside them their licences, read from the Debian
 copyright files of their packages, and a README naming each face's."""
 
+import functools
 import os
 import subprocess
 
@@ -25,6 +26,7 @@ _NOTICES = {"fonts-adf-gillius": _ADF, "fonts-adf-accanthis": _ADF, "fonts-urw-b
 _README = "README"
 
 
+@functools.cache
 def package_version(package):
     try:
         return subprocess.run(["dpkg-query", "-W", "-f=${Version}", package], capture_output=True, text=True,

@@ -8,6 +8,7 @@ import time
 
 from fontTools import agl
 from fontTools.misc.psCharStrings import T2WidthExtractor
+from fontTools.misc.timeTools import timestampSinceEpoch
 from fontTools.pens.cu2quPen import Cu2QuPen
 from fontTools.pens.t2CharStringPen import T2CharStringPen
 from fontTools.pens.ttGlyphPen import TTGlyphPen
@@ -139,7 +140,6 @@ def _class_of_its_own(subtable, name, like, partners):
     mixed = {0} | {c for glyph, c in second.items() if glyph not in partners}
     record = copy.deepcopy(subtable.Class1Record[like])
     for c in mixed:
-        record.Class2Record[c] = copy.deepcopy(record.Class2Record[c])
         for value in (record.Class2Record[c].Value1, getattr(record.Class2Record[c], "Value2", None)):
             for attribute in ("XPlacement", "YPlacement", "XAdvance", "YAdvance"):
                 if hasattr(value, attribute):
@@ -193,12 +193,7 @@ def mark_changed(font, description, notice):
     for name_id, text in changed.items():
         for platform in platforms:
             names.setName(text, name_id, *platform)
-    day = calendar.timegm(time.strptime(CHANGED, "%Y-%m-%d"))
-    font["head"].modified = day - _OPENTYPE_EPOCH
-
-
-# 1904-01-01, which OpenType counts its dates from, in Unix time.
-_OPENTYPE_EPOCH = -2082844800
+    font["head"].modified = timestampSinceEpoch(calendar.timegm(time.strptime(CHANGED, "%Y-%m-%d")))
 
 
 def drop_stale_tables(font):
