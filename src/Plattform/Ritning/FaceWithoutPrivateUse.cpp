@@ -1,5 +1,6 @@
 #include "Plattform/Ritning/FaceWithoutPrivateUse.h"
 
+#include "Plattform/Ritning/SfntFile.h"
 #include "Plattform/Filer.h"
 
 #include <ft2build.h>
@@ -13,14 +14,9 @@
 namespace fonts {
 namespace {
 
-// Fonts larger than this are drawn as they are: the ones the font
-// configuration names are a few hundred kilobytes.
-constexpr uint64_t mostFontBytes = uint64_t{32} << 20;
-
 bool privateUse(uint32_t c) { return (c >= 0xE000 && c <= 0xF8FF) || c >= 0xF0000; }
 
-uint16_t be16(const uint8_t* p) { return static_cast<uint16_t>(p[0] << 8 | p[1]); }
-uint32_t be32(const uint8_t* p) { return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3]; }
+using sfnt::be16, sfnt::be32;
 void put16(std::vector<uint8_t>& out, uint32_t v) {
     out.push_back(static_cast<uint8_t>(v >> 8));
     out.push_back(static_cast<uint8_t>(v));
@@ -127,33 +123,15 @@ std::optional<std::vector<uint8_t>> cmap(const std::vector<Run>& runs) {
     return out;
 }
 
-uint32_t checksum(const std::vector<uint8_t>& table) {
-    uint32_t sum = 0;
-    for (size_t i = 0; i < table.size(); i += 4) {
-        uint8_t word[4] = {};
-        for (size_t k = 0; k < 4 && i + k < table.size(); ++k) word[k] = table[i + k];
-        sum += be32(word);
-    }
-    return sum;
-}
-
 }  // namespace
 
 std::optional<std::vector<uint8_t>> withoutPrivateUse(std::span<const uint8_t> font) {
-    // TrueType outlines, by either tag, or CFF ones; "cmap".
-    constexpr uint32_t trueType = 0x00010000, apple = 0x74727565, cff = 0x4F54544F, cmapTag = 0x636D6170;
-    if (font.size() < 12) return std::nullopt;
-    if (const uint32_t version = be32(font.data()); version != trueType && version != apple && version != cff)
-        return std::nullopt;
-    const size_t tables = be16(font.data() + 4);
-    if (12 + 16 * tables > font.size()) return std::nullopt;
+    constexpr uint32_t cmapTag = 0x636D6170;
+    const std::optional<size_t> count = sfnt::tableCount(font);
+    if (!count) return std::nullopt;
+    const size_t tables = *count;
     bool hasCmap = false;
-    for (size_t i = 0; i < tables; ++i) {
-        const uint8_t* entry = font.data() + 12 + 16 * i;
-        const uint64_t offset = be32(entry + 8), length = be32(entry + 12);
-        if (offset + length > font.size()) return std::nullopt;
-        hasCmap |= be32(entry) == cmapTag;
-    }
+    for (size_t i = 0; i < tables; ++i) hasCmap |= be32(font.data() + 12 + 16 * i) == cmapTag;
     if (!hasCmap) return std::nullopt;
     const auto runs = runsWithoutPrivateUse(font);
     if (!runs) return std::nullopt;
@@ -172,7 +150,7 @@ std::optional<std::vector<uint8_t>> withoutPrivateUse(std::span<const uint8_t> f
         uint32_t sum = be32(entry + 4), length = be32(entry + 12);
         if (tag == cmapTag) {
             out.insert(out.end(), newCmap->begin(), newCmap->end());
-            sum = checksum(*newCmap), length = static_cast<uint32_t>(newCmap->size());
+            sum = sfnt::checksum(*newCmap), length = static_cast<uint32_t>(newCmap->size());
         } else {
             const uint8_t* from = font.data() + be32(entry + 8);
             out.insert(out.end(), from, from + length);
@@ -198,7 +176,7 @@ bool drawWithoutPrivateUse(FcFontSet* fonts, int from, const std::string& file, 
         if (!make) return false;
         it = copies->try_emplace(file).first;
         try {
-            if (auto made = withoutPrivateUse(readWholeFile(file, mostFontBytes))) it->second.font = std::move(*made);
+            if (auto made = withoutPrivateUse(readWholeFile(file, sfnt::largestFile))) it->second.font = std::move(*made);
         } catch (const FileError&) {
             // Unreadable now: drawn from the file, as fontconfig read it.
         }

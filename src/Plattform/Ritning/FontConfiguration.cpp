@@ -3,6 +3,7 @@
 #include "Plattform/Ritning/FaceWithoutPrivateUse.h"
 #include "Plattform/Ritning/FontFiles.h"
 #include "Plattform/Ritning/FontsConfText.h"
+#include "Plattform/Ritning/SfntFile.h"
 #include "Plattform/Filer.h"
 #include "Plattform/LeakChecker.h"
 #include "Plattform/UnicodeText.h"
@@ -204,11 +205,11 @@ private:
         if (checked_.insert(path).second) {
             Bytes bytes;
             try {
-                bytes = readWholeFile(path, largestFaceFile);
+                bytes = readWholeFile(path, sfnt::largestFile);
             } catch (const FileError& e) {
                 throw FaceFileError("The font file " + path + " cannot be read: " + e.what());
             }
-            if (!wholeFontFile(bytes)) throw FaceFileError("The font file " + path + " is damaged" + again);
+            if (!sfnt::whole(bytes)) throw FaceFileError("The font file " + path + " is damaged" + again);
         }
         addPath(path);
         FcCharSet* found = lookUp(family, face.face);

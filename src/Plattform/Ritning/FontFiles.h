@@ -3,7 +3,6 @@
 // only the files of the faces it uses instead of every file of fonts.conf's
 // directories; and the faces the build completes with the letters they lack
 // (faces/complete_faces.py), which are drawn from the completed files alone.
-#include <cstdint>
 #include <optional>
 #include <span>
 #include <stdexcept>
@@ -29,14 +28,6 @@ const CompletedFace* completedFace(std::string_view postScriptName);
 // none for a face the table does not draw with. A completed face's file
 // lies in the faces' directory, any other in one of fonts.conf's.
 std::optional<std::string_view> fileOfFace(std::string_view postScriptName);
-
-// Whether the bytes are a whole OpenType or TrueType font file: every table
-// within them, and their checksum the one a font file carries. A completed
-// face cut short or damaged is not.
-bool wholeFontFile(std::span<const unsigned char> bytes);
-
-// The largest completed face's file read.
-inline constexpr uint64_t largestFaceFile = uint64_t(64) << 20;
 
 // The face that draws what a face lacks (fonts.conf appends its family to
 // every pattern), as its PostScript name.
