@@ -17,9 +17,10 @@ std::vector<KompletteradFil> kompletteradeFiler() {
         std::vector<std::string> fält;
         std::istringstream delar(rad);
         for (std::string f; std::getline(delar, f, '\t');) fält.push_back(f);
-        // A line whose third column is empty and the last splits in two.
-        if (fält.size() < 2) continue;
-        ut.push_back({fält[0], std::string(KONTOBOK_FACES) + "/" + fält[1], kodpunkter(fält.size() > 2 ? fält[2] : "")});
+        // Debian's file, the completed file, the letters made anew (often
+        // none), the face's PostScript name.
+        if (fält.size() < 3) continue;
+        ut.push_back({fält[0], std::string(KONTOBOK_FACES) + "/" + fält[1], kodpunkter(fält[2])});
     }
     return ut;
 }

@@ -157,8 +157,25 @@ std::optional<int> kerning(hb_font_t* font, char32_t a, char32_t b) {
 
 std::string u8(char32_t c) { return testhjalp::utf8(std::u32string(1, c)); }
 
+// A completed face beside Debian's, with what every made letter of it is
+// measured against, measured once.
+struct Ansikte {
+    FT_Face original, face;
+    hb_font_t* font;
+    long egenTopp = 0, djup = 0;  // how high its own accented letters reach, how deep its descenders
+    int cediljensBitar = 0;       // the pieces of ink ç has more than c
+
+    Ansikte(FT_Face o, FT_Face f, hb_font_t* hb) : original(o), face(f), font(hb) {
+        for (char32_t e = 0xC0; e <= 0xFF; ++e)
+            if (u_isalpha(UChar32(e))) egenTopp = std::max(egenTopp, mått(original, e).topp);
+        for (char32_t e : std::u32string_view(U"gjpqy")) djup = std::max(djup, -mått(original, e).botten);
+        cediljensBitar = bitar(rita(face, U'ç')) - bitar(rita(face, U'c'));
+    }
+};
+
 // The faults of one made letter, each a line.
-std::vector<std::string> granska(FT_Face original, FT_Face face, hb_font_t* font, char32_t c, const Bokstav& hur) {
+std::vector<std::string> granska(const Ansikte& a, char32_t c, const Bokstav& hur) {
+    const FT_Face original = a.original, face = a.face;
     std::vector<std::string> fel;
     auto felet = [&](const std::string& s) { fel.push_back(u8(c) + ": " + s); };
     const Bild bild = rita(face, c), bas = rita(face, hur.bas);
@@ -167,7 +184,7 @@ std::vector<std::string> granska(FT_Face original, FT_Face face, hb_font_t* font
     std::string skäl = u8(hur.bas) + " has " + std::to_string(väntade);
     const bool prickigt = hur.slag == Slag::ovan && (hur.bas == U'i' || hur.bas == U'j');
     if (hur.slag == Slag::cedilj) {
-        const int fler = bitar(rita(face, U'ç')) - bitar(rita(face, U'c'));
+        const int fler = a.cediljensBitar;
         väntade += fler, skäl += ", ç " + (fler ? std::to_string(fler) + " more than c" : "as many as c");
     } else if (hur.slag != Slag::ogonek && hur.slag != Slag::fogad) {
         const int märkets = bitar(rita(face, hur.märke));
@@ -221,11 +238,7 @@ std::vector<std::string> granska(FT_Face original, FT_Face face, hb_font_t* font
     // Nearer the line above than the face's own accented letters only by
     // a hair, and never into its descenders at a leading of 1.2 em.
     const Mått m = mått(face, c);
-    const long em = face->units_per_EM;
-    long egenTopp = 0, djup = 0;
-    for (char32_t e = 0xC0; e <= 0xFF; ++e)
-        if (u_isalpha(UChar32(e))) egenTopp = std::max(egenTopp, mått(original, e).topp);
-    for (char32_t e : std::u32string_view(U"gjpqy")) djup = std::max(djup, -mått(original, e).botten);
+    const long em = face->units_per_EM, egenTopp = a.egenTopp, djup = a.djup;
     if ((m.topp - egenTopp) * 50 > em || (m.topp > egenTopp && (m.topp + djup) * 5 > em * 6))
         felet("its ink reaches " + std::to_string(m.topp) + ", the face's own letters " + std::to_string(egenTopp) +
               ", the descenders " + std::to_string(djup) + " below, in " + std::to_string(em) + " to the em");
@@ -243,10 +256,10 @@ std::vector<std::string> granska(FT_Face original, FT_Face face, hb_font_t* font
     const bool högerLik = hur.slag != Slag::bredvid && hur.slag != Slag::punkt && c != U'ŀ';
     const char32_t högerBas = hur.slag == Slag::par ? hur.märke : hur.bas;
     std::string olika;
-    auto jämför = [&](char32_t a, char32_t b, char32_t ba, char32_t bb) {
-        const auto k = kerning(font, a, b), kb = kerning(font, ba, bb);
+    auto jämför = [&](char32_t x, char32_t y, char32_t bx, char32_t by) {
+        const auto k = kerning(a.font, x, y), kb = kerning(a.font, bx, by);
         if (k && kb && *k != *kb)
-            olika += " " + u8(a) + u8(b) + " " + std::to_string(*k) + " (" + u8(ba) + u8(bb) + " " +
+            olika += " " + u8(x) + u8(y) + " " + std::to_string(*k) + " (" + u8(bx) + u8(by) + " " +
                      std::to_string(*kb) + ")";
     };
     for (char32_t x = U'A'; x <= U'z'; x = x == U'Z' ? U'a' : x + 1) {
@@ -256,7 +269,7 @@ std::vector<std::string> granska(FT_Face original, FT_Face face, hb_font_t* font
     if (c == U'Ľ') {
         for (char32_t x : std::u32string_view(U"acegmnopqrsuvwxyz")) jämför(c, x, U'L', x);
         for (char32_t x : std::u32string_view(U"TVY"))
-            if (const auto k = kerning(font, c, x); k && *k < 0) olika += " Ľ" + u8(x) + " " + std::to_string(*k);
+            if (const auto k = kerning(a.font, c, x); k && *k < 0) olika += " Ľ" + u8(x) + " " + std::to_string(*k);
     }
     if (!olika.empty()) felet("kerned otherwise than " + u8(hur.bas) + ":" + olika);
     return fel;
@@ -274,13 +287,14 @@ TEST(MadeLetters, StandAsTheFaceWouldHaveDrawnThem) {
         hb_blob_t* blob = hb_blob_create_from_file(fil.kompletterad.c_str());
         hb_face_t* hbFace = hb_face_create(blob, 0);
         hb_font_t* font = hb_font_create(hbFace);
+        const Ansikte ansikte(original, face, font);
         std::string fel;
         FT_UInt g = 0;
         for (FT_ULong c = FT_Get_First_Char(face, &g); g != 0; c = FT_Get_Next_Char(face, c, &g)) {
             const bool gjord = !FT_Get_Char_Index(original, c) || fil.nygjorda.find(char32_t(c)) != fil.nygjorda.npos;
             const auto hur = gjord ? hurGjord(char32_t(c)) : std::nullopt;
             if (!hur) continue;
-            for (const std::string& f : granska(original, face, font, char32_t(c), *hur)) fel += "\n  " + f;
+            for (const std::string& f : granska(ansikte, char32_t(c), *hur)) fel += "\n  " + f;
             ++granskade;
         }
         EXPECT_TRUE(fel.empty()) << fil.kompletterad << ":" << fel;
