@@ -100,10 +100,10 @@ class Builder:
         """The mark standing at `bottom`, reaching no higher than the face's
         own accented letters: lowered towards the letter, to the least gap,
         then flattened."""
-        height = mark.bounds()[3] - mark.bounds()[1]
-        if bottom + height > self.face.accented_top:
-            bottom = max(self.face.accented_top - height, letter_top + self._least_gap())
-        return self._no_higher(mark.moved(0, bottom - mark.bounds()[1]))
+        _, y0, _, y1 = mark.bounds()
+        if bottom + y1 - y0 > self.face.accented_top:
+            bottom = max(self.face.accented_top - (y1 - y0), letter_top + self._least_gap())
+        return self._no_higher(mark.moved(0, bottom - y0))
 
     def _below(self, base, accent):
         face = self.face
