@@ -1,6 +1,8 @@
 """Each letter a face lacks, made from its own letters and accents and
 placed by its own measures."""
 
+import math
+
 from letters import BELOW, Accented, Made
 from outlines import Outline, rectangle
 
@@ -10,12 +12,16 @@ COMMA_SCALE = 0.8
 APOSTROPHE_SCALE = 0.85
 # How deep a joined mark reaches into its letter, in ems.
 _JOIN = 0.015
+# The rows outlines are measured along, in ems.
+_STEP = 0.005
 
 
 class Builder:
     def __init__(self, face):
         self.face = face
         self.em = face.upm
+        self.bars = {}  # base letter -> (bottom, top) of the bar made across it
+        self._letter_rows = {}  # (letter, bottom, top) -> its rows there
 
     def make(self, char, how):
         """The letter's outline and advance, or None where its parts are missing."""
@@ -60,6 +66,19 @@ class Builder:
             centre = (spans[0][0] + spans[-1][1]) / 2 + face.slant * ((y1 - y0) / 2 - 0.25 * (y1 - y0))
         mark = mark.moved(face.axis(base, middle) - centre, 0)
         return letter + self._clear_of(letter, mark), face.advance(base)
+
+    def _rows(self, outline, low=None, high=None):
+        """(y, left, right) of the outline's ink every step up, between low and high."""
+        _, y0, _, y1 = outline.bounds()
+        low, high = max(y0, low if low is not None else y0), min(y1, high if high is not None else y1)
+        step = _STEP * self.em
+        rows = []
+        for i in range(int((high - low) / step) + 1):
+            y = low + (i + 0.5) * step
+            spans = outline.spans_at(y)
+            if spans:
+                rows.append((y, spans[0][0], spans[-1][1]))
+        return rows
 
     def _least_gap(self):
         """The least gap between a letter and a mark over it: half the one
@@ -249,10 +268,12 @@ class Builder:
             y = (bar_high + face.cap_height) / 2
             spans = letter.spans_at(y)
             left, right = spans[0][0] - 0.5 * face.cap_stem, spans[-1][1] + 0.5 * face.cap_stem
-        elif b == "T":
+        elif b == "T":  # across half the arm, as the faces drawing Ŧ have it
             y = (bar_low + bar_high) / 2
             stem = letter.spans_at(y)[0]
-            left, right = stem[0] - 1.5 * face.cap_stem, stem[1] + 1.5 * face.cap_stem
+            arm = letter.spans_at(face.cap_height - thick / 2)
+            reach = (arm[-1][1] - arm[0][0]) / 4
+            left, right = (stem[0] + stem[1]) / 2 - reach, (stem[0] + stem[1]) / 2 + reach
         else:
             left_reach, right_reach = self._crossbar_reach()
             if b == "t":
@@ -267,6 +288,7 @@ class Builder:
         lean = face.slant * y
         bar = rectangle(left - lean, y - thick / 2, right - lean, y + thick / 2, face.slant,
                         face.counter_clockwise)
+        self.bars[base] = (y - thick / 2, y + thick / 2)
         return self._joined(letter, bar), face.advance(base)
 
     def _crossbar(self, char):
@@ -291,6 +313,25 @@ class Builder:
         stem = t.spans_at(face.x_height * 0.3)[0]
         shift = face.slant * ((low + high) / 2 - face.x_height * 0.3)
         return stem[0] + shift - bar[0][0], bar[-1][1] - stem[1] - shift
+
+    def least_kerning(self, char, base, other, after):
+        """The least kerning of the letter made with a bar across `base` with
+        `other` after it (after) or before it: so near, the bar keeps from
+        `other` half the gap the face leaves between two o's; nearer, at
+        small sizes the two run together."""
+        face = self.face
+        low, high = self.bars[base]
+        o = face.bounds(ord("o"))
+        gap = (face.advance(ord("o")) - (o[2] - o[0])) / 2
+        bar, near = self._rows_of(char, low, high), self._rows_of(other, low - gap, high + gap)
+        if after:
+            return _least_offset(bar, near, gap) - face.advance(char)
+        return _least_offset(near, bar, gap) - face.advance(other)
+
+    def _rows_of(self, char, low, high):
+        if (char, low, high) not in self._letter_rows:
+            self._letter_rows[char, low, high] = self._rows(self.face.outline(char), low, high)
+        return self._letter_rows[char, low, high]
 
     def _kra(self, base):
         """ĸ: a k whose stem ends at the x-height, as ı's does."""
@@ -380,6 +421,15 @@ class Builder:
         if (outline.area() > 0) != self.face.counter_clockwise:
             return outline.reversed()
         return outline
+
+
+def _least_offset(left, right, gap):
+    """How far right of the left outline the right one must stand for their
+    ink to keep `gap` apart, both given by their rows (y, left, right); 0
+    where they keep it at any offset, no rows being as near in height."""
+    need = [a_right - b_left + math.sqrt(gap * gap - (y - v) ** 2)
+            for y, _, a_right in left for v, b_left, _ in right if abs(y - v) < gap]
+    return max(need, default=0)
 
 
 def _fills_alike(one, other, step):

@@ -24,12 +24,12 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from fontTools.ttLib import TTFont  # noqa: E402
 
 from builder import Builder  # noqa: E402
-from letters import WANTED, Accented, recipe  # noqa: E402
+from letters import WANTED, Accented, Made, recipe  # noqa: E402
 from measures import Face  # noqa: E402
 from notices import description, licence_notice, notice_files, write_notices  # noqa: E402
 from table import FAMILIES, output_name, renamed_postscript_name  # noqa: E402
-from tables import (add_glyph, drop_stale_tables, glyph_name, kern_like, map_characters, mark_changed,  # noqa: E402
-                    rename)
+from tables import (add_glyph, drop_stale_tables, glyph_name, keep_apart, kern_like, map_characters,  # noqa: E402
+                    mark_changed, rename)
 
 
 class CannotMake(Exception):
@@ -55,6 +55,17 @@ def kerning_sides(how):
     return how.chars[0], how.chars[0], False
 
 
+def bar_kerning(builder, char, base, name, letters):
+    """The least kerning of the letter with a bar (glyph `name`) beside each
+    letter, which keeps the bar clear of it; letters: glyph name -> char."""
+    def least(first, second):
+        other = first if second == name else second
+        if other not in letters:
+            return None
+        return builder.least_kerning(char, base, letters[other], first == name)
+    return least
+
+
 def complete(source, output, family_of_faces):
     font = TTFont(source, recalcBBoxes=True, recalcTimestamp=False)
     face = Face(font)
@@ -76,6 +87,10 @@ def complete(source, output, family_of_faces):
     for char, (name, how) in new.items():
         left, right, only_small = kerning_sides(how)
         kern_like(font, name, glyph.get(left), glyph.get(right), small_letters if only_small else None)
+    letters = {name: c for c, name in sorted(glyph.items()) if chr(c).isalpha()}
+    for char, (name, how) in new.items():
+        if isinstance(how, Made) and how.rule == "stroke":
+            keep_apart(font, name, bar_kerning(builder, char, how.chars[0], name, letters))
     map_characters(font, {char: name for char, (name, _) in new.items()})
     if family_of_faces.family:
         rename(font, family_of_faces.family)

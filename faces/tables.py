@@ -4,6 +4,7 @@ its name table says of its change and its licence."""
 
 import calendar
 import copy
+import math
 import time
 
 from fontTools import agl
@@ -92,43 +93,36 @@ def kern_like(font, name, left, right, partners=None):
     """The new glyph kerns as `left` does on its left side and as `right`
     does on its right (either None: not at all there); on its right only
     with the glyphs of `partners` where that is given."""
-    if "GPOS" not in font:
-        return
-    for lookup in font["GPOS"].table.LookupList.Lookup:
-        for subtable in lookup.SubTable:
-            if lookup.LookupType == 9:
-                subtable = subtable.ExtSubTable
-            if subtable.LookupType != 2:
-                continue
-            coverage = subtable.Coverage.glyphs
-            if subtable.Format == 1:
-                if right in coverage:
-                    pairs = copy.deepcopy(subtable.PairSet[coverage.index(right)])
-                    if partners is not None:
-                        pairs.PairValueRecord = [r for r in pairs.PairValueRecord if r.SecondGlyph in partners]
-                        pairs.PairValueCount = len(pairs.PairValueRecord)
-                    coverage.append(name)
-                    subtable.PairSet.append(pairs)
-                    subtable.PairSetCount = len(subtable.PairSet)
-                if left is not None:
-                    for pairs in subtable.PairSet:
-                        same = [r for r in pairs.PairValueRecord if r.SecondGlyph == left]
-                        for record in same:
-                            twin = copy.deepcopy(record)
-                            twin.SecondGlyph = name
-                            pairs.PairValueRecord.append(twin)
-                        pairs.PairValueCount = len(pairs.PairValueRecord)
-            elif subtable.Format == 2:
-                if right in coverage:
-                    coverage.append(name)
-                    first = subtable.ClassDef1.classDefs
-                    if partners is not None:
-                        _class_of_its_own(subtable, name, first.get(right, 0), partners)
-                    elif first.get(right):
-                        first[name] = first[right]
-                second = subtable.ClassDef2.classDefs
-                if left is not None and second.get(left):
-                    second[name] = second[left]
+    for subtable in _pair_kerning(font):
+        coverage = subtable.Coverage.glyphs
+        if subtable.Format == 1:
+            if right in coverage:
+                pairs = copy.deepcopy(subtable.PairSet[coverage.index(right)])
+                if partners is not None:
+                    pairs.PairValueRecord = [r for r in pairs.PairValueRecord if r.SecondGlyph in partners]
+                    pairs.PairValueCount = len(pairs.PairValueRecord)
+                coverage.append(name)
+                subtable.PairSet.append(pairs)
+                subtable.PairSetCount = len(subtable.PairSet)
+            if left is not None:
+                for pairs in subtable.PairSet:
+                    same = [r for r in pairs.PairValueRecord if r.SecondGlyph == left]
+                    for record in same:
+                        twin = copy.deepcopy(record)
+                        twin.SecondGlyph = name
+                        pairs.PairValueRecord.append(twin)
+                    pairs.PairValueCount = len(pairs.PairValueRecord)
+        elif subtable.Format == 2:
+            if right in coverage:
+                coverage.append(name)
+                first = subtable.ClassDef1.classDefs
+                if partners is not None:
+                    _class_of_its_own(subtable, name, first.get(right, 0), partners)
+                elif first.get(right):
+                    first[name] = first[right]
+            second = subtable.ClassDef2.classDefs
+            if left is not None and second.get(left):
+                second[name] = second[left]
 
 
 def _class_of_its_own(subtable, name, like, partners):
@@ -144,9 +138,76 @@ def _class_of_its_own(subtable, name, like, partners):
             for attribute in ("XPlacement", "YPlacement", "XAdvance", "YAdvance"):
                 if hasattr(value, attribute):
                     setattr(value, attribute, 0)
+    _first_class_of_its_own(subtable, name, record)
+
+
+def _first_class_of_its_own(subtable, name, record):
     subtable.Class1Record.append(record)
     subtable.Class1Count = len(subtable.Class1Record)
     subtable.ClassDef1.classDefs[name] = subtable.Class1Count - 1
+
+
+def keep_apart(font, name, least):
+    """Lessens the new glyph's kerning with each glyph beside it, either
+    side, to no nearer than least(first, second) (None: as near as it is),
+    and to no more space than none. Where a class kerns it, it gets a class
+    of its own: every other glyph keeps its kerning."""
+    glyphs = font.getGlyphOrder()
+    for subtable in _pair_kerning(font):
+        coverage = subtable.Coverage.glyphs
+        if subtable.Format == 1:
+            for first, pairs in zip(coverage, subtable.PairSet):
+                for record in pairs.PairValueRecord:
+                    if name in (first, record.SecondGlyph):
+                        _lessen(record.Value1, least(first, record.SecondGlyph))
+            continue
+        first, second = subtable.ClassDef1.classDefs, subtable.ClassDef2.classDefs
+        if name in coverage:  # a row of its own, each class after it as near as its nearest letter allows
+            row = copy.deepcopy(subtable.Class1Record[first.get(name, 0)])
+            changed = [_lessen(cell.Value1, _least_of(least, [name], _members(second, glyphs, c)))
+                       for c, cell in enumerate(row.Class2Record)]
+            if any(changed):
+                _first_class_of_its_own(subtable, name, row)
+        column = second.get(name, 0)
+        cells = [copy.deepcopy(row.Class2Record[column]) for row in subtable.Class1Record]
+        changed = [_lessen(cell.Value1, _least_of(least, _members(first, coverage, k), [name]))
+                   for k, cell in enumerate(cells)]
+        if any(changed):  # a column of its own
+            for row, cell in zip(subtable.Class1Record, cells):
+                row.Class2Record.append(cell)
+            subtable.Class2Count += 1
+            second[name] = subtable.Class2Count - 1
+
+
+def _members(class_def, glyphs, k):
+    return [g for g in glyphs if class_def.get(g, 0) == k]
+
+
+def _least_of(least, firsts, seconds):
+    """The least kerning every pair of the glyphs allows, or None."""
+    limits = [limit for a in firsts for b in seconds if (limit := least(a, b)) is not None]
+    return max(limits, default=None)
+
+
+def _lessen(value, limit):
+    """Whether the kerning value was lessened to its limit."""
+    kerning = getattr(value, "XAdvance", 0)
+    if limit is None or kerning >= min(limit, 0):
+        return False
+    value.XAdvance = min(math.ceil(limit), 0)
+    return True
+
+
+def _pair_kerning(font):
+    """The pair adjustment subtables of the font's GPOS."""
+    if "GPOS" not in font:
+        return
+    for lookup in font["GPOS"].table.LookupList.Lookup:
+        for subtable in lookup.SubTable:
+            if lookup.LookupType == 9:
+                subtable = subtable.ExtSubTable
+            if subtable.LookupType == 2:
+                yield subtable
 
 
 def rename(font, family):

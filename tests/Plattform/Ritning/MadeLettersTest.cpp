@@ -15,6 +15,8 @@
 #include <unicode/uchar.h>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <map>
 #include <optional>
 #include <ranges>
@@ -157,6 +159,18 @@ std::optional<int> kerning(hb_font_t* font, char32_t a, char32_t b) {
 
 std::string u8(char32_t c) { return testhjalp::utf8(std::u32string(1, c)); }
 
+// Whether the two letters, shaped side by side, touch: ink within a pixel.
+bool rör(FT_Face face, hb_font_t* font, char32_t x, char32_t y) {
+    const Bild vänster = rita(face, x), höger = rita(face, y);
+    const long steg = mått(face, x).framsteg + kerning(font, x, y).value_or(0);
+    const int dx = int(std::lround(double(steg) * ppem / face->units_per_EM));
+    for (int py = höger.topp; py > höger.topp - höger.höjd; --py)
+        for (int px = höger.vänster; px < höger.vänster + höger.bredd; ++px)
+            for (int d = 0; d < 9 && höger.vid(px, py); ++d)
+                if (vänster.vid(px + dx + d % 3 - 1, py + d / 3 - 1)) return true;
+    return false;
+}
+
 // A completed face beside Debian's, with what every made letter of it is
 // measured against, measured once.
 struct Ansikte {
@@ -252,13 +266,16 @@ std::vector<std::string> granska(const Ansikte& a, char32_t c, const Bokstav& hu
 
     // Kerned as its base on each side the two share: not right of an
     // apostrophe beside the stem or of a middle dot, though Ľ kerns as L with
-    // the small letters, and never nearer the capitals.
+    // the small letters, and never nearer the capitals. A bar may kern less,
+    // its base's kerning brought it into the next letter (Ŧa read as Fa):
+    // it meets no neighbour its base does not.
     const bool högerLik = hur.slag != Slag::bredvid && hur.slag != Slag::punkt && c != U'ŀ';
     const char32_t högerBas = hur.slag == Slag::par ? hur.märke : hur.bas;
-    std::string olika;
+    const bool streck = hur.slag == Slag::fogad && std::u32string_view(U"dHhTt").find(hur.bas) != std::u32string_view::npos;
+    std::string olika, möter;
     auto jämför = [&](char32_t x, char32_t y, char32_t bx, char32_t by) {
         const auto k = kerning(a.font, x, y), kb = kerning(a.font, bx, by);
-        if (k && kb && *k != *kb)
+        if (k && kb && *k != *kb && !(streck && *kb < *k && *k <= 0))
             olika += " " + u8(x) + u8(y) + " " + std::to_string(*k) + " (" + u8(bx) + u8(by) + " " +
                      std::to_string(*kb) + ")";
     };
@@ -272,6 +289,10 @@ std::vector<std::string> granska(const Ansikte& a, char32_t c, const Bokstav& hu
             if (const auto k = kerning(a.font, c, x); k && *k < 0) olika += " Ľ" + u8(x) + " " + std::to_string(*k);
     }
     if (!olika.empty()) felet("kerned otherwise than " + u8(hur.bas) + ":" + olika);
+    for (char32_t x : std::u32string_view(streck ? U"aenouvAOVY" : U""))
+        for (const auto& [p, q, bp, bq] : {std::array{c, x, hur.bas, x}, std::array{x, c, x, hur.bas}})
+            if (rör(face, a.font, p, q) && !rör(face, a.font, bp, bq)) möter += " " + u8(p) + u8(q);
+    if (!möter.empty()) felet("its bar meets what " + u8(hur.bas) + " does not:" + möter);
     return fel;
 }
 
