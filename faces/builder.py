@@ -12,6 +12,10 @@ COMMA_SCALE = 0.8
 APOSTROPHE_SCALE = 0.85
 # How deep a joined mark reaches into its letter, in ems.
 _JOIN = 0.015
+# A double acute's strokes nearer than this, in ems, print as one at 9 pt
+# (a pixel at 300 dpi); two acutes stand apart as the native faces' strokes do.
+_STROKES_MEET = 0.033
+_STROKES_APART = 0.05
 # The rows outlines are measured along, in ems.
 _STEP = 0.005
 
@@ -48,12 +52,12 @@ class Builder:
             mark = self._comma(0x2018)
             bottom = face.accent_bottom("acute", False)
         elif capital or tall:
-            mark = face.capital_accent(accent)
+            mark = self._accent(accent, True)
             bottom = face.accent_bottom(accent, True)
             if tall:  # over an ascender, as high above it as over a capital
                 bottom += top - face.cap_height
         else:
-            mark = face.spacing(accent)
+            mark = self._accent(accent, False)
             bottom = face.accent_bottom(accent, False)
         if mark is None:
             return None
@@ -66,6 +70,28 @@ class Builder:
             centre = (spans[0][0] + spans[-1][1]) / 2 + face.slant * ((y1 - y0) / 2 - 0.25 * (y1 - y0))
         mark = mark.moved(face.axis(base, middle) - centre, 0)
         return letter + self._clear_of(letter, mark), face.advance(base)
+
+    def _accent(self, accent, capital):
+        """The face's own accent, over a capital its capital form; a double
+        acute whose strokes meet, two of its acutes side by side."""
+        face = self.face
+        mark = face.capital_accent(accent) if capital else face.spacing(accent)
+        if accent == "doubleacute" and (mark is None or self._strokes_meet(mark)):
+            acute = face.capital_accent("acute") if capital else face.spacing("acute")
+            if acute:
+                rows = self._rows(acute)
+                mark = acute + acute.moved(_least_offset(rows, rows, _STROKES_APART * self.em), 0)
+        return mark
+
+    def _strokes_meet(self, mark):
+        """Whether the mark's left and right strokes come nearer than print
+        keeps apart, or are one."""
+        x0, _, x1, _ = mark.bounds()
+        left = mark.only(lambda b: b[0] + b[2] < x0 + x1)
+        right = mark.only(lambda b: b[0] + b[2] >= x0 + x1)
+        if not left or not right:
+            return True
+        return _least_offset(self._rows(left), self._rows(right), _STROKES_MEET * self.em) > 0
 
     def _rows(self, outline, low=None, high=None):
         """(y, left, right) of the outline's ink every step up, between low and high."""

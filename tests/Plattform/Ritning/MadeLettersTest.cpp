@@ -201,7 +201,8 @@ std::vector<std::string> granska(const Ansikte& a, char32_t c, const Bokstav& hu
         const int fler = a.cediljensBitar;
         väntade += fler, skäl += ", ç " + (fler ? std::to_string(fler) + " more than c" : "as many as c");
     } else if (hur.slag != Slag::ogonek && hur.slag != Slag::fogad) {
-        const int märkets = bitar(rita(face, hur.märke));
+        // A double acute is two strokes, however the face draws ˝ alone.
+        const int märkets = hur.märke == U'˝' ? 2 : bitar(rita(face, hur.märke));
         väntade += märkets - prickigt;
         skäl += " and " + u8(hur.märke) + " " + std::to_string(märkets) + (prickigt ? ", less the dot" : "");
     }
