@@ -12,6 +12,9 @@ COMMA_SCALE = 0.8
 APOSTROPHE_SCALE = 0.85
 # How deep a joined mark reaches into its letter, in ems.
 _JOIN = 0.015
+# The least a mark is made smaller to keep within the face's heights: less,
+# its strokes would stand out thinner than the face's own accents'.
+_LEAST_SCALE = 0.9
 # A double acute's strokes nearer than this, in ems, print as one at 9 pt
 # (a pixel at 300 dpi); two acutes stand apart as the native faces' strokes do.
 _STROKES_MEET = 0.033
@@ -113,8 +116,7 @@ class Builder:
 
     def _clear_of(self, letter, mark):
         """The mark over the letter, risen where a part of the letter under
-        it (a beak, an ear) comes nearer than the least gap, and flattened
-        as far as keeps it within the face's own accented letters."""
+        it (a beak, an ear) comes nearer than the least gap."""
         bottom = mark.bounds()[1]
         gaps = []
         for above, under in self._columns(mark, letter):
@@ -122,33 +124,41 @@ class Builder:
             if under:
                 gaps.append(above[0][0] - under[-1][1])
         rise = self._least_gap() - min(gaps, default=self._least_gap())
-        return self._no_higher(mark.moved(0, rise)) if rise > 0 else mark
+        return self._fitted(mark.moved(0, rise), bottom + rise) if rise > 0 else mark
 
-    def _no_higher(self, mark):
-        """The mark flattened about its bottom as far as keeps its top
-        within the face's own accented letters."""
-        x0, y0, _, y1 = mark.bounds()
-        top = self.face.accented_top
-        return mark.scaled(1, (top - y0) / (y1 - y0), about=(x0, y0)) if y1 > top else mark
+    def _fitted(self, mark, lowest):
+        """The mark reaching no higher than the face lets made letters reach:
+        brought down, as far as its bottom at `lowest`, then made smaller
+        evenly about its bottom, to no less than the least scale (flatter or
+        smaller, its strokes would be thinner than the face's accents'), and
+        what it is still too high, down."""
+        x0, y0, x1, y1 = mark.bounds()
+        ceiling = self.face.mark_ceiling
+        if y1 <= ceiling:
+            return mark
+        drop = min(y1 - ceiling, max(y0 - lowest, 0))
+        y0, y1 = y0 - drop, y1 - drop
+        mark = mark.moved(0, -drop)
+        if y1 <= ceiling:
+            return mark
+        scale = max(_LEAST_SCALE, (ceiling - y0) / (y1 - y0))
+        mark = mark.scaled(scale, scale, about=((x0 + x1) / 2, y0))
+        return mark.moved(0, min(0, ceiling - mark.bounds()[3]))
 
     def _columns(self, mark, letter):
         """(the mark's runs, the letter's runs) up each column where both
         have ink, across the mark."""
         x0, _, x1, _ = mark.bounds()
-        step = 0.005 * self.em
+        step = _STEP * self.em
         for i in range(int((x1 - x0) / step) + 1):
             above, under = mark.runs_at(x0 + i * step), letter.runs_at(x0 + i * step)
             if above and under:
                 yield above, under
 
     def _within_reach(self, mark, bottom, letter_top):
-        """The mark standing at `bottom`, reaching no higher than the face's
-        own accented letters: lowered towards the letter, to the least gap,
-        then flattened."""
-        _, y0, _, y1 = mark.bounds()
-        if bottom + y1 - y0 > self.face.accented_top:
-            bottom = max(self.face.accented_top - (y1 - y0), letter_top + self._least_gap())
-        return self._no_higher(mark.moved(0, bottom - y0))
+        """The mark standing at `bottom`, within the face's heights: lowered
+        towards the letter no nearer than the least gap, then smaller."""
+        return self._fitted(mark.moved(0, bottom - mark.bounds()[1]), letter_top + self._least_gap())
 
     def _below(self, base, accent):
         face = self.face
@@ -202,7 +212,7 @@ class Builder:
         into the letter's foot, over a width of half a stem: an italic
         ogonek's head stands right of where the foot curves up."""
         needed = sorted(under[0][0] + _JOIN * self.em - above[-1][1] for above, under in self._columns(mark, letter))
-        wide = int(0.5 * self.face.stem / (0.005 * self.em))
+        wide = int(0.5 * self.face.stem / (_STEP * self.em))
         return max(0, needed[wide]) if len(needed) > wide else 0
 
     def _comma(self, char):
@@ -438,15 +448,13 @@ class Builder:
         overlaid = Outline()
         for part in parts:
             overlaid += self._turned(part)
-        if _fills_alike(joined, overlaid, 0.005 * self.em):
+        if joined.fills_like(overlaid, _STEP * self.em):
             return joined
         return overlaid
 
     def _turned(self, outline):
         """The outline, its contours turned the face's way."""
-        if (outline.area() > 0) != self.face.counter_clockwise:
-            return outline.reversed()
-        return outline
+        return outline.turned(self.face.counter_clockwise)
 
 
 def _least_offset(left, right, gap):
@@ -456,14 +464,3 @@ def _least_offset(left, right, gap):
     need = [a_right - b_left + math.sqrt(gap * gap - (y - v) ** 2)
             for y, _, a_right in left for v, b_left, _ in right if abs(y - v) < gap]
     return max(need, default=0)
-
-
-def _fills_alike(one, other, step):
-    """Whether the two outlines fill the same runs at every height."""
-    _, y0, _, y1 = other.bounds()
-    for i in range(int((y1 - y0) / step)):
-        y = y0 + (i + 0.5) * step
-        a, b = one.spans_at(y), other.spans_at(y)
-        if len(a) != len(b) or any(abs(p - q) > 1 for s, t in zip(a, b) for p, q in zip(s, t)):
-            return False
-    return True

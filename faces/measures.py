@@ -6,7 +6,12 @@ import statistics
 from fontTools.misc.transform import Transform
 
 from letters import DOTLESS, SPACING, SYMMETRIC, Accented, recipe
-from outlines import Outline, slant_of
+from outlines import Outline, rectangle, slant_of
+
+# How much higher than the face's own accented letters of Latin-1 a made
+# letter may reach, in ems: about as much as the faces that draw these
+# letters themselves (Liberation, Noto) reach over theirs.
+_OVER_OWN = 0.05
 
 
 class Face:
@@ -26,9 +31,14 @@ class Face:
         # Contours run counter-clockwise around ink in PostScript outlines,
         # clockwise in TrueType ones.
         self.counter_clockwise = self.outline(ord("o")).area() > 0
-        # How high the face's own accented letters reach: made ones reach
-        # no higher, so they keep as clear of the line above.
+        # How high the face's own accented letters reach, and made ones may:
+        # a hair higher, never into the descenders of a line above set at
+        # the face's own line height (the leading of the templates' tables).
         self.accented_top = max(self.top(chr(c)) for c in range(0xC0, 0x100) if c in self.cmap and chr(c).isalpha())
+        hhea = font["hhea"]
+        leading = hhea.ascent - hhea.descent + hhea.lineGap
+        depth = -min(self.bounds(ord(c))[1] for c in "gjpqy")
+        self.mark_ceiling = max(self.accented_top, min(self.accented_top + _OVER_OWN * self.upm, leading - depth))
         # Whether the face's cedilla joins its letter, as in its ç.
         self.cedilla_joins = len(self.outline(0xE7).contours) == len(self.outline(ord("c")).contours)
         self._learn_accents()
@@ -81,6 +91,7 @@ class Face:
         its outline there, its height, and over which point of the letter."""
         self._bottoms = {}  # (accent, capital) -> [bottom]
         self._capital_shapes = {}  # accent -> Outline over a capital
+        self._standing_shapes = {}  # accent -> Outline standing on a capital's top
         self._lower_examples = {}  # accent -> Outline over a small letter
         self._axes = {}  # base char -> [(x, y)] of symmetric accents' middles
         self.comma_below = None  # the comma under a letter of the face's own, where it has one
@@ -101,9 +112,16 @@ class Face:
             top = letter.bounds()[3]
             accent = whole.only(lambda b: b[1] >= top - 2)
             rest = whole.only(lambda b: b[1] < top - 2)
-            if not accent or not _same_shapes(rest, letter):
-                continue  # the accent joins the letter: not to be told apart
             capital = chr(how.base).isupper()
+            if not accent or not _same_shapes(rest, letter):
+                # An accent that stands on the letter's top (Switzera's ring
+                # on Å's apex) is the ink above it, the letter's own just
+                # below; where it stands there tells nothing of other letters.
+                x0, _, x1, y1 = whole.bounds()
+                if capital and y1 > top + 2 and whole.fills_like(letter, 1, top - 0.1 * self.upm, top - 1):
+                    above = rectangle(x0 - 1, top + 1, x1 + 1, y1 + 1, 0, self.counter_clockwise)
+                    self._standing_shapes.setdefault(how.accent, whole.clipped_to(above).turned(self.counter_clockwise))
+                continue  # else the accent joins the letter: not to be told apart
             x0, y0, x1, y1 = accent.bounds()
             if capital:
                 self._capital_shapes.setdefault(how.accent, accent)
@@ -125,20 +143,9 @@ class Face:
         return (self.cap_height if capital else self.x_height) + 0.07 * self.upm
 
     def capital_accent(self, accent):
-        """The accent's outline over capitals: the face's own where it has a
-        capital with it, else its small-letter form made as much flatter as
-        the face makes its other capital accents."""
-        if accent in self._capital_shapes:
-            return self._capital_shapes[accent]
-        lower = self.spacing(accent)
-        like = {"doubleacute": "acute", "caron": "circumflex", "breve": "tilde"}.get(accent)
-        if like in self._capital_shapes and self.spacing(like):
-            x0, y0, x1, y1 = self._capital_shapes[like].bounds()
-            u0, v0, u1, v1 = self.spacing(like).bounds()
-            sx, sy = (x1 - x0) / (u1 - u0), (y1 - y0) / (v1 - v0)
-            b = lower.bounds()
-            return lower.scaled(sx, sy, about=((b[0] + b[2]) / 2, b[1]))
-        return lower
+        """The accent's outline over capitals: the face's own where a capital
+        of it carries one, else the small one, whole."""
+        return self._capital_shapes.get(accent) or self._standing_shapes.get(accent) or self.spacing(accent)
 
     def axis(self, char, y):
         """The x over the letter where an accent centred at height y stands."""

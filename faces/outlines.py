@@ -104,6 +104,22 @@ class Outline:
         from the bottom up."""
         return self.transformed(Transform(0, 1, 1, 0, 0, 0)).spans_at(x)
 
+    def fills_like(self, other, step, low=None, high=None):
+        """Whether the outline fills the same runs as the other, within a
+        unit, at every step up the other's height, or from low to high."""
+        _, y0, _, y1 = other.bounds()
+        low, high = y0 if low is None else low, y1 if high is None else high
+        for i in range(int((high - low) / step)):
+            y = low + (i + 0.5) * step
+            a, b = self.spans_at(y), other.spans_at(y)
+            if len(a) != len(b) or any(abs(p - q) > 1 for s, t in zip(a, b) for p, q in zip(s, t)):
+                return False
+        return True
+
+    def turned(self, counter_clockwise):
+        """The outline, its contours turned counter-clockwise around ink or not."""
+        return self.reversed() if (self.area() > 0) != counter_clockwise else self
+
     def area(self):
         """Signed area: positive where contours run counter-clockwise."""
         pen = AreaPen()

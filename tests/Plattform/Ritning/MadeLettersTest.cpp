@@ -9,6 +9,7 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_BBOX_H
+#include FT_TRUETYPE_TABLES_H
 #include <gtest/gtest.h>
 #include <hb.h>
 #include <unicode/normalizer2.h>
@@ -177,12 +178,15 @@ struct Ansikte {
     FT_Face original, face;
     hb_font_t* font;
     long egenTopp = 0, djup = 0;  // how high its own accented letters reach, how deep its descenders
+    long radhöjd = 0;             // its own line height (hhea's), which the program sets lines at
     int cediljensBitar = 0;       // the pieces of ink ç has more than c
 
     Ansikte(FT_Face o, FT_Face f, hb_font_t* hb) : original(o), face(f), font(hb) {
         for (char32_t e = 0xC0; e <= 0xFF; ++e)
             if (u_isalpha(UChar32(e))) egenTopp = std::max(egenTopp, mått(original, e).topp);
         for (char32_t e : std::u32string_view(U"gjpqy")) djup = std::max(djup, -mått(original, e).botten);
+        if (const auto* h = static_cast<const TT_HoriHeader*>(FT_Get_Sfnt_Table(original, FT_SFNT_HHEA)))
+            radhöjd = h->Ascender - h->Descender + h->Line_Gap;
         cediljensBitar = bitar(rita(face, U'ç')) - bitar(rita(face, U'c'));
     }
 };
@@ -250,13 +254,15 @@ std::vector<std::string> granska(const Ansikte& a, char32_t c, const Bokstav& hu
         }
     }
 
-    // Nearer the line above than the face's own accented letters only by
-    // a hair, and never into its descenders at a leading of 1.2 em.
+    // Nearer the line above than the face's own accented letters by no
+    // more than 0.05 em, and never into its descenders at the face's own
+    // line height, the leading of the templates' tables.
     const Mått m = mått(face, c);
     const long em = face->units_per_EM, egenTopp = a.egenTopp, djup = a.djup;
-    if ((m.topp - egenTopp) * 50 > em || (m.topp > egenTopp && (m.topp + djup) * 5 > em * 6))
+    if ((m.topp - egenTopp) * 20 > em || (m.topp > egenTopp && m.topp + djup > a.radhöjd))
         felet("its ink reaches " + std::to_string(m.topp) + ", the face's own letters " + std::to_string(egenTopp) +
-              ", the descenders " + std::to_string(djup) + " below, in " + std::to_string(em) + " to the em");
+              ", the descenders " + std::to_string(djup) + " below, lines " + std::to_string(a.radhöjd) +
+              " apart, in " + std::to_string(em) + " to the em");
 
     // As wide as its base; over i and j as that or its dotless form, as
     // the face's own ì í î ï are.
