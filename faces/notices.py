@@ -11,17 +11,14 @@ from fontTools.ttLib import TTFont
 
 from table import CHANGED, COMMON_LICENCE, COPYRIGHT, FAMILIES, LICENCES
 
-# ADF's notice, as its Baskervald states it; Gillius and Accanthis state none.
-_ADF = ("The use of this font is granted subject to the GNU General Public License V2 and later with font exception.",
-        "http://www.gnu.org/licenses/")
-# URW Gothic's files state none; its licence, with the exception word for
-# word as Debian's copyright file gives it.
+# URW Gothic's files state no licence; its licence, with the exception word
+# for word as Debian's copyright file gives it.
 _URW = ("This font is licensed under the GNU Affero General Public License version 3 (AGPL-3), with the following "
         "exemption: As a special exception, permission is granted to include these font programs in a Postscript or "
         "PDF file that consists of a document that contains text to be displayed or printed using this font, "
         "regardless of the conditions or license applying to the document itself.",
         "https://www.gnu.org/licenses/agpl-3.0.html")
-_NOTICES = {"fonts-adf-gillius": _ADF, "fonts-adf-accanthis": _ADF, "fonts-urw-base35": _URW}
+_NOTICES = {"fonts-urw-base35": _URW}
 
 _README = "README"
 
@@ -37,13 +34,17 @@ def package_version(package):
 
 def description(source, font, family):
     """The name table's description of the completed face."""
-    made_anew = "".join(f", {c} (U+{ord(c):04X}) made anew" for c in family.remade)
-    made_anew = ", with" + made_anew[1:] if made_anew else ""
+    made_anew = f", with {_named(family.remade)} made anew" if family.remade else ""
     return (f"{font['name'].getDebugName(4)}: {os.path.basename(source)} of the Debian package {family.package} "
             f"{package_version(family.package)}, changed by the build of kontobok on {CHANGED}: completed with the "
             f"letters of Latin-1, Latin Extended-A and the Romanian S and T with a comma below that it lacked, each "
             f"made of the face's own letters and accents{made_anew}. Every other glyph, its width and its kerning "
-            f"are Debian's.").encode("ascii", "backslashreplace").decode()
+            f"are Debian's.")
+
+
+def _named(letters):
+    """The letters with their code points: "ď (U+010F), ť (U+0165)"."""
+    return ", ".join(f"{c} (U+{ord(c):04X})" for c in letters)
 
 
 def licence_notice(family):
@@ -79,7 +80,9 @@ def write_notices(directory, faces):
         f"of kontobok (faces/complete_faces.py in its source) on {CHANGED}: each is",
         "completed with the letters of Latin-1, Latin Extended-A and the Romanian",
         "S and T with a comma below that it lacked, made of its own letters and",
-        "accents. Every other glyph, its width and its kerning are the face's own.",
+        "accents; letters of its own drawn otherwise than their readers write them",
+        "are replaced by letters made so (named below). Every other glyph, its width",
+        "and its kerning are the face's own.",
         "",
         "Each stays under the licence of the face it was made from; the licences",
         f"are in {LICENCES}/, as the Debian copyright file of the face's package",
@@ -95,8 +98,10 @@ def write_notices(directory, faces):
         licences = ", ".join(f"{LICENCES}/{name}" for name in _licence_files(family))
         lines += [output,
                   f"    made from {source}",
-                  f"    of the Debian package {family.package} {package_version(family.package)}",
-                  f"    licence: {licences}"]
+                  f"    of the Debian package {family.package} {package_version(family.package)}"]
+        if family.remade:
+            lines.append(f"    its own letters replaced by made ones: {_named(family.remade)}")
+        lines.append(f"    licence: {licences}")
     _write(os.path.join(directory, _README), "\n".join(lines) + "\n")
 
 

@@ -236,17 +236,15 @@ def rename(font, family):
 
 
 def mark_changed(font, description, notice):
-    """Says in the name table, in every platform's records of it, that the
-    face was changed, when and how (description), and gives it a unique
-    ID and a version of its own; a face without a licence notice gets
-    `notice` (description, URL)."""
+    """Says in the name table that the face was changed, when and how
+    (description), and gives it a unique ID and a version of its own; a
+    face without a licence notice gets `notice` (description, URL)."""
     names = font["name"]
     postscript = names.getDebugName(6)
     version = names.getDebugName(5) or "Version 1.0"
     changed = {
         3: f"{postscript};kontobok;{CHANGED}",
         5: f"{version}; completed by kontobok {CHANGED}",
-        10: description,
     }
     if not names.getDebugName(13) and notice:
         changed[13], changed[14] = notice
@@ -254,6 +252,11 @@ def mark_changed(font, description, notice):
     for name_id, text in changed.items():
         for platform in platforms:
             names.setName(text, name_id, *platform)
+    # The description names letters Mac Roman cannot hold: it stands in the
+    # Windows records alone, as fontmake writes it.
+    names.removeNames(nameID=10)
+    for platform in {p for p in platforms if p[0] == 3} or {(3, 1, 0x409)}:
+        names.setName(description, 10, *platform)
     font["head"].modified = timestampSinceEpoch(calendar.timegm(time.strptime(CHANGED, "%Y-%m-%d")))
 
 
