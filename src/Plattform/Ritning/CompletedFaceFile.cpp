@@ -1,9 +1,12 @@
 #include "Plattform/Ritning/CompletedFaceFile.h"
 
+#include "Plattform/Filer.h"
+
 #include <glib.h>
 
 #include <fcntl.h>
 #include <sys/mman.h>
+#include <sys/resource.h>
 #include <sys/sendfile.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -43,13 +46,26 @@ std::string sha256(std::span<const uint8_t> bytes) {
 // The file's bytes in a memory file sealed against any change, before they
 // are hashed: what the hash vouches for is what every reader gets. No more
 // than the build's size is read of any file.
-CheckedFaceFile sealedCopy(const std::string& path, const CompletedFace& face) {
+CheckedFaceFile checkedCopy(const std::string& path, const CompletedFace& face) {
     const Descriptor file{open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
     if (file.fd < 0 && errno != ENOENT && errno != ENOTDIR) throw unreadable(path, errno);
     struct stat st {};
     if (file.fd < 0 || fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode))
         throw FaceFileError("The font file " + path + " is missing" + again);
     if (static_cast<uint64_t>(st.st_size) != face.size || face.size == 0) throw notTheBuilds(path);
+    // Under a file size limit (ulimit -f) below the face's size no memory
+    // file can hold it: the bytes are checked as they are read, and the
+    // libraries read the file.
+    if (rlimit limit{}; getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur < face.size) {
+        std::optional<Bytes> read;
+        try {
+            read = readToEnd(file.fd, face.size, path);
+        } catch (const FileError& e) {
+            throw FaceFileError("The font file " + path + " cannot be read: " + e.what());
+        }
+        if (!read || read->size() != face.size || sha256(*read) != face.sha256) throw notTheBuilds(path);
+        return {path, {}, std::move(*read)};
+    }
 
     Descriptor copy{memfd_create(std::string(face.file).c_str(), MFD_CLOEXEC | MFD_ALLOW_SEALING)};
     if (copy.fd < 0) throw unreadable(path, errno);
@@ -77,7 +93,7 @@ CheckedFaceFile sealedCopy(const std::string& path, const CompletedFace& face) {
                             std::strerror(error) + ".");
     }
     copy.fd = -1;  // open for the life of the process, as its name is
-    return {std::move(name), bytes};
+    return {std::move(name), bytes, {}};
 }
 
 }  // namespace
@@ -85,7 +101,7 @@ CheckedFaceFile sealedCopy(const std::string& path, const CompletedFace& face) {
 const CheckedFaceFile& checkedFaceFile(const std::string& path, const CompletedFace& face) {
     static auto* checked = new std::map<std::string, CheckedFaceFile>;
     if (auto it = checked->find(path); it != checked->end()) return it->second;
-    return checked->emplace(path, sealedCopy(path, face)).first->second;
+    return checked->emplace(path, checkedCopy(path, face)).first->second;
 }
 
 }  // namespace fonts

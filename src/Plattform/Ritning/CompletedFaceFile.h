@@ -6,6 +6,7 @@
 // sealed copy. What is drawn is then what was checked, whatever happens to
 // the file afterwards, and the file is read once a run.
 #include "Plattform/Ritning/FontFiles.h"
+#include "Plattform/Bytes.h"
 
 #include <cstdint>
 #include <span>
@@ -15,9 +16,14 @@ namespace fonts {
 
 struct CheckedFaceFile {
     // The name the libraries open the copy by; /proc shows the memory file
-    // it stands for under the file's own name ("/memfd:NAME").
+    // it stands for under the file's own name ("/memfd:NAME"). Under a file
+    // size limit below the face's size, which no memory file can pass, the
+    // file's own path.
     std::string path;
-    std::span<const uint8_t> bytes;  // the copy, mapped read-only
+    std::span<const uint8_t> mapped;  // the memory file, mapped read-only
+    Bytes held;                       // or, where there is none, the bytes read
+
+    std::span<const uint8_t> bytes() const { return held.empty() ? mapped : std::span<const uint8_t>(held); }
 };
 
 // The completed face's file at `path`, checked and copied the first time

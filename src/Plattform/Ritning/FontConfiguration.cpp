@@ -208,7 +208,7 @@ private:
     // the build made alone, and from the bytes that were checked to be it.
     FcCharSet* findCompleted(std::optional<std::string_view> family, const CompletedFace& face) {
         const CheckedFaceFile& file = completedFile(face);
-        addPath(file.path, file.bytes);
+        addPath(file.path, file.bytes());
         FcCharSet* found = lookUp(family, face.face);
         if (!found)
             throw FaceFileError("The font file " + *completedDirectory_ + "/" + std::string(face.file) +

@@ -58,7 +58,7 @@ TEST_F(CompletedFaceFile, OnlyTheFileTheBuildMadeIsReadAndItsCopyCannotChange) {
     const std::string fil = (katalog / "byggd").string();
     skrivFil(fil, byggd);
     const fonts::CheckedFaceFile& kopia = fonts::checkedFaceFile(fil, face);
-    EXPECT_EQ(Bytes(kopia.bytes.begin(), kopia.bytes.end()), byggd);
+    EXPECT_EQ(Bytes(kopia.bytes().begin(), kopia.bytes().end()), byggd);
     EXPECT_EQ(readWholeFile(kopia.path), byggd);
     // Read once: the file changed afterwards changes nothing drawn.
     std::filesystem::resize_file(fil, 0);
