@@ -14,6 +14,7 @@
 #include <cerrno>
 #include <cstring>
 #include <map>
+#include <optional>
 
 namespace fonts {
 namespace {

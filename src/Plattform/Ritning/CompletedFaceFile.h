@@ -4,7 +4,8 @@
 // memory: fontconfig, pango (HarfBuzz) and cairo each open a font by its
 // file name, so they are given a name under /proc/self/fd that opens the
 // sealed copy. What is drawn is then what was checked, whatever happens to
-// the file afterwards, and the file is read once a run.
+// the file afterwards, and the file is read once a run (but under a file
+// size limit too small for the copy: see `path`).
 #include "Plattform/Ritning/FontFiles.h"
 #include "Plattform/Bytes.h"
 
