@@ -14,6 +14,7 @@
 #include "Plattform/Filer.h"
 #include "Plattform/Ritning/FontFiles.h"
 #include "Plattform/Ritning/FontRegistry.h"
+#include "Plattform/Ritning/SfntFile.h"
 #include "Plattform/UserAccount.h"
 #include "Programkorning.h"
 #include "Vyer/Faktura/Fakturavy.h"
@@ -32,6 +33,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <set>
 
 using namespace testhjalp;
@@ -404,9 +406,10 @@ TEST_F(SenasteFaktura, AnUnwritableTemporaryDirectoryLeavesNoFile) {
 }
 
 // A run reads the files of the faces its invoice is drawn with, and no
-// other font file but two; and it starts no thread for work as small as a
-// one-page invoice's. strace lists what the run opens and the threads it
-// starts.
+// other font file but two, a completed face's file once: what the font
+// libraries read is the copy that was checked. And it starts no thread for
+// work as small as a one-page invoice's. strace lists what the run opens
+// and the threads it starts.
 TEST_F(SenasteFaktura, ReadsOnlyTheFontFilesItDrawsWithAndStartsNoThread) {
     if (körProgram("strace", {"-f", "-o", "/dev/null", "true"}).status != 0) GTEST_SKIP() << "strace cannot trace here";
     const std::string dokument = exempel({"--entries", "200"});
@@ -430,6 +433,7 @@ TEST_F(SenasteFaktura, ReadsOnlyTheFontFilesItDrawsWithAndStartsNoThread) {
     for (const fonts::CompletedFace& f : fonts::completedFaces) debiansFörKompletterade.emplace(f.madeFrom);
     std::ifstream rader(logg);
     int trådar = 0, typsnittsfiler = 0;
+    std::map<std::string, int> kompletteradeÖppnade;
     for (std::string rad; std::getline(rader, rad);) {
         if (rad.find("clone") != std::string::npos && rad.find("CLONE_THREAD") != std::string::npos) ++trådar;
         if (rad.find("openat(") == std::string::npos || rad.find(" = -1 ") != std::string::npos) continue;
@@ -439,19 +443,23 @@ TEST_F(SenasteFaktura, ReadsOnlyTheFontFilesItDrawsWithAndStartsNoThread) {
         const std::string fil = sökväg.filename().string();
         if (fil.find('.') == std::string::npos) continue;  // a directory
         ++typsnittsfiler;
+        if (sökväg.parent_path() == kompletterade) ++kompletteradeÖppnade[fil];
         EXPECT_TRUE(egna.count(fil)) << fil << " is read, but the invoice is not drawn with it";
         // A face the build completed is never read as the system has it.
         EXPECT_FALSE(debiansFörKompletterade.count(fil)) << sökväg;
     }
     EXPECT_GT(typsnittsfiler, 0);
+    EXPECT_FALSE(kompletteradeÖppnade.empty());
+    for (const auto& [fil, gånger] : kompletteradeÖppnade) EXPECT_EQ(gånger, 1) << fil;
     EXPECT_EQ(trådar, 0);
 }
 
 // Installed, the tool draws with the faces it was built with: template O's
 // Trebuchet is a face the build completed and renamed, found nowhere else.
 // Beside the faces stand their licences, which the README names for each,
-// and nothing else. Without that face's file, or with it cut short, the
-// invoice is not drawn in another face: the run fails, naming the file.
+// and nothing else. Without a face's file, or with any other file in its
+// place (cut short, a byte changed, Debian's file of the same face name),
+// the invoice is not drawn in another face: the run fails, naming the file.
 TEST_F(SenasteFaktura, InstalledItDrawsWithTheFacesItWasBuiltWith) {
     const fs::path prefix = katalog / "installed";
     const Körning i = körProgram("cmake", {"--install", fs::path(KONTOBOK_BINARY).parent_path().string(), "--prefix",
@@ -473,12 +481,11 @@ TEST_F(SenasteFaktura, InstalledItDrawsWithTheFacesItWasBuiltWith) {
     EXPECT_EQ(installerade, väntade);
     EXPECT_GE(väntade.size(), fonts::completedFaces.size() + 6);
 
-    const std::string dokument = exempel({"--latest-template", "O", "--latest-language", "en"});
-    auto kör = [&] {
+    auto kör = [&](const std::string& dokument, std::optional<long> filstorleksgräns = std::nullopt) {
         return körProgram((prefix / "bin" / "kontobok").string(), {dokument, "--latestInvoice"},
-                          {.miljö = {{"TMPDIR", ut.string()}}});
+                          {.filstorleksgräns = filstorleksgräns, .miljö = {{"TMPDIR", ut.string()}}});
     };
-    const Körning k = kör();
+    const Körning k = kör(exempel({"--latest-template", "O", "--latest-language", "en"}));
     ASSERT_EQ(k.status, 0) << k.fel;
     const fs::path pdf = k.ut.substr(k.ut.rfind(';') + 1, k.ut.size() - k.ut.rfind(';') - 2);
     std::string ritade;
@@ -487,15 +494,28 @@ TEST_F(SenasteFaktura, InstalledItDrawsWithTheFacesItWasBuiltWith) {
     EXPECT_NE(ritade.find(" " + trebuchet), std::string::npos) << "drawn:" << ritade;
     fs::remove(pdf);
 
-    const fs::path fil = ytor / std::string(fonts::completedFace(trebuchet)->file);
-    fs::rename(fil, katalog / "undan");
-    for (const char* fel : {" is missing", " is damaged"}) {
-        const Körning utan = kör();
-        EXPECT_EQ(utan.status, 1) << fel;
-        EXPECT_NE(utan.fel.find("The font file " + fil.string() + fel), std::string::npos) << utan.fel;
-        EXPECT_TRUE(fs::is_empty(ut)) << fel;
-        fs::copy_file(katalog / "undan", fil, fs::copy_options::overwrite_existing);
-        fs::resize_file(fil, fs::file_size(fil) * 9 / 10);
+    // Template SL's Futura italic is URW Gothic Book Oblique.
+    const std::string sl = exempel({"--latest-template", "SL", "--latest-language", "en"});
+    const fonts::CompletedFace& kursiv = *fonts::completedFace("URWGothic-BookOblique");
+    const fs::path fil = ytor / std::string(kursiv.file);
+    const Bytes byggd = readWholeFile(fil.string());
+    Bytes kort(byggd.begin(), byggd.begin() + long(byggd.size() * 9 / 10)), ändrad = byggd;
+    ändrad[fonts::sfnt::be32(&byggd[12 + 8]) + fonts::sfnt::be32(&byggd[12 + 12]) / 2] ^= 0x01;  // in a table
+    const Bytes debians = readWholeFile("/usr/share/fonts/opentype/urw-base35/" + std::string(kursiv.madeFrom));
+    fs::remove(fil);
+    for (const Bytes* iStället : std::initializer_list<const Bytes*>{nullptr, &kort, &ändrad, &debians}) {
+        if (iStället) skrivFil(fil, *iStället);
+        const std::string fel = iStället ? " is not the file this build made" : " is missing";
+        // A file size limit below the face's size, which no memory file
+        // passes, has it checked as it is read.
+        for (std::optional<long> gräns : {std::optional<long>(), std::optional<long>(4096)}) {
+            const Körning utan = kör(sl, gräns);
+            EXPECT_EQ(utan.status, 1) << fel;
+            EXPECT_NE(utan.fel.find("The font file " + fil.string() + fel + "; build or install kontobok again."),
+                      std::string::npos)
+                << utan.fel;
+            EXPECT_TRUE(fs::is_empty(ut)) << fel;
+        }
     }
 }
 

@@ -163,7 +163,8 @@ std::optional<std::vector<uint8_t>> withoutPrivateUse(std::span<const uint8_t> f
     return out;
 }
 
-bool drawWithoutPrivateUse(FcFontSet* fonts, int from, const std::string& file, bool make) {
+bool drawWithoutPrivateUse(FcFontSet* fonts, int from, const std::string& file, bool make,
+                           std::span<const uint8_t> font) {
     // Each file's copy (empty when it needs none) and its faces by index,
     // for the life of the process: cairo draws with them as long as it runs.
     struct Copy {
@@ -176,7 +177,8 @@ bool drawWithoutPrivateUse(FcFontSet* fonts, int from, const std::string& file, 
         if (!make) return false;
         it = copies->try_emplace(file).first;
         try {
-            if (auto made = withoutPrivateUse(readWholeFile(file, sfnt::largestFile))) it->second.font = std::move(*made);
+            const Bytes read = font.empty() ? readWholeFile(file, sfnt::largestFile) : Bytes{};
+            if (auto made = withoutPrivateUse(font.empty() ? std::span<const uint8_t>(read) : font)) it->second.font = std::move(*made);
         } catch (const FileError&) {
             // Unreadable now: drawn from the file, as fontconfig read it.
         }

@@ -29,9 +29,12 @@ std::optional<std::vector<uint8_t>> withoutPrivateUse(std::span<const uint8_t> f
 
 // Puts such a copy of the font of `file` into each of its patterns in
 // `fonts` from `from` on that lacks it, for cairo to draw with; with
-// `make`, makes it first unless it was made before. A copy is made once a
-// file and kept for the life of the process; a file that needs none is
-// left as it is. Whether it put the copy into any pattern.
-bool drawWithoutPrivateUse(FcFontSet* fonts, int from, const std::string& file, bool make);
+// `make`, makes it first unless it was made before, from `font` (the
+// file's bytes as they were read once) or, given none, from the file. A
+// copy is made once a file and kept for the life of the process; a file
+// that needs none is left as it is. Whether it put the copy into any
+// pattern.
+bool drawWithoutPrivateUse(FcFontSet* fonts, int from, const std::string& file, bool make,
+                           std::span<const uint8_t> font = {});
 
 }  // namespace fonts

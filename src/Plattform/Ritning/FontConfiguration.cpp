@@ -1,9 +1,9 @@
 #include "Plattform/Ritning/FontConfiguration.h"
 
+#include "Plattform/Ritning/CompletedFaceFile.h"
 #include "Plattform/Ritning/FaceWithoutPrivateUse.h"
 #include "Plattform/Ritning/FontFiles.h"
 #include "Plattform/Ritning/FontsConfText.h"
-#include "Plattform/Ritning/SfntFile.h"
 #include "Plattform/Filer.h"
 #include "Plattform/LeakChecker.h"
 #include "Plattform/UnicodeText.h"
@@ -15,8 +15,9 @@
 #include <filesystem>
 #include <map>
 #include <optional>
-#include <string_view>
 #include <set>
+#include <span>
+#include <string_view>
 #include <vector>
 
 namespace fonts {
@@ -113,12 +114,10 @@ public:
     // Every font of the directories, in the order of their paths, the files
     // loaded before among them; a file hidden by one of its name in an
     // earlier directory is left out, and so is each of Debian's files a
-    // completed face is made from.
+    // completed face is made from. The completed faces are checked first,
+    // as when each is asked for: any of them may draw a character.
     void loadEverything() {
         if (everything_) return;
-        everything_ = true;
-        FcConfigAppFontClear(config_);
-        added_.clear();
         std::vector<std::string> files;
         std::set<std::string> names;
         for (const CompletedFace& f : completedFaces) names.emplace(f.madeFrom);
@@ -129,6 +128,18 @@ public:
                     files.push_back(entry.path().string());
         }
         std::sort(files.begin(), files.end());
+        const std::string completed = completedDirectory_ ? *completedDirectory_ + "/" : "";
+        for (std::string& file : files) {
+            if (completed.empty() || !file.starts_with(completed)) continue;
+            for (const CompletedFace& f : completedFaces)
+                if (std::string_view(file).substr(completed.size()) == f.file) {
+                    file = completedFile(f).path;
+                    break;
+                }
+        }
+        everything_ = true;
+        FcConfigAppFontClear(config_);
+        added_.clear();
         for (const std::string& file : files) add(file);
         ++version_;
     }
@@ -159,9 +170,11 @@ private:
         }
     }
 
-    void addPath(const std::string& path) {
+    // `bytes`: the file's, read once, or none to have them read from it.
+    void addPath(const std::string& path, std::span<const uint8_t> bytes = {}) {
         const bool added = add(path);
-        if (drawWithoutPrivateUse(FcConfigGetFonts(config_, FcSetApplication), 0, path, true) || added) ++version_;
+        if (drawWithoutPrivateUse(FcConfigGetFonts(config_, FcSetApplication), 0, path, true, bytes) || added)
+            ++version_;
     }
 
     // A copy made before goes into the file's patterns again when every
@@ -191,31 +204,23 @@ private:
     }
 
     // A completed face drawn from Debian's file instead would set the letters
-    // it was completed with in another face, so its file must be there and
-    // whole.
+    // it was completed with in another face, so it is drawn from the file
+    // the build made alone, and from the bytes that were checked to be it.
     FcCharSet* findCompleted(std::optional<std::string_view> family, const CompletedFace& face) {
+        const CheckedFaceFile& file = completedFile(face);
+        addPath(file.path, file.bytes());
+        FcCharSet* found = lookUp(family, face.face);
+        if (!found)
+            throw FaceFileError("The font file " + *completedDirectory_ + "/" + std::string(face.file) +
+                                " holds no face " + std::string(face.face) + "; build or install kontobok again.");
+        return found;
+    }
+
+    const CheckedFaceFile& completedFile(const CompletedFace& face) const {
         if (!completedDirectory_)
             throw FaceFileError("The font " + std::string(face.face) +
                                 " cannot be found: the program's own path is unknown.");
-        const std::string path = *completedDirectory_ + "/" + std::string(face.file);
-        const std::string again = "; build or install kontobok again.";
-        std::error_code error;
-        if (!std::filesystem::is_regular_file(path, error))
-            throw FaceFileError("The font file " + path + " is missing" + again);
-        if (checked_.insert(path).second) {
-            Bytes bytes;
-            try {
-                bytes = readWholeFile(path, sfnt::largestFile);
-            } catch (const FileError& e) {
-                throw FaceFileError("The font file " + path + " cannot be read: " + e.what());
-            }
-            if (!sfnt::whole(bytes)) throw FaceFileError("The font file " + path + " is damaged" + again);
-        }
-        addPath(path);
-        FcCharSet* found = lookUp(family, face.face);
-        if (!found) throw FaceFileError("The font file " + path + " is damaged: it holds no face " +
-                                        std::string(face.face) + again);
-        return found;
+        return checkedFaceFile(*completedDirectory_ + "/" + std::string(face.file), face);
     }
 
     FcCharSet* lookUp(std::optional<std::string_view> family, std::string_view postScriptName) const {
@@ -229,7 +234,6 @@ private:
     std::optional<std::string> completedDirectory_;
     std::vector<std::string> directories_;
     std::set<std::string> added_;
-    std::set<std::string> checked_;  // completed faces' files found whole
     std::map<std::string_view, FcCharSet*> faces_;  // by name; kept for the life of the process
     FcCharSet* fallback_ = nullptr;
     bool fallbackLoaded_ = false;

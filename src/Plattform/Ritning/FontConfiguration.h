@@ -6,7 +6,9 @@
 // Fonts are looked for first among the faces the build completed with the
 // letters they lacked, beside the program (faces/complete_faces.py), then
 // in fonts.conf's directories; a file of one name is read from the first
-// directory that holds it.
+// directory that holds it. A completed face's file is read once, held to
+// the file the build made, and read by every library from that checked
+// copy (CompletedFaceFile.h).
 //
 // Its fonts are loaded as text needs them, file by file: a face when it is
 // first asked for, DejaVu Sans with the first (fonts.conf puts it in every
@@ -35,12 +37,17 @@ std::recursive_mutex& fontLock();
 FcConfig* configuration();
 
 // Loads the face standing for the name unless it is loaded. Whether it is
-// installed: a face of that PostScript name carrying the name as a family.
+// installed: a face of that PostScript name carrying the name as a family;
+// false for a face of fonts.conf's directories whose file is missing. A
+// completed face whose file is missing, cannot be read or is not the file
+// the build made throws FaceFileError (FontFiles.h), each time it is
+// asked for.
 bool loadFace(const Face& face);
 
 // Loads what pango needs to draw `text` in the face as it would with every
 // font loaded (see above); `hyphenated` when soft hyphens will be put into
-// it.
+// it. Throws as loadFace does, for any completed face when every font is
+// loaded.
 void loadFacesFor(const Face& face, std::string_view text, bool hyphenated = false);
 
 // Goes up each time fonts are added to the configuration, so that what

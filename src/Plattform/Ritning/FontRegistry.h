@@ -13,7 +13,11 @@ namespace fonts {
 
 // The font of that name at that size, or none when the name is not one
 // of the table (as the platform answers for a font it does not have) or
-// its face is not installed.
+// its face is one of the system's font packages' and not installed (an
+// invoice of a built-in template then fails naming the font). A face the
+// build completed is never answered for so: its file missing, unreadable
+// or not the file the build made throws FaceFileError (FontFiles.h), which
+// the tool reports naming the file, with status 1.
 std::optional<Font> fontWithName(std::string_view postScriptName, double pointSize);
 
 // The same family's bold member; the font unchanged when it has none.

@@ -27,6 +27,4 @@ std::optional<size_t> tableCount(std::span<const uint8_t> font) {
     return tables;
 }
 
-bool whole(std::span<const uint8_t> font) { return tableCount(font) && checksum(font) == 0xB1B0AFBA; }
-
 }  // namespace fonts::sfnt

@@ -1,7 +1,6 @@
 #pragma once
 // An OpenType or TrueType font file as its bytes: their big-endian numbers,
-// the table directory, and the checksums its tables and the whole file
-// carry.
+// the table directory, and the checksums its tables carry.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -19,17 +18,12 @@ inline uint32_t be32(const uint8_t* p) {
 inline constexpr uint64_t largestFile = uint64_t{32} << 20;
 
 // The bytes added up as big-endian words, the last padded with zeros: a
-// table's checksum, or a whole file's.
+// table's checksum.
 uint32_t checksum(std::span<const uint8_t> bytes);
 
 // The number of tables of an OpenType or TrueType font (not a collection)
 // whose table directory and every table lie within the bytes; none for
 // anything else.
 std::optional<size_t> tableCount(std::span<const uint8_t> font);
-
-// Whether the font is whole: every table within it, and the file adding up
-// to what its head table's adjustment makes every font file add up to. A
-// file cut short or damaged is not.
-bool whole(std::span<const uint8_t> font);
 
 }  // namespace fonts::sfnt

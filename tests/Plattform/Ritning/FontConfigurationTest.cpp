@@ -26,14 +26,21 @@ std::string postScriptName(FcPattern* pattern) {
     return reinterpret_cast<char*>(value);
 }
 
-// The files the configuration holds fonts of.
+// The files the configuration holds fonts of; a completed face's by the
+// name its sealed copy carries ("/memfd:NAME (deleted)" in /proc).
 std::vector<std::filesystem::path> loadedFiles() {
     std::vector<std::filesystem::path> files;
     FcFontSet* set = FcConfigGetFonts(fonts::configuration(), FcSetApplication);
     for (int i = 0; set && i < set->nfont; ++i) {
         FcChar8* file = nullptr;
-        if (FcPatternGetString(set->fonts[i], FC_FILE, 0, &file) == FcResultMatch)
-            files.emplace_back(reinterpret_cast<char*>(file));
+        if (FcPatternGetString(set->fonts[i], FC_FILE, 0, &file) != FcResultMatch) continue;
+        std::string path = reinterpret_cast<char*>(file);
+        if (path.starts_with("/proc/self/fd/")) {
+            constexpr std::string_view memfd = "/memfd:";
+            const std::string copy = std::filesystem::read_symlink(path).string();
+            path = copy.substr(memfd.size(), copy.rfind(" (deleted)") - memfd.size());
+        }
+        files.emplace_back(path);
     }
     return files;
 }

@@ -1,0 +1,108 @@
+#include "Plattform/Ritning/CompletedFaceFile.h"
+
+#include "Plattform/Filer.h"
+
+#include <glib.h>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/resource.h>
+#include <sys/sendfile.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <map>
+#include <optional>
+
+namespace fonts {
+namespace {
+
+const std::string again = "; build or install kontobok again.";
+
+FaceFileError unreadable(const std::string& path, int error) {
+    return FaceFileError("The font file " + path + " cannot be read: " + std::strerror(error) + ".");
+}
+
+FaceFileError notTheBuilds(const std::string& path) {
+    return FaceFileError("The font file " + path + " is not the file this build made" + again);
+}
+
+struct Descriptor {
+    int fd;
+    ~Descriptor() {
+        if (fd >= 0) close(fd);
+    }
+};
+
+std::string sha256(std::span<const uint8_t> bytes) {
+    GChecksum* sum = g_checksum_new(G_CHECKSUM_SHA256);
+    g_checksum_update(sum, bytes.data(), static_cast<gssize>(bytes.size()));
+    std::string hex = g_checksum_get_string(sum);
+    g_checksum_free(sum);
+    return hex;
+}
+
+// The file's bytes in a memory file sealed against any change, before they
+// are hashed: what the hash vouches for is what every reader gets. No more
+// than the build's size is read of any file.
+CheckedFaceFile checkedCopy(const std::string& path, const CompletedFace& face) {
+    const Descriptor file{open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
+    if (file.fd < 0 && errno != ENOENT && errno != ENOTDIR) throw unreadable(path, errno);
+    struct stat st {};
+    if (file.fd < 0 || fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode))
+        throw FaceFileError("The font file " + path + " is missing" + again);
+    if (static_cast<uint64_t>(st.st_size) != face.size || face.size == 0) throw notTheBuilds(path);
+    // Under a file size limit (ulimit -f) below the face's size no memory
+    // file can hold it: the bytes are checked as they are read, and the
+    // libraries read the file.
+    if (rlimit limit{}; getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur < face.size) {
+        std::optional<Bytes> read;
+        try {
+            read = readToEnd(file.fd, face.size, path);
+        } catch (const FileError& e) {
+            throw FaceFileError("The font file " + path + " cannot be read: " + e.what());
+        }
+        if (!read || read->size() != face.size || sha256(*read) != face.sha256) throw notTheBuilds(path);
+        return {path, {}, std::move(*read)};
+    }
+
+    Descriptor copy{memfd_create(std::string(face.file).c_str(), MFD_CLOEXEC | MFD_ALLOW_SEALING)};
+    if (copy.fd < 0) throw unreadable(path, errno);
+    for (off_t at = 0; static_cast<uint64_t>(at) < face.size;) {
+        const ssize_t n = sendfile(copy.fd, file.fd, &at, face.size - static_cast<uint64_t>(at));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) throw unreadable(path, errno);
+        if (n == 0) throw notTheBuilds(path);  // cut short since it was measured
+    }
+    if (fcntl(copy.fd, F_ADD_SEALS, F_SEAL_SHRINK | F_SEAL_GROW | F_SEAL_WRITE | F_SEAL_SEAL) != 0)
+        throw unreadable(path, errno);
+    void* mapped = mmap(nullptr, face.size, PROT_READ, MAP_SHARED, copy.fd, 0);
+    if (mapped == MAP_FAILED) throw unreadable(path, errno);
+    const std::span<const uint8_t> bytes(static_cast<const uint8_t*>(mapped), face.size);
+    if (sha256(bytes) != face.sha256) {
+        munmap(mapped, face.size);
+        throw notTheBuilds(path);
+    }
+    // Without /proc no library could open the copy.
+    std::string name = "/proc/self/fd/" + std::to_string(copy.fd);
+    if (access(name.c_str(), R_OK) != 0) {
+        const int error = errno;
+        munmap(mapped, face.size);
+        throw FaceFileError("The font file " + path + " cannot be read through " + name + ": " +
+                            std::strerror(error) + ".");
+    }
+    copy.fd = -1;  // open for the life of the process, as its name is
+    return {std::move(name), bytes, {}};
+}
+
+}  // namespace
+
+const CheckedFaceFile& checkedFaceFile(const std::string& path, const CompletedFace& face) {
+    static auto* checked = new std::map<std::string, CheckedFaceFile>;
+    if (auto it = checked->find(path); it != checked->end()) return it->second;
+    return checked->emplace(path, checkedCopy(path, face)).first->second;
+}
+
+}  // namespace fonts
