@@ -228,6 +228,26 @@ bool väntaTillsDetSover(const Startad& s, const std::function<bool()>& villkor)
     });
 }
 
+fs::path ensamtVerktyg(const fs::path& katalog, const std::optional<fs::path>& modul) {
+    // Whatever the build's umask, another user may read and run the copies.
+    constexpr fs::perms läsbar = fs::perms::group_read | fs::perms::others_read,
+                        körbar = läsbar | fs::perms::group_exec | fs::perms::others_exec;
+    auto kopiera = [&](const fs::path& från, const fs::path& namn, fs::perms till) {
+        fs::copy_file(från, katalog / namn);
+        fs::permissions(katalog / namn, till, fs::perm_options::add);
+    };
+    fs::create_directories(katalog);
+    fs::permissions(katalog, körbar, fs::perm_options::add);
+    kopiera(KONTOBOK_BINARY, "kontobok", körbar);
+    const fs::path ytor = katalog / fs::path(KONTOBOK_FACES).filename();
+    fs::copy(KONTOBOK_FACES, ytor, fs::copy_options::recursive);
+    fs::permissions(ytor, körbar, fs::perm_options::add);
+    for (const auto& del : fs::recursive_directory_iterator(ytor))
+        fs::permissions(del.path(), del.is_directory() ? körbar : läsbar, fs::perm_options::add);
+    if (modul) kopiera(*modul, KONTOBOK_MODULE_FILE, läsbar);
+    return katalog / "kontobok";
+}
+
 unsigned vanligAnvändare() { return ::geteuid() == 0 ? 65534 : ::geteuid(); }
 
 void geTillVanligAnvändare(const fs::path& fil) {
@@ -235,7 +255,12 @@ void geTillVanligAnvändare(const fs::path& fil) {
     const unsigned vem = vanligAnvändare();
     for (fs::path p = fil; !p.empty() && p != p.parent_path(); p = p.parent_path()) {
         if (::chown(p.c_str(), vem, vem) != 0) ADD_FAILURE() << "could not give " << p << " away";
-        if (p.filename().string().rfind("kontobok-test-", 0) == 0) break;
+        if (p.filename().string().rfind("kontobok-test-", 0) == 0) {
+            for (fs::path över = p.parent_path(); över != över.parent_path(); över = över.parent_path())
+                if ((fs::status(över).permissions() & fs::perms::others_exec) == fs::perms::none)
+                    ADD_FAILURE() << över << " lets no other user through: run the tests with TMPDIR elsewhere";
+            break;
+        }
     }
 }
 

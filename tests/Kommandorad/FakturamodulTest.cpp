@@ -74,12 +74,7 @@ protected:
     // The tool alone in a directory of its own, with `modul` (when given) as
     // its invoice module, and the faces it draws with.
     fs::path ensamtVerktyg(const std::optional<fs::path>& modul) {
-        const fs::path ensam = katalog / "ensam";
-        fs::create_directories(ensam);
-        fs::copy_file(KONTOBOK_BINARY, ensam / "kontobok");
-        fs::create_directory_symlink(KONTOBOK_FACES, ensam / fs::path(KONTOBOK_FACES).filename());
-        if (modul) fs::copy_file(*modul, ensam / KONTOBOK_MODULE_FILE);
-        return ensam / "kontobok";
+        return testhjalp::ensamtVerktyg(katalog / "ensam", modul);
     }
 
     // The tool alone with `bytes` as its invoice module.
