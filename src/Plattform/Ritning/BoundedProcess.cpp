@@ -25,6 +25,7 @@ using Clock = std::chrono::steady_clock;
 
 std::atomic<bool> inThisProcess{false};
 std::atomic<uint64_t> started{0};
+std::atomic<uint64_t> childMicroseconds{0};
 
 // AddressSanitizer keeps freed memory aside for a while and maps shadow
 // memory beside it: the same work takes several times the address space.
@@ -39,6 +40,18 @@ constexpr uint64_t sanitizerShare = 1;
 #else
 constexpr uint64_t sanitizerShare = 1;
 #endif
+
+// Reaps `pid` as waitpid does, adding the processor time it and the
+// children it waited for took to childMicroseconds.
+pid_t reaped(pid_t pid, int& status, int options) {
+    rusage usage{};
+    const pid_t waited = wait4(pid, &status, options, &usage);
+    if (waited == pid) {
+        const auto microseconds = [](const timeval& t) { return uint64_t(t.tv_sec) * 1'000'000 + uint64_t(t.tv_usec); };
+        childMicroseconds += microseconds(usage.ru_utime) + microseconds(usage.ru_stime);
+    }
+    return waited;
+}
 
 bool writeAll(int fd, std::string_view bytes) {
     size_t written = 0;
@@ -127,7 +140,7 @@ std::optional<int> waitedFor(pid_t pid, Clock::time_point deadline) {
     auto step = std::chrono::microseconds(100);
     for (;;) {
         int status = 0;
-        const pid_t waited = waitpid(pid, &status, WNOHANG);
+        const pid_t waited = reaped(pid, status, WNOHANG);
         if (waited == pid) return status;
         // Reaped by someone else (a handler of SIGCHLD): how it ended is
         // not known, and its id may already be another process's.
@@ -141,7 +154,7 @@ std::optional<int> waitedFor(pid_t pid, Clock::time_point deadline) {
     // killed too.
     kill(pid, SIGKILL);
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    while (reaped(pid, status, 0) < 0 && errno == EINTR) {
     }
     return std::nullopt;
 }
@@ -178,7 +191,7 @@ std::optional<boundedprocess::Ending> groupWaitedFor(pid_t pid, Clock::time_poin
     // Killed by its id too, in case it has not yet made its group.
     if (!ended) kill(pid, SIGKILL);
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0)
+    while (reaped(pid, status, 0) < 0)
         if (errno != EINTR) return std::nullopt;
     if (!ended) return std::nullopt;
     if (WIFEXITED(status)) return boundedprocess::Ending{How::exited, WEXITSTATUS(status)};
@@ -353,6 +366,8 @@ uint64_t boundedprocess::allowedMemory(const Limits& limits) { return limits.mem
 
 uint64_t boundedprocess::childrenStarted() { return started; }
 
-void boundedprocess::runInThisProcess() { inThisProcess = true; }
+double boundedprocess::childrenProcessorSeconds() { return double(childMicroseconds) / 1e6; }
+
+void boundedprocess::runInThisProcess(bool yes) { inThisProcess = yes; }
 
 bool boundedprocess::runsInThisProcess() { return inThisProcess; }
