@@ -70,6 +70,9 @@ Ending runProgram(int program, const std::string& name, const std::vector<std::s
 // `limits.memory`, more in a sanitizer build, whose allocator keeps freed
 // memory aside for a while and maps shadow memory beside it.
 uint64_t allowedMemory(const Limits& limits);
+// The processor time the child is allowed: `limits.seconds`, twice that in
+// a sanitizer build, whose children run at about half speed.
+int allowedSeconds(const Limits& limits);
 
 // How many children this process has started: a test counts by it how
 // often a file was read.

@@ -180,7 +180,7 @@ std::vector<Artwork> costlyDrawings(double width, double height, int share) {
     // Every segment spans the page, at one of a thousand heights within
     // 1 pt: each crosses most others.
     for (int i = 1; i <= times(600'000); ++i)
-        band += (i % 2 ? w : "0") + " " + number(height / 2 + (i * 7919 % 1000) / 1000.0) + " l\n";
+        band += (i % 2 ? w : "0") + " " + number(height / 2 + (int64_t(i) * 7919 % 1000) / 1000.0) + " l\n";
     const std::string softMask =
         pdfStröm("/Type /XObject /Subtype /Form /BBox [0 0 " + w + " " + h +
                      "] /Group << /S /Transparency /CS /DeviceGray >>",
