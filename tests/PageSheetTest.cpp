@@ -17,7 +17,10 @@ protected:
     }
 };
 
-TEST_F(PageSheet, TilesFirstPagesAndGreysOutWhatCannotBeRead) {
+// The tool reads each PDF it tiles in a child.
+class PageSheetCpu : public PageSheet {};
+
+TEST_F(PageSheetCpu, TilesFirstPagesAndGreysOutWhatCannotBeRead) {
     // A first sheet of two grey tiles is the page tiled in the second.
     const fs::path inre = katalog / "inre.pdf", yttre = katalog / "yttre.pdf";
     ASSERT_EQ(sätt({inre.string(), "Alfa", "Beta"}).status, 0);

@@ -92,12 +92,21 @@ inline Körning körKontobok(const std::vector<std::string>& argument, const Kö
     return körProgram(KONTOBOK_BINARY, argument, val);
 }
 
+// The tool copied alone into `katalog` (made when missing), with copies of
+// the faces it draws with and `modul` as its invoice module when given: it
+// finds nothing of the build beside it (not its judge), and another user
+// who may enter `katalog` may run it wherever the build lies.
+std::filesystem::path ensamtVerktyg(const std::filesystem::path& katalog,
+                                    const std::optional<std::filesystem::path>& modul = std::nullopt);
+
 // A user that is not root, for runs whose point is that permissions bind:
 // nobody when the tests run as root, else the tests' own user.
 unsigned vanligAnvändare();
 // Makes `fil` (and each directory from `katalog` down to it) belong to
 // vanligAnvändare(), so that a run as that user meets the permissions a
-// user meets on their own files.
+// user meets on their own files. The directories above `katalog` must let
+// that user through: a run as that user gets a tool of its own to reach
+// (ensamtVerktyg in `katalog`), not the build's.
 void geTillVanligAnvändare(const std::filesystem::path& fil);
 
 std::string läsFil(const std::filesystem::path& fil);

@@ -74,12 +74,7 @@ protected:
     // The tool alone in a directory of its own, with `modul` (when given) as
     // its invoice module, and the faces it draws with.
     fs::path ensamtVerktyg(const std::optional<fs::path>& modul) {
-        const fs::path ensam = katalog / "ensam";
-        fs::create_directories(ensam);
-        fs::copy_file(KONTOBOK_BINARY, ensam / "kontobok");
-        fs::create_directory_symlink(KONTOBOK_FACES, ensam / fs::path(KONTOBOK_FACES).filename());
-        if (modul) fs::copy_file(*modul, ensam / KONTOBOK_MODULE_FILE);
-        return ensam / "kontobok";
+        return testhjalp::ensamtVerktyg(katalog / "ensam", modul);
     }
 
     // The tool alone with `bytes` as its invoice module.
@@ -97,6 +92,9 @@ protected:
 
     fs::path dokument;
 };
+
+// Runs with a PDF logo, which the tool reads (and judges) in its children.
+class FakturamodulCpu : public Fakturamodul {};
 
 TEST_F(Fakturamodul, TheLedgerJobsLoadNoDrawingLibrary) {
     const Körning senaste = medLaddaren({"--latestEntry"});
@@ -120,7 +118,7 @@ TEST_F(Fakturamodul, TheLedgerJobsLoadNoDrawingLibrary) {
 // runs it, in a child, for a PDF logo alone, and never maps them itself.
 // strace lists the programs each run executes (the judge from its open
 // file, by execveat, under the name its argv[0] gives).
-TEST_F(Fakturamodul, OnlyAPdfLogoRunsTheJudgeAndTheToolNeverMapsItsRenderers) {
+TEST_F(FakturamodulCpu, OnlyAPdfLogoRunsTheJudgeAndTheToolNeverMapsItsRenderers) {
     if (körProgram("strace", {"-f", "-o", "/dev/null", "true"}).status != 0) GTEST_SKIP() << "strace cannot trace here";
     const fs::path källa = fs::path(KONTOBOK_SOURCE_DIR) / "tests" / "data" / "logotyper";
     auto medLogotyp = [&](const std::string& fil) {
@@ -169,7 +167,7 @@ TEST_F(Fakturamodul, OnlyAPdfLogoRunsTheJudgeAndTheToolNeverMapsItsRenderers) {
 
 // A tool without its judge beside it still makes the invoice: a PDF logo
 // that cannot be judged is left out, and the run says why.
-TEST_F(Fakturamodul, WithoutTheJudgeAPdfLogoIsLeftOutAndSaysWhy) {
+TEST_F(FakturamodulCpu, WithoutTheJudgeAPdfLogoIsLeftOutAndSaysWhy) {
     const fs::path ensam = ensamtVerktyg(KONTOBOK_MODULE);
     const fs::path logotyp = fs::path(KONTOBOK_SOURCE_DIR) / "tests" / "data" / "logotyper" / "logo.pdf";
     ASSERT_EQ(körProgram((verktyg / "make-example").string(), {"--logo", logotyp.string(), dokument.string()}).status, 0);
@@ -183,7 +181,7 @@ TEST_F(Fakturamodul, WithoutTheJudgeAPdfLogoIsLeftOutAndSaysWhy) {
 // The judge is checked from its file as the module is, before it runs:
 // another program in its place (which would let every drawing in, as
 // `true` does) or a script is not run, and the logo is left out saying so.
-TEST_F(Fakturamodul, AJudgeNotOfThisBuildIsNotRun) {
+TEST_F(FakturamodulCpu, AJudgeNotOfThisBuildIsNotRun) {
     const fs::path logotyp = fs::path(KONTOBOK_SOURCE_DIR) / "tests" / "data" / "logotyper" / "logo.pdf";
     ASSERT_EQ(körProgram((verktyg / "make-example").string(), {"--logo", logotyp.string(), dokument.string()}).status, 0);
     const fs::path skript = katalog / "domare.sh";

@@ -109,6 +109,10 @@ protected:
     }
 };
 
+// Runs with a PDF logo or background, which the tool reads and judges in
+// its children.
+class SenasteFakturaCpu : public SenasteFaktura {};
+
 Lästa läs(const std::string& dokument) {
     Lästa l{Bokföring::från(readWholeFile(dokument)), nullptr};
     l.faktura = senasteSkickadeFaktura(l.bok->skickadeFakturor);
@@ -530,7 +534,7 @@ TEST_F(SenasteFaktura, ALogoTooLargeToReadIsLeftOutWithAWarning) {
 // user template's background: each is refused by the bound it breaks,
 // quickly, and the run says so. Without the logo the invoice is still
 // made; without its background it is not.
-TEST_F(SenasteFaktura, AHostileLogoOrBackgroundIsRefusedWithinItsBounds) {
+TEST_F(SenasteFakturaCpu, AHostileLogoOrBackgroundIsRefusedWithinItsBounds) {
     struct Fall {
         std::vector<uint8_t> pdf;
         std::string varför;
@@ -561,7 +565,7 @@ TEST_F(SenasteFaktura, AHostileLogoOrBackgroundIsRefusedWithinItsBounds) {
 
 // Artwork as users make it, as the ledger's logo: each is judged by
 // drawing it and put into the invoice, where it shows, with no warning.
-TEST_F(SenasteFaktura, OrdinaryArtworkGoesIntoTheInvoice) {
+TEST_F(SenasteFakturaCpu, OrdinaryArtworkGoesIntoTheInvoice) {
     const std::string dokument = exempel({"--latest-template", "Karvomat4"});
     const fs::path utan = körOchHämtaPdf(dokument, *läs(dokument).faktura);
     const Raster tom = rastrera(utan, 1, 36);
@@ -582,7 +586,7 @@ TEST_F(SenasteFaktura, OrdinaryArtworkGoesIntoTheInvoice) {
 // the clock, the judges of 16 such runs took more than their 3 seconds
 // and every logo was left out.) Under the sanitizers a run costs ten times
 // as much, and fewer share the processor.
-TEST_F(SenasteFaktura, ManyRunsAtOnceOnOneProcessorEachKeepTheirLogo) {
+TEST_F(SenasteFakturaCpu, ManyRunsAtOnceOnOneProcessorEachKeepTheirLogo) {
     constexpr int antal = underSanerare ? 4 : 16;
     const std::string dokument = exempel({"--latest-template", "Karvomat4"});
     medLogotyp(dokument, testhjalp::chart(4000).pdf);
@@ -609,7 +613,7 @@ TEST_F(SenasteFaktura, ManyRunsAtOnceOnOneProcessorEachKeepTheirLogo) {
 // Drawings that cost their reader seconds or gigabytes, as the logo and as
 // a background: each is refused for what drawing it takes, within the
 // child's limits, and the run says so.
-TEST_F(SenasteFaktura, ACostlyLogoIsLeftOutAndSaysWhy) {
+TEST_F(SenasteFakturaCpu, ACostlyLogoIsLeftOutAndSaysWhy) {
     const std::string dokument = exempel({"--latest-template", "Karvomat4"});
     const testhjalp::Artwork streck = testhjalp::costlyDrawings(300, 100).at(0);
     auto [bok, faktura] = medLogotyp(dokument, streck.pdf);
@@ -620,7 +624,7 @@ TEST_F(SenasteFaktura, ACostlyLogoIsLeftOutAndSaysWhy) {
     EXPECT_TRUE(fs::exists(ut / (faktura->nummer() + ".pdf")));
 }
 
-TEST_F(SenasteFaktura, ACostlyBackgroundCannotBeLoadedAndSaysWhy) {
+TEST_F(SenasteFakturaCpu, ACostlyBackgroundCannotBeLoadedAndSaysWhy) {
     const std::string dokument = exempel({"--latest-template", "Karvomat4"});
     const testhjalp::Artwork sicksack = testhjalp::costlyDrawings(595, 842).at(2);
     auto [bok, faktura] = medBakgrund(dokument, sicksack.pdf);
@@ -637,7 +641,7 @@ TEST_F(SenasteFaktura, ACostlyBackgroundCannotBeLoadedAndSaysWhy) {
 // the invoice is made without it: encrypted PDFs (with an empty user
 // password too, which opens without one), a page nested deeper than
 // anything is followed, and files that are no image at all.
-TEST_F(SenasteFaktura, EveryLogoLeftOutSaysWhy) {
+TEST_F(SenasteFakturaCpu, EveryLogoLeftOutSaysWhy) {
     const fs::path klar = katalog / "klar.pdf", krypterad = katalog / "krypterad.pdf";
     skrivFil(klar, handmadePdf({{}}));
     auto krypterat = [&](const std::string& lösenord) {

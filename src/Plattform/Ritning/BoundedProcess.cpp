@@ -25,20 +25,33 @@ using Clock = std::chrono::steady_clock;
 
 std::atomic<bool> inThisProcess{false};
 std::atomic<uint64_t> started{0};
+std::atomic<uint64_t> childMicroseconds{0};
 
 // AddressSanitizer keeps freed memory aside for a while and maps shadow
-// memory beside it: the same work takes several times the address space.
+// memory beside it: the same work takes several times the address space,
+// and about twice the processor time (a judge of ordinary artwork 1.7 to
+// 2.6 s against 0.3 to 1.6 s).
 #if defined(__SANITIZE_ADDRESS__)
-constexpr uint64_t sanitizerShare = 4;
+constexpr bool sanitized = true;
 #elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr uint64_t sanitizerShare = 4;
+constexpr bool sanitized = __has_feature(address_sanitizer);
 #else
-constexpr uint64_t sanitizerShare = 1;
+constexpr bool sanitized = false;
 #endif
-#else
-constexpr uint64_t sanitizerShare = 1;
-#endif
+constexpr uint64_t sanitizerShare = sanitized ? 4 : 1;
+constexpr int sanitizerTimeShare = sanitized ? 2 : 1;
+
+// Reaps `pid` as waitpid does, adding the processor time it and the
+// children it waited for took to childMicroseconds.
+pid_t reaped(pid_t pid, int& status, int options) {
+    rusage usage{};
+    const pid_t waited = wait4(pid, &status, options, &usage);
+    if (waited == pid) {
+        const auto microseconds = [](const timeval& t) { return uint64_t(t.tv_sec) * 1'000'000 + uint64_t(t.tv_usec); };
+        childMicroseconds += microseconds(usage.ru_utime) + microseconds(usage.ru_stime);
+    }
+    return waited;
+}
 
 bool writeAll(int fd, std::string_view bytes) {
     size_t written = 0;
@@ -60,7 +73,8 @@ constexpr uint64_t backstopShare = 4;
 void held(const boundedprocess::Limits& limits, uint64_t space) {
     const rlimit noCore{0, 0};
     setrlimit(RLIMIT_CORE, &noCore);
-    const rlimit cpu{rlim_t(limits.seconds), rlim_t(limits.seconds) + 1};
+    const auto seconds = rlim_t(boundedprocess::allowedSeconds(limits));
+    const rlimit cpu{seconds, seconds + 1};
     setrlimit(RLIMIT_CPU, &cpu);
     const rlimit most{rlim_t(space), rlim_t(space)};
     setrlimit(RLIMIT_AS, &most);
@@ -127,7 +141,7 @@ std::optional<int> waitedFor(pid_t pid, Clock::time_point deadline) {
     auto step = std::chrono::microseconds(100);
     for (;;) {
         int status = 0;
-        const pid_t waited = waitpid(pid, &status, WNOHANG);
+        const pid_t waited = reaped(pid, status, WNOHANG);
         if (waited == pid) return status;
         // Reaped by someone else (a handler of SIGCHLD): how it ended is
         // not known, and its id may already be another process's.
@@ -141,7 +155,7 @@ std::optional<int> waitedFor(pid_t pid, Clock::time_point deadline) {
     // killed too.
     kill(pid, SIGKILL);
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    while (reaped(pid, status, 0) < 0 && errno == EINTR) {
     }
     return std::nullopt;
 }
@@ -178,7 +192,7 @@ std::optional<boundedprocess::Ending> groupWaitedFor(pid_t pid, Clock::time_poin
     // Killed by its id too, in case it has not yet made its group.
     if (!ended) kill(pid, SIGKILL);
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0)
+    while (reaped(pid, status, 0) < 0)
         if (errno != EINTR) return std::nullopt;
     if (!ended) return std::nullopt;
     if (WIFEXITED(status)) return boundedprocess::Ending{How::exited, WEXITSTATUS(status)};
@@ -351,8 +365,12 @@ boundedprocess::Ending boundedprocess::runProgram(int program, const std::string
 
 uint64_t boundedprocess::allowedMemory(const Limits& limits) { return limits.memory * sanitizerShare; }
 
+int boundedprocess::allowedSeconds(const Limits& limits) { return limits.seconds * sanitizerTimeShare; }
+
 uint64_t boundedprocess::childrenStarted() { return started; }
 
-void boundedprocess::runInThisProcess() { inThisProcess = true; }
+double boundedprocess::childrenProcessorSeconds() { return double(childMicroseconds) / 1e6; }
+
+void boundedprocess::runInThisProcess(bool yes) { inThisProcess = yes; }
 
 bool boundedprocess::runsInThisProcess() { return inThisProcess; }

@@ -17,8 +17,10 @@ namespace boundedprocess {
 struct Limits {
     // Memory the child may take beyond what it shares with this process.
     uint64_t memory = 0;
-    // Processor time, the child's own: the same work gets the same verdict
-    // however busy the machine is.
+    // Processor time, the child's own, never the clock's: other processes
+    // on the machine take none of it. A virtual machine's host that takes
+    // the processor away is another matter: that time counts as the
+    // child's own, and a busy host may refuse work a quiet one allows.
     int seconds = 0;
     // The longest answer accepted.
     size_t answer = 0;
@@ -68,15 +70,24 @@ Ending runProgram(int program, const std::string& name, const std::vector<std::s
 // `limits.memory`, more in a sanitizer build, whose allocator keeps freed
 // memory aside for a while and maps shadow memory beside it.
 uint64_t allowedMemory(const Limits& limits);
+// The processor time the child is allowed: `limits.seconds`, twice that in
+// a sanitizer build, whose children run at about half speed.
+int allowedSeconds(const Limits& limits);
 
 // How many children this process has started: a test counts by it how
 // often a file was read.
 uint64_t childrenStarted();
+// The processor time those children took, with that of the children they
+// waited for (a judge's renderers), once each has ended: a test holds it
+// against their limit.
+double childrenProcessorSeconds();
 
-// Runs the work in this process from now on, without limits: for fuzz
-// targets, whose fuzzer sees only the code run in its own process and
-// holds it to limits of its own. Programs are not run then.
-void runInThisProcess();
+// Runs the work in this process from now on, without limits (or in
+// children again, given false): for fuzz targets, whose fuzzer sees only
+// the code run in its own process and holds it to limits of its own, and
+// for tests of what is laid out around artwork, not of its reading.
+// Programs are not run then.
+void runInThisProcess(bool inThisProcess = true);
 bool runsInThisProcess();
 
 }  // namespace boundedprocess

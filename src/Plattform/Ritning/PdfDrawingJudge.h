@@ -32,9 +32,9 @@ double largestScaleIn(Size page, std::span<const Size> frames);
 
 // Why the page, drawn at `scale` times its own size, is refused, as a
 // clause ("drawing it takes more than 3 seconds of processor time"); none
-// when both renderers draw it within `limits`. Fuzz targets, which run the
-// reading in their own process (boundedprocess::runInThisProcess), do not
-// judge.
+// when both renderers draw it within `limits`. Work run in this process
+// (boundedprocess::runInThisProcess: fuzz targets, tests of layout) does
+// not judge.
 std::optional<std::string> refusal(const PdfFirstPage& page, double scale,
                                    const boundedprocess::Limits& limits = judgingLimits);
 

@@ -169,32 +169,38 @@ Artwork chart(int points) {
             page(width, height, content, "/ExtGState << /Half 5 0 R >>", {"<< /Type /ExtGState /ca 0.5 >>"})};
 }
 
-std::vector<Artwork> costlyDrawings(double width, double height) {
+std::vector<Artwork> costlyDrawings(double width, double height, int share) {
     const std::string w = number(width), h = number(height);
     const std::string corner = number(width - 10) + " " + number(height - 10);
+    // Each drawing is `times` of its unit of work.
+    auto times = [&](int whole) { return whole / share; };
     std::string zigzag = "0 0 m\n", band = "0 " + number(height / 2) + " m\n";
-    for (int i = 1; i <= 200'000; ++i) {
+    for (int i = 1; i <= times(200'000); ++i)
         zigzag += std::to_string(i % int(width)) + (i % 2 ? " " + h : " 0") + " l\n";
-        // Every segment spans the page, at one of a thousand heights within
-        // 1 pt: each crosses most others.
-        band += (i % 2 ? w : "0") + " " + number(height / 2 + (i * 7919 % 1000) / 1000.0) + " l\n";
-    }
+    // Every segment spans the page, at one of a thousand heights within
+    // 1 pt: each crosses most others.
+    for (int i = 1; i <= times(600'000); ++i)
+        band += (i % 2 ? w : "0") + " " + number(height / 2 + (int64_t(i) * 7919 % 1000) / 1000.0) + " l\n";
     const std::string softMask =
         pdfStröm("/Type /XObject /Subtype /Form /BBox [0 0 " + w + " " + h +
                      "] /Group << /S /Transparency /CS /DeviceGray >>",
                  "0.5 g 0 0 " + w + " " + h + " re f");
+    // Dashes as long as the whole's times `share`: as many, on the same
+    // stroke, as the whole's over a `share`th of it.
+    auto dash = [&](double whole) { return number(whole * share); };
     return {
-        {"one stroke dashed [0.0001]", page(width, height, "1 w [0.0001] 0 d 10 10 m " + corner + " l S")},
+        {"one stroke dashed [0.0001]", page(width, height, "1 w [" + dash(0.0001) + "] 0 d 10 10 m " + corner + " l S")},
         {"three segments dashed [0.001] stroked 100 times",
-         page(width, height, "[0.001] 0 d\n" + repeated("10 10 m " + number(width - 10) + " 10 l " + corner + " l 10 " +
-                                                            number(height - 10) + " l S\n",
-                                                        100))},
+         page(width, height, "[" + dash(0.001) + "] 0 d\n" +
+                                 repeated("10 10 m " + number(width - 10) + " 10 l " + corner + " l 10 " +
+                                              number(height - 10) + " l S\n",
+                                          100))},
         {"one fill of 200 000 segments zigzagging the full height", page(width, height, zigzag + "f")},
-        {"200 000 fills of the page", page(width, height, repeated("0 0 " + w + " " + h + " re f\n", 200'000))},
+        {"200 000 fills of the page", page(width, height, repeated("0 0 " + w + " " + h + " re f\n", times(200'000)))},
         {"20 000 fills each under a luminosity soft mask",
-         page(width, height, "0 0 1 rg\n" + repeated("q /M gs 0 0 " + w + " " + h + " re f Q\n", 20'000),
+         page(width, height, "0 0 1 rg\n" + repeated("q /M gs 0 0 " + w + " " + h + " re f Q\n", times(20'000)),
               "/ExtGState << /M 5 0 R >>", {"<< /Type /ExtGState /SMask << /S /Luminosity /G 6 0 R >> >>", softMask})},
-        {"one fill of 200 000 segments crossing within 1 pt", page(width, height, band + "f")},
+        {"one fill of 600 000 segments crossing within 1 pt", page(width, height, band + "f")},
     };
 }
 

@@ -32,8 +32,12 @@ Artwork chart(int points);
 // on a page of `width` x `height` pt: one stroke dashed [0.0001]; three
 // segments dashed [0.001] stroked 100 times; one fill of 200 000 segments
 // zigzagging the full height; 200 000 fills of the page; 20 000 fills each
-// under a luminosity soft mask; one fill of 200 000 segments crossing one
-// another within 1 pt (cheap for Splash, ruinous for cairo).
-std::vector<Artwork> costlyDrawings(double width, double height);
+// under a luminosity soft mask; one fill of 600 000 segments crossing one
+// another within 1 pt (cheap for Splash, ruinous for cairo). Given a
+// `share`, each is a `share`th of that work: as many fills, segments or
+// dashes (longer ones, on the same strokes) over that. The whole costs at
+// least `share` times as much: no part of the work gets cheaper with more
+// of it.
+std::vector<Artwork> costlyDrawings(double width, double height, int share = 1);
 
 }  // namespace testhjalp

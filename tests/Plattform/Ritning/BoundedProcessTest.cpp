@@ -3,6 +3,8 @@
 // time, a long answer) gives none while this process goes on.
 #include "Plattform/Ritning/BoundedProcess.h"
 
+#include "Tidsbundna.h"
+
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -58,9 +60,15 @@ struct Told {
     }
 };
 
+// The children here do nothing or never end: no time they take could
+// change a verdict.
+class BoundedProcess : public ::testing::Test {
+    testhjalp::BarnUtanTidsdom utanTidsdom;
+};
+
 }  // namespace
 
-TEST(BoundedProcess, TheChildsAnswerComesBackWholeAndItsChangesStayThere) {
+TEST_F(BoundedProcess, TheChildsAnswerComesBackWholeAndItsChangesStayThere) {
     int changed = 0;
     std::string large(3 << 20, 'x');
     large[12345] = 'y';
@@ -76,7 +84,7 @@ TEST(BoundedProcess, TheChildsAnswerComesBackWholeAndItsChangesStayThere) {
     EXPECT_EQ(boundedprocess::run([] { return std::string(); }, limits), "");
 }
 
-TEST(BoundedProcess, AChildThatFailsOrPassesALimitGivesNone) {
+TEST_F(BoundedProcess, AChildThatFailsOrPassesALimitGivesNone) {
     EXPECT_FALSE(boundedprocess::run([]() -> std::string { throw std::runtime_error("no"); }, limits));
     EXPECT_FALSE(boundedprocess::run([]() -> std::string { std::abort(); }, limits));
     // Memory beyond the limit: the allocation fails in the child (kept
@@ -104,7 +112,7 @@ TEST(BoundedProcess, AChildThatFailsOrPassesALimitGivesNone) {
 // A program started with SIGCHLD ignored (the disposition survives exec)
 // still learns how its child ended: a good answer is taken, and what a
 // failed child wrote before it failed is none.
-TEST(BoundedProcess, AProgramThatIgnoresItsChildrenStillLearnsHowTheyEnded) {
+TEST_F(BoundedProcess, AProgramThatIgnoresItsChildrenStillLearnsHowTheyEnded) {
     struct sigaction ignore {}, before{};
     ignore.sa_handler = SIG_IGN;
     sigemptyset(&ignore.sa_mask);
@@ -123,7 +131,7 @@ TEST(BoundedProcess, AProgramThatIgnoresItsChildrenStillLearnsHowTheyEnded) {
 // A child that closes its end of the pipe and then stops, or sleeps, never
 // exits by itself: it is killed at the wall guard and gives none. The two
 // wait side by side.
-TEST(BoundedProcess, AChildThatClosesItsPipeAndStopsIsKilledAtTheWallGuard) {
+TEST_F(BoundedProcess, AChildThatClosesItsPipeAndStopsIsKilledAtTheWallGuard) {
     Told told[2];
     std::future<std::optional<std::string>> answers[2];
     for (const bool stops : {true, false})
@@ -153,7 +161,7 @@ TEST(BoundedProcess, AChildThatClosesItsPipeAndStopsIsKilledAtTheWallGuard) {
 
 // A parent that dies while its child works takes the child with it: a
 // child that sleeps forever is not left behind.
-TEST(BoundedProcess, TheChildDoesNotOutliveItsParent) {
+TEST_F(BoundedProcess, TheChildDoesNotOutliveItsParent) {
     Told told;
     const pid_t parent = fork();
     ASSERT_GE(parent, 0);
@@ -178,7 +186,7 @@ TEST(BoundedProcess, TheChildDoesNotOutliveItsParent) {
 
 // A program's own SIGCHLD handler stays in place while a child runs, and
 // is told when the child ends; the answer still comes back.
-TEST(BoundedProcess, AHandlerOfTheProgramsOwnStaysInPlace) {
+TEST_F(BoundedProcess, AHandlerOfTheProgramsOwnStaysInPlace) {
     static volatile sig_atomic_t told = 0;
     told = 0;
     struct sigaction handler {}, before{};
@@ -203,7 +211,7 @@ TEST(BoundedProcess, AHandlerOfTheProgramsOwnStaysInPlace) {
 // processor time spent, however busy the machine, and even when this
 // process ignores the signal), the wall guard (a program that sleeps), or
 // that it cannot be executed. Run from an open file, it is that file.
-TEST(BoundedProcess, AProgramRunInTheChildSaysHowItEnded) {
+TEST_F(BoundedProcess, AProgramRunInTheChildSaysHowItEnded) {
     using How = boundedprocess::Ending::How;
     auto shell = [](const std::string& script, std::string_view input = "") {
         return boundedprocess::runProgram("/bin/sh", {"-c", script}, input, limits);
@@ -235,7 +243,7 @@ TEST(BoundedProcess, AProgramRunInTheChildSaysHowItEnded) {
 
 // What a program starts ends with it: its process group is killed once it
 // has ended, and at the wall guard.
-TEST(BoundedProcess, WhatAProgramStartsEndsWithIt) {
+TEST_F(BoundedProcess, WhatAProgramStartsEndsWithIt) {
     const std::string told = "/tmp/kontobok-bounded-" + std::to_string(getpid());
     for (const bool late : {false, true}) {
         SCOPED_TRACE(late ? "killed at the guard" : "ended");

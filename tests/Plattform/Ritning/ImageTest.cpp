@@ -1,6 +1,7 @@
 #include "Bildprov.h"
 #include "PdfVerktyg.h"
 #include "Programkorning.h"
+#include "Tidsbundna.h"
 #include "Streckkodslasare.h"
 
 #include "Plattform/Ritning/Image.h"
@@ -106,7 +107,10 @@ TEST(Image, BytesThatAreNoImageGiveNone) {
         EXPECT_FALSE(Image::fromBytes(bytes).image);
 }
 
+// The PDF logos here are read in this process: how they are drawn is the
+// point, not their reading.
 TEST(Image, PdfLogosStayVectors) {
+    const testhjalp::IEgenProcess iEgenProcess;
     PdfWriter logoWriter({"", "", "", 0});
     logoWriter.beginPage({200, 50}).drawText(
         AttributedString("Ekbacken AB", {std::nullopt, std::nullopt, Font{"Baskerville-Bold", 20}}), {10, 10, 190, 30},
@@ -131,6 +135,7 @@ TEST(Image, PdfLogosStayVectors) {
 // must show exactly where the same picture as pixels shows, turned, moved
 // and clipped alike, on every page it is drawn on.
 TEST(Image, APdfLogoShowsWhereTheSamePictureAsPixelsShows) {
+    const testhjalp::IEgenProcess iEgenProcess;
     auto vectors = Image::fromBytes(redBluePdf()).image;
     auto pixels = Image::fromBytes(redBlueImage("png")).image;
     ASSERT_TRUE(vectors);

@@ -61,7 +61,7 @@ std::vector<uint8_t> onAPageOfItsOwn(const PdfDocument& document) {
 
 }  // namespace
 
-TEST(PdfDocument, BoxesOfPageOne) {
+TEST(PdfDocumentCpu, BoxesOfPageOne) {
     auto letter = backgroundOf(background({612, 792}));
     ASSERT_TRUE(letter);
     EXPECT_EQ(letter->cropBox(), (Rect{0, 0, 612, 792}));
@@ -79,7 +79,7 @@ TEST(PdfDocument, BoxesOfPageOne) {
     EXPECT_EQ(turned->mediaBoxHeight(), 595);
 }
 
-TEST(PdfDocument, UnreadableEncryptedOrEmptyIsNoDocument) {
+TEST(PdfDocumentCpu, UnreadableEncryptedOrEmptyIsNoDocument) {
     const std::vector<uint8_t> good = background({595, 842});
     ASSERT_TRUE(backgroundOf(good));
     std::vector<std::vector<uint8_t>> bad = {
@@ -101,7 +101,7 @@ TEST(PdfDocument, UnreadableEncryptedOrEmptyIsNoDocument) {
     EXPECT_EQ(PdfFirstPage::read(bad.back()).refusal, "it cannot be read as a PDF");
 }
 
-TEST(PdfDocument, DrawnUnderAPageItKeepsItsVectorsAndPlace) {
+TEST(PdfDocumentCpu, DrawnUnderAPageItKeepsItsVectorsAndPlace) {
     auto document = backgroundOf(background({595, 842}));
     ASSERT_TRUE(document);
     PdfWriter writer({"", "", "", 0});
@@ -127,7 +127,7 @@ TEST(PdfDocument, DrawnUnderAPageItKeepsItsVectorsAndPlace) {
     EXPECT_EQ(faces, (std::set<std::string>{"KontobokHumanist-Regular", "KontobokGrotesk-Regular"}));
 }
 
-TEST(PdfDocument, DrawnFromTheCropBoxsTopLeftTheWayRoundItIsStored) {
+TEST(PdfDocumentCpu, DrawnFromTheCropBoxsTopLeftTheWayRoundItIsStored) {
     struct Case {
         HandmadePage page;
         std::vector<Point> blue, white;  // pixels at 72 dpi
@@ -155,7 +155,7 @@ TEST(PdfDocument, DrawnFromTheCropBoxsTopLeftTheWayRoundItIsStored) {
     }
 }
 
-TEST(PdfDocument, DrawnOnManyPagesItIsHeldOnce) {
+TEST(PdfDocumentCpu, DrawnOnManyPagesItIsHeldOnce) {
     PdfWriter backgroundWriter({"", "", "", 0});
     Canvas& c = backgroundWriter.beginPage({595, 842});
     // Short strokes: a large file that costs its judge little to draw.
@@ -182,7 +182,7 @@ TEST(PdfDocument, DrawnOnManyPagesItIsHeldOnce) {
     EXPECT_LT((eleven - one) / 10, 1000u) << one << " bytes for one page, " << eleven << " for eleven";
 }
 
-TEST(PdfDocument, OneStatingAnImageTooLargeToDrawIsNoDocument) {
+TEST(PdfDocumentCpu, OneStatingAnImageTooLargeToDrawIsNoDocument) {
     // A page of a few hundred bytes that states an image of 20 000 x 20 000
     // pixels: drawing it would decode 1.6 GB. It is refused from the
     // image's dictionary, before anything is drawn.
@@ -196,7 +196,7 @@ TEST(PdfDocument, OneStatingAnImageTooLargeToDrawIsNoDocument) {
     EXPECT_EQ(PdfDocument::fromBytes(handmadePdf({})).refusal, "it has no page to show");
 }
 
-TEST(PdfDocument, ADamagedBackgroundGoesUnderThePageAsFarAsItCanBeRead) {
+TEST(PdfDocumentCpu, ADamagedBackgroundGoesUnderThePageAsFarAsItCanBeRead) {
     // The square, then a character no hexadecimal stream may hold: a reader
     // draws the square and stops there.
     std::string hex;
@@ -215,7 +215,7 @@ TEST(PdfDocument, ADamagedBackgroundGoesUnderThePageAsFarAsItCanBeRead) {
     cairo_surface_destroy(page);
 }
 
-TEST(PdfDocument, PageOneIsFoundDownItsOwnBranchWithWhatItInherits) {
+TEST(PdfDocumentCpu, PageOneIsFoundDownItsOwnBranchWithWhatItInherits) {
     // The root lists itself (a loop) and an empty node before the node of
     // page 1, which gives the crop box; the root gives the media box and the
     // resources: a form drawing a blue square at (100, 100)-(150, 150).
@@ -251,7 +251,7 @@ TEST(PdfDocument, PageOneIsFoundDownItsOwnBranchWithWhatItInherits) {
 
 // Files made to exhaust a reader are refused by the bound they break,
 // before anything follows them to their end.
-TEST(PdfDocument, ObjectsNestedDeeperThanTheBoundAreRefused) {
+TEST(PdfDocumentCpu, ObjectsNestedDeeperThanTheBoundAreRefused) {
     const std::string deep = "its objects are nested more than 100 levels deep";
     // 30 000 arrays, each referring to the next.
     EXPECT_EQ(PdfFirstPage::read(testhjalp::chainedArraysPdf(30000)).refusal, deep);
@@ -272,7 +272,7 @@ TEST(PdfDocument, ObjectsNestedDeeperThanTheBoundAreRefused) {
     EXPECT_TRUE(backgroundOf(handmadePdf({{.resources = "/Many [" + many + "]"}}, objects)));
 }
 
-TEST(PdfDocument, APageTooLargeToCopyIsRefused) {
+TEST(PdfDocumentCpu, APageTooLargeToCopyIsRefused) {
     // 260 000 numbers in one array, more objects than a copy may hold.
     std::string numbers;
     for (int i = 0; i < 260'000; ++i) numbers += "0 ";
@@ -294,7 +294,7 @@ TEST(PdfDocument, APageTooLargeToCopyIsRefused) {
 // Whatever the page paints, and however often it is shown, a PDF that
 // shows it grows by no more than the file: the page goes in once, as it
 // is stored, never drawn again.
-TEST(PdfDocument, ALogoOrBackgroundAddsNoMoreThanItsFileWhateverItPaints) {
+TEST(PdfDocumentCpu, ALogoOrBackgroundAddsNoMoreThanItsFileWhateverItPaints) {
     // A mesh of 40 triangles painted 3 times (each painting would record
     // the whole mesh again), on a page whose crop box is malformed. Each
     // painting is clipped to a corner, which its judge draws quickly.
@@ -335,7 +335,7 @@ TEST(PdfDocument, ALogoOrBackgroundAddsNoMoreThanItsFileWhateverItPaints) {
 // Twelve pages, each drawn on a page of its own: the stand-in of the
 // eleventh and later is told from that of the second however their
 // numbers read.
-TEST(PdfDocument, ManyDifferentPagesInOneDocumentEachShowTheirOwn) {
+TEST(PdfDocumentCpu, ManyDifferentPagesInOneDocumentEachShowTheirOwn) {
     constexpr int count = 12;
     std::vector<std::shared_ptr<const PdfDocument>> documents;
     for (int i = 0; i < count; ++i) {

@@ -39,7 +39,7 @@ std::string jpegFrame(uint16_t width, uint16_t height) {
 
 }  // namespace
 
-TEST(PdfImageSizes, AnImageIsRefusedBySizeItsDictionaryStates) {
+TEST(PdfImageSizesCpu, AnImageIsRefusedBySizeItsDictionaryStates) {
     EXPECT_EQ(refusal(drawing({image(20000, 10)})), tooLarge);
     EXPECT_EQ(refusal(drawing({image(10, 16385)})), tooLarge);
     EXPECT_EQ(refusal(drawing({image(16384, 16384)})), std::nullopt);
@@ -47,7 +47,7 @@ TEST(PdfImageSizes, AnImageIsRefusedBySizeItsDictionaryStates) {
     EXPECT_EQ(refusal(drawing({image(10, 10, "/SMask 6 0 R"), image(20000, 20000)})), tooLarge);
 }
 
-TEST(PdfImageSizes, AnImageIsRefusedBySizeItsCodestreamStates) {
+TEST(PdfImageSizesCpu, AnImageIsRefusedBySizeItsCodestreamStates) {
     const std::string jpeg = "/Filter /DCTDecode";
     auto withData = [](const std::string& entries, const std::string& data) {
         return drawing({pdfStröm("/Type /XObject /Subtype /Image /Width 10 /Height 10 /ColorSpace /DeviceRGB "
@@ -66,7 +66,7 @@ TEST(PdfImageSizes, AnImageIsRefusedBySizeItsCodestreamStates) {
     }
 }
 
-TEST(PdfImageSizes, AJbig2ImageIsRefusedByThePageItsSegmentsState) {
+TEST(PdfImageSizesCpu, AJbig2ImageIsRefusedByThePageItsSegmentsState) {
     // An image of 10 x 10 whose page information says 100 000 x 100 000:
     // in its data, in its globals (as an array of parameters too), or once
     // it has been deflated.
@@ -85,6 +85,6 @@ TEST(PdfImageSizes, AJbig2ImageIsRefusedByThePageItsSegmentsState) {
 
 // Only what the page draws is in its copy: an image of the file that page
 // 1 does not use is not judged.
-TEST(PdfImageSizes, ImagesPageOneDoesNotUseAreNotJudged) {
+TEST(PdfImageSizesCpu, ImagesPageOneDoesNotUseAreNotJudged) {
     EXPECT_EQ(refusal(handmadePdf({{.mediaBox = "0 0 595 842"}}, {image(20000, 20000)})), std::nullopt);
 }

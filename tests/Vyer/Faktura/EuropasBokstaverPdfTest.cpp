@@ -6,6 +6,7 @@
 #include "Kodpunkter.h"
 #include "Pdfkontroll.h"
 #include "Programkorning.h"
+#include "Tidsbundna.h"
 
 #include "Exempel/Fakturagenerator.h"
 #include "Plattform/Ritning/FontFiles.h"
@@ -60,7 +61,11 @@ std::unique_ptr<Bokföring> medNamnen(uint64_t frö) {
     return bok;
 }
 
-class EuropasBokstäver : public testhjalp::MedTillfälligKatalog, public ::testing::WithParamInterface<uint64_t> {};
+// The user template's background is read in this process: the words on
+// it are the point, not its judging.
+class EuropasBokstäver : public testhjalp::MedTillfälligKatalog, public ::testing::WithParamInterface<uint64_t> {
+    testhjalp::IEgenProcess iEgenProcess;
+};
 
 TEST_P(EuropasBokstäver, EveryWordInOneFaceAndCopiedAsWritten) {
     // KONTOBOK_GENERATED_PDF_DIR keeps the PDFs, for a look.

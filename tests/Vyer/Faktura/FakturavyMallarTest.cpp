@@ -20,6 +20,7 @@
 #include "Provbakgrund.h"
 #include "Provfaktura.h"
 #include "Rumskontroll.h"
+#include "Tidsbundna.h"
 
 #include <gtest/gtest.h>
 
@@ -100,9 +101,16 @@ prov::Post post(std::string namn, std::string nummer = "1") {
     return p;
 }
 
+// The background and logo are read in this process: the layout on them
+// is the point. Their reading and judging, and what is left out when they
+// are refused, are AnvandarmallCpu's.
+class Anvandarmall : public ::testing::Test {
+    testhjalp::IEgenProcess iEgenProcess;
+};
+
 }  // namespace
 
-TEST(Anvandarmall, FieldFramesAreTurnedWithTheBackgroundsMediaBoxHeight) {
+TEST_F(Anvandarmall, FieldFramesAreTurnedWithTheBackgroundsMediaBoxHeight) {
     Mallprov p;
     p.fält({50, 700, 200, 40}, Id::Number);
     auto vy = p.vy();
@@ -120,7 +128,7 @@ TEST(Anvandarmall, FieldFramesAreTurnedWithTheBackgroundsMediaBoxHeight) {
     EXPECT_EQ(vy->ramFörEnSida().size(), (Size{595, 842}));
 }
 
-TEST(Anvandarmall, TheInvoicesLanguageChoosesTheVersionElseTheFirst) {
+TEST_F(Anvandarmall, TheInvoicesLanguageChoosesTheVersionElseTheFirst) {
     Mallprov p;
     p.mall.språk = {version("sv"), version("de")};
     p.mall.språk[0].fält.emplace_back(Rect{10, 10, 100, 20}, Id::Number, p.stil);
@@ -140,7 +148,7 @@ TEST(Anvandarmall, TheInvoicesLanguageChoosesTheVersionElseTheFirst) {
     }
 }
 
-TEST(Anvandarmall, TheSameTemplateAndLanguageKeepTheOpenBackground) {
+TEST_F(Anvandarmall, TheSameTemplateAndLanguageKeepTheOpenBackground) {
     Mallprov p;
     p.fält({10, 10, 100, 20}, Id::Number);
     auto vy = p.vy();
@@ -157,7 +165,7 @@ TEST(Anvandarmall, TheSameTemplateAndLanguageKeepTheOpenBackground) {
 
 // Nothing to lay the fields over: no objects and no page, whatever the
 // fields (the tool then reports that the invoice has no page).
-TEST(Anvandarmall, WithoutAUsableBackgroundNothingIsLaidOut) {
+TEST(AnvandarmallCpu, WithoutAUsableBackgroundNothingIsLaidOut) {
     const std::string inteEnPdf = "%PDF-1.4\nthis is no document\n";
     // A page that would decode an image of 20 000 x 20 000 pixels.
     const Bytes förDyr = testhjalp::handmadePdf(
@@ -192,7 +200,7 @@ TEST(Anvandarmall, WithoutAUsableBackgroundNothingIsLaidOut) {
     EXPECT_EQ(vy->antalSidor(), 0);
 }
 
-TEST(Anvandarmall, FramesOfNegativeOrEndlessSizeAreLeftOut) {
+TEST_F(Anvandarmall, FramesOfNegativeOrEndlessSizeAreLeftOut) {
     const double oändligt = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
     Mallprov p;
@@ -205,7 +213,7 @@ TEST(Anvandarmall, FramesOfNegativeOrEndlessSizeAreLeftOut) {
     EXPECT_EQ(ram(vy->innehållFörAllaSidor[0]), (Rect{10, 832, 0, 0}));
 }
 
-TEST(Anvandarmall, PageLevelFieldsShowTheInvoiceAndTheLedger) {
+TEST_F(Anvandarmall, PageLevelFieldsShowTheInvoiceAndTheLedger) {
     Mallprov p;
     p.faktura.fakturadatum_ = Datum(20240307);
     p.faktura.leveransdatum_ = Datum(20240301);
@@ -264,7 +272,7 @@ TEST(Anvandarmall, PageLevelFieldsShowTheInvoiceAndTheLedger) {
     EXPECT_EQ(värdeAv(p, Id::Title, true), "Följesedel");
 }
 
-TEST(Anvandarmall, ALogoTooLargeToReadIsLeftOutAndNoted) {
+TEST_F(Anvandarmall, ALogoTooLargeToReadIsLeftOutAndNoted) {
     Mallprov p;
     p.fält({50, 700, 200, 40}, Id::Logo);
     p.bok->logotyp = bildprov::pngHuvud(20000, 20000);
@@ -282,7 +290,7 @@ TEST(Anvandarmall, ALogoTooLargeToReadIsLeftOutAndNoted) {
 // and so is the judging of its page, at the largest frame before any
 // shows it), and a raster image is decoded once for all frames of one
 // size.
-TEST(Anvandarmall, ALogoShownInManyFieldsIsReadOnce) {
+TEST(AnvandarmallCpu, ALogoShownInManyFieldsIsReadOnce) {
     Mallprov p;
     for (int i = 0; i < 40; ++i) p.fält({40 + 12.0 * (i % 20), 600 + 40.0 * (i / 20), 10, 10}, Id::Logo);
     auto bilder = [&] {
@@ -316,7 +324,7 @@ TEST(Anvandarmall, ALogoShownInManyFieldsIsReadOnce) {
 // Fields of growing size, in the order the template lists them: the page
 // is read once and judged once, at the largest, not again for each larger
 // field.
-TEST(Anvandarmall, APdfLogoInFieldsOfGrowingSizeIsJudgedOnce) {
+TEST(AnvandarmallCpu, APdfLogoInFieldsOfGrowingSizeIsJudgedOnce) {
     Mallprov p;
     for (int i = 0; i < 20; ++i) p.fält({40, 40 + 35.0 * i, 20 + 5.0 * i, 10 + 2.5 * i}, Id::Logo);
     auto barn = [&] {
@@ -330,7 +338,7 @@ TEST(Anvandarmall, APdfLogoInFieldsOfGrowingSizeIsJudgedOnce) {
     EXPECT_EQ(barn(), utanLogotyp + 2);
 }
 
-TEST(Anvandarmall, RegisteredNotesFollowTheLedgersFlagsInTheInvoicesLanguage) {
+TEST_F(Anvandarmall, RegisteredNotesFollowTheLedgersFlagsInTheInvoicesLanguage) {
     Mallprov p;
     p.bok->godkändFörFSkatt = true;
     p.bok->momsregistrerat = false;
@@ -343,7 +351,7 @@ TEST(Anvandarmall, RegisteredNotesFollowTheLedgersFlagsInTheInvoicesLanguage) {
     EXPECT_EQ(värdeAv(p, Id::RegisteredForVat), "Registered for VAT.");
 }
 
-TEST(Anvandarmall, CreditTermsFallBackToTheLedgersTermsForTheLanguage) {
+TEST_F(Anvandarmall, CreditTermsFallBackToTheLedgersTermsForTheLanguage) {
     Mallprov p;
     EXPECT_EQ(värdeAv(p, Id::CreditDetails), "");
     p.bok->sättKreditvillkor("de", "Zahlbar sofort");
@@ -353,7 +361,7 @@ TEST(Anvandarmall, CreditTermsFallBackToTheLedgersTermsForTheLanguage) {
     EXPECT_EQ(värdeAv(p, Id::CreditDetails), "10 dagar");
 }
 
-TEST(Anvandarmall, TheCityIsTheRegisteredOfficeOfALimitedCompanyOnly) {
+TEST_F(Anvandarmall, TheCityIsTheRegisteredOfficeOfALimitedCompanyOnly) {
     Mallprov p;
     p.bok->_säte = std::nullopt;
     EXPECT_EQ(värdeAv(p, Id::SenderCompanyCity), "Göteborg");
@@ -366,7 +374,7 @@ TEST(Anvandarmall, TheCityIsTheRegisteredOfficeOfALimitedCompanyOnly) {
     EXPECT_EQ(värdeAv(p, Id::SenderCompanyCity), "Uppsala");
 }
 
-TEST(Anvandarmall, TheRecipientsAttentionLineIsLeftOutWhenItNamesTheCompany) {
+TEST_F(Anvandarmall, TheRecipientsAttentionLineIsLeftOutWhenItNamesTheCompany) {
     Mallprov p;
     Adress adress = prov::Faktura::adress("Storgatan 1", "111 22", "Stockholm");
     adress.attention = "Kund AB";
@@ -379,7 +387,7 @@ TEST(Anvandarmall, TheRecipientsAttentionLineIsLeftOutWhenItNamesTheCompany) {
     EXPECT_EQ(värdeAv(p, Id::RecipientAddress).value_or("").rfind("Eva Ek", 0), 0u);
 }
 
-TEST(Anvandarmall, RotAndRutFieldsShowTheBuyersAndTheProperty) {
+TEST_F(Anvandarmall, RotAndRutFieldsShowTheBuyersAndTheProperty) {
     Mallprov p;
     p.faktura.skatteavdrag_ = Skatteavdrag::rot("19700101-1234", "19710202-2345", D("0.5"),
                                                 Rotuppgifter::bostadsrätt("BRF Ekorren", "1101"), D("0.3"));
@@ -396,7 +404,7 @@ TEST(Anvandarmall, RotAndRutFieldsShowTheBuyersAndTheProperty) {
 
 // Every page-level kind on one page, each at its own x; a delivery note
 // leaves out exactly the amounts, the due date and the reminder.
-TEST(Anvandarmall, ADeliveryNoteLeavesOutTheMarkedFields) {
+TEST_F(Anvandarmall, ADeliveryNoteLeavesOutTheMarkedFields) {
     Mallprov p;
     p.faktura.erReferens_ = p.faktura.vårReferens_ = p.faktura.inköpsordernummer_ = p.faktura.leveranssätt_ =
         p.faktura.meddelande_ = "x";
@@ -435,14 +443,14 @@ TEST(Anvandarmall, ADeliveryNoteLeavesOutTheMarkedFields) {
     EXPECT_EQ(visade(true), följesedel);
 }
 
-TEST(Anvandarmall, FieldsInBothListsAreDrawnTwice) {
+TEST_F(Anvandarmall, FieldsInBothListsAreDrawnTwice) {
     Mallprov p;
     p.fält({10, 10, 100, 20}, Id::Number);
     p.mall.språk[0].fält.emplace_back(Rect{10, 10, 100, 20}, Id::Number, p.stil);
     EXPECT_EQ(p.vy()->innehållFörAllaSidor.size(), 2u);
 }
 
-TEST(Anvandarmall, TheNewerStringHandlingLaysOutAddressesAndFreeText) {
+TEST_F(Anvandarmall, TheNewerStringHandlingLaysOutAddressesAndFreeText) {
     Mallprov p;
     p.faktura.meddelande_ = "Tack";
     for (Id id : {Id::RecipientAddress, Id::SenderAddress, Id::FreeText, Id::Number}) p.fält({10, 10, 100, 20}, id);
@@ -462,7 +470,7 @@ TEST(Anvandarmall, TheNewerStringHandlingLaysOutAddressesAndFreeText) {
 // smaller to keep to its one line, down to 70 %, then cut there with an
 // ellipsis; a field that holds two lines even at 70 % wraps it instead,
 // set smaller and cut to end in the field.
-TEST(Anvandarmall, ATextLongerThanItsFieldIsSetSmallerThenCutWithAnEllipsis) {
+TEST_F(Anvandarmall, ATextLongerThanItsFieldIsSetSmallerThenCutWithAnEllipsis) {
     const std::string ettOrd(24, 'x');  // 120 points
     struct Fall {
         const char* namn;
@@ -504,7 +512,7 @@ TEST(Anvandarmall, ATextLongerThanItsFieldIsSetSmallerThenCutWithAnEllipsis) {
     }
 }
 
-TEST(Anvandarmall, StylesMapArchivedFontsToFacesWeHave) {
+TEST_F(Anvandarmall, StylesMapArchivedFontsToFacesWeHave) {
     Mallprov p;
     p.stil = Stil(Font{"Futura-MediumItalic", 14}, TextAlignment::right, Color::rgb(1, 0, 0));
     p.fält({10, 10, 100, 20}, Id::Number);
@@ -525,7 +533,7 @@ TEST(Anvandarmall, StylesMapArchivedFontsToFacesWeHave) {
     EXPECT_FALSE(text(vy->innehållFörAllaSidor[1])->runs().at(0).attributes.paragraphStyle);
 }
 
-TEST(Anvandarmall, BarcodeFieldsShowWhyNoBarcodeCouldBeMade) {
+TEST_F(Anvandarmall, BarcodeFieldsShowWhyNoBarcodeCouldBeMade) {
     std::vector<std::string> logg;
     auto tidigare = logg::sättMottagare([&](std::string_view rad) { logg.emplace_back(rad); });
     Mallprov p;
@@ -556,7 +564,7 @@ struct Radprov : Mallprov {
 };
 
 // Each cell spans its row (40 high), not its column field.
-TEST(Anvandarmall, RowsFlowDownTheLineAreaAndOverPages) {
+TEST_F(Anvandarmall, RowsFlowDownTheLineAreaAndOverPages) {
     Radprov p;
     p.faktura.poster = {post("A"), post("B"), post("C")};
     auto vy = p.vy();
@@ -572,7 +580,7 @@ TEST(Anvandarmall, RowsFlowDownTheLineAreaAndOverPages) {
     EXPECT_EQ(texter(sida2), std::vector<std::string>({"C", "3"}));
 }
 
-TEST(Anvandarmall, ARowEndingAtTheAreasFootStaysAndAnOversizedRowLeavesNoEmptyPage) {
+TEST_F(Anvandarmall, ARowEndingAtTheAreasFootStaysAndAnOversizedRowLeavesNoEmptyPage) {
     Radprov p;
     p.mätare.fasta["A"] = {10, 60};
     p.faktura.poster = {post("A"), post("B")};
@@ -586,7 +594,7 @@ TEST(Anvandarmall, ARowEndingAtTheAreasFootStaysAndAnOversizedRowLeavesNoEmptyPa
     EXPECT_EQ(texter(vy->innehållFörVarjeSida[1]), std::vector<std::string>({"B", "2"}));
 }
 
-TEST(Anvandarmall, PageNumbersAndThePageCountGoOnEveryPage) {
+TEST_F(Anvandarmall, PageNumbersAndThePageCountGoOnEveryPage) {
     Radprov p;
     p.fält({500, 20, 40, 15}, Id::PageNumber);  // top at 842 − 35 = 807
     p.fält({550, 20, 40, 15}, Id::PageCount);
@@ -609,7 +617,7 @@ TEST(Anvandarmall, PageNumbersAndThePageCountGoOnEveryPage) {
     EXPECT_EQ(texter(vy->innehållFörVarjeSida[0]), std::vector<std::string>({"1"}));
 }
 
-TEST(Anvandarmall, LineValuesAndWhatADeliveryNoteLeavesOut) {
+TEST_F(Anvandarmall, LineValuesAndWhatADeliveryNoteLeavesOut) {
     Mallprov p;
     for (Id id : allaFältId())
         if (id >= Id::LineNumber && id <= Id::LineUnit) p.fält({double(id) * 7, 500, 400, 100}, id);
@@ -663,7 +671,7 @@ struct Tabellprov : Mallprov {
     }
 };
 
-TEST(Anvandarmall, TableModePlacesTheItemTableBetweenItsTwoFields) {
+TEST_F(Anvandarmall, TableModePlacesTheItemTableBetweenItsTwoFields) {
     Tabellprov p;
     // Its top at 650, where the rows may still stand (to 262 + 12 + 380 =
     // 654): its room starts below them, its number still on its foot.
@@ -689,7 +697,7 @@ TEST(Anvandarmall, TableModePlacesTheItemTableBetweenItsTwoFields) {
     EXPECT_EQ(medText(rader, "Meddelandet"), nullptr);
 }
 
-TEST(Anvandarmall, AContentsFieldNoTallerThanAContinuationLineKeepsEveryRowWhole) {
+TEST_F(Anvandarmall, AContentsFieldNoTallerThanAContinuationLineKeepsEveryRowWhole) {
     Tabellprov p;
     p.mall.fält[1] = Fakturafält(Rect{50, 200, 480, 10}, Id::LineContents, p.stil);
     p.faktura.poster = {post("A"), post("B"), post("C"), post("D")};
@@ -703,7 +711,7 @@ TEST(Anvandarmall, AContentsFieldNoTallerThanAContinuationLineKeepsEveryRowWhole
         for (const char* namn : {"A", "B", "C", "D"}) EXPECT_EQ(medText(vy->innehållFörVarjeSida[sida], namn), nullptr);
 }
 
-TEST(Anvandarmall, WithoutAPlaceForTheItemsThePageStillShowsItsFields) {
+TEST_F(Anvandarmall, WithoutAPlaceForTheItemsThePageStillShowsItsFields) {
     Mallprov p;
     p.faktura.poster = {post("Vara")};
     p.fält({10, 10, 100, 20}, Id::Number);

@@ -11,6 +11,7 @@
 #include "Sanerare.h"
 #include "Faltjamforelse.h"
 #include "Programkorning.h"
+#include "Tidsbundna.h"
 
 #include "Exempel/Fakturagenerator.h"
 #include "Exempel/Generatorord.h"
@@ -33,6 +34,10 @@ namespace fs = std::filesystem;
 
 
 class GenereradeFakturor : public testhjalp::MedTillfälligKatalog {
+    // The user template's background is read in this process: the layout
+    // on it is the point, not its judging.
+    testhjalp::IEgenProcess iEgenProcess;
+
 protected:
     // KONTOBOK_GENERATED_PDF_DIR keeps every PDF made, for a look.
     fs::path pdfKatalog() const {

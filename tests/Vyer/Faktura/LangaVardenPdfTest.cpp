@@ -10,6 +10,7 @@
 // in a user template every text in its field, cut only with an ellipsis.
 #include "Faltjamforelse.h"
 #include "Programkorning.h"
+#include "Tidsbundna.h"
 #include "Provbakgrund.h"
 
 #include "Exempel/Exempelbokforing.h"
@@ -96,6 +97,10 @@ std::unique_ptr<Läsning> skriv(const std::string& kod, const std::string& språ
 }
 
 class LångaVärdenEgenMall : public testhjalp::MedTillfälligKatalog {
+    // The user template's background is read in this process: the layout
+    // on it is the point, not its judging.
+    testhjalp::IEgenProcess iEgenProcess;
+
 protected:
     // KONTOBOK_MATRIX_PDF_DIR keeps every PDF made, for a look.
     fs::path pdfKatalog() const {
