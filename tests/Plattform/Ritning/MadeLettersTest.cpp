@@ -145,7 +145,8 @@ struct Ansikte {
     int cediljensBitar = 0;       // the pieces of ink ç has more than c
     int xhöjd = 0, versalhöjd = 0;
     double lutning = 0;     // pixels right for each pixel up
-    double versalkvot = 1;  // how much flatter its flattest capital accent is than the small one
+    // How much taller its capital marks are than the marks drawn alone, at least and at most.
+    std::pair<double, double> versalkvoter{1, 1};
     // The marks of its own accented letters, by mark and the case of the letter.
     std::map<std::pair<char32_t, Fall>, std::vector<std::pair<char32_t, Märke>>> egnaMärken;
 
@@ -234,7 +235,7 @@ std::optional<Märke> Ansikte::märke(char32_t c, const Bokstav& hur) const {
     const double närmast = upprätt(bas, lutning, ovan ? nära : b->botten, ovan ? b->topp : nära).first;
     // Under t a comma hangs from the stem (as Romanian writes it).
     const int stam = xhöjd * 3 / 10;
-    const double stammen = hur.bas == U't' ? upprätt(bas, lutning, stam, stam).first : närmast;
+    const double stammen = hur.slag == Slag::komma && hur.bas == U't' ? upprätt(bas, lutning, stam, stam).first : närmast;
     m.förskjutning = {märketsMitt - bokstavensMitt, märketsMitt - närmast, märketsMitt - stammen};
     m.bredd = bredd;
     // The nearest the two come in a column they share; where they share
@@ -307,10 +308,11 @@ Ansikte::Ansikte(FT_Face o, FT_Face f, hb_font_t* hb, std::u32string nya)
             continue;
         if (auto m = märke(c, *hur)) egnaMärken[{hur->märke, fall(hur->bas)}].emplace_back(c, std::move(*m));
     }
+    std::vector<double> kvoter;
     for (const auto& [nyckel, versaler] : egnaMärken)
-        if (const auto gemena = egnaMärken.find({nyckel.first, Fall::gemen});
-            nyckel.second == Fall::versal && gemena != egnaMärken.end())
-            versalkvot = std::min(versalkvot, double(versaler[0].second.ram.höjd()) / gemena->second[0].second.ram.höjd());
+        if (const auto ensamt = ram(bild(nyckel.first)); nyckel.second == Fall::versal && ensamt)
+            kvoter.push_back(double(versaler[0].second.ram.höjd()) / ensamt->höjd());
+    if (!kvoter.empty()) versalkvoter = {std::ranges::min(kvoter), std::ranges::max(kvoter)};
 }
 
 bool underLinjen(char32_t märke) { return märke == U',' || märke == U'¸'; }
@@ -352,11 +354,12 @@ std::vector<std::string> granskaMärket(const Ansikte& a, char32_t c, const Boks
     const bool sammaMärke = !samma.märken.empty();
     const auto egna = sammaMärke ? samma : förebilder(a, hur.märke, fallen, true);
 
-    // Where they stand across, and where the face's own marks on that side
-    // of this letter do; against the letter's middle, its foot's or top's,
-    // or t's stem, whichever they agree with. Above to 0.05 em, or 0.08 em
-    // against other marks; below, to a quarter of the letter's width, as
-    // wide letters' feet are.
+    // Where they stand across: against the letter's middle, or its top's,
+    // over it, against its foot's middle, or t's stem for a comma, under it;
+    // and where the face's own marks on that side of this letter do,
+    // against any of those. Above to 0.05 em, or 0.08 em against other
+    // marks; below, to a fifth of the letter's width, as wide letters' feet
+    // leave room, and 0.05 em at least.
     const Förebilder påBasen = [&] {
         Förebilder ut;
         for (const auto& [nyckel, märken] : a.egnaMärken)
@@ -366,18 +369,19 @@ std::vector<std::string> granskaMärket(const Ansikte& a, char32_t c, const Boks
     }();
     auto läge = [&](const Märke& e, size_t k) { return e.förskjutning[k] * (under ? m->bredd / e.bredd : 1); };
     bool somEgna = egna.märken.empty() && påBasen.märken.empty();
-    for (const auto* f : {&egna, &påBasen}) {
-        const double nog = under ? std::max(m->bredd / 4, ppem / 20.0)
-                                 : sammaMärke || f == &påBasen ? ppem / 20.0 : ppem / 12.5;
+    for (const auto* f : {&egna, &påBasen})
         for (size_t k = 0; k < 3 && !f->märken.empty(); ++k) {
+            if (f == &egna && (under ? k != 2 : k == 2)) continue;
+            const double nog = under ? std::max(m->bredd / 5, ppem / 20.0)
+                                     : sammaMärke || f == &påBasen ? ppem / 20.0 : ppem / 12.5;
             const auto [vänster, höger] =
                 std::ranges::minmax(f->märken | std::views::transform([&](auto e) { return läge(*e, k); }));
             somEgna = somEgna || std::max(vänster - läge(*m, k), läge(*m, k) - höger) <= nog;
         }
-    }
     if (!somEgna) {
+        const auto& vittnen = egna.märken.empty() ? påBasen.märken : egna.märken;
         const auto [vänster, höger] =
-            std::ranges::minmax(egna.märken | std::views::transform([](auto e) { return e->förskjutning[0]; }));
+            std::ranges::minmax(vittnen | std::views::transform([](auto e) { return e->förskjutning[0]; }));
         fel.push_back(vad + " stands " + std::to_string(std::lround(m->förskjutning[0])) +
                       " px right of the letter's middle, on the face's own" + egna.namn + " " + spann(vänster, höger, " px"));
     }
@@ -410,28 +414,46 @@ std::vector<std::string> granskaMärket(const Ansikte& a, char32_t c, const Boks
                           spann(närmast, längst, " px, ") + spann(lägst, högst, " px up"));
     }
 
-    // As high and as thick as the face's own mark of that kind on letters of
-    // that case; over an ascender, as the capitals' or the small letters',
-    // whichever is flatter. Where the face has none, as the mark drawn
-    // alone, over capitals as much flatter as the flattest of its own.
+    // As high, as wide and as thick as the face's own mark of that kind on
+    // letters of that case, to a tenth; over an ascender, as the capitals'
+    // or the small letters'. Where the face has none, as high as the mark
+    // drawn alone, over capitals as much flatter or taller as its own
+    // capital marks are.
     if (!under && hur.märke != U'‘') {
-        auto storlek = [&](Fall f) {
-            const auto [namnen, märken] = förebilder(a, hur.märke, {f}, false);
-            std::vector<double> höjder, tjocklekar;
-            for (const Märke* e : märken) höjder.push_back(e->ram.höjd()), tjocklekar.push_back(e->tjocklek);
-            if (!märken.empty()) return std::tuple(median(höjder), median(tjocklekar), namnen);
-            const Bild& ensamt = a.bild(hur.märke);
-            const double kvot = f == Fall::versal ? a.versalkvot : 1;
-            return std::tuple(kvot * ram(ensamt).value_or(Ram{0, 0, 1, 0}).höjd(), kvot * streck(ensamt),
-                              " " + u8(hur.märke) + " alone" + (f == Fall::versal ? ", flatter" : ""));
+        std::vector<double> höjder, bredder, tjocklekar;
+        std::string namnen;
+        for (Fall f : fall == Fall::hög ? std::vector{Fall::versal, Fall::gemen} : std::vector{fall}) {
+            auto [namn, märken] = förebilder(a, hur.märke, {f}, false);
+            std::vector<double> h, b, t;
+            for (const Märke* e : märken)
+                h.push_back(e->ram.höjd()), b.push_back(e->ram.höger - e->ram.vänster + 1), t.push_back(e->tjocklek);
+            if (märken.empty()) {
+                const Bild& ensamt = a.bild(hur.märke);
+                const auto [lägst, högst] = f == Fall::versal ? a.versalkvoter : std::pair(1.0, 1.0);
+                const double höjd = ram(ensamt).value_or(Ram{0, 0, 1, 0}).höjd();
+                h = {lägst * höjd, högst * höjd}, t = {lägst * streck(ensamt)};
+                namn = " " + u8(hur.märke) + " alone";
+            }
+            höjder.insert(höjder.end(), {median(h), *std::ranges::max_element(h)});
+            if (!b.empty()) bredder.push_back(median(b));
+            tjocklekar.push_back(median(t)), namnen += namn;
+        }
+        const double höjd = m->ram.höjd(), bredd = m->ram.höger - m->ram.vänster + 1;
+        // Flatter, narrower or thinner than the least of the face's own, or
+        // taller or wider than the most, by a pixel more than a tenth.
+        auto utom = [](double v, const std::vector<double>& egna, double nog) {
+            return !egna.empty() && (v < (1 - nog) * std::ranges::min(egna) || v > 1.06 * std::ranges::max(egna) + 1);
         };
-        auto [höjd, tjocklek, jämfört] = storlek(fall == Fall::hög ? Fall::versal : fall);
-        if (fall == Fall::hög)
-            if (auto gemen = storlek(Fall::gemen); std::get<0>(gemen) < höjd) std::tie(höjd, tjocklek, jämfört) = gemen;
+        auto andel = [](double v, const std::vector<double>& egna, const char* som) {
+            if (egna.empty()) return std::string();
+            return procent(v / std::clamp(v, std::ranges::min(egna), std::ranges::max(egna))) + som;
+        };
         // A stroke a few pixels thick is measured to a pixel.
-        if (m->ram.höjd() < 0.9 * höjd || m->tjocklek + 1 < 0.9 * tjocklek)
-            fel.push_back(vad + " is " + procent(m->ram.höjd() / höjd) + " as high and " +
-                          procent(m->tjocklek / tjocklek) + " as thick as the face's own on" + jämfört);
+        if (utom(höjd, höjder, 0.1) || utom(bredd, bredder, 0.12) || m->tjocklek + 1 < 0.9 * std::ranges::min(tjocklekar))
+            fel.push_back(vad + " is " + andel(höjd, höjder, " as high, ") + andel(bredd, bredder, " as wide, ") +
+                          andel(m->tjocklek, tjocklekar, " as thick") + " as the face's own on" + namnen + " (" +
+                          std::to_string(int(höjd)) + " px high, " + std::to_string(int(bredd)) + " wide, " +
+                          std::to_string(std::lround(m->tjocklek)) + " thick)");
     }
     if (const int n = bitar(m->bild); hur.märke == U'˝' && n != 2)
         fel.push_back(vad + " is " + std::to_string(n) + (n == 1 ? " piece" : " pieces") + " of ink, not two strokes");
@@ -471,14 +493,19 @@ std::vector<std::string> granska(const Ansikte& a, char32_t c, const Bokstav& hu
         if (utanför * 1000 < size_t(ppem * ppem))
             felet(std::to_string(utanför) + " px of ink beyond " + u8(korsad) + ": no bar or hook");
     }
-    if (hur.slag == Slag::ogonek && !märket.empty()) {
-        // Hung from the right foot, as Polish and Lithuanian write it.
+    if (hur.slag == Slag::ogonek && !märket.empty() && hur.bas != U'I' && hur.bas != U'i') {
+        // Hung from the right foot, as Polish and Lithuanian write it: where
+        // it joins the letter, its top third, right of the foot's middle
+        // (Į į hang it from their one stem).
         int från = ppem, till = -ppem;
         for (int y = 1; y <= ppem / 20; ++y)
             for (int x = bas.vänster; x < bas.vänster + bas.bredd; ++x)
                 if (bas.vid(x, y)) från = std::min(från, x), till = std::max(till, x);
-        if (std::ranges::max(märket | std::views::keys) <= (från + till) / 2)
-            felet("its ogonek hangs left of the middle of the letter's foot");
+        const int topp = märket.front().second, tredjedel = topp - (topp - märket.back().second) / 3;
+        double summa = 0, antal = 0;
+        for (auto [x, y] : märket)
+            if (y >= tredjedel) summa += x, ++antal;
+        if (summa / antal <= (från + till) / 2.0) felet("its ogonek hangs left of the middle of the letter's foot");
     }
     if (hur.slag == Slag::komma && !märket.empty()) {
         if (märket.front().second > 0) felet("its comma below reaches above the baseline");
