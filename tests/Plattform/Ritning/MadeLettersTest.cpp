@@ -145,8 +145,7 @@ struct Ansikte {
     int cediljensBitar = 0;       // the pieces of ink ç has more than c
     int xhöjd = 0, versalhöjd = 0;
     double lutning = 0;     // pixels right for each pixel up
-    // How much taller its capital marks are than the marks drawn alone, at least and at most.
-    std::pair<double, double> versalkvoter{1, 1};
+    double versalkvot = 1;  // how much flatter its flattest capital mark is than the mark drawn alone
     // The marks of its own accented letters, by mark and the case of the letter.
     std::map<std::pair<char32_t, Fall>, std::vector<std::pair<char32_t, Märke>>> egnaMärken;
 
@@ -312,7 +311,7 @@ Ansikte::Ansikte(FT_Face o, FT_Face f, hb_font_t* hb, std::u32string nya)
     for (const auto& [nyckel, versaler] : egnaMärken)
         if (const auto ensamt = ram(bild(nyckel.first)); nyckel.second == Fall::versal && ensamt)
             kvoter.push_back(double(versaler[0].second.ram.höjd()) / ensamt->höjd());
-    if (!kvoter.empty()) versalkvoter = {std::ranges::min(kvoter), std::ranges::max(kvoter)};
+    if (!kvoter.empty()) versalkvot = std::ranges::min(kvoter);
 }
 
 bool underLinjen(char32_t märke) { return märke == U',' || märke == U'¸'; }
@@ -371,7 +370,7 @@ std::vector<std::string> granskaMärket(const Ansikte& a, char32_t c, const Boks
     bool somEgna = egna.märken.empty() && påBasen.märken.empty();
     for (const auto* f : {&egna, &påBasen})
         for (size_t k = 0; k < 3 && !f->märken.empty(); ++k) {
-            if (f == &egna && (under ? k != 2 : k == 2)) continue;
+            if (f == &egna && (under ? k == 0 : k == 2)) continue;
             const double nog = under ? std::max(m->bredd / 5, ppem / 20.0)
                                      : sammaMärke || f == &påBasen ? ppem / 20.0 : ppem / 12.5;
             const auto [vänster, höger] =
@@ -416,40 +415,44 @@ std::vector<std::string> granskaMärket(const Ansikte& a, char32_t c, const Boks
 
     // As high, as wide and as thick as the face's own mark of that kind on
     // letters of that case, to a tenth; over an ascender, as the capitals'
-    // or the small letters'. Where the face has none, as high as the mark
-    // drawn alone, over capitals as much flatter or taller as its own
-    // capital marks are.
+    // or the small letters'. No taller than those that stand free of their
+    // letter (a ring on Å's apex may be drawn smaller). Where the face has
+    // none, no flatter than the mark drawn alone, over capitals than as
+    // much flatter as the flattest of its own capital marks is.
     if (!under && hur.märke != U'‘') {
-        std::vector<double> höjder, bredder, tjocklekar;
+        std::vector<double> höjder, högsta, bredder, tjocklekar;
         std::string namnen;
         for (Fall f : fall == Fall::hög ? std::vector{Fall::versal, Fall::gemen} : std::vector{fall}) {
             auto [namn, märken] = förebilder(a, hur.märke, {f}, false);
             std::vector<double> h, b, t;
-            for (const Märke* e : märken)
+            for (const Märke* e : märken) {
                 h.push_back(e->ram.höjd()), b.push_back(e->ram.höger - e->ram.vänster + 1), t.push_back(e->tjocklek);
+                if (e->avstånd > 1) högsta.push_back(e->ram.höjd());
+            }
             if (märken.empty()) {
                 const Bild& ensamt = a.bild(hur.märke);
-                const auto [lägst, högst] = f == Fall::versal ? a.versalkvoter : std::pair(1.0, 1.0);
-                const double höjd = ram(ensamt).value_or(Ram{0, 0, 1, 0}).höjd();
-                h = {lägst * höjd, högst * höjd}, t = {lägst * streck(ensamt)};
+                const double kvot = f == Fall::versal ? a.versalkvot : 1;
+                h = {kvot * ram(ensamt).value_or(Ram{0, 0, 1, 0}).höjd()}, t = {kvot * streck(ensamt)};
                 namn = " " + u8(hur.märke) + " alone";
             }
-            höjder.insert(höjder.end(), {median(h), *std::ranges::max_element(h)});
+            höjder.push_back(median(h));
             if (!b.empty()) bredder.push_back(median(b));
             tjocklekar.push_back(median(t)), namnen += namn;
         }
         const double höjd = m->ram.höjd(), bredd = m->ram.höger - m->ram.vänster + 1;
         // Flatter, narrower or thinner than the least of the face's own, or
         // taller or wider than the most, by a pixel more than a tenth.
-        auto utom = [](double v, const std::vector<double>& egna, double nog) {
-            return !egna.empty() && (v < (1 - nog) * std::ranges::min(egna) || v > 1.06 * std::ranges::max(egna) + 1);
+        auto utom = [](double v, const std::vector<double>& minst, const std::vector<double>& mest, double nog) {
+            return (!minst.empty() && v < (1 - nog) * std::ranges::min(minst)) ||
+                   (!mest.empty() && v > 1.06 * std::ranges::max(mest) + 1);
         };
         auto andel = [](double v, const std::vector<double>& egna, const char* som) {
             if (egna.empty()) return std::string();
             return procent(v / std::clamp(v, std::ranges::min(egna), std::ranges::max(egna))) + som;
         };
         // A stroke a few pixels thick is measured to a pixel.
-        if (utom(höjd, höjder, 0.1) || utom(bredd, bredder, 0.12) || m->tjocklek + 1 < 0.9 * std::ranges::min(tjocklekar))
+        if (utom(höjd, höjder, högsta, 0.1) || utom(bredd, bredder, bredder, 0.12) ||
+            m->tjocklek + 1 < 0.9 * std::ranges::min(tjocklekar))
             fel.push_back(vad + " is " + andel(höjd, höjder, " as high, ") + andel(bredd, bredder, " as wide, ") +
                           andel(m->tjocklek, tjocklekar, " as thick") + " as the face's own on" + namnen + " (" +
                           std::to_string(int(höjd)) + " px high, " + std::to_string(int(bredd)) + " wide, " +
@@ -495,17 +498,17 @@ std::vector<std::string> granska(const Ansikte& a, char32_t c, const Bokstav& hu
     }
     if (hur.slag == Slag::ogonek && !märket.empty() && hur.bas != U'I' && hur.bas != U'i') {
         // Hung from the right foot, as Polish and Lithuanian write it: where
-        // it joins the letter, its top third, right of the foot's middle
-        // (Į į hang it from their one stem).
+        // it leaves the letter, its top rows, right of the foot's middle by
+        // a tenth of the foot (Į į hang it from their one stem).
         int från = ppem, till = -ppem;
         for (int y = 1; y <= ppem / 20; ++y)
             for (int x = bas.vänster; x < bas.vänster + bas.bredd; ++x)
                 if (bas.vid(x, y)) från = std::min(från, x), till = std::max(till, x);
-        const int topp = märket.front().second, tredjedel = topp - (topp - märket.back().second) / 3;
         double summa = 0, antal = 0;
         for (auto [x, y] : märket)
-            if (y >= tredjedel) summa += x, ++antal;
-        if (summa / antal <= (från + till) / 2.0) felet("its ogonek hangs left of the middle of the letter's foot");
+            if (y > märket.front().second - ppem / 50) summa += x, ++antal;
+        if (summa / antal < (från + till) / 2.0 + (till - från) / 10.0)
+            felet("its ogonek hangs at the middle of the letter's foot or left of it");
     }
     if (hur.slag == Slag::komma && !märket.empty()) {
         if (märket.front().second > 0) felet("its comma below reaches above the baseline");
