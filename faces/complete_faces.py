@@ -5,8 +5,9 @@ their own letters and accents, so that no word is set partly in a fallback
 face.
 
     complete_faces.py --list          each face's source, completed file,
-                                      the letters it has that are made anew
-                                      and its PostScript name
+                                      the letters it has that are made anew,
+                                      the letters it must draw and its
+                                      PostScript name
     complete_faces.py --into DIR FILE completes the face of that file into DIR
     complete_faces.py --notices       the licence files written beside them
     complete_faces.py --notices-into DIR  writes those files
@@ -123,8 +124,9 @@ def main():
     parser.add_argument("file", nargs="?")
     args = parser.parse_args()
     if args.list:
+        wanted = "".join(map(chr, WANTED))
         for source, output, family, postscript in faces():
-            print(f"{source}\t{output}\t{family.remade}\t{postscript}")
+            print(f"{source}\t{output}\t{family.remade}\t{wanted}\t{postscript}")
         return
     if args.notices:
         for name in notice_files():

@@ -18,9 +18,9 @@ std::vector<KompletteradFil> kompletteradeFiler() {
         std::istringstream delar(rad);
         for (std::string f; std::getline(delar, f, '\t');) fält.push_back(f);
         // Debian's file, the completed file, the letters made anew (often
-        // none), the face's PostScript name.
-        if (fält.size() < 3) continue;
-        ut.push_back({fält[0], std::string(KONTOBOK_FACES) + "/" + fält[1], kodpunkter(fält[2])});
+        // none), the letters it must draw, the face's PostScript name.
+        if (fält.size() < 5) continue;
+        ut.push_back({fält[0], std::string(KONTOBOK_FACES) + "/" + fält[1], kodpunkter(fält[2]), kodpunkter(fält[3])});
     }
     return ut;
 }
