@@ -4,7 +4,8 @@ placed by its own measures."""
 import math
 
 from letters import BELOW, Accented, Made
-from outlines import Outline, rectangle
+from measures import FINE_STEP, STEP
+from outlines import Outline, columns, least_gap, rectangle
 
 # The comma below and the turned comma above are the face's comma, this much
 # smaller; the apostrophe beside a letter's stem, its right quote so much.
@@ -19,8 +20,6 @@ _LEAST_SCALE = 0.9
 # (a pixel at 300 dpi); two acutes stand apart as the native faces' strokes do.
 _STROKES_MEET = 0.033
 _STROKES_APART = 0.05
-# The rows outlines are measured along, in ems.
-_STEP = 0.005
 
 
 class Builder:
@@ -72,15 +71,19 @@ class Builder:
             spans = mark.spans_at(y0 + 0.25 * (y1 - y0))
             centre = (spans[0][0] + spans[-1][1]) / 2 + face.slant * ((y1 - y0) / 2 - 0.25 * (y1 - y0))
         mark = mark.moved(face.axis(base, middle) - centre, 0)
-        return letter + self._clear_of(letter, mark), face.advance(base)
+        # Where it stands where the face sets it, as far from its letter as
+        # the face's own letters leave under it; over an ascender, brought
+        # nearer, no nearer than the least gap.
+        own = None if tall or accent == "turnedcomma" else face.least_gap_under(accent, capital)
+        return letter + self._clear_of(letter, mark, max(self._least_gap(), own or 0)), face.advance(base)
 
     def _accent(self, accent, capital):
         """The face's own accent, over a capital its capital form; a double
         acute whose strokes meet, two of its acutes side by side."""
         face = self.face
-        mark = face.capital_accent(accent) if capital else face.spacing(accent)
+        mark = face.capital_accent(accent) if capital else face.small_accent(accent)
         if accent == "doubleacute" and (mark is None or self._strokes_meet(mark)):
-            acute = face.capital_accent("acute") if capital else face.spacing("acute")
+            acute = face.capital_accent("acute") if capital else face.small_accent("acute")
             if acute:
                 rows = self._rows(acute)
                 mark = acute + acute.moved(_least_offset(rows, rows, _STROKES_APART * self.em), 0)
@@ -100,7 +103,7 @@ class Builder:
         """(y, left, right) of the outline's ink every step up, between low and high."""
         _, y0, _, y1 = outline.bounds()
         low, high = max(y0, low if low is not None else y0), min(y1, high if high is not None else y1)
-        step = _STEP * self.em
+        step = STEP * self.em
         rows = []
         for i in range(int((high - low) / step) + 1):
             y = low + (i + 0.5) * step
@@ -114,17 +117,12 @@ class Builder:
         the face leaves over its capitals."""
         return 0.5 * (self.face.accent_bottom("acute", True) - self.face.cap_height)
 
-    def _clear_of(self, letter, mark):
+    def _clear_of(self, letter, mark, least):
         """The mark over the letter, risen where a part of the letter under
-        it (a beak, an ear) comes nearer than the least gap."""
-        bottom = mark.bounds()[1]
-        gaps = []
-        for above, under in self._columns(mark, letter):
-            under = [r for r in under if r[1] <= bottom + 1]
-            if under:
-                gaps.append(above[0][0] - under[-1][1])
-        rise = self._least_gap() - min(gaps, default=self._least_gap())
-        return self._fitted(mark.moved(0, rise), bottom + rise) if rise > 0 else mark
+        it (a beak, an ear, a round top) comes nearer than `least`."""
+        gap = least_gap(mark, letter, FINE_STEP * self.em)
+        rise = least - (least if gap is None else gap)
+        return self._fitted(mark.moved(0, rise), mark.bounds()[1] + rise) if rise > 0 else mark
 
     def _fitted(self, mark, lowest):
         """The mark reaching no higher than the face lets made letters reach:
@@ -144,16 +142,6 @@ class Builder:
         scale = max(_LEAST_SCALE, (ceiling - y0) / (y1 - y0))
         mark = mark.scaled(scale, scale, about=((x0 + x1) / 2, y0))
         return mark.moved(0, min(0, ceiling - mark.bounds()[3]))
-
-    def _columns(self, mark, letter):
-        """(the mark's runs, the letter's runs) up each column where both
-        have ink, across the mark."""
-        x0, _, x1, _ = mark.bounds()
-        step = _STEP * self.em
-        for i in range(int((x1 - x0) / step) + 1):
-            above, under = mark.runs_at(x0 + i * step), letter.runs_at(x0 + i * step)
-            if above and under:
-                yield above, under
 
     def _within_reach(self, mark, bottom, letter_top):
         """The mark standing at `bottom`, within the face's heights: lowered
@@ -211,8 +199,8 @@ class Builder:
         """How far the mark under the letter must rise for its top to reach
         into the letter's foot, over a width of half a stem: an italic
         ogonek's head stands right of where the foot curves up."""
-        needed = sorted(under[0][0] + _JOIN * self.em - above[-1][1] for above, under in self._columns(mark, letter))
-        wide = int(0.5 * self.face.stem / (_STEP * self.em))
+        needed = sorted(under[0][0] + _JOIN * self.em - above[-1][1] for above, under in columns(mark, letter, STEP * self.em))
+        wide = int(0.5 * self.face.stem / (STEP * self.em))
         return max(0, needed[wide]) if len(needed) > wide else 0
 
     def _comma(self, char):
@@ -448,7 +436,7 @@ class Builder:
         overlaid = Outline()
         for part in parts:
             overlaid += self._turned(part)
-        if joined.fills_like(overlaid, _STEP * self.em):
+        if joined.fills_like(overlaid, STEP * self.em):
             return joined
         return overlaid
 

@@ -6,12 +6,19 @@ import statistics
 from fontTools.misc.transform import Transform
 
 from letters import DOTLESS, SPACING, SYMMETRIC, Accented, recipe
-from outlines import Outline, rectangle, slant_of
+from outlines import Outline, least_gap, rectangle, slant_of
 
 # How much higher than the face's own accented letters of Latin-1 a made
 # letter may reach, in ems: about as much as the faces that draw these
 # letters themselves (Liberation, Noto) reach over theirs.
 _OVER_OWN = 0.05
+# Room over the face's own letters, in ems, within which they count as
+# already reaching the line above: a made letter may not keep clearer.
+_OWN_REACH_LINE_ABOVE = 0.01
+# The rows and columns outlines are measured along, in ems; where a point
+# (an ear's tip) must not slip between them, finer.
+STEP = 0.005
+FINE_STEP = 0.001
 
 
 class Face:
@@ -32,13 +39,15 @@ class Face:
         # clockwise in TrueType ones.
         self.counter_clockwise = self.outline(ord("o")).area() > 0
         # How high the face's own accented letters reach, and made ones may:
-        # a hair higher, never into the descenders of a line above set at
-        # the face's own line height (the leading of the templates' tables).
+        # a hair higher, and never into the descenders of a line above set
+        # as tight as the layouts set it (ascent and descent, no line gap),
+        # unless the face's own letters already reach them.
         self.accented_top = max(self.top(chr(c)) for c in range(0xC0, 0x100) if c in self.cmap and chr(c).isalpha())
         hhea = font["hhea"]
-        leading = hhea.ascent - hhea.descent + hhea.lineGap
         depth = -min(self.bounds(ord(c))[1] for c in "gjpqy")
-        self.mark_ceiling = max(self.accented_top, min(self.accented_top + _OVER_OWN * self.upm, leading - depth))
+        free = hhea.ascent - hhea.descent - depth - self.accented_top
+        over = min(_OVER_OWN * self.upm, free) if free > _OWN_REACH_LINE_ABOVE * self.upm else _OVER_OWN * self.upm
+        self.mark_ceiling = self.accented_top + over
         # Whether the face's cedilla joins its letter, as in its ç.
         self.cedilla_joins = len(self.outline(0xE7).contours) == len(self.outline(ord("c")).contours)
         self._learn_accents()
@@ -94,6 +103,7 @@ class Face:
         self._standing_shapes = {}  # accent -> Outline standing on a capital's top
         self._lower_examples = {}  # accent -> Outline over a small letter
         self._axes = {}  # base char -> [(x, y)] of symmetric accents' middles
+        self._gaps = {}  # (accent, capital) -> [the least gap under it on each letter]
         self.comma_below = None  # the comma under a letter of the face's own, where it has one
         for char in sorted(self.cmap):
             how = recipe(char)
@@ -113,6 +123,11 @@ class Face:
             accent = whole.only(lambda b: b[1] >= top - 2)
             rest = whole.only(lambda b: b[1] < top - 2)
             capital = chr(how.base).isupper()
+            if accent and capital and _redrawn(rest, letter, 0.01 * self.upm):
+                # A capital drawn anew under its accent (Switzera's İ) still
+                # shows the accent's shape over capitals, not where it stands.
+                self._capital_shapes.setdefault(how.accent, accent)
+                continue
             if not accent or not _same_shapes(rest, letter):
                 # An accent that stands on the letter's top (Switzera's ring
                 # on Å's apex) is the ink above it, the letter's own just
@@ -129,6 +144,9 @@ class Face:
                 self._lower_examples.setdefault(how.accent, accent)
             if capital or top < self.cap_height:
                 self._bottoms.setdefault((how.accent, capital), []).append(y0)
+                gap = least_gap(accent, letter, STEP * self.upm)
+                if gap is not None:
+                    self._gaps.setdefault((how.accent, capital), []).append(gap)
             if how.accent in SYMMETRIC:
                 self._axes.setdefault(base, []).append(((x0 + x1) / 2, (y0 + y1) / 2))
 
@@ -141,6 +159,23 @@ class Face:
         if every:
             return statistics.median(every)
         return (self.cap_height if capital else self.x_height) + 0.07 * self.upm
+
+    def small_accent(self, accent):
+        """The accent's outline over small letters: the face's own where a
+        small letter of it carries one (a spacing accent is often drawn
+        smaller, or lighter), else the spacing one."""
+        return self._lower_examples.get(accent) or self.spacing(accent)
+
+    def least_gap_under(self, accent, capital):
+        """The least gap a made letter leaves under the accent: what the
+        face's own letters of that case leave under it, but no more than
+        half what its capitals leave under their accents; None where it
+        has no letters of that case with that accent."""
+        own = self._gaps.get((accent, capital))
+        over_capitals = [g for (_, c), gaps in self._gaps.items() if c for g in gaps]
+        if not own:
+            return None
+        return min(min(own), statistics.median(over_capitals) / 2) if over_capitals else min(own)
 
     def capital_accent(self, accent):
         """The accent's outline over capitals: the face's own where a capital
@@ -183,6 +218,13 @@ def _same_shapes(one, other):
     dx = a[0][0] - b[0][0]
     return all(abs(p[0] - q[0] - dx) <= 2 and abs(p[2] - q[2] - dx) <= 2 and abs(p[1] - q[1]) <= 2
                and abs(p[3] - q[3]) <= 2 for p, q in zip(a, b))
+
+
+def _redrawn(one, other, near):
+    """Whether the outline is the other drawn anew: as many contours, its
+    height within `near`, yet not the same shapes."""
+    return (len(one.contours) == len(other.contours) and not _same_shapes(one, other)
+            and abs(one.bounds()[3] - other.bounds()[3]) <= near and abs(one.bounds()[1] - other.bounds()[1]) <= near)
 
 
 def _width(spans):

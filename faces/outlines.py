@@ -237,3 +237,25 @@ def _from_boolean(glyph):
 def slant_of(italic_angle):
     """x per unit of y of a face leaning by italic_angle degrees (negative: to the right)."""
     return math.tan(math.radians(-italic_angle))
+
+
+def columns(mark, letter, step):
+    """(the mark's runs, the letter's runs) up each column where both
+    have ink, across the mark."""
+    x0, _, x1, _ = mark.bounds()
+    for i in range(int((x1 - x0) / step) + 1):
+        above, under = mark.runs_at(x0 + i * step), letter.runs_at(x0 + i * step)
+        if above and under:
+            yield above, under
+
+
+def least_gap(mark, letter, step):
+    """The least gap between the mark and the letter's ink under it, down
+    the columns they share; None where they share none."""
+    bottom = mark.bounds()[1]
+    gaps = []
+    for above, under in columns(mark, letter, step):
+        under = [r for r in under if r[1] <= bottom + 1]
+        if under:
+            gaps.append(above[0][0] - under[-1][1])
+    return min(gaps, default=None)

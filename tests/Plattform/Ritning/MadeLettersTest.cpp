@@ -116,13 +116,14 @@ enum class Fall { versal, gemen, hög };
 // where it stands against the letter, in pixels, the face's slant taken
 // out: how far right of the letter's middle (of all its ink, of its foot or
 // top where the mark is, of t's stem), how wide the letter is, how far the
-// mark is from the letter's ink under or over it and at what height.
+// mark is from the letter's ink under or over it, the rows between the two
+// and at what height.
 struct Märke {
     Bild bild;
     Ram ram;
     std::array<double, 3> förskjutning{};
     double bredd = 1;
-    int avstånd = 0, höjd = 0;
+    int avstånd = 0, rader = 0, höjd = 0;
     double tjocklek = 0;
 };
 
@@ -237,18 +238,28 @@ std::optional<Märke> Ansikte::märke(char32_t c, const Bokstav& hur) const {
     const double stammen = hur.slag == Slag::komma && hur.bas == U't' ? upprätt(bas, lutning, stam, stam).first : närmast;
     m.förskjutning = {märketsMitt - bokstavensMitt, märketsMitt - närmast, märketsMitt - stammen};
     m.bredd = bredd;
-    // The nearest the two come in a column they share; where they share
-    // none, the rows between them.
+    // The nearest the two come in a column they share, to the letter's
+    // ink near its top (or foot) under the mark: not down through a u's or
+    // an h's open top to its bowl. Where they share none, and over an
+    // ascender, where a mark stands as over a capital, the rows between.
     const int steg = ovan ? -1 : 1;
-    m.avstånd = ppem;
-    for (int x = r->vänster; x <= r->höger; ++x) {
+    std::vector<std::pair<int, int>> spalter;  // (the mark's edge, the letter's nearest ink)
+    for (int x = r->vänster; x <= r->höger && !(ovan && fall(hur.bas) == Fall::hög); ++x) {
         int y = ovan ? r->botten : r->topp;
         while (y >= r->botten && y <= r->topp && !m.bild.vid(x, y)) y -= steg;
-        int n = 0, by = y + steg;
-        while (by >= b->botten && by <= b->topp && !bas.vid(x, by)) by += steg, ++n;
-        if (m.bild.vid(x, y) && bas.vid(x, by)) m.avstånd = std::min(m.avstånd, n);
+        int by = y + steg;
+        while ((ovan ? by >= b->botten : by <= b->topp) && !bas.vid(x, by)) by += steg;
+        if (m.bild.vid(x, y) && bas.vid(x, by)) spalter.emplace_back(y, by);
     }
-    if (m.avstånd == ppem) m.avstånd = ovan ? r->botten - b->topp - 1 : b->botten - r->topp - 1;
+    m.avstånd = ppem;
+    if (!spalter.empty()) {
+        const int närmastBläck = ovan ? std::ranges::max(spalter | std::views::values)
+                                      : std::ranges::min(spalter | std::views::values);
+        for (const auto& [y, by] : spalter)
+            if (std::abs(by - närmastBläck) <= ppem / 20) m.avstånd = std::min(m.avstånd, std::abs(y - by) - 1);
+    }
+    m.rader = ovan ? r->botten - b->topp - 1 : b->botten - r->topp - 1;
+    if (m.avstånd == ppem) m.avstånd = m.rader;
     return m;
 }
 
@@ -403,9 +414,18 @@ std::vector<std::string> granskaMärket(const Ansikte& a, char32_t c, const Boks
         std::vector<double> överVersaler;
         for (const Märke* v : förebilder(a, hur.märke, {Fall::versal}, true).märken) överVersaler.push_back(v->avstånd);
         const int nog = sammaMärke ? ppem / 75 : ppem / 30;
+        // Above, lower than the face sets it and nearer its letter's top than
+        // half the gap over capitals is near, though it meets nothing (a
+        // caron dipping between N's serifs); a tall mark may come down so far.
+        const double halvGap = median(överVersaler) / 2;
         const bool nära = under ? m->avstånd < närmast - nog && m->höjd > högst + nog
-                                : m->avstånd < std::min<double>(närmast, median(överVersaler) / 2) - 1;
-        const bool långt = m->avstånd > längst + nog &&
+                                : m->avstånd < std::min<double>(närmast, halvGap) - 1 ||
+                                      (m->höjd < lägst - nog && m->rader < halvGap - 1);
+        // Far: further from its letter than the face's own stand, by its ink
+        // or by the rows between (a column may fall through an open top),
+        // and higher (or lower) than they stand.
+        const int flestRader = std::ranges::max(fritt | std::views::transform(&Märke::rader));
+        const bool långt = (m->avstånd > längst + nog || m->rader > flestRader + nog) &&
                            (fall == Fall::hög || (under ? m->höjd < lägst - nog : m->höjd > högst + nog));
         if (nära || långt)
             fel.push_back(vad + " stands " + std::to_string(m->avstånd) + " px " + (under ? "under" : "over") +
@@ -461,6 +481,19 @@ std::vector<std::string> granskaMärket(const Ansikte& a, char32_t c, const Boks
     }
     if (const int n = bitar(m->bild); hur.märke == U'˝' && n != 2)
         fel.push_back(vad + " is " + std::to_string(n) + (n == 1 ? " piece" : " pieces") + " of ink, not two strokes");
+    else if (hur.märke == U'˝') {
+        // Two strokes nearer than 0.033 em print as one at 9 points (a pixel
+        // at 300 dpi, and a hair of ink either side).
+        const auto bitarna = delar(m->bild);
+        const bool vänsterFörst = bitarna[0].front().x0 <= bitarna[1].front().x0;
+        const auto& vä = bitarna[vänsterFörst ? 0 : 1];
+        const auto& hö = bitarna[vänsterFörst ? 1 : 0];
+        int närmast = ppem;
+        for (const Lopp& l : vä)
+            for (const Lopp& r : hö)
+                if (std::abs(l.y - r.y) <= 1) närmast = std::min(närmast, r.x0 - l.x1 - 1);
+        if (närmast < ppem / 30) fel.push_back(vad + "'s strokes come " + std::to_string(närmast) + " px apart, printing as one");
+    }
     return fel;
 }
 
