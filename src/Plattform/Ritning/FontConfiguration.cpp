@@ -131,11 +131,9 @@ public:
         const std::string completed = completedDirectory_ ? *completedDirectory_ + "/" : "";
         for (std::string& file : files) {
             if (completed.empty() || !file.starts_with(completed)) continue;
-            for (const CompletedFace& f : completedFaces)
-                if (std::string_view(file).substr(completed.size()) == f.file) {
-                    file = completedFile(f).path;
-                    break;
-                }
+            const auto face =
+                std::ranges::find(completedFaces, std::string_view(file).substr(completed.size()), &CompletedFace::file);
+            if (face != completedFaces.end()) file = completedFile(*face).path;
         }
         everything_ = true;
         FcConfigAppFontClear(config_);
