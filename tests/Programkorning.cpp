@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <chrono>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <grp.h>
 #include <thread>
@@ -183,11 +184,15 @@ double barnensTid(int pid) {
     const size_t efterNamnet = stat.rfind(") ");
     if (namn.empty() || efterNamnet == std::string::npos) return 0;
     namn.pop_back();  // its newline
-    // The kernel keeps the first 15 bytes of the program's file name.
-    bool vårt = false;
-    for (const auto& fil : fs::directory_iterator(fs::path(KONTOBOK_BINARY).parent_path()))
-        vårt |= fil.is_regular_file() && fil.path().filename().string().substr(0, 15) == namn;
-    if (!vårt) return 0;
+    // The kernel keeps the first 15 bytes of the program's file name; the
+    // build's programs are listed once.
+    static const std::set<std::string> våra = [] {
+        std::set<std::string> namnen;
+        for (const auto& fil : fs::directory_iterator(fs::path(KONTOBOK_BINARY).parent_path()))
+            if (fil.is_regular_file()) namnen.insert(fil.path().filename().string().substr(0, 15));
+        return namnen;
+    }();
+    if (!våra.contains(namn)) return 0;
     // The children's user and system time are its 16th and 17th fields,
     // the 3rd first after the name.
     std::istringstream fält(stat.substr(efterNamnet + 2));
