@@ -479,18 +479,19 @@ std::vector<std::string> granskaMärket(const Ansikte& a, char32_t c, const Boks
                           std::to_string(int(höjd)) + " px high, " + std::to_string(int(bredd)) + " wide, " +
                           std::to_string(std::lround(m->tjocklek)) + " thick)");
     }
-    if (const int n = bitar(m->bild); hur.märke == U'˝' && n != 2)
-        fel.push_back(vad + " is " + std::to_string(n) + (n == 1 ? " piece" : " pieces") + " of ink, not two strokes");
-    else if (hur.märke == U'˝') {
-        // Two strokes nearer than 0.033 em print as one at 9 points (a pixel
-        // at 300 dpi, and a hair of ink either side).
-        const auto bitarna = delar(m->bild);
-        const bool vänsterFörst = bitarna[0].front().x0 <= bitarna[1].front().x0;
-        const auto& vä = bitarna[vänsterFörst ? 0 : 1];
-        const auto& hö = bitarna[vänsterFörst ? 1 : 0];
+    if (hur.märke == U'˝') {
+        // Two strokes, no nearer than 0.033 em: nearer, they print as one at
+        // 9 points (a pixel at 300 dpi, and a hair of ink either side).
+        auto bitarna = delar(m->bild);
+        const size_t n = bitarna.size();
+        if (n != 2) {
+            fel.push_back(vad + " is " + std::to_string(n) + (n == 1 ? " piece" : " pieces") + " of ink, not two strokes");
+            return fel;
+        }
+        if (bitarna[1].front().x0 < bitarna[0].front().x0) std::swap(bitarna[0], bitarna[1]);
         int närmast = ppem;
-        for (const Lopp& l : vä)
-            for (const Lopp& r : hö)
+        for (const Lopp& l : bitarna[0])
+            for (const Lopp& r : bitarna[1])
                 if (std::abs(l.y - r.y) <= 1) närmast = std::min(närmast, r.x0 - l.x1 - 1);
         if (närmast < ppem / 30) fel.push_back(vad + "'s strokes come " + std::to_string(närmast) + " px apart, printing as one");
     }
