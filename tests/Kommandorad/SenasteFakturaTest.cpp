@@ -255,6 +255,22 @@ TEST_F(SenasteFaktura, CaptionsInTheInvoicesLanguage) {
     }
 }
 
+// Amounts are written in the user's locale, however the invoice's language
+// or its customer's country: the same invoice under each.
+TEST_F(SenasteFaktura, AmountsInTheUsersLocale) {
+    const std::string dokument = exempel({"--latest-template", "Karvomat4"});
+    auto [bok, faktura] = läs(dokument);
+    const std::pair<std::string, std::string> fall[] = {
+        {"en_US.UTF-8", "SEK 6 944.76"}, {"de_DE.UTF-8", "6 944,76 SEK"}, {"nb_NO", "SEK 6 944,76"},
+        {"sv_SE.UTF-8", "6 944,76 kr"},  {"", "6 944,76 kr"},             {"C", "6 944,76 kr"}};
+    for (const auto& [lokal, text] : fall) {
+        SCOPED_TRACE("LC_ALL=" + lokal);
+        Körning k = kör(dokument, {}, {.miljö = {{"TMPDIR", ut.string()}, {"LC_ALL", lokal}, {"LC_NUMERIC", ""}, {"LANG", ""}}});
+        ASSERT_EQ(k.status, 0) << k.fel;
+        kontrolleraRuta(ord(ut / (faktura->nummer() + ".pdf")), 1, text, beloppsruta);
+    }
+}
+
 // An invoice in English to a Swedish customer lists every way to pay:
 // Bankgiro, IBAN and BIC, bank and account, Plusgiro and Swish.
 TEST_F(SenasteFaktura, EveryPaymentDetail) {
