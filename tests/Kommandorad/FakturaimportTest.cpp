@@ -1,7 +1,8 @@
 // The invoice section of the import through the tool itself: every
 // message it can end with, each leaving the document file byte for byte as
 // it was, and successful runs with their numbering, progress lines and
-// booking entries.
+// booking entries. The tool runs in the suite's locale, which reads and
+// writes percentages as in Sweden (Testlokal.cpp).
 #include "Sanerare.h"
 #include "Fillagring.h"
 #include "Modell/Fakturor/Fakturabok.h"

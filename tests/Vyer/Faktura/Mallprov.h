@@ -2,6 +2,8 @@
 // The checks every built-in template goes through, through the tool on
 // documents written by make-example and, for delivery notes (which the tool
 // never makes), through the view: the PDF read back with poppler and qpdf.
+// The tool runs in the suite's locale (Testlokal.cpp), so the amounts the
+// boxes are measured with are written as in Sweden ("806,25 kr").
 //
 //   class MallE : public mallprov::Mallprov {};
 //   TEST_F(MallE, OnePage) {

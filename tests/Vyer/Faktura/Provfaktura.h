@@ -1,6 +1,8 @@
 #pragma once
 // An invoice and a ledger for layout tests, every value set directly by
 // the test: the layout reads invoices only through their interface.
+// Amounts and percentages come out as in Sweden, the suite's locale
+// (Testlokal.cpp), unless a test fixes another (lokal::sättAktuell).
 #include "Modell/Adress.h"
 #include "Modell/Bokforing.h"
 #include "Modell/Fakturor/Fakturaliknande.h"
