@@ -29,6 +29,13 @@ FaceFileError notTheBuilds(const std::string& path) {
     return FaceFileError("The font file " + path + " is not the file this build made" + again);
 }
 
+// A sandbox may refuse memory files (ENOSYS, EACCES): the file itself is
+// readable, so say that it is the copy that failed.
+FaceFileError noCopy(const std::string& path, int error) {
+    return FaceFileError("The private in-memory copy of the font file " + path +
+                         " cannot be made: " + std::strerror(error) + ".");
+}
+
 struct Descriptor {
     int fd;
     ~Descriptor() {
@@ -103,7 +110,7 @@ CheckedFaceFile checkedCopy(const std::string& path, const CompletedFace& face) 
         return checkedAsRead(file.fd, path, face);
 
     Descriptor copy{memfd_create(std::string(face.file).c_str(), MFD_CLOEXEC | MFD_ALLOW_SEALING)};
-    if (copy.fd < 0) throw unreadable(path, errno);
+    if (copy.fd < 0) throw noCopy(path, errno);
     for (off_t at = 0; static_cast<uint64_t>(at) < face.size;) {
         const ssize_t n = sendfile(copy.fd, file.fd, &at, face.size - static_cast<uint64_t>(at));
         if (n < 0 && errno == EINTR) continue;
@@ -112,9 +119,9 @@ CheckedFaceFile checkedCopy(const std::string& path, const CompletedFace& face) 
     }
     raised.reset();
     if (fcntl(copy.fd, F_ADD_SEALS, F_SEAL_SHRINK | F_SEAL_GROW | F_SEAL_WRITE | F_SEAL_SEAL) != 0)
-        throw unreadable(path, errno);
+        throw noCopy(path, errno);
     void* mapped = mmap(nullptr, face.size, PROT_READ, MAP_SHARED, copy.fd, 0);
-    if (mapped == MAP_FAILED) throw unreadable(path, errno);
+    if (mapped == MAP_FAILED) throw noCopy(path, errno);
     const std::span<const uint8_t> bytes(static_cast<const uint8_t*>(mapped), face.size);
     if (sha256(bytes) != face.sha256) {
         munmap(mapped, face.size);

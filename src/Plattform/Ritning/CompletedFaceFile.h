@@ -33,7 +33,8 @@ struct CheckedFaceFile {
 // The completed face's file at `path`, checked and copied the first time
 // it is asked for and kept for the life of the process. A file refused is
 // checked again when it is asked for again. Throws FaceFileError when it
-// is missing, cannot be read, or is not the file the build made. The
+// is missing, cannot be read, is not the file the build made, or when its
+// private copy cannot be made (a sandbox refusing memory files). The
 // caller holds fontLock().
 const CheckedFaceFile& checkedFaceFile(const std::string& path, const CompletedFace& face);
 

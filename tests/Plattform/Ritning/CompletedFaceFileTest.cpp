@@ -11,12 +11,19 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
+#include <cstddef>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <mutex>
@@ -64,6 +71,20 @@ std::string iBarn(const std::function<std::string()>& prov) {
     const ssize_t n = read(rör[0], svar, sizeof svar);
     close(rör[0]);
     return WIFEXITED(status) ? std::string(svar, static_cast<size_t>(std::max<ssize_t>(n, 0))) : "the child died";
+}
+
+// Every later memfd_create of this process fails with `fel`, as under a
+// sandbox that refuses memory files; false where no filter can be put in.
+// The process makes only its own architecture's calls.
+bool utanMinnesfiler(int fel) {
+    sock_filter filter[] = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_memfd_create, 0, 1),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | static_cast<uint32_t>(fel)),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+    };
+    const sock_fprog program{static_cast<unsigned short>(std::size(filter)), filter};
+    return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
 }
 
 TEST_F(CompletedFaceFile, OnlyTheFileTheBuildMadeIsReadAndItsCopyCannotChange) {
@@ -135,6 +156,19 @@ TEST_F(CompletedFaceFile, UnderAFileSizeLimitTheLibrariesGetTheCopyWhereTheHardL
             EXPECT_EQ(svar, fil + " checked, drawn from the new file");
         else
             EXPECT_TRUE(svar.starts_with("/proc/self/fd/") && svar.ends_with(" checked, drawn as checked")) << svar;
+    }
+}
+
+// A sandbox that refuses memory files: the file is readable, and the
+// message says it is the copy that cannot be made, and why.
+TEST_F(CompletedFaceFile, ACopyTheSystemRefusesSaysSo) {
+    const std::string fil = (katalog / "byggd").string();
+    skrivFil(fil, byggd());
+    for (const int fel : {ENOSYS, EACCES}) {
+        const std::string svar = iBarn([&] { return utanMinnesfiler(fel) ? vägran(fil, face) : "no filter"; });
+        if (svar == "no filter") GTEST_SKIP() << "no seccomp filter can be put in here";
+        EXPECT_EQ(svar, "The private in-memory copy of the font file " + fil + " cannot be made: " +
+                            std::strerror(fel) + ".");
     }
 }
 
