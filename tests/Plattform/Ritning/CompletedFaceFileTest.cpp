@@ -1,8 +1,9 @@
 // A completed face is drawn only from the file the build made: a change
 // anywhere in it, or of its length, is refused, and refused again when the
-// face is asked for again in the same run. The file accepted is read once
-// into a copy nobody can change, which the font libraries open by name,
-// under a file size limit too where its hard limit allows.
+// face is asked for again in the same run, until the file is mended. The
+// file accepted is read once into a copy nobody can change, which the font
+// libraries open by name, under a file size limit too where its hard limit
+// allows.
 #include "Plattform/Ritning/CompletedFaceFile.h"
 #include "Plattform/Ritning/FontConfiguration.h"
 #include "Plattform/Filer.h"
@@ -107,9 +108,14 @@ TEST_F(CompletedFaceFile, OnlyTheFileTheBuildMadeIsReadAndItsCopyCannotChange) {
             EXPECT_EQ(vägran(fil, face),
                       "The font file " + fil + " is not the file this build made; build or install kontobok again.")
                 << "change " << i << ", asked for " << gång << " times";
+        // No refusal is kept: the file mended is accepted.
+        skrivFil(fil, byggd);
+        EXPECT_EQ(vägran(fil, face), "accepted") << "change " << i;
     }
     const std::string saknad = (katalog / "saknad").string();
     EXPECT_EQ(vägran(saknad, face), "The font file " + saknad + " is missing; build or install kontobok again.");
+    skrivFil(saknad, byggd);
+    EXPECT_EQ(vägran(saknad, face), "accepted");
 
     const std::string fil = (katalog / "byggd").string();
     skrivFil(fil, byggd);
