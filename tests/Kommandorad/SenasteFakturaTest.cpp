@@ -479,7 +479,9 @@ TEST_F(SenasteFaktura, ReadsOnlyTheFontFilesItDrawsWithAndStartsNoThread) {
 // Beside the faces stand their licences, which the README names for each,
 // and nothing else. Without a face's file, or with any other file in its
 // place (cut short, a byte changed, Debian's file of the same face name),
-// the invoice is not drawn in another face: the run fails, naming the file.
+// the invoice is not drawn in another face: the run fails, naming the file;
+// so does an invoice in other faces holding a character no face has, for
+// which every font is loaded.
 TEST_F(SenasteFaktura, InstalledItDrawsWithTheFacesItWasBuiltWith) {
     const fs::path prefix = katalog / "installed";
     const Körning i = körProgram("cmake", {"--install", fs::path(KONTOBOK_BINARY).parent_path().string(), "--prefix",
@@ -514,6 +516,19 @@ TEST_F(SenasteFaktura, InstalledItDrawsWithTheFacesItWasBuiltWith) {
     EXPECT_NE(ritade.find(" " + trebuchet), std::string::npos) << "drawn:" << ritade;
     fs::remove(pdf);
 
+    // Karvomat4 draws with none of the faces broken below, but a character
+    // no face has (of private use) loads them all.
+    const std::string allaTypsnitt = (katalog / "alla.bok").string();
+    {
+        Lästa l = läs(exempel({"--latest-template", "Karvomat4"}));
+        for (auto& skickad : l.bok->skickadeFakturor)
+            if (skickad.get() == l.faktura) skickad->_företag += " \U0010FFFD";
+        skrivFil(allaTypsnitt, l.bok->dataMedMellansteg(versionSomSkrivs));
+    }
+    const Körning alla = kör(allaTypsnitt);
+    ASSERT_EQ(alla.status, 0) << alla.fel;
+    for (const auto& e : fs::directory_iterator(ut)) fs::remove(e.path());
+
     // Template SL's Futura italic is URW Gothic Book Oblique.
     const std::string sl = exempel({"--latest-template", "SL", "--latest-language", "en"});
     const fonts::CompletedFace& kursiv = *fonts::completedFace("URWGothic-BookOblique");
@@ -526,10 +541,11 @@ TEST_F(SenasteFaktura, InstalledItDrawsWithTheFacesItWasBuiltWith) {
     for (const Bytes* iStället : std::initializer_list<const Bytes*>{nullptr, &kort, &ändrad, &debians}) {
         if (iStället) skrivFil(fil, *iStället);
         const std::string fel = iStället ? " is not the file this build made" : " is missing";
-        // A file size limit below the face's size, which no memory file
-        // passes, has it checked as it is read.
-        for (std::optional<long> gräns : {std::optional<long>(), std::optional<long>(4096)}) {
-            const Körning utan = kör(sl, gräns);
+        // A hard file size limit below the face's size, which no memory
+        // file passes, has it checked as it is read.
+        for (auto [dokument, gräns] : {std::pair(sl, std::optional<long>()), std::pair(sl, std::optional<long>(4096)),
+                                       std::pair(allaTypsnitt, std::optional<long>())}) {
+            const Körning utan = kör(dokument, gräns);
             EXPECT_EQ(utan.status, 1) << fel;
             EXPECT_NE(utan.fel.find("The font file " + fil.string() + fel + "; build or install kontobok again."),
                       std::string::npos)

@@ -29,11 +29,37 @@ FaceFileError notTheBuilds(const std::string& path) {
     return FaceFileError("The font file " + path + " is not the file this build made" + again);
 }
 
+// A sandbox may refuse memory files (ENOSYS, EACCES): the file itself is
+// readable, so say that it is the copy that failed.
+FaceFileError noCopy(const std::string& path, int error) {
+    return FaceFileError("The private in-memory copy of the font file " + path +
+                         " cannot be made: " + std::strerror(error) + ".");
+}
+
 struct Descriptor {
     int fd;
     ~Descriptor() {
         if (fd >= 0) close(fd);
     }
+};
+
+// The soft file size limit raised to the hard one while it lives.
+class FileSizeLimitRaised {
+public:
+    explicit FileSizeLimitRaised(const rlimit& limit) : before_(limit) {
+        const rlimit hard{limit.rlim_max, limit.rlim_max};
+        raised_ = setrlimit(RLIMIT_FSIZE, &hard) == 0;
+    }
+    ~FileSizeLimitRaised() {
+        if (raised_) setrlimit(RLIMIT_FSIZE, &before_);
+    }
+    FileSizeLimitRaised(const FileSizeLimitRaised&) = delete;
+    FileSizeLimitRaised& operator=(const FileSizeLimitRaised&) = delete;
+    bool raised() const { return raised_; }
+
+private:
+    rlimit before_;
+    bool raised_;
 };
 
 // Nettle's, which qpdf's crypto already loads: it uses the processor's
@@ -50,6 +76,18 @@ std::string sha256(std::span<const uint8_t> bytes) {
     return out;
 }
 
+// The bytes checked as they are read; the libraries read the file again.
+CheckedFaceFile checkedAsRead(int fd, const std::string& path, const CompletedFace& face) {
+    std::optional<Bytes> read;
+    try {
+        read = readToEnd(fd, face.size, path);
+    } catch (const FileError& e) {
+        throw FaceFileError("The font file " + path + " cannot be read: " + e.what());
+    }
+    if (!read || read->size() != face.size || sha256(*read) != face.sha256) throw notTheBuilds(path);
+    return {path, {}, std::move(*read)};
+}
+
 // The file's bytes in a memory file sealed against any change, before they
 // are hashed: what the hash vouches for is what every reader gets. No more
 // than the build's size is read of any file.
@@ -60,32 +98,30 @@ CheckedFaceFile checkedCopy(const std::string& path, const CompletedFace& face) 
     if (file.fd < 0 || fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode))
         throw FaceFileError("The font file " + path + " is missing" + again);
     if (static_cast<uint64_t>(st.st_size) != face.size || face.size == 0) throw notTheBuilds(path);
-    // Under a file size limit (ulimit -f) below the face's size no memory
-    // file can hold it: the bytes are checked as they are read, and the
-    // libraries read the file.
-    if (rlimit limit{}; getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur < face.size) {
-        std::optional<Bytes> read;
-        try {
-            read = readToEnd(file.fd, face.size, path);
-        } catch (const FileError& e) {
-            throw FaceFileError("The font file " + path + " cannot be read: " + e.what());
-        }
-        if (!read || read->size() != face.size || sha256(*read) != face.sha256) throw notTheBuilds(path);
-        return {path, {}, std::move(*read)};
-    }
+    // A memory file counts against the file size limit (ulimit -f): below
+    // the face's size the soft limit is raised to the hard one until the
+    // copy is made. Under a hard limit below it too no memory file can hold
+    // the face, and the libraries read the file after its bytes were
+    // checked: a file replaced in between is drawn unchecked.
+    rlimit limit{};
+    std::optional<FileSizeLimitRaised> raised;
+    if (getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur < face.size &&
+        (limit.rlim_max < face.size || !raised.emplace(limit).raised()))
+        return checkedAsRead(file.fd, path, face);
 
     Descriptor copy{memfd_create(std::string(face.file).c_str(), MFD_CLOEXEC | MFD_ALLOW_SEALING)};
-    if (copy.fd < 0) throw unreadable(path, errno);
+    if (copy.fd < 0) throw noCopy(path, errno);
     for (off_t at = 0; static_cast<uint64_t>(at) < face.size;) {
         const ssize_t n = sendfile(copy.fd, file.fd, &at, face.size - static_cast<uint64_t>(at));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) throw unreadable(path, errno);
         if (n == 0) throw notTheBuilds(path);  // cut short since it was measured
     }
+    raised.reset();
     if (fcntl(copy.fd, F_ADD_SEALS, F_SEAL_SHRINK | F_SEAL_GROW | F_SEAL_WRITE | F_SEAL_SEAL) != 0)
-        throw unreadable(path, errno);
+        throw noCopy(path, errno);
     void* mapped = mmap(nullptr, face.size, PROT_READ, MAP_SHARED, copy.fd, 0);
-    if (mapped == MAP_FAILED) throw unreadable(path, errno);
+    if (mapped == MAP_FAILED) throw noCopy(path, errno);
     const std::span<const uint8_t> bytes(static_cast<const uint8_t*>(mapped), face.size);
     if (sha256(bytes) != face.sha256) {
         munmap(mapped, face.size);

@@ -114,31 +114,29 @@ public:
     // Every font of the directories, in the order of their paths, the files
     // loaded before among them; a file hidden by one of its name in an
     // earlier directory is left out, and so is each of Debian's files a
-    // completed face is made from. The completed faces are checked first,
-    // as when each is asked for: any of them may draw a character.
+    // completed face is made from. Any completed face may draw a character,
+    // so each is checked as when it is asked for, and one missing or not
+    // the build's fails as it does then.
     void loadEverything() {
         if (everything_) return;
-        std::vector<std::string> files;
+        std::vector<std::pair<std::string, std::string>> files;  // by path, the name each is loaded by
         std::set<std::string> names;
-        for (const CompletedFace& f : completedFaces) names.emplace(f.madeFrom);
+        for (const CompletedFace& f : completedFaces) {
+            names.emplace(f.madeFrom);
+            names.emplace(f.file);
+            files.emplace_back(completedPath(f), completedFile(f).path);
+        }
         for (const std::string& dir : directories_) {
             std::error_code error;
             for (const auto& entry : std::filesystem::directory_iterator(dir, error))
                 if (entry.is_regular_file(error) && names.insert(entry.path().filename().string()).second)
-                    files.push_back(entry.path().string());
+                    files.emplace_back(entry.path().string(), entry.path().string());
         }
         std::sort(files.begin(), files.end());
-        const std::string completed = completedDirectory_ ? *completedDirectory_ + "/" : "";
-        for (std::string& file : files) {
-            if (completed.empty() || !file.starts_with(completed)) continue;
-            const auto face =
-                std::ranges::find(completedFaces, std::string_view(file).substr(completed.size()), &CompletedFace::file);
-            if (face != completedFaces.end()) file = completedFile(*face).path;
-        }
         everything_ = true;
         FcConfigAppFontClear(config_);
         added_.clear();
-        for (const std::string& file : files) add(file);
+        for (const auto& [path, file] : files) add(file);
         ++version_;
     }
 
@@ -209,16 +207,20 @@ private:
         addPath(file.path, file.bytes());
         FcCharSet* found = lookUp(family, face.face);
         if (!found)
-            throw FaceFileError("The font file " + *completedDirectory_ + "/" + std::string(face.file) +
-                                " holds no face " + std::string(face.face) + "; build or install kontobok again.");
+            throw FaceFileError("The font file " + completedPath(face) + " holds no face " + std::string(face.face) +
+                                "; build or install kontobok again.");
         return found;
     }
 
-    const CheckedFaceFile& completedFile(const CompletedFace& face) const {
+    std::string completedPath(const CompletedFace& face) const {
         if (!completedDirectory_)
             throw FaceFileError("The font " + std::string(face.face) +
                                 " cannot be found: the program's own path is unknown.");
-        return checkedFaceFile(*completedDirectory_ + "/" + std::string(face.file), face);
+        return *completedDirectory_ + "/" + std::string(face.file);
+    }
+
+    const CheckedFaceFile& completedFile(const CompletedFace& face) const {
+        return checkedFaceFile(completedPath(face), face);
     }
 
     FcCharSet* lookUp(std::optional<std::string_view> family, std::string_view postScriptName) const {

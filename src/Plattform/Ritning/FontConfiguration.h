@@ -46,8 +46,9 @@ bool loadFace(const Face& face);
 
 // Loads what pango needs to draw `text` in the face as it would with every
 // font loaded (see above); `hyphenated` when soft hyphens will be put into
-// it. Throws as loadFace does, for any completed face when every font is
-// loaded.
+// it. When every font is loaded, every completed face is checked: one
+// missing, unreadable or not the file the build made throws as loadFace
+// does, so that a broken install is reported, never drawn otherwise.
 void loadFacesFor(const Face& face, std::string_view text, bool hyphenated = false);
 
 // Goes up each time fonts are added to the configuration, so that what
