@@ -458,10 +458,10 @@ def _strokes(mark):
 
 
 def _strokes_like(mark, acute):
-    """Whether each stroke of the double acute is as tall as the acute and
-    carries as much of its ink (Switzera's ˝ has the small letters' steep
-    acute, flatter over its capitals; Baskervald Italic's is two thirds as
-    heavy as its acute)."""
+    """Whether each stroke of the double acute is as tall as the acute, to a
+    tenth, and carries three quarters of its ink or more (Switzera Regular's
+    ˝ has the small letters' steep acute, flatter over its capitals;
+    Baskervald Italic's strokes are two thirds as heavy as its acute)."""
     height, ink = acute.bounds()[3] - acute.bounds()[1], abs(acute.area())
     for stroke in _strokes(mark):
         _, y0, _, y1 = stroke.bounds()
