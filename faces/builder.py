@@ -17,9 +17,16 @@ _JOIN = 0.015
 # its strokes would stand out thinner than the face's own accents'.
 _LEAST_SCALE = 0.9
 # A double acute's strokes nearer than this, in ems, print as one at 9 pt
-# (a pixel at 300 dpi); two acutes stand apart as the native faces' strokes do.
+# (1.24 px at 300 dpi: a pixel clear between them and a little over); the
+# native faces keep theirs 0.034 em apart and more. Two acutes stand apart
+# as the native faces' strokes do.
 _STROKES_MEET = 0.033
 _STROKES_APART = 0.05
+# A double acute's stroke lighter than this share of the acute of its case,
+# or taller or flatter than it by more than a tenth, reads beside the face's
+# ó and Ó as another mark (the native faces' carry 0.78 to 1.06 of theirs).
+_STROKE_INK = 0.75
+_STROKE_HEIGHT = 0.1
 
 
 class Builder:
@@ -79,12 +86,13 @@ class Builder:
 
     def _accent(self, accent, capital):
         """The face's own accent, over a capital its capital form; a double
-        acute whose strokes meet, two of its acutes side by side."""
+        acute whose strokes meet, or are not the acute of that case, two of
+        its acutes side by side."""
         face = self.face
         mark = face.capital_accent(accent) if capital else face.small_accent(accent)
-        if accent == "doubleacute" and (mark is None or self._strokes_meet(mark)):
+        if accent == "doubleacute":
             acute = face.capital_accent("acute") if capital else face.small_accent("acute")
-            if acute:
+            if acute and (mark is None or self._strokes_meet(mark) or not _strokes_like(mark, acute)):
                 rows = self._rows(acute)
                 mark = acute + acute.moved(_least_offset(rows, rows, _STROKES_APART * self.em), 0)
         return mark
@@ -92,9 +100,7 @@ class Builder:
     def _strokes_meet(self, mark):
         """Whether the mark's left and right strokes come nearer than print
         keeps apart, or are one."""
-        x0, _, x1, _ = mark.bounds()
-        left = mark.only(lambda b: b[0] + b[2] < x0 + x1)
-        right = mark.only(lambda b: b[0] + b[2] >= x0 + x1)
+        left, right = _strokes(mark)
         if not left or not right:
             return True
         return _least_offset(self._rows(left), self._rows(right), _STROKES_MEET * self.em) > 0
@@ -443,6 +449,25 @@ class Builder:
     def _turned(self, outline):
         """The outline, its contours turned the face's way."""
         return outline.turned(self.face.counter_clockwise)
+
+
+def _strokes(mark):
+    """The mark's contours left and right of its middle."""
+    x0, _, x1, _ = mark.bounds()
+    return mark.only(lambda b: b[0] + b[2] < x0 + x1), mark.only(lambda b: b[0] + b[2] >= x0 + x1)
+
+
+def _strokes_like(mark, acute):
+    """Whether each stroke of the double acute is as tall as the acute, to a
+    tenth, and carries three quarters of its ink or more (Switzera Regular's
+    ˝ has the small letters' steep acute, flatter over its capitals;
+    Baskervald Italic's strokes are two thirds as heavy as its acute)."""
+    height, ink = acute.bounds()[3] - acute.bounds()[1], abs(acute.area())
+    for stroke in _strokes(mark):
+        _, y0, _, y1 = stroke.bounds()
+        if abs(y1 - y0 - height) > _STROKE_HEIGHT * height or abs(stroke.area()) < _STROKE_INK * ink:
+            return False
+    return True
 
 
 def _least_offset(left, right, gap):

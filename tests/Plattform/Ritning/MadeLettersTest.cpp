@@ -3,8 +3,9 @@
 // drawn by FreeType at 300 pixels per em and shaped by HarfBuzz. Its pieces
 // of ink; the side and form of a mark below and the apostrophe beside the
 // stem; where a mark stands and how large it is, against the face's own
-// accented letters; a bar's or hook's ink; how high its ink reaches; its
-// advance, its kerning and what it runs into beside other letters.
+// accented letters, a double acute's strokes against its acute; a bar's or
+// hook's ink, and Ŧ's bar's length; how high its ink reaches; its advance,
+// its kerning and what it runs into beside other letters.
 #include "Kodpunkter.h"
 #include "Plattform/Ritning/Glyfbild.h"
 #include "Plattform/Ritning/KompletteradeTypsnitt.h"
@@ -434,7 +435,7 @@ std::vector<std::string> granskaMärket(const Ansikte& a, char32_t c, const Boks
     }
 
     // As high, as wide and as thick as the face's own mark of that kind on
-    // letters of that case, to a tenth; over an ascender, as the capitals'
+    // letters of that case, to a tenth under and 6 % over; over an ascender, as the capitals'
     // or the small letters'. No taller than those that stand free of their
     // letter (a ring on Å's apex may be drawn smaller). Where the face has
     // none, no flatter than the mark drawn alone, over capitals than as
@@ -460,9 +461,10 @@ std::vector<std::string> granskaMärket(const Ansikte& a, char32_t c, const Boks
             tjocklekar.push_back(median(t)), namnen += namn;
         }
         const double höjd = m->ram.höjd(), bredd = m->ram.höger - m->ram.vänster + 1;
-        // Flatter, narrower or thinner than the least of the face's own, or
-        // taller or wider than the most, by a pixel more than a tenth: a
-        // mark drawn at 90 % may come out a pixel short of it.
+        // Flatter, narrower or thinner than the least of the face's own by
+        // more than a tenth (narrower by 12 %) and a pixel, or taller or wider
+        // than the most by more than 6 % and a pixel: a mark drawn at 90 %
+        // may come out a pixel short of it.
         auto utom = [](double v, const std::vector<double>& minst, const std::vector<double>& mest, double nog) {
             return (!minst.empty() && v + 1 < (1 - nog) * std::ranges::min(minst)) ||
                    (!mest.empty() && v > 1.06 * std::ranges::max(mest) + 1);
@@ -481,7 +483,7 @@ std::vector<std::string> granskaMärket(const Ansikte& a, char32_t c, const Boks
     }
     if (hur.märke == U'˝') {
         // Two strokes, no nearer than 0.033 em: nearer, they print as one at
-        // 9 points (a pixel at 300 dpi, and a hair of ink either side).
+        // 9 points (1.24 px at 300 dpi: a pixel clear and a hair of ink either side).
         auto bitarna = delar(m->bild);
         const size_t n = bitarna.size();
         if (n != 2) {
@@ -494,6 +496,34 @@ std::vector<std::string> granskaMärket(const Ansikte& a, char32_t c, const Boks
             for (const Lopp& r : bitarna[1])
                 if (std::abs(l.y - r.y) <= 1) närmast = std::min(närmast, r.x0 - l.x1 - 1);
         if (närmast < ppem / 30) fel.push_back(vad + "'s strokes come " + std::to_string(närmast) + " px apart, printing as one");
+        // Each stroke the face's own acute on this letter and case (Ő's Ó's,
+        // ű's ú's): as tall to a tenth and a pixel, its top as high to 0.02
+        // em, and 0.75 to 1.2 times as heavy (native faces' strokes carry
+        // 0.78 to 1.06 of their acute's ink): another case's acute, or a
+        // lighter one, shows beside the face's Ó and ó at 9 points.
+        std::pair<char32_t, const Märke*> akut{};
+        if (const auto it = a.egnaMärken.find({U'´', fall}); it != a.egnaMärken.end())
+            for (const auto& [e, em] : it->second)
+                if (hurGjord(e)->bas == hur.bas) akut = {e, &em};
+        if (!akut.second) {
+            fel.push_back(vad + " has no acute of the face's own on " + u8(hur.bas) + " to be measured against");
+            return fel;
+        }
+        const Märke& dess = *akut.second;
+        std::vector<double> bläck;
+        for (const auto& bit : bitarna) {
+            double n = 0;
+            for (const Lopp& l : bit) n += l.x1 - l.x0 + 1;
+            bläck.push_back(n / double(punkter(dess.bild).size()));
+        }
+        const auto [lättast, tyngst] = std::ranges::minmax(bläck);
+        const double höjd = m->ram.höjd(), akutensHöjd = dess.ram.höjd();
+        const int över = m->ram.topp - dess.ram.topp;
+        if (höjd + 1 < 0.9 * akutensHöjd || höjd > 1.1 * akutensHöjd + 1 || std::abs(över) > ppem / 50 ||
+            lättast < 0.75 || tyngst > 1.2)
+            fel.push_back(vad + " is " + procent(höjd / akutensHöjd) + " as high as the acute on the face's own " +
+                          u8(akut.first) + ", its top " + std::to_string(över) + " px above that one's, its strokes " +
+                          procent(lättast) + " and " + procent(tyngst) + " as heavy");
     }
     return fel;
 }
@@ -528,9 +558,19 @@ std::vector<std::string> granska(const Ansikte& a, char32_t c, const Bokstav& hu
     if (hur.slag == Slag::streck) {
         // A bar or a hook reaches where the letter it crosses has no ink.
         const char32_t korsad = hur.märke ? hur.märke : hur.bas;
-        const size_t utanför = punkter(utan(bild, a.vidgad(korsad))).size();
+        const Bild bortom = utan(bild, a.vidgad(korsad));
+        const size_t utanför = punkter(bortom).size();
         if (utanför * 1000 < size_t(ppem * ppem))
             felet(std::to_string(utanför) + " px of ink beyond " + u8(korsad) + ": no bar or hook");
+        // Ŧ's bar, stem and all, across 0.4 to 0.85 of T's arm (the native
+        // faces' 0.58 to 0.78, ours half): across the whole arm it meets the
+        // next letter ("Ŧano" read "Fano"), much shorter it reads as a T.
+        if (const auto ramen = ram(bortom); ramen && hur.bas == U'T') {
+            const double längd = upprätt(bild, a.lutning, ramen->botten, ramen->topp).second;
+            const double arm = upprätt(bas, a.lutning, a.topp(U'T') - ppem / 30, a.topp(U'T')).second;
+            if (längd < 0.4 * arm || längd > 0.85 * arm)
+                felet("its bar is " + procent(längd / arm) + " as long as " + u8(korsad) + "'s arm");
+        }
     }
     if (hur.slag == Slag::ogonek && !märket.empty() && hur.bas != U'I' && hur.bas != U'i') {
         // Hung from the right foot, as Polish and Lithuanian write it: where
