@@ -436,10 +436,11 @@ std::vector<std::string> granskaMärket(const Ansikte& a, char32_t c, const Boks
 
     // As high, as wide and as thick as the face's own mark of that kind on
     // letters of that case, to a tenth under and 6 % over; over an
-    // ascender, as the capitals' or the small letters'. No taller than those that stand free of their
-    // letter (a ring on Å's apex may be drawn smaller). Where the face has
-    // none, no flatter than the mark drawn alone, over capitals than as
-    // much flatter as the flattest of its own capital marks is.
+    // ascender, as the capitals' or the small letters'. No taller than
+    // those that stand free of their letter (a ring on Å's apex may be
+    // drawn smaller). Where the face has none, no flatter than the mark
+    // drawn alone, over capitals than as much flatter as the flattest of
+    // its own capital marks is.
     if (!under && hur.märke != U'‘') {
         std::vector<double> höjder, högsta, bredder, tjocklekar;
         std::string namnen;
