@@ -73,7 +73,8 @@ TEST_F(Readme, EveryExampleRunsAsShownAfterTheDemoInAnyLocale) {
     const Readmetext readme = läsReadme();
     EXPECT_GE(readme.demonsUtdata.size(), 1u);
     EXPECT_GE(readme.exempel.size(), 8u);
-    const std::vector<std::pair<std::string, std::string>> miljöer[] = {{}, {{"LC_ALL", ""}, {"LC_NUMERIC", ""}, {"LANG", "en_US.UTF-8"}}};
+    const std::vector<std::pair<std::string, std::string>> miljöer[] = {
+        {}, {{"LC_ALL", ""}, {"LC_NUMERIC", ""}, {"LANG", "en_US.UTF-8"}}};
     for (const auto& miljö : miljöer) {
         const fs::path här = katalog / std::to_string(miljö.size());
         SCOPED_TRACE(miljö.empty() ? "the suite's locale" : "LANG=" + miljö.back().second);

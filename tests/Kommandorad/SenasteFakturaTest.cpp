@@ -265,7 +265,8 @@ TEST_F(SenasteFaktura, AmountsInTheUsersLocale) {
         {"sv_SE.UTF-8", "6 944,76 kr"},  {"", "6 944,76 kr"},             {"C", "6 944,76 kr"}};
     for (const auto& [lokal, text] : fall) {
         SCOPED_TRACE("LC_ALL=" + lokal);
-        Körning k = kör(dokument, {}, {.miljö = {{"TMPDIR", ut.string()}, {"LC_ALL", lokal}, {"LC_NUMERIC", ""}, {"LANG", ""}}});
+        const Körning k =
+            kör(dokument, {}, {.miljö = {{"TMPDIR", ut.string()}, {"LC_ALL", lokal}, {"LC_NUMERIC", ""}, {"LANG", ""}}});
         ASSERT_EQ(k.status, 0) << k.fel;
         kontrolleraRuta(ord(ut / (faktura->nummer() + ".pdf")), 1, text, beloppsruta);
     }
