@@ -105,9 +105,10 @@ CheckedFaceFile checkedCopy(const std::string& path, const CompletedFace& face) 
     // checked: a file replaced in between is drawn unchecked.
     rlimit limit{};
     std::optional<FileSizeLimitRaised> raised;
-    if (getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur < face.size &&
-        (limit.rlim_max < face.size || !raised.emplace(limit).raised()))
-        return checkedAsRead(file.fd, path, face);
+    if (getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur < face.size) {
+        if (limit.rlim_max >= face.size) raised.emplace(limit);
+        if (!raised || !raised->raised()) return checkedAsRead(file.fd, path, face);
+    }
 
     Descriptor copy{memfd_create(std::string(face.file).c_str(), MFD_CLOEXEC | MFD_ALLOW_SEALING)};
     if (copy.fd < 0) throw noCopy(path, errno);
